@@ -1,0 +1,69 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace ferlo {
+
+// One cell of the card on screen: its origin on the card panel, the size at which its picture
+// is shown and the picture's own proportions, and the picture's full path (empty: a free cell).
+struct TCell {
+    int Top = 0;
+    int Left = 0;
+    int ImageHeight = 0;
+    int ImageWidth = 0;
+    double ImageAspect = 0.0;
+    std::string FileName;
+};
+
+using TCellArray = std::vector<TCell>;
+
+// Size of the white card panel for an orientation at a screen scale.
+struct CardSize {
+    int Width = 0;
+    int Height = 0;
+};
+CardSize CardSizeFor(bool portrait, double screenScale);
+
+// Label font size in points for a number of pictures per page; 0 for a count that is not one of
+// 1, 2, 4, 6 and 8.
+int LabelFontSizeFor(int picturesPerPage);
+
+bool IsValidPicturesPerPage(int picturesPerPage);
+
+// The page layout: how many pictures, the orientation, the card's size on screen, the cell and
+// picture-area sizes and the label band. Pure arithmetic on integers and one real.
+class TCard {
+public:
+    bool Portrait = true;
+    int PicturesPerPage = 1;
+    int CellWidth = 0;
+    int CellHeight = 0;
+    int PictureWidth = 0;
+    int PictureHeight = 0;
+    double PictureAspect = 0.0;
+    int CardWidth = 0;
+    int CardHeight = 0;
+    double ScreenScale = 0.0;
+    int PictureCount = 0;
+    int LabelFontSize = 0;
+    bool LabelsOn = false;
+
+    // Sets the label font size, the cell size, the number of cells and their origins from the
+    // count, orientation and card size, then the picture area. A count that is not 1, 2, 4, 6
+    // or 8 leaves cells, cell size and font size as they were and recomputes only the area.
+    void LayoutCells(TCellArray& Cells);
+
+    // Empties the file name of every cell; PictureCount is the caller's to keep.
+    void ResetCells(TCellArray& Cells) const;
+
+    // Sets Portrait and the card size for the orientation at the current ScreenScale.
+    void SetCardSize(bool portrait);
+
+    // The card's grid: columns and rows of the current count and orientation (1 x 1 for an
+    // invalid count).
+    int Columns() const;
+    int Rows() const;
+};
+
+} // namespace ferlo

@@ -1,0 +1,61 @@
+#include "platform/Messages.h"
+
+#include "platform/Errors.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <exception>
+
+namespace ferlo {
+
+namespace {
+MessageSink& currentSink()
+{
+    static MessageSink sink;
+    return sink;
+}
+} // namespace
+
+MessageSink setMessageSink(MessageSink sink)
+{
+    MessageSink previous = std::move(currentSink());
+    currentSink() = std::move(sink);
+    return previous;
+}
+
+void showMessage(QWidget* parent, MessageKind kind, const QString& text)
+{
+    if (currentSink()) {
+        currentSink()(kind, text);
+        return;
+    }
+    const QString title = QStringLiteral("Ferlo");
+    switch (kind) {
+    case MessageKind::Error:
+        QMessageBox::critical(parent, title, text);
+        break;
+    case MessageKind::Warning:
+        QMessageBox::warning(parent, title, text);
+        break;
+    case MessageKind::Information:
+        QMessageBox::information(parent, title, text);
+        break;
+    }
+}
+
+void runGuarded(QWidget* parent, const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const Error& error) {
+        showError(parent, error.message());
+    } catch (const std::bad_alloc&) {
+        showError(parent, QStringLiteral("There is not enough memory to finish this command."));
+    } catch (const std::exception& error) {
+        showError(parent, QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        showError(parent, QStringLiteral("An unexpected error stopped this command."));
+    }
+}
+
+} // namespace ferlo

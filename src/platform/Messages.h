@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace ferlo {
+
+enum class MessageKind { Error, Warning, Information };
+
+// Every message box of the program goes through here, so that one place decides how a message
+// reaches the user, and tests can read the messages instead of having modal boxes block them.
+void showMessage(QWidget* parent, MessageKind kind, const QString& text);
+inline void showError(QWidget* parent, const QString& text)
+{
+    showMessage(parent, MessageKind::Error, text);
+}
+
+using MessageSink = std::function<void(MessageKind kind, const QString& text)>;
+// Replaces the message box by a sink; returns the previous sink (empty: message boxes).
+MessageSink setMessageSink(MessageSink sink);
+
+// Runs a handler; an exception it throws ends in an error box and the program goes on.
+// No exception ever crosses Qt's event loop.
+void runGuarded(QWidget* parent, const std::function<void()>& handler);
+
+} // namespace ferlo

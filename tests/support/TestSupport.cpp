@@ -1,0 +1,120 @@
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QtMath>
+
+#include <cstdio>
+#include <jpeglib.h>
+#include <stdexcept>
+#include <vector>
+
+namespace ferlo::test {
+
+MessageRecorder::MessageRecorder()
+{
+    m_previous = setMessageSink(
+        [this](MessageKind kind, const QString& text) { m_messages.append({kind, text}); });
+}
+
+MessageRecorder::~MessageRecorder() { setMessageSink(std::move(m_previous)); }
+
+QStringList MessageRecorder::texts() const
+{
+    QStringList result;
+    for (const Message& message : m_messages)
+        result << message.text;
+    return result;
+}
+
+QImage photoLikeImage(int width, int height, int seed)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    // Smooth colour fields with a little high-frequency texture, so that the JPEG encoder has
+    // the work of a real photograph.
+    const double fx = 6.2831853 / qMax(1, width);
+    const double fy = 6.2831853 / qMax(1, height);
+    for (int y = 0; y < height; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int noise = ((x * 7919 + y * 104729 + seed * 31) >> 3) & 15;
+            const int r = int(127 + 100 * qSin(x * fx * (1 + seed % 3) + y * fy)) + noise;
+            const int g = int(127 + 100 * qCos(y * fy * 2 + seed)) + noise;
+            const int b = int(127 + 100 * qSin((x + y) * fx * 0.5 + seed * 0.7)) - noise;
+            line[x] = qRgb(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255));
+        }
+    }
+    return image;
+}
+
+void writeJpeg(const QString& path, const QImage& source, int quality, bool progressive,
+               int components)
+{
+    const QImage image = source.convertToFormat(QImage::Format_RGB32);
+    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    if (!file)
+        throw std::runtime_error("cannot write test picture " + path.toStdString());
+
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr jerr;
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&cinfo);
+    jpeg_stdio_dest(&cinfo, file);
+    cinfo.image_width = static_cast<JDIMENSION>(image.width());
+    cinfo.image_height = static_cast<JDIMENSION>(image.height());
+    cinfo.input_components = components;
+    cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    if (components == 4)
+        jpeg_set_colorspace(&cinfo, JCS_CMYK); // written with an Adobe marker
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+
+    std::vector<JSAMPLE> row(static_cast<size_t>(image.width()) * components);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(int(cinfo.next_scanline)));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = line[x];
+            JSAMPLE* out = &row[static_cast<size_t>(x) * components];
+            if (components == 1) {
+                out[0] = static_cast<JSAMPLE>(qGray(p));
+            } else if (components == 3) {
+                out[0] = static_cast<JSAMPLE>(qRed(p));
+                out[1] = static_cast<JSAMPLE>(qGreen(p));
+                out[2] = static_cast<JSAMPLE>(qBlue(p));
+            } else {
+                // Adobe CMYK JPEGs store inverted values: 255 - (C, M, Y, K).
+                const int k = 255 - qMax(qRed(p), qMax(qGreen(p), qBlue(p)));
+                const int c = k == 255 ? 0 : (255 - qRed(p) - k) * 255 / (255 - k);
+                const int m = k == 255 ? 0 : (255 - qGreen(p) - k) * 255 / (255 - k);
+                const int yy = k == 255 ? 0 : (255 - qBlue(p) - k) * 255 / (255 - k);
+                out[0] = static_cast<JSAMPLE>(255 - c);
+                out[1] = static_cast<JSAMPLE>(255 - m);
+                out[2] = static_cast<JSAMPLE>(255 - yy);
+                out[3] = static_cast<JSAMPLE>(255 - k);
+            }
+        }
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::fclose(file);
+}
+
+void writeBmp(const QString& path, const QImage& image)
+{
+    if (!image.save(path, "BMP"))
+        throw std::runtime_error("cannot write test bitmap " + path.toStdString());
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write test file " + path.toStdString());
+}
+
+} // namespace ferlo::test

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "platform/Messages.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+
+namespace ferlo::test {
+
+// Records the messages the program shows instead of opening modal boxes.
+class MessageRecorder {
+public:
+    struct Message {
+        MessageKind kind;
+        QString text;
+    };
+    MessageRecorder();
+    ~MessageRecorder();
+    MessageRecorder(const MessageRecorder&) = delete;
+    MessageRecorder& operator=(const MessageRecorder&) = delete;
+
+    const QList<Message>& messages() const { return m_messages; }
+    QStringList texts() const;
+    void clear() { m_messages.clear(); }
+
+private:
+    QList<Message> m_messages;
+    MessageSink m_previous;
+};
+
+// A picture with smooth gradients and some detail, like a photograph, of the given size.
+// The seed varies the content.
+QImage photoLikeImage(int width, int height, int seed = 0);
+
+// Writes a JPEG through libjpeg. Components: 1 (grey), 3 (YCbCr) or 4 (Adobe CMYK).
+void writeJpeg(const QString& path, const QImage& image, int quality = 85, bool progressive = false,
+               int components = 3);
+
+// Writes a Windows bitmap through Qt.
+void writeBmp(const QString& path, const QImage& image);
+
+// Writes raw bytes to a file.
+void writeFile(const QString& path, const QByteArray& bytes);
+
+} // namespace ferlo::test
