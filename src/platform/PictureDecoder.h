@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+namespace ferlo {
+
+// A decoded picture: its own size from the file's header, and pixels (QImage::Format_RGB32, or
+// Format_ARGB32 for BMPs with alpha) no smaller than what was asked for, unless the picture itself
+// is smaller (then its full size).
+struct DecodedPicture {
+    QSize ownSize;
+    QImage image;
+};
+
+// Given the picture's own size, the size in pixels the caller will show or print it at.
+// An empty/invalid QSize means "full size".
+using WantedSize = std::function<QSize(QSize ownSize)>;
+
+// The picture's own width and height, from the header only (JPEG: no pixels decoded; BMP: Qt's
+// reader's size()). Throws ferlo::Error naming the file and the cause.
+QSize readPictureSize(const QString& path);
+
+// Reads the header, asks wanted(ownSize), decodes at the smallest libjpeg DCT scale (1/8 .. 8/8)
+// whose output is not smaller than the wanted size in either dimension, returns it (not further
+// scaled). BMPs decode at full size. Throws ferlo::Error naming the file and the cause.
+DecodedPicture loadPicture(const QString& path, const WantedSize& wanted);
+
+} // namespace ferlo
