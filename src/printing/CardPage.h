@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFont>
+#include <QList>
+#include <QStringList>
+
+namespace ferlo {
+
+// What one printed page shows, taken from the card on screen: the grid, the switches, and per
+// cell the picture file, whether it loaded on screen, and the label's text.
+struct CardPage {
+    int PicturesPerPage = 4;
+    bool Portrait = false;
+    bool CutLinesOn = true;
+    bool LabelsOn = true;
+    QStringList FileNames;     // one per cell (PicturesPerPage entries), "" for a free cell
+    QList<bool> PictureLoaded; // per cell: false when the file failed to load on screen (pass over)
+    QStringList LabelTexts;    // per cell: the on-screen label's text ("" for none)
+    QFont LabelFont;           // face and style (bold, italic, underline, strike-out) of the labels
+};
+
+} // namespace ferlo

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QStringList>
+
+namespace ferlo {
+
+// True when --print-to or --help is among the arguments: the program then exports a PDF (or
+// prints its usage) without opening a window.
+bool isCommandLineExport(int argc, char** argv);
+
+// Runs the command-line export; needs a QApplication (the offscreen platform will do).
+// Returns the process exit code: 0 on success, non-zero with one line on stderr otherwise.
+int runCommandLineExport(const QStringList& arguments);
+
+} // namespace ferlo
