@@ -1,0 +1,182 @@
+#include "dialogs/AboutBox.h"
+
+#include "dialogs/FmxUtils.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <qdrawutil.h>
+
+namespace ferlo {
+
+namespace {
+
+// A panel with a lowered outer bevel and a raised inner one, one pixel each.
+class BevelPanel : public QFrame {
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        qDrawShadePanel(&painter, rect(), palette(), true, 1);
+        qDrawShadePanel(&painter, rect().adjusted(1, 1, -1, -1), palette(), false, 1);
+    }
+};
+
+QFont arial8() {
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(8);
+    return font;
+}
+
+QFont sansSerif(int points, bool bold) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+// The program's icon, drawn here: a white card with a picture and a label band, 32 by 32.
+QPixmap programIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::white);
+    p.drawRect(3, 1, 25, 29);
+    p.fillRect(6, 4, 20, 16, QColor(0, 128, 128));
+    p.fillRect(10, 10, 6, 6, QColor(255, 255, 0));
+    p.fillRect(8, 23, 16, 4, Qt::black);
+    return pixmap;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& place, const QFont& font,
+                  Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(place);
+    label->setFont(font);
+    label->setAlignment(alignment);
+    return label;
+}
+
+} // namespace
+
+void TClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+TAboutBox::TAboutBox(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("AboutBox"));
+    setWindowTitle(QStringLiteral("About"));
+    setFixedSize(362, 252);
+    setSizeGripEnabled(false);
+    setFont(sansSerif(8, false));
+    QPalette face = palette();
+    face.setColor(QPalette::Window, face.color(QPalette::Button));
+    setPalette(face);
+    setAutoFillBackground(true);
+
+    Panel1 = new BevelPanel(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(8, 8, 345, 193);
+
+    ProgramIcon = new QLabel(Panel1);
+    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
+    ProgramIcon->setGeometry(8, 8, 32, 32);
+    ProgramIcon->setScaledContents(true);
+    ProgramIcon->setPixmap(programIcon());
+    ProgramIcon->setVisible(false);
+
+    ProductName = makeLabel(Panel1, QStringLiteral("Ferlo"), QRect(112, 14, 123, 20),
+                            sansSerif(12, true), Qt::AlignLeft | Qt::AlignTop);
+    ProductName->setObjectName(QStringLiteral("ProductName"));
+
+    Version = makeLabel(Panel1, QStringLiteral("Version: 1.0"), QRect(112, 38, 82, 16),
+                        sansSerif(10, true), Qt::AlignLeft | Qt::AlignTop);
+    Version->setObjectName(QStringLiteral("Version"));
+
+    Copyright = makeLabel(Panel1, QStringLiteral("Copyright \u00A9 2026 the Ferlo developers"),
+                          QRect(8, 62, 325, 14), arial8());
+    Copyright->setObjectName(QStringLiteral("Copyright"));
+
+    LABMoxEmail = new TClickableLabel(QStringLiteral("ferlo@example.org"), Panel1);
+    LABMoxEmail->setObjectName(QStringLiteral("LABMoxEmail"));
+    LABMoxEmail->setGeometry(128, 79, 88, 14);
+    LABMoxEmail->setFont(arial8());
+    LABMoxEmail->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    {
+        QPalette palette = LABMoxEmail->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        palette.setColor(QPalette::Window, face.color(QPalette::Button));
+        LABMoxEmail->setPalette(palette);
+        LABMoxEmail->setAutoFillBackground(true);
+    }
+    connect(LABMoxEmail, &TClickableLabel::clicked, this, &TAboutBox::LABMoxEmailClick);
+
+    Label1 =
+        makeLabel(Panel1, QStringLiteral("Picture flash cards"), QRect(137, 98, 71, 14), arial8());
+    Label1->setObjectName(QStringLiteral("Label1"));
+
+    paFerloURL = new TClickableLabel(QStringLiteral("https://ferlo.example.org"), Panel1);
+    paFerloURL->setObjectName(QStringLiteral("paFerloURL"));
+    paFerloURL->setGeometry(109, 116, 128, 13);
+    paFerloURL->setFrameShape(QFrame::NoFrame);
+    paFerloURL->setAlignment(Qt::AlignCenter);
+    {
+        QFont font = arial8();
+        font.setUnderline(true);
+        paFerloURL->setFont(font);
+        QPalette palette = paFerloURL->palette();
+        palette.setColor(QPalette::WindowText, Qt::blue);
+        paFerloURL->setPalette(palette);
+    }
+    paFerloURL->setCursor(Qt::PointingHandCursor);
+    connect(paFerloURL, &TClickableLabel::clicked, this, &TAboutBox::paFerloURLClick);
+
+    Bevel1 = new QFrame(Panel1);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setGeometry(11, 138, 321, 2);
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+
+    Comments = makeLabel(Panel1,
+                         QStringLiteral("Pictures on a card, a word under each, cut lines "
+                                        "between them: print the page and cut it into cards."),
+                         QRect(8, 146, 302, 39), font(), Qt::AlignLeft | Qt::AlignTop);
+    Comments->setObjectName(QStringLiteral("Comments"));
+    Comments->setWordWrap(true);
+
+    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton->setObjectName(QStringLiteral("OKButton"));
+    OKButton->setGeometry(143, 216, 75, 25);
+    OKButton->setDefault(true);
+    OKButton->setAutoDefault(true);
+    connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TAboutBox::paFerloURLClick() {
+    LaunchFile(paFerloURL->text(), QString(), QString(), 1);
+}
+
+void TAboutBox::LABMoxEmailClick() {}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+    // Centred on the screen, whatever window it belongs to.
+    if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    QDialog::showEvent(event);
+}
+
+} // namespace ferlo

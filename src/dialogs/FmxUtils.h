@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace ferlo {
+
+// Hands a document or web address to the desktop shell, which opens it with its associated
+// program (QDesktopServices::openUrl). A text with a scheme of its own ("https://...",
+// "mailto:...") is passed as the address it is; anything else is a local file, taken relative to
+// the default directory when it is relative. Strings are passed whole, whatever their length; no
+// string passes through a command shell. The parameters and the show command have no counterpart in
+// the desktop shell and are not used. Returns a shell-like result: 42 (greater than 32) when the
+// shell took the address, 2 (file not found) otherwise. The callers ignore it.
+int LaunchFile(const QString& fileName, const QString& parameters, const QString& defaultDir,
+               int showCommand);
+
+// The help file: README.TXT in the directory of the running executable.
+QString helpFilePath();
+
+// Opens the help file with its associated program when it exists; otherwise nothing happens.
+void openHelpFile();
+
+} // namespace ferlo
