@@ -1,0 +1,132 @@
+#include "printing/Options.h"
+
+#include "platform/Messages.h"
+#include "platform/Registry.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+
+namespace ferlo {
+
+namespace {
+const QString settingsKey = QStringLiteral("\\Software\\Ferlo");
+const QString printAsDibName = QStringLiteral("PrintAsDIB");
+} // namespace
+
+bool get_PrintAsDIB() {
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    // A store that can be neither opened nor created reads like one that was never written.
+    if (!registry.OpenKey(settingsKey, true))
+        return true;
+    if (!registry.ValueExists(printAsDibName))
+        return true;
+    return registry.ReadInteger(printAsDibName) != 0;
+}
+
+void save_PrintAsDIB(bool printAsDib) {
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    if (!registry.OpenKey(settingsKey, true))
+        throw ERegistryException(
+            QStringLiteral("The print option could not be saved to %1").arg(registry.LastError()),
+            registry.LastError());
+    try {
+        registry.WriteInteger(printAsDibName, printAsDib ? 1 : 0);
+    } catch (const ERegistryException& error) {
+        if (error.reason().isEmpty())
+            throw;
+        throw ERegistryException(error.message() + QLatin1Char('\n') + error.reason(),
+                                 error.reason());
+    }
+}
+
+TdlgOptions::TdlgOptions(QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("dlgOptions"));
+    setWindowTitle(QStringLiteral("Options"));
+    // A dialog border: no resizing, no help button.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(313, 214);
+
+    Bevel1 = new QFrame(this);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Bevel1->setGeometry(8, 8, 297, 161);
+
+    RadioGroup1 = new QGroupBox(QStringLiteral("Printing Options"), this);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setGeometry(40, 32, 241, 89);
+
+    // The radio buttons belong to the dialog and lie over the group box; being the dialog's only
+    // radio buttons, they exclude each other.
+    rbPrintAsDIB = new QRadioButton(QStringLiteral("Print as DIB"), this);
+    rbPrintAsDIB->setObjectName(QStringLiteral("rbPrintAsDIB"));
+    rbPrintAsDIB->setGeometry(56, 56, 113, 17);
+    rbPrintAsDIB->setAutoExclusive(true);
+
+    rbPrintAsOriginal = new QRadioButton(QStringLiteral("Print image as original format"), this);
+    rbPrintAsOriginal->setObjectName(QStringLiteral("rbPrintAsOriginal"));
+    rbPrintAsOriginal->setGeometry(56, 88, 169, 17);
+    rbPrintAsOriginal->setAutoExclusive(true);
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setObjectName(QStringLiteral("OKBtn"));
+    OKBtn->setGeometry(79, 180, 75, 25);
+    OKBtn->setDefault(true);
+
+    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+    CancelBtn->setGeometry(159, 180, 75, 25);
+    CancelBtn->setAutoDefault(false);
+
+    connect(OKBtn, &QPushButton::clicked, this, &TdlgOptions::OKBtnClick);
+    // Cancel, Escape and closing the window all reject, and store nothing.
+    connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+
+    FormCreate();
+}
+
+bool TdlgOptions::get_PrintAsDIB() {
+    return ferlo::get_PrintAsDIB();
+}
+
+void TdlgOptions::save_PrintAsDIB() {
+    ferlo::save_PrintAsDIB(rbPrintAsDIB->isChecked());
+}
+
+void TdlgOptions::FormCreate() {
+    // The value is not used here: the read creates the key at the first start. A broken store
+    // must not stop the program from starting, so its error is shown and passed over.
+    runGuarded(this, [this] { get_PrintAsDIB(); });
+}
+
+void TdlgOptions::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    // Centred on the screen, whatever the parent.
+    if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    runGuarded(this, [this] {
+        const bool printAsDib = get_PrintAsDIB();
+        rbPrintAsDIB->setChecked(printAsDib);
+        rbPrintAsOriginal->setChecked(!printAsDib);
+    });
+    OKBtn->setFocus(Qt::OtherFocusReason);
+}
+
+void TdlgOptions::OKBtnClick() {
+    runGuarded(this, [this] { save_PrintAsDIB(); });
+    accept();
+}
+
+} // namespace ferlo
