@@ -9,6 +9,8 @@ namespace ferlo {
 bool isCommandLineExport(int argc, char** argv);
 
 // Runs the command-line export; needs a QApplication (the offscreen platform will do).
+// The arguments are the program's, as QCoreApplication::arguments() gives them: the program's
+// name first.
 // Returns the process exit code: 0 on success, non-zero with one line on stderr otherwise.
 int runCommandLineExport(const QStringList& arguments);
 

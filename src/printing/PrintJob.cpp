@@ -1,18 +1,135 @@
 #include "printing/PrintJob.h"
 
+#include <QCursor> // before WaitCursor.h, which needs it
+
+#include "platform/Errors.h"
+#include "platform/Messages.h"
+#include "platform/WaitCursor.h"
+#include "printing/PagePainter.h"
+#include "printing/PdfExport.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QPrinter>
+
+#include <exception>
 
 namespace ferlo {
 
-QPrinter& programPrinter() {
-    static QPrinter printer(QPrinter::HighResolution);
-    return printer;
+namespace {
+
+// Owns the program's printer; a child of the application object, so it goes before the
+// application's own clean-up.
+class PrinterHolder : public QObject {
+public:
+    using QObject::QObject;
+    QPrinter printer{QPrinter::HighResolution};
+};
+
+QPageLayout::Orientation orientationOf(const CardPage& page) {
+    return page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
-void printCard(QWidget*, const CardPage&) {}
-void printerSetup(QWidget*) {}
-void previewCard(QWidget*, const CardPage&) {}
-void exportCardPdf(QWidget*, const CardPage&) {}
-void runPrintJob(QPrinter&, const CardPage&) {}
+} // namespace
+
+QPrinter& programPrinter() {
+    static QPointer<PrinterHolder> holder;
+    if (!holder) {
+        holder = new PrinterHolder(QCoreApplication::instance());
+        holder->printer.setFullPage(false);
+    }
+    return holder->printer;
+}
+
+void runPrintJob(QPrinter& printer, const CardPage& page, const PaintOptions& options) {
+    if (!printer.isValid())
+        throw Error(QStringLiteral("Cannot print: the printer \"%1\" is not available.")
+                        .arg(printer.printerName()));
+    printer.setFullPage(false);
+    printer.setDocName(QStringLiteral("Ferlo"));
+    printer.setPageOrientation(orientationOf(page));
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw Error(QStringLiteral("Cannot print: the printer \"%1\" did not start the job.")
+                        .arg(printer.printerName()));
+    try {
+        paintCardPage(painter, QSize(printer.width(), printer.height()), page, options);
+    } catch (...) {
+        // Nothing half-drawn reaches the paper.
+        printer.abort();
+        painter.end();
+        try {
+            throw;
+        } catch (const Error&) {
+            throw;
+        } catch (const std::bad_alloc&) {
+            throw Error(QStringLiteral("Cannot print: not enough memory."));
+        } catch (const std::exception& error) {
+            throw Error(
+                QStringLiteral("Cannot print: %1").arg(QString::fromLocal8Bit(error.what())));
+        }
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw Error(QStringLiteral("Cannot print: the printer \"%1\" reported an error.")
+                        .arg(printer.printerName()));
+}
+
+void runPrintJob(QPrinter& printer, const CardPage& page) {
+    runPrintJob(printer, page, {});
+}
+
+void printCard(QWidget* parent, const CardPage& page) {
+    QPrinter& printer = programPrinter();
+    QPrintDialog dialog(&printer, parent);
+    // No page range, no selection, no print-to-file: the card is one page.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    WaitCursor wait;
+    runPrintJob(printer, page);
+}
+
+void printerSetup(QWidget* parent) {
+    QPrintDialog dialog(&programPrinter(), parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    dialog.exec();
+}
+
+void previewCard(QWidget* parent, const CardPage& page) {
+    QPrinter& printer = programPrinter();
+    printer.setDocName(QStringLiteral("Ferlo"));
+    printer.setPageOrientation(orientationOf(page));
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&dialog, &page](QPrinter* previewPrinter) {
+                         runGuarded(&dialog, [&] {
+                             WaitCursor wait;
+                             QPainter painter(previewPrinter);
+                             paintCardPage(painter,
+                                           QSize(previewPrinter->width(), previewPrinter->height()),
+                                           page);
+                         });
+                     });
+    dialog.exec();
+}
+
+void exportCardPdf(QWidget* parent, const CardPage& page) {
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export PDF"),
+                                                QStringLiteral("Ferlo.pdf"),
+                                                QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".pdf");
+    WaitCursor wait;
+    writeCardPdf(path, {page}, programPrinter().pageLayout().pageSize(), 600);
+}
 
 } // namespace ferlo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "printing/CardPage.h"
+#include "printing/PagePainter.h"
 
 class QWidget;
 class QPrinter;
@@ -28,5 +29,6 @@ QPrinter& programPrinter();
 // document name "Ferlo", begin, paint, end. On an error the job is aborted and the error is
 // thrown as ferlo::Error.
 void runPrintJob(QPrinter& printer, const CardPage& page);
+void runPrintJob(QPrinter& printer, const CardPage& page, const PaintOptions& options);
 
 } // namespace ferlo

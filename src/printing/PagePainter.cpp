@@ -1,0 +1,219 @@
+#include "printing/PagePainter.h"
+
+#include "layout/Rounding.h"
+#include "platform/Errors.h"
+#include "platform/PictureDecoder.h"
+#include "printing/Options.h"
+
+#include <QFontMetrics>
+#include <QFuture>
+#include <QPainter>
+#include <QPixmap>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <exception>
+#include <optional>
+#include <vector>
+
+namespace ferlo {
+
+namespace {
+
+QRect toQRect(const TRect& rect) {
+    return QRect(rect.Left, rect.Top, rect.width(), rect.height());
+}
+
+void checkPage(const CardPage& page) {
+    if (!IsPrintableCount(page.PicturesPerPage))
+        throw Error(QStringLiteral("Cannot print a card with %1 pictures per page: "
+                                   "a page holds 1, 2, 4, 6 or 8 pictures.")
+                        .arg(page.PicturesPerPage));
+}
+
+bool cellHasPicture(const CardPage& page, int cell) {
+    return !page.FileNames.value(cell).isEmpty() && page.PictureLoaded.value(cell, true);
+}
+
+// A picture prepared on a worker thread; the error, if any, is raised on the painting thread
+// when the cell's turn comes, so pictures are drawn and errors reported in cell order.
+struct PreparedCell {
+    PrintedPicture picture;
+    std::optional<Error> error;
+};
+
+PreparedCell prepareCell(const QString& fileName, const TPrinterCell& cell) {
+    PreparedCell result;
+    try {
+        result.picture = preparePrintedPicture(fileName, cell);
+    } catch (const Error& error) {
+        result.error = error;
+    } catch (const std::bad_alloc&) {
+        result.error =
+            Error(QStringLiteral("Cannot print the picture %1: not enough memory.").arg(fileName));
+    } catch (const std::exception& error) {
+        result.error = Error(QStringLiteral("Cannot print the picture %1: %2")
+                                 .arg(fileName, QString::fromLocal8Bit(error.what())));
+    }
+    return result;
+}
+
+// Waits for every picture still being decoded, on every path out of PrintPictures, so that no
+// worker outlives the page it was decoding for.
+struct FutureWaiter {
+    std::vector<QFuture<PreparedCell>>& futures;
+    ~FutureWaiter() {
+        for (QFuture<PreparedCell>& future : futures)
+            if (future.isValid())
+                future.waitForFinished();
+    }
+};
+
+} // namespace
+
+PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell) {
+    PrintedPicture result;
+    // The fit uses the picture's own size from the file's header; the pixels are decoded at the
+    // smallest scale that still covers the target rectangle.
+    const DecodedPicture decoded = loadPicture(fileName, [&](QSize ownSize) {
+        result.target = FitPictureRect(cell, ownSize.width(), ownSize.height());
+        return result.target.isEmpty() ? QSize(1, 1)
+                                       : QSize(result.target.width(), result.target.height());
+    });
+    if (result.target.isEmpty() || decoded.image.isNull())
+        return {};
+
+    const QSize size(result.target.width(), result.target.height());
+    QImage image = decoded.image;
+    if (image.size() != size)
+        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (image.isNull())
+        throw Error(QStringLiteral("Cannot print the picture %1: not enough memory for %2 x %3 "
+                                   "pixels.")
+                        .arg(fileName)
+                        .arg(size.width())
+                        .arg(size.height()));
+    if (image.hasAlphaChannel()) {
+        // Paper is white: transparent parts of a picture print as white.
+        QImage opaque(size, QImage::Format_RGB32);
+        opaque.fill(Qt::white);
+        QPainter painter(&opaque);
+        painter.drawImage(0, 0, image);
+        painter.end();
+        image = opaque;
+    } else if (image.format() != QImage::Format_RGB32) {
+        image = image.convertToFormat(QImage::Format_RGB32);
+    }
+    result.image = image;
+    return result;
+}
+
+void StretchBitmapAsDIB(QPainter& painter, const QRect& rect, const QImage& bitmap) {
+    if (bitmap.format() == QImage::Format_RGB32)
+        painter.drawImage(rect, bitmap);
+    else
+        painter.drawImage(rect, bitmap.convertToFormat(QImage::Format_RGB32));
+}
+
+int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int)>& measure) {
+    int size = qMax(1, bandHeight);
+    while (size > 1 && measure(size) > bandWidth)
+        --size;
+    return size;
+}
+
+void PrintCutLines(QPainter& painter, QSize printableArea, const CardPage& page) {
+    if (!page.CutLinesOn)
+        return;
+    const int W = printableArea.width();
+    const int H = printableArea.height();
+    QPen pen(Qt::black);
+    pen.setWidth(1);
+    pen.setStyle(Qt::DotLine);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(pen);
+    painter.setBrush(Qt::white);
+    // The frame covers the printable area's outermost pixels, (0, 0) to (W - 1, H - 1), so that
+    // all four sides land on the paper.
+    painter.drawRect(QRect(0, 0, W - 1, H - 1));
+    for (const CutLine& line : CutLines(W, H, page.PicturesPerPage, page.Portrait)) {
+        if (line.Horizontal)
+            painter.drawLine(0, line.Position, W, line.Position);
+        else
+            painter.drawLine(line.Position, 0, line.Position, H);
+    }
+}
+
+void PrintPictures(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page,
+                   const PaintOptions& options) {
+    const int count = int(cells.size());
+    // Decode the pictures of the page on worker threads; draw them in cell order.
+    std::vector<QFuture<PreparedCell>> futures(cells.size());
+    FutureWaiter waiter{futures};
+    for (int i = 0; i < count; ++i) {
+        if (cellHasPicture(page, i))
+            futures[size_t(i)] =
+                QtConcurrent::run(prepareCell, page.FileNames.at(i), cells[size_t(i)]);
+    }
+    for (int i = 0; i < count; ++i) {
+        QFuture<PreparedCell>& future = futures[size_t(i)];
+        if (!future.isValid())
+            continue;
+        PreparedCell prepared = future.result();
+        future = QFuture<PreparedCell>(); // the pixels go as soon as they are drawn
+        if (prepared.error)
+            throw *prepared.error;
+        if (prepared.picture.target.isEmpty())
+            continue;
+        const bool asDib = options.printAsDib ? options.printAsDib() : get_PrintAsDIB();
+        const QRect rect = toQRect(prepared.picture.target);
+        if (asDib)
+            StretchBitmapAsDIB(painter, rect, prepared.picture.image);
+        else
+            painter.drawPixmap(rect, QPixmap::fromImage(prepared.picture.image));
+    }
+}
+
+void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page) {
+    const int count = int(cells.size());
+    for (int i = 0; i < count; ++i) {
+        QFont font(page.LabelFont.family());
+        font.setBold(page.LabelFont.bold());
+        font.setItalic(page.LabelFont.italic());
+        font.setUnderline(page.LabelFont.underline());
+        font.setStrikeOut(page.LabelFont.strikeOut());
+
+        const TRect band = LabelBand(cells[size_t(i)]);
+        const int bh = LabelBandHeight(band);
+        const int bw = LabelBandWidth(band);
+        const QString text = page.LabelTexts.value(i);
+        if (text.isEmpty() || bh < 1 || bw < 1)
+            continue; // an empty text draws nothing
+        const int pixelSize = FitLabelPixelSize(bh, bw, [&](int size) {
+            font.setPixelSize(size);
+            return QFontMetrics(font, painter.device()).horizontalAdvance(text);
+        });
+        font.setPixelSize(pixelSize);
+        painter.setFont(font);
+        const QFontMetrics metrics = painter.fontMetrics();
+        const int textWidth = metrics.horizontalAdvance(text);
+        const int textHeight = metrics.height();
+        const int x = cells[size_t(i)].PictureArea().Left + Round((bw - textWidth) * 0.5);
+        const int y = band.Top + Round((bh - textHeight) * 0.5);
+        painter.setPen(QPen(Qt::black));
+        painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    }
+}
+
+void paintCardPage(QPainter& painter, QSize printableArea, const CardPage& page,
+                   const PaintOptions& options) {
+    checkPage(page);
+    PrintCutLines(painter, printableArea, page);
+    const TPrinterCellArray cells =
+        LayoutPrinterCells(printableArea.width(), printableArea.height(), page.PicturesPerPage,
+                           page.Portrait, page.LabelsOn);
+    PrintPictures(painter, cells, page, options);
+    if (page.LabelsOn)
+        PrintLabels(painter, cells, page);
+}
+
+} // namespace ferlo

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "printing/CardPage.h"
+#include "printing/PrinterCells.h"
+
+#include <QImage>
+#include <QRect>
+#include <QSize>
+#include <functional>
+
+class QPainter;
+
+namespace ferlo {
+
+struct PaintOptions {
+    // How pictures go onto the page: true draws them as a 32-bit QImage (the device-independent
+    // form), false through a QPixmap. Asked anew for every picture drawn; empty means the stored
+    // option (get_PrintAsDIB).
+    std::function<bool()> printAsDib;
+};
+
+// Paints one card page onto a painter whose device addresses the printable area in device
+// pixels, (0, 0) at its top-left corner: frame and cut lines (when on), the pictures, the labels
+// (when on). Print, preview and PDF export all paint through here. Throws ferlo::Error when a
+// picture can't be loaded or the option can't be read; what was painted so far stays painted.
+void paintCardPage(QPainter& painter, QSize printableArea, const CardPage& page,
+                   const PaintOptions& options = {});
+
+// The parts of the page, in the order paintCardPage calls them.
+void PrintCutLines(QPainter& painter, QSize printableArea, const CardPage& page);
+void PrintPictures(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page,
+                   const PaintOptions& options);
+void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page);
+
+// Draws a picture into a rectangle through its device-independent form: a 32-bit RGB QImage.
+void StretchBitmapAsDIB(QPainter& painter, const QRect& rect, const QImage& bitmap);
+
+// The picture of one cell as it is handed to the printer: decoded at the smallest scale that
+// covers the target rectangle, then scaled to exactly its pixel size, without alpha. The target
+// is empty (and the image null) when there is nothing to draw.
+struct PrintedPicture {
+    TRect target;
+    QImage image;
+};
+PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell);
+
+// The pixel height at which a label is printed in a band: the band's height, one pixel less
+// while the text is wider than the band, never below 1. measure(pixelSize) is the text's width.
+int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int)>& measure);
+
+} // namespace ferlo

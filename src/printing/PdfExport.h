@@ -1,0 +1,19 @@
+#pragma once
+
+#include "printing/CardPage.h"
+#include "printing/PagePainter.h"
+
+#include <QList>
+#include <QPageSize>
+#include <QString>
+
+namespace ferlo {
+
+// Writes the pages as one PDF document, each page painted as one Print would paint it, on paper
+// of the given size at the given resolution in the pages' orientation. The document is written
+// to a temporary file beside `path` and renamed over it only when complete, so a failure never
+// leaves a partial or damaged PDF behind. Throws ferlo::Error naming the file and the cause.
+void writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
+                  int resolution, const PaintOptions& options = {});
+
+} // namespace ferlo

@@ -1,0 +1,185 @@
+#include "printing/PrinterCells.h"
+
+#include "layout/Rounding.h"
+
+namespace ferlo {
+
+void TPrinterCell::SetCellRect(const TRect& rect) {
+    Left = rect.Left;
+    Top = rect.Top;
+    Right = rect.Right;
+    Bottom = rect.Bottom;
+    Height = Bottom - Top + 1;
+    Width = Right - Left + 1;
+}
+
+TRect TPrinterCell::PictureArea() const {
+    // The margin products are whole numbers; the hundredths and the sum are real.
+    TRect area;
+    area.Left = Round(Left + (LeftMargin * Width) / 100.0);
+    area.Top = Round(Top + (TopMargin * Height) / 100.0);
+    area.Right = Round(Right - (RightMargin * Width) / 100.0);
+    area.Bottom = Round(Bottom - (BottomMargin * Height) / 100.0);
+    return area;
+}
+
+int TPrinterCell::PictureAreaHeight() const {
+    return PictureArea().height();
+}
+
+int TPrinterCell::PictureAreaWidth() const {
+    return PictureArea().width();
+}
+
+double TPrinterCell::PictureAreaAspect() const {
+    const int width = PictureAreaWidth();
+    return width == 0 ? 0.0 : double(PictureAreaHeight()) / width;
+}
+
+bool IsPrintableCount(int picturesPerPage) {
+    switch (picturesPerPage) {
+    case 1:
+    case 2:
+    case 4:
+    case 6:
+    case 8:
+        return true;
+    default:
+        return false;
+    }
+}
+
+int PrintColumns(int picturesPerPage, bool portrait) {
+    switch (picturesPerPage) {
+    case 2:
+        return portrait ? 1 : 2;
+    case 4:
+        return 2;
+    case 6:
+        return portrait ? 2 : 3;
+    case 8:
+        return portrait ? 2 : 4;
+    default:
+        return 1;
+    }
+}
+
+int PrintRows(int picturesPerPage, bool portrait) {
+    switch (picturesPerPage) {
+    case 2:
+        return portrait ? 2 : 1;
+    case 4:
+        return 2;
+    case 6:
+        return portrait ? 3 : 2;
+    case 8:
+        return portrait ? 4 : 2;
+    default:
+        return 1;
+    }
+}
+
+namespace {
+
+// Boundaries of n equal parts of a length, written the way the cut lines are: thirds as
+// (L div 3) x 2, quarters as (L div 4) x 3, and the middle always as L div 2.
+std::vector<int> Boundaries(int length, int parts) {
+    switch (parts) {
+    case 2:
+        return {0, length / 2, length};
+    case 3:
+        return {0, length / 3, (length / 3) * 2, length};
+    case 4:
+        return {0, length / 4, length / 2, (length / 4) * 3, length};
+    default:
+        return {0, length};
+    }
+}
+
+} // namespace
+
+std::vector<int> ColumnBoundaries(int W, int picturesPerPage, bool portrait) {
+    return Boundaries(W, PrintColumns(picturesPerPage, portrait));
+}
+
+std::vector<int> RowBoundaries(int H, int picturesPerPage, bool portrait) {
+    return Boundaries(H, PrintRows(picturesPerPage, portrait));
+}
+
+TPrinterCellArray LayoutPrinterCells(int W, int H, int picturesPerPage, bool portrait,
+                                     bool labelsOn) {
+    TPrinterCellArray cells;
+    if (!IsPrintableCount(picturesPerPage))
+        return cells;
+    const int columns = PrintColumns(picturesPerPage, portrait);
+    const std::vector<int> x = ColumnBoundaries(W, picturesPerPage, portrait);
+    const std::vector<int> y = RowBoundaries(H, picturesPerPage, portrait);
+    cells.resize(static_cast<size_t>(picturesPerPage));
+    for (int k = 0; k < picturesPerPage; ++k) {
+        const size_t column = static_cast<size_t>(k % columns);
+        const size_t row = static_cast<size_t>(k / columns);
+        TPrinterCell& cell = cells[static_cast<size_t>(k)];
+        cell.SetCellRect({x[column], y[row], x[column + 1], y[row + 1]});
+        cell.BottomMargin = labelsOn ? 14 : 2;
+    }
+    return cells;
+}
+
+TRect FitPictureRect(const TPrinterCell& cell, int pictureWidth, int pictureHeight) {
+    const TRect area = cell.PictureArea();
+    const int h = area.height();
+    const int w = area.width();
+    if (pictureWidth <= 0 || pictureHeight <= 0 || w <= 0 || h <= 0)
+        return {};
+    const double a = double(pictureHeight) / pictureWidth;
+    const double c = double(h) / w;
+    TRect target;
+    if (c > a) {
+        // The area is relatively taller than the picture: fit to its width.
+        const double s = double(pictureWidth) / w;
+        const int f = Round(pictureHeight / s);
+        target.Left = area.Left;
+        target.Right = area.Right;
+        target.Top = area.Top + Round((h - f) * 0.5);
+        target.Bottom = target.Top + f;
+    } else {
+        // Fit to the height, ties included.
+        const double s = double(pictureHeight) / h;
+        const int f = Round(pictureWidth / s);
+        target.Top = area.Top;
+        target.Bottom = area.Bottom;
+        target.Left = area.Left + Round((w - f) * 0.5);
+        target.Right = target.Left + f;
+    }
+    return target;
+}
+
+TRect LabelBand(const TPrinterCell& cell) {
+    const TRect area = cell.PictureArea();
+    const int gap = Round(0.02 * area.height());
+    return {area.Left, area.Bottom + gap, area.Right, cell.Bottom - gap};
+}
+
+std::vector<CutLine> CutLines(int W, int H, int picturesPerPage, bool portrait) {
+    const CutLine middleAcross{true, H / 2};
+    const CutLine middleDown{false, W / 2};
+    switch (picturesPerPage) {
+    case 2:
+        return {portrait ? middleAcross : middleDown};
+    case 4:
+        return portrait ? std::vector<CutLine>{middleAcross, middleDown}
+                        : std::vector<CutLine>{middleDown, middleAcross};
+    case 6:
+        if (portrait)
+            return {{true, H / 3}, {true, (H / 3) * 2}, middleDown};
+        return {{false, W / 3}, {false, (W / 3) * 2}, middleAcross};
+    case 8:
+        if (portrait)
+            return {middleAcross, middleDown, {true, H / 4}, {true, (H / 4) * 3}};
+        return {middleDown, middleAcross, {false, W / 4}, {false, (W / 4) * 3}};
+    default:
+        return {};
+    }
+}
+
+} // namespace ferlo
