@@ -11,8 +11,7 @@ struct Grid {
     int rows;
 };
 
-Grid GridFor(int count, bool portrait)
-{
+Grid GridFor(int count, bool portrait) {
     switch (count) {
     case 2:
         return portrait ? Grid{1, 2} : Grid{2, 1};
@@ -29,20 +28,17 @@ Grid GridFor(int count, bool portrait)
 
 } // namespace
 
-CardSize CardSizeFor(bool portrait, double screenScale)
-{
+CardSize CardSizeFor(bool portrait, double screenScale) {
     if (portrait)
         return {Round(350 * screenScale), Round(490 * screenScale)};
     return {Round(595 * screenScale), Round(425 * screenScale)};
 }
 
-bool IsValidPicturesPerPage(int count)
-{
+bool IsValidPicturesPerPage(int count) {
     return count == 1 || count == 2 || count == 4 || count == 6 || count == 8;
 }
 
-int LabelFontSizeFor(int count)
-{
+int LabelFontSizeFor(int count) {
     switch (count) {
     case 1:
         return 24;
@@ -59,12 +55,15 @@ int LabelFontSizeFor(int count)
     }
 }
 
-int TCard::Columns() const { return GridFor(PicturesPerPage, Portrait).columns; }
+int TCard::Columns() const {
+    return GridFor(PicturesPerPage, Portrait).columns;
+}
 
-int TCard::Rows() const { return GridFor(PicturesPerPage, Portrait).rows; }
+int TCard::Rows() const {
+    return GridFor(PicturesPerPage, Portrait).rows;
+}
 
-void TCard::LayoutCells(TCellArray& Cells)
-{
+void TCard::LayoutCells(TCellArray& Cells) {
     if (IsValidPicturesPerPage(PicturesPerPage)) {
         const Grid grid = GridFor(PicturesPerPage, Portrait);
         LabelFontSize = LabelFontSizeFor(PicturesPerPage);
@@ -92,14 +91,12 @@ void TCard::LayoutCells(TCellArray& Cells)
     PictureAspect = static_cast<double>(PictureHeight) / static_cast<double>(PictureWidth);
 }
 
-void TCard::ResetCells(TCellArray& Cells) const
-{
+void TCard::ResetCells(TCellArray& Cells) const {
     for (TCell& cell : Cells)
         cell.FileName.clear();
 }
 
-void TCard::SetCardSize(bool portrait)
-{
+void TCard::SetCardSize(bool portrait) {
     Portrait = portrait;
     const CardSize size = CardSizeFor(portrait, ScreenScale);
     CardWidth = size.Width;

@@ -9,22 +9,19 @@
 namespace ferlo {
 
 namespace {
-MessageSink& currentSink()
-{
+MessageSink& currentSink() {
     static MessageSink sink;
     return sink;
 }
 } // namespace
 
-MessageSink setMessageSink(MessageSink sink)
-{
+MessageSink setMessageSink(MessageSink sink) {
     MessageSink previous = std::move(currentSink());
     currentSink() = std::move(sink);
     return previous;
 }
 
-void showMessage(QWidget* parent, MessageKind kind, const QString& text)
-{
+void showMessage(QWidget* parent, MessageKind kind, const QString& text) {
     if (currentSink()) {
         currentSink()(kind, text);
         return;
@@ -43,8 +40,7 @@ void showMessage(QWidget* parent, MessageKind kind, const QString& text)
     }
 }
 
-void runGuarded(QWidget* parent, const std::function<void()>& handler)
-{
+void runGuarded(QWidget* parent, const std::function<void()>& handler) {
     try {
         handler();
     } catch (const Error& error) {

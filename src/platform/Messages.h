@@ -12,8 +12,7 @@ enum class MessageKind { Error, Warning, Information };
 // Every message box of the program goes through here, so that one place decides how a message
 // reaches the user, and tests can read the messages instead of having modal boxes block them.
 void showMessage(QWidget* parent, MessageKind kind, const QString& text);
-inline void showError(QWidget* parent, const QString& text)
-{
+inline void showError(QWidget* parent, const QString& text) {
     showMessage(parent, MessageKind::Error, text);
 }
 

@@ -5,10 +5,11 @@ namespace ferlo {
 namespace {
 constexpr QChar kSeparator = QLatin1Char('/');
 
-bool isBlankOrControl(QChar c) { return c.unicode() <= 32; }
+bool isBlankOrControl(QChar c) {
+    return c.unicode() <= 32;
+}
 
-QString trimmedOfControls(const QString& text)
-{
+QString trimmedOfControls(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && isBlankOrControl(text[first]))
@@ -19,8 +20,7 @@ QString trimmedOfControls(const QString& text)
 }
 } // namespace
 
-QString directoryPart(const QString& path)
-{
+QString directoryPart(const QString& path) {
     const qsizetype last = path.lastIndexOf(kSeparator);
     if (last < 0)
         return QString();
@@ -31,17 +31,17 @@ QString directoryPart(const QString& path)
     return directory;
 }
 
-QString fileNamePart(const QString& path) { return path.mid(path.lastIndexOf(kSeparator) + 1); }
+QString fileNamePart(const QString& path) {
+    return path.mid(path.lastIndexOf(kSeparator) + 1);
+}
 
-QString joinPath(const QString& directory, const QString& name)
-{
+QString joinPath(const QString& directory, const QString& name) {
     if (directory.endsWith(kSeparator))
         return directory + name;
     return directory + kSeparator + name;
 }
 
-QString MakeLabelText(const QString& fileName)
-{
+QString MakeLabelText(const QString& fileName) {
     QString text = fileNamePart(fileName);
     const qsizetype period = text.lastIndexOf(QLatin1Char('.'));
     if (period >= 0)
@@ -55,11 +55,12 @@ QString MakeLabelText(const QString& fileName)
     return text;
 }
 
-QString labelInCase(const QString& text, bool upperCase)
-{
+QString labelInCase(const QString& text, bool upperCase) {
     return upperCase ? text.toUpper() : text.toLower();
 }
 
-bool isBlankLabel(const QString& text) { return trimmedOfControls(text).isEmpty(); }
+bool isBlankLabel(const QString& text) {
+    return trimmedOfControls(text).isEmpty();
+}
 
 } // namespace ferlo

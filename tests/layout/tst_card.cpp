@@ -10,8 +10,7 @@ namespace {
 
 using Origins = QList<QPair<int, int>>; // (Top, Left)
 
-TCard layoutCard(int count, bool portrait, double scale, bool labelsOn, TCellArray& cells)
-{
+TCard layoutCard(int count, bool portrait, double scale, bool labelsOn, TCellArray& cells) {
     TCard card;
     card.ScreenScale = scale;
     card.LabelsOn = labelsOn;
@@ -21,8 +20,7 @@ TCard layoutCard(int count, bool portrait, double scale, bool labelsOn, TCellArr
     return card;
 }
 
-Origins originsOf(const TCellArray& cells)
-{
+Origins originsOf(const TCellArray& cells) {
     Origins result;
     for (const auto& cell : cells)
         result.append({cell.Top, cell.Left});
@@ -35,8 +33,7 @@ class TestCard : public QObject {
     Q_OBJECT
 
 private slots:
-    void newCardStartsPortraitWithOnePicture()
-    {
+    void newCardStartsPortraitWithOnePicture() {
         TCard card;
         QCOMPARE(card.Portrait, true);
         QCOMPARE(card.PicturesPerPage, 1);
@@ -46,8 +43,7 @@ private slots:
         QCOMPARE(card.CardWidth, 0);
     }
 
-    void roundsHalvesToEven_data()
-    {
+    void roundsHalvesToEven_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("expected");
         QTest::newRow("627.2") << 627.2 << 627;
@@ -61,15 +57,13 @@ private slots:
         QTest::newRow("-2.6") << -2.6 << -3;
         QTest::newRow("213.33") << 640.0 / 3.0 << 213;
     }
-    void roundsHalvesToEven()
-    {
+    void roundsHalvesToEven() {
         QFETCH(double, value);
         QFETCH(int, expected);
         QCOMPARE(ferlo::Round(value), expected);
     }
 
-    void cardSize_data()
-    {
+    void cardSize_data() {
         QTest::addColumn<bool>("portrait");
         QTest::addColumn<double>("scale");
         QTest::addColumn<int>("width");
@@ -79,8 +73,7 @@ private slots:
         QTest::newRow("portrait 1.28") << true << 1.28 << 448 << 627;
         QTest::newRow("landscape 1.28") << false << 1.28 << 762 << 544;
     }
-    void cardSize()
-    {
+    void cardSize() {
         QFETCH(bool, portrait);
         QFETCH(double, scale);
         QFETCH(int, width);
@@ -95,8 +88,7 @@ private slots:
 
     // Every count in both orientations, both scales, labels on and off: the cell size and
     // grid, the origins by the row/column rule, and the picture-area invariants.
-    void layoutInvariants_data()
-    {
+    void layoutInvariants_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<bool>("portrait");
         QTest::addColumn<double>("scale");
@@ -120,8 +112,7 @@ private slots:
                             << counts[i] / columns << fonts[i];
                     }
     }
-    void layoutInvariants()
-    {
+    void layoutInvariants() {
         QFETCH(int, count);
         QFETCH(bool, portrait);
         QFETCH(double, scale);
@@ -156,8 +147,7 @@ private slots:
         }
     }
 
-    void workedValues_data()
-    {
+    void workedValues_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<bool>("portrait");
         QTest::addColumn<double>("scale");
@@ -183,8 +173,7 @@ private slots:
                                          << Origins{{1, 1},   {1, 225},   {156, 1}, {156, 225},
                                                     {312, 1}, {312, 225}, {468, 1}, {468, 225}};
     }
-    void workedValues()
-    {
+    void workedValues() {
         QFETCH(int, count);
         QFETCH(bool, portrait);
         QFETCH(double, scale);
@@ -212,8 +201,7 @@ private slots:
         QCOMPARE(originsOf(cells), origins);
     }
 
-    void layoutKeepsPicturesAndGrowsWithEmptyCells()
-    {
+    void layoutKeepsPicturesAndGrowsWithEmptyCells() {
         TCellArray cells;
         TCard card = layoutCard(4, false, 1.0, true, cells);
         for (int i = 0; i < 4; ++i) {
@@ -239,8 +227,7 @@ private slots:
         QCOMPARE(cells[1].FileName, std::string("/pics/p1.jpg"));
     }
 
-    void invalidCountRecomputesOnlyThePictureArea()
-    {
+    void invalidCountRecomputesOnlyThePictureArea() {
         TCellArray cells;
         TCard card = layoutCard(6, false, 1.0, true, cells);
         const Origins before = originsOf(cells);
@@ -258,8 +245,7 @@ private slots:
         }
     }
 
-    void layoutBeforeTheCardHasASizeIsDegenerate()
-    {
+    void layoutBeforeTheCardHasASizeIsDegenerate() {
         TCard card;
         card.ScreenScale = 1.0;
         card.LabelsOn = true;
@@ -271,8 +257,7 @@ private slots:
         QCOMPARE(card.PictureHeight, -52);
     }
 
-    void resetEmptiesFileNamesButNotTheCount()
-    {
+    void resetEmptiesFileNamesButNotTheCount() {
         TCellArray cells;
         TCard card = layoutCard(4, true, 1.0, true, cells);
         cells[0].FileName = "/a.jpg";

@@ -11,24 +11,24 @@
 
 namespace ferlo::test {
 
-MessageRecorder::MessageRecorder()
-{
-    m_previous = setMessageSink(
-        [this](MessageKind kind, const QString& text) { m_messages.append({kind, text}); });
+MessageRecorder::MessageRecorder() {
+    m_previous = setMessageSink([this](MessageKind kind, const QString& text) {
+        m_messages.append({kind, text});
+    });
 }
 
-MessageRecorder::~MessageRecorder() { setMessageSink(std::move(m_previous)); }
+MessageRecorder::~MessageRecorder() {
+    setMessageSink(std::move(m_previous));
+}
 
-QStringList MessageRecorder::texts() const
-{
+QStringList MessageRecorder::texts() const {
     QStringList result;
     for (const Message& message : m_messages)
         result << message.text;
     return result;
 }
 
-QImage photoLikeImage(int width, int height, int seed)
-{
+QImage photoLikeImage(int width, int height, int seed) {
     QImage image(width, height, QImage::Format_RGB32);
     // Smooth colour fields with a little high-frequency texture, so that the JPEG encoder has
     // the work of a real photograph.
@@ -48,8 +48,7 @@ QImage photoLikeImage(int width, int height, int seed)
 }
 
 void writeJpeg(const QString& path, const QImage& source, int quality, bool progressive,
-               int components)
-{
+               int components) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
     FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
     if (!file)
@@ -74,7 +73,8 @@ void writeJpeg(const QString& path, const QImage& source, int quality, bool prog
 
     std::vector<JSAMPLE> row(static_cast<size_t>(image.width()) * components);
     while (cinfo.next_scanline < cinfo.image_height) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(int(cinfo.next_scanline)));
+        const QRgb* line =
+            reinterpret_cast<const QRgb*>(image.constScanLine(int(cinfo.next_scanline)));
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = line[x];
             JSAMPLE* out = &row[static_cast<size_t>(x) * components];
@@ -104,14 +104,12 @@ void writeJpeg(const QString& path, const QImage& source, int quality, bool prog
     std::fclose(file);
 }
 
-void writeBmp(const QString& path, const QImage& image)
-{
+void writeBmp(const QString& path, const QImage& image) {
     if (!image.save(path, "BMP"))
         throw std::runtime_error("cannot write test bitmap " + path.toStdString());
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
+void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write test file " + path.toStdString());

@@ -1,0 +1,55 @@
+#include "layout/CardGeometry.h"
+
+#include "layout/Card.h"
+#include "layout/Rounding.h"
+
+namespace ferlo {
+
+FittedSize FitPictureToArea(int ownWidth, int ownHeight, int areaWidth, int areaHeight,
+                            double areaAspect) {
+    const double imageAspect = static_cast<double>(ownHeight) / static_cast<double>(ownWidth);
+    if (imageAspect >= areaAspect) {
+        const double scale = static_cast<double>(ownHeight) / areaHeight;
+        return {Round(ownWidth / scale), areaHeight};
+    }
+    const double scale = static_cast<double>(ownWidth) / areaWidth;
+    return {areaWidth, Round(ownHeight / scale)};
+}
+
+CardPoint PicturePosition(const TCard& card, int cellLeft, int cellTop, FittedSize fitted) {
+    return {cellLeft + 16 + (card.PictureWidth - fitted.Width) / 2,
+            cellTop + 8 + (card.PictureHeight - fitted.Height) / 2};
+}
+
+CardRect LabelBand(const TCard& card, int cellLeft, int cellTop) {
+    const int height = 2 * card.LabelFontSize;
+    return {cellLeft + 8, cellTop + card.CellHeight - height - 1, card.CellWidth - 16, height};
+}
+
+std::vector<CutLineSegment> ScreenCutLines(int count, bool portrait, int W, int H) {
+    const auto horizontal = [W](int y) {
+        return CutLineSegment{{0, y}, {W, y}};
+    };
+    const auto vertical = [H](int x) {
+        return CutLineSegment{{x, 0}, {x, H}};
+    };
+    switch (count) {
+    case 2:
+        return portrait ? std::vector{horizontal(H / 2)} : std::vector{vertical(W / 2)};
+    case 4:
+        return portrait ? std::vector{horizontal(H / 2), vertical(W / 2)}
+                        : std::vector{vertical(W / 2), horizontal(H / 2)};
+    case 6:
+        return portrait ? std::vector{vertical(W / 2), horizontal(H / 3), horizontal(2 * (H / 3))}
+                        : std::vector{horizontal(H / 2), vertical(W / 3), vertical(2 * (W / 3))};
+    case 8:
+        return portrait ? std::vector{horizontal(H / 2), vertical(W / 2), horizontal(H / 4),
+                                      horizontal(3 * (H / 4))}
+                        : std::vector{vertical(W / 2), horizontal(H / 2), vertical(W / 4),
+                                      vertical(3 * (W / 4))};
+    default:
+        return {};
+    }
+}
+
+} // namespace ferlo

@@ -1,0 +1,169 @@
+#pragma once
+
+#include "layout/Card.h"
+
+#include <QMainWindow>
+#include <array>
+
+class QAction;
+class QActionGroup;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStatusBar;
+class QToolBar;
+
+namespace ferlo {
+
+class DirectoryListBox;
+class DriveComboBox;
+class FileListBox;
+class PictureControl;
+class TAboutBox;
+class TLine;
+class TdlgOptions;
+class WavePlayer;
+struct CardPage;
+
+// The main window: the file browser on the left, the toolbar, the menus and the white card with
+// its picture, label and cut-line controls. It owns the card model and keeps it and the
+// controls in step; every handler runs inside the error guard, so an error ends in a message
+// box and the program goes on.
+class TFerloMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFerloMainForm(QWidget* parent = nullptr);
+    ~TFerloMainForm() override;
+
+    // The dialogs the program entry creates after the main window.
+    void setDialogs(TAboutBox* aboutBox, TdlgOptions* options);
+
+    // True when start-up found the screen too narrow and asked the application to end.
+    bool terminateRequested() const { return m_terminateRequested; }
+
+    // The card model and the controls that show it.
+    TCard Card;
+    TCellArray Cells;
+    std::array<PictureControl*, 8> CellImages{};
+    std::array<QLabel*, 8> CellLabels{};
+    std::array<TLine*, 4> CutLines{};
+
+    // Window layout.
+    QWidget* ClientArea = nullptr;
+    QToolBar* ToolBar1 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QFrame* Panel2 = nullptr;
+    QFrame* Panel3 = nullptr;
+    QFrame* Panel4 = nullptr;
+    QFrame* Panel5 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QFrame* Bevel2 = nullptr;
+    QLabel* LABSelect = nullptr;
+    DriveComboBox* DriveComboBox1 = nullptr;
+    DirectoryListBox* DirectoryListBox1 = nullptr;
+    FileListBox* FileListBox1 = nullptr;
+    QFrame* PACardBase = nullptr;
+    QFrame* PACard = nullptr;
+    QLabel* TestLabel = nullptr;
+    QStatusBar* StatusBar1 = nullptr;
+    WavePlayer* MediaPlayer1 = nullptr;
+
+    // Toolbar.
+    QActionGroup* CountGroup = nullptr;
+    QActionGroup* OrientationGroup = nullptr;
+    QActionGroup* CaseGroup = nullptr;
+    QAction* TB1PerPage = nullptr;
+    QAction* TB2PerPage = nullptr;
+    QAction* TB4PerPage = nullptr;
+    QAction* TB6PerPage = nullptr;
+    QAction* TB8PerPage = nullptr;
+    QAction* TBPortrait = nullptr;
+    QAction* TBLandScape = nullptr;
+    QAction* TBCutLines = nullptr;
+    QPushButton* PBToggleLabels = nullptr;
+    QAction* TBUpperLabels = nullptr;
+    QAction* TBLowerLabels = nullptr;
+    QPushButton* PBClear = nullptr;
+    QAction* TBPrint = nullptr;
+
+    // Menus.
+    QMenu* File1 = nullptr;
+    QAction* Printsetup1 = nullptr;
+    QAction* Print1 = nullptr;
+    QAction* PrintPreview1 = nullptr;
+    QAction* ExportPdf1 = nullptr;
+    QAction* mnExit = nullptr;
+    QAction* mnOptions = nullptr;
+    QMenu* mnHelp = nullptr;
+    QAction* mnReadMe = nullptr;
+    QAction* mnAbout = nullptr;
+
+    // Commands that change the shape of the card.
+    void FormCreate();
+    void TBNumPerPageClick(QAction* Sender);
+    void SetOrientation();
+    void TBOrientationClick(QAction* Sender);
+    void PBClearClick();
+    void ExitApplication();
+    void mnAboutClick();
+    void mnOptionsClick();
+    void mnReadMeClick();
+
+    // Pictures and labels in the cells.
+    void display_picture(TCell& cell, PictureControl* image);
+    void Display_All_Pictures();
+    QString SetLabelCase(const QString& text) const;
+    void Display_Label(int index);
+    void Display_All_Labels();
+    void SetAllLabelsCase(QAction* Sender);
+    void PBToggleLabelsClick();
+    void ToggleLabels();
+
+    // Cut lines.
+    void ToggleCutLines();
+
+    // Picture selection.
+    void FileListBox1MouseDown(Qt::MouseButton Button);
+    void FileListBox1Change();
+    void ClearCell(int index);
+    void ClearCells();
+    void ClearFileSelections();
+
+    // Picture click.
+    void ImageMouseDown(PictureControl* Sender, Qt::MouseButton Button);
+
+    // Printing.
+    CardPage currentPage() const;
+    void TBPrintClick();
+    void Printsetup1Click();
+    void PrintPreviewClick();
+    void ExportPdfClick();
+
+    // The directory the file list shows.
+    QString shownDirectory() const;
+    // Shows a directory in the browser (directory list and file list).
+    bool browseTo(const QString& directory);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void applyPicture(TCell& cell, PictureControl* image, QSize ownSize, int fittedWidth,
+                      int fittedHeight, const QImage& shown);
+    void createMenus();
+    void createToolBar();
+    void createBrowser();
+    void createCard();
+    void layoutClientArea(QSize clientSize);
+    int pictureCountFor(const QAction* countButton) const;
+    // Connects a signal to a handler that runs inside the error guard.
+    template <typename Sender, typename Signal, typename Handler>
+    void bind(Sender* sender, Signal signal, Handler handler);
+
+    TAboutBox* m_aboutBox = nullptr;
+    TdlgOptions* m_options = nullptr;
+    bool m_terminateRequested = false;
+};
+
+} // namespace ferlo

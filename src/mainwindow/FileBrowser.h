@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QString>
+
+namespace ferlo {
+
+// The file-system roots a user would browse: "/" and the mounted volumes that hold files
+// (pseudo file systems left out), by root path.
+QStringList browsableRoots();
+
+// The picture files of a directory: plain, not hidden, matching *.jpg, *.jpeg and *.bmp in any
+// letter case, sorted by name ignoring case.
+QStringList pictureFilesIn(const QString& directory);
+
+// The drive box: lists the roots; choosing one changes the directory list to it.
+class DriveComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DriveComboBox(QWidget* parent = nullptr);
+    void refreshRoots();
+    // Shows the root that holds the directory, without telling anybody.
+    void showRootOf(const QString& directory);
+
+signals:
+    void driveChosen(const QString& root);
+};
+
+// The directory list: the path from the root down to the shown directory, then its
+// subdirectories; choosing an entry (click or Enter) makes it the shown directory.
+class DirectoryListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit DirectoryListBox(QWidget* parent = nullptr);
+
+    // The shown directory, without a final separator except at the root.
+    QString directory() const { return m_directory; }
+    // Shows the directory; returns false (and changes nothing) when it can't be listed.
+    bool setDirectory(const QString& directory);
+    // The reason the last setDirectory failed.
+    QString lastError() const { return m_lastError; }
+
+signals:
+    void directoryChanged(const QString& directory);
+    void directoryFailed(const QString& directory, const QString& reason);
+
+private:
+    void choose(QListWidgetItem* item);
+
+    QString m_directory;
+    QString m_lastError;
+};
+
+// The file list: picture files of one directory, several selected at once, a plain left click
+// toggling one item. A left click first flips the item and makes it current, then sends the
+// change notification when the current item is another one than at the last notification, and
+// only then reports the press. Other buttons select nothing. A new reading of the directory
+// leaves nothing selected and sends the change notification.
+class FileListBox : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FileListBox(QWidget* parent = nullptr);
+
+    // Reads the directory anew.
+    void setDirectory(const QString& directory);
+    QString directory() const { return m_directory; }
+
+    // The full path of the current item when it is selected, else empty.
+    QString fileName() const;
+    int selectedCount() const;
+
+signals:
+    void change();
+    void mouseDown(Qt::MouseButton button);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void press(QMouseEvent* event);
+    void notifyIfCurrentMoved();
+
+    QString m_directory;
+    int m_lastNotifiedRow = -1;
+};
+
+} // namespace ferlo

@@ -1,0 +1,87 @@
+#include "mainwindow/Glyphs.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPixmap>
+
+namespace ferlo {
+
+namespace {
+
+void drawCharacter(QPainter& painter, const QString& text, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(14);
+    font.setBold(bold);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, text);
+}
+
+void drawSheet(QPainter& painter, const QRect& sheet) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(sheet);
+}
+
+void drawPrinter(QPainter& painter) {
+    painter.setPen(QPen(Qt::black, 1));
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 1, 7, 5); // paper going in
+    painter.setBrush(QColor(192, 192, 192));
+    painter.drawRect(1, 6, 13, 6); // body
+    painter.setBrush(Qt::white);
+    painter.drawRect(4, 10, 7, 4); // paper coming out
+    painter.fillRect(11, 8, 2, 1, QColor(0, 160, 0));
+}
+
+} // namespace
+
+QIcon glyphIcon(Glyph glyph) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    switch (glyph) {
+    case Glyph::Digit1:
+        drawCharacter(painter, QStringLiteral("1"), true);
+        break;
+    case Glyph::Digit2:
+        drawCharacter(painter, QStringLiteral("2"), true);
+        break;
+    case Glyph::Digit4:
+        drawCharacter(painter, QStringLiteral("4"), true);
+        break;
+    case Glyph::Digit6:
+        drawCharacter(painter, QStringLiteral("6"), true);
+        break;
+    case Glyph::Digit8:
+        drawCharacter(painter, QStringLiteral("8"), true);
+        break;
+    case Glyph::Portrait:
+        drawSheet(painter, QRect(3, 1, 9, 13));
+        break;
+    case Glyph::Landscape:
+        drawSheet(painter, QRect(1, 3, 13, 9));
+        break;
+    case Glyph::CutLines: {
+        drawSheet(painter, QRect(1, 2, 13, 11));
+        QPen dotted(Qt::black, 1, Qt::DotLine);
+        painter.setPen(dotted);
+        painter.drawLine(8, 3, 8, 12);
+        painter.drawLine(2, 7, 13, 7);
+        break;
+    }
+    case Glyph::UpperA:
+        drawCharacter(painter, QStringLiteral("A"), true);
+        break;
+    case Glyph::LowerA:
+        drawCharacter(painter, QStringLiteral("a"), true);
+        break;
+    case Glyph::Printer:
+        drawPrinter(painter);
+        break;
+    }
+    painter.end();
+    return QIcon(pixmap);
+}
+
+} // namespace ferlo

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QIcon>
+
+namespace ferlo {
+
+// The 16 x 16 toolbar glyphs, drawn by the program on a transparent background.
+enum class Glyph {
+    Digit1,
+    Digit2,
+    Digit4,
+    Digit6,
+    Digit8,
+    Portrait,
+    Landscape,
+    CutLines,
+    UpperA,
+    LowerA,
+    Printer
+};
+
+QIcon glyphIcon(Glyph glyph);
+
+} // namespace ferlo
