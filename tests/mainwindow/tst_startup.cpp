@@ -1,0 +1,111 @@
+#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/LineShape.h"
+#include "mainwindow/PictureControl.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+using ferlo::TFerloMainForm;
+
+// Start-up on a screen of the width the run was given (FERLO_TEST_SCREEN_WIDTH): the window's
+// place and size, the screen scale, and the card's size and place in the card base.
+class TestStartup : public QObject {
+    Q_OBJECT
+
+    int screenWidth() const { return qEnvironmentVariableIntValue("FERLO_TEST_SCREEN_WIDTH"); }
+
+private slots:
+    void initTestCase() {
+        if (screenWidth() == 0)
+            QSKIP("run through CTest, which gives each run a screen width");
+        QCOMPARE(QGuiApplication::primaryScreen()->geometry().width(), screenWidth());
+    }
+
+    void windowAndCardAtStart() {
+        if (screenWidth() < 800)
+            QSKIP("the window is not used on a narrow screen");
+        ferlo::test::MessageRecorder messages;
+        TFerloMainForm form;
+        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(!form.terminateRequested());
+        QCOMPARE(form.pos(), QPoint(0, 0));
+        QCOMPARE(form.Card.Portrait, false);
+        QCOMPARE(form.Card.PicturesPerPage, 4);
+        QCOMPARE(form.LABSelect->text(), QStringLiteral("Select up to 4 Pictures"));
+
+        const int menuHeight = form.menuBar()->sizeHint().height();
+        if (screenWidth() == 800) {
+            QCOMPARE(form.size(), QSize(792, 554 + menuHeight));
+            QCOMPARE(form.Card.ScreenScale, 1.0);
+            QCOMPARE(form.PACardBase->size(), QSize(623, 507));
+            QCOMPARE(form.PACardBase->pos(), QPoint(169, 29));
+            QCOMPARE(form.PACard->geometry(), QRect(14, 41, 595, 425));
+        } else {
+            QCOMPARE(form.size(), QSize(1024, 768));
+            QCOMPARE(form.Card.ScreenScale, 1.28);
+            QCOMPARE(form.PACard->size(), QSize(762, 544));
+            const QSize base = form.PACardBase->size();
+            QCOMPARE(base, QSize(1024 - 169, 768 - menuHeight - 29 - 18));
+            QCOMPARE(form.PACard->pos(),
+                     QPoint((base.width() - 762) / 2, (base.height() - 544) / 2));
+        }
+        QCOMPARE(form.Card.CardWidth, form.PACard->width());
+        QCOMPARE(form.Card.CardHeight, form.PACard->height());
+
+        // The client area survives showing the window: nothing is laid out again differently.
+        const QRect cardBefore = form.PACard->geometry();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.PACard->geometry(), cardBefore);
+    }
+
+    void portraitCardIsCentredToo() {
+        if (screenWidth() < 800)
+            QSKIP("the window is not used on a narrow screen");
+        ferlo::test::MessageRecorder messages;
+        TFerloMainForm form;
+        form.TBPortrait->trigger();
+        QCOMPARE(form.Card.Portrait, true);
+        const QSize base = form.PACardBase->size();
+        if (screenWidth() == 800) {
+            QCOMPARE(form.PACard->geometry(), QRect(136, 8, 350, 490));
+        } else {
+            QCOMPARE(form.PACard->size(), QSize(448, 627));
+            QCOMPARE(form.PACard->pos(),
+                     QPoint((base.width() - 448) / 2, (base.height() - 627) / 2));
+        }
+        QVERIFY(messages.texts().isEmpty());
+    }
+
+    void narrowScreenShowsTheMessageAndEnds() {
+        if (screenWidth() >= 800)
+            QSKIP("only a narrow screen ends the program");
+        ferlo::test::MessageRecorder messages;
+        TFerloMainForm form;
+        QCOMPARE(messages.texts(),
+                 QStringList{QStringLiteral(
+                     "This application requires a screen resolution of 800x600 or higher.")});
+        QVERIFY(form.terminateRequested());
+        // Creation still completes: the card is laid out like on any screen.
+        QCOMPARE(form.Card.PicturesPerPage, 4);
+        QCOMPARE(form.Card.ScreenScale, 1.0);
+
+        // The message loop ends at its first turn, without further input.
+        bool timedOut = false;
+        QTimer::singleShot(5000, qApp, [&] {
+            timedOut = true;
+            QCoreApplication::exit(1);
+        });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!timedOut);
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
