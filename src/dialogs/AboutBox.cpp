@@ -2,6 +2,7 @@
 
 #include "dialogs/FmxUtils.h"
 
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -34,7 +35,12 @@ QFont arial8() {
 }
 
 QFont sansSerif(int points, bool bold) {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    // The box was designed in "MS Sans Serif". Where that font is missing, Arial (or its metric
+    // twin) keeps the texts about as wide as designed; the generic sans-serif the system would
+    // pick instead is wider and cuts "Version: 1.0" off.
+    static const bool designFontPresent =
+        QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"));
+    QFont font(designFontPresent ? QStringLiteral("MS Sans Serif") : QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(points);
     font.setBold(bold);
@@ -108,7 +114,7 @@ TAboutBox::TAboutBox(QWidget* parent)
                           QRect(8, 62, 325, 14), arial8());
     Copyright->setObjectName(QStringLiteral("Copyright"));
 
-    LABMoxEmail = new TClickableLabel(QStringLiteral("ferlo@example.org"), Panel1);
+    LABMoxEmail = new TClickableLabel(QStringLiteral("help@ferlo.test"), Panel1);
     LABMoxEmail->setObjectName(QStringLiteral("LABMoxEmail"));
     LABMoxEmail->setGeometry(128, 79, 88, 14);
     LABMoxEmail->setFont(arial8());
@@ -122,11 +128,10 @@ TAboutBox::TAboutBox(QWidget* parent)
     }
     connect(LABMoxEmail, &TClickableLabel::clicked, this, &TAboutBox::LABMoxEmailClick);
 
-    Label1 =
-        makeLabel(Panel1, QStringLiteral("Picture flash cards"), QRect(137, 98, 71, 14), arial8());
+    Label1 = makeLabel(Panel1, QStringLiteral("Flash cards"), QRect(137, 98, 71, 14), arial8());
     Label1->setObjectName(QStringLiteral("Label1"));
 
-    paFerloURL = new TClickableLabel(QStringLiteral("https://ferlo.example.org"), Panel1);
+    paFerloURL = new TClickableLabel(QStringLiteral("https://ferlo.test"), Panel1);
     paFerloURL->setObjectName(QStringLiteral("paFerloURL"));
     paFerloURL->setGeometry(109, 116, 128, 13);
     paFerloURL->setFrameShape(QFrame::NoFrame);

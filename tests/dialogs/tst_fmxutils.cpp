@@ -1,0 +1,138 @@
+#include "dialogs/FmxUtils.h"
+#include "support/TestSupport.h"
+#include "support_urlrecorder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using ferlo::LaunchFile;
+
+namespace {
+
+// A README.TXT beside the test program for the length of a test; one that was there before is
+// put back afterwards.
+class HelpFileBesideProgram {
+public:
+    HelpFileBesideProgram()
+        : m_path(QDir(QCoreApplication::applicationDirPath()).filePath("README.TXT")) {
+        QFile existing(m_path);
+        if (existing.open(QIODevice::ReadOnly)) {
+            m_hadOne = true;
+            m_previous = existing.readAll();
+        }
+        ferlo::test::writeFile(m_path, "Ferlo help\n");
+    }
+    ~HelpFileBesideProgram() {
+        if (m_hadOne)
+            ferlo::test::writeFile(m_path, m_previous);
+        else
+            QFile::remove(m_path);
+    }
+    QString path() const { return m_path; }
+
+private:
+    QString m_path;
+    bool m_hadOne = false;
+    QByteArray m_previous;
+};
+
+} // namespace
+
+class TestFmxUtils : public QObject {
+    Q_OBJECT
+
+private slots:
+    void helpFileLiesBesideProgram();
+    void helpOpensReadmeWhenPresent();
+    void missingHelpFileChangesNothing();
+    void launchPassesTextsWhole_data();
+    void launchPassesTextsWhole();
+    void relativeFileTakesDefaultDirectory();
+    void emptyNameOpensNothing();
+};
+
+void TestFmxUtils::helpFileLiesBesideProgram() {
+    QCOMPARE(ferlo::helpFilePath(),
+             QDir(QCoreApplication::applicationDirPath()).filePath("README.TXT"));
+}
+
+void TestFmxUtils::helpOpensReadmeWhenPresent() {
+    HelpFileBesideProgram help;
+    UrlRecorder recorder;
+    ferlo::openHelpFile();
+    QCOMPARE(recorder.urls.size(), 1);
+    QCOMPARE(recorder.urls[0].scheme(), QStringLiteral("file"));
+    QCOMPARE(recorder.urls[0].toLocalFile(), help.path());
+}
+
+void TestFmxUtils::missingHelpFileChangesNothing() {
+    const QString path = ferlo::helpFilePath();
+    if (QFile::exists(path))
+        QSKIP("a README.TXT lies beside the test program");
+    UrlRecorder recorder;
+    ferlo::openHelpFile();
+    QVERIFY(recorder.urls.isEmpty());
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestFmxUtils::launchPassesTextsWhole_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isFile"); // a local file, else an address given as it is
+
+    QTest::newRow("web address") << "https://ferlo.example.org" << false;
+    QTest::newRow("plain http with path and query")
+        << "http://ferlo.example.org/help?page=1&lang=en#print" << false;
+    QTest::newRow("long address") << "https://ferlo.example.org/" + QString(400, QLatin1Char('a'))
+                                  << false;
+    QTest::newRow("mail address") << "mailto:ferlo@example.org" << false;
+    QTest::newRow("short file") << "/usr/share/ferlo/README.TXT" << true;
+    // Far past the 80-character buffers such a routine is often written with.
+    QString longPath = "/tmp";
+    while (longPath.size() < 289)
+        longPath += "/" + QString(30, QLatin1Char('d'));
+    longPath = longPath.left(289) + "/README.TXT";
+    QTest::newRow("300-character path") << longPath << true;
+    QTest::newRow("blanks, hash, percent, question mark")
+        << "/tmp/my pictures/#1 100% done?.txt" << true;
+    QTest::newRow("non-Latin letters") << "/tmp/Bilder/Ärger/README.TXT" << true;
+    QTest::newRow("colon in a file name") << "/tmp/notes:today.txt" << true;
+}
+
+void TestFmxUtils::launchPassesTextsWhole() {
+    QFETCH(QString, text);
+    QFETCH(bool, isFile);
+    if (QTest::currentDataTag() == QLatin1String("300-character path"))
+        QCOMPARE(text.size(), 300);
+
+    UrlRecorder recorder;
+    QVERIFY(LaunchFile(text, QString(), QString(), 1) > 32);
+    QCOMPARE(recorder.urls.size(), 1);
+    const QUrl url = recorder.urls[0];
+    if (isFile) {
+        QVERIFY(url.isLocalFile());
+        QCOMPARE(url.toLocalFile(), text);
+    } else {
+        QCOMPARE(url.toString(), text);
+    }
+}
+
+void TestFmxUtils::relativeFileTakesDefaultDirectory() {
+    UrlRecorder recorder;
+    QVERIFY(LaunchFile("README.TXT", QString(), "/opt/ferlo", 1) > 32);
+    QVERIFY(LaunchFile("notes.txt", "--ignored", QString(), 1) > 32);
+    QCOMPARE(recorder.urls.size(), 2);
+    QCOMPARE(recorder.urls[0].toLocalFile(), QStringLiteral("/opt/ferlo/README.TXT"));
+    QCOMPARE(recorder.urls[1].toLocalFile(), QDir::current().absoluteFilePath("notes.txt"));
+}
+
+void TestFmxUtils::emptyNameOpensNothing() {
+    UrlRecorder recorder;
+    QVERIFY(LaunchFile(QString(), QString(), QString(), 1) <= 32);
+    QVERIFY(recorder.urls.isEmpty());
+}
+
+QTEST_MAIN(TestFmxUtils)
+#include "tst_fmxutils.moc"
