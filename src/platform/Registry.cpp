@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -366,8 +368,14 @@ void RegistryHive::createKey(const QString& path) {
     QString prefix;
     for (const QString& part : parts) {
         prefix += prefix.isEmpty() ? part : QLatin1Char('\\') + part;
-        if (!findKey(prefix))
-            m_keys.append(Key{prefix, {}});
+        if (findKey(prefix))
+            continue;
+        // A key goes before the keys below it, as the registry editor writes them.
+        const QString below = prefix + QLatin1Char('\\');
+        qsizetype at = 0;
+        while (at < m_keys.size() && !m_keys[at].path.startsWith(below, Qt::CaseInsensitive))
+            ++at;
+        m_keys.insert(at, Key{prefix, {}});
     }
 }
 
@@ -520,6 +528,17 @@ bool TRegistry::changeHive(const std::function<void(RegistryHive&)>& change, QSt
             return fail(probe.errorString());
         probe.remove();
         return fail(QStringLiteral("the settings file could not be locked"));
+    }
+
+    // A copy killed in the middle of a write leaves its temporary file behind. Temporary files
+    // exist only while their writer holds the lock, so any found now are such leftovers.
+    const QString hiveName = QFileInfo(path).fileName();
+    const QStringList leftovers = QDir(directory).entryList({hiveName + QStringLiteral(".??????")},
+                                                            QDir::Files | QDir::Hidden);
+    static const QRegularExpression temporarySuffix(QStringLiteral("^[A-Za-z0-9]{6}$"));
+    for (const QString& leftover : leftovers) {
+        if (temporarySuffix.match(leftover.mid(hiveName.size() + 1)).hasMatch())
+            QFile::remove(directory + QLatin1Char('/') + leftover);
     }
 
     // Read under the lock, so that what another copy wrote a moment ago is kept.

@@ -1,0 +1,624 @@
+#include "platform/Registry.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+#include <memory>
+
+using namespace ferlo;
+
+namespace {
+
+const QByteArray header = "Windows Registry Editor Version 5.00\n\n";
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QString hivePath() {
+    return registryHivePath(HKEY_LOCAL_MACHINE);
+}
+
+// The hive as a test sees it: parsed, or a failure naming the cause.
+RegistryHive parsedHive() {
+    RegistryHive hive;
+    QString error;
+    if (!hive.parse(readAll(hivePath()), HKEY_LOCAL_MACHINE, &error))
+        qWarning("hive does not parse: %s", qPrintable(error));
+    return hive;
+}
+
+int dwordIn(const RegistryHive& hive, const QString& key, const QString& name) {
+    const RegistryValue* value = hive.value(key, name);
+    if (!value || value->type != REG_DWORD || value->data.size() != 4)
+        return -1;
+    return int(quint8(value->data[0]) | quint8(value->data[1]) << 8 | quint8(value->data[2]) << 16 |
+               quint32(quint8(value->data[3])) << 24);
+}
+
+} // namespace
+
+class TestRegistry : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void hiveLocation();
+    void parseAcceptsExports_data();
+    void parseAcceptsExports();
+    void parseRejects_data();
+    void parseRejects();
+    void roundTripKeepsEveryValue();
+
+    void openWithoutCreateChangesNothing();
+    void openWithCreateWritesKeyAndParents();
+    void relativeAndInvalidKeyNames();
+
+    void readInteger_data();
+    void readInteger();
+    void writesReplaceAndKeepOthers();
+    void stringsWithAwkwardCharacters();
+
+    void unparsableHiveIsNeverWritten();
+    void folderThatIsAFile();
+    void staleLockOfDeadCopyIsTakenOver();
+
+    void leftoverTemporaryFilesAreCleared();
+    void twoProcessesKeepEachOthersValues();
+    void killedWriterLeavesOldOrNewHive();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestRegistry::init() {
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    qputenv("FERLO_REGISTRY_DIR", QFile::encodeName(m_dir->path() + QStringLiteral("/store")));
+}
+
+void TestRegistry::cleanup() {
+    m_dir.reset();
+}
+
+void TestRegistry::hiveLocation() {
+    const QByteArray saved = qgetenv("FERLO_REGISTRY_DIR");
+    QCOMPARE(hivePath(), m_dir->path() + QStringLiteral("/store/HKEY_LOCAL_MACHINE.reg"));
+
+    qunsetenv("FERLO_REGISTRY_DIR");
+    qputenv("XDG_CONFIG_HOME", "/cfg/home");
+    QCOMPARE(hivePath(), QStringLiteral("/cfg/home/ferlo/HKEY_LOCAL_MACHINE.reg"));
+    // A relative XDG_CONFIG_HOME is ignored, as the base directory rules say.
+    qputenv("XDG_CONFIG_HOME", "relative");
+    QCOMPARE(hivePath(),
+             QDir::homePath() + QStringLiteral("/.config/ferlo/HKEY_LOCAL_MACHINE.reg"));
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(hivePath(),
+             QDir::homePath() + QStringLiteral("/.config/ferlo/HKEY_LOCAL_MACHINE.reg"));
+    qputenv("FERLO_REGISTRY_DIR", saved);
+}
+
+void TestRegistry::parseAcceptsExports_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<uint>("type");
+    QTest::addColumn<QByteArray>("data");
+
+    QTest::newRow("dword")
+        << header + "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n\"PrintAsDIB\"=dword:00000001\n"
+        << "Software\\Ferlo"
+        << "PrintAsDIB" << uint(REG_DWORD) << QByteArray("\x01\0\0\0", 4);
+    QTest::newRow("crlf, comments, case of root and names")
+        << QByteArray("Windows Registry Editor Version 5.00\r\n\r\n; made by hand\r\n"
+                      "[hkey_local_machine\\SOFTWARE\\ferlo]\r\n\"PrintAsDib\"=dword:DEADBEEF\r\n")
+        << "Software\\Ferlo"
+        << "printasdib" << uint(REG_DWORD) << QByteArray("\xef\xbe\xad\xde", 4);
+    QTest::newRow("utf-8 bom, escaped string")
+        << QByteArray("\xef\xbb\xbf") + header +
+               "[HKEY_LOCAL_MACHINE\\Software]\n\"Path\"=\"C:\\\\pics \\\"big\\\"\"\n"
+        << "Software"
+        << "Path" << uint(REG_SZ) << QByteArray("C:\\pics \"big\"\0", 14);
+    QTest::newRow("default value, root section") << header + "[HKEY_LOCAL_MACHINE]\n@=\"x\"\n"
+                                                 << ""
+                                                 << "" << uint(REG_SZ) << QByteArray("x\0", 2);
+    QTest::newRow("hex over continued lines")
+        << header + "[HKEY_LOCAL_MACHINE\\A]\n\"Bin\"=hex:01,02,\\\n  03,  ff\n"
+        << "A"
+        << "Bin" << uint(REG_BINARY) << QByteArray("\x01\x02\x03\xff", 4);
+    QTest::newRow("typed hex") << header + "[HKEY_LOCAL_MACHINE\\A]\n\"Multi\"=hex(7):61,00,00\n"
+                               << "A"
+                               << "Multi" << uint(REG_MULTI_SZ) << QByteArray("a\0\0", 3);
+    QTest::newRow("empty hex") << header + "[HKEY_LOCAL_MACHINE\\A]\n\"None\"=hex(0):\n"
+                               << "A"
+                               << "None" << uint(REG_NONE) << QByteArray();
+
+    // What the system's own registry editor writes: UTF-16, little end first, with a mark.
+    const QString exported = QStringLiteral("Windows Registry Editor Version 5.00\r\n\r\n"
+                                            "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\r\n"
+                                            "\"Wörter\"=\"Ähre\"\r\n");
+    QByteArray utf16("\xff\xfe");
+    for (QChar c : exported) {
+        utf16.append(char(c.unicode() & 0xff));
+        utf16.append(char(c.unicode() >> 8));
+    }
+    QTest::newRow("utf-16 export") << utf16 << "Software\\Ferlo" << QStringLiteral("Wörter")
+                                   << uint(REG_SZ) << QStringLiteral("Ähre").toUtf8().append('\0');
+}
+
+void TestRegistry::parseAcceptsExports() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, key);
+    QFETCH(QString, name);
+    QFETCH(uint, type);
+    QFETCH(QByteArray, data);
+    RegistryHive hive;
+    QString error;
+    QVERIFY2(hive.parse(text, HKEY_LOCAL_MACHINE, &error), qPrintable(error));
+    const RegistryValue* value = hive.value(key, name);
+    QVERIFY(value);
+    QCOMPARE(value->type, type);
+    QCOMPARE(value->data, data);
+}
+
+void TestRegistry::parseRejects_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("cause");
+
+    QTest::newRow("no header") << QByteArray("[HKEY_LOCAL_MACHINE\\A]\n") << "line 1: ";
+    QTest::newRow("old header") << QByteArray("REGEDIT4\n") << "line 1: ";
+    QTest::newRow("value before key") << header + "\"A\"=dword:1\n"
+                                      << "line 3: ";
+    QTest::newRow("other root") << header + "[HKEY_CURRENT_USER\\A]\n"
+                                << "does not belong";
+    QTest::newRow("root prefix only") << header + "[HKEY_LOCAL_MACHINEX]\n"
+                                      << "does not belong";
+    QTest::newRow("empty key part") << header + "[HKEY_LOCAL_MACHINE\\A\\\\B]\n"
+                                    << "valid key";
+    QTest::newRow("no bracket") << header + "[HKEY_LOCAL_MACHINE\\A\n"
+                                << "closing bracket";
+    QTest::newRow("key removal") << header + "[-HKEY_LOCAL_MACHINE\\A]\n"
+                                 << "removing keys";
+    QTest::newRow("value removal") << header + "[HKEY_LOCAL_MACHINE\\A]\n\"B\"=-\n"
+                                   << "removing";
+    QTest::newRow("dword too long") << header + "[HKEY_LOCAL_MACHINE\\A]\n\"B\"=dword:100000000\n"
+                                    << "not a dword";
+    QTest::newRow("dword not hex") << header + "[HKEY_LOCAL_MACHINE\\A]\n\"B\"=dword:xyz\n"
+                                   << "not a dword";
+    QTest::newRow("open quote") << header + "[HKEY_LOCAL_MACHINE\\A]\n\"B\"=\"abc\n"
+                                << "no closing quote";
+    QTest::newRow("bad escape") << header + "[HKEY_LOCAL_MACHINE\\A]\n\"B\"=\"C:\\pics\"\n"
+                                << "backslash";
+    QTest::newRow("text after string") << header + "[HKEY_LOCAL_MACHINE\\A]\n\"B\"=\"a\" b\n"
+                                       << "after the closing quote";
+    QTest::newRow("bad hex byte") << header + "[HKEY_LOCAL_MACHINE\\A]\n\"B\"=hex:1,234\n"
+                                  << "hexadecimal byte";
+    QTest::newRow("hex continued past end") << header + "[HKEY_LOCAL_MACHINE\\A]\n\"B\"=hex:01,\\\n"
+                                            << "line 5: \"\" is not a hexadecimal byte";
+    QTest::newRow("garbage line") << header + "[HKEY_LOCAL_MACHINE\\A]\nPrintAsDIB=1\n"
+                                  << "line 4: the line is not";
+    QTest::newRow("no equals") << header + "[HKEY_LOCAL_MACHINE\\A]\n\"B\" dword:1\n"
+                               << "\"=\"";
+    QTest::newRow("broken utf-8") << header + "[HKEY_LOCAL_MACHINE\\\xc3\x28]\n"
+                                  << "UTF-8";
+    QTest::newRow("binary junk") << QByteArray("\x7f"
+                                               "ELF\x02\x01\x01",
+                                               7)
+                                 << "line 1";
+}
+
+void TestRegistry::parseRejects() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, cause);
+    RegistryHive hive;
+    QString error;
+    QVERIFY(!hive.parse(text, HKEY_LOCAL_MACHINE, &error));
+    QVERIFY2(error.contains(cause), qPrintable(error));
+    QVERIFY(hive.keys().isEmpty());
+}
+
+void TestRegistry::roundTripKeepsEveryValue() {
+    RegistryHive hive;
+    hive.setValue(QStringLiteral("Software\\Ferlo"), QStringLiteral("PrintAsDIB"),
+                  {REG_DWORD, QByteArray("\x01\0\0\0", 4)});
+    hive.setValue(QStringLiteral("Software\\Other"), QStringLiteral("Say \"hi\"\\"),
+                  {REG_SZ, QByteArray("two\nlines\0", 10)});
+    hive.setValue(QStringLiteral("Software\\Other"), QString(), {REG_SZ, QByteArray("\0", 1)});
+    hive.setValue(QStringLiteral("Software\\Other"), QStringLiteral("Big"),
+                  {REG_BINARY, QByteArray(100, '\xab')});
+    hive.setValue(QStringLiteral("Software\\Other"), QStringLiteral("NoZero"),
+                  {REG_SZ, QByteArray("abc")});
+    hive.setValue(QStringLiteral("Software\\Other"), QStringLiteral("Short dword"),
+                  {REG_DWORD, QByteArray("\x07", 1)});
+    hive.setValue(QStringLiteral("Software\\Other"), QStringLiteral("Expand"),
+                  {REG_EXPAND_SZ, QByteArray("%HOME%\0", 7)});
+
+    const QByteArray text = hive.serialize(HKEY_LOCAL_MACHINE);
+    QVERIFY(text.startsWith(header + "[HKEY_LOCAL_MACHINE\\Software]\n\n"
+                                     "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n"
+                                     "\"PrintAsDIB\"=dword:00000001\n\n"));
+    QVERIFY(text.contains("\n@=\"\"\n"));
+    RegistryHive again;
+    QString error;
+    QVERIFY2(again.parse(text, HKEY_LOCAL_MACHINE, &error), qPrintable(error));
+    QCOMPARE(again.keys().size(), hive.keys().size());
+    for (int k = 0; k < hive.keys().size(); ++k) {
+        QCOMPARE(again.keys()[k].path, hive.keys()[k].path);
+        QCOMPARE(again.keys()[k].values.size(), hive.keys()[k].values.size());
+        for (int v = 0; v < hive.keys()[k].values.size(); ++v) {
+            QCOMPARE(again.keys()[k].values[v].first, hive.keys()[k].values[v].first);
+            QCOMPARE(again.keys()[k].values[v].second.type, hive.keys()[k].values[v].second.type);
+            QCOMPARE(again.keys()[k].values[v].second.data, hive.keys()[k].values[v].second.data);
+        }
+    }
+    QCOMPARE(again.serialize(HKEY_LOCAL_MACHINE), text);
+}
+
+void TestRegistry::openWithoutCreateChangesNothing() {
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(!registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), false));
+    QVERIFY(registry.LastError().startsWith(hivePath()));
+    QVERIFY(!QFileInfo::exists(m_dir->path() + QStringLiteral("/store")));
+    QVERIFY(!registry.ValueExists(QStringLiteral("PrintAsDIB")));
+    // The root always opens.
+    QVERIFY(registry.OpenKey(QStringLiteral("\\"), false));
+    QVERIFY(!QFileInfo::exists(hivePath()));
+}
+
+void TestRegistry::openWithCreateWritesKeyAndParents() {
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
+    QCOMPARE(registry.CurrentPath(), QStringLiteral("Software\\Ferlo"));
+    QCOMPARE(readAll(hivePath()), header + "[HKEY_LOCAL_MACHINE\\Software]\n\n"
+                                           "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n\n");
+    // Opening an existing key again writes nothing.
+    const QDateTime written = QFileInfo(hivePath()).lastModified();
+    QVERIFY(registry.OpenKey(QStringLiteral("\\SOFTWARE\\ferlo"), true));
+    QCOMPARE(QFileInfo(hivePath()).lastModified(), written);
+    QVERIFY(registry.KeyExists(QStringLiteral("\\Software")));
+    QVERIFY(!registry.KeyExists(QStringLiteral("\\Soft")));
+    // No lock file stays behind.
+    QCOMPARE(QDir(m_dir->path() + QStringLiteral("/store")).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("HKEY_LOCAL_MACHINE.reg")});
+}
+
+void TestRegistry::relativeAndInvalidKeyNames() {
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(registry.OpenKey(QStringLiteral("\\Software"), true));
+    QVERIFY(registry.OpenKey(QStringLiteral("Ferlo\\"), true));
+    QCOMPARE(registry.CurrentPath(), QStringLiteral("Software\\Ferlo"));
+    QVERIFY(registry.OpenKey(QStringLiteral("\\Other"), true));
+    QCOMPARE(registry.CurrentPath(), QStringLiteral("Other"));
+
+    const QByteArray before = readAll(hivePath());
+    for (const QString& bad : {QStringLiteral("\\A\\\\B"), QStringLiteral("\\A\\\\"),
+                               QStringLiteral("\\A\nB"), QStringLiteral("\\A]\n[B")}) {
+        QVERIFY2(!registry.OpenKey(bad, true), qPrintable(bad));
+        QVERIFY(registry.LastError().contains(QStringLiteral("not a valid key name")));
+    }
+    QCOMPARE(readAll(hivePath()), before);
+}
+
+void TestRegistry::readInteger_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<int>("expected");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("size");
+
+    const int rdInteger = int(TRegDataType::rdInteger);
+    const int rdString = int(TRegDataType::rdString);
+    const int rdBinary = int(TRegDataType::rdBinary);
+    const int rdUnknown = int(TRegDataType::rdUnknown);
+    const QString invalid = QStringLiteral("Invalid data type for 'PrintAsDIB'");
+    const QString failed = QStringLiteral("Failed to get data for 'PrintAsDIB'");
+
+    QTest::newRow("one") << QByteArray("dword:00000001") << 1 << "" << rdInteger << 4;
+    QTest::newRow("zero") << QByteArray("dword:0") << 0 << "" << rdInteger << 4;
+    QTest::newRow("five") << QByteArray("dword:00000005") << 5 << "" << rdInteger << 4;
+    QTest::newRow("all bits") << QByteArray("dword:ffffffff") << -1 << "" << rdInteger << 4;
+    QTest::newRow("short dword") << QByteArray("hex(4):07") << 7 << "" << rdInteger << 1;
+    QTest::newRow("empty string") << QByteArray("\"\"") << 0 << invalid << rdString << 1;
+    QTest::newRow("three chars") << QByteArray("\"abc\"") << 0 << invalid << rdString << 4;
+    QTest::newRow("four chars") << QByteArray("\"abcd\"") << 0 << failed << rdString << 5;
+    QTest::newRow("one char, two bytes")
+        << QByteArray("\"\xc3\xa9\"") << 0 << invalid << rdString << 3;
+    QTest::newRow("two chars, four bytes")
+        << QByteArray("\"\xc3\xa9\xc3\xa9\"") << 0 << failed << rdString << 5;
+    QTest::newRow("four-byte binary")
+        << QByteArray("hex:01,00,00,00") << 0 << invalid << rdBinary << 4;
+    QTest::newRow("five-byte binary")
+        << QByteArray("hex:01,00,00,00,00") << 0 << failed << rdBinary << 5;
+    QTest::newRow("big-endian dword")
+        << QByteArray("hex(5):00,00,00,01") << 0 << invalid << rdUnknown << 4;
+    QTest::newRow("absent") << QByteArray() << 0 << failed << rdUnknown << -1;
+}
+
+void TestRegistry::readInteger() {
+    QFETCH(QByteArray, data);
+    QFETCH(int, expected);
+    QFETCH(QString, error);
+    QFETCH(int, type);
+    QFETCH(int, size);
+
+    QByteArray text = header + "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n";
+    if (!data.isEmpty())
+        text += "\"PrintAsDIB\"=" + data + "\n";
+    QDir().mkpath(m_dir->path() + QStringLiteral("/store"));
+    test::writeFile(hivePath(), text);
+
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), false));
+    const QString name = QStringLiteral("PrintAsDIB");
+    QCOMPARE(registry.ValueExists(name), !data.isEmpty());
+    QCOMPARE(int(registry.GetDataType(name)), type);
+    QCOMPARE(registry.GetDataSize(name), size);
+    try {
+        const int value = registry.ReadInteger(name);
+        QVERIFY2(error.isEmpty(), "reading should have failed");
+        QCOMPARE(value, expected);
+    } catch (const ERegistryException& e) {
+        QCOMPARE(e.message(), error);
+    }
+    // Reading never writes.
+    QCOMPARE(readAll(hivePath()), text);
+}
+
+void TestRegistry::writesReplaceAndKeepOthers() {
+    QDir().mkpath(m_dir->path() + QStringLiteral("/store"));
+    test::writeFile(hivePath(), header + "[HKEY_LOCAL_MACHINE\\Software\\Else]\n"
+                                         "\"Keep\"=hex(7):61,00,62,00,00,00\n\n"
+                                         "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n"
+                                         "\"PrintAsDIB\"=\"abcd\"\n");
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
+    registry.WriteInteger(QStringLiteral("printasdib"), 0);
+    QCOMPARE(registry.ReadInteger(QStringLiteral("PrintAsDIB")), 0);
+    registry.WriteString(QStringLiteral("Name"), QStringLiteral("value"));
+    QCOMPARE(registry.ReadString(QStringLiteral("Name")), QStringLiteral("value"));
+    QVERIFY(registry.DeleteValue(QStringLiteral("Name")));
+    QVERIFY(!registry.DeleteValue(QStringLiteral("Name")));
+
+    // The value keeps its first spelling; the other key is untouched, bytes and type.
+    QCOMPARE(readAll(hivePath()), header + "[HKEY_LOCAL_MACHINE\\Software]\n\n"
+                                           "[HKEY_LOCAL_MACHINE\\Software\\Else]\n"
+                                           "\"Keep\"=hex(7):61,00,62,00,00,00\n\n"
+                                           "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n"
+                                           "\"PrintAsDIB\"=dword:00000000\n\n");
+    // A value of a key that another copy removed meanwhile brings the key back.
+    test::writeFile(hivePath(), header);
+    registry.WriteInteger(QStringLiteral("PrintAsDIB"), 1);
+    QCOMPARE(registry.ReadInteger(QStringLiteral("PrintAsDIB")), 1);
+
+    TRegistry closed;
+    closed.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY_THROWS_EXCEPTION(ERegistryException, closed.WriteInteger(QStringLiteral("X"), 1));
+}
+
+void TestRegistry::stringsWithAwkwardCharacters() {
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
+    const QStringList texts = {QStringLiteral("C:\\pics\\\"cats\""),
+                               QStringLiteral("two\nlines"),
+                               QStringLiteral("tab\there"),
+                               QStringLiteral("Ähre 猫 🐈"),
+                               QStringLiteral("[HKEY_LOCAL_MACHINE\\Evil]"),
+                               QString()};
+    for (int i = 0; i < texts.size(); ++i)
+        registry.WriteString(QStringLiteral("S%1 \"q\"").arg(i), texts[i]);
+    for (int i = 0; i < texts.size(); ++i)
+        QCOMPARE(registry.ReadString(QStringLiteral("S%1 \"q\"").arg(i)), texts[i]);
+    QVERIFY(!parsedHive().keyExists(QStringLiteral("Evil")));
+    // A value name cannot hold a line break: it would break the file.
+    QVERIFY_THROWS_EXCEPTION(
+        ERegistryException, registry.WriteInteger(QStringLiteral("a\n[HKEY_LOCAL_MACHINE\\X]"), 1));
+    QVERIFY(parsedHive().keys().size() == 2);
+}
+
+void TestRegistry::unparsableHiveIsNeverWritten() {
+    QDir().mkpath(m_dir->path() + QStringLiteral("/store"));
+    const QByteArray broken =
+        header + "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n\"PrintAsDIB\"=dword:1\ngarbage\n";
+    test::writeFile(hivePath(), broken);
+
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(!registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
+    QCOMPARE(registry.LastError(),
+             hivePath() + QStringLiteral(": the file is not a valid settings "
+                                         "file (line 5: the line is not a key, "
+                                         "a value or a comment)"));
+    QVERIFY(!registry.OpenKey(QStringLiteral("\\New"), true));
+    QVERIFY(!registry.KeyExists(QStringLiteral("\\Software")));
+
+    // Opened while the hive was sound; broken before the write.
+    test::writeFile(hivePath(), header);
+    QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
+    test::writeFile(hivePath(), broken);
+    try {
+        registry.WriteInteger(QStringLiteral("PrintAsDIB"), 0);
+        QFAIL("the write should have failed");
+    } catch (const ERegistryException& e) {
+        QCOMPARE(e.message(), QStringLiteral("Failed to set data for 'PrintAsDIB'"));
+        QVERIFY(e.reason().startsWith(hivePath() + QStringLiteral(": the file is not a valid")));
+    }
+    QVERIFY(!registry.ValueExists(QStringLiteral("PrintAsDIB")));
+    QVERIFY_THROWS_EXCEPTION(ERegistryException,
+                             registry.ReadInteger(QStringLiteral("PrintAsDIB")));
+    QCOMPARE(readAll(hivePath()), broken);
+}
+
+void TestRegistry::folderThatIsAFile() {
+    // Works for root too, whom file permissions do not stop.
+    const QString blocker = m_dir->path() + QStringLiteral("/blocker");
+    test::writeFile(blocker, "not a folder");
+    qputenv("FERLO_REGISTRY_DIR", QFile::encodeName(blocker));
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(!registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
+    QCOMPARE(registry.LastError(),
+             blocker + QStringLiteral("/HKEY_LOCAL_MACHINE.reg: Not a directory"));
+
+    qputenv("FERLO_REGISTRY_DIR", QFile::encodeName(blocker + QStringLiteral("/below")));
+    QVERIFY(!registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
+    QCOMPARE(registry.LastError(),
+             blocker + QStringLiteral("/below/HKEY_LOCAL_MACHINE.reg: Not a directory"));
+    QCOMPARE(readAll(blocker), QByteArray("not a folder"));
+}
+
+void TestRegistry::staleLockOfDeadCopyIsTakenOver() {
+    QDir().mkpath(m_dir->path() + QStringLiteral("/store"));
+    // A lock left by a copy that was killed: its process is gone.
+    QProcess gone;
+    gone.start(QStringLiteral("true"));
+    QVERIFY(gone.waitForFinished());
+    const qint64 deadPid = gone.processId() ? gone.processId() : 999999;
+    test::writeFile(hivePath() + QStringLiteral(".lock"),
+                    QByteArray::number(deadPid) + "\nregistry_writer\n" +
+                        QSysInfo::machineHostName().toUtf8() + "\n");
+    QElapsedTimer timer;
+    timer.start();
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY2(registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true),
+             qPrintable(registry.LastError()));
+    QVERIFY2(timer.elapsed() < 5000, "a dead copy's lock should not be waited for");
+    QVERIFY(!QFileInfo::exists(hivePath() + QStringLiteral(".lock")));
+}
+
+void TestRegistry::leftoverTemporaryFilesAreCleared() {
+    const QString store = m_dir->path() + QStringLiteral("/store");
+    QDir().mkpath(store);
+    // What a copy killed in the middle of a write leaves, and files that are not such leftovers.
+    test::writeFile(store + QStringLiteral("/HKEY_LOCAL_MACHINE.reg.x7TQa2"), header + "[HKEY_LOC");
+    test::writeFile(store + QStringLiteral("/HKEY_LOCAL_MACHINE.reg.bak"), header);
+    test::writeFile(store + QStringLiteral("/HKEY_LOCAL_MACHINE.reg.old.x7TQa2"), header);
+    test::writeFile(store + QStringLiteral("/notes.txt"), "mine");
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
+    QCOMPARE(QDir(store).entryList(QDir::Files | QDir::Hidden),
+             (QStringList{QStringLiteral("HKEY_LOCAL_MACHINE.reg"),
+                          QStringLiteral("HKEY_LOCAL_MACHINE.reg.bak"),
+                          QStringLiteral("HKEY_LOCAL_MACHINE.reg.old.x7TQa2"),
+                          QStringLiteral("notes.txt")}));
+}
+
+void TestRegistry::twoProcessesKeepEachOthersValues() {
+    const int count = 500;
+    QProcess a, b;
+    QElapsedTimer timer;
+    timer.start();
+    a.start(QStringLiteral(FERLO_REGISTRY_WRITER), {QStringLiteral("A"), QString::number(count)});
+    b.start(QStringLiteral(FERLO_REGISTRY_WRITER), {QStringLiteral("B"), QString::number(count)});
+    QVERIFY(a.waitForStarted() && b.waitForStarted());
+    // Meanwhile this process writes too.
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    for (int i = 1; i <= 50; ++i) {
+        QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo\\Main"), true));
+        registry.WriteInteger(QStringLiteral("Counter"), i);
+    }
+    QVERIFY(a.waitForFinished(120000) && b.waitForFinished(120000));
+    QVERIFY2(a.exitCode() == 0, a.readAllStandardError().constData());
+    QVERIFY2(b.exitCode() == 0, b.readAllStandardError().constData());
+    qInfo("%d + %d + 50 writes from three processes took %lld ms", count, count, timer.elapsed());
+
+    const RegistryHive hive = parsedHive();
+    QCOMPARE(dwordIn(hive, QStringLiteral("Software\\Ferlo\\A"), QStringLiteral("Counter")), count);
+    QCOMPARE(dwordIn(hive, QStringLiteral("Software\\Ferlo\\B"), QStringLiteral("Counter")), count);
+    QCOMPARE(dwordIn(hive, QStringLiteral("Software\\Ferlo\\Main"), QStringLiteral("Counter")), 50);
+    QCOMPARE(QDir(m_dir->path() + QStringLiteral("/store")).entryList(QDir::Files | QDir::Hidden),
+             QStringList{QStringLiteral("HKEY_LOCAL_MACHINE.reg")});
+}
+
+void TestRegistry::killedWriterLeavesOldOrNewHive() {
+    // A hive of some size, so that a write takes long enough to be interrupted in the middle.
+    const int seeded = 400;
+    {
+        RegistryHive hive;
+        for (int i = 0; i < seeded; ++i)
+            hive.setValue(
+                QStringLiteral("Software\\Seed"), QStringLiteral("Value %1").arg(i),
+                {REG_SZ, QStringLiteral("text number %1 of the seed").arg(i).toUtf8() + '\0'});
+        QDir().mkpath(m_dir->path() + QStringLiteral("/store"));
+        test::writeFile(hivePath(), hive.serialize(HKEY_LOCAL_MACHINE));
+    }
+
+    QRandomGenerator random(20240501);
+    int killedMidWrite = 0;
+    int rounds = 0;
+    QElapsedTimer timer;
+    timer.start();
+    for (; rounds < 40 && timer.elapsed() < 25000; ++rounds) {
+        QProcess writer;
+        writer.start(QStringLiteral(FERLO_REGISTRY_WRITER),
+                     {QStringLiteral("K"), QStringLiteral("0")});
+        QVERIFY(writer.waitForStarted());
+        // Wait for the first finished write: also proves that the lock of the copy killed in
+        // the round before did not stop this one.
+        QByteArray output;
+        while (!output.contains("wrote")) {
+            QVERIFY2(writer.waitForReadyRead(20000), writer.readAllStandardError().constData());
+            output += writer.readAllStandardOutput();
+        }
+        QThread::usleep(random.bounded(20000));
+        writer.kill();
+        QVERIFY(writer.waitForFinished());
+        output += writer.readAllStandardOutput();
+
+        const QList<QByteArray> lines = output.trimmed().split('\n');
+        const QList<QByteArray> last = lines.last().split(' ');
+        QCOMPARE(last.size(), 2);
+        const int n = last[1].toInt();
+        const bool midWrite = last[0] == "writing";
+        killedMidWrite += midWrite;
+
+        RegistryHive hive;
+        QString error;
+        QVERIFY2(hive.parse(readAll(hivePath()), HKEY_LOCAL_MACHINE, &error), qPrintable(error));
+        const int stored =
+            dwordIn(hive, QStringLiteral("Software\\Ferlo\\K"), QStringLiteral("Counter"));
+        if (midWrite)
+            QVERIFY2(stored == n || stored == n - 1, qPrintable(QString::number(stored)));
+        else
+            QCOMPARE(stored, n);
+        const RegistryValue* seed = hive.value(QStringLiteral("Software\\Seed"),
+                                               QStringLiteral("Value %1").arg(seeded - 1));
+        QVERIFY(seed);
+        QCOMPARE(hive.keys().last().values.size() + hive.keys()[1].values.size(), seeded + 1);
+    }
+    qInfo("%d writers killed, %d of them between the start and the end of a write", rounds,
+          killedMidWrite);
+    QVERIFY(rounds >= 10);
+    // The next write clears what killed copies left behind: their lock and temporary file.
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo\\K"), true));
+    registry.WriteInteger(QStringLiteral("Counter"), 0);
+    const QStringList files =
+        QDir(m_dir->path() + QStringLiteral("/store")).entryList(QDir::Files | QDir::Hidden);
+    QVERIFY2(files == QStringList{QStringLiteral("HKEY_LOCAL_MACHINE.reg")},
+             qPrintable(files.join(QLatin1Char(' '))));
+}
+
+QTEST_GUILESS_MAIN(TestRegistry)
+#include "tst_registry.moc"
