@@ -1,0 +1,128 @@
+#include "support_printing.h"
+
+#include "support/TestSupport.h"
+
+#include <QColor>
+#include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace ferlo::test {
+
+CardPage emptyPage(int picturesPerPage, bool portrait, bool cutLinesOn, bool labelsOn) {
+    CardPage page;
+    page.PicturesPerPage = picturesPerPage;
+    page.Portrait = portrait;
+    page.CutLinesOn = cutLinesOn;
+    page.LabelsOn = labelsOn;
+    page.LabelFont = QFont(QStringLiteral("Arial"));
+    page.LabelFont.setBold(true);
+    for (int i = 0; i < picturesPerPage; ++i) {
+        page.FileNames << QString();
+        page.PictureLoaded << false;
+        page.LabelTexts << QString();
+    }
+    return page;
+}
+
+void placePicture(CardPage& page, int cell, const QString& fileName, const QString& label) {
+    page.FileNames[cell] = fileName;
+    page.PictureLoaded[cell] = true;
+    page.LabelTexts[cell] = label;
+}
+
+QImage renderPage(const CardPage& page, QSize printableArea, const PaintOptions& options) {
+    QImage image(printableArea, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintCardPage(painter, printableArea, page, options);
+    return image;
+}
+
+bool isDark(QRgb pixel) {
+    return qGray(pixel) < 128;
+}
+
+int darkInColumn(const QImage& image, int x, int y0, int y1) {
+    int count = 0;
+    for (int y = y0; y <= y1; ++y)
+        count += isDark(image.pixel(x, y)) ? 1 : 0;
+    return count;
+}
+
+int darkInRow(const QImage& image, int y, int x0, int x1) {
+    int count = 0;
+    for (int x = x0; x <= x1; ++x)
+        count += isDark(image.pixel(x, y)) ? 1 : 0;
+    return count;
+}
+
+QRect darkBounds(const QImage& image, const QRect& region) {
+    QRect bounds;
+    const QRect inside = region & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (isDark(image.pixel(x, y)))
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+QColor meanColour(const QImage& image, const QRect& region) {
+    long long r = 0, g = 0, b = 0, n = 0;
+    const QRect inside = region & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QRgb p = image.pixel(x, y);
+            r += qRed(p);
+            g += qGreen(p);
+            b += qBlue(p);
+            ++n;
+        }
+    if (n == 0)
+        return {};
+    return QColor(int(r / n), int(g / n), int(b / n));
+}
+
+QString writeSolidJpeg(const QString& path, int width, int height, QColor colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    writeJpeg(path, image, 95);
+    return path;
+}
+
+static QByteArray runTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0) {
+        qWarning() << program << arguments << process.readAllStandardError();
+        return {};
+    }
+    return process.readAllStandardOutput();
+}
+
+QString pdfInfoValue(const QString& pdf, const QString& key) {
+    const QString info = QString::fromUtf8(runTool(QStringLiteral("pdfinfo"), {pdf}));
+    const QRegularExpression line(QStringLiteral("^%1:\\s*(.*)$").arg(key),
+                                  QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match = line.match(info);
+    return match.hasMatch() ? match.captured(1).trimmed() : QString();
+}
+
+int pdfPageCount(const QString& pdf) {
+    const QString pages = pdfInfoValue(pdf, QStringLiteral("Pages"));
+    return pages.isEmpty() ? -1 : pages.toInt();
+}
+
+QImage renderPdfPage(const QString& pdf, int page, int dpi) {
+    QTemporaryDir dir;
+    const QString prefix = dir.filePath(QStringLiteral("page"));
+    runTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
+             QString::number(page), QStringLiteral("-l"), QString::number(page),
+             QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, prefix});
+    return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace ferlo::test

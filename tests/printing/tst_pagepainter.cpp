@@ -1,0 +1,386 @@
+// The one page painter, checked pixel by pixel on a white image of the printable area, and the
+// PDF document written with it.
+#include "support_printing.h"
+
+#include "platform/Errors.h"
+#include "printing/PagePainter.h"
+#include "printing/PdfExport.h"
+#include "printing/PrintJob.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ferlo;
+using namespace ferlo::test;
+
+namespace {
+
+PaintOptions fixedOption(bool printAsDib) {
+    return {[printAsDib] {
+        return printAsDib;
+    }};
+}
+
+bool isRed(QColor c) {
+    return c.red() > 200 && c.green() < 60 && c.blue() < 60;
+}
+bool isBlue(QColor c) {
+    return c.blue() > 200 && c.red() < 60 && c.green() < 60;
+}
+// A 32-bit bitmap with an alpha mask (BITMAPV4HEADER, BI_BITFIELDS), every pixel transparent
+// black; Qt's own writer drops the alpha channel.
+QByteArray transparentBmp(int width, int height) {
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    const quint32 pixels = quint32(width * height * 4);
+    out << quint8('B') << quint8('M') << quint32(14 + 108 + pixels) << quint32(0)
+        << quint32(14 + 108);
+    out << quint32(108) << qint32(width) << qint32(height) << quint16(1) << quint16(32)
+        << quint32(3) << pixels << qint32(2835) << qint32(2835) << quint32(0) << quint32(0);
+    out << quint32(0x00FF0000) << quint32(0x0000FF00) << quint32(0x000000FF) << quint32(0xFF000000)
+        << quint32(0x73524742); // 'sRGB'
+    for (int i = 0; i < 12; ++i)
+        out << quint32(0); // endpoints and gamma
+    for (quint32 i = 0; i < pixels; ++i)
+        out << quint8(0);
+    return bytes;
+}
+
+bool isWhite(QColor c) {
+    return c.red() > 245 && c.green() > 245 && c.blue() > 245;
+}
+
+} // namespace
+
+class TestPagePainter : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    QString m_red;  // 640 x 480
+    QString m_blue; // 640 x 482
+
+private slots:
+    void initTestCase() {
+        QVERIFY(m_dir.isValid());
+        m_red = writeSolidJpeg(m_dir.filePath("red.jpg"), 640, 480, Qt::red);
+        m_blue = writeSolidJpeg(m_dir.filePath("blue.jpg"), 640, 482, Qt::blue);
+    }
+
+    void emptyCardPaintsItsFrame() {
+        const QImage image = renderPage(emptyPage(1, true), QSize(600, 825), fixedOption(true));
+        // Dotted: one pixel in three along each side of the printable area.
+        QVERIFY(darkInColumn(image, 0, 0, 824) > 825 / 4);
+        QVERIFY(darkInColumn(image, 599, 0, 824) > 825 / 4);
+        QVERIFY(darkInRow(image, 0, 0, 599) > 600 / 4);
+        QVERIFY(darkInRow(image, 824, 0, 599) > 600 / 4);
+        // Nothing else: one picture per page has no cut line, and empty labels draw nothing.
+        QCOMPARE(darkBounds(image, QRect(1, 1, 598, 823)), QRect());
+        // The dots are one pixel wide.
+        QCOMPARE(darkInColumn(image, 1, 1, 823), 0);
+    }
+
+    void cutLinesOffPaintsNothing_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("portrait");
+        for (int count : {1, 2, 4, 6, 8})
+            for (bool portrait : {true, false})
+                QTest::addRow("%d %s", count, portrait ? "portrait" : "landscape")
+                    << count << portrait;
+    }
+
+    void cutLinesOffPaintsNothing() {
+        QFETCH(int, count);
+        QFETCH(bool, portrait);
+        const QSize size = portrait ? QSize(400, 560) : QSize(560, 400);
+        const QImage image = renderPage(emptyPage(count, portrait, false), size, fixedOption(true));
+        QCOMPARE(darkBounds(image, image.rect()), QRect());
+    }
+
+    void cutLinesLieOnTheCellEdges_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("portrait");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QList<int>>("columns"); // x of the vertical lines
+        QTest::addColumn<QList<int>>("rows");    // y of the horizontal lines
+        QTest::newRow("8 landscape, 998 wide")
+            << 8 << false << QSize(998, 701) << QList<int>{249, 499, 747} << QList<int>{350};
+        QTest::newRow("6 portrait, 350 high")
+            << 6 << true << QSize(251, 350) << QList<int>{125} << QList<int>{116, 232};
+        QTest::newRow("4 landscape")
+            << 4 << false << QSize(825, 600) << QList<int>{412} << QList<int>{300};
+        QTest::newRow("2 portrait")
+            << 2 << true << QSize(600, 825) << QList<int>{} << QList<int>{412};
+    }
+
+    void cutLinesLieOnTheCellEdges() {
+        QFETCH(int, count);
+        QFETCH(bool, portrait);
+        QFETCH(QSize, size);
+        QFETCH(QList<int>, columns);
+        QFETCH(QList<int>, rows);
+        const QImage image = renderPage(emptyPage(count, portrait), size, fixedOption(true));
+        const int W = size.width();
+        const int H = size.height();
+        // Scanning inside the frame, every dark column or row is one of the lines.
+        QList<int> darkColumns;
+        for (int x = 1; x < W - 1; ++x)
+            if (darkInColumn(image, x, 1, H - 2) > H / 4)
+                darkColumns << x;
+        QList<int> darkRows;
+        for (int y = 1; y < H - 1; ++y)
+            if (darkInRow(image, y, 1, W - 2) > W / 4)
+                darkRows << y;
+        QCOMPARE(darkColumns, columns);
+        QCOMPARE(darkRows, rows);
+    }
+
+    void picturesFillTheirTargetRectangles_data() {
+        QTest::addColumn<bool>("printAsDib");
+        QTest::newRow("device-independent form") << true;
+        QTest::newRow("as decoded") << false;
+    }
+
+    void picturesFillTheirTargetRectangles() {
+        QFETCH(bool, printAsDib);
+        CardPage page = emptyPage(4, true, false, false);
+        page.LabelsOn = true; // bands under the pictures, but the labels are empty
+        placePicture(page, 0, m_red);
+        placePicture(page, 3, m_blue);
+        const QImage image = renderPage(page, QSize(600, 825), fixedOption(printAsDib));
+
+        // Cell 0: (6, 75, 294, 291), the last pixel row and column inside are 290 and 293.
+        QVERIFY(isRed(meanColour(image, QRect(QPoint(6, 75), QPoint(293, 290)))));
+        for (QPoint inside : {QPoint(6, 75), QPoint(293, 75), QPoint(6, 290), QPoint(293, 290)})
+            QVERIFY2(isRed(image.pixelColor(inside)), qPrintable(QString::number(inside.y())));
+        for (QPoint outside : {QPoint(5, 150), QPoint(294, 150), QPoint(150, 74), QPoint(150, 291)})
+            QVERIFY2(isWhite(image.pixelColor(outside)),
+                     qPrintable(QStringLiteral("%1,%2").arg(outside.x()).arg(outside.y())));
+
+        // Cell 3 is (300, 412, 600, 825): its picture area and the 640 x 482 fit inside it.
+        const TPrinterCell cell = LayoutPrinterCells(600, 825, 4, true, true)[3];
+        const TRect target = FitPictureRect(cell, 640, 482);
+        QVERIFY(isBlue(meanColour(image, QRect(QPoint(target.Left, target.Top),
+                                               QPoint(target.Right - 1, target.Bottom - 1)))));
+        QVERIFY(isWhite(image.pixelColor(target.Left - 1, (target.Top + target.Bottom) / 2)));
+        QVERIFY(isWhite(image.pixelColor((target.Left + target.Right) / 2, target.Bottom)));
+        // The free cells stay white.
+        QCOMPARE(darkBounds(image, QRect(300, 0, 300, 412)), QRect());
+    }
+
+    void optionIsReadOncePerPictureDrawn() {
+        CardPage page = emptyPage(4, false, false, false);
+        placePicture(page, 0, m_red);
+        // Cell 1 is free; cell 2 failed to load on screen and is passed over, file or no file.
+        page.FileNames[2] = m_dir.filePath("gone.jpg");
+        page.PictureLoaded[2] = false;
+        placePicture(page, 3, m_blue);
+        int reads = 0;
+        PaintOptions options{[&reads] {
+            return ++reads % 2 == 0;
+        }};
+        const QImage image = renderPage(page, QSize(825, 600), options);
+        QCOMPARE(reads, 2);
+        // Each way drew its picture.
+        const TPrinterCellArray cells = LayoutPrinterCells(825, 600, 4, false, false);
+        const TRect red = FitPictureRect(cells[0], 640, 480);
+        const TRect blue = FitPictureRect(cells[3], 640, 482);
+        QVERIFY(isRed(image.pixelColor((red.Left + red.Right) / 2, (red.Top + red.Bottom) / 2)));
+        QVERIFY(
+            isBlue(image.pixelColor((blue.Left + blue.Right) / 2, (blue.Top + blue.Bottom) / 2)));
+        QCOMPARE(darkBounds(image, QRect(0, 300, 412, 300)), QRect());
+    }
+
+    void pictureGoneSinceItWasShownIsAnError() {
+        CardPage page = emptyPage(4, false);
+        placePicture(page, 0, m_red);
+        const QString gone = m_dir.filePath("gone-since.jpg");
+        placePicture(page, 1, gone);
+        int reads = 0;
+        try {
+            renderPage(page, QSize(825, 600), {[&reads] {
+                           ++reads;
+                           return true;
+                       }});
+            QFAIL("no error for a missing picture");
+        } catch (const Error& error) {
+            QVERIFY2(error.message().contains(gone), qPrintable(error.message()));
+        }
+        QCOMPARE(reads, 1); // cell 0 was drawn before cell 1 failed
+    }
+
+    void optionErrorEndsThePage() {
+        CardPage page = emptyPage(2, false);
+        placePicture(page, 0, m_red);
+        placePicture(page, 1, m_blue);
+        PaintOptions failing{[]() -> bool {
+            throw Error("Invalid data type for 'PrintAsDIB'");
+        }};
+        QVERIFY_THROWS_EXCEPTION(Error, renderPage(page, QSize(825, 600), failing));
+    }
+
+    void invalidCountIsAnError() {
+        CardPage page = emptyPage(3, false);
+        QVERIFY_THROWS_EXCEPTION(Error, renderPage(page, QSize(825, 600), fixedOption(true)));
+    }
+
+    void printedPictureIsExactlyItsRectangle() {
+        const TPrinterCell cell = LayoutPrinterCells(600, 825, 4, true, true)[0];
+        const PrintedPicture picture = preparePrintedPicture(m_blue, cell);
+        QCOMPARE(picture.target, (TRect{6, 74, 294, 291}));
+        QCOMPARE(picture.image.size(), QSize(288, 217));
+        QCOMPARE(picture.image.format(), QImage::Format_RGB32);
+
+        // A bitmap with transparent parts prints white there, not black.
+        const QString path = m_dir.filePath("clear.bmp");
+        writeFile(path, transparentBmp(64, 48));
+        const PrintedPicture white = preparePrintedPicture(path, cell);
+        QCOMPARE(white.image.format(), QImage::Format_RGB32);
+        QVERIFY(isWhite(white.image.pixelColor(10, 10)));
+    }
+
+    void labelsAreCentredInTheirBand() {
+        CardPage page = emptyPage(4, true, false, true);
+        page.LabelTexts[0] = QStringLiteral("DOG");
+        page.LabelTexts[3] = QStringLiteral("HIPPOPOTAMUS HIPPOPOTAMUS");
+        const QImage image = renderPage(page, QSize(600, 825), fixedOption(true));
+
+        // Cell 0: band (6, 361, 294, 405), 289 x 45.
+        const QRect dog = darkBounds(image, QRect(0, 0, 300, 412));
+        QVERIFY(!dog.isNull());
+        QVERIFY2(qAbs((dog.left() + dog.right()) / 2.0 - (6 + 294) / 2.0) <= 3,
+                 qPrintable(QStringLiteral("%1..%2").arg(dog.left()).arg(dog.right())));
+        QVERIFY(dog.top() > 354 && dog.bottom() <= 412);
+        // Capitals at the full band height are well over half of it tall.
+        QVERIFY2(dog.height() > 25, qPrintable(QString::number(dog.height())));
+
+        // The long label is shrunk until it fits the band's width, and stays centred.
+        const TPrinterCell cell = LayoutPrinterCells(600, 825, 4, true, true)[3];
+        const TRect band = LabelBand(cell);
+        const QRect hippo = darkBounds(image, QRect(300, 412, 300, 413));
+        QVERIFY(!hippo.isNull());
+        QVERIFY(hippo.left() >= band.Left && hippo.right() <= band.Right);
+        QVERIFY(hippo.height() < dog.height());
+        QVERIFY(qAbs((hippo.left() + hippo.right()) / 2.0 - (band.Left + band.Right) / 2.0) <= 3);
+
+        // The free cells with no text print nothing.
+        QCOMPARE(darkBounds(image, QRect(300, 0, 300, 412)), QRect());
+    }
+
+    void labelsOffPrintNoLabel() {
+        CardPage page = emptyPage(4, true, false, false);
+        page.LabelTexts = {"DOG", "CAT", "COW", "HEN"};
+        const QImage image = renderPage(page, QSize(600, 825), fixedOption(true));
+        QCOMPARE(darkBounds(image, image.rect()), QRect());
+    }
+
+    void labelFaceAndStyleComeFromTheCard() {
+        CardPage page = emptyPage(1, false, false, true);
+        page.LabelTexts[0] = QStringLiteral("ii");
+        page.LabelFont.setBold(false);
+        const QImage plain = renderPage(page, QSize(825, 600), fixedOption(true));
+        page.LabelFont.setBold(true);
+        page.LabelFont.setUnderline(true);
+        const QImage boldUnderlined = renderPage(page, QSize(825, 600), fixedOption(true));
+        const QRect a = darkBounds(plain, plain.rect());
+        const QRect b = darkBounds(boldUnderlined, boldUnderlined.rect());
+        QVERIFY(!a.isNull() && !b.isNull());
+        // The underline reaches below the letters and spans the whole advance.
+        QVERIFY(b.bottom() > a.bottom());
+        QVERIFY(b.width() > a.width());
+    }
+
+    void pdfHasOnePagePerCardPage() {
+        CardPage first = emptyPage(2, false);
+        placePicture(first, 0, m_red, "RED");
+        placePicture(first, 1, m_blue, "BLUE");
+        CardPage second = emptyPage(2, false);
+        placePicture(second, 0, m_red, "RED");
+        const QString path = m_dir.filePath("two.pdf");
+        writeCardPdf(path, {first, second}, QPageSize(QPageSize::A4), 150, fixedOption(true));
+        QCOMPARE(pdfPageCount(path), 2);
+        QCOMPARE(pdfInfoValue(path, "Title"), QStringLiteral("Ferlo"));
+        // Landscape A4: 842 x 595 points.
+        QVERIFY2(pdfInfoValue(path, "Page size").startsWith("842 x 595"),
+                 qPrintable(pdfInfoValue(path, "Page size")));
+
+        // What the PDF shows is what the painter painted: the first picture in its rectangle.
+        const QImage page1 = renderPdfPage(path, 1, 150);
+        QVERIFY(!page1.isNull());
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(150);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setPageOrientation(QPageLayout::Landscape);
+        const QRect paper = printer.pageLayout().paintRectPixels(150);
+        const TPrinterCellArray cells =
+            LayoutPrinterCells(paper.width(), paper.height(), 2, false, true);
+        const TRect red = FitPictureRect(cells[0], 640, 480);
+        const QPoint centre(paper.left() + (red.Left + red.Right) / 2,
+                            paper.top() + (red.Top + red.Bottom) / 2);
+        QVERIFY(isRed(page1.pixelColor(centre)));
+    }
+
+    void failedPdfLeavesNothingBehind() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("card.pdf");
+        writeFile(path, "old contents");
+        CardPage page = emptyPage(2, false);
+        placePicture(page, 0, m_red);
+        placePicture(page, 1, dir.filePath("missing.jpg"));
+        QVERIFY_THROWS_EXCEPTION(
+            Error, writeCardPdf(path, {page}, QPageSize(QPageSize::A4), 150, fixedOption(true)));
+        // The old file is untouched and no partial document lies beside it.
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old contents"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.pdf"});
+    }
+
+    void pdfIntoAMissingFolderNamesIt() {
+        const QString path = m_dir.filePath("no/such/folder/card.pdf");
+        try {
+            writeCardPdf(path, {emptyPage(1, true)}, QPageSize(QPageSize::A4), 150);
+            QFAIL("no error");
+        } catch (const Error& error) {
+            QVERIFY2(error.message().contains(path), qPrintable(error.message()));
+        }
+    }
+
+    void printJobAbortsOnError() {
+        // A job on a PDF printer: the job's document name and orientation, and nothing of a
+        // failed page reaches the output.
+        const QString path = m_dir.filePath("job.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setResolution(150);
+        CardPage page = emptyPage(4, true);
+        placePicture(page, 0, m_red, "RED");
+        runPrintJob(printer, page, fixedOption(false));
+        QCOMPARE(pdfInfoValue(path, "Title"), QStringLiteral("Ferlo"));
+        QCOMPARE(pdfPageCount(path), 1);
+        QVERIFY(pdfInfoValue(path, "Page size").startsWith("595 x 842"));
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+
+        page.Portrait = false;
+        runPrintJob(printer, page, fixedOption(true));
+        QVERIFY(pdfInfoValue(path, "Page size").startsWith("842 x 595"));
+
+        placePicture(page, 1, m_dir.filePath("gone.jpg"));
+        QVERIFY_THROWS_EXCEPTION(Error, runPrintJob(printer, page, fixedOption(true)));
+        QVERIFY(printer.printerState() != QPrinter::Active);
+        // The printer is free for the next job.
+        page.FileNames[1].clear();
+        runPrintJob(printer, page, fixedOption(true));
+        QCOMPARE(pdfPageCount(path), 1);
+    }
+};
+
+QTEST_MAIN(TestPagePainter)
+#include "tst_pagepainter.moc"
