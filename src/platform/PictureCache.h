@@ -25,6 +25,7 @@ public:
     DecodedPicture load(const QString& path, const WantedSize& wanted);
     void clear();
     qint64 decodeCount() const; // how many real decodes happened (for tests and the benchmark)
+    qint64 totalBytes() const;  // the pixels held now, in bytes
 
 private:
     struct Private;

@@ -28,4 +28,16 @@ QSize readPictureSize(const QString& path);
 // scaled). BMPs decode at full size. Throws ferlo::Error naming the file and the cause.
 DecodedPicture loadPicture(const QString& path, const WantedSize& wanted);
 
+// What tells one version of a picture file from another: its size, modification time (in
+// nanoseconds) and identity on disk. Opens the file as loadPicture does (without blocking) and
+// throws the same ferlo::Error when it is missing, unreadable, empty or not a plain file.
+struct PictureStamp {
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+    qint64 inode = 0;
+    qint64 device = 0;
+    friend bool operator==(const PictureStamp&, const PictureStamp&) = default;
+};
+PictureStamp pictureStamp(const QString& path);
+
 } // namespace ferlo

@@ -1,0 +1,585 @@
+#include "platform/Errors.h"
+#include "platform/PictureDecoder.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cstdio>
+#include <jpeglib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace ferlo;
+using namespace ferlo::test;
+
+namespace {
+
+// A picture of flat, MCU-aligned colour blocks, so that JPEG keeps the colours at their centres.
+const QList<QRgb> kBlockColours = {qRgb(220, 30, 30),   qRgb(30, 200, 40),  qRgb(20, 40, 210),
+                                   qRgb(128, 128, 128), qRgb(250, 240, 30), qRgb(20, 20, 20)};
+
+QImage colourBlocks(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    const int blockWidth = width / 3;
+    const int blockHeight = height / 2;
+    for (int i = 0; i < kBlockColours.size(); ++i)
+        for (int y = (i / 3) * blockHeight; y < (i / 3 + 1) * blockHeight; ++y)
+            for (int x = (i % 3) * blockWidth; x < (i % 3 + 1) * blockWidth; ++x)
+                image.setPixel(x, y, kBlockColours[i]);
+    return image;
+}
+
+bool closeTo(QRgb actual, QRgb expected, int tolerance) {
+    return qAbs(qRed(actual) - qRed(expected)) <= tolerance &&
+           qAbs(qGreen(actual) - qGreen(expected)) <= tolerance &&
+           qAbs(qBlue(actual) - qBlue(expected)) <= tolerance;
+}
+
+QString describe(QRgb c) {
+    return QStringLiteral("(%1, %2, %3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
+}
+
+// A YCCK JPEG (the Adobe form of CMYK), written from inverted CMYK as Photoshop does.
+void writeYcckJpeg(const QString& path, const QImage& image) {
+    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    QVERIFY(file);
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr jerr;
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&cinfo);
+    jpeg_stdio_dest(&cinfo, file);
+    cinfo.image_width = JDIMENSION(image.width());
+    cinfo.image_height = JDIMENSION(image.height());
+    cinfo.input_components = 4;
+    cinfo.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_colorspace(&cinfo, JCS_YCCK);
+    jpeg_set_quality(&cinfo, 95, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(size_t(image.width()) * 4);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, int(cinfo.next_scanline));
+            const int k = 255 - qMax(qRed(p), qMax(qGreen(p), qBlue(p)));
+            auto ink = [k](int v) {
+                return k == 255 ? 0 : (255 - v - k) * 255 / (255 - k);
+            };
+            row[4 * x] = JSAMPLE(255 - ink(qRed(p)));
+            row[4 * x + 1] = JSAMPLE(255 - ink(qGreen(p)));
+            row[4 * x + 2] = JSAMPLE(255 - ink(qBlue(p)));
+            row[4 * x + 3] = JSAMPLE(255 - k);
+        }
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::fclose(file);
+}
+
+// ---- hand-made files ----
+
+QByteArray be16(int v) {
+    QByteArray b(2, 0);
+    qToBigEndian(quint16(v), b.data());
+    return b;
+}
+
+QByteArray segment(int marker, const QByteArray& body) {
+    return QByteArray(1, char(0xff)) + char(marker) + be16(int(body.size()) + 2) + body;
+}
+
+// SOI, DQT, SOF (baseline 0xC0 or progressive 0xC2) for a grey picture of the given size, DHT,
+// SOS, a little entropy-coded data and EOI: all the header a decoder needs, little of the data.
+QByteArray jpegHeaderOnly(int width, int height, bool progressive, int dataBytes = 16) {
+    QByteArray bytes("\xff\xd8", 2);
+    bytes += segment(0xdb, QByteArray(1, 0) + QByteArray(64, 1));
+    bytes += segment(progressive ? 0xc2 : 0xc0, QByteArray(1, 8) + be16(height) + be16(width) +
+                                                    QByteArray("\x01\x01\x11\x00", 4));
+    // One code of one bit: DC category 0, AC end-of-block. All-zero data is a grey picture.
+    QByteArray counts(16, 0);
+    counts[0] = 1;
+    bytes += segment(0xc4, QByteArray(1, 0x00) + counts + QByteArray(1, 0));
+    bytes += segment(0xc4, QByteArray(1, 0x10) + counts + QByteArray(1, 0));
+    bytes +=
+        segment(0xda, QByteArray("\x01\x01\x00\x00", 4) + char(progressive ? 0 : 63) + char(0));
+    bytes += QByteArray(dataBytes, 0);
+    bytes += QByteArray("\xff\xd9", 2);
+    return bytes;
+}
+
+void putLe16(QByteArray& b, int at, int v) {
+    qToLittleEndian(quint16(v), b.data() + at);
+}
+void putLe32(QByteArray& b, int at, qint32 v) {
+    qToLittleEndian(v, b.data() + at);
+}
+
+// A Windows bitmap with a BITMAPINFOHEADER: height < 0 means rows top-down.
+QByteArray bmpFile(int width, int height, int bitsPerPixel, int compression,
+                   const QList<QRgb>& palette, const QByteArray& pixels) {
+    const int headerSize = 14 + 40 + 4 * int(palette.size());
+    QByteArray b(headerSize, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    putLe32(b, 2, headerSize + int(pixels.size()));
+    putLe32(b, 10, headerSize);
+    putLe32(b, 14, 40);
+    putLe32(b, 18, width);
+    putLe32(b, 22, height);
+    putLe16(b, 26, 1);
+    putLe16(b, 28, bitsPerPixel);
+    putLe32(b, 30, compression);
+    putLe32(b, 34, qint32(pixels.size()));
+    putLe32(b, 46, qint32(palette.size()));
+    for (int i = 0; i < palette.size(); ++i) {
+        b[54 + 4 * i] = char(qBlue(palette[i]));
+        b[55 + 4 * i] = char(qGreen(palette[i]));
+        b[56 + 4 * i] = char(qRed(palette[i]));
+    }
+    return b + pixels;
+}
+
+// A bitmap with a BITMAPV4HEADER: 32 bits a pixel with an alpha mask.
+QByteArray bmpFileWithAlpha(int width, int height, const QList<QRgb>& pixels) {
+    const int headerSize = 14 + 108;
+    QByteArray b(headerSize, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    putLe32(b, 2, headerSize + 4 * int(pixels.size()));
+    putLe32(b, 10, headerSize);
+    putLe32(b, 14, 108);
+    putLe32(b, 18, width);
+    putLe32(b, 22, height);
+    putLe16(b, 26, 1);
+    putLe16(b, 28, 32);
+    putLe32(b, 30, 3); // bit fields
+    putLe32(b, 34, 4 * qint32(pixels.size()));
+    putLe32(b, 54, 0x00ff0000);
+    putLe32(b, 58, 0x0000ff00);
+    putLe32(b, 62, 0x000000ff);
+    putLe32(b, 66, qint32(0xff000000));
+    for (const QRgb pixel : pixels) {
+        QByteArray p(4, 0);
+        putLe32(p, 0, qint32(pixel));
+        b += p;
+    }
+    return b;
+}
+
+QImage imageOf(int width, const QList<QRgb>& pixels, QImage::Format format = QImage::Format_RGB32) {
+    QImage image(width, int(pixels.size()) / width, format);
+    for (int i = 0; i < pixels.size(); ++i)
+        image.setPixel(i % width, i / width, pixels[i]);
+    return image;
+}
+
+// Peak resident memory of this process since the last reset, in bytes.
+qint64 peakResidentBytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong() * 1024;
+    return -1;
+}
+
+bool resetPeakResident() {
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
+
+const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255),
+           white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
+
+} // namespace
+
+class TestPictureDecoder : public QObject {
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString& name) const { return m_dir.filePath(name); }
+
+    // Loads a picture that must fail and checks the message names the file and the cause.
+    void expectFailure(const QString& file, const QString& cause, const WantedSize& wanted = {}) {
+        const QString prefix = QStringLiteral("Cannot load the picture %1: ").arg(file);
+        QElapsedTimer timer;
+        timer.start();
+        try {
+            loadPicture(file, wanted);
+            QFAIL(qPrintable(QStringLiteral("no error for ") + file));
+        } catch (const Error& e) {
+            QVERIFY2(e.message().startsWith(prefix), qPrintable(e.message()));
+            QVERIFY2(e.message().contains(cause, Qt::CaseInsensitive), qPrintable(e.message()));
+        }
+        try {
+            readPictureSize(file);
+        } catch (const Error& e) {
+            QVERIFY2(e.message().startsWith(prefix), qPrintable(e.message()));
+        }
+        QVERIFY2(timer.elapsed() < 5000, "a failing picture took too long");
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(m_dir.isValid()); }
+
+    void jpegSizeFromHeader_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("progressive");
+        QTest::addColumn<int>("components");
+        QTest::newRow("1x1") << QSize(1, 1) << false << 3;
+        QTest::newRow("odd 17x9") << QSize(17, 9) << false << 3;
+        QTest::newRow("640x480 progressive") << QSize(640, 480) << true << 3;
+        QTest::newRow("grey 300x2") << QSize(300, 2) << false << 1;
+        QTest::newRow("cmyk 33x65") << QSize(33, 65) << false << 4;
+    }
+    void jpegSizeFromHeader() {
+        QFETCH(QSize, size);
+        QFETCH(bool, progressive);
+        QFETCH(int, components);
+        const QString file = path(QStringLiteral("size.jpg"));
+        writeJpeg(file, photoLikeImage(size.width(), size.height()), 85, progressive, components);
+        QCOMPARE(readPictureSize(file), size);
+        const DecodedPicture picture = loadPicture(file, {});
+        QCOMPARE(picture.ownSize, size);
+        QCOMPARE(picture.image.size(), size);
+        QCOMPARE(picture.image.format(), QImage::Format_RGB32);
+    }
+
+    // The header alone gives the size: a file cut off right after its header still tells it.
+    void jpegSizeNeedsNoPixels() {
+        const QString file = path(QStringLiteral("huge-header.jpg"));
+        writeFile(file, jpegHeaderOnly(40000, 30000, false, 0));
+        QCOMPARE(readPictureSize(file), QSize(40000, 30000));
+    }
+
+    void extensionChoosesFormat_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("jpeg");
+        QTest::newRow("JPG") << "upper.JPG" << true;
+        QTest::newRow("jpeg") << "long.jpeg" << true;
+        QTest::newRow("JpEg") << "mixed.JpEg" << true;
+        QTest::newRow("BMP") << "upper.BMP" << false;
+        QTest::newRow("dots") << "my.photo.bmp" << false;
+    }
+    void extensionChoosesFormat() {
+        QFETCH(QString, name);
+        QFETCH(bool, jpeg);
+        const QString file = path(name);
+        const QImage image = colourBlocks(48, 32);
+        if (jpeg)
+            writeJpeg(file, image);
+        else
+            writeBmp(file, image);
+        QCOMPARE(readPictureSize(file), QSize(48, 32));
+        QCOMPARE(loadPicture(file, {}).image.size(), QSize(48, 32));
+    }
+
+    // The smallest of the scales 1/8 .. 8/8 whose output is not smaller than wanted either way.
+    void dctScaleChoice_data() {
+        QTest::addColumn<QSize>("own");
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("640x480 in a 4-per-page cell")
+            << QSize(640, 480) << QSize(213, 160) << QSize(240, 180);
+        QTest::newRow("exactly 1/8") << QSize(4000, 3000) << QSize(500, 375) << QSize(500, 375);
+        QTest::newRow("one more pixel wide")
+            << QSize(4000, 3000) << QSize(501, 375) << QSize(1000, 750);
+        QTest::newRow("one more pixel high")
+            << QSize(4000, 3000) << QSize(500, 376) << QSize(1000, 750);
+        QTest::newRow("odd size rounds up")
+            << QSize(1001, 999) << QSize(126, 125) << QSize(126, 125);
+        QTest::newRow("3/8") << QSize(800, 800) << QSize(290, 10) << QSize(300, 300);
+        QTest::newRow("7/8") << QSize(800, 600) << QSize(701, 1) << QSize(800, 600);
+        QTest::newRow("6/8") << QSize(800, 600) << QSize(600, 450) << QSize(600, 450);
+        QTest::newRow("wider than the picture")
+            << QSize(800, 600) << QSize(900, 10) << QSize(800, 600);
+        QTest::newRow("larger than the picture")
+            << QSize(64, 48) << QSize(640, 480) << QSize(64, 48);
+        QTest::newRow("invalid means full size") << QSize(800, 600) << QSize() << QSize(800, 600);
+        QTest::newRow("empty means full size") << QSize(800, 600) << QSize(0, 0) << QSize(800, 600);
+        QTest::newRow("1x1 wanted") << QSize(8000, 8) << QSize(1, 1) << QSize(1000, 1);
+    }
+    void dctScaleChoice() {
+        QFETCH(QSize, own);
+        QFETCH(QSize, wanted);
+        QFETCH(QSize, expected);
+        const QString file = path(QStringLiteral("scale.jpg"));
+        writeJpeg(file, QImage(own, QImage::Format_RGB32), 50);
+        QSize asked;
+        const DecodedPicture picture = loadPicture(file, [&](QSize ownSize) {
+            asked = ownSize;
+            return wanted;
+        });
+        QCOMPARE(asked, own);
+        QCOMPARE(picture.ownSize, own);
+        QCOMPARE(picture.image.size(), expected);
+    }
+
+    void jpegColours_data() {
+        QTest::addColumn<int>("components");
+        QTest::addColumn<bool>("progressive");
+        QTest::addColumn<bool>("ycck");
+        QTest::newRow("YCbCr") << 3 << false << false;
+        QTest::newRow("YCbCr progressive") << 3 << true << false;
+        QTest::newRow("grey") << 1 << false << false;
+        QTest::newRow("grey progressive") << 1 << true << false;
+        QTest::newRow("Adobe CMYK") << 4 << false << false;
+        QTest::newRow("Adobe CMYK progressive") << 4 << true << false;
+        QTest::newRow("Adobe YCCK") << 4 << false << true;
+    }
+    void jpegColours() {
+        QFETCH(int, components);
+        QFETCH(bool, progressive);
+        QFETCH(bool, ycck);
+        const QString file = path(QStringLiteral("colours.jpg"));
+        const QImage source = colourBlocks(192, 128);
+        if (ycck)
+            writeYcckJpeg(file, source);
+        else
+            writeJpeg(file, source, 95, progressive, components);
+
+        // Full size, and at 1/8 (24 x 16: each block is 8 x 8 pixels there).
+        for (const QSize wanted : {QSize(), QSize(20, 15)}) {
+            const QImage image = loadPicture(file, [wanted](QSize) { return wanted; }).image;
+            QCOMPARE(image.format(), QImage::Format_RGB32);
+            const int factor = 192 / image.width();
+            for (int i = 0; i < kBlockColours.size(); ++i) {
+                const QPoint centre(((i % 3) * 64 + 32) / factor, ((i / 3) * 64 + 32) / factor);
+                const QRgb expected = components == 1
+                                          ? qRgb(qGray(kBlockColours[i]), qGray(kBlockColours[i]),
+                                                 qGray(kBlockColours[i]))
+                                          : kBlockColours[i];
+                const QRgb actual = image.pixel(centre);
+                QVERIFY2(closeTo(actual, expected, 10),
+                         qPrintable(QStringLiteral("block %1 at 1/%2: %3, expected %4")
+                                        .arg(i)
+                                        .arg(factor)
+                                        .arg(describe(actual), describe(expected))));
+                QCOMPARE(qAlpha(actual), 255);
+            }
+        }
+    }
+
+    // A 48-megapixel photo loads in full (Qt's own loader refuses it under its default limit),
+    // and at the size of a cell on the card without being decoded in full.
+    void largePhotoLoads() {
+        const QString file = path(QStringLiteral("48mp.jpg"));
+        QImage source(8000, 6000, QImage::Format_RGB32);
+        source.fill(qRgb(30, 90, 200));
+        writeJpeg(file, source, 75);
+        const DecodedPicture cell = loadPicture(file, [](QSize) { return QSize(213, 160); });
+        QCOMPARE(cell.ownSize, QSize(8000, 6000));
+        QCOMPARE(cell.image.size(), QSize(1000, 750));
+        QVERIFY(closeTo(cell.image.pixel(500, 375), qRgb(30, 90, 200), 6));
+        const DecodedPicture full = loadPicture(file, {});
+        QCOMPARE(full.image.size(), QSize(8000, 6000));
+        QVERIFY(closeTo(full.image.pixel(7999, 5999), qRgb(30, 90, 200), 6));
+    }
+
+    void bmpSavedByQt_data() {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<QImage::Format>("expectedFormat");
+        QTest::newRow("1 bit") << QImage::Format_Mono << QImage::Format_RGB32;
+        QTest::newRow("8 bit") << QImage::Format_Indexed8 << QImage::Format_RGB32;
+        QTest::newRow("24 bit") << QImage::Format_RGB32 << QImage::Format_RGB32;
+    }
+    void bmpSavedByQt() {
+        QFETCH(QImage::Format, format);
+        QFETCH(QImage::Format, expectedFormat);
+        QImage source = colourBlocks(30, 20);
+        source = source.convertToFormat(format, format == QImage::Format_Mono ? Qt::ThresholdDither
+                                                                              : Qt::AutoColor);
+        const QString file = path(QStringLiteral("qt.bmp"));
+        writeBmp(file, source);
+        QCOMPARE(readPictureSize(file), QSize(30, 20));
+        const DecodedPicture picture = loadPicture(file, [](QSize) { return QSize(3, 2); });
+        QCOMPARE(picture.ownSize, QSize(30, 20));
+        QCOMPARE(picture.image.format(), expectedFormat);
+        QCOMPARE(picture.image, source.convertToFormat(expectedFormat));
+    }
+
+    void bmpHandMade_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QImage>("expected");
+        // Rows are stored bottom-up unless the height is negative; each row is padded to 4 bytes.
+        QTest::newRow("1 bit") << bmpFile(3, 2, 1, 0, {red, blue},
+                                          QByteArray("\xa0\0\0\0\x40\0\0\0", 8))
+                               << imageOf(3, {red, blue, red, blue, red, blue});
+        QTest::newRow("4 bit") << bmpFile(3, 2, 4, 0, {black, red, green, blue},
+                                          QByteArray("\x12\x30\0\0\x33\x20\0\0", 8))
+                               << imageOf(3, {blue, blue, green, red, green, blue});
+        QTest::newRow("8 bit RLE")
+            << bmpFile(4, 2, 8, 1, {black, red, green, blue},
+                       QByteArray("\x04\x02\x00\x00"         // 4 x green
+                                  "\x00\x03\x01\x03\x01\x00" // literally 1 3 1
+                                  "\x01\x02\x00\x01",        // green, end
+                                  14))
+            << imageOf(4, {red, blue, red, green, green, green, green, green});
+        QTest::newRow("4 bit RLE")
+            << bmpFile(4, 1, 4, 2, {black, red, green, blue}, QByteArray("\x04\x12\x00\x01", 4))
+            << imageOf(4, {red, green, red, green});
+        QTest::newRow("24 bit top-down") << bmpFile(2, -2, 24, 0, {},
+                                                    QByteArray("\0\0\xff\0\xff\0\0\0"
+                                                               "\xff\0\0\xff\xff\xff\0\0",
+                                                               16))
+                                         << imageOf(2, {red, green, blue, white});
+        // Qt widens 5-bit channels by shifting: 31 becomes 248.
+        QTest::newRow("16 bit 5-5-5") << bmpFile(2, 1, 16, 0, {}, QByteArray("\x00\x7c\xe0\x03", 4))
+                                      << imageOf(2, {qRgb(248, 0, 0), qRgb(0, 248, 0)});
+        QTest::newRow("32 bit with alpha")
+            << bmpFileWithAlpha(2, 1, {qRgba(255, 0, 0, 128), green})
+            << imageOf(2, {qRgba(255, 0, 0, 128), green}, QImage::Format_ARGB32);
+        QTest::newRow("32 bit") << bmpFile(1, 1, 32, 0, {}, QByteArray("\xff\x00\x00\x00", 4))
+                                << imageOf(1, {blue});
+    }
+    void bmpHandMade() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QImage, expected);
+        const QString file = path(QStringLiteral("hand.bmp"));
+        writeFile(file, bytes);
+        QCOMPARE(readPictureSize(file), expected.size());
+        const DecodedPicture picture = loadPicture(file, {});
+        QCOMPARE(picture.image.format(), expected.format());
+        QCOMPARE(picture.image, expected);
+    }
+
+    void errors_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("text named .jpg") << "notes.jpg" << QByteArray("hello, this is text\n")
+                                         << "Not a JPEG file: starts with 0x68 0x65";
+        QTest::newRow("PNG named .jpg")
+            << "png.jpg" << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+            << "Not a JPEG file: starts with 0x89 0x50";
+        QTest::newRow("JPEG cut in its header")
+            << "header.jpg" << jpegHeaderOnly(64, 64, false).left(40)
+            << "JPEG datastream contains no image";
+        QTest::newRow("JPEG cut right after its header")
+            << "nodata.jpg" << jpegHeaderOnly(64, 64, false, 0).chopped(2)
+            << "cut off before its picture data";
+        QTest::newRow("JPEG of zero width")
+            << "zero.jpg" << jpegHeaderOnly(0, 10, false) << "has no pixels";
+        QTest::newRow("65535 x 65535 baseline")
+            << "huge.jpg" << jpegHeaderOnly(65535, 65535, false)
+            << "Maximum supported image dimension is 65500 pixels";
+        QTest::newRow("65535 x 65535 progressive")
+            << "hugep.jpg" << jpegHeaderOnly(65535, 65535, true)
+            << "Maximum supported image dimension is 65500 pixels";
+        QTest::newRow("text named .bmp") << "notes.bmp" << QByteArray("hello, this is text\n")
+                                         << "not a BMP file: starts with 0x68 0x65";
+        QTest::newRow("BMP of zero width")
+            << "zero.bmp" << bmpFile(0, 1, 24, 0, {}, QByteArray(4, 0)) << "has no pixels";
+        QTest::newRow("BMP of zero height")
+            << "zeroh.bmp" << bmpFile(4, 0, 24, 0, {}, {}) << "has no pixels";
+        QTest::newRow("BMP too large")
+            << "large.bmp" << bmpFile(30000, 30000, 1, 0, {black, white}, {}) << "too large";
+        QTest::newRow("empty file") << "empty.jpg" << QByteArray() << "the file is empty";
+        QTest::newRow("other extension")
+            << "picture.png" << QByteArray("x") << "does not end in .jpg";
+        QTest::newRow("no extension") << "picture" << QByteArray("x") << "does not end in .jpg";
+    }
+    void errors() {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, cause);
+        const QString file = path(name);
+        writeFile(file, bytes);
+        expectFailure(file, cause, [](QSize) { return QSize(100, 100); });
+        expectFailure(file, cause);
+    }
+
+    // Headers that promise more than the memory bound fail before the memory is taken.
+    void hugeHeadersStayBounded_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QString>("cause");
+        QTest::newRow("baseline at full size")
+            << jpegHeaderOnly(65500, 65500, false) << QSize() << "too large";
+        QTest::newRow("progressive in a cell")
+            << jpegHeaderOnly(65500, 65500, true) << QSize(265, 160) << "too large";
+        QTest::newRow("progressive 20000 in a cell")
+            << jpegHeaderOnly(20000, 20000, true) << QSize(265, 160) << "too large";
+        QTest::newRow("baseline in a cell, no data")
+            << jpegHeaderOnly(65500, 65500, false, 4) << QSize(265, 160)
+            << "cut off before its picture data";
+    }
+    void hugeHeadersStayBounded() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QSize, wanted);
+        QFETCH(QString, cause);
+        const QString file = path(QStringLiteral("bound.jpg"));
+        writeFile(file, bytes);
+        const bool measured = resetPeakResident();
+        const qint64 before = peakResidentBytes();
+        expectFailure(file, cause, [wanted](QSize) { return wanted; });
+        if (measured)
+            QVERIFY2(peakResidentBytes() - before < 300 * 1024 * 1024,
+                     qPrintable(QString::number((peakResidentBytes() - before) >> 20) + " MB"));
+    }
+
+    // A JPEG cut off after its first rows shows what it holds, the rest grey.
+    void truncatedJpegShowsPartly_data() {
+        QTest::addColumn<bool>("progressive");
+        QTest::newRow("baseline") << false;
+        QTest::newRow("progressive") << true;
+    }
+    void truncatedJpegShowsPartly() {
+        QFETCH(bool, progressive);
+        const QString whole = path(QStringLiteral("whole.jpg"));
+        QImage source(256, 256, QImage::Format_RGB32);
+        source.fill(qRgb(200, 30, 30));
+        writeJpeg(whole, source, 90, progressive);
+        QFile in(whole);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QByteArray bytes = in.readAll();
+        const QString cut = path(QStringLiteral("cut.jpg"));
+        writeFile(cut, bytes.left(bytes.size() * 6 / 10));
+        const DecodedPicture picture = loadPicture(cut, {});
+        QCOMPARE(picture.image.size(), QSize(256, 256));
+        QVERIFY(closeTo(picture.image.pixel(10, 10), qRgb(200, 30, 30), 8));
+        if (!progressive) // a progressive file's first scan covers the whole picture
+            QVERIFY(closeTo(picture.image.pixel(250, 250), qRgb(128, 128, 128), 8));
+    }
+
+    void notPlainFiles() {
+        const QString folder = path(QStringLiteral("folder.jpg"));
+        QVERIFY(QDir().mkpath(folder));
+        expectFailure(folder, QStringLiteral("folder"));
+
+        const QString fifo = path(QStringLiteral("fifo.jpg"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        expectFailure(fifo, QStringLiteral("not a plain file")); // must not block
+
+        expectFailure(path(QStringLiteral("missing.jpg")), QStringLiteral("does not exist"));
+
+        if (::geteuid() != 0) {
+            const QString locked = path(QStringLiteral("locked.bmp"));
+            writeBmp(locked, colourBlocks(6, 4));
+            QVERIFY(QFile::setPermissions(locked, QFileDevice::WriteOwner));
+            expectFailure(locked, QStringLiteral("Permission denied"));
+        }
+    }
+
+    // Paths are used as they stand: a percent sign or a non-ASCII letter in a name stays.
+    void oddNames() {
+        const QString file = path(QStringLiteral("Müller %1 %2.jpg"));
+        writeJpeg(file, colourBlocks(24, 16));
+        QCOMPARE(readPictureSize(file), QSize(24, 16));
+        const QString broken = path(QStringLiteral("Çà %1.jpg"));
+        writeFile(broken, "not a picture");
+        expectFailure(broken, QStringLiteral("Not a JPEG file"));
+    }
+};
+
+QTEST_MAIN(TestPictureDecoder)
+#include "tst_picturedecoder.moc"
