@@ -74,29 +74,50 @@ QAudioFormat deviceFormat(const QAudioDevice& device) {
     return preferred.isValid() ? preferred : fallback;
 }
 
-// Linear interpolation between neighbouring frames, one channel after the other.
-std::vector<float> resample(const std::vector<float>& in, int channels, int inRate, int outRate) {
-    if (inRate == outRate || in.empty())
-        return in;
-    const qint64 inFrames = qint64(in.size()) / channels;
-    const qint64 outFrames = std::max<qint64>(1, (inFrames * outRate + inRate / 2) / inRate);
-    std::vector<float> out(size_t(outFrames * channels));
-    const double step = double(inRate) / double(outRate);
-    for (qint64 i = 0; i < outFrames; ++i) {
-        const double position = double(i) * step;
-        qint64 left = qint64(position);
-        if (left >= inFrames - 1)
-            left = inFrames - 1;
-        const qint64 right = std::min(left + 1, inFrames - 1);
-        const float weight = float(std::clamp(position - double(left), 0.0, 1.0));
-        for (int c = 0; c < channels; ++c) {
-            const float a = in[size_t(left * channels + c)];
-            const float b = in[size_t(right * channels + c)];
-            out[size_t(i * channels + c)] = a + (b - a) * weight;
+// Reads a sound file front to back in blocks, always keeping the frame before the block, so
+// that neighbouring frames for interpolation are at hand without holding the whole file.
+class BlockReader {
+public:
+    BlockReader(SNDFILE* file, int channels)
+        : m_file(file)
+        , m_channels(channels)
+        , m_blockFrames(std::max<qint64>(1, kBlockSamples / channels))
+        , m_buffer(size_t(m_blockFrames + 1) * size_t(channels)) {}
+
+    // Frame n, or null when the file ends before it. Frames are asked for in rising order;
+    // the pointer stays valid until a later frame is asked for.
+    const float* frame(qint64 n) {
+        if (n < m_start)
+            return nullptr;
+        while (n >= m_start + m_count) {
+            if (m_ended)
+                return nullptr;
+            if (m_count > 0) {
+                std::copy_n(m_buffer.begin() + (m_count - 1) * m_channels, m_channels,
+                            m_buffer.begin());
+                m_start += m_count - 1;
+                m_count = 1;
+            }
+            const sf_count_t got =
+                sf_readf_float(m_file, m_buffer.data() + m_count * m_channels, m_blockFrames);
+            if (got <= 0)
+                m_ended = true;
+            else
+                m_count += got;
         }
+        return m_buffer.data() + (n - m_start) * m_channels;
     }
-    return out;
-}
+
+private:
+    static constexpr qint64 kBlockSamples = 65536;
+    SNDFILE* m_file;
+    int m_channels;
+    qint64 m_blockFrames;
+    std::vector<float> m_buffer;
+    qint64 m_start = 0;
+    qint64 m_count = 0;
+    bool m_ended = false;
+};
 
 // One mono source goes to every output channel; several sources are mixed down to one output
 // channel; otherwise channel c takes source channel c, and further output channels are silent.
@@ -160,41 +181,49 @@ QByteArray decodeSoundFile(const QString& fileName, const QAudioFormat& target) 
     if (info.channels < 1 || info.samplerate < 1 || info.frames < 0)
         throw SoundError(openFailure(fileName, QStringLiteral("the file describes no sound")));
 
-    // Bound the memory before anything is allocated: the samples as read, and as played.
-    const double seconds = double(info.frames) / double(info.samplerate);
-    const double readBytes = double(info.frames) * info.channels * sizeof(float);
-    const double playedBytes =
-        seconds * target.sampleRate() * target.channelCount() * double(outBytes);
-    if (readBytes > WavePlayer::kMaxDecodedBytes || playedBytes > WavePlayer::kMaxDecodedBytes)
-        throw SoundError(openFailure(
-            fileName, QStringLiteral("the sound is too long (more than %1 MB of samples)")
-                          .arg(WavePlayer::kMaxDecodedBytes / (1024 * 1024))));
-
-    std::vector<float> samples(size_t(info.frames) * size_t(info.channels));
-    sf_count_t read = 0;
-    if (info.frames > 0) {
-        read = sf_readf_float(file.get(), samples.data(), info.frames);
-        if (read < 0)
-            read = 0;
-    }
-    // A file cut short plays what it holds.
-    samples.resize(size_t(read) * size_t(info.channels));
-
-    samples = resample(samples, info.channels, info.samplerate, target.sampleRate());
-
+    // Bound the memory before anything is allocated. Only the samples as played are held; the
+    // file itself is read block by block.
+    const int inChannels = info.channels;
+    const int inRate = info.samplerate;
+    const int outRate = target.sampleRate();
     const int outChannels = target.channelCount();
-    const qint64 frames = qint64(samples.size()) / info.channels;
+    const qint64 inFrames = info.frames;
+    const double outFramesExact = double(inFrames) * double(outRate) / double(inRate);
+    if (outFramesExact * outChannels * outBytes > double(WavePlayer::kMaxDecodedBytes))
+        throw SoundError(
+            openFailure(fileName, QStringLiteral("the sound is too long (more than %1 MB of "
+                                                 "samples)")
+                                      .arg(WavePlayer::kMaxDecodedBytes / (1024 * 1024))));
+    const qint64 outFrames = inFrames == 0 ? 0 : std::max<qint64>(1, std::llround(outFramesExact));
+
     QByteArray out;
-    out.resize(frames * outChannels * outBytes);
+    out.resize(outFrames * outChannels * outBytes);
     char* p = out.data();
-    for (qint64 i = 0; i < frames; ++i) {
-        const float* frame = samples.data() + i * info.channels;
+    BlockReader reader(file.get(), inChannels);
+    // Linear interpolation between neighbouring frames of the file.
+    const double step = double(inRate) / double(outRate);
+    std::vector<float> mixed(static_cast<size_t>(inChannels));
+    qint64 done = 0;
+    for (; done < outFrames; ++done) {
+        const double position = double(done) * step;
+        const qint64 left = qint64(position);
+        const float weight = float(position - double(left));
+        // The later frame first: fetching it keeps the earlier one in the reader's block.
+        const float* b = reader.frame(left + 1);
+        const float* a = reader.frame(left);
+        if (!a)
+            break; // a file cut short plays what it holds
+        if (!b)
+            b = a;
+        for (int c = 0; c < inChannels; ++c)
+            mixed[size_t(c)] = a[c] + (b[c] - a[c]) * weight;
         for (int c = 0; c < outChannels; ++c) {
             storeSample(p, target.sampleFormat(),
-                        mappedSample(frame, info.channels, outChannels, c));
+                        mappedSample(mixed.data(), inChannels, outChannels, c));
             p += outBytes;
         }
     }
+    out.truncate(done * outChannels * outBytes);
     return out;
 }
 

@@ -207,6 +207,19 @@ void TestWavePlayer::decodesFormats() {
     QVERIFY(std::abs(data.size() / out.bytesPerFrame() - 24000) <= 2);
     for (int c = 0; c < 2; ++c) {
         const auto values = channel(data, out, c);
+        // Sample by sample, across the blocks the file is read in: no frame lost or repeated.
+        const double tolerance = subtype == SF_FORMAT_PCM_U8 ? 0.03 : 0.02;
+        // (The frames after the file's last frame hold that frame.)
+        const size_t interpolated = size_t((0.5 * rate - 1) * 48000 / rate);
+        for (size_t i = 0; i < std::min(values.size(), interpolated); ++i) {
+            const double expected = 0.5 * std::sin(2.0 * M_PI * 440.0 * double(i) / 48000.0);
+            if (std::abs(values[i] - expected) > tolerance)
+                QFAIL(qPrintable(QStringLiteral("frame %1 of channel %2 is %3, not %4")
+                                     .arg(i)
+                                     .arg(c)
+                                     .arg(values[i])
+                                     .arg(expected)));
+        }
         QVERIFY2(std::abs(peak(values) - 0.5) < 0.02, qPrintable(QString::number(peak(values))));
         const double hz = frequency(values, 48000);
         QVERIFY2(std::abs(hz - 440.0) < 4.0, qPrintable(QString::number(hz)));
@@ -315,6 +328,15 @@ void TestWavePlayer::refusesSoundTooLongForMemory() {
     }
     // The same file fits when played as it is stored.
     QCOMPARE(decodeSoundFile(path, format(8000, 1, QAudioFormat::UInt8)).size(), 8000 * 360);
+
+    // Only what is played counts: 100 s of 96 kHz stereo would be 77 MB as floats, but played
+    // as 16-bit at 48 kHz it is 19 MB, and it plays.
+    const QString highRate = m_dir.filePath(QStringLiteral("high-rate.wav"));
+    writeWave(highRate, std::vector<float>(size_t(96000) * 100 * 2, 0.0f), 2, 96000,
+              SF_FORMAT_PCM_U8);
+    QCOMPARE(decodeSoundFile(highRate, format(48000, 2, QAudioFormat::Int16)).size(),
+             qsizetype(48000) * 100 * 2 * 2);
+    QFile::remove(highRate);
 }
 
 // With an output device the sound plays in the background; without one (the run with an
