@@ -143,10 +143,18 @@ void PrintCutLines(QPainter& painter, QSize printableArea, const CardPage& page)
     }
 }
 
-void PrintPictures(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page,
-                   const PaintOptions& options) {
+PreparedPage prepareCardPage(QSize printableArea, const CardPage& page,
+                             const PaintOptions& options) {
+    checkPage(page);
+    PreparedPage prepared;
+    prepared.printableArea = printableArea;
+    prepared.page = page;
+    prepared.cells = LayoutPrinterCells(printableArea.width(), printableArea.height(),
+                                        page.PicturesPerPage, page.Portrait, page.LabelsOn);
+    const TPrinterCellArray& cells = prepared.cells;
     const int count = int(cells.size());
-    // Decode the pictures of the page on worker threads; draw them in cell order.
+    // Decode the pictures of the page on worker threads; take them, and read the option for
+    // each, in cell order.
     std::vector<QFuture<PreparedCell>> futures(cells.size());
     FutureWaiter waiter{futures};
     for (int i = 0; i < count; ++i) {
@@ -158,18 +166,25 @@ void PrintPictures(QPainter& painter, const TPrinterCellArray& cells, const Card
         QFuture<PreparedCell>& future = futures[size_t(i)];
         if (!future.isValid())
             continue;
-        PreparedCell prepared = future.result();
-        future = QFuture<PreparedCell>(); // the pixels go as soon as they are drawn
-        if (prepared.error)
-            throw *prepared.error;
-        if (prepared.picture.target.isEmpty())
+        PreparedCell cell = future.result();
+        future = QFuture<PreparedCell>();
+        if (cell.error)
+            throw *cell.error;
+        if (cell.picture.target.isEmpty())
             continue;
         const bool asDib = options.printAsDib ? options.printAsDib() : get_PrintAsDIB();
-        const QRect rect = toQRect(prepared.picture.target);
-        if (asDib)
-            StretchBitmapAsDIB(painter, rect, prepared.picture.image);
+        prepared.pictures.push_back({i, std::move(cell.picture), asDib});
+    }
+    return prepared;
+}
+
+void PrintPictures(QPainter& painter, const PreparedPage& prepared) {
+    for (const PreparedPage::Picture& picture : prepared.pictures) {
+        const QRect rect = toQRect(picture.picture.target);
+        if (picture.asDib)
+            StretchBitmapAsDIB(painter, rect, picture.picture.image);
         else
-            painter.drawPixmap(rect, QPixmap::fromImage(prepared.picture.image));
+            painter.drawPixmap(rect, QPixmap::fromImage(picture.picture.image));
     }
 }
 
@@ -204,16 +219,16 @@ void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPa
     }
 }
 
+void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
+    PrintCutLines(painter, prepared.printableArea, prepared.page);
+    PrintPictures(painter, prepared);
+    if (prepared.page.LabelsOn)
+        PrintLabels(painter, prepared.cells, prepared.page);
+}
+
 void paintCardPage(QPainter& painter, QSize printableArea, const CardPage& page,
                    const PaintOptions& options) {
-    checkPage(page);
-    PrintCutLines(painter, printableArea, page);
-    const TPrinterCellArray cells =
-        LayoutPrinterCells(printableArea.width(), printableArea.height(), page.PicturesPerPage,
-                           page.Portrait, page.LabelsOn);
-    PrintPictures(painter, cells, page, options);
-    if (page.LabelsOn)
-        PrintLabels(painter, cells, page);
+    paintPreparedPage(painter, prepareCardPage(printableArea, page, options));
 }
 
 } // namespace ferlo

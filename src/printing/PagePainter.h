@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSize>
 #include <functional>
+#include <vector>
 
 class QPainter;
 
@@ -19,17 +20,26 @@ struct PaintOptions {
     std::function<bool()> printAsDib;
 };
 
+struct PrintedPicture;
+struct PreparedPage;
+
 // Paints one card page onto a painter whose device addresses the printable area in device
 // pixels, (0, 0) at its top-left corner: frame and cut lines (when on), the pictures, the labels
 // (when on). Print, preview and PDF export all paint through here. Throws ferlo::Error when a
-// picture can't be loaded or the option can't be read; what was painted so far stays painted.
+// picture can't be loaded or the option can't be read, before anything is painted.
 void paintCardPage(QPainter& painter, QSize printableArea, const CardPage& page,
                    const PaintOptions& options = {});
 
-// The parts of the page, in the order paintCardPage calls them.
+// The two halves of paintCardPage. Everything that can fail (loading the pictures, reading the
+// stored option for each) happens in prepareCardPage, so a print job is begun only when its
+// page is sure to be drawn whole.
+PreparedPage prepareCardPage(QSize printableArea, const CardPage& page,
+                             const PaintOptions& options = {});
+void paintPreparedPage(QPainter& painter, const PreparedPage& prepared);
+
+// The parts of the page, in the order paintPreparedPage calls them.
 void PrintCutLines(QPainter& painter, QSize printableArea, const CardPage& page);
-void PrintPictures(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page,
-                   const PaintOptions& options);
+void PrintPictures(QPainter& painter, const PreparedPage& prepared);
 void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page);
 
 // Draws a picture into a rectangle through its device-independent form: a 32-bit RGB QImage.
@@ -43,6 +53,20 @@ struct PrintedPicture {
     QImage image;
 };
 PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell);
+
+// A page ready to be drawn: its printer cells, and the pictures in cell order, each with the way
+// it goes onto the page as the stored option said when it was read for that picture.
+struct PreparedPage {
+    struct Picture {
+        int cell = 0;
+        PrintedPicture picture;
+        bool asDib = true;
+    };
+    QSize printableArea;
+    CardPage page;
+    TPrinterCellArray cells;
+    std::vector<Picture> pictures;
+};
 
 // The pixel height at which a label is printed in a band: the band's height, one pixel less
 // while the text is wider than the band, never below 1. measure(pixelSize) is the text's width.

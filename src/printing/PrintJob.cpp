@@ -35,6 +35,19 @@ QPageLayout::Orientation orientationOf(const CardPage& page) {
     return page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
+// Inside a catch block: throws the error being handled as a ferlo::Error.
+[[noreturn]] void rethrowAsError() {
+    try {
+        throw;
+    } catch (const Error&) {
+        throw;
+    } catch (const std::bad_alloc&) {
+        throw Error(QStringLiteral("Cannot print: not enough memory."));
+    } catch (const std::exception& error) {
+        throw Error(QStringLiteral("Cannot print: %1").arg(QString::fromLocal8Bit(error.what())));
+    }
+}
+
 } // namespace
 
 QPrinter& programPrinter() {
@@ -54,26 +67,25 @@ void runPrintJob(QPrinter& printer, const CardPage& page, const PaintOptions& op
     printer.setDocName(QStringLiteral("Ferlo"));
     printer.setPageOrientation(orientationOf(page));
 
+    // Everything that can fail (a picture gone, the stored option unreadable) is done before
+    // the job begins: the print server prints whatever a begun job holds, aborted or not.
+    PreparedPage prepared;
+    try {
+        prepared = prepareCardPage(QSize(printer.width(), printer.height()), page, options);
+    } catch (...) {
+        rethrowAsError();
+    }
+
     QPainter painter;
     if (!painter.begin(&printer))
         throw Error(QStringLiteral("Cannot print: the printer \"%1\" did not start the job.")
                         .arg(printer.printerName()));
     try {
-        paintCardPage(painter, QSize(printer.width(), printer.height()), page, options);
+        paintPreparedPage(painter, prepared);
     } catch (...) {
-        // Nothing half-drawn reaches the paper.
         printer.abort();
         painter.end();
-        try {
-            throw;
-        } catch (const Error&) {
-            throw;
-        } catch (const std::bad_alloc&) {
-            throw Error(QStringLiteral("Cannot print: not enough memory."));
-        } catch (const std::exception& error) {
-            throw Error(
-                QStringLiteral("Cannot print: %1").arg(QString::fromLocal8Bit(error.what())));
-        }
+        rethrowAsError();
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw Error(QStringLiteral("Cannot print: the printer \"%1\" reported an error.")

@@ -1,0 +1,185 @@
+// End to end: one page through the real print server, into its PDF queue, checked on paper.
+#include "support_printing.h"
+
+#include "platform/Errors.h"
+#include "printing/PrintJob.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace ferlo;
+using namespace ferlo::test;
+
+namespace {
+
+const QString queueName = QStringLiteral("Ferlo_PDF");
+// Where scripts/start-print-server has the queue write its documents.
+const QString outputFolder = QStringLiteral("/var/spool/cups-pdf-ferlo");
+
+QString runQuiet(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return QString::fromLocal8Bit(process.readAllStandardOutput());
+}
+
+bool printServerReady() {
+    return runQuiet("lpstat", {"-r"}).contains("is running") &&
+           runQuiet("lpstat", {"-p", queueName}).contains(queueName) &&
+           QFileInfo(outputFolder).isDir();
+}
+
+QStringList documents() {
+    return QDir(outputFolder).entryList({"*.pdf"}, QDir::Files, QDir::Name);
+}
+
+// Waits for the queue to write a document that was not there before, and for the job to finish.
+QString waitForNewDocument(const QStringList& before, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        for (const QString& name : documents()) {
+            if (before.contains(name))
+                continue;
+            // The queue is idle again once the backend has closed the file.
+            if (runQuiet("lpstat", {"-o", queueName}).trimmed().isEmpty())
+                return QDir(outputFolder).filePath(name);
+        }
+        QTest::qWait(200);
+    }
+    return {};
+}
+
+int jobCount() {
+    return runQuiet("lpstat", {"-W", "all", "-o", queueName})
+        .split('\n', Qt::SkipEmptyParts)
+        .size();
+}
+
+bool isRed(QColor c) {
+    return c.red() > 180 && c.green() < 90 && c.blue() < 90;
+}
+bool isBlue(QColor c) {
+    return c.blue() > 180 && c.red() < 90 && c.green() < 90;
+}
+
+} // namespace
+
+class TestPrintServer : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+
+private slots:
+    void initTestCase() {
+        if (!printServerReady()) {
+            if (qgetenv("FERLO_REQUIRE_SERVICES") == "1")
+                QFAIL("no print server with the queue Ferlo_PDF: run scripts/start-print-server");
+            QSKIP("no print server with the queue Ferlo_PDF (scripts/start-print-server)");
+        }
+    }
+
+    void pageReachesThePaper() {
+        const QString red = writeSolidJpeg(m_dir.filePath("red.jpg"), 640, 480, Qt::red);
+        const QString blue = writeSolidJpeg(m_dir.filePath("blue.jpg"), 480, 640, Qt::blue);
+        // Portrait, so that the paper's pixels and the printable area's run the same way.
+        CardPage page = emptyPage(4, true);
+        placePicture(page, 0, red, "RED");
+        placePicture(page, 3, blue, "BLUE");
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queueName);
+        QVERIFY(printer.isValid());
+        const QStringList before = documents();
+        runPrintJob(printer, page, {[] {
+                        return true;
+                    }});
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+
+        const QString pdf = waitForNewDocument(before, 60000);
+        QVERIFY2(!pdf.isEmpty(), "the queue wrote no document");
+        // The document carries the job's title.
+        QVERIFY2(QFileInfo(pdf).fileName().startsWith("Ferlo"), qPrintable(pdf));
+        QVERIFY2(pdfInfoValue(pdf, "Title").contains("Ferlo"),
+                 qPrintable(pdfInfoValue(pdf, "Title")));
+        QCOMPARE(pdfPageCount(pdf), 1);
+
+        // Where the geometry puts things, on the rendered page.
+        const int dpi = 150;
+        const QImage paper = renderPdfPage(pdf, 1, dpi);
+        QVERIFY(!paper.isNull());
+        QVERIFY(paper.width() < paper.height());
+        const int resolution = printer.resolution();
+        const QRect printable = printer.pageLayout().paintRectPixels(resolution);
+        const double scale = double(dpi) / resolution;
+        auto onPaper = [&](double x, double y) {
+            return QPoint(int((printable.left() + x) * scale), int((printable.top() + y) * scale));
+        };
+        const int W = printable.width();
+        const int H = printable.height();
+        const TPrinterCellArray cells = LayoutPrinterCells(W, H, 4, true, true);
+
+        const TRect redTarget = FitPictureRect(cells[0], 640, 480);
+        const TRect blueTarget = FitPictureRect(cells[3], 480, 640);
+        QVERIFY(isRed(paper.pixelColor(onPaper((redTarget.Left + redTarget.Right) / 2.0,
+                                               (redTarget.Top + redTarget.Bottom) / 2.0))));
+        QVERIFY(isBlue(paper.pixelColor(onPaper((blueTarget.Left + blueTarget.Right) / 2.0,
+                                                (blueTarget.Top + blueTarget.Bottom) / 2.0))));
+        // Outside the fitted rectangles, beside them in their picture areas, the paper is white.
+        const QColor besideBlue =
+            paper.pixelColor(onPaper((cells[3].PictureArea().Left + blueTarget.Left) / 2.0,
+                                     (blueTarget.Top + blueTarget.Bottom) / 2.0));
+        QVERIFY(besideBlue.lightness() > 240);
+
+        // The dotted cut lines and frame: darker than the paper along their whole length.
+        auto columnShade = [&](int x) {
+            int marked = 0;
+            const QPoint top = onPaper(x, 0);
+            const QPoint bottom = onPaper(x, H - 1);
+            for (int y = top.y() + 2; y <= bottom.y() - 2; ++y) {
+                int darkest = 255;
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int x = qBound(0, top.x() + dx, paper.width() - 1);
+                    darkest = qMin(darkest, qGray(paper.pixel(x, y)));
+                }
+                marked += darkest < 230 ? 1 : 0;
+            }
+            return double(marked) / (bottom.y() - top.y() - 3);
+        };
+        const double middle = columnShade(W / 2);
+        const double frame = columnShade(0);
+        const double empty = columnShade(W / 4);
+        QVERIFY2(middle > 0.9, qPrintable(QString::number(middle)));
+        QVERIFY2(frame > 0.9, qPrintable(QString::number(frame)));
+        QVERIFY2(empty < 0.3, qPrintable(QString::number(empty)));
+    }
+
+    void failedJobPrintsNothing() {
+        CardPage page = emptyPage(2, true);
+        placePicture(page, 0, m_dir.filePath("gone.jpg"), "GONE");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queueName);
+        const int jobsBefore = jobCount();
+        const QStringList before = documents();
+        try {
+            runPrintJob(printer, page, {[] {
+                            return true;
+                        }});
+            QFAIL("no error for a missing picture");
+        } catch (const Error& error) {
+            QVERIFY(error.message().contains("gone.jpg"));
+        }
+        QTest::qWait(2000);
+        QCOMPARE(jobCount(), jobsBefore);
+        QCOMPARE(documents(), before);
+    }
+};
+
+QTEST_MAIN(TestPrintServer)
+#include "tst_printserver.moc"
