@@ -690,6 +690,9 @@ void TFerloMainForm::FileListBox1MouseDown(Qt::MouseButton Button) {
 void TFerloMainForm::FileListBox1Change() {
     if (FileListBox1->selectedCount() > 0)
         return;
+    // A click that has just unselected the last selected item is not undone here: the
+    // mouse-down handler that follows takes its picture off the card.
+    const int justUnselected = FileListBox1->notifyingClick() ? FileListBox1->currentRow() : -1;
     const QString shown = shownDirectory();
     for (const TCell& cell : Cells) {
         const QString path = QString::fromStdString(cell.FileName);
@@ -697,7 +700,7 @@ void TFerloMainForm::FileListBox1Change() {
             continue;
         const QString name = fileNamePart(path);
         for (int j = 0; j < FileListBox1->count(); ++j) {
-            if (FileListBox1->item(j)->text() == name)
+            if (j != justUnselected && FileListBox1->item(j)->text() == name)
                 FileListBox1->item(j)->setSelected(true);
         }
     }

@@ -168,7 +168,9 @@ void FileListBox::press(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     item->setSelected(!item->isSelected());
     setCurrentItem(item, QItemSelectionModel::NoUpdate);
+    m_notifyingClick = true;
     notifyIfCurrentMoved();
+    m_notifyingClick = false;
     emit mouseDown(Qt::LeftButton);
 }
 

@@ -69,6 +69,8 @@ public:
     // The full path of the current item when it is selected, else empty.
     QString fileName() const;
     int selectedCount() const;
+    // True while the change notification of a left click is being sent.
+    bool notifyingClick() const { return m_notifyingClick; }
 
 signals:
     void change();
@@ -87,6 +89,7 @@ private:
 
     QString m_directory;
     int m_lastNotifiedRow = -1;
+    bool m_notifyingClick = false;
 };
 
 } // namespace ferlo

@@ -1,0 +1,64 @@
+#include "support_mainwindow.h"
+
+#include "mainwindow/FileBrowser.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QListWidget>
+#include <QtTest>
+
+namespace ferlo::test {
+
+PictureFolder::PictureFolder() {
+    if (!m_dir.isValid())
+        qFatal("no temporary folder");
+}
+
+QString PictureFolder::addJpeg(const QString& name, int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = file(name);
+    writeJpeg(path, image, 90);
+    return path;
+}
+
+QString PictureFolder::addBmp(const QString& name, int width, int height, QRgb colour) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = file(name);
+    writeBmp(path, image);
+    return path;
+}
+
+QString PictureFolder::addSubfolder(const QString& name) {
+    QDir(m_dir.path()).mkpath(name);
+    return file(name);
+}
+
+void clickFile(TFerloMainForm& form, const QString& name, Qt::MouseButton button) {
+    QListWidget* list = form.FileListBox1;
+    const auto items = list->findItems(name, Qt::MatchExactly);
+    if (items.isEmpty())
+        qFatal("no item %s in the file list", qPrintable(name));
+    list->scrollToItem(items.first());
+    const QRect rect = list->visualItemRect(items.first());
+    QTest::mouseClick(list->viewport(), button, Qt::NoModifier, rect.center());
+}
+
+QStringList selectedFiles(const TFerloMainForm& form) {
+    QStringList names;
+    for (int i = 0; i < form.FileListBox1->count(); ++i) {
+        if (form.FileListBox1->item(i)->isSelected())
+            names << form.FileListBox1->item(i)->text();
+    }
+    return names;
+}
+
+QStringList cellFiles(const TFerloMainForm& form) {
+    QStringList files;
+    for (const TCell& cell : form.Cells)
+        files << QString::fromStdString(cell.FileName);
+    return files;
+}
+
+} // namespace ferlo::test
