@@ -1,9 +1,8 @@
-#Start - up is checked on screens of several widths : each run gets an offscreen screen of its own.
-foreach (width 640 800 900 1024)
-set(config ${CMAKE_CURRENT_BINARY_DIR} / screens / screen - ${width}.json) file(WRITE $ {
-    config
-} "{ \"screens\": [ { \"name\": \"screen${width}\", \"x\": 0, \"y\": 0, \"width\": ${width}, "
-  "\"height\": 768, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }\n")
-    ferlo_add_test_run(mainwindow.startup - ${width} mainwindow_tst_startup ENV
-                       "QT_QPA_PLATFORM=offscreen:configfile=${config}"
-                       "FERLO_TEST_SCREEN_WIDTH=${width}") endforeach()
+# Start-up is checked on screens of several widths: each run gets an offscreen screen of its own.
+foreach(width 640 800 900 1024)
+  set(config ${CMAKE_CURRENT_BINARY_DIR}/screens/screen-${width}.json)
+  file(WRITE ${config}
+    "{ \"screens\": [ { \"name\": \"screen${width}\", \"x\": 0, \"y\": 0, \"width\": ${width}, \"height\": 768, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1 } ] }\n")
+  ferlo_add_test_run(mainwindow.startup-${width} mainwindow_tst_startup
+    ENV "QT_QPA_PLATFORM=offscreen:configfile=${config}" "FERLO_TEST_SCREEN_WIDTH=${width}")
+endforeach()
