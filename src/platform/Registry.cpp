@@ -1,12 +1,15 @@
 #include "platform/Registry.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QThread>
 
 #include <filesystem>
 #include <system_error>
@@ -138,6 +141,19 @@ QString decodeHiveText(const QByteArray& bytes, QString* error) {
     if (decoder.hasError())
         *error = QStringLiteral("the file is not valid UTF-8 text");
     return text;
+}
+
+// Waits for the lock in short, uneven steps: a write holds it for milliseconds, while
+// QLockFile's own waiting sleeps 100 ms and more between attempts.
+bool acquire(QLockFile& lock) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!lock.tryLock(0)) {
+        if (lock.error() != QLockFile::LockFailedError || waited.elapsed() > lockWaitMs)
+            return false;
+        QThread::usleep(500 + QRandomGenerator::global()->bounded(4000));
+    }
+    return true;
 }
 
 QString reasonOf(const std::error_code& code) {
@@ -519,7 +535,7 @@ bool TRegistry::changeHive(const std::function<void(RegistryHive&)>& change, QSt
     // One writer at a time, across processes. A lock left by a copy that died is taken over.
     QLockFile lock(path + QStringLiteral(".lock"));
     lock.setStaleLockTime(staleLockMs);
-    if (!lock.tryLock(lockWaitMs)) {
+    if (!acquire(lock)) {
         if (lock.error() == QLockFile::LockFailedError)
             return fail(QStringLiteral("the settings file is locked by another program"));
         // Ask the system why a file cannot be made in the folder.

@@ -568,7 +568,7 @@ void TestRegistry::killedWriterLeavesOldOrNewHive() {
     int rounds = 0;
     QElapsedTimer timer;
     timer.start();
-    for (; rounds < 40 && timer.elapsed() < 25000; ++rounds) {
+    for (; rounds < 40 && timer.elapsed() < 15000; ++rounds) {
         QProcess writer;
         writer.start(QStringLiteral(FERLO_REGISTRY_WRITER),
                      {QStringLiteral("K"), QStringLiteral("0")});
