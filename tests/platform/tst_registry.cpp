@@ -73,6 +73,7 @@ private slots:
 
     void unparsableHiveIsNeverWritten();
     void folderThatIsAFile();
+    void hiveThatIsAFolder();
     void staleLockOfDeadCopyIsTakenOver();
 
     void leftoverTemporaryFilesAreCleared();
@@ -482,6 +483,17 @@ void TestRegistry::folderThatIsAFile() {
     QCOMPARE(registry.LastError(),
              blocker + QStringLiteral("/below/HKEY_LOCAL_MACHINE.reg: Not a directory"));
     QCOMPARE(readAll(blocker), QByteArray("not a folder"));
+}
+
+void TestRegistry::hiveThatIsAFolder() {
+    QDir().mkpath(hivePath());
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(!registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
+    QVERIFY2(registry.LastError().startsWith(hivePath() + QStringLiteral(": ")),
+             qPrintable(registry.LastError()));
+    QVERIFY(registry.OpenKey(QStringLiteral("\\"), true) == false);
+    QVERIFY(QFileInfo(hivePath()).isDir());
 }
 
 void TestRegistry::staleLockOfDeadCopyIsTakenOver() {
