@@ -495,6 +495,13 @@ TRegistry::Load TRegistry::loadHive(RegistryHive& hive, QString* error) const {
     QFile file(path);
     if (!file.exists())
         return Load::Missing;
+    // A pipe or a device in its place would block the reader or never end.
+    std::error_code code;
+    if (!std::filesystem::is_regular_file(QFile::encodeName(path).toStdString(), code) &&
+        !QFileInfo(path).isDir()) {
+        *error = path + QStringLiteral(": the settings file is not a regular file");
+        return Load::Failed;
+    }
     if (!file.open(QIODevice::ReadOnly)) {
         *error = path + QStringLiteral(": ") + file.errorString();
         return Load::Failed;
@@ -503,7 +510,11 @@ TRegistry::Load TRegistry::loadHive(RegistryHive& hive, QString* error) const {
         *error = path + QStringLiteral(": the file is too large to be a settings file");
         return Load::Failed;
     }
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = file.read(maxHiveSize + 1);
+    if (bytes.size() > maxHiveSize) {
+        *error = path + QStringLiteral(": the file is too large to be a settings file");
+        return Load::Failed;
+    }
     if (file.error() != QFileDevice::NoError) {
         *error = path + QStringLiteral(": ") + file.errorString();
         return Load::Failed;
@@ -524,7 +535,7 @@ bool TRegistry::changeHive(const std::function<void(RegistryHive&)>& change, QSt
         return false;
     };
 
-    const std::filesystem::path folder(directory.toStdString());
+    const std::filesystem::path folder(QFile::encodeName(directory).toStdString());
     std::error_code code;
     if (std::filesystem::exists(folder, code) && !std::filesystem::is_directory(folder, code))
         return fail(reasonOf(std::make_error_code(std::errc::not_a_directory)));

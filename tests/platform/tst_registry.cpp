@@ -74,6 +74,7 @@ private slots:
     void unparsableHiveIsNeverWritten();
     void folderThatIsAFile();
     void hiveThatIsAFolder();
+    void hiveThatIsAPipeOrADevice();
     void staleLockOfDeadCopyIsTakenOver();
 
     void leftoverTemporaryFilesAreCleared();
@@ -494,6 +495,22 @@ void TestRegistry::hiveThatIsAFolder() {
              qPrintable(registry.LastError()));
     QVERIFY(registry.OpenKey(QStringLiteral("\\"), true) == false);
     QVERIFY(QFileInfo(hivePath()).isDir());
+}
+
+void TestRegistry::hiveThatIsAPipeOrADevice() {
+    // Neither blocks the reader nor fills its memory.
+    QDir().mkpath(m_dir->path() + QStringLiteral("/store"));
+    QVERIFY(QProcess::execute(QStringLiteral("mkfifo"), {hivePath()}) == 0);
+    TRegistry registry;
+    registry.setRootKey(HKEY_LOCAL_MACHINE);
+    QVERIFY(!registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
+    QCOMPARE(registry.LastError(),
+             hivePath() + QStringLiteral(": the settings file is not a regular file"));
+    QFile::remove(hivePath());
+    QVERIFY(QFile::link(QStringLiteral("/dev/zero"), hivePath()));
+    QVERIFY(!registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
+    QVERIFY(!registry.ValueExists(QStringLiteral("PrintAsDIB")));
+    QCOMPARE(QFileInfo(hivePath()).symLinkTarget(), QStringLiteral("/dev/zero"));
 }
 
 void TestRegistry::staleLockOfDeadCopyIsTakenOver() {
