@@ -116,11 +116,12 @@ void TdlgOptions::showEvent(QShowEvent* event) {
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    runGuarded(this, [this] {
-        const bool printAsDib = get_PrintAsDIB();
-        rbPrintAsDIB->setChecked(printAsDib);
-        rbPrintAsOriginal->setChecked(!printAsDib);
-    });
+    // A stored value that cannot be read is shown as the default, so that one button is always
+    // checked and OK stores a proper value over it.
+    bool printAsDib = true;
+    runGuarded(this, [this, &printAsDib] { printAsDib = get_PrintAsDIB(); });
+    rbPrintAsDIB->setChecked(printAsDib);
+    rbPrintAsOriginal->setChecked(!printAsDib);
     OKBtn->setFocus(Qt::OtherFocusReason);
 }
 
