@@ -22,6 +22,8 @@ public:
 
     // Like loadPicture, but a cached decode of the same unchanged file that is at least as large
     // as wanted(ownSize) (or is full size) is returned without decoding.
+    // wanted is asked on every load that succeeds, hits included, so callers may take their
+    // fitted size from it.
     DecodedPicture load(const QString& path, const WantedSize& wanted);
     void clear();
     qint64 decodeCount() const; // how many real decodes happened (for tests and the benchmark)

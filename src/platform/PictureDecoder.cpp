@@ -391,11 +391,65 @@ private:
 
 // ---- BMP --------------------------------------------------------------------------------------
 
+// What our own look at a bitmap's headers tells: Qt's reader says little when it fails, and
+// nothing when the pixel data is cut short.
+struct BmpHeader {
+    bool isBitmap = false; // starts with "BM"
+    bool complete = false; // the headers up to the compression field are there
+    uchar first[2] = {0, 0};
+    qint64 width = 0;
+    qint64 height = 0; // magnitude; topDown tells the order of the rows
+    bool topDown = false;
+    int bitsPerPixel = 0;
+    quint32 compression = 0;
+    qint64 dataOffset = 0;
+
+    static BmpHeader read(QFile& device) {
+        BmpHeader h;
+        device.seek(0);
+        const QByteArray bytes = device.read(34);
+        const auto* b = reinterpret_cast<const uchar*>(bytes.constData());
+        if (bytes.size() >= 2) {
+            h.first[0] = b[0];
+            h.first[1] = b[1];
+            h.isBitmap = bytes.startsWith("BM");
+        }
+        if (!h.isBitmap || bytes.size() < 26)
+            return h;
+        const quint32 infoSize = qFromLittleEndian<quint32>(b + 14);
+        h.dataOffset = qMax<qint64>(qFromLittleEndian<quint32>(b + 10), 14 + qint64(infoSize));
+        if (infoSize == 12) { // the old OS/2 header
+            h.width = qFromLittleEndian<qint16>(b + 18);
+            const qint64 height = qFromLittleEndian<qint16>(b + 20);
+            h.height = qAbs(height);
+            h.bitsPerPixel = qFromLittleEndian<quint16>(b + 24);
+            h.complete = true;
+        } else if (bytes.size() >= 34) {
+            h.width = qFromLittleEndian<qint32>(b + 18);
+            const qint64 height = qFromLittleEndian<qint32>(b + 22);
+            h.height = qAbs(height);
+            h.topDown = height < 0;
+            h.bitsPerPixel = qFromLittleEndian<quint16>(b + 28);
+            h.compression = qFromLittleEndian<quint32>(b + 30);
+            h.complete = true;
+        }
+        return h;
+    }
+
+    // Rows stored plainly, one after another (no run-length coding).
+    bool uncompressed() const {
+        return complete && (compression == 0 || compression == 3) && bitsPerPixel > 0 &&
+               bitsPerPixel <= 32 && width > 0;
+    }
+    qint64 bytesPerRow() const { return (width * bitsPerPixel + 31) / 32 * 4; }
+};
+
 class BmpReader {
 public:
     explicit BmpReader(const QString& path)
         : m_path(path) {
         PictureFile file(path);
+        m_fileSize = file.status().st_size;
         const int fd = file.release();
         if (!m_device.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
             ::close(fd);
@@ -420,47 +474,76 @@ public:
                              .arg(size.height()));
         if (qint64(size.width()) * size.height() * 4 > kMaxImageBytes)
             fail(m_path, tooLarge(size.width(), size.height()));
+        m_size = size;
         return size;
     }
 
     QImage read() {
-        QImage image = m_reader.read();
+        // Qt's reader fills the image it is given when size and format match, and leaves alone
+        // what the file does not hold (rows of a cut-off file, pixels skipped by run-length
+        // codes). So it gets an image filled beforehand: nothing shown is left uninitialised.
+        const QImage::Format format = m_reader.imageFormat();
+        QImage image(m_size, format == QImage::Format_Invalid ? QImage::Format_RGB32 : format);
         if (image.isNull())
+            fail(m_path, QStringLiteral("there is not enough memory for %1 x %2 pixels")
+                             .arg(m_size.width())
+                             .arg(m_size.height()));
+        image.fill(image.depth() == 32 ? kMissingPixel : 0u);
+        if (!m_reader.read(&image) || image.isNull())
             fail(m_path, cause());
-        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
-                                                             : QImage::Format_RGB32);
+        image = image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                              : QImage::Format_RGB32);
+        fillMissingRows(image);
+        return image;
     }
 
 private:
-    // Qt's message, and what our own look at the header tells when Qt says little: a file
-    // that does not start with "BM", a width or height of zero, a size beyond the bound.
+    // A plain bitmap cut off shows the rows it holds, the rest grey, like a cut-off JPEG; one
+    // that holds no whole row fails.
+    void fillMissingRows(QImage& image) {
+        const BmpHeader header = BmpHeader::read(m_device);
+        if (!header.uncompressed() || header.width != image.width() ||
+            header.height != image.height())
+            return;
+        const qint64 rows = qMax<qint64>(0, m_fileSize - header.dataOffset) / header.bytesPerRow();
+        if (rows >= header.height)
+            return;
+        if (rows == 0)
+            fail(m_path, QStringLiteral("the file is cut off before its picture data"));
+        const int first = header.topDown ? int(rows) : 0;
+        const int end = header.topDown ? image.height() : image.height() - int(rows);
+        for (int y = first; y < end; ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            std::fill(line, line + image.width(), kMissingPixel);
+        }
+    }
+
+    // Qt's message, or what the header tells when Qt says little: a file that does not start
+    // with "BM", a width or height of zero, a size beyond the bound.
     QString cause() {
-        QString text =
+        const QString text =
             m_reader.error() == QImageReader::UnknownError
                 ? QStringLiteral("the bitmap is damaged or of a kind that cannot be read")
                 : m_reader.errorString();
-        m_device.seek(0);
-        const QByteArray header = m_device.read(26);
-        if (header.size() >= 2 && !header.startsWith("BM"))
+        const BmpHeader header = BmpHeader::read(m_device);
+        if (!header.isBitmap)
             return QStringLiteral("Not a BMP file: starts with 0x%1 0x%2")
-                .arg(uchar(header[0]), 2, 16, QLatin1Char('0'))
-                .arg(uchar(header[1]), 2, 16, QLatin1Char('0'));
-        if (header.size() < 26)
+                .arg(header.first[0], 2, 16, QLatin1Char('0'))
+                .arg(header.first[1], 2, 16, QLatin1Char('0'));
+        if (!header.complete)
             return text + QStringLiteral(" (the bitmap's header is cut off)");
-        const auto* bytes = reinterpret_cast<const uchar*>(header.constData());
-        const bool core = qFromLittleEndian<quint32>(bytes + 14) == 12; // the old OS/2 header
-        const qint64 width =
-            core ? qFromLittleEndian<qint16>(bytes + 18) : qFromLittleEndian<qint32>(bytes + 18);
-        const qint64 height = qAbs(core ? qFromLittleEndian<qint16>(bytes + 20)
-                                        : qFromLittleEndian<qint32>(bytes + 22));
-        if (width == 0 || height == 0)
-            return QStringLiteral("the picture has no pixels (%1 x %2)").arg(width).arg(height);
-        if (width > 0 && width * height * 4 > kMaxImageBytes)
-            return tooLarge(width, height);
+        if (header.width == 0 || header.height == 0)
+            return QStringLiteral("the picture has no pixels (%1 x %2)")
+                .arg(header.width)
+                .arg(header.height);
+        if (header.width > 0 && header.width * header.height * 4 > kMaxImageBytes)
+            return tooLarge(header.width, header.height);
         return text;
     }
 
     QString m_path;
+    qint64 m_fileSize = 0;
+    QSize m_size;
     QFile m_device;
     QImageReader m_reader;
 };

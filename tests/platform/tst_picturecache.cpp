@@ -60,6 +60,16 @@ private slots:
         // A smaller wish (the card turned, labels on) is served by the same decode.
         cache.load(file, fixed(QSize(100, 75)));
         QCOMPARE(cache.decodeCount(), 1);
+        // Hits ask for the wanted size too, with the picture's own size, also from a full-size
+        // entry: callers take their fitted size from that call.
+        cache.load(file, {});
+        QSize asked;
+        cache.load(file, [&asked](QSize own) {
+            asked = own;
+            return QSize(10, 10);
+        });
+        QCOMPARE(cache.decodeCount(), 2);
+        QCOMPARE(asked, QSize(800, 600));
     }
 
     void largerWishDecodesAgain_data() {

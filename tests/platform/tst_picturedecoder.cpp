@@ -483,6 +483,9 @@ private slots:
             << "zeroh.bmp" << bmpFile(4, 0, 24, 0, {}, {}) << "has no pixels";
         QTest::newRow("BMP too large")
             << "large.bmp" << bmpFile(30000, 30000, 1, 0, {black, white}, {}) << "too large";
+        QTest::newRow("BMP cut before its pixels")
+            << "nopixels.bmp" << bmpFile(4, 4, 24, 0, {}, QByteArray(6, 0))
+            << "cut off before its picture data";
         QTest::newRow("empty file") << "empty.jpg" << QByteArray() << "the file is empty";
         QTest::newRow("other extension")
             << "picture.png" << QByteArray("x") << "does not end in .jpg";
@@ -549,6 +552,38 @@ private slots:
         QVERIFY(closeTo(picture.image.pixel(10, 10), qRgb(200, 30, 30), 8));
         if (!progressive) // a progressive file's first scan covers the whole picture
             QVERIFY(closeTo(picture.image.pixel(250, 250), qRgb(128, 128, 128), 8));
+    }
+
+    // A bitmap cut off shows the rows it holds and grey for the rest; pixels that run-length
+    // codes skip take colour 0. Nothing is left as whatever the memory held.
+    void damagedBitmapsAreDefined_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QImage>("expected");
+        const QRgb grey = qRgb(128, 128, 128);
+        // Bottom-up: the file holds the bottom row only.
+        QTest::newRow("24 bit cut off")
+            << bmpFile(2, 2, 24, 0, {}, QByteArray("\0\0\xff\0\xff\0\0\0", 8))
+            << imageOf(2, {grey, grey, red, green});
+        QTest::newRow("8 bit top-down cut off")
+            << bmpFile(4, -3, 8, 0, {black, red, green, blue},
+                       QByteArray("\x01\x02\x03\x01\x02", 5))
+            << imageOf(4, {red, green, blue, red, grey, grey, grey, grey, grey, grey, grey, grey});
+        QTest::newRow("32 bit with alpha cut off")
+            << bmpFileWithAlpha(1, 2, {qRgba(0, 0, 255, 255)})
+            << imageOf(1, {grey, qRgba(0, 0, 255, 255)}, QImage::Format_ARGB32);
+        QTest::newRow("8 bit RLE with a jump")
+            << bmpFile(3, 2, 8, 1, {blue, red},
+                       QByteArray("\x01\x01\x00\x02\x01\x01\x01\x01\x00\x01", 10)) // jump (1,1)
+            << imageOf(3, {blue, blue, red, red, blue, blue});
+    }
+    void damagedBitmapsAreDefined() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QImage, expected);
+        const QString file = path(QStringLiteral("damaged.bmp"));
+        writeFile(file, bytes);
+        const QImage image = loadPicture(file, {}).image;
+        QCOMPARE(image.format(), expected.format());
+        QCOMPARE(image, expected);
     }
 
     void notPlainFiles() {
