@@ -1,0 +1,352 @@
+#pragma once
+
+// The checks behind the fuzz harnesses, shared with the regression test that replays every input
+// a harness ever failed on. Each check takes one input as bytes, feeds it through the program's own
+// entry points and throws Finding when a promise of those entry points is broken. A ferlo::Error
+// is the expected answer to a bad input and is swallowed; anything else escapes.
+
+#include "platform/Errors.h"
+#include "platform/Paths.h"
+#include "platform/PictureDecoder.h"
+#include "platform/Registry.h"
+#include "platform/SoundFile.h"
+#include "platform/WavePlayer.h"
+
+#include <QAudioFormat>
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QString>
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+namespace ferlo::fuzz {
+
+// A broken promise: wrong result, data lost, failure reported as success.
+class Finding : public std::logic_error {
+public:
+    explicit Finding(const QString& what)
+        : std::logic_error(what.toStdString()) {}
+};
+
+// Defined by each harness: runs its check on one input; scratch is a folder for its files.
+void fuzzOne(const QByteArray& bytes, const QString& scratch);
+
+inline void require(bool ok, const QString& what) {
+    if (!ok)
+        throw Finding(what);
+}
+
+inline QString writeScratch(const QString& directory, const QString& name,
+                            const QByteArray& bytes) {
+    const QString path = directory + QLatin1Char('/') + name;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write the scratch file " + path.toStdString());
+    return path;
+}
+
+// Where the sum of a decoded picture's pixels goes, so that reading them is not optimised away.
+inline volatile quint32 pixelSink = 0;
+
+// The pictures are decoded at most this large at full size, so that one input stays fast.
+inline constexpr qint64 kMaxFullSizePixels = 2048 * 2048;
+// The small size the card asks for.
+inline constexpr int kSmallSide = 24;
+
+// One picture file (x.jpg or x.bmp): its size from the header, a decode for a small cell, and a
+// decode at full size.
+inline void checkPicture(const QByteArray& bytes, const QString& scratch, const QString& name) {
+    const QString path = writeScratch(scratch, name, bytes);
+    QSize own;
+    try {
+        own = readPictureSize(path);
+        require(own.width() > 0 && own.height() > 0,
+                QStringLiteral("readPictureSize gave an empty size %1 x %2")
+                    .arg(own.width())
+                    .arg(own.height()));
+    } catch (const Error& e) {
+        require(e.message().contains(path),
+                QStringLiteral("the error does not name the file: ") + e.message());
+    }
+
+    const auto checkDecoded = [&](const DecodedPicture& picture, QSize asked) {
+        require(!own.isValid() || picture.ownSize == own,
+                QStringLiteral("loadPicture and readPictureSize disagree on the size"));
+        require(!picture.image.isNull(), QStringLiteral("loadPicture returned no pixels"));
+        require(picture.image.format() == QImage::Format_RGB32 ||
+                    picture.image.format() == QImage::Format_ARGB32,
+                QStringLiteral("loadPicture returned pixel format %1")
+                    .arg(int(picture.image.format())));
+        const QSize want = asked.isValid() ? asked : picture.ownSize;
+        require(picture.image.width() >= std::min(want.width(), picture.ownSize.width()) &&
+                    picture.image.height() >= std::min(want.height(), picture.ownSize.height()),
+                QStringLiteral("loadPicture returned %1 x %2 for %3 x %4 wanted of %5 x %6")
+                    .arg(picture.image.width())
+                    .arg(picture.image.height())
+                    .arg(want.width())
+                    .arg(want.height())
+                    .arg(picture.ownSize.width())
+                    .arg(picture.ownSize.height()));
+        require(picture.image.width() <= picture.ownSize.width() &&
+                    picture.image.height() <= picture.ownSize.height(),
+                QStringLiteral("loadPicture returned more pixels than the picture has"));
+        // Touch every pixel, so that a row left unwritten shows under the sanitizers.
+        quint32 sum = 0;
+        for (int y = 0; y < picture.image.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(picture.image.constScanLine(y));
+            for (int x = 0; x < picture.image.width(); ++x)
+                sum += line[x];
+        }
+        pixelSink = sum;
+    };
+
+    const QSize small(kSmallSide, kSmallSide);
+    try {
+        checkDecoded(loadPicture(path, [&](QSize) { return small; }), small);
+    } catch (const Error& e) {
+        require(e.message().contains(path),
+                QStringLiteral("the error does not name the file: ") + e.message());
+    }
+    if (own.isValid() && qint64(own.width()) * own.height() <= kMaxFullSizePixels) {
+        try {
+            const DecodedPicture full = loadPicture(path, {});
+            checkDecoded(full, QSize());
+            require(full.image.size() == full.ownSize,
+                    QStringLiteral("a full-size decode is not of the picture's own size"));
+        } catch (const Error& e) {
+            require(e.message().contains(path),
+                    QStringLiteral("the error does not name the file: ") + e.message());
+        }
+    }
+}
+
+inline void checkJpeg(const QByteArray& bytes, const QString& scratch) {
+    checkPicture(bytes, scratch, QStringLiteral("x.jpg"));
+}
+
+inline void checkBmp(const QByteArray& bytes, const QString& scratch) {
+    checkPicture(bytes, scratch, QStringLiteral("x.bmp"));
+}
+
+// ---- Sound ------------------------------------------------------------------------------------
+
+inline void checkDecodedSound(const QByteArray& samples, const QAudioFormat& format) {
+    require(samples.size() % format.bytesPerFrame() == 0,
+            QStringLiteral("the decoded sound is not a whole number of frames"));
+    require(samples.size() <= WavePlayer::kMaxDecodedBytes,
+            QStringLiteral("the decoded sound passes the memory bound"));
+}
+
+// One sound file (x.wav): opened by the player as the program opens it (never played), and
+// decoded once more to another format, mixing channels down and resampling.
+inline void checkWav(const QByteArray& bytes, const QString& scratch) {
+    const QString path = writeScratch(scratch, QStringLiteral("x.wav"), bytes);
+    {
+        WavePlayer player;
+        player.setFileName(path);
+        try {
+            player.open();
+            require(player.isOpen(), QStringLiteral("open succeeded but the player is not open"));
+            require(player.decodedFrames() >= 0, QStringLiteral("negative frame count"));
+        } catch (const SoundError& e) {
+            require(!player.isOpen(), QStringLiteral("open failed but the player is open"));
+            require(e.message().contains(path),
+                    QStringLiteral("the error does not name the file: ") + e.message());
+        }
+    }
+    QAudioFormat mono;
+    mono.setSampleRate(11025);
+    mono.setChannelCount(1);
+    mono.setSampleFormat(QAudioFormat::Float);
+    try {
+        checkDecodedSound(decodeSoundFile(path, mono), mono);
+    } catch (const SoundError& e) {
+        require(e.message().contains(path),
+                QStringLiteral("the error does not name the file: ") + e.message());
+    }
+}
+
+// ---- Settings hive ----------------------------------------------------------------------------
+
+inline bool sameHive(const RegistryHive& a, const RegistryHive& b) {
+    if (a.keys().size() != b.keys().size())
+        return false;
+    for (qsizetype k = 0; k < a.keys().size(); ++k) {
+        const RegistryHive::Key& x = a.keys()[k];
+        const RegistryHive::Key& y = b.keys()[k];
+        if (x.path != y.path || x.values.size() != y.values.size())
+            return false;
+        for (qsizetype v = 0; v < x.values.size(); ++v) {
+            if (x.values[v].first != y.values[v].first ||
+                x.values[v].second.type != y.values[v].second.type ||
+                x.values[v].second.data != y.values[v].second.data)
+                return false;
+        }
+    }
+    return true;
+}
+
+inline QByteArray readAll(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+// One hive file HKEY_LOCAL_MACHINE.reg in $FERLO_REGISTRY_DIR: parsed, saved and parsed again
+// without loss; read through the accessor; written to. A hive that can't be parsed is never
+// written over.
+inline void checkHive(const QByteArray& bytes) {
+    const QString path = registryHivePath(HKEY_LOCAL_MACHINE);
+    QDir().mkpath(registryDirectory());
+    QFile::remove(path);
+    const QString key = QStringLiteral("\\Software\\Ferlo");
+    const QString valueName = QStringLiteral("PrintAsDIB");
+
+    // A writer whose key was opened while the hive was still good.
+    TRegistry writer;
+    writer.setRootKey(HKEY_LOCAL_MACHINE);
+    require(writer.OpenKey(key, true),
+            QStringLiteral("cannot create the key in an empty hive: ") + writer.LastError());
+
+    QFile::remove(path);
+    writeScratch(registryDirectory(), QFileInfo(path).fileName(), bytes);
+
+    RegistryHive hive;
+    QString cause;
+    const bool parsed = hive.parse(bytes, HKEY_LOCAL_MACHINE, &cause);
+    if (parsed) {
+        const QByteArray saved = hive.serialize(HKEY_LOCAL_MACHINE);
+        RegistryHive again;
+        QString againCause;
+        require(again.parse(saved, HKEY_LOCAL_MACHINE, &againCause),
+                QStringLiteral("a saved hive does not parse: ") + againCause);
+        require(sameHive(hive, again), QStringLiteral("saving a hive changed its contents"));
+        require(again.serialize(HKEY_LOCAL_MACHINE) == saved,
+                QStringLiteral("saving a hive twice gives different text"));
+    } else {
+        require(!cause.isEmpty(), QStringLiteral("a parse failed without a cause"));
+    }
+
+    TRegistry reader;
+    reader.setRootKey(HKEY_LOCAL_MACHINE);
+    const bool opened = reader.OpenKey(key, false);
+    require(opened == (parsed && hive.keyExists(QStringLiteral("Software\\Ferlo"))),
+            QStringLiteral("OpenKey disagrees with the parse"));
+    if (!opened)
+        require(reader.LastError().contains(path),
+                QStringLiteral("OpenKey's error does not name the hive: ") + reader.LastError());
+    if (opened) {
+        // Every call reads the hive anew, so only the value the program reads and one other.
+        QStringList names{valueName};
+        for (const RegistryHive::Key& k : hive.keys()) {
+            if (k.path.compare(QStringLiteral("Software\\Ferlo"), Qt::CaseInsensitive) == 0 &&
+                !k.values.isEmpty() && names.size() < 2)
+                names.append(k.values.first().first);
+        }
+        for (const QString& name : names) {
+            const RegistryValue* stored = hive.value(QStringLiteral("Software\\Ferlo"), name);
+            require(reader.GetDataSize(name) == (stored ? int(stored->data.size()) : -1),
+                    QStringLiteral("GetDataSize disagrees with the parse"));
+            try {
+                const int number = reader.ReadInteger(name);
+                require(stored && stored->type == REG_DWORD && stored->data.size() <= 4,
+                        QStringLiteral("ReadInteger read a value that is not a dword"));
+                QByteArray four = stored->data;
+                four.append(4 - four.size(), '\0');
+                quint32 expectedNumber = 0;
+                for (int i = 3; i >= 0; --i)
+                    expectedNumber = expectedNumber << 8 | quint8(four[i]);
+                require(quint32(number) == expectedNumber,
+                        QStringLiteral("ReadInteger gave another number"));
+            } catch (const ERegistryException&) {
+                require(!stored || stored->type != REG_DWORD || stored->data.size() > 4,
+                        QStringLiteral("ReadInteger failed on a dword"));
+            }
+            try {
+                reader.ReadString(name);
+                require(stored && (stored->type == REG_SZ || stored->type == REG_EXPAND_SZ),
+                        QStringLiteral("ReadString read a value that is not a string"));
+            } catch (const ERegistryException&) {
+                require(!stored || (stored->type != REG_SZ && stored->type != REG_EXPAND_SZ),
+                        QStringLiteral("ReadString failed on a string"));
+            }
+        }
+    }
+
+    bool written = false;
+    try {
+        writer.WriteInteger(valueName, 1);
+        written = true;
+    } catch (const ERegistryException& e) {
+        require(!parsed, QStringLiteral("a write to a good hive failed: ") + e.reason());
+        require(e.reason().contains(path),
+                QStringLiteral("the write's error does not name the hive: ") + e.reason());
+    }
+    const QByteArray after = readAll(path);
+    if (!parsed) {
+        require(!written, QStringLiteral("a write to a hive that can't be parsed succeeded"));
+        require(after == bytes, QStringLiteral("a hive that can't be parsed was written over"));
+        require(!reader.OpenKey(key, true),
+                QStringLiteral("a key was created in a hive that can't be parsed"));
+        require(readAll(path) == bytes,
+                QStringLiteral("a hive that can't be parsed was written over by OpenKey"));
+        return;
+    }
+    // Everything the hive held is still there, and the new value too.
+    RegistryHive expected = hive;
+    expected.setValue(QStringLiteral("Software\\Ferlo"), valueName,
+                      RegistryValue{REG_DWORD, QByteArray("\x01\x00\x00\x00", 4)});
+    RegistryHive stored;
+    require(stored.parse(after, HKEY_LOCAL_MACHINE, &cause),
+            QStringLiteral("the written hive does not parse: ") + cause);
+    require(sameHive(expected, stored), QStringLiteral("writing a value lost or changed others"));
+}
+
+// ---- Paths and label words --------------------------------------------------------------------
+
+inline bool isAsciiDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+inline void checkPathText(const QString& path) {
+    const QString directory = directoryPart(path);
+    const QString name = fileNamePart(path);
+    require(path.startsWith(directory),
+            QStringLiteral("directoryPart is not a prefix of the path"));
+    require(path.endsWith(name), QStringLiteral("fileNamePart is not a suffix of the path"));
+    require(!name.contains(QLatin1Char('/')), QStringLiteral("fileNamePart holds a separator"));
+    if (path.startsWith(QLatin1Char('/')) && !path.contains(QStringLiteral("//")))
+        require(joinPath(directory, name) == path,
+                QStringLiteral("joinPath(directoryPart, fileNamePart) does not give back \"%1\"")
+                    .arg(path));
+
+    const QString label = MakeLabelText(path);
+    require(name.startsWith(label), QStringLiteral("the label word is not taken from the name"));
+    require(isBlankLabel(label) || label.isEmpty() || !isAsciiDigit(label.back()),
+            QStringLiteral("the label word \"%1\" ends in a digit").arg(label));
+    const QString upper = labelInCase(label, true);
+    const QString lower = labelInCase(label, false);
+    require(isBlankLabel(label) == isBlankLabel(upper) &&
+                isBlankLabel(label) == isBlankLabel(lower),
+            QStringLiteral("changing the case changed whether the label is blank"));
+    const QString sound = soundFilePath(path);
+    require(sound.endsWith(QStringLiteral(".WAV")), QStringLiteral("a sound path without .WAV"));
+}
+
+// The bytes as a path in UTF-8, in the local 8-bit encoding, in Latin-1 and as UTF-16 units.
+inline void checkPaths(const QByteArray& bytes) {
+    checkPathText(QString::fromUtf8(bytes));
+    checkPathText(QString::fromLocal8Bit(bytes));
+    checkPathText(QString::fromLatin1(bytes));
+    QString units(bytes.size() / 2, Qt::Uninitialized);
+    std::memcpy(units.data(), bytes.constData(), size_t(units.size()) * 2);
+    checkPathText(units);
+}
+
+} // namespace ferlo::fuzz
