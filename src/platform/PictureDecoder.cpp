@@ -33,6 +33,10 @@ constexpr qint64 kMegabyte = 1024 * 1024;
 constexpr qint64 kMaxImageBytes = 256 * kMegabyte;
 constexpr long kMaxDecoderBytes = 256L * 1024 * 1024;
 constexpr QRgb kMissingPixel = 0xff808080; // what libjpeg shows where data is missing
+// A progressive JPEG has some ten scans; a file of thousands of tiny scans would keep libjpeg
+// busy for minutes while showing nothing more.
+constexpr int kMaxScans = 1000;
+constexpr int kTooManyScans = -1; // our own error code beside libjpeg's
 
 enum class PictureFormat { Jpeg, Bmp };
 
@@ -172,7 +176,21 @@ struct JpegSession {
     qsizetype bytesPerLine;
     JDIMENSION rowsDone;
     bool stopAtEnd;
+    jpeg_progress_mgr progress;
 };
+
+// Called by libjpeg as it works through the file; stops a file of too many scans the way
+// error_exit stops a broken one.
+void onJpegProgress(j_common_ptr cinfo) {
+    if (!cinfo->is_decompressor ||
+        reinterpret_cast<j_decompress_ptr>(cinfo)->input_scan_number <= kMaxScans)
+        return;
+    auto* err = reinterpret_cast<JpegErrorManager*>(cinfo->err);
+    err->code = kTooManyScans;
+    std::snprintf(err->message, sizeof err->message, "the picture has more than %d scans",
+                  kMaxScans);
+    std::longjmp(err->jump, 1);
+}
 
 void onJpegError(j_common_ptr cinfo) {
     auto* err = reinterpret_cast<JpegErrorManager*>(cinfo->err);
@@ -220,6 +238,8 @@ public:
             jpeg_create_decompress(&s.cinfo);
             s.created = true;
             s.cinfo.mem->max_memory_to_use = kMaxDecoderBytes;
+            s.progress.progress_monitor = onJpegProgress;
+            s.cinfo.progress = &s.progress;
         }));
         m_s.stream = m_file.stream(path);
     }

@@ -530,6 +530,20 @@ private slots:
                      qPrintable(QString::number((peakResidentBytes() - before) >> 20) + " MB"));
     }
 
+    // A file of endless tiny scans is stopped, not decoded for minutes.
+    void tooManyScansStop() {
+        QByteArray bytes = jpegHeaderOnly(64, 64, true, 4);
+        const QByteArray scan = bytes.mid(bytes.indexOf("\xff\xda"), 10 + 4);
+        bytes.chop(2);
+        for (int i = 0; i < 3000; ++i)
+            bytes += scan;
+        bytes += "\xff\xd9";
+        const QString file = path(QStringLiteral("scans.jpg"));
+        writeFile(file, bytes);
+        expectFailure(file, QStringLiteral("more than 1000 scans"),
+                      [](QSize) { return QSize(8, 8); });
+    }
+
     // A JPEG cut off after its first rows shows what it holds, the rest grey.
     void truncatedJpegShowsPartly_data() {
         QTest::addColumn<bool>("progressive");
@@ -596,6 +610,14 @@ private slots:
         expectFailure(fifo, QStringLiteral("not a plain file")); // must not block
 
         expectFailure(path(QStringLiteral("missing.jpg")), QStringLiteral("does not exist"));
+
+        const QString device = path(QStringLiteral("device.bmp"));
+        QCOMPARE(::symlink("/dev/zero", QFile::encodeName(device).constData()), 0);
+        expectFailure(device, QStringLiteral("not a plain file"));
+        const QString link = path(QStringLiteral("link.jpg"));
+        writeJpeg(path(QStringLiteral("target.jpg")), colourBlocks(24, 16));
+        QVERIFY(QFile::link(path(QStringLiteral("target.jpg")), link));
+        QCOMPARE(loadPicture(link, {}).image.size(), QSize(24, 16));
 
         if (::geteuid() != 0) {
             const QString locked = path(QStringLiteral("locked.bmp"));
