@@ -283,7 +283,8 @@ public:
             fail(m_path, tooLarge(width, height));
         // Starting sets up libjpeg's own buffers (for a progressive picture: all its
         // coefficients), within its memory limit, before we allocate the pixels.
-        m_bufferedWhole = jpeg_has_multiple_scans(&m_s.cinfo);
+        m_bufferedWhole =
+            jpeg_has_multiple_scans(&m_s.cinfo); // cannot fail once the header is read
         check(jpegStep(m_s, [](JpegSession& s) { jpeg_start_decompress(&s.cinfo); }));
         checkNoEarlyEnd();
         QImage image(int(width), int(height), QImage::Format_RGB32);
@@ -296,7 +297,7 @@ public:
         m_s.bytesPerLine = image.bytesPerLine();
         // A one-scan picture cut short: stop reading once the rows that hold data are out, the
         // rest is grey anyway. A picture of many scans has read all its data already.
-        m_s.stopAtEnd = !jpeg_has_multiple_scans(&m_s.cinfo);
+        m_s.stopAtEnd = !m_bufferedWhole;
         check(jpegStep(m_s, [](JpegSession& s) {
             const JDIMENSION rowsPerBand =
                 JDIMENSION(s.cinfo.max_v_samp_factor * s.cinfo.min_DCT_scaled_size);
