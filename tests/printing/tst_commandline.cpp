@@ -237,7 +237,7 @@ private slots:
         QFETCH(int, code);
         QFETCH(QString, message);
         QTemporaryDir dir;
-        writeFile(dir.filePath("broken.jpg"), QByteArray("\xFF\xD8\xFF\xE0 not a picture", 20));
+        writeFile(dir.filePath("broken.jpg"), QByteArray("\xFF\xD8\xFF\xE0") + " not a picture");
         const QString out = dir.filePath("out.pdf");
         for (QString& argument : arguments) {
             argument.replace("%OUT", out).replace("%PIC", m_pictures.first());
