@@ -510,11 +510,9 @@ TRegistry::Load TRegistry::loadHive(RegistryHive& hive, QString* error) const {
         *error = path + QStringLiteral(": the file is too large to be a settings file");
         return Load::Failed;
     }
-    const QByteArray bytes = file.read(maxHiveSize + 1);
-    if (bytes.size() > maxHiveSize) {
-        *error = path + QStringLiteral(": the file is too large to be a settings file");
-        return Load::Failed;
-    }
+    // A regular file, of a size checked above: reading it whole is bounded. (Asking read() for
+    // the largest size allowed would allocate that much on every read.)
+    const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         *error = path + QStringLiteral(": ") + file.errorString();
         return Load::Failed;

@@ -604,12 +604,16 @@ void TestRegistry::killedWriterLeavesOldOrNewHive() {
         QVERIFY(writer.waitForStarted());
         // Wait for the first finished write: also proves that the lock of the copy killed in
         // the round before did not stop this one.
+        // In every other round, wait until the second write has begun and kill at once, so that
+        // the kill lands inside a write however fast or slow the machine is; in the others, at
+        // any moment.
+        const QByteArray awaited = rounds % 2 ? "writing 2\n" : "wrote 1\n";
         QByteArray output;
-        while (!output.contains("wrote")) {
+        while (!output.contains(awaited)) {
             QVERIFY2(writer.waitForReadyRead(20000), writer.readAllStandardError().constData());
             output += writer.readAllStandardOutput();
         }
-        QThread::usleep(random.bounded(20000));
+        QThread::usleep(random.bounded(rounds % 2 ? 2000 : 20000));
         writer.kill();
         QVERIFY(writer.waitForFinished());
         output += writer.readAllStandardOutput();
