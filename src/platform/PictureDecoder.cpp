@@ -557,7 +557,7 @@ private:
             return QStringLiteral("the picture has no pixels (%1 x %2)")
                 .arg(header.width)
                 .arg(header.height);
-        if (header.width > 0 && header.width * header.height * 4 > kMaxImageBytes)
+        if (header.width > 0 && header.width * header.height > kMaxImageBytes / 4)
             return tooLarge(header.width, header.height);
         return text;
     }
