@@ -548,10 +548,13 @@ bool TRegistry::changeHive(const std::function<void(RegistryHive&)>& change, QSt
         if (lock.error() == QLockFile::LockFailedError)
             return fail(QStringLiteral("the settings file is locked by another program"));
         // Ask the system why a file cannot be made in the folder.
+        // Opened for appending, a lock file of someone else's is left as it is.
         QFile probe(path + QStringLiteral(".lock"));
-        if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        const bool existed = probe.exists();
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
             return fail(probe.errorString());
-        probe.remove();
+        if (!existed)
+            probe.remove();
         return fail(QStringLiteral("the settings file could not be locked"));
     }
 
