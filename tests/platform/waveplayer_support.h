@@ -4,12 +4,17 @@
 // project's test sound server.
 
 #include <QByteArray>
+#include <QElapsedTimer>
+#include <QList>
+#include <QPair>
 #include <QProcess>
 #include <QString>
 #include <QtGlobal>
+#include <QtTest>
 
 #include <sndfile.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
@@ -72,6 +77,92 @@ inline void writeWave(const QString& path, const std::vector<float>& samples, in
     sf_close(file);
     if (written != frames)
         throw std::runtime_error("short write of " + path.toStdString());
+}
+
+inline constexpr int kRecordRate = 48000;
+inline constexpr int kWindowMs = 20;
+
+// Records the null sink's monitor as 16-bit mono samples.
+class MonitorRecorder {
+public:
+    bool start() {
+        m_process.setProcessChannelMode(QProcess::SeparateChannels);
+        m_process.start(QStringLiteral("parec"),
+                        {QStringLiteral("-d"), QStringLiteral("ferlo_null.monitor"),
+                         QStringLiteral("--format=s16le"), QStringLiteral("--channels=1"),
+                         QStringLiteral("--rate=%1").arg(kRecordRate),
+                         QStringLiteral("--latency-msec=10")});
+        if (!m_process.waitForStarted(5000))
+            return false;
+        // Wait until the stream runs: the first samples arrive.
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < 5000) {
+            QTest::qWait(20);
+            m_data += m_process.readAllStandardOutput();
+            if (m_data.size() >= kRecordRate / 10 * 2)
+                return true;
+        }
+        return false;
+    }
+    // Drops what was recorded so far.
+    void reset() {
+        m_data += m_process.readAllStandardOutput();
+        m_data.clear();
+    }
+    // Keeps the event loop (and so the player) running while recording.
+    void record(int milliseconds) {
+        QElapsedTimer timer;
+        timer.start();
+        while (timer.elapsed() < milliseconds) {
+            QTest::qWait(10);
+            m_data += m_process.readAllStandardOutput();
+        }
+    }
+    void stop() {
+        m_data += m_process.readAllStandardOutput();
+        m_process.kill();
+        m_process.waitForFinished(3000);
+    }
+    ~MonitorRecorder() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(3000);
+        }
+    }
+    // The loudest sample of each window of kWindowMs, as a fraction of full scale.
+    QList<double> envelope() const {
+        const auto* samples = reinterpret_cast<const qint16*>(m_data.constData());
+        const qsizetype count = m_data.size() / 2;
+        const qsizetype window = kRecordRate * kWindowMs / 1000;
+        QList<double> peaks;
+        for (qsizetype start = 0; start + window <= count; start += window) {
+            int peak = 0;
+            for (qsizetype i = start; i < start + window; ++i)
+                peak = std::max(peak, std::abs(int(samples[i])));
+            peaks.append(peak / 32768.0);
+        }
+        return peaks;
+    }
+    QString errors() { return QString::fromLocal8Bit(m_process.readAllStandardError()); }
+
+private:
+    QProcess m_process;
+    QByteArray m_data;
+};
+
+// Runs of windows louder than the threshold, as (first window, length).
+inline QList<QPair<int, int>> loudRuns(const QList<double>& envelope, double threshold) {
+    QList<QPair<int, int>> runs;
+    for (int i = 0; i < envelope.size(); ++i) {
+        if (envelope[i] < threshold)
+            continue;
+        if (!runs.isEmpty() && runs.last().first + runs.last().second == i)
+            ++runs.last().second;
+        else
+            runs.append({i, 1});
+    }
+    return runs;
 }
 
 } // namespace ferlo::test

@@ -1,0 +1,73 @@
+// End to end: a left press on a picture on the card plays the sound named after its label word,
+// and the samples reach a real sound server (the null sink of scripts/start-sound-server).
+
+#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/PictureControl.h"
+#include "platform/WavePlayer.h"
+#include "platform/waveplayer_support.h"
+#include "support/TestSupport.h"
+#include "support_mainwindow.h"
+
+#include <QMediaDevices>
+#include <QtTest>
+
+using namespace ferlo;
+using namespace ferlo::test;
+
+class TestPictureSound : public QObject {
+    Q_OBJECT
+
+    PictureFolder m_folder;
+
+private slots:
+    void initTestCase() {
+        useTestSoundServer();
+        if (!soundServerAnswers()) {
+            const QString why = QStringLiteral("no sound server answers at %1 (run "
+                                               "scripts/start-sound-server)")
+                                    .arg(qEnvironmentVariable("PULSE_SERVER"));
+            if (qEnvironmentVariable("FERLO_REQUIRE_SERVICES") == QLatin1String("1"))
+                QFAIL(qPrintable(why));
+            QSKIP(qPrintable(why));
+        }
+        QVERIFY(!QMediaDevices::defaultAudioOutput().isNull());
+    }
+
+    void leftPressPlaysTheWordAndASecondPressRestartsIt() {
+        MessageRecorder messages;
+        m_folder.addJpeg("cat1.jpg");
+        m_folder.addJpeg("cat2.jpg");
+        // A 300 ms burst, then silence: each start of the sound shows as one loud run.
+        std::vector<float> samples = sine(0.3, 44100, 1, 550.0, 0.8);
+        samples.resize(samples.size() + 44100 * 2, 0.0f);
+        writeWave(m_folder.file("cat.wav"), samples, 1, 44100); // found for cat.WAV
+
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.browseTo(m_folder.path()));
+        clickFile(form, "cat1.jpg");
+        clickFile(form, "cat2.jpg");
+
+        MonitorRecorder recorder;
+        QVERIFY(recorder.start());
+        recorder.record(200);
+        recorder.reset();
+        QTest::mouseClick(form.CellImages[1], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(form.MediaPlayer1->fileName(), m_folder.file("cat.wav"));
+        recorder.record(900);
+        QTest::mouseClick(form.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        recorder.record(900);
+        recorder.stop();
+
+        const auto runs = loudRuns(recorder.envelope(), 0.4);
+        QVERIFY2(runs.size() == 2, qPrintable(QStringLiteral("%1 loud runs").arg(runs.size())));
+        const int gapMs = (runs[1].first - runs[0].first) * kWindowMs;
+        QVERIFY2(gapMs >= 600 && gapMs <= 1600,
+                 qPrintable(QStringLiteral("the sound starts %1 ms apart").arg(gapMs)));
+        QVERIFY(messages.texts().isEmpty());
+    }
+};
+
+QTEST_MAIN(TestPictureSound)
+#include "tst_picturesound.moc"
