@@ -68,6 +68,23 @@ struct FutureWaiter {
     }
 };
 
+// Scales smoothly to exactly `size`. The decoder has already come within a factor of two of
+// it in nearly every case, where bilinear filtering is as good as area averaging and several
+// times faster; larger steps average over the whole area.
+QImage scaledTo(const QImage& image, QSize size) {
+    const bool nearby = image.width() <= 2 * size.width() && image.height() <= 2 * size.height();
+    if (!nearby || image.hasAlphaChannel())
+        return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage scaled(size, QImage::Format_RGB32);
+    if (scaled.isNull())
+        return scaled;
+    QPainter painter(&scaled);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(QRect(QPoint(0, 0), size), image);
+    return scaled;
+}
+
 } // namespace
 
 PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell) {
@@ -85,7 +102,7 @@ PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell
     const QSize size(result.target.width(), result.target.height());
     QImage image = decoded.image;
     if (image.size() != size)
-        image = image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        image = scaledTo(image, size);
     if (image.isNull())
         throw Error(QStringLiteral("Cannot print the picture %1: not enough memory for %2 x %3 "
                                    "pixels.")
