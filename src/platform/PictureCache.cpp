@@ -5,6 +5,7 @@
 #include <QMutexLocker>
 
 #include <atomic>
+#include <optional>
 
 namespace ferlo {
 
@@ -81,17 +82,24 @@ DecodedPicture PictureCache::load(const QString& path, const WantedSize& wanted)
         throw;
     }
 
+    std::optional<Entry> cached;
     {
         QMutexLocker lock(&d->mutex);
-        const auto it = d->entries.find(path);
-        if (it != d->entries.end()) {
-            if (it->stamp == stamp && it->serves(wanted ? wanted(it->picture.ownSize) : QSize())) {
-                it->lastUse = ++d->clock;
-                return it->picture;
-            }
-            if (it->stamp != stamp)
+        const auto it = d->entries.constFind(path);
+        if (it != d->entries.constEnd()) {
+            if (it->stamp == stamp)
+                cached = *it;
+            else
                 d->remove(path);
         }
+    }
+    // wanted is the caller's code: it runs outside the lock.
+    if (cached && cached->serves(wanted ? wanted(cached->picture.ownSize) : QSize())) {
+        QMutexLocker lock(&d->mutex);
+        const auto it = d->entries.find(path);
+        if (it != d->entries.end() && it->stamp == stamp)
+            it->lastUse = ++d->clock;
+        return cached->picture;
     }
 
     // Decoding happens outside the lock, so that other pictures load at the same time.
