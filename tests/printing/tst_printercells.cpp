@@ -40,15 +40,6 @@ class TestPrinterCells : public QObject {
     Q_OBJECT
 
 private slots:
-    void newCellHasItsMargins() {
-        const TPrinterCell cell;
-        QCOMPARE(cell.TopMargin, 3);
-        QCOMPARE(cell.BottomMargin, 2);
-        QCOMPARE(cell.LeftMargin, 2);
-        QCOMPARE(cell.RightMargin, 2);
-        QCOMPARE(rectOf(cell), TRect());
-    }
-
     void portraitFourPerPageWorkedExample() {
         const TPrinterCellArray cells = LayoutPrinterCells(600, 825, 4, true, true);
         QCOMPARE(cells.size(), size_t(4));

@@ -47,14 +47,6 @@ class TestPrintJob : public QObject {
 private slots:
     void initTestCase() { m_red = writeSolidJpeg(m_dir.filePath("red.jpg"), 640, 480, Qt::red); }
 
-    void onePrinterForTheWholeRun() {
-        QPrinter& printer = programPrinter();
-        QCOMPARE(&programPrinter(), &printer);
-        printer.setPageSize(QPageSize(QPageSize::Letter));
-        QCOMPARE(programPrinter().pageLayout().pageSize().id(), QPageSize::Letter);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-    }
-
     void cancellingThePrintDialogDoesNothing() {
         CardPage page = emptyPage(4, false);
         placePicture(page, 0, m_dir.filePath("gone.jpg"), "GONE"); // would fail if printed
