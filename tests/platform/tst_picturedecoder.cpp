@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
@@ -598,6 +599,58 @@ private slots:
         const QImage image = loadPicture(file, {}).image;
         QCOMPARE(image.format(), expected.format());
         QCOMPARE(image, expected);
+    }
+
+    // Damaged files of every kind either load at their header's size or fail with our error;
+    // nothing crashes (the sanitizer build runs this too).
+    void randomDamage_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("baseline") << "damage.jpg";
+        QTest::newRow("progressive") << "damagep.jpg";
+        QTest::newRow("cmyk") << "damagec.jpg";
+        QTest::newRow("bmp 24") << "damage24.bmp";
+        QTest::newRow("bmp 8") << "damage8.bmp";
+    }
+    void randomDamage() {
+        QFETCH(QString, name);
+        const QString original = path(QStringLiteral("original-") + name);
+        const QImage source = photoLikeImage(40, 24, 3);
+        if (name == QLatin1String("damage.jpg"))
+            writeJpeg(original, source);
+        else if (name == QLatin1String("damagep.jpg"))
+            writeJpeg(original, source, 85, true);
+        else if (name == QLatin1String("damagec.jpg"))
+            writeJpeg(original, source, 85, false, 4);
+        else
+            writeBmp(original, name.contains(QLatin1String("8"))
+                                   ? source.convertToFormat(QImage::Format_Indexed8)
+                                   : source);
+        QFile in(original);
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QByteArray bytes = in.readAll();
+        QRandomGenerator random(1234);
+        const QString file = path(name);
+        int loaded = 0;
+        for (int round = 0; round < 300; ++round) {
+            QByteArray damaged = bytes;
+            const int changes = 1 + random.bounded(4);
+            for (int i = 0; i < changes; ++i)
+                damaged[random.bounded(int(damaged.size()))] = char(random.bounded(256));
+            if (round % 5 == 0)
+                damaged.truncate(random.bounded(int(damaged.size())) + 1);
+            writeFile(file, damaged);
+            try {
+                const DecodedPicture picture =
+                    loadPicture(file, [](QSize) { return QSize(10, 6); });
+                QVERIFY(!picture.image.isNull());
+                QVERIFY(picture.image.width() >= qMin(10, picture.ownSize.width()));
+                ++loaded;
+            } catch (const Error& e) {
+                QVERIFY2(e.message().startsWith(QStringLiteral("Cannot load the picture ") + file),
+                         qPrintable(e.message()));
+            }
+        }
+        QVERIFY(loaded > 0);
     }
 
     void notPlainFiles() {
