@@ -279,7 +279,7 @@ public:
 
         const qint64 width = m_s.cinfo.output_width;
         const qint64 height = m_s.cinfo.output_height;
-        if (width * height * 4 > kMaxImageBytes)
+        if (width * height > kMaxImageBytes / 4)
             fail(m_path, tooLarge(width, height));
         // Starting sets up libjpeg's own buffers (for a progressive picture: all its
         // coefficients), within its memory limit, before we allocate the pixels.
@@ -493,7 +493,8 @@ public:
             fail(m_path, QStringLiteral("the picture has no pixels (%1 x %2)")
                              .arg(size.width())
                              .arg(size.height()));
-        if (qint64(size.width()) * size.height() * 4 > kMaxImageBytes)
+        // Compared without the factor 4, which could overflow near 2^31 x 2^31.
+        if (qint64(size.width()) * size.height() > kMaxImageBytes / 4)
             fail(m_path, tooLarge(size.width(), size.height()));
         m_size = size;
         return size;

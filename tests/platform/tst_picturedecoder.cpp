@@ -484,6 +484,8 @@ private slots:
             << "zeroh.bmp" << bmpFile(4, 0, 24, 0, {}, {}) << "has no pixels";
         QTest::newRow("BMP too large")
             << "large.bmp" << bmpFile(30000, 30000, 1, 0, {black, white}, {}) << "too large";
+        QTest::newRow("BMP of 2^31 - 1 squared")
+            << "largest.bmp" << bmpFile(0x7fffffff, 0x7fffffff, 32, 0, {}, {}) << "too large";
         QTest::newRow("BMP cut before its pixels")
             << "nopixels.bmp" << bmpFile(4, 4, 24, 0, {}, QByteArray(6, 0))
             << "cut off before its picture data";
