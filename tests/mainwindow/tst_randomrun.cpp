@@ -8,6 +8,7 @@
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "platform/WavePlayer.h"
 #include "printing/PdfExport.h"
 #include "support/TestSupport.h"
 
@@ -150,8 +151,9 @@ struct Snapshot {
 // What an action must have done, beyond the invariants.
 struct Expectation {
     QStringList cells;
-    int brokenMessages = 0; // messages naming the broken picture
-    bool redisplay = false; // every picture was fitted anew (orientation, labels on/off)
+    int brokenMessages = 0;   // messages naming the broken picture
+    bool redisplay = false;   // every picture was fitted anew (orientation, labels on/off)
+    QList<qsizetype> touched; // cells emptied or filled on the way, perhaps with the same file
 };
 
 } // namespace
@@ -164,6 +166,7 @@ class TestRandomRun : public QObject {
     QString m_dirB;
     QString m_brokenPath;
     std::map<QString, KnownPicture> m_pictures; // by full path as the window forms it
+    QHash<QString, QString> m_sounds;           // folder/word -> the sound file beside it
 
     MessageRecorder* m_messages = nullptr;
     TFerloMainForm* m_form = nullptr;
@@ -175,6 +178,16 @@ class TestRandomRun : public QObject {
     // it before the labels were shown or hidden, so they don't follow the switch until the next
     // switch that completes, or until the card is emptied.
     bool m_labelsOutOfStep = false;
+    // How often the run met the cases that matter, to show that it reached them.
+    struct Tally {
+        int picks = 0;
+        int unpicks = 0;
+        int fullCardUndos = 0;
+        int brokenPicks = 0;
+        int doubleClicks = 0;
+        int cutShortRedisplays = 0;
+        int soundsOpened = 0;
+    } m_tally;
     qint64 m_checks = 0;
     qint64 m_checkPasses = 0;
     QString m_failure;
@@ -234,6 +247,35 @@ class TestRandomRun : public QObject {
     // ------------------------------------------------------------------------------------------
     // Actions. Each returns what it did, for the log, and what it must have done.
 
+    // One left click on a file as the file list's table of outcomes has it: a selected file
+    // leaves its cell, another file goes into the lowest free cell, and on a full card the
+    // click is undone. Returns whether the item is selected afterwards.
+    bool expectLeftClick(QStringList& cells, const QString& path, bool selected,
+                         Expectation& expect) {
+        if (selected) {
+            const qsizetype at = cells.indexOf(path);
+            if (at >= 0) {
+                cells[at] = QString();
+                expect.touched << at;
+            }
+            ++m_tally.unpicks;
+            return false;
+        }
+        const qsizetype at = cells.indexOf(QString());
+        if (at < 0) {
+            ++m_tally.fullCardUndos;
+            return false;
+        }
+        cells[at] = path;
+        expect.touched << at;
+        ++m_tally.picks;
+        if (path == m_brokenPath) {
+            ++expect.brokenMessages;
+            ++m_tally.brokenPicks;
+        }
+        return true;
+    }
+
     QString clickFileItem(const Snapshot& before, Expectation& expect) {
         QListWidget* list = m_form->FileListBox1;
         if (list->count() == 0)
@@ -241,27 +283,25 @@ class TestRandomRun : public QObject {
         const int row = int(m_random.bounded(list->count()));
         const QString path = pathOfItem(row);
         const bool wasSelected = list->item(row)->isSelected();
-        const bool full = m_form->Card.PictureCount == before.count;
+        // Now and then a double click, sent through the window as the system sends it: two
+        // presses, each a click of its own.
+        const bool twice = m_random.bounded(12) == 0;
         expect.cells = before.cells;
-        if (wasSelected) {
-            // Unselecting takes the picture off; nothing else moves.
-            const qsizetype at = expect.cells.indexOf(path);
-            if (at >= 0)
-                expect.cells[at] = QString();
-        } else if (!full) {
-            // The lowest free cell takes it.
-            const qsizetype at = expect.cells.indexOf(QString());
-            if (at >= 0) {
-                expect.cells[at] = path;
-                if (path == m_brokenPath)
-                    expect.brokenMessages = 1;
-            }
-        }
+        const bool selected = expectLeftClick(expect.cells, path, wasSelected, expect);
+        if (twice)
+            expectLeftClick(expect.cells, path, selected, expect);
         list->scrollToItem(list->item(row));
-        const QRect rect = list->visualItemRect(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
-        return QStringLiteral("left click on file %1 (%2)")
-            .arg(list->item(row)->text(), wasSelected ? "was selected" : "was not selected");
+        const QPoint centre = list->visualItemRect(list->item(row)).center();
+        if (twice) {
+            ++m_tally.doubleClicks;
+            QTest::mouseDClick(m_form->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                               list->viewport()->mapTo(m_form, centre));
+        } else {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        }
+        return QStringLiteral("left %1 on file %2 (%3)")
+            .arg(twice ? "double click" : "click", list->item(row)->text(),
+                 wasSelected ? "was selected" : "was not selected");
     }
 
     QString otherClickOnFileItem(const Snapshot& before, Expectation& expect) {
@@ -367,8 +407,27 @@ class TestRandomRun : public QObject {
         expect.cells = before.cells;
         if (button == Qt::RightButton && index < before.count)
             expect.cells[index] = QString();
+        // A left press opens the sound named after the picture's word, when one lies beside it.
+        QString sound;
+        if (button == Qt::LeftButton && index < before.count && !before.cells[index].isEmpty()) {
+            const QFileInfo picture(before.cells[index]);
+            const auto known = m_pictures.find(before.cells[index]);
+            if (known != m_pictures.end())
+                sound = m_sounds.value(picture.path() + QLatin1Char('/') + known->second.word);
+        }
+        const QString playerFile = m_form->MediaPlayer1->fileName();
+        const bool playerOpen = m_form->MediaPlayer1->isOpen();
         QTest::mouseClick(control, button, Qt::NoModifier,
                           QPoint(control->width() / 2, control->height() / 2));
+        if (!sound.isEmpty()) {
+            ++m_tally.soundsOpened;
+            check(m_form->MediaPlayer1->isOpen() && m_form->MediaPlayer1->fileName() == sound,
+                  QStringLiteral("a left press on Cell%1 did not open %2").arg(index).arg(sound));
+        } else {
+            check(m_form->MediaPlayer1->fileName() == playerFile &&
+                      m_form->MediaPlayer1->isOpen() == playerOpen,
+                  QStringLiteral("a press on Cell%1 changed the player").arg(index));
+        }
         return QStringLiteral("%1 press on Cell%2")
             .arg(button == Qt::LeftButton    ? "left"
                  : button == Qt::RightButton ? "right"
@@ -464,12 +523,15 @@ class TestRandomRun : public QObject {
         // A redisplay that meets the broken picture ends there: later pictures keep their place.
         for (int i = 0; i < 8; ++i) {
             const bool changed = i >= before.cells.size() || i >= now.size() ||
-                                 before.cells[i] != now[i] || now[i].isEmpty();
+                                 before.cells[i] != now[i] || now[i].isEmpty() ||
+                                 expect.touched.contains(i);
             if (changed)
                 m_stale[i].reset();
         }
         if (expect.redisplay) {
             const qsizetype broken = now.indexOf(m_brokenPath);
+            if (broken >= 0)
+                ++m_tally.cutShortRedisplays;
             for (int i = 0; i < now.size(); ++i) {
                 if (broken >= 0 && i > broken && !now[i].isEmpty()) {
                     if (!m_stale[i])
@@ -706,6 +768,10 @@ private slots:
             byShownPath[QDir(folder).filePath(info.fileName())] = picture;
         }
         m_pictures = byShownPath;
+        // The sound files, one of them in lower case: found all the same.
+        m_sounds = {{m_dirA + "/cat", QDir(m_dirA).filePath("cat.WAV")},
+                    {m_dirA + "/dog", QDir(m_dirA).filePath("dog.wav")},
+                    {m_dirB + "/bird", QDir(m_dirB).filePath("bird.WAV")}};
         m_stale = {};
         QVERIFY(m_messages->texts().isEmpty());
     }
@@ -727,6 +793,7 @@ private slots:
         m_checkPasses = 0;
         m_failure.clear();
         m_recent.clear();
+        m_tally = {};
 
         QElapsedTimer timer;
         timer.start();
@@ -759,6 +826,17 @@ private slots:
                                  .arg(m_pdfs)
                                  .arg(m_messages->messages().size())
                                  .arg(timer.elapsed() / 1000.0, 0, 'f', 1);
+        qInfo().noquote() << QStringLiteral(
+                                 "random run reached: %1 picks, %2 unpicks, %3 picks undone on a "
+                                 "full card, %4 picks of the broken picture, %5 double clicks, "
+                                 "%6 redisplays ended at the broken picture, %7 sounds opened")
+                                 .arg(m_tally.picks)
+                                 .arg(m_tally.unpicks)
+                                 .arg(m_tally.fullCardUndos)
+                                 .arg(m_tally.brokenPicks)
+                                 .arg(m_tally.doubleClicks)
+                                 .arg(m_tally.cutShortRedisplays)
+                                 .arg(m_tally.soundsOpened);
     }
 };
 
