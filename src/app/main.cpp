@@ -1,5 +1,6 @@
 #include "dialogs/AboutBox.h"
 #include "mainwindow/FerloMainForm.h"
+#include "platform/NativePath.h"
 #include "printing/CommandLine.h"
 #include "printing/Options.h"
 
@@ -23,8 +24,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Ferlo"));
     QApplication::setApplicationVersion(QStringLiteral(FERLO_VERSION));
 
-    if (commandLine)
-        return ferlo::runCommandLineExport(QApplication::arguments());
+    if (commandLine) {
+        // The arguments keep the file system's own bytes, so that every picture name opens.
+        QStringList arguments;
+        for (int i = 0; i < argc; ++i)
+            arguments << ferlo::decodePath(QByteArray(argv[i]));
+        return ferlo::runCommandLineExport(arguments);
+    }
 
     ferlo::TFerloMainForm mainForm;
     ferlo::TAboutBox aboutBox(&mainForm);

@@ -8,6 +8,7 @@
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "platform/Messages.h"
+#include "platform/NativePath.h"
 #include "platform/Paths.h"
 #include "platform/PictureCache.h"
 #include "platform/SoundFile.h"
@@ -43,6 +44,14 @@ constexpr int kDesignedClientHeight = 554;
 constexpr int kToolBarHeight = 29;
 constexpr int kStatusBarHeight = 18;
 constexpr int kBrowserWidth = 169;
+
+// The card model keeps paths as the file system's own bytes.
+std::string pathToModel(const QString& path) {
+    return encodePath(path).toStdString();
+}
+QString pathFromModel(const std::string& path) {
+    return decodePath(QByteArray::fromStdString(path));
+}
 
 QFont windowFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
@@ -496,7 +505,7 @@ bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
 // Pictures and labels in the cells
 
 void TFerloMainForm::display_picture(TCell& cell, PictureControl* image) {
-    const QString path = QString::fromStdString(cell.FileName);
+    const QString path = pathFromModel(cell.FileName);
     PreparedPicture prepared =
         preparePicture(path, Card.PictureWidth, Card.PictureHeight, Card.PictureAspect);
     if (prepared.error)
@@ -516,7 +525,7 @@ void TFerloMainForm::applyPicture(TCell& cell, PictureControl* image, QSize ownS
     image->move(at.X, at.Y);
     image->setFixedSize(qMax(0, fittedWidth), qMax(0, fittedHeight));
     image->setPicture(shown);
-    image->setToolTip(QString::fromStdString(cell.FileName));
+    image->setToolTip(displayName(pathFromModel(cell.FileName)));
     image->show();
 }
 
@@ -531,7 +540,7 @@ void TFerloMainForm::Display_All_Pictures() {
     for (size_t i = 0; i < Cells.size(); ++i) {
         if (Cells[i].FileName.empty())
             continue;
-        const QString path = QString::fromStdString(Cells[i].FileName);
+        const QString path = pathFromModel(Cells[i].FileName);
         work[i] = QtConcurrent::run(
             [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect); });
     }
@@ -561,7 +570,7 @@ void TFerloMainForm::Display_Label(int index) {
         return;
     const TCell& cell = Cells[size_t(index)];
     QLabel* label = CellLabels[size_t(index)];
-    const QString text = SetLabelCase(MakeLabelText(QString::fromStdString(cell.FileName)));
+    const QString text = displayName(SetLabelCase(MakeLabelText(pathFromModel(cell.FileName))));
     const CardRect band = LabelBand(Card, cell.Left, cell.Top);
 
     QFont font(QStringLiteral("Arial"));
@@ -656,7 +665,7 @@ void TFerloMainForm::FileListBox1MouseDown(Qt::MouseButton Button) {
     const int current = FileListBox1->currentRow();
     if (current >= 0 && !FileListBox1->item(current)->isSelected()) {
         const std::string path =
-            joinPath(shownDirectory(), FileListBox1->item(current)->text()).toStdString();
+            pathToModel(joinPath(shownDirectory(), FileListBox1->itemName(current)));
         for (size_t i = 0; i < Cells.size(); ++i) {
             if (Cells[i].FileName == path) {
                 ClearCell(int(i));
@@ -669,7 +678,7 @@ void TFerloMainForm::FileListBox1MouseDown(Qt::MouseButton Button) {
     if (Card.PictureCount == Card.PicturesPerPage && current >= 0)
         FileListBox1->item(current)->setSelected(false);
 
-    const std::string fileName = FileListBox1->fileName().toStdString();
+    const std::string fileName = pathToModel(FileListBox1->fileName());
     for (const TCell& cell : Cells) {
         if (cell.FileName == fileName)
             return;
@@ -695,12 +704,12 @@ void TFerloMainForm::FileListBox1Change() {
     const int justUnselected = FileListBox1->notifyingClick() ? FileListBox1->currentRow() : -1;
     const QString shown = shownDirectory();
     for (const TCell& cell : Cells) {
-        const QString path = QString::fromStdString(cell.FileName);
+        const QString path = pathFromModel(cell.FileName);
         if (directoryPart(path) != shown)
             continue;
         const QString name = fileNamePart(path);
         for (int j = 0; j < FileListBox1->count(); ++j) {
-            if (j != justUnselected && FileListBox1->item(j)->text() == name)
+            if (j != justUnselected && FileListBox1->itemName(j) == name)
                 FileListBox1->item(j)->setSelected(true);
         }
     }
@@ -746,7 +755,7 @@ void TFerloMainForm::ImageMouseDown(PictureControl* Sender, Qt::MouseButton Butt
     // A control beyond the cells of the current layout has no cell: the press does nothing.
     if (index < 0 || index >= int(Cells.size()))
         return;
-    const QString fileName = QString::fromStdString(Cells[size_t(index)].FileName);
+    const QString fileName = pathFromModel(Cells[size_t(index)].FileName);
 
     if (Button == Qt::LeftButton) {
         if (fileName.isEmpty())
@@ -761,7 +770,7 @@ void TFerloMainForm::ImageMouseDown(PictureControl* Sender, Qt::MouseButton Butt
         if (directoryPart(fileName) == shownDirectory()) {
             const QString name = fileNamePart(fileName);
             for (int j = 0; j < FileListBox1->count(); ++j) {
-                if (FileListBox1->item(j)->text() == name) {
+                if (FileListBox1->itemName(j) == name) {
                     FileListBox1->item(j)->setSelected(false);
                     break;
                 }
@@ -781,7 +790,7 @@ CardPage TFerloMainForm::currentPage() const {
     page.CutLinesOn = TBCutLines->isChecked();
     page.LabelsOn = Card.LabelsOn;
     for (size_t i = 0; i < Cells.size(); ++i) {
-        page.FileNames.append(QString::fromStdString(Cells[i].FileName));
+        page.FileNames.append(pathFromModel(Cells[i].FileName));
         page.PictureLoaded.append(i < CellImages.size() && CellImages[i]->hasPicture());
         page.LabelTexts.append(i < CellLabels.size() ? CellLabels[i]->text() : QString());
     }

@@ -1,9 +1,9 @@
 #include "mainwindow/FileBrowser.h"
 
+#include "platform/NativePath.h"
 #include "platform/Paths.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSet>
@@ -38,13 +38,19 @@ QStringList browsableRoots() {
 }
 
 QStringList pictureFilesIn(const QString& directory) {
-    QDir dir(directory);
-    dir.setFilter(QDir::Files);
-    dir.setNameFilters(
-        {QStringLiteral("*.jpg"), QStringLiteral("*.jpeg"), QStringLiteral("*.bmp")});
-    dir.setSorting(QDir::Name | QDir::IgnoreCase);
-    // Name filters match without regard to letter case: photo.JPG is a JPEG all the same.
-    return dir.entryList();
+    // Matched without regard to letter case: photo.JPG is a JPEG all the same.
+    static const QStringList extensions{QStringLiteral(".jpg"), QStringLiteral(".jpeg"),
+                                        QStringLiteral(".bmp")};
+    QStringList pictures;
+    for (const QString& name : listDirectory(directory, EntryKind::PlainFile)) {
+        for (const QString& extension : extensions) {
+            if (name.size() > extension.size() && name.endsWith(extension, Qt::CaseInsensitive)) {
+                pictures.append(name);
+                break;
+            }
+        }
+    }
+    return pictures;
 }
 
 DriveComboBox::DriveComboBox(QWidget* parent)
@@ -85,17 +91,19 @@ void DirectoryListBox::choose(QListWidgetItem* item) {
 
 bool DirectoryListBox::setDirectory(const QString& requested) {
     const QString directory = QDir::cleanPath(QDir(requested).absolutePath());
-    const QFileInfo info(directory);
-    if (!info.exists()) {
-        m_lastError = tr("The folder %1 does not exist.").arg(directory);
+    const QString shown = displayName(directory);
+    switch (pathKind(directory)) {
+    case PathKind::Missing:
+        m_lastError = tr("The folder %1 does not exist.").arg(shown);
+        return false;
+    case PathKind::Directory:
+        break;
+    default:
+        m_lastError = tr("%1 is not a folder.").arg(shown);
         return false;
     }
-    if (!info.isDir()) {
-        m_lastError = tr("%1 is not a folder.").arg(directory);
-        return false;
-    }
-    if (!info.isReadable() || !info.isExecutable()) {
-        m_lastError = tr("The folder %1 cannot be opened: permission denied.").arg(directory);
+    if (!pathReadable(directory)) {
+        m_lastError = tr("The folder %1 cannot be opened: permission denied.").arg(shown);
         return false;
     }
 
@@ -111,17 +119,16 @@ bool DirectoryListBox::setDirectory(const QString& requested) {
     int depth = 0;
     for (const QString& path : ancestors) {
         const QString name = path == QLatin1String("/") ? path : fileNamePart(path);
-        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + name, this);
+        auto* item =
+            new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + displayName(name), this);
         item->setData(Qt::UserRole, path);
         item->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
         ++depth;
     }
     setCurrentRow(count() - 1);
-    QDir dir(directory);
-    const QStringList children =
-        dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
-    for (const QString& child : children) {
-        auto* item = new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + child, this);
+    for (const QString& child : listDirectory(directory, EntryKind::Directory)) {
+        auto* item =
+            new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + displayName(child), this);
         item->setData(Qt::UserRole, joinPath(directory, child));
         item->setIcon(style()->standardIcon(QStyle::SP_DirClosedIcon));
     }
@@ -138,7 +145,10 @@ FileListBox::FileListBox(QWidget* parent)
 void FileListBox::setDirectory(const QString& directory) {
     m_directory = directory;
     clear();
-    addItems(pictureFilesIn(directory));
+    for (const QString& name : pictureFilesIn(directory)) {
+        auto* item = new QListWidgetItem(displayName(name), this);
+        item->setData(Qt::UserRole, name);
+    }
     clearSelection();
     setCurrentRow(-1, QItemSelectionModel::NoUpdate);
     m_lastNotifiedRow = currentRow();
@@ -149,7 +159,12 @@ QString FileListBox::fileName() const {
     const QListWidgetItem* item = currentItem();
     if (!item || !item->isSelected())
         return QString();
-    return joinPath(m_directory, item->text());
+    return joinPath(m_directory, item->data(Qt::UserRole).toString());
+}
+
+QString FileListBox::itemName(int row) const {
+    const QListWidgetItem* entry = item(row);
+    return entry ? entry->data(Qt::UserRole).toString() : QString();
 }
 
 int FileListBox::selectedCount() const {

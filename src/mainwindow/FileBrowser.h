@@ -66,6 +66,9 @@ public:
     void setDirectory(const QString& directory);
     QString directory() const { return m_directory; }
 
+    // The file name an item stands for (its text shows it, with U+FFFD for bytes that are not
+    // UTF-8).
+    QString itemName(int row) const;
     // The full path of the current item when it is selected, else empty.
     QString fileName() const;
     int selectedCount() const;

@@ -1,6 +1,7 @@
 #include "PictureDecoder.h"
 
 #include "Errors.h"
+#include "NativePath.h"
 
 #include <QFile>
 #include <QImageReader>
@@ -41,7 +42,7 @@ constexpr int kTooManyScans = -1; // our own error code beside libjpeg's
 enum class PictureFormat { Jpeg, Bmp };
 
 [[noreturn]] void fail(const QString& path, const QString& cause) {
-    throw Error(QStringLiteral("Cannot load the picture %1: %2").arg(path, cause));
+    throw Error(QStringLiteral("Cannot load the picture %1: %2").arg(displayName(path), cause));
 }
 
 QString tooLarge(qint64 width, qint64 height) {
@@ -87,7 +88,7 @@ public:
     explicit PictureFile(const QString& path) {
         if (path.isEmpty())
             fail(path, QStringLiteral("no file name was given"));
-        const QByteArray name = QFile::encodeName(path);
+        const QByteArray name = encodePath(path);
         struct stat st {};
         if (::stat(name.constData(), &st) != 0) {
             const int code = errno;

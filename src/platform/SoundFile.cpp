@@ -1,9 +1,7 @@
 #include "platform/SoundFile.h"
 
+#include "platform/NativePath.h"
 #include "platform/Paths.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace ferlo {
 
@@ -19,19 +17,17 @@ QString soundFilePath(const QString& pictureFileName) {
 QString findSoundFile(const QString& soundPath) {
     if (soundPath.isEmpty())
         return QString();
-    const QFileInfo exact(soundPath);
-    if (exact.isFile())
+    if (pathKind(soundPath) == PathKind::PlainFile)
         return soundPath;
 
     const QString directory = directoryPart(soundPath);
     const QString wanted = fileNamePart(soundPath);
     if (wanted.isEmpty())
         return QString();
-    QDir dir(directory.isEmpty() ? QStringLiteral(".") : directory);
     // Sorted by name, so that among several case variants (Cat.wav, cat.wav) the same one is
     // always chosen.
     const QStringList entries =
-        dir.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+        listDirectory(directory.isEmpty() ? QStringLiteral(".") : directory, EntryKind::PlainFile);
     for (const QString& entry : entries) {
         if (entry.compare(wanted, Qt::CaseInsensitive) == 0)
             return directory.isEmpty() ? entry : joinPath(directory, entry);

@@ -1,5 +1,7 @@
 #include "platform/WavePlayer.h"
 
+#include "platform/NativePath.h"
+
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QBuffer>
@@ -27,7 +29,8 @@ struct SndFileCloser {
 using SndFilePtr = std::unique_ptr<SNDFILE, SndFileCloser>;
 
 QString openFailure(const QString& fileName, const QString& cause) {
-    return QStringLiteral("The sound file \"%1\" can't be opened: %2").arg(fileName, cause);
+    return QStringLiteral("The sound file \"%1\" can't be opened: %2")
+        .arg(displayName(fileName), cause);
 }
 
 int bytesPerSample(QAudioFormat::SampleFormat format) {
@@ -170,7 +173,7 @@ QByteArray decodeSoundFile(const QString& fileName, const QAudioFormat& target) 
 
     SF_INFO info;
     std::memset(&info, 0, sizeof info);
-    const QByteArray encoded = QFile::encodeName(fileName);
+    const QByteArray encoded = encodePath(fileName);
     SndFilePtr file(sf_open(encoded.constData(), SFM_READ, &info));
     if (!file) {
         const char* text = sf_strerror(nullptr);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QPainter>
+#include <QtEndian>
 #include <QtMath>
 
 #include <cstdio>
@@ -102,6 +103,67 @@ void writeJpeg(const QString& path, const QImage& source, int quality, bool prog
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
     std::fclose(file);
+}
+
+QByteArray be16(int v) {
+    QByteArray b(2, 0);
+    qToBigEndian(quint16(v), b.data());
+    return b;
+}
+
+QByteArray jpegSegment(int marker, const QByteArray& body) {
+    return QByteArray(1, char(0xff)) + char(marker) + be16(int(body.size()) + 2) + body;
+}
+
+// SOI, DQT, SOF (baseline 0xC0 or progressive 0xC2) for a grey picture of the given size, DHT,
+// SOS, a little entropy-coded data and EOI: all the header a decoder needs, little of the data.
+QByteArray jpegHeaderOnly(int width, int height, bool progressive, int dataBytes) {
+    QByteArray bytes("\xff\xd8", 2);
+    bytes += jpegSegment(0xdb, QByteArray(1, 0) + QByteArray(64, 1));
+    bytes += jpegSegment(progressive ? 0xc2 : 0xc0, QByteArray(1, 8) + be16(height) + be16(width) +
+                                                        QByteArray("\x01\x01\x11\x00", 4));
+    // One code of one bit: DC category 0, AC end-of-block. All-zero data is a grey picture.
+    QByteArray counts(16, 0);
+    counts[0] = 1;
+    bytes += jpegSegment(0xc4, QByteArray(1, 0x00) + counts + QByteArray(1, 0));
+    bytes += jpegSegment(0xc4, QByteArray(1, 0x10) + counts + QByteArray(1, 0));
+    bytes +=
+        jpegSegment(0xda, QByteArray("\x01\x01\x00\x00", 4) + char(progressive ? 0 : 63) + char(0));
+    bytes += QByteArray(dataBytes, 0);
+    bytes += QByteArray("\xff\xd9", 2);
+    return bytes;
+}
+
+void putLe16(QByteArray& b, int at, int v) {
+    qToLittleEndian(quint16(v), b.data() + at);
+}
+void putLe32(QByteArray& b, int at, qint32 v) {
+    qToLittleEndian(v, b.data() + at);
+}
+
+// A Windows bitmap with a BITMAPINFOHEADER: height < 0 means rows top-down.
+QByteArray bmpFile(int width, int height, int bitsPerPixel, int compression,
+                   const QList<QRgb>& palette, const QByteArray& pixels) {
+    const int headerSize = 14 + 40 + 4 * int(palette.size());
+    QByteArray b(headerSize, 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    putLe32(b, 2, headerSize + int(pixels.size()));
+    putLe32(b, 10, headerSize);
+    putLe32(b, 14, 40);
+    putLe32(b, 18, width);
+    putLe32(b, 22, height);
+    putLe16(b, 26, 1);
+    putLe16(b, 28, bitsPerPixel);
+    putLe32(b, 30, compression);
+    putLe32(b, 34, qint32(pixels.size()));
+    putLe32(b, 46, qint32(palette.size()));
+    for (int i = 0; i < palette.size(); ++i) {
+        b[54 + 4 * i] = char(qBlue(palette[i]));
+        b[55 + 4 * i] = char(qGreen(palette[i]));
+        b[56 + 4 * i] = char(qRed(palette[i]));
+    }
+    return b + pixels;
 }
 
 void writeBmp(const QString& path, const QImage& image) {

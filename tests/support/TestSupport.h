@@ -40,6 +40,19 @@ void writeJpeg(const QString& path, const QImage& image, int quality = 85, bool 
 // Writes a Windows bitmap through Qt.
 void writeBmp(const QString& path, const QImage& image);
 
+// Hand-made picture files for error cases.
+// SOI, DQT, SOF (baseline 0xC0 or progressive 0xC2) for a grey picture of the given size, DHT,
+// SOS, a little entropy-coded data and EOI: all the header a decoder needs, little of the data.
+QByteArray jpegHeaderOnly(int width, int height, bool progressive, int dataBytes = 16);
+// A JPEG marker segment: 0xFF, the marker, the big-endian length, the body.
+QByteArray jpegSegment(int marker, const QByteArray& body);
+QByteArray be16(int value);
+void putLe16(QByteArray& bytes, int at, int value);
+void putLe32(QByteArray& bytes, int at, qint32 value);
+// A Windows bitmap with a BITMAPINFOHEADER: height < 0 means rows top-down.
+QByteArray bmpFile(int width, int height, int bitsPerPixel, int compression,
+                   const QList<QRgb>& palette, const QByteArray& pixels);
+
 // Writes raw bytes to a file.
 void writeFile(const QString& path, const QByteArray& bytes);
 
