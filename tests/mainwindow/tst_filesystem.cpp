@@ -1,0 +1,303 @@
+// Every file on a user's disk is input: odd names, hostile contents and files that change under
+// the program's feet all end in a clear message or in working pictures, never in a crash.
+
+#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/FileBrowser.h"
+#include "mainwindow/PictureControl.h"
+#include "platform/Errors.h"
+#include "platform/NativePath.h"
+#include "platform/Paths.h"
+#include "platform/WavePlayer.h"
+#include "platform/waveplayer_support.h"
+#include "printing/PdfExport.h"
+#include "support/TestSupport.h"
+#include "support_mainwindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QtTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace ferlo;
+using namespace ferlo::test;
+
+namespace {
+
+QByteArray jpegBytes(int width, int height, QRgb colour) {
+    QTemporaryDir dir;
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    const QString path = dir.filePath("x.jpg");
+    writeJpeg(path, image, 90);
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+void writeNative(const QByteArray& path, const QByteArray& bytes) {
+    const int fd = ::open(path.constData(), O_CREAT | O_TRUNC | O_WRONLY, 0644);
+    QVERIFY2(fd >= 0, path.constData());
+    QCOMPARE(::write(fd, bytes.constData(), size_t(bytes.size())), ssize_t(bytes.size()));
+    ::close(fd);
+}
+
+qint64 residentKiB() {
+    QFile status("/proc/self/status");
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLongLong();
+    }
+    return 0;
+}
+
+int rowOf(const TFerloMainForm& form, const QString& name) {
+    for (int i = 0; i < form.FileListBox1->count(); ++i) {
+        if (form.FileListBox1->itemName(i) == name)
+            return i;
+    }
+    return -1;
+}
+
+void clickRow(TFerloMainForm& form, int row, Qt::MouseButton button = Qt::LeftButton) {
+    QListWidget* list = form.FileListBox1;
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), button, Qt::NoModifier,
+                      list->visualItemRect(list->item(row)).center());
+}
+
+} // namespace
+
+class TestFileSystem : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_out;
+
+    QString pdf(const QString& name) const { return m_out.filePath(name); }
+
+private slots:
+    void initTestCase() { QVERIFY(m_out.isValid()); }
+
+    // Names with blanks, quotes, shell characters, newlines, bytes that are not UTF-8, and the
+    // longest name a file system allows: each picture loads, prints and finds its sound.
+    void oddNamesWorkLikeAnyOther_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("255 bytes") << QByteArray(251, 'w') + ".jpg" << QString(251, 'W');
+        QTest::newRow("blanks") << QByteArray("two words 3.jpg") << "TWO WORDS ";
+        QTest::newRow("quotes") << QByteArray("it's \"x\".jpg") << "IT'S \"X\"";
+        QTest::newRow("semicolon") << QByteArray("a;rm -rf b.jpg") << "A;RM -RF B";
+        QTest::newRow("command") << QByteArray("$(touch pwned).jpg") << "$(TOUCH PWNED)";
+        QTest::newRow("newline") << QByteArray("new\nline.jpg") << "NEW\nLINE";
+        QTest::newRow("latin-1 byte") << QByteArray("caf\xe9.jpg")
+                                      << QStringLiteral("CAF") + QChar(QChar::ReplacementCharacter);
+    }
+    void oddNamesWorkLikeAnyOther() {
+        QFETCH(QByteArray, name);
+        QFETCH(QString, label);
+        MessageRecorder messages;
+        QTemporaryDir dir;
+        const QByteArray folder = encodePath(dir.path());
+        writeNative(folder + '/' + name, jpegBytes(64, 48, 0xff2080c0));
+        const QByteArray word = encodePath(MakeLabelText(decodePath(name)));
+        std::vector<float> tone = sine(0.1, 8000, 1, 440.0, 0.5);
+        writeWave(dir.filePath("tone.wav"), tone, 1, 8000);
+        QCOMPARE(::rename(encodePath(dir.filePath("tone.wav")).constData(),
+                          (folder + '/' + word + ".WAV").constData()),
+                 0);
+
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.browseTo(dir.path()));
+        const int row = rowOf(form, decodePath(name));
+        QVERIFY2(row >= 0, "the picture is not in the file list");
+        clickRow(form, row);
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        QVERIFY(form.CellImages[0]->hasPicture());
+        QCOMPARE(form.Cells[0].FileName, (folder + '/' + name).toStdString());
+        QCOMPARE(form.CellLabels[0]->text(), label);
+
+        QTest::mouseClick(form.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        QVERIFY(form.MediaPlayer1->isOpen());
+        QCOMPARE(encodePath(form.MediaPlayer1->fileName()), folder + '/' + word + ".WAV");
+
+        writeCardPdf(pdf("odd.pdf"), {form.currentPage()}, QPageSize(QPageSize::A4), 72);
+        QVERIFY(QFileInfo(pdf("odd.pdf")).size() > 1000);
+        // Nothing ran the shell: no file appeared from the name's command.
+        QVERIFY(!QFile::exists(dir.filePath("pwned")) && !QFile::exists("pwned"));
+
+        // Right press: the item is unselected and the cell freed.
+        QTest::mouseClick(form.CellImages[0], Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
+        QVERIFY(!form.FileListBox1->item(row)->isSelected());
+        QCOMPARE(form.Card.PictureCount, 0);
+    }
+
+    // Hostile contents: each file clicked in the list ends in a message naming it and leaves the
+    // card as promised (the cell keeps the path, shows nothing, the item stays selected), or,
+    // where the decoder can show part of it, in a picture. Printing passes over what failed.
+    void hostileFilesThroughTheWindow() {
+        MessageRecorder messages;
+        QTemporaryDir dir;
+        const QString d = dir.path();
+        const QByteArray good = jpegBytes(320, 240, 0xffc04040);
+        const auto write = [&](const QString& name, const QByteArray& bytes) {
+            writeFile(dir.filePath(name), bytes);
+        };
+        write("truncated.jpg", good.left(good.size() / 3));
+        QByteArray flipped = good;
+        for (int i = 200; i < flipped.size() - 2; i += 97)
+            flipped[i] = char(flipped[i] ^ 0x5a);
+        write("bitflipped.jpg", flipped);
+        write("huge.jpg", jpegHeaderOnly(65535, 65535, false));
+        write("hugeprogressive.jpg", jpegHeaderOnly(65535, 65535, true));
+        write("empty.jpg", QByteArray());
+        write("png.jpg", QByteArray::fromHex(
+                             "89504e470d0a1a0a0000000d49484452000000010000000108060000001f15c489"));
+        write("text.bmp", "BM but not a bitmap at all");
+        write("zero.bmp", bmpFile(0, 0, 24, 0, {}, {}));
+        write("shortpalette.bmp",
+              bmpFile(4, 4, 8, 0, {0xff000000, 0xffffffff}, QByteArray(16, char(200))));
+        // RLE8 runs that overrun the row and the picture.
+        write("rleoverrun.bmp", bmpFile(4, 2, 8, 1, {0xff000000, 0xffff0000},
+                                        QByteArray::fromHex("ff01ff01ff0100000001")));
+        QByteArray bmpFlipped = bmpFile(16, 16, 24, 0, {}, QByteArray(16 * 16 * 3, char(90)));
+        for (int i = 0; i < 54; i += 5)
+            bmpFlipped[i] = char(bmpFlipped[i] ^ 0xff);
+        write("bitflipped.bmp", bmpFlipped);
+        QDir(d).mkdir("folder.jpg");
+        QVERIFY(::mkfifo(QFile::encodeName(dir.filePath("pipe.bmp")).constData(), 0644) == 0);
+
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.TB1PerPage->trigger();
+        const qint64 before = residentKiB();
+        QVERIFY(form.browseTo(d));
+        QCOMPARE(rowOf(form, "folder.jpg"), -1); // plain files only
+        QCOMPARE(rowOf(form, "pipe.bmp"), -1);
+
+        for (int row = 0; row < form.FileListBox1->count(); ++row) {
+            const QString name = form.FileListBox1->itemName(row);
+            messages.clear();
+            clickRow(form, row);
+            QCOMPARE(form.Cells[0].FileName, encodePath(dir.filePath(name)).toStdString());
+            if (!messages.texts().isEmpty()) {
+                QCOMPARE(messages.texts().size(), 1);
+                QVERIFY2(messages.texts().first().contains(dir.filePath(name)),
+                         qPrintable(messages.texts().first()));
+                QVERIFY(!form.CellImages[0]->hasPicture());
+                QVERIFY(form.CellLabels[0]->isHidden());
+            } else {
+                QVERIFY2(form.CellImages[0]->hasPicture(), qPrintable(name));
+            }
+            QVERIFY(form.FileListBox1->item(row)->isSelected());
+            QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+            // A left press looks for a sound and finds none; printing passes over a failed cell.
+            QTest::mouseClick(form.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+            writeCardPdf(pdf("hostile.pdf"), {form.currentPage()}, QPageSize(QPageSize::A5), 72);
+            QVERIFY(QFile::exists(pdf("hostile.pdf")));
+            clickRow(form, row); // unselect: the cell is free again
+            QCOMPARE(form.Card.PictureCount, 0);
+        }
+        QVERIFY2(residentKiB() - before < 300 * 1024,
+                 qPrintable(QStringLiteral("memory grew by %1 KiB").arg(residentKiB() - before)));
+    }
+
+    void hostileSoundFilesGiveTheirMessage_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QByteArray wav = "RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00";
+        QTest::newRow("bad fmt chunk")
+            << wav + QByteArray::fromHex("0900ff00ffffffff0000000000000000") +
+                   "data\x00\x00\x00\x00";
+        QTest::newRow("no data chunk")
+            << QByteArray("RIFF\x24\x00\x00\x00WAVEfmt \x10\x00\x00\x00", 20) +
+                   QByteArray::fromHex("01000100401f0000803e000002001000");
+        QTest::newRow("empty") << QByteArray();
+    }
+    void hostileSoundFilesGiveTheirMessage() {
+        QFETCH(QByteArray, bytes);
+        MessageRecorder messages;
+        PictureFolder folder;
+        folder.addJpeg("bird.jpg");
+        writeFile(folder.file("bird.WAV"), bytes);
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.browseTo(folder.path()));
+        clickFile(form, "bird.jpg");
+        QTest::mouseClick(form.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(messages.texts().first().contains(folder.file("bird.WAV")));
+        QVERIFY(!form.MediaPlayer1->isOpen());
+        QCOMPARE(form.Card.PictureCount, 1); // the picture stays
+    }
+
+    void filesChangingUnderfoot() {
+        MessageRecorder messages;
+        PictureFolder folder;
+        folder.addJpeg("a.jpg");
+        folder.addJpeg("b.jpg");
+        folder.addJpeg("c.jpg", 100, 400);
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.browseTo(folder.path()));
+
+        // Deleted between listing and click: the message names it, the cell keeps the path.
+        QVERIFY(QFile::remove(folder.file("a.jpg")));
+        clickFile(form, "a.jpg");
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(messages.texts().first().contains(folder.file("a.jpg")));
+        clickFile(form, "a.jpg");
+        QCOMPARE(form.Card.PictureCount, 0);
+
+        // Replaced between listing and click: the new picture is what shows.
+        QVERIFY(QFile::remove(folder.file("b.jpg")));
+        QVERIFY(QFile::copy(folder.file("c.jpg"), folder.file("b.jpg")));
+        clickFile(form, "b.jpg");
+        QCOMPARE(form.Cells[0].ImageAspect, 4.0);
+
+        // Deleted between placement and print: the export fails naming it, and leaves no PDF.
+        QVERIFY(QFile::remove(folder.file("b.jpg")));
+        const QString out = pdf("gone.pdf");
+        try {
+            writeCardPdf(out, {form.currentPage()}, QPageSize(QPageSize::A4), 72);
+            QFAIL("the export of a vanished picture succeeded");
+        } catch (const Error& error) {
+            QVERIFY2(error.message().contains(folder.file("b.jpg")), qPrintable(error.message()));
+        }
+        QVERIFY(!QFile::exists(out));
+        QCOMPARE(QDir(m_out.path()).entryList({"*gone*"}, QDir::Files | QDir::Hidden).size(), 0);
+    }
+
+    void shownFolderRemoved() {
+        MessageRecorder messages;
+        QTemporaryDir parent;
+        const QString folder = parent.filePath("pics");
+        QDir().mkpath(folder);
+        writeFile(folder + "/a.jpg", jpegBytes(40, 30, 0xff00ff00));
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.browseTo(folder));
+        QVERIFY(QDir(folder).removeRecursively());
+        clickFile(form, "a.jpg");
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(messages.texts().first().contains(folder + "/a.jpg"));
+        messages.clear();
+        QVERIFY(!form.browseTo(folder));
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(messages.texts().first().contains(folder));
+        QCOMPARE(form.shownDirectory(), folder); // the browser stays where it was
+        QVERIFY(form.browseTo(parent.path()));
+    }
+};
+
+QTEST_MAIN(TestFileSystem)
+#include "tst_filesystem.moc"
