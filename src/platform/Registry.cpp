@@ -553,8 +553,15 @@ bool TRegistry::changeHive(const std::function<void(RegistryHive&)>& change, QSt
         const bool existed = probe.exists();
         if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
             return fail(probe.errorString());
-        if (!existed)
+        if (!existed) {
+            // A full file system lets the empty file be made but not written.
+            const bool written = probe.write("\n", 1) == 1 && probe.flush();
+            const QString why = probe.errorString();
+            probe.close();
             probe.remove();
+            if (!written)
+                return fail(why);
+        }
         return fail(QStringLiteral("the settings file could not be locked"));
     }
 
