@@ -622,7 +622,14 @@ void TFerloMainForm::PBToggleLabelsClick() {
         PBToggleLabels->setText(QStringLiteral("&Labels Off"));
     }
     Card.LayoutCells(Cells);
-    Display_All_Pictures();
+    // Labels follow the switch even when a picture can no longer be read: the error still
+    // reaches the user, but no label stays shown while labels are off.
+    try {
+        Display_All_Pictures();
+    } catch (...) {
+        ToggleLabels();
+        throw;
+    }
     ToggleLabels();
 }
 

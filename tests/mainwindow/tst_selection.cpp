@@ -263,6 +263,23 @@ private slots:
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
+    // A picture that can no longer be read stops the refit, but the labels still follow the
+    // switch: none stays shown while labels are off.
+    void labelsFollowTheSwitchWhenAPictureFails() {
+        click("a.jpg");
+        click("b.jpg");
+        QVERIFY(QFile::remove(path("a.jpg")));
+        form().PBToggleLabels->click();
+        QCOMPARE(m_messages->texts().size(), 1);
+        QCOMPARE(form().Card.LabelsOn, false);
+        QVERIFY(form().CellLabels[0]->isHidden());
+        QVERIFY(form().CellLabels[1]->isHidden());
+        form().PBToggleLabels->click();
+        QCOMPARE(m_messages->texts().size(), 2);
+        QVERIFY(form().CellLabels[0]->isVisible());
+        QVERIFY(form().CellLabels[1]->isVisible());
+    }
+
     void aChangedPictureIsReadAnew() {
         click("a.jpg");
         QCOMPARE(form().Cells[0].ImageAspect, 0.75);
