@@ -383,6 +383,10 @@ private:
                 if (s.cinfo.output_width >= s.wantWidth && s.cinfo.output_height >= s.wantHeight)
                     break;
             }
+            // A scaled decode is smoothed down to its wanted size afterwards, which hides the
+            // difference the finer colour upsampling makes; the plain one is faster.
+            if (s.cinfo.scale_num < 8)
+                s.cinfo.do_fancy_upsampling = FALSE;
         }));
     }
 
