@@ -174,9 +174,6 @@ class TestRandomRun : public QObject {
 
     // Cells left at their place by a redisplay that ended at the broken picture.
     std::array<std::optional<QRect>, 8> m_stale;
-    // Labels switched on or off while the broken picture was on the card: the redisplay ended at
-    // it before the labels were shown or hidden, so they don't follow the switch until the next
-    // switch that completes, or until the card is emptied.
     // How often the run met the cases that matter, to show that it reached them.
     struct Tally {
         int picks = 0;
