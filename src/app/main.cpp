@@ -7,10 +7,20 @@
 #include <QApplication>
 #include <QFont>
 
+#include <cstdlib>
+
 int main(int argc, char* argv[]) {
     const bool commandLine = ferlo::isCommandLineExport(argc, argv);
-    if (commandLine && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen"); // the export needs no display
+    if (commandLine) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen"); // the export needs no display
+        // The export says in one line what went wrong; the toolkit's notes about the session
+        // (a missing runtime folder, fonts) would only bury it.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+            if (type == QtFatalMsg)
+                std::abort();
+        });
+    }
     // The window and its fonts are designed at 96 pixels per inch, with no font scaling.
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "96");
