@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -274,6 +275,64 @@ private slots:
         }
         QVERIFY(!QFile::exists(out));
         QCOMPARE(QDir(m_out.path()).entryList({"*gone*"}, QDir::Files | QDir::Hidden).size(), 0);
+    }
+
+    // Files and folders the user may not read. Root reads everything, so as root the test runs
+    // itself once more as an unprivileged user.
+    void unreadableFilesAndFolders() {
+        if (::geteuid() == 0) {
+            // A copy of this program where the unprivileged user may run it, wherever the
+            // build lies.
+            QTemporaryDir place;
+            QVERIFY(QFile::setPermissions(place.path(),
+                                          QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                              QFileDevice::ExeOther));
+            const QString copy = place.filePath(QStringLiteral("tst_filesystem"));
+            QVERIFY(QFile::copy(QCoreApplication::applicationFilePath(), copy));
+            QProcess child;
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            child.setWorkingDirectory(place.path());
+            child.start(QStringLiteral("setpriv"),
+                        {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                         QStringLiteral("--clear-groups"), copy,
+                         QStringLiteral("unreadableFilesAndFolders")});
+            QVERIFY(child.waitForFinished(120000));
+            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+                     child.readAll().constData());
+            return;
+        }
+        MessageRecorder messages;
+        QTemporaryDir parent;
+        const QString folder = parent.filePath("pics");
+        QDir().mkpath(folder);
+        writeFile(folder + "/a.jpg", jpegBytes(40, 30, 0xff00ff00));
+        writeFile(folder + "/secret.jpg", jpegBytes(40, 30, 0xff0000ff));
+        QVERIFY(QFile::setPermissions(folder + "/secret.jpg", QFileDevice::WriteOwner));
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.browseTo(folder));
+        clickFile(form, "secret.jpg");
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY2(messages.texts().first().contains(folder + "/secret.jpg"),
+                 qPrintable(messages.texts().first()));
+        QVERIFY(!form.CellImages[0]->hasPicture());
+        clickFile(form, "a.jpg");
+        QVERIFY(form.CellImages[1]->hasPicture());
+
+        // The shown folder made unreadable: the browser can't come back to it and says why;
+        // a picture already on the card stays.
+        messages.clear();
+        QVERIFY(form.browseTo(parent.path()));
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::WriteOwner));
+        QVERIFY(!form.browseTo(folder));
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY(messages.texts().first().contains(folder));
+        QCOMPARE(form.shownDirectory(), parent.path());
+        QVERIFY(form.CellImages[1]->hasPicture());
+        QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                  QFileDevice::ExeOwner));
     }
 
     void shownFolderRemoved() {
