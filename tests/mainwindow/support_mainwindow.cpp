@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QListWidget>
+#include <QTimer>
 #include <QtTest>
 
 namespace ferlo::test {
@@ -52,6 +53,15 @@ QStringList selectedFiles(const TFerloMainForm& form) {
             names << form.FileListBox1->item(i)->text();
     }
     return names;
+}
+
+bool eventLoopQuitsWithin(int milliseconds) {
+    bool timedOut = false;
+    QTimer::singleShot(milliseconds, qApp, [&] {
+        timedOut = true;
+        QCoreApplication::exit(1);
+    });
+    return QCoreApplication::exec() == 0 && !timedOut;
 }
 
 QStringList cellFiles(const TFerloMainForm& form) {

@@ -28,6 +28,8 @@ private:
 void clickFile(TFerloMainForm& form, const QString& name, Qt::MouseButton button = Qt::LeftButton);
 // The names of the selected items of the file list, in list order.
 QStringList selectedFiles(const TFerloMainForm& form);
+// Runs the event loop until the program asks to quit; false when it had not within the time.
+bool eventLoopQuitsWithin(int milliseconds);
 // The file names of the cells (full paths, "" for a free cell).
 QStringList cellFiles(const TFerloMainForm& form);
 

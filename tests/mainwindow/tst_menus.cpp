@@ -80,13 +80,7 @@ private slots:
         MessageRecorder messages;
         TFerloMainForm form;
         QTimer::singleShot(0, &form, [&form] { form.mnExit->trigger(); });
-        bool timedOut = false;
-        QTimer::singleShot(5000, qApp, [&] {
-            timedOut = true;
-            QCoreApplication::exit(1);
-        });
-        QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(!timedOut);
+        QVERIFY(eventLoopQuitsWithin(5000));
     }
 
     // What Print hands to the page painter is what the card shows.

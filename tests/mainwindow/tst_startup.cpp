@@ -2,6 +2,7 @@
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "support/TestSupport.h"
+#include "support_mainwindow.h"
 
 #include <QAction>
 #include <QFrame>
@@ -12,6 +13,7 @@
 #include <QtTest>
 
 using ferlo::TFerloMainForm;
+using ferlo::test::eventLoopQuitsWithin;
 
 // Start-up on a screen of the width the run was given (FERLO_TEST_SCREEN_WIDTH): the window's
 // place and size, the screen scale, and the card's size and place in the card base.
@@ -97,13 +99,7 @@ private slots:
         QCOMPARE(form.Card.ScreenScale, 1.0);
 
         // The message loop ends at its first turn, without further input.
-        bool timedOut = false;
-        QTimer::singleShot(5000, qApp, [&] {
-            timedOut = true;
-            QCoreApplication::exit(1);
-        });
-        QCOMPARE(QCoreApplication::exec(), 0);
-        QVERIFY(!timedOut);
+        QVERIFY(eventLoopQuitsWithin(5000));
     }
 };
 
