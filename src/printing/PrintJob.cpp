@@ -1,7 +1,5 @@
 #include "printing/PrintJob.h"
 
-#include <QCursor> // before WaitCursor.h, which needs it
-
 #include "platform/Errors.h"
 #include "platform/Messages.h"
 #include "platform/WaitCursor.h"
@@ -100,7 +98,9 @@ void printCard(QWidget* parent, const CardPage& page) {
     QPrinter& printer = programPrinter();
     QPrintDialog dialog(&printer, parent);
     // No page range, no selection, no print-to-file: the card is one page.
-    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize |
+    // No page range and no selection: the card is one page. The printers offered are the
+    // system's and Qt's "Print to File (PDF)".
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
     if (dialog.exec() != QDialog::Accepted)
         return;
