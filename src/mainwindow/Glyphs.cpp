@@ -8,13 +8,33 @@ namespace ferlo {
 
 namespace {
 
-void drawCharacter(QPainter& painter, const QString& text, bool bold) {
+void drawCharacter(QPainter& painter, const QString& text) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(14);
-    font.setBold(bold);
+    font.setBold(true);
     painter.setFont(font);
     painter.setPen(Qt::black);
     painter.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, text);
+}
+
+// The black character a glyph shows: the count buttons' digits and the case buttons' letters.
+QString characterOf(Glyph glyph) {
+    switch (glyph) {
+    case Glyph::Digit1:
+        return QStringLiteral("1");
+    case Glyph::Digit2:
+        return QStringLiteral("2");
+    case Glyph::Digit4:
+        return QStringLiteral("4");
+    case Glyph::Digit6:
+        return QStringLiteral("6");
+    case Glyph::Digit8:
+        return QStringLiteral("8");
+    case Glyph::UpperA:
+        return QStringLiteral("A");
+    default:
+        return QStringLiteral("a");
+    }
 }
 
 void drawSheet(QPainter& painter, const QRect& sheet) {
@@ -42,19 +62,13 @@ QIcon glyphIcon(Glyph glyph) {
     QPainter painter(&pixmap);
     switch (glyph) {
     case Glyph::Digit1:
-        drawCharacter(painter, QStringLiteral("1"), true);
-        break;
     case Glyph::Digit2:
-        drawCharacter(painter, QStringLiteral("2"), true);
-        break;
     case Glyph::Digit4:
-        drawCharacter(painter, QStringLiteral("4"), true);
-        break;
     case Glyph::Digit6:
-        drawCharacter(painter, QStringLiteral("6"), true);
-        break;
     case Glyph::Digit8:
-        drawCharacter(painter, QStringLiteral("8"), true);
+    case Glyph::UpperA:
+    case Glyph::LowerA:
+        drawCharacter(painter, characterOf(glyph));
         break;
     case Glyph::Portrait:
         drawSheet(painter, QRect(3, 1, 9, 13));
@@ -70,12 +84,6 @@ QIcon glyphIcon(Glyph glyph) {
         painter.drawLine(2, 7, 13, 7);
         break;
     }
-    case Glyph::UpperA:
-        drawCharacter(painter, QStringLiteral("A"), true);
-        break;
-    case Glyph::LowerA:
-        drawCharacter(painter, QStringLiteral("a"), true);
-        break;
     case Glyph::Printer:
         drawPrinter(painter);
         break;
