@@ -55,6 +55,14 @@ int LabelFontSizeFor(int count) {
     }
 }
 
+int GridColumns(int count, bool portrait) {
+    return GridFor(count, portrait).columns;
+}
+
+int GridRows(int count, bool portrait) {
+    return GridFor(count, portrait).rows;
+}
+
 int TCard::Columns() const {
     return GridFor(PicturesPerPage, Portrait).columns;
 }

@@ -31,6 +31,11 @@ int LabelFontSizeFor(int picturesPerPage);
 
 bool IsValidPicturesPerPage(int picturesPerPage);
 
+// The grid of a count and orientation, the same on the card and on paper: columns and rows
+// (1 x 1 for a count that is not 1, 2, 4, 6 or 8).
+int GridColumns(int picturesPerPage, bool portrait);
+int GridRows(int picturesPerPage, bool portrait);
+
 // The page layout: how many pictures, the orientation, the card's size on screen, the cell and
 // picture-area sizes and the label band. Pure arithmetic on integers and one real.
 class TCard {

@@ -1,4 +1,5 @@
 #include "printing/CommandLine.h"
+#include "layout/Card.h"
 
 #include "platform/Errors.h"
 #include "platform/Paths.h"
@@ -117,7 +118,7 @@ ExportRequest parseArguments(const QStringList& arguments) {
             const QString text = value();
             bool ok = false;
             const int count = text.toInt(&ok);
-            if (!ok || !IsPrintableCount(count))
+            if (!ok || !IsValidPicturesPerPage(count))
                 throw UsageError{QStringLiteral("bad number of pictures per page \"%1\": "
                                                 "use 1, 2, 4, 6 or 8")
                                      .arg(text)};

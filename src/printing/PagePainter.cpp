@@ -1,4 +1,5 @@
 #include "printing/PagePainter.h"
+#include "layout/Card.h"
 
 #include "layout/Rounding.h"
 #include "platform/Errors.h"
@@ -24,7 +25,7 @@ QRect toQRect(const TRect& rect) {
 }
 
 void checkPage(const CardPage& page) {
-    if (!IsPrintableCount(page.PicturesPerPage))
+    if (!IsValidPicturesPerPage(page.PicturesPerPage))
         throw Error(QStringLiteral("Cannot print a card with %1 pictures per page: "
                                    "a page holds 1, 2, 4, 6 or 8 pictures.")
                         .arg(page.PicturesPerPage));

@@ -1,5 +1,6 @@
 #include "printing/PrinterCells.h"
 
+#include "layout/Card.h"
 #include "layout/Rounding.h"
 
 namespace ferlo {
@@ -36,49 +37,6 @@ double TPrinterCell::PictureAreaAspect() const {
     return width == 0 ? 0.0 : double(PictureAreaHeight()) / width;
 }
 
-bool IsPrintableCount(int picturesPerPage) {
-    switch (picturesPerPage) {
-    case 1:
-    case 2:
-    case 4:
-    case 6:
-    case 8:
-        return true;
-    default:
-        return false;
-    }
-}
-
-int PrintColumns(int picturesPerPage, bool portrait) {
-    switch (picturesPerPage) {
-    case 2:
-        return portrait ? 1 : 2;
-    case 4:
-        return 2;
-    case 6:
-        return portrait ? 2 : 3;
-    case 8:
-        return portrait ? 2 : 4;
-    default:
-        return 1;
-    }
-}
-
-int PrintRows(int picturesPerPage, bool portrait) {
-    switch (picturesPerPage) {
-    case 2:
-        return portrait ? 2 : 1;
-    case 4:
-        return 2;
-    case 6:
-        return portrait ? 3 : 2;
-    case 8:
-        return portrait ? 4 : 2;
-    default:
-        return 1;
-    }
-}
-
 namespace {
 
 // Boundaries of n equal parts of a length, written the way the cut lines are: thirds as
@@ -99,19 +57,19 @@ std::vector<int> Boundaries(int length, int parts) {
 } // namespace
 
 std::vector<int> ColumnBoundaries(int W, int picturesPerPage, bool portrait) {
-    return Boundaries(W, PrintColumns(picturesPerPage, portrait));
+    return Boundaries(W, GridColumns(picturesPerPage, portrait));
 }
 
 std::vector<int> RowBoundaries(int H, int picturesPerPage, bool portrait) {
-    return Boundaries(H, PrintRows(picturesPerPage, portrait));
+    return Boundaries(H, GridRows(picturesPerPage, portrait));
 }
 
 TPrinterCellArray LayoutPrinterCells(int W, int H, int picturesPerPage, bool portrait,
                                      bool labelsOn) {
     TPrinterCellArray cells;
-    if (!IsPrintableCount(picturesPerPage))
+    if (!IsValidPicturesPerPage(picturesPerPage))
         return cells;
-    const int columns = PrintColumns(picturesPerPage, portrait);
+    const int columns = GridColumns(picturesPerPage, portrait);
     const std::vector<int> x = ColumnBoundaries(W, picturesPerPage, portrait);
     const std::vector<int> y = RowBoundaries(H, picturesPerPage, portrait);
     cells.resize(static_cast<size_t>(picturesPerPage));

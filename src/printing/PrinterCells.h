@@ -49,12 +49,6 @@ public:
 
 using TPrinterCellArray = std::vector<TPrinterCell>;
 
-bool IsPrintableCount(int picturesPerPage);
-
-// Columns and rows of the printed grid (1 x 1 for a count that is not 1, 2, 4, 6 or 8).
-int PrintColumns(int picturesPerPage, bool portrait);
-int PrintRows(int picturesPerPage, bool portrait);
-
 // The cell boundaries across and down the page: the cut lines lie on the inner ones.
 std::vector<int> ColumnBoundaries(int W, int picturesPerPage, bool portrait);
 std::vector<int> RowBoundaries(int H, int picturesPerPage, bool portrait);

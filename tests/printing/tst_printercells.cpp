@@ -1,4 +1,5 @@
 // The printed page's geometry: cells, picture areas, fitted pictures, label bands, cut lines.
+#include "layout/Card.h"
 #include "printing/PagePainter.h"
 #include "printing/PrinterCells.h"
 
@@ -151,8 +152,8 @@ private slots:
         QFETCH(int, columns);
         const TPrinterCellArray cells = LayoutPrinterCells(W, H, count, portrait, false);
         QCOMPARE(int(cells.size()), count);
-        QCOMPARE(PrintColumns(count, portrait) * PrintRows(count, portrait), count);
-        QCOMPARE(PrintColumns(count, portrait), columns);
+        QCOMPARE(GridColumns(count, portrait) * GridRows(count, portrait), count);
+        QCOMPARE(GridColumns(count, portrait), columns);
 
         long long area = 0;
         for (int k = 0; k < count; ++k) {
@@ -187,7 +188,7 @@ private slots:
             QVERIFY2(onEdge, qPrintable(describe({line})));
         }
         QCOMPARE(int(CutLines(W, H, count, portrait).size()),
-                 PrintColumns(count, portrait) + PrintRows(count, portrait) - 2);
+                 GridColumns(count, portrait) + GridRows(count, portrait) - 2);
     }
 
     void cutLines_data() {
