@@ -14,6 +14,12 @@
 #include <filesystem>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
 namespace ferlo {
 
 namespace {
@@ -24,6 +30,8 @@ constexpr qint64 maxHiveSize = 16 * 1024 * 1024;
 // A running copy holds the lock for the few milliseconds of one write.
 constexpr int staleLockMs = 10000;
 constexpr int lockWaitMs = 15000;
+// A copy makes its lock file, locks it and writes its name into it within microseconds.
+constexpr qint64 abandonedEmptyLockMs = 1000;
 constexpr int hexBytesPerLine = 24;
 
 bool samePath(const QString& a, const QString& b) {
@@ -143,14 +151,48 @@ QString decodeHiveText(const QByteArray& bytes, QString* error) {
     return text;
 }
 
+qint64 ageInMs(const struct stat& info) {
+    timespec now{};
+    clock_gettime(CLOCK_REALTIME, &now);
+    return (qint64(now.tv_sec) - qint64(info.st_mtim.tv_sec)) * 1000 +
+           (qint64(now.tv_nsec) - qint64(info.st_mtim.tv_nsec)) / 1000000;
+}
+
+bool isOldEmptyFile(const struct stat& info) {
+    return S_ISREG(info.st_mode) && info.st_size == 0 && ageInMs(info) >= abandonedEmptyLockMs;
+}
+
+// A copy killed between making its lock file and writing its name into it leaves an empty
+// file, which QLockFile would take over only after the stale time: every save in the meantime
+// would wait and then fail. Such a file is removed at once when it has stayed empty for a
+// second and nobody holds a lock on it (a living copy holds one from the moment it makes it).
+// The same file is checked again after locking it, so a fresh lock file of another copy made
+// in between is never removed.
+void removeAbandonedEmptyLock(const QString& lockPath) {
+    const QByteArray name = QFile::encodeName(lockPath);
+    struct stat named {};
+    if (::lstat(name.constData(), &named) != 0 || !isOldEmptyFile(named))
+        return;
+    const int fd = ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0)
+        return;
+    struct stat opened {};
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && ::fstat(fd, &opened) == 0 &&
+        isOldEmptyFile(opened) && ::lstat(name.constData(), &named) == 0 &&
+        named.st_dev == opened.st_dev && named.st_ino == opened.st_ino)
+        ::unlink(name.constData());
+    ::close(fd);
+}
+
 // Waits for the lock in short, uneven steps: a write holds it for milliseconds, while
 // QLockFile's own waiting sleeps 100 ms and more between attempts.
-bool acquire(QLockFile& lock) {
+bool acquire(QLockFile& lock, const QString& lockPath) {
     QElapsedTimer waited;
     waited.start();
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError || waited.elapsed() > lockWaitMs)
             return false;
+        removeAbandonedEmptyLock(lockPath);
         QThread::usleep(500 + QRandomGenerator::global()->bounded(4000));
     }
     return true;
@@ -542,14 +584,15 @@ bool TRegistry::changeHive(const std::function<void(RegistryHive&)>& change, QSt
         return fail(reasonOf(code));
 
     // One writer at a time, across processes. A lock left by a copy that died is taken over.
-    QLockFile lock(path + QStringLiteral(".lock"));
+    const QString lockPath = path + QStringLiteral(".lock");
+    QLockFile lock(lockPath);
     lock.setStaleLockTime(staleLockMs);
-    if (!acquire(lock)) {
+    if (!acquire(lock, lockPath)) {
         if (lock.error() == QLockFile::LockFailedError)
             return fail(QStringLiteral("the settings file is locked by another program"));
         // Ask the system why a file cannot be made in the folder.
         // Opened for appending, a lock file of someone else's is left as it is.
-        QFile probe(path + QStringLiteral(".lock"));
+        QFile probe(lockPath);
         const bool existed = probe.exists();
         if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
             return fail(probe.errorString());
