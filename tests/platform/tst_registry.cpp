@@ -82,9 +82,8 @@ private slots:
     void folderThatIsAFile();
     void hiveThatIsAFolder();
     void hiveThatIsAPipeOrADevice();
-    void staleLockOfDeadCopyIsTakenOver();
-
-    void emptyLockOfKilledCopyIsTakenOver();
+    void abandonedLockIsTakenOver_data();
+    void abandonedLockIsTakenOver();
     void emptyLockHeldByLivingCopyIsKept();
     void leftoverTemporaryFilesAreCleared();
     void twoProcessesKeepEachOthersValues();
@@ -522,31 +521,24 @@ void TestRegistry::hiveThatIsAPipeOrADevice() {
     QCOMPARE(QFileInfo(hivePath()).symLinkTarget(), QStringLiteral("/dev/zero"));
 }
 
-void TestRegistry::staleLockOfDeadCopyIsTakenOver() {
-    QDir().mkpath(m_dir->path() + QStringLiteral("/store"));
+void TestRegistry::abandonedLockIsTakenOver_data() {
+    QTest::addColumn<QByteArray>("content");
     // A lock left by a copy that was killed: its process is gone.
     QProcess gone;
     gone.start(QStringLiteral("true"));
     QVERIFY(gone.waitForFinished());
     const qint64 deadPid = gone.processId() ? gone.processId() : 999999;
-    test::writeFile(hivePath() + QStringLiteral(".lock"),
-                    QByteArray::number(deadPid) + "\nregistry_writer\n" +
-                        QSysInfo::machineHostName().toUtf8() + "\n");
-    QElapsedTimer timer;
-    timer.start();
-    TRegistry registry;
-    registry.setRootKey(HKEY_LOCAL_MACHINE);
-    QVERIFY2(registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true),
-             qPrintable(registry.LastError()));
-    QVERIFY2(timer.elapsed() < 5000, "a dead copy's lock should not be waited for");
-    QVERIFY(!QFileInfo::exists(hivePath() + QStringLiteral(".lock")));
+    QTest::newRow("process gone") << QByteArray::number(deadPid) + "\nregistry_writer\n" +
+                                         QSysInfo::machineHostName().toUtf8() + "\n";
+    // A copy killed between making its lock file and writing into it leaves it empty.
+    QTest::newRow("left empty") << QByteArray();
 }
 
-void TestRegistry::emptyLockOfKilledCopyIsTakenOver() {
-    // A copy killed between making its lock file and writing into it leaves it empty.
+void TestRegistry::abandonedLockIsTakenOver() {
+    QFETCH(QByteArray, content);
     const QString lockPath = hivePath() + QStringLiteral(".lock");
     QDir().mkpath(m_dir->path() + QStringLiteral("/store"));
-    test::writeFile(lockPath, QByteArray());
+    test::writeFile(lockPath, content);
     QFile lockFile(lockPath);
     QVERIFY(lockFile.open(QIODevice::ReadWrite));
     QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addSecs(-2),
@@ -558,7 +550,7 @@ void TestRegistry::emptyLockOfKilledCopyIsTakenOver() {
     registry.setRootKey(HKEY_LOCAL_MACHINE);
     QVERIFY2(registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true),
              qPrintable(registry.LastError()));
-    QVERIFY2(timer.elapsed() < 5000, "an empty lock nobody holds should not be waited for");
+    QVERIFY2(timer.elapsed() < 5000, "a lock nobody holds should not be waited for");
     QVERIFY(!QFileInfo::exists(lockPath));
 }
 
