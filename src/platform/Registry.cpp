@@ -186,13 +186,13 @@ void removeAbandonedEmptyLock(const QString& lockPath) {
 
 // Waits for the lock in short, uneven steps: a write holds it for milliseconds, while
 // QLockFile's own waiting sleeps 100 ms and more between attempts.
-bool acquire(QLockFile& lock, const QString& lockPath) {
+bool acquire(QLockFile& lock) {
     QElapsedTimer waited;
     waited.start();
     while (!lock.tryLock(0)) {
         if (lock.error() != QLockFile::LockFailedError || waited.elapsed() > lockWaitMs)
             return false;
-        removeAbandonedEmptyLock(lockPath);
+        removeAbandonedEmptyLock(lock.fileName());
         QThread::usleep(500 + QRandomGenerator::global()->bounded(4000));
     }
     return true;
@@ -587,7 +587,7 @@ bool TRegistry::changeHive(const std::function<void(RegistryHive&)>& change, QSt
     const QString lockPath = path + QStringLiteral(".lock");
     QLockFile lock(lockPath);
     lock.setStaleLockTime(staleLockMs);
-    if (!acquire(lock, lockPath)) {
+    if (!acquire(lock)) {
         if (lock.error() == QLockFile::LockFailedError)
             return fail(QStringLiteral("the settings file is locked by another program"));
         // Ask the system why a file cannot be made in the folder.
