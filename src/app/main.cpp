@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QIcon>
 
 #include <cstdlib>
 
@@ -33,6 +34,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Ferlo"));
     QApplication::setApplicationDisplayName(QStringLiteral("Ferlo"));
     QApplication::setApplicationVersion(QStringLiteral(FERLO_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ferlo.png")));
 
     if (commandLine) {
         // The arguments keep the file system's own bytes, so that every picture name opens.

@@ -46,8 +46,14 @@ int LaunchFile(const QString& fileName, const QString& parameters, const QString
 }
 
 QString helpFilePath() {
-    return joinPath(directoryPart(QCoreApplication::applicationFilePath()),
-                    QStringLiteral("README.TXT"));
+    const QString programDir = directoryPart(QCoreApplication::applicationFilePath());
+    const QString beside = joinPath(programDir, QStringLiteral("README.TXT"));
+    if (QFileInfo(beside).isFile())
+        return beside;
+    // Installed as bin/ferlo, the help file is one of the package's documents.
+    const QString installed =
+        QDir::cleanPath(joinPath(programDir, QStringLiteral("../share/doc/ferlo/README.TXT")));
+    return QFileInfo(installed).isFile() ? installed : beside;
 }
 
 void openHelpFile() {

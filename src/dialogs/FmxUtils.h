@@ -14,7 +14,9 @@ namespace ferlo {
 int LaunchFile(const QString& fileName, const QString& parameters, const QString& defaultDir,
                int showCommand);
 
-// The help file: README.TXT in the directory of the running executable.
+// The help file: README.TXT in the directory of the running executable; when there is none, the
+// installed one in ../share/doc/ferlo beside that directory. Without either, the path beside the
+// executable.
 QString helpFilePath();
 
 // Opens the help file with its associated program when it exists; otherwise nothing happens.

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -47,6 +48,7 @@ class TestFmxUtils : public QObject {
 private slots:
     void helpFileLiesBesideProgram();
     void helpOpensReadmeWhenPresent();
+    void installedHelpFileIsFoundBesideBin();
     void missingHelpFileChangesNothing();
     void launchPassesTextsWhole_data();
     void launchPassesTextsWhole();
@@ -66,6 +68,34 @@ void TestFmxUtils::helpOpensReadmeWhenPresent() {
     QCOMPARE(recorder.urls.size(), 1);
     QCOMPARE(recorder.urls[0].scheme(), QStringLiteral("file"));
     QCOMPARE(recorder.urls[0].toLocalFile(), help.path());
+}
+
+// Installed, the program is <prefix>/bin/ferlo and its help <prefix>/share/doc/ferlo/README.TXT.
+// A README.TXT beside the program still comes first.
+void TestFmxUtils::installedHelpFileIsFoundBesideBin() {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    if (QFile::exists(QDir(programDir).filePath("README.TXT")))
+        QSKIP("a README.TXT lies beside the test program");
+    const QString docDir = QDir::cleanPath(programDir + "/../share/doc/ferlo");
+    const QString installed = docDir + "/README.TXT";
+    if (QFile::exists(installed))
+        QSKIP("an installed README.TXT lies beside the test program's folder");
+    QVERIFY(QDir().mkpath(docDir));
+    ferlo::test::writeFile(installed, "Ferlo help, installed\n");
+    const auto cleanUp = qScopeGuard([&] {
+        QFile::remove(installed);
+        QDir().rmpath(docDir);
+    });
+
+    QCOMPARE(ferlo::helpFilePath(), installed);
+    {
+        UrlRecorder recorder;
+        ferlo::openHelpFile();
+        QCOMPARE(recorder.urls.size(), 1);
+        QCOMPARE(recorder.urls[0].toLocalFile(), installed);
+    }
+    HelpFileBesideProgram beside;
+    QCOMPARE(ferlo::helpFilePath(), beside.path());
 }
 
 void TestFmxUtils::missingHelpFileChangesNothing() {

@@ -1,0 +1,65 @@
+# The install tree: `cmake --install` into a scratch prefix, then the desktop entry, the AppStream
+# metainfo and the manual page are checked with the tools a distribution checks them with.
+# Included by tests/CMakeLists.txt, this file registers the test; the test runs it as a script:
+#   cmake -DBINARY_DIR=<build tree> -DPREFIX=<scratch prefix> -P install.cmake
+if(NOT CMAKE_SCRIPT_MODE_FILE)
+  add_test(NAME install.tree
+    COMMAND ${CMAKE_COMMAND} -DBINARY_DIR=${PROJECT_BINARY_DIR}
+            -DPREFIX=${CMAKE_CURRENT_BINARY_DIR}/install-tree -P ${CMAKE_CURRENT_LIST_FILE})
+  set_tests_properties(install.tree PROPERTIES ENVIRONMENT "LC_ALL=C.UTF-8" TIMEOUT 300)
+  return()
+endif()
+
+set(id org.ferlo.Ferlo)
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BINARY_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE result OUTPUT_QUIET)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "cmake --install ${BINARY_DIR} failed: ${result}")
+endif()
+
+set(expected
+  bin/ferlo
+  share/applications/${id}.desktop
+  share/metainfo/${id}.metainfo.xml
+  share/icons/hicolor/scalable/apps/${id}.svg
+  share/man/man1/ferlo.1
+  share/doc/ferlo/README.TXT)
+foreach(size 16 32 48 64 128 256)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
+endforeach()
+foreach(file IN LISTS expected)
+  if(NOT EXISTS ${PREFIX}/${file})
+    message(SEND_ERROR "missing from the install tree: ${file}")
+  endif()
+endforeach()
+
+# The menu entry must start the installed program and show the installed icon.
+file(STRINGS ${PREFIX}/share/applications/${id}.desktop exec REGEX "^Exec=")
+file(STRINGS ${PREFIX}/share/applications/${id}.desktop icon REGEX "^Icon=")
+if(NOT exec STREQUAL "Exec=ferlo %F" OR NOT icon STREQUAL "Icon=${id}")
+  message(SEND_ERROR "the desktop entry starts '${exec}' with '${icon}'")
+endif()
+
+function(check what)
+  find_program(tool ${ARGV1} NO_CACHE)
+  if(NOT tool)
+    message(FATAL_ERROR "${ARGV1} is not installed (scripts/setup installs it)")
+  endif()
+  list(SUBLIST ARGN 1 -1 arguments)
+  execute_process(COMMAND ${tool} ${arguments} RESULT_VARIABLE result
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(what STREQUAL "manual page")
+    set(out "") # the formatted page itself
+  endif()
+  list(JOIN arguments " " shown)
+  message(STATUS "${what}: ${ARGV1} ${shown} -> ${result}\n${out}${err}")
+  # The manual page formatter reports its warnings on stderr and still exits 0.
+  if(NOT result EQUAL 0 OR (what STREQUAL "manual page" AND NOT err STREQUAL ""))
+    message(SEND_ERROR "${what} does not pass ${ARGV1}")
+  endif()
+endfunction()
+
+check("desktop entry" desktop-file-validate ${PREFIX}/share/applications/${id}.desktop)
+check("metainfo" appstreamcli validate --no-net ${PREFIX}/share/metainfo/${id}.metainfo.xml)
+check("manual page" man --warnings -E UTF-8 -l -Tutf8 -Z ${PREFIX}/share/man/man1/ferlo.1)
