@@ -1,6 +1,6 @@
 #include "PictureCache.h"
 
-#include <QHash>
+#include <QCache>
 #include <QMutex>
 #include <QMutexLocker>
 
@@ -11,51 +11,30 @@ namespace ferlo {
 
 namespace {
 
+// A kept decode and the version of the file it was made from.
 struct Entry {
     PictureStamp stamp;
     DecodedPicture picture;
-    quint64 lastUse = 0;
-    qint64 cost() const { return picture.image.sizeInBytes(); }
-    bool isFullSize() const { return picture.image.size() == picture.ownSize; }
-    // Serves a wish when it is full size or at least as large as wanted either way.
-    bool serves(const QSize& wanted) const {
-        if (isFullSize())
-            return true;
-        if (!wanted.isValid() || wanted.isEmpty())
-            return false;
-        return picture.image.width() >= wanted.width() && picture.image.height() >= wanted.height();
-    }
 };
+
+// A decode serves a wish when it is full size or at least as large as wanted either way.
+bool serves(const DecodedPicture& picture, const QSize& wanted) {
+    if (picture.image.size() == picture.ownSize)
+        return true;
+    return wanted.isValid() && !wanted.isEmpty() && picture.image.width() >= wanted.width() &&
+           picture.image.height() >= wanted.height();
+}
 
 } // namespace
 
 struct PictureCache::Private {
-    qint64 maxBytes = 0;
+    explicit Private(qint64 maxBytes)
+        : entries(maxBytes) {}
     std::atomic<qint64> decodes{0};
+    // QCache is not thread-safe: every use of entries, lookups included (they reorder it), holds
+    // the mutex. Keyed by path; an entry counts only while its stamp is the file's.
     mutable QMutex mutex;
-    QHash<QString, Entry> entries;
-    qint64 totalBytes = 0;
-    quint64 clock = 0;
-
-    void remove(const QString& path) {
-        const auto it = entries.constFind(path);
-        if (it == entries.constEnd())
-            return;
-        totalBytes -= it->cost();
-        entries.erase(it);
-    }
-
-    // Drops the least recently used entries until the total fits.
-    void shrinkTo(qint64 limit) {
-        while (totalBytes > limit && !entries.isEmpty()) {
-            auto oldest = entries.begin();
-            for (auto it = entries.begin(); it != entries.end(); ++it)
-                if (it->lastUse < oldest->lastUse)
-                    oldest = it;
-            totalBytes -= oldest->cost();
-            entries.erase(oldest);
-        }
-    }
+    QCache<QString, Entry> entries;
 };
 
 PictureCache& PictureCache::shared() {
@@ -64,9 +43,7 @@ PictureCache& PictureCache::shared() {
 }
 
 PictureCache::PictureCache(qint64 maxBytes)
-    : d(std::make_unique<Private>()) {
-    d->maxBytes = maxBytes;
-}
+    : d(std::make_unique<Private>(maxBytes)) {}
 
 PictureCache::~PictureCache() = default;
 
@@ -78,58 +55,48 @@ DecodedPicture PictureCache::load(const QString& path, const WantedSize& wanted)
         stamp = pictureStamp(path);
     } catch (...) {
         QMutexLocker lock(&d->mutex);
-        d->remove(path);
+        d->entries.remove(path);
         throw;
     }
 
-    std::optional<Entry> cached;
+    std::optional<DecodedPicture> cached;
     {
         QMutexLocker lock(&d->mutex);
-        const auto it = d->entries.constFind(path);
-        if (it != d->entries.constEnd()) {
-            if (it->stamp == stamp)
-                cached = *it;
+        if (const Entry* entry = d->entries.object(path)) { // now the most recently used
+            if (entry->stamp == stamp)
+                cached = entry->picture;
             else
-                d->remove(path);
+                d->entries.remove(path);
         }
     }
     // wanted is the caller's code: it runs outside the lock.
-    if (cached && cached->serves(wanted ? wanted(cached->picture.ownSize) : QSize())) {
-        QMutexLocker lock(&d->mutex);
-        const auto it = d->entries.find(path);
-        if (it != d->entries.end() && it->stamp == stamp)
-            it->lastUse = ++d->clock;
-        return cached->picture;
-    }
+    if (cached && serves(*cached, wanted ? wanted(cached->ownSize) : QSize()))
+        return *cached;
 
     // Decoding happens outside the lock, so that other pictures load at the same time.
     ++d->decodes;
     DecodedPicture picture = loadPicture(path, wanted);
 
+    const qsizetype cost = picture.image.sizeInBytes();
     QMutexLocker lock(&d->mutex);
-    Entry fresh{stamp, picture, ++d->clock};
-    if (fresh.cost() > d->maxBytes)
+    // A decode larger than the whole bound is returned but not kept; QCache would drop the
+    // path's entry too.
+    if (cost > d->entries.maxCost())
         return picture;
-    const auto it = d->entries.find(path);
-    if (it != d->entries.end()) {
-        // Another thread may have stored the same file meanwhile: keep the larger decode.
-        if (it->stamp == stamp && it->picture.image.width() >= picture.image.width() &&
-            it->picture.image.height() >= picture.image.height()) {
-            it->lastUse = fresh.lastUse;
-            return picture;
-        }
-        d->remove(path);
-    }
-    d->shrinkTo(d->maxBytes - fresh.cost());
-    d->totalBytes += fresh.cost();
-    d->entries.insert(path, std::move(fresh));
+    // Another thread may have stored the same file meanwhile: keep the larger decode.
+    if (const Entry* other = d->entries.object(path);
+        other && other->stamp == stamp && other->picture.image.width() >= picture.image.width() &&
+        other->picture.image.height() >= picture.image.height())
+        return picture;
+    // Removed first, so that the entry being replaced does not count when room is made.
+    d->entries.remove(path);
+    d->entries.insert(path, new Entry{stamp, picture}, cost);
     return picture;
 }
 
 void PictureCache::clear() {
     QMutexLocker lock(&d->mutex);
     d->entries.clear();
-    d->totalBytes = 0;
 }
 
 qint64 PictureCache::decodeCount() const {
@@ -138,7 +105,7 @@ qint64 PictureCache::decodeCount() const {
 
 qint64 PictureCache::totalBytes() const {
     QMutexLocker lock(&d->mutex);
-    return d->totalBytes;
+    return d->entries.totalCost();
 }
 
 } // namespace ferlo

@@ -9,9 +9,9 @@ namespace ferlo {
 
 // Keeps decoded pictures for the screen so that re-fitting the card (orientation, labels on/off)
 // does not decode unchanged files again. Thread-safe: several pictures may be loaded at once on
-// worker threads. An entry is valid only while the file has the same path, size and modification
-// time; a changed file is decoded anew, a vanished or unreadable one fails like loadPicture.
-// Bounded by a total cost in bytes (least recently used entries go first).
+// worker threads. An entry is valid only while the file has the same path, size, modification
+// time and inode; a changed file is decoded anew, a vanished or unreadable one fails like
+// loadPicture. Bounded by a total cost in bytes (least recently used entries go first).
 class PictureCache {
 public:
     static PictureCache& shared();

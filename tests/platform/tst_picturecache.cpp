@@ -202,6 +202,24 @@ private slots:
         QCOMPARE(cache.decodeCount(), 6);
     }
 
+    // Making room for a larger decode of a file does not count the decode it replaces, and a
+    // decode too large to keep leaves the file's kept one in place.
+    void replacingKeepsTheOthers() {
+        PictureCache cache(160000);
+        const QString other = path(QStringLiteral("other100.bmp"));
+        const QString file = path(QStringLiteral("grows.jpg"));
+        writeBmp(other, flat(100, 100, qRgb(1, 2, 3)));   // 40000 bytes
+        writeJpeg(file, flat(800, 600, qRgb(200, 0, 0))); // 1/8: 30000, 2/8: 120000 bytes
+        cache.load(other, {});
+        cache.load(file, fixed(QSize(100, 75)));
+        cache.load(file, fixed(QSize(200, 150)));
+        QCOMPARE(cache.totalBytes(), 160000);
+        QCOMPARE(cache.load(file, {}).image.size(), QSize(800, 600));
+        cache.load(other, {});
+        cache.load(file, fixed(QSize(200, 150)));
+        QCOMPARE(cache.decodeCount(), 4);
+    }
+
     // Several worker threads loading the card's pictures at once get whole, right pictures.
     void concurrentLoads() {
         PictureCache cache;

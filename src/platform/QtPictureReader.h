@@ -1,0 +1,22 @@
+#pragma once
+
+// The formats other than JPEG, read through Qt's image readers with the format forced (never
+// sniffed): for now the Windows bitmap. Each goes the same way: the size first and bounded, then
+// the pixels into an image filled beforehand, converted to RGB32 (ARGB32 with alpha). What Qt's
+// reader says poorly about a broken file of a format is told from that format's own header.
+
+#include "PictureDecoder.h"
+
+#include <QByteArray>
+
+namespace ferlo::pictures {
+
+// qtFormat is the name of Qt's reader ("bmp"). Both throw ferlo::Error naming the file and the
+// cause, as readPictureSize and loadPicture do.
+QSize readQtPictureSize(const QString& path, const QByteArray& qtFormat);
+// Always decodes at full size; wanted is asked all the same, so that callers see the same
+// sequence for every format.
+DecodedPicture loadQtPicture(const QString& path, const QByteArray& qtFormat,
+                             const WantedSize& wanted);
+
+} // namespace ferlo::pictures
