@@ -42,6 +42,7 @@ const char* const usageText =
     "  --print-as-original    draw pictures as decoded\n"
     "                         (default: the stored print option)\n"
     "  --help                 show this text\n"
+    "  --version              show the program's name and version (ferlo VERSION)\n"
     "  --                     what follows are pictures, even if they begin with '-'\n"
     "\n"
     "The label word of a picture is its file name without folder, extension and trailing\n"
@@ -49,8 +50,9 @@ const char* const usageText =
     "picture could not be loaded or the PDF could not be written.\n";
 
 const QStringList valueOptions{"print-to", "per-page", "page-size", "resolution"};
-const QStringList switchOptions{"help",      "portrait",     "landscape",    "labels-off",
-                                "lowercase", "cutlines-off", "print-as-dib", "print-as-original"};
+const QStringList switchOptions{"help",         "version",      "portrait",
+                                "landscape",    "labels-off",   "lowercase",
+                                "cutlines-off", "print-as-dib", "print-as-original"};
 
 // A bad command line; the message is the one line printed after "ferlo: ".
 struct UsageError {
@@ -69,6 +71,7 @@ struct ExportRequest {
     std::optional<bool> printAsDib; // empty: the stored option
     QStringList pictures;
     bool help = false;
+    bool version = false;
 };
 
 void printLine(FILE* stream, const QString& text) {
@@ -129,6 +132,8 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
         bool ok = false;
         if (name == QLatin1String("help")) {
             request.help = true;
+        } else if (name == QLatin1String("version")) {
+            request.version = true;
         } else if (name == QLatin1String("print-to")) {
             if (value.isEmpty())
                 throw UsageError{QStringLiteral("the option --print-to needs a file name")};
@@ -179,7 +184,7 @@ ExportRequest parseArguments(const QStringList& arguments) {
     }
     applyOptions(parser, request);
     request.pictures = parser.positionalArguments();
-    if (request.help)
+    if (request.help || request.version)
         return request;
     if (request.output.isEmpty())
         throw UsageError{QStringLiteral("no output file: give --print-to OUT.pdf")};
@@ -230,12 +235,14 @@ QString withLowerFirst(QString text) {
 }
 
 } // namespace
+
 bool isCommandLineExport(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--") == 0)
             break;
         if (std::strcmp(argv[i], "--print-to") == 0 ||
-            std::strncmp(argv[i], "--print-to=", 11) == 0 || std::strcmp(argv[i], "--help") == 0)
+            std::strncmp(argv[i], "--print-to=", 11) == 0 || std::strcmp(argv[i], "--help") == 0 ||
+            std::strcmp(argv[i], "--version") == 0)
             return true;
     }
     return false;
@@ -251,6 +258,11 @@ int runCommandLineExport(const QStringList& arguments) {
     }
     if (request.help) {
         std::fputs(usageText, stdout);
+        std::fflush(stdout);
+        return 0;
+    }
+    if (request.version) {
+        std::fputs("ferlo " FERLO_VERSION "\n", stdout);
         std::fflush(stdout);
         return 0;
     }
