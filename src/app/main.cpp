@@ -1,7 +1,7 @@
+#include "app/CommandLine.h"
 #include "dialogs/AboutBox.h"
 #include "mainwindow/FerloMainForm.h"
 #include "platform/NativePath.h"
-#include "printing/CommandLine.h"
 #include "printing/Options.h"
 
 #include <QApplication>

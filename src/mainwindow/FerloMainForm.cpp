@@ -791,20 +791,14 @@ void TFerloMainForm::ImageMouseDown(PictureControl* Sender, Qt::MouseButton Butt
 // Printing
 
 CardPage TFerloMainForm::currentPage() const {
-    CardPage page;
-    page.PicturesPerPage = Card.PicturesPerPage;
-    page.Portrait = TBPortrait->isChecked();
-    page.CutLinesOn = TBCutLines->isChecked();
-    page.LabelsOn = Card.LabelsOn;
+    // The page prints the labels' texts as shown.
+    QList<bool> loaded;
+    QStringList labels;
     for (size_t i = 0; i < Cells.size(); ++i) {
-        page.FileNames.append(pathFromModel(Cells[i].FileName));
-        page.PictureLoaded.append(i < CellImages.size() && CellImages[i]->hasPicture());
-        page.LabelTexts.append(i < CellLabels.size() ? CellLabels[i]->text() : QString());
+        loaded << (i < CellImages.size() && CellImages[i]->hasPicture());
+        labels << (i < CellLabels.size() ? CellLabels[i]->text() : QString());
     }
-    page.LabelFont = CellLabels[0]->font();
-    page.LabelFont.setFamily(QStringLiteral("Arial"));
-    page.LabelFont.setBold(true);
-    return page;
+    return makeCardPage(Card, TBCutLines->isChecked(), Cells, loaded, labels);
 }
 
 void TFerloMainForm::TBPrintClick() {

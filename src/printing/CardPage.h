@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/Card.h"
+
 #include <QFont>
 #include <QList>
 #include <QStringList>
@@ -18,5 +20,11 @@ struct CardPage {
     QStringList LabelTexts;    // per cell: the on-screen label's text ("" for none)
     QFont LabelFont;           // face and style (bold, italic, underline, strike-out) of the labels
 };
+
+// The page of a card: the card's count, orientation and label switch, the cut-line switch, and
+// per cell the picture's path, whether it loaded and its label word in its case (missing entries
+// count as not loaded and unlabelled). Labels print in bold Arial.
+CardPage makeCardPage(const TCard& card, bool cutLinesOn, const TCellArray& cells,
+                      const QList<bool>& pictureLoaded, const QStringList& labelWords);
 
 } // namespace ferlo

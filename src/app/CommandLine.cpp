@@ -1,14 +1,15 @@
-#include "printing/CommandLine.h"
-#include "layout/Card.h"
+#include "app/CommandLine.h"
 
+#include "layout/Card.h"
 #include "platform/Errors.h"
+#include "platform/NativePath.h"
 #include "platform/Paths.h"
 #include "platform/PictureDecoder.h"
 #include "printing/CardPage.h"
 #include "printing/PdfExport.h"
-#include "printing/PrinterCells.h"
 
-#include <QFont>
+#include <QCommandLineParser>
+#include <QHash>
 #include <QPageSize>
 
 #include <cstdio>
@@ -41,11 +42,17 @@ const char* const usageText =
     "  --print-as-original    draw pictures as decoded\n"
     "                         (default: the stored print option)\n"
     "  --help                 show this text\n"
+    "  --version              show the program's name and version (ferlo VERSION)\n"
     "  --                     what follows are pictures, even if they begin with '-'\n"
     "\n"
     "The label word of a picture is its file name without folder, extension and trailing\n"
     "digits. Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a\n"
     "picture could not be loaded or the PDF could not be written.\n";
+
+const QStringList valueOptions{"print-to", "per-page", "page-size", "resolution"};
+const QStringList switchOptions{"help",         "version",      "portrait",
+                                "landscape",    "labels-off",   "lowercase",
+                                "cutlines-off", "print-as-dib", "print-as-original"};
 
 // A bad command line; the message is the one line printed after "ferlo: ".
 struct UsageError {
@@ -64,6 +71,7 @@ struct ExportRequest {
     std::optional<bool> printAsDib; // empty: the stored option
     QStringList pictures;
     bool help = false;
+    bool version = false;
 };
 
 void printLine(FILE* stream, const QString& text) {
@@ -72,110 +80,113 @@ void printLine(FILE* stream, const QString& text) {
     std::fflush(stream);
 }
 
-ExportRequest parseArguments(const QStringList& arguments) {
-    ExportRequest request;
-    bool sawOutput = false;
-    bool onlyPictures = false;
+// The parser says what is wrong but not where. Reading the arguments as it does, the first one it
+// could not take gives the fault and its place.
+struct SyntaxFault {
+    qsizetype at;
+    QString message;
+};
+SyntaxFault syntaxFault(const QStringList& arguments) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString argument = arguments.at(i);
-        if (onlyPictures || !argument.startsWith(QLatin1Char('-')) ||
-            argument == QLatin1String("-")) {
-            request.pictures << argument;
+        const QString& argument = arguments.at(i);
+        if (argument == QLatin1String("--"))
+            break;
+        if (!argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-"))
             continue;
-        }
-        if (argument == QLatin1String("--")) {
-            onlyPictures = true;
-            continue;
-        }
-        QString name = argument;
-        std::optional<QString> inlineValue;
         const qsizetype equals = argument.indexOf(QLatin1Char('='));
-        if (argument.startsWith(QLatin1String("--")) && equals > 2) {
-            name = argument.left(equals);
-            inlineValue = argument.mid(equals + 1);
-        }
-        auto value = [&]() -> QString {
-            if (inlineValue)
-                return *inlineValue;
-            if (i + 1 >= arguments.size())
-                throw UsageError{QStringLiteral("the option %1 needs a value").arg(name)};
-            return arguments.at(++i);
-        };
-        auto noValue = [&] {
-            if (inlineValue)
-                throw UsageError{QStringLiteral("the option %1 takes no value").arg(name)};
-        };
-
-        if (name == QLatin1String("--help")) {
-            noValue();
-            request.help = true;
-        } else if (name == QLatin1String("--print-to")) {
-            request.output = value();
-            if (request.output.isEmpty())
-                throw UsageError{QStringLiteral("the option --print-to needs a file name")};
-            sawOutput = true;
-        } else if (name == QLatin1String("--per-page")) {
-            const QString text = value();
-            bool ok = false;
-            const int count = text.toInt(&ok);
-            if (!ok || !IsValidPicturesPerPage(count))
-                throw UsageError{QStringLiteral("bad number of pictures per page \"%1\": "
-                                                "use 1, 2, 4, 6 or 8")
-                                     .arg(text)};
-            request.perPage = count;
-        } else if (name == QLatin1String("--portrait")) {
-            noValue();
-            request.portrait = true;
-        } else if (name == QLatin1String("--landscape")) {
-            noValue();
-            request.portrait = false;
-        } else if (name == QLatin1String("--labels-off")) {
-            noValue();
-            request.labelsOn = false;
-        } else if (name == QLatin1String("--lowercase")) {
-            noValue();
-            request.upperCase = false;
-        } else if (name == QLatin1String("--cutlines-off")) {
-            noValue();
-            request.cutLinesOn = false;
-        } else if (name == QLatin1String("--page-size")) {
-            const QString text = value();
-            const QString key = text.toLower();
-            if (key == QLatin1String("a4"))
-                request.pageSize = QPageSize(QPageSize::A4);
-            else if (key == QLatin1String("letter"))
-                request.pageSize = QPageSize(QPageSize::Letter);
-            else if (key == QLatin1String("a5"))
-                request.pageSize = QPageSize(QPageSize::A5);
-            else if (key == QLatin1String("legal"))
-                request.pageSize = QPageSize(QPageSize::Legal);
-            else
-                throw UsageError{
-                    QStringLiteral("bad page size \"%1\": use A4, Letter, A5 or Legal").arg(text)};
-        } else if (name == QLatin1String("--resolution")) {
-            const QString text = value();
-            bool ok = false;
-            const int dpi = text.toInt(&ok);
-            // Pictures are handed to the PDF at the device pixels of their rectangles; beyond
-            // 1200 dpi a single picture would need gigabytes.
-            if (!ok || dpi < 72 || dpi > 1200)
-                throw UsageError{
-                    QStringLiteral("bad resolution \"%1\": use 72 to 1200 dots per inch")
-                        .arg(text)};
-            request.resolution = dpi;
-        } else if (name == QLatin1String("--print-as-dib")) {
-            noValue();
-            request.printAsDib = true;
-        } else if (name == QLatin1String("--print-as-original")) {
-            noValue();
-            request.printAsDib = false;
-        } else {
-            throw UsageError{QStringLiteral("unknown option %1 (see ferlo --help)").arg(argument)};
+        const QString name = argument.startsWith(QLatin1String("--"))
+                                 ? argument.mid(2, equals < 0 ? -1 : equals - 2)
+                                 : QString();
+        if (valueOptions.contains(name)) {
+            if (equals < 0 && i + 1 == arguments.size())
+                return {i, QStringLiteral("the option --%1 needs a value").arg(name)};
+            if (equals < 0)
+                ++i;
+        } else if (!switchOptions.contains(name)) {
+            return {i, QStringLiteral("unknown option %1 (see ferlo --help)").arg(argument)};
+        } else if (equals >= 0) {
+            return {i, QStringLiteral("the option --%1 takes no value").arg(name)};
         }
     }
-    if (request.help)
+    return {arguments.size(), {}};
+}
+
+QPageSize pageSizeNamed(const QString& text) {
+    const QString key = text.toLower();
+    if (key == QLatin1String("a4"))
+        return QPageSize(QPageSize::A4);
+    if (key == QLatin1String("letter"))
+        return QPageSize(QPageSize::Letter);
+    if (key == QLatin1String("a5"))
+        return QPageSize(QPageSize::A5);
+    if (key == QLatin1String("legal"))
+        return QPageSize(QPageSize::Legal);
+    throw UsageError{QStringLiteral("bad page size \"%1\": use A4, Letter, A5 or Legal").arg(text)};
+}
+
+// Options apply in the order given, so the last of two wins and the first bad value stops.
+void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
+    QHash<QString, qsizetype> taken;
+    for (const QString& name : parser.optionNames()) {
+        const QString value = parser.values(name).value(taken[name]++);
+        bool ok = false;
+        if (name == QLatin1String("help")) {
+            request.help = true;
+        } else if (name == QLatin1String("version")) {
+            request.version = true;
+        } else if (name == QLatin1String("print-to")) {
+            if (value.isEmpty())
+                throw UsageError{QStringLiteral("the option --print-to needs a file name")};
+            request.output = value;
+        } else if (name == QLatin1String("per-page")) {
+            request.perPage = value.toInt(&ok);
+            if (!ok || !IsValidPicturesPerPage(request.perPage))
+                throw UsageError{QStringLiteral("bad number of pictures per page \"%1\": "
+                                                "use 1, 2, 4, 6 or 8")
+                                     .arg(value)};
+        } else if (name == QLatin1String("portrait") || name == QLatin1String("landscape")) {
+            request.portrait = name == QLatin1String("portrait");
+        } else if (name == QLatin1String("labels-off")) {
+            request.labelsOn = false;
+        } else if (name == QLatin1String("lowercase")) {
+            request.upperCase = false;
+        } else if (name == QLatin1String("cutlines-off")) {
+            request.cutLinesOn = false;
+        } else if (name == QLatin1String("page-size")) {
+            request.pageSize = pageSizeNamed(value);
+        } else if (name == QLatin1String("resolution")) {
+            request.resolution = value.toInt(&ok);
+            // Pictures are handed to the PDF at the device pixels of their rectangles; beyond
+            // 1200 dpi a single picture would need gigabytes.
+            if (!ok || request.resolution < 72 || request.resolution > 1200)
+                throw UsageError{
+                    QStringLiteral("bad resolution \"%1\": use 72 to 1200 dots per inch")
+                        .arg(value)};
+        } else {
+            request.printAsDib = name == QLatin1String("print-as-dib");
+        }
+    }
+}
+
+ExportRequest parseArguments(const QStringList& arguments) {
+    QCommandLineParser parser;
+    for (const QString& name : valueOptions)
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
+    for (const QString& name : switchOptions)
+        parser.addOption(QCommandLineOption(name));
+    ExportRequest request;
+    if (!parser.parse(arguments)) {
+        // A bad value given before the fault is the first thing wrong.
+        const SyntaxFault fault = syntaxFault(arguments);
+        parser.parse(arguments.mid(0, fault.at));
+        applyOptions(parser, request);
+        throw UsageError{fault.message.isEmpty() ? parser.errorText() : fault.message};
+    }
+    applyOptions(parser, request);
+    request.pictures = parser.positionalArguments();
+    if (request.help || request.version)
         return request;
-    if (!sawOutput)
+    if (request.output.isEmpty())
         throw UsageError{QStringLiteral("no output file: give --print-to OUT.pdf")};
     if (request.pictures.isEmpty())
         throw UsageError{QStringLiteral("no pictures to print")};
@@ -196,26 +207,23 @@ void checkPictures(const QStringList& pictures) {
     }
 }
 
+// The pictures fill the cards in the order given, each card one page.
 QList<CardPage> makePages(const ExportRequest& request) {
-    QFont labelFont(QStringLiteral("Arial"));
-    labelFont.setBold(true);
+    TCard card;
+    card.PicturesPerPage = request.perPage;
+    card.Portrait = request.portrait;
+    card.LabelsOn = request.labelsOn;
     QList<CardPage> pages;
     for (qsizetype first = 0; first < request.pictures.size(); first += request.perPage) {
-        CardPage page;
-        page.PicturesPerPage = request.perPage;
-        page.Portrait = request.portrait;
-        page.CutLinesOn = request.cutLinesOn;
-        page.LabelsOn = request.labelsOn;
-        page.LabelFont = labelFont;
-        for (int cell = 0; cell < request.perPage; ++cell) {
-            const QString picture = request.pictures.value(first + cell);
-            page.FileNames << picture;
-            page.PictureLoaded << !picture.isEmpty();
-            page.LabelTexts << (picture.isEmpty()
-                                    ? QString()
-                                    : labelInCase(MakeLabelText(picture), request.upperCase));
+        TCellArray cells(size_t(request.perPage));
+        QList<bool> loaded;
+        QStringList labels;
+        for (const QString& picture : request.pictures.mid(first, request.perPage)) {
+            cells[size_t(loaded.size())].FileName = encodePath(picture).toStdString();
+            loaded << true;
+            labels << labelInCase(MakeLabelText(picture), request.upperCase);
         }
-        pages << page;
+        pages << makeCardPage(card, request.cutLinesOn, cells, loaded, labels);
     }
     return pages;
 }
@@ -233,7 +241,8 @@ bool isCommandLineExport(int argc, char** argv) {
         if (std::strcmp(argv[i], "--") == 0)
             break;
         if (std::strcmp(argv[i], "--print-to") == 0 ||
-            std::strncmp(argv[i], "--print-to=", 11) == 0 || std::strcmp(argv[i], "--help") == 0)
+            std::strncmp(argv[i], "--print-to=", 11) == 0 || std::strcmp(argv[i], "--help") == 0 ||
+            std::strcmp(argv[i], "--version") == 0)
             return true;
     }
     return false;
@@ -249,6 +258,11 @@ int runCommandLineExport(const QStringList& arguments) {
     }
     if (request.help) {
         std::fputs(usageText, stdout);
+        std::fflush(stdout);
+        return 0;
+    }
+    if (request.version) {
+        std::fputs("ferlo " FERLO_VERSION "\n", stdout);
         std::fflush(stdout);
         return 0;
     }

@@ -1,7 +1,7 @@
 // The command-line export, run in-process as the program entry runs it.
-#include "support_printing.h"
+#include "printing/support_printing.h"
 
-#include "printing/CommandLine.h"
+#include "app/CommandLine.h"
 #include "printing/PrinterCells.h"
 #include "support/TestSupport.h"
 
@@ -111,6 +111,8 @@ private slots:
         QTest::newRow("exactly one page full") << QStringList{} << 4 << 1 << "842 x 595";
         QTest::newRow("8 per page") << QStringList{"--per-page", "8"} << 5 << 1 << "842 x 595";
         QTest::newRow("1 per page") << QStringList{"--per-page=1"} << 5 << 5 << "842 x 595";
+        QTest::newRow("last count wins")
+            << QStringList{"--per-page", "1", "--per-page", "8"} << 5 << 1 << "842 x 595";
         QTest::newRow("6 per page portrait")
             << QStringList{"--per-page", "6", "--portrait"} << 5 << 1 << "595 x 842";
         QTest::newRow("last orientation wins")
@@ -193,6 +195,14 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::newRow("unknown option") << QStringList{"--print-to", "%OUT", "--bogus", "%PIC"} << 2
                                         << "ferlo: unknown option --bogus";
+        QTest::newRow("unknown single-dash option")
+            << QStringList{"--print-to", "%OUT", "-x", "%PIC"} << 2 << "ferlo: unknown option -x";
+        QTest::newRow("unknown option with a value")
+            << QStringList{"--print-to", "%OUT", "--bogus=1", "%PIC"} << 2
+            << "ferlo: unknown option --bogus=1";
+        QTest::newRow("bad value before an unknown option")
+            << QStringList{"--print-to", "%OUT", "--per-page", "3", "--bogus", "%PIC"} << 2
+            << "ferlo: bad number of pictures per page \"3\"";
         QTest::newRow("value for a switch")
             << QStringList{"--print-to", "%OUT", "--portrait=yes", "%PIC"} << 2
             << "ferlo: the option --portrait takes no value";

@@ -4,8 +4,8 @@
 
 namespace ferlo {
 
-// True when --print-to or --help is among the arguments: the program then exports a PDF (or
-// prints its usage) without opening a window.
+// True when --print-to, --help or --version is among the arguments: the program then exports a
+// PDF (or prints its usage or version) without opening a window.
 bool isCommandLineExport(int argc, char** argv);
 
 // Runs the command-line export; needs a QApplication (the offscreen platform will do).

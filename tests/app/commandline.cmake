@@ -1,0 +1,6 @@
+# The command-line test reads the PDFs it writes with the printing tests' helpers.
+target_sources(app_tst_commandline PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../printing/support_printing.cpp)
+# --version answers without a display: the built program, with no platform and no display set.
+add_test(NAME app.version COMMAND sh -c
+  "out=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \"$0\" --version) && test \"$out\" = \"ferlo ${PROJECT_VERSION}\""
+  $<TARGET_FILE:ferlo>)
