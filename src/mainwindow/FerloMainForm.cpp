@@ -128,6 +128,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     // The measuring label lies behind the card base, created first so that the base covers it.
     TestLabel = new QLabel(ClientArea);
     TestLabel->setObjectName(QStringLiteral("TestLabel"));
+    TestLabel->setTextFormat(Qt::PlainText);
     TestLabel->move(187, 40);
     TestLabel->hide();
     createToolBar();
@@ -291,6 +292,7 @@ void TFerloMainForm::createBrowser() {
 
     LABSelect = new QLabel(selectCaption(1), Panel2);
     LABSelect->setObjectName(QStringLiteral("LABSelect"));
+    LABSelect->setTextFormat(Qt::PlainText);
     LABSelect->setFont(boldFont(QStringLiteral("MS Sans Serif"), 13));
     LABSelect->move(6, 8);
     LABSelect->setMinimumWidth(kBrowserWidth - 12);
@@ -364,7 +366,7 @@ void TFerloMainForm::layoutClientArea(QSize client) {
     stack(Bevel2, 4);
     stack(Panel5, qMax(0, middle - top));
     DirectoryListBox1->setGeometry(Panel4->rect());
-    FileListBox1->setGeometry(Panel5->rect());
+    FileListBox1->placeIn(Panel5->rect());
 }
 
 bool TFerloMainForm::browseTo(const QString& directory) {
@@ -411,6 +413,9 @@ void TFerloMainForm::FormCreate() {
         CellImages[i] = image;
         auto* label = new QLabel(PACard);
         label->setObjectName(QStringLiteral("CellLabel%1").arg(i));
+        // A label word is shown as it is written, never read as markup, so it is drawn as wide
+        // as it was measured.
+        label->setTextFormat(Qt::PlainText);
         label->hide();
         CellLabels[i] = label;
     }

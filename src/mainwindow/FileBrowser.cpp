@@ -3,11 +3,13 @@
 #include "platform/NativePath.h"
 #include "platform/Paths.h"
 
+#include <QCollator>
 #include <QDir>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSet>
 #include <QStorageInfo>
+#include <QStyledItemDelegate>
 
 namespace ferlo {
 
@@ -23,7 +25,44 @@ bool isPseudoFileSystem(const QByteArray& type) {
     return pseudo.contains(type);
 }
 
+// Rows of a fixed height, whatever the font and icons would ask for.
+class FixedHeightDelegate : public QStyledItemDelegate {
+public:
+    FixedHeightDelegate(int height, QObject* parent)
+        : QStyledItemDelegate(parent)
+        , m_height(height) {}
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QSize(QStyledItemDelegate::sizeHint(option, index).width(), m_height);
+    }
+
+private:
+    int m_height;
+};
+
+// The file manager's order: letter case ignored, by the rules of the user's language, numbers
+// by value (dog2 before dog10). The C locale has no rules of a language and would sort by code
+// point (zebra before Ärger, dog10 before dog2), so it borrows the rules of American English,
+// which are Unicode's default order.
+QCollator fileNameCollator() {
+    QLocale locale;
+    if (locale.language() == QLocale::C)
+        locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    return collator;
+}
+
 } // namespace
+
+void sortFileNames(QStringList& names) {
+    const QCollator collator = fileNameCollator();
+    std::stable_sort(names.begin(), names.end(), [&collator](const QString& a, const QString& b) {
+        const int order = collator.compare(a, b);
+        // Names the collator takes for equal (a.jpg, A.jpg) keep one fixed order.
+        return order != 0 ? order < 0 : a < b;
+    });
+}
 
 QStringList browsableRoots() {
     QStringList roots{QStringLiteral("/")};
@@ -50,6 +89,7 @@ QStringList pictureFilesIn(const QString& directory) {
             }
         }
     }
+    sortFileNames(pictures);
     return pictures;
 }
 
@@ -77,6 +117,7 @@ DirectoryListBox::DirectoryListBox(QWidget* parent)
     : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
+    setItemDelegate(new FixedHeightDelegate(kItemHeight, this));
     connect(this, &QListWidget::itemClicked, this, &DirectoryListBox::choose);
     connect(this, &QListWidget::itemActivated, this, &DirectoryListBox::choose);
 }
@@ -126,7 +167,9 @@ bool DirectoryListBox::setDirectory(const QString& requested) {
         ++depth;
     }
     setCurrentRow(count() - 1);
-    for (const QString& child : listDirectory(directory, EntryKind::Directory)) {
+    QStringList children = listDirectory(directory, EntryKind::Directory);
+    sortFileNames(children);
+    for (const QString& child : children) {
         auto* item =
             new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + displayName(child), this);
         item->setData(Qt::UserRole, joinPath(directory, child));
@@ -140,6 +183,16 @@ FileListBox::FileListBox(QWidget* parent)
     : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::MultiSelection);
     setUniformItemSizes(true);
+    setItemDelegate(new FixedHeightDelegate(kItemHeight, this));
+    // No horizontal scroll bar: it would cover the last line. A long name ends in "...".
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void FileListBox::placeIn(const QRect& area) {
+    // Whole lines only: the list is as high as the most lines that fit the area.
+    const int frames = 2 * frameWidth();
+    const int lines = qMax(1, (area.height() - frames) / kItemHeight);
+    setGeometry(area.x(), area.y(), area.width(), lines * kItemHeight + frames);
 }
 
 void FileListBox::setDirectory(const QString& directory) {

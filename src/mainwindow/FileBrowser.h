@@ -11,8 +11,12 @@ namespace ferlo {
 QStringList browsableRoots();
 
 // The picture files of a directory: plain, not hidden, matching *.jpg, *.jpeg and *.bmp in any
-// letter case, sorted by name ignoring case.
+// letter case, in the order of sortFileNames.
 QStringList pictureFilesIn(const QString& directory);
+
+// Sorts names as the desktop's file manager does: letter case ignored, by the rules of the
+// user's language (the C locale takes Unicode's default order), numbers by value.
+void sortFileNames(QStringList& names);
 
 // The drive box: lists the roots; choosing one changes the directory list to it.
 class DriveComboBox : public QComboBox {
@@ -32,6 +36,8 @@ signals:
 class DirectoryListBox : public QListWidget {
     Q_OBJECT
 public:
+    static constexpr int kItemHeight = 16;
+
     explicit DirectoryListBox(QWidget* parent = nullptr);
 
     // The shown directory, without a final separator except at the root.
@@ -60,7 +66,12 @@ private:
 class FileListBox : public QListWidget {
     Q_OBJECT
 public:
+    static constexpr int kItemHeight = 13;
+
     explicit FileListBox(QWidget* parent = nullptr);
+
+    // Takes the top of the area, as high as a whole number of lines allows.
+    void placeIn(const QRect& area);
 
     // Reads the directory anew.
     void setDirectory(const QString& directory);

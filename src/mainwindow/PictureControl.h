@@ -6,7 +6,9 @@
 namespace ferlo {
 
 // A picture control of the card: paints its picture stretched to its own rectangle and reports
-// every mouse press, with its button, the second press of a double click included.
+// every mouse press, with its button, the second press of a double click included. A control
+// without a picture takes no press and shows no hint: it lets them through to what lies under it.
+// The hint (toolTip) is shown as plain text.
 class PictureControl : public QWidget {
     Q_OBJECT
 public:
@@ -17,10 +19,14 @@ public:
     bool hasPicture() const { return !m_picture.isNull(); }
     const QImage& picture() const { return m_picture; }
 
+    // The markup that shows a text as it is in a tool tip.
+    static QString plainTip(const QString& text);
+
 signals:
     void mouseDown(ferlo::PictureControl* sender, Qt::MouseButton button);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

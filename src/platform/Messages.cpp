@@ -26,18 +26,13 @@ void showMessage(QWidget* parent, MessageKind kind, const QString& text) {
         currentSink()(kind, text);
         return;
     }
-    const QString title = QStringLiteral("Ferlo");
-    switch (kind) {
-    case MessageKind::Error:
-        QMessageBox::critical(parent, title, text);
-        break;
-    case MessageKind::Warning:
-        QMessageBox::warning(parent, title, text);
-        break;
-    case MessageKind::Information:
-        QMessageBox::information(parent, title, text);
-        break;
-    }
+    // Messages name files, and a file name is no markup: "<b>x.jpg" reads as it is written.
+    QMessageBox box(kind == MessageKind::Error     ? QMessageBox::Critical
+                    : kind == MessageKind::Warning ? QMessageBox::Warning
+                                                   : QMessageBox::Information,
+                    QStringLiteral("Ferlo"), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 void runGuarded(QWidget* parent, const std::function<void()>& handler) {

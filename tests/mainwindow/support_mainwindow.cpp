@@ -4,7 +4,9 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 
@@ -69,6 +71,27 @@ QStringList cellFiles(const TFerloMainForm& form) {
     for (const TCell& cell : form.Cells)
         files << QString::fromStdString(cell.FileName);
     return files;
+}
+
+QString shownText(const QLabel* label) {
+    const bool rich = label->textFormat() == Qt::RichText ||
+                      (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    if (!rich)
+        return label->text();
+    QTextDocument document;
+    document.setHtml(label->text());
+    return document.toPlainText();
+}
+
+QRect inkBox(const QImage& image) {
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (qGray(image.pixel(x, y)) < 128)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
 }
 
 } // namespace ferlo::test

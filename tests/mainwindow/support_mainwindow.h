@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+class QLabel;
+
 namespace ferlo::test {
 
 // A folder of real pictures for the main window's tests.
@@ -32,5 +34,10 @@ QStringList selectedFiles(const TFerloMainForm& form);
 bool eventLoopQuitsWithin(int milliseconds);
 // The file names of the cells (full paths, "" for a free cell).
 QStringList cellFiles(const TFerloMainForm& form);
+// The text a reader sees in a label: its text, or what its markup renders when it takes it as
+// rich text.
+QString shownText(const QLabel* label);
+// The bounding box of the dark pixels of an image.
+QRect inkBox(const QImage& image);
 
 } // namespace ferlo::test

@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace ferlo;
@@ -311,6 +312,48 @@ private slots:
         m_form->PBToggleLabels->click();
         QVERIFY(m_form->CellLabels[0]->isHidden());
         QVERIFY(m_form->CellLabels[1]->isVisible());
+    }
+
+    // A file name is no markup: its label word and its hint read as the name is written, and the
+    // label is drawn on one line as wide as it was measured for fitting.
+    void markupInNamesIsShownAsWritten_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("word");
+        QTest::newRow("line break") << "x<br>y1.jpg"
+                                    << "X<BR>Y";
+        QTest::newRow("bold") << "<b>bold.jpg"
+                              << "<B>BOLD";
+        QTest::newRow("entity") << "&lt;i&gt;.jpg"
+                                << "&LT;I&GT;";
+    }
+    void markupInNamesIsShownAsWritten() {
+        QFETCH(QString, name);
+        QFETCH(QString, word);
+        const QString file = m_folder->addJpeg(name);
+        QVERIFY(m_form->browseTo(m_folder->path()));
+        place(name);
+        QLabel* label = m_form->CellLabels[0];
+        QCOMPARE(shownText(label), word);
+        const QRect ink = inkBox(m_form->PACard->grab(label->geometry()).toImage());
+        const QFontMetrics metrics(label->font(), label);
+        QVERIFY2(ink.height() <= metrics.height(), "the label is drawn on more than one line");
+        QVERIFY2(qAbs(ink.width() - metrics.horizontalAdvance(word)) <= 4,
+                 qPrintable(QStringLiteral("drawn %1 pixels wide, measured %2")
+                                .arg(ink.width())
+                                .arg(metrics.horizontalAdvance(word))));
+
+        // Hovering over the picture shows its path as written.
+        PictureControl* picture = m_form->CellImages[0];
+        QHelpEvent hover(QEvent::ToolTip, QPoint(3, 3), picture->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(picture, &hover);
+        QLabel* tip = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == QLatin1String("qtooltip_label") && widget->isVisible())
+                tip = qobject_cast<QLabel*>(widget);
+        }
+        QVERIFY2(tip, "no hint is shown");
+        QCOMPARE(shownText(tip), file);
+        QToolTip::hideText();
     }
 
     void clearEmptiesTheCardAndKeepsTheLayout() {

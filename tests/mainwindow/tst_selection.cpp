@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QtTest>
 
 using namespace ferlo;
@@ -61,6 +62,47 @@ private slots:
         QCOMPARE(items, (QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "Photo.JPG",
                                      "scan.jpeg", "Zebra.BMP"}));
         QVERIFY(selectedFiles(form()).isEmpty());
+    }
+
+    // Both lists sort as the desktop's file manager does: letter case ignored, by the rules of
+    // the user's language, numbers by value. The test run's own C locale takes Unicode's order.
+    void listsSortAsTheFileManagerDoes_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QStringList>("files");
+        QTest::addColumn<QStringList>("folders");
+        const QStringList files{"a.jpg", "Apple.jpg", "Ärger.jpg", "b.jpg", "c.jpg",
+                                "d.jpg", "dog2.jpg",  "dog10.jpg", "e.jpg", "zebra.jpg"};
+        const QStringList folders{"Ärmel", "box2", "box10", "Zoo"};
+        QTest::newRow("C") << QString() << files << folders;
+        QTest::newRow("German") << "de_DE" << files << folders;
+        QStringList swedishFiles = files;
+        swedishFiles.move(2, files.size() - 1);
+        QTest::newRow("Swedish: Ä after Z")
+            << "sv_SE" << swedishFiles << QStringList{"box2", "box10", "Zoo", "Ärmel"};
+    }
+    void listsSortAsTheFileManagerDoes() {
+        QFETCH(QString, locale);
+        QFETCH(QStringList, files);
+        QFETCH(QStringList, folders);
+        const QLocale before;
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        if (!locale.isEmpty())
+            QLocale::setDefault(QLocale(locale));
+        for (const QString name : {"Apple.jpg", "Ärger.jpg", "dog10.jpg", "dog2.jpg", "zebra.jpg"})
+            writeFile(path(name), "");
+        for (const QString name : {"Zoo", "box10", "Ärmel", "box2"})
+            m_folder->addSubfolder(name);
+        QVERIFY(form().browseTo(m_folder->path()));
+        QStringList items;
+        for (int i = 0; i < form().FileListBox1->count(); ++i)
+            items << form().FileListBox1->item(i)->text();
+        QCOMPARE(items, files);
+        // The folder list: the path down to the shown folder, then its subfolders.
+        QListWidget* tree = form().DirectoryListBox1;
+        QStringList children;
+        for (int i = tree->currentRow() + 1; i < tree->count(); ++i)
+            children << tree->item(i)->text().trimmed();
+        QCOMPARE(children, folders);
     }
 
     void selectionOutcomes_data() {
@@ -182,6 +224,55 @@ private slots:
         press(0, Qt::MiddleButton);
         QCOMPARE(form().Card.PictureCount, 3);
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "c.jpg", "e.jpg"}));
+    }
+
+    // Free picture controls lie on the card where the start or an earlier layout put them, over
+    // the pictures; they take no press and show no hint, so every point of a picture reaches it.
+    void pressesAndHintsReachThePictureUnderFreeControls_data() {
+        QTest::addColumn<bool>("afterEightPerPage");
+        QTest::newRow("4 per page") << false;
+        QTest::newRow("8 per page, then 1") << true;
+    }
+    void pressesAndHintsReachThePictureUnderFreeControls() {
+        QFETCH(bool, afterEightPerPage);
+        m_folder->addJpeg("cat1.jpg");
+        for (const QString name : {"f.jpg", "g.jpg", "h.jpg"})
+            m_folder->addJpeg(name, 320, 240);
+        QVERIFY(form().browseTo(m_folder->path()));
+        if (afterEightPerPage) {
+            form().TB8PerPage->trigger();
+            for (const QString name :
+                 {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "f.jpg", "g.jpg", "h.jpg"})
+                click(name);
+            QCOMPARE(form().Card.PictureCount, 8);
+            form().TB1PerPage->trigger();
+        }
+        click("cat1.jpg");
+        PictureControl* picture = form().CellImages[0];
+        QVERIFY(picture->hasPicture());
+        // What a press or the mouse resting at a point of the window reaches.
+        const auto under = [this, picture](QPoint at) {
+            return form().childAt(picture->mapTo(&form(), at));
+        };
+        for (int y = 0; y < picture->height(); y += 5) {
+            for (int x = 0; x < picture->width(); x += 5) {
+                QWidget* reached = under(QPoint(x, y));
+                QVERIFY2(reached == picture,
+                         qPrintable(QStringLiteral("%1,%2 of the picture reaches %3 (hint %4)")
+                                        .arg(x)
+                                        .arg(y)
+                                        .arg(reached ? reached->objectName() : "nothing")
+                                        .arg(reached ? reached->toolTip() : QString())));
+            }
+        }
+        QCOMPARE(picture->toolTip(), path("cat1.jpg"));
+        // A right press near its top-left corner, through the window, takes the picture off.
+        QTest::mouseClick(form().windowHandle(), Qt::RightButton, Qt::NoModifier,
+                          picture->mapTo(&form(), QPoint(3, 3)));
+        QCOMPARE(form().Card.PictureCount, 0);
+        QVERIFY(selectedFiles(form()).isEmpty());
+        QVERIFY(!picture->hasPicture());
+        QVERIFY(picture->toolTip().isEmpty());
     }
 
     void pressOnAControlBeyondTheCellsChangesNothing() {

@@ -1,4 +1,5 @@
 #include "mainwindow/FerloMainForm.h"
+#include "mainwindow/FileBrowser.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "support/TestSupport.h"
@@ -7,6 +8,7 @@
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
@@ -65,6 +67,29 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.PACard->geometry(), cardBefore);
+
+        // The browser's lists: folder rows 16 pixels high, file rows 13, and the file list
+        // shows whole lines only, as many as its panel holds.
+        ferlo::test::PictureFolder folder;
+        for (int i = 0; i < 80; ++i)
+            ferlo::test::writeFile(folder.file(QStringLiteral("p%1.jpg").arg(i)), "");
+        QVERIFY(form.browseTo(folder.path()));
+        QListWidget* folders = form.DirectoryListBox1;
+        QCOMPARE(folders->visualItemRect(folders->item(0)).height(), 16);
+        QListWidget* files = form.FileListBox1;
+        const QRect view = files->viewport()->rect();
+        int shown = 0;
+        for (int i = 0; i < files->count(); ++i) {
+            const QRect line = files->visualItemRect(files->item(i));
+            QCOMPARE(line.height(), 13);
+            if (line.intersects(view)) {
+                QVERIFY2(view.contains(line), qPrintable(QStringLiteral("line %1 is cut").arg(i)));
+                ++shown;
+            }
+        }
+        QVERIFY(shown >= 20);
+        QVERIFY(files->geometry().bottom() <= form.Panel5->rect().bottom());
+        QVERIFY(form.Panel5->height() - files->height() < 13);
     }
 
     void portraitCardIsCentredToo() {

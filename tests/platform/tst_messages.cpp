@@ -2,6 +2,11 @@
 #include "platform/Messages.h"
 #include "support/TestSupport.h"
 
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTextDocument>
+#include <QTimer>
 #include <QtTest>
 #include <new>
 #include <stdexcept>
@@ -50,6 +55,38 @@ private slots:
         runGuarded(nullptr, [&] { ++runs; });
         QCOMPARE(runs, 1);
         QVERIFY(recorder.texts().isEmpty());
+    }
+
+    // Messages name files, and a file name is no markup: the box reads as the text is written.
+    void boxShowsTheTextAsWritten_data() {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("line break") << "Cannot load the picture /p/x<br>y1.jpg: broken";
+        QTest::newRow("bold") << "<b>bold.jpg: not a picture";
+        QTest::newRow("entity") << "Cannot play /p/&lt;i&gt;.WAV: <b>x</b>";
+    }
+    void boxShowsTheTextAsWritten() {
+        QFETCH(QString, text);
+        QString shown;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            const bool rich =
+                label->textFormat() == Qt::RichText ||
+                (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+            QTextDocument document;
+            if (rich)
+                document.setHtml(label->text());
+            else
+                document.setPlainText(label->text());
+            shown = document.toPlainText();
+            box->accept();
+        });
+        poll.start(10);
+        showError(nullptr, text);
+        QCOMPARE(shown, text);
     }
 
     void recorderRestoresThePreviousSink() {
