@@ -7,13 +7,18 @@ namespace ferlo {
 
 FittedSize FitPictureToArea(int ownWidth, int ownHeight, int areaWidth, int areaHeight,
                             double areaAspect) {
+    // A side never fits to nothing: a very long, thin picture still shows (and takes presses) as
+    // a line one pixel thick.
+    const auto atLeastOne = [](int side) {
+        return side < 1 ? 1 : side;
+    };
     const double imageAspect = static_cast<double>(ownHeight) / static_cast<double>(ownWidth);
     if (imageAspect >= areaAspect) {
         const double scale = static_cast<double>(ownHeight) / areaHeight;
-        return {Round(ownWidth / scale), areaHeight};
+        return {atLeastOne(Round(ownWidth / scale)), atLeastOne(areaHeight)};
     }
     const double scale = static_cast<double>(ownWidth) / areaWidth;
-    return {areaWidth, Round(ownHeight / scale)};
+    return {atLeastOne(areaWidth), atLeastOne(Round(ownHeight / scale))};
 }
 
 CardPoint PicturePosition(const TCard& card, int cellLeft, int cellTop, FittedSize fitted) {

@@ -7,7 +7,8 @@ namespace ferlo {
 class TCard;
 
 // The size at which a picture is shown in a picture area: it keeps its proportions, touches
-// the area on two opposite sides and is enlarged when it is smaller than the area.
+// the area on two opposite sides and is enlarged when it is smaller than the area. Each side is
+// at least 1 pixel.
 struct FittedSize {
     int Width = 0;
     int Height = 0;

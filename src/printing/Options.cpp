@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 #include "platform/Registry.h"
 
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -16,6 +17,18 @@ namespace ferlo {
 namespace {
 const QString settingsKey = QStringLiteral("\\Software\\Ferlo");
 const QString printAsDibName = QStringLiteral("PrintAsDIB");
+
+// The dialog was laid out for 8-point "MS Sans Serif", as the About box was. Where that font is
+// missing, Arial (or its metric twin) keeps the captions about as wide as designed; the system's
+// wider sans-serif cuts "Print image as original format" off in its 169-pixel button.
+QFont dialogFont() {
+    static const bool designFontPresent =
+        QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"));
+    QFont font(designFontPresent ? QStringLiteral("MS Sans Serif") : QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(8);
+    return font;
+}
 } // namespace
 
 bool get_PrintAsDIB() {
@@ -53,6 +66,7 @@ TdlgOptions::TdlgOptions(QWidget* parent)
     // A dialog border: no resizing, no help button.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(313, 214);
+    setFont(dialogFont());
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));

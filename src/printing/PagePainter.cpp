@@ -132,9 +132,20 @@ void StretchBitmapAsDIB(QPainter& painter, const QRect& rect, const QImage& bitm
         painter.drawImage(rect, bitmap.convertToFormat(QImage::Format_RGB32));
 }
 
-int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int)>& measure) {
-    int size = qMax(1, bandHeight);
-    while (size > 1 && measure(size) > bandWidth)
+int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int)>& lineHeight,
+                      const std::function<int(int)>& textWidth) {
+    // The largest pixel size whose line is no higher than the band. Line heights grow with the
+    // pixel size but not one for one (they may skip a value), so search rather than count.
+    int size = 1;
+    int tooHigh = qMax(2, 2 * bandHeight + 1); // a line at twice the band's height never fits
+    while (tooHigh - size > 1) {
+        const int middle = size + (tooHigh - size) / 2;
+        if (lineHeight(middle) <= bandHeight)
+            size = middle;
+        else
+            tooHigh = middle;
+    }
+    while (size > 1 && textWidth(size) > bandWidth)
         --size;
     return size;
 }
@@ -221,10 +232,15 @@ void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPa
         const QString text = page.LabelTexts.value(i);
         if (text.isEmpty() || bh < 1 || bw < 1)
             continue; // an empty text draws nothing
-        const int pixelSize = FitLabelPixelSize(bh, bw, [&](int size) {
+        // The band's height is the height of the character cell (ascent + descent) in the
+        // printer's font, not the em size.
+        const auto metricsAt = [&](int size) {
             font.setPixelSize(size);
-            return QFontMetrics(font, painter.device()).horizontalAdvance(text);
-        });
+            return QFontMetrics(font, painter.device());
+        };
+        const int pixelSize = FitLabelPixelSize(
+            bh, bw, [&](int size) { return metricsAt(size).height(); },
+            [&](int size) { return metricsAt(size).horizontalAdvance(text); });
         font.setPixelSize(pixelSize);
         painter.setFont(font);
         const QFontMetrics metrics = painter.fontMetrics();

@@ -68,8 +68,10 @@ struct PreparedPage {
     std::vector<Picture> pictures;
 };
 
-// The pixel height at which a label is printed in a band: the band's height, one pixel less
-// while the text is wider than the band, never below 1. measure(pixelSize) is the text's width.
-int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int)>& measure);
+// The pixel size at which a label is printed in a band: the largest whose line height (ascent +
+// descent) is at most the band's height, then one less while the text is wider than the band,
+// never below 1. lineHeight(pixelSize) and textWidth(pixelSize) measure the font at a size.
+int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int)>& lineHeight,
+                      const std::function<int(int)>& textWidth);
 
 } // namespace ferlo

@@ -2,15 +2,10 @@
 
 #include "platform/Errors.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
-#include <QPrinter>
-#include <QTemporaryFile>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <QPdfWriter>
+#include <QSaveFile>
 
 namespace ferlo {
 
@@ -33,50 +28,45 @@ void writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
     if (!QFileInfo(folder).isDir())
         throw writeError(path, QStringLiteral("the folder %1 does not exist.").arg(folder));
 
-    QTemporaryFile partial(folder + QStringLiteral("/.") + target.fileName() +
-                           QStringLiteral(".XXXXXX.part"));
-    if (!partial.open())
-        throw writeError(path, partial.errorString());
-    partial.close();
+    // The document goes to a temporary file that has no name until commit() links it in as the
+    // target, replacing an old one in one step (on Linux an O_TMPFILE file in the target's
+    // folder). A failure, or the program being killed, leaves the folder as it was.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw writeError(path, file.errorString());
 
     {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(partial.fileName());
-        printer.setResolution(resolution);
-        printer.setPageSize(pageSize);
-        printer.setPageOrientation(pages.first().Portrait ? QPageLayout::Portrait
-                                                          : QPageLayout::Landscape);
-        printer.setFullPage(false);
-        printer.setDocName(QStringLiteral("Ferlo"));
-        printer.setCreator(QStringLiteral("Ferlo"));
+        QPdfWriter writer(&file);
+        writer.setResolution(resolution);
+        // Qt's default PDF margins, 10 points, the same as a PDF printer's.
+        writer.setPageSize(pageSize);
+        writer.setPageOrientation(pages.first().Portrait ? QPageLayout::Portrait
+                                                         : QPageLayout::Landscape);
+        writer.setTitle(QStringLiteral("Ferlo"));
+        writer.setCreator(QStringLiteral("Ferlo"));
 
         QPainter painter;
-        if (!painter.begin(&printer))
-            throw writeError(
-                path, QStringLiteral("the PDF writer could not open %1.").arg(partial.fileName()));
+        if (!painter.begin(&writer))
+            throw writeError(path, QStringLiteral("the PDF writer could not start the document."));
         try {
             for (qsizetype i = 0; i < pages.size(); ++i) {
-                if (i > 0 && !printer.newPage())
+                if (i > 0 && !writer.newPage())
                     throw writeError(path, QStringLiteral("could not start page %1.").arg(i + 1));
-                paintCardPage(painter, QSize(printer.width(), printer.height()), pages.at(i),
+                paintCardPage(painter, QSize(writer.width(), writer.height()), pages.at(i),
                               options);
             }
         } catch (...) {
             painter.end();
-            throw; // the partial file is removed with `partial`
+            throw; // `file` is discarded uncommitted
         }
-        if (!painter.end() || printer.printerState() == QPrinter::Error)
+        if (!painter.end())
             throw writeError(path, QStringLiteral("the PDF writer failed."));
     }
 
-    QFile::setPermissions(partial.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                  QFileDevice::ReadGroup | QFileDevice::ReadOther);
-    // rename() replaces an existing file in one step.
-    if (std::rename(QFile::encodeName(partial.fileName()).constData(),
-                    QFile::encodeName(path).constData()) != 0)
-        throw writeError(path, QString::fromLocal8Bit(std::strerror(errno)));
-    partial.setAutoRemove(false);
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    if (!file.commit())
+        throw writeError(path, file.errorString());
 }
 
 } // namespace ferlo

@@ -11,8 +11,9 @@ namespace ferlo {
 
 // Writes the pages as one PDF document, each page painted as one Print would paint it, on paper
 // of the given size at the given resolution in the pages' orientation. The document is written
-// to a temporary file beside `path` and renamed over it only when complete, so a failure never
-// leaves a partial or damaged PDF behind. Throws ferlo::Error naming the file and the cause.
+// to an unnamed temporary file (QSaveFile) that replaces `path` only when complete, so neither a
+// failure nor a killed program leaves a partial or damaged PDF behind. Throws ferlo::Error naming
+// the file and the cause.
 void writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
                   int resolution, const PaintOptions& options = {});
 

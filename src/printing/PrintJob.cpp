@@ -97,9 +97,9 @@ void runPrintJob(QPrinter& printer, const CardPage& page) {
 void printCard(QWidget* parent, const CardPage& page) {
     QPrinter& printer = programPrinter();
     QPrintDialog dialog(&printer, parent);
-    // No page range, no selection, no print-to-file: the card is one page.
-    // No page range and no selection: the card is one page. The printers offered are the
-    // system's and Qt's "Print to File (PDF)".
+    // No page range and no selection: the card is one page. Besides the system's printers the
+    // dialog offers Qt's "Print to File (PDF)", which writes the page as this printer would print
+    // it.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
                       QAbstractPrintDialog::PrintCollateCopies);
     if (dialog.exec() != QDialog::Accepted)

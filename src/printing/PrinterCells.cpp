@@ -3,6 +3,8 @@
 #include "layout/Card.h"
 #include "layout/Rounding.h"
 
+#include <algorithm>
+
 namespace ferlo {
 
 void TPrinterCell::SetCellRect(const TRect& rect) {
@@ -91,11 +93,13 @@ TRect FitPictureRect(const TPrinterCell& cell, int pictureWidth, int pictureHeig
         return {};
     const double a = double(pictureHeight) / pictureWidth;
     const double c = double(h) / w;
+    // The fitted side is at least 1 pixel, so that a very long, thin picture still prints as a
+    // line rather than as nothing.
     TRect target;
     if (c > a) {
         // The area is relatively taller than the picture: fit to its width.
         const double s = double(pictureWidth) / w;
-        const int f = Round(pictureHeight / s);
+        const int f = std::max(1, Round(pictureHeight / s));
         target.Left = area.Left;
         target.Right = area.Right;
         target.Top = area.Top + Round((h - f) * 0.5);
@@ -103,7 +107,7 @@ TRect FitPictureRect(const TPrinterCell& cell, int pictureWidth, int pictureHeig
     } else {
         // Fit to the height, ties included.
         const double s = double(pictureHeight) / h;
-        const int f = Round(pictureWidth / s);
+        const int f = std::max(1, Round(pictureWidth / s));
         target.Top = area.Top;
         target.Bottom = area.Bottom;
         target.Left = area.Left + Round((w - f) * 0.5);

@@ -59,8 +59,8 @@ TPrinterCellArray LayoutPrinterCells(int W, int H, int picturesPerPage, bool por
                                      bool labelsOn);
 
 // The rectangle a picture of the given own size is drawn into: fitted into the cell's picture
-// area keeping its proportions, centred along the other axis. Empty when the picture or the area
-// has no size (nothing is drawn then).
+// area keeping its proportions, centred along the other axis; the fitted side is at least 1 pixel.
+// Empty when the picture or the area has no size (nothing is drawn then).
 TRect FitPictureRect(const TPrinterCell& cell, int pictureWidth, int pictureHeight);
 
 // The band under the picture area in which the label is printed: a gap of 2 % of the picture

@@ -26,6 +26,9 @@ private slots:
         QTest::newRow("tiny tall is enlarged") << 1 << 3 << 116 << 168 << 56 << 168;
         QTest::newRow("half rounds to even") << 5 << 2 << 2 << 1 << 2 << 1;
         QTest::newRow("48 MP in 8-up cell") << 8000 << 6000 << 116 << 168 << 116 << 87;
+        // 0.116 and 0.16 pixels by the rule: a side is never less than 1 pixel.
+        QTest::newRow("10000x10 is a line, not nothing") << 10000 << 10 << 116 << 168 << 116 << 1;
+        QTest::newRow("10x10000 is a line, not nothing") << 10 << 10000 << 265 << 160 << 1 << 160;
     }
     void fitting() {
         QFETCH(int, ownWidth);

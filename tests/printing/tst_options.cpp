@@ -164,6 +164,27 @@ void TestOptions::dialogLayout() {
         QCOMPARE(button->text(), text);
     else if (auto* group = qobject_cast<QGroupBox*>(control))
         QCOMPARE(group->title(), text);
+
+    // A radio button's caption fits its control in the dialog's own font: the button asks for no
+    // more width than it has, and the painted caption ends before the control's right edge.
+    if (auto* radio = qobject_cast<QRadioButton*>(control)) {
+        QVERIFY2(
+            radio->sizeHint().width() <= geometry.width(),
+            qPrintable(
+                QStringLiteral("%1 wants %2 pixels").arg(name).arg(radio->sizeHint().width())));
+        const QImage image = radio->grab().toImage();
+        QCOMPARE(image.width(), geometry.width());
+        int textPixels = 0;
+        int lastColumn = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
+                if (qGray(image.pixel(x, y)) < 100) {
+                    ++textPixels;
+                    lastColumn = x;
+                }
+        QVERIFY(textPixels > 0);
+        QVERIFY2(lastColumn < image.width() - 2, qPrintable(QString::number(lastColumn)));
+    }
 }
 
 void TestOptions::dialogFrame() {

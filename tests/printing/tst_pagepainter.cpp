@@ -64,12 +64,14 @@ class TestPagePainter : public QObject {
     QTemporaryDir m_dir;
     QString m_red;  // 640 x 480
     QString m_blue; // 640 x 482
+    QString m_thin; // 10000 x 10
 
 private slots:
     void initTestCase() {
         QVERIFY(m_dir.isValid());
         m_red = writeSolidJpeg(m_dir.filePath("red.jpg"), 640, 480, Qt::red);
         m_blue = writeSolidJpeg(m_dir.filePath("blue.jpg"), 640, 482, Qt::blue);
+        m_thin = writeSolidJpeg(m_dir.filePath("thin.jpg"), 10000, 10, Qt::blue);
     }
 
     void emptyCardPaintsItsFrame() {
@@ -151,6 +153,7 @@ private slots:
         CardPage page = emptyPage(4, true, false, false);
         page.LabelsOn = true; // bands under the pictures, but the labels are empty
         placePicture(page, 0, m_red);
+        placePicture(page, 2, m_thin);
         placePicture(page, 3, m_blue);
         const QImage image = renderPage(page, QSize(600, 825), fixedOption(printAsDib));
 
@@ -169,6 +172,11 @@ private slots:
                                                QPoint(target.Right - 1, target.Bottom - 1)))));
         QVERIFY(isWhite(image.pixelColor(target.Left - 1, (target.Top + target.Bottom) / 2)));
         QVERIFY(isWhite(image.pixelColor((target.Left + target.Right) / 2, target.Bottom)));
+        // Cell 2's picture area is (6, 424, 294, 767): 10000 x 10 fits to 0.288 pixels high,
+        // and is printed as a line one pixel high across the middle, not as nothing.
+        QVERIFY(isBlue(meanColour(image, QRect(6, 595, 288, 1))));
+        QCOMPARE(darkBounds(image, QRect(0, 412, 300, 413)), QRect(6, 595, 288, 1));
+
         // The free cells stay white.
         QCOMPARE(darkBounds(image, QRect(300, 0, 300, 412)), QRect());
     }
@@ -272,6 +280,38 @@ private slots:
         QCOMPARE(darkBounds(image, QRect(300, 0, 300, 412)), QRect());
     }
 
+    void labelLineIsTheBandHeight_data() {
+        QTest::addColumn<QSize>("printableArea");
+        QTest::addColumn<int>("bandHeight");
+        QTest::newRow("600 x 825") << QSize(600, 825) << 45;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setResolution(600);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        QTest::newRow("A4 at 600 dpi") << printer.pageLayout().paintRectPixels(600).size() << 367;
+    }
+
+    void labelLineIsTheBandHeight() {
+        // The band is as high as the label's whole line (ascent + descent), not as its em: in
+        // bold Liberation Sans capitals are then about 62 % of the band, not 69 %.
+        QFETCH(QSize, printableArea);
+        QFETCH(int, bandHeight);
+        CardPage page = emptyPage(4, true, false, true);
+        page.LabelTexts[0] = QStringLiteral("DOG");
+        const TPrinterCell cell =
+            LayoutPrinterCells(printableArea.width(), printableArea.height(), 4, true, true)[0];
+        const TRect band = LabelBand(cell);
+        QCOMPARE(LabelBandHeight(band), bandHeight);
+        const QImage image = renderPage(page, printableArea, fixedOption(true));
+        const QRect dog = darkBounds(image, QRect(0, 0, cell.Right, cell.Bottom));
+        const double share = double(dog.height()) / bandHeight;
+        QVERIFY2(share > 0.58 && share < 0.65,
+                 qPrintable(QStringLiteral("capitals %1 pixels high in a band of %2")
+                                .arg(dog.height())
+                                .arg(bandHeight)));
+        QVERIFY(dog.top() >= band.Top && dog.bottom() <= band.Bottom);
+    }
+
     void labelsOffPrintNoLabel() {
         CardPage page = emptyPage(4, true, false, false);
         page.LabelTexts = {"DOG", "CAT", "COW", "HEN"};
@@ -333,8 +373,16 @@ private slots:
         CardPage page = emptyPage(2, false);
         placePicture(page, 0, m_red);
         placePicture(page, 1, dir.filePath("missing.jpg"));
+        // While the document is being written the folder shows nothing new either, so a program
+        // killed at that moment leaves nothing behind.
+        QStringList whileWriting;
+        const PaintOptions looking{[&] {
+            whileWriting = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+            return true;
+        }};
         QVERIFY_THROWS_EXCEPTION(
-            Error, writeCardPdf(path, {page}, QPageSize(QPageSize::A4), 150, fixedOption(true)));
+            Error, writeCardPdf(path, {page}, QPageSize(QPageSize::A4), 150, looking));
+        QCOMPARE(whileWriting, QStringList{"card.pdf"});
         // The old file is untouched and no partial document lies beside it.
         QFile old(path);
         QVERIFY(old.open(QIODevice::ReadOnly));
