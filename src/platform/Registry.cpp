@@ -421,8 +421,25 @@ void removeAbandonedEmptyLock(const QString& lockPath) {
     ::close(fd);
 }
 
-// Waits for the lock in short, uneven steps: a write holds it for milliseconds, while
-// QLockFile's own waiting (and QSettings', which waits without end) sleeps 100 ms and more.
+// Waits in short, uneven steps while another copy holds the lock: a write holds it for
+// milliseconds, while QLockFile's own waiting sleeps 100 ms and more. A lock left by a copy that
+// died, or older than the stale time, is taken over; so is one left empty.
+bool waitForLock(const QString& lockPath) {
+    QElapsedTimer waited;
+    waited.start();
+    while (QFileInfo::exists(lockPath)) {
+        QLockFile lock(lockPath);
+        lock.setStaleLockTime(staleLockMs);
+        if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError)
+            return true;
+        if (waited.elapsed() > lockWaitMs)
+            return false;
+        removeAbandonedEmptyLock(lockPath);
+        QThread::usleep(500 + QRandomGenerator::global()->bounded(4000));
+    }
+    return true;
+}
+
 bool acquire(QLockFile& lock) {
     QElapsedTimer waited;
     waited.start();
@@ -503,6 +520,21 @@ bool writeRegistryHive(QIODevice& device, const QSettings::SettingsMap& map) {
             if (formatError.isEmpty())
                 formatError = current.errorString();
             return false;
+        }
+        // Temporary files exist only while their writer holds the lock: any but this one were
+        // left by a copy killed in the middle of a write.
+        const QFileInfo hive(file->fileName());
+        static const QRegularExpression temporary(
+            QStringLiteral("^HKEY_[A-Z_]+\\.reg\\.[A-Za-z0-9]{6}$"));
+        struct stat mine {
+        }, other{};
+        ::fstat(file->handle(), &mine);
+        for (const QFileInfo& left : hive.dir().entryInfoList(
+                 {hive.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
+            const QByteArray name = QFile::encodeName(left.filePath());
+            if (temporary.match(left.fileName()).hasMatch() &&
+                ::lstat(name.constData(), &other) == 0 && other.st_ino != mine.st_ino)
+                ::unlink(name.constData());
         }
         // QSettings reads the file anew only when its size or millisecond time stamp changed,
         // and keeps a change whose write failed for the next write: the accessor's change is
@@ -612,27 +644,18 @@ bool TRegistry::save(const QSettings::SettingsMap& changes, QString* error) {
     if (QFile file(path); file.exists() && !file.open(QIODevice::ReadWrite))
         return fail(file.errorString());
 
-    {
-        QLockFile lock(path + QStringLiteral(".lock"));
-        lock.setStaleLockTime(staleLockMs);
-        if (!acquire(lock))
-            return fail(lockFailure(lock));
-        // Temporary files exist only while their writer holds the lock: any found now were left
-        // by a copy killed in the middle of a write.
-        const QString hiveName = QFileInfo(path).fileName();
-        static const QRegularExpression temporary(
-            QStringLiteral("^%1\\.[A-Za-z0-9]{6}$").arg(QRegularExpression::escape(hiveName)));
-        for (const QString& name : QDir(registryDirectory()).entryList(QDir::Files | QDir::Hidden))
-            if (temporary.match(name).hasMatch())
-                QFile::remove(registryDirectory() + QLatin1Char('/') + name);
-    }
-
+    // QSettings waits for the lock without end, sleeping 100 ms and more between attempts, and
+    // takes a lock over only after 30 s. It locks as soon as the lock is free.
     changesUnderWay = &changes;
+    const struct Done {
+        ~Done() { changesUnderWay = nullptr; }
+    } done;
     QSettings settings(path, registryFormat());
+    if (!waitForLock(path + QStringLiteral(".lock")))
+        return fail(QStringLiteral("the settings file is locked by another program"));
     for (auto it = changes.begin(); it != changes.end(); ++it)
         settings.setValue(it.key(), it.value());
     settings.sync();
-    changesUnderWay = nullptr;
     if (settings.status() == QSettings::NoError)
         return true;
     if (!registryFormatError().isEmpty())
