@@ -13,6 +13,7 @@
 #include "platform/WavePlayer.h"
 
 #include <QAudioFormat>
+#include <QBuffer>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <stdexcept>
 
 namespace ferlo::fuzz {
@@ -179,24 +181,6 @@ inline void checkWav(const QByteArray& bytes, const QString& scratch) {
 
 // ---- Settings hive ----------------------------------------------------------------------------
 
-inline bool sameHive(const RegistryHive& a, const RegistryHive& b) {
-    if (a.keys().size() != b.keys().size())
-        return false;
-    for (qsizetype k = 0; k < a.keys().size(); ++k) {
-        const RegistryHive::Key& x = a.keys()[k];
-        const RegistryHive::Key& y = b.keys()[k];
-        if (x.path != y.path || x.values.size() != y.values.size())
-            return false;
-        for (qsizetype v = 0; v < x.values.size(); ++v) {
-            if (x.values[v].first != y.values[v].first ||
-                x.values[v].second.type != y.values[v].second.type ||
-                x.values[v].second.data != y.values[v].second.data)
-                return false;
-        }
-    }
-    return true;
-}
-
 inline QByteArray readAll(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -204,14 +188,45 @@ inline QByteArray readAll(const QString& path) {
     return file.readAll();
 }
 
-// One hive file HKEY_LOCAL_MACHINE.reg in $FERLO_REGISTRY_DIR: parsed, saved and parsed again
-// without loss; read through the accessor; written to. A hive that can't be parsed is never
-// written over.
+// The hive format on bytes in memory: parsed, or written.
+inline bool parseHiveBytes(const QByteArray& bytes, QSettings::SettingsMap& map) {
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return readRegistryHive(buffer, map);
+}
+
+inline std::optional<QByteArray> hiveBytes(const QSettings::SettingsMap& map) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writeRegistryHive(buffer, map))
+        return std::nullopt;
+    return buffer.data();
+}
+
+// The same keys, spelled alike, and the same values: name, type and bytes.
+inline bool sameHive(const QSettings::SettingsMap& a, const QSettings::SettingsMap& b) {
+    if (a.keys() != b.keys())
+        return false;
+    for (auto it = a.begin(); it != a.end(); ++it) {
+        const QVariantList x = it.value().toList();
+        const QVariantList y = b.value(it.key()).toList();
+        if (x.size() != y.size() || (x.size() == 2 && x[0] != y[0]) ||
+            (x.size() == 5 && (x[1] != y[1] || x[2] != y[2] || x[3] != y[3])))
+            return false;
+    }
+    return true;
+}
+
+// One hive file HKEY_LOCAL_MACHINE.reg in $FERLO_REGISTRY_DIR: parsed, written and parsed again
+// without loss, or refused; read through the accessor; written to. A hive that can't be parsed,
+// or not written back exactly, is never written over.
 inline void checkHive(const QByteArray& bytes) {
     const QString path = registryHivePath(HKEY_LOCAL_MACHINE);
     QDir().mkpath(registryDirectory());
     QFile::remove(path);
     const QString key = QStringLiteral("\\Software\\Ferlo");
+    const QString ferlo = QStringLiteral("Software\\Ferlo");
     const QString valueName = QStringLiteral("PrintAsDIB");
 
     // A writer whose key was opened while the hive was still good.
@@ -223,42 +238,48 @@ inline void checkHive(const QByteArray& bytes) {
     QFile::remove(path);
     writeScratch(registryDirectory(), QFileInfo(path).fileName(), bytes);
 
-    RegistryHive hive;
-    QString cause;
-    const bool parsed = hive.parse(bytes, HKEY_LOCAL_MACHINE, &cause);
+    QSettings::SettingsMap hive;
+    const bool parsed = parseHiveBytes(bytes, hive);
+    bool keepable = false;
     if (parsed) {
-        const QByteArray saved = hive.serialize(HKEY_LOCAL_MACHINE);
-        RegistryHive again;
-        QString againCause;
-        require(again.parse(saved, HKEY_LOCAL_MACHINE, &againCause),
-                QStringLiteral("a saved hive does not parse: ") + againCause);
-        require(sameHive(hive, again), QStringLiteral("saving a hive changed its contents"));
-        require(again.serialize(HKEY_LOCAL_MACHINE) == saved,
-                QStringLiteral("saving a hive twice gives different text"));
-    } else {
-        require(!cause.isEmpty(), QStringLiteral("a parse failed without a cause"));
+        const std::optional<QByteArray> saved = hiveBytes(hive);
+        keepable = saved.has_value();
+        QSettings::SettingsMap again;
+        if (keepable) {
+            require(parseHiveBytes(*saved, again),
+                    QStringLiteral("a saved hive does not parse: ") + registryFormatError());
+            require(sameHive(hive, again), QStringLiteral("saving a hive changed its contents"));
+            require(hiveBytes(again) == saved,
+                    QStringLiteral("saving a hive twice gives different text"));
+        }
     }
+    require(parsed || !registryFormatError().isEmpty(),
+            QStringLiteral("a parse failed without a cause"));
 
     TRegistry reader;
     reader.setRootKey(HKEY_LOCAL_MACHINE);
     const bool opened = reader.OpenKey(key, false);
-    require(opened == (parsed && hive.keyExists(QStringLiteral("Software\\Ferlo"))),
-            QStringLiteral("OpenKey disagrees with the parse"));
+    const QString id = registryEntryName(ferlo, QString()).chopped(2);
+    const bool keyExists = std::any_of(hive.keyBegin(), hive.keyEnd(), [&](const QString& k) {
+        return k == id || k.startsWith(id + QLatin1Char('/')) ||
+               k.startsWith(id + QStringLiteral("%5C"));
+    });
+    require(opened == (parsed && keyExists), QStringLiteral("OpenKey disagrees with the parse"));
     if (!opened)
         require(reader.LastError().contains(path),
                 QStringLiteral("OpenKey's error does not name the hive: ") + reader.LastError());
     if (opened) {
         // Every call reads the hive anew, so only the value the program reads and one other.
         QStringList names{valueName};
-        for (const RegistryHive::Key& k : hive.keys()) {
-            if (k.path.compare(QStringLiteral("Software\\Ferlo"), Qt::CaseInsensitive) == 0 &&
-                !k.values.isEmpty() && names.size() < 2)
-                names.append(k.values.first().first);
+        for (auto it = hive.begin(); it != hive.end() && names.size() < 2; ++it) {
+            const QVariantList entry = it.value().toList();
+            if (entry.size() == 5 && entry[0].toString().compare(ferlo, Qt::CaseInsensitive) == 0)
+                names.append(entry[1].toString());
         }
         for (const QString& name : names) {
-            const RegistryValue* stored = hive.value(QStringLiteral("Software\\Ferlo"), name);
-            require(reader.GetDataSize(name) == (stored ? int(stored->data.size()) : -1),
-                    QStringLiteral("GetDataSize disagrees with the parse"));
+            const std::optional<RegistryValue> stored = registryValue(hive, ferlo, name);
+            require(reader.ValueExists(name) == stored.has_value(),
+                    QStringLiteral("ValueExists disagrees with the parse"));
             try {
                 const int number = reader.ReadInteger(name);
                 require(stored && stored->type == REG_DWORD && stored->data.size() <= 4,
@@ -274,14 +295,6 @@ inline void checkHive(const QByteArray& bytes) {
                 require(!stored || stored->type != REG_DWORD || stored->data.size() > 4,
                         QStringLiteral("ReadInteger failed on a dword"));
             }
-            try {
-                reader.ReadString(name);
-                require(stored && (stored->type == REG_SZ || stored->type == REG_EXPAND_SZ),
-                        QStringLiteral("ReadString read a value that is not a string"));
-            } catch (const ERegistryException&) {
-                require(!stored || (stored->type != REG_SZ && stored->type != REG_EXPAND_SZ),
-                        QStringLiteral("ReadString failed on a string"));
-            }
         }
     }
 
@@ -290,27 +303,39 @@ inline void checkHive(const QByteArray& bytes) {
         writer.WriteInteger(valueName, 1);
         written = true;
     } catch (const ERegistryException& e) {
-        require(!parsed, QStringLiteral("a write to a good hive failed: ") + e.reason());
+        require(!keepable, QStringLiteral("a write to a good hive failed: ") + e.reason());
         require(e.reason().contains(path),
                 QStringLiteral("the write's error does not name the hive: ") + e.reason());
     }
     const QByteArray after = readAll(path);
-    if (!parsed) {
-        require(!written, QStringLiteral("a write to a hive that can't be parsed succeeded"));
-        require(after == bytes, QStringLiteral("a hive that can't be parsed was written over"));
-        require(!reader.OpenKey(key, true),
-                QStringLiteral("a key was created in a hive that can't be parsed"));
+    if (!keepable) {
+        require(!written, QStringLiteral("a write to a hive that can't be kept succeeded"));
+        require(after == bytes, QStringLiteral("a hive that can't be kept was written over"));
+        reader.OpenKey(key, true);
         require(readAll(path) == bytes,
-                QStringLiteral("a hive that can't be parsed was written over by OpenKey"));
+                QStringLiteral("a hive that can't be kept was written over by OpenKey"));
         return;
     }
     // Everything the hive held is still there, and the new value too.
-    RegistryHive expected = hive;
-    expected.setValue(QStringLiteral("Software\\Ferlo"), valueName,
-                      RegistryValue{REG_DWORD, QByteArray("\x01\x00\x00\x00", 4)});
-    RegistryHive stored;
-    require(stored.parse(after, HKEY_LOCAL_MACHINE, &cause),
-            QStringLiteral("the written hive does not parse: ") + cause);
+    QSettings::SettingsMap stored;
+    require(parseHiveBytes(after, stored),
+            QStringLiteral("the written hive does not parse: ") + registryFormatError());
+    QSettings::SettingsMap expected = hive;
+    const QString entry = registryEntryName(ferlo, valueName);
+    QVariantList value = stored.value(entry).toList();
+    require(value.size() == 5 && value[2] == uint(REG_DWORD) &&
+                value[3] == QByteArray("\x01\x00\x00\x00", 4),
+            QStringLiteral("the written value is not there"));
+    if (!expected.contains(entry))
+        value[1] = valueName;
+    else
+        value[1] = expected.value(entry).toList()[1];
+    expected.insert(entry, value);
+    // The key and the keys above it come back when the hive had none.
+    for (auto it = stored.begin(); it != stored.end(); ++it) {
+        if (!hive.contains(it.key()) && it.value().toList().size() == 2)
+            expected.insert(it.key(), it.value());
+    }
     require(sameHive(expected, stored), QStringLiteral("writing a value lost or changed others"));
 }
 

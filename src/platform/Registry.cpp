@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -11,6 +12,7 @@
 #include <QStringDecoder>
 #include <QThread>
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -34,16 +36,21 @@ constexpr int lockWaitMs = 15000;
 constexpr qint64 abandonedEmptyLockMs = 1000;
 constexpr int hexBytesPerLine = 24;
 
-bool samePath(const QString& a, const QString& b) {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
+thread_local QString formatError;
+// The changes of the write under way in this thread, for the writer.
+thread_local const QSettings::SettingsMap* changesUnderWay = nullptr;
 
 bool hasControlCharacters(const QString& text) {
-    for (QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return true;
-    }
-    return false;
+    return std::any_of(text.begin(), text.end(),
+                       [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
+}
+
+// A map entry name that QSettings keeps as it is: no backslash, no slash, never empty.
+QString entryPart(const QString& text) {
+    QString part = QStringLiteral("_") + text.toLower();
+    part.replace(QLatin1Char('%'), QLatin1String("%25"));
+    part.replace(QLatin1Char('/'), QLatin1String("%2F"));
+    return part.replace(QLatin1Char('\\'), QLatin1String("%5C"));
 }
 
 QString quoted(const QString& text) {
@@ -59,8 +66,7 @@ QString quoted(const QString& text) {
 // Reads a quoted text starting at text[pos] == '"'; on success pos is just past the closing quote.
 bool readQuoted(const QString& text, qsizetype& pos, QString& out, QString* error) {
     out.clear();
-    ++pos;
-    while (pos < text.size()) {
+    for (++pos; pos < text.size(); ++pos) {
         const QChar c = text[pos];
         if (c == QLatin1Char('"')) {
             ++pos;
@@ -72,12 +78,9 @@ bool readQuoted(const QString& text, qsizetype& pos, QString& out, QString* erro
                 *error = QStringLiteral("a backslash in quotes must be followed by \\ or \"");
                 return false;
             }
-            out += text[pos + 1];
-            pos += 2;
-            continue;
+            ++pos;
         }
-        out += c;
-        ++pos;
+        out += text[pos];
     }
     *error = QStringLiteral("a quoted text has no closing quote");
     return false;
@@ -85,11 +88,9 @@ bool readQuoted(const QString& text, qsizetype& pos, QString& out, QString* erro
 
 bool parseHexBytes(const QString& text, QByteArray& out, QString* error) {
     out.clear();
-    const QString trimmed = text.trimmed();
-    if (trimmed.isEmpty())
+    if (text.trimmed().isEmpty())
         return true;
-    const QStringList parts = trimmed.split(QLatin1Char(','));
-    for (const QString& part : parts) {
+    for (const QString& part : text.split(QLatin1Char(','))) {
         const QString byte = part.trimmed();
         bool ok = false;
         const uint value = byte.toUInt(&ok, 16);
@@ -116,39 +117,275 @@ quint32 dwordValue(const QByteArray& bytes) {
     return value;
 }
 
-QByteArray stringBytes(const QString& text) {
-    QByteArray bytes = text.toUtf8();
-    bytes.append('\0');
-    return bytes;
-}
-
 // A REG_SZ that can be written between quotes: valid UTF-8, one terminating zero, no line breaks.
-std::optional<QString> quotableString(const RegistryValue& value) {
-    if (value.type != REG_SZ || value.data.isEmpty() || !value.data.endsWith('\0'))
-        return std::nullopt;
-    const QByteArray body = value.data.left(value.data.size() - 1);
-    if (body.contains('\0'))
+std::optional<QString> quotableString(quint32 type, const QByteArray& data) {
+    if (type != REG_SZ || !data.endsWith('\0') || data.count('\0') != 1)
         return std::nullopt;
     QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(body);
+    const QString text = decoder(data.left(data.size() - 1));
     if (decoder.hasError() || hasControlCharacters(text))
         return std::nullopt;
     return text;
 }
 
 QString decodeHiveText(const QByteArray& bytes, QString* error) {
-    if (bytes.startsWith("\xff\xfe")) {
-        QStringDecoder decoder(QStringDecoder::Utf16LE);
-        const QString text = decoder(bytes.mid(2));
-        if (decoder.hasError())
-            *error = QStringLiteral("the file is not valid UTF-16 text");
-        return text;
-    }
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder(bytes.startsWith("\xef\xbb\xbf") ? bytes.mid(3) : bytes);
+    const bool utf16 = bytes.startsWith("\xff\xfe");
+    QStringDecoder decoder(utf16 ? QStringDecoder::Utf16LE : QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless);
+    const QString text = decoder(utf16                              ? bytes.mid(2)
+                                 : bytes.startsWith("\xef\xbb\xbf") ? bytes.mid(3)
+                                                                    : bytes);
     if (decoder.hasError())
-        *error = QStringLiteral("the file is not valid UTF-8 text");
+        *error = utf16 ? QStringLiteral("the file is not valid UTF-16 text")
+                       : QStringLiteral("the file is not valid UTF-8 text");
     return text;
+}
+
+// Parses the text of a hive file into the format's map; false with the cause in *error.
+bool parseHive(const QByteArray& bytes, const QString& rootName, QSettings::SettingsMap& map,
+               QString* error) {
+    map.clear();
+    QString cause;
+    QStringList lines = decodeHiveText(bytes, &cause).split(QLatin1Char('\n'));
+    if (!cause.isEmpty()) {
+        *error = cause;
+        return false;
+    }
+    bool headerSeen = false;
+    std::optional<QString> current;
+    int order = 0;
+    auto fail = [&](qsizetype index, const QString& what) {
+        *error = QStringLiteral("line %1: %2").arg(index + 1).arg(what);
+        map.clear();
+        return false;
+    };
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty())
+            continue;
+        if (!headerSeen) {
+            if (line != headerLine)
+                return fail(i,
+                            QStringLiteral("the file does not start with \"%1\"").arg(headerLine));
+            headerSeen = true;
+            continue;
+        }
+        if (line.startsWith(QLatin1Char(';')))
+            continue;
+
+        if (line.startsWith(QLatin1Char('['))) {
+            if (!line.endsWith(QLatin1Char(']')) || line.size() < 2)
+                return fail(i, QStringLiteral("a key name has no closing bracket"));
+            const QString name = line.mid(1, line.size() - 2);
+            if (name.startsWith(QLatin1Char('-')))
+                return fail(i, QStringLiteral("removing keys is not supported"));
+            if (name.compare(rootName, Qt::CaseInsensitive) == 0) {
+                current = QString();
+            } else if (name.size() > rootName.size() &&
+                       name.left(rootName.size()).compare(rootName, Qt::CaseInsensitive) == 0 &&
+                       name[rootName.size()] == QLatin1Char('\\')) {
+                current = name.mid(rootName.size() + 1);
+                if (current->split(QLatin1Char('\\')).contains(QString()) ||
+                    hasControlCharacters(*current))
+                    return fail(i, QStringLiteral("\"%1\" is not a valid key name").arg(name));
+            } else {
+                return fail(
+                    i, QStringLiteral("the key \"%1\" does not belong to %2").arg(name, rootName));
+            }
+            if (!map.contains(entryPart(*current)))
+                map.insert(entryPart(*current), QVariantList{*current, order++});
+            continue;
+        }
+
+        if (!line.startsWith(QLatin1Char('"')) && !line.startsWith(QLatin1Char('@')))
+            return fail(i, QStringLiteral("the line is not a key, a value or a comment"));
+        if (!current)
+            return fail(i, QStringLiteral("a value comes before the first key"));
+
+        qsizetype pos = 0;
+        QString valueName;
+        if (line[0] == QLatin1Char('@'))
+            pos = 1;
+        else if (!readQuoted(line, pos, valueName, &cause))
+            return fail(i, cause);
+        while (pos < line.size() && line[pos].isSpace())
+            ++pos;
+        if (pos >= line.size() || line[pos] != QLatin1Char('='))
+            return fail(i, QStringLiteral("a value name is not followed by \"=\""));
+        const QString data = line.mid(pos + 1).trimmed();
+
+        quint32 type = REG_SZ;
+        QByteArray bytes;
+        if (data.startsWith(QLatin1Char('"'))) {
+            qsizetype at = 0;
+            QString string;
+            if (!readQuoted(data, at, string, &cause))
+                return fail(i, cause);
+            if (!data.mid(at).trimmed().isEmpty())
+                return fail(i, QStringLiteral("there is text after the closing quote"));
+            bytes = string.toUtf8().append('\0');
+        } else if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
+            const QString digits = data.mid(6).trimmed();
+            bool ok = false;
+            const uint number = digits.toUInt(&ok, 16);
+            if (!ok || digits.isEmpty() || digits.size() > 8 ||
+                digits.startsWith(QLatin1Char('+')) || digits.startsWith(QLatin1Char('-')))
+                return fail(i, QStringLiteral("\"%1\" is not a dword").arg(digits));
+            type = REG_DWORD;
+            bytes = dwordBytes(number);
+        } else if (data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive)) {
+            const qsizetype colon = data.indexOf(QLatin1Char(':'));
+            if (colon < 0)
+                return fail(i, QStringLiteral("hexadecimal data has no \":\""));
+            const QString kind = data.left(colon);
+            bool ok = kind.compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
+            type = REG_BINARY;
+            if (!ok && kind.size() > 5 &&
+                kind.startsWith(QLatin1String("hex("), Qt::CaseInsensitive) &&
+                kind.endsWith(QLatin1Char(')')))
+                type = kind.mid(4, kind.size() - 5).toUInt(&ok, 16);
+            if (!ok)
+                return fail(i, QStringLiteral("\"%1\" is not a value type").arg(kind));
+            // Long data goes on over lines that end in a backslash.
+            QString bytesText = data.mid(colon + 1).trimmed();
+            while (bytesText.endsWith(QLatin1Char('\\'))) {
+                bytesText.chop(1);
+                if (++i >= lines.size())
+                    return fail(i - 1, QStringLiteral("hexadecimal data ends in a backslash"));
+                bytesText += lines[i].trimmed();
+            }
+            if (!parseHexBytes(bytesText, bytes, &cause))
+                return fail(i, cause);
+        } else if (data == QLatin1String("-")) {
+            return fail(i, QStringLiteral("removing values is not supported"));
+        } else {
+            return fail(i, QStringLiteral("the value's data is not understood"));
+        }
+        // A value given twice keeps its first spelling and place, and the last data.
+        const QString entry = registryEntryName(*current, valueName);
+        const QVariantList old = map.value(entry).toList();
+        map.insert(entry, QVariantList{*current, old.isEmpty() ? valueName : old[1], type, bytes,
+                                       old.isEmpty() ? order++ : old[4]});
+    }
+    return true;
+}
+
+// The hive text of a map: keys in the order of their places, a new key before the keys below it.
+QByteArray serializeHive(const QString& rootName, const QSettings::SettingsMap& map) {
+    struct Key {
+        QString path;
+        int order;
+        QList<QVariantList> values;
+    };
+    QList<Key> keys;
+    QHash<QString, qsizetype> index;
+    auto keyFor = [&](const QString& path, int order) -> Key& {
+        const QString id = entryPart(path);
+        if (!index.contains(id)) {
+            index.insert(id, keys.size());
+            keys.append(Key{path, order, {}});
+        }
+        return keys[index.value(id)];
+    };
+    for (auto it = map.begin(); it != map.end(); ++it) {
+        const QVariantList entry = it.value().toList();
+        if (entry.size() == 2)
+            keyFor(entry[0].toString(), entry[1].toInt()).order = entry[1].toInt();
+        else if (entry.size() == 5)
+            keyFor(entry[0].toString(), -1).values.append(entry);
+    }
+    QList<Key> placed;
+    for (const Key& key : keys) {
+        if (key.order >= 0)
+            placed.append(key);
+    }
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const Key& a, const Key& b) { return a.order < b.order; });
+    for (const Key& key : keys) {
+        if (key.order >= 0)
+            continue;
+        const QString below = key.path + QLatin1Char('\\');
+        auto at = std::find_if(placed.begin(), placed.end(), [&](const Key& other) {
+            return other.path.startsWith(below, Qt::CaseInsensitive);
+        });
+        placed.insert(at, key);
+    }
+
+    QString out = headerLine + QStringLiteral("\n\n");
+    for (Key& key : placed) {
+        out += QLatin1Char('[') + rootName;
+        if (!key.path.isEmpty())
+            out += QLatin1Char('\\') + key.path;
+        out += QStringLiteral("]\n");
+        std::stable_sort(key.values.begin(), key.values.end(),
+                         [](const QVariantList& a, const QVariantList& b) {
+                             return quint32(a[4].toInt()) < quint32(b[4].toInt());
+                         });
+        for (const QVariantList& value : key.values) {
+            const QString name = value[1].toString();
+            const quint32 type = value[2].toUInt();
+            const QByteArray data = value[3].toByteArray();
+            out += (name.isEmpty() ? QStringLiteral("@") : quoted(name)) + QLatin1Char('=');
+            if (type == REG_DWORD && data.size() == 4) {
+                out += QStringLiteral("dword:%1").arg(dwordValue(data), 8, 16, QLatin1Char('0'));
+            } else if (const auto text = quotableString(type, data)) {
+                out += quoted(*text);
+            } else {
+                out += type == REG_BINARY ? QStringLiteral("hex:")
+                                          : QStringLiteral("hex(%1):").arg(type, 0, 16);
+                for (qsizetype b = 0; b < data.size(); ++b) {
+                    out += QStringLiteral("%1").arg(quint8(data[b]), 2, 16, QLatin1Char('0'));
+                    if (b + 1 < data.size())
+                        out += (b + 1) % hexBytesPerLine ? QStringLiteral(",")
+                                                         : QStringLiteral(",\\\n  ");
+                }
+            }
+            out += QLatin1Char('\n');
+        }
+        out += QLatin1Char('\n');
+    }
+    return out.toUtf8();
+}
+
+// Every entry of the map is read back alike (a value's key may come back spelled as its section);
+// what is read back besides are only the sections of values that had none.
+bool readsBackAlike(const QSettings::SettingsMap& map, const QSettings::SettingsMap& again) {
+    for (auto it = again.begin(); it != again.end(); ++it) {
+        const QVariantList x = map.value(it.key()).toList();
+        const QVariantList y = it.value().toList();
+        if (x.isEmpty() && y.size() == 2)
+            continue;
+        if (x.size() != y.size() || (x.size() == 2 && x[0].toString() != y[0].toString()) ||
+            (x.size() == 5 &&
+             (x[1].toString() != y[1].toString() || x[2].toUInt() != y[2].toUInt() ||
+              x[3].toByteArray() != y[3].toByteArray())))
+            return false;
+    }
+    return std::all_of(map.keyBegin(), map.keyEnd(),
+                       [&](const QString& key) { return again.contains(key); });
+}
+
+QString rootNameOf(const QIODevice& device) {
+    const auto* file = qobject_cast<const QFileDevice*>(&device);
+    const bool user =
+        file &&
+        QFileInfo(file->fileName()).fileName().startsWith(registryRootName(HKEY_CURRENT_USER));
+    return registryRootName(user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE);
+}
+
+bool readHiveFile(QIODevice& device, QSettings::SettingsMap& map, QString* error) {
+    if (device.size() > maxHiveSize) {
+        *error = QStringLiteral("the file is too large to be a settings file");
+        return false;
+    }
+    // A regular file, of a size checked above: reading it whole is bounded.
+    const QByteArray bytes = device.readAll();
+    QString cause;
+    if (!parseHive(bytes, rootNameOf(device), map, &cause)) {
+        *error = QStringLiteral("the file is not a valid settings file (%1)").arg(cause);
+        return false;
+    }
+    return true;
 }
 
 qint64 ageInMs(const struct stat& info) {
@@ -184,8 +421,25 @@ void removeAbandonedEmptyLock(const QString& lockPath) {
     ::close(fd);
 }
 
-// Waits for the lock in short, uneven steps: a write holds it for milliseconds, while
-// QLockFile's own waiting sleeps 100 ms and more between attempts.
+// Waits in short, uneven steps while another copy holds the lock: a write holds it for
+// milliseconds, while QLockFile's own waiting sleeps 100 ms and more. A lock left by a copy that
+// died, or older than the stale time, is taken over; so is one left empty.
+bool waitForLock(const QString& lockPath) {
+    QElapsedTimer waited;
+    waited.start();
+    while (QFileInfo::exists(lockPath)) {
+        QLockFile lock(lockPath);
+        lock.setStaleLockTime(staleLockMs);
+        if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError)
+            return true;
+        if (waited.elapsed() > lockWaitMs)
+            return false;
+        removeAbandonedEmptyLock(lockPath);
+        QThread::usleep(500 + QRandomGenerator::global()->bounded(4000));
+    }
+    return true;
+}
+
 bool acquire(QLockFile& lock) {
     QElapsedTimer waited;
     waited.start();
@@ -198,291 +452,133 @@ bool acquire(QLockFile& lock) {
     return true;
 }
 
-QString reasonOf(const std::error_code& code) {
-    return QString::fromLocal8Bit(code.message());
+// Why a lock file cannot be made in the folder, in the system's words.
+QString lockFailure(const QLockFile& lock) {
+    if (lock.error() == QLockFile::LockFailedError)
+        return QStringLiteral("the settings file is locked by another program");
+    // Opened for appending, a lock file of someone else's is left as it is.
+    QFile probe(lock.fileName());
+    const bool existed = probe.exists();
+    if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
+        return probe.errorString();
+    if (!existed) {
+        // A full file system lets the empty file be made but not written.
+        const bool written = probe.write("\n", 1) == 1 && probe.flush();
+        const QString why = probe.errorString();
+        probe.remove();
+        if (!written)
+            return why;
+    }
+    return QStringLiteral("the settings file could not be locked");
+}
+
+// Sections for the key and every key above it that has none; the root has one only when it
+// holds values.
+QSettings::SettingsMap missingKeys(const QSettings::SettingsMap& map, const QString& path) {
+    QSettings::SettingsMap created;
+    QString prefix;
+    for (const QString& part : path.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
+        prefix += prefix.isEmpty() ? part : QLatin1Char('\\') + part;
+        if (!map.contains(entryPart(prefix)))
+            created.insert(entryPart(prefix), QVariantList{prefix, -1});
+    }
+    if (path.isEmpty() && !map.contains(entryPart(path)))
+        created.insert(entryPart(path), QVariantList{path, -1});
+    return created;
 }
 
 } // namespace
 
-// ---- RegistryHive ----
+// ---- The registered format ----
 
-bool RegistryHive::parse(const QByteArray& bytes, RegistryRoot root, QString* error) {
-    m_keys.clear();
+QSettings::Format registryFormat() {
+    static const QSettings::Format format = QSettings::registerFormat(
+        QStringLiteral("reg"), readRegistryHive, writeRegistryHive, Qt::CaseSensitive);
+    return format;
+}
+
+QString registryFormatError() {
+    return formatError;
+}
+
+bool readRegistryHive(QIODevice& device, QSettings::SettingsMap& map) {
+    formatError.clear();
+    return readHiveFile(device, map, &formatError);
+}
+
+bool writeRegistryHive(QIODevice& device, const QSettings::SettingsMap& map) {
+    formatError.clear();
+    const QString rootName = rootNameOf(device);
+    // QSettings holds the lock and writes even when its own read of the hive failed: the file
+    // on disk is read once more, and one that does not parse is left as it is.
+    QSettings::SettingsMap merged = map;
+    if (const auto* file = qobject_cast<const QSaveFile*>(&device)) {
+        QFile current(file->fileName());
+        QSettings::SettingsMap onDisk;
+        if (current.exists() &&
+            (!current.open(QIODevice::ReadOnly) || !readHiveFile(current, onDisk, &formatError))) {
+            if (formatError.isEmpty())
+                formatError = current.errorString();
+            return false;
+        }
+        // Temporary files exist only while their writer holds the lock: any but this one were
+        // left by a copy killed in the middle of a write.
+        const QFileInfo hive(file->fileName());
+        static const QRegularExpression temporary(
+            QStringLiteral("^HKEY_[A-Z_]+\\.reg\\.[A-Za-z0-9]{6}$"));
+        struct stat mine {
+        }, other{};
+        ::fstat(file->handle(), &mine);
+        for (const QFileInfo& left : hive.dir().entryInfoList(
+                 {hive.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
+            const QByteArray name = QFile::encodeName(left.filePath());
+            if (temporary.match(left.fileName()).hasMatch() &&
+                ::lstat(name.constData(), &other) == 0 && other.st_ino != mine.st_ino)
+                ::unlink(name.constData());
+        }
+        // QSettings reads the file anew only when its size or millisecond time stamp changed,
+        // and keeps a change whose write failed for the next write: the accessor's change is
+        // merged into what is on disk now instead.
+        if (changesUnderWay) {
+            merged = onDisk;
+            for (auto it = changesUnderWay->begin(); it != changesUnderWay->end(); ++it)
+                merged.insert(it.key(), it.value());
+        }
+    }
+    // What cannot be read back exactly (a lone surrogate in a name) is not written at all.
+    const QByteArray bytes = serializeHive(rootName, merged);
+    QSettings::SettingsMap again;
     QString cause;
-    const QString text = decodeHiveText(bytes, &cause);
-    if (!cause.isEmpty()) {
-        *error = cause;
+    if (!parseHive(bytes, rootName, again, &cause) || !readsBackAlike(merged, again)) {
+        formatError = QStringLiteral("the settings file holds a name or a value that cannot be "
+                                     "written back unchanged");
         return false;
     }
-    QStringList lines = text.split(QLatin1Char('\n'));
-    for (QString& line : lines) {
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    }
-
-    const QString rootName = registryRootName(root);
-    bool headerSeen = false;
-    Key* current = nullptr;
-    auto fail = [&](qsizetype index, const QString& what) {
-        *error = QStringLiteral("line %1: %2").arg(index + 1).arg(what);
-        m_keys.clear();
+    if (device.write(bytes) != bytes.size() ||
+        (qobject_cast<QFileDevice*>(&device) && !static_cast<QFileDevice&>(device).flush())) {
+        formatError = device.errorString();
         return false;
-    };
-
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.isEmpty())
-            continue;
-        if (!headerSeen) {
-            if (line != headerLine)
-                return fail(i,
-                            QStringLiteral("the file does not start with \"%1\"").arg(headerLine));
-            headerSeen = true;
-            continue;
-        }
-        if (line.startsWith(QLatin1Char(';')))
-            continue;
-
-        if (line.startsWith(QLatin1Char('['))) {
-            if (!line.endsWith(QLatin1Char(']')) || line.size() < 2)
-                return fail(i, QStringLiteral("a key name has no closing bracket"));
-            const QString name = line.mid(1, line.size() - 2);
-            if (name.startsWith(QLatin1Char('-')))
-                return fail(i, QStringLiteral("removing keys is not supported"));
-            QString path;
-            if (samePath(name, rootName)) {
-                path.clear();
-            } else if (name.size() > rootName.size() &&
-                       samePath(name.left(rootName.size()), rootName) &&
-                       name[rootName.size()] == QLatin1Char('\\')) {
-                path = name.mid(rootName.size() + 1);
-                if (path.split(QLatin1Char('\\')).contains(QString()) || hasControlCharacters(path))
-                    return fail(i, QStringLiteral("\"%1\" is not a valid key name").arg(name));
-            } else {
-                return fail(
-                    i, QStringLiteral("the key \"%1\" does not belong to %2").arg(name, rootName));
-            }
-            current = findKey(path);
-            if (!current) {
-                m_keys.append(Key{path, {}});
-                current = &m_keys.last();
-            }
-            continue;
-        }
-
-        if (!line.startsWith(QLatin1Char('"')) && !line.startsWith(QLatin1Char('@')))
-            return fail(i, QStringLiteral("the line is not a key, a value or a comment"));
-        if (!current)
-            return fail(i, QStringLiteral("a value comes before the first key"));
-
-        qsizetype pos = 0;
-        QString valueName;
-        if (line[0] == QLatin1Char('@')) {
-            pos = 1;
-        } else if (!readQuoted(line, pos, valueName, &cause)) {
-            return fail(i, cause);
-        }
-        while (pos < line.size() && line[pos].isSpace())
-            ++pos;
-        if (pos >= line.size() || line[pos] != QLatin1Char('='))
-            return fail(i, QStringLiteral("a value name is not followed by \"=\""));
-        ++pos;
-        while (pos < line.size() && line[pos].isSpace())
-            ++pos;
-        QString data = line.mid(pos);
-
-        RegistryValue value;
-        if (data.startsWith(QLatin1Char('"'))) {
-            qsizetype at = 0;
-            QString string;
-            if (!readQuoted(data, at, string, &cause))
-                return fail(i, cause);
-            if (!data.mid(at).trimmed().isEmpty())
-                return fail(i, QStringLiteral("there is text after the closing quote"));
-            value.type = REG_SZ;
-            value.data = stringBytes(string);
-        } else if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
-            const QString digits = data.mid(6).trimmed();
-            bool ok = false;
-            const uint number = digits.toUInt(&ok, 16);
-            if (!ok || digits.isEmpty() || digits.size() > 8 ||
-                digits.startsWith(QLatin1Char('+')) || digits.startsWith(QLatin1Char('-')))
-                return fail(i, QStringLiteral("\"%1\" is not a dword").arg(digits));
-            value.type = REG_DWORD;
-            value.data = dwordBytes(number);
-        } else if (data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive)) {
-            qsizetype colon = data.indexOf(QLatin1Char(':'));
-            if (colon < 0)
-                return fail(i, QStringLiteral("hexadecimal data has no \":\""));
-            const QString kind = data.left(colon);
-            if (kind.compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0) {
-                value.type = REG_BINARY;
-            } else if (kind.size() > 5 &&
-                       kind.startsWith(QLatin1String("hex("), Qt::CaseInsensitive) &&
-                       kind.endsWith(QLatin1Char(')'))) {
-                bool ok = false;
-                value.type = kind.mid(4, kind.size() - 5).toUInt(&ok, 16);
-                if (!ok)
-                    return fail(i, QStringLiteral("\"%1\" is not a value type").arg(kind));
-            } else {
-                return fail(i, QStringLiteral("\"%1\" is not a value type").arg(kind));
-            }
-            // Long data goes on over lines that end in a backslash.
-            QString bytesText = data.mid(colon + 1).trimmed();
-            while (bytesText.endsWith(QLatin1Char('\\'))) {
-                bytesText.chop(1);
-                if (++i >= lines.size())
-                    return fail(i - 1, QStringLiteral("hexadecimal data ends in a backslash"));
-                bytesText += lines[i].trimmed();
-            }
-            if (!parseHexBytes(bytesText, value.data, &cause))
-                return fail(i, cause);
-        } else if (data == QLatin1String("-")) {
-            return fail(i, QStringLiteral("removing values is not supported"));
-        } else {
-            return fail(i, QStringLiteral("the value's data is not understood"));
-        }
-
-        bool replaced = false;
-        for (auto& entry : current->values) {
-            if (samePath(entry.first, valueName)) {
-                entry.second = value;
-                replaced = true;
-                break;
-            }
-        }
-        if (!replaced)
-            current->values.append({valueName, value});
     }
-    // An empty file holds nothing yet; any other file must start with the header.
     return true;
 }
 
-QByteArray RegistryHive::serialize(RegistryRoot root) const {
-    const QString rootName = registryRootName(root);
-    QString out = headerLine + QStringLiteral("\n\n");
-    for (const Key& key : m_keys) {
-        out += QLatin1Char('[') + rootName;
-        if (!key.path.isEmpty())
-            out += QLatin1Char('\\') + key.path;
-        out += QStringLiteral("]\n");
-        for (const auto& [name, value] : key.values) {
-            out += name.isEmpty() ? QStringLiteral("@") : quoted(name);
-            out += QLatin1Char('=');
-            if (value.type == REG_DWORD && value.data.size() == 4) {
-                out +=
-                    QStringLiteral("dword:%1").arg(dwordValue(value.data), 8, 16, QLatin1Char('0'));
-            } else if (const auto text = quotableString(value)) {
-                out += quoted(*text);
-            } else {
-                out += value.type == REG_BINARY ? QStringLiteral("hex:")
-                                                : QStringLiteral("hex(%1):").arg(value.type, 0, 16);
-                for (qsizetype b = 0; b < value.data.size(); ++b) {
-                    out += QStringLiteral("%1").arg(quint8(value.data[b]), 2, 16, QLatin1Char('0'));
-                    if (b + 1 < value.data.size()) {
-                        out += QLatin1Char(',');
-                        if ((b + 1) % hexBytesPerLine == 0)
-                            out += QStringLiteral("\\\n  ");
-                    }
-                }
-            }
-            out += QLatin1Char('\n');
-        }
-        out += QLatin1Char('\n');
-    }
-    return out.toUtf8();
+QString registryEntryName(const QString& path, const QString& name) {
+    return entryPart(path) + QLatin1Char('/') + entryPart(name);
 }
 
-RegistryHive::Key* RegistryHive::findKey(const QString& path) {
-    for (Key& key : m_keys) {
-        if (samePath(key.path, path))
-            return &key;
-    }
-    return nullptr;
-}
-
-const RegistryHive::Key* RegistryHive::findKey(const QString& path) const {
-    return const_cast<RegistryHive*>(this)->findKey(path);
-}
-
-bool RegistryHive::keyExists(const QString& path) const {
-    if (path.isEmpty())
-        return true;
-    const QString below = path + QLatin1Char('\\');
-    for (const Key& key : m_keys) {
-        if (samePath(key.path, path) || key.path.startsWith(below, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
-}
-
-void RegistryHive::createKey(const QString& path) {
-    if (path.isEmpty()) {
-        if (!findKey(path))
-            m_keys.append(Key{path, {}});
-        return;
-    }
-    const QStringList parts = path.split(QLatin1Char('\\'));
-    QString prefix;
-    for (const QString& part : parts) {
-        prefix += prefix.isEmpty() ? part : QLatin1Char('\\') + part;
-        if (findKey(prefix))
-            continue;
-        // A key goes before the keys below it, as the registry editor writes them.
-        const QString below = prefix + QLatin1Char('\\');
-        qsizetype at = 0;
-        while (at < m_keys.size() && !m_keys[at].path.startsWith(below, Qt::CaseInsensitive))
-            ++at;
-        m_keys.insert(at, Key{prefix, {}});
-    }
-}
-
-const RegistryValue* RegistryHive::value(const QString& path, const QString& name) const {
-    const Key* key = findKey(path);
-    if (!key)
-        return nullptr;
-    for (const auto& entry : key->values) {
-        if (samePath(entry.first, name))
-            return &entry.second;
-    }
-    return nullptr;
-}
-
-void RegistryHive::setValue(const QString& path, const QString& name, const RegistryValue& value) {
-    createKey(path);
-    Key* key = findKey(path);
-    for (auto& entry : key->values) {
-        if (samePath(entry.first, name)) {
-            entry.second = value;
-            return;
-        }
-    }
-    key->values.append({name, value});
-}
-
-bool RegistryHive::deleteValue(const QString& path, const QString& name) {
-    Key* key = findKey(path);
-    if (!key)
-        return false;
-    for (qsizetype i = 0; i < key->values.size(); ++i) {
-        if (samePath(key->values[i].first, name)) {
-            key->values.removeAt(i);
-            return true;
-        }
-    }
-    return false;
+std::optional<RegistryValue> registryValue(const QSettings::SettingsMap& map, const QString& path,
+                                           const QString& name) {
+    const QVariantList entry = map.value(registryEntryName(path, name)).toList();
+    if (entry.size() != 5)
+        return std::nullopt;
+    return RegistryValue{entry[2].toUInt(), entry[3].toByteArray()};
 }
 
 // ---- Where the hives live ----
 
 QString registryRootName(RegistryRoot root) {
-    switch (root) {
-    case RegistryRoot::CurrentUser:
-        return QStringLiteral("HKEY_CURRENT_USER");
-    case RegistryRoot::LocalMachine:
-        return QStringLiteral("HKEY_LOCAL_MACHINE");
-    }
-    return QStringLiteral("HKEY_LOCAL_MACHINE");
+    return root == RegistryRoot::CurrentUser ? QStringLiteral("HKEY_CURRENT_USER")
+                                             : QStringLiteral("HKEY_LOCAL_MACHINE");
 }
 
 QString registryDirectory() {
@@ -502,226 +598,124 @@ QString registryHivePath(RegistryRoot root) {
 
 // ---- TRegistry ----
 
-void TRegistry::setRootKey(RegistryRoot root) {
-    CloseKey();
-    m_root = root;
+// Reads the hive file itself rather than through QSettings: a pipe in its place must not block
+// the reader, and a failure must name its cause.
+bool TRegistry::load(QSettings::SettingsMap& map, QString* error) const {
+    const QString path = HivePath();
+    map.clear();
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    std::error_code code;
+    if (!std::filesystem::is_regular_file(QFile::encodeName(path).toStdString(), code) &&
+        !QFileInfo(path).isDir()) {
+        *error = path + QStringLiteral(": the settings file is not a regular file");
+        return false;
+    }
+    QString cause;
+    if (!file.open(QIODevice::ReadOnly) ||
+        (readHiveFile(file, map, &cause) && file.error() != QFileDevice::NoError))
+        cause = file.errorString();
+    if (!cause.isEmpty())
+        *error = path + QStringLiteral(": ") + cause;
+    return cause.isEmpty();
 }
 
-void TRegistry::CloseKey() {
-    m_open = false;
-    m_currentPath.clear();
+// Locks, re-reads, merges the changes and replaces the hive, all through QSettings. What it
+// does not do is done first: the folder is made with the cause of a failure, a lock left empty
+// by a killed copy is taken over and temporary files of killed copies are removed.
+bool TRegistry::save(const QSettings::SettingsMap& changes, QString* error) {
+    const QString path = HivePath();
+    const auto fail = [&](const QString& reason) {
+        *error = path + QStringLiteral(": ") + reason;
+        return false;
+    };
+    const std::filesystem::path folder(QFile::encodeName(registryDirectory()).toStdString());
+    std::error_code code;
+    if (std::filesystem::exists(folder, code) && !std::filesystem::is_directory(folder, code))
+        return fail(
+            QString::fromLocal8Bit(std::make_error_code(std::errc::not_a_directory).message()));
+    if (std::filesystem::create_directories(folder, code); code)
+        return fail(QString::fromLocal8Bit(code.message()));
+    QSettings::SettingsMap current;
+    if (!load(current, error))
+        return false;
+    // QSettings replaces only a hive file it may open for writing.
+    if (QFile file(path); file.exists() && !file.open(QIODevice::ReadWrite))
+        return fail(file.errorString());
+
+    // QSettings waits for the lock without end, sleeping 100 ms and more between attempts, and
+    // takes a lock over only after 30 s. It locks as soon as the lock is free.
+    changesUnderWay = &changes;
+    const struct Done {
+        ~Done() { changesUnderWay = nullptr; }
+    } done;
+    QSettings settings(path, registryFormat());
+    if (!waitForLock(path + QStringLiteral(".lock")))
+        return fail(QStringLiteral("the settings file is locked by another program"));
+    for (auto it = changes.begin(); it != changes.end(); ++it)
+        settings.setValue(it.key(), it.value());
+    settings.sync();
+    if (settings.status() == QSettings::NoError)
+        return true;
+    if (!registryFormatError().isEmpty())
+        return fail(registryFormatError());
+    QLockFile lock(path + QStringLiteral(".lock"));
+    return fail(acquire(lock) ? QStringLiteral("the settings file could not be written")
+                              : lockFailure(lock));
 }
 
-std::optional<QString> TRegistry::resolve(const QString& key) const {
+bool TRegistry::OpenKey(const QString& key, bool canCreate) {
+    m_lastError.clear();
     QString relative = key;
     const bool absolute = relative.startsWith(QLatin1Char('\\'));
     if (absolute)
         relative.remove(0, 1);
     if (relative.endsWith(QLatin1Char('\\')))
         relative.chop(1);
-    if (hasControlCharacters(relative))
-        return std::nullopt;
-    if (!relative.isEmpty() && relative.split(QLatin1Char('\\')).contains(QString()))
-        return std::nullopt;
-    const QString base = (absolute || !m_open) ? QString() : m_currentPath;
-    if (base.isEmpty())
-        return relative;
-    if (relative.isEmpty())
-        return base;
-    return base + QLatin1Char('\\') + relative;
-}
-
-TRegistry::Load TRegistry::loadHive(RegistryHive& hive, QString* error) const {
-    const QString path = HivePath();
-    hive = RegistryHive();
-    QFile file(path);
-    if (!file.exists())
-        return Load::Missing;
-    // A pipe or a device in its place would block the reader or never end.
-    std::error_code code;
-    if (!std::filesystem::is_regular_file(QFile::encodeName(path).toStdString(), code) &&
-        !QFileInfo(path).isDir()) {
-        *error = path + QStringLiteral(": the settings file is not a regular file");
-        return Load::Failed;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = path + QStringLiteral(": ") + file.errorString();
-        return Load::Failed;
-    }
-    if (file.size() > maxHiveSize) {
-        *error = path + QStringLiteral(": the file is too large to be a settings file");
-        return Load::Failed;
-    }
-    // A regular file, of a size checked above: reading it whole is bounded. (Asking read() for
-    // the largest size allowed would allocate that much on every read.)
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *error = path + QStringLiteral(": ") + file.errorString();
-        return Load::Failed;
-    }
-    QString cause;
-    if (!hive.parse(bytes, m_root, &cause)) {
-        *error = path + QStringLiteral(": the file is not a valid settings file (%1)").arg(cause);
-        return Load::Failed;
-    }
-    return Load::Loaded;
-}
-
-bool TRegistry::changeHive(const std::function<void(RegistryHive&)>& change, QString* error) {
-    const QString path = HivePath();
-    const QString directory = registryDirectory();
-    const auto fail = [&](const QString& reason) {
-        *error = path + QStringLiteral(": ") + reason;
-        return false;
-    };
-
-    const std::filesystem::path folder(QFile::encodeName(directory).toStdString());
-    std::error_code code;
-    if (std::filesystem::exists(folder, code) && !std::filesystem::is_directory(folder, code))
-        return fail(reasonOf(std::make_error_code(std::errc::not_a_directory)));
-    std::filesystem::create_directories(folder, code);
-    if (code)
-        return fail(reasonOf(code));
-
-    // One writer at a time, across processes. A lock left by a copy that died is taken over.
-    const QString lockPath = path + QStringLiteral(".lock");
-    QLockFile lock(lockPath);
-    lock.setStaleLockTime(staleLockMs);
-    if (!acquire(lock)) {
-        if (lock.error() == QLockFile::LockFailedError)
-            return fail(QStringLiteral("the settings file is locked by another program"));
-        // Ask the system why a file cannot be made in the folder.
-        // Opened for appending, a lock file of someone else's is left as it is.
-        QFile probe(lockPath);
-        const bool existed = probe.exists();
-        if (!probe.open(QIODevice::WriteOnly | QIODevice::Append))
-            return fail(probe.errorString());
-        if (!existed) {
-            // A full file system lets the empty file be made but not written.
-            const bool written = probe.write("\n", 1) == 1 && probe.flush();
-            const QString why = probe.errorString();
-            probe.close();
-            probe.remove();
-            if (!written)
-                return fail(why);
-        }
-        return fail(QStringLiteral("the settings file could not be locked"));
-    }
-
-    // A copy killed in the middle of a write leaves its temporary file behind. Temporary files
-    // exist only while their writer holds the lock, so any found now are such leftovers.
-    const QString hiveName = QFileInfo(path).fileName();
-    const QStringList leftovers = QDir(directory).entryList({hiveName + QStringLiteral(".??????")},
-                                                            QDir::Files | QDir::Hidden);
-    static const QRegularExpression temporarySuffix(QStringLiteral("^[A-Za-z0-9]{6}$"));
-    for (const QString& leftover : leftovers) {
-        if (temporarySuffix.match(leftover.mid(hiveName.size() + 1)).hasMatch())
-            QFile::remove(directory + QLatin1Char('/') + leftover);
-    }
-
-    // Read under the lock, so that what another copy wrote a moment ago is kept.
-    RegistryHive hive;
-    QString cause;
-    if (loadHive(hive, &cause) == Load::Failed) {
-        *error = cause;
-        return false;
-    }
-    change(hive);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    const QByteArray bytes = hive.serialize(m_root);
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return fail(reason);
-    }
-    if (!file.commit())
-        return fail(file.errorString());
-    return true;
-}
-
-bool TRegistry::OpenKey(const QString& key, bool canCreate) {
-    m_lastError.clear();
-    const std::optional<QString> path = resolve(key);
-    if (!path) {
+    if (hasControlCharacters(relative) ||
+        (!relative.isEmpty() && relative.split(QLatin1Char('\\')).contains(QString()))) {
         m_lastError = HivePath() + QStringLiteral(": \"%1\" is not a valid key name").arg(key);
         return false;
     }
-    RegistryHive hive;
-    QString error;
-    if (loadHive(hive, &error) == Load::Failed) {
-        m_lastError = error;
+    const QString base = (absolute || !m_open) ? QString() : m_path;
+    const QString path = base.isEmpty() || relative.isEmpty() ? base + relative
+                                                              : base + QLatin1Char('\\') + relative;
+
+    QSettings::SettingsMap map;
+    if (!load(map, &m_lastError))
         return false;
-    }
-    if (!hive.keyExists(*path)) {
+    // A key exists when it or one below it has a section.
+    const QString id = entryPart(path);
+    const bool exists =
+        path.isEmpty() || std::any_of(map.keyBegin(), map.keyEnd(), [&](const QString& entry) {
+            return entry == id || entry.startsWith(id + QStringLiteral("%5C"));
+        });
+    if (!exists) {
         if (!canCreate) {
             m_lastError = HivePath() + QStringLiteral(": the key \"%1\" does not exist").arg(key);
             return false;
         }
-        const QString created = *path;
-        if (!changeHive([&](RegistryHive& h) { h.createKey(created); }, &error)) {
-            m_lastError = error;
+        if (!save(missingKeys(map, path), &m_lastError))
             return false;
-        }
     }
     m_open = true;
-    m_currentPath = *path;
+    m_path = path;
     return true;
 }
 
-bool TRegistry::KeyExists(const QString& key) {
-    const std::optional<QString> path = resolve(key);
-    if (!path)
-        return false;
-    RegistryHive hive;
-    QString error;
-    return loadHive(hive, &error) != Load::Failed && hive.keyExists(*path);
-}
-
-std::optional<RegistryValue> TRegistry::currentValue(const QString& name) {
-    if (!m_open)
-        return std::nullopt;
-    RegistryHive hive;
-    QString error;
-    if (loadHive(hive, &error) != Load::Loaded)
-        return std::nullopt;
-    if (const RegistryValue* value = hive.value(m_currentPath, name))
-        return *value;
-    return std::nullopt;
-}
-
 bool TRegistry::ValueExists(const QString& name) {
-    return currentValue(name).has_value();
-}
-
-TRegDataType TRegistry::GetDataType(const QString& name) {
-    const auto value = currentValue(name);
-    if (!value)
-        return TRegDataType::rdUnknown;
-    switch (value->type) {
-    case REG_SZ:
-        return TRegDataType::rdString;
-    case REG_EXPAND_SZ:
-        return TRegDataType::rdExpandString;
-    case REG_DWORD:
-        return TRegDataType::rdInteger;
-    case REG_BINARY:
-        return TRegDataType::rdBinary;
-    default:
-        return TRegDataType::rdUnknown;
-    }
-}
-
-int TRegistry::GetDataSize(const QString& name) {
-    const auto value = currentValue(name);
-    return value ? int(value->data.size()) : -1;
+    QSettings::SettingsMap map;
+    QString error;
+    return m_open && load(map, &error) && registryValue(map, m_path, name).has_value();
 }
 
 int TRegistry::ReadInteger(const QString& name) {
     // Fetch into a 4-byte buffer first, then look at the type, as the registry does.
-    const auto value = currentValue(name);
+    QSettings::SettingsMap map;
+    QString error;
+    const auto value =
+        m_open && load(map, &error) ? registryValue(map, m_path, name) : std::nullopt;
     if (!value || value->data.size() > 4)
         throw ERegistryException(QStringLiteral("Failed to get data for '%1'").arg(name));
     if (value->type != REG_DWORD)
@@ -729,53 +723,25 @@ int TRegistry::ReadInteger(const QString& name) {
     return int(dwordValue(value->data));
 }
 
-QString TRegistry::ReadString(const QString& name) {
-    const auto value = currentValue(name);
-    if (!value)
-        throw ERegistryException(QStringLiteral("Failed to get data for '%1'").arg(name));
-    if (value->type != REG_SZ && value->type != REG_EXPAND_SZ)
-        throw ERegistryException(QStringLiteral("Invalid data type for '%1'").arg(name));
-    QByteArray bytes = value->data;
-    const qsizetype end = bytes.indexOf('\0');
-    if (end >= 0)
-        bytes.truncate(end);
-    return QString::fromUtf8(bytes);
-}
-
-void TRegistry::writeValue(const QString& name, const RegistryValue& value) {
+void TRegistry::WriteInteger(const QString& name, int value) {
     const QString failed = QStringLiteral("Failed to set data for '%1'").arg(name);
     if (!m_open)
         throw ERegistryException(failed, HivePath() + QStringLiteral(": no key is open"));
     if (hasControlCharacters(name))
         throw ERegistryException(failed, HivePath() +
                                              QStringLiteral(": the value name holds a line break"));
+    QSettings::SettingsMap map;
     QString error;
-    const QString path = m_currentPath;
-    if (!changeHive([&](RegistryHive& hive) { hive.setValue(path, name, value); }, &error))
+    if (!load(map, &error))
         throw ERegistryException(failed, error);
-}
-
-void TRegistry::WriteInteger(const QString& name, int value) {
-    writeValue(name, RegistryValue{REG_DWORD, dwordBytes(quint32(value))});
-}
-
-void TRegistry::WriteString(const QString& name, const QString& value) {
-    writeValue(name, RegistryValue{REG_SZ, stringBytes(value)});
-}
-
-void TRegistry::WriteBinaryData(const QString& name, const QByteArray& data) {
-    writeValue(name, RegistryValue{REG_BINARY, data});
-}
-
-bool TRegistry::DeleteValue(const QString& name) {
-    if (!m_open)
-        return false;
-    bool removed = false;
-    QString error;
-    const QString path = m_currentPath;
-    if (!changeHive([&](RegistryHive& hive) { removed = hive.deleteValue(path, name); }, &error))
-        return false;
-    return removed;
+    // The value keeps its first spelling and place; a key another copy removed comes back.
+    const QString entry = registryEntryName(m_path, name);
+    const QVariantList old = map.value(entry).toList();
+    QSettings::SettingsMap change = missingKeys(map, m_path);
+    change.insert(entry, QVariantList{m_path, old.isEmpty() ? name : old[1], uint(REG_DWORD),
+                                      dwordBytes(quint32(value)), old.isEmpty() ? -1 : old[4]});
+    if (!save(change, &error))
+        throw ERegistryException(failed, error);
 }
 
 } // namespace ferlo

@@ -3,10 +3,12 @@
 #include "platform/Errors.h"
 
 #include <QByteArray>
-#include <QList>
+#include <QSettings>
 #include <QString>
-#include <functional>
+
 #include <optional>
+
+class QIODevice;
 
 namespace ferlo {
 
@@ -20,10 +22,9 @@ namespace ferlo {
 //   "PrintAsDIB"=dword:00000001
 //
 // The hive lies in $FERLO_REGISTRY_DIR when that is set, else in $XDG_CONFIG_HOME/ferlo
-// (~/.config/ferlo). Every change locks the hive against other processes, reads it anew, changes
-// it and writes it through a temporary file renamed over the old one, so concurrent writers never
-// lose each other's values and a crash leaves the old or the new hive, never half of one. A hive
-// that cannot be parsed is never written over.
+// (~/.config/ferlo). Writes go through QSettings with a format registered for this text: it locks
+// the hive against other processes, reads it anew, merges the change and replaces the file
+// atomically. A hive that cannot be parsed, or not written back exactly, is never written over.
 
 // An error of the store that a user can cause: a value of the wrong type, a write that failed.
 class ERegistryException : public Error {
@@ -52,46 +53,26 @@ enum RegistryValueType : quint32 {
     REG_MULTI_SZ = 7,
 };
 
-// The kinds of data a value holds, as the accessor reports them.
-enum class TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
-
-// One stored value: its type number and its raw bytes. Strings are UTF-8 with a terminating zero
-// byte, a DWORD is four bytes, least significant first.
+// The registered hive format. In its map every key of the hive is an entry named after the key's
+// path and every value one named after the path and the value name, both in lower case (names
+// compare without regard to case); the entries hold the spelling, the type number, the raw bytes
+// (strings are UTF-8 with a terminating zero byte, a DWORD four bytes, least significant first)
+// and the place in the file. The reader takes the root of the hive file the device names
+// (HKEY_LOCAL_MACHINE for any other device). The writer refuses, with the cause in
+// registryFormatError(), a map it cannot write so that it reads back the same, and a hive file
+// on disk that it cannot parse.
+QSettings::Format registryFormat();
+bool readRegistryHive(QIODevice& device, QSettings::SettingsMap& map);
+bool writeRegistryHive(QIODevice& device, const QSettings::SettingsMap& map);
+QString registryFormatError();
+// The map entry and the value of a value: type and data, or an invalid QVariant without one.
+QString registryEntryName(const QString& path, const QString& name);
 struct RegistryValue {
     quint32 type = REG_NONE;
     QByteArray data;
 };
-
-// The contents of one hive file, in file order. Key paths are below the root, without a leading
-// backslash ("Software\Ferlo"); they compare without regard to letter case.
-class RegistryHive {
-public:
-    struct Key {
-        QString path;
-        QList<QPair<QString, RegistryValue>> values;
-    };
-
-    // Parses the text of a hive file. Returns false, with the cause in *error, when the text is
-    // not a hive of this root.
-    bool parse(const QByteArray& text, RegistryRoot root, QString* error);
-    QByteArray serialize(RegistryRoot root) const;
-
-    // True when the key or one below it has a section.
-    bool keyExists(const QString& path) const;
-    // Adds sections for the key and the keys above it that have none.
-    void createKey(const QString& path);
-    const RegistryValue* value(const QString& path, const QString& name) const;
-    void setValue(const QString& path, const QString& name, const RegistryValue& value);
-    bool deleteValue(const QString& path, const QString& name);
-
-    const QList<Key>& keys() const { return m_keys; }
-
-private:
-    Key* findKey(const QString& path);
-    const Key* findKey(const QString& path) const;
-
-    QList<Key> m_keys;
-};
+std::optional<RegistryValue> registryValue(const QSettings::SettingsMap& map, const QString& path,
+                                           const QString& name);
 
 // The name of a root as the hive file writes it: "HKEY_LOCAL_MACHINE".
 QString registryRootName(RegistryRoot root);
@@ -104,59 +85,37 @@ QString registryHivePath(RegistryRoot root);
 // file anew; there is no copy of a value in memory between calls.
 class TRegistry {
 public:
-    TRegistry() = default;
-    ~TRegistry() { CloseKey(); }
-    TRegistry(const TRegistry&) = delete;
-    TRegistry& operator=(const TRegistry&) = delete;
-
-    RegistryRoot RootKey() const { return m_root; }
-    void setRootKey(RegistryRoot root);
-
+    void setRootKey(RegistryRoot root) {
+        m_root = root;
+        CloseKey();
+    }
     // Opens a key: a path starting with a backslash is taken from the root, any other from the
     // key that is open. With canCreate a missing key is created and written to the hive.
     // Returns false when the key is missing (and may not be created) or the hive cannot be read
-    // or written; LastError() then tells why.
+    // or written; LastError() then tells why, naming the hive file.
     bool OpenKey(const QString& key, bool canCreate);
-    void CloseKey();
-    // The open key's path below the root, empty at the root or when none is open.
-    QString CurrentPath() const { return m_currentPath; }
-    bool HasOpenKey() const { return m_open; }
-    // The reason the last OpenKey failed, naming the hive file: "<file>: Permission denied".
+    void CloseKey() {
+        m_open = false;
+        m_path.clear();
+    }
     QString LastError() const { return m_lastError; }
     QString HivePath() const { return registryHivePath(m_root); }
 
-    bool KeyExists(const QString& key);
     bool ValueExists(const QString& name);
-    TRegDataType GetDataType(const QString& name);
-    // The value's size in bytes, -1 when it does not exist.
-    int GetDataSize(const QString& name);
-
     // Reads a REG_DWORD value. Only four bytes are fetched: a longer value, or a missing one,
     // throws "Failed to get data for '<name>'"; a value of another type throws
     // "Invalid data type for '<name>'".
     int ReadInteger(const QString& name);
-    // Reads a REG_SZ or REG_EXPAND_SZ value.
-    QString ReadString(const QString& name);
-
-    // Write the value into the open key; a failure throws "Failed to set data for '<name>'".
+    // Writes a REG_DWORD into the open key; a failure throws "Failed to set data for '<name>'".
     void WriteInteger(const QString& name, int value);
-    void WriteString(const QString& name, const QString& value);
-    void WriteBinaryData(const QString& name, const QByteArray& data);
-    bool DeleteValue(const QString& name);
 
 private:
-    enum class Load { Missing, Loaded, Failed };
-    // Reads the hive file; on failure *error names the file and the cause.
-    Load loadHive(RegistryHive& hive, QString* error) const;
-    // Locks the hive, reads it anew, applies the change and writes it back.
-    bool changeHive(const std::function<void(RegistryHive&)>& change, QString* error);
-    std::optional<QString> resolve(const QString& key) const;
-    std::optional<RegistryValue> currentValue(const QString& name);
-    void writeValue(const QString& name, const RegistryValue& value);
+    bool load(QSettings::SettingsMap& map, QString* error) const;
+    bool save(const QSettings::SettingsMap& changes, QString* error);
 
     RegistryRoot m_root = HKEY_CURRENT_USER;
     bool m_open = false;
-    QString m_currentPath;
+    QString m_path;
     QString m_lastError;
 };
 
