@@ -24,6 +24,10 @@ void writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
     const QFileInfo target(path);
     if (target.isDir())
         throw writeError(path, QStringLiteral("it is a folder."));
+    // The document replaces the target by a rename, which would turn a device or a pipe into a
+    // plain file: only a plain file (or a link to one) is written over.
+    if (target.exists() && !target.isFile())
+        throw writeError(path, QStringLiteral("it is not a plain file."));
     const QString folder = target.absolutePath();
     if (!QFileInfo(folder).isDir())
         throw writeError(path, QStringLiteral("the folder %1 does not exist.").arg(folder));

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace ferlo;
 using namespace ferlo::test;
 
@@ -390,14 +392,24 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"card.pdf"});
     }
 
-    void pdfIntoAMissingFolderNamesIt() {
-        const QString path = m_dir.filePath("no/such/folder/card.pdf");
+    void pdfThatCannotBeWrittenNamesIt_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("missing folder") << "no/such/folder/card.pdf";
+        QTest::newRow("a pipe stays a pipe") << "pipe.pdf";
+    }
+    void pdfThatCannotBeWrittenNamesIt() {
+        QFETCH(QString, name);
+        const QString path = m_dir.filePath(name);
+        if (name == "pipe.pdf")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
         try {
             writeCardPdf(path, {emptyPage(1, true)}, QPageSize(QPageSize::A4), 150);
             QFAIL("no error");
         } catch (const Error& error) {
             QVERIFY2(error.message().contains(path), qPrintable(error.message()));
         }
+        if (name == "pipe.pdf")
+            QCOMPARE(QFileInfo(path).isFile(), false);
     }
 
     void printJobAbortsOnError() {
