@@ -17,27 +17,27 @@ using namespace ferlo::test;
 
 namespace {
 
-QList<QRect> visibleCutLines(const FormView& form) {
+QList<QRect> visibleCutLines(const FormView& ui) {
     QList<QRect> lines;
-    for (TLine* line : form.CutLines) {
-        if (line->isVisibleTo(form.PACard))
+    for (TLine* line : ui.CutLines) {
+        if (line->isVisibleTo(ui.PACard))
             lines << line->geometry();
     }
     return lines;
 }
 
-QAction* countButton(const FormView& form, int count) {
+QAction* countButton(const FormView& ui, int count) {
     switch (count) {
     case 1:
-        return form.TB1PerPage;
+        return ui.TB1PerPage;
     case 2:
-        return form.TB2PerPage;
+        return ui.TB2PerPage;
     case 6:
-        return form.TB6PerPage;
+        return ui.TB6PerPage;
     case 8:
-        return form.TB8PerPage;
+        return ui.TB8PerPage;
     default:
-        return form.TB4PerPage;
+        return ui.TB4PerPage;
     }
 }
 
