@@ -58,12 +58,12 @@ void PictureControl::paintEvent(QPaintEvent*) {
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit mouseDown(this, event->button());
+    emit mouseDown(event->button());
 }
 
 void PictureControl::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
-    emit mouseDown(this, event->button());
+    emit mouseDown(event->button());
 }
 
 } // namespace ferlo

@@ -43,6 +43,7 @@ private slots:
         writeWave(m_folder.file("cat.wav"), samples, 1, 44100); // found for cat.WAV
 
         TFerloMainForm form;
+        const FormView ui(form);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.browseTo(m_folder.path()));
@@ -53,10 +54,10 @@ private slots:
         QVERIFY(recorder.start());
         recorder.record(200);
         recorder.reset();
-        QTest::mouseClick(form.CellImages[1], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(form.MediaPlayer1->fileName(), m_folder.file("cat.wav"));
+        QTest::mouseClick(ui.CellImages[1], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(ui.MediaPlayer1->fileName(), m_folder.file("cat.wav"));
         recorder.record(900);
-        QTest::mouseClick(form.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseClick(ui.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         recorder.record(900);
         recorder.stop();
 

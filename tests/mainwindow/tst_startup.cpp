@@ -16,6 +16,7 @@
 
 using ferlo::TFerloMainForm;
 using ferlo::test::eventLoopQuitsWithin;
+using ferlo::test::FormView;
 
 // Start-up on a screen of the width the run was given (FERLO_TEST_SCREEN_WIDTH): the window's
 // place and size, the screen scale, and the card's size and place in the card base.
@@ -36,37 +37,37 @@ private slots:
             QSKIP("the window is not used on a narrow screen");
         ferlo::test::MessageRecorder messages;
         TFerloMainForm form;
+        const FormView ui(form);
         QVERIFY(messages.texts().isEmpty());
         QVERIFY(!form.terminateRequested());
         QCOMPARE(form.pos(), QPoint(0, 0));
-        QCOMPARE(form.Card.Portrait, false);
-        QCOMPARE(form.Card.PicturesPerPage, 4);
-        QCOMPARE(form.LABSelect->text(), QStringLiteral("Select up to 4 Pictures"));
+        QCOMPARE(ui.Card.Portrait, false);
+        QCOMPARE(ui.Card.PicturesPerPage, 4);
+        QCOMPARE(ui.LABSelect->text(), QStringLiteral("Select up to 4 Pictures"));
 
         const int menuHeight = form.menuBar()->sizeHint().height();
         if (screenWidth() == 800) {
             QCOMPARE(form.size(), QSize(792, 554 + menuHeight));
-            QCOMPARE(form.Card.ScreenScale, 1.0);
-            QCOMPARE(form.PACardBase->size(), QSize(623, 507));
-            QCOMPARE(form.PACardBase->pos(), QPoint(169, 29));
-            QCOMPARE(form.PACard->geometry(), QRect(14, 41, 595, 425));
+            QCOMPARE(ui.Card.ScreenScale, 1.0);
+            QCOMPARE(ui.PACardBase->size(), QSize(623, 507));
+            QCOMPARE(ui.PACardBase->pos(), QPoint(169, 29));
+            QCOMPARE(ui.PACard->geometry(), QRect(14, 41, 595, 425));
         } else {
             QCOMPARE(form.size(), QSize(1024, 768));
-            QCOMPARE(form.Card.ScreenScale, 1.28);
-            QCOMPARE(form.PACard->size(), QSize(762, 544));
-            const QSize base = form.PACardBase->size();
+            QCOMPARE(ui.Card.ScreenScale, 1.28);
+            QCOMPARE(ui.PACard->size(), QSize(762, 544));
+            const QSize base = ui.PACardBase->size();
             QCOMPARE(base, QSize(1024 - 169, 768 - menuHeight - 29 - 18));
-            QCOMPARE(form.PACard->pos(),
-                     QPoint((base.width() - 762) / 2, (base.height() - 544) / 2));
+            QCOMPARE(ui.PACard->pos(), QPoint((base.width() - 762) / 2, (base.height() - 544) / 2));
         }
-        QCOMPARE(form.Card.CardWidth, form.PACard->width());
-        QCOMPARE(form.Card.CardHeight, form.PACard->height());
+        QCOMPARE(ui.Card.CardWidth, ui.PACard->width());
+        QCOMPARE(ui.Card.CardHeight, ui.PACard->height());
 
         // The client area survives showing the window: nothing is laid out again differently.
-        const QRect cardBefore = form.PACard->geometry();
+        const QRect cardBefore = ui.PACard->geometry();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.PACard->geometry(), cardBefore);
+        QCOMPARE(ui.PACard->geometry(), cardBefore);
 
         // The browser's lists: folder rows 16 pixels high, file rows 13, and the file list
         // shows whole lines only, as many as its panel holds.
@@ -74,9 +75,9 @@ private slots:
         for (int i = 0; i < 80; ++i)
             ferlo::test::writeFile(folder.file(QStringLiteral("p%1.jpg").arg(i)), "");
         QVERIFY(form.browseTo(folder.path()));
-        QListWidget* folders = form.DirectoryListBox1;
+        QListWidget* folders = ui.DirectoryListBox1;
         QCOMPARE(folders->visualItemRect(folders->item(0)).height(), 16);
-        QListWidget* files = form.FileListBox1;
+        QListWidget* files = ui.FileListBox1;
         const QRect view = files->viewport()->rect();
         int shown = 0;
         for (int i = 0; i < files->count(); ++i) {
@@ -88,8 +89,8 @@ private slots:
             }
         }
         QVERIFY(shown >= 20);
-        QVERIFY(files->geometry().bottom() <= form.Panel5->rect().bottom());
-        QVERIFY(form.Panel5->height() - files->height() < 13);
+        QVERIFY(files->geometry().bottom() <= ui.Panel5->rect().bottom());
+        QVERIFY(ui.Panel5->height() - files->height() < 13);
     }
 
     void portraitCardIsCentredToo() {
@@ -97,15 +98,15 @@ private slots:
             QSKIP("the window is not used on a narrow screen");
         ferlo::test::MessageRecorder messages;
         TFerloMainForm form;
-        form.TBPortrait->trigger();
-        QCOMPARE(form.Card.Portrait, true);
-        const QSize base = form.PACardBase->size();
+        const FormView ui(form);
+        ui.TBPortrait->trigger();
+        QCOMPARE(ui.Card.Portrait, true);
+        const QSize base = ui.PACardBase->size();
         if (screenWidth() == 800) {
-            QCOMPARE(form.PACard->geometry(), QRect(136, 8, 350, 490));
+            QCOMPARE(ui.PACard->geometry(), QRect(136, 8, 350, 490));
         } else {
-            QCOMPARE(form.PACard->size(), QSize(448, 627));
-            QCOMPARE(form.PACard->pos(),
-                     QPoint((base.width() - 448) / 2, (base.height() - 627) / 2));
+            QCOMPARE(ui.PACard->size(), QSize(448, 627));
+            QCOMPARE(ui.PACard->pos(), QPoint((base.width() - 448) / 2, (base.height() - 627) / 2));
         }
         QVERIFY(messages.texts().isEmpty());
     }
@@ -115,13 +116,14 @@ private slots:
             QSKIP("only a narrow screen ends the program");
         ferlo::test::MessageRecorder messages;
         TFerloMainForm form;
+        const FormView ui(form);
         QCOMPARE(messages.texts(),
                  QStringList{QStringLiteral(
                      "This application requires a screen resolution of 800x600 or higher.")});
         QVERIFY(form.terminateRequested());
         // Creation still completes: the card is laid out like on any screen.
-        QCOMPARE(form.Card.PicturesPerPage, 4);
-        QCOMPARE(form.Card.ScreenScale, 1.0);
+        QCOMPARE(ui.Card.PicturesPerPage, 4);
+        QCOMPARE(ui.Card.ScreenScale, 1.0);
 
         // The message loop ends at its first turn, without further input.
         QVERIFY(eventLoopQuitsWithin(5000));
