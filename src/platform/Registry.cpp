@@ -4,12 +4,12 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QLockFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QStringDecoder>
+#include <QStringEncoder>
 #include <QThread>
 
 #include <algorithm>
@@ -34,23 +34,15 @@ constexpr int staleLockMs = 10000;
 constexpr int lockWaitMs = 15000;
 // A copy makes its lock file, locks it and writes its name into it within microseconds.
 constexpr qint64 abandonedEmptyLockMs = 1000;
-constexpr int hexBytesPerLine = 24;
-
-thread_local QString formatError;
-// The changes of the write under way in this thread, for the writer.
-thread_local const QSettings::SettingsMap* changesUnderWay = nullptr;
 
 bool hasControlCharacters(const QString& text) {
     return std::any_of(text.begin(), text.end(),
                        [](QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7f; });
 }
 
-// A map entry name that QSettings keeps as it is: no backslash, no slash, never empty.
-QString entryPart(const QString& text) {
-    QString part = QStringLiteral("_") + text.toLower();
-    part.replace(QLatin1Char('%'), QLatin1String("%25"));
-    part.replace(QLatin1Char('/'), QLatin1String("%2F"));
-    return part.replace(QLatin1Char('\\'), QLatin1String("%5C"));
+// Names compare without regard to case; a path holds no line break, so this is unambiguous.
+QString entryName(const QString& path, const QString& name) {
+    return path.toLower() + QLatin1Char('\n') + name.toLower();
 }
 
 QString quoted(const QString& text) {
@@ -117,275 +109,38 @@ quint32 dwordValue(const QByteArray& bytes) {
     return value;
 }
 
-// A REG_SZ that can be written between quotes: valid UTF-8, one terminating zero, no line breaks.
-std::optional<QString> quotableString(quint32 type, const QByteArray& data) {
-    if (type != REG_SZ || !data.endsWith('\0') || data.count('\0') != 1)
-        return std::nullopt;
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(data.left(data.size() - 1));
-    if (decoder.hasError() || hasControlCharacters(text))
-        return std::nullopt;
-    return text;
+bool isUtf16(const QByteArray& bytes) {
+    return bytes.startsWith("\xff\xfe");
 }
 
+// The byte-order mark a hive starts with, kept as it is.
+qsizetype markSize(const QByteArray& bytes) {
+    return isUtf16(bytes) ? 2 : bytes.startsWith("\xef\xbb\xbf") ? 3 : 0;
+}
+
+// UTF-8 (with or without a mark) or UTF-16LE with a mark, as the registry editor exports.
 QString decodeHiveText(const QByteArray& bytes, QString* error) {
-    const bool utf16 = bytes.startsWith("\xff\xfe");
-    QStringDecoder decoder(utf16 ? QStringDecoder::Utf16LE : QStringDecoder::Utf8,
+    QStringDecoder decoder(isUtf16(bytes) ? QStringDecoder::Utf16LE : QStringDecoder::Utf8,
                            QStringDecoder::Flag::Stateless);
-    const QString text = decoder(utf16                              ? bytes.mid(2)
-                                 : bytes.startsWith("\xef\xbb\xbf") ? bytes.mid(3)
-                                                                    : bytes);
+    const QString text = decoder(bytes.mid(markSize(bytes)));
     if (decoder.hasError())
-        *error = utf16 ? QStringLiteral("the file is not valid UTF-16 text")
-                       : QStringLiteral("the file is not valid UTF-8 text");
+        *error = isUtf16(bytes) ? QStringLiteral("the file is not valid UTF-16 text")
+                                : QStringLiteral("the file is not valid UTF-8 text");
     return text;
 }
 
-// Parses the text of a hive file into the format's map; false with the cause in *error.
-bool parseHive(const QByteArray& bytes, const QString& rootName, QSettings::SettingsMap& map,
-               QString* error) {
-    map.clear();
-    QString cause;
-    QStringList lines = decodeHiveText(bytes, &cause).split(QLatin1Char('\n'));
-    if (!cause.isEmpty()) {
-        *error = cause;
-        return false;
-    }
-    bool headerSeen = false;
-    std::optional<QString> current;
-    int order = 0;
-    auto fail = [&](qsizetype index, const QString& what) {
-        *error = QStringLiteral("line %1: %2").arg(index + 1).arg(what);
-        map.clear();
-        return false;
-    };
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.isEmpty())
-            continue;
-        if (!headerSeen) {
-            if (line != headerLine)
-                return fail(i,
-                            QStringLiteral("the file does not start with \"%1\"").arg(headerLine));
-            headerSeen = true;
-            continue;
-        }
-        if (line.startsWith(QLatin1Char(';')))
-            continue;
-
-        if (line.startsWith(QLatin1Char('['))) {
-            if (!line.endsWith(QLatin1Char(']')) || line.size() < 2)
-                return fail(i, QStringLiteral("a key name has no closing bracket"));
-            const QString name = line.mid(1, line.size() - 2);
-            if (name.startsWith(QLatin1Char('-')))
-                return fail(i, QStringLiteral("removing keys is not supported"));
-            if (name.compare(rootName, Qt::CaseInsensitive) == 0) {
-                current = QString();
-            } else if (name.size() > rootName.size() &&
-                       name.left(rootName.size()).compare(rootName, Qt::CaseInsensitive) == 0 &&
-                       name[rootName.size()] == QLatin1Char('\\')) {
-                current = name.mid(rootName.size() + 1);
-                if (current->split(QLatin1Char('\\')).contains(QString()) ||
-                    hasControlCharacters(*current))
-                    return fail(i, QStringLiteral("\"%1\" is not a valid key name").arg(name));
-            } else {
-                return fail(
-                    i, QStringLiteral("the key \"%1\" does not belong to %2").arg(name, rootName));
-            }
-            if (!map.contains(entryPart(*current)))
-                map.insert(entryPart(*current), QVariantList{*current, order++});
-            continue;
-        }
-
-        if (!line.startsWith(QLatin1Char('"')) && !line.startsWith(QLatin1Char('@')))
-            return fail(i, QStringLiteral("the line is not a key, a value or a comment"));
-        if (!current)
-            return fail(i, QStringLiteral("a value comes before the first key"));
-
-        qsizetype pos = 0;
-        QString valueName;
-        if (line[0] == QLatin1Char('@'))
-            pos = 1;
-        else if (!readQuoted(line, pos, valueName, &cause))
-            return fail(i, cause);
-        while (pos < line.size() && line[pos].isSpace())
-            ++pos;
-        if (pos >= line.size() || line[pos] != QLatin1Char('='))
-            return fail(i, QStringLiteral("a value name is not followed by \"=\""));
-        const QString data = line.mid(pos + 1).trimmed();
-
-        quint32 type = REG_SZ;
-        QByteArray bytes;
-        if (data.startsWith(QLatin1Char('"'))) {
-            qsizetype at = 0;
-            QString string;
-            if (!readQuoted(data, at, string, &cause))
-                return fail(i, cause);
-            if (!data.mid(at).trimmed().isEmpty())
-                return fail(i, QStringLiteral("there is text after the closing quote"));
-            bytes = string.toUtf8().append('\0');
-        } else if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
-            const QString digits = data.mid(6).trimmed();
-            bool ok = false;
-            const uint number = digits.toUInt(&ok, 16);
-            if (!ok || digits.isEmpty() || digits.size() > 8 ||
-                digits.startsWith(QLatin1Char('+')) || digits.startsWith(QLatin1Char('-')))
-                return fail(i, QStringLiteral("\"%1\" is not a dword").arg(digits));
-            type = REG_DWORD;
-            bytes = dwordBytes(number);
-        } else if (data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive)) {
-            const qsizetype colon = data.indexOf(QLatin1Char(':'));
-            if (colon < 0)
-                return fail(i, QStringLiteral("hexadecimal data has no \":\""));
-            const QString kind = data.left(colon);
-            bool ok = kind.compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
-            type = REG_BINARY;
-            if (!ok && kind.size() > 5 &&
-                kind.startsWith(QLatin1String("hex("), Qt::CaseInsensitive) &&
-                kind.endsWith(QLatin1Char(')')))
-                type = kind.mid(4, kind.size() - 5).toUInt(&ok, 16);
-            if (!ok)
-                return fail(i, QStringLiteral("\"%1\" is not a value type").arg(kind));
-            // Long data goes on over lines that end in a backslash.
-            QString bytesText = data.mid(colon + 1).trimmed();
-            while (bytesText.endsWith(QLatin1Char('\\'))) {
-                bytesText.chop(1);
-                if (++i >= lines.size())
-                    return fail(i - 1, QStringLiteral("hexadecimal data ends in a backslash"));
-                bytesText += lines[i].trimmed();
-            }
-            if (!parseHexBytes(bytesText, bytes, &cause))
-                return fail(i, cause);
-        } else if (data == QLatin1String("-")) {
-            return fail(i, QStringLiteral("removing values is not supported"));
-        } else {
-            return fail(i, QStringLiteral("the value's data is not understood"));
-        }
-        // A value given twice keeps its first spelling and place, and the last data.
-        const QString entry = registryEntryName(*current, valueName);
-        const QVariantList old = map.value(entry).toList();
-        map.insert(entry, QVariantList{*current, old.isEmpty() ? valueName : old[1], type, bytes,
-                                       old.isEmpty() ? order++ : old[4]});
-    }
-    return true;
+qsizetype leadingSpace(const QString& text) {
+    qsizetype n = 0;
+    while (n < text.size() && text[n].isSpace())
+        ++n;
+    return n;
 }
 
-// The hive text of a map: keys in the order of their places, a new key before the keys below it.
-QByteArray serializeHive(const QString& rootName, const QSettings::SettingsMap& map) {
-    struct Key {
-        QString path;
-        int order;
-        QList<QVariantList> values;
-    };
-    QList<Key> keys;
-    QHash<QString, qsizetype> index;
-    auto keyFor = [&](const QString& path, int order) -> Key& {
-        const QString id = entryPart(path);
-        if (!index.contains(id)) {
-            index.insert(id, keys.size());
-            keys.append(Key{path, order, {}});
-        }
-        return keys[index.value(id)];
-    };
-    for (auto it = map.begin(); it != map.end(); ++it) {
-        const QVariantList entry = it.value().toList();
-        if (entry.size() == 2)
-            keyFor(entry[0].toString(), entry[1].toInt()).order = entry[1].toInt();
-        else if (entry.size() == 5)
-            keyFor(entry[0].toString(), -1).values.append(entry);
-    }
-    QList<Key> placed;
-    for (const Key& key : keys) {
-        if (key.order >= 0)
-            placed.append(key);
-    }
-    std::stable_sort(placed.begin(), placed.end(),
-                     [](const Key& a, const Key& b) { return a.order < b.order; });
-    for (const Key& key : keys) {
-        if (key.order >= 0)
-            continue;
-        const QString below = key.path + QLatin1Char('\\');
-        auto at = std::find_if(placed.begin(), placed.end(), [&](const Key& other) {
-            return other.path.startsWith(below, Qt::CaseInsensitive);
-        });
-        placed.insert(at, key);
-    }
-
-    QString out = headerLine + QStringLiteral("\n\n");
-    for (Key& key : placed) {
-        out += QLatin1Char('[') + rootName;
-        if (!key.path.isEmpty())
-            out += QLatin1Char('\\') + key.path;
-        out += QStringLiteral("]\n");
-        std::stable_sort(key.values.begin(), key.values.end(),
-                         [](const QVariantList& a, const QVariantList& b) {
-                             return quint32(a[4].toInt()) < quint32(b[4].toInt());
-                         });
-        for (const QVariantList& value : key.values) {
-            const QString name = value[1].toString();
-            const quint32 type = value[2].toUInt();
-            const QByteArray data = value[3].toByteArray();
-            out += (name.isEmpty() ? QStringLiteral("@") : quoted(name)) + QLatin1Char('=');
-            if (type == REG_DWORD && data.size() == 4) {
-                out += QStringLiteral("dword:%1").arg(dwordValue(data), 8, 16, QLatin1Char('0'));
-            } else if (const auto text = quotableString(type, data)) {
-                out += quoted(*text);
-            } else {
-                out += type == REG_BINARY ? QStringLiteral("hex:")
-                                          : QStringLiteral("hex(%1):").arg(type, 0, 16);
-                for (qsizetype b = 0; b < data.size(); ++b) {
-                    out += QStringLiteral("%1").arg(quint8(data[b]), 2, 16, QLatin1Char('0'));
-                    if (b + 1 < data.size())
-                        out += (b + 1) % hexBytesPerLine ? QStringLiteral(",")
-                                                         : QStringLiteral(",\\\n  ");
-                }
-            }
-            out += QLatin1Char('\n');
-        }
-        out += QLatin1Char('\n');
-    }
-    return out.toUtf8();
-}
-
-// Every entry of the map is read back alike (a value's key may come back spelled as its section);
-// what is read back besides are only the sections of values that had none.
-bool readsBackAlike(const QSettings::SettingsMap& map, const QSettings::SettingsMap& again) {
-    for (auto it = again.begin(); it != again.end(); ++it) {
-        const QVariantList x = map.value(it.key()).toList();
-        const QVariantList y = it.value().toList();
-        if (x.isEmpty() && y.size() == 2)
-            continue;
-        if (x.size() != y.size() || (x.size() == 2 && x[0].toString() != y[0].toString()) ||
-            (x.size() == 5 &&
-             (x[1].toString() != y[1].toString() || x[2].toUInt() != y[2].toUInt() ||
-              x[3].toByteArray() != y[3].toByteArray())))
-            return false;
-    }
-    return std::all_of(map.keyBegin(), map.keyEnd(),
-                       [&](const QString& key) { return again.contains(key); });
-}
-
-QString rootNameOf(const QIODevice& device) {
-    const auto* file = qobject_cast<const QFileDevice*>(&device);
-    const bool user =
-        file &&
-        QFileInfo(file->fileName()).fileName().startsWith(registryRootName(HKEY_CURRENT_USER));
-    return registryRootName(user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE);
-}
-
-bool readHiveFile(QIODevice& device, QSettings::SettingsMap& map, QString* error) {
-    if (device.size() > maxHiveSize) {
-        *error = QStringLiteral("the file is too large to be a settings file");
-        return false;
-    }
-    // A regular file, of a size checked above: reading it whole is bounded.
-    const QByteArray bytes = device.readAll();
-    QString cause;
-    if (!parseHive(bytes, rootNameOf(device), map, &cause)) {
-        *error = QStringLiteral("the file is not a valid settings file (%1)").arg(cause);
-        return false;
-    }
-    return true;
+qsizetype withoutTrailingSpace(const QString& text) {
+    qsizetype n = text.size();
+    while (n > 0 && text[n - 1].isSpace())
+        --n;
+    return n;
 }
 
 qint64 ageInMs(const struct stat& info) {
@@ -424,22 +179,6 @@ void removeAbandonedEmptyLock(const QString& lockPath) {
 // Waits in short, uneven steps while another copy holds the lock: a write holds it for
 // milliseconds, while QLockFile's own waiting sleeps 100 ms and more. A lock left by a copy that
 // died, or older than the stale time, is taken over; so is one left empty.
-bool waitForLock(const QString& lockPath) {
-    QElapsedTimer waited;
-    waited.start();
-    while (QFileInfo::exists(lockPath)) {
-        QLockFile lock(lockPath);
-        lock.setStaleLockTime(staleLockMs);
-        if (lock.tryLock(0) || lock.error() != QLockFile::LockFailedError)
-            return true;
-        if (waited.elapsed() > lockWaitMs)
-            return false;
-        removeAbandonedEmptyLock(lockPath);
-        QThread::usleep(500 + QRandomGenerator::global()->bounded(4000));
-    }
-    return true;
-}
-
 bool acquire(QLockFile& lock) {
     QElapsedTimer waited;
     waited.start();
@@ -472,106 +211,264 @@ QString lockFailure(const QLockFile& lock) {
     return QStringLiteral("the settings file could not be locked");
 }
 
-// Sections for the key and every key above it that has none; the root has one only when it
-// holds values.
-QSettings::SettingsMap missingKeys(const QSettings::SettingsMap& map, const QString& path) {
-    QSettings::SettingsMap created;
-    QString prefix;
-    for (const QString& part : path.split(QLatin1Char('\\'), Qt::SkipEmptyParts)) {
-        prefix += prefix.isEmpty() ? part : QLatin1Char('\\') + part;
-        if (!map.contains(entryPart(prefix)))
-            created.insert(entryPart(prefix), QVariantList{prefix, -1});
-    }
-    if (path.isEmpty() && !map.contains(entryPart(path)))
-        created.insert(entryPart(path), QVariantList{path, -1});
-    return created;
-}
-
 } // namespace
 
-// ---- The registered format ----
+// ---- The hive text ----
 
-QSettings::Format registryFormat() {
-    static const QSettings::Format format = QSettings::registerFormat(
-        QStringLiteral("reg"), readRegistryHive, writeRegistryHive, Qt::CaseSensitive);
-    return format;
-}
-
-QString registryFormatError() {
-    return formatError;
-}
-
-bool readRegistryHive(QIODevice& device, QSettings::SettingsMap& map) {
-    formatError.clear();
-    return readHiveFile(device, map, &formatError);
-}
-
-bool writeRegistryHive(QIODevice& device, const QSettings::SettingsMap& map) {
-    formatError.clear();
-    const QString rootName = rootNameOf(device);
-    // QSettings holds the lock and writes even when its own read of the hive failed: the file
-    // on disk is read once more, and one that does not parse is left as it is.
-    QSettings::SettingsMap merged = map;
-    if (const auto* file = qobject_cast<const QSaveFile*>(&device)) {
-        QFile current(file->fileName());
-        QSettings::SettingsMap onDisk;
-        if (current.exists() &&
-            (!current.open(QIODevice::ReadOnly) || !readHiveFile(current, onDisk, &formatError))) {
-            if (formatError.isEmpty())
-                formatError = current.errorString();
-            return false;
-        }
-        // Temporary files exist only while their writer holds the lock: any but this one were
-        // left by a copy killed in the middle of a write.
-        const QFileInfo hive(file->fileName());
-        static const QRegularExpression temporary(
-            QStringLiteral("^HKEY_[A-Z_]+\\.reg\\.[A-Za-z0-9]{6}$"));
-        struct stat mine {
-        }, other{};
-        ::fstat(file->handle(), &mine);
-        for (const QFileInfo& left : hive.dir().entryInfoList(
-                 {hive.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
-            const QByteArray name = QFile::encodeName(left.filePath());
-            if (temporary.match(left.fileName()).hasMatch() &&
-                ::lstat(name.constData(), &other) == 0 && other.st_ino != mine.st_ino)
-                ::unlink(name.constData());
-        }
-        // QSettings reads the file anew only when its size or millisecond time stamp changed,
-        // and keeps a change whose write failed for the next write: the accessor's change is
-        // merged into what is on disk now instead.
-        if (changesUnderWay) {
-            merged = onDisk;
-            for (auto it = changesUnderWay->begin(); it != changesUnderWay->end(); ++it)
-                merged.insert(it.key(), it.value());
-        }
-    }
-    // What cannot be read back exactly (a lone surrogate in a name) is not written at all.
-    const QByteArray bytes = serializeHive(rootName, merged);
-    QSettings::SettingsMap again;
+bool RegistryHive::parse(const QByteArray& bytes, RegistryRoot root, QString* error) {
+    *this = RegistryHive();
+    m_root = root;
     QString cause;
-    if (!parseHive(bytes, rootName, again, &cause) || !readsBackAlike(merged, again)) {
-        formatError = QStringLiteral("the settings file holds a name or a value that cannot be "
-                                     "written back unchanged");
+    const QString text = decodeHiveText(bytes, &cause);
+    if (!cause.isEmpty()) {
+        *error = cause;
         return false;
     }
-    if (device.write(bytes) != bytes.size() ||
-        (qobject_cast<QFileDevice*>(&device) && !static_cast<QFileDevice&>(device).flush())) {
-        formatError = device.errorString();
+    const QString rootName = registryRootName(root);
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QList<qsizetype> starts{0};
+    for (const QString& line : lines)
+        starts.append(starts.last() + line.size() + 1);
+    // Where the line ends, its line break included.
+    const auto endOf = [&](qsizetype i) {
+        return std::min(starts[i + 1], text.size());
+    };
+    bool headerSeen = false;
+    auto fail = [&](qsizetype index, const QString& what) {
+        *error = QStringLiteral("line %1: %2").arg(index + 1).arg(what);
+        *this = RegistryHive();
         return false;
+    };
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.isEmpty())
+            continue;
+        if (!headerSeen) {
+            if (line != headerLine)
+                return fail(i,
+                            QStringLiteral("the file does not start with \"%1\"").arg(headerLine));
+            headerSeen = true;
+            continue;
+        }
+        if (line.startsWith(QLatin1Char(';')))
+            continue;
+
+        if (line.startsWith(QLatin1Char('['))) {
+            if (!line.endsWith(QLatin1Char(']')) || line.size() < 2)
+                return fail(i, QStringLiteral("a key name has no closing bracket"));
+            const QString name = line.mid(1, line.size() - 2);
+            if (name.startsWith(QLatin1Char('-')))
+                return fail(i, QStringLiteral("removing keys is not supported"));
+            QString path;
+            if (name.size() > rootName.size() &&
+                name.left(rootName.size()).compare(rootName, Qt::CaseInsensitive) == 0 &&
+                name[rootName.size()] == QLatin1Char('\\')) {
+                path = name.mid(rootName.size() + 1);
+                if (path.split(QLatin1Char('\\')).contains(QString()) || hasControlCharacters(path))
+                    return fail(i, QStringLiteral("\"%1\" is not a valid key name").arg(name));
+            } else if (name.compare(rootName, Qt::CaseInsensitive) != 0) {
+                return fail(
+                    i, QStringLiteral("the key \"%1\" does not belong to %2").arg(name, rootName));
+            }
+            m_sections.append(Section{path, starts[i], endOf(i)});
+            continue;
+        }
+
+        if (!line.startsWith(QLatin1Char('"')) && !line.startsWith(QLatin1Char('@')))
+            return fail(i, QStringLiteral("the line is not a key, a value or a comment"));
+        if (m_sections.isEmpty())
+            return fail(i, QStringLiteral("a value comes before the first key"));
+
+        qsizetype pos = 0;
+        QString valueName;
+        if (line[0] == QLatin1Char('@'))
+            pos = 1;
+        else if (!readQuoted(line, pos, valueName, &cause))
+            return fail(i, cause);
+        while (pos < line.size() && line[pos].isSpace())
+            ++pos;
+        if (pos >= line.size() || line[pos] != QLatin1Char('='))
+            return fail(i, QStringLiteral("a value name is not followed by \"=\""));
+        const QString rest = line.mid(pos + 1);
+        const QString data = rest.trimmed();
+        const qsizetype from = starts[i] + leadingSpace(lines[i]) + pos + 1 + leadingSpace(rest);
+
+        quint32 type = REG_SZ;
+        QByteArray value;
+        if (data.startsWith(QLatin1Char('"'))) {
+            qsizetype at = 0;
+            QString string;
+            if (!readQuoted(data, at, string, &cause))
+                return fail(i, cause);
+            if (!data.mid(at).trimmed().isEmpty())
+                return fail(i, QStringLiteral("there is text after the closing quote"));
+            value = string.toUtf8().append('\0');
+        } else if (data.startsWith(QLatin1String("dword:"), Qt::CaseInsensitive)) {
+            const QString digits = data.mid(6).trimmed();
+            bool ok = false;
+            const uint number = digits.toUInt(&ok, 16);
+            if (!ok || digits.isEmpty() || digits.size() > 8 ||
+                digits.startsWith(QLatin1Char('+')) || digits.startsWith(QLatin1Char('-')))
+                return fail(i, QStringLiteral("\"%1\" is not a dword").arg(digits));
+            type = REG_DWORD;
+            value = dwordBytes(number);
+        } else if (data.startsWith(QLatin1String("hex"), Qt::CaseInsensitive)) {
+            const qsizetype colon = data.indexOf(QLatin1Char(':'));
+            if (colon < 0)
+                return fail(i, QStringLiteral("hexadecimal data has no \":\""));
+            const QString kind = data.left(colon);
+            bool ok = kind.compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
+            type = REG_BINARY;
+            if (!ok && kind.size() > 5 &&
+                kind.startsWith(QLatin1String("hex("), Qt::CaseInsensitive) &&
+                kind.endsWith(QLatin1Char(')')))
+                type = kind.mid(4, kind.size() - 5).toUInt(&ok, 16);
+            if (!ok)
+                return fail(i, QStringLiteral("\"%1\" is not a value type").arg(kind));
+            // Long data goes on over lines that end in a backslash.
+            QString bytesText = data.mid(colon + 1).trimmed();
+            while (bytesText.endsWith(QLatin1Char('\\'))) {
+                bytesText.chop(1);
+                if (++i >= lines.size())
+                    return fail(i - 1, QStringLiteral("hexadecimal data ends in a backslash"));
+                bytesText += lines[i].trimmed();
+            }
+            if (!parseHexBytes(bytesText, value, &cause))
+                return fail(i, cause);
+        } else if (data == QLatin1String("-")) {
+            return fail(i, QStringLiteral("removing values is not supported"));
+        } else {
+            return fail(i, QStringLiteral("the value's data is not understood"));
+        }
+        // A value given twice keeps its first spelling, and the last data and place.
+        const QString path = m_sections.last().path;
+        Value& stored = m_values[entryName(path, valueName)];
+        if (stored.name.isNull())
+            stored.name = valueName.isNull() ? QStringLiteral("") : valueName;
+        stored.path = path;
+        stored.value = RegistryValue{type, value};
+        stored.from = from;
+        stored.to = starts[i] + withoutTrailingSpace(lines[i]);
+        m_sections.last().end = endOf(i);
     }
+    m_bytes = bytes;
+    m_text = text;
+    m_headerSeen = headerSeen;
     return true;
 }
 
-QString registryEntryName(const QString& path, const QString& name) {
-    return entryPart(path) + QLatin1Char('/') + entryPart(name);
+bool RegistryHive::keyExists(const QString& path) const {
+    const QString key = path.toLower();
+    return path.isEmpty() || std::any_of(m_sections.begin(), m_sections.end(), [&](const auto& s) {
+               const QString other = s.path.toLower();
+               return other == key || other.startsWith(key + QLatin1Char('\\'));
+           });
 }
 
-std::optional<RegistryValue> registryValue(const QSettings::SettingsMap& map, const QString& path,
-                                           const QString& name) {
-    const QVariantList entry = map.value(registryEntryName(path, name)).toList();
-    if (entry.size() != 5)
+std::optional<RegistryValue> RegistryHive::value(const QString& path, const QString& name) const {
+    const auto it = m_values.find(entryName(path, name));
+    return it == m_values.end() ? std::nullopt : std::optional(it->value);
+}
+
+std::optional<QByteArray> RegistryHive::changed(const QString& path,
+                                                const std::optional<QString>& name, quint32 dword,
+                                                QString* error) const {
+    const qsizetype firstBreak = m_text.indexOf(QLatin1Char('\n'));
+    const QString eol = firstBreak > 0 && m_text[firstBreak - 1] == QLatin1Char('\r')
+                            ? QStringLiteral("\r\n")
+                            : QStringLiteral("\n");
+    const QString data = QStringLiteral("dword:%1").arg(dword, 8, 16, QLatin1Char('0'));
+    const QString valueLine = name ? (name->isEmpty() ? QStringLiteral("@") : quoted(*name)) +
+                                         QLatin1Char('=') + data + eol
+                                   : QString();
+    const auto sectionOf = [&](const QString& key) {
+        const auto found = std::find_if(m_sections.rbegin(), m_sections.rend(), [&](const auto& s) {
+            return s.path.toLower() == key.toLower();
+        });
+        return found == m_sections.rend() ? nullptr : &*found;
+    };
+    struct Edit {
+        qsizetype at, removed;
+        QString text;
+    };
+    QList<Edit> edits;
+    if (!m_headerSeen)
+        edits.append({0, 0, headerLine + eol + eol});
+
+    // Sections for the key and the keys above it that have none (the root only for a value),
+    // each before the first key below it, or else at the end.
+    QStringList keys;
+    if (path.isEmpty() && name)
+        keys.append(path);
+    for (const QString& part : path.split(QLatin1Char('\\'), Qt::SkipEmptyParts))
+        keys.append(keys.isEmpty() || keys.last().isEmpty()
+                        ? part
+                        : keys.last() + QLatin1Char('\\') + part);
+    QString atEnd;
+    bool valueWritten = !name;
+    for (const QString& key : keys) {
+        if (sectionOf(key))
+            continue;
+        QString text = QLatin1Char('[') + registryRootName(m_root) +
+                       (key.isEmpty() ? QString() : QLatin1Char('\\') + key) + QLatin1Char(']') +
+                       eol;
+        if (key.compare(path, Qt::CaseInsensitive) == 0 && !valueWritten) {
+            text += valueLine;
+            valueWritten = true;
+        }
+        const QString below = key.toLower() + QLatin1Char('\\');
+        const auto next = std::find_if(m_sections.begin(), m_sections.end(), [&](const auto& s) {
+            return !key.isEmpty() && s.path.toLower().startsWith(below);
+        });
+        if (next == m_sections.end())
+            atEnd += text + eol;
+        else
+            edits.append({next->begin, 0, text + eol});
+    }
+    if (!valueWritten) {
+        const auto it = m_values.find(entryName(path, *name));
+        if (it != m_values.end()) {
+            edits.append({it->from, it->to - it->from, data});
+        } else {
+            const qsizetype at = sectionOf(path)->end;
+            const bool broken = at == m_text.size() && !m_text.endsWith(QLatin1Char('\n'));
+            edits.append({at, 0, (broken ? eol : QString()) + valueLine});
+        }
+    }
+    if (!atEnd.isEmpty()) {
+        // A blank line between the file's last line and the new sections.
+        QString before;
+        if (m_headerSeen && !m_text.endsWith(QLatin1Char('\n')))
+            before = eol + eol;
+        else if (m_headerSeen && !m_text.endsWith(QLatin1String("\n\n")) &&
+                 !m_text.endsWith(QLatin1String("\n\r\n")))
+            before = eol;
+        edits.append({m_text.size(), 0, before + atEnd});
+    }
+    std::stable_sort(edits.begin(), edits.end(),
+                     [](const Edit& a, const Edit& b) { return a.at < b.at; });
+    QString text;
+    qsizetype done = 0;
+    for (const Edit& edit : edits) {
+        text += m_text.mid(done, edit.at - done) + edit.text;
+        done = edit.at + edit.removed;
+    }
+    text += m_text.mid(done);
+
+    // The file keeps its encoding and its mark; what that encoding cannot hold is not written.
+    const auto encode = [&](const QString& t) {
+        QStringEncoder encoder(isUtf16(m_bytes) ? QStringEncoder::Utf16LE : QStringEncoder::Utf8,
+                               QStringEncoder::Flag::Stateless);
+        return m_bytes.left(markSize(m_bytes)) + QByteArray(encoder(t));
+    };
+    const QByteArray bytes = encode(text);
+    QString cause;
+    if (encode(m_text) != m_bytes || decodeHiveText(bytes, &cause) != text || !cause.isEmpty()) {
+        *error = QStringLiteral("the settings file holds a name or a value that cannot be "
+                                "written back unchanged");
         return std::nullopt;
-    return RegistryValue{entry[2].toUInt(), entry[3].toByteArray()};
+    }
+    return bytes;
 }
 
 // ---- Where the hives live ----
@@ -598,33 +495,37 @@ QString registryHivePath(RegistryRoot root) {
 
 // ---- TRegistry ----
 
-// Reads the hive file itself rather than through QSettings: a pipe in its place must not block
-// the reader, and a failure must name its cause.
-bool TRegistry::load(QSettings::SettingsMap& map, QString* error) const {
+bool TRegistry::load(RegistryHive& hive, QString* error) const {
     const QString path = HivePath();
-    map.clear();
     QFile file(path);
-    if (!file.exists())
-        return true;
-    std::error_code code;
-    if (!std::filesystem::is_regular_file(QFile::encodeName(path).toStdString(), code) &&
-        !QFileInfo(path).isDir()) {
-        *error = path + QStringLiteral(": the settings file is not a regular file");
-        return false;
-    }
     QString cause;
-    if (!file.open(QIODevice::ReadOnly) ||
-        (readHiveFile(file, map, &cause) && file.error() != QFileDevice::NoError))
+    // A pipe or a device in its place would block the reader or never end.
+    std::error_code code;
+    if (!file.exists()) {
+        hive.parse(QByteArray(), m_root, &cause);
+        return true;
+    }
+    if (!std::filesystem::is_regular_file(QFile::encodeName(path).toStdString(), code) &&
+        !QFileInfo(path).isDir())
+        cause = QStringLiteral("the settings file is not a regular file");
+    else if (!file.open(QIODevice::ReadOnly))
         cause = file.errorString();
+    else if (file.size() > maxHiveSize)
+        cause = QStringLiteral("the file is too large to be a settings file");
+    // A regular file, of a size checked above: reading it whole is bounded.
+    else if (const QByteArray bytes = file.readAll(); file.error() != QFileDevice::NoError)
+        cause = file.errorString();
+    else if (!hive.parse(bytes, m_root, &cause))
+        cause = QStringLiteral("the file is not a valid settings file (%1)").arg(cause);
     if (!cause.isEmpty())
         *error = path + QStringLiteral(": ") + cause;
     return cause.isEmpty();
 }
 
-// Locks, re-reads, merges the changes and replaces the hive, all through QSettings. What it
-// does not do is done first: the folder is made with the cause of a failure, a lock left empty
-// by a killed copy is taken over and temporary files of killed copies are removed.
-bool TRegistry::save(const QSettings::SettingsMap& changes, QString* error) {
+// Under the lock: reads the hive anew, changes it and replaces it through a temporary file
+// renamed over it, so that a crash leaves the old or the new hive, never half of one.
+bool TRegistry::save(const QString& key, const std::optional<QString>& name, quint32 value,
+                     QString* error) {
     const QString path = HivePath();
     const auto fail = [&](const QString& reason) {
         *error = path + QStringLiteral(": ") + reason;
@@ -637,32 +538,34 @@ bool TRegistry::save(const QSettings::SettingsMap& changes, QString* error) {
             QString::fromLocal8Bit(std::make_error_code(std::errc::not_a_directory).message()));
     if (std::filesystem::create_directories(folder, code); code)
         return fail(QString::fromLocal8Bit(code.message()));
-    QSettings::SettingsMap current;
-    if (!load(current, error))
-        return false;
-    // QSettings replaces only a hive file it may open for writing.
-    if (QFile file(path); file.exists() && !file.open(QIODevice::ReadWrite))
-        return fail(file.errorString());
 
-    // QSettings waits for the lock without end, sleeping 100 ms and more between attempts, and
-    // takes a lock over only after 30 s. It locks as soon as the lock is free.
-    changesUnderWay = &changes;
-    const struct Done {
-        ~Done() { changesUnderWay = nullptr; }
-    } done;
-    QSettings settings(path, registryFormat());
-    if (!waitForLock(path + QStringLiteral(".lock")))
-        return fail(QStringLiteral("the settings file is locked by another program"));
-    for (auto it = changes.begin(); it != changes.end(); ++it)
-        settings.setValue(it.key(), it.value());
-    settings.sync();
-    if (settings.status() == QSettings::NoError)
-        return true;
-    if (!registryFormatError().isEmpty())
-        return fail(registryFormatError());
     QLockFile lock(path + QStringLiteral(".lock"));
-    return fail(acquire(lock) ? QStringLiteral("the settings file could not be written")
-                              : lockFailure(lock));
+    lock.setStaleLockTime(staleLockMs);
+    if (!acquire(lock))
+        return fail(lockFailure(lock));
+    // Temporary files exist only while their writer holds the lock: any found now were left by
+    // a copy killed in the middle of a write.
+    const QFileInfo hiveFile(path);
+    static const QRegularExpression temporary(QStringLiteral("\\.[A-Za-z0-9]{6}$"));
+    for (const QFileInfo& left : hiveFile.dir().entryInfoList(
+             {hiveFile.fileName() + QStringLiteral(".??????")}, QDir::Files | QDir::Hidden)) {
+        if (temporary.match(left.fileName()).hasMatch())
+            QFile::remove(left.filePath());
+    }
+
+    RegistryHive hive;
+    if (!load(hive, error))
+        return false;
+    QString cause;
+    const std::optional<QByteArray> bytes = hive.changed(key, name, value, &cause);
+    if (!bytes)
+        return fail(cause);
+    if (*bytes == hive.bytes())
+        return true;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit())
+        return true;
+    return fail(file.errorString());
 }
 
 bool TRegistry::OpenKey(const QString& key, bool canCreate) {
@@ -681,22 +584,15 @@ bool TRegistry::OpenKey(const QString& key, bool canCreate) {
     const QString base = (absolute || !m_open) ? QString() : m_path;
     const QString path = base.isEmpty() || relative.isEmpty() ? base + relative
                                                               : base + QLatin1Char('\\') + relative;
-
-    QSettings::SettingsMap map;
-    if (!load(map, &m_lastError))
+    RegistryHive hive;
+    if (!load(hive, &m_lastError))
         return false;
-    // A key exists when it or one below it has a section.
-    const QString id = entryPart(path);
-    const bool exists =
-        path.isEmpty() || std::any_of(map.keyBegin(), map.keyEnd(), [&](const QString& entry) {
-            return entry == id || entry.startsWith(id + QStringLiteral("%5C"));
-        });
-    if (!exists) {
+    if (!hive.keyExists(path)) {
         if (!canCreate) {
             m_lastError = HivePath() + QStringLiteral(": the key \"%1\" does not exist").arg(key);
             return false;
         }
-        if (!save(missingKeys(map, path), &m_lastError))
+        if (!save(path, std::nullopt, 0, &m_lastError))
             return false;
     }
     m_open = true;
@@ -705,17 +601,16 @@ bool TRegistry::OpenKey(const QString& key, bool canCreate) {
 }
 
 bool TRegistry::ValueExists(const QString& name) {
-    QSettings::SettingsMap map;
+    RegistryHive hive;
     QString error;
-    return m_open && load(map, &error) && registryValue(map, m_path, name).has_value();
+    return m_open && load(hive, &error) && hive.value(m_path, name).has_value();
 }
 
 int TRegistry::ReadInteger(const QString& name) {
     // Fetch into a 4-byte buffer first, then look at the type, as the registry does.
-    QSettings::SettingsMap map;
+    RegistryHive hive;
     QString error;
-    const auto value =
-        m_open && load(map, &error) ? registryValue(map, m_path, name) : std::nullopt;
+    const auto value = m_open && load(hive, &error) ? hive.value(m_path, name) : std::nullopt;
     if (!value || value->data.size() > 4)
         throw ERegistryException(QStringLiteral("Failed to get data for '%1'").arg(name));
     if (value->type != REG_DWORD)
@@ -730,17 +625,9 @@ void TRegistry::WriteInteger(const QString& name, int value) {
     if (hasControlCharacters(name))
         throw ERegistryException(failed, HivePath() +
                                              QStringLiteral(": the value name holds a line break"));
-    QSettings::SettingsMap map;
+    // A key another copy removed meanwhile comes back with the value.
     QString error;
-    if (!load(map, &error))
-        throw ERegistryException(failed, error);
-    // The value keeps its first spelling and place; a key another copy removed comes back.
-    const QString entry = registryEntryName(m_path, name);
-    const QVariantList old = map.value(entry).toList();
-    QSettings::SettingsMap change = missingKeys(map, m_path);
-    change.insert(entry, QVariantList{m_path, old.isEmpty() ? name : old[1], uint(REG_DWORD),
-                                      dwordBytes(quint32(value)), old.isEmpty() ? -1 : old[4]});
-    if (!save(change, &error))
+    if (!save(m_path, name, quint32(value), &error))
         throw ERegistryException(failed, error);
 }
 

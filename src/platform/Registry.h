@@ -3,12 +3,11 @@
 #include "platform/Errors.h"
 
 #include <QByteArray>
-#include <QSettings>
+#include <QList>
+#include <QMap>
 #include <QString>
 
 #include <optional>
-
-class QIODevice;
 
 namespace ferlo {
 
@@ -22,9 +21,10 @@ namespace ferlo {
 //   "PrintAsDIB"=dword:00000001
 //
 // The hive lies in $FERLO_REGISTRY_DIR when that is set, else in $XDG_CONFIG_HOME/ferlo
-// (~/.config/ferlo). Writes go through QSettings with a format registered for this text: it locks
-// the hive against other processes, reads it anew, merges the change and replaces the file
-// atomically. A hive that cannot be parsed, or not written back exactly, is never written over.
+// (~/.config/ferlo). A write locks the hive against other processes, reads it anew, changes the
+// one line of its value (or adds it, and the sections of its key) and replaces the file
+// atomically; every other byte stays as it was. A hive that cannot be parsed is never written
+// over.
 
 // An error of the store that a user can cause: a value of the wrong type, a write that failed.
 class ERegistryException : public Error {
@@ -53,26 +53,52 @@ enum RegistryValueType : quint32 {
     REG_MULTI_SZ = 7,
 };
 
-// The registered hive format. In its map every key of the hive is an entry named after the key's
-// path and every value one named after the path and the value name, both in lower case (names
-// compare without regard to case); the entries hold the spelling, the type number, the raw bytes
-// (strings are UTF-8 with a terminating zero byte, a DWORD four bytes, least significant first)
-// and the place in the file. The reader takes the root of the hive file the device names
-// (HKEY_LOCAL_MACHINE for any other device). The writer refuses, with the cause in
-// registryFormatError(), a map it cannot write so that it reads back the same, and a hive file
-// on disk that it cannot parse.
-QSettings::Format registryFormat();
-bool readRegistryHive(QIODevice& device, QSettings::SettingsMap& map);
-bool writeRegistryHive(QIODevice& device, const QSettings::SettingsMap& map);
-QString registryFormatError();
-// The map entry and the value of a value: type and data, or an invalid QVariant without one.
-QString registryEntryName(const QString& path, const QString& name);
+// One stored value: its type number and its raw bytes. Strings are UTF-8 with a terminating zero
+// byte, a DWORD is four bytes, least significant first.
 struct RegistryValue {
     quint32 type = REG_NONE;
     QByteArray data;
 };
-std::optional<RegistryValue> registryValue(const QSettings::SettingsMap& map, const QString& path,
-                                           const QString& name);
+
+// The text of one hive file, parsed just enough to read its values and to change one in place.
+// Key paths are below the root, without a leading backslash ("Software\Ferlo"); key and value
+// names compare without regard to letter case.
+class RegistryHive {
+public:
+    struct Value {
+        QString path;
+        QString name; // as first spelled
+        RegistryValue value;
+        qsizetype from = 0, to = 0; // the data's place in the text, for a change
+    };
+
+    // Parses the bytes of a hive file of the root; false, with the cause in *error, when they are
+    // not such a hive.
+    bool parse(const QByteArray& bytes, RegistryRoot root, QString* error);
+    // True when the key or one below it has a section.
+    bool keyExists(const QString& path) const;
+    std::optional<RegistryValue> value(const QString& path, const QString& name) const;
+    // Every value, by its lower-case path and name joined by a line break.
+    const QMap<QString, Value>& values() const { return m_values; }
+    const QByteArray& bytes() const { return m_bytes; }
+    // The file's bytes with sections for the key and the keys above it that have none and, with
+    // a name, the value set to a DWORD; every other byte as it was. Nothing, with the cause in
+    // *error, when the file's encoding cannot hold the change exactly.
+    std::optional<QByteArray> changed(const QString& path, const std::optional<QString>& name,
+                                      quint32 dword, QString* error) const;
+
+private:
+    struct Section {
+        QString path;
+        qsizetype begin = 0, end = 0; // end: where a new value line goes
+    };
+    QByteArray m_bytes;
+    QString m_text;
+    RegistryRoot m_root = RegistryRoot::LocalMachine;
+    bool m_headerSeen = false;
+    QList<Section> m_sections;
+    QMap<QString, Value> m_values;
+};
 
 // The name of a root as the hive file writes it: "HKEY_LOCAL_MACHINE".
 QString registryRootName(RegistryRoot root);
@@ -110,8 +136,9 @@ public:
     void WriteInteger(const QString& name, int value);
 
 private:
-    bool load(QSettings::SettingsMap& map, QString* error) const;
-    bool save(const QSettings::SettingsMap& changes, QString* error);
+    bool load(RegistryHive& hive, QString* error) const;
+    bool save(const QString& key, const std::optional<QString>& name, quint32 value,
+              QString* error);
 
     RegistryRoot m_root = HKEY_CURRENT_USER;
     bool m_open = false;

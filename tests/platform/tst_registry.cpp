@@ -1,13 +1,11 @@
 #include "platform/Registry.h"
 #include "support/TestSupport.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -38,27 +36,22 @@ QString hivePath() {
     return registryHivePath(HKEY_LOCAL_MACHINE);
 }
 
-// Hive text through the registered format's reader; false with the cause in *error.
-bool parseHive(const QByteArray& text, QSettings::SettingsMap& map, QString* error) {
-    QBuffer buffer;
-    buffer.setData(text);
-    buffer.open(QIODevice::ReadOnly);
-    const bool parsed = readRegistryHive(buffer, map);
-    *error = registryFormatError();
-    return parsed;
+// Hive text as the store parses it; false with the cause in *error.
+bool parseHive(const QByteArray& text, RegistryHive& hive, QString* error) {
+    return hive.parse(text, HKEY_LOCAL_MACHINE, error);
 }
 
 // The hive as a test sees it: parsed, or a failure naming the cause.
-QSettings::SettingsMap parsedHive() {
-    QSettings::SettingsMap hive;
+RegistryHive parsedHive() {
+    RegistryHive hive;
     QString error;
     if (!parseHive(readAll(hivePath()), hive, &error))
         qWarning("hive does not parse: %s", qPrintable(error));
     return hive;
 }
 
-int dwordIn(const QSettings::SettingsMap& hive, const QString& key, const QString& name) {
-    const std::optional<RegistryValue> value = registryValue(hive, key, name);
+int dwordIn(const RegistryHive& hive, const QString& key, const QString& name) {
+    const std::optional<RegistryValue> value = hive.value(key, name);
     if (!value || value->type != REG_DWORD || value->data.size() != 4)
         return -1;
     return int(quint8(value->data[0]) | quint8(value->data[1]) << 8 | quint8(value->data[2]) << 16 |
@@ -186,10 +179,10 @@ void TestRegistry::parseAcceptsExports() {
     QFETCH(QString, name);
     QFETCH(uint, type);
     QFETCH(QByteArray, data);
-    QSettings::SettingsMap hive;
+    RegistryHive hive;
     QString error;
     QVERIFY2(parseHive(text, hive, &error), qPrintable(error));
-    const std::optional<RegistryValue> value = registryValue(hive, key, name);
+    const std::optional<RegistryValue> value = hive.value(key, name);
     QVERIFY(value);
     QCOMPARE(value->type, type);
     QCOMPARE(value->data, data);
@@ -244,11 +237,11 @@ void TestRegistry::parseRejects_data() {
 void TestRegistry::parseRejects() {
     QFETCH(QByteArray, text);
     QFETCH(QString, cause);
-    QSettings::SettingsMap hive;
+    RegistryHive hive;
     QString error;
     QVERIFY(!parseHive(text, hive, &error));
     QVERIFY2(error.contains(cause), qPrintable(error));
-    QVERIFY(hive.isEmpty());
+    QVERIFY(hive.values().isEmpty());
 }
 
 void TestRegistry::roundTripKeepsEveryValue() {
@@ -270,18 +263,14 @@ void TestRegistry::roundTripKeepsEveryValue() {
         "\"Short dword\"=hex(4):07\n"
         "\"Expand\"=hex(2):25,48,4f,4d,45,25,00\n"
         "\"Ähre\"=\"C:\\\\pics \\\"big\\\" 猫\"\n\n";
-    QSettings::SettingsMap hive;
+    RegistryHive hive;
     QString error;
     QVERIFY2(parseHive(text, hive, &error), qPrintable(error));
-    QCOMPARE(registryValue(hive, QStringLiteral("Software\\Other"), QStringLiteral("Say \"hi\"\\"))
-                 ->data,
+    QCOMPARE(hive.value(QStringLiteral("Software\\Other"), QStringLiteral("Say \"hi\"\\"))->data,
              QByteArray("two\nlines\0", 10));
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QVERIFY(writeRegistryHive(buffer, hive));
-    QCOMPARE(buffer.data(), text);
+    QCOMPARE(hive.values().size(), 8);
 
-    // Names QSettings would take apart (slashes, backslashes) stay names of their own.
+    // Names that look like paths or sections stay names of their own.
     QDir().mkpath(m_dir->path() + QStringLiteral("/store"));
     test::writeFile(hivePath(), text);
     TRegistry registry;
@@ -426,7 +415,7 @@ void TestRegistry::writesReplaceAndKeepOthers() {
                                            "[HKEY_LOCAL_MACHINE\\Software\\Else]\n"
                                            "\"Keep\"=hex(7):61,00,62,00,00,00\n\n"
                                            "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n"
-                                           "\"PrintAsDIB\"=dword:00000000\n\n");
+                                           "\"PrintAsDIB\"=dword:00000000\n");
     // A value of a key that another copy removed meanwhile brings the key back.
     test::writeFile(hivePath(), header);
     registry.WriteInteger(QStringLiteral("PrintAsDIB"), 1);
@@ -471,32 +460,41 @@ void TestRegistry::unparsableHiveIsNeverWritten() {
 }
 
 void TestRegistry::hiveThatCannotBeKeptIsNeverWritten() {
-    // A value name holding a lone surrogate reads, but UTF-8 cannot hold it.
+    // A UTF-16 hive whose value name holds a lone surrogate, which UTF-8 cannot hold: the
+    // sections and the value are added in UTF-16 with the file's line ends, the rest stays.
     const QByteArray kept = readAll(QStringLiteral(
         FERLO_TEST_DATA_DIR "/regressions/hive/save-changes-a-name-with-a-lone-surrogate"));
     QVERIFY(!kept.isEmpty());
+    const auto utf16 = [](const QString& text) {
+        return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    };
     QDir().mkpath(m_dir->path() + QStringLiteral("/store"));
     test::writeFile(hivePath(), kept);
     TRegistry registry;
     registry.setRootKey(HKEY_LOCAL_MACHINE);
-    QVERIFY(!registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
-    QCOMPARE(registry.LastError(),
-             hivePath() + QStringLiteral(": the settings file holds a name or "
-                                         "a value that cannot be written "
-                                         "back unchanged"));
-    QCOMPARE(readAll(hivePath()), kept);
+    QVERIFY2(registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true),
+             qPrintable(registry.LastError()));
+    registry.WriteInteger(QStringLiteral("PrintAsDIB"), 1);
+    const qsizetype below = kept.indexOf(utf16(QStringLiteral("[HKEY_LOCAL_MACHINE\\Software\\")));
+    QVERIFY(below > 0);
+    QCOMPARE(readAll(hivePath()),
+             kept.left(below) + utf16(QStringLiteral("[HKEY_LOCAL_MACHINE\\Software]\r\n\r\n")) +
+                 kept.mid(below) +
+                 utf16(QStringLiteral("\r\n[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\r\n"
+                                      "\"PrintAsDIB\"=dword:00000001\r\n\r\n")));
 
-    // QSettings writes even when its read under the lock failed: the writer reads the file once
-    // more and leaves one it cannot parse as it is.
-    const QByteArray broken = header + "[HKEY_LOCAL_MACHINE\\A]\ngarbage\n";
-    test::writeFile(hivePath(), broken);
-    QSaveFile file(hivePath());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(!writeRegistryHive(file, {}));
-    QVERIFY(registryFormatError().startsWith(QStringLiteral("the file is not a valid")));
-    file.cancelWriting();
-    QVERIFY(!file.commit());
-    QCOMPARE(readAll(hivePath()), broken);
+    // A name the file's encoding cannot hold is not written at all.
+    const QByteArray utf8 = header + "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n";
+    test::writeFile(hivePath(), utf8);
+    try {
+        registry.WriteInteger(QStringLiteral("Print") + QChar(0xdc00), 0);
+        QFAIL("the write should have failed");
+    } catch (const ERegistryException& e) {
+        QCOMPARE(e.reason(), hivePath() + QStringLiteral(": the settings file holds a name or a "
+                                                         "value that cannot be written back "
+                                                         "unchanged"));
+    }
+    QCOMPARE(readAll(hivePath()), utf8);
 }
 
 void TestRegistry::folderThatIsAFile() {
@@ -647,7 +645,7 @@ void TestRegistry::twoProcessesKeepEachOthersValues() {
     QVERIFY2(b.exitCode() == 0, b.readAllStandardError().constData());
     qInfo("%d + %d + 50 writes from three processes took %lld ms", count, count, timer.elapsed());
 
-    const QSettings::SettingsMap hive = parsedHive();
+    const RegistryHive hive = parsedHive();
     QCOMPARE(dwordIn(hive, QStringLiteral("Software\\Ferlo\\A"), QStringLiteral("Counter")), count);
     QCOMPARE(dwordIn(hive, QStringLiteral("Software\\Ferlo\\B"), QStringLiteral("Counter")), count);
     QCOMPARE(dwordIn(hive, QStringLiteral("Software\\Ferlo\\Main"), QStringLiteral("Counter")), 50);
@@ -698,7 +696,7 @@ void TestRegistry::killedWriterLeavesOldOrNewHive() {
         const bool midWrite = last[0] == "writing";
         killedMidWrite += midWrite;
 
-        QSettings::SettingsMap hive;
+        RegistryHive hive;
         QString error;
         QVERIFY2(parseHive(readAll(hivePath()), hive, &error), qPrintable(error));
         const int stored =
@@ -707,11 +705,9 @@ void TestRegistry::killedWriterLeavesOldOrNewHive() {
             QVERIFY2(stored == n || stored == n - 1, qPrintable(QString::number(stored)));
         else
             QCOMPARE(stored, n);
-        QVERIFY(registryValue(hive, QStringLiteral("Software\\Seed"),
-                              QStringLiteral("Value %1").arg(seeded - 1)));
-        QCOMPARE(std::count_if(hive.begin(), hive.end(),
-                               [](const QVariant& entry) { return entry.toList().size() == 5; }),
-                 seeded + 1);
+        QVERIFY(hive.value(QStringLiteral("Software\\Seed"),
+                           QStringLiteral("Value %1").arg(seeded - 1)));
+        QCOMPARE(hive.values().size(), seeded + 1);
     }
     qInfo("%d writers killed, %d of them between the start and the end of a write", rounds,
           killedMidWrite);
