@@ -2,6 +2,7 @@
 
 #include "layout/Card.h"
 #include "platform/Errors.h"
+#include "platform/Messages.h"
 #include "platform/NativePath.h"
 #include "platform/Paths.h"
 #include "platform/PictureDecoder.h"
@@ -277,11 +278,9 @@ int runCommandLineExport(const QStringList& arguments) {
         }
         writeCardPdf(request.output, makePages(request), request.pageSize, request.resolution,
                      options);
-    } catch (const Error& error) {
-        printLine(stderr, QStringLiteral("ferlo: ") + withLowerFirst(error.message().simplified()));
-        return 1;
-    } catch (const std::exception& error) {
-        printLine(stderr, QStringLiteral("ferlo: %1").arg(QString::fromLocal8Bit(error.what())));
+    } catch (...) {
+        const QString message = errorMessage(std::current_exception());
+        printLine(stderr, QStringLiteral("ferlo: ") + withLowerFirst(message.simplified()));
         return 1;
     }
     return 0;

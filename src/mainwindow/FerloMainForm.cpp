@@ -2,6 +2,7 @@
 
 #include "dialogs/AboutBox.h"
 #include "dialogs/FmxUtils.h"
+#include "dialogs/Options.h"
 #include "layout/CardGeometry.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
@@ -14,8 +15,8 @@
 #include "platform/SoundFile.h"
 #include "platform/WaitCursor.h"
 #include "platform/WavePlayer.h"
+#include "platform/Workers.h"
 #include "printing/CardPage.h"
-#include "printing/Options.h"
 #include "printing/PrintJob.h"
 
 #include <QAction>
@@ -30,7 +31,6 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
-#include <QtConcurrent>
 
 #include <exception>
 #include <vector>
@@ -81,12 +81,11 @@ QFrame* panel(QWidget* parent, const QString& name) {
     return frame;
 }
 
-// A picture decoded and fitted for its cell, or the error that stopped it.
+// A picture decoded and fitted for its cell.
 struct PreparedPicture {
     QSize ownSize;
     FittedSize fitted;
     QImage shown;
-    std::exception_ptr error;
 };
 
 // Loads a picture for the card: the own size from the file, the fitted size in the picture
@@ -94,19 +93,15 @@ struct PreparedPicture {
 PreparedPicture preparePicture(const QString& path, int areaWidth, int areaHeight,
                                double areaAspect) {
     PreparedPicture prepared;
-    try {
-        const DecodedPicture decoded = PictureCache::shared().load(path, [&](QSize own) {
-            prepared.fitted =
-                FitPictureToArea(own.width(), own.height(), areaWidth, areaHeight, areaAspect);
-            return QSize(qMax(1, prepared.fitted.Width), qMax(1, prepared.fitted.Height));
-        });
-        prepared.ownSize = decoded.ownSize;
-        prepared.shown =
-            decoded.image.scaled(qMax(1, prepared.fitted.Width), qMax(1, prepared.fitted.Height),
-                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    } catch (...) {
-        prepared.error = std::current_exception();
-    }
+    const DecodedPicture decoded = PictureCache::shared().load(path, [&](QSize own) {
+        prepared.fitted =
+            FitPictureToArea(own.width(), own.height(), areaWidth, areaHeight, areaAspect);
+        return QSize(qMax(1, prepared.fitted.Width), qMax(1, prepared.fitted.Height));
+    });
+    prepared.ownSize = decoded.ownSize;
+    prepared.shown =
+        decoded.image.scaled(qMax(1, prepared.fitted.Width), qMax(1, prepared.fitted.Height),
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     return prepared;
 }
 
@@ -493,10 +488,8 @@ bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TFerloMainForm::display_picture(TCell& cell, PictureControl* image) {
     const QString path = pathFromModel(cell.FileName);
-    PreparedPicture prepared =
+    const PreparedPicture prepared =
         preparePicture(path, Card.PictureWidth, Card.PictureHeight, Card.PictureAspect);
-    if (prepared.error)
-        std::rethrow_exception(prepared.error);
     applyPicture(cell, image, prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
                  prepared.shown);
 }
@@ -523,26 +516,17 @@ void TFerloMainForm::Display_All_Pictures() {
     const int areaWidth = Card.PictureWidth;
     const int areaHeight = Card.PictureHeight;
     const double areaAspect = Card.PictureAspect;
-    std::vector<QFuture<PreparedPicture>> work(Cells.size());
+    WorkerSlots<PreparedPicture> work(Cells.size());
     for (size_t i = 0; i < Cells.size(); ++i) {
         if (Cells[i].FileName.empty())
             continue;
         const QString path = pathFromModel(Cells[i].FileName);
-        work[i] = QtConcurrent::run(
-            [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect); });
+        work.start(i, [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect); });
     }
-    const auto waitForAll = [&work] {
-        for (auto& future : work)
-            future.waitForFinished();
-    };
     for (size_t i = 0; i < Cells.size(); ++i) {
-        if (Cells[i].FileName.empty())
+        if (!work.started(i))
             continue;
-        const PreparedPicture prepared = work[i].result();
-        if (prepared.error) {
-            waitForAll();
-            std::rethrow_exception(prepared.error);
-        }
+        const PreparedPicture prepared = work.take(i);
         applyPicture(Cells[i], CellImages[i], prepared.ownSize, prepared.fitted.Width,
                      prepared.fitted.Height, prepared.shown);
     }
@@ -558,7 +542,7 @@ void TFerloMainForm::Display_Label(int index) {
     const TCell& cell = Cells[size_t(index)];
     QLabel* label = CellLabels[size_t(index)];
     const QString text = displayName(SetLabelCase(MakeLabelText(pathFromModel(cell.FileName))));
-    const CardRect band = LabelBand(Card, cell.Left, cell.Top);
+    const TRect band = LabelBand(Card, cell.Left, cell.Top);
 
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(qMax(1, Card.LabelFontSize));
@@ -566,14 +550,14 @@ void TFerloMainForm::Display_Label(int index) {
     label->setWordWrap(false);
     label->setText(text);
     label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(band.Left, band.Top, band.Width, band.Height);
+    label->setGeometry(band.Left, band.Top, band.width(), band.height());
 
     // The label shrinks point by point until the text fits the band's width.
     QFont trial = font;
     TestLabel->setFont(trial);
     TestLabel->setText(text);
     while (trial.pointSize() > 1 &&
-           QFontMetrics(trial, TestLabel).horizontalAdvance(text) > band.Width) {
+           QFontMetrics(trial, TestLabel).horizontalAdvance(text) > band.width()) {
         trial.setPointSize(trial.pointSize() - 1);
         TestLabel->setFont(trial);
     }

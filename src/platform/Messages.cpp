@@ -38,14 +38,25 @@ void showMessage(QWidget* parent, MessageKind kind, const QString& text) {
 void runGuarded(QWidget* parent, const std::function<void()>& handler) {
     try {
         handler();
-    } catch (const Error& error) {
-        showError(parent, error.message());
-    } catch (const std::bad_alloc&) {
-        showError(parent, QStringLiteral("There is not enough memory to finish this command."));
-    } catch (const std::exception& error) {
-        showError(parent, QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        showError(parent, QStringLiteral("An unexpected error stopped this command."));
+        showError(parent, errorMessage(std::current_exception()));
+    }
+}
+
+QString errorMessage(std::exception_ptr error, const QString& context) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const Error& error) {
+        return error.message();
+    } catch (const std::bad_alloc&) {
+        return context.isEmpty()
+                   ? QStringLiteral("There is not enough memory to finish this command.")
+                   : context + QStringLiteral(": not enough memory.");
+    } catch (const std::exception& error) {
+        const QString cause = QString::fromLocal8Bit(error.what());
+        return context.isEmpty() ? cause : context + QStringLiteral(": ") + cause;
+    } catch (...) {
+        return QStringLiteral("An unexpected error stopped this command.");
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 #include <functional>
 
 class QWidget;
@@ -23,5 +24,9 @@ MessageSink setMessageSink(MessageSink sink);
 // Runs a handler; an exception it throws ends in an error box and the program goes on.
 // No exception ever crosses Qt's event loop.
 void runGuarded(QWidget* parent, const std::function<void()>& handler);
+
+// The user's message for an exception: a ferlo::Error's own message; otherwise the cause after
+// the context ("Cannot print: not enough memory."), or, without a context, in general words.
+QString errorMessage(std::exception_ptr error, const QString& context = {});
 
 } // namespace ferlo

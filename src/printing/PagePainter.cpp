@@ -3,17 +3,15 @@
 
 #include "layout/Rounding.h"
 #include "platform/Errors.h"
+#include "platform/Messages.h"
 #include "platform/PictureDecoder.h"
-#include "printing/Options.h"
+#include "platform/PrintOption.h"
+#include "platform/Workers.h"
 
 #include <QFontMetrics>
-#include <QFuture>
 #include <QPainter>
 #include <QPixmap>
-#include <QtConcurrent/QtConcurrentRun>
 
-#include <exception>
-#include <optional>
 #include <vector>
 
 namespace ferlo {
@@ -34,40 +32,6 @@ void checkPage(const CardPage& page) {
 bool cellHasPicture(const CardPage& page, int cell) {
     return !page.FileNames.value(cell).isEmpty() && page.PictureLoaded.value(cell, true);
 }
-
-// A picture prepared on a worker thread; the error, if any, is raised on the painting thread
-// when the cell's turn comes, so pictures are drawn and errors reported in cell order.
-struct PreparedCell {
-    PrintedPicture picture;
-    std::optional<Error> error;
-};
-
-PreparedCell prepareCell(const QString& fileName, const TPrinterCell& cell) {
-    PreparedCell result;
-    try {
-        result.picture = preparePrintedPicture(fileName, cell);
-    } catch (const Error& error) {
-        result.error = error;
-    } catch (const std::bad_alloc&) {
-        result.error =
-            Error(QStringLiteral("Cannot print the picture %1: not enough memory.").arg(fileName));
-    } catch (const std::exception& error) {
-        result.error = Error(QStringLiteral("Cannot print the picture %1: %2")
-                                 .arg(fileName, QString::fromLocal8Bit(error.what())));
-    }
-    return result;
-}
-
-// Waits for every picture still being decoded, on every path out of PrintPictures, so that no
-// worker outlives the page it was decoding for.
-struct FutureWaiter {
-    std::vector<QFuture<PreparedCell>>& futures;
-    ~FutureWaiter() {
-        for (QFuture<PreparedCell>& future : futures)
-            if (future.isValid())
-                future.waitForFinished();
-    }
-};
 
 // Scales smoothly to exactly `size`. The decoder has already come within a factor of two of
 // it in nearly every case, where bilinear filtering is as good as area averaging and several
@@ -184,25 +148,28 @@ PreparedPage prepareCardPage(QSize printableArea, const CardPage& page,
     const int count = int(cells.size());
     // Decode the pictures of the page on worker threads; take them, and read the option for
     // each, in cell order.
-    std::vector<QFuture<PreparedCell>> futures(cells.size());
-    FutureWaiter waiter{futures};
+    WorkerSlots<PrintedPicture> workers(cells.size());
     for (int i = 0; i < count; ++i) {
         if (cellHasPicture(page, i))
-            futures[size_t(i)] =
-                QtConcurrent::run(prepareCell, page.FileNames.at(i), cells[size_t(i)]);
+            workers.start(size_t(i), [fileName = page.FileNames.at(i), cell = cells[size_t(i)]] {
+                return preparePrintedPicture(fileName, cell);
+            });
     }
     for (int i = 0; i < count; ++i) {
-        QFuture<PreparedCell>& future = futures[size_t(i)];
-        if (!future.isValid())
+        if (!workers.started(size_t(i)))
             continue;
-        PreparedCell cell = future.result();
-        future = QFuture<PreparedCell>();
-        if (cell.error)
-            throw *cell.error;
-        if (cell.picture.target.isEmpty())
+        PrintedPicture picture;
+        try {
+            picture = workers.take(size_t(i));
+        } catch (...) {
+            throw Error(errorMessage(
+                std::current_exception(),
+                QStringLiteral("Cannot print the picture %1").arg(page.FileNames.at(i))));
+        }
+        if (picture.target.isEmpty())
             continue;
         const bool asDib = options.printAsDib ? options.printAsDib() : get_PrintAsDIB();
-        prepared.pictures.push_back({i, std::move(cell.picture), asDib});
+        prepared.pictures.push_back({i, std::move(picture), asDib});
     }
     return prepared;
 }

@@ -33,19 +33,6 @@ QPageLayout::Orientation orientationOf(const CardPage& page) {
     return page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
 }
 
-// Inside a catch block: throws the error being handled as a ferlo::Error.
-[[noreturn]] void rethrowAsError() {
-    try {
-        throw;
-    } catch (const Error&) {
-        throw;
-    } catch (const std::bad_alloc&) {
-        throw Error(QStringLiteral("Cannot print: not enough memory."));
-    } catch (const std::exception& error) {
-        throw Error(QStringLiteral("Cannot print: %1").arg(QString::fromLocal8Bit(error.what())));
-    }
-}
-
 } // namespace
 
 QPrinter& programPrinter() {
@@ -71,7 +58,7 @@ void runPrintJob(QPrinter& printer, const CardPage& page, const PaintOptions& op
     try {
         prepared = prepareCardPage(QSize(printer.width(), printer.height()), page, options);
     } catch (...) {
-        rethrowAsError();
+        throw Error(errorMessage(std::current_exception(), QStringLiteral("Cannot print")));
     }
 
     QPainter painter;
@@ -83,7 +70,7 @@ void runPrintJob(QPrinter& printer, const CardPage& page, const PaintOptions& op
     } catch (...) {
         printer.abort();
         painter.end();
-        rethrowAsError();
+        throw Error(errorMessage(std::current_exception(), QStringLiteral("Cannot print")));
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw Error(QStringLiteral("Cannot print: the printer \"%1\" reported an error.")

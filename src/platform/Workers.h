@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QFuture>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <exception>
+#include <optional>
+#include <vector>
+
+namespace ferlo {
+
+// Work started on worker threads, one slot per cell of a card or page (a slot may stay empty).
+// Results are taken in slot order; an exception a worker threw is thrown again by take(), on the
+// thread that takes it. Every slot is waited for before the slots go away, on every path out, so
+// no worker outlives what it works for.
+template <typename T> class WorkerSlots {
+public:
+    explicit WorkerSlots(size_t count)
+        : m_futures(count) {}
+    WorkerSlots(const WorkerSlots&) = delete;
+    WorkerSlots& operator=(const WorkerSlots&) = delete;
+    ~WorkerSlots() {
+        for (QFuture<Outcome>& future : m_futures)
+            future.waitForFinished();
+    }
+
+    template <typename Work> void start(size_t slot, Work work) {
+        m_futures[slot] = QtConcurrent::run([work = std::move(work)] {
+            Outcome outcome;
+            try {
+                outcome.value = work();
+            } catch (...) {
+                outcome.error = std::current_exception();
+            }
+            return outcome;
+        });
+    }
+
+    bool started(size_t slot) const { return m_futures[slot].isValid(); }
+
+    T take(size_t slot) {
+        Outcome outcome = m_futures[slot].takeResult();
+        if (outcome.error)
+            std::rethrow_exception(outcome.error);
+        return std::move(*outcome.value);
+    }
+
+private:
+    struct Outcome {
+        std::optional<T> value;
+        std::exception_ptr error;
+    };
+    std::vector<QFuture<Outcome>> m_futures;
+};
+
+} // namespace ferlo
