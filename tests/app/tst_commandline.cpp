@@ -101,14 +101,6 @@ QStringList wordTexts(const PdfPage& page) {
     return texts;
 }
 
-// The documented example deck, its pictures in pics/ beside it.
-const QByteArray kExampleDeck = R"({ "format": "ferlo-deck", "version": 1,
-  "cards": [
-    { "perPage": 4, "orientation": "landscape", "labels": true, "upperCase": true, "cutLines": true,
-      "cells": [ {"picture": "pics/dog2.jpg"}, {"picture": "pics/cat.jpg", "label": "Kitty"}, null, null ] },
-    { "perPage": 2, "orientation": "portrait", "labels": true, "upperCase": false, "cutLines": true,
-      "cells": [ {"picture": "pics/hen7.jpg"} ] } ] })";
-
 } // namespace
 
 class TestCommandLine : public QObject {
@@ -245,7 +237,8 @@ private slots:
         for (const char* name : {"dog2.jpg", "cat.jpg", "hen7.jpg"})
             QVERIFY(QFile::copy(m_pictures.first(), dir.filePath(QString("pics/") + name)));
         const QString deck = dir.filePath("farm.ferlo");
-        writeFile(deck, kExampleDeck);
+        // The documented example deck, its pictures in pics/ beside it.
+        QVERIFY(QFile::copy(FERLO_TEST_DATA_DIR "/farm.ferlo", deck));
         const QString out = dir.filePath("farm.pdf");
         Run run = runExport({"--print-to", out, deck});
         QVERIFY2(run.code == 0, qPrintable(run.err));

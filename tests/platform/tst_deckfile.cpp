@@ -13,12 +13,11 @@ using namespace ferlo;
 
 namespace {
 
-const QByteArray kExample = R"({ "format": "ferlo-deck", "version": 1,
-  "cards": [
-    { "perPage": 4, "orientation": "landscape", "labels": true, "upperCase": true, "cutLines": true,
-      "cells": [ {"picture": "pics/dog2.jpg"}, {"picture": "pics/cat.jpg", "label": "Kitty"}, null, null ] },
-    { "perPage": 2, "orientation": "portrait", "labels": true, "upperCase": false, "cutLines": true,
-      "cells": [ {"picture": "pics/hen7.jpg"} ] } ] })";
+// The example of docs/deck-format.md.
+const QByteArray kExample = [] {
+    QFile file(QStringLiteral(FERLO_TEST_DATA_DIR "/farm.ferlo"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}();
 
 // A deck of one card whose JSON object is `card`.
 QByteArray oneCard(const QByteArray& card) {
