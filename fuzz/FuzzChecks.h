@@ -5,7 +5,9 @@
 // entry points and throws Finding when a promise of those entry points is broken. A ferlo::Error
 // is the expected answer to a bad input and is swallowed; anything else escapes.
 
+#include "platform/DeckFile.h"
 #include "platform/Errors.h"
+#include "platform/NativePath.h"
 #include "platform/Paths.h"
 #include "platform/PictureDecoder.h"
 #include "platform/Registry.h"
@@ -336,6 +338,50 @@ inline void checkPaths(const QByteArray& bytes) {
     QString units(bytes.size() / 2, Qt::Uninitialized);
     std::memcpy(units.data(), bytes.constData(), size_t(units.size()) * 2);
     checkPathText(units);
+}
+
+// ---- Deck file --------------------------------------------------------------------------------
+
+// One deck file (x.ferlo): read, or refused with a message naming the file; what is read keeps
+// the promises of the model, is saved, and reads back the same.
+inline void checkDeck(const QByteArray& bytes, const QString& scratch) {
+    const QString path = writeScratch(scratch, QStringLiteral("x.ferlo"), bytes);
+    Deck deck;
+    try {
+        deck = readDeck(path);
+    } catch (const Error& e) {
+        requireNamesFile(e, path);
+        return;
+    }
+    for (const DeckCard& card : deck.cards) {
+        require(card.perPage == 1 || card.perPage == 2 || card.perPage == 4 || card.perPage == 6 ||
+                    card.perPage == 8,
+                QStringLiteral("a card of %1 pictures per page was read").arg(card.perPage));
+        require(card.cells.size() <= size_t(card.perPage),
+                QStringLiteral("a card holds more cells than its count"));
+        for (const std::optional<DeckCell>& cell : card.cells) {
+            require(!cell || (cell->picture.size() > 1 && cell->picture.front() == '/' &&
+                              cell->picture.find('\0') == std::string::npos),
+                    QStringLiteral("a picture path that is not absolute or holds a NUL"));
+            if (cell)
+                deckLabelWord(*cell);
+        }
+    }
+    const QString savedPath = scratch + QStringLiteral("/saved.ferlo");
+    try {
+        writeDeck(savedPath, deck);
+    } catch (const Error& e) {
+        throw Finding(QStringLiteral("a deck that was read could not be saved: ") + e.message());
+    }
+    Deck again;
+    try {
+        again = readDeck(savedPath);
+    } catch (const Error& e) {
+        throw Finding(QStringLiteral("a saved deck does not read back: ") + e.message());
+    }
+    require(again == deck, QStringLiteral("saving a deck and reading it back changed it"));
+    require(readAll(savedPath) == deckJson(again, savedPath),
+            QStringLiteral("saving a deck twice gives different text"));
 }
 
 } // namespace ferlo::fuzz

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "layout/Card.h"
+#include "platform/DeckFile.h"
 #include "platform/Errors.h"
 #include "platform/Messages.h"
 #include "platform/NativePath.h"
@@ -12,6 +13,10 @@
 #include <QCommandLineParser>
 #include <QHash>
 #include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
 
 #include <cstdio>
 #include <cstring>
@@ -22,7 +27,7 @@ namespace ferlo {
 namespace {
 
 const char* const usageText =
-    "Usage: ferlo --print-to OUT.pdf [options] PICTURE...\n"
+    "Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...\n"
     "\n"
     "Writes the pictures as flash cards into a PDF file, without opening a window. The pictures\n"
     "fill the cells of a page in the order given; more pictures than a page holds continue on\n"
@@ -47,8 +52,14 @@ const char* const usageText =
     "  --                     what follows are pictures, even if they begin with '-'\n"
     "\n"
     "The label word of a picture is its file name without folder, extension and trailing\n"
-    "digits. Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a\n"
-    "picture could not be loaded or the PDF could not be written.\n";
+    "digits.\n"
+    "\n"
+    "A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in\n"
+    "the card's own count, orientation and switches, with its own label words. Inputs print\n"
+    "in the order given; pictures given between decks fill pages of their own as above.\n"
+    "\n"
+    "Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or\n"
+    "deck could not be loaded or the PDF could not be written.\n";
 
 const QStringList valueOptions{"print-to", "per-page", "page-size", "resolution"};
 const QStringList switchOptions{"help",         "version",      "portrait",
@@ -194,39 +205,155 @@ ExportRequest parseArguments(const QStringList& arguments) {
     return request;
 }
 
-// Checks every picture before anything is written, so a bad one stops the run at once.
-void checkPictures(const QStringList& pictures) {
-    for (const QString& picture : pictures) {
-        try {
-            readPictureSize(picture);
-        } catch (const Error& error) {
-            QString message = error.message();
-            if (!message.contains(picture))
-                message = QStringLiteral("cannot load the picture %1: %2").arg(picture, message);
-            throw Error(message);
-        }
+void checkPicture(const QString& picture) {
+    try {
+        readPictureSize(picture);
+    } catch (const Error& error) {
+        QString message = error.message();
+        if (!message.contains(picture))
+            message = QStringLiteral("cannot load the picture %1: %2").arg(picture, message);
+        throw Error(message);
     }
 }
 
-// The pictures fill the cards in the order given, each card one page.
+// A deck's missing pictures are named together, so that one run shows what to bring back; a
+// picture that is there but cannot be loaded stops the run as a picture given directly does.
+void checkDeckPictures(const QString& deckPath, const Deck& deck) {
+    QStringList pictures;
+    for (const DeckCard& card : deck.cards) {
+        for (const std::optional<DeckCell>& cell : card.cells) {
+            if (cell)
+                pictures << decodePath(QByteArray::fromStdString(cell->picture));
+        }
+    }
+    QStringList missing;
+    for (const QString& picture : pictures) {
+        if (pathKind(picture) == PathKind::Missing && !missing.contains(picture))
+            missing << picture;
+    }
+    if (!missing.isEmpty()) {
+        constexpr qsizetype kNamed = 5;
+        QStringList named;
+        for (const QString& picture : missing.mid(0, kNamed))
+            named << displayName(picture);
+        QString list = named.join(QStringLiteral(", "));
+        if (missing.size() > kNamed)
+            list += QStringLiteral(" and %1 more").arg(missing.size() - kNamed);
+        throw Error(
+            missing.size() == 1
+                ? QStringLiteral("The deck file %1 names a missing picture: %2").arg(deckPath, list)
+                : QStringLiteral("The deck file %1 names %2 missing pictures: %3")
+                      .arg(deckPath)
+                      .arg(missing.size())
+                      .arg(list));
+    }
+    for (const QString& picture : pictures)
+        checkPicture(picture);
+}
+
+// What the inputs print, read and checked before anything is written, so a bad one stops the run
+// at once: each deck's cards in its place, and each run of pictures between decks filling cards
+// of the command line's count in the order given, each card one page.
 QList<CardPage> makePages(const ExportRequest& request) {
     TCard card;
     card.PicturesPerPage = request.perPage;
     card.Portrait = request.portrait;
     card.LabelsOn = request.labelsOn;
     QList<CardPage> pages;
-    for (qsizetype first = 0; first < request.pictures.size(); first += request.perPage) {
-        TCellArray cells(size_t(request.perPage));
-        QList<bool> loaded;
-        QStringList labels;
-        for (const QString& picture : request.pictures.mid(first, request.perPage)) {
-            cells[size_t(loaded.size())].FileName = encodePath(picture).toStdString();
-            loaded << true;
-            labels << labelInCase(MakeLabelText(picture), request.upperCase);
+    QStringList pictures;
+    const auto addPictures = [&] {
+        for (qsizetype first = 0; first < pictures.size(); first += request.perPage) {
+            TCellArray cells(size_t(request.perPage));
+            QList<bool> loaded;
+            QStringList labels;
+            for (const QString& picture : pictures.mid(first, request.perPage)) {
+                cells[size_t(loaded.size())].FileName = encodePath(picture).toStdString();
+                loaded << true;
+                labels << labelInCase(MakeLabelText(picture), request.upperCase);
+            }
+            pages << makeCardPage(card, request.cutLinesOn, cells, loaded, labels);
         }
-        pages << makeCardPage(card, request.cutLinesOn, cells, loaded, labels);
+        pictures.clear();
+    };
+    for (const QString& input : request.pictures) {
+        if (!isDeckFileName(input)) {
+            checkPicture(input);
+            pictures << input;
+            continue;
+        }
+        addPictures();
+        const Deck deck = readDeck(input);
+        checkDeckPictures(input, deck);
+        for (const DeckCard& deckCard : deck.cards)
+            pages << makeDeckCardPage(deckCard);
     }
+    addPictures();
+    if (pages.isEmpty())
+        throw Error(QStringLiteral("Nothing to print: the deck files hold no cards"));
     return pages;
+}
+
+// writeCardPdf lays every page out in the first page's orientation. Pages that turn both ways
+// (deck cards) are written here, each in its own orientation, on the same paper and margins
+// and with the same care: the old file is replaced only by a complete document.
+void writeMixedPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
+                   int resolution, const PaintOptions& options) {
+    const auto writeError = [&](const QString& cause) {
+        return Error(QStringLiteral("Cannot write the PDF file %1: %2").arg(path, cause));
+    };
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw writeError(file.errorString());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(resolution);
+    printer.setPageSize(pageSize);
+    const QPageLayout layout = printer.pageLayout();
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(resolution);
+        writer.setTitle(QStringLiteral("Ferlo"));
+        writer.setCreator(QStringLiteral("Ferlo"));
+        const auto turn = [&](const CardPage& page) {
+            QPageLayout turned = layout;
+            turned.setOrientation(page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+            writer.setPageLayout(turned);
+        };
+        turn(pages.first());
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw writeError(QStringLiteral("the PDF writer could not start the document."));
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            if (i > 0) {
+                turn(pages.at(i));
+                if (!writer.newPage()) {
+                    painter.end();
+                    throw writeError(QStringLiteral("could not start page %1.").arg(i + 1));
+                }
+            }
+            try {
+                paintCardPage(painter, QSize(writer.width(), writer.height()), pages.at(i),
+                              options);
+            } catch (...) {
+                painter.end();
+                throw;
+            }
+        }
+        if (!painter.end())
+            throw writeError(QStringLiteral("the PDF writer failed."));
+    }
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                        QFileDevice::ReadOther);
+    if (!file.commit())
+        throw writeError(file.errorString());
+}
+
+bool turnBothWays(const QList<CardPage>& pages) {
+    for (const CardPage& page : pages) {
+        if (page.Portrait != pages.first().Portrait)
+            return true;
+    }
+    return false;
 }
 
 QString withLowerFirst(QString text) {
@@ -268,7 +395,7 @@ int runCommandLineExport(const QStringList& arguments) {
         return 0;
     }
     try {
-        checkPictures(request.pictures);
+        const QList<CardPage> pages = makePages(request);
         PaintOptions options;
         if (request.printAsDib) {
             const bool printAsDib = *request.printAsDib;
@@ -276,8 +403,10 @@ int runCommandLineExport(const QStringList& arguments) {
                 return printAsDib;
             };
         }
-        writeCardPdf(request.output, makePages(request), request.pageSize, request.resolution,
-                     options);
+        if (turnBothWays(pages))
+            writeMixedPdf(request.output, pages, request.pageSize, request.resolution, options);
+        else
+            writeCardPdf(request.output, pages, request.pageSize, request.resolution, options);
     } catch (...) {
         const QString message = errorMessage(std::current_exception());
         printLine(stderr, QStringLiteral("ferlo: ") + withLowerFirst(message.simplified()));

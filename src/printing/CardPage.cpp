@@ -1,6 +1,8 @@
 #include "printing/CardPage.h"
 
+#include "platform/DeckFile.h"
 #include "platform/NativePath.h"
+#include "platform/Paths.h"
 
 namespace ferlo {
 
@@ -19,6 +21,27 @@ CardPage makeCardPage(const TCard& card, bool cutLinesOn, const TCellArray& cell
     page.LabelFont = QFont(QStringLiteral("Arial"));
     page.LabelFont.setBold(true);
     return page;
+}
+
+CardPage makeDeckCardPage(const DeckCard& card, const QList<bool>& pictureLoaded) {
+    TCard layout;
+    layout.PicturesPerPage = card.perPage;
+    layout.Portrait = card.portrait;
+    layout.LabelsOn = card.labels;
+    TCellArray cells(size_t(card.perPage));
+    QList<bool> loaded;
+    QStringList labels;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        const bool filled = i < card.cells.size() && card.cells[i];
+        if (filled) {
+            cells[i].FileName = card.cells[i]->picture;
+            labels << labelInCase(deckLabelWord(*card.cells[i]), card.upperCase);
+        } else {
+            labels << QString();
+        }
+        loaded << (filled && pictureLoaded.value(qsizetype(i), true));
+    }
+    return makeCardPage(layout, card.cutLines, cells, loaded, labels);
 }
 
 } // namespace ferlo

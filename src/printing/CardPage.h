@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout/Card.h"
+#include "layout/Deck.h"
 
 #include <QFont>
 #include <QList>
@@ -26,5 +27,10 @@ struct CardPage {
 // count as not loaded and unlabelled). Labels print in bold Arial.
 CardPage makeCardPage(const TCard& card, bool cutLinesOn, const TCellArray& cells,
                       const QList<bool>& pictureLoaded, const QStringList& labelWords);
+
+// The page of a deck card: its count, orientation and switches, per cell the picture and its label
+// word (the edited word, else the one made from the file name) in the card's case, and whether
+// the picture loaded (missing entries count as loaded).
+CardPage makeDeckCardPage(const DeckCard& card, const QList<bool>& pictureLoaded = {});
 
 } // namespace ferlo

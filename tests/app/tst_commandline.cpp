@@ -7,6 +7,8 @@
 
 #include <QDir>
 #include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QtTest>
@@ -59,6 +61,44 @@ QRect printableA4(bool portrait, int dpi) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
     return printer.pageLayout().paintRectPixels(dpi);
+}
+
+// The words of a PDF's pages as pdftotext places them: per page its size and each word's box.
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+struct PdfPage {
+    QSizeF size;
+    QList<PdfWord> words;
+};
+QList<PdfPage> pdfWords(const QString& pdf) {
+    QProcess tool;
+    tool.start("pdftotext", {"-bbox", pdf, "-"});
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        return {};
+    QList<PdfPage> pages;
+    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+    static const QRegularExpression tag(
+        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (const QRegularExpressionMatch& m : tag.globalMatch(html)) {
+        if (!m.captured(1).isEmpty())
+            pages.append({QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()), {}});
+        else if (!pages.isEmpty())
+            pages.last().words.append(
+                {m.captured(7),
+                 QRectF(QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()),
+                        QPointF(m.captured(5).toDouble(), m.captured(6).toDouble()))});
+    }
+    return pages;
+}
+
+QStringList wordTexts(const PdfPage& page) {
+    QStringList texts;
+    for (const PdfWord& word : page.words)
+        texts << word.text;
+    return texts;
 }
 
 } // namespace
@@ -189,6 +229,49 @@ private slots:
         QVERIFY(lowerLabel.width() < label.width());
     }
 
+    // Each card of a deck prints as its own page in its own count and orientation, its edited
+    // and its made words in its own case; pictures around it fill pages of the command line's.
+    void decksPrintTheirCards() {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("pics"));
+        for (const char* name : {"dog2.jpg", "cat.jpg", "hen7.jpg"})
+            QVERIFY(QFile::copy(m_pictures.first(), dir.filePath(QString("pics/") + name)));
+        const QString deck = dir.filePath("farm.ferlo");
+        // The documented example deck, its pictures in pics/ beside it.
+        QVERIFY(QFile::copy(FERLO_TEST_DATA_DIR "/farm.ferlo", deck));
+        const QString out = dir.filePath("farm.pdf");
+        Run run = runExport({"--print-to", out, deck});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QVERIFY(run.err.isEmpty());
+        const QList<PdfPage> pages = pdfWords(out);
+        QCOMPARE(pages.size(), 2);
+        QCOMPARE(pages[0].size, QSizeF(842, 595));
+        QCOMPARE(pages[1].size, QSizeF(595, 842));
+        QCOMPARE(wordTexts(pages[0]), (QStringList{"DOG", "KITTY"}));
+        QCOMPARE(wordTexts(pages[1]), QStringList{"hen"});
+        // Two by two on landscape paper: DOG under the top left picture, KITTY under the top
+        // right one; hen under the upper of two pictures on portrait paper.
+        const QRectF dog = pages[0].words[0].box;
+        const QRectF kitty = pages[0].words[1].box;
+        QVERIFY(dog.center().x() < 842 / 2 && kitty.center().x() > 842 / 2);
+        QVERIFY(dog.center().y() < 595 / 2 && kitty.center().y() < 595 / 2);
+        QVERIFY(qAbs(dog.center().y() - kitty.center().y()) < 1);
+        QVERIFY(pages[1].words[0].box.center().y() < 842 / 2);
+        QVERIFY(pages[1].words[0].box.center().y() > 842 / 4);
+
+        // Pictures before and after the deck: a page of their own on each side.
+        run = runExport({"--print-to", out, "--per-page", "8", "--lowercase", m_pictures[2],
+                         m_pictures[3], "--", deck, m_pictures[4]});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QList<PdfPage> mixed = pdfWords(out);
+        QCOMPARE(mixed.size(), 4);
+        QCOMPARE(wordTexts(mixed[0]), (QStringList{"cow", "hen"}));
+        QCOMPARE(wordTexts(mixed[1]), (QStringList{"DOG", "KITTY"}));
+        QCOMPARE(mixed[2].size, QSizeF(595, 842));
+        QCOMPARE(wordTexts(mixed[3]), QStringList{"pig"});
+        QCOMPARE(mixed[3].size, QSizeF(842, 595));
+    }
+
     void badInput_data() {
         QTest::addColumn<QStringList>("arguments"); // %OUT, %PIC, %DIR are replaced
         QTest::addColumn<int>("code");
@@ -240,6 +323,25 @@ private slots:
             << "ferlo: cannot write the PDF file %DIR/none/out.pdf";
         QTest::newRow("output is a folder") << QStringList{"--print-to", "%DIR", "%PIC"} << 1
                                             << "ferlo: cannot write the PDF file %DIR";
+        QTest::newRow("deck with missing pictures")
+            << QStringList{"--print-to", "%OUT", "%PIC", "%DIR/gone.ferlo"} << 1
+            << "ferlo: the deck file %DIR/gone.ferlo names 7 missing pictures: %DIR/p1.jpg, "
+               "%DIR/p2.jpg, %DIR/p3.jpg, %DIR/p4.jpg, /nowhere/p5.jpg and 2 more\n";
+        QTest::newRow("deck with one missing picture")
+            << QStringList{"--print-to", "%OUT", "%DIR/one.FERLO"} << 1
+            << "ferlo: the deck file %DIR/one.FERLO names a missing picture: %DIR/p1.jpg\n";
+        QTest::newRow("deck with a broken picture")
+            << QStringList{"--print-to", "%OUT", "%DIR/broken.ferlo"} << 1
+            << "ferlo: cannot load the picture %DIR/broken.jpg";
+        QTest::newRow("deck damaged")
+            << QStringList{"--print-to", "%OUT", "%DIR/bad.ferlo", "%PIC"} << 1
+            << "ferlo: cannot read the deck file %DIR/bad.ferlo: cards[0].cells[1].picture: "
+               "expected a string, not true\n";
+        QTest::newRow("deck missing") << QStringList{"--print-to", "%OUT", "%DIR/farm.ferlo"} << 1
+                                      << "ferlo: cannot read the deck file %DIR/farm.ferlo: ";
+        QTest::newRow("deck without cards")
+            << QStringList{"--print-to", "%OUT", "%DIR/empty.ferlo"} << 1
+            << "ferlo: nothing to print: the deck files hold no cards\n";
     }
 
     void badInput() {
@@ -248,6 +350,21 @@ private slots:
         QFETCH(QString, message);
         QTemporaryDir dir;
         writeFile(dir.filePath("broken.jpg"), QByteArray("\xFF\xD8\xFF\xE0") + " not a picture");
+        const QByteArray deckStart = R"({"format": "ferlo-deck", "version": 1, "cards": [)";
+        const QByteArray pic = m_pictures.first().toUtf8();
+        writeFile(dir.filePath("gone.ferlo"),
+                  deckStart + R"({"perPage": 8, "cells": [{"picture": "p1.jpg"}, null,
+                    {"picture": "p2.jpg"}, {"picture": ")" +
+                      pic + R"("}, {"picture": "p3.jpg"}]},
+                    {"cells": [{"picture": "p1.jpg"}, {"picture": "p4.jpg"},
+                    {"picture": "/nowhere/p5.jpg"}, {"picture": "p6.jpg"}]},
+                    {"perPage": 1, "cells": [{"picture": "p7.jpg"}]}]})");
+        writeFile(dir.filePath("one.FERLO"), deckStart + R"({"cells": [{"picture": "p1.jpg"}]}]})");
+        writeFile(dir.filePath("broken.ferlo"),
+                  deckStart + R"({"cells": [{"picture": "broken.jpg"}]}]})");
+        writeFile(dir.filePath("bad.ferlo"),
+                  deckStart + R"({"cells": [{"picture": "p1.jpg"}, {"picture": true}]}]})");
+        writeFile(dir.filePath("empty.ferlo"), deckStart + "]}");
         const QString out = dir.filePath("out.pdf");
         for (QString& argument : arguments) {
             argument.replace("%OUT", out).replace("%PIC", m_pictures.first());

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ferlo {
+
+// One filled cell of a deck card: the picture's path as the file system's bytes (absolute once
+// read from a deck file), and the label word typed over the one made from the file name, if any.
+// An edited word is UTF-8 text in no particular case: the card's case switch applies to it as to
+// any label. An empty edited word is a label left blank on purpose.
+struct DeckCell {
+    std::string picture;
+    std::optional<std::string> label;
+
+    bool operator==(const DeckCell&) const = default;
+};
+
+// One card of a deck, as it would stand on screen: the count (1, 2, 4, 6 or 8), the orientation,
+// the three switches, and its cells in order. Fewer cells than the count leave the rest free; an
+// empty entry is a free cell; never more cells than the count.
+struct DeckCard {
+    int perPage = 4;
+    bool portrait = false;
+    bool labels = true;
+    bool upperCase = true;
+    bool cutLines = true;
+    std::vector<std::optional<DeckCell>> cells;
+
+    bool operator==(const DeckCard&) const = default;
+};
+
+// Several cards kept together in one file, in the order they print.
+struct Deck {
+    std::vector<DeckCard> cards;
+
+    bool operator==(const Deck&) const = default;
+};
+
+} // namespace ferlo
