@@ -80,8 +80,9 @@ QString selectCaption(int count) {
     return QStringLiteral("Select up to %1 Pictures").arg(count);
 }
 
-QFrame* panel(QWidget* parent) {
+QFrame* panel(QWidget* parent, const QString& name) {
     auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
     frame->setFrameShape(QFrame::NoFrame);
     return frame;
 }
@@ -134,6 +135,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     setFont(windowFont());
 
     ClientArea = new QWidget(this);
+    ClientArea->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(ClientArea);
     createMenus();
     // The measuring label lies behind the card base, created first so that the base covers it.
@@ -146,6 +148,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     createBrowser();
     createCard();
     MediaPlayer1 = new WavePlayer(this);
+    MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
 
     // The window opens at its designed size, which is also the smallest it can be made; the
     // user may make it larger or maximize it, and the card grows with it.
@@ -171,39 +174,50 @@ void TFerloMainForm::setDialogs(TAboutBox* aboutBox, TdlgOptions* options) {
 }
 
 void TFerloMainForm::createMenus() {
+    const auto command = [this](QWidget* menu, const QString& name, const QString& text,
+                                auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        bind(action, &QAction::triggered, handler);
+        return action;
+    };
     QMenuBar* bar = menuBar();
-    File1 = bar->addMenu(QStringLiteral("&File"));
-    Printsetup1 = File1->addAction(QStringLiteral("Print se&tup ..."));
-    Printsetup1->setVisible(false);
-    Print1 = File1->addAction(QStringLiteral("&Print ..."));
-    PrintPreview1 = File1->addAction(QStringLiteral("Print Pre&view ..."));
-    ExportPdf1 = File1->addAction(QStringLiteral("&Export PDF ..."));
-    File1->addSeparator();
-    mnExit = File1->addAction(QStringLiteral("e&xit"));
-    mnOptions = bar->addAction(QStringLiteral("&Options ..."));
-    mnHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnReadMe = mnHelp->addAction(QStringLiteral("&Help ..."));
-    mnAbout = mnHelp->addAction(QStringLiteral("&About ..."));
-
-    // The standard keys of a desktop program; Ctrl+Delete clears the card like the button.
-    Print1->setShortcut(QKeySequence::Print);
-    ExportPdf1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    mnExit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    mnReadMe->setShortcut(QKeySequence(Qt::Key_F1));
-    m_clearAction = new QAction(QStringLiteral("Clear all pictures"), this);
-    m_clearAction->setObjectName(QStringLiteral("ClearShortcut"));
-    m_clearAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    addAction(m_clearAction);
-    bind(m_clearAction, &QAction::triggered, [this] { PBClearClick(); });
-
-    bind(Printsetup1, &QAction::triggered, [this] { Printsetup1Click(); });
-    bind(Print1, &QAction::triggered, [this] { TBPrintClick(); });
-    bind(PrintPreview1, &QAction::triggered, [this] { PrintPreviewClick(); });
-    bind(ExportPdf1, &QAction::triggered, [this] { ExportPdfClick(); });
-    bind(mnExit, &QAction::triggered, [this] { ExitApplication(); });
-    bind(mnOptions, &QAction::triggered, [this] { mnOptionsClick(); });
-    bind(mnReadMe, &QAction::triggered, [this] { mnReadMeClick(); });
-    bind(mnAbout, &QAction::triggered, [this] { mnAboutClick(); });
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("File1"));
+    command(file, QStringLiteral("Printsetup1"), QStringLiteral("Print se&tup ..."), [this] {
+        printerSetup(this);
+    })->setVisible(false);
+    command(file, QStringLiteral("Print1"), QStringLiteral("&Print ..."), [this] {
+        printCard(this, currentPage());
+    })->setShortcut(QKeySequence::Print);
+    command(file, QStringLiteral("PrintPreview1"), QStringLiteral("Print Pre&view ..."),
+            [this] { previewCard(this, currentPage()); });
+    command(file, QStringLiteral("ExportPdf1"), QStringLiteral("&Export PDF ..."), [this] {
+        exportCardPdf(this, currentPage());
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    file->addSeparator();
+    command(file, QStringLiteral("mnExit"), QStringLiteral("e&xit"), [] {
+        QCoreApplication::quit();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    command(bar, QStringLiteral("mnOptions"), QStringLiteral("&Options ..."), [this] {
+        if (m_options)
+            m_options->exec();
+    });
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnHelp"));
+    command(help, QStringLiteral("mnReadMe"), QStringLiteral("&Help ..."), [] {
+        openHelpFile();
+    })->setShortcut(QKeySequence(Qt::Key_F1));
+    command(help, QStringLiteral("mnAbout"), QStringLiteral("&About ..."), [this] {
+        if (m_aboutBox)
+            m_aboutBox->exec();
+    });
+    // The standard keys of a desktop program (above); Ctrl+Delete clears the card like the
+    // button.
+    command(this, QStringLiteral("ClearShortcut"), QStringLiteral("Clear all pictures"), [this] {
+        ClearCells();
+        ClearFileSelections();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
 }
 
 void TFerloMainForm::createToolBar() {
@@ -246,32 +260,33 @@ void TFerloMainForm::createToolBar() {
         return push;
     };
 
+    // A count button carries its count.
     CountGroup = new QActionGroup(this);
-    TB1PerPage = button(QStringLiteral("TB1PerPage"), Glyph::Digit1,
-                        QStringLiteral("1 Image Per Page"), true);
-    TB2PerPage = button(QStringLiteral("TB2PerPage"), Glyph::Digit2,
-                        QStringLiteral("2 Images Per Page"), true);
-    TB4PerPage = button(QStringLiteral("TB4PerPage"), Glyph::Digit4,
-                        QStringLiteral("4 Images Per Page"), true);
-    TB6PerPage = button(QStringLiteral("TB6PerPage"), Glyph::Digit6,
-                        QStringLiteral("6 Images Per Page"), true);
-    TB8PerPage = button(QStringLiteral("TB8PerPage"), Glyph::Digit8,
-                        QStringLiteral("8 Images Per Page"), true);
-    for (QAction* action : {TB1PerPage, TB2PerPage, TB4PerPage, TB6PerPage, TB8PerPage}) {
+    const std::pair<int, Glyph> counts[] = {{1, Glyph::Digit1},
+                                            {2, Glyph::Digit2},
+                                            {4, Glyph::Digit4},
+                                            {6, Glyph::Digit6},
+                                            {8, Glyph::Digit8}};
+    for (const auto& [count, glyph] : counts) {
+        QAction* action = button(QStringLiteral("TB%1PerPage").arg(count), glyph,
+                                 count == 1 ? QStringLiteral("1 Image Per Page")
+                                            : QStringLiteral("%1 Images Per Page").arg(count),
+                                 true);
+        action->setData(count);
+        action->setChecked(count == 4);
         CountGroup->addAction(action);
         bind(action, &QAction::triggered, [this, action] { TBNumPerPageClick(action); });
     }
-    TB4PerPage->setChecked(true);
     separator();
 
-    OrientationGroup = new QActionGroup(this);
+    auto* orientationGroup = new QActionGroup(this);
     TBPortrait = button(QStringLiteral("TBPortrait"), Glyph::Portrait,
                         QStringLiteral("Portrait Orientation"), true);
     TBLandScape = button(QStringLiteral("TBLandScape"), Glyph::Landscape,
                          QStringLiteral("Landscape Orientation"), true);
     for (QAction* action : {TBPortrait, TBLandScape}) {
-        OrientationGroup->addAction(action);
-        bind(action, &QAction::triggered, [this, action] { TBOrientationClick(action); });
+        orientationGroup->addAction(action);
+        bind(action, &QAction::triggered, [this] { TBOrientationClick(); });
     }
     TBLandScape->setChecked(true);
     separator();
@@ -287,37 +302,41 @@ void TFerloMainForm::createToolBar() {
     bind(PBToggleLabels, &QPushButton::clicked, [this] { PBToggleLabelsClick(); });
     separator();
 
-    CaseGroup = new QActionGroup(this);
+    auto* caseGroup = new QActionGroup(this);
     TBUpperLabels = button(QStringLiteral("TBUpperLabels"), Glyph::UpperA,
                            QStringLiteral("Uppercase Labels"), true);
     TBLowerLabels = button(QStringLiteral("TBLowerLabels"), Glyph::LowerA,
                            QStringLiteral("Lowercase Labels"), true);
     for (QAction* action : {TBUpperLabels, TBLowerLabels}) {
-        CaseGroup->addAction(action);
-        bind(action, &QAction::triggered, [this, action] { SetAllLabelsCase(action); });
+        caseGroup->addAction(action);
+        bind(action, &QAction::triggered, [this] { SetAllLabelsCase(); });
     }
     TBUpperLabels->setChecked(true);
     separator();
 
-    PBClear = pushButton(QStringLiteral("PBClear"), QStringLiteral("Clear"), 53);
-    PBClear->setToolTip(QStringLiteral("Clear all pictures"));
-    bind(PBClear, &QPushButton::clicked, [this] { PBClearClick(); });
+    QPushButton* clear = pushButton(QStringLiteral("PBClear"), QStringLiteral("Clear"), 53);
+    clear->setToolTip(QStringLiteral("Clear all pictures"));
+    bind(clear, &QPushButton::clicked, [this] {
+        ClearCells();
+        ClearFileSelections();
+    });
     separator();
 
-    TBPrint =
+    QAction* print =
         button(QStringLiteral("TBPrint"), Glyph::Printer, QStringLiteral("Print Flashcard"), false);
-    bind(TBPrint, &QAction::triggered, [this] { TBPrintClick(); });
+    bind(print, &QAction::triggered, [this] { printCard(this, currentPage()); });
 }
 
 void TFerloMainForm::createBrowser() {
-    Panel1 = panel(ClientArea);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel2 = panel(Panel1);
-    Panel3 = panel(Panel1);
-    Panel4 = panel(Panel1);
-    Panel5 = panel(Panel1);
+    Panel1 = panel(ClientArea, QStringLiteral("Panel1"));
+    Panel2 = panel(Panel1, QStringLiteral("Panel2"));
+    Panel3 = panel(Panel1, QStringLiteral("Panel3"));
+    Panel4 = panel(Panel1, QStringLiteral("Panel4"));
+    Panel5 = panel(Panel1, QStringLiteral("Panel5"));
     Bevel1 = new QFrame(Panel1);
+    Bevel1->setObjectName(QStringLiteral("Bevel1"));
     Bevel2 = new QFrame(Panel1);
+    Bevel2->setObjectName(QStringLiteral("Bevel2"));
     for (QFrame* bevel : {Bevel1, Bevel2}) {
         bevel->setFrameShape(QFrame::Panel);
         bevel->setFrameShadow(QFrame::Raised);
@@ -446,10 +465,9 @@ void TFerloMainForm::FormCreate() {
     for (int i = 0; i < 8; ++i) {
         auto* image = new PictureControl(PACard);
         image->setObjectName(QStringLiteral("Cell%1").arg(i));
-        connect(image, &PictureControl::mouseDown, this,
-                [this](PictureControl* sender, Qt::MouseButton button) {
-                    runGuarded(this, [&] { ImageMouseDown(sender, button); });
-                });
+        connect(image, &PictureControl::mouseDown, this, [this, i](Qt::MouseButton button) {
+            runGuarded(this, [&] { ImageMouseDown(i, button); });
+        });
         CellImages[i] = image;
         auto* label = new QLabel(PACard);
         label->setObjectName(QStringLiteral("CellLabel%1").arg(i));
@@ -459,12 +477,13 @@ void TFerloMainForm::FormCreate() {
         label->hide();
         CellLabels[i] = label;
     }
-    for (TLine*& line : CutLines) {
-        line = new TLine(PACard);
-        line->hide();
+    for (size_t k = 0; k < CutLines.size(); ++k) {
+        CutLines[k] = new TLine(PACard);
+        CutLines[k]->setObjectName(QStringLiteral("CutLine%1").arg(k));
+        CutLines[k]->hide();
     }
 
-    TBNumPerPageClick(TB4PerPage);
+    TBNumPerPageClick(CountGroup->checkedAction());
     SetOrientation();
     ToggleCutLines();
     Card.LayoutCells(Cells);
@@ -473,22 +492,8 @@ void TFerloMainForm::FormCreate() {
     m_openingScale = Card.ScreenScale;
 }
 
-int TFerloMainForm::pictureCountFor(const QAction* button) const {
-    if (button == TB1PerPage)
-        return 1;
-    if (button == TB2PerPage)
-        return 2;
-    if (button == TB4PerPage)
-        return 4;
-    if (button == TB6PerPage)
-        return 6;
-    if (button == TB8PerPage)
-        return 8;
-    return 0;
-}
-
-void TFerloMainForm::TBNumPerPageClick(QAction* Sender) {
-    const int count = pictureCountFor(Sender);
+void TFerloMainForm::TBNumPerPageClick(const QAction* Sender) {
+    const int count = Sender ? Sender->data().toInt() : 0;
     if (count == 0 || count == Card.PicturesPerPage)
         return;
     Card.PicturesPerPage = count;
@@ -517,7 +522,7 @@ void TFerloMainForm::SetOrientation() {
     PACard->move(left, top);
 }
 
-void TFerloMainForm::TBOrientationClick(QAction*) {
+void TFerloMainForm::TBOrientationClick() {
     if ((Card.Portrait && TBPortrait->isChecked()) || (!Card.Portrait && TBLandScape->isChecked()))
         return;
     SetOrientation();
@@ -525,29 +530,6 @@ void TFerloMainForm::TBOrientationClick(QAction*) {
     ToggleCutLines();
     Display_All_Labels();
     Display_All_Pictures();
-}
-
-void TFerloMainForm::PBClearClick() {
-    ClearCells();
-    ClearFileSelections();
-}
-
-void TFerloMainForm::ExitApplication() {
-    QCoreApplication::quit();
-}
-
-void TFerloMainForm::mnAboutClick() {
-    if (m_aboutBox)
-        m_aboutBox->exec();
-}
-
-void TFerloMainForm::mnOptionsClick() {
-    if (m_options)
-        m_options->exec();
-}
-
-void TFerloMainForm::mnReadMeClick() {
-    openHelpFile();
 }
 
 void TFerloMainForm::fitCardToBase() {
@@ -711,7 +693,7 @@ void TFerloMainForm::Display_All_Labels() {
     }
 }
 
-void TFerloMainForm::SetAllLabelsCase(QAction*) {
+void TFerloMainForm::SetAllLabelsCase() {
     for (int i = 0; i < Card.PicturesPerPage; ++i)
         Display_Label(i);
 }
@@ -908,11 +890,7 @@ void TFerloMainForm::ClearFileSelections() {
 // ---------------------------------------------------------------------------------------------
 // Picture click
 
-void TFerloMainForm::ImageMouseDown(PictureControl* Sender, Qt::MouseButton Button) {
-    if (!Sender || !Sender->objectName().startsWith(QLatin1String("Cell")) ||
-        Sender->objectName().size() < 5)
-        return;
-    const int index = Sender->objectName().at(4).digitValue();
+void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
     // A control beyond the cells of the current layout has no cell: the press does nothing.
     if (index < 0 || index >= int(Cells.size()))
         return;
@@ -953,22 +931,6 @@ CardPage TFerloMainForm::currentPage() const {
         labels << (i < CellLabels.size() ? CellLabels[i]->text() : QString());
     }
     return makeCardPage(Card, TBCutLines->isChecked(), Cells, loaded, labels);
-}
-
-void TFerloMainForm::TBPrintClick() {
-    printCard(this, currentPage());
-}
-
-void TFerloMainForm::Printsetup1Click() {
-    printerSetup(this);
-}
-
-void TFerloMainForm::PrintPreviewClick() {
-    previewCard(this, currentPage());
-}
-
-void TFerloMainForm::ExportPdfClick() {
-    exportCardPdf(this, currentPage());
 }
 
 } // namespace ferlo

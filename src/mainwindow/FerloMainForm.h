@@ -9,7 +9,6 @@ class QAction;
 class QActionGroup;
 class QFrame;
 class QLabel;
-class QMenu;
 class QPushButton;
 class QStatusBar;
 class QToolBar;
@@ -29,7 +28,8 @@ struct CardPage;
 // The main window: the file browser on the left, the toolbar, the menus and the white card with
 // its picture, label and cut-line controls. It owns the card model and keeps it and the
 // controls in step; every handler runs inside the error guard, so an error ends in a message
-// box and the program goes on.
+// box and the program goes on. The controls are its own: others find them by their object
+// names.
 class TFerloMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -41,6 +41,75 @@ public:
 
     // True when start-up found the screen too narrow and asked the application to end.
     bool terminateRequested() const { return m_terminateRequested; }
+
+    // The card model the controls show.
+    const TCard& card() const { return Card; }
+    const TCellArray& cells() const { return Cells; }
+    // The card as it prints now.
+    CardPage currentPage() const;
+
+    // The directory the file list shows.
+    QString shownDirectory() const;
+    // Shows a directory in the browser (directory list and file list).
+    bool browseTo(const QString& directory);
+
+    // Places pictures from outside the browser (the command line, a drop), in their order, as if
+    // they were picked in the file list: the browser shows the folder of the first picture and
+    // its items are picked there; pictures of other folders go on the card without a list item,
+    // as if picked in their folder before browsing on. Files that are not pictures are named in
+    // one message and change nothing.
+    void openFiles(const QStringList& paths);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Commands that change the shape of the card.
+    void FormCreate();
+    void TBNumPerPageClick(const QAction* Sender);
+    void SetOrientation();
+    void TBOrientationClick();
+
+    // Pictures and labels in the cells.
+    void display_picture(TCell& cell, PictureControl* image);
+    void applyPicture(TCell& cell, PictureControl* image, QSize ownSize, int fittedWidth,
+                      int fittedHeight, const QImage& shown);
+    void Display_All_Pictures();
+    // Fits the picture of every cell that has a file; an error ends the pass and is thrown, or,
+    // when the pass only follows the window's size, leaves that cell without a picture.
+    void fitAllPictures(bool throwErrors);
+    // Puts a file into the free cell of lowest index, with its label.
+    void placeInFreeCell(const std::string& fileName);
+    // Grows or shrinks the card with the card base, keeping the opening's margins.
+    void fitCardToBase();
+    QString SetLabelCase(const QString& text) const;
+    void Display_Label(int index);
+    void Display_All_Labels();
+    void SetAllLabelsCase();
+    void PBToggleLabelsClick();
+    void ToggleLabels();
+
+    // Cut lines.
+    void ToggleCutLines();
+
+    // Picture selection.
+    void FileListBox1MouseDown(Qt::MouseButton Button);
+    void FileListBox1Change();
+    void ClearCell(int index);
+    void ClearCells();
+    void ClearFileSelections();
+
+    // A press on the picture control of a cell.
+    void ImageMouseDown(int index, Qt::MouseButton Button);
+
+    void createMenus();
+    void createToolBar();
+    void createBrowser();
+    void createCard();
+    void layoutClientArea(QSize clientSize);
+    // Connects a signal to a handler that runs inside the error guard.
+    template <typename Sender, typename Signal, typename Handler>
+    void bind(Sender* sender, Signal signal, Handler handler);
 
     // The card model and the controls that show it.
     TCard Card;
@@ -69,111 +138,14 @@ public:
     QStatusBar* StatusBar1 = nullptr;
     WavePlayer* MediaPlayer1 = nullptr;
 
-    // Toolbar.
+    // The toolbar buttons the handlers read.
     QActionGroup* CountGroup = nullptr;
-    QActionGroup* OrientationGroup = nullptr;
-    QActionGroup* CaseGroup = nullptr;
-    QAction* TB1PerPage = nullptr;
-    QAction* TB2PerPage = nullptr;
-    QAction* TB4PerPage = nullptr;
-    QAction* TB6PerPage = nullptr;
-    QAction* TB8PerPage = nullptr;
     QAction* TBPortrait = nullptr;
     QAction* TBLandScape = nullptr;
     QAction* TBCutLines = nullptr;
     QPushButton* PBToggleLabels = nullptr;
     QAction* TBUpperLabels = nullptr;
     QAction* TBLowerLabels = nullptr;
-    QPushButton* PBClear = nullptr;
-    QAction* TBPrint = nullptr;
-
-    // Menus.
-    QMenu* File1 = nullptr;
-    QAction* Printsetup1 = nullptr;
-    QAction* Print1 = nullptr;
-    QAction* PrintPreview1 = nullptr;
-    QAction* ExportPdf1 = nullptr;
-    QAction* mnExit = nullptr;
-    QAction* mnOptions = nullptr;
-    QMenu* mnHelp = nullptr;
-    QAction* mnReadMe = nullptr;
-    QAction* mnAbout = nullptr;
-
-    // Commands that change the shape of the card.
-    void FormCreate();
-    void TBNumPerPageClick(QAction* Sender);
-    void SetOrientation();
-    void TBOrientationClick(QAction* Sender);
-    void PBClearClick();
-    void ExitApplication();
-    void mnAboutClick();
-    void mnOptionsClick();
-    void mnReadMeClick();
-
-    // Pictures and labels in the cells.
-    void display_picture(TCell& cell, PictureControl* image);
-    void Display_All_Pictures();
-    QString SetLabelCase(const QString& text) const;
-    void Display_Label(int index);
-    void Display_All_Labels();
-    void SetAllLabelsCase(QAction* Sender);
-    void PBToggleLabelsClick();
-    void ToggleLabels();
-
-    // Cut lines.
-    void ToggleCutLines();
-
-    // Picture selection.
-    void FileListBox1MouseDown(Qt::MouseButton Button);
-    void FileListBox1Change();
-    void ClearCell(int index);
-    void ClearCells();
-    void ClearFileSelections();
-
-    // Picture click.
-    void ImageMouseDown(PictureControl* Sender, Qt::MouseButton Button);
-
-    // Printing.
-    CardPage currentPage() const;
-    void TBPrintClick();
-    void Printsetup1Click();
-    void PrintPreviewClick();
-    void ExportPdfClick();
-
-    // The directory the file list shows.
-    QString shownDirectory() const;
-    // Shows a directory in the browser (directory list and file list).
-    bool browseTo(const QString& directory);
-
-    // Places pictures from outside the browser (the command line, a drop), in their order, as if
-    // they were picked in the file list: the browser shows the folder of the first picture and
-    // its items are picked there; pictures of other folders go on the card without a list item,
-    // as if picked in their folder before browsing on. Files that are not pictures are named in
-    // one message and change nothing.
-    void openFiles(const QStringList& paths);
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void applyPicture(TCell& cell, PictureControl* image, QSize ownSize, int fittedWidth,
-                      int fittedHeight, const QImage& shown);
-    // Fits the picture of every cell that has a file; an error ends the pass and is thrown, or,
-    // when the pass only follows the window's size, leaves that cell without a picture.
-    void fitAllPictures(bool throwErrors);
-    // Puts a file into the free cell of lowest index, with its label.
-    void placeInFreeCell(const std::string& fileName);
-    // Grows or shrinks the card with the card base, keeping the opening's margins.
-    void fitCardToBase();
-    void createMenus();
-    void createToolBar();
-    void createBrowser();
-    void createCard();
-    void layoutClientArea(QSize clientSize);
-    int pictureCountFor(const QAction* countButton) const;
-    // Connects a signal to a handler that runs inside the error guard.
-    template <typename Sender, typename Signal, typename Handler>
-    void bind(Sender* sender, Signal signal, Handler handler);
 
     TAboutBox* m_aboutBox = nullptr;
     TdlgOptions* m_options = nullptr;
@@ -182,7 +154,6 @@ private:
     // there. Empty until start-up has finished.
     QSize m_openingBase;
     double m_openingScale = 1.0;
-    QAction* m_clearAction = nullptr;
 };
 
 } // namespace ferlo

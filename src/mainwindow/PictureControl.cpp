@@ -77,13 +77,13 @@ void PictureControl::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         event->accept();
-        emit mouseDown(this, Qt::LeftButton);
+        emit mouseDown(Qt::LeftButton);
         return;
     case Qt::Key_Delete:
         if (event->modifiers() != Qt::NoModifier)
             break;
         event->accept();
-        emit mouseDown(this, Qt::RightButton);
+        emit mouseDown(Qt::RightButton);
         return;
     default:
         break;
@@ -103,12 +103,12 @@ void PictureControl::focusOutEvent(QFocusEvent* event) {
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
-    emit mouseDown(this, event->button());
+    emit mouseDown(event->button());
 }
 
 void PictureControl::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
-    emit mouseDown(this, event->button());
+    emit mouseDown(event->button());
 }
 
 } // namespace ferlo

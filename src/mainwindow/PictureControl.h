@@ -24,7 +24,7 @@ public:
     static QString plainTip(const QString& text);
 
 signals:
-    void mouseDown(ferlo::PictureControl* sender, Qt::MouseButton button);
+    void mouseDown(Qt::MouseButton button);
 
 protected:
     bool event(QEvent* event) override;

@@ -1,16 +1,78 @@
 #include "support_mainwindow.h"
 
 #include "mainwindow/FileBrowser.h"
+#include "mainwindow/LineShape.h"
+#include "mainwindow/PictureControl.h"
+#include "platform/WavePlayer.h"
 #include "support/TestSupport.h"
 
+#include <QAction>
 #include <QDir>
+#include <QFrame>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
 #include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 
 namespace ferlo::test {
+
+namespace {
+
+template <typename T> T* child(const QObject& form, const QString& name) {
+    T* found = form.findChild<T*>(name);
+    if (!found)
+        qFatal("the main window has no %s named %s", T::staticMetaObject.className(),
+               qPrintable(name));
+    return found;
+}
+
+FileListBox* fileList(const TFerloMainForm& form) {
+    return child<FileListBox>(form, QStringLiteral("FileListBox1"));
+}
+
+} // namespace
+
+FormView::FormView(const TFerloMainForm& form)
+    : Card(form.card())
+    , Cells(form.cells())
+    , LABSelect(child<QLabel>(form, QStringLiteral("LABSelect")))
+    , DirectoryListBox1(child<DirectoryListBox>(form, QStringLiteral("DirectoryListBox1")))
+    , FileListBox1(fileList(form))
+    , Panel5(child<QFrame>(form, QStringLiteral("Panel5")))
+    , PACardBase(child<QFrame>(form, QStringLiteral("PACardBase")))
+    , PACard(child<QFrame>(form, QStringLiteral("PACard")))
+    , TestLabel(child<QLabel>(form, QStringLiteral("TestLabel")))
+    , MediaPlayer1(child<WavePlayer>(form, QStringLiteral("MediaPlayer1")))
+    , TB1PerPage(child<QAction>(form, QStringLiteral("TB1PerPage")))
+    , TB2PerPage(child<QAction>(form, QStringLiteral("TB2PerPage")))
+    , TB4PerPage(child<QAction>(form, QStringLiteral("TB4PerPage")))
+    , TB6PerPage(child<QAction>(form, QStringLiteral("TB6PerPage")))
+    , TB8PerPage(child<QAction>(form, QStringLiteral("TB8PerPage")))
+    , TBPortrait(child<QAction>(form, QStringLiteral("TBPortrait")))
+    , TBLandScape(child<QAction>(form, QStringLiteral("TBLandScape")))
+    , TBCutLines(child<QAction>(form, QStringLiteral("TBCutLines")))
+    , PBToggleLabels(child<QPushButton>(form, QStringLiteral("PBToggleLabels")))
+    , TBUpperLabels(child<QAction>(form, QStringLiteral("TBUpperLabels")))
+    , TBLowerLabels(child<QAction>(form, QStringLiteral("TBLowerLabels")))
+    , PBClear(child<QPushButton>(form, QStringLiteral("PBClear")))
+    , TBPrint(child<QAction>(form, QStringLiteral("TBPrint")))
+    , File1(child<QMenu>(form, QStringLiteral("File1")))
+    , Printsetup1(child<QAction>(form, QStringLiteral("Printsetup1")))
+    , mnExit(child<QAction>(form, QStringLiteral("mnExit")))
+    , mnOptions(child<QAction>(form, QStringLiteral("mnOptions")))
+    , mnHelp(child<QMenu>(form, QStringLiteral("mnHelp")))
+    , mnReadMe(child<QAction>(form, QStringLiteral("mnReadMe")))
+    , mnAbout(child<QAction>(form, QStringLiteral("mnAbout"))) {
+    for (size_t i = 0; i < CellImages.size(); ++i) {
+        CellImages[i] = child<PictureControl>(form, QStringLiteral("Cell%1").arg(i));
+        CellLabels[i] = child<QLabel>(form, QStringLiteral("CellLabel%1").arg(i));
+    }
+    for (size_t k = 0; k < CutLines.size(); ++k)
+        CutLines[k] = child<TLine>(form, QStringLiteral("CutLine%1").arg(k));
+}
 
 PictureFolder::PictureFolder() {
     if (!m_dir.isValid())
@@ -39,7 +101,7 @@ QString PictureFolder::addSubfolder(const QString& name) {
 }
 
 void clickFile(TFerloMainForm& form, const QString& name, Qt::MouseButton button) {
-    QListWidget* list = form.FileListBox1;
+    QListWidget* list = fileList(form);
     const auto items = list->findItems(name, Qt::MatchExactly);
     if (items.isEmpty())
         qFatal("no item %s in the file list", qPrintable(name));
@@ -49,10 +111,11 @@ void clickFile(TFerloMainForm& form, const QString& name, Qt::MouseButton button
 }
 
 QStringList selectedFiles(const TFerloMainForm& form) {
+    const QListWidget* list = fileList(form);
     QStringList names;
-    for (int i = 0; i < form.FileListBox1->count(); ++i) {
-        if (form.FileListBox1->item(i)->isSelected())
-            names << form.FileListBox1->item(i)->text();
+    for (int i = 0; i < list->count(); ++i) {
+        if (list->item(i)->isSelected())
+            names << list->item(i)->text();
     }
     return names;
 }
@@ -68,7 +131,7 @@ bool eventLoopQuitsWithin(int milliseconds) {
 
 QStringList cellFiles(const TFerloMainForm& form) {
     QStringList files;
-    for (const TCell& cell : form.Cells)
+    for (const TCell& cell : form.cells())
         files << QString::fromStdString(cell.FileName);
     return files;
 }

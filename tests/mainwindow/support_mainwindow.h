@@ -5,10 +5,66 @@
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
+#include <array>
 
+class QAction;
+class QFrame;
 class QLabel;
+class QMenu;
+class QPushButton;
+
+namespace ferlo {
+class DirectoryListBox;
+class FileListBox;
+class PictureControl;
+class TLine;
+class WavePlayer;
+} // namespace ferlo
 
 namespace ferlo::test {
+
+// The main window's card model and controls as a user meets them, the controls found by their
+// object names. A name that is missing ends the test.
+struct FormView {
+    explicit FormView(const TFerloMainForm& form);
+
+    const TCard& Card;
+    const TCellArray& Cells;
+    std::array<PictureControl*, 8> CellImages{};
+    std::array<QLabel*, 8> CellLabels{};
+    std::array<TLine*, 4> CutLines{};
+
+    QLabel* LABSelect;
+    DirectoryListBox* DirectoryListBox1;
+    FileListBox* FileListBox1;
+    QFrame* Panel5;
+    QFrame* PACardBase;
+    QFrame* PACard;
+    QLabel* TestLabel;
+    WavePlayer* MediaPlayer1;
+
+    QAction* TB1PerPage;
+    QAction* TB2PerPage;
+    QAction* TB4PerPage;
+    QAction* TB6PerPage;
+    QAction* TB8PerPage;
+    QAction* TBPortrait;
+    QAction* TBLandScape;
+    QAction* TBCutLines;
+    QPushButton* PBToggleLabels;
+    QAction* TBUpperLabels;
+    QAction* TBLowerLabels;
+    QPushButton* PBClear;
+    QAction* TBPrint;
+
+    QMenu* File1;
+    QAction* Printsetup1;
+    QAction* mnExit;
+    QAction* mnOptions;
+    QMenu* mnHelp;
+    QAction* mnReadMe;
+    QAction* mnAbout;
+};
 
 // A folder of real pictures for the main window's tests.
 class PictureFolder {

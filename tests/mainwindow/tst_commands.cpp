@@ -10,33 +10,34 @@
 #include <QPushButton>
 #include <QToolTip>
 #include <QtTest>
+#include <optional>
 
 using namespace ferlo;
 using namespace ferlo::test;
 
 namespace {
 
-QList<QRect> visibleCutLines(const TFerloMainForm& form) {
+QList<QRect> visibleCutLines(const FormView& ui) {
     QList<QRect> lines;
-    for (TLine* line : form.CutLines) {
-        if (line->isVisibleTo(form.PACard))
+    for (TLine* line : ui.CutLines) {
+        if (line->isVisibleTo(ui.PACard))
             lines << line->geometry();
     }
     return lines;
 }
 
-QAction* countButton(TFerloMainForm& form, int count) {
+QAction* countButton(const FormView& ui, int count) {
     switch (count) {
     case 1:
-        return form.TB1PerPage;
+        return ui.TB1PerPage;
     case 2:
-        return form.TB2PerPage;
+        return ui.TB2PerPage;
     case 6:
-        return form.TB6PerPage;
+        return ui.TB6PerPage;
     case 8:
-        return form.TB8PerPage;
+        return ui.TB8PerPage;
     default:
-        return form.TB4PerPage;
+        return ui.TB4PerPage;
     }
 }
 
@@ -48,6 +49,7 @@ class TestCommands : public QObject {
     MessageRecorder* m_messages = nullptr;
     PictureFolder* m_folder = nullptr;
     TFerloMainForm* m_form = nullptr;
+    std::optional<FormView> m_view;
 
     void place(const QString& name) { clickFile(*m_form, name); }
 
@@ -60,12 +62,14 @@ private slots:
         m_folder->addBmp("owl.bmp", 64, 48);
         m_folder->addJpeg("Hippopotamus Wallowing.jpg", 300, 200);
         m_form = new TFerloMainForm;
+        m_view.emplace(*m_form);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form));
         QVERIFY(m_form->browseTo(m_folder->path()));
     }
     void cleanup() {
         QVERIFY2(m_messages->texts().isEmpty(), qPrintable(m_messages->texts().join('\n')));
+        m_view.reset();
         delete m_form;
         delete m_folder;
         delete m_messages;
@@ -73,11 +77,11 @@ private slots:
 
     void pictureControlsAreNamedAfterTheirCells() {
         for (int i = 0; i < 8; ++i) {
-            QCOMPARE(m_form->CellImages[i]->objectName(), QStringLiteral("Cell%1").arg(i));
-            QCOMPARE(m_form->CellImages[i]->parentWidget(), m_form->PACard);
-            QVERIFY(m_form->CellLabels[i]->isHidden());
+            QCOMPARE(m_view->CellImages[i]->objectName(), QStringLiteral("Cell%1").arg(i));
+            QCOMPARE(m_view->CellImages[i]->parentWidget(), m_view->PACard);
+            QVERIFY(m_view->CellLabels[i]->isHidden());
         }
-        QCOMPARE(m_form->findChild<PictureControl*>("Cell5"), m_form->CellImages[5]);
+        QCOMPARE(m_form->findChild<PictureControl*>("Cell5"), m_view->CellImages[5]);
     }
 
     void countButtonsSetTheCaption_data() {
@@ -91,105 +95,105 @@ private slots:
     void countButtonsSetTheCaption() {
         QFETCH(int, count);
         QFETCH(QString, caption);
-        countButton(*m_form, count)->trigger();
-        QCOMPARE(m_form->LABSelect->text(), caption);
-        QCOMPARE(m_form->Card.PicturesPerPage, count);
-        QCOMPARE(int(m_form->Cells.size()), count);
+        countButton(*m_view, count)->trigger();
+        QCOMPARE(m_view->LABSelect->text(), caption);
+        QCOMPARE(m_view->Card.PicturesPerPage, count);
+        QCOMPARE(int(m_view->Cells.size()), count);
         const int lines[] = {0, 0, 1, 0, 2, 0, 3, 0, 4};
-        QCOMPARE(visibleCutLines(*m_form).size(), lines[count]);
+        QCOMPARE(visibleCutLines(*m_view).size(), lines[count]);
     }
 
     void pressingTheCountThatIsDownChangesNothing() {
         place("cat1.jpg");
         place("dog2.jpg");
-        m_form->TB4PerPage->trigger();
-        QCOMPARE(m_form->Card.PictureCount, 2);
+        m_view->TB4PerPage->trigger();
+        QCOMPARE(m_view->Card.PictureCount, 2);
         QCOMPARE(selectedFiles(*m_form), (QStringList{"cat1.jpg", "dog2.jpg"}));
-        QVERIFY(m_form->CellImages[0]->hasPicture());
+        QVERIFY(m_view->CellImages[0]->hasPicture());
     }
 
     void newCountEmptiesTheCard() {
         place("cat1.jpg");
         place("dog2.jpg");
-        m_form->TB8PerPage->trigger();
-        QCOMPARE(m_form->Card.PictureCount, 0);
+        m_view->TB8PerPage->trigger();
+        QCOMPARE(m_view->Card.PictureCount, 0);
         QCOMPARE(cellFiles(*m_form), QStringList(8, QString()));
         QVERIFY(selectedFiles(*m_form).isEmpty());
-        QCOMPARE(m_form->LABSelect->text(), QStringLiteral("Select up to 8 Pictures"));
-        QCOMPARE(visibleCutLines(*m_form).size(), 4);
+        QCOMPARE(m_view->LABSelect->text(), QStringLiteral("Select up to 8 Pictures"));
+        QCOMPARE(visibleCutLines(*m_view).size(), 4);
         for (int i = 0; i < 8; ++i) {
-            QVERIFY(!m_form->CellImages[i]->hasPicture());
-            QVERIFY(m_form->CellLabels[i]->isHidden());
-            QVERIFY(m_form->CellLabels[i]->text().isEmpty());
+            QVERIFY(!m_view->CellImages[i]->hasPicture());
+            QVERIFY(m_view->CellLabels[i]->isHidden());
+            QVERIFY(m_view->CellLabels[i]->text().isEmpty());
         }
     }
 
     void orientationKeepsPicturesAndRecentresTheCard() {
         place("cat1.jpg");
         place("dog2.jpg");
-        m_form->TBLandScape->trigger(); // already down: nothing changes
-        QCOMPARE(m_form->PACard->geometry(), QRect(14, 41, 595, 425));
+        m_view->TBLandScape->trigger(); // already down: nothing changes
+        QCOMPARE(m_view->PACard->geometry(), QRect(14, 41, 595, 425));
 
-        m_form->TBPortrait->trigger();
-        QCOMPARE(m_form->PACard->geometry(), QRect(136, 8, 350, 490));
-        QCOMPARE(m_form->Card.PictureCount, 2);
+        m_view->TBPortrait->trigger();
+        QCOMPARE(m_view->PACard->geometry(), QRect(136, 8, 350, 490));
+        QCOMPARE(m_view->Card.PictureCount, 2);
         // 4 per page portrait: cells 175 x 245, picture area 143 x 193 with labels.
-        QCOMPARE(m_form->Card.PictureWidth, 143);
-        QCOMPARE(m_form->Card.PictureHeight, 245 - 36 - 16);
-        const TCell& cat = m_form->Cells[0];
+        QCOMPARE(m_view->Card.PictureWidth, 143);
+        QCOMPARE(m_view->Card.PictureHeight, 245 - 36 - 16);
+        const TCell& cat = m_view->Cells[0];
         QCOMPARE(cat.ImageWidth, 143); // 640 x 480 is wider than the area: fitted to its width
         QCOMPARE(cat.ImageHeight, 107);
-        QCOMPARE(m_form->CellImages[0]->geometry(),
+        QCOMPARE(m_view->CellImages[0]->geometry(),
                  QRect(1 + 16, 1 + 8 + (193 - 107) / 2, 143, 107));
-        const TCell& dog = m_form->Cells[1];
+        const TCell& dog = m_view->Cells[1];
         // 480 x 640 (aspect 1.333) is just wider than the area (1.350): fitted to its width.
         QCOMPARE(dog.ImageWidth, 143);
         QCOMPARE(dog.ImageHeight, 191); // Round(640 / (480 / 143.0)) = Round(190.67)
-        QCOMPARE(m_form->CellLabels[1]->geometry().top(), 1 + 245 - 36 - 1);
-        QCOMPARE(m_form->CellLabels[1]->text(), QStringLiteral("DOG"));
-        QVERIFY(m_form->CellLabels[1]->isVisible());
+        QCOMPARE(m_view->CellLabels[1]->geometry().top(), 1 + 245 - 36 - 1);
+        QCOMPARE(m_view->CellLabels[1]->text(), QStringLiteral("DOG"));
+        QVERIFY(m_view->CellLabels[1]->isVisible());
         // The cut lines moved to the new card at once.
-        QCOMPARE(visibleCutLines(*m_form),
+        QCOMPARE(visibleCutLines(*m_view),
                  (QList<QRect>{QRect(0, 245, 351, 1), QRect(175, 0, 1, 491)}));
     }
 
     void pictureIsFittedAndCentredInItsArea() {
         place("cat1.jpg");
-        const TCell& cell = m_form->Cells[0];
+        const TCell& cell = m_view->Cells[0];
         QCOMPARE(cell.ImageWidth, 213);
         QCOMPARE(cell.ImageHeight, 160);
         QCOMPARE(cell.ImageAspect, 0.75);
-        QCOMPARE(m_form->CellImages[0]->geometry(), QRect(1 + 16 + 26, 1 + 8, 213, 160));
-        QCOMPARE(m_form->CellImages[0]->toolTip(), m_folder->file("cat1.jpg"));
-        QCOMPARE(m_form->CellImages[0]->minimumSize(), QSize(213, 160));
-        QCOMPARE(m_form->CellImages[0]->maximumSize(), QSize(213, 160));
+        QCOMPARE(m_view->CellImages[0]->geometry(), QRect(1 + 16 + 26, 1 + 8, 213, 160));
+        QCOMPARE(m_view->CellImages[0]->toolTip(), m_folder->file("cat1.jpg"));
+        QCOMPARE(m_view->CellImages[0]->minimumSize(), QSize(213, 160));
+        QCOMPARE(m_view->CellImages[0]->maximumSize(), QSize(213, 160));
         // What the control shows is the picture's colour, stretched to its size.
-        const QImage shown = m_form->CellImages[0]->grab().toImage();
+        const QImage shown = m_view->CellImages[0]->grab().toImage();
         QVERIFY(qAbs(qRed(shown.pixel(100, 80)) - 0xcc) < 8);
 
         // A small picture is enlarged until it touches two sides.
         place("owl.bmp");
-        QCOMPARE(m_form->Cells[1].ImageWidth, 213);
-        QCOMPARE(m_form->Cells[1].ImageHeight, 160);
+        QCOMPARE(m_view->Cells[1].ImageWidth, 213);
+        QCOMPARE(m_view->Cells[1].ImageHeight, 160);
     }
 
     void cutLinesSwitchOffAndOnAgain() {
-        const QList<QRect> before = visibleCutLines(*m_form);
+        const QList<QRect> before = visibleCutLines(*m_view);
         QCOMPARE(before, (QList<QRect>{QRect(297, 0, 1, 426), QRect(0, 212, 596, 1)}));
-        QCOMPARE(m_form->TBCutLines->toolTip(), QStringLiteral("Turn Cutlines Off"));
-        m_form->TBCutLines->trigger();
-        QVERIFY(visibleCutLines(*m_form).isEmpty());
-        QCOMPARE(m_form->TBCutLines->toolTip(), QStringLiteral("Turn Cutlines On"));
+        QCOMPARE(m_view->TBCutLines->toolTip(), QStringLiteral("Turn Cutlines Off"));
+        m_view->TBCutLines->trigger();
+        QVERIFY(visibleCutLines(*m_view).isEmpty());
+        QCOMPARE(m_view->TBCutLines->toolTip(), QStringLiteral("Turn Cutlines On"));
         // While off, layout changes place nothing.
-        m_form->TB8PerPage->trigger();
-        m_form->TBPortrait->trigger();
-        QVERIFY(visibleCutLines(*m_form).isEmpty());
-        m_form->TBLandScape->trigger();
-        m_form->TB4PerPage->trigger();
-        m_form->TBCutLines->trigger();
-        QCOMPARE(visibleCutLines(*m_form), before);
-        QCOMPARE(m_form->CutLines[0]->FStartPoint, QPoint(297, 0));
-        QCOMPARE(m_form->CutLines[0]->FEndPoint, QPoint(297, 425));
+        m_view->TB8PerPage->trigger();
+        m_view->TBPortrait->trigger();
+        QVERIFY(visibleCutLines(*m_view).isEmpty());
+        m_view->TBLandScape->trigger();
+        m_view->TB4PerPage->trigger();
+        m_view->TBCutLines->trigger();
+        QCOMPARE(visibleCutLines(*m_view), before);
+        QCOMPARE(m_view->CutLines[0]->FStartPoint, QPoint(297, 0));
+        QCOMPARE(m_view->CutLines[0]->FEndPoint, QPoint(297, 425));
     }
 
     void cutLinesForEveryLayout_data() {
@@ -209,11 +213,11 @@ private slots:
         QFETCH(int, count);
         QFETCH(bool, portrait);
         QFETCH(int, lines);
-        countButton(*m_form, count)->trigger();
-        (portrait ? m_form->TBPortrait : m_form->TBLandScape)->trigger();
-        const QList<QRect> shown = visibleCutLines(*m_form);
+        countButton(*m_view, count)->trigger();
+        (portrait ? m_view->TBPortrait : m_view->TBLandScape)->trigger();
+        const QList<QRect> shown = visibleCutLines(*m_view);
         QCOMPARE(shown.size(), lines);
-        const QSize card = m_form->PACard->size();
+        const QSize card = m_view->PACard->size();
         for (const QRect& line : shown) {
             // A line spans the card and one pixel beyond, which is clipped.
             if (line.width() == 1)
@@ -223,7 +227,7 @@ private slots:
         }
         // The dotted line shows as black dots on white.
         if (!shown.isEmpty()) {
-            const QImage card = m_form->PACard->grab().toImage();
+            const QImage card = m_view->PACard->grab().toImage();
             const QRect line = shown.first();
             int black = 0;
             int white = 0;
@@ -241,34 +245,34 @@ private slots:
     void labelsSwitchOffAndOn() {
         place("cat1.jpg");
         place("dog2.jpg");
-        QCOMPARE(m_form->Card.PictureHeight, 160);
-        m_form->PBToggleLabels->click();
-        QCOMPARE(m_form->Card.LabelsOn, false);
-        QCOMPARE(m_form->PBToggleLabels->text(), QStringLiteral("&Labels On"));
-        QCOMPARE(m_form->PBToggleLabels->toolTip(), QStringLiteral("Turn Labels on"));
-        QVERIFY(!m_form->TBUpperLabels->isVisible());
-        QVERIFY(!m_form->TBLowerLabels->isVisible());
-        QCOMPARE(m_form->Card.PictureHeight, 196);
-        QCOMPARE(m_form->Cells[0].ImageHeight, 196); // pictures grow into the band
-        QVERIFY(m_form->CellLabels[0]->isHidden());
-        QVERIFY(m_form->CellLabels[1]->isHidden());
+        QCOMPARE(m_view->Card.PictureHeight, 160);
+        m_view->PBToggleLabels->click();
+        QCOMPARE(m_view->Card.LabelsOn, false);
+        QCOMPARE(m_view->PBToggleLabels->text(), QStringLiteral("&Labels On"));
+        QCOMPARE(m_view->PBToggleLabels->toolTip(), QStringLiteral("Turn Labels on"));
+        QVERIFY(!m_view->TBUpperLabels->isVisible());
+        QVERIFY(!m_view->TBLowerLabels->isVisible());
+        QCOMPARE(m_view->Card.PictureHeight, 196);
+        QCOMPARE(m_view->Cells[0].ImageHeight, 196); // pictures grow into the band
+        QVERIFY(m_view->CellLabels[0]->isHidden());
+        QVERIFY(m_view->CellLabels[1]->isHidden());
 
-        m_form->PBToggleLabels->click();
-        QCOMPARE(m_form->PBToggleLabels->text(), QStringLiteral("&Labels Off"));
-        QCOMPARE(m_form->PBToggleLabels->toolTip(), QStringLiteral("Turn Labels Off"));
-        QVERIFY(m_form->TBUpperLabels->isVisible());
-        QCOMPARE(m_form->Cells[0].ImageHeight, 160);
-        QVERIFY(m_form->CellLabels[0]->isVisible());
-        QVERIFY(m_form->CellLabels[1]->isVisible());
-        QVERIFY(m_form->CellLabels[2]->isHidden()); // a free cell shows no label
+        m_view->PBToggleLabels->click();
+        QCOMPARE(m_view->PBToggleLabels->text(), QStringLiteral("&Labels Off"));
+        QCOMPARE(m_view->PBToggleLabels->toolTip(), QStringLiteral("Turn Labels Off"));
+        QVERIFY(m_view->TBUpperLabels->isVisible());
+        QCOMPARE(m_view->Cells[0].ImageHeight, 160);
+        QVERIFY(m_view->CellLabels[0]->isVisible());
+        QVERIFY(m_view->CellLabels[1]->isVisible());
+        QVERIFY(m_view->CellLabels[2]->isHidden()); // a free cell shows no label
     }
 
     void labelsShrinkToFitAndGrowBack() {
-        m_form->TB8PerPage->trigger();
+        m_view->TB8PerPage->trigger();
         place("cat1.jpg");
         place("Hippopotamus Wallowing.jpg");
-        QLabel* shortLabel = m_form->CellLabels[0];
-        QLabel* longLabel = m_form->CellLabels[1];
+        QLabel* shortLabel = m_view->CellLabels[0];
+        QLabel* longLabel = m_view->CellLabels[1];
         QCOMPARE(shortLabel->text(), QStringLiteral("CAT"));
         QCOMPARE(shortLabel->font().pointSize(), 14);
         QCOMPARE(shortLabel->font().family(), QStringLiteral("Arial"));
@@ -277,21 +281,21 @@ private slots:
         QCOMPARE(longLabel->text(), QStringLiteral("HIPPOPOTAMUS WALLOWING"));
         const int upperSize = longLabel->font().pointSize();
         QVERIFY(upperSize < 14);
-        QVERIFY(QFontMetrics(longLabel->font(), m_form->TestLabel)
+        QVERIFY(QFontMetrics(longLabel->font(), m_view->TestLabel)
                     .horizontalAdvance(longLabel->text()) <= 148 - 16);
         QFont oneLarger = longLabel->font();
         oneLarger.setPointSize(upperSize + 1);
-        QVERIFY(QFontMetrics(oneLarger, m_form->TestLabel).horizontalAdvance(longLabel->text()) >
+        QVERIFY(QFontMetrics(oneLarger, m_view->TestLabel).horizontalAdvance(longLabel->text()) >
                 148 - 16);
 
-        m_form->TBLowerLabels->trigger();
+        m_view->TBLowerLabels->trigger();
         QCOMPARE(longLabel->text(), QStringLiteral("hippopotamus wallowing"));
         QVERIFY(longLabel->font().pointSize() >= upperSize);
         QCOMPARE(shortLabel->text(), QStringLiteral("cat"));
         QCOMPARE(shortLabel->font().pointSize(), 14);
-        QVERIFY(m_form->CellLabels[2]->text().isEmpty());
+        QVERIFY(m_view->CellLabels[2]->text().isEmpty());
 
-        m_form->TBUpperLabels->trigger();
+        m_view->TBUpperLabels->trigger();
         QCOMPARE(longLabel->font().pointSize(), upperSize);
     }
 
@@ -301,17 +305,17 @@ private slots:
         QVERIFY(m_form->browseTo(m_folder->path()));
         place("123.jpg");
         place("Müller.jpg");
-        QVERIFY(m_form->CellLabels[0]->text().isEmpty());
-        QVERIFY(!m_form->CellLabels[0]->isVisible() ||
-                m_form->CellLabels[0]->text().trimmed().isEmpty());
-        QCOMPARE(m_form->CellLabels[1]->text(), QStringLiteral("MÜLLER"));
-        m_form->TBLowerLabels->trigger();
-        QCOMPARE(m_form->CellLabels[1]->text(), QStringLiteral("müller"));
+        QVERIFY(m_view->CellLabels[0]->text().isEmpty());
+        QVERIFY(!m_view->CellLabels[0]->isVisible() ||
+                m_view->CellLabels[0]->text().trimmed().isEmpty());
+        QCOMPARE(m_view->CellLabels[1]->text(), QStringLiteral("MÜLLER"));
+        m_view->TBLowerLabels->trigger();
+        QCOMPARE(m_view->CellLabels[1]->text(), QStringLiteral("müller"));
         // Switching labels off and on shows exactly the labels whose text is not blank.
-        m_form->PBToggleLabels->click();
-        m_form->PBToggleLabels->click();
-        QVERIFY(m_form->CellLabels[0]->isHidden());
-        QVERIFY(m_form->CellLabels[1]->isVisible());
+        m_view->PBToggleLabels->click();
+        m_view->PBToggleLabels->click();
+        QVERIFY(m_view->CellLabels[0]->isHidden());
+        QVERIFY(m_view->CellLabels[1]->isVisible());
     }
 
     // A file name is no markup: its label word and its hint read as the name is written, and the
@@ -332,9 +336,9 @@ private slots:
         const QString file = m_folder->addJpeg(name);
         QVERIFY(m_form->browseTo(m_folder->path()));
         place(name);
-        QLabel* label = m_form->CellLabels[0];
+        QLabel* label = m_view->CellLabels[0];
         QCOMPARE(shownText(label), word);
-        const QRect ink = inkBox(m_form->PACard->grab(label->geometry()).toImage());
+        const QRect ink = inkBox(m_view->PACard->grab(label->geometry()).toImage());
         const QFontMetrics metrics(label->font(), label);
         QVERIFY2(ink.height() <= metrics.height(), "the label is drawn on more than one line");
         QVERIFY2(qAbs(ink.width() - metrics.horizontalAdvance(word)) <= 4,
@@ -343,7 +347,7 @@ private slots:
                                 .arg(metrics.horizontalAdvance(word))));
 
         // Hovering over the picture shows its path as written.
-        PictureControl* picture = m_form->CellImages[0];
+        PictureControl* picture = m_view->CellImages[0];
         QHelpEvent hover(QEvent::ToolTip, QPoint(3, 3), picture->mapToGlobal(QPoint(3, 3)));
         QApplication::sendEvent(picture, &hover);
         QLabel* tip = nullptr;
@@ -357,21 +361,21 @@ private slots:
     }
 
     void clearEmptiesTheCardAndKeepsTheLayout() {
-        m_form->TBPortrait->trigger();
+        m_view->TBPortrait->trigger();
         place("cat1.jpg");
         place("dog2.jpg");
-        m_form->PBClear->click();
-        QCOMPARE(m_form->Card.PictureCount, 0);
+        m_view->PBClear->click();
+        QCOMPARE(m_view->Card.PictureCount, 0);
         QCOMPARE(cellFiles(*m_form), QStringList(4, QString()));
         QVERIFY(selectedFiles(*m_form).isEmpty());
-        QCOMPARE(m_form->Card.Portrait, true);
-        QCOMPARE(m_form->Card.PicturesPerPage, 4);
-        QVERIFY(m_form->CellLabels[0]->isHidden());
-        QVERIFY(!m_form->CellImages[0]->hasPicture());
-        QVERIFY(m_form->CellImages[0]->isVisible()); // keeps its place, shows nothing
+        QCOMPARE(m_view->Card.Portrait, true);
+        QCOMPARE(m_view->Card.PicturesPerPage, 4);
+        QVERIFY(m_view->CellLabels[0]->isHidden());
+        QVERIFY(!m_view->CellImages[0]->hasPicture());
+        QVERIFY(m_view->CellImages[0]->isVisible()); // keeps its place, shows nothing
         // Clear on an empty card only deselects the list.
-        m_form->PBClear->click();
-        QCOMPARE(m_form->Card.PictureCount, 0);
+        m_view->PBClear->click();
+        QCOMPARE(m_view->Card.PictureCount, 0);
     }
 };
 

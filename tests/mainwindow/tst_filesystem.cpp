@@ -56,16 +56,16 @@ qint64 residentKiB() {
     return 0;
 }
 
-int rowOf(const TFerloMainForm& form, const QString& name) {
-    for (int i = 0; i < form.FileListBox1->count(); ++i) {
-        if (form.FileListBox1->itemName(i) == name)
+int rowOf(const FormView& ui, const QString& name) {
+    for (int i = 0; i < ui.FileListBox1->count(); ++i) {
+        if (ui.FileListBox1->itemName(i) == name)
             return i;
     }
     return -1;
 }
 
-void clickRow(TFerloMainForm& form, int row, Qt::MouseButton button = Qt::LeftButton) {
-    QListWidget* list = form.FileListBox1;
+void clickRow(const FormView& ui, int row, Qt::MouseButton button = Qt::LeftButton) {
+    QListWidget* list = ui.FileListBox1;
     list->scrollToItem(list->item(row));
     QTest::mouseClick(list->viewport(), button, Qt::NoModifier,
                       list->visualItemRect(list->item(row)).center());
@@ -87,34 +87,35 @@ class TestFileSystem : public QObject {
     void driveEveryPicture(const QString& d) {
         MessageRecorder messages;
         TFerloMainForm form;
+        const FormView ui(form);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.TB1PerPage->trigger();
+        ui.TB1PerPage->trigger();
         const qint64 before = residentKiB();
         QVERIFY(form.browseTo(d));
 
-        for (int row = 0; row < form.FileListBox1->count(); ++row) {
-            const QString name = form.FileListBox1->itemName(row);
+        for (int row = 0; row < ui.FileListBox1->count(); ++row) {
+            const QString name = ui.FileListBox1->itemName(row);
             messages.clear();
-            clickRow(form, row);
-            QCOMPARE(form.Cells[0].FileName, encodePath(QDir(d).filePath(name)).toStdString());
+            clickRow(ui, row);
+            QCOMPARE(ui.Cells[0].FileName, encodePath(QDir(d).filePath(name)).toStdString());
             if (!messages.texts().isEmpty()) {
                 QCOMPARE(messages.texts().size(), 1);
                 QVERIFY2(messages.texts().first().contains(QDir(d).filePath(name)),
                          qPrintable(messages.texts().first()));
-                QVERIFY(!form.CellImages[0]->hasPicture());
-                QVERIFY(form.CellLabels[0]->isHidden());
+                QVERIFY(!ui.CellImages[0]->hasPicture());
+                QVERIFY(ui.CellLabels[0]->isHidden());
             } else {
-                QVERIFY2(form.CellImages[0]->hasPicture(), qPrintable(name));
+                QVERIFY2(ui.CellImages[0]->hasPicture(), qPrintable(name));
             }
-            QVERIFY(form.FileListBox1->item(row)->isSelected());
+            QVERIFY(ui.FileListBox1->item(row)->isSelected());
             QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
             // A left press looks for a sound and finds none; printing passes over a failed cell.
-            QTest::mouseClick(form.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+            QTest::mouseClick(ui.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
             writeCardPdf(pdf("hostile.pdf"), {form.currentPage()}, QPageSize(QPageSize::A5), 72);
             QVERIFY(QFile::exists(pdf("hostile.pdf")));
-            clickRow(form, row); // unselect: the cell is free again
-            QCOMPARE(form.Card.PictureCount, 0);
+            clickRow(ui, row); // unselect: the cell is free again
+            QCOMPARE(ui.Card.PictureCount, 0);
         }
         QVERIFY2(residentKiB() - before < 300 * 1024,
                  qPrintable(QStringLiteral("memory grew by %1 KiB").arg(residentKiB() - before)));
@@ -122,8 +123,9 @@ class TestFileSystem : public QObject {
 
     int rowOfIn(const QString& d, const QString& name) {
         TFerloMainForm form;
+        const FormView ui(form);
         form.browseTo(d);
-        return rowOf(form, name);
+        return rowOf(ui, name);
     }
 
 private slots:
@@ -158,21 +160,22 @@ private slots:
                  0);
 
         TFerloMainForm form;
+        const FormView ui(form);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.browseTo(dir.path()));
-        const int row = rowOf(form, decodePath(name));
+        const int row = rowOf(ui, decodePath(name));
         QVERIFY2(row >= 0, "the picture is not in the file list");
-        clickRow(form, row);
+        clickRow(ui, row);
         QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
-        QVERIFY(form.CellImages[0]->hasPicture());
-        QCOMPARE(form.Cells[0].FileName, (folder + '/' + name).toStdString());
-        QCOMPARE(form.CellLabels[0]->text(), label);
+        QVERIFY(ui.CellImages[0]->hasPicture());
+        QCOMPARE(ui.Cells[0].FileName, (folder + '/' + name).toStdString());
+        QCOMPARE(ui.CellLabels[0]->text(), label);
 
-        QTest::mouseClick(form.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
+        QTest::mouseClick(ui.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(2, 2));
         QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
-        QVERIFY(form.MediaPlayer1->isOpen());
-        QCOMPARE(encodePath(form.MediaPlayer1->fileName()), folder + '/' + word + ".WAV");
+        QVERIFY(ui.MediaPlayer1->isOpen());
+        QCOMPARE(encodePath(ui.MediaPlayer1->fileName()), folder + '/' + word + ".WAV");
 
         writeCardPdf(pdf("odd.pdf"), {form.currentPage()}, QPageSize(QPageSize::A4), 72);
         QVERIFY(QFileInfo(pdf("odd.pdf")).size() > 1000);
@@ -180,9 +183,9 @@ private slots:
         QVERIFY(!QFile::exists(dir.filePath("pwned")) && !QFile::exists("pwned"));
 
         // Right press: the item is unselected and the cell freed.
-        QTest::mouseClick(form.CellImages[0], Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
-        QVERIFY(!form.FileListBox1->item(row)->isSelected());
-        QCOMPARE(form.Card.PictureCount, 0);
+        QTest::mouseClick(ui.CellImages[0], Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
+        QVERIFY(!ui.FileListBox1->item(row)->isSelected());
+        QCOMPARE(ui.Card.PictureCount, 0);
     }
 
     // Hostile contents: each file clicked in the list ends in a message naming it and leaves the
@@ -245,14 +248,15 @@ private slots:
             folder.addJpeg("bird.jpg");
             QVERIFY(QFile::copy(corpus.filePath(sound), folder.file("bird.WAV")));
             TFerloMainForm form;
+            const FormView ui(form);
             form.show();
             QVERIFY(QTest::qWaitForWindowExposed(&form));
             QVERIFY(form.browseTo(folder.path()));
             clickFile(form, "bird.jpg");
-            QTest::mouseClick(form.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
+            QTest::mouseClick(ui.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(1, 1));
             QVERIFY2(messages.texts().size() == 1, qPrintable(sound));
             QVERIFY(messages.texts().first().contains(folder.file("bird.WAV")));
-            QVERIFY(!form.MediaPlayer1->isOpen());
+            QVERIFY(!ui.MediaPlayer1->isOpen());
         }
     }
 
@@ -263,6 +267,7 @@ private slots:
         folder.addJpeg("b.jpg");
         folder.addJpeg("c.jpg", 100, 400);
         TFerloMainForm form;
+        const FormView ui(form);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.browseTo(folder.path()));
@@ -273,13 +278,13 @@ private slots:
         QCOMPARE(messages.texts().size(), 1);
         QVERIFY(messages.texts().first().contains(folder.file("a.jpg")));
         clickFile(form, "a.jpg");
-        QCOMPARE(form.Card.PictureCount, 0);
+        QCOMPARE(ui.Card.PictureCount, 0);
 
         // Replaced between listing and click: the new picture is what shows.
         QVERIFY(QFile::remove(folder.file("b.jpg")));
         QVERIFY(QFile::copy(folder.file("c.jpg"), folder.file("b.jpg")));
         clickFile(form, "b.jpg");
-        QCOMPARE(form.Cells[0].ImageAspect, 4.0);
+        QCOMPARE(ui.Cells[0].ImageAspect, 4.0);
 
         // Deleted between placement and print: the export fails naming it, and leaves no PDF.
         QVERIFY(QFile::remove(folder.file("b.jpg")));
@@ -327,6 +332,7 @@ private slots:
         writeFile(folder + "/secret.jpg", jpegBytes(40, 30, 0xff0000ff));
         QVERIFY(QFile::setPermissions(folder + "/secret.jpg", QFileDevice::WriteOwner));
         TFerloMainForm form;
+        const FormView ui(form);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.browseTo(folder));
@@ -334,9 +340,9 @@ private slots:
         QCOMPARE(messages.texts().size(), 1);
         QVERIFY2(messages.texts().first().contains(folder + "/secret.jpg"),
                  qPrintable(messages.texts().first()));
-        QVERIFY(!form.CellImages[0]->hasPicture());
+        QVERIFY(!ui.CellImages[0]->hasPicture());
         clickFile(form, "a.jpg");
-        QVERIFY(form.CellImages[1]->hasPicture());
+        QVERIFY(ui.CellImages[1]->hasPicture());
 
         // The shown folder made unreadable: the browser can't come back to it and says why;
         // a picture already on the card stays.
@@ -347,7 +353,7 @@ private slots:
         QCOMPARE(messages.texts().size(), 1);
         QVERIFY(messages.texts().first().contains(folder));
         QCOMPARE(form.shownDirectory(), parent.path());
-        QVERIFY(form.CellImages[1]->hasPicture());
+        QVERIFY(ui.CellImages[1]->hasPicture());
         QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                   QFileDevice::ExeOwner));
     }

@@ -43,24 +43,25 @@ private slots:
     void menusHoldTheCommands() {
         MessageRecorder messages;
         TFerloMainForm form;
-        QCOMPARE(form.File1->title(), QStringLiteral("&File"));
+        const FormView ui(form);
+        QCOMPARE(ui.File1->title(), QStringLiteral("&File"));
         QStringList fileItems;
-        for (QAction* action : form.File1->actions()) {
+        for (QAction* action : ui.File1->actions()) {
             if (!action->isSeparator())
                 fileItems << action->text();
         }
         QCOMPARE(fileItems, (QStringList{"Print se&tup ...", "&Print ...", "Print Pre&view ...",
                                          "&Export PDF ...", "e&xit"}));
-        QVERIFY(!form.Printsetup1->isVisible());
-        QCOMPARE(form.mnOptions->text(), QStringLiteral("&Options ..."));
-        QCOMPARE(form.menuBar()->actions().at(1), form.mnOptions); // a command on the bar itself
-        QCOMPARE(form.mnHelp->title(), QStringLiteral("&Help"));
-        QCOMPARE(form.mnReadMe->text(), QStringLiteral("&Help ..."));
-        QCOMPARE(form.mnAbout->text(), QStringLiteral("&About ..."));
-        QCOMPARE(form.TBPrint->toolTip(), QStringLiteral("Print Flashcard"));
-        QCOMPARE(form.PBClear->toolTip(), QStringLiteral("Clear all pictures"));
-        QCOMPARE(form.PBToggleLabels->size(), QSize(81, 22));
-        QCOMPARE(form.PBClear->size(), QSize(53, 22));
+        QVERIFY(!ui.Printsetup1->isVisible());
+        QCOMPARE(ui.mnOptions->text(), QStringLiteral("&Options ..."));
+        QCOMPARE(form.menuBar()->actions().at(1), ui.mnOptions); // a command on the bar itself
+        QCOMPARE(ui.mnHelp->title(), QStringLiteral("&Help"));
+        QCOMPARE(ui.mnReadMe->text(), QStringLiteral("&Help ..."));
+        QCOMPARE(ui.mnAbout->text(), QStringLiteral("&About ..."));
+        QCOMPARE(ui.TBPrint->toolTip(), QStringLiteral("Print Flashcard"));
+        QCOMPARE(ui.PBClear->toolTip(), QStringLiteral("Clear all pictures"));
+        QCOMPARE(ui.PBToggleLabels->size(), QSize(81, 22));
+        QCOMPARE(ui.PBClear->size(), QSize(53, 22));
     }
 
     // The standard keys reach their commands from anywhere in the window.
@@ -98,20 +99,22 @@ private slots:
     void optionsAndAboutOpenModally() {
         MessageRecorder messages;
         TFerloMainForm form;
+        const FormView ui(form);
         TAboutBox about(&form);
         TdlgOptions options(&form);
         form.setDialogs(&about, &options);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(closeModalOpenedBy(form.mnOptions), QStringLiteral("ferlo::TdlgOptions"));
-        QCOMPARE(closeModalOpenedBy(form.mnAbout), QStringLiteral("ferlo::TAboutBox"));
+        QCOMPARE(closeModalOpenedBy(ui.mnOptions), QStringLiteral("ferlo::TdlgOptions"));
+        QCOMPARE(closeModalOpenedBy(ui.mnAbout), QStringLiteral("ferlo::TAboutBox"));
         QVERIFY(messages.texts().isEmpty());
     }
 
     void exitEndsTheMessageLoop() {
         MessageRecorder messages;
         TFerloMainForm form;
-        QTimer::singleShot(0, &form, [&form] { form.mnExit->trigger(); });
+        const FormView ui(form);
+        QTimer::singleShot(0, &form, [&ui] { ui.mnExit->trigger(); });
         QVERIFY(eventLoopQuitsWithin(5000));
     }
 
@@ -123,16 +126,17 @@ private slots:
         folder.addJpeg("zebra.jpg");
         writeFile(folder.file("broken.jpg"), "not a picture");
         TFerloMainForm form;
+        const FormView ui(form);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.browseTo(folder.path()));
-        form.TB6PerPage->trigger();
-        form.TBPortrait->trigger();
+        ui.TB6PerPage->trigger();
+        ui.TBPortrait->trigger();
         clickFile(form, "lion4.jpg");
         clickFile(form, "broken.jpg");
         clickFile(form, "zebra.jpg");
-        form.TBLowerLabels->trigger();
-        form.TBCutLines->trigger();
+        ui.TBLowerLabels->trigger();
+        ui.TBCutLines->trigger();
         QCOMPARE(messages.texts().size(), 1); // the broken picture
 
         const CardPage page = form.currentPage();
@@ -148,7 +152,7 @@ private slots:
         QCOMPARE(page.LabelFont.family(), QStringLiteral("Arial"));
         QVERIFY(page.LabelFont.bold());
 
-        form.PBToggleLabels->click();
+        ui.PBToggleLabels->click();
         QCOMPARE(form.currentPage().LabelsOn, false);
     }
 
@@ -168,13 +172,14 @@ private slots:
         image.fill(components == 1 ? qRgb(90, 90, 90) : qRgb(200, 40, 30));
         writeJpeg(folder.file("kind.jpg"), image, 95, progressive, components);
         TFerloMainForm form;
+        const FormView ui(form);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.browseTo(folder.path()));
         clickFile(form, "kind.jpg");
         QVERIFY(messages.texts().isEmpty());
-        QCOMPARE(form.Cells[0].ImageAspect, 0.75);
-        const QImage shown = form.CellImages[0]->grab().toImage();
+        QCOMPARE(ui.Cells[0].ImageAspect, 0.75);
+        const QImage shown = ui.CellImages[0]->grab().toImage();
         const QRgb centre = shown.pixel(shown.width() / 2, shown.height() / 2);
         const QRgb wanted = image.pixel(0, 0);
         QVERIFY2(qAbs(qRed(centre) - qRed(wanted)) < 12 &&

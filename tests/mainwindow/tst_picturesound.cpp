@@ -44,6 +44,7 @@ private slots:
         writeWave(m_folder.file("cat.wav"), samples, 1, 44100); // found for cat.WAV
 
         TFerloMainForm form;
+        const FormView ui(form);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QVERIFY(form.browseTo(m_folder.path()));
@@ -54,10 +55,10 @@ private slots:
         QVERIFY(recorder.start());
         recorder.record(200);
         recorder.reset();
-        QTest::mouseClick(form.CellImages[1], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(form.MediaPlayer1->fileName(), m_folder.file("cat.wav"));
+        QTest::mouseClick(ui.CellImages[1], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(ui.MediaPlayer1->fileName(), m_folder.file("cat.wav"));
         recorder.record(900);
-        QTest::mouseClick(form.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QTest::mouseClick(ui.CellImages[0], Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
         recorder.record(900);
         recorder.stop();
 
@@ -85,7 +86,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         form.openFiles({folder.file("owl.jpg"), folder.file("dog1.jpg")});
-        QCOMPARE(form.Card.PictureCount, 2);
+        QCOMPARE(form.card().PictureCount, 2);
 
         QWidget* owl = form.findChild<QWidget*>(QStringLiteral("Cell0"));
         QWidget* dog = form.findChild<QWidget*>(QStringLiteral("Cell1"));

@@ -11,6 +11,7 @@
 #include "platform/WavePlayer.h"
 #include "printing/PdfExport.h"
 #include "support/TestSupport.h"
+#include "support_mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -170,6 +171,7 @@ class TestRandomRun : public QObject {
 
     MessageRecorder* m_messages = nullptr;
     TFerloMainForm* m_form = nullptr;
+    std::optional<FormView> m_view;
     QRandomGenerator m_random;
 
     // Cells left at their place by a redisplay that ended at the broken picture.
@@ -201,7 +203,7 @@ class TestRandomRun : public QObject {
 
     QStringList cells() const {
         QStringList files;
-        for (const TCell& cell : m_form->Cells)
+        for (const TCell& cell : m_view->Cells)
             files << QString::fromStdString(cell.FileName);
         return files;
     }
@@ -210,17 +212,17 @@ class TestRandomRun : public QObject {
         Snapshot s;
         s.cells = cells();
         for (int i = 0; i < 8; ++i)
-            s.geometry[i] = m_form->CellImages[i]->geometry();
-        s.count = m_form->Card.PicturesPerPage;
-        s.portrait = m_form->Card.Portrait;
-        s.labelsOn = m_form->Card.LabelsOn;
-        s.upper = m_form->TBUpperLabels->isChecked();
-        s.cutLines = m_form->TBCutLines->isChecked();
+            s.geometry[i] = m_view->CellImages[i]->geometry();
+        s.count = m_view->Card.PicturesPerPage;
+        s.portrait = m_view->Card.Portrait;
+        s.labelsOn = m_view->Card.LabelsOn;
+        s.upper = m_view->TBUpperLabels->isChecked();
+        s.cutLines = m_view->TBCutLines->isChecked();
         return s;
     }
 
     QString pathOfItem(int row) const {
-        return QDir(m_form->shownDirectory()).filePath(m_form->FileListBox1->item(row)->text());
+        return QDir(m_form->shownDirectory()).filePath(m_view->FileListBox1->item(row)->text());
     }
 
     void writeFolder(const QString& dir, const PictureSpec* specs, size_t n, int& colourIndex) {
@@ -273,7 +275,7 @@ class TestRandomRun : public QObject {
     }
 
     QString clickFileItem(const Snapshot& before, Expectation& expect) {
-        QListWidget* list = m_form->FileListBox1;
+        QListWidget* list = m_view->FileListBox1;
         if (list->count() == 0)
             return {};
         const int row = int(m_random.bounded(list->count()));
@@ -301,7 +303,7 @@ class TestRandomRun : public QObject {
     }
 
     QString otherClickOnFileItem(const Snapshot& before, Expectation& expect) {
-        QListWidget* list = m_form->FileListBox1;
+        QListWidget* list = m_view->FileListBox1;
         if (list->count() == 0)
             return {};
         const int row = int(m_random.bounded(list->count()));
@@ -315,7 +317,7 @@ class TestRandomRun : public QObject {
     }
 
     QString clickBesideItems(const Snapshot& before, Expectation& expect) {
-        QListWidget* list = m_form->FileListBox1;
+        QListWidget* list = m_view->FileListBox1;
         const QPoint spot(list->viewport()->width() / 2, list->viewport()->height() - 3);
         if (list->itemAt(spot))
             return {};
@@ -327,14 +329,14 @@ class TestRandomRun : public QObject {
     QString chooseCount(const Snapshot& before, Expectation& expect) {
         static const int counts[] = {1, 2, 4, 6, 8};
         const int count = counts[m_random.bounded(5)];
-        QAction* buttons[] = {m_form->TB1PerPage, m_form->TB2PerPage, m_form->TB4PerPage,
-                              m_form->TB6PerPage, m_form->TB8PerPage};
+        QAction* buttons[] = {m_view->TB1PerPage, m_view->TB2PerPage, m_view->TB4PerPage,
+                              m_view->TB6PerPage, m_view->TB8PerPage};
         expect.cells = count == before.count ? before.cells : QStringList(count, QString());
         buttons[count == 1 ? 0 : count / 2]->trigger();
-        check(m_form->Card.PicturesPerPage == count,
+        check(m_view->Card.PicturesPerPage == count,
               QStringLiteral("count button %1 left PicturesPerPage %2")
                   .arg(count)
-                  .arg(m_form->Card.PicturesPerPage));
+                  .arg(m_view->Card.PicturesPerPage));
         return QStringLiteral("%1 per page").arg(count);
     }
 
@@ -344,9 +346,9 @@ class TestRandomRun : public QObject {
         expect.redisplay = portrait != before.portrait;
         if (expect.redisplay && before.cells.contains(m_brokenPath))
             expect.brokenMessages = 1;
-        (portrait ? m_form->TBPortrait : m_form->TBLandScape)->trigger();
-        check(m_form->Card.Portrait == portrait,
-              QStringLiteral("orientation button left Portrait %1").arg(m_form->Card.Portrait));
+        (portrait ? m_view->TBPortrait : m_view->TBLandScape)->trigger();
+        check(m_view->Card.Portrait == portrait,
+              QStringLiteral("orientation button left Portrait %1").arg(m_view->Card.Portrait));
         return portrait ? QStringLiteral("portrait") : QStringLiteral("landscape");
     }
 
@@ -355,38 +357,38 @@ class TestRandomRun : public QObject {
         expect.redisplay = true;
         if (before.cells.contains(m_brokenPath))
             expect.brokenMessages = 1;
-        m_form->PBToggleLabels->click();
-        const bool on = m_form->Card.LabelsOn;
+        m_view->PBToggleLabels->click();
+        const bool on = m_view->Card.LabelsOn;
         check(on != before.labelsOn, QStringLiteral("the labels button did not switch labels"));
-        check(m_form->PBToggleLabels->text() ==
+        check(m_view->PBToggleLabels->text() ==
                   (on ? QStringLiteral("&Labels Off") : QStringLiteral("&Labels On")),
-              QStringLiteral("labels button caption %1").arg(m_form->PBToggleLabels->text()));
-        check(m_form->TBUpperLabels->isVisible() == on && m_form->TBLowerLabels->isVisible() == on,
+              QStringLiteral("labels button caption %1").arg(m_view->PBToggleLabels->text()));
+        check(m_view->TBUpperLabels->isVisible() == on && m_view->TBLowerLabels->isVisible() == on,
               QStringLiteral("case buttons visible while labels are %1").arg(on ? "on" : "off"));
         return on ? QStringLiteral("labels on") : QStringLiteral("labels off");
     }
 
     QString chooseCase(const Snapshot& before, Expectation& expect) {
         // The case buttons are hidden while labels are off: a user can't press them.
-        if (!m_form->TBUpperLabels->isVisible())
+        if (!m_view->TBUpperLabels->isVisible())
             return {};
         const bool upper = m_random.bounded(2) == 1;
         expect.cells = before.cells;
-        (upper ? m_form->TBUpperLabels : m_form->TBLowerLabels)->trigger();
+        (upper ? m_view->TBUpperLabels : m_view->TBLowerLabels)->trigger();
         return upper ? QStringLiteral("upper case") : QStringLiteral("lower case");
     }
 
     QString toggleCutLines(const Snapshot& before, Expectation& expect) {
         expect.cells = before.cells;
-        m_form->TBCutLines->trigger();
-        check(m_form->TBCutLines->isChecked() != before.cutLines,
+        m_view->TBCutLines->trigger();
+        check(m_view->TBCutLines->isChecked() != before.cutLines,
               QStringLiteral("the cut-lines button did not toggle"));
         return QStringLiteral("cut lines %1").arg(before.cutLines ? "off" : "on");
     }
 
     QString clear(const Snapshot& before, Expectation& expect) {
         expect.cells = QStringList(before.count, QString());
-        m_form->PBClear->click();
+        m_view->PBClear->click();
         return QStringLiteral("Clear");
     }
 
@@ -395,7 +397,7 @@ class TestRandomRun : public QObject {
         const quint32 roll = m_random.bounded(10);
         const Qt::MouseButton button =
             roll < 5 ? Qt::LeftButton : (roll < 9 ? Qt::RightButton : Qt::MiddleButton);
-        PictureControl* control = m_form->CellImages[index];
+        PictureControl* control = m_view->CellImages[index];
         if (!control->isVisible())
             return {};
         expect.cells = before.cells;
@@ -409,17 +411,17 @@ class TestRandomRun : public QObject {
             if (known != m_pictures.end())
                 sound = m_sounds.value(picture.path() + QLatin1Char('/') + known->second.word);
         }
-        const QString playerFile = m_form->MediaPlayer1->fileName();
-        const bool playerOpen = m_form->MediaPlayer1->isOpen();
+        const QString playerFile = m_view->MediaPlayer1->fileName();
+        const bool playerOpen = m_view->MediaPlayer1->isOpen();
         QTest::mouseClick(control, button, Qt::NoModifier,
                           QPoint(control->width() / 2, control->height() / 2));
         if (!sound.isEmpty()) {
             ++m_tally.soundsOpened;
-            check(m_form->MediaPlayer1->isOpen() && m_form->MediaPlayer1->fileName() == sound,
+            check(m_view->MediaPlayer1->isOpen() && m_view->MediaPlayer1->fileName() == sound,
                   QStringLiteral("a left press on Cell%1 did not open %2").arg(index).arg(sound));
         } else {
-            check(m_form->MediaPlayer1->fileName() == playerFile &&
-                      m_form->MediaPlayer1->isOpen() == playerOpen,
+            check(m_view->MediaPlayer1->fileName() == playerFile &&
+                      m_view->MediaPlayer1->isOpen() == playerOpen,
                   QStringLiteral("a press on Cell%1 changed the player").arg(index));
         }
         return QStringLiteral("%1 press on Cell%2")
@@ -539,7 +541,7 @@ class TestRandomRun : public QObject {
 
     void checkInvariants() {
         ++m_checkPasses;
-        const TFerloMainForm& f = form();
+        const FormView& f = *m_view;
         const TCard& card = f.Card;
         const QStringList files = cells();
 
@@ -628,7 +630,7 @@ class TestRandomRun : public QObject {
         }
 
         // The file list mirrors the card.
-        const QString shown = f.shownDirectory();
+        const QString shown = form().shownDirectory();
         QStringList onCard;
         for (const QString& file : files) {
             if (!file.isEmpty() && QFileInfo(file).path() == shown)
@@ -718,7 +720,7 @@ class TestRandomRun : public QObject {
 
     // Clicks a file of the shown folder, as a user would.
     void clickFile(const QString& name, Qt::MouseButton button = Qt::LeftButton) {
-        QListWidget* list = m_form->FileListBox1;
+        QListWidget* list = m_view->FileListBox1;
         const auto items = list->findItems(name, Qt::MatchExactly);
         QVERIFY2(!items.isEmpty(), qPrintable(name));
         list->scrollToItem(items.first());
@@ -746,6 +748,7 @@ private slots:
     void init() {
         m_messages = new MessageRecorder;
         m_form = new TFerloMainForm;
+        m_view.emplace(*m_form);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form));
         QVERIFY(m_form->browseTo(QDir(m_root.path()).filePath("B")));
@@ -770,6 +773,7 @@ private slots:
     }
 
     void cleanup() {
+        m_view.reset();
         delete m_form;
         m_form = nullptr;
         delete m_messages;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QtTest>
+#include <optional>
 
 using namespace ferlo;
 using namespace ferlo::test;
@@ -23,13 +24,16 @@ class TestSelection : public QObject {
     PictureFolder* m_folder = nullptr;
     TFerloMainForm* m_form = nullptr;
 
+    std::optional<FormView> m_view;
+
     TFerloMainForm& form() { return *m_form; }
+    const FormView& view() const { return *m_view; }
     void click(const QString& name, Qt::MouseButton button = Qt::LeftButton) {
         clickFile(*m_form, name, button);
     }
     QString path(const QString& name) const { return m_folder->file(name); }
     void press(int cell, Qt::MouseButton button) {
-        QTest::mouseClick(m_form->CellImages[cell], button, Qt::NoModifier, QPoint(2, 2));
+        QTest::mouseClick(m_view->CellImages[cell], button, Qt::NoModifier, QPoint(2, 2));
     }
 
 private slots:
@@ -39,11 +43,13 @@ private slots:
         for (const QString name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"})
             m_folder->addJpeg(name, 320, 240);
         m_form = new TFerloMainForm;
+        m_view.emplace(*m_form);
         m_form->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_form));
         QVERIFY(m_form->browseTo(m_folder->path()));
     }
     void cleanup() {
+        m_view.reset();
         delete m_form;
         delete m_folder;
         delete m_messages;
@@ -58,8 +64,8 @@ private slots:
         m_folder->addSubfolder("folder.jpg");
         QVERIFY(form().browseTo(m_folder->path()));
         QStringList items;
-        for (int i = 0; i < form().FileListBox1->count(); ++i)
-            items << form().FileListBox1->item(i)->text();
+        for (int i = 0; i < view().FileListBox1->count(); ++i)
+            items << view().FileListBox1->item(i)->text();
         QCOMPARE(items, (QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "Photo.JPG",
                                      "scan.jpeg", "Zebra.BMP"}));
         QVERIFY(selectedFiles(form()).isEmpty());
@@ -95,11 +101,11 @@ private slots:
             m_folder->addSubfolder(name);
         QVERIFY(form().browseTo(m_folder->path()));
         QStringList items;
-        for (int i = 0; i < form().FileListBox1->count(); ++i)
-            items << form().FileListBox1->item(i)->text();
+        for (int i = 0; i < view().FileListBox1->count(); ++i)
+            items << view().FileListBox1->item(i)->text();
         QCOMPARE(items, files);
         // The folder list: the path down to the shown folder, then its subfolders.
-        QListWidget* tree = form().DirectoryListBox1;
+        QListWidget* tree = view().DirectoryListBox1;
         QStringList children;
         for (int i = tree->currentRow() + 1; i < tree->count(); ++i)
             children << tree->item(i)->text().trimmed();
@@ -137,9 +143,9 @@ private slots:
         QFETCH(QStringList, clicks);
         QFETCH(QStringList, cells);
         QFETCH(QStringList, selected);
-        QAction* button = count == 1   ? form().TB1PerPage
-                          : count == 2 ? form().TB2PerPage
-                                       : form().TB4PerPage;
+        QAction* button = count == 1   ? view().TB1PerPage
+                          : count == 2 ? view().TB2PerPage
+                                       : view().TB4PerPage;
         button->trigger();
         for (const QString& name : clicks)
             click(name);
@@ -148,10 +154,10 @@ private slots:
             expected << (name.isEmpty() ? QString() : path(name));
         QCOMPARE(cellFiles(form()), expected);
         QCOMPARE(selectedFiles(form()), selected);
-        QCOMPARE(form().Card.PictureCount, int(selected.size()));
+        QCOMPARE(view().Card.PictureCount, int(selected.size()));
         for (int i = 0; i < cells.size(); ++i) {
-            QCOMPARE(form().CellImages[i]->hasPicture(), !cells[i].isEmpty());
-            QCOMPARE(form().CellLabels[i]->isVisible(), !cells[i].isEmpty());
+            QCOMPARE(view().CellImages[i]->hasPicture(), !cells[i].isEmpty());
+            QCOMPARE(view().CellLabels[i]->isVisible(), !cells[i].isEmpty());
         }
         QVERIFY(m_messages->texts().isEmpty());
     }
@@ -160,13 +166,13 @@ private slots:
         click("a.jpg", Qt::RightButton);
         click("b.jpg", Qt::MiddleButton);
         QVERIFY(selectedFiles(form()).isEmpty());
-        QCOMPARE(form().Card.PictureCount, 0);
+        QCOMPARE(view().Card.PictureCount, 0);
 
-        form().FileListBox1->setFocus();
-        QTest::keyClick(form().FileListBox1, Qt::Key_Down);
-        QTest::keyClick(form().FileListBox1, Qt::Key_Space);
-        QTest::keyClick(form().FileListBox1, Qt::Key_Down);
-        QCOMPARE(form().Card.PictureCount, 0);
+        view().FileListBox1->setFocus();
+        QTest::keyClick(view().FileListBox1, Qt::Key_Down);
+        QTest::keyClick(view().FileListBox1, Qt::Key_Space);
+        QTest::keyClick(view().FileListBox1, Qt::Key_Down);
+        QCOMPARE(view().Card.PictureCount, 0);
         QCOMPARE(cellFiles(form()), QStringList(4, QString()));
     }
 
@@ -175,8 +181,8 @@ private slots:
         click("c.jpg");
         // Unselecting everything without the mouse: the next change notification selects the
         // pictures on the card again.
-        form().ClearFileSelections();
-        form().FileListBox1Change();
+        view().FileListBox1->clearSelection();
+        emit view().FileListBox1->change();
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "c.jpg"}));
     }
 
@@ -190,13 +196,13 @@ private slots:
         QVERIFY(form().browseTo(other.path()));
         QVERIFY(selectedFiles(form()).isEmpty());
         click("a.jpg"); // a different picture with the same name
-        QCOMPARE(form().Card.PictureCount, 4);
-        QCOMPARE(form().Cells[3].FileName, other.file("a.jpg").toStdString());
+        QCOMPARE(view().Card.PictureCount, 4);
+        QCOMPARE(view().Cells[3].FileName, other.file("a.jpg").toStdString());
         QCOMPARE(selectedFiles(form()), QStringList{"a.jpg"});
 
         // A picture taken off meanwhile is not selected on coming back.
         press(1, Qt::RightButton);
-        QCOMPARE(form().Card.PictureCount, 3);
+        QCOMPARE(view().Card.PictureCount, 3);
         QCOMPARE(selectedFiles(form()), QStringList{"a.jpg"}); // the list shows the other folder
         QVERIFY(form().browseTo(m_folder->path()));
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "c.jpg"}));
@@ -212,18 +218,18 @@ private slots:
         press(1, Qt::RightButton);
         QCOMPARE(cellFiles(form()), (QStringList{path("a.jpg"), "", path("c.jpg"), ""}));
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "c.jpg"}));
-        QCOMPARE(form().Card.PictureCount, 2);
-        QVERIFY(form().CellLabels[1]->isHidden());
-        QVERIFY(!form().CellImages[1]->hasPicture());
+        QCOMPARE(view().Card.PictureCount, 2);
+        QVERIFY(view().CellLabels[1]->isHidden());
+        QVERIFY(!view().CellImages[1]->hasPicture());
         click("e.jpg"); // the freed cell is the next one filled
-        QCOMPARE(form().Cells[1].FileName, path("e.jpg").toStdString());
+        QCOMPARE(view().Cells[1].FileName, path("e.jpg").toStdString());
 
         // A right press on a free cell changes nothing; the count stays.
         press(3, Qt::RightButton);
-        QCOMPARE(form().Card.PictureCount, 3);
+        QCOMPARE(view().Card.PictureCount, 3);
         // The middle button does nothing.
         press(0, Qt::MiddleButton);
-        QCOMPARE(form().Card.PictureCount, 3);
+        QCOMPARE(view().Card.PictureCount, 3);
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "c.jpg", "e.jpg"}));
     }
 
@@ -241,15 +247,15 @@ private slots:
             m_folder->addJpeg(name, 320, 240);
         QVERIFY(form().browseTo(m_folder->path()));
         if (afterEightPerPage) {
-            form().TB8PerPage->trigger();
+            view().TB8PerPage->trigger();
             for (const QString name :
                  {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "f.jpg", "g.jpg", "h.jpg"})
                 click(name);
-            QCOMPARE(form().Card.PictureCount, 8);
-            form().TB1PerPage->trigger();
+            QCOMPARE(view().Card.PictureCount, 8);
+            view().TB1PerPage->trigger();
         }
         click("cat1.jpg");
-        PictureControl* picture = form().CellImages[0];
+        PictureControl* picture = view().CellImages[0];
         QVERIFY(picture->hasPicture());
         // What a press or the mouse resting at a point of the window reaches.
         const auto under = [this, picture](QPoint at) {
@@ -270,7 +276,7 @@ private slots:
         // A right press near its top-left corner, through the window, takes the picture off.
         QTest::mouseClick(form().windowHandle(), Qt::RightButton, Qt::NoModifier,
                           picture->mapTo(&form(), QPoint(3, 3)));
-        QCOMPARE(form().Card.PictureCount, 0);
+        QCOMPARE(view().Card.PictureCount, 0);
         QVERIFY(selectedFiles(form()).isEmpty());
         QVERIFY(!picture->hasPicture());
         QVERIFY(picture->toolTip().isEmpty());
@@ -281,8 +287,8 @@ private slots:
         press(7, Qt::RightButton);
         press(7, Qt::LeftButton);
         press(5, Qt::RightButton);
-        QCOMPARE(int(form().Cells.size()), 4);
-        QCOMPARE(form().Card.PictureCount, 1);
+        QCOMPARE(int(view().Cells.size()), 4);
+        QCOMPARE(view().Card.PictureCount, 1);
         QCOMPARE(selectedFiles(form()), QStringList{"a.jpg"});
     }
 
@@ -295,7 +301,7 @@ private slots:
         click("owl.jpg");
         // No sound file: nothing happens, nothing is shown.
         press(0, Qt::LeftButton);
-        QVERIFY(!form().MediaPlayer1->isOpen());
+        QVERIFY(!view().MediaPlayer1->isOpen());
         QVERIFY(m_messages->texts().isEmpty());
 
         // A sound file that is no sound: the player's message, and the player is closed.
@@ -303,7 +309,7 @@ private slots:
         press(1, Qt::LeftButton);
         QCOMPARE(m_messages->texts().size(), 1);
         QVERIFY(m_messages->texts().first().contains(path("owl.WAV")));
-        QVERIFY(!form().MediaPlayer1->isOpen());
+        QVERIFY(!view().MediaPlayer1->isOpen());
     }
 
     void brokenPicturesGiveAMessageAndKeepTheCell_data() {
@@ -329,29 +335,29 @@ private slots:
                  qPrintable(m_messages->texts().first()));
         // The cell keeps the path and counts, shows no picture and no label; the item stays
         // selected, and unselecting it empties the cell as usual.
-        QCOMPARE(form().Cells[1].FileName, path(name).toStdString());
-        QCOMPARE(form().Card.PictureCount, 2);
-        QVERIFY(!form().CellImages[1]->hasPicture());
-        QVERIFY(form().CellLabels[1]->isHidden());
+        QCOMPARE(view().Cells[1].FileName, path(name).toStdString());
+        QCOMPARE(view().Card.PictureCount, 2);
+        QVERIFY(!view().CellImages[1]->hasPicture());
+        QVERIFY(view().CellLabels[1]->isHidden());
         QCOMPARE(selectedFiles(form()).size(), 2);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         click(name);
-        QCOMPARE(form().Card.PictureCount, 1);
-        QCOMPARE(form().Cells[1].FileName, std::string());
+        QCOMPARE(view().Card.PictureCount, 1);
+        QCOMPARE(view().Cells[1].FileName, std::string());
     }
 
     void aVanishedPictureEndsTheRedisplayAtItsCell() {
         click("a.jpg");
         click("b.jpg");
         click("c.jpg");
-        const QRect thirdBefore = form().CellImages[2]->geometry();
+        const QRect thirdBefore = view().CellImages[2]->geometry();
         QVERIFY(QFile::remove(path("b.jpg")));
-        form().TBPortrait->trigger();
+        view().TBPortrait->trigger();
         QCOMPARE(m_messages->texts().size(), 1);
         QVERIFY(m_messages->texts().first().contains(path("b.jpg")));
         // Cell 0 was fitted anew, cell 2 after the failing cell kept its old place.
-        QCOMPARE(form().CellImages[0]->width(), form().Card.PictureWidth);
-        QCOMPARE(form().CellImages[2]->geometry(), thirdBefore);
+        QCOMPARE(view().CellImages[0]->width(), view().Card.PictureWidth);
+        QCOMPARE(view().CellImages[2]->geometry(), thirdBefore);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
@@ -361,20 +367,20 @@ private slots:
         click("a.jpg");
         click("b.jpg");
         QVERIFY(QFile::remove(path("a.jpg")));
-        form().PBToggleLabels->click();
+        view().PBToggleLabels->click();
         QCOMPARE(m_messages->texts().size(), 1);
-        QCOMPARE(form().Card.LabelsOn, false);
-        QVERIFY(form().CellLabels[0]->isHidden());
-        QVERIFY(form().CellLabels[1]->isHidden());
-        form().PBToggleLabels->click();
+        QCOMPARE(view().Card.LabelsOn, false);
+        QVERIFY(view().CellLabels[0]->isHidden());
+        QVERIFY(view().CellLabels[1]->isHidden());
+        view().PBToggleLabels->click();
         QCOMPARE(m_messages->texts().size(), 2);
-        QVERIFY(form().CellLabels[0]->isVisible());
-        QVERIFY(form().CellLabels[1]->isVisible());
+        QVERIFY(view().CellLabels[0]->isVisible());
+        QVERIFY(view().CellLabels[1]->isVisible());
     }
 
     void aChangedPictureIsReadAnew() {
         click("a.jpg");
-        QCOMPARE(form().Cells[0].ImageAspect, 0.75);
+        QCOMPARE(view().Cells[0].ImageAspect, 0.75);
         QTest::qWait(20);
         m_folder->addJpeg("a.jpg", 200, 400); // now a tall picture
         QFile file(path("a.jpg"));
@@ -382,9 +388,9 @@ private slots:
         file.setFileTime(QDateTime::currentDateTime().addSecs(5),
                          QFileDevice::FileModificationTime);
         file.close();
-        form().TBPortrait->trigger();
-        QCOMPARE(form().Cells[0].ImageAspect, 2.0);
-        QCOMPARE(form().Cells[0].ImageHeight, form().Card.PictureHeight);
+        view().TBPortrait->trigger();
+        QCOMPARE(view().Cells[0].ImageAspect, 2.0);
+        QCOMPARE(view().Cells[0].ImageHeight, view().Card.PictureHeight);
     }
 
     // Files dropped from a file manager are placed in their order as if picked: the browser
@@ -421,7 +427,7 @@ private slots:
                                                      path("other/zebra.jpg"), path("a.jpg")}));
         QCOMPARE(form().shownDirectory(), m_folder->path());
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
-        QCOMPARE(form().Card.PictureCount, 4);
+        QCOMPARE(form().card().PictureCount, 4);
         QCOMPARE(m_messages->texts(),
                  QStringList{"These files are not pictures: " + path("notes.txt") +
                              ", https://example.org/f.jpg"});

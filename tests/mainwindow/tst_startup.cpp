@@ -19,6 +19,7 @@
 
 using ferlo::TFerloMainForm;
 using ferlo::test::eventLoopQuitsWithin;
+using ferlo::test::FormView;
 
 namespace {
 
@@ -62,37 +63,37 @@ private slots:
             QSKIP("the window is not used on a narrow screen");
         ferlo::test::MessageRecorder messages;
         TFerloMainForm form;
+        const FormView ui(form);
         QVERIFY(messages.texts().isEmpty());
         QVERIFY(!form.terminateRequested());
         QCOMPARE(form.pos(), QPoint(0, 0));
-        QCOMPARE(form.Card.Portrait, false);
-        QCOMPARE(form.Card.PicturesPerPage, 4);
-        QCOMPARE(form.LABSelect->text(), QStringLiteral("Select up to 4 Pictures"));
+        QCOMPARE(ui.Card.Portrait, false);
+        QCOMPARE(ui.Card.PicturesPerPage, 4);
+        QCOMPARE(ui.LABSelect->text(), QStringLiteral("Select up to 4 Pictures"));
 
         const int menuHeight = form.menuBar()->sizeHint().height();
         if (screenWidth() == 800) {
             QCOMPARE(form.size(), QSize(792, 554 + menuHeight));
-            QCOMPARE(form.Card.ScreenScale, 1.0);
-            QCOMPARE(form.PACardBase->size(), QSize(623, 507));
-            QCOMPARE(form.PACardBase->pos(), QPoint(169, 29));
-            QCOMPARE(form.PACard->geometry(), QRect(14, 41, 595, 425));
+            QCOMPARE(ui.Card.ScreenScale, 1.0);
+            QCOMPARE(ui.PACardBase->size(), QSize(623, 507));
+            QCOMPARE(ui.PACardBase->pos(), QPoint(169, 29));
+            QCOMPARE(ui.PACard->geometry(), QRect(14, 41, 595, 425));
         } else {
             QCOMPARE(form.size(), QSize(1024, 768));
-            QCOMPARE(form.Card.ScreenScale, 1.28);
-            QCOMPARE(form.PACard->size(), QSize(762, 544));
-            const QSize base = form.PACardBase->size();
+            QCOMPARE(ui.Card.ScreenScale, 1.28);
+            QCOMPARE(ui.PACard->size(), QSize(762, 544));
+            const QSize base = ui.PACardBase->size();
             QCOMPARE(base, QSize(1024 - 169, 768 - menuHeight - 29 - 18));
-            QCOMPARE(form.PACard->pos(),
-                     QPoint((base.width() - 762) / 2, (base.height() - 544) / 2));
+            QCOMPARE(ui.PACard->pos(), QPoint((base.width() - 762) / 2, (base.height() - 544) / 2));
         }
-        QCOMPARE(form.Card.CardWidth, form.PACard->width());
-        QCOMPARE(form.Card.CardHeight, form.PACard->height());
+        QCOMPARE(ui.Card.CardWidth, ui.PACard->width());
+        QCOMPARE(ui.Card.CardHeight, ui.PACard->height());
 
         // The client area survives showing the window: nothing is laid out again differently.
-        const QRect cardBefore = form.PACard->geometry();
+        const QRect cardBefore = ui.PACard->geometry();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(form.PACard->geometry(), cardBefore);
+        QCOMPARE(ui.PACard->geometry(), cardBefore);
 
         // The browser's lists: folder rows 16 pixels high, file rows 13, and the file list
         // shows whole lines only, as many as its panel holds.
@@ -100,9 +101,9 @@ private slots:
         for (int i = 0; i < 80; ++i)
             ferlo::test::writeFile(folder.file(QStringLiteral("p%1.jpg").arg(i)), "");
         QVERIFY(form.browseTo(folder.path()));
-        QListWidget* folders = form.DirectoryListBox1;
+        QListWidget* folders = ui.DirectoryListBox1;
         QCOMPARE(folders->visualItemRect(folders->item(0)).height(), 16);
-        QListWidget* files = form.FileListBox1;
+        QListWidget* files = ui.FileListBox1;
         const QRect view = files->viewport()->rect();
         int shown = 0;
         for (int i = 0; i < files->count(); ++i) {
@@ -114,8 +115,8 @@ private slots:
             }
         }
         QVERIFY(shown >= 20);
-        QVERIFY(files->geometry().bottom() <= form.Panel5->rect().bottom());
-        QVERIFY(form.Panel5->height() - files->height() < 13);
+        QVERIFY(files->geometry().bottom() <= ui.Panel5->rect().bottom());
+        QVERIFY(ui.Panel5->height() - files->height() < 13);
     }
 
     void portraitCardIsCentredToo() {
@@ -123,15 +124,15 @@ private slots:
             QSKIP("the window is not used on a narrow screen");
         ferlo::test::MessageRecorder messages;
         TFerloMainForm form;
-        form.TBPortrait->trigger();
-        QCOMPARE(form.Card.Portrait, true);
-        const QSize base = form.PACardBase->size();
+        const FormView ui(form);
+        ui.TBPortrait->trigger();
+        QCOMPARE(ui.Card.Portrait, true);
+        const QSize base = ui.PACardBase->size();
         if (screenWidth() == 800) {
-            QCOMPARE(form.PACard->geometry(), QRect(136, 8, 350, 490));
+            QCOMPARE(ui.PACard->geometry(), QRect(136, 8, 350, 490));
         } else {
-            QCOMPARE(form.PACard->size(), QSize(448, 627));
-            QCOMPARE(form.PACard->pos(),
-                     QPoint((base.width() - 448) / 2, (base.height() - 627) / 2));
+            QCOMPARE(ui.PACard->size(), QSize(448, 627));
+            QCOMPARE(ui.PACard->pos(), QPoint((base.width() - 448) / 2, (base.height() - 627) / 2));
         }
         QVERIFY(messages.texts().isEmpty());
     }
@@ -171,7 +172,7 @@ private slots:
         form.findChild<QAction*>(portrait ? "TBPortrait" : "TBLandScape")->trigger();
         QVERIFY(form.browseTo(folder.path()));
         for (const char* name : {"lion1.jpg", "giraffe.jpg", "hippopotamuses.jpg"}) {
-            if (form.Card.PictureCount < form.Card.PicturesPerPage)
+            if (form.card().PictureCount < form.card().PicturesPerPage)
                 ferlo::test::clickFile(form, name);
         }
         const QWidget* base = form.findChild<QWidget*>("PACardBase");
@@ -179,7 +180,7 @@ private slots:
         const QSize openingWindow = form.size();
         const QSize openingBase = base->size();
         const QList<QRect> opening = cardGeometry(form);
-        const double openingScale = form.Card.ScreenScale;
+        const double openingScale = form.card().ScreenScale;
 
         // A height of 0: the window keeps its opening height.
         const QSize asked(window.width(),
@@ -195,7 +196,7 @@ private slots:
         model.SetCardSize(portrait);
         ferlo::TCellArray cells;
         model.LayoutCells(cells);
-        QCOMPARE(form.Card.ScreenScale, model.ScreenScale);
+        QCOMPARE(form.card().ScreenScale, model.ScreenScale);
         QCOMPARE(card->size(), QSize(model.CardWidth, model.CardHeight));
         QCOMPARE(card->pos(), QPoint((base->width() - card->width()) / 2,
                                      (base->height() - card->height()) / 2));
@@ -207,9 +208,9 @@ private slots:
         if (grows)
             QVERIFY(room.width() - margins.width() <= 1 || room.height() - margins.height() <= 1);
 
-        for (int i = 0; i < form.Card.PictureCount; ++i) {
+        for (int i = 0; i < form.card().PictureCount; ++i) {
             const ferlo::TCell& cell = cells[size_t(i)];
-            const ferlo::TCell& shown = form.Cells[size_t(i)];
+            const ferlo::TCell& shown = form.cells()[size_t(i)];
             const auto* image = form.findChild<QWidget*>(QStringLiteral("Cell%1").arg(i));
             const auto* label = form.findChild<QLabel*>(QStringLiteral("CellLabel%1").arg(i));
             const QSize ownSize = QImageReader(QString::fromStdString(shown.FileName)).size();
@@ -237,7 +238,7 @@ private slots:
         const qint64 decodes = ferlo::PictureCache::shared().decodeCount();
         form.resize(openingWindow);
         QCOMPARE(cardGeometry(form), opening);
-        QCOMPARE(form.Card.ScreenScale, openingScale);
+        QCOMPARE(form.card().ScreenScale, openingScale);
         QCOMPARE(ferlo::PictureCache::shared().decodeCount(), decodes);
         QVERIFY(messages.texts().isEmpty());
     }
@@ -247,13 +248,14 @@ private slots:
             QSKIP("only a narrow screen ends the program");
         ferlo::test::MessageRecorder messages;
         TFerloMainForm form;
+        const FormView ui(form);
         QCOMPARE(messages.texts(),
                  QStringList{QStringLiteral(
                      "This application requires a screen resolution of 800x600 or higher.")});
         QVERIFY(form.terminateRequested());
         // Creation still completes: the card is laid out like on any screen.
-        QCOMPARE(form.Card.PicturesPerPage, 4);
-        QCOMPARE(form.Card.ScreenScale, 1.0);
+        QCOMPARE(ui.Card.PicturesPerPage, 4);
+        QCOMPARE(ui.Card.ScreenScale, 1.0);
 
         // The message loop ends at its first turn, without further input.
         QVERIFY(eventLoopQuitsWithin(5000));
