@@ -2,6 +2,7 @@
 #include "dialogs/AboutBox.h"
 #include "dialogs/Options.h"
 #include "mainwindow/FerloMainForm.h"
+#include "platform/Messages.h"
 #include "platform/NativePath.h"
 
 #include <QApplication>
@@ -44,11 +45,35 @@ int main(int argc, char* argv[]) {
         return ferlo::runCommandLineExport(arguments);
     }
 
+    // `ferlo PICTURE...` opens the window with those pictures on the card. Arguments that are
+    // options are not files; after "--" every argument is one.
+    QStringList files;
+    bool optionsEnd = false;
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (!optionsEnd && argument == "--") {
+            optionsEnd = true;
+            continue;
+        }
+        if (optionsEnd || !argument.startsWith('-'))
+            files << ferlo::decodePath(argument);
+    }
+
     ferlo::TFerloMainForm mainForm;
     ferlo::TAboutBox aboutBox(&mainForm);
     ferlo::TdlgOptions options(&mainForm);
     mainForm.setDialogs(&aboutBox, &options);
-    if (!mainForm.terminateRequested())
+    if (!mainForm.terminateRequested()) {
         mainForm.show();
+        // The window shows first; the pictures are placed once the message loop runs.
+        if (!files.isEmpty()) {
+            QMetaObject::invokeMethod(
+                &mainForm,
+                [&mainForm, files] {
+                    ferlo::runGuarded(&mainForm, [&] { mainForm.openFiles(files); });
+                },
+                Qt::QueuedConnection);
+        }
+    }
     return app.exec();
 }

@@ -2,6 +2,8 @@
 
 #include "layout/Rounding.h"
 
+#include <algorithm>
+
 namespace ferlo {
 
 namespace {
@@ -32,6 +34,20 @@ CardSize CardSizeFor(bool portrait, double screenScale) {
     if (portrait)
         return {Round(350 * screenScale), Round(490 * screenScale)};
     return {Round(595 * screenScale), Round(425 * screenScale)};
+}
+
+double ScreenScaleForBase(bool portrait, double openingScale, int openingBaseWidth,
+                          int openingBaseHeight, int baseWidth, int baseHeight) {
+    if (baseWidth == openingBaseWidth && baseHeight == openingBaseHeight)
+        return openingScale;
+    const CardSize opening = CardSizeFor(portrait, openingScale);
+    const int roomWidth = baseWidth - (openingBaseWidth - opening.Width);
+    const int roomHeight = baseHeight - (openingBaseHeight - opening.Height);
+    // The card at scale 1 is 350 x 490 or 595 x 425: the room divided by that is the largest
+    // scale whose rounded card still fits the room.
+    const double scale =
+        std::min(roomWidth / (portrait ? 350.0 : 595.0), roomHeight / (portrait ? 490.0 : 425.0));
+    return std::max(scale, openingScale);
 }
 
 bool IsValidPicturesPerPage(int count) {

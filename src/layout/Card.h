@@ -25,6 +25,13 @@ struct CardSize {
 };
 CardSize CardSizeFor(bool portrait, double screenScale);
 
+// The screen scale at which the card fills a card base of baseWidth x baseHeight the way the
+// card at openingScale fills the base the window opened with: the margins around it stay those
+// of the opening, and the card takes the largest size in the room left, keeping its proportions.
+// The opening base gives openingScale itself; the card never gets smaller than it opened.
+double ScreenScaleForBase(bool portrait, double openingScale, int openingBaseWidth,
+                          int openingBaseHeight, int baseWidth, int baseHeight);
+
 // Label font size in points for a number of pictures per page; 0 for a count that is not one of
 // 1, 2, 4, 6 and 8.
 int LabelFontSizeFor(int picturesPerPage);

@@ -23,14 +23,20 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QDir>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
+#include <QtMath>
 
 #include <exception>
 #include <vector>
@@ -89,19 +95,24 @@ struct PreparedPicture {
 };
 
 // Loads a picture for the card: the own size from the file, the fitted size in the picture
-// area, and the pixels scaled to exactly that size. Safe on worker threads.
+// area, and the pixels scaled to exactly that size in the screen's device pixels (twice as many
+// each way on a screen of ratio 2), so the picture is drawn crisp. Safe on worker threads.
 PreparedPicture preparePicture(const QString& path, int areaWidth, int areaHeight,
-                               double areaAspect) {
+                               double areaAspect, qreal pixelRatio) {
     PreparedPicture prepared;
+    const auto devicePixels = [pixelRatio](int logical) {
+        return qMax(1, qCeil(logical * pixelRatio));
+    };
     const DecodedPicture decoded = PictureCache::shared().load(path, [&](QSize own) {
         prepared.fitted =
             FitPictureToArea(own.width(), own.height(), areaWidth, areaHeight, areaAspect);
-        return QSize(qMax(1, prepared.fitted.Width), qMax(1, prepared.fitted.Height));
+        return QSize(devicePixels(prepared.fitted.Width), devicePixels(prepared.fitted.Height));
     });
     prepared.ownSize = decoded.ownSize;
-    prepared.shown =
-        decoded.image.scaled(qMax(1, prepared.fitted.Width), qMax(1, prepared.fitted.Height),
-                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    prepared.shown = decoded.image.scaled(devicePixels(prepared.fitted.Width),
+                                          devicePixels(prepared.fitted.Height),
+                                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    prepared.shown.setDevicePixelRatio(pixelRatio);
     return prepared;
 }
 
@@ -134,9 +145,17 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     MediaPlayer1 = new WavePlayer(this);
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
 
-    setFixedSize(kDesignedClientWidth, kDesignedClientHeight + menuBar()->sizeHint().height());
+    // The window opens at its designed size, which is also the smallest it can be made; the
+    // user may make it larger or maximize it, and the card grows with it.
+    const QSize designed(kDesignedClientWidth,
+                         kDesignedClientHeight + menuBar()->sizeHint().height());
+    setMinimumSize(designed);
+    resize(designed);
     layoutClientArea(QSize(kDesignedClientWidth, kDesignedClientHeight));
     ClientArea->installEventFilter(this);
+    // Picture files dropped from a file manager onto the card are placed as if picked.
+    PACardBase->setAcceptDrops(true);
+    PACardBase->installEventFilter(this);
 
     browseTo(QDir::currentPath());
     runGuarded(this, [this] { FormCreate(); });
@@ -163,26 +182,37 @@ void TFerloMainForm::createMenus() {
     command(file, QStringLiteral("Printsetup1"), QStringLiteral("Print se&tup ..."), [this] {
         printerSetup(this);
     })->setVisible(false);
-    command(file, QStringLiteral("Print1"), QStringLiteral("&Print ..."),
-            [this] { printCard(this, currentPage()); });
+    command(file, QStringLiteral("Print1"), QStringLiteral("&Print ..."), [this] {
+        printCard(this, currentPage());
+    })->setShortcut(QKeySequence::Print);
     command(file, QStringLiteral("PrintPreview1"), QStringLiteral("Print Pre&view ..."),
             [this] { previewCard(this, currentPage()); });
-    command(file, QStringLiteral("ExportPdf1"), QStringLiteral("&Export PDF ..."),
-            [this] { exportCardPdf(this, currentPage()); });
+    command(file, QStringLiteral("ExportPdf1"), QStringLiteral("&Export PDF ..."), [this] {
+        exportCardPdf(this, currentPage());
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addSeparator();
-    command(file, QStringLiteral("mnExit"), QStringLiteral("e&xit"),
-            [] { QCoreApplication::quit(); });
+    command(file, QStringLiteral("mnExit"), QStringLiteral("e&xit"), [] {
+        QCoreApplication::quit();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
     command(bar, QStringLiteral("mnOptions"), QStringLiteral("&Options ..."), [this] {
         if (m_options)
             m_options->exec();
     });
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnHelp"));
-    command(help, QStringLiteral("mnReadMe"), QStringLiteral("&Help ..."), [] { openHelpFile(); });
+    command(help, QStringLiteral("mnReadMe"), QStringLiteral("&Help ..."), [] {
+        openHelpFile();
+    })->setShortcut(QKeySequence(Qt::Key_F1));
     command(help, QStringLiteral("mnAbout"), QStringLiteral("&About ..."), [this] {
         if (m_aboutBox)
             m_aboutBox->exec();
     });
+    // The standard keys of a desktop program (above); Ctrl+Delete clears the card like the
+    // button.
+    command(this, QStringLiteral("ClearShortcut"), QStringLiteral("Clear all pictures"), [this] {
+        ClearCells();
+        ClearFileSelections();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
 }
 
 void TFerloMainForm::createToolBar() {
@@ -209,6 +239,9 @@ void TFerloMainForm::createToolBar() {
         if (QWidget* widget = ToolBar1->widgetForAction(action)) {
             widget->setObjectName(name + QStringLiteral("Button"));
             widget->setFixedSize(25, 22);
+            // Reachable with Tab and pressed with Space, like any button.
+            widget->setFocusPolicy(Qt::TabFocus);
+            widget->setAccessibleName(hint);
         }
         return action;
     };
@@ -254,6 +287,7 @@ void TFerloMainForm::createToolBar() {
     separator();
 
     TBCutLines = button(QStringLiteral("TBCutLines"), Glyph::CutLines, QString(), true);
+    ToolBar1->widgetForAction(TBCutLines)->setAccessibleName(QStringLiteral("Cut Lines"));
     TBCutLines->setChecked(true);
     bind(TBCutLines, &QAction::triggered, [this] { ToggleCutLines(); });
     separator();
@@ -314,11 +348,14 @@ void TFerloMainForm::createBrowser() {
     DriveComboBox1 = new DriveComboBox(Panel3);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
     DriveComboBox1->setGeometry(8, 7, 153, 20);
+    DriveComboBox1->setAccessibleName(QStringLiteral("Drives"));
 
     DirectoryListBox1 = new DirectoryListBox(Panel4);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     FileListBox1 = new FileListBox(Panel5);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
+    DirectoryListBox1->setAccessibleName(QStringLiteral("Folders"));
+    FileListBox1->setAccessibleName(QStringLiteral("Picture files"));
 
     connect(DriveComboBox1, &DriveComboBox::driveChosen, this,
             [this](const QString& root) { runGuarded(this, [&] { browseTo(root); }); });
@@ -352,6 +389,8 @@ void TFerloMainForm::createCard() {
     cardPalette.setColor(QPalette::Window, Qt::white);
     PACard->setPalette(cardPalette);
     PACard->setGeometry(15, 50, 594, 420);
+    PACardBase->setAccessibleName(QStringLiteral("Card area"));
+    PACard->setAccessibleName(QStringLiteral("Card"));
 
     StatusBar1 = new QStatusBar(ClientArea);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
@@ -405,7 +444,8 @@ void TFerloMainForm::FormCreate() {
 
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
     if (screenWidth > 800) {
-        setFixedSize(1024, 768);
+        setMinimumSize(1024, 768);
+        resize(1024, 768);
         Card.ScreenScale = width() / 800.0;
         // The card base takes its enlarged size now, so that the card is centred in it.
         layoutClientArea(QSize(1024, 768 - menuBar()->sizeHint().height()));
@@ -443,6 +483,8 @@ void TFerloMainForm::FormCreate() {
     ToggleCutLines();
     Card.LayoutCells(Cells);
     Card.ResetCells(Cells);
+    m_openingBase = PACardBase->size();
+    m_openingScale = Card.ScreenScale;
 }
 
 void TFerloMainForm::TBNumPerPageClick(const QAction* Sender) {
@@ -460,7 +502,15 @@ void TFerloMainForm::TBNumPerPageClick(const QAction* Sender) {
 }
 
 void TFerloMainForm::SetOrientation() {
-    Card.SetCardSize(TBPortrait->isChecked());
+    const bool portrait = TBPortrait->isChecked();
+    // Once the window is open, the card takes the largest size that its base holds with the
+    // opening's margins (the opening size at the opening base).
+    if (!m_openingBase.isEmpty()) {
+        Card.ScreenScale =
+            ScreenScaleForBase(portrait, m_openingScale, m_openingBase.width(),
+                               m_openingBase.height(), PACardBase->width(), PACardBase->height());
+    }
+    Card.SetCardSize(portrait);
     PACard->resize(Card.CardWidth, Card.CardHeight);
     const int top = (PACardBase->height() - PACard->height()) / 2;
     const int left = (PACardBase->width() - PACard->width()) / 2;
@@ -477,9 +527,48 @@ void TFerloMainForm::TBOrientationClick() {
     Display_All_Pictures();
 }
 
+void TFerloMainForm::fitCardToBase() {
+    if (m_openingBase.isEmpty())
+        return;
+    const QSize before = PACard->size();
+    SetOrientation();
+    if (PACard->size() == before)
+        return; // centred anew, nothing else moves
+    Card.LayoutCells(Cells);
+    ToggleCutLines();
+    Display_All_Labels();
+    fitAllPictures(false);
+}
+
 bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ClientArea && event->type() == QEvent::Resize)
+    if (watched == ClientArea && event->type() == QEvent::Resize) {
         layoutClientArea(ClientArea->size());
+        fitCardToBase();
+    } else if (watched == PACardBase) {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (drag->mimeData()->hasUrls())
+                drag->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            QStringList paths;
+            for (const QUrl& url : drop->mimeData()->urls())
+                paths << (url.isLocalFile() ? url.toLocalFile() : url.toDisplayString());
+            drop->acceptProposedAction();
+            // The drop returns to the file manager at once; the pictures are placed after it.
+            QMetaObject::invokeMethod(
+                this, [this, paths] { runGuarded(this, [&] { openFiles(paths); }); },
+                Qt::QueuedConnection);
+            return true;
+        }
+        default:
+            break;
+        }
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -488,8 +577,8 @@ bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TFerloMainForm::display_picture(TCell& cell, PictureControl* image) {
     const QString path = pathFromModel(cell.FileName);
-    const PreparedPicture prepared =
-        preparePicture(path, Card.PictureWidth, Card.PictureHeight, Card.PictureAspect);
+    const PreparedPicture prepared = preparePicture(path, Card.PictureWidth, Card.PictureHeight,
+                                                    Card.PictureAspect, devicePixelRatioF());
     applyPicture(cell, image, prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
                  prepared.shown);
 }
@@ -506,27 +595,47 @@ void TFerloMainForm::applyPicture(TCell& cell, PictureControl* image, QSize ownS
     image->setFixedSize(qMax(0, fittedWidth), qMax(0, fittedHeight));
     image->setPicture(shown);
     image->setToolTip(displayName(pathFromModel(cell.FileName)));
+    image->setAccessibleName(QStringLiteral("Picture %1: %2")
+                                 .arg(QString::number(&cell - Cells.data() + 1),
+                                      displayName(fileNamePart(pathFromModel(cell.FileName)))));
     image->show();
 }
 
 void TFerloMainForm::Display_All_Pictures() {
+    fitAllPictures(true);
+}
+
+void TFerloMainForm::fitAllPictures(bool throwErrors) {
     WaitCursor hourglass;
     // The pictures are decoded side by side on worker threads and placed in cell order; an
     // error ends the pass at its cell, and the pass waits for every worker before it returns.
+    // The cache gives back a picture already decoded with enough pixels for the new size.
     const int areaWidth = Card.PictureWidth;
     const int areaHeight = Card.PictureHeight;
     const double areaAspect = Card.PictureAspect;
+    const qreal pixelRatio = devicePixelRatioF();
     WorkerSlots<PreparedPicture> work(Cells.size());
     for (size_t i = 0; i < Cells.size(); ++i) {
         if (Cells[i].FileName.empty())
             continue;
         const QString path = pathFromModel(Cells[i].FileName);
-        work.start(i, [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect); });
+        work.start(
+            i, [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect, pixelRatio); });
     }
     for (size_t i = 0; i < Cells.size(); ++i) {
         if (!work.started(i))
             continue;
-        const PreparedPicture prepared = work.take(i);
+        PreparedPicture prepared;
+        try {
+            prepared = work.take(i);
+        } catch (...) {
+            if (throwErrors)
+                throw;
+            // Following the window's size is no command of the user's: a picture that can no
+            // longer be read leaves its cell empty-looking, as a failed pick does, silently.
+            CellImages[i]->clearPicture();
+            continue;
+        }
         applyPicture(Cells[i], CellImages[i], prepared.ownSize, prepared.fitted.Width,
                      prepared.fitted.Height, prepared.shown);
     }
@@ -656,7 +765,10 @@ void TFerloMainForm::FileListBox1MouseDown(Qt::MouseButton Button) {
     if (Card.PictureCount == Card.PicturesPerPage && current >= 0)
         FileListBox1->item(current)->setSelected(false);
 
-    const std::string fileName = pathToModel(FileListBox1->fileName());
+    placeInFreeCell(pathToModel(FileListBox1->fileName()));
+}
+
+void TFerloMainForm::placeInFreeCell(const std::string& fileName) {
     for (const TCell& cell : Cells) {
         if (cell.FileName == fileName)
             return;
@@ -671,6 +783,48 @@ void TFerloMainForm::FileListBox1MouseDown(Qt::MouseButton Button) {
         display_picture(Cells[i], CellImages[i]);
         Display_Label(int(i));
         break;
+    }
+}
+
+void TFerloMainForm::openFiles(const QStringList& paths) {
+    // A file is a picture when the file list would list it in its folder.
+    QStringList pictures;
+    QStringList others;
+    for (const QString& given : paths) {
+        const QFileInfo info(given);
+        const QString path = info.absoluteFilePath();
+        const QString folder = directoryPart(path);
+        if (info.isFile() && pictureFilesIn(folder).contains(fileNamePart(path)))
+            pictures << path;
+        else
+            others << (info.isAbsolute() || given.contains(QLatin1String("://")) ? given : path);
+    }
+    if (!others.isEmpty()) {
+        showError(this, (others.size() == 1 ? QStringLiteral("This file is not a picture: ")
+                                            : QStringLiteral("These files are not pictures: ")) +
+                            displayName(others.join(QStringLiteral(", "))));
+    }
+    if (pictures.isEmpty())
+        return;
+    if (!browseTo(directoryPart(pictures.first())))
+        return;
+    const QString shown = shownDirectory();
+    for (const QString& path : pictures) {
+        if (directoryPart(path) != shown) {
+            // No list item shows it: it goes on the card as if picked in its own folder, unless
+            // the card is full; the list selects it when the user browses there.
+            if (Card.PictureCount < Card.PicturesPerPage)
+                runGuarded(this, [&] { placeInFreeCell(pathToModel(path)); });
+            continue;
+        }
+        const QString name = fileNamePart(path);
+        for (int row = 0; row < FileListBox1->count(); ++row) {
+            // A picture already on the card stays; a pick would take it off.
+            if (FileListBox1->itemName(row) == name && !FileListBox1->item(row)->isSelected()) {
+                FileListBox1->pick(row);
+                break;
+            }
+        }
     }
 }
 

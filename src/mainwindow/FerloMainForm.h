@@ -53,6 +53,13 @@ public:
     // Shows a directory in the browser (directory list and file list).
     bool browseTo(const QString& directory);
 
+    // Places pictures from outside the browser (the command line, a drop), in their order, as if
+    // they were picked in the file list: the browser shows the folder of the first picture and
+    // its items are picked there; pictures of other folders go on the card without a list item,
+    // as if picked in their folder before browsing on. Files that are not pictures are named in
+    // one message and change nothing.
+    void openFiles(const QStringList& paths);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -68,6 +75,13 @@ private:
     void applyPicture(TCell& cell, PictureControl* image, QSize ownSize, int fittedWidth,
                       int fittedHeight, const QImage& shown);
     void Display_All_Pictures();
+    // Fits the picture of every cell that has a file; an error ends the pass and is thrown, or,
+    // when the pass only follows the window's size, leaves that cell without a picture.
+    void fitAllPictures(bool throwErrors);
+    // Puts a file into the free cell of lowest index, with its label.
+    void placeInFreeCell(const std::string& fileName);
+    // Grows or shrinks the card with the card base, keeping the opening's margins.
+    void fitCardToBase();
     QString SetLabelCase(const QString& text) const;
     void Display_Label(int index);
     void Display_All_Labels();
@@ -136,6 +150,10 @@ private:
     TAboutBox* m_aboutBox = nullptr;
     TdlgOptions* m_options = nullptr;
     bool m_terminateRequested = false;
+    // The card base and screen scale the window opened with; the card follows the base from
+    // there. Empty until start-up has finished.
+    QSize m_openingBase;
+    double m_openingScale = 1.0;
 };
 
 } // namespace ferlo

@@ -234,8 +234,15 @@ void FileListBox::press(QMouseEvent* event) {
     if (!item)
         return; // a press beside the items concerns no file
     setFocus(Qt::MouseFocusReason);
-    item->setSelected(!item->isSelected());
-    setCurrentItem(item, QItemSelectionModel::NoUpdate);
+    pick(row(item));
+}
+
+void FileListBox::pick(int row) {
+    QListWidgetItem* entry = item(row);
+    if (!entry)
+        return;
+    entry->setSelected(!entry->isSelected());
+    setCurrentItem(entry, QItemSelectionModel::NoUpdate);
     m_notifyingClick = true;
     notifyIfCurrentMoved();
     m_notifyingClick = false;

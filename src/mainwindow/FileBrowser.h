@@ -85,6 +85,9 @@ public:
     int selectedCount() const;
     // True while the change notification of a left click is being sent.
     bool notifyingClick() const { return m_notifyingClick; }
+    // Does what a left click on the item does: flips it, makes it current, notifies a move of
+    // the current item, then reports the press.
+    void pick(int row);
 
 signals:
     void change();

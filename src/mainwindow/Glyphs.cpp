@@ -56,10 +56,14 @@ void drawPrinter(QPainter& painter) {
 
 } // namespace
 
-QIcon glyphIcon(Glyph glyph) {
-    QPixmap pixmap(16, 16);
+namespace {
+
+// The glyph drawn on 16 x 16 points at a number of device pixels per point.
+QPixmap glyphPixmap(Glyph glyph, int pixelsPerPoint) {
+    QPixmap pixmap(16 * pixelsPerPoint, 16 * pixelsPerPoint);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
+    painter.scale(pixelsPerPoint, pixelsPerPoint);
     switch (glyph) {
     case Glyph::Digit1:
     case Glyph::Digit2:
@@ -89,7 +93,17 @@ QIcon glyphIcon(Glyph glyph) {
         break;
     }
     painter.end();
-    return QIcon(pixmap);
+    return pixmap;
+}
+
+} // namespace
+
+QIcon glyphIcon(Glyph glyph) {
+    // Drawn for screens of one and of two device pixels per point, so a HiDPI screen gets
+    // glyphs drawn at its resolution rather than enlarged.
+    QIcon icon(glyphPixmap(glyph, 1));
+    icon.addPixmap(glyphPixmap(glyph, 2));
+    return icon;
 }
 
 } // namespace ferlo

@@ -1,6 +1,7 @@
 #include "mainwindow/PictureControl.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
@@ -11,13 +12,15 @@ PictureControl::PictureControl(QWidget* parent)
     : QWidget(parent) {
     resize(105, 105);
     // Until it shows a picture the control lies on the card unseen: presses and hovering go to
-    // whatever lies under it.
+    // whatever lies under it, and Tab passes it by.
     setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    setFocusPolicy(Qt::NoFocus);
 }
 
 void PictureControl::setPicture(const QImage& picture) {
     m_picture = picture;
     setAttribute(Qt::WA_TransparentForMouseEvents, m_picture.isNull());
+    setFocusPolicy(m_picture.isNull() ? Qt::NoFocus : Qt::StrongFocus);
     update();
 }
 
@@ -25,6 +28,11 @@ void PictureControl::clearPicture() {
     m_picture = QImage();
     setAttribute(Qt::WA_TransparentForMouseEvents, true);
     setToolTip(QString());
+    setAccessibleName(QString());
+    setFocusPolicy(Qt::NoFocus);
+    // The focus goes on to the next control rather than staying on an empty place.
+    if (hasFocus())
+        focusNextChild();
     update();
 }
 
@@ -53,7 +61,44 @@ void PictureControl::paintEvent(QPaintEvent*) {
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // The picture holds the device's pixels (its pixel ratio says how many per point), so it is
+    // drawn one to one.
     painter.drawImage(rect(), m_picture);
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void PictureControl::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        event->accept();
+        emit mouseDown(Qt::LeftButton);
+        return;
+    case Qt::Key_Delete:
+        if (event->modifiers() != Qt::NoModifier)
+            break;
+        event->accept();
+        emit mouseDown(Qt::RightButton);
+        return;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PictureControl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void PictureControl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {

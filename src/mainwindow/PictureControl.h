@@ -8,7 +8,8 @@ namespace ferlo {
 // A picture control of the card: paints its picture stretched to its own rectangle and reports
 // every mouse press, with its button, the second press of a double click included. A control
 // without a picture takes no press and shows no hint: it lets them through to what lies under it.
-// The hint (toolTip) is shown as plain text.
+// The hint (toolTip) is shown as plain text. A control with a picture takes the keyboard focus
+// (Tab): Space or Enter counts as a left press, Delete as a right press.
 class PictureControl : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +31,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QImage m_picture;

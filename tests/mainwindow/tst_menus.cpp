@@ -64,6 +64,38 @@ private slots:
         QCOMPARE(ui.PBClear->size(), QSize(53, 22));
     }
 
+    // The standard keys reach their commands from anywhere in the window.
+    void keysRunTheCommands_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QKeySequence>("keys");
+        QTest::newRow("Print") << "&Print ..." << QKeySequence(QKeySequence::Print);
+        QTest::newRow("Export PDF") << "&Export PDF ..." << QKeySequence("Ctrl+E");
+        QTest::newRow("exit") << "e&xit" << QKeySequence("Ctrl+Q");
+        QTest::newRow("Help") << "&Help ..." << QKeySequence("F1");
+        QTest::newRow("Clear") << "Clear all pictures" << QKeySequence("Ctrl+Del");
+    }
+    void keysRunTheCommands() {
+        QFETCH(QString, command);
+        QFETCH(QKeySequence, keys);
+        MessageRecorder messages;
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QAction* action = nullptr;
+        for (QAction* candidate : form.findChildren<QAction*>()) {
+            if (candidate->text() == command)
+                action = candidate;
+        }
+        QVERIFY(action);
+        QCOMPARE(action->shortcut(), keys);
+        // The command itself is not run here (it would open dialogs or end the test): only
+        // that the keys trigger it.
+        QObject::disconnect(action, &QAction::triggered, &form, nullptr);
+        QSignalSpy triggered(action, &QAction::triggered);
+        QTest::keySequence(form.windowHandle(), keys);
+        QCOMPARE(triggered.count(), 1);
+    }
+
     void optionsAndAboutOpenModally() {
         MessageRecorder messages;
         TFerloMainForm form;

@@ -8,6 +8,7 @@
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
+#include <QAccessible>
 #include <QMediaDevices>
 #include <QtTest>
 
@@ -66,6 +67,58 @@ private slots:
         const int gapMs = (runs[1].first - runs[0].first) * kWindowMs;
         QVERIFY2(gapMs >= 600 && gapMs <= 1600,
                  qPrintable(QStringLiteral("the sound starts %1 ms apart").arg(gapMs)));
+        QVERIFY(messages.texts().isEmpty());
+    }
+
+    // The keyboard alone: pictures placed as from the command line, Tab goes through controls
+    // that all have a name and reaches the pictures in cell order, Enter plays the word's
+    // sound, Delete takes the picture off the card and out of the file list.
+    void keysAlonePlayAndTakeOff() {
+        MessageRecorder messages;
+        PictureFolder folder;
+        folder.addJpeg("owl.jpg");
+        folder.addJpeg("dog1.jpg");
+        std::vector<float> samples = sine(0.3, 44100, 1, 550.0, 0.8);
+        samples.resize(samples.size() + 44100, 0.0f);
+        writeWave(folder.file("dog.WAV"), samples, 1, 44100);
+
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.openFiles({folder.file("owl.jpg"), folder.file("dog1.jpg")});
+        QCOMPARE(form.card().PictureCount, 2);
+
+        QWidget* owl = form.findChild<QWidget*>(QStringLiteral("Cell0"));
+        QWidget* dog = form.findChild<QWidget*>(QStringLiteral("Cell1"));
+        QList<QWidget*> reached;
+        for (int i = 0; i < 60 && QApplication::focusWidget() != dog; ++i) {
+            QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            QVERIFY(focus);
+            QVERIFY2(!focus->accessibleName().isEmpty() ||
+                         !QAccessible::queryAccessibleInterface(focus)
+                              ->text(QAccessible::Name)
+                              .isEmpty(),
+                     focus->metaObject()->className());
+            reached << focus;
+        }
+        QCOMPARE(QApplication::focusWidget(), dog);
+        QVERIFY(reached.contains(owl));
+        QVERIFY(reached.indexOf(owl) < reached.indexOf(dog));
+
+        MonitorRecorder recorder;
+        QVERIFY(recorder.start());
+        recorder.record(200);
+        recorder.reset();
+        QTest::keyClick(form.windowHandle(), Qt::Key_Return);
+        recorder.record(900);
+        recorder.stop();
+        QCOMPARE(loudRuns(recorder.envelope(), 0.4).size(), qsizetype(1));
+
+        QTest::keyClick(form.windowHandle(), Qt::Key_Delete);
+        QCOMPARE(cellFiles(form), (QStringList{folder.file("owl.jpg"), "", "", ""}));
+        QCOMPARE(selectedFiles(form), QStringList{"owl.jpg"});
+        QVERIFY(QApplication::focusWidget() != dog);
         QVERIFY(messages.texts().isEmpty());
     }
 };

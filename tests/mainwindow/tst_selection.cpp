@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QLabel>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QtTest>
@@ -390,6 +391,48 @@ private slots:
         view().TBPortrait->trigger();
         QCOMPARE(view().Cells[0].ImageAspect, 2.0);
         QCOMPARE(view().Cells[0].ImageHeight, view().Card.PictureHeight);
+    }
+
+    // Files dropped from a file manager are placed in their order as if picked: the browser
+    // shows the first picture's folder with the placed items selected, a picture of another
+    // folder goes on the card and is selected when the user browses there, a picture already on
+    // the card stays, one beyond the card's count is left off, and the files that are not
+    // pictures are named in one message.
+    void droppedFilesArePlacedAsIfPicked() {
+        m_folder->addSubfolder("other");
+        m_folder->addJpeg("other/zebra.jpg");
+        writeFile(path("notes.txt"), "words");
+        form().show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_form));
+        QVERIFY(form().browseTo(m_folder->path()));
+        click("c.jpg");
+        QVERIFY(form().browseTo(path("other")));
+
+        QMimeData mime;
+        QList<QUrl> urls;
+        for (const QString name :
+             {"b.jpg", "notes.txt", "other/zebra.jpg", "c.jpg", "a.jpg", "d.jpg", "e.jpg"})
+            urls << QUrl::fromLocalFile(path(name));
+        urls << QUrl(QStringLiteral("https://example.org/f.jpg"));
+        mime.setUrls(urls);
+        QWidget* base = form().findChild<QWidget*>(QStringLiteral("PACardBase"));
+        QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton,
+                              Qt::NoModifier);
+        QCoreApplication::sendEvent(base, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(base, &drop);
+
+        QTRY_COMPARE(cellFiles(form()), (QStringList{path("c.jpg"), path("b.jpg"),
+                                                     path("other/zebra.jpg"), path("a.jpg")}));
+        QCOMPARE(form().shownDirectory(), m_folder->path());
+        QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
+        QCOMPARE(form().card().PictureCount, 4);
+        QCOMPARE(m_messages->texts(),
+                 QStringList{"These files are not pictures: " + path("notes.txt") +
+                             ", https://example.org/f.jpg"});
+        QVERIFY(form().browseTo(path("other")));
+        QCOMPARE(selectedFiles(form()), QStringList{"zebra.jpg"});
     }
 };
 

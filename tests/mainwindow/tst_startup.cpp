@@ -1,12 +1,15 @@
+#include "layout/CardGeometry.h"
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "platform/PictureCache.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
 #include <QAction>
 #include <QFrame>
+#include <QImageReader>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -17,6 +20,29 @@
 using ferlo::TFerloMainForm;
 using ferlo::test::eventLoopQuitsWithin;
 using ferlo::test::FormView;
+
+namespace {
+
+// Where a line control lies for a cut line of the model.
+QRect lineRect(const ferlo::CutLineSegment& line) {
+    const ferlo::CardPoint a = line.First;
+    const ferlo::CardPoint b = line.Second;
+    if (a.X == b.X)
+        return QRect(a.X, qMin(a.Y, b.Y), 1, qAbs(b.Y - a.Y) + 1);
+    return QRect(qMin(a.X, b.X), a.Y, qAbs(b.X - a.X) + 1, 1);
+}
+
+// Everything the card shows, by place.
+QList<QRect> cardGeometry(const TFerloMainForm& form) {
+    QList<QRect> places{form.findChild<QWidget*>("PACard")->geometry()};
+    for (const QWidget* child : form.findChild<QWidget*>("PACard")->findChildren<QWidget*>()) {
+        if (child->isVisibleTo(&form))
+            places << child->geometry();
+    }
+    return places;
+}
+
+} // namespace
 
 // Start-up on a screen of the width the run was given (FERLO_TEST_SCREEN_WIDTH): the window's
 // place and size, the screen scale, and the card's size and place in the card base.
@@ -108,6 +134,112 @@ private slots:
             QCOMPARE(ui.PACard->size(), QSize(448, 627));
             QCOMPARE(ui.PACard->pos(), QPoint((base.width() - 448) / 2, (base.height() - 627) / 2));
         }
+        QVERIFY(messages.texts().isEmpty());
+    }
+
+    // The user resizes the window: the card takes the largest size that the card base holds
+    // with the opening's margins, and cells, pictures, labels and cut lines are where the model
+    // puts them for that size; back at the opening size everything is where it was, and no
+    // picture is decoded again on the way back.
+    void cardFollowsTheWindow_data() {
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<bool>("portrait");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("grows");
+        QTest::newRow("maximized 1920x1080, 4 landscape")
+            << QSize(1920, 1080) << false << 4 << true;
+        QTest::newRow("tall, 6 portrait") << QSize(1100, 1500) << true << 6 << true;
+        QTest::newRow("wider only, 8 landscape") << QSize(1900, 0) << false << 8 << false;
+        QTest::newRow("smaller than the opening, 2 portrait")
+            << QSize(600, 400) << true << 2 << false;
+    }
+    void cardFollowsTheWindow() {
+        QFETCH(QSize, window);
+        QFETCH(bool, portrait);
+        QFETCH(int, count);
+        QFETCH(bool, grows);
+        if (screenWidth() < 800)
+            QSKIP("the window is not used on a narrow screen");
+        ferlo::test::MessageRecorder messages;
+        ferlo::test::PictureFolder folder;
+        folder.addJpeg("lion1.jpg", 2400, 1800);
+        folder.addJpeg("giraffe.jpg", 300, 900);
+        folder.addJpeg("hippopotamuses.jpg", 800, 500);
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.findChild<QAction*>(QStringLiteral("TB%1PerPage").arg(count))->trigger();
+        form.findChild<QAction*>(portrait ? "TBPortrait" : "TBLandScape")->trigger();
+        QVERIFY(form.browseTo(folder.path()));
+        for (const char* name : {"lion1.jpg", "giraffe.jpg", "hippopotamuses.jpg"}) {
+            if (form.card().PictureCount < form.card().PicturesPerPage)
+                ferlo::test::clickFile(form, name);
+        }
+        const QWidget* base = form.findChild<QWidget*>("PACardBase");
+        const QWidget* card = form.findChild<QWidget*>("PACard");
+        const QSize openingWindow = form.size();
+        const QSize openingBase = base->size();
+        const QList<QRect> opening = cardGeometry(form);
+        const double openingScale = form.card().ScreenScale;
+
+        // A height of 0: the window keeps its opening height.
+        const QSize asked(window.width(),
+                          window.height() > 0 ? window.height() : openingWindow.height());
+        form.resize(asked);
+        QCOMPARE(form.size(), asked.expandedTo(openingWindow));
+        ferlo::TCard model;
+        model.PicturesPerPage = count;
+        model.LabelsOn = true;
+        model.ScreenScale =
+            ferlo::ScreenScaleForBase(portrait, openingScale, openingBase.width(),
+                                      openingBase.height(), base->width(), base->height());
+        model.SetCardSize(portrait);
+        ferlo::TCellArray cells;
+        model.LayoutCells(cells);
+        QCOMPARE(form.card().ScreenScale, model.ScreenScale);
+        QCOMPARE(card->size(), QSize(model.CardWidth, model.CardHeight));
+        QCOMPARE(card->pos(), QPoint((base->width() - card->width()) / 2,
+                                     (base->height() - card->height()) / 2));
+        QCOMPARE(card->width() > opening.first().width(), grows);
+        // The opening's margins stay around the card, and it is as large as they allow.
+        const QSize margins = openingBase - opening.first().size();
+        const QSize room = base->size() - card->size();
+        QVERIFY(room.width() >= margins.width() && room.height() >= margins.height());
+        if (grows)
+            QVERIFY(room.width() - margins.width() <= 1 || room.height() - margins.height() <= 1);
+
+        for (int i = 0; i < form.card().PictureCount; ++i) {
+            const ferlo::TCell& cell = cells[size_t(i)];
+            const ferlo::TCell& shown = form.cells()[size_t(i)];
+            const auto* image = form.findChild<QWidget*>(QStringLiteral("Cell%1").arg(i));
+            const auto* label = form.findChild<QLabel*>(QStringLiteral("CellLabel%1").arg(i));
+            const QSize ownSize = QImageReader(QString::fromStdString(shown.FileName)).size();
+            const ferlo::FittedSize fitted =
+                ferlo::FitPictureToArea(ownSize.width(), ownSize.height(), model.PictureWidth,
+                                        model.PictureHeight, model.PictureAspect);
+            const ferlo::CardPoint at = ferlo::PicturePosition(model, cell.Left, cell.Top, fitted);
+            QCOMPARE(image->geometry(), QRect(at.X, at.Y, fitted.Width, fitted.Height));
+            const ferlo::CardRect band = ferlo::LabelBand(model, cell.Left, cell.Top);
+            QCOMPARE(label->geometry(), QRect(band.Left, band.Top, band.Width, band.Height));
+            QVERIFY(label->isVisible());
+            QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= band.Width);
+        }
+        const auto lines = ferlo::ScreenCutLines(count, portrait, card->width(), card->height());
+        QList<QRect> wanted;
+        for (const auto& line : lines)
+            wanted << lineRect(line);
+        QList<QRect> shownLines;
+        for (const ferlo::TLine* line : card->findChildren<ferlo::TLine*>()) {
+            if (line->isVisible())
+                shownLines << line->geometry();
+        }
+        QCOMPARE(shownLines, wanted);
+
+        const qint64 decodes = ferlo::PictureCache::shared().decodeCount();
+        form.resize(openingWindow);
+        QCOMPARE(cardGeometry(form), opening);
+        QCOMPARE(form.card().ScreenScale, openingScale);
+        QCOMPARE(ferlo::PictureCache::shared().decodeCount(), decodes);
         QVERIFY(messages.texts().isEmpty());
     }
 
