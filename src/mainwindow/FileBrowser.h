@@ -10,8 +10,8 @@ namespace ferlo {
 // (pseudo file systems left out), by root path.
 QStringList browsableRoots();
 
-// The picture files of a directory: plain, not hidden, matching *.jpg, *.jpeg and *.bmp in any
-// letter case, sorted by name ignoring case.
+// The picture files of a directory: plain, not hidden, matching *.jpg, *.jpeg, *.bmp, *.png,
+// *.gif, *.webp, *.tif, *.tiff, *.heic and *.heif in any letter case, sorted by name ignoring case.
 QStringList pictureFilesIn(const QString& directory);
 
 // The drive box: lists the roots; choosing one changes the directory list to it.
