@@ -20,6 +20,10 @@ struct HandleRelease {
 };
 using Handle = std::unique_ptr<heif_image_handle, HandleRelease>;
 
+struct ContextFree {
+    void operator()(heif_context* context) const { heif_context_free(context); }
+};
+
 struct ImageRelease {
     void operator()(heif_image* image) const { heif_image_release(image); }
 };
@@ -40,21 +44,17 @@ public:
         m_data.resize(qsizetype(size));
         if (std::fread(m_data.data(), 1, size_t(size), file.stream()) != size_t(size))
             fail(path, QStringLiteral("the file could not be read to its end"));
-        m_context = heif_context_alloc();
+        // Held by smart pointers: a constructor that throws destroys only its members.
+        m_context.reset(heif_context_alloc());
         if (!m_context)
             fail(path, QStringLiteral("there is not enough memory to read the file"));
         // Files from phones are decoded one at a time per picture; the card decodes several
         // pictures at once already.
-        check(heif_context_read_from_memory_without_copy(m_context, m_data.constData(),
+        check(heif_context_read_from_memory_without_copy(m_context.get(), m_data.constData(),
                                                          size_t(m_data.size()), nullptr));
         heif_image_handle* handle = nullptr;
-        check(heif_context_get_primary_image_handle(m_context, &handle));
+        check(heif_context_get_primary_image_handle(m_context.get(), &handle));
         m_primary.reset(handle);
-    }
-    ~HeifDecoder() {
-        m_primary.reset();
-        if (m_context)
-            heif_context_free(m_context);
     }
     HeifDecoder(const HeifDecoder&) = delete;
     HeifDecoder& operator=(const HeifDecoder&) = delete;
@@ -172,7 +172,7 @@ private:
 
     QString m_path;
     QByteArray m_data;
-    heif_context* m_context = nullptr;
+    std::unique_ptr<heif_context, ContextFree> m_context; // outlives the handle
     Handle m_primary;
     QSize m_size;
 };
