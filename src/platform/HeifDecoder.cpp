@@ -91,8 +91,11 @@ public:
             heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
         const int width = heif_image_get_width(decoded, heif_channel_interleaved);
         const int height = heif_image_get_height(decoded, heif_channel_interleaved);
-        if (!plane || width <= 0 || height <= 0 || width > m_size.width() ||
-            height > m_size.height())
+        // The header's size is what the card was fitted to: a file whose coded picture is of
+        // another size (a lying header) fails. A thumbnail is smaller by nature.
+        const bool sizeMatches = thumbnail ? width <= m_size.width() && height <= m_size.height()
+                                           : QSize(width, height) == m_size;
+        if (!plane || width <= 0 || height <= 0 || !sizeMatches)
             fail(m_path, QStringLiteral("the picture's pixels do not match its size"));
         const QImage view(plane, width, height, stride,
                           alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
