@@ -2,8 +2,13 @@
 // libjpeg decode of the same file measured in the same run:
 //  (a) one 24-megapixel picture placed in a cell of the 4-per-page landscape card;
 //  (b) a change of orientation with 8 such pictures on the card, per picture;
-//  (c) resident memory growth with 8 pictures of 48 megapixels cached at screen size.
-// Usage: bench_pictures [--quick]   (--quick: fewer repetitions, for a smoke run)
+//  (c) resident memory growth with 8 pictures of 48 megapixels cached at screen size;
+//  (d) a progressive 24-megapixel JPEG in a 4-per-page cell at 1024 x 768 (shown from its DC
+//      scans) against the full decode of the same photo stored as baseline, and the difference
+//      (PSNR) to all its scans decoded at the same scale; a 24-megapixel PNG and HEIC in the same
+//      cell against their own full decode.
+// Usage: bench_pictures [--quick] [--phone]   (--quick: fewer repetitions, for a smoke run;
+// --phone: only (d))
 
 #include "BenchSupport.h"
 #include "layout/Card.h"
@@ -65,6 +70,54 @@ QImage place(const QString& path, const TCard& card, PictureCache* cache) {
     return picture.image.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// A progressive JPEG decoded from all its scans at 1/8 scale, as libjpeg does it plainly
+// (no colour upsampling smoothing, as the picture decoder at a reduced scale).
+QImage decodeAllScansAtEighth(const QString& path) {
+    FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
+    jpeg_decompress_struct cinfo;
+    jpeg_error_mgr jerr;
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_decompress(&cinfo);
+    jpeg_stdio_src(&cinfo, file);
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.out_color_space = JCS_EXT_BGRX;
+    cinfo.scale_num = 1;
+    cinfo.scale_denom = 8;
+    cinfo.do_fancy_upsampling = FALSE;
+    jpeg_start_decompress(&cinfo);
+    QImage image(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW rows[1] = {image.scanLine(int(cinfo.output_scanline))};
+        jpeg_read_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    std::fclose(file);
+    return image;
+}
+
+// Peak signal-to-noise ratio of two pictures of one size over R, G and B, in dB.
+double psnr(const QImage& a, const QImage& b) {
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        const auto* p = reinterpret_cast<const QRgb*>(a.constScanLine(y));
+        const auto* q = reinterpret_cast<const QRgb*>(b.constScanLine(y));
+        for (int x = 0; x < a.width(); ++x) {
+            const int dr = qRed(p[x]) - qRed(q[x]), dg = qGreen(p[x]) - qGreen(q[x]),
+                      db = qBlue(p[x]) - qBlue(q[x]);
+            sum += dr * dr + dg * dg + db * db;
+        }
+    }
+    const double mse = sum / (3.0 * a.width() * a.height());
+    return mse == 0 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mse);
+}
+
+// The machine's load over the last minute, noted beside the figures it colours.
+double loadAverage() {
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').value(0).toDouble() : -1;
+}
+
 qint64 residentBytes() {
     return qint64(bench::processStatusKb("VmRSS")) * 1024;
 }
@@ -95,6 +148,7 @@ int main(int argc, char** argv) {
         return residentChild(args.mid(2));
     if (args.contains(QLatin1String("--quick")))
         g_repeats = 1;
+    const bool phoneOnly = args.contains(QLatin1String("--phone"));
 
     QTemporaryDir dir;
     const struct {
@@ -104,6 +158,8 @@ int main(int argc, char** argv) {
     std::printf("Making photo-like JPEGs in %s ...\n", qPrintable(dir.path()));
     std::fflush(stdout);
     for (const auto& size : sizes) {
+        if (phoneOnly && std::string(size.name) != "24MP")
+            continue;
         for (const bool progressive : {false, true})
             bench::writePhotoJpeg(
                 dir.filePath(QStringLiteral("%1%2.jpg")
@@ -113,6 +169,62 @@ int main(int argc, char** argv) {
     }
     // The baseline keeps the decoded pixels, as a plain loader does.
     QImage decoded;
+
+    // (d) phone pictures in a 4-per-page cell at 1024 x 768 (screen scale 1.28).
+    std::printf("\n(d) 24MP in a 4-per-page cell at 1024x768 (load average %.1f)\n", loadAverage());
+    {
+        const TCard card = cardFor(4, false, 1.28);
+        const QString baseline = dir.filePath("24MP.jpg"), progressive = dir.filePath("24MPp.jpg");
+        std::vector<double> full, placed;
+        for (int i = 0; i < g_repeats; ++i) {
+            full.push_back(bench::seconds([&] { bench::decodeInFull(baseline, &decoded); }));
+            placed.push_back(bench::seconds([&] { place(progressive, card, nullptr); }));
+        }
+        char line[160];
+        std::snprintf(line, sizeof line,
+                      "    progressive placed / baseline full decode (%.0f ms vs %.0f ms)",
+                      bench::median(placed) * 1000, bench::median(full) * 1000);
+        report(line, bench::median(placed) / bench::median(full), "", 0.3);
+        const QImage shown = place(progressive, card, nullptr);
+        const QImage allScans =
+            decodeAllScansAtEighth(progressive)
+                .scaled(shown.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        std::printf("%-72s %8.1f dB  target >= 40 dB  %s\n",
+                    "    shown vs all scans decoded at 1/8 and scaled the same way, PSNR",
+                    psnr(shown, allScans), psnr(shown, allScans) >= 40 ? "PASS" : "FAIL");
+
+        // The same photo as PNG and HEIC: both decode at full size, then are scaled.
+        QImage photo;
+        bench::decodeInFull(baseline, &photo);
+        const QString png = dir.filePath("24MP.png"), heic = dir.filePath("24MP.heic");
+        photo.save(png, "png", 50);
+        const QString source = dir.filePath("24MP-source.png");
+        QFile::copy(png, source);
+        std::printf("    making a 24MP HEIC with heif-enc (x265) ...\n");
+        std::fflush(stdout);
+        QProcess::execute(QStringLiteral("heif-enc"), {QStringLiteral("-q"), QStringLiteral("80"),
+                                                       QStringLiteral("-o"), heic, source});
+        photo = QImage();
+        for (const QString& file : {png, heic}) {
+            if (!QFile::exists(file)) {
+                std::printf("    %s was not made\n", qPrintable(file));
+                continue;
+            }
+            std::vector<double> own, cell;
+            for (int i = 0; i < g_repeats; ++i) {
+                own.push_back(bench::seconds([&] { decoded = loadPicture(file, {}).image; }));
+                cell.push_back(bench::seconds([&] { place(file, card, nullptr); }));
+            }
+            decoded = QImage();
+            std::snprintf(line, sizeof line, "    %s placed / its full decode (%.0f ms vs %.0f ms)",
+                          file.endsWith(QLatin1String(".png")) ? "PNG " : "HEIC",
+                          bench::median(cell) * 1000, bench::median(own) * 1000);
+            report(line, bench::median(cell) / bench::median(own), "", 1.1);
+        }
+    }
+
+    if (phoneOnly)
+        return 0;
 
     // (a) one picture into a cell of the 4-per-page landscape card.
     std::printf("\n(a) placing one picture in a 4-per-page landscape cell, time / full decode\n");

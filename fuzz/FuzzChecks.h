@@ -114,8 +114,9 @@ inline void checkPicture(const QByteArray& bytes, const QString& scratch, const 
         pixelSink = sum;
     };
 
-    // A bitmap always decodes at full size, so a large one is read only by its header.
-    const bool decodesAtFullSize = name.endsWith(QStringLiteral(".bmp"));
+    // Only JPEG decodes at a smaller scale, so a large picture of another format is read only by
+    // its header.
+    const bool decodesAtFullSize = !name.endsWith(QStringLiteral(".jpg"));
     if (decodesAtFullSize && own.isValid() &&
         qint64(own.width()) * own.height() > kMaxFullSizePixels)
         return;
@@ -124,6 +125,15 @@ inline void checkPicture(const QByteArray& bytes, const QString& scratch, const 
         checkDecoded(loadPicture(path, [&](QSize) { return small; }), small);
     } catch (const Error& e) {
         requireNamesFile(e, path);
+    }
+    // An eighth of the size: a progressive JPEG is then shown from its DC scans alone.
+    if (own.isValid() && own.width() >= 16 && own.height() >= 16) {
+        const QSize eighth((own.width() + 7) / 8, (own.height() + 7) / 8);
+        try {
+            checkDecoded(loadPicture(path, [&](QSize) { return eighth; }), eighth);
+        } catch (const Error& e) {
+            requireNamesFile(e, path);
+        }
     }
     if (own.isValid() && qint64(own.width()) * own.height() <= kMaxFullSizePixels) {
         try {
@@ -143,6 +153,19 @@ inline void checkJpeg(const QByteArray& bytes, const QString& scratch) {
 
 inline void checkBmp(const QByteArray& bytes, const QString& scratch) {
     checkPicture(bytes, scratch, QStringLiteral("x.bmp"));
+}
+
+// The formats read by Qt's image readers: the first byte chooses PNG, GIF, WebP or TIFF, the rest
+// is the file.
+inline void checkQtImage(const QByteArray& bytes, const QString& scratch) {
+    if (bytes.isEmpty())
+        return;
+    static const char* const names[] = {"x.png", "x.gif", "x.webp", "x.tif"};
+    checkPicture(bytes.mid(1), scratch, QString::fromLatin1(names[uchar(bytes[0]) % 4]));
+}
+
+inline void checkHeif(const QByteArray& bytes, const QString& scratch) {
+    checkPicture(bytes, scratch, QStringLiteral("x.heic"));
 }
 
 // ---- Sound ------------------------------------------------------------------------------------

@@ -78,8 +78,11 @@ QStringList browsableRoots() {
 
 QStringList pictureFilesIn(const QString& directory) {
     // Matched without regard to letter case: photo.JPG is a JPEG all the same.
-    static const QStringList extensions{QStringLiteral(".jpg"), QStringLiteral(".jpeg"),
-                                        QStringLiteral(".bmp")};
+    static const QStringList extensions{QStringLiteral(".jpg"),  QStringLiteral(".jpeg"),
+                                        QStringLiteral(".bmp"),  QStringLiteral(".png"),
+                                        QStringLiteral(".gif"),  QStringLiteral(".webp"),
+                                        QStringLiteral(".tif"),  QStringLiteral(".tiff"),
+                                        QStringLiteral(".heic"), QStringLiteral(".heif")};
     QStringList pictures;
     for (const QString& name : listDirectory(directory, EntryKind::PlainFile)) {
         for (const QString& extension : extensions) {

@@ -10,8 +10,9 @@ namespace ferlo {
 // (pseudo file systems left out), by root path.
 QStringList browsableRoots();
 
-// The picture files of a directory: plain, not hidden, matching *.jpg, *.jpeg and *.bmp in any
-// letter case, in the order of sortFileNames.
+// The picture files of a directory: plain, not hidden, matching *.jpg, *.jpeg, *.bmp, *.png,
+// *.gif, *.webp, *.tif, *.tiff, *.heic and *.heif in any letter case, in the order of
+// sortFileNames.
 QStringList pictureFilesIn(const QString& directory);
 
 // Sorts names as the desktop's file manager does: letter case ignored, by the rules of the

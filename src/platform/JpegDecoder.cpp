@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 // clang-format off
@@ -45,11 +46,104 @@ struct JpegErrorManager {
     char endMessage[JMSG_LENGTH_MAX];
 };
 
+// libjpeg's data source over our open file, as jpeg_stdio_src reads it, which can also pass over
+// a scan's entropy-coded data without decoding it (skipToMarker).
+struct JpegSource {
+    jpeg_source_mgr pub;
+    FILE* stream;
+    bool startOfFile;
+    JOCTET buffer[64 * 1024];
+};
+
+void sourceInit(j_decompress_ptr cinfo) {
+    reinterpret_cast<JpegSource*>(cinfo->src)->startOfFile = true;
+}
+
+boolean sourceFill(j_decompress_ptr cinfo) {
+    auto* src = reinterpret_cast<JpegSource*>(cinfo->src);
+    size_t count = std::fread(src->buffer, 1, sizeof src->buffer, src->stream);
+    if (count == 0) {
+        if (src->startOfFile)
+            ERREXIT(cinfo, JERR_INPUT_EMPTY);
+        // The file ends early: libjpeg is told so and handed an end-of-image marker.
+        WARNMS(cinfo, JWRN_JPEG_EOF);
+        src->buffer[0] = 0xFF;
+        src->buffer[1] = JPEG_EOI;
+        count = 2;
+    }
+    src->pub.next_input_byte = src->buffer;
+    src->pub.bytes_in_buffer = count;
+    src->startOfFile = false;
+    return TRUE;
+}
+
+void sourceSkip(j_decompress_ptr cinfo, long count) {
+    auto* src = &cinfo->src[0];
+    while (count > long(src->bytes_in_buffer)) {
+        count -= long(src->bytes_in_buffer);
+        sourceFill(cinfo);
+    }
+    if (count > 0) {
+        src->next_input_byte += count;
+        src->bytes_in_buffer -= size_t(count);
+    }
+}
+
+void sourceTerm(j_decompress_ptr) {}
+
+// Moves the source to the next marker that is not a restart marker: past the rest of the
+// current scan's entropy-coded data, which libjpeg then finds missing and takes as zeros.
+void skipToMarker(j_decompress_ptr cinfo) {
+    auto* src = reinterpret_cast<JpegSource*>(cinfo->src);
+    for (;;) {
+        const JOCTET* p = src->pub.next_input_byte;
+        const JOCTET* end = p + src->pub.bytes_in_buffer;
+        bool endsInFF = false;
+        while (p < end) {
+            p = static_cast<const JOCTET*>(std::memchr(p, 0xFF, size_t(end - p)));
+            if (!p)
+                break;
+            if (p + 1 == end) {
+                endsInFF = true;
+                break;
+            }
+            const JOCTET code = p[1];
+            // 0xFF00 is a stuffed 0xFF byte, 0xFFD0..0xFFD7 restart markers, 0xFFFF fill.
+            if (code != 0 && code != 0xFF && (code < JPEG_RST0 || code > JPEG_RST0 + 7)) {
+                src->pub.next_input_byte = p;
+                src->pub.bytes_in_buffer = size_t(end - p);
+                return;
+            }
+            ++p;
+        }
+        if (endsInFF) {
+            // Keep the marker's first byte in front of what is read next.
+            src->buffer[0] = 0xFF;
+            size_t count = std::fread(src->buffer + 1, 1, sizeof src->buffer - 1, src->stream);
+            if (count == 0) {
+                WARNMS(cinfo, JWRN_JPEG_EOF);
+                src->buffer[1] = JPEG_EOI;
+                count = 1;
+            }
+            src->pub.next_input_byte = src->buffer;
+            src->pub.bytes_in_buffer = count + 1;
+        } else {
+            src->pub.bytes_in_buffer = 0;
+            sourceFill(cinfo);
+        }
+    }
+}
+
 struct JpegSession {
     jpeg_decompress_struct cinfo;
     JpegErrorManager err;
     bool created;
     FILE* stream;
+    JpegSource source;
+    // Passing over a scan's data on purpose: libjpeg's "hit a marker" is no sign of damage then.
+    bool skipping;
+    JOCTET* iccData;
+    unsigned iccLength;
     // The scale step's work: the size asked for.
     JDIMENSION wantWidth;
     JDIMENSION wantHeight;
@@ -88,7 +182,9 @@ void onJpegMessage(j_common_ptr cinfo, int level) {
     ++cinfo->err->num_warnings;
     // The file ended, or the picture data ran into a marker: what follows is filled with grey.
     const int code = cinfo->err->msg_code;
-    if ((code == JWRN_JPEG_EOF || code == JWRN_HIT_MARKER) && !err->hitEnd &&
+    const bool skipping =
+        cinfo->is_decompressor && reinterpret_cast<JpegSession*>(cinfo->client_data)->skipping;
+    if ((code == JWRN_JPEG_EOF || (code == JWRN_HIT_MARKER && !skipping)) && !err->hitEnd &&
         cinfo->is_decompressor) {
         const auto* dinfo = reinterpret_cast<j_decompress_ptr>(cinfo);
         err->hitEnd = true;
@@ -118,6 +214,7 @@ public:
         m_s.err.pub.emit_message = onJpegMessage;
         check(jpegStep(m_s, [](JpegSession& s) {
             jpeg_create_decompress(&s.cinfo);
+            s.cinfo.client_data = &s;
             s.created = true;
             s.cinfo.mem->max_memory_to_use = kMaxDecoderBytes;
             s.progress.progress_monitor = onJpegProgress;
@@ -142,22 +239,54 @@ public:
 
     QSize readHeader() {
         check(jpegStep(m_s, [](JpegSession& s) {
-            jpeg_stdio_src(&s.cinfo, s.stream);
+            s.source.stream = s.stream;
+            s.source.pub.init_source = sourceInit;
+            s.source.pub.fill_input_buffer = sourceFill;
+            s.source.pub.skip_input_data = sourceSkip;
+            s.source.pub.resync_to_restart = jpeg_resync_to_restart;
+            s.source.pub.term_source = sourceTerm;
+            s.cinfo.src = &s.source.pub;
+            // EXIF (orientation) and ICC profile.
+            jpeg_save_markers(&s.cinfo, JPEG_APP0 + 1, 0xFFFF);
+            jpeg_save_markers(&s.cinfo, JPEG_APP0 + 2, 0xFFFF);
             jpeg_read_header(&s.cinfo, TRUE);
         }));
         checkNoEarlyEnd();
-        return {int(m_s.cinfo.image_width), int(m_s.cinfo.image_height)};
+        m_storedSize = QSize(int(m_s.cinfo.image_width), int(m_s.cinfo.image_height));
+        for (jpeg_saved_marker_ptr m = m_s.cinfo.marker_list; m; m = m->next) {
+            if (m->marker == JPEG_APP0 + 1 && m->data_length > 6 &&
+                std::memcmp(m->data, "Exif\0\0", 6) == 0) {
+                m_orientation = exifOrientation(m->data, qsizetype(m->data_length));
+                break;
+            }
+        }
+        return orientedSize(m_storedSize, m_orientation);
     }
 
+    // ownSize and wanted are as the picture is shown, after its orientation.
     QImage decode(const QSize& ownSize, QSize wanted) {
         const bool cmyk =
             m_s.cinfo.jpeg_color_space == JCS_CMYK || m_s.cinfo.jpeg_color_space == JCS_YCCK;
+        // An ICC profile of a colour picture; grey and CMYK pictures are shown as they are.
+        QByteArray icc;
+        if (m_s.cinfo.jpeg_color_space == JCS_YCbCr || m_s.cinfo.jpeg_color_space == JCS_RGB) {
+            m_s.iccData = nullptr;
+            m_s.iccLength = 0;
+            const bool ok = jpegStep(m_s, [](JpegSession& s) {
+                jpeg_read_icc_profile(&s.cinfo, &s.iccData, &s.iccLength);
+            });
+            if (ok && m_s.iccData)
+                icc = QByteArray(reinterpret_cast<const char*>(m_s.iccData), int(m_s.iccLength));
+            std::free(m_s.iccData); // a damaged profile is passed over
+            m_s.iccData = nullptr;
+        }
 #if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
         m_s.cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
 #else
         m_s.cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_ARGB;
 #endif
-        chooseScale(ownSize, wanted);
+        Q_UNUSED(ownSize);
+        chooseScale(m_storedSize, orientedSize(wanted, m_orientation));
 
         const qint64 width = m_s.cinfo.output_width;
         const qint64 height = m_s.cinfo.output_height;
@@ -167,7 +296,17 @@ public:
         // coefficients), within its memory limit, before we allocate the pixels.
         m_bufferedWhole =
             jpeg_has_multiple_scans(&m_s.cinfo); // cannot fail once the header is read
+        // At 1/8 scale each 8 x 8 block gives one pixel, its DC coefficient, which a progressive
+        // picture sends first: its other scans are passed over.
+        const bool dcOnly =
+            m_s.cinfo.progressive_mode && m_s.cinfo.scale_num == 1 && m_s.cinfo.scale_denom == 8;
+        if (dcOnly) {
+            m_s.cinfo.buffered_image = TRUE;
+            m_s.cinfo.do_block_smoothing = FALSE;
+        }
         check(jpegStep(m_s, [](JpegSession& s) { jpeg_start_decompress(&s.cinfo); }));
+        if (dcOnly)
+            check(jpegStep(m_s, readDcScans));
         checkNoEarlyEnd();
         QImage image(int(width), int(height), QImage::Format_RGB32);
         if (image.isNull())
@@ -212,10 +351,59 @@ public:
             cmykToRgb(image, int(m_s.rowsDone), m_s.cinfo.saw_Adobe_marker);
         // The rest of the file is of no interest; abort rather than finish, which would read on.
         jpeg_abort_decompress(&m_s.cinfo);
-        return image;
+        convertToSRgb(image, icc);
+        return applyOrientation(std::move(image), m_orientation);
     }
 
 private:
+    // Reads scans until every coefficient the output uses is complete, and starts the output from
+    // the scans read. At 1/8 scale a component shown one pixel a block (the luma) needs only its
+    // DC coefficient (the first DC scan and the DC refinement scans, if any); a subsampled
+    // component that libjpeg enlarges by a larger inverse DCT (the chroma of a 4:2:0 picture)
+    // needs its AC coefficients too, which take little room. The data of AC scans of the first
+    // kind is passed over without decoding, and nothing is read after the last scan needed.
+    static void readDcScans(JpegSession& s) {
+        const auto complete = [](const jpeg_decompress_struct& cinfo) {
+            if (!cinfo.coef_bits)
+                return false;
+            for (int c = 0; c < cinfo.num_components; ++c) {
+                const int last = cinfo.comp_info[c].DCT_scaled_size > 1 ? DCTSIZE2 : 1;
+                for (int k = 0; k < last; ++k) {
+                    if (cinfo.coef_bits[c][k] != 0)
+                        return false;
+                }
+            }
+            return true;
+        };
+        const auto unused = [](const jpeg_decompress_struct& cinfo) {
+            if (cinfo.Ss == 0 || cinfo.restart_interval != 0)
+                return false; // with restart markers libjpeg expects them in order
+            for (int i = 0; i < cinfo.comps_in_scan; ++i) {
+                if (cinfo.cur_comp_info[i]->DCT_scaled_size > 1)
+                    return false;
+            }
+            return true;
+        };
+        for (;;) {
+            const int status = jpeg_consume_input(&s.cinfo);
+            if (status == JPEG_SUSPENDED || status == JPEG_REACHED_EOI)
+                break;
+            if (s.cinfo.input_scan_number > kMaxScans)
+                onJpegProgress(reinterpret_cast<j_common_ptr>(&s.cinfo));
+            if (status == JPEG_REACHED_SOS) {
+                s.skipping = unused(s.cinfo);
+                if (s.skipping)
+                    skipToMarker(&s.cinfo);
+            } else if (status == JPEG_SCAN_COMPLETED) {
+                s.skipping = false;
+                if (complete(s.cinfo))
+                    break;
+            }
+        }
+        s.skipping = false;
+        jpeg_start_output(&s.cinfo, s.cinfo.input_scan_number);
+    }
+
     void check(bool ok) {
         if (ok)
             return;
@@ -294,6 +482,8 @@ private:
     PictureFile m_file;
     JpegSession m_s;
     bool m_bufferedWhole = false;
+    QSize m_storedSize;
+    int m_orientation = 1;
 };
 
 } // namespace

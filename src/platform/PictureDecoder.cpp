@@ -1,5 +1,6 @@
 #include "PictureDecoder.h"
 
+#include "HeifDecoder.h"
 #include "JpegDecoder.h"
 #include "PictureFile.h"
 #include "QtPictureReader.h"
@@ -12,15 +13,24 @@ namespace {
 
 // The format is chosen by the file's extension alone, ignoring case; content is never sniffed.
 // A format read by Qt's image readers is one more row here, with the name of Qt's reader.
+enum class Decoder { Jpeg, Heif, Qt };
 struct PictureFormat {
     QLatin1StringView extension;
-    QByteArray qtReader; // empty: JPEG, decoded by libjpeg
+    Decoder decoder;
+    QByteArray qtReader; // the name of Qt's reader, for Decoder::Qt
 };
 
 const PictureFormat kFormats[] = {
-    {QLatin1StringView("jpg"), {}},
-    {QLatin1StringView("jpeg"), {}},
-    {QLatin1StringView("bmp"), QByteArrayLiteral("bmp")},
+    {QLatin1StringView("jpg"), Decoder::Jpeg, {}},
+    {QLatin1StringView("jpeg"), Decoder::Jpeg, {}},
+    {QLatin1StringView("bmp"), Decoder::Qt, QByteArrayLiteral("bmp")},
+    {QLatin1StringView("png"), Decoder::Qt, QByteArrayLiteral("png")},
+    {QLatin1StringView("gif"), Decoder::Qt, QByteArrayLiteral("gif")},
+    {QLatin1StringView("webp"), Decoder::Qt, QByteArrayLiteral("webp")},
+    {QLatin1StringView("tif"), Decoder::Qt, QByteArrayLiteral("tiff")},
+    {QLatin1StringView("tiff"), Decoder::Qt, QByteArrayLiteral("tiff")},
+    {QLatin1StringView("heic"), Decoder::Heif, {}},
+    {QLatin1StringView("heif"), Decoder::Heif, {}},
 };
 
 const PictureFormat& formatOf(const QString& path) {
@@ -42,15 +52,27 @@ const PictureFormat& formatOf(const QString& path) {
 
 QSize readPictureSize(const QString& path) {
     const PictureFormat& format = formatOf(path);
-    if (format.qtReader.isEmpty())
+    switch (format.decoder) {
+    case Decoder::Jpeg:
         return pictures::readJpegSize(path);
+    case Decoder::Heif:
+        return pictures::readHeifSize(path);
+    case Decoder::Qt:
+        break;
+    }
     return pictures::readQtPictureSize(path, format.qtReader);
 }
 
 DecodedPicture loadPicture(const QString& path, const WantedSize& wanted) {
     const PictureFormat& format = formatOf(path);
-    if (format.qtReader.isEmpty())
+    switch (format.decoder) {
+    case Decoder::Jpeg:
         return pictures::loadJpeg(path, wanted);
+    case Decoder::Heif:
+        return pictures::loadHeif(path, wanted);
+    case Decoder::Qt:
+        break;
+    }
     return pictures::loadQtPicture(path, format.qtReader, wanted);
 }
 

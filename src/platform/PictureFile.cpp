@@ -3,6 +3,11 @@
 #include "Errors.h"
 #include "NativePath.h"
 
+#include <QColorSpace>
+#include <QTransform>
+
+#include <libexif/exif-data.h>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
@@ -28,6 +33,75 @@ QString fileTypeProblem(const struct stat& st) {
 }
 
 } // namespace
+
+int exifOrientation(const uchar* data, qsizetype size) {
+    if (!data || size <= 6 || size > 0xffff)
+        return 1;
+    ExifData* exif = exif_data_new();
+    if (!exif)
+        return 1;
+    // Read the block as it is: no entries added or "repaired", no maker notes.
+    exif_data_unset_option(exif, EXIF_DATA_OPTION_FOLLOW_SPECIFICATION);
+    exif_data_set_option(exif, EXIF_DATA_OPTION_DONT_CHANGE_MAKER_NOTE);
+    exif_data_load_data(exif, data, unsigned(size));
+    int orientation = 1;
+    ExifEntry* entry = exif_content_get_entry(exif->ifd[EXIF_IFD_0], EXIF_TAG_ORIENTATION);
+    if (entry && entry->format == EXIF_FORMAT_SHORT && entry->components >= 1 && entry->data &&
+        entry->size >= 2) {
+        const int value = exif_get_short(entry->data, exif_data_get_byte_order(exif));
+        if (value >= 1 && value <= 8)
+            orientation = value;
+    }
+    exif_data_unref(exif);
+    return orientation;
+}
+
+QSize orientedSize(QSize stored, int orientation) {
+    return orientation >= 5 && orientation <= 8 ? stored.transposed() : stored;
+}
+
+QImage applyOrientation(QImage image, int orientation) {
+    // The screen's y axis points down, so rotate(90) turns the picture clockwise.
+    const auto turned = [](const QImage& in, int degrees) {
+        return in.transformed(QTransform().rotate(degrees));
+    };
+    switch (orientation) {
+    case 2:
+        return image.mirrored(true, false);
+    case 3:
+        return image.mirrored(true, true);
+    case 4:
+        return image.mirrored(false, true);
+    case 5:
+        return turned(image, 90).mirrored(true, false);
+    case 6:
+        return turned(image, 90);
+    case 7:
+        return turned(image, 90).mirrored(false, true);
+    case 8:
+        return turned(image, 270);
+    default:
+        return image;
+    }
+}
+
+void convertToSRgb(QImage& image, const QByteArray& iccProfile) {
+    if (iccProfile.isEmpty() || image.isNull())
+        return;
+    const QColorSpace space = QColorSpace::fromIccProfile(iccProfile);
+    if (!space.isValid())
+        return;
+    image.setColorSpace(space);
+    convertToSRgb(image);
+}
+
+void convertToSRgb(QImage& image) {
+    const QColorSpace space = image.colorSpace();
+    if (image.isNull() || !space.isValid())
+        return;
+    if (space != QColorSpace(QColorSpace::SRgb))
+        image.convertToColorSpace(QColorSpace::SRgb);
+}
 
 void fail(const QString& path, const QString& cause) {
     throw Error(QStringLiteral("Cannot load the picture %1: %2").arg(displayName(path), cause));

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
+#include <QtMath>
 
 #include <algorithm>
 #include <unistd.h>
@@ -131,6 +132,8 @@ public:
         m_reader.setFormat(format);
         m_reader.setAutoDetectImageFormat(false);
         m_reader.setAllocationLimit(int(kMaxImageBytes / kMegabyte));
+        // A TIFF's orientation tag turns the picture as it is read.
+        m_reader.setAutoTransform(true);
     }
 
     QSize readSize() {
@@ -148,19 +151,33 @@ public:
         if (qint64(size.width()) * size.height() > kMaxImageBytes / 4)
             fail(m_path, tooLarge(size.width(), size.height()));
         m_size = size;
-        return size;
+        m_turned = m_reader.transformation().testFlag(QImageIOHandler::TransformationRotate90);
+        return m_turned ? size.transposed() : size;
     }
 
-    QImage read() {
+    // wanted is as shown (after the orientation). A reader that can scale while it decodes
+    // (WebP) is asked for the smallest size that covers it.
+    QImage read(const QSize& wanted) {
+        QSize stored = m_size;
+        const QSize want = m_turned ? wanted.transposed() : wanted;
+        if (want.isValid() && !want.isEmpty() && want.width() < m_size.width() &&
+            want.height() < m_size.height() &&
+            m_reader.supportsOption(QImageIOHandler::ScaledSize)) {
+            const double factor = qMax(double(want.width()) / m_size.width(),
+                                       double(want.height()) / m_size.height());
+            stored = QSize(qMin(m_size.width(), qCeil(m_size.width() * factor)),
+                           qMin(m_size.height(), qCeil(m_size.height() * factor)));
+            m_reader.setScaledSize(stored);
+        }
         // Qt's reader fills the image it is given when size and format match, and leaves alone
         // what the file does not hold (rows of a cut-off file, pixels skipped by run-length
         // codes). So it gets an image filled beforehand: nothing shown is left uninitialised.
         const QImage::Format format = m_reader.imageFormat();
-        QImage image(m_size, format == QImage::Format_Invalid ? QImage::Format_RGB32 : format);
+        QImage image(stored, format == QImage::Format_Invalid ? QImage::Format_RGB32 : format);
         if (image.isNull())
             fail(m_path, QStringLiteral("there is not enough memory for %1 x %2 pixels")
-                             .arg(m_size.width())
-                             .arg(m_size.height()));
+                             .arg(stored.width())
+                             .arg(stored.height()));
         image.fill(image.depth() == 32 ? kMissingPixel : 0u);
         if (!m_reader.read(&image) || image.isNull())
             fail(m_path, cause());
@@ -168,6 +185,11 @@ public:
                                                               : QImage::Format_RGB32);
         if (m_format == "bmp")
             fillMissingBmpRows(image, m_device, m_fileSize, m_path);
+        const QSize shown = m_turned ? stored.transposed() : stored;
+        if (image.size() != shown)
+            fail(m_path, QStringLiteral("the picture's pixels do not match its size"));
+        // An embedded ICC profile (PNG, WebP, TIFF) is applied; Qt's reader has attached it.
+        convertToSRgb(image);
         return image;
     }
 
@@ -181,7 +203,8 @@ private:
     QString m_path;
     QByteArray m_format;
     qint64 m_fileSize = 0;
-    QSize m_size;
+    QSize m_size;          // as stored
+    bool m_turned = false; // shown turned by 90 degrees
     QFile m_device;
     QImageReader m_reader;
 };
@@ -196,12 +219,8 @@ DecodedPicture loadQtPicture(const QString& path, const QByteArray& qtFormat,
                              const WantedSize& wanted) {
     QtPictureReader reader(path, qtFormat);
     const QSize ownSize = reader.readSize();
-    if (wanted)
-        wanted(ownSize);
-    QImage image = reader.read();
-    if (image.size() != ownSize)
-        fail(path, QStringLiteral("the picture's pixels do not match its size"));
-    return {ownSize, std::move(image)};
+    const QSize size = wanted ? wanted(ownSize) : QSize();
+    return {ownSize, reader.read(size)};
 }
 
 } // namespace ferlo::pictures

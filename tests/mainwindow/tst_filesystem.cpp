@@ -231,7 +231,8 @@ private slots:
     void keptHostileCorpusThroughTheWindow() {
         QTemporaryDir dir;
         const QDir corpus(QStringLiteral(FERLO_TEST_DATA_DIR "/hostile"));
-        const QStringList pictures = corpus.entryList({"*.jpg", "*.bmp"}, QDir::Files);
+        const QStringList pictures = corpus.entryList(
+            {"*.jpg", "*.bmp", "*.png", "*.gif", "*.webp", "*.tif", "*.heic"}, QDir::Files);
         QVERIFY(pictures.size() >= 10);
         for (const QString& name : pictures)
             QVERIFY(QFile::copy(corpus.filePath(name), dir.filePath(name)));

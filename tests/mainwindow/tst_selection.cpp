@@ -2,6 +2,7 @@
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/PictureControl.h"
 #include "platform/WavePlayer.h"
+#include "printing/PdfExport.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QtTest>
@@ -61,13 +63,19 @@ private slots:
         m_folder->addBmp("Zebra.BMP");
         m_folder->addJpeg(".hidden.jpg");
         writeFile(path("notes.txt"), "x");
+        // Listed by name; what they hold is the decoder's business.
+        for (const char* name : {"Leaf.PNG", "sun.webp", "flag.gif", "map.TIF", "page.tiff",
+                                 "phone.HEIC", "phone2.heif", "drawing.svg"})
+            writeFile(path(name), "x");
         m_folder->addSubfolder("folder.jpg");
         QVERIFY(form().browseTo(m_folder->path()));
         QStringList items;
         for (int i = 0; i < view().FileListBox1->count(); ++i)
             items << view().FileListBox1->item(i)->text();
-        QCOMPARE(items, (QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "Photo.JPG",
-                                     "scan.jpeg", "Zebra.BMP"}));
+        QCOMPARE(items,
+                 (QStringList{"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "flag.gif", "Leaf.PNG",
+                              "map.TIF", "page.tiff", "phone.HEIC", "phone2.heif", "Photo.JPG",
+                              "scan.jpeg", "sun.webp", "Zebra.BMP"}));
         QVERIFY(selectedFiles(form()).isEmpty());
     }
 
@@ -110,6 +118,149 @@ private slots:
         for (int i = tree->currentRow() + 1; i < tree->count(); ++i)
             children << tree->item(i)->text().trimmed();
         QCOMPARE(children, folders);
+    }
+
+    // Phone photos through the window. Eight JPEGs of one upright picture (red, green / blue,
+    // yellow), stored in the eight EXIF orientations, show upright at its landscape shape on the
+    // card and in a PDF. A PNG with a transparent quarter, a WebP, a GIF, a TIFF and a HEIC are
+    // listed, placed, labelled and written to a PDF, the transparent quarter white.
+    void phonePicturesThroughTheWindow() {
+        const QList<QRgb> upright{qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255),
+                                  qRgb(255, 255, 0)};
+        const auto [r, g, b, y] = std::tuple(upright[0], upright[1], upright[2], upright[3]);
+        const QList<QList<QRgb>> stored{{r, g, b, y}, {g, r, y, b}, {y, b, g, r}, {b, y, r, g},
+                                        {r, b, g, y}, {g, y, r, b}, {y, g, b, r}, {b, r, y, g}};
+        const auto quadrants = [](QSize size, const QList<QRgb>& corners) {
+            QImage image(size, QImage::Format_ARGB32);
+            for (int py = 0; py < size.height(); ++py)
+                for (int px = 0; px < size.width(); ++px)
+                    image.setPixel(px, py,
+                                   corners[(py >= size.height() / 2 ? 2 : 0) +
+                                           (px >= size.width() / 2 ? 1 : 0)]);
+            return image;
+        };
+        const auto close = [](QRgb a, QRgb e) {
+            return qAbs(qRed(a) - qRed(e)) < 70 && qAbs(qGreen(a) - qGreen(e)) < 70 &&
+                   qAbs(qBlue(a) - qBlue(e)) < 70;
+        };
+        // The quarter centres of a picture's rectangle within an image.
+        const auto checkUpright = [&](const QImage& image, QRect box, const QString& what) {
+            QVERIFY2(
+                qAbs(box.width() * 3 - box.height() * 4) <= 12,
+                qPrintable(what +
+                           QStringLiteral(": shown %1 x %2").arg(box.width()).arg(box.height())));
+            for (int i = 0; i < 4; ++i) {
+                const QPoint at(box.left() + box.width() * (1 + 2 * (i % 2)) / 4,
+                                box.top() + box.height() * (1 + 2 * (i / 2)) / 4);
+                QVERIFY2(close(image.pixel(at), upright[i]),
+                         qPrintable(what + QStringLiteral(": quarter %1").arg(i)));
+            }
+        };
+        for (int o = 1; o <= 8; ++o) {
+            const QString plain = path(QStringLiteral("plain.jpg"));
+            const QImage picture =
+                quadrants(o >= 5 ? QSize(96, 128) : QSize(128, 96), stored[o - 1]);
+            writeJpeg(plain, picture, 95);
+            QFile in(plain);
+            QVERIFY(in.open(QIODevice::ReadOnly));
+            writeFile(path(QStringLiteral("turned%1.jpg").arg(o)),
+                      withSegments(in.readAll(), exifOrientationSegment(o)));
+        }
+        view().TB8PerPage->trigger();
+        QVERIFY(form().browseTo(m_folder->path()));
+        for (int o = 1; o <= 8; ++o)
+            click(QStringLiteral("turned%1.jpg").arg(o));
+        QVERIFY2(m_messages->texts().isEmpty(), qPrintable(m_messages->texts().join('\n')));
+        for (int i = 0; i < 8; ++i) {
+            QWidget* control = view().CellImages[i];
+            const QImage shot = control->parentWidget()->grab(control->geometry()).toImage();
+            checkUpright(shot.convertToFormat(QImage::Format_RGB32), shot.rect(),
+                         QStringLiteral("screen, orientation %1").arg(i + 1));
+        }
+        // On paper: the card with the eight pictures, rendered from the PDF; each picture's
+        // rectangle is where its colours are.
+        const QString pdf = path(QStringLiteral("card.pdf"));
+        writeCardPdf(pdf, {form().currentPage()}, QPageSize(QPageSize::A4), 150);
+        QVERIFY(QProcess::execute("pdftoppm", {"-r", "60", "-png", "-singlefile", pdf,
+                                               path(QStringLiteral("card"))}) == 0);
+        const QImage page =
+            QImage(path(QStringLiteral("card.png"))).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!page.isNull());
+        const auto saturated = [&](int px, int py) {
+            const QRgb c = page.pixel(px, py);
+            return qMax(qRed(c), qMax(qGreen(c), qBlue(c))) -
+                       qMin(qRed(c), qMin(qGreen(c), qBlue(c))) >
+                   120;
+        };
+        QList<QRect> boxes;
+        QList<bool> seen(page.width() * page.height(), false);
+        for (int py = 0; py < page.height(); ++py) {
+            for (int px = 0; px < page.width(); ++px) {
+                if (seen[py * page.width() + px] || !saturated(px, py))
+                    continue;
+                QRect box(px, py, 1, 1);
+                QList<QPoint> todo{{px, py}};
+                seen[py * page.width() + px] = true;
+                while (!todo.isEmpty()) {
+                    const QPoint p = todo.takeLast();
+                    box |= QRect(p, QSize(1, 1));
+                    for (const QPoint d :
+                         {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+                        const QPoint n = p + d;
+                        if (page.rect().contains(n) && !seen[n.y() * page.width() + n.x()] &&
+                            saturated(n.x(), n.y())) {
+                            seen[n.y() * page.width() + n.x()] = true;
+                            todo << n;
+                        }
+                    }
+                }
+                if (box.width() > 10 && box.height() > 10)
+                    boxes << box;
+            }
+        }
+        QCOMPARE(boxes.size(), 8);
+        for (const QRect& box : boxes)
+            checkUpright(page, box,
+                         QStringLiteral("PDF, picture at %1, %2").arg(box.x()).arg(box.y()));
+
+        // The further formats.
+        const QSize size(128, 96);
+        QImage transparent = quadrants(size, upright);
+        for (int py = 0; py < 48; ++py)
+            for (int px = 0; px < 64; ++px)
+                transparent.setPixel(px, py, qRgba(0, 0, 0, 0));
+        QVERIFY(transparent.save(path("leaf.png")));
+        QVERIFY(quadrants(size, upright).save(path("sun.webp"), "webp", 100));
+        QVERIFY(quadrants(size, upright).save(path("map.tif"), "tiff"));
+        QVERIFY(quadrants(size, upright).save(path("flag-source.png")));
+        QCOMPARE(QProcess::execute("convert", {path("flag-source.png"), path("flag.gif")}), 0);
+        writeHeic(path("phone.heic"), quadrants(size, upright));
+        view().TB6PerPage->trigger(); // a new layout empties the card
+        QVERIFY(form().browseTo(m_folder->path()));
+        const QStringList names{"leaf.png", "sun.webp", "map.tif", "flag.gif", "phone.heic"};
+        for (const QString& name : names)
+            click(name);
+        QVERIFY2(m_messages->texts().isEmpty(), qPrintable(m_messages->texts().join('\n')));
+        const QStringList labels{"LEAF", "SUN", "MAP", "FLAG", "PHONE"};
+        for (int i = 0; i < names.size(); ++i) {
+            QCOMPARE(view().CellLabels[i]->text(), labels[i]);
+            QWidget* control = view().CellImages[i];
+            const QImage shot = control->parentWidget()
+                                    ->grab(control->geometry())
+                                    .toImage()
+                                    .convertToFormat(QImage::Format_RGB32);
+            QList<QRgb> expected = upright;
+            if (i == 0)
+                expected[0] = qRgb(255, 255, 255);
+            for (int q = 0; q < 4; ++q) {
+                const QPoint at(shot.width() * (1 + 2 * (q % 2)) / 4,
+                                shot.height() * (1 + 2 * (q / 2)) / 4);
+                QVERIFY2(close(shot.pixel(at), expected[q]),
+                         qPrintable(names[i] + QStringLiteral(": quarter %1").arg(q)));
+            }
+        }
+        writeCardPdf(pdf, {form().currentPage()}, QPageSize(QPageSize::A4), 150);
+        QVERIFY(QFileInfo(pdf).size() > 1000);
     }
 
     void selectionOutcomes_data() {

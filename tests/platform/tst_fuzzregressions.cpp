@@ -25,6 +25,8 @@ const QMap<QString, Check>& checks() {
     static const QMap<QString, Check> all{
         {QStringLiteral("jpeg"), fuzz::checkJpeg},
         {QStringLiteral("bmp"), fuzz::checkBmp},
+        {QStringLiteral("qtimage"), fuzz::checkQtImage},
+        {QStringLiteral("heif"), fuzz::checkHeif},
         {QStringLiteral("wav"), fuzz::checkWav},
         {QStringLiteral("hive"),
          [](const QByteArray& bytes, const QString&) {

@@ -2,10 +2,12 @@
 #include "platform/PictureDecoder.h"
 #include "support/TestSupport.h"
 
+#include <QColorSpace>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QPainter>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -137,7 +139,46 @@ bool resetPeakResident() {
 }
 
 const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255),
-           white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
+           white = qRgb(255, 255, 255), black = qRgb(0, 0, 0), yellow = qRgb(255, 255, 0);
+
+// Four flat quadrants: top-left, top-right, bottom-left, bottom-right.
+QImage quadrants(int width, int height, const QList<QRgb>& corners) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, corners[(y >= height / 2 ? 2 : 0) + (x >= width / 2 ? 1 : 0)]);
+    return image;
+}
+
+// The colours at the centres of the four quadrants of a picture.
+QList<QRgb> quadrantColours(const QImage& image) {
+    const int w = image.width(), h = image.height();
+    return {image.pixel(w / 4, h / 4), image.pixel(3 * w / 4, h / 4), image.pixel(w / 4, 3 * h / 4),
+            image.pixel(3 * w / 4, 3 * h / 4)};
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes a picture of another format through Qt's writers, or ImageMagick for GIF, which Qt
+// reads but does not write.
+bool writeOther(const QString& path, const QImage& image) {
+    if (path.endsWith(QLatin1String(".heic"))) {
+        writeHeic(path, image);
+        return QFile::exists(path);
+    }
+    if (path.endsWith(QLatin1String(".gif"))) {
+        const QString png = path + QStringLiteral(".png");
+        return image.save(png, "png") &&
+               QProcess::execute(QStringLiteral("convert"), {png, path}) == 0;
+    }
+    const QByteArray format = path.endsWith(QLatin1String(".tif"))
+                                  ? QByteArray("tiff")
+                                  : path.section(QLatin1Char('.'), -1).toLatin1();
+    return image.save(path, format.constData(), 100);
+}
 
 } // namespace
 
@@ -430,7 +471,17 @@ private slots:
             << "cut off before its picture data";
         QTest::newRow("empty file") << "empty.jpg" << QByteArray() << "the file is empty";
         QTest::newRow("other extension")
-            << "picture.png" << QByteArray("x") << "does not end in .jpg";
+            << "picture.xcf" << QByteArray("x") << "does not end in .jpg";
+        QTest::newRow("text named .png")
+            << "notes.png" << QByteArray("hello, this is text\n") << "";
+        QTest::newRow("text named .gif")
+            << "notes.gif" << QByteArray("hello, this is text\n") << "";
+        QTest::newRow("text named .webp")
+            << "notes.webp" << QByteArray("hello, this is text\n") << "";
+        QTest::newRow("text named .tiff")
+            << "notes.tiff" << QByteArray("hello, this is text\n") << "";
+        QTest::newRow("text named .heic")
+            << "notes.heic" << QByteArray("hello, this is text\n") << "";
         QTest::newRow("no extension") << "picture" << QByteArray("x") << "does not end in .jpg";
     }
     void errors() {
@@ -441,6 +492,196 @@ private slots:
         writeFile(file, bytes);
         expectFailure(file, cause, [](QSize) { return QSize(100, 100); });
         expectFailure(file, cause);
+    }
+
+    // A camera stores the picture as its sensor saw it and says in EXIF how to turn it: the eight
+    // stored forms of one upright picture (red, green / blue, yellow) all show upright, at the
+    // upright size, also when decoded at a smaller DCT scale. A damaged EXIF block or a value out
+    // of range shows the picture as stored.
+    void exifOrientation_data() {
+        QTest::addColumn<QSize>("storedSize");
+        QTest::addColumn<QList<QRgb>>("stored");
+        QTest::addColumn<QByteArray>("exif");
+        QTest::addColumn<QList<QRgb>>("shown");
+        const QSize wide(64, 48), tall(48, 64);
+        const QList<QRgb> upright{red, green, blue, yellow};
+        QTest::newRow("1 as stored") << wide << upright << exifOrientationSegment(1) << upright;
+        QTest::newRow("2 mirrored") << wide << QList<QRgb>{green, red, yellow, blue}
+                                    << exifOrientationSegment(2) << upright;
+        QTest::newRow("3 upside down") << wide << QList<QRgb>{yellow, blue, green, red}
+                                       << exifOrientationSegment(3) << upright;
+        QTest::newRow("4 flipped") << wide << QList<QRgb>{blue, yellow, red, green}
+                                   << exifOrientationSegment(4) << upright;
+        QTest::newRow("5 transposed") << tall << QList<QRgb>{red, blue, green, yellow}
+                                      << exifOrientationSegment(5) << upright;
+        QTest::newRow("6 turned left (big-endian)") << tall << QList<QRgb>{green, yellow, red, blue}
+                                                    << exifOrientationSegment(6, true) << upright;
+        QTest::newRow("7 transversed") << tall << QList<QRgb>{yellow, green, blue, red}
+                                       << exifOrientationSegment(7) << upright;
+        QTest::newRow("8 turned right") << tall << QList<QRgb>{blue, red, yellow, green}
+                                        << exifOrientationSegment(8) << upright;
+        QTest::newRow("9 is no orientation")
+            << wide << QList<QRgb>{green, red, yellow, blue} << exifOrientationSegment(9)
+            << QList<QRgb>{green, red, yellow, blue};
+        QByteArray damaged = exifOrientationSegment(6);
+        damaged[14] = char(0x7f); // the first IFD's offset points far outside the block
+        QTest::newRow("damaged EXIF") << tall << QList<QRgb>{green, yellow, red, blue} << damaged
+                                      << QList<QRgb>{green, yellow, red, blue};
+        QTest::newRow("EXIF cut short") << tall << QList<QRgb>{green, yellow, red, blue}
+                                        << jpegSegment(0xe1, QByteArray("Exif\0\0II*\0", 10))
+                                        << QList<QRgb>{green, yellow, red, blue};
+    }
+    void exifOrientation() {
+        QFETCH(QSize, storedSize);
+        QFETCH(QList<QRgb>, stored);
+        QFETCH(QByteArray, exif);
+        QFETCH(QList<QRgb>, shown);
+        const QString plain = path(QStringLiteral("plain.jpg"));
+        writeJpeg(plain, quadrants(storedSize.width(), storedSize.height(), stored), 95);
+        const QString file = path(QStringLiteral("oriented.jpg"));
+        writeFile(file, withSegments(fileBytes(plain), exif));
+        // Shown upright it is 64 x 48; shown as stored, as stored.
+        const QSize expectedSize = shown == stored ? storedSize : QSize(64, 48);
+        QCOMPARE(readPictureSize(file), expectedSize);
+        for (const QSize& wanted : {QSize(), QSize(16, 12)}) {
+            QSize asked;
+            const DecodedPicture picture = loadPicture(file, [&](QSize own) {
+                asked = own;
+                return wanted;
+            });
+            QCOMPARE(asked, expectedSize);
+            QCOMPARE(picture.ownSize, expectedSize);
+            const QSize size = picture.image.size();
+            if (wanted.isValid()) // a reduced DCT scale: shaped as shown, no smaller than wanted
+                QVERIFY(size.width() >= 16 && size.height() >= 12 && size.width() < 64 &&
+                        size.width() * expectedSize.height() == size.height() * expectedSize.width());
+            else
+                QCOMPARE(size, expectedSize);
+            const QList<QRgb> colours = quadrantColours(picture.image);
+            for (int i = 0; i < 4; ++i)
+                QVERIFY2(closeTo(colours[i], shown[i], 40),
+                         qPrintable(QStringLiteral("quadrant %1 is %2, not %3")
+                                        .arg(i)
+                                        .arg(describe(colours[i]), describe(shown[i]))));
+        }
+    }
+
+    // A picture with an embedded profile shows in sRGB: Display P3 (200, 60, 60) is about
+    // (217, 42, 52) in sRGB. Without a profile the numbers are taken as sRGB.
+    void colourProfiles_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("p3");
+        QTest::addColumn<QRgb>("expected");
+        QTest::addColumn<int>("tolerance");
+        const QRgb mapped = qRgb(217, 42, 52), raw = qRgb(200, 60, 60);
+        QTest::newRow("JPEG in Display P3") << "p3.jpg" << true << mapped << 4;
+        QTest::newRow("JPEG without a profile") << "plain.jpg" << false << raw << 4;
+        QTest::newRow("PNG in Display P3") << "p3.png" << true << mapped << 3;
+        QTest::newRow("HEIC in Display P3") << "p3.heic" << true << mapped << 6;
+        QTest::newRow("HEIC without a profile") << "plain.heic" << false << raw << 6;
+    }
+    void colourProfiles() {
+        QFETCH(QString, name);
+        QFETCH(bool, p3);
+        QFETCH(QRgb, expected);
+        QFETCH(int, tolerance);
+        QImage image(32, 32, QImage::Format_RGB32);
+        image.fill(qRgb(200, 60, 60));
+        const QString file = path(name);
+        if (name.endsWith(QLatin1String(".jpg"))) {
+            writeJpeg(file, image, 95);
+            if (p3)
+                writeFile(file, withSegments(
+                                    fileBytes(file),
+                                    iccSegment(QColorSpace(QColorSpace::DisplayP3).iccProfile())));
+        } else {
+            if (p3)
+                image.setColorSpace(QColorSpace::DisplayP3);
+            QVERIFY(writeOther(file, image));
+        }
+        const QRgb shown = loadPicture(file, {}).image.pixel(16, 16);
+        QVERIFY2(closeTo(shown, expected, tolerance),
+                 qPrintable(describe(shown) + QStringLiteral(" instead of ") + describe(expected)));
+    }
+
+    // PNG, GIF, WebP, TIFF and HEIC: the size from the header, the colours, and a decode for a
+    // small cell no smaller than asked. Transparent pixels stay transparent (the card and the
+    // paper lie white behind them).
+    void otherFormats_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("tolerance");
+        QTest::newRow("PNG") << "blocks.png" << 0;
+        QTest::newRow("GIF") << "blocks.gif" << 0;
+        QTest::newRow("WebP") << "blocks.webp" << 12;
+        QTest::newRow("TIFF") << "blocks.tif" << 0;
+        QTest::newRow("HEIC") << "blocks.HEIC" << 30;
+        QTest::newRow("PNG with transparency") << "alpha.png" << 0;
+        QTest::newRow("HEIC with transparency") << "alpha.heic" << 30;
+    }
+    void otherFormats() {
+        QFETCH(QString, name);
+        QFETCH(int, tolerance);
+        const bool alpha = name.startsWith(QLatin1String("alpha"));
+        QImage image = colourBlocks(96, 64);
+        if (alpha) {
+            image = image.convertToFormat(QImage::Format_ARGB32);
+            for (int y = 0; y < 32; ++y)
+                for (int x = 0; x < 32; ++x)
+                    image.setPixel(x, y, qRgba(0, 0, 0, 0));
+        }
+        const QString file = path(name);
+        QVERIFY(
+            writeOther(name.endsWith(QLatin1String(".HEIC")) ? path("blocks.heic") : file, image));
+        if (name.endsWith(QLatin1String(".HEIC")))
+            QVERIFY(QFile::rename(path("blocks.heic"), file));
+        QCOMPARE(readPictureSize(file), QSize(96, 64));
+        for (const QSize& wanted : {QSize(), QSize(24, 16)}) {
+            const DecodedPicture picture = loadPicture(file, [&](QSize) { return wanted; });
+            QCOMPARE(picture.ownSize, QSize(96, 64));
+            QVERIFY(picture.image.width() >= 24 && picture.image.height() >= 16);
+            QVERIFY(picture.image.width() <= 96 && picture.image.height() <= 64);
+            if (wanted.isValid())
+                continue;
+            QCOMPARE(picture.image.size(), QSize(96, 64));
+            for (int i = 0; i < kBlockColours.size(); ++i) {
+                const QRgb pixel = picture.image.pixel((i % 3) * 32 + 16, (i / 3) * 32 + 16);
+                if (alpha && i == 0) {
+                    QCOMPARE(qAlpha(pixel), 0);
+                    continue;
+                }
+                QVERIFY2(closeTo(pixel, kBlockColours[i], tolerance),
+                         qPrintable(QStringLiteral("block %1 is %2").arg(i).arg(describe(pixel))));
+            }
+        }
+    }
+
+    // At 1/8 scale a progressive picture is shown from its DC scans alone, the rest of the file
+    // passed over; the pixels are those of the same picture stored as one baseline scan.
+    void progressiveDcOnlyMatchesBaseline() {
+        const QImage source = photoLikeImage(640, 480, 5);
+        const QString baseline = path(QStringLiteral("dc-baseline.jpg"));
+        const QString progressive = path(QStringLiteral("dc-progressive.jpg"));
+        writeJpeg(baseline, source, 90, false);
+        writeJpeg(progressive, source, 90, true);
+        const auto eighth = [](QSize) {
+            return QSize(80, 60);
+        };
+        const QImage fromBaseline = loadPicture(baseline, eighth).image;
+        const QImage fromProgressive = loadPicture(progressive, eighth).image;
+        QCOMPARE(fromProgressive.size(), QSize(80, 60));
+        int worst = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 80; ++x) {
+                const QRgb a = fromProgressive.pixel(x, y), b = fromBaseline.pixel(x, y);
+                worst = qMax(worst, qMax(qAbs(qRed(a) - qRed(b)),
+                                         qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)))));
+            }
+        QCOMPARE(worst, 0);
+        // Cut off in its AC scans, it still shows the whole picture.
+        const QByteArray bytes = fileBytes(progressive);
+        const QString cut = path(QStringLiteral("dc-cut.jpg"));
+        writeFile(cut, bytes.left(bytes.size() * 2 / 3));
+        QCOMPARE(loadPicture(cut, eighth).image.pixel(70, 55), fromBaseline.pixel(70, 55));
     }
 
     // Headers that promise more than the memory bound fail before the memory is taken.
@@ -483,7 +724,9 @@ private slots:
         const QString file = path(QStringLiteral("scans.jpg"));
         writeFile(file, bytes);
         expectFailure(file, QStringLiteral("more than 1000 scans"),
-                      [](QSize) { return QSize(8, 8); });
+                      [](QSize) { return QSize(64, 64); });
+        // At 1/8 only the first scan, which holds all of the DC, is read.
+        QCOMPARE(loadPicture(file, [](QSize) { return QSize(8, 8); }).image.size(), QSize(8, 8));
     }
 
     // A JPEG cut off after its first rows shows what it holds, the rest grey.

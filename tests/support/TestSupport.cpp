@@ -1,9 +1,13 @@
 #include "support/TestSupport.h"
 
+#include <libheif/heif.h>
+
+#include <QColorSpace>
 #include <QFile>
 #include <QPainter>
 #include <QtEndian>
 #include <QtMath>
+#include <cstring>
 
 #include <cstdio>
 #include <jpeglib.h>
@@ -109,6 +113,65 @@ QByteArray be16(int v) {
     QByteArray b(2, 0);
     qToBigEndian(quint16(v), b.data());
     return b;
+}
+
+QByteArray withSegments(const QByteArray& jpeg, const QByteArray& segments) {
+    return jpeg.left(2) + segments + jpeg.mid(2);
+}
+
+QByteArray exifOrientationSegment(int orientation, bool bigEndian) {
+    const auto u16 = [&](int v) {
+        return bigEndian ? be16(v) : QByteArray(1, char(v & 0xff)) + char((v >> 8) & 0xff);
+    };
+    const auto u32 = [&](int v) {
+        return bigEndian ? u16(0) + u16(v) : u16(v) + u16(0);
+    };
+    QByteArray tiff = bigEndian ? QByteArray("MM") : QByteArray("II");
+    tiff += u16(42) + u32(8);              // first IFD right after the header
+    tiff += u16(1);                        // one entry:
+    tiff += u16(0x0112) + u16(3) + u32(1); // Orientation, SHORT, one value,
+    tiff += u16(orientation) + u16(0);     // held in the entry itself
+    tiff += u32(0);                        // no next IFD
+    return jpegSegment(0xe1, QByteArray("Exif\0\0", 6) + tiff);
+}
+
+QByteArray iccSegment(const QByteArray& profile) {
+    return jpegSegment(0xe2, QByteArray("ICC_PROFILE\0", 12) + char(1) + char(1) + profile);
+}
+
+void writeHeic(const QString& path, const QImage& source, int quality) {
+    const bool alpha = source.hasAlphaChannel();
+    const QImage image =
+        source.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+    heif_context* context = heif_context_alloc();
+    heif_encoder* encoder = nullptr;
+    if (heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder).code !=
+        heif_error_Ok)
+        throw std::runtime_error("libheif has no HEVC encoder");
+    heif_encoder_set_lossy_quality(encoder, quality);
+    heif_image* picture = nullptr;
+    heif_image_create(image.width(), image.height(), heif_colorspace_RGB,
+                      alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, &picture);
+    heif_image_add_plane(picture, heif_channel_interleaved, image.width(), image.height(), 8);
+    int stride = 0;
+    uint8_t* plane = heif_image_get_plane(picture, heif_channel_interleaved, &stride);
+    const int rowBytes = image.width() * (alpha ? 4 : 3);
+    for (int y = 0; y < image.height(); ++y)
+        std::memcpy(plane + qsizetype(y) * stride, image.constScanLine(y), size_t(rowBytes));
+    if (source.colorSpace().isValid()) {
+        const QByteArray icc = source.colorSpace().iccProfile();
+        heif_image_set_raw_color_profile(picture, "prof", icc.constData(), size_t(icc.size()));
+    }
+    const bool written =
+        heif_context_encode_image(context, picture, encoder, nullptr, nullptr).code ==
+            heif_error_Ok &&
+        heif_context_write_to_file(context, QFile::encodeName(path).constData()).code ==
+            heif_error_Ok;
+    heif_image_release(picture);
+    heif_encoder_release(encoder);
+    heif_context_free(context);
+    if (!written)
+        throw std::runtime_error("cannot write " + path.toStdString());
 }
 
 QByteArray jpegSegment(int marker, const QByteArray& body) {

@@ -37,6 +37,16 @@ QImage photoLikeImage(int width, int height, int seed = 0);
 void writeJpeg(const QString& path, const QImage& image, int quality = 85, bool progressive = false,
                int components = 3);
 
+// A JPEG file's bytes with marker segments put right after its start-of-image marker.
+QByteArray withSegments(const QByteArray& jpeg, const QByteArray& segments);
+// An APP1 EXIF segment holding only the orientation tag (1..8), little- or big-endian.
+QByteArray exifOrientationSegment(int orientation, bool bigEndian = false);
+// APP2 segments holding an ICC profile.
+QByteArray iccSegment(const QByteArray& profile);
+
+// Writes a HEIC through libheif (HEVC by x265); with alpha when the image has it.
+void writeHeic(const QString& path, const QImage& image, int quality = 90);
+
 // Writes a Windows bitmap through Qt.
 void writeBmp(const QString& path, const QImage& image);
 
