@@ -219,10 +219,10 @@ private slots:
                                         model.PictureHeight, model.PictureAspect);
             const ferlo::CardPoint at = ferlo::PicturePosition(model, cell.Left, cell.Top, fitted);
             QCOMPARE(image->geometry(), QRect(at.X, at.Y, fitted.Width, fitted.Height));
-            const ferlo::CardRect band = ferlo::LabelBand(model, cell.Left, cell.Top);
-            QCOMPARE(label->geometry(), QRect(band.Left, band.Top, band.Width, band.Height));
+            const ferlo::TRect band = ferlo::LabelBand(model, cell.Left, cell.Top);
+            QCOMPARE(label->geometry(), QRect(band.Left, band.Top, band.width(), band.height()));
             QVERIFY(label->isVisible());
-            QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= band.Width);
+            QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= band.width());
         }
         const auto lines = ferlo::ScreenCutLines(count, portrait, card->width(), card->height());
         QList<QRect> wanted;
