@@ -20,8 +20,11 @@ public:
     WorkerSlots(const WorkerSlots&) = delete;
     WorkerSlots& operator=(const WorkerSlots&) = delete;
     ~WorkerSlots() {
+        // A slot never started, or whose result was taken, holds no valid future: waiting on
+        // one would never end, since taking a result resets the future's state.
         for (QFuture<Outcome>& future : m_futures)
-            future.waitForFinished();
+            if (future.isValid())
+                future.waitForFinished();
     }
 
     template <typename Work> void start(size_t slot, Work work) {
