@@ -158,6 +158,10 @@ bool deck(const QStringList& photos, const QString& folder) {
     const QString pdf = QDir(folder).filePath(QStringLiteral("deck.pdf"));
     const ferlo::CardPage page = cardOf(photos, 8);
     resetPeakMemory();
+    ferlo::writeCardPdf(pdf, {page}, QPageSize(QPageSize::A4), 600, asDib);
+    const long onePage = ferlo::bench::processStatusKb("VmHWM");
+
+    resetPeakMemory();
     QElapsedTimer timer;
     timer.start();
     std::vector<long> rss;
@@ -171,7 +175,6 @@ bool deck(const QStringList& photos, const QString& folder) {
         for (int i = 0; i < deckPages; ++i) {
             if (i > 0)
                 writer.newPage();
-            resetPeakMemory();
             ferlo::paintCardPage(painter, QSize(writer.width(), writer.height()), page, asDib);
             rss.push_back(ferlo::bench::processStatusKb("VmRSS"));
             peak.push_back(ferlo::bench::processStatusKb("VmHWM"));
@@ -180,15 +183,14 @@ bool deck(const QStringList& photos, const QString& folder) {
     std::printf("deck: %d pages of 8 pictures of %d x %d (the same 8 files on every page), "
                 "A4 landscape at 600 dpi, one PDF: %.3f s, %.1f MB\n",
                 deckPages, pictureWidth, pictureHeight, timer.nsecsElapsed() / 1e9, pdfMb(pdf));
-    std::printf("memory after each page / peak while it was made (VmRSS / VmHWM, MB):");
+    std::printf("peak memory of a one-page export first: %.0f MB\n", mb(onePage));
+    std::printf("memory after each page of the deck (VmRSS / VmHWM so far, MB):");
     for (size_t i = 0; i < rss.size(); ++i)
         std::printf(" %.0f/%.0f", mb(rss[i]), mb(peak[i]));
     std::printf("\n");
     const long mostRss = *std::max_element(rss.begin(), rss.end());
-    const long mostPeak = *std::max_element(peak.begin(), peak.end());
     bool met = true;
-    met &= report("highest peak of a page / peak of page 1", double(mostPeak) / peak.front(), 1.1,
-                  "x");
+    met &= report("peak of the deck / peak of one page", double(peak.back()) / onePage, 1.1, "x");
     met &= report("highest VmRSS after a page / after page 1", double(mostRss) / rss.front(), 1.1,
                   "x");
     return met;

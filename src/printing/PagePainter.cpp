@@ -13,6 +13,10 @@
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <exception>
+#include <mutex>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #include <optional>
 #include <vector>
 
@@ -42,10 +46,10 @@ struct PreparedCell {
     std::optional<Error> error;
 };
 
-PreparedCell prepareCell(const QString& fileName, const TPrinterCell& cell) {
+PreparedCell prepareCell(const QString& fileName, const TPrinterCell& cell, int resolution) {
     PreparedCell result;
     try {
-        result.picture = preparePrintedPicture(fileName, cell);
+        result.picture = preparePrintedPicture(fileName, cell, resolution);
     } catch (const Error& error) {
         result.error = error;
     } catch (const std::bad_alloc&) {
@@ -86,21 +90,44 @@ QImage scaledTo(const QImage& image, QSize size) {
     return scaled;
 }
 
+// Picture buffers of a megabyte or more are taken from the system and given back to it as soon
+// as they are freed. The C library otherwise raises that threshold to the largest block freed so
+// far, after which every page's pictures come from the heap and stay there: a document of many
+// pages would hold far more memory than one page needs.
+void returnLargeBuffersToTheSystem() {
+#ifdef __GLIBC__
+    static std::once_flag once;
+    std::call_once(once, [] { mallopt(M_MMAP_THRESHOLD, 1024 * 1024); });
+#endif
+}
+
 } // namespace
 
-PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell) {
+QSize PrintedPictureSize(QSize ownSize, const TRect& target, int resolution) {
+    const auto side = [resolution](int own, int device) {
+        qint64 pixels = qMin(own, device);
+        if (resolution > PaperPixelsPerInch)
+            pixels = qMin(pixels, qint64(device) * PaperPixelsPerInch / resolution);
+        return int(qMax<qint64>(1, pixels));
+    };
+    return QSize(side(ownSize.width(), target.width()), side(ownSize.height(), target.height()));
+}
+
+PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell,
+                                     int resolution) {
     PrintedPicture result;
+    QSize size;
     // The fit uses the picture's own size from the file's header; the pixels are decoded at the
-    // smallest scale that still covers the target rectangle.
+    // smallest scale that still covers the size handed to the printer.
     const DecodedPicture decoded = loadPicture(fileName, [&](QSize ownSize) {
         result.target = FitPictureRect(cell, ownSize.width(), ownSize.height());
-        return result.target.isEmpty() ? QSize(1, 1)
-                                       : QSize(result.target.width(), result.target.height());
+        size = result.target.isEmpty() ? QSize(1, 1)
+                                       : PrintedPictureSize(ownSize, result.target, resolution);
+        return size;
     });
     if (result.target.isEmpty() || decoded.image.isNull())
         return {};
 
-    const QSize size(result.target.width(), result.target.height());
     QImage image = decoded.image;
     if (image.size() != size)
         image = scaledTo(image, size);
@@ -150,20 +177,27 @@ int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int
     return size;
 }
 
-void PrintCutLines(QPainter& painter, QSize printableArea, const CardPage& page) {
+void PrintCutLines(QPainter& painter, QSize printableArea, int resolution, const CardPage& page) {
     if (!page.CutLinesOn)
         return;
     const int W = printableArea.width();
     const int H = printableArea.height();
+    // Qt::DotLine's dots and gaps are counted in pen widths, so a wider pen keeps the dot length
+    // of a 300-dpi pixel too.
+    const int width = qMax(1, qRound(double(resolution) / PaperPixelsPerInch));
     QPen pen(Qt::black);
-    pen.setWidth(1);
+    pen.setWidth(width);
     pen.setStyle(Qt::DotLine);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(pen);
     painter.setBrush(Qt::white);
-    // The frame covers the printable area's outermost pixels, (0, 0) to (W - 1, H - 1), so that
-    // all four sides land on the paper.
-    painter.drawRect(QRect(0, 0, W - 1, H - 1));
+    // The frame covers the printable area's outermost pixels, so that all four sides land on
+    // the paper: with a one-pixel pen the rectangle (0, 0) to (W - 1, H - 1), with a wider one
+    // the stroke's outer edge on the area's edge.
+    if (width == 1)
+        painter.drawRect(QRect(0, 0, W - 1, H - 1));
+    else
+        painter.drawRect(QRectF(width / 2.0, width / 2.0, W - width, H - width));
     for (const CutLine& line : CutLines(W, H, page.PicturesPerPage, page.Portrait)) {
         if (line.Horizontal)
             painter.drawLine(0, line.Position, W, line.Position);
@@ -172,11 +206,13 @@ void PrintCutLines(QPainter& painter, QSize printableArea, const CardPage& page)
     }
 }
 
-PreparedPage prepareCardPage(QSize printableArea, const CardPage& page,
+PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage& page,
                              const PaintOptions& options) {
     checkPage(page);
+    returnLargeBuffersToTheSystem();
     PreparedPage prepared;
     prepared.printableArea = printableArea;
+    prepared.resolution = resolution;
     prepared.page = page;
     prepared.cells = LayoutPrinterCells(printableArea.width(), printableArea.height(),
                                         page.PicturesPerPage, page.Portrait, page.LabelsOn);
@@ -189,7 +225,7 @@ PreparedPage prepareCardPage(QSize printableArea, const CardPage& page,
     for (int i = 0; i < count; ++i) {
         if (cellHasPicture(page, i))
             futures[size_t(i)] =
-                QtConcurrent::run(prepareCell, page.FileNames.at(i), cells[size_t(i)]);
+                QtConcurrent::run(prepareCell, page.FileNames.at(i), cells[size_t(i)], resolution);
     }
     for (int i = 0; i < count; ++i) {
         QFuture<PreparedCell>& future = futures[size_t(i)];
@@ -254,7 +290,7 @@ void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPa
 }
 
 void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
-    PrintCutLines(painter, prepared.printableArea, prepared.page);
+    PrintCutLines(painter, prepared.printableArea, prepared.resolution, prepared.page);
     PrintPictures(painter, prepared);
     if (prepared.page.LabelsOn)
         PrintLabels(painter, prepared.cells, prepared.page);
@@ -262,7 +298,8 @@ void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
 
 void paintCardPage(QPainter& painter, QSize printableArea, const CardPage& page,
                    const PaintOptions& options) {
-    paintPreparedPage(painter, prepareCardPage(printableArea, page, options));
+    const int resolution = painter.device() ? painter.device()->logicalDpiY() : 0;
+    paintPreparedPage(painter, prepareCardPage(printableArea, resolution, page, options));
 }
 
 } // namespace ferlo

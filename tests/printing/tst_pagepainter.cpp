@@ -239,7 +239,7 @@ private slots:
 
     void printedPictureIsExactlyItsRectangle() {
         const TPrinterCell cell = LayoutPrinterCells(600, 825, 4, true, true)[0];
-        const PrintedPicture picture = preparePrintedPicture(m_blue, cell);
+        const PrintedPicture picture = preparePrintedPicture(m_blue, cell, 96);
         QCOMPARE(picture.target, (TRect{6, 74, 294, 291}));
         QCOMPARE(picture.image.size(), QSize(288, 217));
         QCOMPARE(picture.image.format(), QImage::Format_RGB32);
@@ -247,7 +247,7 @@ private slots:
         // A bitmap with transparent parts prints white there, not black.
         const QString path = m_dir.filePath("clear.bmp");
         writeFile(path, transparentBmp(64, 48));
-        const PrintedPicture white = preparePrintedPicture(path, cell);
+        const PrintedPicture white = preparePrintedPicture(path, cell, 96);
         QCOMPARE(white.image.format(), QImage::Format_RGB32);
         QVERIFY(isWhite(white.image.pixelColor(10, 10)));
     }
