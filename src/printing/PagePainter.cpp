@@ -188,6 +188,8 @@ void PrintCutLines(QPainter& painter, QSize printableArea, int resolution, const
     QPen pen(Qt::black);
     pen.setWidth(width);
     pen.setStyle(Qt::DotLine);
+    if (width > 1)
+        pen.setCapStyle(Qt::FlatCap); // square caps would lengthen every dot by a pen width
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(pen);
     painter.setBrush(Qt::white);
