@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/Options.h"
 #include "mainwindow/FerloMainForm.h"
 #include "platform/NativePath.h"
-#include "printing/Options.h"
 
 #include <QApplication>
 #include <QFont>

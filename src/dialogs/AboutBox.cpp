@@ -1,8 +1,8 @@
 #include "dialogs/AboutBox.h"
 
+#include "dialogs/DesignFont.h"
 #include "dialogs/FmxUtils.h"
 
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -31,19 +31,6 @@ protected:
 QFont arial8() {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(8);
-    return font;
-}
-
-QFont sansSerif(int points, bool bold) {
-    // The box was designed in "MS Sans Serif". Where that font is missing, Arial (or its metric
-    // twin) keeps the texts about as wide as designed; the generic sans-serif the system would
-    // pick instead is wider and cuts "Version: 1.0" off.
-    static const bool designFontPresent =
-        QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"));
-    QFont font(designFontPresent ? QStringLiteral("MS Sans Serif") : QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(points);
-    font.setBold(bold);
     return font;
 }
 
@@ -85,7 +72,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     setWindowTitle(QStringLiteral("About"));
     setFixedSize(362, 252);
     setSizeGripEnabled(false);
-    setFont(sansSerif(8, false));
+    setFont(designFont(8));
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     setPalette(face);
@@ -103,11 +90,11 @@ TAboutBox::TAboutBox(QWidget* parent)
     ProgramIcon->setVisible(false);
 
     ProductName = makeLabel(Panel1, QStringLiteral("Ferlo"), QRect(112, 14, 123, 20),
-                            sansSerif(12, true), Qt::AlignLeft | Qt::AlignTop);
+                            designFont(12, true), Qt::AlignLeft | Qt::AlignTop);
     ProductName->setObjectName(QStringLiteral("ProductName"));
 
     Version = makeLabel(Panel1, QStringLiteral("Version: 1.0"), QRect(112, 38, 82, 16),
-                        sansSerif(10, true), Qt::AlignLeft | Qt::AlignTop);
+                        designFont(10, true), Qt::AlignLeft | Qt::AlignTop);
     Version->setObjectName(QStringLiteral("Version"));
 
     Copyright = makeLabel(Panel1, QStringLiteral("Copyright \u00A9 2026 the Ferlo developers"),

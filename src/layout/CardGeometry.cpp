@@ -26,9 +26,10 @@ CardPoint PicturePosition(const TCard& card, int cellLeft, int cellTop, FittedSi
             cellTop + 8 + (card.PictureHeight - fitted.Height) / 2};
 }
 
-CardRect LabelBand(const TCard& card, int cellLeft, int cellTop) {
-    const int height = 2 * card.LabelFontSize;
-    return {cellLeft + 8, cellTop + card.CellHeight - height - 1, card.CellWidth - 16, height};
+TRect LabelBand(const TCard& card, int cellLeft, int cellTop) {
+    const int left = cellLeft + 8;
+    const int top = cellTop + card.CellHeight - 2 * card.LabelFontSize - 1;
+    return {left, top, left + card.CellWidth - 16, top + 2 * card.LabelFontSize};
 }
 
 std::vector<CutLineSegment> ScreenCutLines(int count, bool portrait, int W, int H) {

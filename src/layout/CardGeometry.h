@@ -6,6 +6,21 @@ namespace ferlo {
 
 class TCard;
 
+// A rectangle by its edges: right and bottom are the neighbouring rectangle's left and top, so
+// the size in pixels is (Right - Left) x (Bottom - Top). Cells, picture areas and label bands on
+// the card and on paper are all kept in it; QRect appears only where Qt draws.
+struct TRect {
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+
+    int width() const { return Right - Left; }
+    int height() const { return Bottom - Top; }
+    bool isEmpty() const { return Right <= Left || Bottom <= Top; }
+    friend bool operator==(const TRect&, const TRect&) = default;
+};
+
 // The size at which a picture is shown in a picture area: it keeps its proportions, touches
 // the area on two opposite sides and is enlarged when it is smaller than the area. Each side is
 // at least 1 pixel.
@@ -25,13 +40,7 @@ struct CardPoint {
 CardPoint PicturePosition(const TCard& card, int cellLeft, int cellTop, FittedSize fitted);
 
 // The label band of a cell: under the picture area, 8 pixels in from either side.
-struct CardRect {
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-};
-CardRect LabelBand(const TCard& card, int cellLeft, int cellTop);
+TRect LabelBand(const TCard& card, int cellLeft, int cellTop);
 
 // One dotted cut line on the card, from one end point to the other (both belong to the line).
 struct CutLineSegment {

@@ -2,6 +2,7 @@
 
 #include "dialogs/AboutBox.h"
 #include "dialogs/FmxUtils.h"
+#include "dialogs/Options.h"
 #include "layout/CardGeometry.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
@@ -15,7 +16,6 @@
 #include "platform/WaitCursor.h"
 #include "platform/WavePlayer.h"
 #include "printing/CardPage.h"
-#include "printing/Options.h"
 #include "printing/PrintJob.h"
 
 #include <QAction>
@@ -576,7 +576,7 @@ void TFerloMainForm::Display_Label(int index) {
     const TCell& cell = Cells[size_t(index)];
     QLabel* label = CellLabels[size_t(index)];
     const QString text = displayName(SetLabelCase(MakeLabelText(pathFromModel(cell.FileName))));
-    const CardRect band = LabelBand(Card, cell.Left, cell.Top);
+    const TRect band = LabelBand(Card, cell.Left, cell.Top);
 
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(qMax(1, Card.LabelFontSize));
@@ -584,14 +584,14 @@ void TFerloMainForm::Display_Label(int index) {
     label->setWordWrap(false);
     label->setText(text);
     label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(band.Left, band.Top, band.Width, band.Height);
+    label->setGeometry(band.Left, band.Top, band.width(), band.height());
 
     // The label shrinks point by point until the text fits the band's width.
     QFont trial = font;
     TestLabel->setFont(trial);
     TestLabel->setText(text);
     while (trial.pointSize() > 1 &&
-           QFontMetrics(trial, TestLabel).horizontalAdvance(text) > band.Width) {
+           QFontMetrics(trial, TestLabel).horizontalAdvance(text) > band.width()) {
         trial.setPointSize(trial.pointSize() - 1);
         TestLabel->setFont(trial);
     }

@@ -4,7 +4,7 @@
 #include "layout/Rounding.h"
 #include "platform/Errors.h"
 #include "platform/PictureDecoder.h"
-#include "printing/Options.h"
+#include "platform/PrintOption.h"
 
 #include <QFontMetrics>
 #include <QFuture>

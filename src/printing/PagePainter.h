@@ -1,7 +1,7 @@
 #pragma once
 
+#include "layout/PrinterCells.h"
 #include "printing/CardPage.h"
-#include "printing/PrinterCells.h"
 
 #include <QImage>
 #include <QRect>

@@ -2,7 +2,7 @@
 #include "printing/support_printing.h"
 
 #include "app/CommandLine.h"
-#include "printing/PrinterCells.h"
+#include "layout/PrinterCells.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

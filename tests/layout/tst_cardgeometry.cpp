@@ -57,10 +57,10 @@ private slots:
         QCOMPARE(at.X, cells[1].Left + 16 + 26);
         QCOMPARE(at.Y, cells[1].Top + 8);
 
-        const CardRect band = LabelBand(card, cells[3].Left, cells[3].Top);
+        const TRect band = LabelBand(card, cells[3].Left, cells[3].Top);
         QCOMPARE(band.Left, 298 + 8);
-        QCOMPARE(band.Width, 297 - 16);
-        QCOMPARE(band.Height, 36);
+        QCOMPARE(band.width(), 297 - 16);
+        QCOMPARE(band.height(), 36);
         QCOMPARE(band.Top, 212 + 212 - 36 - 1);
         // Seven pixels lie between the foot of the picture area and the band.
         QCOMPARE(band.Top - (cells[3].Top + 8 + card.PictureHeight), 7);

@@ -1,8 +1,8 @@
 #include "dialogs/AboutBox.h"
+#include "dialogs/Options.h"
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/PictureControl.h"
 #include "printing/CardPage.h"
-#include "printing/Options.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 

@@ -1,4 +1,4 @@
-#include "printing/PrinterCells.h"
+#include "layout/PrinterCells.h"
 
 #include "layout/Card.h"
 #include "layout/Rounding.h"

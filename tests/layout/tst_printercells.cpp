@@ -1,7 +1,6 @@
 // The printed page's geometry: cells, picture areas, fitted pictures, label bands, cut lines.
 #include "layout/Card.h"
-#include "printing/PagePainter.h"
-#include "printing/PrinterCells.h"
+#include "layout/PrinterCells.h"
 
 #include <QtTest>
 
@@ -223,38 +222,6 @@ private slots:
     void invalidCountHasNoCells() {
         for (int count : {0, 3, 5, 7, 9, -4})
             QVERIFY(LayoutPrinterCells(600, 825, count, true, true).empty());
-    }
-
-    void labelSize_data() {
-        QTest::addColumn<int>("bandHeight");
-        QTest::addColumn<int>("bandWidth");
-        QTest::addColumn<int>("textWidthAt10"); // the text's width grows linearly with size
-        QTest::addColumn<int>("expected");
-        // The line height of the model font below is about 9/8 of its pixel size, rounded up to
-        // an even number: 39 -> 44, 40 and 41 -> 46, 42 -> 48.
-        QTest::newRow("short text: the line is as high as the band") << 46 << 289 << 40 << 41;
-        QTest::newRow("line heights skip the band's: the size below") << 45 << 289 << 40 << 39;
-        QTest::newRow("exactly as wide needs no smaller font") << 46 << 289 << 0 << 41;
-        QTest::newRow("long text shrinks to the largest that fits") << 46 << 289 << 100 << 28;
-        QTest::newRow("text that never fits stops at 1") << 46 << 5 << 100 << 1;
-        QTest::newRow("band of no height still measures at 1") << 0 << 289 << 40 << 1;
-        QTest::newRow("band lower than any line stops at 1") << 1 << 289 << 40 << 1;
-    }
-
-    void labelSize() {
-        QFETCH(int, bandHeight);
-        QFETCH(int, bandWidth);
-        QFETCH(int, textWidthAt10);
-        QFETCH(int, expected);
-        const auto lineHeight = [](int size) {
-            return (size + size / 8 + 1) / 2 * 2;
-        };
-        const auto textWidth = [&](int size) {
-            // 0 stands for a text exactly as wide as the band at the size expected.
-            return textWidthAt10 == 0 ? (size == expected ? bandWidth : bandWidth + 1)
-                                      : textWidthAt10 * size / 10;
-        };
-        QCOMPARE(FitLabelPixelSize(bandHeight, bandWidth, lineHeight, textWidth), expected);
     }
 };
 

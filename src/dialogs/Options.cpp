@@ -1,9 +1,9 @@
-#include "printing/Options.h"
+#include "dialogs/Options.h"
 
+#include "dialogs/DesignFont.h"
 #include "platform/Messages.h"
-#include "platform/Registry.h"
+#include "platform/PrintOption.h"
 
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -14,51 +14,6 @@
 
 namespace ferlo {
 
-namespace {
-const QString settingsKey = QStringLiteral("\\Software\\Ferlo");
-const QString printAsDibName = QStringLiteral("PrintAsDIB");
-
-// The dialog was laid out for 8-point "MS Sans Serif", as the About box was. Where that font is
-// missing, Arial (or its metric twin) keeps the captions about as wide as designed; the system's
-// wider sans-serif cuts "Print image as original format" off in its 169-pixel button.
-QFont dialogFont() {
-    static const bool designFontPresent =
-        QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"));
-    QFont font(designFontPresent ? QStringLiteral("MS Sans Serif") : QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
-}
-} // namespace
-
-bool get_PrintAsDIB() {
-    TRegistry registry;
-    registry.setRootKey(HKEY_LOCAL_MACHINE);
-    // A store that can be neither opened nor created reads like one that was never written.
-    if (!registry.OpenKey(settingsKey, true))
-        return true;
-    if (!registry.ValueExists(printAsDibName))
-        return true;
-    return registry.ReadInteger(printAsDibName) != 0;
-}
-
-void save_PrintAsDIB(bool printAsDib) {
-    TRegistry registry;
-    registry.setRootKey(HKEY_LOCAL_MACHINE);
-    if (!registry.OpenKey(settingsKey, true))
-        throw ERegistryException(
-            QStringLiteral("The print option could not be saved to %1").arg(registry.LastError()),
-            registry.LastError());
-    try {
-        registry.WriteInteger(printAsDibName, printAsDib ? 1 : 0);
-    } catch (const ERegistryException& error) {
-        if (error.reason().isEmpty())
-            throw;
-        throw ERegistryException(error.message() + QLatin1Char('\n') + error.reason(),
-                                 error.reason());
-    }
-}
-
 TdlgOptions::TdlgOptions(QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgOptions"));
@@ -66,7 +21,7 @@ TdlgOptions::TdlgOptions(QWidget* parent)
     // A dialog border: no resizing, no help button.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(313, 214);
-    setFont(dialogFont());
+    setFont(designFont(8));
 
     Bevel1 = new QFrame(this);
     Bevel1->setObjectName(QStringLiteral("Bevel1"));

@@ -1,13 +1,5 @@
 #pragma once
 
-#include <QDialog>
-
-class QFrame;
-class QGroupBox;
-class QPushButton;
-class QRadioButton;
-class QShowEvent;
-
 namespace ferlo {
 
 // The stored print option: true = print pictures through their device-independent form.
@@ -21,31 +13,5 @@ bool get_PrintAsDIB();
 // the settings file and the system's reason; a failed write throws
 // "Failed to set data for 'PrintAsDIB'" followed by the file and the reason on a second line.
 void save_PrintAsDIB(bool printAsDib);
-
-// The options dialog: chooses how pictures go onto the printer.
-class TdlgOptions : public QDialog {
-    Q_OBJECT
-public:
-    explicit TdlgOptions(QWidget* parent = nullptr);
-
-    bool get_PrintAsDIB();
-    // Stores whether rbPrintAsDIB is checked.
-    void save_PrintAsDIB();
-
-    QFrame* Bevel1 = nullptr;
-    QGroupBox* RadioGroup1 = nullptr;
-    QRadioButton* rbPrintAsDIB = nullptr;
-    QRadioButton* rbPrintAsOriginal = nullptr;
-    QPushButton* OKBtn = nullptr;
-    QPushButton* CancelBtn = nullptr;
-
-protected:
-    // Sets the radio buttons from the store on every showing.
-    void showEvent(QShowEvent* event) override;
-
-private slots:
-    void FormCreate();
-    void OKBtnClick();
-};
 
 } // namespace ferlo

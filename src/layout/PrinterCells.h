@@ -5,23 +5,11 @@
 // the printable area's size in device pixels, free of any painting, so that every number can be
 // checked on its own.
 
+#include "layout/CardGeometry.h"
+
 #include <vector>
 
 namespace ferlo {
-
-// A rectangle by its edges, as the printer addresses it: right and bottom are the neighbouring
-// cell's left and top, so the pixel size is (Right - Left) x (Bottom - Top).
-struct TRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    int width() const { return Right - Left; }
-    int height() const { return Bottom - Top; }
-    bool isEmpty() const { return Right <= Left || Bottom <= Top; }
-    friend bool operator==(const TRect&, const TRect&) = default;
-};
 
 // One cell of the printed page with its margins in percent of its size.
 class TPrinterCell {

@@ -1,5 +1,6 @@
+#include "dialogs/Options.h"
+#include "platform/PrintOption.h"
 #include "platform/Registry.h"
-#include "printing/Options.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
