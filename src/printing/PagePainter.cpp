@@ -12,6 +12,10 @@
 #include <QPainter>
 #include <QPixmap>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+#include <mutex>
 #include <vector>
 
 namespace ferlo {
@@ -50,21 +54,44 @@ QImage scaledTo(const QImage& image, QSize size) {
     return scaled;
 }
 
+// Picture buffers of a megabyte or more are taken from the system and given back to it as soon
+// as they are freed. The C library otherwise raises that threshold to the largest block freed so
+// far, after which every page's pictures come from the heap and stay there: a document of many
+// pages would hold far more memory than one page needs.
+void returnLargeBuffersToTheSystem() {
+#ifdef __GLIBC__
+    static std::once_flag once;
+    std::call_once(once, [] { mallopt(M_MMAP_THRESHOLD, 1024 * 1024); });
+#endif
+}
+
 } // namespace
 
-PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell) {
+QSize PrintedPictureSize(QSize ownSize, const TRect& target, int resolution) {
+    const auto side = [resolution](int own, int device) {
+        qint64 pixels = qMin(own, device);
+        if (resolution > PaperPixelsPerInch)
+            pixels = qMin(pixels, qint64(device) * PaperPixelsPerInch / resolution);
+        return int(qMax<qint64>(1, pixels));
+    };
+    return QSize(side(ownSize.width(), target.width()), side(ownSize.height(), target.height()));
+}
+
+PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell,
+                                     int resolution) {
     PrintedPicture result;
+    QSize size;
     // The fit uses the picture's own size from the file's header; the pixels are decoded at the
-    // smallest scale that still covers the target rectangle.
+    // smallest scale that still covers the size handed to the printer.
     const DecodedPicture decoded = loadPicture(fileName, [&](QSize ownSize) {
         result.target = FitPictureRect(cell, ownSize.width(), ownSize.height());
-        return result.target.isEmpty() ? QSize(1, 1)
-                                       : QSize(result.target.width(), result.target.height());
+        size = result.target.isEmpty() ? QSize(1, 1)
+                                       : PrintedPictureSize(ownSize, result.target, resolution);
+        return size;
     });
     if (result.target.isEmpty() || decoded.image.isNull())
         return {};
 
-    const QSize size(result.target.width(), result.target.height());
     QImage image = decoded.image;
     if (image.size() != size)
         image = scaledTo(image, size);
@@ -114,20 +141,29 @@ int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int
     return size;
 }
 
-void PrintCutLines(QPainter& painter, QSize printableArea, const CardPage& page) {
+void PrintCutLines(QPainter& painter, QSize printableArea, int resolution, const CardPage& page) {
     if (!page.CutLinesOn)
         return;
     const int W = printableArea.width();
     const int H = printableArea.height();
+    // Qt::DotLine's dots and gaps are counted in pen widths, so a wider pen keeps the dot length
+    // of a 300-dpi pixel too.
+    const int width = qMax(1, qRound(double(resolution) / PaperPixelsPerInch));
     QPen pen(Qt::black);
-    pen.setWidth(1);
+    pen.setWidth(width);
     pen.setStyle(Qt::DotLine);
+    if (width > 1)
+        pen.setCapStyle(Qt::FlatCap); // square caps would lengthen every dot by a pen width
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(pen);
     painter.setBrush(Qt::white);
-    // The frame covers the printable area's outermost pixels, (0, 0) to (W - 1, H - 1), so that
-    // all four sides land on the paper.
-    painter.drawRect(QRect(0, 0, W - 1, H - 1));
+    // The frame covers the printable area's outermost pixels, so that all four sides land on
+    // the paper: with a one-pixel pen the rectangle (0, 0) to (W - 1, H - 1), with a wider one
+    // the stroke's outer edge on the area's edge.
+    if (width == 1)
+        painter.drawRect(QRect(0, 0, W - 1, H - 1));
+    else
+        painter.drawRect(QRectF(width / 2.0, width / 2.0, W - width, H - width));
     for (const CutLine& line : CutLines(W, H, page.PicturesPerPage, page.Portrait)) {
         if (line.Horizontal)
             painter.drawLine(0, line.Position, W, line.Position);
@@ -136,11 +172,13 @@ void PrintCutLines(QPainter& painter, QSize printableArea, const CardPage& page)
     }
 }
 
-PreparedPage prepareCardPage(QSize printableArea, const CardPage& page,
+PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage& page,
                              const PaintOptions& options) {
     checkPage(page);
+    returnLargeBuffersToTheSystem();
     PreparedPage prepared;
     prepared.printableArea = printableArea;
+    prepared.resolution = resolution;
     prepared.page = page;
     prepared.cells = LayoutPrinterCells(printableArea.width(), printableArea.height(),
                                         page.PicturesPerPage, page.Portrait, page.LabelsOn);
@@ -151,9 +189,10 @@ PreparedPage prepareCardPage(QSize printableArea, const CardPage& page,
     WorkerSlots<PrintedPicture> workers(cells.size());
     for (int i = 0; i < count; ++i) {
         if (cellHasPicture(page, i))
-            workers.start(size_t(i), [fileName = page.FileNames.at(i), cell = cells[size_t(i)]] {
-                return preparePrintedPicture(fileName, cell);
-            });
+            workers.start(size_t(i),
+                          [fileName = page.FileNames.at(i), cell = cells[size_t(i)], resolution] {
+                              return preparePrintedPicture(fileName, cell, resolution);
+                          });
     }
     for (int i = 0; i < count; ++i) {
         if (!workers.started(size_t(i)))
@@ -221,7 +260,7 @@ void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPa
 }
 
 void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
-    PrintCutLines(painter, prepared.printableArea, prepared.page);
+    PrintCutLines(painter, prepared.printableArea, prepared.resolution, prepared.page);
     PrintPictures(painter, prepared);
     if (prepared.page.LabelsOn)
         PrintLabels(painter, prepared.cells, prepared.page);
@@ -229,7 +268,8 @@ void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
 
 void paintCardPage(QPainter& painter, QSize printableArea, const CardPage& page,
                    const PaintOptions& options) {
-    paintPreparedPage(painter, prepareCardPage(printableArea, page, options));
+    const int resolution = painter.device() ? painter.device()->logicalDpiY() : 0;
+    paintPreparedPage(painter, prepareCardPage(printableArea, resolution, page, options));
 }
 
 } // namespace ferlo

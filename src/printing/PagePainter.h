@@ -23,36 +23,47 @@ struct PaintOptions {
 struct PrintedPicture;
 struct PreparedPage;
 
+// The finest detail worth putting on paper: pictures go to the printer with at most this many
+// pixels per inch, and a cut line's dots are never finer than one such pixel.
+constexpr int PaperPixelsPerInch = 300;
+
 // Paints one card page onto a painter whose device addresses the printable area in device
 // pixels, (0, 0) at its top-left corner: frame and cut lines (when on), the pictures, the labels
-// (when on). Print, preview and PDF export all paint through here. Throws ferlo::Error when a
-// picture can't be loaded or the option can't be read, before anything is painted.
+// (when on). The device's resolution is its logical dpi. Print, preview and PDF export all paint
+// through here. Throws ferlo::Error when a picture can't be loaded or the option can't be read,
+// before anything is painted.
 void paintCardPage(QPainter& painter, QSize printableArea, const CardPage& page,
                    const PaintOptions& options = {});
 
 // The two halves of paintCardPage. Everything that can fail (loading the pictures, reading the
 // stored option for each) happens in prepareCardPage, so a print job is begun only when its
-// page is sure to be drawn whole.
-PreparedPage prepareCardPage(QSize printableArea, const CardPage& page,
+// page is sure to be drawn whole. `resolution` is the device's, in pixels per inch.
+PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage& page,
                              const PaintOptions& options = {});
 void paintPreparedPage(QPainter& painter, const PreparedPage& prepared);
 
 // The parts of the page, in the order paintPreparedPage calls them.
-void PrintCutLines(QPainter& painter, QSize printableArea, const CardPage& page);
+// The dotted pen is one device pixel wide up to PaperPixelsPerInch, and as wide as one such pixel
+// above it (4 pixels at 1200 dpi), so that the lines stay visible on paper.
+void PrintCutLines(QPainter& painter, QSize printableArea, int resolution, const CardPage& page);
 void PrintPictures(QPainter& painter, const PreparedPage& prepared);
 void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page);
 
 // Draws a picture into a rectangle through its device-independent form: a 32-bit RGB QImage.
 void StretchBitmapAsDIB(QPainter& painter, const QRect& rect, const QImage& bitmap);
 
-// The picture of one cell as it is handed to the printer: decoded at the smallest scale that
-// covers the target rectangle, then scaled to exactly its pixel size, without alpha. The target
-// is empty (and the image null) when there is nothing to draw.
+// The picture of one cell as it is handed to the printer, without alpha. Its pixels are never
+// more than the picture's own, the target rectangle's device pixels, or PaperPixelsPerInch of
+// paper at `resolution`, whichever is least, side by side; the painter scales it into the
+// target rectangle. The target is empty (and the image null) when there is nothing to draw.
 struct PrintedPicture {
     TRect target;
     QImage image;
 };
-PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell);
+PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell,
+                                     int resolution);
+// The pixel size of that image for a picture of `ownSize` fitted into `target`.
+QSize PrintedPictureSize(QSize ownSize, const TRect& target, int resolution);
 
 // A page ready to be drawn: its printer cells, and the pictures in cell order, each with the way
 // it goes onto the page as the stored option said when it was read for that picture.
@@ -63,6 +74,7 @@ struct PreparedPage {
         bool asDib = true;
     };
     QSize printableArea;
+    int resolution = 0;
     CardPage page;
     TPrinterCellArray cells;
     std::vector<Picture> pictures;

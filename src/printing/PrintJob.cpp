@@ -56,7 +56,8 @@ void runPrintJob(QPrinter& printer, const CardPage& page, const PaintOptions& op
     // the job begins: the print server prints whatever a begun job holds, aborted or not.
     PreparedPage prepared;
     try {
-        prepared = prepareCardPage(QSize(printer.width(), printer.height()), page, options);
+        prepared = prepareCardPage(QSize(printer.width(), printer.height()), printer.resolution(),
+                                   page, options);
     } catch (...) {
         throw Error(errorMessage(std::current_exception(), QStringLiteral("Cannot print")));
     }

@@ -20,6 +20,8 @@
 using namespace ferlo;
 using namespace ferlo::test;
 
+Q_DECLARE_METATYPE(ferlo::TRect)
+
 namespace {
 
 PaintOptions fixedOption(bool printAsDib) {
@@ -58,15 +60,58 @@ bool isWhite(QColor c) {
     return c.red() > 245 && c.green() > 245 && c.blue() > 245;
 }
 
+// Paints a page onto a white image that reports the given resolution as its own.
+QImage renderPageAt(const CardPage& page, QSize printableArea, int dpi,
+                    const PaintOptions& options) {
+    QImage image(printableArea, QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintCardPage(painter, printableArea, page, options);
+    return image;
+}
+
+// The columns (or rows) that are dark along more than a fifth of their length.
+QList<int> darkColumns(const QImage& image) {
+    QList<int> columns;
+    for (int x = 0; x < image.width(); ++x)
+        if (darkInColumn(image, x, 0, image.height() - 1) > image.height() / 5)
+            columns << x;
+    return columns;
+}
+QList<int> darkRows(const QImage& image) {
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y)
+        if (darkInRow(image, y, 0, image.width() - 1) > image.width() / 5)
+            rows << y;
+    return rows;
+}
+// The lengths of the dark runs along a row, from its start.
+QList<int> darkRuns(const QImage& image, int y, int x0, int x1) {
+    QList<int> runs;
+    int run = 0;
+    for (int x = x0; x <= x1; ++x) {
+        if (isDark(image.pixel(x, y))) {
+            ++run;
+        } else if (run > 0) {
+            runs << run;
+            run = 0;
+        }
+    }
+    return runs;
+}
+
 } // namespace
 
 class TestPagePainter : public QObject {
     Q_OBJECT
 
     QTemporaryDir m_dir;
-    QString m_red;  // 640 x 480
-    QString m_blue; // 640 x 482
-    QString m_thin; // 10000 x 10
+    QString m_red;   // 640 x 480
+    QString m_blue;  // 640 x 482
+    QString m_thin;  // 10000 x 10
+    QString m_small; // 64 x 48
 
 private slots:
     void initTestCase() {
@@ -74,6 +119,7 @@ private slots:
         m_red = writeSolidJpeg(m_dir.filePath("red.jpg"), 640, 480, Qt::red);
         m_blue = writeSolidJpeg(m_dir.filePath("blue.jpg"), 640, 482, Qt::blue);
         m_thin = writeSolidJpeg(m_dir.filePath("thin.jpg"), 10000, 10, Qt::blue);
+        m_small = writeSolidJpeg(m_dir.filePath("small.jpg"), 64, 48, Qt::red);
     }
 
     void emptyCardPaintsItsFrame() {
@@ -144,20 +190,59 @@ private slots:
         QCOMPARE(darkRows, rows);
     }
 
+    void cutLinesKeepTheirWidthOnPaper_data() {
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<QList<int>>("columns"); // the frame's sides and the line at x = 412
+        QTest::addColumn<QList<int>>("rows");    // the frame's sides and the line at y = 300
+        QTest::addColumn<int>("dot");
+        // Up to 300 dpi one pixel, as on screen.
+        QTest::newRow("96 dpi") << 96 << QList<int>{0, 412, 824} << QList<int>{0, 300, 599} << 1;
+        QTest::newRow("300 dpi") << 300 << QList<int>{0, 412, 824} << QList<int>{0, 300, 599} << 1;
+        // Above it, 1/300 inch: the frame inside the page, the lines on their boundaries.
+        QTest::newRow("600 dpi") << 600 << QList<int>{0, 1, 411, 412, 823, 824}
+                                 << QList<int>{0, 1, 299, 300, 598, 599} << 2;
+        QTest::newRow("1200 dpi") << 1200
+                                  << QList<int>{0, 1, 2, 3, 410, 411, 412, 413, 821, 822, 823, 824}
+                                  << QList<int>{0, 1, 2, 3, 298, 299, 300, 301, 596, 597, 598, 599}
+                                  << 4;
+    }
+
+    void cutLinesKeepTheirWidthOnPaper() {
+        QFETCH(int, dpi);
+        QFETCH(QList<int>, columns);
+        QFETCH(QList<int>, rows);
+        QFETCH(int, dot);
+        const QImage image =
+            renderPageAt(emptyPage(4, false), QSize(825, 600), dpi, fixedOption(true));
+        QCOMPARE(darkColumns(image), columns);
+        QCOMPARE(darkRows(image), rows);
+        // The dots, along the frame and along a cut line, are as long as the line is wide.
+        for (int y : {0, rows.at(rows.size() / 2)}) {
+            const QList<int> runs = darkRuns(image, y, 20, 200).mid(1, 10);
+            QCOMPARE(runs, QList<int>(runs.size(), dot));
+            QVERIFY(runs.size() >= 10);
+        }
+    }
+
     void picturesFillTheirTargetRectangles_data() {
         QTest::addColumn<bool>("printAsDib");
-        QTest::newRow("device-independent form") << true;
-        QTest::newRow("as decoded") << false;
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("device-independent form") << true << 96;
+        QTest::newRow("as decoded") << false << 96;
+        // Fewer pixels than the rectangles have, scaled into exactly the same rectangles.
+        QTest::newRow("device-independent form, 1200 dpi") << true << 1200;
+        QTest::newRow("as decoded, 1200 dpi") << false << 1200;
     }
 
     void picturesFillTheirTargetRectangles() {
         QFETCH(bool, printAsDib);
+        QFETCH(int, dpi);
         CardPage page = emptyPage(4, true, false, false);
         page.LabelsOn = true; // bands under the pictures, but the labels are empty
         placePicture(page, 0, m_red);
         placePicture(page, 2, m_thin);
         placePicture(page, 3, m_blue);
-        const QImage image = renderPage(page, QSize(600, 825), fixedOption(printAsDib));
+        const QImage image = renderPageAt(page, QSize(600, 825), dpi, fixedOption(printAsDib));
 
         // Cell 0: (6, 75, 294, 291), the last pixel row and column inside are 290 and 293.
         QVERIFY(isRed(meanColour(image, QRect(QPoint(6, 75), QPoint(293, 290)))));
@@ -239,17 +324,49 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(Error, renderPage(page, QSize(825, 600), fixedOption(true)));
     }
 
-    void printedPictureIsExactlyItsRectangle() {
-        const TPrinterCell cell = LayoutPrinterCells(600, 825, 4, true, true)[0];
-        const PrintedPicture picture = preparePrintedPicture(m_blue, cell);
-        QCOMPARE(picture.target, (TRect{6, 74, 294, 291}));
-        QCOMPARE(picture.image.size(), QSize(288, 217));
-        QCOMPARE(picture.image.format(), QImage::Format_RGB32);
+    void printedPictureHasNoMorePixelsThanNeeded_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("count"); // per page, on a portrait page of 600 x 825 pixels
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<TRect>("target");
+        QTest::addColumn<QSize>("pixels");
+        // The rectangle's device pixels, the least of the three up to 300 dpi.
+        QTest::newRow("640 x 482, 4 per page, 96 dpi")
+            << "blue" << 4 << 96 << TRect{6, 74, 294, 291} << QSize(288, 217);
+        QTest::newRow("640 x 482, 4 per page, 300 dpi")
+            << "blue" << 4 << 300 << TRect{6, 74, 294, 291} << QSize(288, 217);
+        // Above 300 dpi, 300 pixels per inch of paper: a quarter of the pixels at 1200 dpi.
+        QTest::newRow("640 x 482, 4 per page, 1200 dpi")
+            << "blue" << 4 << 1200 << TRect{6, 74, 294, 291} << QSize(72, 54);
+        QTest::newRow("640 x 482, 4 per page, 400 dpi")
+            << "blue" << 4 << 400 << TRect{6, 74, 294, 291} << QSize(216, 162);
+        // Never more than the picture's own pixels, however large the rectangle.
+        QTest::newRow("64 x 48, 1 per page, 96 dpi")
+            << "small" << 1 << 96 << TRect{12, 151, 588, 583} << QSize(64, 48);
+        QTest::newRow("10000 x 10, 1 per page, 1200 dpi")
+            << "thin" << 1 << 1200 << TRect{12, 367, 588, 368} << QSize(144, 1);
+    }
 
+    void printedPictureHasNoMorePixelsThanNeeded() {
+        QFETCH(QString, file);
+        QFETCH(int, count);
+        QFETCH(int, dpi);
+        QFETCH(TRect, target);
+        QFETCH(QSize, pixels);
+        const QString path = file == "blue" ? m_blue : file == "thin" ? m_thin : m_small;
+        const TPrinterCell cell = LayoutPrinterCells(600, 825, count, true, true)[0];
+        const PrintedPicture picture = preparePrintedPicture(path, cell, dpi);
+        QCOMPARE(picture.target, target);
+        QCOMPARE(picture.image.size(), pixels);
+        QCOMPARE(picture.image.format(), QImage::Format_RGB32);
+    }
+
+    void transparentPartsPrintWhite() {
+        const TPrinterCell cell = LayoutPrinterCells(600, 825, 4, true, true)[0];
         // A bitmap with transparent parts prints white there, not black.
         const QString path = m_dir.filePath("clear.bmp");
         writeFile(path, transparentBmp(64, 48));
-        const PrintedPicture white = preparePrintedPicture(path, cell);
+        const PrintedPicture white = preparePrintedPicture(path, cell, 96);
         QCOMPARE(white.image.format(), QImage::Format_RGB32);
         QVERIFY(isWhite(white.image.pixelColor(10, 10)));
     }

@@ -56,6 +56,32 @@ QString waitForNewDocument(const QStringList& before, int timeoutMs) {
     return {};
 }
 
+// The completed jobs of the queue by id, with the size of what was spooled, in bytes.
+QMap<QString, qint64> completedJobs() {
+    QMap<QString, qint64> jobs;
+    const QString listing = runQuiet("lpstat", {"-W", "completed", "-o", queueName});
+    for (const QString& line : listing.split('\n', Qt::SkipEmptyParts)) {
+        const QStringList fields = line.simplified().split(' ');
+        if (fields.size() >= 3)
+            jobs.insert(fields.at(0), fields.at(2).toLongLong());
+    }
+    return jobs;
+}
+
+// A photograph-like JPEG: colour gradients with fine noise, which compresses as photos do.
+QString writePhotoJpeg(const QString& path, int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const int noise = ((x * 7919 + y * 104729) >> 3) & 31;
+            line[x] = qRgb((x * 255 / width + noise) & 255, (y * 255 / height + noise) & 255,
+                           (128 + noise) & 255);
+        }
+    }
+    return image.save(path, "JPEG", 90) ? path : QString();
+}
+
 int jobCount() {
     return runQuiet("lpstat", {"-W", "all", "-o", queueName})
         .split('\n', Qt::SkipEmptyParts)
@@ -155,9 +181,77 @@ private slots:
         const double middle = columnShade(W / 2);
         const double frame = columnShade(0);
         const double empty = columnShade(W / 4);
-        QVERIFY2(middle > 0.9, qPrintable(QString::number(middle)));
-        QVERIFY2(frame > 0.9, qPrintable(QString::number(frame)));
+        // At 1200 dpi the dots are 1/300 inch with gaps of 2/300: two paper pixels in three at
+        // 150 dpi hold ink.
+        QVERIFY2(middle > 0.5, qPrintable(QString::number(middle)));
+        QVERIFY2(frame > 0.5, qPrintable(QString::number(frame)));
         QVERIFY2(empty < 0.3, qPrintable(QString::number(empty)));
+    }
+
+    void photoIsSpooledAtItsOwnSize() {
+        // One photo of 3000 x 2000 on a one-per-page card: the printer gets no more pixels than
+        // the photo has (it got four times as many across at 1200 dpi, a spool file of 15 MB).
+        const QString photo = writePhotoJpeg(m_dir.filePath("photo.jpg"), 3000, 2000);
+        QVERIFY(!photo.isEmpty());
+        CardPage page = emptyPage(1, true);
+        placePicture(page, 0, photo, "PHOTO");
+
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queueName);
+        const QStringList before = documents();
+        const QMap<QString, qint64> jobsBefore = completedJobs();
+        runPrintJob(printer, page, {[] {
+                        return true;
+                    }});
+        const QString pdf = waitForNewDocument(before, 120000);
+        QVERIFY2(!pdf.isEmpty(), "the queue wrote no document");
+
+        // The job finished, and what it spooled is small.
+        qint64 spooled = -1;
+        for (int i = 0; i < 50 && spooled < 0; ++i, QTest::qWait(200)) {
+            const QMap<QString, qint64> jobs = completedJobs();
+            for (auto job = jobs.cbegin(); job != jobs.cend(); ++job)
+                if (!jobsBefore.contains(job.key()))
+                    spooled = job.value();
+        }
+        QVERIFY2(spooled > 0, "no completed job");
+        qInfo("printer resolution %d dpi, spooled %lld bytes", printer.resolution(), spooled);
+        QVERIFY2(spooled <= 3 * 1024 * 1024, qPrintable(QString::number(spooled)));
+
+        // On paper: the frame, and the photo in the rectangle the geometry gives it.
+        const int dpi = 150;
+        const QImage paper = renderPdfPage(pdf, 1, dpi);
+        QVERIFY(!paper.isNull());
+        const int resolution = printer.resolution();
+        const QRect printable = printer.pageLayout().paintRectPixels(resolution);
+        const double scale = double(dpi) / resolution;
+        auto onPaper = [&](double x, double y) {
+            return QPoint(int((printable.left() + x) * scale), int((printable.top() + y) * scale));
+        };
+        const TPrinterCellArray cells =
+            LayoutPrinterCells(printable.width(), printable.height(), 1, true, true);
+        const TRect target = FitPictureRect(cells[0], 3000, 2000);
+        const QRect photoOnPaper(onPaper(target.Left, target.Top),
+                                 onPaper(target.Right, target.Bottom));
+        // Inside the rectangle the photo (nowhere white), just outside it the white paper.
+        const QRect inside = photoOnPaper.adjusted(3, 3, -3, -3);
+        int white = 0;
+        for (int y = inside.top(); y <= inside.bottom(); y += 7)
+            for (int x = inside.left(); x <= inside.right(); x += 7)
+                white += paper.pixelColor(x, y).lightness() > 250 ? 1 : 0;
+        QCOMPARE(white, 0);
+        const int middleX = photoOnPaper.center().x();
+        QVERIFY(paper.pixelColor(middleX, photoOnPaper.top() - 4).lightness() > 240);
+        QVERIFY(paper.pixelColor(middleX, photoOnPaper.bottom() + 4).lightness() > 240);
+        // The dotted frame down the left side of the printable area.
+        const QPoint top = onPaper(0, 0);
+        int marked = 0;
+        for (int y = top.y() + 2; y < onPaper(0, printable.height()).y() - 2; ++y)
+            marked += qGray(paper.pixel(qMax(0, top.x()), y)) < 230 ||
+                              qGray(paper.pixel(top.x() + 1, y)) < 230
+                          ? 1
+                          : 0;
+        QVERIFY2(marked > (printable.height() * scale) * 0.5, qPrintable(QString::number(marked)));
     }
 
     void failedJobPrintsNothing() {
