@@ -13,10 +13,6 @@
 #include <QCommandLineParser>
 #include <QHash>
 #include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <cstring>
@@ -293,69 +289,6 @@ QList<CardPage> makePages(const ExportRequest& request) {
     return pages;
 }
 
-// writeCardPdf lays every page out in the first page's orientation. Pages that turn both ways
-// (deck cards) are written here, each in its own orientation, on the same paper and margins
-// and with the same care: the old file is replaced only by a complete document.
-void writeMixedPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
-                   int resolution, const PaintOptions& options) {
-    const auto writeError = [&](const QString& cause) {
-        return Error(QStringLiteral("Cannot write the PDF file %1: %2").arg(path, cause));
-    };
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw writeError(file.errorString());
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setResolution(resolution);
-    printer.setPageSize(pageSize);
-    const QPageLayout layout = printer.pageLayout();
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(resolution);
-        writer.setTitle(QStringLiteral("Ferlo"));
-        writer.setCreator(QStringLiteral("Ferlo"));
-        const auto turn = [&](const CardPage& page) {
-            QPageLayout turned = layout;
-            turned.setOrientation(page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
-            writer.setPageLayout(turned);
-        };
-        turn(pages.first());
-        QPainter painter;
-        if (!painter.begin(&writer))
-            throw writeError(QStringLiteral("the PDF writer could not start the document."));
-        for (qsizetype i = 0; i < pages.size(); ++i) {
-            if (i > 0) {
-                turn(pages.at(i));
-                if (!writer.newPage()) {
-                    painter.end();
-                    throw writeError(QStringLiteral("could not start page %1.").arg(i + 1));
-                }
-            }
-            try {
-                paintCardPage(painter, QSize(writer.width(), writer.height()), pages.at(i),
-                              options);
-            } catch (...) {
-                painter.end();
-                throw;
-            }
-        }
-        if (!painter.end())
-            throw writeError(QStringLiteral("the PDF writer failed."));
-    }
-    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
-                        QFileDevice::ReadOther);
-    if (!file.commit())
-        throw writeError(file.errorString());
-}
-
-bool turnBothWays(const QList<CardPage>& pages) {
-    for (const CardPage& page : pages) {
-        if (page.Portrait != pages.first().Portrait)
-            return true;
-    }
-    return false;
-}
-
 QString withLowerFirst(QString text) {
     if (!text.isEmpty())
         text[0] = text[0].toLower();
@@ -403,10 +336,7 @@ int runCommandLineExport(const QStringList& arguments) {
                 return printAsDib;
             };
         }
-        if (turnBothWays(pages))
-            writeMixedPdf(request.output, pages, request.pageSize, request.resolution, options);
-        else
-            writeCardPdf(request.output, pages, request.pageSize, request.resolution, options);
+        writeCardPdf(request.output, pages, request.pageSize, request.resolution, options);
     } catch (...) {
         const QString message = errorMessage(std::current_exception());
         printLine(stderr, QStringLiteral("ferlo: ") + withLowerFirst(message.simplified()));

@@ -54,8 +54,14 @@ void writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
             throw writeError(path, QStringLiteral("the PDF writer could not start the document."));
         try {
             for (qsizetype i = 0; i < pages.size(); ++i) {
-                if (i > 0 && !writer.newPage())
-                    throw writeError(path, QStringLiteral("could not start page %1.").arg(i + 1));
+                if (i > 0) {
+                    // Each page turns as its card does: the cards of a deck may differ.
+                    writer.setPageOrientation(pages.at(i).Portrait ? QPageLayout::Portrait
+                                                                   : QPageLayout::Landscape);
+                    if (!writer.newPage())
+                        throw writeError(path,
+                                         QStringLiteral("could not start page %1.").arg(i + 1));
+                }
                 paintCardPage(painter, QSize(writer.width(), writer.height()), pages.at(i),
                               options);
             }
