@@ -73,26 +73,8 @@ QImage place(const QString& path, const TCard& card, PictureCache* cache) {
 // A progressive JPEG decoded from all its scans at 1/8 scale, as libjpeg does it plainly
 // (no colour upsampling smoothing, as the picture decoder at a reduced scale).
 QImage decodeAllScansAtEighth(const QString& path) {
-    FILE* file = std::fopen(QFile::encodeName(path).constData(), "rb");
-    jpeg_decompress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_decompress(&cinfo);
-    jpeg_stdio_src(&cinfo, file);
-    jpeg_read_header(&cinfo, TRUE);
-    cinfo.out_color_space = JCS_EXT_BGRX;
-    cinfo.scale_num = 1;
-    cinfo.scale_denom = 8;
-    cinfo.do_fancy_upsampling = FALSE;
-    jpeg_start_decompress(&cinfo);
-    QImage image(int(cinfo.output_width), int(cinfo.output_height), QImage::Format_RGB32);
-    while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW rows[1] = {image.scanLine(int(cinfo.output_scanline))};
-        jpeg_read_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    std::fclose(file);
+    QImage image;
+    bench::decodeInFull(path, &image, 8);
     return image;
 }
 
