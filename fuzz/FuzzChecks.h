@@ -120,6 +120,11 @@ inline void checkPicture(const QByteArray& bytes, const QString& scratch, const 
     if (decodesAtFullSize && own.isValid() &&
         qint64(own.width()) * own.height() > kMaxFullSizePixels)
         return;
+    // A HEIF grid or overlay may be composed on a canvas as large as the longer side squared
+    // before its size is checked against the header's.
+    const qint64 longer = std::max(own.width(), own.height());
+    if (name.endsWith(QStringLiteral(".heic")) && longer * longer > kMaxFullSizePixels)
+        return;
     const QSize small(kSmallSide, kSmallSide);
     try {
         checkDecoded(loadPicture(path, [&](QSize) { return small; }), small);

@@ -7,6 +7,7 @@
 
 #include <libheif/heif.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -69,6 +70,10 @@ public:
         if (qint64(width) * height > kMaxImageBytes / 4)
             fail(m_path, tooLarge(width, height));
         m_size = QSize(width, height);
+        // libheif checks a grid's or overlay's canvas only against one side limit (32768 by
+        // default), not against the size the file declares: a small file could make it allocate
+        // gigabytes. No canvas may have a side longer than the picture's own longer side.
+        heif_context_set_maximum_image_size_limit(m_context.get(), std::max(width, height) + 1);
         return m_size;
     }
 
