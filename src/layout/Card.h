@@ -1,12 +1,14 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace ferlo {
 
 // One cell of the card on screen: its origin on the card panel, the size at which its picture
-// is shown and the picture's own proportions, and the picture's full path (empty: a free cell).
+// is shown and the picture's own proportions, the picture's full path (empty: a free cell) and
+// its edited label word.
 struct TCell {
     int Top = 0;
     int Left = 0;
@@ -14,6 +16,9 @@ struct TCell {
     int ImageWidth = 0;
     double ImageAspect = 0.0;
     std::string FileName;
+    // The word typed over the one made from the file name (UTF-8, in no particular case: the
+    // card's case switch applies to it), if any. It goes with the picture: a free cell has none.
+    std::optional<std::string> EditedLabel;
 };
 
 using TCellArray = std::vector<TCell>;
