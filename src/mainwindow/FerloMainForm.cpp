@@ -530,6 +530,10 @@ void TFerloMainForm::TBOrientationClick() {
 void TFerloMainForm::fitCardToBase() {
     if (m_openingBase.isEmpty())
         return;
+    if (m_picturePasses > 0) {
+        whenPicturesPlaced([this] { fitCardToBase(); });
+        return;
+    }
     const QSize before = PACard->size();
     SetOrientation();
     if (PACard->size() == before)
@@ -561,7 +565,11 @@ bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
             drop->acceptProposedAction();
             // The drop returns to the file manager at once; the pictures are placed after it.
             QMetaObject::invokeMethod(
-                this, [this, paths] { runGuarded(this, [&] { openFiles(paths); }); },
+                this,
+                [this, paths] {
+                    whenPicturesPlaced(
+                        [this, paths] { runGuarded(this, [&] { openFiles(paths); }); });
+                },
                 Qt::QueuedConnection);
             return true;
         }
@@ -575,10 +583,50 @@ bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------------------------
 // Pictures and labels in the cells
 
+class TFerloMainForm::PicturePass {
+public:
+    explicit PicturePass(TFerloMainForm& form)
+        : m_form(form) {
+        ++m_form.m_picturePasses;
+    }
+    PicturePass(const PicturePass&) = delete;
+    PicturePass& operator=(const PicturePass&) = delete;
+    ~PicturePass() {
+        if (--m_form.m_picturePasses > 0 || m_form.m_afterPictures.empty())
+            return;
+        // Run once the handler that made the pass has returned, an error of its own included.
+        TFerloMainForm* form = &m_form;
+        QMetaObject::invokeMethod(
+            form,
+            [form, actions = std::exchange(form->m_afterPictures, {})] {
+                for (const auto& action : actions)
+                    form->whenPicturesPlaced(action);
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    TFerloMainForm& m_form;
+};
+
+void TFerloMainForm::whenPicturesPlaced(std::function<void()> action) {
+    if (m_picturePasses > 0)
+        m_afterPictures.push_back(std::move(action));
+    else
+        action();
+}
+
 void TFerloMainForm::display_picture(TCell& cell, PictureControl* image) {
+    PicturePass pass(*this);
     const QString path = pathFromModel(cell.FileName);
-    const PreparedPicture prepared = preparePicture(path, Card.PictureWidth, Card.PictureHeight,
-                                                    Card.PictureAspect, devicePixelRatioF());
+    const int areaWidth = Card.PictureWidth;
+    const int areaHeight = Card.PictureHeight;
+    const double areaAspect = Card.PictureAspect;
+    const qreal pixelRatio = devicePixelRatioF();
+    WorkerSlots<PreparedPicture> work(1);
+    work.start(0,
+               [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect, pixelRatio); });
+    const PreparedPicture prepared = work.takeServingEvents(0);
     applyPicture(cell, image, prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
                  prepared.shown);
 }
@@ -607,6 +655,7 @@ void TFerloMainForm::Display_All_Pictures() {
 
 void TFerloMainForm::fitAllPictures(bool throwErrors) {
     WaitCursor hourglass;
+    PicturePass pass(*this);
     // The pictures are decoded side by side on worker threads and placed in cell order; an
     // error ends the pass at its cell, and the pass waits for every worker before it returns.
     // The cache gives back a picture already decoded with enough pixels for the new size.
@@ -627,7 +676,9 @@ void TFerloMainForm::fitAllPictures(bool throwErrors) {
             continue;
         PreparedPicture prepared;
         try {
-            prepared = work.take(i);
+            // A refit that follows the window's size runs inside Qt's layout of the window,
+            // where no other event may run; it finds its pictures in the cache as a rule.
+            prepared = throwErrors ? work.takeServingEvents(i) : work.take(i);
         } catch (...) {
             if (throwErrors)
                 throw;

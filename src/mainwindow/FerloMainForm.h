@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 #include <array>
+#include <functional>
+#include <vector>
 
 class QAction;
 class QActionGroup;
@@ -154,6 +156,14 @@ private:
     // there. Empty until start-up has finished.
     QSize m_openingBase;
     double m_openingScale = 1.0;
+    // Picture passes under way: a pass waits for its decoders with the event loop running, so
+    // the window keeps painting. What that loop would start meanwhile (a refit after a resize,
+    // dropped files) waits in m_afterPictures until the last pass has ended.
+    class PicturePass;
+    int m_picturePasses = 0;
+    std::vector<std::function<void()>> m_afterPictures;
+    // Runs the action now, or after the picture passes under way.
+    void whenPicturesPlaced(std::function<void()> action);
 };
 
 } // namespace ferlo

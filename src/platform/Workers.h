@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QEventLoop>
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <exception>
@@ -40,6 +42,21 @@ public:
     }
 
     bool started(size_t slot) const { return m_futures[slot].isValid(); }
+
+    // take(), but while the slot's worker is still busy the calling thread's event loop keeps
+    // running, without user input: a window keeps painting during a long decode, and no command
+    // of the user's runs in between.
+    T takeServingEvents(size_t slot) {
+        if (!m_futures[slot].isFinished()) {
+            QEventLoop loop;
+            QFutureWatcher<Outcome> watcher;
+            QObject::connect(&watcher, &QFutureWatcherBase::finished, &loop, &QEventLoop::quit);
+            watcher.setFuture(m_futures[slot]);
+            if (!m_futures[slot].isFinished())
+                loop.exec(QEventLoop::ExcludeUserInputEvents);
+        }
+        return take(slot);
+    }
 
     T take(size_t slot) {
         Outcome outcome = m_futures[slot].takeResult();

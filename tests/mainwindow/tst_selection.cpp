@@ -1,6 +1,7 @@
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/PictureControl.h"
+#include "platform/PictureCache.h"
 #include "platform/WavePlayer.h"
 #include "printing/PdfExport.h"
 #include "support/TestSupport.h"
@@ -584,6 +585,52 @@ private slots:
                              ", https://example.org/f.jpg"});
         QVERIFY(form().browseTo(path("other")));
         QCOMPARE(selectedFiles(form()), QStringList{"zebra.jpg"});
+    }
+
+    // While a refit decodes its pictures the event loop keeps turning, so the window paints;
+    // yet nothing the loop would start runs in the middle of the pass: a drop arriving then is
+    // placed once the pass has placed every picture in its cell.
+    void theWindowKeepsPaintingWhilePicturesLoad() {
+        QStringList names;
+        for (int i = 0; i < 8; ++i) {
+            names << QStringLiteral("big%1.jpg").arg(i);
+            m_folder->addJpeg(names.last(), 2400, 1800, qRgb(30 * i, 90, 200));
+        }
+        QVERIFY(form().browseTo(m_folder->path()));
+        view().TB8PerPage->trigger();
+        for (int i = 0; i < 7; ++i)
+            click(names[i]);
+        PictureCache::shared().clear();
+
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path(names[7]))});
+        QWidget* base = form().findChild<QWidget*>(QStringLiteral("PACardBase"));
+        int ticks = 0;
+        QStringList placedAtDrop;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, this, [&] {
+            if (ticks++ > 0)
+                return;
+            QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &mime, Qt::LeftButton,
+                                  Qt::NoModifier);
+            QCoreApplication::sendEvent(base, &enter);
+            QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(base, &drop);
+        });
+        timer.start(0);
+        view().TBPortrait->trigger();
+        timer.stop();
+
+        QVERIFY(ticks > 0);
+        QCOMPARE(cellFiles(form()).last(), QString());
+        for (size_t i = 0; i < 7; ++i) {
+            const TCell& cell = view().Cells[i];
+            QCOMPARE(view().CellImages[i]->size(), QSize(cell.ImageWidth, cell.ImageHeight));
+            QVERIFY(cell.ImageWidth == view().Card.PictureWidth ||
+                    cell.ImageHeight == view().Card.PictureHeight);
+        }
+        QTRY_COMPARE(cellFiles(form()).last(), path(names[7]));
+        QVERIFY(m_messages->texts().isEmpty());
     }
 };
 

@@ -1,0 +1,102 @@
+// How long the window goes without its event loop turning (so without painting) while eight
+// big photos are placed on an 8-per-page card and fitted again after an orientation change, as
+// a share of the whole pass measured in the same run. Run with QT_QPA_PLATFORM=offscreen.
+//   bench_window [--quick]
+
+#include "BenchSupport.h"
+#include "mainwindow/FerloMainForm.h"
+#include "platform/PictureCache.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+using namespace ferlo;
+
+namespace {
+
+struct Stretch {
+    double passMs = 0;
+    double longestStillMs = 0; // the longest time between two turns of the event loop
+};
+
+// Runs the work while a zero-interval timer notes every turn of the event loop.
+Stretch measure(const std::function<void()>& work) {
+    QElapsedTimer clock;
+    qint64 last = 0;
+    qint64 longest = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        const qint64 now = clock.nsecsElapsed();
+        longest = std::max(longest, now - last);
+        last = now;
+    });
+    timer.start(0);
+    clock.start();
+    work();
+    const qint64 end = clock.nsecsElapsed();
+    timer.stop();
+    longest = std::max(longest, end - last);
+    return {end / 1e6, longest / 1e6};
+}
+
+double loadAverage() {
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').value(0).toDouble() : -1;
+}
+
+void report(const char* what, const std::vector<Stretch>& runs) {
+    std::vector<double> pass;
+    std::vector<double> still;
+    for (const Stretch& run : runs) {
+        pass.push_back(run.passMs);
+        still.push_back(run.longestStillMs);
+    }
+    const double p = bench::median(pass);
+    const double s = bench::median(still);
+    std::printf("%-40s pass %7.0f ms, longest still %6.0f ms, ratio %.2f\n", what, p, s, s / p);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const int repeats = app.arguments().contains(QLatin1String("--quick")) ? 1 : 3;
+
+    QTemporaryDir dir;
+    QStringList photos;
+    std::printf("Making eight 24-megapixel photo-like JPEGs in %s ...\n", qPrintable(dir.path()));
+    std::fflush(stdout);
+    for (int i = 0; i < 8; ++i) {
+        photos << dir.filePath(QStringLiteral("photo%1.jpg").arg(i));
+        bench::writePhotoJpeg(photos.last(), 6000, 4000, i);
+    }
+
+    TFerloMainForm form;
+    form.show();
+    form.findChild<QAction*>(QStringLiteral("TB8PerPage"))->trigger();
+    QAction* portrait = form.findChild<QAction*>(QStringLiteral("TBPortrait"));
+    QAction* landscape = form.findChild<QAction*>(QStringLiteral("TBLandScape"));
+    QPushButton* clear = form.findChild<QPushButton*>(QStringLiteral("PBClear"));
+
+    std::printf("load average %.1f\n", loadAverage());
+    std::vector<Stretch> placing;
+    std::vector<Stretch> refitting;
+    for (int r = 0; r < repeats; ++r) {
+        PictureCache::shared().clear();
+        placing.push_back(measure([&] { form.openFiles(photos); }));
+        PictureCache::shared().clear();
+        QAction* other = r % 2 == 0 ? portrait : landscape;
+        refitting.push_back(measure([&] { other->trigger(); }));
+        clear->click();
+    }
+    report("placing 8 x 24 MP (openFiles)", placing);
+    report("fitting them again (orientation)", refitting);
+    return 0;
+}
