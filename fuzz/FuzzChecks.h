@@ -120,9 +120,9 @@ inline void checkPicture(const QByteArray& bytes, const QString& scratch, const 
     if (decodesAtFullSize && own.isValid() &&
         qint64(own.width()) * own.height() > kMaxFullSizePixels)
         return;
-    // A HEIF grid or overlay may be composed on a canvas as large as the longer side squared
-    // before its size is checked against the header's.
-    const qint64 longer = std::max(own.width(), own.height());
+    // A HEIF grid or overlay may be composed on a canvas as large as the longer side (and a
+    // coding block) squared before its size is checked against the header's.
+    const qint64 longer = std::max(own.width(), own.height()) + 128;
     if (name.endsWith(QStringLiteral(".heic")) && longer * longer > kMaxFullSizePixels)
         return;
     const QSize small(kSmallSide, kSmallSide);

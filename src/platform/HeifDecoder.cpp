@@ -31,6 +31,9 @@ struct ImageRelease {
 
 // nclx colour primaries code of Display P3 (SMPTE EG 432-1).
 constexpr int kPrimariesP3 = 12;
+// How much longer a coded picture's side may be than the shown one: HEVC codes whole blocks of
+// up to 64 pixels, and libheif's limit is exclusive.
+constexpr int kCodedPadding = 129;
 
 class HeifDecoder {
 public:
@@ -72,8 +75,10 @@ public:
         m_size = QSize(width, height);
         // libheif checks a grid's or overlay's canvas only against one side limit (32768 by
         // default), not against the size the file declares: a small file could make it allocate
-        // gigabytes. No canvas may have a side longer than the picture's own longer side.
-        heif_context_set_maximum_image_size_limit(m_context.get(), std::max(width, height) + 1);
+        // gigabytes. No canvas may have a side much longer than the picture's own longer side;
+        // the margin leaves room for the coded picture's padding to whole coding blocks (64).
+        heif_context_set_maximum_image_size_limit(m_context.get(),
+                                                  std::max(width, height) + kCodedPadding);
         return m_size;
     }
 
