@@ -11,20 +11,8 @@
 
 namespace ferlo {
 
-// A settings store with the shape of the Windows registry: roots, keys named by backslash paths,
-// typed values. Each root is one hive file in the registry export text format, so that values
-// keep their types and a person can read the file:
-//
-//   Windows Registry Editor Version 5.00
-//
-//   [HKEY_LOCAL_MACHINE\Software\Ferlo]
-//   "PrintAsDIB"=dword:00000001
-//
-// The hive lies in $FERLO_REGISTRY_DIR when that is set, else in $XDG_CONFIG_HOME/ferlo
-// (~/.config/ferlo). A write locks the hive against other processes, reads it anew, changes the
-// one line of its value (or adds it, and the sections of its key) and replaces the file
-// atomically; every other byte stays as it was. A hive that cannot be parsed is never written
-// over.
+// A settings store with the shape of the Windows registry: keys named by backslash paths, typed
+// values, kept in one hive file in the registry export text format (see docs/settings.md).
 
 // An error of the store that a user can cause: a value of the wrong type, a write that failed.
 class ERegistryException : public Error {
@@ -39,19 +27,12 @@ private:
     QString m_reason;
 };
 
-enum class RegistryRoot { CurrentUser, LocalMachine };
-inline constexpr RegistryRoot HKEY_CURRENT_USER = RegistryRoot::CurrentUser;
+// The program keeps its setting under the machine-wide root only.
+enum class RegistryRoot { LocalMachine };
 inline constexpr RegistryRoot HKEY_LOCAL_MACHINE = RegistryRoot::LocalMachine;
 
 // Value types, numbered as the registry numbers them.
-enum RegistryValueType : quint32 {
-    REG_NONE = 0,
-    REG_SZ = 1,
-    REG_EXPAND_SZ = 2,
-    REG_BINARY = 3,
-    REG_DWORD = 4,
-    REG_MULTI_SZ = 7,
-};
+enum RegistryValueType : quint32 { REG_NONE, REG_SZ, REG_BINARY = 3, REG_DWORD, REG_MULTI_SZ = 7 };
 
 // One stored value: its type number and its raw bytes. Strings are UTF-8 with a terminating zero
 // byte, a DWORD is four bytes, least significant first.
@@ -94,38 +75,27 @@ private:
     };
     QByteArray m_bytes;
     QString m_text;
-    RegistryRoot m_root = RegistryRoot::LocalMachine;
     bool m_headerSeen = false;
     QList<Section> m_sections;
     QMap<QString, Value> m_values;
 };
 
-// The name of a root as the hive file writes it: "HKEY_LOCAL_MACHINE".
-QString registryRootName(RegistryRoot root);
-// The folder of the hive files.
+// The folder of the hive files: $FERLO_REGISTRY_DIR, else $XDG_CONFIG_HOME/ferlo.
 QString registryDirectory();
-// The full path of a root's hive file.
+// The full path of a root's hive file: ".../HKEY_LOCAL_MACHINE.reg".
 QString registryHivePath(RegistryRoot root);
 
 // The accessor: open a key, then test, read and write its values. Every call reads the hive
 // file anew; there is no copy of a value in memory between calls.
 class TRegistry {
 public:
-    void setRootKey(RegistryRoot root) {
-        m_root = root;
-        CloseKey();
-    }
+    void setRootKey(RegistryRoot) { m_open = false; }
     // Opens a key: a path starting with a backslash is taken from the root, any other from the
     // key that is open. With canCreate a missing key is created and written to the hive.
     // Returns false when the key is missing (and may not be created) or the hive cannot be read
     // or written; LastError() then tells why, naming the hive file.
     bool OpenKey(const QString& key, bool canCreate);
-    void CloseKey() {
-        m_open = false;
-        m_path.clear();
-    }
     QString LastError() const { return m_lastError; }
-    QString HivePath() const { return registryHivePath(m_root); }
 
     bool ValueExists(const QString& name);
     // Reads a REG_DWORD value. Only four bytes are fetched: a longer value, or a missing one,
@@ -136,11 +106,6 @@ public:
     void WriteInteger(const QString& name, int value);
 
 private:
-    bool load(RegistryHive& hive, QString* error) const;
-    bool save(const QString& key, const std::optional<QString>& name, quint32 value,
-              QString* error);
-
-    RegistryRoot m_root = HKEY_CURRENT_USER;
     bool m_open = false;
     QString m_path;
     QString m_lastError;
