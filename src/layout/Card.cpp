@@ -116,8 +116,10 @@ void TCard::LayoutCells(TCellArray& Cells) {
 }
 
 void TCard::ResetCells(TCellArray& Cells) const {
-    for (TCell& cell : Cells)
+    for (TCell& cell : Cells) {
         cell.FileName.clear();
+        cell.EditedLabel.reset();
+    }
 }
 
 void TCard::SetCardSize(bool portrait) {

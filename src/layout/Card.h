@@ -71,7 +71,7 @@ public:
     // or 8 leaves cells, cell size and font size as they were and recomputes only the area.
     void LayoutCells(TCellArray& Cells);
 
-    // Empties the file name of every cell; PictureCount is the caller's to keep.
+    // Empties every cell (its file name and edited word); PictureCount is the caller's to keep.
     void ResetCells(TCellArray& Cells) const;
 
     // Sets Portrait and the card size for the orientation at the current ScreenScale.

@@ -6,6 +6,7 @@
 #include "layout/CardGeometry.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
+#include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "platform/Messages.h"
@@ -57,6 +58,15 @@ std::string pathToModel(const QString& path) {
 }
 QString pathFromModel(const std::string& path) {
     return decodePath(QByteArray::fromStdString(path));
+}
+
+// The label word of a cell in no particular case: the word typed over the file name's, else the
+// file name's; "" for a free cell.
+QString labelWord(const TCell& cell) {
+    if (cell.FileName.empty())
+        return QString();
+    return cell.EditedLabel ? QString::fromStdString(*cell.EditedLabel)
+                            : MakeLabelText(pathFromModel(cell.FileName));
 }
 
 QFont windowFont() {
@@ -213,6 +223,13 @@ void TFerloMainForm::createMenus() {
         ClearCells();
         ClearFileSelections();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
+    // F2 edits the label of the picture that has the focus, as it renames in a file manager.
+    command(this, QStringLiteral("EditLabelShortcut"), QStringLiteral("Edit label"), [this] {
+        for (size_t i = 0; i < CellImages.size(); ++i) {
+            if (CellImages[i] && CellImages[i]->hasFocus())
+                editLabel(int(i));
+        }
+    })->setShortcut(QKeySequence(Qt::Key_F2));
 }
 
 void TFerloMainForm::createToolBar() {
@@ -472,6 +489,18 @@ void TFerloMainForm::FormCreate() {
         label->hide();
         CellLabels[i] = label;
     }
+    // A double click on a label's band edits the word in place.
+    CellLabelEditor = new LabelEditor(PACard);
+    connect(CellLabelEditor, &LabelEditor::cardDoubleClicked, this, [this](QPoint at) {
+        for (int i = 0; i < Card.PicturesPerPage && i < int(Cells.size()); ++i) {
+            const TRect band = LabelBand(Card, Cells[size_t(i)].Left, Cells[size_t(i)].Top);
+            if (QRect(band.Left, band.Top, band.width(), band.height()).contains(at))
+                runGuarded(this, [&] { editLabel(i); });
+        }
+    });
+    connect(CellLabelEditor, &LabelEditor::kept, this, [this](int index, const QString& word) {
+        runGuarded(this, [&] { keepLabelWord(index, word); });
+    });
     for (size_t k = 0; k < CutLines.size(); ++k) {
         CutLines[k] = new TLine(PACard);
         CutLines[k]->setObjectName(QStringLiteral("CutLine%1").arg(k));
@@ -696,12 +725,16 @@ QString TFerloMainForm::SetLabelCase(const QString& text) const {
     return labelInCase(text, TBUpperLabels->isChecked());
 }
 
+QString TFerloMainForm::cellLabelText(const TCell& cell) const {
+    return displayName(SetLabelCase(labelWord(cell)));
+}
+
 void TFerloMainForm::Display_Label(int index) {
     if (index < 0 || index >= int(Cells.size()) || index >= int(CellLabels.size()))
         return;
     const TCell& cell = Cells[size_t(index)];
     QLabel* label = CellLabels[size_t(index)];
-    const QString text = displayName(SetLabelCase(MakeLabelText(pathFromModel(cell.FileName))));
+    const QString text = cellLabelText(cell);
     const TRect band = LabelBand(Card, cell.Left, cell.Top);
 
     QFont font(QStringLiteral("Arial"));
@@ -724,6 +757,41 @@ void TFerloMainForm::Display_Label(int index) {
     label->setFont(trial);
     if (Card.LabelsOn)
         label->show();
+}
+
+void TFerloMainForm::editLabel(int index) {
+    if (!Card.LabelsOn || index < 0 || index >= Card.PicturesPerPage ||
+        index >= int(Cells.size()) || index >= int(CellLabels.size()))
+        return;
+    const TCell& cell = Cells[size_t(index)];
+    if (cell.FileName.empty())
+        return;
+    // The editor shows the word as the user typed it (or as the file name has it): the card's
+    // case applies to what is kept, so a word keeps its own case from one edit to the next.
+    CellLabelEditor->open(index, CellLabels[size_t(index)], displayName(labelWord(cell)));
+}
+
+void TFerloMainForm::keepLabelWord(int index, const QString& word) {
+    if (index < 0 || index >= int(Cells.size()))
+        return;
+    TCell& cell = Cells[size_t(index)];
+    if (cell.FileName.empty())
+        return;
+    // A label is one line of plain text: control characters (a pasted line break) become
+    // blanks, and blanks at the ends would only push the centred word aside. A blank word gives
+    // the cell back the file name's word.
+    QString kept = word;
+    for (QChar& c : kept) {
+        if (c.unicode() < 32 || c.unicode() == 127)
+            c = QLatin1Char(' ');
+    }
+    kept = kept.trimmed();
+    if (kept.isEmpty())
+        cell.EditedLabel.reset();
+    else
+        cell.EditedLabel = kept.toStdString();
+    Display_Label(index);
+    ToggleLabels();
 }
 
 void TFerloMainForm::Display_All_Labels() {
@@ -831,6 +899,7 @@ void TFerloMainForm::placeInFreeCell(const std::string& fileName) {
             continue;
         ++Card.PictureCount;
         Cells[i].FileName = fileName;
+        Cells[i].EditedLabel.reset();
         display_picture(Cells[i], CellImages[i]);
         Display_Label(int(i));
         break;
@@ -904,6 +973,7 @@ void TFerloMainForm::ClearCell(int index) {
     TCell& cell = Cells[size_t(index)];
     const bool heldPicture = !cell.FileName.empty();
     cell.FileName.clear();
+    cell.EditedLabel.reset();
     CellLabels[size_t(index)]->setText(QString());
     CellLabels[size_t(index)]->hide();
     CellImages[size_t(index)]->clearPicture();
@@ -912,8 +982,10 @@ void TFerloMainForm::ClearCell(int index) {
 }
 
 void TFerloMainForm::ClearCells() {
-    for (TCell& cell : Cells)
+    for (TCell& cell : Cells) {
         cell.FileName.clear();
+        cell.EditedLabel.reset();
+    }
     for (size_t i = 0; i < CellImages.size(); ++i) {
         CellLabels[i]->setText(QString());
         CellLabels[i]->hide();

@@ -20,6 +20,7 @@ namespace ferlo {
 class DirectoryListBox;
 class DriveComboBox;
 class FileListBox;
+class LabelEditor;
 class PictureControl;
 class TAboutBox;
 class TLine;
@@ -85,7 +86,12 @@ private:
     // Grows or shrinks the card with the card base, keeping the opening's margins.
     void fitCardToBase();
     QString SetLabelCase(const QString& text) const;
+    // The label word of a cell as the card shows it, in the card's case.
+    QString cellLabelText(const TCell& cell) const;
     void Display_Label(int index);
+    // The label editor: opened on a cell's label (labels on, a picture placed), and what it kept.
+    void editLabel(int index);
+    void keepLabelWord(int index, const QString& word);
     void Display_All_Labels();
     void SetAllLabelsCase();
     void PBToggleLabelsClick();
@@ -119,6 +125,7 @@ private:
     std::array<PictureControl*, 8> CellImages{};
     std::array<QLabel*, 8> CellLabels{};
     std::array<TLine*, 4> CutLines{};
+    LabelEditor* CellLabelEditor = nullptr;
 
     // Window layout.
     QWidget* ClientArea = nullptr;
