@@ -134,6 +134,26 @@ void skipToMarker(j_decompress_ptr cinfo) {
     }
 }
 
+// A picture of many scans keeps every block's coefficients until it is shown, 64 per block. At
+// 1/8 scale a component shown one pixel a block needs only each block's first (DC) coefficient,
+// and its other coefficients are never decoded (their scans are passed over), so the decoder
+// stores it in 1/64 of the room: libjpeg asks for its block arrays through the memory manager,
+// and for such a component we hand it rows that lie 2 bytes apart, 64 rows over one stored row
+// of blocks. Each block's DC coefficient then has its own place; its other 63 would overlap the
+// neighbouring rows' DC but are neither written nor read. The first row keeps a stored row of
+// its own: a scan passed over still has its first block decoded from the missing data.
+struct DcOnlyBlocks {
+    jvirt_barray_ptr (*request)(j_common_ptr, int, boolean, JDIMENSION, JDIMENSION, JDIMENSION);
+    JBLOCKARRAY (*access)(j_common_ptr, jvirt_barray_ptr, JDIMENSION, JDIMENSION, boolean);
+    int requests;                            // block arrays asked for so far, one a component
+    bool wanted[MAX_COMPONENTS];             // components to store DC-only
+    jvirt_barray_ptr array[MAX_COMPONENTS];  // the stored rows of those components
+    JDIMENSION storedRows[MAX_COMPONENTS];
+    JDIMENSION rows[MAX_COMPONENTS];         // the rows libjpeg sees
+    JBLOCKARRAY rowTable[MAX_COMPONENTS];    // their places, set up on first access
+};
+constexpr JDIMENSION kRowsPerStoredRow = DCTSIZE2;
+
 struct JpegSession {
     jpeg_decompress_struct cinfo;
     JpegErrorManager err;
@@ -153,7 +173,52 @@ struct JpegSession {
     JDIMENSION rowsDone;
     bool stopAtEnd;
     jpeg_progress_mgr progress;
+    DcOnlyBlocks dcOnly;
 };
+
+jvirt_barray_ptr requestBlocks(j_common_ptr common, int pool, boolean preZero,
+                               JDIMENSION blocksPerRow, JDIMENSION rows, JDIMENSION maxAccess) {
+    auto* cinfo = reinterpret_cast<j_decompress_ptr>(common);
+    DcOnlyBlocks& d = reinterpret_cast<JpegSession*>(common->client_data)->dcOnly;
+    const int c = d.requests++;
+    // The coefficient controller asks for one array a component, in order, padded to whole MCUs.
+    const bool compact = c < cinfo->num_components && c < MAX_COMPONENTS && d.wanted[c] &&
+                         rows > 1 && blocksPerRow > 0 &&
+                         blocksPerRow >= cinfo->comp_info[c].width_in_blocks &&
+                         rows >= cinfo->comp_info[c].height_in_blocks;
+    if (!compact)
+        return d.request(common, pool, preZero, blocksPerRow, rows, maxAccess);
+    const JDIMENSION stored = 1 + (rows - 1 + kRowsPerStoredRow - 1) / kRowsPerStoredRow;
+    // One block more a row for the last of its 64 rows, which starts 126 bytes in.
+    d.array[c] = d.request(common, pool, TRUE, blocksPerRow + 1, stored, stored);
+    d.storedRows[c] = stored;
+    d.rows[c] = rows;
+    d.rowTable[c] = nullptr;
+    return d.array[c];
+}
+
+JBLOCKARRAY accessBlocks(j_common_ptr common, jvirt_barray_ptr array, JDIMENSION first,
+                         JDIMENSION count, boolean writable) {
+    DcOnlyBlocks& d = reinterpret_cast<JpegSession*>(common->client_data)->dcOnly;
+    int c = 0;
+    while (c < MAX_COMPONENTS && (d.array[c] != array || !array))
+        ++c;
+    if (c == MAX_COMPONENTS)
+        return d.access(common, array, first, count, writable);
+    if (count > d.rows[c] || first > d.rows[c] - count)
+        ERREXIT(common, JERR_BAD_VIRTUAL_ACCESS);
+    if (!d.rowTable[c]) {
+        const JBLOCKARRAY stored = d.access(common, array, 0, d.storedRows[c], TRUE);
+        d.rowTable[c] = static_cast<JBLOCKARRAY>(
+            (*common->mem->alloc_small)(common, JPOOL_IMAGE, d.rows[c] * sizeof(JBLOCKROW)));
+        d.rowTable[c][0] = stored[0];
+        for (JDIMENSION r = 1; r < d.rows[c]; ++r) {
+            auto* base = reinterpret_cast<JCOEF*>(stored[1 + (r - 1) / kRowsPerStoredRow]);
+            d.rowTable[c][r] = reinterpret_cast<JBLOCKROW>(base + (r - 1) % kRowsPerStoredRow);
+        }
+    }
+    return d.rowTable[c] + first;
+}
 
 // Called by libjpeg as it works through the file; stops a file of too many scans the way
 // error_exit stops a broken one.
@@ -303,6 +368,10 @@ public:
         if (dcOnly) {
             m_s.cinfo.buffered_image = TRUE;
             m_s.cinfo.do_block_smoothing = FALSE;
+            // An arithmetic-coded scan passed over decodes its missing data as zeros into every
+            // block, where the compact rows have no room: such files keep whole blocks.
+            if (!m_s.cinfo.arith_code)
+                storeDcOnly();
         }
         check(jpegStep(m_s, [](JpegSession& s) { jpeg_start_decompress(&s.cinfo); }));
         if (dcOnly)
@@ -375,9 +444,11 @@ private:
             }
             return true;
         };
+        // With restart markers, libjpeg finds the next one missing at each interval's end and
+        // takes the rest of the scan as empty too.
         const auto unused = [](const jpeg_decompress_struct& cinfo) {
-            if (cinfo.Ss == 0 || cinfo.restart_interval != 0)
-                return false; // with restart markers libjpeg expects them in order
+            if (cinfo.Ss == 0)
+                return false;
             for (int i = 0; i < cinfo.comps_in_scan; ++i) {
                 if (cinfo.cur_comp_info[i]->DCT_scaled_size > 1)
                     return false;
@@ -402,6 +473,18 @@ private:
         }
         s.skipping = false;
         jpeg_start_output(&s.cinfo, s.cinfo.input_scan_number);
+    }
+
+    // Hands libjpeg compact rows for the components shown one pixel a block (see DcOnlyBlocks).
+    void storeDcOnly() {
+        DcOnlyBlocks& d = m_s.dcOnly;
+        for (int c = 0; c < m_s.cinfo.num_components && c < MAX_COMPONENTS; ++c)
+            d.wanted[c] = m_s.cinfo.comp_info[c].DCT_scaled_size == 1;
+        jpeg_memory_mgr* mem = m_s.cinfo.mem;
+        d.request = mem->request_virt_barray;
+        d.access = mem->access_virt_barray;
+        mem->request_virt_barray = requestBlocks;
+        mem->access_virt_barray = accessBlocks;
     }
 
     void check(bool ok) {
