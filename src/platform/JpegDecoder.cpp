@@ -13,6 +13,8 @@
 #include <jerror.h>
 // clang-format on
 
+#include <sys/mman.h>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -136,23 +138,31 @@ void skipToMarker(j_decompress_ptr cinfo) {
 
 // A picture of many scans keeps every block's coefficients until it is shown, 64 per block. At
 // 1/8 scale a component shown one pixel a block needs only each block's first (DC) coefficient,
-// and its other coefficients are never decoded (their scans are passed over), so the decoder
-// stores it in 1/64 of the room: libjpeg asks for its block arrays through the memory manager,
-// and for such a component we hand it rows that lie 2 bytes apart, 64 rows over one stored row
-// of blocks. Each block's DC coefficient then has its own place; its other 63 would overlap the
-// neighbouring rows' DC but are neither written nor read. The first row keeps a stored row of
-// its own: a scan passed over still has its first block decoded from the missing data.
+// and its other coefficients are never decoded (their scans are passed over), so it is stored in
+// 1/64 of the room: libjpeg asks for its block arrays through the memory manager, and for such a
+// component we hand it rows that lie 2 bytes apart, 64 rows over one stored row of blocks. Each
+// block's DC coefficient then has its own place; its other 63 would overlap the neighbouring
+// rows' DC but are neither written nor read. The first row keeps a stored row of its own: a scan
+// passed over still has its first block decoded from the missing data.
+//
+// In this mode we keep every component's blocks ourselves, in memory mapped from the system
+// (zero without being cleared, and in huge pages where the system offers them: the subsampled
+// colour of a 24-megapixel photo still takes 24 MB, and paging in 4 KB at a time cost more than
+// decoding it). They count against libjpeg's own memory limit.
+struct BlockArray {
+    void* mapped;
+    size_t mappedBytes;
+    JBLOCKARRAY rowTable; // the rows libjpeg sees
+    JDIMENSION rows;
+};
+
 struct DcOnlyBlocks {
-    jvirt_barray_ptr (*request)(j_common_ptr, int, boolean, JDIMENSION, JDIMENSION, JDIMENSION);
-    JBLOCKARRAY (*access)(j_common_ptr, jvirt_barray_ptr, JDIMENSION, JDIMENSION, boolean);
-    int requests;                            // block arrays asked for so far, one a component
-    bool wanted[MAX_COMPONENTS];             // components to store DC-only
-    jvirt_barray_ptr array[MAX_COMPONENTS];  // the stored rows of those components
-    JDIMENSION storedRows[MAX_COMPONENTS];
-    JDIMENSION rows[MAX_COMPONENTS];         // the rows libjpeg sees
-    JBLOCKARRAY rowTable[MAX_COMPONENTS];    // their places, set up on first access
+    int requests;                // block arrays asked for so far, one a component
+    bool wanted[MAX_COMPONENTS]; // components to store DC-only
+    BlockArray array[MAX_COMPONENTS];
 };
 constexpr JDIMENSION kRowsPerStoredRow = DCTSIZE2;
+constexpr size_t kHugePage = 2 * 1024 * 1024;
 
 struct JpegSession {
     jpeg_decompress_struct cinfo;
@@ -176,48 +186,61 @@ struct JpegSession {
     DcOnlyBlocks dcOnly;
 };
 
-jvirt_barray_ptr requestBlocks(j_common_ptr common, int pool, boolean preZero,
-                               JDIMENSION blocksPerRow, JDIMENSION rows, JDIMENSION maxAccess) {
+jvirt_barray_ptr requestBlocks(j_common_ptr common, int, boolean, JDIMENSION blocksPerRow,
+                               JDIMENSION rows, JDIMENSION) {
     auto* cinfo = reinterpret_cast<j_decompress_ptr>(common);
     DcOnlyBlocks& d = reinterpret_cast<JpegSession*>(common->client_data)->dcOnly;
-    const int c = d.requests++;
     // The coefficient controller asks for one array a component, in order, padded to whole MCUs.
-    const bool compact = c < cinfo->num_components && c < MAX_COMPONENTS && d.wanted[c] &&
-                         rows > 1 && blocksPerRow > 0 &&
-                         blocksPerRow >= cinfo->comp_info[c].width_in_blocks &&
-                         rows >= cinfo->comp_info[c].height_in_blocks;
-    if (!compact)
-        return d.request(common, pool, preZero, blocksPerRow, rows, maxAccess);
-    const JDIMENSION stored = 1 + (rows - 1 + kRowsPerStoredRow - 1) / kRowsPerStoredRow;
-    // One block more a row for the last of its 64 rows, which starts 126 bytes in.
-    d.array[c] = d.request(common, pool, TRUE, blocksPerRow + 1, stored, stored);
-    d.storedRows[c] = stored;
-    d.rows[c] = rows;
-    d.rowTable[c] = nullptr;
-    return d.array[c];
+    const int c = d.requests++;
+    if (c >= cinfo->num_components || c >= MAX_COMPONENTS || rows == 0 || blocksPerRow == 0)
+        ERREXIT(common, JERR_BAD_VIRTUAL_ACCESS);
+    BlockArray& a = d.array[c];
+    const bool compact = d.wanted[c];
+    // A compact stored row has one block more for the last of its 64 rows, which starts 126
+    // bytes in.
+    const size_t storedRows =
+        compact ? 1 + (rows - 1 + kRowsPerStoredRow - 1) / kRowsPerStoredRow : size_t(rows);
+    const size_t rowBytes = (size_t(blocksPerRow) + (compact ? 1 : 0)) * sizeof(JBLOCK);
+    const size_t bytes = storedRows * rowBytes;
+    const size_t tableBytes = size_t(rows) * sizeof(JBLOCKROW);
+    if (bytes + tableBytes >= size_t(common->mem->max_memory_to_use))
+        ERREXIT1(common, JERR_OUT_OF_MEMORY, 0);
+    common->mem->max_memory_to_use -= long(bytes + tableBytes);
+    a.mappedBytes = bytes + tableBytes + (bytes >= kHugePage ? kHugePage : 0);
+    a.mapped =
+        mmap(nullptr, a.mappedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (a.mapped == MAP_FAILED) {
+        a.mapped = nullptr;
+        ERREXIT1(common, JERR_OUT_OF_MEMORY, 0);
+    }
+    auto* blocks = static_cast<char*>(a.mapped);
+    if (bytes >= kHugePage) {
+        blocks = reinterpret_cast<char*>((reinterpret_cast<uintptr_t>(blocks) + kHugePage - 1) &
+                                         ~uintptr_t(kHugePage - 1));
+        madvise(blocks, bytes / kHugePage * kHugePage, MADV_HUGEPAGE); // a wish only
+    }
+    a.rows = rows;
+    a.rowTable = reinterpret_cast<JBLOCKARRAY>(blocks + bytes);
+    for (JDIMENSION r = 0; r < rows; ++r) {
+        if (!compact || r == 0) {
+            a.rowTable[r] = reinterpret_cast<JBLOCKROW>(blocks + size_t(r) * rowBytes);
+        } else {
+            auto* stored =
+                reinterpret_cast<JCOEF*>(blocks + (1 + (r - 1) / kRowsPerStoredRow) * rowBytes);
+            a.rowTable[r] = reinterpret_cast<JBLOCKROW>(stored + (r - 1) % kRowsPerStoredRow);
+        }
+    }
+    return reinterpret_cast<jvirt_barray_ptr>(&a);
 }
 
 JBLOCKARRAY accessBlocks(j_common_ptr common, jvirt_barray_ptr array, JDIMENSION first,
-                         JDIMENSION count, boolean writable) {
+                         JDIMENSION count, boolean) {
     DcOnlyBlocks& d = reinterpret_cast<JpegSession*>(common->client_data)->dcOnly;
-    int c = 0;
-    while (c < MAX_COMPONENTS && (d.array[c] != array || !array))
-        ++c;
-    if (c == MAX_COMPONENTS)
-        return d.access(common, array, first, count, writable);
-    if (count > d.rows[c] || first > d.rows[c] - count)
+    auto* a = reinterpret_cast<BlockArray*>(array);
+    if (a < d.array || a >= d.array + MAX_COMPONENTS || !a->rowTable || count > a->rows ||
+        first > a->rows - count)
         ERREXIT(common, JERR_BAD_VIRTUAL_ACCESS);
-    if (!d.rowTable[c]) {
-        const JBLOCKARRAY stored = d.access(common, array, 0, d.storedRows[c], TRUE);
-        d.rowTable[c] = static_cast<JBLOCKARRAY>(
-            (*common->mem->alloc_small)(common, JPOOL_IMAGE, d.rows[c] * sizeof(JBLOCKROW)));
-        d.rowTable[c][0] = stored[0];
-        for (JDIMENSION r = 1; r < d.rows[c]; ++r) {
-            auto* base = reinterpret_cast<JCOEF*>(stored[1 + (r - 1) / kRowsPerStoredRow]);
-            d.rowTable[c][r] = reinterpret_cast<JBLOCKROW>(base + (r - 1) % kRowsPerStoredRow);
-        }
-    }
-    return d.rowTable[c] + first;
+    return a->rowTable + first;
 }
 
 // Called by libjpeg as it works through the file; stops a file of too many scans the way
@@ -290,6 +313,10 @@ public:
     ~JpegDecoder() {
         if (m_s.created)
             jpeg_destroy_decompress(&m_s.cinfo);
+        for (const BlockArray& a : m_s.dcOnly.array) {
+            if (a.mapped)
+                munmap(a.mapped, a.mappedBytes);
+        }
 #ifdef __GLIBC__
         // A picture of many scans (progressive) keeps all its coefficients while it is decoded:
         // for a 48-megapixel photo some 150 MB in a few large blocks. glibc keeps blocks of up to
@@ -475,16 +502,14 @@ private:
         jpeg_start_output(&s.cinfo, s.cinfo.input_scan_number);
     }
 
-    // Hands libjpeg compact rows for the components shown one pixel a block (see DcOnlyBlocks).
+    // Keeps libjpeg's block arrays ourselves, compact for the components shown one pixel a block
+    // (see DcOnlyBlocks).
     void storeDcOnly() {
         DcOnlyBlocks& d = m_s.dcOnly;
         for (int c = 0; c < m_s.cinfo.num_components && c < MAX_COMPONENTS; ++c)
             d.wanted[c] = m_s.cinfo.comp_info[c].DCT_scaled_size == 1;
-        jpeg_memory_mgr* mem = m_s.cinfo.mem;
-        d.request = mem->request_virt_barray;
-        d.access = mem->access_virt_barray;
-        mem->request_virt_barray = requestBlocks;
-        mem->access_virt_barray = accessBlocks;
+        m_s.cinfo.mem->request_virt_barray = requestBlocks;
+        m_s.cinfo.mem->access_virt_barray = accessBlocks;
     }
 
     void check(bool ok) {

@@ -120,9 +120,9 @@ void writeJpegForm(const QString& path, const QImage& image, const JpegForm& for
     // Y DC at 2 bits less, Cb and Cr DC at 1 bit less, the chroma's AC, then the DC refined
     // (chroma together, Y twice) and the luma's AC last.
     static const jpeg_scan_info split[] = {
-        {1, {0}, 0, 0, 0, 2},     {1, {1}, 0, 0, 0, 1},     {1, {2}, 0, 0, 0, 1},
-        {1, {1}, 1, 63, 0, 0},    {1, {2}, 1, 63, 0, 0},    {1, {0}, 0, 0, 2, 1},
-        {2, {1, 2}, 0, 0, 1, 0}, {1, {0}, 0, 0, 1, 0},     {1, {0}, 1, 63, 0, 0},
+        {1, {0}, 0, 0, 0, 2},    {1, {1}, 0, 0, 0, 1},  {1, {2}, 0, 0, 0, 1},
+        {1, {1}, 1, 63, 0, 0},   {1, {2}, 1, 63, 0, 0}, {1, {0}, 0, 0, 2, 1},
+        {2, {1, 2}, 0, 0, 1, 0}, {1, {0}, 0, 0, 1, 0},  {1, {0}, 1, 63, 0, 0},
     };
     if (progressive && form.splitDc) {
         cinfo.scan_info = split;
@@ -620,7 +620,8 @@ private slots:
             const QSize size = picture.image.size();
             if (wanted.isValid()) // a reduced DCT scale: shaped as shown, no smaller than wanted
                 QVERIFY(size.width() >= 16 && size.height() >= 12 && size.width() < 64 &&
-                        size.width() * expectedSize.height() == size.height() * expectedSize.width());
+                        size.width() * expectedSize.height() ==
+                            size.height() * expectedSize.width());
             else
                 QCOMPARE(size, expectedSize);
             const QList<QRgb> colours = quadrantColours(picture.image);
@@ -739,8 +740,8 @@ private slots:
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 80; ++x) {
                 const QRgb a = fromProgressive.pixel(x, y), b = fromBaseline.pixel(x, y);
-                worst = qMax(worst, qMax(qAbs(qRed(a) - qRed(b)),
-                                         qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)))));
+                worst = qMax(worst, qMax(qAbs(qRed(a) - qRed(b)), qMax(qAbs(qGreen(a) - qGreen(b)),
+                                                                       qAbs(qBlue(a) - qBlue(b)))));
             }
         QCOMPARE(worst, 0);
         // Cut off in its AC scans, it still shows the whole picture.
