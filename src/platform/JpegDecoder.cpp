@@ -156,6 +156,14 @@ struct BlockArray {
     JDIMENSION rows;
 };
 
+#if defined(__SANITIZE_ADDRESS__)
+#define FERLO_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define FERLO_ADDRESS_SANITIZER
+#endif
+#endif
+
 struct DcOnlyBlocks {
     int requests;                // block arrays asked for so far, one a component
     bool wanted[MAX_COMPONENTS]; // components to store DC-only
@@ -206,21 +214,29 @@ jvirt_barray_ptr requestBlocks(j_common_ptr common, int, boolean, JDIMENSION blo
     if (bytes + tableBytes >= size_t(common->mem->max_memory_to_use))
         ERREXIT1(common, JERR_OUT_OF_MEMORY, 0);
     common->mem->max_memory_to_use -= long(bytes + tableBytes);
-    a.mappedBytes = bytes + tableBytes + (bytes >= kHugePage ? kHugePage : 0);
+    a.rowTable = static_cast<JBLOCKARRAY>(std::calloc(rows, sizeof(JBLOCKROW)));
+    char* blocks = nullptr;
+#ifdef FERLO_ADDRESS_SANITIZER
+    // Taken from the heap, so that the sanitizer sees any access past the blocks.
+    a.mapped = std::calloc(1, bytes);
+    a.mappedBytes = 0;
+    blocks = static_cast<char*>(a.mapped);
+#else
+    a.mappedBytes = bytes + (bytes >= kHugePage ? kHugePage : 0);
     a.mapped =
         mmap(nullptr, a.mappedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (a.mapped == MAP_FAILED) {
+    if (a.mapped == MAP_FAILED)
         a.mapped = nullptr;
-        ERREXIT1(common, JERR_OUT_OF_MEMORY, 0);
-    }
-    auto* blocks = static_cast<char*>(a.mapped);
-    if (bytes >= kHugePage) {
+    blocks = static_cast<char*>(a.mapped);
+    if (blocks && bytes >= kHugePage) {
         blocks = reinterpret_cast<char*>((reinterpret_cast<uintptr_t>(blocks) + kHugePage - 1) &
                                          ~uintptr_t(kHugePage - 1));
         madvise(blocks, bytes / kHugePage * kHugePage, MADV_HUGEPAGE); // a wish only
     }
+#endif
+    if (!blocks || !a.rowTable)
+        ERREXIT1(common, JERR_OUT_OF_MEMORY, 0);
     a.rows = rows;
-    a.rowTable = reinterpret_cast<JBLOCKARRAY>(blocks + bytes);
     for (JDIMENSION r = 0; r < rows; ++r) {
         if (!compact || r == 0) {
             a.rowTable[r] = reinterpret_cast<JBLOCKROW>(blocks + size_t(r) * rowBytes);
@@ -314,8 +330,13 @@ public:
         if (m_s.created)
             jpeg_destroy_decompress(&m_s.cinfo);
         for (const BlockArray& a : m_s.dcOnly.array) {
+#ifdef FERLO_ADDRESS_SANITIZER
+            std::free(a.mapped);
+#else
             if (a.mapped)
                 munmap(a.mapped, a.mappedBytes);
+#endif
+            std::free(a.rowTable);
         }
 #ifdef __GLIBC__
         // A picture of many scans (progressive) keeps all its coefficients while it is decoded:
