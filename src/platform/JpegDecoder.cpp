@@ -493,7 +493,8 @@ private:
             return true;
         };
         // With restart markers, libjpeg finds the next one missing at each interval's end and
-        // takes the rest of the scan as empty too.
+        // takes the rest of the scan as empty too. The compact DC storage relies on this: no AC
+        // scan of a component shown one pixel a block is ever decoded past its first block.
         const auto unused = [](const jpeg_decompress_struct& cinfo) {
             if (cinfo.Ss == 0)
                 return false;
