@@ -13,6 +13,8 @@
 #include <jerror.h>
 // clang-format on
 
+#include <sys/mman.h>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -134,6 +136,42 @@ void skipToMarker(j_decompress_ptr cinfo) {
     }
 }
 
+// A picture of many scans keeps every block's coefficients until it is shown, 64 per block. At
+// 1/8 scale a component shown one pixel a block needs only each block's first (DC) coefficient,
+// and its other coefficients are never decoded (their scans are passed over), so it is stored in
+// 1/64 of the room: libjpeg asks for its block arrays through the memory manager, and for such a
+// component we hand it rows that lie 2 bytes apart, 64 rows over one stored row of blocks. Each
+// block's DC coefficient then has its own place; its other 63 would overlap the neighbouring
+// rows' DC but are neither written nor read. The first row keeps a stored row of its own: a scan
+// passed over still has its first block decoded from the missing data.
+//
+// In this mode we keep every component's blocks ourselves, in memory mapped from the system
+// (zero without being cleared, and in huge pages where the system offers them: the subsampled
+// colour of a 24-megapixel photo still takes 24 MB, and paging in 4 KB at a time cost more than
+// decoding it). They count against libjpeg's own memory limit.
+struct BlockArray {
+    void* mapped;
+    size_t mappedBytes;
+    JBLOCKARRAY rowTable; // the rows libjpeg sees
+    JDIMENSION rows;
+};
+
+#if defined(__SANITIZE_ADDRESS__)
+#define FERLO_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define FERLO_ADDRESS_SANITIZER
+#endif
+#endif
+
+struct DcOnlyBlocks {
+    int requests;                // block arrays asked for so far, one a component
+    bool wanted[MAX_COMPONENTS]; // components to store DC-only
+    BlockArray array[MAX_COMPONENTS];
+};
+constexpr JDIMENSION kRowsPerStoredRow = DCTSIZE2;
+constexpr size_t kHugePage = 2 * 1024 * 1024;
+
 struct JpegSession {
     jpeg_decompress_struct cinfo;
     JpegErrorManager err;
@@ -153,7 +191,73 @@ struct JpegSession {
     JDIMENSION rowsDone;
     bool stopAtEnd;
     jpeg_progress_mgr progress;
+    DcOnlyBlocks dcOnly;
 };
+
+jvirt_barray_ptr requestBlocks(j_common_ptr common, int, boolean, JDIMENSION blocksPerRow,
+                               JDIMENSION rows, JDIMENSION) {
+    auto* cinfo = reinterpret_cast<j_decompress_ptr>(common);
+    DcOnlyBlocks& d = reinterpret_cast<JpegSession*>(common->client_data)->dcOnly;
+    // The coefficient controller asks for one array a component, in order, padded to whole MCUs.
+    const int c = d.requests++;
+    if (c >= cinfo->num_components || c >= MAX_COMPONENTS || rows == 0 || blocksPerRow == 0)
+        ERREXIT(common, JERR_BAD_VIRTUAL_ACCESS);
+    BlockArray& a = d.array[c];
+    const bool compact = d.wanted[c];
+    // A compact stored row has one block more for the last of its 64 rows, which starts 126
+    // bytes in.
+    const size_t storedRows =
+        compact ? 1 + (rows - 1 + kRowsPerStoredRow - 1) / kRowsPerStoredRow : size_t(rows);
+    const size_t rowBytes = (size_t(blocksPerRow) + (compact ? 1 : 0)) * sizeof(JBLOCK);
+    const size_t bytes = storedRows * rowBytes;
+    const size_t tableBytes = size_t(rows) * sizeof(JBLOCKROW);
+    if (bytes + tableBytes >= size_t(common->mem->max_memory_to_use))
+        ERREXIT1(common, JERR_OUT_OF_MEMORY, 0);
+    common->mem->max_memory_to_use -= long(bytes + tableBytes);
+    a.rowTable = static_cast<JBLOCKARRAY>(std::calloc(rows, sizeof(JBLOCKROW)));
+    char* blocks = nullptr;
+#ifdef FERLO_ADDRESS_SANITIZER
+    // Taken from the heap, so that the sanitizer sees any access past the blocks.
+    a.mapped = std::calloc(1, bytes);
+    a.mappedBytes = 0;
+    blocks = static_cast<char*>(a.mapped);
+#else
+    a.mappedBytes = bytes + (bytes >= kHugePage ? kHugePage : 0);
+    a.mapped =
+        mmap(nullptr, a.mappedBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (a.mapped == MAP_FAILED)
+        a.mapped = nullptr;
+    blocks = static_cast<char*>(a.mapped);
+    if (blocks && bytes >= kHugePage) {
+        blocks = reinterpret_cast<char*>((reinterpret_cast<uintptr_t>(blocks) + kHugePage - 1) &
+                                         ~uintptr_t(kHugePage - 1));
+        madvise(blocks, bytes / kHugePage * kHugePage, MADV_HUGEPAGE); // a wish only
+    }
+#endif
+    if (!blocks || !a.rowTable)
+        ERREXIT1(common, JERR_OUT_OF_MEMORY, 0);
+    a.rows = rows;
+    for (JDIMENSION r = 0; r < rows; ++r) {
+        if (!compact || r == 0) {
+            a.rowTable[r] = reinterpret_cast<JBLOCKROW>(blocks + size_t(r) * rowBytes);
+        } else {
+            auto* stored =
+                reinterpret_cast<JCOEF*>(blocks + (1 + (r - 1) / kRowsPerStoredRow) * rowBytes);
+            a.rowTable[r] = reinterpret_cast<JBLOCKROW>(stored + (r - 1) % kRowsPerStoredRow);
+        }
+    }
+    return reinterpret_cast<jvirt_barray_ptr>(&a);
+}
+
+JBLOCKARRAY accessBlocks(j_common_ptr common, jvirt_barray_ptr array, JDIMENSION first,
+                         JDIMENSION count, boolean) {
+    DcOnlyBlocks& d = reinterpret_cast<JpegSession*>(common->client_data)->dcOnly;
+    auto* a = reinterpret_cast<BlockArray*>(array);
+    if (a < d.array || a >= d.array + MAX_COMPONENTS || !a->rowTable || count > a->rows ||
+        first > a->rows - count)
+        ERREXIT(common, JERR_BAD_VIRTUAL_ACCESS);
+    return a->rowTable + first;
+}
 
 // Called by libjpeg as it works through the file; stops a file of too many scans the way
 // error_exit stops a broken one.
@@ -225,6 +329,15 @@ public:
     ~JpegDecoder() {
         if (m_s.created)
             jpeg_destroy_decompress(&m_s.cinfo);
+        for (const BlockArray& a : m_s.dcOnly.array) {
+#ifdef FERLO_ADDRESS_SANITIZER
+            std::free(a.mapped);
+#else
+            if (a.mapped)
+                munmap(a.mapped, a.mappedBytes);
+#endif
+            std::free(a.rowTable);
+        }
 #ifdef __GLIBC__
         // A picture of many scans (progressive) keeps all its coefficients while it is decoded:
         // for a 48-megapixel photo some 150 MB in a few large blocks. glibc keeps blocks of up to
@@ -303,6 +416,10 @@ public:
         if (dcOnly) {
             m_s.cinfo.buffered_image = TRUE;
             m_s.cinfo.do_block_smoothing = FALSE;
+            // An arithmetic-coded scan passed over decodes its missing data as zeros into every
+            // block, where the compact rows have no room: such files keep whole blocks.
+            if (!m_s.cinfo.arith_code)
+                storeDcOnly();
         }
         check(jpegStep(m_s, [](JpegSession& s) { jpeg_start_decompress(&s.cinfo); }));
         if (dcOnly)
@@ -375,9 +492,12 @@ private:
             }
             return true;
         };
+        // With restart markers, libjpeg finds the next one missing at each interval's end and
+        // takes the rest of the scan as empty too. The compact DC storage relies on this: no AC
+        // scan of a component shown one pixel a block is ever decoded past its first block.
         const auto unused = [](const jpeg_decompress_struct& cinfo) {
-            if (cinfo.Ss == 0 || cinfo.restart_interval != 0)
-                return false; // with restart markers libjpeg expects them in order
+            if (cinfo.Ss == 0)
+                return false;
             for (int i = 0; i < cinfo.comps_in_scan; ++i) {
                 if (cinfo.cur_comp_info[i]->DCT_scaled_size > 1)
                     return false;
@@ -402,6 +522,16 @@ private:
         }
         s.skipping = false;
         jpeg_start_output(&s.cinfo, s.cinfo.input_scan_number);
+    }
+
+    // Keeps libjpeg's block arrays ourselves, compact for the components shown one pixel a block
+    // (see DcOnlyBlocks).
+    void storeDcOnly() {
+        DcOnlyBlocks& d = m_s.dcOnly;
+        for (int c = 0; c < m_s.cinfo.num_components && c < MAX_COMPONENTS; ++c)
+            d.wanted[c] = m_s.cinfo.comp_info[c].DCT_scaled_size == 1;
+        m_s.cinfo.mem->request_virt_barray = requestBlocks;
+        m_s.cinfo.mem->access_virt_barray = accessBlocks;
     }
 
     void check(bool ok) {

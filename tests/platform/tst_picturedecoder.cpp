@@ -86,6 +86,72 @@ void writeYcckJpeg(const QString& path, const QImage& image) {
     std::fclose(file);
 }
 
+// A progressive JPEG of the picture's colours (grey, or YCbCr subsampled 2 x 2 or not), with
+// restart markers every `restart` MCUs, arithmetic coding, and a scan script of our own: DC
+// split per component at reduced precision and refined twice, or libjpeg's usual script (-1).
+// `progressive` false writes the same picture as one baseline scan.
+struct JpegForm {
+    int components = 3;
+    bool subsampled = true;
+    int restart = 0;
+    bool arithmetic = false;
+    bool splitDc = false;
+};
+
+void writeJpegForm(const QString& path, const QImage& image, const JpegForm& form,
+                   bool progressive) {
+    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    QVERIFY(file);
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr jerr;
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&cinfo);
+    jpeg_stdio_dest(&cinfo, file);
+    cinfo.image_width = JDIMENSION(image.width());
+    cinfo.image_height = JDIMENSION(image.height());
+    cinfo.input_components = form.components;
+    cinfo.in_color_space = form.components == 1 ? JCS_GRAYSCALE : JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 90, TRUE);
+    if (!form.subsampled)
+        cinfo.comp_info[0].h_samp_factor = cinfo.comp_info[0].v_samp_factor = 1;
+    cinfo.restart_interval = JDIMENSION(form.restart);
+    cinfo.arith_code = form.arithmetic;
+    // Y DC at 2 bits less, Cb and Cr DC at 1 bit less, the chroma's AC, then the DC refined
+    // (chroma together, Y twice) and the luma's AC last.
+    static const jpeg_scan_info split[] = {
+        {1, {0}, 0, 0, 0, 2},    {1, {1}, 0, 0, 0, 1},  {1, {2}, 0, 0, 0, 1},
+        {1, {1}, 1, 63, 0, 0},   {1, {2}, 1, 63, 0, 0}, {1, {0}, 0, 0, 2, 1},
+        {2, {1, 2}, 0, 0, 1, 0}, {1, {0}, 0, 0, 1, 0},  {1, {0}, 1, 63, 0, 0},
+    };
+    if (progressive && form.splitDc) {
+        cinfo.scan_info = split;
+        cinfo.num_scans = int(std::size(split));
+    } else if (progressive) {
+        jpeg_simple_progression(&cinfo);
+    }
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<JSAMPLE> row(size_t(image.width()) * size_t(form.components));
+    while (cinfo.next_scanline < cinfo.image_height) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb p = image.pixel(x, int(cinfo.next_scanline));
+            JSAMPLE* out = &row[size_t(x) * size_t(form.components)];
+            if (form.components == 1) {
+                out[0] = JSAMPLE(qGray(p));
+            } else {
+                out[0] = JSAMPLE(qRed(p));
+                out[1] = JSAMPLE(qGreen(p));
+                out[2] = JSAMPLE(qBlue(p));
+            }
+        }
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::fclose(file);
+}
+
 // ---- hand-made files (the basic makers are in tests/support) ----
 
 // A bitmap with a BITMAPV4HEADER: 32 bits a pixel with an alpha mask.
@@ -554,7 +620,8 @@ private slots:
             const QSize size = picture.image.size();
             if (wanted.isValid()) // a reduced DCT scale: shaped as shown, no smaller than wanted
                 QVERIFY(size.width() >= 16 && size.height() >= 12 && size.width() < 64 &&
-                        size.width() * expectedSize.height() == size.height() * expectedSize.width());
+                        size.width() * expectedSize.height() ==
+                            size.height() * expectedSize.width());
             else
                 QCOMPARE(size, expectedSize);
             const QList<QRgb> colours = quadrantColours(picture.image);
@@ -673,8 +740,8 @@ private slots:
         for (int y = 0; y < 60; ++y)
             for (int x = 0; x < 80; ++x) {
                 const QRgb a = fromProgressive.pixel(x, y), b = fromBaseline.pixel(x, y);
-                worst = qMax(worst, qMax(qAbs(qRed(a) - qRed(b)),
-                                         qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)))));
+                worst = qMax(worst, qMax(qAbs(qRed(a) - qRed(b)), qMax(qAbs(qGreen(a) - qGreen(b)),
+                                                                       qAbs(qBlue(a) - qBlue(b)))));
             }
         QCOMPARE(worst, 0);
         // Cut off in its AC scans, it still shows the whole picture.
@@ -684,6 +751,56 @@ private slots:
         QCOMPARE(loadPicture(cut, eighth).image.pixel(70, 55), fromBaseline.pixel(70, 55));
     }
 
+    // However its scans are arranged, a progressive picture at 1/8 scale is shown from the scans
+    // that hold what the 1/8 pixels use (the DC, and the AC of subsampled colour), exactly as the
+    // same picture stored as one baseline scan; and a file cut off right after those scans
+    // shows the same. 138 block rows: the compact DC storage spans several stored rows.
+    void progressiveDcOnlyIsExact_data() {
+        QTest::addColumn<int>("components");
+        QTest::addColumn<bool>("subsampled");
+        QTest::addColumn<int>("restart");
+        QTest::addColumn<bool>("arithmetic");
+        QTest::addColumn<bool>("splitDc");
+        QTest::addColumn<int>("scansNeeded");
+        QTest::newRow("grey") << 1 << false << 0 << false << false << 5;
+        QTest::newRow("4:4:4, restart markers") << 3 << false << 1 << false << false << 7;
+        QTest::newRow("4:2:0, restart markers") << 3 << true << 3 << false << false << 9;
+        QTest::newRow("4:2:0 arithmetic") << 3 << true << 0 << true << false << 9;
+        QTest::newRow("4:4:4, DC per component refined twice")
+            << 3 << false << 0 << false << true << 8;
+        QTest::newRow("4:2:0, DC per component refined twice")
+            << 3 << true << 0 << false << true << 8;
+    }
+    void progressiveDcOnlyIsExact() {
+        QFETCH(int, components);
+        QFETCH(bool, subsampled);
+        QFETCH(int, restart);
+        QFETCH(bool, arithmetic);
+        QFETCH(bool, splitDc);
+        QFETCH(int, scansNeeded);
+        const JpegForm form{components, subsampled, restart, arithmetic, splitDc};
+        const QImage source = photoLikeImage(333, 1100, 3);
+        const QString baseline = path(QStringLiteral("form-baseline.jpg"));
+        const QString progressive = path(QStringLiteral("form-progressive.jpg"));
+        writeJpegForm(baseline, source, form, false);
+        writeJpegForm(progressive, source, form, true);
+        const auto eighth = [](QSize) {
+            return QSize(42, 138);
+        };
+        const QImage expected = loadPicture(baseline, eighth).image;
+        QCOMPARE(expected.size(), QSize(42, 138));
+        QCOMPARE(loadPicture(progressive, eighth).image, expected);
+        // Cut off where the first scan not needed begins.
+        const QByteArray bytes = fileBytes(progressive);
+        qsizetype at = -1;
+        for (int scan = 0; scan <= scansNeeded; ++scan)
+            at = bytes.indexOf("\xff\xda", at + 1);
+        QVERIFY(at > 0);
+        const QString cut = path(QStringLiteral("form-cut.jpg"));
+        writeFile(cut, bytes.left(at));
+        QCOMPARE(loadPicture(cut, eighth).image, expected);
+    }
+
     // Headers that promise more than the memory bound fail before the memory is taken.
     void hugeHeadersStayBounded_data() {
         QTest::addColumn<QByteArray>("bytes");
@@ -691,10 +808,15 @@ private slots:
         QTest::addColumn<QString>("cause");
         QTest::newRow("baseline at full size")
             << jpegHeaderOnly(65500, 65500, false) << QSize() << "too large";
+        QTest::newRow("progressive 20000 at 1/4")
+            << jpegHeaderOnly(20000, 20000, true) << QSize(5000, 5000) << "too large";
+        // In a cell only the DC is kept, about 2 bytes a block: the file is read, and found empty.
         QTest::newRow("progressive in a cell")
-            << jpegHeaderOnly(65500, 65500, true) << QSize(265, 160) << "too large";
+            << jpegHeaderOnly(65500, 65500, true) << QSize(265, 160)
+            << "cut off before its picture data";
         QTest::newRow("progressive 20000 in a cell")
-            << jpegHeaderOnly(20000, 20000, true) << QSize(265, 160) << "too large";
+            << jpegHeaderOnly(20000, 20000, true) << QSize(265, 160)
+            << "cut off before its picture data";
         QTest::newRow("baseline in a cell, no data")
             << jpegHeaderOnly(65500, 65500, false, 4) << QSize(265, 160)
             << "cut off before its picture data";
