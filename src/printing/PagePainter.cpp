@@ -141,6 +141,24 @@ int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int
     return size;
 }
 
+int FitWordPixelSize(int height, int width, const std::function<int(int)>& lineHeight,
+                     const std::function<int(int)>& textWidth) {
+    // Both measures grow with the size, so one search finds the largest size that fits both.
+    int size = 1;
+    int tooLarge = qMax(2, 2 * height + 1); // a line twice the height never fits
+    while (tooLarge - size > 1) {
+        const int middle = size + (tooLarge - size) / 2;
+        if (lineHeight(middle) <= height && textWidth(middle) <= width)
+            size = middle;
+        else
+            tooLarge = middle;
+    }
+    // Hinted advances are not strictly monotonic: step down past a size that rounds wide.
+    while (size > 1 && (lineHeight(size) > height || textWidth(size) > width))
+        --size;
+    return size;
+}
+
 void PrintCutLines(QPainter& painter, QSize printableArea, int resolution, const CardPage& page) {
     if (!page.CutLinesOn)
         return;
@@ -188,7 +206,7 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
     // each, in cell order.
     WorkerSlots<PrintedPicture> workers(cells.size());
     for (int i = 0; i < count; ++i) {
-        if (cellHasPicture(page, i))
+        if (!page.Back && cellHasPicture(page, i))
             workers.start(size_t(i),
                           [fileName = page.FileNames.at(i), cell = cells[size_t(i)], resolution] {
                               return preparePrintedPicture(fileName, cell, resolution);
@@ -259,8 +277,41 @@ void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPa
     }
 }
 
+void PrintBackWords(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page) {
+    const int count = int(cells.size());
+    for (int i = 0; i < count; ++i) {
+        const QString text = page.LabelTexts.value(i);
+        const TPrinterCell& cell = cells[size_t(i)];
+        const int margin = Round(qMin(cell.Width, cell.Height) * WordBackMargin);
+        const int width = cell.Width - 2 * margin;
+        const int height = cell.Height - 2 * margin;
+        if (text.isEmpty() || width < 1 || height < 1)
+            continue;
+        QFont font = page.LabelFont;
+        font.setBold(true);
+        const auto metricsAt = [&](int size) {
+            font.setPixelSize(size);
+            return QFontMetrics(font, painter.device());
+        };
+        const int pixelSize = FitWordPixelSize(
+            height, width, [&](int size) { return metricsAt(size).height(); },
+            [&](int size) { return metricsAt(size).horizontalAdvance(text); });
+        font.setPixelSize(pixelSize);
+        painter.setFont(font);
+        const QFontMetrics metrics = painter.fontMetrics();
+        const int x = cell.Left + Round((cell.Width - metrics.horizontalAdvance(text)) * 0.5);
+        const int y = cell.Top + Round((cell.Height - metrics.height()) * 0.5);
+        painter.setPen(QPen(Qt::black));
+        painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    }
+}
+
 void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
     PrintCutLines(painter, prepared.printableArea, prepared.resolution, prepared.page);
+    if (prepared.page.Back) {
+        PrintBackWords(painter, prepared.cells, prepared.page);
+        return;
+    }
     PrintPictures(painter, prepared);
     if (prepared.page.LabelsOn)
         PrintLabels(painter, prepared.cells, prepared.page);

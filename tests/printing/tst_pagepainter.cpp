@@ -539,22 +539,22 @@ private slots:
         printer.setResolution(150);
         CardPage page = emptyPage(4, true);
         placePicture(page, 0, m_red, "RED");
-        runPrintJob(printer, page, fixedOption(false));
+        runPrintJob(printer, {page}, fixedOption(false));
         QCOMPARE(pdfInfoValue(path, "Title"), QStringLiteral("Ferlo"));
         QCOMPARE(pdfPageCount(path), 1);
         QVERIFY(pdfInfoValue(path, "Page size").startsWith("595 x 842"));
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
 
         page.Portrait = false;
-        runPrintJob(printer, page, fixedOption(true));
+        runPrintJob(printer, {page}, fixedOption(true));
         QVERIFY(pdfInfoValue(path, "Page size").startsWith("842 x 595"));
 
         placePicture(page, 1, m_dir.filePath("gone.jpg"));
-        QVERIFY_THROWS_EXCEPTION(Error, runPrintJob(printer, page, fixedOption(true)));
+        QVERIFY_THROWS_EXCEPTION(Error, runPrintJob(printer, {page}, fixedOption(true)));
         QVERIFY(printer.printerState() != QPrinter::Active);
         // The printer is free for the next job.
         page.FileNames[1].clear();
-        runPrintJob(printer, page, fixedOption(true));
+        runPrintJob(printer, {page}, fixedOption(true));
         QCOMPARE(pdfPageCount(path), 1);
     }
 
