@@ -79,9 +79,11 @@ void checkPictures(const QList<CardPage>& pages) {
             try {
                 readPictureSize(fileName);
             } catch (...) {
-                throw Error(
-                    errorMessage(std::current_exception(),
-                                 QStringLiteral("Cannot print the picture %1").arg(fileName)));
+                QString message = errorMessage(std::current_exception());
+                if (!message.contains(fileName))
+                    message =
+                        QStringLiteral("Cannot print the picture %1: %2").arg(fileName, message);
+                throw Error(message);
             }
         }
     }
@@ -287,7 +289,7 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards) {
     QTimer::singleShot(0, &dialog, [&dialog, &pages, &pictures, &paper] {
         runGuarded(&dialog, [&] {
             WaitCursor wait;
-            constexpr int previewDpi = 60;
+            constexpr int previewDpi = 48;
             for (qsizetype i = 0; i < pages.size(); ++i)
                 pictures.at(i)->setPixmap(
                     QPixmap::fromImage(previewImage(pages.at(i), paper, previewDpi)));
