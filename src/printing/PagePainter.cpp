@@ -65,6 +65,28 @@ void returnLargeBuffersToTheSystem() {
 #endif
 }
 
+// Draws the text in black at the pixel size `fit` chooses for `room` (width, height) from the
+// font's measures on the painter's device, its line (ascent + descent) centred in `box`.
+void drawFittedText(QPainter& painter, QFont font, const QString& text,
+                    int (*fit)(int, int, const std::function<int(int)>&,
+                               const std::function<int(int)>&),
+                    QSize room, const QRect& box) {
+    const auto metricsAt = [&](int size) {
+        font.setPixelSize(size);
+        return QFontMetrics(font, painter.device());
+    };
+    const int pixelSize = fit(
+        room.height(), room.width(), [&](int size) { return metricsAt(size).height(); },
+        [&](int size) { return metricsAt(size).horizontalAdvance(text); });
+    font.setPixelSize(pixelSize);
+    painter.setFont(font);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int x = box.left() + Round((box.width() - metrics.horizontalAdvance(text)) * 0.5);
+    const int y = box.top() + Round((box.height() - metrics.height()) * 0.5);
+    painter.setPen(QPen(Qt::black));
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
 } // namespace
 
 QSize PrintedPictureSize(QSize ownSize, const TRect& target, int resolution) {
@@ -258,22 +280,8 @@ void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPa
             continue; // an empty text draws nothing
         // The band's height is the height of the character cell (ascent + descent) in the
         // printer's font, not the em size.
-        const auto metricsAt = [&](int size) {
-            font.setPixelSize(size);
-            return QFontMetrics(font, painter.device());
-        };
-        const int pixelSize = FitLabelPixelSize(
-            bh, bw, [&](int size) { return metricsAt(size).height(); },
-            [&](int size) { return metricsAt(size).horizontalAdvance(text); });
-        font.setPixelSize(pixelSize);
-        painter.setFont(font);
-        const QFontMetrics metrics = painter.fontMetrics();
-        const int textWidth = metrics.horizontalAdvance(text);
-        const int textHeight = metrics.height();
-        const int x = cells[size_t(i)].PictureArea().Left + Round((bw - textWidth) * 0.5);
-        const int y = band.Top + Round((bh - textHeight) * 0.5);
-        painter.setPen(QPen(Qt::black));
-        painter.drawText(QPoint(x, y + metrics.ascent()), text);
+        drawFittedText(painter, font, text, FitLabelPixelSize, QSize(bw, bh),
+                       QRect(cells[size_t(i)].PictureArea().Left, band.Top, bw, bh));
     }
 }
 
@@ -289,20 +297,8 @@ void PrintBackWords(QPainter& painter, const TPrinterCellArray& cells, const Car
             continue;
         QFont font = page.LabelFont;
         font.setBold(true);
-        const auto metricsAt = [&](int size) {
-            font.setPixelSize(size);
-            return QFontMetrics(font, painter.device());
-        };
-        const int pixelSize = FitWordPixelSize(
-            height, width, [&](int size) { return metricsAt(size).height(); },
-            [&](int size) { return metricsAt(size).horizontalAdvance(text); });
-        font.setPixelSize(pixelSize);
-        painter.setFont(font);
-        const QFontMetrics metrics = painter.fontMetrics();
-        const int x = cell.Left + Round((cell.Width - metrics.horizontalAdvance(text)) * 0.5);
-        const int y = cell.Top + Round((cell.Height - metrics.height()) * 0.5);
-        painter.setPen(QPen(Qt::black));
-        painter.drawText(QPoint(x, y + metrics.ascent()), text);
+        drawFittedText(painter, font, text, FitWordPixelSize, QSize(width, height),
+                       QRect(cell.Left, cell.Top, cell.Width, cell.Height));
     }
 }
 
