@@ -38,6 +38,8 @@ const char* const usageText =
     "  --labels-off           no label words under the pictures\n"
     "  --lowercase            label words in lower case (default upper case)\n"
     "  --cutlines-off         no frame and no cut lines\n"
+    "  --backs                after each page a back page with each picture's word in\n"
+    "                         the mirrored cell, for double-sided printing\n"
     "  --page-size SIZE       A4, Letter, A5 or Legal (default A4)\n"
     "  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)\n"
     "  --print-as-dib         draw pictures through their device-independent form\n"
@@ -58,9 +60,9 @@ const char* const usageText =
     "deck could not be loaded or the PDF could not be written.\n";
 
 const QStringList valueOptions{"print-to", "per-page", "page-size", "resolution"};
-const QStringList switchOptions{"help",         "version",      "portrait",
-                                "landscape",    "labels-off",   "lowercase",
-                                "cutlines-off", "print-as-dib", "print-as-original"};
+const QStringList switchOptions{
+    "help",      "version",      "portrait",     "landscape",         "labels-off",
+    "lowercase", "cutlines-off", "print-as-dib", "print-as-original", "backs"};
 
 // A bad command line; the message is the one line printed after "ferlo: ".
 struct UsageError {
@@ -74,6 +76,7 @@ struct ExportRequest {
     bool labelsOn = true;
     bool upperCase = true;
     bool cutLinesOn = true;
+    bool backs = false;
     QPageSize pageSize{QPageSize::A4};
     int resolution = 600;
     std::optional<bool> printAsDib; // empty: the stored option
@@ -160,6 +163,8 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
             request.upperCase = false;
         } else if (name == QLatin1String("cutlines-off")) {
             request.cutLinesOn = false;
+        } else if (name == QLatin1String("backs")) {
+            request.backs = true;
         } else if (name == QLatin1String("page-size")) {
             request.pageSize = pageSizeNamed(value);
         } else if (name == QLatin1String("resolution")) {
@@ -328,7 +333,9 @@ int runCommandLineExport(const QStringList& arguments) {
         return 0;
     }
     try {
-        const QList<CardPage> pages = makePages(request);
+        QList<CardPage> pages = makePages(request);
+        if (request.backs)
+            pages = withWordBacks(pages);
         PaintOptions options;
         if (request.printAsDib) {
             const bool printAsDib = *request.printAsDib;

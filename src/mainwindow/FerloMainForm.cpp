@@ -193,13 +193,14 @@ void TFerloMainForm::createMenus() {
         printerSetup(this);
     })->setVisible(false);
     command(file, QStringLiteral("Print1"), QStringLiteral("&Print ..."), [this] {
-        printCard(this, currentPage());
+        printCard(this, {currentPage()});
     })->setShortcut(QKeySequence::Print);
     command(file, QStringLiteral("PrintPreview1"), QStringLiteral("Print Pre&view ..."),
-            [this] { previewCard(this, currentPage()); });
+            [this] { previewCard(this, {currentPage()}); });
     command(file, QStringLiteral("ExportPdf1"), QStringLiteral("&Export PDF ..."), [this] {
-        exportCardPdf(this, currentPage());
+        exportCardPdf(this, {currentPage()});
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
+    file->addAction(makeWordBacksAction(this));
     file->addSeparator();
     command(file, QStringLiteral("mnExit"), QStringLiteral("e&xit"), [] {
         QCoreApplication::quit();
@@ -336,7 +337,7 @@ void TFerloMainForm::createToolBar() {
 
     QAction* print =
         button(QStringLiteral("TBPrint"), Glyph::Printer, QStringLiteral("Print Flashcard"), false);
-    bind(print, &QAction::triggered, [this] { printCard(this, currentPage()); });
+    bind(print, &QAction::triggered, [this] { printCard(this, {currentPage()}); });
 }
 
 void TFerloMainForm::createBrowser() {

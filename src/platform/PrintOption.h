@@ -14,4 +14,10 @@ bool get_PrintAsDIB();
 // "Failed to set data for 'PrintAsDIB'" followed by the file and the reason on a second line.
 void save_PrintAsDIB(bool printAsDib);
 
+// The stored word-backs option: true = print a back page of words after each card. Stored as the
+// DWORD "PrintWordBacks" beside "PrintAsDIB", read and saved the same way and failing the same
+// way; an absent value, or a store that can be neither opened nor created, reads as false.
+bool get_PrintWordBacks();
+void save_PrintWordBacks(bool wordBacks);
+
 } // namespace ferlo

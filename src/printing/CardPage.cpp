@@ -44,4 +44,27 @@ CardPage makeDeckCardPage(const DeckCard& card, const QList<bool>& pictureLoaded
     return makeCardPage(layout, card.cutLines, cells, loaded, labels);
 }
 
+CardPage wordBack(const CardPage& front) {
+    CardPage back = front;
+    back.Back = true;
+    const int count = qMax(0, front.PicturesPerPage);
+    const int columns = GridColumns(count, front.Portrait);
+    back.FileNames = QStringList(count, QString());
+    back.PictureLoaded = QList<bool>(count, false);
+    back.LabelTexts = QStringList(count, QString());
+    for (int i = 0; i < count; ++i) {
+        const int row = i / columns;
+        const int column = i % columns;
+        back.LabelTexts[row * columns + (columns - 1 - column)] = front.LabelTexts.value(i);
+    }
+    return back;
+}
+
+QList<CardPage> withWordBacks(const QList<CardPage>& cards) {
+    QList<CardPage> pages;
+    for (const CardPage& card : cards)
+        pages << card << wordBack(card);
+    return pages;
+}
+
 } // namespace ferlo

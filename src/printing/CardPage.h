@@ -20,6 +20,9 @@ struct CardPage {
     QList<bool> PictureLoaded; // per cell: false when the file failed to load on screen (pass over)
     QStringList LabelTexts;    // per cell: the on-screen label's text ("" for none)
     QFont LabelFont;           // face and style (bold, italic, underline, strike-out) of the labels
+    // A word back: the page printed behind a card, with no pictures, each word in LabelTexts
+    // already in the cell it is printed in (see wordBack).
+    bool Back = false;
 };
 
 // The page of a card: the card's count, orientation and label switch, the cut-line switch, and
@@ -32,5 +35,14 @@ CardPage makeCardPage(const TCard& card, bool cutLinesOn, const TCellArray& cell
 // word (the edited word, else the one made from the file name) in the card's case, and whether
 // the picture loaded (missing entries count as loaded).
 CardPage makeDeckCardPage(const DeckCard& card, const QList<bool>& pictureLoaded = {});
+
+// The back of a card's page: no pictures, and each placed cell's word moved to the mirrored
+// cell (column c of C goes to column C - 1 - c, rows stay), so that once the sheet is turned over
+// on its vertical axis the word lies behind its picture. Count, orientation, cut lines and font
+// are the front's.
+CardPage wordBack(const CardPage& front);
+
+// The pages of the cards, each card's word back right after it.
+QList<CardPage> withWordBacks(const QList<CardPage>& cards);
 
 } // namespace ferlo

@@ -65,6 +65,28 @@ void returnLargeBuffersToTheSystem() {
 #endif
 }
 
+// Draws the text in black at the pixel size `fit` chooses for `room` (width, height) from the
+// font's measures on the painter's device, its line (ascent + descent) centred in `box`.
+void drawFittedText(QPainter& painter, QFont font, const QString& text,
+                    int (*fit)(int, int, const std::function<int(int)>&,
+                               const std::function<int(int)>&),
+                    QSize room, const QRect& box) {
+    const auto metricsAt = [&](int size) {
+        font.setPixelSize(size);
+        return QFontMetrics(font, painter.device());
+    };
+    const int pixelSize = fit(
+        room.height(), room.width(), [&](int size) { return metricsAt(size).height(); },
+        [&](int size) { return metricsAt(size).horizontalAdvance(text); });
+    font.setPixelSize(pixelSize);
+    painter.setFont(font);
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int x = box.left() + Round((box.width() - metrics.horizontalAdvance(text)) * 0.5);
+    const int y = box.top() + Round((box.height() - metrics.height()) * 0.5);
+    painter.setPen(QPen(Qt::black));
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+}
+
 } // namespace
 
 QSize PrintedPictureSize(QSize ownSize, const TRect& target, int resolution) {
@@ -141,6 +163,24 @@ int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int
     return size;
 }
 
+int FitWordPixelSize(int height, int width, const std::function<int(int)>& lineHeight,
+                     const std::function<int(int)>& textWidth) {
+    // Both measures grow with the size, so one search finds the largest size that fits both.
+    int size = 1;
+    int tooLarge = qMax(2, 2 * height + 1); // a line twice the height never fits
+    while (tooLarge - size > 1) {
+        const int middle = size + (tooLarge - size) / 2;
+        if (lineHeight(middle) <= height && textWidth(middle) <= width)
+            size = middle;
+        else
+            tooLarge = middle;
+    }
+    // Hinted advances are not strictly monotonic: step down past a size that rounds wide.
+    while (size > 1 && (lineHeight(size) > height || textWidth(size) > width))
+        --size;
+    return size;
+}
+
 void PrintCutLines(QPainter& painter, QSize printableArea, int resolution, const CardPage& page) {
     if (!page.CutLinesOn)
         return;
@@ -188,7 +228,7 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
     // each, in cell order.
     WorkerSlots<PrintedPicture> workers(cells.size());
     for (int i = 0; i < count; ++i) {
-        if (cellHasPicture(page, i))
+        if (!page.Back && cellHasPicture(page, i))
             workers.start(size_t(i),
                           [fileName = page.FileNames.at(i), cell = cells[size_t(i)], resolution] {
                               return preparePrintedPicture(fileName, cell, resolution);
@@ -240,27 +280,34 @@ void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPa
             continue; // an empty text draws nothing
         // The band's height is the height of the character cell (ascent + descent) in the
         // printer's font, not the em size.
-        const auto metricsAt = [&](int size) {
-            font.setPixelSize(size);
-            return QFontMetrics(font, painter.device());
-        };
-        const int pixelSize = FitLabelPixelSize(
-            bh, bw, [&](int size) { return metricsAt(size).height(); },
-            [&](int size) { return metricsAt(size).horizontalAdvance(text); });
-        font.setPixelSize(pixelSize);
-        painter.setFont(font);
-        const QFontMetrics metrics = painter.fontMetrics();
-        const int textWidth = metrics.horizontalAdvance(text);
-        const int textHeight = metrics.height();
-        const int x = cells[size_t(i)].PictureArea().Left + Round((bw - textWidth) * 0.5);
-        const int y = band.Top + Round((bh - textHeight) * 0.5);
-        painter.setPen(QPen(Qt::black));
-        painter.drawText(QPoint(x, y + metrics.ascent()), text);
+        drawFittedText(painter, font, text, FitLabelPixelSize, QSize(bw, bh),
+                       QRect(cells[size_t(i)].PictureArea().Left, band.Top, bw, bh));
+    }
+}
+
+void PrintBackWords(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page) {
+    const int count = int(cells.size());
+    for (int i = 0; i < count; ++i) {
+        const QString text = page.LabelTexts.value(i);
+        const TPrinterCell& cell = cells[size_t(i)];
+        const int margin = Round(qMin(cell.Width, cell.Height) * WordBackMargin);
+        const int width = cell.Width - 2 * margin;
+        const int height = cell.Height - 2 * margin;
+        if (text.isEmpty() || width < 1 || height < 1)
+            continue;
+        QFont font = page.LabelFont;
+        font.setBold(true);
+        drawFittedText(painter, font, text, FitWordPixelSize, QSize(width, height),
+                       QRect(cell.Left, cell.Top, cell.Width, cell.Height));
     }
 }
 
 void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
     PrintCutLines(painter, prepared.printableArea, prepared.resolution, prepared.page);
+    if (prepared.page.Back) {
+        PrintBackWords(painter, prepared.cells, prepared.page);
+        return;
+    }
     PrintPictures(painter, prepared);
     if (prepared.page.LabelsOn)
         PrintLabels(painter, prepared.cells, prepared.page);

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QSize>
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -18,6 +19,9 @@ struct PaintOptions {
     // form), false through a QPixmap. Asked anew for every picture drawn; empty means the stored
     // option (get_PrintAsDIB).
     std::function<bool()> printAsDib;
+    // Whether Print, the preview and Export PDF put each card's word back after it; empty means
+    // the stored option (get_PrintWordBacks). The page painter itself does not read it.
+    std::optional<bool> wordBacks;
 };
 
 struct PrintedPicture;
@@ -48,6 +52,11 @@ void paintPreparedPage(QPainter& painter, const PreparedPage& prepared);
 void PrintCutLines(QPainter& painter, QSize printableArea, int resolution, const CardPage& page);
 void PrintPictures(QPainter& painter, const PreparedPage& prepared);
 void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page);
+// A back page's words (CardPage::Back), in place of pictures and labels: each word centred in its
+// whole printer cell, bold, as large as fits inside the cell less a margin of WordBackMargin of
+// its smaller side all round. Each word gets its own size.
+void PrintBackWords(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page);
+constexpr double WordBackMargin = 0.1;
 
 // Draws a picture into a rectangle through its device-independent form: a 32-bit RGB QImage.
 void StretchBitmapAsDIB(QPainter& painter, const QRect& rect, const QImage& bitmap);
@@ -85,5 +94,10 @@ struct PreparedPage {
 // never below 1. lineHeight(pixelSize) and textWidth(pixelSize) measure the font at a size.
 int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int)>& lineHeight,
                       const std::function<int(int)>& textWidth);
+
+// The largest pixel size at which the text's line is at most `height` high and at most `width`
+// wide, never below 1.
+int FitWordPixelSize(int height, int width, const std::function<int(int)>& lineHeight,
+                     const std::function<int(int)>& textWidth);
 
 } // namespace ferlo

@@ -2,6 +2,7 @@
 #include "printing/support_printing.h"
 
 #include "app/CommandLine.h"
+#include "layout/Card.h"
 #include "layout/PrinterCells.h"
 #include "support/TestSupport.h"
 
@@ -138,6 +139,7 @@ private slots:
         QCOMPARE(run.code, 0);
         QVERIFY(run.out.contains("--print-to"));
         QVERIFY(run.out.contains("--per-page"));
+        QVERIFY(run.out.contains("--backs"));
         QVERIFY(run.err.isEmpty());
     }
 
@@ -258,6 +260,52 @@ private slots:
         QVERIFY(qAbs(dog.center().y() - kitty.center().y()) < 1);
         QVERIFY(pages[1].words[0].box.center().y() < 842 / 2);
         QVERIFY(pages[1].words[0].box.center().y() > 842 / 4);
+
+        // With backs, each card's back follows it: each word lies where its picture's mirror
+        // image about the page's vertical centre line lies, as large as its cell allows.
+        run = runExport({"--print-to", out, "--backs", deck});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QList<PdfPage> backs = pdfWords(out);
+        QCOMPARE(backs.size(), 4);
+        QCOMPARE(backs[1].size, QSizeF(842, 595));
+        QCOMPARE(backs[3].size, QSizeF(595, 842));
+        QCOMPARE(wordTexts(backs[0]), (QStringList{"DOG", "KITTY"}));
+        QCOMPARE(wordTexts(backs[2]), QStringList{"hen"});
+        struct Placed {
+            int page;
+            QString word;
+            int cell; // the picture's cell on the front
+            int perPage;
+            bool portrait;
+        };
+        const QList<Placed> placed{
+            {1, "DOG", 0, 4, false}, {1, "KITTY", 1, 4, false}, {3, "hen", 0, 2, true}};
+        for (const Placed& p : placed) {
+            const PdfPage& back = backs[p.page];
+            QCOMPARE(back.words.size(), p.page == 1 ? 2 : 1);
+            const auto word = std::find_if(back.words.begin(), back.words.end(),
+                                           [&](const PdfWord& w) { return w.text == p.word; });
+            QVERIFY2(word != back.words.end(), qPrintable(p.word));
+            // The picture's cell in points (the PDF's 10-point margins are the same all round).
+            const QRect area = printableA4(p.portrait, 600);
+            const TPrinterCell cell = LayoutPrinterCells(area.width(), area.height(), p.perPage,
+                                                         p.portrait, true)[size_t(p.cell)];
+            const double scale = 72.0 / 600;
+            const QRectF picture((area.left() + cell.Left) * scale, (area.top() + cell.Top) * scale,
+                                 cell.Width * scale, cell.Height * scale);
+            const QPointF centre = word->box.center();
+            const QPointF mirrored(back.size.width() - centre.x(), centre.y());
+            QVERIFY2(picture.contains(mirrored), qPrintable(p.word));
+            if (GridColumns(p.perPage, p.portrait) > 1) // not on the picture's own side
+                QVERIFY2(!picture.contains(centre), qPrintable(p.word));
+            QVERIFY2(word->box.width() < picture.width() && word->box.height() < picture.height(),
+                     qPrintable(p.word));
+            // Its width or its height takes up most of the cell inside the margins.
+            const double margin = 0.1 * qMin(picture.width(), picture.height());
+            QVERIFY2(word->box.width() > 0.8 * (picture.width() - 2 * margin) ||
+                         word->box.height() > 0.8 * (picture.height() - 2 * margin),
+                     qPrintable(p.word));
+        }
 
         // Pictures before and after the deck: a page of their own on each side.
         run = runExport({"--print-to", out, "--per-page", "8", "--lowercase", m_pictures[2],

@@ -2,6 +2,7 @@
 #include "dialogs/Options.h"
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/PictureControl.h"
+#include "platform/PrintOption.h"
 #include "printing/CardPage.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
@@ -51,8 +52,23 @@ private slots:
                 fileItems << action->text();
         }
         QCOMPARE(fileItems, (QStringList{"Print se&tup ...", "&Print ...", "Print Pre&view ...",
-                                         "&Export PDF ...", "e&xit"}));
+                                         "&Export PDF ...", "Print Word &Backs", "e&xit"}));
         QVERIFY(!ui.Printsetup1->isVisible());
+        // The word-backs command shows the stored option and stores each change; a new window
+        // shows it as stored.
+        auto* backs = form.findChild<QAction*>(QStringLiteral("mnWordBacks"));
+        QVERIFY(backs && backs->isCheckable());
+        const bool before = get_PrintWordBacks();
+        QCOMPARE(backs->isChecked(), before);
+        backs->trigger();
+        QCOMPARE(get_PrintWordBacks(), !before);
+        {
+            TFerloMainForm again;
+            QCOMPARE(again.findChild<QAction*>(QStringLiteral("mnWordBacks"))->isChecked(),
+                     !before);
+        }
+        backs->trigger();
+        QCOMPARE(get_PrintWordBacks(), before);
         QCOMPARE(ui.mnOptions->text(), QStringLiteral("&Options ..."));
         QCOMPARE(form.menuBar()->actions().at(1), ui.mnOptions); // a command on the bar itself
         QCOMPARE(ui.mnHelp->title(), QStringLiteral("&Help"));

@@ -115,6 +115,18 @@ int pdfPageCount(const QString& pdf) {
     return pages.isEmpty() ? -1 : pages.toInt();
 }
 
+QStringList pdfPageSizes(const QString& pdf) {
+    const QString info = QString::fromUtf8(
+        runTool(QStringLiteral("pdfinfo"), {QStringLiteral("-f"), QStringLiteral("1"),
+                                            QStringLiteral("-l"), QStringLiteral("9999"), pdf}));
+    static const QRegularExpression line(QStringLiteral("^Page +\\d+ size: *(\\S+ x \\S+)"),
+                                         QRegularExpression::MultilineOption);
+    QStringList sizes;
+    for (const QRegularExpressionMatch& match : line.globalMatch(info))
+        sizes << match.captured(1);
+    return sizes;
+}
+
 QImage renderPdfPage(const QString& pdf, int page, int dpi) {
     QTemporaryDir dir;
     const QString prefix = dir.filePath(QStringLiteral("page"));

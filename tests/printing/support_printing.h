@@ -33,6 +33,8 @@ QString writeSolidJpeg(const QString& path, int width, int height, QColor colour
 // PDF tools of poppler-utils: the page count, the page size in points, a page as an image.
 int pdfPageCount(const QString& pdf);
 QString pdfInfoValue(const QString& pdf, const QString& key);
+// Each page's size in points, "842 x 595".
+QStringList pdfPageSizes(const QString& pdf);
 QImage renderPdfPage(const QString& pdf, int page, int dpi);
 
 } // namespace ferlo::test

@@ -539,22 +539,34 @@ private slots:
         printer.setResolution(150);
         CardPage page = emptyPage(4, true);
         placePicture(page, 0, m_red, "RED");
-        runPrintJob(printer, page, fixedOption(false));
+        runPrintJob(printer, {page}, fixedOption(false));
         QCOMPARE(pdfInfoValue(path, "Title"), QStringLiteral("Ferlo"));
         QCOMPARE(pdfPageCount(path), 1);
         QVERIFY(pdfInfoValue(path, "Page size").startsWith("595 x 842"));
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
 
         page.Portrait = false;
-        runPrintJob(printer, page, fixedOption(true));
+        runPrintJob(printer, {page}, fixedOption(true));
         QVERIFY(pdfInfoValue(path, "Page size").startsWith("842 x 595"));
 
         placePicture(page, 1, m_dir.filePath("gone.jpg"));
-        QVERIFY_THROWS_EXCEPTION(Error, runPrintJob(printer, page, fixedOption(true)));
+        QVERIFY_THROWS_EXCEPTION(Error, runPrintJob(printer, {page}, fixedOption(true)));
         QVERIFY(printer.printerState() != QPrinter::Active);
+        // A later card's missing picture stops the job before it begins: the last document stays.
+        CardPage later = emptyPage(1, true);
+        placePicture(later, 0, m_dir.filePath("gone.jpg"));
+        try {
+            runPrintJob(printer, {emptyPage(2, false), later}, fixedOption(true));
+            QFAIL("a missing picture printed");
+        } catch (const Error& error) {
+            QVERIFY2(error.message().contains(m_dir.filePath("gone.jpg")),
+                     qPrintable(error.message()));
+        }
+        QCOMPARE(pdfPageCount(path), 1);
+        QVERIFY(pdfInfoValue(path, "Page size").startsWith("842 x 595"));
         // The printer is free for the next job.
         page.FileNames[1].clear();
-        runPrintJob(printer, page, fixedOption(true));
+        runPrintJob(printer, {page}, fixedOption(true));
         QCOMPARE(pdfPageCount(path), 1);
     }
 

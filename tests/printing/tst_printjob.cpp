@@ -3,14 +3,16 @@
 #include "support_printing.h"
 
 #include "platform/Errors.h"
+#include "platform/PrintOption.h"
 #include "printing/PrintJob.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPageRanges>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -51,31 +53,135 @@ private slots:
         CardPage page = emptyPage(4, false);
         placePicture(page, 0, m_dir.filePath("gone.jpg"), "GONE"); // would fail if printed
         bool seen = false;
-        whenShown<QPrintDialog>([](QPrintDialog* dialog) { dialog->reject(); }, &seen);
-        MessageRecorder messages;
-        printCard(nullptr, page); // no error: nothing is printed
-        QVERIFY(seen);
-        QVERIFY(messages.messages().isEmpty());
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-    }
-
-    void previewPaintsThePage() {
-        CardPage page = emptyPage(4, true);
-        placePicture(page, 0, m_red, "RED");
-        bool seen = false;
-        QPageLayout::Orientation shown = QPageLayout::Landscape;
-        whenShown<QPrintPreviewDialog>(
-            [&shown](QPrintPreviewDialog* dialog) {
-                shown = dialog->printer()->pageLayout().orientation();
+        QString range; // the dialog's page range counts the cards
+        whenShown<QPrintDialog>(
+            [&range](QPrintDialog* dialog) {
+                if (dialog->testOption(QAbstractPrintDialog::PrintPageRange))
+                    range = QString("%1-%2").arg(dialog->minPage()).arg(dialog->maxPage());
                 dialog->reject();
             },
             &seen);
         MessageRecorder messages;
-        previewCard(nullptr, page);
+        printCard(nullptr, {page, emptyPage(2, true)}); // no error: nothing is printed
         QVERIFY(seen);
-        QCOMPARE(shown, QPageLayout::Portrait); // the card's orientation
+        QCOMPARE(range, QStringLiteral("1-2"));
+        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    // The preview shows every page of a deck on its own paper, each card's back after it while
+    // the stored option asks for backs.
+    void previewShowsEachPageInItsOrientation() {
+        CardPage landscape = emptyPage(4, false);
+        placePicture(landscape, 0, m_red, "RED");
+        CardPage portrait = emptyPage(2, true);
+        placePicture(portrait, 1, m_red, "ROT");
+        save_PrintWordBacks(true);
+        bool seen = false;
+        QStringList shown;
+        whenShown<QDialog>(
+            [&shown](QDialog* dialog) {
+                for (int page = 1;; ++page) {
+                    auto* label = dialog->findChild<QLabel*>(QString("previewPage%1").arg(page));
+                    if (!label)
+                        break;
+                    const QSize size = label->pixmap().size();
+                    shown << (size.isEmpty()                 ? "none"
+                              : size.width() > size.height() ? "landscape"
+                                                             : "portrait");
+                }
+                dialog->reject();
+            },
+            &seen);
+        MessageRecorder messages;
+        previewCard(nullptr, {landscape, portrait});
+        save_PrintWordBacks(false);
+        QVERIFY(seen);
+        QCOMPARE(shown, (QStringList{"landscape", "landscape", "portrait", "portrait"}));
         QVERIFY2(messages.messages().isEmpty(), qPrintable(messages.texts().join('\n')));
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    // The jobs of a deck landscape, landscape, portrait: per job its pages (a capital for a
+    // front, a small letter for a back: L landscape, P portrait) and the duplex mode it asks for.
+    void printJobsOfADeck_data() {
+        QTest::addColumn<int>("from"); // 0: no range
+        QTest::addColumn<int>("to");
+        QTest::addColumn<bool>("backs");
+        QTest::addColumn<bool>("oneDocument");
+        QTest::addColumn<QStringList>("jobs");
+        QTest::newRow("printer, all cards") << 0 << 0 << false << false << QStringList{"LL", "P"};
+        QTest::newRow("printer, backs")
+            << 0 << 0 << true << false << QStringList{"LlLl short edge", "Pp long edge"};
+        QTest::newRow("printer, backs, cards 2 to 3")
+            << 2 << 3 << true << false << QStringList{"Ll short edge", "Pp long edge"};
+        QTest::newRow("file, backs") << 0 << 0 << true << true << QStringList{"LlLlPp short edge"};
+        QTest::newRow("file, card 3") << 3 << 3 << false << true << QStringList{"P"};
+    }
+    void printJobsOfADeck() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(bool, backs);
+        QFETCH(bool, oneDocument);
+        QPageRanges range;
+        if (from > 0)
+            range.addRange(from, to);
+        QStringList jobs;
+        for (const PrintJobPlan& job :
+             planPrintJobs({emptyPage(4, false), emptyPage(8, false), emptyPage(2, true)}, range,
+                           backs, oneDocument)) {
+            QString pages;
+            for (const CardPage& page : job.pages)
+                pages += page.Back ? (page.Portrait ? 'p' : 'l') : (page.Portrait ? 'P' : 'L');
+            if (job.duplex == QPrinter::DuplexLongSide)
+                pages += " long edge";
+            else if (job.duplex == QPrinter::DuplexShortSide)
+                pages += " short edge";
+            else if (job.duplex)
+                pages += " other";
+            jobs << pages;
+        }
+        QTEST(jobs, "jobs");
+    }
+
+    // Printing without a dialog on a PDF printer: one page per card in the card's orientation,
+    // the cards of the printer's page range only, each card's back after it.
+    void printJobPrintsThePickedCards_data() {
+        QTest::addColumn<int>("from"); // 0: no range
+        QTest::addColumn<int>("to");
+        QTest::addColumn<bool>("backs");
+        QTest::addColumn<QStringList>("sizes");
+        const QString wide = "842 x 595", tall = "595 x 842";
+        QTest::newRow("all cards") << 0 << 0 << false << QStringList{wide, tall, wide};
+        QTest::newRow("cards 2 to 3") << 2 << 3 << false << QStringList{tall, wide};
+        QTest::newRow("portrait card with its back") << 2 << 2 << true << QStringList{tall, tall};
+    }
+    void printJobPrintsThePickedCards() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(bool, backs);
+        CardPage first = emptyPage(4, false);
+        placePicture(first, 0, m_red, "RED");
+        CardPage second = emptyPage(2, true);
+        placePicture(second, 1, m_red, "ROT");
+        const CardPage third = emptyPage(1, false);
+
+        const QString path = m_dir.filePath("cards.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setResolution(150);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        if (from > 0) {
+            printer.setPrintRange(QPrinter::PageRange);
+            QPageRanges ranges;
+            ranges.addRange(from, to);
+            printer.setPageRanges(ranges);
+        }
+        PaintOptions options;
+        options.wordBacks = backs;
+        runPrintJob(printer, {first, second, third}, options);
+        QTEST(pdfPageSizes(path), "sizes");
     }
 
     void previewShowsAnErrorInsteadOfThrowing() {
@@ -83,10 +189,9 @@ private slots:
         const QString gone = m_dir.filePath("gone.jpg");
         placePicture(page, 1, gone, "GONE");
         bool seen = false;
-        whenShown<QPrintPreviewDialog>([](QPrintPreviewDialog* dialog) { dialog->reject(); },
-                                       &seen);
+        whenShown<QDialog>([](QDialog* dialog) { dialog->reject(); }, &seen);
         MessageRecorder messages;
-        previewCard(nullptr, page);
+        previewCard(nullptr, {page});
         QVERIFY(seen);
         QVERIFY(!messages.messages().isEmpty());
         QVERIFY2(messages.texts().first().contains(gone), qPrintable(messages.texts().first()));
@@ -108,7 +213,7 @@ private slots:
                 static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, through QDialog
             },
             &seen);
-        exportCardPdf(nullptr, page);
+        exportCardPdf(nullptr, {page});
         QVERIFY(seen);
         const QString pdf = chosen + ".pdf";
         QCOMPARE(pdfPageCount(pdf), 1);
@@ -120,7 +225,7 @@ private slots:
         bool seen = false;
         whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); }, &seen);
         const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
-        exportCardPdf(nullptr, emptyPage(1, true));
+        exportCardPdf(nullptr, {emptyPage(1, true)});
         QVERIFY(seen);
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
     }

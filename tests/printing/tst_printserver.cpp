@@ -123,7 +123,7 @@ private slots:
         printer.setPrinterName(queueName);
         QVERIFY(printer.isValid());
         const QStringList before = documents();
-        runPrintJob(printer, page, {[] {
+        runPrintJob(printer, {page}, {[] {
                         return true;
                     }});
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
@@ -200,7 +200,7 @@ private slots:
         printer.setPrinterName(queueName);
         const QStringList before = documents();
         const QMap<QString, qint64> jobsBefore = completedJobs();
-        runPrintJob(printer, page, {[] {
+        runPrintJob(printer, {page}, {[] {
                         return true;
                     }});
         const QString pdf = waitForNewDocument(before, 120000);
@@ -262,7 +262,7 @@ private slots:
         const int jobsBefore = jobCount();
         const QStringList before = documents();
         try {
-            runPrintJob(printer, page, {[] {
+            runPrintJob(printer, {page}, {[] {
                             return true;
                         }});
             QFAIL("no error for a missing picture");
