@@ -220,33 +220,15 @@ void checkPicture(const QString& picture) {
 // A deck's missing pictures are named together, so that one run shows what to bring back; a
 // picture that is there but cannot be loaded stops the run as a picture given directly does.
 void checkDeckPictures(const QString& deckPath, const Deck& deck) {
+    const QString missing = missingPicturesMessage(deckPath, deck);
+    if (!missing.isEmpty())
+        throw Error(missing);
     QStringList pictures;
     for (const DeckCard& card : deck.cards) {
         for (const std::optional<DeckCell>& cell : card.cells) {
             if (cell)
                 pictures << decodePath(QByteArray::fromStdString(cell->picture));
         }
-    }
-    QStringList missing;
-    for (const QString& picture : pictures) {
-        if (pathKind(picture) == PathKind::Missing && !missing.contains(picture))
-            missing << picture;
-    }
-    if (!missing.isEmpty()) {
-        constexpr qsizetype kNamed = 5;
-        QStringList named;
-        for (const QString& picture : missing.mid(0, kNamed))
-            named << displayName(picture);
-        QString list = named.join(QStringLiteral(", "));
-        if (missing.size() > kNamed)
-            list += QStringLiteral(" and %1 more").arg(missing.size() - kNamed);
-        throw Error(
-            missing.size() == 1
-                ? QStringLiteral("The deck file %1 names a missing picture: %2").arg(deckPath, list)
-                : QStringLiteral("The deck file %1 names %2 missing pictures: %3")
-                      .arg(deckPath)
-                      .arg(missing.size())
-                      .arg(list));
     }
     for (const QString& picture : pictures)
         checkPicture(picture);

@@ -9,6 +9,8 @@
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "platform/DeckFile.h"
+#include "platform/Errors.h"
 #include "platform/Messages.h"
 #include "platform/NativePath.h"
 #include "platform/Paths.h"
@@ -23,13 +25,16 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QDragMoveEvent>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
@@ -39,6 +44,7 @@
 #include <QUrl>
 #include <QtMath>
 
+#include <algorithm>
 #include <exception>
 #include <vector>
 
@@ -90,6 +96,15 @@ QString selectCaption(int count) {
     return QStringLiteral("Select up to %1 Pictures").arg(count);
 }
 
+// The desktop's Save As keys; a desktop without them (the Windows-like default scheme) gets
+// Ctrl+Shift+S, as most desktops have it.
+QList<QKeySequence> saveAsKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    if (keys.isEmpty())
+        keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    return keys;
+}
+
 QFrame* panel(QWidget* parent, const QString& name) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
@@ -130,7 +145,10 @@ PreparedPicture preparePicture(const QString& path, int areaWidth, int areaHeigh
 
 template <typename Sender, typename Signal, typename Handler>
 void TFerloMainForm::bind(Sender* sender, Signal signal, Handler handler) {
-    connect(sender, signal, this, [this, handler] { runGuarded(this, handler); });
+    connect(sender, signal, this, [this, handler] {
+        runGuarded(this, handler);
+        noteCardChanged();
+    });
 }
 
 TFerloMainForm::TFerloMainForm(QWidget* parent)
@@ -169,6 +187,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
 
     browseTo(QDir::currentPath());
     runGuarded(this, [this] { FormCreate(); });
+    updateDeckControls();
 }
 
 TFerloMainForm::~TFerloMainForm() = default;
@@ -189,22 +208,65 @@ void TFerloMainForm::createMenus() {
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File1"));
+    command(file, QStringLiteral("mnNewDeck"), QStringLiteral("&New deck"), [this] {
+        newDeck();
+    })->setShortcut(QKeySequence::New);
+    command(file, QStringLiteral("mnOpenDeck"), QStringLiteral("&Open deck ..."), [this] {
+        openDeckDialog();
+    })->setShortcut(QKeySequence::Open);
+    command(file, QStringLiteral("mnSaveDeck"), QStringLiteral("&Save"), [this] {
+        saveDeck();
+    })->setShortcut(QKeySequence::Save);
+    command(file, QStringLiteral("mnSaveDeckAs"), QStringLiteral("Save &as ..."), [this] {
+        saveDeckAs();
+    })->setShortcuts(saveAsKeys());
+    file->addSeparator();
     command(file, QStringLiteral("Printsetup1"), QStringLiteral("Print se&tup ..."), [this] {
         printerSetup(this);
     })->setVisible(false);
     command(file, QStringLiteral("Print1"), QStringLiteral("&Print ..."), [this] {
-        printCard(this, {currentPage()});
+        printCard(this, deckPages());
     })->setShortcut(QKeySequence::Print);
     command(file, QStringLiteral("PrintPreview1"), QStringLiteral("Print Pre&view ..."),
-            [this] { previewCard(this, {currentPage()}); });
+            [this] { previewCard(this, deckPages()); });
     command(file, QStringLiteral("ExportPdf1"), QStringLiteral("&Export PDF ..."), [this] {
-        exportCardPdf(this, {currentPage()});
+        exportCardPdf(this, deckPages());
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addAction(makeWordBacksAction(this));
     file->addSeparator();
-    command(file, QStringLiteral("mnExit"), QStringLiteral("e&xit"), [] {
-        QCoreApplication::quit();
+    // Exit closes the window, which asks about unsaved changes first.
+    command(file, QStringLiteral("mnExit"), QStringLiteral("e&xit"), [this] {
+        if (close())
+            QCoreApplication::quit();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    // The card commands; the toolbar shows the same actions.
+    QMenu* cards = bar->addMenu(QStringLiteral("&Card"));
+    cards->setObjectName(QStringLiteral("mnCard"));
+    const auto cardCommand = [&](const QString& name, const QString& text, const QString& hint,
+                                 Glyph glyph, auto handler) {
+        QAction* action = command(cards, name, text, handler);
+        action->setIcon(glyphIcon(glyph));
+        action->setToolTip(hint);
+        return action;
+    };
+    TBPreviousCard = cardCommand(QStringLiteral("TBPreviousCard"), QStringLiteral("&Previous card"),
+                                 QStringLiteral("Previous card"), Glyph::PreviousCard,
+                                 [this] { showCard(m_deck.current() - 1); });
+    TBPreviousCard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
+    TBNextCard = cardCommand(QStringLiteral("TBNextCard"), QStringLiteral("&Next card"),
+                             QStringLiteral("Next card"), Glyph::NextCard,
+                             [this] { showCard(m_deck.current() + 1); });
+    TBNextCard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
+    cards->addSeparator();
+    TBNewCard = cardCommand(QStringLiteral("TBNewCard"), QStringLiteral("N&ew card"),
+                            QStringLiteral("New card after this one"), Glyph::NewCard,
+                            [this] { newCard(); });
+    TBNewCard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
+    TBRemoveCard = cardCommand(QStringLiteral("TBRemoveCard"), QStringLiteral("&Remove card"),
+                               QStringLiteral("Remove this card from the deck"), Glyph::RemoveCard,
+                               [this] { removeCard(); });
+
     command(bar, QStringLiteral("mnOptions"), QStringLiteral("&Options ..."), [this] {
         if (m_options)
             m_options->exec();
@@ -337,7 +399,29 @@ void TFerloMainForm::createToolBar() {
 
     QAction* print =
         button(QStringLiteral("TBPrint"), Glyph::Printer, QStringLiteral("Print Flashcard"), false);
-    bind(print, &QAction::triggered, [this] { printCard(this, {currentPage()}); });
+    bind(print, &QAction::triggered, [this] { printCard(this, deckPages()); });
+    separator();
+
+    // The deck: which card is on screen, and the card commands of the Card menu.
+    const auto cardButton = [this](QAction* action) {
+        ToolBar1->addAction(action);
+        if (QWidget* widget = ToolBar1->widgetForAction(action)) {
+            widget->setObjectName(action->objectName() + QStringLiteral("Button"));
+            widget->setFixedSize(25, 22);
+            widget->setFocusPolicy(Qt::TabFocus);
+            widget->setAccessibleName(action->toolTip());
+        }
+    };
+    cardButton(TBPreviousCard);
+    LABCardNumber = new QLabel(ToolBar1);
+    LABCardNumber->setObjectName(QStringLiteral("LABCardNumber"));
+    LABCardNumber->setTextFormat(Qt::PlainText);
+    LABCardNumber->setAlignment(Qt::AlignCenter);
+    LABCardNumber->setMinimumWidth(84);
+    ToolBar1->addWidget(LABCardNumber);
+    cardButton(TBNextCard);
+    cardButton(TBNewCard);
+    cardButton(TBRemoveCard);
 }
 
 void TFerloMainForm::createBrowser() {
@@ -388,6 +472,7 @@ void TFerloMainForm::createBrowser() {
             [this] { runGuarded(this, [this] { FileListBox1Change(); }); });
     connect(FileListBox1, &FileListBox::mouseDown, this, [this](Qt::MouseButton button) {
         runGuarded(this, [this, button] { FileListBox1MouseDown(button); });
+        noteCardChanged();
     });
 }
 
@@ -480,6 +565,7 @@ void TFerloMainForm::FormCreate() {
         image->setObjectName(QStringLiteral("Cell%1").arg(i));
         connect(image, &PictureControl::mouseDown, this, [this, i](Qt::MouseButton button) {
             runGuarded(this, [&] { ImageMouseDown(i, button); });
+            noteCardChanged();
         });
         CellImages[i] = image;
         auto* label = new QLabel(PACard);
@@ -501,6 +587,7 @@ void TFerloMainForm::FormCreate() {
     });
     connect(CellLabelEditor, &LabelEditor::kept, this, [this](int index, const QString& word) {
         runGuarded(this, [&] { keepLabelWord(index, word); });
+        noteCardChanged();
     });
     for (size_t k = 0; k < CutLines.size(); ++k) {
         CutLines[k] = new TLine(PACard);
@@ -571,7 +658,7 @@ void TFerloMainForm::fitCardToBase() {
     Card.LayoutCells(Cells);
     ToggleCutLines();
     Display_All_Labels();
-    fitAllPictures(false);
+    fitAllPictures(false, false);
 }
 
 bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -597,8 +684,10 @@ bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
             QMetaObject::invokeMethod(
                 this,
                 [this, paths] {
-                    whenPicturesPlaced(
-                        [this, paths] { runGuarded(this, [&] { openFiles(paths); }); });
+                    whenPicturesPlaced([this, paths] {
+                        runGuarded(this, [&] { openFiles(paths); });
+                        noteCardChanged();
+                    });
                 },
                 Qt::QueuedConnection);
             return true;
@@ -680,10 +769,10 @@ void TFerloMainForm::applyPicture(TCell& cell, PictureControl* image, QSize ownS
 }
 
 void TFerloMainForm::Display_All_Pictures() {
-    fitAllPictures(true);
+    fitAllPictures(true, true);
 }
 
-void TFerloMainForm::fitAllPictures(bool throwErrors) {
+void TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
     WaitCursor hourglass;
     PicturePass pass(*this);
     // The pictures are decoded side by side on worker threads and placed in cell order; an
@@ -706,9 +795,7 @@ void TFerloMainForm::fitAllPictures(bool throwErrors) {
             continue;
         PreparedPicture prepared;
         try {
-            // A refit that follows the window's size runs inside Qt's layout of the window,
-            // where no other event may run; it finds its pictures in the cache as a rule.
-            prepared = throwErrors ? work.takeServingEvents(i) : work.take(i);
+            prepared = serveEvents ? work.takeServingEvents(i) : work.take(i);
         } catch (...) {
             if (throwErrors)
                 throw;
@@ -807,20 +894,17 @@ void TFerloMainForm::SetAllLabelsCase() {
         Display_Label(i);
 }
 
+void TFerloMainForm::setLabelsSwitch(bool on) {
+    Card.LabelsOn = on;
+    PBToggleLabels->setToolTip(on ? QStringLiteral("Turn Labels Off")
+                                  : QStringLiteral("Turn Labels on"));
+    TBUpperLabels->setVisible(on);
+    TBLowerLabels->setVisible(on);
+    PBToggleLabels->setText(on ? QStringLiteral("&Labels Off") : QStringLiteral("&Labels On"));
+}
+
 void TFerloMainForm::PBToggleLabelsClick() {
-    if (Card.LabelsOn) {
-        Card.LabelsOn = false;
-        PBToggleLabels->setToolTip(QStringLiteral("Turn Labels on"));
-        TBUpperLabels->setVisible(false);
-        TBLowerLabels->setVisible(false);
-        PBToggleLabels->setText(QStringLiteral("&Labels On"));
-    } else {
-        Card.LabelsOn = true;
-        PBToggleLabels->setToolTip(QStringLiteral("Turn Labels Off"));
-        TBUpperLabels->setVisible(true);
-        TBLowerLabels->setVisible(true);
-        PBToggleLabels->setText(QStringLiteral("&Labels Off"));
-    }
+    setLabelsSwitch(!Card.LabelsOn);
     Card.LayoutCells(Cells);
     // Labels follow the switch even when a picture can no longer be read: the error still
     // reaches the user, but no label stays shown while labels are off.
@@ -908,14 +992,18 @@ void TFerloMainForm::placeInFreeCell(const std::string& fileName) {
 }
 
 void TFerloMainForm::openFiles(const QStringList& paths) {
-    // A file is a picture when the file list would list it in its folder.
+    // A file is a picture when the file list would list it in its folder; a deck file is one
+    // whose name ends in .ferlo.
     QStringList pictures;
+    QStringList decks;
     QStringList others;
     for (const QString& given : paths) {
         const QFileInfo info(given);
         const QString path = info.absoluteFilePath();
         const QString folder = directoryPart(path);
-        if (info.isFile() && pictureFilesIn(folder).contains(fileNamePart(path)))
+        if (info.isFile() && isDeckFileName(path))
+            decks << path;
+        else if (info.isFile() && pictureFilesIn(folder).contains(fileNamePart(path)))
             pictures << path;
         else
             others << (info.isAbsolute() || given.contains(QLatin1String("://")) ? given : path);
@@ -925,15 +1013,32 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
                                             : QStringLiteral("These files are not pictures: ")) +
                             displayName(others.join(QStringLiteral(", "))));
     }
+    if (decks.size() > 1) {
+        showError(this, QStringLiteral("One deck opens at a time; not opened: ") +
+                            displayName(decks.mid(1).join(QStringLiteral(", "))));
+    }
+    // A deck that cannot be read is named in its message; the pictures still go on the card.
+    bool kept = false;
+    if (!decks.isEmpty())
+        runGuarded(this, [&] { kept = !openDeck(decks.first()); });
+    if (kept)
+        return;
     if (pictures.isEmpty())
         return;
     if (!browseTo(directoryPart(pictures.first())))
         return;
     const QString shown = shownDirectory();
     for (const QString& path : pictures) {
+        // A picture that finds the card full starts a new card of its layout, unless it is on
+        // the card already.
+        const bool onCard = std::any_of(Cells.begin(), Cells.end(), [&](const TCell& cell) {
+            return cell.FileName == pathToModel(path);
+        });
+        if (!onCard && Card.PictureCount >= Card.PicturesPerPage)
+            newCard();
         if (directoryPart(path) != shown) {
-            // No list item shows it: it goes on the card as if picked in its own folder, unless
-            // the card is full; the list selects it when the user browses there.
+            // No list item shows it: it goes on the card as if picked in its own folder; the list
+            // selects it when the user browses there.
             if (Card.PictureCount < Card.PicturesPerPage)
                 runGuarded(this, [&] { placeInFreeCell(pathToModel(path)); });
             continue;
@@ -954,7 +1059,10 @@ void TFerloMainForm::FileListBox1Change() {
         return;
     // A click that has just unselected the last selected item is not undone here: the
     // mouse-down handler that follows takes its picture off the card.
-    const int justUnselected = FileListBox1->notifyingClick() ? FileListBox1->currentRow() : -1;
+    selectCardFiles(FileListBox1->notifyingClick() ? FileListBox1->currentRow() : -1);
+}
+
+void TFerloMainForm::selectCardFiles(int justUnselected) {
     const QString shown = shownDirectory();
     for (const TCell& cell : Cells) {
         const QString path = pathFromModel(cell.FileName);
@@ -1030,6 +1138,216 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
         }
         ClearCell(index);
     }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The deck
+
+DeckCard TFerloMainForm::shownCard() const {
+    return deckCardOf(Card, Cells, TBUpperLabels->isChecked(), TBCutLines->isChecked());
+}
+
+void TFerloMainForm::noteCardChanged() {
+    // Nothing to hand over before start-up has built the card.
+    if (m_openingBase.isEmpty())
+        return;
+    m_deck.update(shownCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::showCard(int index) {
+    noteCardChanged();
+    if (index == m_deck.current() || !m_deck.select(index))
+        return;
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::applyDeckCard(const DeckCard& deckCard) {
+    // The toolbar shows the card's count, orientation and switches; checking a button runs no
+    // handler, so nothing is cleared or fitted twice.
+    for (QAction* action : CountGroup->actions()) {
+        if (action->data().toInt() == deckCard.perPage)
+            action->setChecked(true);
+    }
+    (deckCard.portrait ? TBPortrait : TBLandScape)->setChecked(true);
+    TBCutLines->setChecked(deckCard.cutLines);
+    (deckCard.upperCase ? TBUpperLabels : TBLowerLabels)->setChecked(true);
+    setLabelsSwitch(deckCard.labels);
+
+    // Then the card is built as a change of count builds it, and filled as if its pictures had
+    // been picked: labels first, then the pictures.
+    ClearCells();
+    Card.PicturesPerPage = deckCard.perPage;
+    LABSelect->setText(selectCaption(deckCard.perPage));
+    LABSelect->adjustSize();
+    SetOrientation();
+    Card.LayoutCells(Cells);
+    fillCells(deckCard, Card, Cells);
+    ToggleCutLines();
+    for (int i = 0; i < int(Cells.size()); ++i) {
+        if (!Cells[size_t(i)].FileName.empty())
+            Display_Label(i);
+    }
+    ToggleLabels();
+    // Coming back to a card is no command about one picture: a picture that cannot be shown
+    // leaves its cell empty-looking, as after a resize (opening a deck names the missing ones).
+    // The window keeps painting while a card of big pictures loads.
+    fitAllPictures(false, true);
+    // The file list mirrors the card on screen, as after browsing away and back.
+    ClearFileSelections();
+    selectCardFiles(-1);
+}
+
+void TFerloMainForm::newCard() {
+    noteCardChanged();
+    m_deck.insertAfterCurrent(emptyCardLike(m_deck.currentCard()));
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::removeCard() {
+    noteCardChanged();
+    if (!m_deck.removeCurrent())
+        return;
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::newDeck() {
+    if (!maybeSaveChanges())
+        return;
+    m_deck.reset(Deck{}, std::string());
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::openDeckDialog() {
+    const QString start =
+        m_deck.path().empty() ? shownDirectory() : directoryPart(pathFromModel(m_deck.path()));
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open deck"), start,
+                                                      QStringLiteral("Ferlo decks (*.ferlo)"));
+    if (!path.isEmpty())
+        openDeck(path);
+}
+
+bool TFerloMainForm::openDeck(const QString& given) {
+    const QString path = QFileInfo(given).absoluteFilePath();
+    // Read whole before anything changes or is asked: a damaged deck leaves the window as it
+    // was.
+    Deck deck = readDeck(path);
+    if (!maybeSaveChanges())
+        return false;
+    const QString missing = missingPicturesMessage(path, deck);
+    m_deck.reset(std::move(deck), pathToModel(path));
+    // The browser shows the folder of the first card's first picture, else the deck's own.
+    QString folder = directoryPart(path);
+    for (const std::optional<DeckCell>& cell : m_deck.currentCard().cells) {
+        if (cell && pathKind(pathFromModel(cell->picture)) != PathKind::Missing) {
+            folder = directoryPart(pathFromModel(cell->picture));
+            break;
+        }
+    }
+    if (folder != shownDirectory())
+        browseTo(folder);
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+    if (!missing.isEmpty())
+        showError(this, missing);
+    return true;
+}
+
+bool TFerloMainForm::saveDeck() {
+    if (m_deck.path().empty())
+        return saveDeckAs();
+    writeDeckTo(pathFromModel(m_deck.path()));
+    return true;
+}
+
+bool TFerloMainForm::saveDeckAs() {
+    const QString start = m_deck.path().empty()
+                              ? joinPath(shownDirectory(), QStringLiteral("deck.ferlo"))
+                              : pathFromModel(m_deck.path());
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save deck"), start,
+                                                QStringLiteral("Ferlo decks (*.ferlo)"));
+    if (path.isEmpty())
+        return false;
+    if (!isDeckFileName(path))
+        path += QStringLiteral(".ferlo");
+    writeDeckTo(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+void TFerloMainForm::writeDeckTo(const QString& path) {
+    noteCardChanged();
+    writeDeck(path, m_deck.deck());
+    m_deck.saved(pathToModel(path));
+    updateDeckControls();
+}
+
+bool TFerloMainForm::maybeSaveChanges() {
+    noteCardChanged();
+    if (!m_deck.modified())
+        return true;
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Ferlo"),
+                    QStringLiteral("Save the changes to %1?").arg(deckName()),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("UnsavedChanges"));
+    box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(QStringLiteral("The changes are lost if you don't save them."));
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return saveDeck();
+    case QMessageBox::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString TFerloMainForm::deckName() const {
+    if (m_deck.path().empty())
+        return QStringLiteral("Untitled deck");
+    return displayName(fileNamePart(pathFromModel(m_deck.path())));
+}
+
+void TFerloMainForm::updateDeckControls() {
+    setWindowTitle(QStringLiteral("%1[*] - Ferlo").arg(deckName()));
+    setWindowModified(m_deck.modified());
+    LABCardNumber->setText(
+        QStringLiteral("Card %1 of %2").arg(m_deck.current() + 1).arg(m_deck.count()));
+    TBPreviousCard->setEnabled(m_deck.current() > 0);
+    TBNextCard->setEnabled(m_deck.current() + 1 < m_deck.count());
+    TBRemoveCard->setEnabled(m_deck.count() > 1);
+}
+
+void TFerloMainForm::closeEvent(QCloseEvent* event) {
+    bool close = m_closeConfirmed;
+    if (!close)
+        runGuarded(this, [&] { close = maybeSaveChanges(); });
+    m_closeConfirmed = close;
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}
+
+QList<CardPage> TFerloMainForm::deckPages() const {
+    QList<CardPage> pages;
+    for (int i = 0; i < m_deck.count(); ++i) {
+        if (i == m_deck.current()) {
+            pages << currentPage();
+            continue;
+        }
+        // A card off screen prints as it would show: a picture that is not there is passed over.
+        const DeckCard& card = m_deck.deck().cards[size_t(i)];
+        QList<bool> loaded;
+        for (const std::optional<DeckCell>& cell : card.cells)
+            loaded << (cell && pathKind(pathFromModel(cell->picture)) != PathKind::Missing);
+        pages << makeDeckCardPage(card, loaded);
+    }
+    return pages;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "layout/Card.h"
+#include "layout/DeckSession.h"
 
+#include <QList>
 #include <QMainWindow>
 #include <array>
 #include <functional>
@@ -50,6 +52,16 @@ public:
     const TCellArray& cells() const { return Cells; }
     // The card as it prints now.
     CardPage currentPage() const;
+    // The deck as it prints now: one page per card in order, the card on screen as shown.
+    QList<CardPage> deckPages() const;
+
+    // The deck the window keeps; its card on screen is the one the controls show.
+    const DeckSession& deck() const { return m_deck; }
+    // Opens a deck file in place of the deck (after the question about unsaved changes): its first
+    // card comes on screen and the missing pictures are named in one message. A deck that
+    // cannot be read changes nothing and throws ferlo::Error naming the file and the place.
+    // False when the user kept the deck that has unsaved changes.
+    bool openDeck(const QString& path);
 
     // The directory the file list shows.
     QString shownDirectory() const;
@@ -59,12 +71,14 @@ public:
     // Places pictures from outside the browser (the command line, a drop), in their order, as if
     // they were picked in the file list: the browser shows the folder of the first picture and
     // its items are picked there; pictures of other folders go on the card without a list item,
-    // as if picked in their folder before browsing on. Files that are not pictures are named in
-    // one message and change nothing.
+    // as if picked in their folder before browsing on. Pictures beyond a full card go on new
+    // cards of its layout after it. A deck file among them is opened first (one deck at a time).
+    // Files that are neither are named in one message and change nothing.
     void openFiles(const QStringList& paths);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     // Commands that change the shape of the card.
@@ -80,7 +94,11 @@ private:
     void Display_All_Pictures();
     // Fits the picture of every cell that has a file; an error ends the pass and is thrown, or,
     // when the pass only follows the window's size, leaves that cell without a picture.
-    void fitAllPictures(bool throwErrors);
+    // While it waits for a decoder, a pass that serves events keeps the event loop turning
+    // without user input. A refit that follows the window's size must not: it runs inside Qt's
+    // layout of the window, where no other event may run (it finds its pictures in the cache as
+    // a rule).
+    void fitAllPictures(bool throwErrors, bool serveEvents);
     // Puts a file into the free cell of lowest index, with its label.
     void placeInFreeCell(const std::string& fileName);
     // Grows or shrinks the card with the card base, keeping the opening's margins.
@@ -107,8 +125,37 @@ private:
     void ClearCells();
     void ClearFileSelections();
 
+    // Marks the file list's items of the pictures on the card in the shown folder, except the
+    // row a click has just unselected.
+    void selectCardFiles(int justUnselected);
+
     // A press on the picture control of a cell.
     void ImageMouseDown(int index, Qt::MouseButton Button);
+
+    // The deck: the card on screen is one of its cards.
+    DeckCard shownCard() const;
+    // Hands the card on screen to the deck after a change and shows the deck's state.
+    void noteCardChanged();
+    // Puts a card of the deck on screen, the one leaving the screen kept in the deck.
+    void showCard(int index);
+    // Sets the toolbar, the card and the file list's selection to a deck card.
+    void applyDeckCard(const DeckCard& deckCard);
+    void setLabelsSwitch(bool on);
+    void newCard();
+    void removeCard();
+    void newDeck();
+    void openDeckDialog();
+    // Saves to the deck's file, or asks for one; false when the user cancelled.
+    bool saveDeck();
+    bool saveDeckAs();
+    void writeDeckTo(const QString& path);
+    // Asks whether to save unsaved changes before they are lost; false when the user cancels
+    // (or the save was cancelled).
+    bool maybeSaveChanges();
+    // The deck's name in the title and the questions.
+    QString deckName() const;
+    // The title, the card number and which card commands apply.
+    void updateDeckControls();
 
     void createMenus();
     void createToolBar();
@@ -155,10 +202,18 @@ private:
     QPushButton* PBToggleLabels = nullptr;
     QAction* TBUpperLabels = nullptr;
     QAction* TBLowerLabels = nullptr;
+    QAction* TBPreviousCard = nullptr;
+    QAction* TBNextCard = nullptr;
+    QAction* TBNewCard = nullptr;
+    QAction* TBRemoveCard = nullptr;
+    QLabel* LABCardNumber = nullptr;
 
     TAboutBox* m_aboutBox = nullptr;
     TdlgOptions* m_options = nullptr;
     bool m_terminateRequested = false;
+    DeckSession m_deck;
+    // The user has answered the question on closing; a second close event asks no more.
+    bool m_closeConfirmed = false;
     // The card base and screen scale the window opened with; the card follows the base from
     // there. Empty until start-up has finished.
     QSize m_openingBase;

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QPixmap>
+#include <QPolygonF>
 
 namespace ferlo {
 
@@ -54,6 +55,29 @@ void drawPrinter(QPainter& painter) {
     painter.fillRect(11, 8, 2, 1, QColor(0, 160, 0));
 }
 
+// A black arrow head pointing left or right: the previous and the next card.
+void drawArrow(QPainter& painter, bool right) {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    const QPolygonF head =
+        right ? QPolygonF{{5, 3}, {12, 8}, {5, 13}} : QPolygonF{{11, 3}, {4, 8}, {11, 13}};
+    painter.drawPolygon(head);
+}
+
+// A small card with a green plus (a new card) or a red cross (remove the card).
+void drawCardMark(QPainter& painter, bool add) {
+    drawSheet(painter, QRect(1, 3, 10, 8));
+    painter.setPen(QPen(add ? QColor(0, 140, 0) : QColor(200, 0, 0), 2));
+    if (add) {
+        painter.drawLine(12, 8, 12, 15);
+        painter.drawLine(9, 12, 15, 12);
+    } else {
+        painter.drawLine(9, 9, 15, 15);
+        painter.drawLine(15, 9, 9, 15);
+    }
+}
+
 } // namespace
 
 namespace {
@@ -90,6 +114,14 @@ QPixmap glyphPixmap(Glyph glyph, int pixelsPerPoint) {
     }
     case Glyph::Printer:
         drawPrinter(painter);
+        break;
+    case Glyph::PreviousCard:
+    case Glyph::NextCard:
+        drawArrow(painter, glyph == Glyph::NextCard);
+        break;
+    case Glyph::NewCard:
+    case Glyph::RemoveCard:
+        drawCardMark(painter, glyph == Glyph::NewCard);
         break;
     }
     painter.end();

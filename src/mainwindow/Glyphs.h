@@ -16,7 +16,11 @@ enum class Glyph {
     CutLines,
     UpperA,
     LowerA,
-    Printer
+    Printer,
+    PreviousCard,
+    NextCard,
+    NewCard,
+    RemoveCard
 };
 
 QIcon glyphIcon(Glyph glyph);

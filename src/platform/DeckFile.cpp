@@ -11,6 +11,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
+#include <QStringList>
 
 #include <cmath>
 
@@ -300,6 +301,34 @@ void writeDeck(const QString& path, const Deck& deck) {
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
         throw Error(
             QStringLiteral("Cannot write the deck file %1: %2").arg(path, file.errorString()));
+}
+
+QString missingPicturesMessage(const QString& deckPath, const Deck& deck) {
+    QStringList missing;
+    for (const DeckCard& card : deck.cards) {
+        for (const std::optional<DeckCell>& cell : card.cells) {
+            if (!cell)
+                continue;
+            const QString picture = decodePath(QByteArray::fromStdString(cell->picture));
+            if (pathKind(picture) == PathKind::Missing && !missing.contains(picture))
+                missing << picture;
+        }
+    }
+    if (missing.isEmpty())
+        return QString();
+    constexpr qsizetype kNamed = 5;
+    QStringList named;
+    for (const QString& picture : missing.mid(0, kNamed))
+        named << displayName(picture);
+    QString list = named.join(QStringLiteral(", "));
+    if (missing.size() > kNamed)
+        list += QStringLiteral(" and %1 more").arg(missing.size() - kNamed);
+    return missing.size() == 1
+               ? QStringLiteral("The deck file %1 names a missing picture: %2").arg(deckPath, list)
+               : QStringLiteral("The deck file %1 names %2 missing pictures: %3")
+                     .arg(deckPath)
+                     .arg(missing.size())
+                     .arg(list);
 }
 
 QString deckLabelWord(const DeckCell& cell) {

@@ -33,6 +33,10 @@ QByteArray deckJson(const Deck& deck, const QString& path);
 // Throws ferlo::Error naming the file and the cause.
 void writeDeck(const QString& path, const Deck& deck);
 
+// The message naming the deck's pictures that are not there (the first five, then "and N more"),
+// each named once; empty when every picture is there.
+QString missingPicturesMessage(const QString& deckPath, const Deck& deck);
+
 // The label word of a deck cell before its card's case applies: the edited word when there is
 // one, else the word made from the picture's file name.
 QString deckLabelWord(const DeckCell& cell);

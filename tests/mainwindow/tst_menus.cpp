@@ -51,7 +51,8 @@ private slots:
             if (!action->isSeparator())
                 fileItems << action->text();
         }
-        QCOMPARE(fileItems, (QStringList{"Print se&tup ...", "&Print ...", "Print Pre&view ...",
+        QCOMPARE(fileItems, (QStringList{"&New deck", "&Open deck ...", "&Save", "Save &as ...",
+                                         "Print se&tup ...", "&Print ...", "Print Pre&view ...",
                                          "&Export PDF ...", "Print Word &Backs", "e&xit"}));
         QVERIFY(!ui.Printsetup1->isVisible());
         // The word-backs command shows the stored option and stores each change; a new window
@@ -70,7 +71,8 @@ private slots:
         backs->trigger();
         QCOMPARE(get_PrintWordBacks(), before);
         QCOMPARE(ui.mnOptions->text(), QStringLiteral("&Options ..."));
-        QCOMPARE(form.menuBar()->actions().at(1), ui.mnOptions); // a command on the bar itself
+        QCOMPARE(form.menuBar()->actions().at(1)->text(), QStringLiteral("&Card"));
+        QCOMPARE(form.menuBar()->actions().at(2), ui.mnOptions); // a command on the bar itself
         QCOMPARE(ui.mnHelp->title(), QStringLiteral("&Help"));
         QCOMPARE(ui.mnReadMe->text(), QStringLiteral("&Help ..."));
         QCOMPARE(ui.mnAbout->text(), QStringLiteral("&About ..."));
@@ -89,6 +91,13 @@ private slots:
         QTest::newRow("exit") << "e&xit" << QKeySequence("Ctrl+Q");
         QTest::newRow("Help") << "&Help ..." << QKeySequence("F1");
         QTest::newRow("Clear") << "Clear all pictures" << QKeySequence("Ctrl+Del");
+        QTest::newRow("New deck") << "&New deck" << QKeySequence(QKeySequence::New);
+        QTest::newRow("Open deck") << "&Open deck ..." << QKeySequence(QKeySequence::Open);
+        QTest::newRow("Save") << "&Save" << QKeySequence(QKeySequence::Save);
+        QTest::newRow("Save as") << "Save &as ..." << QKeySequence("Ctrl+Shift+S");
+        QTest::newRow("Next card") << "&Next card" << QKeySequence("Ctrl+PgDown");
+        QTest::newRow("Previous card") << "&Previous card" << QKeySequence("Ctrl+PgUp");
+        QTest::newRow("New card") << "N&ew card" << QKeySequence("Ctrl+Shift+N");
     }
     void keysRunTheCommands() {
         QFETCH(QString, command);
@@ -107,6 +116,7 @@ private slots:
         // The command itself is not run here (it would open dialogs or end the test): only
         // that the keys trigger it.
         QObject::disconnect(action, &QAction::triggered, &form, nullptr);
+        action->setEnabled(true); // Previous and Next card wait for a deck of several cards
         QSignalSpy triggered(action, &QAction::triggered);
         QTest::keySequence(form.windowHandle(), keys);
         QCOMPARE(triggered.count(), 1);

@@ -548,8 +548,8 @@ private slots:
     // Files dropped from a file manager are placed in their order as if picked: the browser
     // shows the first picture's folder with the placed items selected, a picture of another
     // folder goes on the card and is selected when the user browses there, a picture already on
-    // the card stays, one beyond the card's count is left off, and the files that are not
-    // pictures are named in one message.
+    // the card stays, those beyond the card's count go on a new card of its layout, and the
+    // files that are not pictures are named in one message.
     void droppedFilesArePlacedAsIfPicked() {
         m_folder->addSubfolder("other");
         m_folder->addJpeg("other/zebra.jpg");
@@ -575,8 +575,12 @@ private slots:
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(base, &drop);
 
-        QTRY_COMPARE(cellFiles(form()), (QStringList{path("c.jpg"), path("b.jpg"),
-                                                     path("other/zebra.jpg"), path("a.jpg")}));
+        QTRY_COMPARE(cellFiles(form()), (QStringList{path("d.jpg"), path("e.jpg"), "", ""}));
+        QCOMPARE(form().findChild<QLabel*>("LABCardNumber")->text(), QStringLiteral("Card 2 of 2"));
+        QCOMPARE(selectedFiles(form()), (QStringList{"d.jpg", "e.jpg"}));
+        form().findChild<QAction*>("TBPreviousCard")->trigger();
+        QCOMPARE(cellFiles(form()), (QStringList{path("c.jpg"), path("b.jpg"),
+                                                 path("other/zebra.jpg"), path("a.jpg")}));
         QCOMPARE(form().shownDirectory(), m_folder->path());
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
         QCOMPARE(form().card().PictureCount, 4);

@@ -1,0 +1,99 @@
+#include "layout/DeckSession.h"
+
+#include <utility>
+
+namespace ferlo {
+
+namespace {
+
+// A deck file may leave free cells at the end out or write them as null: both are one card.
+void trimFreeCells(DeckCard& card) {
+    while (!card.cells.empty() && !card.cells.back())
+        card.cells.pop_back();
+}
+
+} // namespace
+
+DeckCard deckCardOf(const TCard& card, const TCellArray& cells, bool upperCase, bool cutLines) {
+    DeckCard result;
+    result.perPage = card.PicturesPerPage;
+    result.portrait = card.Portrait;
+    result.labels = card.LabelsOn;
+    result.upperCase = upperCase;
+    result.cutLines = cutLines;
+    for (const TCell& cell : cells) {
+        if (cell.FileName.empty())
+            result.cells.emplace_back();
+        else
+            result.cells.emplace_back(DeckCell{cell.FileName, cell.EditedLabel});
+    }
+    trimFreeCells(result);
+    return result;
+}
+
+DeckCard emptyCardLike(const DeckCard& card) {
+    DeckCard result = card;
+    result.cells.clear();
+    return result;
+}
+
+void fillCells(const DeckCard& deckCard, TCard& card, TCellArray& cells) {
+    card.PictureCount = 0;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        TCell& cell = cells[i];
+        const bool filled =
+            i < deckCard.cells.size() && deckCard.cells[i] && !deckCard.cells[i]->picture.empty();
+        cell.FileName = filled ? deckCard.cells[i]->picture : std::string();
+        cell.EditedLabel = filled ? deckCard.cells[i]->label : std::nullopt;
+        if (filled)
+            ++card.PictureCount;
+    }
+}
+
+DeckSession::DeckSession() {
+    reset(Deck{}, std::string());
+}
+
+void DeckSession::reset(Deck deck, std::string path) {
+    if (deck.cards.empty())
+        deck.cards.emplace_back();
+    for (DeckCard& card : deck.cards)
+        trimFreeCells(card);
+    m_deck = std::move(deck);
+    m_saved = m_deck;
+    m_current = 0;
+    m_path = std::move(path);
+}
+
+void DeckSession::update(const DeckCard& shown) {
+    m_deck.cards[size_t(m_current)] = shown;
+}
+
+bool DeckSession::select(int index) {
+    if (index < 0 || index >= count())
+        return false;
+    m_current = index;
+    return true;
+}
+
+void DeckSession::insertAfterCurrent(DeckCard card) {
+    trimFreeCells(card);
+    m_deck.cards.insert(m_deck.cards.begin() + m_current + 1, std::move(card));
+    ++m_current;
+}
+
+bool DeckSession::removeCurrent() {
+    if (count() <= 1)
+        return false;
+    m_deck.cards.erase(m_deck.cards.begin() + m_current);
+    if (m_current >= count())
+        m_current = count() - 1;
+    return true;
+}
+
+void DeckSession::saved(std::string path) {
+    m_saved = m_deck;
+    m_path = std::move(path);
+}
+
+} // namespace ferlo

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "layout/Card.h"
+#include "layout/Deck.h"
+
+#include <string>
+
+namespace ferlo {
+
+// The card on screen as a deck card: its count, orientation and switches, and per cell its
+// picture and edited label word. Free cells at the end are left out, as a deck file leaves them.
+DeckCard deckCardOf(const TCard& card, const TCellArray& cells, bool upperCase, bool cutLines);
+
+// A card of the same count, orientation and switches with no pictures.
+DeckCard emptyCardLike(const DeckCard& card);
+
+// Puts a deck card's pictures and edited words into cells that LayoutCells has sized for the
+// card's count, and counts them into card.PictureCount. Cells beyond the deck card's are free.
+void fillCells(const DeckCard& deckCard, TCard& card, TCellArray& cells);
+
+// The deck the window keeps: its cards, which of them is on screen, the file it was opened from
+// or saved to (empty: not yet saved), and whether it differs from that file. The window hands
+// over the card on screen after every change (update); the deck is modified exactly when its
+// cards differ from those last opened or saved, so undoing a change clears the mark.
+class DeckSession {
+public:
+    // An untitled deck of one empty card in the start-up layout.
+    DeckSession();
+
+    // Starts over with a deck opened from `path` (empty for a new deck), unmodified, its first
+    // card on screen. A deck without cards gets one empty card.
+    void reset(Deck deck, std::string path);
+
+    const Deck& deck() const { return m_deck; }
+    int count() const { return int(m_deck.cards.size()); }
+    int current() const { return m_current; }
+    const DeckCard& currentCard() const { return m_deck.cards[size_t(m_current)]; }
+    const std::string& path() const { return m_path; }
+    bool modified() const { return m_deck != m_saved; }
+
+    // The card on screen as it stands now.
+    void update(const DeckCard& shown);
+    // Puts another card on screen; false for an index outside the deck.
+    bool select(int index);
+    // Inserts a card after the one on screen and puts it on screen.
+    void insertAfterCurrent(DeckCard card);
+    // Takes the card on screen out of the deck; the next card comes on screen, or the previous
+    // one after the last. The last card of a deck stays.
+    bool removeCurrent();
+    // The deck has been written to `path`.
+    void saved(std::string path);
+
+private:
+    Deck m_deck;
+    Deck m_saved;
+    int m_current = 0;
+    std::string m_path;
+};
+
+} // namespace ferlo

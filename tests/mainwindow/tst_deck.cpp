@@ -1,0 +1,348 @@
+// The window keeps a deck: the card on screen is one card of it, switching cards brings back each
+// card's layout, switches, pictures and the file list's selection, and the deck goes to disk and
+// back without changing a printed page.
+#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/LineShape.h"
+#include "mainwindow/PictureControl.h"
+#include "platform/DeckFile.h"
+#include "printing/PdfExport.h"
+#include "support/TestSupport.h"
+#include "support_mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTimer>
+#include <QtTest>
+
+using namespace ferlo;
+using namespace ferlo::test;
+
+namespace {
+
+QAction* action(const TFerloMainForm& form, const char* name) {
+    auto* found = form.findChild<QAction*>(QLatin1String(name));
+    if (!found)
+        qFatal("no action %s", name);
+    return found;
+}
+
+QString cardNumber(const TFerloMainForm& form) {
+    return form.findChild<QLabel*>(QStringLiteral("LABCardNumber"))->text();
+}
+
+// The shown label words of the filled cells, in cell order.
+QStringList shownLabels(const FormView& ui) {
+    QStringList words;
+    for (size_t i = 0; i < ui.Cells.size(); ++i) {
+        if (ui.CellLabels[i]->isVisibleTo(ui.PACard))
+            words << ui.CellLabels[i]->text();
+    }
+    return words;
+}
+
+// Answers the question about unsaved changes that the next command asks; `asked` gets its text.
+void answerQuestion(QMessageBox::StandardButton answer, QString* asked) {
+    QTimer::singleShot(0, qApp, [answer, asked] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || box->objectName() != QLatin1String("UnsavedChanges"))
+            return;
+        *asked = box->text();
+        box->button(answer)->click();
+    });
+}
+
+// Chooses `path` in the file dialog that the next command opens.
+void answerFileDialog(const QString& path) {
+    QTimer::singleShot(0, qApp, [path] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialog->selectFile(path);
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, as the button does
+        }
+    });
+}
+
+// The PDF of the deck's pages without what changes from run to run (time and document id).
+QByteArray deckPdf(const TFerloMainForm& form, const QString& path) {
+    writeCardPdf(path, form.deckPages(), QPageSize(QPageSize::A4), 150);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = file.readAll();
+    static const QRegularExpression varying(
+        QStringLiteral(R"((/CreationDate \([^)]*\))|(/ModDate \([^)]*\))|(/ID \[[^\]]*\]))"));
+    QString text = QString::fromLatin1(bytes);
+    text.replace(varying, QStringLiteral("-"));
+    return text.toLatin1();
+}
+
+} // namespace
+
+class TestDeck : public QObject {
+    Q_OBJECT
+
+    // A folder with pictures in pics/ and a deck of three cards of different layouts.
+    struct Farm {
+        PictureFolder folder;
+        QString deck;
+        Farm() {
+            folder.addSubfolder("pics");
+            folder.addJpeg("pics/cat1.jpg", 640, 480, 0xffcc3333);
+            folder.addJpeg("pics/dog2.jpg", 480, 640, 0xff3333cc);
+            folder.addJpeg("pics/hen.jpg", 300, 200, 0xff33cc33);
+            folder.addBmp("pics/owl.bmp", 64, 48);
+            deck = folder.file("farm.ferlo");
+            writeFile(deck, R"({"format": "ferlo-deck", "version": 1, "cards": [
+                {"perPage": 2, "orientation": "portrait",
+                 "cells": [{"picture": "pics/cat1.jpg"}, {"picture": "pics/dog2.jpg", "label": "Rex"}]},
+                {"perPage": 4, "upperCase": false, "cutLines": false,
+                 "cells": [null, {"picture": "pics/hen.jpg"}]},
+                {"perPage": 1, "labels": false, "cells": [{"picture": "pics/owl.bmp"}]}]})");
+        }
+        QString pic(const QString& name) const { return folder.file("pics/" + name); }
+    };
+
+    struct Shown {
+        QString number;
+        int count;
+        bool portrait;
+        bool cutLines;
+        QStringList cells;
+        QStringList labels;
+        QStringList selected;
+    };
+
+    static void expectCard(const TFerloMainForm& form, const FormView& ui, const Shown& shown) {
+        QCOMPARE(cardNumber(form), shown.number);
+        QCOMPARE(ui.Card.PicturesPerPage, shown.count);
+        QVERIFY(ui.TBPortrait->isChecked() == shown.portrait && ui.Card.Portrait == shown.portrait);
+        QCOMPARE(ui.TBCutLines->isChecked(), shown.cutLines);
+        QCOMPARE(ui.CutLines[0]->isVisibleTo(ui.PACard), shown.cutLines && shown.count > 1);
+        QCOMPARE(cellFiles(form), shown.cells);
+        for (size_t i = 0; i < ui.Cells.size(); ++i)
+            QCOMPARE(ui.CellImages[i]->hasPicture(), !shown.cells[qsizetype(i)].isEmpty());
+        QCOMPARE(shownLabels(ui), shown.labels);
+        QCOMPARE(selectedFiles(form), shown.selected);
+        QCOMPARE(ui.LABSelect->text().contains(QString::number(shown.count)), shown.count > 1);
+    }
+
+private slots:
+    // Opening a deck shows its first card; Next, Previous, New and Remove card bring back each
+    // card with its own layout, switches, pictures and the file list's selection, and the title
+    // marks the deck modified exactly while it differs from its file.
+    void cardsSwitchLikeBrowsingAwayAndBack() {
+        MessageRecorder messages;
+        Farm farm;
+        TFerloMainForm form;
+        const FormView ui(form);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(cardNumber(form), QStringLiteral("Card 1 of 1"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("Untitled deck[*] - Ferlo"));
+
+        form.openFiles({farm.deck});
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        QCOMPARE(form.windowTitle(), QStringLiteral("farm.ferlo[*] - Ferlo"));
+        QVERIFY(!form.isWindowModified());
+        QCOMPARE(form.shownDirectory(), farm.folder.file("pics"));
+        QAction* previous = action(form, "TBPreviousCard");
+        QAction* next = action(form, "TBNextCard");
+        const Shown first{"Card 1 of 3",
+                          2,
+                          true,
+                          true,
+                          {farm.pic("cat1.jpg"), farm.pic("dog2.jpg")},
+                          {"CAT", "REX"},
+                          {"cat1.jpg", "dog2.jpg"}};
+        const Shown second{
+            "Card 2 of 3", 4,          false, false, {"", farm.pic("hen.jpg"), "", ""},
+            {"hen"},       {"hen.jpg"}};
+        const Shown third{"Card 3 of 3", 1, false, true, {farm.pic("owl.bmp")}, {}, {"owl.bmp"}};
+        expectCard(form, ui, first);
+        QVERIFY(!previous->isEnabled());
+        next->trigger();
+        expectCard(form, ui, second);
+        next->trigger();
+        expectCard(form, ui, third);
+        QVERIFY(!next->isEnabled());
+        QVERIFY(!ui.PBToggleLabels->text().contains("Off"));
+        previous->trigger();
+        expectCard(form, ui, second);
+        QVERIFY(!form.isWindowModified());
+
+        // A change stays with its card; undoing it clears the modified mark.
+        ui.TBUpperLabels->trigger();
+        QVERIFY(form.isWindowModified());
+        next->trigger();
+        previous->trigger();
+        QCOMPARE(shownLabels(ui), QStringList{"HEN"});
+        ui.TBLowerLabels->trigger();
+        QVERIFY(!form.isWindowModified());
+
+        // A new card comes after the one on screen, in its layout and empty; a pick goes on it.
+        action(form, "TBNewCard")->trigger();
+        expectCard(form, ui, {"Card 3 of 4", 4, false, false, {"", "", "", ""}, {}, {}});
+        QVERIFY(form.isWindowModified());
+        clickFile(form, "cat1.jpg");
+        QCOMPARE(cellFiles(form), (QStringList{farm.pic("cat1.jpg"), "", "", ""}));
+        QCOMPARE(selectedFiles(form), QStringList{"cat1.jpg"});
+        // Removing it brings the next card on screen, and the deck is its file again.
+        action(form, "TBRemoveCard")->trigger();
+        expectCard(form, ui, third);
+        QVERIFY(!form.isWindowModified());
+        previous->trigger();
+        previous->trigger();
+        expectCard(form, ui, first);
+        QVERIFY(messages.texts().isEmpty());
+    }
+
+    // Pictures beyond a full card fill new cards; the deck is saved, its folder moved, and the
+    // deck opened there prints the same pages.
+    void savedDeckMovesWithItsFolder() {
+        MessageRecorder messages;
+        QTemporaryDir outside;
+        auto* farm = new Farm;
+        const QString oldRoot = farm->folder.path();
+        TFerloMainForm form;
+        const FormView ui(form);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        ui.TB2PerPage->trigger();
+        ui.TBLowerLabels->trigger();
+        form.openFiles({farm->pic("cat1.jpg"), farm->pic("dog2.jpg"), farm->pic("hen.jpg"),
+                        farm->pic("owl.bmp"), farm->folder.file("pics/nothing.txt")});
+        QCOMPARE(messages.texts().size(), 1); // the file that is not a picture
+        messages.clear();
+        QCOMPARE(cardNumber(form), QStringLiteral("Card 2 of 2"));
+        QCOMPARE(cellFiles(form), (QStringList{farm->pic("hen.jpg"), farm->pic("owl.bmp")}));
+        QCOMPARE(selectedFiles(form), (QStringList{"hen.jpg", "owl.bmp"}));
+        QCOMPARE(shownLabels(ui), (QStringList{"hen", "owl"}));
+        ui.TBPortrait->trigger();
+        QVERIFY(form.isWindowModified());
+
+        answerFileDialog(farm->folder.file("animals"));
+        action(form, "mnSaveDeck")->trigger();
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        const QString saved = farm->folder.file("animals.ferlo");
+        QCOMPARE(form.windowTitle(), QStringLiteral("animals.ferlo[*] - Ferlo"));
+        QVERIFY(!form.isWindowModified());
+        const Deck written = readDeck(saved);
+        QCOMPARE(written.cards.size(), size_t(2));
+        QCOMPARE(written.cards[1].portrait, true);
+        QFile text(saved);
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QVERIFY(text.readAll().contains("\"pics/owl.bmp\""));
+        text.close();
+        const QByteArray before = deckPdf(form, outside.filePath("before.pdf"));
+        QVERIFY(before.size() > 1000);
+
+        const QString newRoot = outside.filePath("moved");
+        QVERIFY(QDir().rename(oldRoot, newRoot));
+        TFerloMainForm reopened;
+        reopened.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&reopened));
+        reopened.openFiles({newRoot + "/animals.ferlo"});
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        QCOMPARE(cellFiles(reopened),
+                 (QStringList{newRoot + "/pics/cat1.jpg", newRoot + "/pics/dog2.jpg"}));
+        QCOMPARE(deckPdf(reopened, outside.filePath("after.pdf")), before);
+        QVERIFY(QDir().rename(newRoot, oldRoot)); // the folder goes back to be removed
+        delete farm;
+    }
+
+    // Missing pictures are named in one message and the rest of the deck opens; a damaged deck
+    // names the place and leaves the window as it was.
+    void missingPicturesAndDamagedDecks() {
+        MessageRecorder messages;
+        Farm farm;
+        QFile::remove(farm.pic("cat1.jpg"));
+        QFile::remove(farm.pic("owl.bmp"));
+        TFerloMainForm form;
+        const FormView ui(form);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.openFiles({farm.deck});
+        QCOMPARE(messages.texts().size(), 1);
+        const QString message = messages.texts().first();
+        QVERIFY2(message.contains("2 missing pictures") && message.contains("cat1.jpg") &&
+                     message.contains("owl.bmp") && message.contains("farm.ferlo"),
+                 qPrintable(message));
+        messages.clear();
+        QCOMPARE(cardNumber(form), QStringLiteral("Card 1 of 3"));
+        QVERIFY(!ui.CellImages[0]->hasPicture());
+        QVERIFY(ui.CellImages[1]->hasPicture());
+        action(form, "TBNextCard")->trigger();
+        QCOMPARE(shownLabels(ui), QStringList{"hen"});
+        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(!form.isWindowModified());
+
+        const QString damaged = farm.folder.file("damaged.ferlo");
+        writeFile(damaged, R"({"format": "ferlo-deck", "version": 1, "cards": [{"perPage": 3}]})");
+        form.openFiles({damaged});
+        QCOMPARE(messages.texts().size(), 1);
+        QVERIFY2(messages.texts().first().contains("damaged.ferlo") &&
+                     messages.texts().first().contains("cards[0].perPage"),
+                 qPrintable(messages.texts().first()));
+        QCOMPARE(cardNumber(form), QStringLiteral("Card 2 of 3"));
+        QCOMPARE(form.windowTitle(), QStringLiteral("farm.ferlo[*] - Ferlo"));
+        QCOMPARE(cellFiles(form), (QStringList{"", farm.pic("hen.jpg"), "", ""}));
+        QCOMPARE(selectedFiles(form), QStringList{"hen.jpg"});
+    }
+
+    // Unsaved changes are asked about before New deck or closing the window loses them.
+    void unsavedChangesAreAskedFor_data() {
+        QTest::addColumn<bool>("closing");
+        QTest::addColumn<int>("answer");
+        QTest::newRow("new deck, cancel") << false << int(QMessageBox::Cancel);
+        QTest::newRow("new deck, discard") << false << int(QMessageBox::Discard);
+        QTest::newRow("new deck, save") << false << int(QMessageBox::Save);
+        QTest::newRow("close, cancel") << true << int(QMessageBox::Cancel);
+        QTest::newRow("close, save") << true << int(QMessageBox::Save);
+    }
+    void unsavedChangesAreAskedFor() {
+        QFETCH(bool, closing);
+        QFETCH(int, answer);
+        MessageRecorder messages;
+        Farm farm;
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.openFiles({farm.deck});
+        action(form, "TBNextCard")->trigger();
+        clickFile(form, "owl.bmp");
+        QVERIFY(form.isWindowModified());
+
+        QString asked;
+        answerQuestion(QMessageBox::StandardButton(answer), &asked);
+        bool closed = false;
+        if (closing)
+            closed = form.close();
+        else
+            action(form, "mnNewDeck")->trigger();
+        QCOMPARE(asked, QStringLiteral("Save the changes to farm.ferlo?"));
+        QVERIFY(messages.texts().isEmpty());
+
+        const bool kept = answer == QMessageBox::Cancel;
+        const bool onDisk = answer == QMessageBox::Save;
+        QCOMPARE(readDeck(farm.deck).cards[1].cells[0].has_value(), onDisk); // the owl
+        if (closing) {
+            QCOMPARE(closed, !kept);
+        } else {
+            QCOMPARE(form.windowTitle(), kept ? QStringLiteral("farm.ferlo[*] - Ferlo")
+                                              : QStringLiteral("Untitled deck[*] - Ferlo"));
+            QCOMPARE(cardNumber(form),
+                     kept ? QStringLiteral("Card 2 of 3") : QStringLiteral("Card 1 of 1"));
+            QCOMPARE(cellFiles(form).join("").isEmpty(), !kept);
+            QCOMPARE(selectedFiles(form).isEmpty(), !kept);
+        }
+        QCOMPARE(form.isWindowModified(), kept);
+    }
+};
+
+QTEST_MAIN(TestDeck)
+#include "tst_deck.moc"
