@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -224,6 +225,14 @@ private slots:
         QCOMPARE(shownLabels(ui), (QStringList{"hen", "owl"}));
         ui.TBPortrait->trigger();
         QVERIFY(form.isWindowModified());
+        // A word edited in place goes into the deck with its picture.
+        auto* editor = form.findChild<QLineEdit*>(QStringLiteral("LabelEditor"));
+        QTest::mouseDClick(ui.PACard, Qt::LeftButton, Qt::NoModifier,
+                           ui.CellLabels[0]->geometry().center());
+        QVERIFY(editor && editor->isVisible());
+        editor->setText(QStringLiteral("Hen Party"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(shownLabels(ui), (QStringList{"hen party", "owl"}));
 
         answerFileDialog(farm->folder.file("animals"));
         action(form, "mnSaveDeck")->trigger();
@@ -236,7 +245,9 @@ private slots:
         QCOMPARE(written.cards[1].portrait, true);
         QFile text(saved);
         QVERIFY(text.open(QIODevice::ReadOnly));
-        QVERIFY(text.readAll().contains("\"pics/owl.bmp\""));
+        const QByteArray json = text.readAll();
+        QVERIFY(json.contains("\"pics/owl.bmp\""));
+        QVERIFY(json.contains("\"label\": \"Hen Party\""));
         text.close();
         const QByteArray before = deckPdf(form, outside.filePath("before.pdf"));
         QVERIFY(before.size() > 1000);
