@@ -289,10 +289,14 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards) {
     QTimer::singleShot(0, &dialog, [&dialog, &pages, &pictures, &paper] {
         runGuarded(&dialog, [&] {
             WaitCursor wait;
-            constexpr int previewDpi = 48;
-            for (qsizetype i = 0; i < pages.size(); ++i)
-                pictures.at(i)->setPixmap(
-                    QPixmap::fromImage(previewImage(pages.at(i), paper, previewDpi)));
+            // 48 dots an inch on the screen, drawn with the device's pixels (crisp on HiDPI).
+            const qreal ratio = dialog.devicePixelRatioF();
+            const int previewDpi = qRound(48 * ratio);
+            for (qsizetype i = 0; i < pages.size(); ++i) {
+                QPixmap pixmap = QPixmap::fromImage(previewImage(pages.at(i), paper, previewDpi));
+                pixmap.setDevicePixelRatio(ratio);
+                pictures.at(i)->setPixmap(pixmap);
+            }
         });
     });
     dialog.resize(760, 820);
