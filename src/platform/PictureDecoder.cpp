@@ -3,6 +3,7 @@
 #include "HeifDecoder.h"
 #include "JpegDecoder.h"
 #include "PictureFile.h"
+#include "PngDecoder.h"
 #include "QtPictureReader.h"
 
 #include <QStringList>
@@ -13,7 +14,7 @@ namespace {
 
 // The format is chosen by the file's extension alone, ignoring case; content is never sniffed.
 // A format read by Qt's image readers is one more row here, with the name of Qt's reader.
-enum class Decoder { Jpeg, Heif, Qt };
+enum class Decoder { Jpeg, Png, Heif, Qt };
 struct PictureFormat {
     QLatin1StringView extension;
     Decoder decoder;
@@ -24,7 +25,7 @@ const PictureFormat kFormats[] = {
     {QLatin1StringView("jpg"), Decoder::Jpeg, {}},
     {QLatin1StringView("jpeg"), Decoder::Jpeg, {}},
     {QLatin1StringView("bmp"), Decoder::Qt, QByteArrayLiteral("bmp")},
-    {QLatin1StringView("png"), Decoder::Qt, QByteArrayLiteral("png")},
+    {QLatin1StringView("png"), Decoder::Png, {}},
     {QLatin1StringView("gif"), Decoder::Qt, QByteArrayLiteral("gif")},
     {QLatin1StringView("webp"), Decoder::Qt, QByteArrayLiteral("webp")},
     {QLatin1StringView("tif"), Decoder::Qt, QByteArrayLiteral("tiff")},
@@ -55,6 +56,8 @@ QSize readPictureSize(const QString& path) {
     switch (format.decoder) {
     case Decoder::Jpeg:
         return pictures::readJpegSize(path);
+    case Decoder::Png:
+        return pictures::readPngSize(path);
     case Decoder::Heif:
         return pictures::readHeifSize(path);
     case Decoder::Qt:
@@ -68,6 +71,8 @@ DecodedPicture loadPicture(const QString& path, const WantedSize& wanted) {
     switch (format.decoder) {
     case Decoder::Jpeg:
         return pictures::loadJpeg(path, wanted);
+    case Decoder::Png:
+        return pictures::loadPng(path, wanted);
     case Decoder::Heif:
         return pictures::loadHeif(path, wanted);
     case Decoder::Qt:
