@@ -1,4 +1,11 @@
 import struct, sys
+
+# The HEIF files beside this script were made with Debian's tools and this script:
+#   convert -size 1280x720 xc:'#3070c0' -fill '#c03030' -draw "rectangle 300,100 900,600" PNG24:big.png
+#   heif-enc -q 30 -o big.heic big.png
+#   python3 add-clean-aperture.py big.heic 1280x720-cropped-to-300x300.heic 300 300
+# iden-primary-item.heic is big.heic with its coded item's type changed from hvc1 to iden, and
+# image-sequence.heic is an ftyp of the sequence brands (msf1, iso8, hevc), a moov and an mdat.
 # Adds a clean aperture (clap) of w x h to the primary item of a HEIF written by heif-enc
 # (one coded item; meta before mdat) and moves the iloc offsets by the bytes added.
 src, dst, w, h = sys.argv[1], sys.argv[2], int(sys.argv[3]), int(sys.argv[4])
