@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "layout/Card.h"
+#include "mainwindow/FerloMainForm.h"
 #include "platform/DeckFile.h"
 #include "platform/Errors.h"
 #include "platform/Messages.h"
@@ -10,6 +11,7 @@
 #include "printing/CardPage.h"
 #include "printing/PdfExport.h"
 
+#include <QAction>
 #include <QCommandLineParser>
 #include <QHash>
 #include <QPageSize>
@@ -24,10 +26,15 @@ namespace {
 
 const char* const usageText =
     "Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...\n"
+    "       ferlo [card options] [PICTURE|DECK...]\n"
     "\n"
     "Writes the pictures as flash cards into a PDF file, without opening a window. The pictures\n"
     "fill the cells of a page in the order given; more pictures than a page holds continue on\n"
     "further pages, each page laid out exactly as one Print lays it out.\n"
+    "\n"
+    "Without --print-to the window opens with the pictures on a card laid out as the card\n"
+    "options say (--per-page to --backs below); --page-size, --resolution, --print-as-dib and\n"
+    "--print-as-original apply only with --print-to.\n"
     "\n"
     "Options:\n"
     "  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when\n"
@@ -39,7 +46,8 @@ const char* const usageText =
     "  --lowercase            label words in lower case (default upper case)\n"
     "  --cutlines-off         no frame and no cut lines\n"
     "  --backs                after each page a back page with each picture's word in\n"
-    "                         the mirrored cell, for double-sided printing\n"
+    "                         the mirrored cell, for double-sided printing (in the window:\n"
+    "                         checks File > Print Word Backs, which is remembered)\n"
     "  --page-size SIZE       A4, Letter, A5 or Legal (default A4)\n"
     "  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)\n"
     "  --print-as-dib         draw pictures through their device-independent form\n"
@@ -181,13 +189,13 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
     }
 }
 
-ExportRequest parseArguments(const QStringList& arguments) {
+// Reads the options and the files into a request; returns the names of the options given.
+QStringList readArguments(const QStringList& arguments, ExportRequest& request) {
     QCommandLineParser parser;
     for (const QString& name : valueOptions)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     for (const QString& name : switchOptions)
         parser.addOption(QCommandLineOption(name));
-    ExportRequest request;
     if (!parser.parse(arguments)) {
         // A bad value given before the fault is the first thing wrong.
         const SyntaxFault fault = syntaxFault(arguments);
@@ -197,6 +205,12 @@ ExportRequest parseArguments(const QStringList& arguments) {
     }
     applyOptions(parser, request);
     request.pictures = parser.positionalArguments();
+    return parser.optionNames();
+}
+
+ExportRequest parseArguments(const QStringList& arguments) {
+    ExportRequest request;
+    readArguments(arguments, request);
     if (request.help || request.version)
         return request;
     if (request.output.isEmpty())
@@ -284,6 +298,41 @@ QString withLowerFirst(QString text) {
 
 } // namespace
 
+bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& error) {
+    // The options that shape only a PDF: the window prints through the print dialog, and its
+    // print option is set in Options.
+    static const QStringList exportOnly{"page-size", "resolution", "print-as-dib",
+                                        "print-as-original"};
+    try {
+        ExportRequest request;
+        for (const QString& name : readArguments(arguments, request)) {
+            if (exportOnly.contains(name))
+                throw UsageError{
+                    QStringLiteral("the option --%1 applies only with --print-to").arg(name)};
+        }
+        start.card = DeckCard{};
+        start.card.perPage = request.perPage;
+        start.card.portrait = request.portrait;
+        start.card.labels = request.labelsOn;
+        start.card.upperCase = request.upperCase;
+        start.card.cutLines = request.cutLinesOn;
+        start.wordBacks = request.backs;
+        start.files = request.pictures;
+        return true;
+    } catch (const UsageError& usage) {
+        error = usage.message;
+        return false;
+    }
+}
+
+void applyWindowStart(TFerloMainForm& window, const WindowStart& start) {
+    window.startDeck(start.card);
+    if (start.wordBacks) {
+        if (auto* backs = window.findChild<QAction*>(QStringLiteral("mnWordBacks")))
+            backs->setChecked(true);
+    }
+}
+
 bool isCommandLineExport(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--") == 0)
@@ -319,6 +368,16 @@ int runCommandLineExport(const QStringList& arguments) {
         if (request.backs)
             pages = withWordBacks(pages);
         PaintOptions options;
+        // A damaged picture that decodes in part prints as it is; the user is told once per file.
+        QStringList partial;
+        options.partialPicture = [&partial](const QString& fileName) {
+            if (partial.contains(fileName))
+                return;
+            partial << fileName;
+            printLine(stderr, QStringLiteral("ferlo: %1: the picture is damaged and shows only "
+                                             "in part")
+                                  .arg(fileName));
+        };
         if (request.printAsDib) {
             const bool printAsDib = *request.printAsDib;
             options.printAsDib = [printAsDib] {

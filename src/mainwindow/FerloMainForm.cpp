@@ -37,6 +37,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStatusBar>
 #include <QToolBar>
@@ -117,6 +118,7 @@ struct PreparedPicture {
     QSize ownSize;
     FittedSize fitted;
     QImage shown;
+    bool partial = false; // a damaged file that decoded only in part
 };
 
 // Loads a picture for the card: the own size from the file, the fitted size in the picture
@@ -134,6 +136,7 @@ PreparedPicture preparePicture(const QString& path, int areaWidth, int areaHeigh
         return QSize(devicePixels(prepared.fitted.Width), devicePixels(prepared.fitted.Height));
     });
     prepared.ownSize = decoded.ownSize;
+    prepared.partial = decoded.partial;
     prepared.shown = decoded.image.scaled(devicePixels(prepared.fitted.Width),
                                           devicePixels(prepared.fitted.Height),
                                           Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -471,7 +474,7 @@ void TFerloMainForm::createBrowser() {
     connect(FileListBox1, &FileListBox::change, this,
             [this] { runGuarded(this, [this] { FileListBox1Change(); }); });
     connect(FileListBox1, &FileListBox::mouseDown, this, [this](Qt::MouseButton button) {
-        runGuarded(this, [this, button] { FileListBox1MouseDown(button); });
+        runPlacing([this, button] { FileListBox1MouseDown(button); });
         noteCardChanged();
     });
 }
@@ -748,6 +751,18 @@ void TFerloMainForm::display_picture(TCell& cell, PictureControl* image) {
     const PreparedPicture prepared = work.takeServingEvents(0);
     applyPicture(cell, image, prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
                  prepared.shown);
+    if (prepared.partial)
+        notePartialPictures({path});
+}
+
+void TFerloMainForm::notePartialPictures(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    StatusBar1->showMessage(
+        paths.size() == 1 ? QStringLiteral("%1: the picture is damaged and shows only in part")
+                                .arg(displayName(paths.first()))
+                          : QStringLiteral("These pictures are damaged and show only in part: %1")
+                                .arg(displayName(paths.join(QStringLiteral(", ")))));
 }
 
 void TFerloMainForm::applyPicture(TCell& cell, PictureControl* image, QSize ownSize,
@@ -772,7 +787,7 @@ void TFerloMainForm::Display_All_Pictures() {
     fitAllPictures(true, true);
 }
 
-void TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
+QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
     WaitCursor hourglass;
     PicturePass pass(*this);
     // The pictures are decoded side by side on worker threads and placed in cell order; an
@@ -783,6 +798,7 @@ void TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
     const double areaAspect = Card.PictureAspect;
     const qreal pixelRatio = devicePixelRatioF();
     WorkerSlots<PreparedPicture> work(Cells.size());
+    QStringList partial;
     for (size_t i = 0; i < Cells.size(); ++i) {
         if (Cells[i].FileName.empty())
             continue;
@@ -806,7 +822,10 @@ void TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
         }
         applyPicture(Cells[i], CellImages[i], prepared.ownSize, prepared.fitted.Width,
                      prepared.fitted.Height, prepared.shown);
+        if (prepared.partial)
+            partial << pathFromModel(Cells[i].FileName);
     }
+    return partial;
 }
 
 QString TFerloMainForm::SetLabelCase(const QString& text) const {
@@ -996,23 +1015,38 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
     // whose name ends in .ferlo.
     QStringList pictures;
     QStringList decks;
+    QStringList missing;
     QStringList others;
     for (const QString& given : paths) {
         const QFileInfo info(given);
         const QString path = info.absoluteFilePath();
         const QString folder = directoryPart(path);
+        const bool address = given.contains(QLatin1String("://"));
         if (info.isFile() && isDeckFileName(path))
             decks << path;
         else if (info.isFile() && pictureFilesIn(folder).contains(fileNamePart(path)))
             pictures << path;
+        else if (!address && !info.exists())
+            missing << path;
         else
-            others << (info.isAbsolute() || given.contains(QLatin1String("://")) ? given : path);
+            others << (info.isAbsolute() || address ? given : path);
     }
-    if (!others.isEmpty()) {
-        showError(this, (others.size() == 1 ? QStringLiteral("This file is not a picture: ")
-                                            : QStringLiteral("These files are not pictures: ")) +
-                            displayName(others.join(QStringLiteral(", "))));
-    }
+    // What could not be placed is told in one message once the rest is placed: files not found,
+    // files that are not pictures, and pictures that failed to load, each with its cause.
+    QStringList problems;
+    const auto named = [&](const QStringList& files, const QString& one, const QString& several) {
+        if (!files.isEmpty())
+            problems << (files.size() == 1 ? one : several) +
+                            displayName(files.join(QStringLiteral(", ")));
+    };
+    named(missing, QStringLiteral("This file was not found: "),
+          QStringLiteral("These files were not found: "));
+    named(others, QStringLiteral("This file is not a picture: "),
+          QStringLiteral("These files are not pictures: "));
+    const auto tell = qScopeGuard([&] {
+        if (!problems.isEmpty())
+            showError(this, problems.join(QLatin1Char('\n')));
+    });
     if (decks.size() > 1) {
         showError(this, QStringLiteral("One deck opens at a time; not opened: ") +
                             displayName(decks.mid(1).join(QStringLiteral(", "))));
@@ -1028,6 +1062,10 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
     if (!browseTo(directoryPart(pictures.first())))
         return;
     const QString shown = shownDirectory();
+    QStringList* const outerErrors = std::exchange(m_placingErrors, &problems);
+    const auto restore = qScopeGuard([&] { m_placingErrors = outerErrors; });
+    // The window shows the card that took the first picture, not the last one filled.
+    int firstCard = -1;
     for (const QString& path : pictures) {
         // A picture that finds the card full starts a new card of its layout, unless it is on
         // the card already.
@@ -1036,11 +1074,13 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
         });
         if (!onCard && Card.PictureCount >= Card.PicturesPerPage)
             newCard();
+        if (firstCard < 0)
+            firstCard = m_deck.current();
         if (directoryPart(path) != shown) {
             // No list item shows it: it goes on the card as if picked in its own folder; the list
             // selects it when the user browses there.
             if (Card.PictureCount < Card.PicturesPerPage)
-                runGuarded(this, [&] { placeInFreeCell(pathToModel(path)); });
+                runPlacing([&] { placeInFreeCell(pathToModel(path)); });
             continue;
         }
         const QString name = fileNamePart(path);
@@ -1051,6 +1091,19 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
                 break;
             }
         }
+    }
+    showCard(firstCard);
+}
+
+void TFerloMainForm::runPlacing(const std::function<void()>& handler) {
+    if (!m_placingErrors) {
+        runGuarded(this, handler);
+        return;
+    }
+    try {
+        handler();
+    } catch (...) {
+        m_placingErrors->append(errorMessage(std::current_exception()));
     }
 }
 
@@ -1193,7 +1246,7 @@ void TFerloMainForm::applyDeckCard(const DeckCard& deckCard) {
     // Coming back to a card is no command about one picture: a picture that cannot be shown
     // leaves its cell empty-looking, as after a resize (opening a deck names the missing ones).
     // The window keeps painting while a card of big pictures loads.
-    fitAllPictures(false, true);
+    notePartialPictures(fitAllPictures(false, true));
     // The file list mirrors the card on screen, as after browsing away and back.
     ClearFileSelections();
     selectCardFiles(-1);
@@ -1218,6 +1271,12 @@ void TFerloMainForm::newDeck() {
     if (!maybeSaveChanges())
         return;
     m_deck.reset(Deck{}, std::string());
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::startDeck(const DeckCard& layout) {
+    m_deck.reset(Deck{{emptyCardLike(layout)}}, std::string());
     applyDeckCard(m_deck.currentCard());
     updateDeckControls();
 }

@@ -489,6 +489,12 @@ public:
         return applyOrientation(std::move(image), m_orientation);
     }
 
+    // The data ended, or ran into a marker, before the end of the picture: part of what decode
+    // gave is grey.
+    bool partial() const {
+        return m_s.err.hitEnd;
+    }
+
 private:
     // Reads scans until every coefficient the output uses is complete, and starts the output from
     // the scans read. At 1/8 scale a component shown one pixel a block (the luma) needs only its
@@ -644,7 +650,8 @@ DecodedPicture loadJpeg(const QString& path, const WantedSize& wanted) {
     JpegDecoder decoder(path);
     const QSize ownSize = decoder.readHeader();
     const QSize size = wanted ? wanted(ownSize) : QSize();
-    return {ownSize, decoder.decode(ownSize, size)};
+    QImage image = decoder.decode(ownSize, size);
+    return {ownSize, std::move(image), decoder.partial()};
 }
 
 } // namespace ferlo::pictures

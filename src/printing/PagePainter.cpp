@@ -135,6 +135,7 @@ PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell
         image = image.convertToFormat(QImage::Format_RGB32);
     }
     result.image = image;
+    result.partial = decoded.partial;
     return result;
 }
 
@@ -247,6 +248,8 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
         }
         if (picture.target.isEmpty())
             continue;
+        if (picture.partial && options.partialPicture)
+            options.partialPicture(page.FileNames.at(i));
         const bool asDib = options.printAsDib ? options.printAsDib() : get_PrintAsDIB();
         prepared.pictures.push_back({i, std::move(picture), asDib});
     }

@@ -219,6 +219,10 @@ private slots:
                         farm->pic("owl.bmp"), farm->folder.file("pics/nothing.txt")});
         QCOMPARE(messages.texts().size(), 1); // the file that is not a picture
         messages.clear();
+        // The window shows the first card; the second holds the rest.
+        QCOMPARE(cardNumber(form), QStringLiteral("Card 1 of 2"));
+        QCOMPARE(cellFiles(form), (QStringList{farm->pic("cat1.jpg"), farm->pic("dog2.jpg")}));
+        action(form, "TBNextCard")->trigger();
         QCOMPARE(cardNumber(form), QStringLiteral("Card 2 of 2"));
         QCOMPARE(cellFiles(form), (QStringList{farm->pic("hen.jpg"), farm->pic("owl.bmp")}));
         QCOMPARE(selectedFiles(form), (QStringList{"hen.jpg", "owl.bmp"}));

@@ -963,7 +963,8 @@ private slots:
         QCOMPARE(loadPicture(file, [](QSize) { return QSize(8, 8); }).image.size(), QSize(8, 8));
     }
 
-    // A JPEG cut off after its first rows shows what it holds, the rest grey.
+    // A JPEG cut off after its first rows shows what it holds, the rest grey, and says that it is
+    // partial; the whole file is not.
     void truncatedJpegShowsPartly_data() {
         QTest::addColumn<bool>("progressive");
         QTest::newRow("baseline") << false;
@@ -980,7 +981,9 @@ private slots:
         const QByteArray bytes = in.readAll();
         const QString cut = path(QStringLiteral("cut.jpg"));
         writeFile(cut, bytes.left(bytes.size() * 6 / 10));
+        QVERIFY(!loadPicture(whole, {}).partial);
         const DecodedPicture picture = loadPicture(cut, {});
+        QVERIFY(picture.partial);
         QCOMPARE(picture.image.size(), QSize(256, 256));
         QVERIFY(closeTo(picture.image.pixel(10, 10), qRgb(200, 30, 30), 8));
         if (!progressive) // a progressive file's first scan covers the whole picture
