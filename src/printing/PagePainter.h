@@ -22,6 +22,9 @@ struct PaintOptions {
     // Whether Print, the preview and Export PDF put each card's word back after it; empty means
     // the stored option (get_PrintWordBacks). The page painter itself does not read it.
     std::optional<bool> wordBacks;
+    // Told before each page of a print job or an export is painted (page from 1 to count);
+    // returning false stops the work, which then leaves nothing behind. Empty: no one is told.
+    std::function<bool(int page, int count)> progress;
 };
 
 struct PrintedPicture;
