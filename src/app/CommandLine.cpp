@@ -16,9 +16,12 @@
 #include <QHash>
 #include <QPageSize>
 
+#include <QScopeGuard>
+
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <unistd.h>
 
 namespace ferlo {
 
@@ -53,6 +56,8 @@ const char* const usageText =
     "  --print-as-dib         draw pictures through their device-independent form\n"
     "  --print-as-original    draw pictures as decoded\n"
     "                         (default: the stored print option)\n"
+    "  --quiet                no \"page n of m\" progress on standard error (shown only\n"
+    "                         when standard error is a terminal)\n"
     "  --help                 show this text\n"
     "  --version              show the program's name and version (ferlo VERSION)\n"
     "  --                     what follows are pictures, even if they begin with '-'\n"
@@ -69,8 +74,8 @@ const char* const usageText =
 
 const QStringList valueOptions{"print-to", "per-page", "page-size", "resolution"};
 const QStringList switchOptions{
-    "help",      "version",      "portrait",     "landscape",         "labels-off",
-    "lowercase", "cutlines-off", "print-as-dib", "print-as-original", "backs"};
+    "help",         "version",      "portrait",          "landscape", "labels-off", "lowercase",
+    "cutlines-off", "print-as-dib", "print-as-original", "backs",     "quiet"};
 
 // A bad command line; the message is the one line printed after "ferlo: ".
 struct UsageError {
@@ -85,6 +90,7 @@ struct ExportRequest {
     bool upperCase = true;
     bool cutLinesOn = true;
     bool backs = false;
+    bool quiet = false;
     QPageSize pageSize{QPageSize::A4};
     int resolution = 600;
     std::optional<bool> printAsDib; // empty: the stored option
@@ -173,6 +179,8 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
             request.cutLinesOn = false;
         } else if (name == QLatin1String("backs")) {
             request.backs = true;
+        } else if (name == QLatin1String("quiet")) {
+            request.quiet = true;
         } else if (name == QLatin1String("page-size")) {
             request.pageSize = pageSizeNamed(value);
         } else if (name == QLatin1String("resolution")) {
@@ -384,6 +392,20 @@ int runCommandLineExport(const QStringList& arguments) {
                 return printAsDib;
             };
         }
+        // "page n of m" on one line of the terminal, ended when the work ends.
+        bool progressShown = false;
+        if (!request.quiet && isatty(fileno(stderr))) {
+            options.progress = [&progressShown](int page, int count) {
+                std::fprintf(stderr, "\rpage %d of %d", page, count);
+                std::fflush(stderr);
+                progressShown = true;
+                return true;
+            };
+        }
+        const auto endProgress = qScopeGuard([&progressShown] {
+            if (progressShown)
+                std::fputc('\n', stderr);
+        });
         writeCardPdf(request.output, pages, request.pageSize, request.resolution, options);
     } catch (...) {
         const QString message = errorMessage(std::current_exception());

@@ -4,6 +4,7 @@
 #include "dialogs/FmxUtils.h"
 #include "dialogs/Options.h"
 #include "layout/CardGeometry.h"
+#include "layout/FitSize.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
 #include "mainwindow/LabelEditor.h"
@@ -15,6 +16,7 @@
 #include "platform/NativePath.h"
 #include "platform/Paths.h"
 #include "platform/PictureCache.h"
+#include "platform/SaveDialog.h"
 #include "platform/SoundFile.h"
 #include "platform/WaitCursor.h"
 #include "platform/WavePlayer.h"
@@ -852,15 +854,14 @@ void TFerloMainForm::Display_Label(int index) {
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(band.Left, band.Top, band.width(), band.height());
 
-    // The label shrinks point by point until the text fits the band's width.
+    // The label takes the largest point size at which the text fits the band's width.
     QFont trial = font;
-    TestLabel->setFont(trial);
     TestLabel->setText(text);
-    while (trial.pointSize() > 1 &&
-           QFontMetrics(trial, TestLabel).horizontalAdvance(text) > band.width()) {
-        trial.setPointSize(trial.pointSize() - 1);
-        TestLabel->setFont(trial);
-    }
+    trial.setPointSize(LargestFittingSize(font.pointSize(), [&](int points) {
+        trial.setPointSize(points);
+        return QFontMetrics(trial, TestLabel).horizontalAdvance(text) <= band.width();
+    }));
+    TestLabel->setFont(trial);
     label->setFont(trial);
     if (Card.LabelsOn)
         label->show();
@@ -893,6 +894,12 @@ void TFerloMainForm::keepLabelWord(int index, const QString& word) {
             c = QLatin1Char(' ');
     }
     kept = kept.trimmed();
+    // A word too long for a label is refused, and the cell keeps the word it had.
+    if (const QString fault = labelLengthFault(kept); !fault.isEmpty())
+        throw Error(QStringLiteral("Cannot keep the label word of card %1, cell %2: %3.")
+                        .arg(m_deck.current() + 1)
+                        .arg(index + 1)
+                        .arg(fault));
     if (kept.isEmpty())
         cell.EditedLabel.reset();
     else
@@ -1327,12 +1334,11 @@ bool TFerloMainForm::saveDeckAs() {
     const QString start = m_deck.path().empty()
                               ? joinPath(shownDirectory(), QStringLiteral("deck.ferlo"))
                               : pathFromModel(m_deck.path());
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save deck"), start,
-                                                QStringLiteral("Ferlo decks (*.ferlo)"));
+    const QString path =
+        askSaveFileName(this, QStringLiteral("Save deck"), start,
+                        QStringLiteral("Ferlo decks (*.ferlo)"), QStringLiteral("ferlo"));
     if (path.isEmpty())
         return false;
-    if (!isDeckFileName(path))
-        path += QStringLiteral(".ferlo");
     writeDeckTo(QFileInfo(path).absoluteFilePath());
     return true;
 }

@@ -37,6 +37,13 @@ void writeDeck(const QString& path, const Deck& deck);
 // each named once; empty when every picture is there.
 QString missingPicturesMessage(const QString& deckPath, const Deck& deck);
 
+// The longest label word, in characters (Unicode code points), that a deck file or the label
+// editor takes: a label is one line under a picture.
+inline constexpr qsizetype kMaxLabelLength = 1000;
+
+// Why a label word is refused ("the word is 5000 characters long; ..."), empty when it is taken.
+QString labelLengthFault(const QString& word);
+
 // The label word of a deck cell before its card's case applies: the edited word when there is
 // one, else the word made from the picture's file name.
 QString deckLabelWord(const DeckCell& cell);

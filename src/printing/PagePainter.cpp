@@ -1,5 +1,6 @@
 #include "printing/PagePainter.h"
 #include "layout/Card.h"
+#include "layout/FitSize.h"
 
 #include "layout/Rounding.h"
 #include "platform/Errors.h"
@@ -159,9 +160,7 @@ int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int
         else
             tooHigh = middle;
     }
-    while (size > 1 && textWidth(size) > bandWidth)
-        --size;
-    return size;
+    return LargestFittingSize(size, [&](int pixels) { return textWidth(pixels) <= bandWidth; });
 }
 
 int FitWordPixelSize(int height, int width, const std::function<int(int)>& lineHeight,

@@ -25,6 +25,9 @@ struct PaintOptions {
     // Told of each picture, in cell order, that prints only in part: a damaged file whose
     // missing part prints grey. Empty: nobody is told.
     std::function<void(const QString& fileName)> partialPicture;
+    // Told before each page of a print job or an export is painted (page from 1 to count);
+    // returning false stops the work, which then leaves nothing behind. Empty: no one is told.
+    std::function<bool(int page, int count)> progress;
 };
 
 struct PrintedPicture;

@@ -4,3 +4,5 @@ target_sources(app_tst_commandline PRIVATE ${CMAKE_CURRENT_LIST_DIR}/../printing
 add_test(NAME app.version COMMAND sh -c
   "out=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \"$0\" --version) && test \"$out\" = \"ferlo ${PROJECT_VERSION}\""
   $<TARGET_FILE:ferlo>)
+# openpty, for the progress shown on a terminal.
+target_link_libraries(app_tst_commandline PRIVATE util)

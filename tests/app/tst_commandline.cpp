@@ -18,6 +18,8 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <pty.h>
 #include <unistd.h>
 
 using namespace ferlo;
@@ -144,6 +146,43 @@ private slots:
         QVERIFY(run.out.contains("--per-page"));
         QVERIFY(run.out.contains("--backs"));
         QVERIFY(run.err.isEmpty());
+    }
+
+    // On a terminal, standard error shows "page n of m" as the pages are written, unless
+    // --quiet; redirected (every other test here), it holds nothing on success.
+    void progressOnATerminal_data() {
+        QTest::addColumn<bool>("quiet");
+        QTest::newRow("shown") << false;
+        QTest::newRow("quiet") << true;
+    }
+    void progressOnATerminal() {
+        QFETCH(bool, quiet);
+        int terminal = -1;
+        int errSide = -1;
+        QVERIFY(openpty(&terminal, &errSide, nullptr, nullptr, nullptr) == 0);
+        std::fflush(stderr);
+        const int savedErr = dup(2);
+        dup2(errSide, 2);
+        const QString out = m_dir.filePath("progress.pdf");
+        const int code =
+            runCommandLineExport(QStringList{"ferlo", "--print-to", out, "--per-page", "1"} +
+                                 (quiet ? QStringList{"--quiet"} : QStringList()) + m_pictures);
+        std::fflush(stderr);
+        dup2(savedErr, 2);
+        close(savedErr);
+        close(errSide);
+        fcntl(terminal, F_SETFL, O_NONBLOCK);
+        QByteArray shown;
+        char buffer[4096];
+        for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;)
+            shown.append(buffer, n);
+        close(terminal);
+        QCOMPARE(code, 0);
+        QCOMPARE(pdfPageCount(out), 5);
+        // The terminal turns the closing "\n" into "\r\n".
+        QCOMPARE(shown, quiet ? QByteArray()
+                              : QByteArray("\rpage 1 of 5\rpage 2 of 5\rpage 3 of 5\rpage 4 of 5"
+                                           "\rpage 5 of 5\r\n"));
     }
 
     void pages_data() {

@@ -309,6 +309,34 @@ private slots:
         QCOMPARE(selectedFiles(form), QStringList{"hen.jpg"});
     }
 
+    // Save As with a deck's name typed without ".ferlo" asks before replacing that deck.
+    void saveAsAsksBeforeReplacingADeck() {
+        MessageRecorder messages;
+        Farm farm;
+        QFile deck(farm.deck);
+        QVERIFY(deck.open(QIODevice::ReadOnly));
+        const QByteArray before = deck.readAll();
+        deck.close();
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.openFiles({farm.deck});
+        action(form, "TBNextCard")->trigger();
+        clickFile(form, "owl.bmp");
+        QVERIFY(form.isWindowModified());
+
+        QString asked;
+        bool seen = false;
+        answerSaveDialog(farm.folder.path(), "farm", false, &asked, &seen);
+        action(form, "mnSaveDeckAs")->trigger();
+        QVERIFY(seen);
+        QVERIFY2(asked.contains("farm.ferlo already exists"), qPrintable(asked));
+        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(deck.open(QIODevice::ReadOnly));
+        QCOMPARE(deck.readAll(), before);
+        QVERIFY(form.isWindowModified()); // nothing was saved
+    }
+
     // Unsaved changes are asked about before New deck or closing the window loses them.
     void unsavedChangesAreAskedFor_data() {
         QTest::addColumn<bool>("closing");
