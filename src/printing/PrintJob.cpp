@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "platform/PictureDecoder.h"
 #include "platform/PrintOption.h"
+#include "platform/ScreenFit.h"
 #include "platform/WaitCursor.h"
 #include "printing/PagePainter.h"
 #include "printing/PdfExport.h"
@@ -299,7 +300,9 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards) {
             }
         });
     });
-    dialog.resize(760, 820);
+    // The designed size where the screen holds it; on a smaller screen the pages scroll in
+    // what room there is, and the buttons stay on the screen.
+    dialog.resize(sizeInRoom(QSize(760, 820), availableRoom(parent)));
     dialog.exec();
 }
 
