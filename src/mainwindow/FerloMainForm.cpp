@@ -174,7 +174,8 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     MediaPlayer1 = new WavePlayer(this);
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
 
-    openAt(QSize(kDesignedClientWidth, kDesignedClientHeight + menuBar()->sizeHint().height()));
+    openAt(QSize(kDesignedClientWidth, kDesignedClientHeight + menuBar()->sizeHint().height()),
+           false);
     ClientArea->installEventFilter(this);
     // Picture files dropped from a file manager onto the card are placed as if picked.
     PACardBase->setAcceptDrops(true);
@@ -547,8 +548,9 @@ void TFerloMainForm::FormCreate() {
         Card.ScreenScale = 1024 / 800.0;
         designed = QSize(1024, 768);
     }
-    // The card base takes its size now, so that the card is centred in it.
-    openAt(designed);
+    // The card base takes its size now, so that the card is centred in it. (A window that is
+    // not used, on a narrow screen, keeps the designed size.)
+    openAt(designed, screenWidth >= 800);
     if (screenWidth < 800) {
         showError(this, QStringLiteral(
                             "This application requires a screen resolution of 800x600 or higher."));
@@ -600,13 +602,13 @@ void TFerloMainForm::FormCreate() {
     m_openingScale = Card.ScreenScale;
 }
 
-void TFerloMainForm::openAt(QSize designed) {
+void TFerloMainForm::openAt(QSize designed, bool inRoom) {
     // The window opens at its designed size, which is also the smallest it can be made; the
     // user may make it larger or maximize it, and the card grows with it. Where the screen's
     // room (a small screen, or a large scale) does not hold the designed size, the window opens
     // as large as the room, which it is never made smaller than, and the card takes the
     // designed margins of its base and the largest size left between them.
-    const QSize fitted = sizeInRoom(designed, availableRoom(this));
+    const QSize fitted = inRoom ? sizeInRoom(designed, availableRoom(this)) : designed;
     setMinimumSize(fitted);
     resize(fitted);
     const QSize menu(0, menuBar()->sizeHint().height());

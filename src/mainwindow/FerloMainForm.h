@@ -163,7 +163,7 @@ private:
     void createBrowser();
     void createCard();
     void layoutClientArea(QSize clientSize);
-    void openAt(QSize designedWindow);
+    void openAt(QSize designedWindow, bool inRoom);
     // Connects a signal to a handler that runs inside the error guard.
     template <typename Sender, typename Signal, typename Handler>
     void bind(Sender* sender, Signal signal, Handler handler);

@@ -17,4 +17,8 @@ inline QSize sizeInRoom(QSize designed, QSize room) {
     return room.isEmpty() ? designed : designed.boundedTo(room);
 }
 
+// Sizes a window designed at `designed` to its room (sizeInRoom), and once it shows, also moves
+// it so that its frame lies in the screen's available geometry.
+void fitInRoom(QWidget* window, QSize designed);
+
 } // namespace ferlo

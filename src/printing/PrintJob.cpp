@@ -247,6 +247,8 @@ void printerSetup(QWidget* parent) {
     dialog.exec();
 }
 
+constexpr QSize kPreviewSize(760, 820);
+
 void previewCard(QWidget* parent, const QList<CardPage>& cards) {
     const bool backs = get_PrintWordBacks();
     const QList<CardPage> pages = pagesOf(cards, backs);
@@ -288,6 +290,7 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards) {
     });
     // The pages are painted once the dialog shows; an error is shown from inside the preview.
     QTimer::singleShot(0, &dialog, [&dialog, &pages, &pictures, &paper] {
+        fitInRoom(&dialog, kPreviewSize); // now with the frame the window manager gave it
         runGuarded(&dialog, [&] {
             WaitCursor wait;
             // 48 dots an inch on the screen, drawn with the device's pixels (crisp on HiDPI).
@@ -302,7 +305,7 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards) {
     });
     // The designed size where the screen holds it; on a smaller screen the pages scroll in
     // what room there is, and the buttons stay on the screen.
-    dialog.resize(sizeInRoom(QSize(760, 820), availableRoom(parent)));
+    fitInRoom(&dialog, kPreviewSize);
     dialog.exec();
 }
 

@@ -517,7 +517,8 @@ private slots:
         int outline = 0;
         for (int x = 0; x < shown.width(); ++x) {
             outline += shown.pixel(x, 0) != inside;
-            QCOMPARE(shown.pixel(x, 2), inside); // one pixel thin
+            if (x > 0 && x < shown.width() - 1)
+                QCOMPARE(shown.pixel(x, 1), inside); // one pixel thin
         }
         QVERIFY2(outline > shown.width() / 4 && outline < shown.width() * 3 / 4,
                  qPrintable(QStringLiteral("%1 of %2 dots").arg(outline).arg(shown.width())));
