@@ -17,6 +17,7 @@
 #include "platform/Paths.h"
 #include "platform/PictureCache.h"
 #include "platform/SaveDialog.h"
+#include "platform/ScreenFit.h"
 #include "platform/SoundFile.h"
 #include "platform/WaitCursor.h"
 #include "platform/WavePlayer.h"
@@ -178,13 +179,8 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     MediaPlayer1 = new WavePlayer(this);
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
 
-    // The window opens at its designed size, which is also the smallest it can be made; the
-    // user may make it larger or maximize it, and the card grows with it.
-    const QSize designed(kDesignedClientWidth,
-                         kDesignedClientHeight + menuBar()->sizeHint().height());
-    setMinimumSize(designed);
-    resize(designed);
-    layoutClientArea(QSize(kDesignedClientWidth, kDesignedClientHeight));
+    openAt(QSize(kDesignedClientWidth, kDesignedClientHeight + menuBar()->sizeHint().height()),
+           false);
     ClientArea->installEventFilter(this);
     // Picture files dropped from a file manager onto the card are placed as if picked.
     PACardBase->setAcceptDrops(true);
@@ -278,8 +274,8 @@ void TFerloMainForm::createMenus() {
     });
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnHelp"));
-    command(help, QStringLiteral("mnReadMe"), QStringLiteral("&Help ..."), [] {
-        openHelpFile();
+    command(help, QStringLiteral("mnReadMe"), QStringLiteral("&Help ..."), [this] {
+        openHelpFile(this);
     })->setShortcut(QKeySequence(Qt::Key_F1));
     command(help, QStringLiteral("mnAbout"), QStringLiteral("&About ..."), [this] {
         if (m_aboutBox)
@@ -335,7 +331,8 @@ void TFerloMainForm::createToolBar() {
         push->setObjectName(name);
         push->setFixedSize(width, 22);
         push->setFont(boldFont(QStringLiteral("Arial"), 13));
-        push->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches it between its neighbours, as it does the tool buttons.
+        push->setFocusPolicy(Qt::TabFocus);
         ToolBar1->addWidget(push);
         return push;
     };
@@ -551,13 +548,14 @@ void TFerloMainForm::FormCreate() {
     Card.ScreenScale = 1.0;
 
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    QSize designed(kDesignedClientWidth, kDesignedClientHeight + menuBar()->sizeHint().height());
     if (screenWidth > 800) {
-        setMinimumSize(1024, 768);
-        resize(1024, 768);
-        Card.ScreenScale = width() / 800.0;
-        // The card base takes its enlarged size now, so that the card is centred in it.
-        layoutClientArea(QSize(1024, 768 - menuBar()->sizeHint().height()));
+        Card.ScreenScale = 1024 / 800.0;
+        designed = QSize(1024, 768);
     }
+    // The card base takes its size now, so that the card is centred in it. (A window that is
+    // not used, on a narrow screen, keeps the designed size.)
+    openAt(designed, screenWidth >= 800);
     if (screenWidth < 800) {
         showError(this, QStringLiteral(
                             "This application requires a screen resolution of 800x600 or higher."));
@@ -607,6 +605,28 @@ void TFerloMainForm::FormCreate() {
     Card.ResetCells(Cells);
     m_openingBase = PACardBase->size();
     m_openingScale = Card.ScreenScale;
+}
+
+void TFerloMainForm::openAt(QSize designed, bool inRoom) {
+    // The window opens at its designed size, which is also the smallest it can be made; the
+    // user may make it larger or maximize it, and the card grows with it. Where the screen's
+    // room (a small screen, or a large scale) does not hold the designed size, the window opens
+    // as large as the room, which it is never made smaller than, and the card takes the
+    // designed margins of its base and the largest size left between them.
+    const QSize fitted = inRoom ? sizeInRoom(designed, availableRoom(this)) : designed;
+    setMinimumSize(fitted);
+    resize(fitted);
+    const QSize menu(0, menuBar()->sizeHint().height());
+    layoutClientArea(designed - menu);
+    if (fitted == designed)
+        return;
+    const QSize designedBase = PACardBase->size();
+    layoutClientArea(fitted - menu);
+    const CardSize card = CardSizeFor(false, Card.ScreenScale);
+    Card.ScreenScale = std::min(
+        Card.ScreenScale,
+        ScreenScaleForRoom(false, PACardBase->width() - (designedBase.width() - card.Width),
+                           PACardBase->height() - (designedBase.height() - card.Height)));
 }
 
 void TFerloMainForm::TBNumPerPageClick(const QAction* Sender) {
@@ -750,7 +770,13 @@ void TFerloMainForm::display_picture(TCell& cell, PictureControl* image) {
     WorkerSlots<PreparedPicture> work(1);
     work.start(0,
                [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect, pixelRatio); });
-    const PreparedPicture prepared = work.takeServingEvents(0);
+    PreparedPicture prepared;
+    try {
+        prepared = work.takeServingEvents(0);
+    } catch (...) {
+        showUnreadable(cell, image);
+        throw;
+    }
     applyPicture(cell, image, prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
                  prepared.shown);
     if (prepared.partial)
@@ -765,6 +791,22 @@ void TFerloMainForm::notePartialPictures(const QStringList& paths) {
                                 .arg(displayName(paths.first()))
                           : QStringLiteral("These pictures are damaged and show only in part: %1")
                                 .arg(displayName(paths.join(QStringLiteral(", ")))));
+}
+
+void TFerloMainForm::showUnreadable(const TCell& cell, PictureControl* image) {
+    // The cell keeps its file, so the control marks the picture area for the user to take it
+    // off: a dotted outline, the file's name as its hint, a press like a picture's.
+    image->hide();
+    const CardPoint at =
+        PicturePosition(Card, cell.Left, cell.Top, {Card.PictureWidth, Card.PictureHeight});
+    image->move(at.X, at.Y);
+    image->setFixedSize(qMax(0, Card.PictureWidth), qMax(0, Card.PictureHeight));
+    const QString path = pathFromModel(cell.FileName);
+    image->setUnreadable(displayName(path));
+    image->setAccessibleName(
+        QStringLiteral("Picture %1 that cannot be shown: %2")
+            .arg(QString::number(&cell - Cells.data() + 1), displayName(fileNamePart(path))));
+    image->show();
 }
 
 void TFerloMainForm::applyPicture(TCell& cell, PictureControl* image, QSize ownSize,
@@ -819,7 +861,7 @@ QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
                 throw;
             // Following the window's size is no command of the user's: a picture that can no
             // longer be read leaves its cell empty-looking, as a failed pick does, silently.
-            CellImages[i]->clearPicture();
+            showUnreadable(Cells[i], CellImages[i]);
             continue;
         }
         applyPicture(Cells[i], CellImages[i], prepared.ownSize, prepared.fitted.Width,

@@ -93,6 +93,7 @@ private:
 
     // Pictures and labels in the cells.
     void display_picture(TCell& cell, PictureControl* image);
+    void showUnreadable(const TCell& cell, PictureControl* image);
     void applyPicture(TCell& cell, PictureControl* image, QSize ownSize, int fittedWidth,
                       int fittedHeight, const QImage& shown);
     void Display_All_Pictures();
@@ -168,6 +169,7 @@ private:
     void createBrowser();
     void createCard();
     void layoutClientArea(QSize clientSize);
+    void openAt(QSize designedWindow, bool inRoom);
     // Connects a signal to a handler that runs inside the error guard.
     template <typename Sender, typename Signal, typename Handler>
     void bind(Sender* sender, Signal signal, Handler handler);

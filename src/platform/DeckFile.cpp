@@ -253,6 +253,9 @@ bool isDeckFileName(const QString& path) {
 }
 
 Deck parseDeck(const QByteArray& json, const QString& path) {
+    // The JSON reader calls nothing at all an illegal value on line 1.
+    if (json.trimmed().isEmpty())
+        throw Error(QStringLiteral("Cannot read the deck file %1: the file is empty").arg(path));
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {

@@ -5,6 +5,7 @@
 #include "platform/PictureDecoder.h"
 #include "platform/PrintOption.h"
 #include "platform/SaveDialog.h"
+#include "platform/ScreenFit.h"
 #include "platform/WaitCursor.h"
 #include "printing/PagePainter.h"
 #include "printing/PdfExport.h"
@@ -364,6 +365,8 @@ void printerSetup(QWidget* parent) {
     dialog.exec();
 }
 
+constexpr QSize kPreviewSize(760, 820);
+
 void previewCard(QWidget* parent, const QList<CardPage>& cards) {
     const bool backs = get_PrintWordBacks();
     const QList<CardPage> pages = pagesOf(cards, backs);
@@ -405,6 +408,7 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards) {
     });
     // The pages are painted once the dialog shows; an error is shown from inside the preview.
     QTimer::singleShot(0, &dialog, [&dialog, &pages, &pictures, &paper] {
+        fitInRoom(&dialog, kPreviewSize); // now with the frame the window manager gave it
         runGuarded(&dialog, [&] {
             PageProgress progress(&dialog, QStringLiteral("Print Preview"));
             // 48 dots an inch on the screen, drawn with the device's pixels (crisp on HiDPI).
@@ -421,7 +425,9 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards) {
             }
         });
     });
-    dialog.resize(760, 820);
+    // The designed size where the screen holds it; on a smaller screen the pages scroll in
+    // what room there is, and the buttons stay on the screen.
+    fitInRoom(&dialog, kPreviewSize);
     dialog.exec();
 }
 

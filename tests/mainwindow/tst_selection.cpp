@@ -518,6 +518,40 @@ private slots:
         QVERIFY(m_messages->texts().isEmpty());
     }
 
+    // A picture that fails to load leaves its place outlined with a thin dotted line and names
+    // its file in the hint, so the user sees what to take off; a right press there takes it off
+    // and unselects its item. Its label stays empty.
+    void anUnreadablePictureIsOutlinedAndTakenOffByARightPress() {
+        writeFile(path("text.jpg"), "just some words\n");
+        QVERIFY(form().browseTo(m_folder->path()));
+        click("a.jpg");
+        click("text.jpg");
+        QCOMPARE(m_messages->texts().size(), 1);
+        PictureControl* control = view().CellImages[1];
+        QVERIFY(control->isVisible());
+        QCOMPARE(control->size(), QSize(view().Card.PictureWidth, view().Card.PictureHeight));
+        QCOMPARE(control->toolTip(), path("text.jpg"));
+        QVERIFY(view().CellLabels[1]->isHidden());
+        const QImage shown = control->grab().toImage();
+        const QRgb inside = shown.pixel(shown.width() / 2, shown.height() / 2);
+        int outline = 0;
+        for (int x = 0; x < shown.width(); ++x) {
+            outline += shown.pixel(x, 0) != inside;
+            if (x > 0 && x < shown.width() - 1)
+                QCOMPARE(shown.pixel(x, 1), inside); // one pixel thin
+        }
+        QVERIFY2(outline > shown.width() / 4 && outline < shown.width() * 3 / 4,
+                 qPrintable(QStringLiteral("%1 of %2 dots").arg(outline).arg(shown.width())));
+
+        const QPoint centre = control->mapTo(m_form, control->rect().center());
+        QTest::mouseClick(m_form->windowHandle(), Qt::RightButton, Qt::NoModifier, centre);
+        QCOMPARE(view().Card.PictureCount, 1);
+        QCOMPARE(view().Cells[1].FileName, std::string());
+        QCOMPARE(selectedFiles(form()), QStringList{"a.jpg"});
+        QVERIFY(!control->isUnreadable());
+        QCOMPARE(m_messages->texts().size(), 1);
+    }
+
     void aVanishedPictureEndsTheRedisplayAtItsCell() {
         click("a.jpg");
         click("b.jpg");

@@ -75,7 +75,8 @@ private slots:
         QTest::newRow("bad token on line 3")
             << QByteArray("{\n  \"format\": \"ferlo-deck\",\n  \"version\": 1 x\n}")
             << "line 3, column 17: ";
-        QTest::newRow("empty file") << QByteArray() << "line 1, column 1: ";
+        QTest::newRow("empty file") << QByteArray() << "the file is empty";
+        QTest::newRow("blanks only") << QByteArray(" \n\t\r\n") << "the file is empty";
         QTest::newRow("array at the top")
             << QByteArray("[]") << "the top level: expected an object";
         QTest::newRow("another format")

@@ -15,6 +15,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProgressDialog>
+#include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -116,6 +118,40 @@ private slots:
         QCOMPARE(shown, (QStringList{"landscape", "landscape", "portrait", "portrait"}));
         QVERIFY2(messages.messages().isEmpty(), qPrintable(messages.texts().join('\n')));
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    // The preview never reaches past the screen's room: its Print and Close buttons show whole
+    // on any screen, a small one or one at a large scale (the runs on other screens).
+    void previewFitsTheScreen() {
+        CardPage page = emptyPage(4, false);
+        placePicture(page, 0, m_red, "RED");
+        bool seen = false;
+        QRect room;
+        QRect frame;
+        QList<QRect> buttons;
+        whenShown<QDialog>(
+            [&](QDialog* dialog) {
+                room = dialog->screen()->availableGeometry();
+                frame = dialog->frameGeometry();
+                for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                    if (button->isVisible())
+                        buttons << QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+                }
+                dialog->reject();
+            },
+            &seen);
+        MessageRecorder messages;
+        previewCard(nullptr, {page});
+        QVERIFY(seen);
+        QVERIFY2(room.contains(frame), qPrintable(QStringLiteral("%1x%2 at %3,%4")
+                                                      .arg(frame.width())
+                                                      .arg(frame.height())
+                                                      .arg(frame.x())
+                                                      .arg(frame.y())));
+        QCOMPARE(buttons.size(), 2); // Print and Close
+        for (const QRect& button : buttons)
+            QVERIFY(room.contains(button));
+        QVERIFY(messages.messages().isEmpty());
     }
 
     // The jobs of a deck landscape, landscape, portrait: per job its pages (a capital for a
