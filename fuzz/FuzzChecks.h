@@ -104,12 +104,15 @@ inline void checkPicture(const QByteArray& bytes, const QString& scratch, const 
         require(picture.image.width() <= picture.ownSize.width() &&
                     picture.image.height() <= picture.ownSize.height(),
                 QStringLiteral("loadPicture returned more pixels than the picture has"));
-        // Touch every pixel, so that a row left unwritten shows under the sanitizers.
+        // Read both ends of every row, so that rows shorter than the picture claims, or fewer
+        // of them, show under the address sanitizer. Summing every pixel finds nothing more
+        // (it does not tell written pixels from unwritten ones) and took most of the time of an
+        // input that claims a large picture.
         quint32 sum = 0;
+        const int last = picture.image.width() - 1;
         for (int y = 0; y < picture.image.height(); ++y) {
             const auto* line = reinterpret_cast<const QRgb*>(picture.image.constScanLine(y));
-            for (int x = 0; x < picture.image.width(); ++x)
-                sum += line[x];
+            sum += line[0] + line[last];
         }
         pixelSink = sum;
     };
