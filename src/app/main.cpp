@@ -1,17 +1,27 @@
 #include "app/CommandLine.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/Messages.h"
 #include "dialogs/Options.h"
 #include "mainwindow/FerloMainForm.h"
-#include "platform/Messages.h"
-#include "platform/NativePath.h"
+#include "storage/NativePath.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
 
 #include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 int main(int argc, char* argv[]) {
+#ifdef __GLIBC__
+    // Picture buffers of a megabyte or more are taken from the system and given back to it as
+    // soon as they are freed. The C library otherwise raises that threshold to the largest block
+    // freed so far, after which every page's pictures come from the heap and stay there: a
+    // document of many pages would hold far more memory than one page needs.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
     const bool commandLine = ferlo::isCommandLineExport(argc, argv);
     if (commandLine) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

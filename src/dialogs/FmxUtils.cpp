@@ -1,6 +1,6 @@
 #include "dialogs/FmxUtils.h"
 
-#include "platform/Paths.h"
+#include "storage/Paths.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

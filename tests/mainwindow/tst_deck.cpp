@@ -4,7 +4,7 @@
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
-#include "platform/DeckFile.h"
+#include "storage/DeckFile.h"
 #include "printing/PdfExport.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"

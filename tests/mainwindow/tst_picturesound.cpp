@@ -3,8 +3,8 @@
 
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/PictureControl.h"
-#include "platform/WavePlayer.h"
-#include "platform/waveplayer_support.h"
+#include "sound/WavePlayer.h"
+#include "sound/support_waveplayer.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 

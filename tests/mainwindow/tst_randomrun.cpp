@@ -8,7 +8,7 @@
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
-#include "platform/WavePlayer.h"
+#include "sound/WavePlayer.h"
 #include "printing/PdfExport.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"

@@ -1,8 +1,8 @@
 // The settings folder on a full file system: saving the print option says so, naming the file
 // and the cause, and the stored value is neither lost nor half written.
 
-#include "platform/Errors.h"
-#include "platform/PrintOption.h"
+#include "storage/Errors.h"
+#include "storage/PrintOption.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 // End to end: one page through the real print server, into its PDF queue, checked on paper.
 #include "support_printing.h"
 
-#include "platform/Errors.h"
-#include "printing/PrintJob.h"
+#include "storage/Errors.h"
+#include "printing/job/PrintJob.h"
 
 #include <QDir>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Messages.h"
+#include "dialogs/Messages.h"
 
 #include <QImage>
 #include <QList>
