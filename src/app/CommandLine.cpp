@@ -236,12 +236,8 @@ void checkDeckPictures(const QString& deckPath, const Deck& deck) {
 // at once: each deck's cards in its place, and each run of pictures between decks filling cards
 // of the command line's count in the order given, each card one page.
 QList<CardPage> makePages(const ExportRequest& request) {
-    DeckCard layout;
-    layout.perPage = request.perPage;
-    layout.portrait = request.portrait;
-    layout.labels = request.labelsOn;
-    layout.upperCase = request.upperCase;
-    layout.cutLines = request.cutLinesOn;
+    const DeckCard layout{request.perPage, request.portrait, request.labelsOn,
+                          request.upperCase, request.cutLinesOn, {}};
     QList<CardPage> pages;
     QStringList pictures;
     const auto addPictures = [&] {

@@ -16,10 +16,8 @@
 
 int main(int argc, char* argv[]) {
 #ifdef __GLIBC__
-    // Picture buffers of a megabyte or more are taken from the system and given back to it as
-    // soon as they are freed. The C library otherwise raises that threshold to the largest block
-    // freed so far, after which every page's pictures come from the heap and stay there: a
-    // document of many pages would hold far more memory than one page needs.
+    // Picture buffers of a megabyte or more come from the system and go back as soon as they
+    // are freed; otherwise a document of many pages keeps far more memory than one page needs.
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 #endif
     const bool commandLine = ferlo::isCommandLineExport(argc, argv);

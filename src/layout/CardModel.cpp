@@ -4,27 +4,16 @@
 
 namespace ferlo {
 
-namespace {
-
-bool isBlankOrControl(unsigned char c) {
-    return c <= 32;
-}
-
-bool blankOrEmpty(const std::string& text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return isBlankOrControl(static_cast<unsigned char>(c)); });
-}
-
-} // namespace
-
 std::string MakeLabelText(const std::string& fileName) {
     // Only ASCII bytes are looked at ('/', '.', digits, blanks and controls), and none of them
     // occurs inside a multi-byte UTF-8 character: the rule is the same on bytes as on text.
     std::string text = fileName.substr(fileName.rfind('/') + 1);
-    const size_t period = text.rfind('.');
-    if (period != std::string::npos)
-        text.resize(period);
-    while (!blankOrEmpty(text) && text.back() >= '0' && text.back() <= '9')
+    text.resize(std::min(text.size(), text.rfind('.')));
+    const auto blank = [](unsigned char c) {
+        return c <= 32;
+    };
+    while (!std::all_of(text.begin(), text.end(), blank) && text.back() >= '0' &&
+           text.back() <= '9')
         text.pop_back();
     return text;
 }
@@ -43,42 +32,22 @@ CardModel::CardModel() {
     layOut();
 }
 
-CardModel::CardModel(const DeckCard& stored)
-    : CardModel() {
+CardModel::CardModel(const DeckCard& stored) {
     m_card.PicturesPerPage = IsValidPicturesPerPage(stored.perPage) ? stored.perPage : 4;
     m_card.Portrait = stored.portrait;
     m_card.LabelsOn = stored.labels;
+    m_card.ScreenScale = 1.0;
     m_upperCase = stored.upperCase;
     m_cutLines = stored.cutLines;
     layOut();
     for (size_t i = 0; i < m_cells.size() && i < stored.cells.size(); ++i) {
-        const std::optional<DeckCell>& cell = stored.cells[i];
-        if (cell && setPicture(int(i), cell->picture))
-            m_cells[i].EditedLabel = cell->label;
+        if (stored.cells[i] && setPicture(int(i), stored.cells[i]->picture))
+            m_cells[i].EditedLabel = stored.cells[i]->label;
     }
-}
-
-int CardModel::indexOf(const std::string& fileName) const {
-    for (size_t i = 0; i < m_cells.size(); ++i) {
-        if (m_cells[i].FileName == fileName)
-            return int(i);
-    }
-    return -1;
-}
-
-std::string CardModel::labelWord(int index) const {
-    if (index < 0 || index >= int(m_cells.size()))
-        return std::string();
-    return LabelWord(m_cells[size_t(index)]);
 }
 
 DeckCard CardModel::stored() const {
-    DeckCard result;
-    result.perPage = m_card.PicturesPerPage;
-    result.portrait = m_card.Portrait;
-    result.labels = m_card.LabelsOn;
-    result.upperCase = m_upperCase;
-    result.cutLines = m_cutLines;
+    DeckCard result{count(), portrait(), labelsOn(), m_upperCase, m_cutLines, {}};
     for (const TCell& cell : m_cells) {
         if (cell.FileName.empty())
             result.cells.emplace_back();
@@ -90,20 +59,25 @@ DeckCard CardModel::stored() const {
     return result;
 }
 
+int CardModel::indexOf(const std::string& fileName) const {
+    const auto it = std::find_if(m_cells.begin(), m_cells.end(),
+                                 [&](const TCell& cell) { return cell.FileName == fileName; });
+    return it == m_cells.end() ? -1 : int(it - m_cells.begin());
+}
+
+std::string CardModel::labelWord(int index) const {
+    return holds(index) ? LabelWord(m_cells[size_t(index)]) : std::string();
+}
+
 int CardModel::place(const std::string& fileName) {
     if (fileName.empty() || indexOf(fileName) >= 0)
         return -1;
-    for (size_t i = 0; i < m_cells.size(); ++i) {
-        if (m_cells[i].FileName.empty()) {
-            setPicture(int(i), fileName);
-            return int(i);
-        }
-    }
-    return -1;
+    const int index = indexOf(std::string());
+    return setPicture(index, fileName) ? index : -1;
 }
 
 bool CardModel::setPicture(int index, const std::string& fileName) {
-    if (index < 0 || index >= int(m_cells.size()) || fileName.empty())
+    if (!holds(index) || fileName.empty())
         return false;
     m_cells[size_t(index)].FileName = fileName;
     m_cells[size_t(index)].EditedLabel.reset();
@@ -112,26 +86,24 @@ bool CardModel::setPicture(int index, const std::string& fileName) {
 }
 
 bool CardModel::takeOff(int index) {
-    if (index < 0 || index >= int(m_cells.size()))
+    if (!holds(index) || m_cells[size_t(index)].FileName.empty())
         return false;
-    TCell& cell = m_cells[size_t(index)];
-    const bool heldPicture = !cell.FileName.empty();
-    cell.FileName.clear();
-    cell.EditedLabel.reset();
+    m_cells[size_t(index)].FileName.clear();
+    m_cells[size_t(index)].EditedLabel.reset();
     recount();
-    return heldPicture;
+    return true;
 }
 
 void CardModel::clear() {
-    m_card.ResetCells(m_cells);
-    recount();
+    for (int i = 0; i < int(m_cells.size()); ++i)
+        takeOff(i);
 }
 
 bool CardModel::setCount(int count) {
     if (count == m_card.PicturesPerPage || !IsValidPicturesPerPage(count))
         return false;
+    clear();
     m_card.PicturesPerPage = count;
-    m_card.ResetCells(m_cells);
     layOut();
     return true;
 }
@@ -144,34 +116,22 @@ bool CardModel::setOrientation(bool portrait) {
     return true;
 }
 
-void CardModel::setScreenScale(double scale) {
-    m_card.ScreenScale = scale;
-    layOut();
-}
-
-void CardModel::setLabels(bool on) {
-    m_card.LabelsOn = on;
-    layOut();
-}
-
 bool CardModel::editWord(int index, const std::string& word) {
-    if (index < 0 || index >= int(m_cells.size()) || m_cells[size_t(index)].FileName.empty())
+    if (!holds(index) || m_cells[size_t(index)].FileName.empty())
         return false;
-    TCell& cell = m_cells[size_t(index)];
     if (word.empty())
-        cell.EditedLabel.reset();
+        m_cells[size_t(index)].EditedLabel.reset();
     else
-        cell.EditedLabel = word;
+        m_cells[size_t(index)].EditedLabel = word;
     return true;
 }
 
 void CardModel::setShownSize(int index, int width, int height, double aspect) {
-    if (index < 0 || index >= int(m_cells.size()))
+    if (!holds(index))
         return;
-    TCell& cell = m_cells[size_t(index)];
-    cell.ImageWidth = width;
-    cell.ImageHeight = height;
-    cell.ImageAspect = aspect;
+    m_cells[size_t(index)].ImageWidth = width;
+    m_cells[size_t(index)].ImageHeight = height;
+    m_cells[size_t(index)].ImageAspect = aspect;
 }
 
 void CardModel::layOut() {

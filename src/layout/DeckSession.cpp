@@ -14,12 +14,6 @@ void trimFreeCells(DeckCard& card) {
 
 } // namespace
 
-DeckCard emptyCardLike(const DeckCard& card) {
-    DeckCard result = card;
-    result.cells.clear();
-    return result;
-}
-
 DeckSession::DeckSession() {
     reset(Deck{}, std::string());
 }

@@ -6,9 +6,6 @@
 
 namespace ferlo {
 
-// A card of the same count, orientation and switches with no pictures.
-DeckCard emptyCardLike(const DeckCard& card);
-
 // The deck the window keeps: its cards, which of them is on screen, the file it was opened from
 // or saved to (empty: not yet saved), and whether it differs from that file. The window hands
 // over the card on screen after every change (update); the deck is modified exactly when its

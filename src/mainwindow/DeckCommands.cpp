@@ -17,15 +17,11 @@
 
 namespace ferlo {
 
-DeckCard TFerloMainForm::shownCard() const {
-    return m_card.stored();
-}
-
 void TFerloMainForm::noteCardChanged() {
     // Nothing to hand over before start-up has built the card.
     if (m_openingBase.isEmpty())
         return;
-    m_deck.update(shownCard());
+    m_deck.update(m_card.stored());
     updateDeckControls();
 }
 
@@ -76,7 +72,9 @@ void TFerloMainForm::applyDeckCard(const DeckCard& deckCard) {
 
 void TFerloMainForm::newCard() {
     noteCardChanged();
-    m_deck.insertAfterCurrent(emptyCardLike(m_deck.currentCard()));
+    DeckCard next = m_deck.currentCard(); // the same layout and switches, no pictures
+    next.cells.clear();
+    m_deck.insertAfterCurrent(next);
     applyDeckCard(m_deck.currentCard());
     updateDeckControls();
 }

@@ -10,17 +10,14 @@
 #include "pictures/PictureCache.h"
 #include "pictures/Workers.h"
 #include "printing/CardPage.h"
-#include "printing/job/PrintJob.h"
 #include "sound/SoundFile.h"
 #include "sound/WavePlayer.h"
 #include "storage/DeckFile.h"
-#include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -33,8 +30,6 @@
 #include <QUrl>
 #include <QtMath>
 
-#include <algorithm>
-#include <exception>
 #include <vector>
 
 namespace ferlo {

@@ -139,7 +139,6 @@ private:
     void ImageMouseDown(int index, Qt::MouseButton Button);
 
     // The deck: the card on screen is one of its cards.
-    DeckCard shownCard() const;
     // Hands the card on screen to the deck after a change and shows the deck's state.
     void noteCardChanged();
     // Puts a card of the deck on screen, the one leaving the screen kept in the deck.

@@ -235,20 +235,22 @@ void TFerloMainForm::createToolBar() {
         space->setFixedWidth(8);
         ToolBar1->addWidget(space);
     };
-    const auto button = [this](const QString& name, Glyph glyph, const QString& hint,
-                               bool checkable) {
+    const auto addButton = [this](QAction* action) {
+        ToolBar1->addAction(action);
+        if (QWidget* widget = ToolBar1->widgetForAction(action)) {
+            widget->setObjectName(action->objectName() + QStringLiteral("Button"));
+            widget->setFixedSize(25, 22);
+            // Reachable with Tab and pressed with Space, like any button.
+            widget->setFocusPolicy(Qt::TabFocus);
+            widget->setAccessibleName(action->toolTip());
+        }
+    };
+    const auto button = [&](const QString& name, Glyph glyph, const QString& hint, bool checkable) {
         auto* action = new QAction(glyphIcon(glyph), hint, this);
         action->setObjectName(name);
         action->setToolTip(hint);
         action->setCheckable(checkable);
-        ToolBar1->addAction(action);
-        if (QWidget* widget = ToolBar1->widgetForAction(action)) {
-            widget->setObjectName(name + QStringLiteral("Button"));
-            widget->setFixedSize(25, 22);
-            // Reachable with Tab and pressed with Space, like any button.
-            widget->setFocusPolicy(Qt::TabFocus);
-            widget->setAccessibleName(hint);
-        }
+        addButton(action);
         return action;
     };
     const auto pushButton = [this](const QString& name, const QString& caption, int width) {
@@ -336,25 +338,15 @@ void TFerloMainForm::createToolBar() {
     separator();
 
     // The deck: which card is on screen, and the card commands of the Card menu.
-    const auto cardButton = [this](QAction* action) {
-        ToolBar1->addAction(action);
-        if (QWidget* widget = ToolBar1->widgetForAction(action)) {
-            widget->setObjectName(action->objectName() + QStringLiteral("Button"));
-            widget->setFixedSize(25, 22);
-            widget->setFocusPolicy(Qt::TabFocus);
-            widget->setAccessibleName(action->toolTip());
-        }
-    };
-    cardButton(TBPreviousCard);
+    addButton(TBPreviousCard);
     LABCardNumber = new QLabel(ToolBar1);
     LABCardNumber->setObjectName(QStringLiteral("LABCardNumber"));
     LABCardNumber->setTextFormat(Qt::PlainText);
     LABCardNumber->setAlignment(Qt::AlignCenter);
     LABCardNumber->setMinimumWidth(84);
     ToolBar1->addWidget(LABCardNumber);
-    cardButton(TBNextCard);
-    cardButton(TBNewCard);
-    cardButton(TBRemoveCard);
+    for (QAction* action : {TBNextCard, TBNewCard, TBRemoveCard})
+        addButton(action);
 }
 
 void TFerloMainForm::createBrowser() {

@@ -1,26 +1,22 @@
 #include "pictures/PictureFormats.h"
 
+#include <QStringList>
+
 namespace ferlo {
 
 namespace {
-
 constexpr PictureFormat kFormats[] = {
 #define FERLO_PICTURE_FORMAT(extension, decoder, qtReader, mimeType)                               \
     {extension, PictureDecoderKind::decoder, qtReader, mimeType},
 #include "pictures/PictureFormats.def"
 #undef FERLO_PICTURE_FORMAT
 };
-
 } // namespace
 
-std::span<const PictureFormat> pictureFormats() {
-    return kFormats;
-}
-
 const PictureFormat* pictureFormatOf(const QString& path) {
-    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
     const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    const QString extension = dot > slash ? path.mid(dot + 1) : QString();
+    const QString extension =
+        dot > path.lastIndexOf(QLatin1Char('/')) ? path.mid(dot + 1) : QString();
     for (const PictureFormat& format : kFormats) {
         if (extension.compare(QLatin1StringView(format.extension), Qt::CaseInsensitive) == 0)
             return &format;
@@ -29,12 +25,8 @@ const PictureFormat* pictureFormatOf(const QString& path) {
 }
 
 bool isPictureFileName(const QString& name) {
-    for (const PictureFormat& format : kFormats) {
-        const QString extension = QLatin1Char('.') + QLatin1StringView(format.extension);
-        if (name.size() > extension.size() && name.endsWith(extension, Qt::CaseInsensitive))
-            return true;
-    }
-    return false;
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 && pictureFormatOf(name);
 }
 
 QString pictureExtensionsText() {
@@ -42,7 +34,7 @@ QString pictureExtensionsText() {
     for (const PictureFormat& format : kFormats)
         names << QLatin1Char('.') + QLatin1StringView(format.extension);
     const QString last = names.takeLast();
-    return QStringLiteral("%1 or %2").arg(names.join(QLatin1String(", ")), last);
+    return names.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
 }
 
 } // namespace ferlo

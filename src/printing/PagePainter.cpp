@@ -104,9 +104,8 @@ PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell
     if (image.isNull())
         throw Error(QStringLiteral("Cannot print the picture %1: not enough memory for %2 x %3 "
                                    "pixels.")
-                        .arg(fileName)
-                        .arg(size.width())
-                        .arg(size.height()));
+                        .arg(fileName, QString::number(size.width()),
+                             QString::number(size.height())));
     if (image.hasAlphaChannel()) {
         // Paper is white: transparent parts of a picture print as white.
         QImage opaque(size, QImage::Format_RGB32);

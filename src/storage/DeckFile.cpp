@@ -309,7 +309,7 @@ QString missingPicturesMessage(const QString& deckPath, const Deck& deck) {
         for (const std::optional<DeckCell>& cell : card.cells) {
             if (!cell)
                 continue;
-            const QString picture = decodePath(QByteArray::fromStdString(cell->picture));
+            const QString picture = pathFromModel(cell->picture);
             if (pathKind(picture) == PathKind::Missing && !missing.contains(picture))
                 missing << picture;
         }
@@ -326,9 +326,7 @@ QString missingPicturesMessage(const QString& deckPath, const Deck& deck) {
     return missing.size() == 1
                ? QStringLiteral("The deck file %1 names a missing picture: %2").arg(deckPath, list)
                : QStringLiteral("The deck file %1 names %2 missing pictures: %3")
-                     .arg(deckPath)
-                     .arg(missing.size())
-                     .arg(list);
+                     .arg(deckPath, QString::number(missing.size()), list);
 }
 
 } // namespace ferlo

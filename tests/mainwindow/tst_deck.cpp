@@ -4,8 +4,8 @@
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
-#include "storage/DeckFile.h"
 #include "printing/PdfExport.h"
+#include "storage/DeckFile.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
@@ -303,6 +303,37 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("farm.ferlo[*] - Ferlo"));
         QCOMPARE(cellFiles(form), (QStringList{"", farm.pic("hen.jpg"), "", ""}));
         QCOMPARE(selectedFiles(form), QStringList{"hen.jpg"});
+    }
+
+    // Every card's page is made from its model: a damaged picture stops the printing with its
+    // error whether its card is on screen or not, and a missing one is passed over on both.
+    void aDamagedPicturePrintsTheSameWhereverItsCardStands() {
+        MessageRecorder messages;
+        Farm farm;
+        writeFile(farm.pic("hen.jpg"), "no picture");
+        QFile::remove(farm.pic("owl.bmp"));
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.openFiles({farm.deck});
+        const auto printError = [&] {
+            try {
+                writeCardPdf(farm.folder.file("deck.pdf"), form.deckPages(),
+                             QPageSize(QPageSize::A4), 72);
+            } catch (const Error& error) {
+                return error.message();
+            }
+            return QString();
+        };
+        const QString offScreen = printError();
+        QVERIFY2(offScreen.contains(farm.pic("hen.jpg")), qPrintable(offScreen));
+        action(form, "TBNextCard")->trigger();
+        QCOMPARE(cardNumber(form), QStringLiteral("Card 2 of 3"));
+        QCOMPARE(printError(), offScreen);
+        // Without the damaged picture the deck prints, the missing owl passed over.
+        clickFile(form, "hen.jpg");
+        QCOMPARE(cellFiles(form), QStringList(4, QString()));
+        QCOMPARE(printError(), QString());
     }
 
     // Unsaved changes are asked about before New deck or closing the window loses them.

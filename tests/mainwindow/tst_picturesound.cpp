@@ -23,14 +23,10 @@ class TestPictureSound : public QObject {
 private slots:
     void initTestCase() {
         useTestSoundServer();
-        if (!soundServerAnswers()) {
-            const QString why = QStringLiteral("no sound server answers at %1 (run "
-                                               "scripts/start-sound-server)")
-                                    .arg(qEnvironmentVariable("PULSE_SERVER"));
-            if (qEnvironmentVariable("FERLO_REQUIRE_SERVICES") == QLatin1String("1"))
-                QFAIL(qPrintable(why));
-            QSKIP(qPrintable(why));
-        }
+        FERLO_REQUIRE_SERVICE(soundServerAnswers(),
+                              QStringLiteral("no sound server answers at %1 (run "
+                                             "scripts/start-sound-server)")
+                                  .arg(qEnvironmentVariable("PULSE_SERVER")));
         QVERIFY(!QMediaDevices::defaultAudioOutput().isNull());
     }
 

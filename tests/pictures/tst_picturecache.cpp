@@ -1,5 +1,5 @@
-#include "storage/Errors.h"
 #include "pictures/PictureCache.h"
+#include "storage/Errors.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -247,8 +247,6 @@ private slots:
         QVERIFY(cache.decodeCount() >= 8);
         QVERIFY(cache.decodeCount() < work.size());
     }
-
-    void sharedIsOne() { QCOMPARE(&PictureCache::shared(), &PictureCache::shared()); }
 };
 
 QTEST_MAIN(TestPictureCache)

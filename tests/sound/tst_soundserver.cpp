@@ -2,6 +2,7 @@
 // of the null sink that scripts/start-sound-server sets up while the player plays.
 
 #include "sound/WavePlayer.h"
+#include "support/TestSupport.h"
 #include "support_waveplayer.h"
 
 #include <QAudioDevice>
@@ -34,15 +35,10 @@ private:
 
 void TestSoundServer::initTestCase() {
     ferlo::test::useTestSoundServer();
-    const bool required = qEnvironmentVariable("FERLO_REQUIRE_SERVICES") == QLatin1String("1");
-    if (!ferlo::test::soundServerAnswers()) {
-        const QString why = QStringLiteral("no sound server answers at %1 (run "
-                                           "scripts/start-sound-server)")
-                                .arg(qEnvironmentVariable("PULSE_SERVER"));
-        if (required)
-            QFAIL(qPrintable(why));
-        QSKIP(qPrintable(why));
-    }
+    FERLO_REQUIRE_SERVICE(ferlo::test::soundServerAnswers(),
+                          QStringLiteral("no sound server answers at %1 (run "
+                                         "scripts/start-sound-server)")
+                              .arg(qEnvironmentVariable("PULSE_SERVER")));
     QVERIFY(m_dir.isValid());
     QVERIFY2(!QMediaDevices::defaultAudioOutput().isNull(),
              "the sound server runs, but Qt sees no output device");

@@ -217,6 +217,22 @@ private slots:
                                                m_dir.filePath("none.ferlo")));
         }
     }
+
+    // A name holding a place marker of QString::arg is shown as it is written.
+    void missingPicturesNameADeckAsWritten() {
+        const QString deckPath = m_dir.filePath("%2 %1 deck.ferlo");
+        Deck deck;
+        deck.cards.push_back(DeckCard{4,
+                                      false,
+                                      true,
+                                      true,
+                                      true,
+                                      {cell(modelPath(m_dir.filePath("gone%3.jpg"))),
+                                       cell(modelPath(m_dir.filePath("lost.jpg")))}});
+        QCOMPARE(missingPicturesMessage(deckPath, deck),
+                 "The deck file " + deckPath + " names 2 missing pictures: " +
+                     m_dir.filePath("gone%3.jpg") + ", " + m_dir.filePath("lost.jpg"));
+    }
 };
 
 QTEST_MAIN(TestDeckFile)

@@ -119,8 +119,7 @@ void runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptio
                 prepared = preparePage(printer, pages.at(i), options);
                 if (!printer.newPage())
                     throw Error(QStringLiteral("the printer \"%1\" could not start page %2.")
-                                    .arg(printer.printerName())
-                                    .arg(i + 1));
+                                    .arg(printer.printerName(), QString::number(i + 1)));
             }
             paintPreparedPage(painter, prepared);
         }
