@@ -596,17 +596,34 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
 
 // ---------------------------------------------------------------------------------------------
 // Printing: every card's page is made from its model by makeCardPage, the card on screen's too.
+// A picture that is there but cannot be read is passed over, as the screen shows it, wherever
+// its card stands; one that is not there stops the printing with its name, as on the command
+// line.
+
+namespace {
+bool printable(const QString& path) {
+    if (pathKind(path) == PathKind::Missing)
+        return true; // the print job names it
+    try {
+        PictureCache::shared().load(path, [](QSize) { return QSize(1, 1); });
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+} // namespace
 
 QList<CardPage> TFerloMainForm::deckPages() const {
     QList<CardPage> pages;
     for (int i = 0; i < m_deck.count(); ++i)
-        pages << (i == m_deck.current() ? currentPage()
-                                        : makeCardPage(CardModel(m_deck.deck().cards[size_t(i)])));
+        pages << (i == m_deck.current()
+                      ? currentPage()
+                      : makeCardPage(CardModel(m_deck.deck().cards[size_t(i)]), printable));
     return pages;
 }
 
 CardPage TFerloMainForm::currentPage() const {
-    return makeCardPage(m_card);
+    return makeCardPage(m_card, printable);
 }
 
 } // namespace ferlo

@@ -36,18 +36,11 @@ constexpr int kToolBarHeight = 29;
 constexpr int kStatusBarHeight = 18;
 constexpr int kBrowserWidth = 169;
 
-QFont windowFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
-QFont boldFont(const QString& family, int pixelHeight) {
+QFont sansFont(const QString& family, int pixelHeight, bool bold) {
     QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelHeight);
-    font.setBold(true);
+    font.setBold(bold);
     return font;
 }
 
@@ -81,7 +74,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("FerloMainForm"));
     setWindowTitle(QStringLiteral("Ferlo"));
-    setFont(windowFont());
+    setFont(sansFont(QStringLiteral("MS Sans Serif"), 11, false));
 
     ClientArea = new QWidget(this);
     ClientArea->setObjectName(QStringLiteral("ClientArea"));
@@ -257,7 +250,7 @@ void TFerloMainForm::createToolBar() {
         auto* push = new QPushButton(caption, ToolBar1);
         push->setObjectName(name);
         push->setFixedSize(width, 22);
-        push->setFont(boldFont(QStringLiteral("Arial"), 13));
+        push->setFont(sansFont(QStringLiteral("Arial"), 13, true));
         push->setFocusPolicy(Qt::NoFocus);
         ToolBar1->addWidget(push);
         return push;
@@ -368,7 +361,7 @@ void TFerloMainForm::createBrowser() {
     LABSelect = new QLabel(Panel2);
     LABSelect->setObjectName(QStringLiteral("LABSelect"));
     LABSelect->setTextFormat(Qt::PlainText);
-    LABSelect->setFont(boldFont(QStringLiteral("MS Sans Serif"), 13));
+    LABSelect->setFont(sansFont(QStringLiteral("MS Sans Serif"), 13, true));
     LABSelect->move(6, 8);
     LABSelect->setMinimumWidth(kBrowserWidth - 12);
 

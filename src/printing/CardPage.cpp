@@ -5,7 +5,7 @@
 
 namespace ferlo {
 
-CardPage makeCardPage(const CardModel& card) {
+CardPage makeCardPage(const CardModel& card, const std::function<bool(const QString&)>& readable) {
     CardPage page;
     page.PicturesPerPage = card.count();
     page.Portrait = card.portrait();
@@ -14,7 +14,8 @@ CardPage makeCardPage(const CardModel& card) {
     for (const TCell& cell : card.cells()) {
         const QString path = pathFromModel(cell.FileName);
         page.FileNames << path;
-        page.PictureLoaded << (!path.isEmpty() && pathKind(path) != PathKind::Missing);
+        page.PictureLoaded << (!path.isEmpty() &&
+                               (readable ? readable(path) : pathKind(path) != PathKind::Missing));
         page.LabelTexts << cellLabelText(cell, card.upperCase());
     }
     page.LabelFont = QFont(QStringLiteral("Arial"));

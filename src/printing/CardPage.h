@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 namespace ferlo {
 
@@ -26,10 +27,10 @@ struct CardPage {
 
 // The page of a card, made the same way for the card on screen, every other card of a deck and
 // the command line's cards: the card's count, orientation and switches, and per cell the
-// picture's path and its label (cellLabelText). A picture that is not there is passed over,
-// with its label; every other picture is read when the page is printed, and one that cannot be
-// read stops the printing with its error. Labels print in bold Arial.
-CardPage makeCardPage(const CardModel& card);
+// picture's path and its label (cellLabelText). A picture that `readable` refuses is passed
+// over, with its label; by default one that is not there. Labels print in bold Arial.
+CardPage makeCardPage(const CardModel& card,
+                      const std::function<bool(const QString&)>& readable = {});
 
 // The back of a card's page: no pictures, and each placed cell's word moved to the mirrored
 // cell (column c of C goes to column C - 1 - c, rows stay), so that once the sheet is turned over

@@ -3,6 +3,7 @@
 
 #include "printing/job/PrintJob.h"
 #include "storage/Errors.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
