@@ -132,8 +132,12 @@ inline void checkPicture(const QByteArray& bytes, const QString& scratch, const 
     } catch (const Error& e) {
         requireNamesFile(e, path);
     }
-    // An eighth of the size: a progressive JPEG is then shown from its DC scans alone.
-    if (own.isValid() && own.width() >= 16 && own.height() >= 16) {
+    // An eighth of the size: a progressive JPEG is then shown from its DC scans alone. A JPEG
+    // whose eighth already covers the small cell was decoded so just now (DCT scale 1/8).
+    const bool smallWasEighth = !decodesAtFullSize && own.isValid() &&
+                                (own.width() + 7) / 8 >= kSmallSide &&
+                                (own.height() + 7) / 8 >= kSmallSide;
+    if (own.isValid() && own.width() >= 16 && own.height() >= 16 && !smallWasEighth) {
         const QSize eighth((own.width() + 7) / 8, (own.height() + 7) / 8);
         try {
             checkDecoded(loadPicture(path, [&](QSize) { return eighth; }), eighth);

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "dialogs/Messages.h"
+#include "mainwindow/FerloMainForm.h"
 #include "pictures/PictureDecoder.h"
 #include "printing/CardPage.h"
 #include "printing/PdfExport.h"
@@ -8,13 +10,17 @@
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 
+#include <QAction>
 #include <QCommandLineParser>
 #include <QHash>
 #include <QPageSize>
 
+#include <QScopeGuard>
+
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <unistd.h>
 
 namespace ferlo {
 
@@ -22,10 +28,15 @@ namespace {
 
 const char* const usageText =
     "Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...\n"
+    "       ferlo [card options] [PICTURE|DECK...]\n"
     "\n"
     "Writes the pictures as flash cards into a PDF file, without opening a window. The pictures\n"
     "fill the cells of a page in the order given; more pictures than a page holds continue on\n"
     "further pages, each page laid out exactly as one Print lays it out.\n"
+    "\n"
+    "Without --print-to the window opens with the pictures on a card laid out as the card\n"
+    "options say (--per-page to --backs below); --page-size, --resolution, --print-as-dib and\n"
+    "--print-as-original apply only with --print-to.\n"
     "\n"
     "Options:\n"
     "  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when\n"
@@ -37,12 +48,15 @@ const char* const usageText =
     "  --lowercase            label words in lower case (default upper case)\n"
     "  --cutlines-off         no frame and no cut lines\n"
     "  --backs                after each page a back page with each picture's word in\n"
-    "                         the mirrored cell, for double-sided printing\n"
+    "                         the mirrored cell, for double-sided printing (in the window:\n"
+    "                         checks File > Print Word Backs, which is remembered)\n"
     "  --page-size SIZE       A4, Letter, A5 or Legal (default A4)\n"
     "  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)\n"
     "  --print-as-dib         draw pictures through their device-independent form\n"
     "  --print-as-original    draw pictures as decoded\n"
     "                         (default: the stored print option)\n"
+    "  --quiet                no \"page n of m\" progress on standard error (shown only\n"
+    "                         when standard error is a terminal)\n"
     "  --help                 show this text\n"
     "  --version              show the program's name and version (ferlo VERSION)\n"
     "  --                     what follows are pictures, even if they begin with '-'\n"
@@ -59,8 +73,8 @@ const char* const usageText =
 
 const QStringList valueOptions{"print-to", "per-page", "page-size", "resolution"};
 const QStringList switchOptions{
-    "help",      "version",      "portrait",     "landscape",         "labels-off",
-    "lowercase", "cutlines-off", "print-as-dib", "print-as-original", "backs"};
+    "help",         "version",      "portrait",          "landscape", "labels-off", "lowercase",
+    "cutlines-off", "print-as-dib", "print-as-original", "backs",     "quiet"};
 
 // A bad command line; the message is the one line printed after "ferlo: ".
 struct UsageError {
@@ -75,6 +89,7 @@ struct ExportRequest {
     bool upperCase = true;
     bool cutLinesOn = true;
     bool backs = false;
+    bool quiet = false;
     QPageSize pageSize{QPageSize::A4};
     int resolution = 600;
     std::optional<bool> printAsDib; // empty: the stored option
@@ -163,6 +178,8 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
             request.cutLinesOn = false;
         } else if (name == QLatin1String("backs")) {
             request.backs = true;
+        } else if (name == QLatin1String("quiet")) {
+            request.quiet = true;
         } else if (name == QLatin1String("page-size")) {
             request.pageSize = pageSizeNamed(value);
         } else if (name == QLatin1String("resolution")) {
@@ -179,13 +196,13 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
     }
 }
 
-ExportRequest parseArguments(const QStringList& arguments) {
+// Reads the options and the files into a request; returns the names of the options given.
+QStringList readArguments(const QStringList& arguments, ExportRequest& request) {
     QCommandLineParser parser;
     for (const QString& name : valueOptions)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     for (const QString& name : switchOptions)
         parser.addOption(QCommandLineOption(name));
-    ExportRequest request;
     if (!parser.parse(arguments)) {
         // A bad value given before the fault is the first thing wrong.
         const SyntaxFault fault = syntaxFault(arguments);
@@ -195,6 +212,12 @@ ExportRequest parseArguments(const QStringList& arguments) {
     }
     applyOptions(parser, request);
     request.pictures = parser.positionalArguments();
+    return parser.optionNames();
+}
+
+ExportRequest parseArguments(const QStringList& arguments) {
+    ExportRequest request;
+    readArguments(arguments, request);
     if (request.help || request.version)
         return request;
     if (request.output.isEmpty())
@@ -236,7 +259,7 @@ void checkDeckPictures(const QString& deckPath, const Deck& deck) {
 // at once: each deck's cards in its place, and each run of pictures between decks filling cards
 // of the command line's count in the order given, each card one page.
 QList<CardPage> makePages(const ExportRequest& request) {
-    const DeckCard layout{request.perPage, request.portrait, request.labelsOn,
+    const DeckCard layout{request.perPage,   request.portrait,   request.labelsOn,
                           request.upperCase, request.cutLinesOn, {}};
     QList<CardPage> pages;
     QStringList pictures;
@@ -277,6 +300,41 @@ QString withLowerFirst(QString text) {
 
 } // namespace
 
+bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& error) {
+    // The options that shape only a PDF: the window prints through the print dialog, and its
+    // print option is set in Options.
+    static const QStringList exportOnly{"page-size", "resolution", "print-as-dib",
+                                        "print-as-original"};
+    try {
+        ExportRequest request;
+        for (const QString& name : readArguments(arguments, request)) {
+            if (exportOnly.contains(name))
+                throw UsageError{
+                    QStringLiteral("the option --%1 applies only with --print-to").arg(name)};
+        }
+        start.card = DeckCard{};
+        start.card.perPage = request.perPage;
+        start.card.portrait = request.portrait;
+        start.card.labels = request.labelsOn;
+        start.card.upperCase = request.upperCase;
+        start.card.cutLines = request.cutLinesOn;
+        start.wordBacks = request.backs;
+        start.files = request.pictures;
+        return true;
+    } catch (const UsageError& usage) {
+        error = usage.message;
+        return false;
+    }
+}
+
+void applyWindowStart(TFerloMainForm& window, const WindowStart& start) {
+    window.startDeck(start.card);
+    if (start.wordBacks) {
+        if (auto* backs = window.findChild<QAction*>(QStringLiteral("mnWordBacks")))
+            backs->setChecked(true);
+    }
+}
+
 bool isCommandLineExport(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--") == 0)
@@ -312,12 +370,36 @@ int runCommandLineExport(const QStringList& arguments) {
         if (request.backs)
             pages = withWordBacks(pages);
         PaintOptions options;
+        // A damaged picture that decodes in part prints as it is; the user is told once per file.
+        QStringList partial;
+        options.partialPicture = [&partial](const QString& fileName) {
+            if (partial.contains(fileName))
+                return;
+            partial << fileName;
+            printLine(stderr, QStringLiteral("ferlo: %1: the picture is damaged and shows only "
+                                             "in part")
+                                  .arg(fileName));
+        };
         if (request.printAsDib) {
             const bool printAsDib = *request.printAsDib;
             options.printAsDib = [printAsDib] {
                 return printAsDib;
             };
         }
+        // "page n of m" on one line of the terminal, ended when the work ends.
+        bool progressShown = false;
+        if (!request.quiet && isatty(fileno(stderr))) {
+            options.progress = [&progressShown](int page, int count) {
+                std::fprintf(stderr, "\rpage %d of %d", page, count);
+                std::fflush(stderr);
+                progressShown = true;
+                return true;
+            };
+        }
+        const auto endProgress = qScopeGuard([&progressShown] {
+            if (progressShown)
+                std::fputc('\n', stderr);
+        });
         writeCardPdf(request.output, pages, request.pageSize, request.resolution, options);
     } catch (...) {
         const QString message = errorMessage(std::current_exception());

@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QIcon>
 
+#include <cstdio>
 #include <cstdlib>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -21,6 +22,20 @@ int main(int argc, char* argv[]) {
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 #endif
     const bool commandLine = ferlo::isCommandLineExport(argc, argv);
+    // The arguments keep the file system's own bytes, so that every picture name opens.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << ferlo::decodePath(QByteArray(argv[i]));
+    // `ferlo [options] PICTURE...` opens the window with those pictures on a card of the options'
+    // layout; a bad command line is told before any window opens.
+    ferlo::WindowStart start;
+    if (!commandLine) {
+        QString error;
+        if (!ferlo::readWindowStart(arguments, start, error)) {
+            std::fprintf(stderr, "ferlo: %s\n", error.toLocal8Bit().constData());
+            return 2;
+        }
+    }
     if (commandLine) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen"); // the export needs no display
@@ -45,33 +60,16 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(FERLO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ferlo.png")));
 
-    if (commandLine) {
-        // The arguments keep the file system's own bytes, so that every picture name opens.
-        QStringList arguments;
-        for (int i = 0; i < argc; ++i)
-            arguments << ferlo::decodePath(QByteArray(argv[i]));
+    if (commandLine)
         return ferlo::runCommandLineExport(arguments);
-    }
-
-    // `ferlo PICTURE...` opens the window with those pictures on the card. Arguments that are
-    // options are not files; after "--" every argument is one.
-    QStringList files;
-    bool optionsEnd = false;
-    for (int i = 1; i < argc; ++i) {
-        const QByteArray argument(argv[i]);
-        if (!optionsEnd && argument == "--") {
-            optionsEnd = true;
-            continue;
-        }
-        if (optionsEnd || !argument.startsWith('-'))
-            files << ferlo::decodePath(argument);
-    }
 
     ferlo::TFerloMainForm mainForm;
     ferlo::TAboutBox aboutBox(&mainForm);
     ferlo::TdlgOptions options(&mainForm);
     mainForm.setDialogs(&aboutBox, &options);
     if (!mainForm.terminateRequested()) {
+        ferlo::runGuarded(&mainForm, [&] { ferlo::applyWindowStart(mainForm, start); });
+        const QStringList files = start.files;
         mainForm.show();
         // The window shows first; the pictures are placed once the message loop runs.
         if (!files.isEmpty()) {

@@ -1,12 +1,19 @@
 #include "dialogs/FmxUtils.h"
 
+#include "dialogs/ScreenFit.h"
 #include "storage/Paths.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QFontDatabase>
+#include <QPlainTextEdit>
 #include <QUrl>
+#include <QVBoxLayout>
 
 namespace ferlo {
 
@@ -22,6 +29,29 @@ bool isAddress(const QString& text) {
         return false;
     const QUrl url(text, QUrl::StrictMode);
     return url.isValid() && url.scheme().size() >= 2;
+}
+
+// The help file as plain text in a window of its own, which the user reads beside the program
+// and closes. A file that cannot be read shows as empty.
+void showTextFile(QWidget* parent, const QString& path) {
+    auto* window = new QDialog(parent);
+    window->setObjectName(QStringLiteral("helpText"));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(fileNamePart(path));
+    auto* layout = new QVBoxLayout(window);
+    auto* text = new QPlainTextEdit(window);
+    text->setReadOnly(true);
+    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        text->setPlainText(QString::fromUtf8(file.readAll()));
+    layout->addWidget(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::reject);
+    layout->addWidget(buttons);
+    window->resize(sizeInRoom(QSize(680, 600), availableRoom(parent)));
+    window->show();
 }
 
 } // namespace
@@ -56,11 +86,12 @@ QString helpFilePath() {
     return QFileInfo(installed).isFile() ? installed : beside;
 }
 
-void openHelpFile() {
+void openHelpFile(QWidget* parent) {
     const QString path = helpFilePath();
     if (!QFileInfo(path).isFile())
         return;
-    LaunchFile(path, QString(), QString(), 1);
+    if (LaunchFile(path, QString(), QString(), 1) <= 32)
+        showTextFile(parent, path);
 }
 
 } // namespace ferlo

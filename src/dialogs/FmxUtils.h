@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QWidget;
+
 namespace ferlo {
 
 // Hands a document or web address to the desktop shell, which opens it with its associated
@@ -20,6 +22,8 @@ int LaunchFile(const QString& fileName, const QString& parameters, const QString
 QString helpFilePath();
 
 // Opens the help file with its associated program when it exists; otherwise nothing happens.
-void openHelpFile();
+// When the desktop has no program to open it with, the file is shown in a read-only text window
+// over `parent`, titled with the file's name.
+void openHelpFile(QWidget* parent = nullptr);
 
 } // namespace ferlo

@@ -21,6 +21,19 @@ MessageSink setMessageSink(MessageSink sink) {
     return previous;
 }
 
+QString keepPathStartsWhole(const QString& text) {
+    // A word joiner (no width, no break) after the slash that begins a path.
+    QString kept;
+    kept.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        kept += text.at(i);
+        if (text.at(i) == QLatin1Char('/') && (i == 0 || text.at(i - 1).isSpace()) &&
+            i + 1 < text.size() && !text.at(i + 1).isSpace())
+            kept += QChar(0x2060);
+    }
+    return kept;
+}
+
 void showMessage(QWidget* parent, MessageKind kind, const QString& text) {
     if (currentSink()) {
         currentSink()(kind, text);
@@ -30,7 +43,7 @@ void showMessage(QWidget* parent, MessageKind kind, const QString& text) {
     QMessageBox box(kind == MessageKind::Error     ? QMessageBox::Critical
                     : kind == MessageKind::Warning ? QMessageBox::Warning
                                                    : QMessageBox::Information,
-                    QStringLiteral("Ferlo"), text, QMessageBox::Ok, parent);
+                    QStringLiteral("Ferlo"), keepPathStartsWhole(text), QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -19,6 +19,10 @@ inline void showError(QWidget* parent, const QString& text) {
     showMessage(parent, MessageKind::Error, text);
 }
 
+// The text as a message box shows it: a line may break after any slash of a path but the one
+// it begins with, which stays with the path's first name ("/home" never ends a line as "/").
+QString keepPathStartsWhole(const QString& text);
+
 using MessageSink = std::function<void(MessageKind kind, const QString& text)>;
 // Replaces the message box by a sink; returns the previous sink (empty: message boxes).
 MessageSink setMessageSink(MessageSink sink);

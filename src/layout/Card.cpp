@@ -41,13 +41,17 @@ double ScreenScaleForBase(bool portrait, double openingScale, int openingBaseWid
     if (baseWidth == openingBaseWidth && baseHeight == openingBaseHeight)
         return openingScale;
     const CardSize opening = CardSizeFor(portrait, openingScale);
-    const int roomWidth = baseWidth - (openingBaseWidth - opening.Width);
-    const int roomHeight = baseHeight - (openingBaseHeight - opening.Height);
+    const double scale =
+        ScreenScaleForRoom(portrait, baseWidth - (openingBaseWidth - opening.Width),
+                           baseHeight - (openingBaseHeight - opening.Height));
+    return std::max(scale, openingScale);
+}
+
+double ScreenScaleForRoom(bool portrait, int roomWidth, int roomHeight) {
     // The card at scale 1 is 350 x 490 or 595 x 425: the room divided by that is the largest
     // scale whose rounded card still fits the room.
-    const double scale =
-        std::min(roomWidth / (portrait ? 350.0 : 595.0), roomHeight / (portrait ? 490.0 : 425.0));
-    return std::max(scale, openingScale);
+    return std::min(roomWidth / (portrait ? 350.0 : 595.0),
+                    roomHeight / (portrait ? 490.0 : 425.0));
 }
 
 bool IsValidPicturesPerPage(int count) {

@@ -37,6 +37,9 @@ CardSize CardSizeFor(bool portrait, double screenScale);
 double ScreenScaleForBase(bool portrait, double openingScale, int openingBaseWidth,
                           int openingBaseHeight, int baseWidth, int baseHeight);
 
+// The largest screen scale whose card fits a room of roomWidth x roomHeight.
+double ScreenScaleForRoom(bool portrait, int roomWidth, int roomHeight);
+
 // Label font size in points for a number of pictures per page; 0 for a count that is not one of
 // 1, 2, 4, 6 and 8.
 int LabelFontSizeFor(int picturesPerPage);

@@ -1,6 +1,7 @@
 #include "mainwindow/FerloMainForm.h"
 
 #include "dialogs/Messages.h"
+#include "dialogs/SaveDialog.h"
 #include "mainwindow/FileBrowser.h"
 #include "storage/DeckFile.h"
 #include "storage/NativePath.h"
@@ -64,7 +65,7 @@ void TFerloMainForm::applyDeckCard(const DeckCard& deckCard) {
     // Coming back to a card is no command about one picture: a picture that cannot be shown
     // leaves its cell empty-looking, as after a resize (opening a deck names the missing ones).
     // The window keeps painting while a card of big pictures loads.
-    fitAllPictures(false, true);
+    notePartialPictures(fitAllPictures(false, true));
     // The file list mirrors the card on screen, as after browsing away and back.
     ClearFileSelections();
     selectCardFiles(-1);
@@ -91,6 +92,14 @@ void TFerloMainForm::newDeck() {
     if (!maybeSaveChanges())
         return;
     m_deck.reset(Deck{}, std::string());
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::startDeck(const DeckCard& layout) {
+    DeckCard card = layout; // its layout and switches, no pictures
+    card.cells.clear();
+    m_deck.reset(Deck{{card}}, std::string());
     applyDeckCard(m_deck.currentCard());
     updateDeckControls();
 }
@@ -141,12 +150,11 @@ bool TFerloMainForm::saveDeckAs() {
     const QString start = m_deck.path().empty()
                               ? joinPath(shownDirectory(), QStringLiteral("deck.ferlo"))
                               : pathFromModel(m_deck.path());
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save deck"), start,
-                                                QStringLiteral("Ferlo decks (*.ferlo)"));
+    const QString path =
+        askSaveFileName(this, QStringLiteral("Save deck"), start,
+                        QStringLiteral("Ferlo decks (*.ferlo)"), QStringLiteral("ferlo"));
     if (path.isEmpty())
         return false;
-    if (!isDeckFileName(path))
-        path += QStringLiteral(".ferlo");
     writeDeckTo(QFileInfo(path).absoluteFilePath());
     return true;
 }

@@ -3,6 +3,7 @@
 #include "dialogs/Messages.h"
 #include "dialogs/WaitCursor.h"
 #include "layout/CardGeometry.h"
+#include "layout/FitSize.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
@@ -26,7 +27,9 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
+#include <QStatusBar>
 #include <QUrl>
 #include <QtMath>
 
@@ -40,6 +43,7 @@ struct PreparedPicture {
     QSize ownSize;
     FittedSize fitted;
     QImage shown;
+    bool partial = false; // a damaged file that decoded only in part
 };
 
 // Loads a picture for the card: the own size from the file, the fitted size in the picture
@@ -57,6 +61,7 @@ PreparedPicture preparePicture(const QString& path, int areaWidth, int areaHeigh
         return QSize(devicePixels(prepared.fitted.Width), devicePixels(prepared.fitted.Height));
     });
     prepared.ownSize = decoded.ownSize;
+    prepared.partial = decoded.partial;
     prepared.shown = decoded.image.scaled(devicePixels(prepared.fitted.Width),
                                           devicePixels(prepared.fitted.Height),
                                           Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
@@ -74,13 +79,14 @@ void TFerloMainForm::FormCreate() {
     m_card = CardModel();
 
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    QSize designed(kDesignedClientWidth, kDesignedClientHeight + menuBar()->sizeHint().height());
     if (screenWidth > 800) {
-        setMinimumSize(1024, 768);
-        resize(1024, 768);
-        m_card.setScreenScale(width() / 800.0);
-        // The card base takes its enlarged size now, so that the card is centred in it.
-        layoutClientArea(QSize(1024, 768 - menuBar()->sizeHint().height()));
+        m_card.setScreenScale(1024 / 800.0);
+        designed = QSize(1024, 768);
     }
+    // The card base takes its size now, so that the card is centred in it. (A window that is
+    // not used, on a narrow screen, keeps the designed size.)
+    openAt(designed, screenWidth >= 800);
     if (screenWidth < 800) {
         showError(this, QStringLiteral(
                             "This application requires a screen resolution of 800x600 or higher."));
@@ -237,9 +243,44 @@ void TFerloMainForm::display_picture(int index) {
     WorkerSlots<PreparedPicture> work(1);
     work.start(0,
                [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect, pixelRatio); });
-    const PreparedPicture prepared = work.takeServingEvents(0);
+    PreparedPicture prepared;
+    try {
+        prepared = work.takeServingEvents(0);
+    } catch (...) {
+        showUnreadable(index);
+        throw;
+    }
     applyPicture(index, prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
                  prepared.shown);
+    if (prepared.partial)
+        notePartialPictures({path});
+}
+
+void TFerloMainForm::notePartialPictures(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    StatusBar1->showMessage(
+        paths.size() == 1 ? QStringLiteral("%1: the picture is damaged and shows only in part")
+                                .arg(displayName(paths.first()))
+                          : QStringLiteral("These pictures are damaged and show only in part: %1")
+                                .arg(displayName(paths.join(QStringLiteral(", ")))));
+}
+
+void TFerloMainForm::showUnreadable(int index) {
+    // The cell keeps its file, so the control marks the picture area for the user to take it
+    // off: a dotted outline, the file's name as its hint, a press like a picture's.
+    const TCell& cell = cells()[size_t(index)];
+    PictureControl* image = CellImages[size_t(index)];
+    image->hide();
+    const CardPoint at =
+        PicturePosition(card(), cell.Left, cell.Top, {card().PictureWidth, card().PictureHeight});
+    image->move(at.X, at.Y);
+    image->setFixedSize(qMax(0, card().PictureWidth), qMax(0, card().PictureHeight));
+    const QString path = pathFromModel(cell.FileName);
+    image->setUnreadable(displayName(path));
+    image->setAccessibleName(QStringLiteral("Picture %1 that cannot be shown: %2")
+                                 .arg(QString::number(index + 1), displayName(fileNamePart(path))));
+    image->show();
 }
 
 void TFerloMainForm::applyPicture(int index, QSize ownSize, int fittedWidth, int fittedHeight,
@@ -264,7 +305,7 @@ void TFerloMainForm::Display_All_Pictures() {
     fitAllPictures(true, true);
 }
 
-void TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
+QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
     WaitCursor hourglass;
     PicturePass pass(*this);
     // The pictures are decoded side by side on worker threads and placed in cell order; an
@@ -276,6 +317,7 @@ void TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
     const qreal pixelRatio = devicePixelRatioF();
     const size_t count = cells().size();
     WorkerSlots<PreparedPicture> work(count);
+    QStringList partial;
     for (size_t i = 0; i < count; ++i) {
         if (cells()[i].FileName.empty())
             continue;
@@ -294,12 +336,15 @@ void TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
                 throw;
             // Following the window's size is no command of the user's: a picture that can no
             // longer be read leaves its cell empty-looking, as a failed pick does, silently.
-            CellImages[i]->clearPicture();
+            showUnreadable(int(i));
             continue;
         }
         applyPicture(int(i), prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
                      prepared.shown);
+        if (prepared.partial)
+            partial << pathFromModel(cells()[i].FileName);
     }
+    return partial;
 }
 
 void TFerloMainForm::Display_Label(int index) {
@@ -318,15 +363,14 @@ void TFerloMainForm::Display_Label(int index) {
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(band.Left, band.Top, band.width(), band.height());
 
-    // The label shrinks point by point until the text fits the band's width.
+    // The label takes the largest point size at which the text fits the band's width.
     QFont trial = font;
-    TestLabel->setFont(trial);
     TestLabel->setText(text);
-    while (trial.pointSize() > 1 &&
-           QFontMetrics(trial, TestLabel).horizontalAdvance(text) > band.width()) {
-        trial.setPointSize(trial.pointSize() - 1);
-        TestLabel->setFont(trial);
-    }
+    trial.setPointSize(LargestFittingSize(font.pointSize(), [&](int points) {
+        trial.setPointSize(points);
+        return QFontMetrics(trial, TestLabel).horizontalAdvance(text) <= band.width();
+    }));
+    TestLabel->setFont(trial);
     label->setFont(trial);
     if (m_card.labelsOn())
         label->show();
@@ -353,8 +397,15 @@ void TFerloMainForm::keepLabelWord(int index, const QString& word) {
         if (c.unicode() < 32 || c.unicode() == 127)
             c = QLatin1Char(' ');
     }
-    if (!m_card.editWord(index, kept.trimmed().toStdString()))
+    kept = kept.trimmed();
+    // A word too long for a label is refused, and the cell keeps the word it had.
+    if (index < 0 || index >= int(cells().size()) || cells()[size_t(index)].FileName.empty())
         return;
+    if (const QString fault = labelLengthFault(kept); !fault.isEmpty())
+        throw Error(
+            QStringLiteral("Cannot keep the label word of card %1, cell %2: %3.")
+                .arg(QString::number(m_deck.current() + 1), QString::number(index + 1), fault));
+    m_card.editWord(index, kept.toStdString());
     Display_Label(index);
     ToggleLabels();
 }
@@ -458,23 +509,38 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
     // whose name ends in .ferlo.
     QStringList pictures;
     QStringList decks;
+    QStringList missing;
     QStringList others;
     for (const QString& given : paths) {
         const QFileInfo info(given);
         const QString path = info.absoluteFilePath();
         const QString folder = directoryPart(path);
+        const bool address = given.contains(QLatin1String("://"));
         if (info.isFile() && isDeckFileName(path))
             decks << path;
         else if (info.isFile() && pictureFilesIn(folder).contains(fileNamePart(path)))
             pictures << path;
+        else if (!address && !info.exists())
+            missing << path;
         else
-            others << (info.isAbsolute() || given.contains(QLatin1String("://")) ? given : path);
+            others << (info.isAbsolute() || address ? given : path);
     }
-    if (!others.isEmpty()) {
-        showError(this, (others.size() == 1 ? QStringLiteral("This file is not a picture: ")
-                                            : QStringLiteral("These files are not pictures: ")) +
-                            displayName(others.join(QStringLiteral(", "))));
-    }
+    // What could not be placed is told in one message once the rest is placed: files not found,
+    // files that are not pictures, and pictures that failed to load, each with its cause.
+    QStringList problems;
+    const auto named = [&](const QStringList& files, const QString& one, const QString& several) {
+        if (!files.isEmpty())
+            problems << (files.size() == 1 ? one : several) +
+                            displayName(files.join(QStringLiteral(", ")));
+    };
+    named(missing, QStringLiteral("This file was not found: "),
+          QStringLiteral("These files were not found: "));
+    named(others, QStringLiteral("This file is not a picture: "),
+          QStringLiteral("These files are not pictures: "));
+    const auto tell = qScopeGuard([&] {
+        if (!problems.isEmpty())
+            showError(this, problems.join(QLatin1Char('\n')));
+    });
     if (decks.size() > 1) {
         showError(this, QStringLiteral("One deck opens at a time; not opened: ") +
                             displayName(decks.mid(1).join(QStringLiteral(", "))));
@@ -490,16 +556,22 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
     if (!browseTo(directoryPart(pictures.first())))
         return;
     const QString shown = shownDirectory();
+    QStringList* const outerErrors = std::exchange(m_placingErrors, &problems);
+    const auto restore = qScopeGuard([&] { m_placingErrors = outerErrors; });
+    // The window shows the card that took the first picture, not the last one filled.
+    int firstCard = -1;
     for (const QString& path : pictures) {
         // A picture that finds the card full starts a new card of its layout, unless it is on
         // the card already.
         if (m_card.indexOf(modelPath(path)) < 0 && m_card.full())
             newCard();
+        if (firstCard < 0)
+            firstCard = m_deck.current();
         if (directoryPart(path) != shown) {
             // No list item shows it: it goes on the card as if picked in its own folder; the list
             // selects it when the user browses there.
             if (!m_card.full())
-                runGuarded(this, [&] { placeInFreeCell(modelPath(path)); });
+                runPlacing([&] { placeInFreeCell(modelPath(path)); });
             continue;
         }
         const QString name = fileNamePart(path);
@@ -510,6 +582,19 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
                 break;
             }
         }
+    }
+    showCard(firstCard);
+}
+
+void TFerloMainForm::runPlacing(const std::function<void()>& handler) {
+    if (!m_placingErrors) {
+        runGuarded(this, handler);
+        return;
+    }
+    try {
+        handler();
+    } catch (...) {
+        m_placingErrors->append(errorMessage(std::current_exception()));
     }
 }
 

@@ -64,6 +64,9 @@ public:
     // cannot be read changes nothing and throws ferlo::Error naming the file and the place.
     // False when the user kept the deck that has unsaved changes.
     bool openDeck(const QString& path);
+    // Starts an untitled deck whose one card, empty, has the given count, orientation and
+    // switches (the command line's card options); its pictures, if any, are passed over.
+    void startDeck(const DeckCard& layout);
 
     // The directory the file list shows.
     QString shownDirectory() const;
@@ -75,7 +78,8 @@ public:
     // its items are picked there; pictures of other folders go on the card without a list item,
     // as if picked in their folder before browsing on. Pictures beyond a full card go on new
     // cards of its layout after it. A deck file among them is opened first (one deck at a time).
-    // Files that are neither are named in one message and change nothing.
+    // Files not found, files that are neither, and pictures that fail to load are named in one
+    // message, each with its cause; the window then shows the card that took the first picture.
     void openFiles(const QStringList& paths);
 
 protected:
@@ -96,14 +100,18 @@ private:
     void display_picture(int index);
     void applyPicture(int index, QSize ownSize, int fittedWidth, int fittedHeight,
                       const QImage& shown);
+    // Outlines the picture area of a cell whose picture cannot be shown, named in its hint.
+    void showUnreadable(int index);
     void Display_All_Pictures();
     // Fits the picture of every cell that has a file; an error ends the pass and is thrown, or,
     // when the pass only follows the window's size, leaves that cell without a picture.
     // While it waits for a decoder, a pass that serves events keeps the event loop turning
     // without user input. A refit that follows the window's size must not: it runs inside Qt's
     // layout of the window, where no other event may run (it finds its pictures in the cache as
-    // a rule).
-    void fitAllPictures(bool throwErrors, bool serveEvents);
+    // a rule). Returns the pictures that show only in part (damaged files).
+    QStringList fitAllPictures(bool throwErrors, bool serveEvents);
+    // Tells in the status bar which pictures just placed show only in part.
+    void notePartialPictures(const QStringList& paths);
     // Puts a file into the free cell of lowest index, with its label.
     void placeInFreeCell(const std::string& fileName);
     // Grows or shrinks the card with the card base, keeping the opening's margins.
@@ -169,9 +177,15 @@ private:
     // The picture, label and cut-line controls on the card, and the label editor.
     void createCells();
     void layoutClientArea(QSize clientSize);
+    // Opens the window at its designed size, or as large as the screen's room holds.
+    void openAt(QSize designedWindow, bool inRoom);
     // Connects a signal to a handler that runs inside the error guard.
     template <typename Sender, typename Signal, typename Handler>
     void bind(Sender* sender, Signal signal, Handler handler);
+
+    // The window's designed client area, below the menu bar.
+    static constexpr int kDesignedClientWidth = 792;
+    static constexpr int kDesignedClientHeight = 554;
 
     // The card on screen and the controls that show it.
     CardModel m_card;
@@ -232,6 +246,10 @@ private:
     std::vector<std::function<void()>> m_afterPictures;
     // Runs the action now, or after the picture passes under way.
     void whenPicturesPlaced(std::function<void()> action);
+    // Runs a handler that places a picture inside the error guard; while openFiles places its
+    // pictures, the errors go to its list (m_placingErrors) for its one message instead.
+    void runPlacing(const std::function<void()>& handler);
+    QStringList* m_placingErrors = nullptr;
 };
 
 } // namespace ferlo

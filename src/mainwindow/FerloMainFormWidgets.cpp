@@ -4,6 +4,7 @@
 #include "dialogs/FmxUtils.h"
 #include "dialogs/Messages.h"
 #include "dialogs/Options.h"
+#include "dialogs/ScreenFit.h"
 #include "layout/CardGeometry.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
@@ -30,8 +31,6 @@ namespace ferlo {
 
 namespace {
 
-constexpr int kDesignedClientWidth = 792;
-constexpr int kDesignedClientHeight = 554;
 constexpr int kToolBarHeight = 29;
 constexpr int kStatusBarHeight = 18;
 constexpr int kBrowserWidth = 169;
@@ -92,13 +91,8 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     MediaPlayer1 = new WavePlayer(this);
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
 
-    // The window opens at its designed size, which is also the smallest it can be made; the
-    // user may make it larger or maximize it, and the card grows with it.
-    const QSize designed(kDesignedClientWidth,
-                         kDesignedClientHeight + menuBar()->sizeHint().height());
-    setMinimumSize(designed);
-    resize(designed);
-    layoutClientArea(QSize(kDesignedClientWidth, kDesignedClientHeight));
+    openAt(QSize(kDesignedClientWidth, kDesignedClientHeight + menuBar()->sizeHint().height()),
+           false);
     ClientArea->installEventFilter(this);
     // Picture files dropped from a file manager onto the card are placed as if picked.
     PACardBase->setAcceptDrops(true);
@@ -192,8 +186,8 @@ void TFerloMainForm::createMenus() {
     });
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("mnHelp"));
-    command(help, QStringLiteral("mnReadMe"), QStringLiteral("&Help ..."), [] {
-        openHelpFile();
+    command(help, QStringLiteral("mnReadMe"), QStringLiteral("&Help ..."), [this] {
+        openHelpFile(this);
     })->setShortcut(QKeySequence(Qt::Key_F1));
     command(help, QStringLiteral("mnAbout"), QStringLiteral("&About ..."), [this] {
         if (m_aboutBox)
@@ -251,7 +245,8 @@ void TFerloMainForm::createToolBar() {
         push->setObjectName(name);
         push->setFixedSize(width, 22);
         push->setFont(sansFont(QStringLiteral("Arial"), 13, true));
-        push->setFocusPolicy(Qt::NoFocus);
+        // Tab reaches it between its neighbours, as it does the tool buttons.
+        push->setFocusPolicy(Qt::TabFocus);
         ToolBar1->addWidget(push);
         return push;
     };
@@ -389,7 +384,7 @@ void TFerloMainForm::createBrowser() {
     connect(FileListBox1, &FileListBox::change, this,
             [this] { runGuarded(this, [this] { FileListBox1Change(); }); });
     connect(FileListBox1, &FileListBox::mouseDown, this, [this](Qt::MouseButton button) {
-        runGuarded(this, [this, button] { FileListBox1MouseDown(button); });
+        runPlacing([this, button] { FileListBox1MouseDown(button); });
         noteCardChanged();
     });
 }
@@ -489,6 +484,29 @@ void TFerloMainForm::createCells() {
         CutLines[k]->setObjectName(QStringLiteral("CutLine%1").arg(k));
         CutLines[k]->hide();
     }
+}
+
+void TFerloMainForm::openAt(QSize designed, bool inRoom) {
+    // The window opens at its designed size, which is also the smallest it can be made; the
+    // user may make it larger or maximize it, and the card grows with it. Where the screen's
+    // room (a small screen, or a large scale) does not hold the designed size, the window opens
+    // as large as the room, which it is never made smaller than, and the card takes the
+    // designed margins of its base and the largest size left between them.
+    const QSize fitted = inRoom ? sizeInRoom(designed, availableRoom(this)) : designed;
+    setMinimumSize(fitted);
+    resize(fitted);
+    const QSize menu(0, menuBar()->sizeHint().height());
+    layoutClientArea(designed - menu);
+    if (fitted == designed)
+        return;
+    const QSize designedBase = PACardBase->size();
+    layoutClientArea(fitted - menu);
+    const double scale = card().ScreenScale;
+    const CardSize cardSize = CardSizeFor(false, scale);
+    m_card.setScreenScale(std::min(
+        scale,
+        ScreenScaleForRoom(false, PACardBase->width() - (designedBase.width() - cardSize.Width),
+                           PACardBase->height() - (designedBase.height() - cardSize.Height))));
 }
 
 } // namespace ferlo

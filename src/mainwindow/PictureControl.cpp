@@ -17,19 +17,32 @@ PictureControl::PictureControl(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
+void PictureControl::takeInput(bool on) {
+    setAttribute(Qt::WA_TransparentForMouseEvents, !on);
+    setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus);
+}
+
 void PictureControl::setPicture(const QImage& picture) {
     m_picture = picture;
-    setAttribute(Qt::WA_TransparentForMouseEvents, m_picture.isNull());
-    setFocusPolicy(m_picture.isNull() ? Qt::NoFocus : Qt::StrongFocus);
+    m_unreadable = false;
+    takeInput(!m_picture.isNull());
+    update();
+}
+
+void PictureControl::setUnreadable(const QString& hint) {
+    m_picture = QImage();
+    m_unreadable = true;
+    setToolTip(hint);
+    takeInput(true);
     update();
 }
 
 void PictureControl::clearPicture() {
     m_picture = QImage();
-    setAttribute(Qt::WA_TransparentForMouseEvents, true);
+    m_unreadable = false;
+    takeInput(false);
     setToolTip(QString());
     setAccessibleName(QString());
-    setFocusPolicy(Qt::NoFocus);
     // The focus goes on to the next control rather than staying on an empty place.
     if (hasFocus())
         focusNextChild();
@@ -57,13 +70,18 @@ QString PictureControl::plainTip(const QString& text) {
 }
 
 void PictureControl::paintEvent(QPaintEvent*) {
-    if (m_picture.isNull())
+    if (m_picture.isNull() && !m_unreadable)
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    // The picture holds the device's pixels (its pixel ratio says how many per point), so it is
-    // drawn one to one.
-    painter.drawImage(rect(), m_picture);
+    if (m_unreadable) {
+        painter.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    } else {
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        // The picture holds the device's pixels (its pixel ratio says how many per point), so
+        // it is drawn one to one.
+        painter.drawImage(rect(), m_picture);
+    }
     if (hasFocus()) {
         painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
         painter.setBrush(Qt::NoBrush);

@@ -7,7 +7,8 @@ namespace ferlo {
 
 // A picture control of the card: paints its picture stretched to its own rectangle and reports
 // every mouse press, with its button, the second press of a double click included. A control
-// without a picture takes no press and shows no hint: it lets them through to what lies under it.
+// without a picture, unless marked unreadable, takes no press and shows no hint: it lets them
+// through to what lies under it.
 // The hint (toolTip) is shown as plain text. A control with a picture takes the keyboard focus
 // (Tab): Space or Enter counts as a left press, Delete as a right press.
 class PictureControl : public QWidget {
@@ -18,6 +19,10 @@ public:
     void setPicture(const QImage& picture);
     void clearPicture();
     bool hasPicture() const { return !m_picture.isNull(); }
+    // Marks the place of a picture that cannot be shown: a thin dotted outline, `hint` as the
+    // hint, presses and the focus taken as with a picture, until the next picture or clear.
+    void setUnreadable(const QString& hint);
+    bool isUnreadable() const { return m_unreadable; }
     const QImage& picture() const { return m_picture; }
 
     // The markup that shows a text as it is in a tool tip.
@@ -36,7 +41,10 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    void takeInput(bool on);
+
     QImage m_picture;
+    bool m_unreadable = false;
 };
 
 } // namespace ferlo

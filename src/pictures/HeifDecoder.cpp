@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QColorSpace>
+#include <QMap>
+#include <QtEndian>
 
 #include <libheif/heif.h>
 
@@ -34,6 +36,65 @@ constexpr int kPrimariesP3 = 12;
 // How much longer a coded picture's side may be than the shown one: HEVC codes whole blocks of
 // up to 64 pixels, and libheif's limit is exclusive.
 constexpr int kCodedPadding = 129;
+
+// What the file's own boxes tell about why libheif may refuse it: brands of an image sequence
+// alone (libheif 1.15 reads only still pictures), and the type of the primary item.
+struct HeifLayout {
+    bool sequenceOnly = false;
+    QByteArray primaryType;
+
+    static HeifLayout read(const QByteArray& data) {
+        HeifLayout layout;
+        const auto u32 = [&](qsizetype at) {
+            return at + 4 <= data.size() ? qFromBigEndian<quint32>(data.constData() + at) : 0u;
+        };
+        const auto u16 = [&](qsizetype at) {
+            return at + 2 <= data.size() ? qFromBigEndian<quint16>(data.constData() + at) : 0u;
+        };
+        // Calls found(type, start, end) for each box between start and end (header excluded).
+        const auto walk = [&](qsizetype start, qsizetype end, const auto& found) {
+            while (start + 8 <= end) {
+                const qint64 size = u32(start);
+                if (size < 8 || start + size > end)
+                    return;
+                found(data.mid(start + 4, 4), start + 8, start + size);
+                start += size;
+            }
+        };
+        bool stillBrand = false, sequenceBrand = false;
+        quint32 primary = 0;
+        QMap<quint32, QByteArray> types;
+        walk(0, data.size(), [&](const QByteArray& type, qsizetype start, qsizetype end) {
+            if (type == "ftyp") {
+                for (qsizetype at = start; at + 4 <= end; at += at == start ? 8 : 4) {
+                    const QByteArray brand = data.mid(at, 4);
+                    stillBrand |= brand == "mif1" || brand == "heic" || brand == "heix" ||
+                                  brand == "avif" || brand == "mif2";
+                    sequenceBrand |=
+                        brand == "msf1" || brand == "hevc" || brand == "hevx" || brand == "avis";
+                }
+            } else if (type == "meta") {
+                walk(start + 4, end, [&](const QByteArray& inner, qsizetype from, qsizetype to) {
+                    if (inner == "pitm")
+                        primary = data.at(from) == 0 ? u16(from + 4) : u32(from + 4);
+                    if (inner != "iinf")
+                        return;
+                    const qsizetype entries = from + (data.at(from) == 0 ? 6 : 8);
+                    walk(entries, to, [&](const QByteArray& infe, qsizetype at, qsizetype) {
+                        const int version = uchar(data.at(at));
+                        if (infe != "infe" || version < 2)
+                            return;
+                        const quint32 id = version == 2 ? u16(at + 4) : u32(at + 4);
+                        types[id] = data.mid(at + (version == 2 ? 8 : 10), 4);
+                    });
+                });
+            }
+        });
+        layout.sequenceOnly = sequenceBrand && !stillBrand;
+        layout.primaryType = types.value(primary);
+        return layout;
+    }
+};
 
 class HeifDecoder {
 public:
@@ -72,13 +133,19 @@ public:
                  QStringLiteral("the picture has no pixels (%1 x %2)").arg(width).arg(height));
         if (qint64(width) * height > kMaxImageBytes / 4)
             fail(m_path, tooLarge(width, height));
+        // The coded size, before a clean aperture crops it (ispe); libheif decodes all of it.
+        const int codedWidth = std::max(width, heif_image_handle_get_ispe_width(m_primary.get()));
+        const int codedHeight =
+            std::max(height, heif_image_handle_get_ispe_height(m_primary.get()));
+        if (qint64(codedWidth) * codedHeight > kMaxImageBytes / 4)
+            fail(m_path, tooLarge(codedWidth, codedHeight));
         m_size = QSize(width, height);
         // libheif checks a grid's or overlay's canvas only against one side limit (32768 by
         // default), not against the size the file declares: a small file could make it allocate
-        // gigabytes. No canvas may have a side much longer than the picture's own longer side;
-        // the margin leaves room for the coded picture's padding to whole coding blocks (64).
-        heif_context_set_maximum_image_size_limit(m_context.get(),
-                                                  std::max(width, height) + kCodedPadding);
+        // gigabytes. No canvas may have a side much longer than the coded picture's longer side;
+        // the margin leaves room for its padding to whole coding blocks (64).
+        heif_context_set_maximum_image_size_limit(
+            m_context.get(), std::max(codedWidth, codedHeight) + kCodedPadding);
         return m_size;
     }
 
@@ -120,13 +187,28 @@ public:
     }
 
 private:
+    // The cause in our words; libheif's own text follows in parentheses.
     void check(const heif_error& error) {
         if (error.code == heif_error_Ok)
             return;
-        QString cause = QString::fromUtf8(error.message);
-        if (error.code == heif_error_Memory_allocation_error)
-            cause = QStringLiteral("the picture is too large (%1)").arg(cause);
-        fail(m_path, cause);
+        QString cause;
+        const HeifLayout layout = HeifLayout::read(m_data);
+        if (layout.sequenceOnly)
+            cause =
+                QStringLiteral("this HEIF file holds an image sequence, which cannot be printed");
+        else if (layout.primaryType == "iden")
+            cause = QStringLiteral("this HEIF file's picture is an identity-derived ('iden') "
+                                   "item, which cannot be read");
+        else if (error.code == heif_error_Memory_allocation_error)
+            cause = QStringLiteral("the picture is too large");
+        else if (error.code == heif_error_Unsupported_filetype)
+            cause = QStringLiteral("this is not a HEIF picture that can be read");
+        else if (error.code == heif_error_Unsupported_feature)
+            cause = QStringLiteral("this HEIF file uses a kind of picture that cannot be read");
+        else
+            cause = QStringLiteral("the file is damaged");
+        fail(m_path,
+             QStringLiteral("%1 (%2)").arg(cause, QString::fromUtf8(error.message).trimmed()));
     }
 
     // The smallest thumbnail of the picture's shape that covers the wanted size both ways.

@@ -4,6 +4,7 @@
 #include "pictures/JpegDecoder.h"
 #include "pictures/PictureFile.h"
 #include "pictures/PictureFormats.h"
+#include "pictures/PngDecoder.h"
 #include "pictures/QtPictureReader.h"
 
 namespace ferlo {
@@ -24,6 +25,8 @@ QSize readPictureSize(const QString& path) {
     switch (format.decoder) {
     case PictureDecoderKind::Jpeg:
         return pictures::readJpegSize(path);
+    case PictureDecoderKind::Png:
+        return pictures::readPngSize(path);
     case PictureDecoderKind::Heif:
         return pictures::readHeifSize(path);
     case PictureDecoderKind::Qt:
@@ -37,6 +40,8 @@ DecodedPicture loadPicture(const QString& path, const WantedSize& wanted) {
     switch (format.decoder) {
     case PictureDecoderKind::Jpeg:
         return pictures::loadJpeg(path, wanted);
+    case PictureDecoderKind::Png:
+        return pictures::loadPng(path, wanted);
     case PictureDecoderKind::Heif:
         return pictures::loadHeif(path, wanted);
     case PictureDecoderKind::Qt:

@@ -9,10 +9,13 @@ namespace ferlo {
 
 // A decoded picture: its own size from the file's header, and pixels (QImage::Format_RGB32, or
 // Format_ARGB32 for BMPs with alpha) no smaller than what was asked for, unless the picture itself
-// is smaller (then its full size).
+// is smaller (then its full size). A damaged file that still decodes in part (a JPEG cut off
+// after its first rows) comes back with the missing part grey and `partial` set, so that callers
+// can tell the user.
 struct DecodedPicture {
     QSize ownSize;
     QImage image;
+    bool partial = false;
 };
 
 // Given the picture's own size, the size in pixels the caller will show or print it at.

@@ -5,9 +5,9 @@
 namespace ferlo {
 
 // One row of the table of picture formats (PictureFormats.def): the extension without the dot,
-// which decoder reads it (our libjpeg and libheif readers, or Qt's reader of that name) and
+// which decoder reads it (our libjpeg, libpng and libheif readers, or Qt's reader of that name) and
 // the MIME type the desktop entry offers the program for.
-enum class PictureDecoderKind { Jpeg, Heif, Qt };
+enum class PictureDecoderKind { Jpeg, Png, Heif, Qt };
 struct PictureFormat {
     const char* extension;
     PictureDecoderKind decoder;

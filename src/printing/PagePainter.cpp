@@ -1,5 +1,6 @@
 #include "printing/PagePainter.h"
 #include "layout/Card.h"
+#include "layout/FitSize.h"
 
 #include "layout/Rounding.h"
 #include "pictures/PictureDecoder.h"
@@ -118,6 +119,7 @@ PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell
         image = image.convertToFormat(QImage::Format_RGB32);
     }
     result.image = image;
+    result.partial = decoded.partial;
     return result;
 }
 
@@ -141,9 +143,7 @@ int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int
         else
             tooHigh = middle;
     }
-    while (size > 1 && textWidth(size) > bandWidth)
-        --size;
-    return size;
+    return LargestFittingSize(size, [&](int pixels) { return textWidth(pixels) <= bandWidth; });
 }
 
 int FitWordPixelSize(int height, int width, const std::function<int(int)>& lineHeight,
@@ -229,6 +229,8 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
         }
         if (picture.target.isEmpty())
             continue;
+        if (picture.partial && options.partialPicture)
+            options.partialPicture(page.FileNames.at(i));
         const bool asDib = options.printAsDib ? options.printAsDib() : get_PrintAsDIB();
         prepared.pictures.push_back({i, std::move(picture), asDib});
     }

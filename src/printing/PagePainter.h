@@ -22,6 +22,12 @@ struct PaintOptions {
     // Whether Print, the preview and Export PDF put each card's word back after it; empty means
     // the stored option (get_PrintWordBacks). The page painter itself does not read it.
     std::optional<bool> wordBacks;
+    // Told of each picture, in cell order, that prints only in part: a damaged file whose
+    // missing part prints grey. Empty: nobody is told.
+    std::function<void(const QString& fileName)> partialPicture;
+    // Told before each page of a print job or an export is painted (page from 1 to count);
+    // returning false stops the work, which then leaves nothing behind. Empty: no one is told.
+    std::function<bool(int page, int count)> progress;
 };
 
 struct PrintedPicture;
@@ -68,6 +74,7 @@ void StretchBitmapAsDIB(QPainter& painter, const QRect& rect, const QImage& bitm
 struct PrintedPicture {
     TRect target;
     QImage image;
+    bool partial = false; // the file is damaged and decoded only in part
 };
 PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell,
                                      int resolution);

@@ -17,7 +17,7 @@ Error writeError(const QString& path, const QString& cause) {
 
 } // namespace
 
-void writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
+bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
                   int resolution, const PaintOptions& options) {
     if (pages.isEmpty())
         throw writeError(path, QStringLiteral("there is no page to write."));
@@ -54,6 +54,10 @@ void writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
             throw writeError(path, QStringLiteral("the PDF writer could not start the document."));
         try {
             for (qsizetype i = 0; i < pages.size(); ++i) {
+                if (options.progress && !options.progress(int(i + 1), int(pages.size()))) {
+                    painter.end();
+                    return false; // `file` is discarded uncommitted
+                }
                 if (i > 0) {
                     // Each page turns as its card does: the cards of a deck may differ.
                     writer.setPageOrientation(pages.at(i).Portrait ? QPageLayout::Portrait
@@ -77,6 +81,7 @@ void writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
                         QFileDevice::ReadOther);
     if (!file.commit())
         throw writeError(path, file.errorString());
+    return true;
 }
 
 } // namespace ferlo

@@ -13,6 +13,7 @@
 #include <QSaveFile>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ferlo {
@@ -130,9 +131,12 @@ DeckCell readCell(const QJsonObject& object, const QString& place, const QByteAr
     cell.picture = absolutePicture(folder, picture);
 
     const QJsonValue label = object.value(QLatin1String("label"));
-    if (label.isString())
-        cell.label = label.toString().toStdString();
-    else if (!label.isUndefined() && !label.isNull())
+    if (label.isString()) {
+        const QString word = label.toString();
+        if (const QString fault = labelLengthFault(word); !fault.isEmpty())
+            throw Fault{place + QLatin1String(".label"), fault};
+        cell.label = word.toStdString();
+    } else if (!label.isUndefined() && !label.isNull())
         throw expected(place + QLatin1String(".label"), QStringLiteral("a string"), label);
     return cell;
 }
@@ -229,11 +233,29 @@ QJsonObject cellObject(const DeckCell& cell, const QByteArray& folder) {
 
 } // namespace
 
+QString labelLengthFault(const QString& word) {
+    if (word.size() <= kMaxLabelLength)
+        return {};
+    // Characters, not UTF-16 units: a surrogate pair is one character.
+    const qsizetype length = word.size() - std::count_if(word.cbegin(), word.cend(), [](QChar c) {
+                                 return c.isLowSurrogate();
+                             });
+    if (length <= kMaxLabelLength)
+        return {};
+    return QStringLiteral(
+               "the word is %1 characters long; a label word holds at most %2 characters")
+        .arg(length)
+        .arg(kMaxLabelLength);
+}
+
 bool isDeckFileName(const QString& path) {
     return path.endsWith(QLatin1String(".ferlo"), Qt::CaseInsensitive);
 }
 
 Deck parseDeck(const QByteArray& json, const QString& path) {
+    // The JSON reader calls nothing at all an illegal value on line 1.
+    if (json.trimmed().isEmpty())
+        throw Error(QStringLiteral("Cannot read the deck file %1: the file is empty").arg(path));
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {

@@ -37,4 +37,11 @@ void writeDeck(const QString& path, const Deck& deck);
 // each named once; empty when every picture is there.
 QString missingPicturesMessage(const QString& deckPath, const Deck& deck);
 
+// The longest label word, in characters (Unicode code points), that a deck file or the label
+// editor takes: a label is one line under a picture.
+inline constexpr qsizetype kMaxLabelLength = 1000;
+
+// Why a label word is refused ("the word is 5000 characters long; ..."), empty when it is taken.
+QString labelLengthFault(const QString& word);
+
 } // namespace ferlo

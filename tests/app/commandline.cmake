@@ -6,3 +6,5 @@ target_link_libraries(app_tst_commandline PRIVATE Qt6::PrintSupport)
 add_test(NAME app.version COMMAND sh -c
   "out=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \"$0\" --version) && test \"$out\" = \"ferlo ${PROJECT_VERSION}\""
   $<TARGET_FILE:ferlo>)
+# openpty, for the progress shown on a terminal.
+target_link_libraries(app_tst_commandline PRIVATE util)

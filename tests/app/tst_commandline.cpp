@@ -4,9 +4,12 @@
 #include "app/CommandLine.h"
 #include "layout/Card.h"
 #include "layout/PrinterCells.h"
+#include "mainwindow/FerloMainForm.h"
 #include "support/TestSupport.h"
 
+#include <QAction>
 #include <QDir>
+#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -15,6 +18,8 @@
 #include <QtTest>
 
 #include <cstdio>
+#include <fcntl.h>
+#include <pty.h>
 #include <unistd.h>
 
 using namespace ferlo;
@@ -141,6 +146,43 @@ private slots:
         QVERIFY(run.out.contains("--per-page"));
         QVERIFY(run.out.contains("--backs"));
         QVERIFY(run.err.isEmpty());
+    }
+
+    // On a terminal, standard error shows "page n of m" as the pages are written, unless
+    // --quiet; redirected (every other test here), it holds nothing on success.
+    void progressOnATerminal_data() {
+        QTest::addColumn<bool>("quiet");
+        QTest::newRow("shown") << false;
+        QTest::newRow("quiet") << true;
+    }
+    void progressOnATerminal() {
+        QFETCH(bool, quiet);
+        int terminal = -1;
+        int errSide = -1;
+        QVERIFY(openpty(&terminal, &errSide, nullptr, nullptr, nullptr) == 0);
+        std::fflush(stderr);
+        const int savedErr = dup(2);
+        dup2(errSide, 2);
+        const QString out = m_dir.filePath("progress.pdf");
+        const int code =
+            runCommandLineExport(QStringList{"ferlo", "--print-to", out, "--per-page", "1"} +
+                                 (quiet ? QStringList{"--quiet"} : QStringList()) + m_pictures);
+        std::fflush(stderr);
+        dup2(savedErr, 2);
+        close(savedErr);
+        close(errSide);
+        fcntl(terminal, F_SETFL, O_NONBLOCK);
+        QByteArray shown;
+        char buffer[4096];
+        for (ssize_t n; (n = read(terminal, buffer, sizeof buffer)) > 0;)
+            shown.append(buffer, n);
+        close(terminal);
+        QCOMPARE(code, 0);
+        QCOMPARE(pdfPageCount(out), 5);
+        // The terminal turns the closing "\n" into "\r\n".
+        QCOMPARE(shown, quiet ? QByteArray()
+                              : QByteArray("\rpage 1 of 5\rpage 2 of 5\rpage 3 of 5\rpage 4 of 5"
+                                           "\rpage 5 of 5\r\n"));
     }
 
     void pages_data() {
@@ -446,6 +488,105 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), good);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cards.pdf"});
+    }
+
+    // A JPEG cut off after its first rows prints as it decodes, the rest grey: the PDF is
+    // written, and one line per damaged file (however often it prints) tells the user.
+    void damagedPicturePrintsAndIsNamed() {
+        QTemporaryDir dir;
+        QFile in(m_pictures.first());
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        const QByteArray bytes = in.readAll();
+        const QString cut = dir.filePath("dog.jpg");
+        writeFile(cut, bytes.left(bytes.size() / 2));
+        const QString out = dir.filePath("cut.pdf");
+        const Run run = runExport(
+            {"--print-to", out, "--per-page", "1", cut, m_pictures.at(1), cut, m_pictures.at(2)});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(run.err, "ferlo: " + cut + ": the picture is damaged and shows only in part\n");
+        QCOMPARE(pdfPageCount(out), 4);
+    }
+
+    // Without --print-to the card options shape the card the window opens with, the options
+    // only an export uses are a usage error naming them, and no value is read as a file.
+    void windowStart_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("card"); // count, orientation, switches, backs; or the error
+        QTest::addColumn<QStringList>("files");
+        QTest::newRow("defaults") << QStringList{"a.jpg"} << "4 landscape labels upper cut"
+                                  << QStringList{"a.jpg"};
+        QTest::newRow("count and orientation")
+            << QStringList{"--per-page", "6", "--portrait", "dog2.jpg", "cat1.jpg"}
+            << "6 portrait labels upper cut" << QStringList{"dog2.jpg", "cat1.jpg"};
+        QTest::newRow("every switch")
+            << QStringList{"--per-page=8",   "--labels-off", "--lowercase",
+                           "--cutlines-off", "--backs",      "farm.ferlo"}
+            << "8 landscape - lower - backs" << QStringList{"farm.ferlo"};
+        QTest::newRow("after --") << QStringList{"--per-page", "2", "--", "--portrait"}
+                                  << "2 landscape labels upper cut" << QStringList{"--portrait"};
+        QTest::newRow("page size")
+            << QStringList{"--page-size", "A5", "a.jpg"}
+            << "the option --page-size applies only with --print-to" << QStringList{};
+        QTest::newRow("resolution")
+            << QStringList{"a.jpg", "--resolution=300"}
+            << "the option --resolution applies only with --print-to" << QStringList{};
+        QTest::newRow("print as DIB")
+            << QStringList{"--print-as-dib", "a.jpg"}
+            << "the option --print-as-dib applies only with --print-to" << QStringList{};
+        QTest::newRow("bad count")
+            << QStringList{"--per-page", "5", "a.jpg"}
+            << "bad number of pictures per page \"5\": use 1, 2, 4, 6 or 8" << QStringList{};
+        QTest::newRow("unknown option")
+            << QStringList{"--colour", "a.jpg"} << "unknown option --colour (see ferlo --help)"
+            << QStringList{};
+    }
+    void windowStart() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, card);
+        QFETCH(QStringList, files);
+        WindowStart start;
+        QString error;
+        if (!readWindowStart(QStringList{"ferlo"} + arguments, start, error)) {
+            QCOMPARE(error, card);
+            QVERIFY(files.isEmpty());
+            return;
+        }
+        const DeckCard& c = start.card;
+        QStringList shape{QString::number(c.perPage), c.portrait ? "portrait" : "landscape",
+                          c.labels ? "labels" : "-", c.upperCase ? "upper" : "lower",
+                          c.cutLines ? "cut" : "-"};
+        if (start.wordBacks)
+            shape << "backs";
+        QCOMPARE(shape.join(' '), card);
+        QVERIFY(c.cells.empty());
+        QCOMPARE(start.files, files);
+    }
+
+    // `ferlo --per-page 6 --portrait dog2.jpg cat1.jpg`: the window opens on a 6-per-page
+    // portrait card holding the two pictures, with nothing to complain about.
+    void windowOpensWithTheCardOptions() {
+        MessageRecorder messages;
+        QTemporaryDir dir;
+        const QString dog = dir.filePath("dog2.jpg");
+        const QString cat = dir.filePath("cat1.jpg");
+        QVERIFY(QFile::copy(m_pictures.at(0), dog));
+        QVERIFY(QFile::copy(m_pictures.at(1), cat));
+        WindowStart start;
+        QString error;
+        QVERIFY(readWindowStart(
+            {"ferlo", "--per-page", "6", "--portrait", "--lowercase", "--backs", dog, cat}, start,
+            error));
+        TFerloMainForm window;
+        applyWindowStart(window, start);
+        window.openFiles(start.files);
+        QCOMPARE(messages.texts(), QStringList{});
+        QCOMPARE(window.card().PicturesPerPage, 6);
+        QVERIFY(window.card().Portrait);
+        QCOMPARE(window.card().PictureCount, 2);
+        QCOMPARE(window.cells()[0].FileName, dog.toStdString());
+        QCOMPARE(window.cells()[1].FileName, cat.toStdString());
+        QCOMPARE(window.findChild<QLabel*>("CellLabel0")->text(), QStringLiteral("dog"));
+        QVERIFY(window.findChild<QAction*>("mnWordBacks")->isChecked());
     }
 
     void picturesAfterDoubleDash() {

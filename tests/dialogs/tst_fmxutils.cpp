@@ -3,11 +3,15 @@
 #include "support_urlrecorder.h"
 
 #include <QCoreApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 using ferlo::LaunchFile;
 
@@ -50,6 +54,8 @@ private slots:
     void helpOpensReadmeWhenPresent();
     void installedHelpFileIsFoundBesideBin();
     void missingHelpFileChangesNothing();
+    void helpShownAsTextWhenTheDesktopCannotOpenIt_data();
+    void helpShownAsTextWhenTheDesktopCannotOpenIt();
     void launchPassesTextsWhole_data();
     void launchPassesTextsWhole();
     void relativeFileTakesDefaultDirectory();
@@ -106,6 +112,41 @@ void TestFmxUtils::missingHelpFileChangesNothing() {
     ferlo::openHelpFile();
     QVERIFY(recorder.urls.isEmpty());
     QVERIFY(!QFile::exists(path));
+}
+
+// A desktop without any program that opens files (no opener on the PATH): the help file is
+// shown in a read-only text window of the program's own; a missing one still shows nothing.
+void TestFmxUtils::helpShownAsTextWhenTheDesktopCannotOpenIt_data() {
+    QTest::addColumn<bool>("present");
+    QTest::newRow("help file present") << true;
+    QTest::newRow("help file missing") << false;
+}
+
+void TestFmxUtils::helpShownAsTextWhenTheDesktopCannotOpenIt() {
+    QFETCH(bool, present);
+    if (!present && QFile::exists(ferlo::helpFilePath()))
+        QSKIP("a README.TXT lies beside the test program");
+    std::optional<HelpFileBesideProgram> help;
+    if (present)
+        help.emplace();
+    QTemporaryDir noPrograms;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(noPrograms.path()));
+    const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+    QWidget parent;
+
+    ferlo::openHelpFile(&parent);
+    auto* window = parent.findChild<QDialog*>(QStringLiteral("helpText"));
+    QCOMPARE(window != nullptr, present);
+    if (!present)
+        return;
+    QVERIFY(window->isVisible());
+    QCOMPARE(window->windowTitle(), QStringLiteral("README.TXT"));
+    auto* text = window->findChild<QPlainTextEdit*>();
+    QVERIFY(text->isReadOnly());
+    QCOMPARE(text->toPlainText(), QStringLiteral("Ferlo help\n"));
+    QTest::keyClick(window, Qt::Key_Escape);
+    QVERIFY(!window->isVisible());
 }
 
 void TestFmxUtils::launchPassesTextsWhole_data() {

@@ -219,6 +219,10 @@ private slots:
                         farm->pic("owl.bmp"), farm->folder.file("pics/nothing.txt")});
         QCOMPARE(messages.texts().size(), 1); // the file that is not a picture
         messages.clear();
+        // The window shows the first card; the second holds the rest.
+        QCOMPARE(cardNumber(form), QStringLiteral("Card 1 of 2"));
+        QCOMPARE(cellFiles(form), (QStringList{farm->pic("cat1.jpg"), farm->pic("dog2.jpg")}));
+        action(form, "TBNextCard")->trigger();
         QCOMPARE(cardNumber(form), QStringLiteral("Card 2 of 2"));
         QCOMPARE(cellFiles(form), (QStringList{farm->pic("hen.jpg"), farm->pic("owl.bmp")}));
         QCOMPARE(selectedFiles(form), (QStringList{"hen.jpg", "owl.bmp"}));
@@ -331,6 +335,34 @@ private slots:
         } catch (const Error& error) {
             QVERIFY2(error.message().contains(farm.pic("owl.bmp")), qPrintable(error.message()));
         }
+    }
+
+    // Save As with a deck's name typed without ".ferlo" asks before replacing that deck.
+    void saveAsAsksBeforeReplacingADeck() {
+        MessageRecorder messages;
+        Farm farm;
+        QFile deck(farm.deck);
+        QVERIFY(deck.open(QIODevice::ReadOnly));
+        const QByteArray before = deck.readAll();
+        deck.close();
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.openFiles({farm.deck});
+        action(form, "TBNextCard")->trigger();
+        clickFile(form, "owl.bmp");
+        QVERIFY(form.isWindowModified());
+
+        QString asked;
+        bool seen = false;
+        answerSaveDialog(farm.folder.path(), "farm", false, &asked, &seen);
+        action(form, "mnSaveDeckAs")->trigger();
+        QVERIFY(seen);
+        QVERIFY2(asked.contains("farm.ferlo already exists"), qPrintable(asked));
+        QVERIFY(messages.texts().isEmpty());
+        QVERIFY(deck.open(QIODevice::ReadOnly));
+        QCOMPARE(deck.readAll(), before);
+        QVERIFY(form.isWindowModified()); // nothing was saved
     }
 
     // Unsaved changes are asked about before New deck or closing the window loses them.

@@ -192,6 +192,26 @@ private slots:
         QCOMPARE(label->font().pointSize(), 14);
     }
 
+    // A word of a thousand characters is kept; a longer one is refused with a message naming the
+    // card and cell, and the cell keeps the word it had.
+    void aWordTooLongIsRefused() {
+        place("cat1.jpg");
+        place("dog2.jpg");
+        const QString longest(1000, QLatin1Char('x'));
+        for (const QString& word : {longest, longest + QLatin1Char('y')}) {
+            QVERIFY(doubleClickLabel(1));
+            m_editor->setText(word); // pasted
+            QTest::keyClick(m_editor, Qt::Key_Return);
+            QVERIFY(m_editor->isHidden());
+        }
+        QCOMPARE(m_messages->texts(),
+                 QStringList{"Cannot keep the label word of card 1, cell 2: the word is 1001 "
+                             "characters long; a label word holds at most 1000 characters."});
+        m_messages->clear();
+        QCOMPARE(stored(1), std::optional(longest.toStdString()));
+        QCOMPARE(m_view->CellLabels[1]->text(), longest.toUpper());
+    }
+
     // The edited word goes with its picture: taken off the card, or the card cleared, the cell's
     // next picture has its own file name's word.
     void theEditedWordGoesWithThePicture_data() {

@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolBar>
 #include <QtTest>
 
 using namespace ferlo;
@@ -212,6 +214,38 @@ private slots:
                      qAbs(qGreen(centre) - qGreen(wanted)) < 12 &&
                      qAbs(qBlue(centre) - qBlue(wanted)) < 12,
                  qPrintable(QStringLiteral("shown %1").arg(centre, 8, 16)));
+    }
+    // Tab walks through every control that takes a click, the toolbar's buttons from left to
+    // right (the push buttons among them), then the browser's drive box and lists, and comes
+    // round again.
+    void tabReachesEveryControlInOrder() {
+        MessageRecorder messages;
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        auto* toolBar = form.findChild<QToolBar*>(QStringLiteral("ToolBar1"));
+        QList<QWidget*> wanted;
+        for (QAbstractButton* button : toolBar->findChildren<QAbstractButton*>()) {
+            if (button->isVisible() && button->isEnabled())
+                wanted << button;
+        }
+        std::sort(wanted.begin(), wanted.end(),
+                  [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
+        QVERIFY(wanted.contains(form.findChild<QWidget*>(QStringLiteral("PBToggleLabels"))));
+        QVERIFY(wanted.contains(form.findChild<QWidget*>(QStringLiteral("PBClear"))));
+        for (const char* name : {"DriveComboBox1", "DirectoryListBox1", "FileListBox1"})
+            wanted << form.findChild<QWidget*>(QLatin1String(name));
+
+        wanted.first()->setFocus(Qt::TabFocusReason);
+        QList<QWidget*> reached{QApplication::focusWidget()};
+        for (int i = 0; i < 100; ++i) {
+            QTest::keyClick(form.windowHandle(), Qt::Key_Tab);
+            if (QApplication::focusWidget() == reached.first())
+                break;
+            reached << QApplication::focusWidget();
+        }
+        QCOMPARE(reached, wanted);
+        QVERIFY(messages.texts().isEmpty());
     }
 };
 

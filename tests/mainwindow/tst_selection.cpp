@@ -1,6 +1,7 @@
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/PictureControl.h"
+#include "storage/DeckFile.h"
 #include "pictures/PictureCache.h"
 #include "sound/WavePlayer.h"
 #include "printing/PdfExport.h"
@@ -14,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStatusBar>
 #include <QtTest>
 #include <optional>
 
@@ -498,6 +500,58 @@ private slots:
         QCOMPARE(view().Cells[1].FileName, std::string());
     }
 
+    // A JPEG cut off after its first rows goes on the card as it decodes, and the status bar
+    // names it; no error box stops the user.
+    void aDamagedPictureShowsInPartWithANote() {
+        QFile in(path("a.jpg"));
+        QVERIFY(in.open(QIODevice::ReadOnly));
+        writeFile(path("cut.jpg"), in.readAll().left(int(in.size() / 2)));
+        QVERIFY(form().browseTo(m_folder->path()));
+        auto* status = form().findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+        QVERIFY(status);
+        click("b.jpg");
+        QVERIFY(status->currentMessage().isEmpty());
+        click("cut.jpg");
+        QVERIFY(view().CellImages[1]->hasPicture());
+        QCOMPARE(status->currentMessage(),
+                 path("cut.jpg") + ": the picture is damaged and shows only in part");
+        QVERIFY(m_messages->texts().isEmpty());
+    }
+
+    // A picture that fails to load leaves its place outlined with a thin dotted line and names
+    // its file in the hint, so the user sees what to take off; a right press there takes it off
+    // and unselects its item. Its label stays empty.
+    void anUnreadablePictureIsOutlinedAndTakenOffByARightPress() {
+        writeFile(path("text.jpg"), "just some words\n");
+        QVERIFY(form().browseTo(m_folder->path()));
+        click("a.jpg");
+        click("text.jpg");
+        QCOMPARE(m_messages->texts().size(), 1);
+        PictureControl* control = view().CellImages[1];
+        QVERIFY(control->isVisible());
+        QCOMPARE(control->size(), QSize(view().Card.PictureWidth, view().Card.PictureHeight));
+        QCOMPARE(control->toolTip(), path("text.jpg"));
+        QVERIFY(view().CellLabels[1]->isHidden());
+        const QImage shown = control->grab().toImage();
+        const QRgb inside = shown.pixel(shown.width() / 2, shown.height() / 2);
+        int outline = 0;
+        for (int x = 0; x < shown.width(); ++x) {
+            outline += shown.pixel(x, 0) != inside;
+            if (x > 0 && x < shown.width() - 1)
+                QCOMPARE(shown.pixel(x, 1), inside); // one pixel thin
+        }
+        QVERIFY2(outline > shown.width() / 4 && outline < shown.width() * 3 / 4,
+                 qPrintable(QStringLiteral("%1 of %2 dots").arg(outline).arg(shown.width())));
+
+        const QPoint centre = control->mapTo(m_form, control->rect().center());
+        QTest::mouseClick(m_form->windowHandle(), Qt::RightButton, Qt::NoModifier, centre);
+        QCOMPARE(view().Card.PictureCount, 1);
+        QCOMPARE(view().Cells[1].FileName, std::string());
+        QCOMPARE(selectedFiles(form()), QStringList{"a.jpg"});
+        QVERIFY(!control->isUnreadable());
+        QCOMPARE(m_messages->texts().size(), 1);
+    }
+
     void aVanishedPictureEndsTheRedisplayAtItsCell() {
         click("a.jpg");
         click("b.jpg");
@@ -575,12 +629,10 @@ private slots:
         QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
         QCoreApplication::sendEvent(base, &drop);
 
-        QTRY_COMPARE(cellFiles(form()), (QStringList{path("d.jpg"), path("e.jpg"), "", ""}));
-        QCOMPARE(form().findChild<QLabel*>("LABCardNumber")->text(), QStringLiteral("Card 2 of 2"));
-        QCOMPARE(selectedFiles(form()), (QStringList{"d.jpg", "e.jpg"}));
-        form().findChild<QAction*>("TBPreviousCard")->trigger();
-        QCOMPARE(cellFiles(form()), (QStringList{path("c.jpg"), path("b.jpg"),
-                                                 path("other/zebra.jpg"), path("a.jpg")}));
+        // The window shows the card that took the first picture, not the last one filled.
+        QTRY_COMPARE(cellFiles(form()), (QStringList{path("c.jpg"), path("b.jpg"),
+                                                     path("other/zebra.jpg"), path("a.jpg")}));
+        QCOMPARE(form().findChild<QLabel*>("LABCardNumber")->text(), QStringLiteral("Card 1 of 2"));
         QCOMPARE(form().shownDirectory(), m_folder->path());
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
         QCOMPARE(form().card().PictureCount, 4);
@@ -589,6 +641,106 @@ private slots:
                              ", https://example.org/f.jpg"});
         QVERIFY(form().browseTo(path("other")));
         QCOMPARE(selectedFiles(form()), QStringList{"zebra.jpg"});
+        QVERIFY(form().browseTo(m_folder->path()));
+        form().findChild<QAction*>("TBNextCard")->trigger();
+        QCOMPARE(cellFiles(form()), (QStringList{path("d.jpg"), path("e.jpg"), "", ""}));
+        QCOMPARE(selectedFiles(form()), (QStringList{"d.jpg", "e.jpg"}));
+    }
+
+    // Files given from outside that cannot be placed are told in one message: those not found,
+    // those that are no pictures, and pictures that fail to load with their cause. The window
+    // then shows the card that took the first picture.
+    void outsideFilesAreToldInOneMessage() {
+        writeFile(path("notes.txt"), "words");
+        writeFile(path("bad.jpg"), "not a picture at all");
+        m_folder->addJpeg("f.jpg", 320, 240);
+        form().openFiles({path("gone.jpg"), path("a.jpg"), path("notes.txt"), path("bad.jpg"),
+                          path("b.jpg"), path("c.jpg"), path("d.jpg"), path("e.jpg"), path("f.jpg"),
+                          path("lost.bmp")});
+        QCOMPARE(m_messages->texts().size(), 1);
+        const QStringList lines = m_messages->texts().first().split('\n');
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[0],
+                 "These files were not found: " + path("gone.jpg") + ", " + path("lost.bmp"));
+        QCOMPARE(lines[1], "This file is not a picture: " + path("notes.txt"));
+        QVERIFY2(lines[2].startsWith("Cannot load the picture " + path("bad.jpg") + ": "),
+                 qPrintable(lines[2]));
+        QCOMPARE(form().findChild<QLabel*>("LABCardNumber")->text(), QStringLiteral("Card 1 of 2"));
+        QCOMPARE(cellFiles(form()),
+                 (QStringList{path("a.jpg"), path("bad.jpg"), path("b.jpg"), path("c.jpg")}));
+    }
+
+    // The file list selects exactly the pictures of the card on screen that lie in the shown
+    // folder, whichever way they came and went: the command line or a drop (openFiles), a
+    // deck, a picture that failed to load, a right press, Delete, another card.
+    void theListMirrorsTheCard_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("given, failed load, right press")
+            << QStringList{"open a.jpg bad.jpg c.jpg", "right 1"};
+        QTest::newRow("given, failed load, Delete")
+            << QStringList{"open bad.jpg a.jpg", "delete 0", "delete 1"};
+        QTest::newRow("failed load on a second card, back and forth")
+            << QStringList{"open a.jpg b.jpg c.jpg d.jpg bad.jpg e.jpg",
+                           "previous",
+                           "next",
+                           "right 0",
+                           "previous",
+                           "right 3"};
+        QTest::newRow("failed load picked, then given again")
+            << QStringList{"click bad.jpg", "open bad.jpg a.jpg", "right 0"};
+        QTest::newRow("deck with a failed load")
+            << QStringList{"deck bad.jpg a.jpg", "right 0", "delete 1"};
+        QTest::newRow("vanished between picks")
+            << QStringList{"click a.jpg", "remove a.jpg", "open b.jpg", "right 0"};
+    }
+    void theListMirrorsTheCard() {
+        QFETCH(QStringList, steps);
+        writeFile(path("bad.jpg"), "not a picture at all");
+        QVERIFY(form().browseTo(m_folder->path()));
+        for (const QString& step : steps) {
+            const QStringList words = step.split(' ');
+            const QString verb = words.first();
+            QStringList files;
+            for (const QString& name : words.mid(1))
+                files << path(name);
+            if (verb == "open") {
+                form().openFiles(files);
+            } else if (verb == "click") {
+                click(words[1]);
+            } else if (verb == "deck") {
+                DeckCard card;
+                for (const QString& file : files)
+                    card.cells.push_back(DeckCell{file.toStdString(), {}});
+                writeDeck(path("cards.ferlo"), Deck{{card}});
+                form().openFiles({path("cards.ferlo")});
+            } else if (verb == "right") {
+                press(words[1].toInt(), Qt::RightButton);
+            } else if (verb == "delete") {
+                QTest::keyClick(view().CellImages[words[1].toInt()], Qt::Key_Delete);
+            } else if (verb == "previous" || verb == "next") {
+                form()
+                    .findChild<QAction*>(verb == "next" ? "TBNextCard" : "TBPreviousCard")
+                    ->trigger();
+            } else if (verb == "remove") { // the list shows it until it is read again
+                QVERIFY(QFile::remove(files.first()));
+                continue;
+            }
+            // A picture that has vanished from the folder has no item to select.
+            QStringList onCard;
+            int placed = 0;
+            for (const QString& file : cellFiles(form())) {
+                placed += !file.isEmpty();
+                if (!file.isEmpty() && QFileInfo(file).absolutePath() == form().shownDirectory() &&
+                    QFileInfo::exists(file))
+                    onCard << QFileInfo(file).fileName();
+            }
+            onCard.sort();
+            QStringList selected = selectedFiles(form());
+            selected.sort();
+            QVERIFY2(selected == onCard, qPrintable(step + ": list " + selected.join(',') +
+                                                    ", card " + onCard.join(',')));
+            QCOMPARE(view().Card.PictureCount, placed);
+        }
     }
 
     // While a refit decodes its pictures the event loop keeps turning, so the window paints;

@@ -2,14 +2,17 @@
 #include "pictures/PictureDecoder.h"
 #include "support/TestSupport.h"
 
+#include <QBuffer>
 #include <QColorSpace>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QtEndian>
 #include <QtTest>
 
@@ -202,6 +205,33 @@ qint64 peakResidentBytes() {
 bool resetPeakResident() {
     QFile clear(QStringLiteral("/proc/self/clear_refs"));
     return clear.open(QIODevice::WriteOnly) && clear.write("5") == 1;
+}
+
+// What the code run writes to standard error (file descriptor 2), from this thread or a library.
+template <typename Run> QByteArray standardErrorOf(Run run) {
+    std::fflush(stderr);
+    QTemporaryFile capture;
+    if (!capture.open())
+        return "cannot capture standard error";
+    const int saved = ::dup(2);
+    ::dup2(capture.handle(), 2);
+    run();
+    std::fflush(stderr);
+    ::dup2(saved, 2);
+    ::close(saved);
+    capture.seek(0);
+    return capture.readAll();
+}
+
+// A PNG of one pixel cut off after the header of one chunk that claims a gigabyte: 57 bytes.
+QByteArray pngClaimingAGigabyte(const QByteArray& type) {
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImage(1, 1, QImage::Format_RGB32).save(&buffer, "png");
+    QByteArray length(4, '\0');
+    qToBigEndian<quint32>(1000000000, length.data());
+    return png.left(8 + 25) + length + type + QByteArray("k\0", 2) + QByteArray(14, 'x');
 }
 
 const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255),
@@ -835,6 +865,88 @@ private slots:
                      qPrintable(QString::number((peakResidentBytes() - before) >> 20) + " MB"));
     }
 
+    // A tiny PNG that declares one huge ancillary chunk is refused at once without taking the
+    // memory it claims; a damaged PNG says what is wrong; libpng writes nothing to the terminal.
+    void damagedPngs_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("cause");
+        for (const char* type : {"tEXt", "zTXt", "iTXt", "cHRM", "sCAL", "sPLT"})
+            QTest::newRow(type) << pngClaimingAGigabyte(type)
+                                << QStringLiteral("the file is damaged: its %1 chunk claims "
+                                                  "1,000,000,000 bytes but the file ends after 57")
+                                       .arg(QLatin1String(type));
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        colourBlocks(60, 40).save(&buffer, "png");
+        QTest::newRow("cut off in its pixels")
+            << png.left(png.size() / 2) << "the file is cut off before the end of its picture data";
+        QByteArray badCrc = png;
+        badCrc[8 + 8 + 13] = char(badCrc[8 + 8 + 13] ^ 0x55);
+        QTest::newRow("IHDR's checksum wrong") << badCrc << "the file is damaged: IHDR: CRC error";
+        QTest::newRow("text named .png")
+            << QByteArray("hello, this is text\n") << "Not a PNG file: starts with 0x68 0x65";
+    }
+    void damagedPngs() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, cause);
+        const QString file = path(QStringLiteral("damaged.png"));
+        writeFile(file, bytes);
+        const bool measured = resetPeakResident();
+        const qint64 before = peakResidentBytes();
+        const QByteArray printed = standardErrorOf([&] { expectFailure(file, cause); });
+        QVERIFY2(printed.isEmpty(), printed.constData());
+        if (measured)
+            QVERIFY2(peakResidentBytes() - before < 64 * 1024 * 1024,
+                     qPrintable(QString::number((peakResidentBytes() - before) >> 20) + " MB"));
+    }
+
+    // Every HEIF picture libheif decodes is printed, also one cropped by a clean aperture to far
+    // less than its coded size; a grid whose canvas is larger than its header is still refused;
+    // files libheif cannot read are refused in our words, libheif's after them.
+    void heifFiles_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QSize>("size"); // invalid: refused
+        QTest::addColumn<QString>("cause");
+        const QString data = QStringLiteral(FERLO_TEST_DATA_DIR);
+        QTest::newRow("1280 x 720 cropped to 300 x 300")
+            << data + "/heif/1280x720-cropped-to-300x300.heic" << QSize(300, 300) << "";
+        QTest::newRow("grid canvas larger than its header")
+            << data + "/regressions/heif/grid-canvas-larger-than-its-header" << QSize()
+            << ": the picture is too large (";
+        QTest::newRow("image sequence")
+            << data + "/heif/image-sequence.heic" << QSize()
+            << ": this HEIF file holds an image sequence, which cannot be printed (";
+        QTest::newRow("identity-derived item")
+            << data + "/heif/iden-primary-item.heic" << QSize()
+            << ": this HEIF file's picture is an identity-derived ('iden') item, which cannot be "
+               "read (";
+    }
+    void heifFiles() {
+        QFETCH(QString, file);
+        QFETCH(QSize, size);
+        QFETCH(QString, cause);
+        // The file name must end in .heic.
+        const QString copy = path(QFileInfo(file).completeBaseName() + QStringLiteral(".heic"));
+        QFile::remove(copy);
+        QVERIFY(QFile::copy(file, copy));
+        if (!size.isValid()) {
+            expectFailure(copy, cause);
+            return;
+        }
+        DecodedPicture picture;
+        try {
+            QCOMPARE(readPictureSize(copy), size);
+            picture = loadPicture(copy, {});
+        } catch (const Error& e) {
+            QFAIL(qPrintable(e.message()));
+        }
+        QCOMPARE(picture.image.size(), size);
+        // The red block of the coded picture is in the middle of the crop.
+        QVERIFY2(closeTo(picture.image.pixel(150, 150), qRgb(192, 48, 48), 24),
+                 qPrintable(describe(picture.image.pixel(150, 150))));
+    }
+
     // A file of endless tiny scans is stopped, not decoded for minutes.
     void tooManyScansStop() {
         QByteArray bytes = jpegHeaderOnly(64, 64, true, 4);
@@ -851,7 +963,8 @@ private slots:
         QCOMPARE(loadPicture(file, [](QSize) { return QSize(8, 8); }).image.size(), QSize(8, 8));
     }
 
-    // A JPEG cut off after its first rows shows what it holds, the rest grey.
+    // A JPEG cut off after its first rows shows what it holds, the rest grey, and says that it is
+    // partial; the whole file is not.
     void truncatedJpegShowsPartly_data() {
         QTest::addColumn<bool>("progressive");
         QTest::newRow("baseline") << false;
@@ -868,7 +981,9 @@ private slots:
         const QByteArray bytes = in.readAll();
         const QString cut = path(QStringLiteral("cut.jpg"));
         writeFile(cut, bytes.left(bytes.size() * 6 / 10));
+        QVERIFY(!loadPicture(whole, {}).partial);
         const DecodedPicture picture = loadPicture(cut, {});
+        QVERIFY(picture.partial);
         QCOMPARE(picture.image.size(), QSize(256, 256));
         QVERIFY(closeTo(picture.image.pixel(10, 10), qRgb(200, 30, 30), 8));
         if (!progressive) // a progressive file's first scan covers the whole picture
@@ -916,6 +1031,7 @@ private slots:
         QTest::newRow("cmyk") << "damagec.jpg";
         QTest::newRow("bmp 24") << "damage24.bmp";
         QTest::newRow("bmp 8") << "damage8.bmp";
+        QTest::newRow("png") << "damage.png";
     }
     void randomDamage() {
         QFETCH(QString, name);
@@ -927,6 +1043,8 @@ private slots:
             writeJpeg(original, source, 85, true);
         else if (name == QLatin1String("damagec.jpg"))
             writeJpeg(original, source, 85, false, 4);
+        else if (name.endsWith(QLatin1String(".png")))
+            QVERIFY(source.save(original, "png"));
         else
             writeBmp(original, name.contains(QLatin1String("8"))
                                    ? source.convertToFormat(QImage::Format_Indexed8)

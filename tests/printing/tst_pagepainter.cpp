@@ -582,6 +582,7 @@ private slots:
         QTest::newRow("exactly as wide needs no smaller font") << 46 << 289 << 0 << 41;
         QTest::newRow("long text shrinks to the largest that fits") << 46 << 289 << 100 << 28;
         QTest::newRow("text that never fits stops at 1") << 46 << 5 << 100 << 1;
+        QTest::newRow("a word far too long stops at 1") << 46 << 289 << 100000 << 1;
         QTest::newRow("band of no height still measures at 1") << 0 << 289 << 40 << 1;
         QTest::newRow("band lower than any line stops at 1") << 1 << 289 << 40 << 1;
     }
@@ -594,12 +595,16 @@ private slots:
         const auto lineHeight = [](int size) {
             return (size + size / 8 + 1) / 2 * 2;
         };
+        int measured = 0;
         const auto textWidth = [&](int size) {
+            ++measured;
             // 0 stands for a text exactly as wide as the band at the size expected.
             return textWidthAt10 == 0 ? (size == expected ? bandWidth : bandWidth + 1)
                                       : textWidthAt10 * size / 10;
         };
         QCOMPARE(FitLabelPixelSize(bandHeight, bandWidth, lineHeight, textWidth), expected);
+        // Measuring a long word is costly: the sizes are halved, not tried one by one.
+        QVERIFY2(measured <= 7, qPrintable(QString::number(measured)));
     }
 };
 

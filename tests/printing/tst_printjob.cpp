@@ -14,9 +14,14 @@
 #include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <type_traits>
 
 using namespace ferlo;
 using namespace ferlo::test;
@@ -24,18 +29,31 @@ using namespace ferlo::test;
 namespace {
 
 // Once the command's modal dialog shows, hands it to `act` (which closes it).
-template <typename Dialog> void whenShown(std::function<void(Dialog*)> act, bool* seen) {
+// After `delay` ms; 0 acts at once.
+template <typename Dialog>
+void whenShown(std::function<void(Dialog*)> act, bool* seen, int delay = 200) {
     auto* timer = new QTimer;
     timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, seen] {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+    QObject::connect(timer, &QTimer::timeout, [timer, act, seen, delay] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        // The progress of a long preview is not the preview itself.
+        if (dialog &&
+            (std::is_same_v<Dialog, QProgressDialog> || !qobject_cast<QProgressDialog*>(dialog))) {
             timer->stop();
             timer->deleteLater();
             *seen = true;
-            QTimer::singleShot(200, dialog, [dialog, act] { act(dialog); });
+            if (delay == 0)
+                act(dialog);
+            else
+                QTimer::singleShot(delay, dialog, [dialog, act] { act(dialog); });
         }
     });
     timer->start();
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -100,6 +118,40 @@ private slots:
         QCOMPARE(shown, (QStringList{"landscape", "landscape", "portrait", "portrait"}));
         QVERIFY2(messages.messages().isEmpty(), qPrintable(messages.texts().join('\n')));
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    // The preview never reaches past the screen's room: its Print and Close buttons show whole
+    // on any screen, a small one or one at a large scale (the runs on other screens).
+    void previewFitsTheScreen() {
+        CardPage page = emptyPage(4, false);
+        placePicture(page, 0, m_red, "RED");
+        bool seen = false;
+        QRect room;
+        QRect frame;
+        QList<QRect> buttons;
+        whenShown<QDialog>(
+            [&](QDialog* dialog) {
+                room = dialog->screen()->availableGeometry();
+                frame = dialog->frameGeometry();
+                for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
+                    if (button->isVisible())
+                        buttons << QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+                }
+                dialog->reject();
+            },
+            &seen);
+        MessageRecorder messages;
+        previewCard(nullptr, {page});
+        QVERIFY(seen);
+        QVERIFY2(room.contains(frame), qPrintable(QStringLiteral("%1x%2 at %3,%4")
+                                                      .arg(frame.width())
+                                                      .arg(frame.height())
+                                                      .arg(frame.x())
+                                                      .arg(frame.y())));
+        QCOMPARE(buttons.size(), 2); // Print and Close
+        for (const QRect& button : buttons)
+            QVERIFY(room.contains(button));
+        QVERIFY(messages.messages().isEmpty());
     }
 
     // The jobs of a deck landscape, landscape, portrait: per job its pages (a capital for a
@@ -219,6 +271,91 @@ private slots:
         QCOMPARE(pdfPageCount(pdf), 1);
         QVERIFY(pdfInfoValue(pdf, "Page size").startsWith("842 x 595")); // A4 landscape
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    // A name typed without its extension is asked about when the PDF of that name exists.
+    void exportAsksBeforeReplacingAFile_data() {
+        QTest::addColumn<bool>("replace");
+        QTest::newRow("kept") << false;
+        QTest::newRow("replaced") << true;
+    }
+    void exportAsksBeforeReplacingAFile() {
+        QFETCH(bool, replace);
+        QTemporaryDir folder;
+        const QString farm = folder.filePath("farm.pdf");
+        writeFile(farm, "the old farm.pdf");
+        CardPage page = emptyPage(1, true);
+        placePicture(page, 0, m_red, "RED");
+        QString asked;
+        bool seen = false;
+        answerSaveDialog(folder.path(), "farm", replace, &asked, &seen);
+        MessageRecorder messages;
+        exportCardPdf(nullptr, {page});
+        QVERIFY(seen);
+        QVERIFY2(asked.contains("farm.pdf already exists"), qPrintable(asked));
+        QVERIFY(messages.messages().isEmpty());
+        if (replace)
+            QCOMPARE(pdfPageCount(farm), 1);
+        else
+            QCOMPARE(fileBytes(farm), QByteArray("the old farm.pdf"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"farm.pdf"});
+    }
+
+    // Cancel half-way through an export (from the progress dialog) or a print to a PDF file
+    // leaves no file, and an old file of the name as it was.
+    void cancelledWorkLeavesNoFile_data() {
+        QTest::addColumn<bool>("exporting");
+        QTest::addColumn<bool>("oldFile");
+        QTest::newRow("export") << true << false;
+        QTest::newRow("export over a file") << true << true;
+        QTest::newRow("print to a file") << false << false;
+        QTest::newRow("print over a file") << false << true;
+    }
+    void cancelledWorkLeavesNoFile() {
+        QFETCH(bool, exporting);
+        QFETCH(bool, oldFile);
+        QTemporaryDir folder;
+        const QString farm = folder.filePath("farm.pdf");
+        if (oldFile)
+            writeFile(farm, "the old farm.pdf");
+        CardPage page = emptyPage(1, true);
+        placePicture(page, 0, m_red, "RED");
+        const QList<CardPage> cards(40, page);
+        MessageRecorder messages;
+        QString shown;
+        if (exporting) {
+            QString asked;
+            bool dialogSeen = false;
+            bool seen = false;
+            answerSaveDialog(folder.path(), "farm", true, &asked, &dialogSeen);
+            // Cancel as soon as the progress shows, a page or two into the work.
+            whenShown<QProgressDialog>(
+                [&shown](QProgressDialog* progress) {
+                    shown = progress->labelText();
+                    progress->cancel();
+                },
+                &seen, 0);
+            exportCardPdf(nullptr, cards);
+            QVERIFY(dialogSeen && seen);
+            QVERIFY2(shown.endsWith(" of 40"), qPrintable(shown));
+        } else {
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(farm);
+            PaintOptions options;
+            options.progress = [](int page, int count) {
+                return count == 40 && page < 6;
+            };
+            QVERIFY(!runPrintJob(printer, cards, options));
+            QCOMPARE(printer.outputFileName(), farm);
+        }
+        QVERIFY(messages.messages().isEmpty());
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
+                 oldFile ? QStringList{"farm.pdf"} : QStringList());
+        if (oldFile)
+            QCOMPARE(fileBytes(farm), QByteArray("the old farm.pdf"));
     }
 
     void cancelledExportWritesNothing() {

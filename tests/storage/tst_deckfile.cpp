@@ -75,7 +75,8 @@ private slots:
         QTest::newRow("bad token on line 3")
             << QByteArray("{\n  \"format\": \"ferlo-deck\",\n  \"version\": 1 x\n}")
             << "line 3, column 17: ";
-        QTest::newRow("empty file") << QByteArray() << "line 1, column 1: ";
+        QTest::newRow("empty file") << QByteArray() << "the file is empty";
+        QTest::newRow("blanks only") << QByteArray(" \n\t\r\n") << "the file is empty";
         QTest::newRow("array at the top")
             << QByteArray("[]") << "the top level: expected an object";
         QTest::newRow("another format")
@@ -124,6 +125,11 @@ private slots:
             << "cards[0].cells[0].pictureBytes: expected a string, not an array";
         QTest::newRow("label a number") << oneCard(R"({"cells": [{"picture": "a", "label": 1}]})")
                                         << "cards[0].cells[0].label: expected a string, not 1";
+        QTest::newRow("label too long")
+            << oneCard("{\"cells\": [null, {\"picture\": \"a\", \"label\": \"" +
+                       QByteArray(1001, 'x') + "\"}]}")
+            << "cards[0].cells[1].label: the word is 1001 characters long; a label word holds at "
+               "most 1000 characters";
     }
     void damaged() {
         QFETCH(QByteArray, json);
@@ -136,6 +142,16 @@ private slots:
             const QString prefix = QStringLiteral("Cannot read the deck file %1: ").arg(path);
             QVERIFY2(error.message().startsWith(prefix + cause), qPrintable(error.message()));
         }
+    }
+
+    // The limit counts characters: 1,000 of them read, pictographs beyond the BMP counting one.
+    void theLongestLabelReads() {
+        const QString word =
+            QString::fromUtf8("\xF0\x9F\x90\x84").repeated(500) + QString(500, 'x');
+        const Deck deck = parseDeck(
+            oneCard("{\"cells\": [{\"picture\": \"a\", \"label\": \"" + word.toUtf8() + "\"}]}"),
+            m_dir.filePath("long.ferlo"));
+        QCOMPARE(QString::fromStdString(*deck.cards.at(0).cells.at(0)->label), word);
     }
 
     void roundTrip_data() {

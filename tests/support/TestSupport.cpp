@@ -2,11 +2,18 @@
 
 #include <libheif/heif.h>
 
+#include <QApplication>
 #include <QColorSpace>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
+#include <QPushButton>
+#include <QTimer>
 #include <QtEndian>
 #include <QtMath>
+#include <QtTest>
 #include <cstring>
 
 #include <cstdio>
@@ -242,6 +249,59 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write test file " + path.toStdString());
+}
+
+} // namespace ferlo::test
+
+namespace ferlo::test {
+
+namespace {
+
+// Calls `act` once a modal dialog of the type shows (polling, as the dialog runs its own loop);
+// the watch ends with `owner`.
+template <typename Dialog>
+void onModal(std::function<void(Dialog*)> act, QObject* owner = nullptr) {
+    auto* timer = new QTimer(owner);
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+void answerSaveDialog(const QString& folder, const QString& name, bool replace, QString* asked,
+                      bool* dialogSeen) {
+    *dialogSeen = false;
+    onModal<QFileDialog>([=](QFileDialog* dialog) {
+        *dialogSeen = true;
+        dialog->setDirectory(folder);
+        auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (!edit) {
+            dialog->reject();
+            return;
+        }
+        edit->selectAll();
+        QTest::keyClicks(edit, name);
+        onModal<QMessageBox>(
+            [=](QMessageBox* box) {
+                *asked = box->text();
+                if (QAbstractButton* button =
+                        box->button(replace ? QMessageBox::Yes : QMessageBox::No))
+                    button->click();
+                else
+                    box->reject();
+            },
+            dialog);
+        QTest::keyClick(edit, Qt::Key_Return); // the dialog's Save
+        if (dialog->isVisible())
+            dialog->reject();
+    });
 }
 
 } // namespace ferlo::test

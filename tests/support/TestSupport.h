@@ -81,3 +81,14 @@ QByteArray bmpFile(int width, int height, int bitsPerPixel, int compression,
 void writeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace ferlo::test
+
+namespace ferlo::test {
+
+// Answers the save dialog that the next command opens as a user would: goes to `folder`, types
+// `name` into the name field and presses Save. A question about replacing a file is answered
+// with `replace` (its text goes to `asked`); after a "No" the dialog is cancelled. `dialogSeen`
+// tells whether a save dialog came.
+void answerSaveDialog(const QString& folder, const QString& name, bool replace, QString* asked,
+                      bool* dialogSeen);
+
+} // namespace ferlo::test

@@ -1,6 +1,8 @@
 #include "printing/job/PrintJob.h"
 
 #include "dialogs/Messages.h"
+#include "dialogs/SaveDialog.h"
+#include "dialogs/ScreenFit.h"
 #include "dialogs/WaitCursor.h"
 #include "pictures/PictureDecoder.h"
 #include "printing/PagePainter.h"
@@ -12,7 +14,6 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPageRanges>
@@ -25,7 +26,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <QProgressDialog>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <exception>
+#include <memory>
+#include <optional>
 
 namespace ferlo {
 
@@ -94,9 +103,18 @@ PreparedPage preparePage(QPrinter& printer, const CardPage& page, const PaintOpt
     return prepareCardPage(area.size(), printer.resolution(), page, options);
 }
 
+// Tells options.progress that page `page` of `count` begins; false when it asks to stop.
+bool goOn(const PaintOptions& options, int page, int count) {
+    return !options.progress || options.progress(page, count);
+}
+
 // One job: the pages in order, each turned as its card is before its page begins (Qt's PDF and
-// print-server engines take a new page layout between pages).
-void runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptions& options) {
+// print-server engines take a new page layout between pages). The pages are `done` + 1 onwards
+// of `total`; false when the progress stopped the job, which is then aborted.
+bool runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptions& options,
+               int done, int total) {
+    if (!goOn(options, done + 1, total))
+        return false;
     printer.setPageOrientation(orientationOf(pages.first()));
     // Everything that can fail for the first page (a picture gone, the stored option unreadable)
     // is done before the job begins: the print server prints whatever a begun job holds, aborted
@@ -115,6 +133,11 @@ void runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptio
     try {
         for (qsizetype i = 0; i < pages.size(); ++i) {
             if (i > 0) {
+                if (!goOn(options, done + int(i) + 1, total)) {
+                    printer.abort();
+                    painter.end();
+                    return false;
+                }
                 printer.setPageOrientation(orientationOf(pages.at(i)));
                 prepared = preparePage(printer, pages.at(i), options);
                 if (!printer.newPage())
@@ -131,7 +154,50 @@ void runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptio
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         throw Error(QStringLiteral("Cannot print: the printer \"%1\" reported an error.")
                         .arg(printer.printerName()));
+    return true;
 }
+
+// Qt's PDF printer writes its file from the first page on and keeps what it has when the job is
+// aborted. While this lives, the printer writes to a temporary file beside the chosen one, which
+// commit() renames over the chosen name; otherwise it is removed and the chosen file is untouched.
+class PdfPrinterOutput {
+public:
+    explicit PdfPrinterOutput(QPrinter& printer)
+        : m_printer(printer)
+        , m_target(printer.outputFileName())
+        , m_partial(m_target + QStringLiteral(".XXXXXX")) {
+        if (printer.outputFormat() != QPrinter::PdfFormat || m_target.isEmpty() ||
+            !m_partial.open())
+            return;
+        m_partial.close();
+        m_partial.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                 QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        printer.setOutputFileName(m_partial.fileName());
+        m_active = true;
+    }
+    ~PdfPrinterOutput() {
+        if (m_active)
+            m_printer.setOutputFileName(m_target);
+    }
+    PdfPrinterOutput(const PdfPrinterOutput&) = delete;
+    PdfPrinterOutput& operator=(const PdfPrinterOutput&) = delete;
+
+    void commit() {
+        if (!m_active)
+            return;
+        if (std::rename(QFile::encodeName(m_partial.fileName()).constData(),
+                        QFile::encodeName(m_target).constData()) != 0)
+            throw Error(QStringLiteral("Cannot print to the file %1: %2")
+                            .arg(m_target, QString::fromLocal8Bit(std::strerror(errno))));
+        m_partial.setAutoRemove(false);
+    }
+
+private:
+    QPrinter& m_printer;
+    QString m_target;
+    QTemporaryFile m_partial;
+    bool m_active = false;
+};
 
 QImage previewImage(const CardPage& page, QPageLayout paper, int dpi) {
     paper.setOrientation(orientationOf(page));
@@ -149,6 +215,49 @@ QImage previewImage(const CardPage& page, QPageLayout paper, int dpi) {
     painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
     return image;
 }
+
+// The progress of one command's pages: the wait cursor, and from the first page on, for more
+// than kProgressAbovePages pages, a "Page n of m" dialog with Cancel in its place.
+class PageProgress {
+public:
+    PageProgress(QWidget* parent, const QString& title)
+        : m_parent(parent)
+        , m_title(title) {
+        m_wait.emplace();
+    }
+
+    // PaintOptions::progress: false once the user has cancelled.
+    bool operator()(int page, int count) {
+        if (count <= kProgressAbovePages)
+            return true;
+        if (!m_dialog) {
+            m_wait.reset();
+            m_dialog = std::make_unique<QProgressDialog>(m_parent);
+            m_dialog->setObjectName(QStringLiteral("PageProgress"));
+            m_dialog->setWindowTitle(m_title);
+            m_dialog->setWindowModality(Qt::ApplicationModal);
+            m_dialog->setAutoReset(false);
+            m_dialog->setAutoClose(false);
+            m_dialog->setMinimumDuration(0);
+            m_dialog->setRange(0, count);
+        }
+        m_dialog->setLabelText(QStringLiteral("Page %1 of %2").arg(page).arg(count));
+        m_dialog->setValue(page - 1);
+        QCoreApplication::processEvents(); // a click on Cancel
+        return !m_dialog->wasCanceled();
+    }
+    std::function<bool(int, int)> callback() {
+        return [this](int page, int count) {
+            return (*this)(page, count);
+        };
+    }
+
+private:
+    QWidget* m_parent;
+    QString m_title;
+    std::optional<WaitCursor> m_wait;
+    std::unique_ptr<QProgressDialog> m_dialog;
+};
 
 } // namespace
 
@@ -176,7 +285,7 @@ QList<PrintJobPlan> planPrintJobs(const QList<CardPage>& cards, const QPageRange
     return jobs;
 }
 
-void runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOptions& options) {
+bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOptions& options) {
     if (!printer.isValid())
         throw Error(QStringLiteral("Cannot print: the printer \"%1\" is not available.")
                         .arg(printer.printerName()));
@@ -196,15 +305,24 @@ void runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOpt
     if (jobs.isEmpty())
         throw Error(QStringLiteral("Cannot print: the page range picks none of the %1 cards.")
                         .arg(cards.size()));
+    int total = 0;
+    for (const PrintJobPlan& job : jobs)
+        total += int(job.pages.size());
+    PdfPrinterOutput output(printer);
+    int done = 0;
     for (const PrintJobPlan& job : jobs) {
         if (job.duplex)
             printer.setDuplex(*job.duplex);
-        runOneJob(printer, job.pages, options);
+        if (!runOneJob(printer, job.pages, options, done, total))
+            return false;
+        done += int(job.pages.size());
     }
+    output.commit();
+    return true;
 }
 
-void runPrintJob(QPrinter& printer, const QList<CardPage>& cards) {
-    runPrintJob(printer, cards, {});
+bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards) {
+    return runPrintJob(printer, cards, {});
 }
 
 void printCard(QWidget* parent, const QList<CardPage>& cards) {
@@ -235,7 +353,8 @@ void printCard(QWidget* parent, const QList<CardPage>& cards) {
     dialog.setMinMax(1, int(cards.size()));
     if (dialog.exec() != QDialog::Accepted)
         return;
-    WaitCursor wait;
+    PageProgress progress(parent, QStringLiteral("Printing"));
+    options.progress = progress.callback();
     runPrintJob(printer, cards, options);
 }
 
@@ -244,6 +363,8 @@ void printerSetup(QWidget* parent) {
     dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
     dialog.exec();
 }
+
+constexpr QSize kPreviewSize(760, 820);
 
 void previewCard(QWidget* parent, const QList<CardPage>& cards) {
     const bool backs = get_PrintWordBacks();
@@ -286,33 +407,41 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards) {
     });
     // The pages are painted once the dialog shows; an error is shown from inside the preview.
     QTimer::singleShot(0, &dialog, [&dialog, &pages, &pictures, &paper] {
+        fitInRoom(&dialog, kPreviewSize); // now with the frame the window manager gave it
         runGuarded(&dialog, [&] {
-            WaitCursor wait;
+            PageProgress progress(&dialog, QStringLiteral("Print Preview"));
             // 48 dots an inch on the screen, drawn with the device's pixels (crisp on HiDPI).
             const qreal ratio = dialog.devicePixelRatioF();
             const int previewDpi = qRound(48 * ratio);
             for (qsizetype i = 0; i < pages.size(); ++i) {
+                if (!progress(int(i + 1), int(pages.size()))) {
+                    dialog.reject(); // cancelled: the preview closes
+                    return;
+                }
                 QPixmap pixmap = QPixmap::fromImage(previewImage(pages.at(i), paper, previewDpi));
                 pixmap.setDevicePixelRatio(ratio);
                 pictures.at(i)->setPixmap(pixmap);
             }
         });
     });
-    dialog.resize(760, 820);
+    // The designed size where the screen holds it; on a smaller screen the pages scroll in
+    // what room there is, and the buttons stay on the screen.
+    fitInRoom(&dialog, kPreviewSize);
     dialog.exec();
 }
 
 void exportCardPdf(QWidget* parent, const QList<CardPage>& cards) {
     const bool backs = get_PrintWordBacks();
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("Export PDF"),
-                                                QStringLiteral("Ferlo.pdf"),
-                                                QStringLiteral("PDF files (*.pdf)"));
+    const QString path =
+        askSaveFileName(parent, QStringLiteral("Export PDF"), QStringLiteral("Ferlo.pdf"),
+                        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += QStringLiteral(".pdf");
-    WaitCursor wait;
-    writeCardPdf(path, pagesOf(cards, backs), programPrinter().pageLayout().pageSize(), 600);
+    PageProgress progress(parent, QStringLiteral("Export PDF"));
+    PaintOptions options;
+    options.progress = progress.callback();
+    writeCardPdf(path, pagesOf(cards, backs), programPrinter().pageLayout().pageSize(), 600,
+                 options);
 }
 
 QAction* makeWordBacksAction(QWidget* window) {

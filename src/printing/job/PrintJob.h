@@ -18,6 +18,10 @@ namespace ferlo {
 // print one page per card in the card's own count and orientation. With the word-backs option on
 // (get_PrintWordBacks), each card's word back follows it.
 
+// Print, the preview and Export PDF show a "Page n of m" progress dialog with Cancel for more
+// pages than this; Cancel stops the work and leaves nothing behind. Fewer show the wait cursor.
+inline constexpr int kProgressAbovePages = 3;
+
 // The Print command's work: the print dialog, whose page range picks cards (a card's back goes
 // with it), then the job on the chosen printer. Cancelling the dialog does nothing. Errors come
 // out as ferlo::Error after the job has been aborted.
@@ -61,8 +65,9 @@ QList<PrintJobPlan> planPrintJobs(const QList<CardPage>& cards, const QPageRange
 // edge for landscape ones (planPrintJobs). Qt's PDF engine ignores the duplex mode, and a printer
 // of the system takes it only when it offers it. Every picture is checked before the first job
 // begins. On an error the job is aborted and the error is thrown as
-// ferlo::Error.
-void runPrintJob(QPrinter& printer, const QList<CardPage>& cards);
-void runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOptions& options);
+// ferlo::Error. Returns false when options.progress stopped the work: the job was aborted, and a
+// PDF file the printer writes to is left as it was.
+bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards);
+bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOptions& options);
 
 } // namespace ferlo
