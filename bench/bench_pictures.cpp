@@ -14,8 +14,8 @@
 #include "layout/Card.h"
 #include "layout/CardGeometry.h"
 #include "layout/Rounding.h"
-#include "platform/PictureCache.h"
-#include "platform/PictureDecoder.h"
+#include "pictures/PictureCache.h"
+#include "pictures/PictureDecoder.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -28,6 +28,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 namespace {
 
@@ -200,6 +203,9 @@ bool deck(const QStringList& photos, const QString& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024); // as the program's own main does
+#endif
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

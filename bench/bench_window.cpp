@@ -5,7 +5,7 @@
 
 #include "BenchSupport.h"
 #include "mainwindow/FerloMainForm.h"
-#include "platform/PictureCache.h"
+#include "pictures/PictureCache.h"
 
 #include <QAction>
 #include <QApplication>

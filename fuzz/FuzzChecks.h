@@ -5,14 +5,15 @@
 // entry points and throws Finding when a promise of those entry points is broken. A ferlo::Error
 // is the expected answer to a bad input and is swallowed; anything else escapes.
 
-#include "platform/DeckFile.h"
-#include "platform/Errors.h"
-#include "platform/NativePath.h"
-#include "platform/Paths.h"
-#include "platform/PictureDecoder.h"
-#include "platform/Registry.h"
-#include "platform/SoundFile.h"
-#include "platform/WavePlayer.h"
+#include "pictures/PictureDecoder.h"
+#include "printing/CardPage.h"
+#include "sound/SoundFile.h"
+#include "sound/WavePlayer.h"
+#include "storage/DeckFile.h"
+#include "storage/Errors.h"
+#include "storage/NativePath.h"
+#include "storage/Paths.h"
+#include "storage/Registry.h"
 
 #include <QAudioFormat>
 #include <QBuffer>
@@ -398,9 +399,9 @@ inline void checkDeck(const QByteArray& bytes, const QString& scratch) {
             require(!cell || (cell->picture.size() > 1 && cell->picture.front() == '/' &&
                               cell->picture.find('\0') == std::string::npos),
                     QStringLiteral("a picture path that is not absolute or holds a NUL"));
-            if (cell)
-                deckLabelWord(*cell);
         }
+        // Every card read is a card the page is made from.
+        makeCardPage(CardModel(card));
     }
     const QString savedPath = scratch + QStringLiteral("/saved.ferlo");
     try {

@@ -1,15 +1,14 @@
 #include "app/CommandLine.h"
 
-#include "layout/Card.h"
+#include "dialogs/Messages.h"
 #include "mainwindow/FerloMainForm.h"
-#include "platform/DeckFile.h"
-#include "platform/Errors.h"
-#include "platform/Messages.h"
-#include "platform/NativePath.h"
-#include "platform/Paths.h"
-#include "platform/PictureDecoder.h"
+#include "pictures/PictureDecoder.h"
 #include "printing/CardPage.h"
 #include "printing/PdfExport.h"
+#include "storage/DeckFile.h"
+#include "storage/Errors.h"
+#include "storage/NativePath.h"
+#include "storage/Paths.h"
 
 #include <QAction>
 #include <QCommandLineParser>
@@ -249,7 +248,7 @@ void checkDeckPictures(const QString& deckPath, const Deck& deck) {
     for (const DeckCard& card : deck.cards) {
         for (const std::optional<DeckCell>& cell : card.cells) {
             if (cell)
-                pictures << decodePath(QByteArray::fromStdString(cell->picture));
+                pictures << pathFromModel(cell->picture);
         }
     }
     for (const QString& picture : pictures)
@@ -260,23 +259,18 @@ void checkDeckPictures(const QString& deckPath, const Deck& deck) {
 // at once: each deck's cards in its place, and each run of pictures between decks filling cards
 // of the command line's count in the order given, each card one page.
 QList<CardPage> makePages(const ExportRequest& request) {
-    TCard card;
-    card.PicturesPerPage = request.perPage;
-    card.Portrait = request.portrait;
-    card.LabelsOn = request.labelsOn;
+    const DeckCard layout{request.perPage,   request.portrait,   request.labelsOn,
+                          request.upperCase, request.cutLinesOn, {}};
     QList<CardPage> pages;
     QStringList pictures;
     const auto addPictures = [&] {
         for (qsizetype first = 0; first < pictures.size(); first += request.perPage) {
-            TCellArray cells(size_t(request.perPage));
-            QList<bool> loaded;
-            QStringList labels;
-            for (const QString& picture : pictures.mid(first, request.perPage)) {
-                cells[size_t(loaded.size())].FileName = encodePath(picture).toStdString();
-                loaded << true;
-                labels << labelInCase(MakeLabelText(picture), request.upperCase);
-            }
-            pages << makeCardPage(card, request.cutLinesOn, cells, loaded, labels);
+            // A picture given twice prints twice.
+            CardModel card(layout);
+            int cell = 0;
+            for (const QString& picture : pictures.mid(first, request.perPage))
+                card.setPicture(cell++, modelPath(picture));
+            pages << makeCardPage(card);
         }
         pictures.clear();
     };
@@ -290,7 +284,7 @@ QList<CardPage> makePages(const ExportRequest& request) {
         const Deck deck = readDeck(input);
         checkDeckPictures(input, deck);
         for (const DeckCard& deckCard : deck.cards)
-            pages << makeDeckCardPage(deckCard);
+            pages << makeCardPage(CardModel(deckCard));
     }
     addPictures();
     if (pages.isEmpty())

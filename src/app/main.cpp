@@ -1,9 +1,9 @@
 #include "app/CommandLine.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/Messages.h"
 #include "dialogs/Options.h"
 #include "mainwindow/FerloMainForm.h"
-#include "platform/Messages.h"
-#include "platform/NativePath.h"
+#include "storage/NativePath.h"
 
 #include <QApplication>
 #include <QFont>
@@ -11,8 +11,16 @@
 
 #include <cstdio>
 #include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 int main(int argc, char* argv[]) {
+#ifdef __GLIBC__
+    // Picture buffers of a megabyte or more come from the system and go back as soon as they
+    // are freed; otherwise a document of many pages keeps far more memory than one page needs.
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
     const bool commandLine = ferlo::isCommandLineExport(argc, argv);
     // The arguments keep the file system's own bytes, so that every picture name opens.
     QStringList arguments;

@@ -1,7 +1,7 @@
 #include "dialogs/FmxUtils.h"
 
-#include "platform/Paths.h"
-#include "platform/ScreenFit.h"
+#include "dialogs/ScreenFit.h"
+#include "storage/Paths.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

@@ -1,8 +1,8 @@
 #include "dialogs/Options.h"
 
 #include "dialogs/DesignFont.h"
-#include "platform/Messages.h"
-#include "platform/PrintOption.h"
+#include "dialogs/Messages.h"
+#include "storage/PrintOption.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -83,14 +83,6 @@ int GridRows(int count, bool portrait) {
     return GridFor(count, portrait).rows;
 }
 
-int TCard::Columns() const {
-    return GridFor(PicturesPerPage, Portrait).columns;
-}
-
-int TCard::Rows() const {
-    return GridFor(PicturesPerPage, Portrait).rows;
-}
-
 void TCard::LayoutCells(TCellArray& Cells) {
     if (IsValidPicturesPerPage(PicturesPerPage)) {
         const Grid grid = GridFor(PicturesPerPage, Portrait);
@@ -117,13 +109,6 @@ void TCard::LayoutCells(TCellArray& Cells) {
     PictureWidth = CellWidth - 32;
     PictureHeight = LabelsOn ? CellHeight - 2 * LabelFontSize - 16 : CellHeight - 16;
     PictureAspect = static_cast<double>(PictureHeight) / static_cast<double>(PictureWidth);
-}
-
-void TCard::ResetCells(TCellArray& Cells) const {
-    for (TCell& cell : Cells) {
-        cell.FileName.clear();
-        cell.EditedLabel.reset();
-    }
 }
 
 void TCard::SetCardSize(bool portrait) {

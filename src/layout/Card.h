@@ -65,7 +65,7 @@ public:
     int CardWidth = 0;
     int CardHeight = 0;
     double ScreenScale = 0.0;
-    int PictureCount = 0;
+    int PictureCount = 0; // the filled cells, counted by CardModel
     int LabelFontSize = 0;
     bool LabelsOn = false;
 
@@ -74,16 +74,8 @@ public:
     // or 8 leaves cells, cell size and font size as they were and recomputes only the area.
     void LayoutCells(TCellArray& Cells);
 
-    // Empties every cell (its file name and edited word); PictureCount is the caller's to keep.
-    void ResetCells(TCellArray& Cells) const;
-
     // Sets Portrait and the card size for the orientation at the current ScreenScale.
     void SetCardSize(bool portrait);
-
-    // The card's grid: columns and rows of the current count and orientation (1 x 1 for an
-    // invalid count).
-    int Columns() const;
-    int Rows() const;
 };
 
 } // namespace ferlo

@@ -14,42 +14,6 @@ void trimFreeCells(DeckCard& card) {
 
 } // namespace
 
-DeckCard deckCardOf(const TCard& card, const TCellArray& cells, bool upperCase, bool cutLines) {
-    DeckCard result;
-    result.perPage = card.PicturesPerPage;
-    result.portrait = card.Portrait;
-    result.labels = card.LabelsOn;
-    result.upperCase = upperCase;
-    result.cutLines = cutLines;
-    for (const TCell& cell : cells) {
-        if (cell.FileName.empty())
-            result.cells.emplace_back();
-        else
-            result.cells.emplace_back(DeckCell{cell.FileName, cell.EditedLabel});
-    }
-    trimFreeCells(result);
-    return result;
-}
-
-DeckCard emptyCardLike(const DeckCard& card) {
-    DeckCard result = card;
-    result.cells.clear();
-    return result;
-}
-
-void fillCells(const DeckCard& deckCard, TCard& card, TCellArray& cells) {
-    card.PictureCount = 0;
-    for (size_t i = 0; i < cells.size(); ++i) {
-        TCell& cell = cells[i];
-        const bool filled =
-            i < deckCard.cells.size() && deckCard.cells[i] && !deckCard.cells[i]->picture.empty();
-        cell.FileName = filled ? deckCard.cells[i]->picture : std::string();
-        cell.EditedLabel = filled ? deckCard.cells[i]->label : std::nullopt;
-        if (filled)
-            ++card.PictureCount;
-    }
-}
-
 DeckSession::DeckSession() {
     reset(Deck{}, std::string());
 }

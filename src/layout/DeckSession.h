@@ -1,22 +1,10 @@
 #pragma once
 
-#include "layout/Card.h"
 #include "layout/Deck.h"
 
 #include <string>
 
 namespace ferlo {
-
-// The card on screen as a deck card: its count, orientation and switches, and per cell its
-// picture and edited label word. Free cells at the end are left out, as a deck file leaves them.
-DeckCard deckCardOf(const TCard& card, const TCellArray& cells, bool upperCase, bool cutLines);
-
-// A card of the same count, orientation and switches with no pictures.
-DeckCard emptyCardLike(const DeckCard& card);
-
-// Puts a deck card's pictures and edited words into cells that LayoutCells has sized for the
-// card's count, and counts them into card.PictureCount. Cells beyond the deck card's are free.
-void fillCells(const DeckCard& deckCard, TCard& card, TCellArray& cells);
 
 // The deck the window keeps: its cards, which of them is on screen, the file it was opened from
 // or saved to (empty: not yet saved), and whether it differs from that file. The window hands

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layout/Card.h"
+#include "layout/CardModel.h"
 #include "layout/DeckSession.h"
 
 #include <QList>
@@ -31,10 +31,12 @@ class WavePlayer;
 struct CardPage;
 
 // The main window: the file browser on the left, the toolbar, the menus and the white card with
-// its picture, label and cut-line controls. It owns the card model and keeps it and the
-// controls in step; every handler runs inside the error guard, so an error ends in a message
-// box and the program goes on. The controls are its own: others find them by their object
-// names.
+// its picture, label and cut-line controls. It shows the card model on screen (CardModel, one
+// card of the deck) and turns clicks and keys into the model's operations; nothing of the card
+// is read back from a control. Every handler runs inside the error guard, so an error ends in a
+// message box and the program goes on. The controls are its own: others find them by their
+// object names. Building the controls and their geometry is in FerloMainFormWidgets.cpp, the
+// deck's commands in DeckCommands.cpp.
 class TFerloMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -48,8 +50,8 @@ public:
     bool terminateRequested() const { return m_terminateRequested; }
 
     // The card model the controls show.
-    const TCard& card() const { return Card; }
-    const TCellArray& cells() const { return Cells; }
+    const TCard& card() const { return m_card.card(); }
+    const TCellArray& cells() const { return m_card.cells(); }
     // The card as it prints now.
     CardPage currentPage() const;
     // The deck as it prints now: one page per card in order, the card on screen as shown.
@@ -88,14 +90,18 @@ private:
     // Commands that change the shape of the card.
     void FormCreate();
     void TBNumPerPageClick(const QAction* Sender);
+    // The caption over the browser for the card's count.
+    void showSelectCaption();
+    // Sizes and centres the card panel for the model's orientation and the card base's size.
     void SetOrientation();
-    void TBOrientationClick();
+    void TBOrientationClick(bool portrait);
 
     // Pictures and labels in the cells.
-    void display_picture(TCell& cell, PictureControl* image);
-    void showUnreadable(const TCell& cell, PictureControl* image);
-    void applyPicture(TCell& cell, PictureControl* image, QSize ownSize, int fittedWidth,
-                      int fittedHeight, const QImage& shown);
+    void display_picture(int index);
+    void applyPicture(int index, QSize ownSize, int fittedWidth, int fittedHeight,
+                      const QImage& shown);
+    // Outlines the picture area of a cell whose picture cannot be shown, named in its hint.
+    void showUnreadable(int index);
     void Display_All_Pictures();
     // Fits the picture of every cell that has a file; an error ends the pass and is thrown, or,
     // when the pass only follows the window's size, leaves that cell without a picture.
@@ -110,19 +116,18 @@ private:
     void placeInFreeCell(const std::string& fileName);
     // Grows or shrinks the card with the card base, keeping the opening's margins.
     void fitCardToBase();
-    QString SetLabelCase(const QString& text) const;
-    // The label word of a cell as the card shows it, in the card's case.
-    QString cellLabelText(const TCell& cell) const;
     void Display_Label(int index);
     // The label editor: opened on a cell's label (labels on, a picture placed), and what it kept.
     void editLabel(int index);
     void keepLabelWord(int index, const QString& word);
     void Display_All_Labels();
+    // Shows every label in the card's case (the case buttons have set it).
     void SetAllLabelsCase();
     void PBToggleLabelsClick();
+    // Shows or hides the labels as the labels switch says (it toggles nothing).
     void ToggleLabels();
 
-    // Cut lines.
+    // Cut lines: shows the lines as the cut-line switch says (it toggles nothing).
     void ToggleCutLines();
 
     // Picture selection.
@@ -130,6 +135,8 @@ private:
     void FileListBox1Change();
     void ClearCell(int index);
     void ClearCells();
+    // Empties the picture and label controls of a cell, or of all (the model is left alone).
+    void clearShownCell(int index);
     void ClearFileSelections();
 
     // Marks the file list's items of the pictures on the card in the shown folder, except the
@@ -140,7 +147,6 @@ private:
     void ImageMouseDown(int index, Qt::MouseButton Button);
 
     // The deck: the card on screen is one of its cards.
-    DeckCard shownCard() const;
     // Hands the card on screen to the deck after a change and shows the deck's state.
     void noteCardChanged();
     // Puts a card of the deck on screen, the one leaving the screen kept in the deck.
@@ -168,15 +174,21 @@ private:
     void createToolBar();
     void createBrowser();
     void createCard();
+    // The picture, label and cut-line controls on the card, and the label editor.
+    void createCells();
     void layoutClientArea(QSize clientSize);
+    // Opens the window at its designed size, or as large as the screen's room holds.
     void openAt(QSize designedWindow, bool inRoom);
     // Connects a signal to a handler that runs inside the error guard.
     template <typename Sender, typename Signal, typename Handler>
     void bind(Sender* sender, Signal signal, Handler handler);
 
-    // The card model and the controls that show it.
-    TCard Card;
-    TCellArray Cells;
+    // The window's designed client area, below the menu bar.
+    static constexpr int kDesignedClientWidth = 792;
+    static constexpr int kDesignedClientHeight = 554;
+
+    // The card on screen and the controls that show it.
+    CardModel m_card;
     std::array<PictureControl*, 8> CellImages{};
     std::array<QLabel*, 8> CellLabels{};
     std::array<TLine*, 4> CutLines{};

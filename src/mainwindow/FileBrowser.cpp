@@ -1,7 +1,8 @@
 #include "mainwindow/FileBrowser.h"
 
-#include "platform/NativePath.h"
-#include "platform/Paths.h"
+#include "pictures/PictureFormats.h"
+#include "storage/NativePath.h"
+#include "storage/Paths.h"
 
 #include <QCollator>
 #include <QDir>
@@ -78,19 +79,10 @@ QStringList browsableRoots() {
 
 QStringList pictureFilesIn(const QString& directory) {
     // Matched without regard to letter case: photo.JPG is a JPEG all the same.
-    static const QStringList extensions{QStringLiteral(".jpg"),  QStringLiteral(".jpeg"),
-                                        QStringLiteral(".bmp"),  QStringLiteral(".png"),
-                                        QStringLiteral(".gif"),  QStringLiteral(".webp"),
-                                        QStringLiteral(".tif"),  QStringLiteral(".tiff"),
-                                        QStringLiteral(".heic"), QStringLiteral(".heif")};
     QStringList pictures;
     for (const QString& name : listDirectory(directory, EntryKind::PlainFile)) {
-        for (const QString& extension : extensions) {
-            if (name.size() > extension.size() && name.endsWith(extension, Qt::CaseInsensitive)) {
-                pictures.append(name);
-                break;
-            }
-        }
+        if (isPictureFileName(name))
+            pictures.append(name);
     }
     sortFileNames(pictures);
     return pictures;

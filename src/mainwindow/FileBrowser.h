@@ -10,8 +10,8 @@ namespace ferlo {
 // (pseudo file systems left out), by root path.
 QStringList browsableRoots();
 
-// The picture files of a directory: plain, not hidden, matching *.jpg, *.jpeg, *.bmp, *.png,
-// *.gif, *.webp, *.tif, *.tiff, *.heic and *.heif in any letter case, in the order of
+// The picture files of a directory: plain, not hidden, named with an extension of the picture
+// formats (pictures/PictureFormats.def) in any letter case, in the order of
 // sortFileNames.
 QStringList pictureFilesIn(const QString& directory);
 

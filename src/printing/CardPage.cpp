@@ -1,47 +1,26 @@
 #include "printing/CardPage.h"
 
-#include "platform/DeckFile.h"
-#include "platform/NativePath.h"
-#include "platform/Paths.h"
+#include "storage/NativePath.h"
+#include "storage/Paths.h"
 
 namespace ferlo {
 
-CardPage makeCardPage(const TCard& card, bool cutLinesOn, const TCellArray& cells,
-                      const QList<bool>& pictureLoaded, const QStringList& labelWords) {
+CardPage makeCardPage(const CardModel& card, const std::function<bool(const QString&)>& readable) {
     CardPage page;
-    page.PicturesPerPage = card.PicturesPerPage;
-    page.Portrait = card.Portrait;
-    page.CutLinesOn = cutLinesOn;
-    page.LabelsOn = card.LabelsOn;
-    for (size_t i = 0; i < cells.size(); ++i) {
-        page.FileNames << decodePath(QByteArray::fromStdString(cells[i].FileName));
-        page.PictureLoaded << pictureLoaded.value(qsizetype(i));
-        page.LabelTexts << labelWords.value(qsizetype(i));
+    page.PicturesPerPage = card.count();
+    page.Portrait = card.portrait();
+    page.CutLinesOn = card.cutLinesOn();
+    page.LabelsOn = card.labelsOn();
+    for (const TCell& cell : card.cells()) {
+        const QString path = pathFromModel(cell.FileName);
+        page.FileNames << path;
+        page.PictureLoaded << (!path.isEmpty() &&
+                               (readable ? readable(path) : pathKind(path) != PathKind::Missing));
+        page.LabelTexts << cellLabelText(cell, card.upperCase());
     }
     page.LabelFont = QFont(QStringLiteral("Arial"));
     page.LabelFont.setBold(true);
     return page;
-}
-
-CardPage makeDeckCardPage(const DeckCard& card, const QList<bool>& pictureLoaded) {
-    TCard layout;
-    layout.PicturesPerPage = card.perPage;
-    layout.Portrait = card.portrait;
-    layout.LabelsOn = card.labels;
-    TCellArray cells(size_t(card.perPage));
-    QList<bool> loaded;
-    QStringList labels;
-    for (size_t i = 0; i < cells.size(); ++i) {
-        const bool filled = i < card.cells.size() && card.cells[i];
-        if (filled) {
-            cells[i].FileName = card.cells[i]->picture;
-            labels << labelInCase(deckLabelWord(*card.cells[i]), card.upperCase);
-        } else {
-            labels << QString();
-        }
-        loaded << (filled && pictureLoaded.value(qsizetype(i), true));
-    }
-    return makeCardPage(layout, card.cutLines, cells, loaded, labels);
 }
 
 CardPage wordBack(const CardPage& front) {

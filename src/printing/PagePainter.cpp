@@ -3,20 +3,15 @@
 #include "layout/FitSize.h"
 
 #include "layout/Rounding.h"
-#include "platform/Errors.h"
-#include "platform/Messages.h"
-#include "platform/PictureDecoder.h"
-#include "platform/PrintOption.h"
-#include "platform/Workers.h"
+#include "pictures/PictureDecoder.h"
+#include "pictures/Workers.h"
+#include "storage/Errors.h"
+#include "storage/PrintOption.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-#include <mutex>
 #include <vector>
 
 namespace ferlo {
@@ -53,17 +48,6 @@ QImage scaledTo(const QImage& image, QSize size) {
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(QRect(QPoint(0, 0), size), image);
     return scaled;
-}
-
-// Picture buffers of a megabyte or more are taken from the system and given back to it as soon
-// as they are freed. The C library otherwise raises that threshold to the largest block freed so
-// far, after which every page's pictures come from the heap and stay there: a document of many
-// pages would hold far more memory than one page needs.
-void returnLargeBuffersToTheSystem() {
-#ifdef __GLIBC__
-    static std::once_flag once;
-    std::call_once(once, [] { mallopt(M_MMAP_THRESHOLD, 1024 * 1024); });
-#endif
 }
 
 // Draws the text in black at the pixel size `fit` chooses for `room` (width, height) from the
@@ -121,9 +105,8 @@ PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell
     if (image.isNull())
         throw Error(QStringLiteral("Cannot print the picture %1: not enough memory for %2 x %3 "
                                    "pixels.")
-                        .arg(fileName)
-                        .arg(size.width())
-                        .arg(size.height()));
+                        .arg(fileName, QString::number(size.width()),
+                             QString::number(size.height())));
     if (image.hasAlphaChannel()) {
         // Paper is white: transparent parts of a picture print as white.
         QImage opaque(size, QImage::Format_RGB32);
@@ -215,7 +198,6 @@ void PrintCutLines(QPainter& painter, QSize printableArea, int resolution, const
 PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage& page,
                              const PaintOptions& options) {
     checkPage(page);
-    returnLargeBuffersToTheSystem();
     PreparedPage prepared;
     prepared.printableArea = printableArea;
     prepared.resolution = resolution;

@@ -1,6 +1,6 @@
 #include "printing/PdfExport.h"
 
-#include "platform/Errors.h"
+#include "storage/Errors.h"
 
 #include <QFileInfo>
 #include <QPainter>

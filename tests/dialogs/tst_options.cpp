@@ -1,6 +1,6 @@
 #include "dialogs/Options.h"
-#include "platform/PrintOption.h"
-#include "platform/Registry.h"
+#include "storage/PrintOption.h"
+#include "storage/Registry.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

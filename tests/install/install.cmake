@@ -4,7 +4,7 @@
 #   cmake -DBINARY_DIR=<build tree> -DPREFIX=<scratch prefix> -P install.cmake
 if(NOT CMAKE_SCRIPT_MODE_FILE)
   add_test(NAME install.tree
-    COMMAND ${CMAKE_COMMAND} -DBINARY_DIR=${PROJECT_BINARY_DIR}
+    COMMAND ${CMAKE_COMMAND} -DBINARY_DIR=${PROJECT_BINARY_DIR} -DSOURCE_DIR=${PROJECT_SOURCE_DIR}
             -DPREFIX=${CMAKE_CURRENT_BINARY_DIR}/install-tree -P ${CMAKE_CURRENT_LIST_FILE})
   set_tests_properties(install.tree PROPERTIES ENVIRONMENT "LC_ALL=C.UTF-8" TIMEOUT 300)
   return()
@@ -39,6 +39,22 @@ file(STRINGS ${PREFIX}/share/applications/${id}.desktop exec REGEX "^Exec=")
 file(STRINGS ${PREFIX}/share/applications/${id}.desktop icon REGEX "^Icon=")
 if(NOT exec STREQUAL "Exec=ferlo %F" OR NOT icon STREQUAL "Icon=${id}")
   message(SEND_ERROR "the desktop entry starts '${exec}' with '${icon}'")
+endif()
+
+# The menu entry offers the program for exactly the picture types it reads: the MIME types of the
+# table of picture formats, in its order, each once.
+file(STRINGS ${SOURCE_DIR}/src/pictures/PictureFormats.def rows REGEX "^FERLO_PICTURE_FORMAT\\(")
+set(types "")
+foreach(row IN LISTS rows)
+  string(REGEX REPLACE ".*\"([^\"]+)\"\\)$" "\\1" type "${row}")
+  list(APPEND types ${type})
+endforeach()
+list(REMOVE_DUPLICATES types)
+list(JOIN types ";" types)
+file(READ ${PREFIX}/share/applications/${id}.desktop entry)
+string(REGEX MATCH "MimeType=[^\n]*" mime "${entry}")
+if(types STREQUAL "" OR NOT mime STREQUAL "MimeType=${types};")
+  message(SEND_ERROR "the desktop entry's '${mime}' is not the picture formats' 'MimeType=${types};'")
 endif()
 
 function(check what)

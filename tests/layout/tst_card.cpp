@@ -131,8 +131,8 @@ private slots:
         QCOMPARE(card.PictureHeight,
                  labelsOn ? card.CellHeight - 2 * fontSize - 16 : card.CellHeight - 16);
         QCOMPARE(card.PictureAspect, double(card.PictureHeight) / double(card.PictureWidth));
-        QCOMPARE(card.Columns(), columns);
-        QCOMPARE(card.Rows(), rows);
+        QCOMPARE(ferlo::GridColumns(card.PicturesPerPage, card.Portrait), columns);
+        QCOMPARE(ferlo::GridRows(card.PicturesPerPage, card.Portrait), rows);
 
         const bool oddSecondCell = count == 4 || (count == 6 && portrait);
         for (int k = 0; k < count; ++k) {
@@ -255,18 +255,6 @@ private slots:
         QCOMPARE(int(cells.size()), 4);
         QCOMPARE(card.PictureWidth, -32);
         QCOMPARE(card.PictureHeight, -52);
-    }
-
-    void resetEmptiesFileNamesButNotTheCount() {
-        TCellArray cells;
-        TCard card = layoutCard(4, true, 1.0, true, cells);
-        cells[0].FileName = "/a.jpg";
-        cells[2].FileName = "/b.jpg";
-        card.PictureCount = 2;
-        card.ResetCells(cells);
-        for (const auto& cell : cells)
-            QVERIFY(cell.FileName.empty());
-        QCOMPARE(card.PictureCount, 2);
     }
 };
 

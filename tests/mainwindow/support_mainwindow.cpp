@@ -3,7 +3,7 @@
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
-#include "platform/WavePlayer.h"
+#include "sound/WavePlayer.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

@@ -4,8 +4,8 @@
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
-#include "platform/DeckFile.h"
 #include "printing/PdfExport.h"
+#include "storage/DeckFile.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
@@ -307,6 +307,34 @@ private slots:
         QCOMPARE(form.windowTitle(), QStringLiteral("farm.ferlo[*] - Ferlo"));
         QCOMPARE(cellFiles(form), (QStringList{"", farm.pic("hen.jpg"), "", ""}));
         QCOMPARE(selectedFiles(form), QStringList{"hen.jpg"});
+    }
+
+    // Every card's page is made from its model the same way: a damaged picture is passed over
+    // with its label whether its card is on screen or not; a missing one stops the printing.
+    void aDamagedPicturePrintsTheSameWhereverItsCardStands() {
+        MessageRecorder messages;
+        Farm farm;
+        writeFile(farm.pic("hen.jpg"), "no picture");
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.openFiles({farm.deck});
+        const QList<CardPage> offScreen = form.deckPages();
+        QCOMPARE(offScreen[1].PictureLoaded, (QList<bool>{false, false, false, false}));
+        QCOMPARE(offScreen[1].LabelTexts, (QStringList{"", "hen", "", ""}));
+        const QByteArray printedOffScreen = deckPdf(form, farm.folder.file("off.pdf"));
+        action(form, "TBNextCard")->trigger();
+        QCOMPARE(cardNumber(form), QStringLiteral("Card 2 of 3"));
+        QCOMPARE(form.deckPages()[1].PictureLoaded, offScreen[1].PictureLoaded);
+        QCOMPARE(deckPdf(form, farm.folder.file("on.pdf")), printedOffScreen);
+        QFile::remove(farm.pic("owl.bmp"));
+        try {
+            writeCardPdf(farm.folder.file("gone.pdf"), form.deckPages(), QPageSize(QPageSize::A4),
+                         72);
+            QFAIL("a missing picture printed");
+        } catch (const Error& error) {
+            QVERIFY2(error.message().contains(farm.pic("owl.bmp")), qPrintable(error.message()));
+        }
     }
 
     // Save As with a deck's name typed without ".ferlo" asks before replacing that deck.

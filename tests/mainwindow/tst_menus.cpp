@@ -2,8 +2,8 @@
 #include "dialogs/Options.h"
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/PictureControl.h"
-#include "platform/PrintOption.h"
 #include "printing/CardPage.h"
+#include "storage/PrintOption.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 

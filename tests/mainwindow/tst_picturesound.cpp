@@ -3,8 +3,8 @@
 
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/PictureControl.h"
-#include "platform/WavePlayer.h"
-#include "platform/waveplayer_support.h"
+#include "sound/WavePlayer.h"
+#include "sound/support_waveplayer.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
@@ -23,14 +23,10 @@ class TestPictureSound : public QObject {
 private slots:
     void initTestCase() {
         useTestSoundServer();
-        if (!soundServerAnswers()) {
-            const QString why = QStringLiteral("no sound server answers at %1 (run "
-                                               "scripts/start-sound-server)")
-                                    .arg(qEnvironmentVariable("PULSE_SERVER"));
-            if (qEnvironmentVariable("FERLO_REQUIRE_SERVICES") == QLatin1String("1"))
-                QFAIL(qPrintable(why));
-            QSKIP(qPrintable(why));
-        }
+        FERLO_REQUIRE_SERVICE(soundServerAnswers(),
+                              QStringLiteral("no sound server answers at %1 (run "
+                                             "scripts/start-sound-server)")
+                                  .arg(qEnvironmentVariable("PULSE_SERVER")));
         QVERIFY(!QMediaDevices::defaultAudioOutput().isNull());
     }
 

@@ -8,8 +8,9 @@
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
-#include "platform/WavePlayer.h"
 #include "printing/PdfExport.h"
+#include "sound/WavePlayer.h"
+#include "sound/support_waveplayer.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
@@ -74,37 +75,6 @@ struct KnownPicture {
     QRgb colour = 0;
     QString word;
 };
-
-// A short, valid 16-bit mono wave file.
-QByteArray waveFile() {
-    const int samples = 400;
-    const int rate = 8000;
-    QByteArray data;
-    for (int i = 0; i < samples; ++i) {
-        const qint16 value = qint16((i % 40) < 20 ? 6000 : -6000);
-        data.append(char(value & 0xff)).append(char((value >> 8) & 0xff));
-    }
-    const auto le32 = [](quint32 v) {
-        QByteArray b(4, 0);
-        for (int i = 0; i < 4; ++i)
-            b[i] = char((v >> (8 * i)) & 0xff);
-        return b;
-    };
-    const auto le16 = [](quint16 v) {
-        QByteArray b(2, 0);
-        b[0] = char(v & 0xff);
-        b[1] = char(v >> 8);
-        return b;
-    };
-    QByteArray wav("RIFF");
-    wav += le32(quint32(36 + data.size()));
-    wav += "WAVEfmt ";
-    wav += le32(16) + le16(1) + le16(1) + le32(rate) + le32(rate * 2) + le16(2) + le16(16);
-    wav += "data";
-    wav += le32(quint32(data.size()));
-    wav += data;
-    return wav;
-}
 
 int envInt(const char* name, int fallback) {
     bool ok = false;
@@ -718,16 +688,6 @@ class TestRandomRun : public QObject {
                                     .arg(log);
     }
 
-    // Clicks a file of the shown folder, as a user would.
-    void clickFile(const QString& name, Qt::MouseButton button = Qt::LeftButton) {
-        QListWidget* list = m_view->FileListBox1;
-        const auto items = list->findItems(name, Qt::MatchExactly);
-        QVERIFY2(!items.isEmpty(), qPrintable(name));
-        list->scrollToItem(items.first());
-        QTest::mouseClick(list->viewport(), button, Qt::NoModifier,
-                          list->visualItemRect(items.first()).center());
-    }
-
 private slots:
     void initTestCase() {
         QVERIFY(m_root.isValid());
@@ -739,10 +699,8 @@ private slots:
         writeFolder(root.filePath("B"), kFolderB, std::size(kFolderB), colourIndex);
         writeFile(root.filePath(QStringLiteral("A/%1").arg(kBrokenName)),
                   "this is no picture at all\n");
-        const QByteArray wave = waveFile();
-        writeFile(root.filePath("A/cat.WAV"), wave);
-        writeFile(root.filePath("A/dog.wav"), wave);
-        writeFile(root.filePath("B/bird.WAV"), wave);
+        for (const char* sound : {"A/cat.WAV", "A/dog.wav", "B/bird.WAV"})
+            writeWave(root.filePath(sound), sine(0.05, 8000, 1, 200, 0.2), 1, 8000);
     }
 
     void init() {

@@ -43,7 +43,7 @@ QImage screenshot(const QString& folder, const QStringList& clicks = {}) {
     for (const char* tool : {"xvfb-run", "import", "xdotool"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty()) {
             const QString why = QStringLiteral("%1 is not installed (scripts/setup)").arg(tool);
-            if (qEnvironmentVariable("FERLO_REQUIRE_SERVICES") == QLatin1String("1"))
+            if (ferlo::test::servicesRequired())
                 qFatal("%s", qPrintable(why));
             qWarning("%s", qPrintable(why));
             return {};

@@ -3,7 +3,7 @@
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
-#include "platform/PictureCache.h"
+#include "pictures/PictureCache.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 

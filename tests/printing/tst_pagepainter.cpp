@@ -2,10 +2,10 @@
 // PDF document written with it.
 #include "support_printing.h"
 
-#include "platform/Errors.h"
+#include "storage/Errors.h"
 #include "printing/PagePainter.h"
 #include "printing/PdfExport.h"
-#include "printing/PrintJob.h"
+#include "printing/job/PrintJob.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

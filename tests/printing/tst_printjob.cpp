@@ -2,9 +2,9 @@
 // their dialogs.
 #include "support_printing.h"
 
-#include "platform/Errors.h"
-#include "platform/PrintOption.h"
-#include "printing/PrintJob.h"
+#include "storage/Errors.h"
+#include "storage/PrintOption.h"
+#include "printing/job/PrintJob.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

@@ -1,8 +1,9 @@
 // End to end: one page through the real print server, into its PDF queue, checked on paper.
 #include "support_printing.h"
 
-#include "platform/Errors.h"
-#include "printing/PrintJob.h"
+#include "printing/job/PrintJob.h"
+#include "storage/Errors.h"
+#include "support/TestSupport.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -104,11 +105,10 @@ class TestPrintServer : public QObject {
 
 private slots:
     void initTestCase() {
-        if (!printServerReady()) {
-            if (qgetenv("FERLO_REQUIRE_SERVICES") == "1")
-                QFAIL("no print server with the queue Ferlo_PDF: run scripts/start-print-server");
-            QSKIP("no print server with the queue Ferlo_PDF (scripts/start-print-server)");
-        }
+        FERLO_REQUIRE_SERVICE(
+            printServerReady(),
+            QStringLiteral(
+                "no print server with the queue Ferlo_PDF (scripts/start-print-server)"));
     }
 
     void pageReachesThePaper() {

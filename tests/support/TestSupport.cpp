@@ -23,6 +23,10 @@
 
 namespace ferlo::test {
 
+bool servicesRequired() {
+    return qEnvironmentVariable("FERLO_REQUIRE_SERVICES") == QLatin1String("1");
+}
+
 MessageRecorder::MessageRecorder() {
     m_previous = setMessageSink([this](MessageKind kind, const QString& text) {
         m_messages.append({kind, text});

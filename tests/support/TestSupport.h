@@ -1,12 +1,26 @@
 #pragma once
 
-#include "platform/Messages.h"
+#include "dialogs/Messages.h"
 
 #include <QImage>
 #include <QList>
 #include <QString>
 
 namespace ferlo::test {
+
+// Whether a test that needs a service (the sound or print server, root, Xvfb) fails instead of
+// skipping where it is missing: FERLO_REQUIRE_SERVICES=1, as CI sets it.
+bool servicesRequired();
+// Goes on when the service is there; else skips the test, or fails it when services are required.
+#define FERLO_REQUIRE_SERVICE(available, why)                                                      \
+    do {                                                                                           \
+        if (!(available)) {                                                                        \
+            const QString reason = (why);                                                          \
+            if (ferlo::test::servicesRequired())                                                   \
+                QFAIL(qPrintable(reason));                                                         \
+            QSKIP(qPrintable(reason));                                                             \
+        }                                                                                          \
+    } while (false)
 
 // Records the messages the program shows instead of opening modal boxes.
 class MessageRecorder {

@@ -1,0 +1,148 @@
+#include "layout/CardModel.h"
+
+#include <algorithm>
+
+namespace ferlo {
+
+std::string MakeLabelText(const std::string& fileName) {
+    // Only ASCII bytes are looked at ('/', '.', digits, blanks and controls), and none of them
+    // occurs inside a multi-byte UTF-8 character: the rule is the same on bytes as on text.
+    std::string text = fileName.substr(fileName.rfind('/') + 1);
+    text.resize(std::min(text.size(), text.rfind('.')));
+    const auto blank = [](unsigned char c) {
+        return c <= 32;
+    };
+    while (!std::all_of(text.begin(), text.end(), blank) && text.back() >= '0' &&
+           text.back() <= '9')
+        text.pop_back();
+    return text;
+}
+
+std::string LabelWord(const TCell& cell) {
+    if (cell.FileName.empty())
+        return std::string();
+    return cell.EditedLabel ? *cell.EditedLabel : MakeLabelText(cell.FileName);
+}
+
+CardModel::CardModel() {
+    m_card.PicturesPerPage = 4;
+    m_card.Portrait = false;
+    m_card.LabelsOn = true;
+    m_card.ScreenScale = 1.0;
+    layOut();
+}
+
+CardModel::CardModel(const DeckCard& stored) {
+    m_card.PicturesPerPage = IsValidPicturesPerPage(stored.perPage) ? stored.perPage : 4;
+    m_card.Portrait = stored.portrait;
+    m_card.LabelsOn = stored.labels;
+    m_card.ScreenScale = 1.0;
+    m_upperCase = stored.upperCase;
+    m_cutLines = stored.cutLines;
+    layOut();
+    for (size_t i = 0; i < m_cells.size() && i < stored.cells.size(); ++i) {
+        if (stored.cells[i] && setPicture(int(i), stored.cells[i]->picture))
+            m_cells[i].EditedLabel = stored.cells[i]->label;
+    }
+}
+
+DeckCard CardModel::stored() const {
+    DeckCard result{count(), portrait(), labelsOn(), m_upperCase, m_cutLines, {}};
+    for (const TCell& cell : m_cells) {
+        if (cell.FileName.empty())
+            result.cells.emplace_back();
+        else
+            result.cells.emplace_back(DeckCell{cell.FileName, cell.EditedLabel});
+    }
+    while (!result.cells.empty() && !result.cells.back())
+        result.cells.pop_back();
+    return result;
+}
+
+int CardModel::indexOf(const std::string& fileName) const {
+    const auto it = std::find_if(m_cells.begin(), m_cells.end(),
+                                 [&](const TCell& cell) { return cell.FileName == fileName; });
+    return it == m_cells.end() ? -1 : int(it - m_cells.begin());
+}
+
+std::string CardModel::labelWord(int index) const {
+    return holds(index) ? LabelWord(m_cells[size_t(index)]) : std::string();
+}
+
+int CardModel::place(const std::string& fileName) {
+    if (fileName.empty() || indexOf(fileName) >= 0)
+        return -1;
+    const int index = indexOf(std::string());
+    return setPicture(index, fileName) ? index : -1;
+}
+
+bool CardModel::setPicture(int index, const std::string& fileName) {
+    if (!holds(index) || fileName.empty())
+        return false;
+    m_cells[size_t(index)].FileName = fileName;
+    m_cells[size_t(index)].EditedLabel.reset();
+    recount();
+    return true;
+}
+
+bool CardModel::takeOff(int index) {
+    if (!holds(index) || m_cells[size_t(index)].FileName.empty())
+        return false;
+    m_cells[size_t(index)].FileName.clear();
+    m_cells[size_t(index)].EditedLabel.reset();
+    recount();
+    return true;
+}
+
+void CardModel::clear() {
+    for (int i = 0; i < int(m_cells.size()); ++i)
+        takeOff(i);
+}
+
+bool CardModel::setCount(int count) {
+    if (count == m_card.PicturesPerPage || !IsValidPicturesPerPage(count))
+        return false;
+    clear();
+    m_card.PicturesPerPage = count;
+    layOut();
+    return true;
+}
+
+bool CardModel::setOrientation(bool portrait) {
+    if (portrait == m_card.Portrait)
+        return false;
+    m_card.Portrait = portrait;
+    layOut();
+    return true;
+}
+
+bool CardModel::editWord(int index, const std::string& word) {
+    if (!holds(index) || m_cells[size_t(index)].FileName.empty())
+        return false;
+    if (word.empty())
+        m_cells[size_t(index)].EditedLabel.reset();
+    else
+        m_cells[size_t(index)].EditedLabel = word;
+    return true;
+}
+
+void CardModel::setShownSize(int index, int width, int height, double aspect) {
+    if (!holds(index))
+        return;
+    m_cells[size_t(index)].ImageWidth = width;
+    m_cells[size_t(index)].ImageHeight = height;
+    m_cells[size_t(index)].ImageAspect = aspect;
+}
+
+void CardModel::layOut() {
+    m_card.SetCardSize(m_card.Portrait);
+    m_card.LayoutCells(m_cells);
+    recount();
+}
+
+void CardModel::recount() {
+    m_card.PictureCount = int(std::count_if(
+        m_cells.begin(), m_cells.end(), [](const TCell& cell) { return !cell.FileName.empty(); }));
+}
+
+} // namespace ferlo

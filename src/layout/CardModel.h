@@ -1,0 +1,81 @@
+#pragma once
+
+#include "layout/Card.h"
+#include "layout/Deck.h"
+
+#include <string>
+
+namespace ferlo {
+
+// The label word of a file name (the file system's bytes): folder and extension dropped, then
+// trailing decimal digits dropped one by one while the rest, trimmed of blanks and control
+// characters, is not empty. "/pics/dog2.jpg" -> "dog", "dog 2.jpg" -> "dog ", "123.jpg" -> "".
+std::string MakeLabelText(const std::string& fileName);
+
+// The label word of a cell before the card's case applies: the word typed over the file name's,
+// else the file name's; "" for a free cell.
+std::string LabelWord(const TCell& cell);
+
+// One card: the truth that the window shows, the deck keeps and the page prints. It holds the
+// count and orientation, the three switches and per cell its picture and edited word, and lays
+// the cells out on screen at the scale the window sets. Every change goes through one of its
+// operations, and each keeps PictureCount equal to the number of filled cells.
+class CardModel {
+public:
+    // Four pictures, landscape, labels on in upper case, cut lines on, at screen scale 1.
+    CardModel();
+    // A deck's card; cells beyond its count are dropped.
+    explicit CardModel(const DeckCard& stored);
+    // The card as a deck stores it: free cells at the end left out.
+    DeckCard stored() const;
+
+    const TCard& card() const { return m_card; }
+    const TCellArray& cells() const { return m_cells; }
+    int count() const { return m_card.PicturesPerPage; }
+    bool portrait() const { return m_card.Portrait; }
+    bool labelsOn() const { return m_card.LabelsOn; }
+    bool upperCase() const { return m_upperCase; }
+    bool cutLinesOn() const { return m_cutLines; }
+    int pictureCount() const { return m_card.PictureCount; }
+    bool full() const { return m_card.PictureCount >= m_card.PicturesPerPage; }
+    // The cell that holds the file, or -1.
+    int indexOf(const std::string& fileName) const;
+    // The label word of a cell; "" for a free cell or one outside the card.
+    std::string labelWord(int index) const;
+
+    // Puts a file into the free cell of lowest index, with the file name's word; the cell, or
+    // -1 when the file is on the card already or no cell is free.
+    int place(const std::string& fileName);
+    // Puts a file into a cell in place of what it held, with the file name's word, even when it
+    // is on the card already (a deck or the command line may print a picture twice).
+    bool setPicture(int index, const std::string& fileName);
+    // Makes a cell free; false when it held no picture.
+    bool takeOff(int index);
+    void clear();
+    // A new count frees every cell; false (no change) for the same count or not 1, 2, 4, 6, 8.
+    bool setCount(int count);
+    // A new orientation keeps the pictures in their cells; false when unchanged.
+    bool setOrientation(bool portrait);
+    void setScreenScale(double scale) { m_card.ScreenScale = scale, layOut(); }
+    // The label band comes and goes with the labels: the picture area changes.
+    void setLabels(bool on) { m_card.LabelsOn = on, layOut(); }
+    void setUpperCase(bool upper) { m_upperCase = upper; }
+    void setCutLines(bool on) { m_cutLines = on; }
+    // The word typed for a filled cell; an empty word gives back the file name's. False for a
+    // free cell.
+    bool editWord(int index, const std::string& word);
+    // The size a cell's picture is shown at on screen, and its own proportions.
+    void setShownSize(int index, int width, int height, double aspect);
+
+private:
+    bool holds(int index) const { return index >= 0 && index < int(m_cells.size()); }
+    void layOut();
+    void recount();
+
+    TCard m_card;
+    TCellArray m_cells;
+    bool m_upperCase = true;
+    bool m_cutLines = true;
+};
+
+} // namespace ferlo

@@ -1,0 +1,211 @@
+#include "mainwindow/FerloMainForm.h"
+
+#include "dialogs/Messages.h"
+#include "dialogs/SaveDialog.h"
+#include "mainwindow/FileBrowser.h"
+#include "storage/DeckFile.h"
+#include "storage/NativePath.h"
+#include "storage/Paths.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+
+// The deck's commands: the card on screen is one card of the deck the window keeps.
+
+namespace ferlo {
+
+void TFerloMainForm::noteCardChanged() {
+    // Nothing to hand over before start-up has built the card.
+    if (m_openingBase.isEmpty())
+        return;
+    m_deck.update(m_card.stored());
+    updateDeckControls();
+}
+
+void TFerloMainForm::showCard(int index) {
+    noteCardChanged();
+    if (index == m_deck.current() || !m_deck.select(index))
+        return;
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::applyDeckCard(const DeckCard& deckCard) {
+    // The card on screen becomes the deck's card, at the scale the window shows cards at.
+    const double scale = card().ScreenScale;
+    m_card = CardModel(deckCard);
+    m_card.setScreenScale(scale);
+
+    // The toolbar shows the card's count, orientation and switches; checking a button runs no
+    // handler, so nothing is cleared or fitted twice.
+    for (QAction* action : CountGroup->actions()) {
+        if (action->data().toInt() == m_card.count())
+            action->setChecked(true);
+    }
+    (m_card.portrait() ? TBPortrait : TBLandScape)->setChecked(true);
+    TBCutLines->setChecked(m_card.cutLinesOn());
+    (m_card.upperCase() ? TBUpperLabels : TBLowerLabels)->setChecked(true);
+    setLabelsSwitch(m_card.labelsOn());
+
+    // Then the card is shown as a change of count shows it, and filled as if its pictures had
+    // been picked: labels first, then the pictures.
+    clearShownCell(-1);
+    showSelectCaption();
+    SetOrientation();
+    ToggleCutLines();
+    for (int i = 0; i < int(cells().size()); ++i) {
+        if (!cells()[size_t(i)].FileName.empty())
+            Display_Label(i);
+    }
+    ToggleLabels();
+    // Coming back to a card is no command about one picture: a picture that cannot be shown
+    // leaves its cell empty-looking, as after a resize (opening a deck names the missing ones).
+    // The window keeps painting while a card of big pictures loads.
+    notePartialPictures(fitAllPictures(false, true));
+    // The file list mirrors the card on screen, as after browsing away and back.
+    ClearFileSelections();
+    selectCardFiles(-1);
+}
+
+void TFerloMainForm::newCard() {
+    noteCardChanged();
+    DeckCard next = m_deck.currentCard(); // the same layout and switches, no pictures
+    next.cells.clear();
+    m_deck.insertAfterCurrent(next);
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::removeCard() {
+    noteCardChanged();
+    if (!m_deck.removeCurrent())
+        return;
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::newDeck() {
+    if (!maybeSaveChanges())
+        return;
+    m_deck.reset(Deck{}, std::string());
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::startDeck(const DeckCard& layout) {
+    DeckCard card = layout; // its layout and switches, no pictures
+    card.cells.clear();
+    m_deck.reset(Deck{{card}}, std::string());
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::openDeckDialog() {
+    const QString start =
+        m_deck.path().empty() ? shownDirectory() : directoryPart(pathFromModel(m_deck.path()));
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open deck"), start,
+                                                      QStringLiteral("Ferlo decks (*.ferlo)"));
+    if (!path.isEmpty())
+        openDeck(path);
+}
+
+bool TFerloMainForm::openDeck(const QString& given) {
+    const QString path = QFileInfo(given).absoluteFilePath();
+    // Read whole before anything changes or is asked: a damaged deck leaves the window as it
+    // was.
+    Deck deck = readDeck(path);
+    if (!maybeSaveChanges())
+        return false;
+    const QString missing = missingPicturesMessage(path, deck);
+    m_deck.reset(std::move(deck), modelPath(path));
+    // The browser shows the folder of the first card's first picture, else the deck's own.
+    QString folder = directoryPart(path);
+    for (const std::optional<DeckCell>& cell : m_deck.currentCard().cells) {
+        if (cell && pathKind(pathFromModel(cell->picture)) != PathKind::Missing) {
+            folder = directoryPart(pathFromModel(cell->picture));
+            break;
+        }
+    }
+    if (folder != shownDirectory())
+        browseTo(folder);
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+    if (!missing.isEmpty())
+        showError(this, missing);
+    return true;
+}
+
+bool TFerloMainForm::saveDeck() {
+    if (m_deck.path().empty())
+        return saveDeckAs();
+    writeDeckTo(pathFromModel(m_deck.path()));
+    return true;
+}
+
+bool TFerloMainForm::saveDeckAs() {
+    const QString start = m_deck.path().empty()
+                              ? joinPath(shownDirectory(), QStringLiteral("deck.ferlo"))
+                              : pathFromModel(m_deck.path());
+    const QString path =
+        askSaveFileName(this, QStringLiteral("Save deck"), start,
+                        QStringLiteral("Ferlo decks (*.ferlo)"), QStringLiteral("ferlo"));
+    if (path.isEmpty())
+        return false;
+    writeDeckTo(QFileInfo(path).absoluteFilePath());
+    return true;
+}
+
+void TFerloMainForm::writeDeckTo(const QString& path) {
+    noteCardChanged();
+    writeDeck(path, m_deck.deck());
+    m_deck.saved(modelPath(path));
+    updateDeckControls();
+}
+
+bool TFerloMainForm::maybeSaveChanges() {
+    noteCardChanged();
+    if (!m_deck.modified())
+        return true;
+    switch (askToSaveChanges(this, deckName())) {
+    case SaveAnswer::Save:
+        return saveDeck();
+    case SaveAnswer::Discard:
+        return true;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return false;
+}
+
+QString TFerloMainForm::deckName() const {
+    if (m_deck.path().empty())
+        return QStringLiteral("Untitled deck");
+    return displayName(fileNamePart(pathFromModel(m_deck.path())));
+}
+
+void TFerloMainForm::updateDeckControls() {
+    setWindowTitle(QStringLiteral("%1[*] - Ferlo").arg(deckName()));
+    setWindowModified(m_deck.modified());
+    LABCardNumber->setText(
+        QStringLiteral("Card %1 of %2").arg(m_deck.current() + 1).arg(m_deck.count()));
+    TBPreviousCard->setEnabled(m_deck.current() > 0);
+    TBNextCard->setEnabled(m_deck.current() + 1 < m_deck.count());
+    TBRemoveCard->setEnabled(m_deck.count() > 1);
+}
+
+void TFerloMainForm::closeEvent(QCloseEvent* event) {
+    bool close = m_closeConfirmed;
+    if (!close)
+        runGuarded(this, [&] { close = maybeSaveChanges(); });
+    m_closeConfirmed = close;
+    if (close)
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace ferlo

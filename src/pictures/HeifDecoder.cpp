@@ -1,0 +1,288 @@
+#include "pictures/HeifDecoder.h"
+
+#include "pictures/PictureFile.h"
+
+#include <QByteArray>
+#include <QColorSpace>
+#include <QMap>
+#include <QtEndian>
+
+#include <libheif/heif.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace ferlo::pictures {
+
+namespace {
+
+struct HandleRelease {
+    void operator()(heif_image_handle* handle) const { heif_image_handle_release(handle); }
+};
+using Handle = std::unique_ptr<heif_image_handle, HandleRelease>;
+
+struct ContextFree {
+    void operator()(heif_context* context) const { heif_context_free(context); }
+};
+
+struct ImageRelease {
+    void operator()(heif_image* image) const { heif_image_release(image); }
+};
+
+// nclx colour primaries code of Display P3 (SMPTE EG 432-1).
+constexpr int kPrimariesP3 = 12;
+// How much longer a coded picture's side may be than the shown one: HEVC codes whole blocks of
+// up to 64 pixels, and libheif's limit is exclusive.
+constexpr int kCodedPadding = 129;
+
+// What the file's own boxes tell about why libheif may refuse it: brands of an image sequence
+// alone (libheif 1.15 reads only still pictures), and the type of the primary item.
+struct HeifLayout {
+    bool sequenceOnly = false;
+    QByteArray primaryType;
+
+    static HeifLayout read(const QByteArray& data) {
+        HeifLayout layout;
+        const auto u32 = [&](qsizetype at) {
+            return at + 4 <= data.size() ? qFromBigEndian<quint32>(data.constData() + at) : 0u;
+        };
+        const auto u16 = [&](qsizetype at) {
+            return at + 2 <= data.size() ? qFromBigEndian<quint16>(data.constData() + at) : 0u;
+        };
+        // Calls found(type, start, end) for each box between start and end (header excluded).
+        const auto walk = [&](qsizetype start, qsizetype end, const auto& found) {
+            while (start + 8 <= end) {
+                const qint64 size = u32(start);
+                if (size < 8 || start + size > end)
+                    return;
+                found(data.mid(start + 4, 4), start + 8, start + size);
+                start += size;
+            }
+        };
+        bool stillBrand = false, sequenceBrand = false;
+        quint32 primary = 0;
+        QMap<quint32, QByteArray> types;
+        walk(0, data.size(), [&](const QByteArray& type, qsizetype start, qsizetype end) {
+            if (type == "ftyp") {
+                for (qsizetype at = start; at + 4 <= end; at += at == start ? 8 : 4) {
+                    const QByteArray brand = data.mid(at, 4);
+                    stillBrand |= brand == "mif1" || brand == "heic" || brand == "heix" ||
+                                  brand == "avif" || brand == "mif2";
+                    sequenceBrand |=
+                        brand == "msf1" || brand == "hevc" || brand == "hevx" || brand == "avis";
+                }
+            } else if (type == "meta") {
+                walk(start + 4, end, [&](const QByteArray& inner, qsizetype from, qsizetype to) {
+                    if (inner == "pitm")
+                        primary = data.at(from) == 0 ? u16(from + 4) : u32(from + 4);
+                    if (inner != "iinf")
+                        return;
+                    const qsizetype entries = from + (data.at(from) == 0 ? 6 : 8);
+                    walk(entries, to, [&](const QByteArray& infe, qsizetype at, qsizetype) {
+                        const int version = uchar(data.at(at));
+                        if (infe != "infe" || version < 2)
+                            return;
+                        const quint32 id = version == 2 ? u16(at + 4) : u32(at + 4);
+                        types[id] = data.mid(at + (version == 2 ? 8 : 10), 4);
+                    });
+                });
+            }
+        });
+        layout.sequenceOnly = sequenceBrand && !stillBrand;
+        layout.primaryType = types.value(primary);
+        return layout;
+    }
+};
+
+class HeifDecoder {
+public:
+    explicit HeifDecoder(const QString& path)
+        : m_path(path) {
+        PictureFile file(path);
+        const qint64 size = file.status().st_size;
+        // The whole file is read into memory for libheif; it holds at most the compressed picture.
+        if (size > kMaxImageBytes)
+            fail(path, QStringLiteral("the file is too large (more than %1 MB)")
+                           .arg(kMaxImageBytes / kMegabyte));
+        m_data.resize(qsizetype(size));
+        if (std::fread(m_data.data(), 1, size_t(size), file.stream()) != size_t(size))
+            fail(path, QStringLiteral("the file could not be read to its end"));
+        // Held by smart pointers: a constructor that throws destroys only its members.
+        m_context.reset(heif_context_alloc());
+        if (!m_context)
+            fail(path, QStringLiteral("there is not enough memory to read the file"));
+        // Files from phones are decoded one at a time per picture; the card decodes several
+        // pictures at once already.
+        check(heif_context_read_from_memory_without_copy(m_context.get(), m_data.constData(),
+                                                         size_t(m_data.size()), nullptr));
+        heif_image_handle* handle = nullptr;
+        check(heif_context_get_primary_image_handle(m_context.get(), &handle));
+        m_primary.reset(handle);
+    }
+    HeifDecoder(const HeifDecoder&) = delete;
+    HeifDecoder& operator=(const HeifDecoder&) = delete;
+
+    // The size shown: libheif applies the file's rotation and mirroring to it.
+    QSize readSize() {
+        const int width = heif_image_handle_get_width(m_primary.get());
+        const int height = heif_image_handle_get_height(m_primary.get());
+        if (width <= 0 || height <= 0)
+            fail(m_path,
+                 QStringLiteral("the picture has no pixels (%1 x %2)").arg(width).arg(height));
+        if (qint64(width) * height > kMaxImageBytes / 4)
+            fail(m_path, tooLarge(width, height));
+        // The coded size, before a clean aperture crops it (ispe); libheif decodes all of it.
+        const int codedWidth = std::max(width, heif_image_handle_get_ispe_width(m_primary.get()));
+        const int codedHeight =
+            std::max(height, heif_image_handle_get_ispe_height(m_primary.get()));
+        if (qint64(codedWidth) * codedHeight > kMaxImageBytes / 4)
+            fail(m_path, tooLarge(codedWidth, codedHeight));
+        m_size = QSize(width, height);
+        // libheif checks a grid's or overlay's canvas only against one side limit (32768 by
+        // default), not against the size the file declares: a small file could make it allocate
+        // gigabytes. No canvas may have a side much longer than the coded picture's longer side;
+        // the margin leaves room for its padding to whole coding blocks (64).
+        heif_context_set_maximum_image_size_limit(
+            m_context.get(), std::max(codedWidth, codedHeight) + kCodedPadding);
+        return m_size;
+    }
+
+    QImage decode(const QSize& wanted) {
+        Handle thumbnail = coveringThumbnail(wanted);
+        heif_image_handle* handle = thumbnail ? thumbnail.get() : m_primary.get();
+        const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
+        heif_decoding_options* options = heif_decoding_options_alloc();
+        options->convert_hdr_to_8bit = 1;
+        heif_image* decoded = nullptr;
+        const heif_error error = heif_decode_image(
+            handle, &decoded, heif_colorspace_RGB,
+            alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, options);
+        heif_decoding_options_free(options);
+        std::unique_ptr<heif_image, ImageRelease> pixels(decoded);
+        check(error);
+
+        int stride = 0;
+        const uint8_t* plane =
+            heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
+        const int width = heif_image_get_width(decoded, heif_channel_interleaved);
+        const int height = heif_image_get_height(decoded, heif_channel_interleaved);
+        // The header's size is what the card was fitted to: a file whose coded picture is of
+        // another size (a lying header) fails. A thumbnail is smaller by nature.
+        const bool sizeMatches = thumbnail ? width <= m_size.width() && height <= m_size.height()
+                                           : QSize(width, height) == m_size;
+        if (!plane || width <= 0 || height <= 0 || !sizeMatches)
+            fail(m_path, QStringLiteral("the picture's pixels do not match its size"));
+        const QImage view(plane, width, height, stride,
+                          alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
+        QImage image = view.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+        if (image.isNull())
+            fail(m_path, QStringLiteral("there is not enough memory for %1 x %2 pixels")
+                             .arg(width)
+                             .arg(height));
+        pixels.reset();
+        applyColourProfile(image);
+        return image;
+    }
+
+private:
+    // The cause in our words; libheif's own text follows in parentheses.
+    void check(const heif_error& error) {
+        if (error.code == heif_error_Ok)
+            return;
+        QString cause;
+        const HeifLayout layout = HeifLayout::read(m_data);
+        if (layout.sequenceOnly)
+            cause =
+                QStringLiteral("this HEIF file holds an image sequence, which cannot be printed");
+        else if (layout.primaryType == "iden")
+            cause = QStringLiteral("this HEIF file's picture is an identity-derived ('iden') "
+                                   "item, which cannot be read");
+        else if (error.code == heif_error_Memory_allocation_error)
+            cause = QStringLiteral("the picture is too large");
+        else if (error.code == heif_error_Unsupported_filetype)
+            cause = QStringLiteral("this is not a HEIF picture that can be read");
+        else if (error.code == heif_error_Unsupported_feature)
+            cause = QStringLiteral("this HEIF file uses a kind of picture that cannot be read");
+        else
+            cause = QStringLiteral("the file is damaged");
+        fail(m_path,
+             QStringLiteral("%1 (%2)").arg(cause, QString::fromUtf8(error.message).trimmed()));
+    }
+
+    // The smallest thumbnail of the picture's shape that covers the wanted size both ways.
+    Handle coveringThumbnail(const QSize& wanted) {
+        if (!wanted.isValid() || wanted.isEmpty())
+            return {};
+        const int count = heif_image_handle_get_number_of_thumbnails(m_primary.get());
+        if (count <= 0 || count > 16)
+            return {};
+        heif_item_id ids[16];
+        heif_image_handle_get_list_of_thumbnail_IDs(m_primary.get(), ids, count);
+        Handle best;
+        for (int i = 0; i < count; ++i) {
+            heif_image_handle* candidate = nullptr;
+            if (heif_image_handle_get_thumbnail(m_primary.get(), ids[i], &candidate).code !=
+                heif_error_Ok)
+                continue;
+            Handle thumbnail(candidate);
+            const int width = heif_image_handle_get_width(candidate);
+            const int height = heif_image_handle_get_height(candidate);
+            const bool sameShape =
+                qAbs(qint64(width) * m_size.height() - qint64(height) * m_size.width()) <=
+                qint64(m_size.width() + m_size.height());
+            if (!sameShape || width < wanted.width() || height < wanted.height())
+                continue;
+            if (!best || width < heif_image_handle_get_width(best.get()))
+                best = std::move(thumbnail);
+        }
+        return best;
+    }
+
+    // An ICC profile, or the Display P3 primaries of an nclx profile, converted to sRGB.
+    void applyColourProfile(QImage& image) {
+        const heif_color_profile_type type =
+            heif_image_handle_get_color_profile_type(m_primary.get());
+        if (type == heif_color_profile_type_rICC || type == heif_color_profile_type_prof) {
+            const size_t size = heif_image_handle_get_raw_color_profile_size(m_primary.get());
+            if (size == 0 || size > size_t(16 * kMegabyte))
+                return;
+            QByteArray icc(qsizetype(size), Qt::Uninitialized);
+            if (heif_image_handle_get_raw_color_profile(m_primary.get(), icc.data()).code ==
+                heif_error_Ok)
+                convertToSRgb(image, icc);
+            return;
+        }
+        heif_color_profile_nclx* nclx = nullptr;
+        if (heif_image_handle_get_nclx_color_profile(m_primary.get(), &nclx).code != heif_error_Ok)
+            return;
+        const bool p3 = nclx && int(nclx->color_primaries) == kPrimariesP3;
+        heif_nclx_color_profile_free(nclx);
+        if (p3) {
+            image.setColorSpace(QColorSpace(QColorSpace::DisplayP3));
+            convertToSRgb(image);
+        }
+    }
+
+    QString m_path;
+    QByteArray m_data;
+    std::unique_ptr<heif_context, ContextFree> m_context; // outlives the handle
+    Handle m_primary;
+    QSize m_size;
+};
+
+} // namespace
+
+QSize readHeifSize(const QString& path) {
+    return HeifDecoder(path).readSize();
+}
+
+DecodedPicture loadHeif(const QString& path, const WantedSize& wanted) {
+    HeifDecoder decoder(path);
+    const QSize ownSize = decoder.readSize();
+    const QSize size = wanted ? wanted(ownSize) : QSize();
+    return {ownSize, decoder.decode(size)};
+}
+
+} // namespace ferlo::pictures

@@ -1,0 +1,16 @@
+#pragma once
+
+// PNG through libpng, read by us rather than through Qt's reader so that the chunks a picture is
+// drawn without cost nothing: a tiny file that declares a text, palette or scale chunk of a
+// gigabyte is refused before anything is allocated for it, and libpng's complaints become the
+// message instead of lines on standard error.
+
+#include "pictures/PictureDecoder.h"
+
+namespace ferlo::pictures {
+
+// Throw ferlo::Error naming the file and the cause, as readPictureSize and loadPicture do.
+QSize readPngSize(const QString& path);
+DecodedPicture loadPng(const QString& path, const WantedSize& wanted);
+
+} // namespace ferlo::pictures

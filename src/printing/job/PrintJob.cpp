@@ -1,0 +1,470 @@
+#include "printing/job/PrintJob.h"
+
+#include "dialogs/Messages.h"
+#include "dialogs/SaveDialog.h"
+#include "dialogs/ScreenFit.h"
+#include "dialogs/WaitCursor.h"
+#include "pictures/PictureDecoder.h"
+#include "printing/PagePainter.h"
+#include "printing/PdfExport.h"
+#include "storage/Errors.h"
+#include "storage/PrintOption.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPageRanges>
+#include <QPainter>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <QProgressDialog>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <memory>
+#include <optional>
+
+namespace ferlo {
+
+namespace {
+
+// Owns the program's printer; a child of the application object, so it goes before the
+// application's own clean-up.
+class PrinterHolder : public QObject {
+public:
+    using QObject::QObject;
+    QPrinter printer{QPrinter::HighResolution};
+    // The printer's duplex mode was set for word backs, not chosen by the user.
+    bool duplexForBacks = false;
+};
+
+PrinterHolder& printerHolder() {
+    static QPointer<PrinterHolder> holder;
+    if (!holder) {
+        holder = new PrinterHolder(QCoreApplication::instance());
+        holder->printer.setFullPage(false);
+    }
+    return *holder;
+}
+
+QPageLayout::Orientation orientationOf(const CardPage& page) {
+    return page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+}
+
+bool wordBacksOn(const PaintOptions& options) {
+    return options.wordBacks ? *options.wordBacks : get_PrintWordBacks();
+}
+
+QList<CardPage> pagesOf(const QList<CardPage>& cards, bool wordBacks) {
+    return wordBacks ? withWordBacks(cards) : cards;
+}
+
+// A back lies behind its front once the sheet is turned over on the page's vertical axis: the
+// long edge of portrait paper, the short edge of landscape paper.
+QPrinter::DuplexMode backsDuplex(const CardPage& card) {
+    return card.Portrait ? QPrinter::DuplexLongSide : QPrinter::DuplexShortSide;
+}
+
+// Reads the header of every picture the pages print, so that a missing or damaged one stops the
+// printing before any job begins.
+void checkPictures(const QList<CardPage>& pages) {
+    for (const CardPage& page : pages) {
+        for (qsizetype i = 0; i < page.FileNames.size(); ++i) {
+            const QString& fileName = page.FileNames.at(i);
+            if (page.Back || fileName.isEmpty() || !page.PictureLoaded.value(i, true))
+                continue;
+            try {
+                readPictureSize(fileName);
+            } catch (...) {
+                QString message = errorMessage(std::current_exception());
+                if (!message.contains(fileName))
+                    message =
+                        QStringLiteral("Cannot print the picture %1: %2").arg(fileName, message);
+                throw Error(message);
+            }
+        }
+    }
+}
+
+PreparedPage preparePage(QPrinter& printer, const CardPage& page, const PaintOptions& options) {
+    const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
+    return prepareCardPage(area.size(), printer.resolution(), page, options);
+}
+
+// Tells options.progress that page `page` of `count` begins; false when it asks to stop.
+bool goOn(const PaintOptions& options, int page, int count) {
+    return !options.progress || options.progress(page, count);
+}
+
+// One job: the pages in order, each turned as its card is before its page begins (Qt's PDF and
+// print-server engines take a new page layout between pages). The pages are `done` + 1 onwards
+// of `total`; false when the progress stopped the job, which is then aborted.
+bool runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptions& options,
+               int done, int total) {
+    if (!goOn(options, done + 1, total))
+        return false;
+    printer.setPageOrientation(orientationOf(pages.first()));
+    // Everything that can fail for the first page (a picture gone, the stored option unreadable)
+    // is done before the job begins: the print server prints whatever a begun job holds, aborted
+    // or not. The later pages' pictures were checked before.
+    PreparedPage prepared;
+    try {
+        prepared = preparePage(printer, pages.first(), options);
+    } catch (...) {
+        throw Error(errorMessage(std::current_exception(), QStringLiteral("Cannot print")));
+    }
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw Error(QStringLiteral("Cannot print: the printer \"%1\" did not start the job.")
+                        .arg(printer.printerName()));
+    try {
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            if (i > 0) {
+                if (!goOn(options, done + int(i) + 1, total)) {
+                    printer.abort();
+                    painter.end();
+                    return false;
+                }
+                printer.setPageOrientation(orientationOf(pages.at(i)));
+                prepared = preparePage(printer, pages.at(i), options);
+                if (!printer.newPage())
+                    throw Error(QStringLiteral("the printer \"%1\" could not start page %2.")
+                                    .arg(printer.printerName(), QString::number(i + 1)));
+            }
+            paintPreparedPage(painter, prepared);
+        }
+    } catch (...) {
+        printer.abort();
+        painter.end();
+        throw Error(errorMessage(std::current_exception(), QStringLiteral("Cannot print")));
+    }
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        throw Error(QStringLiteral("Cannot print: the printer \"%1\" reported an error.")
+                        .arg(printer.printerName()));
+    return true;
+}
+
+// Qt's PDF printer writes its file from the first page on and keeps what it has when the job is
+// aborted. While this lives, the printer writes to a temporary file beside the chosen one, which
+// commit() renames over the chosen name; otherwise it is removed and the chosen file is untouched.
+class PdfPrinterOutput {
+public:
+    explicit PdfPrinterOutput(QPrinter& printer)
+        : m_printer(printer)
+        , m_target(printer.outputFileName())
+        , m_partial(m_target + QStringLiteral(".XXXXXX")) {
+        if (printer.outputFormat() != QPrinter::PdfFormat || m_target.isEmpty() ||
+            !m_partial.open())
+            return;
+        m_partial.close();
+        m_partial.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                 QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        printer.setOutputFileName(m_partial.fileName());
+        m_active = true;
+    }
+    ~PdfPrinterOutput() {
+        if (m_active)
+            m_printer.setOutputFileName(m_target);
+    }
+    PdfPrinterOutput(const PdfPrinterOutput&) = delete;
+    PdfPrinterOutput& operator=(const PdfPrinterOutput&) = delete;
+
+    void commit() {
+        if (!m_active)
+            return;
+        if (std::rename(QFile::encodeName(m_partial.fileName()).constData(),
+                        QFile::encodeName(m_target).constData()) != 0)
+            throw Error(QStringLiteral("Cannot print to the file %1: %2")
+                            .arg(m_target, QString::fromLocal8Bit(std::strerror(errno))));
+        m_partial.setAutoRemove(false);
+    }
+
+private:
+    QPrinter& m_printer;
+    QString m_target;
+    QTemporaryFile m_partial;
+    bool m_active = false;
+};
+
+QImage previewImage(const CardPage& page, QPageLayout paper, int dpi) {
+    paper.setOrientation(orientationOf(page));
+    QImage image(paper.fullRectPixels(dpi).size(), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dpi / 0.0254));
+    image.setDotsPerMeterY(qRound(dpi / 0.0254));
+    image.fill(Qt::white);
+    const QRect area = paper.paintRectPixels(dpi);
+    QPainter painter(&image);
+    painter.translate(area.topLeft());
+    paintCardPage(painter, area.size(), page);
+    painter.resetTransform();
+    painter.setPen(QPen(Qt::darkGray));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    return image;
+}
+
+// The progress of one command's pages: the wait cursor, and from the first page on, for more
+// than kProgressAbovePages pages, a "Page n of m" dialog with Cancel in its place.
+class PageProgress {
+public:
+    PageProgress(QWidget* parent, const QString& title)
+        : m_parent(parent)
+        , m_title(title) {
+        m_wait.emplace();
+    }
+
+    // PaintOptions::progress: false once the user has cancelled.
+    bool operator()(int page, int count) {
+        if (count <= kProgressAbovePages)
+            return true;
+        if (!m_dialog) {
+            m_wait.reset();
+            m_dialog = std::make_unique<QProgressDialog>(m_parent);
+            m_dialog->setObjectName(QStringLiteral("PageProgress"));
+            m_dialog->setWindowTitle(m_title);
+            m_dialog->setWindowModality(Qt::ApplicationModal);
+            m_dialog->setAutoReset(false);
+            m_dialog->setAutoClose(false);
+            m_dialog->setMinimumDuration(0);
+            m_dialog->setRange(0, count);
+        }
+        m_dialog->setLabelText(QStringLiteral("Page %1 of %2").arg(page).arg(count));
+        m_dialog->setValue(page - 1);
+        QCoreApplication::processEvents(); // a click on Cancel
+        return !m_dialog->wasCanceled();
+    }
+    std::function<bool(int, int)> callback() {
+        return [this](int page, int count) {
+            return (*this)(page, count);
+        };
+    }
+
+private:
+    QWidget* m_parent;
+    QString m_title;
+    std::optional<WaitCursor> m_wait;
+    std::unique_ptr<QProgressDialog> m_dialog;
+};
+
+} // namespace
+
+QPrinter& programPrinter() {
+    return printerHolder().printer;
+}
+
+QList<PrintJobPlan> planPrintJobs(const QList<CardPage>& cards, const QPageRanges& range,
+                                  bool wordBacks, bool oneDocument) {
+    QList<PrintJobPlan> jobs;
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        if (!range.isEmpty() && !range.contains(int(i + 1)))
+            continue;
+        const CardPage& card = cards.at(i);
+        if (jobs.isEmpty() ||
+            (!oneDocument && jobs.last().pages.last().Portrait != card.Portrait)) {
+            jobs.append(PrintJobPlan());
+            if (wordBacks)
+                jobs.last().duplex = backsDuplex(card);
+        }
+        jobs.last().pages << card;
+        if (wordBacks)
+            jobs.last().pages << wordBack(card);
+    }
+    return jobs;
+}
+
+bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOptions& options) {
+    if (!printer.isValid())
+        throw Error(QStringLiteral("Cannot print: the printer \"%1\" is not available.")
+                        .arg(printer.printerName()));
+    printer.setFullPage(false);
+    printer.setDocName(QStringLiteral("Ferlo"));
+    QList<PrintJobPlan> jobs;
+    try {
+        jobs = planPrintJobs(cards,
+                             printer.printRange() == QPrinter::PageRange ? printer.pageRanges()
+                                                                         : QPageRanges(),
+                             wordBacksOn(options), printer.outputFormat() == QPrinter::PdfFormat);
+        for (const PrintJobPlan& job : jobs)
+            checkPictures(job.pages);
+    } catch (...) {
+        throw Error(errorMessage(std::current_exception(), QStringLiteral("Cannot print")));
+    }
+    if (jobs.isEmpty())
+        throw Error(QStringLiteral("Cannot print: the page range picks none of the %1 cards.")
+                        .arg(cards.size()));
+    int total = 0;
+    for (const PrintJobPlan& job : jobs)
+        total += int(job.pages.size());
+    PdfPrinterOutput output(printer);
+    int done = 0;
+    for (const PrintJobPlan& job : jobs) {
+        if (job.duplex)
+            printer.setDuplex(*job.duplex);
+        if (!runOneJob(printer, job.pages, options, done, total))
+            return false;
+        done += int(job.pages.size());
+    }
+    output.commit();
+    return true;
+}
+
+bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards) {
+    return runPrintJob(printer, cards, {});
+}
+
+void printCard(QWidget* parent, const QList<CardPage>& cards) {
+    if (cards.isEmpty())
+        return;
+    PrinterHolder& holder = printerHolder();
+    QPrinter& printer = holder.printer;
+    PaintOptions options;
+    options.wordBacks = get_PrintWordBacks();
+    // The dialog shows the double-sided output the backs need; once backs are off, a duplex mode
+    // set for them goes back to one-sided.
+    if (*options.wordBacks) {
+        printer.setDuplex(backsDuplex(cards.first()));
+        holder.duplexForBacks = true;
+    } else if (holder.duplexForBacks) {
+        printer.setDuplex(QPrinter::DuplexNone);
+        holder.duplexForBacks = false;
+    }
+    // The page range counts cards; each print starts with all of them.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges(QPageRanges());
+    QPrintDialog dialog(&printer, parent);
+    // Besides the system's printers the dialog offers Qt's "Print to File (PDF)", which writes
+    // the pages as this printer would print them.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, int(cards.size()));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    PageProgress progress(parent, QStringLiteral("Printing"));
+    options.progress = progress.callback();
+    runPrintJob(printer, cards, options);
+}
+
+void printerSetup(QWidget* parent) {
+    QPrintDialog dialog(&programPrinter(), parent);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    dialog.exec();
+}
+
+constexpr QSize kPreviewSize(760, 820);
+
+void previewCard(QWidget* parent, const QList<CardPage>& cards) {
+    const bool backs = get_PrintWordBacks();
+    const QList<CardPage> pages = pagesOf(cards, backs);
+    const QPageLayout paper = programPrinter().pageLayout();
+
+    // Qt's own preview frames every page in one orientation, so the pages are shown here, each
+    // on its own paper.
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("PrintPreview"));
+    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* scroll = new QScrollArea(&dialog);
+    scroll->setObjectName(QStringLiteral("previewPages"));
+    scroll->setWidgetResizable(true);
+    scroll->setBackgroundRole(QPalette::Dark);
+    auto* sheet = new QWidget;
+    auto* sheets = new QVBoxLayout(sheet);
+    QList<QLabel*> pictures;
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        const qsizetype card = backs ? i / 2 + 1 : i + 1;
+        auto* caption = new QLabel(pages.at(i).Back ? QStringLiteral("Card %1, back").arg(card)
+                                                    : QStringLiteral("Card %1").arg(card));
+        auto* picture = new QLabel;
+        picture->setObjectName(QStringLiteral("previewPage%1").arg(i + 1));
+        sheets->addWidget(caption, 0, Qt::AlignHCenter);
+        sheets->addWidget(picture, 0, Qt::AlignHCenter);
+        pictures << picture;
+    }
+    sheets->addStretch();
+    scroll->setWidget(sheet);
+    layout->addWidget(scroll);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    QPushButton* print =
+        buttons->addButton(QStringLiteral("&Print ..."), QDialogButtonBox::ActionRole);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(print, &QPushButton::clicked, &dialog, [&dialog, &cards] {
+        runGuarded(&dialog, [&] { printCard(&dialog, cards); });
+    });
+    // The pages are painted once the dialog shows; an error is shown from inside the preview.
+    QTimer::singleShot(0, &dialog, [&dialog, &pages, &pictures, &paper] {
+        fitInRoom(&dialog, kPreviewSize); // now with the frame the window manager gave it
+        runGuarded(&dialog, [&] {
+            PageProgress progress(&dialog, QStringLiteral("Print Preview"));
+            // 48 dots an inch on the screen, drawn with the device's pixels (crisp on HiDPI).
+            const qreal ratio = dialog.devicePixelRatioF();
+            const int previewDpi = qRound(48 * ratio);
+            for (qsizetype i = 0; i < pages.size(); ++i) {
+                if (!progress(int(i + 1), int(pages.size()))) {
+                    dialog.reject(); // cancelled: the preview closes
+                    return;
+                }
+                QPixmap pixmap = QPixmap::fromImage(previewImage(pages.at(i), paper, previewDpi));
+                pixmap.setDevicePixelRatio(ratio);
+                pictures.at(i)->setPixmap(pixmap);
+            }
+        });
+    });
+    // The designed size where the screen holds it; on a smaller screen the pages scroll in
+    // what room there is, and the buttons stay on the screen.
+    fitInRoom(&dialog, kPreviewSize);
+    dialog.exec();
+}
+
+void exportCardPdf(QWidget* parent, const QList<CardPage>& cards) {
+    const bool backs = get_PrintWordBacks();
+    const QString path =
+        askSaveFileName(parent, QStringLiteral("Export PDF"), QStringLiteral("Ferlo.pdf"),
+                        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    PageProgress progress(parent, QStringLiteral("Export PDF"));
+    PaintOptions options;
+    options.progress = progress.callback();
+    writeCardPdf(path, pagesOf(cards, backs), programPrinter().pageLayout().pageSize(), 600,
+                 options);
+}
+
+QAction* makeWordBacksAction(QWidget* window) {
+    auto* action = new QAction(QStringLiteral("Print Word &Backs"), window);
+    action->setObjectName(QStringLiteral("mnWordBacks"));
+    action->setCheckable(true);
+    try {
+        action->setChecked(get_PrintWordBacks());
+    } catch (const Error&) {
+        // Shown off; printing reports the unreadable store.
+    }
+    QObject::connect(action, &QAction::toggled, window, [action, window](bool on) {
+        runGuarded(window, [action, on] {
+            try {
+                save_PrintWordBacks(on);
+            } catch (...) {
+                const QSignalBlocker blocker(action);
+                action->setChecked(!on);
+                throw;
+            }
+        });
+    });
+    return action;
+}
+
+} // namespace ferlo

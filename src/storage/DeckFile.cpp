@@ -1,0 +1,354 @@
+#include "storage/DeckFile.h"
+
+#include "layout/Card.h"
+#include "storage/Errors.h"
+#include "storage/NativePath.h"
+#include "storage/Paths.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ferlo {
+
+namespace {
+
+const QLatin1String kFormatName("ferlo-deck");
+
+// A fault in a deck: where it is (a JSON path such as "cards[1].perPage") and what is wrong.
+struct Fault {
+    QString place;
+    QString cause;
+};
+
+Error readError(const QString& path, const QString& place, const QString& cause) {
+    return Error(QStringLiteral("Cannot read the deck file %1: %2: %3").arg(path, place, cause));
+}
+
+QString describe(const QJsonValue& value) {
+    switch (value.type()) {
+    case QJsonValue::Null:
+        return QStringLiteral("null");
+    case QJsonValue::Bool:
+        return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
+    case QJsonValue::Double:
+        return QString::number(value.toDouble(), 'g', 17);
+    case QJsonValue::String:
+        return QStringLiteral("a string");
+    case QJsonValue::Array:
+        return QStringLiteral("an array");
+    case QJsonValue::Object:
+        return QStringLiteral("an object");
+    case QJsonValue::Undefined:
+        break;
+    }
+    return QStringLiteral("nothing");
+}
+
+Fault expected(const QString& place, const QString& what, const QJsonValue& value) {
+    return {place, QStringLiteral("expected %1, not %2").arg(what, describe(value))};
+}
+
+// A whole number in a JSON value, or nothing.
+std::optional<qint64> wholeNumber(const QJsonValue& value) {
+    if (!value.isDouble())
+        return std::nullopt;
+    const double number = value.toDouble();
+    if (!std::isfinite(number) || number != std::floor(number) || std::fabs(number) > 1e15)
+        return std::nullopt;
+    return qint64(number);
+}
+
+bool readSwitch(const QJsonObject& object, const QString& key, const QString& place,
+                bool fallback) {
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined())
+        return fallback;
+    if (!value.isBool())
+        throw expected(place + QLatin1Char('.') + key, QStringLiteral("true or false"), value);
+    return value.toBool();
+}
+
+// Every printable ASCII character but '%' stays as it is in "pictureBytes".
+QByteArray printableAscii() {
+    QByteArray keep;
+    for (char c = 0x21; c < 0x7F; ++c) {
+        if (c != '%')
+            keep.append(c);
+    }
+    return keep;
+}
+
+bool isUtf8(const QByteArray& bytes) {
+    return QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
+// The folder a deck's relative picture paths start from, as file-system bytes, without a final
+// separator unless it is the root.
+QByteArray deckFolder(const QString& path) {
+    return encodePath(QFileInfo(path).absolutePath());
+}
+
+std::string absolutePicture(const QByteArray& folder, const QByteArray& picture) {
+    if (picture.startsWith('/'))
+        return picture.toStdString();
+    QByteArray joined = folder;
+    if (!joined.endsWith('/'))
+        joined.append('/');
+    return (joined + picture).toStdString();
+}
+
+DeckCell readCell(const QJsonObject& object, const QString& place, const QByteArray& folder) {
+    DeckCell cell;
+    QByteArray picture;
+    const QJsonValue bytes = object.value(QLatin1String("pictureBytes"));
+    const QJsonValue text = object.value(QLatin1String("picture"));
+    if (!bytes.isUndefined()) {
+        if (!bytes.isString())
+            throw expected(place + QLatin1String(".pictureBytes"), QStringLiteral("a string"),
+                           bytes);
+        picture = QByteArray::fromPercentEncoding(bytes.toString().toUtf8());
+    } else if (!text.isUndefined()) {
+        if (!text.isString())
+            throw expected(place + QLatin1String(".picture"), QStringLiteral("a string"), text);
+        picture = text.toString().toUtf8();
+    } else {
+        throw Fault{place, QStringLiteral("a cell needs a \"picture\" (a free cell is null)")};
+    }
+    const QString picturePlace =
+        place + (bytes.isUndefined() ? QLatin1String(".picture") : QLatin1String(".pictureBytes"));
+    if (picture.isEmpty())
+        throw Fault{picturePlace, QStringLiteral("the file name is empty")};
+    if (picture.contains('\0'))
+        throw Fault{picturePlace, QStringLiteral("a file name cannot hold a NUL character")};
+    cell.picture = absolutePicture(folder, picture);
+
+    const QJsonValue label = object.value(QLatin1String("label"));
+    if (label.isString()) {
+        const QString word = label.toString();
+        if (const QString fault = labelLengthFault(word); !fault.isEmpty())
+            throw Fault{place + QLatin1String(".label"), fault};
+        cell.label = word.toStdString();
+    } else if (!label.isUndefined() && !label.isNull())
+        throw expected(place + QLatin1String(".label"), QStringLiteral("a string"), label);
+    return cell;
+}
+
+DeckCard readCard(const QJsonObject& object, const QString& place, const QByteArray& folder) {
+    DeckCard card;
+    const QJsonValue perPage = object.value(QLatin1String("perPage"));
+    if (!perPage.isUndefined()) {
+        const std::optional<qint64> count = wholeNumber(perPage);
+        if (!count || !IsValidPicturesPerPage(int(*count)))
+            throw expected(place + QLatin1String(".perPage"), QStringLiteral("1, 2, 4, 6 or 8"),
+                           perPage);
+        card.perPage = int(*count);
+    }
+    const QJsonValue orientation = object.value(QLatin1String("orientation"));
+    if (orientation == QJsonValue(QStringLiteral("portrait")))
+        card.portrait = true;
+    else if (!orientation.isUndefined() && orientation != QJsonValue(QStringLiteral("landscape")))
+        throw Fault{place + QLatin1String(".orientation"),
+                    QStringLiteral("expected \"portrait\" or \"landscape\"")};
+    card.labels = readSwitch(object, QStringLiteral("labels"), place, true);
+    card.upperCase = readSwitch(object, QStringLiteral("upperCase"), place, true);
+    card.cutLines = readSwitch(object, QStringLiteral("cutLines"), place, true);
+
+    const QJsonValue cells = object.value(QLatin1String("cells"));
+    if (cells.isUndefined())
+        return card;
+    const QString cellsPlace = place + QLatin1String(".cells");
+    if (!cells.isArray())
+        throw expected(cellsPlace, QStringLiteral("an array"), cells);
+    const QJsonArray array = cells.toArray();
+    if (array.size() > card.perPage)
+        throw Fault{cellsPlace, QStringLiteral("%1 cells, more than the card's count of %2")
+                                    .arg(array.size())
+                                    .arg(card.perPage)};
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const QJsonValue entry = array.at(i);
+        const QString entryPlace = cellsPlace + QStringLiteral("[%1]").arg(i);
+        if (entry.isNull())
+            card.cells.emplace_back();
+        else if (entry.isObject())
+            card.cells.emplace_back(readCell(entry.toObject(), entryPlace, folder));
+        else
+            throw expected(entryPlace, QStringLiteral("an object or null"), entry);
+    }
+    return card;
+}
+
+Deck readDeckObject(const QJsonObject& top, const QByteArray& folder) {
+    const QJsonValue format = top.value(QLatin1String("format"));
+    if (format != QJsonValue(kFormatName))
+        throw Fault{QStringLiteral("format"),
+                    QStringLiteral("expected \"%1\": this is not a deck").arg(kFormatName)};
+    const QJsonValue versionValue = top.value(QLatin1String("version"));
+    const std::optional<qint64> version = wholeNumber(versionValue);
+    if (!version || *version < 1)
+        throw expected(QStringLiteral("version"), QStringLiteral("a version number"), versionValue);
+    if (*version > kDeckFormatVersion)
+        throw Fault{QStringLiteral("version"),
+                    QStringLiteral("version %1 is newer than this program reads (%2)")
+                        .arg(*version)
+                        .arg(kDeckFormatVersion)};
+    const QJsonValue cards = top.value(QLatin1String("cards"));
+    if (!cards.isArray())
+        throw expected(QStringLiteral("cards"), QStringLiteral("an array"), cards);
+    Deck deck;
+    const QJsonArray array = cards.toArray();
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const QString place = QStringLiteral("cards[%1]").arg(i);
+        if (!array.at(i).isObject())
+            throw expected(place, QStringLiteral("an object"), array.at(i));
+        deck.cards.push_back(readCard(array.at(i).toObject(), place, folder));
+    }
+    return deck;
+}
+
+QJsonObject cellObject(const DeckCell& cell, const QByteArray& folder) {
+    QByteArray picture = QByteArray::fromStdString(cell.picture);
+    const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
+    if (picture.startsWith(prefix) && picture.size() > prefix.size())
+        picture = picture.mid(prefix.size());
+    QJsonObject object;
+    object.insert(QLatin1String("picture"), QString::fromUtf8(picture));
+    if (!isUtf8(picture)) {
+        static const QByteArray keep = printableAscii();
+        object.insert(QLatin1String("picture"), displayName(decodePath(picture)));
+        object.insert(QLatin1String("pictureBytes"),
+                      QString::fromLatin1(picture.toPercentEncoding(keep)));
+    }
+    if (cell.label)
+        object.insert(QLatin1String("label"), QString::fromStdString(*cell.label));
+    return object;
+}
+
+} // namespace
+
+QString labelLengthFault(const QString& word) {
+    if (word.size() <= kMaxLabelLength)
+        return {};
+    // Characters, not UTF-16 units: a surrogate pair is one character.
+    const qsizetype length = word.size() - std::count_if(word.cbegin(), word.cend(), [](QChar c) {
+                                 return c.isLowSurrogate();
+                             });
+    if (length <= kMaxLabelLength)
+        return {};
+    return QStringLiteral(
+               "the word is %1 characters long; a label word holds at most %2 characters")
+        .arg(length)
+        .arg(kMaxLabelLength);
+}
+
+bool isDeckFileName(const QString& path) {
+    return path.endsWith(QLatin1String(".ferlo"), Qt::CaseInsensitive);
+}
+
+Deck parseDeck(const QByteArray& json, const QString& path) {
+    // The JSON reader calls nothing at all an illegal value on line 1.
+    if (json.trimmed().isEmpty())
+        throw Error(QStringLiteral("Cannot read the deck file %1: the file is empty").arg(path));
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
+    if (parseError.error != QJsonParseError::NoError) {
+        const QByteArray before = json.left(qMax(0, parseError.offset));
+        const qsizetype line = before.count('\n') + 1;
+        const qsizetype column = before.size() - (before.lastIndexOf('\n') + 1) + 1;
+        throw readError(path, QStringLiteral("line %1, column %2").arg(line).arg(column),
+                        parseError.errorString());
+    }
+    if (!document.isObject())
+        throw readError(path, QStringLiteral("the top level"),
+                        QStringLiteral("expected an object, not an array"));
+    try {
+        return readDeckObject(document.object(), deckFolder(path));
+    } catch (const Fault& fault) {
+        throw readError(path, fault.place, fault.cause);
+    }
+}
+
+Deck readDeck(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Error(
+            QStringLiteral("Cannot read the deck file %1: %2").arg(path, file.errorString()));
+    return parseDeck(file.readAll(), path);
+}
+
+QByteArray deckJson(const Deck& deck, const QString& path) {
+    const QByteArray folder = deckFolder(path);
+    QJsonArray cards;
+    for (const DeckCard& card : deck.cards) {
+        QJsonArray cells;
+        // A cell without a picture holds nothing to keep: it is saved as a free cell.
+        for (const std::optional<DeckCell>& cell : card.cells)
+            cells.append(cell && !cell->picture.empty() ? QJsonValue(cellObject(*cell, folder))
+                                                        : QJsonValue());
+        QJsonObject object;
+        object.insert(QLatin1String("perPage"), card.perPage);
+        object.insert(QLatin1String("orientation"),
+                      card.portrait ? QStringLiteral("portrait") : QStringLiteral("landscape"));
+        object.insert(QLatin1String("labels"), card.labels);
+        object.insert(QLatin1String("upperCase"), card.upperCase);
+        object.insert(QLatin1String("cutLines"), card.cutLines);
+        object.insert(QLatin1String("cells"), cells);
+        cards.append(object);
+    }
+    QJsonObject top;
+    top.insert(QLatin1String("format"), kFormatName);
+    top.insert(QLatin1String("version"), kDeckFormatVersion);
+    top.insert(QLatin1String("cards"), cards);
+    return QJsonDocument(top).toJson(QJsonDocument::Indented);
+}
+
+void writeDeck(const QString& path, const Deck& deck) {
+    const QByteArray json = deckJson(deck, path);
+    // A deck this program could not open again (a count it does not know, more cells than the
+    // count) is refused before anything on disk changes.
+    try {
+        parseDeck(json, path);
+    } catch (const Error& error) {
+        throw Error(QStringLiteral("Cannot write the deck file %1: it would not read back (%2)")
+                        .arg(path, error.message()));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
+        throw Error(
+            QStringLiteral("Cannot write the deck file %1: %2").arg(path, file.errorString()));
+}
+
+QString missingPicturesMessage(const QString& deckPath, const Deck& deck) {
+    QStringList missing;
+    for (const DeckCard& card : deck.cards) {
+        for (const std::optional<DeckCell>& cell : card.cells) {
+            if (!cell)
+                continue;
+            const QString picture = pathFromModel(cell->picture);
+            if (pathKind(picture) == PathKind::Missing && !missing.contains(picture))
+                missing << picture;
+        }
+    }
+    if (missing.isEmpty())
+        return QString();
+    constexpr qsizetype kNamed = 5;
+    QStringList named;
+    for (const QString& picture : missing.mid(0, kNamed))
+        named << displayName(picture);
+    QString list = named.join(QStringLiteral(", "));
+    if (missing.size() > kNamed)
+        list += QStringLiteral(" and %1 more").arg(missing.size() - kNamed);
+    return missing.size() == 1
+               ? QStringLiteral("The deck file %1 names a missing picture: %2").arg(deckPath, list)
+               : QStringLiteral("The deck file %1 names %2 missing pictures: %3")
+                     .arg(deckPath, QString::number(missing.size()), list);
+}
+
+} // namespace ferlo

@@ -1,0 +1,181 @@
+// The rules of choosing pictures, against the card model alone: no window, no QApplication.
+#include "layout/CardModel.h"
+
+#include <QtTest>
+
+using ferlo::CardModel;
+using ferlo::DeckCard;
+using ferlo::DeckCell;
+
+namespace {
+
+// The files of the cells in order, "" for a free cell.
+QStringList filesOf(const CardModel& card) {
+    QStringList files;
+    for (const ferlo::TCell& cell : card.cells())
+        files << QString::fromStdString(cell.FileName);
+    return files;
+}
+
+} // namespace
+
+class TestCardModel : public QObject {
+    Q_OBJECT
+
+private slots:
+    void startsAsTheWindowOpens() {
+        const CardModel card;
+        QCOMPARE(card.count(), 4);
+        QCOMPARE(card.portrait(), false);
+        QVERIFY(card.labelsOn() && card.upperCase() && card.cutLinesOn());
+        QCOMPARE(filesOf(card), QStringList(4, QString()));
+        QCOMPARE(card.card().CardWidth, 595); // laid out at scale 1
+    }
+
+    // Each step: "+file" places, "-index" takes off; the cells afterwards.
+    void choosingPictures_data() {
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QList<int>>("results");
+        QTest::addColumn<QStringList>("cells");
+        QTest::newRow("lowest free cell")
+            << QStringList{"+a", "+b", "-0", "+c"} << QList<int>{0, 1, 1, 0}
+            << QStringList{"c", "b", "", ""};
+        QTest::newRow("a picture on the card is not placed twice")
+            << QStringList{"+a", "+a"} << QList<int>{0, -1} << QStringList{"a", "", "", ""};
+        QTest::newRow("a full card takes no more")
+            << QStringList{"+a", "+b", "+c", "+d", "+e"} << QList<int>{0, 1, 2, 3, -1}
+            << QStringList{"a", "b", "c", "d"};
+        QTest::newRow("taking off a free cell or one outside")
+            << QStringList{"+a", "-1", "-7", "-0", "-0"} << QList<int>{0, 0, 0, 1, 0}
+            << QStringList{"", "", "", ""};
+    }
+    void choosingPictures() {
+        QFETCH(QStringList, steps);
+        QFETCH(QList<int>, results);
+        QFETCH(QStringList, cells);
+        CardModel card;
+        QList<int> got;
+        for (const QString& step : steps) {
+            if (step.startsWith('+'))
+                got << card.place(step.mid(1).toStdString());
+            else
+                got << int(card.takeOff(step.mid(1).toInt()));
+        }
+        QCOMPARE(got, results);
+        QCOMPARE(filesOf(card), cells);
+        QCOMPARE(card.pictureCount(), int(cells.size() - cells.count(QString())));
+        QCOMPARE(card.full(), !cells.contains(QString()));
+    }
+
+    void theWordGoesWithItsPicture() {
+        CardModel card;
+        card.place("/p/dog2.jpg");
+        card.place("/p/cat.jpg");
+        QCOMPARE(card.labelWord(0), std::string("dog"));
+        QVERIFY(card.editWord(0, "Rex"));
+        QCOMPARE(card.labelWord(0), std::string("Rex"));
+        QVERIFY(!card.editWord(2, "nobody")); // a free cell has no word
+        // Taken off and placed again: the file name's word.
+        card.takeOff(0);
+        QCOMPARE(card.place("/p/dog2.jpg"), 0);
+        QCOMPARE(card.labelWord(0), std::string("dog"));
+        // An empty word gives back the file name's word; clearing drops every word.
+        card.editWord(1, "Kitty");
+        card.editWord(1, "");
+        QCOMPARE(card.labelWord(1), std::string("cat"));
+        card.editWord(1, "Kitty");
+        card.clear();
+        QCOMPARE(card.place("/p/cat.jpg"), 0);
+        QCOMPARE(card.labelWord(0), std::string("cat"));
+    }
+
+    void aNewCountEmptiesTheCard_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<int>("cells");
+        QTest::newRow("shrinks to 2") << 2 << true << 2;
+        QTest::newRow("grows to 8") << 8 << true << 8;
+        QTest::newRow("the same count") << 4 << false << 4;
+        QTest::newRow("not a count") << 3 << false << 4;
+    }
+    void aNewCountEmptiesTheCard() {
+        QFETCH(int, count);
+        QFETCH(bool, changed);
+        QFETCH(int, cells);
+        CardModel card;
+        for (const char* file : {"a", "b", "c"})
+            card.place(file);
+        card.editWord(0, "word");
+        QCOMPARE(card.setCount(count), changed);
+        QCOMPARE(int(card.cells().size()), cells);
+        QCOMPARE(card.pictureCount(), changed ? 0 : 3);
+        QCOMPARE(card.labelWord(0), std::string(changed ? "" : "word"));
+    }
+
+    void aNewOrientationKeepsPicturesAndWords() {
+        CardModel card;
+        card.setCount(6);
+        card.place("a1.jpg");
+        card.place("b.jpg");
+        card.editWord(1, "bee");
+        const int landscapeWidth = card.card().CardWidth;
+        QVERIFY(card.setOrientation(true));
+        QVERIFY(!card.setOrientation(true));
+        QCOMPARE(filesOf(card), (QStringList{"a1.jpg", "b.jpg", "", "", "", ""}));
+        QCOMPARE(card.labelWord(1), std::string("bee"));
+        QVERIFY(card.card().CardWidth < landscapeWidth);
+        QCOMPARE(card.card().CellWidth, card.card().CardWidth / 2); // two columns
+    }
+
+    void theSwitchesAndTheLabelBand() {
+        CardModel card;
+        const int withLabels = card.card().PictureHeight;
+        card.setLabels(false);
+        QVERIFY(card.card().PictureHeight > withLabels);
+        card.setUpperCase(false);
+        card.setCutLines(false);
+        const DeckCard stored = card.stored();
+        QVERIFY(!stored.labels && !stored.upperCase && !stored.cutLines);
+    }
+
+    // The deck keeps a card as DeckCard and shows and prints it as a model again.
+    void aStoredCardIsTheSameCard() {
+        DeckCard stored;
+        stored.perPage = 2;
+        stored.portrait = true;
+        stored.upperCase = false;
+        stored.cells = {DeckCell{"/p/a.jpg", "Ay"}, DeckCell{"/p/a.jpg", std::nullopt},
+                        DeckCell{"/p/beyond.jpg", std::nullopt}};
+        const CardModel card(stored);
+        // A deck may print a picture twice; cells beyond the count are dropped.
+        QCOMPARE(filesOf(card), (QStringList{"/p/a.jpg", "/p/a.jpg"}));
+        QCOMPARE(card.labelWord(0), std::string("Ay"));
+        stored.cells.pop_back();
+        QVERIFY(card.stored() == stored);
+        // Free cells at the end are left out, as a deck file leaves them.
+        CardModel shown;
+        shown.place("x.jpg");
+        QCOMPARE(shown.stored().cells.size(), size_t(1));
+    }
+
+    void labelWordOfAFileName_data() {
+        QTest::addColumn<QByteArray>("fileName");
+        QTest::addColumn<QByteArray>("word");
+        QTest::newRow("digits and extension") << QByteArray("/pics/dog2.jpg") << QByteArray("dog");
+        QTest::newRow("a blank stays") << QByteArray("dog 2.jpg") << QByteArray("dog ");
+        QTest::newRow("only digits") << QByteArray("/p/123.jpg") << QByteArray("");
+        QTest::newRow("dots in the folder") << QByteArray("/a.b/cat") << QByteArray("cat");
+        QTest::newRow("bytes that are not UTF-8") << QByteArray("/p/\xff\xfe"
+                                                                "7.jpg")
+                                                  << QByteArray("\xff\xfe");
+        QTest::newRow("UTF-8") << QByteArray("/p/\xc3\xa4pfel12.png") << QByteArray("\xc3\xa4pfel");
+    }
+    void labelWordOfAFileName() {
+        QFETCH(QByteArray, fileName);
+        QFETCH(QByteArray, word);
+        QCOMPARE(QByteArray::fromStdString(ferlo::MakeLabelText(fileName.toStdString())), word);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestCardModel)
+#include "tst_cardmodel.moc"

@@ -1,0 +1,142 @@
+// End to end: the wave player's samples reach a real sound server. The test records the monitor
+// of the null sink that scripts/start-sound-server sets up while the player plays.
+
+#include "sound/WavePlayer.h"
+#include "support/TestSupport.h"
+#include "support_waveplayer.h"
+
+#include <QAudioDevice>
+#include <QElapsedTimer>
+#include <QMediaDevices>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <algorithm>
+#include <cmath>
+
+using ferlo::WavePlayer;
+using ferlo::test::kWindowMs;
+using ferlo::test::loudRuns;
+using ferlo::test::MonitorRecorder;
+
+class TestSoundServer : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void playedSoundReachesServer();
+    void secondPlayRestartsFromBeginning();
+    void openStopsSoundStillPlaying();
+
+private:
+    QTemporaryDir m_dir;
+};
+
+void TestSoundServer::initTestCase() {
+    ferlo::test::useTestSoundServer();
+    FERLO_REQUIRE_SERVICE(ferlo::test::soundServerAnswers(),
+                          QStringLiteral("no sound server answers at %1 (run "
+                                         "scripts/start-sound-server)")
+                              .arg(qEnvironmentVariable("PULSE_SERVER")));
+    QVERIFY(m_dir.isValid());
+    QVERIFY2(!QMediaDevices::defaultAudioOutput().isNull(),
+             "the sound server runs, but Qt sees no output device");
+}
+
+// A loud sine reaches the null sink: the monitor is silent before play and loud after it.
+void TestSoundServer::playedSoundReachesServer() {
+    const QString path = m_dir.filePath(QStringLiteral("tone.wav"));
+    ferlo::test::writeWave(path, ferlo::test::sine(1.0, 44100, 1, 440.0, 0.8), 1, 44100);
+
+    MonitorRecorder recorder;
+    QVERIFY2(recorder.start(), "parec does not record the null sink's monitor");
+    recorder.record(200);
+    const QList<double> before = recorder.envelope();
+    QVERIFY(!before.isEmpty());
+    QVERIFY2(*std::max_element(before.begin(), before.end()) < 0.05,
+             "the null sink is not silent before the sound plays");
+    recorder.reset();
+
+    WavePlayer player;
+    player.setFileName(path);
+    player.open();
+    QVERIFY(player.isOpen());
+    player.play();
+    QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying(), 2000);
+    recorder.record(900);
+    recorder.stop();
+
+    const QList<double> after = recorder.envelope();
+    QVERIFY(!after.isEmpty());
+    const double peak = *std::max_element(after.begin(), after.end());
+    // 0.8 of full scale was played at the sink's full volume.
+    QVERIFY2(peak > 0.5, qPrintable(QStringLiteral("the recording peaks at only %1").arg(peak)));
+    // The sound lasts: a good part of the recording is loud, not one stray click.
+    const auto runs = loudRuns(after, 0.4);
+    QVERIFY(!runs.isEmpty());
+    int longest = 0;
+    for (const auto& run : runs)
+        longest = std::max(longest, run.second);
+    QVERIFY2(
+        longest * kWindowMs >= 400,
+        qPrintable(QStringLiteral("the longest loud stretch is %1 ms").arg(longest * kWindowMs)));
+}
+
+// A short burst then silence: a second play after the burst has ended brings the burst back.
+void TestSoundServer::secondPlayRestartsFromBeginning() {
+    std::vector<float> samples = ferlo::test::sine(0.3, 48000, 2, 660.0, 0.8);
+    samples.resize(samples.size() + 2 * 48000 * 2, 0.0f); // then 2 s of silence
+    const QString path = m_dir.filePath(QStringLiteral("burst.wav"));
+    ferlo::test::writeWave(path, samples, 2, 48000);
+
+    MonitorRecorder recorder;
+    QVERIFY(recorder.start());
+    recorder.reset();
+
+    WavePlayer player;
+    player.setFileName(path);
+    player.open();
+    player.play();
+    recorder.record(900);
+    QVERIFY2(player.isPlaying(), "the sound stopped before its silent tail ended");
+    player.play();
+    recorder.record(900);
+    recorder.stop();
+
+    const auto runs = loudRuns(recorder.envelope(), 0.4);
+    QCOMPARE(runs.size(), 2);
+    const int gapMs = (runs[1].first - runs[0].first) * kWindowMs;
+    QVERIFY2(gapMs >= 600 && gapMs <= 1600,
+             qPrintable(QStringLiteral("the bursts start %1 ms apart").arg(gapMs)));
+}
+
+// Opening another file stops the sound that plays.
+void TestSoundServer::openStopsSoundStillPlaying() {
+    const QString longTone = m_dir.filePath(QStringLiteral("long.wav"));
+    ferlo::test::writeWave(longTone, ferlo::test::sine(3.0, 22050, 1, 330.0, 0.8), 1, 22050);
+    const QString silence = m_dir.filePath(QStringLiteral("silence.wav"));
+    ferlo::test::writeWave(silence, std::vector<float>(8000, 0.0f), 1, 8000);
+
+    MonitorRecorder recorder;
+    QVERIFY(recorder.start());
+    WavePlayer player;
+    player.setFileName(longTone);
+    player.open();
+    player.play();
+    recorder.record(500);
+    player.setFileName(silence);
+    player.open();
+    QVERIFY(!player.isPlaying());
+    recorder.record(100); // what was already on its way may still arrive
+    recorder.reset();
+    recorder.record(600);
+    recorder.stop();
+    const QList<double> tail = recorder.envelope();
+    QVERIFY(!tail.isEmpty());
+    QVERIFY2(*std::max_element(tail.begin(), tail.end()) < 0.05,
+             "the first sound went on after another file was opened");
+}
+
+QTEST_MAIN(TestSoundServer)
+#include "tst_soundserver.moc"
