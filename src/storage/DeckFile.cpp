@@ -248,11 +248,25 @@ QString labelLengthFault(const QString& word) {
         .arg(kMaxLabelLength);
 }
 
+namespace {
+// A deck of a thousand cards with long paths and words takes a few megabytes; anything far
+// larger is no deck, and parsing it would keep the user waiting for nothing.
+constexpr qsizetype kMaxDeckFileBytes = 16 * 1024 * 1024;
+
+Error tooLarge(const QString& path) {
+    return Error(QStringLiteral("Cannot read the deck file %1: the file is larger than 16 MB, "
+                                "more than any deck holds")
+                     .arg(path));
+}
+} // namespace
+
 bool isDeckFileName(const QString& path) {
     return path.endsWith(QLatin1String(".ferlo"), Qt::CaseInsensitive);
 }
 
 Deck parseDeck(const QByteArray& json, const QString& path) {
+    if (json.size() > kMaxDeckFileBytes)
+        throw tooLarge(path);
     // The JSON reader calls nothing at all an illegal value on line 1.
     if (json.trimmed().isEmpty())
         throw Error(QStringLiteral("Cannot read the deck file %1: the file is empty").arg(path));
@@ -280,7 +294,8 @@ Deck readDeck(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw Error(
             QStringLiteral("Cannot read the deck file %1: %2").arg(path, file.errorString()));
-    return parseDeck(file.readAll(), path);
+    // Read one byte past the bound, so that a huge file is refused without being read whole.
+    return parseDeck(file.read(kMaxDeckFileBytes + 1), path);
 }
 
 QByteArray deckJson(const Deck& deck, const QString& path) {

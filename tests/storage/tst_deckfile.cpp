@@ -77,6 +77,8 @@ private slots:
             << "line 3, column 17: ";
         QTest::newRow("empty file") << QByteArray() << "the file is empty";
         QTest::newRow("blanks only") << QByteArray(" \n\t\r\n") << "the file is empty";
+        QTest::newRow("larger than any deck")
+            << kExample + QByteArray(16 * 1024 * 1024, ' ') << "the file is larger than 16 MB";
         QTest::newRow("array at the top")
             << QByteArray("[]") << "the top level: expected an object";
         QTest::newRow("another format")
