@@ -1,13 +1,15 @@
 #pragma once
 
-// What the benchmark programs share: photo-like JPEGs made without holding the picture in
-// memory, the full-size libjpeg decode that every figure is measured against, timers and the
-// process's memory figures.
+// What the benchmark programs share: the tests' photo-like JPEGs (made without holding the
+// picture in memory), the full-size libjpeg decode that every figure is measured against,
+// timers and the process's memory figures.
 
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
 #include <QString>
+
+#include "support/PhotoLike.h"
 
 #include <algorithm>
 #include <chrono>
@@ -21,53 +23,8 @@
 
 namespace ferlo::bench {
 
-// A photograph-like JPEG: smooth colour fields with a little texture, written row by row.
-inline void writePhotoJpeg(const QString& path, int width, int height, int seed,
-                           bool progressive = false) {
-    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
-    if (!file)
-        throw std::runtime_error("cannot write " + path.toStdString());
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, file);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 90, TRUE);
-    if (progressive)
-        jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-
-    std::vector<double> across(static_cast<size_t>(width));
-    std::vector<double> down(static_cast<size_t>(height));
-    for (int x = 0; x < width; ++x)
-        across[size_t(x)] = 90 * std::sin(x * 6.2831853 / width * (1 + seed % 3));
-    for (int y = 0; y < height; ++y)
-        down[size_t(y)] = 90 * std::cos(y * 6.2831853 / height * 2 + seed);
-    std::vector<JSAMPLE> row(size_t(width) * 3);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        const int y = int(cinfo.next_scanline);
-        for (int x = 0; x < width; ++x) {
-            const int noise = ((x * 7919 + y * 104729 + seed * 31) >> 3) & 15;
-            const int r = int(127 + across[size_t(x)] * 0.8 + down[size_t(y)] * 0.2) + noise;
-            const int g = int(127 + down[size_t(y)]) + noise;
-            const int b = int(127 + (across[size_t(x)] - down[size_t(y)]) * 0.5) - noise;
-            JSAMPLE* p = &row[size_t(x) * 3];
-            p[0] = JSAMPLE(std::clamp(r, 0, 255));
-            p[1] = JSAMPLE(std::clamp(g, 0, 255));
-            p[2] = JSAMPLE(std::clamp(b, 0, 255));
-        }
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::fclose(file);
-}
+// The photo-like JPEG that the tests write too.
+using ferlo::test::writePhotoJpeg;
 
 // The baseline: the whole picture decoded at full size with libjpeg. With an image, the pixels
 // go into it (as a plain loader keeps them); without, into one reused row (the least a full

@@ -35,6 +35,13 @@ FileListBox* fileList(const TFerloMainForm& form) {
 
 } // namespace
 
+bool MainWindowFixture::open(const QString& folder) {
+    form = std::make_unique<TFerloMainForm>();
+    view.emplace(*form);
+    form->show();
+    return QTest::qWaitForWindowExposed(form.get()) && form->browseTo(folder);
+}
+
 FormView::FormView(const TFerloMainForm& form)
     : Card(form.card())
     , Cells(form.cells())

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "mainwindow/FerloMainForm.h"
+#include "support/TestSupport.h"
 
 #include <QImage>
 #include <QString>
 #include <QTemporaryDir>
 #include <array>
+#include <memory>
+#include <optional>
 
 class QAction;
 class QFrame;
@@ -80,6 +83,32 @@ public:
 
 private:
     QTemporaryDir m_dir;
+};
+
+// One main window for one test function: the messages recorded from the start, a picture folder
+// to fill before the window opens, then the window shown on it. Held in a std::optional that
+// init() fills and cleanup() resets; ends in the reverse order.
+struct MainWindowFixture {
+    // Builds the window, shows it, waits until it is exposed and browses to `folder`; false when
+    // one of them fails.
+    bool open(const QString& folder);
+
+    MessageRecorder messages;
+    PictureFolder pictures;
+    std::unique_ptr<TFerloMainForm> form;
+    std::optional<FormView> view;
+};
+
+// The base of the test classes that open one main window per test function. init() fills
+// m_window, adds pictures to folder() and calls m_window->open(); cleanup() resets m_window.
+class MainWindowTest : public QObject {
+protected:
+    std::optional<MainWindowFixture> m_window;
+
+    TFerloMainForm& form() const { return *m_window->form; }
+    const FormView& view() const { return *m_window->view; }
+    PictureFolder& folder() { return m_window->pictures; }
+    MessageRecorder& messages() { return m_window->messages; }
 };
 
 // Clicks an item of the file list with a mouse button, as a user would.

@@ -43,45 +43,32 @@ QAction* countButton(const FormView& ui, int count) {
 
 } // namespace
 
-class TestCommands : public QObject {
+class TestCommands : public MainWindowTest {
     Q_OBJECT
 
-    MessageRecorder* m_messages = nullptr;
-    PictureFolder* m_folder = nullptr;
-    TFerloMainForm* m_form = nullptr;
-    std::optional<FormView> m_view;
-
-    void place(const QString& name) { clickFile(*m_form, name); }
+    void place(const QString& name) { clickFile(form(), name); }
 
 private slots:
     void init() {
-        m_messages = new MessageRecorder;
-        m_folder = new PictureFolder;
-        m_folder->addJpeg("cat1.jpg", 640, 480, 0xffcc3333);
-        m_folder->addJpeg("dog2.jpg", 480, 640, 0xff3333cc);
-        m_folder->addBmp("owl.bmp", 64, 48);
-        m_folder->addJpeg("Hippopotamus Wallowing.jpg", 300, 200);
-        m_form = new TFerloMainForm;
-        m_view.emplace(*m_form);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form));
-        QVERIFY(m_form->browseTo(m_folder->path()));
+        m_window.emplace();
+        folder().addJpeg("cat1.jpg", 640, 480, 0xffcc3333);
+        folder().addJpeg("dog2.jpg", 480, 640, 0xff3333cc);
+        folder().addBmp("owl.bmp", 64, 48);
+        folder().addJpeg("Hippopotamus Wallowing.jpg", 300, 200);
+        QVERIFY(m_window->open(folder().path()));
     }
     void cleanup() {
-        QVERIFY2(m_messages->texts().isEmpty(), qPrintable(m_messages->texts().join('\n')));
-        m_view.reset();
-        delete m_form;
-        delete m_folder;
-        delete m_messages;
+        QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
+        m_window.reset();
     }
 
     void pictureControlsAreNamedAfterTheirCells() {
         for (int i = 0; i < 8; ++i) {
-            QCOMPARE(m_view->CellImages[i]->objectName(), QStringLiteral("Cell%1").arg(i));
-            QCOMPARE(m_view->CellImages[i]->parentWidget(), m_view->PACard);
-            QVERIFY(m_view->CellLabels[i]->isHidden());
+            QCOMPARE(view().CellImages[i]->objectName(), QStringLiteral("Cell%1").arg(i));
+            QCOMPARE(view().CellImages[i]->parentWidget(), view().PACard);
+            QVERIFY(view().CellLabels[i]->isHidden());
         }
-        QCOMPARE(m_form->findChild<PictureControl*>("Cell5"), m_view->CellImages[5]);
+        QCOMPARE(form().findChild<PictureControl*>("Cell5"), view().CellImages[5]);
     }
 
     void countButtonsSetTheCaption_data() {
@@ -95,105 +82,105 @@ private slots:
     void countButtonsSetTheCaption() {
         QFETCH(int, count);
         QFETCH(QString, caption);
-        countButton(*m_view, count)->trigger();
-        QCOMPARE(m_view->LABSelect->text(), caption);
-        QCOMPARE(m_view->Card.PicturesPerPage, count);
-        QCOMPARE(int(m_view->Cells.size()), count);
+        countButton(view(), count)->trigger();
+        QCOMPARE(view().LABSelect->text(), caption);
+        QCOMPARE(view().Card.PicturesPerPage, count);
+        QCOMPARE(int(view().Cells.size()), count);
         const int lines[] = {0, 0, 1, 0, 2, 0, 3, 0, 4};
-        QCOMPARE(visibleCutLines(*m_view).size(), lines[count]);
+        QCOMPARE(visibleCutLines(view()).size(), lines[count]);
     }
 
     void pressingTheCountThatIsDownChangesNothing() {
         place("cat1.jpg");
         place("dog2.jpg");
-        m_view->TB4PerPage->trigger();
-        QCOMPARE(m_view->Card.PictureCount, 2);
-        QCOMPARE(selectedFiles(*m_form), (QStringList{"cat1.jpg", "dog2.jpg"}));
-        QVERIFY(m_view->CellImages[0]->hasPicture());
+        view().TB4PerPage->trigger();
+        QCOMPARE(view().Card.PictureCount, 2);
+        QCOMPARE(selectedFiles(form()), (QStringList{"cat1.jpg", "dog2.jpg"}));
+        QVERIFY(view().CellImages[0]->hasPicture());
     }
 
     void newCountEmptiesTheCard() {
         place("cat1.jpg");
         place("dog2.jpg");
-        m_view->TB8PerPage->trigger();
-        QCOMPARE(m_view->Card.PictureCount, 0);
-        QCOMPARE(cellFiles(*m_form), QStringList(8, QString()));
-        QVERIFY(selectedFiles(*m_form).isEmpty());
-        QCOMPARE(m_view->LABSelect->text(), QStringLiteral("Select up to 8 Pictures"));
-        QCOMPARE(visibleCutLines(*m_view).size(), 4);
+        view().TB8PerPage->trigger();
+        QCOMPARE(view().Card.PictureCount, 0);
+        QCOMPARE(cellFiles(form()), QStringList(8, QString()));
+        QVERIFY(selectedFiles(form()).isEmpty());
+        QCOMPARE(view().LABSelect->text(), QStringLiteral("Select up to 8 Pictures"));
+        QCOMPARE(visibleCutLines(view()).size(), 4);
         for (int i = 0; i < 8; ++i) {
-            QVERIFY(!m_view->CellImages[i]->hasPicture());
-            QVERIFY(m_view->CellLabels[i]->isHidden());
-            QVERIFY(m_view->CellLabels[i]->text().isEmpty());
+            QVERIFY(!view().CellImages[i]->hasPicture());
+            QVERIFY(view().CellLabels[i]->isHidden());
+            QVERIFY(view().CellLabels[i]->text().isEmpty());
         }
     }
 
     void orientationKeepsPicturesAndRecentresTheCard() {
         place("cat1.jpg");
         place("dog2.jpg");
-        m_view->TBLandScape->trigger(); // already down: nothing changes
-        QCOMPARE(m_view->PACard->geometry(), QRect(14, 41, 595, 425));
+        view().TBLandScape->trigger(); // already down: nothing changes
+        QCOMPARE(view().PACard->geometry(), QRect(14, 41, 595, 425));
 
-        m_view->TBPortrait->trigger();
-        QCOMPARE(m_view->PACard->geometry(), QRect(136, 8, 350, 490));
-        QCOMPARE(m_view->Card.PictureCount, 2);
+        view().TBPortrait->trigger();
+        QCOMPARE(view().PACard->geometry(), QRect(136, 8, 350, 490));
+        QCOMPARE(view().Card.PictureCount, 2);
         // 4 per page portrait: cells 175 x 245, picture area 143 x 193 with labels.
-        QCOMPARE(m_view->Card.PictureWidth, 143);
-        QCOMPARE(m_view->Card.PictureHeight, 245 - 36 - 16);
-        const TCell& cat = m_view->Cells[0];
+        QCOMPARE(view().Card.PictureWidth, 143);
+        QCOMPARE(view().Card.PictureHeight, 245 - 36 - 16);
+        const TCell& cat = view().Cells[0];
         QCOMPARE(cat.ImageWidth, 143); // 640 x 480 is wider than the area: fitted to its width
         QCOMPARE(cat.ImageHeight, 107);
-        QCOMPARE(m_view->CellImages[0]->geometry(),
+        QCOMPARE(view().CellImages[0]->geometry(),
                  QRect(1 + 16, 1 + 8 + (193 - 107) / 2, 143, 107));
-        const TCell& dog = m_view->Cells[1];
+        const TCell& dog = view().Cells[1];
         // 480 x 640 (aspect 1.333) is just wider than the area (1.350): fitted to its width.
         QCOMPARE(dog.ImageWidth, 143);
         QCOMPARE(dog.ImageHeight, 191); // Round(640 / (480 / 143.0)) = Round(190.67)
-        QCOMPARE(m_view->CellLabels[1]->geometry().top(), 1 + 245 - 36 - 1);
-        QCOMPARE(m_view->CellLabels[1]->text(), QStringLiteral("DOG"));
-        QVERIFY(m_view->CellLabels[1]->isVisible());
+        QCOMPARE(view().CellLabels[1]->geometry().top(), 1 + 245 - 36 - 1);
+        QCOMPARE(view().CellLabels[1]->text(), QStringLiteral("DOG"));
+        QVERIFY(view().CellLabels[1]->isVisible());
         // The cut lines moved to the new card at once.
-        QCOMPARE(visibleCutLines(*m_view),
+        QCOMPARE(visibleCutLines(view()),
                  (QList<QRect>{QRect(0, 245, 351, 1), QRect(175, 0, 1, 491)}));
     }
 
     void pictureIsFittedAndCentredInItsArea() {
         place("cat1.jpg");
-        const TCell& cell = m_view->Cells[0];
+        const TCell& cell = view().Cells[0];
         QCOMPARE(cell.ImageWidth, 213);
         QCOMPARE(cell.ImageHeight, 160);
         QCOMPARE(cell.ImageAspect, 0.75);
-        QCOMPARE(m_view->CellImages[0]->geometry(), QRect(1 + 16 + 26, 1 + 8, 213, 160));
-        QCOMPARE(m_view->CellImages[0]->toolTip(), m_folder->file("cat1.jpg"));
-        QCOMPARE(m_view->CellImages[0]->minimumSize(), QSize(213, 160));
-        QCOMPARE(m_view->CellImages[0]->maximumSize(), QSize(213, 160));
+        QCOMPARE(view().CellImages[0]->geometry(), QRect(1 + 16 + 26, 1 + 8, 213, 160));
+        QCOMPARE(view().CellImages[0]->toolTip(), folder().file("cat1.jpg"));
+        QCOMPARE(view().CellImages[0]->minimumSize(), QSize(213, 160));
+        QCOMPARE(view().CellImages[0]->maximumSize(), QSize(213, 160));
         // What the control shows is the picture's colour, stretched to its size.
-        const QImage shown = m_view->CellImages[0]->grab().toImage();
+        const QImage shown = view().CellImages[0]->grab().toImage();
         QVERIFY(qAbs(qRed(shown.pixel(100, 80)) - 0xcc) < 8);
 
         // A small picture is enlarged until it touches two sides.
         place("owl.bmp");
-        QCOMPARE(m_view->Cells[1].ImageWidth, 213);
-        QCOMPARE(m_view->Cells[1].ImageHeight, 160);
+        QCOMPARE(view().Cells[1].ImageWidth, 213);
+        QCOMPARE(view().Cells[1].ImageHeight, 160);
     }
 
     void cutLinesSwitchOffAndOnAgain() {
-        const QList<QRect> before = visibleCutLines(*m_view);
+        const QList<QRect> before = visibleCutLines(view());
         QCOMPARE(before, (QList<QRect>{QRect(297, 0, 1, 426), QRect(0, 212, 596, 1)}));
-        QCOMPARE(m_view->TBCutLines->toolTip(), QStringLiteral("Turn Cutlines Off"));
-        m_view->TBCutLines->trigger();
-        QVERIFY(visibleCutLines(*m_view).isEmpty());
-        QCOMPARE(m_view->TBCutLines->toolTip(), QStringLiteral("Turn Cutlines On"));
+        QCOMPARE(view().TBCutLines->toolTip(), QStringLiteral("Turn Cutlines Off"));
+        view().TBCutLines->trigger();
+        QVERIFY(visibleCutLines(view()).isEmpty());
+        QCOMPARE(view().TBCutLines->toolTip(), QStringLiteral("Turn Cutlines On"));
         // While off, layout changes place nothing.
-        m_view->TB8PerPage->trigger();
-        m_view->TBPortrait->trigger();
-        QVERIFY(visibleCutLines(*m_view).isEmpty());
-        m_view->TBLandScape->trigger();
-        m_view->TB4PerPage->trigger();
-        m_view->TBCutLines->trigger();
-        QCOMPARE(visibleCutLines(*m_view), before);
-        QCOMPARE(m_view->CutLines[0]->FStartPoint, QPoint(297, 0));
-        QCOMPARE(m_view->CutLines[0]->FEndPoint, QPoint(297, 425));
+        view().TB8PerPage->trigger();
+        view().TBPortrait->trigger();
+        QVERIFY(visibleCutLines(view()).isEmpty());
+        view().TBLandScape->trigger();
+        view().TB4PerPage->trigger();
+        view().TBCutLines->trigger();
+        QCOMPARE(visibleCutLines(view()), before);
+        QCOMPARE(view().CutLines[0]->FStartPoint, QPoint(297, 0));
+        QCOMPARE(view().CutLines[0]->FEndPoint, QPoint(297, 425));
     }
 
     void cutLinesForEveryLayout_data() {
@@ -213,11 +200,11 @@ private slots:
         QFETCH(int, count);
         QFETCH(bool, portrait);
         QFETCH(int, lines);
-        countButton(*m_view, count)->trigger();
-        (portrait ? m_view->TBPortrait : m_view->TBLandScape)->trigger();
-        const QList<QRect> shown = visibleCutLines(*m_view);
+        countButton(view(), count)->trigger();
+        (portrait ? view().TBPortrait : view().TBLandScape)->trigger();
+        const QList<QRect> shown = visibleCutLines(view());
         QCOMPARE(shown.size(), lines);
-        const QSize card = m_view->PACard->size();
+        const QSize card = view().PACard->size();
         for (const QRect& line : shown) {
             // A line spans the card and one pixel beyond, which is clipped.
             if (line.width() == 1)
@@ -227,7 +214,7 @@ private slots:
         }
         // The dotted line shows as black dots on white.
         if (!shown.isEmpty()) {
-            const QImage card = m_view->PACard->grab().toImage();
+            const QImage card = view().PACard->grab().toImage();
             const QRect line = shown.first();
             int black = 0;
             int white = 0;
@@ -245,34 +232,34 @@ private slots:
     void labelsSwitchOffAndOn() {
         place("cat1.jpg");
         place("dog2.jpg");
-        QCOMPARE(m_view->Card.PictureHeight, 160);
-        m_view->PBToggleLabels->click();
-        QCOMPARE(m_view->Card.LabelsOn, false);
-        QCOMPARE(m_view->PBToggleLabels->text(), QStringLiteral("&Labels On"));
-        QCOMPARE(m_view->PBToggleLabels->toolTip(), QStringLiteral("Turn Labels on"));
-        QVERIFY(!m_view->TBUpperLabels->isVisible());
-        QVERIFY(!m_view->TBLowerLabels->isVisible());
-        QCOMPARE(m_view->Card.PictureHeight, 196);
-        QCOMPARE(m_view->Cells[0].ImageHeight, 196); // pictures grow into the band
-        QVERIFY(m_view->CellLabels[0]->isHidden());
-        QVERIFY(m_view->CellLabels[1]->isHidden());
+        QCOMPARE(view().Card.PictureHeight, 160);
+        view().PBToggleLabels->click();
+        QCOMPARE(view().Card.LabelsOn, false);
+        QCOMPARE(view().PBToggleLabels->text(), QStringLiteral("&Labels On"));
+        QCOMPARE(view().PBToggleLabels->toolTip(), QStringLiteral("Turn Labels on"));
+        QVERIFY(!view().TBUpperLabels->isVisible());
+        QVERIFY(!view().TBLowerLabels->isVisible());
+        QCOMPARE(view().Card.PictureHeight, 196);
+        QCOMPARE(view().Cells[0].ImageHeight, 196); // pictures grow into the band
+        QVERIFY(view().CellLabels[0]->isHidden());
+        QVERIFY(view().CellLabels[1]->isHidden());
 
-        m_view->PBToggleLabels->click();
-        QCOMPARE(m_view->PBToggleLabels->text(), QStringLiteral("&Labels Off"));
-        QCOMPARE(m_view->PBToggleLabels->toolTip(), QStringLiteral("Turn Labels Off"));
-        QVERIFY(m_view->TBUpperLabels->isVisible());
-        QCOMPARE(m_view->Cells[0].ImageHeight, 160);
-        QVERIFY(m_view->CellLabels[0]->isVisible());
-        QVERIFY(m_view->CellLabels[1]->isVisible());
-        QVERIFY(m_view->CellLabels[2]->isHidden()); // a free cell shows no label
+        view().PBToggleLabels->click();
+        QCOMPARE(view().PBToggleLabels->text(), QStringLiteral("&Labels Off"));
+        QCOMPARE(view().PBToggleLabels->toolTip(), QStringLiteral("Turn Labels Off"));
+        QVERIFY(view().TBUpperLabels->isVisible());
+        QCOMPARE(view().Cells[0].ImageHeight, 160);
+        QVERIFY(view().CellLabels[0]->isVisible());
+        QVERIFY(view().CellLabels[1]->isVisible());
+        QVERIFY(view().CellLabels[2]->isHidden()); // a free cell shows no label
     }
 
     void labelsShrinkToFitAndGrowBack() {
-        m_view->TB8PerPage->trigger();
+        view().TB8PerPage->trigger();
         place("cat1.jpg");
         place("Hippopotamus Wallowing.jpg");
-        QLabel* shortLabel = m_view->CellLabels[0];
-        QLabel* longLabel = m_view->CellLabels[1];
+        QLabel* shortLabel = view().CellLabels[0];
+        QLabel* longLabel = view().CellLabels[1];
         QCOMPARE(shortLabel->text(), QStringLiteral("CAT"));
         QCOMPARE(shortLabel->font().pointSize(), 14);
         QCOMPARE(shortLabel->font().family(), QStringLiteral("Arial"));
@@ -281,41 +268,41 @@ private slots:
         QCOMPARE(longLabel->text(), QStringLiteral("HIPPOPOTAMUS WALLOWING"));
         const int upperSize = longLabel->font().pointSize();
         QVERIFY(upperSize < 14);
-        QVERIFY(QFontMetrics(longLabel->font(), m_view->TestLabel)
+        QVERIFY(QFontMetrics(longLabel->font(), view().TestLabel)
                     .horizontalAdvance(longLabel->text()) <= 148 - 16);
         QFont oneLarger = longLabel->font();
         oneLarger.setPointSize(upperSize + 1);
-        QVERIFY(QFontMetrics(oneLarger, m_view->TestLabel).horizontalAdvance(longLabel->text()) >
+        QVERIFY(QFontMetrics(oneLarger, view().TestLabel).horizontalAdvance(longLabel->text()) >
                 148 - 16);
 
-        m_view->TBLowerLabels->trigger();
+        view().TBLowerLabels->trigger();
         QCOMPARE(longLabel->text(), QStringLiteral("hippopotamus wallowing"));
         QVERIFY(longLabel->font().pointSize() >= upperSize);
         QCOMPARE(shortLabel->text(), QStringLiteral("cat"));
         QCOMPARE(shortLabel->font().pointSize(), 14);
-        QVERIFY(m_view->CellLabels[2]->text().isEmpty());
+        QVERIFY(view().CellLabels[2]->text().isEmpty());
 
-        m_view->TBUpperLabels->trigger();
+        view().TBUpperLabels->trigger();
         QCOMPARE(longLabel->font().pointSize(), upperSize);
     }
 
     void labelTextFollowsTheFileName() {
-        m_folder->addJpeg("123.jpg");
-        m_folder->addJpeg("Müller.jpg");
-        QVERIFY(m_form->browseTo(m_folder->path()));
+        folder().addJpeg("123.jpg");
+        folder().addJpeg("Müller.jpg");
+        QVERIFY(form().browseTo(folder().path()));
         place("123.jpg");
         place("Müller.jpg");
-        QVERIFY(m_view->CellLabels[0]->text().isEmpty());
-        QVERIFY(!m_view->CellLabels[0]->isVisible() ||
-                m_view->CellLabels[0]->text().trimmed().isEmpty());
-        QCOMPARE(m_view->CellLabels[1]->text(), QStringLiteral("MÜLLER"));
-        m_view->TBLowerLabels->trigger();
-        QCOMPARE(m_view->CellLabels[1]->text(), QStringLiteral("müller"));
+        QVERIFY(view().CellLabels[0]->text().isEmpty());
+        QVERIFY(!view().CellLabels[0]->isVisible() ||
+                view().CellLabels[0]->text().trimmed().isEmpty());
+        QCOMPARE(view().CellLabels[1]->text(), QStringLiteral("MÜLLER"));
+        view().TBLowerLabels->trigger();
+        QCOMPARE(view().CellLabels[1]->text(), QStringLiteral("müller"));
         // Switching labels off and on shows exactly the labels whose text is not blank.
-        m_view->PBToggleLabels->click();
-        m_view->PBToggleLabels->click();
-        QVERIFY(m_view->CellLabels[0]->isHidden());
-        QVERIFY(m_view->CellLabels[1]->isVisible());
+        view().PBToggleLabels->click();
+        view().PBToggleLabels->click();
+        QVERIFY(view().CellLabels[0]->isHidden());
+        QVERIFY(view().CellLabels[1]->isVisible());
     }
 
     // A file name is no markup: its label word and its hint read as the name is written, and the
@@ -333,12 +320,12 @@ private slots:
     void markupInNamesIsShownAsWritten() {
         QFETCH(QString, name);
         QFETCH(QString, word);
-        const QString file = m_folder->addJpeg(name);
-        QVERIFY(m_form->browseTo(m_folder->path()));
+        const QString file = folder().addJpeg(name);
+        QVERIFY(form().browseTo(folder().path()));
         place(name);
-        QLabel* label = m_view->CellLabels[0];
+        QLabel* label = view().CellLabels[0];
         QCOMPARE(shownText(label), word);
-        const QRect ink = inkBox(m_view->PACard->grab(label->geometry()).toImage());
+        const QRect ink = inkBox(view().PACard->grab(label->geometry()).toImage());
         const QFontMetrics metrics(label->font(), label);
         QVERIFY2(ink.height() <= metrics.height(), "the label is drawn on more than one line");
         QVERIFY2(qAbs(ink.width() - metrics.horizontalAdvance(word)) <= 4,
@@ -347,7 +334,7 @@ private slots:
                                 .arg(metrics.horizontalAdvance(word))));
 
         // Hovering over the picture shows its path as written.
-        PictureControl* picture = m_view->CellImages[0];
+        PictureControl* picture = view().CellImages[0];
         QHelpEvent hover(QEvent::ToolTip, QPoint(3, 3), picture->mapToGlobal(QPoint(3, 3)));
         QApplication::sendEvent(picture, &hover);
         QLabel* tip = nullptr;
@@ -361,21 +348,21 @@ private slots:
     }
 
     void clearEmptiesTheCardAndKeepsTheLayout() {
-        m_view->TBPortrait->trigger();
+        view().TBPortrait->trigger();
         place("cat1.jpg");
         place("dog2.jpg");
-        m_view->PBClear->click();
-        QCOMPARE(m_view->Card.PictureCount, 0);
-        QCOMPARE(cellFiles(*m_form), QStringList(4, QString()));
-        QVERIFY(selectedFiles(*m_form).isEmpty());
-        QCOMPARE(m_view->Card.Portrait, true);
-        QCOMPARE(m_view->Card.PicturesPerPage, 4);
-        QVERIFY(m_view->CellLabels[0]->isHidden());
-        QVERIFY(!m_view->CellImages[0]->hasPicture());
-        QVERIFY(m_view->CellImages[0]->isVisible()); // keeps its place, shows nothing
+        view().PBClear->click();
+        QCOMPARE(view().Card.PictureCount, 0);
+        QCOMPARE(cellFiles(form()), QStringList(4, QString()));
+        QVERIFY(selectedFiles(form()).isEmpty());
+        QCOMPARE(view().Card.Portrait, true);
+        QCOMPARE(view().Card.PicturesPerPage, 4);
+        QVERIFY(view().CellLabels[0]->isHidden());
+        QVERIFY(!view().CellImages[0]->hasPicture());
+        QVERIFY(view().CellImages[0]->isVisible()); // keeps its place, shows nothing
         // Clear on an empty card only deselects the list.
-        m_view->PBClear->click();
-        QCOMPARE(m_view->Card.PictureCount, 0);
+        view().PBClear->click();
+        QCOMPARE(view().Card.PictureCount, 0);
     }
 };
 

@@ -37,20 +37,16 @@ void type(QWidget* widget, const QString& text) {
 // What a user meets when editing a label word in place: a double click on the label, the word
 // typed, Enter, Escape or a click elsewhere; what the label, the stored word and the printed
 // page then say.
-class TestLabelEdit : public QObject {
+class TestLabelEdit : public MainWindowTest {
     Q_OBJECT
 
-    MessageRecorder* m_messages = nullptr;
-    PictureFolder* m_folder = nullptr;
-    TFerloMainForm* m_form = nullptr;
-    std::optional<FormView> m_view;
     QLineEdit* m_editor = nullptr;
 
-    void place(const QString& name) { clickFile(*m_form, name); }
+    void place(const QString& name) { clickFile(form(), name); }
     // Double-clicks a cell's label where the user sees it; true when the editor opened on it.
     bool doubleClickLabel(int cell) {
-        QLabel* label = m_view->CellLabels[size_t(cell)];
-        QTest::mouseDClick(m_view->PACard, Qt::LeftButton, Qt::NoModifier,
+        QLabel* label = view().CellLabels[size_t(cell)];
+        QTest::mouseDClick(view().PACard, Qt::LeftButton, Qt::NoModifier,
                            label->geometry().center());
         return m_editor->isVisible() && m_editor->hasFocus() &&
                m_editor->geometry().intersects(label->geometry());
@@ -65,29 +61,21 @@ class TestLabelEdit : public QObject {
         QVERIFY(m_editor->isHidden());
     }
     std::optional<std::string> stored(int cell) const {
-        return m_view->Cells[size_t(cell)].EditedLabel;
+        return view().Cells[size_t(cell)].EditedLabel;
     }
 
 private slots:
     void init() {
-        m_messages = new MessageRecorder;
-        m_folder = new PictureFolder;
-        m_folder->addJpeg("cat1.jpg", 640, 480, 0xffcc3333);
-        m_folder->addJpeg("dog2.jpg", 480, 640, 0xff3333cc);
-        m_form = new TFerloMainForm;
-        m_view.emplace(*m_form);
-        m_editor = m_form->findChild<QLineEdit*>(QStringLiteral("LabelEditor"));
+        m_window.emplace();
+        folder().addJpeg("cat1.jpg", 640, 480, 0xffcc3333);
+        folder().addJpeg("dog2.jpg", 480, 640, 0xff3333cc);
+        QVERIFY(m_window->open(folder().path()));
+        m_editor = form().findChild<QLineEdit*>(QStringLiteral("LabelEditor"));
         QVERIFY(m_editor);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form));
-        QVERIFY(m_form->browseTo(m_folder->path()));
     }
     void cleanup() {
-        QVERIFY2(m_messages->texts().isEmpty(), qPrintable(m_messages->texts().join('\n')));
-        m_view.reset();
-        delete m_form;
-        delete m_folder;
-        delete m_messages;
+        QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
+        m_window.reset();
     }
 
     // The second edit of a word already edited once: how it ends decides the word.
@@ -138,7 +126,7 @@ private slots:
         place("cat1.jpg");
         place("dog2.jpg");
         edit(0, "Tiger");
-        QCOMPARE(m_view->CellLabels[0]->text(), QStringLiteral("TIGER"));
+        QCOMPARE(view().CellLabels[0]->text(), QStringLiteral("TIGER"));
 
         // The editor opens with the word as typed, all of it selected, and names itself.
         QVERIFY(doubleClickLabel(0));
@@ -153,29 +141,29 @@ private slots:
         else if (ending == QLatin1String("escape"))
             QTest::keyClick(m_editor, Qt::Key_Escape);
         else
-            QTest::mouseClick(m_view->PACardBase, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+            QTest::mouseClick(view().PACardBase, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
         QVERIFY(m_editor->isHidden());
 
-        QLabel* shown = m_view->CellLabels[0];
+        QLabel* shown = view().CellLabels[0];
         QCOMPARE(shownText(shown), label);
         QVERIFY(shown->isVisible());
         QCOMPARE(stored(0), kept.isEmpty() ? std::nullopt : std::optional(kept.toStdString()));
-        QCOMPARE(m_view->CellLabels[1]->text(), QStringLiteral("DOG")); // the other cell keeps its
-        QCOMPARE(m_form->currentPage().LabelTexts.value(0), label);
+        QCOMPARE(view().CellLabels[1]->text(), QStringLiteral("DOG")); // the other cell keeps its
+        QCOMPARE(form().currentPage().LabelTexts.value(0), label);
 
         // The case switch applies to the kept word, on the card and on the page.
-        m_view->TBLowerLabels->trigger();
+        view().TBLowerLabels->trigger();
         QCOMPARE(shown->text(), label.toLower());
-        QCOMPARE(m_form->currentPage().LabelTexts.value(0), label.toLower());
+        QCOMPARE(form().currentPage().LabelTexts.value(0), label.toLower());
         QCOMPARE(stored(0), kept.isEmpty() ? std::nullopt : std::optional(kept.toStdString()));
     }
 
     // A long word shrinks point by point to its band like a file name's word, and grows back
     // when it is short again.
     void aLongWordShrinksToItsBand() {
-        m_view->TB8PerPage->trigger();
+        view().TB8PerPage->trigger();
         place("cat1.jpg");
-        QLabel* label = m_view->CellLabels[0];
+        QLabel* label = view().CellLabels[0];
         QCOMPARE(label->font().pointSize(), 14);
         const QString word = QStringLiteral("Hippopotamus wallowing in the mud");
         edit(0, word);
@@ -204,12 +192,12 @@ private slots:
             QTest::keyClick(m_editor, Qt::Key_Return);
             QVERIFY(m_editor->isHidden());
         }
-        QCOMPARE(m_messages->texts(),
+        QCOMPARE(messages().texts(),
                  QStringList{"Cannot keep the label word of card 1, cell 2: the word is 1001 "
                              "characters long; a label word holds at most 1000 characters."});
-        m_messages->clear();
+        messages().clear();
         QCOMPARE(stored(1), std::optional(longest.toStdString()));
-        QCOMPARE(m_view->CellLabels[1]->text(), longest.toUpper());
+        QCOMPARE(view().CellLabels[1]->text(), longest.toUpper());
     }
 
     // The edited word goes with its picture: taken off the card, or the card cleared, the cell's
@@ -227,19 +215,19 @@ private slots:
         edit(0, QStringLiteral("Tiger"));
         QVERIFY(stored(0));
         if (removal == QLatin1String("right click"))
-            QTest::mouseClick(m_view->CellImages[0], Qt::RightButton);
+            QTest::mouseClick(view().CellImages[0], Qt::RightButton);
         else if (removal == QLatin1String("list"))
             place("cat1.jpg");
         else if (removal == QLatin1String("clear"))
-            m_view->PBClear->click();
+            view().PBClear->click();
         else
-            m_view->TB6PerPage->trigger();
-        QVERIFY(m_view->Cells[0].FileName.empty());
+            view().TB6PerPage->trigger();
+        QVERIFY(view().Cells[0].FileName.empty());
         QVERIFY(!stored(0));
         QVERIFY(m_editor->isHidden());
 
         place("dog2.jpg");
-        QCOMPARE(m_view->CellLabels[0]->text(), QStringLiteral("DOG"));
+        QCOMPARE(view().CellLabels[0]->text(), QStringLiteral("DOG"));
         QVERIFY(!stored(0));
     }
 
@@ -248,31 +236,31 @@ private slots:
     void theEditorOpensOnlyOnAShownLabel() {
         place("cat1.jpg");
         place("dog2.jpg");
-        QTest::mouseClick(m_view->CellImages[1], Qt::RightButton);
+        QTest::mouseClick(view().CellImages[1], Qt::RightButton);
         QVERIFY(!doubleClickLabel(1)); // a free cell
-        m_view->PBToggleLabels->click();
-        QTest::mouseDClick(m_view->PACard, Qt::LeftButton, Qt::NoModifier,
-                           m_view->CellLabels[0]->geometry().center());
+        view().PBToggleLabels->click();
+        QTest::mouseDClick(view().PACard, Qt::LeftButton, Qt::NoModifier,
+                           view().CellLabels[0]->geometry().center());
         QVERIFY(m_editor->isHidden());
-        m_view->PBToggleLabels->click();
+        view().PBToggleLabels->click();
 
-        m_view->CellImages[0]->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(m_view->CellImages[0], Qt::Key_F2);
+        view().CellImages[0]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(view().CellImages[0], Qt::Key_F2);
         QVERIFY(m_editor->isVisible());
         QCOMPARE(m_editor->text(), QStringLiteral("cat"));
         QTest::keyClicks(m_editor, QStringLiteral("Lion"));
         QTest::keyClick(m_editor, Qt::Key_Enter);
-        QCOMPARE(m_view->CellLabels[0]->text(), QStringLiteral("LION"));
+        QCOMPARE(view().CellLabels[0]->text(), QStringLiteral("LION"));
         // The focus goes back to the picture, so the keys go on where they were.
-        QVERIFY(m_view->CellImages[0]->hasFocus());
+        QVERIFY(view().CellImages[0]->hasFocus());
 
         // Switching labels off while editing ends the edit and keeps the word.
         QVERIFY(doubleClickLabel(0));
         QTest::keyClicks(m_editor, QStringLiteral("Bear"));
-        QTest::mouseClick(m_view->PBToggleLabels, Qt::LeftButton);
+        QTest::mouseClick(view().PBToggleLabels, Qt::LeftButton);
         QVERIFY(m_editor->isHidden());
         QCOMPARE(stored(0), std::optional<std::string>("Bear"));
-        QVERIFY(m_view->CellLabels[0]->isHidden());
+        QVERIFY(view().CellLabels[0]->isHidden());
     }
 };
 

@@ -129,7 +129,7 @@ struct Expectation {
 
 } // namespace
 
-class TestRandomRun : public QObject {
+class TestRandomRun : public MainWindowTest {
     Q_OBJECT
 
     QTemporaryDir m_root;
@@ -139,9 +139,6 @@ class TestRandomRun : public QObject {
     std::map<QString, KnownPicture> m_pictures; // by full path as the window forms it
     QHash<QString, QString> m_sounds;           // folder/word -> the sound file beside it
 
-    MessageRecorder* m_messages = nullptr;
-    TFerloMainForm* m_form = nullptr;
-    std::optional<FormView> m_view;
     QRandomGenerator m_random;
 
     // Cells left at their place by a redisplay that ended at the broken picture.
@@ -162,8 +159,6 @@ class TestRandomRun : public QObject {
     std::deque<QString> m_recent;
     int m_pdfs = 0;
 
-    TFerloMainForm& form() { return *m_form; }
-
     bool check(bool ok, const QString& what) {
         ++m_checks;
         if (!ok && m_failure.isEmpty())
@@ -173,7 +168,7 @@ class TestRandomRun : public QObject {
 
     QStringList cells() const {
         QStringList files;
-        for (const TCell& cell : m_view->Cells)
+        for (const TCell& cell : view().Cells)
             files << QString::fromStdString(cell.FileName);
         return files;
     }
@@ -182,17 +177,17 @@ class TestRandomRun : public QObject {
         Snapshot s;
         s.cells = cells();
         for (int i = 0; i < 8; ++i)
-            s.geometry[i] = m_view->CellImages[i]->geometry();
-        s.count = m_view->Card.PicturesPerPage;
-        s.portrait = m_view->Card.Portrait;
-        s.labelsOn = m_view->Card.LabelsOn;
-        s.upper = m_view->TBUpperLabels->isChecked();
-        s.cutLines = m_view->TBCutLines->isChecked();
+            s.geometry[i] = view().CellImages[i]->geometry();
+        s.count = view().Card.PicturesPerPage;
+        s.portrait = view().Card.Portrait;
+        s.labelsOn = view().Card.LabelsOn;
+        s.upper = view().TBUpperLabels->isChecked();
+        s.cutLines = view().TBCutLines->isChecked();
         return s;
     }
 
     QString pathOfItem(int row) const {
-        return QDir(m_form->shownDirectory()).filePath(m_view->FileListBox1->item(row)->text());
+        return QDir(form().shownDirectory()).filePath(view().FileListBox1->item(row)->text());
     }
 
     void writeFolder(const QString& dir, const PictureSpec* specs, size_t n, int& colourIndex) {
@@ -245,7 +240,7 @@ class TestRandomRun : public QObject {
     }
 
     QString clickFileItem(const Snapshot& before, Expectation& expect) {
-        QListWidget* list = m_view->FileListBox1;
+        QListWidget* list = view().FileListBox1;
         if (list->count() == 0)
             return {};
         const int row = int(m_random.bounded(list->count()));
@@ -262,8 +257,8 @@ class TestRandomRun : public QObject {
         const QPoint centre = list->visualItemRect(list->item(row)).center();
         if (twice) {
             ++m_tally.doubleClicks;
-            QTest::mouseDClick(m_form->windowHandle(), Qt::LeftButton, Qt::NoModifier,
-                               list->viewport()->mapTo(m_form, centre));
+            QTest::mouseDClick(form().windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                               list->viewport()->mapTo(&form(), centre));
         } else {
             QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
         }
@@ -273,7 +268,7 @@ class TestRandomRun : public QObject {
     }
 
     QString otherClickOnFileItem(const Snapshot& before, Expectation& expect) {
-        QListWidget* list = m_view->FileListBox1;
+        QListWidget* list = view().FileListBox1;
         if (list->count() == 0)
             return {};
         const int row = int(m_random.bounded(list->count()));
@@ -287,7 +282,7 @@ class TestRandomRun : public QObject {
     }
 
     QString clickBesideItems(const Snapshot& before, Expectation& expect) {
-        QListWidget* list = m_view->FileListBox1;
+        QListWidget* list = view().FileListBox1;
         const QPoint spot(list->viewport()->width() / 2, list->viewport()->height() - 3);
         if (list->itemAt(spot))
             return {};
@@ -299,14 +294,14 @@ class TestRandomRun : public QObject {
     QString chooseCount(const Snapshot& before, Expectation& expect) {
         static const int counts[] = {1, 2, 4, 6, 8};
         const int count = counts[m_random.bounded(5)];
-        QAction* buttons[] = {m_view->TB1PerPage, m_view->TB2PerPage, m_view->TB4PerPage,
-                              m_view->TB6PerPage, m_view->TB8PerPage};
+        QAction* buttons[] = {view().TB1PerPage, view().TB2PerPage, view().TB4PerPage,
+                              view().TB6PerPage, view().TB8PerPage};
         expect.cells = count == before.count ? before.cells : QStringList(count, QString());
         buttons[count == 1 ? 0 : count / 2]->trigger();
-        check(m_view->Card.PicturesPerPage == count,
+        check(view().Card.PicturesPerPage == count,
               QStringLiteral("count button %1 left PicturesPerPage %2")
                   .arg(count)
-                  .arg(m_view->Card.PicturesPerPage));
+                  .arg(view().Card.PicturesPerPage));
         return QStringLiteral("%1 per page").arg(count);
     }
 
@@ -316,9 +311,9 @@ class TestRandomRun : public QObject {
         expect.redisplay = portrait != before.portrait;
         if (expect.redisplay && before.cells.contains(m_brokenPath))
             expect.brokenMessages = 1;
-        (portrait ? m_view->TBPortrait : m_view->TBLandScape)->trigger();
-        check(m_view->Card.Portrait == portrait,
-              QStringLiteral("orientation button left Portrait %1").arg(m_view->Card.Portrait));
+        (portrait ? view().TBPortrait : view().TBLandScape)->trigger();
+        check(view().Card.Portrait == portrait,
+              QStringLiteral("orientation button left Portrait %1").arg(view().Card.Portrait));
         return portrait ? QStringLiteral("portrait") : QStringLiteral("landscape");
     }
 
@@ -327,38 +322,38 @@ class TestRandomRun : public QObject {
         expect.redisplay = true;
         if (before.cells.contains(m_brokenPath))
             expect.brokenMessages = 1;
-        m_view->PBToggleLabels->click();
-        const bool on = m_view->Card.LabelsOn;
+        view().PBToggleLabels->click();
+        const bool on = view().Card.LabelsOn;
         check(on != before.labelsOn, QStringLiteral("the labels button did not switch labels"));
-        check(m_view->PBToggleLabels->text() ==
+        check(view().PBToggleLabels->text() ==
                   (on ? QStringLiteral("&Labels Off") : QStringLiteral("&Labels On")),
-              QStringLiteral("labels button caption %1").arg(m_view->PBToggleLabels->text()));
-        check(m_view->TBUpperLabels->isVisible() == on && m_view->TBLowerLabels->isVisible() == on,
+              QStringLiteral("labels button caption %1").arg(view().PBToggleLabels->text()));
+        check(view().TBUpperLabels->isVisible() == on && view().TBLowerLabels->isVisible() == on,
               QStringLiteral("case buttons visible while labels are %1").arg(on ? "on" : "off"));
         return on ? QStringLiteral("labels on") : QStringLiteral("labels off");
     }
 
     QString chooseCase(const Snapshot& before, Expectation& expect) {
         // The case buttons are hidden while labels are off: a user can't press them.
-        if (!m_view->TBUpperLabels->isVisible())
+        if (!view().TBUpperLabels->isVisible())
             return {};
         const bool upper = m_random.bounded(2) == 1;
         expect.cells = before.cells;
-        (upper ? m_view->TBUpperLabels : m_view->TBLowerLabels)->trigger();
+        (upper ? view().TBUpperLabels : view().TBLowerLabels)->trigger();
         return upper ? QStringLiteral("upper case") : QStringLiteral("lower case");
     }
 
     QString toggleCutLines(const Snapshot& before, Expectation& expect) {
         expect.cells = before.cells;
-        m_view->TBCutLines->trigger();
-        check(m_view->TBCutLines->isChecked() != before.cutLines,
+        view().TBCutLines->trigger();
+        check(view().TBCutLines->isChecked() != before.cutLines,
               QStringLiteral("the cut-lines button did not toggle"));
         return QStringLiteral("cut lines %1").arg(before.cutLines ? "off" : "on");
     }
 
     QString clear(const Snapshot& before, Expectation& expect) {
         expect.cells = QStringList(before.count, QString());
-        m_view->PBClear->click();
+        view().PBClear->click();
         return QStringLiteral("Clear");
     }
 
@@ -367,7 +362,7 @@ class TestRandomRun : public QObject {
         const quint32 roll = m_random.bounded(10);
         const Qt::MouseButton button =
             roll < 5 ? Qt::LeftButton : (roll < 9 ? Qt::RightButton : Qt::MiddleButton);
-        PictureControl* control = m_view->CellImages[index];
+        PictureControl* control = view().CellImages[index];
         if (!control->isVisible())
             return {};
         expect.cells = before.cells;
@@ -381,17 +376,17 @@ class TestRandomRun : public QObject {
             if (known != m_pictures.end())
                 sound = m_sounds.value(picture.path() + QLatin1Char('/') + known->second.word);
         }
-        const QString playerFile = m_view->MediaPlayer1->fileName();
-        const bool playerOpen = m_view->MediaPlayer1->isOpen();
+        const QString playerFile = view().MediaPlayer1->fileName();
+        const bool playerOpen = view().MediaPlayer1->isOpen();
         QTest::mouseClick(control, button, Qt::NoModifier,
                           QPoint(control->width() / 2, control->height() / 2));
         if (!sound.isEmpty()) {
             ++m_tally.soundsOpened;
-            check(m_view->MediaPlayer1->isOpen() && m_view->MediaPlayer1->fileName() == sound,
+            check(view().MediaPlayer1->isOpen() && view().MediaPlayer1->fileName() == sound,
                   QStringLiteral("a left press on Cell%1 did not open %2").arg(index).arg(sound));
         } else {
-            check(m_view->MediaPlayer1->fileName() == playerFile &&
-                      m_view->MediaPlayer1->isOpen() == playerOpen,
+            check(view().MediaPlayer1->fileName() == playerFile &&
+                      view().MediaPlayer1->isOpen() == playerOpen,
                   QStringLiteral("a press on Cell%1 changed the player").arg(index));
         }
         return QStringLiteral("%1 press on Cell%2")
@@ -405,7 +400,7 @@ class TestRandomRun : public QObject {
         const quint32 roll = m_random.bounded(20);
         const QString target = roll < 9 ? m_dirA : (roll < 18 ? m_dirB : m_root.path());
         expect.cells = before.cells;
-        check(m_form->browseTo(target), QStringLiteral("could not browse to %1").arg(target));
+        check(form().browseTo(target), QStringLiteral("could not browse to %1").arg(target));
         return QStringLiteral("browse to %1").arg(target);
     }
 
@@ -419,7 +414,7 @@ class TestRandomRun : public QObject {
             return dib;
         };
         try {
-            writeCardPdf(path, {m_form->currentPage()}, QPageSize(QPageSize::A4), resolution,
+            writeCardPdf(path, {form().currentPage()}, QPageSize(QPageSize::A4), resolution,
                          options);
         } catch (const std::exception& error) {
             check(false, QStringLiteral("writing the PDF failed: %1").arg(error.what()));
@@ -475,16 +470,16 @@ class TestRandomRun : public QObject {
         check(now == expect.cells, QStringLiteral("cells are [%1], expected [%2]")
                                        .arg(now.join(", "), expect.cells.join(", ")));
 
-        const auto& messages = m_messages->messages();
-        const qsizetype fresh = messages.size() - messagesBefore;
+        const auto& shown = messages().messages();
+        const qsizetype fresh = shown.size() - messagesBefore;
         check(fresh == expect.brokenMessages,
               QStringLiteral("%1 messages shown, expected %2: %3")
                   .arg(fresh)
                   .arg(expect.brokenMessages)
-                  .arg(m_messages->texts().mid(messagesBefore).join(" | ")));
-        for (qsizetype i = messagesBefore; i < messages.size(); ++i)
-            check(messages[i].text.contains(m_brokenPath),
-                  QStringLiteral("unexpected message: %1").arg(messages[i].text));
+                  .arg(messages().texts().mid(messagesBefore).join(" | ")));
+        for (qsizetype i = messagesBefore; i < shown.size(); ++i)
+            check(shown[i].text.contains(m_brokenPath),
+                  QStringLiteral("unexpected message: %1").arg(shown[i].text));
 
         // A redisplay that meets the broken picture ends there: later pictures keep their place.
         for (int i = 0; i < 8; ++i) {
@@ -511,7 +506,7 @@ class TestRandomRun : public QObject {
 
     void checkInvariants() {
         ++m_checkPasses;
-        const FormView& f = *m_view;
+        const FormView& f = view();
         const TCard& card = f.Card;
         const QStringList files = cells();
 
@@ -704,15 +699,11 @@ private slots:
     }
 
     void init() {
-        m_messages = new MessageRecorder;
-        m_form = new TFerloMainForm;
-        m_view.emplace(*m_form);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form));
-        QVERIFY(m_form->browseTo(QDir(m_root.path()).filePath("B")));
-        m_dirB = m_form->shownDirectory();
-        QVERIFY(m_form->browseTo(QDir(m_root.path()).filePath("A")));
-        m_dirA = m_form->shownDirectory();
+        m_window.emplace();
+        QVERIFY(m_window->open(QDir(m_root.path()).filePath("B")));
+        m_dirB = form().shownDirectory();
+        QVERIFY(form().browseTo(QDir(m_root.path()).filePath("A")));
+        m_dirA = form().shownDirectory();
         m_brokenPath = QDir(m_dirA).filePath(QString::fromLatin1(kBrokenName));
         // The window forms paths from the shown folder; key the known pictures the same way.
         std::map<QString, KnownPicture> byShownPath;
@@ -727,16 +718,10 @@ private slots:
                     {m_dirA + "/dog", QDir(m_dirA).filePath("dog.wav")},
                     {m_dirB + "/bird", QDir(m_dirB).filePath("bird.WAV")}};
         m_stale = {};
-        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(messages().texts().isEmpty());
     }
 
-    void cleanup() {
-        m_view.reset();
-        delete m_form;
-        m_form = nullptr;
-        delete m_messages;
-        m_messages = nullptr;
-    }
+    void cleanup() { m_window.reset(); }
 
     void longRandomRun() {
         const quint32 seed = envSeed();
@@ -756,7 +741,7 @@ private slots:
         QVERIFY2(m_failure.isEmpty(), qPrintable(m_failure));
         for (int number = 1; number <= actions; ++number) {
             const Snapshot before = snapshot();
-            const qsizetype messagesBefore = m_messages->messages().size();
+            const qsizetype messagesBefore = messages().messages().size();
             Expectation expect;
             const QString done = randomAction(number, before, expect);
             m_recent.push_back(QStringLiteral("%1: %2").arg(number).arg(done));
@@ -779,7 +764,7 @@ private slots:
                                  .arg(m_checkPasses)
                                  .arg(m_checks)
                                  .arg(m_pdfs)
-                                 .arg(m_messages->messages().size())
+                                 .arg(messages().messages().size())
                                  .arg(timer.elapsed() / 1000.0, 0, 'f', 1);
         qInfo().noquote() << QStringLiteral(
                                  "random run reached: %1 picks, %2 unpicks, %3 picks undone on a "

@@ -1,10 +1,10 @@
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/PictureControl.h"
-#include "storage/DeckFile.h"
 #include "pictures/PictureCache.h"
-#include "sound/WavePlayer.h"
 #include "printing/PdfExport.h"
+#include "sound/WavePlayer.h"
+#include "storage/DeckFile.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
@@ -22,56 +22,38 @@
 using namespace ferlo;
 using namespace ferlo::test;
 
-class TestSelection : public QObject {
+class TestSelection : public MainWindowTest {
     Q_OBJECT
 
-    MessageRecorder* m_messages = nullptr;
-    PictureFolder* m_folder = nullptr;
-    TFerloMainForm* m_form = nullptr;
-
-    std::optional<FormView> m_view;
-
-    TFerloMainForm& form() { return *m_form; }
-    const FormView& view() const { return *m_view; }
     void click(const QString& name, Qt::MouseButton button = Qt::LeftButton) {
-        clickFile(*m_form, name, button);
+        clickFile(form(), name, button);
     }
-    QString path(const QString& name) const { return m_folder->file(name); }
+    QString path(const QString& name) { return folder().file(name); }
     void press(int cell, Qt::MouseButton button) {
-        QTest::mouseClick(m_view->CellImages[cell], button, Qt::NoModifier, QPoint(2, 2));
+        QTest::mouseClick(view().CellImages[cell], button, Qt::NoModifier, QPoint(2, 2));
     }
 
 private slots:
     void init() {
-        m_messages = new MessageRecorder;
-        m_folder = new PictureFolder;
+        m_window.emplace();
         for (const QString name : {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg"})
-            m_folder->addJpeg(name, 320, 240);
-        m_form = new TFerloMainForm;
-        m_view.emplace(*m_form);
-        m_form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form));
-        QVERIFY(m_form->browseTo(m_folder->path()));
+            folder().addJpeg(name, 320, 240);
+        QVERIFY(m_window->open(folder().path()));
     }
-    void cleanup() {
-        m_view.reset();
-        delete m_form;
-        delete m_folder;
-        delete m_messages;
-    }
+    void cleanup() { m_window.reset(); }
 
     void fileListShowsPicturesOnly() {
-        m_folder->addJpeg("Photo.JPG");
-        m_folder->addJpeg("scan.jpeg");
-        m_folder->addBmp("Zebra.BMP");
-        m_folder->addJpeg(".hidden.jpg");
+        folder().addJpeg("Photo.JPG");
+        folder().addJpeg("scan.jpeg");
+        folder().addBmp("Zebra.BMP");
+        folder().addJpeg(".hidden.jpg");
         writeFile(path("notes.txt"), "x");
         // Listed by name; what they hold is the decoder's business.
         for (const char* name : {"Leaf.PNG", "sun.webp", "flag.gif", "map.TIF", "page.tiff",
                                  "phone.HEIC", "phone2.heif", "drawing.svg"})
             writeFile(path(name), "x");
-        m_folder->addSubfolder("folder.jpg");
-        QVERIFY(form().browseTo(m_folder->path()));
+        folder().addSubfolder("folder.jpg");
+        QVERIFY(form().browseTo(folder().path()));
         QStringList items;
         for (int i = 0; i < view().FileListBox1->count(); ++i)
             items << view().FileListBox1->item(i)->text();
@@ -109,8 +91,8 @@ private slots:
         for (const QString name : {"Apple.jpg", "Ärger.jpg", "dog10.jpg", "dog2.jpg", "zebra.jpg"})
             writeFile(path(name), "");
         for (const QString name : {"Zoo", "box10", "Ärmel", "box2"})
-            m_folder->addSubfolder(name);
-        QVERIFY(form().browseTo(m_folder->path()));
+            folder().addSubfolder(name);
+        QVERIFY(form().browseTo(folder().path()));
         QStringList items;
         for (int i = 0; i < view().FileListBox1->count(); ++i)
             items << view().FileListBox1->item(i)->text();
@@ -170,10 +152,10 @@ private slots:
                       withSegments(in.readAll(), exifOrientationSegment(o)));
         }
         view().TB8PerPage->trigger();
-        QVERIFY(form().browseTo(m_folder->path()));
+        QVERIFY(form().browseTo(folder().path()));
         for (int o = 1; o <= 8; ++o)
             click(QStringLiteral("turned%1.jpg").arg(o));
-        QVERIFY2(m_messages->texts().isEmpty(), qPrintable(m_messages->texts().join('\n')));
+        QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
         for (int i = 0; i < 8; ++i) {
             QWidget* control = view().CellImages[i];
             const QImage shot = control->parentWidget()->grab(control->geometry()).toImage();
@@ -239,11 +221,11 @@ private slots:
         QCOMPARE(QProcess::execute("convert", {path("flag-source.png"), path("flag.gif")}), 0);
         writeHeic(path("phone.heic"), quadrants(size, upright));
         view().TB6PerPage->trigger(); // a new layout empties the card
-        QVERIFY(form().browseTo(m_folder->path()));
+        QVERIFY(form().browseTo(folder().path()));
         const QStringList names{"leaf.png", "sun.webp", "map.tif", "flag.gif", "phone.heic"};
         for (const QString& name : names)
             click(name);
-        QVERIFY2(m_messages->texts().isEmpty(), qPrintable(m_messages->texts().join('\n')));
+        QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
         const QStringList labels{"LEAF", "SUN", "MAP", "FLAG", "PHONE"};
         for (int i = 0; i < names.size(); ++i) {
             QCOMPARE(view().CellLabels[i]->text(), labels[i]);
@@ -313,7 +295,7 @@ private slots:
             QCOMPARE(view().CellImages[i]->hasPicture(), !cells[i].isEmpty());
             QCOMPARE(view().CellLabels[i]->isVisible(), !cells[i].isEmpty());
         }
-        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(messages().texts().isEmpty());
     }
 
     void otherButtonsAndKeyboardPlaceNothing() {
@@ -358,7 +340,7 @@ private slots:
         press(1, Qt::RightButton);
         QCOMPARE(view().Card.PictureCount, 3);
         QCOMPARE(selectedFiles(form()), QStringList{"a.jpg"}); // the list shows the other folder
-        QVERIFY(form().browseTo(m_folder->path()));
+        QVERIFY(form().browseTo(folder().path()));
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "c.jpg"}));
         // Back in the other folder its picture is selected again.
         QVERIFY(form().browseTo(other.path()));
@@ -396,10 +378,10 @@ private slots:
     }
     void pressesAndHintsReachThePictureUnderFreeControls() {
         QFETCH(bool, afterEightPerPage);
-        m_folder->addJpeg("cat1.jpg");
+        folder().addJpeg("cat1.jpg");
         for (const QString name : {"f.jpg", "g.jpg", "h.jpg"})
-            m_folder->addJpeg(name, 320, 240);
-        QVERIFY(form().browseTo(m_folder->path()));
+            folder().addJpeg(name, 320, 240);
+        QVERIFY(form().browseTo(folder().path()));
         if (afterEightPerPage) {
             view().TB8PerPage->trigger();
             for (const QString name :
@@ -447,22 +429,22 @@ private slots:
     }
 
     void leftPressOpensTheSoundOfTheLabelWord() {
-        m_folder->addJpeg("cat1.jpg");
-        m_folder->addJpeg("cat2.jpg");
-        m_folder->addJpeg("owl.jpg");
-        QVERIFY(form().browseTo(m_folder->path()));
+        folder().addJpeg("cat1.jpg");
+        folder().addJpeg("cat2.jpg");
+        folder().addJpeg("owl.jpg");
+        QVERIFY(form().browseTo(folder().path()));
         click("cat2.jpg");
         click("owl.jpg");
         // No sound file: nothing happens, nothing is shown.
         press(0, Qt::LeftButton);
         QVERIFY(!view().MediaPlayer1->isOpen());
-        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(messages().texts().isEmpty());
 
         // A sound file that is no sound: the player's message, and the player is closed.
         writeFile(path("owl.WAV"), "this is not a sound");
         press(1, Qt::LeftButton);
-        QCOMPARE(m_messages->texts().size(), 1);
-        QVERIFY(m_messages->texts().first().contains(path("owl.WAV")));
+        QCOMPARE(messages().texts().size(), 1);
+        QVERIFY(messages().texts().first().contains(path("owl.WAV")));
         QVERIFY(!view().MediaPlayer1->isOpen());
     }
 
@@ -481,12 +463,12 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QByteArray, bytes);
         writeFile(path(name), bytes);
-        QVERIFY(form().browseTo(m_folder->path()));
+        QVERIFY(form().browseTo(folder().path()));
         click("a.jpg");
         click(name);
-        QCOMPARE(m_messages->texts().size(), 1);
-        QVERIFY2(m_messages->texts().first().contains(path(name)),
-                 qPrintable(m_messages->texts().first()));
+        QCOMPARE(messages().texts().size(), 1);
+        QVERIFY2(messages().texts().first().contains(path(name)),
+                 qPrintable(messages().texts().first()));
         // The cell keeps the path and counts, shows no picture and no label; the item stays
         // selected, and unselecting it empties the cell as usual.
         QCOMPARE(view().Cells[1].FileName, path(name).toStdString());
@@ -506,7 +488,7 @@ private slots:
         QFile in(path("a.jpg"));
         QVERIFY(in.open(QIODevice::ReadOnly));
         writeFile(path("cut.jpg"), in.readAll().left(int(in.size() / 2)));
-        QVERIFY(form().browseTo(m_folder->path()));
+        QVERIFY(form().browseTo(folder().path()));
         auto* status = form().findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
         QVERIFY(status);
         click("b.jpg");
@@ -515,7 +497,7 @@ private slots:
         QVERIFY(view().CellImages[1]->hasPicture());
         QCOMPARE(status->currentMessage(),
                  path("cut.jpg") + ": the picture is damaged and shows only in part");
-        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(messages().texts().isEmpty());
     }
 
     // A picture that fails to load leaves its place outlined with a thin dotted line and names
@@ -523,10 +505,10 @@ private slots:
     // and unselects its item. Its label stays empty.
     void anUnreadablePictureIsOutlinedAndTakenOffByARightPress() {
         writeFile(path("text.jpg"), "just some words\n");
-        QVERIFY(form().browseTo(m_folder->path()));
+        QVERIFY(form().browseTo(folder().path()));
         click("a.jpg");
         click("text.jpg");
-        QCOMPARE(m_messages->texts().size(), 1);
+        QCOMPARE(messages().texts().size(), 1);
         PictureControl* control = view().CellImages[1];
         QVERIFY(control->isVisible());
         QCOMPARE(control->size(), QSize(view().Card.PictureWidth, view().Card.PictureHeight));
@@ -543,13 +525,13 @@ private slots:
         QVERIFY2(outline > shown.width() / 4 && outline < shown.width() * 3 / 4,
                  qPrintable(QStringLiteral("%1 of %2 dots").arg(outline).arg(shown.width())));
 
-        const QPoint centre = control->mapTo(m_form, control->rect().center());
-        QTest::mouseClick(m_form->windowHandle(), Qt::RightButton, Qt::NoModifier, centre);
+        const QPoint centre = control->mapTo(&form(), control->rect().center());
+        QTest::mouseClick(form().windowHandle(), Qt::RightButton, Qt::NoModifier, centre);
         QCOMPARE(view().Card.PictureCount, 1);
         QCOMPARE(view().Cells[1].FileName, std::string());
         QCOMPARE(selectedFiles(form()), QStringList{"a.jpg"});
         QVERIFY(!control->isUnreadable());
-        QCOMPARE(m_messages->texts().size(), 1);
+        QCOMPARE(messages().texts().size(), 1);
     }
 
     void aVanishedPictureEndsTheRedisplayAtItsCell() {
@@ -559,8 +541,8 @@ private slots:
         const QRect thirdBefore = view().CellImages[2]->geometry();
         QVERIFY(QFile::remove(path("b.jpg")));
         view().TBPortrait->trigger();
-        QCOMPARE(m_messages->texts().size(), 1);
-        QVERIFY(m_messages->texts().first().contains(path("b.jpg")));
+        QCOMPARE(messages().texts().size(), 1);
+        QVERIFY(messages().texts().first().contains(path("b.jpg")));
         // Cell 0 was fitted anew, cell 2 after the failing cell kept its old place.
         QCOMPARE(view().CellImages[0]->width(), view().Card.PictureWidth);
         QCOMPARE(view().CellImages[2]->geometry(), thirdBefore);
@@ -574,12 +556,12 @@ private slots:
         click("b.jpg");
         QVERIFY(QFile::remove(path("a.jpg")));
         view().PBToggleLabels->click();
-        QCOMPARE(m_messages->texts().size(), 1);
+        QCOMPARE(messages().texts().size(), 1);
         QCOMPARE(view().Card.LabelsOn, false);
         QVERIFY(view().CellLabels[0]->isHidden());
         QVERIFY(view().CellLabels[1]->isHidden());
         view().PBToggleLabels->click();
-        QCOMPARE(m_messages->texts().size(), 2);
+        QCOMPARE(messages().texts().size(), 2);
         QVERIFY(view().CellLabels[0]->isVisible());
         QVERIFY(view().CellLabels[1]->isVisible());
     }
@@ -588,7 +570,7 @@ private slots:
         click("a.jpg");
         QCOMPARE(view().Cells[0].ImageAspect, 0.75);
         QTest::qWait(20);
-        m_folder->addJpeg("a.jpg", 200, 400); // now a tall picture
+        folder().addJpeg("a.jpg", 200, 400); // now a tall picture
         QFile file(path("a.jpg"));
         QVERIFY(file.open(QIODevice::ReadWrite));
         file.setFileTime(QDateTime::currentDateTime().addSecs(5),
@@ -605,12 +587,12 @@ private slots:
     // the card stays, those beyond the card's count go on a new card of its layout, and the
     // files that are not pictures are named in one message.
     void droppedFilesArePlacedAsIfPicked() {
-        m_folder->addSubfolder("other");
-        m_folder->addJpeg("other/zebra.jpg");
+        folder().addSubfolder("other");
+        folder().addJpeg("other/zebra.jpg");
         writeFile(path("notes.txt"), "words");
         form().show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_form));
-        QVERIFY(form().browseTo(m_folder->path()));
+        QVERIFY(QTest::qWaitForWindowExposed(&form()));
+        QVERIFY(form().browseTo(folder().path()));
         click("c.jpg");
         QVERIFY(form().browseTo(path("other")));
 
@@ -633,15 +615,15 @@ private slots:
         QTRY_COMPARE(cellFiles(form()), (QStringList{path("c.jpg"), path("b.jpg"),
                                                      path("other/zebra.jpg"), path("a.jpg")}));
         QCOMPARE(form().findChild<QLabel*>("LABCardNumber")->text(), QStringLiteral("Card 1 of 2"));
-        QCOMPARE(form().shownDirectory(), m_folder->path());
+        QCOMPARE(form().shownDirectory(), folder().path());
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
         QCOMPARE(form().card().PictureCount, 4);
-        QCOMPARE(m_messages->texts(),
+        QCOMPARE(messages().texts(),
                  QStringList{"These files are not pictures: " + path("notes.txt") +
                              ", https://example.org/f.jpg"});
         QVERIFY(form().browseTo(path("other")));
         QCOMPARE(selectedFiles(form()), QStringList{"zebra.jpg"});
-        QVERIFY(form().browseTo(m_folder->path()));
+        QVERIFY(form().browseTo(folder().path()));
         form().findChild<QAction*>("TBNextCard")->trigger();
         QCOMPARE(cellFiles(form()), (QStringList{path("d.jpg"), path("e.jpg"), "", ""}));
         QCOMPARE(selectedFiles(form()), (QStringList{"d.jpg", "e.jpg"}));
@@ -653,12 +635,12 @@ private slots:
     void outsideFilesAreToldInOneMessage() {
         writeFile(path("notes.txt"), "words");
         writeFile(path("bad.jpg"), "not a picture at all");
-        m_folder->addJpeg("f.jpg", 320, 240);
+        folder().addJpeg("f.jpg", 320, 240);
         form().openFiles({path("gone.jpg"), path("a.jpg"), path("notes.txt"), path("bad.jpg"),
                           path("b.jpg"), path("c.jpg"), path("d.jpg"), path("e.jpg"), path("f.jpg"),
                           path("lost.bmp")});
-        QCOMPARE(m_messages->texts().size(), 1);
-        const QStringList lines = m_messages->texts().first().split('\n');
+        QCOMPARE(messages().texts().size(), 1);
+        const QStringList lines = messages().texts().first().split('\n');
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[0],
                  "These files were not found: " + path("gone.jpg") + ", " + path("lost.bmp"));
@@ -696,7 +678,7 @@ private slots:
     void theListMirrorsTheCard() {
         QFETCH(QStringList, steps);
         writeFile(path("bad.jpg"), "not a picture at all");
-        QVERIFY(form().browseTo(m_folder->path()));
+        QVERIFY(form().browseTo(folder().path()));
         for (const QString& step : steps) {
             const QStringList words = step.split(' ');
             const QString verb = words.first();
@@ -750,9 +732,9 @@ private slots:
         QStringList names;
         for (int i = 0; i < 8; ++i) {
             names << QStringLiteral("big%1.jpg").arg(i);
-            m_folder->addJpeg(names.last(), 2400, 1800, qRgb(30 * i, 90, 200));
+            folder().addJpeg(names.last(), 2400, 1800, qRgb(30 * i, 90, 200));
         }
-        QVERIFY(form().browseTo(m_folder->path()));
+        QVERIFY(form().browseTo(folder().path()));
         view().TB8PerPage->trigger();
         for (int i = 0; i < 7; ++i)
             click(names[i]);
@@ -786,7 +768,7 @@ private slots:
                     cell.ImageHeight == view().Card.PictureHeight);
         }
         QTRY_COMPARE(cellFiles(form()).last(), path(names[7]));
-        QVERIFY(m_messages->texts().isEmpty());
+        QVERIFY(messages().texts().isEmpty());
     }
 };
 

@@ -1,4 +1,5 @@
 #include "support/TestSupport.h"
+#include "support/PhotoLike.h"
 
 #include <libheif/heif.h>
 
@@ -46,20 +47,8 @@ QStringList MessageRecorder::texts() const {
 
 QImage photoLikeImage(int width, int height, int seed) {
     QImage image(width, height, QImage::Format_RGB32);
-    // Smooth colour fields with a little high-frequency texture, so that the JPEG encoder has
-    // the work of a real photograph.
-    const double fx = 6.2831853 / qMax(1, width);
-    const double fy = 6.2831853 / qMax(1, height);
-    for (int y = 0; y < height; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            const int noise = ((x * 7919 + y * 104729 + seed * 31) >> 3) & 15;
-            const int r = int(127 + 100 * qSin(x * fx * (1 + seed % 3) + y * fy)) + noise;
-            const int g = int(127 + 100 * qCos(y * fy * 2 + seed)) + noise;
-            const int b = int(127 + 100 * qSin((x + y) * fx * 0.5 + seed * 0.7)) - noise;
-            line[x] = qRgb(qBound(0, r, 255), qBound(0, g, 255), qBound(0, b, 255));
-        }
-    }
+    for (int y = 0; y < height; ++y)
+        photoLikeRow(reinterpret_cast<QRgb*>(image.scanLine(y)), y, width, height, seed);
     return image;
 }
 

@@ -43,8 +43,8 @@ private:
     MessageSink m_previous;
 };
 
-// A picture with smooth gradients and some detail, like a photograph, of the given size.
-// The seed varies the content.
+// The photo-like picture of support/PhotoLike.h as an image (writePhotoJpeg there writes it as
+// a JPEG without holding it). The seed varies the content.
 QImage photoLikeImage(int width, int height, int seed = 0);
 
 // Writes a JPEG through libjpeg. Components: 1 (grey), 3 (YCbCr) or 4 (Adobe CMYK).
