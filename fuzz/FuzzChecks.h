@@ -148,7 +148,10 @@ inline void checkPicture(const QByteArray& bytes, const QString& scratch, const 
             requireNamesFile(e, path);
         }
     }
-    if (own.isValid() && qint64(own.width()) * own.height() <= kMaxFullSizePixels) {
+    // A JPEG's full-size decode clears its whole coefficient buffers first (a progressive one of
+    // 2048 x 2048 clears 25 MB), the same code at any size: a quarter of the area is enough.
+    const qint64 fullSizeBound = decodesAtFullSize ? kMaxFullSizePixels : kMaxFullSizePixels / 4;
+    if (own.isValid() && qint64(own.width()) * own.height() <= fullSizeBound) {
         try {
             const DecodedPicture full = loadPicture(path, {});
             checkDecoded(full, QSize());
