@@ -337,6 +337,17 @@ private slots:
         }
     }
 
+    // Shows the farm deck with a picture added to its second card: the deck has unsaved changes.
+    static bool openWithAChange(TFerloMainForm& form, const Farm& farm) {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            return false;
+        form.openFiles({farm.deck});
+        action(form, "TBNextCard")->trigger();
+        clickFile(form, "owl.bmp");
+        return form.isWindowModified();
+    }
+
     // Save As with a deck's name typed without ".ferlo" asks before replacing that deck.
     void saveAsAsksBeforeReplacingADeck() {
         MessageRecorder messages;
@@ -346,12 +357,7 @@ private slots:
         const QByteArray before = deck.readAll();
         deck.close();
         TFerloMainForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.openFiles({farm.deck});
-        action(form, "TBNextCard")->trigger();
-        clickFile(form, "owl.bmp");
-        QVERIFY(form.isWindowModified());
+        QVERIFY(openWithAChange(form, farm));
 
         QString asked;
         bool seen = false;
@@ -381,12 +387,7 @@ private slots:
         MessageRecorder messages;
         Farm farm;
         TFerloMainForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.openFiles({farm.deck});
-        action(form, "TBNextCard")->trigger();
-        clickFile(form, "owl.bmp");
-        QVERIFY(form.isWindowModified());
+        QVERIFY(openWithAChange(form, farm));
 
         QString asked;
         answerQuestion(QMessageBox::StandardButton(answer), &asked);
