@@ -67,7 +67,18 @@ QString decodePath(const QByteArray& native) {
             ++i;
             continue;
         }
-        result.append(QString::fromUtf8(native.constData() + i, length));
+        // The sequence is valid, so it is decoded here: Qt's decoder would drop a U+FEFF
+        // (a byte-order mark) and the name would no longer lead back to the file.
+        const unsigned char first = static_cast<unsigned char>(native[i]);
+        char32_t code = length == 1 ? first : first & (0x7F >> length);
+        for (int k = 1; k < length; ++k)
+            code = (code << 6) | (static_cast<unsigned char>(native[i + k]) & 0x3F);
+        if (QChar::requiresSurrogates(code)) {
+            result.append(QChar(QChar::highSurrogate(code)));
+            result.append(QChar(QChar::lowSurrogate(code)));
+        } else {
+            result.append(QChar(char16_t(code)));
+        }
         i += length;
     }
     return result;
