@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QFileInfoList>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -68,6 +69,31 @@ QMap<QString, qint64> completedJobs() {
             jobs.insert(fields.at(0), fields.at(2).toLongLong());
     }
     return jobs;
+}
+
+// Waits for `count` new documents and an idle queue; the documents in the order they were
+// written.
+QStringList waitForNewDocuments(const QStringList& before, int count, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        QFileInfoList found;
+        for (const QString& name : documents()) {
+            if (!before.contains(name))
+                found << QFileInfo(QDir(outputFolder).filePath(name));
+        }
+        if (found.size() >= count && runQuiet("lpstat", {"-o", queueName}).trimmed().isEmpty()) {
+            std::sort(found.begin(), found.end(), [](const QFileInfo& a, const QFileInfo& b) {
+                return a.lastModified() < b.lastModified();
+            });
+            QStringList paths;
+            for (const QFileInfo& info : found)
+                paths << info.filePath();
+            return paths;
+        }
+        QTest::qWait(200);
+    }
+    return {};
 }
 
 int jobCount() {
@@ -173,6 +199,71 @@ private slots:
         QVERIFY2(middle > 0.5, qPrintable(QString::number(middle)));
         QVERIFY2(frame > 0.5, qPrintable(QString::number(frame)));
         QVERIFY2(empty < 0.3, qPrintable(QString::number(empty)));
+    }
+
+    // Double-sided by hand on the queue: the fronts as one job, then (once the stack is back) the
+    // backs as another, in the order that gives each sheet its own back. The stack is followed
+    // as the test models it: the printer takes the top sheet and lays it on the output stack.
+    void byHandFrontsThenBacks_data() {
+        QTest::addColumn<int>("feed");
+        QTest::addColumn<bool>("faceUp");
+        QTest::addColumn<bool>("printerReverses");
+        QTest::newRow("face down") << int(ManualFeed::FaceDown) << false << false;
+        QTest::newRow("face down, reversing")
+            << int(ManualFeed::FaceDownReversing) << false << true;
+        QTest::newRow("face up") << int(ManualFeed::FaceUp) << true << false;
+        QTest::newRow("face up, reversing") << int(ManualFeed::FaceUpReversing) << true << true;
+    }
+    void byHandFrontsThenBacks() {
+        QFETCH(int, feed);
+        QFETCH(bool, faceUp);
+        QFETCH(bool, printerReverses);
+        const QString photo = m_dir.filePath("small.jpg");
+        writePhotoJpeg(photo, 300, 200);
+        QList<CardPage> cards;
+        for (const char* word : {"ONE", "TWO", "THREE"}) {
+            CardPage card = emptyPage(2, true);
+            placePicture(card, 0, photo, word);
+            cards << card;
+        }
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queueName);
+        PaintOptions options;
+        options.wordBacks = true;
+        options.manualFeed = ManualFeed(feed);
+        options.backPlacement.turn = SheetTurn::LongEdge;
+        int asked = 0;
+        QStringList before = documents();
+        options.stackTurned = [&] {
+            ++asked;
+            // The fronts' job is complete before the user is asked.
+            return waitForNewDocuments(before, 1, 60000).size() == 1;
+        };
+        QVERIFY(runPrintJob(printer, cards, options));
+        QCOMPARE(asked, 1);
+        const QStringList written = waitForNewDocuments(before, 2, 60000);
+        QCOMPARE(written.size(), 2);
+        QStringList fronts;
+        for (const PdfPage& page : pdfWords(written[0]))
+            fronts << wordTexts(page).join(' ');
+        QCOMPARE(fronts, (QStringList{"ONE", "TWO", "THREE"}));
+
+        // The printer prints a job's pages in its order onto the sheets it takes.
+        const auto printOrder = [&](qsizetype n) {
+            QList<qsizetype> order;
+            for (qsizetype i = 0; i < n; ++i)
+                order << (printerReverses ? n - 1 - i : i);
+            return order;
+        };
+        QStringList stack; // top first, each sheet by its front's word
+        for (const qsizetype i : printOrder(fronts.size()))
+            stack.prepend(fronts.at(i));
+        if (!faceUp) // turned over to put the blank sides down
+            std::reverse(stack.begin(), stack.end());
+        const QList<PdfPage> backs = pdfWords(written[1]);
+        QCOMPARE(backs.size(), 3);
+        for (const qsizetype i : printOrder(backs.size()))
+            QCOMPARE(wordTexts(backs.at(i)).join(' '), stack.takeFirst());
     }
 
     void photoIsSpooledAtItsOwnSize() {
