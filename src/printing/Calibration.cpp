@@ -15,21 +15,21 @@ struct Millimetres {
 };
 
 // A scale along one edge: ticks every half millimetre from -kCalibrationScaleMm to
-// +kCalibrationScaleMm about `middle` (a point on the edge's centre line, `inset` from the
-// edge), numbered every 2 mm. `along` is the direction of the scale, `inward` the direction
-// from the edge into the page.
+// +kCalibrationScaleMm about `middle` (a point on the edge's centre line), longer every
+// millimetre, longest and numbered every 5 mm. `along` is the direction of the scale, `inward` the
+// direction from the edge into the page.
 void drawScale(QPainter& painter, const Millimetres& mm, QPointF middle, QPointF along,
                QPointF inward) {
     for (int half = -2 * kCalibrationScaleMm; half <= 2 * kCalibrationScaleMm; ++half) {
         const double length = half % 10 == 0 ? 5 : half % 2 == 0 ? 3.5 : 2;
         const QPointF foot = middle + along * mm(half / 2.0);
         painter.drawLine(foot, foot + inward * mm(length));
-        if (half % 4 != 0)
+        if (half % 10 != 0)
             continue;
         const int value = half / 2;
         const QString text = value > 0 ? QStringLiteral("+%1").arg(value) : QString::number(value);
         const QPointF centre = foot + inward * mm(7.5);
-        const QRectF box(centre - QPointF(mm(2), mm(1.5)), QSizeF(mm(4), mm(3)));
+        const QRectF box(centre - QPointF(mm(2.5), mm(1.5)), QSizeF(mm(5), mm(3)));
         painter.drawText(box, Qt::AlignCenter, text);
     }
     // The scale's line.

@@ -8,7 +8,8 @@ namespace ferlo {
 
 // The calibration sheet, which measures how far a printer puts the backs off their fronts.
 // The front has a line at the middle of each edge of the printable area and a cross at its
-// centre; the back has, at each edge, a scale from -10 to +10 mm centred where the front's line
+// centre; the back has, at each edge, a scale from -10 to +10 mm (ticks every half millimetre,
+// numbered every 5 mm) centred where the front's line
 // lies behind it, and a cross. Held to the light with the back towards the reader, the front's
 // line crosses the top (or bottom) scale at the horizontal offset and the left (or right) scale
 // at the vertical offset that make the backs meet their fronts, in the back offset's own terms

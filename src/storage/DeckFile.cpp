@@ -199,13 +199,15 @@ int readName(const QJsonObject& object, const QString& key, const QString& place
     if (value.isUndefined())
         return fallback;
     const qsizetype index = value.isString() ? names.indexOf(value.toString()) : -1;
-    if (index < 0)
-        throw expected(place + QLatin1Char('.') + key,
-                       QLatin1Char('"') +
-                           names.mid(0, names.size() - 1).join(QLatin1String("\", \"")) +
-                           QLatin1String("\" or \"") + names.last() + QLatin1Char('"'),
-                       value);
-    return int(index);
+    if (index >= 0)
+        return int(index);
+    const QString allowed = QLatin1Char('"') +
+                            names.mid(0, names.size() - 1).join(QLatin1String("\", \"")) +
+                            QLatin1String("\" or \"") + names.last() + QLatin1Char('"');
+    if (value.isString())
+        throw Fault{place + QLatin1Char('.') + key,
+                    QStringLiteral("expected %1, not \"%2\"").arg(allowed, value.toString())};
+    throw expected(place + QLatin1Char('.') + key, allowed, value);
 }
 
 DuplexChoices readDuplex(const QJsonValue& value) {

@@ -130,6 +130,7 @@ private slots:
         const QPointF shift =
             inkCentre(renderPdfPage(moved, 2, dpi)) - inkCentre(renderPdfPage(plain, 2, dpi));
         const double mm = dpi / 25.4;
+        qInfo("back pages moved by (%.3f, %.3f) mm", shift.x() / mm, shift.y() / mm);
         QVERIFY2(qAbs(shift.x() / mm - 1.5) < 0.05, qPrintable(QString::number(shift.x() / mm)));
         QVERIFY2(qAbs(shift.y() / mm + 2.0) < 0.05, qPrintable(QString::number(shift.y() / mm)));
     }

@@ -124,11 +124,10 @@ bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
         choices.feed, std::function<QString(ManualFeed)>(manualFeedPicture));
     feeds->setObjectName(QStringLiteral("feeds"));
     auto* trayNote = new QLabel(QStringLiteral("By hand, the fronts print first; then the program "
-                                               "asks you to put the stack back. If your paper "
+                                               "asks you to put the stack back.\nIf your paper "
                                                "tray prints on the upper side of the sheet, "
                                                "choose the other face."),
                                 feedBox);
-    trayNote->setWordWrap(true);
     feedBox->layout()->addWidget(trayNote);
     layout->addWidget(feedBox);
 
