@@ -9,6 +9,7 @@
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
+#include "storage/PrintOption.h"
 
 #include <QAction>
 #include <QCommandLineParser>
@@ -17,6 +18,7 @@
 
 #include <QScopeGuard>
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -35,8 +37,8 @@ const char* const usageText =
     "further pages, each page laid out exactly as one Print lays it out.\n"
     "\n"
     "Without --print-to the window opens with the pictures on a card laid out as the card\n"
-    "options say (--per-page to --backs below); --page-size, --resolution, --print-as-dib and\n"
-    "--print-as-original apply only with --print-to.\n"
+    "options say (--per-page to --backs below); --flip, --back-offset, --page-size,\n"
+    "--resolution, --print-as-dib and --print-as-original apply only with --print-to.\n"
     "\n"
     "Options:\n"
     "  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when\n"
@@ -50,6 +52,13 @@ const char* const usageText =
     "  --backs                after each page a back page with each picture's word in\n"
     "                         the mirrored cell, for double-sided printing (in the window:\n"
     "                         checks File > Print Word Backs, which is remembered)\n"
+    "  --flip long|short      the edge the sheet is turned over on to read the backs\n"
+    "                         (default: a deck's own choice, else the long edge for\n"
+    "                         portrait cards and the short edge for landscape ones)\n"
+    "  --back-offset X,Y      move every back page by X mm to the right and Y mm down,\n"
+    "                         -10 to 10 each, so that the backs meet their fronts\n"
+    "  --fold-over            instead of back pages, each front and its word on one sheet\n"
+    "                         to fold in the middle (2 or more pictures per page)\n"
     "  --page-size SIZE       A4, Letter, A5 or Legal (default A4)\n"
     "  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)\n"
     "  --print-as-dib         draw pictures through their device-independent form\n"
@@ -71,10 +80,11 @@ const char* const usageText =
     "Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or\n"
     "deck could not be loaded or the PDF could not be written.\n";
 
-const QStringList valueOptions{"print-to", "per-page", "page-size", "resolution"};
+const QStringList valueOptions{"print-to",   "per-page", "page-size",
+                               "resolution", "flip",     "back-offset"};
 const QStringList switchOptions{
     "help",         "version",      "portrait",          "landscape", "labels-off", "lowercase",
-    "cutlines-off", "print-as-dib", "print-as-original", "backs",     "quiet"};
+    "cutlines-off", "print-as-dib", "print-as-original", "backs",     "quiet",      "fold-over"};
 
 // A bad command line; the message is the one line printed after "ferlo: ".
 struct UsageError {
@@ -93,6 +103,10 @@ struct ExportRequest {
     QPageSize pageSize{QPageSize::A4};
     int resolution = 600;
     std::optional<bool> printAsDib; // empty: the stored option
+    std::optional<SheetTurn> turn;  // empty: the first deck's, else the standard turn
+    bool foldOver = false;
+    double backOffsetX = 0; // mm
+    double backOffsetY = 0;
     QStringList pictures;
     bool help = false;
     bool version = false;
@@ -148,6 +162,22 @@ QPageSize pageSizeNamed(const QString& text) {
     throw UsageError{QStringLiteral("bad page size \"%1\": use A4, Letter, A5 or Legal").arg(text)};
 }
 
+// "X,Y" in millimetres, each within the back offset's bound, in tenths of a millimetre.
+void readBackOffset(const QString& value, ExportRequest& request) {
+    const QStringList parts = value.split(QLatin1Char(','));
+    bool okX = false;
+    bool okY = false;
+    const double x = parts.value(0).trimmed().toDouble(&okX);
+    const double y = parts.value(1).trimmed().toDouble(&okY);
+    const double bound = kMaxBackOffset / 10.0;
+    if (parts.size() != 2 || !okX || !okY || std::abs(x) > bound || std::abs(y) > bound)
+        throw UsageError{QStringLiteral("bad --back-offset \"%1\": use X,Y in millimetres, "
+                                        "each from -10 to 10 (e.g. 1.5,-2)")
+                             .arg(value)};
+    request.backOffsetX = std::round(x * 10) / 10;
+    request.backOffsetY = std::round(y * 10) / 10;
+}
+
 // Options apply in the order given, so the last of two wins and the first bad value stops.
 void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
     QHash<QString, qsizetype> taken;
@@ -178,8 +208,19 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
             request.cutLinesOn = false;
         } else if (name == QLatin1String("backs")) {
             request.backs = true;
+        } else if (name == QLatin1String("fold-over")) {
+            request.foldOver = true;
         } else if (name == QLatin1String("quiet")) {
             request.quiet = true;
+        } else if (name == QLatin1String("flip")) {
+            if (value.compare(QLatin1String("long"), Qt::CaseInsensitive) == 0)
+                request.turn = SheetTurn::LongEdge;
+            else if (value.compare(QLatin1String("short"), Qt::CaseInsensitive) == 0)
+                request.turn = SheetTurn::ShortEdge;
+            else
+                throw UsageError{QStringLiteral("bad --flip \"%1\": use long or short").arg(value)};
+        } else if (name == QLatin1String("back-offset")) {
+            readBackOffset(value, request);
         } else if (name == QLatin1String("page-size")) {
             request.pageSize = pageSizeNamed(value);
         } else if (name == QLatin1String("resolution")) {
@@ -258,7 +299,7 @@ void checkDeckPictures(const QString& deckPath, const Deck& deck) {
 // What the inputs print, read and checked before anything is written, so a bad one stops the run
 // at once: each deck's cards in its place, and each run of pictures between decks filling cards
 // of the command line's count in the order given, each card one page.
-QList<CardPage> makePages(const ExportRequest& request) {
+QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
     const DeckCard layout{request.perPage,   request.portrait,   request.labelsOn,
                           request.upperCase, request.cutLinesOn, {}};
     QList<CardPage> pages;
@@ -283,6 +324,8 @@ QList<CardPage> makePages(const ExportRequest& request) {
         addPictures();
         const Deck deck = readDeck(input);
         checkDeckPictures(input, deck);
+        if (deckTurn == SheetTurn::Standard)
+            deckTurn = deck.duplex.turn;
         for (const DeckCard& deckCard : deck.cards)
             pages << makeCardPage(CardModel(deckCard));
     }
@@ -303,8 +346,9 @@ QString withLowerFirst(QString text) {
 bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& error) {
     // The options that shape only a PDF: the window prints through the print dialog, and its
     // print option is set in Options.
-    static const QStringList exportOnly{"page-size", "resolution", "print-as-dib",
-                                        "print-as-original"};
+    static const QStringList exportOnly{"page-size",         "resolution", "print-as-dib",
+                                        "print-as-original", "flip",       "back-offset",
+                                        "fold-over"};
     try {
         ExportRequest request;
         for (const QString& name : readArguments(arguments, request)) {
@@ -366,9 +410,13 @@ int runCommandLineExport(const QStringList& arguments) {
         return 0;
     }
     try {
-        QList<CardPage> pages = makePages(request);
-        if (request.backs)
-            pages = withWordBacks(pages);
+        SheetTurn deckTurn = SheetTurn::Standard;
+        QList<CardPage> pages = makePages(request, deckTurn);
+        if (request.foldOver)
+            pages = foldOverPages(pages);
+        else if (request.backs)
+            pages = withWordBacks(
+                pages, {request.turn.value_or(deckTurn), request.backOffsetX, request.backOffsetY});
         PaintOptions options;
         // A damaged picture that decodes in part prints as it is; the user is told once per file.
         QStringList partial;

@@ -2,6 +2,7 @@
 
 #include "storage/Errors.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <exception>
@@ -72,6 +73,16 @@ SaveAnswer askToSaveChanges(QWidget* parent, const QString& name) {
     default:
         return SaveAnswer::Cancel;
     }
+}
+
+bool askToContinue(QWidget* parent, const QString& name, const QString& text) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Ferlo"), text,
+                    QMessageBox::Ok | QMessageBox::Cancel, parent);
+    box.setObjectName(name);
+    box.setTextFormat(Qt::PlainText);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("Continue"));
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok;
 }
 
 } // namespace ferlo

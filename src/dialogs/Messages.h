@@ -36,4 +36,8 @@ void runGuarded(QWidget* parent, const std::function<void()>& handler);
 enum class SaveAnswer { Save, Discard, Cancel };
 SaveAnswer askToSaveChanges(QWidget* parent, const QString& name);
 
+// Asks whether to go on with a piece of work that waits for the user (Continue, Cancel; the box
+// is named `name`); true for Continue.
+bool askToContinue(QWidget* parent, const QString& name, const QString& text);
+
 } // namespace ferlo

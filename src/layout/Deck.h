@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/Duplex.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,6 +36,7 @@ struct DeckCard {
 // Several cards kept together in one file, in the order they print.
 struct Deck {
     std::vector<DeckCard> cards;
+    DuplexChoices duplex; // how its double-sided pages are printed
 
     bool operator==(const Deck&) const = default;
 };

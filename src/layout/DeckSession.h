@@ -35,6 +35,8 @@ public:
     // Takes the card on screen out of the deck; the next card comes on screen, or the previous
     // one after the last. The last card of a deck stays.
     bool removeCurrent();
+    // How the deck's double-sided pages are printed.
+    void setDuplex(const DuplexChoices& duplex) { m_deck.duplex = duplex; }
     // The deck has been written to `path`.
     void saved(std::string path);
 

@@ -3,6 +3,8 @@
 #include "dialogs/Messages.h"
 #include "dialogs/SaveDialog.h"
 #include "mainwindow/FileBrowser.h"
+#include "printing/job/DuplexDialog.h"
+#include "printing/job/PrintJob.h"
 #include "storage/DeckFile.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
@@ -99,7 +101,7 @@ void TFerloMainForm::newDeck() {
 void TFerloMainForm::startDeck(const DeckCard& layout) {
     DeckCard card = layout; // its layout and switches, no pictures
     card.cells.clear();
-    m_deck.reset(Deck{{card}}, std::string());
+    m_deck.reset(Deck{{card}, {}}, std::string());
     applyDeckCard(m_deck.currentCard());
     updateDeckControls();
 }
@@ -206,6 +208,21 @@ void TFerloMainForm::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
+}
+
+void TFerloMainForm::printDeck() {
+    DuplexChoices duplex = m_deck.deck().duplex;
+    duplex.turn = printCard(this, deckPages(), duplex);
+    m_deck.setDuplex(duplex);
+    updateDeckControls();
+}
+
+void TFerloMainForm::editDoubleSided() {
+    DuplexChoices duplex = m_deck.deck().duplex;
+    if (!editDuplexChoices(this, duplex))
+        return;
+    m_deck.setDuplex(duplex);
+    updateDeckControls();
 }
 
 } // namespace ferlo

@@ -169,6 +169,10 @@ private:
     QString deckName() const;
     // The title, the card number and which card commands apply.
     void updateDeckControls();
+    // Print, and File > Double-Sided Printing: the deck keeps the turn chosen in the print
+    // dialog and the double-sided choices (a change marks it modified).
+    void printDeck();
+    void editDoubleSided();
 
     void createMenus();
     void createToolBar();

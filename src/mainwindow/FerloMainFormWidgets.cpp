@@ -11,6 +11,7 @@
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "printing/job/DuplexDialog.h"
 #include "printing/job/PrintJob.h"
 #include "sound/WavePlayer.h"
 
@@ -138,14 +139,18 @@ void TFerloMainForm::createMenus() {
         printerSetup(this);
     })->setVisible(false);
     command(file, QStringLiteral("Print1"), QStringLiteral("&Print ..."), [this] {
-        printCard(this, deckPages());
+        printDeck();
     })->setShortcut(QKeySequence::Print);
     command(file, QStringLiteral("PrintPreview1"), QStringLiteral("Print Pre&view ..."),
-            [this] { previewCard(this, deckPages()); });
+            [this] { previewCard(this, deckPages(), m_deck.deck().duplex); });
     command(file, QStringLiteral("ExportPdf1"), QStringLiteral("&Export PDF ..."), [this] {
-        exportCardPdf(this, deckPages());
+        exportCardPdf(this, deckPages(), m_deck.deck().duplex);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addAction(makeWordBacksAction(this));
+    command(file, QStringLiteral("mnDoubleSided"), QStringLiteral("&Double-Sided Printing ..."),
+            [this] { editDoubleSided(); });
+    command(file, QStringLiteral("mnCalibration"), QStringLiteral("Print &Calibration Sheet ..."),
+            [this] { printCalibrationSheet(this, m_deck.deck().duplex); });
     file->addSeparator();
     // Exit closes the window, which asks about unsaved changes first.
     command(file, QStringLiteral("mnExit"), QStringLiteral("e&xit"), [this] {
@@ -322,7 +327,7 @@ void TFerloMainForm::createToolBar() {
 
     QAction* print =
         button(QStringLiteral("TBPrint"), Glyph::Printer, QStringLiteral("Print Flashcard"), false);
-    bind(print, &QAction::triggered, [this] { printCard(this, deckPages()); });
+    bind(print, &QAction::triggered, [this] { printDeck(); });
     separator();
 
     // The deck: which card is on screen, and the card commands of the Card menu.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout/CardModel.h"
+#include "layout/Duplex.h"
 
 #include <QFont>
 #include <QList>
@@ -23,7 +24,23 @@ struct CardPage {
     // A word back: the page printed behind a card, with no pictures, each word in LabelTexts
     // already in the cell it is printed in (see wordBack).
     bool Back = false;
+    // A back page is moved by this much on the paper, in millimetres, x to the right and y down
+    // as the back is printed (the printer's back offset), and printed turned by 180 degrees
+    // about the middle of the printable area when BackTurnedRound is set (double-sided by hand).
+    double BackOffsetXMm = 0;
+    double BackOffsetYMm = 0;
+    bool BackTurnedRound = false;
+    // The calibration sheet's front, or its back (Back), in place of a card (paintCalibrationSide).
+    bool Calibration = false;
+    // A fold-over sheet (foldOverPages): the fronts stand in the first half of the cells, before
+    // the fold line, and each front's word in FoldWords at the cell the fold puts behind it.
+    enum class FoldLine { None, Vertical, Horizontal };
+    FoldLine Fold = FoldLine::None;
+    QStringList FoldWords; // per cell: a word printed as on a back ("" for none)
 };
+
+// The front of the calibration sheet, on portrait paper; its back is wordBack of it.
+CardPage calibrationSheet();
 
 // The page of a card, made the same way for the card on screen, every other card of a deck and
 // the command line's cards: the card's count, orientation and switches, and per cell the
@@ -32,13 +49,31 @@ struct CardPage {
 CardPage makeCardPage(const CardModel& card,
                       const std::function<bool(const QString&)>& readable = {});
 
-// The back of a card's page: no pictures, and each placed cell's word moved to the mirrored
-// cell (column c of C goes to column C - 1 - c, rows stay), so that once the sheet is turned over
-// on its vertical axis the word lies behind its picture. Count, orientation, cut lines and font
-// are the front's.
-CardPage wordBack(const CardPage& front);
+// The back of a card's page: no pictures, and each placed cell's word moved to the cell behind
+// its picture once the sheet is turned over as `turn` says. Turned about the page's vertical axis
+// (the standard turn), column c of C goes to column C - 1 - c and rows stay; about the horizontal
+// axis, row r of R goes to row R - 1 - r and columns stay. Count, orientation, cut lines and
+// font are the front's.
+CardPage wordBack(const CardPage& front, SheetTurn turn = SheetTurn::Standard);
+
+// How the backs of a print or an export are made and placed.
+struct BackPlacement {
+    SheetTurn turn = SheetTurn::Standard;
+    double offsetXMm = 0; // the printer's back offset
+    double offsetYMm = 0;
+};
+// Where a card of this count and orientation folds: between the middle columns when it has an
+// even number of columns (a book's fold: words upright), else between the middle rows when it
+// has an even number of rows (words turned round, upright once the folded card is turned like a
+// page), else nowhere (None).
+CardPage::FoldLine foldLineFor(int picturesPerPage, bool portrait);
+// Fold-over for single-sided printing: each card becomes as many sheets as its pictures need,
+// each sheet holding half the card's cells as fronts, in the cells before the fold, and each
+// front's word mirrored about the fold line. Switches, orientation and font are the card's.
+// Throws ferlo::Error naming the count and orientation of a card that cannot fold.
+QList<CardPage> foldOverPages(const QList<CardPage>& cards);
 
 // The pages of the cards, each card's word back right after it.
-QList<CardPage> withWordBacks(const QList<CardPage>& cards);
+QList<CardPage> withWordBacks(const QList<CardPage>& cards, const BackPlacement& placement = {});
 
 } // namespace ferlo

@@ -1,6 +1,8 @@
 #include "printing/PagePainter.h"
+
 #include "layout/Card.h"
 #include "layout/FitSize.h"
+#include "printing/Calibration.h"
 
 #include "layout/Rounding.h"
 #include "pictures/PictureDecoder.h"
@@ -103,10 +105,10 @@ PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell
     if (image.size() != size)
         image = scaledTo(image, size);
     if (image.isNull())
-        throw Error(QStringLiteral("Cannot print the picture %1: not enough memory for %2 x %3 "
-                                   "pixels.")
-                        .arg(fileName, QString::number(size.width()),
-                             QString::number(size.height())));
+        throw Error(
+            QStringLiteral("Cannot print the picture %1: not enough memory for %2 x %3 "
+                           "pixels.")
+                .arg(fileName, QString::number(size.width()), QString::number(size.height())));
     if (image.hasAlphaChannel()) {
         // Paper is white: transparent parts of a picture print as white.
         QImage opaque(size, QImage::Format_RGB32);
@@ -269,32 +271,95 @@ void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPa
     }
 }
 
-void PrintBackWords(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page) {
+namespace {
+// Each word centred in its whole printer cell, bold, as large as fits inside the cell less the
+// margin; turned round (by 180 degrees about the cell's centre) when asked.
+void printWords(QPainter& painter, const TPrinterCellArray& cells, const QStringList& words,
+                const QFont& labelFont, bool turnedRound) {
     const int count = int(cells.size());
     for (int i = 0; i < count; ++i) {
-        const QString text = page.LabelTexts.value(i);
+        const QString text = words.value(i);
         const TPrinterCell& cell = cells[size_t(i)];
         const int margin = Round(qMin(cell.Width, cell.Height) * WordBackMargin);
         const int width = cell.Width - 2 * margin;
         const int height = cell.Height - 2 * margin;
         if (text.isEmpty() || width < 1 || height < 1)
             continue;
-        QFont font = page.LabelFont;
+        QFont font = labelFont;
         font.setBold(true);
-        drawFittedText(painter, font, text, FitWordPixelSize, QSize(width, height),
-                       QRect(cell.Left, cell.Top, cell.Width, cell.Height));
+        const QRect box(cell.Left, cell.Top, cell.Width, cell.Height);
+        painter.save();
+        if (turnedRound) {
+            painter.translate(box.center() + QPointF(0.5, 0.5));
+            painter.rotate(180);
+            painter.translate(-(box.center() + QPointF(0.5, 0.5)));
+        }
+        drawFittedText(painter, font, text, FitWordPixelSize, QSize(width, height), box);
+        painter.restore();
     }
 }
 
+// A fold-over sheet's words behind the fronts, and the fold line: long dashes where the cut line
+// would be, so that it is folded, not cut.
+void printFold(QPainter& painter, const PreparedPage& prepared) {
+    const CardPage& page = prepared.page;
+    const bool vertical = page.Fold == CardPage::FoldLine::Vertical;
+    printWords(painter, prepared.cells, page.FoldWords, page.LabelFont, !vertical);
+    const int W = prepared.printableArea.width();
+    const int H = prepared.printableArea.height();
+    // The fold lies on the cells' middle boundary: where the first cell past the fold begins.
+    const int columns = GridColumns(page.PicturesPerPage, page.Portrait);
+    const TPrinterCell& past = prepared.cells[size_t(
+        vertical ? columns / 2 : GridRows(page.PicturesPerPage, page.Portrait) / 2 * columns)];
+    const int at = vertical ? past.Left : past.Top;
+    const int width = qMax(1, qRound(double(prepared.resolution) / PaperPixelsPerInch));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(Qt::white, width * 3));
+    const QLine line = vertical ? QLine(at, 0, at, H - 1) : QLine(0, at, W - 1, at);
+    if (page.CutLinesOn)
+        painter.drawLine(line); // the dotted cut line gives way to the fold
+    QPen dashes(Qt::black, width, Qt::DashLine);
+    dashes.setDashPattern({12, 6});
+    painter.setPen(dashes);
+    painter.drawLine(line);
+    painter.restore();
+}
+} // namespace
+
+void PrintBackWords(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page) {
+    printWords(painter, cells, page.LabelTexts, page.LabelFont, false);
+}
+
 void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
-    PrintCutLines(painter, prepared.printableArea, prepared.resolution, prepared.page);
-    if (prepared.page.Back) {
-        PrintBackWords(painter, prepared.cells, prepared.page);
+    const CardPage& page = prepared.page;
+    if (page.Back) {
+        painter.save();
+        const double pixelsPerMm = prepared.resolution / 25.4;
+        painter.translate(page.BackOffsetXMm * pixelsPerMm, page.BackOffsetYMm * pixelsPerMm);
+        if (page.BackTurnedRound) {
+            painter.translate(prepared.printableArea.width(), prepared.printableArea.height());
+            painter.rotate(180);
+        }
+        if (page.Calibration) {
+            paintCalibrationSide(painter, prepared.printableArea, prepared.resolution, true);
+        } else {
+            PrintCutLines(painter, prepared.printableArea, prepared.resolution, page);
+            PrintBackWords(painter, prepared.cells, page);
+        }
+        painter.restore();
         return;
     }
+    if (page.Calibration) {
+        paintCalibrationSide(painter, prepared.printableArea, prepared.resolution, false);
+        return;
+    }
+    PrintCutLines(painter, prepared.printableArea, prepared.resolution, prepared.page);
     PrintPictures(painter, prepared);
     if (prepared.page.LabelsOn)
         PrintLabels(painter, prepared.cells, prepared.page);
+    if (page.Fold != CardPage::FoldLine::None)
+        printFold(painter, prepared);
 }
 
 void paintCardPage(QPainter& painter, QSize printableArea, const CardPage& page,

@@ -28,6 +28,14 @@ struct PaintOptions {
     // Told before each page of a print job or an export is painted (page from 1 to count);
     // returning false stops the work, which then leaves nothing behind. Empty: no one is told.
     std::function<bool(int page, int count)> progress;
+    // How Print, the preview and Export PDF make and place the word backs: the turn of the sheet
+    // and the printer's back offset.
+    BackPlacement backPlacement;
+    // Print only: double-sided by hand. The fronts print first; then stackTurned is asked to have
+    // the stack put back into the printer (false stops the work), and the backs follow in the
+    // order and turn the case needs (manualBacks). Without stackTurned the backs follow at once.
+    ManualFeed manualFeed = ManualFeed::Off;
+    std::function<bool()> stackTurned;
 };
 
 struct PrintedPicture;

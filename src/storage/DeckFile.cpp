@@ -185,6 +185,53 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
     return card;
 }
 
+// The names of the double-sided choices in a deck file, in the order of their enumerations.
+const QStringList turnNames{QStringLiteral("standard"), QStringLiteral("long edge"),
+                            QStringLiteral("short edge")};
+const QStringList feedNames{QStringLiteral("off"), QStringLiteral("face down"),
+                            QStringLiteral("face down reversing"), QStringLiteral("face up"),
+                            QStringLiteral("face up reversing")};
+
+// One of `names` at object[key] (its index), or `fallback` when the key is absent.
+int readName(const QJsonObject& object, const QString& key, const QString& place,
+             const QStringList& names, int fallback) {
+    const QJsonValue value = object.value(key);
+    if (value.isUndefined())
+        return fallback;
+    const qsizetype index = value.isString() ? names.indexOf(value.toString()) : -1;
+    if (index >= 0)
+        return int(index);
+    const QString allowed = QLatin1Char('"') +
+                            names.mid(0, names.size() - 1).join(QLatin1String("\", \"")) +
+                            QLatin1String("\" or \"") + names.last() + QLatin1Char('"');
+    if (value.isString())
+        throw Fault{place + QLatin1Char('.') + key,
+                    QStringLiteral("expected %1, not \"%2\"").arg(allowed, value.toString())};
+    throw expected(place + QLatin1Char('.') + key, allowed, value);
+}
+
+DuplexChoices readDuplex(const QJsonValue& value) {
+    const QString place = QStringLiteral("duplex");
+    DuplexChoices duplex;
+    if (value.isUndefined())
+        return duplex;
+    if (!value.isObject())
+        throw expected(place, QStringLiteral("an object"), value);
+    const QJsonObject object = value.toObject();
+    duplex.turn = SheetTurn(readName(object, QStringLiteral("turn"), place, turnNames, 0));
+    duplex.feed = ManualFeed(readName(object, QStringLiteral("byHand"), place, feedNames, 0));
+    duplex.foldOver = readSwitch(object, QStringLiteral("foldOver"), place, false);
+    return duplex;
+}
+
+QJsonObject duplexObject(const DuplexChoices& duplex) {
+    QJsonObject object;
+    object.insert(QLatin1String("turn"), turnNames.at(int(duplex.turn)));
+    object.insert(QLatin1String("byHand"), feedNames.at(int(duplex.feed)));
+    object.insert(QLatin1String("foldOver"), duplex.foldOver);
+    return object;
+}
+
 Deck readDeckObject(const QJsonObject& top, const QByteArray& folder) {
     const QJsonValue format = top.value(QLatin1String("format"));
     if (format != QJsonValue(kFormatName))
@@ -210,6 +257,7 @@ Deck readDeckObject(const QJsonObject& top, const QByteArray& folder) {
             throw expected(place, QStringLiteral("an object"), array.at(i));
         deck.cards.push_back(readCard(array.at(i).toObject(), place, folder));
     }
+    deck.duplex = readDuplex(top.value(QLatin1String("duplex")));
     return deck;
 }
 
@@ -321,6 +369,9 @@ QByteArray deckJson(const Deck& deck, const QString& path) {
     top.insert(QLatin1String("format"), kFormatName);
     top.insert(QLatin1String("version"), kDeckFormatVersion);
     top.insert(QLatin1String("cards"), cards);
+    // Written only when chosen, so that a deck without them reads as before everywhere.
+    if (!deck.duplex.isDefault())
+        top.insert(QLatin1String("duplex"), duplexObject(deck.duplex));
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 

@@ -2,39 +2,64 @@
 
 #include "storage/Registry.h"
 
+#include <algorithm>
+
 namespace ferlo {
 
 namespace {
 const QString settingsKey = QStringLiteral("\\Software\\Ferlo");
+const QString backOffsetsKey = QStringLiteral("\\Software\\Ferlo\\BackOffsets");
 const QString printAsDibName = QStringLiteral("PrintAsDIB");
 const QString wordBacksName = QStringLiteral("PrintWordBacks");
 
-bool readFlag(const QString& name, bool absent) {
+int readInteger(const QString& key, const QString& name, int absent) {
     TRegistry registry;
     registry.setRootKey(HKEY_LOCAL_MACHINE);
     // A store that can be neither opened nor created reads like one that was never written.
-    if (!registry.OpenKey(settingsKey, true))
+    if (!registry.OpenKey(key, true))
         return absent;
     if (!registry.ValueExists(name))
         return absent;
-    return registry.ReadInteger(name) != 0;
+    return registry.ReadInteger(name);
 }
 
-void saveFlag(const QString& name, bool value) {
+void saveInteger(const QString& key, const QString& name, int value) {
     TRegistry registry;
     registry.setRootKey(HKEY_LOCAL_MACHINE);
-    if (!registry.OpenKey(settingsKey, true))
+    if (!registry.OpenKey(key, true))
         throw ERegistryException(
             QStringLiteral("The print option could not be saved to %1").arg(registry.LastError()),
             registry.LastError());
     try {
-        registry.WriteInteger(name, value ? 1 : 0);
+        registry.WriteInteger(name, value);
     } catch (const ERegistryException& error) {
         if (error.reason().isEmpty())
             throw;
         throw ERegistryException(error.message() + QLatin1Char('\n') + error.reason(),
                                  error.reason());
     }
+}
+
+bool readFlag(const QString& name, bool absent) {
+    return readInteger(settingsKey, name, absent ? 1 : 0) != 0;
+}
+
+void saveFlag(const QString& name, bool value) {
+    saveInteger(settingsKey, name, value ? 1 : 0);
+}
+
+// A printer's value name: its name with control characters made visible, and the axis.
+QString offsetName(const QString& printerName, char axis) {
+    QString name = printerName;
+    for (QChar& c : name) {
+        if (c < QLatin1Char(' ') || c == QChar(0x7f))
+            c = QLatin1Char('_');
+    }
+    return name + QLatin1Char(' ') + QLatin1Char(axis);
+}
+
+int boundedOffset(int tenths) {
+    return std::clamp(tenths, -kMaxBackOffset, kMaxBackOffset);
 }
 
 } // namespace
@@ -53,6 +78,16 @@ bool get_PrintWordBacks() {
 
 void save_PrintWordBacks(bool wordBacks) {
     saveFlag(wordBacksName, wordBacks);
+}
+
+BackOffset get_BackOffset(const QString& printerName) {
+    return {boundedOffset(readInteger(backOffsetsKey, offsetName(printerName, 'X'), 0)),
+            boundedOffset(readInteger(backOffsetsKey, offsetName(printerName, 'Y'), 0))};
+}
+
+void save_BackOffset(const QString& printerName, BackOffset offset) {
+    saveInteger(backOffsetsKey, offsetName(printerName, 'X'), boundedOffset(offset.x));
+    saveInteger(backOffsetsKey, offsetName(printerName, 'Y'), boundedOffset(offset.y));
 }
 
 } // namespace ferlo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace ferlo {
 
 // The stored print option: true = print pictures through their device-independent form.
@@ -19,5 +21,19 @@ void save_PrintAsDIB(bool printAsDib);
 // way; an absent value, or a store that can be neither opened nor created, reads as false.
 bool get_PrintWordBacks();
 void save_PrintWordBacks(bool wordBacks);
+
+// The back offset of a printer (by its name; "" for none): how far its back pages are moved so
+// that they meet their fronts, in tenths of a millimetre, x to the right and y down as the back
+// is printed, each within kMaxBackOffset. Stored as the DWORDs "NAME X" and "NAME Y" under the
+// key Software\Ferlo\BackOffsets, read and saved as the flags above are; absent values read
+// as 0, and a stored value beyond the bound reads as the bound.
+struct BackOffset {
+    int x = 0;
+    int y = 0;
+    bool operator==(const BackOffset&) const = default;
+};
+constexpr int kMaxBackOffset = 100; // 10 mm
+BackOffset get_BackOffset(const QString& printerName);
+void save_BackOffset(const QString& printerName, BackOffset offset);
 
 } // namespace ferlo

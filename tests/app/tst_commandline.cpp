@@ -69,44 +69,6 @@ QRect printableA4(bool portrait, int dpi) {
     return printer.pageLayout().paintRectPixels(dpi);
 }
 
-// The words of a PDF's pages as pdftotext places them: per page its size and each word's box.
-struct PdfWord {
-    QString text;
-    QRectF box;
-};
-struct PdfPage {
-    QSizeF size;
-    QList<PdfWord> words;
-};
-QList<PdfPage> pdfWords(const QString& pdf) {
-    QProcess tool;
-    tool.start("pdftotext", {"-bbox", pdf, "-"});
-    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
-        return {};
-    QList<PdfPage> pages;
-    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
-    static const QRegularExpression tag(
-        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
-        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    for (const QRegularExpressionMatch& m : tag.globalMatch(html)) {
-        if (!m.captured(1).isEmpty())
-            pages.append({QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()), {}});
-        else if (!pages.isEmpty())
-            pages.last().words.append(
-                {m.captured(7),
-                 QRectF(QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()),
-                        QPointF(m.captured(5).toDouble(), m.captured(6).toDouble()))});
-    }
-    return pages;
-}
-
-QStringList wordTexts(const PdfPage& page) {
-    QStringList texts;
-    for (const PdfWord& word : page.words)
-        texts << word.text;
-    return texts;
-}
-
 } // namespace
 
 class TestCommandLine : public QObject {
@@ -399,6 +361,14 @@ private slots:
             << "ferlo: bad resolution \"600dpi\"";
         QTest::newRow("page size") << QStringList{"--print-to", "%OUT", "--page-size", "B7", "%PIC"}
                                    << 2 << "ferlo: bad page size \"B7\"";
+        QTest::newRow("flip") << QStringList{"--print-to", "%OUT", "--flip", "top", "%PIC"} << 2
+                              << "ferlo: bad --flip \"top\": use long or short";
+        QTest::newRow("back offset of one number")
+            << QStringList{"--print-to", "%OUT", "--back-offset", "1.5", "%PIC"} << 2
+            << "ferlo: bad --back-offset \"1.5\": use X,Y in millimetres";
+        QTest::newRow("back offset beyond 10 mm")
+            << QStringList{"--print-to", "%OUT", "--back-offset=0,-10.5", "%PIC"} << 2
+            << "ferlo: bad --back-offset \"0,-10.5\"";
         QTest::newRow("no pictures")
             << QStringList{"--print-to", "%OUT"} << 2 << "ferlo: no pictures to print";
         QTest::newRow("no output") << QStringList{"%PIC"} << 2 << "ferlo: no output file";

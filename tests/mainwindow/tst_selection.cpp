@@ -693,7 +693,7 @@ private slots:
                 DeckCard card;
                 for (const QString& file : files)
                     card.cells.push_back(DeckCell{file.toStdString(), {}});
-                writeDeck(path("cards.ferlo"), Deck{{card}});
+                writeDeck(path("cards.ferlo"), Deck{{card}, {}});
                 form().openFiles({path("cards.ferlo")});
             } else if (verb == "right") {
                 press(words[1].toInt(), Qt::RightButton);

@@ -137,4 +137,33 @@ QImage renderPdfPage(const QString& pdf, int page, int dpi) {
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
 }
 
+QList<PdfPage> pdfWords(const QString& pdf) {
+    QProcess tool;
+    tool.start("pdftotext", {"-bbox", pdf, "-"});
+    if (!tool.waitForFinished(60000) || tool.exitCode() != 0)
+        return {};
+    QList<PdfPage> pages;
+    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
+    static const QRegularExpression tag(
+        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (const QRegularExpressionMatch& m : tag.globalMatch(html)) {
+        if (!m.captured(1).isEmpty())
+            pages.append({QSizeF(m.captured(1).toDouble(), m.captured(2).toDouble()), {}});
+        else if (!pages.isEmpty())
+            pages.last().words.append(
+                {m.captured(7),
+                 QRectF(QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()),
+                        QPointF(m.captured(5).toDouble(), m.captured(6).toDouble()))});
+    }
+    return pages;
+}
+
+QStringList wordTexts(const PdfPage& page) {
+    QStringList texts;
+    for (const PdfWord& word : page.words)
+        texts << word.text;
+    return texts;
+}
+
 } // namespace ferlo::test

@@ -4,8 +4,11 @@
 #include "printing/PagePainter.h"
 
 #include <QImage>
+#include <QList>
 #include <QRect>
+#include <QRectF>
 #include <QString>
+#include <QStringList>
 
 namespace ferlo::test {
 
@@ -36,5 +39,18 @@ QString pdfInfoValue(const QString& pdf, const QString& key);
 // Each page's size in points, "842 x 595".
 QStringList pdfPageSizes(const QString& pdf);
 QImage renderPdfPage(const QString& pdf, int page, int dpi);
+
+// The words of a PDF's pages as pdftotext -bbox places them: per page its size and each word's
+// box, in points.
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+struct PdfPage {
+    QSizeF size;
+    QList<PdfWord> words;
+};
+QList<PdfPage> pdfWords(const QString& pdf);
+QStringList wordTexts(const PdfPage& page);
 
 } // namespace ferlo::test

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QFileInfoList>
 #include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -68,6 +69,31 @@ QMap<QString, qint64> completedJobs() {
             jobs.insert(fields.at(0), fields.at(2).toLongLong());
     }
     return jobs;
+}
+
+// Waits for `count` new documents and an idle queue; the documents in the order they were
+// written.
+QStringList waitForNewDocuments(const QStringList& before, int count, int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (timer.elapsed() < timeoutMs) {
+        QFileInfoList found;
+        for (const QString& name : documents()) {
+            if (!before.contains(name))
+                found << QFileInfo(QDir(outputFolder).filePath(name));
+        }
+        if (found.size() >= count && runQuiet("lpstat", {"-o", queueName}).trimmed().isEmpty()) {
+            std::sort(found.begin(), found.end(), [](const QFileInfo& a, const QFileInfo& b) {
+                return a.lastModified() < b.lastModified();
+            });
+            QStringList paths;
+            for (const QFileInfo& info : found)
+                paths << info.filePath();
+            return paths;
+        }
+        QTest::qWait(200);
+    }
+    return {};
 }
 
 int jobCount() {
@@ -173,6 +199,85 @@ private slots:
         QVERIFY2(middle > 0.5, qPrintable(QString::number(middle)));
         QVERIFY2(frame > 0.5, qPrintable(QString::number(frame)));
         QVERIFY2(empty < 0.3, qPrintable(QString::number(empty)));
+    }
+
+    // Double-sided by hand on the queue: the fronts as one job, then (once the stack is back) the
+    // backs as another, in the order that gives each sheet its own back. The stack is followed
+    // as the test models it: the printer takes the top sheet and lays it on the output stack.
+    void byHandFrontsThenBacks_data() {
+        QTest::addColumn<int>("feed");
+        QTest::addColumn<bool>("faceUp");
+        QTest::addColumn<bool>("printerReverses");
+        QTest::newRow("face down") << int(ManualFeed::FaceDown) << false << false;
+        QTest::newRow("face down, reversing")
+            << int(ManualFeed::FaceDownReversing) << false << true;
+        QTest::newRow("face up") << int(ManualFeed::FaceUp) << true << false;
+        QTest::newRow("face up, reversing") << int(ManualFeed::FaceUpReversing) << true << true;
+    }
+    void byHandFrontsThenBacks() {
+        QFETCH(int, feed);
+        QFETCH(bool, faceUp);
+        QFETCH(bool, printerReverses);
+        // The queue's documents keep no text, so each card is told by what it looks like: its
+        // picture's colour on the front, its word's shape on the back.
+        const QList<QColor> colours{Qt::red, Qt::green, Qt::blue};
+        const QStringList words{"I", "MOM", "MMMMMMMM"};
+        QList<CardPage> cards;
+        for (int i = 0; i < 3; ++i) {
+            CardPage card = emptyPage(1, true, false);
+            placePicture(
+                card, 0,
+                writeSolidJpeg(m_dir.filePath(QString("card%1.jpg").arg(i)), 300, 200, colours[i]),
+                words[i]);
+            cards << card;
+        }
+        const auto frontOf = [&](const QImage& page) {
+            const QColor c = meanColour(page, QRect(page.rect().center(), QSize(20, 20)));
+            return c.red() > 150 ? 0 : c.green() > 150 ? 1 : c.blue() > 150 ? 2 : -1;
+        };
+        const auto backOf = [&](const QImage& page) {
+            const QRect ink = darkBounds(page, page.rect().adjusted(20, 20, -20, -20));
+            const double aspect = ink.isEmpty() ? 0 : double(ink.width()) / ink.height();
+            return aspect <= 0 ? -1 : aspect < 0.6 ? 0 : aspect < 5 ? 1 : 2;
+        };
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPrinterName(queueName);
+        PaintOptions options;
+        options.wordBacks = true;
+        options.manualFeed = ManualFeed(feed);
+        options.backPlacement.turn = SheetTurn::LongEdge;
+        int asked = 0;
+        const QStringList before = documents();
+        options.stackTurned = [&] {
+            ++asked;
+            // The fronts' job is complete before the user is asked.
+            return waitForNewDocuments(before, 1, 60000).size() == 1;
+        };
+        QVERIFY(runPrintJob(printer, cards, options));
+        QCOMPARE(asked, 1);
+        const QStringList written = waitForNewDocuments(before, 2, 60000);
+        QCOMPARE(written.size(), 2);
+        QCOMPARE(pdfPageCount(written[0]), 3);
+        QCOMPARE(pdfPageCount(written[1]), 3);
+        QList<int> fronts;
+        for (int page = 1; page <= 3; ++page)
+            fronts << frontOf(renderPdfPage(written[0], page, 40));
+        QCOMPARE(fronts, (QList<int>{0, 1, 2}));
+
+        // The printer prints a job's pages in its order onto the sheets it takes.
+        const auto printOrder = [&](int n) {
+            QList<int> order;
+            for (int i = 0; i < n; ++i)
+                order << (printerReverses ? n - 1 - i : i);
+            return order;
+        };
+        QList<int> stack; // top first, each sheet by its card
+        for (const int i : printOrder(3))
+            stack.prepend(fronts.at(i));
+        if (!faceUp) // turned over to put the blank sides down
+            std::reverse(stack.begin(), stack.end());
+        for (const int i : printOrder(3))
+            QCOMPARE(backOf(renderPdfPage(written[1], i + 1, 40)), stack.takeFirst());
     }
 
     void photoIsSpooledAtItsOwnSize() {

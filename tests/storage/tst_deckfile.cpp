@@ -132,6 +132,14 @@ private slots:
                        QByteArray(1001, 'x') + "\"}]}")
             << "cards[0].cells[1].label: the word is 1001 characters long; a label word holds at "
                "most 1000 characters";
+        QTest::newRow("double-sided choices not an object")
+            << QByteArray(R"({"format": "ferlo-deck", "version": 1, "cards": [], "duplex": 1})")
+            << "duplex: expected an object, not 1";
+        QTest::newRow("unknown turn")
+            << QByteArray(R"({"format": "ferlo-deck", "version": 1, "cards": [],)"
+                          R"( "duplex": {"turn": "sideways"}})")
+            << "duplex.turn: expected \"standard\", \"long edge\" or \"short edge\", not "
+               "\"sideways\"";
     }
     void damaged() {
         QFETCH(QByteArray, json);
@@ -190,6 +198,7 @@ private slots:
                                        cell(picture.toStdString(), "\u00e9t\u00e9 Dog"),
                                        cell(picture.toStdString(), "")}});
         deck.cards.push_back(DeckCard{1, false, true, true, true, {}});
+        deck.duplex = {SheetTurn::ShortEdge, ManualFeed::FaceUpReversing, true};
         const QString path = m_dir.filePath("saved.ferlo");
         writeDeck(path, deck);
         QCOMPARE(readDeck(path), deck);

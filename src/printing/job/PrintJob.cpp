@@ -1,5 +1,7 @@
 #include "printing/job/PrintJob.h"
 
+#include "printing/job/DuplexDialog.h"
+
 #include "dialogs/Messages.h"
 #include "dialogs/SaveDialog.h"
 #include "dialogs/ScreenFit.h"
@@ -67,14 +69,18 @@ bool wordBacksOn(const PaintOptions& options) {
     return options.wordBacks ? *options.wordBacks : get_PrintWordBacks();
 }
 
-QList<CardPage> pagesOf(const QList<CardPage>& cards, bool wordBacks) {
-    return wordBacks ? withWordBacks(cards) : cards;
+// What the preview and Export PDF show: fold-over sheets, or the cards with or without backs.
+QList<CardPage> pagesOf(const QList<CardPage>& cards, bool wordBacks,
+                        const BackPlacement& placement, bool foldOver) {
+    if (wordBacks && foldOver)
+        return foldOverPages(cards);
+    return wordBacks ? withWordBacks(cards, placement) : cards;
 }
 
-// A back lies behind its front once the sheet is turned over on the page's vertical axis: the
-// long edge of portrait paper, the short edge of landscape paper.
-QPrinter::DuplexMode backsDuplex(const CardPage& card) {
-    return card.Portrait ? QPrinter::DuplexLongSide : QPrinter::DuplexShortSide;
+// The placement of the backs on a printer: the deck's turn and the printer's offset.
+BackPlacement placementFor(const DuplexChoices& duplex, const QString& printerName) {
+    const BackOffset offset = get_BackOffset(printerName);
+    return {duplex.turn, offset.x / 10.0, offset.y / 10.0};
 }
 
 // Reads the header of every picture the pages print, so that a missing or damaged one stops the
@@ -265,23 +271,58 @@ QPrinter& programPrinter() {
     return printerHolder().printer;
 }
 
+QPrinter::DuplexMode duplexFor(SheetTurn turn, bool portrait) {
+    const bool aboutLongEdge = turnsAboutVerticalAxis(turn, portrait) == portrait;
+    return aboutLongEdge ? QPrinter::DuplexLongSide : QPrinter::DuplexShortSide;
+}
+
+SheetTurn turnChosen(QPrinter::DuplexMode chosen, QPrinter::DuplexMode offered, SheetTurn turn) {
+    if (chosen == offered ||
+        (chosen != QPrinter::DuplexLongSide && chosen != QPrinter::DuplexShortSide))
+        return turn;
+    return chosen == QPrinter::DuplexLongSide ? SheetTurn::LongEdge : SheetTurn::ShortEdge;
+}
+
 QList<PrintJobPlan> planPrintJobs(const QList<CardPage>& cards, const QPageRanges& range,
-                                  bool wordBacks, bool oneDocument) {
-    QList<PrintJobPlan> jobs;
+                                  bool wordBacks, bool oneDocument, const BackPlacement& placement,
+                                  ManualFeed feed) {
+    // A document (a PDF file) is one job: it has no stack to put back.
+    const bool byHand = wordBacks && feed != ManualFeed::Off && !oneDocument;
+    QList<CardPage> fronts;
+    QList<CardPage> backs;
     for (qsizetype i = 0; i < cards.size(); ++i) {
-        if (!range.isEmpty() && !range.contains(int(i + 1)))
-            continue;
-        const CardPage& card = cards.at(i);
-        if (jobs.isEmpty() ||
-            (!oneDocument && jobs.last().pages.last().Portrait != card.Portrait)) {
+        if (range.isEmpty() || range.contains(int(i + 1))) {
+            fronts << cards.at(i);
+            backs << withWordBacks({cards.at(i)}, placement).last();
+        }
+    }
+    QList<PrintJobPlan> jobs;
+    // Adds a page, in a new job when the orientation changes on a printer of the system.
+    const auto add = [&](const CardPage& page, bool newSide) {
+        if (newSide || jobs.isEmpty() ||
+            (!oneDocument && jobs.last().pages.last().Portrait != page.Portrait)) {
             jobs.append(PrintJobPlan());
             if (wordBacks)
-                jobs.last().duplex = backsDuplex(card);
+                jobs.last().duplex =
+                    byHand ? QPrinter::DuplexNone : duplexFor(placement.turn, page.Portrait);
         }
-        jobs.last().pages << card;
-        if (wordBacks)
-            jobs.last().pages << wordBack(card);
+        jobs.last().pages << page;
+    };
+    for (qsizetype i = 0; i < fronts.size(); ++i) {
+        add(fronts.at(i), false);
+        if (wordBacks && !byHand)
+            add(backs.at(i), false);
     }
+    if (!byHand || backs.isEmpty())
+        return jobs;
+    const qsizetype firstBackJob = jobs.size();
+    for (qsizetype n = 0; n < backs.size(); ++n) {
+        const bool reversed = manualBacks(feed, placement.turn, true).reversed;
+        CardPage back = backs.at(reversed ? backs.size() - 1 - n : n);
+        back.BackTurnedRound = manualBacks(feed, placement.turn, back.Portrait).turnedRound;
+        add(back, n == 0);
+    }
+    jobs[firstBackJob].afterStack = true;
     return jobs;
 }
 
@@ -296,7 +337,8 @@ bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOpt
         jobs = planPrintJobs(cards,
                              printer.printRange() == QPrinter::PageRange ? printer.pageRanges()
                                                                          : QPageRanges(),
-                             wordBacksOn(options), printer.outputFormat() == QPrinter::PdfFormat);
+                             wordBacksOn(options), printer.outputFormat() == QPrinter::PdfFormat,
+                             options.backPlacement, options.manualFeed);
         for (const PrintJobPlan& job : jobs)
             checkPictures(job.pages);
     } catch (...) {
@@ -311,6 +353,8 @@ bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOpt
     PdfPrinterOutput output(printer);
     int done = 0;
     for (const PrintJobPlan& job : jobs) {
+        if (job.afterStack && options.stackTurned && !options.stackTurned())
+            return false;
         if (job.duplex)
             printer.setDuplex(*job.duplex);
         if (!runOneJob(printer, job.pages, options, done, total))
@@ -325,17 +369,29 @@ bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards) {
     return runPrintJob(printer, cards, {});
 }
 
-void printCard(QWidget* parent, const QList<CardPage>& cards) {
+namespace {
+// Print and the calibration sheet: the print dialog, then the job. `backOffset`: the chosen
+// printer's back offset moves the backs.
+SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
+                     bool wordBacks, bool backOffset) {
     if (cards.isEmpty())
-        return;
+        return duplex.turn;
+    // Fold-over sheets print on one side, each holding its backs.
+    if (duplex.foldOver && wordBacks) {
+        DuplexChoices oneSided = duplex;
+        oneSided.foldOver = false;
+        printPages(parent, foldOverPages(cards), oneSided, false, false);
+        return duplex.turn;
+    }
     PrinterHolder& holder = printerHolder();
     QPrinter& printer = holder.printer;
     PaintOptions options;
-    options.wordBacks = get_PrintWordBacks();
+    options.wordBacks = wordBacks;
     // The dialog shows the double-sided output the backs need; once backs are off, a duplex mode
     // set for them goes back to one-sided.
+    const QPrinter::DuplexMode offered = duplexFor(duplex.turn, cards.first().Portrait);
     if (*options.wordBacks) {
-        printer.setDuplex(backsDuplex(cards.first()));
+        printer.setDuplex(duplex.feed == ManualFeed::Off ? offered : QPrinter::DuplexNone);
         holder.duplexForBacks = true;
     } else if (holder.duplexForBacks) {
         printer.setDuplex(QPrinter::DuplexNone);
@@ -352,10 +408,35 @@ void printCard(QWidget* parent, const QList<CardPage>& cards) {
                       QAbstractPrintDialog::PrintPageRange);
     dialog.setMinMax(1, int(cards.size()));
     if (dialog.exec() != QDialog::Accepted)
-        return;
+        return duplex.turn;
+    const SheetTurn turn =
+        *options.wordBacks ? turnChosen(printer.duplex(), offered, duplex.turn) : duplex.turn;
+    DuplexChoices chosen = duplex;
+    chosen.turn = turn;
+    options.backPlacement = placementFor(chosen, printer.printerName());
+    if (!backOffset)
+        options.backPlacement.offsetXMm = options.backPlacement.offsetYMm = 0;
+    options.manualFeed = duplex.feed;
+    // Double-sided by hand: between the sides the user puts the stack back in.
+    options.stackTurned = [parent, &duplex] {
+        return askToContinue(parent, QStringLiteral("PrintBacks"),
+                             QStringLiteral("The fronts are printed.\n\n%1\n\nThen click "
+                                            "Continue to print the backs.")
+                                 .arg(manualFeedSteps(duplex.feed)));
+    };
     PageProgress progress(parent, QStringLiteral("Printing"));
     options.progress = progress.callback();
     runPrintJob(printer, cards, options);
+    return turn;
+}
+} // namespace
+
+SheetTurn printCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex) {
+    return printPages(parent, cards, duplex, get_PrintWordBacks(), true);
+}
+
+void printCalibrationSheet(QWidget* parent, const DuplexChoices& choices) {
+    printPages(parent, {calibrationSheet()}, choices, true, false);
 }
 
 void printerSetup(QWidget* parent) {
@@ -366,9 +447,10 @@ void printerSetup(QWidget* parent) {
 
 constexpr QSize kPreviewSize(760, 820);
 
-void previewCard(QWidget* parent, const QList<CardPage>& cards) {
+void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex) {
     const bool backs = get_PrintWordBacks();
-    const QList<CardPage> pages = pagesOf(cards, backs);
+    const QList<CardPage> pages = pagesOf(
+        cards, backs, placementFor(duplex, programPrinter().printerName()), duplex.foldOver);
     const QPageLayout paper = programPrinter().pageLayout();
 
     // Qt's own preview frames every page in one orientation, so the pages are shown here, each
@@ -385,9 +467,11 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards) {
     auto* sheets = new QVBoxLayout(sheet);
     QList<QLabel*> pictures;
     for (qsizetype i = 0; i < pages.size(); ++i) {
-        const qsizetype card = backs ? i / 2 + 1 : i + 1;
-        auto* caption = new QLabel(pages.at(i).Back ? QStringLiteral("Card %1, back").arg(card)
-                                                    : QStringLiteral("Card %1").arg(card));
+        const bool folded = pages.at(i).Fold != CardPage::FoldLine::None;
+        const qsizetype card = backs && !folded ? i / 2 + 1 : i + 1;
+        auto* caption = new QLabel(folded ? QStringLiteral("Sheet %1, to fold").arg(card)
+                                   : pages.at(i).Back ? QStringLiteral("Card %1, back").arg(card)
+                                                      : QStringLiteral("Card %1").arg(card));
         auto* picture = new QLabel;
         picture->setObjectName(QStringLiteral("previewPage%1").arg(i + 1));
         sheets->addWidget(caption, 0, Qt::AlignHCenter);
@@ -402,8 +486,8 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards) {
         buttons->addButton(QStringLiteral("&Print ..."), QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(print, &QPushButton::clicked, &dialog, [&dialog, &cards] {
-        runGuarded(&dialog, [&] { printCard(&dialog, cards); });
+    QObject::connect(print, &QPushButton::clicked, &dialog, [&dialog, &cards, &duplex] {
+        runGuarded(&dialog, [&] { printCard(&dialog, cards, duplex); });
     });
     // The pages are painted once the dialog shows; an error is shown from inside the preview.
     QTimer::singleShot(0, &dialog, [&dialog, &pages, &pictures, &paper] {
@@ -430,7 +514,7 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards) {
     dialog.exec();
 }
 
-void exportCardPdf(QWidget* parent, const QList<CardPage>& cards) {
+void exportCardPdf(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex) {
     const bool backs = get_PrintWordBacks();
     const QString path =
         askSaveFileName(parent, QStringLiteral("Export PDF"), QStringLiteral("Ferlo.pdf"),
@@ -440,8 +524,10 @@ void exportCardPdf(QWidget* parent, const QList<CardPage>& cards) {
     PageProgress progress(parent, QStringLiteral("Export PDF"));
     PaintOptions options;
     options.progress = progress.callback();
-    writeCardPdf(path, pagesOf(cards, backs), programPrinter().pageLayout().pageSize(), 600,
-                 options);
+    writeCardPdf(path,
+                 pagesOf(cards, backs, placementFor(duplex, programPrinter().printerName()),
+                         duplex.foldOver),
+                 programPrinter().pageLayout().pageSize(), 600, options);
 }
 
 QAction* makeWordBacksAction(QWidget* window) {

@@ -25,17 +25,22 @@ inline constexpr int kProgressAbovePages = 3;
 // The Print command's work: the print dialog, whose page range picks cards (a card's back goes
 // with it), then the job on the chosen printer. Cancelling the dialog does nothing. Errors come
 // out as ferlo::Error after the job has been aborted.
-void printCard(QWidget* parent, const QList<CardPage>& cards);
+// The print dialog starts on the duplex mode of the deck's turn; the turn the user leaves it
+// on is returned (the deck's, when word backs are off or the dialog is cancelled). The backs
+// are moved by the chosen printer's back offset, and printed by hand when the deck says so.
+SheetTurn printCard(QWidget* parent, const QList<CardPage>& cards,
+                    const DuplexChoices& duplex = {});
 
 // The printer-setup dialog on the program's printer; its result is ignored.
 void printerSetup(QWidget* parent);
 
 // The print preview of every page, each on paper of the program printer's size in its own
 // orientation, with a button that goes on to Print.
-void previewCard(QWidget* parent, const QList<CardPage>& cards);
+void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex = {});
 
 // Asks for a file name and writes the pages as a PDF at 600 dpi on the printer's page size.
-void exportCardPdf(QWidget* parent, const QList<CardPage>& cards);
+// The backs are turned as the deck says and moved by the program printer's back offset.
+void exportCardPdf(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex = {});
 
 // The File menu's checkable "Print Word Backs" command, showing and saving the stored option.
 // A store that cannot be read shows the option off; a failed save is reported in a message box
@@ -48,15 +53,25 @@ QPrinter& programPrinter();
 
 // The jobs that print the cards `range` picks (counting cards from 1; empty: all of them): one
 // job for one document (a PDF file), else one per run of cards of one orientation. With word
-// backs, each card's back follows it and the job asks for the duplex mode that puts the backs
-// behind their fronts (DuplexLongSide for portrait cards, DuplexShortSide for landscape ones);
-// without, the job leaves the printer's duplex mode alone.
+// backs, each card's back follows it and the job asks for the duplex mode of the placement's
+// turn (duplexFor); without, the job leaves the printer's duplex mode alone. Double-sided by
+// hand, the fronts' jobs come first, one-sided, and then the backs' jobs, the first of them
+// marked afterStack, in the order and turn manualBacks gives.
 struct PrintJobPlan {
     QList<CardPage> pages;
     std::optional<QPrinter::DuplexMode> duplex;
+    bool afterStack = false; // the printed fronts go back into the printer before this job
 };
 QList<PrintJobPlan> planPrintJobs(const QList<CardPage>& cards, const QPageRanges& range,
-                                  bool wordBacks, bool oneDocument);
+                                  bool wordBacks, bool oneDocument,
+                                  const BackPlacement& placement = {},
+                                  ManualFeed feed = ManualFeed::Off);
+// The duplex mode that prints a card's back for the turn: the standard turn is the long edge for
+// portrait cards and the short edge for landscape ones.
+QPrinter::DuplexMode duplexFor(SheetTurn turn, bool portrait);
+// The turn a duplex mode chosen in the print dialog stands for, given the mode the dialog
+// started on for `turn` (an unchanged choice keeps the turn; no duplex keeps it too).
+SheetTurn turnChosen(QPrinter::DuplexMode chosen, QPrinter::DuplexMode offered, SheetTurn turn);
 
 // Printing on an already chosen printer, without any dialog: the cards the printer's page range
 // picks (all of them without one), each page in its card's orientation, document name "Ferlo".

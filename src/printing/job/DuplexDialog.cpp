@@ -1,0 +1,192 @@
+#include "printing/job/DuplexDialog.h"
+
+#include "dialogs/Messages.h"
+#include "printing/job/PrintJob.h"
+#include "storage/PrintOption.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace ferlo {
+
+QString manualFeedSteps(ManualFeed feed) {
+    switch (feed) {
+    case ManualFeed::FaceDown:
+    case ManualFeed::FaceDownReversing:
+        return QStringLiteral("Take the printed sheets out of the printer, turn the stack over "
+                              "sideways (about its long edge, so that the same edge goes in "
+                              "first) and put it back into the paper tray.");
+    case ManualFeed::FaceUp:
+    case ManualFeed::FaceUpReversing:
+        return QStringLiteral("Take the printed sheets out of the printer and put the stack back "
+                              "into the paper tray as it lies, printed side up, the same edge "
+                              "first.");
+    case ManualFeed::Off:
+        break;
+    }
+    return QString();
+}
+
+QString manualFeedPicture(ManualFeed feed) {
+    switch (feed) {
+    case ManualFeed::FaceDown:
+        return QStringLiteral("out: [3][2][1] face down, 1 at the bottom  \u27f6  turn over "
+                              "sideways  \u27f6  in: card 1 first");
+    case ManualFeed::FaceDownReversing:
+        return QStringLiteral("out: [1][2][3] face down, 1 on top  \u27f6  turn over sideways  "
+                              "\u27f6  in: the last card first");
+    case ManualFeed::FaceUp:
+        return QStringLiteral("out: [3][2][1] face up, 1 at the bottom  \u27f6  as it lies  "
+                              "\u27f6  in: the last card first");
+    case ManualFeed::FaceUpReversing:
+        return QStringLiteral("out: [1][2][3] face up, 1 on top  \u27f6  as it lies  \u27f6  "
+                              "in: card 1 first");
+    case ManualFeed::Off:
+        break;
+    }
+    return QString();
+}
+
+namespace {
+
+// One radio button per value, in a group box, the checked one `current`.
+template <typename Value>
+QButtonGroup* addChoices(QGroupBox* box, const QList<std::pair<Value, QString>>& choices,
+                         Value current, const std::function<QString(Value)>& note = {}) {
+    auto* layout = new QVBoxLayout(box);
+    auto* group = new QButtonGroup(box);
+    for (const auto& [value, text] : choices) {
+        auto* button = new QRadioButton(text, box);
+        button->setChecked(value == current);
+        group->addButton(button, int(value));
+        layout->addWidget(button);
+        if (const QString extra = note ? note(value) : QString(); !extra.isEmpty()) {
+            auto* label = new QLabel(extra, box);
+            label->setIndent(24);
+            label->setWordWrap(true);
+            layout->addWidget(label);
+        }
+    }
+    return group;
+}
+
+QDoubleSpinBox* offsetBox(QWidget* parent, int tenths, const QString& name) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(name);
+    box->setRange(-kMaxBackOffset / 10.0, kMaxBackOffset / 10.0);
+    box->setDecimals(1);
+    box->setSingleStep(0.1);
+    box->setSuffix(QStringLiteral(" mm"));
+    box->setValue(tenths / 10.0);
+    return box;
+}
+
+} // namespace
+
+bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("DuplexDialog"));
+    dialog.setWindowTitle(QStringLiteral("Double-Sided Printing"));
+    auto* layout = new QVBoxLayout(&dialog);
+
+    auto* turnBox = new QGroupBox(QStringLiteral("Turning the sheet over"), &dialog);
+    QButtonGroup* turns = addChoices<SheetTurn>(
+        turnBox,
+        {{SheetTurn::Standard, QStringLiteral("Standard: the long edge for portrait cards, the "
+                                              "short edge for landscape cards")},
+         {SheetTurn::LongEdge, QStringLiteral("On the long edge")},
+         {SheetTurn::ShortEdge, QStringLiteral("On the short edge")}},
+        choices.turn);
+    turns->setObjectName(QStringLiteral("turns"));
+    layout->addWidget(turnBox);
+
+    auto* feedBox = new QGroupBox(QStringLiteral("Printing both sides"), &dialog);
+    QButtonGroup* feeds = addChoices<ManualFeed>(
+        feedBox,
+        {{ManualFeed::Off, QStringLiteral("The printer prints both sides")},
+         {ManualFeed::FaceDown, QStringLiteral("By hand: the printer lays the sheets face down")},
+         {ManualFeed::FaceDownReversing,
+          QStringLiteral("By hand: face down, the printer prints the last page first")},
+         {ManualFeed::FaceUp, QStringLiteral("By hand: the printer lays the sheets face up")},
+         {ManualFeed::FaceUpReversing,
+          QStringLiteral("By hand: face up, the printer prints the last page first")}},
+        choices.feed, std::function<QString(ManualFeed)>(manualFeedPicture));
+    feeds->setObjectName(QStringLiteral("feeds"));
+    auto* trayNote = new QLabel(QStringLiteral("By hand, the fronts print first; then the program "
+                                               "asks you to put the stack back.\nIf your paper "
+                                               "tray prints on the upper side of the sheet, "
+                                               "choose the other face."),
+                                feedBox);
+    feedBox->layout()->addWidget(trayNote);
+    layout->addWidget(feedBox);
+
+    auto* fold = new QCheckBox(QStringLiteral("&Fold-over: each front and its word on one sheet, "
+                                              "printed on one side and folded in the middle"),
+                               &dialog);
+    fold->setObjectName(QStringLiteral("foldOver"));
+    fold->setChecked(choices.foldOver);
+    layout->addWidget(fold);
+    // Fold-over prints one side: the turn and the feed do not apply.
+    const auto foldChanged = [turnBox, feedBox](bool on) {
+        turnBox->setEnabled(!on);
+        feedBox->setEnabled(!on);
+    };
+    QObject::connect(fold, &QCheckBox::toggled, &dialog, foldChanged);
+    foldChanged(choices.foldOver);
+
+    const QString printer = programPrinter().printerName();
+    const BackOffset stored = get_BackOffset(printer);
+    auto* offsetGroup = new QGroupBox(
+        printer.isEmpty() ? QStringLiteral("Back offset")
+                          : QStringLiteral("Back offset of the printer %1").arg(printer),
+        &dialog);
+    auto* form = new QFormLayout(offsetGroup);
+    QDoubleSpinBox* x = offsetBox(offsetGroup, stored.x, QStringLiteral("offsetX"));
+    QDoubleSpinBox* y = offsetBox(offsetGroup, stored.y, QStringLiteral("offsetY"));
+    form->addRow(QStringLiteral("X (to the right on the back):"), x);
+    form->addRow(QStringLiteral("Y (down on the back):"), y);
+    auto* how = new QLabel(QStringLiteral("Print the calibration sheet, hold it to the light with "
+                                          "its back towards you, and type where the front's "
+                                          "lines cross the top and the left scale."),
+                           offsetGroup);
+    how->setWordWrap(true);
+    form->addRow(how);
+    auto* calibrate = new QPushButton(QStringLiteral("Print &Calibration Sheet ..."), offsetGroup);
+    calibrate->setObjectName(QStringLiteral("printCalibration"));
+    form->addRow(calibrate);
+    layout->addWidget(offsetGroup);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    layout->addWidget(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(calibrate, &QPushButton::clicked, &dialog, [&] {
+        DuplexChoices shown = choices;
+        shown.turn = SheetTurn(turns->checkedId());
+        shown.feed = ManualFeed(feeds->checkedId());
+        runGuarded(&dialog, [&] { printCalibrationSheet(&dialog, shown); });
+    });
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    choices.turn = SheetTurn(turns->checkedId());
+    choices.feed = ManualFeed(feeds->checkedId());
+    choices.foldOver = fold->isChecked();
+    runGuarded(parent, [&] {
+        save_BackOffset(printer,
+                        {int(std::lround(x->value() * 10)), int(std::lround(y->value() * 10))});
+    });
+    return true;
+}
+
+} // namespace ferlo
