@@ -13,6 +13,8 @@ namespace ferlo {
 struct DeckCell {
     std::string picture;
     std::optional<std::string> label;
+    // The cell's own recording (file-system bytes, absolute), heard before any found by name.
+    std::optional<std::string> sound;
 
     bool operator==(const DeckCell&) const = default;
 };
@@ -34,6 +36,8 @@ struct DeckCard {
 // Several cards kept together in one file, in the order they print.
 struct Deck {
     std::vector<DeckCard> cards;
+    // The language its words are spoken in (BCP 47, "de", "en-GB"); none: the system's.
+    std::optional<std::string> language;
 
     bool operator==(const Deck&) const = default;
 };
