@@ -99,7 +99,7 @@ void TFerloMainForm::newDeck() {
 void TFerloMainForm::startDeck(const DeckCard& layout) {
     DeckCard card = layout; // its layout and switches, no pictures
     card.cells.clear();
-    m_deck.reset(Deck{{card}}, std::string());
+    m_deck.reset(Deck{{card}, std::nullopt}, std::string());
     applyDeckCard(m_deck.currentCard());
     updateDeckControls();
 }

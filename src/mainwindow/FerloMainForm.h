@@ -27,7 +27,7 @@ class PictureControl;
 class TAboutBox;
 class TLine;
 class TdlgOptions;
-class WavePlayer;
+class SoundPlayer;
 struct CardPage;
 
 // The main window: the file browser on the left, the toolbar, the menus and the white card with
@@ -145,6 +145,8 @@ private:
 
     // A press on the picture control of a cell.
     void ImageMouseDown(int index, Qt::MouseButton Button);
+    void speakCellWord(int index);
+    void showSpeechOptions();
 
     // The deck: the card on screen is one of its cards.
     // Hands the card on screen to the deck after a change and shows the deck's state.
@@ -212,7 +214,7 @@ private:
     QFrame* PACard = nullptr;
     QLabel* TestLabel = nullptr;
     QStatusBar* StatusBar1 = nullptr;
-    WavePlayer* MediaPlayer1 = nullptr;
+    SoundPlayer* MediaPlayer1 = nullptr;
 
     // The toolbar buttons the handlers read.
     QActionGroup* CountGroup = nullptr;

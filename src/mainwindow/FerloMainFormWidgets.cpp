@@ -5,6 +5,7 @@
 #include "dialogs/Messages.h"
 #include "dialogs/Options.h"
 #include "dialogs/ScreenFit.h"
+#include "dialogs/SpeechDialog.h"
 #include "layout/CardGeometry.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
@@ -12,7 +13,8 @@
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "printing/job/PrintJob.h"
-#include "sound/WavePlayer.h"
+#include "sound/SoundPlayer.h"
+#include "sound/Speech.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -88,8 +90,11 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     createToolBar();
     createBrowser();
     createCard();
-    MediaPlayer1 = new WavePlayer(this);
+    MediaPlayer1 = new SoundPlayer(this);
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
+    // A sound is opened after its click has returned: its failure comes back as a message.
+    connect(MediaPlayer1, &SoundPlayer::failed, this,
+            [this](const QString& message) { showError(this, message); });
 
     openAt(QSize(kDesignedClientWidth, kDesignedClientHeight + menuBar()->sizeHint().height()),
            false);
@@ -108,6 +113,16 @@ TFerloMainForm::~TFerloMainForm() = default;
 void TFerloMainForm::setDialogs(TAboutBox* aboutBox, TdlgOptions* options) {
     m_aboutBox = aboutBox;
     m_options = options;
+    if (options)
+        connect(options, &TdlgOptions::speechRequested, this, [this] { showSpeechOptions(); });
+}
+
+void TFerloMainForm::showSpeechOptions() {
+    QList<QPair<QString, QString>> voices;
+    for (const SpeechVoice& voice : speechVoices())
+        voices.append({voice.language, voice.name});
+    TdlgSpeech dialog(voices, m_options ? static_cast<QWidget*>(m_options) : this);
+    dialog.exec();
 }
 
 void TFerloMainForm::createMenus() {

@@ -7,7 +7,7 @@
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
-#include "sound/WavePlayer.h"
+#include "sound/SoundPlayer.h"
 #include "sound/support_waveplayer.h"
 #include "printing/PdfExport.h"
 #include "support/TestSupport.h"
