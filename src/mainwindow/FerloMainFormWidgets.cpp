@@ -95,6 +95,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     // A sound is opened after its click has returned: its failure comes back as a message.
     connect(MediaPlayer1, &SoundPlayer::failed, this,
             [this](const QString& message) { showError(this, message); });
+    createRecording();
 
     openAt(QSize(kDesignedClientWidth, kDesignedClientHeight + menuBar()->sizeHint().height()),
            false);
@@ -194,6 +195,13 @@ void TFerloMainForm::createMenus() {
     TBRemoveCard = cardCommand(QStringLiteral("TBRemoveCard"), QStringLiteral("&Remove card"),
                                QStringLiteral("Remove this card from the deck"), Glyph::RemoveCard,
                                [this] { removeCard(); });
+    cards->addSeparator();
+    // Checked, it waits for the click on the picture whose word is to be recorded.
+    TBRecord = cardCommand(QStringLiteral("TBRecord"), QStringLiteral("Re&cord"),
+                           QStringLiteral("Record: then click the picture whose word to record"),
+                           Glyph::Record, [] {});
+    TBRecord->setCheckable(true);
+    TBRecord->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
     command(bar, QStringLiteral("mnOptions"), QStringLiteral("&Options ..."), [this] {
         if (m_options)
@@ -350,6 +358,8 @@ void TFerloMainForm::createToolBar() {
     ToolBar1->addWidget(LABCardNumber);
     for (QAction* action : {TBNextCard, TBNewCard, TBRemoveCard})
         addButton(action);
+    separator();
+    addButton(TBRecord);
 }
 
 void TFerloMainForm::createBrowser() {
@@ -469,9 +479,18 @@ void TFerloMainForm::createCells() {
         auto* image = new PictureControl(PACard);
         image->setObjectName(QStringLiteral("Cell%1").arg(i));
         connect(image, &PictureControl::mouseDown, this, [this, i](Qt::MouseButton button) {
-            runGuarded(this, [&] { ImageMouseDown(i, button); });
+            runGuarded(this, [&] {
+                // Record waits for this click: the picture's word is recorded, not played.
+                if (button == Qt::LeftButton && TBRecord->isChecked()) {
+                    TBRecord->setChecked(false);
+                    recordCellWord(i);
+                } else {
+                    ImageMouseDown(i, button);
+                }
+            });
             noteCardChanged();
         });
+        connect(image, &PictureControl::menuRequested, this, [this, i] { showPictureMenu(i); });
         CellImages[i] = image;
         auto* label = new QLabel(PACard);
         label->setObjectName(QStringLiteral("CellLabel%1").arg(i));
