@@ -120,23 +120,27 @@ bool CardModel::setOrientation(bool portrait) {
     return true;
 }
 
+namespace {
+// What a filled cell keeps beside its picture; an empty text removes it.
+void setText(std::optional<std::string>& slot, const std::string& text) {
+    if (text.empty())
+        slot.reset();
+    else
+        slot = text;
+}
+} // namespace
+
 bool CardModel::editWord(int index, const std::string& word) {
     if (!holds(index) || m_cells[size_t(index)].FileName.empty())
         return false;
-    if (word.empty())
-        m_cells[size_t(index)].EditedLabel.reset();
-    else
-        m_cells[size_t(index)].EditedLabel = word;
+    setText(m_cells[size_t(index)].EditedLabel, word);
     return true;
 }
 
 bool CardModel::setSound(int index, const std::string& sound) {
     if (!holds(index) || m_cells[size_t(index)].FileName.empty())
         return false;
-    if (sound.empty())
-        m_cells[size_t(index)].Sound.reset();
-    else
-        m_cells[size_t(index)].Sound = sound;
+    setText(m_cells[size_t(index)].Sound, sound);
     return true;
 }
 

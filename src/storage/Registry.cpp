@@ -451,15 +451,21 @@ int TRegistry::ReadInteger(const QString& name) {
 }
 
 void TRegistry::WriteInteger(const QString& name, int value) {
+    write(name, u"dword:%1"_s.arg(quint32(value), 8, 16, QLatin1Char('0')));
+}
+
+// Writes a value's data as the file writes it into the open key; a failure throws "Failed to set
+// data for '<name>'" with the file and the reason.
+void TRegistry::write(const QString& name, const QString& data) {
     const QString failed = u"Failed to set data for '%1'"_s.arg(name);
     const QString hive = registryHivePath(HKEY_LOCAL_MACHINE);
     if (!m_open)
         throw ERegistryException(failed, hive + u": no key is open"_s);
-    if (hasControlCharacters(name))
-        throw ERegistryException(failed, hive + u": the value name holds a line break"_s);
+    if (hasControlCharacters(name) || hasControlCharacters(data))
+        throw ERegistryException(failed, hive + u": the value name or text holds a line break"_s);
     // A key another copy removed meanwhile comes back with the value.
     QString error;
-    if (!save(m_path, name, u"dword:%1"_s.arg(quint32(value), 8, 16, QLatin1Char('0')), &error))
+    if (!save(m_path, name, data, &error))
         throw ERegistryException(failed, error);
 }
 
@@ -478,17 +484,9 @@ QString TRegistry::ReadString(const QString& name) {
 }
 
 void TRegistry::WriteString(const QString& name, const QString& value) {
-    const QString failed = u"Failed to set data for '%1'"_s.arg(name);
-    const QString hive = registryHivePath(HKEY_LOCAL_MACHINE);
-    if (!m_open)
-        throw ERegistryException(failed, hive + u": no key is open"_s);
-    if (hasControlCharacters(name) || hasControlCharacters(value))
-        throw ERegistryException(failed, hive + u": the value holds a line break"_s);
     QString quoted = value;
     quoted.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s);
-    QString error;
-    if (!save(m_path, name, u'"' + quoted + u'"', &error))
-        throw ERegistryException(failed, error);
+    write(name, u'"' + quoted + u'"');
 }
 
 } // namespace ferlo

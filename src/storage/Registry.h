@@ -112,6 +112,8 @@ public:
     void WriteString(const QString& name, const QString& value);
 
 private:
+    void write(const QString& name, const QString& data);
+
     bool m_open = false;
     QString m_path;
     QString m_lastError;

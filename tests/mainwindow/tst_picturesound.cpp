@@ -25,10 +25,7 @@ class TestPictureSound : public QObject {
 private slots:
     void initTestCase() {
         useTestSoundServer();
-        FERLO_REQUIRE_SERVICE(soundServerAnswers(),
-                              QStringLiteral("no sound server answers at %1 (run "
-                                             "scripts/start-sound-server)")
-                                  .arg(qEnvironmentVariable("PULSE_SERVER")));
+        FERLO_REQUIRE_SOUND_SERVER();
         QVERIFY(!QMediaDevices::defaultAudioOutput().isNull());
     }
 
@@ -167,9 +164,18 @@ private slots:
         const QList<double> envelope = recorder.envelope();
         const auto runs = loudRuns(envelope, 0.02);
         QVERIFY2(!runs.isEmpty(), "nothing was heard");
-        const int spokenMs =
-            (runs.last().first + runs.last().second - runs.first().first) * kWindowMs;
-        QVERIFY2(spokenMs >= 300 && spokenMs <= 2200,
+        // The word: loud runs less than 300 ms apart (the pauses between its syllables), the
+        // longest such stretch; a sound from elsewhere on the server stands apart from it.
+        int spokenMs = 0;
+        for (qsizetype i = 0, start = 0; i < runs.size(); ++i) {
+            if (i + 1 == runs.size() ||
+                (runs[i + 1].first - runs[i].first - runs[i].second) * kWindowMs >= 300) {
+                spokenMs = std::max(spokenMs, (runs[i].first + runs[i].second - runs[start].first) *
+                                                  kWindowMs);
+                start = i + 1;
+            }
+        }
+        QVERIFY2(spokenMs >= 300 && spokenMs <= 2000,
                  qPrintable(QStringLiteral("the word lasts %1 ms").arg(spokenMs)));
         QVERIFY(*std::max_element(envelope.begin(), envelope.end()) > 0.1);
         QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));

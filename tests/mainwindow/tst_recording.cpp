@@ -25,10 +25,7 @@ class TestRecording : public QObject {
 private slots:
     void initTestCase() {
         useTestSoundServer();
-        FERLO_REQUIRE_SERVICE(soundServerAnswers(),
-                              QStringLiteral("no sound server answers at %1 (run "
-                                             "scripts/start-sound-server)")
-                                  .arg(qEnvironmentVariable("PULSE_SERVER")));
+        FERLO_REQUIRE_SOUND_SERVER();
         // A server started before it had an input: give it the one it starts with now.
         if (QMediaDevices::defaultAudioInput().id() != "ferlo_mic") {
             QProcess::execute("pactl", {"load-module", "module-virtual-source",

@@ -46,6 +46,13 @@ inline bool soundServerAnswers() {
     return pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
 }
 
+// Skips the test without the project's sound server, or fails under FERLO_REQUIRE_SERVICES=1.
+#define FERLO_REQUIRE_SOUND_SERVER()                                                               \
+    FERLO_REQUIRE_SERVICE(ferlo::test::soundServerAnswers(),                                       \
+                          QStringLiteral("no sound server answers at %1 (run "                     \
+                                         "scripts/start-sound-server)")                            \
+                              .arg(qEnvironmentVariable("PULSE_SERVER")))
+
 // Interleaved samples in -1..1: a sine of the given frequency, the same on every channel.
 inline std::vector<float> sine(double seconds, int rate, int channels, double frequency,
                                double amplitude) {

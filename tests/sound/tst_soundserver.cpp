@@ -37,10 +37,7 @@ private:
 
 void TestSoundServer::initTestCase() {
     ferlo::test::useTestSoundServer();
-    FERLO_REQUIRE_SERVICE(ferlo::test::soundServerAnswers(),
-                          QStringLiteral("no sound server answers at %1 (run "
-                                         "scripts/start-sound-server)")
-                              .arg(qEnvironmentVariable("PULSE_SERVER")));
+    FERLO_REQUIRE_SOUND_SERVER();
     QVERIFY(m_dir.isValid());
     QVERIFY2(!QMediaDevices::defaultAudioOutput().isNull(),
              "the sound server runs, but Qt sees no output device");
