@@ -190,7 +190,7 @@ private:
                 QByteArray bytes;
                 if (converter.convert(bytes, block) == 0 || !job.stream->push(std::move(bytes)))
                     break;
-                if (first)
+                if (first && job.firstBlock) // none without an output
                     job.firstBlock();
                 first = false;
                 block = kBlockFrames;
