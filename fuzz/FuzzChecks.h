@@ -193,7 +193,8 @@ inline void checkDecodedSound(const QByteArray& samples, const QAudioFormat& for
             QStringLiteral("the decoded sound passes the memory bound"));
 }
 
-// One sound file (x.wav): opened by the player as the program opens it (never played), and
+// One sound file (x.wav; libsndfile goes by the content, so the corpus holds FLAC, Ogg Vorbis,
+// Ogg Opus and MP3 too): opened by the player as the program opens it (never played), and
 // decoded once more to another format, mixing channels down and resampling.
 inline void checkWav(const QByteArray& bytes, const QString& scratch) {
     const QString path = writeScratch(scratch, QStringLiteral("x.wav"), bytes);

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/SpeakTo.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/Messages.h"
 #include "dialogs/Options.h"
@@ -21,7 +22,8 @@ int main(int argc, char* argv[]) {
     // are freed; otherwise a document of many pages keeps far more memory than one page needs.
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 #endif
-    const bool commandLine = ferlo::isCommandLineExport(argc, argv);
+    const bool speakTo = ferlo::isSpeakTo(argc, argv);
+    const bool commandLine = speakTo || ferlo::isCommandLineExport(argc, argv);
     // The arguments keep the file system's own bytes, so that every picture name opens.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
@@ -60,6 +62,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(QStringLiteral(FERLO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ferlo.png")));
 
+    if (speakTo)
+        return ferlo::runSpeakTo(arguments);
     if (commandLine)
         return ferlo::runCommandLineExport(arguments);
 

@@ -54,6 +54,12 @@ TdlgOptions::TdlgOptions(QWidget* parent)
     CancelBtn->setGeometry(159, 180, 75, 25);
     CancelBtn->setAutoDefault(false);
 
+    SpeechBtn = new QPushButton(QStringLiteral("Spee&ch ..."), this);
+    SpeechBtn->setObjectName(QStringLiteral("SpeechBtn"));
+    SpeechBtn->setGeometry(239, 180, 66, 25);
+    SpeechBtn->setAutoDefault(false);
+    connect(SpeechBtn, &QPushButton::clicked, this, &TdlgOptions::speechRequested);
+
     connect(OKBtn, &QPushButton::clicked, this, &TdlgOptions::OKBtnClick);
     // Cancel, Escape and closing the window all reject, and store nothing.
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);

@@ -27,6 +27,11 @@ public:
     QRadioButton* rbPrintAsOriginal = nullptr;
     QPushButton* OKBtn = nullptr;
     QPushButton* CancelBtn = nullptr;
+    // Opens the speech options (Options > Speech), through speechRequested().
+    QPushButton* SpeechBtn = nullptr;
+
+signals:
+    void speechRequested();
 
 protected:
     // Sets the radio buttons from the store on every showing.

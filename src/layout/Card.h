@@ -19,6 +19,8 @@ struct TCell {
     // The word typed over the one made from the file name (UTF-8, in no particular case: the
     // card's case switch applies to it), if any. It goes with the picture: a free cell has none.
     std::optional<std::string> EditedLabel;
+    // The cell's own recording (file-system bytes), if any. It goes with the picture too.
+    std::optional<std::string> Sound;
 };
 
 using TCellArray = std::vector<TCell>;

@@ -41,8 +41,10 @@ CardModel::CardModel(const DeckCard& stored) {
     m_cutLines = stored.cutLines;
     layOut();
     for (size_t i = 0; i < m_cells.size() && i < stored.cells.size(); ++i) {
-        if (stored.cells[i] && setPicture(int(i), stored.cells[i]->picture))
+        if (stored.cells[i] && setPicture(int(i), stored.cells[i]->picture)) {
             m_cells[i].EditedLabel = stored.cells[i]->label;
+            m_cells[i].Sound = stored.cells[i]->sound;
+        }
     }
 }
 
@@ -52,7 +54,7 @@ DeckCard CardModel::stored() const {
         if (cell.FileName.empty())
             result.cells.emplace_back();
         else
-            result.cells.emplace_back(DeckCell{cell.FileName, cell.EditedLabel});
+            result.cells.emplace_back(DeckCell{cell.FileName, cell.EditedLabel, cell.Sound});
     }
     while (!result.cells.empty() && !result.cells.back())
         result.cells.pop_back();
@@ -81,6 +83,7 @@ bool CardModel::setPicture(int index, const std::string& fileName) {
         return false;
     m_cells[size_t(index)].FileName = fileName;
     m_cells[size_t(index)].EditedLabel.reset();
+    m_cells[size_t(index)].Sound.reset();
     recount();
     return true;
 }
@@ -90,6 +93,7 @@ bool CardModel::takeOff(int index) {
         return false;
     m_cells[size_t(index)].FileName.clear();
     m_cells[size_t(index)].EditedLabel.reset();
+    m_cells[size_t(index)].Sound.reset();
     recount();
     return true;
 }
@@ -116,13 +120,27 @@ bool CardModel::setOrientation(bool portrait) {
     return true;
 }
 
+namespace {
+// What a filled cell keeps beside its picture; an empty text removes it.
+void setText(std::optional<std::string>& slot, const std::string& text) {
+    if (text.empty())
+        slot.reset();
+    else
+        slot = text;
+}
+} // namespace
+
 bool CardModel::editWord(int index, const std::string& word) {
     if (!holds(index) || m_cells[size_t(index)].FileName.empty())
         return false;
-    if (word.empty())
-        m_cells[size_t(index)].EditedLabel.reset();
-    else
-        m_cells[size_t(index)].EditedLabel = word;
+    setText(m_cells[size_t(index)].EditedLabel, word);
+    return true;
+}
+
+bool CardModel::setSound(int index, const std::string& sound) {
+    if (!holds(index) || m_cells[size_t(index)].FileName.empty())
+        return false;
+    setText(m_cells[size_t(index)].Sound, sound);
     return true;
 }
 

@@ -64,6 +64,9 @@ public:
     // The word typed for a filled cell; an empty word gives back the file name's. False for a
     // free cell.
     bool editWord(int index, const std::string& word);
+    // The recording a filled cell plays before any found by name; empty for none. False for a
+    // free cell.
+    bool setSound(int index, const std::string& sound);
     // The size a cell's picture is shown at on screen, and its own proportions.
     void setShownSize(int index, int width, int height, double aspect);
 

@@ -15,6 +15,8 @@ namespace ferlo {
 struct DeckCell {
     std::string picture;
     std::optional<std::string> label;
+    // The cell's own recording (file-system bytes, absolute), heard before any found by name.
+    std::optional<std::string> sound;
 
     bool operator==(const DeckCell&) const = default;
 };
@@ -37,6 +39,8 @@ struct DeckCard {
 struct Deck {
     std::vector<DeckCard> cards;
     DuplexChoices duplex; // how its double-sided pages are printed
+    // The language its words are spoken in (BCP 47, "de", "en-GB"); none: the system's.
+    std::optional<std::string> language;
 
     bool operator==(const Deck&) const = default;
 };

@@ -101,7 +101,9 @@ void TFerloMainForm::newDeck() {
 void TFerloMainForm::startDeck(const DeckCard& layout) {
     DeckCard card = layout; // its layout and switches, no pictures
     card.cells.clear();
-    m_deck.reset(Deck{{card}, {}}, std::string());
+    Deck deck;
+    deck.cards = {card};
+    m_deck.reset(std::move(deck), std::string());
     applyDeckCard(m_deck.currentCard());
     updateDeckControls();
 }

@@ -12,10 +12,12 @@
 #include "pictures/Workers.h"
 #include "printing/CardPage.h"
 #include "sound/SoundFile.h"
-#include "sound/WavePlayer.h"
+#include "sound/SoundPlayer.h"
+#include "sound/Speech.h"
 #include "storage/DeckFile.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
+#include "storage/SpeechOption.h"
 
 #include <QAction>
 #include <QApplication>
@@ -659,12 +661,14 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
     if (Button == Qt::LeftButton) {
         if (fileName.isEmpty())
             return;
-        const QString sound = findSoundFile(soundFilePath(fileName));
+        const TCell& cell = cells()[size_t(index)];
+        const QString sound = findCellSound(
+            fileName, cell.EditedLabel ? QString::fromStdString(*cell.EditedLabel) : QString(),
+            cell.Sound ? pathFromModel(*cell.Sound) : QString());
         if (sound.isEmpty())
-            return;
-        MediaPlayer1->setFileName(sound);
-        MediaPlayer1->open();
-        MediaPlayer1->play();
+            speakCellWord(index);
+        else
+            MediaPlayer1->playFile(sound);
     } else if (Button == Qt::RightButton) {
         if (directoryPart(fileName) == shownDirectory()) {
             const QString name = fileNamePart(fileName);
@@ -677,6 +681,23 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
         }
         ClearCell(index);
     }
+}
+
+// A word without a recording is spoken in the deck's language, or the system's, or English. With
+// speech off, or no engine or voice, the click stays silent, without a message.
+void TFerloMainForm::speakCellWord(int index) {
+    const SpeechOptions options = readSpeechOptions();
+    const QString word = QString::fromStdString(m_card.labelWord(index)).trimmed();
+    if (!options.on || word.isEmpty())
+        return;
+    const auto& language = m_deck.deck().language;
+    const QString voice =
+        chooseVoice(options.voice, language ? QString::fromStdString(*language) : QString());
+    if (voice.isEmpty())
+        return;
+    MediaPlayer1->playSource(
+        [word, voice, rate = options.rate] { return speakWord(word, voice, rate); }, word,
+        SoundPlayer::Quiet);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -13,6 +13,7 @@ class QAction;
 class QActionGroup;
 class QFrame;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QStatusBar;
 class QToolBar;
@@ -27,7 +28,8 @@ class PictureControl;
 class TAboutBox;
 class TLine;
 class TdlgOptions;
-class WavePlayer;
+class SoundPlayer;
+class WordRecorder;
 struct CardPage;
 
 // The main window: the file browser on the left, the toolbar, the menus and the white card with
@@ -145,6 +147,13 @@ private:
 
     // A press on the picture control of a cell.
     void ImageMouseDown(int index, Qt::MouseButton Button);
+    void speakCellWord(int index);
+    void showSpeechOptions();
+    // Recording a word (Recording.cpp).
+    void createRecording();
+    void recordCellWord(int index);
+    void saveRecording(int index, const std::vector<float>& samples, int rate);
+    void showPictureMenu(int index);
 
     // The deck: the card on screen is one of its cards.
     // Hands the card on screen to the deck after a change and shows the deck's state.
@@ -216,7 +225,7 @@ private:
     QFrame* PACard = nullptr;
     QLabel* TestLabel = nullptr;
     QStatusBar* StatusBar1 = nullptr;
-    WavePlayer* MediaPlayer1 = nullptr;
+    SoundPlayer* MediaPlayer1 = nullptr;
 
     // The toolbar buttons the handlers read.
     QActionGroup* CountGroup = nullptr;
@@ -230,6 +239,13 @@ private:
     QAction* TBNextCard = nullptr;
     QAction* TBNewCard = nullptr;
     QAction* TBRemoveCard = nullptr;
+    // Record, then a click on a picture, records its word.
+    QAction* TBRecord = nullptr;
+    WordRecorder* Recorder = nullptr;
+    QFrame* RecordPanel = nullptr;
+    QLabel* RecordCaption = nullptr;
+    QProgressBar* RecordLevel = nullptr;
+    int m_recordingCell = -1;
     QLabel* LABCardNumber = nullptr;
 
     TAboutBox* m_aboutBox = nullptr;

@@ -5,6 +5,7 @@
 #include "dialogs/Messages.h"
 #include "dialogs/Options.h"
 #include "dialogs/ScreenFit.h"
+#include "dialogs/SpeechDialog.h"
 #include "layout/CardGeometry.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
@@ -13,7 +14,8 @@
 #include "mainwindow/PictureControl.h"
 #include "printing/job/DuplexDialog.h"
 #include "printing/job/PrintJob.h"
-#include "sound/WavePlayer.h"
+#include "sound/SoundPlayer.h"
+#include "sound/Speech.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -89,8 +91,12 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     createToolBar();
     createBrowser();
     createCard();
-    MediaPlayer1 = new WavePlayer(this);
+    MediaPlayer1 = new SoundPlayer(this);
     MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
+    // A sound is opened after its click has returned: its failure comes back as a message.
+    connect(MediaPlayer1, &SoundPlayer::failed, this,
+            [this](const QString& message) { showError(this, message); });
+    createRecording();
 
     openAt(QSize(kDesignedClientWidth, kDesignedClientHeight + menuBar()->sizeHint().height()),
            false);
@@ -109,6 +115,16 @@ TFerloMainForm::~TFerloMainForm() = default;
 void TFerloMainForm::setDialogs(TAboutBox* aboutBox, TdlgOptions* options) {
     m_aboutBox = aboutBox;
     m_options = options;
+    if (options)
+        connect(options, &TdlgOptions::speechRequested, this, [this] { showSpeechOptions(); });
+}
+
+void TFerloMainForm::showSpeechOptions() {
+    QList<QPair<QString, QString>> voices;
+    for (const SpeechVoice& voice : speechVoices())
+        voices.append({voice.language, voice.name});
+    TdlgSpeech dialog(voices, m_options ? static_cast<QWidget*>(m_options) : this);
+    dialog.exec();
 }
 
 void TFerloMainForm::createMenus() {
@@ -184,6 +200,13 @@ void TFerloMainForm::createMenus() {
     TBRemoveCard = cardCommand(QStringLiteral("TBRemoveCard"), QStringLiteral("&Remove card"),
                                QStringLiteral("Remove this card from the deck"), Glyph::RemoveCard,
                                [this] { removeCard(); });
+    cards->addSeparator();
+    // Checked, it waits for the click on the picture whose word is to be recorded.
+    TBRecord = cardCommand(QStringLiteral("TBRecord"), QStringLiteral("Re&cord"),
+                           QStringLiteral("Record: then click the picture whose word to record"),
+                           Glyph::Record, [] {});
+    TBRecord->setCheckable(true);
+    TBRecord->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
     command(bar, QStringLiteral("mnOptions"), QStringLiteral("&Options ..."), [this] {
         if (m_options)
@@ -340,6 +363,8 @@ void TFerloMainForm::createToolBar() {
     ToolBar1->addWidget(LABCardNumber);
     for (QAction* action : {TBNextCard, TBNewCard, TBRemoveCard})
         addButton(action);
+    separator();
+    addButton(TBRecord);
 }
 
 void TFerloMainForm::createBrowser() {
@@ -459,9 +484,18 @@ void TFerloMainForm::createCells() {
         auto* image = new PictureControl(PACard);
         image->setObjectName(QStringLiteral("Cell%1").arg(i));
         connect(image, &PictureControl::mouseDown, this, [this, i](Qt::MouseButton button) {
-            runGuarded(this, [&] { ImageMouseDown(i, button); });
+            runGuarded(this, [&] {
+                // Record waits for this click: the picture's word is recorded, not played.
+                if (button == Qt::LeftButton && TBRecord->isChecked()) {
+                    TBRecord->setChecked(false);
+                    recordCellWord(i);
+                } else {
+                    ImageMouseDown(i, button);
+                }
+            });
             noteCardChanged();
         });
+        connect(image, &PictureControl::menuRequested, this, [this, i] { showPictureMenu(i); });
         CellImages[i] = image;
         auto* label = new QLabel(PACard);
         label->setObjectName(QStringLiteral("CellLabel%1").arg(i));

@@ -123,6 +123,11 @@ QPixmap glyphPixmap(Glyph glyph, int pixelsPerPoint) {
     case Glyph::RemoveCard:
         drawCardMark(painter, glyph == Glyph::NewCard);
         break;
+    case Glyph::Record:
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0xcc, 0x22, 0x22));
+        painter.drawEllipse(QRectF(3, 3, 10, 10));
+        break;
     }
     painter.end();
     return pixmap;

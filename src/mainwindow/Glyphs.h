@@ -20,7 +20,8 @@ enum class Glyph {
     PreviousCard,
     NextCard,
     NewCard,
-    RemoveCard
+    RemoveCard,
+    Record
 };
 
 QIcon glyphIcon(Glyph glyph);

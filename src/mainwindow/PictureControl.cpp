@@ -103,6 +103,13 @@ void PictureControl::keyPressEvent(QKeyEvent* event) {
         event->accept();
         emit mouseDown(Qt::RightButton);
         return;
+    case Qt::Key_Menu:
+    case Qt::Key_F10:
+        if (event->key() == Qt::Key_F10 && event->modifiers() != Qt::ShiftModifier)
+            break;
+        event->accept();
+        emit menuRequested();
+        return;
     default:
         break;
     }

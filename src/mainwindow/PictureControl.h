@@ -30,6 +30,8 @@ public:
 
 signals:
     void mouseDown(Qt::MouseButton button);
+    // The menu key or Shift+F10: the picture's menu.
+    void menuRequested();
 
 protected:
     bool event(QEvent* event) override;

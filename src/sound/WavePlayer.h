@@ -1,6 +1,6 @@
 #pragma once
 
-#include "storage/Errors.h"
+#include "sound/SoundDecoder.h"
 
 #include <QAudioDevice>
 #include <QAudioFormat>
@@ -13,17 +13,6 @@ class QAudioSink;
 class QBuffer;
 
 namespace ferlo {
-
-// The player's open failed: the message names the file and gives the sound library's text.
-class SoundError : public Error {
-public:
-    using Error::Error;
-};
-
-// Decodes a sound file into samples of the target format (rate, channels, sample type), mapping
-// channels and resampling as needed. Throws SoundError naming the file with the sound library's
-// text when the file can't be opened, or when the samples would pass WavePlayer::kMaxDecodedBytes.
-QByteArray decodeSoundFile(const QString& fileName, const QAudioFormat& target);
 
 // The wave player: set the file name, open (closes what was open, stopping a sound still playing;
 // on failure throws SoundError with the sound library's text and is then closed), play (from the
@@ -53,7 +42,7 @@ public:
     qint64 decodedFrames() const;
 
     // The largest decoded sound open accepts, in bytes.
-    static constexpr qint64 kMaxDecodedBytes = 64LL * 1024 * 1024;
+    static constexpr qint64 kMaxDecodedBytes = ferlo::kMaxDecodedBytes;
 
 private:
     void stopSink();

@@ -138,6 +138,16 @@ DeckCell readCell(const QJsonObject& object, const QString& place, const QByteAr
         cell.label = word.toStdString();
     } else if (!label.isUndefined() && !label.isNull())
         throw expected(place + QLatin1String(".label"), QStringLiteral("a string"), label);
+
+    const QJsonValue sound = object.value(QLatin1String("sound"));
+    if (sound.isString() && !sound.toString().isEmpty()) {
+        const QByteArray soundBytes = encodePath(sound.toString());
+        if (soundBytes.contains('\0'))
+            throw Fault{place + QLatin1String(".sound"),
+                        QStringLiteral("a file name cannot hold a NUL character")};
+        cell.sound = absolutePicture(folder, soundBytes);
+    } else if (!sound.isUndefined() && !sound.isNull() && !sound.isString())
+        throw expected(place + QLatin1String(".sound"), QStringLiteral("a string"), sound);
     return cell;
 }
 
@@ -250,6 +260,11 @@ Deck readDeckObject(const QJsonObject& top, const QByteArray& folder) {
     if (!cards.isArray())
         throw expected(QStringLiteral("cards"), QStringLiteral("an array"), cards);
     Deck deck;
+    const QJsonValue language = top.value(QLatin1String("language"));
+    if (language.isString() && !language.toString().trimmed().isEmpty())
+        deck.language = language.toString().trimmed().toStdString();
+    else if (!language.isUndefined() && !language.isNull() && !language.isString())
+        throw expected(QStringLiteral("language"), QStringLiteral("a string"), language);
     const QJsonArray array = cards.toArray();
     for (qsizetype i = 0; i < array.size(); ++i) {
         const QString place = QStringLiteral("cards[%1]").arg(i);
@@ -261,11 +276,17 @@ Deck readDeckObject(const QJsonObject& top, const QByteArray& folder) {
     return deck;
 }
 
-QJsonObject cellObject(const DeckCell& cell, const QByteArray& folder) {
-    QByteArray picture = QByteArray::fromStdString(cell.picture);
+// A path under the deck's folder relative to it, any other as it is.
+QByteArray relativeToDeck(const std::string& path, const QByteArray& folder) {
+    QByteArray bytes = QByteArray::fromStdString(path);
     const QByteArray prefix = folder.endsWith('/') ? folder : folder + '/';
-    if (picture.startsWith(prefix) && picture.size() > prefix.size())
-        picture = picture.mid(prefix.size());
+    if (bytes.startsWith(prefix) && bytes.size() > prefix.size())
+        bytes = bytes.mid(prefix.size());
+    return bytes;
+}
+
+QJsonObject cellObject(const DeckCell& cell, const QByteArray& folder) {
+    const QByteArray picture = relativeToDeck(cell.picture, folder);
     QJsonObject object;
     object.insert(QLatin1String("picture"), QString::fromUtf8(picture));
     if (!isUtf8(picture)) {
@@ -276,6 +297,8 @@ QJsonObject cellObject(const DeckCell& cell, const QByteArray& folder) {
     }
     if (cell.label)
         object.insert(QLatin1String("label"), QString::fromStdString(*cell.label));
+    if (cell.sound)
+        object.insert(QLatin1String("sound"), decodePath(relativeToDeck(*cell.sound, folder)));
     return object;
 }
 
@@ -368,6 +391,8 @@ QByteArray deckJson(const Deck& deck, const QString& path) {
     QJsonObject top;
     top.insert(QLatin1String("format"), kFormatName);
     top.insert(QLatin1String("version"), kDeckFormatVersion);
+    if (deck.language)
+        top.insert(QLatin1String("language"), QString::fromStdString(*deck.language));
     top.insert(QLatin1String("cards"), cards);
     // Written only when chosen, so that a deck without them reads as before everywhere.
     if (!deck.duplex.isDefault())

@@ -245,9 +245,14 @@ std::optional<RegistryValue> RegistryHive::value(const QString& path, const QStr
 std::optional<QByteArray> RegistryHive::changed(const QString& path,
                                                 const std::optional<QString>& name, quint32 dword,
                                                 QString* error) const {
+    return changedTo(path, name, u"dword:%1"_s.arg(dword, 8, 16, QLatin1Char('0')), error);
+}
+
+std::optional<QByteArray> RegistryHive::changedTo(const QString& path,
+                                                  const std::optional<QString>& name,
+                                                  const QString& data, QString* error) const {
     const qsizetype firstBreak = m_text.indexOf(u'\n');
     const QString eol = firstBreak > 0 && m_text[firstBreak - 1] == u'\r' ? u"\r\n"_s : u"\n"_s;
-    const QString data = u"dword:%1"_s.arg(dword, 8, 16, QLatin1Char('0'));
     QString quotedName = name.value_or(QString());
     quotedName.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s);
     const QString valueLine =
@@ -364,7 +369,8 @@ bool load(RegistryHive& hive, QString* error) {
 
 // Under the lock: reads the hive anew, changes it and replaces it through a temporary file
 // renamed over it, so that a crash leaves the old or the new hive, never half of one.
-bool save(const QString& key, const std::optional<QString>& name, quint32 value, QString* error) {
+bool save(const QString& key, const std::optional<QString>& name, const QString& data,
+          QString* error) {
     const QString path = registryHivePath(HKEY_LOCAL_MACHINE);
     const auto fail = [&](const QString& reason) {
         *error = path + u": "_s + reason;
@@ -388,7 +394,7 @@ bool save(const QString& key, const std::optional<QString>& name, quint32 value,
     QString cause;
     if (!load(hive, error))
         return false;
-    const std::optional<QByteArray> bytes = hive.changed(key, name, value, &cause);
+    const std::optional<QByteArray> bytes = hive.changedTo(key, name, data, &cause);
     if (!bytes)
         return fail(cause);
     QSaveFile file(path);
@@ -417,7 +423,7 @@ bool TRegistry::OpenKey(const QString& key, bool canCreate) {
         if (!canCreate)
             m_lastError = hivePath + u": the key \"%1\" does not exist"_s.arg(key);
         else
-            save(path, std::nullopt, 0, &m_lastError);
+            save(path, std::nullopt, QString(), &m_lastError);
     }
     if (!m_lastError.isEmpty())
         return false;
@@ -445,16 +451,42 @@ int TRegistry::ReadInteger(const QString& name) {
 }
 
 void TRegistry::WriteInteger(const QString& name, int value) {
+    write(name, u"dword:%1"_s.arg(quint32(value), 8, 16, QLatin1Char('0')));
+}
+
+// Writes a value's data as the file writes it into the open key; a failure throws "Failed to set
+// data for '<name>'" with the file and the reason.
+void TRegistry::write(const QString& name, const QString& data) {
     const QString failed = u"Failed to set data for '%1'"_s.arg(name);
     const QString hive = registryHivePath(HKEY_LOCAL_MACHINE);
     if (!m_open)
         throw ERegistryException(failed, hive + u": no key is open"_s);
-    if (hasControlCharacters(name))
-        throw ERegistryException(failed, hive + u": the value name holds a line break"_s);
+    if (hasControlCharacters(name) || hasControlCharacters(data))
+        throw ERegistryException(failed, hive + u": the value name or text holds a line break"_s);
     // A key another copy removed meanwhile comes back with the value.
     QString error;
-    if (!save(m_path, name, quint32(value), &error))
+    if (!save(m_path, name, data, &error))
         throw ERegistryException(failed, error);
+}
+
+QString TRegistry::ReadString(const QString& name) {
+    RegistryHive hive;
+    QString error;
+    const auto value = m_open && load(hive, &error) ? hive.value(m_path, name) : std::nullopt;
+    if (!value)
+        throw ERegistryException(u"Failed to get data for '%1'"_s.arg(name));
+    if (value->type != REG_SZ)
+        throw ERegistryException(u"Invalid data type for '%1'"_s.arg(name));
+    QByteArray text = value->data;
+    if (text.endsWith('\0'))
+        text.chop(1);
+    return QString::fromUtf8(text);
+}
+
+void TRegistry::WriteString(const QString& name, const QString& value) {
+    QString quoted = value;
+    quoted.replace(u'\\', u"\\\\"_s).replace(u'"', u"\\\""_s);
+    write(name, u'"' + quoted + u'"');
 }
 
 } // namespace ferlo

@@ -67,6 +67,9 @@ public:
     // *error, when the file's encoding cannot hold the change exactly.
     std::optional<QByteArray> changed(const QString& path, const std::optional<QString>& name,
                                       quint32 dword, QString* error) const;
+    // The same with the value's data as the file writes it (`"text"`, `dword:0000002a`).
+    std::optional<QByteArray> changedTo(const QString& path, const std::optional<QString>& name,
+                                        const QString& data, QString* error) const;
 
 private:
     struct Section {
@@ -104,8 +107,13 @@ public:
     int ReadInteger(const QString& name);
     // Writes a REG_DWORD into the open key; a failure throws "Failed to set data for '<name>'".
     void WriteInteger(const QString& name, int value);
+    // The same for a REG_SZ text value; reading one of another type throws "Invalid data type".
+    QString ReadString(const QString& name);
+    void WriteString(const QString& name, const QString& value);
 
 private:
+    void write(const QString& name, const QString& data);
+
     bool m_open = false;
     QString m_path;
     QString m_lastError;

@@ -3,7 +3,7 @@
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
-#include "sound/WavePlayer.h"
+#include "sound/SoundPlayer.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -52,7 +52,7 @@ FormView::FormView(const TFerloMainForm& form)
     , PACardBase(child<QFrame>(form, QStringLiteral("PACardBase")))
     , PACard(child<QFrame>(form, QStringLiteral("PACard")))
     , TestLabel(child<QLabel>(form, QStringLiteral("TestLabel")))
-    , MediaPlayer1(child<WavePlayer>(form, QStringLiteral("MediaPlayer1")))
+    , MediaPlayer1(child<SoundPlayer>(form, QStringLiteral("MediaPlayer1")))
     , TB1PerPage(child<QAction>(form, QStringLiteral("TB1PerPage")))
     , TB2PerPage(child<QAction>(form, QStringLiteral("TB2PerPage")))
     , TB4PerPage(child<QAction>(form, QStringLiteral("TB4PerPage")))

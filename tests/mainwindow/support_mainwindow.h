@@ -21,7 +21,7 @@ class DirectoryListBox;
 class FileListBox;
 class PictureControl;
 class TLine;
-class WavePlayer;
+class SoundPlayer;
 } // namespace ferlo
 
 namespace ferlo::test {
@@ -44,7 +44,7 @@ struct FormView {
     QFrame* PACardBase;
     QFrame* PACard;
     QLabel* TestLabel;
-    WavePlayer* MediaPlayer1;
+    SoundPlayer* MediaPlayer1;
 
     QAction* TB1PerPage;
     QAction* TB2PerPage;

@@ -3,8 +3,10 @@
 
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/PictureControl.h"
-#include "sound/WavePlayer.h"
+#include "sound/SoundPlayer.h"
+#include "sound/Speech.h"
 #include "sound/support_waveplayer.h"
+#include "storage/DeckFile.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
@@ -23,10 +25,7 @@ class TestPictureSound : public QObject {
 private slots:
     void initTestCase() {
         useTestSoundServer();
-        FERLO_REQUIRE_SERVICE(soundServerAnswers(),
-                              QStringLiteral("no sound server answers at %1 (run "
-                                             "scripts/start-sound-server)")
-                                  .arg(qEnvironmentVariable("PULSE_SERVER")));
+        FERLO_REQUIRE_SOUND_SERVER();
         QVERIFY(!QMediaDevices::defaultAudioOutput().isNull());
     }
 
@@ -116,6 +115,70 @@ private slots:
         QCOMPARE(selectedFiles(form), QStringList{"owl.jpg"});
         QVERIFY(QApplication::focusWidget() != dog);
         QVERIFY(messages.texts().isEmpty());
+    }
+
+    // A picture without a recording speaks its word: sound of a word's length reaches the
+    // server, in English without a deck language (the tests' C locale) and in the deck's.
+    void wordWithoutRecordingIsSpoken_data() {
+        QTest::addColumn<QString>("picture");
+        QTest::addColumn<QString>("language"); // the deck's, empty for none
+        QTest::newRow("English") << "elephant1.jpg" << QString();
+        QTest::newRow("German from the deck") << "Schmetterling.jpg"
+                                              << "de";
+    }
+    void wordWithoutRecordingIsSpoken() {
+        QFETCH(QString, picture);
+        QFETCH(QString, language);
+        if (speechVoices().isEmpty())
+            QSKIP("no speech engine or voices (espeak-ng-data)");
+        MessageRecorder messages;
+        PictureFolder folder;
+        folder.addJpeg(picture);
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        if (!language.isEmpty()) {
+            Deck deck;
+            deck.language = language.toStdString();
+            deck.cards.push_back(DeckCard{4,
+                                          false,
+                                          true,
+                                          true,
+                                          true,
+                                          {DeckCell{folder.file(picture).toStdString(), {}, {}}}});
+            writeDeck(folder.file("words.ferlo"), deck);
+            QVERIFY(form.openDeck(folder.file("words.ferlo")));
+        } else {
+            form.openFiles({folder.file(picture)});
+        }
+        QCOMPARE(form.card().PictureCount, 1);
+
+        MonitorRecorder recorder;
+        QVERIFY(recorder.start());
+        recorder.record(200);
+        recorder.reset();
+        QTest::mouseClick(form.findChild<QWidget*>(QStringLiteral("Cell0")), Qt::LeftButton,
+                          Qt::NoModifier, QPoint(5, 5));
+        recorder.record(2500);
+        recorder.stop();
+        const QList<double> envelope = recorder.envelope();
+        const auto runs = loudRuns(envelope, 0.02);
+        QVERIFY2(!runs.isEmpty(), "nothing was heard");
+        // The word: loud runs less than 300 ms apart (the pauses between its syllables), the
+        // longest such stretch; a sound from elsewhere on the server stands apart from it.
+        int spokenMs = 0;
+        for (qsizetype i = 0, start = 0; i < runs.size(); ++i) {
+            if (i + 1 == runs.size() ||
+                (runs[i + 1].first - runs[i].first - runs[i].second) * kWindowMs >= 300) {
+                spokenMs = std::max(spokenMs, (runs[i].first + runs[i].second - runs[start].first) *
+                                                  kWindowMs);
+                start = i + 1;
+            }
+        }
+        QVERIFY2(spokenMs >= 300 && spokenMs <= 2000,
+                 qPrintable(QStringLiteral("the word lasts %1 ms").arg(spokenMs)));
+        QVERIFY(*std::max_element(envelope.begin(), envelope.end()) > 0.1);
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
     }
 };
 

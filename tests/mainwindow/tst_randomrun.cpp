@@ -9,7 +9,7 @@
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "printing/PdfExport.h"
-#include "sound/WavePlayer.h"
+#include "sound/SoundPlayer.h"
 #include "sound/support_waveplayer.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"

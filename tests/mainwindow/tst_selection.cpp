@@ -3,7 +3,7 @@
 #include "mainwindow/PictureControl.h"
 #include "pictures/PictureCache.h"
 #include "printing/PdfExport.h"
-#include "sound/WavePlayer.h"
+#include "sound/SoundPlayer.h"
 #include "storage/DeckFile.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
@@ -443,7 +443,7 @@ private slots:
         // A sound file that is no sound: the player's message, and the player is closed.
         writeFile(path("owl.WAV"), "this is not a sound");
         press(1, Qt::LeftButton);
-        QCOMPARE(messages().texts().size(), 1);
+        QTRY_COMPARE(messages().texts().size(), 1);
         QVERIFY(messages().texts().first().contains(path("owl.WAV")));
         QVERIFY(!view().MediaPlayer1->isOpen());
     }
@@ -692,8 +692,10 @@ private slots:
             } else if (verb == "deck") {
                 DeckCard card;
                 for (const QString& file : files)
-                    card.cells.push_back(DeckCell{file.toStdString(), {}});
-                writeDeck(path("cards.ferlo"), Deck{{card}, {}});
+                    card.cells.push_back(DeckCell{file.toStdString(), {}, {}});
+                Deck deck;
+                deck.cards = {card};
+                writeDeck(path("cards.ferlo"), deck);
                 form().openFiles({path("cards.ferlo")});
             } else if (verb == "right") {
                 press(words[1].toInt(), Qt::RightButton);

@@ -46,6 +46,13 @@ inline bool soundServerAnswers() {
     return pactl.exitStatus() == QProcess::NormalExit && pactl.exitCode() == 0;
 }
 
+// Skips the test without the project's sound server, or fails under FERLO_REQUIRE_SERVICES=1.
+#define FERLO_REQUIRE_SOUND_SERVER()                                                               \
+    FERLO_REQUIRE_SERVICE(ferlo::test::soundServerAnswers(),                                       \
+                          QStringLiteral("no sound server answers at %1 (run "                     \
+                                         "scripts/start-sound-server)")                            \
+                              .arg(qEnvironmentVariable("PULSE_SERVER")))
+
 // Interleaved samples in -1..1: a sine of the given frequency, the same on every channel.
 inline std::vector<float> sine(double seconds, int rate, int channels, double frequency,
                                double amplitude) {
@@ -59,14 +66,14 @@ inline std::vector<float> sine(double seconds, int rate, int channels, double fr
     return samples;
 }
 
-// Writes samples as a WAV file with the given sample subtype (SF_FORMAT_PCM_16, ...).
-inline void writeWave(const QString& path, const std::vector<float>& samples, int channels,
-                      int rate, int subtype = SF_FORMAT_PCM_16) {
+// Writes samples as a sound file of the given libsndfile format (SF_FORMAT_FLAC | ...).
+inline void writeSound(const QString& path, const std::vector<float>& samples, int channels,
+                       int rate, int format) {
     SF_INFO info;
     std::memset(&info, 0, sizeof info);
     info.channels = channels;
     info.samplerate = rate;
-    info.format = SF_FORMAT_WAV | subtype;
+    info.format = format;
     SNDFILE* file = sf_open(path.toLocal8Bit().constData(), SFM_WRITE, &info);
     if (!file)
         throw std::runtime_error(std::string("can't write ") + path.toStdString() + ": " +
@@ -77,6 +84,12 @@ inline void writeWave(const QString& path, const std::vector<float>& samples, in
     sf_close(file);
     if (written != frames)
         throw std::runtime_error("short write of " + path.toStdString());
+}
+
+// Writes samples as a WAV file with the given sample subtype (SF_FORMAT_PCM_16, ...).
+inline void writeWave(const QString& path, const std::vector<float>& samples, int channels,
+                      int rate, int subtype = SF_FORMAT_PCM_16) {
+    writeSound(path, samples, channels, rate, SF_FORMAT_WAV | subtype);
 }
 
 inline constexpr int kRecordRate = 48000;

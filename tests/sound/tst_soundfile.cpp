@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using ferlo::findCellSound;
 using ferlo::findSoundFile;
 using ferlo::soundFilePath;
 
@@ -26,6 +27,8 @@ private slots:
     void lookup_data();
     void lookup();
     void severalCaseVariantsGiveTheSameChoice();
+    void cellSound_data();
+    void cellSound();
 };
 
 void TestSoundFile::pathOfPicture_data() {
@@ -126,6 +129,53 @@ void TestSoundFile::severalCaseVariantsGiveTheSameChoice() {
     QCOMPARE(findSoundFile(dir.filePath("gone/cat.WAV")), QString());
     QCOMPARE(findSoundFile(soundFilePath("/ferlo-no-such-word1.jpg")), QString());
     QCOMPARE(findSoundFile(QString()), QString());
+}
+
+void TestSoundFile::cellSound_data() {
+    QTest::addColumn<QStringList>("files"); // files beside the picture cat2.jpg
+    QTest::addColumn<QString>("shown");     // the word typed over the file name's
+    QTest::addColumn<QString>("own");       // the cell's own sound, empty for none
+    QTest::addColumn<QString>("found");     // the file found, empty for none
+
+    const QStringList all{"cat.WAV", "cat.flac", "Kitty.mp3", "kitty.ogg", "own.opus"};
+    QTest::newRow("the cell's own sound first") << all << "Kitty"
+                                                << "own.opus"
+                                                << "own.opus";
+    QTest::newRow("own sound gone: WORD.WAV") << all << "Kitty"
+                                              << "gone.wav"
+                                              << "cat.WAV";
+    QTest::newRow("WORD.WAV before the edited word")
+        << QStringList{"cat.wav", "kitty.wav"} << "kitty" << QString() << "cat.wav";
+    QTest::newRow("edited word before the file-name word")
+        << QStringList{"cat.flac", "kitty.mp3"} << "Kitty" << QString() << "kitty.mp3";
+    QTest::newRow("extension order within a word")
+        << QStringList{"kitty.mp3", "KITTY.OGG", "kitty.opus"} << "Kitty" << QString()
+        << "KITTY.OGG";
+    QTest::newRow("file-name word in another format")
+        << QStringList{"Cat.Opus", "dog.wav"} << QString() << QString() << "Cat.Opus";
+    QTest::newRow("edited word with no file: file-name word")
+        << QStringList{"cat.ogg"} << "Kitty" << QString() << "cat.ogg";
+    QTest::newRow("a word that names a folder path is not looked for")
+        << QStringList{"cat.mp3"} << "../x" << QString() << "cat.mp3";
+    QTest::newRow("other extensions are no sound")
+        << QStringList{"cat.txt", "cat.wav.bak", "cat.aiff"} << QString() << QString() << QString();
+    QTest::newRow("nothing") << QStringList{} << "Kitty" << QString() << QString();
+}
+
+void TestSoundFile::cellSound() {
+    QFETCH(QStringList, files);
+    QFETCH(QString, shown);
+    QFETCH(QString, own);
+    QFETCH(QString, found);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    for (const QString& name : files)
+        touch(dir.filePath(name));
+    touch(dir.filePath("cat2.jpg"));
+    const QString ownPath = own.isEmpty() ? QString() : dir.filePath(own);
+    const QString expected = found.isEmpty() ? QString() : dir.filePath(found);
+    QCOMPARE(findCellSound(dir.filePath("cat2.jpg"), shown, ownPath), expected);
 }
 
 QTEST_GUILESS_MAIN(TestSoundFile)

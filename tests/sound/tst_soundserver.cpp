@@ -1,6 +1,7 @@
 // End to end: the wave player's samples reach a real sound server. The test records the monitor
 // of the null sink that scripts/start-sound-server sets up while the player plays.
 
+#include "sound/SoundPlayer.h"
 #include "sound/WavePlayer.h"
 #include "support/TestSupport.h"
 #include "support_waveplayer.h"
@@ -28,6 +29,7 @@ private slots:
     void playedSoundReachesServer();
     void secondPlayRestartsFromBeginning();
     void openStopsSoundStillPlaying();
+    void newSoundReplacesTheOneStreaming();
 
 private:
     QTemporaryDir m_dir;
@@ -35,10 +37,7 @@ private:
 
 void TestSoundServer::initTestCase() {
     ferlo::test::useTestSoundServer();
-    FERLO_REQUIRE_SERVICE(ferlo::test::soundServerAnswers(),
-                          QStringLiteral("no sound server answers at %1 (run "
-                                         "scripts/start-sound-server)")
-                              .arg(qEnvironmentVariable("PULSE_SERVER")));
+    FERLO_REQUIRE_SOUND_SERVER();
     QVERIFY(m_dir.isValid());
     QVERIFY2(!QMediaDevices::defaultAudioOutput().isNull(),
              "the sound server runs, but Qt sees no output device");
@@ -136,6 +135,49 @@ void TestSoundServer::openStopsSoundStillPlaying() {
     QVERIFY(!tail.isEmpty());
     QVERIFY2(*std::max_element(tail.begin(), tail.end()) < 0.05,
              "the first sound went on after another file was opened");
+}
+
+// The window's player streams a long file and a click on another picture replaces it: the first
+// is heard at its own loudness, then only the second, never both at once.
+void TestSoundServer::newSoundReplacesTheOneStreaming() {
+    const QString quiet = m_dir.filePath(QStringLiteral("quiet-long.flac"));
+    ferlo::test::writeSound(quiet, ferlo::test::sine(60.0, 44100, 2, 440.0, 0.3), 2, 44100,
+                            SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+    const QString loud = m_dir.filePath(QStringLiteral("loud.mp3"));
+    ferlo::test::writeSound(loud, ferlo::test::sine(0.8, 44100, 1, 440.0, 0.7), 1, 44100,
+                            SF_FORMAT_MPEG | SF_FORMAT_MPEG_LAYER_III);
+
+    MonitorRecorder recorder;
+    QVERIFY(recorder.start());
+    recorder.reset();
+    ferlo::SoundPlayer player;
+    player.playFile(quiet);
+    recorder.record(700);
+    const QList<double> first = recorder.envelope();
+    recorder.reset();
+    player.playFile(loud);
+    recorder.record(1500);
+    recorder.stop();
+    const QList<double> second = recorder.envelope();
+
+    // The long file plays at 0.3 as it streams.
+    const auto quietRuns = loudRuns(first, 0.2);
+    QVERIFY2(!quietRuns.isEmpty() && quietRuns.last().second * kWindowMs >= 300,
+             "the long file was not heard as it streamed");
+    QVERIFY(*std::max_element(first.begin(), first.end()) < 0.45);
+    // Then the second at 0.7, and never the two added up.
+    const double peak = *std::max_element(second.begin(), second.end());
+    QVERIFY2(peak > 0.5 && peak < 0.85,
+             qPrintable(QStringLiteral("the second sound peaks at %1").arg(peak)));
+    const auto runs = loudRuns(second, 0.5);
+    QCOMPARE(runs.size(), 1);
+    QVERIFY2(
+        runs[0].second * kWindowMs >= 500,
+        qPrintable(QStringLiteral("the second sound lasts %1 ms").arg(runs[0].second * kWindowMs)));
+    // After its end, silence: the first does not come back.
+    const QList<double> after = second.mid(runs[0].first + runs[0].second + 5);
+    QVERIFY(!after.isEmpty());
+    QVERIFY(*std::max_element(after.begin(), after.end()) < 0.05);
 }
 
 QTEST_MAIN(TestSoundServer)

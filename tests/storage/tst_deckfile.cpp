@@ -25,7 +25,12 @@ QByteArray oneCard(const QByteArray& card) {
 }
 
 DeckCell cell(const std::string& picture, std::optional<std::string> label = std::nullopt) {
-    return DeckCell{picture, std::move(label)};
+    return DeckCell{picture, std::move(label), std::nullopt};
+}
+
+QByteArray readBack(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -94,6 +99,12 @@ private slots:
                                   << "cards: expected an array, not nothing";
         QTest::newRow("card not an object")
             << oneCard("4") << "cards[0]: expected an object, not 4";
+        QTest::newRow("sound as a number")
+            << oneCard(R"({"cells": [{"picture": "a.jpg", "sound": 7}]})")
+            << "cards[0].cells[0].sound: expected a string, not 7";
+        QTest::newRow("language as a list")
+            << QByteArray(R"({"format": "ferlo-deck", "version": 1, "language": [], "cards": []})")
+            << "language: expected a string, not an array";
         QTest::newRow("count 3") << oneCard(R"({"perPage": 3})")
                                  << "cards[0].perPage: expected 1, 2, 4, 6 or 8, not 3";
         QTest::newRow("count 4.5") << oneCard(R"({"perPage": 4.5})")
@@ -199,6 +210,10 @@ private slots:
                                        cell(picture.toStdString(), "")}});
         deck.cards.push_back(DeckCard{1, false, true, true, true, {}});
         deck.duplex = {SheetTurn::ShortEdge, ManualFeed::FaceUpReversing, true};
+        // A cell's own recording follows the picture's rule; the deck's language stays as typed.
+        if (!asBytes)
+            deck.cards[0].cells[2]->sound = picture.toStdString() + ".ogg";
+        deck.language = "en-GB";
         const QString path = m_dir.filePath("saved.ferlo");
         writeDeck(path, deck);
         QCOMPARE(readDeck(path), deck);
@@ -209,6 +224,12 @@ private slots:
             QJsonDocument::fromJson(file.readAll()).object()["cards"][0]["cells"][1].toObject();
         QCOMPARE(written["picture"].toString(), stored);
         QCOMPARE(written.contains("pictureBytes"), asBytes);
+        if (!asBytes) {
+            QCOMPARE(QJsonDocument::fromJson(readBack(path))
+                         .object()["cards"][0]["cells"][2]["sound"]
+                         .toString(),
+                     stored + ".ogg");
+        }
     }
 
     // A deck that could not be read back is never saved, and an old file stays as it was.

@@ -1,0 +1,148 @@
+// Recording a picture's word: Record (toolbar, Card menu, Ctrl+R) and then a click on a picture,
+// or Record word in the picture's menu. A level meter and Stop show while it records; the word is
+// saved as WORD.WAV beside the picture (or beside the deck when that folder can't be written).
+
+#include "dialogs/Messages.h"
+#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/PictureControl.h"
+#include "sound/SoundPlayer.h"
+#include "sound/WaveWriter.h"
+#include "sound/WordRecorder.h"
+#include "storage/NativePath.h"
+#include "storage/Paths.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace ferlo {
+
+void TFerloMainForm::createRecording() {
+    Recorder = new WordRecorder(this);
+    RecordPanel = new QFrame(PACard);
+    RecordPanel->setObjectName(QStringLiteral("RecordPanel"));
+    RecordPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    RecordPanel->setAutoFillBackground(true);
+    auto* layout = new QHBoxLayout(RecordPanel);
+    RecordCaption = new QLabel(RecordPanel);
+    RecordCaption->setTextFormat(Qt::PlainText);
+    RecordLevel = new QProgressBar(RecordPanel);
+    RecordLevel->setObjectName(QStringLiteral("RecordLevel"));
+    RecordLevel->setRange(0, 100);
+    RecordLevel->setTextVisible(false);
+    RecordLevel->setAccessibleName(QStringLiteral("Recording level"));
+    auto* stop = new QPushButton(QStringLiteral("&Stop"), RecordPanel);
+    stop->setObjectName(QStringLiteral("RecordStop"));
+    layout->addWidget(RecordCaption);
+    layout->addWidget(RecordLevel, 1);
+    layout->addWidget(stop);
+    RecordPanel->hide();
+    connect(stop, &QPushButton::clicked, Recorder, &WordRecorder::stop);
+    connect(Recorder, &WordRecorder::level, this, [this](double peak) {
+        // The meter in decibels from -60 to 0, as sound levels are heard.
+        const double db = peak > 0 ? 20.0 * std::log10(peak) : -60.0;
+        RecordLevel->setValue(int(std::clamp((db + 60.0) / 60.0 * 100.0, 0.0, 100.0)));
+    });
+    connect(Recorder, &WordRecorder::finished, this,
+            [this](const std::vector<float>& samples, int rate) {
+                RecordPanel->hide();
+                const int index = std::exchange(m_recordingCell, -1);
+                runGuarded(this, [&] { saveRecording(index, samples, rate); });
+                noteCardChanged();
+            });
+}
+
+void TFerloMainForm::recordCellWord(int index) {
+    if (index < 0 || index >= int(cells().size()) || cells()[size_t(index)].FileName.empty() ||
+        Recorder->isRecording())
+        return;
+    MediaPlayer1->stop();
+    Recorder->start(); // no input: a message, and nothing else happens
+    m_recordingCell = index;
+    RecordCaption->setText(
+        QStringLiteral("Recording \"%1\"").arg(QString::fromStdString(m_card.labelWord(index))));
+    RecordLevel->setValue(0);
+    RecordPanel->setGeometry(8, 8, std::max(260, PACard->width() - 16), 40);
+    RecordPanel->show();
+    RecordPanel->raise();
+}
+
+void TFerloMainForm::saveRecording(int index, const std::vector<float>& samples, int rate) {
+    if (index < 0 || index >= int(cells().size()) || cells()[size_t(index)].FileName.empty())
+        return; // the picture went meanwhile
+    const QString word = QString::fromStdString(m_card.labelWord(index)).trimmed();
+    if (samples.empty()) {
+        showError(this,
+                  QStringLiteral("Nothing was heard: the word \"%1\" was not recorded.").arg(word));
+        return;
+    }
+    const QString picture = pathFromModel(cells()[size_t(index)].FileName);
+    const QString name =
+        QString(word).replace(QLatin1Char('/'), QLatin1Char('_')) + QStringLiteral(".WAV");
+    QString folder = directoryPart(picture);
+    bool besideDeck = false;
+    if (!QFileInfo(folder).isWritable()) {
+        const QString deck = QString::fromStdString(m_deck.path());
+        if (deck.isEmpty()) {
+            showError(this, QStringLiteral("The folder %1 can't be written, and the deck has no "
+                                           "folder yet: save the deck, then record again.")
+                                .arg(displayName(folder)));
+            return;
+        }
+        if (QMessageBox::question(this, QStringLiteral("Record"),
+                                  QStringLiteral("The folder %1 can't be written. Save the "
+                                                 "recording beside the deck instead?")
+                                      .arg(displayName(folder))) != QMessageBox::Yes)
+            return;
+        folder = directoryPart(deck);
+        besideDeck = true;
+    }
+    const QString path = joinPath(folder, name);
+    if (pathKind(path) != PathKind::Missing &&
+        QMessageBox::question(
+            this, QStringLiteral("Record"),
+            QStringLiteral("%1 already exists. Replace it?").arg(displayName(path))) !=
+            QMessageBox::Yes)
+        return;
+    writeWaveFile(path, samples, rate);
+    // A word that is not the file name's, or a recording away from the picture, is the cell's
+    // own sound, so that the next click finds it first.
+    if (besideDeck || word != MakeLabelText(picture))
+        m_card.setSound(index, modelPath(path));
+}
+
+void TFerloMainForm::showPictureMenu(int index) {
+    if (index < 0 || index >= int(cells().size()) || cells()[size_t(index)].FileName.empty())
+        return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("PictureMenu"));
+    const auto item = [&](const QString& name, const QString& text, auto handler) {
+        QAction* action = menu.addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, handler] {
+            runGuarded(this, handler);
+            noteCardChanged();
+        });
+    };
+    item(QStringLiteral("mnPlay"), QStringLiteral("&Play"),
+         [this, index] { ImageMouseDown(index, Qt::LeftButton); });
+    item(QStringLiteral("mnRecordWord"), QStringLiteral("&Record word"),
+         [this, index] { recordCellWord(index); });
+    item(QStringLiteral("mnEditWord"), QStringLiteral("&Edit word"),
+         [this, index] { editLabel(index); });
+    item(QStringLiteral("mnTakeOff"), QStringLiteral("&Take off"),
+         [this, index] { ImageMouseDown(index, Qt::RightButton); });
+    QWidget* control = CellImages[size_t(index)];
+    menu.exec(control->mapToGlobal(control->rect().center()));
+}
+
+} // namespace ferlo

@@ -1,0 +1,53 @@
+#include "sound/WaveWriter.h"
+
+#include "sound/SoundDecoder.h"
+#include "storage/NativePath.h"
+
+#include <QSaveFile>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+
+namespace ferlo {
+
+namespace {
+
+void append32(QByteArray& out, quint32 value) {
+    const quint32 le = qToLittleEndian(value);
+    out.append(reinterpret_cast<const char*>(&le), 4);
+}
+
+void append16(QByteArray& out, quint16 value) {
+    const quint16 le = qToLittleEndian(value);
+    out.append(reinterpret_cast<const char*>(&le), 2);
+}
+
+} // namespace
+
+void writeWaveFile(const QString& path, const std::vector<float>& samples, int rate) {
+    const quint32 dataBytes = quint32(samples.size() * 2);
+    QByteArray out;
+    out.reserve(qsizetype(44 + dataBytes));
+    out.append("RIFF", 4);
+    append32(out, 36 + dataBytes);
+    out.append("WAVEfmt ", 8);
+    append32(out, 16);
+    append16(out, 1); // PCM
+    append16(out, 1); // mono
+    append32(out, quint32(rate));
+    append32(out, quint32(rate) * 2);
+    append16(out, 2);
+    append16(out, 16);
+    out.append("data", 4);
+    append32(out, dataBytes);
+    for (const float sample : samples)
+        append16(out, quint16(qint16(std::lround(std::clamp(sample, -1.0f, 1.0f) * 32767.0f))));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit())
+        throw SoundError(QStringLiteral("The sound file \"%1\" can't be written: %2")
+                             .arg(displayName(path), file.errorString()));
+}
+
+} // namespace ferlo

@@ -1,0 +1,123 @@
+// Spoken words: the voice chosen for a language tag, the deck's and the system's language and the
+// fallback to English, and a spoken word that is sound of a word's length in the voice chosen.
+#include "sound/SoundDecoder.h"
+#include "sound/Speech.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace ferlo;
+
+namespace {
+
+// Seconds of sound from the first to the last sample above a whisper.
+double audibleSeconds(SoundSource& source) {
+    std::vector<float> samples(size_t(std::max<qint64>(0, source.frames())));
+    source.read(samples.data(), qint64(samples.size()));
+    qint64 first = -1;
+    qint64 last = -1;
+    for (qint64 i = 0; i < qint64(samples.size()); ++i) {
+        if (std::abs(samples[size_t(i)]) > 0.02f) {
+            if (first < 0)
+                first = i;
+            last = i;
+        }
+    }
+    return first < 0 ? 0.0 : double(last - first) / source.rate();
+}
+
+} // namespace
+
+class TestSpeech : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        if (speechVoices().isEmpty())
+            QSKIP("the speech engine or its voices are not installed (espeak-ng-data)");
+    }
+
+    void voiceForTag_data() {
+        QTest::addColumn<QString>("tag");
+        QTest::addColumn<QString>("voice");
+        QTest::newRow("language alone") << "de"
+                                        << "de";
+        QTest::newRow("region the engine has") << "en-GB"
+                                               << "en-gb";
+        QTest::newRow("locale spelling") << "pt_BR"
+                                         << "pt-br";
+        QTest::newRow("region it lacks: the language") << "de-AT"
+                                                       << "de";
+        QTest::newRow("blanks and case") << " ES "
+                                         << "es";
+        QTest::newRow("the language's main voice") << "en"
+                                                   << "en-gb";
+        QTest::newRow("main voice for a region it lacks") << "fr-CA"
+                                                          << "fr-fr";
+        QTest::newRow("no such language") << "xx-YY" << QString();
+        QTest::newRow("empty") << QString() << QString();
+    }
+    void voiceForTag() {
+        QFETCH(QString, tag);
+        QFETCH(QString, voice);
+        QCOMPARE(voiceForLanguage(tag), voice);
+    }
+
+    void chosenVoice_data() {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("deck");
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("voice");
+        QTest::newRow("the option first") << "fr"
+                                          << "de"
+                                          << "es_ES"
+                                          << "fr-fr";
+        QTest::newRow("then the deck") << QString() << "de"
+                                       << "es_ES"
+                                       << "de";
+        QTest::newRow("then the system") << QString() << QString() << "es_ES"
+                                         << "es";
+        QTest::newRow("unknown everywhere: English") << "zz"
+                                                     << "xx"
+                                                     << "C"
+                                                     << "en-gb";
+    }
+    void chosenVoice() {
+        QFETCH(QString, chosen);
+        QFETCH(QString, deck);
+        QFETCH(QString, system);
+        QFETCH(QString, voice);
+        QCOMPARE(chooseVoice(chosen, deck, QLocale(system)), voice);
+    }
+
+    // A word is spoken for a word's length, differently in two languages, and never for a voice
+    // the engine lacks.
+    void spokenWord() {
+        const auto english = speakWord(QStringLiteral("elephant"), QStringLiteral("en-gb"), 175);
+        const double englishSeconds = audibleSeconds(*english);
+        QVERIFY2(englishSeconds > 0.25 && englishSeconds < 2.0,
+                 qPrintable(QString::number(englishSeconds)));
+        const auto slow = speakWord(QStringLiteral("elephant"), QStringLiteral("en-gb"), 80);
+        QVERIFY(audibleSeconds(*slow) > englishSeconds * 1.3);
+        const auto german = speakWord(QStringLiteral("elephant"), QStringLiteral("de"), 175);
+        QVERIFY(german->frames() != english->frames());
+        QVERIFY_THROWS_EXCEPTION(SoundError,
+                                 speakWord(QStringLiteral("x"), QStringLiteral("no-such"), 175));
+    }
+
+    // The command line's files: a WAV that reads back as the word.
+    void writtenWordReadsBack() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Hund.wav"));
+        writeSpokenWord(path, QStringLiteral("Hund"), QStringLiteral("de"), 175);
+        const auto source = openSoundFile(path);
+        QCOMPARE(source->channels(), 1);
+        const double seconds = audibleSeconds(*source);
+        QVERIFY2(seconds > 0.15 && seconds < 2.0, qPrintable(QString::number(seconds)));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSpeech)
+#include "tst_speech.moc"
