@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/CardLayout.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +29,9 @@ struct DeckCard {
     bool upperCase = true;
     bool cutLines = true;
     std::vector<std::optional<DeckCell>> cells;
+    // A grid or a sheet in place of the count: perPage is then its number of cards (1 to
+    // MaxLayoutCells).
+    CardLayout layout;
 
     bool operator==(const DeckCard&) const = default;
 };
