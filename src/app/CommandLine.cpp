@@ -408,8 +408,13 @@ int runCommandLineExport(const QStringList& arguments) {
         return 0;
     }
     if (request.listSheets) {
-        for (const QString& line : sheetListing(request.pictures.join(QLatin1Char(' '))))
-            printLine(stdout, line);
+        try {
+            for (const QString& line : sheetListing(request.pictures.join(QLatin1Char(' '))))
+                printLine(stdout, line);
+        } catch (const Error& error) {
+            printLine(stderr, QStringLiteral("ferlo: ") + withLowerFirst(error.message()));
+            return 1;
+        }
         return 0;
     }
     if (request.version) {

@@ -137,7 +137,7 @@ std::optional<ChosenLayout> finishLayout(const LayoutRequest& request) {
 QStringList sheetListing(const QString& text) {
     const SheetCatalogue& catalogue = installedSheets();
     if (!catalogue.Missing.isEmpty())
-        return {catalogue.Missing};
+        throw Error(catalogue.Missing);
     QStringList lines;
     for (const SheetTemplate* sheet : findSheets(catalogue, text)) {
         const char* shape = sheet->Shape == LabelShape::Round     ? "round "

@@ -49,7 +49,8 @@ struct ChosenLayout {
 std::optional<ChosenLayout> finishLayout(const LayoutRequest& request);
 
 // The lines --list-sheets prints for a search text: brand, part number, description, label
-// size and labels per sheet; a line saying why when there are none.
+// size and labels per sheet; a line saying so when none matches. Throws ferlo::Error when no
+// sheets are installed.
 QStringList sheetListing(const QString& text);
 
 } // namespace ferlo
