@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/LayoutOptions.h"
 
 #include "dialogs/Messages.h"
 #include "mainwindow/FerloMainForm.h"
@@ -37,8 +38,9 @@ const char* const usageText =
     "further pages, each page laid out exactly as one Print lays it out.\n"
     "\n"
     "Without --print-to the window opens with the pictures on a card laid out as the card\n"
-    "options say (--per-page to --backs below); --flip, --back-offset, --page-size,\n"
-    "--resolution, --print-as-dib and --print-as-original apply only with --print-to.\n"
+    "options say (--per-page to --backs below); --flip, --back-offset, --fold-over,\n"
+    "--page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet\n"
+    "options (--grid to --outlines) apply only with --print-to.\n"
     "\n"
     "Options:\n"
     "  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when\n"
@@ -64,6 +66,21 @@ const char* const usageText =
     "  --print-as-dib         draw pictures through their device-independent form\n"
     "  --print-as-original    draw pictures as decoded\n"
     "                         (default: the stored print option)\n"
+    "  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of\n"
+    "                         --per-page; the page is divided evenly unless --card-size\n"
+    "  --card-size WxH        the grid's cards at this size, centred, such as 2inx2in or\n"
+    "                         85x55mm (units mm, cm, in, pt)\n"
+    "  --gap LENGTH           the gap between the grid's cards, such as 3mm (or AxDmm)\n"
+    "  --paper PAPER          the grid's paper: A4, A5, A3, Letter, Legal or WxH with a\n"
+    "                         unit (default Letter); --portrait and --landscape turn it\n"
+    "  --sheet \"BRAND PART\"   a label or card sheet of the installed sheet templates\n"
+    "                         (package glabels-data), such as \"Avery 5371\"\n"
+    "  --fill                 crop each picture to fill its area (default: fit it)\n"
+    "  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm\n"
+    "  --outlines             a thin line along each card's edge\n"
+    "  --list-sheets [TEXT]   list the installed sheets whose brand, part number or\n"
+    "                         description hold TEXT: brand, part, description, label\n"
+    "                         size and labels per sheet\n"
     "  --quiet                no \"page n of m\" progress on standard error (shown only\n"
     "                         when standard error is a terminal)\n"
     "  --help                 show this text\n"
@@ -93,6 +110,9 @@ struct UsageError {
 
 struct ExportRequest {
     QString output;
+    LayoutRequest layout;
+    std::optional<ChosenLayout> chosen; // a grid or a sheet in place of perPage
+    bool listSheets = false;
     int perPage = 4;
     bool portrait = false;
     bool labelsOn = true;
@@ -135,12 +155,12 @@ SyntaxFault syntaxFault(const QStringList& arguments) {
         const QString name = argument.startsWith(QLatin1String("--"))
                                  ? argument.mid(2, equals < 0 ? -1 : equals - 2)
                                  : QString();
-        if (valueOptions.contains(name)) {
+        if (valueOptions.contains(name) || layoutValueOptions.contains(name)) {
             if (equals < 0 && i + 1 == arguments.size())
                 return {i, QStringLiteral("the option --%1 needs a value").arg(name)};
             if (equals < 0)
                 ++i;
-        } else if (!switchOptions.contains(name)) {
+        } else if (!switchOptions.contains(name) && !layoutSwitchOptions.contains(name)) {
             return {i, QStringLiteral("unknown option %1 (see ferlo --help)").arg(argument)};
         } else if (equals >= 0) {
             return {i, QStringLiteral("the option --%1 takes no value").arg(name)};
@@ -200,6 +220,7 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
                                      .arg(value)};
         } else if (name == QLatin1String("portrait") || name == QLatin1String("landscape")) {
             request.portrait = name == QLatin1String("portrait");
+            setLayoutLandscape(request.layout, !request.portrait);
         } else if (name == QLatin1String("labels-off")) {
             request.labelsOn = false;
         } else if (name == QLatin1String("lowercase")) {
@@ -231,6 +252,14 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
                 throw UsageError{
                     QStringLiteral("bad resolution \"%1\": use 72 to 1200 dots per inch")
                         .arg(value)};
+        } else if (name == QLatin1String("list-sheets")) {
+            request.listSheets = true;
+        } else if (layoutValueOptions.contains(name) || layoutSwitchOptions.contains(name)) {
+            try {
+                takeLayoutOption(name, value, request.layout);
+            } catch (const LayoutOptionError& error) {
+                throw UsageError{error.message};
+            }
         } else {
             request.printAsDib = name == QLatin1String("print-as-dib");
         }
@@ -242,8 +271,10 @@ QStringList readArguments(const QStringList& arguments, ExportRequest& request) 
     QCommandLineParser parser;
     for (const QString& name : valueOptions)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
-    for (const QString& name : switchOptions)
+    for (const QString& name : switchOptions + layoutSwitchOptions)
         parser.addOption(QCommandLineOption(name));
+    for (const QString& name : layoutValueOptions)
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     if (!parser.parse(arguments)) {
         // A bad value given before the fault is the first thing wrong.
         const SyntaxFault fault = syntaxFault(arguments);
@@ -253,13 +284,20 @@ QStringList readArguments(const QStringList& arguments, ExportRequest& request) 
     }
     applyOptions(parser, request);
     request.pictures = parser.positionalArguments();
+    if (!request.listSheets) {
+        try {
+            request.chosen = finishLayout(request.layout);
+        } catch (const LayoutOptionError& error) {
+            throw UsageError{error.message};
+        }
+    }
     return parser.optionNames();
 }
 
 ExportRequest parseArguments(const QStringList& arguments) {
     ExportRequest request;
     readArguments(arguments, request);
-    if (request.help || request.version)
+    if (request.help || request.version || request.listSheets)
         return request;
     if (request.output.isEmpty())
         throw UsageError{QStringLiteral("no output file: give --print-to OUT.pdf")};
@@ -300,16 +338,24 @@ void checkDeckPictures(const QString& deckPath, const Deck& deck) {
 // at once: each deck's cards in its place, and each run of pictures between decks filling cards
 // of the command line's count in the order given, each card one page.
 QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
-    const DeckCard layout{request.perPage,   request.portrait,   request.labelsOn,
-                          request.upperCase, request.cutLinesOn, {}};
+    const DeckCard layout{request.perPage,
+                          request.portrait,
+                          request.labelsOn,
+                          request.upperCase,
+                          request.cutLinesOn,
+                          {},
+                          {}};
     QList<CardPage> pages;
     QStringList pictures;
+    const int perPage = request.chosen ? request.chosen->cards : request.perPage;
     const auto addPictures = [&] {
-        for (qsizetype first = 0; first < pictures.size(); first += request.perPage) {
+        for (qsizetype first = 0; first < pictures.size(); first += perPage) {
             // A picture given twice prints twice.
             CardModel card(layout);
+            if (request.chosen)
+                card.setLayout(request.chosen->layout, perPage);
             int cell = 0;
-            for (const QString& picture : pictures.mid(first, request.perPage))
+            for (const QString& picture : pictures.mid(first, perPage))
                 card.setPicture(cell++, modelPath(picture));
             pages << makeCardPage(card);
         }
@@ -346,9 +392,10 @@ QString withLowerFirst(QString text) {
 bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& error) {
     // The options that shape only a PDF: the window prints through the print dialog, and its
     // print option is set in Options.
-    static const QStringList exportOnly{"page-size",         "resolution", "print-as-dib",
-                                        "print-as-original", "flip",       "back-offset",
-                                        "fold-over"};
+    static const QStringList exportOnly =
+        QStringList{"page-size", "resolution", "print-as-dib", "print-as-original", "flip",
+                    "back-offset", "fold-over"} +
+        layoutValueOptions + layoutSwitchOptions;
     try {
         ExportRequest request;
         for (const QString& name : readArguments(arguments, request)) {
@@ -385,7 +432,7 @@ bool isCommandLineExport(int argc, char** argv) {
             break;
         if (std::strcmp(argv[i], "--print-to") == 0 ||
             std::strncmp(argv[i], "--print-to=", 11) == 0 || std::strcmp(argv[i], "--help") == 0 ||
-            std::strcmp(argv[i], "--version") == 0)
+            std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "--list-sheets") == 0)
             return true;
     }
     return false;
@@ -402,6 +449,16 @@ int runCommandLineExport(const QStringList& arguments) {
     if (request.help) {
         std::fputs(usageText, stdout);
         std::fflush(stdout);
+        return 0;
+    }
+    if (request.listSheets) {
+        try {
+            for (const QString& line : sheetListing(request.pictures.join(QLatin1Char(' '))))
+                printLine(stdout, line);
+        } catch (const Error& error) {
+            printLine(stderr, QStringLiteral("ferlo: ") + withLowerFirst(error.message()));
+            return 1;
+        }
         return 0;
     }
     if (request.version) {

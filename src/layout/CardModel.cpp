@@ -39,6 +39,12 @@ CardModel::CardModel(const DeckCard& stored) {
     m_card.ScreenScale = 1.0;
     m_upperCase = stored.upperCase;
     m_cutLines = stored.cutLines;
+    if (stored.layout.kind != CardLayout::Kind::Count && stored.perPage >= 1 &&
+        stored.perPage <= MaxLayoutCells) {
+        m_layout = stored.layout;
+        m_card.PicturesPerPage = stored.perPage;
+        m_cells.assign(size_t(stored.perPage), TCell());
+    }
     layOut();
     for (size_t i = 0; i < m_cells.size() && i < stored.cells.size(); ++i) {
         if (stored.cells[i] && setPicture(int(i), stored.cells[i]->picture)) {
@@ -49,7 +55,7 @@ CardModel::CardModel(const DeckCard& stored) {
 }
 
 DeckCard CardModel::stored() const {
-    DeckCard result{count(), portrait(), labelsOn(), m_upperCase, m_cutLines, {}};
+    DeckCard result{count(), portrait(), labelsOn(), m_upperCase, m_cutLines, {}, m_layout};
     for (const TCell& cell : m_cells) {
         if (cell.FileName.empty())
             result.cells.emplace_back();
@@ -104,10 +110,31 @@ void CardModel::clear() {
 }
 
 bool CardModel::setCount(int count) {
-    if (count == m_card.PicturesPerPage || !IsValidPicturesPerPage(count))
+    const bool counted = m_layout.kind == CardLayout::Kind::Count;
+    if ((counted && count == m_card.PicturesPerPage) || !IsValidPicturesPerPage(count))
         return false;
     clear();
+    m_layout = CardLayout();
     m_card.PicturesPerPage = count;
+    layOut();
+    return true;
+}
+
+bool CardModel::setLayout(const CardLayout& layout, int cells) {
+    if (layout.kind == CardLayout::Kind::Count || cells < 1 || cells > MaxLayoutCells)
+        return false;
+    CardLayout arrangement = layout;
+    arrangement.Fill = m_layout.Fill, arrangement.Bleed = m_layout.Bleed;
+    arrangement.Outlines = m_layout.Outlines;
+    const bool same = arrangement == m_layout && cells == m_card.PicturesPerPage;
+    if (same && layout == m_layout)
+        return false;
+    if (!same) {
+        clear();
+        m_cells.assign(size_t(cells), TCell());
+        m_card.PicturesPerPage = cells;
+    }
+    m_layout = layout;
     layOut();
     return true;
 }

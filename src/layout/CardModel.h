@@ -52,8 +52,14 @@ public:
     // Makes a cell free; false when it held no picture.
     bool takeOff(int index);
     void clear();
-    // A new count frees every cell; false (no change) for the same count or not 1, 2, 4, 6, 8.
+    // A new count frees every cell and ends a grid or a sheet; false (no change) for the same
+    // count or not 1, 2, 4, 6, 8.
     bool setCount(int count);
+    // A grid or a sheet of `cells` cards (1 to MaxLayoutCells) in place of the count. A new
+    // arrangement frees every cell; a change of only Fill, Bleed or Outlines keeps the pictures.
+    // False (no change) for a Count kind, a bad number of cells or the same layout.
+    bool setLayout(const CardLayout& layout, int cells);
+    const CardLayout& layout() const { return m_layout; }
     // A new orientation keeps the pictures in their cells; false when unchanged.
     bool setOrientation(bool portrait);
     void setScreenScale(double scale) { m_card.ScreenScale = scale, layOut(); }
@@ -77,6 +83,7 @@ private:
 
     TCard m_card;
     TCellArray m_cells;
+    CardLayout m_layout;
     bool m_upperCase = true;
     bool m_cutLines = true;
 };

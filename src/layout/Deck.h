@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout/Duplex.h"
+#include "layout/CardLayout.h"
 
 #include <optional>
 #include <string>
@@ -31,6 +32,9 @@ struct DeckCard {
     bool upperCase = true;
     bool cutLines = true;
     std::vector<std::optional<DeckCell>> cells;
+    // A grid or a sheet in place of the count: perPage is then its number of cards (1 to
+    // MaxLayoutCells).
+    CardLayout layout;
 
     bool operator==(const DeckCard&) const = default;
 };

@@ -6,6 +6,7 @@
 #include "printing/job/DuplexDialog.h"
 #include "printing/job/PrintJob.h"
 #include "storage/DeckFile.h"
+#include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 
@@ -122,6 +123,15 @@ bool TFerloMainForm::openDeck(const QString& given) {
     // Read whole before anything changes or is asked: a damaged deck leaves the window as it
     // was.
     Deck deck = readDeck(path);
+    // The card panel shows the five counts only: a grid's or a sheet's card prints from the
+    // command line, and the deck stays as it is on disk.
+    for (const DeckCard& card : deck.cards)
+        if (card.layout.kind != CardLayout::Kind::Count)
+            throw Error(
+                QStringLiteral("Cannot open the deck file %1 in the window: it holds a card "
+                               "laid out as a grid or a sheet, which the window does not "
+                               "show yet. Print it with ferlo --print-to OUT.pdf %1.")
+                    .arg(path));
     if (!maybeSaveChanges())
         return false;
     const QString missing = missingPicturesMessage(path, deck);

@@ -3,8 +3,18 @@
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
+#include "storage/SheetTemplates.h"
 
 namespace ferlo {
+
+PagePlan planLayout(const CardLayout& layout) {
+    if (layout.kind == CardLayout::Kind::Sheet)
+        return PlanSheet(sheetNamed(installedSheets(), QString::fromStdString(layout.Name)));
+    const PlanResult result = PlanGrid(layout.Grid);
+    if (!result.Error.empty())
+        throw Error(QString::fromStdString(result.Error));
+    return result.Plan;
+}
 
 CardPage makeCardPage(const CardModel& card, const std::function<bool(const QString&)>& readable) {
     CardPage page;
@@ -18,6 +28,21 @@ CardPage makeCardPage(const CardModel& card, const std::function<bool(const QStr
         page.PictureLoaded << (!path.isEmpty() &&
                                (readable ? readable(path) : pathKind(path) != PathKind::Missing));
         page.LabelTexts << cellLabelText(cell, card.upperCase());
+    }
+    const CardLayout& layout = card.layout();
+    if (layout.kind != CardLayout::Kind::Count) {
+        page.Plan = planLayout(layout);
+        ApplyBleed(*page.Plan, layout.Bleed);
+        page.Fill = layout.Fill;
+        page.Bleed = layout.Bleed;
+        page.Outlines = layout.Outlines;
+        page.PicturesPerPage = int(page.Plan->Cards.size());
+        page.Portrait = page.Plan->PaperHeight >= page.Plan->PaperWidth;
+        while (page.FileNames.size() < page.PicturesPerPage) {
+            page.FileNames << QString();
+            page.PictureLoaded << false;
+            page.LabelTexts << QString();
+        }
     }
     page.LabelFont = QFont(QStringLiteral("Arial"));
     page.LabelFont.setBold(true);
@@ -41,6 +66,23 @@ CardPage wordBack(const CardPage& front, SheetTurn turn) {
     CardPage back = front;
     back.Back = true;
     const int count = qMax(0, front.PicturesPerPage);
+    if (front.Plan) {
+        // The mirror image of each card on the paper, the word on it: the sheet turned over on
+        // that axis puts every word behind its picture, whatever the sheet's geometry.
+        const bool aboutVertical = turnsAboutVerticalAxis(turn, front.Portrait);
+        for (PageCard& card : back.Plan->Cards) {
+            if (aboutVertical) {
+                card.Trim.Left = front.Plan->PaperWidth - card.Trim.right();
+                card.Bleed.Left = front.Plan->PaperWidth - card.Bleed.right();
+            } else {
+                card.Trim.Top = front.Plan->PaperHeight - card.Trim.bottom();
+                card.Bleed.Top = front.Plan->PaperHeight - card.Bleed.bottom();
+            }
+        }
+        back.FileNames = QStringList(count, QString());
+        back.PictureLoaded = QList<bool>(count, false);
+        return back;
+    }
     const int columns = GridColumns(count, front.Portrait);
     const int rows = GridRows(count, front.Portrait);
     const bool mirrorColumns = turnsAboutVerticalAxis(turn, front.Portrait);
@@ -68,6 +110,10 @@ CardPage::FoldLine foldLineFor(int picturesPerPage, bool portrait) {
 QList<CardPage> foldOverPages(const QList<CardPage>& cards) {
     QList<CardPage> sheets;
     for (const CardPage& card : cards) {
+        if (card.Plan)
+            throw Error(QStringLiteral("Cannot print fold-over cards: fold-over is made for the "
+                                       "counts of 2, 4, 6 and 8 pictures per page, not for a "
+                                       "grid or a sheet, whose cards are cut or peeled apart."));
         const int count = card.PicturesPerPage;
         const CardPage::FoldLine fold = foldLineFor(count, card.Portrait);
         if (fold == CardPage::FoldLine::None)

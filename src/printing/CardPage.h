@@ -7,6 +7,7 @@
 #include <QList>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace ferlo {
 
@@ -37,6 +38,17 @@ struct CardPage {
     enum class FoldLine { None, Vertical, Horizontal };
     FoldLine Fold = FoldLine::None;
     QStringList FoldWords; // per cell: a word printed as on a back ("" for none)
+    // A grid or a sheet: its cards in millimetres on its paper (PicturesPerPage is their number);
+    // nothing for the five counts. Fill crops pictures to fill their areas, Bleed (mm) lets
+    // filled pictures run past the trim, Outlines draws each card's edge.
+    std::optional<PagePlan> Plan;
+    bool Fill = false;
+    double Bleed = 0;
+    bool Outlines = false;
+    // Where the printable area's top-left corner lies on the paper, in millimetres (a printer's
+    // margins; 0 where the whole paper is painted, as in a PDF).
+    double MarginLeft = 0;
+    double MarginTop = 0;
 };
 
 // The front of the calibration sheet, on portrait paper; its back is wordBack of it.
@@ -45,15 +57,22 @@ CardPage calibrationSheet();
 // The page of a card, made the same way for the card on screen, every other card of a deck and
 // the command line's cards: the card's count, orientation and switches, and per cell the
 // picture's path and its label (cellLabelText). A picture that `readable` refuses is passed
-// over, with its label; by default one that is not there. Labels print in bold Arial.
+// over, with its label; by default one that is not there. Labels print in bold Arial. A grid or
+// a sheet is planned here; throws ferlo::Error when it cannot be (a sheet not installed, a grid
+// that does not fit its paper).
 CardPage makeCardPage(const CardModel& card,
                       const std::function<bool(const QString&)>& readable = {});
+
+// The page plan of a grid or a sheet (Count gives none). Throws ferlo::Error naming the sheet that
+// is not installed or the grid that does not fit.
+PagePlan planLayout(const CardLayout& layout);
 
 // The back of a card's page: no pictures, and each placed cell's word moved to the cell behind
 // its picture once the sheet is turned over as `turn` says. Turned about the page's vertical axis
 // (the standard turn), column c of C goes to column C - 1 - c and rows stay; about the horizontal
 // axis, row r of R goes to row R - 1 - r and columns stay. Count, orientation, cut lines and
-// font are the front's.
+// font are the front's. A grid's or a sheet's back is its plan mirrored about the paper's centre
+// line on that axis, each word on the mirror image of its card.
 CardPage wordBack(const CardPage& front, SheetTurn turn = SheetTurn::Standard);
 
 // How the backs of a print or an export are made and placed.

@@ -3,6 +3,7 @@
 #include "layout/Card.h"
 #include "layout/FitSize.h"
 #include "printing/Calibration.h"
+#include "printing/PlanPainter.h"
 
 #include "layout/Rounding.h"
 #include "pictures/PictureDecoder.h"
@@ -25,6 +26,8 @@ QRect toQRect(const TRect& rect) {
 }
 
 void checkPage(const CardPage& page) {
+    if (page.Plan)
+        return;
     if (!IsValidPicturesPerPage(page.PicturesPerPage))
         throw Error(QStringLiteral("Cannot print a card with %1 pictures per page: "
                                    "a page holds 1, 2, 4, 6 or 8 pictures.")
@@ -87,13 +90,14 @@ QSize PrintedPictureSize(QSize ownSize, const TRect& target, int resolution) {
 }
 
 PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell,
-                                     int resolution) {
+                                     int resolution, const TRect* fillArea) {
     PrintedPicture result;
     QSize size;
     // The fit uses the picture's own size from the file's header; the pixels are decoded at the
     // smallest scale that still covers the size handed to the printer.
     const DecodedPicture decoded = loadPicture(fileName, [&](QSize ownSize) {
-        result.target = FitPictureRect(cell, ownSize.width(), ownSize.height());
+        result.target = fillArea ? FillPictureRect(*fillArea, ownSize.width(), ownSize.height())
+                                 : FitPictureRect(cell, ownSize.width(), ownSize.height());
         size = result.target.isEmpty() ? QSize(1, 1)
                                        : PrintedPictureSize(ownSize, result.target, resolution);
         return size;
@@ -204,8 +208,11 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
     prepared.printableArea = printableArea;
     prepared.resolution = resolution;
     prepared.page = page;
-    prepared.cells = LayoutPrinterCells(printableArea.width(), printableArea.height(),
-                                        page.PicturesPerPage, page.Portrait, page.LabelsOn);
+    if (page.Plan)
+        preparePlanCells(prepared);
+    else
+        prepared.cells = LayoutPrinterCells(printableArea.width(), printableArea.height(),
+                                            page.PicturesPerPage, page.Portrait, page.LabelsOn);
     const TPrinterCellArray& cells = prepared.cells;
     const int count = int(cells.size());
     // Decode the pictures of the page on worker threads; take them, and read the option for
@@ -213,10 +220,10 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
     WorkerSlots<PrintedPicture> workers(cells.size());
     for (int i = 0; i < count; ++i) {
         if (!page.Back && cellHasPicture(page, i))
-            workers.start(size_t(i),
-                          [fileName = page.FileNames.at(i), cell = cells[size_t(i)], resolution] {
-                              return preparePrintedPicture(fileName, cell, resolution);
-                          });
+            workers.start(size_t(i), [fileName = page.FileNames.at(i), cell = cells[size_t(i)],
+                                      fill = planFillArea(prepared, i), resolution] {
+                return preparePrintedPicture(fileName, cell, resolution, fill ? &*fill : nullptr);
+            });
     }
     for (int i = 0; i < count; ++i) {
         if (!workers.started(size_t(i)))
@@ -242,14 +249,22 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
 void PrintPictures(QPainter& painter, const PreparedPage& prepared) {
     for (const PreparedPage::Picture& picture : prepared.pictures) {
         const QRect rect = toQRect(picture.picture.target);
+        const bool clipped = size_t(picture.cell) < prepared.clips.size();
+        if (clipped) {
+            painter.save();
+            painter.setClipPath(prepared.clips[size_t(picture.cell)]);
+        }
         if (picture.asDib)
             StretchBitmapAsDIB(painter, rect, picture.picture.image);
         else
             painter.drawPixmap(rect, QPixmap::fromImage(picture.picture.image));
+        if (clipped)
+            painter.restore();
     }
 }
 
-void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page) {
+void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page,
+                 const std::vector<QPainterPath>& clips) {
     const int count = int(cells.size());
     for (int i = 0; i < count; ++i) {
         QFont font(page.LabelFont.family());
@@ -266,8 +281,14 @@ void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPa
             continue; // an empty text draws nothing
         // The band's height is the height of the character cell (ascent + descent) in the
         // printer's font, not the em size.
+        if (size_t(i) < clips.size()) {
+            painter.save();
+            painter.setClipPath(clips[size_t(i)]);
+        }
         drawFittedText(painter, font, text, FitLabelPixelSize, QSize(bw, bh),
                        QRect(cells[size_t(i)].PictureArea().Left, band.Top, bw, bh));
+        if (size_t(i) < clips.size())
+            painter.restore();
     }
 }
 
@@ -333,6 +354,12 @@ void PrintBackWords(QPainter& painter, const TPrinterCellArray& cells, const Car
 
 void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
     const CardPage& page = prepared.page;
+    const auto printCuts = [&] {
+        if (page.Plan)
+            PrintPlanCuts(painter, prepared);
+        else
+            PrintCutLines(painter, prepared.printableArea, prepared.resolution, page);
+    };
     if (page.Back) {
         painter.save();
         const double pixelsPerMm = prepared.resolution / 25.4;
@@ -344,8 +371,9 @@ void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
         if (page.Calibration) {
             paintCalibrationSide(painter, prepared.printableArea, prepared.resolution, true);
         } else {
-            PrintCutLines(painter, prepared.printableArea, prepared.resolution, page);
+            printCuts();
             PrintBackWords(painter, prepared.cells, page);
+            PrintOutlines(painter, prepared);
         }
         painter.restore();
         return;
@@ -354,12 +382,13 @@ void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
         paintCalibrationSide(painter, prepared.printableArea, prepared.resolution, false);
         return;
     }
-    PrintCutLines(painter, prepared.printableArea, prepared.resolution, prepared.page);
+    printCuts();
     PrintPictures(painter, prepared);
-    if (prepared.page.LabelsOn)
-        PrintLabels(painter, prepared.cells, prepared.page);
+    if (page.LabelsOn)
+        PrintLabels(painter, prepared.cells, page, prepared.shapes);
     if (page.Fold != CardPage::FoldLine::None)
         printFold(painter, prepared);
+    PrintOutlines(painter, prepared);
 }
 
 void paintCardPage(QPainter& painter, QSize printableArea, const CardPage& page,

@@ -4,6 +4,7 @@
 #include "printing/CardPage.h"
 
 #include <QImage>
+#include <QPainterPath>
 #include <QRect>
 #include <QSize>
 #include <functional>
@@ -65,7 +66,9 @@ void paintPreparedPage(QPainter& painter, const PreparedPage& prepared);
 // above it (4 pixels at 1200 dpi), so that the lines stay visible on paper.
 void PrintCutLines(QPainter& painter, QSize printableArea, int resolution, const CardPage& page);
 void PrintPictures(QPainter& painter, const PreparedPage& prepared);
-void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page);
+// With clips, each cell's label is clipped to its own.
+void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page,
+                 const std::vector<QPainterPath>& clips = {});
 // A back page's words (CardPage::Back), in place of pictures and labels: each word centred in its
 // whole printer cell, bold, as large as fits inside the cell less a margin of WordBackMargin of
 // its smaller side all round. Each word gets its own size.
@@ -84,8 +87,9 @@ struct PrintedPicture {
     QImage image;
     bool partial = false; // the file is damaged and decoded only in part
 };
+// With a fill area the picture covers that area instead (FillPictureRect), to be clipped to it.
 PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell,
-                                     int resolution);
+                                     int resolution, const TRect* fillArea = nullptr);
 // The pixel size of that image for a picture of `ownSize` fitted into `target`.
 QSize PrintedPictureSize(QSize ownSize, const TRect& target, int resolution);
 
@@ -102,7 +106,22 @@ struct PreparedPage {
     CardPage page;
     TPrinterCellArray cells;
     std::vector<Picture> pictures;
+    // A grid's or a sheet's cards in device pixels: each card's shape, and the clip of its
+    // picture and label (the shape, for a filled picture its fill area within the shape grown
+    // by the bleed).
+    std::vector<QPainterPath> shapes;
+    std::vector<QPainterPath> clips;
+    double pixelsPerMm = 0;
 };
+
+// A grid's or a sheet's cut lines or crop marks and outlines, as the page's switches say:
+// cards that touch share one dotted line per boundary, across the whole page; others get crop
+// marks in the page's margins, 5 mm long, stopping 1 mm and the bleed short of the outermost
+// cards, so that they never touch one.
+void PrintPlanCuts(QPainter& painter, const PreparedPage& prepared);
+// The mark's length and its distance from the cards.
+constexpr double CropMarkMm = 5.0;
+constexpr double CropMarkGapMm = 1.0;
 
 // The pixel size at which a label is printed in a band: the largest whose line height (ascent +
 // descent) is at most the band's height, then one less while the text is wider than the band,

@@ -7,12 +7,30 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace ferlo {
 
 namespace {
 
 Error writeError(const QString& path, const QString& cause) {
     return Error(QStringLiteral("Cannot write the PDF file %1: %2").arg(path, cause));
+}
+
+// A grid's or a sheet's page is the whole of its own paper; the five counts' pages keep the
+// export's paper with Qt's default margins (`counted`).
+void setPageFor(QPdfWriter& writer, const CardPage& page, const QPageLayout& counted) {
+    if (page.Plan) {
+        const double w = page.Plan->PaperWidth, h = page.Plan->PaperHeight;
+        writer.setPageLayout(
+            QPageLayout(QPageSize(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Millimeter),
+                        w > h ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
+        return;
+    }
+    if (!(writer.pageLayout().pageSize() == counted.pageSize() &&
+          writer.pageLayout().margins() == counted.margins()))
+        writer.setPageLayout(counted);
+    writer.setPageOrientation(page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
 }
 
 } // namespace
@@ -44,8 +62,8 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
         writer.setResolution(resolution);
         // Qt's default PDF margins, 10 points, the same as a PDF printer's.
         writer.setPageSize(pageSize);
-        writer.setPageOrientation(pages.first().Portrait ? QPageLayout::Portrait
-                                                         : QPageLayout::Landscape);
+        const QPageLayout counted = writer.pageLayout();
+        setPageFor(writer, pages.first(), counted);
         writer.setTitle(QStringLiteral("Ferlo"));
         writer.setCreator(QStringLiteral("Ferlo"));
 
@@ -60,8 +78,7 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
                 }
                 if (i > 0) {
                     // Each page turns as its card does: the cards of a deck may differ.
-                    writer.setPageOrientation(pages.at(i).Portrait ? QPageLayout::Portrait
-                                                                   : QPageLayout::Landscape);
+                    setPageFor(writer, pages.at(i), counted);
                     if (!writer.newPage())
                         throw writeError(path,
                                          QStringLiteral("could not start page %1.").arg(i + 1));

@@ -1,6 +1,7 @@
 #include "storage/DeckFile.h"
 
 #include "layout/Card.h"
+#include "storage/DeckLayout.h"
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
@@ -151,15 +152,40 @@ DeckCell readCell(const QJsonObject& object, const QString& place, const QByteAr
     return cell;
 }
 
-DeckCard readCard(const QJsonObject& object, const QString& place, const QByteArray& folder) {
+DeckCard readCard(const QJsonObject& object, const QString& place, const QByteArray& folder,
+                  qint64 version) {
     DeckCard card;
+    // Version 2: a grid or a sheet in place of the count.
+    const QJsonValue layout = object.value(QLatin1String("layout"));
+    if (version >= 2 && !layout.isUndefined()) {
+        if (!layout.isObject())
+            throw expected(place + QLatin1String(".layout"), QStringLiteral("an object"), layout);
+        try {
+            card.layout = readLayoutObject(layout.toObject(), place + QLatin1String(".layout"));
+        } catch (const LayoutFault& fault) {
+            throw Fault{fault.place, fault.cause};
+        }
+    }
+    const int gridCells = layoutCells(card.layout);
+    const bool counted = card.layout.kind == CardLayout::Kind::Count;
     const QJsonValue perPage = object.value(QLatin1String("perPage"));
     if (!perPage.isUndefined()) {
         const std::optional<qint64> count = wholeNumber(perPage);
-        if (!count || !IsValidPicturesPerPage(int(*count)))
-            throw expected(place + QLatin1String(".perPage"), QStringLiteral("1, 2, 4, 6 or 8"),
+        const bool fits = count && (counted     ? IsValidPicturesPerPage(int(*count))
+                                    : gridCells ? *count == gridCells
+                                                : *count >= 1 && *count <= MaxLayoutCells);
+        if (!fits)
+            throw expected(place + QLatin1String(".perPage"),
+                           counted     ? QStringLiteral("1, 2, 4, 6 or 8")
+                           : gridCells ? QStringLiteral("%1, the grid's cards").arg(gridCells)
+                                       : QStringLiteral("1 to %1").arg(MaxLayoutCells),
                            perPage);
         card.perPage = int(*count);
+    } else if (gridCells) {
+        card.perPage = gridCells;
+    } else if (!counted) {
+        throw Fault{place + QLatin1String(".perPage"),
+                    QStringLiteral("a sheet's card needs its number of labels")};
     }
     const QJsonValue orientation = object.value(QLatin1String("orientation"));
     if (orientation == QJsonValue(QStringLiteral("portrait")))
@@ -270,7 +296,7 @@ Deck readDeckObject(const QJsonObject& top, const QByteArray& folder) {
         const QString place = QStringLiteral("cards[%1]").arg(i);
         if (!array.at(i).isObject())
             throw expected(place, QStringLiteral("an object"), array.at(i));
-        deck.cards.push_back(readCard(array.at(i).toObject(), place, folder));
+        deck.cards.push_back(readCard(array.at(i).toObject(), place, folder, *version));
     }
     deck.duplex = readDuplex(top.value(QLatin1String("duplex")));
     return deck;
@@ -372,6 +398,8 @@ Deck readDeck(const QString& path) {
 QByteArray deckJson(const Deck& deck, const QString& path) {
     const QByteArray folder = deckFolder(path);
     QJsonArray cards;
+    // Version 1 while every card has one of the five counts, so older copies keep reading it.
+    int version = 1;
     for (const DeckCard& card : deck.cards) {
         QJsonArray cells;
         // A cell without a picture holds nothing to keep: it is saved as a free cell.
@@ -386,11 +414,15 @@ QByteArray deckJson(const Deck& deck, const QString& path) {
         object.insert(QLatin1String("upperCase"), card.upperCase);
         object.insert(QLatin1String("cutLines"), card.cutLines);
         object.insert(QLatin1String("cells"), cells);
+        if (card.layout.kind != CardLayout::Kind::Count) {
+            object.insert(QLatin1String("layout"), layoutObject(card.layout));
+            version = kDeckFormatVersion;
+        }
         cards.append(object);
     }
     QJsonObject top;
     top.insert(QLatin1String("format"), kFormatName);
-    top.insert(QLatin1String("version"), kDeckFormatVersion);
+    top.insert(QLatin1String("version"), version);
     if (deck.language)
         top.insert(QLatin1String("language"), QString::fromStdString(*deck.language));
     top.insert(QLatin1String("cards"), cards);

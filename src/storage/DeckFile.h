@@ -11,8 +11,9 @@ namespace ferlo {
 // Picture paths are stored relative to the deck file's folder when they lie under it and absolute
 // otherwise; a path whose bytes are not UTF-8 is stored percent-encoded in "pictureBytes".
 
-// The highest format version this program reads and the one it writes.
-inline constexpr int kDeckFormatVersion = 1;
+// The highest format version this program reads, and the one it writes for a deck with a grid or
+// a sheet (a deck of the five counts only is written as version 1).
+inline constexpr int kDeckFormatVersion = 2;
 
 // Whether a file name is a deck's: it ends in ".ferlo", in any case.
 bool isDeckFileName(const QString& path);

@@ -5,6 +5,7 @@
 #include "layout/Card.h"
 #include "layout/PrinterCells.h"
 #include "mainwindow/FerloMainForm.h"
+#include "storage/SheetTemplates.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
@@ -324,6 +325,60 @@ private slots:
         QCOMPARE(mixed[3].size, QSizeF(842, 595));
     }
 
+    void gridsAndSheets_data() {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("pictures");
+        QTest::addColumn<QSizeF>("paper");       // points
+        QTest::addColumn<double>("firstCentre"); // the first label's centre across, points
+        QTest::addColumn<int>("pages");
+        QTest::newRow("2 x 2 in on Letter")
+            << QStringList{"--grid", "4x5", "--card-size", "2inx2in", "--paper", "letter"} << 20
+            << QSizeF(612, 792) << 90.0 << 1;
+        QTest::newRow("A4 divided, landscape, two pages")
+            << QStringList{"--grid=4x2", "--paper=A4", "--landscape", "--fill"} << 9
+            << QSizeF(842, 595) << 105.25 << 2;
+        QTest::newRow("business cards with gaps and bleed")
+            << QStringList{"--grid",  "2x5", "--card-size", "85x55mm", "--gap", "2mm",
+                           "--paper", "a4",  "--fill",      "--bleed", "3mm"}
+            << 10 << QSizeF(595, 842) << 175.0 << 1;
+        if (QFile::exists(sheetTemplateFolder() + "/paper-sizes.xml")) {
+            QTest::newRow("sheet") << QStringList{"--sheet", "avery 5371", "--outlines"} << 10
+                                   << QSizeF(612, 792) << 180.0 << 1;
+        }
+    }
+    void gridsAndSheets() {
+        QFETCH(QStringList, options);
+        QFETCH(int, pictures);
+        QFETCH(QSizeF, paper);
+        QFETCH(double, firstCentre);
+        QFETCH(int, pages);
+        QTemporaryDir dir;
+        const QString out = dir.filePath("out.pdf");
+        QStringList files;
+        for (int i = 0; i < pictures; ++i)
+            files << m_pictures[i % m_pictures.size()];
+        const Run run = runExport(QStringList{"--print-to", out} + options + files);
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QList<PdfPage> words = pdfWords(out);
+        QCOMPARE(words.size(), pages);
+        QCOMPARE(words.first().size, paper);
+        int labels = 0;
+        for (const PdfPage& page : words)
+            labels += int(page.words.size());
+        QCOMPARE(labels, pictures); // one label word per picture
+        QVERIFY2(qAbs(words.first().words.first().box.center().x() - firstCentre) < 2,
+                 qPrintable(QString::number(words.first().words.first().box.center().x())));
+    }
+
+    void listsSheets() {
+        if (!QFile::exists(sheetTemplateFolder() + "/paper-sizes.xml"))
+            QSKIP("the sheet templates are not installed");
+        const Run run = runExport({"--list-sheets", "Avery", "5371"});
+        QCOMPARE(run.code, 0);
+        QVERIFY2(run.out.startsWith("Avery\t5371\tBusiness Cards\t88.9 x 50.8 mm\t10 per sheet\n"),
+                 qPrintable(run.out));
+    }
+
     void badInput_data() {
         QTest::addColumn<QStringList>("arguments"); // %OUT, %PIC, %DIR are replaced
         QTest::addColumn<int>("code");
@@ -332,6 +387,32 @@ private slots:
                                         << "ferlo: unknown option --bogus";
         QTest::newRow("unknown single-dash option")
             << QStringList{"--print-to", "%OUT", "-x", "%PIC"} << 2 << "ferlo: unknown option -x";
+        // Grids and sheets: every bad value names its option and what it allows.
+        const auto layout = [](const QStringList& options) {
+            return QStringList{"--print-to", "%OUT"} + options + QStringList{"%PIC"};
+        };
+        QTest::newRow("grid of 11") << layout({"--grid", "11x2"}) << 2
+                                    << "ferlo: bad value \"11x2\" for --grid: use COLUMNSxROWS, "
+                                       "each 1 to 10, such as 4x5\n";
+        QTest::newRow("card size without a unit")
+            << layout({"--grid", "2x2", "--card-size=85x55"}) << 2
+            << "ferlo: bad value \"85x55\" for --card-size: use WIDTHxHEIGHT with a unit";
+        QTest::newRow("bleed of 7 mm") << layout({"--grid", "2x2", "--bleed", "7mm"}) << 2
+                                       << "ferlo: bad value \"7mm\" for --bleed: use 0 to 6 mm";
+        QTest::newRow("unknown paper") << layout({"--grid", "2x2", "--paper", "B9"}) << 2
+                                       << "ferlo: bad value \"B9\" for --paper: use A4, A5, A3, "
+                                          "Letter, Legal, or WIDTHxHEIGHT";
+        QTest::newRow("gap without a card size") << layout({"--grid", "2x2", "--gap", "3mm"}) << 2
+                                                 << "ferlo: the option --gap needs --card-size";
+        QTest::newRow("fill without a grid")
+            << layout({"--fill"}) << 2 << "ferlo: the option --fill needs --grid or --sheet";
+        QTest::newRow("grid and sheet") << layout({"--grid", "2x2", "--sheet", "Avery 5371"}) << 2
+                                        << "ferlo: give either --grid or --sheet, not both\n";
+        QTest::newRow("cards too large")
+            << layout({"--grid", "5x5", "--card-size", "2inx2in", "--paper", "letter"}) << 2
+            << "ferlo: the grid does not fit: 5 × 5 cards of 50.8 × 50.8 mm";
+        QTest::newRow("sheet not installed") << layout({"--sheet", "Nobody 0000"}) << 2
+                                             << "ferlo: bad value \"Nobody 0000\" for --sheet: ";
         QTest::newRow("unknown option with a value")
             << QStringList{"--print-to", "%OUT", "--bogus=1", "%PIC"} << 2
             << "ferlo: unknown option --bogus=1";
@@ -503,6 +584,8 @@ private slots:
         QTest::newRow("print as DIB")
             << QStringList{"--print-as-dib", "a.jpg"}
             << "the option --print-as-dib applies only with --print-to" << QStringList{};
+        QTest::newRow("grid") << QStringList{"--grid", "4x5", "a.jpg"}
+                              << "the option --grid applies only with --print-to" << QStringList{};
         QTest::newRow("bad count")
             << QStringList{"--per-page", "5", "a.jpg"}
             << "bad number of pictures per page \"5\": use 1, 2, 4, 6 or 8" << QStringList{};

@@ -1,5 +1,6 @@
 // The deck file: reading the documented example, a message with the place for each kind of
 // damage, and saving and reading back without loss, file names that are not UTF-8 included.
+#include "layout/Card.h"
 #include "storage/DeckFile.h"
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
@@ -10,6 +11,8 @@
 #include <QtTest>
 
 using namespace ferlo;
+
+Q_DECLARE_METATYPE(ferlo::DeckCard)
 
 namespace {
 
@@ -52,9 +55,10 @@ private slots:
                      true,
                      true,
                      {cell(folder + "/pics/dog2.jpg"), cell(folder + "/pics/cat.jpg", "Kitty"),
-                      std::nullopt, std::nullopt}});
+                      std::nullopt, std::nullopt},
+                     {}});
         expected.cards.push_back(
-            DeckCard{2, true, true, false, true, {cell(folder + "/pics/hen7.jpg")}});
+            DeckCard{2, true, true, false, true, {cell(folder + "/pics/hen7.jpg")}, {}});
         QCOMPARE(parseDeck(kExample, path), expected);
 
         // Keys it does not know are passed over; switches left out take the defaults.
@@ -63,7 +67,7 @@ private slots:
                  {"cells": [{"picture": "/abs/x.jpg", "crop": 3}], "colour": "red"}]})",
             path);
         QCOMPARE(sparse.cards.size(), size_t(1));
-        QCOMPARE(sparse.cards[0], (DeckCard{4, false, true, true, true, {cell("/abs/x.jpg")}}));
+        QCOMPARE(sparse.cards[0], (DeckCard{4, false, true, true, true, {cell("/abs/x.jpg")}, {}}));
     }
 
     void deckNames() {
@@ -90,8 +94,8 @@ private slots:
             << QByteArray(R"({"format": "ferlo-card", "version": 1, "cards": []})")
             << "format: expected \"ferlo-deck\"";
         QTest::newRow("newer version")
-            << QByteArray(R"({"format": "ferlo-deck", "version": 2, "cards": []})")
-            << "version: version 2 is newer than this program reads (1)";
+            << QByteArray(R"({"format": "ferlo-deck", "version": 3, "cards": []})")
+            << "version: version 3 is newer than this program reads (2)";
         QTest::newRow("version as text")
             << QByteArray(R"({"format": "ferlo-deck", "version": "1", "cards": []})")
             << "version: expected a version number, not a string";
@@ -152,6 +156,91 @@ private slots:
             << "duplex.turn: expected \"standard\", \"long edge\" or \"short edge\", not "
                "\"sideways\"";
     }
+    void damagedLayouts_data() {
+        QTest::addColumn<QByteArray>("card");
+        QTest::addColumn<QString>("cause");
+        const QByteArray grid = R"("kind": "grid", "columns": 4, "rows": 5,
+                                   "paper": {"width": 215.9, "height": 279.4})";
+        QTest::newRow("unknown kind") << QByteArray(R"({"layout": {"kind": "hexagons"}})")
+                                      << R"(cards[0].layout.kind: expected "grid" or "sheet")";
+        QTest::newRow("layout not an object")
+            << QByteArray(R"({"layout": 4})") << "cards[0].layout: expected an object, not 4";
+        QTest::newRow("eleven columns")
+            << QByteArray(R"({"layout": {"kind": "grid", "columns": 11, "rows": 1}})")
+            << "cards[0].layout.columns: expected a whole number from 1 to 10, not 11";
+        QTest::newRow("paper of no size")
+            << QByteArray(R"({"layout": {"kind": "grid", "columns": 1, "rows": 1,
+                                         "paper": {"width": 0, "height": 10}}})")
+            << "cards[0].layout.paper.width: expected a number from 1 to 1000, not 0";
+        QTest::newRow("bleed of 9") << "{\"layout\": {" + grid + R"(, "bleed": 9}})"
+                                    << "cards[0].layout.bleed: expected a number from 0 to 6";
+        QTest::newRow("count against the grid")
+            << "{\"perPage\": 8, \"layout\": {" + grid + "}}"
+            << "cards[0].perPage: expected 20, the grid's cards, not 8";
+        QTest::newRow("sheet without a name") << QByteArray(R"({"layout": {"kind": "sheet"}})")
+                                              << "cards[0].layout.name: expected a name";
+        QTest::newRow("sheet without a count")
+            << QByteArray(R"({"layout": {"kind": "sheet", "name": "Avery 5371"}})")
+            << "cards[0].perPage: a sheet's card needs its number of labels";
+    }
+    void damagedLayouts() {
+        QFETCH(QByteArray, card);
+        QFETCH(QString, cause);
+        const QString path = m_dir.filePath("layout.ferlo");
+        try {
+            parseDeck(R"({"format": "ferlo-deck", "version": 2, "cards": [)" + card + "]}", path);
+            QFAIL("a damaged layout was read");
+        } catch (const Error& error) {
+            QVERIFY2(error.message().startsWith("Cannot read the deck file " + path + ": " + cause),
+                     qPrintable(error.message()));
+        }
+    }
+
+    // A grid or a sheet is kept whole, even a sheet that is not installed here; only such a deck
+    // is written as version 2, and version 1 passes over a "layout" key as any unknown key.
+    void layoutsRoundTrip_data() {
+        QTest::addColumn<DeckCard>("card");
+        QTest::addColumn<int>("version");
+        DeckCard counted{8, true, false, true, true, {cell("/p/a.jpg")}, {}};
+        QTest::newRow("five counts: version 1") << counted << 1;
+        DeckCard grid{20, false, true, true, true, {std::nullopt, cell("/p/b.jpg", "Bee")}, {}};
+        grid.layout.kind = CardLayout::Kind::Grid;
+        grid.layout.Name = "2 \u00d7 2 in picture cards (Letter)";
+        grid.layout.Grid = {4, 5, {"Letter", 215.9, 279.4}, false, 50.8, 50.8, 0, 1.5, 0};
+        grid.layout.Fill = true;
+        grid.layout.Bleed = 3;
+        QTest::newRow("grid of given cards") << grid << 2;
+        DeckCard even{6, false, true, true, true, {}, {}};
+        even.layout.kind = CardLayout::Kind::Grid;
+        even.layout.Grid = {3, 2, {"", 100, 150}, true, 0, 0, 0, 0, 7.5};
+        QTest::newRow("custom paper divided") << even << 2;
+        DeckCard sheet{30, false, true, false, false, {cell("/p/c.jpg")}, {}};
+        sheet.layout.kind = CardLayout::Kind::Sheet;
+        sheet.layout.Name = "Nobody 1234";
+        sheet.layout.Outlines = true;
+        QTest::newRow("sheet not installed") << sheet << 2;
+    }
+    void layoutsRoundTrip() {
+        QFETCH(DeckCard, card);
+        QFETCH(int, version);
+        const QString path = m_dir.filePath("layouts.ferlo");
+        writeDeck(path, Deck{{card}});
+        QCOMPARE(readDeck(path), Deck{{card}});
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray json = file.readAll();
+        QCOMPARE(QJsonDocument::fromJson(json).object()["version"].toInt(), version);
+        // The same file called version 1: the layout is passed over, the count stays its own.
+        json.replace("\"version\": 2", "\"version\": 1");
+        if (!IsValidPicturesPerPage(card.perPage)) {
+            QVERIFY_THROWS_EXCEPTION(Error, parseDeck(json, path));
+        } else {
+            const DeckCard read = parseDeck(json, path).cards.at(0);
+            QCOMPARE(read.layout, CardLayout());
+            QCOMPARE(read.cells, card.cells);
+        }
+    }
+
     void damaged() {
         QFETCH(QByteArray, json);
         QFETCH(QString, cause);
@@ -207,8 +296,9 @@ private slots:
                                       false,
                                       {std::nullopt, cell(picture.toStdString()),
                                        cell(picture.toStdString(), "\u00e9t\u00e9 Dog"),
-                                       cell(picture.toStdString(), "")}});
-        deck.cards.push_back(DeckCard{1, false, true, true, true, {}});
+                                       cell(picture.toStdString(), "")},
+                                      {}});
+        deck.cards.push_back(DeckCard{1, false, true, true, true, {}, {}});
         deck.duplex = {SheetTurn::ShortEdge, ManualFeed::FaceUpReversing, true};
         // A cell's own recording follows the picture's rule; the deck's language stays as typed.
         if (!asBytes)
@@ -236,7 +326,7 @@ private slots:
     void refusesToSaveWhatItCannotRead() {
         const QString path = m_dir.filePath("kept.ferlo");
         Deck good;
-        good.cards.push_back(DeckCard{2, false, true, true, true, {cell("/a/dog.jpg")}});
+        good.cards.push_back(DeckCard{2, false, true, true, true, {cell("/a/dog.jpg")}, {}});
         writeDeck(path, good);
         Deck bad = good;
         bad.cards[0].cells.resize(3);
@@ -276,7 +366,8 @@ private slots:
                                       true,
                                       true,
                                       {cell(modelPath(m_dir.filePath("gone%3.jpg"))),
-                                       cell(modelPath(m_dir.filePath("lost.jpg")))}});
+                                       cell(modelPath(m_dir.filePath("lost.jpg")))},
+                                      {}});
         QCOMPARE(missingPicturesMessage(deckPath, deck),
                  "The deck file " + deckPath + " names 2 missing pictures: " +
                      m_dir.filePath("gone%3.jpg") + ", " + m_dir.filePath("lost.jpg"));
