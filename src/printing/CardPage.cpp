@@ -1,5 +1,8 @@
 #include "printing/CardPage.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
@@ -107,16 +110,85 @@ CardPage::FoldLine foldLineFor(int picturesPerPage, bool portrait) {
     return CardPage::FoldLine::None;
 }
 
+namespace {
+
+// Where a card folds, and for each cell before the fold the cell that lies behind it.
+struct Fold {
+    CardPage::FoldLine line = CardPage::FoldLine::None;
+    QList<int> fronts;
+    QList<int> behind;
+};
+
+// The five counts: the cells of the first half of the columns or rows.
+Fold countFold(int count, bool portrait) {
+    Fold fold;
+    fold.line = foldLineFor(count, portrait);
+    const int columns = GridColumns(count, portrait);
+    const int rows = GridRows(count, portrait);
+    for (int i = 0; fold.line != CardPage::FoldLine::None && i < count; ++i) {
+        const int row = i / columns;
+        const int column = i % columns;
+        if (fold.line == CardPage::FoldLine::Vertical && column < columns / 2) {
+            fold.fronts << i;
+            fold.behind << row * columns + (columns - 1 - column);
+        } else if (fold.line == CardPage::FoldLine::Horizontal && row < rows / 2) {
+            fold.fronts << i;
+            fold.behind << (rows - 1 - row) * columns + column;
+        }
+    }
+    return fold;
+}
+
+// A grid or a sheet folds on the paper's middle line when its cards stand in mirror pairs about
+// it, none across it: down the middle if they do, else across it.
+Fold planFold(const PagePlan& plan) {
+    const auto near = [](double a, double b) {
+        return std::abs(a - b) < 0.05;
+    };
+    for (const bool vertical : {true, false}) {
+        const double middle = vertical ? plan.PaperWidth / 2 : plan.PaperHeight / 2;
+        Fold fold;
+        fold.line = vertical ? CardPage::FoldLine::Vertical : CardPage::FoldLine::Horizontal;
+        bool pairs = !plan.Cards.empty();
+        for (size_t i = 0; pairs && i < plan.Cards.size(); ++i) {
+            const MmRect& a = plan.Cards[i].Trim;
+            const double from = vertical ? a.Left : a.Top;
+            const double to = vertical ? a.right() : a.bottom();
+            if (from < middle - 0.05 && to > middle + 0.05)
+                pairs = false; // a card across the fold
+            const auto mirror = std::find_if(plan.Cards.begin(), plan.Cards.end(),
+                                             [&](const PageCard& other) {
+                                                 const MmRect& b = other.Trim;
+                                                 return vertical ? near(b.Left, 2 * middle - to) &&
+                                                                       near(b.Top, a.Top)
+                                                                 : near(b.Top, 2 * middle - to) &&
+                                                                       near(b.Left, a.Left);
+                                             });
+            if (mirror == plan.Cards.end())
+                pairs = false;
+            else if (to <= middle + 0.05) {
+                fold.fronts << int(i);
+                fold.behind << int(mirror - plan.Cards.begin());
+            }
+        }
+        if (pairs && !fold.fronts.isEmpty())
+            return fold;
+    }
+    return {};
+}
+
+} // namespace
+
 QList<CardPage> foldOverPages(const QList<CardPage>& cards) {
     QList<CardPage> sheets;
     for (const CardPage& card : cards) {
-        if (card.Plan)
-            throw Error(QStringLiteral("Cannot print fold-over cards: fold-over is made for the "
-                                       "counts of 2, 4, 6 and 8 pictures per page, not for a "
-                                       "grid or a sheet, whose cards are cut or peeled apart."));
         const int count = card.PicturesPerPage;
-        const CardPage::FoldLine fold = foldLineFor(count, card.Portrait);
-        if (fold == CardPage::FoldLine::None)
+        const Fold fold = card.Plan ? planFold(*card.Plan) : countFold(count, card.Portrait);
+        if (fold.line == CardPage::FoldLine::None && card.Plan)
+            throw Error(QStringLiteral("Cannot print fold-over cards: the cards of this grid or "
+                                       "sheet do not stand in pairs about the middle of the "
+                                       "paper, so no fold puts one behind another."));
+        if (fold.line == CardPage::FoldLine::None)
             throw Error(
                 QStringLiteral("Cannot print fold-over cards: a card of %1 picture%2 "
                                "per page in %3 has no middle line between its cells to "
@@ -124,41 +196,26 @@ QList<CardPage> foldOverPages(const QList<CardPage>& cards) {
                     .arg(count)
                     .arg(count == 1 ? QString() : QStringLiteral("s"))
                     .arg(card.Portrait ? QStringLiteral("portrait") : QStringLiteral("landscape")));
-        const int columns = GridColumns(count, card.Portrait);
-        const int rows = GridRows(count, card.Portrait);
-        // The cells before the fold, and for each the cell behind it once folded.
-        QList<int> fronts;
-        QList<int> behind;
-        for (int i = 0; i < count; ++i) {
-            const int row = i / columns;
-            const int column = i % columns;
-            if (fold == CardPage::FoldLine::Vertical && column < columns / 2) {
-                fronts << i;
-                behind << row * columns + (columns - 1 - column);
-            } else if (fold == CardPage::FoldLine::Horizontal && row < rows / 2) {
-                fronts << i;
-                behind << (rows - 1 - row) * columns + column;
-            }
-        }
         QList<int> placed;
         for (int i = 0; i < count; ++i) {
             if (!card.FileNames.value(i).isEmpty())
                 placed << i;
         }
-        for (qsizetype first = 0; first == 0 || first < placed.size(); first += fronts.size()) {
+        for (qsizetype first = 0; first == 0 || first < placed.size();
+             first += fold.fronts.size()) {
             CardPage sheet = card;
-            sheet.Fold = fold;
+            sheet.Fold = fold.line;
             sheet.FileNames = QStringList(count, QString());
             sheet.PictureLoaded = QList<bool>(count, false);
             sheet.LabelTexts = QStringList(count, QString());
             sheet.FoldWords = QStringList(count, QString());
-            for (qsizetype k = 0; k < fronts.size() && first + k < placed.size(); ++k) {
+            for (qsizetype k = 0; k < fold.fronts.size() && first + k < placed.size(); ++k) {
                 const int from = placed.at(first + k);
-                const int to = fronts.at(k);
+                const int to = fold.fronts.at(k);
                 sheet.FileNames[to] = card.FileNames.value(from);
                 sheet.PictureLoaded[to] = card.PictureLoaded.value(from, true);
                 sheet.LabelTexts[to] = card.LabelTexts.value(from);
-                sheet.FoldWords[behind.at(k)] = card.LabelTexts.value(from);
+                sheet.FoldWords[fold.behind.at(k)] = card.LabelTexts.value(from);
             }
             sheets << sheet;
         }

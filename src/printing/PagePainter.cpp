@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <cmath>
 #include <vector>
 
 namespace ferlo {
@@ -328,11 +329,19 @@ void printFold(QPainter& painter, const PreparedPage& prepared) {
     printWords(painter, prepared.cells, page.FoldWords, page.LabelFont, !vertical);
     const int W = prepared.printableArea.width();
     const int H = prepared.printableArea.height();
-    // The fold lies on the cells' middle boundary: where the first cell past the fold begins.
-    const int columns = GridColumns(page.PicturesPerPage, page.Portrait);
-    const TPrinterCell& past = prepared.cells[size_t(
-        vertical ? columns / 2 : GridRows(page.PicturesPerPage, page.Portrait) / 2 * columns)];
-    const int at = vertical ? past.Left : past.Top;
+    // The fold lies on the cells' middle boundary, where the first cell past the fold begins; on
+    // a grid or a sheet, on the paper's middle line.
+    int at = 0;
+    if (page.Plan) {
+        at = int(std::lround((vertical ? page.Plan->PaperWidth / 2 - page.MarginLeft
+                                       : page.Plan->PaperHeight / 2 - page.MarginTop) *
+                             prepared.pixelsPerMm));
+    } else {
+        const int columns = GridColumns(page.PicturesPerPage, page.Portrait);
+        const TPrinterCell& past = prepared.cells[size_t(
+            vertical ? columns / 2 : GridRows(page.PicturesPerPage, page.Portrait) / 2 * columns)];
+        at = vertical ? past.Left : past.Top;
+    }
     const int width = qMax(1, qRound(double(prepared.resolution) / PaperPixelsPerInch));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, false);
