@@ -1,0 +1,226 @@
+// Phone photos on paper: four 12-megapixel HEICs without thumbnails on a 4-per-page A4 landscape
+// page at 300 dpi, against four sequential runs of libheif's own heif-convert on the same files
+// (written as .y4m: the decode alone, no encoder after it). Each side runs in a process of its
+// own, so that its CPU time and peak memory are its own, and the sides take turns, round after
+// round, so that the load of a shared machine falls on all of them alike:
+//   convert  four `heif-convert in.heic out.y4m`, one after another
+//   before   the former way to the same page: libheif's conversion to full-size RGB, Qt's
+//            32-bit copy of it, then Qt's smooth scaling, the four pictures on the worker threads
+//   after    the page as the program prepares and paints it now
+// Usage: bench_heif_page [rounds] [folder]   (default 3 rounds; the folder keeps the made files)
+// Prints per round and the median and spread of the ratios; exits non-zero when a target is
+// missed.
+#include "BenchSupport.h"
+#include "layout/PrinterCells.h"
+#include "pictures/Workers.h"
+#include "printing/CardPage.h"
+#include "printing/PagePainter.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <libheif/heif.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <sys/resource.h>
+#include <vector>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace {
+
+constexpr int kWidth = 4000, kHeight = 3000, kPictures = 4, kDpi = 300;
+const QSize kPrintable(3390, 2362); // A4 landscape at 300 dpi inside 5 mm margins
+
+double cpuSeconds(int who) {
+    rusage usage{};
+    getrusage(who, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+ferlo::CardPage pageOf(const QStringList& pictures) {
+    ferlo::CardPage page;
+    page.PicturesPerPage = kPictures;
+    page.Portrait = false;
+    page.LabelFont = QFont(QStringLiteral("Arial"));
+    for (const QString& picture : pictures) {
+        page.FileNames << picture;
+        page.PictureLoaded << true;
+        page.LabelTexts << QFileInfo(picture).completeBaseName();
+    }
+    return page;
+}
+
+// The former way for one picture: full-size RGB from libheif, a 32-bit copy, smooth scaling.
+QImage formerPicture(const QString& file, const ferlo::TPrinterCell& cell) {
+    heif_context* context = heif_context_alloc();
+    heif_context_read_from_file(context, QFile::encodeName(file).constData(), nullptr);
+    heif_image_handle* handle = nullptr;
+    heif_context_get_primary_image_handle(context, &handle);
+    heif_image* decoded = nullptr;
+    heif_decode_image(handle, &decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGB, nullptr);
+    int stride = 0;
+    const uint8_t* plane =
+        heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
+    const QSize own(heif_image_get_width(decoded, heif_channel_interleaved),
+                    heif_image_get_height(decoded, heif_channel_interleaved));
+    QImage image = QImage(plane, own.width(), own.height(), stride, QImage::Format_RGB888)
+                       .convertToFormat(QImage::Format_RGB32);
+    heif_image_release(decoded);
+    heif_image_handle_release(handle);
+    heif_context_free(context);
+    const ferlo::TRect target = ferlo::FitPictureRect(cell, own.width(), own.height());
+    return image.scaled(ferlo::PrintedPictureSize(own, target, kDpi), Qt::IgnoreAspectRatio,
+                        Qt::SmoothTransformation);
+}
+
+// One side, in this (child) process: prints "cpu-seconds peak-kB".
+int runSide(const QString& side, const QStringList& files) {
+    if (side == QLatin1String("convert")) {
+        for (const QString& file : files)
+            QProcess::execute(QStringLiteral("heif-convert"),
+                              {QStringLiteral("-q"), QStringLiteral("90"), file,
+                               QDir::temp().filePath(QFileInfo(file).completeBaseName() +
+                                                     QStringLiteral("-bench.y4m"))});
+        rusage children{};
+        getrusage(RUSAGE_CHILDREN, &children);
+        std::printf("%f %ld\n", cpuSeconds(RUSAGE_CHILDREN), children.ru_maxrss);
+        return 0;
+    }
+    QImage paper(kPrintable, QImage::Format_RGB32);
+    paper.fill(Qt::white);
+    QPainter painter(&paper);
+    const ferlo::CardPage page = pageOf(files);
+    if (side == QLatin1String("before")) {
+        const ferlo::TPrinterCellArray cells = ferlo::LayoutPrinterCells(
+            kPrintable.width(), kPrintable.height(), kPictures, false, true);
+        ferlo::WorkerSlots<QImage> work(files.size());
+        for (int i = 0; i < files.size(); ++i)
+            work.start(size_t(i), [file = files[i], cell = cells[size_t(i)]] {
+                return formerPicture(file, cell);
+            });
+        for (int i = 0; i < files.size(); ++i) {
+            const QImage picture = work.take(size_t(i));
+            painter.drawImage(QPoint(cells[size_t(i)].Left, cells[size_t(i)].Top), picture);
+        }
+    } else {
+        ferlo::PaintOptions options;
+        options.printAsDib = [] {
+            return true;
+        };
+        ferlo::paintPreparedPage(painter, ferlo::prepareCardPage(kPrintable, kDpi, page, options));
+    }
+    std::printf("%f %ld\n", cpuSeconds(RUSAGE_SELF), ferlo::bench::processStatusKb("VmHWM"));
+    return 0;
+}
+
+QByteArray loadAverage() {
+    QFile file(QStringLiteral("/proc/loadavg"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').value(0) : "?";
+}
+
+struct Figures {
+    double wall = 0, cpu = 0, peakMb = 0;
+};
+
+Figures measure(const QString& side, const QStringList& files) {
+    QProcess child;
+    QElapsedTimer timer;
+    timer.start();
+    child.start(QCoreApplication::applicationFilePath(), QStringList{"--side", side} + files);
+    child.waitForFinished(-1);
+    Figures figures;
+    figures.wall = timer.nsecsElapsed() / 1e9;
+    const QList<QByteArray> out = child.readAllStandardOutput().trimmed().split(' ');
+    if (child.exitCode() != 0 || out.size() != 2) {
+        std::printf("%s failed: %s\n", qPrintable(side), child.readAllStandardError().constData());
+        std::exit(2);
+    }
+    figures.cpu = out[0].toDouble();
+    figures.peakMb = out[1].toDouble() / 1024;
+    return figures;
+}
+
+void spread(const char* what, std::vector<double> values, double target) {
+    std::sort(values.begin(), values.end());
+    const double median = values[values.size() / 2];
+    std::printf("%-44s median %6.3f  (%.3f .. %.3f)  target <= %g  %s\n", what, median,
+                values.front(), values.back(), target, median <= target ? "met" : "MISSED");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024); // as the program's own main does
+#endif
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList arguments = app.arguments().mid(1);
+    if (arguments.size() > 1 && arguments.first() == QLatin1String("--side"))
+        return runSide(arguments.at(1), arguments.mid(2));
+    const int rounds = arguments.isEmpty() ? 3 : std::max(1, arguments.takeFirst().toInt());
+    QTemporaryDir scratch;
+    const QString folder = arguments.isEmpty() ? scratch.path() : arguments.first();
+    QDir().mkpath(folder);
+
+    // One photo-like picture encoded once by heif-enc (x265, no thumbnail), copied four times.
+    QStringList files;
+    const QString first = QDir(folder).filePath(QStringLiteral("phone1.heic"));
+    if (!QFileInfo::exists(first)) {
+        const QString jpeg = QDir(folder).filePath(QStringLiteral("phone.jpg"));
+        const QString png = QDir(folder).filePath(QStringLiteral("phone.png"));
+        ferlo::bench::writePhotoJpeg(jpeg, kWidth, kHeight, 5);
+        QImage(jpeg).save(png, "png", 90);
+        std::printf("making a %d x %d HEIC with heif-enc ...\n", kWidth, kHeight);
+        std::fflush(stdout);
+        QProcess::execute(QStringLiteral("heif-enc"), {QStringLiteral("-q"), QStringLiteral("80"),
+                                                       QStringLiteral("-o"), first, png});
+    }
+    for (int i = 0; i < kPictures; ++i) {
+        files << QDir(folder).filePath(QStringLiteral("phone%1.heic").arg(i + 1));
+        if (i > 0 && !QFileInfo::exists(files.last()))
+            QFile::copy(first, files.last());
+    }
+
+    std::printf("%d x %d-pixel HEICs on a 4-per-page page at %d dpi, %d cores, %d rounds\n", kWidth,
+                kHeight, kDpi, QThread::idealThreadCount(), rounds);
+    std::vector<double> wallBefore, wallAfter, cpuBefore, cpuAfter, peakAfter;
+    for (int round = 0; round < rounds; ++round) {
+        const Figures convert = measure(QStringLiteral("convert"), files);
+        const Figures before = measure(QStringLiteral("before"), files);
+        const Figures after = measure(QStringLiteral("after"), files);
+        std::printf("round %d: heif-convert x4 %.2f s (%.2f s CPU, peak %.0f MB); before %.2f s "
+                    "(%.2f s CPU, %.0f MB); after %.2f s (%.2f s CPU, %.0f MB); load %s\n",
+                    round + 1, convert.wall, convert.cpu, convert.peakMb, before.wall, before.cpu,
+                    before.peakMb, after.wall, after.cpu, after.peakMb, loadAverage().constData());
+        std::fflush(stdout);
+        wallBefore.push_back(before.wall / convert.wall);
+        wallAfter.push_back(after.wall / convert.wall);
+        cpuBefore.push_back(before.cpu / convert.cpu);
+        cpuAfter.push_back(after.cpu / convert.cpu);
+        peakAfter.push_back(after.peakMb);
+    }
+    std::printf("ratios against four sequential heif-convert runs of the same round:\n");
+    spread("before: wall clock", wallBefore, 0.55);
+    spread("before: CPU time", cpuBefore, 1.0);
+    spread("after:  wall clock", wallAfter, 0.55);
+    spread("after:  CPU time", cpuAfter, 1.0);
+    spread("after:  peak memory (MB)", peakAfter, 160);
+    std::sort(wallAfter.begin(), wallAfter.end());
+    std::sort(cpuAfter.begin(), cpuAfter.end());
+    std::sort(peakAfter.begin(), peakAfter.end());
+    const size_t mid = wallAfter.size() / 2;
+    return wallAfter[mid] <= 0.55 && cpuAfter[mid] <= 1.0 && peakAfter[mid] <= 160 ? 0 : 1;
+}

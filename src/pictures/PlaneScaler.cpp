@@ -1,0 +1,150 @@
+#include "pictures/PlaneScaler.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+
+namespace ferlo::pictures {
+
+namespace {
+
+constexpr int kOne = 1 << 16; // fixed-point 1.0 of the weights and colour tables
+
+// The input samples that make each output sample and their weights (summing to kOne).
+struct AreaTaps {
+    std::vector<int> first, count, offset;
+    std::vector<int> weights;
+
+    AreaTaps(int in, int out)
+        : first(size_t(out))
+        , count(size_t(out))
+        , offset(size_t(out)) {
+        // Output sample o covers [o * in, (o + 1) * in) and input sample i covers
+        // [i * out, (i + 1) * out), both in units of 1 / out of an input sample.
+        for (int o = 0; o < out; ++o) {
+            const qint64 start = qint64(o) * in, end = start + in;
+            const int from = int(start / out), to = int((end - 1) / out);
+            first[size_t(o)] = from;
+            count[size_t(o)] = to - from + 1;
+            offset[size_t(o)] = int(weights.size());
+            int left = kOne;
+            for (int i = from; i <= to; ++i) {
+                const qint64 overlap =
+                    std::min(end, qint64(i + 1) * out) - std::max(start, qint64(i) * out);
+                const int weight = i == to ? left : int(overlap * kOne / in);
+                weights.push_back(weight);
+                left -= weight;
+            }
+        }
+    }
+};
+
+uchar weighted(int sum) {
+    return uchar(std::clamp((sum + kOne / 2) >> 16, 0, 255));
+}
+
+} // namespace
+
+std::vector<uchar> scalePlane(const PlaneView& plane, QSize size) {
+    const int inWidth = plane.size.width(), inHeight = plane.size.height();
+    const int outWidth = size.width(), outHeight = size.height();
+    std::vector<uchar> out(size_t(outWidth) * size_t(outHeight));
+    if (outWidth <= 0 || outHeight <= 0 || inWidth <= 0 || inHeight <= 0)
+        return out;
+    // Across first, every input row once, into rows of the output's width; then down.
+    const AreaTaps across(inWidth, outWidth), down(inHeight, outHeight);
+    std::vector<uchar> rows(size_t(outWidth) * size_t(inHeight));
+    for (int y = 0; y < inHeight; ++y) {
+        const uchar* in = plane.data + qsizetype(y) * plane.stride;
+        uchar* to = rows.data() + size_t(y) * size_t(outWidth);
+        if (inWidth == outWidth) {
+            std::memcpy(to, in, size_t(outWidth));
+            continue;
+        }
+        for (int x = 0; x < outWidth; ++x) {
+            const int* weight = across.weights.data() + across.offset[size_t(x)];
+            const uchar* sample = in + across.first[size_t(x)];
+            int sum = 0;
+            for (int k = 0; k < across.count[size_t(x)]; ++k)
+                sum += weight[k] * sample[k];
+            to[x] = weighted(sum);
+        }
+    }
+    std::vector<int> sums(static_cast<size_t>(outWidth));
+    for (int y = 0; y < outHeight; ++y) {
+        std::fill(sums.begin(), sums.end(), 0);
+        const int* weight = down.weights.data() + down.offset[size_t(y)];
+        for (int k = 0; k < down.count[size_t(y)]; ++k) {
+            const uchar* row = rows.data() + size_t(down.first[size_t(y)] + k) * size_t(outWidth);
+            for (int x = 0; x < outWidth; ++x)
+                sums[size_t(x)] += weight[k] * row[x];
+        }
+        uchar* to = out.data() + size_t(y) * size_t(outWidth);
+        for (int x = 0; x < outWidth; ++x)
+            to[x] = weighted(sums[size_t(x)]);
+    }
+    return out;
+}
+
+bool yCbCrMatrixFor(int matrixCoefficients, bool fullRange, YCbCrMatrix* matrix) {
+    switch (matrixCoefficients) {
+    case 1:
+        *matrix = {0.2126, 0.0722, fullRange};
+        return true;
+    case 2: // unspecified: BT.601, as the decoder library takes it
+    case 5:
+    case 6:
+        *matrix = {0.299, 0.114, fullRange};
+        return true;
+    case 4:
+        *matrix = {0.30, 0.11, fullRange};
+        return true;
+    case 7:
+        *matrix = {0.212, 0.087, fullRange};
+        return true;
+    case 9:
+    case 10:
+        *matrix = {0.2627, 0.0593, fullRange};
+        return true;
+    default:
+        return false;
+    }
+}
+
+QImage yCbCrToRgb32(const PlaneView& y, const PlaneView& cb, const PlaneView& cr, QSize size,
+                    const YCbCrMatrix& matrix) {
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const std::vector<uchar> luma = scalePlane(y, size);
+    const std::vector<uchar> blue = scalePlane(cb, size);
+    const std::vector<uchar> red = scalePlane(cr, size);
+
+    // Tables in fixed point: the luma's value, and each chroma sample's share of R, G and B.
+    const double kg = 1 - matrix.kr - matrix.kb;
+    std::array<int, 256> lumaOf{}, redOfCr{}, greenOfCb{}, greenOfCr{}, blueOfCb{};
+    for (int v = 0; v < 256; ++v) {
+        const double l = matrix.fullRange ? v : (v - 16) * 255.0 / 219.0;
+        const double c = matrix.fullRange ? v - 128 : (v - 128) * 255.0 / 224.0;
+        lumaOf[size_t(v)] = int(std::lround(l * kOne));
+        redOfCr[size_t(v)] = int(std::lround(c * 2 * (1 - matrix.kr) * kOne));
+        blueOfCb[size_t(v)] = int(std::lround(c * 2 * (1 - matrix.kb) * kOne));
+        greenOfCb[size_t(v)] = int(std::lround(-c * 2 * matrix.kb * (1 - matrix.kb) / kg * kOne));
+        greenOfCr[size_t(v)] = int(std::lround(-c * 2 * matrix.kr * (1 - matrix.kr) / kg * kOne));
+    }
+    const int width = size.width();
+    for (int row = 0; row < size.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        const size_t at = size_t(row) * size_t(width);
+        for (int x = 0; x < width; ++x) {
+            const int l = lumaOf[luma[at + size_t(x)]];
+            const uchar b = blue[at + size_t(x)], r = red[at + size_t(x)];
+            line[x] = qRgb(weighted(l + redOfCr[r]), weighted(l + greenOfCb[b] + greenOfCr[r]),
+                           weighted(l + blueOfCb[b]));
+        }
+    }
+    return image;
+}
+
+} // namespace ferlo::pictures
