@@ -6,7 +6,7 @@
 //   convert  four `heif-convert in.heic out.y4m`, one after another
 //   before   the former way to the same page: libheif's conversion to full-size RGB, Qt's
 //            32-bit copy of it, then Qt's smooth scaling, the four pictures on the worker threads
-//   after    the page as the program prepares and paints it now
+//   after    the page's pictures as the program prepares them now (prepareCardPage)
 // Usage: bench_heif_page [rounds] [folder]   (default 3 rounds; the folder keeps the made files)
 // Prints per round and the median and spread of the ratios; exits non-zero when a target is
 // missed.
@@ -21,7 +21,6 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -84,43 +83,48 @@ QImage formerPicture(const QString& file, const ferlo::TPrinterCell& cell) {
                         Qt::SmoothTransformation);
 }
 
-// One side, in this (child) process: prints "cpu-seconds peak-kB".
+// One side, in this (child) process: prints "wall-seconds cpu-seconds peak-kB" of its work.
 int runSide(const QString& side, const QStringList& files) {
+    QElapsedTimer timer;
+    timer.start();
     if (side == QLatin1String("convert")) {
-        for (const QString& file : files)
-            QProcess::execute(QStringLiteral("heif-convert"),
-                              {QStringLiteral("-q"), QStringLiteral("90"), file,
-                               QDir::temp().filePath(QFileInfo(file).completeBaseName() +
-                                                     QStringLiteral("-bench.y4m"))});
+        for (const QString& file : files) {
+            QProcess convert;
+            convert.setStandardOutputFile(QProcess::nullDevice());
+            convert.start(QStringLiteral("heif-convert"),
+                          {file, QDir::temp().filePath(QFileInfo(file).completeBaseName() +
+                                                       QStringLiteral("-bench.y4m"))});
+            convert.waitForFinished(-1);
+        }
+        const double wall = timer.nsecsElapsed() / 1e9;
         rusage children{};
         getrusage(RUSAGE_CHILDREN, &children);
-        std::printf("%f %ld\n", cpuSeconds(RUSAGE_CHILDREN), children.ru_maxrss);
+        std::printf("%f %f %ld\n", wall, cpuSeconds(RUSAGE_CHILDREN), children.ru_maxrss);
         return 0;
     }
-    QImage paper(kPrintable, QImage::Format_RGB32);
-    paper.fill(Qt::white);
-    QPainter painter(&paper);
-    const ferlo::CardPage page = pageOf(files);
+    // The pictures prepared for the page (decoded and scaled to their printed size), not yet
+    // painted: what the printer, the preview and Export PDF all start from.
+    timer.restart();
+    const double cpu = ferlo::bench::processCpuSeconds();
     if (side == QLatin1String("before")) {
         const ferlo::TPrinterCellArray cells = ferlo::LayoutPrinterCells(
             kPrintable.width(), kPrintable.height(), kPictures, false, true);
-        ferlo::WorkerSlots<QImage> work(files.size());
+        ferlo::WorkerSlots<QImage> work(size_t(files.size()));
         for (int i = 0; i < files.size(); ++i)
             work.start(size_t(i), [file = files[i], cell = cells[size_t(i)]] {
                 return formerPicture(file, cell);
             });
-        for (int i = 0; i < files.size(); ++i) {
-            const QImage picture = work.take(size_t(i));
-            painter.drawImage(QPoint(cells[size_t(i)].Left, cells[size_t(i)].Top), picture);
-        }
+        for (int i = 0; i < files.size(); ++i)
+            work.take(size_t(i));
     } else {
         ferlo::PaintOptions options;
         options.printAsDib = [] {
             return true;
         };
-        ferlo::paintPreparedPage(painter, ferlo::prepareCardPage(kPrintable, kDpi, page, options));
+        ferlo::prepareCardPage(kPrintable, kDpi, pageOf(files), options);
     }
-    std::printf("%f %ld\n", cpuSeconds(RUSAGE_SELF), ferlo::bench::processStatusKb("VmHWM"));
+    std::printf("%f %f %ld\n", timer.nsecsElapsed() / 1e9, ferlo::bench::processCpuSeconds() - cpu,
+                ferlo::bench::processStatusKb("VmHWM"));
     return 0;
 }
 
@@ -135,19 +139,18 @@ struct Figures {
 
 Figures measure(const QString& side, const QStringList& files) {
     QProcess child;
-    QElapsedTimer timer;
-    timer.start();
     child.start(QCoreApplication::applicationFilePath(), QStringList{"--side", side} + files);
     child.waitForFinished(-1);
     Figures figures;
-    figures.wall = timer.nsecsElapsed() / 1e9;
-    const QList<QByteArray> out = child.readAllStandardOutput().trimmed().split(' ');
-    if (child.exitCode() != 0 || out.size() != 2) {
+    const QList<QByteArray> out =
+        child.readAllStandardOutput().trimmed().split('\n').last().split(' ');
+    if (child.exitCode() != 0 || out.size() != 3) {
         std::printf("%s failed: %s\n", qPrintable(side), child.readAllStandardError().constData());
         std::exit(2);
     }
-    figures.cpu = out[0].toDouble();
-    figures.peakMb = out[1].toDouble() / 1024;
+    figures.wall = out[0].toDouble();
+    figures.cpu = out[1].toDouble();
+    figures.peakMb = out[2].toDouble() / 1024;
     return figures;
 }
 

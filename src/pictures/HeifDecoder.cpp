@@ -168,6 +168,22 @@ public:
         return image;
     }
 
+    // A first look: the largest thumbnail of the picture's shape, scaled to the shown size even
+    // when it is smaller, coloured like the picture. A null image when the file has none.
+    QImage preview(const QSize& shown) {
+        if (!shown.isValid() || shown.isEmpty())
+            return {};
+        Handle largest =
+            thumbnail([](QSize size, QSize best) { return size.width() > best.width(); });
+        if (!largest)
+            return {};
+        QImage image = decodePlanes(largest.get(), false, QSize());
+        if (image.isNull())
+            image = decodeRgb(largest.get(), false);
+        applyColourProfile(image);
+        return image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+
 private:
     // A picture without alpha whose samples are plain YCbCr, as phones and cameras write them:
     // decoded to 8-bit 4:2:0 planes (libheif's native form of such files, no conversion), which
@@ -295,27 +311,41 @@ private:
     Handle coveringThumbnail(const QSize& wanted) {
         if (!wanted.isValid() || wanted.isEmpty())
             return {};
+        return thumbnail([&](QSize size, QSize best) {
+            return size.width() >= wanted.width() && size.height() >= wanted.height() &&
+                   (best.isEmpty() || size.width() < best.width());
+        });
+    }
+
+    // The thumbnail of the picture's shape that `better(its size, the best one's so far)`
+    // prefers. A thumbnail whose shape differs from the picture's by more than 1 % (or more than
+    // rounding to whole pixels gives), a thumbnail of another picture or one stored turned, is
+    // never taken.
+    template <typename Better> Handle thumbnail(const Better& better) {
         const int count = heif_image_handle_get_number_of_thumbnails(m_primary.get());
         if (count <= 0 || count > 16)
             return {};
         heif_item_id ids[16];
         heif_image_handle_get_list_of_thumbnail_IDs(m_primary.get(), ids, count);
         Handle best;
+        QSize bestSize;
         for (int i = 0; i < count; ++i) {
             heif_image_handle* candidate = nullptr;
             if (heif_image_handle_get_thumbnail(m_primary.get(), ids[i], &candidate).code !=
                 heif_error_Ok)
                 continue;
             Handle thumbnail(candidate);
-            const int width = heif_image_handle_get_width(candidate);
-            const int height = heif_image_handle_get_height(candidate);
-            const bool sameShape =
-                qAbs(qint64(width) * m_size.height() - qint64(height) * m_size.width()) <=
-                qint64(m_size.width() + m_size.height());
-            if (!sameShape || width < wanted.width() || height < wanted.height())
-                continue;
-            if (!best || width < heif_image_handle_get_width(best.get()))
+            const QSize size(heif_image_handle_get_width(candidate),
+                             heif_image_handle_get_height(candidate));
+            const qint64 skew = qAbs(qint64(size.width()) * m_size.height() -
+                                     qint64(size.height()) * m_size.width());
+            const bool sameShape = size.width() > 0 && size.height() > 0 &&
+                                   skew <= qint64(m_size.width() + m_size.height()) &&
+                                   skew * 100 <= qint64(size.height()) * m_size.width();
+            if (sameShape && better(size, bestSize)) {
                 best = std::move(thumbnail);
+                bestSize = size;
+            }
         }
         return best;
     }
@@ -356,6 +386,12 @@ private:
 
 QSize readHeifSize(const QString& path) {
     return HeifDecoder(path).readSize();
+}
+
+DecodedPicture loadHeifPreview(const QString& path, const WantedSize& wanted) {
+    HeifDecoder decoder(path);
+    const QSize ownSize = decoder.readSize();
+    return {ownSize, decoder.preview(wanted ? wanted(ownSize) : QSize())};
 }
 
 DecodedPicture loadHeif(const QString& path, const WantedSize& wanted) {

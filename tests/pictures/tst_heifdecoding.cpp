@@ -158,6 +158,55 @@ private slots:
         const double measured = psnr(picture.image, scaled);
         QVERIFY2(measured >= leastPsnr, qPrintable(QString::number(measured) + " dB"));
     }
+
+    // A first look on screen comes from the file's thumbnail, scaled to the cell even when it is
+    // smaller; one of another shape (within 1 %) or stored turned is never shown. The page (and
+    // a cell the thumbnail does not cover) always gets the picture itself. The thumbnails here
+    // show another scene than the picture, so that where the pixels came from can be told.
+    void previews_data() {
+        QTest::addColumn<QImage>("thumbnailSource");
+        QTest::addColumn<bool>("shown");
+        const QImage scene = photoLike(800, 600, 9);
+        QTest::newRow("thumbnail of the picture's shape") << scene << true;
+        QTest::newRow("thumbnail of another shape (4 %)") << photoLike(800, 576, 9) << false;
+        QTest::newRow("thumbnail stored turned")
+            << scene.transformed(QTransform().rotate(90)) << false;
+    }
+    void previews() {
+        QFETCH(QImage, thumbnailSource);
+        QFETCH(bool, shown);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("phone.heic"));
+        const QImage picture = photoLike(800, 600, 1);
+        HeicOptions options;
+        options.thumbnail = 160; // 160 x 120: even sides, which the HEVC encoder keeps exact
+        options.thumbnailImage = thumbnailSource;
+        writeHeic(file, picture, options);
+        const auto at = [](QSize size) {
+            return [size](QSize) {
+                return size;
+            };
+        };
+        const auto from = [](const QImage& image, const QImage& source) {
+            return psnr(image, source.scaled(image.size(), Qt::IgnoreAspectRatio,
+                                             Qt::SmoothTransformation)) >= 25;
+        };
+
+        const DecodedPicture preview = loadPreview(file, at(QSize(400, 300)));
+        QCOMPARE(preview.ownSize, QSize(800, 600));
+        QCOMPARE(!preview.image.isNull(), shown);
+        if (shown) {
+            QCOMPARE(preview.image.size(), QSize(400, 300));
+            QVERIFY(from(preview.image, thumbnailSource));
+        }
+        // The page needs more than the thumbnail holds: the picture itself.
+        const DecodedPicture page = loadPicture(file, at(QSize(400, 300)));
+        QCOMPARE(page.image.size(), QSize(400, 300));
+        QVERIFY(from(page.image, picture));
+        // A cell the thumbnail covers takes it only when it is the picture's.
+        const DecodedPicture small = loadPicture(file, at(QSize(80, 60)));
+        QVERIFY(from(small.image, shown ? thumbnailSource : picture));
+    }
 };
 
 QTEST_MAIN(TestHeifDecoding)
