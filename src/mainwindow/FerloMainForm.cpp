@@ -69,6 +69,28 @@ PreparedPicture preparePicture(const QString& path, int areaWidth, int areaHeigh
     return prepared;
 }
 
+// The file's own preview fitted like the picture, for a first look while a long decode runs
+// (see loadPreview); a null `shown` when there is none. Never throws: the full decode reports
+// what is wrong with the file.
+PreparedPicture preparePreview(const QString& path, int areaWidth, int areaHeight,
+                               double areaAspect, qreal pixelRatio) {
+    PreparedPicture prepared;
+    try {
+        const DecodedPicture decoded = loadPreview(path, [&](QSize own) {
+            prepared.fitted =
+                FitPictureToArea(own.width(), own.height(), areaWidth, areaHeight, areaAspect);
+            return QSize(qMax(1, qCeil(prepared.fitted.Width * pixelRatio)),
+                         qMax(1, qCeil(prepared.fitted.Height * pixelRatio)));
+        });
+        prepared.ownSize = decoded.ownSize;
+        prepared.shown = decoded.image;
+        prepared.shown.setDevicePixelRatio(pixelRatio);
+    } catch (...) {
+        prepared.shown = QImage();
+    }
+    return prepared;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -243,6 +265,8 @@ void TFerloMainForm::display_picture(int index) {
     WorkerSlots<PreparedPicture> work(1);
     work.start(0,
                [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect, pixelRatio); });
+    if (!work.finished(0))
+        showPreview(index);
     PreparedPicture prepared;
     try {
         prepared = work.takeServingEvents(0);
@@ -254,6 +278,15 @@ void TFerloMainForm::display_picture(int index) {
                  prepared.shown);
     if (prepared.partial)
         notePartialPictures({path});
+}
+
+void TFerloMainForm::showPreview(int index) {
+    const PreparedPicture preview =
+        preparePreview(pathFromModel(cells()[size_t(index)].FileName), card().PictureWidth,
+                       card().PictureHeight, card().PictureAspect, devicePixelRatioF());
+    if (!preview.shown.isNull())
+        applyPicture(index, preview.ownSize, preview.fitted.Width, preview.fitted.Height,
+                     preview.shown);
 }
 
 void TFerloMainForm::notePartialPictures(const QStringList& paths) {
@@ -325,6 +358,10 @@ QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
         work.start(
             i, [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect, pixelRatio); });
     }
+    // While the sharp pictures decode, those that take long show their file's preview.
+    for (size_t i = 0; i < count && serveEvents; ++i)
+        if (work.started(i) && !work.finished(i))
+            showPreview(int(i));
     for (size_t i = 0; i < count; ++i) {
         if (!work.started(i))
             continue;

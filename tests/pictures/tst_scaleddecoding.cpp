@@ -3,6 +3,7 @@
 #include "support/PhotoLike.h"
 #include "support/TestSupport.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -58,7 +59,7 @@ double psnr(const QImage& a, const QImage& b) {
 
 } // namespace
 
-class TestHeifDecoding : public QObject {
+class TestScaledDecoding : public QObject {
     Q_OBJECT
 
 private slots:
@@ -159,6 +160,53 @@ private slots:
         QVERIFY2(measured >= leastPsnr, qPrintable(QString::number(measured) + " dB"));
     }
 
+    // An opaque PNG that is not interlaced is scaled row by row as libpng reads it, every kind
+    // of its pixels alike; interlaced or transparent ones decode at full size as before.
+    void pngRows_data() {
+        QTest::addColumn<QImage::Format>("format");
+        QTest::addColumn<bool>("interlaced");
+        QTest::addColumn<QSize>("wanted");
+        QTest::addColumn<QSize>("expected");
+        QTest::newRow("RGB, a third")
+            << QImage::Format_RGB888 << false << QSize(133, 100) << QSize(133, 100);
+        QTest::newRow("16-bit grey, odd size")
+            << QImage::Format_Grayscale16 << false << QSize(151, 113) << QSize(151, 113);
+        QTest::newRow("palette, a half")
+            << QImage::Format_Indexed8 << false << QSize(200, 150) << QSize(200, 150);
+        QTest::newRow("one pixel") << QImage::Format_RGB888 << false << QSize(1, 1) << QSize(1, 1);
+        QTest::newRow("interlaced: full size")
+            << QImage::Format_RGB888 << true << QSize(200, 150) << QSize(400, 300);
+        QTest::newRow("with alpha: full size")
+            << QImage::Format_ARGB32 << false << QSize(200, 150) << QSize(400, 300);
+        QTest::newRow("not smaller: full size")
+            << QImage::Format_RGB888 << false << QSize(400, 300) << QSize(400, 300);
+    }
+    void pngRows() {
+        QFETCH(QImage::Format, format);
+        QFETCH(bool, interlaced);
+        QFETCH(QSize, wanted);
+        QFETCH(QSize, expected);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("photo.png"));
+        QVERIFY(photoLike(400, 300).convertToFormat(format).save(file, "png"));
+        if (interlaced) {
+            // Qt writes no interlaced PNGs: ImageMagick makes one, when it is there.
+            if (QProcess::execute(QStringLiteral("convert"), {file, QStringLiteral("-interlace"),
+                                                              QStringLiteral("PNG"), file}) != 0)
+                QSKIP("ImageMagick's convert is not installed");
+        }
+        const DecodedPicture picture = loadPicture(file, [&](QSize) { return wanted; });
+        QCOMPARE(picture.image.size(), expected);
+        const QImage reference =
+            QImage(file)
+                .convertToFormat(QImage::Format_ARGB32)
+                .scaled(expected, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double measured =
+            psnr(picture.image.convertToFormat(QImage::Format_ARGB32), reference);
+        QVERIFY2(measured >= (expected == QSize(1, 1) ? 20 : 35),
+                 qPrintable(QString::number(measured) + " dB"));
+    }
+
     // A first look on screen comes from the file's thumbnail, scaled to the cell even when it is
     // smaller; one of another shape (within 1 %) or stored turned is never shown. The page (and
     // a cell the thumbnail does not cover) always gets the picture itself. The thumbnails here
@@ -209,5 +257,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestHeifDecoding)
-#include "tst_heifdecoding.moc"
+QTEST_MAIN(TestScaledDecoding)
+#include "tst_scaleddecoding.moc"
