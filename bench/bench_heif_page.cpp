@@ -8,6 +8,7 @@
 //            32-bit copy of it, then Qt's smooth scaling, the four pictures on the worker threads
 //   after    the page's pictures as the program prepares them now (prepareCardPage)
 // Usage: bench_heif_page [rounds] [folder]   (default 3 rounds; the folder keeps the made files)
+//        bench_heif_page --stages file.heic   (where the CPU time of one picture goes)
 // Prints per round and the median and spread of the ratios; exits non-zero when a target is
 // missed.
 #include "BenchSupport.h"
@@ -27,8 +28,11 @@
 
 #include <libheif/heif.h>
 
+#include "pictures/PictureDecoder.h"
+
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <sys/resource.h>
 #include <vector>
 #ifdef __GLIBC__
@@ -133,6 +137,61 @@ QByteArray loadAverage() {
     return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').value(0) : "?";
 }
 
+// Where a former placing of one picture spent its CPU time, stage by stage, against the decode
+// to planes that heif-convert does too (median of three each, one thread).
+int stages(const QString& file) {
+    heif_context* context = heif_context_alloc();
+    heif_context_read_from_file(context, QFile::encodeName(file).constData(), nullptr);
+    heif_image_handle* handle = nullptr;
+    heif_context_get_primary_image_handle(context, &handle);
+    const auto cpuOf = [](const std::function<void()>& work) {
+        std::vector<double> runs;
+        for (int i = 0; i < 3; ++i) {
+            const double start = ferlo::bench::processCpuSeconds();
+            work();
+            runs.push_back(ferlo::bench::processCpuSeconds() - start);
+        }
+        return ferlo::bench::median(runs) * 1000;
+    };
+    const auto decodeAs = [&](heif_colorspace space, heif_chroma chroma) {
+        heif_image* decoded = nullptr;
+        heif_decode_image(handle, &decoded, space, chroma, nullptr);
+        return decoded;
+    };
+    const double planes =
+        cpuOf([&] { heif_image_release(decodeAs(heif_colorspace_YCbCr, heif_chroma_420)); });
+    const double rgb = cpuOf(
+        [&] { heif_image_release(decodeAs(heif_colorspace_RGB, heif_chroma_interleaved_RGB)); });
+    heif_image* decoded = decodeAs(heif_colorspace_RGB, heif_chroma_interleaved_RGB);
+    int stride = 0;
+    const uint8_t* plane =
+        heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
+    const QImage view(plane, kWidth, kHeight, stride, QImage::Format_RGB888);
+    QImage wide;
+    const double copy = cpuOf([&] { wide = view.convertToFormat(QImage::Format_RGB32); });
+    const QSize printed(1560, 1170); // about a 4-per-page cell at 300 dpi
+    QImage shown;
+    const double smooth = cpuOf(
+        [&] { shown = wide.scaled(printed, Qt::IgnoreAspectRatio, Qt::SmoothTransformation); });
+    heif_image_release(decoded);
+    heif_image_handle_release(handle);
+    heif_context_free(context);
+    const double now = cpuOf([&] { ferlo::loadPicture(file, [&](QSize) { return printed; }); });
+    std::printf("CPU ms of one %d x %d HEIC for a %d x %d print:\n", kWidth, kHeight,
+                printed.width(), printed.height());
+    std::printf("  libheif decode to YCbCr 4:2:0 planes (what heif-convert to .y4m does) %6.0f\n",
+                planes);
+    std::printf("  former: libheif decode and conversion to interleaved RGB              %6.0f\n",
+                rgb);
+    std::printf("  former: Qt's 32-bit copy of the full-size picture                     %6.0f\n",
+                copy);
+    std::printf("  former: Qt's smooth scaling to the printed size                       %6.0f\n",
+                smooth);
+    std::printf("  now: loadPicture (planes, area averaging, conversion at printed size) %6.0f\n",
+                now);
+    return 0;
+}
+
 struct Figures {
     double wall = 0, cpu = 0, peakMb = 0;
 };
@@ -173,6 +232,8 @@ int main(int argc, char** argv) {
     QStringList arguments = app.arguments().mid(1);
     if (arguments.size() > 1 && arguments.first() == QLatin1String("--side"))
         return runSide(arguments.at(1), arguments.mid(2));
+    if (arguments.size() > 1 && arguments.first() == QLatin1String("--stages"))
+        return stages(arguments.at(1));
     const int rounds = arguments.isEmpty() ? 3 : std::max(1, arguments.takeFirst().toInt());
     QTemporaryDir scratch;
     const QString folder = arguments.isEmpty() ? scratch.path() : arguments.first();

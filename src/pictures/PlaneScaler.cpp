@@ -44,15 +44,14 @@ uchar weighted(int sum) {
     return uchar(std::clamp((sum + kOne / 2) >> 16, 0, 255));
 }
 
-} // namespace
-
-std::vector<uchar> scalePlane(const PlaneView& plane, QSize size) {
+// Area averaging at any ratio: across first, every input row once, into rows of the output's
+// width; then down.
+std::vector<uchar> scaleArea(const PlaneView& plane, QSize size) {
     const int inWidth = plane.size.width(), inHeight = plane.size.height();
     const int outWidth = size.width(), outHeight = size.height();
     std::vector<uchar> out(size_t(outWidth) * size_t(outHeight));
     if (outWidth <= 0 || outHeight <= 0 || inWidth <= 0 || inHeight <= 0)
         return out;
-    // Across first, every input row once, into rows of the output's width; then down.
     const AreaTaps across(inWidth, outWidth), down(inHeight, outHeight);
     std::vector<uchar> rows(size_t(outWidth) * size_t(inHeight));
     for (int y = 0; y < inHeight; ++y) {
@@ -85,6 +84,32 @@ std::vector<uchar> scalePlane(const PlaneView& plane, QSize size) {
             to[x] = weighted(sums[size_t(x)]);
     }
     return out;
+}
+
+} // namespace
+
+std::vector<uchar> scalePlane(const PlaneView& plane, QSize size) {
+    if (size.width() <= 0 || size.height() <= 0 || plane.size.isEmpty())
+        return std::vector<uchar>(size_t(qMax(0, size.width())) * size_t(qMax(0, size.height())));
+    // While the plane is at least twice the size both ways and its sides are even, whole 2 x 2
+    // blocks are averaged first: the same areas, at a fraction of the general loop's cost.
+    std::vector<uchar> halved;
+    PlaneView view = plane;
+    while (view.size.width() % 2 == 0 && view.size.height() % 2 == 0 &&
+           view.size.width() >= 2 * size.width() && view.size.height() >= 2 * size.height()) {
+        const int width = view.size.width() / 2, height = view.size.height() / 2;
+        std::vector<uchar> next(size_t(width) * size_t(height));
+        for (int y = 0; y < height; ++y) {
+            const uchar* a = view.data + qsizetype(2 * y) * view.stride;
+            const uchar* b = a + view.stride;
+            uchar* to = next.data() + size_t(y) * size_t(width);
+            for (int x = 0; x < width; ++x)
+                to[x] = uchar((a[2 * x] + a[2 * x + 1] + b[2 * x] + b[2 * x + 1] + 2) >> 2);
+        }
+        halved.swap(next);
+        view = {halved.data(), width, QSize(width, height)};
+    }
+    return scaleArea(view, size);
 }
 
 bool yCbCrMatrixFor(int matrixCoefficients, bool fullRange, YCbCrMatrix* matrix) {
