@@ -280,13 +280,15 @@ void TFerloMainForm::display_picture(int index) {
         notePartialPictures({path});
 }
 
-void TFerloMainForm::showPreview(int index) {
+bool TFerloMainForm::showPreview(int index) {
     const PreparedPicture preview =
         preparePreview(pathFromModel(cells()[size_t(index)].FileName), card().PictureWidth,
                        card().PictureHeight, card().PictureAspect, devicePixelRatioF());
-    if (!preview.shown.isNull())
-        applyPicture(index, preview.ownSize, preview.fitted.Width, preview.fitted.Height,
-                     preview.shown);
+    if (preview.shown.isNull())
+        return false;
+    applyPicture(index, preview.ownSize, preview.fitted.Width, preview.fitted.Height,
+                 preview.shown);
+    return true;
 }
 
 void TFerloMainForm::notePartialPictures(const QStringList& paths) {
@@ -359,9 +361,10 @@ QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
             i, [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect, pixelRatio); });
     }
     // While the sharp pictures decode, those that take long show their file's preview.
+    std::vector<bool> previewed(count, false);
     for (size_t i = 0; i < count && serveEvents; ++i)
         if (work.started(i) && !work.finished(i))
-            showPreview(int(i));
+            previewed[i] = showPreview(int(i));
     for (size_t i = 0; i < count; ++i) {
         if (!work.started(i))
             continue;
@@ -369,8 +372,22 @@ QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
         try {
             prepared = serveEvents ? work.takeServingEvents(i) : work.take(i);
         } catch (...) {
-            if (throwErrors)
+            if (throwErrors) {
+                // The pass ends here, but no cell after it is left with its preview: each gets
+                // its sharp picture, or the outline of one that cannot be shown.
+                for (size_t j = i + 1; j < count; ++j) {
+                    if (!previewed[j])
+                        continue;
+                    try {
+                        const PreparedPicture later = work.take(j);
+                        applyPicture(int(j), later.ownSize, later.fitted.Width, later.fitted.Height,
+                                     later.shown);
+                    } catch (...) {
+                        showUnreadable(int(j));
+                    }
+                }
                 throw;
+            }
             // Following the window's size is no command of the user's: a picture that can no
             // longer be read leaves its cell empty-looking, as a failed pick does, silently.
             showUnreadable(int(i));
