@@ -558,7 +558,7 @@ private slots:
         QImage blue = red.copy();
         blue.fill(qRgb(30, 30, 200));
         HeicOptions options;
-        options.thumbnail = 160;
+        options.thumbnail = 48; // 48 x 36: smaller than the cell, so only a first look
         options.thumbnailImage = blue;
         writeHeic(path("phone.heic"), red, options);
         QVERIFY(form().browseTo(folder().path()));
