@@ -7,7 +7,10 @@
 //      scans) against the full decode of the same photo stored as baseline, and the difference
 //      (PSNR) to all its scans decoded at the same scale; a 24-megapixel PNG and HEIC in the same
 //      cell against their own full decode.
-// Usage: bench_pictures [--quick] [--phone]   (--quick: fewer repetitions, for a smoke run;
+//  (e) a 24-megapixel PNG in the 1-per-page cell, scaled as its rows arrive, against the former
+//      full decode and smooth scaling: time and peak memory, each in a process of its own.
+// Usage: bench_pictures [--quick] [--phone] [--png]   (--png: only (e);
+// --quick: fewer repetitions, for a smoke run;
 // --phone: only (d))
 
 #include "BenchSupport.h"
@@ -121,6 +124,103 @@ int residentChild(const QStringList& files) {
     return 0;
 }
 
+// One 24-megapixel PNG placed in the 1-per-page cell at 1024 x 768, in this (child) process:
+// prints the milliseconds and the peak memory above the process's resident size before it, in
+// MB. The former way: a full-size decode, then smooth scaling.
+int pngChild(const QString& png, bool former) {
+    const TCard card = cardFor(1, false, 1.28);
+    QFile refs(QStringLiteral("/proc/self/clear_refs"));
+    if (refs.open(QIODevice::WriteOnly))
+        refs.write("5"); // VmHWM counts from here
+    refs.close();
+    const qint64 before = residentBytes();
+    QSize shown;
+    const double time = bench::seconds([&] {
+        const QImage image =
+            former
+                ? loadPicture(png, {}).image.scaled(fittedSize(QImage(png).size(), card),
+                                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                : place(png, card, nullptr);
+        shown = image.size();
+    });
+    const double peak = (bench::processStatusKb("VmHWM") * 1024.0 - before) / (1024 * 1024);
+    std::printf("%f %f %f\n", time * 1000, peak, shown.width() * shown.height() * 4.0 / 1048576);
+    return 0;
+}
+
+// (e) A 24-megapixel PNG in the 1-per-page cell, the former way and now, taking turns, each in
+// a process of its own: time and peak memory above the shown picture's own bytes.
+void pngRows(const QString& png) {
+    std::printf("\n(e) 24MP PNG placed in the 1-per-page cell at 1024x768 (load average %.1f)\n",
+                loadAverage());
+    std::vector<double> times[2], peaks[2];
+    double shownMb = 0;
+    for (int i = 0; i < std::max(3, g_repeats); ++i)
+        for (const bool former : {true, false}) {
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--png-child"), png,
+                         former ? QStringLiteral("former") : QStringLiteral("now")});
+            child.waitForFinished(-1);
+            const QList<QByteArray> out =
+                child.readAllStandardOutput().trimmed().split('\n').last().split(' ');
+            if (out.size() != 3)
+                return;
+            times[former].push_back(out[0].toDouble());
+            peaks[former].push_back(out[1].toDouble());
+            shownMb = out[2].toDouble();
+        }
+    const auto range = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return QStringLiteral("%1 (%2 .. %3)")
+            .arg(v[v.size() / 2], 0, 'f', 0)
+            .arg(v.front(), 0, 'f', 0)
+            .arg(v.back(), 0, 'f', 0);
+    };
+    std::printf("    former (full decode, smooth scaling): %s ms, peak %s MB\n",
+                qPrintable(range(times[1])), qPrintable(range(peaks[1])));
+    std::printf("    now (rows scaled as they arrive):     %s ms, peak %s MB\n",
+                qPrintable(range(times[0])), qPrintable(range(peaks[0])));
+    report("    now, time / former time", bench::median(times[0]) / bench::median(times[1]), "",
+           0.7);
+    report("    now, peak memory above the shown picture (MB)", bench::median(peaks[0]) - shownMb,
+           " MB", 64);
+}
+
+// A 12-megapixel HEIC with a 320-pixel thumbnail (as phones write them) in the cell of the
+// 1-per-page card at 1024 x 768: the time to its first look (loadPreview, as the window shows it
+// on a click) and to the sharp picture (placed as the window does). libheif 1.15 has no function
+// that writes a grid picture (tiles); a grid HEIC from a phone decodes its tiles on every core.
+void firstLook(const QTemporaryDir& dir) {
+    const TCard card = cardFor(1, false, 1.28);
+    const QString jpeg = dir.filePath("12MP-phone.jpg"), png = dir.filePath("12MP-phone.png");
+    const QString heic = dir.filePath("12MP-phone.heic");
+    bench::writePhotoJpeg(jpeg, 4000, 3000, 11);
+    QImage(jpeg).save(png, "png", 50);
+    std::printf("    making a 12MP HEIC with a 320-pixel thumbnail with heif-enc (x265) ...\n");
+    std::fflush(stdout);
+    QProcess::execute(QStringLiteral("heif-enc"),
+                      {QStringLiteral("-q"), QStringLiteral("80"), QStringLiteral("-t"),
+                       QStringLiteral("320"), QStringLiteral("-o"), heic, png});
+    if (!QFile::exists(heic))
+        return;
+    std::vector<double> look, sharp;
+    QSize lookSize;
+    for (int i = 0; i < g_repeats; ++i) {
+        look.push_back(bench::seconds([&] {
+            lookSize =
+                loadPreview(heic, [&](QSize own) { return fittedSize(own, card); }).image.size();
+        }));
+        sharp.push_back(bench::seconds([&] { place(heic, card, nullptr); }));
+    }
+    char line[200];
+    std::snprintf(line, sizeof line,
+                  "    12MP HEIC, 1-per-page cell %dx%d: first look (%dx%d from the thumbnail), ms",
+                  card.PictureWidth, card.PictureHeight, lookSize.width(), lookSize.height());
+    report(line, bench::median(look) * 1000, " ms", 50);
+    std::printf("%-72s %8.0f ms\n", "    ... then the sharp picture", bench::median(sharp) * 1000);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -128,6 +228,9 @@ int main(int argc, char** argv) {
     QStringList args = app.arguments();
     if (args.size() > 2 && args[1] == QLatin1String("--resident"))
         return residentChild(args.mid(2));
+    if (args.size() > 3 && args[1] == QLatin1String("--png-child"))
+        return pngChild(args[2], args[3] == QLatin1String("former"));
+    const bool pngOnly = args.contains(QLatin1String("--png"));
     if (args.contains(QLatin1String("--quick")))
         g_repeats = 1;
     const bool phoneOnly = args.contains(QLatin1String("--phone"));
@@ -140,17 +243,26 @@ int main(int argc, char** argv) {
     std::printf("Making photo-like JPEGs in %s ...\n", qPrintable(dir.path()));
     std::fflush(stdout);
     for (const auto& size : sizes) {
-        if (phoneOnly && std::string(size.name) != "24MP")
+        if ((phoneOnly || pngOnly) && std::string(size.name) != "24MP")
             continue;
         for (const bool progressive : {false, true})
-            bench::writePhotoJpeg(
-                dir.filePath(QStringLiteral("%1%2.jpg")
-                                 .arg(QLatin1String(size.name),
-                                      progressive ? QStringLiteral("p") : QString())),
-                size.width, size.height, size.width, progressive);
+            if (!pngOnly || !progressive)
+                bench::writePhotoJpeg(
+                    dir.filePath(QStringLiteral("%1%2.jpg")
+                                     .arg(QLatin1String(size.name),
+                                          progressive ? QStringLiteral("p") : QString())),
+                    size.width, size.height, size.width, progressive);
     }
     // The baseline keeps the decoded pixels, as a plain loader does.
     QImage decoded;
+
+    if (pngOnly) {
+        QImage photo;
+        bench::decodeInFull(dir.filePath("24MP.jpg"), &photo);
+        photo.save(dir.filePath("24MP.png"), "png", 50);
+        pngRows(dir.filePath("24MP.png"));
+        return 0;
+    }
 
     // (d) phone pictures in a 4-per-page cell at 1024 x 768 (screen scale 1.28).
     std::printf("\n(d) 24MP in a 4-per-page cell at 1024x768 (load average %.1f)\n", loadAverage());
@@ -204,6 +316,11 @@ int main(int argc, char** argv) {
             report(line, bench::median(cell) / bench::median(own), "", 1.1);
         }
     }
+
+    // (d) a phone photo in the 1-per-page cell: the first look (its thumbnail) and the sharp
+    // picture after it.
+    firstLook(dir);
+    pngRows(dir.filePath("24MP.png"));
 
     if (phoneOnly)
         return 0;

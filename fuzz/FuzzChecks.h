@@ -135,6 +135,20 @@ inline void checkPicture(const QByteArray& bytes, const QString& scratch, const 
     } catch (const Error& e) {
         requireNamesFile(e, path);
     }
+    // The first look on screen (a HEIF thumbnail): none, or exactly the size asked for, even
+    // larger than the thumbnail.
+    try {
+        const QSize cell(2 * kSmallSide, kSmallSide);
+        const DecodedPicture preview = loadPreview(path, [&](QSize) { return cell; });
+        require(preview.image.isNull() || preview.image.size() == cell,
+                QStringLiteral("loadPreview returned %1 x %2 for a cell of %3 x %4")
+                    .arg(preview.image.width())
+                    .arg(preview.image.height())
+                    .arg(cell.width())
+                    .arg(cell.height()));
+    } catch (const Error& e) {
+        requireNamesFile(e, path);
+    }
     // An eighth of the size: a progressive JPEG is then shown from its DC scans alone. A JPEG
     // whose eighth already covers the small cell was decoded so just now (DCT scale 1/8).
     const bool smallWasEighth = !decodesAtFullSize && own.isValid() &&

@@ -71,6 +71,28 @@ PreparedPicture preparePicture(const QString& path, int areaWidth, int areaHeigh
     return prepared;
 }
 
+// The file's own preview fitted like the picture, for a first look while a long decode runs
+// (see loadPreview); a null `shown` when there is none. Never throws: the full decode reports
+// what is wrong with the file.
+PreparedPicture preparePreview(const QString& path, int areaWidth, int areaHeight,
+                               double areaAspect, qreal pixelRatio) {
+    PreparedPicture prepared;
+    try {
+        const DecodedPicture decoded = loadPreview(path, [&](QSize own) {
+            prepared.fitted =
+                FitPictureToArea(own.width(), own.height(), areaWidth, areaHeight, areaAspect);
+            return QSize(qMax(1, qCeil(prepared.fitted.Width * pixelRatio)),
+                         qMax(1, qCeil(prepared.fitted.Height * pixelRatio)));
+        });
+        prepared.ownSize = decoded.ownSize;
+        prepared.shown = decoded.image;
+        prepared.shown.setDevicePixelRatio(pixelRatio);
+    } catch (...) {
+        prepared.shown = QImage();
+    }
+    return prepared;
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -245,6 +267,8 @@ void TFerloMainForm::display_picture(int index) {
     WorkerSlots<PreparedPicture> work(1);
     work.start(0,
                [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect, pixelRatio); });
+    if (!work.finished(0))
+        showPreview(index);
     PreparedPicture prepared;
     try {
         prepared = work.takeServingEvents(0);
@@ -256,6 +280,17 @@ void TFerloMainForm::display_picture(int index) {
                  prepared.shown);
     if (prepared.partial)
         notePartialPictures({path});
+}
+
+bool TFerloMainForm::showPreview(int index) {
+    const PreparedPicture preview =
+        preparePreview(pathFromModel(cells()[size_t(index)].FileName), card().PictureWidth,
+                       card().PictureHeight, card().PictureAspect, devicePixelRatioF());
+    if (preview.shown.isNull())
+        return false;
+    applyPicture(index, preview.ownSize, preview.fitted.Width, preview.fitted.Height,
+                 preview.shown);
+    return true;
 }
 
 void TFerloMainForm::notePartialPictures(const QStringList& paths) {
@@ -327,6 +362,11 @@ QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
         work.start(
             i, [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect, pixelRatio); });
     }
+    // While the sharp pictures decode, those that take long show their file's preview.
+    std::vector<bool> previewed(count, false);
+    for (size_t i = 0; i < count && serveEvents; ++i)
+        if (work.started(i) && !work.finished(i))
+            previewed[i] = showPreview(int(i));
     for (size_t i = 0; i < count; ++i) {
         if (!work.started(i))
             continue;
@@ -334,8 +374,22 @@ QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
         try {
             prepared = serveEvents ? work.takeServingEvents(i) : work.take(i);
         } catch (...) {
-            if (throwErrors)
+            if (throwErrors) {
+                // The pass ends here, but no cell after it is left with its preview: each gets
+                // its sharp picture, or the outline of one that cannot be shown.
+                for (size_t j = i + 1; j < count; ++j) {
+                    if (!previewed[j])
+                        continue;
+                    try {
+                        const PreparedPicture later = work.take(j);
+                        applyPicture(int(j), later.ownSize, later.fitted.Width, later.fitted.Height,
+                                     later.shown);
+                    } catch (...) {
+                        showUnreadable(int(j));
+                    }
+                }
                 throw;
+            }
             // Following the window's size is no command of the user's: a picture that can no
             // longer be read leaves its cell empty-looking, as a failed pick does, silently.
             showUnreadable(int(i));

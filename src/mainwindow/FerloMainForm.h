@@ -100,6 +100,9 @@ private:
 
     // Pictures and labels in the cells.
     void display_picture(int index);
+    // A first look at the picture of a cell whose decode takes long: the file's own preview.
+    // False when the file has none.
+    bool showPreview(int index);
     void applyPicture(int index, QSize ownSize, int fittedWidth, int fittedHeight,
                       const QImage& shown);
     // Outlines the picture area of a cell whose picture cannot be shown, named in its hint.

@@ -1,10 +1,12 @@
 #include "pictures/HeifDecoder.h"
 
 #include "pictures/PictureFile.h"
+#include "pictures/PlaneScaler.h"
 
 #include <QByteArray>
 #include <QColorSpace>
 #include <QMap>
+#include <QThread>
 #include <QtEndian>
 
 #include <libheif/heif.h>
@@ -113,8 +115,9 @@ public:
         m_context.reset(heif_context_alloc());
         if (!m_context)
             fail(path, QStringLiteral("there is not enough memory to read the file"));
-        // Files from phones are decoded one at a time per picture; the card decodes several
-        // pictures at once already.
+        // A grid picture (phones write 512 x 512 tiles) has its tiles decoded on as many threads
+        // as the machine has cores; a single coded picture decodes on one thread in any case.
+        heif_context_set_max_decoding_threads(m_context.get(), QThread::idealThreadCount());
         check(heif_context_read_from_memory_without_copy(m_context.get(), m_data.constData(),
                                                          size_t(m_data.size()), nullptr));
         heif_image_handle* handle = nullptr;
@@ -149,9 +152,94 @@ public:
         return m_size;
     }
 
+    // The picture at the wanted size when it is smaller both ways than the picture (or the
+    // thumbnail that covers it), else at full size.
     QImage decode(const QSize& wanted) {
         Handle thumbnail = coveringThumbnail(wanted);
         heif_image_handle* handle = thumbnail ? thumbnail.get() : m_primary.get();
+        const QSize coded(heif_image_handle_get_width(handle),
+                          heif_image_handle_get_height(handle));
+        const bool smaller = wanted.isValid() && !wanted.isEmpty() &&
+                             wanted.width() < coded.width() && wanted.height() < coded.height();
+        QImage image = decodePlanes(handle, !thumbnail, smaller ? wanted : QSize());
+        if (image.isNull())
+            image = decodeRgb(handle, !thumbnail);
+        applyColourProfile(image);
+        return image;
+    }
+
+    // A first look: the largest thumbnail of the picture's shape, scaled to the shown size even
+    // when it is smaller, coloured like the picture. A null image when the file has none.
+    QImage preview(const QSize& shown) {
+        if (!shown.isValid() || shown.isEmpty())
+            return {};
+        Handle largest =
+            thumbnail([](QSize size, QSize best) { return size.width() > best.width(); });
+        if (!largest)
+            return {};
+        QImage image = decodePlanes(largest.get(), false, QSize());
+        if (image.isNull())
+            image = decodeRgb(largest.get(), false);
+        applyColourProfile(image);
+        return image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+
+private:
+    // A picture without alpha whose samples are plain YCbCr, as phones and cameras write them:
+    // decoded to 8-bit 4:2:0 planes (libheif's native form of such files, no conversion), which
+    // are scaled to the shown size before their colours are converted. libheif's own conversion
+    // would make a full-size RGB picture first, and the caller would scale that. A null image
+    // for any other picture.
+    QImage decodePlanes(heif_image_handle* handle, bool primary, QSize size) {
+        YCbCrMatrix matrix;
+        if (heif_image_handle_has_alpha_channel(handle) || !matrixOf(handle, &matrix))
+            return {};
+        heif_decoding_options* options = heif_decoding_options_alloc();
+        options->convert_hdr_to_8bit = 1;
+        heif_image* decoded = nullptr;
+        const heif_error error =
+            heif_decode_image(handle, &decoded, heif_colorspace_YCbCr, heif_chroma_420, options);
+        heif_decoding_options_free(options);
+        std::unique_ptr<heif_image, ImageRelease> pixels(decoded);
+        check(error);
+        if (heif_image_get_colorspace(decoded) != heif_colorspace_YCbCr ||
+            heif_image_get_chroma_format(decoded) != heif_chroma_420)
+            return {};
+        const auto plane = [&](heif_channel channel) {
+            PlaneView view;
+            if (heif_image_get_bits_per_pixel_range(decoded, channel) != 8)
+                return view;
+            view.data = heif_image_get_plane_readonly(decoded, channel, &view.stride);
+            view.size = QSize(heif_image_get_width(decoded, channel),
+                              heif_image_get_height(decoded, channel));
+            return view.data && !view.size.isEmpty() ? view : PlaneView();
+        };
+        const PlaneView y = plane(heif_channel_Y);
+        const PlaneView cb = plane(heif_channel_Cb);
+        const PlaneView cr = plane(heif_channel_Cr);
+        if (!y.data || !cb.data || !cr.data)
+            return {};
+        checkDecodedSize(y.size, primary);
+        const QImage image = yCbCrToRgb32(y, cb, cr, size.isEmpty() ? y.size : size, matrix);
+        if (image.isNull())
+            failMemory(size.isEmpty() ? y.size : size);
+        return image;
+    }
+
+    // How the file says its samples map to RGB (nclx), as libheif converts them: BT.601 in full
+    // range when it says nothing. False for samples that are not plain YCbCr.
+    bool matrixOf(heif_image_handle* handle, YCbCrMatrix* matrix) {
+        heif_color_profile_nclx* nclx = nullptr;
+        if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
+            return yCbCrMatrixFor(2, true, matrix);
+        const bool known =
+            yCbCrMatrixFor(int(nclx->matrix_coefficients), nclx->full_range_flag != 0, matrix);
+        heif_nclx_color_profile_free(nclx);
+        return known;
+    }
+
+    // Any picture through libheif's conversion to RGB, at full size.
+    QImage decodeRgb(heif_image_handle* handle, bool primary) {
         const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
         heif_decoding_options* options = heif_decoding_options_alloc();
         options->convert_hdr_to_8bit = 1;
@@ -166,27 +254,35 @@ public:
         int stride = 0;
         const uint8_t* plane =
             heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
-        const int width = heif_image_get_width(decoded, heif_channel_interleaved);
-        const int height = heif_image_get_height(decoded, heif_channel_interleaved);
-        // The header's size is what the card was fitted to: a file whose coded picture is of
-        // another size (a lying header) fails. A thumbnail is smaller by nature.
-        const bool sizeMatches = thumbnail ? width <= m_size.width() && height <= m_size.height()
-                                           : QSize(width, height) == m_size;
-        if (!plane || width <= 0 || height <= 0 || !sizeMatches)
+        const QSize size(heif_image_get_width(decoded, heif_channel_interleaved),
+                         heif_image_get_height(decoded, heif_channel_interleaved));
+        if (!plane)
             fail(m_path, QStringLiteral("the picture's pixels do not match its size"));
-        const QImage view(plane, width, height, stride,
+        checkDecodedSize(size, primary);
+        const QImage view(plane, size.width(), size.height(), stride,
                           alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
         QImage image = view.convertToFormat(alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         if (image.isNull())
-            fail(m_path, QStringLiteral("there is not enough memory for %1 x %2 pixels")
-                             .arg(width)
-                             .arg(height));
-        pixels.reset();
-        applyColourProfile(image);
+            failMemory(size);
         return image;
     }
 
-private:
+    // The header's size is what the card was fitted to: a file whose coded picture is of
+    // another size (a lying header) fails. A thumbnail is smaller by nature.
+    void checkDecodedSize(QSize size, bool primary) {
+        const bool matches =
+            primary ? size == m_size
+                    : size.width() <= m_size.width() && size.height() <= m_size.height();
+        if (size.width() <= 0 || size.height() <= 0 || !matches)
+            fail(m_path, QStringLiteral("the picture's pixels do not match its size"));
+    }
+
+    [[noreturn]] void failMemory(QSize size) {
+        fail(m_path, QStringLiteral("there is not enough memory for %1 x %2 pixels")
+                         .arg(size.width())
+                         .arg(size.height()));
+    }
+
     // The cause in our words; libheif's own text follows in parentheses.
     void check(const heif_error& error) {
         if (error.code == heif_error_Ok)
@@ -215,27 +311,41 @@ private:
     Handle coveringThumbnail(const QSize& wanted) {
         if (!wanted.isValid() || wanted.isEmpty())
             return {};
+        return thumbnail([&](QSize size, QSize best) {
+            return size.width() >= wanted.width() && size.height() >= wanted.height() &&
+                   (best.isEmpty() || size.width() < best.width());
+        });
+    }
+
+    // The thumbnail of the picture's shape that `better(its size, the best one's so far)`
+    // prefers. A thumbnail whose shape differs from the picture's by more than 1 % (or more than
+    // rounding to whole pixels gives), a thumbnail of another picture or one stored turned, is
+    // never taken.
+    template <typename Better> Handle thumbnail(const Better& better) {
         const int count = heif_image_handle_get_number_of_thumbnails(m_primary.get());
         if (count <= 0 || count > 16)
             return {};
         heif_item_id ids[16];
         heif_image_handle_get_list_of_thumbnail_IDs(m_primary.get(), ids, count);
         Handle best;
+        QSize bestSize;
         for (int i = 0; i < count; ++i) {
             heif_image_handle* candidate = nullptr;
             if (heif_image_handle_get_thumbnail(m_primary.get(), ids[i], &candidate).code !=
                 heif_error_Ok)
                 continue;
             Handle thumbnail(candidate);
-            const int width = heif_image_handle_get_width(candidate);
-            const int height = heif_image_handle_get_height(candidate);
-            const bool sameShape =
-                qAbs(qint64(width) * m_size.height() - qint64(height) * m_size.width()) <=
-                qint64(m_size.width() + m_size.height());
-            if (!sameShape || width < wanted.width() || height < wanted.height())
-                continue;
-            if (!best || width < heif_image_handle_get_width(best.get()))
+            const QSize size(heif_image_handle_get_width(candidate),
+                             heif_image_handle_get_height(candidate));
+            const qint64 skew = qAbs(qint64(size.width()) * m_size.height() -
+                                     qint64(size.height()) * m_size.width());
+            const bool sameShape = size.width() > 0 && size.height() > 0 &&
+                                   skew <= qint64(m_size.width() + m_size.height()) &&
+                                   skew * 100 <= qint64(size.height()) * m_size.width();
+            if (sameShape && better(size, bestSize)) {
                 best = std::move(thumbnail);
+                bestSize = size;
+            }
         }
         return best;
     }
@@ -276,6 +386,12 @@ private:
 
 QSize readHeifSize(const QString& path) {
     return HeifDecoder(path).readSize();
+}
+
+DecodedPicture loadHeifPreview(const QString& path, const WantedSize& wanted) {
+    HeifDecoder decoder(path);
+    const QSize ownSize = decoder.readSize();
+    return {ownSize, decoder.preview(wanted ? wanted(ownSize) : QSize())};
 }
 
 DecodedPicture loadHeif(const QString& path, const WantedSize& wanted) {

@@ -11,5 +11,7 @@ namespace ferlo::pictures {
 // Throw ferlo::Error naming the file and the cause, as readPictureSize and loadPicture do.
 QSize readHeifSize(const QString& path);
 DecodedPicture loadHeif(const QString& path, const WantedSize& wanted);
+// The file's largest thumbnail of the picture's shape at the wanted size, or a null image.
+DecodedPicture loadHeifPreview(const QString& path, const WantedSize& wanted);
 
 } // namespace ferlo::pictures

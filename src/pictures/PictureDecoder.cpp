@@ -50,6 +50,12 @@ DecodedPicture loadPicture(const QString& path, const WantedSize& wanted) {
     return pictures::loadQtPicture(path, format.qtReader, wanted);
 }
 
+DecodedPicture loadPreview(const QString& path, const WantedSize& wanted) {
+    if (formatOf(path).decoder == PictureDecoderKind::Heif)
+        return pictures::loadHeifPreview(path, wanted);
+    return {};
+}
+
 PictureStamp pictureStamp(const QString& path) {
     formatOf(path);
     pictures::PictureFile file(path);

@@ -31,6 +31,13 @@ QSize readPictureSize(const QString& path);
 // scaled). BMPs decode at full size. Throws ferlo::Error naming the file and the cause.
 DecodedPicture loadPicture(const QString& path, const WantedSize& wanted);
 
+// A first look at a picture whose full decode takes long (HEIC and HEIF): the preview the file
+// holds (a thumbnail), oriented and colour-managed like the picture and scaled to the wanted
+// size even when it is smaller, with the picture's own size. A null image when the format
+// decodes quickly anyway, or the file holds no preview of the picture's shape (within 1 %).
+// Only for the screen: paper and PDFs take loadPicture. Throws as loadPicture does.
+DecodedPicture loadPreview(const QString& path, const WantedSize& wanted);
+
 // What tells one version of a picture file from another: its size, modification time (in
 // nanoseconds) and identity on disk. Opens the file as loadPicture does (without blocking) and
 // throws the same ferlo::Error when it is missing, unreadable, empty or not a plain file.

@@ -1,6 +1,7 @@
 #include "pictures/PngDecoder.h"
 
 #include "pictures/PictureFile.h"
+#include "pictures/PlaneScaler.h"
 
 #include <QColorSpace>
 #include <QLocale>
@@ -99,15 +100,29 @@ public:
         return m_size;
     }
 
-    QImage decode() {
+    // At full size, or at the wanted size when that is smaller both ways and the picture is
+    // opaque and not interlaced: then each row is scaled as it arrives and the picture is never
+    // held at its own size.
+    QImage decode(QSize wanted) {
         const int colour = png_get_color_type(m_png, m_info);
         const bool alpha = (colour & PNG_COLOR_MASK_ALPHA) != 0 ||
                            png_get_valid(m_png, m_info, PNG_INFO_tRNS) != 0;
+        if (!alpha && png_get_interlace_type(m_png, m_info) == PNG_INTERLACE_NONE &&
+            wanted.isValid() && !wanted.isEmpty() && wanted.width() < m_size.width() &&
+            wanted.height() < m_size.height()) {
+            RowScaler scaler(m_size, wanted);
+            if (scaler.isNull())
+                failMemory(wanted);
+            std::vector<uchar> row(size_t(m_size.width()) * 4);
+            if (!readScaled(&scaler, row.data()))
+                failDamaged();
+            QImage image = scaler.result();
+            applyColourSpace(image);
+            return image;
+        }
         QImage image(m_size, alpha ? QImage::Format_ARGB32 : QImage::Format_RGB32);
         if (image.isNull())
-            fail(m_path, QStringLiteral("there is not enough memory for %1 x %2 pixels")
-                             .arg(m_size.width())
-                             .arg(m_size.height()));
+            failMemory(m_size);
         image.fill(kMissingPixel);
         std::vector<png_bytep> rows(size_t(m_size.height()));
         for (int y = 0; y < m_size.height(); ++y)
@@ -179,9 +194,33 @@ private:
         return true;
     }
 
+    [[noreturn]] void failMemory(QSize size) {
+        fail(m_path, QStringLiteral("there is not enough memory for %1 x %2 pixels")
+                         .arg(size.width())
+                         .arg(size.height()));
+    }
+
     bool readPixels(png_bytepp rows) {
         if (setjmp(png_jmpbuf(m_png)))
             return false;
+        setTransforms();
+        png_read_image(m_png, rows);
+        return true;
+    }
+
+    // Row by row into the scaler, through one row of the picture's width.
+    bool readScaled(RowScaler* scaler, png_bytep row) {
+        if (setjmp(png_jmpbuf(m_png)))
+            return false;
+        setTransforms();
+        for (int y = 0; y < m_size.height(); ++y) {
+            png_read_row(m_png, row, nullptr);
+            scaler->addRow(row);
+        }
+        return true;
+    }
+
+    void setTransforms() {
         // Every kind of PNG becomes 8-bit blue, green, red, alpha: QImage's ARGB32 in memory.
         png_set_expand(m_png); // palette to colours, grey below 8 bits to 8, tRNS to alpha
         png_set_scale_16(m_png);
@@ -197,8 +236,6 @@ private:
         png_read_update_info(m_png, m_info);
         if (png_get_rowbytes(m_png, m_info) != size_t(m_size.width()) * 4)
             png_error(m_png, "its rows do not match its size");
-        png_read_image(m_png, rows);
-        return true;
     }
 
     // An ICC profile is converted to sRGB; a file gamma other than sRGB's is taken with sRGB's
@@ -247,9 +284,7 @@ QSize readPngSize(const QString& path) {
 DecodedPicture loadPng(const QString& path, const WantedSize& wanted) {
     PngDecoder decoder(path);
     const QSize ownSize = decoder.readSize();
-    if (wanted)
-        wanted(ownSize); // PNG decodes at full size only; the caller scales
-    return {ownSize, decoder.decode()};
+    return {ownSize, decoder.decode(wanted ? wanted(ownSize) : QSize())};
 }
 
 } // namespace ferlo::pictures

@@ -42,6 +42,8 @@ public:
     }
 
     bool started(size_t slot) const { return m_futures[slot].isValid(); }
+    // Whether the slot's worker is done, so that taking its result does not wait.
+    bool finished(size_t slot) const { return m_futures[slot].isFinished(); }
 
     // take(), but while the slot's worker is still busy the calling thread's event loop keeps
     // running, without user input: a window keeps painting during a long decode, and no command

@@ -549,6 +549,32 @@ private slots:
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
     }
 
+    // A pass that ends at a picture that can no longer be read leaves no cell after it with the
+    // first look of its file: the HEIC behind it shows its own picture (red), not its thumbnail
+    // (blue).
+    void noFirstLookOutlastsAFailedPass() {
+        QImage red(800, 600, QImage::Format_RGB32);
+        red.fill(qRgb(200, 30, 30));
+        QImage blue = red.copy();
+        blue.fill(qRgb(30, 30, 200));
+        HeicOptions options;
+        options.thumbnail = 48; // 48 x 36: smaller than the cell, so only a first look
+        options.thumbnailImage = blue;
+        writeHeic(path("phone.heic"), red, options);
+        QVERIFY(form().browseTo(folder().path()));
+        click("a.jpg");
+        click("b.jpg");
+        click("phone.heic");
+        QVERIFY(QFile::remove(path("b.jpg")));
+        PictureCache::shared().clear();
+        view().TBPortrait->trigger();
+        QCOMPARE(messages().texts().size(), 1);
+        const QImage shown = view().CellImages[2]->picture();
+        const QRgb centre = shown.pixel(shown.width() / 2, shown.height() / 2);
+        QVERIFY2(qRed(centre) > 150 && qBlue(centre) < 100,
+                 qPrintable(QStringLiteral("the cell shows %1").arg(centre, 8, 16)));
+    }
+
     // A picture that can no longer be read stops the refit, but the labels still follow the
     // switch: none stays shown while labels are off.
     void labelsFollowTheSwitchWhenAPictureFails() {

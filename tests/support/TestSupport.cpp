@@ -139,16 +139,13 @@ QByteArray iccSegment(const QByteArray& profile) {
     return jpegSegment(0xe2, QByteArray("ICC_PROFILE\0", 12) + char(1) + char(1) + profile);
 }
 
-void writeHeic(const QString& path, const QImage& source, int quality) {
+namespace {
+
+// The image as a libheif picture of 8-bit interleaved RGB(A), with its ICC profile.
+heif_image* heifPictureOf(const QImage& source) {
     const bool alpha = source.hasAlphaChannel();
     const QImage image =
         source.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
-    heif_context* context = heif_context_alloc();
-    heif_encoder* encoder = nullptr;
-    if (heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder).code !=
-        heif_error_Ok)
-        throw std::runtime_error("libheif has no HEVC encoder");
-    heif_encoder_set_lossy_quality(encoder, quality);
     heif_image* picture = nullptr;
     heif_image_create(image.width(), image.height(), heif_colorspace_RGB,
                       alpha ? heif_chroma_interleaved_RGBA : heif_chroma_interleaved_RGB, &picture);
@@ -162,11 +159,54 @@ void writeHeic(const QString& path, const QImage& source, int quality) {
         const QByteArray icc = source.colorSpace().iccProfile();
         heif_image_set_raw_color_profile(picture, "prof", icc.constData(), size_t(icc.size()));
     }
-    const bool written =
-        heif_context_encode_image(context, picture, encoder, nullptr, nullptr).code ==
-            heif_error_Ok &&
-        heif_context_write_to_file(context, QFile::encodeName(path).constData()).code ==
-            heif_error_Ok;
+    return picture;
+}
+
+} // namespace
+
+void writeHeic(const QString& path, const QImage& source, int quality) {
+    HeicOptions options;
+    options.quality = quality;
+    writeHeic(path, source, options);
+}
+
+void writeHeic(const QString& path, const QImage& source, const HeicOptions& options) {
+    heif_context* context = heif_context_alloc();
+    heif_encoder* encoder = nullptr;
+    if (heif_context_get_encoder_for_format(context, heif_compression_HEVC, &encoder).code !=
+        heif_error_Ok)
+        throw std::runtime_error("libheif has no HEVC encoder");
+    heif_encoder_set_lossy_quality(encoder, options.quality);
+    heif_image* picture = heifPictureOf(source);
+    heif_encoding_options* encoding = heif_encoding_options_alloc();
+    heif_color_profile_nclx* nclx = nullptr;
+    if (options.matrix >= 0) {
+        nclx = heif_nclx_color_profile_alloc();
+        heif_nclx_color_profile_set_matrix_coefficients(nclx, uint16_t(options.matrix));
+        nclx->full_range_flag = options.fullRange ? 1 : 0;
+        encoding->output_nclx_profile = nclx;
+    }
+    encoding->image_orientation = heif_orientation(options.orientation);
+    heif_image_handle* handle = nullptr;
+    bool written = heif_context_encode_image(context, picture, encoder, encoding, &handle).code ==
+                   heif_error_Ok;
+    if (written && options.thumbnail > 0) {
+        heif_image* small =
+            options.thumbnailImage.isNull() ? picture : heifPictureOf(options.thumbnailImage);
+        heif_image_handle* thumbnail = nullptr;
+        written = heif_context_encode_thumbnail(context, small, handle, encoder, encoding,
+                                                options.thumbnail, &thumbnail)
+                      .code == heif_error_Ok;
+        heif_image_handle_release(thumbnail);
+        if (small != picture)
+            heif_image_release(small);
+    }
+    written =
+        written && heif_context_write_to_file(context, QFile::encodeName(path).constData()).code ==
+                       heif_error_Ok;
+    heif_image_handle_release(handle);
+    heif_encoding_options_free(encoding);
+    heif_nclx_color_profile_free(nclx);
     heif_image_release(picture);
     heif_encoder_release(encoder);
     heif_context_free(context);

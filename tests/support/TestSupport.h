@@ -60,6 +60,19 @@ QByteArray iccSegment(const QByteArray& profile);
 
 // Writes a HEIC through libheif (HEVC by x265); with alpha when the image has it.
 void writeHeic(const QString& path, const QImage& image, int quality = 90);
+// How writeHeic codes the picture: the nclx matrix_coefficients and range of its samples (-1:
+// libheif's own choice), the EXIF orientation (1..8) libheif stores as irot/imir boxes, and a
+// thumbnail whose longer side is `thumbnail` pixels (0: none), coded from `thumbnailImage` when
+// that is given (a thumbnail of another picture, shape or orientation), else from the picture.
+struct HeicOptions {
+    int quality = 90;
+    int matrix = -1;
+    bool fullRange = true;
+    int orientation = 1;
+    int thumbnail = 0;
+    QImage thumbnailImage;
+};
+void writeHeic(const QString& path, const QImage& image, const HeicOptions& options);
 
 // Writes a Windows bitmap through Qt.
 void writeBmp(const QString& path, const QImage& image);

@@ -1,0 +1,249 @@
+#include "pictures/PlaneScaler.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+
+namespace ferlo::pictures {
+
+namespace {
+
+constexpr int kOne = 1 << 16; // fixed-point 1.0 of the weights and colour tables
+
+// The input samples that make each output sample and their weights (summing to kOne).
+struct AreaTaps {
+    std::vector<int> first, count, offset;
+    std::vector<int> weights;
+
+    AreaTaps(int in, int out)
+        : first(size_t(out))
+        , count(size_t(out))
+        , offset(size_t(out)) {
+        // Output sample o covers [o * in, (o + 1) * in) and input sample i covers
+        // [i * out, (i + 1) * out), both in units of 1 / out of an input sample.
+        for (int o = 0; o < out; ++o) {
+            const qint64 start = qint64(o) * in, end = start + in;
+            const int from = int(start / out), to = int((end - 1) / out);
+            first[size_t(o)] = from;
+            count[size_t(o)] = to - from + 1;
+            offset[size_t(o)] = int(weights.size());
+            int left = kOne;
+            for (int i = from; i <= to; ++i) {
+                const qint64 overlap =
+                    std::min(end, qint64(i + 1) * out) - std::max(start, qint64(i) * out);
+                const int weight = i == to ? left : int(overlap * kOne / in);
+                weights.push_back(weight);
+                left -= weight;
+            }
+        }
+    }
+};
+
+uchar weighted(int sum) {
+    return uchar(std::clamp((sum + kOne / 2) >> 16, 0, 255));
+}
+
+// Area averaging at any ratio: across first, every input row once, into rows of the output's
+// width; then down.
+std::vector<uchar> scaleArea(const PlaneView& plane, QSize size) {
+    const int inWidth = plane.size.width(), inHeight = plane.size.height();
+    const int outWidth = size.width(), outHeight = size.height();
+    std::vector<uchar> out(size_t(outWidth) * size_t(outHeight));
+    if (outWidth <= 0 || outHeight <= 0 || inWidth <= 0 || inHeight <= 0)
+        return out;
+    const AreaTaps across(inWidth, outWidth), down(inHeight, outHeight);
+    std::vector<uchar> rows(size_t(outWidth) * size_t(inHeight));
+    for (int y = 0; y < inHeight; ++y) {
+        const uchar* in = plane.data + qsizetype(y) * plane.stride;
+        uchar* to = rows.data() + size_t(y) * size_t(outWidth);
+        if (inWidth == outWidth) {
+            std::memcpy(to, in, size_t(outWidth));
+            continue;
+        }
+        for (int x = 0; x < outWidth; ++x) {
+            const int* weight = across.weights.data() + across.offset[size_t(x)];
+            const uchar* sample = in + across.first[size_t(x)];
+            int sum = 0;
+            for (int k = 0; k < across.count[size_t(x)]; ++k)
+                sum += weight[k] * sample[k];
+            to[x] = weighted(sum);
+        }
+    }
+    std::vector<int> sums(static_cast<size_t>(outWidth));
+    for (int y = 0; y < outHeight; ++y) {
+        std::fill(sums.begin(), sums.end(), 0);
+        const int* weight = down.weights.data() + down.offset[size_t(y)];
+        for (int k = 0; k < down.count[size_t(y)]; ++k) {
+            const uchar* row = rows.data() + size_t(down.first[size_t(y)] + k) * size_t(outWidth);
+            for (int x = 0; x < outWidth; ++x)
+                sums[size_t(x)] += weight[k] * row[x];
+        }
+        uchar* to = out.data() + size_t(y) * size_t(outWidth);
+        for (int x = 0; x < outWidth; ++x)
+            to[x] = weighted(sums[size_t(x)]);
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<uchar> scalePlane(const PlaneView& plane, QSize size) {
+    if (size.width() <= 0 || size.height() <= 0 || plane.size.isEmpty())
+        return std::vector<uchar>(size_t(qMax(0, size.width())) * size_t(qMax(0, size.height())));
+    // While the plane is at least twice the size both ways and its sides are even, whole 2 x 2
+    // blocks are averaged first: the same areas, at a fraction of the general loop's cost.
+    std::vector<uchar> halved;
+    PlaneView view = plane;
+    while (view.size.width() % 2 == 0 && view.size.height() % 2 == 0 &&
+           view.size.width() >= 2 * size.width() && view.size.height() >= 2 * size.height()) {
+        const int width = view.size.width() / 2, height = view.size.height() / 2;
+        std::vector<uchar> next(size_t(width) * size_t(height));
+        for (int y = 0; y < height; ++y) {
+            const uchar* a = view.data + qsizetype(2 * y) * view.stride;
+            const uchar* b = a + view.stride;
+            uchar* to = next.data() + size_t(y) * size_t(width);
+            for (int x = 0; x < width; ++x)
+                to[x] = uchar((a[2 * x] + a[2 * x + 1] + b[2 * x] + b[2 * x + 1] + 2) >> 2);
+        }
+        halved.swap(next);
+        view = {halved.data(), width, QSize(width, height)};
+    }
+    return scaleArea(view, size);
+}
+
+bool yCbCrMatrixFor(int matrixCoefficients, bool fullRange, YCbCrMatrix* matrix) {
+    switch (matrixCoefficients) {
+    case 1:
+        *matrix = {0.2126, 0.0722, fullRange};
+        return true;
+    case 2: // unspecified: BT.601, as the decoder library takes it
+    case 5:
+    case 6:
+        *matrix = {0.299, 0.114, fullRange};
+        return true;
+    case 4:
+        *matrix = {0.30, 0.11, fullRange};
+        return true;
+    case 7:
+        *matrix = {0.212, 0.087, fullRange};
+        return true;
+    case 9:
+    case 10:
+        *matrix = {0.2627, 0.0593, fullRange};
+        return true;
+    default:
+        return false;
+    }
+}
+
+QImage yCbCrToRgb32(const PlaneView& y, const PlaneView& cb, const PlaneView& cr, QSize size,
+                    const YCbCrMatrix& matrix) {
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const std::vector<uchar> luma = scalePlane(y, size);
+    const std::vector<uchar> blue = scalePlane(cb, size);
+    const std::vector<uchar> red = scalePlane(cr, size);
+
+    // Tables in fixed point: the luma's value, and each chroma sample's share of R, G and B.
+    const double kg = 1 - matrix.kr - matrix.kb;
+    std::array<int, 256> lumaOf{}, redOfCr{}, greenOfCb{}, greenOfCr{}, blueOfCb{};
+    for (int v = 0; v < 256; ++v) {
+        const double l = matrix.fullRange ? v : (v - 16) * 255.0 / 219.0;
+        const double c = matrix.fullRange ? v - 128 : (v - 128) * 255.0 / 224.0;
+        lumaOf[size_t(v)] = int(std::lround(l * kOne));
+        redOfCr[size_t(v)] = int(std::lround(c * 2 * (1 - matrix.kr) * kOne));
+        blueOfCb[size_t(v)] = int(std::lround(c * 2 * (1 - matrix.kb) * kOne));
+        greenOfCb[size_t(v)] = int(std::lround(-c * 2 * matrix.kb * (1 - matrix.kb) / kg * kOne));
+        greenOfCr[size_t(v)] = int(std::lround(-c * 2 * matrix.kr * (1 - matrix.kr) / kg * kOne));
+    }
+    const int width = size.width();
+    for (int row = 0; row < size.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        const size_t at = size_t(row) * size_t(width);
+        for (int x = 0; x < width; ++x) {
+            const int l = lumaOf[luma[at + size_t(x)]];
+            const uchar b = blue[at + size_t(x)], r = red[at + size_t(x)];
+            line[x] = qRgb(weighted(l + redOfCr[r]), weighted(l + greenOfCb[b] + greenOfCr[r]),
+                           weighted(l + blueOfCb[b]));
+        }
+    }
+    return image;
+}
+
+struct RowScaler::Private {
+    Private(QSize in, QSize out)
+        : inHeight(in.height())
+        , across(in.width(), out.width())
+        , down(in.height(), out.height())
+        , image(out, QImage::Format_RGB32)
+        , row(size_t(out.width()) * 3)
+        , sums{std::vector<qint64>(row.size()), std::vector<qint64>(row.size())} {}
+
+    int inHeight;
+    AreaTaps across, down;
+    QImage image;
+    std::vector<int> row;        // the input row made narrow, 3 samples a pixel
+    std::vector<qint64> sums[2]; // the two output rows an input row may go into
+    int next = 0;                // the input row that comes next
+    int pending = 0;             // the first output row not yet complete
+};
+
+RowScaler::RowScaler(QSize in, QSize out)
+    : d(std::make_unique<Private>(in, out)) {}
+
+RowScaler::~RowScaler() = default;
+
+bool RowScaler::isNull() const {
+    return d->image.isNull();
+}
+
+void RowScaler::addRow(const uchar* pixels) {
+    Private& p = *d;
+    const int width = p.image.width(), height = p.image.height();
+    if (p.image.isNull() || p.next >= p.inHeight)
+        return;
+    const int y = p.next++;
+    for (int x = 0; x < width; ++x) {
+        const int* weight = p.across.weights.data() + p.across.offset[size_t(x)];
+        const uchar* sample = pixels + size_t(p.across.first[size_t(x)]) * 4;
+        int b = 0, g = 0, r = 0;
+        for (int k = 0; k < p.across.count[size_t(x)]; ++k, sample += 4) {
+            b += weight[k] * sample[0];
+            g += weight[k] * sample[1];
+            r += weight[k] * sample[2];
+        }
+        p.row[size_t(x) * 3] = b;
+        p.row[size_t(x) * 3 + 1] = g;
+        p.row[size_t(x) * 3 + 2] = r;
+    }
+    // Made smaller both ways, an input row goes into one output row, or two next to each other.
+    for (int o = p.pending; o < height && p.down.first[size_t(o)] <= y; ++o) {
+        const int k = y - p.down.first[size_t(o)];
+        if (k >= p.down.count[size_t(o)])
+            continue;
+        const qint64 weight = p.down.weights[size_t(p.down.offset[size_t(o)] + k)];
+        std::vector<qint64>& sums = p.sums[o & 1];
+        if (k == 0)
+            std::fill(sums.begin(), sums.end(), 0);
+        for (size_t i = 0; i < p.row.size(); ++i)
+            sums[i] += weight * p.row[i];
+        if (k + 1 < p.down.count[size_t(o)])
+            continue;
+        auto* line = reinterpret_cast<QRgb*>(p.image.scanLine(o));
+        const auto sample = [&](size_t i) {
+            return std::clamp(int((sums[i] + (qint64(kOne) * kOne) / 2) >> 32), 0, 255);
+        };
+        for (int x = 0; x < width; ++x)
+            line[x] =
+                qRgb(sample(size_t(x) * 3 + 2), sample(size_t(x) * 3 + 1), sample(size_t(x) * 3));
+        p.pending = o + 1;
+    }
+}
+
+QImage RowScaler::result() const {
+    return d->image;
+}
+
+} // namespace ferlo::pictures

@@ -1,0 +1,68 @@
+#pragma once
+
+// Scaling 8-bit sample planes by area averaging, and turning YCbCr planes into the screen's
+// pixels. A decoder that gets its picture as planes (HEIF) scales them to the size the caller
+// shows, before the colours are converted, so that no full-size RGB picture is ever made.
+
+#include <QImage>
+#include <QSize>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace ferlo::pictures {
+
+// One 8-bit plane of a decoded picture, as the library holds it.
+struct PlaneView {
+    const uchar* data = nullptr;
+    int stride = 0; // bytes from one row to the next
+    QSize size;
+};
+
+// The plane scaled to `size` by area averaging (each output sample the mean of the input area
+// it covers, parts of samples weighted by their share); a larger size repeats samples. Rows of
+// the result lie `size.width()` bytes apart.
+std::vector<uchar> scalePlane(const PlaneView& plane, QSize size);
+
+// How YCbCr samples map to RGB: the luma weights of red and blue (BT.601: 0.299 and 0.114) and
+// whether the samples use the full 0..255 range (else 16..235 for luma, 16..240 for chroma).
+struct YCbCrMatrix {
+    double kr = 0.299;
+    double kb = 0.114;
+    bool fullRange = true;
+};
+
+// The matrix for an ISO/IEC 23091-2 matrix_coefficients code (1 BT.709, 2 unspecified,
+// 4 FCC, 5/6 BT.601, 7 SMPTE 240M, 9/10 BT.2020), or false for a code whose samples are not
+// plain YCbCr (0 identity, 8 YCgCo, ...).
+bool yCbCrMatrixFor(int matrixCoefficients, bool fullRange, YCbCrMatrix* matrix);
+
+// Planes Y, Cb and Cr of any subsampling, scaled to `size` each and converted to
+// QImage::Format_RGB32. Returns a null image when the pixels cannot be allocated.
+QImage yCbCrToRgb32(const PlaneView& y, const PlaneView& cb, const PlaneView& cr, QSize size,
+                    const YCbCrMatrix& matrix);
+
+// Opaque 32-bit pixels (QImage::Format_RGB32 rows) made smaller both ways by area averaging as
+// their rows arrive, top to bottom, so that the picture is never held at its own size: a decoder
+// that reads row by row hands each row over and keeps only the result. The result's rows are
+// complete once the last row has arrived.
+class RowScaler {
+public:
+    RowScaler(QSize in, QSize out);
+    ~RowScaler();
+    RowScaler(const RowScaler&) = delete;
+    RowScaler& operator=(const RowScaler&) = delete;
+
+    // A null result when its pixels cannot be allocated.
+    bool isNull() const;
+    // The next row of the picture: in.width() pixels, 4 bytes each. Allocates nothing.
+    void addRow(const uchar* pixels);
+    QImage result() const;
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace ferlo::pictures
