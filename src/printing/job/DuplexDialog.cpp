@@ -74,7 +74,6 @@ QButtonGroup* addChoices(QGroupBox* box, const QList<std::pair<Value, QString>>&
         if (const QString extra = note ? note(value) : QString(); !extra.isEmpty()) {
             auto* label = new QLabel(extra, box);
             label->setIndent(24);
-            label->setWordWrap(true);
             layout->addWidget(label);
         }
     }
