@@ -156,10 +156,9 @@ bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
     form->addRow(QStringLiteral("X (to the right on the back):"), x);
     form->addRow(QStringLiteral("Y (down on the back):"), y);
     auto* how = new QLabel(QStringLiteral("Print the calibration sheet, hold it to the light with "
-                                          "its back towards you, and type where the front's "
+                                          "its back towards you,\nand type where the front's "
                                           "lines cross the top and the left scale."),
                            offsetGroup);
-    how->setWordWrap(true);
     form->addRow(how);
     auto* calibrate = new QPushButton(QStringLiteral("Print &Calibration Sheet ..."), offsetGroup);
     calibrate->setObjectName(QStringLiteral("printCalibration"));
