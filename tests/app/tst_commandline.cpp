@@ -370,6 +370,29 @@ private slots:
                  qPrintable(QString::number(words.first().words.first().box.center().x())));
     }
 
+    // Fold-over on a grid: each word behind its picture once the sheet folds down the middle
+    // of the paper; a grid whose cards do not pair up about the middle is refused.
+    void foldOverGrids() {
+        const QString out = m_dir.filePath("fold.pdf");
+        Run run = runExport({"--print-to", out, "--grid", "4x5", "--paper", "letter", "--fold-over",
+                             m_pictures[0], m_pictures[1], m_pictures[2]});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QList<PdfPage> pages = pdfWords(out);
+        QCOMPARE(pages.size(), 1);
+        for (const QString& word : {"DOG", "CAT", "COW"}) {
+            QList<QPointF> at;
+            for (const PdfWord& w : pages[0].words) {
+                if (w.text == word)
+                    at << w.box.center();
+            }
+            QCOMPARE(at.size(), 2);
+            QVERIFY2(qAbs(at[0].x() + at[1].x() - pages[0].size.width()) < 1.5, word);
+        }
+        run = runExport({"--print-to", out, "--grid", "3x1", "--fold-over", m_pictures[0]});
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains("do not stand in pairs"), qPrintable(run.err));
+    }
+
     void listsSheets() {
         if (!QFile::exists(sheetTemplateFolder() + "/paper-sizes.xml"))
             QSKIP("the sheet templates are not installed");
