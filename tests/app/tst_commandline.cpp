@@ -379,14 +379,14 @@ private slots:
         QVERIFY2(run.code == 0, qPrintable(run.err));
         const QList<PdfPage> pages = pdfWords(out);
         QCOMPARE(pages.size(), 1);
-        for (const QString& word : {"DOG", "CAT", "COW"}) {
+        for (const QString word : {"DOG", "CAT", "COW"}) {
             QList<QPointF> at;
             for (const PdfWord& w : pages[0].words) {
                 if (w.text == word)
                     at << w.box.center();
             }
             QCOMPARE(at.size(), 2);
-            QVERIFY2(qAbs(at[0].x() + at[1].x() - pages[0].size.width()) < 1.5, word);
+            QVERIFY2(qAbs(at[0].x() + at[1].x() - pages[0].size.width()) < 1.5, qPrintable(word));
         }
         run = runExport({"--print-to", out, "--grid", "3x1", "--fold-over", m_pictures[0]});
         QCOMPARE(run.code, 1);
