@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QImage>
 #include <QString>
+#include <QtGlobal>
 
 #include "support/PhotoLike.h"
 
@@ -21,7 +22,21 @@
 #include <stdexcept>
 #include <vector>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace ferlo::bench {
+
+// The start of a benchmark that prints: the allocator setting of the program's own main, and
+// Qt's offscreen platform unless another one is asked for.
+inline void prepareBenchProcess() {
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
+#endif
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
 
 // The photo-like JPEG that the tests write too.
 using ferlo::test::writePhotoJpeg;

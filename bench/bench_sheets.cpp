@@ -124,11 +124,7 @@ bool templates() {
 } // namespace
 
 int main(int argc, char** argv) {
-#ifdef __GLIBC__
-    mallopt(M_MMAP_THRESHOLD, 1024 * 1024); // as the program's own main does
-#endif
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ferlo::bench::prepareBenchProcess();
     QGuiApplication app(argc, argv);
     QStringList arguments = app.arguments().mid(1);
     const QString which =
