@@ -412,8 +412,10 @@ inline void checkDeck(const QByteArray& bytes, const QString& scratch) {
         return;
     }
     for (const DeckCard& card : deck.cards) {
-        require(card.perPage == 1 || card.perPage == 2 || card.perPage == 4 || card.perPage == 6 ||
-                    card.perPage == 8,
+        // A grid or a sheet holds its own number of cards; a count is one of the five.
+        const bool count = card.layout.kind == CardLayout::Kind::Count;
+        require(count ? IsValidPicturesPerPage(card.perPage)
+                      : card.perPage >= 1 && card.perPage <= MaxLayoutCells,
                 QStringLiteral("a card of %1 pictures per page was read").arg(card.perPage));
         require(card.cells.size() <= size_t(card.perPage),
                 QStringLiteral("a card holds more cells than its count"));
@@ -422,8 +424,14 @@ inline void checkDeck(const QByteArray& bytes, const QString& scratch) {
                               cell->picture.find('\0') == std::string::npos),
                     QStringLiteral("a picture path that is not absolute or holds a NUL"));
         }
-        // Every card read is a card the page is made from.
-        makeCardPage(CardModel(card));
+        // Every card read is a card the page is made from; a grid that does not fit its paper,
+        // or a sheet that is not installed, is refused with a message instead.
+        try {
+            makeCardPage(CardModel(card));
+        } catch (const Error& e) {
+            require(!count && !e.message().isEmpty(),
+                    QStringLiteral("a card that was read makes no page: ") + e.message());
+        }
     }
     const QString savedPath = scratch + QStringLiteral("/saved.ferlo");
     try {
