@@ -82,7 +82,8 @@ QJsonObject layoutObject(const CardLayout& layout) {
         paper.insert(QLatin1String("height"), grid.Paper.Height);
         object.insert(QLatin1String("paper"), paper);
         object.insert(QLatin1String("landscape"), grid.Landscape);
-        if (grid.CardWidth > 0) {
+        // A card size given in part is kept as given: planning the grid says what is missing.
+        if (grid.CardWidth > 0 || grid.CardHeight > 0) {
             object.insert(QLatin1String("cardWidth"), grid.CardWidth);
             object.insert(QLatin1String("cardHeight"), grid.CardHeight);
             object.insert(QLatin1String("gapAcross"), grid.GapX);
@@ -127,6 +128,12 @@ CardLayout readLayoutObject(const QJsonObject& object, const QString& place) {
         grid.GapX = read.number(QStringLiteral("gapAcross"), 0, 1000, 0);
         grid.GapY = read.number(QStringLiteral("gapDown"), 0, 1000, 0);
         grid.Margin = read.number(QStringLiteral("margin"), 0, 500, 0);
+        // A grid has either a card size with its gaps or a margin that the page is divided
+        // inside: what the other way would use is left out, as it is when the deck is saved.
+        if (grid.CardWidth > 0 || grid.CardHeight > 0)
+            grid.Margin = 0;
+        else
+            grid.GapX = grid.GapY = 0;
     } else {
         read.fail(QStringLiteral("kind"), QStringLiteral("\"grid\" or \"sheet\""));
     }
