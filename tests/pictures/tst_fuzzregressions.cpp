@@ -36,6 +36,7 @@ const QMap<QString, Check>& checks() {
          [](const QByteArray& bytes, const QString&) {
              fuzz::checkPaths(bytes);
          }},
+        {QStringLiteral("deck"), fuzz::checkDeck},
     };
     return all;
 }
