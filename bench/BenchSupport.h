@@ -5,9 +5,12 @@
 // timers and the process's memory figures.
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 #include "support/PhotoLike.h"
@@ -30,6 +33,23 @@ namespace ferlo::bench {
 
 // The start of a benchmark that prints: the allocator setting of the program's own main, and
 // Qt's offscreen platform unless another one is asked for.
+// A printing benchmark's arguments: an optional case name first (empty: every case, each in a
+// child process), then the folder for its pictures (a scratch folder when none is given), made
+// when missing.
+struct BenchArguments {
+    QString which;
+    QString folder;
+};
+inline BenchArguments readBenchArguments(QStringList arguments, const QStringList& caseNames,
+                                         const QTemporaryDir& scratch) {
+    BenchArguments read;
+    if (!arguments.isEmpty() && caseNames.contains(arguments.first()))
+        read.which = arguments.takeFirst();
+    read.folder = !arguments.isEmpty() ? arguments.first() : scratch.path();
+    QDir().mkpath(read.folder);
+    return read;
+}
+
 inline void prepareBenchProcess() {
 #ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);

@@ -16,6 +16,7 @@
 #include "pictures/Workers.h"
 #include "printing/CardPage.h"
 #include "printing/PagePainter.h"
+#include "support/LibheifRgb.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -66,22 +67,8 @@ ferlo::CardPage pageOf(const QStringList& pictures) {
 
 // The former way for one picture: full-size RGB from libheif, a 32-bit copy, smooth scaling.
 QImage formerPicture(const QString& file, const ferlo::TPrinterCell& cell) {
-    heif_context* context = heif_context_alloc();
-    heif_context_read_from_file(context, QFile::encodeName(file).constData(), nullptr);
-    heif_image_handle* handle = nullptr;
-    heif_context_get_primary_image_handle(context, &handle);
-    heif_image* decoded = nullptr;
-    heif_decode_image(handle, &decoded, heif_colorspace_RGB, heif_chroma_interleaved_RGB, nullptr);
-    int stride = 0;
-    const uint8_t* plane =
-        heif_image_get_plane_readonly(decoded, heif_channel_interleaved, &stride);
-    const QSize own(heif_image_get_width(decoded, heif_channel_interleaved),
-                    heif_image_get_height(decoded, heif_channel_interleaved));
-    QImage image = QImage(plane, own.width(), own.height(), stride, QImage::Format_RGB888)
-                       .convertToFormat(QImage::Format_RGB32);
-    heif_image_release(decoded);
-    heif_image_handle_release(handle);
-    heif_context_free(context);
+    const QImage image = ferlo::test::libheifRgb(file);
+    const QSize own = image.size();
     const ferlo::TRect target = ferlo::FitPictureRect(cell, own.width(), own.height());
     return image.scaled(ferlo::PrintedPictureSize(own, target, kDpi), Qt::IgnoreAspectRatio,
                         Qt::SmoothTransformation);

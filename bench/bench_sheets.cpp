@@ -126,12 +126,11 @@ bool templates() {
 int main(int argc, char** argv) {
     ferlo::bench::prepareBenchProcess();
     QGuiApplication app(argc, argv);
-    QStringList arguments = app.arguments().mid(1);
-    const QString which =
-        !arguments.isEmpty() && caseNames.contains(arguments.first()) ? arguments.takeFirst() : "";
     QTemporaryDir scratch;
-    const QString folder = !arguments.isEmpty() ? arguments.first() : scratch.path();
-    QDir().mkpath(folder);
+    const ferlo::bench::BenchArguments arguments =
+        ferlo::bench::readBenchArguments(app.arguments().mid(1), caseNames, scratch);
+    const QString which = arguments.which;
+    const QString folder = arguments.folder;
 
     if (which.isEmpty()) {
         bool met = true;
