@@ -77,7 +77,15 @@ QDoubleSpinBox* lengthBox(QWidget* parent, const char* name, double most = 1000)
     box->setRange(0, most);
     box->setDecimals(2);
     box->setKeyboardTracking(false);
+    box->setSuffix(QStringLiteral(" mm"));
     return box;
+}
+
+// A row's label that gives its mnemonic's focus to a control.
+QLabel* buddyLabel(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, buddy->parentWidget());
+    label->setBuddy(buddy);
+    return label;
 }
 
 QString sheetLine(const SheetTemplate& sheet) {
@@ -97,6 +105,7 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("LayoutDialog"));
     setWindowTitle(QStringLiteral("Layout"));
+    resize(820, 500);
     auto* main = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     main->addLayout(top);
@@ -240,7 +249,7 @@ QWidget* LayoutDialog::makeGridPage() {
     size->addWidget(new QLabel(QStringLiteral("×"), page));
     size->addWidget(m_rows);
     size->addStretch(1);
-    form->addRow(QStringLiteral("&Columns × rows:"), size);
+    form->addRow(buddyLabel(QStringLiteral("&Columns × rows:"), m_columns), size);
 
     m_paper = new QComboBox(page);
     m_paper->setObjectName(QStringLiteral("paperBox"));
@@ -254,7 +263,7 @@ QWidget* LayoutDialog::makeGridPage() {
     paper->addWidget(m_paper);
     paper->addWidget(m_orientation);
     paper->addStretch(1);
-    form->addRow(QStringLiteral("P&aper:"), paper);
+    form->addRow(buddyLabel(QStringLiteral("P&aper:"), m_paper), paper);
     m_paperWidth = lengthBox(page, "paperWidthBox");
     m_paperHeight = lengthBox(page, "paperHeightBox");
     auto* custom = new QHBoxLayout;
@@ -266,7 +275,10 @@ QWidget* LayoutDialog::makeGridPage() {
     m_unit = new QComboBox(page);
     m_unit->setObjectName(QStringLiteral("unitBox"));
     m_unit->addItems({QStringLiteral("mm"), QStringLiteral("in")});
-    form->addRow(QStringLiteral("&Unit:"), m_unit);
+    auto* unit = new QHBoxLayout;
+    unit->addWidget(m_unit);
+    unit->addStretch(1);
+    form->addRow(buddyLabel(QStringLiteral("&Unit:"), m_unit), unit);
 
     m_sized = new QRadioButton(QStringLiteral("Cards of this si&ze, centred:"), page);
     m_sized->setObjectName(QStringLiteral("sizedButton"));
