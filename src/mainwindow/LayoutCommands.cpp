@@ -69,6 +69,10 @@ LayoutPanel* TFerloMainForm::layoutPanel() {
         });
         noteCardChanged();
     });
+    connect(m_layoutPanel, &LayoutPanel::editRequested, this,
+            [this](int index) { runGuarded(this, [&] { editLabel(index); }); });
+    connect(m_layoutPanel, &LayoutPanel::menuRequested, this,
+            [this](int index) { showPictureMenu(index); });
     LabelEditor* editor = m_layoutPanel->editor();
     connect(editor, &LabelEditor::cardDoubleClicked, this, [this](QPoint at) {
         const int index = m_layoutPanel->bandAt(at);

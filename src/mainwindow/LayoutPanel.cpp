@@ -12,11 +12,13 @@
 #include "storage/Paths.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
+#include <climits>
 #include <cmath>
 
 namespace ferlo {
@@ -56,6 +58,7 @@ LayoutPanel::LayoutPanel(QWidget* parent)
     setObjectName(QStringLiteral("LayoutPanel"));
     setAccessibleName(QStringLiteral("Card"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
     m_band = new QLabel(this);
     m_band->setObjectName(QStringLiteral("LayoutLabelBand"));
     m_band->hide();
@@ -195,6 +198,12 @@ void LayoutPanel::editLabel(int index, const QString& word) {
 }
 
 bool LayoutPanel::event(QEvent* event) {
+    // F2 is the window's shortcut for a picture control; on the panel it edits the focused card.
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_F2 && filled(m_focus)) {
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::ToolTip && m_card) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int index = cellAt(help->pos());
@@ -216,6 +225,10 @@ void LayoutPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!m_page.isNull()) {
         painter.drawImage(0, 0, m_page);
+        if (hasFocus() && filled(m_focus)) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DashLine));
+            painter.drawRect(pictureRect(m_focus).adjusted(1, 1, -1, -1));
+        }
         return;
     }
     painter.fillRect(rect(), Qt::white);
@@ -232,7 +245,105 @@ void LayoutPanel::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
+    setFocusedCell(index);
     emit pressed(index, event->button());
+}
+
+bool LayoutPanel::filled(int index) const {
+    return m_card && index >= 0 && size_t(index) < m_card->cells().size() &&
+           !m_card->cells()[size_t(index)].FileName.empty();
+}
+
+int LayoutPanel::nextFilled(int from, bool forward) const {
+    const int count = m_card ? int(m_card->cells().size()) : 0;
+    for (int i = forward ? from + 1 : std::min(from, count) - 1; i >= 0 && i < count;
+         i += forward ? 1 : -1)
+        if (filled(i))
+            return i;
+    return -1;
+}
+
+void LayoutPanel::setFocusedCell(int index) {
+    m_focus = index;
+    const auto& cells = m_card->cells();
+    setAccessibleName(
+        filled(index)
+            ? QStringLiteral("Picture %1: %2")
+                  .arg(index + 1)
+                  .arg(displayName(fileNamePart(pathFromModel(cells[size_t(index)].FileName))))
+            : QStringLiteral("Card"));
+    update();
+}
+
+void LayoutPanel::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    if (!filled(m_focus))
+        setFocusedCell(event->reason() == Qt::BacktabFocusReason ? nextFilled(INT_MAX, false)
+                                                                 : nextFilled(-1, true));
+    update();
+}
+
+void LayoutPanel::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+bool LayoutPanel::focusNextPrevChild(bool next) {
+    // Tab goes on from picture to picture, and leaves the card after the last.
+    const int to = hasFocus() ? nextFilled(m_focus, next) : -1;
+    if (to < 0)
+        return QWidget::focusNextPrevChild(next);
+    setFocusedCell(to);
+    return true;
+}
+
+void LayoutPanel::keyPressEvent(QKeyEvent* event) {
+    // The arrows go on from the focused card, even one whose picture went meanwhile.
+    if (event->key() == Qt::Key_Right || event->key() == Qt::Key_Left) {
+        if (const int to = nextFilled(m_focus, event->key() == Qt::Key_Right); to >= 0)
+            setFocusedCell(to);
+        return;
+    }
+    if (!filled(m_focus)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit pressed(m_focus, Qt::LeftButton);
+        return;
+    case Qt::Key_Delete:
+        if (plain) {
+            const int taken = m_focus;
+            emit pressed(taken, Qt::RightButton);
+            // The focus goes on to the next picture, as a list's does after a deletion.
+            if (!filled(taken)) {
+                const int next = nextFilled(taken, true);
+                setFocusedCell(next >= 0 ? next : nextFilled(taken, false));
+            }
+            return;
+        }
+        break;
+    case Qt::Key_F2:
+        emit editRequested(m_focus);
+        return;
+    case Qt::Key_Menu:
+        emit menuRequested(m_focus);
+        return;
+    case Qt::Key_F10:
+        if (event->modifiers() == Qt::ShiftModifier) {
+            emit menuRequested(m_focus);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace ferlo

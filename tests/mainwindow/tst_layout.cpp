@@ -219,6 +219,13 @@ private slots:
         QTest::mouseClick(panel, Qt::RightButton, Qt::NoModifier, panel->pictureRect(6).center());
         QVERIFY(view().Cells[6].FileName.empty());
         QVERIFY(!selectedFiles(form()).contains("pic07.jpg"));
+        // From the keyboard: the arrow goes on from the card just freed, Delete takes a
+        // picture off and the focus goes on.
+        QTest::keyClick(panel, Qt::Key_Right);
+        QCOMPARE(panel->focusedCell(), 7);
+        QTest::keyClick(panel, Qt::Key_Delete);
+        QVERIFY(view().Cells[7].FileName.empty());
+        QCOMPARE(panel->focusedCell(), 8);
 
         QTest::mouseDClick(panel, Qt::LeftButton, Qt::NoModifier, panel->bandRect(0).center());
         auto* editor = panel->findChild<QLineEdit*>(QStringLiteral("LabelEditor"));

@@ -4,10 +4,10 @@
 
 #include "layout/CardModel.h"
 #include "printing/CardPage.h"
+#include "printing/job/PrintJob.h"
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/PrintOption.h"
-#include "printing/job/PrintJob.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
