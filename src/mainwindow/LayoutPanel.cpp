@@ -137,10 +137,13 @@ void LayoutPanel::prepare() {
     m_page.fill(Qt::white);
     QPainter painter(&m_page);
     painter.setRenderHint(QPainter::Antialiasing);
-    // On screen, each card's edge shows faintly under what prints, as a pre-cut sheet shows it.
-    painter.setPen(QPen(QColor(0xc8, 0xc8, 0xc8), ratio));
-    for (const QPainterPath& shape : m_prepared.shapes)
-        painter.drawPath(shape);
+    // On screen, each card's edge shows faintly under what prints, as a pre-cut sheet shows it,
+    // unless cut lines or outlines draw it already.
+    if (!page.Outlines && !(page.Plan->SharedCuts && page.CutLinesOn)) {
+        painter.setPen(QPen(QColor(0xc8, 0xc8, 0xc8), ratio));
+        for (const QPainterPath& shape : m_prepared.shapes)
+            painter.drawPath(shape);
+    }
     paintPreparedPage(painter, m_prepared);
     painter.end();
     m_page.setDevicePixelRatio(ratio);
