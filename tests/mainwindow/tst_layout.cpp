@@ -16,10 +16,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTimer>
+#include <QUrl>
 #include <QtTest>
 
 using namespace ferlo;
@@ -240,6 +242,55 @@ private slots:
         QVERIFY(view().PACard->isVisible() && !panel->isVisible() &&
                 view().TBPortrait->isEnabled());
         QCOMPARE(view().Card.PictureCount, 0);
+    }
+
+    // The panel draws a round sheet's card as it prints: a filled picture clipped to the circle.
+    void roundCardsClipTheirPictures() {
+        answerLayoutDialog(3, "sheetSearch=testa r6;fillBox=1");
+        form().findChild<QAction*>(QStringLiteral("mnLayout"))->trigger();
+        auto* panel = form().findChild<LayoutPanel*>(QStringLiteral("LayoutPanel"));
+        QVERIFY(panel && panel->isVisible());
+        QCOMPARE(panel->cellCount(), 6);
+        clickFile(form(), "pic01.jpg");
+        const QImage shown = panel->grab().toImage();
+        const QRect area = panel->pictureRect(0);
+        const QColor inside = shown.pixelColor(area.center());
+        QVERIFY2(inside.blue() > 150 && inside.red() < 100, qPrintable(inside.name()));
+        QCOMPARE(shown.pixelColor(area.topLeft() + QPoint(2, 2)), QColor(Qt::white));
+    }
+
+    // Pictures dropped on the panel go on the card as picked; those that find it full start a
+    // new card of the same sheet.
+    void droppedPicturesFillCardsOfTheLayout() {
+        answerLayoutDialog(3, "sheetSearch=testa r6");
+        form().findChild<QAction*>(QStringLiteral("mnLayout"))->trigger();
+        auto* panel = form().findChild<LayoutPanel*>(QStringLiteral("LayoutPanel"));
+        QVERIFY(panel);
+        QList<QUrl> urls;
+        for (int i = 1; i <= 8; ++i)
+            urls << QUrl::fromLocalFile(
+                folder().file(QStringLiteral("pic%1.jpg").arg(i, 2, 10, QLatin1Char('0'))));
+        QMimeData data;
+        data.setUrls(urls);
+        // Qt hands a drop to the widget under it that takes drops, or its nearest parent that
+        // does.
+        const QPoint at = panel->mapTo(&form(), panel->rect().center());
+        QWidget* target = form().childAt(at);
+        while (target && !target->acceptDrops())
+            target = target->parentWidget();
+        QVERIFY(target);
+        QDragEnterEvent enter(target->mapFrom(&form(), at), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(target->mapFrom(&form(), at), Qt::CopyAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QTRY_COMPARE(form().deck().count(), 2);
+        QCOMPARE(form().deck().deck().cards[1].layout.Name, std::string("Testa R6"));
+        QCOMPARE(form().deck().deck().cards[1].cells.size(), size_t(2));
+        QCOMPARE(view().Card.PictureCount, 6); // the card that took the first picture
+        QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
     }
 
     // A deck of a grid card and a card of a sheet that is not installed: it opens with a message
