@@ -53,6 +53,7 @@ void TFerloMainForm::applyDeckCard(const DeckCard& deckCard) {
     TBCutLines->setChecked(m_card.cutLinesOn());
     (m_card.upperCase() ? TBUpperLabels : TBLowerLabels)->setChecked(true);
     setLabelsSwitch(m_card.labelsOn());
+    showLayoutState();
 
     // Then the card is shown as a change of count shows it, and filled as if its pictures had
     // been picked: labels first, then the pictures.
@@ -123,15 +124,6 @@ bool TFerloMainForm::openDeck(const QString& given) {
     // Read whole before anything changes or is asked: a damaged deck leaves the window as it
     // was.
     Deck deck = readDeck(path);
-    // The card panel shows the five counts only: a grid's or a sheet's card prints from the
-    // command line, and the deck stays as it is on disk.
-    for (const DeckCard& card : deck.cards)
-        if (card.layout.kind != CardLayout::Kind::Count)
-            throw Error(
-                QStringLiteral("Cannot open the deck file %1 in the window: it holds a card "
-                               "laid out as a grid or a sheet, which the window does not "
-                               "show yet. Print it with ferlo --print-to OUT.pdf %1.")
-                    .arg(path));
     if (!maybeSaveChanges())
         return false;
     const QString missing = missingPicturesMessage(path, deck);
@@ -150,6 +142,7 @@ bool TFerloMainForm::openDeck(const QString& given) {
     updateDeckControls();
     if (!missing.isEmpty())
         showError(this, missing);
+    tellMissingSheets();
     return true;
 }
 

@@ -141,6 +141,7 @@ void TFerloMainForm::TBNumPerPageClick(const QAction* Sender) {
     showSelectCaption();
     clearShownCell(-1);
     ClearFileSelections();
+    showLayoutState();
     ToggleCutLines();
 }
 
@@ -156,6 +157,7 @@ void TFerloMainForm::SetOrientation() {
     const int top = (PACardBase->height() - PACard->height()) / 2;
     const int left = (PACardBase->width() - PACard->width()) / 2;
     PACard->move(left, top);
+    refreshLayoutPanel();
 }
 
 void TFerloMainForm::TBOrientationClick(bool portrait) {
@@ -258,6 +260,8 @@ void TFerloMainForm::whenPicturesPlaced(std::function<void()> action) {
 }
 
 void TFerloMainForm::display_picture(int index) {
+    if (showsLayout())
+        return showLayoutPicture(index);
     PicturePass pass(*this);
     const QString path = pathFromModel(cells()[size_t(index)].FileName);
     const int areaWidth = card().PictureWidth;
@@ -343,6 +347,10 @@ void TFerloMainForm::Display_All_Pictures() {
 }
 
 QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
+    if (showsLayout()) {
+        refreshLayoutPanel();
+        return {};
+    }
     WaitCursor hourglass;
     PicturePass pass(*this);
     // The pictures are decoded side by side on worker threads and placed in cell order; an
@@ -409,6 +417,7 @@ QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
 void TFerloMainForm::ToggleCutLines() {
     for (TLine* line : CutLines)
         line->hide();
+    refreshLayoutPanel();
     if (!m_card.cutLinesOn()) {
         TBCutLines->setToolTip(QStringLiteral("Turn Cutlines On"));
         return;
@@ -592,6 +601,7 @@ void TFerloMainForm::clearShownCell(int index) {
         CellLabels[size_t(i)]->hide();
         CellImages[size_t(i)]->clearPicture();
     }
+    refreshLayoutPanel();
 }
 
 void TFerloMainForm::ClearFileSelections() {

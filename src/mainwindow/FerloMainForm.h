@@ -24,6 +24,8 @@ class DirectoryListBox;
 class DriveComboBox;
 class FileListBox;
 class LabelEditor;
+class LayoutPanel;
+struct LayoutChoice;
 class PictureControl;
 class TAboutBox;
 class TLine;
@@ -185,6 +187,22 @@ private:
     // dialog and the double-sided choices (a change marks it modified).
     void printDeck();
     void editDoubleSided();
+
+    // Grids and sheets (LayoutCommands.cpp): Card > Layout ... and the panel that shows them in
+    // place of the card of the five counts.
+    bool showsLayout() const { return m_card.layout().kind != CardLayout::Kind::Count; }
+    void chooseLayout();
+    void applyLayoutChoice(const LayoutChoice& choice);
+    // The card panel, the count and orientation buttons as the card's layout says.
+    void showLayoutState();
+    // Draws the card of a grid or a sheet anew (nothing for the five counts).
+    void refreshLayoutPanel();
+    void showLayoutPicture(int index);
+    void editLayoutLabel(int index);
+    LayoutPanel* layoutPanel();
+    // Names the sheets of the deck that are not installed; their cards keep what they hold.
+    void tellMissingSheets();
+    LayoutPanel* m_layoutPanel = nullptr;
 
     void createMenus();
     void createToolBar();

@@ -200,6 +200,8 @@ void TFerloMainForm::createMenus() {
     TBRemoveCard = cardCommand(QStringLiteral("TBRemoveCard"), QStringLiteral("&Remove card"),
                                QStringLiteral("Remove this card from the deck"), Glyph::RemoveCard,
                                [this] { removeCard(); });
+    command(cards, QStringLiteral("mnLayout"), QStringLiteral("&Layout ..."),
+            [this] { chooseLayout(); });
     cards->addSeparator();
     // Checked, it waits for the click on the picture whose word is to be recorded.
     TBRecord = cardCommand(QStringLiteral("TBRecord"), QStringLiteral("Re&cord"),

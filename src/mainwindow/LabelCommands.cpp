@@ -20,6 +20,8 @@ namespace ferlo {
 // and editing a word in place.
 
 void TFerloMainForm::Display_Label(int index) {
+    if (showsLayout())
+        return refreshLayoutPanel();
     if (index < 0 || index >= int(cells().size()) || index >= int(CellLabels.size()))
         return;
     const TCell& cell = cells()[size_t(index)];
@@ -49,6 +51,8 @@ void TFerloMainForm::Display_Label(int index) {
 }
 
 void TFerloMainForm::editLabel(int index) {
+    if (showsLayout())
+        return editLayoutLabel(index);
     if (!m_card.labelsOn() || index < 0 || index >= m_card.count() ||
         index >= int(cells().size()) || index >= int(CellLabels.size()))
         return;
@@ -117,6 +121,7 @@ void TFerloMainForm::PBToggleLabelsClick() {
 }
 
 void TFerloMainForm::ToggleLabels() {
+    refreshLayoutPanel();
     for (int i = 0; i < m_card.count() && i < int(CellLabels.size()); ++i) {
         QLabel* label = CellLabels[size_t(i)];
         label->setVisible(m_card.labelsOn() && !isBlankLabel(label->text()));

@@ -4,6 +4,7 @@
 
 #include "dialogs/Messages.h"
 #include "mainwindow/FerloMainForm.h"
+#include "mainwindow/LayoutPanel.h"
 #include "mainwindow/PictureControl.h"
 #include "sound/SoundPlayer.h"
 #include "sound/WaveWriter.h"
@@ -141,8 +142,10 @@ void TFerloMainForm::showPictureMenu(int index) {
          [this, index] { editLabel(index); });
     item(QStringLiteral("mnTakeOff"), QStringLiteral("&Take off"),
          [this, index] { ImageMouseDown(index, Qt::RightButton); });
-    QWidget* control = CellImages[size_t(index)];
-    menu.exec(control->mapToGlobal(control->rect().center()));
+    QWidget* control =
+        showsLayout() ? static_cast<QWidget*>(layoutPanel()) : CellImages[size_t(index)];
+    menu.exec(control->mapToGlobal(showsLayout() ? layoutPanel()->pictureRect(index).center()
+                                                 : control->rect().center()));
 }
 
 } // namespace ferlo

@@ -2,9 +2,12 @@
 // their dialogs.
 #include "support_printing.h"
 
-#include "storage/Errors.h"
-#include "storage/PrintOption.h"
+#include "layout/CardModel.h"
+#include "printing/CardPage.h"
 #include "printing/job/PrintJob.h"
+#include "storage/Errors.h"
+#include "storage/NativePath.h"
+#include "storage/PrintOption.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
@@ -234,6 +237,30 @@ private slots:
         options.wordBacks = backs;
         runPrintJob(printer, {first, second, third}, options);
         QTEST(pdfPageSizes(path), "sizes");
+    }
+
+    // A grid prints on its own paper between cards on the chosen one, its back too, and the
+    // printer keeps the chosen paper afterwards.
+    void printJobPutsAGridOnItsPaper() {
+        CardModel model;
+        CardLayout layout;
+        layout.kind = CardLayout::Kind::Grid;
+        layout.Grid = {4, 5, *NamedPaper("Letter"), false, 50.8, 50.8, 0, 0, 0};
+        QVERIFY(model.setLayout(layout, 20));
+        model.setPicture(3, modelPath(m_red));
+        const QString path = m_dir.filePath("grid.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(path);
+        printer.setResolution(150);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        PaintOptions options;
+        options.wordBacks = true;
+        runPrintJob(printer, {emptyPage(4, false), makeCardPage(model), emptyPage(2, true)},
+                    options);
+        const QString wide = "842 x 595", tall = "595 x 842", letter = "612 x 792";
+        QCOMPARE(pdfPageSizes(path), (QStringList{wide, wide, letter, letter, tall, tall}));
+        QVERIFY(printer.pageLayout().pageSize().isEquivalentTo(QPageSize(QPageSize::A4)));
     }
 
     void previewShowsAnErrorInsteadOfThrowing() {

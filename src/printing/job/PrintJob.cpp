@@ -24,6 +24,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -63,6 +64,30 @@ PrinterHolder& printerHolder() {
 
 QPageLayout::Orientation orientationOf(const CardPage& page) {
     return page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape;
+}
+
+// The paper of a grid's or a sheet's page: its own size, in its orientation.
+QPageSize planPaper(const PagePlan& plan) {
+    return QPageSize(QSizeF(std::min(plan.PaperWidth, plan.PaperHeight),
+                            std::max(plan.PaperWidth, plan.PaperHeight)),
+                     QPageSize::Millimeter);
+}
+
+// Sets the printer up for a page before it begins: a grid or a sheet on its own paper, the five
+// counts on the paper chosen for the job (`chosen`), each in its orientation. The page is
+// returned knowing where the printer's printable area lies on the paper.
+CardPage turnPrinterFor(QPrinter& printer, const CardPage& page, const QPageSize& chosen) {
+    const QPageSize paper = page.Plan ? planPaper(*page.Plan) : chosen;
+    if (!printer.pageLayout().pageSize().isEquivalentTo(paper))
+        printer.setPageSize(paper);
+    printer.setPageOrientation(orientationOf(page));
+    CardPage turned = page;
+    if (page.Plan) {
+        const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+        turned.MarginLeft = area.left();
+        turned.MarginTop = area.top();
+    }
+    return turned;
 }
 
 bool wordBacksOn(const PaintOptions& options) {
@@ -121,13 +146,19 @@ bool runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptio
                int done, int total) {
     if (!goOn(options, done + 1, total))
         return false;
-    printer.setPageOrientation(orientationOf(pages.first()));
+    const QPageSize chosen = printer.pageLayout().pageSize();
+    // The printer keeps the paper chosen for the job once it is done.
+    const auto keepPaper = qScopeGuard([&] {
+        if (!printer.pageLayout().pageSize().isEquivalentTo(chosen))
+            printer.setPageSize(chosen);
+    });
+    const CardPage first = turnPrinterFor(printer, pages.first(), chosen);
     // Everything that can fail for the first page (a picture gone, the stored option unreadable)
     // is done before the job begins: the print server prints whatever a begun job holds, aborted
     // or not. The later pages' pictures were checked before.
     PreparedPage prepared;
     try {
-        prepared = preparePage(printer, pages.first(), options);
+        prepared = preparePage(printer, first, options);
     } catch (...) {
         throw Error(errorMessage(std::current_exception(), QStringLiteral("Cannot print")));
     }
@@ -144,8 +175,8 @@ bool runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptio
                     painter.end();
                     return false;
                 }
-                printer.setPageOrientation(orientationOf(pages.at(i)));
-                prepared = preparePage(printer, pages.at(i), options);
+                prepared =
+                    preparePage(printer, turnPrinterFor(printer, pages.at(i), chosen), options);
                 if (!printer.newPage())
                     throw Error(QStringLiteral("the printer \"%1\" could not start page %2.")
                                     .arg(printer.printerName(), QString::number(i + 1)));
@@ -206,6 +237,9 @@ private:
 };
 
 QImage previewImage(const CardPage& page, QPageLayout paper, int dpi) {
+    // A grid or a sheet is shown on the whole of its own paper, as Export PDF writes it.
+    if (page.Plan)
+        paper = QPageLayout(planPaper(*page.Plan), orientationOf(page), QMarginsF());
     paper.setOrientation(orientationOf(page));
     QImage image(paper.fullRectPixels(dpi).size(), QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(dpi / 0.0254));

@@ -1,0 +1,509 @@
+#include "mainwindow/LayoutDialog.h"
+
+#include "layout/CardModel.h"
+#include "printing/CardPage.h"
+#include "printing/PlanPainter.h"
+#include "storage/Errors.h"
+#include "storage/SheetTemplates.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace ferlo {
+
+// The page of the choice: the paper in proportion, each card's shape on it.
+class PlanPreview : public QWidget {
+public:
+    explicit PlanPreview(QWidget* parent)
+        : QWidget(parent) {
+        setObjectName(QStringLiteral("layoutPreview"));
+        setMinimumSize(220, 260);
+    }
+    void show(std::optional<PagePlan> plan, const QString& note) {
+        m_plan = std::move(plan);
+        m_note = note;
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillRect(rect(), palette().color(QPalette::Mid));
+        if (!m_plan || m_plan->PaperWidth <= 0 || m_plan->PaperHeight <= 0) {
+            painter.setPen(palette().color(QPalette::BrightText));
+            painter.drawText(rect().adjusted(10, 10, -10, -10), Qt::AlignCenter | Qt::TextWordWrap,
+                             m_note);
+            return;
+        }
+        const double perMm =
+            std::min((width() - 20) / m_plan->PaperWidth, (height() - 20) / m_plan->PaperHeight);
+        const QSizeF paper(m_plan->PaperWidth * perMm, m_plan->PaperHeight * perMm);
+        const QPointF origin((width() - paper.width()) / 2, (height() - paper.height()) / 2);
+        painter.fillRect(QRectF(origin, paper), Qt::white);
+        painter.setPen(QPen(QColor(0x44, 0x55, 0x77), 1));
+        painter.setBrush(QColor(0xdd, 0xe6, 0xf4));
+        for (const PageCard& card : m_plan->Cards)
+            painter.drawPath(cardShape(card.Trim, card.Shape, card.Radius, perMm, origin));
+    }
+
+private:
+    std::optional<PagePlan> m_plan;
+    QString m_note;
+};
+
+namespace {
+
+enum Tab { CountTab, GridTab, PresetTab, SheetTab };
+enum Unit { Millimetres, Inches };
+
+QDoubleSpinBox* lengthBox(QWidget* parent, const char* name, double most = 1000) {
+    auto* box = new QDoubleSpinBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setRange(0, most);
+    box->setDecimals(2);
+    box->setKeyboardTracking(false);
+    box->setSuffix(QStringLiteral(" mm"));
+    return box;
+}
+
+// A row's label that gives its mnemonic's focus to a control.
+QLabel* buddyLabel(const QString& text, QWidget* buddy) {
+    auto* label = new QLabel(text, buddy->parentWidget());
+    label->setBuddy(buddy);
+    return label;
+}
+
+QString sheetLine(const SheetTemplate& sheet) {
+    const char* shape = sheet.Shape == LabelShape::Round     ? "round "
+                        : sheet.Shape == LabelShape::Ellipse ? "elliptic "
+                                                             : "";
+    return QStringLiteral("%1 — %2 (%3%4 × %5 mm, %6 per sheet)")
+        .arg(QString::fromStdString(sheet.name()), QString::fromStdString(sheet.Description),
+             QLatin1String(shape), QString::number(sheet.LabelWidth, 'f', 1),
+             QString::number(sheet.LabelHeight, 'f', 1))
+        .arg(sheet.Labels.size());
+}
+
+} // namespace
+
+LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("LayoutDialog"));
+    setWindowTitle(QStringLiteral("Layout"));
+    resize(820, 500);
+    auto* main = new QVBoxLayout(this);
+    auto* top = new QHBoxLayout;
+    main->addLayout(top);
+    m_tabs = new QTabWidget(this);
+    m_tabs->setObjectName(QStringLiteral("layoutKind"));
+    m_tabs->addTab(makeCountPage(card), QStringLiteral("&Pictures per page"));
+    m_tabs->addTab(makeGridPage(), QStringLiteral("&Grid"));
+    m_tabs->addTab(makePresetPage(), QStringLiteral("P&resets"));
+    m_tabs->addTab(makeSheetPage(), QStringLiteral("&Sheets"));
+    top->addWidget(m_tabs, 1);
+    m_preview = new PlanPreview(this);
+    top->addWidget(m_preview);
+
+    // The switches of a grid's or a sheet's cards.
+    auto* switches = new QHBoxLayout;
+    m_fill = new QCheckBox(QStringLiteral("&Fill: crop pictures to fill their cards"), this);
+    m_fill->setObjectName(QStringLiteral("fillBox"));
+    m_bleed = lengthBox(this, "bleedBox", MaxBleedMm);
+    m_bleed->setDecimals(1);
+    m_bleed->setSuffix(QStringLiteral(" mm"));
+    auto* bleedLabel = new QLabel(QStringLiteral("&Bleed:"), this);
+    bleedLabel->setBuddy(m_bleed);
+    m_outlines = new QCheckBox(QStringLiteral("&Outlines"), this);
+    m_outlines->setObjectName(QStringLiteral("outlinesBox"));
+    switches->addWidget(m_fill);
+    switches->addSpacing(12);
+    switches->addWidget(bleedLabel);
+    switches->addWidget(m_bleed);
+    switches->addSpacing(12);
+    switches->addWidget(m_outlines);
+    switches->addStretch(1);
+    main->addLayout(switches);
+
+    m_problem = new QLabel(this);
+    m_problem->setObjectName(QStringLiteral("layoutProblem"));
+    m_problem->setWordWrap(true);
+    m_problem->setTextFormat(Qt::PlainText);
+    QPalette warning = m_problem->palette();
+    warning.setColor(QPalette::WindowText, QColor(0xb0, 0x00, 0x20));
+    m_problem->setPalette(warning);
+    main->addWidget(m_problem);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    m_ok = buttons->button(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    main->addWidget(buttons);
+
+    // The card's own layout.
+    const CardLayout& layout = card.layout();
+    m_fill->setChecked(layout.Fill);
+    m_bleed->setValue(layout.Bleed);
+    m_outlines->setChecked(layout.Outlines);
+    setGrid(layout.kind == CardLayout::Kind::Grid ? layout.Grid : GridSpec{});
+    if (layout.kind == CardLayout::Kind::Grid) {
+        const auto preset = FindPreset(layout.Name);
+        if (!layout.Name.empty() && preset && preset->Grid == layout.Grid) {
+            m_tabs->setCurrentIndex(PresetTab);
+            const auto items =
+                m_presets->findItems(QString::fromStdString(preset->Name), Qt::MatchExactly);
+            if (!items.isEmpty())
+                m_presets->setCurrentItem(items.first());
+        } else {
+            m_tabs->setCurrentIndex(GridTab);
+        }
+    } else if (layout.kind == CardLayout::Kind::Sheet) {
+        m_tabs->setCurrentIndex(SheetTab);
+        m_search->setText(QString::fromStdString(layout.Name));
+        if (m_sheets->count() > 0)
+            m_sheets->setCurrentRow(0);
+    }
+
+    const auto changed = [this] {
+        choiceChanged();
+    };
+    connect(m_tabs, &QTabWidget::currentChanged, this, changed);
+    for (QSpinBox* box : {m_columns, m_rows})
+        connect(box, &QSpinBox::valueChanged, this, changed);
+    for (QDoubleSpinBox* box : {m_paperWidth, m_paperHeight, m_cardWidth, m_cardHeight, m_gapX,
+                                m_gapY, m_margin, m_bleed})
+        connect(box, &QDoubleSpinBox::valueChanged, this, changed);
+    for (QComboBox* box : {m_count, m_orientation})
+        connect(box, &QComboBox::currentIndexChanged, this, changed);
+    connect(m_paper, &QComboBox::currentIndexChanged, this, [this] {
+        const auto named = NamedPaper(m_paper->currentText().toStdString());
+        m_paperWidth->setEnabled(!named);
+        m_paperHeight->setEnabled(!named);
+        if (named) {
+            m_paperWidth->setValue(named->Width / unitMm());
+            m_paperHeight->setValue(named->Height / unitMm());
+        }
+        choiceChanged();
+    });
+    connect(m_unit, &QComboBox::currentIndexChanged, this, [this](int index) { setUnit(index); });
+    connect(m_sized, &QRadioButton::toggled, this, changed);
+    for (QListWidget* list : {m_presets, m_sheets})
+        connect(list, &QListWidget::currentRowChanged, this, changed);
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString& text) {
+        findSheets(text);
+        choiceChanged();
+    });
+    for (QCheckBox* box : {m_fill, m_outlines})
+        connect(box, &QCheckBox::toggled, this, changed);
+    choiceChanged();
+}
+
+LayoutDialog::~LayoutDialog() = default;
+
+QWidget* LayoutDialog::makeCountPage(const CardModel& card) {
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    m_count = new QComboBox(page);
+    m_count->setObjectName(QStringLiteral("countBox"));
+    for (int count : {1, 2, 4, 6, 8})
+        m_count->addItem(QString::number(count), count);
+    const bool counted = card.layout().kind == CardLayout::Kind::Count;
+    m_count->setCurrentIndex(std::max(0, m_count->findData(counted ? card.count() : 4)));
+    form->addRow(QStringLiteral("Pictures &per page:"), m_count);
+    auto* note = new QLabel(QStringLiteral("The card fills the page, as the toolbar's buttons "
+                                           "lay it out."),
+                            page);
+    note->setWordWrap(true);
+    form->addRow(note);
+    return page;
+}
+
+QWidget* LayoutDialog::makeGridPage() {
+    auto* page = new QWidget;
+    auto* form = new QFormLayout(page);
+    const auto side = [page](const char* name) {
+        auto* box = new QSpinBox(page);
+        box->setObjectName(QLatin1String(name));
+        box->setRange(1, MaxGridSide);
+        box->setKeyboardTracking(false);
+        return box;
+    };
+    m_columns = side("columnsBox");
+    m_rows = side("rowsBox");
+    auto* size = new QHBoxLayout;
+    size->addWidget(m_columns);
+    size->addWidget(new QLabel(QStringLiteral("×"), page));
+    size->addWidget(m_rows);
+    size->addStretch(1);
+    form->addRow(buddyLabel(QStringLiteral("&Columns × rows:"), m_columns), size);
+
+    m_paper = new QComboBox(page);
+    m_paper->setObjectName(QStringLiteral("paperBox"));
+    for (const std::string& name : PaperNames())
+        m_paper->addItem(QString::fromStdString(name));
+    m_paper->addItem(QStringLiteral("Custom"));
+    m_orientation = new QComboBox(page);
+    m_orientation->setObjectName(QStringLiteral("orientationBox"));
+    m_orientation->addItems({QStringLiteral("Portrait"), QStringLiteral("Landscape")});
+    auto* paper = new QHBoxLayout;
+    paper->addWidget(m_paper);
+    paper->addWidget(m_orientation);
+    paper->addStretch(1);
+    form->addRow(buddyLabel(QStringLiteral("P&aper:"), m_paper), paper);
+    m_paperWidth = lengthBox(page, "paperWidthBox");
+    m_paperHeight = lengthBox(page, "paperHeightBox");
+    auto* custom = new QHBoxLayout;
+    custom->addWidget(m_paperWidth);
+    custom->addWidget(new QLabel(QStringLiteral("×"), page));
+    custom->addWidget(m_paperHeight);
+    custom->addStretch(1);
+    form->addRow(QStringLiteral("Paper size:"), custom);
+    m_unit = new QComboBox(page);
+    m_unit->setObjectName(QStringLiteral("unitBox"));
+    m_unit->addItems({QStringLiteral("mm"), QStringLiteral("in")});
+    auto* unit = new QHBoxLayout;
+    unit->addWidget(m_unit);
+    unit->addStretch(1);
+    form->addRow(buddyLabel(QStringLiteral("&Unit:"), m_unit), unit);
+
+    m_sized = new QRadioButton(QStringLiteral("Cards of this si&ze, centred:"), page);
+    m_sized->setObjectName(QStringLiteral("sizedButton"));
+    m_cardWidth = lengthBox(page, "cardWidthBox");
+    m_cardHeight = lengthBox(page, "cardHeightBox");
+    auto* card = new QHBoxLayout;
+    card->addWidget(m_cardWidth);
+    card->addWidget(new QLabel(QStringLiteral("×"), page));
+    card->addWidget(m_cardHeight);
+    card->addStretch(1);
+    form->addRow(m_sized, card);
+    m_gapX = lengthBox(page, "gapXBox");
+    m_gapY = lengthBox(page, "gapYBox");
+    auto* gaps = new QHBoxLayout;
+    gaps->addWidget(m_gapX);
+    gaps->addWidget(new QLabel(QStringLiteral("across,"), page));
+    gaps->addWidget(m_gapY);
+    gaps->addWidget(new QLabel(QStringLiteral("down"), page));
+    gaps->addStretch(1);
+    form->addRow(QStringLiteral("Gaps:"), gaps);
+    m_even = new QRadioButton(QStringLiteral("The page &divided evenly, margins:"), page);
+    m_even->setObjectName(QStringLiteral("evenButton"));
+    m_margin = lengthBox(page, "marginBox", 500);
+    form->addRow(m_even, m_margin);
+    auto* group = new QButtonGroup(page);
+    group->addButton(m_sized);
+    group->addButton(m_even);
+    return page;
+}
+
+QWidget* LayoutDialog::makePresetPage() {
+    auto* page = new QWidget;
+    auto* box = new QVBoxLayout(page);
+    m_presets = new QListWidget(page);
+    m_presets->setObjectName(QStringLiteral("presetList"));
+    for (const GridPreset& preset : GridPresets())
+        m_presets->addItem(QString::fromStdString(preset.Name));
+    m_presets->setCurrentRow(0);
+    box->addWidget(m_presets);
+    return page;
+}
+
+QWidget* LayoutDialog::makeSheetPage() {
+    auto* page = new QWidget;
+    auto* box = new QVBoxLayout(page);
+    m_search = new QLineEdit(page);
+    m_search->setObjectName(QStringLiteral("sheetSearch"));
+    m_search->setPlaceholderText(QStringLiteral("Brand, part number or description"));
+    m_search->setClearButtonEnabled(true);
+    m_sheets = new QListWidget(page);
+    m_sheets->setObjectName(QStringLiteral("sheetList"));
+    m_sheets->setUniformItemSizes(true);
+    m_sheetNote = new QLabel(page);
+    m_sheetNote->setObjectName(QStringLiteral("sheetNote"));
+    m_sheetNote->setWordWrap(true);
+    m_sheetNote->setTextFormat(Qt::PlainText);
+    auto* find = new QLabel(QStringLiteral("&Find:"), page);
+    find->setBuddy(m_search);
+    auto* row = new QHBoxLayout;
+    row->addWidget(find);
+    row->addWidget(m_search);
+    box->addLayout(row);
+    box->addWidget(m_sheets, 1);
+    box->addWidget(m_sheetNote);
+    findSheets(QString());
+    return page;
+}
+
+void LayoutDialog::findSheets(const QString& text) {
+    const SheetCatalogue& catalogue = installedSheets();
+    m_sheets->clear();
+    if (!catalogue.Missing.isEmpty()) {
+        m_sheetNote->setText(catalogue.Missing);
+        return;
+    }
+    for (const SheetTemplate* sheet : ferlo::findSheets(catalogue, text)) {
+        auto* item = new QListWidgetItem(sheetLine(*sheet), m_sheets);
+        item->setData(Qt::UserRole, QString::fromStdString(sheet->name()));
+    }
+    m_sheetNote->setText(m_sheets->count() == 0
+                             ? QStringLiteral("No installed sheet matches \"%1\".").arg(text)
+                             : QStringLiteral("%1 sheets").arg(m_sheets->count()));
+    if (m_sheets->count() > 0)
+        m_sheets->setCurrentRow(0);
+}
+
+double LayoutDialog::unitMm() const {
+    return m_unitShown == Inches ? MillimetresPerInch : 1.0;
+}
+
+void LayoutDialog::setUnit(int index) {
+    const GridSpec shown = grid(); // in millimetres, read in the old unit
+    m_unitShown = index;
+    const QString suffix = index == Inches ? QStringLiteral(" in") : QStringLiteral(" mm");
+    for (QDoubleSpinBox* box :
+         {m_paperWidth, m_paperHeight, m_cardWidth, m_cardHeight, m_gapX, m_gapY, m_margin})
+        box->setSuffix(suffix);
+    setGrid(shown);
+}
+
+void LayoutDialog::setGrid(const GridSpec& grid) {
+    const double unit = unitMm();
+    m_columns->setValue(grid.Columns);
+    m_rows->setValue(grid.Rows);
+    const int named =
+        grid.Paper.Name.empty()
+            ? -1
+            : m_paper->findText(QString::fromStdString(
+                  NamedPaper(grid.Paper.Name).value_or(PaperSize{grid.Paper.Name}).Name));
+    m_paper->setCurrentIndex(named >= 0 ? named : m_paper->count() - 1);
+    m_paperWidth->setEnabled(named < 0);
+    m_paperHeight->setEnabled(named < 0);
+    m_paperWidth->setValue(grid.Paper.Width / unit);
+    m_paperHeight->setValue(grid.Paper.Height / unit);
+    m_orientation->setCurrentIndex(grid.Landscape ? 1 : 0);
+    const bool sized = grid.CardWidth > 0 || grid.CardHeight > 0;
+    (sized ? m_sized : m_even)->setChecked(true);
+    m_cardWidth->setValue(sized ? grid.CardWidth / unit : 50 / unit);
+    m_cardHeight->setValue(sized ? grid.CardHeight / unit : 50 / unit);
+    m_gapX->setValue(grid.GapX / unit);
+    m_gapY->setValue(grid.GapY / unit);
+    m_margin->setValue(grid.Margin / unit);
+}
+
+GridSpec LayoutDialog::grid() const {
+    const double unit = unitMm();
+    GridSpec grid;
+    grid.Columns = m_columns->value();
+    grid.Rows = m_rows->value();
+    if (const auto named = NamedPaper(m_paper->currentText().toStdString()))
+        grid.Paper = *named;
+    else
+        grid.Paper = PaperSize{"", m_paperWidth->value() * unit, m_paperHeight->value() * unit};
+    grid.Landscape = m_orientation->currentIndex() == 1;
+    if (m_sized->isChecked()) {
+        grid.CardWidth = m_cardWidth->value() * unit;
+        grid.CardHeight = m_cardHeight->value() * unit;
+        grid.GapX = m_gapX->value() * unit;
+        grid.GapY = m_gapY->value() * unit;
+    } else {
+        grid.Margin = m_margin->value() * unit;
+    }
+    return grid;
+}
+
+LayoutChoice LayoutDialog::choice() const {
+    LayoutChoice chosen;
+    CardLayout& layout = chosen.layout;
+    switch (m_tabs->currentIndex()) {
+    case CountTab:
+        chosen.cells = m_count->currentData().toInt();
+        return chosen;
+    case GridTab:
+        layout.kind = CardLayout::Kind::Grid;
+        layout.Grid = grid();
+        break;
+    case PresetTab: {
+        const auto preset =
+            FindPreset(m_presets->currentItem() ? m_presets->currentItem()->text().toStdString()
+                                                : std::string());
+        if (!preset) {
+            chosen.problem = QStringLiteral("Choose a preset.");
+            return chosen;
+        }
+        layout.kind = CardLayout::Kind::Grid;
+        layout.Grid = preset->Grid;
+        layout.Name = preset->Name;
+        break;
+    }
+    default: {
+        const SheetCatalogue& catalogue = installedSheets();
+        if (!catalogue.Missing.isEmpty()) {
+            chosen.problem = catalogue.Missing;
+            return chosen;
+        }
+        if (!m_sheets->currentItem()) {
+            chosen.problem = QStringLiteral("Choose a sheet.");
+            return chosen;
+        }
+        const SheetTemplate& sheet =
+            sheetNamed(catalogue, m_sheets->currentItem()->data(Qt::UserRole).toString());
+        layout.kind = CardLayout::Kind::Sheet;
+        layout.Name = sheet.name();
+        chosen.cells = int(sheet.Labels.size());
+        break;
+    }
+    }
+    layout.Fill = m_fill->isChecked();
+    layout.Bleed = m_bleed->value();
+    layout.Outlines = m_outlines->isChecked();
+    if (layout.kind == CardLayout::Kind::Grid) {
+        const PlanResult plan = PlanGrid(layout.Grid);
+        chosen.problem = QString::fromStdString(plan.Error);
+        chosen.cells = int(plan.Plan.Cards.size());
+    }
+    return chosen;
+}
+
+void LayoutDialog::choiceChanged() {
+    const LayoutChoice chosen = choice();
+    const bool counted = m_tabs->currentIndex() == CountTab;
+    for (QWidget* control : std::initializer_list<QWidget*>{m_fill, m_bleed, m_outlines})
+        control->setEnabled(!counted);
+    const bool sized = m_sized->isChecked();
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_cardWidth, m_cardHeight, m_gapX, m_gapY})
+        control->setEnabled(sized);
+    m_margin->setEnabled(!sized);
+    m_problem->setText(chosen.problem);
+    m_ok->setEnabled(chosen.problem.isEmpty());
+    if (counted) {
+        m_preview->show(
+            std::nullopt,
+            QStringLiteral("%1 per page, as the toolbar lays it out").arg(chosen.cells));
+        return;
+    }
+    std::optional<PagePlan> plan;
+    try {
+        if (chosen.problem.isEmpty())
+            plan = planLayout(chosen.layout);
+    } catch (...) {
+        m_problem->setText(errorMessage(std::current_exception()));
+        m_ok->setEnabled(false);
+    }
+    m_preview->show(plan, m_problem->text());
+}
+
+} // namespace ferlo

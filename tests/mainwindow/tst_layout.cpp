@@ -1,0 +1,344 @@
+// Grids and sheets in the window: Card > Layout ... turns the dialog's values into the card's
+// layout, the card panel draws its cards, the file list and the clicks follow its number of
+// cards, and a deck of grid and sheet cards opens, changes and is saved without loss.
+#include "layout/CardModel.h"
+#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/LayoutDialog.h"
+#include "mainwindow/LayoutPanel.h"
+#include "storage/DeckFile.h"
+#include "storage/NativePath.h"
+#include "support_mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUrl>
+#include <QtTest>
+
+using namespace ferlo;
+using namespace ferlo::test;
+
+Q_DECLARE_METATYPE(ferlo::CardLayout)
+
+namespace {
+
+// Sets the dialog's controls by their object names: "columnsBox=3;paperBox=A4;evenButton=1".
+// The unit is set first, so the lengths after it are in that unit.
+void setControls(LayoutDialog& dialog, int tab, const QString& settings) {
+    dialog.findChild<QTabWidget*>(QStringLiteral("layoutKind"))->setCurrentIndex(tab);
+    for (const QString& setting : settings.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString name = setting.section(QLatin1Char('='), 0, 0);
+        const QString value = setting.section(QLatin1Char('='), 1);
+        QObject* control = dialog.findChild<QObject*>(name);
+        if (!control)
+            qFatal("no control %s", qPrintable(name));
+        if (auto* spin = qobject_cast<QSpinBox*>(control))
+            spin->setValue(value.toInt());
+        else if (auto* length = qobject_cast<QDoubleSpinBox*>(control))
+            length->setValue(value.toDouble());
+        else if (auto* combo = qobject_cast<QComboBox*>(control))
+            combo->setCurrentIndex(combo->findText(value));
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            button->setChecked(value == QLatin1String("1"));
+        else if (auto* edit = qobject_cast<QLineEdit*>(control))
+            edit->setText(value);
+        else if (auto* list = qobject_cast<QListWidget*>(control))
+            list->setCurrentRow(value.toInt());
+    }
+}
+
+// Answers the Layout dialog that the next command opens with these settings and OK.
+void answerLayoutDialog(int tab, const QString& settings) {
+    QTimer::singleShot(0, qApp, [tab, settings] {
+        auto* dialog = qobject_cast<LayoutDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            qFatal("no Layout dialog");
+        setControls(*dialog, tab, settings);
+        dialog->accept();
+    });
+}
+
+CardLayout gridLayout(GridSpec grid, const std::string& name = {}) {
+    CardLayout layout;
+    layout.kind = CardLayout::Kind::Grid;
+    layout.Grid = grid;
+    layout.Name = name;
+    return layout;
+}
+
+const PaperSize A4{"A4", 210, 297};
+const PaperSize Letter{"Letter", 215.9, 279.4};
+
+} // namespace
+
+class TestLayout : public MainWindowTest {
+    Q_OBJECT
+
+    QTemporaryDir m_templates;
+
+private slots:
+    void initTestCase() {
+        // Two sheets of our own: the catalogue is read once per run.
+        QFile paper(m_templates.filePath("paper-sizes.xml"));
+        QVERIFY(paper.open(QIODevice::WriteOnly));
+        paper.write(R"(<Glabels-paper-sizes><Paper-size id="A4" width="210mm" height="297mm"/>
+                       </Glabels-paper-sizes>)");
+        paper.close();
+        QFile sheets(m_templates.filePath("test-templates.xml"));
+        QVERIFY(sheets.open(QIODevice::WriteOnly));
+        sheets.write(R"(<Glabels-templates>
+            <Template brand="Testa" part="B 10" size="A4" description="Business cards">
+              <Label-rectangle id="0" width="85mm" height="55mm" round="3mm">
+                <Layout nx="2" ny="5" x0="15mm" y0="11mm" dx="95mm" dy="55mm"/>
+              </Label-rectangle></Template>
+            <Template brand="Testa" part="R6" size="A4" description="Round labels">
+              <Label-round id="0" radius="30mm">
+                <Layout nx="2" ny="3" x0="30mm" y0="40mm" dx="90mm" dy="80mm"/>
+              </Label-round></Template></Glabels-templates>)");
+        sheets.close();
+        qputenv("FERLO_SHEET_TEMPLATES", m_templates.path().toUtf8());
+    }
+
+    void init() {
+        m_window.emplace();
+        for (int i = 1; i <= 21; ++i)
+            folder().addJpeg(QStringLiteral("pic%1.jpg").arg(i, 2, 10, QLatin1Char('0')), 64, 48);
+        QVERIFY(m_window->open(folder().path()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    // What the dialog's controls make: counts, grids in either unit, presets, sheets found by
+    // a search, the switches, and a grid that does not fit, which cannot be chosen.
+    void dialogValuesMakeTheLayout_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<CardLayout>("layout");
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<QString>("problem"); // a part of it
+
+        QTest::newRow("count") << 0 << "countBox=6" << CardLayout() << 6 << "";
+        QTest::newRow("page divided evenly")
+            << 1 << "columnsBox=3;rowsBox=4;paperBox=A4;evenButton=1;marginBox=10"
+            << gridLayout({3, 4, A4, false, 0, 0, 0, 0, 10}) << 12 << "";
+        QTest::newRow("cards in inches, landscape")
+            << 1
+            << "unitBox=in;columnsBox=2;rowsBox=2;paperBox=Letter;orientationBox=Landscape;"
+               "sizedButton=1;cardWidthBox=3;cardHeightBox=2;gapXBox=0.5;gapYBox=0.25"
+            << gridLayout({2, 2, Letter, true, 76.2, 50.8, 12.7, 6.35, 0}) << 4 << "";
+        QTest::newRow("custom paper")
+            << 1
+            << "columnsBox=1;rowsBox=2;paperBox=Custom;paperWidthBox=100;paperHeightBox=150;"
+               "evenButton=1;marginBox=5"
+            << gridLayout({1, 2, {"", 100, 150}, false, 0, 0, 0, 0, 5}) << 2 << "";
+        QTest::newRow("cards too large for the paper")
+            << 1
+            << "columnsBox=4;rowsBox=5;paperBox=A4;sizedButton=1;cardWidthBox=60;cardHeightBox=50"
+            << gridLayout({4, 5, A4, false, 60, 50, 0, 0, 0}) << 0 << "that can be printed on";
+        CardLayout business =
+            gridLayout({2, 5, A4, false, 85, 55, 0, 0, 0}, "business cards 85 × 55 mm");
+        business.Fill = true, business.Bleed = 3, business.Outlines = true;
+        QTest::newRow("preset with the switches")
+            << 2 << "presetList=3;fillBox=1;bleedBox=3;outlinesBox=1" << business << 10 << "";
+        CardLayout sheet;
+        sheet.kind = CardLayout::Kind::Sheet;
+        sheet.Name = "Testa B 10";
+        QTest::newRow("sheet by part number, spaces and case ignored")
+            << 3 << "sheetSearch=testab10" << sheet << 10 << "";
+        sheet.Name = "Testa R6";
+        QTest::newRow("sheet by description") << 3 << "sheetSearch=ROUND label" << sheet << 6 << "";
+        QTest::newRow("no sheet matches")
+            << 3 << "sheetSearch=5371" << CardLayout() << 0 << "Choose a sheet";
+    }
+    void dialogValuesMakeTheLayout() {
+        QFETCH(int, tab);
+        QFETCH(QString, settings);
+        QFETCH(CardLayout, layout);
+        QFETCH(int, cells);
+        QFETCH(QString, problem);
+        CardModel card;
+        LayoutDialog dialog(card);
+        setControls(dialog, tab, settings);
+        const LayoutChoice choice = dialog.choice();
+        QVERIFY2(problem.isEmpty() ? choice.problem.isEmpty() : choice.problem.contains(problem),
+                 qPrintable(choice.problem));
+        if (!problem.isEmpty())
+            return;
+        QCOMPARE(choice.cells, cells);
+        QCOMPARE(int(choice.layout.kind), int(layout.kind));
+        QCOMPARE(choice.layout.Name, layout.Name);
+        const GridSpec& got = choice.layout.Grid;
+        const GridSpec& want = layout.Grid;
+        if (layout.kind == CardLayout::Kind::Grid) {
+            QCOMPARE(got.Columns * 100 + got.Rows, want.Columns * 100 + want.Rows);
+            QCOMPARE(got.Paper.Name, want.Paper.Name);
+            QCOMPARE(got.Landscape, want.Landscape);
+            for (const auto& [a, b] : {std::pair{got.Paper.Width, want.Paper.Width},
+                                       {got.Paper.Height, want.Paper.Height},
+                                       {got.CardWidth, want.CardWidth},
+                                       {got.CardHeight, want.CardHeight},
+                                       {got.GapX, want.GapX},
+                                       {got.GapY, want.GapY},
+                                       {got.Margin, want.Margin}})
+                QVERIFY2(std::abs(a - b) < 0.01,
+                         qPrintable(QStringLiteral("%1 != %2").arg(a).arg(b)));
+        }
+        QCOMPARE(choice.layout.Fill, layout.Fill);
+        QCOMPARE(choice.layout.Bleed, layout.Bleed);
+        QCOMPARE(choice.layout.Outlines, layout.Outlines);
+    }
+
+    // Card > Layout ... chooses "2 × 2 in picture cards" on Letter: the panel draws 20 cards in
+    // place of the card, the caption and the file list's limit follow; a pick, a right click on a
+    // card, a double click on its label and a count button all reach the model.
+    void layoutChoiceReachesModelAndPanel() {
+        answerLayoutDialog(2, "presetList=0");
+        form().findChild<QAction*>(QStringLiteral("mnLayout"))->trigger();
+        QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
+        auto* panel = form().findChild<LayoutPanel*>(QStringLiteral("LayoutPanel"));
+        QVERIFY(panel && panel->isVisible() && !view().PACard->isVisible());
+        QCOMPARE(view().Card.PicturesPerPage, 20);
+        QCOMPARE(view().LABSelect->text(), QStringLiteral("Select up to 20 Pictures"));
+        QCOMPARE(panel->cellCount(), 20);
+        QVERIFY(!view().TB4PerPage->isChecked() && !view().TBPortrait->isEnabled());
+        // The panel keeps the paper's proportions (Letter, portrait).
+        QVERIFY(std::abs(double(panel->height()) / panel->width() - 279.4 / 215.9) < 0.02);
+
+        for (int i = 1; i <= 21; ++i)
+            clickFile(form(), QStringLiteral("pic%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
+        QCOMPARE(view().Card.PictureCount, 20);
+        QCOMPARE(selectedFiles(form()).size(), 20);
+        QVERIFY(!selectedFiles(form()).contains("pic21.jpg"));
+
+        QTest::mouseClick(panel, Qt::RightButton, Qt::NoModifier, panel->pictureRect(6).center());
+        QVERIFY(view().Cells[6].FileName.empty());
+        QVERIFY(!selectedFiles(form()).contains("pic07.jpg"));
+        // From the keyboard: the arrow goes on from the card just freed, Delete takes a
+        // picture off and the focus goes on.
+        QTest::keyClick(panel, Qt::Key_Right);
+        QCOMPARE(panel->focusedCell(), 7);
+        QTest::keyClick(panel, Qt::Key_Delete);
+        QVERIFY(view().Cells[7].FileName.empty());
+        QCOMPARE(panel->focusedCell(), 8);
+
+        QTest::mouseDClick(panel, Qt::LeftButton, Qt::NoModifier, panel->bandRect(0).center());
+        auto* editor = panel->findChild<QLineEdit*>(QStringLiteral("LabelEditor"));
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(editor->text(), QStringLiteral("pic"));
+        editor->setText(QStringLiteral("owl"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(form().deck().currentCard().cells[0]->label, std::optional<std::string>("owl"));
+
+        view().TB6PerPage->trigger();
+        QCOMPARE(view().Card.PicturesPerPage, 6);
+        QVERIFY(view().PACard->isVisible() && !panel->isVisible() &&
+                view().TBPortrait->isEnabled());
+        QCOMPARE(view().Card.PictureCount, 0);
+    }
+
+    // The panel draws a round sheet's card as it prints: a filled picture clipped to the circle.
+    void roundCardsClipTheirPictures() {
+        answerLayoutDialog(3, "sheetSearch=testa r6;fillBox=1");
+        form().findChild<QAction*>(QStringLiteral("mnLayout"))->trigger();
+        auto* panel = form().findChild<LayoutPanel*>(QStringLiteral("LayoutPanel"));
+        QVERIFY(panel && panel->isVisible());
+        QCOMPARE(panel->cellCount(), 6);
+        clickFile(form(), "pic01.jpg");
+        const QImage shown = panel->grab().toImage();
+        const QRect area = panel->pictureRect(0);
+        const QColor inside = shown.pixelColor(area.center());
+        QVERIFY2(inside.blue() > 150 && inside.red() < 100, qPrintable(inside.name()));
+        QCOMPARE(shown.pixelColor(area.topLeft() + QPoint(2, 2)), QColor(Qt::white));
+    }
+
+    // Pictures dropped on the panel go on the card as picked; those that find it full start a
+    // new card of the same sheet.
+    void droppedPicturesFillCardsOfTheLayout() {
+        answerLayoutDialog(3, "sheetSearch=testa r6");
+        form().findChild<QAction*>(QStringLiteral("mnLayout"))->trigger();
+        auto* panel = form().findChild<LayoutPanel*>(QStringLiteral("LayoutPanel"));
+        QVERIFY(panel);
+        QList<QUrl> urls;
+        for (int i = 1; i <= 8; ++i)
+            urls << QUrl::fromLocalFile(
+                folder().file(QStringLiteral("pic%1.jpg").arg(i, 2, 10, QLatin1Char('0'))));
+        QMimeData data;
+        data.setUrls(urls);
+        // Qt hands a drop to the widget under it that takes drops, or its nearest parent that
+        // does.
+        const QPoint at = panel->mapTo(&form(), panel->rect().center());
+        QWidget* target = form().childAt(at);
+        while (target && !target->acceptDrops())
+            target = target->parentWidget();
+        QVERIFY(target);
+        QDragEnterEvent enter(target->mapFrom(&form(), at), Qt::CopyAction, &data, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(target->mapFrom(&form(), at), Qt::CopyAction, &data, Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        QTRY_COMPARE(form().deck().count(), 2);
+        QCOMPARE(form().deck().deck().cards[1].layout.Name, std::string("Testa R6"));
+        QCOMPARE(form().deck().deck().cards[1].cells.size(), size_t(2));
+        QCOMPARE(view().Card.PictureCount, 6); // the card that took the first picture
+        QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
+    }
+
+    // A deck of a grid card and a card of a sheet that is not installed: it opens with a message
+    // naming the sheet, the grid card shows and takes a change, and saving keeps both cards.
+    void deckOfGridsAndSheetsRoundTrips() {
+        Deck deck;
+        DeckCard grid;
+        grid.layout = gridLayout({4, 5, Letter, false, 50.8, 50.8, 0, 0, 0});
+        grid.layout.Fill = true;
+        grid.layout.Bleed = 3;
+        grid.perPage = 20;
+        grid.cells = {DeckCell{modelPath(folder().file("pic01.jpg")), "cat", {}}, std::nullopt,
+                      DeckCell{modelPath(folder().file("pic03.jpg")), {}, {}}};
+        DeckCard sheet;
+        sheet.layout.kind = CardLayout::Kind::Sheet;
+        sheet.layout.Name = "Nowhere 123";
+        sheet.perPage = 12;
+        sheet.cells = {std::nullopt, DeckCell{modelPath(folder().file("pic05.jpg")), {}, {}}};
+        deck.cards = {grid, sheet};
+        const QString path = folder().file("mixed.ferlo");
+        writeDeck(path, deck);
+        deck = readDeck(path); // as the file has it
+
+        QVERIFY(form().openDeck(path));
+        QCOMPARE(messages().texts().size(), 1);
+        QVERIFY(messages().texts().first().contains("Nowhere 123"));
+        messages().clear();
+        auto* panel = form().findChild<LayoutPanel*>(QStringLiteral("LayoutPanel"));
+        QVERIFY(panel && panel->isVisible());
+        QCOMPARE(panel->cellCount(), 20);
+        QCOMPARE(selectedFiles(form()), (QStringList{"pic01.jpg", "pic03.jpg"}));
+        clickFile(form(), "pic02.jpg");
+        QCOMPARE(form().cells()[1].FileName, modelPath(folder().file("pic02.jpg")));
+
+        // The sheet's card comes on screen with its reason and keeps its place in the deck.
+        form().findChild<QAction*>(QStringLiteral("TBNextCard"))->trigger();
+        QVERIFY(panel->problem().contains("Nowhere 123"));
+        QCOMPARE(panel->cellCount(), 0);
+        form().findChild<QAction*>(QStringLiteral("mnSaveDeck"))->trigger();
+        QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
+
+        Deck saved = readDeck(path);
+        deck.cards[0].cells[1] = DeckCell{modelPath(folder().file("pic02.jpg")), {}, {}};
+        QVERIFY(saved.cards.size() == 2);
+        QVERIFY(saved.cards[0] == deck.cards[0]);
+        QVERIFY(saved.cards[1] == deck.cards[1]);
+    }
+};
+
+QTEST_MAIN(TestLayout)
+#include "tst_layout.moc"
