@@ -274,7 +274,9 @@ void TFerloMainForm::display_picture(int index) {
         prepared = work.takeServingEvents(0);
     } catch (...) {
         showUnreadable(index);
-        CellLabels[size_t(index)]->hide(); // a picture that cannot be shown has no label
+        // A picture that cannot be shown has no label, as before the label was shown early.
+        CellLabels[size_t(index)]->clear();
+        CellLabels[size_t(index)]->hide();
         throw;
     }
     applyPicture(index, prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
