@@ -10,7 +10,9 @@
 //      maximized window: a 12-megapixel HEIC with a 320-pixel thumbnail, a 24-megapixel PNG and
 //      WebP with an EXIF thumbnail, each against its own sharp picture.
 //  (e) a 24-megapixel PNG in the 1-per-page cell, scaled as its rows arrive, against the former
-//      full decode and smooth scaling: time and peak memory, each in a process of its own.
+//      full decode and smooth scaling: time and peak memory, each in a process of its own; with
+//      --png also a TIFF (rows scaled band by band) and a WebP (libwebp's own scaling) against
+//      Qt's full-size readers.
 // Usage: bench_pictures [--quick] [--phone] [--png] [--look]   (--png: only (e);
 // --quick: fewer repetitions, for a smoke run;
 // --phone: only (d); --look: only the first looks of (d))
@@ -21,6 +23,7 @@
 #include "layout/Rounding.h"
 #include "pictures/PictureCache.h"
 #include "pictures/PictureDecoder.h"
+#include "pictures/QtPictureReader.h"
 #include "support/ExifFiles.h"
 
 #include <QCoreApplication>
@@ -131,9 +134,17 @@ int residentChild(const QStringList& files) {
     return 0;
 }
 
-// One 24-megapixel PNG placed in the 1-per-page cell at 1024 x 768, in this (child) process:
-// prints the milliseconds and the peak memory above the process's resident size before it, in
-// MB. The former way: a full-size decode, then smooth scaling.
+// One 24-megapixel PNG, TIFF or WebP placed in the 1-per-page cell at 1024 x 768, in this
+// (child) process: prints the milliseconds and the peak memory above the process's resident size
+// before it, in MB. The former way: a full-size decode (our PNG reader, Qt's TIFF and WebP
+// readers), then smooth scaling.
+QImage fullDecode(const QString& file) {
+    if (file.endsWith(QLatin1String(".png")))
+        return loadPicture(file, {}).image;
+    return pictures::loadQtPicture(file, file.endsWith(QLatin1String(".tif")) ? "tiff" : "webp", {})
+        .image;
+}
+
 int pngChild(const QString& png, bool former) {
     const TCard card = cardFor(1, false, 1.28);
     QFile refs(QStringLiteral("/proc/self/clear_refs"));
@@ -144,10 +155,9 @@ int pngChild(const QString& png, bool former) {
     QSize shown;
     const double time = bench::seconds([&] {
         const QImage image =
-            former
-                ? loadPicture(png, {}).image.scaled(fittedSize(QImage(png).size(), card),
-                                                    Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                : place(png, card, nullptr);
+            former ? fullDecode(png).scaled(fittedSize(readPictureSize(png), card),
+                                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                   : place(png, card, nullptr);
         shown = image.size();
     });
     const double peak = (bench::processStatusKb("VmHWM") * 1024.0 - before) / (1024 * 1024);
@@ -158,8 +168,8 @@ int pngChild(const QString& png, bool former) {
 // (e) A 24-megapixel PNG in the 1-per-page cell, the former way and now, taking turns, each in
 // a process of its own: time and peak memory above the shown picture's own bytes.
 void pngRows(const QString& png) {
-    std::printf("\n(e) 24MP PNG placed in the 1-per-page cell at 1024x768 (load average %.1f)\n",
-                loadAverage());
+    std::printf("\n(e) 24MP %s placed in the 1-per-page cell at 1024x768 (load average %.1f)\n",
+                qPrintable(QFileInfo(png).suffix().toUpper()), loadAverage());
     std::vector<double> times[2], peaks[2];
     double shownMb = 0;
     for (int i = 0; i < std::max(3, g_repeats); ++i)
@@ -186,7 +196,7 @@ void pngRows(const QString& png) {
     };
     std::printf("    former (full decode, smooth scaling): %s ms, peak %s MB\n",
                 qPrintable(range(times[1])), qPrintable(range(peaks[1])));
-    std::printf("    now (rows scaled as they arrive):     %s ms, peak %s MB\n",
+    std::printf("    now (scaled while it is decoded):     %s ms, peak %s MB\n",
                 qPrintable(range(times[0])), qPrintable(range(peaks[0])));
     report("    now, time / former time", bench::median(times[0]) / bench::median(times[1]), "",
            0.7);
@@ -303,7 +313,10 @@ int main(int argc, char** argv) {
         QImage photo;
         bench::decodeInFull(dir.filePath("24MP.jpg"), &photo);
         photo.save(dir.filePath("24MP.png"), "png", 50);
-        pngRows(dir.filePath("24MP.png"));
+        photo.save(dir.filePath("24MP.tif"), "tiff");
+        photo.save(dir.filePath("24MP.webp"), "webp", 80);
+        for (const char* file : {"24MP.png", "24MP.tif", "24MP.webp"})
+            pngRows(dir.filePath(QLatin1String(file)));
         return 0;
     }
 
