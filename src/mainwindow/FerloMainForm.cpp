@@ -278,6 +278,9 @@ void TFerloMainForm::display_picture(int index) {
         prepared = work.takeServingEvents(0);
     } catch (...) {
         showUnreadable(index);
+        // A picture that cannot be shown has no label, as before the label was shown early.
+        CellLabels[size_t(index)]->clear();
+        CellLabels[size_t(index)]->hide();
         throw;
     }
     applyPicture(index, prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
@@ -461,8 +464,9 @@ void TFerloMainForm::placeInFreeCell(const std::string& fileName) {
     const int index = m_card.place(fileName);
     if (index < 0)
         return;
-    display_picture(index);
+    // The label shows at once; the picture follows when decoded (a first look before it).
     Display_Label(index);
+    display_picture(index);
 }
 
 void TFerloMainForm::openFiles(const QStringList& paths) {

@@ -1,5 +1,6 @@
 #include "pictures/HeifDecoder.h"
 
+#include "pictures/ExifPreview.h"
 #include "pictures/PictureFile.h"
 #include "pictures/PlaneScaler.h"
 
@@ -168,20 +169,25 @@ public:
         return image;
     }
 
-    // A first look: the largest thumbnail of the picture's shape, scaled to the shown size even
-    // when it is smaller, coloured like the picture. A null image when the file has none.
+    // A first look: the largest thumbnail of the picture's shape, else the JPEG thumbnail of the
+    // file's EXIF block, scaled to the shown size even when it is smaller, coloured like the
+    // picture. A null image when the file has neither.
     QImage preview(const QSize& shown) {
         if (!shown.isValid() || shown.isEmpty())
             return {};
-        Handle largest =
-            thumbnail([](QSize size, QSize best) { return size.width() > best.width(); });
-        if (!largest)
-            return {};
-        QImage image = decodePlanes(largest.get(), false, QSize());
-        if (image.isNull())
-            image = decodeRgb(largest.get(), false);
-        applyColourProfile(image);
-        return image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage image;
+        if (Handle largest =
+                thumbnail([](QSize size, QSize best) { return size.width() > best.width(); })) {
+            image = decodePlanes(largest.get(), false, QSize());
+            if (image.isNull())
+                image = decodeRgb(largest.get(), false);
+            image = fitPreview(image, 1, m_size, shown);
+        } else {
+            image = exifPreview(shown);
+        }
+        if (!image.isNull())
+            applyColourProfile(image);
+        return image;
     }
 
 private:
@@ -337,17 +343,34 @@ private:
             Handle thumbnail(candidate);
             const QSize size(heif_image_handle_get_width(candidate),
                              heif_image_handle_get_height(candidate));
-            const qint64 skew = qAbs(qint64(size.width()) * m_size.height() -
-                                     qint64(size.height()) * m_size.width());
-            const bool sameShape = size.width() > 0 && size.height() > 0 &&
-                                   skew <= qint64(m_size.width() + m_size.height()) &&
-                                   skew * 100 <= qint64(size.height()) * m_size.width();
-            if (sameShape && better(size, bestSize)) {
+            if (sameShape(size, m_size) && better(size, bestSize)) {
                 best = std::move(thumbnail);
                 bestSize = size;
             }
         }
         return best;
+    }
+
+    // The JPEG thumbnail of the picture's EXIF block, turned by the block's orientation: writers
+    // give it the turn their boxes give the picture. (libheif 1.15 reports the coded size of a
+    // picture its encoder turned as the shown one, so the two turns cannot be compared.) A
+    // thumbnail that comes out of another shape than the picture is not used.
+    QImage exifPreview(const QSize& shown) {
+        heif_item_id id = 0;
+        if (heif_image_handle_get_list_of_metadata_block_IDs(m_primary.get(), "Exif", &id, 1) < 1)
+            return {};
+        const size_t size = heif_image_handle_get_metadata_size(m_primary.get(), id);
+        if (size < 4 || size > size_t(4 * kMegabyte))
+            return {};
+        QByteArray block(qsizetype(size), Qt::Uninitialized);
+        if (heif_image_handle_get_metadata(m_primary.get(), id, block.data()).code != heif_error_Ok)
+            return {};
+        // The item begins with the offset of the TIFF header after its own four bytes.
+        const quint32 offset = qFromBigEndian<quint32>(block.constData());
+        if (offset > size - 4)
+            return {};
+        const ExifThumbnail found = readExifThumbnail(block.mid(qsizetype(4 + offset)));
+        return fitPreview(found.image, found.orientation, m_size, shown);
     }
 
     // An ICC profile, or the Display P3 primaries of an nclx profile, converted to sRGB.

@@ -6,6 +6,10 @@
 #include "pictures/PictureFormats.h"
 #include "pictures/PngDecoder.h"
 #include "pictures/QtPictureReader.h"
+#include "pictures/TiffDecoder.h"
+#include "pictures/WebpDecoder.h"
+
+#include <optional>
 
 namespace ferlo {
 
@@ -47,12 +51,31 @@ DecodedPicture loadPicture(const QString& path, const WantedSize& wanted) {
     case PictureDecoderKind::Qt:
         break;
     }
+    if (format.qtReader == QByteArrayLiteral("tiff"))
+        if (std::optional<DecodedPicture> rows = pictures::loadTiffRows(path, wanted))
+            return std::move(*rows);
+    if (format.qtReader == QByteArrayLiteral("webp"))
+        if (std::optional<DecodedPicture> scaled = pictures::loadWebpScaled(path, wanted))
+            return std::move(*scaled);
     return pictures::loadQtPicture(path, format.qtReader, wanted);
 }
 
 DecodedPicture loadPreview(const QString& path, const WantedSize& wanted) {
-    if (formatOf(path).decoder == PictureDecoderKind::Heif)
+    const PictureFormat& format = formatOf(path);
+    switch (format.decoder) {
+    case PictureDecoderKind::Jpeg:
+        return {};
+    case PictureDecoderKind::Png:
+        return pictures::loadPngPreview(path, wanted);
+    case PictureDecoderKind::Heif:
         return pictures::loadHeifPreview(path, wanted);
+    case PictureDecoderKind::Qt:
+        break;
+    }
+    if (format.qtReader == QByteArrayLiteral("tiff"))
+        return pictures::loadTiffPreview(path, wanted);
+    if (format.qtReader == QByteArrayLiteral("webp"))
+        return pictures::loadWebpPreview(path, wanted);
     return {};
 }
 

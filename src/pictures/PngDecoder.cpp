@@ -1,5 +1,6 @@
 #include "pictures/PngDecoder.h"
 
+#include "pictures/ExifPreview.h"
 #include "pictures/PictureFile.h"
 #include "pictures/PlaneScaler.h"
 
@@ -133,6 +134,23 @@ public:
         return image;
     }
 
+    // The JPEG thumbnail of the file's EXIF chunk, for a picture large enough to take a while,
+    // scaled to the shown size and coloured like the picture (which is shown as stored: so is
+    // the thumbnail). A null image when there is none of the picture's shape.
+    QImage preview(QSize shown) {
+        if (qint64(m_size.width()) * m_size.height() <= kPreviewFromPixels || m_exifLength == 0 ||
+            m_exifLength > 4 * kMegabyte)
+            return {};
+        QByteArray block(qsizetype(m_exifLength), Qt::Uninitialized);
+        if (std::fseek(m_input.file, long(m_exifAt), SEEK_SET) != 0 ||
+            std::fread(block.data(), 1, size_t(block.size()), m_input.file) != size_t(block.size()))
+            return {};
+        QImage image = fitPreview(readExifThumbnail(block).image, 1, m_size, shown);
+        if (!image.isNull())
+            applyColourSpace(image);
+        return image;
+    }
+
 private:
     // libpng takes a chunk's length at its word and allocates it before reading: the chunks are
     // walked first, and an ancillary chunk that claims more than the file holds, or more than any
@@ -174,6 +192,10 @@ private:
                                       "picture's side data may take")
                     .arg(name, grouped(length))
                     .arg(kMaxAncillaryBytes / kMegabyte);
+            if (name == QLatin1String("eXIf") && m_exifLength == 0) {
+                m_exifAt = at + 8;
+                m_exifLength = length;
+            }
             at = end;
         }
         return {};
@@ -263,6 +285,7 @@ private:
     QString m_path;
     PictureFile m_file;
     qint64 m_fileSize = 0;
+    qint64 m_exifAt = 0, m_exifLength = 0; // the first eXIf chunk's data
     PngInput m_input;
     // Members, so that a constructor that throws still frees them.
     struct Handles {
@@ -279,6 +302,12 @@ private:
 
 QSize readPngSize(const QString& path) {
     return PngDecoder(path).readSize();
+}
+
+DecodedPicture loadPngPreview(const QString& path, const WantedSize& wanted) {
+    PngDecoder decoder(path);
+    const QSize ownSize = decoder.readSize();
+    return {ownSize, decoder.preview(wanted ? wanted(ownSize) : QSize())};
 }
 
 DecodedPicture loadPng(const QString& path, const WantedSize& wanted) {

@@ -12,5 +12,8 @@ namespace ferlo::pictures {
 // Throw ferlo::Error naming the file and the cause, as readPictureSize and loadPicture do.
 QSize readPngSize(const QString& path);
 DecodedPicture loadPng(const QString& path, const WantedSize& wanted);
+// The thumbnail of the file's EXIF chunk (eXIf) when the picture is over kPreviewFromPixels and
+// the thumbnail has its shape, else a null image (see loadPreview).
+DecodedPicture loadPngPreview(const QString& path, const WantedSize& wanted);
 
 } // namespace ferlo::pictures

@@ -1,15 +1,20 @@
 #include "pictures/PictureDecoder.h"
+#include "pictures/PictureFile.h"
 #include "pictures/PlaneScaler.h"
 #include "support/PhotoLike.h"
 #include "support/TestSupport.h"
 
+#include <QBuffer>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "support/ExifFiles.h"
 #include "support/LibheifRgb.h"
 
 #include <libheif/heif.h>
+#include <tiffio.h>
 
 #include <cmath>
 
@@ -36,6 +41,56 @@ double psnr(const QImage& a, const QImage& b) {
         }
     const double mse = sum / (3.0 * a.width() * a.height());
     return mse == 0 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mse);
+}
+
+// A flat picture of colour `base` with its top-left quarter in `corner`: where the corner ends up
+// tells how a picture was turned, and the base colour where its pixels came from.
+QImage marked(QSize size, QRgb base, QRgb corner) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(base);
+    QPainter(&image).fillRect(0, 0, size.width() / 2, size.height() / 2, QColor(corner));
+    return image;
+}
+
+bool near(QRgb a, QRgb b) {
+    return qAbs(qRed(a) - qRed(b)) < 24 && qAbs(qGreen(a) - qGreen(b)) < 24 &&
+           qAbs(qBlue(a) - qBlue(b)) < 24;
+}
+
+// Whether the image shows `marked(base, corner)` stored that way and turned by the orientation
+// (1: the corner top left; 6, a quarter turn clockwise: top right).
+bool looksLike(const QImage& image, QRgb base, QRgb corner, int orientation) {
+    const int w = image.width(), h = image.height();
+    const bool right = orientation == 6;
+    const QPoint inCorner(right ? w * 3 / 4 : w / 4, h / 4);
+    const QPoint opposite(right ? w / 4 : w * 3 / 4, h * 3 / 4);
+    const bool ok = near(image.pixel(inCorner), corner) && near(image.pixel(opposite), base);
+    if (!ok)
+        qWarning("corner %08x, opposite %08x", image.pixel(inCorner), image.pixel(opposite));
+    return ok;
+}
+
+// A TIFF (LZW, in strips of 16 rows) with its orientation tag and a reduced copy after it.
+void writeTiff(const QString& path, const QImage& picture, int orientation, const QImage& reduced) {
+    TIFF* tiff = TIFFOpen(QFile::encodeName(path).constData(), "w");
+    QVERIFY(tiff);
+    for (const bool isReduced : {false, true}) {
+        const QImage rgb = (isReduced ? reduced : picture).convertToFormat(QImage::Format_RGB888);
+        TIFFSetField(tiff, TIFFTAG_SUBFILETYPE, isReduced ? FILETYPE_REDUCEDIMAGE : 0);
+        TIFFSetField(tiff, TIFFTAG_IMAGEWIDTH, uint32_t(rgb.width()));
+        TIFFSetField(tiff, TIFFTAG_IMAGELENGTH, uint32_t(rgb.height()));
+        TIFFSetField(tiff, TIFFTAG_BITSPERSAMPLE, 8);
+        TIFFSetField(tiff, TIFFTAG_SAMPLESPERPIXEL, 3);
+        TIFFSetField(tiff, TIFFTAG_PHOTOMETRIC, PHOTOMETRIC_RGB);
+        TIFFSetField(tiff, TIFFTAG_PLANARCONFIG, PLANARCONFIG_CONTIG);
+        TIFFSetField(tiff, TIFFTAG_COMPRESSION, COMPRESSION_LZW);
+        TIFFSetField(tiff, TIFFTAG_ROWSPERSTRIP, 16);
+        TIFFSetField(tiff, TIFFTAG_ORIENTATION, orientation);
+        for (int y = 0; y < rgb.height(); ++y)
+            TIFFWriteScanline(tiff, const_cast<uchar*>(rgb.constScanLine(y)), uint32_t(y));
+        TIFFWriteDirectory(tiff);
+    }
+    TIFFClose(tiff);
 }
 
 } // namespace
@@ -188,53 +243,94 @@ private slots:
                  qPrintable(QString::number(measured) + " dB"));
     }
 
-    // A first look on screen comes from the file's thumbnail, scaled to the cell even when it is
-    // smaller; one of another shape (within 1 %) or stored turned is never shown. The page (and
-    // a cell the thumbnail does not cover) always gets the picture itself. The thumbnails here
-    // show another scene than the picture, so that where the pixels came from can be told.
-    void previews_data() {
-        QTest::addColumn<QImage>("thumbnailSource");
+    // A first look on screen comes from the preview the file holds (a HEIF thumbnail, an EXIF
+    // thumbnail in a HEIC, PNG or WebP, a TIFF's reduced copy), turned like the picture and
+    // scaled to the cell even when it is smaller. One of another shape (beyond 1 %), or one
+    // whose turn cannot be trusted, is never shown. The page always gets the picture itself.
+    // Picture and preview differ in colour, and a marked corner shows how each is turned.
+    void previewsThatMustNotBeUsed_data() {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QSize>("stored");    // the picture as stored
+        QTest::addColumn<int>("orientation"); // the picture's turn (HEIF boxes, TIFF tag)
+        QTest::addColumn<QSize>("preview");   // the preview as stored
+        QTest::addColumn<int>("exifTurn");    // the EXIF block's orientation; 0: a HEIF thumbnail
         QTest::addColumn<bool>("shown");
-        const QImage scene = photoLike(800, 600, 9);
-        QTest::newRow("thumbnail of the picture's shape") << scene << true;
-        QTest::newRow("thumbnail of another shape (4 %)") << photoLike(800, 576, 9) << false;
-        QTest::newRow("thumbnail stored turned")
-            << scene.transformed(QTransform().rotate(90)) << false;
+        const QSize heic(800, 600), big(2400, 1700);
+        QTest::newRow("HEIF thumbnail") << "heic" << heic << 1 << QSize(160, 120) << 0 << true;
+        QTest::newRow("HEIF thumbnail of another shape (4 %)")
+            << "heic" << heic << 1 << QSize(160, 115) << 0 << false;
+        QTest::newRow("HEIF thumbnail stored turned")
+            << "heic" << heic << 1 << QSize(120, 160) << 0 << false;
+        QTest::newRow("EXIF thumbnail in a HEIC")
+            << "heic" << heic << 1 << QSize(160, 120) << 1 << true;
+        QTest::newRow("EXIF thumbnail in a HEIC turned by its boxes and EXIF alike")
+            << "heic" << heic << 6 << QSize(160, 120) << 6 << true;
+        QTest::newRow("EXIF thumbnail in a HEIC turned wrong by its EXIF orientation")
+            << "heic" << heic << 1 << QSize(160, 120) << 6 << false;
+        QTest::newRow("EXIF thumbnail in a PNG")
+            << "png" << big << 1 << QSize(160, 113) << 1 << true;
+        QTest::newRow("EXIF thumbnail in a PNG, letterboxed to 4:3")
+            << "png" << big << 1 << QSize(160, 120) << 1 << false;
+        QTest::newRow("EXIF thumbnail in a WebP")
+            << "webp" << big << 1 << QSize(160, 113) << 1 << true;
+        QTest::newRow("reduced copy in a TIFF turned by its tag")
+            << "tif" << big << 6 << QSize(240, 170) << 0 << true;
+        QTest::newRow("reduced copy in a TIFF stored turned")
+            << "tif" << big << 1 << QSize(170, 240) << 0 << false;
     }
-    void previews() {
-        QFETCH(QImage, thumbnailSource);
+    void previewsThatMustNotBeUsed() {
+        QFETCH(QString, format);
+        QFETCH(QSize, stored);
+        QFETCH(int, orientation);
+        QFETCH(QSize, preview);
+        QFETCH(int, exifTurn);
         QFETCH(bool, shown);
+        constexpr QRgb kPicture = 0xff2050c0, kPreview = 0xffe0a020, kCorner = 0xff20c040;
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("phone.heic"));
-        const QImage picture = photoLike(800, 600, 1);
-        HeicOptions options;
-        options.thumbnail = 160; // 160 x 120: even sides, which the HEVC encoder keeps exact
-        options.thumbnailImage = thumbnailSource;
-        writeHeic(file, picture, options);
-        const auto at = [](QSize size) {
-            return [size](QSize) {
-                return size;
+        const QString file = dir.filePath("photo." + format);
+        const QImage picture = marked(stored, kPicture, kCorner);
+        const QImage small = marked(preview, kPreview, kCorner);
+        const QByteArray exif = exifTurn > 0 ? exifWithThumbnail(small, exifTurn) : QByteArray();
+        if (format == "heic") {
+            HeicOptions options;
+            options.orientation = orientation;
+            if (exifTurn == 0) {
+                options.thumbnail = qMax(preview.width(), preview.height());
+                options.thumbnailImage = marked(preview * 5, kPreview, kCorner);
+            }
+            options.exif = exif;
+            writeHeic(file, picture, options);
+        } else if (format == "png") {
+            QVERIFY(writePngWithExif(file, picture, exif));
+        } else if (format == "webp") {
+            QVERIFY(writeWebpWithExif(file, picture, exif));
+        } else {
+            writeTiff(file, picture, orientation, small);
+        }
+        const QSize own = pictures::orientedSize(stored, orientation);
+        const auto fitted = [](QSize size) {
+            return [size](QSize own) {
+                return own.scaled(size, Qt::KeepAspectRatio);
             };
         };
-        const auto from = [](const QImage& image, const QImage& source) {
-            return psnr(image, source.scaled(image.size(), Qt::IgnoreAspectRatio,
-                                             Qt::SmoothTransformation)) >= 25;
-        };
 
-        const DecodedPicture preview = loadPreview(file, at(QSize(400, 300)));
-        QCOMPARE(preview.ownSize, QSize(800, 600));
-        QCOMPARE(!preview.image.isNull(), shown);
+        // On screen: a cell larger than the preview, which is scaled up to it.
+        const DecodedPicture look = loadPreview(file, fitted(QSize(480, 480)));
+        QCOMPARE(look.ownSize, own);
+        QCOMPARE(!look.image.isNull(), shown);
         if (shown) {
-            QCOMPARE(preview.image.size(), QSize(400, 300));
-            QVERIFY(from(preview.image, thumbnailSource));
+            QCOMPARE(look.image.size(), own.scaled(480, 480, Qt::KeepAspectRatio));
+            QVERIFY(looksLike(look.image, kPreview, kCorner, orientation));
         }
-        // The page needs more than the thumbnail holds: the picture itself.
-        const DecodedPicture page = loadPicture(file, at(QSize(400, 300)));
-        QCOMPARE(page.image.size(), QSize(400, 300));
-        QVERIFY(from(page.image, picture));
-        // A cell the thumbnail covers takes it only when it is the picture's.
-        const DecodedPicture small = loadPicture(file, at(QSize(80, 60)));
-        QVERIFY(from(small.image, shown ? thumbnailSource : picture));
+        // The page needs more than the preview holds: it gets the picture itself, turned alike.
+        const DecodedPicture page = loadPicture(file, fitted(QSize(600, 600)));
+        QCOMPARE(page.ownSize, own);
+        QVERIFY(looksLike(page.image, kPicture, kCorner, orientation));
+        // A cell a HEIF thumbnail covers takes it only when it is the picture's.
+        if (format == "heic" && exifTurn == 0) {
+            const DecodedPicture cell = loadPicture(file, fitted(QSize(80, 80)));
+            QVERIFY(looksLike(cell.image, shown ? kPreview : kPicture, kCorner, orientation));
+        }
     }
 };
 

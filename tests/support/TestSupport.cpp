@@ -201,6 +201,10 @@ void writeHeic(const QString& path, const QImage& source, const HeicOptions& opt
         if (small != picture)
             heif_image_release(small);
     }
+    if (written && !options.exif.isEmpty())
+        written = heif_context_add_exif_metadata(context, handle, options.exif.constData(),
+                                                 int(options.exif.size()))
+                      .code == heif_error_Ok;
     written =
         written && heif_context_write_to_file(context, QFile::encodeName(path).constData()).code ==
                        heif_error_Ok;

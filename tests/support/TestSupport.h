@@ -71,6 +71,7 @@ struct HeicOptions {
     int orientation = 1;
     int thumbnail = 0;
     QImage thumbnailImage;
+    QByteArray exif; // an EXIF block (TIFF structure) stored as the picture's metadata
 };
 void writeHeic(const QString& path, const QImage& image, const HeicOptions& options);
 
