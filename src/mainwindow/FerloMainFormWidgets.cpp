@@ -7,6 +7,7 @@
 #include "dialogs/ScreenFit.h"
 #include "dialogs/SpeechDialog.h"
 #include "layout/CardGeometry.h"
+#include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
 #include "mainwindow/LabelEditor.h"
@@ -67,7 +68,11 @@ QFrame* panel(QWidget* parent, const QString& name) {
 template <typename Sender, typename Signal, typename Handler>
 void TFerloMainForm::bind(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, [this, handler] {
-        runGuarded(this, handler);
+        {
+            // One command, one step of the history, whatever it changed on the way.
+            const DeckHistory::Hold held(*m_history);
+            runGuarded(this, handler);
+        }
         noteCardChanged();
     });
 }
@@ -78,6 +83,8 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     setWindowTitle(QStringLiteral("Ferlo"));
     setFont(sansFont(QStringLiteral("MS Sans Serif"), 11, false));
 
+    m_history = new DeckHistory(
+        [this](const Deck& deck, int current) { restoreDeck(deck, current); }, this);
     ClientArea = new QWidget(this);
     ClientArea->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(ClientArea);
@@ -107,6 +114,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
 
     browseTo(QDir::currentPath());
     runGuarded(this, [this] { FormCreate(); });
+    createArrangeCommands();
     updateDeckControls();
 }
 
