@@ -2,6 +2,7 @@
 
 #include "dialogs/Messages.h"
 #include "layout/DeckEdit.h"
+#include "mainwindow/CardStrip.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/RelayoutDialog.h"
@@ -196,6 +197,43 @@ void TFerloMainForm::createArrangeCommands() {
                     [this, i] { runGuarded(this, [&] { dragPicture(int(i)); }); });
     }
 
+    // The card strip, and View > Card Strip.
+    m_strip = new CardStrip(ClientArea);
+    m_strip->hide();
+    auto* view = new QMenu(QStringLiteral("&View"), this);
+    view->setObjectName(QStringLiteral("mnView"));
+    QMenu* help = menuBar()->findChild<QMenu*>(QStringLiteral("mnHelp"));
+    menuBar()->insertMenu(help ? help->menuAction() : nullptr, view);
+    m_stripShown = view->addAction(QStringLiteral("Card &Strip"));
+    m_stripShown->setObjectName(QStringLiteral("mnCardStrip"));
+    m_stripShown->setCheckable(true);
+    m_stripShown->setChecked(true);
+    connect(m_stripShown, &QAction::toggled, this, [this] { updateStrip(); });
+    const auto stripCommand = [this](auto handler) {
+        return [this, handler](auto... arguments) {
+            {
+                const DeckHistory::Hold held(*m_history);
+                runGuarded(this, [&] { handler(arguments...); });
+            }
+            noteCardChanged();
+        };
+    };
+    connect(m_strip, &CardStrip::cardChosen, this,
+            stripCommand([this](int index) { showCard(index); }));
+    connect(m_strip, &CardStrip::cardMoved, this, stripCommand([this](int from, int to) {
+                noteCardChanged();
+                Deck deck = m_deck.deck();
+                if (moveCard(deck, from, to))
+                    changeDeck(deck, to);
+            }));
+    connect(m_strip, &CardStrip::removeRequested, this, stripCommand([this](int index) {
+                showCard(index);
+                removeCard();
+            }));
+    connect(m_strip, &CardStrip::pictureDropped, this,
+            stripCommand([this](int cell, int card) { movePictureToCard(cell, card); }));
+    updateStrip();
+
     // Alt+arrow keys move the focused picture to the neighbouring cell.
     const std::pair<Qt::Key, QPoint> ways[] = {{Qt::Key_Left, {-1, 0}},
                                                {Qt::Key_Right, {1, 0}},
@@ -240,6 +278,28 @@ void TFerloMainForm::dropPicture(QObject* target, QPoint at, int cell) {
     } else if (target == ToolBar1->widgetForAction(TBNextCard)) {
         movePictureToCard(cell, m_deck.current() + 1);
     }
+}
+
+int TFerloMainForm::stripHeight() const {
+    return m_strip && m_strip->isVisibleTo(ClientArea) ? CardStrip::kPreviewSize + 40 : 0;
+}
+
+void TFerloMainForm::placeStrip(const QRect& room) {
+    if (m_strip)
+        m_strip->setGeometry(room);
+}
+
+void TFerloMainForm::updateStrip() {
+    if (!m_strip)
+        return;
+    const bool shown = m_stripShown->isChecked() && m_deck.count() > 1;
+    if (shown != m_strip->isVisibleTo(ClientArea)) {
+        m_strip->setVisible(shown);
+        layoutClientArea(ClientArea->size());
+        fitCardToBase();
+    }
+    if (shown)
+        m_strip->showDeck(m_deck.deck(), m_deck.current());
 }
 
 void TFerloMainForm::restoreDeck(const Deck& deck, int current) {

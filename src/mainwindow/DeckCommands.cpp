@@ -212,6 +212,7 @@ void TFerloMainForm::updateDeckControls() {
     TBRemoveCard->setEnabled(m_deck.count() > 1);
     // Every change of the deck ends here: it is one step of the history.
     m_history->record(m_deck);
+    updateStrip();
 }
 
 void TFerloMainForm::closeEvent(QCloseEvent* event) {

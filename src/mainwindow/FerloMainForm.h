@@ -28,6 +28,7 @@ class PictureControl;
 class TAboutBox;
 class TLine;
 class TdlgOptions;
+class CardStrip;
 class DeckHistory;
 class SoundPlayer;
 class WordRecorder;
@@ -207,6 +208,11 @@ private:
     void dragPicture(int cell);
     void dropPicture(QObject* target, QPoint at, int cell);
     void changeLayoutOfAllCards();
+    // The card strip under the card: shown for a deck of several cards when View > Card Strip
+    // is checked, and its height taken from the card base.
+    void updateStrip();
+    int stripHeight() const;
+    void placeStrip(const QRect& room);
 
     void createMenus();
     void createToolBar();
@@ -296,6 +302,8 @@ private:
     void runPlacing(const std::function<void()>& handler);
     QStringList* m_placingErrors = nullptr;
     DeckHistory* m_history = nullptr;
+    CardStrip* m_strip = nullptr;
+    QAction* m_stripShown = nullptr;
 };
 
 } // namespace ferlo

@@ -458,7 +458,9 @@ void TFerloMainForm::layoutClientArea(QSize client) {
     ToolBar1->setGeometry(0, 0, width, kToolBarHeight);
     StatusBar1->setGeometry(0, height - kStatusBarHeight, width, kStatusBarHeight);
     Panel1->setGeometry(0, kToolBarHeight, kBrowserWidth, middle);
-    PACardBase->setGeometry(kBrowserWidth, kToolBarHeight, width - kBrowserWidth, middle);
+    const int strip = stripHeight(); // the card strip under the card base
+    PACardBase->setGeometry(kBrowserWidth, kToolBarHeight, width - kBrowserWidth, middle - strip);
+    placeStrip(QRect(kBrowserWidth, kToolBarHeight + middle - strip, width - kBrowserWidth, strip));
 
     // The browser from top to bottom: caption, drive box, bevel, directories, bevel, files.
     int top = 0;
