@@ -1,15 +1,19 @@
 // How long the window goes without its event loop turning (so without painting) while eight
 // big photos are placed on an 8-per-page card and fitted again after an orientation change, as
-// a share of the whole pass measured in the same run. Run with QT_QPA_PLATFORM=offscreen.
+// a share of the whole pass measured in the same run; and, with a deck of 50 cards of those
+// photos, the same while the card strip draws its previews, and the time from a change of the
+// card to its new preview. Run with QT_QPA_PLATFORM=offscreen.
 //   bench_window [--quick]
 
 #include "BenchSupport.h"
+#include "mainwindow/CardStrip.h"
 #include "mainwindow/FerloMainForm.h"
 #include "pictures/PictureCache.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -98,5 +102,59 @@ int main(int argc, char** argv) {
     }
     report("placing 8 x 24 MP (openFiles)", placing);
     report("fitting them again (orientation)", refitting);
+
+    // A deck of 50 cards of four photos each, every card a word of its own so that each has its
+    // own preview to draw.
+    QByteArray cards;
+    for (int c = 0; c < 50; ++c) {
+        QByteArray cells;
+        for (int k = 0; k < 4; ++k)
+            cells += QStringLiteral(R"(%1{"picture": "%2", "label": "card %3"})")
+                         .arg(k ? "," : "", photos[(c + k) % 8])
+                         .arg(c)
+                         .toUtf8();
+        cards += (c ? "," : "") + QByteArray(R"({"perPage": 4, "cells": [)") + cells + "]}";
+    }
+    const QString deckPath = dir.filePath(QStringLiteral("fifty.ferlo"));
+    QFile deckFile(deckPath);
+    if (!deckFile.open(QIODevice::WriteOnly) ||
+        deckFile.write(R"({"format": "ferlo-deck", "version": 1, "cards": [)" + cards + "]}") < 0)
+        return 1;
+    deckFile.close();
+    clear->click();
+    form.openDeck(deckPath);
+    auto* strip = form.findChild<CardStrip*>(QStringLiteral("CardStrip"));
+    if (!strip)
+        return 1;
+    const Stretch previews = measure([&] {
+        while (strip->previewsPending() > 0)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    });
+    std::printf("%-40s pass %7.0f ms, longest still %6.0f ms, ratio %.2f\n",
+                "previews of 50 cards x 4 x 24 MP", previews.passMs, previews.longestStillMs,
+                previews.longestStillMs / previews.passMs);
+    // A change of the card on screen, until its preview has come in.
+    QAction* cutLines = form.findChild<QAction*>(QStringLiteral("TBCutLines"));
+    std::vector<double> updates;
+    std::vector<Stretch> updating;
+    for (int r = 0; r < repeats + 2; ++r) {
+        QElapsedTimer clock;
+        bool shown = false;
+        const auto connection = QObject::connect(strip, &CardStrip::previewShown, [&](int card) {
+            shown = shown || card == form.deck().current();
+        });
+        strip->forgetPreviews(); // each change drawn anew, as one never seen before
+        updating.push_back(measure([&] {
+            clock.start();
+            cutLines->trigger();
+            while (!shown)
+                QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+        }));
+        updates.push_back(clock.nsecsElapsed() / 1e6);
+        QObject::disconnect(connection);
+    }
+    report("a change until its preview", updating);
+    std::printf("%-40s median %5.0f ms (target 300 ms)\n", "change to updated preview",
+                bench::median(updates));
     return 0;
 }

@@ -91,12 +91,15 @@ void CardStrip::showDeck(const Deck& deck, int current) {
         entry->setToolTip(QStringLiteral("Card %1").arg(i + 1));
         const bool changed = m_keys[size_t(i)] != key || entry->icon().isNull();
         m_keys[size_t(i)] = key;
+        if (!changed)
+            continue; // its preview, or the one on its way, shows this content
         if (const auto found = m_previews.find(key); found != m_previews.end()) {
-            if (changed)
-                entry->setIcon(QIcon(QPixmap::fromImage(found->second)));
+            entry->setIcon(QIcon(QPixmap::fromImage(found->second)));
+            emit previewShown(i);
             continue;
         }
-        if (changed)
+        // The old preview stays until the new one comes in; a new card shows an empty page.
+        if (entry->icon().isNull())
             entry->setIcon(placeholder(card.portrait));
         if (!m_pending.insert(key).second)
             continue;

@@ -27,6 +27,8 @@ public:
     void showDeck(const Deck& deck, int current);
     // Previews being drawn or waiting to be (for the benchmark and the tests).
     int previewsPending() const { return int(m_pending.size()); }
+    // Lets the previews drawn so far go, so that the next change is drawn anew (the benchmark).
+    void forgetPreviews() { m_previews.clear(); }
 
     // The preview's long side in pixels.
     static constexpr int kPreviewSize = 72;
