@@ -28,6 +28,7 @@ namespace {
 struct Stretch {
     double passMs = 0;
     double longestStillMs = 0; // the longest time between two turns of the event loop
+    double laterStillMs = 0;   // the same from the first turn on
 };
 
 // Runs the work while a zero-interval timer notes every turn of the event loop.
@@ -35,9 +36,12 @@ Stretch measure(const std::function<void()>& work) {
     QElapsedTimer clock;
     qint64 last = 0;
     qint64 longest = 0;
+    qint64 laterLongest = 0; // after the first turn
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed();
+        if (last > 0)
+            laterLongest = std::max(laterLongest, now - last);
         longest = std::max(longest, now - last);
         last = now;
     });
@@ -47,7 +51,7 @@ Stretch measure(const std::function<void()>& work) {
     const qint64 end = clock.nsecsElapsed();
     timer.stop();
     longest = std::max(longest, end - last);
-    return {end / 1e6, longest / 1e6};
+    return {end / 1e6, longest / 1e6, std::max(laterLongest, end - last) / 1e6};
 }
 
 double loadAverage() {
@@ -65,6 +69,7 @@ void report(const char* what, const std::vector<Stretch>& runs) {
     const double p = bench::median(pass);
     const double s = bench::median(still);
     std::printf("%-40s pass %7.0f ms, longest still %6.0f ms, ratio %.2f\n", what, p, s, s / p);
+    std::fflush(stdout);
 }
 
 } // namespace
@@ -121,7 +126,7 @@ int main(int argc, char** argv) {
         deckFile.write(R"({"format": "ferlo-deck", "version": 1, "cards": [)" + cards + "]}") < 0)
         return 1;
     deckFile.close();
-    clear->click();
+    form.startDeck(DeckCard{}); // no question about the changes above
     form.openDeck(deckPath);
     auto* strip = form.findChild<CardStrip*>(QStringLiteral("CardStrip"));
     if (!strip)
@@ -133,6 +138,9 @@ int main(int argc, char** argv) {
     std::printf("%-40s pass %7.0f ms, longest still %6.0f ms, ratio %.2f\n",
                 "previews of 50 cards x 4 x 24 MP", previews.passMs, previews.longestStillMs,
                 previews.longestStillMs / previews.passMs);
+    // The first turn also runs what opening the deck left for the event loop.
+    std::printf("%-40s longest still %6.0f ms\n", "  the same from the first turn on",
+                previews.laterStillMs);
     // A change of the card on screen, until its preview has come in.
     QAction* cutLines = form.findChild<QAction*>(QStringLiteral("TBCutLines"));
     std::vector<double> updates;

@@ -296,7 +296,17 @@ void TFerloMainForm::updateStrip() {
     if (shown != m_strip->isVisibleTo(ClientArea)) {
         m_strip->setVisible(shown);
         layoutClientArea(ClientArea->size());
-        fitCardToBase();
+        // The card follows its base as after a resize, but as a command's pass: the event loop
+        // keeps turning while big pictures are fitted again.
+        whenPicturesPlaced([this] {
+            const QSize before = PACard->size();
+            SetOrientation();
+            if (PACard->size() == before)
+                return;
+            ToggleCutLines();
+            Display_All_Labels();
+            notePartialPictures(fitAllPictures(false, true));
+        });
     }
     if (shown)
         m_strip->showDeck(m_deck.deck(), m_deck.current());
