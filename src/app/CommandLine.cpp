@@ -2,6 +2,7 @@
 #include "app/LayoutOptions.h"
 
 #include "dialogs/Messages.h"
+#include "layout/DeckEdit.h"
 #include "mainwindow/FerloMainForm.h"
 #include "pictures/PictureDecoder.h"
 #include "printing/CardPage.h"
@@ -45,7 +46,8 @@ const char* const usageText =
     "Options:\n"
     "  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when\n"
     "                         the whole document has been written\n"
-    "  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4)\n"
+    "  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with\n"
+    "                         a DECK it wins over the deck's own counts (see below)\n"
     "  --portrait             portrait pages\n"
     "  --landscape            landscape pages (the default)\n"
     "  --labels-off           no label words under the pictures\n"
@@ -93,6 +95,9 @@ const char* const usageText =
     "A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in\n"
     "the card's own count, orientation and switches, with its own label words. Inputs print\n"
     "in the order given; pictures given between decks fill pages of their own as above.\n"
+    "With --per-page N the deck is laid out anew, as Card > Change Layout of All Cards does:\n"
+    "its pictures in order, with their words, fill pages of N, in its first card's switches\n"
+    "and orientation (or the one --portrait or --landscape gives). The file is not changed.\n"
     "\n"
     "Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or\n"
     "deck could not be loaded or the PDF could not be written.\n";
@@ -114,7 +119,9 @@ struct ExportRequest {
     std::optional<ChosenLayout> chosen; // a grid or a sheet in place of perPage
     bool listSheets = false;
     int perPage = 4;
+    bool perPageGiven = false; // a deck is laid out anew in the count given
     bool portrait = false;
+    bool orientationGiven = false;
     bool labelsOn = true;
     bool upperCase = true;
     bool cutLinesOn = true;
@@ -214,12 +221,14 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
             request.output = value;
         } else if (name == QLatin1String("per-page")) {
             request.perPage = value.toInt(&ok);
+            request.perPageGiven = true;
             if (!ok || !IsValidPicturesPerPage(request.perPage))
                 throw UsageError{QStringLiteral("bad number of pictures per page \"%1\": "
                                                 "use 1, 2, 4, 6 or 8")
                                      .arg(value)};
         } else if (name == QLatin1String("portrait") || name == QLatin1String("landscape")) {
             request.portrait = name == QLatin1String("portrait");
+            request.orientationGiven = true;
             setLayoutLandscape(request.layout, !request.portrait);
         } else if (name == QLatin1String("labels-off")) {
             request.labelsOn = false;
@@ -368,8 +377,16 @@ QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
             continue;
         }
         addPictures();
-        const Deck deck = readDeck(input);
+        Deck deck = readDeck(input);
         checkDeckPictures(input, deck);
+        if (request.perPageGiven && !deck.cards.empty()) {
+            DeckCard shape = deck.cards.front();
+            shape.layout = CardLayout();
+            shape.perPage = request.perPage;
+            if (request.orientationGiven)
+                shape.portrait = request.portrait;
+            deck = relaidOut(deck, shape);
+        }
         if (deckTurn == SheetTurn::Standard)
             deckTurn = deck.duplex.turn;
         for (const DeckCard& deckCard : deck.cards)
@@ -393,8 +410,8 @@ bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& 
     // The options that shape only a PDF: the window prints through the print dialog, and its
     // print option is set in Options.
     static const QStringList exportOnly =
-        QStringList{"page-size", "resolution", "print-as-dib", "print-as-original", "flip",
-                    "back-offset", "fold-over"} +
+        QStringList{"page-size", "resolution",  "print-as-dib", "print-as-original",
+                    "flip",      "back-offset", "fold-over"} +
         layoutValueOptions + layoutSwitchOptions;
     try {
         ExportRequest request;

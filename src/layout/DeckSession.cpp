@@ -1,5 +1,6 @@
 #include "layout/DeckSession.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace ferlo {
@@ -27,6 +28,16 @@ void DeckSession::reset(Deck deck, std::string path) {
     m_saved = m_deck;
     m_current = 0;
     m_path = std::move(path);
+    ++m_generation;
+}
+
+void DeckSession::restore(Deck deck, int current) {
+    if (deck.cards.empty())
+        deck.cards.emplace_back();
+    for (DeckCard& card : deck.cards)
+        trimFreeCells(card);
+    m_deck = std::move(deck);
+    m_current = std::clamp(current, 0, count() - 1);
 }
 
 void DeckSession::update(const DeckCard& shown) {

@@ -35,6 +35,11 @@ public:
     // Takes the card on screen out of the deck; the next card comes on screen, or the previous
     // one after the last. The last card of a deck stays.
     bool removeCurrent();
+    // Puts back a state of the deck and its card on screen (undo, redo, a change of several
+    // cards); the file and what was saved to it stay. A deck without cards gets one empty card.
+    void restore(Deck deck, int current);
+    // Counts the decks started over (reset): a history of changes belongs to one of them.
+    int generation() const { return m_generation; }
     // How the deck's double-sided pages are printed.
     void setDuplex(const DuplexChoices& duplex) { m_deck.duplex = duplex; }
     // The deck has been written to `path`.
@@ -45,6 +50,7 @@ private:
     Deck m_saved;
     int m_current = 0;
     std::string m_path;
+    int m_generation = 0;
 };
 
 } // namespace ferlo

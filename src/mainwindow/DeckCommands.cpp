@@ -2,6 +2,7 @@
 
 #include "dialogs/Messages.h"
 #include "dialogs/SaveDialog.h"
+#include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
 #include "printing/job/DuplexDialog.h"
 #include "printing/job/PrintJob.h"
@@ -202,6 +203,9 @@ void TFerloMainForm::updateDeckControls() {
     TBPreviousCard->setEnabled(m_deck.current() > 0);
     TBNextCard->setEnabled(m_deck.current() + 1 < m_deck.count());
     TBRemoveCard->setEnabled(m_deck.count() > 1);
+    // Every change of the deck ends here: it is one step of the history.
+    m_history->record(m_deck);
+    updateStrip();
 }
 
 void TFerloMainForm::closeEvent(QCloseEvent* event) {

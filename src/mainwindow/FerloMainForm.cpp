@@ -4,6 +4,7 @@
 #include "dialogs/WaitCursor.h"
 #include "layout/CardGeometry.h"
 #include "layout/FitSize.h"
+#include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
@@ -472,6 +473,9 @@ void TFerloMainForm::placeInFreeCell(const std::string& fileName) {
 void TFerloMainForm::openFiles(const QStringList& paths) {
     // A file is a picture when the file list would list it in its folder; a deck file is one
     // whose name ends in .ferlo.
+    // The pictures placed, on however many cards, are one step of the history.
+    const auto recordAfter = qScopeGuard([this] { noteCardChanged(); });
+    const DeckHistory::Hold held(*m_history);
     QStringList pictures;
     QStringList decks;
     QStringList missing;

@@ -30,6 +30,8 @@ class PictureControl;
 class TAboutBox;
 class TLine;
 class TdlgOptions;
+class CardStrip;
+class DeckHistory;
 class SoundPlayer;
 class WordRecorder;
 struct CardPage;
@@ -203,6 +205,31 @@ private:
     // Names the sheets of the deck that are not installed; their cards keep what they hold.
     void tellMissingSheets();
     LayoutPanel* m_layoutPanel = nullptr;
+    // Arranging the deck (ArrangeCommands.cpp): undo and redo, moving pictures between cells
+    // and cards, moving cards, and laying the deck's pictures out anew.
+    void createArrangeCommands();
+    // Puts a state of the deck on screen: its card `current` with the toolbar and the file list.
+    void restoreDeck(const Deck& deck, int current);
+    // A change of several cards or cells made on the deck: it replaces the deck, and the card
+    // `current` comes on screen; `name` names its step in the history.
+    void changeDeck(const Deck& deck, int current, const QString& name = QString());
+    // Moves the picture of a cell to another cell of the card, the two changing places.
+    void moveCell(int from, int to);
+    // Alt+arrow: the focused picture goes to the neighbouring cell that way.
+    void moveFocusedPicture(int dx, int dy);
+    // Moves a cell's picture into the first free cell of another card.
+    void movePictureToCard(int cell, int card);
+    void moveCurrentCard(int to);
+    // Drags a cell's picture: onto another cell (the two change places), onto the previous or
+    // next card's button (the first free cell of that card).
+    void dragPicture(int cell);
+    void dropPicture(QObject* target, QPoint at, int cell);
+    void changeLayoutOfAllCards();
+    // The card strip under the card: shown for a deck of several cards when View > Card Strip
+    // is checked, and its height taken from the card base.
+    void updateStrip();
+    int stripHeight() const;
+    void placeStrip(const QRect& room);
 
     void createMenus();
     void createToolBar();
@@ -291,6 +318,9 @@ private:
     // pictures, the errors go to its list (m_placingErrors) for its one message instead.
     void runPlacing(const std::function<void()>& handler);
     QStringList* m_placingErrors = nullptr;
+    DeckHistory* m_history = nullptr;
+    CardStrip* m_strip = nullptr;
+    QAction* m_stripShown = nullptr;
 };
 
 } // namespace ferlo

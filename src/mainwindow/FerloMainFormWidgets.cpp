@@ -7,6 +7,7 @@
 #include "dialogs/ScreenFit.h"
 #include "dialogs/SpeechDialog.h"
 #include "layout/CardGeometry.h"
+#include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
 #include "mainwindow/LabelEditor.h"
@@ -67,7 +68,11 @@ QFrame* panel(QWidget* parent, const QString& name) {
 template <typename Sender, typename Signal, typename Handler>
 void TFerloMainForm::bind(Sender* sender, Signal signal, Handler handler) {
     connect(sender, signal, this, [this, handler] {
-        runGuarded(this, handler);
+        {
+            // One command, one step of the history, whatever it changed on the way.
+            const DeckHistory::Hold held(*m_history);
+            runGuarded(this, handler);
+        }
         noteCardChanged();
     });
 }
@@ -78,6 +83,8 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     setWindowTitle(QStringLiteral("Ferlo"));
     setFont(sansFont(QStringLiteral("MS Sans Serif"), 11, false));
 
+    m_history = new DeckHistory(
+        [this](const Deck& deck, int current) { restoreDeck(deck, current); }, this);
     ClientArea = new QWidget(this);
     ClientArea->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(ClientArea);
@@ -107,6 +114,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
 
     browseTo(QDir::currentPath());
     runGuarded(this, [this] { FormCreate(); });
+    createArrangeCommands();
     updateDeckControls();
 }
 
@@ -452,7 +460,9 @@ void TFerloMainForm::layoutClientArea(QSize client) {
     ToolBar1->setGeometry(0, 0, width, kToolBarHeight);
     StatusBar1->setGeometry(0, height - kStatusBarHeight, width, kStatusBarHeight);
     Panel1->setGeometry(0, kToolBarHeight, kBrowserWidth, middle);
-    PACardBase->setGeometry(kBrowserWidth, kToolBarHeight, width - kBrowserWidth, middle);
+    const int strip = stripHeight(); // the card strip under the card base
+    PACardBase->setGeometry(kBrowserWidth, kToolBarHeight, width - kBrowserWidth, middle - strip);
+    placeStrip(QRect(kBrowserWidth, kToolBarHeight + middle - strip, width - kBrowserWidth, strip));
 
     // The browser from top to bottom: caption, drive box, bevel, directories, bevel, files.
     int top = 0;

@@ -1,5 +1,6 @@
 #include "mainwindow/PictureControl.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -128,7 +129,21 @@ void PictureControl::focusOutEvent(QFocusEvent* event) {
 
 void PictureControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
+    m_pressedAt.reset();
+    if (event->button() == Qt::LeftButton && hasPicture())
+        m_pressedAt = event->position().toPoint();
     emit mouseDown(event->button());
+}
+
+void PictureControl::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    if (!m_pressedAt || !(event->buttons() & Qt::LeftButton) || !hasPicture())
+        return;
+    if ((event->position().toPoint() - *m_pressedAt).manhattanLength() <
+        QApplication::startDragDistance())
+        return;
+    m_pressedAt.reset();
+    emit dragRequested();
 }
 
 void PictureControl::mouseDoubleClickEvent(QMouseEvent* event) {

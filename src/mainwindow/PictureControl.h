@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <optional>
 
 namespace ferlo {
 
@@ -32,12 +33,15 @@ signals:
     void mouseDown(Qt::MouseButton button);
     // The menu key or Shift+F10: the picture's menu.
     void menuRequested();
+    // The picture was pressed with the left button and moved far enough to be dragged.
+    void dragRequested();
 
 protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -47,6 +51,8 @@ private:
 
     QImage m_picture;
     bool m_unreadable = false;
+    // Where the left button went down; null when no drag may start.
+    std::optional<QPoint> m_pressedAt;
 };
 
 } // namespace ferlo

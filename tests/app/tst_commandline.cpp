@@ -312,17 +312,25 @@ private slots:
                      qPrintable(p.word));
         }
 
-        // Pictures before and after the deck: a page of their own on each side.
+        // Pictures before and after the deck: a page of their own on each side. --per-page wins
+        // over the deck's counts: its three pictures are dealt onto one card of 8, in order,
+        // with the first card's switches and orientation and the words as edited.
         run = runExport({"--print-to", out, "--per-page", "8", "--lowercase", m_pictures[2],
                          m_pictures[3], "--", deck, m_pictures[4]});
         QVERIFY2(run.code == 0, qPrintable(run.err));
         const QList<PdfPage> mixed = pdfWords(out);
-        QCOMPARE(mixed.size(), 4);
+        QCOMPARE(mixed.size(), 3);
         QCOMPARE(wordTexts(mixed[0]), (QStringList{"cow", "hen"}));
-        QCOMPARE(wordTexts(mixed[1]), (QStringList{"DOG", "KITTY"}));
-        QCOMPARE(mixed[2].size, QSizeF(595, 842));
-        QCOMPARE(wordTexts(mixed[3]), QStringList{"pig"});
-        QCOMPARE(mixed[3].size, QSizeF(842, 595));
+        QCOMPARE(wordTexts(mixed[1]), (QStringList{"DOG", "KITTY", "HEN"}));
+        QCOMPARE(mixed[1].size, QSizeF(842, 595));
+        QCOMPARE(wordTexts(mixed[2]), QStringList{"pig"});
+        // One picture a page, portrait as asked.
+        run = runExport({"--print-to", out, "--per-page", "1", "--portrait", deck});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        const QList<PdfPage> single = pdfWords(out);
+        QCOMPARE(single.size(), 3);
+        QCOMPARE(wordTexts(single[1]), QStringList{"KITTY"});
+        QCOMPARE(single[2].size, QSizeF(595, 842));
     }
 
     void gridsAndSheets_data() {

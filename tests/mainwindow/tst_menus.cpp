@@ -75,8 +75,9 @@ private slots:
         backs->trigger();
         QCOMPARE(get_PrintWordBacks(), before);
         QCOMPARE(ui.mnOptions->text(), QStringLiteral("&Options ..."));
-        QCOMPARE(form.menuBar()->actions().at(1)->text(), QStringLiteral("&Card"));
-        QCOMPARE(form.menuBar()->actions().at(2), ui.mnOptions); // a command on the bar itself
+        QCOMPARE(form.menuBar()->actions().at(1)->text(), QStringLiteral("&Edit"));
+        QCOMPARE(form.menuBar()->actions().at(2)->text(), QStringLiteral("&Card"));
+        QCOMPARE(form.menuBar()->actions().at(3), ui.mnOptions); // a command on the bar itself
         QCOMPARE(ui.mnHelp->title(), QStringLiteral("&Help"));
         QCOMPARE(ui.mnReadMe->text(), QStringLiteral("&Help ..."));
         QCOMPARE(ui.mnAbout->text(), QStringLiteral("&About ..."));
@@ -102,6 +103,9 @@ private slots:
         QTest::newRow("Next card") << "&Next card" << QKeySequence("Ctrl+PgDown");
         QTest::newRow("Previous card") << "&Previous card" << QKeySequence("Ctrl+PgUp");
         QTest::newRow("New card") << "N&ew card" << QKeySequence("Ctrl+Shift+N");
+        QTest::newRow("Undo") << "&Undo" << QKeySequence(QKeySequence::Undo);
+        QTest::newRow("Redo") << "&Redo" << QKeySequence("Ctrl+Shift+Z");
+        QTest::newRow("Move card later") << "Move card la&ter" << QKeySequence("Ctrl+Shift+PgDown");
     }
     void keysRunTheCommands() {
         QFETCH(QString, command);

@@ -1,0 +1,235 @@
+#include "layout/DeckEdit.h"
+
+#include "layout/CardModel.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace ferlo {
+
+namespace {
+
+using Cells = std::vector<std::optional<DeckCell>>;
+
+void trimFreeCells(Cells& cells) {
+    while (!cells.empty() && !cells.back())
+        cells.pop_back();
+}
+
+const std::optional<DeckCell>& cellAt(const DeckCard& card, size_t index) {
+    static const std::optional<DeckCell> free;
+    return index < card.cells.size() ? card.cells[index] : free;
+}
+
+std::string wordOf(const DeckCell& cell) {
+    return cell.label ? *cell.label : MakeLabelText(cell.picture);
+}
+
+std::vector<std::string> picturesOf(const DeckCard& card) {
+    std::vector<std::string> files;
+    for (const auto& cell : card.cells)
+        if (cell)
+            files.push_back(cell->picture);
+    return files;
+}
+
+std::string cardName(size_t index) {
+    return "card " + std::to_string(index + 1);
+}
+
+// The change of one card's cells: pictures placed, taken off, moved or given a word.
+std::string describeCells(const DeckCard& before, const DeckCard& after, size_t index) {
+    const size_t count = std::max(before.cells.size(), after.cells.size());
+    std::vector<size_t> placed, takenOff, changed;
+    for (size_t i = 0; i < count; ++i) {
+        const auto& was = cellAt(before, i);
+        const auto& now = cellAt(after, i);
+        if (was == now)
+            continue;
+        if (!was)
+            placed.push_back(i);
+        else if (!now)
+            takenOff.push_back(i);
+        else
+            changed.push_back(i);
+    }
+    if (after.cells.empty() && takenOff.size() >= 2)
+        return "Clear " + cardName(index);
+    // A picture that left one cell for another, or two that changed places.
+    const auto sameFiles = [&] {
+        std::vector<std::string> was = picturesOf(before);
+        std::vector<std::string> now = picturesOf(after);
+        std::sort(was.begin(), was.end());
+        std::sort(now.begin(), now.end());
+        return was == now;
+    };
+    if (placed.size() + takenOff.size() + changed.size() >= 2 && sameFiles()) {
+        const size_t first = !takenOff.empty() ? takenOff.front() : changed.front();
+        return "Move " + wordOf(*cellAt(before, first));
+    }
+    if (placed.size() == 1 && takenOff.empty() && changed.empty())
+        return "Place " + wordOf(*cellAt(after, placed.front()));
+    if (takenOff.size() == 1 && placed.empty() && changed.empty())
+        return "Take off " + wordOf(*cellAt(before, takenOff.front()));
+    if (changed.size() == 1 && placed.empty() && takenOff.empty()) {
+        const DeckCell& was = *cellAt(before, changed.front());
+        const DeckCell& now = *cellAt(after, changed.front());
+        if (was.picture == now.picture && was.label != now.label)
+            return "Edit word " + wordOf(now);
+        if (was.picture == now.picture)
+            return "Record " + wordOf(now);
+        return "Place " + wordOf(now);
+    }
+    if (takenOff.empty() && changed.empty())
+        return "Place " + std::to_string(placed.size()) + " pictures";
+    return "Change " + cardName(index);
+}
+
+// The change of one card: its shape or switches, else its cells.
+std::string describeCard(const DeckCard& before, const DeckCard& after, size_t index) {
+    if (before.layout != after.layout)
+        return "Change layout of " + cardName(index);
+    if (before.perPage != after.perPage)
+        return after.perPage == 1 ? "1 picture per card"
+                                  : std::to_string(after.perPage) + " pictures per card";
+    if (before.portrait != after.portrait)
+        return after.portrait ? "Portrait" : "Landscape";
+    if (before.labels != after.labels)
+        return after.labels ? "Labels on" : "Labels off";
+    if (before.upperCase != after.upperCase)
+        return after.upperCase ? "Uppercase labels" : "Lowercase labels";
+    if (before.cutLines != after.cutLines)
+        return after.cutLines ? "Cut lines on" : "Cut lines off";
+    return describeCells(before, after, index);
+}
+
+} // namespace
+
+bool swapCells(DeckCard& card, int first, int second) {
+    if (first == second || first < 0 || second < 0 || first >= card.perPage ||
+        second >= card.perPage)
+        return false;
+    const size_t needed = size_t(std::max(first, second)) + 1;
+    if (card.cells.size() < needed)
+        card.cells.resize(needed);
+    std::swap(card.cells[size_t(first)], card.cells[size_t(second)]);
+    trimFreeCells(card.cells);
+    return true;
+}
+
+int putInFreeCell(DeckCard& card, const DeckCell& cell) {
+    for (int i = 0; i < card.perPage; ++i) {
+        if (size_t(i) >= card.cells.size())
+            card.cells.resize(size_t(i) + 1);
+        if (!card.cells[size_t(i)]) {
+            card.cells[size_t(i)] = cell;
+            return i;
+        }
+    }
+    return -1;
+}
+
+bool takeCell(DeckCard& card, int index) {
+    if (index < 0 || size_t(index) >= card.cells.size() || !card.cells[size_t(index)])
+        return false;
+    card.cells[size_t(index)].reset();
+    trimFreeCells(card.cells);
+    return true;
+}
+
+bool moveCard(Deck& deck, int from, int to) {
+    const int count = int(deck.cards.size());
+    if (from == to || from < 0 || to < 0 || from >= count || to >= count)
+        return false;
+    const auto begin = deck.cards.begin();
+    if (from < to)
+        std::rotate(begin + from, begin + from + 1, begin + to + 1);
+    else
+        std::rotate(begin + to, begin + from, begin + from + 1);
+    return true;
+}
+
+Deck relaidOut(const Deck& deck, const DeckCard& shape) {
+    Deck result = deck;
+    result.cards.clear();
+    DeckCard empty = shape;
+    empty.cells.clear();
+    const size_t perCard = size_t(std::max(1, shape.perPage));
+    for (const DeckCard& card : deck.cards) {
+        for (const auto& cell : card.cells) {
+            if (!cell)
+                continue;
+            if (result.cards.empty() || result.cards.back().cells.size() >= perCard)
+                result.cards.push_back(empty);
+            result.cards.back().cells.push_back(cell);
+        }
+    }
+    if (result.cards.empty())
+        result.cards.push_back(empty);
+    return result;
+}
+
+std::string describeChange(const Deck& before, const Deck& after) {
+    const auto& was = before.cards;
+    const auto& now = after.cards;
+    if (now.size() == was.size() + 1 || was.size() == now.size() + 1) {
+        // One card more or fewer, the others as they were: the first place where they part.
+        const bool added = now.size() > was.size();
+        const auto& longer = added ? now : was;
+        const auto& shorter = added ? was : now;
+        size_t at = 0;
+        while (at < shorter.size() && shorter[at] == longer[at])
+            ++at;
+        if (std::equal(shorter.begin() + long(at), shorter.end(), longer.begin() + long(at) + 1))
+            return added ? "New card" : "Remove " + cardName(at);
+    }
+    if (was.size() == now.size()) {
+        std::vector<size_t> differ;
+        for (size_t i = 0; i < was.size(); ++i)
+            if (!(was[i] == now[i]))
+                differ.push_back(i);
+        if (differ.size() == 1)
+            return describeCard(was[differ.front()], now[differ.front()], differ.front());
+        if (differ.size() >= 2) {
+            // A card taken from its place to another: the cards between shifted by one.
+            const size_t first = differ.front();
+            const size_t last = differ.back();
+            const auto shifted = [&](size_t from, size_t to) {
+                Deck moved = before;
+                return moveCard(moved, int(from), int(to)) && moved.cards == now;
+            };
+            if (shifted(first, last))
+                return "Move " + cardName(first);
+            if (shifted(last, first))
+                return "Move " + cardName(last);
+        }
+        if (differ.size() == 2) {
+            // A picture moved from one card to another: the two hold the same pictures between
+            // them, and the one it went to holds more.
+            const DeckCard& one = now[differ.front()];
+            const DeckCard& other = now[differ.back()];
+            const auto together = [](const DeckCard& first, const DeckCard& second) {
+                std::vector<std::string> files = picturesOf(first);
+                const std::vector<std::string> more = picturesOf(second);
+                files.insert(files.end(), more.begin(), more.end());
+                std::sort(files.begin(), files.end());
+                return files;
+            };
+            if (together(was[differ.front()], was[differ.back()]) == together(one, other)) {
+                const bool intoLater =
+                    picturesOf(other).size() > picturesOf(was[differ.back()]).size();
+                return "Move picture to " + cardName(intoLater ? differ.back() : differ.front());
+            }
+        }
+        if (differ.empty()) {
+            if (before.duplex != after.duplex)
+                return "Double-sided printing";
+            if (before.language != after.language)
+                return "Language";
+            return std::string();
+        }
+    }
+    return "Change cards";
+}
+
+} // namespace ferlo

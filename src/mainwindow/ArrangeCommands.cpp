@@ -1,0 +1,425 @@
+#include "mainwindow/FerloMainForm.h"
+
+#include "dialogs/Messages.h"
+#include "layout/DeckEdit.h"
+#include "mainwindow/CardStrip.h"
+#include "mainwindow/DeckHistory.h"
+#include "mainwindow/PictureControl.h"
+#include "mainwindow/RelayoutDialog.h"
+
+#include <QAction>
+#include <QDrag>
+#include <QDropEvent>
+#include <QFrame>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPointer>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUndoStack>
+
+// Arranging the deck: undo and redo, moving pictures between cells and cards, moving cards.
+
+namespace ferlo {
+
+namespace {
+
+// A curved arrow turning left (undo) or right (redo), drawn like the other toolbar glyphs.
+QIcon turnIcon(bool redo) {
+    QIcon icon;
+    for (const int scale : {1, 2}) {
+        QPixmap pixmap(16 * scale, 16 * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (redo)
+            painter.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+        QPainterPath arc;
+        arc.moveTo(4, 7);
+        arc.cubicTo(6, 3, 13, 3, 13, 9);
+        arc.cubicTo(13, 12, 11, 13, 9, 13);
+        painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPath(arc);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawPolygon(QPolygonF({QPointF(1, 4), QPointF(7, 9), QPointF(1, 10)}));
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+// A picture dragged from a cell of the card on screen: its cell's number.
+const QString kCellFormat = QStringLiteral("application/x-ferlo-cell");
+
+// Takes the drags of a picture of the card over the widgets it watches: accepted over them, and
+// dropped, handed to the window with the widget and the point. Other drags (files from outside)
+// go on to the widget's own handling.
+class CellDrops : public QObject {
+public:
+    using Drop = std::function<void(QObject* target, QPoint at, int cell)>;
+    CellDrops(QObject* parent, Drop drop)
+        : QObject(parent)
+        , m_drop(std::move(drop)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+            return false;
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (!drag->mimeData()->hasFormat(kCellFormat))
+            return false;
+        drag->setDropAction(Qt::MoveAction);
+        drag->accept();
+        if (type == QEvent::Drop) {
+            bool ok = false;
+            const int cell = drag->mimeData()->data(kCellFormat).toInt(&ok);
+            if (ok)
+                m_drop(watched, drag->position().toPoint(), cell);
+        }
+        return true;
+    }
+
+private:
+    Drop m_drop;
+};
+
+} // namespace
+
+void TFerloMainForm::createArrangeCommands() {
+    // A command as the menus run theirs: inside the error guard, one step of the history.
+    const auto command = [this](QWidget* owner, const QString& name, const QString& text,
+                                const QList<QKeySequence>& keys, auto handler) {
+        auto* action = new QAction(text, owner);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        owner->addAction(action);
+        connect(action, &QAction::triggered, this, [this, handler] {
+            {
+                const DeckHistory::Hold held(*m_history);
+                runGuarded(this, handler);
+            }
+            noteCardChanged();
+        });
+        return action;
+    };
+
+    // Edit, between File and Card.
+    auto* edit = new QMenu(QStringLiteral("&Edit"), this);
+    edit->setObjectName(QStringLiteral("mnEdit"));
+    QMenu* cards = menuBar()->findChild<QMenu*>(QStringLiteral("mnCard"));
+    menuBar()->insertMenu(cards ? cards->menuAction() : nullptr, edit);
+    // Undo and redo run as commands do, the history itself held meanwhile.
+    QAction* undo =
+        command(edit, QStringLiteral("mnUndo"), QStringLiteral("&Undo"),
+                QKeySequence::keyBindings(QKeySequence::Undo), [this] { m_history->undo(); });
+    QAction* redo = command(
+        edit, QStringLiteral("mnRedo"), QStringLiteral("&Redo"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        [this] { m_history->redo(); });
+    undo->setIcon(turnIcon(false));
+    redo->setIcon(turnIcon(true));
+    QUndoStack* stack = m_history->stack();
+    const auto showSteps = [undo, redo, stack] {
+        undo->setEnabled(stack->canUndo());
+        redo->setEnabled(stack->canRedo());
+        undo->setText(stack->canUndo() ? QStringLiteral("&Undo %1").arg(stack->undoText())
+                                       : QStringLiteral("&Undo"));
+        redo->setText(stack->canRedo() ? QStringLiteral("&Redo %1").arg(stack->redoText())
+                                       : QStringLiteral("&Redo"));
+        undo->setToolTip(undo->text().remove(QLatin1Char('&')));
+        redo->setToolTip(redo->text().remove(QLatin1Char('&')));
+    };
+    connect(stack, &QUndoStack::indexChanged, this, showSteps);
+    connect(stack, &QUndoStack::cleanChanged, this, showSteps);
+    showSteps();
+
+    auto* space = new QWidget(ToolBar1);
+    space->setFixedWidth(8);
+    ToolBar1->addWidget(space);
+    for (QAction* action : {undo, redo}) {
+        ToolBar1->addAction(action);
+        if (QWidget* widget = ToolBar1->widgetForAction(action)) {
+            widget->setObjectName(action->objectName() + QStringLiteral("Button"));
+            widget->setFixedSize(25, 22);
+            widget->setFocusPolicy(Qt::TabFocus);
+            widget->setAccessibleName(action == undo ? QStringLiteral("Undo")
+                                                     : QStringLiteral("Redo"));
+        }
+    }
+
+    // Moving cards, in the Card menu.
+    if (cards) {
+        cards->addSeparator();
+        command(cards, QStringLiteral("mnMoveCardEarlier"), QStringLiteral("Move card ear&lier"),
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp)},
+                [this] { moveCurrentCard(m_deck.current() - 1); });
+        command(cards, QStringLiteral("mnMoveCardLater"), QStringLiteral("Move card la&ter"),
+                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown)},
+                [this] { moveCurrentCard(m_deck.current() + 1); });
+        command(cards, QStringLiteral("mnChangeLayoutOfAll"),
+                QStringLiteral("Change Layout of &All Cards ..."), {},
+                [this] { changeLayoutOfAllCards(); });
+    }
+
+    // A picture dragged onto another cell, or onto the previous or next card's button. The
+    // drop is handled once the drag has ended, as a command.
+    auto* drops = new CellDrops(this, [this](QObject* target, QPoint at, int cell) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, target = QPointer<QObject>(target), at, cell] {
+                {
+                    const DeckHistory::Hold held(*m_history);
+                    runGuarded(this, [&] {
+                        if (target)
+                            dropPicture(target, at, cell);
+                    });
+                }
+                noteCardChanged();
+            },
+            Qt::QueuedConnection);
+    });
+    PACardBase->installEventFilter(drops);
+    for (QAction* button : {TBPreviousCard, TBNextCard}) {
+        if (QWidget* widget = ToolBar1->widgetForAction(button)) {
+            widget->setAcceptDrops(true);
+            widget->installEventFilter(drops);
+        }
+    }
+    for (size_t i = 0; i < CellImages.size(); ++i) {
+        if (CellImages[i])
+            connect(CellImages[i], &PictureControl::dragRequested, this,
+                    [this, i] { runGuarded(this, [&] { dragPicture(int(i)); }); });
+    }
+
+    // The card strip, and View > Card Strip.
+    m_strip = new CardStrip(ClientArea);
+    m_strip->hide();
+    auto* view = new QMenu(QStringLiteral("&View"), this);
+    view->setObjectName(QStringLiteral("mnView"));
+    QMenu* help = menuBar()->findChild<QMenu*>(QStringLiteral("mnHelp"));
+    menuBar()->insertMenu(help ? help->menuAction() : nullptr, view);
+    m_stripShown = view->addAction(QStringLiteral("Card &Strip"));
+    m_stripShown->setObjectName(QStringLiteral("mnCardStrip"));
+    m_stripShown->setCheckable(true);
+    m_stripShown->setChecked(true);
+    connect(m_stripShown, &QAction::toggled, this, [this] { updateStrip(); });
+    const auto stripCommand = [this](auto handler) {
+        return [this, handler](auto... arguments) {
+            {
+                const DeckHistory::Hold held(*m_history);
+                runGuarded(this, [&] { handler(arguments...); });
+            }
+            noteCardChanged();
+        };
+    };
+    connect(m_strip, &CardStrip::cardChosen, this,
+            stripCommand([this](int index) { showCard(index); }));
+    connect(m_strip, &CardStrip::cardMoved, this, stripCommand([this](int from, int to) {
+                noteCardChanged();
+                Deck deck = m_deck.deck();
+                if (moveCard(deck, from, to))
+                    changeDeck(deck, to);
+            }));
+    connect(m_strip, &CardStrip::removeRequested, this, stripCommand([this](int index) {
+                showCard(index);
+                removeCard();
+            }));
+    connect(m_strip, &CardStrip::pictureDropped, this,
+            stripCommand([this](int cell, int card) { movePictureToCard(cell, card); }));
+    updateStrip();
+
+    // Alt+arrow keys move the focused picture to the neighbouring cell.
+    const std::pair<Qt::Key, QPoint> ways[] = {{Qt::Key_Left, {-1, 0}},
+                                               {Qt::Key_Right, {1, 0}},
+                                               {Qt::Key_Up, {0, -1}},
+                                               {Qt::Key_Down, {0, 1}}};
+    for (const auto& [key, way] : ways) {
+        command(this, QStringLiteral("MovePicture%1%2").arg(way.x()).arg(way.y()),
+                QStringLiteral("Move picture"), {QKeySequence(Qt::ALT | key)},
+                [this, way] { moveFocusedPicture(way.x(), way.y()); });
+    }
+}
+
+void TFerloMainForm::dragPicture(int cell) {
+    PictureControl* image = CellImages[size_t(cell)];
+    auto* drag = new QDrag(image);
+    auto* data = new QMimeData;
+    data->setData(kCellFormat, QByteArray::number(cell));
+    drag->setMimeData(data);
+    const QImage& picture = image->picture();
+    if (!picture.isNull()) {
+        QPixmap shown =
+            QPixmap::fromImage(picture.scaled(QSize(72, 72) * picture.devicePixelRatio(),
+                                              Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        shown.setDevicePixelRatio(picture.devicePixelRatio());
+        drag->setPixmap(shown);
+        drag->setHotSpot(QPoint(int(shown.deviceIndependentSize().width() / 2),
+                                int(shown.deviceIndependentSize().height() / 2)));
+    }
+    drag->exec(Qt::MoveAction);
+}
+
+void TFerloMainForm::dropPicture(QObject* target, QPoint at, int cell) {
+    if (target == PACardBase) {
+        const QPoint onCard = PACard->mapFrom(PACardBase, at);
+        for (int i = 0; i < int(cells().size()); ++i) {
+            const TCell& to = cells()[size_t(i)];
+            if (QRect(to.Left, to.Top, card().CellWidth, card().CellHeight).contains(onCard))
+                moveCell(cell, i);
+        }
+    } else if (target == ToolBar1->widgetForAction(TBPreviousCard)) {
+        movePictureToCard(cell, m_deck.current() - 1);
+    } else if (target == ToolBar1->widgetForAction(TBNextCard)) {
+        movePictureToCard(cell, m_deck.current() + 1);
+    }
+}
+
+int TFerloMainForm::stripHeight() const {
+    return m_strip && m_strip->isVisibleTo(ClientArea) ? CardStrip::kPreviewSize + 40 : 0;
+}
+
+void TFerloMainForm::placeStrip(const QRect& room) {
+    if (m_strip)
+        m_strip->setGeometry(room);
+}
+
+void TFerloMainForm::updateStrip() {
+    if (!m_strip)
+        return;
+    const bool shown = m_stripShown->isChecked() && m_deck.count() > 1;
+    if (shown != m_strip->isVisibleTo(ClientArea)) {
+        m_strip->setVisible(shown);
+        layoutClientArea(ClientArea->size());
+        // The card follows its base as after a resize, but as a command's pass: the event loop
+        // keeps turning while big pictures are fitted again.
+        whenPicturesPlaced([this] {
+            const QSize before = PACard->size();
+            SetOrientation();
+            if (PACard->size() == before)
+                return;
+            ToggleCutLines();
+            Display_All_Labels();
+            notePartialPictures(fitAllPictures(false, true));
+        });
+    }
+    if (shown)
+        m_strip->showDeck(m_deck.deck(), m_deck.current());
+}
+
+void TFerloMainForm::restoreDeck(const Deck& deck, int current) {
+    m_deck.restore(deck, current);
+    applyDeckCard(m_deck.currentCard());
+    updateDeckControls();
+}
+
+void TFerloMainForm::changeDeck(const Deck& deck, int current, const QString& name) {
+    if (!name.isEmpty())
+        m_history->nameNextStep(name);
+    restoreDeck(deck, current);
+    noteCardChanged();
+}
+
+void TFerloMainForm::moveCell(int from, int to) {
+    noteCardChanged();
+    Deck deck = m_deck.deck();
+    if (!swapCells(deck.cards[size_t(m_deck.current())], from, to))
+        return;
+    changeDeck(deck, m_deck.current());
+}
+
+void TFerloMainForm::moveFocusedPicture(int dx, int dy) {
+    int from = -1;
+    for (int i = 0; i < int(cells().size()) && i < int(CellImages.size()); ++i) {
+        if (CellImages[size_t(i)]->hasFocus())
+            from = i;
+    }
+    if (from < 0)
+        return;
+    // The nearest cell that way in the same row (or column).
+    const TCell& at = cells()[size_t(from)];
+    int to = -1;
+    int nearest = 0;
+    for (int i = 0; i < int(cells().size()); ++i) {
+        const TCell& cell = cells()[size_t(i)];
+        const int along = dx != 0 ? (cell.Left - at.Left) * dx : (cell.Top - at.Top) * dy;
+        const bool inLine = dx != 0 ? cell.Top == at.Top : cell.Left == at.Left;
+        if (i != from && inLine && along > 0 && (to < 0 || along < nearest)) {
+            to = i;
+            nearest = along;
+        }
+    }
+    if (to < 0)
+        return;
+    moveCell(from, to);
+    CellImages[size_t(to)]->setFocus(Qt::OtherFocusReason);
+}
+
+void TFerloMainForm::movePictureToCard(int cell, int target) {
+    noteCardChanged();
+    const int current = m_deck.current();
+    if (target == current || target < 0 || target >= m_deck.count() || cell < 0 ||
+        size_t(cell) >= m_deck.currentCard().cells.size() ||
+        !m_deck.currentCard().cells[size_t(cell)])
+        return;
+    Deck deck = m_deck.deck();
+    const DeckCell moved = *deck.cards[size_t(current)].cells[size_t(cell)];
+    DeckCard& into = deck.cards[size_t(target)];
+    for (const auto& held : into.cells) {
+        if (held && held->picture == moved.picture) {
+            StatusBar1->showMessage(
+                QStringLiteral("Card %1 holds that picture already").arg(target + 1));
+            return;
+        }
+    }
+    if (putInFreeCell(into, moved) < 0) {
+        StatusBar1->showMessage(QStringLiteral("Card %1 is full").arg(target + 1));
+        return;
+    }
+    takeCell(deck.cards[size_t(current)], cell);
+    changeDeck(deck, current);
+    StatusBar1->showMessage(QStringLiteral("Moved to card %1").arg(target + 1));
+}
+
+void TFerloMainForm::moveCurrentCard(int to) {
+    noteCardChanged();
+    Deck deck = m_deck.deck();
+    if (!moveCard(deck, m_deck.current(), to))
+        return;
+    changeDeck(deck, to);
+}
+
+void TFerloMainForm::changeLayoutOfAllCards() {
+    noteCardChanged();
+    const Deck& deck = m_deck.deck();
+    // The card on screen gives the switches and, offered first, its count and orientation.
+    DeckCard shape = m_deck.currentCard();
+    shape.cells.clear();
+    if (shape.layout.kind != CardLayout::Kind::Count) {
+        shape.layout = CardLayout();
+        shape.perPage = 4;
+    }
+    int pictures = 0;
+    int before = 0; // the pictures on the cards before the one on screen
+    for (int i = 0; i < m_deck.count(); ++i) {
+        for (const auto& cell : deck.cards[size_t(i)].cells) {
+            if (cell) {
+                ++pictures;
+                before += i < m_deck.current() ? 1 : 0;
+            }
+        }
+    }
+    if (!askDeckLayout(this, pictures, shape.perPage, shape.portrait))
+        return;
+    const Deck relaid = relaidOut(deck, shape);
+    // The card that now holds the first picture of the one on screen comes on screen.
+    changeDeck(relaid, std::min(before / shape.perPage, int(relaid.cards.size()) - 1),
+               QStringLiteral("Change layout of all cards"));
+}
+
+} // namespace ferlo
