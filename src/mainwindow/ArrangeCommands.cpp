@@ -4,8 +4,10 @@
 #include "layout/DeckEdit.h"
 #include "mainwindow/CardStrip.h"
 #include "mainwindow/DeckHistory.h"
+#include "mainwindow/LayoutDialog.h"
+#include "mainwindow/LayoutPanel.h"
 #include "mainwindow/PictureControl.h"
-#include "mainwindow/RelayoutDialog.h"
+#include "storage/Errors.h"
 
 #include <QAction>
 #include <QDrag>
@@ -247,12 +249,20 @@ void TFerloMainForm::createArrangeCommands() {
 }
 
 void TFerloMainForm::dragPicture(int cell) {
-    PictureControl* image = CellImages[size_t(cell)];
-    auto* drag = new QDrag(image);
+    // A grid's or a sheet's card lies on the panel; a card of the five counts is a control.
+    QWidget* source = nullptr;
+    QImage picture;
+    if (showsLayout()) {
+        source = layoutPanel();
+        picture = layoutPanel()->grab(layoutPanel()->pictureRect(cell)).toImage();
+    } else {
+        source = CellImages[size_t(cell)];
+        picture = CellImages[size_t(cell)]->picture();
+    }
+    auto* drag = new QDrag(source);
     auto* data = new QMimeData;
     data->setData(kCellFormat, QByteArray::number(cell));
     drag->setMimeData(data);
-    const QImage& picture = image->picture();
     if (!picture.isNull()) {
         QPixmap shown =
             QPixmap::fromImage(picture.scaled(QSize(72, 72) * picture.devicePixelRatio(),
@@ -266,7 +276,11 @@ void TFerloMainForm::dragPicture(int cell) {
 }
 
 void TFerloMainForm::dropPicture(QObject* target, QPoint at, int cell) {
-    if (target == PACardBase) {
+    if (target == PACardBase && showsLayout()) {
+        const int to = layoutPanel()->cellAt(layoutPanel()->mapFrom(PACardBase, at));
+        if (to >= 0)
+            moveCell(cell, to);
+    } else if (target == PACardBase) {
         const QPoint onCard = PACard->mapFrom(PACardBase, at);
         for (int i = 0; i < int(cells().size()); ++i) {
             const TCell& to = cells()[size_t(i)];
@@ -334,21 +348,27 @@ void TFerloMainForm::moveCell(int from, int to) {
 }
 
 void TFerloMainForm::moveFocusedPicture(int dx, int dy) {
-    int from = -1;
-    for (int i = 0; i < int(cells().size()) && i < int(CellImages.size()); ++i) {
+    const bool layout = showsLayout();
+    int from = layout && layoutPanel()->hasFocus() ? layoutPanel()->focusedCell() : -1;
+    for (int i = 0; !layout && i < int(cells().size()) && i < int(CellImages.size()); ++i) {
         if (CellImages[size_t(i)]->hasFocus())
             from = i;
     }
-    if (from < 0)
+    if (from < 0 || from >= int(cells().size()))
         return;
+    // Where each cell's picture stands, on the card or on the panel.
+    const auto place = [&](int i) {
+        const TCell& cell = cells()[size_t(i)];
+        return layout ? layoutPanel()->pictureRect(i).topLeft() : QPoint(cell.Left, cell.Top);
+    };
     // The nearest cell that way in the same row (or column).
-    const TCell& at = cells()[size_t(from)];
+    const QPoint at = place(from);
     int to = -1;
     int nearest = 0;
     for (int i = 0; i < int(cells().size()); ++i) {
-        const TCell& cell = cells()[size_t(i)];
-        const int along = dx != 0 ? (cell.Left - at.Left) * dx : (cell.Top - at.Top) * dy;
-        const bool inLine = dx != 0 ? cell.Top == at.Top : cell.Left == at.Left;
+        const QPoint cell = place(i);
+        const int along = dx != 0 ? (cell.x() - at.x()) * dx : (cell.y() - at.y()) * dy;
+        const bool inLine = dx != 0 ? cell.y() == at.y() : cell.x() == at.x();
         if (i != from && inLine && along > 0 && (to < 0 || along < nearest)) {
             to = i;
             nearest = along;
@@ -357,7 +377,10 @@ void TFerloMainForm::moveFocusedPicture(int dx, int dy) {
     if (to < 0)
         return;
     moveCell(from, to);
-    CellImages[size_t(to)]->setFocus(Qt::OtherFocusReason);
+    if (layout)
+        layoutPanel()->setFocusedCell(to);
+    else
+        CellImages[size_t(to)]->setFocus(Qt::OtherFocusReason);
 }
 
 void TFerloMainForm::movePictureToCard(int cell, int target) {
@@ -397,13 +420,6 @@ void TFerloMainForm::moveCurrentCard(int to) {
 void TFerloMainForm::changeLayoutOfAllCards() {
     noteCardChanged();
     const Deck& deck = m_deck.deck();
-    // The card on screen gives the switches and, offered first, its count and orientation.
-    DeckCard shape = m_deck.currentCard();
-    shape.cells.clear();
-    if (shape.layout.kind != CardLayout::Kind::Count) {
-        shape.layout = CardLayout();
-        shape.perPage = 4;
-    }
     int pictures = 0;
     int before = 0; // the pictures on the cards before the one on screen
     for (int i = 0; i < m_deck.count(); ++i) {
@@ -414,8 +430,20 @@ void TFerloMainForm::changeLayoutOfAllCards() {
             }
         }
     }
-    if (!askDeckLayout(this, pictures, shape.perPage, shape.portrait))
+    // The choice of Card > Layout ..., offered first as the card on screen has it.
+    LayoutDialog dialog(m_card, this, pictures);
+    if (dialog.exec() != QDialog::Accepted)
         return;
+    const LayoutChoice choice = dialog.choice();
+    if (!choice.problem.isEmpty())
+        throw Error(choice.problem);
+    // The card on screen gives the switches.
+    DeckCard shape = m_deck.currentCard();
+    shape.cells.clear();
+    shape.perPage = choice.cells;
+    shape.layout = choice.layout;
+    if (choice.layout.kind == CardLayout::Kind::Count)
+        shape.portrait = dialog.portrait();
     const Deck relaid = relaidOut(deck, shape);
     // The card that now holds the first picture of the one on screen comes on screen.
     changeDeck(relaid, std::min(before / shape.perPage, int(relaid.cards.size()) - 1),

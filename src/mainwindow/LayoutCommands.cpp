@@ -1,6 +1,7 @@
 #include "mainwindow/FerloMainForm.h"
 
 #include "dialogs/Messages.h"
+#include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LayoutDialog.h"
@@ -43,6 +44,14 @@ void TFerloMainForm::applyLayoutChoice(const LayoutChoice& choice) {
     }
     if (!m_card.setLayout(choice.layout, choice.cells))
         return;
+    // The step of the history by the layout's name: "Layout Avery 5371", "Layout A6",
+    // "Layout 3 × 4 grid".
+    const GridSpec& grid = choice.layout.Grid;
+    m_history->nameNextStep(
+        QStringLiteral("Layout %1")
+            .arg(choice.layout.Name.empty()
+                     ? QStringLiteral("%1 × %2 grid").arg(grid.Columns).arg(grid.Rows)
+                     : QString::fromStdString(choice.layout.Name)));
     // A new arrangement empties the card as a new count does; a change of Fill, Bleed or
     // Outlines keeps the pictures and their selection.
     showSelectCaption();
@@ -69,6 +78,8 @@ LayoutPanel* TFerloMainForm::layoutPanel() {
         });
         noteCardChanged();
     });
+    connect(m_layoutPanel, &LayoutPanel::dragRequested, this,
+            [this](int index) { runGuarded(this, [&] { dragPicture(index); }); });
     connect(m_layoutPanel, &LayoutPanel::editRequested, this,
             [this](int index) { runGuarded(this, [&] { editLabel(index); }); });
     connect(m_layoutPanel, &LayoutPanel::menuRequested, this,

@@ -101,10 +101,13 @@ QString sheetLine(const SheetTemplate& sheet) {
 
 } // namespace
 
-LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("LayoutDialog"));
-    setWindowTitle(QStringLiteral("Layout"));
+LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent, int dealtPictures)
+    : QDialog(parent)
+    , m_dealt(dealtPictures) {
+    const bool dealing = m_dealt >= 0;
+    setObjectName(dealing ? QStringLiteral("RelayoutDialog") : QStringLiteral("LayoutDialog"));
+    setWindowTitle(dealing ? QStringLiteral("Change Layout of All Cards")
+                           : QStringLiteral("Layout"));
     resize(820, 500);
     auto* main = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
@@ -147,6 +150,12 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent)
     warning.setColor(QPalette::WindowText, QColor(0xb0, 0x00, 0x20));
     m_problem->setPalette(warning);
     main->addWidget(m_problem);
+    if (dealing) {
+        m_outcome = new QLabel(this);
+        m_outcome->setObjectName(QStringLiteral("RelayoutOutcome"));
+        m_outcome->setTextFormat(Qt::PlainText);
+        main->addWidget(m_outcome);
+    }
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
@@ -224,6 +233,17 @@ QWidget* LayoutDialog::makeCountPage(const CardModel& card) {
     const bool counted = card.layout().kind == CardLayout::Kind::Count;
     m_count->setCurrentIndex(std::max(0, m_count->findData(counted ? card.count() : 4)));
     form->addRow(QStringLiteral("Pictures &per page:"), m_count);
+    if (m_dealt >= 0) {
+        m_portrait = new QRadioButton(QStringLiteral("Por&trait"), page);
+        m_portrait->setObjectName(QStringLiteral("RelayoutPortrait"));
+        auto* wide = new QRadioButton(QStringLiteral("&Landscape"), page);
+        wide->setObjectName(QStringLiteral("RelayoutLandscape"));
+        (card.portrait() ? m_portrait : wide)->setChecked(true);
+        auto* orientation = new QVBoxLayout;
+        orientation->addWidget(m_portrait);
+        orientation->addWidget(wide);
+        form->addRow(QStringLiteral("Orientation:"), orientation);
+    }
     auto* note = new QLabel(QStringLiteral("The card fills the page, as the toolbar's buttons "
                                            "lay it out."),
                             page);
@@ -424,6 +444,10 @@ GridSpec LayoutDialog::grid() const {
     return grid;
 }
 
+bool LayoutDialog::portrait() const {
+    return m_portrait && m_portrait->isChecked();
+}
+
 LayoutChoice LayoutDialog::choice() const {
     LayoutChoice chosen;
     CardLayout& layout = chosen.layout;
@@ -489,6 +513,17 @@ void LayoutDialog::choiceChanged() {
     m_margin->setEnabled(!sized);
     m_problem->setText(chosen.problem);
     m_ok->setEnabled(chosen.problem.isEmpty());
+    if (m_outcome) {
+        const int cards =
+            m_dealt == 0 || chosen.cells < 1 ? 1 : (m_dealt + chosen.cells - 1) / chosen.cells;
+        m_outcome->setText(chosen.problem.isEmpty()
+                               ? QStringLiteral("The deck's %1 in order, with their words: %2.")
+                                     .arg(m_dealt == 1 ? QStringLiteral("1 picture")
+                                                       : QStringLiteral("%1 pictures").arg(m_dealt),
+                                          cards == 1 ? QStringLiteral("1 card")
+                                                     : QStringLiteral("%1 cards").arg(cards))
+                               : QString());
+    }
     if (counted) {
         m_preview->show(
             std::nullopt,

@@ -39,11 +39,15 @@ struct LayoutChoice {
 class LayoutDialog : public QDialog {
     Q_OBJECT
 public:
-    // Opens on the card's own layout.
-    LayoutDialog(const CardModel& card, QWidget* parent = nullptr);
+    // Opens on the card's own layout. With `dealtPictures` (0 or more) it is Card > Change
+    // Layout of All Cards: the count tab also asks the orientation, and the dialog says how many
+    // cards the deck's pictures make, dealt onto the choice.
+    LayoutDialog(const CardModel& card, QWidget* parent = nullptr, int dealtPictures = -1);
     ~LayoutDialog() override;
 
     LayoutChoice choice() const;
+    // The orientation chosen for one of the five counts, when asked.
+    bool portrait() const;
 
 private:
     QWidget* makeCountPage(const CardModel& card);
@@ -86,6 +90,9 @@ private:
     QLabel* m_problem = nullptr;
     PlanPreview* m_preview = nullptr;
     QPushButton* m_ok = nullptr;
+    int m_dealt = -1;
+    QRadioButton* m_portrait = nullptr;
+    QLabel* m_outcome = nullptr;
 };
 
 } // namespace ferlo

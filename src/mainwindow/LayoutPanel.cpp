@@ -11,6 +11,7 @@
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 
+#include <QApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +21,7 @@
 
 #include <climits>
 #include <cmath>
+#include <utility>
 
 namespace ferlo {
 
@@ -249,7 +251,19 @@ void LayoutPanel::mousePressEvent(QMouseEvent* event) {
         return;
     }
     setFocusedCell(index);
+    m_pressedCell = event->button() == Qt::LeftButton ? index : -1;
+    m_pressedAt = event->position().toPoint();
     emit pressed(index, event->button());
+}
+
+void LayoutPanel::mouseMoveEvent(QMouseEvent* event) {
+    if (m_pressedCell < 0 || !(event->buttons() & Qt::LeftButton) || !filled(m_pressedCell) ||
+        (event->position().toPoint() - m_pressedAt).manhattanLength() <
+            QApplication::startDragDistance()) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    emit dragRequested(std::exchange(m_pressedCell, -1));
 }
 
 bool LayoutPanel::filled(int index) const {

@@ -44,9 +44,12 @@ public:
 
     // The card whose picture has the keyboard focus, -1 for none.
     int focusedCell() const { return m_focus; }
+    void setFocusedCell(int index);
 
 signals:
     void pressed(int index, Qt::MouseButton button);
+    // The picture of a card pressed with the left button was moved beyond the drag distance.
+    void dragRequested(int index);
     void editRequested(int index);
     void menuRequested(int index);
 
@@ -54,6 +57,7 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -66,7 +70,6 @@ private:
     bool filled(int index) const;
     // The next card with a picture after `from` (before it, backwards), -1 for none.
     int nextFilled(int from, bool forward) const;
-    void setFocusedCell(int index);
 
     const CardModel* m_card = nullptr;
     bool m_stale = true;
@@ -75,6 +78,9 @@ private:
     QImage m_page;
     qreal m_ratio = 1.0;
     int m_focus = -1;
+    // Where the left button went down on a picture, and its card, while a drag may start.
+    QPoint m_pressedAt;
+    int m_pressedCell = -1;
     LabelEditor* m_editor = nullptr;
     // The editor follows this hidden stand-in for the label of the card being edited.
     QLabel* m_band = nullptr;

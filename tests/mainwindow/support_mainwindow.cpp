@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTextDocument>
 #include <QTimer>
@@ -162,6 +163,16 @@ QRect inkBox(const QImage& image) {
         }
     }
     return box;
+}
+
+void dropCell(QWidget* target, QPoint at, int cell) {
+    QMimeData data;
+    data.setData(QStringLiteral("application/x-ferlo-cell"), QByteArray::number(cell));
+    QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    QDropEvent drop(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    QCoreApplication::processEvents(); // the drop is handled after the drag
 }
 
 } // namespace ferlo::test

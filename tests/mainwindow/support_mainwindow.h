@@ -119,6 +119,8 @@ QStringList selectedFiles(const TFerloMainForm& form);
 bool eventLoopQuitsWithin(int milliseconds);
 // The file names of the cells (full paths, "" for a free cell).
 QStringList cellFiles(const TFerloMainForm& form);
+// Drops the picture of a cell of the card on screen onto a widget, as a drag from the card does.
+void dropCell(QWidget* target, QPoint at, int cell);
 // The text a reader sees in a label: its text, or what its markup renders when it takes it as
 // rich text.
 QString shownText(const QLabel* label);

@@ -2,6 +2,7 @@
 // layout, the card panel draws its cards, the file list and the clicks follow its number of
 // cards, and a deck of grid and sheet cards opens, changes and is saved without loss.
 #include "layout/CardModel.h"
+#include "mainwindow/CardStrip.h"
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/LayoutDialog.h"
 #include "mainwindow/LayoutPanel.h"
@@ -291,6 +292,123 @@ private slots:
         QCOMPARE(form().deck().deck().cards[1].cells.size(), size_t(2));
         QCOMPARE(view().Card.PictureCount, 6); // the card that took the first picture
         QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
+    }
+
+    // A new layout through Card > Layout ... is one step named by the layout; undo brings back
+    // the pictures it took off and the count they stood on.
+    void layoutChangeIsOneNamedStep_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("settings");
+        QTest::addColumn<QString>("step");
+        QTest::newRow("sheet") << 3 << "sheetSearch=testa r6"
+                               << "Layout Testa R6";
+        QTest::newRow("preset") << 2 << "presetList=0"
+                                << "Layout 2 × 2 in picture cards (Letter)";
+        QTest::newRow("grid") << 1 << "columnsBox=3;rowsBox=4"
+                              << "Layout 3 × 4 grid";
+    }
+    void layoutChangeIsOneNamedStep() {
+        QFETCH(int, tab);
+        QFETCH(QString, settings);
+        QFETCH(QString, step);
+        for (const char* file : {"pic01.jpg", "pic02.jpg", "pic03.jpg"})
+            clickFile(form(), file);
+        const Deck before = form().deck().deck();
+        auto* undo = form().findChild<QAction*>(QStringLiteral("mnUndo"));
+        const QString earlier = undo->text();
+        answerLayoutDialog(tab, settings);
+        form().findChild<QAction*>(QStringLiteral("mnLayout"))->trigger();
+        QCOMPARE(view().Card.PictureCount, 0);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo ") + step);
+        undo->trigger();
+        QVERIFY(form().deck().deck() == before);
+        QCOMPARE(view().Card.PictureCount, 3);
+        QVERIFY(view().PACard->isVisible());
+        QCOMPARE(selectedFiles(form()), (QStringList{"pic01.jpg", "pic02.jpg", "pic03.jpg"}));
+        QCOMPARE(undo->text(), earlier);
+    }
+
+    // A picture on a grid's card moves as on the five counts, each move one step of the history:
+    // dropped on another card of the page it swaps with it, keeping its word; dropped on the
+    // Next button or on a card of the strip it goes to that card's first free cell; Alt+arrow
+    // moves the focused one to its neighbour, and the focus goes with it.
+    void picturesMoveOnTheLayoutPanel_data() {
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QStringList>("first");  // the cells of card 1 after the move
+        QTest::addColumn<QStringList>("second"); // of card 2
+        QTest::addColumn<QString>("step");
+        const QStringList second{"pic04.jpg"};
+        const QStringList moved{"pic04.jpg", "pic01.jpg"};
+        QTest::newRow("onto a cell")
+            << "cell" << QStringList{"", "pic02.jpg", "pic03.jpg", "", "", "pic01.jpg"} << second
+            << "Move owl";
+        QTest::newRow("onto Next") << "next" << QStringList{"", "pic02.jpg", "pic03.jpg"} << moved
+                                   << "Move picture to card 2";
+        QTest::newRow("onto the strip") << "strip" << QStringList{"", "pic02.jpg", "pic03.jpg"}
+                                        << moved << "Move picture to card 2";
+        QTest::newRow("Alt+Right") << "right" << QStringList{"pic02.jpg", "pic01.jpg", "pic03.jpg"}
+                                   << second << "Move owl";
+        QTest::newRow("Alt+Down") << "down"
+                                  << QStringList{"", "pic02.jpg", "pic03.jpg", "", "pic01.jpg"}
+                                  << second << "Move owl";
+    }
+    void picturesMoveOnTheLayoutPanel() {
+        QFETCH(QString, way);
+        QFETCH(QStringList, first);
+        QFETCH(QStringList, second);
+        QFETCH(QString, step);
+        answerLayoutDialog(2, "presetList=0"); // 4 × 5 on Letter
+        form().findChild<QAction*>(QStringLiteral("mnLayout"))->trigger();
+        auto* panel = form().findChild<LayoutPanel*>(QStringLiteral("LayoutPanel"));
+        QVERIFY(panel);
+        for (const char* file : {"pic01.jpg", "pic02.jpg", "pic03.jpg"})
+            clickFile(form(), file);
+        QTest::mouseDClick(panel, Qt::LeftButton, Qt::NoModifier, panel->bandRect(0).center());
+        auto* editor = panel->findChild<QLineEdit*>(QStringLiteral("LabelEditor"));
+        QVERIFY(editor && editor->isVisible());
+        editor->setText(QStringLiteral("owl"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        form().findChild<QAction*>(QStringLiteral("TBNewCard"))->trigger();
+        clickFile(form(), "pic04.jpg");
+        form().findChild<QAction*>(QStringLiteral("TBPreviousCard"))->trigger();
+        const Deck before = form().deck().deck();
+
+        if (way == QLatin1String("cell")) {
+            dropCell(view().PACardBase,
+                     panel->mapTo(view().PACardBase, panel->pictureRect(5).center()), 0);
+        } else if (way == QLatin1String("next")) {
+            dropCell(form().findChild<QWidget*>(QStringLiteral("TBNextCardButton")), {5, 5}, 0);
+        } else if (way == QLatin1String("strip")) {
+            auto* strip = form().findChild<CardStrip*>();
+            QVERIFY(strip && strip->isVisible());
+            dropCell(strip->viewport(), strip->visualItemRect(strip->item(1)).center(), 0);
+        } else {
+            QApplication::setActiveWindow(&form());
+            panel->setFocus();
+            QVERIFY(panel->hasFocus());
+            panel->setFocusedCell(0);
+            QTest::keyClick(panel, way == QLatin1String("right") ? Qt::Key_Right : Qt::Key_Down,
+                            Qt::AltModifier);
+            QCOMPARE(panel->focusedCell(), first.indexOf("pic01.jpg"));
+        }
+        const auto files = [](const DeckCard& card) {
+            QStringList names;
+            for (const auto& cell : card.cells)
+                names << (cell ? QString::fromStdString(cell->picture).section('/', -1) : "");
+            return names;
+        };
+        const Deck& after = form().deck().deck();
+        QCOMPARE(files(after.cards[0]), first);
+        QCOMPARE(files(after.cards[1]), second);
+        for (const DeckCard& card : after.cards)
+            for (const auto& cell : card.cells)
+                if (cell && cell->picture.ends_with("pic01.jpg"))
+                    QCOMPARE(cell->label, std::optional<std::string>("owl"));
+        auto* undo = form().findChild<QAction*>(QStringLiteral("mnUndo"));
+        QCOMPARE(undo->text(), QStringLiteral("&Undo ") + step);
+        undo->trigger();
+        QVERIFY(form().deck().deck() == before);
+        QCOMPARE(cellFiles(form()).filter(QStringLiteral("pic0")).size(), 3);
     }
 
     // A deck of a grid card and a card of a sheet that is not installed: it opens with a message

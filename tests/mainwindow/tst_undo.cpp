@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -53,17 +55,6 @@ struct Seen {
     QByteArray pdf;
     bool operator==(const Seen&) const = default;
 };
-
-// Drops the picture of a cell of the card on screen onto a widget, as a drag from the card does.
-void dropCell(QWidget* target, QPoint at, int cell) {
-    QMimeData data;
-    data.setData(QStringLiteral("application/x-ferlo-cell"), QByteArray::number(cell));
-    QDragEnterEvent enter(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    QDropEvent drop(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    QCoreApplication::processEvents(); // the drop is handled after the drag
-}
 
 } // namespace
 
@@ -238,9 +229,21 @@ private slots:
         QCOMPARE(stack()->count(), 0);
     }
 
-    // Twenty pictures on five cards of four laid out on cards of six: four cards, the words
-    // kept, one step; undo gives back the five cards exactly.
+    // Twenty pictures on five cards of four laid out on cards of six, by count or as a grid of
+    // 3 × 2: four cards, the words kept, one step; undo gives back the five cards exactly.
+    void changeLayoutOfAllCards_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("grid");
+        QTest::newRow("count") << 0 << "countBox" << 6 << false;
+        QTest::newRow("grid") << 1 << "columnsBox" << 3 << true;
+    }
     void changeLayoutOfAllCards() {
+        QFETCH(int, tab);
+        QFETCH(QString, control);
+        QFETCH(int, value);
+        QFETCH(bool, grid);
         QString cards;
         for (int c = 0; c < 5; ++c) {
             QStringList cells;
@@ -260,11 +263,16 @@ private slots:
                             .toUtf8());
         QVERIFY(form().openDeck(path));
         const Deck original = form().deck().deck();
-        QTimer::singleShot(0, qApp, [] {
+        QTimer::singleShot(0, qApp, [=] {
             QWidget* dialog = QApplication::activeModalWidget();
             QVERIFY(dialog && dialog->objectName() == QLatin1String("RelayoutDialog"));
-            auto* count = dialog->findChild<QComboBox*>(QStringLiteral("RelayoutCount"));
-            count->setCurrentIndex(count->findData(6));
+            dialog->findChild<QTabWidget*>(QStringLiteral("layoutKind"))->setCurrentIndex(tab);
+            if (auto* count = dialog->findChild<QComboBox*>(control); count && !grid) {
+                count->setCurrentIndex(count->findData(value));
+            } else {
+                dialog->findChild<QSpinBox*>(control)->setValue(value);
+                dialog->findChild<QSpinBox*>(QStringLiteral("rowsBox"))->setValue(2);
+            }
             QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("RelayoutOutcome"))->text(),
                      QStringLiteral("The deck's 20 pictures in order, with their words: 4 cards."));
             static_cast<QDialog*>(dialog)->accept();
@@ -275,6 +283,7 @@ private slots:
         QStringList words;
         for (const DeckCard& card : relaid.cards) {
             QCOMPARE(card.perPage, 6);
+            QCOMPARE(card.layout.kind, grid ? CardLayout::Kind::Grid : CardLayout::Kind::Count);
             for (const auto& cell : card.cells)
                 words << QString::fromStdString(*cell->label);
         }
@@ -282,6 +291,7 @@ private slots:
         QCOMPARE(words.first(), QStringLiteral("w0"));
         QCOMPARE(words[13], QStringLiteral("w13"));
         QCOMPARE(view().Card.PicturesPerPage, 6);
+        QCOMPARE(view().Cells[5].FileName.empty(), false);
         QCOMPARE(stack()->undoText(), QStringLiteral("Change layout of all cards"));
         action(form(), "mnUndo")->trigger();
         QVERIFY(form().deck().deck() == original);
