@@ -127,6 +127,9 @@ int main(int argc, char** argv) {
         return 1;
     deckFile.close();
     form.startDeck(DeckCard{}); // no question about the changes above
+    // The strip finds only what the card on screen holds decoded, as with a deck of photos of
+    // its own: the other previews decode their pictures.
+    PictureCache::shared().clear();
     form.openDeck(deckPath);
     auto* strip = form.findChild<CardStrip*>(QStringLiteral("CardStrip"));
     if (!strip)

@@ -59,16 +59,7 @@ DecodedPicture PictureCache::load(const QString& path, const WantedSize& wanted)
         throw;
     }
 
-    std::optional<DecodedPicture> cached;
-    {
-        QMutexLocker lock(&d->mutex);
-        if (const Entry* entry = d->entries.object(path)) { // now the most recently used
-            if (entry->stamp == stamp)
-                cached = entry->picture;
-            else
-                d->entries.remove(path);
-        }
-    }
+    const std::optional<DecodedPicture> cached = kept(path, stamp);
     // wanted is the caller's code: it runs outside the lock.
     if (cached && serves(*cached, wanted ? wanted(cached->ownSize) : QSize()))
         return *cached;
@@ -92,6 +83,28 @@ DecodedPicture PictureCache::load(const QString& path, const WantedSize& wanted)
     d->entries.remove(path);
     d->entries.insert(path, new Entry{stamp, picture}, cost);
     return picture;
+}
+
+std::optional<DecodedPicture> PictureCache::kept(const QString& path, const PictureStamp& stamp) {
+    QMutexLocker lock(&d->mutex);
+    if (const Entry* entry = d->entries.object(path)) { // now the most recently used
+        if (entry->stamp == stamp)
+            return entry->picture;
+        d->entries.remove(path);
+    }
+    return std::nullopt;
+}
+
+std::optional<DecodedPicture> PictureCache::find(const QString& path, const WantedSize& wanted) {
+    std::optional<DecodedPicture> cached;
+    try {
+        cached = kept(path, pictureStamp(path));
+    } catch (...) {
+        return std::nullopt; // load tells what is wrong with the file
+    }
+    if (cached && serves(*cached, wanted ? wanted(cached->ownSize) : QSize()))
+        return cached;
+    return std::nullopt;
 }
 
 void PictureCache::clear() {

@@ -4,6 +4,7 @@
 
 #include <QtGlobal>
 #include <memory>
+#include <optional>
 
 namespace ferlo {
 
@@ -25,11 +26,15 @@ public:
     // wanted is asked on every load that succeeds, hits included, so callers may take their
     // fitted size from it.
     DecodedPicture load(const QString& path, const WantedSize& wanted);
+    // The kept decode of the unchanged file that load would return without decoding, if any;
+    // nothing is decoded or kept (for small pictures that should not push big ones out).
+    std::optional<DecodedPicture> find(const QString& path, const WantedSize& wanted);
     void clear();
     qint64 decodeCount() const; // how many real decodes happened (for tests and the benchmark)
     qint64 totalBytes() const;  // the pixels held now, in bytes
 
 private:
+    std::optional<DecodedPicture> kept(const QString& path, const PictureStamp& stamp);
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -3,6 +3,7 @@
 #include <QEventLoop>
 #include <QFuture>
 #include <QFutureWatcher>
+#include <QPromise>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <exception>
@@ -14,11 +15,14 @@ namespace ferlo {
 // Work started on worker threads, one slot per cell of a card or page (a slot may stay empty).
 // Results are taken in slot order; an exception a worker threw is thrown again by take(), on the
 // thread that takes it. Every slot is waited for before the slots go away, on every path out, so
-// no worker outlives what it works for.
+// no worker outlives what it works for. With onThisThread the work runs at once on the thread
+// that starts it, one slot after another: for work that is itself on a worker thread of its
+// own, so that it leaves Qt's global pool, which painting the window waits for, free.
 template <typename T> class WorkerSlots {
 public:
-    explicit WorkerSlots(size_t count)
-        : m_futures(count) {}
+    explicit WorkerSlots(size_t count, bool onThisThread = false)
+        : m_futures(count)
+        , m_onThisThread(onThisThread) {}
     WorkerSlots(const WorkerSlots&) = delete;
     WorkerSlots& operator=(const WorkerSlots&) = delete;
     ~WorkerSlots() {
@@ -30,7 +34,7 @@ public:
     }
 
     template <typename Work> void start(size_t slot, Work work) {
-        m_futures[slot] = QtConcurrent::run([work = std::move(work)] {
+        auto run = [work = std::move(work)] {
             Outcome outcome;
             try {
                 outcome.value = work();
@@ -38,7 +42,16 @@ public:
                 outcome.error = std::current_exception();
             }
             return outcome;
-        });
+        };
+        if (!m_onThisThread) {
+            m_futures[slot] = QtConcurrent::run(std::move(run));
+            return;
+        }
+        QPromise<Outcome> promise;
+        m_futures[slot] = promise.future();
+        promise.start();
+        promise.addResult(run());
+        promise.finish();
     }
 
     bool started(size_t slot) const { return m_futures[slot].isValid(); }
@@ -73,6 +86,7 @@ private:
         std::exception_ptr error;
     };
     std::vector<QFuture<Outcome>> m_futures;
+    bool m_onThisThread = false;
 };
 
 } // namespace ferlo

@@ -1,6 +1,7 @@
 #include "printing/CardPreview.h"
 
 #include "layout/CardModel.h"
+#include "pictures/PictureCache.h"
 #include "printing/CardPage.h"
 #include "printing/PagePainter.h"
 #include "storage/NativePath.h"
@@ -21,6 +22,14 @@ QImage renderCardPreview(const DeckCard& card, int longSide) {
     PaintOptions options;
     options.printAsDib = [] {
         return true;
+    };
+    // Decoded here, one after another: Qt's global pool, which painting the window waits for,
+    // stays free. A picture the window holds decoded (the card on screen) is taken from there.
+    options.decodeOnThisThread = true;
+    options.loadPicture = [](const QString& path, const WantedSize& wanted) {
+        if (std::optional<DecodedPicture> kept = PictureCache::shared().find(path, wanted))
+            return *std::move(kept);
+        return loadPicture(path, wanted);
     };
     const auto paint = [&](const std::function<bool(const QString&)>& readable) {
         image.fill(Qt::white);

@@ -90,13 +90,14 @@ QSize PrintedPictureSize(QSize ownSize, const TRect& target, int resolution) {
     return QSize(side(ownSize.width(), target.width()), side(ownSize.height(), target.height()));
 }
 
-PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell,
-                                     int resolution, const TRect* fillArea) {
+PrintedPicture preparePrintedPicture(
+    const QString& fileName, const TPrinterCell& cell, int resolution, const TRect* fillArea,
+    const std::function<DecodedPicture(const QString&, const WantedSize&)>& load) {
     PrintedPicture result;
     QSize size;
     // The fit uses the picture's own size from the file's header; the pixels are decoded at the
     // smallest scale that still covers the size handed to the printer.
-    const DecodedPicture decoded = loadPicture(fileName, [&](QSize ownSize) {
+    const DecodedPicture decoded = (load ? load : loadPicture)(fileName, [&](QSize ownSize) {
         result.target = fillArea ? FillPictureRect(*fillArea, ownSize.width(), ownSize.height())
                                  : FitPictureRect(cell, ownSize.width(), ownSize.height());
         size = result.target.isEmpty() ? QSize(1, 1)
@@ -218,12 +219,14 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
     const int count = int(cells.size());
     // Decode the pictures of the page on worker threads; take them, and read the option for
     // each, in cell order.
-    WorkerSlots<PrintedPicture> workers(cells.size());
+    WorkerSlots<PrintedPicture> workers(cells.size(), options.decodeOnThisThread);
     for (int i = 0; i < count; ++i) {
         if (!page.Back && cellHasPicture(page, i))
             workers.start(size_t(i), [fileName = page.FileNames.at(i), cell = cells[size_t(i)],
-                                      fill = planFillArea(prepared, i), resolution] {
-                return preparePrintedPicture(fileName, cell, resolution, fill ? &*fill : nullptr);
+                                      fill = planFillArea(prepared, i), resolution,
+                                      load = options.loadPicture] {
+                return preparePrintedPicture(fileName, cell, resolution, fill ? &*fill : nullptr,
+                                             load);
             });
     }
     for (int i = 0; i < count; ++i) {

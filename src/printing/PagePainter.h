@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout/PrinterCells.h"
+#include "pictures/PictureDecoder.h"
 #include "printing/CardPage.h"
 
 #include <QImage>
@@ -37,6 +38,11 @@ struct PaintOptions {
     // order and turn the case needs (manualBacks). Without stackTurned the backs follow at once.
     ManualFeed manualFeed = ManualFeed::Off;
     std::function<bool()> stackTurned;
+    // How the pictures are loaded; empty means loadPicture. With decodeOnThisThread they are
+    // loaded one after another on the painting thread instead of side by side on Qt's global
+    // pool (for pages painted on a worker thread of their own).
+    std::function<DecodedPicture(const QString& path, const WantedSize& wanted)> loadPicture;
+    bool decodeOnThisThread = false;
 };
 
 struct PrintedPicture;
@@ -88,8 +94,11 @@ struct PrintedPicture {
     bool partial = false; // the file is damaged and decoded only in part
 };
 // With a fill area the picture covers that area instead (FillPictureRect), to be clipped to it.
-PrintedPicture preparePrintedPicture(const QString& fileName, const TPrinterCell& cell,
-                                     int resolution, const TRect* fillArea = nullptr);
+// `load` stands for loadPicture when given.
+PrintedPicture preparePrintedPicture(
+    const QString& fileName, const TPrinterCell& cell, int resolution,
+    const TRect* fillArea = nullptr,
+    const std::function<DecodedPicture(const QString&, const WantedSize&)>& load = {});
 // The pixel size of that image for a picture of `ownSize` fitted into `target`.
 QSize PrintedPictureSize(QSize ownSize, const TRect& target, int resolution);
 
