@@ -159,6 +159,9 @@ private:
     // Recording a word (Recording.cpp).
     void createRecording();
     void recordCellWord(int index);
+    // A press on a cell's picture, on either card panel: with Record checked a left press records
+    // the word; otherwise the press goes to ImageMouseDown.
+    void pressCell(int index, Qt::MouseButton button);
     void saveRecording(int index, const std::vector<float>& samples, int rate);
     void showPictureMenu(int index);
 

@@ -491,22 +491,25 @@ QString TFerloMainForm::shownDirectory() const {
     return DirectoryListBox1->directory();
 }
 
+void TFerloMainForm::pressCell(int index, Qt::MouseButton button) {
+    runGuarded(this, [&] {
+        // Record waits for this click: the picture's word is recorded, not played.
+        if (button == Qt::LeftButton && TBRecord->isChecked()) {
+            TBRecord->setChecked(false);
+            recordCellWord(index);
+        } else {
+            ImageMouseDown(index, button);
+        }
+    });
+    noteCardChanged();
+}
+
 void TFerloMainForm::createCells() {
     for (int i = 0; i < 8; ++i) {
         auto* image = new PictureControl(PACard);
         image->setObjectName(QStringLiteral("Cell%1").arg(i));
-        connect(image, &PictureControl::mouseDown, this, [this, i](Qt::MouseButton button) {
-            runGuarded(this, [&] {
-                // Record waits for this click: the picture's word is recorded, not played.
-                if (button == Qt::LeftButton && TBRecord->isChecked()) {
-                    TBRecord->setChecked(false);
-                    recordCellWord(i);
-                } else {
-                    ImageMouseDown(i, button);
-                }
-            });
-            noteCardChanged();
-        });
+        connect(image, &PictureControl::mouseDown, this,
+                [this, i](Qt::MouseButton button) { pressCell(i, button); });
         connect(image, &PictureControl::menuRequested, this, [this, i] { showPictureMenu(i); });
         CellImages[i] = image;
         auto* label = new QLabel(PACard);

@@ -66,18 +66,8 @@ LayoutPanel* TFerloMainForm::layoutPanel() {
         return m_layoutPanel;
     m_layoutPanel = new LayoutPanel(PACardBase);
     m_layoutPanel->hide();
-    connect(m_layoutPanel, &LayoutPanel::pressed, this, [this](int i, Qt::MouseButton button) {
-        runGuarded(this, [&] {
-            // Record waits for this click: the picture's word is recorded, not played.
-            if (button == Qt::LeftButton && TBRecord->isChecked()) {
-                TBRecord->setChecked(false);
-                recordCellWord(i);
-            } else {
-                ImageMouseDown(i, button);
-            }
-        });
-        noteCardChanged();
-    });
+    connect(m_layoutPanel, &LayoutPanel::pressed, this,
+            [this](int i, Qt::MouseButton button) { pressCell(i, button); });
     connect(m_layoutPanel, &LayoutPanel::dragRequested, this,
             [this](int index) { runGuarded(this, [&] { dragPicture(index); }); });
     connect(m_layoutPanel, &LayoutPanel::editRequested, this,
