@@ -31,6 +31,14 @@ using namespace ferlo::test;
 
 namespace {
 
+// The printer writes a PDF at 150 dpi on A4, as a chosen PDF printer would.
+void writeToPdf(QPrinter& printer, const QString& path) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    printer.setResolution(150);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+}
+
 // Once the command's modal dialog shows, hands it to `act` (which closes it).
 // After `delay` ms; 0 acts at once.
 template <typename Dialog>
@@ -223,10 +231,7 @@ private slots:
 
         const QString path = m_dir.filePath("cards.pdf");
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        printer.setResolution(150);
-        printer.setPageSize(QPageSize(QPageSize::A4));
+        writeToPdf(printer, path);
         if (from > 0) {
             printer.setPrintRange(QPrinter::PageRange);
             QPageRanges ranges;
@@ -250,10 +255,7 @@ private slots:
         model.setPicture(3, modelPath(m_red));
         const QString path = m_dir.filePath("grid.pdf");
         QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        printer.setResolution(150);
-        printer.setPageSize(QPageSize(QPageSize::A4));
+        writeToPdf(printer, path);
         PaintOptions options;
         options.wordBacks = true;
         runPrintJob(printer, {emptyPage(4, false), makeCardPage(model), emptyPage(2, true)},
