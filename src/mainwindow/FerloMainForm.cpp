@@ -113,8 +113,7 @@ void TFerloMainForm::FormCreate() {
     // not used, on a narrow screen, keeps the designed size.)
     openAt(designed, screenWidth >= 800);
     if (screenWidth < 800) {
-        showError(this, QStringLiteral(
-                            "This application requires a screen resolution of 800x600 or higher."));
+        showError(this, tr("This application requires a screen resolution of 800x600 or higher."));
         m_terminateRequested = true;
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     }
@@ -130,8 +129,8 @@ void TFerloMainForm::FormCreate() {
 
 void TFerloMainForm::showSelectCaption() {
     const int count = m_card.count();
-    LABSelect->setText(count == 1 ? QStringLiteral("Select A Picture")
-                                  : QStringLiteral("Select up to %1 Pictures").arg(count));
+    LABSelect->setText(count == 1 ? tr("Select A Picture")
+                                  : tr("Select up to %1 Pictures").arg(count));
     LABSelect->adjustSize();
 }
 
@@ -304,11 +303,11 @@ bool TFerloMainForm::showPreview(int index) {
 void TFerloMainForm::notePartialPictures(const QStringList& paths) {
     if (paths.isEmpty())
         return;
-    StatusBar1->showMessage(
-        paths.size() == 1 ? QStringLiteral("%1: the picture is damaged and shows only in part")
-                                .arg(displayName(paths.first()))
-                          : QStringLiteral("These pictures are damaged and show only in part: %1")
-                                .arg(displayName(paths.join(QStringLiteral(", ")))));
+    StatusBar1->showMessage(paths.size() == 1
+                                ? tr("%1: the picture is damaged and shows only in part")
+                                      .arg(displayName(paths.first()))
+                                : tr("These pictures are damaged and show only in part: %1")
+                                      .arg(displayName(paths.join(QStringLiteral(", ")))));
 }
 
 void TFerloMainForm::showUnreadable(int index) {
@@ -323,7 +322,7 @@ void TFerloMainForm::showUnreadable(int index) {
     image->setFixedSize(qMax(0, card().PictureWidth), qMax(0, card().PictureHeight));
     const QString path = pathFromModel(cell.FileName);
     image->setUnreadable(displayName(path));
-    image->setAccessibleName(QStringLiteral("Picture %1 that cannot be shown: %2")
+    image->setAccessibleName(tr("Picture %1 that cannot be shown: %2")
                                  .arg(QString::number(index + 1), displayName(fileNamePart(path))));
     image->show();
 }
@@ -340,7 +339,7 @@ void TFerloMainForm::applyPicture(int index, QSize ownSize, int fittedWidth, int
     image->setFixedSize(qMax(0, fittedWidth), qMax(0, fittedHeight));
     image->setPicture(shown);
     image->setToolTip(displayName(pathFromModel(cell.FileName)));
-    image->setAccessibleName(QStringLiteral("Picture %1: %2")
+    image->setAccessibleName(tr("Picture %1: %2")
                                  .arg(QString::number(index + 1),
                                       displayName(fileNamePart(pathFromModel(cell.FileName)))));
     image->show();
@@ -423,10 +422,10 @@ void TFerloMainForm::ToggleCutLines() {
         line->hide();
     refreshLayoutPanel();
     if (!m_card.cutLinesOn()) {
-        TBCutLines->setToolTip(QStringLiteral("Turn Cutlines On"));
+        TBCutLines->setToolTip(tr("Turn Cutlines On"));
         return;
     }
-    TBCutLines->setToolTip(QStringLiteral("Turn Cutlines Off"));
+    TBCutLines->setToolTip(tr("Turn Cutlines Off"));
     const auto segments =
         ScreenCutLines(m_card.count(), m_card.portrait(), PACard->width(), PACard->height());
     for (size_t k = 0; k < segments.size() && k < CutLines.size(); ++k) {
@@ -499,20 +498,18 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
     QStringList problems;
     const auto named = [&](const QStringList& files, const QString& one, const QString& several) {
         if (!files.isEmpty())
-            problems << (files.size() == 1 ? one : several) +
-                            displayName(files.join(QStringLiteral(", ")));
+            problems << (files.size() == 1 ? one : several)
+                            .arg(displayName(files.join(QStringLiteral(", "))));
     };
-    named(missing, QStringLiteral("This file was not found: "),
-          QStringLiteral("These files were not found: "));
-    named(others, QStringLiteral("This file is not a picture: "),
-          QStringLiteral("These files are not pictures: "));
+    named(missing, tr("This file was not found: %1"), tr("These files were not found: %1"));
+    named(others, tr("This file is not a picture: %1"), tr("These files are not pictures: %1"));
     const auto tell = qScopeGuard([&] {
         if (!problems.isEmpty())
             showError(this, problems.join(QLatin1Char('\n')));
     });
     if (decks.size() > 1) {
-        showError(this, QStringLiteral("One deck opens at a time; not opened: ") +
-                            displayName(decks.mid(1).join(QStringLiteral(", "))));
+        showError(this, tr("One deck opens at a time; not opened: %1")
+                            .arg(displayName(decks.mid(1).join(QStringLiteral(", ")))));
     }
     // A deck that cannot be read is named in its message; the pictures still go on the card.
     bool kept = false;

@@ -80,7 +80,8 @@ void TFerloMainForm::bind(Sender* sender, Signal signal, Handler handler) {
 TFerloMainForm::TFerloMainForm(QWidget* parent)
     : QMainWindow(parent) {
     setObjectName(QStringLiteral("FerloMainForm"));
-    setWindowTitle(QStringLiteral("Ferlo"));
+    //: The program's name, the window's title before a deck is shown.
+    setWindowTitle(tr("Ferlo"));
     setFont(sansFont(QStringLiteral("MS Sans Serif"), 11, false));
 
     m_history = new DeckHistory(
@@ -144,46 +145,46 @@ void TFerloMainForm::createMenus() {
         return action;
     };
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("File1"));
-    command(file, QStringLiteral("mnNewDeck"), QStringLiteral("&New deck"), [this] {
+    command(file, QStringLiteral("mnNewDeck"), tr("&New deck"), [this] {
         newDeck();
     })->setShortcut(QKeySequence::New);
-    command(file, QStringLiteral("mnOpenDeck"), QStringLiteral("&Open deck ..."), [this] {
+    command(file, QStringLiteral("mnOpenDeck"), tr("&Open deck ..."), [this] {
         openDeckDialog();
     })->setShortcut(QKeySequence::Open);
-    command(file, QStringLiteral("mnSaveDeck"), QStringLiteral("&Save"), [this] {
+    command(file, QStringLiteral("mnSaveDeck"), tr("&Save"), [this] {
         saveDeck();
     })->setShortcut(QKeySequence::Save);
-    command(file, QStringLiteral("mnSaveDeckAs"), QStringLiteral("Save &as ..."), [this] {
+    command(file, QStringLiteral("mnSaveDeckAs"), tr("Save &as ..."), [this] {
         saveDeckAs();
     })->setShortcuts(saveAsKeys());
     file->addSeparator();
-    command(file, QStringLiteral("Printsetup1"), QStringLiteral("Print se&tup ..."), [this] {
+    command(file, QStringLiteral("Printsetup1"), tr("Print se&tup ..."), [this] {
         printerSetup(this);
     })->setVisible(false);
-    command(file, QStringLiteral("Print1"), QStringLiteral("&Print ..."), [this] {
+    command(file, QStringLiteral("Print1"), tr("&Print ..."), [this] {
         printDeck();
     })->setShortcut(QKeySequence::Print);
-    command(file, QStringLiteral("PrintPreview1"), QStringLiteral("Print Pre&view ..."),
+    command(file, QStringLiteral("PrintPreview1"), tr("Print Pre&view ..."),
             [this] { previewCard(this, deckPages(), m_deck.deck().duplex); });
-    command(file, QStringLiteral("ExportPdf1"), QStringLiteral("&Export PDF ..."), [this] {
+    command(file, QStringLiteral("ExportPdf1"), tr("&Export PDF ..."), [this] {
         exportCardPdf(this, deckPages(), m_deck.deck().duplex);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addAction(makeWordBacksAction(this));
-    command(file, QStringLiteral("mnDoubleSided"), QStringLiteral("&Double-Sided Printing ..."),
+    command(file, QStringLiteral("mnDoubleSided"), tr("&Double-Sided Printing ..."),
             [this] { editDoubleSided(); });
-    command(file, QStringLiteral("mnCalibration"), QStringLiteral("Print &Calibration Sheet ..."),
+    command(file, QStringLiteral("mnCalibration"), tr("Print &Calibration Sheet ..."),
             [this] { printCalibrationSheet(this, m_deck.deck().duplex); });
     file->addSeparator();
     // Exit closes the window, which asks about unsaved changes first.
-    command(file, QStringLiteral("mnExit"), QStringLiteral("e&xit"), [this] {
+    command(file, QStringLiteral("mnExit"), tr("e&xit"), [this] {
         if (close())
             QCoreApplication::quit();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     // The card commands; the toolbar shows the same actions.
-    QMenu* cards = bar->addMenu(QStringLiteral("&Card"));
+    QMenu* cards = bar->addMenu(tr("&Card"));
     cards->setObjectName(QStringLiteral("mnCard"));
     const auto cardCommand = [&](const QString& name, const QString& text, const QString& hint,
                                  Glyph glyph, auto handler) {
@@ -192,53 +193,50 @@ void TFerloMainForm::createMenus() {
         action->setToolTip(hint);
         return action;
     };
-    TBPreviousCard = cardCommand(QStringLiteral("TBPreviousCard"), QStringLiteral("&Previous card"),
-                                 QStringLiteral("Previous card"), Glyph::PreviousCard,
-                                 [this] { showCard(m_deck.current() - 1); });
+    TBPreviousCard =
+        cardCommand(QStringLiteral("TBPreviousCard"), tr("&Previous card"), tr("Previous card"),
+                    Glyph::PreviousCard, [this] { showCard(m_deck.current() - 1); });
     TBPreviousCard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
-    TBNextCard = cardCommand(QStringLiteral("TBNextCard"), QStringLiteral("&Next card"),
-                             QStringLiteral("Next card"), Glyph::NextCard,
-                             [this] { showCard(m_deck.current() + 1); });
+    TBNextCard = cardCommand(QStringLiteral("TBNextCard"), tr("&Next card"), tr("Next card"),
+                             Glyph::NextCard, [this] { showCard(m_deck.current() + 1); });
     TBNextCard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
     cards->addSeparator();
-    TBNewCard = cardCommand(QStringLiteral("TBNewCard"), QStringLiteral("N&ew card"),
-                            QStringLiteral("New card after this one"), Glyph::NewCard,
-                            [this] { newCard(); });
+    TBNewCard = cardCommand(QStringLiteral("TBNewCard"), tr("N&ew card"),
+                            tr("New card after this one"), Glyph::NewCard, [this] { newCard(); });
     TBNewCard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
-    TBRemoveCard = cardCommand(QStringLiteral("TBRemoveCard"), QStringLiteral("&Remove card"),
-                               QStringLiteral("Remove this card from the deck"), Glyph::RemoveCard,
+    TBRemoveCard = cardCommand(QStringLiteral("TBRemoveCard"), tr("&Remove card"),
+                               tr("Remove this card from the deck"), Glyph::RemoveCard,
                                [this] { removeCard(); });
-    command(cards, QStringLiteral("mnLayout"), QStringLiteral("&Layout ..."),
-            [this] { chooseLayout(); });
+    command(cards, QStringLiteral("mnLayout"), tr("&Layout ..."), [this] { chooseLayout(); });
     cards->addSeparator();
     // Checked, it waits for the click on the picture whose word is to be recorded.
-    TBRecord = cardCommand(QStringLiteral("TBRecord"), QStringLiteral("Re&cord"),
-                           QStringLiteral("Record: then click the picture whose word to record"),
-                           Glyph::Record, [] {});
+    TBRecord = cardCommand(QStringLiteral("TBRecord"), tr("Re&cord"),
+                           tr("Record: then click the picture whose word to record"), Glyph::Record,
+                           [] {});
     TBRecord->setCheckable(true);
     TBRecord->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
 
-    command(bar, QStringLiteral("mnOptions"), QStringLiteral("&Options ..."), [this] {
+    command(bar, QStringLiteral("mnOptions"), tr("&Options ..."), [this] {
         if (m_options)
             m_options->exec();
     });
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnHelp"));
-    command(help, QStringLiteral("mnReadMe"), QStringLiteral("&Help ..."), [this] {
+    command(help, QStringLiteral("mnReadMe"), tr("&Help ..."), [this] {
         openHelpFile(this);
     })->setShortcut(QKeySequence(Qt::Key_F1));
-    command(help, QStringLiteral("mnAbout"), QStringLiteral("&About ..."), [this] {
+    command(help, QStringLiteral("mnAbout"), tr("&About ..."), [this] {
         if (m_aboutBox)
             m_aboutBox->exec();
     });
     // The standard keys of a desktop program (above); Ctrl+Delete clears the card like the
     // button.
-    command(this, QStringLiteral("ClearShortcut"), QStringLiteral("Clear all pictures"), [this] {
+    command(this, QStringLiteral("ClearShortcut"), tr("Clear all pictures"), [this] {
         ClearCells();
         ClearFileSelections();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
     // F2 edits the label of the picture that has the focus, as it renames in a file manager.
-    command(this, QStringLiteral("EditLabelShortcut"), QStringLiteral("Edit label"), [this] {
+    command(this, QStringLiteral("EditLabelShortcut"), tr("Edit label"), [this] {
         for (size_t i = 0; i < CellImages.size(); ++i) {
             if (CellImages[i] && CellImages[i]->hasFocus())
                 editLabel(int(i));
@@ -297,10 +295,9 @@ void TFerloMainForm::createToolBar() {
                                             {6, Glyph::Digit6},
                                             {8, Glyph::Digit8}};
     for (const auto& [count, glyph] : counts) {
-        QAction* action = button(QStringLiteral("TB%1PerPage").arg(count), glyph,
-                                 count == 1 ? QStringLiteral("1 Image Per Page")
-                                            : QStringLiteral("%1 Images Per Page").arg(count),
-                                 true);
+        QAction* action =
+            button(QStringLiteral("TB%1PerPage").arg(count), glyph,
+                   count == 1 ? tr("1 Image Per Page") : tr("%1 Images Per Page").arg(count), true);
         action->setData(count);
         action->setChecked(count == 4);
         CountGroup->addAction(action);
@@ -309,10 +306,10 @@ void TFerloMainForm::createToolBar() {
     separator();
 
     auto* orientationGroup = new QActionGroup(this);
-    TBPortrait = button(QStringLiteral("TBPortrait"), Glyph::Portrait,
-                        QStringLiteral("Portrait Orientation"), true);
-    TBLandScape = button(QStringLiteral("TBLandScape"), Glyph::Landscape,
-                         QStringLiteral("Landscape Orientation"), true);
+    TBPortrait =
+        button(QStringLiteral("TBPortrait"), Glyph::Portrait, tr("Portrait Orientation"), true);
+    TBLandScape =
+        button(QStringLiteral("TBLandScape"), Glyph::Landscape, tr("Landscape Orientation"), true);
     for (QAction* action : {TBPortrait, TBLandScape}) {
         orientationGroup->addAction(action);
         bind(action, &QAction::triggered,
@@ -322,7 +319,7 @@ void TFerloMainForm::createToolBar() {
     separator();
 
     TBCutLines = button(QStringLiteral("TBCutLines"), Glyph::CutLines, QString(), true);
-    ToolBar1->widgetForAction(TBCutLines)->setAccessibleName(QStringLiteral("Cut Lines"));
+    ToolBar1->widgetForAction(TBCutLines)->setAccessibleName(tr("Cut Lines"));
     TBCutLines->setChecked(true);
     bind(TBCutLines, &QAction::triggered, [this] {
         m_card.setCutLines(TBCutLines->isChecked());
@@ -330,16 +327,15 @@ void TFerloMainForm::createToolBar() {
     });
     separator();
 
-    PBToggleLabels =
-        pushButton(QStringLiteral("PBToggleLabels"), QStringLiteral("&Labels Off"), 81);
+    PBToggleLabels = pushButton(QStringLiteral("PBToggleLabels"), tr("&Labels Off"), 81);
     bind(PBToggleLabels, &QPushButton::clicked, [this] { PBToggleLabelsClick(); });
     separator();
 
     auto* caseGroup = new QActionGroup(this);
-    TBUpperLabels = button(QStringLiteral("TBUpperLabels"), Glyph::UpperA,
-                           QStringLiteral("Uppercase Labels"), true);
-    TBLowerLabels = button(QStringLiteral("TBLowerLabels"), Glyph::LowerA,
-                           QStringLiteral("Lowercase Labels"), true);
+    TBUpperLabels =
+        button(QStringLiteral("TBUpperLabels"), Glyph::UpperA, tr("Uppercase Labels"), true);
+    TBLowerLabels =
+        button(QStringLiteral("TBLowerLabels"), Glyph::LowerA, tr("Lowercase Labels"), true);
     for (QAction* action : {TBUpperLabels, TBLowerLabels}) {
         caseGroup->addAction(action);
         bind(action, &QAction::triggered, [this, action] {
@@ -350,8 +346,9 @@ void TFerloMainForm::createToolBar() {
     TBUpperLabels->setChecked(true);
     separator();
 
-    QPushButton* clear = pushButton(QStringLiteral("PBClear"), QStringLiteral("Clear"), 53);
-    clear->setToolTip(QStringLiteral("Clear all pictures"));
+    //: A button (verb): takes all pictures off the card.
+    QPushButton* clear = pushButton(QStringLiteral("PBClear"), tr("Clear"), 53);
+    clear->setToolTip(tr("Clear all pictures"));
     bind(clear, &QPushButton::clicked, [this] {
         ClearCells();
         ClearFileSelections();
@@ -359,7 +356,7 @@ void TFerloMainForm::createToolBar() {
     separator();
 
     QAction* print =
-        button(QStringLiteral("TBPrint"), Glyph::Printer, QStringLiteral("Print Flashcard"), false);
+        button(QStringLiteral("TBPrint"), Glyph::Printer, tr("Print Flashcard"), false);
     bind(print, &QAction::triggered, [this] { printDeck(); });
     separator();
 
@@ -403,14 +400,14 @@ void TFerloMainForm::createBrowser() {
     DriveComboBox1 = new DriveComboBox(Panel3);
     DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
     DriveComboBox1->setGeometry(8, 7, 153, 20);
-    DriveComboBox1->setAccessibleName(QStringLiteral("Drives"));
+    DriveComboBox1->setAccessibleName(tr("Drives"));
 
     DirectoryListBox1 = new DirectoryListBox(Panel4);
     DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
     FileListBox1 = new FileListBox(Panel5);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
-    DirectoryListBox1->setAccessibleName(QStringLiteral("Folders"));
-    FileListBox1->setAccessibleName(QStringLiteral("Picture files"));
+    DirectoryListBox1->setAccessibleName(tr("Folders"));
+    FileListBox1->setAccessibleName(tr("Picture files"));
 
     connect(DriveComboBox1, &DriveComboBox::driveChosen, this,
             [this](const QString& root) { runGuarded(this, [&] { browseTo(root); }); });
@@ -445,8 +442,8 @@ void TFerloMainForm::createCard() {
     cardPalette.setColor(QPalette::Window, Qt::white);
     PACard->setPalette(cardPalette);
     PACard->setGeometry(15, 50, 594, 420);
-    PACardBase->setAccessibleName(QStringLiteral("Card area"));
-    PACard->setAccessibleName(QStringLiteral("Card"));
+    PACardBase->setAccessibleName(tr("Card area"));
+    PACard->setAccessibleName(tr("Card"));
 
     StatusBar1 = new QStatusBar(ClientArea);
     StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
