@@ -112,16 +112,16 @@ void TFerloMainForm::createArrangeCommands() {
     };
 
     // Edit, between File and Card.
-    auto* edit = new QMenu(QStringLiteral("&Edit"), this);
+    auto* edit = new QMenu(tr("&Edit"), this);
     edit->setObjectName(QStringLiteral("mnEdit"));
     QMenu* cards = menuBar()->findChild<QMenu*>(QStringLiteral("mnCard"));
     menuBar()->insertMenu(cards ? cards->menuAction() : nullptr, edit);
     // Undo and redo run as commands do, the history itself held meanwhile.
     QAction* undo =
-        command(edit, QStringLiteral("mnUndo"), QStringLiteral("&Undo"),
+        command(edit, QStringLiteral("mnUndo"), tr("&Undo"),
                 QKeySequence::keyBindings(QKeySequence::Undo), [this] { m_history->undo(); });
     QAction* redo = command(
-        edit, QStringLiteral("mnRedo"), QStringLiteral("&Redo"),
+        edit, QStringLiteral("mnRedo"), tr("&Redo"),
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
         [this] { m_history->redo(); });
     undo->setIcon(turnIcon(false));
@@ -130,10 +130,8 @@ void TFerloMainForm::createArrangeCommands() {
     const auto showSteps = [undo, redo, stack] {
         undo->setEnabled(stack->canUndo());
         redo->setEnabled(stack->canRedo());
-        undo->setText(stack->canUndo() ? QStringLiteral("&Undo %1").arg(stack->undoText())
-                                       : QStringLiteral("&Undo"));
-        redo->setText(stack->canRedo() ? QStringLiteral("&Redo %1").arg(stack->redoText())
-                                       : QStringLiteral("&Redo"));
+        undo->setText(stack->canUndo() ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo"));
+        redo->setText(stack->canRedo() ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo"));
         undo->setToolTip(undo->text().remove(QLatin1Char('&')));
         redo->setToolTip(redo->text().remove(QLatin1Char('&')));
     };
@@ -150,23 +148,21 @@ void TFerloMainForm::createArrangeCommands() {
             widget->setObjectName(action->objectName() + QStringLiteral("Button"));
             widget->setFixedSize(25, 22);
             widget->setFocusPolicy(Qt::TabFocus);
-            widget->setAccessibleName(action == undo ? QStringLiteral("Undo")
-                                                     : QStringLiteral("Redo"));
+            widget->setAccessibleName(action == undo ? tr("Undo") : tr("Redo"));
         }
     }
 
     // Moving cards, in the Card menu.
     if (cards) {
         cards->addSeparator();
-        command(cards, QStringLiteral("mnMoveCardEarlier"), QStringLiteral("Move card ear&lier"),
+        command(cards, QStringLiteral("mnMoveCardEarlier"), tr("Move card ear&lier"),
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp)},
                 [this] { moveCurrentCard(m_deck.current() - 1); });
-        command(cards, QStringLiteral("mnMoveCardLater"), QStringLiteral("Move card la&ter"),
+        command(cards, QStringLiteral("mnMoveCardLater"), tr("Move card la&ter"),
                 {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown)},
                 [this] { moveCurrentCard(m_deck.current() + 1); });
-        command(cards, QStringLiteral("mnChangeLayoutOfAll"),
-                QStringLiteral("Change Layout of &All Cards ..."), {},
-                [this] { changeLayoutOfAllCards(); });
+        command(cards, QStringLiteral("mnChangeLayoutOfAll"), tr("Change Layout of &All Cards ..."),
+                {}, [this] { changeLayoutOfAllCards(); });
     }
 
     // A picture dragged onto another cell, or onto the previous or next card's button. The
@@ -202,11 +198,11 @@ void TFerloMainForm::createArrangeCommands() {
     // The card strip, and View > Card Strip.
     m_strip = new CardStrip(ClientArea);
     m_strip->hide();
-    auto* view = new QMenu(QStringLiteral("&View"), this);
+    auto* view = new QMenu(tr("&View"), this);
     view->setObjectName(QStringLiteral("mnView"));
     QMenu* help = menuBar()->findChild<QMenu*>(QStringLiteral("mnHelp"));
     menuBar()->insertMenu(help ? help->menuAction() : nullptr, view);
-    m_stripShown = view->addAction(QStringLiteral("Card &Strip"));
+    m_stripShown = view->addAction(tr("Card &Strip"));
     m_stripShown->setObjectName(QStringLiteral("mnCardStrip"));
     m_stripShown->setCheckable(true);
     m_stripShown->setChecked(true);
@@ -243,7 +239,7 @@ void TFerloMainForm::createArrangeCommands() {
                                                {Qt::Key_Down, {0, 1}}};
     for (const auto& [key, way] : ways) {
         command(this, QStringLiteral("MovePicture%1%2").arg(way.x()).arg(way.y()),
-                QStringLiteral("Move picture"), {QKeySequence(Qt::ALT | key)},
+                tr("Move picture"), {QKeySequence(Qt::ALT | key)},
                 [this, way] { moveFocusedPicture(way.x(), way.y()); });
     }
 }
@@ -395,18 +391,17 @@ void TFerloMainForm::movePictureToCard(int cell, int target) {
     DeckCard& into = deck.cards[size_t(target)];
     for (const auto& held : into.cells) {
         if (held && held->picture == moved.picture) {
-            StatusBar1->showMessage(
-                QStringLiteral("Card %1 holds that picture already").arg(target + 1));
+            StatusBar1->showMessage(tr("Card %1 holds that picture already").arg(target + 1));
             return;
         }
     }
     if (putInFreeCell(into, moved) < 0) {
-        StatusBar1->showMessage(QStringLiteral("Card %1 is full").arg(target + 1));
+        StatusBar1->showMessage(tr("Card %1 is full").arg(target + 1));
         return;
     }
     takeCell(deck.cards[size_t(current)], cell);
     changeDeck(deck, current);
-    StatusBar1->showMessage(QStringLiteral("Moved to card %1").arg(target + 1));
+    StatusBar1->showMessage(tr("Moved to card %1").arg(target + 1));
 }
 
 void TFerloMainForm::moveCurrentCard(int to) {
@@ -447,7 +442,7 @@ void TFerloMainForm::changeLayoutOfAllCards() {
     const Deck relaid = relaidOut(deck, shape);
     // The card that now holds the first picture of the one on screen comes on screen.
     changeDeck(relaid, std::min(before / shape.perPage, int(relaid.cards.size()) - 1),
-               QStringLiteral("Change layout of all cards"));
+               tr("Change layout of all cards"));
 }
 
 } // namespace ferlo

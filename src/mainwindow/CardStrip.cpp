@@ -45,7 +45,7 @@ QIcon placeholder(bool portrait) {
 CardStrip::CardStrip(QWidget* parent)
     : QListWidget(parent) {
     setObjectName(QStringLiteral("CardStrip"));
-    setAccessibleName(QStringLiteral("Cards"));
+    setAccessibleName(tr("Cards"));
     setViewMode(QListView::IconMode);
     setFlow(QListView::LeftToRight);
     setWrapping(false);
@@ -88,7 +88,7 @@ void CardStrip::showDeck(const Deck& deck, int current) {
         const std::string key = keyOf(card);
         QListWidgetItem* entry = item(i);
         entry->setText(QString::number(i + 1));
-        entry->setToolTip(QStringLiteral("Card %1").arg(i + 1));
+        entry->setToolTip(tr("Card %1").arg(i + 1));
         const bool changed = m_keys[size_t(i)] != key || entry->icon().isNull();
         m_keys[size_t(i)] = key;
         if (!changed)

@@ -114,8 +114,8 @@ void TFerloMainForm::startDeck(const DeckCard& layout) {
 void TFerloMainForm::openDeckDialog() {
     const QString start =
         m_deck.path().empty() ? shownDirectory() : directoryPart(pathFromModel(m_deck.path()));
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open deck"), start,
-                                                      QStringLiteral("Ferlo decks (*.ferlo)"));
+    const QString path = QFileDialog::getOpenFileName(
+        this, tr("Open deck"), start, tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")));
     if (!path.isEmpty())
         openDeck(path);
 }
@@ -158,9 +158,9 @@ bool TFerloMainForm::saveDeckAs() {
     const QString start = m_deck.path().empty()
                               ? joinPath(shownDirectory(), QStringLiteral("deck.ferlo"))
                               : pathFromModel(m_deck.path());
-    const QString path =
-        askSaveFileName(this, QStringLiteral("Save deck"), start,
-                        QStringLiteral("Ferlo decks (*.ferlo)"), QStringLiteral("ferlo"));
+    const QString path = askSaveFileName(this, tr("Save deck"), start,
+                                         tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")),
+                                         QStringLiteral("ferlo"));
     if (path.isEmpty())
         return false;
     writeDeckTo(QFileInfo(path).absoluteFilePath());
@@ -191,15 +191,15 @@ bool TFerloMainForm::maybeSaveChanges() {
 
 QString TFerloMainForm::deckName() const {
     if (m_deck.path().empty())
-        return QStringLiteral("Untitled deck");
+        return tr("Untitled deck");
     return displayName(fileNamePart(pathFromModel(m_deck.path())));
 }
 
 void TFerloMainForm::updateDeckControls() {
-    setWindowTitle(QStringLiteral("%1[*] - Ferlo").arg(deckName()));
+    //: The window's title: the deck's name, the mark of unsaved changes, the program's name.
+    setWindowTitle(tr("%1[*] - Ferlo").arg(deckName()));
     setWindowModified(m_deck.modified());
-    LABCardNumber->setText(
-        QStringLiteral("Card %1 of %2").arg(m_deck.current() + 1).arg(m_deck.count()));
+    LABCardNumber->setText(tr("Card %1 of %2").arg(m_deck.current() + 1).arg(m_deck.count()));
     TBPreviousCard->setEnabled(m_deck.current() > 0);
     TBNextCard->setEnabled(m_deck.current() + 1 < m_deck.count());
     TBRemoveCard->setEnabled(m_deck.count() > 1);
