@@ -79,7 +79,7 @@ void TFerloMainForm::keepLabelWord(int index, const QString& word) {
         return;
     if (const QString fault = labelLengthFault(kept); !fault.isEmpty())
         throw Error(
-            QStringLiteral("Cannot keep the label word of card %1, cell %2: %3.")
+            tr("Cannot keep the label word of card %1, cell %2: %3.")
                 .arg(QString::number(m_deck.current() + 1), QString::number(index + 1), fault));
     m_card.editWord(index, kept.toStdString());
     Display_Label(index);
@@ -100,11 +100,10 @@ void TFerloMainForm::SetAllLabelsCase() {
 
 void TFerloMainForm::setLabelsSwitch(bool on) {
     m_card.setLabels(on);
-    PBToggleLabels->setToolTip(on ? QStringLiteral("Turn Labels Off")
-                                  : QStringLiteral("Turn Labels on"));
+    PBToggleLabels->setToolTip(on ? tr("Turn Labels Off") : tr("Turn Labels on"));
     TBUpperLabels->setVisible(on);
     TBLowerLabels->setVisible(on);
-    PBToggleLabels->setText(on ? QStringLiteral("&Labels Off") : QStringLiteral("&Labels On"));
+    PBToggleLabels->setText(on ? tr("&Labels Off") : tr("&Labels On"));
 }
 
 void TFerloMainForm::PBToggleLabelsClick() {

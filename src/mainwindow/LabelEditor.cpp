@@ -39,7 +39,7 @@ void LabelEditor::open(int cell, QLabel* label, const QString& word) {
     setFont(font);
     setText(word);
     selectAll();
-    setAccessibleName(QStringLiteral("Label word of picture %1").arg(cell + 1));
+    setAccessibleName(tr("Label word of picture %1").arg(cell + 1));
     label->installEventFilter(this);
     qApp->installEventFilter(this);
     followLabel();

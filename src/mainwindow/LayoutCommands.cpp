@@ -47,11 +47,11 @@ void TFerloMainForm::applyLayoutChoice(const LayoutChoice& choice) {
     // The step of the history by the layout's name: "Layout Avery 5371", "Layout A6",
     // "Layout 3 × 4 grid".
     const GridSpec& grid = choice.layout.Grid;
-    m_history->nameNextStep(
-        QStringLiteral("Layout %1")
-            .arg(choice.layout.Name.empty()
-                     ? QStringLiteral("%1 × %2 grid").arg(grid.Columns).arg(grid.Rows)
-                     : QString::fromStdString(choice.layout.Name)));
+    //: A step of the undo history: the layout's name, or a grid's size.
+    m_history->nameNextStep(tr("Layout %1")
+                                .arg(choice.layout.Name.empty()
+                                         ? tr("%1 × %2 grid").arg(grid.Columns).arg(grid.Rows)
+                                         : QString::fromStdString(choice.layout.Name)));
     // A new arrangement empties the card as a new count does; a change of Fill, Bleed or
     // Outlines keeps the pictures and their selection.
     showSelectCaption();
@@ -131,15 +131,14 @@ void TFerloMainForm::tellMissingSheets() {
         try {
             sheetNamed(installedSheets(), QString::fromStdString(layout.Name));
         } catch (...) {
-            missing << QStringLiteral("Card %1: %2")
-                           .arg(i + 1)
-                           .arg(errorMessage(std::current_exception()));
+            missing << tr("Card %1: %2")
+                           .arg(QString::number(i + 1), errorMessage(std::current_exception()));
         }
     }
     if (!missing.isEmpty())
-        showError(this, QStringLiteral("The deck %1 uses sheets that are not installed. Their "
-                                       "cards keep their pictures and are saved as they are, "
-                                       "but cannot be shown or printed here.\n%2")
+        showError(this, tr("The deck %1 uses sheets that are not installed. Their "
+                           "cards keep their pictures and are saved as they are, "
+                           "but cannot be shown or printed here.\n%2")
                             .arg(displayName(pathFromModel(m_deck.path())),
                                  missing.join(QLatin1Char('\n'))));
 }

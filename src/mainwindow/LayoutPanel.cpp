@@ -58,7 +58,7 @@ PrintedPicture screenPicture(const QString& path, const TPrinterCell& cell,
 LayoutPanel::LayoutPanel(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("LayoutPanel"));
-    setAccessibleName(QStringLiteral("Card"));
+    setAccessibleName(tr("Card"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     m_band = new QLabel(this);
@@ -285,10 +285,10 @@ void LayoutPanel::setFocusedCell(int index) {
     const auto& cells = m_card->cells();
     setAccessibleName(
         filled(index)
-            ? QStringLiteral("Picture %1: %2")
-                  .arg(index + 1)
-                  .arg(displayName(fileNamePart(pathFromModel(cells[size_t(index)].FileName))))
-            : QStringLiteral("Card"));
+            ? tr("Picture %1: %2")
+                  .arg(QString::number(index + 1),
+                       displayName(fileNamePart(pathFromModel(cells[size_t(index)].FileName))))
+            : tr("Card"));
     update();
 }
 

@@ -40,8 +40,8 @@ void TFerloMainForm::createRecording() {
     RecordLevel->setObjectName(QStringLiteral("RecordLevel"));
     RecordLevel->setRange(0, 100);
     RecordLevel->setTextVisible(false);
-    RecordLevel->setAccessibleName(QStringLiteral("Recording level"));
-    auto* stop = new QPushButton(QStringLiteral("&Stop"), RecordPanel);
+    RecordLevel->setAccessibleName(tr("Recording level"));
+    auto* stop = new QPushButton(tr("&Stop"), RecordPanel);
     stop->setObjectName(QStringLiteral("RecordStop"));
     layout->addWidget(RecordCaption);
     layout->addWidget(RecordLevel, 1);
@@ -70,7 +70,7 @@ void TFerloMainForm::recordCellWord(int index) {
     Recorder->start(); // no input: a message, and nothing else happens
     m_recordingCell = index;
     RecordCaption->setText(
-        QStringLiteral("Recording \"%1\"").arg(QString::fromStdString(m_card.labelWord(index))));
+        tr("Recording \"%1\"").arg(QString::fromStdString(m_card.labelWord(index))));
     RecordLevel->setValue(0);
     RecordPanel->setGeometry(8, 8, std::max(260, PACard->width() - 16), 40);
     RecordPanel->show();
@@ -82,8 +82,7 @@ void TFerloMainForm::saveRecording(int index, const std::vector<float>& samples,
         return; // the picture went meanwhile
     const QString word = QString::fromStdString(m_card.labelWord(index)).trimmed();
     if (samples.empty()) {
-        showError(this,
-                  QStringLiteral("Nothing was heard: the word \"%1\" was not recorded.").arg(word));
+        showError(this, tr("Nothing was heard: the word \"%1\" was not recorded.").arg(word));
         return;
     }
     const QString picture = pathFromModel(cells()[size_t(index)].FileName);
@@ -94,14 +93,15 @@ void TFerloMainForm::saveRecording(int index, const std::vector<float>& samples,
     if (!QFileInfo(folder).isWritable()) {
         const QString deck = QString::fromStdString(m_deck.path());
         if (deck.isEmpty()) {
-            showError(this, QStringLiteral("The folder %1 can't be written, and the deck has no "
-                                           "folder yet: save the deck, then record again.")
+            showError(this, tr("The folder %1 can't be written, and the deck has no "
+                               "folder yet: save the deck, then record again.")
                                 .arg(displayName(folder)));
             return;
         }
-        if (QMessageBox::question(this, QStringLiteral("Record"),
-                                  QStringLiteral("The folder %1 can't be written. Save the "
-                                                 "recording beside the deck instead?")
+        //: The title of a question while a word's recording is saved.
+        if (QMessageBox::question(this, tr("Record"),
+                                  tr("The folder %1 can't be written. Save the "
+                                     "recording beside the deck instead?")
                                       .arg(displayName(folder))) != QMessageBox::Yes)
             return;
         folder = directoryPart(deck);
@@ -110,8 +110,8 @@ void TFerloMainForm::saveRecording(int index, const std::vector<float>& samples,
     const QString path = joinPath(folder, name);
     if (pathKind(path) != PathKind::Missing &&
         QMessageBox::question(
-            this, QStringLiteral("Record"),
-            QStringLiteral("%1 already exists. Replace it?").arg(displayName(path))) !=
+            //: The title of a question while a word's recording is saved.
+            this, tr("Record"), tr("%1 already exists. Replace it?").arg(displayName(path))) !=
             QMessageBox::Yes)
         return;
     writeWaveFile(path, samples, rate);
@@ -134,13 +134,12 @@ void TFerloMainForm::showPictureMenu(int index) {
             noteCardChanged();
         });
     };
-    item(QStringLiteral("mnPlay"), QStringLiteral("&Play"),
+    item(QStringLiteral("mnPlay"), tr("&Play"),
          [this, index] { ImageMouseDown(index, Qt::LeftButton); });
-    item(QStringLiteral("mnRecordWord"), QStringLiteral("&Record word"),
+    item(QStringLiteral("mnRecordWord"), tr("&Record word"),
          [this, index] { recordCellWord(index); });
-    item(QStringLiteral("mnEditWord"), QStringLiteral("&Edit word"),
-         [this, index] { editLabel(index); });
-    item(QStringLiteral("mnTakeOff"), QStringLiteral("&Take off"),
+    item(QStringLiteral("mnEditWord"), tr("&Edit word"), [this, index] { editLabel(index); });
+    item(QStringLiteral("mnTakeOff"), tr("&Take off"),
          [this, index] { ImageMouseDown(index, Qt::RightButton); });
     QWidget* control =
         showsLayout() ? static_cast<QWidget*>(layoutPanel()) : CellImages[size_t(index)];
