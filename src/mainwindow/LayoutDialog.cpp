@@ -71,13 +71,24 @@ namespace {
 enum Tab { CountTab, GridTab, PresetTab, SheetTab };
 enum Unit { Millimetres, Inches };
 
+// The suffix of a length in each unit, after the number.
+QString millimetres() {
+    //: The suffix of a length in millimetres, after the number (with its space).
+    return LayoutDialog::tr(" mm");
+}
+
+QString inches() {
+    //: The suffix of a length in inches, after the number (with its space).
+    return LayoutDialog::tr(" in");
+}
+
 QDoubleSpinBox* lengthBox(QWidget* parent, const char* name, double most = 1000) {
     auto* box = new QDoubleSpinBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setRange(0, most);
     box->setDecimals(2);
     box->setKeyboardTracking(false);
-    box->setSuffix(QStringLiteral(" mm"));
+    box->setSuffix(millimetres());
     return box;
 }
 
@@ -89,14 +100,16 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy) {
 }
 
 QString sheetLine(const SheetTemplate& sheet) {
-    const char* shape = sheet.Shape == LabelShape::Round     ? "round "
-                        : sheet.Shape == LabelShape::Ellipse ? "elliptic "
-                                                             : "";
-    return QStringLiteral("%1 — %2 (%3%4 × %5 mm, %6 per sheet)")
-        .arg(QString::fromStdString(sheet.name()), QString::fromStdString(sheet.Description),
-             QLatin1String(shape), QString::number(sheet.LabelWidth, 'f', 1),
-             QString::number(sheet.LabelHeight, 'f', 1))
-        .arg(sheet.Labels.size());
+    //: The shape of a sheet's labels, before their size ("round 40.0 × 40.0 mm"), with its space.
+    const QString shape = sheet.Shape == LabelShape::Round ? LayoutDialog::tr("round ")
+                          //: The shape of a sheet's labels, before their size, with its space.
+                          : sheet.Shape == LabelShape::Ellipse ? LayoutDialog::tr("elliptic ")
+                                                               : QString();
+    //: A sheet in the list: its name, description, labels' shape and size, labels per sheet.
+    return LayoutDialog::tr("%1 — %2 (%3%4 × %5 mm, %6 per sheet)")
+        .arg(QString::fromStdString(sheet.name()), QString::fromStdString(sheet.Description), shape,
+             QString::number(sheet.LabelWidth, 'f', 1), QString::number(sheet.LabelHeight, 'f', 1),
+             QString::number(sheet.Labels.size()));
 }
 
 } // namespace
@@ -106,32 +119,31 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent, int dealtPict
     , m_dealt(dealtPictures) {
     const bool dealing = m_dealt >= 0;
     setObjectName(dealing ? QStringLiteral("RelayoutDialog") : QStringLiteral("LayoutDialog"));
-    setWindowTitle(dealing ? QStringLiteral("Change Layout of All Cards")
-                           : QStringLiteral("Layout"));
+    setWindowTitle(dealing ? tr("Change Layout of All Cards") : tr("Layout"));
     resize(820, 500);
     auto* main = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     main->addLayout(top);
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName(QStringLiteral("layoutKind"));
-    m_tabs->addTab(makeCountPage(card), QStringLiteral("&Pictures per page"));
-    m_tabs->addTab(makeGridPage(), QStringLiteral("&Grid"));
-    m_tabs->addTab(makePresetPage(), QStringLiteral("P&resets"));
-    m_tabs->addTab(makeSheetPage(), QStringLiteral("&Sheets"));
+    m_tabs->addTab(makeCountPage(card), tr("&Pictures per page"));
+    m_tabs->addTab(makeGridPage(), tr("&Grid"));
+    m_tabs->addTab(makePresetPage(), tr("P&resets"));
+    m_tabs->addTab(makeSheetPage(), tr("&Sheets"));
     top->addWidget(m_tabs, 1);
     m_preview = new PlanPreview(this);
     top->addWidget(m_preview);
 
     // The switches of a grid's or a sheet's cards.
     auto* switches = new QHBoxLayout;
-    m_fill = new QCheckBox(QStringLiteral("&Fill: crop pictures to fill their cards"), this);
+    m_fill = new QCheckBox(tr("&Fill: crop pictures to fill their cards"), this);
     m_fill->setObjectName(QStringLiteral("fillBox"));
     m_bleed = lengthBox(this, "bleedBox", MaxBleedMm);
     m_bleed->setDecimals(1);
-    m_bleed->setSuffix(QStringLiteral(" mm"));
-    auto* bleedLabel = new QLabel(QStringLiteral("&Bleed:"), this);
+    m_bleed->setSuffix(millimetres());
+    auto* bleedLabel = new QLabel(tr("&Bleed:"), this);
     bleedLabel->setBuddy(m_bleed);
-    m_outlines = new QCheckBox(QStringLiteral("&Outlines"), this);
+    m_outlines = new QCheckBox(tr("&Outlines"), this);
     m_outlines->setObjectName(QStringLiteral("outlinesBox"));
     switches->addWidget(m_fill);
     switches->addSpacing(12);
@@ -173,10 +185,11 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent, int dealtPict
         const auto preset = FindPreset(layout.Name);
         if (!layout.Name.empty() && preset && preset->Grid == layout.Grid) {
             m_tabs->setCurrentIndex(PresetTab);
-            const auto items =
-                m_presets->findItems(QString::fromStdString(preset->Name), Qt::MatchExactly);
+            const QModelIndexList items = m_presets->model()->match(
+                m_presets->model()->index(0, 0), Qt::UserRole, QString::fromStdString(preset->Name),
+                1, Qt::MatchExactly);
             if (!items.isEmpty())
-                m_presets->setCurrentItem(items.first());
+                m_presets->setCurrentRow(items.first().row());
         } else {
             m_tabs->setCurrentIndex(GridTab);
         }
@@ -232,21 +245,20 @@ QWidget* LayoutDialog::makeCountPage(const CardModel& card) {
         m_count->addItem(QString::number(count), count);
     const bool counted = card.layout().kind == CardLayout::Kind::Count;
     m_count->setCurrentIndex(std::max(0, m_count->findData(counted ? card.count() : 4)));
-    form->addRow(QStringLiteral("Pictures &per page:"), m_count);
+    form->addRow(tr("Pictures &per page:"), m_count);
     if (m_dealt >= 0) {
-        m_portrait = new QRadioButton(QStringLiteral("Por&trait"), page);
+        m_portrait = new QRadioButton(tr("Por&trait"), page);
         m_portrait->setObjectName(QStringLiteral("RelayoutPortrait"));
-        auto* wide = new QRadioButton(QStringLiteral("&Landscape"), page);
+        auto* wide = new QRadioButton(tr("&Landscape"), page);
         wide->setObjectName(QStringLiteral("RelayoutLandscape"));
         (card.portrait() ? m_portrait : wide)->setChecked(true);
         auto* orientation = new QVBoxLayout;
         orientation->addWidget(m_portrait);
         orientation->addWidget(wide);
-        form->addRow(QStringLiteral("Orientation:"), orientation);
+        form->addRow(tr("Orientation:"), orientation);
     }
-    auto* note = new QLabel(QStringLiteral("The card fills the page, as the toolbar's buttons "
-                                           "lay it out."),
-                            page);
+    auto* note =
+        new QLabel(tr("The card fills the page, as the toolbar's buttons lay it out."), page);
     note->setWordWrap(true);
     form->addRow(note);
     return page;
@@ -269,21 +281,21 @@ QWidget* LayoutDialog::makeGridPage() {
     size->addWidget(new QLabel(QStringLiteral("×"), page));
     size->addWidget(m_rows);
     size->addStretch(1);
-    form->addRow(buddyLabel(QStringLiteral("&Columns × rows:"), m_columns), size);
+    form->addRow(buddyLabel(tr("&Columns × rows:"), m_columns), size);
 
     m_paper = new QComboBox(page);
     m_paper->setObjectName(QStringLiteral("paperBox"));
     for (const std::string& name : PaperNames())
         m_paper->addItem(QString::fromStdString(name));
-    m_paper->addItem(QStringLiteral("Custom"));
+    m_paper->addItem(tr("Custom"));
     m_orientation = new QComboBox(page);
     m_orientation->setObjectName(QStringLiteral("orientationBox"));
-    m_orientation->addItems({QStringLiteral("Portrait"), QStringLiteral("Landscape")});
+    m_orientation->addItems({tr("Portrait"), tr("Landscape")});
     auto* paper = new QHBoxLayout;
     paper->addWidget(m_paper);
     paper->addWidget(m_orientation);
     paper->addStretch(1);
-    form->addRow(buddyLabel(QStringLiteral("P&aper:"), m_paper), paper);
+    form->addRow(buddyLabel(tr("P&aper:"), m_paper), paper);
     m_paperWidth = lengthBox(page, "paperWidthBox");
     m_paperHeight = lengthBox(page, "paperHeightBox");
     auto* custom = new QHBoxLayout;
@@ -291,16 +303,17 @@ QWidget* LayoutDialog::makeGridPage() {
     custom->addWidget(new QLabel(QStringLiteral("×"), page));
     custom->addWidget(m_paperHeight);
     custom->addStretch(1);
-    form->addRow(QStringLiteral("Paper size:"), custom);
+    form->addRow(tr("Paper size:"), custom);
     m_unit = new QComboBox(page);
     m_unit->setObjectName(QStringLiteral("unitBox"));
-    m_unit->addItems({QStringLiteral("mm"), QStringLiteral("in")});
+    //: The units of the lengths: millimetres, inches.
+    m_unit->addItems({tr("mm"), tr("in")});
     auto* unit = new QHBoxLayout;
     unit->addWidget(m_unit);
     unit->addStretch(1);
-    form->addRow(buddyLabel(QStringLiteral("&Unit:"), m_unit), unit);
+    form->addRow(buddyLabel(tr("&Unit:"), m_unit), unit);
 
-    m_sized = new QRadioButton(QStringLiteral("Cards of this si&ze, centred:"), page);
+    m_sized = new QRadioButton(tr("Cards of this si&ze, centred:"), page);
     m_sized->setObjectName(QStringLiteral("sizedButton"));
     m_cardWidth = lengthBox(page, "cardWidthBox");
     m_cardHeight = lengthBox(page, "cardHeightBox");
@@ -314,12 +327,12 @@ QWidget* LayoutDialog::makeGridPage() {
     m_gapY = lengthBox(page, "gapYBox");
     auto* gaps = new QHBoxLayout;
     gaps->addWidget(m_gapX);
-    gaps->addWidget(new QLabel(QStringLiteral("across,"), page));
+    gaps->addWidget(new QLabel(tr("across,"), page));
     gaps->addWidget(m_gapY);
-    gaps->addWidget(new QLabel(QStringLiteral("down"), page));
+    gaps->addWidget(new QLabel(tr("down"), page));
     gaps->addStretch(1);
-    form->addRow(QStringLiteral("Gaps:"), gaps);
-    m_even = new QRadioButton(QStringLiteral("The page &divided evenly, margins:"), page);
+    form->addRow(tr("Gaps:"), gaps);
+    m_even = new QRadioButton(tr("The page &divided evenly, margins:"), page);
     m_even->setObjectName(QStringLiteral("evenButton"));
     m_margin = lengthBox(page, "marginBox", 500);
     form->addRow(m_even, m_margin);
@@ -334,8 +347,11 @@ QWidget* LayoutDialog::makePresetPage() {
     auto* box = new QVBoxLayout(page);
     m_presets = new QListWidget(page);
     m_presets->setObjectName(QStringLiteral("presetList"));
-    for (const GridPreset& preset : GridPresets())
-        m_presets->addItem(QString::fromStdString(preset.Name));
+    // A preset is found by the name kept with its item, whatever text the list shows.
+    for (const GridPreset& preset : GridPresets()) {
+        auto* item = new QListWidgetItem(QString::fromStdString(preset.Name), m_presets);
+        item->setData(Qt::UserRole, QString::fromStdString(preset.Name));
+    }
     m_presets->setCurrentRow(0);
     box->addWidget(m_presets);
     return page;
@@ -346,7 +362,7 @@ QWidget* LayoutDialog::makeSheetPage() {
     auto* box = new QVBoxLayout(page);
     m_search = new QLineEdit(page);
     m_search->setObjectName(QStringLiteral("sheetSearch"));
-    m_search->setPlaceholderText(QStringLiteral("Brand, part number or description"));
+    m_search->setPlaceholderText(tr("Brand, part number or description"));
     m_search->setClearButtonEnabled(true);
     m_sheets = new QListWidget(page);
     m_sheets->setObjectName(QStringLiteral("sheetList"));
@@ -355,7 +371,7 @@ QWidget* LayoutDialog::makeSheetPage() {
     m_sheetNote->setObjectName(QStringLiteral("sheetNote"));
     m_sheetNote->setWordWrap(true);
     m_sheetNote->setTextFormat(Qt::PlainText);
-    auto* find = new QLabel(QStringLiteral("&Find:"), page);
+    auto* find = new QLabel(tr("&Find:"), page);
     find->setBuddy(m_search);
     auto* row = new QHBoxLayout;
     row->addWidget(find);
@@ -378,9 +394,8 @@ void LayoutDialog::findSheets(const QString& text) {
         auto* item = new QListWidgetItem(sheetLine(*sheet), m_sheets);
         item->setData(Qt::UserRole, QString::fromStdString(sheet->name()));
     }
-    m_sheetNote->setText(m_sheets->count() == 0
-                             ? QStringLiteral("No installed sheet matches \"%1\".").arg(text)
-                             : QStringLiteral("%1 sheets").arg(m_sheets->count()));
+    m_sheetNote->setText(m_sheets->count() == 0 ? tr("No installed sheet matches \"%1\".").arg(text)
+                                                : tr("%1 sheets").arg(m_sheets->count()));
     if (m_sheets->count() > 0)
         m_sheets->setCurrentRow(0);
 }
@@ -392,7 +407,7 @@ double LayoutDialog::unitMm() const {
 void LayoutDialog::setUnit(int index) {
     const GridSpec shown = grid(); // in millimetres, read in the old unit
     m_unitShown = index;
-    const QString suffix = index == Inches ? QStringLiteral(" in") : QStringLiteral(" mm");
+    const QString suffix = index == Inches ? inches() : millimetres();
     for (QDoubleSpinBox* box :
          {m_paperWidth, m_paperHeight, m_cardWidth, m_cardHeight, m_gapX, m_gapY, m_margin})
         box->setSuffix(suffix);
@@ -461,10 +476,11 @@ LayoutChoice LayoutDialog::choice() const {
         break;
     case PresetTab: {
         const auto preset =
-            FindPreset(m_presets->currentItem() ? m_presets->currentItem()->text().toStdString()
-                                                : std::string());
+            FindPreset(m_presets->currentItem()
+                           ? m_presets->currentItem()->data(Qt::UserRole).toString().toStdString()
+                           : std::string());
         if (!preset) {
-            chosen.problem = QStringLiteral("Choose a preset.");
+            chosen.problem = tr("Choose a preset.");
             return chosen;
         }
         layout.kind = CardLayout::Kind::Grid;
@@ -479,7 +495,7 @@ LayoutChoice LayoutDialog::choice() const {
             return chosen;
         }
         if (!m_sheets->currentItem()) {
-            chosen.problem = QStringLiteral("Choose a sheet.");
+            chosen.problem = tr("Choose a sheet.");
             return chosen;
         }
         const SheetTemplate& sheet =
@@ -516,18 +532,16 @@ void LayoutDialog::choiceChanged() {
     if (m_outcome) {
         const int cards =
             m_dealt == 0 || chosen.cells < 1 ? 1 : (m_dealt + chosen.cells - 1) / chosen.cells;
-        m_outcome->setText(chosen.problem.isEmpty()
-                               ? QStringLiteral("The deck's %1 in order, with their words: %2.")
-                                     .arg(m_dealt == 1 ? QStringLiteral("1 picture")
-                                                       : QStringLiteral("%1 pictures").arg(m_dealt),
-                                          cards == 1 ? QStringLiteral("1 card")
-                                                     : QStringLiteral("%1 cards").arg(cards))
-                               : QString());
+        m_outcome->setText(
+            chosen.problem.isEmpty()
+                ? tr("The deck's %1 in order, with their words: %2.")
+                      .arg(m_dealt == 1 ? tr("1 picture") : tr("%1 pictures").arg(m_dealt),
+                           cards == 1 ? tr("1 card") : tr("%1 cards").arg(cards))
+                : QString());
     }
     if (counted) {
-        m_preview->show(
-            std::nullopt,
-            QStringLiteral("%1 per page, as the toolbar lays it out").arg(chosen.cells));
+        m_preview->show(std::nullopt,
+                        tr("%1 per page, as the toolbar lays it out").arg(chosen.cells));
         return;
     }
     std::optional<PagePlan> plan;
