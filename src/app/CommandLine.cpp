@@ -15,6 +15,7 @@
 
 #include <QAction>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QHash>
 #include <QPageSize>
 
@@ -30,7 +31,8 @@ namespace ferlo {
 
 namespace {
 
-const char* const usageText =
+const char* const usageText = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...\n"
     "       ferlo [card options] [PICTURE|DECK...]\n"
     "\n"
@@ -100,7 +102,7 @@ const char* const usageText =
     "and orientation (or the one --portrait or --landscape gives). The file is not changed.\n"
     "\n"
     "Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or\n"
-    "deck could not be loaded or the PDF could not be written.\n";
+    "deck could not be loaded or the PDF could not be written.\n");
 
 const QStringList valueOptions{"print-to",   "per-page", "page-size",
                                "resolution", "flip",     "back-offset"};
@@ -164,13 +166,18 @@ SyntaxFault syntaxFault(const QStringList& arguments) {
                                  : QString();
         if (valueOptions.contains(name) || layoutValueOptions.contains(name)) {
             if (equals < 0 && i + 1 == arguments.size())
-                return {i, QStringLiteral("the option --%1 needs a value").arg(name)};
+                return {i,
+                        QCoreApplication::translate("CommandLine", "the option --%1 needs a value")
+                            .arg(name)};
             if (equals < 0)
                 ++i;
         } else if (!switchOptions.contains(name) && !layoutSwitchOptions.contains(name)) {
-            return {i, QStringLiteral("unknown option %1 (see ferlo --help)").arg(argument)};
+            return {i, QCoreApplication::translate("CommandLine",
+                                                   "unknown option %1 (see ferlo --help)")
+                           .arg(argument)};
         } else if (equals >= 0) {
-            return {i, QStringLiteral("the option --%1 takes no value").arg(name)};
+            return {i, QCoreApplication::translate("CommandLine", "the option --%1 takes no value")
+                           .arg(name)};
         }
     }
     return {arguments.size(), {}};
@@ -186,7 +193,9 @@ QPageSize pageSizeNamed(const QString& text) {
         return QPageSize(QPageSize::A5);
     if (key == QLatin1String("legal"))
         return QPageSize(QPageSize::Legal);
-    throw UsageError{QStringLiteral("bad page size \"%1\": use A4, Letter, A5 or Legal").arg(text)};
+    throw UsageError{QCoreApplication::translate(
+                         "CommandLine", "bad page size \"%1\": use A4, Letter, A5 or Legal")
+                         .arg(text)};
 }
 
 // "X,Y" in millimetres, each within the back offset's bound, in tenths of a millimetre.
@@ -198,8 +207,9 @@ void readBackOffset(const QString& value, ExportRequest& request) {
     const double y = parts.value(1).trimmed().toDouble(&okY);
     const double bound = kMaxBackOffset / 10.0;
     if (parts.size() != 2 || !okX || !okY || std::abs(x) > bound || std::abs(y) > bound)
-        throw UsageError{QStringLiteral("bad --back-offset \"%1\": use X,Y in millimetres, "
-                                        "each from -10 to 10 (e.g. 1.5,-2)")
+        throw UsageError{QCoreApplication::translate(
+                             "CommandLine", "bad --back-offset \"%1\": use X,Y in millimetres, "
+                                            "each from -10 to 10 (e.g. 1.5,-2)")
                              .arg(value)};
     request.backOffsetX = std::round(x * 10) / 10;
     request.backOffsetY = std::round(y * 10) / 10;
@@ -217,14 +227,16 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
             request.version = true;
         } else if (name == QLatin1String("print-to")) {
             if (value.isEmpty())
-                throw UsageError{QStringLiteral("the option --print-to needs a file name")};
+                throw UsageError{QCoreApplication::translate(
+                    "CommandLine", "the option --print-to needs a file name")};
             request.output = value;
         } else if (name == QLatin1String("per-page")) {
             request.perPage = value.toInt(&ok);
             request.perPageGiven = true;
             if (!ok || !IsValidPicturesPerPage(request.perPage))
-                throw UsageError{QStringLiteral("bad number of pictures per page \"%1\": "
-                                                "use 1, 2, 4, 6 or 8")
+                throw UsageError{QCoreApplication::translate(
+                                     "CommandLine", "bad number of pictures per page \"%1\": "
+                                                    "use 1, 2, 4, 6 or 8")
                                      .arg(value)};
         } else if (name == QLatin1String("portrait") || name == QLatin1String("landscape")) {
             request.portrait = name == QLatin1String("portrait");
@@ -248,7 +260,9 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
             else if (value.compare(QLatin1String("short"), Qt::CaseInsensitive) == 0)
                 request.turn = SheetTurn::ShortEdge;
             else
-                throw UsageError{QStringLiteral("bad --flip \"%1\": use long or short").arg(value)};
+                throw UsageError{QCoreApplication::translate("CommandLine",
+                                                             "bad --flip \"%1\": use long or short")
+                                     .arg(value)};
         } else if (name == QLatin1String("back-offset")) {
             readBackOffset(value, request);
         } else if (name == QLatin1String("page-size")) {
@@ -259,7 +273,8 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
             // 1200 dpi a single picture would need gigabytes.
             if (!ok || request.resolution < 72 || request.resolution > 1200)
                 throw UsageError{
-                    QStringLiteral("bad resolution \"%1\": use 72 to 1200 dots per inch")
+                    QCoreApplication::translate(
+                        "CommandLine", "bad resolution \"%1\": use 72 to 1200 dots per inch")
                         .arg(value)};
         } else if (name == QLatin1String("list-sheets")) {
             request.listSheets = true;
@@ -309,9 +324,10 @@ ExportRequest parseArguments(const QStringList& arguments) {
     if (request.help || request.version || request.listSheets)
         return request;
     if (request.output.isEmpty())
-        throw UsageError{QStringLiteral("no output file: give --print-to OUT.pdf")};
+        throw UsageError{
+            QCoreApplication::translate("CommandLine", "no output file: give --print-to OUT.pdf")};
     if (request.pictures.isEmpty())
-        throw UsageError{QStringLiteral("no pictures to print")};
+        throw UsageError{QCoreApplication::translate("CommandLine", "no pictures to print")};
     return request;
 }
 
@@ -321,7 +337,8 @@ void checkPicture(const QString& picture) {
     } catch (const Error& error) {
         QString message = error.message();
         if (!message.contains(picture))
-            message = QStringLiteral("cannot load the picture %1: %2").arg(picture, message);
+            message = QCoreApplication::translate("CommandLine", "cannot load the picture %1: %2")
+                          .arg(picture, message);
         throw Error(message);
     }
 }
@@ -394,7 +411,8 @@ QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
     }
     addPictures();
     if (pages.isEmpty())
-        throw Error(QStringLiteral("Nothing to print: the deck files hold no cards"));
+        throw Error(QCoreApplication::translate("CommandLine",
+                                                "Nothing to print: the deck files hold no cards"));
     return pages;
 }
 
@@ -417,8 +435,9 @@ bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& 
         ExportRequest request;
         for (const QString& name : readArguments(arguments, request)) {
             if (exportOnly.contains(name))
-                throw UsageError{
-                    QStringLiteral("the option --%1 applies only with --print-to").arg(name)};
+                throw UsageError{QCoreApplication::translate(
+                                     "CommandLine", "the option --%1 applies only with --print-to")
+                                     .arg(name)};
         }
         start.card = DeckCard{};
         start.card.perPage = request.perPage;
@@ -464,7 +483,8 @@ int runCommandLineExport(const QStringList& arguments) {
         return 2;
     }
     if (request.help) {
-        std::fputs(usageText, stdout);
+        std::fputs(QCoreApplication::translate("CommandLine", usageText).toLocal8Bit().constData(),
+                   stdout);
         std::fflush(stdout);
         return 0;
     }
@@ -498,8 +518,9 @@ int runCommandLineExport(const QStringList& arguments) {
             if (partial.contains(fileName))
                 return;
             partial << fileName;
-            printLine(stderr, QStringLiteral("ferlo: %1: the picture is damaged and shows only "
-                                             "in part")
+            printLine(stderr, QCoreApplication::translate(
+                                  "CommandLine", "ferlo: %1: the picture is damaged and shows only "
+                                                 "in part")
                                   .arg(fileName));
         };
         if (request.printAsDib) {
@@ -512,7 +533,9 @@ int runCommandLineExport(const QStringList& arguments) {
         bool progressShown = false;
         if (!request.quiet && isatty(fileno(stderr))) {
             options.progress = [&progressShown](int page, int count) {
-                std::fprintf(stderr, "\rpage %d of %d", page, count);
+                const QString text = QCoreApplication::translate("CommandLine", "page %1 of %2")
+                                         .arg(QString::number(page), QString::number(count));
+                std::fprintf(stderr, "\r%s", text.toLocal8Bit().constData());
                 std::fflush(stderr);
                 progressShown = true;
                 return true;

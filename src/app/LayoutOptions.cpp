@@ -2,6 +2,9 @@
 
 #include "storage/Errors.h"
 #include "storage/SheetTemplates.h"
+#include "storage/TranslatedText.h"
+
+#include <QCoreApplication>
 
 namespace ferlo {
 
@@ -12,7 +15,8 @@ namespace {
 
 [[noreturn]] void bad(const QString& option, const QString& value, const QString& allowed) {
     throw LayoutOptionError{
-        QStringLiteral("bad value \"%1\" for --%2: %3").arg(value, option, allowed)};
+        QCoreApplication::translate("CommandLine", "bad value \"%1\" for --%2: %3")
+            .arg(value, option, allowed)};
 }
 
 QString mm(double value) {
@@ -27,8 +31,9 @@ void takeLayoutOption(const QString& name, const QString& value, LayoutRequest& 
     if (name == QLatin1String("sheet")) {
         if (value.trimmed().isEmpty())
             bad(name, value,
-                QStringLiteral("give a brand and part number, such as \"Avery "
-                               "5371\" (see --list-sheets)"));
+                QCoreApplication::translate("CommandLine",
+                                            "give a brand and part number, such as \"Avery "
+                                            "5371\" (see --list-sheets)"));
         request.sheet = value.trimmed();
     } else if (name == QLatin1String("grid")) {
         const QStringList parts = value.toLower().split(QLatin1Char('x'));
@@ -36,7 +41,9 @@ void takeLayoutOption(const QString& name, const QString& value, LayoutRequest& 
         const int columns = parts.size() == 2 ? parts[0].trimmed().toInt(&ok1) : 0;
         const int rows = parts.size() == 2 ? parts[1].trimmed().toInt(&ok2) : 0;
         if (!ok1 || !ok2 || columns < 1 || columns > MaxGridSide || rows < 1 || rows > MaxGridSide)
-            bad(name, value, QStringLiteral("use COLUMNSxROWS, each 1 to 10, such as 4x5"));
+            bad(name, value,
+                QCoreApplication::translate("CommandLine",
+                                            "use COLUMNSxROWS, each 1 to 10, such as 4x5"));
         GridSpec grid = request.grid.value_or(GridSpec{});
         grid.Columns = columns, grid.Rows = rows;
         request.grid = grid;
@@ -44,8 +51,9 @@ void takeLayoutOption(const QString& name, const QString& value, LayoutRequest& 
         request.cardSize = ParseSize(text);
         if (!request.cardSize)
             bad(name, value,
-                QStringLiteral("use WIDTHxHEIGHT with a unit mm, cm, in or pt, such as 2inx2in "
-                               "or 85x55mm"));
+                QCoreApplication::translate(
+                    "CommandLine", "use WIDTHxHEIGHT with a unit mm, cm, in or pt, such as 2inx2in "
+                                   "or 85x55mm"));
     } else if (name == QLatin1String("gap")) {
         // One length for both directions, or ACROSSxDOWN.
         if (const auto length = ParseLength(text))
@@ -54,8 +62,9 @@ void takeLayoutOption(const QString& name, const QString& value, LayoutRequest& 
             request.gap = ParseSize(text);
         if (!request.gap)
             bad(name, value,
-                QStringLiteral("use a length with a unit such as 3mm or 0.125in, or "
-                               "ACROSSxDOWN such as 3x5mm"));
+                QCoreApplication::translate("CommandLine",
+                                            "use a length with a unit such as 3mm or 0.125in, or "
+                                            "ACROSSxDOWN such as 3x5mm"));
     } else if (name == QLatin1String("paper")) {
         if (const auto named = NamedPaper(text)) {
             request.paper = *named;
@@ -63,15 +72,21 @@ void takeLayoutOption(const QString& name, const QString& value, LayoutRequest& 
             request.paper = PaperSize{"", size->first, size->second};
         } else {
             bad(name, value,
-                QStringLiteral("use A4, A5, A3, Letter, Legal, or WIDTHxHEIGHT with a unit, such "
-                               "as 100x150mm or 4inx6in"));
+                QCoreApplication::translate(
+                    "CommandLine",
+                    "use A4, A5, A3, Letter, Legal, or WIDTHxHEIGHT with a unit, such "
+                    "as 100x150mm or 4inx6in"));
         }
         if (request.paper->Width > 1000 || request.paper->Height > 1000)
-            bad(name, value, QStringLiteral("a paper is at most 1000 mm on either side"));
+            bad(name, value,
+                QCoreApplication::translate("CommandLine",
+                                            "a paper is at most 1000 mm on either side"));
     } else if (name == QLatin1String("bleed")) {
         const auto bleed = ParseLength(text);
         if (!bleed || *bleed > MaxBleedMm + 1e-9)
-            bad(name, value, QStringLiteral("use 0 to 6 mm with a unit, such as 3mm"));
+            bad(name, value,
+                QCoreApplication::translate("CommandLine",
+                                            "use 0 to 6 mm with a unit, such as 3mm"));
         request.bleed = *bleed;
     } else if (name == QLatin1String("fill")) {
         request.fill = true;
@@ -84,15 +99,17 @@ std::optional<ChosenLayout> finishLayout(const LayoutRequest& request) {
     const auto needs = [&](const char* option, const QString& what) {
         if (request.given.contains(QLatin1String(option)))
             throw LayoutOptionError{
-                QStringLiteral("the option --%1 needs %2").arg(QLatin1String(option), what)};
+                QCoreApplication::translate("CommandLine", "the option --%1 needs %2")
+                    .arg(QLatin1String(option), what)};
     };
     if (!request.sheet && !request.grid) {
         for (const char* option : {"card-size", "gap", "paper", "fill", "bleed", "outlines"})
-            needs(option, QStringLiteral("--grid or --sheet"));
+            needs(option, QCoreApplication::translate("CommandLine", "--grid or --sheet"));
         return std::nullopt;
     }
     if (request.sheet && request.grid)
-        throw LayoutOptionError{QStringLiteral("give either --grid or --sheet, not both")};
+        throw LayoutOptionError{
+            QCoreApplication::translate("CommandLine", "give either --grid or --sheet, not both")};
     ChosenLayout chosen;
     CardLayout& layout = chosen.layout;
     layout.Fill = request.fill;
@@ -100,20 +117,23 @@ std::optional<ChosenLayout> finishLayout(const LayoutRequest& request) {
     layout.Outlines = request.outlines;
     if (request.sheet) {
         for (const char* option : {"card-size", "gap", "paper"})
-            needs(option, QStringLiteral("--grid (a sheet has its own paper and labels)"));
+            needs(option, QCoreApplication::translate(
+                              "CommandLine", "--grid (a sheet has its own paper and labels)"));
         try {
             const SheetTemplate& sheet = sheetNamed(installedSheets(), *request.sheet);
             layout.kind = CardLayout::Kind::Sheet;
             layout.Name = sheet.name();
             chosen.cards = int(sheet.Labels.size());
         } catch (const Error& error) {
-            throw LayoutOptionError{QStringLiteral("bad value \"%1\" for --sheet: %2")
-                                        .arg(*request.sheet, error.message())};
+            throw LayoutOptionError{
+                QCoreApplication::translate("CommandLine", "bad value \"%1\" for --sheet: %2")
+                    .arg(*request.sheet, error.message())};
         }
         return chosen;
     }
     if (request.gap && !request.cardSize)
-        needs("gap", QStringLiteral("--card-size (without it the page is divided evenly)"));
+        needs("gap", QCoreApplication::translate(
+                         "CommandLine", "--card-size (without it the page is divided evenly)"));
     GridSpec grid = *request.grid;
     if (request.paper)
         grid.Paper = *request.paper;
@@ -126,8 +146,9 @@ std::optional<ChosenLayout> finishLayout(const LayoutRequest& request) {
         grid.GapX = request.gap->first, grid.GapY = request.gap->second;
     const PlanResult plan = PlanGrid(grid);
     if (!plan.Error.empty())
-        throw LayoutOptionError{QStringLiteral("the grid does not fit: ") +
-                                QString::fromStdString(plan.Error)};
+        throw LayoutOptionError{
+            QCoreApplication::translate("CommandLine", "the grid does not fit: %1")
+                .arg(translatedText(plan.Problem))};
     layout.kind = CardLayout::Kind::Grid;
     layout.Grid = grid;
     chosen.cards = int(plan.Plan.Cards.size());
@@ -140,17 +161,21 @@ QStringList sheetListing(const QString& text) {
         throw Error(catalogue.Missing);
     QStringList lines;
     for (const SheetTemplate* sheet : findSheets(catalogue, text)) {
-        const char* shape = sheet->Shape == LabelShape::Round     ? "round "
-                            : sheet->Shape == LabelShape::Ellipse ? "ellipse "
-                                                                  : "";
-        lines << QStringLiteral("%1\t%2\t%3\t%4%5 x %6 mm\t%7 per sheet")
+        const QString shape = sheet->Shape == LabelShape::Round
+                                  ? QCoreApplication::translate("CommandLine", "round ")
+                              : sheet->Shape == LabelShape::Ellipse
+                                  ? QCoreApplication::translate("CommandLine", "ellipse ")
+                                  : QString();
+        lines << QCoreApplication::translate("CommandLine",
+                                             "%1\t%2\t%3\t%4%5 x %6 mm\t%7 per sheet")
                      .arg(QString::fromStdString(sheet->Brand), QString::fromStdString(sheet->Part),
-                          QString::fromStdString(sheet->Description), QLatin1String(shape),
-                          mm(sheet->LabelWidth), mm(sheet->LabelHeight))
+                          QString::fromStdString(sheet->Description), shape, mm(sheet->LabelWidth),
+                          mm(sheet->LabelHeight))
                      .arg(sheet->Labels.size());
     }
     if (lines.isEmpty())
-        lines << QStringLiteral("No installed sheet matches \"%1\".").arg(text);
+        lines << QCoreApplication::translate("CommandLine", "No installed sheet matches \"%1\".")
+                     .arg(text);
     return lines;
 }
 

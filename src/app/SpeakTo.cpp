@@ -8,6 +8,7 @@
 #include "storage/Paths.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QSet>
 
@@ -94,8 +95,10 @@ int runSpeakTo(const QStringList& arguments) {
     const QString folder = parser.value(QStringLiteral("speak-to"));
     const QStringList inputs = parser.positionalArguments();
     if (folder.isEmpty() || inputs.isEmpty()) {
-        say(stderr, QStringLiteral("ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] "
-                                   "DECK|PICTURE..."));
+        say(stderr,
+            QCoreApplication::translate(
+                "CommandLine", "ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] "
+                               "DECK|PICTURE..."));
         return 2;
     }
     bool rateOk = true;
@@ -103,15 +106,16 @@ int runSpeakTo(const QStringList& arguments) {
                          ? parser.value(QStringLiteral("rate")).toInt(&rateOk)
                          : kSpeechRateNormal;
     if (!rateOk || rate < kSpeechRateMin || rate > kSpeechRateMax) {
-        say(stderr, QStringLiteral("ferlo: bad rate \"%1\": use %2 to %3 words per minute")
-                        .arg(parser.value(QStringLiteral("rate")))
-                        .arg(kSpeechRateMin)
-                        .arg(kSpeechRateMax));
+        say(stderr, QCoreApplication::translate(
+                        "CommandLine", "ferlo: bad rate \"%1\": use %2 to %3 words per minute")
+                        .arg(parser.value(QStringLiteral("rate")), QString::number(kSpeechRateMin),
+                             QString::number(kSpeechRateMax)));
         return 2;
     }
     if (speechVoices().isEmpty()) {
-        say(stderr, QStringLiteral("ferlo: the speech engine or its voices are not installed "
-                                   "(espeak-ng-data)"));
+        say(stderr, QCoreApplication::translate(
+                        "CommandLine", "ferlo: the speech engine or its voices are not installed "
+                                       "(espeak-ng-data)"));
         return 1;
     }
     const QString asked = parser.value(QStringLiteral("voice"));
@@ -120,14 +124,16 @@ int runSpeakTo(const QStringList& arguments) {
         for (const SpeechVoice& voice : speechVoices())
             some << voice.language;
         some.removeDuplicates();
-        say(stderr, QStringLiteral("ferlo: unknown voice \"%1\"; the voices are: %2")
+        say(stderr, QCoreApplication::translate("CommandLine",
+                                                "ferlo: unknown voice \"%1\"; the voices are: %2")
                         .arg(asked, some.join(QStringLiteral(", "))));
         return 2;
     }
     try {
         const QList<Word> words = wordsWithoutRecording(inputs);
         if (!QDir().mkpath(folder))
-            throw Error(QStringLiteral("cannot make the folder %1").arg(displayName(folder)));
+            throw Error(QCoreApplication::translate("CommandLine", "cannot make the folder %1")
+                            .arg(displayName(folder)));
         for (const Word& word : words) {
             const QString voice = chooseVoice(asked, word.language);
             const QString path = QDir(folder).filePath(fileNameFor(word.text));

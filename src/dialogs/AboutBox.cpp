@@ -69,7 +69,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(tr("About"));
     setFixedSize(362, 252);
     setSizeGripEnabled(false);
     setFont(designFont(8));
@@ -93,11 +93,11 @@ TAboutBox::TAboutBox(QWidget* parent)
                             designFont(12, true), Qt::AlignLeft | Qt::AlignTop);
     ProductName->setObjectName(QStringLiteral("ProductName"));
 
-    Version = makeLabel(Panel1, QStringLiteral("Version: 1.0"), QRect(112, 38, 82, 16),
-                        designFont(10, true), Qt::AlignLeft | Qt::AlignTop);
+    Version = makeLabel(Panel1, tr("Version: %1").arg(QStringLiteral("1.0")),
+                        QRect(112, 38, 82, 16), designFont(10, true), Qt::AlignLeft | Qt::AlignTop);
     Version->setObjectName(QStringLiteral("Version"));
 
-    Copyright = makeLabel(Panel1, QStringLiteral("Copyright \u00A9 2026 the Ferlo developers"),
+    Copyright = makeLabel(Panel1, tr("Copyright \u00A9 2026 the Ferlo developers"),
                           QRect(8, 62, 325, 14), arial8());
     Copyright->setObjectName(QStringLiteral("Copyright"));
 
@@ -115,7 +115,7 @@ TAboutBox::TAboutBox(QWidget* parent)
     }
     connect(LABMoxEmail, &TClickableLabel::clicked, this, &TAboutBox::LABMoxEmailClick);
 
-    Label1 = makeLabel(Panel1, QStringLiteral("Flash cards"), QRect(137, 98, 71, 14), arial8());
+    Label1 = makeLabel(Panel1, tr("Flash cards"), QRect(137, 98, 71, 14), arial8());
     Label1->setObjectName(QStringLiteral("Label1"));
 
     paFerloURL = new TClickableLabel(QStringLiteral("https://ferlo.test"), Panel1);
@@ -141,13 +141,13 @@ TAboutBox::TAboutBox(QWidget* parent)
     Bevel1->setFrameShadow(QFrame::Sunken);
 
     Comments = makeLabel(Panel1,
-                         QStringLiteral("Pictures on a card, a word under each, cut lines "
-                                        "between them: print the page and cut it into cards."),
+                         tr("Pictures on a card, a word under each, cut lines "
+                            "between them: print the page and cut it into cards."),
                          QRect(8, 146, 302, 39), font(), Qt::AlignLeft | Qt::AlignTop);
     Comments->setObjectName(QStringLiteral("Comments"));
     Comments->setWordWrap(true);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName(QStringLiteral("OKButton"));
     OKButton->setGeometry(143, 216, 75, 25);
     OKButton->setDefault(true);

@@ -59,11 +59,12 @@ void runGuarded(QWidget* parent, const std::function<void()>& handler) {
 
 SaveAnswer askToSaveChanges(QWidget* parent, const QString& name) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Ferlo"),
-                    QStringLiteral("Save the changes to %1?").arg(name),
+                    QCoreApplication::translate("Messages", "Save the changes to %1?").arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
     box.setObjectName(QStringLiteral("UnsavedChanges"));
     box.setTextFormat(Qt::PlainText);
-    box.setInformativeText(QStringLiteral("The changes are lost if you don't save them."));
+    box.setInformativeText(
+        QCoreApplication::translate("Messages", "The changes are lost if you don't save them."));
     box.setDefaultButton(QMessageBox::Save);
     switch (box.exec()) {
     case QMessageBox::Save:
@@ -80,7 +81,7 @@ bool askToContinue(QWidget* parent, const QString& name, const QString& text) {
                     QMessageBox::Ok | QMessageBox::Cancel, parent);
     box.setObjectName(name);
     box.setTextFormat(Qt::PlainText);
-    box.button(QMessageBox::Ok)->setText(QStringLiteral("Continue"));
+    box.button(QMessageBox::Ok)->setText(QCoreApplication::translate("Messages", "Continue"));
     box.setDefaultButton(QMessageBox::Ok);
     return box.exec() == QMessageBox::Ok;
 }

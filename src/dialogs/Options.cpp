@@ -17,7 +17,7 @@ namespace ferlo {
 TdlgOptions::TdlgOptions(QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgOptions"));
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     // A dialog border: no resizing, no help button.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(313, 214);
@@ -28,33 +28,33 @@ TdlgOptions::TdlgOptions(QWidget* parent)
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
     Bevel1->setGeometry(8, 8, 297, 161);
 
-    RadioGroup1 = new QGroupBox(QStringLiteral("Printing Options"), this);
+    RadioGroup1 = new QGroupBox(tr("Printing Options"), this);
     RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
     RadioGroup1->setGeometry(40, 32, 241, 89);
 
     // The radio buttons belong to the dialog and lie over the group box; being the dialog's only
     // radio buttons, they exclude each other.
-    rbPrintAsDIB = new QRadioButton(QStringLiteral("Print as DIB"), this);
+    rbPrintAsDIB = new QRadioButton(tr("Print as DIB"), this);
     rbPrintAsDIB->setObjectName(QStringLiteral("rbPrintAsDIB"));
     rbPrintAsDIB->setGeometry(56, 56, 113, 17);
     rbPrintAsDIB->setAutoExclusive(true);
 
-    rbPrintAsOriginal = new QRadioButton(QStringLiteral("Print image as original format"), this);
+    rbPrintAsOriginal = new QRadioButton(tr("Print image as original format"), this);
     rbPrintAsOriginal->setObjectName(QStringLiteral("rbPrintAsOriginal"));
     rbPrintAsOriginal->setGeometry(56, 88, 169, 17);
     rbPrintAsOriginal->setAutoExclusive(true);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new QPushButton(tr("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
     OKBtn->setGeometry(79, 180, 75, 25);
     OKBtn->setDefault(true);
 
-    CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+    CancelBtn = new QPushButton(tr("Cancel"), this);
     CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
     CancelBtn->setGeometry(159, 180, 75, 25);
     CancelBtn->setAutoDefault(false);
 
-    SpeechBtn = new QPushButton(QStringLiteral("Spee&ch ..."), this);
+    SpeechBtn = new QPushButton(tr("Spee&ch ..."), this);
     SpeechBtn->setObjectName(QStringLiteral("SpeechBtn"));
     SpeechBtn->setGeometry(239, 180, 66, 25);
     SpeechBtn->setAutoDefault(false);

@@ -1,5 +1,6 @@
 #include "dialogs/SaveDialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -9,10 +10,11 @@ namespace ferlo {
 namespace {
 
 bool replaceConfirmed(QWidget* parent, const QString& path) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Ferlo"),
-                    QStringLiteral("%1 already exists.\nDo you want to replace it?")
-                        .arg(QFileInfo(path).fileName()),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(
+        QMessageBox::Warning, QStringLiteral("Ferlo"),
+        QCoreApplication::translate("Messages", "%1 already exists.\nDo you want to replace it?")
+            .arg(QFileInfo(path).fileName()),
+        QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("ReplaceFile"));
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::No);

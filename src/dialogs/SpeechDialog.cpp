@@ -15,24 +15,24 @@ namespace ferlo {
 TdlgSpeech::TdlgSpeech(const QList<QPair<QString, QString>>& voices, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("dlgSpeech"));
-    setWindowTitle(QStringLiteral("Speech"));
+    setWindowTitle(tr("Speech"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    cbSpeak = new QCheckBox(QStringLiteral("&Speak words that have no recording"), this);
+    cbSpeak = new QCheckBox(tr("&Speak words that have no recording"), this);
     cbSpeak->setObjectName(QStringLiteral("cbSpeak"));
     cbVoice = new QComboBox(this);
     cbVoice->setObjectName(QStringLiteral("cbVoice"));
-    cbVoice->addItem(QStringLiteral("The deck's or the system's language"), QString());
+    cbVoice->addItem(tr("The deck's or the system's language"), QString());
     for (const auto& [language, name] : voices)
         cbVoice->addItem(QStringLiteral("%1 (%2)").arg(name, language), language);
     seRate = new QSpinBox(this);
     seRate->setObjectName(QStringLiteral("seRate"));
     seRate->setRange(80, 450);
-    seRate->setSuffix(QStringLiteral(" words per minute"));
+    seRate->setSuffix(tr(" words per minute"));
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("&Voice:"), cbVoice);
-    form->addRow(QStringLiteral("&Rate:"), seRate);
+    form->addRow(tr("&Voice:"), cbVoice);
+    form->addRow(tr("&Rate:"), seRate);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &TdlgSpeech::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TdlgSpeech::reject);

@@ -15,11 +15,31 @@ std::string formatMm(double mm) {
     return text;
 }
 
-std::string paperName(const GridSpec& grid) {
-    const std::string name = grid.Paper.Name.empty() ? formatMm(grid.Paper.Width) + " × " +
-                                                           formatMm(grid.Paper.Height) + " mm paper"
-                                                     : grid.Paper.Name;
-    return name + (grid.Landscape ? " landscape" : " portrait");
+constexpr const char* Scope = "CardLayout";
+
+LayoutText mmText(double mm) {
+    return layoutData(formatMm(mm));
+}
+
+LayoutText paperName(const GridSpec& grid) {
+    if (!grid.Paper.Name.empty())
+        return grid.Landscape ? layoutText(Scope, QT_TRANSLATE_NOOP("CardLayout", "%1 landscape"),
+                                           {layoutData(grid.Paper.Name)})
+                              : layoutText(Scope, QT_TRANSLATE_NOOP("CardLayout", "%1 portrait"),
+                                           {layoutData(grid.Paper.Name)});
+    const LayoutText width = mmText(grid.Paper.Width);
+    const LayoutText height = mmText(grid.Paper.Height);
+    return grid.Landscape
+               ? layoutText(Scope, QT_TRANSLATE_NOOP("CardLayout", "%1 × %2 mm paper landscape"),
+                            {width, height})
+               : layoutText(Scope, QT_TRANSLATE_NOOP("CardLayout", "%1 × %2 mm paper portrait"),
+                            {width, height});
+}
+
+// Sets the plan's problem and its English text.
+void fail(PlanResult& result, LayoutText problem) {
+    result.Error = problem.english();
+    result.Problem = std::move(problem);
 }
 
 // The largest paper a grid is planned on: a metre on either side is far beyond any printer.
@@ -50,15 +70,21 @@ PlanResult PlanGrid(const GridSpec& grid) {
     PlanResult result;
     if (grid.Columns < 1 || grid.Columns > MaxGridSide || grid.Rows < 1 ||
         grid.Rows > MaxGridSide) {
-        result.Error = "A grid has 1 to 10 columns and 1 to 10 rows, not " +
-                       std::to_string(grid.Columns) + " × " + std::to_string(grid.Rows) + ".";
+        fail(result, layoutText(Scope,
+                                QT_TRANSLATE_NOOP("CardLayout", "A grid has 1 to 10 columns and 1 "
+                                                                "to 10 rows, not %1 × %2."),
+                                {layoutData(std::to_string(grid.Columns)),
+                                 layoutData(std::to_string(grid.Rows))}));
         return result;
     }
     double pw = grid.Paper.Width;
     double ph = grid.Paper.Height;
     if (!(pw > 0 && ph > 0 && pw <= MaxPaperMm && ph <= MaxPaperMm)) {
-        result.Error = "The paper must be more than 0 and at most 1000 mm on either side, not " +
-                       formatMm(pw) + " × " + formatMm(ph) + " mm.";
+        fail(result, layoutText(Scope,
+                                QT_TRANSLATE_NOOP("CardLayout",
+                                                  "The paper must be more than 0 and at most 1000 "
+                                                  "mm on either side, not %1 × %2 mm."),
+                                {mmText(pw), mmText(ph)}));
         return result;
     }
     if (grid.Landscape)
@@ -69,7 +95,9 @@ PlanResult PlanGrid(const GridSpec& grid) {
     double width = 0, height = 0, gapX = 0, gapY = 0, left = 0, top = 0;
     if (grid.CardWidth > 0 || grid.CardHeight > 0) {
         if (!(grid.CardWidth > 0 && grid.CardHeight > 0 && grid.GapX >= 0 && grid.GapY >= 0)) {
-            result.Error = "A card needs a width and a height above 0 and gaps of 0 or more.";
+            fail(result, layoutText(Scope, QT_TRANSLATE_NOOP("CardLayout",
+                                                             "A card needs a width and a height "
+                                                             "above 0 and gaps of 0 or more.")));
             return result;
         }
         width = grid.CardWidth, height = grid.CardHeight, gapX = grid.GapX, gapY = grid.GapY;
@@ -79,11 +107,16 @@ PlanResult PlanGrid(const GridSpec& grid) {
         const double roomY = ph - 2 * PrintableMarginMm;
         // A hundredth of a millimetre is rounding, not a card too large.
         if (needX > roomX + 0.01 || needY > roomY + 0.01) {
-            result.Error = std::to_string(grid.Columns) + " × " + std::to_string(grid.Rows) +
-                           " cards of " + formatMm(width) + " × " + formatMm(height) +
-                           " mm with their gaps need " + formatMm(needX) + " × " + formatMm(needY) +
-                           " mm, more than the " + formatMm(roomX) + " × " + formatMm(roomY) +
-                           " mm that can be printed on " + paperName(grid) + ".";
+            fail(result,
+                 layoutText(Scope,
+                            QT_TRANSLATE_NOOP("CardLayout",
+                                              "%1 × %2 cards of %3 × %4 mm with their gaps need "
+                                              "%5 × %6 mm, more than the %7 × %8 mm that can be "
+                                              "printed on %9."),
+                            {layoutData(std::to_string(grid.Columns)),
+                             layoutData(std::to_string(grid.Rows)), mmText(width), mmText(height),
+                             mmText(needX), mmText(needY), mmText(roomX), mmText(roomY),
+                             paperName(grid)}));
             return result;
         }
         left = (pw - needX) / 2;
@@ -92,8 +125,10 @@ PlanResult PlanGrid(const GridSpec& grid) {
         const double roomX = pw - 2 * grid.Margin;
         const double roomY = ph - 2 * grid.Margin;
         if (!(grid.Margin >= 0 && roomX > 0 && roomY > 0)) {
-            result.Error = "A margin of " + formatMm(grid.Margin) + " mm leaves no room on " +
-                           paperName(grid) + ".";
+            fail(result, layoutText(Scope,
+                                    QT_TRANSLATE_NOOP("CardLayout",
+                                                      "A margin of %1 mm leaves no room on %2."),
+                                    {mmText(grid.Margin), paperName(grid)}));
             return result;
         }
         width = roomX / grid.Columns, height = roomY / grid.Rows;
@@ -160,12 +195,14 @@ const std::vector<GridPreset>& GridPresets() {
         const PaperSize letter = *NamedPaper("Letter");
         const double inch = MillimetresPerInch;
         std::vector<GridPreset> list;
-        list.push_back({"2 × 2 in picture cards (Letter)",
+        list.push_back({QT_TRANSLATE_NOOP("GridPresets", "2 × 2 in picture cards (Letter)"),
                         {4, 5, letter, false, 2 * inch, 2 * inch, 0, 0, 0}});
-        list.push_back(
-            {"2 × 2 in picture cards (A4)", {4, 5, a4, false, 2 * inch, 2 * inch, 0, 0, 0}});
-        list.push_back({"3 × 5 in index cards", {2, 2, letter, true, 5 * inch, 3 * inch, 0, 0, 0}});
-        list.push_back({"business cards 85 × 55 mm", {2, 5, a4, false, 85, 55, 0, 0, 0}});
+        list.push_back({QT_TRANSLATE_NOOP("GridPresets", "2 × 2 in picture cards (A4)"),
+                        {4, 5, a4, false, 2 * inch, 2 * inch, 0, 0, 0}});
+        list.push_back({QT_TRANSLATE_NOOP("GridPresets", "3 × 5 in index cards"),
+                        {2, 2, letter, true, 5 * inch, 3 * inch, 0, 0, 0}});
+        list.push_back({QT_TRANSLATE_NOOP("GridPresets", "business cards 85 × 55 mm"),
+                        {2, 5, a4, false, 85, 55, 0, 0, 0}});
         list.push_back({"A6", {2, 2, a4, false, 0, 0, 0, 0, 0}});
         list.push_back({"A7", {4, 2, a4, true, 0, 0, 0, 0, 0}});
         return list;

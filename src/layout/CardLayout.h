@@ -4,6 +4,7 @@
 // name), or a pre-cut label sheet. Each is planned in millimetres on its paper, (0, 0) at the
 // paper's top-left corner; the page painter turns millimetres into device pixels. Plain C++.
 
+#include "layout/LayoutText.h"
 #include "layout/PrinterCells.h"
 
 #include <optional>
@@ -107,7 +108,8 @@ struct PagePlan {
 // A grid's plan, or the reason it cannot be made (one sentence, naming what does not fit).
 struct PlanResult {
     PagePlan Plan;
-    std::string Error;
+    std::string Error;  // empty when the grid fits; else what is wrong, in English
+    LayoutText Problem; // the same, to be translated where it is shown
 };
 PlanResult PlanGrid(const GridSpec& grid);
 // A sheet's plan: its labels as they stand.
@@ -117,7 +119,7 @@ void ApplyBleed(PagePlan& plan, double bleed);
 
 // A named grid.
 struct GridPreset {
-    std::string Name;
+    std::string Name; // English, the key a deck stores; shown translated in the "GridPresets" scope
     GridSpec Grid;
 };
 // "2 × 2 in picture cards" (Letter and A4), "3 × 5 in index cards", "business cards 85 × 55 mm",

@@ -33,12 +33,22 @@ std::vector<std::string> picturesOf(const DeckCard& card) {
     return files;
 }
 
-std::string cardName(size_t index) {
-    return "card " + std::to_string(index + 1);
+// A text of the Edit menu and its arguments.
+LayoutText text(const char* english, std::vector<LayoutText> args = {}) {
+    return layoutText("DeckEdit", english, std::move(args));
+}
+
+// A card as it is counted in the Edit menu, from 1.
+LayoutText cardNumber(size_t index) {
+    return layoutData(std::to_string(index + 1));
+}
+
+LayoutText word(const DeckCell& cell) {
+    return layoutData(wordOf(cell));
 }
 
 // The change of one card's cells: pictures placed, taken off, moved or given a word.
-std::string describeCells(const DeckCard& before, const DeckCard& after, size_t index) {
+LayoutText describeCells(const DeckCard& before, const DeckCard& after, size_t index) {
     const size_t count = std::max(before.cells.size(), after.cells.size());
     std::vector<size_t> placed, takenOff, changed;
     for (size_t i = 0; i < count; ++i) {
@@ -54,7 +64,7 @@ std::string describeCells(const DeckCard& before, const DeckCard& after, size_t 
             changed.push_back(i);
     }
     if (after.cells.empty() && takenOff.size() >= 2)
-        return "Clear " + cardName(index);
+        return text(QT_TRANSLATE_NOOP("DeckEdit", "Clear card %1"), {cardNumber(index)});
     // A picture that left one cell for another, or two that changed places.
     const auto sameFiles = [&] {
         std::vector<std::string> was = picturesOf(before);
@@ -65,41 +75,49 @@ std::string describeCells(const DeckCard& before, const DeckCard& after, size_t 
     };
     if (placed.size() + takenOff.size() + changed.size() >= 2 && sameFiles()) {
         const size_t first = !takenOff.empty() ? takenOff.front() : changed.front();
-        return "Move " + wordOf(*cellAt(before, first));
+        return text(QT_TRANSLATE_NOOP("DeckEdit", "Move %1"), {word(*cellAt(before, first))});
     }
     if (placed.size() == 1 && takenOff.empty() && changed.empty())
-        return "Place " + wordOf(*cellAt(after, placed.front()));
+        return text(QT_TRANSLATE_NOOP("DeckEdit", "Place %1"),
+                    {word(*cellAt(after, placed.front()))});
     if (takenOff.size() == 1 && placed.empty() && changed.empty())
-        return "Take off " + wordOf(*cellAt(before, takenOff.front()));
+        return text(QT_TRANSLATE_NOOP("DeckEdit", "Take off %1"),
+                    {word(*cellAt(before, takenOff.front()))});
     if (changed.size() == 1 && placed.empty() && takenOff.empty()) {
         const DeckCell& was = *cellAt(before, changed.front());
         const DeckCell& now = *cellAt(after, changed.front());
         if (was.picture == now.picture && was.label != now.label)
-            return "Edit word " + wordOf(now);
+            return text(QT_TRANSLATE_NOOP("DeckEdit", "Edit word %1"), {word(now)});
         if (was.picture == now.picture)
-            return "Record " + wordOf(now);
-        return "Place " + wordOf(now);
+            return text(QT_TRANSLATE_NOOP("DeckEdit", "Record %1"), {word(now)});
+        return text(QT_TRANSLATE_NOOP("DeckEdit", "Place %1"), {word(now)});
     }
     if (takenOff.empty() && changed.empty())
-        return "Place " + std::to_string(placed.size()) + " pictures";
-    return "Change " + cardName(index);
+        return text(QT_TRANSLATE_NOOP("DeckEdit", "Place %1 pictures"),
+                    {layoutData(std::to_string(placed.size()))});
+    return text(QT_TRANSLATE_NOOP("DeckEdit", "Change card %1"), {cardNumber(index)});
 }
 
 // The change of one card: its shape or switches, else its cells.
-std::string describeCard(const DeckCard& before, const DeckCard& after, size_t index) {
+LayoutText describeCard(const DeckCard& before, const DeckCard& after, size_t index) {
     if (before.layout != after.layout)
-        return "Change layout of " + cardName(index);
+        return text(QT_TRANSLATE_NOOP("DeckEdit", "Change layout of card %1"), {cardNumber(index)});
     if (before.perPage != after.perPage)
-        return after.perPage == 1 ? "1 picture per card"
-                                  : std::to_string(after.perPage) + " pictures per card";
+        return after.perPage == 1 ? text(QT_TRANSLATE_NOOP("DeckEdit", "1 picture per card"))
+                                  : text(QT_TRANSLATE_NOOP("DeckEdit", "%1 pictures per card"),
+                                         {layoutData(std::to_string(after.perPage))});
     if (before.portrait != after.portrait)
-        return after.portrait ? "Portrait" : "Landscape";
+        return after.portrait ? text(QT_TRANSLATE_NOOP("DeckEdit", "Portrait"))
+                              : text(QT_TRANSLATE_NOOP("DeckEdit", "Landscape"));
     if (before.labels != after.labels)
-        return after.labels ? "Labels on" : "Labels off";
+        return after.labels ? text(QT_TRANSLATE_NOOP("DeckEdit", "Labels on"))
+                            : text(QT_TRANSLATE_NOOP("DeckEdit", "Labels off"));
     if (before.upperCase != after.upperCase)
-        return after.upperCase ? "Uppercase labels" : "Lowercase labels";
+        return after.upperCase ? text(QT_TRANSLATE_NOOP("DeckEdit", "Uppercase labels"))
+                               : text(QT_TRANSLATE_NOOP("DeckEdit", "Lowercase labels"));
     if (before.cutLines != after.cutLines)
-        return after.cutLines ? "Cut lines on" : "Cut lines off";
+        return after.cutLines ? text(QT_TRANSLATE_NOOP("DeckEdit", "Cut lines on"))
+                              : text(QT_TRANSLATE_NOOP("DeckEdit", "Cut lines off"));
     return describeCells(before, after, index);
 }
 
@@ -169,7 +187,7 @@ Deck relaidOut(const Deck& deck, const DeckCard& shape) {
     return result;
 }
 
-std::string describeChange(const Deck& before, const Deck& after) {
+LayoutText describeChangeText(const Deck& before, const Deck& after) {
     const auto& was = before.cards;
     const auto& now = after.cards;
     if (now.size() == was.size() + 1 || was.size() == now.size() + 1) {
@@ -181,7 +199,8 @@ std::string describeChange(const Deck& before, const Deck& after) {
         while (at < shorter.size() && shorter[at] == longer[at])
             ++at;
         if (std::equal(shorter.begin() + long(at), shorter.end(), longer.begin() + long(at) + 1))
-            return added ? "New card" : "Remove " + cardName(at);
+            return added ? text(QT_TRANSLATE_NOOP("DeckEdit", "New card"))
+                         : text(QT_TRANSLATE_NOOP("DeckEdit", "Remove card %1"), {cardNumber(at)});
     }
     if (was.size() == now.size()) {
         std::vector<size_t> differ;
@@ -199,9 +218,9 @@ std::string describeChange(const Deck& before, const Deck& after) {
                 return moveCard(moved, int(from), int(to)) && moved.cards == now;
             };
             if (shifted(first, last))
-                return "Move " + cardName(first);
+                return text(QT_TRANSLATE_NOOP("DeckEdit", "Move card %1"), {cardNumber(first)});
             if (shifted(last, first))
-                return "Move " + cardName(last);
+                return text(QT_TRANSLATE_NOOP("DeckEdit", "Move card %1"), {cardNumber(last)});
         }
         if (differ.size() == 2) {
             // A picture moved from one card to another: the two hold the same pictures between
@@ -218,18 +237,23 @@ std::string describeChange(const Deck& before, const Deck& after) {
             if (together(was[differ.front()], was[differ.back()]) == together(one, other)) {
                 const bool intoLater =
                     picturesOf(other).size() > picturesOf(was[differ.back()]).size();
-                return "Move picture to " + cardName(intoLater ? differ.back() : differ.front());
+                return text(QT_TRANSLATE_NOOP("DeckEdit", "Move picture to card %1"),
+                            {cardNumber(intoLater ? differ.back() : differ.front())});
             }
         }
         if (differ.empty()) {
             if (before.duplex != after.duplex)
-                return "Double-sided printing";
+                return text(QT_TRANSLATE_NOOP("DeckEdit", "Double-sided printing"));
             if (before.language != after.language)
-                return "Language";
-            return std::string();
+                return text(QT_TRANSLATE_NOOP("DeckEdit", "Language"));
+            return {};
         }
     }
-    return "Change cards";
+    return text(QT_TRANSLATE_NOOP("DeckEdit", "Change cards"));
+}
+
+std::string describeChange(const Deck& before, const Deck& after) {
+    return describeChangeText(before, after).english();
 }
 
 } // namespace ferlo

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "layout/Deck.h"
+#include "layout/LayoutText.h"
 
 #include <string>
 
@@ -26,6 +27,8 @@ Deck relaidOut(const Deck& deck, const DeckCard& shape);
 
 // What a change of the deck did, for "Undo ..." and "Redo ...": "Remove card 3", "Place dog",
 // "Clear card 2", "Move card 4", ... Cards are counted from 1.
+// No change gives an empty text. describeChange is its English.
+LayoutText describeChangeText(const Deck& before, const Deck& after);
 std::string describeChange(const Deck& before, const Deck& after);
 
 } // namespace ferlo

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QMap>
 #include <QThread>
 #include <QtEndian>
@@ -107,15 +108,18 @@ public:
         const qint64 size = file.status().st_size;
         // The whole file is read into memory for libheif; it holds at most the compressed picture.
         if (size > kMaxImageBytes)
-            fail(path, QStringLiteral("the file is too large (more than %1 MB)")
+            fail(path, QCoreApplication::translate("PictureErrors",
+                                                   "the file is too large (more than %1 MB)")
                            .arg(kMaxImageBytes / kMegabyte));
         m_data.resize(qsizetype(size));
         if (std::fread(m_data.data(), 1, size_t(size), file.stream()) != size_t(size))
-            fail(path, QStringLiteral("the file could not be read to its end"));
+            fail(path, QCoreApplication::translate("PictureErrors",
+                                                   "the file could not be read to its end"));
         // Held by smart pointers: a constructor that throws destroys only its members.
         m_context.reset(heif_context_alloc());
         if (!m_context)
-            fail(path, QStringLiteral("there is not enough memory to read the file"));
+            fail(path, QCoreApplication::translate("PictureErrors",
+                                                   "there is not enough memory to read the file"));
         // A grid picture (phones write 512 x 512 tiles) has its tiles decoded on as many threads
         // as the machine has cores; a single coded picture decodes on one thread in any case.
         heif_context_set_max_decoding_threads(m_context.get(), QThread::idealThreadCount());
@@ -134,7 +138,9 @@ public:
         const int height = heif_image_handle_get_height(m_primary.get());
         if (width <= 0 || height <= 0)
             fail(m_path,
-                 QStringLiteral("the picture has no pixels (%1 x %2)").arg(width).arg(height));
+                 QCoreApplication::translate("PictureErrors", "the picture has no pixels (%1 x %2)")
+                     .arg(width)
+                     .arg(height));
         if (qint64(width) * height > kMaxImageBytes / 4)
             fail(m_path, tooLarge(width, height));
         // The coded size, before a clean aperture crops it (ispe); libheif decodes all of it.
@@ -263,7 +269,8 @@ private:
         const QSize size(heif_image_get_width(decoded, heif_channel_interleaved),
                          heif_image_get_height(decoded, heif_channel_interleaved));
         if (!plane)
-            fail(m_path, QStringLiteral("the picture's pixels do not match its size"));
+            fail(m_path, QCoreApplication::translate("PictureErrors",
+                                                     "the picture's pixels do not match its size"));
         checkDecodedSize(size, primary);
         const QImage view(plane, size.width(), size.height(), stride,
                           alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
@@ -280,11 +287,13 @@ private:
             primary ? size == m_size
                     : size.width() <= m_size.width() && size.height() <= m_size.height();
         if (size.width() <= 0 || size.height() <= 0 || !matches)
-            fail(m_path, QStringLiteral("the picture's pixels do not match its size"));
+            fail(m_path, QCoreApplication::translate("PictureErrors",
+                                                     "the picture's pixels do not match its size"));
     }
 
     [[noreturn]] void failMemory(QSize size) {
-        fail(m_path, QStringLiteral("there is not enough memory for %1 x %2 pixels")
+        fail(m_path, QCoreApplication::translate("PictureErrors",
+                                                 "there is not enough memory for %1 x %2 pixels")
                          .arg(size.width())
                          .arg(size.height()));
     }
@@ -296,19 +305,22 @@ private:
         QString cause;
         const HeifLayout layout = HeifLayout::read(m_data);
         if (layout.sequenceOnly)
-            cause =
-                QStringLiteral("this HEIF file holds an image sequence, which cannot be printed");
+            cause = QCoreApplication::translate(
+                "PictureErrors", "this HEIF file holds an image sequence, which cannot be printed");
         else if (layout.primaryType == "iden")
-            cause = QStringLiteral("this HEIF file's picture is an identity-derived ('iden') "
-                                   "item, which cannot be read");
+            cause = QCoreApplication::translate(
+                "PictureErrors", "this HEIF file's picture is an identity-derived ('iden') "
+                                 "item, which cannot be read");
         else if (error.code == heif_error_Memory_allocation_error)
-            cause = QStringLiteral("the picture is too large");
+            cause = QCoreApplication::translate("PictureErrors", "the picture is too large");
         else if (error.code == heif_error_Unsupported_filetype)
-            cause = QStringLiteral("this is not a HEIF picture that can be read");
+            cause = QCoreApplication::translate("PictureErrors",
+                                                "this is not a HEIF picture that can be read");
         else if (error.code == heif_error_Unsupported_feature)
-            cause = QStringLiteral("this HEIF file uses a kind of picture that cannot be read");
+            cause = QCoreApplication::translate(
+                "PictureErrors", "this HEIF file uses a kind of picture that cannot be read");
         else
-            cause = QStringLiteral("the file is damaged");
+            cause = QCoreApplication::translate("PictureErrors", "the file is damaged");
         fail(m_path,
              QStringLiteral("%1 (%2)").arg(cause, QString::fromUtf8(error.message).trimmed()));
     }

@@ -2,6 +2,7 @@
 
 #include "pictures/PictureFile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <csetjmp>
 #include <cstdio>
@@ -444,7 +445,8 @@ public:
         checkNoEarlyEnd();
         QImage image(int(width), int(height), QImage::Format_RGB32);
         if (image.isNull())
-            fail(m_path, QStringLiteral("there is not enough memory for %1 x %2 pixels")
+            fail(m_path, QCoreApplication::translate(
+                             "PictureErrors", "there is not enough memory for %1 x %2 pixels")
                              .arg(width)
                              .arg(height));
 
@@ -562,13 +564,20 @@ private:
             return;
         QString cause = QString::fromLocal8Bit(m_s.err.message);
         switch (m_s.err.code) {
+        case kTooManyScans:
+            cause =
+                QCoreApplication::translate("PictureErrors", "the picture has more than %1 scans")
+                    .arg(kMaxScans);
+            break;
         case JERR_EMPTY_IMAGE:
-            cause = QStringLiteral("the picture has no pixels (%1)").arg(cause);
+            cause = QCoreApplication::translate("PictureErrors", "the picture has no pixels (%1)")
+                        .arg(cause);
             break;
         case JERR_NO_BACKING_STORE:
         case JERR_OUT_OF_MEMORY:
             cause =
-                QStringLiteral(
+                QCoreApplication::translate(
+                    "PictureErrors",
                     "the picture is too large: decoding %1 x %2 pixels needs more than %3 MB (%4)")
                     .arg(m_s.cinfo.image_width)
                     .arg(m_s.cinfo.image_height)
@@ -585,7 +594,8 @@ private:
     // A file cut off later shows what it holds; libjpeg fills the rest with grey.
     void checkNoEarlyEnd() {
         if (m_s.err.hitEnd && m_s.err.endScan <= 1 && m_s.err.endRow == 0)
-            fail(m_path, QStringLiteral("the file is cut off before its picture data (%1)")
+            fail(m_path, QCoreApplication::translate(
+                             "PictureErrors", "the file is cut off before its picture data (%1)")
                              .arg(QString::fromLocal8Bit(m_s.err.endMessage)));
     }
 

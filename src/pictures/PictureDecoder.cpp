@@ -9,6 +9,7 @@
 #include "pictures/TiffDecoder.h"
 #include "pictures/WebpDecoder.h"
 
+#include <QCoreApplication>
 #include <optional>
 
 namespace ferlo {
@@ -19,7 +20,8 @@ const PictureFormat& formatOf(const QString& path) {
     if (const PictureFormat* format = pictureFormatOf(path))
         return *format;
     pictures::fail(path,
-                   QStringLiteral("the file name does not end in %1").arg(pictureExtensionsText()));
+                   QCoreApplication::translate("PictureErrors", "the file name does not end in %1")
+                       .arg(pictureExtensionsText()));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "storage/NativePath.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QTransform>
 
 #include <libexif/exif-data.h>
@@ -24,11 +25,12 @@ QString systemError(int code) {
 // The cause of a file that is not a plain, non-empty file, or an empty string.
 QString fileTypeProblem(const struct stat& st) {
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("it is a folder, not a picture file");
+        return QCoreApplication::translate("PictureErrors", "it is a folder, not a picture file");
     if (!S_ISREG(st.st_mode))
-        return QStringLiteral("it is not a plain file (a device, pipe or socket)");
+        return QCoreApplication::translate("PictureErrors",
+                                           "it is not a plain file (a device, pipe or socket)");
     if (st.st_size == 0)
-        return QStringLiteral("the file is empty");
+        return QCoreApplication::translate("PictureErrors", "the file is empty");
     return {};
 }
 
@@ -104,11 +106,13 @@ void convertToSRgb(QImage& image) {
 }
 
 void fail(const QString& path, const QString& cause) {
-    throw Error(QStringLiteral("Cannot load the picture %1: %2").arg(displayName(path), cause));
+    throw Error(QCoreApplication::translate("PictureErrors", "Cannot load the picture %1: %2")
+                    .arg(displayName(path), cause));
 }
 
 QString tooLarge(qint64 width, qint64 height) {
-    return QStringLiteral("the picture is too large: %1 x %2 pixels need more than %3 MB")
+    return QCoreApplication::translate(
+               "PictureErrors", "the picture is too large: %1 x %2 pixels need more than %3 MB")
         .arg(width)
         .arg(height)
         .arg(kMaxImageBytes / kMegabyte);
@@ -117,19 +121,23 @@ QString tooLarge(qint64 width, qint64 height) {
 PictureFile::PictureFile(const QString& path)
     : m_path(path) {
     if (path.isEmpty())
-        fail(path, QStringLiteral("no file name was given"));
+        fail(path, QCoreApplication::translate("PictureErrors", "no file name was given"));
     const QByteArray name = encodePath(path);
     struct stat st {};
     if (::stat(name.constData(), &st) != 0) {
         const int code = errno;
-        fail(path, code == ENOENT ? QStringLiteral("the file does not exist") : systemError(code));
+        fail(path, code == ENOENT
+                       ? QCoreApplication::translate("PictureErrors", "the file does not exist")
+                       : systemError(code));
     }
     if (const QString problem = fileTypeProblem(st); !problem.isEmpty())
         fail(path, problem);
     m_fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (m_fd < 0) {
         const int code = errno;
-        fail(path, code == ENOENT ? QStringLiteral("the file does not exist") : systemError(code));
+        fail(path, code == ENOENT
+                       ? QCoreApplication::translate("PictureErrors", "the file does not exist")
+                       : systemError(code));
     }
     // A constructor that throws runs no destructor: the descriptor is closed here.
     QString problem;

@@ -1,5 +1,6 @@
 #include "pictures/PictureFormats.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace ferlo {
@@ -34,7 +35,8 @@ QString pictureExtensionsText() {
     for (const PictureFormat& format : kFormats)
         names << QLatin1Char('.') + QLatin1StringView(format.extension);
     const QString last = names.takeLast();
-    return names.join(QLatin1String(", ")) + QLatin1String(" or ") + last;
+    return QCoreApplication::translate("PictureErrors", "%1 or %2")
+        .arg(names.join(QLatin1String(", ")), last);
 }
 
 } // namespace ferlo

@@ -5,6 +5,7 @@
 #include "pictures/PlaneScaler.h"
 
 #include <QColorSpace>
+#include <QCoreApplication>
 #include <QLocale>
 #include <QtEndian>
 
@@ -57,7 +58,8 @@ void onWarning(png_structp, png_const_charp) {}
 void onRead(png_structp png, png_bytep data, size_t length) {
     auto* input = static_cast<PngInput*>(png_get_io_ptr(png));
     if (std::fread(data, 1, length, input->file) != length)
-        png_error(png, "the file is cut off before the end of its picture data");
+        png_error(png, QT_TRANSLATE_NOOP("PictureErrors",
+                                         "the file is cut off before the end of its picture data"));
 }
 
 class PngDecoder {
@@ -74,7 +76,8 @@ public:
         if (m_png)
             m_info = png_create_info_struct(m_png);
         if (!m_png || !m_info)
-            fail(path, QStringLiteral("there is not enough memory to read the file"));
+            fail(path, QCoreApplication::translate("PictureErrors",
+                                                   "there is not enough memory to read the file"));
         png_set_read_fn(m_png, &m_input, onRead);
         png_set_chunk_malloc_max(m_png, kMaxChunkBytes);
         png_set_chunk_cache_max(m_png, kMaxKeptChunks);
@@ -94,7 +97,9 @@ public:
         const png_uint_32 height = png_get_image_height(m_png, m_info);
         if (width == 0 || height == 0)
             fail(m_path,
-                 QStringLiteral("the picture has no pixels (%1 x %2)").arg(width).arg(height));
+                 QCoreApplication::translate("PictureErrors", "the picture has no pixels (%1 x %2)")
+                     .arg(width)
+                     .arg(height));
         if (qint64(width) * height > kMaxImageBytes / 4)
             fail(m_path, tooLarge(width, height));
         m_size = QSize(int(width), int(height));
@@ -162,7 +167,8 @@ private:
         if (got < 8 || std::memcmp(header, kSignature, 8) != 0) {
             if (got < 2 || std::memcmp(header, kSignature, 2) == 0)
                 return {}; // cut off in its signature: libpng names it
-            return QStringLiteral("Not a PNG file: starts with 0x%1 0x%2")
+            return QCoreApplication::translate("PictureErrors",
+                                               "Not a PNG file: starts with 0x%1 0x%2")
                 .arg(header[0], 2, 16, QLatin1Char('0'))
                 .arg(header[1], 2, 16, QLatin1Char('0'));
         }
@@ -183,13 +189,17 @@ private:
             const bool ancillary = (header[4] & 0x20) != 0;
             const qint64 end = at + 12 + length;
             if (ancillary && end > m_fileSize)
-                return QStringLiteral("the file is damaged: its %1 chunk claims %2 bytes but the "
-                                      "file ends after %3")
+                return QCoreApplication::translate(
+                           "PictureErrors",
+                           "the file is damaged: its %1 chunk claims %2 bytes but the "
+                           "file ends after %3")
                     .arg(name, grouped(length), grouped(m_fileSize));
             if (ancillary && length > kMaxAncillaryBytes)
-                return QStringLiteral("the file is damaged: its %1 chunk of %2 bytes is larger "
-                                      "than the %3 MB a "
-                                      "picture's side data may take")
+                return QCoreApplication::translate(
+                           "PictureErrors",
+                           "the file is damaged: its %1 chunk of %2 bytes is larger "
+                           "than the %3 MB a "
+                           "picture's side data may take")
                     .arg(name, grouped(length))
                     .arg(kMaxAncillaryBytes / kMegabyte);
             if (name == QLatin1String("eXIf") && m_exifLength == 0) {
@@ -202,10 +212,12 @@ private:
     }
 
     [[noreturn]] void failDamaged() {
-        const QString said = QString::fromUtf8(m_input.message);
-        fail(m_path, said.startsWith(QLatin1String("the file"))
+        // libpng's own messages have no translation and stay as they are.
+        const QString said = QCoreApplication::translate("PictureErrors", m_input.message);
+        fail(m_path, std::strncmp(m_input.message, "the file", 8) == 0
                          ? said
-                         : QStringLiteral("the file is damaged: ") + said);
+                         : QCoreApplication::translate("PictureErrors", "the file is damaged: %1")
+                               .arg(said));
     }
 
     // libpng leaves by longjmp: nothing here may need a destructor.
@@ -217,7 +229,8 @@ private:
     }
 
     [[noreturn]] void failMemory(QSize size) {
-        fail(m_path, QStringLiteral("there is not enough memory for %1 x %2 pixels")
+        fail(m_path, QCoreApplication::translate("PictureErrors",
+                                                 "there is not enough memory for %1 x %2 pixels")
                          .arg(size.width())
                          .arg(size.height()));
     }
@@ -257,7 +270,7 @@ private:
         png_set_interlace_handling(m_png);
         png_read_update_info(m_png, m_info);
         if (png_get_rowbytes(m_png, m_info) != size_t(m_size.width()) * 4)
-            png_error(m_png, "its rows do not match its size");
+            png_error(m_png, QT_TRANSLATE_NOOP("PictureErrors", "its rows do not match its size"));
     }
 
     // An ICC profile is converted to sRGB; a file gamma other than sRGB's is taken with sRGB's

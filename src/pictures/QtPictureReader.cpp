@@ -2,6 +2,7 @@
 
 #include "pictures/PictureFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -79,7 +80,8 @@ void fillMissingBmpRows(QImage& image, QFile& device, qint64 fileSize, const QSt
     if (rows >= header.height)
         return;
     if (rows == 0)
-        fail(path, QStringLiteral("the file is cut off before its picture data"));
+        fail(path, QCoreApplication::translate("PictureErrors",
+                                               "the file is cut off before its picture data"));
     const int first = header.topDown ? int(rows) : 0;
     const int end = header.topDown ? image.height() : image.height() - int(rows);
     for (int y = first; y < end; ++y) {
@@ -93,17 +95,19 @@ void fillMissingBmpRows(QImage& image, QFile& device, qint64 fileSize, const QSt
 QString bmpCause(QFile& device, const QImageReader& reader) {
     const QString text =
         reader.error() == QImageReader::UnknownError
-            ? QStringLiteral("the bitmap is damaged or of a kind that cannot be read")
+            ? QCoreApplication::translate("PictureErrors",
+                                          "the bitmap is damaged or of a kind that cannot be read")
             : reader.errorString();
     const BmpHeader header = BmpHeader::read(device);
     if (!header.isBitmap)
-        return QStringLiteral("Not a BMP file: starts with 0x%1 0x%2")
+        return QCoreApplication::translate("PictureErrors", "Not a BMP file: starts with 0x%1 0x%2")
             .arg(header.first[0], 2, 16, QLatin1Char('0'))
             .arg(header.first[1], 2, 16, QLatin1Char('0'));
     if (!header.complete)
-        return text + QStringLiteral(" (the bitmap's header is cut off)");
+        return QCoreApplication::translate("PictureErrors", "%1 (the bitmap's header is cut off)")
+            .arg(text);
     if (header.width == 0 || header.height == 0)
-        return QStringLiteral("the picture has no pixels (%1 x %2)")
+        return QCoreApplication::translate("PictureErrors", "the picture has no pixels (%1 x %2)")
             .arg(header.width)
             .arg(header.height);
     if (header.width > 0 && header.width * header.height > kMaxImageBytes / 4)
@@ -144,9 +148,10 @@ public:
         if (!size.isValid())
             fail(m_path, cause());
         if (size.isEmpty())
-            fail(m_path, QStringLiteral("the picture has no pixels (%1 x %2)")
-                             .arg(size.width())
-                             .arg(size.height()));
+            fail(m_path,
+                 QCoreApplication::translate("PictureErrors", "the picture has no pixels (%1 x %2)")
+                     .arg(size.width())
+                     .arg(size.height()));
         // Compared without the factor 4, which could overflow near 2^31 x 2^31.
         if (qint64(size.width()) * size.height() > kMaxImageBytes / 4)
             fail(m_path, tooLarge(size.width(), size.height()));
@@ -175,7 +180,8 @@ public:
         const QImage::Format format = m_reader.imageFormat();
         QImage image(stored, format == QImage::Format_Invalid ? QImage::Format_RGB32 : format);
         if (image.isNull())
-            fail(m_path, QStringLiteral("there is not enough memory for %1 x %2 pixels")
+            fail(m_path, QCoreApplication::translate(
+                             "PictureErrors", "there is not enough memory for %1 x %2 pixels")
                              .arg(stored.width())
                              .arg(stored.height()));
         image.fill(image.depth() == 32 ? kMissingPixel : 0u);
@@ -187,7 +193,8 @@ public:
             fillMissingBmpRows(image, m_device, m_fileSize, m_path);
         const QSize shown = m_turned ? stored.transposed() : stored;
         if (image.size() != shown)
-            fail(m_path, QStringLiteral("the picture's pixels do not match its size"));
+            fail(m_path, QCoreApplication::translate("PictureErrors",
+                                                     "the picture's pixels do not match its size"));
         // An embedded ICC profile (PNG, WebP, TIFF) is applied; Qt's reader has attached it.
         convertToSRgb(image);
         return image;

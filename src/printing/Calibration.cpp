@@ -1,5 +1,6 @@
 #include "printing/Calibration.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPen>
@@ -71,7 +72,8 @@ void paintCalibrationSide(QPainter& painter, QSize printableArea, int resolution
         drawScale(painter, mm, bottom, right, -down);
         drawScale(painter, mm, left, down, right);
         drawScale(painter, mm, rightEdge, down, -right);
-        text = QStringLiteral(
+        text = QCoreApplication::translate(
+            "Calibration",
             "BACK. Hold the sheet to the light with this side towards you.\n"
             "Where the front's line crosses the top scale is X; where it crosses the left scale "
             "is Y.\nType X and Y as the back offset (File > Double-Sided Printing).");
@@ -81,8 +83,9 @@ void paintCalibrationSide(QPainter& painter, QSize printableArea, int resolution
         painter.drawLine(QPointF(bottom.x(), height), bottom - down * mm(reach - inset));
         painter.drawLine(QPointF(0, left.y()), left + right * mm(reach - inset));
         painter.drawLine(QPointF(width, rightEdge.y()), rightEdge - right * mm(reach - inset));
-        text = QStringLiteral("FRONT of the calibration sheet.\nPrint it double-sided, as you "
-                              "print cards with word backs, then turn it over.");
+        text = QCoreApplication::translate(
+            "Calibration", "FRONT of the calibration sheet.\nPrint it double-sided, as you "
+                           "print cards with word backs, then turn it over.");
     }
     painter.drawText(QRectF(mm(30), centre.y() + mm(15), width - mm(60), mm(30)),
                      Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text);

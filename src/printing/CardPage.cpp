@@ -1,5 +1,7 @@
 #include "printing/CardPage.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 
@@ -7,6 +9,7 @@
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 #include "storage/SheetTemplates.h"
+#include "storage/TranslatedText.h"
 
 namespace ferlo {
 
@@ -15,7 +18,7 @@ PagePlan planLayout(const CardLayout& layout) {
         return PlanSheet(sheetNamed(installedSheets(), QString::fromStdString(layout.Name)));
     const PlanResult result = PlanGrid(layout.Grid);
     if (!result.Error.empty())
-        throw Error(QString::fromStdString(result.Error));
+        throw Error(translatedText(result.Problem));
     return result.Plan;
 }
 
@@ -156,14 +159,12 @@ Fold planFold(const PagePlan& plan) {
             const double to = vertical ? a.right() : a.bottom();
             if (from < middle - 0.05 && to > middle + 0.05)
                 pairs = false; // a card across the fold
-            const auto mirror = std::find_if(plan.Cards.begin(), plan.Cards.end(),
-                                             [&](const PageCard& other) {
-                                                 const MmRect& b = other.Trim;
-                                                 return vertical ? near(b.Left, 2 * middle - to) &&
-                                                                       near(b.Top, a.Top)
-                                                                 : near(b.Top, 2 * middle - to) &&
-                                                                       near(b.Left, a.Left);
-                                             });
+            const auto mirror =
+                std::find_if(plan.Cards.begin(), plan.Cards.end(), [&](const PageCard& other) {
+                    const MmRect& b = other.Trim;
+                    return vertical ? near(b.Left, 2 * middle - to) && near(b.Top, a.Top)
+                                    : near(b.Top, 2 * middle - to) && near(b.Left, a.Left);
+                });
             if (mirror == plan.Cards.end())
                 pairs = false;
             else if (to <= middle + 0.05) {
@@ -185,17 +186,26 @@ QList<CardPage> foldOverPages(const QList<CardPage>& cards) {
         const int count = card.PicturesPerPage;
         const Fold fold = card.Plan ? planFold(*card.Plan) : countFold(count, card.Portrait);
         if (fold.line == CardPage::FoldLine::None && card.Plan)
-            throw Error(QStringLiteral("Cannot print fold-over cards: the cards of this grid or "
-                                       "sheet do not stand in pairs about the middle of the "
-                                       "paper, so no fold puts one behind another."));
-        if (fold.line == CardPage::FoldLine::None)
+            throw Error(QCoreApplication::translate(
+                "Printing", "Cannot print fold-over cards: the cards of this grid or "
+                            "sheet do not stand in pairs about the middle of the "
+                            "paper, so no fold puts one behind another."));
+        if (fold.line == CardPage::FoldLine::None) {
+            const QString orientation = card.Portrait
+                                            ? QCoreApplication::translate("Printing", "portrait")
+                                            : QCoreApplication::translate("Printing", "landscape");
             throw Error(
-                QStringLiteral("Cannot print fold-over cards: a card of %1 picture%2 "
-                               "per page in %3 has no middle line between its cells to "
-                               "fold on. Choose 2 or more pictures per page.")
-                    .arg(count)
-                    .arg(count == 1 ? QString() : QStringLiteral("s"))
-                    .arg(card.Portrait ? QStringLiteral("portrait") : QStringLiteral("landscape")));
+                (count == 1
+                     ? QCoreApplication::translate(
+                           "Printing", "Cannot print fold-over cards: a card of %1 picture per "
+                                       "page in %2 has no middle line between its cells to "
+                                       "fold on. Choose 2 or more pictures per page.")
+                     : QCoreApplication::translate(
+                           "Printing", "Cannot print fold-over cards: a card of %1 pictures "
+                                       "per page in %2 has no middle line between its cells to "
+                                       "fold on. Choose 2 or more pictures per page."))
+                    .arg(QString::number(count), orientation));
+        }
         QList<int> placed;
         for (int i = 0; i < count; ++i) {
             if (!card.FileNames.value(i).isEmpty())

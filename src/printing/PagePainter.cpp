@@ -11,6 +11,7 @@
 #include "storage/Errors.h"
 #include "storage/PrintOption.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
@@ -30,8 +31,9 @@ void checkPage(const CardPage& page) {
     if (page.Plan)
         return;
     if (!IsValidPicturesPerPage(page.PicturesPerPage))
-        throw Error(QStringLiteral("Cannot print a card with %1 pictures per page: "
-                                   "a page holds 1, 2, 4, 6 or 8 pictures.")
+        throw Error(QCoreApplication::translate("Printing",
+                                                "Cannot print a card with %1 pictures per page: "
+                                                "a page holds 1, 2, 4, 6 or 8 pictures.")
                         .arg(page.PicturesPerPage));
 }
 
@@ -112,8 +114,9 @@ PrintedPicture preparePrintedPicture(
         image = scaledTo(image, size);
     if (image.isNull())
         throw Error(
-            QStringLiteral("Cannot print the picture %1: not enough memory for %2 x %3 "
-                           "pixels.")
+            QCoreApplication::translate(
+                "Printing", "Cannot print the picture %1: not enough memory for %2 x %3 "
+                            "pixels.")
                 .arg(fileName, QString::number(size.width()), QString::number(size.height())));
     if (image.hasAlphaChannel()) {
         // Paper is white: transparent parts of a picture print as white.
@@ -236,9 +239,10 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
         try {
             picture = workers.take(size_t(i));
         } catch (...) {
-            throw Error(errorMessage(
-                std::current_exception(),
-                QStringLiteral("Cannot print the picture %1").arg(page.FileNames.at(i))));
+            throw Error(
+                errorMessage(std::current_exception(),
+                             QCoreApplication::translate("Printing", "Cannot print the picture %1")
+                                 .arg(page.FileNames.at(i))));
         }
         if (picture.target.isEmpty())
             continue;

@@ -2,6 +2,7 @@
 
 #include "storage/Errors.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
@@ -14,7 +15,8 @@ namespace ferlo {
 namespace {
 
 Error writeError(const QString& path, const QString& cause) {
-    return Error(QStringLiteral("Cannot write the PDF file %1: %2").arg(path, cause));
+    return Error(QCoreApplication::translate("Printing", "Cannot write the PDF file %1: %2")
+                     .arg(path, cause));
 }
 
 // A grid's or a sheet's page is the whole of its own paper; the five counts' pages keep the
@@ -38,17 +40,20 @@ void setPageFor(QPdfWriter& writer, const CardPage& page, const QPageLayout& cou
 bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
                   int resolution, const PaintOptions& options) {
     if (pages.isEmpty())
-        throw writeError(path, QStringLiteral("there is no page to write."));
+        throw writeError(path,
+                         QCoreApplication::translate("Printing", "there is no page to write."));
     const QFileInfo target(path);
     if (target.isDir())
-        throw writeError(path, QStringLiteral("it is a folder."));
+        throw writeError(path, QCoreApplication::translate("Printing", "it is a folder."));
     // The document replaces the target by a rename, which would turn a device or a pipe into a
     // plain file: only a plain file (or a link to one) is written over.
     if (target.exists() && !target.isFile())
-        throw writeError(path, QStringLiteral("it is not a plain file."));
+        throw writeError(path, QCoreApplication::translate("Printing", "it is not a plain file."));
     const QString folder = target.absolutePath();
     if (!QFileInfo(folder).isDir())
-        throw writeError(path, QStringLiteral("the folder %1 does not exist.").arg(folder));
+        throw writeError(
+            path,
+            QCoreApplication::translate("Printing", "the folder %1 does not exist.").arg(folder));
 
     // The document goes to a temporary file that has no name until commit() links it in as the
     // target, replacing an old one in one step (on Linux an O_TMPFILE file in the target's
@@ -69,7 +74,8 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
 
         QPainter painter;
         if (!painter.begin(&writer))
-            throw writeError(path, QStringLiteral("the PDF writer could not start the document."));
+            throw writeError(path, QCoreApplication::translate(
+                                       "Printing", "the PDF writer could not start the document."));
         try {
             for (qsizetype i = 0; i < pages.size(); ++i) {
                 if (options.progress && !options.progress(int(i + 1), int(pages.size()))) {
@@ -80,8 +86,9 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
                     // Each page turns as its card does: the cards of a deck may differ.
                     setPageFor(writer, pages.at(i), counted);
                     if (!writer.newPage())
-                        throw writeError(path,
-                                         QStringLiteral("could not start page %1.").arg(i + 1));
+                        throw writeError(path, QCoreApplication::translate(
+                                                   "Printing", "could not start page %1.")
+                                                   .arg(i + 1));
                 }
                 paintCardPage(painter, QSize(writer.width(), writer.height()), pages.at(i),
                               options);
@@ -91,7 +98,8 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
             throw; // `file` is discarded uncommitted
         }
         if (!painter.end())
-            throw writeError(path, QStringLiteral("the PDF writer failed."));
+            throw writeError(path,
+                             QCoreApplication::translate("Printing", "the PDF writer failed."));
     }
 
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |

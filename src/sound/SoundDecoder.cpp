@@ -3,6 +3,7 @@
 #include "storage/NativePath.h"
 
 #include <QAudioDevice>
+#include <QCoreApplication>
 
 #include <sndfile.h>
 
@@ -120,25 +121,27 @@ void storeSample(char* out, QAudioFormat::SampleFormat format, float value) {
 } // namespace
 
 QString soundOpenFailure(const QString& fileName, const QString& cause) {
-    return QStringLiteral("The sound file \"%1\" can't be opened: %2")
+    return QCoreApplication::translate("Sound", "The sound file \"%1\" can't be opened: %2")
         .arg(displayName(fileName), cause);
 }
 
 std::unique_ptr<SoundSource> openSoundFile(const QString& fileName) {
     if (fileName.isEmpty())
-        throw SoundError(QStringLiteral("No sound file is named."));
+        throw SoundError(QCoreApplication::translate("Sound", "No sound file is named."));
     SF_INFO info;
     std::memset(&info, 0, sizeof info);
     const QByteArray encoded = encodePath(fileName);
     SndFilePtr file(sf_open(encoded.constData(), SFM_READ, &info));
     if (!file) {
         const char* text = sf_strerror(nullptr);
-        throw SoundError(soundOpenFailure(fileName, (text && *text)
-                                                        ? QString::fromLocal8Bit(text)
-                                                        : QStringLiteral("Unknown error code")));
+        throw SoundError(soundOpenFailure(
+            fileName, (text && *text)
+                          ? QString::fromLocal8Bit(text)
+                          : QCoreApplication::translate("Sound", "Unknown error code")));
     }
     if (info.channels < 1 || info.channels > 1024 || info.samplerate < 1 || info.frames < 0)
-        throw SoundError(soundOpenFailure(fileName, QStringLiteral("the file describes no sound")));
+        throw SoundError(soundOpenFailure(
+            fileName, QCoreApplication::translate("Sound", "the file describes no sound")));
     return std::make_unique<FileSource>(std::move(file), info);
 }
 
@@ -198,7 +201,8 @@ SoundConverter::SoundConverter(SoundSource& source, const QAudioFormat& target, 
     : m_target(target)
     , m_bytes(bytesPerSample(target.sampleFormat())) {
     if (!target.isValid() || m_bytes == 0)
-        throw SoundError(soundOpenFailure(name, QStringLiteral("the output format is not usable")));
+        throw SoundError(soundOpenFailure(
+            name, QCoreApplication::translate("Sound", "the output format is not usable")));
     m_reader = std::make_unique<Reader>(source);
     m_step = double(source.rate()) / double(target.sampleRate());
     m_mixed.resize(size_t(source.channels()));
@@ -284,8 +288,9 @@ QAudioFormat outputFormatFor(const QAudioDevice& device) {
 
 static SoundError tooLong(const QString& fileName) {
     return SoundError(soundOpenFailure(
-        fileName, QStringLiteral("the sound is too long (more than %1 MB of samples)")
-                      .arg(kMaxDecodedBytes / (1024 * 1024))));
+        fileName,
+        QCoreApplication::translate("Sound", "the sound is too long (more than %1 MB of samples)")
+            .arg(kMaxDecodedBytes / (1024 * 1024))));
 }
 
 QByteArray decodeSoundFile(const QString& fileName, const QAudioFormat& target) {

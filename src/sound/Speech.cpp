@@ -2,6 +2,7 @@
 
 #include "sound/WaveWriter.h"
 
+#include <QCoreApplication>
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
@@ -117,7 +118,9 @@ QString chooseVoice(const QString& chosen, const QString& deckLanguage, const QL
 
 std::unique_ptr<SoundSource> speakWord(const QString& word, const QString& voice, int rate) {
     const auto failure = [&](const QString& cause) {
-        return SoundError(QStringLiteral("The word \"%1\" can't be spoken: %2").arg(word, cause));
+        return SoundError(
+            QCoreApplication::translate("Sound", "The word \"%1\" can't be spoken: %2")
+                .arg(word, cause));
     };
     std::vector<float> samples;
     int sampleRate = 0;
@@ -125,7 +128,8 @@ std::unique_ptr<SoundSource> speakWord(const QString& word, const QString& voice
         std::lock_guard lock(engineLock());
         sampleRate = engineRate();
         if (sampleRate == 0)
-            throw failure(QStringLiteral("the speech engine can't be loaded"));
+            throw failure(
+                QCoreApplication::translate("Sound", "the speech engine can't be loaded"));
         static QByteArray current;
         const QList<SpeechVoice> voices = speechVoicesLocked();
         const auto found = std::find_if(voices.begin(), voices.end(),
@@ -134,7 +138,8 @@ std::unique_ptr<SoundSource> speakWord(const QString& word, const QString& voice
         if (name != current) {
             if (espeak_SetVoiceByName(name.constData()) != EE_OK) {
                 current.clear();
-                throw failure(QStringLiteral("there is no voice \"%1\"").arg(voice));
+                throw failure(
+                    QCoreApplication::translate("Sound", "there is no voice \"%1\"").arg(voice));
             }
             current = name;
         }
@@ -143,7 +148,7 @@ std::unique_ptr<SoundSource> speakWord(const QString& word, const QString& voice
         const QByteArray text = word.toUtf8();
         if (espeak_Synth(text.constData(), size_t(text.size()) + 1, 0, POS_CHARACTER, 0,
                          espeakCHARS_UTF8, nullptr, &samples) != EE_OK)
-            throw failure(QStringLiteral("the speech engine failed"));
+            throw failure(QCoreApplication::translate("Sound", "the speech engine failed"));
     }
     return memorySource(std::move(samples), sampleRate, 1);
 }

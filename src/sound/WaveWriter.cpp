@@ -3,6 +3,7 @@
 #include "sound/SoundDecoder.h"
 #include "storage/NativePath.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -46,8 +47,9 @@ void writeWaveFile(const QString& path, const std::vector<float>& samples, int r
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit())
-        throw SoundError(QStringLiteral("The sound file \"%1\" can't be written: %2")
-                             .arg(displayName(path), file.errorString()));
+        throw SoundError(
+            QCoreApplication::translate("Sound", "The sound file \"%1\" can't be written: %2")
+                .arg(displayName(path), file.errorString()));
 }
 
 } // namespace ferlo

@@ -4,6 +4,7 @@
 
 #include <QAudioDevice>
 #include <QAudioSource>
+#include <QCoreApplication>
 #include <QMediaDevices>
 
 #include <algorithm>
@@ -44,8 +45,9 @@ void WordRecorder::start() {
     stop();
     const QAudioDevice device = QMediaDevices::defaultAudioInput();
     if (device.isNull())
-        throw SoundError(QStringLiteral("No sound input (a microphone) was found: nothing can be "
-                                        "recorded."));
+        throw SoundError(QCoreApplication::translate(
+            "Sound", "No sound input (a microphone) was found: nothing can be "
+                     "recorded."));
     m_format.setSampleRate(std::clamp(device.preferredFormat().sampleRate(), 8000, 48000));
     m_format.setChannelCount(1);
     m_format.setSampleFormat(QAudioFormat::Int16);
@@ -57,8 +59,9 @@ void WordRecorder::start() {
     m_input = m_source->start();
     if (!m_input) {
         m_source.reset();
-        throw SoundError(QStringLiteral("The sound input \"%1\" can't be opened: nothing can be "
-                                        "recorded.")
+        throw SoundError(QCoreApplication::translate(
+                             "Sound", "The sound input \"%1\" can't be opened: nothing can be "
+                                      "recorded.")
                              .arg(device.description()));
     }
     connect(m_input, &QIODevice::readyRead, this, &WordRecorder::read);

@@ -6,6 +6,7 @@
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -30,7 +31,8 @@ struct Fault {
 };
 
 Error readError(const QString& path, const QString& place, const QString& cause) {
-    return Error(QStringLiteral("Cannot read the deck file %1: %2: %3").arg(path, place, cause));
+    return Error(QCoreApplication::translate("DeckFile", "Cannot read the deck file %1: %2: %3")
+                     .arg(path, place, cause));
 }
 
 QString describe(const QJsonValue& value) {
@@ -42,19 +44,21 @@ QString describe(const QJsonValue& value) {
     case QJsonValue::Double:
         return QString::number(value.toDouble(), 'g', 17);
     case QJsonValue::String:
-        return QStringLiteral("a string");
+        return QCoreApplication::translate("DeckFile", "a string");
     case QJsonValue::Array:
-        return QStringLiteral("an array");
+        return QCoreApplication::translate("DeckFile", "an array");
     case QJsonValue::Object:
-        return QStringLiteral("an object");
+        return QCoreApplication::translate("DeckFile", "an object");
     case QJsonValue::Undefined:
         break;
     }
-    return QStringLiteral("nothing");
+    return QCoreApplication::translate("DeckFile", "nothing");
 }
 
 Fault expected(const QString& place, const QString& what, const QJsonValue& value) {
-    return {place, QStringLiteral("expected %1, not %2").arg(what, describe(value))};
+    return {
+        place,
+        QCoreApplication::translate("DeckFile", "expected %1, not %2").arg(what, describe(value))};
 }
 
 // A whole number in a JSON value, or nothing.
@@ -73,7 +77,8 @@ bool readSwitch(const QJsonObject& object, const QString& key, const QString& pl
     if (value.isUndefined())
         return fallback;
     if (!value.isBool())
-        throw expected(place + QLatin1Char('.') + key, QStringLiteral("true or false"), value);
+        throw expected(place + QLatin1Char('.') + key,
+                       QCoreApplication::translate("DeckFile", "true or false"), value);
     return value.toBool();
 }
 
@@ -113,22 +118,26 @@ DeckCell readCell(const QJsonObject& object, const QString& place, const QByteAr
     const QJsonValue text = object.value(QLatin1String("picture"));
     if (!bytes.isUndefined()) {
         if (!bytes.isString())
-            throw expected(place + QLatin1String(".pictureBytes"), QStringLiteral("a string"),
-                           bytes);
+            throw expected(place + QLatin1String(".pictureBytes"),
+                           QCoreApplication::translate("DeckFile", "a string"), bytes);
         picture = QByteArray::fromPercentEncoding(bytes.toString().toUtf8());
     } else if (!text.isUndefined()) {
         if (!text.isString())
-            throw expected(place + QLatin1String(".picture"), QStringLiteral("a string"), text);
+            throw expected(place + QLatin1String(".picture"),
+                           QCoreApplication::translate("DeckFile", "a string"), text);
         picture = text.toString().toUtf8();
     } else {
-        throw Fault{place, QStringLiteral("a cell needs a \"picture\" (a free cell is null)")};
+        throw Fault{place, QCoreApplication::translate(
+                               "DeckFile", "a cell needs a \"picture\" (a free cell is null)")};
     }
     const QString picturePlace =
         place + (bytes.isUndefined() ? QLatin1String(".picture") : QLatin1String(".pictureBytes"));
     if (picture.isEmpty())
-        throw Fault{picturePlace, QStringLiteral("the file name is empty")};
+        throw Fault{picturePlace,
+                    QCoreApplication::translate("DeckFile", "the file name is empty")};
     if (picture.contains('\0'))
-        throw Fault{picturePlace, QStringLiteral("a file name cannot hold a NUL character")};
+        throw Fault{picturePlace, QCoreApplication::translate(
+                                      "DeckFile", "a file name cannot hold a NUL character")};
     cell.picture = absolutePicture(folder, picture);
 
     const QJsonValue label = object.value(QLatin1String("label"));
@@ -138,17 +147,20 @@ DeckCell readCell(const QJsonObject& object, const QString& place, const QByteAr
             throw Fault{place + QLatin1String(".label"), fault};
         cell.label = word.toStdString();
     } else if (!label.isUndefined() && !label.isNull())
-        throw expected(place + QLatin1String(".label"), QStringLiteral("a string"), label);
+        throw expected(place + QLatin1String(".label"),
+                       QCoreApplication::translate("DeckFile", "a string"), label);
 
     const QJsonValue sound = object.value(QLatin1String("sound"));
     if (sound.isString() && !sound.toString().isEmpty()) {
         const QByteArray soundBytes = encodePath(sound.toString());
         if (soundBytes.contains('\0'))
-            throw Fault{place + QLatin1String(".sound"),
-                        QStringLiteral("a file name cannot hold a NUL character")};
+            throw Fault{
+                place + QLatin1String(".sound"),
+                QCoreApplication::translate("DeckFile", "a file name cannot hold a NUL character")};
         cell.sound = absolutePicture(folder, soundBytes);
     } else if (!sound.isUndefined() && !sound.isNull() && !sound.isString())
-        throw expected(place + QLatin1String(".sound"), QStringLiteral("a string"), sound);
+        throw expected(place + QLatin1String(".sound"),
+                       QCoreApplication::translate("DeckFile", "a string"), sound);
     return cell;
 }
 
@@ -159,7 +171,8 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
     const QJsonValue layout = object.value(QLatin1String("layout"));
     if (version >= 2 && !layout.isUndefined()) {
         if (!layout.isObject())
-            throw expected(place + QLatin1String(".layout"), QStringLiteral("an object"), layout);
+            throw expected(place + QLatin1String(".layout"),
+                           QCoreApplication::translate("DeckFile", "an object"), layout);
         try {
             card.layout = readLayoutObject(layout.toObject(), place + QLatin1String(".layout"));
         } catch (const LayoutFault& fault) {
@@ -175,24 +188,28 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
                                     : gridCells ? *count == gridCells
                                                 : *count >= 1 && *count <= MaxLayoutCells);
         if (!fits)
-            throw expected(place + QLatin1String(".perPage"),
-                           counted     ? QStringLiteral("1, 2, 4, 6 or 8")
-                           : gridCells ? QStringLiteral("%1, the grid's cards").arg(gridCells)
-                                       : QStringLiteral("1 to %1").arg(MaxLayoutCells),
-                           perPage);
+            throw expected(
+                place + QLatin1String(".perPage"),
+                counted ? QCoreApplication::translate("DeckFile", "1, 2, 4, 6 or 8")
+                : gridCells
+                    ? QCoreApplication::translate("DeckFile", "%1, the grid's cards").arg(gridCells)
+                    : QCoreApplication::translate("DeckFile", "1 to %1").arg(MaxLayoutCells),
+                perPage);
         card.perPage = int(*count);
     } else if (gridCells) {
         card.perPage = gridCells;
     } else if (!counted) {
-        throw Fault{place + QLatin1String(".perPage"),
-                    QStringLiteral("a sheet's card needs its number of labels")};
+        throw Fault{
+            place + QLatin1String(".perPage"),
+            QCoreApplication::translate("DeckFile", "a sheet's card needs its number of labels")};
     }
     const QJsonValue orientation = object.value(QLatin1String("orientation"));
     if (orientation == QJsonValue(QStringLiteral("portrait")))
         card.portrait = true;
     else if (!orientation.isUndefined() && orientation != QJsonValue(QStringLiteral("landscape")))
-        throw Fault{place + QLatin1String(".orientation"),
-                    QStringLiteral("expected \"portrait\" or \"landscape\"")};
+        throw Fault{
+            place + QLatin1String(".orientation"),
+            QCoreApplication::translate("DeckFile", "expected \"portrait\" or \"landscape\"")};
     card.labels = readSwitch(object, QStringLiteral("labels"), place, true);
     card.upperCase = readSwitch(object, QStringLiteral("upperCase"), place, true);
     card.cutLines = readSwitch(object, QStringLiteral("cutLines"), place, true);
@@ -202,10 +219,11 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
         return card;
     const QString cellsPlace = place + QLatin1String(".cells");
     if (!cells.isArray())
-        throw expected(cellsPlace, QStringLiteral("an array"), cells);
+        throw expected(cellsPlace, QCoreApplication::translate("DeckFile", "an array"), cells);
     const QJsonArray array = cells.toArray();
     if (array.size() > card.perPage)
-        throw Fault{cellsPlace, QStringLiteral("%1 cells, more than the card's count of %2")
+        throw Fault{cellsPlace, QCoreApplication::translate(
+                                    "DeckFile", "%1 cells, more than the card's count of %2")
                                     .arg(array.size())
                                     .arg(card.perPage)};
     for (qsizetype i = 0; i < array.size(); ++i) {
@@ -216,7 +234,8 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
         else if (entry.isObject())
             card.cells.emplace_back(readCell(entry.toObject(), entryPlace, folder));
         else
-            throw expected(entryPlace, QStringLiteral("an object or null"), entry);
+            throw expected(entryPlace, QCoreApplication::translate("DeckFile", "an object or null"),
+                           entry);
     }
     return card;
 }
@@ -242,7 +261,8 @@ int readName(const QJsonObject& object, const QString& key, const QString& place
                             QLatin1String("\" or \"") + names.last() + QLatin1Char('"');
     if (value.isString())
         throw Fault{place + QLatin1Char('.') + key,
-                    QStringLiteral("expected %1, not \"%2\"").arg(allowed, value.toString())};
+                    QCoreApplication::translate("DeckFile", "expected %1, not \"%2\"")
+                        .arg(allowed, value.toString())};
     throw expected(place + QLatin1Char('.') + key, allowed, value);
 }
 
@@ -252,7 +272,7 @@ DuplexChoices readDuplex(const QJsonValue& value) {
     if (value.isUndefined())
         return duplex;
     if (!value.isObject())
-        throw expected(place, QStringLiteral("an object"), value);
+        throw expected(place, QCoreApplication::translate("DeckFile", "an object"), value);
     const QJsonObject object = value.toObject();
     duplex.turn = SheetTurn(readName(object, QStringLiteral("turn"), place, turnNames, 0));
     duplex.feed = ManualFeed(readName(object, QStringLiteral("byHand"), place, feedNames, 0));
@@ -272,30 +292,36 @@ Deck readDeckObject(const QJsonObject& top, const QByteArray& folder) {
     const QJsonValue format = top.value(QLatin1String("format"));
     if (format != QJsonValue(kFormatName))
         throw Fault{QStringLiteral("format"),
-                    QStringLiteral("expected \"%1\": this is not a deck").arg(kFormatName)};
+                    QCoreApplication::translate("DeckFile", "expected \"%1\": this is not a deck")
+                        .arg(kFormatName)};
     const QJsonValue versionValue = top.value(QLatin1String("version"));
     const std::optional<qint64> version = wholeNumber(versionValue);
     if (!version || *version < 1)
-        throw expected(QStringLiteral("version"), QStringLiteral("a version number"), versionValue);
+        throw expected(QStringLiteral("version"),
+                       QCoreApplication::translate("DeckFile", "a version number"), versionValue);
     if (*version > kDeckFormatVersion)
         throw Fault{QStringLiteral("version"),
-                    QStringLiteral("version %1 is newer than this program reads (%2)")
+                    QCoreApplication::translate("DeckFile",
+                                                "version %1 is newer than this program reads (%2)")
                         .arg(*version)
                         .arg(kDeckFormatVersion)};
     const QJsonValue cards = top.value(QLatin1String("cards"));
     if (!cards.isArray())
-        throw expected(QStringLiteral("cards"), QStringLiteral("an array"), cards);
+        throw expected(QStringLiteral("cards"), QCoreApplication::translate("DeckFile", "an array"),
+                       cards);
     Deck deck;
     const QJsonValue language = top.value(QLatin1String("language"));
     if (language.isString() && !language.toString().trimmed().isEmpty())
         deck.language = language.toString().trimmed().toStdString();
     else if (!language.isUndefined() && !language.isNull() && !language.isString())
-        throw expected(QStringLiteral("language"), QStringLiteral("a string"), language);
+        throw expected(QStringLiteral("language"),
+                       QCoreApplication::translate("DeckFile", "a string"), language);
     const QJsonArray array = cards.toArray();
     for (qsizetype i = 0; i < array.size(); ++i) {
         const QString place = QStringLiteral("cards[%1]").arg(i);
         if (!array.at(i).isObject())
-            throw expected(place, QStringLiteral("an object"), array.at(i));
+            throw expected(place, QCoreApplication::translate("DeckFile", "an object"),
+                           array.at(i));
         deck.cards.push_back(readCard(array.at(i).toObject(), place, folder, *version));
     }
     deck.duplex = readDuplex(top.value(QLatin1String("duplex")));
@@ -339,7 +365,8 @@ QString labelLengthFault(const QString& word) {
                              });
     if (length <= kMaxLabelLength)
         return {};
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "DeckFile",
                "the word is %1 characters long; a label word holds at most %2 characters")
         .arg(length)
         .arg(kMaxLabelLength);
@@ -351,8 +378,9 @@ namespace {
 constexpr qsizetype kMaxDeckFileBytes = 16 * 1024 * 1024;
 
 Error tooLarge(const QString& path) {
-    return Error(QStringLiteral("Cannot read the deck file %1: the file is larger than 16 MB, "
-                                "more than any deck holds")
+    return Error(QCoreApplication::translate(
+                     "DeckFile", "Cannot read the deck file %1: the file is larger than 16 MB, "
+                                 "more than any deck holds")
                      .arg(path));
 }
 } // namespace
@@ -366,19 +394,24 @@ Deck parseDeck(const QByteArray& json, const QString& path) {
         throw tooLarge(path);
     // The JSON reader calls nothing at all an illegal value on line 1.
     if (json.trimmed().isEmpty())
-        throw Error(QStringLiteral("Cannot read the deck file %1: the file is empty").arg(path));
+        throw Error(QCoreApplication::translate("DeckFile",
+                                                "Cannot read the deck file %1: the file is empty")
+                        .arg(path));
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(json, &parseError);
     if (parseError.error != QJsonParseError::NoError) {
         const QByteArray before = json.left(qMax(0, parseError.offset));
         const qsizetype line = before.count('\n') + 1;
         const qsizetype column = before.size() - (before.lastIndexOf('\n') + 1) + 1;
-        throw readError(path, QStringLiteral("line %1, column %2").arg(line).arg(column),
-                        parseError.errorString());
+        throw readError(
+            path,
+            QCoreApplication::translate("DeckFile", "line %1, column %2").arg(line).arg(column),
+            parseError.errorString());
     }
     if (!document.isObject())
-        throw readError(path, QStringLiteral("the top level"),
-                        QStringLiteral("expected an object, not an array"));
+        throw readError(
+            path, QCoreApplication::translate("DeckFile", "the top level"),
+            QCoreApplication::translate("DeckFile", "expected an object, not an array"));
     try {
         return readDeckObject(document.object(), deckFolder(path));
     } catch (const Fault& fault) {
@@ -389,8 +422,8 @@ Deck parseDeck(const QByteArray& json, const QString& path) {
 Deck readDeck(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw Error(
-            QStringLiteral("Cannot read the deck file %1: %2").arg(path, file.errorString()));
+        throw Error(QCoreApplication::translate("DeckFile", "Cannot read the deck file %1: %2")
+                        .arg(path, file.errorString()));
     // Read one byte past the bound, so that a huge file is refused without being read whole.
     return parseDeck(file.read(kMaxDeckFileBytes + 1), path);
 }
@@ -439,13 +472,14 @@ void writeDeck(const QString& path, const Deck& deck) {
     try {
         parseDeck(json, path);
     } catch (const Error& error) {
-        throw Error(QStringLiteral("Cannot write the deck file %1: it would not read back (%2)")
+        throw Error(QCoreApplication::translate(
+                        "DeckFile", "Cannot write the deck file %1: it would not read back (%2)")
                         .arg(path, error.message()));
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
-        throw Error(
-            QStringLiteral("Cannot write the deck file %1: %2").arg(path, file.errorString()));
+        throw Error(QCoreApplication::translate("DeckFile", "Cannot write the deck file %1: %2")
+                        .arg(path, file.errorString()));
 }
 
 QString missingPicturesMessage(const QString& deckPath, const Deck& deck) {
@@ -467,10 +501,14 @@ QString missingPicturesMessage(const QString& deckPath, const Deck& deck) {
         named << displayName(picture);
     QString list = named.join(QStringLiteral(", "));
     if (missing.size() > kNamed)
-        list += QStringLiteral(" and %1 more").arg(missing.size() - kNamed);
+        list +=
+            QCoreApplication::translate("DeckFile", " and %1 more").arg(missing.size() - kNamed);
     return missing.size() == 1
-               ? QStringLiteral("The deck file %1 names a missing picture: %2").arg(deckPath, list)
-               : QStringLiteral("The deck file %1 names %2 missing pictures: %3")
+               ? QCoreApplication::translate("DeckFile",
+                                             "The deck file %1 names a missing picture: %2")
+                     .arg(deckPath, list)
+               : QCoreApplication::translate("DeckFile",
+                                             "The deck file %1 names %2 missing pictures: %3")
                      .arg(deckPath, QString::number(missing.size()), list);
 }
 

@@ -1,5 +1,6 @@
 #include "storage/DeckLayout.h"
 
+#include <QCoreApplication>
 #include <QJsonValue>
 
 #include <cmath>
@@ -15,9 +16,9 @@ QString describeValue(const QJsonValue& value) {
         return QString::number(value.toDouble(), 'g', 17);
     if (value.isBool())
         return value.toBool() ? QStringLiteral("true") : QStringLiteral("false");
-    return value.isUndefined() ? QStringLiteral("nothing")
+    return value.isUndefined() ? QCoreApplication::translate("DeckFile", "nothing")
            : value.isNull()    ? QStringLiteral("null")
-                               : QStringLiteral("an object or array");
+                               : QCoreApplication::translate("DeckFile", "an object or array");
 }
 
 struct Reader {
@@ -25,9 +26,9 @@ struct Reader {
     QString place;
 
     [[noreturn]] void fail(const QString& key, const QString& what) const {
-        throw LayoutFault{
-            place + QLatin1Char('.') + key,
-            QStringLiteral("expected %1, not %2").arg(what, describeValue(object.value(key)))};
+        throw LayoutFault{place + QLatin1Char('.') + key,
+                          QCoreApplication::translate("DeckFile", "expected %1, not %2")
+                              .arg(what, describeValue(object.value(key)))};
     }
     double number(const QString& key, double low, double high, double fallback) const {
         const QJsonValue value = object.value(key);
@@ -35,20 +36,24 @@ struct Reader {
             return fallback;
         const double n = value.toDouble(std::nan(""));
         if (!value.isDouble() || !std::isfinite(n) || n < low || n > high)
-            fail(key, QStringLiteral("a number from %1 to %2").arg(low).arg(high));
+            fail(key, QCoreApplication::translate("DeckFile", "a number from %1 to %2")
+                          .arg(low)
+                          .arg(high));
         return n;
     }
     int whole(const QString& key, int low, int high) const {
         const QJsonValue value = object.value(key);
         const double n = value.toDouble(std::nan(""));
         if (!value.isDouble() || n != std::floor(n) || n < low || n > high)
-            fail(key, QStringLiteral("a whole number from %1 to %2").arg(low).arg(high));
+            fail(key, QCoreApplication::translate("DeckFile", "a whole number from %1 to %2")
+                          .arg(low)
+                          .arg(high));
         return int(n);
     }
     bool flag(const QString& key) const {
         const QJsonValue value = object.value(key);
         if (!value.isUndefined() && !value.isBool())
-            fail(key, QStringLiteral("true or false"));
+            fail(key, QCoreApplication::translate("DeckFile", "true or false"));
         return value.toBool(false);
     }
     QString text(const QString& key, bool required) const {
@@ -56,7 +61,7 @@ struct Reader {
         if ((required || !value.isUndefined()) &&
             (!value.isString() || value.toString().size() > 200 ||
              (required && value.toString().trimmed().isEmpty())))
-            fail(key, QStringLiteral("a name of at most 200 characters"));
+            fail(key, QCoreApplication::translate("DeckFile", "a name of at most 200 characters"));
         return value.toString();
     }
 };
@@ -113,7 +118,8 @@ CardLayout readLayoutObject(const QJsonObject& object, const QString& place) {
         grid.Rows = read.whole(QStringLiteral("rows"), 1, MaxGridSide);
         const QJsonValue paperValue = object.value(QLatin1String("paper"));
         if (!paperValue.isObject())
-            read.fail(QStringLiteral("paper"), QStringLiteral("an object"));
+            read.fail(QStringLiteral("paper"),
+                      QCoreApplication::translate("DeckFile", "an object"));
         const QJsonObject paperObject = paperValue.toObject();
         const Reader paper{paperObject, place + QLatin1String(".paper")};
         grid.Paper.Name = paper.text(QStringLiteral("name"), false).toStdString();
@@ -121,7 +127,7 @@ CardLayout readLayoutObject(const QJsonObject& object, const QString& place) {
         grid.Paper.Height = paper.number(QStringLiteral("height"), 1, 1000, std::nan(""));
         if (std::isnan(grid.Paper.Width) || std::isnan(grid.Paper.Height))
             paper.fail(QString::fromLatin1(std::isnan(grid.Paper.Width) ? "width" : "height"),
-                       QStringLiteral("a number from 1 to 1000"));
+                       QCoreApplication::translate("DeckFile", "a number from 1 to 1000"));
         grid.Landscape = read.flag(QStringLiteral("landscape"));
         grid.CardWidth = read.number(QStringLiteral("cardWidth"), 0, 1000, 0);
         grid.CardHeight = read.number(QStringLiteral("cardHeight"), 0, 1000, 0);

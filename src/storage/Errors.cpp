@@ -1,5 +1,7 @@
 #include "storage/Errors.h"
 
+#include <QCoreApplication>
+
 #include <new>
 
 namespace ferlo {
@@ -11,13 +13,16 @@ QString errorMessage(std::exception_ptr error, const QString& context) {
         return error.message();
     } catch (const std::bad_alloc&) {
         return context.isEmpty()
-                   ? QStringLiteral("There is not enough memory to finish this command.")
-                   : context + QStringLiteral(": not enough memory.");
+                   ? QCoreApplication::translate(
+                         "Errors", "There is not enough memory to finish this command.")
+                   : QCoreApplication::translate("Errors", "%1: not enough memory.").arg(context);
     } catch (const std::exception& error) {
         const QString cause = QString::fromLocal8Bit(error.what());
-        return context.isEmpty() ? cause : context + QStringLiteral(": ") + cause;
+        return context.isEmpty()
+                   ? cause
+                   : QCoreApplication::translate("Errors", "%1: %2").arg(context, cause);
     } catch (...) {
-        return QStringLiteral("An unexpected error stopped this command.");
+        return QCoreApplication::translate("Errors", "An unexpected error stopped this command.");
     }
 }
 

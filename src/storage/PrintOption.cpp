@@ -2,6 +2,7 @@
 
 #include "storage/Registry.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace ferlo {
@@ -28,7 +29,8 @@ void saveInteger(const QString& key, const QString& name, int value) {
     registry.setRootKey(HKEY_LOCAL_MACHINE);
     if (!registry.OpenKey(key, true))
         throw ERegistryException(
-            QStringLiteral("The print option could not be saved to %1").arg(registry.LastError()),
+            QCoreApplication::translate("Settings", "The print option could not be saved to %1")
+                .arg(registry.LastError()),
             registry.LastError());
     try {
         registry.WriteInteger(name, value);

@@ -1,5 +1,6 @@
 #include "storage/Registry.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -55,11 +56,13 @@ QString readQuoted(QStringView text, qsizetype& pos) {
     for (++pos; pos < text.size() && text[pos] != u'"'; ++pos) {
         if (text[pos] == u'\\' &&
             (++pos == text.size() || (text[pos] != u'\\' && text[pos] != u'"')))
-            throw Refusal{u"a backslash in quotes must be followed by \\ or \""_s};
+            throw Refusal{QCoreApplication::translate(
+                "Settings", "a backslash in quotes must be followed by \\ or \"")};
         out += text[pos];
     }
     if (pos++ >= text.size())
-        throw Refusal{u"a quoted text has no closing quote"_s};
+        throw Refusal{
+            QCoreApplication::translate("Settings", "a quoted text has no closing quote")};
     return out;
 }
 
@@ -70,7 +73,8 @@ RegistryValue readData(QStringView data, const QList<QStringView>& lines, qsizet
         qsizetype end = 0;
         const QByteArray text = readQuoted(data, end).toUtf8().append('\0');
         if (end < data.size())
-            throw Refusal{u"there is text after the closing quote"_s};
+            throw Refusal{
+                QCoreApplication::translate("Settings", "there is text after the closing quote")};
         return {REG_SZ, text};
     }
     bool ok = false;
@@ -80,15 +84,18 @@ RegistryValue readData(QStringView data, const QList<QStringView>& lines, qsizet
         qToLittleEndian(quint32(digits.toUInt(&ok, 16)), value.data.data());
         if (!ok || digits.isEmpty() || digits.size() > 8 || digits.startsWith(u'+') ||
             digits.startsWith(u'-'))
-            throw Refusal{u"\"%1\" is not a dword"_s.arg(digits)};
+            throw Refusal{
+                QCoreApplication::translate("Settings", "\"%1\" is not a dword").arg(digits)};
         return value;
     }
     if (!data.startsWith(u"hex", Qt::CaseInsensitive))
-        throw Refusal{data == u"-" ? u"removing values is not supported"_s
-                                   : u"the value's data is not understood"_s};
+        throw Refusal{
+            data == u"-"
+                ? QCoreApplication::translate("Settings", "removing values is not supported")
+                : QCoreApplication::translate("Settings", "the value's data is not understood")};
     const qsizetype colon = data.indexOf(u':');
     if (colon < 0)
-        throw Refusal{u"hexadecimal data has no \":\""_s};
+        throw Refusal{QCoreApplication::translate("Settings", "hexadecimal data has no \":\"")};
     const QStringView kind = data.left(colon);
     RegistryValue value{REG_BINARY, {}};
     ok = kind.compare(u"hex", Qt::CaseInsensitive) == 0;
@@ -96,11 +103,13 @@ RegistryValue readData(QStringView data, const QList<QStringView>& lines, qsizet
         kind.endsWith(u')'))
         value.type = kind.mid(4, kind.size() - 5).toUInt(&ok, 16);
     if (!ok)
-        throw Refusal{u"\"%1\" is not a value type"_s.arg(kind)};
+        throw Refusal{
+            QCoreApplication::translate("Settings", "\"%1\" is not a value type").arg(kind)};
     QString hex = data.mid(colon + 1).trimmed().toString();
     while (hex.endsWith(u'\\')) {
         if (i + 1 == lines.size())
-            throw Refusal{u"hexadecimal data ends in a backslash"_s};
+            throw Refusal{
+                QCoreApplication::translate("Settings", "hexadecimal data ends in a backslash")};
         hex.chop(1);
         hex += lines[++i].trimmed();
     }
@@ -109,7 +118,9 @@ RegistryValue readData(QStringView data, const QList<QStringView>& lines, qsizet
         const QStringView byte = part.trimmed();
         value.data.append(char(byte.toUInt(&ok, 16)));
         if (!ok || byte.size() > 2)
-            throw Refusal{u"\"%1\" is not a hexadecimal byte"_s.arg(byte)};
+            throw Refusal{
+                QCoreApplication::translate("Settings", "\"%1\" is not a hexadecimal byte")
+                    .arg(byte)};
     }
     return value;
 }
@@ -129,8 +140,8 @@ QString decodeHiveText(const QByteArray& bytes) {
                            QStringDecoder::Flag::Stateless);
     const QString text = decoder(bytes.mid(markOf(bytes).size()));
     if (decoder.hasError())
-        throw Refusal{
-            u"the file is not valid %1 text"_s.arg(isUtf16(bytes) ? u"UTF-16" : u"UTF-8")};
+        throw Refusal{QCoreApplication::translate("Settings", "the file is not valid %1 text")
+                          .arg(isUtf16(bytes) ? u"UTF-16" : u"UTF-8")};
     return text;
 }
 
@@ -151,10 +162,13 @@ QString acquire(QLockFile& lock, const QString& hive) {
             // QLockFile does not say why it could not make its file; a file made beside it does.
             QTemporaryFile probe(hive + u".XXXXXX"_s);
             const bool made = probe.open() && probe.write("\n", 1) == 1 && probe.flush();
-            return made ? u"the settings file could not be locked"_s : probe.errorString();
+            return made ? QCoreApplication::translate("Settings",
+                                                      "the settings file could not be locked")
+                        : probe.errorString();
         }
         if (waited.elapsed() > lockWaitMs)
-            return u"the settings file is locked by another program"_s;
+            return QCoreApplication::translate("Settings",
+                                               "the settings file is locked by another program");
         QThread::usleep(500 + QRandomGenerator::global()->bounded(4000));
     }
 }
@@ -184,7 +198,9 @@ bool RegistryHive::parse(const QByteArray& bytes, RegistryRoot, QString* error) 
             if (line.isEmpty() || (m_headerSeen && line.startsWith(u';')))
                 continue;
             if (!m_headerSeen && line != headerLine)
-                throw Refusal{u"the file does not start with \"%1\""_s.arg(headerLine)};
+                throw Refusal{
+                    QCoreApplication::translate("Settings", "the file does not start with \"%1\"")
+                        .arg(headerLine)};
             if (!m_headerSeen) {
                 m_headerSeen = true;
             } else if (line.startsWith(u'[')) {
@@ -192,25 +208,34 @@ bool RegistryHive::parse(const QByteArray& bytes, RegistryRoot, QString* error) 
                 const bool below = name.startsWith(rootName + u'\\', Qt::CaseInsensitive);
                 const QStringView path = below ? name.mid(rootName.size() + 1) : QStringView();
                 if (!line.endsWith(u']'))
-                    throw Refusal{u"a key name has no closing bracket"_s};
+                    throw Refusal{QCoreApplication::translate("Settings",
+                                                              "a key name has no closing bracket")};
                 if (name.startsWith(u'-'))
-                    throw Refusal{u"removing keys is not supported"_s};
+                    throw Refusal{
+                        QCoreApplication::translate("Settings", "removing keys is not supported")};
                 if (below && !isKeyPath(path))
-                    throw Refusal{u"\"%1\" is not a valid key name"_s.arg(name)};
+                    throw Refusal{
+                        QCoreApplication::translate("Settings", "\"%1\" is not a valid key name")
+                            .arg(name)};
                 if (!below && name.compare(rootName, Qt::CaseInsensitive) != 0)
-                    throw Refusal{u"the key \"%1\" does not belong to %2"_s.arg(name, rootName)};
+                    throw Refusal{QCoreApplication::translate(
+                                      "Settings", "the key \"%1\" does not belong to %2")
+                                      .arg(name, rootName)};
                 m_sections.append({path.toString(), at(lines[i].begin()), endOf(lines[i])});
             } else {
                 if (!line.startsWith(u'"') && !line.startsWith(u'@'))
-                    throw Refusal{u"the line is not a key, a value or a comment"_s};
+                    throw Refusal{QCoreApplication::translate(
+                        "Settings", "the line is not a key, a value or a comment")};
                 if (m_sections.isEmpty())
-                    throw Refusal{u"a value comes before the first key"_s};
+                    throw Refusal{QCoreApplication::translate(
+                        "Settings", "a value comes before the first key")};
                 qsizetype pos = line[0] == u'@' ? 1 : 0;
                 const QString name = pos ? u""_s : readQuoted(line, pos);
                 while (pos < line.size() && line[pos].isSpace())
                     ++pos;
                 if (pos >= line.size() || line[pos] != u'=')
-                    throw Refusal{u"a value name is not followed by \"=\""_s};
+                    throw Refusal{QCoreApplication::translate(
+                        "Settings", "a value name is not followed by \"=\"")};
                 const QStringView data = line.mid(pos + 1).trimmed();
                 const RegistryValue value = readData(data, lines, i);
                 // A value given twice keeps its first spelling, and the last data and place.
@@ -223,7 +248,9 @@ bool RegistryHive::parse(const QByteArray& bytes, RegistryRoot, QString* error) 
         }
         return true;
     } catch (const Refusal& refusal) {
-        *error = i < 0 ? refusal.why : u"line %1: %2"_s.arg(i + 1).arg(refusal.why);
+        *error = i < 0 ? refusal.why
+                       : QCoreApplication::translate("Settings", "line %1: %2")
+                             .arg(QString::number(i + 1), refusal.why);
         *this = RegistryHive();
         return false;
     }
@@ -318,7 +345,9 @@ std::optional<QByteArray> RegistryHive::changedTo(const QString& path,
             return bytes;
     } catch (const Refusal&) {
     }
-    *error = u"the settings file holds a name or a value that cannot be written back unchanged"_s;
+    *error = QCoreApplication::translate(
+        "Settings",
+        "the settings file holds a name or a value that cannot be written back unchanged");
     return std::nullopt;
 }
 
@@ -352,18 +381,21 @@ bool load(RegistryHive& hive, QString* error) {
     if (!info.exists())
         hive.parse(QByteArray(), HKEY_LOCAL_MACHINE, &cause);
     else if (!info.isFile() && !info.isDir())
-        cause = u"the settings file is not a regular file"_s;
+        cause = QCoreApplication::translate("Settings", "the settings file is not a regular file");
     else if (!file.open(QIODevice::ReadOnly))
         cause = file.errorString();
     else if (file.size() > maxHiveSize)
-        cause = u"the file is too large to be a settings file"_s;
+        cause =
+            QCoreApplication::translate("Settings", "the file is too large to be a settings file");
     // A regular file, of a size checked above: reading it whole is bounded.
     else if (const QByteArray bytes = file.readAll(); file.error() != QFileDevice::NoError)
         cause = file.errorString();
     else if (!hive.parse(bytes, HKEY_LOCAL_MACHINE, &cause))
-        cause = u"the file is not a valid settings file (%1)"_s.arg(cause);
+        cause =
+            QCoreApplication::translate("Settings", "the file is not a valid settings file (%1)")
+                .arg(cause);
     if (!cause.isEmpty())
-        *error = path + u": "_s + cause;
+        *error = QCoreApplication::translate("Settings", "%1: %2").arg(path, cause);
     return cause.isEmpty();
 }
 
@@ -373,7 +405,7 @@ bool save(const QString& key, const std::optional<QString>& name, const QString&
           QString* error) {
     const QString path = registryHivePath(HKEY_LOCAL_MACHINE);
     const auto fail = [&](const QString& reason) {
-        *error = path + u": "_s + reason;
+        *error = QCoreApplication::translate("Settings", "%1: %2").arg(path, reason);
         return false;
     };
     std::error_code code;
@@ -418,10 +450,13 @@ bool TRegistry::OpenKey(const QString& key, bool canCreate) {
     RegistryHive hive;
     const QString hivePath = registryHivePath(HKEY_LOCAL_MACHINE);
     if (!relative.isEmpty() && !isKeyPath(relative)) {
-        m_lastError = hivePath + u": \"%1\" is not a valid key name"_s.arg(key);
+        m_lastError = QCoreApplication::translate("Settings", "%1: \"%2\" is not a valid key name")
+                          .arg(hivePath, key);
     } else if (load(hive, &m_lastError) && !hive.keyExists(path)) {
         if (!canCreate)
-            m_lastError = hivePath + u": the key \"%1\" does not exist"_s.arg(key);
+            m_lastError =
+                QCoreApplication::translate("Settings", "%1: the key \"%2\" does not exist")
+                    .arg(hivePath, key);
         else
             save(path, std::nullopt, QString(), &m_lastError);
     }
@@ -444,9 +479,11 @@ int TRegistry::ReadInteger(const QString& name) {
     QString error;
     const auto value = m_open && load(hive, &error) ? hive.value(m_path, name) : std::nullopt;
     if (!value || value->data.size() > 4)
-        throw ERegistryException(u"Failed to get data for '%1'"_s.arg(name));
+        throw ERegistryException(
+            QCoreApplication::translate("Settings", "Failed to get data for '%1'").arg(name));
     if (value->type != REG_DWORD)
-        throw ERegistryException(u"Invalid data type for '%1'"_s.arg(name));
+        throw ERegistryException(
+            QCoreApplication::translate("Settings", "Invalid data type for '%1'").arg(name));
     return int(qFromLittleEndian<quint32>(value->data.leftJustified(4, '\0').constData()));
 }
 
@@ -457,12 +494,17 @@ void TRegistry::WriteInteger(const QString& name, int value) {
 // Writes a value's data as the file writes it into the open key; a failure throws "Failed to set
 // data for '<name>'" with the file and the reason.
 void TRegistry::write(const QString& name, const QString& data) {
-    const QString failed = u"Failed to set data for '%1'"_s.arg(name);
+    const QString failed =
+        QCoreApplication::translate("Settings", "Failed to set data for '%1'").arg(name);
     const QString hive = registryHivePath(HKEY_LOCAL_MACHINE);
     if (!m_open)
-        throw ERegistryException(failed, hive + u": no key is open"_s);
+        throw ERegistryException(
+            failed, QCoreApplication::translate("Settings", "%1: no key is open").arg(hive));
     if (hasControlCharacters(name) || hasControlCharacters(data))
-        throw ERegistryException(failed, hive + u": the value name or text holds a line break"_s);
+        throw ERegistryException(
+            failed,
+            QCoreApplication::translate("Settings", "%1: the value name or text holds a line break")
+                .arg(hive));
     // A key another copy removed meanwhile comes back with the value.
     QString error;
     if (!save(m_path, name, data, &error))
@@ -474,9 +516,11 @@ QString TRegistry::ReadString(const QString& name) {
     QString error;
     const auto value = m_open && load(hive, &error) ? hive.value(m_path, name) : std::nullopt;
     if (!value)
-        throw ERegistryException(u"Failed to get data for '%1'"_s.arg(name));
+        throw ERegistryException(
+            QCoreApplication::translate("Settings", "Failed to get data for '%1'").arg(name));
     if (value->type != REG_SZ)
-        throw ERegistryException(u"Invalid data type for '%1'"_s.arg(name));
+        throw ERegistryException(
+            QCoreApplication::translate("Settings", "Invalid data type for '%1'").arg(name));
     QByteArray text = value->data;
     if (text.endsWith('\0'))
         text.chop(1);

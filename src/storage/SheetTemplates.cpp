@@ -2,6 +2,7 @@
 
 #include "storage/Errors.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QXmlStreamReader>
@@ -32,16 +33,19 @@ double length(const QXmlStreamAttributes& attributes, const char* name, bool req
     const QString text = attributes.value(QLatin1String(name)).toString().trimmed();
     if (text.isEmpty()) {
         if (required)
-            throw Refusal{QStringLiteral("it has no %1").arg(QLatin1String(name))};
+            throw Refusal{QCoreApplication::translate("SheetTemplates", "it has no %1")
+                              .arg(QLatin1String(name))};
         return 0;
     }
     const std::optional<double> mm = ParseLength(text.toStdString(), MillimetresPerPoint);
     if (!mm)
-        throw Refusal{QStringLiteral("its %1 \"%2\" is not a length in pt, mm, cm, in or pc")
+        throw Refusal{QCoreApplication::translate(
+                          "SheetTemplates", "its %1 \"%2\" is not a length in pt, mm, cm, in or pc")
                           .arg(QLatin1String(name), text.left(40))};
     if (*mm > MaxSheetMm)
-        throw Refusal{QStringLiteral("its %1 of %2 is more than a metre")
-                          .arg(QLatin1String(name), text.left(40))};
+        throw Refusal{
+            QCoreApplication::translate("SheetTemplates", "its %1 of %2 is more than a metre")
+                .arg(QLatin1String(name), text.left(40))};
     return *mm;
 }
 
@@ -50,9 +54,10 @@ int whole(const QXmlStreamAttributes& attributes, const char* name) {
     const int value = attributes.value(QLatin1String(name)).toInt(&ok);
     if (!ok || value < 1 || value > MaxLabelsAcross)
         throw Refusal{
-            QStringLiteral("its %1 \"%2\" is not a whole number from 1 to %3")
-                .arg(QLatin1String(name), attributes.value(QLatin1String(name)).toString().left(40))
-                .arg(MaxLabelsAcross)};
+            QCoreApplication::translate("SheetTemplates",
+                                        "its %1 \"%2\" is not a whole number from 1 to %3")
+                .arg(QLatin1String(name), attributes.value(QLatin1String(name)).toString().left(40),
+                     QString::number(MaxLabelsAcross))};
     return value;
 }
 
@@ -78,10 +83,12 @@ SheetTemplate readTemplate(QXmlStreamReader& xml, const PaperSizes& papers) {
         sheet.PaperWidth = paper->first;
         sheet.PaperHeight = paper->second;
     } else {
-        throw Refusal{QStringLiteral("its paper size \"%1\" is not known").arg(size.left(40))};
+        throw Refusal{
+            QCoreApplication::translate("SheetTemplates", "its paper size \"%1\" is not known")
+                .arg(size.left(40))};
     }
     if (!(sheet.PaperWidth > 0 && sheet.PaperHeight > 0))
-        throw Refusal{QStringLiteral("its paper has no size")};
+        throw Refusal{QCoreApplication::translate("SheetTemplates", "its paper has no size")};
 
     bool cd = false;
     PageCard label;
@@ -108,7 +115,7 @@ SheetTemplate readTemplate(QXmlStreamReader& xml, const PaperSizes& papers) {
             continue;
         }
         if (!(width > 0 && height > 0))
-            throw Refusal{QStringLiteral("its labels have no size")};
+            throw Refusal{QCoreApplication::translate("SheetTemplates", "its labels have no size")};
         label.Radius = std::min(label.Radius, std::min(width, height) / 2);
         label.Markup = 0;
         // The label's own elements: its markup margin and its layouts.
@@ -122,7 +129,8 @@ SheetTemplate readTemplate(QXmlStreamReader& xml, const PaperSizes& papers) {
                 const double x0 = length(e, "x0", false), y0 = length(e, "y0", false);
                 const double dx = length(e, "dx", nx > 1), dy = length(e, "dy", ny > 1);
                 if (int(sheet.Labels.size()) + nx * ny > MaxLabelsPerSheet)
-                    throw Refusal{QStringLiteral("it has more than %1 labels on a sheet")
+                    throw Refusal{QCoreApplication::translate(
+                                      "SheetTemplates", "it has more than %1 labels on a sheet")
                                       .arg(MaxLabelsPerSheet)};
                 for (int y = 0; y < ny; ++y)
                     for (int x = 0; x < nx; ++x) {
@@ -139,14 +147,16 @@ SheetTemplate readTemplate(QXmlStreamReader& xml, const PaperSizes& papers) {
         sheet.Shape = label.Shape;
     }
     if (sheet.Labels.empty())
-        throw Refusal{cd ? QStringLiteral("CD and DVD labels are not offered")
-                         : QStringLiteral("it has no labels")};
+        throw Refusal{
+            cd ? QCoreApplication::translate("SheetTemplates", "CD and DVD labels are not offered")
+               : QCoreApplication::translate("SheetTemplates", "it has no labels")};
     for (const PageCard& card : sheet.Labels) {
         const MmRect& t = card.Trim;
         const double over = std::max(
             {-t.Left, -t.Top, t.right() - sheet.PaperWidth, t.bottom() - sheet.PaperHeight});
         if (over > OffPaperToleranceMm)
-            throw Refusal{QStringLiteral("a label at %1, %2 mm runs %3 mm off the paper")
+            throw Refusal{QCoreApplication::translate(
+                              "SheetTemplates", "a label at %1, %2 mm runs %3 mm off the paper")
                               .arg(t.Left, 0, 'f', 1)
                               .arg(t.Top, 0, 'f', 1)
                               .arg(over, 0, 'f', 1)};
@@ -213,11 +223,12 @@ void readTemplateFile(const QByteArray& bytes, const QString& fileName, const Pa
         const auto refuse = [&](const QString& cause) {
             into.RefusedNames.insert(
                 QString::fromStdString(SearchKey((brand + part).toStdString())));
-            into.Refused << QStringLiteral("The sheet %1 in %2 is left out: %3.")
+            into.Refused << QCoreApplication::translate("SheetTemplates",
+                                                        "The sheet %1 in %2 is left out: %3.")
                                 .arg(describeTemplate(brand, part), fileName, cause);
         };
         if (brand.trimmed().isEmpty() || part.trimmed().isEmpty()) {
-            refuse(QStringLiteral("it has no brand or part number"));
+            refuse(QCoreApplication::translate("SheetTemplates", "it has no brand or part number"));
             xml.skipCurrentElement();
             continue;
         }
@@ -232,9 +243,11 @@ void readTemplateFile(const QByteArray& bytes, const QString& fileName, const Pa
             } else {
                 const bool left = into.RefusedNames.contains(
                     QString::fromStdString(SearchKey((brand + equiv).toStdString())));
-                refuse(QStringLiteral("the sheet %1 it is equal to is %2")
+                refuse(QCoreApplication::translate("SheetTemplates",
+                                                   "the sheet %1 it is equal to is %2")
                            .arg(describeTemplate(brand, equiv),
-                                left ? QStringLiteral("left out") : QStringLiteral("not there")));
+                                left ? QCoreApplication::translate("SheetTemplates", "left out")
+                                     : QCoreApplication::translate("SheetTemplates", "not there")));
             }
             xml.skipCurrentElement();
             continue;
@@ -250,11 +263,11 @@ void readTemplateFile(const QByteArray& bytes, const QString& fileName, const Pa
         }
     }
     if (xml.hasError() && xml.error() != QXmlStreamReader::PrematureEndOfDocumentError)
-        into.Refused << QStringLiteral("The sheet templates in %1 are read only up to line %2: "
-                                       "%3.")
-                            .arg(fileName)
-                            .arg(xml.lineNumber())
-                            .arg(xml.errorString());
+        into.Refused << QCoreApplication::translate(
+                            "SheetTemplates",
+                            "The sheet templates in %1 are read only up to line %2: "
+                            "%3.")
+                            .arg(fileName, QString::number(xml.lineNumber()), xml.errorString());
 }
 
 SheetCatalogue readSheetCatalogue(const QString& folder) {
@@ -262,8 +275,9 @@ SheetCatalogue readSheetCatalogue(const QString& folder) {
     const QDir dir(folder);
     QFile paperFile(dir.filePath(QStringLiteral("paper-sizes.xml")));
     if (!dir.exists() || !paperFile.open(QIODevice::ReadOnly)) {
-        catalogue.Missing = QStringLiteral("No label sheets are installed: %1 does not hold "
-                                           "paper-sizes.xml (the package glabels-data).")
+        catalogue.Missing = QCoreApplication::translate(
+                                "SheetTemplates", "No label sheets are installed: %1 does not hold "
+                                                  "paper-sizes.xml (the package glabels-data).")
                                 .arg(folder);
         return catalogue;
     }
@@ -273,7 +287,9 @@ SheetCatalogue readSheetCatalogue(const QString& folder) {
     for (const QString& name : files) {
         QFile file(dir.filePath(name));
         if (!file.open(QIODevice::ReadOnly)) {
-            catalogue.Refused << QStringLiteral("The sheet templates in %1 cannot be read: %2.")
+            catalogue.Refused << QCoreApplication::translate(
+                                     "SheetTemplates",
+                                     "The sheet templates in %1 cannot be read: %2.")
                                      .arg(file.fileName(), file.errorString());
             continue;
         }
@@ -308,11 +324,14 @@ std::vector<const SheetTemplate*> findSheets(const SheetCatalogue& catalogue, co
 
 const SheetTemplate& sheetNamed(const SheetCatalogue& catalogue, const QString& name) {
     if (!catalogue.Missing.isEmpty())
-        throw Error(QStringLiteral("Cannot use the sheet %1. %2").arg(name, catalogue.Missing));
+        throw Error(QCoreApplication::translate("SheetTemplates", "Cannot use the sheet %1. %2")
+                        .arg(name, catalogue.Missing));
     if (const SheetTemplate* sheet = findExact(catalogue, SearchKey(name.toStdString())))
         return *sheet;
-    throw Error(QStringLiteral("There is no sheet named %1 among the installed sheet templates "
-                               "(%2).")
+    throw Error(QCoreApplication::translate(
+                    "SheetTemplates",
+                    "There is no sheet named %1 among the installed sheet templates "
+                    "(%2).")
                     .arg(name, sheetTemplateFolder()));
 }
 

@@ -2,6 +2,7 @@
 
 #include "storage/Registry.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace ferlo {
@@ -39,7 +40,8 @@ void saveSpeechOptions(const SpeechOptions& options) {
     registry.setRootKey(HKEY_LOCAL_MACHINE);
     if (!registry.OpenKey(settingsKey, true))
         throw ERegistryException(
-            QStringLiteral("The speech options could not be saved to %1").arg(registry.LastError()),
+            QCoreApplication::translate("Settings", "The speech options could not be saved to %1")
+                .arg(registry.LastError()),
             registry.LastError());
     registry.WriteInteger(onName, options.on ? 1 : 0);
     registry.WriteInteger(rateName, options.rate);

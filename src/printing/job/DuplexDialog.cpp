@@ -6,6 +6,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
@@ -24,14 +25,16 @@ QString manualFeedSteps(ManualFeed feed) {
     switch (feed) {
     case ManualFeed::FaceDown:
     case ManualFeed::FaceDownReversing:
-        return QStringLiteral("Take the printed sheets out of the printer, turn the stack over "
-                              "sideways (about its long edge, so that the same edge goes in "
-                              "first) and put it back into the paper tray.");
+        return QCoreApplication::translate(
+            "DuplexDialog", "Take the printed sheets out of the printer, turn the stack over "
+                            "sideways (about its long edge, so that the same edge goes in "
+                            "first) and put it back into the paper tray.");
     case ManualFeed::FaceUp:
     case ManualFeed::FaceUpReversing:
-        return QStringLiteral("Take the printed sheets out of the printer and put the stack back "
-                              "into the paper tray as it lies, printed side up, the same edge "
-                              "first.");
+        return QCoreApplication::translate(
+            "DuplexDialog", "Take the printed sheets out of the printer and put the stack back "
+                            "into the paper tray as it lies, printed side up, the same edge "
+                            "first.");
     case ManualFeed::Off:
         break;
     }
@@ -41,17 +44,21 @@ QString manualFeedSteps(ManualFeed feed) {
 QString manualFeedPicture(ManualFeed feed) {
     switch (feed) {
     case ManualFeed::FaceDown:
-        return QStringLiteral("out: [3][2][1] face down, 1 at the bottom  \u27f6  turn over "
-                              "sideways  \u27f6  in: card 1 first");
+        return QCoreApplication::translate(
+            "DuplexDialog", "out: [3][2][1] face down, 1 at the bottom  \u27f6  turn over "
+                            "sideways  \u27f6  in: card 1 first");
     case ManualFeed::FaceDownReversing:
-        return QStringLiteral("out: [1][2][3] face down, 1 on top  \u27f6  turn over sideways  "
-                              "\u27f6  in: the last card first");
+        return QCoreApplication::translate(
+            "DuplexDialog", "out: [1][2][3] face down, 1 on top  \u27f6  turn over sideways  "
+                            "\u27f6  in: the last card first");
     case ManualFeed::FaceUp:
-        return QStringLiteral("out: [3][2][1] face up, 1 at the bottom  \u27f6  as it lies  "
-                              "\u27f6  in: the last card first");
+        return QCoreApplication::translate(
+            "DuplexDialog", "out: [3][2][1] face up, 1 at the bottom  \u27f6  as it lies  "
+                            "\u27f6  in: the last card first");
     case ManualFeed::FaceUpReversing:
-        return QStringLiteral("out: [1][2][3] face up, 1 on top  \u27f6  as it lies  \u27f6  "
-                              "in: card 1 first");
+        return QCoreApplication::translate(
+            "DuplexDialog", "out: [1][2][3] face up, 1 on top  \u27f6  as it lies  \u27f6  "
+                            "in: card 1 first");
     case ManualFeed::Off:
         break;
     }
@@ -86,7 +93,7 @@ QDoubleSpinBox* offsetBox(QWidget* parent, int tenths, const QString& name) {
     box->setRange(-kMaxBackOffset / 10.0, kMaxBackOffset / 10.0);
     box->setDecimals(1);
     box->setSingleStep(0.1);
-    box->setSuffix(QStringLiteral(" mm"));
+    box->setSuffix(QCoreApplication::translate("DuplexDialog", " mm"));
     box->setValue(tenths / 10.0);
     return box;
 }
@@ -96,43 +103,57 @@ QDoubleSpinBox* offsetBox(QWidget* parent, int tenths, const QString& name) {
 bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("DuplexDialog"));
-    dialog.setWindowTitle(QStringLiteral("Double-Sided Printing"));
+    dialog.setWindowTitle(QCoreApplication::translate("DuplexDialog", "Double-Sided Printing"));
     auto* layout = new QVBoxLayout(&dialog);
 
-    auto* turnBox = new QGroupBox(QStringLiteral("Turning the sheet over"), &dialog);
+    auto* turnBox = new QGroupBox(
+        QCoreApplication::translate("DuplexDialog", "Turning the sheet over"), &dialog);
     QButtonGroup* turns = addChoices<SheetTurn>(
         turnBox,
-        {{SheetTurn::Standard, QStringLiteral("Standard: the long edge for portrait cards, the "
-                                              "short edge for landscape cards")},
-         {SheetTurn::LongEdge, QStringLiteral("On the long edge")},
-         {SheetTurn::ShortEdge, QStringLiteral("On the short edge")}},
+        {{SheetTurn::Standard,
+          QCoreApplication::translate("DuplexDialog",
+                                      "Standard: the long edge for portrait cards, the "
+                                      "short edge for landscape cards")},
+         {SheetTurn::LongEdge, QCoreApplication::translate("DuplexDialog", "On the long edge")},
+         {SheetTurn::ShortEdge, QCoreApplication::translate("DuplexDialog", "On the short edge")}},
         choices.turn);
     turns->setObjectName(QStringLiteral("turns"));
     layout->addWidget(turnBox);
 
-    auto* feedBox = new QGroupBox(QStringLiteral("Printing both sides"), &dialog);
+    auto* feedBox =
+        new QGroupBox(QCoreApplication::translate("DuplexDialog", "Printing both sides"), &dialog);
     QButtonGroup* feeds = addChoices<ManualFeed>(
         feedBox,
-        {{ManualFeed::Off, QStringLiteral("The printer prints both sides")},
-         {ManualFeed::FaceDown, QStringLiteral("By hand: the printer lays the sheets face down")},
+        {{ManualFeed::Off,
+          QCoreApplication::translate("DuplexDialog", "The printer prints both sides")},
+         {ManualFeed::FaceDown,
+          QCoreApplication::translate("DuplexDialog",
+                                      "By hand: the printer lays the sheets face down")},
          {ManualFeed::FaceDownReversing,
-          QStringLiteral("By hand: face down, the printer prints the last page first")},
-         {ManualFeed::FaceUp, QStringLiteral("By hand: the printer lays the sheets face up")},
+          QCoreApplication::translate(
+              "DuplexDialog", "By hand: face down, the printer prints the last page first")},
+         {ManualFeed::FaceUp, QCoreApplication::translate(
+                                  "DuplexDialog", "By hand: the printer lays the sheets face up")},
          {ManualFeed::FaceUpReversing,
-          QStringLiteral("By hand: face up, the printer prints the last page first")}},
+          QCoreApplication::translate("DuplexDialog",
+                                      "By hand: face up, the printer prints the last page first")}},
         choices.feed, std::function<QString(ManualFeed)>(manualFeedPicture));
     feeds->setObjectName(QStringLiteral("feeds"));
-    auto* trayNote = new QLabel(QStringLiteral("By hand, the fronts print first; then the program "
+    auto* trayNote =
+        new QLabel(QCoreApplication::translate("DuplexDialog",
+                                               "By hand, the fronts print first; then the program "
                                                "asks you to put the stack back.\nIf your paper "
                                                "tray prints on the upper side of the sheet, "
                                                "choose the other face."),
-                                feedBox);
+                   feedBox);
     feedBox->layout()->addWidget(trayNote);
     layout->addWidget(feedBox);
 
-    auto* fold = new QCheckBox(QStringLiteral("&Fold-over: each front and its word on one sheet, "
-                                              "printed on one side and folded in the middle"),
-                               &dialog);
+    auto* fold =
+        new QCheckBox(QCoreApplication::translate(
+                          "DuplexDialog", "&Fold-over: each front and its word on one sheet, "
+                                          "printed on one side and folded in the middle"),
+                      &dialog);
     fold->setObjectName(QStringLiteral("foldOver"));
     fold->setChecked(choices.foldOver);
     layout->addWidget(fold);
@@ -147,20 +168,25 @@ bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
     const QString printer = programPrinter().printerName();
     const BackOffset stored = get_BackOffset(printer);
     auto* offsetGroup = new QGroupBox(
-        printer.isEmpty() ? QStringLiteral("Back offset")
-                          : QStringLiteral("Back offset of the printer %1").arg(printer),
+        printer.isEmpty()
+            ? QCoreApplication::translate("DuplexDialog", "Back offset")
+            : QCoreApplication::translate("DuplexDialog", "Back offset of the printer %1")
+                  .arg(printer),
         &dialog);
     auto* form = new QFormLayout(offsetGroup);
     QDoubleSpinBox* x = offsetBox(offsetGroup, stored.x, QStringLiteral("offsetX"));
     QDoubleSpinBox* y = offsetBox(offsetGroup, stored.y, QStringLiteral("offsetY"));
-    form->addRow(QStringLiteral("X (to the right on the back):"), x);
-    form->addRow(QStringLiteral("Y (down on the back):"), y);
-    auto* how = new QLabel(QStringLiteral("Print the calibration sheet, hold it to the light with "
-                                          "its back towards you,\nand type where the front's "
-                                          "lines cross the top and the left scale."),
-                           offsetGroup);
+    form->addRow(QCoreApplication::translate("DuplexDialog", "X (to the right on the back):"), x);
+    form->addRow(QCoreApplication::translate("DuplexDialog", "Y (down on the back):"), y);
+    auto* how =
+        new QLabel(QCoreApplication::translate(
+                       "DuplexDialog", "Print the calibration sheet, hold it to the light with "
+                                       "its back towards you,\nand type where the front's "
+                                       "lines cross the top and the left scale."),
+                   offsetGroup);
     form->addRow(how);
-    auto* calibrate = new QPushButton(QStringLiteral("Print &Calibration Sheet ..."), offsetGroup);
+    auto* calibrate = new QPushButton(
+        QCoreApplication::translate("DuplexDialog", "Print &Calibration Sheet ..."), offsetGroup);
     calibrate->setObjectName(QStringLiteral("printCalibration"));
     form->addRow(calibrate);
     layout->addWidget(offsetGroup);

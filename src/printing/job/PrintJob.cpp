@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -122,7 +123,8 @@ void checkPictures(const QList<CardPage>& pages) {
                 QString message = errorMessage(std::current_exception());
                 if (!message.contains(fileName))
                     message =
-                        QStringLiteral("Cannot print the picture %1: %2").arg(fileName, message);
+                        QCoreApplication::translate("Printing", "Cannot print the picture %1: %2")
+                            .arg(fileName, message);
                 throw Error(message);
             }
         }
@@ -160,12 +162,14 @@ bool runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptio
     try {
         prepared = preparePage(printer, first, options);
     } catch (...) {
-        throw Error(errorMessage(std::current_exception(), QStringLiteral("Cannot print")));
+        throw Error(errorMessage(std::current_exception(),
+                                 QCoreApplication::translate("Printing", "Cannot print")));
     }
 
     QPainter painter;
     if (!painter.begin(&printer))
-        throw Error(QStringLiteral("Cannot print: the printer \"%1\" did not start the job.")
+        throw Error(QCoreApplication::translate(
+                        "Printing", "Cannot print: the printer \"%1\" did not start the job.")
                         .arg(printer.printerName()));
     try {
         for (qsizetype i = 0; i < pages.size(); ++i) {
@@ -178,7 +182,8 @@ bool runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptio
                 prepared =
                     preparePage(printer, turnPrinterFor(printer, pages.at(i), chosen), options);
                 if (!printer.newPage())
-                    throw Error(QStringLiteral("the printer \"%1\" could not start page %2.")
+                    throw Error(QCoreApplication::translate(
+                                    "Printing", "the printer \"%1\" could not start page %2.")
                                     .arg(printer.printerName(), QString::number(i + 1)));
             }
             paintPreparedPage(painter, prepared);
@@ -186,10 +191,12 @@ bool runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptio
     } catch (...) {
         printer.abort();
         painter.end();
-        throw Error(errorMessage(std::current_exception(), QStringLiteral("Cannot print")));
+        throw Error(errorMessage(std::current_exception(),
+                                 QCoreApplication::translate("Printing", "Cannot print")));
     }
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        throw Error(QStringLiteral("Cannot print: the printer \"%1\" reported an error.")
+        throw Error(QCoreApplication::translate(
+                        "Printing", "Cannot print: the printer \"%1\" reported an error.")
                         .arg(printer.printerName()));
     return true;
 }
@@ -224,7 +231,7 @@ public:
             return;
         if (std::rename(QFile::encodeName(m_partial.fileName()).constData(),
                         QFile::encodeName(m_target).constData()) != 0)
-            throw Error(QStringLiteral("Cannot print to the file %1: %2")
+            throw Error(QCoreApplication::translate("Printing", "Cannot print to the file %1: %2")
                             .arg(m_target, QString::fromLocal8Bit(std::strerror(errno))));
         m_partial.setAutoRemove(false);
     }
@@ -281,7 +288,8 @@ public:
             m_dialog->setMinimumDuration(0);
             m_dialog->setRange(0, count);
         }
-        m_dialog->setLabelText(QStringLiteral("Page %1 of %2").arg(page).arg(count));
+        m_dialog->setLabelText(
+            QCoreApplication::translate("Printing", "Page %1 of %2").arg(page).arg(count));
         m_dialog->setValue(page - 1);
         QCoreApplication::processEvents(); // a click on Cancel
         return !m_dialog->wasCanceled();
@@ -362,7 +370,8 @@ QList<PrintJobPlan> planPrintJobs(const QList<CardPage>& cards, const QPageRange
 
 bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOptions& options) {
     if (!printer.isValid())
-        throw Error(QStringLiteral("Cannot print: the printer \"%1\" is not available.")
+        throw Error(QCoreApplication::translate(
+                        "Printing", "Cannot print: the printer \"%1\" is not available.")
                         .arg(printer.printerName()));
     printer.setFullPage(false);
     printer.setDocName(QStringLiteral("Ferlo"));
@@ -376,10 +385,12 @@ bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOpt
         for (const PrintJobPlan& job : jobs)
             checkPictures(job.pages);
     } catch (...) {
-        throw Error(errorMessage(std::current_exception(), QStringLiteral("Cannot print")));
+        throw Error(errorMessage(std::current_exception(),
+                                 QCoreApplication::translate("Printing", "Cannot print")));
     }
     if (jobs.isEmpty())
-        throw Error(QStringLiteral("Cannot print: the page range picks none of the %1 cards.")
+        throw Error(QCoreApplication::translate(
+                        "Printing", "Cannot print: the page range picks none of the %1 cards.")
                         .arg(cards.size()));
     int total = 0;
     for (const PrintJobPlan& job : jobs)
@@ -453,12 +464,13 @@ SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const Duplex
     options.manualFeed = duplex.feed;
     // Double-sided by hand: between the sides the user puts the stack back in.
     options.stackTurned = [parent, &duplex] {
-        return askToContinue(parent, QStringLiteral("PrintBacks"),
-                             QStringLiteral("The fronts are printed.\n\n%1\n\nThen click "
-                                            "Continue to print the backs.")
-                                 .arg(manualFeedSteps(duplex.feed)));
+        return askToContinue(
+            parent, QStringLiteral("PrintBacks"),
+            QCoreApplication::translate("Printing", "The fronts are printed.\n\n%1\n\nThen click "
+                                                    "Continue to print the backs.")
+                .arg(manualFeedSteps(duplex.feed)));
     };
-    PageProgress progress(parent, QStringLiteral("Printing"));
+    PageProgress progress(parent, QCoreApplication::translate("Printing", "Printing"));
     options.progress = progress.callback();
     runPrintJob(printer, cards, options);
     return turn;
@@ -491,7 +503,7 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
     // on its own paper.
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("PrintPreview"));
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
+    dialog.setWindowTitle(QCoreApplication::translate("Printing", "Print Preview"));
     auto* layout = new QVBoxLayout(&dialog);
     auto* scroll = new QScrollArea(&dialog);
     scroll->setObjectName(QStringLiteral("previewPages"));
@@ -503,9 +515,10 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
     for (qsizetype i = 0; i < pages.size(); ++i) {
         const bool folded = pages.at(i).Fold != CardPage::FoldLine::None;
         const qsizetype card = backs && !folded ? i / 2 + 1 : i + 1;
-        auto* caption = new QLabel(folded ? QStringLiteral("Sheet %1, to fold").arg(card)
-                                   : pages.at(i).Back ? QStringLiteral("Card %1, back").arg(card)
-                                                      : QStringLiteral("Card %1").arg(card));
+        auto* caption = new QLabel(
+            folded ? QCoreApplication::translate("Printing", "Sheet %1, to fold").arg(card)
+            : pages.at(i).Back ? QCoreApplication::translate("Printing", "Card %1, back").arg(card)
+                               : QCoreApplication::translate("Printing", "Card %1").arg(card));
         auto* picture = new QLabel;
         picture->setObjectName(QStringLiteral("previewPage%1").arg(i + 1));
         sheets->addWidget(caption, 0, Qt::AlignHCenter);
@@ -516,8 +529,8 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
     scroll->setWidget(sheet);
     layout->addWidget(scroll);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    QPushButton* print =
-        buttons->addButton(QStringLiteral("&Print ..."), QDialogButtonBox::ActionRole);
+    QPushButton* print = buttons->addButton(QCoreApplication::translate("Printing", "&Print ..."),
+                                            QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     QObject::connect(print, &QPushButton::clicked, &dialog, [&dialog, &cards, &duplex] {
@@ -527,7 +540,8 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
     QTimer::singleShot(0, &dialog, [&dialog, &pages, &pictures, &paper] {
         fitInRoom(&dialog, kPreviewSize); // now with the frame the window manager gave it
         runGuarded(&dialog, [&] {
-            PageProgress progress(&dialog, QStringLiteral("Print Preview"));
+            PageProgress progress(&dialog,
+                                  QCoreApplication::translate("Printing", "Print Preview"));
             // 48 dots an inch on the screen, drawn with the device's pixels (crisp on HiDPI).
             const qreal ratio = dialog.devicePixelRatioF();
             const int previewDpi = qRound(48 * ratio);
@@ -550,12 +564,12 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
 
 void exportCardPdf(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex) {
     const bool backs = get_PrintWordBacks();
-    const QString path =
-        askSaveFileName(parent, QStringLiteral("Export PDF"), QStringLiteral("Ferlo.pdf"),
-                        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
+    const QString path = askSaveFileName(
+        parent, QCoreApplication::translate("Printing", "Export PDF"), QStringLiteral("Ferlo.pdf"),
+        QCoreApplication::translate("Printing", "PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
-    PageProgress progress(parent, QStringLiteral("Export PDF"));
+    PageProgress progress(parent, QCoreApplication::translate("Printing", "Export PDF"));
     PaintOptions options;
     options.progress = progress.callback();
     writeCardPdf(path,
@@ -565,7 +579,8 @@ void exportCardPdf(QWidget* parent, const QList<CardPage>& cards, const DuplexCh
 }
 
 QAction* makeWordBacksAction(QWidget* window) {
-    auto* action = new QAction(QStringLiteral("Print Word &Backs"), window);
+    auto* action =
+        new QAction(QCoreApplication::translate("Printing", "Print Word &Backs"), window);
     action->setObjectName(QStringLiteral("mnWordBacks"));
     action->setCheckable(true);
     try {
