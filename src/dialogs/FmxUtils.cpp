@@ -75,15 +75,24 @@ int LaunchFile(const QString& fileName, const QString& parameters, const QString
     return QDesktopServices::openUrl(url) ? kShellSuccess : kShellFileNotFound;
 }
 
-QString helpFilePath() {
+QString helpFilePath(const QLocale& language) {
     const QString programDir = directoryPart(QCoreApplication::applicationFilePath());
     const QString beside = joinPath(programDir, QStringLiteral("README.TXT"));
-    if (QFileInfo(beside).isFile())
-        return beside;
-    // Installed as bin/ferlo, the help file is one of the package's documents.
-    const QString installed =
-        QDir::cleanPath(joinPath(programDir, QStringLiteral("../share/doc/ferlo/README.TXT")));
-    return QFileInfo(installed).isFile() ? installed : beside;
+    QStringList names;
+    if (language.language() != QLocale::C && language.language() != QLocale::English)
+        names << QStringLiteral("README.%1.TXT").arg(QLocale::languageToCode(language.language()));
+    names << QStringLiteral("README.TXT");
+    for (const QString& name : names) {
+        // Installed as bin/ferlo, the help files are documents of the package.
+        for (const QString& path :
+             {joinPath(programDir, name),
+              QDir::cleanPath(
+                  joinPath(programDir, QStringLiteral("../share/doc/ferlo/") + name))}) {
+            if (QFileInfo(path).isFile())
+                return path;
+        }
+    }
+    return beside;
 }
 
 void openHelpFile(QWidget* parent) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 class QWidget;
@@ -16,10 +17,12 @@ namespace ferlo {
 int LaunchFile(const QString& fileName, const QString& parameters, const QString& defaultDir,
                int showCommand);
 
-// The help file: README.TXT in the directory of the running executable; when there is none, the
-// installed one in ../share/doc/ferlo beside that directory. Without either, the path beside the
+// The help file in `language` (by default the language the program is shown in, QLocale()):
+// README.<code>.TXT for its ISO 639 code ("README.de.TXT" for de_AT), else the English
+// README.TXT. Each is looked for in the directory of the running executable, then installed in
+// ../share/doc/ferlo beside that directory. Without any, the path of README.TXT beside the
 // executable.
-QString helpFilePath();
+QString helpFilePath(const QLocale& language = QLocale());
 
 // Opens the help file with its associated program when it exists; otherwise nothing happens.
 // When the desktop has no program to open it with, the file is shown in a read-only text window

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "layout/Duplex.h"
 #include "layout/CardLayout.h"
+#include "layout/Duplex.h"
 
 #include <optional>
 #include <string>
@@ -43,7 +43,7 @@ struct DeckCard {
 struct Deck {
     std::vector<DeckCard> cards;
     DuplexChoices duplex; // how its double-sided pages are printed
-    // The language its words are spoken in (BCP 47, "de", "en-GB"); none: the system's.
+    // The language its words are spoken in (BCP 47, "de", "en-GB"); none: the program's.
     std::optional<std::string> language;
 
     bool operator==(const Deck&) const = default;

@@ -648,8 +648,9 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
     }
 }
 
-// A word without a recording is spoken in the deck's language, or the system's, or English. With
-// speech off, or no engine or voice, the click stays silent, without a message.
+// A word without a recording is spoken in the deck's language, or the one the window is shown
+// in, or English. With speech off, or no engine or voice, the click stays silent, without a
+// message.
 void TFerloMainForm::speakCellWord(int index) {
     const SpeechOptions options = readSpeechOptions();
     const QString word = QString::fromStdString(m_card.labelWord(index)).trimmed();

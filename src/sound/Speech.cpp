@@ -107,8 +107,8 @@ QString voiceForLanguage(const QString& tag) {
     return main == voices.end() ? QString() : main->language;
 }
 
-QString chooseVoice(const QString& chosen, const QString& deckLanguage, const QLocale& system) {
-    for (const QString& tag : {chosen, deckLanguage, system.name(), QStringLiteral("en")}) {
+QString chooseVoice(const QString& chosen, const QString& deckLanguage, const QLocale& shown) {
+    for (const QString& tag : {chosen, deckLanguage, shown.name(), QStringLiteral("en")}) {
         const QString voice = voiceForLanguage(tag);
         if (!voice.isEmpty())
             return voice;

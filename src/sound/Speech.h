@@ -27,9 +27,10 @@ QList<SpeechVoice> speechVoices();
 QString voiceForLanguage(const QString& tag);
 
 // The voice a word is spoken in: `chosen` when the engine has it, else the deck's language, else
-// the system's, else English; empty when the engine has none of these (or no voices at all).
+// the language the program is shown in (QLocale(), which follows --lang, FERLO_LANG and the
+// system), else English; empty when the engine has none of these (or no voices at all).
 QString chooseVoice(const QString& chosen, const QString& deckLanguage,
-                    const QLocale& system = QLocale::system());
+                    const QLocale& shown = QLocale());
 
 // Speaking rates in words per minute.
 inline constexpr int kSpeechRateMin = 80;

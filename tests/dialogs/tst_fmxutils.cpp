@@ -7,22 +7,25 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <list>
 #include <optional>
 
 using ferlo::LaunchFile;
 
 namespace {
 
-// A README.TXT beside the test program for the length of a test; one that was there before is
-// put back afterwards.
+// A help file (README.TXT unless named) beside the test program for the length of a test; one
+// that was there before is put back afterwards.
 class HelpFileBesideProgram {
 public:
-    HelpFileBesideProgram()
-        : m_path(QDir(QCoreApplication::applicationDirPath()).filePath("README.TXT")) {
+    explicit HelpFileBesideProgram(const QString& name = QStringLiteral("README.TXT"))
+        : m_path(QDir(QCoreApplication::applicationDirPath()).filePath(name)) {
         QFile existing(m_path);
         if (existing.open(QIODevice::ReadOnly)) {
             m_hadOne = true;
@@ -54,6 +57,10 @@ private slots:
     void helpOpensReadmeWhenPresent();
     void installedHelpFileIsFoundBesideBin();
     void missingHelpFileChangesNothing();
+    void helpFileFollowsTheLanguage_data();
+    void helpFileFollowsTheLanguage();
+    void translatedHelpKeepsTheSections_data();
+    void translatedHelpKeepsTheSections();
     void helpShownAsTextWhenTheDesktopCannotOpenIt_data();
     void helpShownAsTextWhenTheDesktopCannotOpenIt();
     void launchPassesTextsWhole_data();
@@ -112,6 +119,92 @@ void TestFmxUtils::missingHelpFileChangesNothing() {
     ferlo::openHelpFile();
     QVERIFY(recorder.urls.isEmpty());
     QVERIFY(!QFile::exists(path));
+}
+
+// The copy of the help in the program's language, else the English one; the language's copy
+// wins over an English one beside the program.
+void TestFmxUtils::helpFileFollowsTheLanguage_data() {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QStringList>("copies"); // besides README.TXT
+    QTest::addColumn<QString>("opened");
+    const QStringList all{"README.de.TXT", "README.es.TXT", "README.fr.TXT", "README.ar.TXT"};
+    QTest::newRow("German") << "de_DE" << all << "README.de.TXT";
+    QTest::newRow("German of Austria") << "de_AT" << all << "README.de.TXT";
+    QTest::newRow("French of Canada") << "fr_CA" << all << "README.fr.TXT";
+    QTest::newRow("Spanish") << "es_MX" << all << "README.es.TXT";
+    QTest::newRow("Arabic") << "ar_EG" << all << "README.ar.TXT";
+    QTest::newRow("English") << "en_GB" << all << "README.TXT";
+    QTest::newRow("C") << "C" << all << "README.TXT";
+    QTest::newRow("a language without a copy") << "it_IT" << all << "README.TXT";
+    QTest::newRow("its copy is missing") << "de_DE" << QStringList{"README.fr.TXT"} << "README.TXT";
+}
+
+void TestFmxUtils::helpFileFollowsTheLanguage() {
+    QFETCH(QString, locale);
+    QFETCH(QStringList, copies);
+    QFETCH(QString, opened);
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    for (const QString& name : copies + QStringList{"README.TXT"}) {
+        if (QFile::exists(programDir.filePath(name)))
+            QSKIP("a help file lies beside the test program");
+    }
+    HelpFileBesideProgram english;
+    std::list<HelpFileBesideProgram> translated;
+    for (const QString& name : copies)
+        translated.emplace_back(name);
+    QCOMPARE(ferlo::helpFilePath(QLocale(locale)), programDir.filePath(opened));
+}
+
+// What every copy of the help must keep from the English one: as many headings, each underlined
+// to its own length in characters (the heading is text, not bytes), and the command lines shown
+// as examples, word for word.
+namespace {
+struct HelpOutline {
+    int headings = 0;
+    QStringList badUnderlines;
+    QStringList commands;
+};
+
+HelpOutline helpOutline(const QString& name) {
+    QFile file(QStringLiteral(FERLO_SOURCE_DIR "/docs/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(file.readAll());
+    HelpOutline outline;
+    if (utf8.hasError())
+        outline.badUnderlines << QStringLiteral("not UTF-8");
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    static const QRegularExpression underline(QStringLiteral("^(=+|-+)$"));
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (lines[i].size() >= 3 && underline.match(lines[i]).hasMatch() &&
+            !lines[i - 1].trimmed().isEmpty()) {
+            ++outline.headings;
+            if (lines[i].size() != lines[i - 1].size())
+                outline.badUnderlines << lines[i - 1];
+        }
+        if (lines[i].startsWith(QLatin1String("    ferlo ")))
+            outline.commands << lines[i].trimmed();
+    }
+    return outline;
+}
+} // namespace
+
+void TestFmxUtils::translatedHelpKeepsTheSections_data() {
+    QTest::addColumn<QString>("name");
+    for (const char* language : {"de", "es", "fr", "ar"})
+        QTest::newRow(language) << QStringLiteral("README.%1.TXT").arg(QLatin1String(language));
+}
+
+void TestFmxUtils::translatedHelpKeepsTheSections() {
+    QFETCH(QString, name);
+    const HelpOutline english = helpOutline(QStringLiteral("README.TXT"));
+    const HelpOutline translated = helpOutline(name);
+    QVERIFY(english.headings > 10);
+    QCOMPARE(english.badUnderlines, QStringList());
+    QCOMPARE(translated.headings, english.headings);
+    QCOMPARE(translated.badUnderlines, QStringList());
+    QCOMPARE(translated.commands, english.commands);
 }
 
 // A desktop without any program that opens files (no opener on the PATH): the help file is

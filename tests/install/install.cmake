@@ -25,6 +25,9 @@ set(expected
   share/icons/hicolor/scalable/apps/${id}.svg
   share/man/man1/ferlo.1
   share/doc/ferlo/README.TXT)
+foreach(language de es fr ar)
+  list(APPEND expected share/doc/ferlo/README.${language}.TXT)
+endforeach()
 foreach(size 16 32 48 64 128 256)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${id}.png)
 endforeach()

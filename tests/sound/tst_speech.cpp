@@ -1,8 +1,9 @@
-// Spoken words: the voice chosen for a language tag, the deck's and the system's language and the
+// Spoken words: the voice chosen for a language tag, the deck's and the program's language and the
 // fallback to English, and a spoken word that is sound of a word's length in the voice chosen.
 #include "sound/SoundDecoder.h"
 #include "sound/Speech.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -65,20 +66,27 @@ private slots:
         QCOMPARE(voiceForLanguage(tag), voice);
     }
 
+    // The voice: the option, else the deck's language, else the language the program is shown
+    // in (the default locale, which the program sets from --lang, FERLO_LANG or the system).
     void chosenVoice_data() {
         QTest::addColumn<QString>("chosen");
         QTest::addColumn<QString>("deck");
-        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("voice");
         QTest::newRow("the option first") << "fr"
                                           << "de"
                                           << "es_ES"
                                           << "fr-fr";
         QTest::newRow("then the deck") << QString() << "de"
-                                       << "es_ES"
+                                       << "ar_EG"
                                        << "de";
-        QTest::newRow("then the system") << QString() << QString() << "es_ES"
-                                         << "es";
+        QTest::newRow("then the program's language") << QString() << QString() << "es_ES"
+                                                     << "es";
+        QTest::newRow("Arabic shown") << QString() << QString() << "ar_EG"
+                                      << "ar";
+        QTest::newRow("a deck language without a voice") << QString() << "xx"
+                                                         << "fr_CA"
+                                                         << "fr-fr";
         QTest::newRow("unknown everywhere: English") << "zz"
                                                      << "xx"
                                                      << "C"
@@ -87,9 +95,12 @@ private slots:
     void chosenVoice() {
         QFETCH(QString, chosen);
         QFETCH(QString, deck);
-        QFETCH(QString, system);
+        QFETCH(QString, shown);
         QFETCH(QString, voice);
-        QCOMPARE(chooseVoice(chosen, deck, QLocale(system)), voice);
+        const QLocale before;
+        QLocale::setDefault(QLocale(shown));
+        const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
+        QCOMPARE(chooseVoice(chosen, deck), voice);
     }
 
     // A word is spoken for a word's length, differently in two languages, and never for a voice
