@@ -121,6 +121,9 @@ Options:
   --list-sheets [TEXT]   list the installed sheets whose brand, part number or
                          description hold TEXT: brand, part, description, label
                          size and labels per sheet
+  --lang CODE            the language of the program&apos;s texts and messages, such as
+                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
+                         en for English)
   --quiet                no &quot;page n of m&quot; progress on standard error (shown only
                          when standard error is a terminal)
   --help                 show this text
@@ -143,7 +146,7 @@ deck could not be loaded or the PDF could not be written.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+136"/>
+        <location line="+139"/>
         <source>the option --%1 needs a value</source>
         <translation type="unfinished"></translation>
     </message>
@@ -168,7 +171,7 @@ deck could not be loaded or the PDF could not be written.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+22"/>
         <source>the option --print-to needs a file name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -318,7 +321,7 @@ deck could not be loaded or the PDF could not be written.
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/app/SpeakTo.cpp" line="+99"/>
+        <location filename="../src/app/SpeakTo.cpp" line="+100"/>
         <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1215,7 +1218,7 @@ Then click Continue to print the backs.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+86"/>
         <source>Cannot print the picture %1: not enough memory for %2 x %3 pixels.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1635,7 +1638,7 @@ Then click Continue to print the backs.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+43"/>
+        <location line="+45"/>
         <source>Card %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1669,7 +1672,7 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::LayoutDialog</name>
     <message>
-        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+77"/>
+        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+78"/>
         <source> mm</source>
         <extracomment>The suffix of a length in millimetres, after the number (with its space).</extracomment>
         <translation type="unfinished"></translation>
@@ -1902,8 +1905,8 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::LayoutPanel</name>
     <message>
-        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+61"/>
-        <location line="+230"/>
+        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+62"/>
+        <location line="+234"/>
         <source>Card</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2138,7 +2141,7 @@ Then click Continue to print the backs.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+84"/>
+        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+85"/>
         <source>Ferlo</source>
         <extracomment>The program&apos;s name, the window&apos;s title before a deck is shown.</extracomment>
         <translation type="unfinished"></translation>
@@ -2362,7 +2365,7 @@ Then click Continue to print the backs.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+36"/>
         <source>Card area</source>
         <translation type="unfinished"></translation>
     </message>

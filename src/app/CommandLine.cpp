@@ -85,6 +85,9 @@ const char* const usageText = QT_TRANSLATE_NOOP(
     "  --list-sheets [TEXT]   list the installed sheets whose brand, part number or\n"
     "                         description hold TEXT: brand, part, description, label\n"
     "                         size and labels per sheet\n"
+    "  --lang CODE            the language of the program's texts and messages, such as\n"
+    "                         de, es, fr or ar (default: FERLO_LANG, else the system's;\n"
+    "                         en for English)\n"
     "  --quiet                no \"page n of m\" progress on standard error (shown only\n"
     "                         when standard error is a terminal)\n"
     "  --help                 show this text\n"
@@ -104,8 +107,8 @@ const char* const usageText = QT_TRANSLATE_NOOP(
     "Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or\n"
     "deck could not be loaded or the PDF could not be written.\n");
 
-const QStringList valueOptions{"print-to",   "per-page", "page-size",
-                               "resolution", "flip",     "back-offset"};
+const QStringList valueOptions{"print-to", "per-page",    "page-size", "resolution",
+                               "flip",     "back-offset", "lang"};
 const QStringList switchOptions{
     "help",         "version",      "portrait",          "landscape", "labels-off", "lowercase",
     "cutlines-off", "print-as-dib", "print-as-original", "backs",     "quiet",      "fold-over"};
@@ -223,6 +226,8 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
         bool ok = false;
         if (name == QLatin1String("help")) {
             request.help = true;
+        } else if (name == QLatin1String("lang")) {
+            // chose the language of the texts before the arguments were read (main.cpp)
         } else if (name == QLatin1String("version")) {
             request.version = true;
         } else if (name == QLatin1String("print-to")) {

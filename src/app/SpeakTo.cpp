@@ -88,6 +88,7 @@ int runSpeakTo(const QStringList& arguments) {
     parser.addOption(
         QCommandLineOption(QStringLiteral("voice"), QString(), QStringLiteral("name")));
     parser.addOption(QCommandLineOption(QStringLiteral("rate"), QString(), QStringLiteral("wpm")));
+    parser.addOption(QCommandLineOption(QStringLiteral("lang"), QString(), QStringLiteral("code")));
     if (!parser.parse(arguments)) {
         say(stderr, QStringLiteral("ferlo: ") + parser.errorText());
         return 2;

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/Languages.h"
 #include "app/SpeakTo.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/Messages.h"
@@ -29,16 +30,11 @@ int main(int argc, char* argv[]) {
     for (int i = 0; i < argc; ++i)
         arguments << ferlo::decodePath(QByteArray(argv[i]));
     // `ferlo [options] PICTURE...` opens the window with those pictures on a card of the options'
-    // layout; a bad command line is told before any window opens.
+    // layout; a bad command line is told, in the user's language, before any window opens.
     ferlo::WindowStart start;
-    if (!commandLine) {
-        QString error;
-        if (!ferlo::readWindowStart(arguments, start, error)) {
-            std::fprintf(stderr, "ferlo: %s\n", error.toLocal8Bit().constData());
-            return 2;
-        }
-    }
-    if (commandLine) {
+    QString startError;
+    const bool badStart = !commandLine && !ferlo::readWindowStart(arguments, start, startError);
+    if (commandLine || badStart) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen"); // the export needs no display
         // The export says in one line what went wrong; the toolkit's notes about the session
@@ -61,6 +57,17 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Ferlo"));
     QApplication::setApplicationVersion(QStringLiteral(FERLO_VERSION));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ferlo.png")));
+    // The texts in the system's language, or the one --lang or FERLO_LANG asks for.
+    const QString language = ferlo::requestedLanguage(arguments);
+    if (ferlo::installTranslations(language).unknown)
+        std::fprintf(stderr,
+                     "ferlo: no translation for the language \"%s\"; the texts are in English\n",
+                     language.toLocal8Bit().constData());
+    if (badStart) {
+        ferlo::readWindowStart(arguments, start, startError); // again, now translated
+        std::fprintf(stderr, "ferlo: %s\n", startError.toLocal8Bit().constData());
+        return 2;
+    }
 
     if (speakTo)
         return ferlo::runSpeakTo(arguments);

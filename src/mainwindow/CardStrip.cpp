@@ -48,6 +48,8 @@ CardStrip::CardStrip(QWidget* parent)
     setAccessibleName(tr("Cards"));
     setViewMode(QListView::IconMode);
     setFlow(QListView::LeftToRight);
+    // The cards in the deck's order from left to right, as on the printed pages, in any language.
+    setLayoutDirection(Qt::LeftToRight);
     setWrapping(false);
     setMovement(QListView::Static);
     setIconSize(QSize(kPreviewSize, kPreviewSize));

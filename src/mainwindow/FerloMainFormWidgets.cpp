@@ -27,6 +27,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 
 // Building the window's controls and their geometry; the handlers are in FerloMainForm.cpp.
@@ -442,6 +443,9 @@ void TFerloMainForm::createCard() {
     cardPalette.setColor(QPalette::Window, Qt::white);
     PACard->setPalette(cardPalette);
     PACard->setGeometry(15, 50, 594, 420);
+    // The card stands for the printed page, whose cells are cut apart and whose word backs
+    // depend on their order: it is never mirrored, whatever the language.
+    PACard->setLayoutDirection(Qt::LeftToRight);
     PACardBase->setAccessibleName(tr("Card area"));
     PACard->setAccessibleName(tr("Card"));
 
@@ -454,12 +458,19 @@ void TFerloMainForm::layoutClientArea(QSize client) {
     const int width = client.width();
     const int height = client.height();
     const int middle = height - kToolBarHeight - kStatusBarHeight;
+    // Placed as a layout places them: mirrored in a right-to-left language, the browser then on
+    // the right.
+    const auto visual = [&](const QRect& rect) {
+        return QStyle::visualRect(ClientArea->layoutDirection(), QRect(QPoint(), client), rect);
+    };
     ToolBar1->setGeometry(0, 0, width, kToolBarHeight);
     StatusBar1->setGeometry(0, height - kStatusBarHeight, width, kStatusBarHeight);
-    Panel1->setGeometry(0, kToolBarHeight, kBrowserWidth, middle);
+    Panel1->setGeometry(visual(QRect(0, kToolBarHeight, kBrowserWidth, middle)));
     const int strip = stripHeight(); // the card strip under the card base
-    PACardBase->setGeometry(kBrowserWidth, kToolBarHeight, width - kBrowserWidth, middle - strip);
-    placeStrip(QRect(kBrowserWidth, kToolBarHeight + middle - strip, width - kBrowserWidth, strip));
+    PACardBase->setGeometry(
+        visual(QRect(kBrowserWidth, kToolBarHeight, width - kBrowserWidth, middle - strip)));
+    placeStrip(visual(
+        QRect(kBrowserWidth, kToolBarHeight + middle - strip, width - kBrowserWidth, strip)));
 
     // The browser from top to bottom: caption, drive box, bevel, directories, bevel, files.
     int top = 0;

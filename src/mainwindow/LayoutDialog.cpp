@@ -31,6 +31,7 @@ public:
     explicit PlanPreview(QWidget* parent)
         : QWidget(parent) {
         setObjectName(QStringLiteral("layoutPreview"));
+        setLayoutDirection(Qt::LeftToRight); // the printed page, never mirrored
         setMinimumSize(220, 260);
     }
     void show(std::optional<PagePlan> plan, const QString& note) {

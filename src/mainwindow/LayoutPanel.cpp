@@ -58,6 +58,7 @@ PrintedPicture screenPicture(const QString& path, const TPrinterCell& cell,
 LayoutPanel::LayoutPanel(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("LayoutPanel"));
+    setLayoutDirection(Qt::LeftToRight); // the printed page's cells, never mirrored
     setAccessibleName(tr("Card"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);

@@ -77,6 +77,9 @@ void drawFittedText(QPainter& painter, QFont font, const QString& text,
     const int x = box.left() + Round((box.width() - metrics.horizontalAdvance(text)) * 0.5);
     const int y = box.top() + Round((box.height() - metrics.height()) * 0.5);
     painter.setPen(QPen(Qt::black));
+    // The page is the same in every language of the window: a word runs in its own script's
+    // direction, never in the window's.
+    painter.setLayoutDirection(Qt::LayoutDirectionAuto);
     painter.drawText(QPoint(x, y + metrics.ascent()), text);
 }
 
