@@ -1,6 +1,7 @@
 #include "mainwindow/DeckHistory.h"
 
 #include "layout/DeckEdit.h"
+#include "storage/TranslatedText.h"
 
 #include <QUndoStack>
 
@@ -59,7 +60,7 @@ void DeckHistory::record(const DeckSession& session, const QString& name) {
     }
     State after{std::make_shared<const Deck>(session.deck()), session.current()};
     const QString text =
-        given.isEmpty() ? QString::fromStdString(describeChange(*m_last.deck, *after.deck)) : given;
+        given.isEmpty() ? translatedText(describeChangeText(*m_last.deck, *after.deck)) : given;
     State before = std::exchange(m_last, after);
     m_stack->push(new Step(*this, text, std::move(before), std::move(after)));
     if (!session.modified())

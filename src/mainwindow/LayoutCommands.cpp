@@ -48,10 +48,11 @@ void TFerloMainForm::applyLayoutChoice(const LayoutChoice& choice) {
     // "Layout 3 × 4 grid".
     const GridSpec& grid = choice.layout.Grid;
     //: A step of the undo history: the layout's name, or a grid's size.
-    m_history->nameNextStep(tr("Layout %1")
-                                .arg(choice.layout.Name.empty()
-                                         ? tr("%1 × %2 grid").arg(grid.Columns).arg(grid.Rows)
-                                         : QString::fromStdString(choice.layout.Name)));
+    m_history->nameNextStep(
+        tr("Layout %1")
+            .arg(choice.layout.Name.empty()
+                     ? tr("%1 × %2 grid").arg(grid.Columns).arg(grid.Rows)
+                     : QCoreApplication::translate("GridPresets", choice.layout.Name.c_str())));
     // A new arrangement empties the card as a new count does; a change of Fill, Bleed or
     // Outlines keeps the pictures and their selection.
     showSelectCaption();

@@ -5,6 +5,7 @@
 #include "printing/PlanPainter.h"
 #include "storage/Errors.h"
 #include "storage/SheetTemplates.h"
+#include "storage/TranslatedText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -350,7 +351,8 @@ QWidget* LayoutDialog::makePresetPage() {
     m_presets->setObjectName(QStringLiteral("presetList"));
     // A preset is found by the name kept with its item, whatever text the list shows.
     for (const GridPreset& preset : GridPresets()) {
-        auto* item = new QListWidgetItem(QString::fromStdString(preset.Name), m_presets);
+        auto* item = new QListWidgetItem(
+            QCoreApplication::translate("GridPresets", preset.Name.c_str()), m_presets);
         item->setData(Qt::UserRole, QString::fromStdString(preset.Name));
     }
     m_presets->setCurrentRow(0);
@@ -512,7 +514,7 @@ LayoutChoice LayoutDialog::choice() const {
     layout.Outlines = m_outlines->isChecked();
     if (layout.kind == CardLayout::Kind::Grid) {
         const PlanResult plan = PlanGrid(layout.Grid);
-        chosen.problem = QString::fromStdString(plan.Error);
+        chosen.problem = translatedText(plan.Problem);
         chosen.cells = int(plan.Plan.Cards.size());
     }
     return chosen;
