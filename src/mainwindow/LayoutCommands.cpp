@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QFrame>
 
 // Grids and sheets in the window: Card > Layout ..., and the panel that shows such a card in
