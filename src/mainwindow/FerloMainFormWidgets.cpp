@@ -438,14 +438,14 @@ void TFerloMainForm::createCard() {
     PACard = new QFrame(PACardBase);
     PACard->setObjectName(QStringLiteral("PACard"));
     PACard->setFrameShape(QFrame::NoFrame);
+    // The card stands for the printed page, whose cells are cut apart and whose word backs
+    // depend on their order: it is never mirrored, whatever the language.
+    PACard->setLayoutDirection(Qt::LeftToRight);
     PACard->setAutoFillBackground(true);
     QPalette cardPalette = PACard->palette();
     cardPalette.setColor(QPalette::Window, Qt::white);
     PACard->setPalette(cardPalette);
     PACard->setGeometry(15, 50, 594, 420);
-    // The card stands for the printed page, whose cells are cut apart and whose word backs
-    // depend on their order: it is never mirrored, whatever the language.
-    PACard->setLayoutDirection(Qt::LeftToRight);
     PACardBase->setAccessibleName(tr("Card area"));
     PACard->setAccessibleName(tr("Card"));
 

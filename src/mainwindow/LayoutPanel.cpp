@@ -58,10 +58,10 @@ PrintedPicture screenPicture(const QString& path, const TPrinterCell& cell,
 LayoutPanel::LayoutPanel(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("LayoutPanel"));
-    setLayoutDirection(Qt::LeftToRight); // the printed page's cells, never mirrored
     setAccessibleName(tr("Card"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    setLayoutDirection(Qt::LeftToRight); // the printed page's cells, never mirrored
     m_band = new QLabel(this);
     m_band->setObjectName(QStringLiteral("LayoutLabelBand"));
     m_band->hide();

@@ -67,16 +67,21 @@ const QString pseudoLong = QStringLiteral("pseudo-long");
 // the program's name and addresses, the voices' names.
 const QStringList dataControls{"LABSelect",   "DriveComboBox1", "lookInCombo",
                                "ProductName", "Version",        "LABMoxEmail",
-                               "paFerloURL",  "voiceBox",       "LABCardNumber"};
+                               "paFerloURL",  "cbVoice",        "LABCardNumber"};
 
-// True when every letter of the text lies inside a translated text.
+// True when every letter of the text lies inside a translated text (translated texts may hold
+// others, "[[Save [[farm]]?]]"), the program's name aside.
 bool isTranslated(const QString& text) {
-    static const QRegularExpression translated(QStringLiteral("\\[\\[.*?\\]\\]"),
-                                               QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression innermost(QStringLiteral("\\[\\[((?!\\[\\[|\\]\\]).)*\\]\\]"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression name(QStringLiteral("\\bFerlo\\b"));
     QString rest = text;
-    rest.remove(translated);
-    return std::none_of(rest.cbegin(), rest.cend(), [](QChar c) { return c.isLetter(); }) ||
-           rest.trimmed() == QLatin1String("Ferlo");
+    for (qsizetype before = -1; before != rest.size();) {
+        before = rest.size();
+        rest.remove(innermost);
+    }
+    rest.remove(name);
+    return std::none_of(rest.cbegin(), rest.cend(), [](QChar c) { return c.isLetter(); });
 }
 
 QString plain(const QString& text) {
@@ -400,7 +405,8 @@ private slots:
         const auto row = [&](const char* name, const QString& call) {
             QTest::newRow(name) << call + literal;
         };
-        row("message", QStringLiteral("\\b(showError|showMessage|askToContinue)\\([^;{}]*?"));
+        row("message", QStringLiteral("\\b(showError|showMessage)\\([^;{}]*?"));
+        row("question", QStringLiteral("\\baskToContinue\\([^,;]*,[^,;]*,\\s*"));
         row("message box", QStringLiteral("\\bQMessageBox(::\\w+\\(| \\w+\\()[^;{}]*?"));
         row("error", QStringLiteral("\\bthrow \\w*Error\\{?\\(?\\s*"));
         row("caption",
