@@ -169,20 +169,23 @@ private slots:
         QTest::addColumn<QSize>("wanted");
         QTest::addColumn<QSize>("expected");
         QTest::addColumn<double>("leastPsnr");
+        QTest::addColumn<int>("bitDepth");
         QTest::newRow("BT.601, full range, full size")
-            << 6 << true << 1 << QSize() << QSize(400, 300) << 45.0;
+            << 6 << true << 1 << QSize() << QSize(400, 300) << 45.0 << 8;
         QTest::newRow("BT.709, limited range, full size")
-            << 1 << false << 1 << QSize() << QSize(400, 300) << 45.0;
+            << 1 << false << 1 << QSize() << QSize(400, 300) << 45.0 << 8;
         QTest::newRow("BT.2020, full range, a third")
-            << 9 << true << 1 << QSize(133, 100) << QSize(133, 100) << 35.0;
+            << 9 << true << 1 << QSize(133, 100) << QSize(133, 100) << 35.0 << 8;
         QTest::newRow("BT.709, limited range, odd size")
-            << 1 << false << 1 << QSize(151, 113) << QSize(151, 113) << 35.0;
+            << 1 << false << 1 << QSize(151, 113) << QSize(151, 113) << 35.0 << 8;
         QTest::newRow("larger than the picture: full size")
-            << 6 << true << 1 << QSize(400, 900) << QSize(400, 300) << 45.0;
+            << 6 << true << 1 << QSize(400, 900) << QSize(400, 300) << 45.0 << 8;
         QTest::newRow("turned a quarter (irot), half size")
-            << 6 << true << 6 << QSize(150, 200) << QSize(150, 200) << 35.0;
+            << 6 << true << 6 << QSize(150, 200) << QSize(150, 200) << 35.0 << 8;
         QTest::newRow("mirrored (imir), full size")
-            << 6 << true << 2 << QSize() << QSize(400, 300) << 45.0;
+            << 6 << true << 2 << QSize() << QSize(400, 300) << 45.0 << 8;
+        QTest::newRow("10 bits, BT.709, limited range, a third")
+            << 1 << false << 1 << QSize(133, 100) << QSize(133, 100) << 35.0 << 10;
     }
     void matchesLibheif() {
         QFETCH(int, matrix);
@@ -191,12 +194,14 @@ private slots:
         QFETCH(QSize, wanted);
         QFETCH(QSize, expected);
         QFETCH(double, leastPsnr);
+        QFETCH(int, bitDepth);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("photo.heic"));
         HeicOptions options;
         options.matrix = matrix;
         options.fullRange = fullRange;
         options.orientation = orientation;
+        options.bitDepth = bitDepth;
         writeHeic(file, photoLike(400, 300), options);
         const DecodedPicture picture = loadPicture(file, [&](QSize) { return wanted; });
         const QImage reference = libheifRgb(file);
