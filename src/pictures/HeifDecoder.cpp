@@ -197,25 +197,34 @@ public:
     }
 
 private:
-    // A picture without alpha whose samples are plain YCbCr, as phones and cameras write them:
-    // decoded to 8-bit 4:2:0 planes (libheif's native form of such files, no conversion), which
-    // are scaled to the shown size before their colours are converted. libheif's own conversion
-    // would make a full-size RGB picture first, and the caller would scale that. A null image
-    // for any other picture.
+    // A picture without alpha, scaled to the shown size as planes and packed into the painter's
+    // pixels, without a full-size interleaved copy. libheif 1.15 turns every coded picture into
+    // 4:4:4 RGB planes first (a request for YCbCr 4:2:0 planes converts those back, at a sixth
+    // of the decode's time), so 8-bit pictures are taken as those planes. Deeper ones are taken
+    // as the 8-bit YCbCr 4:2:0 planes libheif reduces them to, when their samples are plain
+    // YCbCr. A null image for any other picture, and when libheif cannot give those planes.
     QImage decodePlanes(heif_image_handle* handle, bool primary, QSize size) {
-        YCbCrMatrix matrix;
-        if (heif_image_handle_has_alpha_channel(handle) || !matrixOf(handle, &matrix))
+        if (heif_image_handle_has_alpha_channel(handle))
             return {};
+        const bool deep = heif_image_handle_get_luma_bits_per_pixel(handle) > 8 ||
+                          heif_image_handle_get_chroma_bits_per_pixel(handle) > 8;
+        YCbCrMatrix matrix;
+        if (deep && !matrixOf(handle, &matrix))
+            return {};
+        const heif_colorspace space = deep ? heif_colorspace_YCbCr : heif_colorspace_RGB;
+        const heif_chroma chroma = deep ? heif_chroma_420 : heif_chroma_444;
         heif_decoding_options* options = heif_decoding_options_alloc();
         options->convert_hdr_to_8bit = 1;
         heif_image* decoded = nullptr;
-        const heif_error error =
-            heif_decode_image(handle, &decoded, heif_colorspace_YCbCr, heif_chroma_420, options);
+        const heif_error error = heif_decode_image(handle, &decoded, space, chroma, options);
         heif_decoding_options_free(options);
         std::unique_ptr<heif_image, ImageRelease> pixels(decoded);
+        if (error.code == heif_error_Unsupported_feature &&
+            error.subcode == heif_suberror_Unsupported_color_conversion)
+            return {};
         check(error);
-        if (heif_image_get_colorspace(decoded) != heif_colorspace_YCbCr ||
-            heif_image_get_chroma_format(decoded) != heif_chroma_420)
+        if (heif_image_get_colorspace(decoded) != space ||
+            heif_image_get_chroma_format(decoded) != chroma)
             return {};
         const auto plane = [&](heif_channel channel) {
             PlaneView view;
@@ -226,15 +235,17 @@ private:
                               heif_image_get_height(decoded, channel));
             return view.data && !view.size.isEmpty() ? view : PlaneView();
         };
-        const PlaneView y = plane(heif_channel_Y);
-        const PlaneView cb = plane(heif_channel_Cb);
-        const PlaneView cr = plane(heif_channel_Cr);
-        if (!y.data || !cb.data || !cr.data)
+        const PlaneView first = plane(deep ? heif_channel_Y : heif_channel_R);
+        const PlaneView second = plane(deep ? heif_channel_Cb : heif_channel_G);
+        const PlaneView third = plane(deep ? heif_channel_Cr : heif_channel_B);
+        if (!first.data || !second.data || !third.data)
             return {};
-        checkDecodedSize(y.size, primary);
-        const QImage image = yCbCrToRgb32(y, cb, cr, size.isEmpty() ? y.size : size, matrix);
+        checkDecodedSize(first.size, primary);
+        const QSize shown = size.isEmpty() ? first.size : size;
+        const QImage image = deep ? yCbCrToRgb32(first, second, third, shown, matrix)
+                                  : rgbPlanesToRgb32(first, second, third, shown);
         if (image.isNull())
-            failMemory(size.isEmpty() ? y.size : size);
+            failMemory(shown);
         return image;
     }
 

@@ -86,7 +86,123 @@ std::vector<uchar> scaleArea(const PlaneView& plane, QSize size) {
     return out;
 }
 
+// The taps of area averaging with a fixed count per output sample (unused ones weigh nothing),
+// weights in 14-bit fixed point, so that the products of 8-bit samples fit 16-bit lanes and the
+// loops that make a row can be vectorised. Each weight is the difference of two rounded
+// boundaries, so that rounding errors do not pile up on one sample.
+struct FixedTaps {
+    static constexpr int kBits = 14;
+    int taps = 1;
+    std::vector<int> first;
+    std::vector<qint16> weights; // `taps` per output sample
+
+    FixedTaps(int in, int out)
+        : first(size_t(out)) {
+        for (int o = 0; o < out; ++o) {
+            const qint64 start = qint64(o) * in, end = start + in;
+            taps = std::max(taps, int((end - 1) / out - start / out + 1));
+        }
+        weights.assign(size_t(out) * size_t(taps), 0);
+        const auto at = [&](qint64 position) { // in 1 / out of an input sample, rounded
+            return int((position * (1 << kBits) + in / 2) / in);
+        };
+        for (int o = 0; o < out; ++o) {
+            const qint64 start = qint64(o) * in, end = start + in;
+            const int from = int(start / out), to = int((end - 1) / out);
+            first[size_t(o)] = from;
+            for (int i = from; i <= to; ++i) {
+                const qint64 left = std::max(start, qint64(i) * out) - start;
+                const qint64 right = std::min(end, qint64(i + 1) * out) - start;
+                weights[size_t(o) * size_t(taps) + size_t(i - from)] = qint16(at(right) - at(left));
+            }
+        }
+    }
+};
+
+// One output row's column sums of a plane: the input rows it covers, weighted, with 8 bits of
+// fraction kept (at most 255 << 8).
+void sumDown(const PlaneView& plane, const FixedTaps& down, int row, std::vector<qint32>& sums) {
+    const int width = plane.size.width();
+    const qint16* weight = down.weights.data() + size_t(row) * size_t(down.taps);
+    const int first = down.first[size_t(row)];
+    const int count = std::min(down.taps, plane.size.height() - first);
+    const uchar* in = plane.data + qsizetype(first) * plane.stride;
+    qint32* to = sums.data();
+    const qint16 w0 = weight[0];
+    for (int x = 0; x < width; ++x)
+        to[x] = w0 * qint16(in[x]);
+    for (int k = 1; k < count; ++k) {
+        in += plane.stride;
+        const qint16 w = weight[k];
+        if (w == 0)
+            continue;
+        for (int x = 0; x < width; ++x)
+            to[x] += w * qint16(in[x]);
+    }
+    for (int x = 0; x < width; ++x)
+        to[x] >>= FixedTaps::kBits - 8;
+}
+
+// One output row across: each pixel the weighted sums of three planes' columns.
+template <int Taps>
+void sumAcross(const FixedTaps& across, int taps, const std::vector<qint32> (&sums)[3], QRgb* line,
+               int width) {
+    const int count = Taps > 0 ? Taps : taps;
+    const qint32 *r = sums[0].data(), *g = sums[1].data(), *b = sums[2].data();
+    const auto sample = [](qint32 sum) {
+        return std::min((sum + (1 << (FixedTaps::kBits + 7))) >> (FixedTaps::kBits + 8), 255);
+    };
+    for (int x = 0; x < width; ++x) {
+        const qint16* weight = across.weights.data() + size_t(x) * size_t(count);
+        const int first = across.first[size_t(x)];
+        qint32 sr = 0, sg = 0, sb = 0;
+        for (int k = 0; k < count; ++k) {
+            sr += weight[k] * r[first + k];
+            sg += weight[k] * g[first + k];
+            sb += weight[k] * b[first + k];
+        }
+        line[x] = qRgb(sample(sr), sample(sg), sample(sb));
+    }
+}
+
 } // namespace
+
+QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView& b, QSize size) {
+    const QSize in = r.size;
+    if (in.isEmpty() || size.isEmpty() || g.size != in || b.size != in)
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const FixedTaps down(in.height(), size.height()), across(in.width(), size.width());
+    // Room past the last column for the unused taps of the last samples (they weigh nothing).
+    std::vector<qint32> sums[3];
+    for (std::vector<qint32>& plane : sums)
+        plane.assign(size_t(in.width()) + size_t(across.taps), 0);
+    const PlaneView* planes[3] = {&r, &g, &b};
+    for (int row = 0; row < size.height(); ++row) {
+        for (int i = 0; i < 3; ++i)
+            sumDown(*planes[i], down, row, sums[i]);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        switch (across.taps) {
+        case 1:
+            sumAcross<1>(across, 1, sums, line, size.width());
+            break;
+        case 2:
+            sumAcross<2>(across, 2, sums, line, size.width());
+            break;
+        case 3:
+            sumAcross<3>(across, 3, sums, line, size.width());
+            break;
+        case 4:
+            sumAcross<4>(across, 4, sums, line, size.width());
+            break;
+        default:
+            sumAcross<0>(across, across.taps, sums, line, size.width());
+        }
+    }
+    return image;
+}
 
 std::vector<uchar> scalePlane(const PlaneView& plane, QSize size) {
     if (size.width() <= 0 || size.height() <= 0 || plane.size.isEmpty())

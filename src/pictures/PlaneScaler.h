@@ -43,6 +43,11 @@ bool yCbCrMatrixFor(int matrixCoefficients, bool fullRange, YCbCrMatrix* matrix)
 QImage yCbCrToRgb32(const PlaneView& y, const PlaneView& cb, const PlaneView& cr, QSize size,
                     const YCbCrMatrix& matrix);
 
+// Planes R, G and B of one size, scaled to `size` by area averaging and packed into
+// QImage::Format_RGB32 one row at a time: besides the planes and the result, only a few rows
+// are held. A null image when the planes differ in size or the pixels cannot be allocated.
+QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView& b, QSize size);
+
 // Opaque 32-bit pixels (QImage::Format_RGB32 rows) made smaller both ways by area averaging as
 // their rows arrive, top to bottom, so that the picture is never held at its own size: a decoder
 // that reads row by row hands each row over and keeps only the result. The result's rows are

@@ -100,7 +100,8 @@ class TestScaledDecoding : public QObject {
 
 private slots:
     // Area averaging keeps a flat plane flat at any ratio (its weights add up exactly), gives
-    // the mean of whole blocks, and repeats samples when enlarging.
+    // the mean of whole blocks, and repeats samples when enlarging: one plane alone, and three
+    // planes packed into pixels (R the samples, G their complement, B the samples again).
     void scalePlane_data() {
         QTest::addColumn<QSize>("in");
         QTest::addColumn<QSize>("out");
@@ -110,6 +111,8 @@ private slots:
         QTest::newRow("flat, 3 x 3 to 8 x 5") << QSize(3, 3) << QSize(8, 5) << true;
         QTest::newRow("blocks, 8 x 6 to 4 x 3") << QSize(8, 6) << QSize(4, 3) << false;
         QTest::newRow("blocks, 9 x 6 to 3 x 2") << QSize(9, 6) << QSize(3, 2) << false;
+        QTest::newRow("blocks, 50 x 9 to 5 x 3") << QSize(50, 9) << QSize(5, 3) << false;
+        QTest::newRow("flat, 4000 x 9 to 3 x 2") << QSize(4000, 9) << QSize(3, 2) << true;
         QTest::newRow("enlarged, 3 x 2 to 6 x 4") << QSize(3, 2) << QSize(6, 4) << false;
     }
     void scalePlane() {
@@ -121,8 +124,15 @@ private slots:
         for (int y = 0; y < in.height(); ++y)
             for (int x = 0; x < in.width(); ++x)
                 samples[size_t(y * stride + x)] = uchar(flat ? 201 : (x * 37 + y * 91) % 256);
-        const std::vector<uchar> scaled = pictures::scalePlane({samples.data(), stride, in}, out);
+        const pictures::PlaneView plane{samples.data(), stride, in};
+        const std::vector<uchar> scaled = pictures::scalePlane(plane, out);
         QCOMPARE(scaled.size(), size_t(out.width() * out.height()));
+        std::vector<uchar> complement(samples.size());
+        for (size_t i = 0; i < samples.size(); ++i)
+            complement[i] = uchar(255 - samples[i]);
+        const QImage packed =
+            pictures::rgbPlanesToRgb32(plane, {complement.data(), stride, in}, plane, out);
+        QCOMPARE(packed.size(), out);
         for (int y = 0; y < out.height(); ++y)
             for (int x = 0; x < out.width(); ++x) {
                 int expected = 201;
@@ -137,12 +147,15 @@ private slots:
                             sum += samples[size_t((y * bh + j) * stride + x * bw + i)];
                     expected = (sum + bw * bh / 2) / (bw * bh);
                 }
-                QVERIFY2(qAbs(scaled[size_t(y * out.width() + x)] - expected) <= 1,
-                         qPrintable(QStringLiteral("at %1, %2: %3, not %4")
-                                        .arg(x)
-                                        .arg(y)
-                                        .arg(scaled[size_t(y * out.width() + x)])
-                                        .arg(expected)));
+                const QRgb pixel = packed.pixel(x, y);
+                for (const int value : {int(scaled[size_t(y * out.width() + x)]), qRed(pixel),
+                                        255 - qGreen(pixel), qBlue(pixel)})
+                    QVERIFY2(qAbs(value - expected) <= 1,
+                             qPrintable(QStringLiteral("at %1, %2: %3, not %4")
+                                            .arg(x)
+                                            .arg(y)
+                                            .arg(value)
+                                            .arg(expected)));
             }
     }
 
@@ -156,20 +169,23 @@ private slots:
         QTest::addColumn<QSize>("wanted");
         QTest::addColumn<QSize>("expected");
         QTest::addColumn<double>("leastPsnr");
+        QTest::addColumn<int>("bitDepth");
         QTest::newRow("BT.601, full range, full size")
-            << 6 << true << 1 << QSize() << QSize(400, 300) << 45.0;
+            << 6 << true << 1 << QSize() << QSize(400, 300) << 45.0 << 8;
         QTest::newRow("BT.709, limited range, full size")
-            << 1 << false << 1 << QSize() << QSize(400, 300) << 45.0;
+            << 1 << false << 1 << QSize() << QSize(400, 300) << 45.0 << 8;
         QTest::newRow("BT.2020, full range, a third")
-            << 9 << true << 1 << QSize(133, 100) << QSize(133, 100) << 35.0;
+            << 9 << true << 1 << QSize(133, 100) << QSize(133, 100) << 35.0 << 8;
         QTest::newRow("BT.709, limited range, odd size")
-            << 1 << false << 1 << QSize(151, 113) << QSize(151, 113) << 35.0;
+            << 1 << false << 1 << QSize(151, 113) << QSize(151, 113) << 35.0 << 8;
         QTest::newRow("larger than the picture: full size")
-            << 6 << true << 1 << QSize(400, 900) << QSize(400, 300) << 45.0;
+            << 6 << true << 1 << QSize(400, 900) << QSize(400, 300) << 45.0 << 8;
         QTest::newRow("turned a quarter (irot), half size")
-            << 6 << true << 6 << QSize(150, 200) << QSize(150, 200) << 35.0;
+            << 6 << true << 6 << QSize(150, 200) << QSize(150, 200) << 35.0 << 8;
         QTest::newRow("mirrored (imir), full size")
-            << 6 << true << 2 << QSize() << QSize(400, 300) << 45.0;
+            << 6 << true << 2 << QSize() << QSize(400, 300) << 45.0 << 8;
+        QTest::newRow("10 bits, BT.709, limited range, a third")
+            << 1 << false << 1 << QSize(133, 100) << QSize(133, 100) << 35.0 << 10;
     }
     void matchesLibheif() {
         QFETCH(int, matrix);
@@ -178,12 +194,14 @@ private slots:
         QFETCH(QSize, wanted);
         QFETCH(QSize, expected);
         QFETCH(double, leastPsnr);
+        QFETCH(int, bitDepth);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("photo.heic"));
         HeicOptions options;
         options.matrix = matrix;
         options.fullRange = fullRange;
         options.orientation = orientation;
+        options.bitDepth = bitDepth;
         writeHeic(file, photoLike(400, 300), options);
         const DecodedPicture picture = loadPicture(file, [&](QSize) { return wanted; });
         const QImage reference = libheifRgb(file);

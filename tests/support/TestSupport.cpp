@@ -142,6 +142,27 @@ QByteArray iccSegment(const QByteArray& profile) {
 namespace {
 
 // The image as a libheif picture of 8-bit interleaved RGB(A), with its ICC profile.
+// An opaque picture of 10 bits a sample (each 8-bit one widened), as HDR phones write them.
+heif_image* deepHeifPictureOf(const QImage& source) {
+    const QImage image = source.convertToFormat(QImage::Format_RGB888);
+    heif_image* picture = nullptr;
+    heif_image_create(image.width(), image.height(), heif_colorspace_RGB,
+                      heif_chroma_interleaved_RRGGBB_LE, &picture);
+    heif_image_add_plane(picture, heif_channel_interleaved, image.width(), image.height(), 10);
+    int stride = 0;
+    uint8_t* plane = heif_image_get_plane(picture, heif_channel_interleaved, &stride);
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* in = image.constScanLine(y);
+        uint8_t* out = plane + qsizetype(y) * stride;
+        for (int i = 0; i < image.width() * 3; ++i) {
+            const int sample = in[i] << 2 | in[i] >> 6;
+            out[2 * i] = uint8_t(sample & 0xff);
+            out[2 * i + 1] = uint8_t(sample >> 8);
+        }
+    }
+    return picture;
+}
+
 heif_image* heifPictureOf(const QImage& source) {
     const bool alpha = source.hasAlphaChannel();
     const QImage image =
@@ -177,7 +198,7 @@ void writeHeic(const QString& path, const QImage& source, const HeicOptions& opt
         heif_error_Ok)
         throw std::runtime_error("libheif has no HEVC encoder");
     heif_encoder_set_lossy_quality(encoder, options.quality);
-    heif_image* picture = heifPictureOf(source);
+    heif_image* picture = options.bitDepth > 8 ? deepHeifPictureOf(source) : heifPictureOf(source);
     heif_encoding_options* encoding = heif_encoding_options_alloc();
     heif_color_profile_nclx* nclx = nullptr;
     if (options.matrix >= 0) {

@@ -69,6 +69,7 @@ struct HeicOptions {
     int matrix = -1;
     bool fullRange = true;
     int orientation = 1;
+    int bitDepth = 8; // 8, or 10 for a picture of 10 bits a sample
     int thumbnail = 0;
     QImage thumbnailImage;
     QByteArray exif; // an EXIF block (TIFF structure) stored as the picture's metadata
