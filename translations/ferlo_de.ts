@@ -2172,7 +2172,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     <message>
         <location line="+1"/>
         <source>Select up to %1 Pictures</source>
-        <translation>Bis zu %1 Bilder auswählen</translation>
+        <translation>Bis zu %1 Bilder wählen</translation>
     </message>
     <message>
         <location line="+174"/>
