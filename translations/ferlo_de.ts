@@ -786,17 +786,17 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
     <message>
         <location line="+13"/>
         <source>out: [3][2][1] face down, 1 at the bottom  ⟶  turn over sideways  ⟶  in: card 1 first</source>
-        <translation>Ausgabe: [3][2][1] Schrift nach unten, 1 zuunterst  ⟶  seitlich umdrehen  ⟶  Einzug: Karte 1 zuerst</translation>
+        <translation>Ausgabe: [3][2][1] Schrift nach unten, 1 zuunterst  ⟶  seitlich wenden  ⟶  Einzug: Karte 1 zuerst</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>out: [1][2][3] face down, 1 on top  ⟶  turn over sideways  ⟶  in: the last card first</source>
-        <translation>Ausgabe: [1][2][3] Schrift nach unten, 1 obenauf  ⟶  seitlich umdrehen  ⟶  Einzug: die letzte Karte zuerst</translation>
+        <translation>Ausgabe: [1][2][3] Schrift nach unten, 1 obenauf  ⟶  seitlich wenden  ⟶  Einzug: letzte Karte zuerst</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>out: [3][2][1] face up, 1 at the bottom  ⟶  as it lies  ⟶  in: the last card first</source>
-        <translation>Ausgabe: [3][2][1] Schrift nach oben, 1 zuunterst  ⟶  wie er liegt  ⟶  Einzug: die letzte Karte zuerst</translation>
+        <translation>Ausgabe: [3][2][1] Schrift nach oben, 1 zuunterst  ⟶  wie er liegt  ⟶  Einzug: letzte Karte zuerst</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -867,8 +867,8 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
         <location line="+5"/>
         <source>By hand, the fronts print first; then the program asks you to put the stack back.
 If your paper tray prints on the upper side of the sheet, choose the other face.</source>
-        <translation>Von Hand werden zuerst die Vorderseiten gedruckt; dann bittet das Programm Sie, den Stapel wieder einzulegen.
-Wenn Ihr Papierfach auf die obere Seite des Blattes druckt, wählen Sie die andere Lage der Schrift.</translation>
+        <translation>Von Hand werden zuerst die Vorderseiten gedruckt, dann legen Sie den Stapel wieder ein.
+Druckt Ihr Papierfach auf die obere Seite des Blattes, wählen Sie die andere Lage der Schrift.</translation>
     </message>
     <message>
         <location line="+10"/>
