@@ -2031,12 +2031,12 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     <message>
         <location line="+18"/>
         <source>Flash cards</source>
-        <translation>Tarjetas didácticas</translation>
+        <translation>Tarjetas</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
-        <translation>Imágenes en una tarjeta, una palabra debajo de cada una y líneas de corte entre ellas: imprima la página y córtela en tarjetas.</translation>
+        <translation>Imágenes en una tarjeta, una palabra bajo cada una y líneas de corte entre ellas: imprima la página y córtela en tarjetas.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2421,7 +2421,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <location line="+8"/>
         <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
         <source>&amp;Labels Off</source>
-        <translation>Sin &amp;palabras</translation>
+        <translation>&amp;Palabras no</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2487,7 +2487,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     <message>
         <location line="+3"/>
         <source>&amp;Labels On</source>
-        <translation>Con &amp;palabras</translation>
+        <translation>&amp;Palabras sí</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
@@ -2595,7 +2595,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     <message>
         <location line="+5"/>
         <source>Print image as original format</source>
-        <translation>Imprimir en su formato original</translation>
+        <translation>Imprimir en formato original</translation>
     </message>
     <message>
         <location line="+5"/>
