@@ -2643,7 +2643,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     <message>
         <location line="+1"/>
         <source>&amp;Rate:</source>
-        <translation>&amp;Velocidad:</translation>
+        <translation>Veloci&amp;dad:</translation>
     </message>
 </context>
 </TS>
