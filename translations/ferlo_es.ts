@@ -8,13 +8,16 @@
         <source>BACK. Hold the sheet to the light with this side towards you.
 Where the front&apos;s line crosses the top scale is X; where it crosses the left scale is Y.
 Type X and Y as the back offset (File &gt; Double-Sided Printing).</source>
-        <translation type="unfinished"></translation>
+        <translation>REVERSO. Sostenga la hoja a contraluz con esta cara hacia usted.
+Donde la raya del anverso cruza la regla superior está X; donde cruza la regla izquierda está Y.
+Escriba X e Y como desplazamiento del reverso (Archivo &gt; Impresión a doble cara).</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>FRONT of the calibration sheet.
 Print it double-sided, as you print cards with word backs, then turn it over.</source>
-        <translation type="unfinished"></translation>
+        <translation>ANVERSO de la hoja de calibración.
+Imprímala a doble cara, igual que las tarjetas con reversos con palabras, y luego dele la vuelta.</translation>
     </message>
 </context>
 <context>
@@ -22,47 +25,47 @@ Print it double-sided, as you print cards with word backs, then turn it over.</s
     <message>
         <location filename="../src/layout/CardLayout.cpp" line="+26"/>
         <source>%1 landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 horizontal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vertical</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 × %2 mm paper landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>papel de %1 × %2 mm horizontal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 × %2 mm paper portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>papel de %1 × %2 mm vertical</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>A grid has 1 to 10 columns and 1 to 10 rows, not %1 × %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una cuadrícula tiene de 1 a 10 columnas y de 1 a 10 filas, no %1 × %2.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The paper must be more than 0 and at most 1000 mm on either side, not %1 × %2 mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>El papel debe medir más de 0 y como máximo 1000 mm por cada lado, no %1 × %2 mm.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>A card needs a width and a height above 0 and gaps of 0 or more.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una tarjeta necesita un ancho y un alto mayores que 0 y separaciones de 0 o más.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>%1 × %2 cards of %3 × %4 mm with their gaps need %5 × %6 mm, more than the %7 × %8 mm that can be printed on %9.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 × %2 tarjetas de %3 × %4 mm con sus separaciones necesitan %5 × %6 mm, más de los %7 × %8 mm que se pueden imprimir en %9.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>A margin of %1 mm leaves no room on %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un margen de %1 mm no deja sitio en %2.</translation>
     </message>
 </context>
 <context>
@@ -143,207 +146,292 @@ and orientation (or the one --portrait or --landscape gives). The file is not ch
 Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
 deck could not be loaded or the PDF could not be written.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: ferlo --print-to SALIDA.pdf [opciones] IMAGEN|MAZO...
+     ferlo [opciones de tarjeta] [IMAGEN|MAZO...]
+
+Escribe las imágenes como tarjetas didácticas en un archivo PDF, sin abrir ninguna ventana.
+Las imágenes llenan las celdas de una página en el orden dado; las que no caben en una página
+continúan en las páginas siguientes, cada página distribuida exactamente como la distribuye
+Imprimir.
+
+Sin --print-to se abre la ventana con las imágenes en una tarjeta distribuida como dicen las
+opciones de tarjeta (de --per-page a --backs, abajo); --flip, --back-offset, --fold-over,
+--page-size, --resolution, --print-as-dib, --print-as-original y las opciones de cuadrícula
+y de hoja (de --grid a --outlines) solo se aplican con --print-to.
+
+Opciones:
+  --print-to SALIDA.pdf  el archivo PDF que se escribe (obligatorio); solo se reemplaza
+                         cuando se ha escrito el documento entero
+  --per-page N           imágenes por página: 1, 2, 4, 6 u 8 (por omisión 4); junto con
+                         un MAZO manda sobre los números del propio mazo (vea abajo)
+  --portrait             páginas en vertical
+  --landscape            páginas en horizontal (por omisión)
+  --labels-off           sin palabras bajo las imágenes
+  --lowercase            palabras en minúsculas (por omisión en mayúsculas)
+  --cutlines-off         sin marco ni líneas de corte
+  --backs                tras cada página, una página de reverso con la palabra de cada
+                         imagen en la celda reflejada, para imprimir a doble cara (en la
+                         ventana: marca Archivo &gt; Imprimir reversos con palabras, que se
+                         recuerda)
+  --flip long|short      el borde por el que se da la vuelta a la hoja para leer los
+                         reversos (por omisión: lo que elija el mazo; si no, el borde
+                         largo para tarjetas verticales y el corto para horizontales)
+  --back-offset X,Y      desplaza cada página de reverso X mm a la derecha e Y mm hacia
+                         abajo, de -10 a 10 cada uno, para que los reversos coincidan
+                         con sus anversos
+  --fold-over            en lugar de páginas de reverso, cada anverso y su palabra en
+                         una hoja que se dobla por la mitad (2 o más imágenes por página)
+  --page-size TAMAÑO     A4, Letter, A5 o Legal (por omisión A4)
+  --resolution PPP       píxeles de dispositivo por pulgada, de 72 a 1200 (por omisión
+                         600)
+  --print-as-dib         dibuja las imágenes a través de su forma independiente del
+                         dispositivo
+  --print-as-original    dibuja las imágenes tal como se decodificaron
+                         (por omisión: la opción de impresión guardada)
+  --grid CxF             una cuadrícula de C columnas y F filas (de 1 a 10 cada una) en
+                         lugar de --per-page; la página se divide por igual salvo con
+                         --card-size
+  --card-size ANCHOxALTO las tarjetas de la cuadrícula de este tamaño, centradas, como
+                         2inx2in u 85x55mm (unidades mm, cm, in, pt)
+  --gap LONGITUD         la separación entre las tarjetas de la cuadrícula, como 3mm
+                         (o HxVmm)
+  --paper PAPEL          el papel de la cuadrícula: A4, A5, A3, Letter, Legal o
+                         ANCHOxALTO con una unidad (por omisión Letter); --portrait y
+                         --landscape lo giran
+  --sheet &quot;MARCA REF&quot;    una hoja de etiquetas o tarjetas de los modelos de hoja
+                         instalados (paquete glabels-data), como &quot;Avery 5371&quot;
+  --fill                 recorta cada imagen para que llene su zona (por omisión: la
+                         ajusta)
+  --bleed LONGITUD       las imágenes que llenan su zona sobresalen esto del corte, de
+                         0 a 6 mm
+  --outlines             una línea fina a lo largo del borde de cada tarjeta
+  --list-sheets [TEXTO]  lista las hojas instaladas cuya marca, referencia o
+                         descripción contienen TEXTO: marca, referencia, descripción,
+                         tamaño de etiqueta y etiquetas por hoja
+  --lang CÓDIGO          el idioma de los textos y mensajes del programa, como de, es,
+                         fr o ar (por omisión: FERLO_LANG, si no el del sistema; en para
+                         el inglés)
+  --quiet                no muestra el avance &quot;página n de m&quot; en la salida de errores
+                         (solo se muestra cuando la salida de errores es un terminal)
+  --help                 muestra este texto
+  --version              muestra el nombre y la versión del programa (ferlo VERSIÓN)
+  --                     lo que sigue son imágenes, aunque empiecen por &apos;-&apos;
+
+La palabra de una imagen es su nombre de archivo sin la carpeta, sin la extensión y sin
+los dígitos del final.
+
+Un MAZO es un archivo de mazo (un nombre que termina en .ferlo): cada una de sus tarjetas
+se imprime como una página con el número de imágenes, la orientación y los interruptores de
+la tarjeta, y con sus propias palabras. Las entradas se imprimen en el orden dado; las
+imágenes dadas entre mazos llenan páginas propias, como arriba.
+Con --per-page N el mazo se distribuye de nuevo, como hace Tarjeta &gt; Cambiar el diseño de
+todas las tarjetas: sus imágenes, en orden y con sus palabras, llenan páginas de N, con los
+interruptores y la orientación de su primera tarjeta (o la que den --portrait o
+--landscape). El archivo no cambia.
+
+Estado de salida: 0 cuando se escribió el PDF, 2 si la línea de órdenes es incorrecta, 1 si
+no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
+</translation>
     </message>
     <message>
         <location line="+139"/>
         <source>the option --%1 needs a value</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción --%1 necesita un valor</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>unknown option %1 (see ferlo --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida %1 (vea ferlo --help)</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the option --%1 takes no value</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción --%1 no admite ningún valor</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>bad page size &quot;%1&quot;: use A4, Letter, A5 or Legal</source>
-        <translation type="unfinished"></translation>
+        <translation>tamaño de página incorrecto &quot;%1&quot;: use A4, Letter, A5 o Legal</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>bad --back-offset &quot;%1&quot;: use X,Y in millimetres, each from -10 to 10 (e.g. 1.5,-2)</source>
-        <translation type="unfinished"></translation>
+        <translation>--back-offset incorrecto &quot;%1&quot;: use X,Y en milímetros, cada uno de -10 a 10 (p. ej. 1.5,-2)</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>the option --print-to needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción --print-to necesita un nombre de archivo</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>bad number of pictures per page &quot;%1&quot;: use 1, 2, 4, 6 or 8</source>
-        <translation type="unfinished"></translation>
+        <translation>número de imágenes por página incorrecto &quot;%1&quot;: use 1, 2, 4, 6 u 8</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>bad --flip &quot;%1&quot;: use long or short</source>
-        <translation type="unfinished"></translation>
+        <translation>--flip incorrecto &quot;%1&quot;: use long o short</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>bad resolution &quot;%1&quot;: use 72 to 1200 dots per inch</source>
-        <translation type="unfinished"></translation>
+        <translation>resolución incorrecta &quot;%1&quot;: use de 72 a 1200 puntos por pulgada</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>no output file: give --print-to OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay archivo de salida: indique --print-to SALIDA.pdf</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>no pictures to print</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay imágenes que imprimir</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>cannot load the picture %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede cargar la imagen %1: %2</translation>
     </message>
     <message>
         <location line="+74"/>
         <source>Nothing to print: the deck files hold no cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que imprimir: los archivos de mazo no contienen tarjetas</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>the option --%1 applies only with --print-to</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción --%1 solo se aplica con --print-to</translation>
     </message>
     <message>
         <location line="+83"/>
         <source>ferlo: %1: the picture is damaged and shows only in part</source>
-        <translation type="unfinished"></translation>
+        <translation>ferlo: %1: la imagen está dañada y solo se ve en parte</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>página %1 de %2</translation>
     </message>
     <message>
         <location filename="../src/app/LayoutOptions.cpp" line="+18"/>
         <source>bad value &quot;%1&quot; for --%2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>valor incorrecto &quot;%1&quot; para --%2: %3</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>give a brand and part number, such as &quot;Avery 5371&quot; (see --list-sheets)</source>
-        <translation type="unfinished"></translation>
+        <translation>indique una marca y una referencia, como &quot;Avery 5371&quot; (vea --list-sheets)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>use COLUMNSxROWS, each 1 to 10, such as 4x5</source>
-        <translation type="unfinished"></translation>
+        <translation>use COLUMNASxFILAS, cada una de 1 a 10, como 4x5</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>use WIDTHxHEIGHT with a unit mm, cm, in or pt, such as 2inx2in or 85x55mm</source>
-        <translation type="unfinished"></translation>
+        <translation>use ANCHOxALTO con una unidad mm, cm, in o pt, como 2inx2in u 85x55mm</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>use a length with a unit such as 3mm or 0.125in, or ACROSSxDOWN such as 3x5mm</source>
-        <translation type="unfinished"></translation>
+        <translation>use una longitud con una unidad, como 3mm o 0.125in, o HORIZONTALxVERTICAL, como 3x5mm</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>use A4, A5, A3, Letter, Legal, or WIDTHxHEIGHT with a unit, such as 100x150mm or 4inx6in</source>
-        <translation type="unfinished"></translation>
+        <translation>use A4, A5, A3, Letter, Legal o ANCHOxALTO con una unidad, como 100x150mm o 4inx6in</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>a paper is at most 1000 mm on either side</source>
-        <translation type="unfinished"></translation>
+        <translation>un papel mide como máximo 1000 mm por cada lado</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>use 0 to 6 mm with a unit, such as 3mm</source>
-        <translation type="unfinished"></translation>
+        <translation>use de 0 a 6 mm con una unidad, como 3mm</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>the option --%1 needs %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la opción --%1 necesita %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>--grid or --sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>--grid o --sheet</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>give either --grid or --sheet, not both</source>
-        <translation type="unfinished"></translation>
+        <translation>indique --grid o --sheet, no ambas</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>--grid (a sheet has its own paper and labels)</source>
-        <translation type="unfinished"></translation>
+        <translation>--grid (una hoja tiene su propio papel y sus propias etiquetas)</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>bad value &quot;%1&quot; for --sheet: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>valor incorrecto &quot;%1&quot; para --sheet: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>--card-size (without it the page is divided evenly)</source>
-        <translation type="unfinished"></translation>
+        <translation>--card-size (sin ella la página se divide por igual)</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>the grid does not fit: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>la cuadrícula no cabe: %1</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>round </source>
-        <translation type="unfinished"></translation>
+        <translation>redonda </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ellipse </source>
-        <translation type="unfinished"></translation>
+        <translation>elíptica </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1	%2	%3	%4%5 x %6 mm	%7 per sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1	%2	%3	%4%5 x %6 mm	%7 por hoja</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna hoja instalada coincide con &quot;%1&quot;.</translation>
     </message>
     <message>
         <location filename="../src/app/SpeakTo.cpp" line="+100"/>
         <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
-        <translation type="unfinished"></translation>
+        <translation>ferlo: uso: ferlo --speak-to CARPETA [--voice NOMBRE] [--rate PPM] MAZO|IMAGEN...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>ferlo: velocidad incorrecta &quot;%1&quot;: use de %2 a %3 palabras por minuto</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
-        <translation type="unfinished"></translation>
+        <translation>ferlo: el motor de voz o sus voces no están instalados (espeak-ng-data)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>ferlo: unknown voice &quot;%1&quot;; the voices are: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ferlo: voz desconocida &quot;%1&quot;; las voces son: %2</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>cannot make the folder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede crear la carpeta %1</translation>
     </message>
 </context>
 <context>
@@ -351,134 +439,134 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <location filename="../src/layout/DeckEdit.cpp" line="+67"/>
         <source>Clear card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar tarjeta %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Move %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover %1</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+12"/>
         <source>Place %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar %1</translation>
     </message>
     <message>
         <location line="-9"/>
         <source>Take off %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Edit word %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar palabra %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Record %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Place %1 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Colocar %1 imágenes</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Change card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar tarjeta %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Change layout of card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el diseño de la tarjeta %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>1 picture per card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 imagen por tarjeta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 pictures per card</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 imágenes por tarjeta</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Labels on</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras activadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Labels off</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras desactivadas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Uppercase labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras en mayúsculas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lowercase labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras en minúsculas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cut lines on</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de corte activadas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut lines off</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de corte desactivadas</translation>
     </message>
     <message>
         <location line="+82"/>
         <source>New card</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva tarjeta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar tarjeta %1</translation>
     </message>
     <message>
         <location line="+18"/>
         <location line="+2"/>
         <source>Move card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover tarjeta %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Move picture to card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover imagen a la tarjeta %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Double-sided printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresión a doble cara</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Change cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar tarjetas</translation>
     </message>
 </context>
 <context>
@@ -486,7 +574,7 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <location filename="../src/storage/DeckFile.cpp" line="+34"/>
         <source>Cannot read the deck file %1: %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de mazo %1: %2: %3</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -496,14 +584,14 @@ deck could not be loaded or the PDF could not be written.
         <location line="+12"/>
         <location line="+155"/>
         <source>a string</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto</translation>
     </message>
     <message>
         <location line="-269"/>
         <location line="+173"/>
         <location line="+88"/>
         <source>an array</source>
-        <translation type="unfinished"></translation>
+        <translation>una lista</translation>
     </message>
     <message>
         <location line="-259"/>
@@ -512,181 +600,181 @@ deck could not be loaded or the PDF could not be written.
         <location line="+48"/>
         <location filename="../src/storage/DeckLayout.cpp" line="+122"/>
         <source>an object</source>
-        <translation type="unfinished"></translation>
+        <translation>un objeto</translation>
     </message>
     <message>
         <location line="-268"/>
         <location filename="../src/storage/DeckLayout.cpp" line="-103"/>
         <source>nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>nada</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/storage/DeckLayout.cpp" line="+11"/>
         <source>expected %1, not %2</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba %1, no %2</translation>
     </message>
     <message>
         <location line="+20"/>
         <location filename="../src/storage/DeckLayout.cpp" line="+26"/>
         <source>true or false</source>
-        <translation type="unfinished"></translation>
+        <translation>true o false</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>a cell needs a &quot;picture&quot; (a free cell is null)</source>
-        <translation type="unfinished"></translation>
+        <translation>una celda necesita &quot;picture&quot; (una celda libre es null)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>the file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre de archivo está vacío</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+20"/>
         <source>a file name cannot hold a NUL character</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre de archivo no puede contener un carácter NUL</translation>
     </message>
     <message>
         <location line="+34"/>
         <source>1, 2, 4, 6 or 8</source>
-        <translation type="unfinished"></translation>
+        <translation>1, 2, 4, 6 u 8</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1, the grid&apos;s cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, las tarjetas de la cuadrícula</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>de 1 a %1</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>a sheet&apos;s card needs its number of labels</source>
-        <translation type="unfinished"></translation>
+        <translation>la tarjeta de una hoja necesita su número de etiquetas</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>expected &quot;portrait&quot; or &quot;landscape&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba &quot;portrait&quot; o &quot;landscape&quot;</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>%1 cells, more than the card&apos;s count of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 celdas, más que las %2 de la tarjeta</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>an object or null</source>
-        <translation type="unfinished"></translation>
+        <translation>un objeto o null</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>expected %1, not &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba %1, no &quot;%2&quot;</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>expected &quot;%1&quot;: this is not a deck</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba &quot;%1&quot;: esto no es un mazo</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>a version number</source>
-        <translation type="unfinished"></translation>
+        <translation>un número de versión</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>version %1 is newer than this program reads (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la versión %1 es más reciente de lo que este programa lee (%2)</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>the word is %1 characters long; a label word holds at most %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>la palabra tiene %1 caracteres; una palabra admite como máximo %2 caracteres</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Cannot read the deck file %1: the file is larger than 16 MB, more than any deck holds</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de mazo %1: el archivo ocupa más de 16 MB, más de lo que ocupa cualquier mazo</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Cannot read the deck file %1: the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de mazo %1: el archivo está vacío</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>line %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1, columna %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the top level</source>
-        <translation type="unfinished"></translation>
+        <translation>el nivel superior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>expected an object, not an array</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaba un objeto, no una lista</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Cannot read the deck file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de mazo %1: %2</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Cannot write the deck file %1: it would not read back (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de mazo %1: no se podría volver a leer (%2)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Cannot write the deck file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de mazo %1: %2</translation>
     </message>
     <message>
         <location line="+24"/>
         <source> and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation> y %1 más</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>The deck file %1 names a missing picture: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de mazo %1 nombra una imagen que no está: %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The deck file %1 names %2 missing pictures: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de mazo %1 nombra %2 imágenes que no están: %3</translation>
     </message>
     <message>
         <location filename="../src/storage/DeckLayout.cpp" line="-35"/>
         <source>an object or array</source>
-        <translation type="unfinished"></translation>
+        <translation>un objeto o una lista</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>a number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>un número de %1 a %2</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>a whole number from %1 to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>un número entero de %1 a %2</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>a name of at most 200 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre de 200 caracteres como máximo</translation>
     </message>
     <message>
         <location line="+66"/>
         <source>a number from 1 to 1000</source>
-        <translation type="unfinished"></translation>
+        <translation>un número de 1 a 1000</translation>
     </message>
 </context>
 <context>
@@ -694,134 +782,136 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <location filename="../src/printing/job/DuplexDialog.cpp" line="+28"/>
         <source>Take the printed sheets out of the printer, turn the stack over sideways (about its long edge, so that the same edge goes in first) and put it back into the paper tray.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saque las hojas impresas de la impresora, dé la vuelta a la pila de lado (sobre su borde largo, de modo que entre primero el mismo borde) y vuelva a ponerla en la bandeja del papel.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Take the printed sheets out of the printer and put the stack back into the paper tray as it lies, printed side up, the same edge first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saque las hojas impresas de la impresora y vuelva a poner la pila en la bandeja del papel tal como está, con la cara impresa hacia arriba y el mismo borde primero.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>out: [3][2][1] face down, 1 at the bottom  ⟶  turn over sideways  ⟶  in: card 1 first</source>
-        <translation type="unfinished"></translation>
+        <translation>salida: [3][2][1] boca abajo, la 1 debajo  ⟶  dar la vuelta de lado  ⟶  entrada: primero la tarjeta 1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>out: [1][2][3] face down, 1 on top  ⟶  turn over sideways  ⟶  in: the last card first</source>
-        <translation type="unfinished"></translation>
+        <translation>salida: [1][2][3] boca abajo, la 1 arriba  ⟶  dar la vuelta de lado  ⟶  entrada: primero la última tarjeta</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>out: [3][2][1] face up, 1 at the bottom  ⟶  as it lies  ⟶  in: the last card first</source>
-        <translation type="unfinished"></translation>
+        <translation>salida: [3][2][1] boca arriba, la 1 debajo  ⟶  tal como está  ⟶  entrada: primero la última tarjeta</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>out: [1][2][3] face up, 1 on top  ⟶  as it lies  ⟶  in: card 1 first</source>
-        <translation type="unfinished"></translation>
+        <translation>salida: [1][2][3] boca arriba, la 1 arriba  ⟶  tal como está  ⟶  entrada: primero la tarjeta 1</translation>
     </message>
     <message>
         <location line="+37"/>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Double-Sided Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresión a doble cara</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Turning the sheet over</source>
-        <translation type="unfinished"></translation>
+        <translation>Dar la vuelta a la hoja</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Standard: the long edge for portrait cards, the short edge for landscape cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar: el borde largo para tarjetas verticales, el corto para tarjetas horizontales</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>On the long edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Por el borde largo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>On the short edge</source>
-        <translation type="unfinished"></translation>
+        <translation>Por el borde corto</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Printing both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir las dos caras</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The printer prints both sides</source>
-        <translation type="unfinished"></translation>
+        <translation>La impresora imprime las dos caras</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>By hand: the printer lays the sheets face down</source>
-        <translation type="unfinished"></translation>
+        <translation>A mano: la impresora deja las hojas boca abajo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>By hand: face down, the printer prints the last page first</source>
-        <translation type="unfinished"></translation>
+        <translation>A mano: boca abajo, la impresora imprime primero la última página</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>By hand: the printer lays the sheets face up</source>
-        <translation type="unfinished"></translation>
+        <translation>A mano: la impresora deja las hojas boca arriba</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>By hand: face up, the printer prints the last page first</source>
-        <translation type="unfinished"></translation>
+        <translation>A mano: boca arriba, la impresora imprime primero la última página</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>By hand, the fronts print first; then the program asks you to put the stack back.
 If your paper tray prints on the upper side of the sheet, choose the other face.</source>
-        <translation type="unfinished"></translation>
+        <translation>A mano, primero se imprimen los anversos; luego el programa le pide que vuelva a colocar la pila.
+Si su bandeja imprime en la cara superior de la hoja, elija la cara contraria.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Fold-over: each front and its word on one sheet, printed on one side and folded in the middle</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plegar: cada anverso y su palabra en una hoja, impresa por una cara y doblada por la mitad</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Back offset</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento del reverso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Back offset of the printer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazamiento del reverso de la impresora %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>X (to the right on the back):</source>
-        <translation type="unfinished"></translation>
+        <translation>X (a la derecha en el reverso):</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Y (down on the back):</source>
-        <translation type="unfinished"></translation>
+        <translation>Y (hacia abajo en el reverso):</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print the calibration sheet, hold it to the light with its back towards you,
 and type where the front&apos;s lines cross the top and the left scale.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprima la hoja de calibración, sosténgala a contraluz con el reverso hacia usted
+y escriba dónde cruzan las rayas del anverso la regla superior y la izquierda.</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Print &amp;Calibration Sheet ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir &amp;hoja de calibración ...</translation>
     </message>
 </context>
 <context>
@@ -829,22 +919,22 @@ and type where the front&apos;s lines cross the top and the left scale.</source>
     <message>
         <location filename="../src/storage/Errors.cpp" line="+16"/>
         <source>There is not enough memory to finish this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para terminar esta orden.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: not enough memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no hay memoria suficiente.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>An unexpected error stopped this command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un error inesperado detuvo esta orden.</translation>
     </message>
 </context>
 <context>
@@ -852,22 +942,22 @@ and type where the front&apos;s lines cross the top and the left scale.</source>
     <message>
         <location filename="../src/layout/CardLayout.cpp" line="+69"/>
         <source>2 × 2 in picture cards (Letter)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjetas de imágenes de 2 × 2 in (Letter)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>2 × 2 in picture cards (A4)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjetas de imágenes de 2 × 2 in (A4)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>3 × 5 in index cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichas de 3 × 5 in</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>business cards 85 × 55 mm</source>
-        <translation type="unfinished"></translation>
+        <translation>tarjetas de visita de 85 × 55 mm</translation>
     </message>
 </context>
 <context>
@@ -875,23 +965,24 @@ and type where the front&apos;s lines cross the top and the left scale.</source>
     <message>
         <location filename="../src/dialogs/Messages.cpp" line="+62"/>
         <source>Save the changes to %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The changes are lost if you don&apos;t save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no los guarda, los cambios se perderán.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Continue</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuar</translation>
     </message>
     <message>
         <location filename="../src/dialogs/SaveDialog.cpp" line="+15"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.
+¿Desea reemplazarlo?</translation>
     </message>
 </context>
 <context>
@@ -899,18 +990,18 @@ Do you want to replace it?</source>
     <message>
         <location filename="../src/pictures/HeifDecoder.cpp" line="+111"/>
         <source>the file is too large (more than %1 MB)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es demasiado grande (más de %1 MB)</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the file could not be read to its end</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no se pudo leer hasta el final</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/pictures/PngDecoder.cpp" line="+79"/>
         <source>there is not enough memory to read the file</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente para leer el archivo</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -918,14 +1009,14 @@ Do you want to replace it?</source>
         <location filename="../src/pictures/QtPictureReader.cpp" line="+110"/>
         <location line="+42"/>
         <source>the picture has no pixels (%1 x %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen no tiene píxeles (%1 x %2)</translation>
     </message>
     <message>
         <location line="+131"/>
         <location line="+18"/>
         <location filename="../src/pictures/QtPictureReader.cpp" line="+44"/>
         <source>the picture&apos;s pixels do not match its size</source>
-        <translation type="unfinished"></translation>
+        <translation>los píxeles de la imagen no coinciden con su tamaño</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -933,153 +1024,153 @@ Do you want to replace it?</source>
         <location filename="../src/pictures/PngDecoder.cpp" line="+132"/>
         <location filename="../src/pictures/QtPictureReader.cpp" line="-13"/>
         <source>there is not enough memory for %1 x %2 pixels</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay memoria suficiente para %1 x %2 píxeles</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>this HEIF file holds an image sequence, which cannot be printed</source>
-        <translation type="unfinished"></translation>
+        <translation>este archivo HEIF contiene una secuencia de imágenes, que no se puede imprimir</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>this HEIF file&apos;s picture is an identity-derived (&apos;iden&apos;) item, which cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen de este archivo HEIF es un elemento derivado de identidad (&apos;iden&apos;), que no se puede leer</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the picture is too large</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen es demasiado grande</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>this is not a HEIF picture that can be read</source>
-        <translation type="unfinished"></translation>
+        <translation>esta no es una imagen HEIF que se pueda leer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>this HEIF file uses a kind of picture that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>este archivo HEIF usa un tipo de imagen que no se puede leer</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado</translation>
     </message>
     <message>
         <location filename="../src/pictures/JpegDecoder.cpp" line="+121"/>
         <source>the picture has more than %1 scans</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen tiene más de %1 barridos</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the picture has no pixels (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen no tiene píxeles (%1)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the picture is too large: decoding %1 x %2 pixels needs more than %3 MB (%4)</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen es demasiado grande: decodificar %1 x %2 píxeles necesita más de %3 MB (%4)</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>the file is cut off before its picture data (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo se corta antes de los datos de la imagen (%1)</translation>
     </message>
     <message>
         <location filename="../src/pictures/PictureDecoder.cpp" line="+23"/>
         <source>the file name does not end in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del archivo no termina en %1</translation>
     </message>
     <message>
         <location filename="../src/pictures/PictureFile.cpp" line="+28"/>
         <source>it is a folder, not a picture file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo de imagen</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>it is not a plain file (a device, pipe or socket)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal (un dispositivo, una tubería o un socket)</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the file is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está vacío</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>Cannot load the picture %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede cargar la imagen %1: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the picture is too large: %1 x %2 pixels need more than %3 MB</source>
-        <translation type="unfinished"></translation>
+        <translation>la imagen es demasiado grande: %1 x %2 píxeles necesitan más de %3 MB</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>no file name was given</source>
-        <translation type="unfinished"></translation>
+        <translation>no se indicó ningún nombre de archivo</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+9"/>
         <source>the file does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no existe</translation>
     </message>
     <message>
         <location filename="../src/pictures/PictureFormats.cpp" line="+38"/>
         <source>%1 or %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 o %2</translation>
     </message>
     <message>
         <location filename="../src/pictures/PngDecoder.cpp" line="-171"/>
         <source>the file is cut off before the end of its picture data</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo se corta antes del final de los datos de la imagen</translation>
     </message>
     <message>
         <location line="+109"/>
         <source>Not a PNG file: starts with 0x%1 0x%2</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo PNG: empieza por 0x%1 0x%2</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>the file is damaged: its %1 chunk claims %2 bytes but the file ends after %3</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado: su bloque %1 indica %2 bytes, pero el archivo termina después de %3</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the file is damaged: its %1 chunk of %2 bytes is larger than the %3 MB a picture&apos;s side data may take</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado: su bloque %1 de %2 bytes supera los %3 MB que pueden ocupar los datos auxiliares de una imagen</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the file is damaged: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está dañado: %1</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>its rows do not match its size</source>
-        <translation type="unfinished"></translation>
+        <translation>sus filas no coinciden con su tamaño</translation>
     </message>
     <message>
         <location filename="../src/pictures/QtPictureReader.cpp" line="-100"/>
         <source>the file is cut off before its picture data</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo se corta antes de los datos de la imagen</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>the bitmap is damaged or of a kind that cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>el mapa de bits está dañado o es de un tipo que no se puede leer</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Not a BMP file: starts with 0x%1 0x%2</source>
-        <translation type="unfinished"></translation>
+        <translation>No es un archivo BMP: empieza por 0x%1 0x%2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 (the bitmap&apos;s header is cut off)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (la cabecera del mapa de bits está cortada)</translation>
     </message>
 </context>
 <context>
@@ -1087,74 +1178,74 @@ Do you want to replace it?</source>
     <message>
         <location filename="../src/printing/CardPage.cpp" line="+189"/>
         <source>Cannot print fold-over cards: the cards of this grid or sheet do not stand in pairs about the middle of the paper, so no fold puts one behind another.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden imprimir tarjetas plegables: las tarjetas de esta cuadrícula u hoja no forman pares respecto del centro del papel, así que ningún doblez pone una detrás de otra.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>vertical</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>horizontal</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Cannot print fold-over cards: a card of %1 picture per page in %2 has no middle line between its cells to fold on. Choose 2 or more pictures per page.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden imprimir tarjetas plegables: una tarjeta de %1 imagen por página en %2 no tiene una línea central entre sus celdas por la que doblarla. Elija 2 o más imágenes por página.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Cannot print fold-over cards: a card of %1 pictures per page in %2 has no middle line between its cells to fold on. Choose 2 or more pictures per page.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden imprimir tarjetas plegables: una tarjeta de %1 imágenes por página en %2 no tiene una línea central entre sus celdas por la que doblarla. Elija 2 o más imágenes por página.</translation>
     </message>
     <message>
         <location filename="../src/printing/job/PrintJob.cpp" line="+126"/>
         <source>Cannot print the picture %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir la imagen %1: %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+29"/>
         <location line="+194"/>
         <source>Cannot print</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir</translation>
     </message>
     <message>
         <location line="-218"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir: la impresora &quot;%1&quot; no inició el trabajo.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>the printer &quot;%1&quot; could not start page %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora &quot;%1&quot; no pudo iniciar la página %2.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Cannot print: the printer &quot;%1&quot; reported an error.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir: la impresora &quot;%1&quot; informó de un error.</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Cannot print to the file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir en el archivo %1: %2</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Cannot print: the printer &quot;%1&quot; is not available.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir: la impresora &quot;%1&quot; no está disponible.</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Cannot print: the page range picks none of the %1 cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir: el intervalo de páginas no elige ninguna de las %1 tarjetas.</translation>
     </message>
     <message>
         <location line="+77"/>
@@ -1163,109 +1254,113 @@ Do you want to replace it?</source>
 %1
 
 Then click Continue to print the backs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los anversos están impresos.
+
+%1
+
+Luego haga clic en Continuar para imprimir los reversos.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Printing</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimiendo</translation>
     </message>
     <message>
         <location line="+33"/>
         <location line="+38"/>
         <source>Print Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <location line="-25"/>
         <source>Sheet %1, to fold</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja %1, para doblar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Card %1, back</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta %1, reverso</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta %1</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&amp;Print ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir ...</translation>
     </message>
     <message>
         <location line="+36"/>
         <location line="+4"/>
         <source>Export PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar PDF</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>Print Word &amp;Backs</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir &amp;reversos con palabras</translation>
     </message>
     <message>
         <location filename="../src/printing/PagePainter.cpp" line="+34"/>
         <source>Cannot print a card with %1 pictures per page: a page holds 1, 2, 4, 6 or 8 pictures.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir una tarjeta con %1 imágenes por página: una página admite 1, 2, 4, 6 u 8 imágenes.</translation>
     </message>
     <message>
         <location line="+86"/>
         <source>Cannot print the picture %1: not enough memory for %2 x %3 pixels.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir la imagen %1: no hay memoria suficiente para %2 x %3 píxeles.</translation>
     </message>
     <message>
         <location line="+127"/>
         <source>Cannot print the picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede imprimir la imagen %1</translation>
     </message>
     <message>
         <location filename="../src/printing/PdfExport.cpp" line="+18"/>
         <source>Cannot write the PDF file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo PDF %1: %2</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>there is no page to write.</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ninguna página que escribir.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>it is a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>it is not a plain file.</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta %1 no existe.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the PDF writer could not start the document.</source>
-        <translation type="unfinished"></translation>
+        <translation>el generador de PDF no pudo iniciar el documento.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>could not start page %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo iniciar la página %1.</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>the PDF writer failed.</source>
-        <translation type="unfinished"></translation>
+        <translation>el generador de PDF falló.</translation>
     </message>
 </context>
 <context>
@@ -1273,185 +1368,185 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/storage/PrintOption.cpp" line="+32"/>
         <source>The print option could not be saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La opción de impresión no se pudo guardar en %1</translation>
     </message>
     <message>
         <location filename="../src/storage/Registry.cpp" line="+59"/>
         <source>a backslash in quotes must be followed by \ or &quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>una barra invertida entre comillas debe ir seguida de \ o &quot;</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>a quoted text has no closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>un texto entre comillas no tiene comilla de cierre</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>there is text after the closing quote</source>
-        <translation type="unfinished"></translation>
+        <translation>hay texto después de la comilla de cierre</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>&quot;%1&quot; is not a dword</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un dword</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>removing values is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>no se admite quitar valores</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>the value&apos;s data is not understood</source>
-        <translation type="unfinished"></translation>
+        <translation>no se entienden los datos del valor</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>hexadecimal data has no &quot;:&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>los datos hexadecimales no tienen &quot;:&quot;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&quot;%1&quot; is not a value type</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un tipo de valor</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>hexadecimal data ends in a backslash</source>
-        <translation type="unfinished"></translation>
+        <translation>los datos hexadecimales terminan en una barra invertida</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&quot;%1&quot; is not a hexadecimal byte</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un byte hexadecimal</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>the file is not valid %1 text</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no es texto %1 válido</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>the settings file could not be locked</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo bloquear el archivo de configuración</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the settings file is locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración está bloqueado por otro programa</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>the file does not start with &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no empieza por &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>a key name has no closing bracket</source>
-        <translation type="unfinished"></translation>
+        <translation>a un nombre de clave le falta el corchete de cierre</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>removing keys is not supported</source>
-        <translation type="unfinished"></translation>
+        <translation>no se admite quitar claves</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&quot;%1&quot; is not a valid key name</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un nombre de clave válido</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>the key &quot;%1&quot; does not belong to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la clave &quot;%1&quot; no pertenece a %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the line is not a key, a value or a comment</source>
-        <translation type="unfinished"></translation>
+        <translation>la línea no es una clave, un valor ni un comentario</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>a value comes before the first key</source>
-        <translation type="unfinished"></translation>
+        <translation>hay un valor antes de la primera clave</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>a value name is not followed by &quot;=&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre de valor no va seguido de &quot;=&quot;</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1: %2</translation>
     </message>
     <message>
         <location line="+96"/>
         <source>the settings file holds a name or a value that cannot be written back unchanged</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración contiene un nombre o un valor que no se puede volver a escribir sin cambios</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>the settings file is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de configuración no es un archivo normal</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>the file is too large to be a settings file</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es demasiado grande para ser un archivo de configuración</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>the file is not a valid settings file (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no es un archivo de configuración válido (%1)</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+10"/>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>%1: &quot;%2&quot; is not a valid key name</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; no es un nombre de clave válido</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: the key &quot;%2&quot; does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la clave &quot;%2&quot; no existe</translation>
     </message>
     <message>
         <location line="+25"/>
         <location line="+37"/>
         <source>Failed to get data for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron obtener los datos de &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="-34"/>
         <location line="+37"/>
         <source>Invalid data type for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de datos no válido para &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="-25"/>
         <source>Failed to set data for &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron establecer los datos de &apos;%1&apos;</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: no key is open</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no hay ninguna clave abierta</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1: the value name or text holds a line break</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el nombre del valor o el texto contiene un salto de línea</translation>
     </message>
     <message>
         <location filename="../src/storage/SpeechOption.cpp" line="+43"/>
         <source>The speech options could not be saved to %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Las opciones de voz no se pudieron guardar en %1</translation>
     </message>
 </context>
 <context>
@@ -1459,107 +1554,107 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/storage/SheetTemplates.cpp" line="+36"/>
         <source>it has no %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le falta %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>its %1 &quot;%2&quot; is not a length in pt, mm, cm, in or pc</source>
-        <translation type="unfinished"></translation>
+        <translation>su %1 &quot;%2&quot; no es una longitud en pt, mm, cm, in o pc</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its %1 of %2 is more than a metre</source>
-        <translation type="unfinished"></translation>
+        <translation>su %1 de %2 mide más de un metro</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>its %1 &quot;%2&quot; is not a whole number from 1 to %3</source>
-        <translation type="unfinished"></translation>
+        <translation>su %1 &quot;%2&quot; no es un número entero de 1 a %3</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>its paper size &quot;%1&quot; is not known</source>
-        <translation type="unfinished"></translation>
+        <translation>su tamaño de papel &quot;%1&quot; no se conoce</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>its paper has no size</source>
-        <translation type="unfinished"></translation>
+        <translation>su papel no tiene tamaño</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>its labels have no size</source>
-        <translation type="unfinished"></translation>
+        <translation>sus etiquetas no tienen tamaño</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>it has more than %1 labels on a sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>tiene más de %1 etiquetas en una hoja</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>CD and DVD labels are not offered</source>
-        <translation type="unfinished"></translation>
+        <translation>las etiquetas de CD y DVD no se ofrecen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>it has no labels</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene etiquetas</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>a label at %1, %2 mm runs %3 mm off the paper</source>
-        <translation type="unfinished"></translation>
+        <translation>una etiqueta en %1, %2 mm se sale %3 mm del papel</translation>
     </message>
     <message>
         <location line="+68"/>
         <source>The sheet %1 in %2 is left out: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>La hoja %1 de %2 se deja fuera: %3.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>it has no brand or part number</source>
-        <translation type="unfinished"></translation>
+        <translation>no tiene marca ni referencia</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>the sheet %1 it is equal to is %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la hoja %1, a la que equivale, %2</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>left out</source>
-        <translation type="unfinished"></translation>
+        <translation>se ha dejado fuera</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>not there</source>
-        <translation type="unfinished"></translation>
+        <translation>no está</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The sheet templates in %1 are read only up to line %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los modelos de hoja de %1 solo se leen hasta la línea %2: %3.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>No label sheets are installed: %1 does not hold paper-sizes.xml (the package glabels-data).</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay hojas de etiquetas instaladas: %1 no contiene paper-sizes.xml (el paquete glabels-data).</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The sheet templates in %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los modelos de hoja de %1 no se pueden leer: %2.</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Cannot use the sheet %1. %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la hoja %1. %2</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>There is no sheet named %1 among the installed sheet templates (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna hoja llamada %1 entre los modelos de hoja instalados (%2).</translation>
     </message>
 </context>
 <context>
@@ -1567,67 +1662,67 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/sound/SoundDecoder.cpp" line="+124"/>
         <source>The sound file &quot;%1&quot; can&apos;t be opened: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de sonido &quot;%1&quot; no se puede abrir: %2</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>No sound file is named.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha indicado ningún archivo de sonido.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Unknown error code</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de error desconocido</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>the file describes no sound</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo no describe ningún sonido</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>the output format is not usable</source>
-        <translation type="unfinished"></translation>
+        <translation>el formato de salida no se puede usar</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>the sound is too long (more than %1 MB of samples)</source>
-        <translation type="unfinished"></translation>
+        <translation>el sonido es demasiado largo (más de %1 MB de muestras)</translation>
     </message>
     <message>
         <location filename="../src/sound/Speech.cpp" line="+122"/>
         <source>The word &quot;%1&quot; can&apos;t be spoken: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La palabra &quot;%1&quot; no se puede pronunciar: %2</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>the speech engine can&apos;t be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>el motor de voz no se puede cargar</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>there is no voice &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe la voz &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>the speech engine failed</source>
-        <translation type="unfinished"></translation>
+        <translation>el motor de voz falló</translation>
     </message>
     <message>
         <location filename="../src/sound/WaveWriter.cpp" line="+51"/>
         <source>The sound file &quot;%1&quot; can&apos;t be written: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de sonido &quot;%1&quot; no se puede escribir: %2</translation>
     </message>
     <message>
         <location filename="../src/sound/WordRecorder.cpp" line="+48"/>
         <source>No sound input (a microphone) was found: nothing can be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ninguna entrada de sonido (un micrófono): no se puede grabar nada.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>La entrada de sonido &quot;%1&quot; no se puede abrir: no se puede grabar nada.</translation>
     </message>
 </context>
 <context>
@@ -1635,12 +1730,12 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/mainwindow/CardStrip.cpp" line="+48"/>
         <source>Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjetas</translation>
     </message>
     <message>
         <location line="+45"/>
         <source>Card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta %1</translation>
     </message>
 </context>
 <context>
@@ -1648,17 +1743,17 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/mainwindow/FileBrowser.cpp" line="+133"/>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no existe.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is not a folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una carpeta.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The folder %1 cannot be opened: permission denied.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no se puede abrir: permiso denegado.</translation>
     </message>
 </context>
 <context>
@@ -1666,7 +1761,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/mainwindow/LabelEditor.cpp" line="+42"/>
         <source>Label word of picture %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra de la imagen %1</translation>
     </message>
 </context>
 <context>
@@ -1675,231 +1770,231 @@ Then click Continue to print the backs.</source>
         <location filename="../src/mainwindow/LayoutDialog.cpp" line="+78"/>
         <source> mm</source>
         <extracomment>The suffix of a length in millimetres, after the number (with its space).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <location line="+5"/>
         <source> in</source>
         <extracomment>The suffix of a length in inches, after the number (with its space).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> in</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>round </source>
         <extracomment>The shape of a sheet&apos;s labels, before their size (&quot;round 40.0 × 40.0 mm&quot;), with its space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>redondas de </translation>
     </message>
     <message>
         <location line="+2"/>
         <source>elliptic </source>
-        <translation type="unfinished"></translation>
+        <translation>elípticas de </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 — %2 (%3%4 × %5 mm, %6 per sheet)</source>
         <extracomment>A sheet in the list: its name, description, labels&apos; shape and size, labels per sheet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 — %2 (%3%4 × %5 mm, %6 por hoja)</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Change Layout of All Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el diseño de todas las tarjetas</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Diseño</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Pictures per page</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imágenes por página</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Grid</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cuadrícula</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>P&amp;resets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Plantillas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hojas</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>&amp;Fill: crop pictures to fill their cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rellenar: recortar las imágenes para que llenen sus tarjetas</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Bleed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sangrado:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Outlines</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;ontornos</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Pictures &amp;per page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Imá&amp;genes por página:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Por&amp;trait</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vertical</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Hori&amp;zontal</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Orientation:</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación:</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The card fills the page, as the toolbar&apos;s buttons lay it out.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarjeta llena la página, como la distribuyen los botones de la barra de herramientas.</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>&amp;Columns × rows:</source>
-        <translation type="unfinished"></translation>
+        <translation>Col&amp;umnas × filas:</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Portrait</source>
-        <translation type="unfinished"></translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Landscape</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>P&amp;aper:</source>
-        <translation type="unfinished"></translation>
+        <translation>P&amp;apel:</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Paper size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño del papel:</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>mm</source>
         <extracomment>The units of the lengths: millimetres, inches.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>mm</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>in</source>
-        <translation type="unfinished"></translation>
+        <translation>in</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Unit:</source>
-        <translation type="unfinished"></translation>
+        <translation>U&amp;nidad:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cards of this si&amp;ze, centred:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjetas de este &amp;tamaño, centradas:</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>across,</source>
-        <translation type="unfinished"></translation>
+        <translation>a lo ancho,</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>down</source>
-        <translation type="unfinished"></translation>
+        <translation>a lo alto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Gaps:</source>
-        <translation type="unfinished"></translation>
+        <translation>Separación:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The page &amp;divided evenly, margins:</source>
-        <translation type="unfinished"></translation>
+        <translation>La página &amp;dividida por igual, márgenes:</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Brand, part number or description</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca, referencia o descripción</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>&amp;Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna hoja instalada coincide con &quot;%1&quot;.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 sheets</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hojas</translation>
     </message>
     <message>
         <location line="+85"/>
         <source>Choose a preset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una plantilla.</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>Choose a sheet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una hoja.</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>The deck&apos;s %1 in order, with their words: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 del mazo, en orden y con sus palabras: %2.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 picture</source>
-        <translation type="unfinished"></translation>
+        <translation>1 imagen</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 imágenes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1 card</source>
-        <translation type="unfinished"></translation>
+        <translation>1 tarjeta</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 cards</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 tarjetas</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 per page, as the toolbar lays it out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por página, como la distribuye la barra de herramientas</translation>
     </message>
 </context>
 <context>
@@ -1908,12 +2003,12 @@ Then click Continue to print the backs.</source>
         <location filename="../src/mainwindow/LayoutPanel.cpp" line="+62"/>
         <location line="+234"/>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Picture %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1921,32 +2016,32 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/dialogs/AboutBox.cpp" line="+72"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Version: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión: %1</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Copyright © 2026 the Ferlo developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Copyright © 2026 los desarrolladores de Ferlo</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Flash cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjetas</translation>
     </message>
     <message>
         <location line="+26"/>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes en una tarjeta, una palabra bajo cada una y líneas de corte entre ellas: imprima la página y córtela en tarjetas.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
@@ -1954,529 +2049,530 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+115"/>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+12"/>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <location line="-9"/>
         <location line="+10"/>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>&amp;Undo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Redo %1</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehacer</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Move card ear&amp;lier</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mover tarjeta antes</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Move card la&amp;ter</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover tarjeta des&amp;pués</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Change Layout of &amp;All Cards ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el diseño de &amp;todas las tarjetas ...</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Card &amp;Strip</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tira de tarjetas</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Move picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Mover imagen</translation>
     </message>
     <message>
         <location line="+152"/>
         <source>Card %1 holds that picture already</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarjeta %1 ya tiene esa imagen</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Card %1 is full</source>
-        <translation type="unfinished"></translation>
+        <translation>La tarjeta %1 está llena</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Moved to card %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen movida a la tarjeta %1</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>Change layout of all cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar el diseño de todas las tarjetas</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/DeckCommands.cpp" line="+118"/>
         <source>Open deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir mazo</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+44"/>
         <source>Ferlo decks (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazos de Ferlo (%1)</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>Save deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar mazo</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>Untitled deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Mazo sin título</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1[*] - Ferlo</source>
         <extracomment>The window&apos;s title: the deck&apos;s name, the mark of unsaved changes, the program&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - Ferlo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Card %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta %1 de %2</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/FerloMainForm.cpp" line="+116"/>
         <source>This application requires a screen resolution of 800x600 or higher.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta aplicación requiere una resolución de pantalla de 800x600 o superior.</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Select A Picture</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una imagen</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Select up to %1 Pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija hasta %1 imágenes</translation>
     </message>
     <message>
         <location line="+174"/>
         <source>%1: the picture is damaged and shows only in part</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la imagen está dañada y solo se ve en parte</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>These pictures are damaged and show only in part: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estas imágenes están dañadas y solo se ven en parte: %1</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Picture %1 that cannot be shown: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen %1 que no se puede mostrar: %2</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>Picture %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen %1: %2</translation>
     </message>
     <message>
         <location line="+83"/>
         <source>Turn Cutlines On</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar líneas de corte</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Turn Cutlines Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar líneas de corte</translation>
     </message>
     <message>
         <location line="+76"/>
         <source>This file was not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró este archivo: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>These files were not found: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron estos archivos: %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>This file is not a picture: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este archivo no es una imagen: %1</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>These files are not pictures: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos archivos no son imágenes: %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>One deck opens at a time; not opened: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se abre un solo mazo cada vez; no se abrió: %1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+85"/>
         <source>Ferlo</source>
         <extracomment>The program&apos;s name, the window&apos;s title before a deck is shown.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ferlo</translation>
     </message>
     <message>
         <location line="+64"/>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;New deck</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo mazo</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Open deck ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir mazo ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save &amp;as ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como ...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Print se&amp;tup ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar im&amp;presora ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Print ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Pre&amp;view ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Vista previa de impresión ...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Export PDF ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar PDF ...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Double-Sided Printing ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Impresión a &amp;doble cara ...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print &amp;Calibration Sheet ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir &amp;hoja de calibración ...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>e&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tarjeta</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Previous card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta &amp;anterior</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Previous card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta anterior</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Next card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta &amp;siguiente</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Next card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta siguiente</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>N&amp;ew card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva tarjeta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New card after this one</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva tarjeta después de esta</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Remove card</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar tarjeta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Remove this card from the deck</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar esta tarjeta del mazo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Layout ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diseño ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Re&amp;cord</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grabar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Record: then click the picture whose word to record</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar: luego haga clic en la imagen cuya palabra quiere grabar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Options ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones ...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Help ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;About ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de ...</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+117"/>
         <source>Clear all pictures</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar todas las imágenes</translation>
     </message>
     <message>
         <location line="-112"/>
         <source>Edit label</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar palabra</translation>
     </message>
     <message>
         <location line="+61"/>
         <source>1 Image Per Page</source>
-        <translation type="unfinished"></translation>
+        <translation>1 imagen por página</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>%1 Images Per Page</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 imágenes por página</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Portrait Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación vertical</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Landscape Orientation</source>
-        <translation type="unfinished"></translation>
+        <translation>Orientación horizontal</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Cut Lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas de corte</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
         <source>&amp;Labels Off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabras no</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Uppercase Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras en mayúsculas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Lowercase Labels</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras en minúsculas</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Clear</source>
         <extracomment>A button (verb): takes all pictures off the card.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Print Flashcard</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir la tarjeta</translation>
     </message>
     <message>
         <location line="+44"/>
         <source>Drives</source>
-        <translation type="unfinished"></translation>
+        <translation>Unidades</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Folders</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpetas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Picture files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de imagen</translation>
     </message>
     <message>
         <location line="+36"/>
         <source>Card area</source>
-        <translation type="unfinished"></translation>
+        <translation>Zona de la tarjeta</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Card</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/LabelCommands.cpp" line="-24"/>
         <source>Cannot keep the label word of card %1, cell %2: %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede conservar la palabra de la tarjeta %1, celda %2: %3.</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Turn Labels Off</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar las palabras</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Turn Labels on</source>
-        <translation type="unfinished"></translation>
+        <translation>Activar las palabras</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Labels On</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Palabras sí</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
         <source>Layout %1</source>
         <extracomment>A step of the undo history: the layout&apos;s name, or a grid&apos;s size.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diseño %1</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1 × %2 grid</source>
-        <translation type="unfinished"></translation>
+        <translation>cuadrícula de %1 × %2</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Card %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tarjeta %1: %2</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>The deck %1 uses sheets that are not installed. Their cards keep their pictures and are saved as they are, but cannot be shown or printed here.
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El mazo %1 usa hojas que no están instaladas. Sus tarjetas conservan sus imágenes y se guardan tal como están, pero aquí no se pueden mostrar ni imprimir.
+%2</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/Recording.cpp" line="+43"/>
         <source>Recording level</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de grabación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Detener</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>Recording &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabando &quot;%1&quot;</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Nothing was heard: the word &quot;%1&quot; was not recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se oyó nada: la palabra &quot;%1&quot; no se grabó.</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>The folder %1 can&apos;t be written, and the deck has no folder yet: save the deck, then record again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta %1 y el mazo aún no tiene carpeta: guarde el mazo y vuelva a grabar.</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+12"/>
         <source>Record</source>
         <extracomment>The title of a question while a word&apos;s recording is saved.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <location line="-11"/>
         <source>The folder %1 can&apos;t be written. Save the recording beside the deck instead?</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta %1. ¿Guardar la grabación junto al mazo?</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>%1 already exists. Replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>&amp;Play</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reproducir</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Record word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Grabar palabra</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Edit word</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar palabra</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Take off</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar</translation>
     </message>
 </context>
 <context>
@@ -2484,37 +2580,37 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/dialogs/Options.cpp" line="+20"/>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Printing Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de impresión</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Print as DIB</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir como DIB</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Print image as original format</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir en formato original</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Spee&amp;ch ...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voz ...</translation>
     </message>
 </context>
 <context>
@@ -2522,32 +2618,32 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/dialogs/SpeechDialog.cpp" line="+18"/>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>Voz</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Speak words that have no recording</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pronunciar las palabras que no tienen grabación</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The deck&apos;s or the system&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma del mazo o del sistema</translation>
     </message>
     <message>
         <location line="+6"/>
         <source> words per minute</source>
-        <translation type="unfinished"></translation>
+        <translation> palabras por minuto</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Voice:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Voz:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Veloci&amp;dad:</translation>
     </message>
 </context>
 </TS>
