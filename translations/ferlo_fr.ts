@@ -311,7 +311,7 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
     <message>
         <location line="+83"/>
         <source>ferlo: %1: the picture is damaged and shows only in part</source>
-        <translation>ferlo&#xa0;: %1&#xa0;: l&apos;image est abîmée et ne s&apos;affiche qu&apos;en partie</translation>
+        <translation>ferlo: %1&#xa0;: l&apos;image est abîmée et ne s&apos;affiche qu&apos;en partie</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -416,22 +416,22 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
     <message>
         <location filename="../src/app/SpeakTo.cpp" line="+100"/>
         <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
-        <translation>ferlo&#xa0;: usage&#xa0;: ferlo --speak-to DOSSIER [--voice NOM] [--rate MPM] PAQUET|IMAGE...</translation>
+        <translation>ferlo: usage&#xa0;: ferlo --speak-to DOSSIER [--voice NOM] [--rate MPM] PAQUET|IMAGE...</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>ferlo&#xa0;: débit incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez de %2 à %3 mots par minute</translation>
+        <translation>ferlo: débit incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez de %2 à %3 mots par minute</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
-        <translation>ferlo&#xa0;: le moteur de synthèse vocale ou ses voix ne sont pas installés (espeak-ng-data)</translation>
+        <translation>ferlo: le moteur de synthèse vocale ou ses voix ne sont pas installés (espeak-ng-data)</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>ferlo: unknown voice &quot;%1&quot;; the voices are: %2</source>
-        <translation>ferlo&#xa0;: voix inconnue «&#xa0;%1&#xa0;»&#xa0;; les voix sont&#xa0;: %2</translation>
+        <translation>ferlo: voix inconnue «&#xa0;%1&#xa0;»&#xa0;; les voix sont&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+8"/>
