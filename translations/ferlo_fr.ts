@@ -2041,7 +2041,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     <message>
         <location line="+26"/>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
-        <translation>Des images sur une carte, un mot sous chacune, des lignes de coupe entre elles&#xa0;: imprimez la page et découpez les cartes.</translation>
+        <translation>Des images sur une carte, un mot sous chacune, des lignes de coupe&#xa0;: imprimez la page et découpez les cartes.</translation>
     </message>
     <message>
         <location line="+6"/>
