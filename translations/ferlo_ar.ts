@@ -1540,22 +1540,22 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/storage/SheetTemplates.cpp" line="+36"/>
         <source>it has no %1</source>
-        <translation>ليس فيها %1</translation>
+        <translation>ليس لها الخاصية %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>its %1 &quot;%2&quot; is not a length in pt, mm, cm, in or pc</source>
-        <translation>قيمة %1 فيها &quot;%2&quot; ليست طولًا بـ pt أو mm أو cm أو in أو pc</translation>
+        <translation>قيمة الخاصية %1 &quot;%2&quot; ليست طولًا بـ pt أو mm أو cm أو in أو pc</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>its %1 of %2 is more than a metre</source>
-        <translation>قيمة %1 فيها البالغة %2 أكثر من متر</translation>
+        <translation>قيمة الخاصية %1 البالغة %2 أكثر من متر</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>its %1 &quot;%2&quot; is not a whole number from 1 to %3</source>
-        <translation>قيمة %1 فيها &quot;%2&quot; ليست عددًا صحيحًا من 1 إلى %3</translation>
+        <translation>قيمة الخاصية %1 &quot;%2&quot; ليست عددًا صحيحًا من 1 إلى %3</translation>
     </message>
     <message>
         <location line="+30"/>
