@@ -1819,7 +1819,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+5"/>
         <source>&amp;Bleed:</source>
-        <translation>&amp;تجاوز الحافة:</translation>
+        <translation>ت&amp;جاوز الحافة:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1829,7 +1829,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+102"/>
         <source>Pictures &amp;per page:</source>
-        <translation>&amp;عدد الصور في الصفحة:</translation>
+        <translation>ع&amp;دد الصور في الصفحة:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1895,12 +1895,12 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+4"/>
         <source>&amp;Unit:</source>
-        <translation>ال&amp;وحدة:</translation>
+        <translation>الوح&amp;دة:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cards of this si&amp;ze, centred:</source>
-        <translation>بطاقات بهذا ال&amp;حجم، في الوسط:</translation>
+        <translation>&amp;بطاقات بهذا الحجم، في الوسط:</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1920,7 +1920,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+1"/>
         <source>The page &amp;divided evenly, margins:</source>
-        <translation>الصفحة م&amp;قسومة بالتساوي، الهوامش:</translation>
+        <translation>الصفحة مقسومة بال&amp;تساوي، الهوامش:</translation>
     </message>
     <message>
         <location line="+30"/>
