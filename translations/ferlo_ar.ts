@@ -277,7 +277,7 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <location line="+10"/>
         <source>cannot load the picture %1: %2</source>
-        <translation>تعذّر تحميل الصورة %1: %2</translation>
+        <translation>تعذّر تحميل الصورة ‎%1‎: %2</translation>
     </message>
     <message>
         <location line="+74"/>
@@ -292,7 +292,7 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <location line="+83"/>
         <source>ferlo: %1: the picture is damaged and shows only in part</source>
-        <translation>ferlo: %1: الصورة تالفة ولا يظهر إلا جزء منها</translation>
+        <translation>ferlo: ‎%1‎: الصورة تالفة ولا يظهر إلا جزء منها</translation>
     </message>
     <message>
         <location line="+15"/>
@@ -417,7 +417,7 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <location line="+8"/>
         <source>cannot make the folder %1</source>
-        <translation>تعذّر إنشاء المجلد %1</translation>
+        <translation>تعذّر إنشاء المجلد ‎%1‎</translation>
     </message>
 </context>
 <context>
@@ -456,7 +456,7 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <location line="+4"/>
         <source>Place %1 pictures</source>
-        <translation>وضع %1 صورة</translation>
+        <translation>وضع %1 من الصور</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -560,7 +560,7 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <location filename="../src/storage/DeckFile.cpp" line="+34"/>
         <source>Cannot read the deck file %1: %2: %3</source>
-        <translation>تعذّرت قراءة ملف الرزمة %1: %2: %3</translation>
+        <translation>تعذّرت قراءة ملف الرزمة ‎%1‎: %2: %3</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -685,12 +685,12 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <location line="+13"/>
         <source>Cannot read the deck file %1: the file is larger than 16 MB, more than any deck holds</source>
-        <translation>تعذّرت قراءة ملف الرزمة %1: الملف أكبر من 16 MB، أكبر مما تحويه أي رزمة</translation>
+        <translation>تعذّرت قراءة ملف الرزمة ‎%1‎: الملف أكبر من 16 MB، أكبر مما تحويه أي رزمة</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>Cannot read the deck file %1: the file is empty</source>
-        <translation>تعذّرت قراءة ملف الرزمة %1: الملف فارغ</translation>
+        <translation>تعذّرت قراءة ملف الرزمة ‎%1‎: الملف فارغ</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -710,17 +710,17 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <location line="+11"/>
         <source>Cannot read the deck file %1: %2</source>
-        <translation>تعذّرت قراءة ملف الرزمة %1: %2</translation>
+        <translation>تعذّرت قراءة ملف الرزمة ‎%1‎: %2</translation>
     </message>
     <message>
         <location line="+50"/>
         <source>Cannot write the deck file %1: it would not read back (%2)</source>
-        <translation>تعذّرت كتابة ملف الرزمة %1: لن تمكن قراءته مرة أخرى (%2)</translation>
+        <translation>تعذّرت كتابة ملف الرزمة ‎%1‎: لن تمكن قراءته مرة أخرى (%2)</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Cannot write the deck file %1: %2</source>
-        <translation>تعذّرت كتابة ملف الرزمة %1: %2</translation>
+        <translation>تعذّرت كتابة ملف الرزمة ‎%1‎: %2</translation>
     </message>
     <message>
         <location line="+24"/>
@@ -730,12 +730,12 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <location line="+2"/>
         <source>The deck file %1 names a missing picture: %2</source>
-        <translation>ملف الرزمة %1 يذكر صورة غير موجودة: %2</translation>
+        <translation>ملف الرزمة ‎%1‎ يذكر صورة غير موجودة: ‎%2‎</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>The deck file %1 names %2 missing pictures: %3</source>
-        <translation>ملف الرزمة %1 يذكر %2 صورة غير موجودة: %3</translation>
+        <translation>ملف الرزمة ‎%1‎ يذكر %2 من الصور غير الموجودة: ‎%3‎</translation>
     </message>
     <message>
         <location filename="../src/storage/DeckLayout.cpp" line="-35"/>
@@ -951,7 +951,7 @@ and type where the front&apos;s lines cross the top and the left scale.</source>
     <message>
         <location filename="../src/dialogs/Messages.cpp" line="+62"/>
         <source>Save the changes to %1?</source>
-        <translation>هل تريد حفظ التغييرات في %1؟</translation>
+        <translation>هل تريد حفظ التغييرات في ‎%1‎؟</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -967,7 +967,7 @@ and type where the front&apos;s lines cross the top and the left scale.</source>
         <location filename="../src/dialogs/SaveDialog.cpp" line="+15"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
-        <translation>%1 موجود من قبل.
+        <translation>‎%1‎ موجود من قبل.
 هل تريد استبداله؟</translation>
     </message>
 </context>
@@ -1085,7 +1085,7 @@ Do you want to replace it?</source>
     <message>
         <location line="+76"/>
         <source>Cannot load the picture %1: %2</source>
-        <translation>تعذّر تحميل الصورة %1: %2</translation>
+        <translation>تعذّر تحميل الصورة ‎%1‎: %2</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -1184,12 +1184,12 @@ Do you want to replace it?</source>
     <message>
         <location line="+4"/>
         <source>Cannot print fold-over cards: a card of %1 pictures per page in %2 has no middle line between its cells to fold on. Choose 2 or more pictures per page.</source>
-        <translation>تعذّرت طباعة بطاقات الثني: البطاقة ذات %1 صور في الصفحة (%2) ليس فيها خط أوسط بين أماكنها للثني. اختر صورتين أو أكثر في الصفحة.</translation>
+        <translation>تعذّرت طباعة بطاقات الثني: البطاقة ذات %1 من الصور في الصفحة (%2) ليس فيها خط أوسط بين أماكنها للثني. اختر صورتين أو أكثر في الصفحة.</translation>
     </message>
     <message>
         <location filename="../src/printing/job/PrintJob.cpp" line="+126"/>
         <source>Cannot print the picture %1: %2</source>
-        <translation>تعذّرت طباعة الصورة %1: %2</translation>
+        <translation>تعذّرت طباعة الصورة ‎%1‎: %2</translation>
     </message>
     <message>
         <location line="+40"/>
@@ -1216,7 +1216,7 @@ Do you want to replace it?</source>
     <message>
         <location line="+36"/>
         <source>Cannot print to the file %1: %2</source>
-        <translation>تعذّرت الطباعة إلى الملف %1: %2</translation>
+        <translation>تعذّرت الطباعة إلى الملف ‎%1‎: %2</translation>
     </message>
     <message>
         <location line="+58"/>
@@ -1296,22 +1296,22 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/printing/PagePainter.cpp" line="+34"/>
         <source>Cannot print a card with %1 pictures per page: a page holds 1, 2, 4, 6 or 8 pictures.</source>
-        <translation>تعذّرت طباعة بطاقة فيها %1 صورة في الصفحة: تحوي الصفحة 1 أو 2 أو 4 أو 6 أو 8 صور.</translation>
+        <translation>تعذّرت طباعة بطاقة فيها %1 من الصور في الصفحة: تحوي الصفحة 1 أو 2 أو 4 أو 6 أو 8 صور.</translation>
     </message>
     <message>
         <location line="+86"/>
         <source>Cannot print the picture %1: not enough memory for %2 x %3 pixels.</source>
-        <translation>تعذّرت طباعة الصورة %1: لا توجد ذاكرة كافية لـ %2 x %3 بكسل.</translation>
+        <translation>تعذّرت طباعة الصورة ‎%1‎: لا توجد ذاكرة كافية لـ %2 x %3 بكسل.</translation>
     </message>
     <message>
         <location line="+127"/>
         <source>Cannot print the picture %1</source>
-        <translation>تعذّرت طباعة الصورة %1</translation>
+        <translation>تعذّرت طباعة الصورة ‎%1‎</translation>
     </message>
     <message>
         <location filename="../src/printing/PdfExport.cpp" line="+18"/>
         <source>Cannot write the PDF file %1: %2</source>
-        <translation>تعذّرت كتابة ملف PDF ‏%1: %2</translation>
+        <translation>تعذّرت كتابة ملف PDF ‎%1‎: %2</translation>
     </message>
     <message>
         <location line="+26"/>
@@ -1331,7 +1331,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+5"/>
         <source>the folder %1 does not exist.</source>
-        <translation>المجلد %1 غير موجود.</translation>
+        <translation>المجلد ‎%1‎ غير موجود.</translation>
     </message>
     <message>
         <location line="+21"/>
@@ -1354,7 +1354,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/storage/PrintOption.cpp" line="+32"/>
         <source>The print option could not be saved to %1</source>
-        <translation>تعذّر حفظ خيار الطباعة في %1</translation>
+        <translation>تعذّر حفظ خيار الطباعة في ‎%1‎</translation>
     </message>
     <message>
         <location filename="../src/storage/Registry.cpp" line="+59"/>
@@ -1532,7 +1532,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/storage/SpeechOption.cpp" line="+43"/>
         <source>The speech options could not be saved to %1</source>
-        <translation>تعذّر حفظ خيارات النطق في %1</translation>
+        <translation>تعذّر حفظ خيارات النطق في ‎%1‎</translation>
     </message>
 </context>
 <context>
@@ -1620,17 +1620,17 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+16"/>
         <source>The sheet templates in %1 are read only up to line %2: %3.</source>
-        <translation>قوالب الأوراق في %1 لا تُقرأ إلا حتى السطر %2: %3.</translation>
+        <translation>قوالب الأوراق في ‎%1‎ لا تُقرأ إلا حتى السطر %2: %3.</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>No label sheets are installed: %1 does not hold paper-sizes.xml (the package glabels-data).</source>
-        <translation>لا توجد أوراق ملصقات مثبّتة: %1 لا يحوي paper-sizes.xml (الحزمة glabels-data).</translation>
+        <translation>لا توجد أوراق ملصقات مثبّتة: ‎%1‎ لا يحوي paper-sizes.xml (الحزمة glabels-data).</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>The sheet templates in %1 cannot be read: %2.</source>
-        <translation>تعذّرت قراءة قوالب الأوراق في %1: %2.</translation>
+        <translation>تعذّرت قراءة قوالب الأوراق في ‎%1‎: %2.</translation>
     </message>
     <message>
         <location line="+37"/>
@@ -1648,7 +1648,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/sound/SoundDecoder.cpp" line="+124"/>
         <source>The sound file &quot;%1&quot; can&apos;t be opened: %2</source>
-        <translation>تعذّر فتح الملف الصوتي &quot;%1&quot;: %2</translation>
+        <translation>تعذّر فتح الملف الصوتي &quot;‎%1‎&quot;: %2</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1698,7 +1698,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/sound/WaveWriter.cpp" line="+51"/>
         <source>The sound file &quot;%1&quot; can&apos;t be written: %2</source>
-        <translation>تعذّرت كتابة الملف الصوتي &quot;%1&quot;: %2</translation>
+        <translation>تعذّرت كتابة الملف الصوتي &quot;‎%1‎&quot;: %2</translation>
     </message>
     <message>
         <location filename="../src/sound/WordRecorder.cpp" line="+48"/>
@@ -1729,17 +1729,17 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/mainwindow/FileBrowser.cpp" line="+133"/>
         <source>The folder %1 does not exist.</source>
-        <translation>المجلد %1 غير موجود.</translation>
+        <translation>المجلد ‎%1‎ غير موجود.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is not a folder.</source>
-        <translation>%1 ليس مجلدًا.</translation>
+        <translation>‎%1‎ ليس مجلدًا.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The folder %1 cannot be opened: permission denied.</source>
-        <translation>تعذّر فتح المجلد %1: الإذن مرفوض.</translation>
+        <translation>تعذّر فتح المجلد ‎%1‎: الإذن مرفوض.</translation>
     </message>
 </context>
 <context>
@@ -1965,7 +1965,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+0"/>
         <source>%1 pictures</source>
-        <translation>%1 صورة</translation>
+        <translation>%1 من الصور</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1975,7 +1975,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+0"/>
         <source>%1 cards</source>
-        <translation>%1 بطاقة</translation>
+        <translation>%1 من البطاقات</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -2164,17 +2164,17 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+1"/>
         <source>Select up to %1 Pictures</source>
-        <translation>اختر حتى %1 صورة</translation>
+        <translation>اختر حتى %1 من الصور</translation>
     </message>
     <message>
         <location line="+174"/>
         <source>%1: the picture is damaged and shows only in part</source>
-        <translation>%1: الصورة تالفة ولا يظهر إلا جزء منها</translation>
+        <translation>‎%1‎: الصورة تالفة ولا يظهر إلا جزء منها</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>These pictures are damaged and show only in part: %1</source>
-        <translation>هذه الصور تالفة ولا يظهر إلا جزء منها: %1</translation>
+        <translation>هذه الصور تالفة ولا يظهر إلا جزء منها: ‎%1‎</translation>
     </message>
     <message>
         <location line="+16"/>
@@ -2199,27 +2199,27 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+76"/>
         <source>This file was not found: %1</source>
-        <translation>لم يُعثر على هذا الملف: %1</translation>
+        <translation>لم يُعثر على هذا الملف: ‎%1‎</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>These files were not found: %1</source>
-        <translation>لم يُعثر على هذه الملفات: %1</translation>
+        <translation>لم يُعثر على هذه الملفات: ‎%1‎</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>This file is not a picture: %1</source>
-        <translation>هذا الملف ليس صورة: %1</translation>
+        <translation>هذا الملف ليس صورة: ‎%1‎</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>These files are not pictures: %1</source>
-        <translation>هذه الملفات ليست صورًا: %1</translation>
+        <translation>هذه الملفات ليست صورًا: ‎%1‎</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>One deck opens at a time; not opened: %1</source>
-        <translation>تُفتح رزمة واحدة في كل مرة؛ لم يُفتح: %1</translation>
+        <translation>تُفتح رزمة واحدة في كل مرة؛ لم يُفتح: ‎%1‎</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+85"/>
@@ -2407,7 +2407,7 @@ Then click Continue to print the backs.</source>
         <location line="+8"/>
         <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
         <source>&amp;Labels Off</source>
-        <translation>إي&amp;قاف الكلمات</translation>
+        <translation>&amp;بلا كلمات</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2473,7 +2473,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+3"/>
         <source>&amp;Labels On</source>
-        <translation>ت&amp;شغيل الكلمات</translation>
+        <translation>&amp;مع الكلمات</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
@@ -2495,7 +2495,7 @@ Then click Continue to print the backs.</source>
         <location line="+5"/>
         <source>The deck %1 uses sheets that are not installed. Their cards keep their pictures and are saved as they are, but cannot be shown or printed here.
 %2</source>
-        <translation>الرزمة %1 تستخدم أوراقًا غير مثبّتة. تحتفظ بطاقاتها بصورها وتُحفظ كما هي، لكن لا يمكن عرضها أو طباعتها هنا.
+        <translation>الرزمة ‎%1‎ تستخدم أوراقًا غير مثبّتة. تحتفظ بطاقاتها بصورها وتُحفظ كما هي، لكن لا يمكن عرضها أو طباعتها هنا.
 %2</translation>
     </message>
     <message>
@@ -2521,7 +2521,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+11"/>
         <source>The folder %1 can&apos;t be written, and the deck has no folder yet: save the deck, then record again.</source>
-        <translation>تتعذّر الكتابة في المجلد %1، وليس للرزمة مجلد بعد: احفظ الرزمة، ثم سجّل مرة أخرى.</translation>
+        <translation>تتعذّر الكتابة في المجلد ‎%1‎، وليس للرزمة مجلد بعد: احفظ الرزمة، ثم سجّل مرة أخرى.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2533,12 +2533,12 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="-11"/>
         <source>The folder %1 can&apos;t be written. Save the recording beside the deck instead?</source>
-        <translation>تتعذّر الكتابة في المجلد %1. هل تريد حفظ التسجيل بجانب الرزمة بدلًا من ذلك؟</translation>
+        <translation>تتعذّر الكتابة في المجلد ‎%1‎. هل تريد حفظ التسجيل بجانب الرزمة بدلًا من ذلك؟</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>%1 already exists. Replace it?</source>
-        <translation>%1 موجود من قبل. هل تريد استبداله؟</translation>
+        <translation>‎%1‎ موجود من قبل. هل تريد استبداله؟</translation>
     </message>
     <message>
         <location line="+23"/>
