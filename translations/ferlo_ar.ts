@@ -865,7 +865,7 @@ If your paper tray prints on the upper side of the sheet, choose the other face.
     <message>
         <location line="+10"/>
         <source>&amp;Fold-over: each front and its word on one sheet, printed on one side and folded in the middle</source>
-        <translation>ال&amp;ثني: كل وجه وكلمته على ورقة واحدة، تُطبع على جانب واحد وتُثنى من المنتصف</translation>
+        <translation>&amp;الثني: كل وجه وكلمته على ورقة واحدة، تُطبع على جانب واحد وتُثنى من المنتصف</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -897,7 +897,7 @@ and type where the front&apos;s lines cross the top and the left scale.</source>
     <message>
         <location line="+7"/>
         <source>Print &amp;Calibration Sheet ...</source>
-        <translation>طباعة ورقة الم&amp;عايرة ...</translation>
+        <translation>طباعة ورقة &amp;المعايرة ...</translation>
     </message>
 </context>
 <context>
@@ -1794,7 +1794,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+7"/>
         <source>&amp;Pictures per page</source>
-        <translation>ال&amp;صور في الصفحة</translation>
+        <translation>&amp;الصور في الصفحة</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1814,22 +1814,22 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+7"/>
         <source>&amp;Fill: crop pictures to fill their cards</source>
-        <translation>&amp;ملء: قصّ الصور لتملأ بطاقاتها</translation>
+        <translation>ملء: قصّ &amp;الصور لتملأ بطاقاتها</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>&amp;Bleed:</source>
-        <translation>ت&amp;جاوز الحافة:</translation>
+        <translation>&amp;النزف:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Outlines</source>
-        <translation>&amp;حدود</translation>
+        <translation>حد&amp;ود</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Pictures &amp;per page:</source>
-        <translation>ع&amp;دد الصور في الصفحة:</translation>
+        <translation>عدد &amp;الصور في الصفحة:</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -1854,7 +1854,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+23"/>
         <source>&amp;Columns × rows:</source>
-        <translation>الأ&amp;عمدة × الصفوف:</translation>
+        <translation>&amp;الأعمدة × الصفوف:</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1874,7 +1874,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+5"/>
         <source>P&amp;aper:</source>
-        <translation>ال&amp;ورق:</translation>
+        <translation>&amp;الورق:</translation>
     </message>
     <message>
         <location line="+8"/>
@@ -1895,12 +1895,12 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+4"/>
         <source>&amp;Unit:</source>
-        <translation>الوح&amp;دة:</translation>
+        <translation>&amp;الوحدة:</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Cards of this si&amp;ze, centred:</source>
-        <translation>&amp;بطاقات بهذا الحجم، في الوسط:</translation>
+        <translation>بطاقات بهذا الحجم، في &amp;الوسط:</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -1920,7 +1920,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+1"/>
         <source>The page &amp;divided evenly, margins:</source>
-        <translation>الصفحة مقسومة بال&amp;تساوي، الهوامش:</translation>
+        <translation>الصفحة مقسومة بالتساوي، &amp;الهوامش:</translation>
     </message>
     <message>
         <location line="+30"/>
@@ -1930,7 +1930,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+9"/>
         <source>&amp;Find:</source>
-        <translation>&amp;بحث:</translation>
+        <translation>&amp;البحث:</translation>
     </message>
     <message>
         <location line="+23"/>
@@ -2407,7 +2407,7 @@ Then click Continue to print the backs.</source>
         <location line="+8"/>
         <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
         <source>&amp;Labels Off</source>
-        <translation>&amp;بلا كلمات</translation>
+        <translation>&amp;دون كلمات</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2473,7 +2473,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+3"/>
         <source>&amp;Labels On</source>
-        <translation>&amp;مع الكلمات</translation>
+        <translation>مع &amp;الكلمات</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
@@ -2506,7 +2506,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+1"/>
         <source>&amp;Stop</source>
-        <translation>إي&amp;قاف</translation>
+        <translation>&amp;إيقاف</translation>
     </message>
     <message>
         <location line="+29"/>
@@ -2596,7 +2596,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+5"/>
         <source>Spee&amp;ch ...</source>
-        <translation>ال&amp;نطق ...</translation>
+        <translation>&amp;النطق ...</translation>
     </message>
 </context>
 <context>
@@ -2609,7 +2609,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+3"/>
         <source>&amp;Speak words that have no recording</source>
-        <translation>ا&amp;نطق الكلمات التي ليس لها تسجيل</translation>
+        <translation>&amp;انطق الكلمات التي ليس لها تسجيل</translation>
     </message>
     <message>
         <location line="+4"/>
@@ -2624,12 +2624,12 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+3"/>
         <source>&amp;Voice:</source>
-        <translation>ال&amp;صوت:</translation>
+        <translation>&amp;الصوت:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Rate:</source>
-        <translation>ال&amp;سرعة:</translation>
+        <translation>&amp;السرعة:</translation>
     </message>
 </context>
 </TS>
