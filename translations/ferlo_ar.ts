@@ -1779,7 +1779,7 @@ Then click Continue to print the backs.</source>
         <location line="+3"/>
         <source>%1 — %2 (%3%4 × %5 mm, %6 per sheet)</source>
         <extracomment>A sheet in the list: its name, description, labels&apos; shape and size, labels per sheet.</extracomment>
-        <translation>%1 — %2، %3%4 × %5 mm، %6 في الورقة</translation>
+        <translation>%1 — %2، %3%4 × %5 mm، ‏%6 في الورقة</translation>
     </message>
     <message>
         <location line="+13"/>
