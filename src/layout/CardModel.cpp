@@ -1,20 +1,25 @@
 #include "layout/CardModel.h"
 
+#include "layout/DecimalDigits.h"
+
 #include <algorithm>
 
 namespace ferlo {
 
 std::string MakeLabelText(const std::string& fileName) {
-    // Only ASCII bytes are looked at ('/', '.', digits, blanks and controls), and none of them
-    // occurs inside a multi-byte UTF-8 character: the rule is the same on bytes as on text.
+    // The separator and the period are ASCII bytes, and no ASCII byte occurs inside a multi-byte
+    // UTF-8 character; the digits are taken off as whole characters (TrailingDigitBytes).
     std::string text = fileName.substr(fileName.rfind('/') + 1);
     text.resize(std::min(text.size(), text.rfind('.')));
     const auto blank = [](unsigned char c) {
         return c <= 32;
     };
-    while (!std::all_of(text.begin(), text.end(), blank) && text.back() >= '0' &&
-           text.back() <= '9')
-        text.pop_back();
+    while (!std::all_of(text.begin(), text.end(), blank)) {
+        const std::size_t digit = TrailingDigitBytes(text);
+        if (digit == 0)
+            break;
+        text.resize(text.size() - digit);
+    }
     return text;
 }
 

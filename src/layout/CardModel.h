@@ -8,7 +8,8 @@
 namespace ferlo {
 
 // The label word of a file name (the file system's bytes): folder and extension dropped, then
-// trailing decimal digits dropped one by one while the rest, trimmed of blanks and control
+// trailing decimal digits of any script (IsDecimalDigit: 2, Arabic-Indic ٢, Devanagari २, ...)
+// dropped one whole character at a time while the rest, trimmed of blanks and control
 // characters, is not empty. "/pics/dog2.jpg" -> "dog", "dog 2.jpg" -> "dog ", "123.jpg" -> "".
 std::string MakeLabelText(const std::string& fileName);
 

@@ -3,13 +3,13 @@
 #include "layout/CardGeometry.h"
 #include "layout/FitSize.h"
 #include "mainwindow/LabelEditor.h"
+#include "printing/LabelText.h"
 #include "storage/DeckFile.h"
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 
 #include <QAction>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 
@@ -37,12 +37,14 @@ void TFerloMainForm::Display_Label(int index) {
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(band.Left, band.Top, band.width(), band.height());
 
-    // The label takes the largest point size at which the text fits the band's width.
+    // The label takes the largest point size at which the shaped text fits the band: its width,
+    // and the height of its line where a fallback font's letters reach higher or lower.
     QFont trial = font;
     TestLabel->setText(text);
     trial.setPointSize(LargestFittingSize(font.pointSize(), [&](int points) {
         trial.setPointSize(points);
-        return QFontMetrics(trial, TestLabel).horizontalAdvance(text) <= band.width();
+        const ShapedLine line = measureShapedLine(trial, text, TestLabel);
+        return line.width <= band.width() && line.height <= band.height();
     }));
     TestLabel->setFont(trial);
     label->setFont(trial);

@@ -3,6 +3,7 @@
 #include "layout/Card.h"
 #include "layout/FitSize.h"
 #include "printing/Calibration.h"
+#include "printing/LabelText.h"
 #include "printing/PlanPainter.h"
 
 #include "layout/Rounding.h"
@@ -17,6 +18,7 @@
 #include <QPixmap>
 
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace ferlo {
@@ -59,28 +61,32 @@ QImage scaledTo(const QImage& image, QSize size) {
 }
 
 // Draws the text in black at the pixel size `fit` chooses for `room` (width, height) from the
-// font's measures on the painter's device, its line (ascent + descent) centred in `box`.
+// shaped text's measures on the painter's device (fallback fonts included), its line (ascent +
+// descent) centred in `box`.
 void drawFittedText(QPainter& painter, QFont font, const QString& text,
                     int (*fit)(int, int, const std::function<int(int)>&,
                                const std::function<int(int)>&),
                     QSize room, const QRect& box) {
-    const auto metricsAt = [&](int size) {
+    std::map<int, ShapedLine> measured; // the fit asks for the height and width of each size
+    const auto lineAt = [&](int size) {
+        const auto known = measured.find(size);
+        if (known != measured.end())
+            return known->second;
         font.setPixelSize(size);
-        return QFontMetrics(font, painter.device());
+        return measured[size] = measureShapedLine(font, text, painter.device());
     };
     const int pixelSize = fit(
-        room.height(), room.width(), [&](int size) { return metricsAt(size).height(); },
-        [&](int size) { return metricsAt(size).horizontalAdvance(text); });
+        room.height(), room.width(), [&](int size) { return lineAt(size).height; },
+        [&](int size) { return lineAt(size).width; });
+    const ShapedLine line = lineAt(pixelSize);
     font.setPixelSize(pixelSize);
-    painter.setFont(font);
-    const QFontMetrics metrics = painter.fontMetrics();
-    const int x = box.left() + Round((box.width() - metrics.horizontalAdvance(text)) * 0.5);
-    const int y = box.top() + Round((box.height() - metrics.height()) * 0.5);
+    const int x = box.left() + Round((box.width() - line.width) * 0.5);
+    const int y = box.top() + Round((box.height() - line.height) * 0.5);
     painter.setPen(QPen(Qt::black));
     // The page is the same in every language of the window: a word runs in its own script's
     // direction, never in the window's.
     painter.setLayoutDirection(Qt::LayoutDirectionAuto);
-    painter.drawText(QPoint(x, y + metrics.ascent()), text);
+    drawLabelLine(painter, font, QPoint(x, y + line.ascent), text);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The rules of choosing pictures, against the card model alone: no window, no QApplication.
 #include "layout/CardModel.h"
+#include "layout/DecimalDigits.h"
 
 #include <QtTest>
 
@@ -169,11 +170,52 @@ private slots:
                                                                 "7.jpg")
                                                   << QByteArray("\xff\xfe");
         QTest::newRow("UTF-8") << QByteArray("/p/\xc3\xa4pfel12.png") << QByteArray("\xc3\xa4pfel");
+        // Whole characters: a letter beyond the first plane, an emoji, marks at the end.
+        QTest::newRow("four-byte letter") << QByteArray("/p/𠀀2.jpg") << QByteArray("𠀀");
+        QTest::newRow("emoji") << QByteArray("😀.png") << QByteArray("😀");
+        QTest::newRow("Devanagari") << QByteArray("कुत्ता3.jpg") << QByteArray("कुत्ता");
+        QTest::newRow("tone mark last") << QByteArray("ไก่7.jpg") << QByteArray("ไก่");
+        QTest::newRow("combining mark last")
+            << QByteArray("cafe\xcc\x81.jpg") << QByteArray("cafe\xcc\x81");
+        QTest::newRow("a digit with a mark is no plain digit")
+            << QByteArray("no2\xcc\x81.jpg") << QByteArray("no2\xcc\x81");
+        QTest::newRow("keycap") << QByteArray("1\xef\xb8\x8f\xe2\x83\xa3.png")
+                                << QByteArray("1\xef\xb8\x8f\xe2\x83\xa3");
+        QTest::newRow("superscript is no digit") << QByteArray("m²3.jpg") << QByteArray("m²");
+        // Digits of other scripts go as ASCII digits do.
+        QTest::newRow("Arabic-Indic") << QByteArray("عصفور١٢.jpg") << QByteArray("عصفور");
+        QTest::newRow("Persian") << QByteArray("گربه۳.jpg") << QByteArray("گربه");
+        QTest::newRow("Devanagari digit") << QByteArray("कुत्ता३.jpg") << QByteArray("कुत्ता");
+        QTest::newRow("fullwidth") << QByteArray("猫１２.jpg") << QByteArray("猫");
+        QTest::newRow("mixed digits") << QByteArray("قطة٢3.jpg") << QByteArray("قطة");
+        QTest::newRow("only Arabic-Indic digits") << QByteArray("٣.jpg") << QByteArray("");
+        // Bytes that are not a whole UTF-8 digit are never taken for one.
+        QTest::newRow("lead byte of a digit alone")
+            << QByteArray("a\xd9.jpg") << QByteArray("a\xd9");
+        QTest::newRow("last byte of a digit alone")
+            << QByteArray("a\xa2.jpg") << QByteArray("a\xa2");
+        QTest::newRow("stray byte before a digit") << QByteArray("a\xd9"
+                                                                 "2.jpg")
+                                                   << QByteArray("a\xd9");
+        QTest::newRow("overlong 2") << QByteArray("a\xc0\xb2.jpg") << QByteArray("a\xc0\xb2");
+        QTest::newRow("digit cut short") << QByteArray("a\xe0\xa5.jpg") << QByteArray("a\xe0\xa5");
     }
     void labelWordOfAFileName() {
         QFETCH(QByteArray, fileName);
         QFETCH(QByteArray, word);
         QCOMPARE(QByteArray::fromStdString(ferlo::MakeLabelText(fileName.toStdString())), word);
+    }
+
+    // The decimal digits are Unicode's (general category Nd) for every code point the Unicode
+    // of Qt here and of the table both know.
+    void decimalDigitsAreUnicodes() {
+        for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+            const QChar::UnicodeVersion version = QChar::unicodeVersion(c);
+            if (version == QChar::Unicode_Unassigned || version > QChar::Unicode_14_0)
+                continue;
+            if (ferlo::IsDecimalDigit(c) != (QChar::category(c) == QChar::Number_DecimalDigit))
+                QFAIL(qPrintable(QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0'))));
+        }
     }
 };
 

@@ -43,6 +43,12 @@ private slots:
                                 << "Müller";
         QTest::newRow("empty") << ""
                                << "";
+        // Whole characters through the file names' bytes: a surrogate pair stays whole, and a
+        // byte that is not UTF-8 (kept as a lone surrogate) stays as it was.
+        QTest::newRow("letter beyond the first plane") << "/pics/𠀀2.jpg"
+                                                       << "𠀀";
+        QTest::newRow("byte that is not UTF-8")
+            << QStringLiteral("/pics/a\xDCD9٢.jpg") << QStringLiteral("a\xDCD9");
     }
     void labelText() {
         QFETCH(QString, fileName);
@@ -69,6 +75,18 @@ private slots:
         QTest::newRow("digits and signs") << "a1b-c"
                                           << "A1B-C"
                                           << "a1b-c";
+        QTest::newRow("sharp s") << "Straße"
+                                 << "STRASSE"
+                                 << "straße";
+        QTest::newRow("Danish") << "Ærø"
+                                << "ÆRØ"
+                                << "ærø";
+        // Scripts without case stay as they are, in either case.
+        for (const char* word : {"عصفور", "שלום", "कुत्ता", "ไก่", "猫", "ねこ", "ネコ", "개"})
+            QTest::newRow(word) << word << word << word;
+        QTest::newRow("cased and caseless") << "Ærø猫"
+                                            << "ÆRØ猫"
+                                            << "ærø猫";
     }
     void labelCase() {
         QFETCH(QString, text);
