@@ -12,6 +12,8 @@
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
+#include <iterator>
 
 #include <list>
 #include <optional>
@@ -157,7 +159,8 @@ void TestFmxUtils::helpFileFollowsTheLanguage() {
 
 // What every copy of the help must keep from the English one: as many headings, each underlined
 // to its own length in characters (the heading is text, not bytes), and the command lines shown
-// as examples, word for word.
+// as examples with their options (the names they stand for, OUT.pdf or PICTURE, are translated as
+// the translated --help translates them).
 namespace {
 struct HelpOutline {
     int headings = 0;
@@ -183,8 +186,13 @@ HelpOutline helpOutline(const QString& name) {
             if (lines[i].size() != lines[i - 1].size())
                 outline.badUnderlines << lines[i - 1];
         }
-        if (lines[i].startsWith(QLatin1String("    ferlo ")))
-            outline.commands << lines[i].trimmed();
+        if (lines[i].startsWith(QLatin1String("    ferlo "))) {
+            const QStringList words = lines[i].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QStringList options;
+            std::copy_if(words.begin(), words.end(), std::back_inserter(options),
+                         [](const QString& word) { return word.startsWith(QLatin1Char('-')); });
+            outline.commands << options.join(QLatin1Char(' '));
+        }
     }
     return outline;
 }

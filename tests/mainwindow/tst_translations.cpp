@@ -3,6 +3,7 @@
 #include "dialogs/Messages.h"
 #include "dialogs/Options.h"
 #include "dialogs/SpeechDialog.h"
+#include "layout/CardLayout.h"
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/PictureControl.h"
 #include "support_mainwindow.h"
@@ -131,8 +132,14 @@ QList<QPair<QString, QString>> shownTexts(QWidget* window) {
             }
         }
         if (auto* combo = qobject_cast<QComboBox*>(widget)) {
-            for (int i = 0; i < combo->count(); ++i)
-                add(combo, QStringLiteral("item"), combo->itemText(i));
+            // The standard paper sizes are named as on their packs (A4, Letter); "Custom" is text.
+            const bool paper = combo->objectName() == QLatin1String("paperBox");
+            const std::vector<std::string> papers = ferlo::PaperNames();
+            for (int i = 0; i < combo->count(); ++i) {
+                const std::string item = combo->itemText(i).toStdString();
+                if (!paper || std::ranges::find(papers, item) == papers.end())
+                    add(combo, QStringLiteral("item"), combo->itemText(i));
+            }
         }
         if (auto* edit = qobject_cast<QLineEdit*>(widget))
             add(edit, QStringLiteral("placeholder"), edit->placeholderText());
