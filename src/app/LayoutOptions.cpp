@@ -145,7 +145,7 @@ std::optional<ChosenLayout> finishLayout(const LayoutRequest& request) {
     if (request.gap)
         grid.GapX = request.gap->first, grid.GapY = request.gap->second;
     const PlanResult plan = PlanGrid(grid);
-    if (!plan.Error.empty())
+    if (!plan.Problem.empty())
         throw LayoutOptionError{
             QCoreApplication::translate("CommandLine", "the grid does not fit: %1")
                 .arg(translatedText(plan.Problem))};

@@ -36,9 +36,8 @@ LayoutText paperName(const GridSpec& grid) {
                             {width, height});
 }
 
-// Sets the plan's problem and its English text.
+// Sets the plan's problem.
 void fail(PlanResult& result, LayoutText problem) {
-    result.Error = problem.english();
     result.Problem = std::move(problem);
 }
 

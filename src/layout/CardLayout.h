@@ -108,8 +108,8 @@ struct PagePlan {
 // A grid's plan, or the reason it cannot be made (one sentence, naming what does not fit).
 struct PlanResult {
     PagePlan Plan;
-    std::string Error;  // empty when the grid fits; else what is wrong, in English
-    LayoutText Problem; // the same, to be translated where it is shown
+    LayoutText Problem; // empty when the grid fits; else what is wrong, translated where shown
+    std::string Error() const { return Problem.english(); } // the problem in English
 };
 PlanResult PlanGrid(const GridSpec& grid);
 // A sheet's plan: its labels as they stand.

@@ -17,7 +17,7 @@ PagePlan planLayout(const CardLayout& layout) {
     if (layout.kind == CardLayout::Kind::Sheet)
         return PlanSheet(sheetNamed(installedSheets(), QString::fromStdString(layout.Name)));
     const PlanResult result = PlanGrid(layout.Grid);
-    if (!result.Error.empty())
+    if (!result.Problem.empty())
         throw Error(translatedText(result.Problem));
     return result.Plan;
 }

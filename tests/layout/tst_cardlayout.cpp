@@ -51,7 +51,7 @@ private slots:
         const auto found = FindPreset(preset.toStdString());
         QVERIFY(found);
         const PlanResult result = PlanGrid(found->Grid);
-        QCOMPARE(result.Error, std::string());
+        QCOMPARE(result.Error(), std::string());
         const PagePlan& plan = result.Plan;
         QFETCH(int, cards);
         QFETCH(double, paperWidth);
@@ -104,7 +104,7 @@ private slots:
         QFETCH(GridSpec, spec);
         const PlanResult result = PlanGrid(spec);
         QFETCH(QString, message);
-        QCOMPARE(QString::fromStdString(result.Error), message);
+        QCOMPARE(QString::fromStdString(result.Error()), message);
     }
 
     void bleedsWhereThereIsRoom_data() {
