@@ -65,8 +65,8 @@ LanguageChoice installTranslations(const QString& requested, const QStringList& 
     }
     const QString code = requested.trimmed();
     // A locale made from the code alone, so that "de" asks for German whatever the system's
-    // country; QLocale() (the system's) tries each of the user's languages in turn.
-    const QLocale locale = code.isEmpty() ? QLocale() : QLocale(code);
+    // country; the system's locale tries each of the user's languages in turn.
+    const QLocale locale = code.isEmpty() ? QLocale::system() : QLocale(code);
     LanguageChoice choice;
     choice.language = QStringLiteral("en");
     if (QTranslator* ours = loadTranslator(locale, QStringLiteral("ferlo"), folders)) {
@@ -79,6 +79,12 @@ LanguageChoice installTranslations(const QString& requested, const QStringList& 
     } else {
         choice.unknown = !code.isEmpty() && !isEnglish(code);
     }
+    // The default locale is the language shown, so that what follows it (the help's copy, the
+    // voice of a word without a recording, numbers in the dialogs) agrees with the texts; the
+    // system's own locale is kept when it is of that language, with its country's formats.
+    const QLocale shown(choice.language);
+    QLocale::setDefault(QLocale::system().language() == shown.language() ? QLocale::system()
+                                                                         : shown);
     // Qt mirrors the window when its own translation says so; the language decides it here, so
     // that it holds without Qt's translation too.
     if (qobject_cast<QGuiApplication*>(app))

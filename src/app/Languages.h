@@ -25,6 +25,7 @@ struct LanguageChoice {
 // a translation, with the program's translation from the first of `folders` that holds it and
 // Qt's from its translations folder. English needs none. Replaces the translations an earlier
 // call installed.
+// The default locale (QLocale()) becomes the language shown.
 // The window reads from right to left exactly when the language shown is written so, even when
 // Qt's own translation is missing.
 LanguageChoice installTranslations(const QString& requested,

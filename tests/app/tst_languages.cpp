@@ -102,6 +102,8 @@ private slots:
         QCOMPARE(choice.unknown, unknown);
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), cancel);
         QCOMPARE(QGuiApplication::layoutDirection(), direction);
+        // The help's copy and the spoken words follow the default locale.
+        QCOMPARE(QLocale::languageToCode(QLocale().language()), language);
     }
 
     // The page exported in Arabic, with the window's direction right to left, is the page exported
