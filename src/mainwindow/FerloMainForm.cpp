@@ -540,14 +540,10 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
                 runPlacing([&] { placeInFreeCell(modelPath(path)); });
             continue;
         }
-        const QString name = fileNamePart(path);
-        for (int row = 0; row < FileListBox1->count(); ++row) {
-            // A picture already on the card stays; a pick would take it off.
-            if (FileListBox1->itemName(row) == name && !FileListBox1->item(row)->isSelected()) {
-                FileListBox1->pick(row);
-                break;
-            }
-        }
+        // A picture already on the card stays; a pick would take it off.
+        const int row = FileListBox1->rowOf(fileNamePart(path));
+        if (row >= 0 && !FileListBox1->item(row)->isSelected())
+            FileListBox1->pick(row);
     }
     showCard(firstCard);
 }
@@ -578,11 +574,9 @@ void TFerloMainForm::selectCardFiles(int justUnselected) {
         const QString path = pathFromModel(cell.FileName);
         if (directoryPart(path) != shown)
             continue;
-        const QString name = fileNamePart(path);
-        for (int j = 0; j < FileListBox1->count(); ++j) {
-            if (j != justUnselected && FileListBox1->itemName(j) == name)
-                FileListBox1->item(j)->setSelected(true);
-        }
+        const int row = FileListBox1->rowOf(fileNamePart(path));
+        if (row >= 0 && row != justUnselected)
+            FileListBox1->item(row)->setSelected(true);
     }
 }
 
@@ -610,8 +604,7 @@ void TFerloMainForm::clearShownCell(int index) {
 }
 
 void TFerloMainForm::ClearFileSelections() {
-    for (int j = 0; j < FileListBox1->count(); ++j)
-        FileListBox1->item(j)->setSelected(false);
+    FileListBox1->clearSelection();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -635,15 +628,9 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
         else
             MediaPlayer1->playFile(sound);
     } else if (Button == Qt::RightButton) {
-        if (directoryPart(fileName) == shownDirectory()) {
-            const QString name = fileNamePart(fileName);
-            for (int j = 0; j < FileListBox1->count(); ++j) {
-                if (FileListBox1->itemName(j) == name) {
-                    FileListBox1->item(j)->setSelected(false);
-                    break;
-                }
-            }
-        }
+        const int row = FileListBox1->rowOf(fileNamePart(fileName));
+        if (row >= 0 && directoryPart(fileName) == shownDirectory())
+            FileListBox1->item(row)->setSelected(false);
         ClearCell(index);
     }
 }
