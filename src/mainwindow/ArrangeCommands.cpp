@@ -101,13 +101,7 @@ void TFerloMainForm::createArrangeCommands() {
         action->setObjectName(name);
         action->setShortcuts(keys);
         owner->addAction(action);
-        connect(action, &QAction::triggered, this, [this, handler] {
-            {
-                const DeckHistory::Hold held(*m_history);
-                runGuarded(this, handler);
-            }
-            noteCardChanged();
-        });
+        connect(action, &QAction::triggered, this, [this, handler] { runCommand(handler); });
         return action;
     };
 
@@ -171,14 +165,10 @@ void TFerloMainForm::createArrangeCommands() {
         QMetaObject::invokeMethod(
             this,
             [this, target = QPointer<QObject>(target), at, cell] {
-                {
-                    const DeckHistory::Hold held(*m_history);
-                    runGuarded(this, [&] {
-                        if (target)
-                            dropPicture(target, at, cell);
-                    });
-                }
-                noteCardChanged();
+                runCommand([&] {
+                    if (target)
+                        dropPicture(target, at, cell);
+                });
             },
             Qt::QueuedConnection);
     });
@@ -209,11 +199,7 @@ void TFerloMainForm::createArrangeCommands() {
     connect(m_stripShown, &QAction::toggled, this, [this] { updateStrip(); });
     const auto stripCommand = [this](auto handler) {
         return [this, handler](auto... arguments) {
-            {
-                const DeckHistory::Hold held(*m_history);
-                runGuarded(this, [&] { handler(arguments...); });
-            }
-            noteCardChanged();
+            runCommand([&] { handler(arguments...); });
         };
     };
     connect(m_strip, &CardStrip::cardChosen, this,

@@ -243,7 +243,9 @@ private:
     void layoutClientArea(QSize clientSize);
     // Opens the window at its designed size, or as large as the screen's room holds.
     void openAt(QSize designedWindow, bool inRoom);
-    // Connects a signal to a handler that runs inside the error guard.
+    // Runs a handler as a command: inside the error guard, one step of the history.
+    void runCommand(const std::function<void()>& handler);
+    // Connects a signal to a handler that runs as a command.
     template <typename Sender, typename Signal, typename Handler>
     void bind(Sender* sender, Signal signal, Handler handler);
 

@@ -66,16 +66,18 @@ QFrame* panel(QWidget* parent, const QString& name) {
 
 } // namespace
 
+void TFerloMainForm::runCommand(const std::function<void()>& handler) {
+    {
+        // One command, one step of the history, whatever it changed on the way.
+        const DeckHistory::Hold held(*m_history);
+        runGuarded(this, handler);
+    }
+    noteCardChanged();
+}
+
 template <typename Sender, typename Signal, typename Handler>
 void TFerloMainForm::bind(Sender* sender, Signal signal, Handler handler) {
-    connect(sender, signal, this, [this, handler] {
-        {
-            // One command, one step of the history, whatever it changed on the way.
-            const DeckHistory::Hold held(*m_history);
-            runGuarded(this, handler);
-        }
-        noteCardChanged();
-    });
+    connect(sender, signal, this, [this, handler] { runCommand(handler); });
 }
 
 TFerloMainForm::TFerloMainForm(QWidget* parent)
