@@ -133,17 +133,10 @@ void TFerloMainForm::createArrangeCommands() {
     connect(stack, &QUndoStack::cleanChanged, this, showSteps);
     showSteps();
 
-    auto* space = new QWidget(ToolBar1);
-    space->setFixedWidth(8);
-    ToolBar1->addWidget(space);
+    addToolSpace();
     for (QAction* action : {undo, redo}) {
-        ToolBar1->addAction(action);
-        if (QWidget* widget = ToolBar1->widgetForAction(action)) {
-            widget->setObjectName(action->objectName() + QStringLiteral("Button"));
-            widget->setFixedSize(25, 22);
-            widget->setFocusPolicy(Qt::TabFocus);
+        if (QWidget* widget = addToolButton(action))
             widget->setAccessibleName(action == undo ? tr("Undo") : tr("Redo"));
-        }
     }
 
     // Moving cards, in the Card menu.

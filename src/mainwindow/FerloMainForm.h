@@ -236,6 +236,9 @@ private:
 
     void createMenus();
     void createToolBar();
+    // A gap between groups of the toolbar's buttons, and a button for an action, named after it.
+    void addToolSpace();
+    QWidget* addToolButton(QAction* action);
     void createBrowser();
     void createCard();
     // The picture, label and cut-line controls on the card, and the label editor.
