@@ -303,8 +303,7 @@ void TFerloMainForm::updateStrip() {
 
 void TFerloMainForm::restoreDeck(const Deck& deck, int current) {
     m_deck.restore(deck, current);
-    applyDeckCard(m_deck.currentCard());
-    updateDeckControls();
+    showCurrentCard();
 }
 
 void TFerloMainForm::changeDeck(const Deck& deck, int current, const QString& name) {

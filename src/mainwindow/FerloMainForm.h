@@ -170,8 +170,9 @@ private:
     void noteCardChanged();
     // Puts a card of the deck on screen, the one leaving the screen kept in the deck.
     void showCard(int index);
-    // Sets the toolbar, the card and the file list's selection to a deck card.
-    void applyDeckCard(const DeckCard& deckCard);
+    // Sets the toolbar, the card and the file list's selection to the deck's current card, and
+    // shows the deck's state.
+    void showCurrentCard();
     void setLabelsSwitch(bool on);
     void newCard();
     void removeCard();
