@@ -387,10 +387,8 @@ void TFerloMainForm::createBrowser() {
     Panel3 = panel(Panel1, QStringLiteral("Panel3"));
     Panel4 = panel(Panel1, QStringLiteral("Panel4"));
     Panel5 = panel(Panel1, QStringLiteral("Panel5"));
-    Bevel1 = new QFrame(Panel1);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel2 = new QFrame(Panel1);
-    Bevel2->setObjectName(QStringLiteral("Bevel2"));
+    Bevel1 = panel(Panel1, QStringLiteral("Bevel1"));
+    Bevel2 = panel(Panel1, QStringLiteral("Bevel2"));
     for (QFrame* bevel : {Bevel1, Bevel2}) {
         bevel->setFrameShape(QFrame::Panel);
         bevel->setFrameShadow(QFrame::Raised);
