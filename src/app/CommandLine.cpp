@@ -348,15 +348,12 @@ void checkDeckPictures(const QString& deckPath, const Deck& deck) {
     const QString missing = missingPicturesMessage(deckPath, deck);
     if (!missing.isEmpty())
         throw Error(missing);
-    QStringList pictures;
     for (const DeckCard& card : deck.cards) {
         for (const std::optional<DeckCell>& cell : card.cells) {
             if (cell)
-                pictures << pathFromModel(cell->picture);
+                checkPicture(pathFromModel(cell->picture));
         }
     }
-    for (const QString& picture : pictures)
-        checkPicture(picture);
 }
 
 // What the inputs print, read and checked before anything is written, so a bad one stops the run
