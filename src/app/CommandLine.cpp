@@ -123,13 +123,9 @@ struct ExportRequest {
     LayoutRequest layout;
     std::optional<ChosenLayout> chosen; // a grid or a sheet in place of perPage
     bool listSheets = false;
-    int perPage = 4;
+    DeckCard card;             // the card options: count, orientation and switches
     bool perPageGiven = false; // a deck is laid out anew in the count given
-    bool portrait = false;
     bool orientationGiven = false;
-    bool labelsOn = true;
-    bool upperCase = true;
-    bool cutLinesOn = true;
     bool backs = false;
     bool quiet = false;
     QPageSize pageSize{QPageSize::A4};
@@ -236,23 +232,23 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
                     "CommandLine", "the option --print-to needs a file name")};
             request.output = value;
         } else if (name == QLatin1String("per-page")) {
-            request.perPage = value.toInt(&ok);
+            request.card.perPage = value.toInt(&ok);
             request.perPageGiven = true;
-            if (!ok || !IsValidPicturesPerPage(request.perPage))
+            if (!ok || !IsValidPicturesPerPage(request.card.perPage))
                 throw UsageError{QCoreApplication::translate(
                                      "CommandLine", "bad number of pictures per page \"%1\": "
                                                     "use 1, 2, 4, 6 or 8")
                                      .arg(value)};
         } else if (name == QLatin1String("portrait") || name == QLatin1String("landscape")) {
-            request.portrait = name == QLatin1String("portrait");
+            request.card.portrait = name == QLatin1String("portrait");
             request.orientationGiven = true;
-            setLayoutLandscape(request.layout, !request.portrait);
+            setLayoutLandscape(request.layout, !request.card.portrait);
         } else if (name == QLatin1String("labels-off")) {
-            request.labelsOn = false;
+            request.card.labels = false;
         } else if (name == QLatin1String("lowercase")) {
-            request.upperCase = false;
+            request.card.upperCase = false;
         } else if (name == QLatin1String("cutlines-off")) {
-            request.cutLinesOn = false;
+            request.card.cutLines = false;
         } else if (name == QLatin1String("backs")) {
             request.backs = true;
         } else if (name == QLatin1String("fold-over")) {
@@ -298,12 +294,10 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
 // Reads the options and the files into a request; returns the names of the options given.
 QStringList readArguments(const QStringList& arguments, ExportRequest& request) {
     QCommandLineParser parser;
-    for (const QString& name : valueOptions)
+    for (const QString& name : valueOptions + layoutValueOptions)
         parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     for (const QString& name : switchOptions + layoutSwitchOptions)
         parser.addOption(QCommandLineOption(name));
-    for (const QString& name : layoutValueOptions)
-        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
     if (!parser.parse(arguments)) {
         // A bad value given before the fault is the first thing wrong.
         const SyntaxFault fault = syntaxFault(arguments);
@@ -354,35 +348,25 @@ void checkDeckPictures(const QString& deckPath, const Deck& deck) {
     const QString missing = missingPicturesMessage(deckPath, deck);
     if (!missing.isEmpty())
         throw Error(missing);
-    QStringList pictures;
     for (const DeckCard& card : deck.cards) {
         for (const std::optional<DeckCell>& cell : card.cells) {
             if (cell)
-                pictures << pathFromModel(cell->picture);
+                checkPicture(pathFromModel(cell->picture));
         }
     }
-    for (const QString& picture : pictures)
-        checkPicture(picture);
 }
 
 // What the inputs print, read and checked before anything is written, so a bad one stops the run
 // at once: each deck's cards in its place, and each run of pictures between decks filling cards
 // of the command line's count in the order given, each card one page.
 QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
-    const DeckCard layout{request.perPage,
-                          request.portrait,
-                          request.labelsOn,
-                          request.upperCase,
-                          request.cutLinesOn,
-                          {},
-                          {}};
     QList<CardPage> pages;
     QStringList pictures;
-    const int perPage = request.chosen ? request.chosen->cards : request.perPage;
+    const int perPage = request.chosen ? request.chosen->cards : request.card.perPage;
     const auto addPictures = [&] {
         for (qsizetype first = 0; first < pictures.size(); first += perPage) {
             // A picture given twice prints twice.
-            CardModel card(layout);
+            CardModel card(request.card);
             if (request.chosen)
                 card.setLayout(request.chosen->layout, perPage);
             int cell = 0;
@@ -404,9 +388,9 @@ QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
         if (request.perPageGiven && !deck.cards.empty()) {
             DeckCard shape = deck.cards.front();
             shape.layout = CardLayout();
-            shape.perPage = request.perPage;
+            shape.perPage = request.card.perPage;
             if (request.orientationGiven)
-                shape.portrait = request.portrait;
+                shape.portrait = request.card.portrait;
             deck = relaidOut(deck, shape);
         }
         if (deckTurn == SheetTurn::Standard)
@@ -444,12 +428,7 @@ bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& 
                                      "CommandLine", "the option --%1 applies only with --print-to")
                                      .arg(name)};
         }
-        start.card = DeckCard{};
-        start.card.perPage = request.perPage;
-        start.card.portrait = request.portrait;
-        start.card.labels = request.labelsOn;
-        start.card.upperCase = request.upperCase;
-        start.card.cutLines = request.cutLinesOn;
+        start.card = request.card;
         start.wordBacks = request.backs;
         start.files = request.pictures;
         return true;
@@ -504,8 +483,7 @@ int runCommandLineExport(const QStringList& arguments) {
         return 0;
     }
     if (request.version) {
-        std::fputs("ferlo " FERLO_VERSION "\n", stdout);
-        std::fflush(stdout);
+        printLine(stdout, QStringLiteral("ferlo " FERLO_VERSION));
         return 0;
     }
     try {

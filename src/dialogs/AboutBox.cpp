@@ -48,10 +48,9 @@ QPixmap programIcon() {
     return pixmap;
 }
 
-QLabel* makeLabel(QWidget* parent, const QString& text, const QRect& place, const QFont& font,
-                  Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop) {
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(place);
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& place,
+                  const QFont& font, Qt::Alignment alignment = Qt::AlignHCenter | Qt::AlignTop) {
+    auto* label = placed(new QLabel(text, parent), name, place);
     label->setFont(font);
     label->setAlignment(alignment);
     return label;
@@ -78,32 +77,27 @@ TAboutBox::TAboutBox(QWidget* parent)
     setPalette(face);
     setAutoFillBackground(true);
 
-    Panel1 = new BevelPanel(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(8, 8, 345, 193);
+    Panel1 = placed(new BevelPanel(this), QStringLiteral("Panel1"), {8, 8, 345, 193});
 
-    ProgramIcon = new QLabel(Panel1);
-    ProgramIcon->setObjectName(QStringLiteral("ProgramIcon"));
-    ProgramIcon->setGeometry(8, 8, 32, 32);
+    ProgramIcon = placed(new QLabel(Panel1), QStringLiteral("ProgramIcon"), {8, 8, 32, 32});
     ProgramIcon->setScaledContents(true);
     ProgramIcon->setPixmap(programIcon());
     ProgramIcon->setVisible(false);
 
-    ProductName = makeLabel(Panel1, QStringLiteral("Ferlo"), QRect(112, 14, 123, 20),
-                            designFont(12, true), Qt::AlignLeft | Qt::AlignTop);
-    ProductName->setObjectName(QStringLiteral("ProductName"));
+    ProductName =
+        makeLabel(Panel1, QStringLiteral("ProductName"), QStringLiteral("Ferlo"),
+                  QRect(112, 14, 123, 20), designFont(12, true), Qt::AlignLeft | Qt::AlignTop);
 
-    Version = makeLabel(Panel1, tr("Version: %1").arg(QStringLiteral("1.0")),
-                        QRect(112, 38, 82, 16), designFont(10, true), Qt::AlignLeft | Qt::AlignTop);
-    Version->setObjectName(QStringLiteral("Version"));
+    Version =
+        makeLabel(Panel1, QStringLiteral("Version"), tr("Version: %1").arg(QStringLiteral("1.0")),
+                  QRect(112, 38, 82, 16), designFont(10, true), Qt::AlignLeft | Qt::AlignTop);
 
-    Copyright = makeLabel(Panel1, tr("Copyright \u00A9 2026 the Ferlo developers"),
-                          QRect(8, 62, 325, 14), arial8());
-    Copyright->setObjectName(QStringLiteral("Copyright"));
+    Copyright = makeLabel(Panel1, QStringLiteral("Copyright"),
+                          tr("Copyright \u00A9 2026 the Ferlo developers"), QRect(8, 62, 325, 14),
+                          arial8());
 
-    LABMoxEmail = new TClickableLabel(QStringLiteral("help@ferlo.test"), Panel1);
-    LABMoxEmail->setObjectName(QStringLiteral("LABMoxEmail"));
-    LABMoxEmail->setGeometry(128, 79, 88, 14);
+    LABMoxEmail = placed(new TClickableLabel(QStringLiteral("help@ferlo.test"), Panel1),
+                         QStringLiteral("LABMoxEmail"), {128, 79, 88, 14});
     LABMoxEmail->setFont(arial8());
     LABMoxEmail->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     {
@@ -115,12 +109,11 @@ TAboutBox::TAboutBox(QWidget* parent)
     }
     connect(LABMoxEmail, &TClickableLabel::clicked, this, &TAboutBox::LABMoxEmailClick);
 
-    Label1 = makeLabel(Panel1, tr("Flash cards"), QRect(137, 98, 71, 14), arial8());
-    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1 = makeLabel(Panel1, QStringLiteral("Label1"), tr("Flash cards"), QRect(137, 98, 71, 14),
+                       arial8());
 
-    paFerloURL = new TClickableLabel(QStringLiteral("https://ferlo.test"), Panel1);
-    paFerloURL->setObjectName(QStringLiteral("paFerloURL"));
-    paFerloURL->setGeometry(109, 116, 128, 13);
+    paFerloURL = placed(new TClickableLabel(QStringLiteral("https://ferlo.test"), Panel1),
+                        QStringLiteral("paFerloURL"), {109, 116, 128, 13});
     paFerloURL->setFrameShape(QFrame::NoFrame);
     paFerloURL->setAlignment(Qt::AlignCenter);
     {
@@ -134,22 +127,18 @@ TAboutBox::TAboutBox(QWidget* parent)
     paFerloURL->setCursor(Qt::PointingHandCursor);
     connect(paFerloURL, &TClickableLabel::clicked, this, &TAboutBox::paFerloURLClick);
 
-    Bevel1 = new QFrame(Panel1);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setGeometry(11, 138, 321, 2);
+    Bevel1 = placed(new QFrame(Panel1), QStringLiteral("Bevel1"), {11, 138, 321, 2});
     Bevel1->setFrameShape(QFrame::HLine);
     Bevel1->setFrameShadow(QFrame::Sunken);
 
-    Comments = makeLabel(Panel1,
+    Comments = makeLabel(Panel1, QStringLiteral("Comments"),
                          tr("Pictures on a card, a word under each, cut lines "
                             "between them: print the page and cut it into cards."),
                          QRect(8, 146, 302, 39), font(), Qt::AlignLeft | Qt::AlignTop);
-    Comments->setObjectName(QStringLiteral("Comments"));
     Comments->setWordWrap(true);
 
-    OKButton = new QPushButton(tr("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(143, 216, 75, 25);
+    OKButton =
+        placed(new QPushButton(tr("OK"), this), QStringLiteral("OKButton"), {143, 216, 75, 25});
     OKButton->setDefault(true);
     OKButton->setAutoDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);

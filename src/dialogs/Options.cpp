@@ -23,40 +23,31 @@ TdlgOptions::TdlgOptions(QWidget* parent)
     setFixedSize(313, 214);
     setFont(designFont(8));
 
-    Bevel1 = new QFrame(this);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1 = placed(new QFrame(this), QStringLiteral("Bevel1"), {8, 8, 297, 161});
     Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Bevel1->setGeometry(8, 8, 297, 161);
 
-    RadioGroup1 = new QGroupBox(tr("Printing Options"), this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(40, 32, 241, 89);
+    RadioGroup1 = placed(new QGroupBox(tr("Printing Options"), this), QStringLiteral("RadioGroup1"),
+                         {40, 32, 241, 89});
 
     // The radio buttons belong to the dialog and lie over the group box; being the dialog's only
     // radio buttons, they exclude each other.
-    rbPrintAsDIB = new QRadioButton(tr("Print as DIB"), this);
-    rbPrintAsDIB->setObjectName(QStringLiteral("rbPrintAsDIB"));
-    rbPrintAsDIB->setGeometry(56, 56, 113, 17);
+    rbPrintAsDIB = placed(new QRadioButton(tr("Print as DIB"), this),
+                          QStringLiteral("rbPrintAsDIB"), {56, 56, 113, 17});
     rbPrintAsDIB->setAutoExclusive(true);
 
-    rbPrintAsOriginal = new QRadioButton(tr("Print image as original format"), this);
-    rbPrintAsOriginal->setObjectName(QStringLiteral("rbPrintAsOriginal"));
-    rbPrintAsOriginal->setGeometry(56, 88, 169, 17);
+    rbPrintAsOriginal = placed(new QRadioButton(tr("Print image as original format"), this),
+                               QStringLiteral("rbPrintAsOriginal"), {56, 88, 169, 17});
     rbPrintAsOriginal->setAutoExclusive(true);
 
-    OKBtn = new QPushButton(tr("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(79, 180, 75, 25);
+    OKBtn = placed(new QPushButton(tr("OK"), this), QStringLiteral("OKBtn"), {79, 180, 75, 25});
     OKBtn->setDefault(true);
 
-    CancelBtn = new QPushButton(tr("Cancel"), this);
-    CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-    CancelBtn->setGeometry(159, 180, 75, 25);
+    CancelBtn = placed(new QPushButton(tr("Cancel"), this), QStringLiteral("CancelBtn"),
+                       {159, 180, 75, 25});
     CancelBtn->setAutoDefault(false);
 
-    SpeechBtn = new QPushButton(tr("Spee&ch ..."), this);
-    SpeechBtn->setObjectName(QStringLiteral("SpeechBtn"));
-    SpeechBtn->setGeometry(239, 180, 66, 25);
+    SpeechBtn = placed(new QPushButton(tr("Spee&ch ..."), this), QStringLiteral("SpeechBtn"),
+                       {239, 180, 66, 25});
     SpeechBtn->setAutoDefault(false);
     connect(SpeechBtn, &QPushButton::clicked, this, &TdlgOptions::speechRequested);
 

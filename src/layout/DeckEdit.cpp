@@ -21,10 +21,6 @@ const std::optional<DeckCell>& cellAt(const DeckCard& card, size_t index) {
     return index < card.cells.size() ? card.cells[index] : free;
 }
 
-std::string wordOf(const DeckCell& cell) {
-    return cell.label ? *cell.label : MakeLabelText(cell.picture);
-}
-
 std::vector<std::string> picturesOf(const DeckCard& card) {
     std::vector<std::string> files;
     for (const auto& cell : card.cells)
@@ -44,7 +40,7 @@ LayoutText cardNumber(size_t index) {
 }
 
 LayoutText word(const DeckCell& cell) {
-    return layoutData(wordOf(cell));
+    return layoutData(cell.label ? *cell.label : MakeLabelText(cell.picture));
 }
 
 // The change of one card's cells: pictures placed, taken off, moved or given a word.

@@ -20,13 +20,8 @@ DeckSession::DeckSession() {
 }
 
 void DeckSession::reset(Deck deck, std::string path) {
-    if (deck.cards.empty())
-        deck.cards.emplace_back();
-    for (DeckCard& card : deck.cards)
-        trimFreeCells(card);
-    m_deck = std::move(deck);
+    restore(std::move(deck), 0);
     m_saved = m_deck;
-    m_current = 0;
     m_path = std::move(path);
     ++m_generation;
 }

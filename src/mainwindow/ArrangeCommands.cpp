@@ -101,13 +101,7 @@ void TFerloMainForm::createArrangeCommands() {
         action->setObjectName(name);
         action->setShortcuts(keys);
         owner->addAction(action);
-        connect(action, &QAction::triggered, this, [this, handler] {
-            {
-                const DeckHistory::Hold held(*m_history);
-                runGuarded(this, handler);
-            }
-            noteCardChanged();
-        });
+        connect(action, &QAction::triggered, this, [this, handler] { runCommand(handler); });
         return action;
     };
 
@@ -139,17 +133,10 @@ void TFerloMainForm::createArrangeCommands() {
     connect(stack, &QUndoStack::cleanChanged, this, showSteps);
     showSteps();
 
-    auto* space = new QWidget(ToolBar1);
-    space->setFixedWidth(8);
-    ToolBar1->addWidget(space);
+    addToolSpace();
     for (QAction* action : {undo, redo}) {
-        ToolBar1->addAction(action);
-        if (QWidget* widget = ToolBar1->widgetForAction(action)) {
-            widget->setObjectName(action->objectName() + QStringLiteral("Button"));
-            widget->setFixedSize(25, 22);
-            widget->setFocusPolicy(Qt::TabFocus);
+        if (QWidget* widget = addToolButton(action))
             widget->setAccessibleName(action == undo ? tr("Undo") : tr("Redo"));
-        }
     }
 
     // Moving cards, in the Card menu.
@@ -171,14 +158,10 @@ void TFerloMainForm::createArrangeCommands() {
         QMetaObject::invokeMethod(
             this,
             [this, target = QPointer<QObject>(target), at, cell] {
-                {
-                    const DeckHistory::Hold held(*m_history);
-                    runGuarded(this, [&] {
-                        if (target)
-                            dropPicture(target, at, cell);
-                    });
-                }
-                noteCardChanged();
+                runCommand([&] {
+                    if (target)
+                        dropPicture(target, at, cell);
+                });
             },
             Qt::QueuedConnection);
     });
@@ -209,11 +192,7 @@ void TFerloMainForm::createArrangeCommands() {
     connect(m_stripShown, &QAction::toggled, this, [this] { updateStrip(); });
     const auto stripCommand = [this](auto handler) {
         return [this, handler](auto... arguments) {
-            {
-                const DeckHistory::Hold held(*m_history);
-                runGuarded(this, [&] { handler(arguments...); });
-            }
-            noteCardChanged();
+            runCommand([&] { handler(arguments...); });
         };
     };
     connect(m_strip, &CardStrip::cardChosen, this,
@@ -324,8 +303,7 @@ void TFerloMainForm::updateStrip() {
 
 void TFerloMainForm::restoreDeck(const Deck& deck, int current) {
     m_deck.restore(deck, current);
-    applyDeckCard(m_deck.currentCard());
-    updateDeckControls();
+    showCurrentCard();
 }
 
 void TFerloMainForm::changeDeck(const Deck& deck, int current, const QString& name) {

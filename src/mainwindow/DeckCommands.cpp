@@ -34,14 +34,13 @@ void TFerloMainForm::showCard(int index) {
     noteCardChanged();
     if (index == m_deck.current() || !m_deck.select(index))
         return;
-    applyDeckCard(m_deck.currentCard());
-    updateDeckControls();
+    showCurrentCard();
 }
 
-void TFerloMainForm::applyDeckCard(const DeckCard& deckCard) {
+void TFerloMainForm::showCurrentCard() {
     // The card on screen becomes the deck's card, at the scale the window shows cards at.
     const double scale = card().ScreenScale;
-    m_card = CardModel(deckCard);
+    m_card = CardModel(m_deck.currentCard());
     m_card.setScreenScale(scale);
 
     // The toolbar shows the card's count, orientation and switches; checking a button runs no
@@ -74,6 +73,7 @@ void TFerloMainForm::applyDeckCard(const DeckCard& deckCard) {
     // The file list mirrors the card on screen, as after browsing away and back.
     ClearFileSelections();
     selectCardFiles(-1);
+    updateDeckControls();
 }
 
 void TFerloMainForm::newCard() {
@@ -81,24 +81,21 @@ void TFerloMainForm::newCard() {
     DeckCard next = m_deck.currentCard(); // the same layout and switches, no pictures
     next.cells.clear();
     m_deck.insertAfterCurrent(next);
-    applyDeckCard(m_deck.currentCard());
-    updateDeckControls();
+    showCurrentCard();
 }
 
 void TFerloMainForm::removeCard() {
     noteCardChanged();
     if (!m_deck.removeCurrent())
         return;
-    applyDeckCard(m_deck.currentCard());
-    updateDeckControls();
+    showCurrentCard();
 }
 
 void TFerloMainForm::newDeck() {
     if (!maybeSaveChanges())
         return;
     m_deck.reset(Deck{}, std::string());
-    applyDeckCard(m_deck.currentCard());
-    updateDeckControls();
+    showCurrentCard();
 }
 
 void TFerloMainForm::startDeck(const DeckCard& layout) {
@@ -107,8 +104,7 @@ void TFerloMainForm::startDeck(const DeckCard& layout) {
     Deck deck;
     deck.cards = {card};
     m_deck.reset(std::move(deck), std::string());
-    applyDeckCard(m_deck.currentCard());
-    updateDeckControls();
+    showCurrentCard();
 }
 
 void TFerloMainForm::openDeckDialog() {
@@ -139,8 +135,7 @@ bool TFerloMainForm::openDeck(const QString& given) {
     }
     if (folder != shownDirectory())
         browseTo(folder);
-    applyDeckCard(m_deck.currentCard());
-    updateDeckControls();
+    showCurrentCard();
     if (!missing.isEmpty())
         showError(this, missing);
     tellMissingSheets();

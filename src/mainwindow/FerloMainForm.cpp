@@ -49,24 +49,33 @@ struct PreparedPicture {
     bool partial = false; // a damaged file that decoded only in part
 };
 
-// Loads a picture for the card: the own size from the file, the fitted size in the picture
-// area, and the pixels scaled to exactly that size in the screen's device pixels (twice as many
-// each way on a screen of ratio 2), so the picture is drawn crisp. Safe on worker threads.
-PreparedPicture preparePicture(const QString& path, int areaWidth, int areaHeight,
-                               double areaAspect, qreal pixelRatio) {
-    PreparedPicture prepared;
-    const auto devicePixels = [pixelRatio](int logical) {
-        return qMax(1, qCeil(logical * pixelRatio));
+// The screen's device pixels for logical ones: twice as many each way on a screen of ratio 2.
+int devicePixels(int logical, qreal pixelRatio) {
+    return qMax(1, qCeil(logical * pixelRatio));
+}
+
+// The size in device pixels a picture is wanted at in the card's picture area; the size it is
+// fitted at there, in logical pixels, goes into `fitted`.
+WantedSize fittedInArea(const TCard& card, qreal pixelRatio, FittedSize& fitted) {
+    return [&card, pixelRatio, &fitted](QSize own) {
+        fitted = FitPictureToArea(own.width(), own.height(), card.PictureWidth, card.PictureHeight,
+                                  card.PictureAspect);
+        return QSize(devicePixels(fitted.Width, pixelRatio),
+                     devicePixels(fitted.Height, pixelRatio));
     };
-    const DecodedPicture decoded = PictureCache::shared().load(path, [&](QSize own) {
-        prepared.fitted =
-            FitPictureToArea(own.width(), own.height(), areaWidth, areaHeight, areaAspect);
-        return QSize(devicePixels(prepared.fitted.Width), devicePixels(prepared.fitted.Height));
-    });
+}
+
+// Loads a picture for the card: the own size from the file, the fitted size in the picture
+// area, and the pixels scaled to exactly that size in the screen's device pixels, so the
+// picture is drawn crisp. Safe on worker threads.
+PreparedPicture preparePicture(const QString& path, const TCard& card, qreal pixelRatio) {
+    PreparedPicture prepared;
+    const DecodedPicture decoded =
+        PictureCache::shared().load(path, fittedInArea(card, pixelRatio, prepared.fitted));
     prepared.ownSize = decoded.ownSize;
     prepared.partial = decoded.partial;
-    prepared.shown = decoded.image.scaled(devicePixels(prepared.fitted.Width),
-                                          devicePixels(prepared.fitted.Height),
+    prepared.shown = decoded.image.scaled(devicePixels(prepared.fitted.Width, pixelRatio),
+                                          devicePixels(prepared.fitted.Height, pixelRatio),
                                           Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     prepared.shown.setDevicePixelRatio(pixelRatio);
     return prepared;
@@ -75,16 +84,11 @@ PreparedPicture preparePicture(const QString& path, int areaWidth, int areaHeigh
 // The file's own preview fitted like the picture, for a first look while a long decode runs
 // (see loadPreview); a null `shown` when there is none. Never throws: the full decode reports
 // what is wrong with the file.
-PreparedPicture preparePreview(const QString& path, int areaWidth, int areaHeight,
-                               double areaAspect, qreal pixelRatio) {
+PreparedPicture preparePreview(const QString& path, const TCard& card, qreal pixelRatio) {
     PreparedPicture prepared;
     try {
-        const DecodedPicture decoded = loadPreview(path, [&](QSize own) {
-            prepared.fitted =
-                FitPictureToArea(own.width(), own.height(), areaWidth, areaHeight, areaAspect);
-            return QSize(qMax(1, qCeil(prepared.fitted.Width * pixelRatio)),
-                         qMax(1, qCeil(prepared.fitted.Height * pixelRatio)));
-        });
+        const DecodedPicture decoded =
+            loadPreview(path, fittedInArea(card, pixelRatio, prepared.fitted));
         prepared.ownSize = decoded.ownSize;
         prepared.shown = decoded.image;
         prepared.shown.setDevicePixelRatio(pixelRatio);
@@ -264,13 +268,10 @@ void TFerloMainForm::display_picture(int index) {
         return showLayoutPicture(index);
     PicturePass pass(*this);
     const QString path = pathFromModel(cells()[size_t(index)].FileName);
-    const int areaWidth = card().PictureWidth;
-    const int areaHeight = card().PictureHeight;
-    const double areaAspect = card().PictureAspect;
-    const qreal pixelRatio = devicePixelRatioF();
     WorkerSlots<PreparedPicture> work(1);
-    work.start(0,
-               [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect, pixelRatio); });
+    work.start(0, [path, area = card(), ratio = devicePixelRatioF()] {
+        return preparePicture(path, area, ratio);
+    });
     if (!work.finished(0))
         showPreview(index);
     PreparedPicture prepared;
@@ -291,8 +292,7 @@ void TFerloMainForm::display_picture(int index) {
 
 bool TFerloMainForm::showPreview(int index) {
     const PreparedPicture preview =
-        preparePreview(pathFromModel(cells()[size_t(index)].FileName), card().PictureWidth,
-                       card().PictureHeight, card().PictureAspect, devicePixelRatioF());
+        preparePreview(pathFromModel(cells()[size_t(index)].FileName), card(), devicePixelRatioF());
     if (preview.shown.isNull())
         return false;
     applyPicture(index, preview.ownSize, preview.fitted.Width, preview.fitted.Height,
@@ -359,10 +359,8 @@ QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
     // The pictures are decoded side by side on worker threads and placed in cell order; an
     // error ends the pass at its cell, and the pass waits for every worker before it returns.
     // The cache gives back a picture already decoded with enough pixels for the new size.
-    const int areaWidth = card().PictureWidth;
-    const int areaHeight = card().PictureHeight;
-    const double areaAspect = card().PictureAspect;
-    const qreal pixelRatio = devicePixelRatioF();
+    const TCard area = card();
+    const qreal ratio = devicePixelRatioF();
     const size_t count = cells().size();
     WorkerSlots<PreparedPicture> work(count);
     QStringList partial;
@@ -370,8 +368,7 @@ QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
         if (cells()[i].FileName.empty())
             continue;
         const QString path = pathFromModel(cells()[i].FileName);
-        work.start(
-            i, [=] { return preparePicture(path, areaWidth, areaHeight, areaAspect, pixelRatio); });
+        work.start(i, [=] { return preparePicture(path, area, ratio); });
     }
     // While the sharp pictures decode, those that take long show their file's preview.
     std::vector<bool> previewed(count, false);
@@ -540,14 +537,10 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
                 runPlacing([&] { placeInFreeCell(modelPath(path)); });
             continue;
         }
-        const QString name = fileNamePart(path);
-        for (int row = 0; row < FileListBox1->count(); ++row) {
-            // A picture already on the card stays; a pick would take it off.
-            if (FileListBox1->itemName(row) == name && !FileListBox1->item(row)->isSelected()) {
-                FileListBox1->pick(row);
-                break;
-            }
-        }
+        // A picture already on the card stays; a pick would take it off.
+        const int row = FileListBox1->rowOf(fileNamePart(path));
+        if (row >= 0 && !FileListBox1->item(row)->isSelected())
+            FileListBox1->pick(row);
     }
     showCard(firstCard);
 }
@@ -578,11 +571,9 @@ void TFerloMainForm::selectCardFiles(int justUnselected) {
         const QString path = pathFromModel(cell.FileName);
         if (directoryPart(path) != shown)
             continue;
-        const QString name = fileNamePart(path);
-        for (int j = 0; j < FileListBox1->count(); ++j) {
-            if (j != justUnselected && FileListBox1->itemName(j) == name)
-                FileListBox1->item(j)->setSelected(true);
-        }
+        const int row = FileListBox1->rowOf(fileNamePart(path));
+        if (row >= 0 && row != justUnselected)
+            FileListBox1->item(row)->setSelected(true);
     }
 }
 
@@ -610,8 +601,7 @@ void TFerloMainForm::clearShownCell(int index) {
 }
 
 void TFerloMainForm::ClearFileSelections() {
-    for (int j = 0; j < FileListBox1->count(); ++j)
-        FileListBox1->item(j)->setSelected(false);
+    FileListBox1->clearSelection();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -635,15 +625,9 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
         else
             MediaPlayer1->playFile(sound);
     } else if (Button == Qt::RightButton) {
-        if (directoryPart(fileName) == shownDirectory()) {
-            const QString name = fileNamePart(fileName);
-            for (int j = 0; j < FileListBox1->count(); ++j) {
-                if (FileListBox1->itemName(j) == name) {
-                    FileListBox1->item(j)->setSelected(false);
-                    break;
-                }
-            }
-        }
+        const int row = FileListBox1->rowOf(fileNamePart(fileName));
+        if (row >= 0 && directoryPart(fileName) == shownDirectory())
+            FileListBox1->item(row)->setSelected(false);
         ClearCell(index);
     }
 }

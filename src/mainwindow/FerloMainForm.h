@@ -170,8 +170,9 @@ private:
     void noteCardChanged();
     // Puts a card of the deck on screen, the one leaving the screen kept in the deck.
     void showCard(int index);
-    // Sets the toolbar, the card and the file list's selection to a deck card.
-    void applyDeckCard(const DeckCard& deckCard);
+    // Sets the toolbar, the card and the file list's selection to the deck's current card, and
+    // shows the deck's state.
+    void showCurrentCard();
     void setLabelsSwitch(bool on);
     void newCard();
     void removeCard();
@@ -236,6 +237,9 @@ private:
 
     void createMenus();
     void createToolBar();
+    // A gap between groups of the toolbar's buttons, and a button for an action, named after it.
+    void addToolSpace();
+    QWidget* addToolButton(QAction* action);
     void createBrowser();
     void createCard();
     // The picture, label and cut-line controls on the card, and the label editor.
@@ -243,7 +247,9 @@ private:
     void layoutClientArea(QSize clientSize);
     // Opens the window at its designed size, or as large as the screen's room holds.
     void openAt(QSize designedWindow, bool inRoom);
-    // Connects a signal to a handler that runs inside the error guard.
+    // Runs a handler as a command: inside the error guard, one step of the history.
+    void runCommand(const std::function<void()>& handler);
+    // Connects a signal to a handler that runs as a command.
     template <typename Sender, typename Signal, typename Handler>
     void bind(Sender* sender, Signal signal, Handler handler);
 

@@ -66,16 +66,18 @@ QFrame* panel(QWidget* parent, const QString& name) {
 
 } // namespace
 
+void TFerloMainForm::runCommand(const std::function<void()>& handler) {
+    {
+        // One command, one step of the history, whatever it changed on the way.
+        const DeckHistory::Hold held(*m_history);
+        runGuarded(this, handler);
+    }
+    noteCardChanged();
+}
+
 template <typename Sender, typename Signal, typename Handler>
 void TFerloMainForm::bind(Sender* sender, Signal signal, Handler handler) {
-    connect(sender, signal, this, [this, handler] {
-        {
-            // One command, one step of the history, whatever it changed on the way.
-            const DeckHistory::Hold held(*m_history);
-            runGuarded(this, handler);
-        }
-        noteCardChanged();
-    });
+    connect(sender, signal, this, [this, handler] { runCommand(handler); });
 }
 
 TFerloMainForm::TFerloMainForm(QWidget* parent)
@@ -254,27 +256,12 @@ void TFerloMainForm::createToolBar() {
     ToolBar1->setAutoFillBackground(true);
     ToolBar1->setBackgroundRole(QPalette::Button);
 
-    const auto separator = [this] {
-        auto* space = new QWidget(ToolBar1);
-        space->setFixedWidth(8);
-        ToolBar1->addWidget(space);
-    };
-    const auto addButton = [this](QAction* action) {
-        ToolBar1->addAction(action);
-        if (QWidget* widget = ToolBar1->widgetForAction(action)) {
-            widget->setObjectName(action->objectName() + QStringLiteral("Button"));
-            widget->setFixedSize(25, 22);
-            // Reachable with Tab and pressed with Space, like any button.
-            widget->setFocusPolicy(Qt::TabFocus);
-            widget->setAccessibleName(action->toolTip());
-        }
-    };
     const auto button = [&](const QString& name, Glyph glyph, const QString& hint, bool checkable) {
         auto* action = new QAction(glyphIcon(glyph), hint, this);
         action->setObjectName(name);
         action->setToolTip(hint);
         action->setCheckable(checkable);
-        addButton(action);
+        addToolButton(action);
         return action;
     };
     const auto pushButton = [this](const QString& name, const QString& caption, int width) {
@@ -304,7 +291,7 @@ void TFerloMainForm::createToolBar() {
         CountGroup->addAction(action);
         bind(action, &QAction::triggered, [this, action] { TBNumPerPageClick(action); });
     }
-    separator();
+    addToolSpace();
 
     auto* orientationGroup = new QActionGroup(this);
     TBPortrait =
@@ -317,7 +304,7 @@ void TFerloMainForm::createToolBar() {
              [this, action] { TBOrientationClick(action == TBPortrait); });
     }
     TBLandScape->setChecked(true);
-    separator();
+    addToolSpace();
 
     TBCutLines = button(QStringLiteral("TBCutLines"), Glyph::CutLines, QString(), true);
     ToolBar1->widgetForAction(TBCutLines)->setAccessibleName(tr("Cut Lines"));
@@ -326,11 +313,11 @@ void TFerloMainForm::createToolBar() {
         m_card.setCutLines(TBCutLines->isChecked());
         ToggleCutLines();
     });
-    separator();
+    addToolSpace();
 
     PBToggleLabels = pushButton(QStringLiteral("PBToggleLabels"), tr("&Labels Off"), 81);
     bind(PBToggleLabels, &QPushButton::clicked, [this] { PBToggleLabelsClick(); });
-    separator();
+    addToolSpace();
 
     auto* caseGroup = new QActionGroup(this);
     TBUpperLabels =
@@ -345,7 +332,7 @@ void TFerloMainForm::createToolBar() {
         });
     }
     TBUpperLabels->setChecked(true);
-    separator();
+    addToolSpace();
 
     //: A button (verb): takes all pictures off the card.
     QPushButton* clear = pushButton(QStringLiteral("PBClear"), tr("Clear"), 53);
@@ -354,15 +341,15 @@ void TFerloMainForm::createToolBar() {
         ClearCells();
         ClearFileSelections();
     });
-    separator();
+    addToolSpace();
 
     QAction* print =
         button(QStringLiteral("TBPrint"), Glyph::Printer, tr("Print Flashcard"), false);
     bind(print, &QAction::triggered, [this] { printDeck(); });
-    separator();
+    addToolSpace();
 
     // The deck: which card is on screen, and the card commands of the Card menu.
-    addButton(TBPreviousCard);
+    addToolButton(TBPreviousCard);
     LABCardNumber = new QLabel(ToolBar1);
     LABCardNumber->setObjectName(QStringLiteral("LABCardNumber"));
     LABCardNumber->setTextFormat(Qt::PlainText);
@@ -370,9 +357,28 @@ void TFerloMainForm::createToolBar() {
     LABCardNumber->setMinimumWidth(84);
     ToolBar1->addWidget(LABCardNumber);
     for (QAction* action : {TBNextCard, TBNewCard, TBRemoveCard})
-        addButton(action);
-    separator();
-    addButton(TBRecord);
+        addToolButton(action);
+    addToolSpace();
+    addToolButton(TBRecord);
+}
+
+void TFerloMainForm::addToolSpace() {
+    auto* space = new QWidget(ToolBar1);
+    space->setFixedWidth(8);
+    ToolBar1->addWidget(space);
+}
+
+QWidget* TFerloMainForm::addToolButton(QAction* action) {
+    ToolBar1->addAction(action);
+    QWidget* widget = ToolBar1->widgetForAction(action);
+    if (widget) {
+        widget->setObjectName(action->objectName() + QStringLiteral("Button"));
+        widget->setFixedSize(25, 22);
+        // Reachable with Tab and pressed with Space, like any button.
+        widget->setFocusPolicy(Qt::TabFocus);
+        widget->setAccessibleName(action->toolTip());
+    }
+    return widget;
 }
 
 void TFerloMainForm::createBrowser() {
@@ -381,10 +387,8 @@ void TFerloMainForm::createBrowser() {
     Panel3 = panel(Panel1, QStringLiteral("Panel3"));
     Panel4 = panel(Panel1, QStringLiteral("Panel4"));
     Panel5 = panel(Panel1, QStringLiteral("Panel5"));
-    Bevel1 = new QFrame(Panel1);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel2 = new QFrame(Panel1);
-    Bevel2->setObjectName(QStringLiteral("Bevel2"));
+    Bevel1 = panel(Panel1, QStringLiteral("Bevel1"));
+    Bevel2 = panel(Panel1, QStringLiteral("Bevel2"));
     for (QFrame* bevel : {Bevel1, Bevel2}) {
         bevel->setFrameShape(QFrame::Panel);
         bevel->setFrameShadow(QFrame::Raised);

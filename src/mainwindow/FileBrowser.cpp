@@ -215,6 +215,14 @@ QString FileListBox::itemName(int row) const {
     return entry ? entry->data(Qt::UserRole).toString() : QString();
 }
 
+int FileListBox::rowOf(const QString& name) const {
+    for (int row = 0; row < count(); ++row) {
+        if (itemName(row) == name)
+            return row;
+    }
+    return -1;
+}
+
 int FileListBox::selectedCount() const {
     return int(selectedItems().size());
 }

@@ -81,6 +81,8 @@ public:
     // The file name an item stands for (its text shows it, with U+FFFD for bytes that are not
     // UTF-8).
     QString itemName(int row) const;
+    // The row of the item of a file name, or -1 when the list shows no such file.
+    int rowOf(const QString& name) const;
     // The full path of the current item when it is selected, else empty.
     QString fileName() const;
     int selectedCount() const;

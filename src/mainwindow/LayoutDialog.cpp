@@ -95,6 +95,15 @@ QDoubleSpinBox* lengthBox(QWidget* parent, const char* name, double most = 1000)
     return box;
 }
 
+// Controls side by side, then the rest of the row empty.
+QHBoxLayout* inRow(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets)
+        row->addWidget(widget);
+    row->addStretch(1);
+    return row;
+}
+
 // A row's label that gives its mnemonic's focus to a control.
 QLabel* buddyLabel(const QString& text, QWidget* buddy) {
     auto* label = new QLabel(text, buddy->parentWidget());
@@ -143,14 +152,11 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent, int dealtPict
     m_fill->setObjectName(QStringLiteral("fillBox"));
     m_bleed = lengthBox(this, "bleedBox", MaxBleedMm);
     m_bleed->setDecimals(1);
-    m_bleed->setSuffix(millimetres());
-    auto* bleedLabel = new QLabel(tr("&Bleed:"), this);
-    bleedLabel->setBuddy(m_bleed);
     m_outlines = new QCheckBox(tr("&Outlines"), this);
     m_outlines->setObjectName(QStringLiteral("outlinesBox"));
     switches->addWidget(m_fill);
     switches->addSpacing(12);
-    switches->addWidget(bleedLabel);
+    switches->addWidget(buddyLabel(tr("&Bleed:"), m_bleed));
     switches->addWidget(m_bleed);
     switches->addSpacing(12);
     switches->addWidget(m_outlines);
@@ -279,12 +285,11 @@ QWidget* LayoutDialog::makeGridPage() {
     };
     m_columns = side("columnsBox");
     m_rows = side("rowsBox");
-    auto* size = new QHBoxLayout;
-    size->addWidget(m_columns);
-    size->addWidget(new QLabel(QStringLiteral("×"), page));
-    size->addWidget(m_rows);
-    size->addStretch(1);
-    form->addRow(buddyLabel(tr("&Columns × rows:"), m_columns), size);
+    const auto times = [page] {
+        return new QLabel(QStringLiteral("×"), page);
+    };
+    form->addRow(buddyLabel(tr("&Columns × rows:"), m_columns),
+                 inRow({m_columns, times(), m_rows}));
 
     m_paper = new QComboBox(page);
     m_paper->setObjectName(QStringLiteral("paperBox"));
@@ -294,47 +299,25 @@ QWidget* LayoutDialog::makeGridPage() {
     m_orientation = new QComboBox(page);
     m_orientation->setObjectName(QStringLiteral("orientationBox"));
     m_orientation->addItems({tr("Portrait"), tr("Landscape")});
-    auto* paper = new QHBoxLayout;
-    paper->addWidget(m_paper);
-    paper->addWidget(m_orientation);
-    paper->addStretch(1);
-    form->addRow(buddyLabel(tr("P&aper:"), m_paper), paper);
+    form->addRow(buddyLabel(tr("P&aper:"), m_paper), inRow({m_paper, m_orientation}));
     m_paperWidth = lengthBox(page, "paperWidthBox");
     m_paperHeight = lengthBox(page, "paperHeightBox");
-    auto* custom = new QHBoxLayout;
-    custom->addWidget(m_paperWidth);
-    custom->addWidget(new QLabel(QStringLiteral("×"), page));
-    custom->addWidget(m_paperHeight);
-    custom->addStretch(1);
-    form->addRow(tr("Paper size:"), custom);
+    form->addRow(tr("Paper size:"), inRow({m_paperWidth, times(), m_paperHeight}));
     m_unit = new QComboBox(page);
     m_unit->setObjectName(QStringLiteral("unitBox"));
     //: The units of the lengths: millimetres, inches.
     m_unit->addItems({tr("mm"), tr("in")});
-    auto* unit = new QHBoxLayout;
-    unit->addWidget(m_unit);
-    unit->addStretch(1);
-    form->addRow(buddyLabel(tr("&Unit:"), m_unit), unit);
+    form->addRow(buddyLabel(tr("&Unit:"), m_unit), inRow({m_unit}));
 
     m_sized = new QRadioButton(tr("Cards of this si&ze, centred:"), page);
     m_sized->setObjectName(QStringLiteral("sizedButton"));
     m_cardWidth = lengthBox(page, "cardWidthBox");
     m_cardHeight = lengthBox(page, "cardHeightBox");
-    auto* card = new QHBoxLayout;
-    card->addWidget(m_cardWidth);
-    card->addWidget(new QLabel(QStringLiteral("×"), page));
-    card->addWidget(m_cardHeight);
-    card->addStretch(1);
-    form->addRow(m_sized, card);
+    form->addRow(m_sized, inRow({m_cardWidth, times(), m_cardHeight}));
     m_gapX = lengthBox(page, "gapXBox");
     m_gapY = lengthBox(page, "gapYBox");
-    auto* gaps = new QHBoxLayout;
-    gaps->addWidget(m_gapX);
-    gaps->addWidget(new QLabel(tr("across,"), page));
-    gaps->addWidget(m_gapY);
-    gaps->addWidget(new QLabel(tr("down"), page));
-    gaps->addStretch(1);
-    form->addRow(tr("Gaps:"), gaps);
+    form->addRow(tr("Gaps:"), inRow({m_gapX, new QLabel(tr("across,"), page), m_gapY,
+                                     new QLabel(tr("down"), page)}));
     m_even = new QRadioButton(tr("The page &divided evenly, margins:"), page);
     m_even->setObjectName(QStringLiteral("evenButton"));
     m_margin = lengthBox(page, "marginBox", 500);
@@ -375,10 +358,8 @@ QWidget* LayoutDialog::makeSheetPage() {
     m_sheetNote->setObjectName(QStringLiteral("sheetNote"));
     m_sheetNote->setWordWrap(true);
     m_sheetNote->setTextFormat(Qt::PlainText);
-    auto* find = new QLabel(tr("&Find:"), page);
-    find->setBuddy(m_search);
     auto* row = new QHBoxLayout;
-    row->addWidget(find);
+    row->addWidget(buddyLabel(tr("&Find:"), m_search));
     row->addWidget(m_search);
     box->addLayout(row);
     box->addWidget(m_sheets, 1);

@@ -213,12 +213,11 @@ bool LayoutPanel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip && m_card) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int index = cellAt(help->pos());
-        const auto& cells = m_card->cells();
-        if (index >= 0 && size_t(index) < cells.size() && !cells[size_t(index)].FileName.empty())
-            QToolTip::showText(
-                help->globalPos(),
-                PictureControl::plainTip(displayName(pathFromModel(cells[size_t(index)].FileName))),
-                this);
+        if (filled(index))
+            QToolTip::showText(help->globalPos(),
+                               PictureControl::plainTip(displayName(
+                                   pathFromModel(m_card->cells()[size_t(index)].FileName))),
+                               this);
         else
             QToolTip::hideText();
         return true;
@@ -246,8 +245,7 @@ void LayoutPanel::paintEvent(QPaintEvent*) {
 void LayoutPanel::mousePressEvent(QMouseEvent* event) {
     // Only a card that holds a picture takes a press, as a picture control does.
     const int index = cellAt(event->position().toPoint());
-    if (!m_card || index < 0 || size_t(index) >= m_card->cells().size() ||
-        m_card->cells()[size_t(index)].FileName.empty()) {
+    if (!filled(index)) {
         QWidget::mousePressEvent(event);
         return;
     }

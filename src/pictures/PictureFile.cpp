@@ -17,9 +17,11 @@ namespace ferlo::pictures {
 
 namespace {
 
-// The system's text for an errno value (thread-safe, unlike strerror).
-QString systemError(int code) {
-    return qt_error_string(code);
+// Why a file could not be looked at or opened, from errno: the system's text (qt_error_string is
+// thread-safe, unlike strerror), or that it does not exist.
+QString openFailure(int code) {
+    return code == ENOENT ? QCoreApplication::translate("PictureErrors", "the file does not exist")
+                          : qt_error_string(code);
 }
 
 // The cause of a file that is not a plain, non-empty file, or an empty string.
@@ -124,25 +126,17 @@ PictureFile::PictureFile(const QString& path)
         fail(path, QCoreApplication::translate("PictureErrors", "no file name was given"));
     const QByteArray name = encodePath(path);
     struct stat st {};
-    if (::stat(name.constData(), &st) != 0) {
-        const int code = errno;
-        fail(path, code == ENOENT
-                       ? QCoreApplication::translate("PictureErrors", "the file does not exist")
-                       : systemError(code));
-    }
+    if (::stat(name.constData(), &st) != 0)
+        fail(path, openFailure(errno));
     if (const QString problem = fileTypeProblem(st); !problem.isEmpty())
         fail(path, problem);
     m_fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (m_fd < 0) {
-        const int code = errno;
-        fail(path, code == ENOENT
-                       ? QCoreApplication::translate("PictureErrors", "the file does not exist")
-                       : systemError(code));
-    }
+    if (m_fd < 0)
+        fail(path, openFailure(errno));
     // A constructor that throws runs no destructor: the descriptor is closed here.
     QString problem;
     if (::fstat(m_fd, &m_stat) != 0)
-        problem = systemError(errno);
+        problem = qt_error_string(errno);
     else
         problem = fileTypeProblem(m_stat);
     if (!problem.isEmpty()) {
@@ -161,10 +155,8 @@ PictureFile::~PictureFile() {
 FILE* PictureFile::stream() {
     if (!m_file) {
         m_file = ::fdopen(m_fd, "rb");
-        if (!m_file) {
-            const int code = errno;
-            fail(m_path, systemError(code));
-        }
+        if (!m_file)
+            fail(m_path, qt_error_string(errno));
     }
     return m_file;
 }

@@ -38,13 +38,9 @@ struct LaidOutLine {
     }
 };
 
-QString fromCodePoint(char32_t c) {
-    return QString::fromUcs4(&c, 1);
-}
-
 // The glyph a font's own character map gives a code point (0 where it has none).
 quint32 nominalGlyph(const QRawFont& font, char32_t c) {
-    const QList<quint32> glyphs = font.glyphIndexesForString(fromCodePoint(c));
+    const QList<quint32> glyphs = font.glyphIndexesForString(QString::fromUcs4(&c, 1));
     return glyphs.size() == 1 ? glyphs.front() : 0;
 }
 

@@ -64,20 +64,6 @@ private:
     qint64 m_next = 0;
 };
 
-int bytesPerSample(QAudioFormat::SampleFormat format) {
-    switch (format) {
-    case QAudioFormat::UInt8:
-        return 1;
-    case QAudioFormat::Int16:
-        return 2;
-    case QAudioFormat::Int32:
-    case QAudioFormat::Float:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
 // One mono source goes to every output channel; several sources are mixed down to one output
 // channel; otherwise channel c takes source channel c, and further output channels are silent.
 float mappedSample(const float* frame, int inChannels, int outChannels, int c) {
@@ -199,7 +185,7 @@ private:
 
 SoundConverter::SoundConverter(SoundSource& source, const QAudioFormat& target, const QString& name)
     : m_target(target)
-    , m_bytes(bytesPerSample(target.sampleFormat())) {
+    , m_bytes(target.bytesPerSample()) {
     if (!target.isValid() || m_bytes == 0)
         throw SoundError(soundOpenFailure(
             name, QCoreApplication::translate("Sound", "the output format is not usable")));

@@ -14,14 +14,10 @@ namespace ferlo {
 
 namespace {
 
-void append32(QByteArray& out, quint32 value) {
-    const quint32 le = qToLittleEndian(value);
-    out.append(reinterpret_cast<const char*>(&le), 4);
-}
-
-void append16(QByteArray& out, quint16 value) {
-    const quint16 le = qToLittleEndian(value);
-    out.append(reinterpret_cast<const char*>(&le), 2);
+// A number as the file holds it, least significant byte first.
+template <typename Number> void append(QByteArray& out, Number value) {
+    const Number le = qToLittleEndian(value);
+    out.append(reinterpret_cast<const char*>(&le), sizeof le);
 }
 
 } // namespace
@@ -31,19 +27,20 @@ void writeWaveFile(const QString& path, const std::vector<float>& samples, int r
     QByteArray out;
     out.reserve(qsizetype(44 + dataBytes));
     out.append("RIFF", 4);
-    append32(out, 36 + dataBytes);
+    append<quint32>(out, 36 + dataBytes);
     out.append("WAVEfmt ", 8);
-    append32(out, 16);
-    append16(out, 1); // PCM
-    append16(out, 1); // mono
-    append32(out, quint32(rate));
-    append32(out, quint32(rate) * 2);
-    append16(out, 2);
-    append16(out, 16);
+    append<quint32>(out, 16);
+    append<quint16>(out, 1); // PCM
+    append<quint16>(out, 1); // mono
+    append<quint32>(out, quint32(rate));
+    append<quint32>(out, quint32(rate) * 2);
+    append<quint16>(out, 2);
+    append<quint16>(out, 16);
     out.append("data", 4);
-    append32(out, dataBytes);
+    append<quint32>(out, dataBytes);
     for (const float sample : samples)
-        append16(out, quint16(qint16(std::lround(std::clamp(sample, -1.0f, 1.0f) * 32767.0f))));
+        append<quint16>(out,
+                        quint16(qint16(std::lround(std::clamp(sample, -1.0f, 1.0f) * 32767.0f))));
 
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit())

@@ -3,24 +3,12 @@
 #include "layout/CardModel.h"
 #include "storage/NativePath.h"
 
+#include <algorithm>
+
 namespace ferlo {
 
 namespace {
 constexpr QChar kSeparator = QLatin1Char('/');
-
-bool isBlankOrControl(QChar c) {
-    return c.unicode() <= 32;
-}
-
-QString trimmedOfControls(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && isBlankOrControl(text[first]))
-        ++first;
-    while (last > first && isBlankOrControl(text[last - 1]))
-        --last;
-    return text.mid(first, last - first);
-}
 } // namespace
 
 QString directoryPart(const QString& path) {
@@ -57,7 +45,7 @@ QString labelInCase(const QString& text, bool upperCase) {
 }
 
 bool isBlankLabel(const QString& text) {
-    return trimmedOfControls(text).isEmpty();
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 32; });
 }
 
 } // namespace ferlo

@@ -42,14 +42,6 @@ void saveInteger(const QString& key, const QString& name, int value) {
     }
 }
 
-bool readFlag(const QString& name, bool absent) {
-    return readInteger(settingsKey, name, absent ? 1 : 0) != 0;
-}
-
-void saveFlag(const QString& name, bool value) {
-    saveInteger(settingsKey, name, value ? 1 : 0);
-}
-
 // A printer's value name: its name with control characters made visible, and the axis.
 QString offsetName(const QString& printerName, char axis) {
     QString name = printerName;
@@ -67,19 +59,19 @@ int boundedOffset(int tenths) {
 } // namespace
 
 bool get_PrintAsDIB() {
-    return readFlag(printAsDibName, true);
+    return readInteger(settingsKey, printAsDibName, 1) != 0;
 }
 
 void save_PrintAsDIB(bool printAsDib) {
-    saveFlag(printAsDibName, printAsDib);
+    saveInteger(settingsKey, printAsDibName, printAsDib ? 1 : 0);
 }
 
 bool get_PrintWordBacks() {
-    return readFlag(wordBacksName, false);
+    return readInteger(settingsKey, wordBacksName, 0) != 0;
 }
 
 void save_PrintWordBacks(bool wordBacks) {
-    saveFlag(wordBacksName, wordBacks);
+    saveInteger(settingsKey, wordBacksName, wordBacks ? 1 : 0);
 }
 
 BackOffset get_BackOffset(const QString& printerName) {

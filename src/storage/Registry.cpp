@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <limits>
 #include <map>
 
 namespace ferlo {
@@ -269,12 +270,6 @@ std::optional<RegistryValue> RegistryHive::value(const QString& path, const QStr
     return it == m_values.end() ? std::nullopt : std::optional(it->value);
 }
 
-std::optional<QByteArray> RegistryHive::changed(const QString& path,
-                                                const std::optional<QString>& name, quint32 dword,
-                                                QString* error) const {
-    return changedTo(path, name, u"dword:%1"_s.arg(dword, 8, 16, QLatin1Char('0')), error);
-}
-
 std::optional<QByteArray> RegistryHive::changedTo(const QString& path,
                                                   const std::optional<QString>& name,
                                                   const QString& data, QString* error) const {
@@ -473,18 +468,25 @@ bool TRegistry::ValueExists(const QString& name) {
     return m_open && load(hive, &error) && hive.value(m_path, name).has_value();
 }
 
-int TRegistry::ReadInteger(const QString& name) {
-    // Fetch into a 4-byte buffer first, then look at the type, as the registry does.
+// The data of a value of the open key: a missing value, or one longer than the buffer of `most`
+// bytes it is fetched into, throws "Failed to get data for '<name>'"; then, as the registry
+// looks at the type only after the fetch, one of another type "Invalid data type for '<name>'".
+QByteArray TRegistry::read(const QString& name, quint32 type, qsizetype most) {
     RegistryHive hive;
     QString error;
     const auto value = m_open && load(hive, &error) ? hive.value(m_path, name) : std::nullopt;
-    if (!value || value->data.size() > 4)
+    if (!value || value->data.size() > most)
         throw ERegistryException(
             QCoreApplication::translate("Settings", "Failed to get data for '%1'").arg(name));
-    if (value->type != REG_DWORD)
+    if (value->type != type)
         throw ERegistryException(
             QCoreApplication::translate("Settings", "Invalid data type for '%1'").arg(name));
-    return int(qFromLittleEndian<quint32>(value->data.leftJustified(4, '\0').constData()));
+    return value->data;
+}
+
+int TRegistry::ReadInteger(const QString& name) {
+    return int(
+        qFromLittleEndian<quint32>(read(name, REG_DWORD, 4).leftJustified(4, '\0').constData()));
 }
 
 void TRegistry::WriteInteger(const QString& name, int value) {
@@ -512,16 +514,7 @@ void TRegistry::write(const QString& name, const QString& data) {
 }
 
 QString TRegistry::ReadString(const QString& name) {
-    RegistryHive hive;
-    QString error;
-    const auto value = m_open && load(hive, &error) ? hive.value(m_path, name) : std::nullopt;
-    if (!value)
-        throw ERegistryException(
-            QCoreApplication::translate("Settings", "Failed to get data for '%1'").arg(name));
-    if (value->type != REG_SZ)
-        throw ERegistryException(
-            QCoreApplication::translate("Settings", "Invalid data type for '%1'").arg(name));
-    QByteArray text = value->data;
+    QByteArray text = read(name, REG_SZ, std::numeric_limits<qsizetype>::max());
     if (text.endsWith('\0'))
         text.chop(1);
     return QString::fromUtf8(text);

@@ -63,11 +63,9 @@ public:
     const QMap<QString, Value>& values() const { return m_values; }
     const QByteArray& bytes() const { return m_bytes; }
     // The file's bytes with sections for the key and the keys above it that have none and, with
-    // a name, the value set to a DWORD; every other byte as it was. Nothing, with the cause in
-    // *error, when the file's encoding cannot hold the change exactly.
-    std::optional<QByteArray> changed(const QString& path, const std::optional<QString>& name,
-                                      quint32 dword, QString* error) const;
-    // The same with the value's data as the file writes it (`"text"`, `dword:0000002a`).
+    // a name, the value set to the data as the file writes it (`"text"`, `dword:0000002a`); every
+    // other byte as it was. Nothing, with the cause in *error, when the file's encoding cannot
+    // hold the change exactly.
     std::optional<QByteArray> changedTo(const QString& path, const std::optional<QString>& name,
                                         const QString& data, QString* error) const;
 
@@ -112,6 +110,7 @@ public:
     void WriteString(const QString& name, const QString& value);
 
 private:
+    QByteArray read(const QString& name, quint32 type, qsizetype most);
     void write(const QString& name, const QString& data);
 
     bool m_open = false;

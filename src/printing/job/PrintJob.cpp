@@ -37,6 +37,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -294,11 +295,6 @@ public:
         QCoreApplication::processEvents(); // a click on Cancel
         return !m_dialog->wasCanceled();
     }
-    std::function<bool(int, int)> callback() {
-        return [this](int page, int count) {
-            return (*this)(page, count);
-        };
-    }
 
 private:
     QWidget* m_parent;
@@ -410,10 +406,6 @@ bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOpt
     return true;
 }
 
-bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards) {
-    return runPrintJob(printer, cards, {});
-}
-
 namespace {
 // Print and the calibration sheet: the print dialog, then the job. `backOffset`: the chosen
 // printer's back offset moves the backs.
@@ -471,7 +463,7 @@ SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const Duplex
                 .arg(manualFeedSteps(duplex.feed)));
     };
     PageProgress progress(parent, QCoreApplication::translate("Printing", "Printing"));
-    options.progress = progress.callback();
+    options.progress = std::ref(progress);
     runPrintJob(printer, cards, options);
     return turn;
 }
@@ -571,7 +563,7 @@ void exportCardPdf(QWidget* parent, const QList<CardPage>& cards, const DuplexCh
         return;
     PageProgress progress(parent, QCoreApplication::translate("Printing", "Export PDF"));
     PaintOptions options;
-    options.progress = progress.callback();
+    options.progress = std::ref(progress);
     writeCardPdf(path,
                  pagesOf(cards, backs, placementFor(duplex, programPrinter().printerName()),
                          duplex.foldOver),

@@ -82,7 +82,6 @@ SheetTurn turnChosen(QPrinter::DuplexMode chosen, QPrinter::DuplexMode offered, 
 // begins. On an error the job is aborted and the error is thrown as
 // ferlo::Error. Returns false when options.progress stopped the work: the job was aborted, and a
 // PDF file the printer writes to is left as it was.
-bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards);
 bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOptions& options);
 
 } // namespace ferlo
