@@ -5,19 +5,23 @@
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "printing/PdfExport.h"
+#include "sound/Speech.h"
 #include "storage/DeckFile.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -413,6 +417,71 @@ private slots:
             QCOMPARE(selectedFiles(form).isEmpty(), !kept);
         }
         QCOMPARE(form.isWindowModified(), kept);
+    }
+
+    // Export PDF says in the status bar where it wrote the deck's pages.
+    void anExportIsConfirmed() {
+        MessageRecorder messages;
+        Farm farm;
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.openFiles({farm.deck});
+        const QString pdf = farm.folder.file("farm.pdf");
+        answerFileDialog(pdf);
+        action(form, "ExportPdf1")->trigger();
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QCOMPARE(form.findChild<QStatusBar*>(QStringLiteral("StatusBar1"))->currentMessage(),
+                 QStringLiteral("Written to ") + pdf);
+    }
+
+    // File > Deck Properties sets the language the deck's words are spoken in: one step of the
+    // history that marks the deck modified and goes into its file; "The program's language"
+    // takes it out again.
+    void deckLanguageIsSetInTheWindow() {
+        if (speechVoices().isEmpty())
+            QSKIP("the speech engine or its voices are not installed (espeak-ng-data)");
+        MessageRecorder messages;
+        Farm farm;
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.openFiles({farm.deck});
+        // Chooses `language` in the dialog; `shown` gets the one it opened on.
+        const auto choose = [&form](const QString& language, QString* shown) {
+            QTimer::singleShot(0, qApp, [language, shown] {
+                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog && dialog->objectName() == QLatin1String("dlgDeckProperties"));
+                auto* box = dialog->findChild<QComboBox*>(QStringLiteral("cbDeckLanguage"));
+                *shown = box->currentData().toString();
+                box->setCurrentIndex(box->findData(language));
+                QVERIFY(box->currentIndex() >= 0);
+                dialog->accept();
+            });
+            action(form, "mnDeckProperties")->trigger();
+        };
+        QString shown;
+        choose(QStringLiteral("de"), &shown);
+        QCOMPARE(shown, QString()); // the program's language
+        QCOMPARE(form.deck().deck().language, std::optional<std::string>("de"));
+        QVERIFY(form.isWindowModified());
+        QCOMPARE(action(form, "mnUndo")->text(), QStringLiteral("&Undo Language"));
+        action(form, "mnSaveDeck")->trigger();
+        QCOMPARE(readDeck(farm.deck).language, std::optional<std::string>("de"));
+        QVERIFY(!form.isWindowModified());
+        auto* status = form.findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+        QCOMPARE(status->currentMessage(), QStringLiteral("Saved ") + farm.deck);
+
+        choose(QString(), &shown);
+        QCOMPARE(shown, QStringLiteral("de"));
+        QVERIFY(!form.deck().deck().language);
+        QVERIFY(form.isWindowModified());
+        QVERIFY(status->currentMessage().isEmpty()); // saved no longer
+        action(form, "mnUndo")->trigger();
+        QCOMPARE(form.deck().deck().language, std::optional<std::string>("de"));
+        QVERIFY(!form.isWindowModified());
+        QVERIFY(messages.texts().isEmpty());
     }
 };
 

@@ -299,6 +299,10 @@ const QList<QPair<const char*, Opener>>& dialogs() {
                                &form);
              dialog.exec();
          }},
+        {"Deck properties",
+         [](TFerloMainForm& form) {
+             trigger(form, "mnDeckProperties");
+         }},
         {"Layout",
          [](TFerloMainForm& form) {
              trigger(form, "mnLayout");

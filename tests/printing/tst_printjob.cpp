@@ -1,5 +1,6 @@
 // The commands as the main window runs them: print dialog, preview, PDF export, driven through
 // their dialogs.
+#include "support_dialogs.h"
 #include "support_printing.h"
 
 #include "layout/CardModel.h"
@@ -37,29 +38,6 @@ void writeToPdf(QPrinter& printer, const QString& path) {
     printer.setOutputFileName(path);
     printer.setResolution(150);
     printer.setPageSize(QPageSize(QPageSize::A4));
-}
-
-// Once the command's modal dialog shows, hands it to `act` (which closes it).
-// After `delay` ms; 0 acts at once.
-template <typename Dialog>
-void whenShown(std::function<void(Dialog*)> act, bool* seen, int delay = 200) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, seen, delay] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        // The progress of a long preview is not the preview itself.
-        if (dialog &&
-            (std::is_same_v<Dialog, QProgressDialog> || !qobject_cast<QProgressDialog*>(dialog))) {
-            timer->stop();
-            timer->deleteLater();
-            *seen = true;
-            if (delay == 0)
-                act(dialog);
-            else
-                QTimer::singleShot(delay, dialog, [dialog, act] { act(dialog); });
-        }
-    });
-    timer->start();
 }
 
 QByteArray fileBytes(const QString& path) {
@@ -294,9 +272,11 @@ private slots:
                 static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, through QDialog
             },
             &seen);
-        exportCardPdf(nullptr, {page});
+        const JobOutcome outcome = exportCardPdf(nullptr, {page});
         QVERIFY(seen);
         const QString pdf = chosen + ".pdf";
+        QVERIFY(outcome.end == JobOutcome::End::Done && outcome.toFile);
+        QCOMPARE(outcome.target, pdf);
         QCOMPARE(pdfPageCount(pdf), 1);
         QVERIFY(pdfInfoValue(pdf, "Page size").startsWith("842 x 595")); // A4 landscape
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
@@ -364,8 +344,10 @@ private slots:
                     progress->cancel();
                 },
                 &seen, 0);
-            exportCardPdf(nullptr, cards);
+            const JobOutcome outcome = exportCardPdf(nullptr, cards);
             QVERIFY(dialogSeen && seen);
+            QVERIFY(outcome.end == JobOutcome::End::Cancelled);
+            QCOMPARE(outcome.target, farm);
             QVERIFY2(shown.endsWith(" of 40"), qPrintable(shown));
         } else {
             QPrinter printer(QPrinter::HighResolution);
@@ -391,7 +373,7 @@ private slots:
         bool seen = false;
         whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); }, &seen);
         const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
-        exportCardPdf(nullptr, {emptyPage(1, true)});
+        QVERIFY(exportCardPdf(nullptr, {emptyPage(1, true)}).end == JobOutcome::End::NotBegun);
         QVERIFY(seen);
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
     }
