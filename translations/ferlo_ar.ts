@@ -4,7 +4,6 @@
 <context>
     <name>Calibration</name>
     <message>
-        <location filename="../src/printing/Calibration.cpp" line="+75"/>
         <source>BACK. Hold the sheet to the light with this side towards you.
 Where the front&apos;s line crosses the top scale is X; where it crosses the left scale is Y.
 Type X and Y as the back offset (File &gt; Double-Sided Printing).</source>
@@ -13,7 +12,6 @@ Type X and Y as the back offset (File &gt; Double-Sided Printing).</source>
 اكتب X وY إزاحةً للظهر (ملف &gt; الطباعة على الوجهين).</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>FRONT of the calibration sheet.
 Print it double-sided, as you print cards with word backs, then turn it over.</source>
         <translation>وجه ورقة المعايرة.
@@ -23,47 +21,38 @@ Print it double-sided, as you print cards with word backs, then turn it over.</s
 <context>
     <name>CardLayout</name>
     <message>
-        <location filename="../src/layout/CardLayout.cpp" line="+26"/>
         <source>%1 landscape</source>
         <translation>%1 عرضي</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 portrait</source>
         <translation>%1 طولي</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 × %2 mm paper landscape</source>
         <translation>ورق %1 × %2 mm عرضي</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 × %2 mm paper portrait</source>
         <translation>ورق %1 × %2 mm طولي</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>A grid has 1 to 10 columns and 1 to 10 rows, not %1 × %2.</source>
         <translation>للشبكة من 1 إلى 10 أعمدة ومن 1 إلى 10 صفوف، لا %1 × %2.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>The paper must be more than 0 and at most 1000 mm on either side, not %1 × %2 mm.</source>
         <translation>يجب أن يكون كل جانب من الورق أكبر من 0 وألا يزيد على 1000 mm، لا %1 × %2 mm.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>A card needs a width and a height above 0 and gaps of 0 or more.</source>
         <translation>تحتاج البطاقة إلى عرض وارتفاع أكبر من 0 وإلى فواصل من 0 أو أكثر.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>%1 × %2 cards of %3 × %4 mm with their gaps need %5 × %6 mm, more than the %7 × %8 mm that can be printed on %9.</source>
         <translation>%1 × %2 بطاقة بحجم %3 × %4 mm مع فواصلها تحتاج إلى %5 × %6 mm، أي أكثر من %7 × %8 mm التي يمكن طباعتها على %9.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>A margin of %1 mm leaves no room on %2.</source>
         <translation>هامش %1 mm لا يترك مكانًا على %2.</translation>
     </message>
@@ -71,7 +60,6 @@ Print it double-sided, as you print cards with word backs, then turn it over.</s
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
 
@@ -220,202 +208,162 @@ deck could not be loaded or the PDF could not be written.
 </translation>
     </message>
     <message>
-        <location line="+139"/>
         <source>the option --%1 needs a value</source>
         <translation>الخيار --%1 يحتاج إلى قيمة</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>unknown option %1 (see ferlo --help)</source>
         <translation>خيار غير معروف %1 (انظر ferlo --help)</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the option --%1 takes no value</source>
         <translation>الخيار --%1 لا يأخذ قيمة</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>bad page size &quot;%1&quot;: use A4, Letter, A5 or Legal</source>
         <translation>حجم صفحة خاطئ &quot;%1&quot;: استخدم A4 أو Letter أو A5 أو Legal</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>bad --back-offset &quot;%1&quot;: use X,Y in millimetres, each from -10 to 10 (e.g. 1.5,-2)</source>
         <translation>قيمة --back-offset خاطئة &quot;%1&quot;: استخدم X,Y بالمليمتر، كلٌّ من -10 إلى 10 (مثل 1.5,-2)</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the option --print-to needs a file name</source>
         <translation>الخيار --print-to يحتاج إلى اسم ملف</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>bad number of pictures per page &quot;%1&quot;: use 1, 2, 4, 6 or 8</source>
         <translation>عدد صور في الصفحة خاطئ &quot;%1&quot;: استخدم 1 أو 2 أو 4 أو 6 أو 8</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>bad --flip &quot;%1&quot;: use long or short</source>
         <translation>قيمة --flip خاطئة &quot;%1&quot;: استخدم long أو short</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>bad resolution &quot;%1&quot;: use 72 to 1200 dots per inch</source>
         <translation>دقة خاطئة &quot;%1&quot;: استخدم من 72 إلى 1200 نقطة في البوصة</translation>
     </message>
     <message>
-        <location line="+52"/>
         <source>no output file: give --print-to OUT.pdf</source>
         <translation>لا ملف للإخراج: أعطِ --print-to OUT.pdf</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>no pictures to print</source>
         <translation>لا صور للطباعة</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>cannot load the picture %1: %2</source>
         <translation>تعذّر تحميل الصورة ‎%1‎: %2</translation>
     </message>
     <message>
-        <location line="+74"/>
         <source>Nothing to print: the deck files hold no cards</source>
         <translation>لا شيء للطباعة: ملفات الرزم لا تحوي أي بطاقة</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>the option --%1 applies only with --print-to</source>
         <translation>الخيار --%1 لا يعمل إلا مع --print-to</translation>
     </message>
     <message>
-        <location line="+83"/>
         <source>ferlo: %1: the picture is damaged and shows only in part</source>
         <translation>ferlo: ‎%1‎: الصورة تالفة ولا يظهر إلا جزء منها</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>page %1 of %2</source>
         <translation>الصفحة %1 من %2</translation>
     </message>
     <message>
-        <location filename="../src/app/LayoutOptions.cpp" line="+18"/>
         <source>bad value &quot;%1&quot; for --%2: %3</source>
         <translation>قيمة خاطئة &quot;%1&quot; للخيار --%2: %3</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>give a brand and part number, such as &quot;Avery 5371&quot; (see --list-sheets)</source>
         <translation>أعطِ علامة تجارية ورقم قطعة، مثل &quot;Avery 5371&quot; (انظر --list-sheets)</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>use COLUMNSxROWS, each 1 to 10, such as 4x5</source>
         <translation>استخدم COLUMNSxROWS، كلٌّ من 1 إلى 10، مثل 4x5</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>use WIDTHxHEIGHT with a unit mm, cm, in or pt, such as 2inx2in or 85x55mm</source>
         <translation>استخدم WIDTHxHEIGHT مع وحدة mm أو cm أو in أو pt، مثل 2inx2in أو 85x55mm</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>use a length with a unit such as 3mm or 0.125in, or ACROSSxDOWN such as 3x5mm</source>
         <translation>استخدم طولًا مع وحدة مثل 3mm أو 0.125in، أو ACROSSxDOWN مثل 3x5mm</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>use A4, A5, A3, Letter, Legal, or WIDTHxHEIGHT with a unit, such as 100x150mm or 4inx6in</source>
         <translation>استخدم A4 أو A5 أو A3 أو Letter أو Legal، أو WIDTHxHEIGHT مع وحدة، مثل 100x150mm أو 4inx6in</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>a paper is at most 1000 mm on either side</source>
         <translation>لا يزيد أي جانب من الورق على 1000 mm</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>use 0 to 6 mm with a unit, such as 3mm</source>
         <translation>استخدم من 0 إلى 6 mm مع وحدة، مثل 3mm</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>the option --%1 needs %2</source>
         <translation>الخيار --%1 يحتاج إلى %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>--grid or --sheet</source>
         <translation>--grid أو --sheet</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>give either --grid or --sheet, not both</source>
         <translation>أعطِ --grid أو --sheet، لا كليهما</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>--grid (a sheet has its own paper and labels)</source>
         <translation>--grid (للورقة ورقها وملصقاتها الخاصة)</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>bad value &quot;%1&quot; for --sheet: %2</source>
         <translation>قيمة خاطئة &quot;%1&quot; للخيار --sheet: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>--card-size (without it the page is divided evenly)</source>
         <translation>--card-size (بدونه تُقسم الصفحة بالتساوي)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the grid does not fit: %1</source>
         <translation>الشبكة لا تتسع: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>round </source>
         <translation>مستدير </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>ellipse </source>
         <translation>بيضوي </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1	%2	%3	%4%5 x %6 mm	%7 per sheet</source>
         <translation>%1	%2	%3	%4%5 x %6 mm	%7 في الورقة</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>لا ورقة مثبّتة تطابق &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/app/SpeakTo.cpp" line="+100"/>
         <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
         <translation>ferlo: الاستخدام: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
         <translation>ferlo: سرعة خاطئة &quot;%1&quot;: استخدم من %2 إلى %3 كلمة في الدقيقة</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: محرك النطق أو أصواته غير مثبّتة (espeak-ng-data)</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>ferlo: unknown voice &quot;%1&quot;; the voices are: %2</source>
         <translation>ferlo: صوت غير معروف &quot;%1&quot;؛ الأصوات هي: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>cannot make the folder %1</source>
         <translation>تعذّر إنشاء المجلد ‎%1‎</translation>
     </message>
@@ -423,134 +371,106 @@ deck could not be loaded or the PDF could not be written.
 <context>
     <name>DeckEdit</name>
     <message>
-        <location filename="../src/layout/DeckEdit.cpp" line="+67"/>
         <source>Clear card %1</source>
         <translation>مسح البطاقة %1</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Move %1</source>
         <translation>نقل %1</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+12"/>
         <source>Place %1</source>
         <translation>وضع %1</translation>
     </message>
     <message>
-        <location line="-9"/>
         <source>Take off %1</source>
         <translation>إزالة %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Edit word %1</source>
         <translation>تحرير الكلمة %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Record %1</source>
         <translation>تسجيل %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Place %1 pictures</source>
         <translation>وضع %1 من الصور</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Change card %1</source>
         <translation>تغيير البطاقة %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Change layout of card %1</source>
         <translation>تغيير تخطيط البطاقة %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>1 picture per card</source>
         <translation>صورة واحدة في البطاقة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 pictures per card</source>
         <translation>الصور في البطاقة: %1</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Portrait</source>
         <translation>طولي</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Landscape</source>
         <translation>عرضي</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Labels on</source>
         <translation>تشغيل الكلمات</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Labels off</source>
         <translation>إيقاف الكلمات</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Uppercase labels</source>
         <translation>كلمات بأحرف كبيرة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lowercase labels</source>
         <translation>كلمات بأحرف صغيرة</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Cut lines on</source>
         <translation>إظهار خطوط القص</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cut lines off</source>
         <translation>إخفاء خطوط القص</translation>
     </message>
     <message>
-        <location line="+82"/>
         <source>New card</source>
         <translation>بطاقة جديدة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove card %1</source>
         <translation>إزالة البطاقة %1</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <location line="+2"/>
         <source>Move card %1</source>
         <translation>نقل البطاقة %1</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Move picture to card %1</source>
         <translation>نقل الصورة إلى البطاقة %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Double-sided printing</source>
         <translation>الطباعة على الوجهين</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Language</source>
         <translation>اللغة</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Change cards</source>
         <translation>تغيير البطاقات</translation>
     </message>
@@ -558,207 +478,154 @@ deck could not be loaded or the PDF could not be written.
 <context>
     <name>DeckFile</name>
     <message>
-        <location filename="../src/storage/DeckFile.cpp" line="+34"/>
         <source>Cannot read the deck file %1: %2: %3</source>
         <translation>تعذّرت قراءة ملف الرزمة ‎%1‎: %2: %3</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+75"/>
-        <location line="+5"/>
-        <location line="+24"/>
-        <location line="+12"/>
-        <location line="+155"/>
         <source>a string</source>
         <translation>نص</translation>
     </message>
     <message>
-        <location line="-269"/>
-        <location line="+173"/>
-        <location line="+88"/>
         <source>an array</source>
         <translation>مصفوفة</translation>
     </message>
     <message>
-        <location line="-259"/>
-        <location line="+124"/>
-        <location line="+100"/>
-        <location line="+48"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+122"/>
         <source>an object</source>
         <translation>كائن</translation>
     </message>
     <message>
-        <location line="-268"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="-103"/>
         <source>nothing</source>
         <translation>لا شيء</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+11"/>
         <source>expected %1, not %2</source>
         <translation>المتوقع %1، لا %2</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+26"/>
         <source>true or false</source>
         <translation>true أو false</translation>
     </message>
     <message>
-        <location line="+49"/>
         <source>a cell needs a &quot;picture&quot; (a free cell is null)</source>
         <translation>يحتاج المكان إلى &quot;picture&quot; (المكان الفارغ null)</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>the file name is empty</source>
         <translation>اسم الملف فارغ</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+20"/>
         <source>a file name cannot hold a NUL character</source>
         <translation>لا يمكن أن يحوي اسم الملف حرف NUL</translation>
     </message>
     <message>
-        <location line="+34"/>
         <source>1, 2, 4, 6 or 8</source>
         <translation>1 أو 2 أو 4 أو 6 أو 8</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1, the grid&apos;s cards</source>
         <translation>%1، بطاقات الشبكة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 to %1</source>
         <translation>من 1 إلى %1</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>a sheet&apos;s card needs its number of labels</source>
         <translation>بطاقة الورقة تحتاج إلى عدد ملصقاتها</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>expected &quot;portrait&quot; or &quot;landscape&quot;</source>
         <translation>المتوقع &quot;portrait&quot; أو &quot;landscape&quot;</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>%1 cells, more than the card&apos;s count of %2</source>
         <translation>%1 مكانًا، أكثر من عدد البطاقة %2</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>an object or null</source>
         <translation>كائن أو null</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>expected %1, not &quot;%2&quot;</source>
         <translation>المتوقع %1، لا &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>expected &quot;%1&quot;: this is not a deck</source>
         <translation>المتوقع &quot;%1&quot;: هذه ليست رزمة</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a version number</source>
         <translation>رقم إصدار</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>version %1 is newer than this program reads (%2)</source>
         <translation>الإصدار %1 أحدث مما يقرؤه هذا البرنامج (%2)</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>the word is %1 characters long; a label word holds at most %2 characters</source>
         <translation>طول الكلمة %1 حرفًا؛ والكلمة لا تتجاوز %2 حرفًا</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Cannot read the deck file %1: the file is larger than 16 MB, more than any deck holds</source>
         <translation>تعذّرت قراءة ملف الرزمة ‎%1‎: الملف أكبر من 16 MB، أكبر مما تحويه أي رزمة</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Cannot read the deck file %1: the file is empty</source>
         <translation>تعذّرت قراءة ملف الرزمة ‎%1‎: الملف فارغ</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>line %1, column %2</source>
         <translation>السطر %1، العمود %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the top level</source>
         <translation>المستوى الأعلى</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>expected an object, not an array</source>
         <translation>المتوقع كائن، لا مصفوفة</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Cannot read the deck file %1: %2</source>
         <translation>تعذّرت قراءة ملف الرزمة ‎%1‎: %2</translation>
     </message>
     <message>
-        <location line="+50"/>
         <source>Cannot write the deck file %1: it would not read back (%2)</source>
         <translation>تعذّرت كتابة ملف الرزمة ‎%1‎: لن تمكن قراءته مرة أخرى (%2)</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Cannot write the deck file %1: %2</source>
         <translation>تعذّرت كتابة ملف الرزمة ‎%1‎: %2</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source> and %1 more</source>
         <translation> و%1 غيرها</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The deck file %1 names a missing picture: %2</source>
         <translation>ملف الرزمة ‎%1‎ يذكر صورة غير موجودة: ‎%2‎</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The deck file %1 names %2 missing pictures: %3</source>
         <translation>ملف الرزمة ‎%1‎ يذكر %2 من الصور غير الموجودة: ‎%3‎</translation>
     </message>
     <message>
-        <location filename="../src/storage/DeckLayout.cpp" line="-35"/>
         <source>an object or array</source>
         <translation>كائن أو مصفوفة</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>a number from %1 to %2</source>
         <translation>عدد من %1 إلى %2</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>a whole number from %1 to %2</source>
         <translation>عدد صحيح من %1 إلى %2</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>a name of at most 200 characters</source>
         <translation>اسم لا يزيد على 200 حرف</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>a number from 1 to 1000</source>
         <translation>عدد من 1 إلى 1000</translation>
     </message>
@@ -766,159 +633,129 @@ deck could not be loaded or the PDF could not be written.
 <context>
     <name>DuplexDialog</name>
     <message>
-        <location filename="../src/printing/job/DuplexDialog.cpp" line="+28"/>
         <source>Take the printed sheets out of the printer, turn the stack over sideways (about its long edge, so that the same edge goes in first) and put it back into the paper tray.</source>
         <translation>أخرج الأوراق المطبوعة من الطابعة، واقلب الرزمة جانبيًا (حول حافتها الطويلة، لتدخل الحافة نفسها أولًا) وأعدها إلى درج الورق.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Take the printed sheets out of the printer and put the stack back into the paper tray as it lies, printed side up, the same edge first.</source>
         <translation>أخرج الأوراق المطبوعة من الطابعة وأعد الرزمة إلى درج الورق كما هي، والوجه المطبوع إلى الأعلى، والحافة نفسها أولًا.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>out: [3][2][1] face down, 1 at the bottom  ⟶  turn over sideways  ⟶  in: card 1 first</source>
         <translation>الخروج: [3][2][1] الوجه إلى الأسفل، 1 في الأسفل  ⟶  اقلبها جانبيًا  ⟶  الدخول: البطاقة 1 أولًا</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [1][2][3] face down, 1 on top  ⟶  turn over sideways  ⟶  in: the last card first</source>
         <translation>الخروج: [1][2][3] الوجه إلى الأسفل، 1 في الأعلى  ⟶  اقلبها جانبيًا  ⟶  الدخول: البطاقة الأخيرة أولًا</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [3][2][1] face up, 1 at the bottom  ⟶  as it lies  ⟶  in: the last card first</source>
         <translation>الخروج: [3][2][1] الوجه إلى الأعلى، 1 في الأسفل  ⟶  كما هي  ⟶  الدخول: البطاقة الأخيرة أولًا</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [1][2][3] face up, 1 on top  ⟶  as it lies  ⟶  in: card 1 first</source>
         <translation>الخروج: [1][2][3] الوجه إلى الأعلى، 1 في الأعلى  ⟶  كما هي  ⟶  الدخول: البطاقة 1 أولًا</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source> mm</source>
         <translation> mm</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Double-Sided Printing</source>
         <translation>الطباعة على الوجهين</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Turning the sheet over</source>
         <translation>قلب الورقة</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Standard: the long edge for portrait cards, the short edge for landscape cards</source>
         <translation>المعتاد: الحافة الطويلة للبطاقات الطولية، والقصيرة للعرضية</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>On the long edge</source>
         <translation>على الحافة الطويلة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>On the short edge</source>
         <translation>على الحافة القصيرة</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Printing both sides</source>
         <translation>طباعة الوجهين</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The printer prints both sides</source>
         <translation>الطابعة تطبع الوجهين</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>By hand: the printer lays the sheets face down</source>
         <translation>يدويًا: الطابعة تُخرج الأوراق ووجهها إلى الأسفل</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>By hand: face down, the printer prints the last page first</source>
         <translation>يدويًا: الوجه إلى الأسفل، والطابعة تطبع الصفحة الأخيرة أولًا</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>By hand: the printer lays the sheets face up</source>
         <translation>يدويًا: الطابعة تُخرج الأوراق ووجهها إلى الأعلى</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>By hand: face up, the printer prints the last page first</source>
         <translation>يدويًا: الوجه إلى الأعلى، والطابعة تطبع الصفحة الأخيرة أولًا</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>By hand, the fronts print first; then the program asks you to put the stack back.
 If your paper tray prints on the upper side of the sheet, choose the other face.</source>
         <translation>يدويًا تُطبع الوجوه أولًا؛ ثم يطلب منك البرنامج أن تعيد الرزمة.
 إن كان درج الورق يطبع على الجانب العلوي من الورقة، فاختر الوجه الآخر.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&amp;Fold-over: each front and its word on one sheet, printed on one side and folded in the middle</source>
         <translation>&amp;الثني: كل وجه وكلمته على ورقة واحدة، تُطبع على جانب واحد وتُثنى من المنتصف</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Back offset</source>
-        <translation>إزاحة الظهر</translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Back offset of the printer %1</source>
         <translation>إزاحة الظهر للطابعة %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>X (to the right on the back):</source>
         <translation>X (إلى اليمين على الظهر):</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Y (down on the back):</source>
         <translation>Y (إلى الأسفل على الظهر):</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Print the calibration sheet, hold it to the light with its back towards you,
 and type where the front&apos;s lines cross the top and the left scale.</source>
         <translation>اطبع ورقة المعايرة، وأمسكها أمام الضوء وظهرها نحوك،
 واكتب حيث تقطع خطوط الوجه المسطرة العليا واليسرى.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>طباعة ورقة &amp;المعايرة ...</translation>
+    </message>
+    <message>
+        <source>Back offset of PDF files</source>
+        <translation>إزاحة الظهر لملفات PDF</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
-        <location filename="../src/storage/Errors.cpp" line="+16"/>
         <source>There is not enough memory to finish this command.</source>
         <translation>لا توجد ذاكرة كافية لإتمام هذا الأمر.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1: not enough memory.</source>
         <translation>%1: لا توجد ذاكرة كافية.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>An unexpected error stopped this command.</source>
         <translation>أوقف خطأ غير متوقع هذا الأمر.</translation>
     </message>
@@ -926,22 +763,18 @@ and type where the front&apos;s lines cross the top and the left scale.</source>
 <context>
     <name>GridPresets</name>
     <message>
-        <location filename="../src/layout/CardLayout.cpp" line="+69"/>
         <source>2 × 2 in picture cards (Letter)</source>
         <translation>بطاقات صور 2 × 2 in (Letter)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>2 × 2 in picture cards (A4)</source>
         <translation>بطاقات صور 2 × 2 in (A4)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>3 × 5 in index cards</source>
         <translation>بطاقات فهرسة 3 × 5 in</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>business cards 85 × 55 mm</source>
         <translation>بطاقات أعمال 85 × 55 mm</translation>
     </message>
@@ -949,22 +782,18 @@ and type where the front&apos;s lines cross the top and the left scale.</source>
 <context>
     <name>Messages</name>
     <message>
-        <location filename="../src/dialogs/Messages.cpp" line="+62"/>
         <source>Save the changes to %1?</source>
         <translation>هل تريد حفظ التغييرات في ‎%1‎؟</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The changes are lost if you don&apos;t save them.</source>
         <translation>تضيع التغييرات إن لم تحفظها.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Continue</source>
         <translation>متابعة</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/SaveDialog.cpp" line="+15"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>‎%1‎ موجود من قبل.
@@ -974,187 +803,142 @@ Do you want to replace it?</source>
 <context>
     <name>PictureErrors</name>
     <message>
-        <location filename="../src/pictures/HeifDecoder.cpp" line="+111"/>
         <source>the file is too large (more than %1 MB)</source>
         <translation>الملف كبير جدًا (أكثر من %1 MB)</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the file could not be read to its end</source>
         <translation>تعذّرت قراءة الملف حتى آخره</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+79"/>
         <source>there is not enough memory to read the file</source>
         <translation>لا توجد ذاكرة كافية لقراءة الملف</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+21"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="+110"/>
-        <location line="+42"/>
         <source>the picture has no pixels (%1 x %2)</source>
         <translation>الصورة بلا بكسلات (%1 x %2)</translation>
     </message>
     <message>
-        <location line="+131"/>
-        <location line="+18"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="+44"/>
         <source>the picture&apos;s pixels do not match its size</source>
         <translation>بكسلات الصورة لا تطابق حجمها</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/pictures/JpegDecoder.cpp" line="+448"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+132"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="-13"/>
         <source>there is not enough memory for %1 x %2 pixels</source>
         <translation>لا توجد ذاكرة كافية لـ %1 x %2 بكسل</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>this HEIF file holds an image sequence, which cannot be printed</source>
         <translation>ملف HEIF هذا يحوي سلسلة صور، ولا يمكن طباعتها</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>this HEIF file&apos;s picture is an identity-derived (&apos;iden&apos;) item, which cannot be read</source>
         <translation>صورة ملف HEIF هذا عنصر مشتق بالهوية (&apos;iden&apos;)، ولا يمكن قراءته</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the picture is too large</source>
         <translation>الصورة كبيرة جدًا</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>this is not a HEIF picture that can be read</source>
         <translation>هذه ليست صورة HEIF يمكن قراءتها</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>this HEIF file uses a kind of picture that cannot be read</source>
         <translation>ملف HEIF هذا يستخدم نوعًا من الصور لا يمكن قراءته</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the file is damaged</source>
         <translation>الملف تالف</translation>
     </message>
     <message>
-        <location filename="../src/pictures/JpegDecoder.cpp" line="+121"/>
         <source>the picture has more than %1 scans</source>
         <translation>للصورة أكثر من %1 مسحًا</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the picture has no pixels (%1)</source>
         <translation>الصورة بلا بكسلات (%1)</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the picture is too large: decoding %1 x %2 pixels needs more than %3 MB (%4)</source>
         <translation>الصورة كبيرة جدًا: فك ترميز %1 x %2 بكسل يحتاج إلى أكثر من %3 MB (%4)</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>the file is cut off before its picture data (%1)</source>
         <translation>الملف مقطوع قبل بيانات صورته (%1)</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureDecoder.cpp" line="+23"/>
         <source>the file name does not end in %1</source>
         <translation>اسم الملف لا ينتهي بـ %1</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFile.cpp" line="+28"/>
         <source>it is a folder, not a picture file</source>
         <translation>إنه مجلد، لا ملف صورة</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>it is not a plain file (a device, pipe or socket)</source>
         <translation>ليس ملفًا عاديًا (جهاز أو أنبوب أو مقبس)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the file is empty</source>
         <translation>الملف فارغ</translation>
     </message>
     <message>
-        <location line="+76"/>
         <source>Cannot load the picture %1: %2</source>
         <translation>تعذّر تحميل الصورة ‎%1‎: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the picture is too large: %1 x %2 pixels need more than %3 MB</source>
         <translation>الصورة كبيرة جدًا: %1 x %2 بكسل تحتاج إلى أكثر من %3 MB</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>no file name was given</source>
         <translation>لم يُعطَ اسم ملف</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+9"/>
         <source>the file does not exist</source>
         <translation>الملف غير موجود</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFormats.cpp" line="+38"/>
         <source>%1 or %2</source>
         <translation>%1 أو %2</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PngDecoder.cpp" line="-171"/>
         <source>the file is cut off before the end of its picture data</source>
         <translation>الملف مقطوع قبل نهاية بيانات صورته</translation>
     </message>
     <message>
-        <location line="+109"/>
         <source>Not a PNG file: starts with 0x%1 0x%2</source>
         <translation>ليس ملف PNG: يبدأ بـ 0x%1 0x%2</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the file is damaged: its %1 chunk claims %2 bytes but the file ends after %3</source>
         <translation>الملف تالف: جزؤه %1 يدّعي %2 بايت لكن الملف ينتهي بعد %3</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the file is damaged: its %1 chunk of %2 bytes is larger than the %3 MB a picture&apos;s side data may take</source>
         <translation>الملف تالف: جزؤه %1 البالغ %2 بايت أكبر من %3 MB المسموح بها لبيانات الصورة الجانبية</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the file is damaged: %1</source>
         <translation>الملف تالف: %1</translation>
     </message>
     <message>
-        <location line="+54"/>
         <source>its rows do not match its size</source>
         <translation>صفوفه لا تطابق حجمه</translation>
     </message>
     <message>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="-100"/>
         <source>the file is cut off before its picture data</source>
         <translation>الملف مقطوع قبل بيانات صورته</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the bitmap is damaged or of a kind that cannot be read</source>
         <translation>الصورة النقطية تالفة أو من نوع لا يمكن قراءته</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Not a BMP file: starts with 0x%1 0x%2</source>
         <translation>ليس ملف BMP: يبدأ بـ 0x%1 0x%2</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1 (the bitmap&apos;s header is cut off)</source>
         <translation>%1 (ترويسة الصورة النقطية مقطوعة)</translation>
     </message>
@@ -1162,79 +946,62 @@ Do you want to replace it?</source>
 <context>
     <name>Printing</name>
     <message>
-        <location filename="../src/printing/CardPage.cpp" line="+189"/>
         <source>Cannot print fold-over cards: the cards of this grid or sheet do not stand in pairs about the middle of the paper, so no fold puts one behind another.</source>
         <translation>تعذّرت طباعة بطاقات الثني: بطاقات هذه الشبكة أو الورقة ليست أزواجًا حول منتصف الورق، فلا ثنية تضع إحداها خلف الأخرى.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>portrait</source>
         <translation>طولي</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>landscape</source>
         <translation>عرضي</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Cannot print fold-over cards: a card of %1 picture per page in %2 has no middle line between its cells to fold on. Choose 2 or more pictures per page.</source>
         <translation>تعذّرت طباعة بطاقات الثني: البطاقة ذات %1 صورة في الصفحة (%2) ليس فيها خط أوسط بين أماكنها للثني. اختر صورتين أو أكثر في الصفحة.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Cannot print fold-over cards: a card of %1 pictures per page in %2 has no middle line between its cells to fold on. Choose 2 or more pictures per page.</source>
         <translation>تعذّرت طباعة بطاقات الثني: البطاقة ذات %1 من الصور في الصفحة (%2) ليس فيها خط أوسط بين أماكنها للثني. اختر صورتين أو أكثر في الصفحة.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+126"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>تعذّرت طباعة الصورة ‎%1‎: %2</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <location line="+29"/>
-        <location line="+194"/>
         <source>Cannot print</source>
         <translation>تعذّرت الطباعة</translation>
     </message>
     <message>
-        <location line="-218"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>تعذّرت الطباعة: الطابعة &quot;%1&quot; لم تبدأ المهمة.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>the printer &quot;%1&quot; could not start page %2.</source>
         <translation>تعذّر على الطابعة &quot;%1&quot; بدء الصفحة %2.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Cannot print: the printer &quot;%1&quot; reported an error.</source>
         <translation>تعذّرت الطباعة: أبلغت الطابعة &quot;%1&quot; عن خطأ.</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>تعذّرت الطباعة إلى الملف ‎%1‎: %2</translation>
     </message>
     <message>
-        <location line="+58"/>
         <source>Page %1 of %2</source>
         <translation>الصفحة %1 من %2</translation>
     </message>
     <message>
-        <location line="+81"/>
         <source>Cannot print: the printer &quot;%1&quot; is not available.</source>
         <translation>تعذّرت الطباعة: الطابعة &quot;%1&quot; غير متاحة.</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Cannot print: the page range picks none of the %1 cards.</source>
         <translation>تعذّرت الطباعة: نطاق الصفحات لا يختار أيًّا من البطاقات الـ %1.</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>The fronts are printed.
 
 %1
@@ -1247,104 +1014,82 @@ Then click Continue to print the backs.</source>
 ثم انقر متابعة لطباعة الظهور.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Printing</source>
         <translation>الطباعة</translation>
     </message>
     <message>
-        <location line="+33"/>
-        <location line="+38"/>
         <source>Print Preview</source>
         <translation>معاينة الطباعة</translation>
     </message>
     <message>
-        <location line="-25"/>
         <source>Sheet %1, to fold</source>
         <translation>الورقة %1، للثني</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card %1, back</source>
         <translation>البطاقة %1، الظهر</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card %1</source>
         <translation>البطاقة %1</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>&amp;Print ...</source>
         <translation>&amp;طباعة ...</translation>
     </message>
     <message>
-        <location line="+36"/>
-        <location line="+4"/>
         <source>Export PDF</source>
         <translation>تصدير PDF</translation>
     </message>
     <message>
-        <location line="-3"/>
         <source>PDF files (*.pdf)</source>
         <translation>ملفات PDF (*.pdf)</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>Print Word &amp;Backs</source>
         <translation>طباعة الكلمات على ال&amp;ظهر</translation>
     </message>
     <message>
-        <location filename="../src/printing/PagePainter.cpp" line="+34"/>
         <source>Cannot print a card with %1 pictures per page: a page holds 1, 2, 4, 6 or 8 pictures.</source>
         <translation>تعذّرت طباعة بطاقة فيها %1 من الصور في الصفحة: تحوي الصفحة 1 أو 2 أو 4 أو 6 أو 8 صور.</translation>
     </message>
     <message>
-        <location line="+86"/>
         <source>Cannot print the picture %1: not enough memory for %2 x %3 pixels.</source>
         <translation>تعذّرت طباعة الصورة ‎%1‎: لا توجد ذاكرة كافية لـ %2 x %3 بكسل.</translation>
     </message>
     <message>
-        <location line="+127"/>
         <source>Cannot print the picture %1</source>
         <translation>تعذّرت طباعة الصورة ‎%1‎</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+18"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>تعذّرت كتابة ملف PDF ‎%1‎: %2</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>there is no page to write.</source>
         <translation>لا توجد صفحة للكتابة.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>it is a folder.</source>
         <translation>إنه مجلد.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>it is not a plain file.</source>
         <translation>ليس ملفًا عاديًا.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the folder %1 does not exist.</source>
         <translation>المجلد ‎%1‎ غير موجود.</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the PDF writer could not start the document.</source>
         <translation>تعذّر على كاتب PDF بدء المستند.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>could not start page %1.</source>
         <translation>تعذّر بدء الصفحة %1.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>the PDF writer failed.</source>
         <translation>أخفق كاتب PDF.</translation>
     </message>
@@ -1352,185 +1097,146 @@ Then click Continue to print the backs.</source>
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../src/storage/PrintOption.cpp" line="+32"/>
         <source>The print option could not be saved to %1</source>
         <translation>تعذّر حفظ خيار الطباعة في ‎%1‎</translation>
     </message>
     <message>
-        <location filename="../src/storage/Registry.cpp" line="+59"/>
         <source>a backslash in quotes must be followed by \ or &quot;</source>
         <translation>الشرطة المائلة العكسية داخل علامتي الاقتباس يجب أن يتبعها \ أو &quot;</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a quoted text has no closing quote</source>
         <translation>نص بين علامتي اقتباس بلا علامة إغلاق</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>there is text after the closing quote</source>
         <translation>يوجد نص بعد علامة الاقتباس الختامية</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>&quot;%1&quot; is not a dword</source>
         <translation>&quot;%1&quot; ليس dword</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>removing values is not supported</source>
         <translation>إزالة القيم غير مدعومة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>the value&apos;s data is not understood</source>
         <translation>بيانات القيمة غير مفهومة</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>hexadecimal data has no &quot;:&quot;</source>
         <translation>البيانات الست عشرية بلا &quot;:&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>&quot;%1&quot; is not a value type</source>
         <translation>&quot;%1&quot; ليس نوع قيمة</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>hexadecimal data ends in a backslash</source>
         <translation>البيانات الست عشرية تنتهي بشرطة مائلة عكسية</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&quot;%1&quot; is not a hexadecimal byte</source>
         <translation>&quot;%1&quot; ليس بايتًا ست عشريًا</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the file is not valid %1 text</source>
         <translation>الملف ليس نص %1 صالحًا</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the settings file could not be locked</source>
         <translation>تعذّر قفل ملف الإعدادات</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the settings file is locked by another program</source>
         <translation>ملف الإعدادات مقفل من برنامج آخر</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>the file does not start with &quot;%1&quot;</source>
         <translation>الملف لا يبدأ بـ &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>a key name has no closing bracket</source>
         <translation>اسم مفتاح بلا قوس إغلاق</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>removing keys is not supported</source>
         <translation>إزالة المفاتيح غير مدعومة</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&quot;%1&quot; is not a valid key name</source>
         <translation>&quot;%1&quot; ليس اسم مفتاح صالحًا</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the key &quot;%1&quot; does not belong to %2</source>
         <translation>المفتاح &quot;%1&quot; لا ينتمي إلى %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the line is not a key, a value or a comment</source>
         <translation>السطر ليس مفتاحًا ولا قيمة ولا تعليقًا</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>a value comes before the first key</source>
         <translation>قيمة تأتي قبل أول مفتاح</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>a value name is not followed by &quot;=&quot;</source>
         <translation>اسم قيمة لا يتبعه &quot;=&quot;</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>line %1: %2</source>
         <translation>السطر %1: %2</translation>
     </message>
     <message>
-        <location line="+96"/>
         <source>the settings file holds a name or a value that cannot be written back unchanged</source>
         <translation>ملف الإعدادات يحوي اسمًا أو قيمة لا يمكن كتابتها مرة أخرى دون تغيير</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>the settings file is not a regular file</source>
         <translation>ملف الإعدادات ليس ملفًا عاديًا</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the file is too large to be a settings file</source>
         <translation>الملف أكبر من أن يكون ملف إعدادات</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the file is not a valid settings file (%1)</source>
         <translation>الملف ليس ملف إعدادات صالحًا (%1)</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+10"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>%1: &quot;%2&quot; is not a valid key name</source>
         <translation>%1: &quot;%2&quot; ليس اسم مفتاح صالحًا</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1: the key &quot;%2&quot; does not exist</source>
         <translation>%1: المفتاح &quot;%2&quot; غير موجود</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+37"/>
         <source>Failed to get data for &apos;%1&apos;</source>
         <translation>تعذّر الحصول على بيانات &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
         <source>Invalid data type for &apos;%1&apos;</source>
         <translation>نوع بيانات غير صالح لـ &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="-25"/>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>تعذّر ضبط بيانات &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1: no key is open</source>
         <translation>%1: لا مفتاح مفتوح</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1: the value name or text holds a line break</source>
         <translation>%1: اسم القيمة أو نصها يحوي فاصل أسطر</translation>
     </message>
     <message>
-        <location filename="../src/storage/SpeechOption.cpp" line="+43"/>
         <source>The speech options could not be saved to %1</source>
         <translation>تعذّر حفظ خيارات النطق في ‎%1‎</translation>
     </message>
@@ -1538,107 +1244,86 @@ Then click Continue to print the backs.</source>
 <context>
     <name>SheetTemplates</name>
     <message>
-        <location filename="../src/storage/SheetTemplates.cpp" line="+36"/>
         <source>it has no %1</source>
         <translation>ليس لها الخاصية %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>its %1 &quot;%2&quot; is not a length in pt, mm, cm, in or pc</source>
         <translation>قيمة الخاصية %1 &quot;%2&quot; ليست طولًا بـ pt أو mm أو cm أو in أو pc</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>its %1 of %2 is more than a metre</source>
         <translation>قيمة الخاصية %1 البالغة %2 أكثر من متر</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>its %1 &quot;%2&quot; is not a whole number from 1 to %3</source>
         <translation>قيمة الخاصية %1 &quot;%2&quot; ليست عددًا صحيحًا من 1 إلى %3</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>its paper size &quot;%1&quot; is not known</source>
         <translation>حجم ورقها &quot;%1&quot; غير معروف</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>its paper has no size</source>
         <translation>ورقها بلا حجم</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>its labels have no size</source>
         <translation>ملصقاتها بلا حجم</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>it has more than %1 labels on a sheet</source>
         <translation>فيها أكثر من %1 ملصقًا في الورقة</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>CD and DVD labels are not offered</source>
         <translation>ملصقات الأقراص CD وDVD غير معروضة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>it has no labels</source>
         <translation>ليس فيها ملصقات</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a label at %1, %2 mm runs %3 mm off the paper</source>
         <translation>ملصق عند %1، %2 mm يتجاوز الورق بمقدار %3 mm</translation>
     </message>
     <message>
-        <location line="+68"/>
         <source>The sheet %1 in %2 is left out: %3.</source>
         <translation>الورقة %1 في %2 مستبعدة: %3.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>it has no brand or part number</source>
         <translation>ليس لها علامة تجارية ولا رقم قطعة</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the sheet %1 it is equal to is %2</source>
         <translation>الورقة %1 التي تساويها %2</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>left out</source>
         <translation>مستبعدة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>not there</source>
         <translation>غير موجودة</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>The sheet templates in %1 are read only up to line %2: %3.</source>
         <translation>قوالب الأوراق في ‎%1‎ لا تُقرأ إلا حتى السطر %2: %3.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>No label sheets are installed: %1 does not hold paper-sizes.xml (the package glabels-data).</source>
         <translation>لا توجد أوراق ملصقات مثبّتة: ‎%1‎ لا يحوي paper-sizes.xml (الحزمة glabels-data).</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>The sheet templates in %1 cannot be read: %2.</source>
         <translation>تعذّرت قراءة قوالب الأوراق في ‎%1‎: %2.</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>Cannot use the sheet %1. %2</source>
         <translation>تعذّر استخدام الورقة %1. %2</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>There is no sheet named %1 among the installed sheet templates (%2).</source>
         <translation>لا توجد ورقة باسم %1 بين قوالب الأوراق المثبّتة (%2).</translation>
     </message>
@@ -1646,80 +1331,86 @@ Then click Continue to print the backs.</source>
 <context>
     <name>Sound</name>
     <message>
-        <location filename="../src/sound/SoundDecoder.cpp" line="+124"/>
         <source>The sound file &quot;%1&quot; can&apos;t be opened: %2</source>
         <translation>تعذّر فتح الملف الصوتي &quot;‎%1‎&quot;: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>No sound file is named.</source>
         <translation>لم يُذكر اسم ملف صوتي.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Unknown error code</source>
         <translation>رمز خطأ غير معروف</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the file describes no sound</source>
         <translation>الملف لا يصف أي صوت</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>the output format is not usable</source>
         <translation>صيغة الإخراج غير صالحة للاستخدام</translation>
     </message>
     <message>
-        <location line="+87"/>
         <source>the sound is too long (more than %1 MB of samples)</source>
         <translation>الصوت طويل جدًا (أكثر من %1 MB من العينات)</translation>
     </message>
     <message>
-        <location filename="../src/sound/Speech.cpp" line="+122"/>
         <source>The word &quot;%1&quot; can&apos;t be spoken: %2</source>
         <translation>تعذّر نطق الكلمة &quot;%1&quot;: %2</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>the speech engine can&apos;t be loaded</source>
         <translation>تعذّر تحميل محرك النطق</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>there is no voice &quot;%1&quot;</source>
         <translation>لا يوجد صوت &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>the speech engine failed</source>
         <translation>أخفق محرك النطق</translation>
     </message>
     <message>
-        <location filename="../src/sound/WaveWriter.cpp" line="+51"/>
         <source>The sound file &quot;%1&quot; can&apos;t be written: %2</source>
         <translation>تعذّرت كتابة الملف الصوتي &quot;‎%1‎&quot;: %2</translation>
     </message>
     <message>
-        <location filename="../src/sound/WordRecorder.cpp" line="+48"/>
         <source>No sound input (a microphone) was found: nothing can be recorded.</source>
         <translation>لم يُعثر على مدخل صوت (ميكروفون): لا يمكن التسجيل.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>تعذّر فتح مدخل الصوت &quot;%1&quot;: لا يمكن التسجيل.</translation>
     </message>
 </context>
 <context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>خصائص الرزمة</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>لغة البرنامج</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>تُنطق الكلمات التي ليس لها تسجيل بهذه اللغة، ما لم يُحدَّد صوت في الخيارات &gt; النطق.
+وتُنطق الكلمة المكتوبة بخط آخر بصوت يقرأ ذلك الخط.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>&amp;لغة الكلمات:</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
-        <location filename="../src/mainwindow/CardStrip.cpp" line="+48"/>
         <source>Cards</source>
         <translation>البطاقات</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>Card %1</source>
         <translation>البطاقة %1</translation>
     </message>
@@ -1727,17 +1418,14 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::DirectoryListBox</name>
     <message>
-        <location filename="../src/mainwindow/FileBrowser.cpp" line="+133"/>
         <source>The folder %1 does not exist.</source>
         <translation>المجلد ‎%1‎ غير موجود.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 is not a folder.</source>
         <translation>‎%1‎ ليس مجلدًا.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The folder %1 cannot be opened: permission denied.</source>
         <translation>تعذّر فتح المجلد ‎%1‎: الإذن مرفوض.</translation>
     </message>
@@ -1745,7 +1433,6 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::LabelEditor</name>
     <message>
-        <location filename="../src/mainwindow/LabelEditor.cpp" line="+42"/>
         <source>Label word of picture %1</source>
         <translation>كلمة الصورة %1</translation>
     </message>
@@ -1753,232 +1440,187 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::LayoutDialog</name>
     <message>
-        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+78"/>
         <source> mm</source>
         <extracomment>The suffix of a length in millimetres, after the number (with its space).</extracomment>
         <translation> mm</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source> in</source>
         <extracomment>The suffix of a length in inches, after the number (with its space).</extracomment>
         <translation> in</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>round </source>
         <extracomment>The shape of a sheet&apos;s labels, before their size (&quot;round 40.0 × 40.0 mm&quot;), with its space.</extracomment>
         <translation>مستدير </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>elliptic </source>
         <translation>بيضوي </translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>%1 — %2 (%3%4 × %5 mm, %6 per sheet)</source>
         <extracomment>A sheet in the list: its name, description, labels&apos; shape and size, labels per sheet.</extracomment>
         <translation>%1 — %2، %3%4 × %5 mm، ‏%6 في الورقة</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Change Layout of All Cards</source>
         <translation>تغيير تخطيط كل البطاقات</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Layout</source>
         <translation>التخطيط</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>&amp;Pictures per page</source>
         <translation>&amp;الصور في الصفحة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Grid</source>
         <translation>&amp;شبكة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>P&amp;resets</source>
         <translation>&amp;قوالب</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Sheets</source>
         <translation>&amp;أوراق</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>&amp;Fill: crop pictures to fill their cards</source>
         <translation>ملء: قصّ &amp;الصور لتملأ بطاقاتها</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Bleed:</source>
         <translation>&amp;النزف:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Outlines</source>
         <translation>حد&amp;ود</translation>
     </message>
     <message>
-        <location line="+102"/>
         <source>Pictures &amp;per page:</source>
         <translation>عدد &amp;الصور في الصفحة:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Por&amp;trait</source>
         <translation>&amp;طولي</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Landscape</source>
         <translation>&amp;عرضي</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Orientation:</source>
         <translation>الاتجاه:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The card fills the page, as the toolbar&apos;s buttons lay it out.</source>
         <translation>تملأ البطاقة الصفحة، كما ترتّبها أزرار شريط الأدوات.</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Columns × rows:</source>
         <translation>&amp;الأعمدة × الصفوف:</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Custom</source>
         <translation>مخصص</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Portrait</source>
         <translation>طولي</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Landscape</source>
         <translation>عرضي</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>P&amp;aper:</source>
         <translation>&amp;الورق:</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Paper size:</source>
         <translation>حجم الورق:</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>mm</source>
         <extracomment>The units of the lengths: millimetres, inches.</extracomment>
         <translation>mm</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>in</source>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Unit:</source>
         <translation>&amp;الوحدة:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Cards of this si&amp;ze, centred:</source>
         <translation>بطاقات بهذا الحجم، في &amp;الوسط:</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>across,</source>
         <translation>أفقيًا،</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>down</source>
         <translation>عموديًا</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Gaps:</source>
         <translation>الفواصل:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The page &amp;divided evenly, margins:</source>
         <translation>الصفحة مقسومة بالتساوي، &amp;الهوامش:</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>Brand, part number or description</source>
         <translation>العلامة التجارية أو رقم القطعة أو الوصف</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>&amp;Find:</source>
         <translation>&amp;البحث:</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>لا ورقة مثبّتة تطابق &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 sheets</source>
         <translation>الأوراق: %1</translation>
     </message>
     <message>
-        <location line="+85"/>
         <source>Choose a preset.</source>
         <translation>اختر قالبًا.</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Choose a sheet.</source>
         <translation>اختر ورقة.</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>The deck&apos;s %1 in order, with their words: %2.</source>
         <translation>صور الرزمة (%1) بترتيبها، مع كلماتها: %2.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 picture</source>
         <translation>صورة واحدة</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 pictures</source>
         <translation>%1 من الصور</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 card</source>
         <translation>بطاقة واحدة</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 cards</source>
         <translation>%1 من البطاقات</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 per page, as the toolbar lays it out</source>
         <translation>%1 في الصفحة، كما يرتّبها شريط الأدوات</translation>
     </message>
@@ -1986,13 +1628,10 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::LayoutPanel</name>
     <message>
-        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+62"/>
-        <location line="+234"/>
         <source>Card</source>
         <translation>البطاقة</translation>
     </message>
     <message>
-        <location line="-3"/>
         <source>Picture %1: %2</source>
         <translation>الصورة %1: %2</translation>
     </message>
@@ -2000,32 +1639,26 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::TAboutBox</name>
     <message>
-        <location filename="../src/dialogs/AboutBox.cpp" line="+72"/>
         <source>About</source>
         <translation>حول</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Version: %1</source>
         <translation>الإصدار: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Copyright © 2026 the Ferlo developers</source>
         <translation>حقوق النشر © 2026 مطوّرو Ferlo</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Flash cards</source>
         <translation>بطاقات تعليمية</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
         <translation>صور على بطاقة، تحت كل منها كلمة، وبينها خطوط قص: اطبع الصفحة وقُصّها إلى بطاقات.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>OK</source>
         <translation>موافق</translation>
     </message>
@@ -2033,568 +1666,484 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::TFerloMainForm</name>
     <message>
-        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+115"/>
         <source>&amp;Edit</source>
         <translation>&amp;تحرير</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+12"/>
         <source>&amp;Undo</source>
         <translation>&amp;تراجع</translation>
     </message>
     <message>
-        <location line="-9"/>
-        <location line="+10"/>
         <source>&amp;Redo</source>
         <translation>إ&amp;عادة</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;تراجع عن %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Redo %1</source>
         <translation>إ&amp;عادة %1</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Undo</source>
         <translation>تراجع</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Redo</source>
         <translation>إعادة</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Move card ear&amp;lier</source>
         <translation>ت&amp;قديم البطاقة</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Move card la&amp;ter</source>
         <translation>تأ&amp;خير البطاقة</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Change Layout of &amp;All Cards ...</source>
         <translation>تغيير تخطيط &amp;كل البطاقات ...</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>&amp;View</source>
         <translation>&amp;عرض</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Card &amp;Strip</source>
         <translation>&amp;شريط البطاقات</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>Move picture</source>
         <translation>نقل الصورة</translation>
     </message>
     <message>
-        <location line="+152"/>
         <source>Card %1 holds that picture already</source>
         <translation>البطاقة %1 فيها هذه الصورة من قبل</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Card %1 is full</source>
         <translation>البطاقة %1 ممتلئة</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Moved to card %1</source>
         <translation>نُقلت إلى البطاقة %1</translation>
     </message>
     <message>
-        <location line="+41"/>
         <source>Change layout of all cards</source>
         <translation>تغيير تخطيط كل البطاقات</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/DeckCommands.cpp" line="+118"/>
         <source>Open deck</source>
         <translation>فتح رزمة</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+44"/>
         <source>Ferlo decks (%1)</source>
         <translation>رزم Ferlo ‏(%1)</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>Save deck</source>
         <translation>حفظ الرزمة</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Untitled deck</source>
         <translation>رزمة بلا عنوان</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>%1[*] - Ferlo</source>
         <extracomment>The window&apos;s title: the deck&apos;s name, the mark of unsaved changes, the program&apos;s name.</extracomment>
         <translation>%1[*] - Ferlo</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Card %1 of %2</source>
         <translation>البطاقة %1 من %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+116"/>
         <source>This application requires a screen resolution of 800x600 or higher.</source>
         <translation>يتطلب هذا البرنامج دقة شاشة 800x600 أو أعلى.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Select A Picture</source>
         <translation>اختر صورة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Select up to %1 Pictures</source>
         <translation>اختر حتى %1 من الصور</translation>
     </message>
     <message>
-        <location line="+174"/>
         <source>%1: the picture is damaged and shows only in part</source>
         <translation>‎%1‎: الصورة تالفة ولا يظهر إلا جزء منها</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>These pictures are damaged and show only in part: %1</source>
         <translation>هذه الصور تالفة ولا يظهر إلا جزء منها: ‎%1‎</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>الصورة %1 التي لا يمكن عرضها: %2</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Picture %1: %2</source>
         <translation>الصورة %1: %2</translation>
     </message>
     <message>
-        <location line="+83"/>
         <source>Turn Cutlines On</source>
         <translation>إظهار خطوط القص</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Turn Cutlines Off</source>
         <translation>إخفاء خطوط القص</translation>
     </message>
     <message>
-        <location line="+76"/>
         <source>This file was not found: %1</source>
         <translation>لم يُعثر على هذا الملف: ‎%1‎</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>These files were not found: %1</source>
         <translation>لم يُعثر على هذه الملفات: ‎%1‎</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>This file is not a picture: %1</source>
         <translation>هذا الملف ليس صورة: ‎%1‎</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>These files are not pictures: %1</source>
         <translation>هذه الملفات ليست صورًا: ‎%1‎</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>One deck opens at a time; not opened: %1</source>
         <translation>تُفتح رزمة واحدة في كل مرة؛ لم يُفتح: ‎%1‎</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+85"/>
         <source>Ferlo</source>
         <extracomment>The program&apos;s name, the window&apos;s title before a deck is shown.</extracomment>
         <translation>Ferlo</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>&amp;File</source>
         <translation>&amp;ملف</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;New deck</source>
         <translation>رزمة &amp;جديدة</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Open deck ...</source>
         <translation>&amp;فتح رزمة ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Save</source>
         <translation>&amp;حفظ</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Save &amp;as ...</source>
         <translation>حفظ &amp;باسم ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Print se&amp;tup ...</source>
         <translation>إ&amp;عداد الطباعة ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Print ...</source>
         <translation>&amp;طباعة ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Print Pre&amp;view ...</source>
         <translation>&amp;معاينة الطباعة ...</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Export PDF ...</source>
         <translation>ت&amp;صدير PDF ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Double-Sided Printing ...</source>
         <translation>الطباعة على ال&amp;وجهين ...</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>طباعة ورقة المعا&amp;يرة ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>e&amp;xit</source>
         <translation>&amp;خروج</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;Card</source>
         <translation>&amp;بطاقة</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&amp;Previous card</source>
         <translation>البطاقة ال&amp;سابقة</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Previous card</source>
         <translation>البطاقة السابقة</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Next card</source>
         <translation>البطاقة التا&amp;لية</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Next card</source>
         <translation>البطاقة التالية</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>N&amp;ew card</source>
         <translation>بطاقة &amp;جديدة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>New card after this one</source>
         <translation>بطاقة جديدة بعد هذه</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Remove card</source>
         <translation>إ&amp;زالة البطاقة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove this card from the deck</source>
         <translation>إزالة هذه البطاقة من الرزمة</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Layout ...</source>
         <translation>التخ&amp;طيط ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Re&amp;cord</source>
         <translation>&amp;تسجيل</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Record: then click the picture whose word to record</source>
         <translation>تسجيل: ثم انقر على الصورة التي تريد تسجيل كلمتها</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Options ...</source>
         <translation>&amp;خيارات ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Help</source>
         <translation>م&amp;ساعدة</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Help ...</source>
         <translation>&amp;مساعدة ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;About ...</source>
         <translation>&amp;حول ...</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+117"/>
         <source>Clear all pictures</source>
         <translation>مسح كل الصور</translation>
     </message>
     <message>
-        <location line="-112"/>
         <source>Edit label</source>
         <translation>تحرير الكلمة</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>1 Image Per Page</source>
         <translation>صورة واحدة في الصفحة</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 Images Per Page</source>
         <translation>الصور في الصفحة: %1</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Portrait Orientation</source>
         <translation>اتجاه طولي</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Landscape Orientation</source>
         <translation>اتجاه عرضي</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Cut Lines</source>
         <translation>خطوط القص</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
         <source>&amp;Labels Off</source>
         <translation>&amp;دون كلمات</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Uppercase Labels</source>
         <translation>كلمات بأحرف كبيرة</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Lowercase Labels</source>
         <translation>كلمات بأحرف صغيرة</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Clear</source>
         <extracomment>A button (verb): takes all pictures off the card.</extracomment>
         <translation>مسح</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Print Flashcard</source>
         <translation>طباعة البطاقة</translation>
     </message>
     <message>
-        <location line="+44"/>
         <source>Drives</source>
         <translation>الأقراص</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Folders</source>
         <translation>المجلدات</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Picture files</source>
         <translation>ملفات الصور</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Card area</source>
         <translation>منطقة البطاقة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card</source>
         <translation>البطاقة</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="-24"/>
         <source>Cannot keep the label word of card %1, cell %2: %3.</source>
         <translation>تعذّر الاحتفاظ بكلمة البطاقة %1، المكان %2: %3.</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>Turn Labels Off</source>
         <translation>إيقاف الكلمات</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Turn Labels on</source>
         <translation>تشغيل الكلمات</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Labels On</source>
         <translation>مع &amp;الكلمات</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
         <source>Layout %1</source>
         <extracomment>A step of the undo history: the layout&apos;s name, or a grid&apos;s size.</extracomment>
         <translation>التخطيط %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 × %2 grid</source>
         <translation>شبكة %1 × %2</translation>
     </message>
     <message>
-        <location line="+81"/>
         <source>Card %1: %2</source>
         <translation>البطاقة %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The deck %1 uses sheets that are not installed. Their cards keep their pictures and are saved as they are, but cannot be shown or printed here.
 %2</source>
         <translation>الرزمة ‎%1‎ تستخدم أوراقًا غير مثبّتة. تحتفظ بطاقاتها بصورها وتُحفظ كما هي، لكن لا يمكن عرضها أو طباعتها هنا.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/Recording.cpp" line="+43"/>
         <source>Recording level</source>
         <translation>مستوى التسجيل</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Stop</source>
         <translation>&amp;إيقاف</translation>
     </message>
     <message>
-        <location line="+29"/>
         <source>Recording &quot;%1&quot;</source>
         <translation>تسجيل &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Nothing was heard: the word &quot;%1&quot; was not recorded.</source>
         <translation>لم يُسمع شيء: لم تُسجَّل الكلمة &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>The folder %1 can&apos;t be written, and the deck has no folder yet: save the deck, then record again.</source>
         <translation>تتعذّر الكتابة في المجلد ‎%1‎، وليس للرزمة مجلد بعد: احفظ الرزمة، ثم سجّل مرة أخرى.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+12"/>
         <source>Record</source>
         <extracomment>The title of a question while a word&apos;s recording is saved.</extracomment>
         <translation>تسجيل</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>The folder %1 can&apos;t be written. Save the recording beside the deck instead?</source>
         <translation>تتعذّر الكتابة في المجلد ‎%1‎. هل تريد حفظ التسجيل بجانب الرزمة بدلًا من ذلك؟</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>%1 already exists. Replace it?</source>
         <translation>‎%1‎ موجود من قبل. هل تريد استبداله؟</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Play</source>
         <translation>ت&amp;شغيل</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Record word</source>
         <translation>&amp;تسجيل الكلمة</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Edit word</source>
         <translation>ت&amp;حرير الكلمة</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Take off</source>
         <translation>إ&amp;زالة</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>حُفظ %1</translation>
+    </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>كُتب في %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 was not written</source>
+        <translation>أُلغي: لم يُكتب %1</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1</source>
+        <translation>أُرسل إلى الطابعة %1</translation>
+    </message>
+    <message>
+        <source>Printing cancelled</source>
+        <translation>أُلغيت الطباعة</translation>
+    </message>
+    <message>
+        <source>Deck P&amp;roperties ...</source>
+        <translation>&amp;خصائص الرزمة ...</translation>
+    </message>
+    <message>
+        <source>Pictures that did not fit on the new layout: %1 (Undo brings them back)</source>
+        <translation>صور لم تتسع لها التخطيطة الجديدة: %1 (التراجع يعيدها)</translation>
+    </message>
+    <message>
+        <source>Recorded &quot;%1&quot; in %2</source>
+        <translation>سُجّلت «%1» في %2</translation>
     </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
     <message>
-        <location filename="../src/dialogs/Options.cpp" line="+20"/>
         <source>Options</source>
         <translation>خيارات</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Printing Options</source>
         <translation>خيارات الطباعة</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Print as DIB</source>
         <translation>الطباعة بصيغة DIB</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Print image as original format</source>
         <translation>طباعة الصورة بصيغتها الأصلية</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>OK</source>
         <translation>موافق</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Cancel</source>
         <translation>إلغاء</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;النطق ...</translation>
     </message>
@@ -2602,34 +2151,28 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::TdlgSpeech</name>
     <message>
-        <location filename="../src/dialogs/SpeechDialog.cpp" line="+18"/>
         <source>Speech</source>
         <translation>النطق</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Speak words that have no recording</source>
         <translation>&amp;انطق الكلمات التي ليس لها تسجيل</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>The deck&apos;s or the system&apos;s language</source>
-        <translation>لغة الرزمة أو لغة النظام</translation>
-    </message>
-    <message>
-        <location line="+6"/>
         <source> words per minute</source>
         <translation> كلمة في الدقيقة</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Voice:</source>
         <translation>&amp;الصوت:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Rate:</source>
         <translation>&amp;السرعة:</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s or the program&apos;s language</source>
+        <translation>لغة الرزمة أو لغة البرنامج</translation>
     </message>
 </context>
 </TS>

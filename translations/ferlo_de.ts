@@ -4,7 +4,6 @@
 <context>
     <name>Calibration</name>
     <message>
-        <location filename="../src/printing/Calibration.cpp" line="+75"/>
         <source>BACK. Hold the sheet to the light with this side towards you.
 Where the front&apos;s line crosses the top scale is X; where it crosses the left scale is Y.
 Type X and Y as the back offset (File &gt; Double-Sided Printing).</source>
@@ -13,7 +12,6 @@ Wo der Strich der Vorderseite das obere Lineal kreuzt, ist X; wo er das linke Li
 Tragen Sie X und Y als Versatz der Rückseite ein (Datei &gt; Beidseitiger Druck).</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>FRONT of the calibration sheet.
 Print it double-sided, as you print cards with word backs, then turn it over.</source>
         <translation>VORDERSEITE des Kalibrierblatts.
@@ -23,47 +21,38 @@ Drucken Sie es beidseitig, wie Sie Karten mit Wortrückseiten drucken, und drehe
 <context>
     <name>CardLayout</name>
     <message>
-        <location filename="../src/layout/CardLayout.cpp" line="+26"/>
         <source>%1 landscape</source>
         <translation>%1 quer</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 portrait</source>
         <translation>%1 hoch</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 × %2 mm paper landscape</source>
         <translation>Papier %1 × %2 mm quer</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 × %2 mm paper portrait</source>
         <translation>Papier %1 × %2 mm hoch</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>A grid has 1 to 10 columns and 1 to 10 rows, not %1 × %2.</source>
         <translation>Ein Raster hat 1 bis 10 Spalten und 1 bis 10 Zeilen, nicht %1 × %2.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>The paper must be more than 0 and at most 1000 mm on either side, not %1 × %2 mm.</source>
         <translation>Das Papier muss auf jeder Seite größer als 0 und höchstens 1000 mm sein, nicht %1 × %2 mm.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>A card needs a width and a height above 0 and gaps of 0 or more.</source>
         <translation>Eine Karte braucht eine Breite und eine Höhe über 0 und Abstände von 0 oder mehr.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>%1 × %2 cards of %3 × %4 mm with their gaps need %5 × %6 mm, more than the %7 × %8 mm that can be printed on %9.</source>
         <translation>%1 × %2 Karten von %3 × %4 mm brauchen mit ihren Abständen %5 × %6 mm, mehr als die %7 × %8 mm, die auf %9 gedruckt werden können.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>A margin of %1 mm leaves no room on %2.</source>
         <translation>Ein Rand von %1 mm lässt auf %2 keinen Platz.</translation>
     </message>
@@ -71,7 +60,6 @@ Drucken Sie es beidseitig, wie Sie Karten mit Wortrückseiten drucken, und drehe
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
 
@@ -228,202 +216,162 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
 </translation>
     </message>
     <message>
-        <location line="+139"/>
         <source>the option --%1 needs a value</source>
         <translation>die Option --%1 braucht einen Wert</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>unknown option %1 (see ferlo --help)</source>
         <translation>unbekannte Option %1 (siehe ferlo --help)</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the option --%1 takes no value</source>
         <translation>die Option --%1 nimmt keinen Wert</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>bad page size &quot;%1&quot;: use A4, Letter, A5 or Legal</source>
         <translation>ungültige Papiergröße &quot;%1&quot;: verwenden Sie A4, Letter, A5 oder Legal</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>bad --back-offset &quot;%1&quot;: use X,Y in millimetres, each from -10 to 10 (e.g. 1.5,-2)</source>
         <translation>ungültiger Wert für --back-offset &quot;%1&quot;: verwenden Sie X,Y in Millimetern, jeweils von -10 bis 10 (z. B. 1.5,-2)</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the option --print-to needs a file name</source>
         <translation>die Option --print-to braucht einen Dateinamen</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>bad number of pictures per page &quot;%1&quot;: use 1, 2, 4, 6 or 8</source>
         <translation>ungültige Zahl von Bildern pro Seite &quot;%1&quot;: verwenden Sie 1, 2, 4, 6 oder 8</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>bad --flip &quot;%1&quot;: use long or short</source>
         <translation>ungültiger Wert für --flip &quot;%1&quot;: verwenden Sie long oder short</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>bad resolution &quot;%1&quot;: use 72 to 1200 dots per inch</source>
         <translation>ungültige Auflösung &quot;%1&quot;: verwenden Sie 72 bis 1200 Punkte pro Zoll</translation>
     </message>
     <message>
-        <location line="+52"/>
         <source>no output file: give --print-to OUT.pdf</source>
         <translation>keine Ausgabedatei: geben Sie --print-to OUT.pdf an</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>no pictures to print</source>
         <translation>keine Bilder zu drucken</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>cannot load the picture %1: %2</source>
         <translation>das Bild %1 kann nicht geladen werden: %2</translation>
     </message>
     <message>
-        <location line="+74"/>
         <source>Nothing to print: the deck files hold no cards</source>
         <translation>Nichts zu drucken: Die Stapeldateien enthalten keine Karten</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>the option --%1 applies only with --print-to</source>
         <translation>die Option --%1 gilt nur mit --print-to</translation>
     </message>
     <message>
-        <location line="+83"/>
         <source>ferlo: %1: the picture is damaged and shows only in part</source>
         <translation>ferlo: %1: das Bild ist beschädigt und zeigt sich nur teilweise</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <location filename="../src/app/LayoutOptions.cpp" line="+18"/>
         <source>bad value &quot;%1&quot; for --%2: %3</source>
         <translation>ungültiger Wert &quot;%1&quot; für --%2: %3</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>give a brand and part number, such as &quot;Avery 5371&quot; (see --list-sheets)</source>
         <translation>geben Sie Marke und Artikelnummer an, etwa &quot;Avery 5371&quot; (siehe --list-sheets)</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>use COLUMNSxROWS, each 1 to 10, such as 4x5</source>
         <translation>verwenden Sie SPALTENxZEILEN, jeweils 1 bis 10, etwa 4x5</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>use WIDTHxHEIGHT with a unit mm, cm, in or pt, such as 2inx2in or 85x55mm</source>
         <translation>verwenden Sie BREITExHÖHE mit einer Einheit mm, cm, in oder pt, etwa 2inx2in oder 85x55mm</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>use a length with a unit such as 3mm or 0.125in, or ACROSSxDOWN such as 3x5mm</source>
         <translation>verwenden Sie eine Länge mit Einheit wie 3mm oder 0.125in, oder WAAGERECHTxSENKRECHT wie 3x5mm</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>use A4, A5, A3, Letter, Legal, or WIDTHxHEIGHT with a unit, such as 100x150mm or 4inx6in</source>
         <translation>verwenden Sie A4, A5, A3, Letter, Legal oder BREITExHÖHE mit einer Einheit, etwa 100x150mm oder 4inx6in</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>a paper is at most 1000 mm on either side</source>
         <translation>ein Papier misst auf jeder Seite höchstens 1000 mm</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>use 0 to 6 mm with a unit, such as 3mm</source>
         <translation>verwenden Sie 0 bis 6 mm mit einer Einheit, etwa 3mm</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>the option --%1 needs %2</source>
         <translation>die Option --%1 braucht %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>--grid or --sheet</source>
         <translation>--grid oder --sheet</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>give either --grid or --sheet, not both</source>
         <translation>geben Sie entweder --grid oder --sheet an, nicht beides</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>--grid (a sheet has its own paper and labels)</source>
         <translation>--grid (ein Bogen hat eigenes Papier und eigene Etiketten)</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>bad value &quot;%1&quot; for --sheet: %2</source>
         <translation>ungültiger Wert &quot;%1&quot; für --sheet: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>--card-size (without it the page is divided evenly)</source>
         <translation>--card-size (ohne sie wird die Seite gleichmäßig aufgeteilt)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the grid does not fit: %1</source>
         <translation>das Raster passt nicht: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>round </source>
         <translation>rund </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>ellipse </source>
         <translation>elliptisch </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1	%2	%3	%4%5 x %6 mm	%7 per sheet</source>
         <translation>%1	%2	%3	%4%5 x %6 mm	%7 pro Bogen</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>Kein installierter Bogen passt zu &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/app/SpeakTo.cpp" line="+100"/>
         <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
         <translation>ferlo: Aufruf: ferlo --speak-to ORDNER [--voice NAME] [--rate WPM] STAPEL|BILD...</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
         <translation>ferlo: ungültiges Tempo &quot;%1&quot;: verwenden Sie %2 bis %3 Wörter pro Minute</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: die Sprachausgabe oder ihre Stimmen sind nicht installiert (espeak-ng-data)</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>ferlo: unknown voice &quot;%1&quot;; the voices are: %2</source>
         <translation>ferlo: unbekannte Stimme &quot;%1&quot;; die Stimmen sind: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>cannot make the folder %1</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
@@ -431,134 +379,106 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
 <context>
     <name>DeckEdit</name>
     <message>
-        <location filename="../src/layout/DeckEdit.cpp" line="+67"/>
         <source>Clear card %1</source>
         <translation>Karte %1 leeren</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Move %1</source>
         <translation>%1 verschieben</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+12"/>
         <source>Place %1</source>
         <translation>%1 platzieren</translation>
     </message>
     <message>
-        <location line="-9"/>
         <source>Take off %1</source>
         <translation>%1 von der Karte nehmen</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Edit word %1</source>
         <translation>Wort %1 bearbeiten</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Record %1</source>
         <translation>%1 aufnehmen</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Place %1 pictures</source>
         <translation>%1 Bilder platzieren</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Change card %1</source>
         <translation>Karte %1 ändern</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Change layout of card %1</source>
         <translation>Layout von Karte %1 ändern</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>1 picture per card</source>
         <translation>1 Bild pro Karte</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 pictures per card</source>
         <translation>%1 Bilder pro Karte</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Portrait</source>
         <translation>Hochformat</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Landscape</source>
         <translation>Querformat</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Labels on</source>
         <translation>Wörter an</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Labels off</source>
         <translation>Wörter aus</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Uppercase labels</source>
         <translation>Wörter in Großbuchstaben</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lowercase labels</source>
         <translation>Wörter in Kleinbuchstaben</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Cut lines on</source>
         <translation>Schnittlinien an</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cut lines off</source>
         <translation>Schnittlinien aus</translation>
     </message>
     <message>
-        <location line="+82"/>
         <source>New card</source>
         <translation>Neue Karte</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove card %1</source>
         <translation>Karte %1 entfernen</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <location line="+2"/>
         <source>Move card %1</source>
         <translation>Karte %1 verschieben</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Move picture to card %1</source>
         <translation>Bild auf Karte %1 verschieben</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Double-sided printing</source>
         <translation>Beidseitiger Druck</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Language</source>
         <translation>Sprache</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Change cards</source>
         <translation>Karten ändern</translation>
     </message>
@@ -566,207 +486,154 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
 <context>
     <name>DeckFile</name>
     <message>
-        <location filename="../src/storage/DeckFile.cpp" line="+34"/>
         <source>Cannot read the deck file %1: %2: %3</source>
         <translation>Die Stapeldatei %1 kann nicht gelesen werden: %2: %3</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+75"/>
-        <location line="+5"/>
-        <location line="+24"/>
-        <location line="+12"/>
-        <location line="+155"/>
         <source>a string</source>
         <translation>eine Zeichenkette</translation>
     </message>
     <message>
-        <location line="-269"/>
-        <location line="+173"/>
-        <location line="+88"/>
         <source>an array</source>
         <translation>ein Array</translation>
     </message>
     <message>
-        <location line="-259"/>
-        <location line="+124"/>
-        <location line="+100"/>
-        <location line="+48"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+122"/>
         <source>an object</source>
         <translation>ein Objekt</translation>
     </message>
     <message>
-        <location line="-268"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="-103"/>
         <source>nothing</source>
         <translation>nichts</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+11"/>
         <source>expected %1, not %2</source>
         <translation>erwartet: %1, gefunden: %2</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+26"/>
         <source>true or false</source>
         <translation>true oder false</translation>
     </message>
     <message>
-        <location line="+49"/>
         <source>a cell needs a &quot;picture&quot; (a free cell is null)</source>
         <translation>ein Platz braucht ein &quot;picture&quot; (ein freier Platz ist null)</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>the file name is empty</source>
         <translation>der Dateiname ist leer</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+20"/>
         <source>a file name cannot hold a NUL character</source>
         <translation>ein Dateiname darf kein NUL-Zeichen enthalten</translation>
     </message>
     <message>
-        <location line="+34"/>
         <source>1, 2, 4, 6 or 8</source>
         <translation>1, 2, 4, 6 oder 8</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1, the grid&apos;s cards</source>
         <translation>%1, die Karten des Rasters</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 to %1</source>
         <translation>1 bis %1</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>a sheet&apos;s card needs its number of labels</source>
         <translation>eine Karte eines Bogens braucht die Zahl seiner Etiketten</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>expected &quot;portrait&quot; or &quot;landscape&quot;</source>
         <translation>erwartet: &quot;portrait&quot; oder &quot;landscape&quot;</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>%1 cells, more than the card&apos;s count of %2</source>
         <translation>%1 Plätze, mehr als die %2 Plätze der Karte</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>an object or null</source>
         <translation>ein Objekt oder null</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>expected %1, not &quot;%2&quot;</source>
         <translation>erwartet: %1, gefunden: &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>expected &quot;%1&quot;: this is not a deck</source>
         <translation>erwartet: &quot;%1&quot;; dies ist kein Stapel</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a version number</source>
         <translation>eine Versionsnummer</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>version %1 is newer than this program reads (%2)</source>
         <translation>Version %1 ist neuer, als dieses Programm lesen kann (%2)</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>the word is %1 characters long; a label word holds at most %2 characters</source>
         <translation>das Wort ist %1 Zeichen lang; ein Wort unter einem Bild hat höchstens %2 Zeichen</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Cannot read the deck file %1: the file is larger than 16 MB, more than any deck holds</source>
         <translation>Die Stapeldatei %1 kann nicht gelesen werden: Die Datei ist größer als 16 MB, mehr als ein Stapel je braucht</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Cannot read the deck file %1: the file is empty</source>
         <translation>Die Stapeldatei %1 kann nicht gelesen werden: Die Datei ist leer</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>line %1, column %2</source>
         <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the top level</source>
         <translation>die oberste Ebene</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>expected an object, not an array</source>
         <translation>erwartet: ein Objekt, gefunden: ein Array</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Cannot read the deck file %1: %2</source>
         <translation>Die Stapeldatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location line="+50"/>
         <source>Cannot write the deck file %1: it would not read back (%2)</source>
         <translation>Die Stapeldatei %1 kann nicht geschrieben werden: Sie ließe sich nicht wieder lesen (%2)</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Cannot write the deck file %1: %2</source>
         <translation>Die Stapeldatei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source> and %1 more</source>
         <translation> und %1 weitere</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The deck file %1 names a missing picture: %2</source>
         <translation>Die Stapeldatei %1 nennt ein fehlendes Bild: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The deck file %1 names %2 missing pictures: %3</source>
         <translation>Die Stapeldatei %1 nennt %2 fehlende Bilder: %3</translation>
     </message>
     <message>
-        <location filename="../src/storage/DeckLayout.cpp" line="-35"/>
         <source>an object or array</source>
         <translation>ein Objekt oder Array</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>a number from %1 to %2</source>
         <translation>eine Zahl von %1 bis %2</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>a whole number from %1 to %2</source>
         <translation>eine ganze Zahl von %1 bis %2</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>a name of at most 200 characters</source>
         <translation>ein Name mit höchstens 200 Zeichen</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>a number from 1 to 1000</source>
         <translation>eine Zahl von 1 bis 1000</translation>
     </message>
@@ -774,159 +641,129 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
 <context>
     <name>DuplexDialog</name>
     <message>
-        <location filename="../src/printing/job/DuplexDialog.cpp" line="+28"/>
         <source>Take the printed sheets out of the printer, turn the stack over sideways (about its long edge, so that the same edge goes in first) and put it back into the paper tray.</source>
         <translation>Nehmen Sie die bedruckten Blätter aus dem Drucker, drehen Sie den Stapel seitlich um (um seine lange Kante, sodass dieselbe Kante zuerst eingezogen wird), und legen Sie ihn wieder in das Papierfach.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Take the printed sheets out of the printer and put the stack back into the paper tray as it lies, printed side up, the same edge first.</source>
         <translation>Nehmen Sie die bedruckten Blätter aus dem Drucker, und legen Sie den Stapel so, wie er liegt, wieder in das Papierfach: bedruckte Seite nach oben, dieselbe Kante zuerst.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>out: [3][2][1] face down, 1 at the bottom  ⟶  turn over sideways  ⟶  in: card 1 first</source>
         <translation>Ausgabe: [3][2][1] Schrift nach unten, 1 zuunterst  ⟶  seitlich wenden  ⟶  Einzug: Karte 1 zuerst</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [1][2][3] face down, 1 on top  ⟶  turn over sideways  ⟶  in: the last card first</source>
         <translation>Ausgabe: [1][2][3] Schrift nach unten, 1 obenauf  ⟶  seitlich wenden  ⟶  Einzug: letzte Karte zuerst</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [3][2][1] face up, 1 at the bottom  ⟶  as it lies  ⟶  in: the last card first</source>
         <translation>Ausgabe: [3][2][1] Schrift nach oben, 1 zuunterst  ⟶  wie er liegt  ⟶  Einzug: letzte Karte zuerst</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [1][2][3] face up, 1 on top  ⟶  as it lies  ⟶  in: card 1 first</source>
         <translation>Ausgabe: [1][2][3] Schrift nach oben, 1 obenauf  ⟶  wie er liegt  ⟶  Einzug: Karte 1 zuerst</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source> mm</source>
         <translation> mm</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Double-Sided Printing</source>
         <translation>Beidseitiger Druck</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Turning the sheet over</source>
         <translation>Wenden des Blattes</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Standard: the long edge for portrait cards, the short edge for landscape cards</source>
         <translation>Standard: die lange Kante für Karten im Hochformat, die kurze Kante für Karten im Querformat</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>On the long edge</source>
         <translation>An der langen Kante</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>On the short edge</source>
         <translation>An der kurzen Kante</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Printing both sides</source>
         <translation>Beide Seiten drucken</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The printer prints both sides</source>
         <translation>Der Drucker druckt beide Seiten</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>By hand: the printer lays the sheets face down</source>
         <translation>Von Hand: Der Drucker legt die Blätter mit der Schrift nach unten ab</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>By hand: face down, the printer prints the last page first</source>
         <translation>Von Hand: Schrift nach unten, der Drucker druckt die letzte Seite zuerst</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>By hand: the printer lays the sheets face up</source>
         <translation>Von Hand: Der Drucker legt die Blätter mit der Schrift nach oben ab</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>By hand: face up, the printer prints the last page first</source>
         <translation>Von Hand: Schrift nach oben, der Drucker druckt die letzte Seite zuerst</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>By hand, the fronts print first; then the program asks you to put the stack back.
 If your paper tray prints on the upper side of the sheet, choose the other face.</source>
         <translation>Von Hand werden zuerst die Vorderseiten gedruckt, dann legen Sie den Stapel wieder ein.
 Druckt Ihr Papierfach auf die obere Seite des Blattes, wählen Sie die andere Lage der Schrift.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&amp;Fold-over: each front and its word on one sheet, printed on one side and folded in the middle</source>
         <translation>&amp;Falten: jede Vorderseite und ihr Wort auf einem Blatt, einseitig gedruckt und in der Mitte gefaltet</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Back offset</source>
-        <translation>Versatz der Rückseite</translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Back offset of the printer %1</source>
         <translation>Versatz der Rückseite für den Drucker %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>X (to the right on the back):</source>
         <translation>X (auf der Rückseite nach rechts):</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Y (down on the back):</source>
         <translation>Y (auf der Rückseite nach unten):</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Print the calibration sheet, hold it to the light with its back towards you,
 and type where the front&apos;s lines cross the top and the left scale.</source>
         <translation>Drucken Sie das Kalibrierblatt, halten Sie es mit der Rückseite zu Ihnen gegen das Licht,
 und tragen Sie ein, wo die Striche der Vorderseite das obere und das linke Lineal kreuzen.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>&amp;Kalibrierblatt drucken ...</translation>
+    </message>
+    <message>
+        <source>Back offset of PDF files</source>
+        <translation>Versatz der Rückseite für PDF-Dateien</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
-        <location filename="../src/storage/Errors.cpp" line="+16"/>
         <source>There is not enough memory to finish this command.</source>
         <translation>Es ist nicht genug Speicher vorhanden, um diesen Befehl auszuführen.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1: not enough memory.</source>
         <translation>%1: nicht genug Speicher.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>An unexpected error stopped this command.</source>
         <translation>Ein unerwarteter Fehler hat diesen Befehl abgebrochen.</translation>
     </message>
@@ -934,22 +771,18 @@ und tragen Sie ein, wo die Striche der Vorderseite das obere und das linke Linea
 <context>
     <name>GridPresets</name>
     <message>
-        <location filename="../src/layout/CardLayout.cpp" line="+69"/>
         <source>2 × 2 in picture cards (Letter)</source>
         <translation>Bildkarten 2 × 2 in (Letter)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>2 × 2 in picture cards (A4)</source>
         <translation>Bildkarten 2 × 2 in (A4)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>3 × 5 in index cards</source>
         <translation>Karteikarten 3 × 5 in</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>business cards 85 × 55 mm</source>
         <translation>Visitenkarten 85 × 55 mm</translation>
     </message>
@@ -957,22 +790,18 @@ und tragen Sie ein, wo die Striche der Vorderseite das obere und das linke Linea
 <context>
     <name>Messages</name>
     <message>
-        <location filename="../src/dialogs/Messages.cpp" line="+62"/>
         <source>Save the changes to %1?</source>
         <translation>Änderungen an %1 speichern?</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The changes are lost if you don&apos;t save them.</source>
         <translation>Die Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Continue</source>
         <translation>Weiter</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/SaveDialog.cpp" line="+15"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existiert bereits.
@@ -982,187 +811,142 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>PictureErrors</name>
     <message>
-        <location filename="../src/pictures/HeifDecoder.cpp" line="+111"/>
         <source>the file is too large (more than %1 MB)</source>
         <translation>die Datei ist zu groß (mehr als %1 MB)</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the file could not be read to its end</source>
         <translation>die Datei konnte nicht bis zu ihrem Ende gelesen werden</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+79"/>
         <source>there is not enough memory to read the file</source>
         <translation>es ist nicht genug Speicher vorhanden, um die Datei zu lesen</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+21"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="+110"/>
-        <location line="+42"/>
         <source>the picture has no pixels (%1 x %2)</source>
         <translation>das Bild hat keine Pixel (%1 x %2)</translation>
     </message>
     <message>
-        <location line="+131"/>
-        <location line="+18"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="+44"/>
         <source>the picture&apos;s pixels do not match its size</source>
         <translation>die Pixel des Bildes passen nicht zu seiner Größe</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/pictures/JpegDecoder.cpp" line="+448"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+132"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="-13"/>
         <source>there is not enough memory for %1 x %2 pixels</source>
         <translation>es ist nicht genug Speicher für %1 x %2 Pixel vorhanden</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>this HEIF file holds an image sequence, which cannot be printed</source>
         <translation>diese HEIF-Datei enthält eine Bildfolge, die nicht gedruckt werden kann</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>this HEIF file&apos;s picture is an identity-derived (&apos;iden&apos;) item, which cannot be read</source>
         <translation>das Bild dieser HEIF-Datei ist ein abgeleitetes Element (&apos;iden&apos;), das nicht gelesen werden kann</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the picture is too large</source>
         <translation>das Bild ist zu groß</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>this is not a HEIF picture that can be read</source>
         <translation>dies ist kein HEIF-Bild, das gelesen werden kann</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>this HEIF file uses a kind of picture that cannot be read</source>
         <translation>diese HEIF-Datei verwendet eine Bildart, die nicht gelesen werden kann</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the file is damaged</source>
         <translation>die Datei ist beschädigt</translation>
     </message>
     <message>
-        <location filename="../src/pictures/JpegDecoder.cpp" line="+121"/>
         <source>the picture has more than %1 scans</source>
         <translation>das Bild hat mehr als %1 Scans</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the picture has no pixels (%1)</source>
         <translation>das Bild hat keine Pixel (%1)</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the picture is too large: decoding %1 x %2 pixels needs more than %3 MB (%4)</source>
         <translation>das Bild ist zu groß: Das Dekodieren von %1 x %2 Pixeln braucht mehr als %3 MB (%4)</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>the file is cut off before its picture data (%1)</source>
         <translation>die Datei endet vor ihren Bilddaten (%1)</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureDecoder.cpp" line="+23"/>
         <source>the file name does not end in %1</source>
         <translation>der Dateiname endet nicht auf %1</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFile.cpp" line="+28"/>
         <source>it is a folder, not a picture file</source>
         <translation>es ist ein Ordner, keine Bilddatei</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>it is not a plain file (a device, pipe or socket)</source>
         <translation>es ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the file is empty</source>
         <translation>die Datei ist leer</translation>
     </message>
     <message>
-        <location line="+76"/>
         <source>Cannot load the picture %1: %2</source>
         <translation>Das Bild %1 kann nicht geladen werden: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the picture is too large: %1 x %2 pixels need more than %3 MB</source>
         <translation>das Bild ist zu groß: %1 x %2 Pixel brauchen mehr als %3 MB</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>no file name was given</source>
         <translation>es wurde kein Dateiname angegeben</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+9"/>
         <source>the file does not exist</source>
         <translation>die Datei existiert nicht</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFormats.cpp" line="+38"/>
         <source>%1 or %2</source>
         <translation>%1 oder %2</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PngDecoder.cpp" line="-171"/>
         <source>the file is cut off before the end of its picture data</source>
         <translation>die Datei endet vor dem Ende ihrer Bilddaten</translation>
     </message>
     <message>
-        <location line="+109"/>
         <source>Not a PNG file: starts with 0x%1 0x%2</source>
         <translation>Keine PNG-Datei: beginnt mit 0x%1 0x%2</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the file is damaged: its %1 chunk claims %2 bytes but the file ends after %3</source>
         <translation>die Datei ist beschädigt: Ihr %1-Block gibt %2 Bytes an, aber die Datei endet nach %3</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the file is damaged: its %1 chunk of %2 bytes is larger than the %3 MB a picture&apos;s side data may take</source>
         <translation>die Datei ist beschädigt: Ihr %1-Block von %2 Bytes ist größer als die %3 MB, die die Nebendaten eines Bildes belegen dürfen</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the file is damaged: %1</source>
         <translation>die Datei ist beschädigt: %1</translation>
     </message>
     <message>
-        <location line="+54"/>
         <source>its rows do not match its size</source>
         <translation>die Zeilen passen nicht zur Größe des Bildes</translation>
     </message>
     <message>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="-100"/>
         <source>the file is cut off before its picture data</source>
         <translation>die Datei endet vor ihren Bilddaten</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the bitmap is damaged or of a kind that cannot be read</source>
         <translation>die Bitmap ist beschädigt oder von einer Art, die nicht gelesen werden kann</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Not a BMP file: starts with 0x%1 0x%2</source>
         <translation>Keine BMP-Datei: beginnt mit 0x%1 0x%2</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1 (the bitmap&apos;s header is cut off)</source>
         <translation>%1 (der Kopf der Bitmap ist abgeschnitten)</translation>
     </message>
@@ -1170,79 +954,62 @@ Möchten Sie die Datei ersetzen?</translation>
 <context>
     <name>Printing</name>
     <message>
-        <location filename="../src/printing/CardPage.cpp" line="+189"/>
         <source>Cannot print fold-over cards: the cards of this grid or sheet do not stand in pairs about the middle of the paper, so no fold puts one behind another.</source>
         <translation>Faltkarten können nicht gedruckt werden: Die Karten dieses Rasters oder Bogens liegen nicht paarweise um die Mitte des Papiers, daher bringt kein Falz eine Karte hinter eine andere.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>portrait</source>
         <translation>Hochformat</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>landscape</source>
         <translation>Querformat</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Cannot print fold-over cards: a card of %1 picture per page in %2 has no middle line between its cells to fold on. Choose 2 or more pictures per page.</source>
         <translation>Faltkarten können nicht gedruckt werden: Eine Karte mit %1 Bild pro Seite im %2 hat keine Mittellinie zwischen ihren Plätzen, an der sie gefaltet werden kann. Wählen Sie 2 oder mehr Bilder pro Seite.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Cannot print fold-over cards: a card of %1 pictures per page in %2 has no middle line between its cells to fold on. Choose 2 or more pictures per page.</source>
         <translation>Faltkarten können nicht gedruckt werden: Eine Karte mit %1 Bildern pro Seite im %2 hat keine Mittellinie zwischen ihren Plätzen, an der sie gefaltet werden kann. Wählen Sie 2 oder mehr Bilder pro Seite.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+126"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>Das Bild %1 kann nicht gedruckt werden: %2</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <location line="+29"/>
-        <location line="+194"/>
         <source>Cannot print</source>
         <translation>Drucken nicht möglich</translation>
     </message>
     <message>
-        <location line="-218"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>Drucken nicht möglich: Der Drucker &quot;%1&quot; hat den Auftrag nicht begonnen.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>the printer &quot;%1&quot; could not start page %2.</source>
         <translation>der Drucker &quot;%1&quot; konnte Seite %2 nicht beginnen.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Cannot print: the printer &quot;%1&quot; reported an error.</source>
         <translation>Drucken nicht möglich: Der Drucker &quot;%1&quot; hat einen Fehler gemeldet.</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>In die Datei %1 kann nicht gedruckt werden: %2</translation>
     </message>
     <message>
-        <location line="+58"/>
         <source>Page %1 of %2</source>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <location line="+81"/>
         <source>Cannot print: the printer &quot;%1&quot; is not available.</source>
         <translation>Drucken nicht möglich: Der Drucker &quot;%1&quot; ist nicht verfügbar.</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Cannot print: the page range picks none of the %1 cards.</source>
         <translation>Drucken nicht möglich: Der Seitenbereich wählt keine der %1 Karten aus.</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>The fronts are printed.
 
 %1
@@ -1255,104 +1022,82 @@ Then click Continue to print the backs.</source>
 Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Printing</source>
         <translation>Drucken</translation>
     </message>
     <message>
-        <location line="+33"/>
-        <location line="+38"/>
         <source>Print Preview</source>
         <translation>Druckvorschau</translation>
     </message>
     <message>
-        <location line="-25"/>
         <source>Sheet %1, to fold</source>
         <translation>Blatt %1, zum Falten</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card %1, back</source>
         <translation>Karte %1, Rückseite</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card %1</source>
         <translation>Karte %1</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>&amp;Print ...</source>
         <translation>&amp;Drucken ...</translation>
     </message>
     <message>
-        <location line="+36"/>
-        <location line="+4"/>
         <source>Export PDF</source>
         <translation>PDF exportieren</translation>
     </message>
     <message>
-        <location line="-3"/>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>Print Word &amp;Backs</source>
         <translation>Wörter auf &amp;Rückseiten drucken</translation>
     </message>
     <message>
-        <location filename="../src/printing/PagePainter.cpp" line="+34"/>
         <source>Cannot print a card with %1 pictures per page: a page holds 1, 2, 4, 6 or 8 pictures.</source>
         <translation>Eine Karte mit %1 Bildern pro Seite kann nicht gedruckt werden: Eine Seite fasst 1, 2, 4, 6 oder 8 Bilder.</translation>
     </message>
     <message>
-        <location line="+86"/>
         <source>Cannot print the picture %1: not enough memory for %2 x %3 pixels.</source>
         <translation>Das Bild %1 kann nicht gedruckt werden: nicht genug Speicher für %2 x %3 Pixel.</translation>
     </message>
     <message>
-        <location line="+127"/>
         <source>Cannot print the picture %1</source>
         <translation>Das Bild %1 kann nicht gedruckt werden</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+18"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>Die PDF-Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>there is no page to write.</source>
         <translation>es gibt keine Seite zu schreiben.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>it is a folder.</source>
         <translation>es ist ein Ordner.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>it is not a plain file.</source>
         <translation>es ist keine gewöhnliche Datei.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the folder %1 does not exist.</source>
         <translation>der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the PDF writer could not start the document.</source>
         <translation>die PDF-Ausgabe konnte das Dokument nicht beginnen.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>could not start page %1.</source>
         <translation>Seite %1 konnte nicht begonnen werden.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>the PDF writer failed.</source>
         <translation>die PDF-Ausgabe ist fehlgeschlagen.</translation>
     </message>
@@ -1360,185 +1105,146 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../src/storage/PrintOption.cpp" line="+32"/>
         <source>The print option could not be saved to %1</source>
         <translation>Die Druckoption konnte nicht in %1 gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/storage/Registry.cpp" line="+59"/>
         <source>a backslash in quotes must be followed by \ or &quot;</source>
         <translation>auf einen Backslash in Anführungszeichen muss \ oder &quot; folgen</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a quoted text has no closing quote</source>
         <translation>ein Text in Anführungszeichen hat kein schließendes Anführungszeichen</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>there is text after the closing quote</source>
         <translation>nach dem schließenden Anführungszeichen steht noch Text</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>&quot;%1&quot; is not a dword</source>
         <translation>&quot;%1&quot; ist kein dword</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>removing values is not supported</source>
         <translation>das Entfernen von Werten wird nicht unterstützt</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>the value&apos;s data is not understood</source>
         <translation>die Daten des Wertes sind unverständlich</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>hexadecimal data has no &quot;:&quot;</source>
         <translation>hexadezimalen Daten fehlt der &quot;:&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>&quot;%1&quot; is not a value type</source>
         <translation>&quot;%1&quot; ist kein Werttyp</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>hexadecimal data ends in a backslash</source>
         <translation>hexadezimale Daten enden mit einem Backslash</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&quot;%1&quot; is not a hexadecimal byte</source>
         <translation>&quot;%1&quot; ist kein hexadezimales Byte</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the file is not valid %1 text</source>
         <translation>die Datei ist kein gültiger %1-Text</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the settings file could not be locked</source>
         <translation>die Einstellungsdatei konnte nicht gesperrt werden</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the settings file is locked by another program</source>
         <translation>die Einstellungsdatei ist von einem anderen Programm gesperrt</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>the file does not start with &quot;%1&quot;</source>
         <translation>die Datei beginnt nicht mit &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>a key name has no closing bracket</source>
         <translation>ein Schlüsselname hat keine schließende Klammer</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>removing keys is not supported</source>
         <translation>das Entfernen von Schlüsseln wird nicht unterstützt</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&quot;%1&quot; is not a valid key name</source>
         <translation>&quot;%1&quot; ist kein gültiger Schlüsselname</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the key &quot;%1&quot; does not belong to %2</source>
         <translation>der Schlüssel &quot;%1&quot; gehört nicht zu %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the line is not a key, a value or a comment</source>
         <translation>die Zeile ist weder ein Schlüssel noch ein Wert noch ein Kommentar</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>a value comes before the first key</source>
         <translation>ein Wert steht vor dem ersten Schlüssel</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>a value name is not followed by &quot;=&quot;</source>
         <translation>auf einen Wertnamen folgt kein &quot;=&quot;</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location line="+96"/>
         <source>the settings file holds a name or a value that cannot be written back unchanged</source>
         <translation>die Einstellungsdatei enthält einen Namen oder Wert, der nicht unverändert zurückgeschrieben werden kann</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>the settings file is not a regular file</source>
         <translation>die Einstellungsdatei ist keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the file is too large to be a settings file</source>
         <translation>die Datei ist zu groß für eine Einstellungsdatei</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the file is not a valid settings file (%1)</source>
         <translation>die Datei ist keine gültige Einstellungsdatei (%1)</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+10"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>%1: &quot;%2&quot; is not a valid key name</source>
         <translation>%1: &quot;%2&quot; ist kein gültiger Schlüsselname</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1: the key &quot;%2&quot; does not exist</source>
         <translation>%1: der Schlüssel &quot;%2&quot; existiert nicht</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+37"/>
         <source>Failed to get data for &apos;%1&apos;</source>
         <translation>Die Daten für &apos;%1&apos; konnten nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
         <source>Invalid data type for &apos;%1&apos;</source>
         <translation>Ungültiger Datentyp für &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="-25"/>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Die Daten für &apos;%1&apos; konnten nicht gesetzt werden</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1: no key is open</source>
         <translation>%1: kein Schlüssel ist geöffnet</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1: the value name or text holds a line break</source>
         <translation>%1: der Wertname oder Text enthält einen Zeilenumbruch</translation>
     </message>
     <message>
-        <location filename="../src/storage/SpeechOption.cpp" line="+43"/>
         <source>The speech options could not be saved to %1</source>
         <translation>Die Optionen der Sprachausgabe konnten nicht in %1 gespeichert werden</translation>
     </message>
@@ -1546,107 +1252,86 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>SheetTemplates</name>
     <message>
-        <location filename="../src/storage/SheetTemplates.cpp" line="+36"/>
         <source>it has no %1</source>
         <translation>das Attribut %1 fehlt</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>its %1 &quot;%2&quot; is not a length in pt, mm, cm, in or pc</source>
         <translation>das Attribut %1 &quot;%2&quot; ist keine Länge in pt, mm, cm, in oder pc</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>its %1 of %2 is more than a metre</source>
         <translation>das Attribut %1 mit %2 ist mehr als ein Meter</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>its %1 &quot;%2&quot; is not a whole number from 1 to %3</source>
         <translation>das Attribut %1 &quot;%2&quot; ist keine ganze Zahl von 1 bis %3</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>its paper size &quot;%1&quot; is not known</source>
         <translation>seine Papiergröße &quot;%1&quot; ist unbekannt</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>its paper has no size</source>
         <translation>sein Papier hat keine Größe</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>its labels have no size</source>
         <translation>seine Etiketten haben keine Größe</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>it has more than %1 labels on a sheet</source>
         <translation>er hat mehr als %1 Etiketten auf einem Blatt</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>CD and DVD labels are not offered</source>
         <translation>CD- und DVD-Etiketten werden nicht angeboten</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>it has no labels</source>
         <translation>er hat keine Etiketten</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a label at %1, %2 mm runs %3 mm off the paper</source>
         <translation>ein Etikett bei %1, %2 mm ragt %3 mm über das Papier hinaus</translation>
     </message>
     <message>
-        <location line="+68"/>
         <source>The sheet %1 in %2 is left out: %3.</source>
         <translation>Der Bogen %1 in %2 wird ausgelassen: %3.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>it has no brand or part number</source>
         <translation>er hat keine Marke oder Artikelnummer</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the sheet %1 it is equal to is %2</source>
         <translation>der Bogen %1, dem er gleicht, ist %2</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>left out</source>
         <translation>ausgelassen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>not there</source>
         <translation>nicht vorhanden</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>The sheet templates in %1 are read only up to line %2: %3.</source>
         <translation>Die Bogenvorlagen in %1 werden nur bis Zeile %2 gelesen: %3.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>No label sheets are installed: %1 does not hold paper-sizes.xml (the package glabels-data).</source>
         <translation>Es sind keine Etikettenbögen installiert: %1 enthält keine paper-sizes.xml (das Paket glabels-data).</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>The sheet templates in %1 cannot be read: %2.</source>
         <translation>Die Bogenvorlagen in %1 können nicht gelesen werden: %2.</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>Cannot use the sheet %1. %2</source>
         <translation>Der Bogen %1 kann nicht verwendet werden. %2</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>There is no sheet named %1 among the installed sheet templates (%2).</source>
         <translation>Unter den installierten Bogenvorlagen gibt es keinen Bogen namens %1 (%2).</translation>
     </message>
@@ -1654,80 +1339,86 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>Sound</name>
     <message>
-        <location filename="../src/sound/SoundDecoder.cpp" line="+124"/>
         <source>The sound file &quot;%1&quot; can&apos;t be opened: %2</source>
         <translation>Die Tondatei &quot;%1&quot; kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>No sound file is named.</source>
         <translation>Es ist keine Tondatei angegeben.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Unknown error code</source>
         <translation>Unbekannter Fehlercode</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the file describes no sound</source>
         <translation>die Datei beschreibt keinen Ton</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>the output format is not usable</source>
         <translation>das Ausgabeformat ist nicht verwendbar</translation>
     </message>
     <message>
-        <location line="+87"/>
         <source>the sound is too long (more than %1 MB of samples)</source>
         <translation>der Ton ist zu lang (mehr als %1 MB an Abtastwerten)</translation>
     </message>
     <message>
-        <location filename="../src/sound/Speech.cpp" line="+122"/>
         <source>The word &quot;%1&quot; can&apos;t be spoken: %2</source>
         <translation>Das Wort &quot;%1&quot; kann nicht gesprochen werden: %2</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>the speech engine can&apos;t be loaded</source>
         <translation>die Sprachausgabe kann nicht geladen werden</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>there is no voice &quot;%1&quot;</source>
         <translation>es gibt keine Stimme &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>the speech engine failed</source>
         <translation>die Sprachausgabe ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../src/sound/WaveWriter.cpp" line="+51"/>
         <source>The sound file &quot;%1&quot; can&apos;t be written: %2</source>
         <translation>Die Tondatei &quot;%1&quot; kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location filename="../src/sound/WordRecorder.cpp" line="+48"/>
         <source>No sound input (a microphone) was found: nothing can be recorded.</source>
         <translation>Es wurde kein Toneingang (Mikrofon) gefunden: Es kann nichts aufgenommen werden.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>Der Toneingang &quot;%1&quot; kann nicht geöffnet werden: Es kann nichts aufgenommen werden.</translation>
     </message>
 </context>
 <context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>Stapeleigenschaften</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>Die Sprache des Programms</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>Wörter ohne Aufnahme werden in dieser Sprache gesprochen, sofern Optionen &gt; Sprachausgabe keine Stimme nennt.
+Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>&amp;Sprache der Wörter:</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
-        <location filename="../src/mainwindow/CardStrip.cpp" line="+48"/>
         <source>Cards</source>
         <translation>Karten</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>Card %1</source>
         <translation>Karte %1</translation>
     </message>
@@ -1735,17 +1426,14 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>ferlo::DirectoryListBox</name>
     <message>
-        <location filename="../src/mainwindow/FileBrowser.cpp" line="+133"/>
         <source>The folder %1 does not exist.</source>
         <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 is not a folder.</source>
         <translation>%1 ist kein Ordner.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The folder %1 cannot be opened: permission denied.</source>
         <translation>Der Ordner %1 kann nicht geöffnet werden: Zugriff verweigert.</translation>
     </message>
@@ -1753,7 +1441,6 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>ferlo::LabelEditor</name>
     <message>
-        <location filename="../src/mainwindow/LabelEditor.cpp" line="+42"/>
         <source>Label word of picture %1</source>
         <translation>Wort von Bild %1</translation>
     </message>
@@ -1761,232 +1448,187 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>ferlo::LayoutDialog</name>
     <message>
-        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+78"/>
         <source> mm</source>
         <extracomment>The suffix of a length in millimetres, after the number (with its space).</extracomment>
         <translation> mm</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source> in</source>
         <extracomment>The suffix of a length in inches, after the number (with its space).</extracomment>
         <translation> in</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>round </source>
         <extracomment>The shape of a sheet&apos;s labels, before their size (&quot;round 40.0 × 40.0 mm&quot;), with its space.</extracomment>
         <translation>rund </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>elliptic </source>
         <translation>elliptisch </translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>%1 — %2 (%3%4 × %5 mm, %6 per sheet)</source>
         <extracomment>A sheet in the list: its name, description, labels&apos; shape and size, labels per sheet.</extracomment>
         <translation>%1 — %2 (%3%4 × %5 mm, %6 pro Bogen)</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Change Layout of All Cards</source>
         <translation>Layout aller Karten ändern</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Layout</source>
         <translation>Layout</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>&amp;Pictures per page</source>
         <translation>&amp;Bilder pro Seite</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Grid</source>
         <translation>&amp;Raster</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>P&amp;resets</source>
         <translation>&amp;Vorlagen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Sheets</source>
         <translation>Bö&amp;gen</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>&amp;Fill: crop pictures to fill their cards</source>
         <translation>&amp;Füllen: Bilder auf ihre Karten zuschneiden</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Bleed:</source>
         <translation>&amp;Anschnitt:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Outlines</source>
         <translation>&amp;Umrisse</translation>
     </message>
     <message>
-        <location line="+102"/>
         <source>Pictures &amp;per page:</source>
         <translation>Bilder &amp;pro Seite:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Por&amp;trait</source>
         <translation>&amp;Hochformat</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Landscape</source>
         <translation>&amp;Querformat</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Orientation:</source>
         <translation>Ausrichtung:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The card fills the page, as the toolbar&apos;s buttons lay it out.</source>
         <translation>Die Karte füllt die Seite, wie die Schaltflächen der Symbolleiste sie anordnen.</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Columns × rows:</source>
         <translation>&amp;Spalten × Zeilen:</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Portrait</source>
         <translation>Hochformat</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Landscape</source>
         <translation>Querformat</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>P&amp;aper:</source>
         <translation>Pa&amp;pier:</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Paper size:</source>
         <translation>Papiergröße:</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>mm</source>
         <extracomment>The units of the lengths: millimetres, inches.</extracomment>
         <translation>mm</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>in</source>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Unit:</source>
         <translation>&amp;Einheit:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Cards of this si&amp;ze, centred:</source>
         <translation>Karten dieser Größe, &amp;zentriert:</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>across,</source>
         <translation>waagerecht,</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>down</source>
         <translation>senkrecht</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Gaps:</source>
         <translation>Abstände:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The page &amp;divided evenly, margins:</source>
         <translation>&amp;Die Seite gleichmäßig geteilt, Ränder:</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>Brand, part number or description</source>
         <translation>Marke, Artikelnummer oder Beschreibung</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>&amp;Find:</source>
         <translation>Su&amp;chen:</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>Kein installierter Bogen passt zu &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 sheets</source>
         <translation>%1 Bögen</translation>
     </message>
     <message>
-        <location line="+85"/>
         <source>Choose a preset.</source>
         <translation>Wählen Sie eine Vorlage.</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Choose a sheet.</source>
         <translation>Wählen Sie einen Bogen.</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>The deck&apos;s %1 in order, with their words: %2.</source>
         <translation>Der Reihe nach, mit ihren Wörtern: %1 des Stapels auf %2.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 picture</source>
         <translation>1 Bild</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 pictures</source>
         <translation>%1 Bilder</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 card</source>
         <translation>1 Karte</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 cards</source>
         <translation>%1 Karten</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 per page, as the toolbar lays it out</source>
         <translation>%1 pro Seite, wie die Symbolleiste sie anordnet</translation>
     </message>
@@ -1994,13 +1636,10 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>ferlo::LayoutPanel</name>
     <message>
-        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+62"/>
-        <location line="+234"/>
         <source>Card</source>
         <translation>Karte</translation>
     </message>
     <message>
-        <location line="-3"/>
         <source>Picture %1: %2</source>
         <translation>Bild %1: %2</translation>
     </message>
@@ -2008,32 +1647,26 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>ferlo::TAboutBox</name>
     <message>
-        <location filename="../src/dialogs/AboutBox.cpp" line="+72"/>
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Version: %1</source>
         <translation>Version: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Copyright © 2026 the Ferlo developers</source>
         <translation>Copyright © 2026 die Ferlo-Entwickler</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Flash cards</source>
         <translation>Lernkarten</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
         <translation>Bilder auf einer Karte, unter jedem ein Wort, Schnittlinien dazwischen: Seite drucken und in Karten schneiden.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2041,568 +1674,484 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>ferlo::TFerloMainForm</name>
     <message>
-        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+115"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+12"/>
         <source>&amp;Undo</source>
         <translation>&amp;Rückgängig</translation>
     </message>
     <message>
-        <location line="-9"/>
-        <location line="+10"/>
         <source>&amp;Redo</source>
         <translation>&amp;Wiederholen</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Rückgängig: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Redo</source>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Move card ear&amp;lier</source>
         <translation>Karte nach v&amp;orn</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Move card la&amp;ter</source>
         <translation>Karte nach &amp;hinten</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Change Layout of &amp;All Cards ...</source>
         <translation>Layout aller Karten än&amp;dern ...</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Card &amp;Strip</source>
         <translation>&amp;Kartenleiste</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>Move picture</source>
         <translation>Bild verschieben</translation>
     </message>
     <message>
-        <location line="+152"/>
         <source>Card %1 holds that picture already</source>
         <translation>Karte %1 enthält dieses Bild schon</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Card %1 is full</source>
         <translation>Karte %1 ist voll</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Moved to card %1</source>
         <translation>Auf Karte %1 verschoben</translation>
     </message>
     <message>
-        <location line="+41"/>
         <source>Change layout of all cards</source>
         <translation>Layout aller Karten ändern</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/DeckCommands.cpp" line="+118"/>
         <source>Open deck</source>
         <translation>Stapel öffnen</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+44"/>
         <source>Ferlo decks (%1)</source>
         <translation>Ferlo-Stapel (%1)</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>Save deck</source>
         <translation>Stapel speichern</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Untitled deck</source>
         <translation>Unbenannter Stapel</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>%1[*] - Ferlo</source>
         <extracomment>The window&apos;s title: the deck&apos;s name, the mark of unsaved changes, the program&apos;s name.</extracomment>
         <translation>%1[*] - Ferlo</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Card %1 of %2</source>
         <translation>Karte %1 von %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+116"/>
         <source>This application requires a screen resolution of 800x600 or higher.</source>
         <translation>Dieses Programm benötigt eine Bildschirmauflösung von 800x600 oder mehr.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Select A Picture</source>
         <translation>Ein Bild auswählen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Select up to %1 Pictures</source>
         <translation>Bis zu %1 Bilder wählen</translation>
     </message>
     <message>
-        <location line="+174"/>
         <source>%1: the picture is damaged and shows only in part</source>
         <translation>%1: Das Bild ist beschädigt und zeigt sich nur teilweise</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>These pictures are damaged and show only in part: %1</source>
         <translation>Diese Bilder sind beschädigt und zeigen sich nur teilweise: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>Bild %1, nicht anzeigbar: %2</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Picture %1: %2</source>
         <translation>Bild %1: %2</translation>
     </message>
     <message>
-        <location line="+83"/>
         <source>Turn Cutlines On</source>
         <translation>Schnittlinien einschalten</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Turn Cutlines Off</source>
         <translation>Schnittlinien ausschalten</translation>
     </message>
     <message>
-        <location line="+76"/>
         <source>This file was not found: %1</source>
         <translation>Diese Datei wurde nicht gefunden: %1</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>These files were not found: %1</source>
         <translation>Diese Dateien wurden nicht gefunden: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>This file is not a picture: %1</source>
         <translation>Diese Datei ist kein Bild: %1</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>These files are not pictures: %1</source>
         <translation>Diese Dateien sind keine Bilder: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>One deck opens at a time; not opened: %1</source>
         <translation>Es öffnet sich nur ein Stapel auf einmal; nicht geöffnet: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+85"/>
         <source>Ferlo</source>
         <extracomment>The program&apos;s name, the window&apos;s title before a deck is shown.</extracomment>
         <translation>Ferlo</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>&amp;File</source>
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;New deck</source>
         <translation>&amp;Neuer Stapel</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Open deck ...</source>
         <translation>Stapel ö&amp;ffnen ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Save</source>
         <translation>&amp;Speichern</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Save &amp;as ...</source>
         <translation>Speichern &amp;unter ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Print se&amp;tup ...</source>
         <translation>Druckeinrich&amp;tung ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Print ...</source>
         <translation>&amp;Drucken ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Print Pre&amp;view ...</source>
         <translation>Druck&amp;vorschau ...</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Export PDF ...</source>
         <translation>PDF &amp;exportieren ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Double-Sided Printing ...</source>
         <translation>Beidseiti&amp;ger Druck ...</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>&amp;Kalibrierblatt drucken ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>e&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;Card</source>
         <translation>&amp;Karte</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&amp;Previous card</source>
         <translation>&amp;Vorherige Karte</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Previous card</source>
         <translation>Vorherige Karte</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Next card</source>
         <translation>&amp;Nächste Karte</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Next card</source>
         <translation>Nächste Karte</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>N&amp;ew card</source>
         <translation>Neue &amp;Karte</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>New card after this one</source>
         <translation>Neue Karte nach dieser</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Remove card</source>
         <translation>Karte &amp;entfernen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove this card from the deck</source>
         <translation>Diese Karte aus dem Stapel entfernen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Layout ...</source>
         <translation>&amp;Layout ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Re&amp;cord</source>
         <translation>&amp;Aufnehmen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Record: then click the picture whose word to record</source>
         <translation>Aufnehmen: Klicken Sie dann auf das Bild, dessen Wort aufgenommen werden soll</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Options ...</source>
         <translation>&amp;Optionen ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Help ...</source>
         <translation>&amp;Hilfe ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;About ...</source>
         <translation>Ü&amp;ber ...</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+117"/>
         <source>Clear all pictures</source>
         <translation>Alle Bilder von der Karte nehmen</translation>
     </message>
     <message>
-        <location line="-112"/>
         <source>Edit label</source>
         <translation>Wort bearbeiten</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>1 Image Per Page</source>
         <translation>1 Bild pro Seite</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 Images Per Page</source>
         <translation>%1 Bilder pro Seite</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Portrait Orientation</source>
         <translation>Hochformat</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Landscape Orientation</source>
         <translation>Querformat</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Cut Lines</source>
         <translation>Schnittlinien</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
         <source>&amp;Labels Off</source>
         <translation>&amp;Wörter aus</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Uppercase Labels</source>
         <translation>Wörter in Großbuchstaben</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Lowercase Labels</source>
         <translation>Wörter in Kleinbuchstaben</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Clear</source>
         <extracomment>A button (verb): takes all pictures off the card.</extracomment>
         <translation>Leeren</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Print Flashcard</source>
         <translation>Lernkarte drucken</translation>
     </message>
     <message>
-        <location line="+44"/>
         <source>Drives</source>
         <translation>Laufwerke</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Folders</source>
         <translation>Ordner</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Picture files</source>
         <translation>Bilddateien</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Card area</source>
         <translation>Kartenbereich</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card</source>
         <translation>Karte</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="-24"/>
         <source>Cannot keep the label word of card %1, cell %2: %3.</source>
         <translation>Das Wort von Karte %1, Platz %2 kann nicht behalten werden: %3.</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>Turn Labels Off</source>
         <translation>Wörter ausschalten</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Turn Labels on</source>
         <translation>Wörter einschalten</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Labels On</source>
         <translation>&amp;Wörter an</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
         <source>Layout %1</source>
         <extracomment>A step of the undo history: the layout&apos;s name, or a grid&apos;s size.</extracomment>
         <translation>Layout %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 × %2 grid</source>
         <translation>Raster %1 × %2</translation>
     </message>
     <message>
-        <location line="+81"/>
         <source>Card %1: %2</source>
         <translation>Karte %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The deck %1 uses sheets that are not installed. Their cards keep their pictures and are saved as they are, but cannot be shown or printed here.
 %2</source>
         <translation>Der Stapel %1 verwendet Bögen, die nicht installiert sind. Ihre Karten behalten ihre Bilder und werden unverändert gespeichert, können hier aber nicht angezeigt oder gedruckt werden.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/Recording.cpp" line="+43"/>
         <source>Recording level</source>
         <translation>Aufnahmepegel</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Stop</source>
         <translation>&amp;Stopp</translation>
     </message>
     <message>
-        <location line="+29"/>
         <source>Recording &quot;%1&quot;</source>
         <translation>Aufnahme &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Nothing was heard: the word &quot;%1&quot; was not recorded.</source>
         <translation>Es war nichts zu hören: Das Wort &quot;%1&quot; wurde nicht aufgenommen.</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>The folder %1 can&apos;t be written, and the deck has no folder yet: save the deck, then record again.</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden, und der Stapel hat noch keinen Ordner: Speichern Sie den Stapel, und nehmen Sie dann erneut auf.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+12"/>
         <source>Record</source>
         <extracomment>The title of a question while a word&apos;s recording is saved.</extracomment>
         <translation>Aufnehmen</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>The folder %1 can&apos;t be written. Save the recording beside the deck instead?</source>
         <translation>In den Ordner %1 kann nicht geschrieben werden. Die Aufnahme stattdessen neben dem Stapel speichern?</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>%1 already exists. Replace it?</source>
         <translation>%1 existiert bereits. Ersetzen?</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Play</source>
         <translation>&amp;Abspielen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Record word</source>
         <translation>Wort auf&amp;nehmen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Edit word</source>
         <translation>Wort &amp;bearbeiten</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Take off</source>
         <translation>Von der &amp;Karte nehmen</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>In %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 was not written</source>
+        <translation>Abgebrochen: %1 wurde nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1</source>
+        <translation>An den Drucker %1 gesendet</translation>
+    </message>
+    <message>
+        <source>Printing cancelled</source>
+        <translation>Drucken abgebrochen</translation>
+    </message>
+    <message>
+        <source>Deck P&amp;roperties ...</source>
+        <translation>Stapel&amp;eigenschaften ...</translation>
+    </message>
+    <message>
+        <source>Pictures that did not fit on the new layout: %1 (Undo brings them back)</source>
+        <translation>Bilder, die nicht in die neue Anordnung passten: %1 (Rückgängig holt sie zurück)</translation>
+    </message>
+    <message>
+        <source>Recorded &quot;%1&quot; in %2</source>
+        <translation>„%1“ in %2 aufgenommen</translation>
     </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
     <message>
-        <location filename="../src/dialogs/Options.cpp" line="+20"/>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Printing Options</source>
         <translation>Druckoptionen</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Print as DIB</source>
         <translation>Als DIB drucken</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Print image as original format</source>
         <translation>Bild im Originalformat drucken</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Stimme ...</translation>
     </message>
@@ -2610,34 +2159,28 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>ferlo::TdlgSpeech</name>
     <message>
-        <location filename="../src/dialogs/SpeechDialog.cpp" line="+18"/>
         <source>Speech</source>
         <translation>Sprachausgabe</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Speak words that have no recording</source>
         <translation>&amp;Wörter ohne Aufnahme sprechen</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>The deck&apos;s or the system&apos;s language</source>
-        <translation>Sprache des Stapels oder des Systems</translation>
-    </message>
-    <message>
-        <location line="+6"/>
         <source> words per minute</source>
         <translation> Wörter pro Minute</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Voice:</source>
         <translation>&amp;Stimme:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Rate:</source>
         <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s or the program&apos;s language</source>
+        <translation>Die Sprache des Stapels oder des Programms</translation>
     </message>
 </context>
 </TS>

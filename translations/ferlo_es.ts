@@ -4,7 +4,6 @@
 <context>
     <name>Calibration</name>
     <message>
-        <location filename="../src/printing/Calibration.cpp" line="+75"/>
         <source>BACK. Hold the sheet to the light with this side towards you.
 Where the front&apos;s line crosses the top scale is X; where it crosses the left scale is Y.
 Type X and Y as the back offset (File &gt; Double-Sided Printing).</source>
@@ -13,7 +12,6 @@ Donde la raya del anverso cruza la regla superior está X; donde cruza la regla 
 Escriba X e Y como desplazamiento del reverso (Archivo &gt; Impresión a doble cara).</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>FRONT of the calibration sheet.
 Print it double-sided, as you print cards with word backs, then turn it over.</source>
         <translation>ANVERSO de la hoja de calibración.
@@ -23,47 +21,38 @@ Imprímala a doble cara, igual que las tarjetas con reversos con palabras, y lue
 <context>
     <name>CardLayout</name>
     <message>
-        <location filename="../src/layout/CardLayout.cpp" line="+26"/>
         <source>%1 landscape</source>
         <translation>%1 horizontal</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 portrait</source>
         <translation>%1 vertical</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 × %2 mm paper landscape</source>
         <translation>papel de %1 × %2 mm horizontal</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 × %2 mm paper portrait</source>
         <translation>papel de %1 × %2 mm vertical</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>A grid has 1 to 10 columns and 1 to 10 rows, not %1 × %2.</source>
         <translation>Una cuadrícula tiene de 1 a 10 columnas y de 1 a 10 filas, no %1 × %2.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>The paper must be more than 0 and at most 1000 mm on either side, not %1 × %2 mm.</source>
         <translation>El papel debe medir más de 0 y como máximo 1000 mm por cada lado, no %1 × %2 mm.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>A card needs a width and a height above 0 and gaps of 0 or more.</source>
         <translation>Una tarjeta necesita un ancho y un alto mayores que 0 y separaciones de 0 o más.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>%1 × %2 cards of %3 × %4 mm with their gaps need %5 × %6 mm, more than the %7 × %8 mm that can be printed on %9.</source>
         <translation>%1 × %2 tarjetas de %3 × %4 mm con sus separaciones necesitan %5 × %6 mm, más de los %7 × %8 mm que se pueden imprimir en %9.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>A margin of %1 mm leaves no room on %2.</source>
         <translation>Un margen de %1 mm no deja sitio en %2.</translation>
     </message>
@@ -71,7 +60,6 @@ Imprímala a doble cara, igual que las tarjetas con reversos con palabras, y lue
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
 
@@ -234,202 +222,162 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
 </translation>
     </message>
     <message>
-        <location line="+139"/>
         <source>the option --%1 needs a value</source>
         <translation>la opción --%1 necesita un valor</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>unknown option %1 (see ferlo --help)</source>
         <translation>opción desconocida %1 (vea ferlo --help)</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the option --%1 takes no value</source>
         <translation>la opción --%1 no admite ningún valor</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>bad page size &quot;%1&quot;: use A4, Letter, A5 or Legal</source>
         <translation>tamaño de página incorrecto &quot;%1&quot;: use A4, Letter, A5 o Legal</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>bad --back-offset &quot;%1&quot;: use X,Y in millimetres, each from -10 to 10 (e.g. 1.5,-2)</source>
         <translation>--back-offset incorrecto &quot;%1&quot;: use X,Y en milímetros, cada uno de -10 a 10 (p. ej. 1.5,-2)</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the option --print-to needs a file name</source>
         <translation>la opción --print-to necesita un nombre de archivo</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>bad number of pictures per page &quot;%1&quot;: use 1, 2, 4, 6 or 8</source>
         <translation>número de imágenes por página incorrecto &quot;%1&quot;: use 1, 2, 4, 6 u 8</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>bad --flip &quot;%1&quot;: use long or short</source>
         <translation>--flip incorrecto &quot;%1&quot;: use long o short</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>bad resolution &quot;%1&quot;: use 72 to 1200 dots per inch</source>
         <translation>resolución incorrecta &quot;%1&quot;: use de 72 a 1200 puntos por pulgada</translation>
     </message>
     <message>
-        <location line="+52"/>
         <source>no output file: give --print-to OUT.pdf</source>
         <translation>no hay archivo de salida: indique --print-to SALIDA.pdf</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>no pictures to print</source>
         <translation>no hay imágenes que imprimir</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>cannot load the picture %1: %2</source>
         <translation>no se puede cargar la imagen %1: %2</translation>
     </message>
     <message>
-        <location line="+74"/>
         <source>Nothing to print: the deck files hold no cards</source>
         <translation>Nada que imprimir: los archivos de mazo no contienen tarjetas</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>the option --%1 applies only with --print-to</source>
         <translation>la opción --%1 solo se aplica con --print-to</translation>
     </message>
     <message>
-        <location line="+83"/>
         <source>ferlo: %1: the picture is damaged and shows only in part</source>
         <translation>ferlo: %1: la imagen está dañada y solo se ve en parte</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>page %1 of %2</source>
         <translation>página %1 de %2</translation>
     </message>
     <message>
-        <location filename="../src/app/LayoutOptions.cpp" line="+18"/>
         <source>bad value &quot;%1&quot; for --%2: %3</source>
         <translation>valor incorrecto &quot;%1&quot; para --%2: %3</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>give a brand and part number, such as &quot;Avery 5371&quot; (see --list-sheets)</source>
         <translation>indique una marca y una referencia, como &quot;Avery 5371&quot; (vea --list-sheets)</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>use COLUMNSxROWS, each 1 to 10, such as 4x5</source>
         <translation>use COLUMNASxFILAS, cada una de 1 a 10, como 4x5</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>use WIDTHxHEIGHT with a unit mm, cm, in or pt, such as 2inx2in or 85x55mm</source>
         <translation>use ANCHOxALTO con una unidad mm, cm, in o pt, como 2inx2in u 85x55mm</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>use a length with a unit such as 3mm or 0.125in, or ACROSSxDOWN such as 3x5mm</source>
         <translation>use una longitud con una unidad, como 3mm o 0.125in, o HORIZONTALxVERTICAL, como 3x5mm</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>use A4, A5, A3, Letter, Legal, or WIDTHxHEIGHT with a unit, such as 100x150mm or 4inx6in</source>
         <translation>use A4, A5, A3, Letter, Legal o ANCHOxALTO con una unidad, como 100x150mm o 4inx6in</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>a paper is at most 1000 mm on either side</source>
         <translation>un papel mide como máximo 1000 mm por cada lado</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>use 0 to 6 mm with a unit, such as 3mm</source>
         <translation>use de 0 a 6 mm con una unidad, como 3mm</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>the option --%1 needs %2</source>
         <translation>la opción --%1 necesita %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>--grid or --sheet</source>
         <translation>--grid o --sheet</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>give either --grid or --sheet, not both</source>
         <translation>indique --grid o --sheet, no ambas</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>--grid (a sheet has its own paper and labels)</source>
         <translation>--grid (una hoja tiene su propio papel y sus propias etiquetas)</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>bad value &quot;%1&quot; for --sheet: %2</source>
         <translation>valor incorrecto &quot;%1&quot; para --sheet: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>--card-size (without it the page is divided evenly)</source>
         <translation>--card-size (sin ella la página se divide por igual)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the grid does not fit: %1</source>
         <translation>la cuadrícula no cabe: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>round </source>
         <translation>redonda </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>ellipse </source>
         <translation>elíptica </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1	%2	%3	%4%5 x %6 mm	%7 per sheet</source>
         <translation>%1	%2	%3	%4%5 x %6 mm	%7 por hoja</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>Ninguna hoja instalada coincide con &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/app/SpeakTo.cpp" line="+100"/>
         <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
         <translation>ferlo: uso: ferlo --speak-to CARPETA [--voice NOMBRE] [--rate PPM] MAZO|IMAGEN...</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
         <translation>ferlo: velocidad incorrecta &quot;%1&quot;: use de %2 a %3 palabras por minuto</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: el motor de voz o sus voces no están instalados (espeak-ng-data)</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>ferlo: unknown voice &quot;%1&quot;; the voices are: %2</source>
         <translation>ferlo: voz desconocida &quot;%1&quot;; las voces son: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>cannot make the folder %1</source>
         <translation>no se puede crear la carpeta %1</translation>
     </message>
@@ -437,134 +385,106 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
 <context>
     <name>DeckEdit</name>
     <message>
-        <location filename="../src/layout/DeckEdit.cpp" line="+67"/>
         <source>Clear card %1</source>
         <translation>Borrar tarjeta %1</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Move %1</source>
         <translation>Mover %1</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+12"/>
         <source>Place %1</source>
         <translation>Colocar %1</translation>
     </message>
     <message>
-        <location line="-9"/>
         <source>Take off %1</source>
         <translation>Quitar %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Edit word %1</source>
         <translation>Editar palabra %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Record %1</source>
         <translation>Grabar %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Place %1 pictures</source>
         <translation>Colocar %1 imágenes</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Change card %1</source>
         <translation>Cambiar tarjeta %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Change layout of card %1</source>
         <translation>Cambiar el diseño de la tarjeta %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>1 picture per card</source>
         <translation>1 imagen por tarjeta</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 pictures per card</source>
         <translation>%1 imágenes por tarjeta</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Portrait</source>
         <translation>Vertical</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Landscape</source>
         <translation>Horizontal</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Labels on</source>
         <translation>Palabras activadas</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Labels off</source>
         <translation>Palabras desactivadas</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Uppercase labels</source>
         <translation>Palabras en mayúsculas</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lowercase labels</source>
         <translation>Palabras en minúsculas</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Cut lines on</source>
         <translation>Líneas de corte activadas</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cut lines off</source>
         <translation>Líneas de corte desactivadas</translation>
     </message>
     <message>
-        <location line="+82"/>
         <source>New card</source>
         <translation>Nueva tarjeta</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove card %1</source>
         <translation>Quitar tarjeta %1</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <location line="+2"/>
         <source>Move card %1</source>
         <translation>Mover tarjeta %1</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Move picture to card %1</source>
         <translation>Mover imagen a la tarjeta %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Double-sided printing</source>
         <translation>Impresión a doble cara</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Language</source>
         <translation>Idioma</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Change cards</source>
         <translation>Cambiar tarjetas</translation>
     </message>
@@ -572,207 +492,154 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
 <context>
     <name>DeckFile</name>
     <message>
-        <location filename="../src/storage/DeckFile.cpp" line="+34"/>
         <source>Cannot read the deck file %1: %2: %3</source>
         <translation>No se puede leer el archivo de mazo %1: %2: %3</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+75"/>
-        <location line="+5"/>
-        <location line="+24"/>
-        <location line="+12"/>
-        <location line="+155"/>
         <source>a string</source>
         <translation>un texto</translation>
     </message>
     <message>
-        <location line="-269"/>
-        <location line="+173"/>
-        <location line="+88"/>
         <source>an array</source>
         <translation>una lista</translation>
     </message>
     <message>
-        <location line="-259"/>
-        <location line="+124"/>
-        <location line="+100"/>
-        <location line="+48"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+122"/>
         <source>an object</source>
         <translation>un objeto</translation>
     </message>
     <message>
-        <location line="-268"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="-103"/>
         <source>nothing</source>
         <translation>nada</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+11"/>
         <source>expected %1, not %2</source>
         <translation>se esperaba %1, no %2</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+26"/>
         <source>true or false</source>
         <translation>true o false</translation>
     </message>
     <message>
-        <location line="+49"/>
         <source>a cell needs a &quot;picture&quot; (a free cell is null)</source>
         <translation>una celda necesita &quot;picture&quot; (una celda libre es null)</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>the file name is empty</source>
         <translation>el nombre de archivo está vacío</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+20"/>
         <source>a file name cannot hold a NUL character</source>
         <translation>un nombre de archivo no puede contener un carácter NUL</translation>
     </message>
     <message>
-        <location line="+34"/>
         <source>1, 2, 4, 6 or 8</source>
         <translation>1, 2, 4, 6 u 8</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1, the grid&apos;s cards</source>
         <translation>%1, las tarjetas de la cuadrícula</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 to %1</source>
         <translation>de 1 a %1</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>a sheet&apos;s card needs its number of labels</source>
         <translation>la tarjeta de una hoja necesita su número de etiquetas</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>expected &quot;portrait&quot; or &quot;landscape&quot;</source>
         <translation>se esperaba &quot;portrait&quot; o &quot;landscape&quot;</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>%1 cells, more than the card&apos;s count of %2</source>
         <translation>%1 celdas, más que las %2 de la tarjeta</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>an object or null</source>
         <translation>un objeto o null</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>expected %1, not &quot;%2&quot;</source>
         <translation>se esperaba %1, no &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>expected &quot;%1&quot;: this is not a deck</source>
         <translation>se esperaba &quot;%1&quot;: esto no es un mazo</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a version number</source>
         <translation>un número de versión</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>version %1 is newer than this program reads (%2)</source>
         <translation>la versión %1 es más reciente de lo que este programa lee (%2)</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>the word is %1 characters long; a label word holds at most %2 characters</source>
         <translation>la palabra tiene %1 caracteres; una palabra admite como máximo %2 caracteres</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Cannot read the deck file %1: the file is larger than 16 MB, more than any deck holds</source>
         <translation>No se puede leer el archivo de mazo %1: el archivo ocupa más de 16 MB, más de lo que ocupa cualquier mazo</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Cannot read the deck file %1: the file is empty</source>
         <translation>No se puede leer el archivo de mazo %1: el archivo está vacío</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>line %1, column %2</source>
         <translation>línea %1, columna %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the top level</source>
         <translation>el nivel superior</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>expected an object, not an array</source>
         <translation>se esperaba un objeto, no una lista</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Cannot read the deck file %1: %2</source>
         <translation>No se puede leer el archivo de mazo %1: %2</translation>
     </message>
     <message>
-        <location line="+50"/>
         <source>Cannot write the deck file %1: it would not read back (%2)</source>
         <translation>No se puede escribir el archivo de mazo %1: no se podría volver a leer (%2)</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Cannot write the deck file %1: %2</source>
         <translation>No se puede escribir el archivo de mazo %1: %2</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source> and %1 more</source>
         <translation> y %1 más</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The deck file %1 names a missing picture: %2</source>
         <translation>El archivo de mazo %1 nombra una imagen que no está: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The deck file %1 names %2 missing pictures: %3</source>
         <translation>El archivo de mazo %1 nombra %2 imágenes que no están: %3</translation>
     </message>
     <message>
-        <location filename="../src/storage/DeckLayout.cpp" line="-35"/>
         <source>an object or array</source>
         <translation>un objeto o una lista</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>a number from %1 to %2</source>
         <translation>un número de %1 a %2</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>a whole number from %1 to %2</source>
         <translation>un número entero de %1 a %2</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>a name of at most 200 characters</source>
         <translation>un nombre de 200 caracteres como máximo</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>a number from 1 to 1000</source>
         <translation>un número de 1 a 1000</translation>
     </message>
@@ -780,159 +647,129 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
 <context>
     <name>DuplexDialog</name>
     <message>
-        <location filename="../src/printing/job/DuplexDialog.cpp" line="+28"/>
         <source>Take the printed sheets out of the printer, turn the stack over sideways (about its long edge, so that the same edge goes in first) and put it back into the paper tray.</source>
         <translation>Saque las hojas impresas de la impresora, dé la vuelta a la pila de lado (sobre su borde largo, de modo que entre primero el mismo borde) y vuelva a ponerla en la bandeja del papel.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Take the printed sheets out of the printer and put the stack back into the paper tray as it lies, printed side up, the same edge first.</source>
         <translation>Saque las hojas impresas de la impresora y vuelva a poner la pila en la bandeja del papel tal como está, con la cara impresa hacia arriba y el mismo borde primero.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>out: [3][2][1] face down, 1 at the bottom  ⟶  turn over sideways  ⟶  in: card 1 first</source>
         <translation>salida: [3][2][1] boca abajo, la 1 debajo  ⟶  dar la vuelta de lado  ⟶  entrada: primero la tarjeta 1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [1][2][3] face down, 1 on top  ⟶  turn over sideways  ⟶  in: the last card first</source>
         <translation>salida: [1][2][3] boca abajo, la 1 arriba  ⟶  dar la vuelta de lado  ⟶  entrada: primero la última tarjeta</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [3][2][1] face up, 1 at the bottom  ⟶  as it lies  ⟶  in: the last card first</source>
         <translation>salida: [3][2][1] boca arriba, la 1 debajo  ⟶  tal como está  ⟶  entrada: primero la última tarjeta</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [1][2][3] face up, 1 on top  ⟶  as it lies  ⟶  in: card 1 first</source>
         <translation>salida: [1][2][3] boca arriba, la 1 arriba  ⟶  tal como está  ⟶  entrada: primero la tarjeta 1</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source> mm</source>
         <translation> mm</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Double-Sided Printing</source>
         <translation>Impresión a doble cara</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Turning the sheet over</source>
         <translation>Dar la vuelta a la hoja</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Standard: the long edge for portrait cards, the short edge for landscape cards</source>
         <translation>Estándar: el borde largo para tarjetas verticales, el corto para tarjetas horizontales</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>On the long edge</source>
         <translation>Por el borde largo</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>On the short edge</source>
         <translation>Por el borde corto</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Printing both sides</source>
         <translation>Imprimir las dos caras</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The printer prints both sides</source>
         <translation>La impresora imprime las dos caras</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>By hand: the printer lays the sheets face down</source>
         <translation>A mano: la impresora deja las hojas boca abajo</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>By hand: face down, the printer prints the last page first</source>
         <translation>A mano: boca abajo, la impresora imprime primero la última página</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>By hand: the printer lays the sheets face up</source>
         <translation>A mano: la impresora deja las hojas boca arriba</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>By hand: face up, the printer prints the last page first</source>
         <translation>A mano: boca arriba, la impresora imprime primero la última página</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>By hand, the fronts print first; then the program asks you to put the stack back.
 If your paper tray prints on the upper side of the sheet, choose the other face.</source>
         <translation>A mano, primero se imprimen los anversos; luego el programa le pide que vuelva a colocar la pila.
 Si su bandeja imprime en la cara superior de la hoja, elija la cara contraria.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&amp;Fold-over: each front and its word on one sheet, printed on one side and folded in the middle</source>
         <translation>&amp;Plegar: cada anverso y su palabra en una hoja, impresa por una cara y doblada por la mitad</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Back offset</source>
-        <translation>Desplazamiento del reverso</translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Back offset of the printer %1</source>
         <translation>Desplazamiento del reverso de la impresora %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>X (to the right on the back):</source>
         <translation>X (a la derecha en el reverso):</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Y (down on the back):</source>
         <translation>Y (hacia abajo en el reverso):</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Print the calibration sheet, hold it to the light with its back towards you,
 and type where the front&apos;s lines cross the top and the left scale.</source>
         <translation>Imprima la hoja de calibración, sosténgala a contraluz con el reverso hacia usted
 y escriba dónde cruzan las rayas del anverso la regla superior y la izquierda.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>Imprimir &amp;hoja de calibración ...</translation>
+    </message>
+    <message>
+        <source>Back offset of PDF files</source>
+        <translation>Desplazamiento del reverso de los archivos PDF</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
-        <location filename="../src/storage/Errors.cpp" line="+16"/>
         <source>There is not enough memory to finish this command.</source>
         <translation>No hay memoria suficiente para terminar esta orden.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1: not enough memory.</source>
         <translation>%1: no hay memoria suficiente.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>An unexpected error stopped this command.</source>
         <translation>Un error inesperado detuvo esta orden.</translation>
     </message>
@@ -940,22 +777,18 @@ y escriba dónde cruzan las rayas del anverso la regla superior y la izquierda.<
 <context>
     <name>GridPresets</name>
     <message>
-        <location filename="../src/layout/CardLayout.cpp" line="+69"/>
         <source>2 × 2 in picture cards (Letter)</source>
         <translation>Tarjetas de imágenes de 2 × 2 in (Letter)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>2 × 2 in picture cards (A4)</source>
         <translation>Tarjetas de imágenes de 2 × 2 in (A4)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>3 × 5 in index cards</source>
         <translation>Fichas de 3 × 5 in</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>business cards 85 × 55 mm</source>
         <translation>tarjetas de visita de 85 × 55 mm</translation>
     </message>
@@ -963,22 +796,18 @@ y escriba dónde cruzan las rayas del anverso la regla superior y la izquierda.<
 <context>
     <name>Messages</name>
     <message>
-        <location filename="../src/dialogs/Messages.cpp" line="+62"/>
         <source>Save the changes to %1?</source>
         <translation>¿Guardar los cambios en %1?</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The changes are lost if you don&apos;t save them.</source>
         <translation>Si no los guarda, los cambios se perderán.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Continue</source>
         <translation>Continuar</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/SaveDialog.cpp" line="+15"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 ya existe.
@@ -988,187 +817,142 @@ Do you want to replace it?</source>
 <context>
     <name>PictureErrors</name>
     <message>
-        <location filename="../src/pictures/HeifDecoder.cpp" line="+111"/>
         <source>the file is too large (more than %1 MB)</source>
         <translation>el archivo es demasiado grande (más de %1 MB)</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the file could not be read to its end</source>
         <translation>el archivo no se pudo leer hasta el final</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+79"/>
         <source>there is not enough memory to read the file</source>
         <translation>no hay memoria suficiente para leer el archivo</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+21"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="+110"/>
-        <location line="+42"/>
         <source>the picture has no pixels (%1 x %2)</source>
         <translation>la imagen no tiene píxeles (%1 x %2)</translation>
     </message>
     <message>
-        <location line="+131"/>
-        <location line="+18"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="+44"/>
         <source>the picture&apos;s pixels do not match its size</source>
         <translation>los píxeles de la imagen no coinciden con su tamaño</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/pictures/JpegDecoder.cpp" line="+448"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+132"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="-13"/>
         <source>there is not enough memory for %1 x %2 pixels</source>
         <translation>no hay memoria suficiente para %1 x %2 píxeles</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>this HEIF file holds an image sequence, which cannot be printed</source>
         <translation>este archivo HEIF contiene una secuencia de imágenes, que no se puede imprimir</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>this HEIF file&apos;s picture is an identity-derived (&apos;iden&apos;) item, which cannot be read</source>
         <translation>la imagen de este archivo HEIF es un elemento derivado de identidad (&apos;iden&apos;), que no se puede leer</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the picture is too large</source>
         <translation>la imagen es demasiado grande</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>this is not a HEIF picture that can be read</source>
         <translation>esta no es una imagen HEIF que se pueda leer</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>this HEIF file uses a kind of picture that cannot be read</source>
         <translation>este archivo HEIF usa un tipo de imagen que no se puede leer</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the file is damaged</source>
         <translation>el archivo está dañado</translation>
     </message>
     <message>
-        <location filename="../src/pictures/JpegDecoder.cpp" line="+121"/>
         <source>the picture has more than %1 scans</source>
         <translation>la imagen tiene más de %1 barridos</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the picture has no pixels (%1)</source>
         <translation>la imagen no tiene píxeles (%1)</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the picture is too large: decoding %1 x %2 pixels needs more than %3 MB (%4)</source>
         <translation>la imagen es demasiado grande: decodificar %1 x %2 píxeles necesita más de %3 MB (%4)</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>the file is cut off before its picture data (%1)</source>
         <translation>el archivo se corta antes de los datos de la imagen (%1)</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureDecoder.cpp" line="+23"/>
         <source>the file name does not end in %1</source>
         <translation>el nombre del archivo no termina en %1</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFile.cpp" line="+28"/>
         <source>it is a folder, not a picture file</source>
         <translation>es una carpeta, no un archivo de imagen</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>it is not a plain file (a device, pipe or socket)</source>
         <translation>no es un archivo normal (un dispositivo, una tubería o un socket)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the file is empty</source>
         <translation>el archivo está vacío</translation>
     </message>
     <message>
-        <location line="+76"/>
         <source>Cannot load the picture %1: %2</source>
         <translation>No se puede cargar la imagen %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the picture is too large: %1 x %2 pixels need more than %3 MB</source>
         <translation>la imagen es demasiado grande: %1 x %2 píxeles necesitan más de %3 MB</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>no file name was given</source>
         <translation>no se indicó ningún nombre de archivo</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+9"/>
         <source>the file does not exist</source>
         <translation>el archivo no existe</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFormats.cpp" line="+38"/>
         <source>%1 or %2</source>
         <translation>%1 o %2</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PngDecoder.cpp" line="-171"/>
         <source>the file is cut off before the end of its picture data</source>
         <translation>el archivo se corta antes del final de los datos de la imagen</translation>
     </message>
     <message>
-        <location line="+109"/>
         <source>Not a PNG file: starts with 0x%1 0x%2</source>
         <translation>No es un archivo PNG: empieza por 0x%1 0x%2</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the file is damaged: its %1 chunk claims %2 bytes but the file ends after %3</source>
         <translation>el archivo está dañado: su bloque %1 indica %2 bytes, pero el archivo termina después de %3</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the file is damaged: its %1 chunk of %2 bytes is larger than the %3 MB a picture&apos;s side data may take</source>
         <translation>el archivo está dañado: su bloque %1 de %2 bytes supera los %3 MB que pueden ocupar los datos auxiliares de una imagen</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the file is damaged: %1</source>
         <translation>el archivo está dañado: %1</translation>
     </message>
     <message>
-        <location line="+54"/>
         <source>its rows do not match its size</source>
         <translation>sus filas no coinciden con su tamaño</translation>
     </message>
     <message>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="-100"/>
         <source>the file is cut off before its picture data</source>
         <translation>el archivo se corta antes de los datos de la imagen</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the bitmap is damaged or of a kind that cannot be read</source>
         <translation>el mapa de bits está dañado o es de un tipo que no se puede leer</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Not a BMP file: starts with 0x%1 0x%2</source>
         <translation>No es un archivo BMP: empieza por 0x%1 0x%2</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1 (the bitmap&apos;s header is cut off)</source>
         <translation>%1 (la cabecera del mapa de bits está cortada)</translation>
     </message>
@@ -1176,79 +960,62 @@ Do you want to replace it?</source>
 <context>
     <name>Printing</name>
     <message>
-        <location filename="../src/printing/CardPage.cpp" line="+189"/>
         <source>Cannot print fold-over cards: the cards of this grid or sheet do not stand in pairs about the middle of the paper, so no fold puts one behind another.</source>
         <translation>No se pueden imprimir tarjetas plegables: las tarjetas de esta cuadrícula u hoja no forman pares respecto del centro del papel, así que ningún doblez pone una detrás de otra.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>portrait</source>
         <translation>vertical</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>landscape</source>
         <translation>horizontal</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Cannot print fold-over cards: a card of %1 picture per page in %2 has no middle line between its cells to fold on. Choose 2 or more pictures per page.</source>
         <translation>No se pueden imprimir tarjetas plegables: una tarjeta de %1 imagen por página en %2 no tiene una línea central entre sus celdas por la que doblarla. Elija 2 o más imágenes por página.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Cannot print fold-over cards: a card of %1 pictures per page in %2 has no middle line between its cells to fold on. Choose 2 or more pictures per page.</source>
         <translation>No se pueden imprimir tarjetas plegables: una tarjeta de %1 imágenes por página en %2 no tiene una línea central entre sus celdas por la que doblarla. Elija 2 o más imágenes por página.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+126"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>No se puede imprimir la imagen %1: %2</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <location line="+29"/>
-        <location line="+194"/>
         <source>Cannot print</source>
         <translation>No se puede imprimir</translation>
     </message>
     <message>
-        <location line="-218"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>No se puede imprimir: la impresora &quot;%1&quot; no inició el trabajo.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>the printer &quot;%1&quot; could not start page %2.</source>
         <translation>la impresora &quot;%1&quot; no pudo iniciar la página %2.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Cannot print: the printer &quot;%1&quot; reported an error.</source>
         <translation>No se puede imprimir: la impresora &quot;%1&quot; informó de un error.</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>No se puede imprimir en el archivo %1: %2</translation>
     </message>
     <message>
-        <location line="+58"/>
         <source>Page %1 of %2</source>
         <translation>Página %1 de %2</translation>
     </message>
     <message>
-        <location line="+81"/>
         <source>Cannot print: the printer &quot;%1&quot; is not available.</source>
         <translation>No se puede imprimir: la impresora &quot;%1&quot; no está disponible.</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Cannot print: the page range picks none of the %1 cards.</source>
         <translation>No se puede imprimir: el intervalo de páginas no elige ninguna de las %1 tarjetas.</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>The fronts are printed.
 
 %1
@@ -1261,104 +1028,82 @@ Then click Continue to print the backs.</source>
 Luego haga clic en Continuar para imprimir los reversos.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Printing</source>
         <translation>Imprimiendo</translation>
     </message>
     <message>
-        <location line="+33"/>
-        <location line="+38"/>
         <source>Print Preview</source>
         <translation>Vista previa de impresión</translation>
     </message>
     <message>
-        <location line="-25"/>
         <source>Sheet %1, to fold</source>
         <translation>Hoja %1, para doblar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card %1, back</source>
         <translation>Tarjeta %1, reverso</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card %1</source>
         <translation>Tarjeta %1</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>&amp;Print ...</source>
         <translation>&amp;Imprimir ...</translation>
     </message>
     <message>
-        <location line="+36"/>
-        <location line="+4"/>
         <source>Export PDF</source>
         <translation>Exportar PDF</translation>
     </message>
     <message>
-        <location line="-3"/>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>Print Word &amp;Backs</source>
         <translation>Imprimir &amp;reversos con palabras</translation>
     </message>
     <message>
-        <location filename="../src/printing/PagePainter.cpp" line="+34"/>
         <source>Cannot print a card with %1 pictures per page: a page holds 1, 2, 4, 6 or 8 pictures.</source>
         <translation>No se puede imprimir una tarjeta con %1 imágenes por página: una página admite 1, 2, 4, 6 u 8 imágenes.</translation>
     </message>
     <message>
-        <location line="+86"/>
         <source>Cannot print the picture %1: not enough memory for %2 x %3 pixels.</source>
         <translation>No se puede imprimir la imagen %1: no hay memoria suficiente para %2 x %3 píxeles.</translation>
     </message>
     <message>
-        <location line="+127"/>
         <source>Cannot print the picture %1</source>
         <translation>No se puede imprimir la imagen %1</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+18"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>No se puede escribir el archivo PDF %1: %2</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>there is no page to write.</source>
         <translation>no hay ninguna página que escribir.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>it is a folder.</source>
         <translation>es una carpeta.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>it is not a plain file.</source>
         <translation>no es un archivo normal.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the folder %1 does not exist.</source>
         <translation>la carpeta %1 no existe.</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the PDF writer could not start the document.</source>
         <translation>el generador de PDF no pudo iniciar el documento.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>could not start page %1.</source>
         <translation>no se pudo iniciar la página %1.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>the PDF writer failed.</source>
         <translation>el generador de PDF falló.</translation>
     </message>
@@ -1366,185 +1111,146 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../src/storage/PrintOption.cpp" line="+32"/>
         <source>The print option could not be saved to %1</source>
         <translation>La opción de impresión no se pudo guardar en %1</translation>
     </message>
     <message>
-        <location filename="../src/storage/Registry.cpp" line="+59"/>
         <source>a backslash in quotes must be followed by \ or &quot;</source>
         <translation>una barra invertida entre comillas debe ir seguida de \ o &quot;</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a quoted text has no closing quote</source>
         <translation>un texto entre comillas no tiene comilla de cierre</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>there is text after the closing quote</source>
         <translation>hay texto después de la comilla de cierre</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>&quot;%1&quot; is not a dword</source>
         <translation>&quot;%1&quot; no es un dword</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>removing values is not supported</source>
         <translation>no se admite quitar valores</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>the value&apos;s data is not understood</source>
         <translation>no se entienden los datos del valor</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>hexadecimal data has no &quot;:&quot;</source>
         <translation>los datos hexadecimales no tienen &quot;:&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>&quot;%1&quot; is not a value type</source>
         <translation>&quot;%1&quot; no es un tipo de valor</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>hexadecimal data ends in a backslash</source>
         <translation>los datos hexadecimales terminan en una barra invertida</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&quot;%1&quot; is not a hexadecimal byte</source>
         <translation>&quot;%1&quot; no es un byte hexadecimal</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the file is not valid %1 text</source>
         <translation>el archivo no es texto %1 válido</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the settings file could not be locked</source>
         <translation>no se pudo bloquear el archivo de configuración</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the settings file is locked by another program</source>
         <translation>el archivo de configuración está bloqueado por otro programa</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>the file does not start with &quot;%1&quot;</source>
         <translation>el archivo no empieza por &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>a key name has no closing bracket</source>
         <translation>a un nombre de clave le falta el corchete de cierre</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>removing keys is not supported</source>
         <translation>no se admite quitar claves</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&quot;%1&quot; is not a valid key name</source>
         <translation>&quot;%1&quot; no es un nombre de clave válido</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the key &quot;%1&quot; does not belong to %2</source>
         <translation>la clave &quot;%1&quot; no pertenece a %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the line is not a key, a value or a comment</source>
         <translation>la línea no es una clave, un valor ni un comentario</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>a value comes before the first key</source>
         <translation>hay un valor antes de la primera clave</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>a value name is not followed by &quot;=&quot;</source>
         <translation>un nombre de valor no va seguido de &quot;=&quot;</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>line %1: %2</source>
         <translation>línea %1: %2</translation>
     </message>
     <message>
-        <location line="+96"/>
         <source>the settings file holds a name or a value that cannot be written back unchanged</source>
         <translation>el archivo de configuración contiene un nombre o un valor que no se puede volver a escribir sin cambios</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>the settings file is not a regular file</source>
         <translation>el archivo de configuración no es un archivo normal</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the file is too large to be a settings file</source>
         <translation>el archivo es demasiado grande para ser un archivo de configuración</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the file is not a valid settings file (%1)</source>
         <translation>el archivo no es un archivo de configuración válido (%1)</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+10"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>%1: &quot;%2&quot; is not a valid key name</source>
         <translation>%1: &quot;%2&quot; no es un nombre de clave válido</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1: the key &quot;%2&quot; does not exist</source>
         <translation>%1: la clave &quot;%2&quot; no existe</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+37"/>
         <source>Failed to get data for &apos;%1&apos;</source>
         <translation>No se pudieron obtener los datos de &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
         <source>Invalid data type for &apos;%1&apos;</source>
         <translation>Tipo de datos no válido para &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="-25"/>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>No se pudieron establecer los datos de &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1: no key is open</source>
         <translation>%1: no hay ninguna clave abierta</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1: the value name or text holds a line break</source>
         <translation>%1: el nombre del valor o el texto contiene un salto de línea</translation>
     </message>
     <message>
-        <location filename="../src/storage/SpeechOption.cpp" line="+43"/>
         <source>The speech options could not be saved to %1</source>
         <translation>Las opciones de voz no se pudieron guardar en %1</translation>
     </message>
@@ -1552,107 +1258,86 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>SheetTemplates</name>
     <message>
-        <location filename="../src/storage/SheetTemplates.cpp" line="+36"/>
         <source>it has no %1</source>
         <translation>le falta %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>its %1 &quot;%2&quot; is not a length in pt, mm, cm, in or pc</source>
         <translation>su %1 &quot;%2&quot; no es una longitud en pt, mm, cm, in o pc</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>its %1 of %2 is more than a metre</source>
         <translation>su %1 de %2 mide más de un metro</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>its %1 &quot;%2&quot; is not a whole number from 1 to %3</source>
         <translation>su %1 &quot;%2&quot; no es un número entero de 1 a %3</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>its paper size &quot;%1&quot; is not known</source>
         <translation>su tamaño de papel &quot;%1&quot; no se conoce</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>its paper has no size</source>
         <translation>su papel no tiene tamaño</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>its labels have no size</source>
         <translation>sus etiquetas no tienen tamaño</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>it has more than %1 labels on a sheet</source>
         <translation>tiene más de %1 etiquetas en una hoja</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>CD and DVD labels are not offered</source>
         <translation>las etiquetas de CD y DVD no se ofrecen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>it has no labels</source>
         <translation>no tiene etiquetas</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a label at %1, %2 mm runs %3 mm off the paper</source>
         <translation>una etiqueta en %1, %2 mm se sale %3 mm del papel</translation>
     </message>
     <message>
-        <location line="+68"/>
         <source>The sheet %1 in %2 is left out: %3.</source>
         <translation>La hoja %1 de %2 se deja fuera: %3.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>it has no brand or part number</source>
         <translation>no tiene marca ni referencia</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the sheet %1 it is equal to is %2</source>
         <translation>la hoja %1, a la que equivale, %2</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>left out</source>
         <translation>se ha dejado fuera</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>not there</source>
         <translation>no está</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>The sheet templates in %1 are read only up to line %2: %3.</source>
         <translation>Los modelos de hoja de %1 solo se leen hasta la línea %2: %3.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>No label sheets are installed: %1 does not hold paper-sizes.xml (the package glabels-data).</source>
         <translation>No hay hojas de etiquetas instaladas: %1 no contiene paper-sizes.xml (el paquete glabels-data).</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>The sheet templates in %1 cannot be read: %2.</source>
         <translation>Los modelos de hoja de %1 no se pueden leer: %2.</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>Cannot use the sheet %1. %2</source>
         <translation>No se puede usar la hoja %1. %2</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>There is no sheet named %1 among the installed sheet templates (%2).</source>
         <translation>No hay ninguna hoja llamada %1 entre los modelos de hoja instalados (%2).</translation>
     </message>
@@ -1660,80 +1345,86 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>Sound</name>
     <message>
-        <location filename="../src/sound/SoundDecoder.cpp" line="+124"/>
         <source>The sound file &quot;%1&quot; can&apos;t be opened: %2</source>
         <translation>El archivo de sonido &quot;%1&quot; no se puede abrir: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>No sound file is named.</source>
         <translation>No se ha indicado ningún archivo de sonido.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Unknown error code</source>
         <translation>Código de error desconocido</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the file describes no sound</source>
         <translation>el archivo no describe ningún sonido</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>the output format is not usable</source>
         <translation>el formato de salida no se puede usar</translation>
     </message>
     <message>
-        <location line="+87"/>
         <source>the sound is too long (more than %1 MB of samples)</source>
         <translation>el sonido es demasiado largo (más de %1 MB de muestras)</translation>
     </message>
     <message>
-        <location filename="../src/sound/Speech.cpp" line="+122"/>
         <source>The word &quot;%1&quot; can&apos;t be spoken: %2</source>
         <translation>La palabra &quot;%1&quot; no se puede pronunciar: %2</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>the speech engine can&apos;t be loaded</source>
         <translation>el motor de voz no se puede cargar</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>there is no voice &quot;%1&quot;</source>
         <translation>no existe la voz &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>the speech engine failed</source>
         <translation>el motor de voz falló</translation>
     </message>
     <message>
-        <location filename="../src/sound/WaveWriter.cpp" line="+51"/>
         <source>The sound file &quot;%1&quot; can&apos;t be written: %2</source>
         <translation>El archivo de sonido &quot;%1&quot; no se puede escribir: %2</translation>
     </message>
     <message>
-        <location filename="../src/sound/WordRecorder.cpp" line="+48"/>
         <source>No sound input (a microphone) was found: nothing can be recorded.</source>
         <translation>No se encontró ninguna entrada de sonido (un micrófono): no se puede grabar nada.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>La entrada de sonido &quot;%1&quot; no se puede abrir: no se puede grabar nada.</translation>
     </message>
 </context>
 <context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>Propiedades de la baraja</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>El idioma del programa</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>Las palabras sin grabación se pronuncian en este idioma, salvo que Opciones &gt; Voz indique una voz.
+Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>&amp;Idioma de las palabras:</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
-        <location filename="../src/mainwindow/CardStrip.cpp" line="+48"/>
         <source>Cards</source>
         <translation>Tarjetas</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>Card %1</source>
         <translation>Tarjeta %1</translation>
     </message>
@@ -1741,17 +1432,14 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>ferlo::DirectoryListBox</name>
     <message>
-        <location filename="../src/mainwindow/FileBrowser.cpp" line="+133"/>
         <source>The folder %1 does not exist.</source>
         <translation>La carpeta %1 no existe.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 is not a folder.</source>
         <translation>%1 no es una carpeta.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The folder %1 cannot be opened: permission denied.</source>
         <translation>La carpeta %1 no se puede abrir: permiso denegado.</translation>
     </message>
@@ -1759,7 +1447,6 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>ferlo::LabelEditor</name>
     <message>
-        <location filename="../src/mainwindow/LabelEditor.cpp" line="+42"/>
         <source>Label word of picture %1</source>
         <translation>Palabra de la imagen %1</translation>
     </message>
@@ -1767,232 +1454,187 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>ferlo::LayoutDialog</name>
     <message>
-        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+78"/>
         <source> mm</source>
         <extracomment>The suffix of a length in millimetres, after the number (with its space).</extracomment>
         <translation> mm</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source> in</source>
         <extracomment>The suffix of a length in inches, after the number (with its space).</extracomment>
         <translation> in</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>round </source>
         <extracomment>The shape of a sheet&apos;s labels, before their size (&quot;round 40.0 × 40.0 mm&quot;), with its space.</extracomment>
         <translation>redondas de </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>elliptic </source>
         <translation>elípticas de </translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>%1 — %2 (%3%4 × %5 mm, %6 per sheet)</source>
         <extracomment>A sheet in the list: its name, description, labels&apos; shape and size, labels per sheet.</extracomment>
         <translation>%1 — %2 (%3%4 × %5 mm, %6 por hoja)</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Change Layout of All Cards</source>
         <translation>Cambiar el diseño de todas las tarjetas</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Layout</source>
         <translation>Diseño</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>&amp;Pictures per page</source>
         <translation>&amp;Imágenes por página</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Grid</source>
         <translation>&amp;Cuadrícula</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>P&amp;resets</source>
         <translation>&amp;Plantillas</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Sheets</source>
         <translation>&amp;Hojas</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>&amp;Fill: crop pictures to fill their cards</source>
         <translation>&amp;Rellenar: recortar las imágenes para que llenen sus tarjetas</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Bleed:</source>
         <translation>&amp;Sangrado:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Outlines</source>
         <translation>C&amp;ontornos</translation>
     </message>
     <message>
-        <location line="+102"/>
         <source>Pictures &amp;per page:</source>
         <translation>Imá&amp;genes por página:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Por&amp;trait</source>
         <translation>&amp;Vertical</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Landscape</source>
         <translation>Hori&amp;zontal</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Orientation:</source>
         <translation>Orientación:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The card fills the page, as the toolbar&apos;s buttons lay it out.</source>
         <translation>La tarjeta llena la página, como la distribuyen los botones de la barra de herramientas.</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Columns × rows:</source>
         <translation>Col&amp;umnas × filas:</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Custom</source>
         <translation>Personalizado</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Portrait</source>
         <translation>Vertical</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Landscape</source>
         <translation>Horizontal</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>P&amp;aper:</source>
         <translation>P&amp;apel:</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Paper size:</source>
         <translation>Tamaño del papel:</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>mm</source>
         <extracomment>The units of the lengths: millimetres, inches.</extracomment>
         <translation>mm</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>in</source>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Unit:</source>
         <translation>U&amp;nidad:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Cards of this si&amp;ze, centred:</source>
         <translation>Tarjetas de este &amp;tamaño, centradas:</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>across,</source>
         <translation>a lo ancho,</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>down</source>
         <translation>a lo alto</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Gaps:</source>
         <translation>Separación:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The page &amp;divided evenly, margins:</source>
         <translation>La página &amp;dividida por igual, márgenes:</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>Brand, part number or description</source>
         <translation>Marca, referencia o descripción</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>&amp;Find:</source>
         <translation>&amp;Buscar:</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>Ninguna hoja instalada coincide con &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 sheets</source>
         <translation>%1 hojas</translation>
     </message>
     <message>
-        <location line="+85"/>
         <source>Choose a preset.</source>
         <translation>Elija una plantilla.</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Choose a sheet.</source>
         <translation>Elija una hoja.</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>The deck&apos;s %1 in order, with their words: %2.</source>
         <translation>%1 del mazo, en orden y con sus palabras: %2.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 picture</source>
         <translation>1 imagen</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 pictures</source>
         <translation>%1 imágenes</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 card</source>
         <translation>1 tarjeta</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 cards</source>
         <translation>%1 tarjetas</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 per page, as the toolbar lays it out</source>
         <translation>%1 por página, como la distribuye la barra de herramientas</translation>
     </message>
@@ -2000,13 +1642,10 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>ferlo::LayoutPanel</name>
     <message>
-        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+62"/>
-        <location line="+234"/>
         <source>Card</source>
         <translation>Tarjeta</translation>
     </message>
     <message>
-        <location line="-3"/>
         <source>Picture %1: %2</source>
         <translation>Imagen %1: %2</translation>
     </message>
@@ -2014,32 +1653,26 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>ferlo::TAboutBox</name>
     <message>
-        <location filename="../src/dialogs/AboutBox.cpp" line="+72"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Version: %1</source>
         <translation>Versión: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Copyright © 2026 the Ferlo developers</source>
         <translation>Copyright © 2026 los desarrolladores de Ferlo</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Flash cards</source>
         <translation>Tarjetas</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
         <translation>Imágenes en una tarjeta, una palabra bajo cada una y líneas de corte entre ellas: imprima la página y córtela en tarjetas.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
@@ -2047,568 +1680,484 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>ferlo::TFerloMainForm</name>
     <message>
-        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+115"/>
         <source>&amp;Edit</source>
         <translation>&amp;Editar</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+12"/>
         <source>&amp;Undo</source>
         <translation>&amp;Deshacer</translation>
     </message>
     <message>
-        <location line="-9"/>
-        <location line="+10"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rehacer</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Deshacer %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Undo</source>
         <translation>Deshacer</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Redo</source>
         <translation>Rehacer</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Move card ear&amp;lier</source>
         <translation>&amp;Mover tarjeta antes</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Move card la&amp;ter</source>
         <translation>Mover tarjeta des&amp;pués</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Change Layout of &amp;All Cards ...</source>
         <translation>Cambiar el diseño de &amp;todas las tarjetas ...</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>&amp;View</source>
         <translation>&amp;Ver</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Card &amp;Strip</source>
         <translation>&amp;Tira de tarjetas</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>Move picture</source>
         <translation>Mover imagen</translation>
     </message>
     <message>
-        <location line="+152"/>
         <source>Card %1 holds that picture already</source>
         <translation>La tarjeta %1 ya tiene esa imagen</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Card %1 is full</source>
         <translation>La tarjeta %1 está llena</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Moved to card %1</source>
         <translation>Imagen movida a la tarjeta %1</translation>
     </message>
     <message>
-        <location line="+41"/>
         <source>Change layout of all cards</source>
         <translation>Cambiar el diseño de todas las tarjetas</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/DeckCommands.cpp" line="+118"/>
         <source>Open deck</source>
         <translation>Abrir mazo</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+44"/>
         <source>Ferlo decks (%1)</source>
         <translation>Mazos de Ferlo (%1)</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>Save deck</source>
         <translation>Guardar mazo</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Untitled deck</source>
         <translation>Mazo sin título</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>%1[*] - Ferlo</source>
         <extracomment>The window&apos;s title: the deck&apos;s name, the mark of unsaved changes, the program&apos;s name.</extracomment>
         <translation>%1[*] - Ferlo</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Card %1 of %2</source>
         <translation>Tarjeta %1 de %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+116"/>
         <source>This application requires a screen resolution of 800x600 or higher.</source>
         <translation>Esta aplicación requiere una resolución de pantalla de 800x600 o superior.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Select A Picture</source>
         <translation>Elija una imagen</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Select up to %1 Pictures</source>
         <translation>Elija hasta %1 imágenes</translation>
     </message>
     <message>
-        <location line="+174"/>
         <source>%1: the picture is damaged and shows only in part</source>
         <translation>%1: la imagen está dañada y solo se ve en parte</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>These pictures are damaged and show only in part: %1</source>
         <translation>Estas imágenes están dañadas y solo se ven en parte: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>Imagen %1 que no se puede mostrar: %2</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Picture %1: %2</source>
         <translation>Imagen %1: %2</translation>
     </message>
     <message>
-        <location line="+83"/>
         <source>Turn Cutlines On</source>
         <translation>Activar líneas de corte</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Turn Cutlines Off</source>
         <translation>Desactivar líneas de corte</translation>
     </message>
     <message>
-        <location line="+76"/>
         <source>This file was not found: %1</source>
         <translation>No se encontró este archivo: %1</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>These files were not found: %1</source>
         <translation>No se encontraron estos archivos: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>This file is not a picture: %1</source>
         <translation>Este archivo no es una imagen: %1</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>These files are not pictures: %1</source>
         <translation>Estos archivos no son imágenes: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>One deck opens at a time; not opened: %1</source>
         <translation>Se abre un solo mazo cada vez; no se abrió: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+85"/>
         <source>Ferlo</source>
         <extracomment>The program&apos;s name, the window&apos;s title before a deck is shown.</extracomment>
         <translation>Ferlo</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>&amp;File</source>
         <translation>&amp;Archivo</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;New deck</source>
         <translation>&amp;Nuevo mazo</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Open deck ...</source>
         <translation>&amp;Abrir mazo ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Save</source>
         <translation>&amp;Guardar</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Save &amp;as ...</source>
         <translation>Guardar &amp;como ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Print se&amp;tup ...</source>
         <translation>Configurar im&amp;presora ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Print ...</source>
         <translation>&amp;Imprimir ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Print Pre&amp;view ...</source>
         <translation>&amp;Vista previa de impresión ...</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Export PDF ...</source>
         <translation>&amp;Exportar PDF ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Double-Sided Printing ...</source>
         <translation>Impresión a &amp;doble cara ...</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>Imprimir &amp;hoja de calibración ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>e&amp;xit</source>
         <translation>&amp;Salir</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;Card</source>
         <translation>&amp;Tarjeta</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&amp;Previous card</source>
         <translation>Tarjeta &amp;anterior</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Previous card</source>
         <translation>Tarjeta anterior</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Next card</source>
         <translation>Tarjeta &amp;siguiente</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Next card</source>
         <translation>Tarjeta siguiente</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>N&amp;ew card</source>
         <translation>&amp;Nueva tarjeta</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>New card after this one</source>
         <translation>Nueva tarjeta después de esta</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Remove card</source>
         <translation>&amp;Quitar tarjeta</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove this card from the deck</source>
         <translation>Quitar esta tarjeta del mazo</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Layout ...</source>
         <translation>&amp;Diseño ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Re&amp;cord</source>
         <translation>&amp;Grabar</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Record: then click the picture whose word to record</source>
         <translation>Grabar: luego haga clic en la imagen cuya palabra quiere grabar</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Options ...</source>
         <translation>&amp;Opciones ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Help</source>
         <translation>Ay&amp;uda</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Help ...</source>
         <translation>Ay&amp;uda ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;About ...</source>
         <translation>&amp;Acerca de ...</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+117"/>
         <source>Clear all pictures</source>
         <translation>Borrar todas las imágenes</translation>
     </message>
     <message>
-        <location line="-112"/>
         <source>Edit label</source>
         <translation>Editar palabra</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>1 Image Per Page</source>
         <translation>1 imagen por página</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 Images Per Page</source>
         <translation>%1 imágenes por página</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Portrait Orientation</source>
         <translation>Orientación vertical</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Landscape Orientation</source>
         <translation>Orientación horizontal</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Cut Lines</source>
         <translation>Líneas de corte</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
         <source>&amp;Labels Off</source>
         <translation>&amp;Palabras no</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Uppercase Labels</source>
         <translation>Palabras en mayúsculas</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Lowercase Labels</source>
         <translation>Palabras en minúsculas</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Clear</source>
         <extracomment>A button (verb): takes all pictures off the card.</extracomment>
         <translation>Borrar</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Print Flashcard</source>
         <translation>Imprimir la tarjeta</translation>
     </message>
     <message>
-        <location line="+44"/>
         <source>Drives</source>
         <translation>Unidades</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Folders</source>
         <translation>Carpetas</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Picture files</source>
         <translation>Archivos de imagen</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Card area</source>
         <translation>Zona de la tarjeta</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card</source>
         <translation>Tarjeta</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="-24"/>
         <source>Cannot keep the label word of card %1, cell %2: %3.</source>
         <translation>No se puede conservar la palabra de la tarjeta %1, celda %2: %3.</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>Turn Labels Off</source>
         <translation>Desactivar las palabras</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Turn Labels on</source>
         <translation>Activar las palabras</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Labels On</source>
         <translation>&amp;Palabras sí</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
         <source>Layout %1</source>
         <extracomment>A step of the undo history: the layout&apos;s name, or a grid&apos;s size.</extracomment>
         <translation>Diseño %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 × %2 grid</source>
         <translation>cuadrícula de %1 × %2</translation>
     </message>
     <message>
-        <location line="+81"/>
         <source>Card %1: %2</source>
         <translation>Tarjeta %1: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The deck %1 uses sheets that are not installed. Their cards keep their pictures and are saved as they are, but cannot be shown or printed here.
 %2</source>
         <translation>El mazo %1 usa hojas que no están instaladas. Sus tarjetas conservan sus imágenes y se guardan tal como están, pero aquí no se pueden mostrar ni imprimir.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/Recording.cpp" line="+43"/>
         <source>Recording level</source>
         <translation>Nivel de grabación</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Stop</source>
         <translation>&amp;Detener</translation>
     </message>
     <message>
-        <location line="+29"/>
         <source>Recording &quot;%1&quot;</source>
         <translation>Grabando &quot;%1&quot;</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Nothing was heard: the word &quot;%1&quot; was not recorded.</source>
         <translation>No se oyó nada: la palabra &quot;%1&quot; no se grabó.</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>The folder %1 can&apos;t be written, and the deck has no folder yet: save the deck, then record again.</source>
         <translation>No se puede escribir en la carpeta %1 y el mazo aún no tiene carpeta: guarde el mazo y vuelva a grabar.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+12"/>
         <source>Record</source>
         <extracomment>The title of a question while a word&apos;s recording is saved.</extracomment>
         <translation>Grabar</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>The folder %1 can&apos;t be written. Save the recording beside the deck instead?</source>
         <translation>No se puede escribir en la carpeta %1. ¿Guardar la grabación junto al mazo?</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>%1 already exists. Replace it?</source>
         <translation>%1 ya existe. ¿Desea reemplazarlo?</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Play</source>
         <translation>&amp;Reproducir</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Record word</source>
         <translation>&amp;Grabar palabra</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Edit word</source>
         <translation>&amp;Editar palabra</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Take off</source>
         <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Guardado %1</translation>
+    </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>Escrito en %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 was not written</source>
+        <translation>Cancelado: no se escribió %1</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1</source>
+        <translation>Enviado a la impresora %1</translation>
+    </message>
+    <message>
+        <source>Printing cancelled</source>
+        <translation>Impresión cancelada</translation>
+    </message>
+    <message>
+        <source>Deck P&amp;roperties ...</source>
+        <translation>P&amp;ropiedades de la baraja ...</translation>
+    </message>
+    <message>
+        <source>Pictures that did not fit on the new layout: %1 (Undo brings them back)</source>
+        <translation>Imágenes que no cabían en la nueva disposición: %1 (Deshacer las recupera)</translation>
+    </message>
+    <message>
+        <source>Recorded &quot;%1&quot; in %2</source>
+        <translation>«%1» grabado en %2</translation>
     </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
     <message>
-        <location filename="../src/dialogs/Options.cpp" line="+20"/>
         <source>Options</source>
         <translation>Opciones</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Printing Options</source>
         <translation>Opciones de impresión</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Print as DIB</source>
         <translation>Imprimir como DIB</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Print image as original format</source>
         <translation>Imprimir en formato original</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Voz ...</translation>
     </message>
@@ -2616,34 +2165,28 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>ferlo::TdlgSpeech</name>
     <message>
-        <location filename="../src/dialogs/SpeechDialog.cpp" line="+18"/>
         <source>Speech</source>
         <translation>Voz</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Speak words that have no recording</source>
         <translation>&amp;Pronunciar las palabras que no tienen grabación</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>The deck&apos;s or the system&apos;s language</source>
-        <translation>El idioma del mazo o del sistema</translation>
-    </message>
-    <message>
-        <location line="+6"/>
         <source> words per minute</source>
         <translation> palabras por minuto</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Voice:</source>
         <translation>&amp;Voz:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Rate:</source>
         <translation>Veloci&amp;dad:</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s or the program&apos;s language</source>
+        <translation>El idioma de la baraja o del programa</translation>
     </message>
 </context>
 </TS>

@@ -4,7 +4,6 @@
 <context>
     <name>Calibration</name>
     <message>
-        <location filename="../src/printing/Calibration.cpp" line="+75"/>
         <source>BACK. Hold the sheet to the light with this side towards you.
 Where the front&apos;s line crosses the top scale is X; where it crosses the left scale is Y.
 Type X and Y as the back offset (File &gt; Double-Sided Printing).</source>
@@ -13,7 +12,6 @@ Là où le trait du recto croise la règle du haut, c&apos;est X&#xa0;; là où 
 Saisissez X et Y comme décalage du verso (Fichier &gt; Impression recto verso).</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>FRONT of the calibration sheet.
 Print it double-sided, as you print cards with word backs, then turn it over.</source>
         <translation>RECTO de la feuille d&apos;étalonnage.
@@ -23,47 +21,38 @@ Imprimez-la en recto verso, comme vous imprimez les cartes avec les mots au vers
 <context>
     <name>CardLayout</name>
     <message>
-        <location filename="../src/layout/CardLayout.cpp" line="+26"/>
         <source>%1 landscape</source>
         <translation>%1 paysage</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 portrait</source>
         <translation>%1 portrait</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 × %2 mm paper landscape</source>
         <translation>papier %1 × %2 mm paysage</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 × %2 mm paper portrait</source>
         <translation>papier %1 × %2 mm portrait</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>A grid has 1 to 10 columns and 1 to 10 rows, not %1 × %2.</source>
         <translation>Une grille a de 1 à 10 colonnes et de 1 à 10 lignes, pas %1 × %2.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>The paper must be more than 0 and at most 1000 mm on either side, not %1 × %2 mm.</source>
         <translation>Le papier doit mesurer plus de 0 et au plus 1000 mm de chaque côté, pas %1 × %2 mm.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>A card needs a width and a height above 0 and gaps of 0 or more.</source>
         <translation>Une carte doit avoir une largeur et une hauteur supérieures à 0 et des espaces de 0 ou plus.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>%1 × %2 cards of %3 × %4 mm with their gaps need %5 × %6 mm, more than the %7 × %8 mm that can be printed on %9.</source>
         <translation>%1 × %2 cartes de %3 × %4 mm avec leurs espaces demandent %5 × %6 mm, plus que les %7 × %8 mm imprimables sur %9.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>A margin of %1 mm leaves no room on %2.</source>
         <translation>Une marge de %1 mm ne laisse aucune place sur %2.</translation>
     </message>
@@ -71,7 +60,6 @@ Imprimez-la en recto verso, comme vous imprimez les cartes avec les mots au vers
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
 
@@ -239,202 +227,162 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
 </translation>
     </message>
     <message>
-        <location line="+139"/>
         <source>the option --%1 needs a value</source>
         <translation>l&apos;option --%1 demande une valeur</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>unknown option %1 (see ferlo --help)</source>
         <translation>option inconnue %1 (voir ferlo --help)</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the option --%1 takes no value</source>
         <translation>l&apos;option --%1 ne prend pas de valeur</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>bad page size &quot;%1&quot;: use A4, Letter, A5 or Legal</source>
         <translation>format de page incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez A4, Letter, A5 ou Legal</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>bad --back-offset &quot;%1&quot;: use X,Y in millimetres, each from -10 to 10 (e.g. 1.5,-2)</source>
         <translation>--back-offset incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez X,Y en millimètres, chacun de -10 à 10 (par ex. 1.5,-2)</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the option --print-to needs a file name</source>
         <translation>l&apos;option --print-to demande un nom de fichier</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>bad number of pictures per page &quot;%1&quot;: use 1, 2, 4, 6 or 8</source>
         <translation>nombre d&apos;images par page incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez 1, 2, 4, 6 ou 8</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>bad --flip &quot;%1&quot;: use long or short</source>
         <translation>--flip incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez long ou short</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>bad resolution &quot;%1&quot;: use 72 to 1200 dots per inch</source>
         <translation>résolution incorrecte «&#xa0;%1&#xa0;»&#xa0;: utilisez de 72 à 1200 points par pouce</translation>
     </message>
     <message>
-        <location line="+52"/>
         <source>no output file: give --print-to OUT.pdf</source>
         <translation>pas de fichier de sortie&#xa0;: indiquez --print-to OUT.pdf</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>no pictures to print</source>
         <translation>aucune image à imprimer</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>cannot load the picture %1: %2</source>
         <translation>impossible de charger l&apos;image %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+74"/>
         <source>Nothing to print: the deck files hold no cards</source>
         <translation>Rien à imprimer&#xa0;: les fichiers de paquet ne contiennent aucune carte</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>the option --%1 applies only with --print-to</source>
         <translation>l&apos;option --%1 ne s&apos;applique qu&apos;avec --print-to</translation>
     </message>
     <message>
-        <location line="+83"/>
         <source>ferlo: %1: the picture is damaged and shows only in part</source>
         <translation>ferlo: %1&#xa0;: l&apos;image est abîmée et ne s&apos;affiche qu&apos;en partie</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>page %1 of %2</source>
         <translation>page %1 sur %2</translation>
     </message>
     <message>
-        <location filename="../src/app/LayoutOptions.cpp" line="+18"/>
         <source>bad value &quot;%1&quot; for --%2: %3</source>
         <translation>valeur incorrecte «&#xa0;%1&#xa0;» pour --%2&#xa0;: %3</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>give a brand and part number, such as &quot;Avery 5371&quot; (see --list-sheets)</source>
         <translation>indiquez une marque et une référence, comme «&#xa0;Avery 5371&#xa0;» (voir --list-sheets)</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>use COLUMNSxROWS, each 1 to 10, such as 4x5</source>
         <translation>utilisez COLONNESxLIGNES, chacun de 1 à 10, comme 4x5</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>use WIDTHxHEIGHT with a unit mm, cm, in or pt, such as 2inx2in or 85x55mm</source>
         <translation>utilisez LARGEURxHAUTEUR avec une unité mm, cm, in ou pt, comme 2inx2in ou 85x55mm</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>use a length with a unit such as 3mm or 0.125in, or ACROSSxDOWN such as 3x5mm</source>
         <translation>utilisez une longueur avec une unité, comme 3mm ou 0.125in, ou HORIZONTALxVERTICAL, comme 3x5mm</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>use A4, A5, A3, Letter, Legal, or WIDTHxHEIGHT with a unit, such as 100x150mm or 4inx6in</source>
         <translation>utilisez A4, A5, A3, Letter, Legal, ou LARGEURxHAUTEUR avec une unité, comme 100x150mm ou 4inx6in</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>a paper is at most 1000 mm on either side</source>
         <translation>un papier mesure au plus 1000 mm de chaque côté</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>use 0 to 6 mm with a unit, such as 3mm</source>
         <translation>utilisez de 0 à 6 mm avec une unité, comme 3mm</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>the option --%1 needs %2</source>
         <translation>l&apos;option --%1 demande %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>--grid or --sheet</source>
         <translation>--grid ou --sheet</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>give either --grid or --sheet, not both</source>
         <translation>indiquez --grid ou --sheet, pas les deux</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>--grid (a sheet has its own paper and labels)</source>
         <translation>--grid (une planche a son propre papier et ses propres étiquettes)</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>bad value &quot;%1&quot; for --sheet: %2</source>
         <translation>valeur incorrecte «&#xa0;%1&#xa0;» pour --sheet&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>--card-size (without it the page is divided evenly)</source>
         <translation>--card-size (sans elle, la page est divisée en parts égales)</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the grid does not fit: %1</source>
         <translation>la grille ne tient pas&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>round </source>
         <translation>rondes, </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>ellipse </source>
         <translation>elliptiques, </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1	%2	%3	%4%5 x %6 mm	%7 per sheet</source>
         <translation>%1	%2	%3	%4%5 x %6 mm	%7 par planche</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>Aucune planche installée ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/app/SpeakTo.cpp" line="+100"/>
         <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
         <translation>ferlo: usage&#xa0;: ferlo --speak-to DOSSIER [--voice NOM] [--rate MPM] PAQUET|IMAGE...</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
         <translation>ferlo: débit incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez de %2 à %3 mots par minute</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: le moteur de synthèse vocale ou ses voix ne sont pas installés (espeak-ng-data)</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>ferlo: unknown voice &quot;%1&quot;; the voices are: %2</source>
         <translation>ferlo: voix inconnue «&#xa0;%1&#xa0;»&#xa0;; les voix sont&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>cannot make the folder %1</source>
         <translation>impossible de créer le dossier %1</translation>
     </message>
@@ -442,134 +390,106 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
 <context>
     <name>DeckEdit</name>
     <message>
-        <location filename="../src/layout/DeckEdit.cpp" line="+67"/>
         <source>Clear card %1</source>
         <translation>Effacer la carte %1</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Move %1</source>
         <translation>Déplacer %1</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+12"/>
         <source>Place %1</source>
         <translation>Placer %1</translation>
     </message>
     <message>
-        <location line="-9"/>
         <source>Take off %1</source>
         <translation>Retirer %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Edit word %1</source>
         <translation>Modifier le mot %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Record %1</source>
         <translation>Enregistrer le son de %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Place %1 pictures</source>
         <translation>Placer %1 images</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Change card %1</source>
         <translation>Modifier la carte %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Change layout of card %1</source>
         <translation>Changer la disposition de la carte %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>1 picture per card</source>
         <translation>1 image par carte</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 pictures per card</source>
         <translation>%1 images par carte</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Portrait</source>
         <translation>Portrait</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Landscape</source>
         <translation>Paysage</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Labels on</source>
         <translation>Mots activés</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Labels off</source>
         <translation>Mots désactivés</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Uppercase labels</source>
         <translation>Mots en majuscules</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Lowercase labels</source>
         <translation>Mots en minuscules</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Cut lines on</source>
         <translation>Lignes de coupe activées</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Cut lines off</source>
         <translation>Lignes de coupe désactivées</translation>
     </message>
     <message>
-        <location line="+82"/>
         <source>New card</source>
         <translation>Nouvelle carte</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove card %1</source>
         <translation>Retirer la carte %1</translation>
     </message>
     <message>
-        <location line="+18"/>
-        <location line="+2"/>
         <source>Move card %1</source>
         <translation>Déplacer la carte %1</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Move picture to card %1</source>
         <translation>Déplacer l&apos;image vers la carte %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Double-sided printing</source>
         <translation>Impression recto verso</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Language</source>
         <translation>Langue</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Change cards</source>
         <translation>Modifier les cartes</translation>
     </message>
@@ -577,207 +497,154 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
 <context>
     <name>DeckFile</name>
     <message>
-        <location filename="../src/storage/DeckFile.cpp" line="+34"/>
         <source>Cannot read the deck file %1: %2: %3</source>
         <translation>Impossible de lire le fichier de paquet %1&#xa0;: %2&#xa0;: %3</translation>
     </message>
     <message>
-        <location line="+13"/>
-        <location line="+75"/>
-        <location line="+5"/>
-        <location line="+24"/>
-        <location line="+12"/>
-        <location line="+155"/>
         <source>a string</source>
         <translation>une chaîne</translation>
     </message>
     <message>
-        <location line="-269"/>
-        <location line="+173"/>
-        <location line="+88"/>
         <source>an array</source>
         <translation>un tableau</translation>
     </message>
     <message>
-        <location line="-259"/>
-        <location line="+124"/>
-        <location line="+100"/>
-        <location line="+48"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+122"/>
         <source>an object</source>
         <translation>un objet</translation>
     </message>
     <message>
-        <location line="-268"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="-103"/>
         <source>nothing</source>
         <translation>rien</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+11"/>
         <source>expected %1, not %2</source>
         <translation>attendu&#xa0;: %1, pas %2</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location filename="../src/storage/DeckLayout.cpp" line="+26"/>
         <source>true or false</source>
         <translation>true ou false</translation>
     </message>
     <message>
-        <location line="+49"/>
         <source>a cell needs a &quot;picture&quot; (a free cell is null)</source>
         <translation>une case doit avoir un &quot;picture&quot; (une case libre vaut null)</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>the file name is empty</source>
         <translation>le nom de fichier est vide</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+20"/>
         <source>a file name cannot hold a NUL character</source>
         <translation>un nom de fichier ne peut pas contenir de caractère NUL</translation>
     </message>
     <message>
-        <location line="+34"/>
         <source>1, 2, 4, 6 or 8</source>
         <translation>1, 2, 4, 6 ou 8</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1, the grid&apos;s cards</source>
         <translation>%1, les cartes de la grille</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 to %1</source>
         <translation>de 1 à %1</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>a sheet&apos;s card needs its number of labels</source>
         <translation>une carte de planche doit indiquer son nombre d&apos;étiquettes</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>expected &quot;portrait&quot; or &quot;landscape&quot;</source>
         <translation>attendu&#xa0;: &quot;portrait&quot; ou &quot;landscape&quot;</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>%1 cells, more than the card&apos;s count of %2</source>
         <translation>%1 cases, plus que les %2 de la carte</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>an object or null</source>
         <translation>un objet ou null</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>expected %1, not &quot;%2&quot;</source>
         <translation>attendu&#xa0;: %1, pas &quot;%2&quot;</translation>
     </message>
     <message>
-        <location line="+31"/>
         <source>expected &quot;%1&quot;: this is not a deck</source>
         <translation>attendu&#xa0;: &quot;%1&quot;&#xa0;; ce n&apos;est pas un paquet</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a version number</source>
         <translation>un numéro de version</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>version %1 is newer than this program reads (%2)</source>
         <translation>la version %1 est plus récente que celle que ce programme lit (%2)</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>the word is %1 characters long; a label word holds at most %2 characters</source>
         <translation>le mot a %1 caractères&#xa0;; un mot a au plus %2 caractères</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Cannot read the deck file %1: the file is larger than 16 MB, more than any deck holds</source>
         <translation>Impossible de lire le fichier de paquet %1&#xa0;: le fichier dépasse 16 Mo, plus qu&apos;aucun paquet n&apos;en occupe</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Cannot read the deck file %1: the file is empty</source>
         <translation>Impossible de lire le fichier de paquet %1&#xa0;: le fichier est vide</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>line %1, column %2</source>
         <translation>ligne %1, colonne %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the top level</source>
         <translation>le niveau supérieur</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>expected an object, not an array</source>
         <translation>attendu&#xa0;: un objet, pas un tableau</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Cannot read the deck file %1: %2</source>
         <translation>Impossible de lire le fichier de paquet %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+50"/>
         <source>Cannot write the deck file %1: it would not read back (%2)</source>
         <translation>Impossible d&apos;écrire le fichier de paquet %1&#xa0;: il ne pourrait pas être relu (%2)</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Cannot write the deck file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier de paquet %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source> and %1 more</source>
         <translation> et %1 autres</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>The deck file %1 names a missing picture: %2</source>
         <translation>Le fichier de paquet %1 nomme une image manquante&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The deck file %1 names %2 missing pictures: %3</source>
         <translation>Le fichier de paquet %1 nomme %2 images manquantes&#xa0;: %3</translation>
     </message>
     <message>
-        <location filename="../src/storage/DeckLayout.cpp" line="-35"/>
         <source>an object or array</source>
         <translation>un objet ou un tableau</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>a number from %1 to %2</source>
         <translation>un nombre de %1 à %2</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>a whole number from %1 to %2</source>
         <translation>un nombre entier de %1 à %2</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>a name of at most 200 characters</source>
         <translation>un nom de 200 caractères au plus</translation>
     </message>
     <message>
-        <location line="+66"/>
         <source>a number from 1 to 1000</source>
         <translation>un nombre de 1 à 1000</translation>
     </message>
@@ -785,159 +652,129 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
 <context>
     <name>DuplexDialog</name>
     <message>
-        <location filename="../src/printing/job/DuplexDialog.cpp" line="+28"/>
         <source>Take the printed sheets out of the printer, turn the stack over sideways (about its long edge, so that the same edge goes in first) and put it back into the paper tray.</source>
         <translation>Sortez les feuilles imprimées de l&apos;imprimante, retournez la pile sur le côté (autour de son bord long, pour que le même bord entre en premier) et remettez-la dans le bac à papier.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Take the printed sheets out of the printer and put the stack back into the paper tray as it lies, printed side up, the same edge first.</source>
         <translation>Sortez les feuilles imprimées de l&apos;imprimante et remettez la pile dans le bac à papier telle qu&apos;elle est, face imprimée dessus, le même bord en premier.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>out: [3][2][1] face down, 1 at the bottom  ⟶  turn over sideways  ⟶  in: card 1 first</source>
         <translation>sortie&#xa0;: [3][2][1] face en dessous, 1 en bas  ⟶  retourner sur le côté  ⟶  entrée&#xa0;: carte 1 en premier</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [1][2][3] face down, 1 on top  ⟶  turn over sideways  ⟶  in: the last card first</source>
         <translation>sortie&#xa0;: [1][2][3] face en dessous, 1 en haut  ⟶  retourner sur le côté  ⟶  entrée&#xa0;: la dernière carte en premier</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [3][2][1] face up, 1 at the bottom  ⟶  as it lies  ⟶  in: the last card first</source>
         <translation>sortie&#xa0;: [3][2][1] face au-dessus, 1 en bas  ⟶  telle quelle  ⟶  entrée&#xa0;: la dernière carte en premier</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>out: [1][2][3] face up, 1 on top  ⟶  as it lies  ⟶  in: card 1 first</source>
         <translation>sortie&#xa0;: [1][2][3] face au-dessus, 1 en haut  ⟶  telle quelle  ⟶  entrée&#xa0;: carte 1 en premier</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source> mm</source>
         <translation> mm</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Double-Sided Printing</source>
         <translation>Impression recto verso</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Turning the sheet over</source>
         <translation>Retourner la feuille</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Standard: the long edge for portrait cards, the short edge for landscape cards</source>
         <translation>Standard&#xa0;: le bord long pour les cartes en portrait, le bord court pour les cartes en paysage</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>On the long edge</source>
         <translation>Sur le bord long</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>On the short edge</source>
         <translation>Sur le bord court</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Printing both sides</source>
         <translation>Impression des deux côtés</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The printer prints both sides</source>
         <translation>L&apos;imprimante imprime les deux côtés</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>By hand: the printer lays the sheets face down</source>
         <translation>À la main&#xa0;: l&apos;imprimante dépose les feuilles face en dessous</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>By hand: face down, the printer prints the last page first</source>
         <translation>À la main&#xa0;: face en dessous, l&apos;imprimante imprime la dernière page en premier</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>By hand: the printer lays the sheets face up</source>
         <translation>À la main&#xa0;: l&apos;imprimante dépose les feuilles face au-dessus</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>By hand: face up, the printer prints the last page first</source>
         <translation>À la main&#xa0;: face au-dessus, l&apos;imprimante imprime la dernière page en premier</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>By hand, the fronts print first; then the program asks you to put the stack back.
 If your paper tray prints on the upper side of the sheet, choose the other face.</source>
         <translation>À la main, les rectos s&apos;impriment d&apos;abord&#xa0;; puis le programme vous demande de remettre la pile.
 Si votre bac à papier imprime sur la face supérieure de la feuille, choisissez l&apos;autre face.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&amp;Fold-over: each front and its word on one sheet, printed on one side and folded in the middle</source>
         <translation>&amp;Pliage&#xa0;: chaque recto et son mot sur une même feuille, imprimée d&apos;un seul côté et pliée au milieu</translation>
     </message>
     <message>
-        <location line="+19"/>
-        <source>Back offset</source>
-        <translation>Décalage du verso</translation>
-    </message>
-    <message>
-        <location line="+1"/>
         <source>Back offset of the printer %1</source>
         <translation>Décalage du verso de l&apos;imprimante %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>X (to the right on the back):</source>
         <translation>X (vers la droite au verso)&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Y (down on the back):</source>
         <translation>Y (vers le bas au verso)&#xa0;:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Print the calibration sheet, hold it to the light with its back towards you,
 and type where the front&apos;s lines cross the top and the left scale.</source>
         <translation>Imprimez la feuille d&apos;étalonnage, tenez-la à la lumière, le verso vers vous,
 et saisissez où les traits du recto croisent la règle du haut et celle de gauche.</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>Imprimer la feuille d&apos;é&amp;talonnage ...</translation>
+    </message>
+    <message>
+        <source>Back offset of PDF files</source>
+        <translation>Décalage du verso des fichiers PDF</translation>
     </message>
 </context>
 <context>
     <name>Errors</name>
     <message>
-        <location filename="../src/storage/Errors.cpp" line="+16"/>
         <source>There is not enough memory to finish this command.</source>
         <translation>Il n&apos;y a pas assez de mémoire pour terminer cette commande.</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1: not enough memory.</source>
         <translation>%1&#xa0;: mémoire insuffisante.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>An unexpected error stopped this command.</source>
         <translation>Une erreur inattendue a arrêté cette commande.</translation>
     </message>
@@ -945,22 +782,18 @@ et saisissez où les traits du recto croisent la règle du haut et celle de gauc
 <context>
     <name>GridPresets</name>
     <message>
-        <location filename="../src/layout/CardLayout.cpp" line="+69"/>
         <source>2 × 2 in picture cards (Letter)</source>
         <translation>cartes illustrées 2 × 2 in (Letter)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>2 × 2 in picture cards (A4)</source>
         <translation>cartes illustrées 2 × 2 in (A4)</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>3 × 5 in index cards</source>
         <translation>fiches bristol 3 × 5 in</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>business cards 85 × 55 mm</source>
         <translation>cartes de visite 85 × 55 mm</translation>
     </message>
@@ -968,22 +801,18 @@ et saisissez où les traits du recto croisent la règle du haut et celle de gauc
 <context>
     <name>Messages</name>
     <message>
-        <location filename="../src/dialogs/Messages.cpp" line="+62"/>
         <source>Save the changes to %1?</source>
         <translation>Enregistrer les modifications de %1&#xa0;?</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The changes are lost if you don&apos;t save them.</source>
         <translation>Les modifications sont perdues si vous ne les enregistrez pas.</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Continue</source>
         <translation>Continuer</translation>
     </message>
     <message>
-        <location filename="../src/dialogs/SaveDialog.cpp" line="+15"/>
         <source>%1 already exists.
 Do you want to replace it?</source>
         <translation>%1 existe déjà.
@@ -993,187 +822,142 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>PictureErrors</name>
     <message>
-        <location filename="../src/pictures/HeifDecoder.cpp" line="+111"/>
         <source>the file is too large (more than %1 MB)</source>
         <translation>le fichier est trop grand (plus de %1 Mo)</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the file could not be read to its end</source>
         <translation>le fichier n&apos;a pas pu être lu jusqu&apos;au bout</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+79"/>
         <source>there is not enough memory to read the file</source>
         <translation>il n&apos;y a pas assez de mémoire pour lire le fichier</translation>
     </message>
     <message>
-        <location line="+20"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+21"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="+110"/>
-        <location line="+42"/>
         <source>the picture has no pixels (%1 x %2)</source>
         <translation>l&apos;image n&apos;a aucun pixel (%1 x %2)</translation>
     </message>
     <message>
-        <location line="+131"/>
-        <location line="+18"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="+44"/>
         <source>the picture&apos;s pixels do not match its size</source>
         <translation>les pixels de l&apos;image ne correspondent pas à sa taille</translation>
     </message>
     <message>
-        <location line="+5"/>
-        <location filename="../src/pictures/JpegDecoder.cpp" line="+448"/>
-        <location filename="../src/pictures/PngDecoder.cpp" line="+132"/>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="-13"/>
         <source>there is not enough memory for %1 x %2 pixels</source>
         <translation>il n&apos;y a pas assez de mémoire pour %1 x %2 pixels</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>this HEIF file holds an image sequence, which cannot be printed</source>
         <translation>ce fichier HEIF contient une séquence d&apos;images, qui ne peut pas être imprimée</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>this HEIF file&apos;s picture is an identity-derived (&apos;iden&apos;) item, which cannot be read</source>
         <translation>l&apos;image de ce fichier HEIF est un élément dérivé par identité (&apos;iden&apos;), qui ne peut pas être lu</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the picture is too large</source>
         <translation>l&apos;image est trop grande</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>this is not a HEIF picture that can be read</source>
         <translation>ce n&apos;est pas une image HEIF lisible</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>this HEIF file uses a kind of picture that cannot be read</source>
         <translation>ce fichier HEIF utilise un type d&apos;image illisible</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the file is damaged</source>
         <translation>le fichier est abîmé</translation>
     </message>
     <message>
-        <location filename="../src/pictures/JpegDecoder.cpp" line="+121"/>
         <source>the picture has more than %1 scans</source>
         <translation>l&apos;image a plus de %1 passes</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the picture has no pixels (%1)</source>
         <translation>l&apos;image n&apos;a aucun pixel (%1)</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the picture is too large: decoding %1 x %2 pixels needs more than %3 MB (%4)</source>
         <translation>l&apos;image est trop grande&#xa0;: décoder %1 x %2 pixels demande plus de %3 Mo (%4)</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>the file is cut off before its picture data (%1)</source>
         <translation>le fichier est coupé avant ses données d&apos;image (%1)</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureDecoder.cpp" line="+23"/>
         <source>the file name does not end in %1</source>
         <translation>le nom du fichier ne se termine pas par %1</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFile.cpp" line="+28"/>
         <source>it is a folder, not a picture file</source>
         <translation>c&apos;est un dossier, pas un fichier d&apos;image</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>it is not a plain file (a device, pipe or socket)</source>
         <translation>ce n&apos;est pas un fichier ordinaire (un périphérique, un tube ou un socket)</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the file is empty</source>
         <translation>le fichier est vide</translation>
     </message>
     <message>
-        <location line="+76"/>
         <source>Cannot load the picture %1: %2</source>
         <translation>Impossible de charger l&apos;image %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the picture is too large: %1 x %2 pixels need more than %3 MB</source>
         <translation>l&apos;image est trop grande&#xa0;: %1 x %2 pixels demandent plus de %3 Mo</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>no file name was given</source>
         <translation>aucun nom de fichier n&apos;a été donné</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+9"/>
         <source>the file does not exist</source>
         <translation>le fichier n&apos;existe pas</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFormats.cpp" line="+38"/>
         <source>%1 or %2</source>
         <translation>%1 ou %2</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PngDecoder.cpp" line="-171"/>
         <source>the file is cut off before the end of its picture data</source>
         <translation>le fichier est coupé avant la fin de ses données d&apos;image</translation>
     </message>
     <message>
-        <location line="+109"/>
         <source>Not a PNG file: starts with 0x%1 0x%2</source>
         <translation>Pas un fichier PNG&#xa0;: commence par 0x%1 0x%2</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the file is damaged: its %1 chunk claims %2 bytes but the file ends after %3</source>
         <translation>le fichier est abîmé&#xa0;: son bloc %1 annonce %2 octets mais le fichier se termine après %3</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the file is damaged: its %1 chunk of %2 bytes is larger than the %3 MB a picture&apos;s side data may take</source>
         <translation>le fichier est abîmé&#xa0;: son bloc %1 de %2 octets dépasse les %3 Mo que peuvent occuper les données annexes d&apos;une image</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the file is damaged: %1</source>
         <translation>le fichier est abîmé&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+54"/>
         <source>its rows do not match its size</source>
         <translation>ses lignes ne correspondent pas à sa taille</translation>
     </message>
     <message>
-        <location filename="../src/pictures/QtPictureReader.cpp" line="-100"/>
         <source>the file is cut off before its picture data</source>
         <translation>le fichier est coupé avant ses données d&apos;image</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the bitmap is damaged or of a kind that cannot be read</source>
         <translation>le bitmap est abîmé ou d&apos;un type illisible</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Not a BMP file: starts with 0x%1 0x%2</source>
         <translation>Pas un fichier BMP&#xa0;: commence par 0x%1 0x%2</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1 (the bitmap&apos;s header is cut off)</source>
         <translation>%1 (l&apos;en-tête du bitmap est coupé)</translation>
     </message>
@@ -1181,79 +965,62 @@ Voulez-vous le remplacer&#xa0;?</translation>
 <context>
     <name>Printing</name>
     <message>
-        <location filename="../src/printing/CardPage.cpp" line="+189"/>
         <source>Cannot print fold-over cards: the cards of this grid or sheet do not stand in pairs about the middle of the paper, so no fold puts one behind another.</source>
         <translation>Impossible d&apos;imprimer des cartes pliées&#xa0;: les cartes de cette grille ou de cette planche ne forment pas de paires de part et d&apos;autre du milieu du papier, donc aucun pli ne les place l&apos;une derrière l&apos;autre.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>portrait</source>
         <translation>portrait</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>landscape</source>
         <translation>paysage</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Cannot print fold-over cards: a card of %1 picture per page in %2 has no middle line between its cells to fold on. Choose 2 or more pictures per page.</source>
         <translation>Impossible d&apos;imprimer des cartes pliées&#xa0;: une carte de %1 image par page en %2 n&apos;a pas de ligne médiane entre ses cases où la plier. Choisissez 2 images par page ou plus.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Cannot print fold-over cards: a card of %1 pictures per page in %2 has no middle line between its cells to fold on. Choose 2 or more pictures per page.</source>
         <translation>Impossible d&apos;imprimer des cartes pliées&#xa0;: une carte de %1 images par page en %2 n&apos;a pas de ligne médiane entre ses cases où la plier. Choisissez 2 images par page ou plus.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+126"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>Impossible d&apos;imprimer l&apos;image %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+40"/>
-        <location line="+29"/>
-        <location line="+194"/>
         <source>Cannot print</source>
         <translation>Impossible d&apos;imprimer</translation>
     </message>
     <message>
-        <location line="-218"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>Impossible d&apos;imprimer&#xa0;: l&apos;imprimante «&#xa0;%1&#xa0;» n&apos;a pas démarré le travail.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>the printer &quot;%1&quot; could not start page %2.</source>
         <translation>l&apos;imprimante «&#xa0;%1&#xa0;» n&apos;a pas pu commencer la page %2.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Cannot print: the printer &quot;%1&quot; reported an error.</source>
         <translation>Impossible d&apos;imprimer&#xa0;: l&apos;imprimante «&#xa0;%1&#xa0;» a signalé une erreur.</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>Impossible d&apos;imprimer dans le fichier %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+58"/>
         <source>Page %1 of %2</source>
         <translation>Page %1 sur %2</translation>
     </message>
     <message>
-        <location line="+81"/>
         <source>Cannot print: the printer &quot;%1&quot; is not available.</source>
         <translation>Impossible d&apos;imprimer&#xa0;: l&apos;imprimante «&#xa0;%1&#xa0;» n&apos;est pas disponible.</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>Cannot print: the page range picks none of the %1 cards.</source>
         <translation>Impossible d&apos;imprimer&#xa0;: l&apos;étendue de pages ne choisit aucune des %1 cartes.</translation>
     </message>
     <message>
-        <location line="+77"/>
         <source>The fronts are printed.
 
 %1
@@ -1266,104 +1033,82 @@ Then click Continue to print the backs.</source>
 Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Printing</source>
         <translation>Impression</translation>
     </message>
     <message>
-        <location line="+33"/>
-        <location line="+38"/>
         <source>Print Preview</source>
         <translation>Aperçu avant impression</translation>
     </message>
     <message>
-        <location line="-25"/>
         <source>Sheet %1, to fold</source>
         <translation>Feuille %1, à plier</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card %1, back</source>
         <translation>Carte %1, verso</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card %1</source>
         <translation>Carte %1</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>&amp;Print ...</source>
         <translation>&amp;Imprimer ...</translation>
     </message>
     <message>
-        <location line="+36"/>
-        <location line="+4"/>
         <source>Export PDF</source>
         <translation>Exporter en PDF</translation>
     </message>
     <message>
-        <location line="-3"/>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>Print Word &amp;Backs</source>
         <translation>Imprimer les mots au &amp;verso</translation>
     </message>
     <message>
-        <location filename="../src/printing/PagePainter.cpp" line="+34"/>
         <source>Cannot print a card with %1 pictures per page: a page holds 1, 2, 4, 6 or 8 pictures.</source>
         <translation>Impossible d&apos;imprimer une carte de %1 images par page&#xa0;: une page contient 1, 2, 4, 6 ou 8 images.</translation>
     </message>
     <message>
-        <location line="+86"/>
         <source>Cannot print the picture %1: not enough memory for %2 x %3 pixels.</source>
         <translation>Impossible d&apos;imprimer l&apos;image %1&#xa0;: pas assez de mémoire pour %2 x %3 pixels.</translation>
     </message>
     <message>
-        <location line="+127"/>
         <source>Cannot print the picture %1</source>
         <translation>Impossible d&apos;imprimer l&apos;image %1</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+18"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier PDF %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>there is no page to write.</source>
         <translation>il n&apos;y a aucune page à écrire.</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>it is a folder.</source>
         <translation>c&apos;est un dossier.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>it is not a plain file.</source>
         <translation>ce n&apos;est pas un fichier ordinaire.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the folder %1 does not exist.</source>
         <translation>le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the PDF writer could not start the document.</source>
         <translation>le générateur PDF n&apos;a pas pu commencer le document.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>could not start page %1.</source>
         <translation>impossible de commencer la page %1.</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>the PDF writer failed.</source>
         <translation>le générateur PDF a échoué.</translation>
     </message>
@@ -1371,185 +1116,146 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>Settings</name>
     <message>
-        <location filename="../src/storage/PrintOption.cpp" line="+32"/>
         <source>The print option could not be saved to %1</source>
         <translation>L&apos;option d&apos;impression n&apos;a pas pu être enregistrée dans %1</translation>
     </message>
     <message>
-        <location filename="../src/storage/Registry.cpp" line="+59"/>
         <source>a backslash in quotes must be followed by \ or &quot;</source>
         <translation>une barre oblique inverse entre guillemets doit être suivie de \ ou de &quot;</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a quoted text has no closing quote</source>
         <translation>un texte entre guillemets n&apos;a pas de guillemet fermant</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>there is text after the closing quote</source>
         <translation>du texte suit le guillemet fermant</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>&quot;%1&quot; is not a dword</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un dword</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>removing values is not supported</source>
         <translation>la suppression de valeurs n&apos;est pas prise en charge</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>the value&apos;s data is not understood</source>
         <translation>les données de la valeur ne sont pas comprises</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>hexadecimal data has no &quot;:&quot;</source>
         <translation>des données hexadécimales n&apos;ont pas de «&#xa0;:&#xa0;»</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>&quot;%1&quot; is not a value type</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un type de valeur</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>hexadecimal data ends in a backslash</source>
         <translation>des données hexadécimales se terminent par une barre oblique inverse</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&quot;%1&quot; is not a hexadecimal byte</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un octet hexadécimal</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>the file is not valid %1 text</source>
         <translation>le fichier n&apos;est pas un texte %1 valide</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>the settings file could not be locked</source>
         <translation>le fichier de réglages n&apos;a pas pu être verrouillé</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the settings file is locked by another program</source>
         <translation>le fichier de réglages est verrouillé par un autre programme</translation>
     </message>
     <message>
-        <location line="+32"/>
         <source>the file does not start with &quot;%1&quot;</source>
         <translation>le fichier ne commence pas par «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>a key name has no closing bracket</source>
         <translation>un nom de clé n&apos;a pas de crochet fermant</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>removing keys is not supported</source>
         <translation>la suppression de clés n&apos;est pas prise en charge</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&quot;%1&quot; is not a valid key name</source>
         <translation>«&#xa0;%1&#xa0;» n&apos;est pas un nom de clé valide</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>the key &quot;%1&quot; does not belong to %2</source>
         <translation>la clé «&#xa0;%1&#xa0;» n&apos;appartient pas à %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the line is not a key, a value or a comment</source>
         <translation>la ligne n&apos;est ni une clé, ni une valeur, ni un commentaire</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>a value comes before the first key</source>
         <translation>une valeur précède la première clé</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>a value name is not followed by &quot;=&quot;</source>
         <translation>un nom de valeur n&apos;est pas suivi de «&#xa0;=&#xa0;»</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>line %1: %2</source>
         <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+96"/>
         <source>the settings file holds a name or a value that cannot be written back unchanged</source>
         <translation>le fichier de réglages contient un nom ou une valeur qui ne peut pas être réécrit à l&apos;identique</translation>
     </message>
     <message>
-        <location line="+36"/>
         <source>the settings file is not a regular file</source>
         <translation>le fichier de réglages n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>the file is too large to be a settings file</source>
         <translation>le fichier est trop grand pour être un fichier de réglages</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>the file is not a valid settings file (%1)</source>
         <translation>le fichier n&apos;est pas un fichier de réglages valide (%1)</translation>
     </message>
     <message>
-        <location line="+3"/>
-        <location line="+10"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>%1: &quot;%2&quot; is not a valid key name</source>
         <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas un nom de clé valide</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1: the key &quot;%2&quot; does not exist</source>
         <translation>%1&#xa0;: la clé «&#xa0;%2&#xa0;» n&apos;existe pas</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+37"/>
         <source>Failed to get data for &apos;%1&apos;</source>
         <translation>Impossible de lire les données de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
         <source>Invalid data type for &apos;%1&apos;</source>
         <translation>Type de données non valide pour «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="-25"/>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Impossible d&apos;écrire les données de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1: no key is open</source>
         <translation>%1&#xa0;: aucune clé n&apos;est ouverte</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>%1: the value name or text holds a line break</source>
         <translation>%1&#xa0;: le nom ou le texte de la valeur contient un saut de ligne</translation>
     </message>
     <message>
-        <location filename="../src/storage/SpeechOption.cpp" line="+43"/>
         <source>The speech options could not be saved to %1</source>
         <translation>Les options de voix n&apos;ont pas pu être enregistrées dans %1</translation>
     </message>
@@ -1557,107 +1263,86 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>SheetTemplates</name>
     <message>
-        <location filename="../src/storage/SheetTemplates.cpp" line="+36"/>
         <source>it has no %1</source>
         <translation>elle n&apos;a pas d&apos;attribut %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>its %1 &quot;%2&quot; is not a length in pt, mm, cm, in or pc</source>
         <translation>son attribut %1 «&#xa0;%2&#xa0;» n&apos;est pas une longueur en pt, mm, cm, in ou pc</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>its %1 of %2 is more than a metre</source>
         <translation>son attribut %1 de %2 dépasse un mètre</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>its %1 &quot;%2&quot; is not a whole number from 1 to %3</source>
         <translation>son attribut %1 «&#xa0;%2&#xa0;» n&apos;est pas un nombre entier de 1 à %3</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>its paper size &quot;%1&quot; is not known</source>
         <translation>son format de papier «&#xa0;%1&#xa0;» est inconnu</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>its paper has no size</source>
         <translation>son papier n&apos;a pas de taille</translation>
     </message>
     <message>
-        <location line="+27"/>
         <source>its labels have no size</source>
         <translation>ses étiquettes n&apos;ont pas de taille</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>it has more than %1 labels on a sheet</source>
         <translation>elle a plus de %1 étiquettes par feuille</translation>
     </message>
     <message>
-        <location line="+19"/>
         <source>CD and DVD labels are not offered</source>
         <translation>les étiquettes de CD et de DVD ne sont pas proposées</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>it has no labels</source>
         <translation>elle n&apos;a pas d&apos;étiquettes</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>a label at %1, %2 mm runs %3 mm off the paper</source>
         <translation>une étiquette en %1, %2 mm dépasse du papier de %3 mm</translation>
     </message>
     <message>
-        <location line="+68"/>
         <source>The sheet %1 in %2 is left out: %3.</source>
         <translation>La planche %1 de %2 est écartée&#xa0;: %3.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>it has no brand or part number</source>
         <translation>elle n&apos;a ni marque ni référence</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>the sheet %1 it is equal to is %2</source>
         <translation>la planche %1 dont elle est l&apos;équivalent est %2</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>left out</source>
         <translation>écartée</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>not there</source>
         <translation>absente</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>The sheet templates in %1 are read only up to line %2: %3.</source>
         <translation>Les définitions de planches de %1 ne sont lues que jusqu&apos;à la ligne %2&#xa0;: %3.</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>No label sheets are installed: %1 does not hold paper-sizes.xml (the package glabels-data).</source>
         <translation>Aucune planche d&apos;étiquettes n&apos;est installée&#xa0;: %1 ne contient pas paper-sizes.xml (paquet logiciel glabels-data).</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>The sheet templates in %1 cannot be read: %2.</source>
         <translation>Les définitions de planches de %1 ne peuvent pas être lues&#xa0;: %2.</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>Cannot use the sheet %1. %2</source>
         <translation>Impossible d&apos;utiliser la planche %1. %2</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>There is no sheet named %1 among the installed sheet templates (%2).</source>
         <translation>Aucune planche nommée %1 ne figure parmi les définitions de planches installées (%2).</translation>
     </message>
@@ -1665,80 +1350,86 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>Sound</name>
     <message>
-        <location filename="../src/sound/SoundDecoder.cpp" line="+124"/>
         <source>The sound file &quot;%1&quot; can&apos;t be opened: %2</source>
         <translation>Le fichier son «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>No sound file is named.</source>
         <translation>Aucun fichier son n&apos;est nommé.</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Unknown error code</source>
         <translation>Code d&apos;erreur inconnu</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>the file describes no sound</source>
         <translation>le fichier ne décrit aucun son</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>the output format is not usable</source>
         <translation>le format de sortie n&apos;est pas utilisable</translation>
     </message>
     <message>
-        <location line="+87"/>
         <source>the sound is too long (more than %1 MB of samples)</source>
         <translation>le son est trop long (plus de %1 Mo d&apos;échantillons)</translation>
     </message>
     <message>
-        <location filename="../src/sound/Speech.cpp" line="+122"/>
         <source>The word &quot;%1&quot; can&apos;t be spoken: %2</source>
         <translation>Le mot «&#xa0;%1&#xa0;» ne peut pas être prononcé&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>the speech engine can&apos;t be loaded</source>
         <translation>le moteur de synthèse vocale ne peut pas être chargé</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>there is no voice &quot;%1&quot;</source>
         <translation>il n&apos;y a pas de voix «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>the speech engine failed</source>
         <translation>le moteur de synthèse vocale a échoué</translation>
     </message>
     <message>
-        <location filename="../src/sound/WaveWriter.cpp" line="+51"/>
         <source>The sound file &quot;%1&quot; can&apos;t be written: %2</source>
         <translation>Le fichier son «&#xa0;%1&#xa0;» ne peut pas être écrit&#xa0;: %2</translation>
     </message>
     <message>
-        <location filename="../src/sound/WordRecorder.cpp" line="+48"/>
         <source>No sound input (a microphone) was found: nothing can be recorded.</source>
         <translation>Aucune entrée audio (un microphone) n&apos;a été trouvée&#xa0;: rien ne peut être enregistré.</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>L&apos;entrée audio «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: rien ne peut être enregistré.</translation>
     </message>
 </context>
 <context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>Propriétés du paquet</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>La langue du programme</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>Les mots sans enregistrement sont prononcés dans cette langue, sauf si Options &gt; Voix désigne une voix.
+Un mot dans une autre écriture est prononcé par une voix qui la lit.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>&amp;Langue des mots :</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
-        <location filename="../src/mainwindow/CardStrip.cpp" line="+48"/>
         <source>Cards</source>
         <translation>Cartes</translation>
     </message>
     <message>
-        <location line="+45"/>
         <source>Card %1</source>
         <translation>Carte %1</translation>
     </message>
@@ -1746,17 +1437,14 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>ferlo::DirectoryListBox</name>
     <message>
-        <location filename="../src/mainwindow/FileBrowser.cpp" line="+133"/>
         <source>The folder %1 does not exist.</source>
         <translation>Le dossier %1 n&apos;existe pas.</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 is not a folder.</source>
         <translation>%1 n&apos;est pas un dossier.</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>The folder %1 cannot be opened: permission denied.</source>
         <translation>Le dossier %1 ne peut pas être ouvert&#xa0;: permission refusée.</translation>
     </message>
@@ -1764,7 +1452,6 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>ferlo::LabelEditor</name>
     <message>
-        <location filename="../src/mainwindow/LabelEditor.cpp" line="+42"/>
         <source>Label word of picture %1</source>
         <translation>Mot de l&apos;image %1</translation>
     </message>
@@ -1772,232 +1459,187 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>ferlo::LayoutDialog</name>
     <message>
-        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+78"/>
         <source> mm</source>
         <extracomment>The suffix of a length in millimetres, after the number (with its space).</extracomment>
         <translation> mm</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source> in</source>
         <extracomment>The suffix of a length in inches, after the number (with its space).</extracomment>
         <translation> in</translation>
     </message>
     <message>
-        <location line="+22"/>
         <source>round </source>
         <extracomment>The shape of a sheet&apos;s labels, before their size (&quot;round 40.0 × 40.0 mm&quot;), with its space.</extracomment>
         <translation>rondes, </translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>elliptic </source>
         <translation>elliptiques, </translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>%1 — %2 (%3%4 × %5 mm, %6 per sheet)</source>
         <extracomment>A sheet in the list: its name, description, labels&apos; shape and size, labels per sheet.</extracomment>
         <translation>%1 — %2 (%3%4 × %5 mm, %6 par planche)</translation>
     </message>
     <message>
-        <location line="+13"/>
         <source>Change Layout of All Cards</source>
         <translation>Changer la disposition de toutes les cartes</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Layout</source>
         <translation>Disposition</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>&amp;Pictures per page</source>
         <translation>&amp;Images par page</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Grid</source>
         <translation>&amp;Grille</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>P&amp;resets</source>
         <translation>&amp;Modèles</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Sheets</source>
         <translation>P&amp;lanches</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>&amp;Fill: crop pictures to fill their cards</source>
         <translation>&amp;Remplir&#xa0;: rogner les images pour remplir leurs cartes</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Bleed:</source>
         <translation>&amp;Fond perdu&#xa0;:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Outlines</source>
         <translation>C&amp;ontours</translation>
     </message>
     <message>
-        <location line="+102"/>
         <source>Pictures &amp;per page:</source>
         <translation>Images p&amp;ar page&#xa0;:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Por&amp;trait</source>
         <translation>Por&amp;trait</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Landscape</source>
         <translation>Pa&amp;ysage</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Orientation:</source>
         <translation>Orientation&#xa0;:</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>The card fills the page, as the toolbar&apos;s buttons lay it out.</source>
         <translation>La carte remplit la page, disposée comme le font les boutons de la barre d&apos;outils.</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Columns × rows:</source>
         <translation>&amp;Colonnes × lignes&#xa0;:</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Custom</source>
         <translation>Personnalisé</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Portrait</source>
         <translation>Portrait</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Landscape</source>
         <translation>Paysage</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>P&amp;aper:</source>
         <translation>Pa&amp;pier&#xa0;:</translation>
     </message>
     <message>
-        <location line="+8"/>
         <source>Paper size:</source>
         <translation>Taille du papier&#xa0;:</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>mm</source>
         <extracomment>The units of the lengths: millimetres, inches.</extracomment>
         <translation>mm</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>in</source>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Unit:</source>
         <translation>&amp;Unité&#xa0;:</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Cards of this si&amp;ze, centred:</source>
         <translation>Cartes de cette &amp;taille, centrées&#xa0;:</translation>
     </message>
     <message>
-        <location line="+14"/>
         <source>across,</source>
         <translation>en largeur,</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>down</source>
         <translation>en hauteur</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Gaps:</source>
         <translation>Espaces&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>The page &amp;divided evenly, margins:</source>
         <translation>Page &amp;divisée en parts égales, marges&#xa0;:</translation>
     </message>
     <message>
-        <location line="+30"/>
         <source>Brand, part number or description</source>
         <translation>Marque, référence ou description</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>&amp;Find:</source>
         <translation>C&amp;hercher&#xa0;:</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>Aucune planche installée ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>%1 sheets</source>
         <translation>Planches&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+85"/>
         <source>Choose a preset.</source>
         <translation>Choisissez un modèle.</translation>
     </message>
     <message>
-        <location line="+15"/>
         <source>Choose a sheet.</source>
         <translation>Choisissez une planche.</translation>
     </message>
     <message>
-        <location line="+39"/>
         <source>The deck&apos;s %1 in order, with their words: %2.</source>
         <translation>Le paquet, dans l&apos;ordre et avec ses mots&#xa0;: %1 sur %2.</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 picture</source>
         <translation>1 image</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 pictures</source>
         <translation>%1 images</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>1 card</source>
         <translation>1 carte</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 cards</source>
         <translation>%1 cartes</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>%1 per page, as the toolbar lays it out</source>
         <translation>%1 par page, comme la barre d&apos;outils les dispose</translation>
     </message>
@@ -2005,13 +1647,10 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>ferlo::LayoutPanel</name>
     <message>
-        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+62"/>
-        <location line="+230"/>
         <source>Card</source>
         <translation>Carte</translation>
     </message>
     <message>
-        <location line="-3"/>
         <source>Picture %1: %2</source>
         <translation>Image %1&#xa0;: %2</translation>
     </message>
@@ -2019,32 +1658,26 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>ferlo::TAboutBox</name>
     <message>
-        <location filename="../src/dialogs/AboutBox.cpp" line="+72"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="+24"/>
         <source>Version: %1</source>
         <translation>Version&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Copyright © 2026 the Ferlo developers</source>
         <translation>Copyright © 2026 les développeurs de Ferlo</translation>
     </message>
     <message>
-        <location line="+18"/>
         <source>Flash cards</source>
         <translation>Cartes flash</translation>
     </message>
     <message>
-        <location line="+26"/>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
         <translation>Des images sur une carte, un mot sous chacune, des lignes de coupe&#xa0;: imprimez la page et découpez les cartes.</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
@@ -2052,568 +1685,484 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>ferlo::TFerloMainForm</name>
     <message>
-        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+115"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+12"/>
         <source>&amp;Undo</source>
         <translation>&amp;Annuler</translation>
     </message>
     <message>
-        <location line="-9"/>
-        <location line="+10"/>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>&amp;Undo %1</source>
         <translation>&amp;Annuler %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Redo %1</source>
         <translation>&amp;Rétablir %1</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Redo</source>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location line="+7"/>
         <source>Move card ear&amp;lier</source>
         <translation>&amp;Avancer la carte</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Move card la&amp;ter</source>
         <translation>Re&amp;culer la carte</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Change Layout of &amp;All Cards ...</source>
         <translation>Changer la disposition de &amp;toutes les cartes ...</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Card &amp;Strip</source>
         <translation>&amp;Bandeau des cartes</translation>
     </message>
     <message>
-        <location line="+37"/>
         <source>Move picture</source>
         <translation>Déplacer l&apos;image</translation>
     </message>
     <message>
-        <location line="+152"/>
         <source>Card %1 holds that picture already</source>
         <translation>La carte %1 contient déjà cette image</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Card %1 is full</source>
         <translation>La carte %1 est pleine</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Moved to card %1</source>
         <translation>Déplacée vers la carte %1</translation>
     </message>
     <message>
-        <location line="+41"/>
         <source>Change layout of all cards</source>
         <translation>Changer la disposition de toutes les cartes</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/DeckCommands.cpp" line="+118"/>
         <source>Open deck</source>
         <translation>Ouvrir un paquet</translation>
     </message>
     <message>
-        <location line="+0"/>
-        <location line="+44"/>
         <source>Ferlo decks (%1)</source>
         <translation>Paquets Ferlo (%1)</translation>
     </message>
     <message>
-        <location line="-1"/>
         <source>Save deck</source>
         <translation>Enregistrer le paquet</translation>
     </message>
     <message>
-        <location line="+33"/>
         <source>Untitled deck</source>
         <translation>Paquet sans titre</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>%1[*] - Ferlo</source>
         <extracomment>The window&apos;s title: the deck&apos;s name, the mark of unsaved changes, the program&apos;s name.</extracomment>
         <translation>%1[*] - Ferlo</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Card %1 of %2</source>
         <translation>Carte %1 sur %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+116"/>
         <source>This application requires a screen resolution of 800x600 or higher.</source>
         <translation>Ce programme demande une résolution d&apos;écran de 800x600 ou plus.</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Select A Picture</source>
         <translation>Choisir une image</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Select up to %1 Pictures</source>
         <translation>Choisir jusqu&apos;à %1 images</translation>
     </message>
     <message>
-        <location line="+174"/>
         <source>%1: the picture is damaged and shows only in part</source>
         <translation>%1&#xa0;: l&apos;image est abîmée et ne s&apos;affiche qu&apos;en partie</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>These pictures are damaged and show only in part: %1</source>
         <translation>Ces images sont abîmées et ne s&apos;affichent qu&apos;en partie&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+16"/>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>Image %1 qui ne peut pas être affichée&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+17"/>
         <source>Picture %1: %2</source>
         <translation>Image %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+83"/>
         <source>Turn Cutlines On</source>
         <translation>Afficher les lignes de coupe</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Turn Cutlines Off</source>
         <translation>Masquer les lignes de coupe</translation>
     </message>
     <message>
-        <location line="+76"/>
         <source>This file was not found: %1</source>
         <translation>Ce fichier est introuvable&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>These files were not found: %1</source>
         <translation>Ces fichiers sont introuvables&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>This file is not a picture: %1</source>
         <translation>Ce fichier n&apos;est pas une image&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>These files are not pictures: %1</source>
         <translation>Ces fichiers ne sont pas des images&#xa0;: %1</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>One deck opens at a time; not opened: %1</source>
         <translation>Un seul paquet s&apos;ouvre à la fois&#xa0;; non ouvert&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+85"/>
         <source>Ferlo</source>
         <extracomment>The program&apos;s name, the window&apos;s title before a deck is shown.</extracomment>
         <translation>Ferlo</translation>
     </message>
     <message>
-        <location line="+64"/>
         <source>&amp;File</source>
         <translation>&amp;Fichier</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;New deck</source>
         <translation>&amp;Nouveau paquet</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Open deck ...</source>
         <translation>&amp;Ouvrir un paquet ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Save</source>
         <translation>&amp;Enregistrer</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Save &amp;as ...</source>
         <translation>Enregistrer &amp;sous ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>Print se&amp;tup ...</source>
         <translation>Con&amp;figuration de l&apos;impression ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Print ...</source>
         <translation>&amp;Imprimer ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Print Pre&amp;view ...</source>
         <translation>&amp;Aperçu avant impression ...</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Export PDF ...</source>
         <translation>E&amp;xporter en PDF ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Double-Sided Printing ...</source>
         <translation>Impression &amp;recto verso ...</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>Imprimer la feuille d&apos;é&amp;talonnage ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>e&amp;xit</source>
         <translation>&amp;Quitter</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>&amp;Card</source>
         <translation>&amp;Carte</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>&amp;Previous card</source>
         <translation>Carte &amp;précédente</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Previous card</source>
         <translation>Carte précédente</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Next card</source>
         <translation>Carte &amp;suivante</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Next card</source>
         <translation>Carte suivante</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>N&amp;ew card</source>
         <translation>&amp;Nouvelle carte</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>New card after this one</source>
         <translation>Nouvelle carte après celle-ci</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Remove card</source>
         <translation>&amp;Retirer la carte</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Remove this card from the deck</source>
         <translation>Retirer cette carte du paquet</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Layout ...</source>
         <translation>&amp;Disposition ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>Re&amp;cord</source>
         <translation>Enregistrer un s&amp;on</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Record: then click the picture whose word to record</source>
         <translation>Enregistrer un son&#xa0;: cliquez ensuite sur l&apos;image dont le mot est à enregistrer</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>&amp;Options ...</source>
         <translation>&amp;Options ...</translation>
     </message>
     <message>
-        <location line="+4"/>
         <source>&amp;Help</source>
         <translation>Aid&amp;e</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Help ...</source>
         <translation>&amp;Aide ...</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;About ...</source>
         <translation>À &amp;propos ...</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+117"/>
         <source>Clear all pictures</source>
         <translation>Retirer toutes les images</translation>
     </message>
     <message>
-        <location line="-112"/>
         <source>Edit label</source>
         <translation>Modifier le mot</translation>
     </message>
     <message>
-        <location line="+61"/>
         <source>1 Image Per Page</source>
         <translation>1 image par page</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>%1 Images Per Page</source>
         <translation>%1 images par page</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Portrait Orientation</source>
         <translation>Orientation portrait</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Landscape Orientation</source>
         <translation>Orientation paysage</translation>
     </message>
     <message>
-        <location line="+10"/>
         <source>Cut Lines</source>
         <translation>Lignes de coupe</translation>
     </message>
     <message>
-        <location line="+8"/>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
         <source>&amp;Labels Off</source>
         <translation>&amp;Mots non</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Uppercase Labels</source>
         <translation>Mots en majuscules</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>Lowercase Labels</source>
         <translation>Mots en minuscules</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Clear</source>
         <extracomment>A button (verb): takes all pictures off the card.</extracomment>
         <translation>Effacer</translation>
     </message>
     <message>
-        <location line="+9"/>
         <source>Print Flashcard</source>
         <translation>Imprimer la carte</translation>
     </message>
     <message>
-        <location line="+44"/>
         <source>Drives</source>
         <translation>Lecteurs</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Folders</source>
         <translation>Dossiers</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Picture files</source>
         <translation>Fichiers d&apos;images</translation>
     </message>
     <message>
-        <location line="+38"/>
         <source>Card area</source>
         <translation>Zone de la carte</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>Card</source>
         <translation>Carte</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="-24"/>
         <source>Cannot keep the label word of card %1, cell %2: %3.</source>
         <translation>Impossible de garder le mot de la carte %1, case %2&#xa0;: %3.</translation>
     </message>
     <message>
-        <location line="+21"/>
         <source>Turn Labels Off</source>
         <translation>Désactiver les mots</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Turn Labels on</source>
         <translation>Activer les mots</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Labels On</source>
         <translation>&amp;Mots oui</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
         <source>Layout %1</source>
         <extracomment>A step of the undo history: the layout&apos;s name, or a grid&apos;s size.</extracomment>
         <translation>Disposition %1</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>%1 × %2 grid</source>
         <translation>grille %1 × %2</translation>
     </message>
     <message>
-        <location line="+81"/>
         <source>Card %1: %2</source>
         <translation>Carte %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>The deck %1 uses sheets that are not installed. Their cards keep their pictures and are saved as they are, but cannot be shown or printed here.
 %2</source>
         <translation>Le paquet %1 utilise des planches qui ne sont pas installées. Leurs cartes gardent leurs images et sont enregistrées telles quelles, mais ne peuvent être ni affichées ni imprimées ici.
 %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/Recording.cpp" line="+43"/>
         <source>Recording level</source>
         <translation>Niveau d&apos;enregistrement</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Stop</source>
         <translation>&amp;Arrêter</translation>
     </message>
     <message>
-        <location line="+29"/>
         <source>Recording &quot;%1&quot;</source>
         <translation>Enregistrement de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="+12"/>
         <source>Nothing was heard: the word &quot;%1&quot; was not recorded.</source>
         <translation>Rien n&apos;a été entendu&#xa0;: le mot «&#xa0;%1&#xa0;» n&apos;a pas été enregistré.</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>The folder %1 can&apos;t be written, and the deck has no folder yet: save the deck, then record again.</source>
         <translation>Impossible d&apos;écrire dans le dossier %1, et le paquet n&apos;a pas encore de dossier&#xa0;: enregistrez le paquet, puis recommencez l&apos;enregistrement.</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+12"/>
         <source>Record</source>
         <extracomment>The title of a question while a word&apos;s recording is saved.</extracomment>
         <translation>Enregistrement</translation>
     </message>
     <message>
-        <location line="-11"/>
         <source>The folder %1 can&apos;t be written. Save the recording beside the deck instead?</source>
         <translation>Impossible d&apos;écrire dans le dossier %1. Enregistrer plutôt le son à côté du paquet&#xa0;?</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>%1 already exists. Replace it?</source>
         <translation>%1 existe déjà. Le remplacer&#xa0;?</translation>
     </message>
     <message>
-        <location line="+23"/>
         <source>&amp;Play</source>
         <translation>&amp;Jouer</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Record word</source>
         <translation>Enregistrer le &amp;son</translation>
     </message>
     <message>
-        <location line="+2"/>
         <source>&amp;Edit word</source>
         <translation>&amp;Modifier le mot</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Take off</source>
         <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>Écrit dans %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 was not written</source>
+        <translation>Annulé : %1 n’a pas été écrit</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1</source>
+        <translation>Envoyé à l’imprimante %1</translation>
+    </message>
+    <message>
+        <source>Printing cancelled</source>
+        <translation>Impression annulée</translation>
+    </message>
+    <message>
+        <source>Deck P&amp;roperties ...</source>
+        <translation>P&amp;ropriétés du paquet ...</translation>
+    </message>
+    <message>
+        <source>Pictures that did not fit on the new layout: %1 (Undo brings them back)</source>
+        <translation>Images qui ne tenaient pas dans la nouvelle disposition : %1 (Annuler les rétablit)</translation>
+    </message>
+    <message>
+        <source>Recorded &quot;%1&quot; in %2</source>
+        <translation>« %1 » enregistré dans %2</translation>
     </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
     <message>
-        <location filename="../src/dialogs/Options.cpp" line="+20"/>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
-        <location line="+11"/>
         <source>Printing Options</source>
         <translation>Options d&apos;impression</translation>
     </message>
     <message>
-        <location line="+6"/>
         <source>Print as DIB</source>
         <translation>Imprimer en DIB</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Print image as original format</source>
         <translation>Imprimer au format d&apos;origine</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+5"/>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Voix ...</translation>
     </message>
@@ -2621,34 +2170,28 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>ferlo::TdlgSpeech</name>
     <message>
-        <location filename="../src/dialogs/SpeechDialog.cpp" line="+18"/>
         <source>Speech</source>
         <translation>Voix</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Speak words that have no recording</source>
         <translation>&amp;Prononcer les mots sans enregistrement</translation>
     </message>
     <message>
-        <location line="+4"/>
-        <source>The deck&apos;s or the system&apos;s language</source>
-        <translation>La langue du paquet ou du système</translation>
-    </message>
-    <message>
-        <location line="+6"/>
         <source> words per minute</source>
         <translation> mots par minute</translation>
     </message>
     <message>
-        <location line="+3"/>
         <source>&amp;Voice:</source>
         <translation>&amp;Voix&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
         <source>&amp;Rate:</source>
         <translation>&amp;Débit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s or the program&apos;s language</source>
+        <translation>La langue du paquet ou du programme</translation>
     </message>
 </context>
 </TS>
