@@ -30,6 +30,8 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include <algorithm>
+
 // Building the window's controls and their geometry; the handlers are in FerloMainForm.cpp.
 
 namespace ferlo {
@@ -149,7 +151,19 @@ void TFerloMainForm::showSpeechOptions() {
 void TFerloMainForm::editDeckProperties() {
     const QString was = QString::fromStdString(m_deck.deck().language.value_or(std::string()));
     QString language = was;
-    if (!editDeckLanguage(this, voiceChoices(), language) || language == was)
+    QList<QPair<QString, QString>> voices = voiceChoices();
+    // A tag the engine has no voice of its own for ("en") is shown by the voice that speaks it.
+    const bool listed = std::any_of(voices.begin(), voices.end(), [&](const auto& voice) {
+        return voice.first.compare(was, Qt::CaseInsensitive) == 0;
+    });
+    if (!was.isEmpty() && !listed) {
+        const QString speaking = voiceForLanguage(was);
+        const auto found = std::find_if(voices.begin(), voices.end(),
+                                        [&](const auto& voice) { return voice.first == speaking; });
+        if (found != voices.end())
+            voices.append({was, found->second});
+    }
+    if (!editDeckLanguage(this, voices, language) || language == was)
         return;
     m_deck.setLanguage(language.isEmpty() ? std::nullopt : std::optional(language.toStdString()));
     updateDeckControls();
