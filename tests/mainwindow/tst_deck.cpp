@@ -341,12 +341,19 @@ private slots:
         }
     }
 
-    // Shows the farm deck with a picture added to its second card: the deck has unsaved changes.
-    static bool openWithAChange(TFerloMainForm& form, const Farm& farm) {
+    // Shows the window with the farm's deck open.
+    static bool openFarm(TFerloMainForm& form, const Farm& farm) {
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             return false;
         form.openFiles({farm.deck});
+        return form.deck().count() == 3;
+    }
+
+    // Shows the farm deck with a picture added to its second card: the deck has unsaved changes.
+    static bool openWithAChange(TFerloMainForm& form, const Farm& farm) {
+        if (!openFarm(form, farm))
+            return false;
         action(form, "TBNextCard")->trigger();
         clickFile(form, "owl.bmp");
         return form.isWindowModified();
@@ -424,9 +431,7 @@ private slots:
         MessageRecorder messages;
         Farm farm;
         TFerloMainForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.openFiles({farm.deck});
+        QVERIFY(openFarm(form, farm));
         const QString pdf = farm.folder.file("farm.pdf");
         answerFileDialog(pdf);
         action(form, "ExportPdf1")->trigger();
@@ -445,9 +450,7 @@ private slots:
         MessageRecorder messages;
         Farm farm;
         TFerloMainForm form;
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.openFiles({farm.deck});
+        QVERIFY(openFarm(form, farm));
         // Chooses `language` in the dialog; `shown` gets the one it opened on.
         const auto choose = [&form](const QString& language, QString* shown) {
             QTimer::singleShot(0, qApp, [language, shown] {
