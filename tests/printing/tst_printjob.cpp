@@ -13,18 +13,22 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <clocale>
 #include <type_traits>
 
 using namespace ferlo;
@@ -55,6 +59,46 @@ class TestPrintJob : public QObject {
 
 private slots:
     void initTestCase() { m_red = writeSolidJpeg(m_dir.filePath("red.jpg"), 640, 480, Qt::red); }
+
+    // The program printer's paper without a printer of the system is the locale's (LC_PAPER), as
+    // the C library keeps it; each locale is built here from the system's locale sources.
+    void printersPaperFollowsTheLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("paper");
+        QTest::newRow("United States") << "en_US"
+                                       << "Letter";
+        QTest::newRow("Canada") << "en_CA"
+                                << "Letter";
+        QTest::newRow("Germany") << "de_DE"
+                                 << "A4";
+        QTest::newRow("Egypt") << "ar_EG"
+                               << "A4";
+        QTest::newRow("C") << "C"
+                           << "A4";
+    }
+    void printersPaperFollowsTheLocale() {
+        QFETCH(QString, locale);
+        QFETCH(QString, paper);
+        QTemporaryDir locales;
+        const QByteArray name = locale.toUtf8() + ".UTF-8";
+        if (locale != "C") {
+            if (!QFileInfo::exists("/usr/share/i18n/locales/" + locale))
+                QSKIP("the locales' sources are not installed (locales)");
+            QCOMPARE(QProcess::execute("localedef", {"-i", locale, "-f", "UTF-8",
+                                                     locales.filePath(QString::fromUtf8(name))}),
+                     0);
+        }
+        const QByteArray wasPath = qgetenv("LOCPATH");
+        const QByteArray was = setlocale(LC_PAPER, nullptr);
+        qputenv("LOCPATH", locales.path().toUtf8());
+        const auto restore = qScopeGuard([&] {
+            setlocale(LC_PAPER, was.constData());
+            qputenv("LOCPATH", wasPath);
+        });
+        QVERIFY(setlocale(LC_PAPER, locale == "C" ? "C" : name.constData()));
+        QCOMPARE(localePaper().key(),
+                 QPageSize(paper == "A4" ? QPageSize::A4 : QPageSize::Letter).key());
+    }
 
     void cancellingThePrintDialogDoesNothing() {
         CardPage page = emptyPage(4, false);

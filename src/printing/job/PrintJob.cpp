@@ -316,7 +316,7 @@ QPrinter& programPrinter() {
 }
 
 QPageSize localePaper() {
-#ifdef _NL_PAPER_HEIGHT
+#ifdef __GLIBC__
     // The C library gives the paper's sides in millimetres as numbers in place of the text.
     const auto millimetres = [](nl_item item) {
         return int(reinterpret_cast<std::intptr_t>(nl_langinfo(item)));
