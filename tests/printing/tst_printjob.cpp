@@ -12,6 +12,7 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -118,6 +119,43 @@ private slots:
         QCOMPARE(range, QStringLiteral("1-2"));
         QVERIFY(messages.messages().isEmpty());
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    // Print to a file says how it ended: the file written, or nothing begun when the dialog
+    // is cancelled.
+    void printSaysHowItEnded_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("printed to a file") << true;
+        QTest::newRow("dialog cancelled") << false;
+    }
+    void printSaysHowItEnded() {
+        QFETCH(bool, accept);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath("cards.pdf");
+        CardPage page = emptyPage(2, true);
+        placePicture(page, 0, m_red, "RED");
+        bool seen = false;
+        whenShown<QPrintDialog>(
+            [&](QPrintDialog* dialog) {
+                auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+                auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+                QVERIFY(printers && file);
+                printers->setCurrentIndex(printers->count() - 1); // Print to File (PDF)
+                file->setText(pdf);
+                accept ? dialog->accept() : dialog->reject();
+            },
+            &seen, 0);
+        JobOutcome outcome;
+        printCard(nullptr, {page}, {}, &outcome);
+        QVERIFY(seen);
+        if (accept) {
+            QVERIFY(outcome.end == JobOutcome::End::Done && outcome.toFile);
+            QCOMPARE(outcome.target, pdf);
+            QCOMPARE(pdfPageCount(pdf), 1);
+        } else {
+            QVERIFY(outcome.end == JobOutcome::End::NotBegun);
+            QVERIFY(!QFileInfo::exists(pdf));
+        }
     }
 
     // The preview shows every page of a deck on its own paper, each card's back after it while
