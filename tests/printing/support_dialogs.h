@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QObject>
 #include <QProgressDialog>
 #include <QTimer>
@@ -32,6 +34,18 @@ void whenShown(std::function<void(Dialog*)> act, bool* seen, int delay = 200) {
         }
     });
     timer->start();
+}
+
+// Chooses Qt's "Print to File (PDF)" in a print dialog, the last of its printers, writing to
+// `path`; false when the dialog has no such choice.
+inline bool choosePrintToFile(QDialog* dialog, const QString& path) {
+    auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+    auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (!printers || !file)
+        return false;
+    printers->setCurrentIndex(printers->count() - 1);
+    file->setText(path);
+    return true;
 }
 
 } // namespace ferlo::test

@@ -14,15 +14,12 @@
 #include "support/PhotoLike.h"
 #include "support/TestSupport.h"
 
-#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QImageReader>
-#include <QLineEdit>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -63,6 +60,22 @@ QPointF inkCentre(const QImage& image) {
     }
     return sum > 0 ? QPointF(sumX / sum, sumY / sum) : QPointF();
 }
+
+// A settings store of its own, empty, while it lives.
+class EmptyStore {
+public:
+    EmptyStore()
+        : m_was(qgetenv("FERLO_REGISTRY_DIR")) {
+        qputenv("FERLO_REGISTRY_DIR", m_dir.path().toUtf8());
+    }
+    ~EmptyStore() { qputenv("FERLO_REGISTRY_DIR", m_was); }
+    EmptyStore(const EmptyStore&) = delete;
+    EmptyStore& operator=(const EmptyStore&) = delete;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_was;
+};
 
 } // namespace
 
@@ -403,10 +416,7 @@ private slots:
     // PDF output's offset has a name of its own; one stored under the empty name by an earlier
     // version is read until PDF output's own is saved, and is never written again.
     void pdfOutputsOffsetIsNeverKeptUnderAnEmptyName() {
-        QTemporaryDir store;
-        const QByteArray was = qgetenv("FERLO_REGISTRY_DIR");
-        qputenv("FERLO_REGISTRY_DIR", store.path().toUtf8());
-        const auto restore = qScopeGuard([&] { qputenv("FERLO_REGISTRY_DIR", was); });
+        const EmptyStore store;
         {
             TRegistry registry;
             registry.setRootKey(HKEY_LOCAL_MACHINE);
@@ -429,10 +439,7 @@ private slots:
     // output: the dialog shows it as such, and it is the one Print, the preview and Export PDF
     // use while the program printer writes PDF. Nothing lands under an empty name.
     void offsetTypedAfterCalibrationIsTheOnePrintingUses() {
-        QTemporaryDir store;
-        const QByteArray was = qgetenv("FERLO_REGISTRY_DIR");
-        qputenv("FERLO_REGISTRY_DIR", store.path().toUtf8());
-        const auto restore = qScopeGuard([&] { qputenv("FERLO_REGISTRY_DIR", was); });
+        const EmptyStore store;
         const QString sheet = m_dir.filePath("calibration.pdf");
         bool dialogSeen = false;
         bool printSeen = false;
@@ -441,11 +448,7 @@ private slots:
             [&](QDialog* dialog) {
                 whenShown<QPrintDialog>(
                     [&](QPrintDialog* print) {
-                        auto* printers = print->findChild<QComboBox*>(QStringLiteral("printers"));
-                        auto* file = print->findChild<QLineEdit*>(QStringLiteral("filename"));
-                        QVERIFY(printers && file);
-                        printers->setCurrentIndex(printers->count() - 1); // Print to File (PDF)
-                        file->setText(sheet);
+                        QVERIFY(choosePrintToFile(print, sheet));
                         print->accept();
                     },
                     &printSeen, 0);

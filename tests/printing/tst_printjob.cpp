@@ -12,7 +12,6 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -137,11 +136,7 @@ private slots:
         bool seen = false;
         whenShown<QPrintDialog>(
             [&](QPrintDialog* dialog) {
-                auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
-                auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-                QVERIFY(printers && file);
-                printers->setCurrentIndex(printers->count() - 1); // Print to File (PDF)
-                file->setText(pdf);
+                QVERIFY(choosePrintToFile(dialog, pdf));
                 accept ? dialog->accept() : dialog->reject();
             },
             &seen, 0);
