@@ -715,10 +715,6 @@ If your paper tray prints on the upper side of the sheet, choose the other face.
         <translation>&amp;الثني: كل وجه وكلمته على ورقة واحدة، تُطبع على جانب واحد وتُثنى من المنتصف</translation>
     </message>
     <message>
-        <source>Back offset</source>
-        <translation>إزاحة الظهر</translation>
-    </message>
-    <message>
         <source>Back offset of the printer %1</source>
         <translation>إزاحة الظهر للطابعة %1</translation>
     </message>
@@ -739,6 +735,10 @@ and type where the front&apos;s lines cross the top and the left scale.</source>
     <message>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>طباعة ورقة &amp;المعايرة ...</translation>
+    </message>
+    <message>
+        <source>Back offset of PDF files</source>
+        <translation>إزاحة الظهر لملفات PDF</translation>
     </message>
 </context>
 <context>
@@ -2063,6 +2063,38 @@ Then click Continue to print the backs.</source>
         <source>&amp;Take off</source>
         <translation>إ&amp;زالة</translation>
     </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>حُفظ %1</translation>
+    </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>كُتب في %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 was not written</source>
+        <translation>أُلغي: لم يُكتب %1</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1</source>
+        <translation>أُرسل إلى الطابعة %1</translation>
+    </message>
+    <message>
+        <source>Printing cancelled</source>
+        <translation>أُلغيت الطباعة</translation>
+    </message>
+    <message>
+        <source>Deck P&amp;roperties ...</source>
+        <translation>&amp;خصائص الرزمة ...</translation>
+    </message>
+    <message>
+        <source>Pictures that did not fit on the new layout: %1 (Undo brings them back)</source>
+        <translation>صور لم تتسع لها التخطيطة الجديدة: %1 (التراجع يعيدها)</translation>
+    </message>
+    <message>
+        <source>Recorded &quot;%1&quot; in %2</source>
+        <translation>سُجّلت «%1» في %2</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
@@ -2106,10 +2138,6 @@ Then click Continue to print the backs.</source>
         <translation>&amp;انطق الكلمات التي ليس لها تسجيل</translation>
     </message>
     <message>
-        <source>The deck&apos;s or the system&apos;s language</source>
-        <translation>لغة الرزمة أو لغة النظام</translation>
-    </message>
-    <message>
         <source> words per minute</source>
         <translation> كلمة في الدقيقة</translation>
     </message>
@@ -2120,6 +2148,31 @@ Then click Continue to print the backs.</source>
     <message>
         <source>&amp;Rate:</source>
         <translation>&amp;السرعة:</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s or the program&apos;s language</source>
+        <translation>لغة الرزمة أو لغة البرنامج</translation>
+    </message>
+</context>
+<context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>خصائص الرزمة</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>لغة البرنامج</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>تُنطق الكلمات التي ليس لها تسجيل بهذه اللغة، ما لم يُحدَّد صوت في الخيارات &gt; النطق.
+وتُنطق الكلمة المكتوبة بخط آخر بصوت يقرأ ذلك الخط.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>&amp;لغة الكلمات:</translation>
     </message>
 </context>
 </TS>

@@ -723,10 +723,6 @@ Druckt Ihr Papierfach auf die obere Seite des Blattes, wählen Sie die andere La
         <translation>&amp;Falten: jede Vorderseite und ihr Wort auf einem Blatt, einseitig gedruckt und in der Mitte gefaltet</translation>
     </message>
     <message>
-        <source>Back offset</source>
-        <translation>Versatz der Rückseite</translation>
-    </message>
-    <message>
         <source>Back offset of the printer %1</source>
         <translation>Versatz der Rückseite für den Drucker %1</translation>
     </message>
@@ -747,6 +743,10 @@ und tragen Sie ein, wo die Striche der Vorderseite das obere und das linke Linea
     <message>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>&amp;Kalibrierblatt drucken ...</translation>
+    </message>
+    <message>
+        <source>Back offset of PDF files</source>
+        <translation>Versatz der Rückseite für PDF-Dateien</translation>
     </message>
 </context>
 <context>
@@ -2071,6 +2071,38 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <source>&amp;Take off</source>
         <translation>Von der &amp;Karte nehmen</translation>
     </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 gespeichert</translation>
+    </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>In %1 geschrieben</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 was not written</source>
+        <translation>Abgebrochen: %1 wurde nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1</source>
+        <translation>An den Drucker %1 gesendet</translation>
+    </message>
+    <message>
+        <source>Printing cancelled</source>
+        <translation>Drucken abgebrochen</translation>
+    </message>
+    <message>
+        <source>Deck P&amp;roperties ...</source>
+        <translation>Stapel&amp;eigenschaften ...</translation>
+    </message>
+    <message>
+        <source>Pictures that did not fit on the new layout: %1 (Undo brings them back)</source>
+        <translation>Bilder, die nicht in die neue Anordnung passten: %1 (Rückgängig holt sie zurück)</translation>
+    </message>
+    <message>
+        <source>Recorded &quot;%1&quot; in %2</source>
+        <translation>„%1“ in %2 aufgenommen</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
@@ -2114,10 +2146,6 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>&amp;Wörter ohne Aufnahme sprechen</translation>
     </message>
     <message>
-        <source>The deck&apos;s or the system&apos;s language</source>
-        <translation>Sprache des Stapels oder des Systems</translation>
-    </message>
-    <message>
         <source> words per minute</source>
         <translation> Wörter pro Minute</translation>
     </message>
@@ -2128,6 +2156,31 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     <message>
         <source>&amp;Rate:</source>
         <translation>&amp;Tempo:</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s or the program&apos;s language</source>
+        <translation>Die Sprache des Stapels oder des Programms</translation>
+    </message>
+</context>
+<context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>Stapeleigenschaften</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>Die Sprache des Programms</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>Wörter ohne Aufnahme werden in dieser Sprache gesprochen, sofern Optionen &gt; Sprachausgabe keine Stimme nennt.
+Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>&amp;Sprache der Wörter:</translation>
     </message>
 </context>
 </TS>

@@ -729,10 +729,6 @@ Si su bandeja imprime en la cara superior de la hoja, elija la cara contraria.</
         <translation>&amp;Plegar: cada anverso y su palabra en una hoja, impresa por una cara y doblada por la mitad</translation>
     </message>
     <message>
-        <source>Back offset</source>
-        <translation>Desplazamiento del reverso</translation>
-    </message>
-    <message>
         <source>Back offset of the printer %1</source>
         <translation>Desplazamiento del reverso de la impresora %1</translation>
     </message>
@@ -753,6 +749,10 @@ y escriba dónde cruzan las rayas del anverso la regla superior y la izquierda.<
     <message>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>Imprimir &amp;hoja de calibración ...</translation>
+    </message>
+    <message>
+        <source>Back offset of PDF files</source>
+        <translation>Desplazamiento del reverso de los archivos PDF</translation>
     </message>
 </context>
 <context>
@@ -2077,6 +2077,38 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <source>&amp;Take off</source>
         <translation>&amp;Quitar</translation>
     </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Guardado %1</translation>
+    </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>Escrito en %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 was not written</source>
+        <translation>Cancelado: no se escribió %1</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1</source>
+        <translation>Enviado a la impresora %1</translation>
+    </message>
+    <message>
+        <source>Printing cancelled</source>
+        <translation>Impresión cancelada</translation>
+    </message>
+    <message>
+        <source>Deck P&amp;roperties ...</source>
+        <translation>P&amp;ropiedades de la baraja ...</translation>
+    </message>
+    <message>
+        <source>Pictures that did not fit on the new layout: %1 (Undo brings them back)</source>
+        <translation>Imágenes que no cabían en la nueva disposición: %1 (Deshacer las recupera)</translation>
+    </message>
+    <message>
+        <source>Recorded &quot;%1&quot; in %2</source>
+        <translation>«%1» grabado en %2</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
@@ -2120,10 +2152,6 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>&amp;Pronunciar las palabras que no tienen grabación</translation>
     </message>
     <message>
-        <source>The deck&apos;s or the system&apos;s language</source>
-        <translation>El idioma del mazo o del sistema</translation>
-    </message>
-    <message>
         <source> words per minute</source>
         <translation> palabras por minuto</translation>
     </message>
@@ -2134,6 +2162,31 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     <message>
         <source>&amp;Rate:</source>
         <translation>Veloci&amp;dad:</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s or the program&apos;s language</source>
+        <translation>El idioma de la baraja o del programa</translation>
+    </message>
+</context>
+<context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>Propiedades de la baraja</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>El idioma del programa</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>Las palabras sin grabación se pronuncian en este idioma, salvo que Opciones &gt; Voz indique una voz.
+Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>&amp;Idioma de las palabras:</translation>
     </message>
 </context>
 </TS>

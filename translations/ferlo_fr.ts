@@ -734,10 +734,6 @@ Si votre bac à papier imprime sur la face supérieure de la feuille, choisissez
         <translation>&amp;Pliage&#xa0;: chaque recto et son mot sur une même feuille, imprimée d&apos;un seul côté et pliée au milieu</translation>
     </message>
     <message>
-        <source>Back offset</source>
-        <translation>Décalage du verso</translation>
-    </message>
-    <message>
         <source>Back offset of the printer %1</source>
         <translation>Décalage du verso de l&apos;imprimante %1</translation>
     </message>
@@ -758,6 +754,10 @@ et saisissez où les traits du recto croisent la règle du haut et celle de gauc
     <message>
         <source>Print &amp;Calibration Sheet ...</source>
         <translation>Imprimer la feuille d&apos;é&amp;talonnage ...</translation>
+    </message>
+    <message>
+        <source>Back offset of PDF files</source>
+        <translation>Décalage du verso des fichiers PDF</translation>
     </message>
 </context>
 <context>
@@ -2082,6 +2082,38 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <source>&amp;Take off</source>
         <translation>&amp;Retirer</translation>
     </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>%1 enregistré</translation>
+    </message>
+    <message>
+        <source>Written to %1</source>
+        <translation>Écrit dans %1</translation>
+    </message>
+    <message>
+        <source>Cancelled: %1 was not written</source>
+        <translation>Annulé : %1 n’a pas été écrit</translation>
+    </message>
+    <message>
+        <source>Sent to the printer %1</source>
+        <translation>Envoyé à l’imprimante %1</translation>
+    </message>
+    <message>
+        <source>Printing cancelled</source>
+        <translation>Impression annulée</translation>
+    </message>
+    <message>
+        <source>Deck P&amp;roperties ...</source>
+        <translation>P&amp;ropriétés du paquet ...</translation>
+    </message>
+    <message>
+        <source>Pictures that did not fit on the new layout: %1 (Undo brings them back)</source>
+        <translation>Images qui ne tenaient pas dans la nouvelle disposition : %1 (Annuler les rétablit)</translation>
+    </message>
+    <message>
+        <source>Recorded &quot;%1&quot; in %2</source>
+        <translation>« %1 » enregistré dans %2</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
@@ -2125,10 +2157,6 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>&amp;Prononcer les mots sans enregistrement</translation>
     </message>
     <message>
-        <source>The deck&apos;s or the system&apos;s language</source>
-        <translation>La langue du paquet ou du système</translation>
-    </message>
-    <message>
         <source> words per minute</source>
         <translation> mots par minute</translation>
     </message>
@@ -2139,6 +2167,31 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     <message>
         <source>&amp;Rate:</source>
         <translation>&amp;Débit&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s or the program&apos;s language</source>
+        <translation>La langue du paquet ou du programme</translation>
+    </message>
+</context>
+<context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>Propriétés du paquet</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>La langue du programme</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>Les mots sans enregistrement sont prononcés dans cette langue, sauf si Options &gt; Voix désigne une voix.
+Un mot dans une autre écriture est prononcé par une voix qui la lit.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>&amp;Langue des mots :</translation>
     </message>
 </context>
 </TS>

@@ -136,7 +136,7 @@ int runSpeakTo(const QStringList& arguments) {
             throw Error(QCoreApplication::translate("CommandLine", "cannot make the folder %1")
                             .arg(displayName(folder)));
         for (const Word& word : words) {
-            const QString voice = chooseVoice(asked, word.language);
+            const QString voice = voiceForWord(word.text, asked, word.language);
             const QString path = QDir(folder).filePath(fileNameFor(word.text));
             writeSpokenWord(path, word.text, voice, rate);
             say(stdout, path);

@@ -12,6 +12,17 @@ class QSpinBox;
 
 namespace ferlo {
 
+// Adds one item per voice, given as (language tag, name) pairs, showing "name (tag)" with the
+// tag as its data, in the order of the shown texts.
+void addVoiceItems(QComboBox* box, const QList<QPair<QString, QString>>& voices);
+
+// File > Deck Properties: the language the deck's words are spoken in, chosen among the voices'
+// languages (given as for addVoiceItems) or "the program's language" (empty). A language the
+// voices do not have is kept and shown by its tag. Returns false when cancelled; `language` is
+// then unchanged.
+bool editDeckLanguage(QWidget* parent, const QList<QPair<QString, QString>>& voices,
+                      QString& language);
+
 // Options > Speech: whether a word without a recording is spoken, in which voice, how fast. The
 // voices are given as (language tag, name) pairs, so that the dialog needs no speech engine.
 class TdlgSpeech : public QDialog {

@@ -42,6 +42,8 @@ public:
     int generation() const { return m_generation; }
     // How the deck's double-sided pages are printed.
     void setDuplex(const DuplexChoices& duplex) { m_deck.duplex = duplex; }
+    // The language the deck's words are spoken in; none: the program's.
+    void setLanguage(std::optional<std::string> language) { m_deck.language = std::move(language); }
     // The deck has been written to `path`.
     void saved(std::string path);
 

@@ -369,17 +369,17 @@ void TFerloMainForm::movePictureToCard(int cell, int target) {
     DeckCard& into = deck.cards[size_t(target)];
     for (const auto& held : into.cells) {
         if (held && held->picture == moved.picture) {
-            StatusBar1->showMessage(tr("Card %1 holds that picture already").arg(target + 1));
+            showStatus(tr("Card %1 holds that picture already").arg(target + 1));
             return;
         }
     }
     if (putInFreeCell(into, moved) < 0) {
-        StatusBar1->showMessage(tr("Card %1 is full").arg(target + 1));
+        showStatus(tr("Card %1 is full").arg(target + 1));
         return;
     }
     takeCell(deck.cards[size_t(current)], cell);
     changeDeck(deck, current);
-    StatusBar1->showMessage(tr("Moved to card %1").arg(target + 1));
+    showStatus(tr("Moved to card %1").arg(target + 1));
 }
 
 void TFerloMainForm::moveCurrentCard(int to) {

@@ -17,6 +17,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QStatusBar>
 
 // The deck's commands: the card on screen is one card of the deck the window keeps.
 
@@ -167,6 +168,26 @@ void TFerloMainForm::writeDeckTo(const QString& path) {
     writeDeck(path, m_deck.deck());
     m_deck.saved(modelPath(path));
     updateDeckControls();
+    showStatus(tr("Saved %1").arg(displayName(path)));
+}
+
+Deck TFerloMainForm::shownDeck() const {
+    Deck deck = m_deck.deck();
+    if (size_t(m_deck.current()) < deck.cards.size())
+        deck.cards[size_t(m_deck.current())] = m_card.stored();
+    return deck;
+}
+
+void TFerloMainForm::showStatus(const QString& text) {
+    StatusBar1->showMessage(text);
+    m_statusDeck = shownDeck();
+    m_statusGeneration = m_deck.generation();
+}
+
+void TFerloMainForm::dropStaleStatus() {
+    if (StatusBar1 && !StatusBar1->currentMessage().isEmpty() &&
+        (m_deck.generation() != m_statusGeneration || shownDeck() != m_statusDeck))
+        StatusBar1->clearMessage();
 }
 
 bool TFerloMainForm::maybeSaveChanges() {
@@ -200,6 +221,7 @@ void TFerloMainForm::updateDeckControls() {
     TBRemoveCard->setEnabled(m_deck.count() > 1);
     // Every change of the deck ends here: it is one step of the history.
     m_history->record(m_deck);
+    dropStaleStatus();
     updateStrip();
 }
 
@@ -216,9 +238,32 @@ void TFerloMainForm::closeEvent(QCloseEvent* event) {
 
 void TFerloMainForm::printDeck() {
     DuplexChoices duplex = m_deck.deck().duplex;
-    duplex.turn = printCard(this, deckPages(), duplex);
+    JobOutcome outcome;
+    duplex.turn = printCard(this, deckPages(), duplex, &outcome);
     m_deck.setDuplex(duplex);
     updateDeckControls();
+    showJobOutcome(outcome);
+}
+
+void TFerloMainForm::exportPdf() {
+    showJobOutcome(exportCardPdf(this, deckPages(), m_deck.deck().duplex));
+}
+
+void TFerloMainForm::showJobOutcome(const JobOutcome& outcome) {
+    const bool done = outcome.end == JobOutcome::End::Done;
+    switch (outcome.end) {
+    case JobOutcome::End::NotBegun:
+        return;
+    case JobOutcome::End::Done:
+    case JobOutcome::End::Cancelled:
+        if (outcome.toFile)
+            showStatus(done ? tr("Written to %1").arg(displayName(outcome.target))
+                            : tr("Cancelled: %1 was not written").arg(displayName(outcome.target)));
+        else
+            showStatus(done ? tr("Sent to the printer %1").arg(outcome.target)
+                            : tr("Printing cancelled"));
+        return;
+    }
 }
 
 void TFerloMainForm::editDoubleSided() {

@@ -303,11 +303,10 @@ bool TFerloMainForm::showPreview(int index) {
 void TFerloMainForm::notePartialPictures(const QStringList& paths) {
     if (paths.isEmpty())
         return;
-    StatusBar1->showMessage(paths.size() == 1
-                                ? tr("%1: the picture is damaged and shows only in part")
-                                      .arg(displayName(paths.first()))
-                                : tr("These pictures are damaged and show only in part: %1")
-                                      .arg(displayName(paths.join(QStringLiteral(", ")))));
+    showStatus(paths.size() == 1 ? tr("%1: the picture is damaged and shows only in part")
+                                       .arg(displayName(paths.first()))
+                                 : tr("These pictures are damaged and show only in part: %1")
+                                       .arg(displayName(paths.join(QStringLiteral(", ")))));
 }
 
 void TFerloMainForm::showUnreadable(int index) {
@@ -633,7 +632,8 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
 }
 
 // A word without a recording is spoken in the deck's language, or the one the window is shown
-// in, or English. With speech off, or no engine or voice, the click stays silent, without a
+// in, or English; a word in a script that voice does not read, in a voice that reads it. With
+// speech off, or no engine or voice, the click stays silent, without a
 // message.
 void TFerloMainForm::speakCellWord(int index) {
     const SpeechOptions options = readSpeechOptions();
@@ -642,7 +642,7 @@ void TFerloMainForm::speakCellWord(int index) {
         return;
     const auto& language = m_deck.deck().language;
     const QString voice =
-        chooseVoice(options.voice, language ? QString::fromStdString(*language) : QString());
+        voiceForWord(word, options.voice, language ? QString::fromStdString(*language) : QString());
     if (voice.isEmpty())
         return;
     MediaPlayer1->playSource(

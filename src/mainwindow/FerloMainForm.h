@@ -32,6 +32,7 @@ class TLine;
 class TdlgOptions;
 class CardStrip;
 class DeckHistory;
+struct JobOutcome;
 class SoundPlayer;
 class WordRecorder;
 struct CardPage;
@@ -156,6 +157,8 @@ private:
     void ImageMouseDown(int index, Qt::MouseButton Button);
     void speakCellWord(int index);
     void showSpeechOptions();
+    // File > Deck Properties: the deck's language, one step of the history.
+    void editDeckProperties();
     // Recording a word (Recording.cpp).
     void createRecording();
     void recordCellWord(int index);
@@ -189,10 +192,19 @@ private:
     QString deckName() const;
     // The title, the card number and which card commands apply.
     void updateDeckControls();
+    // The status bar: a message holds for the deck as the window shows it now, and goes once
+    // that deck changes or another deck is started or opened (dropStaleStatus, after every
+    // change).
+    void showStatus(const QString& text);
+    void dropStaleStatus();
+    Deck shownDeck() const;
     // Print, and File > Double-Sided Printing: the deck keeps the turn chosen in the print
     // dialog and the double-sided choices (a change marks it modified).
     void printDeck();
     void editDoubleSided();
+    void exportPdf();
+    // Says in the status bar how Print or Export PDF ended.
+    void showJobOutcome(const JobOutcome& outcome);
 
     // Grids and sheets (LayoutCommands.cpp): Card > Layout ... and the panel that shows them in
     // place of the card of the five counts.
@@ -282,6 +294,8 @@ private:
     QFrame* PACard = nullptr;
     QLabel* TestLabel = nullptr;
     QStatusBar* StatusBar1 = nullptr;
+    Deck m_statusDeck;
+    int m_statusGeneration = -1;
     SoundPlayer* MediaPlayer1 = nullptr;
 
     // The toolbar buttons the handlers read.

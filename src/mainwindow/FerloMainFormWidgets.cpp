@@ -30,6 +30,8 @@
 #include <QStyle>
 #include <QToolBar>
 
+#include <algorithm>
+
 // Building the window's controls and their geometry; the handlers are in FerloMainForm.cpp.
 
 namespace ferlo {
@@ -131,12 +133,40 @@ void TFerloMainForm::setDialogs(TAboutBox* aboutBox, TdlgOptions* options) {
         connect(options, &TdlgOptions::speechRequested, this, [this] { showSpeechOptions(); });
 }
 
-void TFerloMainForm::showSpeechOptions() {
+namespace {
+// The installed voices as the speech dialogs list them.
+QList<QPair<QString, QString>> voiceChoices() {
     QList<QPair<QString, QString>> voices;
     for (const SpeechVoice& voice : speechVoices())
         voices.append({voice.language, voice.name});
-    TdlgSpeech dialog(voices, m_options ? static_cast<QWidget*>(m_options) : this);
+    return voices;
+}
+} // namespace
+
+void TFerloMainForm::showSpeechOptions() {
+    TdlgSpeech dialog(voiceChoices(), m_options ? static_cast<QWidget*>(m_options) : this);
     dialog.exec();
+}
+
+void TFerloMainForm::editDeckProperties() {
+    const QString was = QString::fromStdString(m_deck.deck().language.value_or(std::string()));
+    QString language = was;
+    QList<QPair<QString, QString>> voices = voiceChoices();
+    // A tag the engine has no voice of its own for ("en") is shown by the voice that speaks it.
+    const bool listed = std::any_of(voices.begin(), voices.end(), [&](const auto& voice) {
+        return voice.first.compare(was, Qt::CaseInsensitive) == 0;
+    });
+    if (!was.isEmpty() && !listed) {
+        const QString speaking = voiceForLanguage(was);
+        const auto found = std::find_if(voices.begin(), voices.end(),
+                                        [&](const auto& voice) { return voice.first == speaking; });
+        if (found != voices.end())
+            voices.append({was, found->second});
+    }
+    if (!editDeckLanguage(this, voices, language) || language == was)
+        return;
+    m_deck.setLanguage(language.isEmpty() ? std::nullopt : std::optional(language.toStdString()));
+    updateDeckControls();
 }
 
 void TFerloMainForm::createMenus() {
@@ -172,13 +202,16 @@ void TFerloMainForm::createMenus() {
     command(file, QStringLiteral("PrintPreview1"), tr("Print Pre&view ..."),
             [this] { previewCard(this, deckPages(), m_deck.deck().duplex); });
     command(file, QStringLiteral("ExportPdf1"), tr("&Export PDF ..."), [this] {
-        exportCardPdf(this, deckPages(), m_deck.deck().duplex);
+        exportPdf();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
     file->addAction(makeWordBacksAction(this));
     command(file, QStringLiteral("mnDoubleSided"), tr("&Double-Sided Printing ..."),
             [this] { editDoubleSided(); });
     command(file, QStringLiteral("mnCalibration"), tr("Print &Calibration Sheet ..."),
             [this] { printCalibrationSheet(this, m_deck.deck().duplex); });
+    file->addSeparator();
+    command(file, QStringLiteral("mnDeckProperties"), tr("Deck P&roperties ..."),
+            [this] { editDeckProperties(); });
     file->addSeparator();
     // Exit closes the window, which asks about unsaved changes first.
     command(file, QStringLiteral("mnExit"), tr("e&xit"), [this] {

@@ -7,6 +7,7 @@
 #include "mainwindow/LayoutDialog.h"
 #include "mainwindow/LayoutPanel.h"
 #include "pictures/PictureDecoder.h"
+#include "printing/CardPage.h"
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
@@ -33,34 +34,44 @@ void TFerloMainForm::chooseLayout() {
 void TFerloMainForm::applyLayoutChoice(const LayoutChoice& choice) {
     if (!choice.problem.isEmpty())
         throw Error(choice.problem);
-    if (choice.layout.kind == CardLayout::Kind::Count) {
-        // As the count's button does.
-        for (QAction* action : CountGroup->actions()) {
-            if (action->data().toInt() == choice.cells && !action->isChecked()) {
-                action->setChecked(true);
-                TBNumPerPageClick(action);
-            }
+    noteCardChanged();
+    const DeckCard before = m_deck.currentCard();
+    CardModel next(before);
+    const bool count = choice.layout.kind == CardLayout::Kind::Count;
+    if (count ? !next.setCount(choice.cells) : !next.setLayout(choice.layout, choice.cells))
+        return;
+    DeckCard shaped = next.stored();
+    // A new arrangement takes the card's pictures, with their words and recordings, in order
+    // as far as its cells go; a change of Fill, Bleed or Outlines keeps them where they are.
+    int dropped = 0;
+    if (shaped.cells.empty()) {
+        for (const auto& cell : before.cells) {
+            if (!cell)
+                continue;
+            if (int(shaped.cells.size()) < shaped.perPage)
+                shaped.cells.push_back(cell);
+            else
+                ++dropped;
         }
-        return;
     }
-    if (!m_card.setLayout(choice.layout, choice.cells))
-        return;
+    Deck deck = m_deck.deck();
+    deck.cards[size_t(m_deck.current())] = shaped;
     // The step of the history by the layout's name: "Layout Avery 5371", "Layout A6",
-    // "Layout 3 × 4 grid".
-    const GridSpec& grid = choice.layout.Grid;
-    //: A step of the undo history: the layout's name, or a grid's size.
-    m_history->nameNextStep(
-        tr("Layout %1")
-            .arg(choice.layout.Name.empty()
-                     ? tr("%1 × %2 grid").arg(grid.Columns).arg(grid.Rows)
-                     : QCoreApplication::translate("GridPresets", choice.layout.Name.c_str())));
-    // A new arrangement empties the card as a new count does; a change of Fill, Bleed or
-    // Outlines keeps the pictures and their selection.
-    showSelectCaption();
-    clearShownCell(-1);
-    ClearFileSelections();
-    showLayoutState();
-    selectCardFiles(-1);
+    // "Layout 3 × 4 grid"; a count's by what changed.
+    QString name;
+    if (!count) {
+        const GridSpec& grid = choice.layout.Grid;
+        //: A step of the undo history: the layout's name, or a grid's size.
+        name =
+            tr("Layout %1")
+                .arg(choice.layout.Name.empty()
+                         ? tr("%1 × %2 grid").arg(grid.Columns).arg(grid.Rows)
+                         : QCoreApplication::translate("GridPresets", choice.layout.Name.c_str()));
+    }
+    changeDeck(deck, m_deck.current(), name);
+    if (dropped > 0)
+        showStatus(tr("Pictures that did not fit on the new layout: %1 (Undo brings them back)")
+                       .arg(dropped));
 }
 
 LayoutPanel* TFerloMainForm::layoutPanel() {
@@ -99,6 +110,17 @@ void TFerloMainForm::showLayoutState() {
     }
     TBPortrait->setEnabled(!layout);
     TBLandScape->setEnabled(!layout);
+    // The buttons show the orientation of the page shown: a grid's or a sheet's own paper.
+    bool portrait = m_card.portrait();
+    if (layout) {
+        try {
+            const PagePlan plan = planLayout(m_card.layout());
+            portrait = plan.PaperWidth <= plan.PaperHeight;
+        } catch (...) {
+            // A sheet that is not installed: the panel says so.
+        }
+    }
+    (portrait ? TBPortrait : TBLandScape)->setChecked(true);
     PACard->setVisible(!layout);
     layoutPanel()->setVisible(layout);
     if (!RecordPanel->isVisible())

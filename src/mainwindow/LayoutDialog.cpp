@@ -3,6 +3,7 @@
 #include "layout/CardModel.h"
 #include "printing/CardPage.h"
 #include "printing/PlanPainter.h"
+#include "printing/job/PrintJob.h"
 #include "storage/Errors.h"
 #include "storage/SheetTemplates.h"
 #include "storage/TranslatedText.h"
@@ -18,12 +19,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
 
 namespace ferlo {
 
@@ -111,6 +116,28 @@ QLabel* buddyLabel(const QString& text, QWidget* buddy) {
     return label;
 }
 
+// A new grid: on the paper Print and Export PDF start on (the default printer's, else the
+// locale's), the page divided evenly inside the printer's printable margins, so that the outer
+// cut lines print.
+GridSpec defaultGrid() {
+    GridSpec grid;
+    const QPageLayout page = programPrinter().pageLayout();
+    const QSizeF size = page.pageSize().size(QPageSize::Millimeter);
+    grid.Paper =
+        PaperSize{"", std::min(size.width(), size.height()), std::max(size.width(), size.height())};
+    for (const std::string& name : PaperNames()) {
+        const auto named = NamedPaper(name);
+        if (named && std::abs(named->Width - grid.Paper.Width) < 1 &&
+            std::abs(named->Height - grid.Paper.Height) < 1)
+            grid.Paper = *named;
+    }
+    const QMarginsF margins = page.margins(QPageLayout::Millimeter);
+    const double widest =
+        std::max({margins.left(), margins.top(), margins.right(), margins.bottom(), 0.0});
+    grid.Margin = std::ceil(widest * 10 - 1e-3) / 10;
+    return grid;
+}
+
 QString sheetLine(const SheetTemplate& sheet) {
     //: The shape of a sheet's labels, before their size ("round 40.0 × 40.0 mm"), with its space.
     const QString shape = sheet.Shape == LabelShape::Round ? LayoutDialog::tr("round ")
@@ -189,7 +216,7 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent, int dealtPict
     m_fill->setChecked(layout.Fill);
     m_bleed->setValue(layout.Bleed);
     m_outlines->setChecked(layout.Outlines);
-    setGrid(layout.kind == CardLayout::Kind::Grid ? layout.Grid : GridSpec{});
+    setGrid(layout.kind == CardLayout::Kind::Grid ? layout.Grid : defaultGrid());
     if (layout.kind == CardLayout::Kind::Grid) {
         const auto preset = FindPreset(layout.Name);
         if (!layout.Name.empty() && preset && preset->Grid == layout.Grid) {

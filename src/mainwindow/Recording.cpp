@@ -119,6 +119,7 @@ void TFerloMainForm::saveRecording(int index, const std::vector<float>& samples,
     // own sound, so that the next click finds it first.
     if (besideDeck || word != MakeLabelText(picture))
         m_card.setSound(index, modelPath(path));
+    showStatus(tr("Recorded \"%1\" in %2").arg(word, displayName(path)));
 }
 
 void TFerloMainForm::showPictureMenu(int index) {

@@ -39,11 +39,11 @@ int collect(short* samples, int count, espeak_EVENT* events) {
 }
 
 // The languages of a voice entry: pairs of a priority byte and a NUL-ended tag, up to a 0 byte.
-QStringList languagesOf(const espeak_VOICE* voice) {
-    QStringList tags;
+QList<QPair<QString, int>> languagesOf(const espeak_VOICE* voice) {
+    QList<QPair<QString, int>> tags;
     for (const char* p = voice->languages; p && *p;) {
         const char* tag = p + 1;
-        tags.append(QString::fromUtf8(tag));
+        tags.append({QString::fromUtf8(tag).toLower(), int(static_cast<unsigned char>(*p))});
         p = tag + std::strlen(tag) + 1;
     }
     return tags;
@@ -51,6 +51,115 @@ QStringList languagesOf(const espeak_VOICE* voice) {
 
 QString normalTag(const QString& tag) {
     return tag.trimmed().toLower().replace(QLatin1Char('_'), QLatin1Char('-'));
+}
+
+// The script a voice's language tags name: a script subtag ("cmn-latn-pinyin"), else the script
+// the locale data gives the first tag it knows ("zh-cmn" for "cmn").
+QLocale::Script scriptOfTags(const QList<QPair<QString, int>>& languages) {
+    QStringList tags;
+    for (const auto& language : languages)
+        tags << language.first;
+    for (const QString& tag : tags) {
+        const QStringList parts = normalTag(tag).split(QLatin1Char('-'));
+        for (qsizetype i = 1; i < parts.size() && parts.at(i).size() != 1; ++i) {
+            if (parts.at(i).size() == 4) {
+                const QLocale::Script script = QLocale::codeToScript(parts.at(i));
+                if (script != QLocale::AnyScript)
+                    return script;
+            }
+        }
+    }
+    for (const QString& tag : tags) {
+        const QLocale locale(normalTag(tag));
+        if (locale.language() != QLocale::C && locale.script() != QLocale::AnyScript)
+            return locale.script();
+    }
+    return QLocale::AnyScript;
+}
+
+// The scripts of the locale data that read a letter of a script, the first one the script's
+// own; empty for a character of no script (digits, signs, marks).
+QList<QLocale::Script> scriptsReading(QChar::Script script) {
+    using S = QLocale;
+    switch (script) {
+    case QChar::Script_Latin:
+        return {S::LatinScript};
+    case QChar::Script_Cyrillic:
+        return {S::CyrillicScript};
+    case QChar::Script_Greek:
+        return {S::GreekScript};
+    case QChar::Script_Armenian:
+        return {S::ArmenianScript};
+    case QChar::Script_Hebrew:
+        return {S::HebrewScript};
+    case QChar::Script_Arabic:
+        return {S::ArabicScript};
+    case QChar::Script_Devanagari:
+        return {S::DevanagariScript};
+    case QChar::Script_Bengali:
+        return {S::BengaliScript};
+    case QChar::Script_Gurmukhi:
+        return {S::GurmukhiScript};
+    case QChar::Script_Gujarati:
+        return {S::GujaratiScript};
+    case QChar::Script_Oriya:
+        return {S::OriyaScript};
+    case QChar::Script_Tamil:
+        return {S::TamilScript};
+    case QChar::Script_Telugu:
+        return {S::TeluguScript};
+    case QChar::Script_Kannada:
+        return {S::KannadaScript};
+    case QChar::Script_Malayalam:
+        return {S::MalayalamScript};
+    case QChar::Script_Sinhala:
+        return {S::SinhalaScript};
+    case QChar::Script_Thai:
+        return {S::ThaiScript};
+    case QChar::Script_Lao:
+        return {S::LaoScript};
+    case QChar::Script_Tibetan:
+        return {S::TibetanScript};
+    case QChar::Script_Myanmar:
+        return {S::MyanmarScript};
+    case QChar::Script_Georgian:
+        return {S::GeorgianScript};
+    case QChar::Script_Ethiopic:
+        return {S::EthiopicScript};
+    case QChar::Script_Cherokee:
+        return {S::CherokeeScript};
+    case QChar::Script_Khmer:
+        return {S::KhmerScript};
+    case QChar::Script_Mongolian:
+        return {S::MongolianScript};
+    case QChar::Script_Thaana:
+        return {S::ThaanaScript};
+    case QChar::Script_Syriac:
+        return {S::SyriacScript};
+    case QChar::Script_Hangul:
+        return {S::KoreanScript, S::HangulScript};
+    case QChar::Script_Hiragana:
+        return {S::JapaneseScript, S::HiraganaScript};
+    case QChar::Script_Katakana:
+        return {S::JapaneseScript, S::KatakanaScript};
+    case QChar::Script_Han:
+        return {S::SimplifiedHanScript, S::TraditionalHanScript, S::HanScript, S::JapaneseScript};
+    default:
+        return {};
+    }
+}
+
+// The script of a word's first letter that belongs to one.
+QList<QLocale::Script> scriptsReadingWord(const QString& word) {
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        char32_t c = word.at(i).unicode();
+        if (word.at(i).isHighSurrogate() && i + 1 < word.size() && word.at(i + 1).isLowSurrogate())
+            c = QChar::surrogateToUcs4(word.at(i), word.at(++i));
+        const QList<QLocale::Script> scripts = scriptsReading(QChar::script(c));
+        if (!scripts.isEmpty())
+            return scripts;
+    }
+    return {};
 }
 
 } // namespace
@@ -64,12 +173,12 @@ QList<SpeechVoice> speechVoicesLocked() {
         if (engineRate() == 0)
             return list;
         for (const espeak_VOICE** v = espeak_ListVoices(nullptr); v && *v; ++v) {
-            const QStringList tags = languagesOf(*v);
-            if (tags.isEmpty() || tags.first().startsWith(QLatin1String("mb-")))
+            const QList<QPair<QString, int>> tags = languagesOf(*v);
+            if (tags.isEmpty() || tags.first().first.startsWith(QLatin1String("mb-")))
                 continue; // the MBROLA voices need a program of their own
-            list.append({normalTag(tags.first()),
+            list.append({normalTag(tags.first().first),
                          QString::fromUtf8((*v)->name).replace(QLatin1Char('_'), QLatin1Char(' ')),
-                         QString::fromUtf8((*v)->identifier)});
+                         QString::fromUtf8((*v)->identifier), scriptOfTags(tags), tags});
         }
         std::sort(list.begin(), list.end(), [](const SpeechVoice& a, const SpeechVoice& b) {
             return a.language < b.language;
@@ -86,11 +195,13 @@ QList<SpeechVoice> speechVoices() {
     return speechVoicesLocked();
 }
 
-QString voiceForLanguage(const QString& tag) {
+namespace {
+
+// voiceForLanguage among `voices`.
+QString voiceAmong(const QList<SpeechVoice>& voices, const QString& tag) {
     const QString wanted = normalTag(tag);
     if (wanted.isEmpty())
         return QString();
-    const QList<SpeechVoice> voices = speechVoices();
     const auto has = [&](const QString& language) {
         return std::any_of(voices.begin(), voices.end(),
                            [&](const SpeechVoice& v) { return v.language == language; });
@@ -104,7 +215,30 @@ QString voiceForLanguage(const QString& tag) {
         return v.language.startsWith(primary + QLatin1Char('-')) &&
                v.file.section(QLatin1Char('/'), -1).compare(primary, Qt::CaseInsensitive) == 0;
     });
-    return main == voices.end() ? QString() : main->language;
+    if (main != voices.end())
+        return main->language;
+    // The voice that lists the tag (or its language) first among those that list it.
+    QString best;
+    int bestPriority = 0;
+    for (const QString& listed : {wanted, primary}) {
+        for (const SpeechVoice& voice : voices) {
+            for (const auto& [language, priority] : voice.languages) {
+                if (language == listed && (best.isEmpty() || priority < bestPriority)) {
+                    best = voice.language;
+                    bestPriority = priority;
+                }
+            }
+        }
+        if (!best.isEmpty())
+            return best;
+    }
+    return best;
+}
+
+} // namespace
+
+QString voiceForLanguage(const QString& tag) {
+    return voiceAmong(speechVoices(), tag);
 }
 
 QString chooseVoice(const QString& chosen, const QString& deckLanguage, const QLocale& shown) {
@@ -114,6 +248,26 @@ QString chooseVoice(const QString& chosen, const QString& deckLanguage, const QL
             return voice;
     }
     return QString();
+}
+
+QString voiceForWord(const QString& word, const QString& chosen, const QString& deckLanguage,
+                     const QLocale& shown) {
+    const QList<QLocale::Script> readers = scriptsReadingWord(word);
+    if (!readers.isEmpty()) {
+        QList<SpeechVoice> reading = speechVoices();
+        reading.removeIf([&](const SpeechVoice& v) {
+            return v.script != QLocale::AnyScript && !readers.contains(v.script);
+        });
+        const QLocale likely(QLocale::AnyLanguage, readers.first(), QLocale::AnyTerritory);
+        for (const QString& tag :
+             {chosen, deckLanguage, shown.name(), QLocale::languageToCode(likely.language()),
+              QStringLiteral("en")}) {
+            const QString voice = voiceAmong(reading, tag);
+            if (!voice.isEmpty())
+                return voice;
+        }
+    }
+    return chooseVoice(chosen, deckLanguage, shown);
 }
 
 std::unique_ptr<SoundSource> speakWord(const QString& word, const QString& voice, int rate) {

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QLocale>
+#include <QPair>
 #include <QString>
 
 namespace ferlo {
@@ -14,6 +15,12 @@ struct SpeechVoice {
     QString language;
     QString name;
     QString file; // the engine's voice file ("gmw/en"), which loads it
+    // The script it reads ("en" Latin, "ru" Cyrillic, "cmn" simplified Han); AnyScript when
+    // its languages are unknown to the locale data.
+    QLocale::Script script = QLocale::AnyScript;
+    // Every language the engine lists for it ("cmn", "zh-cmn", "zh"), each with its priority
+    // (the lower, the more it is that language's voice).
+    QList<QPair<QString, int>> languages;
 };
 
 // The voices of the speech engine (libespeak-ng, in process), sorted by language; empty when the
@@ -22,8 +29,9 @@ QList<SpeechVoice> speechVoices();
 
 // The engine's voice for a BCP 47 tag, ignoring case and '_' for '-': the tag itself ("en-GB"
 // gives "en-gb"), else its language alone ("de-AT" gives "de"), else the language's main voice,
-// the one whose file is named for the language alone ("en" gives "en-gb", from gmw/en); empty
-// when it has none.
+// the one whose file is named for the language alone ("en" gives "en-gb", from gmw/en), else the
+// voice that lists the tag, or its language, among its other languages with the highest priority
+// ("zh" gives "cmn"); empty when it has none.
 QString voiceForLanguage(const QString& tag);
 
 // The voice a word is spoken in: `chosen` when the engine has it, else the deck's language, else
@@ -31,6 +39,15 @@ QString voiceForLanguage(const QString& tag);
 // system), else English; empty when the engine has none of these (or no voices at all).
 QString chooseVoice(const QString& chosen, const QString& deckLanguage,
                     const QLocale& shown = QLocale());
+
+// The voice a word is spoken in: the first of the chosen voice, the deck's language, the
+// program's language, the language most written in the word's script (CLDR's likely language:
+// Arabic script gives ar, Cyrillic ru, Devanagari hi, Han cmn, Hangul ko, ...) and English
+// whose voice reads the word's script (its first letter's), so that a word in another script
+// is read, not spelled letter by letter. A word of no script (digits, signs), or one that none
+// of these reads, gets chooseVoice's voice.
+QString voiceForWord(const QString& word, const QString& chosen, const QString& deckLanguage,
+                     const QLocale& shown = QLocale());
 
 // Speaking rates in words per minute.
 inline constexpr int kSpeechRateMin = 80;

@@ -52,6 +52,11 @@ QString offsetName(const QString& printerName, char axis) {
     return name + QLatin1Char(' ') + QLatin1Char(axis);
 }
 
+// The name an offset is stored under: PDF output has a name of its own.
+QString storedName(const QString& printerName) {
+    return printerName.isEmpty() ? QString::fromLatin1(kPdfOutputOffsetName) : printerName;
+}
+
 int boundedOffset(int tenths) {
     return std::clamp(tenths, -kMaxBackOffset, kMaxBackOffset);
 }
@@ -75,13 +80,20 @@ void save_PrintWordBacks(bool wordBacks) {
 }
 
 BackOffset get_BackOffset(const QString& printerName) {
-    return {boundedOffset(readInteger(backOffsetsKey, offsetName(printerName, 'X'), 0)),
-            boundedOffset(readInteger(backOffsetsKey, offsetName(printerName, 'Y'), 0))};
+    const QString name = storedName(printerName);
+    // Until PDF output has an offset of its own, the one stored under the empty name holds.
+    const auto read = [&](char axis) {
+        const int legacy =
+            printerName.isEmpty() ? readInteger(backOffsetsKey, offsetName(QString(), axis), 0) : 0;
+        return boundedOffset(readInteger(backOffsetsKey, offsetName(name, axis), legacy));
+    };
+    return {read('X'), read('Y')};
 }
 
 void save_BackOffset(const QString& printerName, BackOffset offset) {
-    saveInteger(backOffsetsKey, offsetName(printerName, 'X'), boundedOffset(offset.x));
-    saveInteger(backOffsetsKey, offsetName(printerName, 'Y'), boundedOffset(offset.y));
+    const QString name = storedName(printerName);
+    saveInteger(backOffsetsKey, offsetName(name, 'X'), boundedOffset(offset.x));
+    saveInteger(backOffsetsKey, offsetName(name, 'Y'), boundedOffset(offset.y));
 }
 
 } // namespace ferlo

@@ -22,17 +22,21 @@ void save_PrintAsDIB(bool printAsDib);
 bool get_PrintWordBacks();
 void save_PrintWordBacks(bool wordBacks);
 
-// The back offset of a printer (by its name; "" for none): how far its back pages are moved so
-// that they meet their fronts, in tenths of a millimetre, x to the right and y down as the back
-// is printed, each within kMaxBackOffset. Stored as the DWORDs "NAME X" and "NAME Y" under the
-// key Software\Ferlo\BackOffsets, read and saved as the flags above are; absent values read
-// as 0, and a stored value beyond the bound reads as the bound.
+// The back offset of a printer (by its name): how far its back pages are moved so that they meet
+// their fronts, in tenths of a millimetre, x to the right and y down as the back is printed, each
+// within kMaxBackOffset. Stored as the DWORDs "NAME X" and "NAME Y" under the key
+// Software\Ferlo\BackOffsets, read and saved as the flags above are; absent values read as 0,
+// and a stored value beyond the bound reads as the bound. The empty name stands for PDF output
+// (Print to File, Export PDF, no printer at all): its offset is stored under
+// kPdfOutputOffsetName, a name no printer of the system can have, and read from the values once
+// stored under the empty name (" X", " Y") until it has been saved.
 struct BackOffset {
     int x = 0;
     int y = 0;
     bool operator==(const BackOffset&) const = default;
 };
 constexpr int kMaxBackOffset = 100; // 10 mm
+inline constexpr char kPdfOutputOffsetName[] = "PDF output";
 BackOffset get_BackOffset(const QString& printerName);
 void save_BackOffset(const QString& printerName, BackOffset offset);
 

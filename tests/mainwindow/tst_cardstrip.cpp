@@ -6,8 +6,12 @@
 #include "support_mainwindow.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDialog>
 #include <QMimeData>
 #include <QSignalSpy>
+#include <QStatusBar>
+#include <QTimer>
 #include <QtTest>
 
 using namespace ferlo;
@@ -105,6 +109,48 @@ private slots:
         action("TBRemoveCard")->trigger();
         action("TBRemoveCard")->trigger();
         QVERIFY(!strip()->isVisible());
+    }
+
+    // A picture dropped on a full card stays, and the status bar says why; the message goes
+    // with the first change of the deck, a new or opened deck included, and stays while the
+    // user only looks at other cards.
+    void aStatusMessageGoesWhenItNoLongerHolds_data() {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<bool>("stays");
+        QTest::newRow("another card shown") << "show card 2" << true;
+        QTest::newRow("new deck") << "mnNewDeck" << false;
+        QTest::newRow("layout") << "mnLayout" << false;
+        QTest::newRow("picture taken off") << "take off" << false;
+        QTest::newRow("undo of an earlier step") << "mnUndo" << false;
+    }
+    void aStatusMessageGoesWhenItNoLongerHolds() {
+        QFETCH(QString, then);
+        QFETCH(bool, stays);
+        auto* status = form().findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+        QVERIFY(status);
+        if (then == "mnUndo")
+            clickFile(form(), QStringLiteral("cow.jpg")); // a step to undo
+        emit strip()->pictureDropped(0, 2);               // ant onto the third card, full with dog
+        QCOMPARE(status->currentMessage(), QStringLiteral("Card 3 is full"));
+        QCOMPARE(firstPictures(), (QStringList{"ant.jpg", "cow.jpg", "dog.jpg"}));
+        if (then == "show card 2") {
+            QTest::mouseClick(strip()->viewport(), Qt::LeftButton, {}, centreOf(1));
+            QCOMPARE(form().deck().current(), 1);
+        } else if (then == "take off") {
+            clickFile(form(), QStringLiteral("bee.jpg"));
+        } else {
+            if (then == "mnLayout")
+                QTimer::singleShot(0, qApp, [] {
+                    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                    QVERIFY(dialog);
+                    auto* count = dialog->findChild<QComboBox*>(QStringLiteral("countBox"));
+                    QVERIFY(count);
+                    count->setCurrentIndex(count->findText(QStringLiteral("6")));
+                    dialog->accept();
+                });
+            action(qPrintable(then))->trigger();
+        }
+        QCOMPARE(status->currentMessage().isEmpty(), !stays);
     }
 };
 

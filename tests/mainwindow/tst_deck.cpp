@@ -5,19 +5,23 @@
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "printing/PdfExport.h"
+#include "sound/Speech.h"
 #include "storage/DeckFile.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -337,12 +341,19 @@ private slots:
         }
     }
 
-    // Shows the farm deck with a picture added to its second card: the deck has unsaved changes.
-    static bool openWithAChange(TFerloMainForm& form, const Farm& farm) {
+    // Shows the window with the farm's deck open.
+    static bool openFarm(TFerloMainForm& form, const Farm& farm) {
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             return false;
         form.openFiles({farm.deck});
+        return form.deck().count() == 3;
+    }
+
+    // Shows the farm deck with a picture added to its second card: the deck has unsaved changes.
+    static bool openWithAChange(TFerloMainForm& form, const Farm& farm) {
+        if (!openFarm(form, farm))
+            return false;
         action(form, "TBNextCard")->trigger();
         clickFile(form, "owl.bmp");
         return form.isWindowModified();
@@ -413,6 +424,67 @@ private slots:
             QCOMPARE(selectedFiles(form).isEmpty(), !kept);
         }
         QCOMPARE(form.isWindowModified(), kept);
+    }
+
+    // Export PDF says in the status bar where it wrote the deck's pages.
+    void anExportIsConfirmed() {
+        MessageRecorder messages;
+        Farm farm;
+        TFerloMainForm form;
+        QVERIFY(openFarm(form, farm));
+        const QString pdf = farm.folder.file("farm.pdf");
+        answerFileDialog(pdf);
+        action(form, "ExportPdf1")->trigger();
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        QVERIFY(QFileInfo(pdf).size() > 0);
+        QCOMPARE(form.findChild<QStatusBar*>(QStringLiteral("StatusBar1"))->currentMessage(),
+                 QStringLiteral("Written to ") + pdf);
+    }
+
+    // File > Deck Properties sets the language the deck's words are spoken in: one step of the
+    // history that marks the deck modified and goes into its file; "The program's language"
+    // takes it out again.
+    void deckLanguageIsSetInTheWindow() {
+        if (speechVoices().isEmpty())
+            QSKIP("the speech engine or its voices are not installed (espeak-ng-data)");
+        MessageRecorder messages;
+        Farm farm;
+        TFerloMainForm form;
+        QVERIFY(openFarm(form, farm));
+        // Chooses `language` in the dialog; `shown` gets the one it opened on.
+        const auto choose = [&form](const QString& language, QString* shown) {
+            QTimer::singleShot(0, qApp, [language, shown] {
+                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog && dialog->objectName() == QLatin1String("dlgDeckProperties"));
+                auto* box = dialog->findChild<QComboBox*>(QStringLiteral("cbDeckLanguage"));
+                *shown = box->currentData().toString();
+                box->setCurrentIndex(box->findData(language));
+                QVERIFY(box->currentIndex() >= 0);
+                dialog->accept();
+            });
+            action(form, "mnDeckProperties")->trigger();
+        };
+        QString shown;
+        choose(QStringLiteral("de"), &shown);
+        QCOMPARE(shown, QString()); // the program's language
+        QCOMPARE(form.deck().deck().language, std::optional<std::string>("de"));
+        QVERIFY(form.isWindowModified());
+        QCOMPARE(action(form, "mnUndo")->text(), QStringLiteral("&Undo Language"));
+        action(form, "mnSaveDeck")->trigger();
+        QCOMPARE(readDeck(farm.deck).language, std::optional<std::string>("de"));
+        QVERIFY(!form.isWindowModified());
+        auto* status = form.findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+        QCOMPARE(status->currentMessage(), QStringLiteral("Saved ") + farm.deck);
+
+        choose(QString(), &shown);
+        QCOMPARE(shown, QStringLiteral("de"));
+        QVERIFY(!form.deck().deck().language);
+        QVERIFY(form.isWindowModified());
+        QVERIFY(status->currentMessage().isEmpty()); // saved no longer
+        action(form, "mnUndo")->trigger();
+        QCOMPARE(form.deck().deck().language, std::optional<std::string>("de"));
+        QVERIFY(!form.isWindowModified());
+        QVERIFY(messages.texts().isEmpty());
     }
 };
 

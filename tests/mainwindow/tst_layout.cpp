@@ -6,6 +6,7 @@
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/LayoutDialog.h"
 #include "mainwindow/LayoutPanel.h"
+#include "printing/job/PrintJob.h"
 #include "storage/DeckFile.h"
 #include "storage/NativePath.h"
 #include "support_mainwindow.h"
@@ -18,8 +19,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QUrl>
@@ -117,6 +122,40 @@ private slots:
     }
     void cleanup() { m_window.reset(); }
 
+    // A new grid starts on the paper Print and Export PDF start on, divided inside the
+    // printer's printable margins (rounded up to a tenth of a millimetre).
+    void newGridStartsOnThePrintersPaperAndMargins_data() {
+        QTest::addColumn<QSizeF>("paperMm");
+        QTest::addColumn<QMarginsF>("marginsMm");
+        QTest::addColumn<QString>("paperShown");
+        QTest::addColumn<double>("marginShown");
+        QTest::newRow("A4, PDF margins")
+            << QSizeF(210, 297) << QMarginsF(3.53, 3.53, 3.53, 3.53) << "A4" << 3.6;
+        QTest::newRow("Letter, uneven margins")
+            << QSizeF(215.9, 279.4) << QMarginsF(6.35, 4.2, 6.35, 12.7) << "Letter" << 12.7;
+        QTest::newRow("A5") << QSizeF(148, 210) << QMarginsF(5, 5, 5, 5) << "A5" << 5.0;
+        QTest::newRow("custom paper")
+            << QSizeF(100, 150) << QMarginsF(2, 2, 2, 2) << "Custom" << 2.0;
+    }
+    void newGridStartsOnThePrintersPaperAndMargins() {
+        QFETCH(QSizeF, paperMm);
+        QFETCH(QMarginsF, marginsMm);
+        QFETCH(QString, paperShown);
+        QFETCH(double, marginShown);
+        QPrinter& printer = programPrinter();
+        const QPageLayout was = printer.pageLayout();
+        const auto restore = qScopeGuard([&] { printer.setPageLayout(was); });
+        QVERIFY(printer.setPageLayout(QPageLayout(QPageSize(paperMm, QPageSize::Millimeter),
+                                                  QPageLayout::Portrait, marginsMm,
+                                                  QPageLayout::Millimeter)));
+        LayoutDialog dialog(CardModel(form().deck().currentCard()));
+        QCOMPARE(dialog.findChild<QComboBox*>("paperBox")->currentText(), paperShown);
+        QCOMPARE(dialog.findChild<QDoubleSpinBox*>("paperWidthBox")->value(), paperMm.width());
+        QCOMPARE(dialog.findChild<QDoubleSpinBox*>("paperHeightBox")->value(), paperMm.height());
+        QVERIFY(dialog.findChild<QRadioButton*>("evenButton")->isChecked());
+        QCOMPARE(dialog.findChild<QDoubleSpinBox*>("marginBox")->value(), marginShown);
+    }
+
     // What the dialog's controls make: counts, grids in either unit, presets, sheets found by
     // a search, the switches, and a grid that does not fit, which cannot be chosen.
     void dialogValuesMakeTheLayout_data() {
@@ -210,6 +249,8 @@ private slots:
         QCOMPARE(view().LABSelect->text(), QStringLiteral("Select up to 20 Pictures"));
         QCOMPARE(panel->cellCount(), 20);
         QVERIFY(!view().TB4PerPage->isChecked() && !view().TBPortrait->isEnabled());
+        // The orientation buttons show the page's: Letter upright.
+        QVERIFY(view().TBPortrait->isChecked() && !view().TBLandScape->isChecked());
         // The panel keeps the paper's proportions (Letter, portrait).
         QVERIFY(std::abs(double(panel->height()) / panel->width() - 279.4 / 215.9) < 0.02);
 
@@ -242,6 +283,7 @@ private slots:
         QCOMPARE(view().Card.PicturesPerPage, 6);
         QVERIFY(view().PACard->isVisible() && !panel->isVisible() &&
                 view().TBPortrait->isEnabled());
+        QVERIFY(view().TBLandScape->isChecked()); // the card's own orientation again
         QCOMPARE(view().Card.PictureCount, 0);
     }
 
@@ -294,38 +336,60 @@ private slots:
         QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
     }
 
-    // A new layout through Card > Layout ... is one step named by the layout; undo brings back
-    // the pictures it took off and the count they stood on.
+    // A new layout through Card > Layout ... is one step named by the layout; it takes the
+    // card's pictures in order as far as its cards go, says how many did not fit, and undo
+    // brings back the card as it was.
     void layoutChangeIsOneNamedStep_data() {
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("settings");
         QTest::addColumn<QString>("step");
+        QTest::addColumn<QStringList>("kept");
+        const QStringList all{"pic01.jpg", "pic02.jpg", "pic04.jpg"};
         QTest::newRow("sheet") << 3 << "sheetSearch=testa r6"
-                               << "Layout Testa R6";
+                               << "Layout Testa R6" << all;
         QTest::newRow("preset") << 2 << "presetList=0"
-                                << "Layout 2 × 2 in picture cards (Letter)";
+                                << "Layout 2 × 2 in picture cards (Letter)" << all;
         QTest::newRow("grid") << 1 << "columnsBox=3;rowsBox=4"
-                              << "Layout 3 × 4 grid";
+                              << "Layout 3 × 4 grid" << all;
+        QTest::newRow("grid of two")
+            << 1 << "columnsBox=1;rowsBox=2"
+            << "Layout 1 × 2 grid" << QStringList{"pic01.jpg", "pic02.jpg"};
+        QTest::newRow("one picture per page") << 0 << "countBox=1"
+                                              << "1 picture per card" << QStringList{"pic01.jpg"};
     }
     void layoutChangeIsOneNamedStep() {
         QFETCH(int, tab);
         QFETCH(QString, settings);
         QFETCH(QString, step);
-        for (const char* file : {"pic01.jpg", "pic02.jpg", "pic03.jpg"})
+        QFETCH(QStringList, kept);
+        for (const char* file : {"pic01.jpg", "pic02.jpg", "pic03.jpg", "pic04.jpg"})
             clickFile(form(), file);
+        clickFile(form(), "pic03.jpg"); // a free cell between the pictures
         const Deck before = form().deck().deck();
         auto* undo = form().findChild<QAction*>(QStringLiteral("mnUndo"));
+        auto* status = form().findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
         const QString earlier = undo->text();
         answerLayoutDialog(tab, settings);
         form().findChild<QAction*>(QStringLiteral("mnLayout"))->trigger();
-        QCOMPARE(view().Card.PictureCount, 0);
+        QCOMPARE(view().Card.PictureCount, int(kept.size()));
+        QStringList onCard;
+        for (const auto& cell : form().deck().currentCard().cells)
+            onCard << (cell ? QString::fromStdString(cell->picture).section('/', -1) : QString());
+        QCOMPARE(onCard, kept);
+        QCOMPARE(selectedFiles(form()), kept);
+        QCOMPARE(status->currentMessage(),
+                 kept.size() == 3 ? QString()
+                                  : QString("Pictures that did not fit on the new layout: %1 "
+                                            "(Undo brings them back)")
+                                        .arg(3 - kept.size()));
         QCOMPARE(undo->text(), QStringLiteral("&Undo ") + step);
         undo->trigger();
         QVERIFY(form().deck().deck() == before);
         QCOMPARE(view().Card.PictureCount, 3);
         QVERIFY(view().PACard->isVisible());
-        QCOMPARE(selectedFiles(form()), (QStringList{"pic01.jpg", "pic02.jpg", "pic03.jpg"}));
+        QCOMPARE(selectedFiles(form()), (QStringList{"pic01.jpg", "pic02.jpg", "pic04.jpg"}));
         QCOMPARE(undo->text(), earlier);
+        QVERIFY(status->currentMessage().isEmpty());
     }
 
     // A picture on a grid's card moves as on the five counts, each move one step of the history:

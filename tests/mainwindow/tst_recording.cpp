@@ -14,6 +14,7 @@
 #include <QMediaDevices>
 #include <QProcess>
 #include <QProgressBar>
+#include <QStatusBar>
 #include <QtTest>
 
 using namespace ferlo;
@@ -88,6 +89,9 @@ private slots:
                                  12000);
         QVERIFY2(loudest > 60, qPrintable(QString::number(loudest))); // -24 dB or louder
         QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        // The status bar confirms where the word went.
+        QCOMPARE(form.findChild<QStatusBar*>(QStringLiteral("StatusBar1"))->currentMessage(),
+                 QStringLiteral("Recorded \"owl\" in ") + folder.file("owl.WAV"));
 
         const auto saved = openSoundFile(folder.file("owl.WAV"));
         const double seconds = double(saved->frames()) / saved->rate();

@@ -66,9 +66,9 @@ const QString pseudoLong = QStringLiteral("pseudo-long");
 
 // The controls whose texts are data, never translated: file names and folders, the card's words,
 // the program's name and addresses, the voices' names.
-const QStringList dataControls{"LABSelect",   "DriveComboBox1", "lookInCombo",
-                               "ProductName", "Version",        "LABMoxEmail",
-                               "paFerloURL",  "cbVoice",        "LABCardNumber"};
+const QStringList dataControls{"LABSelect",      "DriveComboBox1", "lookInCombo", "ProductName",
+                               "Version",        "LABMoxEmail",    "paFerloURL",  "cbVoice",
+                               "cbDeckLanguage", "LABCardNumber"};
 
 // True when every letter of the text lies inside a translated text (translated texts may hold
 // others, "[[Save [[farm]]?]]"), the program's name aside.
@@ -298,6 +298,10 @@ const QList<QPair<const char*, Opener>>& dialogs() {
                                 {QStringLiteral("de"), QStringLiteral("German")}},
                                &form);
              dialog.exec();
+         }},
+        {"Deck properties",
+         [](TFerloMainForm& form) {
+             trigger(form, "mnDeckProperties");
          }},
         {"Layout",
          [](TFerloMainForm& form) {

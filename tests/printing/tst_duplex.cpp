@@ -1,18 +1,25 @@
 // Double-sided printing: where the backs land once the sheet is turned, the back offset, the
 // calibration sheet, and the order and turn of backs printed by hand.
+#include "support_dialogs.h"
 #include "support_printing.h"
 
 #include "layout/Card.h"
 #include "printing/Calibration.h"
 #include "printing/PdfExport.h"
+#include "printing/job/DuplexDialog.h"
 #include "printing/job/PrintJob.h"
 #include "storage/Errors.h"
 #include "storage/PrintOption.h"
+#include "storage/Registry.h"
 #include "support/PhotoLike.h"
 #include "support/TestSupport.h"
 
+#include <QDoubleSpinBox>
+#include <QGroupBox>
 #include <QImageReader>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -53,6 +60,22 @@ QPointF inkCentre(const QImage& image) {
     }
     return sum > 0 ? QPointF(sumX / sum, sumY / sum) : QPointF();
 }
+
+// A settings store of its own, empty, while it lives.
+class EmptyStore {
+public:
+    EmptyStore()
+        : m_was(qgetenv("FERLO_REGISTRY_DIR")) {
+        qputenv("FERLO_REGISTRY_DIR", m_dir.path().toUtf8());
+    }
+    ~EmptyStore() { qputenv("FERLO_REGISTRY_DIR", m_was); }
+    EmptyStore(const EmptyStore&) = delete;
+    EmptyStore& operator=(const EmptyStore&) = delete;
+
+private:
+    QTemporaryDir m_dir;
+    QByteArray m_was;
+};
 
 } // namespace
 
@@ -388,6 +411,66 @@ private slots:
         QCOMPARE(get_BackOffset(QStringLiteral("Unknown")), (BackOffset{0, 0}));
         save_BackOffset(QString(), {500, -500});
         QCOMPARE(get_BackOffset(QString()), (BackOffset{kMaxBackOffset, -kMaxBackOffset}));
+    }
+
+    // PDF output's offset has a name of its own; one stored under the empty name by an earlier
+    // version is read until PDF output's own is saved, and is never written again.
+    void pdfOutputsOffsetIsNeverKeptUnderAnEmptyName() {
+        const EmptyStore store;
+        {
+            TRegistry registry;
+            registry.setRootKey(HKEY_LOCAL_MACHINE);
+            QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo\\BackOffsets"), true));
+            registry.WriteInteger(QStringLiteral(" X"), 12);
+            registry.WriteInteger(QStringLiteral(" Y"), -7);
+        }
+        QCOMPARE(get_BackOffset(QString()), (BackOffset{12, -7}));
+        save_BackOffset(QString(), {3, 4});
+        QCOMPARE(get_BackOffset(QString()), (BackOffset{3, 4}));
+        QCOMPARE(get_BackOffset(QStringLiteral("Office")), (BackOffset{0, 0}));
+        TRegistry registry;
+        registry.setRootKey(HKEY_LOCAL_MACHINE);
+        QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo\\BackOffsets"), false));
+        QCOMPARE(registry.ReadInteger(QStringLiteral(" X")), 12); // left as it was
+        QCOMPARE(registry.ReadInteger(QStringLiteral("PDF output X")), 3);
+    }
+
+    // The offset typed after the calibration sheet went to "Print to File (PDF)" belongs to PDF
+    // output: the dialog shows it as such, and it is the one Print, the preview and Export PDF
+    // use while the program printer writes PDF. Nothing lands under an empty name.
+    void offsetTypedAfterCalibrationIsTheOnePrintingUses() {
+        const EmptyStore store;
+        const QString sheet = m_dir.filePath("calibration.pdf");
+        bool dialogSeen = false;
+        bool printSeen = false;
+        QString title;
+        whenShown<QDialog>(
+            [&](QDialog* dialog) {
+                whenShown<QPrintDialog>(
+                    [&](QPrintDialog* print) {
+                        QVERIFY(choosePrintToFile(print, sheet));
+                        print->accept();
+                    },
+                    &printSeen, 0);
+                dialog->findChild<QPushButton*>(QStringLiteral("printCalibration"))->click();
+                title = dialog->findChild<QGroupBox*>(QStringLiteral("offsetGroup"))->title();
+                dialog->findChild<QDoubleSpinBox*>(QStringLiteral("offsetX"))->setValue(1.5);
+                dialog->findChild<QDoubleSpinBox*>(QStringLiteral("offsetY"))->setValue(-2);
+                dialog->accept();
+            },
+            &dialogSeen, 0);
+        DuplexChoices choices;
+        QVERIFY(editDuplexChoices(nullptr, choices));
+        QVERIFY(dialogSeen && printSeen);
+        QCOMPARE(pdfPageCount(sheet), 2);
+        QCOMPARE(programPrinter().outputFormat(), QPrinter::PdfFormat);
+        QCOMPARE(title, QStringLiteral("Back offset of PDF files"));
+        QCOMPARE(get_BackOffset(backOffsetPrinter(programPrinter())), (BackOffset{15, -20}));
+        TRegistry registry;
+        registry.setRootKey(HKEY_LOCAL_MACHINE);
+        QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo\\BackOffsets"), false));
+        QVERIFY(!registry.ValueExists(QStringLiteral(" X")));
+        QVERIFY(!registry.ValueExists(QStringLiteral(" Y")));
     }
 };
 

@@ -1,5 +1,6 @@
 // The commands as the main window runs them: print dialog, preview, PDF export, driven through
 // their dialogs.
+#include "support_dialogs.h"
 #include "support_printing.h"
 
 #include "layout/CardModel.h"
@@ -12,18 +13,22 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPageRanges>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <clocale>
 #include <type_traits>
 
 using namespace ferlo;
@@ -37,29 +42,6 @@ void writeToPdf(QPrinter& printer, const QString& path) {
     printer.setOutputFileName(path);
     printer.setResolution(150);
     printer.setPageSize(QPageSize(QPageSize::A4));
-}
-
-// Once the command's modal dialog shows, hands it to `act` (which closes it).
-// After `delay` ms; 0 acts at once.
-template <typename Dialog>
-void whenShown(std::function<void(Dialog*)> act, bool* seen, int delay = 200) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, act, seen, delay] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        // The progress of a long preview is not the preview itself.
-        if (dialog &&
-            (std::is_same_v<Dialog, QProgressDialog> || !qobject_cast<QProgressDialog*>(dialog))) {
-            timer->stop();
-            timer->deleteLater();
-            *seen = true;
-            if (delay == 0)
-                act(dialog);
-            else
-                QTimer::singleShot(delay, dialog, [dialog, act] { act(dialog); });
-        }
-    });
-    timer->start();
 }
 
 QByteArray fileBytes(const QString& path) {
@@ -77,6 +59,46 @@ class TestPrintJob : public QObject {
 
 private slots:
     void initTestCase() { m_red = writeSolidJpeg(m_dir.filePath("red.jpg"), 640, 480, Qt::red); }
+
+    // The program printer's paper without a printer of the system is the locale's (LC_PAPER), as
+    // the C library keeps it; each locale is built here from the system's locale sources.
+    void printersPaperFollowsTheLocale_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("paper");
+        QTest::newRow("United States") << "en_US"
+                                       << "Letter";
+        QTest::newRow("Canada") << "en_CA"
+                                << "Letter";
+        QTest::newRow("Germany") << "de_DE"
+                                 << "A4";
+        QTest::newRow("Egypt") << "ar_EG"
+                               << "A4";
+        QTest::newRow("C") << "C"
+                           << "A4";
+    }
+    void printersPaperFollowsTheLocale() {
+        QFETCH(QString, locale);
+        QFETCH(QString, paper);
+        QTemporaryDir locales;
+        const QByteArray name = locale.toUtf8() + ".UTF-8";
+        if (locale != "C") {
+            if (!QFileInfo::exists("/usr/share/i18n/locales/" + locale))
+                QSKIP("the locales' sources are not installed (locales)");
+            QCOMPARE(QProcess::execute("localedef", {"-i", locale, "-f", "UTF-8",
+                                                     locales.filePath(QString::fromUtf8(name))}),
+                     0);
+        }
+        const QByteArray wasPath = qgetenv("LOCPATH");
+        const QByteArray was = setlocale(LC_PAPER, nullptr);
+        qputenv("LOCPATH", locales.path().toUtf8());
+        const auto restore = qScopeGuard([&] {
+            setlocale(LC_PAPER, was.constData());
+            qputenv("LOCPATH", wasPath);
+        });
+        QVERIFY(setlocale(LC_PAPER, locale == "C" ? "C" : name.constData()));
+        QCOMPARE(localePaper().key(),
+                 QPageSize(paper == "A4" ? QPageSize::A4 : QPageSize::Letter).key());
+    }
 
     void cancellingThePrintDialogDoesNothing() {
         CardPage page = emptyPage(4, false);
@@ -96,6 +118,39 @@ private slots:
         QCOMPARE(range, QStringLiteral("1-2"));
         QVERIFY(messages.messages().isEmpty());
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    // Print to a file says how it ended: the file written, or nothing begun when the dialog
+    // is cancelled.
+    void printSaysHowItEnded_data() {
+        QTest::addColumn<bool>("accept");
+        QTest::newRow("printed to a file") << true;
+        QTest::newRow("dialog cancelled") << false;
+    }
+    void printSaysHowItEnded() {
+        QFETCH(bool, accept);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath("cards.pdf");
+        CardPage page = emptyPage(2, true);
+        placePicture(page, 0, m_red, "RED");
+        bool seen = false;
+        whenShown<QPrintDialog>(
+            [&](QPrintDialog* dialog) {
+                QVERIFY(choosePrintToFile(dialog, pdf));
+                accept ? dialog->accept() : dialog->reject();
+            },
+            &seen, 0);
+        JobOutcome outcome;
+        printCard(nullptr, {page}, {}, &outcome);
+        QVERIFY(seen);
+        if (accept) {
+            QVERIFY(outcome.end == JobOutcome::End::Done && outcome.toFile);
+            QCOMPARE(outcome.target, pdf);
+            QCOMPARE(pdfPageCount(pdf), 1);
+        } else {
+            QVERIFY(outcome.end == JobOutcome::End::NotBegun);
+            QVERIFY(!QFileInfo::exists(pdf));
+        }
     }
 
     // The preview shows every page of a deck on its own paper, each card's back after it while
@@ -294,9 +349,11 @@ private slots:
                 static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, through QDialog
             },
             &seen);
-        exportCardPdf(nullptr, {page});
+        const JobOutcome outcome = exportCardPdf(nullptr, {page});
         QVERIFY(seen);
         const QString pdf = chosen + ".pdf";
+        QVERIFY(outcome.end == JobOutcome::End::Done && outcome.toFile);
+        QCOMPARE(outcome.target, pdf);
         QCOMPARE(pdfPageCount(pdf), 1);
         QVERIFY(pdfInfoValue(pdf, "Page size").startsWith("842 x 595")); // A4 landscape
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
@@ -364,8 +421,10 @@ private slots:
                     progress->cancel();
                 },
                 &seen, 0);
-            exportCardPdf(nullptr, cards);
+            const JobOutcome outcome = exportCardPdf(nullptr, cards);
             QVERIFY(dialogSeen && seen);
+            QVERIFY(outcome.end == JobOutcome::End::Cancelled);
+            QCOMPARE(outcome.target, farm);
             QVERIFY2(shown.endsWith(" of 40"), qPrintable(shown));
         } else {
             QPrinter printer(QPrinter::HighResolution);
@@ -391,7 +450,7 @@ private slots:
         bool seen = false;
         whenShown<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); }, &seen);
         const QStringList before = QDir(m_dir.path()).entryList(QDir::Files);
-        exportCardPdf(nullptr, {emptyPage(1, true)});
+        QVERIFY(exportCardPdf(nullptr, {emptyPage(1, true)}).end == JobOutcome::End::NotBegun);
         QVERIFY(seen);
         QCOMPARE(QDir(m_dir.path()).entryList(QDir::Files), before);
     }

@@ -57,6 +57,8 @@ private slots:
                                                    << "en-gb";
         QTest::newRow("main voice for a region it lacks") << "fr-CA"
                                                           << "fr-fr";
+        QTest::newRow("a language the engine lists under another voice") << "zh"
+                                                                         << "cmn";
         QTest::newRow("no such language") << "xx-YY" << QString();
         QTest::newRow("empty") << QString() << QString();
     }
@@ -101,6 +103,140 @@ private slots:
         QLocale::setDefault(QLocale(shown));
         const auto restore = qScopeGuard([&] { QLocale::setDefault(before); });
         QCOMPARE(chooseVoice(chosen, deck), voice);
+    }
+
+    // A word in a script the chosen, the deck's or the program's voice does not read goes to
+    // a voice that reads it, the deck's first; one they read, or one of no script, stays.
+    void voiceForTheWordsScript_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<QString>("deck");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("voice");
+        QTest::newRow("Arabic in an English deck") << "عصفور"
+                                                   << ""
+                                                   << "en"
+                                                   << "C"
+                                                   << "ar";
+        QTest::newRow("Arabic in a Persian deck") << "عصفور"
+                                                  << ""
+                                                  << "fa"
+                                                  << "C"
+                                                  << "fa";
+        QTest::newRow("Han in an English deck") << "猫"
+                                                << ""
+                                                << "en"
+                                                << "C"
+                                                << "cmn";
+        QTest::newRow("Han in a Japanese deck") << "猫"
+                                                << ""
+                                                << "ja"
+                                                << "C"
+                                                << "ja";
+        QTest::newRow("Han, English chosen, Japanese deck") << "猫"
+                                                            << "en"
+                                                            << "ja"
+                                                            << "C"
+                                                            << "ja";
+        QTest::newRow("Han in a Cantonese deck") << "猫"
+                                                 << ""
+                                                 << "yue"
+                                                 << "C"
+                                                 << "yue";
+        QTest::newRow("kana") << "ねこ"
+                              << ""
+                              << "en"
+                              << "C"
+                              << "ja";
+        QTest::newRow("Devanagari") << "नमस्ते"
+                                    << ""
+                                    << ""
+                                    << "en_US"
+                                    << "hi";
+        QTest::newRow("Cyrillic") << "собака"
+                                  << ""
+                                  << "en"
+                                  << "C"
+                                  << "ru";
+        QTest::newRow("Cyrillic in a Ukrainian deck") << "собака"
+                                                      << ""
+                                                      << "uk"
+                                                      << "C"
+                                                      << "uk";
+        QTest::newRow("Greek") << "σκύλος"
+                               << ""
+                               << "de"
+                               << "C"
+                               << "el";
+        QTest::newRow("Hebrew") << "כלב"
+                                << ""
+                                << "en"
+                                << "C"
+                                << "he";
+        QTest::newRow("Thai") << "แมว"
+                              << ""
+                              << "en"
+                              << "C"
+                              << "th";
+        QTest::newRow("Hangul") << "개"
+                                << ""
+                                << "en"
+                                << "C"
+                                << "ko";
+        QTest::newRow("Latin in an Arabic deck") << "dog"
+                                                 << ""
+                                                 << "ar"
+                                                 << "ar_EG"
+                                                 << "en-gb";
+        QTest::newRow("Latin in a German deck") << "Hund"
+                                                << ""
+                                                << "de"
+                                                << "C"
+                                                << "de";
+        QTest::newRow("the chosen voice reads it") << "Hund"
+                                                   << "fr"
+                                                   << "de"
+                                                   << "C"
+                                                   << "fr-fr";
+        QTest::newRow("digits only") << "42"
+                                     << ""
+                                     << "de"
+                                     << "C"
+                                     << "de";
+        QTest::newRow("a leading digit") << "3ذئاب"
+                                         << ""
+                                         << "en"
+                                         << "C"
+                                         << "ar";
+    }
+    void voiceForTheWordsScript() {
+        QFETCH(QString, word);
+        QFETCH(QString, chosen);
+        QFETCH(QString, deck);
+        QFETCH(QString, shown);
+        QFETCH(QString, voice);
+        QCOMPARE(voiceForWord(word, chosen, deck, QLocale(shown)), voice);
+    }
+
+    // Spelled out letter by letter ("Arabic ain, Arabic sad, ...") an Arabic word takes several
+    // times as long as read in the voice its script gets.
+    void aWordInAnotherScriptIsReadNotSpelled_data() {
+        QTest::addColumn<QString>("word");
+        QTest::newRow("Arabic") << "عصفور";
+        QTest::newRow("Greek") << "σκύλος";
+        QTest::newRow("Cyrillic") << "собака";
+    }
+    void aWordInAnotherScriptIsReadNotSpelled() {
+        QFETCH(QString, word);
+        const auto spelled = speakWord(word, QStringLiteral("en-gb"), 175);
+        const auto read =
+            speakWord(word, voiceForWord(word, QString(), QStringLiteral("en"), QLocale::c()), 175);
+        const double spelledSeconds = audibleSeconds(*spelled);
+        const double readSeconds = audibleSeconds(*read);
+        QVERIFY2(
+            readSeconds > 0.1 && readSeconds < spelledSeconds * 0.6,
+            qPrintable(
+                QStringLiteral("%1 s read, %2 s spelled").arg(readSeconds).arg(spelledSeconds)));
     }
 
     // A word is spoken for a word's length, differently in two languages, and never for a voice

@@ -98,6 +98,13 @@ QDoubleSpinBox* offsetBox(QWidget* parent, int tenths, const QString& name) {
     return box;
 }
 
+QString offsetTitle(const QString& printer) {
+    return printer.isEmpty()
+               ? QCoreApplication::translate("DuplexDialog", "Back offset of PDF files")
+               : QCoreApplication::translate("DuplexDialog", "Back offset of the printer %1")
+                     .arg(printer);
+}
+
 } // namespace
 
 bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
@@ -165,14 +172,13 @@ bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
     QObject::connect(fold, &QCheckBox::toggled, &dialog, foldChanged);
     foldChanged(choices.foldOver);
 
-    const QString printer = programPrinter().printerName();
+    // The offset shown is the program printer's; printing the calibration sheet on another
+    // printer (or to a file) makes that one the program printer, and the offset typed then is
+    // the one measured on it.
+    QString printer = backOffsetPrinter(programPrinter());
+    auto* offsetGroup = new QGroupBox(offsetTitle(printer), &dialog);
+    offsetGroup->setObjectName(QStringLiteral("offsetGroup"));
     const BackOffset stored = get_BackOffset(printer);
-    auto* offsetGroup = new QGroupBox(
-        printer.isEmpty()
-            ? QCoreApplication::translate("DuplexDialog", "Back offset")
-            : QCoreApplication::translate("DuplexDialog", "Back offset of the printer %1")
-                  .arg(printer),
-        &dialog);
     auto* form = new QFormLayout(offsetGroup);
     QDoubleSpinBox* x = offsetBox(offsetGroup, stored.x, QStringLiteral("offsetX"));
     QDoubleSpinBox* y = offsetBox(offsetGroup, stored.y, QStringLiteral("offsetY"));
@@ -200,6 +206,14 @@ bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
         shown.turn = SheetTurn(turns->checkedId());
         shown.feed = ManualFeed(feeds->checkedId());
         runGuarded(&dialog, [&] { printCalibrationSheet(&dialog, shown); });
+        const QString printed = backOffsetPrinter(programPrinter());
+        if (printed != printer) {
+            printer = printed;
+            offsetGroup->setTitle(offsetTitle(printer));
+            const BackOffset offset = get_BackOffset(printer);
+            x->setValue(offset.x / 10.0);
+            y->setValue(offset.y / 10.0);
+        }
     });
     if (dialog.exec() != QDialog::Accepted)
         return false;

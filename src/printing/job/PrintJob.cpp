@@ -33,7 +33,10 @@
 #include <QProgressDialog>
 #include <QTemporaryFile>
 
+#include <langinfo.h>
+
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <exception>
@@ -60,6 +63,9 @@ PrinterHolder& printerHolder() {
     if (!holder) {
         holder = new PrinterHolder(QCoreApplication::instance());
         holder->printer.setFullPage(false);
+        // Qt's PDF output starts on A4 everywhere.
+        if (holder->printer.outputFormat() == QPrinter::PdfFormat)
+            holder->printer.setPageSize(localePaper());
     }
     return *holder;
 }
@@ -105,8 +111,8 @@ QList<CardPage> pagesOf(const QList<CardPage>& cards, bool wordBacks,
 }
 
 // The placement of the backs on a printer: the deck's turn and the printer's offset.
-BackPlacement placementFor(const DuplexChoices& duplex, const QString& printerName) {
-    const BackOffset offset = get_BackOffset(printerName);
+BackPlacement placementFor(const DuplexChoices& duplex, const QPrinter& printer) {
+    const BackOffset offset = get_BackOffset(backOffsetPrinter(printer));
     return {duplex.turn, offset.x / 10.0, offset.y / 10.0};
 }
 
@@ -309,6 +315,24 @@ QPrinter& programPrinter() {
     return printerHolder().printer;
 }
 
+QPageSize localePaper() {
+#ifdef __GLIBC__
+    // The C library gives the paper's sides in millimetres as numbers in place of the text.
+    const auto millimetres = [](nl_item item) {
+        return int(reinterpret_cast<std::intptr_t>(nl_langinfo(item)));
+    };
+    const int width = millimetres(_NL_PAPER_WIDTH);
+    const int height = millimetres(_NL_PAPER_HEIGHT);
+    if (width > 0 && height > 0 && width < 2000 && height < 2000)
+        return QPageSize(QSizeF(width, height), QPageSize::Millimeter);
+#endif
+    return QPageSize(QPageSize::A4);
+}
+
+QString backOffsetPrinter(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat ? QString() : printer.printerName();
+}
+
 QPrinter::DuplexMode duplexFor(SheetTurn turn, bool portrait) {
     const bool aboutLongEdge = turnsAboutVerticalAxis(turn, portrait) == portrait;
     return aboutLongEdge ? QPrinter::DuplexLongSide : QPrinter::DuplexShortSide;
@@ -410,14 +434,14 @@ namespace {
 // Print and the calibration sheet: the print dialog, then the job. `backOffset`: the chosen
 // printer's back offset moves the backs.
 SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
-                     bool wordBacks, bool backOffset) {
+                     bool wordBacks, bool backOffset, JobOutcome* outcome = nullptr) {
     if (cards.isEmpty())
         return duplex.turn;
     // Fold-over sheets print on one side, each holding its backs.
     if (duplex.foldOver && wordBacks) {
         DuplexChoices oneSided = duplex;
         oneSided.foldOver = false;
-        printPages(parent, foldOverPages(cards), oneSided, false, false);
+        printPages(parent, foldOverPages(cards), oneSided, false, false, outcome);
         return duplex.turn;
     }
     PrinterHolder& holder = printerHolder();
@@ -450,7 +474,7 @@ SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const Duplex
         *options.wordBacks ? turnChosen(printer.duplex(), offered, duplex.turn) : duplex.turn;
     DuplexChoices chosen = duplex;
     chosen.turn = turn;
-    options.backPlacement = placementFor(chosen, printer.printerName());
+    options.backPlacement = placementFor(chosen, printer);
     if (!backOffset)
         options.backPlacement.offsetXMm = options.backPlacement.offsetYMm = 0;
     options.manualFeed = duplex.feed;
@@ -464,13 +488,19 @@ SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const Duplex
     };
     PageProgress progress(parent, QCoreApplication::translate("Printing", "Printing"));
     options.progress = std::ref(progress);
-    runPrintJob(printer, cards, options);
+    const bool done = runPrintJob(printer, cards, options);
+    if (outcome) {
+        outcome->end = done ? JobOutcome::End::Done : JobOutcome::End::Cancelled;
+        outcome->toFile = printer.outputFormat() == QPrinter::PdfFormat;
+        outcome->target = outcome->toFile ? printer.outputFileName() : printer.printerName();
+    }
     return turn;
 }
 } // namespace
 
-SheetTurn printCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex) {
-    return printPages(parent, cards, duplex, get_PrintWordBacks(), true);
+SheetTurn printCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
+                    JobOutcome* outcome) {
+    return printPages(parent, cards, duplex, get_PrintWordBacks(), true, outcome);
 }
 
 void printCalibrationSheet(QWidget* parent, const DuplexChoices& choices) {
@@ -487,8 +517,8 @@ constexpr QSize kPreviewSize(760, 820);
 
 void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex) {
     const bool backs = get_PrintWordBacks();
-    const QList<CardPage> pages = pagesOf(
-        cards, backs, placementFor(duplex, programPrinter().printerName()), duplex.foldOver);
+    const QList<CardPage> pages =
+        pagesOf(cards, backs, placementFor(duplex, programPrinter()), duplex.foldOver);
     const QPageLayout paper = programPrinter().pageLayout();
 
     // Qt's own preview frames every page in one orientation, so the pages are shown here, each
@@ -554,20 +584,21 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
     dialog.exec();
 }
 
-void exportCardPdf(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex) {
+JobOutcome exportCardPdf(QWidget* parent, const QList<CardPage>& cards,
+                         const DuplexChoices& duplex) {
     const bool backs = get_PrintWordBacks();
     const QString path = askSaveFileName(
         parent, QCoreApplication::translate("Printing", "Export PDF"), QStringLiteral("Ferlo.pdf"),
         QCoreApplication::translate("Printing", "PDF files (*.pdf)"), QStringLiteral("pdf"));
     if (path.isEmpty())
-        return;
+        return {};
     PageProgress progress(parent, QCoreApplication::translate("Printing", "Export PDF"));
     PaintOptions options;
     options.progress = std::ref(progress);
-    writeCardPdf(path,
-                 pagesOf(cards, backs, placementFor(duplex, programPrinter().printerName()),
-                         duplex.foldOver),
-                 programPrinter().pageLayout().pageSize(), 600, options);
+    const bool done = writeCardPdf(
+        path, pagesOf(cards, backs, placementFor(duplex, programPrinter()), duplex.foldOver),
+        programPrinter().pageLayout().pageSize(), 600, options);
+    return {done ? JobOutcome::End::Done : JobOutcome::End::Cancelled, path, true};
 }
 
 QAction* makeWordBacksAction(QWidget* window) {

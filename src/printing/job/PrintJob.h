@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QPageRanges>
+#include <QPageSize>
 #include <QPrinter>
 
 #include <optional>
@@ -22,14 +23,29 @@ namespace ferlo {
 // pages than this; Cancel stops the work and leaves nothing behind. Fewer show the wait cursor.
 inline constexpr int kProgressAbovePages = 3;
 
+// How Print or Export PDF ended: not begun (its dialog cancelled), done, or stopped with Cancel
+// while it worked (nothing was written); `target` is the file written to, or the printer's name.
+struct JobOutcome {
+    enum class End { NotBegun, Done, Cancelled };
+    End end = End::NotBegun;
+    QString target;
+    bool toFile = false;
+};
+
 // The Print command's work: the print dialog, whose page range picks cards (a card's back goes
 // with it), then the job on the chosen printer. Cancelling the dialog does nothing. Errors come
 // out as ferlo::Error after the job has been aborted.
 // The print dialog starts on the duplex mode of the deck's turn; the turn the user leaves it
 // on is returned (the deck's, when word backs are off or the dialog is cancelled). The backs
 // are moved by the chosen printer's back offset, and printed by hand when the deck says so.
-SheetTurn printCard(QWidget* parent, const QList<CardPage>& cards,
-                    const DuplexChoices& duplex = {});
+// `outcome`, when given, is set to how the command ended.
+SheetTurn printCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex = {},
+                    JobOutcome* outcome = nullptr);
+
+// The printer a back offset belongs to (get_BackOffset): a printer of the system by its name;
+// PDF output (Print to File, or no printer at all) by the empty name, whatever printer it was
+// chosen after.
+QString backOffsetPrinter(const QPrinter& printer);
 
 // The printer-setup dialog on the program's printer; its result is ignored.
 void printerSetup(QWidget* parent);
@@ -40,7 +56,8 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
 
 // Asks for a file name and writes the pages as a PDF at 600 dpi on the printer's page size.
 // The backs are turned as the deck says and moved by the program printer's back offset.
-void exportCardPdf(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex = {});
+JobOutcome exportCardPdf(QWidget* parent, const QList<CardPage>& cards,
+                         const DuplexChoices& duplex = {});
 
 // The File menu's checkable "Print Word Backs" command, showing and saving the stored option.
 // A store that cannot be read shows the option off; a failed save is reported in a message box
@@ -48,8 +65,12 @@ void exportCardPdf(QWidget* parent, const QList<CardPage>& cards, const DuplexCh
 QAction* makeWordBacksAction(QWidget* window);
 
 // The one printer of the program's run: the printer chosen, its page setup and orientation stay
-// from one job to the next.
+// from one job to the next. It starts on the default printer and its paper; without one it
+// writes PDF on the paper of the system's locale (localePaper).
 QPrinter& programPrinter();
+// The paper of the system's locale (its LC_PAPER: Letter in the United States, Canada, Mexico,
+// ...; A4 in most other places); A4 where the C library does not say.
+QPageSize localePaper();
 
 // The jobs that print the cards `range` picks (counting cards from 1; empty: all of them): one
 // job for one document (a PDF file), else one per run of cards of one orientation. With word
