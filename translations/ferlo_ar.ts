@@ -1750,7 +1750,7 @@ Then click Continue to print the backs.</source>
     <name>ferlo::HelpWindow</name>
     <message>
         <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
-        <translation>دليل المستخدم %1 غير موجود: لم يُثبَّت Ferlo كاملًا.</translation>
+        <translation>دليل المستخدم ‎%1‎ غير موجود: لم يُثبَّت Ferlo كاملًا.</translation>
     </message>
     <message>
         <source>The desktop could not open the guide (%1), so it is shown here.</source>
@@ -1775,7 +1775,7 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>%1 can&apos;t be read: %2</source>
-        <translation>تتعذّر قراءة %1: %2</translation>
+        <translation>تتعذّر قراءة ‎%1‎: %2</translation>
     </message>
 </context>
 <context>

@@ -87,8 +87,10 @@ QProcess* openHelpFile(QWidget* parent) {
         if (owner || !owned)
             HelpWindow::showGuide(
                 path,
+                // The cause, often a path and an English message, reads in its own direction
+                // inside a right-to-left sentence.
                 HelpWindow::tr("The desktop could not open the guide (%1), so it is shown here.")
-                    .arg(cause),
+                    .arg(QChar(0x2068) + cause + QChar(0x2069)),
                 owner);
     };
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));

@@ -38,9 +38,11 @@ HelpWindow::HelpWindow(const QString& path, const QString& note, QWidget* parent
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("helpBody"));
     m_text->setReadOnly(true);
-    // The guide draws its diagrams with characters: they line up in a fixed font only.
+    // The guide draws its diagrams with characters: they line up in a fixed font only. Its
+    // lines of 80 characters fit the window's width; wrapped at the window's edge, a
+    // right-to-left guide's lines stand at its right edge.
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         QStringDecoder utf8(QStringDecoder::Utf8);
@@ -58,6 +60,15 @@ HelpWindow::HelpWindow(const QString& path, const QString& note, QWidget* parent
 }
 
 HelpWindow* HelpWindow::showGuide(const QString& path, const QString& note, QWidget* parent) {
+    // Help asked for again while the guide is open brings its window to the front.
+    if (parent) {
+        if (auto* open = parent->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+            open && open->isVisible()) {
+            open->raise();
+            open->activateWindow();
+            return open;
+        }
+    }
     auto* window = new HelpWindow(path, note, parent);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();

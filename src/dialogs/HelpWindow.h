@@ -16,7 +16,8 @@ class HelpWindow : public QDialog {
 public:
     HelpWindow(const QString& path, const QString& note, QWidget* parent = nullptr);
 
-    // Opens a window on the guide over `parent` that deletes itself once closed.
+    // Opens a window on the guide over `parent` that deletes itself once closed; the one that
+    // is open already comes to the front instead.
     static HelpWindow* showGuide(const QString& path, const QString& note, QWidget* parent);
 
 private:

@@ -300,6 +300,9 @@ void TestFmxUtils::helpShownAsTextWhenTheDesktopCannotOpenIt() {
     auto* text = window->findChild<QPlainTextEdit*>();
     QVERIFY(text->isReadOnly());
     QCOMPARE(text->toPlainText(), QStringLiteral("Ferlo help\n"));
+    // Help again while the window is open: the same window, no second one.
+    QCOMPARE(openHelpAndWait(&parent), window);
+    QCOMPARE(parent.findChildren<QDialog*>().size(), 1);
     QTest::keyClick(window, Qt::Key_Escape);
     QVERIFY(!window->isVisible());
 }
