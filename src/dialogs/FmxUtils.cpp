@@ -88,9 +88,9 @@ QProcess* openHelpFile(QWidget* parent) {
             HelpWindow::showGuide(
                 path,
                 // The cause, often a path and an English message, reads in its own direction
-                // inside a right-to-left sentence.
+                // inside a sentence of the other (an embedding: labels know no isolates).
                 HelpWindow::tr("The desktop could not open the guide (%1), so it is shown here.")
-                    .arg(QChar(0x2068) + cause + QChar(0x2069)),
+                    .arg(QChar(cause.isRightToLeft() ? 0x202B : 0x202A) + cause + QChar(0x202C)),
                 owner);
     };
     const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QStringDecoder>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QVBoxLayout>
 
 namespace ferlo {
@@ -39,10 +41,16 @@ HelpWindow::HelpWindow(const QString& path, const QString& note, QWidget* parent
     m_text->setObjectName(QStringLiteral("helpBody"));
     m_text->setReadOnly(true);
     // The guide draws its diagrams with characters: they line up in a fixed font only. Its
-    // lines of 80 characters fit the window's width; wrapped at the window's edge, a
-    // right-to-left guide's lines stand at its right edge.
+    // lines of 80 characters fit the window's width, and wrap at its edge where they do not.
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // The guide reads in the direction of the window's language: an Arabic guide's lines stand
+    // at the right edge, whatever script each begins with.
+    QTextOption option = m_text->document()->defaultTextOption();
+    option.setTextDirection(layoutDirection());
+    option.setAlignment((layoutDirection() == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft) |
+                        Qt::AlignAbsolute);
+    m_text->document()->setDefaultTextOption(option);
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
         QStringDecoder utf8(QStringDecoder::Utf8);
