@@ -76,10 +76,6 @@ bool glyphsReadBack(const LaidOutLine& laidOut, const QList<uint>& codePoints) {
     return next == codePoints.size();
 }
 
-// The word's characters as invisible text over its glyphs: each stretch between two cursor
-// positions (a grapheme, or a ligature's part) gets its own characters, each its font's
-// nominal glyph, side by side in reading order and scaled to the stretch's width, so that
-// text extraction finds them where the word stands, in logical order.
 // Each stretch of the word between two cursor positions (a grapheme, or a ligature's part) in
 // logical order: its characters `from` to `to` and where it starts and ends on the line (`end`
 // left of `start` in a right-to-left run).
@@ -94,6 +90,10 @@ template <typename Visit> void forEachStretch(const LaidOutLine& laidOut, Visit 
     }
 }
 
+// The word's characters as invisible text over its glyphs: each stretch between two cursor
+// positions (a grapheme, or a ligature's part) gets its own characters, each its font's
+// nominal glyph, side by side in reading order and scaled to the stretch's width, so that
+// text extraction finds them where the word stands, in logical order.
 void drawInvisibleCharacters(QPainter& painter, const LaidOutLine& laidOut, QPointF origin) {
     const QString& text = laidOut.layout.text();
     const QList<QGlyphRun> allRuns = laidOut.layout.glyphRuns();
