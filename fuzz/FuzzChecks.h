@@ -390,6 +390,13 @@ inline void checkPathText(const QString& path) {
 
 // The bytes as a path in UTF-8, in the local 8-bit encoding, in Latin-1 and as UTF-16 units.
 inline void checkPaths(const QByteArray& bytes) {
+    // The bytes as a file name: the path text the program keeps leads back to exactly them, and
+    // what it shows of the name is text.
+    const QString kept = decodePath(bytes);
+    require(encodePath(kept) == bytes,
+            QStringLiteral("a file name's bytes do not come back from its path text"));
+    require(displayName(kept).isValidUtf16(),
+            QStringLiteral("a file name is shown with a lone surrogate"));
     checkPathText(QString::fromUtf8(bytes));
     checkPathText(QString::fromLocal8Bit(bytes));
     checkPathText(QString::fromLatin1(bytes));

@@ -1093,6 +1093,10 @@ Then click Continue to print the backs.</source>
         <source>the PDF writer failed.</source>
         <translation>أخفق كاتب PDF.</translation>
     </message>
+    <message>
+        <source>the text of its label words could not be added (%1).</source>
+        <translation>تعذّرت إضافة نص كلماته (%1).</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -2173,6 +2177,38 @@ A word in another script is spoken in a voice that reads it.</source>
     <message>
         <source>&amp;Language of the words:</source>
         <translation>&amp;لغة الكلمات:</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::HelpWindow</name>
+    <message>
+        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
+        <translation>دليل المستخدم ‎%1‎ غير موجود: لم يُثبَّت Ferlo كاملًا.</translation>
+    </message>
+    <message>
+        <source>The desktop could not open the guide (%1), so it is shown here.</source>
+        <translation>لم يستطع سطح المكتب فتح الدليل (%1)، لذا يُعرض هنا.</translation>
+    </message>
+    <message>
+        <source>no program that opens files was found</source>
+        <translation>لم يُعثر على برنامج يفتح الملفات</translation>
+    </message>
+    <message>
+        <source>%1 stopped</source>
+        <translation>توقف %1</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>انتهى %1 بالحالة %2</translation>
+    </message>
+    <message>
+        <source>Ferlo Help</source>
+        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
+        <translation>مساعدة Ferlo</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read: %2</source>
+        <translation>تتعذّر قراءة ‎%1‎: %2</translation>
     </message>
 </context>
 </TS>

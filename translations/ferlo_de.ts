@@ -1101,6 +1101,10 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <source>the PDF writer failed.</source>
         <translation>die PDF-Ausgabe ist fehlgeschlagen.</translation>
     </message>
+    <message>
+        <source>the text of its label words could not be added (%1).</source>
+        <translation>der Text seiner Beschriftungswörter konnte nicht hinzugefügt werden (%1).</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -2181,6 +2185,38 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
     <message>
         <source>&amp;Language of the words:</source>
         <translation>&amp;Sprache der Wörter:</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::HelpWindow</name>
+    <message>
+        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
+        <translation>Das Benutzerhandbuch %1 fehlt: Ferlo ist nicht vollständig installiert.</translation>
+    </message>
+    <message>
+        <source>The desktop could not open the guide (%1), so it is shown here.</source>
+        <translation>Der Desktop konnte das Handbuch nicht öffnen (%1), deshalb wird es hier gezeigt.</translation>
+    </message>
+    <message>
+        <source>no program that opens files was found</source>
+        <translation>es wurde kein Programm gefunden, das Dateien öffnet</translation>
+    </message>
+    <message>
+        <source>%1 stopped</source>
+        <translation>%1 wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 endete mit Status %2</translation>
+    </message>
+    <message>
+        <source>Ferlo Help</source>
+        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
+        <translation>Ferlo-Hilfe</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 </TS>

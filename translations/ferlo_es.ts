@@ -1107,6 +1107,10 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <source>the PDF writer failed.</source>
         <translation>el generador de PDF falló.</translation>
     </message>
+    <message>
+        <source>the text of its label words could not be added (%1).</source>
+        <translation>no se pudo añadir el texto de sus palabras (%1).</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -2187,6 +2191,38 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
     <message>
         <source>&amp;Language of the words:</source>
         <translation>&amp;Idioma de las palabras:</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::HelpWindow</name>
+    <message>
+        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
+        <translation>Falta la guía del usuario %1: Ferlo no está instalado por completo.</translation>
+    </message>
+    <message>
+        <source>The desktop could not open the guide (%1), so it is shown here.</source>
+        <translation>El escritorio no pudo abrir la guía (%1), así que se muestra aquí.</translation>
+    </message>
+    <message>
+        <source>no program that opens files was found</source>
+        <translation>no se encontró ningún programa que abra archivos</translation>
+    </message>
+    <message>
+        <source>%1 stopped</source>
+        <translation>%1 se detuvo</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 terminó con el estado %2</translation>
+    </message>
+    <message>
+        <source>Ferlo Help</source>
+        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
+        <translation>Ayuda de Ferlo</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
     </message>
 </context>
 </TS>

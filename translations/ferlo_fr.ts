@@ -1112,6 +1112,10 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <source>the PDF writer failed.</source>
         <translation>le générateur PDF a échoué.</translation>
     </message>
+    <message>
+        <source>the text of its label words could not be added (%1).</source>
+        <translation>le texte de ses mots n’a pas pu être ajouté (%1).</translation>
+    </message>
 </context>
 <context>
     <name>Settings</name>
@@ -2192,6 +2196,38 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
     <message>
         <source>&amp;Language of the words:</source>
         <translation>&amp;Langue des mots :</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::HelpWindow</name>
+    <message>
+        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
+        <translation>Le guide de l&apos;utilisateur %1 manque : Ferlo n&apos;est pas installé en entier.</translation>
+    </message>
+    <message>
+        <source>The desktop could not open the guide (%1), so it is shown here.</source>
+        <translation>Le bureau n&apos;a pas pu ouvrir le guide (%1) : il est donc affiché ici.</translation>
+    </message>
+    <message>
+        <source>no program that opens files was found</source>
+        <translation>aucun programme qui ouvre les fichiers n&apos;a été trouvé</translation>
+    </message>
+    <message>
+        <source>%1 stopped</source>
+        <translation>%1 s&apos;est arrêté</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 s&apos;est terminé avec le code %2</translation>
+    </message>
+    <message>
+        <source>Ferlo Help</source>
+        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
+        <translation>Aide de Ferlo</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
     </message>
 </context>
 </TS>

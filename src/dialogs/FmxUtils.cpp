@@ -1,19 +1,19 @@
 #include "dialogs/FmxUtils.h"
 
-#include "dialogs/ScreenFit.h"
+#include "dialogs/HelpWindow.h"
+#include "dialogs/Messages.h"
+#include "storage/NativePath.h"
 #include "storage/Paths.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QPlainTextEdit>
+#include <QPointer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 #include <QUrl>
-#include <QVBoxLayout>
 
 namespace ferlo {
 
@@ -29,29 +29,6 @@ bool isAddress(const QString& text) {
         return false;
     const QUrl url(text, QUrl::StrictMode);
     return url.isValid() && url.scheme().size() >= 2;
-}
-
-// The help file as plain text in a window of its own, which the user reads beside the program
-// and closes. A file that cannot be read shows as empty.
-void showTextFile(QWidget* parent, const QString& path) {
-    auto* window = new QDialog(parent);
-    window->setObjectName(QStringLiteral("helpText"));
-    window->setAttribute(Qt::WA_DeleteOnClose);
-    window->setWindowTitle(fileNamePart(path));
-    auto* layout = new QVBoxLayout(window);
-    auto* text = new QPlainTextEdit(window);
-    text->setReadOnly(true);
-    text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    text->setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        text->setPlainText(QString::fromUtf8(file.readAll()));
-    layout->addWidget(text);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, window);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, window, &QDialog::reject);
-    layout->addWidget(buttons);
-    window->resize(sizeInRoom(QSize(680, 600), availableRoom(parent)));
-    window->show();
 }
 
 } // namespace
@@ -95,12 +72,70 @@ QString helpFilePath(const QLocale& language) {
     return beside;
 }
 
-void openHelpFile(QWidget* parent) {
+QProcess* openHelpFile(QWidget* parent) {
     const QString path = helpFilePath();
-    if (!QFileInfo(path).isFile())
-        return;
-    if (LaunchFile(path, QString(), QString(), 1) <= 32)
-        showTextFile(parent, path);
+    if (!QFileInfo(path).isFile()) {
+        showError(parent, HelpWindow::tr("The user's guide %1 is missing: Ferlo is not "
+                                         "installed whole.")
+                              .arg(displayName(path)));
+        return nullptr;
+    }
+    // A window closed meanwhile gets no guide of its own.
+    const QPointer<QWidget> owner(parent);
+    const bool owned = parent != nullptr;
+    const auto showHere = [owner, owned, path](const QString& cause) {
+        if (owner || !owned)
+            HelpWindow::showGuide(
+                path,
+                // The cause, often a path and an English message, reads in its own direction
+                // inside a sentence of the other (an embedding: labels know no isolates).
+                HelpWindow::tr("The desktop could not open the guide (%1), so it is shown here.")
+                    .arg(QChar(cause.isRightToLeft() ? 0x202B : 0x202A) + cause + QChar(0x202C)),
+                owner);
+    };
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        showHere(HelpWindow::tr("no program that opens files was found"));
+        return nullptr;
+    }
+    // The opener may run as long as the program it opens the guide in (a terminal's pager), and
+    // goes on when Ferlo quits: it belongs to no window, and it is deleted once it has ended.
+    auto* process = new QProcess;
+    process->setProgram(opener);
+    process->setArguments({path});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    // What it says on failure ("x-terminal-emulator: not found") is the cause the window names;
+    // a file, not a pipe, so that a program it starts never writes into a closed pipe.
+    auto* errors = new QTemporaryFile(process);
+    if (errors->open())
+        process->setStandardErrorFile(errors->fileName());
+    QObject::connect(process, &QProcess::errorOccurred, process,
+                     [process, showHere](QProcess::ProcessError error) {
+                         if (error != QProcess::FailedToStart)
+                             return;
+                         showHere(process->errorString());
+                         process->deleteLater();
+                     });
+    QObject::connect(
+        process, &QProcess::finished, process,
+        [process, errors, showHere](int status, QProcess::ExitStatus exit) {
+            process->deleteLater();
+            if (exit == QProcess::NormalExit && status == 0)
+                return;
+            errors->seek(0);
+            const QStringList said = QString::fromLocal8Bit(errors->readAll())
+                                         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            const QString program = fileNamePart(process->program());
+            if (exit != QProcess::NormalExit)
+                showHere(HelpWindow::tr("%1 stopped").arg(program));
+            else if (!said.isEmpty())
+                showHere(said.back().trimmed());
+            else
+                showHere(HelpWindow::tr("%1 ended with status %2").arg(program).arg(status));
+        });
+    process->start();
+    return process;
 }
 
 } // namespace ferlo

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QString>
 
+class QProcess;
 class QWidget;
 
 namespace ferlo {
@@ -24,9 +25,12 @@ int LaunchFile(const QString& fileName, const QString& parameters, const QString
 // executable.
 QString helpFilePath(const QLocale& language = QLocale());
 
-// Opens the help file with its associated program when it exists; otherwise nothing happens.
-// When the desktop has no program to open it with, the file is shown in a read-only text window
-// over `parent`, titled with the file's name.
-void openHelpFile(QWidget* parent = nullptr);
+// Opens the help file with the desktop's opener (xdg-open), which hands it to the program the
+// desktop opens text with. When there is no opener, or it fails ("x-terminal-emulator: not
+// found", a status other than 0), the file is shown in a read-only text window over `parent`
+// (HelpWindow) that names the cause. Returns the opener while it runs (its `finished` tells when
+// its answer is in; it deletes itself afterwards), else nullptr. A missing help file is an error
+// message.
+QProcess* openHelpFile(QWidget* parent = nullptr);
 
 } // namespace ferlo

@@ -1,7 +1,9 @@
 #include "printing/PdfExport.h"
 
+#include "printing/LabelText.h"
 #include "storage/Errors.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPainter>
@@ -9,6 +11,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <optional>
 
 namespace ferlo {
 
@@ -33,6 +36,17 @@ void setPageFor(QPdfWriter& writer, const CardPage& page, const QPageLayout& cou
           writer.pageLayout().margins() == counted.margins()))
         writer.setPageLayout(counted);
     writer.setPageOrientation(page.Portrait ? QPageLayout::Portrait : QPageLayout::Landscape);
+}
+
+// Whether a label word of the pages needs the text layer that Qt's writer cannot write.
+bool needsTextLayer(const QList<CardPage>& pages) {
+    for (const CardPage& page : pages) {
+        for (const QStringList* words : {&page.LabelTexts, &page.FoldWords}) {
+            if (std::any_of(words->begin(), words->end(), needsPdfTextLayer))
+                return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -62,8 +76,16 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
     if (!file.open(QIODevice::WriteOnly))
         throw writeError(path, file.errorString());
 
+    // A document whose words need a text layer is written to memory first; the layer is added
+    // to it there.
+    QBuffer unlayered;
+    if (needsTextLayer(pages))
+        unlayered.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(unlayered.isOpen() ? static_cast<QIODevice*>(&unlayered) : &file);
+        std::optional<PdfTextLayer> layer;
+        if (unlayered.isOpen())
+            layer.emplace(writer);
         writer.setResolution(resolution);
         // Qt's default PDF margins, 10 points, the same as a PDF printer's.
         writer.setPageSize(pageSize);
@@ -90,6 +112,8 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
                                                    "Printing", "could not start page %1.")
                                                    .arg(i + 1));
                 }
+                if (layer)
+                    layer->beginPage(int(i));
                 paintCardPage(painter, QSize(writer.width(), writer.height()), pages.at(i),
                               options);
             }
@@ -100,6 +124,16 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
         if (!painter.end())
             throw writeError(path,
                              QCoreApplication::translate("Printing", "the PDF writer failed."));
+        if (layer) {
+            QByteArray layered;
+            try {
+                layered = layer->addTo(unlayered.data());
+            } catch (const Error& error) {
+                throw writeError(path, error.message());
+            }
+            if (file.write(layered) != layered.size())
+                throw writeError(path, file.errorString());
+        }
     }
 
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |

@@ -51,8 +51,13 @@ int validSequenceLength(const QByteArray& bytes, qsizetype i) {
     return length;
 }
 
-bool isEscape(char16_t c) {
-    return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF;
+// Whether the unit at path[i] stands for a byte that is not UTF-8: a low surrogate in the
+// escapes' range that is not the second half of a character beyond the first plane (decodePath
+// never writes a high surrogate but as the first half of such a character).
+bool isEscapeAt(QStringView path, qsizetype i) {
+    const char16_t c = path[i].unicode();
+    return c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF &&
+           !(i > 0 && path[i - 1].isHighSurrogate());
 }
 
 } // namespace
@@ -93,10 +98,9 @@ QByteArray encodePath(const QString& path) {
             result.append(QStringView(path).mid(runStart, end - runStart).toUtf8());
     };
     for (qsizetype i = 0; i < path.size(); ++i) {
-        const char16_t c = path[i].unicode();
-        if (isEscape(c)) {
+        if (isEscapeAt(path, i)) {
             flush(i);
-            result.append(char(c - kEscapeBase));
+            result.append(char(path[i].unicode() - kEscapeBase));
             runStart = i + 1;
         }
     }
@@ -114,9 +118,9 @@ QString pathFromModel(const std::string& path) {
 
 QString displayName(const QString& path) {
     QString shown = path;
-    for (QChar& c : shown) {
-        if (isEscape(c.unicode()))
-            c = QChar(QChar::ReplacementCharacter);
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (isEscapeAt(path, i))
+            shown[i] = QChar(QChar::ReplacementCharacter);
     }
     return shown;
 }

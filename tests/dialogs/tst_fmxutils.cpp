@@ -6,9 +6,12 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSignalSpy>
 #include <QStringDecoder>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -16,7 +19,6 @@
 #include <iterator>
 
 #include <list>
-#include <optional>
 
 using ferlo::LaunchFile;
 
@@ -49,6 +51,45 @@ private:
     QByteArray m_previous;
 };
 
+// The desktop's opener for the length of a test: an `xdg-open` alone on the PATH that runs
+// `script` (a shell script's body; "$1" is the file) and writes the file it was given to
+// opened(). Without a script, no opener at all.
+class DesktopOpener {
+public:
+    explicit DesktopOpener(const QByteArray& script = {})
+        : m_path(qgetenv("PATH")) {
+        if (!script.isNull()) {
+            const QString program = m_dir.filePath(QStringLiteral("xdg-open"));
+            ferlo::test::writeFile(program, "#!/bin/sh\nprintf '%s' \"$1\" > '" +
+                                                QFile::encodeName(recordPath()) + "'\n" + script +
+                                                "\n");
+            QFile::setPermissions(program, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        }
+        qputenv("PATH", QFile::encodeName(m_dir.path()));
+    }
+    ~DesktopOpener() { qputenv("PATH", m_path); }
+    // The file the opener was given; empty while it was not run.
+    QString opened() const {
+        QFile record(recordPath());
+        return record.open(QIODevice::ReadOnly) ? QFile::decodeName(record.readAll()) : QString();
+    }
+
+private:
+    QString recordPath() const { return m_dir.filePath(QStringLiteral("opened")); }
+    QTemporaryDir m_dir;
+    QByteArray m_path;
+};
+
+// Opens the help and waits for the opener's answer; the window showing it, if any.
+QDialog* openHelpAndWait(QWidget* parent) {
+    if (QProcess* opener = ferlo::openHelpFile(parent)) {
+        QSignalSpy ended(opener, &QProcess::finished);
+        if (!ended.wait(30000))
+            return nullptr;
+    }
+    return parent->findChild<QDialog*>(QStringLiteral("helpText"));
+}
+
 } // namespace
 
 class TestFmxUtils : public QObject {
@@ -58,7 +99,7 @@ private slots:
     void helpFileLiesBesideProgram();
     void helpOpensReadmeWhenPresent();
     void installedHelpFileIsFoundBesideBin();
-    void missingHelpFileChangesNothing();
+    void missingHelpFileIsNamed();
     void helpFileFollowsTheLanguage_data();
     void helpFileFollowsTheLanguage();
     void translatedHelpKeepsTheSections_data();
@@ -78,11 +119,10 @@ void TestFmxUtils::helpFileLiesBesideProgram() {
 
 void TestFmxUtils::helpOpensReadmeWhenPresent() {
     HelpFileBesideProgram help;
-    UrlRecorder recorder;
-    ferlo::openHelpFile();
-    QCOMPARE(recorder.urls.size(), 1);
-    QCOMPARE(recorder.urls[0].scheme(), QStringLiteral("file"));
-    QCOMPARE(recorder.urls[0].toLocalFile(), help.path());
+    DesktopOpener opener("exit 0");
+    QWidget parent;
+    QCOMPARE(openHelpAndWait(&parent), nullptr);
+    QCOMPARE(opener.opened(), help.path());
 }
 
 // Installed, the program is <prefix>/bin/ferlo and its help <prefix>/share/doc/ferlo/README.TXT.
@@ -104,22 +144,28 @@ void TestFmxUtils::installedHelpFileIsFoundBesideBin() {
 
     QCOMPARE(ferlo::helpFilePath(), installed);
     {
-        UrlRecorder recorder;
-        ferlo::openHelpFile();
-        QCOMPARE(recorder.urls.size(), 1);
-        QCOMPARE(recorder.urls[0].toLocalFile(), installed);
+        DesktopOpener opener("exit 0");
+        QWidget parent;
+        QCOMPARE(openHelpAndWait(&parent), nullptr);
+        QCOMPARE(opener.opened(), installed);
     }
     HelpFileBesideProgram beside;
     QCOMPARE(ferlo::helpFilePath(), beside.path());
 }
 
-void TestFmxUtils::missingHelpFileChangesNothing() {
+// No guide to open: a message names the file, and no opener runs.
+void TestFmxUtils::missingHelpFileIsNamed() {
     const QString path = ferlo::helpFilePath();
     if (QFile::exists(path))
         QSKIP("a README.TXT lies beside the test program");
-    UrlRecorder recorder;
-    ferlo::openHelpFile();
-    QVERIFY(recorder.urls.isEmpty());
+    DesktopOpener opener("exit 0");
+    ferlo::test::MessageRecorder messages;
+    QWidget parent;
+    QCOMPARE(ferlo::openHelpFile(&parent), nullptr);
+    QCOMPARE(messages.texts().size(), 1);
+    QVERIFY2(messages.texts()[0].contains(path), qPrintable(messages.texts()[0]));
+    QCOMPARE(parent.findChild<QDialog*>(), nullptr);
+    QCOMPARE(opener.opened(), QString());
     QVERIFY(!QFile::exists(path));
 }
 
@@ -215,37 +261,48 @@ void TestFmxUtils::translatedHelpKeepsTheSections() {
     QCOMPARE(translated.commands, english.commands);
 }
 
-// A desktop without any program that opens files (no opener on the PATH): the help file is
-// shown in a read-only text window of the program's own; a missing one still shows nothing.
+// The desktop cannot open the guide: no opener, or one that fails after it has started (the
+// text viewer it picks needs a terminal that is not installed, or it is killed). The guide is
+// then shown in a read-only window of the program's own that names the cause; an opener that
+// succeeds leaves the guide to the desktop.
 void TestFmxUtils::helpShownAsTextWhenTheDesktopCannotOpenIt_data() {
-    QTest::addColumn<bool>("present");
-    QTest::newRow("help file present") << true;
-    QTest::newRow("help file missing") << false;
+    QTest::addColumn<QByteArray>("script"); // null: no opener on the PATH
+    QTest::addColumn<QString>("cause");     // in the window's note; null: no window
+    QTest::newRow("no opener") << QByteArray() << "no program that opens files was found";
+    QTest::newRow("no terminal for the viewer")
+        << QByteArray("echo \"/usr/bin/xdg-open: 882: x-terminal-emulator: not found\" >&2\n"
+                      "exit 3")
+        << "/usr/bin/xdg-open: 882: x-terminal-emulator: not found";
+    QTest::newRow("fails without a word") << QByteArray("exit 4") << "xdg-open ended with status 4";
+    QTest::newRow("killed") << QByteArray("kill -KILL $$") << "xdg-open stopped";
+    QTest::newRow("opened by the desktop") << QByteArray("exit 0") << QString();
 }
 
 void TestFmxUtils::helpShownAsTextWhenTheDesktopCannotOpenIt() {
-    QFETCH(bool, present);
-    if (!present && QFile::exists(ferlo::helpFilePath()))
-        QSKIP("a README.TXT lies beside the test program");
-    std::optional<HelpFileBesideProgram> help;
-    if (present)
-        help.emplace();
-    QTemporaryDir noPrograms;
-    const QByteArray path = qgetenv("PATH");
-    qputenv("PATH", QFile::encodeName(noPrograms.path()));
-    const auto restore = qScopeGuard([&] { qputenv("PATH", path); });
+    QFETCH(QByteArray, script);
+    QFETCH(QString, cause);
+    HelpFileBesideProgram help;
+    DesktopOpener opener(script);
     QWidget parent;
 
-    ferlo::openHelpFile(&parent);
-    auto* window = parent.findChild<QDialog*>(QStringLiteral("helpText"));
-    QCOMPARE(window != nullptr, present);
-    if (!present)
+    QDialog* window = openHelpAndWait(&parent);
+    if (!script.isNull())
+        QCOMPARE(opener.opened(), help.path());
+    QCOMPARE(window != nullptr, !cause.isNull());
+    if (!window)
         return;
     QVERIFY(window->isVisible());
-    QCOMPARE(window->windowTitle(), QStringLiteral("README.TXT"));
+    QVERIFY(!window->isModal());
+    QVERIFY(window->screen()->availableGeometry().contains(window->frameGeometry()));
+    auto* note = window->findChild<QLabel*>(QStringLiteral("helpNote"));
+    QVERIFY(note && note->isVisible());
+    QVERIFY2(note->text().contains(cause), qPrintable(note->text()));
     auto* text = window->findChild<QPlainTextEdit*>();
     QVERIFY(text->isReadOnly());
     QCOMPARE(text->toPlainText(), QStringLiteral("Ferlo help\n"));
+    // Help again while the window is open: the same window, no second one.
+    QCOMPARE(openHelpAndWait(&parent), window);
+    QCOMPARE(parent.findChildren<QDialog*>().size(), 1);
     QTest::keyClick(window, Qt::Key_Escape);
     QVERIFY(!window->isVisible());
 }

@@ -63,6 +63,20 @@ if(types STREQUAL "" OR NOT mime STREQUAL "MimeType=${types};")
   message(SEND_ERROR "the desktop entry's '${mime}' is not the picture formats' 'MimeType=${types};'")
 endif()
 
+# The software centre's description names every picture type the program reads: each MIME
+# subtype of the table (JPEG, WebP, HEIF ...) in the English text of the installed metainfo.
+file(READ ${PREFIX}/share/metainfo/${id}.metainfo.xml metainfo)
+string(REGEX REPLACE "<(p|li) xml:lang=[^>]*>[^<]*</(p|li)>" "" english "${metainfo}")
+string(REGEX MATCH "<description>.*</description>" english "${english}")
+string(TOLOWER "${english}" english)
+foreach(type IN LISTS types)
+  string(REGEX REPLACE "^image/" "" subtype "${type}")
+  string(FIND "${english}" "${subtype}" at)
+  if(at LESS 0)
+    message(SEND_ERROR "the metainfo's description does not name the picture type ${subtype}")
+  endif()
+endforeach()
+
 function(check what)
   find_program(tool ${ARGV1} NO_CACHE)
   if(NOT tool)

@@ -34,6 +34,12 @@ private slots:
         QTest::newRow("encoded surrogate") << QByteArray("\xed\xb2\x80");
         QTest::newRow("beyond unicode") << QByteArray("\xf4\x90\x80\x80");
         QTest::newRow("four-byte emoji") << QByteArray("\xf0\x9f\x90\xb1.jpg");
+        // Characters whose second UTF-16 half lies among the halves that stand for bytes that are
+        // not UTF-8 (U+DC80..U+DCFF): U+1D49C (a script A), U+1F4A9, and such a half after a
+        // byte that is not UTF-8.
+        QTest::newRow("script letter") << QByteArray("\xf0\x9d\x92\x9c1.jpg");
+        QTest::newRow("emoji, second half in the escapes") << QByteArray("\xf0\x9f\x92\xa9");
+        QTest::newRow("such a letter after a stray byte") << QByteArray("\xff\xf0\x9d\x92\x9c");
         QTest::newRow("byte-order mark first") << QByteArray("\xef\xbb\xbf"
                                                              "dog.jpg");
         QTest::newRow("byte-order mark inside") << QByteArray("0\xef\xbb\xbf");
@@ -53,8 +59,11 @@ private slots:
         };
         bool valid = false;
         const QString asUtf8 = fromUtf8(native, &valid);
-        if (valid)
+        if (valid) {
             QCOMPARE(path, asUtf8);
+            // A name that is UTF-8 shows as it is.
+            QCOMPARE(displayName(path), path);
+        }
         // What is shown has no lone surrogates.
         QVERIFY(displayName(path).isValidUtf16());
     }
