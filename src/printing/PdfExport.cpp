@@ -1,14 +1,18 @@
 #include "printing/PdfExport.h"
 
 #include "storage/Errors.h"
+#include "storage/FileReplacement.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <sys/statvfs.h>
 
 namespace ferlo {
 
@@ -37,6 +41,29 @@ void setPageFor(QPdfWriter& writer, const CardPage& page, const QPageLayout& cou
 
 } // namespace
 
+QString unfinishedPdfCause(const QString& path) {
+    bool whole = false;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.size() > 32) {
+        const qint64 tailSize = std::min<qint64>(file.size(), 1024);
+        file.seek(file.size() - tailSize);
+        const QByteArray tail = file.read(tailSize);
+        const qsizetype at = tail.lastIndexOf("startxref");
+        bool ok = false;
+        const qint64 table =
+            at < 0 ? -1 : tail.mid(at + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+        whole = ok && tail.trimmed().endsWith("%%EOF") && table > 0 && table < file.size() &&
+                file.seek(table) && file.read(4) == "xref";
+    }
+    if (whole)
+        return {};
+    struct statvfs room {};
+    if (::statvfs(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &room) == 0 &&
+        room.f_bavail == 0)
+        return QString::fromLocal8Bit(std::strerror(ENOSPC));
+    return QCoreApplication::translate("Printing", "the file was not written whole");
+}
+
 bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
                   int resolution, const PaintOptions& options) {
     if (pages.isEmpty())
@@ -57,13 +84,13 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
 
     // The document goes to a temporary file that has no name until commit() links it in as the
     // target, replacing an old one in one step (on Linux an O_TMPFILE file in the target's
-    // folder). A failure, or the program being killed, leaves the folder as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw writeError(path, file.errorString());
+    // folder). A failure, a full disk or the program being killed leaves the folder as it was.
+    FileReplacement file(path);
+    if (!file.open())
+        throw writeError(path, file.failure());
 
     {
-        QPdfWriter writer(&file);
+        QPdfWriter writer(file.device());
         writer.setResolution(resolution);
         // Qt's default PDF margins, 10 points, the same as a PDF printer's.
         writer.setPageSize(pageSize);
@@ -82,6 +109,9 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
                     painter.end();
                     return false; // `file` is discarded uncommitted
                 }
+                // A full disk stops the work at the page it is found on.
+                if (!file.failure().isEmpty())
+                    break;
                 if (i > 0) {
                     // Each page turns as its card does: the cards of a deck may differ.
                     setPageFor(writer, pages.at(i), counted);
@@ -97,7 +127,7 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
             painter.end();
             throw; // `file` is discarded uncommitted
         }
-        if (!painter.end())
+        if (!painter.end() && file.failure().isEmpty())
             throw writeError(path,
                              QCoreApplication::translate("Printing", "the PDF writer failed."));
     }
@@ -105,7 +135,7 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                         QFileDevice::ReadOther);
     if (!file.commit())
-        throw writeError(path, file.errorString());
+        throw writeError(path, file.failure());
     return true;
 }
 

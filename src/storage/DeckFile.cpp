@@ -3,6 +3,7 @@
 #include "layout/Card.h"
 #include "storage/DeckLayout.h"
 #include "storage/Errors.h"
+#include "storage/FileReplacement.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 
@@ -12,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -476,10 +476,9 @@ void writeDeck(const QString& path, const Deck& deck) {
                         "DeckFile", "Cannot write the deck file %1: it would not read back (%2)")
                         .arg(path, error.message()));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
+    if (const QString cause = replaceFileWith(path, json); !cause.isEmpty())
         throw Error(QCoreApplication::translate("DeckFile", "Cannot write the deck file %1: %2")
-                        .arg(path, file.errorString()));
+                        .arg(path, cause));
 }
 
 QString missingPicturesMessage(const QString& deckPath, const Deck& deck) {

@@ -230,6 +230,10 @@ public:
     void commit() {
         if (!m_active)
             return;
+        // The printer writes the file itself and does not say when a write fails.
+        if (const QString cause = unfinishedPdfCause(m_partial.fileName()); !cause.isEmpty())
+            throw Error(QCoreApplication::translate("Printing", "Cannot print to the file %1: %2")
+                            .arg(m_target, cause));
         if (std::rename(QFile::encodeName(m_partial.fileName()).constData(),
                         QFile::encodeName(m_target).constData()) != 0)
             throw Error(QCoreApplication::translate("Printing", "Cannot print to the file %1: %2")
