@@ -43,7 +43,7 @@ Print it double-sided, as you print cards with word backs, then turn it over.</s
         <translation>ورق %1 × %2 mm طولي</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>A grid has 1 to 10 columns and 1 to 10 rows, not %1 × %2.</source>
         <translation>للشبكة من 1 إلى 10 أعمدة ومن 1 إلى 10 صفوف، لا %1 × %2.</translation>
     </message>
@@ -71,18 +71,19 @@ Print it double-sided, as you print cards with word backs, then turn it over.</s
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
+        <location filename="../src/app/CommandLine.cpp" line="+39"/>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
+       ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
 
 Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
 fill the cells of a page in the order given; more pictures than a page holds continue on
 further pages, each page laid out exactly as one Print lays it out.
 
 Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
+options say (--per-page to --backs, and the grid and sheet options --grid to
+--outlines below); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib and --print-as-original apply only with --print-to.
 
 Options:
   --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
@@ -124,6 +125,12 @@ Options:
   --list-sheets [TEXT]   list the installed sheets whose brand, part number or
                          description hold TEXT: brand, part, description, label
                          size and labels per sheet
+  --speak-to DIR         instead of a PDF, write DIR/WORD.wav for every word of the
+                         pictures and decks that has no recording, spoken by the
+                         speech engine; prints each file written
+  --voice NAME           with --speak-to: the voice, a language such as en-GB or de
+                         (default: a deck&apos;s language, else the program&apos;s)
+  --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -143,20 +150,26 @@ With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All C
 its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
 and orientation (or the one --portrait or --landscape gives). The file is not changed.
 
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
+A name after --print-to that does not end in .pdf gets .pdf added, unless it is a PDF
+already. An output that is one of the inputs, or an existing file that is not a PDF,
+is refused, so that a forgotten name (--print-to *.jpg) cannot replace a picture.
+
+Exit status: 0 when the PDF or every spoken word was written, 2 for a bad command line
+or an unknown voice, 1 when a picture or deck could not be loaded or a file could not
+be written (a full disk included: an old file of that name is then kept as it was).
 </source>
         <translation>الاستخدام: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
          ferlo [card options] [PICTURE|DECK...]
+         ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
 
 يكتب الصور بطاقاتٍ تعليمية في ملف PDF دون أن يفتح نافذة. تملأ الصور أماكن الصفحة
 بالترتيب المعطى؛ وما يزيد على ما تسعه الصفحة يستمر في صفحات أخرى، وكل صفحة مرتّبة
 تمامًا كما يرتّبها أمر الطباعة.
 
 دون --print-to تُفتح النافذة والصور على بطاقة مرتّبة كما تقول خيارات البطاقة
-‏(من --per-page إلى --backs أدناه)؛ أما --flip و--back-offset و--fold-over
-و--page-size و--resolution و--print-as-dib و--print-as-original وخيارات الشبكة
-والورقة (من --grid إلى --outlines) فلا تعمل إلا مع --print-to.
+‏(من --per-page إلى --backs، وخيارات الشبكة والورقة من --grid إلى --outlines أدناه)؛
+أما --flip و--back-offset و--fold-over و--page-size و--resolution و--print-as-dib
+و--print-as-original فلا تعمل إلا مع --print-to.
 
 الخيارات:
   --print-to OUT.pdf     ملف PDF الذي يُكتب (مطلوب)؛ ولا يُستبدل إلا بعد أن
@@ -198,6 +211,11 @@ deck could not be loaded or the PDF could not be written.
   --list-sheets [TEXT]   يسرد الأوراق المثبّتة التي تحوي علامتها التجارية أو رقم
                          القطعة أو الوصف TEXT: العلامة، والقطعة، والوصف، وحجم
                          الملصق، وعدد الملصقات في الورقة
+  --speak-to DIR         بدل ملف PDF، يكتب DIR/WORD.wav لكل كلمة من الصور والرزم
+                         ليس لها تسجيل، ينطقها محرّك الكلام؛ ويذكر كل ملف كتبه
+  --voice NAME           مع --speak-to: الصوت، لغةٌ مثل en-GB أو de (الافتراضي:
+                         لغة الرزمة، وإلا لغة البرنامج)
+  --rate WPM             مع --speak-to: الكلمات في الدقيقة، من 80 إلى 450 (الافتراضي 175)
   --lang CODE            لغة نصوص البرنامج ورسائله، مثل de أو es أو fr أو ar
                          ‏(الافتراضي: FERLO_LANG، وإلا فلغة النظام؛ en للإنجليزية)
   --quiet                دون تقدّم &quot;page n of m&quot; على الخطأ القياسي (لا يظهر إلا
@@ -215,12 +233,17 @@ deck could not be loaded or the PDF could not be written.
 صورها بالترتيب، مع كلماتها، تملأ صفحات من N، بمفاتيح بطاقتها الأولى واتجاهها
 ‏(أو الاتجاه الذي يعطيه --portrait أو --landscape). ولا يتغيّر الملف.
 
-حالة الخروج: 0 حين كُتب ملف PDF، و2 لسطر أوامر خاطئ، و1 حين تعذّر تحميل صورة أو
-رزمة أو تعذّرت كتابة ملف PDF.
+الاسم بعد --print-to الذي لا ينتهي بـ .pdf تُضاف إليه .pdf، إلا إن كان ملف PDF أصلًا.
+ويُرفض مُخرَج هو أحد المدخلات، أو ملف موجود ليس PDF، حتى لا يحلّ اسمٌ منسيّ
+‏(--print-to *.jpg) محلّ صورة.
+
+حالة الخروج: 0 حين كُتب ملف PDF أو كل كلمة منطوقة، و2 لسطر أوامر خاطئ أو صوت غير
+معروف، و1 حين تعذّر تحميل صورة أو رزمة أو تعذّرت كتابة ملف (ومنه امتلاء القرص: يبقى
+عندئذ الملف القديم بهذا الاسم كما كان).
 </translation>
     </message>
     <message>
-        <location line="+139"/>
+        <location line="+152"/>
         <source>the option --%1 needs a value</source>
         <translation>الخيار --%1 يحتاج إلى قيمة</translation>
     </message>
@@ -245,7 +268,7 @@ deck could not be loaded or the PDF could not be written.
         <translation>قيمة --back-offset خاطئة &quot;%1&quot;: استخدم X,Y بالمليمتر، كلٌّ من -10 إلى 10 (مثل 1.5,-2)</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+29"/>
         <source>the option --print-to needs a file name</source>
         <translation>الخيار --print-to يحتاج إلى اسم ملف</translation>
     </message>
@@ -265,7 +288,47 @@ deck could not be loaded or the PDF could not be written.
         <translation>دقة خاطئة &quot;%1&quot;: استخدم من 72 إلى 1200 نقطة في البوصة</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+5"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>الخيار --speak-to يحتاج إلى اسم مجلد</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>سرعة خاطئة &quot;%1&quot;: استخدم من %2 إلى %3 كلمة في الدقيقة</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>الخيار --%1 لا يعمل إلا مع --speak-to</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>لن يُكتب فوق %1: إنه أحد المدخلات؛ أعطِ اسم ملف PDF بعد --print-to، مثل --print-to cards.pdf</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>لن يُكتب فوق %1: إنه ليس ملف PDF؛ أعطِ اسم ملف PDF بعد --print-to، مثل --print-to cards.pdf</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>أعطِ إما --print-to أو --speak-to، لا كليهما</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>الخيار --%1 لا يعمل مع --speak-to</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>لا كلمات لنطقها: أعطِ صورًا أو رزمًا بعد --speak-to DIR</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>no output file: give --print-to OUT.pdf</source>
         <translation>لا ملف للإخراج: أعطِ --print-to OUT.pdf</translation>
     </message>
@@ -276,21 +339,22 @@ deck could not be loaded or the PDF could not be written.
     </message>
     <message>
         <location line="+10"/>
+        <location line="+8"/>
         <source>cannot load the picture %1: %2</source>
         <translation>تعذّر تحميل الصورة ‎%1‎: %2</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+62"/>
         <source>Nothing to print: the deck files hold no cards</source>
         <translation>لا شيء للطباعة: ملفات الرزم لا تحوي أي بطاقة</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+17"/>
         <source>the option --%1 applies only with --print-to</source>
         <translation>الخيار --%1 لا يعمل إلا مع --print-to</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+86"/>
         <source>ferlo: %1: the picture is damaged and shows only in part</source>
         <translation>ferlo: ‎%1‎: الصورة تالفة ولا يظهر إلا جزء منها</translation>
     </message>
@@ -395,17 +459,7 @@ deck could not be loaded or the PDF could not be written.
         <translation>لا ورقة مثبّتة تطابق &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/app/SpeakTo.cpp" line="+100"/>
-        <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
-        <translation>ferlo: الاستخدام: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>ferlo: سرعة خاطئة &quot;%1&quot;: استخدم من %2 إلى %3 كلمة في الدقيقة</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location filename="../src/app/SpeakTo.cpp" line="+75"/>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: محرك النطق أو أصواته غير مثبّتة (espeak-ng-data)</translation>
     </message>
@@ -423,7 +477,7 @@ deck could not be loaded or the PDF could not be written.
 <context>
     <name>DeckEdit</name>
     <message>
-        <location filename="../src/layout/DeckEdit.cpp" line="+67"/>
+        <location filename="../src/layout/DeckEdit.cpp" line="+63"/>
         <source>Clear card %1</source>
         <translation>مسح البطاقة %1</translation>
     </message>
@@ -718,7 +772,7 @@ deck could not be loaded or the PDF could not be written.
         <translation>تعذّرت كتابة ملف الرزمة ‎%1‎: لن تمكن قراءته مرة أخرى (%2)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Cannot write the deck file %1: %2</source>
         <translation>تعذّرت كتابة ملف الرزمة ‎%1‎: %2</translation>
     </message>
@@ -998,7 +1052,7 @@ Do you want to replace it?</source>
         <translation>الصورة بلا بكسلات (%1 x %2)</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+142"/>
         <location line="+18"/>
         <location filename="../src/pictures/QtPictureReader.cpp" line="+44"/>
         <source>the picture&apos;s pixels do not match its size</source>
@@ -1068,12 +1122,13 @@ Do you want to replace it?</source>
         <translation>اسم الملف لا ينتهي بـ %1</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFile.cpp" line="+28"/>
+        <location filename="../src/app/CommandLine.cpp" line="-187"/>
+        <location filename="../src/pictures/PictureFile.cpp" line="+30"/>
         <source>it is a folder, not a picture file</source>
         <translation>إنه مجلد، لا ملف صورة</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/pictures/PictureFile.cpp" line="+2"/>
         <source>it is not a plain file (a device, pipe or socket)</source>
         <translation>ليس ملفًا عاديًا (جهاز أو أنبوب أو مقبس)</translation>
     </message>
@@ -1098,8 +1153,7 @@ Do you want to replace it?</source>
         <translation>لم يُعطَ اسم ملف</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+9"/>
+        <location line="-103"/>
         <source>the file does not exist</source>
         <translation>الملف غير موجود</translation>
     </message>
@@ -1187,19 +1241,19 @@ Do you want to replace it?</source>
         <translation>تعذّرت طباعة بطاقات الثني: البطاقة ذات %1 من الصور في الصفحة (%2) ليس فيها خط أوسط بين أماكنها للثني. اختر صورتين أو أكثر في الصفحة.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+126"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="+127"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>تعذّرت طباعة الصورة ‎%1‎: %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+29"/>
-        <location line="+194"/>
+        <location line="+193"/>
         <source>Cannot print</source>
         <translation>تعذّرت الطباعة</translation>
     </message>
     <message>
-        <location line="-218"/>
+        <location line="-217"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>تعذّرت الطباعة: الطابعة &quot;%1&quot; لم تبدأ المهمة.</translation>
     </message>
@@ -1215,6 +1269,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+36"/>
+        <location line="+4"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>تعذّرت الطباعة إلى الملف ‎%1‎: %2</translation>
     </message>
@@ -1224,7 +1279,7 @@ Do you want to replace it?</source>
         <translation>الصفحة %1 من %2</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+76"/>
         <source>Cannot print: the printer &quot;%1&quot; is not available.</source>
         <translation>تعذّرت الطباعة: الطابعة &quot;%1&quot; غير متاحة.</translation>
     </message>
@@ -1234,7 +1289,7 @@ Do you want to replace it?</source>
         <translation>تعذّرت الطباعة: نطاق الصفحات لا يختار أيًّا من البطاقات الـ %1.</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+73"/>
         <source>The fronts are printed.
 
 %1
@@ -1294,12 +1349,12 @@ Then click Continue to print the backs.</source>
         <translation>طباعة الكلمات على ال&amp;ظهر</translation>
     </message>
     <message>
-        <location filename="../src/printing/PagePainter.cpp" line="+34"/>
+        <location filename="../src/printing/PagePainter.cpp" line="+36"/>
         <source>Cannot print a card with %1 pictures per page: a page holds 1, 2, 4, 6 or 8 pictures.</source>
         <translation>تعذّرت طباعة بطاقة فيها %1 من الصور في الصفحة: تحوي الصفحة 1 أو 2 أو 4 أو 6 أو 8 صور.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+90"/>
         <source>Cannot print the picture %1: not enough memory for %2 x %3 pixels.</source>
         <translation>تعذّرت طباعة الصورة ‎%1‎: لا توجد ذاكرة كافية لـ %2 x %3 بكسل.</translation>
     </message>
@@ -1309,12 +1364,17 @@ Then click Continue to print the backs.</source>
         <translation>تعذّرت طباعة الصورة ‎%1‎</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+18"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+22"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>تعذّرت كتابة ملف PDF ‎%1‎: %2</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+42"/>
+        <source>the file was not written whole</source>
+        <translation>لم يُكتب الملف كاملًا</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>there is no page to write.</source>
         <translation>لا توجد صفحة للكتابة.</translation>
     </message>
@@ -1339,7 +1399,7 @@ Then click Continue to print the backs.</source>
         <translation>تعذّر على كاتب PDF بدء المستند.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>could not start page %1.</source>
         <translation>تعذّر بدء الصفحة %1.</translation>
     </message>
@@ -1357,7 +1417,7 @@ Then click Continue to print the backs.</source>
         <translation>تعذّر حفظ خيار الطباعة في ‎%1‎</translation>
     </message>
     <message>
-        <location filename="../src/storage/Registry.cpp" line="+59"/>
+        <location filename="../src/storage/Registry.cpp" line="+61"/>
         <source>a backslash in quotes must be followed by \ or &quot;</source>
         <translation>الشرطة المائلة العكسية داخل علامتي الاقتباس يجب أن يتبعها \ أو &quot;</translation>
     </message>
@@ -1467,7 +1527,7 @@ Then click Continue to print the backs.</source>
         <translation>السطر %1: %2</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+90"/>
         <source>the settings file holds a name or a value that cannot be written back unchanged</source>
         <translation>ملف الإعدادات يحوي اسمًا أو قيمة لا يمكن كتابتها مرة أخرى دون تغيير</translation>
     </message>
@@ -1493,7 +1553,7 @@ Then click Continue to print the backs.</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+44"/>
         <source>%1: &quot;%2&quot; is not a valid key name</source>
         <translation>%1: &quot;%2&quot; ليس اسم مفتاح صالحًا</translation>
     </message>
@@ -1503,19 +1563,17 @@ Then click Continue to print the backs.</source>
         <translation>%1: المفتاح &quot;%2&quot; غير موجود</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+37"/>
+        <location line="+27"/>
         <source>Failed to get data for &apos;%1&apos;</source>
         <translation>تعذّر الحصول على بيانات &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
+        <location line="+3"/>
         <source>Invalid data type for &apos;%1&apos;</source>
         <translation>نوع بيانات غير صالح لـ &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="+17"/>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>تعذّر ضبط بيانات &apos;%1&apos;</translation>
     </message>
@@ -1646,7 +1704,7 @@ Then click Continue to print the backs.</source>
 <context>
     <name>Sound</name>
     <message>
-        <location filename="../src/sound/SoundDecoder.cpp" line="+124"/>
+        <location filename="../src/sound/SoundDecoder.cpp" line="+110"/>
         <source>The sound file &quot;%1&quot; can&apos;t be opened: %2</source>
         <translation>تعذّر فتح الملف الصوتي &quot;‎%1‎&quot;: %2</translation>
     </message>
@@ -1696,7 +1754,7 @@ Then click Continue to print the backs.</source>
         <translation>أخفق محرك النطق</translation>
     </message>
     <message>
-        <location filename="../src/sound/WaveWriter.cpp" line="+51"/>
+        <location filename="../src/sound/WaveWriter.cpp" line="+47"/>
         <source>The sound file &quot;%1&quot; can&apos;t be written: %2</source>
         <translation>تعذّرت كتابة الملف الصوتي &quot;‎%1‎&quot;: %2</translation>
     </message>
@@ -1709,6 +1767,19 @@ Then click Continue to print the backs.</source>
         <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>تعذّر فتح مدخل الصوت &quot;%1&quot;: لا يمكن التسجيل.</translation>
+    </message>
+</context>
+<context>
+    <name>Storage</name>
+    <message>
+        <location filename="../src/storage/FileReplacement.cpp" line="+23"/>
+        <source>the system did not say why</source>
+        <translation>لم يذكر النظام السبب</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>the file was not open for writing</source>
+        <translation>لم يكن الملف مفتوحًا للكتابة</translation>
     </message>
 </context>
 <context>
@@ -1753,7 +1824,7 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::LayoutDialog</name>
     <message>
-        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+78"/>
+        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+80"/>
         <source> mm</source>
         <extracomment>The suffix of a length in millimetres, after the number (with its space).</extracomment>
         <translation> mm</translation>
@@ -1765,7 +1836,7 @@ Then click Continue to print the backs.</source>
         <translation> in</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+31"/>
         <source>round </source>
         <extracomment>The shape of a sheet&apos;s labels, before their size (&quot;round 40.0 × 40.0 mm&quot;), with its space.</extracomment>
         <translation>مستدير </translation>
@@ -1817,12 +1888,12 @@ Then click Continue to print the backs.</source>
         <translation>ملء: قصّ &amp;الصور لتملأ بطاقاتها</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>&amp;Bleed:</source>
         <translation>&amp;النزف:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-4"/>
         <source>&amp;Outlines</source>
         <translation>حد&amp;ود</translation>
     </message>
@@ -1852,12 +1923,12 @@ Then click Continue to print the backs.</source>
         <translation>تملأ البطاقة الصفحة، كما ترتّبها أزرار شريط الأدوات.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
         <source>&amp;Columns × rows:</source>
         <translation>&amp;الأعمدة × الصفوف:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Custom</source>
         <translation>مخصص</translation>
     </message>
@@ -1872,12 +1943,12 @@ Then click Continue to print the backs.</source>
         <translation>عرضي</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>P&amp;aper:</source>
         <translation>&amp;الورق:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+3"/>
         <source>Paper size:</source>
         <translation>حجم الورق:</translation>
     </message>
@@ -1893,7 +1964,7 @@ Then click Continue to print the backs.</source>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>&amp;Unit:</source>
         <translation>&amp;الوحدة:</translation>
     </message>
@@ -1903,37 +1974,37 @@ Then click Continue to print the backs.</source>
         <translation>بطاقات بهذا الحجم، في &amp;الوسط:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
         <source>across,</source>
         <translation>أفقيًا،</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>down</source>
         <translation>عموديًا</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
         <source>Gaps:</source>
         <translation>الفواصل:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The page &amp;divided evenly, margins:</source>
         <translation>الصفحة مقسومة بالتساوي، &amp;الهوامش:</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Brand, part number or description</source>
         <translation>العلامة التجارية أو رقم القطعة أو الوصف</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>&amp;Find:</source>
         <translation>&amp;البحث:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+20"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>لا ورقة مثبّتة تطابق &quot;%1&quot;.</translation>
     </message>
@@ -1986,8 +2057,8 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::LayoutPanel</name>
     <message>
-        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+62"/>
-        <location line="+234"/>
+        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+61"/>
+        <location line="+229"/>
         <source>Card</source>
         <translation>البطاقة</translation>
     </message>
@@ -2000,12 +2071,12 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::TAboutBox</name>
     <message>
-        <location filename="../src/dialogs/AboutBox.cpp" line="+72"/>
+        <location filename="../src/dialogs/AboutBox.cpp" line="+71"/>
         <source>About</source>
         <translation>حول</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+21"/>
         <source>Version: %1</source>
         <translation>الإصدار: %1</translation>
     </message>
@@ -2015,12 +2086,12 @@ Then click Continue to print the backs.</source>
         <translation>حقوق النشر © 2026 مطوّرو Ferlo</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>Flash cards</source>
         <translation>بطاقات تعليمية</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+23"/>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
         <translation>صور على بطاقة، تحت كل منها كلمة، وبينها خطوط قص: اطبع الصفحة وقُصّها إلى بطاقات.</translation>
     </message>
@@ -2033,7 +2104,7 @@ Then click Continue to print the backs.</source>
 <context>
     <name>ferlo::TFerloMainForm</name>
     <message>
-        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+115"/>
+        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+109"/>
         <source>&amp;Edit</source>
         <translation>&amp;تحرير</translation>
     </message>
@@ -2060,7 +2131,7 @@ Then click Continue to print the backs.</source>
         <translation>إ&amp;عادة %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+11"/>
         <source>Undo</source>
         <translation>تراجع</translation>
     </message>
@@ -2070,7 +2141,7 @@ Then click Continue to print the backs.</source>
         <translation>إعادة</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Move card ear&amp;lier</source>
         <translation>ت&amp;قديم البطاقة</translation>
     </message>
@@ -2085,7 +2156,7 @@ Then click Continue to print the backs.</source>
         <translation>تغيير تخطيط &amp;كل البطاقات ...</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+33"/>
         <source>&amp;View</source>
         <translation>&amp;عرض</translation>
     </message>
@@ -2095,12 +2166,12 @@ Then click Continue to print the backs.</source>
         <translation>&amp;شريط البطاقات</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+33"/>
         <source>Move picture</source>
         <translation>نقل الصورة</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+151"/>
         <source>Card %1 holds that picture already</source>
         <translation>البطاقة %1 فيها هذه الصورة من قبل</translation>
     </message>
@@ -2120,13 +2191,13 @@ Then click Continue to print the backs.</source>
         <translation>تغيير تخطيط كل البطاقات</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/DeckCommands.cpp" line="+118"/>
+        <location filename="../src/mainwindow/DeckCommands.cpp" line="+114"/>
         <source>Open deck</source>
         <translation>فتح رزمة</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+44"/>
+        <location line="+43"/>
         <source>Ferlo decks (%1)</source>
         <translation>رزم Ferlo ‏(%1)</translation>
     </message>
@@ -2152,7 +2223,7 @@ Then click Continue to print the backs.</source>
         <translation>البطاقة %1 من %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+116"/>
+        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+121"/>
         <source>This application requires a screen resolution of 800x600 or higher.</source>
         <translation>يتطلب هذا البرنامج دقة شاشة 800x600 أو أعلى.</translation>
     </message>
@@ -2167,7 +2238,7 @@ Then click Continue to print the backs.</source>
         <translation>اختر حتى %1 من الصور</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+170"/>
         <source>%1: the picture is damaged and shows only in part</source>
         <translation>‎%1‎: الصورة تالفة ولا يظهر إلا جزء منها</translation>
     </message>
@@ -2187,7 +2258,7 @@ Then click Continue to print the backs.</source>
         <translation>الصورة %1: %2</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+80"/>
         <source>Turn Cutlines On</source>
         <translation>إظهار خطوط القص</translation>
     </message>
@@ -2197,7 +2268,7 @@ Then click Continue to print the backs.</source>
         <translation>إخفاء خطوط القص</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>This file was not found: %1</source>
         <translation>لم يُعثر على هذا الملف: ‎%1‎</translation>
     </message>
@@ -2222,7 +2293,7 @@ Then click Continue to print the backs.</source>
         <translation>تُفتح رزمة واحدة في كل مرة؛ لم يُفتح: ‎%1‎</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+85"/>
+        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+87"/>
         <source>Ferlo</source>
         <extracomment>The program&apos;s name, the window&apos;s title before a deck is shown.</extracomment>
         <translation>Ferlo</translation>
@@ -2369,17 +2440,17 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+117"/>
+        <location line="+102"/>
         <source>Clear all pictures</source>
         <translation>مسح كل الصور</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-97"/>
         <source>Edit label</source>
         <translation>تحرير الكلمة</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+46"/>
         <source>1 Image Per Page</source>
         <translation>صورة واحدة في الصفحة</translation>
     </message>
@@ -2405,7 +2476,7 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
+        <location filename="../src/mainwindow/LabelCommands.cpp" line="+108"/>
         <source>&amp;Labels Off</source>
         <translation>&amp;دون كلمات</translation>
     </message>
@@ -2431,7 +2502,7 @@ Then click Continue to print the backs.</source>
         <translation>طباعة البطاقة</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+61"/>
         <source>Drives</source>
         <translation>الأقراص</translation>
     </message>
@@ -2446,7 +2517,7 @@ Then click Continue to print the backs.</source>
         <translation>ملفات الصور</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+38"/>
         <source>Card area</source>
         <translation>منطقة البطاقة</translation>
     </message>
@@ -2476,7 +2547,7 @@ Then click Continue to print the backs.</source>
         <translation>مع &amp;الكلمات</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
+        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+53"/>
         <source>Layout %1</source>
         <extracomment>A step of the undo history: the layout&apos;s name, or a grid&apos;s size.</extracomment>
         <translation>التخطيط %1</translation>
@@ -2569,32 +2640,32 @@ Then click Continue to print the backs.</source>
         <translation>خيارات</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Printing Options</source>
         <translation>خيارات الطباعة</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Print as DIB</source>
         <translation>الطباعة بصيغة DIB</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Print image as original format</source>
         <translation>طباعة الصورة بصيغتها الأصلية</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>OK</source>
         <translation>موافق</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>إلغاء</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;النطق ...</translation>
     </message>

@@ -43,7 +43,7 @@ Drucken Sie es beidseitig, wie Sie Karten mit Wortrückseiten drucken, und drehe
         <translation>Papier %1 × %2 mm hoch</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>A grid has 1 to 10 columns and 1 to 10 rows, not %1 × %2.</source>
         <translation>Ein Raster hat 1 bis 10 Spalten und 1 bis 10 Zeilen, nicht %1 × %2.</translation>
     </message>
@@ -71,18 +71,19 @@ Drucken Sie es beidseitig, wie Sie Karten mit Wortrückseiten drucken, und drehe
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
+        <location filename="../src/app/CommandLine.cpp" line="+39"/>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
+       ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
 
 Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
 fill the cells of a page in the order given; more pictures than a page holds continue on
 further pages, each page laid out exactly as one Print lays it out.
 
 Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
+options say (--per-page to --backs, and the grid and sheet options --grid to
+--outlines below); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib and --print-as-original apply only with --print-to.
 
 Options:
   --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
@@ -124,6 +125,12 @@ Options:
   --list-sheets [TEXT]   list the installed sheets whose brand, part number or
                          description hold TEXT: brand, part, description, label
                          size and labels per sheet
+  --speak-to DIR         instead of a PDF, write DIR/WORD.wav for every word of the
+                         pictures and decks that has no recording, spoken by the
+                         speech engine; prints each file written
+  --voice NAME           with --speak-to: the voice, a language such as en-GB or de
+                         (default: a deck&apos;s language, else the program&apos;s)
+  --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -143,20 +150,26 @@ With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All C
 its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
 and orientation (or the one --portrait or --landscape gives). The file is not changed.
 
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
+A name after --print-to that does not end in .pdf gets .pdf added, unless it is a PDF
+already. An output that is one of the inputs, or an existing file that is not a PDF,
+is refused, so that a forgotten name (--print-to *.jpg) cannot replace a picture.
+
+Exit status: 0 when the PDF or every spoken word was written, 2 for a bad command line
+or an unknown voice, 1 when a picture or deck could not be loaded or a file could not
+be written (a full disk included: an old file of that name is then kept as it was).
 </source>
         <translation>Aufruf: ferlo --print-to OUT.pdf [Optionen] BILD|STAPEL...
         ferlo [Kartenoptionen] [BILD|STAPEL...]
+        ferlo --speak-to ORDNER [--voice NAME] [--rate WPM] BILD|STAPEL...
 
 Schreibt die Bilder als Lernkarten in eine PDF-Datei, ohne ein Fenster zu öffnen. Die Bilder
 füllen die Plätze einer Seite in der angegebenen Reihenfolge; mehr Bilder, als eine Seite
 fasst, gehen auf weiteren Seiten weiter, jede Seite genau so angeordnet wie bei einem Druck.
 
 Ohne --print-to öffnet sich das Fenster mit den Bildern auf einer Karte, angeordnet, wie die
-Kartenoptionen es angeben (--per-page bis --backs unten); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original und die Raster- und
-Bogenoptionen (--grid bis --outlines) gelten nur mit --print-to.
+Kartenoptionen es angeben (--per-page bis --backs und die Raster- und Bogenoptionen --grid
+bis --outlines unten); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib und --print-as-original gelten nur mit --print-to.
 
 Optionen:
   --print-to OUT.pdf     die zu schreibende PDF-Datei (erforderlich); sie wird erst ersetzt,
@@ -203,6 +216,12 @@ Optionen:
   --list-sheets [TEXT]   die installierten Bögen auflisten, deren Marke, Artikelnummer oder
                          Beschreibung TEXT enthält: Marke, Nummer, Beschreibung,
                          Etikettengröße und Etiketten pro Bogen
+  --speak-to ORDNER      statt eines PDF für jedes Wort der Bilder und Stapel ohne
+                         Aufnahme ORDNER/WORT.wav schreiben, gesprochen von der
+                         Sprachausgabe; nennt jede geschriebene Datei
+  --voice NAME           mit --speak-to: die Stimme, eine Sprache wie en-GB oder de
+                         (Standard: die Sprache des Stapels, sonst die des Programms)
+  --rate WPM             mit --speak-to: Wörter pro Minute, 80 bis 450 (Standard 175)
   --lang CODE            die Sprache der Texte und Meldungen des Programms, etwa de, es, fr
                          oder ar (Standard: FERLO_LANG, sonst die des Systems; en für
                          Englisch)
@@ -223,12 +242,18 @@ es tut: Seine Bilder füllen der Reihe nach, mit ihren Wörtern, Seiten zu je N,
 Schaltern und der Ausrichtung seiner ersten Karte (oder der, die --portrait oder
 --landscape angibt). Die Datei wird nicht verändert.
 
-Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehlszeile,
-1, wenn ein Bild oder Stapel nicht geladen oder das PDF nicht geschrieben werden konnte.
+Ein Name nach --print-to, der nicht auf .pdf endet, bekommt .pdf angehängt, außer er ist
+schon ein PDF. Eine Ausgabe, die eine der Eingaben ist, oder eine vorhandene Datei, die kein
+PDF ist, wird abgelehnt, damit ein vergessener Name (--print-to *.jpg) kein Bild ersetzt.
+
+Exit-Status: 0, wenn das PDF oder jedes gesprochene Wort geschrieben wurde, 2 bei einer
+fehlerhaften Befehlszeile oder einer unbekannten Stimme, 1, wenn ein Bild oder Stapel nicht
+geladen oder eine Datei nicht geschrieben werden konnte (auch bei voller Festplatte: eine
+alte Datei dieses Namens bleibt dann unverändert).
 </translation>
     </message>
     <message>
-        <location line="+139"/>
+        <location line="+152"/>
         <source>the option --%1 needs a value</source>
         <translation>die Option --%1 braucht einen Wert</translation>
     </message>
@@ -253,7 +278,7 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
         <translation>ungültiger Wert für --back-offset &quot;%1&quot;: verwenden Sie X,Y in Millimetern, jeweils von -10 bis 10 (z. B. 1.5,-2)</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+29"/>
         <source>the option --print-to needs a file name</source>
         <translation>die Option --print-to braucht einen Dateinamen</translation>
     </message>
@@ -273,7 +298,47 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
         <translation>ungültige Auflösung &quot;%1&quot;: verwenden Sie 72 bis 1200 Punkte pro Zoll</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+5"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>die Option --speak-to braucht einen Ordnernamen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>ungültiges Tempo &quot;%1&quot;: verwenden Sie %2 bis %3 Wörter pro Minute</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>die Option --%1 gilt nur mit --speak-to</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 wird nicht überschrieben: es ist eine der Eingaben; geben Sie den Namen des PDF nach --print-to an, etwa --print-to karten.pdf</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 wird nicht überschrieben: es ist kein PDF; geben Sie den Namen des PDF nach --print-to an, etwa --print-to karten.pdf</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>entweder --print-to oder --speak-to angeben, nicht beide</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>die Option --%1 gilt nicht mit --speak-to</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>keine Wörter zu sprechen: geben Sie nach --speak-to ORDNER Bilder oder Stapel an</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>no output file: give --print-to OUT.pdf</source>
         <translation>keine Ausgabedatei: geben Sie --print-to OUT.pdf an</translation>
     </message>
@@ -284,21 +349,22 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
     </message>
     <message>
         <location line="+10"/>
+        <location line="+8"/>
         <source>cannot load the picture %1: %2</source>
         <translation>das Bild %1 kann nicht geladen werden: %2</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+62"/>
         <source>Nothing to print: the deck files hold no cards</source>
         <translation>Nichts zu drucken: Die Stapeldateien enthalten keine Karten</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+17"/>
         <source>the option --%1 applies only with --print-to</source>
         <translation>die Option --%1 gilt nur mit --print-to</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+86"/>
         <source>ferlo: %1: the picture is damaged and shows only in part</source>
         <translation>ferlo: %1: das Bild ist beschädigt und zeigt sich nur teilweise</translation>
     </message>
@@ -403,17 +469,7 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
         <translation>Kein installierter Bogen passt zu &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/app/SpeakTo.cpp" line="+100"/>
-        <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
-        <translation>ferlo: Aufruf: ferlo --speak-to ORDNER [--voice NAME] [--rate WPM] STAPEL|BILD...</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>ferlo: ungültiges Tempo &quot;%1&quot;: verwenden Sie %2 bis %3 Wörter pro Minute</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location filename="../src/app/SpeakTo.cpp" line="+75"/>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: die Sprachausgabe oder ihre Stimmen sind nicht installiert (espeak-ng-data)</translation>
     </message>
@@ -431,7 +487,7 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
 <context>
     <name>DeckEdit</name>
     <message>
-        <location filename="../src/layout/DeckEdit.cpp" line="+67"/>
+        <location filename="../src/layout/DeckEdit.cpp" line="+63"/>
         <source>Clear card %1</source>
         <translation>Karte %1 leeren</translation>
     </message>
@@ -726,7 +782,7 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
         <translation>Die Stapeldatei %1 kann nicht geschrieben werden: Sie ließe sich nicht wieder lesen (%2)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Cannot write the deck file %1: %2</source>
         <translation>Die Stapeldatei %1 kann nicht geschrieben werden: %2</translation>
     </message>
@@ -1006,7 +1062,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>das Bild hat keine Pixel (%1 x %2)</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+142"/>
         <location line="+18"/>
         <location filename="../src/pictures/QtPictureReader.cpp" line="+44"/>
         <source>the picture&apos;s pixels do not match its size</source>
@@ -1076,12 +1132,13 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>der Dateiname endet nicht auf %1</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFile.cpp" line="+28"/>
+        <location filename="../src/app/CommandLine.cpp" line="-187"/>
+        <location filename="../src/pictures/PictureFile.cpp" line="+30"/>
         <source>it is a folder, not a picture file</source>
         <translation>es ist ein Ordner, keine Bilddatei</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/pictures/PictureFile.cpp" line="+2"/>
         <source>it is not a plain file (a device, pipe or socket)</source>
         <translation>es ist keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket)</translation>
     </message>
@@ -1106,8 +1163,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>es wurde kein Dateiname angegeben</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+9"/>
+        <location line="-103"/>
         <source>the file does not exist</source>
         <translation>die Datei existiert nicht</translation>
     </message>
@@ -1195,19 +1251,19 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Faltkarten können nicht gedruckt werden: Eine Karte mit %1 Bildern pro Seite im %2 hat keine Mittellinie zwischen ihren Plätzen, an der sie gefaltet werden kann. Wählen Sie 2 oder mehr Bilder pro Seite.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+126"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="+127"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>Das Bild %1 kann nicht gedruckt werden: %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+29"/>
-        <location line="+194"/>
+        <location line="+193"/>
         <source>Cannot print</source>
         <translation>Drucken nicht möglich</translation>
     </message>
     <message>
-        <location line="-218"/>
+        <location line="-217"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>Drucken nicht möglich: Der Drucker &quot;%1&quot; hat den Auftrag nicht begonnen.</translation>
     </message>
@@ -1223,6 +1279,7 @@ Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <location line="+36"/>
+        <location line="+4"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>In die Datei %1 kann nicht gedruckt werden: %2</translation>
     </message>
@@ -1232,7 +1289,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Seite %1 von %2</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+76"/>
         <source>Cannot print: the printer &quot;%1&quot; is not available.</source>
         <translation>Drucken nicht möglich: Der Drucker &quot;%1&quot; ist nicht verfügbar.</translation>
     </message>
@@ -1242,7 +1299,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Drucken nicht möglich: Der Seitenbereich wählt keine der %1 Karten aus.</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+73"/>
         <source>The fronts are printed.
 
 %1
@@ -1302,12 +1359,12 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Wörter auf &amp;Rückseiten drucken</translation>
     </message>
     <message>
-        <location filename="../src/printing/PagePainter.cpp" line="+34"/>
+        <location filename="../src/printing/PagePainter.cpp" line="+36"/>
         <source>Cannot print a card with %1 pictures per page: a page holds 1, 2, 4, 6 or 8 pictures.</source>
         <translation>Eine Karte mit %1 Bildern pro Seite kann nicht gedruckt werden: Eine Seite fasst 1, 2, 4, 6 oder 8 Bilder.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+90"/>
         <source>Cannot print the picture %1: not enough memory for %2 x %3 pixels.</source>
         <translation>Das Bild %1 kann nicht gedruckt werden: nicht genug Speicher für %2 x %3 Pixel.</translation>
     </message>
@@ -1317,12 +1374,17 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Das Bild %1 kann nicht gedruckt werden</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+18"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+22"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>Die PDF-Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+42"/>
+        <source>the file was not written whole</source>
+        <translation>die Datei wurde nicht vollständig geschrieben</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>there is no page to write.</source>
         <translation>es gibt keine Seite zu schreiben.</translation>
     </message>
@@ -1347,7 +1409,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>die PDF-Ausgabe konnte das Dokument nicht beginnen.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>could not start page %1.</source>
         <translation>Seite %1 konnte nicht begonnen werden.</translation>
     </message>
@@ -1365,7 +1427,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Die Druckoption konnte nicht in %1 gespeichert werden</translation>
     </message>
     <message>
-        <location filename="../src/storage/Registry.cpp" line="+59"/>
+        <location filename="../src/storage/Registry.cpp" line="+61"/>
         <source>a backslash in quotes must be followed by \ or &quot;</source>
         <translation>auf einen Backslash in Anführungszeichen muss \ oder &quot; folgen</translation>
     </message>
@@ -1475,7 +1537,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+90"/>
         <source>the settings file holds a name or a value that cannot be written back unchanged</source>
         <translation>die Einstellungsdatei enthält einen Namen oder Wert, der nicht unverändert zurückgeschrieben werden kann</translation>
     </message>
@@ -1501,7 +1563,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+44"/>
         <source>%1: &quot;%2&quot; is not a valid key name</source>
         <translation>%1: &quot;%2&quot; ist kein gültiger Schlüsselname</translation>
     </message>
@@ -1511,19 +1573,17 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>%1: der Schlüssel &quot;%2&quot; existiert nicht</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+37"/>
+        <location line="+27"/>
         <source>Failed to get data for &apos;%1&apos;</source>
         <translation>Die Daten für &apos;%1&apos; konnten nicht gelesen werden</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
+        <location line="+3"/>
         <source>Invalid data type for &apos;%1&apos;</source>
         <translation>Ungültiger Datentyp für &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="+17"/>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Die Daten für &apos;%1&apos; konnten nicht gesetzt werden</translation>
     </message>
@@ -1654,7 +1714,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>Sound</name>
     <message>
-        <location filename="../src/sound/SoundDecoder.cpp" line="+124"/>
+        <location filename="../src/sound/SoundDecoder.cpp" line="+110"/>
         <source>The sound file &quot;%1&quot; can&apos;t be opened: %2</source>
         <translation>Die Tondatei &quot;%1&quot; kann nicht geöffnet werden: %2</translation>
     </message>
@@ -1704,7 +1764,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>die Sprachausgabe ist fehlgeschlagen</translation>
     </message>
     <message>
-        <location filename="../src/sound/WaveWriter.cpp" line="+51"/>
+        <location filename="../src/sound/WaveWriter.cpp" line="+47"/>
         <source>The sound file &quot;%1&quot; can&apos;t be written: %2</source>
         <translation>Die Tondatei &quot;%1&quot; kann nicht geschrieben werden: %2</translation>
     </message>
@@ -1717,6 +1777,19 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>Der Toneingang &quot;%1&quot; kann nicht geöffnet werden: Es kann nichts aufgenommen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Storage</name>
+    <message>
+        <location filename="../src/storage/FileReplacement.cpp" line="+23"/>
+        <source>the system did not say why</source>
+        <translation>das System hat keinen Grund genannt</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>the file was not open for writing</source>
+        <translation>die Datei war nicht zum Schreiben geöffnet</translation>
     </message>
 </context>
 <context>
@@ -1761,7 +1834,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>ferlo::LayoutDialog</name>
     <message>
-        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+78"/>
+        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+80"/>
         <source> mm</source>
         <extracomment>The suffix of a length in millimetres, after the number (with its space).</extracomment>
         <translation> mm</translation>
@@ -1773,7 +1846,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation> in</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+31"/>
         <source>round </source>
         <extracomment>The shape of a sheet&apos;s labels, before their size (&quot;round 40.0 × 40.0 mm&quot;), with its space.</extracomment>
         <translation>rund </translation>
@@ -1825,12 +1898,12 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>&amp;Füllen: Bilder auf ihre Karten zuschneiden</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>&amp;Bleed:</source>
         <translation>&amp;Anschnitt:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-4"/>
         <source>&amp;Outlines</source>
         <translation>&amp;Umrisse</translation>
     </message>
@@ -1860,12 +1933,12 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Die Karte füllt die Seite, wie die Schaltflächen der Symbolleiste sie anordnen.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
         <source>&amp;Columns × rows:</source>
         <translation>&amp;Spalten × Zeilen:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Custom</source>
         <translation>Benutzerdefiniert</translation>
     </message>
@@ -1880,12 +1953,12 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Querformat</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>P&amp;aper:</source>
         <translation>Pa&amp;pier:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+3"/>
         <source>Paper size:</source>
         <translation>Papiergröße:</translation>
     </message>
@@ -1901,7 +1974,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>&amp;Unit:</source>
         <translation>&amp;Einheit:</translation>
     </message>
@@ -1911,37 +1984,37 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Karten dieser Größe, &amp;zentriert:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
         <source>across,</source>
         <translation>waagerecht,</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>down</source>
         <translation>senkrecht</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
         <source>Gaps:</source>
         <translation>Abstände:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The page &amp;divided evenly, margins:</source>
         <translation>&amp;Die Seite gleichmäßig geteilt, Ränder:</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Brand, part number or description</source>
         <translation>Marke, Artikelnummer oder Beschreibung</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>&amp;Find:</source>
         <translation>Su&amp;chen:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+20"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>Kein installierter Bogen passt zu &quot;%1&quot;.</translation>
     </message>
@@ -1994,8 +2067,8 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>ferlo::LayoutPanel</name>
     <message>
-        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+62"/>
-        <location line="+234"/>
+        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+61"/>
+        <location line="+229"/>
         <source>Card</source>
         <translation>Karte</translation>
     </message>
@@ -2008,12 +2081,12 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>ferlo::TAboutBox</name>
     <message>
-        <location filename="../src/dialogs/AboutBox.cpp" line="+72"/>
+        <location filename="../src/dialogs/AboutBox.cpp" line="+71"/>
         <source>About</source>
         <translation>Über</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+21"/>
         <source>Version: %1</source>
         <translation>Version: %1</translation>
     </message>
@@ -2023,12 +2096,12 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Copyright © 2026 die Ferlo-Entwickler</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>Flash cards</source>
         <translation>Lernkarten</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+23"/>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
         <translation>Bilder auf einer Karte, unter jedem ein Wort, Schnittlinien dazwischen: Seite drucken und in Karten schneiden.</translation>
     </message>
@@ -2041,7 +2114,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>ferlo::TFerloMainForm</name>
     <message>
-        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+115"/>
+        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+109"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
@@ -2068,7 +2141,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>&amp;Wiederholen: %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+11"/>
         <source>Undo</source>
         <translation>Rückgängig</translation>
     </message>
@@ -2078,7 +2151,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Wiederholen</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Move card ear&amp;lier</source>
         <translation>Karte nach v&amp;orn</translation>
     </message>
@@ -2093,7 +2166,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Layout aller Karten än&amp;dern ...</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+33"/>
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
@@ -2103,12 +2176,12 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>&amp;Kartenleiste</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+33"/>
         <source>Move picture</source>
         <translation>Bild verschieben</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+151"/>
         <source>Card %1 holds that picture already</source>
         <translation>Karte %1 enthält dieses Bild schon</translation>
     </message>
@@ -2128,13 +2201,13 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Layout aller Karten ändern</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/DeckCommands.cpp" line="+118"/>
+        <location filename="../src/mainwindow/DeckCommands.cpp" line="+114"/>
         <source>Open deck</source>
         <translation>Stapel öffnen</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+44"/>
+        <location line="+43"/>
         <source>Ferlo decks (%1)</source>
         <translation>Ferlo-Stapel (%1)</translation>
     </message>
@@ -2160,7 +2233,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Karte %1 von %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+116"/>
+        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+121"/>
         <source>This application requires a screen resolution of 800x600 or higher.</source>
         <translation>Dieses Programm benötigt eine Bildschirmauflösung von 800x600 oder mehr.</translation>
     </message>
@@ -2175,7 +2248,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Bis zu %1 Bilder wählen</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+170"/>
         <source>%1: the picture is damaged and shows only in part</source>
         <translation>%1: Das Bild ist beschädigt und zeigt sich nur teilweise</translation>
     </message>
@@ -2195,7 +2268,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Bild %1: %2</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+80"/>
         <source>Turn Cutlines On</source>
         <translation>Schnittlinien einschalten</translation>
     </message>
@@ -2205,7 +2278,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Schnittlinien ausschalten</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>This file was not found: %1</source>
         <translation>Diese Datei wurde nicht gefunden: %1</translation>
     </message>
@@ -2230,7 +2303,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Es öffnet sich nur ein Stapel auf einmal; nicht geöffnet: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+85"/>
+        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+87"/>
         <source>Ferlo</source>
         <extracomment>The program&apos;s name, the window&apos;s title before a deck is shown.</extracomment>
         <translation>Ferlo</translation>
@@ -2377,17 +2450,17 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+117"/>
+        <location line="+102"/>
         <source>Clear all pictures</source>
         <translation>Alle Bilder von der Karte nehmen</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-97"/>
         <source>Edit label</source>
         <translation>Wort bearbeiten</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+46"/>
         <source>1 Image Per Page</source>
         <translation>1 Bild pro Seite</translation>
     </message>
@@ -2413,7 +2486,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
+        <location filename="../src/mainwindow/LabelCommands.cpp" line="+108"/>
         <source>&amp;Labels Off</source>
         <translation>&amp;Wörter aus</translation>
     </message>
@@ -2439,7 +2512,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Lernkarte drucken</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+61"/>
         <source>Drives</source>
         <translation>Laufwerke</translation>
     </message>
@@ -2454,7 +2527,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Bilddateien</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+38"/>
         <source>Card area</source>
         <translation>Kartenbereich</translation>
     </message>
@@ -2484,7 +2557,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>&amp;Wörter an</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
+        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+53"/>
         <source>Layout %1</source>
         <extracomment>A step of the undo history: the layout&apos;s name, or a grid&apos;s size.</extracomment>
         <translation>Layout %1</translation>
@@ -2577,32 +2650,32 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Optionen</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Printing Options</source>
         <translation>Druckoptionen</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Print as DIB</source>
         <translation>Als DIB drucken</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Print image as original format</source>
         <translation>Bild im Originalformat drucken</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Stimme ...</translation>
     </message>

@@ -43,7 +43,7 @@ Imprímala a doble cara, igual que las tarjetas con reversos con palabras, y lue
         <translation>papel de %1 × %2 mm vertical</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>A grid has 1 to 10 columns and 1 to 10 rows, not %1 × %2.</source>
         <translation>Una cuadrícula tiene de 1 a 10 columnas y de 1 a 10 filas, no %1 × %2.</translation>
     </message>
@@ -71,18 +71,19 @@ Imprímala a doble cara, igual que las tarjetas con reversos con palabras, y lue
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
+        <location filename="../src/app/CommandLine.cpp" line="+39"/>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
+       ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
 
 Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
 fill the cells of a page in the order given; more pictures than a page holds continue on
 further pages, each page laid out exactly as one Print lays it out.
 
 Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
+options say (--per-page to --backs, and the grid and sheet options --grid to
+--outlines below); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib and --print-as-original apply only with --print-to.
 
 Options:
   --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
@@ -124,6 +125,12 @@ Options:
   --list-sheets [TEXT]   list the installed sheets whose brand, part number or
                          description hold TEXT: brand, part, description, label
                          size and labels per sheet
+  --speak-to DIR         instead of a PDF, write DIR/WORD.wav for every word of the
+                         pictures and decks that has no recording, spoken by the
+                         speech engine; prints each file written
+  --voice NAME           with --speak-to: the voice, a language such as en-GB or de
+                         (default: a deck&apos;s language, else the program&apos;s)
+  --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -143,11 +150,17 @@ With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All C
 its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
 and orientation (or the one --portrait or --landscape gives). The file is not changed.
 
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
+A name after --print-to that does not end in .pdf gets .pdf added, unless it is a PDF
+already. An output that is one of the inputs, or an existing file that is not a PDF,
+is refused, so that a forgotten name (--print-to *.jpg) cannot replace a picture.
+
+Exit status: 0 when the PDF or every spoken word was written, 2 for a bad command line
+or an unknown voice, 1 when a picture or deck could not be loaded or a file could not
+be written (a full disk included: an old file of that name is then kept as it was).
 </source>
         <translation>Uso: ferlo --print-to SALIDA.pdf [opciones] IMAGEN|MAZO...
      ferlo [opciones de tarjeta] [IMAGEN|MAZO...]
+     ferlo --speak-to CARPETA [--voice NOMBRE] [--rate PPM] IMAGEN|MAZO...
 
 Escribe las imágenes como tarjetas didácticas en un archivo PDF, sin abrir ninguna ventana.
 Las imágenes llenan las celdas de una página en el orden dado; las que no caben en una página
@@ -155,9 +168,9 @@ continúan en las páginas siguientes, cada página distribuida exactamente como
 Imprimir.
 
 Sin --print-to se abre la ventana con las imágenes en una tarjeta distribuida como dicen las
-opciones de tarjeta (de --per-page a --backs, abajo); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original y las opciones de cuadrícula
-y de hoja (de --grid a --outlines) solo se aplican con --print-to.
+opciones de tarjeta (de --per-page a --backs, y las opciones de cuadrícula y de hoja de
+--grid a --outlines, abajo); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib y --print-as-original solo se aplican con --print-to.
 
 Opciones:
   --print-to SALIDA.pdf  el archivo PDF que se escribe (obligatorio); solo se reemplaza
@@ -208,6 +221,13 @@ Opciones:
   --list-sheets [TEXTO]  lista las hojas instaladas cuya marca, referencia o
                          descripción contienen TEXTO: marca, referencia, descripción,
                          tamaño de etiqueta y etiquetas por hoja
+  --speak-to CARPETA     en lugar de un PDF, escribe CARPETA/PALABRA.wav para cada
+                         palabra de las imágenes y mazos que no tiene grabación,
+                         dicha por el motor de voz; muestra cada archivo escrito
+  --voice NOMBRE         con --speak-to: la voz, un idioma como en-GB o de (por
+                         defecto: el idioma del mazo, si no el del programa)
+  --rate PPM             con --speak-to: palabras por minuto, de 80 a 450 (por
+                         defecto 175)
   --lang CÓDIGO          el idioma de los textos y mensajes del programa, como de, es,
                          fr o ar (por omisión: FERLO_LANG, si no el del sistema; en para
                          el inglés)
@@ -229,12 +249,18 @@ todas las tarjetas: sus imágenes, en orden y con sus palabras, llenan páginas 
 interruptores y la orientación de su primera tarjeta (o la que den --portrait o
 --landscape). El archivo no cambia.
 
-Estado de salida: 0 cuando se escribió el PDF, 2 si la línea de órdenes es incorrecta, 1 si
-no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
+Un nombre tras --print-to que no termina en .pdf recibe .pdf al final, salvo que ya sea un
+PDF. Se rechaza una salida que sea una de las entradas, o un archivo existente que no sea
+un PDF, para que un nombre olvidado (--print-to *.jpg) no reemplace una imagen.
+
+Estado de salida: 0 cuando se escribió el PDF o cada palabra dicha, 2 si la línea de órdenes
+es incorrecta o la voz es desconocida, 1 si no se pudo cargar una imagen o un mazo o no se
+pudo escribir un archivo (también con el disco lleno: un archivo anterior con ese nombre se
+conserva tal cual).
 </translation>
     </message>
     <message>
-        <location line="+139"/>
+        <location line="+152"/>
         <source>the option --%1 needs a value</source>
         <translation>la opción --%1 necesita un valor</translation>
     </message>
@@ -259,7 +285,7 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
         <translation>--back-offset incorrecto &quot;%1&quot;: use X,Y en milímetros, cada uno de -10 a 10 (p. ej. 1.5,-2)</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+29"/>
         <source>the option --print-to needs a file name</source>
         <translation>la opción --print-to necesita un nombre de archivo</translation>
     </message>
@@ -279,7 +305,47 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
         <translation>resolución incorrecta &quot;%1&quot;: use de 72 a 1200 puntos por pulgada</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+5"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>la opción --speak-to necesita un nombre de carpeta</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>velocidad incorrecta &quot;%1&quot;: use de %2 a %3 palabras por minuto</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>la opción --%1 solo se aplica con --speak-to</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>no se sobrescribe %1: es una de las entradas; dé el nombre del PDF tras --print-to, como --print-to tarjetas.pdf</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>no se sobrescribe %1: no es un PDF; dé el nombre del PDF tras --print-to, como --print-to tarjetas.pdf</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>indique --print-to o --speak-to, no ambas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>la opción --%1 no se aplica con --speak-to</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>no hay palabras que decir: indique imágenes o mazos tras --speak-to CARPETA</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>no output file: give --print-to OUT.pdf</source>
         <translation>no hay archivo de salida: indique --print-to SALIDA.pdf</translation>
     </message>
@@ -290,21 +356,22 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
     </message>
     <message>
         <location line="+10"/>
+        <location line="+8"/>
         <source>cannot load the picture %1: %2</source>
         <translation>no se puede cargar la imagen %1: %2</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+62"/>
         <source>Nothing to print: the deck files hold no cards</source>
         <translation>Nada que imprimir: los archivos de mazo no contienen tarjetas</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+17"/>
         <source>the option --%1 applies only with --print-to</source>
         <translation>la opción --%1 solo se aplica con --print-to</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+86"/>
         <source>ferlo: %1: the picture is damaged and shows only in part</source>
         <translation>ferlo: %1: la imagen está dañada y solo se ve en parte</translation>
     </message>
@@ -409,17 +476,7 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
         <translation>Ninguna hoja instalada coincide con &quot;%1&quot;.</translation>
     </message>
     <message>
-        <location filename="../src/app/SpeakTo.cpp" line="+100"/>
-        <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
-        <translation>ferlo: uso: ferlo --speak-to CARPETA [--voice NOMBRE] [--rate PPM] MAZO|IMAGEN...</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>ferlo: velocidad incorrecta &quot;%1&quot;: use de %2 a %3 palabras por minuto</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location filename="../src/app/SpeakTo.cpp" line="+75"/>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: el motor de voz o sus voces no están instalados (espeak-ng-data)</translation>
     </message>
@@ -437,7 +494,7 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
 <context>
     <name>DeckEdit</name>
     <message>
-        <location filename="../src/layout/DeckEdit.cpp" line="+67"/>
+        <location filename="../src/layout/DeckEdit.cpp" line="+63"/>
         <source>Clear card %1</source>
         <translation>Borrar tarjeta %1</translation>
     </message>
@@ -732,7 +789,7 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
         <translation>No se puede escribir el archivo de mazo %1: no se podría volver a leer (%2)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Cannot write the deck file %1: %2</source>
         <translation>No se puede escribir el archivo de mazo %1: %2</translation>
     </message>
@@ -1012,7 +1069,7 @@ Do you want to replace it?</source>
         <translation>la imagen no tiene píxeles (%1 x %2)</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+142"/>
         <location line="+18"/>
         <location filename="../src/pictures/QtPictureReader.cpp" line="+44"/>
         <source>the picture&apos;s pixels do not match its size</source>
@@ -1082,12 +1139,13 @@ Do you want to replace it?</source>
         <translation>el nombre del archivo no termina en %1</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFile.cpp" line="+28"/>
+        <location filename="../src/app/CommandLine.cpp" line="-187"/>
+        <location filename="../src/pictures/PictureFile.cpp" line="+30"/>
         <source>it is a folder, not a picture file</source>
         <translation>es una carpeta, no un archivo de imagen</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/pictures/PictureFile.cpp" line="+2"/>
         <source>it is not a plain file (a device, pipe or socket)</source>
         <translation>no es un archivo normal (un dispositivo, una tubería o un socket)</translation>
     </message>
@@ -1112,8 +1170,7 @@ Do you want to replace it?</source>
         <translation>no se indicó ningún nombre de archivo</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+9"/>
+        <location line="-103"/>
         <source>the file does not exist</source>
         <translation>el archivo no existe</translation>
     </message>
@@ -1201,19 +1258,19 @@ Do you want to replace it?</source>
         <translation>No se pueden imprimir tarjetas plegables: una tarjeta de %1 imágenes por página en %2 no tiene una línea central entre sus celdas por la que doblarla. Elija 2 o más imágenes por página.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+126"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="+127"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>No se puede imprimir la imagen %1: %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+29"/>
-        <location line="+194"/>
+        <location line="+193"/>
         <source>Cannot print</source>
         <translation>No se puede imprimir</translation>
     </message>
     <message>
-        <location line="-218"/>
+        <location line="-217"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>No se puede imprimir: la impresora &quot;%1&quot; no inició el trabajo.</translation>
     </message>
@@ -1229,6 +1286,7 @@ Do you want to replace it?</source>
     </message>
     <message>
         <location line="+36"/>
+        <location line="+4"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>No se puede imprimir en el archivo %1: %2</translation>
     </message>
@@ -1238,7 +1296,7 @@ Do you want to replace it?</source>
         <translation>Página %1 de %2</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+76"/>
         <source>Cannot print: the printer &quot;%1&quot; is not available.</source>
         <translation>No se puede imprimir: la impresora &quot;%1&quot; no está disponible.</translation>
     </message>
@@ -1248,7 +1306,7 @@ Do you want to replace it?</source>
         <translation>No se puede imprimir: el intervalo de páginas no elige ninguna de las %1 tarjetas.</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+73"/>
         <source>The fronts are printed.
 
 %1
@@ -1308,12 +1366,12 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Imprimir &amp;reversos con palabras</translation>
     </message>
     <message>
-        <location filename="../src/printing/PagePainter.cpp" line="+34"/>
+        <location filename="../src/printing/PagePainter.cpp" line="+36"/>
         <source>Cannot print a card with %1 pictures per page: a page holds 1, 2, 4, 6 or 8 pictures.</source>
         <translation>No se puede imprimir una tarjeta con %1 imágenes por página: una página admite 1, 2, 4, 6 u 8 imágenes.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+90"/>
         <source>Cannot print the picture %1: not enough memory for %2 x %3 pixels.</source>
         <translation>No se puede imprimir la imagen %1: no hay memoria suficiente para %2 x %3 píxeles.</translation>
     </message>
@@ -1323,12 +1381,17 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>No se puede imprimir la imagen %1</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+18"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+22"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>No se puede escribir el archivo PDF %1: %2</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+42"/>
+        <source>the file was not written whole</source>
+        <translation>el archivo no se escribió entero</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>there is no page to write.</source>
         <translation>no hay ninguna página que escribir.</translation>
     </message>
@@ -1353,7 +1416,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>el generador de PDF no pudo iniciar el documento.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>could not start page %1.</source>
         <translation>no se pudo iniciar la página %1.</translation>
     </message>
@@ -1371,7 +1434,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>La opción de impresión no se pudo guardar en %1</translation>
     </message>
     <message>
-        <location filename="../src/storage/Registry.cpp" line="+59"/>
+        <location filename="../src/storage/Registry.cpp" line="+61"/>
         <source>a backslash in quotes must be followed by \ or &quot;</source>
         <translation>una barra invertida entre comillas debe ir seguida de \ o &quot;</translation>
     </message>
@@ -1481,7 +1544,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>línea %1: %2</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+90"/>
         <source>the settings file holds a name or a value that cannot be written back unchanged</source>
         <translation>el archivo de configuración contiene un nombre o un valor que no se puede volver a escribir sin cambios</translation>
     </message>
@@ -1507,7 +1570,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+44"/>
         <source>%1: &quot;%2&quot; is not a valid key name</source>
         <translation>%1: &quot;%2&quot; no es un nombre de clave válido</translation>
     </message>
@@ -1517,19 +1580,17 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>%1: la clave &quot;%2&quot; no existe</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+37"/>
+        <location line="+27"/>
         <source>Failed to get data for &apos;%1&apos;</source>
         <translation>No se pudieron obtener los datos de &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
+        <location line="+3"/>
         <source>Invalid data type for &apos;%1&apos;</source>
         <translation>Tipo de datos no válido para &apos;%1&apos;</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="+17"/>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>No se pudieron establecer los datos de &apos;%1&apos;</translation>
     </message>
@@ -1660,7 +1721,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>Sound</name>
     <message>
-        <location filename="../src/sound/SoundDecoder.cpp" line="+124"/>
+        <location filename="../src/sound/SoundDecoder.cpp" line="+110"/>
         <source>The sound file &quot;%1&quot; can&apos;t be opened: %2</source>
         <translation>El archivo de sonido &quot;%1&quot; no se puede abrir: %2</translation>
     </message>
@@ -1710,7 +1771,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>el motor de voz falló</translation>
     </message>
     <message>
-        <location filename="../src/sound/WaveWriter.cpp" line="+51"/>
+        <location filename="../src/sound/WaveWriter.cpp" line="+47"/>
         <source>The sound file &quot;%1&quot; can&apos;t be written: %2</source>
         <translation>El archivo de sonido &quot;%1&quot; no se puede escribir: %2</translation>
     </message>
@@ -1723,6 +1784,19 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>La entrada de sonido &quot;%1&quot; no se puede abrir: no se puede grabar nada.</translation>
+    </message>
+</context>
+<context>
+    <name>Storage</name>
+    <message>
+        <location filename="../src/storage/FileReplacement.cpp" line="+23"/>
+        <source>the system did not say why</source>
+        <translation>el sistema no dijo por qué</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>the file was not open for writing</source>
+        <translation>el archivo no estaba abierto para escribir</translation>
     </message>
 </context>
 <context>
@@ -1767,7 +1841,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>ferlo::LayoutDialog</name>
     <message>
-        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+78"/>
+        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+80"/>
         <source> mm</source>
         <extracomment>The suffix of a length in millimetres, after the number (with its space).</extracomment>
         <translation> mm</translation>
@@ -1779,7 +1853,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation> in</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+31"/>
         <source>round </source>
         <extracomment>The shape of a sheet&apos;s labels, before their size (&quot;round 40.0 × 40.0 mm&quot;), with its space.</extracomment>
         <translation>redondas de </translation>
@@ -1831,12 +1905,12 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>&amp;Rellenar: recortar las imágenes para que llenen sus tarjetas</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>&amp;Bleed:</source>
         <translation>&amp;Sangrado:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-4"/>
         <source>&amp;Outlines</source>
         <translation>C&amp;ontornos</translation>
     </message>
@@ -1866,12 +1940,12 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>La tarjeta llena la página, como la distribuyen los botones de la barra de herramientas.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
         <source>&amp;Columns × rows:</source>
         <translation>Col&amp;umnas × filas:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Custom</source>
         <translation>Personalizado</translation>
     </message>
@@ -1886,12 +1960,12 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Horizontal</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>P&amp;aper:</source>
         <translation>P&amp;apel:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+3"/>
         <source>Paper size:</source>
         <translation>Tamaño del papel:</translation>
     </message>
@@ -1907,7 +1981,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>&amp;Unit:</source>
         <translation>U&amp;nidad:</translation>
     </message>
@@ -1917,37 +1991,37 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Tarjetas de este &amp;tamaño, centradas:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
         <source>across,</source>
         <translation>a lo ancho,</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>down</source>
         <translation>a lo alto</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
         <source>Gaps:</source>
         <translation>Separación:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The page &amp;divided evenly, margins:</source>
         <translation>La página &amp;dividida por igual, márgenes:</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Brand, part number or description</source>
         <translation>Marca, referencia o descripción</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>&amp;Find:</source>
         <translation>&amp;Buscar:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+20"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>Ninguna hoja instalada coincide con &quot;%1&quot;.</translation>
     </message>
@@ -2000,8 +2074,8 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>ferlo::LayoutPanel</name>
     <message>
-        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+62"/>
-        <location line="+234"/>
+        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+61"/>
+        <location line="+229"/>
         <source>Card</source>
         <translation>Tarjeta</translation>
     </message>
@@ -2014,12 +2088,12 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>ferlo::TAboutBox</name>
     <message>
-        <location filename="../src/dialogs/AboutBox.cpp" line="+72"/>
+        <location filename="../src/dialogs/AboutBox.cpp" line="+71"/>
         <source>About</source>
         <translation>Acerca de</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+21"/>
         <source>Version: %1</source>
         <translation>Versión: %1</translation>
     </message>
@@ -2029,12 +2103,12 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Copyright © 2026 los desarrolladores de Ferlo</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>Flash cards</source>
         <translation>Tarjetas</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+23"/>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
         <translation>Imágenes en una tarjeta, una palabra bajo cada una y líneas de corte entre ellas: imprima la página y córtela en tarjetas.</translation>
     </message>
@@ -2047,7 +2121,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>ferlo::TFerloMainForm</name>
     <message>
-        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+115"/>
+        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+109"/>
         <source>&amp;Edit</source>
         <translation>&amp;Editar</translation>
     </message>
@@ -2074,7 +2148,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>&amp;Rehacer %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+11"/>
         <source>Undo</source>
         <translation>Deshacer</translation>
     </message>
@@ -2084,7 +2158,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Rehacer</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Move card ear&amp;lier</source>
         <translation>&amp;Mover tarjeta antes</translation>
     </message>
@@ -2099,7 +2173,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Cambiar el diseño de &amp;todas las tarjetas ...</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+33"/>
         <source>&amp;View</source>
         <translation>&amp;Ver</translation>
     </message>
@@ -2109,12 +2183,12 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>&amp;Tira de tarjetas</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+33"/>
         <source>Move picture</source>
         <translation>Mover imagen</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+151"/>
         <source>Card %1 holds that picture already</source>
         <translation>La tarjeta %1 ya tiene esa imagen</translation>
     </message>
@@ -2134,13 +2208,13 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Cambiar el diseño de todas las tarjetas</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/DeckCommands.cpp" line="+118"/>
+        <location filename="../src/mainwindow/DeckCommands.cpp" line="+114"/>
         <source>Open deck</source>
         <translation>Abrir mazo</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+44"/>
+        <location line="+43"/>
         <source>Ferlo decks (%1)</source>
         <translation>Mazos de Ferlo (%1)</translation>
     </message>
@@ -2166,7 +2240,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Tarjeta %1 de %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+116"/>
+        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+121"/>
         <source>This application requires a screen resolution of 800x600 or higher.</source>
         <translation>Esta aplicación requiere una resolución de pantalla de 800x600 o superior.</translation>
     </message>
@@ -2181,7 +2255,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Elija hasta %1 imágenes</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+170"/>
         <source>%1: the picture is damaged and shows only in part</source>
         <translation>%1: la imagen está dañada y solo se ve en parte</translation>
     </message>
@@ -2201,7 +2275,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Imagen %1: %2</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+80"/>
         <source>Turn Cutlines On</source>
         <translation>Activar líneas de corte</translation>
     </message>
@@ -2211,7 +2285,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Desactivar líneas de corte</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>This file was not found: %1</source>
         <translation>No se encontró este archivo: %1</translation>
     </message>
@@ -2236,7 +2310,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Se abre un solo mazo cada vez; no se abrió: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+85"/>
+        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+87"/>
         <source>Ferlo</source>
         <extracomment>The program&apos;s name, the window&apos;s title before a deck is shown.</extracomment>
         <translation>Ferlo</translation>
@@ -2383,17 +2457,17 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+117"/>
+        <location line="+102"/>
         <source>Clear all pictures</source>
         <translation>Borrar todas las imágenes</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-97"/>
         <source>Edit label</source>
         <translation>Editar palabra</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+46"/>
         <source>1 Image Per Page</source>
         <translation>1 imagen por página</translation>
     </message>
@@ -2419,7 +2493,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
+        <location filename="../src/mainwindow/LabelCommands.cpp" line="+108"/>
         <source>&amp;Labels Off</source>
         <translation>&amp;Palabras no</translation>
     </message>
@@ -2445,7 +2519,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Imprimir la tarjeta</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+61"/>
         <source>Drives</source>
         <translation>Unidades</translation>
     </message>
@@ -2460,7 +2534,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Archivos de imagen</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+38"/>
         <source>Card area</source>
         <translation>Zona de la tarjeta</translation>
     </message>
@@ -2490,7 +2564,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>&amp;Palabras sí</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
+        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+53"/>
         <source>Layout %1</source>
         <extracomment>A step of the undo history: the layout&apos;s name, or a grid&apos;s size.</extracomment>
         <translation>Diseño %1</translation>
@@ -2583,32 +2657,32 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Opciones</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Printing Options</source>
         <translation>Opciones de impresión</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Print as DIB</source>
         <translation>Imprimir como DIB</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Print image as original format</source>
         <translation>Imprimir en formato original</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Voz ...</translation>
     </message>

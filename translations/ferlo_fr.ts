@@ -43,7 +43,7 @@ Imprimez-la en recto verso, comme vous imprimez les cartes avec les mots au vers
         <translation>papier %1 × %2 mm portrait</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+38"/>
         <source>A grid has 1 to 10 columns and 1 to 10 rows, not %1 × %2.</source>
         <translation>Une grille a de 1 à 10 colonnes et de 1 à 10 lignes, pas %1 × %2.</translation>
     </message>
@@ -71,18 +71,19 @@ Imprimez-la en recto verso, comme vous imprimez les cartes avec les mots au vers
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
+        <location filename="../src/app/CommandLine.cpp" line="+39"/>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
+       ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
 
 Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
 fill the cells of a page in the order given; more pictures than a page holds continue on
 further pages, each page laid out exactly as one Print lays it out.
 
 Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
+options say (--per-page to --backs, and the grid and sheet options --grid to
+--outlines below); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib and --print-as-original apply only with --print-to.
 
 Options:
   --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
@@ -124,6 +125,12 @@ Options:
   --list-sheets [TEXT]   list the installed sheets whose brand, part number or
                          description hold TEXT: brand, part, description, label
                          size and labels per sheet
+  --speak-to DIR         instead of a PDF, write DIR/WORD.wav for every word of the
+                         pictures and decks that has no recording, spoken by the
+                         speech engine; prints each file written
+  --voice NAME           with --speak-to: the voice, a language such as en-GB or de
+                         (default: a deck&apos;s language, else the program&apos;s)
+  --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -143,11 +150,17 @@ With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All C
 its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
 and orientation (or the one --portrait or --landscape gives). The file is not changed.
 
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
+A name after --print-to that does not end in .pdf gets .pdf added, unless it is a PDF
+already. An output that is one of the inputs, or an existing file that is not a PDF,
+is refused, so that a forgotten name (--print-to *.jpg) cannot replace a picture.
+
+Exit status: 0 when the PDF or every spoken word was written, 2 for a bad command line
+or an unknown voice, 1 when a picture or deck could not be loaded or a file could not
+be written (a full disk included: an old file of that name is then kept as it was).
 </source>
         <translation>Usage&#xa0;: ferlo --print-to OUT.pdf [options] IMAGE|PAQUET...
         ferlo [options de carte] [IMAGE|PAQUET...]
+        ferlo --speak-to DOSSIER [--voice NOM] [--rate MPM] IMAGE|PAQUET...
 
 Écrit les images en cartes illustrées dans un fichier PDF, sans ouvrir de fenêtre. Les
 images remplissent les cases d&apos;une page dans l&apos;ordre donné&#xa0;; les images qu&apos;une page ne
@@ -155,10 +168,9 @@ peut pas contenir continuent sur les pages suivantes, chaque page disposée exac
 comme Imprimer la dispose.
 
 Sans --print-to, la fenêtre s&apos;ouvre avec les images sur une carte disposée selon les
-options de carte (de --per-page à --backs ci-dessous)&#xa0;; --flip, --back-offset,
---fold-over, --page-size, --resolution, --print-as-dib, --print-as-original et les
-options de grille et de planche (de --grid à --outlines) ne s&apos;appliquent qu&apos;avec
---print-to.
+options de carte (de --per-page à --backs, et les options de grille et de planche de
+--grid à --outlines ci-dessous)&#xa0;; --flip, --back-offset, --fold-over, --page-size,
+--resolution, --print-as-dib et --print-as-original ne s&apos;appliquent qu&apos;avec --print-to.
 
 Options&#xa0;:
   --print-to OUT.pdf     le fichier PDF à écrire (obligatoire)&#xa0;; il n&apos;est remplacé
@@ -211,6 +223,13 @@ Options&#xa0;:
                          ou la description contient TEXTE&#xa0;: marque, référence,
                          description, taille des étiquettes et étiquettes par
                          planche
+  --speak-to DOSSIER     au lieu d&apos;un PDF, écrit DOSSIER/MOT.wav pour chaque mot des
+                         images et des paquets qui n&apos;a pas d&apos;enregistrement, dit par
+                         le moteur de synthèse vocale&#xa0;; affiche chaque fichier écrit
+  --voice NOM            avec --speak-to&#xa0;: la voix, une langue comme en-GB ou de
+                         (par défaut&#xa0;: la langue du paquet, sinon celle du programme)
+  --rate MPM             avec --speak-to&#xa0;: mots par minute, de 80 à 450 (par défaut
+                         175)
   --lang CODE            la langue des textes et des messages du programme, comme
                          de, es, fr ou ar (par défaut&#xa0;: FERLO_LANG, sinon celle du
                          système&#xa0;; en pour l&apos;anglais)
@@ -234,12 +253,18 @@ disposition de toutes les cartes&#xa0;: ses images dans l&apos;ordre, avec leurs
 des pages de N, avec les interrupteurs et l&apos;orientation de sa première carte (ou celle
 que donne --portrait ou --landscape). Le fichier n&apos;est pas modifié.
 
-Code de sortie&#xa0;: 0 quand le PDF a été écrit, 2 pour une ligne de commande incorrecte, 1
-quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;a pas pu être écrit.
+Un nom après --print-to qui ne finit pas par .pdf reçoit .pdf à la fin, sauf s&apos;il s&apos;agit
+déjà d&apos;un PDF. Une sortie qui est l&apos;une des entrées, ou un fichier existant qui n&apos;est pas un
+PDF, est refusée, pour qu&apos;un nom oublié (--print-to *.jpg) ne remplace pas une image.
+
+Code de sortie&#xa0;: 0 quand le PDF ou chaque mot dit a été écrit, 2 pour une ligne de commande
+incorrecte ou une voix inconnue, 1 quand une image ou un paquet n&apos;a pas pu être chargé ou
+qu&apos;un fichier n&apos;a pas pu être écrit (disque plein compris&#xa0;: un ancien fichier de ce nom est
+alors gardé tel quel).
 </translation>
     </message>
     <message>
-        <location line="+139"/>
+        <location line="+152"/>
         <source>the option --%1 needs a value</source>
         <translation>l&apos;option --%1 demande une valeur</translation>
     </message>
@@ -264,7 +289,7 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
         <translation>--back-offset incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez X,Y en millimètres, chacun de -10 à 10 (par ex. 1.5,-2)</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+29"/>
         <source>the option --print-to needs a file name</source>
         <translation>l&apos;option --print-to demande un nom de fichier</translation>
     </message>
@@ -284,7 +309,47 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
         <translation>résolution incorrecte «&#xa0;%1&#xa0;»&#xa0;: utilisez de 72 à 1200 points par pouce</translation>
     </message>
     <message>
-        <location line="+52"/>
+        <location line="+5"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>l&apos;option --speak-to a besoin d&apos;un nom de dossier</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>débit incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez de %2 à %3 mots par minute</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>l&apos;option --%1 ne s&apos;applique qu&apos;avec --speak-to</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 ne sera pas écrasé&#xa0;: c&apos;est l&apos;une des entrées&#xa0;; donnez le nom du PDF après --print-to, comme --print-to cartes.pdf</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 ne sera pas écrasé&#xa0;: ce n&apos;est pas un PDF&#xa0;; donnez le nom du PDF après --print-to, comme --print-to cartes.pdf</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>donnez --print-to ou --speak-to, pas les deux</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>l&apos;option --%1 ne s&apos;applique pas avec --speak-to</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>aucun mot à dire&#xa0;: donnez des images ou des paquets après --speak-to DOSSIER</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>no output file: give --print-to OUT.pdf</source>
         <translation>pas de fichier de sortie&#xa0;: indiquez --print-to OUT.pdf</translation>
     </message>
@@ -295,21 +360,22 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
     </message>
     <message>
         <location line="+10"/>
+        <location line="+8"/>
         <source>cannot load the picture %1: %2</source>
         <translation>impossible de charger l&apos;image %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+74"/>
+        <location line="+62"/>
         <source>Nothing to print: the deck files hold no cards</source>
         <translation>Rien à imprimer&#xa0;: les fichiers de paquet ne contiennent aucune carte</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+17"/>
         <source>the option --%1 applies only with --print-to</source>
         <translation>l&apos;option --%1 ne s&apos;applique qu&apos;avec --print-to</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+86"/>
         <source>ferlo: %1: the picture is damaged and shows only in part</source>
         <translation>ferlo: %1&#xa0;: l&apos;image est abîmée et ne s&apos;affiche qu&apos;en partie</translation>
     </message>
@@ -414,17 +480,7 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
         <translation>Aucune planche installée ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <location filename="../src/app/SpeakTo.cpp" line="+100"/>
-        <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
-        <translation>ferlo: usage&#xa0;: ferlo --speak-to DOSSIER [--voice NOM] [--rate MPM] PAQUET|IMAGE...</translation>
-    </message>
-    <message>
-        <location line="+10"/>
-        <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>ferlo: débit incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez de %2 à %3 mots par minute</translation>
-    </message>
-    <message>
-        <location line="+7"/>
+        <location filename="../src/app/SpeakTo.cpp" line="+75"/>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: le moteur de synthèse vocale ou ses voix ne sont pas installés (espeak-ng-data)</translation>
     </message>
@@ -442,7 +498,7 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
 <context>
     <name>DeckEdit</name>
     <message>
-        <location filename="../src/layout/DeckEdit.cpp" line="+67"/>
+        <location filename="../src/layout/DeckEdit.cpp" line="+63"/>
         <source>Clear card %1</source>
         <translation>Effacer la carte %1</translation>
     </message>
@@ -737,7 +793,7 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
         <translation>Impossible d&apos;écrire le fichier de paquet %1&#xa0;: il ne pourrait pas être relu (%2)</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Cannot write the deck file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier de paquet %1&#xa0;: %2</translation>
     </message>
@@ -1017,7 +1073,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>l&apos;image n&apos;a aucun pixel (%1 x %2)</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location line="+142"/>
         <location line="+18"/>
         <location filename="../src/pictures/QtPictureReader.cpp" line="+44"/>
         <source>the picture&apos;s pixels do not match its size</source>
@@ -1087,12 +1143,13 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>le nom du fichier ne se termine pas par %1</translation>
     </message>
     <message>
-        <location filename="../src/pictures/PictureFile.cpp" line="+28"/>
+        <location filename="../src/app/CommandLine.cpp" line="-187"/>
+        <location filename="../src/pictures/PictureFile.cpp" line="+30"/>
         <source>it is a folder, not a picture file</source>
         <translation>c&apos;est un dossier, pas un fichier d&apos;image</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../src/pictures/PictureFile.cpp" line="+2"/>
         <source>it is not a plain file (a device, pipe or socket)</source>
         <translation>ce n&apos;est pas un fichier ordinaire (un périphérique, un tube ou un socket)</translation>
     </message>
@@ -1117,8 +1174,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>aucun nom de fichier n&apos;a été donné</translation>
     </message>
     <message>
-        <location line="+6"/>
-        <location line="+9"/>
+        <location line="-103"/>
         <source>the file does not exist</source>
         <translation>le fichier n&apos;existe pas</translation>
     </message>
@@ -1206,19 +1262,19 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Impossible d&apos;imprimer des cartes pliées&#xa0;: une carte de %1 images par page en %2 n&apos;a pas de ligne médiane entre ses cases où la plier. Choisissez 2 images par page ou plus.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+126"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="+127"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>Impossible d&apos;imprimer l&apos;image %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+29"/>
-        <location line="+194"/>
+        <location line="+193"/>
         <source>Cannot print</source>
         <translation>Impossible d&apos;imprimer</translation>
     </message>
     <message>
-        <location line="-218"/>
+        <location line="-217"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>Impossible d&apos;imprimer&#xa0;: l&apos;imprimante «&#xa0;%1&#xa0;» n&apos;a pas démarré le travail.</translation>
     </message>
@@ -1234,6 +1290,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <location line="+36"/>
+        <location line="+4"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>Impossible d&apos;imprimer dans le fichier %1&#xa0;: %2</translation>
     </message>
@@ -1243,7 +1300,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Page %1 sur %2</translation>
     </message>
     <message>
-        <location line="+81"/>
+        <location line="+76"/>
         <source>Cannot print: the printer &quot;%1&quot; is not available.</source>
         <translation>Impossible d&apos;imprimer&#xa0;: l&apos;imprimante «&#xa0;%1&#xa0;» n&apos;est pas disponible.</translation>
     </message>
@@ -1253,7 +1310,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Impossible d&apos;imprimer&#xa0;: l&apos;étendue de pages ne choisit aucune des %1 cartes.</translation>
     </message>
     <message>
-        <location line="+77"/>
+        <location line="+73"/>
         <source>The fronts are printed.
 
 %1
@@ -1313,12 +1370,12 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Imprimer les mots au &amp;verso</translation>
     </message>
     <message>
-        <location filename="../src/printing/PagePainter.cpp" line="+34"/>
+        <location filename="../src/printing/PagePainter.cpp" line="+36"/>
         <source>Cannot print a card with %1 pictures per page: a page holds 1, 2, 4, 6 or 8 pictures.</source>
         <translation>Impossible d&apos;imprimer une carte de %1 images par page&#xa0;: une page contient 1, 2, 4, 6 ou 8 images.</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+90"/>
         <source>Cannot print the picture %1: not enough memory for %2 x %3 pixels.</source>
         <translation>Impossible d&apos;imprimer l&apos;image %1&#xa0;: pas assez de mémoire pour %2 x %3 pixels.</translation>
     </message>
@@ -1328,12 +1385,17 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Impossible d&apos;imprimer l&apos;image %1</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+18"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+22"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier PDF %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+42"/>
+        <source>the file was not written whole</source>
+        <translation>le fichier n&apos;a pas été écrit en entier</translation>
+    </message>
+    <message>
+        <location line="+7"/>
         <source>there is no page to write.</source>
         <translation>il n&apos;y a aucune page à écrire.</translation>
     </message>
@@ -1358,7 +1420,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>le générateur PDF n&apos;a pas pu commencer le document.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+15"/>
         <source>could not start page %1.</source>
         <translation>impossible de commencer la page %1.</translation>
     </message>
@@ -1376,7 +1438,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>L&apos;option d&apos;impression n&apos;a pas pu être enregistrée dans %1</translation>
     </message>
     <message>
-        <location filename="../src/storage/Registry.cpp" line="+59"/>
+        <location filename="../src/storage/Registry.cpp" line="+61"/>
         <source>a backslash in quotes must be followed by \ or &quot;</source>
         <translation>une barre oblique inverse entre guillemets doit être suivie de \ ou de &quot;</translation>
     </message>
@@ -1486,7 +1548,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+96"/>
+        <location line="+90"/>
         <source>the settings file holds a name or a value that cannot be written back unchanged</source>
         <translation>le fichier de réglages contient un nom ou une valeur qui ne peut pas être réécrit à l&apos;identique</translation>
     </message>
@@ -1512,7 +1574,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+45"/>
+        <location line="+44"/>
         <source>%1: &quot;%2&quot; is not a valid key name</source>
         <translation>%1&#xa0;: «&#xa0;%2&#xa0;» n&apos;est pas un nom de clé valide</translation>
     </message>
@@ -1522,19 +1584,17 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>%1&#xa0;: la clé «&#xa0;%2&#xa0;» n&apos;existe pas</translation>
     </message>
     <message>
-        <location line="+25"/>
-        <location line="+37"/>
+        <location line="+27"/>
         <source>Failed to get data for &apos;%1&apos;</source>
         <translation>Impossible de lire les données de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="-34"/>
-        <location line="+37"/>
+        <location line="+3"/>
         <source>Invalid data type for &apos;%1&apos;</source>
         <translation>Type de données non valide pour «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
-        <location line="-25"/>
+        <location line="+17"/>
         <source>Failed to set data for &apos;%1&apos;</source>
         <translation>Impossible d&apos;écrire les données de «&#xa0;%1&#xa0;»</translation>
     </message>
@@ -1665,7 +1725,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>Sound</name>
     <message>
-        <location filename="../src/sound/SoundDecoder.cpp" line="+124"/>
+        <location filename="../src/sound/SoundDecoder.cpp" line="+110"/>
         <source>The sound file &quot;%1&quot; can&apos;t be opened: %2</source>
         <translation>Le fichier son «&#xa0;%1&#xa0;» ne peut pas être ouvert&#xa0;: %2</translation>
     </message>
@@ -1715,7 +1775,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>le moteur de synthèse vocale a échoué</translation>
     </message>
     <message>
-        <location filename="../src/sound/WaveWriter.cpp" line="+51"/>
+        <location filename="../src/sound/WaveWriter.cpp" line="+47"/>
         <source>The sound file &quot;%1&quot; can&apos;t be written: %2</source>
         <translation>Le fichier son «&#xa0;%1&#xa0;» ne peut pas être écrit&#xa0;: %2</translation>
     </message>
@@ -1728,6 +1788,19 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>L&apos;entrée audio «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: rien ne peut être enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>Storage</name>
+    <message>
+        <location filename="../src/storage/FileReplacement.cpp" line="+23"/>
+        <source>the system did not say why</source>
+        <translation>le système n&apos;a pas dit pourquoi</translation>
+    </message>
+    <message>
+        <location line="+70"/>
+        <source>the file was not open for writing</source>
+        <translation>le fichier n&apos;était pas ouvert en écriture</translation>
     </message>
 </context>
 <context>
@@ -1772,7 +1845,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>ferlo::LayoutDialog</name>
     <message>
-        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+78"/>
+        <location filename="../src/mainwindow/LayoutDialog.cpp" line="+80"/>
         <source> mm</source>
         <extracomment>The suffix of a length in millimetres, after the number (with its space).</extracomment>
         <translation> mm</translation>
@@ -1784,7 +1857,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation> in</translation>
     </message>
     <message>
-        <location line="+22"/>
+        <location line="+31"/>
         <source>round </source>
         <extracomment>The shape of a sheet&apos;s labels, before their size (&quot;round 40.0 × 40.0 mm&quot;), with its space.</extracomment>
         <translation>rondes, </translation>
@@ -1836,12 +1909,12 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>&amp;Remplir&#xa0;: rogner les images pour remplir leurs cartes</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+8"/>
         <source>&amp;Bleed:</source>
         <translation>&amp;Fond perdu&#xa0;:</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-4"/>
         <source>&amp;Outlines</source>
         <translation>C&amp;ontours</translation>
     </message>
@@ -1871,12 +1944,12 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>La carte remplit la page, disposée comme le font les boutons de la barre d&apos;outils.</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+21"/>
         <source>&amp;Columns × rows:</source>
         <translation>&amp;Colonnes × lignes&#xa0;:</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+7"/>
         <source>Custom</source>
         <translation>Personnalisé</translation>
     </message>
@@ -1891,12 +1964,12 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Paysage</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+1"/>
         <source>P&amp;aper:</source>
         <translation>Pa&amp;pier&#xa0;:</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+3"/>
         <source>Paper size:</source>
         <translation>Taille du papier&#xa0;:</translation>
     </message>
@@ -1912,7 +1985,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>in</translation>
     </message>
     <message>
-        <location line="+4"/>
+        <location line="+1"/>
         <source>&amp;Unit:</source>
         <translation>&amp;Unité&#xa0;:</translation>
     </message>
@@ -1922,37 +1995,37 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Cartes de cette &amp;taille, centrées&#xa0;:</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+7"/>
         <source>across,</source>
         <translation>en largeur,</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="+1"/>
         <source>down</source>
         <translation>en hauteur</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-1"/>
         <source>Gaps:</source>
         <translation>Espaces&#xa0;:</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>The page &amp;divided evenly, margins:</source>
         <translation>Page &amp;divisée en parts égales, marges&#xa0;:</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+31"/>
         <source>Brand, part number or description</source>
         <translation>Marque, référence ou description</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+10"/>
         <source>&amp;Find:</source>
         <translation>C&amp;hercher&#xa0;:</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location line="+20"/>
         <source>No installed sheet matches &quot;%1&quot;.</source>
         <translation>Aucune planche installée ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -2005,8 +2078,8 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>ferlo::LayoutPanel</name>
     <message>
-        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+62"/>
-        <location line="+230"/>
+        <location filename="../src/mainwindow/LayoutPanel.cpp" line="+61"/>
+        <location line="+229"/>
         <source>Card</source>
         <translation>Carte</translation>
     </message>
@@ -2019,12 +2092,12 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>ferlo::TAboutBox</name>
     <message>
-        <location filename="../src/dialogs/AboutBox.cpp" line="+72"/>
+        <location filename="../src/dialogs/AboutBox.cpp" line="+71"/>
         <source>About</source>
         <translation>À propos</translation>
     </message>
     <message>
-        <location line="+24"/>
+        <location line="+21"/>
         <source>Version: %1</source>
         <translation>Version&#xa0;: %1</translation>
     </message>
@@ -2034,12 +2107,12 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Copyright © 2026 les développeurs de Ferlo</translation>
     </message>
     <message>
-        <location line="+18"/>
+        <location line="+16"/>
         <source>Flash cards</source>
         <translation>Cartes flash</translation>
     </message>
     <message>
-        <location line="+26"/>
+        <location line="+23"/>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
         <translation>Des images sur une carte, un mot sous chacune, des lignes de coupe&#xa0;: imprimez la page et découpez les cartes.</translation>
     </message>
@@ -2052,7 +2125,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>ferlo::TFerloMainForm</name>
     <message>
-        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+115"/>
+        <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+109"/>
         <source>&amp;Edit</source>
         <translation>É&amp;dition</translation>
     </message>
@@ -2079,7 +2152,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>&amp;Rétablir %1</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location line="+11"/>
         <source>Undo</source>
         <translation>Annuler</translation>
     </message>
@@ -2089,7 +2162,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Rétablir</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+6"/>
         <source>Move card ear&amp;lier</source>
         <translation>&amp;Avancer la carte</translation>
     </message>
@@ -2104,7 +2177,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Changer la disposition de &amp;toutes les cartes ...</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+33"/>
         <source>&amp;View</source>
         <translation>&amp;Affichage</translation>
     </message>
@@ -2114,12 +2187,12 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>&amp;Bandeau des cartes</translation>
     </message>
     <message>
-        <location line="+37"/>
+        <location line="+33"/>
         <source>Move picture</source>
         <translation>Déplacer l&apos;image</translation>
     </message>
     <message>
-        <location line="+152"/>
+        <location line="+151"/>
         <source>Card %1 holds that picture already</source>
         <translation>La carte %1 contient déjà cette image</translation>
     </message>
@@ -2139,13 +2212,13 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Changer la disposition de toutes les cartes</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/DeckCommands.cpp" line="+118"/>
+        <location filename="../src/mainwindow/DeckCommands.cpp" line="+114"/>
         <source>Open deck</source>
         <translation>Ouvrir un paquet</translation>
     </message>
     <message>
         <location line="+0"/>
-        <location line="+44"/>
+        <location line="+43"/>
         <source>Ferlo decks (%1)</source>
         <translation>Paquets Ferlo (%1)</translation>
     </message>
@@ -2171,7 +2244,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Carte %1 sur %2</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+116"/>
+        <location filename="../src/mainwindow/FerloMainForm.cpp" line="+121"/>
         <source>This application requires a screen resolution of 800x600 or higher.</source>
         <translation>Ce programme demande une résolution d&apos;écran de 800x600 ou plus.</translation>
     </message>
@@ -2186,7 +2259,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Choisir jusqu&apos;à %1 images</translation>
     </message>
     <message>
-        <location line="+174"/>
+        <location line="+170"/>
         <source>%1: the picture is damaged and shows only in part</source>
         <translation>%1&#xa0;: l&apos;image est abîmée et ne s&apos;affiche qu&apos;en partie</translation>
     </message>
@@ -2206,7 +2279,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Image %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+83"/>
+        <location line="+80"/>
         <source>Turn Cutlines On</source>
         <translation>Afficher les lignes de coupe</translation>
     </message>
@@ -2216,7 +2289,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Masquer les lignes de coupe</translation>
     </message>
     <message>
-        <location line="+76"/>
+        <location line="+78"/>
         <source>This file was not found: %1</source>
         <translation>Ce fichier est introuvable&#xa0;: %1</translation>
     </message>
@@ -2241,7 +2314,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Un seul paquet s&apos;ouvre à la fois&#xa0;; non ouvert&#xa0;: %1</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+85"/>
+        <location filename="../src/mainwindow/FerloMainFormWidgets.cpp" line="+87"/>
         <source>Ferlo</source>
         <extracomment>The program&apos;s name, the window&apos;s title before a deck is shown.</extracomment>
         <translation>Ferlo</translation>
@@ -2388,17 +2461,17 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     </message>
     <message>
         <location line="+6"/>
-        <location line="+117"/>
+        <location line="+102"/>
         <source>Clear all pictures</source>
         <translation>Retirer toutes les images</translation>
     </message>
     <message>
-        <location line="-112"/>
+        <location line="-97"/>
         <source>Edit label</source>
         <translation>Modifier le mot</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+46"/>
         <source>1 Image Per Page</source>
         <translation>1 image par page</translation>
     </message>
@@ -2424,7 +2497,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     </message>
     <message>
         <location line="+8"/>
-        <location filename="../src/mainwindow/LabelCommands.cpp" line="+106"/>
+        <location filename="../src/mainwindow/LabelCommands.cpp" line="+108"/>
         <source>&amp;Labels Off</source>
         <translation>&amp;Mots non</translation>
     </message>
@@ -2450,7 +2523,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Imprimer la carte</translation>
     </message>
     <message>
-        <location line="+44"/>
+        <location line="+61"/>
         <source>Drives</source>
         <translation>Lecteurs</translation>
     </message>
@@ -2495,7 +2568,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>&amp;Mots oui</translation>
     </message>
     <message>
-        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+51"/>
+        <location filename="../src/mainwindow/LayoutCommands.cpp" line="+53"/>
         <source>Layout %1</source>
         <extracomment>A step of the undo history: the layout&apos;s name, or a grid&apos;s size.</extracomment>
         <translation>Disposition %1</translation>
@@ -2588,32 +2661,32 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Options</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+9"/>
         <source>Printing Options</source>
         <translation>Options d&apos;impression</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Print as DIB</source>
         <translation>Imprimer en DIB</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Print image as original format</source>
         <translation>Imprimer au format d&apos;origine</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+3"/>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+4"/>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Voix ...</translation>
     </message>
