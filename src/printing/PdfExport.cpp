@@ -2,8 +2,11 @@
 
 #include "storage/Errors.h"
 #include "storage/FileReplacement.h"
+#include "storage/NativePath.h"
+#include "storage/Paths.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -69,15 +72,16 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
     if (pages.isEmpty())
         throw writeError(path,
                          QCoreApplication::translate("Printing", "there is no page to write."));
-    const QFileInfo target(path);
-    if (target.isDir())
+    // Asked by the file system's bytes, as the file is written (a name need not be UTF-8).
+    const PathKind target = pathKind(path);
+    if (target == PathKind::Directory)
         throw writeError(path, QCoreApplication::translate("Printing", "it is a folder."));
     // The document replaces the target by a rename, which would turn a device or a pipe into a
     // plain file: only a plain file (or a link to one) is written over.
-    if (target.exists() && !target.isFile())
+    if (target == PathKind::Other)
         throw writeError(path, QCoreApplication::translate("Printing", "it is not a plain file."));
-    const QString folder = target.absolutePath();
-    if (!QFileInfo(folder).isDir())
+    const QString folder = directoryPart(QDir::current().absoluteFilePath(path));
+    if (pathKind(folder) != PathKind::Directory)
         throw writeError(
             path,
             QCoreApplication::translate("Printing", "the folder %1 does not exist.").arg(folder));

@@ -16,7 +16,12 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ferlo {
 
@@ -420,10 +425,19 @@ Deck parseDeck(const QByteArray& json, const QString& path) {
 }
 
 Deck readDeck(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened by the file system's bytes, so that a name that is not UTF-8 opens too.
+    int fd = ::open(encodePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        fd = -1;
+        errno = EISDIR;
+    }
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         throw Error(QCoreApplication::translate("DeckFile", "Cannot read the deck file %1: %2")
-                        .arg(path, file.errorString()));
+                        .arg(path, fd < 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                          : file.errorString()));
     // Read one byte past the bound, so that a huge file is refused without being read whole.
     return parseDeck(file.read(kMaxDeckFileBytes + 1), path);
 }

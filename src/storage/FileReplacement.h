@@ -2,10 +2,10 @@
 
 #include <QByteArray>
 #include <QFileDevice>
-#include <QSaveFile>
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 namespace ferlo {
 
@@ -14,10 +14,13 @@ namespace ferlo {
 // as a failure with the system's cause ("No space left on device"), and the old file (or none) is
 // left as it was; no part of the new one remains.
 //
-// The content goes to device(). Every write to it is checked at once, so a writer that ignores
-// what write() returns (QPdfWriter, a QDataStream) cannot hide a short write; the buffered rest
-// is flushed and synced in commit(), where QSaveFile alone would lose the error of its last
-// flush. Uncommitted, the new content is discarded when the object goes.
+// The content goes to device(), a buffer in front of an unnamed file in the target's folder
+// (O_TMPFILE; a hidden temporary name where the file system has none). Every write that reaches
+// the disk is checked as it happens, so a writer that ignores what write() returns (QPdfWriter, a
+// QDataStream) cannot hide a short write; commit() writes the rest, syncs the file to the disk
+// and only then links it in under the target's name. Names are the file system's bytes
+// (NativePath), so a folder whose name is not UTF-8 is written too. Uncommitted, the new content
+// is dropped when the object goes.
 class FileReplacement {
 public:
     explicit FileReplacement(const QString& path);
@@ -25,29 +28,31 @@ public:
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
 
-    // Starts the new file (in the target's folder, unnamed until commit). False with failure()
-    // set when it cannot be made.
+    // Starts the new file. False with failure() set when it cannot be made.
     bool open();
-    // Where the content goes; open while open() succeeded and nothing has failed.
+    // Where the content goes while open() succeeded; writes fail once one has failed.
     QIODevice* device();
-    // The file's permissions once in place (those of the old file or the umask's by default).
+    // The file's permissions once in place; by default those of the file it replaces, else
+    // read and write for all as the umask allows.
     void setPermissions(QFileDevice::Permissions permissions);
     // Puts the whole content in place of the old file. False with failure() set when any write,
-    // the flush, the sync or the replacement failed; the old file is then untouched.
+    // the sync or the replacement failed; the old file is then untouched.
     bool commit();
     // The system's cause of the first failure, empty while none.
     QString failure() const { return m_failure; }
-    QString path() const { return m_path; }
 
 private:
     class CheckedDevice;
     void fail(const QString& cause);
+    bool writeOut(const char* data, qint64 size);
+    void discard();
 
-    QString m_path;
-    QSaveFile m_file;
+    QByteArray m_target;    // the file system's bytes, links followed
+    QByteArray m_temporary; // the temporary name, where the file system has no unnamed files
+    int m_fd = -1;
     std::unique_ptr<CheckedDevice> m_device;
+    std::optional<unsigned> m_mode;
     QString m_failure;
-    bool m_done = false;
 };
 
 // Writes `bytes` as the whole of the file at `path` through a FileReplacement. Returns the

@@ -5,6 +5,7 @@
 #include "layout/Card.h"
 #include "layout/PrinterCells.h"
 #include "mainwindow/FerloMainForm.h"
+#include "storage/DeckFile.h"
 #include "storage/NativePath.h"
 #include "storage/SheetTemplates.h"
 #include "support/TestSupport.h"
@@ -846,9 +847,32 @@ private slots:
         QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
         QCOMPARE(window.card().PictureCount, 1);
         QCOMPARE(QByteArray::fromStdString(window.cells()[0].FileName), picture);
-        // The same name exports too.
-        const Run run = runExport({"--print-to", dir.filePath("out.pdf"), decodePath(picture)});
+        // The same name exports too, into that folder.
+        const Run run =
+            runExport({"--print-to", decodePath(folder + "/cards"), decodePath(picture)});
         QVERIFY2(run.code == 0, qPrintable(run.err));
+        QCOMPARE(::access((folder + "/cards.pdf").constData(), R_OK), 0);
+
+        // A deck in that folder is saved there and opens again.
+        const QString deck = decodePath(folder + "/farm.ferlo");
+        Deck written;
+        written.cards.emplace_back();
+        written.cards.back().perPage = 2;
+        written.cards.back().cells.push_back(DeckCell{picture.toStdString(), "Hund", {}});
+        writeDeck(deck, written);
+        TFerloMainForm other;
+        other.openFiles({deck});
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        QCOMPARE(other.card().PicturesPerPage, 2);
+        QCOMPARE(other.card().PictureCount, 1);
+        // Written over, it keeps its name.
+        writeDeck(deck, written);
+        QCOMPARE(listDirectory(decodePath(folder), EntryKind::PlainFile),
+                 (QStringList{"cards.pdf", "dog.jpg", "farm.ferlo"}));
+        // QTemporaryDir cannot remove what it cannot name.
+        for (const char* name : {"/cards.pdf", "/dog.jpg", "/farm.ferlo"})
+            QCOMPARE(::unlink((folder + name).constData()), 0);
+        QCOMPARE(::rmdir(folder.constData()), 0);
     }
 
     void picturesAfterDoubleDash() {
