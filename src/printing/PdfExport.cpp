@@ -7,15 +7,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
-#include <sys/statvfs.h>
 
 namespace ferlo {
 
@@ -43,29 +39,6 @@ void setPageFor(QPdfWriter& writer, const CardPage& page, const QPageLayout& cou
 }
 
 } // namespace
-
-QString unfinishedPdfCause(const QString& path) {
-    bool whole = false;
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly) && file.size() > 32) {
-        const qint64 tailSize = std::min<qint64>(file.size(), 1024);
-        file.seek(file.size() - tailSize);
-        const QByteArray tail = file.read(tailSize);
-        const qsizetype at = tail.lastIndexOf("startxref");
-        bool ok = false;
-        const qint64 table =
-            at < 0 ? -1 : tail.mid(at + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
-        whole = ok && tail.trimmed().endsWith("%%EOF") && table > 0 && table < file.size() &&
-                file.seek(table) && file.read(4) == "xref";
-    }
-    if (whole)
-        return {};
-    struct statvfs room {};
-    if (::statvfs(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &room) == 0 &&
-        room.f_bavail == 0)
-        return QString::fromLocal8Bit(std::strerror(ENOSPC));
-    return QCoreApplication::translate("Printing", "the file was not written whole");
-}
 
 bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
                   int resolution, const PaintOptions& options) {

@@ -18,9 +18,4 @@ namespace ferlo {
 bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
                   int resolution, const PaintOptions& options = {});
 
-// Why a PDF file that a writer we cannot watch has written (Qt's printer to a file) is not
-// whole, empty when it is: its end must name the cross-reference table where it is. A full disk
-// is named by the system's cause.
-QString unfinishedPdfCause(const QString& path);
-
 } // namespace ferlo

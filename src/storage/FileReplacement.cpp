@@ -131,6 +131,11 @@ bool FileReplacement::open() {
             fail(systemCause(EISDIR));
             return false;
         }
+        // A file that may not be written is not replaced, even where its folder would allow it.
+        if (::access(m_target.constData(), W_OK) != 0) {
+            fail(systemCause(errno));
+            return false;
+        }
         if (!m_mode)
             m_mode = unsigned(old.st_mode & 07777);
     }

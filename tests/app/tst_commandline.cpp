@@ -8,6 +8,7 @@
 #include "storage/DeckFile.h"
 #include "storage/NativePath.h"
 #include "storage/SheetTemplates.h"
+#include "support/CapturedRun.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

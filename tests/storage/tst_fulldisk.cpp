@@ -15,6 +15,7 @@
 #include "storage/Errors.h"
 #include "storage/FileReplacement.h"
 #include "storage/PrintOption.h"
+#include "support/CapturedRun.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

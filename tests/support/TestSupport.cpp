@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <QTemporaryFile>
 #include <QTimer>
 #include <QtEndian>
 #include <QtMath>
@@ -21,38 +20,12 @@
 #include <cstdio>
 #include <jpeglib.h>
 #include <stdexcept>
-#include <unistd.h>
 #include <vector>
 
 namespace ferlo::test {
 
 bool servicesRequired() {
     return qEnvironmentVariable("FERLO_REQUIRE_SERVICES") == QLatin1String("1");
-}
-
-CapturedRun captureOutput(const std::function<int()>& run) {
-    QTemporaryFile outFile, errFile;
-    if (!outFile.open() || !errFile.open())
-        qFatal("cannot capture output");
-    std::fflush(stdout);
-    std::fflush(stderr);
-    const int savedOut = dup(1);
-    const int savedErr = dup(2);
-    dup2(outFile.handle(), 1);
-    dup2(errFile.handle(), 2);
-    CapturedRun captured;
-    captured.code = run();
-    std::fflush(stdout);
-    std::fflush(stderr);
-    dup2(savedOut, 1);
-    dup2(savedErr, 2);
-    close(savedOut);
-    close(savedErr);
-    outFile.seek(0);
-    errFile.seek(0);
-    captured.out = QString::fromLocal8Bit(outFile.readAll());
-    captured.err = QString::fromLocal8Bit(errFile.readAll());
-    return captured;
 }
 
 MessageRecorder::MessageRecorder() {

@@ -6,8 +6,6 @@
 #include <QList>
 #include <QString>
 
-#include <functional>
-
 namespace ferlo::test {
 
 // Whether a test that needs a service (the sound or print server, root, Xvfb) fails instead of
@@ -23,15 +21,6 @@ bool servicesRequired();
             QSKIP(qPrintable(reason));                                                             \
         }                                                                                          \
     } while (false)
-
-// What a command-line run of the program gave: its exit status and what it printed.
-struct CapturedRun {
-    int code = -1;
-    QString out;
-    QString err;
-};
-// Runs `run` in this process with standard output and error captured through files.
-CapturedRun captureOutput(const std::function<int()>& run);
 
 // Records the messages the program shows instead of opening modal boxes.
 class MessageRecorder {

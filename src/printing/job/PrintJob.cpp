@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPageRanges>
@@ -40,6 +41,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sys/statvfs.h>
 
 namespace ferlo {
 
@@ -200,6 +202,32 @@ bool runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptio
                         "Printing", "Cannot print: the printer \"%1\" reported an error.")
                         .arg(printer.printerName()));
     return true;
+}
+
+// Why a PDF file that Qt's printer wrote is not whole, empty when it is: the printer does not
+// say when a write fails, so its end must name the cross-reference table where that is. A full
+// disk is named by the system's cause.
+QString unfinishedPdfCause(const QString& path) {
+    bool whole = false;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.size() > 32) {
+        const qint64 tailSize = std::min<qint64>(file.size(), 1024);
+        file.seek(file.size() - tailSize);
+        const QByteArray tail = file.read(tailSize);
+        const qsizetype at = tail.lastIndexOf("startxref");
+        bool ok = false;
+        const qint64 table =
+            at < 0 ? -1 : tail.mid(at + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+        whole = ok && tail.trimmed().endsWith("%%EOF") && table > 0 && table < file.size() &&
+                file.seek(table) && file.read(4) == "xref";
+    }
+    if (whole)
+        return {};
+    struct statvfs room {};
+    if (::statvfs(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &room) == 0 &&
+        room.f_bavail == 0)
+        return QString::fromLocal8Bit(std::strerror(ENOSPC));
+    return QCoreApplication::translate("Printing", "the file was not written whole");
 }
 
 // Qt's PDF printer writes its file from the first page on and keeps what it has when the job is
