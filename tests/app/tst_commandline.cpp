@@ -714,6 +714,11 @@ private slots:
                            "--bleed",    "3mm",     "--outlines", "--lowercase", "a.jpg"}
             << "6 landscape labels lower cut grid 2x3 fill bleed 3 outlines"
             << QStringList{"a.jpg"};
+        if (QFile::exists(sheetTemplateFolder() + "/paper-sizes.xml")) {
+            QTest::newRow("sheet")
+                << QStringList{"--sheet", "avery 5371", "--outlines", "a.jpg"}
+                << "10 landscape labels upper cut sheet outlines" << QStringList{"a.jpg"};
+        }
         QTest::newRow("a grid that does not fit")
             << QStringList{"--grid", "5x5", "--card-size", "2inx2in", "--paper", "letter"}
             << "the grid does not fit: 5 × 5 cards of 50.8 × 50.8 mm" << QStringList{};
@@ -759,6 +764,8 @@ private slots:
                              .arg(layout.Grid.CardWidth)
                              .arg(layout.Grid.CardHeight);
         }
+        if (layout.kind == CardLayout::Kind::Sheet)
+            shape << "sheet";
         if (layout.Fill)
             shape << "fill";
         if (layout.Bleed > 0)
