@@ -612,7 +612,7 @@ be written (a full disk included: an old file of that name is then kept as it wa
 <context>
     <name>DeckFile</name>
     <message>
-        <location filename="../src/storage/DeckFile.cpp" line="+34"/>
+        <location filename="../src/storage/DeckFile.cpp" line="+39"/>
         <source>Cannot read the deck file %1: %2: %3</source>
         <translation>تعذّرت قراءة ملف الرزمة ‎%1‎: %2: %3</translation>
     </message>
@@ -762,12 +762,12 @@ be written (a full disk included: an old file of that name is then kept as it wa
         <translation>المتوقع كائن، لا مصفوفة</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+19"/>
         <source>Cannot read the deck file %1: %2</source>
         <translation>تعذّرت قراءة ملف الرزمة ‎%1‎: %2</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Cannot write the deck file %1: it would not read back (%2)</source>
         <translation>تعذّرت كتابة ملف الرزمة ‎%1‎: لن تمكن قراءته مرة أخرى (%2)</translation>
     </message>
@@ -1241,19 +1241,19 @@ Do you want to replace it?</source>
         <translation>تعذّرت طباعة بطاقات الثني: البطاقة ذات %1 من الصور في الصفحة (%2) ليس فيها خط أوسط بين أماكنها للثني. اختر صورتين أو أكثر في الصفحة.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+127"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="+129"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>تعذّرت طباعة الصورة ‎%1‎: %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+29"/>
-        <location line="+193"/>
+        <location line="+219"/>
         <source>Cannot print</source>
         <translation>تعذّرت الطباعة</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-243"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>تعذّرت الطباعة: الطابعة &quot;%1&quot; لم تبدأ المهمة.</translation>
     </message>
@@ -1268,7 +1268,7 @@ Do you want to replace it?</source>
         <translation>تعذّرت الطباعة: أبلغت الطابعة &quot;%1&quot; عن خطأ.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+62"/>
         <location line="+4"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>تعذّرت الطباعة إلى الملف ‎%1‎: %2</translation>
@@ -1364,22 +1364,22 @@ Then click Continue to print the backs.</source>
         <translation>تعذّرت طباعة الصورة ‎%1‎</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+22"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+21"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>تعذّرت كتابة ملف PDF ‎%1‎: %2</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
         <source>the file was not written whole</source>
         <translation>لم يُكتب الملف كاملًا</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+26"/>
         <source>there is no page to write.</source>
         <translation>لا توجد صفحة للكتابة.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>it is a folder.</source>
         <translation>إنه مجلد.</translation>
     </message>
@@ -1772,12 +1772,7 @@ Then click Continue to print the backs.</source>
 <context>
     <name>Storage</name>
     <message>
-        <location filename="../src/storage/FileReplacement.cpp" line="+23"/>
-        <source>the system did not say why</source>
-        <translation>لم يذكر النظام السبب</translation>
-    </message>
-    <message>
-        <location line="+70"/>
+        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
         <source>the file was not open for writing</source>
         <translation>لم يكن الملف مفتوحًا للكتابة</translation>
     </message>

@@ -622,7 +622,7 @@ alte Datei dieses Namens bleibt dann unverändert).
 <context>
     <name>DeckFile</name>
     <message>
-        <location filename="../src/storage/DeckFile.cpp" line="+34"/>
+        <location filename="../src/storage/DeckFile.cpp" line="+39"/>
         <source>Cannot read the deck file %1: %2: %3</source>
         <translation>Die Stapeldatei %1 kann nicht gelesen werden: %2: %3</translation>
     </message>
@@ -772,12 +772,12 @@ alte Datei dieses Namens bleibt dann unverändert).
         <translation>erwartet: ein Objekt, gefunden: ein Array</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+19"/>
         <source>Cannot read the deck file %1: %2</source>
         <translation>Die Stapeldatei %1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Cannot write the deck file %1: it would not read back (%2)</source>
         <translation>Die Stapeldatei %1 kann nicht geschrieben werden: Sie ließe sich nicht wieder lesen (%2)</translation>
     </message>
@@ -1251,19 +1251,19 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Faltkarten können nicht gedruckt werden: Eine Karte mit %1 Bildern pro Seite im %2 hat keine Mittellinie zwischen ihren Plätzen, an der sie gefaltet werden kann. Wählen Sie 2 oder mehr Bilder pro Seite.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+127"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="+129"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>Das Bild %1 kann nicht gedruckt werden: %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+29"/>
-        <location line="+193"/>
+        <location line="+219"/>
         <source>Cannot print</source>
         <translation>Drucken nicht möglich</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-243"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>Drucken nicht möglich: Der Drucker &quot;%1&quot; hat den Auftrag nicht begonnen.</translation>
     </message>
@@ -1278,7 +1278,7 @@ Möchten Sie die Datei ersetzen?</translation>
         <translation>Drucken nicht möglich: Der Drucker &quot;%1&quot; hat einen Fehler gemeldet.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+62"/>
         <location line="+4"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>In die Datei %1 kann nicht gedruckt werden: %2</translation>
@@ -1374,22 +1374,22 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Das Bild %1 kann nicht gedruckt werden</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+22"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+21"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>Die PDF-Datei %1 kann nicht geschrieben werden: %2</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
         <source>the file was not written whole</source>
         <translation>die Datei wurde nicht vollständig geschrieben</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+26"/>
         <source>there is no page to write.</source>
         <translation>es gibt keine Seite zu schreiben.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>it is a folder.</source>
         <translation>es ist ein Ordner.</translation>
     </message>
@@ -1782,12 +1782,7 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
 <context>
     <name>Storage</name>
     <message>
-        <location filename="../src/storage/FileReplacement.cpp" line="+23"/>
-        <source>the system did not say why</source>
-        <translation>das System hat keinen Grund genannt</translation>
-    </message>
-    <message>
-        <location line="+70"/>
+        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
         <source>the file was not open for writing</source>
         <translation>die Datei war nicht zum Schreiben geöffnet</translation>
     </message>

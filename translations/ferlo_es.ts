@@ -629,7 +629,7 @@ conserva tal cual).
 <context>
     <name>DeckFile</name>
     <message>
-        <location filename="../src/storage/DeckFile.cpp" line="+34"/>
+        <location filename="../src/storage/DeckFile.cpp" line="+39"/>
         <source>Cannot read the deck file %1: %2: %3</source>
         <translation>No se puede leer el archivo de mazo %1: %2: %3</translation>
     </message>
@@ -779,12 +779,12 @@ conserva tal cual).
         <translation>se esperaba un objeto, no una lista</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+19"/>
         <source>Cannot read the deck file %1: %2</source>
         <translation>No se puede leer el archivo de mazo %1: %2</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Cannot write the deck file %1: it would not read back (%2)</source>
         <translation>No se puede escribir el archivo de mazo %1: no se podría volver a leer (%2)</translation>
     </message>
@@ -1258,19 +1258,19 @@ Do you want to replace it?</source>
         <translation>No se pueden imprimir tarjetas plegables: una tarjeta de %1 imágenes por página en %2 no tiene una línea central entre sus celdas por la que doblarla. Elija 2 o más imágenes por página.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+127"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="+129"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>No se puede imprimir la imagen %1: %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+29"/>
-        <location line="+193"/>
+        <location line="+219"/>
         <source>Cannot print</source>
         <translation>No se puede imprimir</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-243"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>No se puede imprimir: la impresora &quot;%1&quot; no inició el trabajo.</translation>
     </message>
@@ -1285,7 +1285,7 @@ Do you want to replace it?</source>
         <translation>No se puede imprimir: la impresora &quot;%1&quot; informó de un error.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+62"/>
         <location line="+4"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>No se puede imprimir en el archivo %1: %2</translation>
@@ -1381,22 +1381,22 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>No se puede imprimir la imagen %1</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+22"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+21"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>No se puede escribir el archivo PDF %1: %2</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
         <source>the file was not written whole</source>
         <translation>el archivo no se escribió entero</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+26"/>
         <source>there is no page to write.</source>
         <translation>no hay ninguna página que escribir.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>it is a folder.</source>
         <translation>es una carpeta.</translation>
     </message>
@@ -1789,12 +1789,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
 <context>
     <name>Storage</name>
     <message>
-        <location filename="../src/storage/FileReplacement.cpp" line="+23"/>
-        <source>the system did not say why</source>
-        <translation>el sistema no dijo por qué</translation>
-    </message>
-    <message>
-        <location line="+70"/>
+        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
         <source>the file was not open for writing</source>
         <translation>el archivo no estaba abierto para escribir</translation>
     </message>

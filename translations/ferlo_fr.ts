@@ -633,7 +633,7 @@ alors gardé tel quel).
 <context>
     <name>DeckFile</name>
     <message>
-        <location filename="../src/storage/DeckFile.cpp" line="+34"/>
+        <location filename="../src/storage/DeckFile.cpp" line="+39"/>
         <source>Cannot read the deck file %1: %2: %3</source>
         <translation>Impossible de lire le fichier de paquet %1&#xa0;: %2&#xa0;: %3</translation>
     </message>
@@ -783,12 +783,12 @@ alors gardé tel quel).
         <translation>attendu&#xa0;: un objet, pas un tableau</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+19"/>
         <source>Cannot read the deck file %1: %2</source>
         <translation>Impossible de lire le fichier de paquet %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+50"/>
+        <location line="+51"/>
         <source>Cannot write the deck file %1: it would not read back (%2)</source>
         <translation>Impossible d&apos;écrire le fichier de paquet %1&#xa0;: il ne pourrait pas être relu (%2)</translation>
     </message>
@@ -1262,19 +1262,19 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Impossible d&apos;imprimer des cartes pliées&#xa0;: une carte de %1 images par page en %2 n&apos;a pas de ligne médiane entre ses cases où la plier. Choisissez 2 images par page ou plus.</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="+127"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="+129"/>
         <source>Cannot print the picture %1: %2</source>
         <translation>Impossible d&apos;imprimer l&apos;image %1&#xa0;: %2</translation>
     </message>
     <message>
         <location line="+40"/>
         <location line="+29"/>
-        <location line="+193"/>
+        <location line="+219"/>
         <source>Cannot print</source>
         <translation>Impossible d&apos;imprimer</translation>
     </message>
     <message>
-        <location line="-217"/>
+        <location line="-243"/>
         <source>Cannot print: the printer &quot;%1&quot; did not start the job.</source>
         <translation>Impossible d&apos;imprimer&#xa0;: l&apos;imprimante «&#xa0;%1&#xa0;» n&apos;a pas démarré le travail.</translation>
     </message>
@@ -1289,7 +1289,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
         <translation>Impossible d&apos;imprimer&#xa0;: l&apos;imprimante «&#xa0;%1&#xa0;» a signalé une erreur.</translation>
     </message>
     <message>
-        <location line="+36"/>
+        <location line="+62"/>
         <location line="+4"/>
         <source>Cannot print to the file %1: %2</source>
         <translation>Impossible d&apos;imprimer dans le fichier %1&#xa0;: %2</translation>
@@ -1385,22 +1385,22 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Impossible d&apos;imprimer l&apos;image %1</translation>
     </message>
     <message>
-        <location filename="../src/printing/PdfExport.cpp" line="+22"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+21"/>
         <source>Cannot write the PDF file %1: %2</source>
         <translation>Impossible d&apos;écrire le fichier PDF %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+42"/>
+        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
         <source>the file was not written whole</source>
         <translation>le fichier n&apos;a pas été écrit en entier</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../src/printing/PdfExport.cpp" line="+26"/>
         <source>there is no page to write.</source>
         <translation>il n&apos;y a aucune page à écrire.</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+4"/>
         <source>it is a folder.</source>
         <translation>c&apos;est un dossier.</translation>
     </message>
@@ -1793,12 +1793,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
 <context>
     <name>Storage</name>
     <message>
-        <location filename="../src/storage/FileReplacement.cpp" line="+23"/>
-        <source>the system did not say why</source>
-        <translation>le système n&apos;a pas dit pourquoi</translation>
-    </message>
-    <message>
-        <location line="+70"/>
+        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
         <source>the file was not open for writing</source>
         <translation>le fichier n&apos;était pas ouvert en écriture</translation>
     </message>
