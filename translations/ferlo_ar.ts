@@ -60,154 +60,6 @@ Print it double-sided, as you print cards with word backs, then turn it over.</s
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-       ferlo [card options] [PICTURE|DECK...]
-
-Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
-fill the cells of a page in the order given; more pictures than a page holds continue on
-further pages, each page laid out exactly as one Print lays it out.
-
-Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
-
-Options:
-  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
-                         the whole document has been written
-  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
-                         a DECK it wins over the deck&apos;s own counts (see below)
-  --portrait             portrait pages
-  --landscape            landscape pages (the default)
-  --labels-off           no label words under the pictures
-  --lowercase            label words in lower case (default upper case)
-  --cutlines-off         no frame and no cut lines
-  --backs                after each page a back page with each picture&apos;s word in
-                         the mirrored cell, for double-sided printing (in the window:
-                         checks File &gt; Print Word Backs, which is remembered)
-  --flip long|short      the edge the sheet is turned over on to read the backs
-                         (default: a deck&apos;s own choice, else the long edge for
-                         portrait cards and the short edge for landscape ones)
-  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
-                         -10 to 10 each, so that the backs meet their fronts
-  --fold-over            instead of back pages, each front and its word on one sheet
-                         to fold in the middle (2 or more pictures per page)
-  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
-  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
-  --print-as-dib         draw pictures through their device-independent form
-  --print-as-original    draw pictures as decoded
-                         (default: the stored print option)
-  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
-                         --per-page; the page is divided evenly unless --card-size
-  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
-                         85x55mm (units mm, cm, in, pt)
-  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
-  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
-                         unit (default Letter); --portrait and --landscape turn it
-  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
-                         (package glabels-data), such as &quot;Avery 5371&quot;
-  --fill                 crop each picture to fill its area (default: fit it)
-  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
-  --outlines             a thin line along each card&apos;s edge
-  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
-                         description hold TEXT: brand, part, description, label
-                         size and labels per sheet
-  --lang CODE            the language of the program&apos;s texts and messages, such as
-                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
-                         en for English)
-  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
-                         when standard error is a terminal)
-  --help                 show this text
-  --version              show the program&apos;s name and version (ferlo VERSION)
-  --                     what follows are pictures, even if they begin with &apos;-&apos;
-
-The label word of a picture is its file name without folder, extension and trailing
-digits.
-
-A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
-the card&apos;s own count, orientation and switches, with its own label words. Inputs print
-in the order given; pictures given between decks fill pages of their own as above.
-With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
-its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
-and orientation (or the one --portrait or --landscape gives). The file is not changed.
-
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
-</source>
-        <translation>الاستخدام: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-         ferlo [card options] [PICTURE|DECK...]
-
-يكتب الصور بطاقاتٍ تعليمية في ملف PDF دون أن يفتح نافذة. تملأ الصور أماكن الصفحة
-بالترتيب المعطى؛ وما يزيد على ما تسعه الصفحة يستمر في صفحات أخرى، وكل صفحة مرتّبة
-تمامًا كما يرتّبها أمر الطباعة.
-
-دون --print-to تُفتح النافذة والصور على بطاقة مرتّبة كما تقول خيارات البطاقة
-‏(من --per-page إلى --backs أدناه)؛ أما --flip و--back-offset و--fold-over
-و--page-size و--resolution و--print-as-dib و--print-as-original وخيارات الشبكة
-والورقة (من --grid إلى --outlines) فلا تعمل إلا مع --print-to.
-
-الخيارات:
-  --print-to OUT.pdf     ملف PDF الذي يُكتب (مطلوب)؛ ولا يُستبدل إلا بعد أن
-                         يُكتب المستند كله
-  --per-page N           عدد الصور في الصفحة: 1 أو 2 أو 4 أو 6 أو 8 (الافتراضي 4)؛
-                         ومع رزمة DECK يتقدّم على أعداد الرزمة نفسها (انظر أدناه)
-  --portrait             صفحات طولية
-  --landscape            صفحات عرضية (الافتراضي)
-  --labels-off           دون كلمات تحت الصور
-  --lowercase            الكلمات بالأحرف الصغيرة (الافتراضي: الأحرف الكبيرة)
-  --cutlines-off         دون إطار ودون خطوط قص
-  --backs                بعد كل صفحة صفحة خلفية فيها كلمة كل صورة في المكان
-                         المعكوس، للطباعة على الوجهين (في النافذة: يعلّم
-                         ملف &gt; طباعة الكلمات على الظهر، ويُتذكَّر)
-  --flip long|short      الحافة التي تُقلب عليها الورقة لقراءة الظهور
-                         (الافتراضي: اختيار الرزمة، وإلا فالحافة الطويلة للبطاقات
-                         الطولية والحافة القصيرة للبطاقات العرضية)
-  --back-offset X,Y      يزيح كل صفحة خلفية X mm إلى اليمين وY mm إلى الأسفل،
-                         كلٌّ من -10 إلى 10، لتطابق الظهور وجوهها
-  --fold-over            بدل الصفحات الخلفية، كل وجه وكلمته على ورقة واحدة
-                         تُثنى من المنتصف (صورتان أو أكثر في الصفحة)
-  --page-size SIZE       A4 أو Letter أو A5 أو Legal (الافتراضي A4)
-  --resolution DPI       بكسلات الجهاز في البوصة، من 72 إلى 1200 (الافتراضي 600)
-  --print-as-dib         يرسم الصور عبر صيغتها المستقلة عن الجهاز
-  --print-as-original    يرسم الصور كما فُكّ ترميزها
-                         (الافتراضي: خيار الطباعة المحفوظ)
-  --grid CxR             شبكة من C عمودًا وR صفًّا (من 1 إلى 10 لكلٍّ) بدل
-                         --per-page؛ تُقسم الصفحة بالتساوي ما لم يُعطَ --card-size
-  --card-size WxH        بطاقات الشبكة بهذا الحجم، في الوسط، مثل 2inx2in أو
-                         85x55mm (الوحدات mm وcm وin وpt)
-  --gap LENGTH           الفاصل بين بطاقات الشبكة، مثل 3mm (أو AxDmm)
-  --paper PAPER          ورق الشبكة: A4 أو A5 أو A3 أو Letter أو Legal أو WxH مع
-                         وحدة (الافتراضي Letter)؛ و--portrait و--landscape يديرانه
-  --sheet &quot;BRAND PART&quot;   ورقة ملصقات أو بطاقات من قوالب الأوراق المثبّتة
-                         ‏(الحزمة glabels-data)، مثل &quot;Avery 5371&quot;
-  --fill                 يقصّ كل صورة لتملأ مساحتها (الافتراضي: ملاءمتها)
-  --bleed LENGTH         تمتد الصور المالئة هذا القدر بعد حد القص، من 0 إلى 6 mm
-  --outlines             خط رفيع على طول حافة كل بطاقة
-  --list-sheets [TEXT]   يسرد الأوراق المثبّتة التي تحوي علامتها التجارية أو رقم
-                         القطعة أو الوصف TEXT: العلامة، والقطعة، والوصف، وحجم
-                         الملصق، وعدد الملصقات في الورقة
-  --lang CODE            لغة نصوص البرنامج ورسائله، مثل de أو es أو fr أو ar
-                         ‏(الافتراضي: FERLO_LANG، وإلا فلغة النظام؛ en للإنجليزية)
-  --quiet                دون تقدّم &quot;page n of m&quot; على الخطأ القياسي (لا يظهر إلا
-                         حين يكون الخطأ القياسي طرفية)
-  --help                 يعرض هذا النص
-  --version              يعرض اسم البرنامج وإصداره (ferlo VERSION)
-  --                     ما يلي صور، حتى لو بدأت بـ &apos;-&apos;
-
-كلمة الصورة هي اسم ملفها دون المجلد والامتداد والأرقام في آخره.
-
-رزمة DECK هي ملف رزمة (اسم ينتهي بـ .ferlo): كل بطاقة فيها تُطبع صفحةً واحدة بعدد
-صورها واتجاهها ومفاتيحها، وبكلماتها. تُطبع المدخلات بالترتيب المعطى؛ والصور المعطاة
-بين الرزم تملأ صفحات خاصة بها كما سبق.
-مع --per-page N تُرتّب الرزمة من جديد، كما يفعل بطاقة &gt; تغيير تخطيط كل البطاقات:
-صورها بالترتيب، مع كلماتها، تملأ صفحات من N، بمفاتيح بطاقتها الأولى واتجاهها
-‏(أو الاتجاه الذي يعطيه --portrait أو --landscape). ولا يتغيّر الملف.
-
-حالة الخروج: 0 حين كُتب ملف PDF، و2 لسطر أوامر خاطئ، و1 حين تعذّر تحميل صورة أو
-رزمة أو تعذّرت كتابة ملف PDF.
-</translation>
-    </message>
-    <message>
         <source>the option --%1 needs a value</source>
         <translation>الخيار --%1 يحتاج إلى قيمة</translation>
     </message>
@@ -348,14 +200,6 @@ deck could not be loaded or the PDF could not be written.
         <translation>لا ورقة مثبّتة تطابق &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
-        <translation>ferlo: الاستخدام: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</translation>
-    </message>
-    <message>
-        <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>ferlo: سرعة خاطئة &quot;%1&quot;: استخدم من %2 إلى %3 كلمة في الدقيقة</translation>
-    </message>
-    <message>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: محرك النطق أو أصواته غير مثبّتة (espeak-ng-data)</translation>
     </message>
@@ -366,6 +210,218 @@ deck could not be loaded or the PDF could not be written.
     <message>
         <source>cannot make the folder %1</source>
         <translation>تعذّر إنشاء المجلد ‎%1‎</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+39"/>
+        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
+       ferlo [card options] [PICTURE|DECK...]
+       ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
+
+Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
+fill the cells of a page in the order given; more pictures than a page holds continue on
+further pages, each page laid out exactly as one Print lays it out.
+
+Without --print-to the window opens with the pictures on a card laid out as the card
+options say (--per-page to --backs, and the grid and sheet options --grid to
+--outlines below); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib and --print-as-original apply only with --print-to.
+
+Options:
+  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
+                         the whole document has been written
+  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
+                         a DECK it wins over the deck&apos;s own counts (see below)
+  --portrait             portrait pages
+  --landscape            landscape pages (the default)
+  --labels-off           no label words under the pictures
+  --lowercase            label words in lower case (default upper case)
+  --cutlines-off         no frame and no cut lines
+  --backs                after each page a back page with each picture&apos;s word in
+                         the mirrored cell, for double-sided printing (in the window:
+                         checks File &gt; Print Word Backs, which is remembered)
+  --flip long|short      the edge the sheet is turned over on to read the backs
+                         (default: a deck&apos;s own choice, else the long edge for
+                         portrait cards and the short edge for landscape ones)
+  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
+                         -10 to 10 each, so that the backs meet their fronts
+  --fold-over            instead of back pages, each front and its word on one sheet
+                         to fold in the middle (2 or more pictures per page)
+  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
+  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
+  --print-as-dib         draw pictures through their device-independent form
+  --print-as-original    draw pictures as decoded
+                         (default: the stored print option)
+  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
+                         --per-page; the page is divided evenly unless --card-size
+  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
+                         85x55mm (units mm, cm, in, pt)
+  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
+  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
+                         unit (default Letter); --portrait and --landscape turn it
+  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
+                         (package glabels-data), such as &quot;Avery 5371&quot;
+  --fill                 crop each picture to fill its area (default: fit it)
+  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
+  --outlines             a thin line along each card&apos;s edge
+  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
+                         description hold TEXT: brand, part, description, label
+                         size and labels per sheet
+  --speak-to DIR         instead of a PDF, write DIR/WORD.wav for every word of the
+                         pictures and decks that has no recording, spoken by the
+                         speech engine; prints each file written
+  --voice NAME           with --speak-to: the voice, a language such as en-GB or de
+                         (default: a deck&apos;s language, else the program&apos;s)
+  --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
+  --lang CODE            the language of the program&apos;s texts and messages, such as
+                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
+                         en for English)
+  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
+                         when standard error is a terminal)
+  --help                 show this text
+  --version              show the program&apos;s name and version (ferlo VERSION)
+  --                     what follows are pictures, even if they begin with &apos;-&apos;
+
+The label word of a picture is its file name without folder, extension and trailing
+digits.
+
+A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
+the card&apos;s own count, orientation and switches, with its own label words. Inputs print
+in the order given; pictures given between decks fill pages of their own as above.
+With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
+its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
+and orientation (or the one --portrait or --landscape gives). The file is not changed.
+
+A name after --print-to that does not end in .pdf gets .pdf added, unless it is a PDF
+already. An output that is one of the inputs, or an existing file that is not a PDF,
+is refused, so that a forgotten name (--print-to *.jpg) cannot replace a picture.
+
+Exit status: 0 when the PDF or every spoken word was written, 2 for a bad command line
+or an unknown voice, 1 when a picture or deck could not be loaded or a file could not
+be written (a full disk included: an old file of that name is then kept as it was).
+</source>
+        <translation>الاستخدام: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
+         ferlo [card options] [PICTURE|DECK...]
+         ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
+
+يكتب الصور بطاقاتٍ تعليمية في ملف PDF دون أن يفتح نافذة. تملأ الصور أماكن الصفحة
+بالترتيب المعطى؛ وما يزيد على ما تسعه الصفحة يستمر في صفحات أخرى، وكل صفحة مرتّبة
+تمامًا كما يرتّبها أمر الطباعة.
+
+دون --print-to تُفتح النافذة والصور على بطاقة مرتّبة كما تقول خيارات البطاقة
+‏(من --per-page إلى --backs، وخيارات الشبكة والورقة من --grid إلى --outlines أدناه)؛
+أما --flip و--back-offset و--fold-over و--page-size و--resolution و--print-as-dib
+و--print-as-original فلا تعمل إلا مع --print-to.
+
+الخيارات:
+  --print-to OUT.pdf     ملف PDF الذي يُكتب (مطلوب)؛ ولا يُستبدل إلا بعد أن
+                         يُكتب المستند كله
+  --per-page N           عدد الصور في الصفحة: 1 أو 2 أو 4 أو 6 أو 8 (الافتراضي 4)؛
+                         ومع رزمة DECK يتقدّم على أعداد الرزمة نفسها (انظر أدناه)
+  --portrait             صفحات طولية
+  --landscape            صفحات عرضية (الافتراضي)
+  --labels-off           دون كلمات تحت الصور
+  --lowercase            الكلمات بالأحرف الصغيرة (الافتراضي: الأحرف الكبيرة)
+  --cutlines-off         دون إطار ودون خطوط قص
+  --backs                بعد كل صفحة صفحة خلفية فيها كلمة كل صورة في المكان
+                         المعكوس، للطباعة على الوجهين (في النافذة: يعلّم
+                         ملف &gt; طباعة الكلمات على الظهر، ويُتذكَّر)
+  --flip long|short      الحافة التي تُقلب عليها الورقة لقراءة الظهور
+                         (الافتراضي: اختيار الرزمة، وإلا فالحافة الطويلة للبطاقات
+                         الطولية والحافة القصيرة للبطاقات العرضية)
+  --back-offset X,Y      يزيح كل صفحة خلفية X mm إلى اليمين وY mm إلى الأسفل،
+                         كلٌّ من -10 إلى 10، لتطابق الظهور وجوهها
+  --fold-over            بدل الصفحات الخلفية، كل وجه وكلمته على ورقة واحدة
+                         تُثنى من المنتصف (صورتان أو أكثر في الصفحة)
+  --page-size SIZE       A4 أو Letter أو A5 أو Legal (الافتراضي A4)
+  --resolution DPI       بكسلات الجهاز في البوصة، من 72 إلى 1200 (الافتراضي 600)
+  --print-as-dib         يرسم الصور عبر صيغتها المستقلة عن الجهاز
+  --print-as-original    يرسم الصور كما فُكّ ترميزها
+                         (الافتراضي: خيار الطباعة المحفوظ)
+  --grid CxR             شبكة من C عمودًا وR صفًّا (من 1 إلى 10 لكلٍّ) بدل
+                         --per-page؛ تُقسم الصفحة بالتساوي ما لم يُعطَ --card-size
+  --card-size WxH        بطاقات الشبكة بهذا الحجم، في الوسط، مثل 2inx2in أو
+                         85x55mm (الوحدات mm وcm وin وpt)
+  --gap LENGTH           الفاصل بين بطاقات الشبكة، مثل 3mm (أو AxDmm)
+  --paper PAPER          ورق الشبكة: A4 أو A5 أو A3 أو Letter أو Legal أو WxH مع
+                         وحدة (الافتراضي Letter)؛ و--portrait و--landscape يديرانه
+  --sheet &quot;BRAND PART&quot;   ورقة ملصقات أو بطاقات من قوالب الأوراق المثبّتة
+                         ‏(الحزمة glabels-data)، مثل &quot;Avery 5371&quot;
+  --fill                 يقصّ كل صورة لتملأ مساحتها (الافتراضي: ملاءمتها)
+  --bleed LENGTH         تمتد الصور المالئة هذا القدر بعد حد القص، من 0 إلى 6 mm
+  --outlines             خط رفيع على طول حافة كل بطاقة
+  --list-sheets [TEXT]   يسرد الأوراق المثبّتة التي تحوي علامتها التجارية أو رقم
+                         القطعة أو الوصف TEXT: العلامة، والقطعة، والوصف، وحجم
+                         الملصق، وعدد الملصقات في الورقة
+  --speak-to DIR         بدل ملف PDF، يكتب DIR/WORD.wav لكل كلمة من الصور والرزم
+                         ليس لها تسجيل، ينطقها محرّك الكلام؛ ويذكر كل ملف كتبه
+  --voice NAME           مع --speak-to: الصوت، لغةٌ مثل en-GB أو de (الافتراضي:
+                         لغة الرزمة، وإلا لغة البرنامج)
+  --rate WPM             مع --speak-to: الكلمات في الدقيقة، من 80 إلى 450 (الافتراضي 175)
+  --lang CODE            لغة نصوص البرنامج ورسائله، مثل de أو es أو fr أو ar
+                         ‏(الافتراضي: FERLO_LANG، وإلا فلغة النظام؛ en للإنجليزية)
+  --quiet                دون تقدّم &quot;page n of m&quot; على الخطأ القياسي (لا يظهر إلا
+                         حين يكون الخطأ القياسي طرفية)
+  --help                 يعرض هذا النص
+  --version              يعرض اسم البرنامج وإصداره (ferlo VERSION)
+  --                     ما يلي صور، حتى لو بدأت بـ &apos;-&apos;
+
+كلمة الصورة هي اسم ملفها دون المجلد والامتداد والأرقام في آخره.
+
+رزمة DECK هي ملف رزمة (اسم ينتهي بـ .ferlo): كل بطاقة فيها تُطبع صفحةً واحدة بعدد
+صورها واتجاهها ومفاتيحها، وبكلماتها. تُطبع المدخلات بالترتيب المعطى؛ والصور المعطاة
+بين الرزم تملأ صفحات خاصة بها كما سبق.
+مع --per-page N تُرتّب الرزمة من جديد، كما يفعل بطاقة &gt; تغيير تخطيط كل البطاقات:
+صورها بالترتيب، مع كلماتها، تملأ صفحات من N، بمفاتيح بطاقتها الأولى واتجاهها
+‏(أو الاتجاه الذي يعطيه --portrait أو --landscape). ولا يتغيّر الملف.
+
+الاسم بعد --print-to الذي لا ينتهي بـ .pdf تُضاف إليه .pdf، إلا إن كان ملف PDF أصلًا.
+ويُرفض مُخرَج هو أحد المدخلات، أو ملف موجود ليس PDF، حتى لا يحلّ اسمٌ منسيّ
+‏(--print-to *.jpg) محلّ صورة.
+
+حالة الخروج: 0 حين كُتب ملف PDF أو كل كلمة منطوقة، و2 لسطر أوامر خاطئ أو صوت غير
+معروف، و1 حين تعذّر تحميل صورة أو رزمة أو تعذّرت كتابة ملف (ومنه امتلاء القرص: يبقى
+عندئذ الملف القديم بهذا الاسم كما كان).
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>الخيار --speak-to يحتاج إلى اسم مجلد</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>سرعة خاطئة &quot;%1&quot;: استخدم من %2 إلى %3 كلمة في الدقيقة</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>الخيار --%1 لا يعمل إلا مع --speak-to</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>لن يُكتب فوق %1: إنه أحد المدخلات؛ أعطِ اسم ملف PDF بعد --print-to، مثل --print-to cards.pdf</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>لن يُكتب فوق %1: إنه ليس ملف PDF؛ أعطِ اسم ملف PDF بعد --print-to، مثل --print-to cards.pdf</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>أعطِ إما --print-to أو --speak-to، لا كليهما</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>الخيار --%1 لا يعمل مع --speak-to</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>لا كلمات لنطقها: أعطِ صورًا أو رزمًا بعد --speak-to DIR</translation>
     </message>
 </context>
 <context>
@@ -1096,6 +1152,11 @@ Then click Continue to print the backs.</source>
     <message>
         <source>the text of its label words could not be added (%1).</source>
         <translation>تعذّرت إضافة نص كلماته (%1).</translation>
+    </message>
+    <message>
+        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
+        <source>the file was not written whole</source>
+        <translation>لم يُكتب الملف كاملًا</translation>
     </message>
 </context>
 <context>
@@ -2209,6 +2270,14 @@ A word in another script is spoken in a voice that reads it.</source>
     <message>
         <source>%1 can&apos;t be read: %2</source>
         <translation>تتعذّر قراءة ‎%1‎: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Storage</name>
+    <message>
+        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
+        <source>the file was not open for writing</source>
+        <translation>لم يكن الملف مفتوحًا للكتابة</translation>
     </message>
 </context>
 </TS>

@@ -60,162 +60,6 @@ Drucken Sie es beidseitig, wie Sie Karten mit Wortrückseiten drucken, und drehe
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-       ferlo [card options] [PICTURE|DECK...]
-
-Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
-fill the cells of a page in the order given; more pictures than a page holds continue on
-further pages, each page laid out exactly as one Print lays it out.
-
-Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
-
-Options:
-  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
-                         the whole document has been written
-  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
-                         a DECK it wins over the deck&apos;s own counts (see below)
-  --portrait             portrait pages
-  --landscape            landscape pages (the default)
-  --labels-off           no label words under the pictures
-  --lowercase            label words in lower case (default upper case)
-  --cutlines-off         no frame and no cut lines
-  --backs                after each page a back page with each picture&apos;s word in
-                         the mirrored cell, for double-sided printing (in the window:
-                         checks File &gt; Print Word Backs, which is remembered)
-  --flip long|short      the edge the sheet is turned over on to read the backs
-                         (default: a deck&apos;s own choice, else the long edge for
-                         portrait cards and the short edge for landscape ones)
-  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
-                         -10 to 10 each, so that the backs meet their fronts
-  --fold-over            instead of back pages, each front and its word on one sheet
-                         to fold in the middle (2 or more pictures per page)
-  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
-  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
-  --print-as-dib         draw pictures through their device-independent form
-  --print-as-original    draw pictures as decoded
-                         (default: the stored print option)
-  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
-                         --per-page; the page is divided evenly unless --card-size
-  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
-                         85x55mm (units mm, cm, in, pt)
-  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
-  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
-                         unit (default Letter); --portrait and --landscape turn it
-  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
-                         (package glabels-data), such as &quot;Avery 5371&quot;
-  --fill                 crop each picture to fill its area (default: fit it)
-  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
-  --outlines             a thin line along each card&apos;s edge
-  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
-                         description hold TEXT: brand, part, description, label
-                         size and labels per sheet
-  --lang CODE            the language of the program&apos;s texts and messages, such as
-                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
-                         en for English)
-  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
-                         when standard error is a terminal)
-  --help                 show this text
-  --version              show the program&apos;s name and version (ferlo VERSION)
-  --                     what follows are pictures, even if they begin with &apos;-&apos;
-
-The label word of a picture is its file name without folder, extension and trailing
-digits.
-
-A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
-the card&apos;s own count, orientation and switches, with its own label words. Inputs print
-in the order given; pictures given between decks fill pages of their own as above.
-With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
-its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
-and orientation (or the one --portrait or --landscape gives). The file is not changed.
-
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
-</source>
-        <translation>Aufruf: ferlo --print-to OUT.pdf [Optionen] BILD|STAPEL...
-        ferlo [Kartenoptionen] [BILD|STAPEL...]
-
-Schreibt die Bilder als Lernkarten in eine PDF-Datei, ohne ein Fenster zu öffnen. Die Bilder
-füllen die Plätze einer Seite in der angegebenen Reihenfolge; mehr Bilder, als eine Seite
-fasst, gehen auf weiteren Seiten weiter, jede Seite genau so angeordnet wie bei einem Druck.
-
-Ohne --print-to öffnet sich das Fenster mit den Bildern auf einer Karte, angeordnet, wie die
-Kartenoptionen es angeben (--per-page bis --backs unten); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original und die Raster- und
-Bogenoptionen (--grid bis --outlines) gelten nur mit --print-to.
-
-Optionen:
-  --print-to OUT.pdf     die zu schreibende PDF-Datei (erforderlich); sie wird erst ersetzt,
-                         wenn das ganze Dokument geschrieben ist
-  --per-page N           Bilder pro Seite: 1, 2, 4, 6 oder 8 (Standard 4); mit einem STAPEL
-                         angegeben, geht sie den Zahlen des Stapels vor (siehe unten)
-  --portrait             Seiten im Hochformat
-  --landscape            Seiten im Querformat (der Standard)
-  --labels-off           keine Wörter unter den Bildern
-  --lowercase            Wörter in Kleinbuchstaben (Standard: Großbuchstaben)
-  --cutlines-off         kein Rahmen und keine Schnittlinien
-  --backs                nach jeder Seite eine Rückseite mit dem Wort jedes Bildes im
-                         gespiegelten Platz, für beidseitigen Druck (im Fenster: setzt
-                         das Häkchen bei Datei &gt; Wörter auf Rückseiten drucken, das
-                         erhalten bleibt)
-  --flip long|short      die Kante, an der das Blatt gewendet wird, um die Rückseiten
-                         zu lesen (Standard: die Wahl des Stapels, sonst die lange Kante
-                         für Karten im Hochformat und die kurze Kante für Karten im
-                         Querformat)
-  --back-offset X,Y      jede Rückseite um X mm nach rechts und Y mm nach unten verschieben,
-                         jeweils -10 bis 10, damit die Rückseiten ihre Vorderseiten treffen
-  --fold-over            statt Rückseiten jede Vorderseite und ihr Wort auf einem Blatt, in
-                         der Mitte zu falten (2 oder mehr Bilder pro Seite)
-  --page-size GRÖSSE     A4, Letter, A5 oder Legal (Standard A4)
-  --resolution DPI       Gerätepixel pro Zoll, 72 bis 1200 (Standard 600)
-  --print-as-dib         Bilder über ihre geräteunabhängige Form zeichnen
-  --print-as-original    Bilder so zeichnen, wie sie dekodiert wurden
-                         (Standard: die gespeicherte Druckoption)
-  --grid SxZ             ein Raster aus S Spalten und Z Zeilen (je 1 bis 10) anstelle von
-                         --per-page; die Seite wird gleichmäßig aufgeteilt, außer mit
-                         --card-size
-  --card-size BxH        die Karten des Rasters in dieser Größe, zentriert, etwa 2inx2in
-                         oder 85x55mm (Einheiten mm, cm, in, pt)
-  --gap LÄNGE            der Abstand zwischen den Karten des Rasters, etwa 3mm (oder WxSmm:
-                         waagerecht x senkrecht)
-  --paper PAPIER         das Papier des Rasters: A4, A5, A3, Letter, Legal oder BxH mit einer
-                         Einheit (Standard Letter); --portrait und --landscape drehen es
-  --sheet &quot;MARKE NUMMER&quot; ein Etiketten- oder Kartenbogen der installierten Bogenvorlagen
-                         (Paket glabels-data), etwa &quot;Avery 5371&quot;
-  --fill                 jedes Bild zuschneiden, bis es seine Fläche füllt (Standard:
-                         einpassen)
-  --bleed LÄNGE          gefüllte Bilder reichen so weit über den Beschnitt, 0 bis 6 mm
-  --outlines             eine dünne Linie entlang der Kante jeder Karte
-  --list-sheets [TEXT]   die installierten Bögen auflisten, deren Marke, Artikelnummer oder
-                         Beschreibung TEXT enthält: Marke, Nummer, Beschreibung,
-                         Etikettengröße und Etiketten pro Bogen
-  --lang CODE            die Sprache der Texte und Meldungen des Programms, etwa de, es, fr
-                         oder ar (Standard: FERLO_LANG, sonst die des Systems; en für
-                         Englisch)
-  --quiet                kein Fortschritt &quot;Seite n von m&quot; auf der Standardfehlerausgabe
-                         (nur gezeigt, wenn diese ein Terminal ist)
-  --help                 diesen Text zeigen
-  --version              Namen und Version des Programms zeigen (ferlo VERSION)
-  --                     was folgt, sind Bilder, auch wenn sie mit &apos;-&apos; beginnen
-
-Das Wort eines Bildes ist sein Dateiname ohne Ordner, Endung und Ziffern am Ende.
-
-Ein STAPEL ist eine Stapeldatei (ein Name, der auf .ferlo endet): Jede ihrer Karten wird als
-eine Seite gedruckt, mit ihrer eigenen Zahl, Ausrichtung und ihren eigenen Schaltern und
-Wörtern. Die Eingaben werden in der angegebenen Reihenfolge gedruckt; Bilder zwischen Stapeln
-füllen wie oben eigene Seiten.
-Mit --per-page N wird der Stapel neu angeordnet, wie Karte &gt; Layout aller Karten ändern
-es tut: Seine Bilder füllen der Reihe nach, mit ihren Wörtern, Seiten zu je N, mit den
-Schaltern und der Ausrichtung seiner ersten Karte (oder der, die --portrait oder
---landscape angibt). Die Datei wird nicht verändert.
-
-Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehlszeile,
-1, wenn ein Bild oder Stapel nicht geladen oder das PDF nicht geschrieben werden konnte.
-</translation>
-    </message>
-    <message>
         <source>the option --%1 needs a value</source>
         <translation>die Option --%1 braucht einen Wert</translation>
     </message>
@@ -356,14 +200,6 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
         <translation>Kein installierter Bogen passt zu &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
-        <translation>ferlo: Aufruf: ferlo --speak-to ORDNER [--voice NAME] [--rate WPM] STAPEL|BILD...</translation>
-    </message>
-    <message>
-        <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>ferlo: ungültiges Tempo &quot;%1&quot;: verwenden Sie %2 bis %3 Wörter pro Minute</translation>
-    </message>
-    <message>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: die Sprachausgabe oder ihre Stimmen sind nicht installiert (espeak-ng-data)</translation>
     </message>
@@ -374,6 +210,228 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
     <message>
         <source>cannot make the folder %1</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+39"/>
+        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
+       ferlo [card options] [PICTURE|DECK...]
+       ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
+
+Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
+fill the cells of a page in the order given; more pictures than a page holds continue on
+further pages, each page laid out exactly as one Print lays it out.
+
+Without --print-to the window opens with the pictures on a card laid out as the card
+options say (--per-page to --backs, and the grid and sheet options --grid to
+--outlines below); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib and --print-as-original apply only with --print-to.
+
+Options:
+  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
+                         the whole document has been written
+  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
+                         a DECK it wins over the deck&apos;s own counts (see below)
+  --portrait             portrait pages
+  --landscape            landscape pages (the default)
+  --labels-off           no label words under the pictures
+  --lowercase            label words in lower case (default upper case)
+  --cutlines-off         no frame and no cut lines
+  --backs                after each page a back page with each picture&apos;s word in
+                         the mirrored cell, for double-sided printing (in the window:
+                         checks File &gt; Print Word Backs, which is remembered)
+  --flip long|short      the edge the sheet is turned over on to read the backs
+                         (default: a deck&apos;s own choice, else the long edge for
+                         portrait cards and the short edge for landscape ones)
+  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
+                         -10 to 10 each, so that the backs meet their fronts
+  --fold-over            instead of back pages, each front and its word on one sheet
+                         to fold in the middle (2 or more pictures per page)
+  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
+  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
+  --print-as-dib         draw pictures through their device-independent form
+  --print-as-original    draw pictures as decoded
+                         (default: the stored print option)
+  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
+                         --per-page; the page is divided evenly unless --card-size
+  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
+                         85x55mm (units mm, cm, in, pt)
+  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
+  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
+                         unit (default Letter); --portrait and --landscape turn it
+  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
+                         (package glabels-data), such as &quot;Avery 5371&quot;
+  --fill                 crop each picture to fill its area (default: fit it)
+  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
+  --outlines             a thin line along each card&apos;s edge
+  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
+                         description hold TEXT: brand, part, description, label
+                         size and labels per sheet
+  --speak-to DIR         instead of a PDF, write DIR/WORD.wav for every word of the
+                         pictures and decks that has no recording, spoken by the
+                         speech engine; prints each file written
+  --voice NAME           with --speak-to: the voice, a language such as en-GB or de
+                         (default: a deck&apos;s language, else the program&apos;s)
+  --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
+  --lang CODE            the language of the program&apos;s texts and messages, such as
+                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
+                         en for English)
+  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
+                         when standard error is a terminal)
+  --help                 show this text
+  --version              show the program&apos;s name and version (ferlo VERSION)
+  --                     what follows are pictures, even if they begin with &apos;-&apos;
+
+The label word of a picture is its file name without folder, extension and trailing
+digits.
+
+A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
+the card&apos;s own count, orientation and switches, with its own label words. Inputs print
+in the order given; pictures given between decks fill pages of their own as above.
+With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
+its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
+and orientation (or the one --portrait or --landscape gives). The file is not changed.
+
+A name after --print-to that does not end in .pdf gets .pdf added, unless it is a PDF
+already. An output that is one of the inputs, or an existing file that is not a PDF,
+is refused, so that a forgotten name (--print-to *.jpg) cannot replace a picture.
+
+Exit status: 0 when the PDF or every spoken word was written, 2 for a bad command line
+or an unknown voice, 1 when a picture or deck could not be loaded or a file could not
+be written (a full disk included: an old file of that name is then kept as it was).
+</source>
+        <translation>Aufruf: ferlo --print-to OUT.pdf [Optionen] BILD|STAPEL...
+        ferlo [Kartenoptionen] [BILD|STAPEL...]
+        ferlo --speak-to ORDNER [--voice NAME] [--rate WPM] BILD|STAPEL...
+
+Schreibt die Bilder als Lernkarten in eine PDF-Datei, ohne ein Fenster zu öffnen. Die Bilder
+füllen die Plätze einer Seite in der angegebenen Reihenfolge; mehr Bilder, als eine Seite
+fasst, gehen auf weiteren Seiten weiter, jede Seite genau so angeordnet wie bei einem Druck.
+
+Ohne --print-to öffnet sich das Fenster mit den Bildern auf einer Karte, angeordnet, wie die
+Kartenoptionen es angeben (--per-page bis --backs und die Raster- und Bogenoptionen --grid
+bis --outlines unten); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib und --print-as-original gelten nur mit --print-to.
+
+Optionen:
+  --print-to OUT.pdf     die zu schreibende PDF-Datei (erforderlich); sie wird erst ersetzt,
+                         wenn das ganze Dokument geschrieben ist
+  --per-page N           Bilder pro Seite: 1, 2, 4, 6 oder 8 (Standard 4); mit einem STAPEL
+                         angegeben, geht sie den Zahlen des Stapels vor (siehe unten)
+  --portrait             Seiten im Hochformat
+  --landscape            Seiten im Querformat (der Standard)
+  --labels-off           keine Wörter unter den Bildern
+  --lowercase            Wörter in Kleinbuchstaben (Standard: Großbuchstaben)
+  --cutlines-off         kein Rahmen und keine Schnittlinien
+  --backs                nach jeder Seite eine Rückseite mit dem Wort jedes Bildes im
+                         gespiegelten Platz, für beidseitigen Druck (im Fenster: setzt
+                         das Häkchen bei Datei &gt; Wörter auf Rückseiten drucken, das
+                         erhalten bleibt)
+  --flip long|short      die Kante, an der das Blatt gewendet wird, um die Rückseiten
+                         zu lesen (Standard: die Wahl des Stapels, sonst die lange Kante
+                         für Karten im Hochformat und die kurze Kante für Karten im
+                         Querformat)
+  --back-offset X,Y      jede Rückseite um X mm nach rechts und Y mm nach unten verschieben,
+                         jeweils -10 bis 10, damit die Rückseiten ihre Vorderseiten treffen
+  --fold-over            statt Rückseiten jede Vorderseite und ihr Wort auf einem Blatt, in
+                         der Mitte zu falten (2 oder mehr Bilder pro Seite)
+  --page-size GRÖSSE     A4, Letter, A5 oder Legal (Standard A4)
+  --resolution DPI       Gerätepixel pro Zoll, 72 bis 1200 (Standard 600)
+  --print-as-dib         Bilder über ihre geräteunabhängige Form zeichnen
+  --print-as-original    Bilder so zeichnen, wie sie dekodiert wurden
+                         (Standard: die gespeicherte Druckoption)
+  --grid SxZ             ein Raster aus S Spalten und Z Zeilen (je 1 bis 10) anstelle von
+                         --per-page; die Seite wird gleichmäßig aufgeteilt, außer mit
+                         --card-size
+  --card-size BxH        die Karten des Rasters in dieser Größe, zentriert, etwa 2inx2in
+                         oder 85x55mm (Einheiten mm, cm, in, pt)
+  --gap LÄNGE            der Abstand zwischen den Karten des Rasters, etwa 3mm (oder WxSmm:
+                         waagerecht x senkrecht)
+  --paper PAPIER         das Papier des Rasters: A4, A5, A3, Letter, Legal oder BxH mit einer
+                         Einheit (Standard Letter); --portrait und --landscape drehen es
+  --sheet &quot;MARKE NUMMER&quot; ein Etiketten- oder Kartenbogen der installierten Bogenvorlagen
+                         (Paket glabels-data), etwa &quot;Avery 5371&quot;
+  --fill                 jedes Bild zuschneiden, bis es seine Fläche füllt (Standard:
+                         einpassen)
+  --bleed LÄNGE          gefüllte Bilder reichen so weit über den Beschnitt, 0 bis 6 mm
+  --outlines             eine dünne Linie entlang der Kante jeder Karte
+  --list-sheets [TEXT]   die installierten Bögen auflisten, deren Marke, Artikelnummer oder
+                         Beschreibung TEXT enthält: Marke, Nummer, Beschreibung,
+                         Etikettengröße und Etiketten pro Bogen
+  --speak-to ORDNER      statt eines PDF für jedes Wort der Bilder und Stapel ohne
+                         Aufnahme ORDNER/WORT.wav schreiben, gesprochen von der
+                         Sprachausgabe; nennt jede geschriebene Datei
+  --voice NAME           mit --speak-to: die Stimme, eine Sprache wie en-GB oder de
+                         (Standard: die Sprache des Stapels, sonst die des Programms)
+  --rate WPM             mit --speak-to: Wörter pro Minute, 80 bis 450 (Standard 175)
+  --lang CODE            die Sprache der Texte und Meldungen des Programms, etwa de, es, fr
+                         oder ar (Standard: FERLO_LANG, sonst die des Systems; en für
+                         Englisch)
+  --quiet                kein Fortschritt &quot;Seite n von m&quot; auf der Standardfehlerausgabe
+                         (nur gezeigt, wenn diese ein Terminal ist)
+  --help                 diesen Text zeigen
+  --version              Namen und Version des Programms zeigen (ferlo VERSION)
+  --                     was folgt, sind Bilder, auch wenn sie mit &apos;-&apos; beginnen
+
+Das Wort eines Bildes ist sein Dateiname ohne Ordner, Endung und Ziffern am Ende.
+
+Ein STAPEL ist eine Stapeldatei (ein Name, der auf .ferlo endet): Jede ihrer Karten wird als
+eine Seite gedruckt, mit ihrer eigenen Zahl, Ausrichtung und ihren eigenen Schaltern und
+Wörtern. Die Eingaben werden in der angegebenen Reihenfolge gedruckt; Bilder zwischen Stapeln
+füllen wie oben eigene Seiten.
+Mit --per-page N wird der Stapel neu angeordnet, wie Karte &gt; Layout aller Karten ändern
+es tut: Seine Bilder füllen der Reihe nach, mit ihren Wörtern, Seiten zu je N, mit den
+Schaltern und der Ausrichtung seiner ersten Karte (oder der, die --portrait oder
+--landscape angibt). Die Datei wird nicht verändert.
+
+Ein Name nach --print-to, der nicht auf .pdf endet, bekommt .pdf angehängt, außer er ist
+schon ein PDF. Eine Ausgabe, die eine der Eingaben ist, oder eine vorhandene Datei, die kein
+PDF ist, wird abgelehnt, damit ein vergessener Name (--print-to *.jpg) kein Bild ersetzt.
+
+Exit-Status: 0, wenn das PDF oder jedes gesprochene Wort geschrieben wurde, 2 bei einer
+fehlerhaften Befehlszeile oder einer unbekannten Stimme, 1, wenn ein Bild oder Stapel nicht
+geladen oder eine Datei nicht geschrieben werden konnte (auch bei voller Festplatte: eine
+alte Datei dieses Namens bleibt dann unverändert).
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>die Option --speak-to braucht einen Ordnernamen</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>ungültiges Tempo &quot;%1&quot;: verwenden Sie %2 bis %3 Wörter pro Minute</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>die Option --%1 gilt nur mit --speak-to</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 wird nicht überschrieben: es ist eine der Eingaben; geben Sie den Namen des PDF nach --print-to an, etwa --print-to karten.pdf</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 wird nicht überschrieben: es ist kein PDF; geben Sie den Namen des PDF nach --print-to an, etwa --print-to karten.pdf</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>entweder --print-to oder --speak-to angeben, nicht beide</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>die Option --%1 gilt nicht mit --speak-to</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>keine Wörter zu sprechen: geben Sie nach --speak-to ORDNER Bilder oder Stapel an</translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1162,11 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     <message>
         <source>the text of its label words could not be added (%1).</source>
         <translation>der Text seiner Beschriftungswörter konnte nicht hinzugefügt werden (%1).</translation>
+    </message>
+    <message>
+        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
+        <source>the file was not written whole</source>
+        <translation>die Datei wurde nicht vollständig geschrieben</translation>
     </message>
 </context>
 <context>
@@ -2217,6 +2280,14 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
     <message>
         <source>%1 can&apos;t be read: %2</source>
         <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Storage</name>
+    <message>
+        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
+        <source>the file was not open for writing</source>
+        <translation>die Datei war nicht zum Schreiben geöffnet</translation>
     </message>
 </context>
 </TS>

@@ -60,168 +60,6 @@ Imprímala a doble cara, igual que las tarjetas con reversos con palabras, y lue
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-       ferlo [card options] [PICTURE|DECK...]
-
-Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
-fill the cells of a page in the order given; more pictures than a page holds continue on
-further pages, each page laid out exactly as one Print lays it out.
-
-Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
-
-Options:
-  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
-                         the whole document has been written
-  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
-                         a DECK it wins over the deck&apos;s own counts (see below)
-  --portrait             portrait pages
-  --landscape            landscape pages (the default)
-  --labels-off           no label words under the pictures
-  --lowercase            label words in lower case (default upper case)
-  --cutlines-off         no frame and no cut lines
-  --backs                after each page a back page with each picture&apos;s word in
-                         the mirrored cell, for double-sided printing (in the window:
-                         checks File &gt; Print Word Backs, which is remembered)
-  --flip long|short      the edge the sheet is turned over on to read the backs
-                         (default: a deck&apos;s own choice, else the long edge for
-                         portrait cards and the short edge for landscape ones)
-  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
-                         -10 to 10 each, so that the backs meet their fronts
-  --fold-over            instead of back pages, each front and its word on one sheet
-                         to fold in the middle (2 or more pictures per page)
-  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
-  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
-  --print-as-dib         draw pictures through their device-independent form
-  --print-as-original    draw pictures as decoded
-                         (default: the stored print option)
-  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
-                         --per-page; the page is divided evenly unless --card-size
-  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
-                         85x55mm (units mm, cm, in, pt)
-  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
-  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
-                         unit (default Letter); --portrait and --landscape turn it
-  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
-                         (package glabels-data), such as &quot;Avery 5371&quot;
-  --fill                 crop each picture to fill its area (default: fit it)
-  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
-  --outlines             a thin line along each card&apos;s edge
-  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
-                         description hold TEXT: brand, part, description, label
-                         size and labels per sheet
-  --lang CODE            the language of the program&apos;s texts and messages, such as
-                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
-                         en for English)
-  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
-                         when standard error is a terminal)
-  --help                 show this text
-  --version              show the program&apos;s name and version (ferlo VERSION)
-  --                     what follows are pictures, even if they begin with &apos;-&apos;
-
-The label word of a picture is its file name without folder, extension and trailing
-digits.
-
-A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
-the card&apos;s own count, orientation and switches, with its own label words. Inputs print
-in the order given; pictures given between decks fill pages of their own as above.
-With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
-its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
-and orientation (or the one --portrait or --landscape gives). The file is not changed.
-
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
-</source>
-        <translation>Uso: ferlo --print-to SALIDA.pdf [opciones] IMAGEN|MAZO...
-     ferlo [opciones de tarjeta] [IMAGEN|MAZO...]
-
-Escribe las imágenes como tarjetas didácticas en un archivo PDF, sin abrir ninguna ventana.
-Las imágenes llenan las celdas de una página en el orden dado; las que no caben en una página
-continúan en las páginas siguientes, cada página distribuida exactamente como la distribuye
-Imprimir.
-
-Sin --print-to se abre la ventana con las imágenes en una tarjeta distribuida como dicen las
-opciones de tarjeta (de --per-page a --backs, abajo); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original y las opciones de cuadrícula
-y de hoja (de --grid a --outlines) solo se aplican con --print-to.
-
-Opciones:
-  --print-to SALIDA.pdf  el archivo PDF que se escribe (obligatorio); solo se reemplaza
-                         cuando se ha escrito el documento entero
-  --per-page N           imágenes por página: 1, 2, 4, 6 u 8 (por omisión 4); junto con
-                         un MAZO manda sobre los números del propio mazo (vea abajo)
-  --portrait             páginas en vertical
-  --landscape            páginas en horizontal (por omisión)
-  --labels-off           sin palabras bajo las imágenes
-  --lowercase            palabras en minúsculas (por omisión en mayúsculas)
-  --cutlines-off         sin marco ni líneas de corte
-  --backs                tras cada página, una página de reverso con la palabra de cada
-                         imagen en la celda reflejada, para imprimir a doble cara (en la
-                         ventana: marca Archivo &gt; Imprimir reversos con palabras, que se
-                         recuerda)
-  --flip long|short      el borde por el que se da la vuelta a la hoja para leer los
-                         reversos (por omisión: lo que elija el mazo; si no, el borde
-                         largo para tarjetas verticales y el corto para horizontales)
-  --back-offset X,Y      desplaza cada página de reverso X mm a la derecha e Y mm hacia
-                         abajo, de -10 a 10 cada uno, para que los reversos coincidan
-                         con sus anversos
-  --fold-over            en lugar de páginas de reverso, cada anverso y su palabra en
-                         una hoja que se dobla por la mitad (2 o más imágenes por página)
-  --page-size TAMAÑO     A4, Letter, A5 o Legal (por omisión A4)
-  --resolution PPP       píxeles de dispositivo por pulgada, de 72 a 1200 (por omisión
-                         600)
-  --print-as-dib         dibuja las imágenes a través de su forma independiente del
-                         dispositivo
-  --print-as-original    dibuja las imágenes tal como se decodificaron
-                         (por omisión: la opción de impresión guardada)
-  --grid CxF             una cuadrícula de C columnas y F filas (de 1 a 10 cada una) en
-                         lugar de --per-page; la página se divide por igual salvo con
-                         --card-size
-  --card-size ANCHOxALTO las tarjetas de la cuadrícula de este tamaño, centradas, como
-                         2inx2in u 85x55mm (unidades mm, cm, in, pt)
-  --gap LONGITUD         la separación entre las tarjetas de la cuadrícula, como 3mm
-                         (o HxVmm)
-  --paper PAPEL          el papel de la cuadrícula: A4, A5, A3, Letter, Legal o
-                         ANCHOxALTO con una unidad (por omisión Letter); --portrait y
-                         --landscape lo giran
-  --sheet &quot;MARCA REF&quot;    una hoja de etiquetas o tarjetas de los modelos de hoja
-                         instalados (paquete glabels-data), como &quot;Avery 5371&quot;
-  --fill                 recorta cada imagen para que llene su zona (por omisión: la
-                         ajusta)
-  --bleed LONGITUD       las imágenes que llenan su zona sobresalen esto del corte, de
-                         0 a 6 mm
-  --outlines             una línea fina a lo largo del borde de cada tarjeta
-  --list-sheets [TEXTO]  lista las hojas instaladas cuya marca, referencia o
-                         descripción contienen TEXTO: marca, referencia, descripción,
-                         tamaño de etiqueta y etiquetas por hoja
-  --lang CÓDIGO          el idioma de los textos y mensajes del programa, como de, es,
-                         fr o ar (por omisión: FERLO_LANG, si no el del sistema; en para
-                         el inglés)
-  --quiet                no muestra el avance &quot;página n de m&quot; en la salida de errores
-                         (solo se muestra cuando la salida de errores es un terminal)
-  --help                 muestra este texto
-  --version              muestra el nombre y la versión del programa (ferlo VERSIÓN)
-  --                     lo que sigue son imágenes, aunque empiecen por &apos;-&apos;
-
-La palabra de una imagen es su nombre de archivo sin la carpeta, sin la extensión y sin
-los dígitos del final.
-
-Un MAZO es un archivo de mazo (un nombre que termina en .ferlo): cada una de sus tarjetas
-se imprime como una página con el número de imágenes, la orientación y los interruptores de
-la tarjeta, y con sus propias palabras. Las entradas se imprimen en el orden dado; las
-imágenes dadas entre mazos llenan páginas propias, como arriba.
-Con --per-page N el mazo se distribuye de nuevo, como hace Tarjeta &gt; Cambiar el diseño de
-todas las tarjetas: sus imágenes, en orden y con sus palabras, llenan páginas de N, con los
-interruptores y la orientación de su primera tarjeta (o la que den --portrait o
---landscape). El archivo no cambia.
-
-Estado de salida: 0 cuando se escribió el PDF, 2 si la línea de órdenes es incorrecta, 1 si
-no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
-</translation>
-    </message>
-    <message>
         <source>the option --%1 needs a value</source>
         <translation>la opción --%1 necesita un valor</translation>
     </message>
@@ -362,14 +200,6 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
         <translation>Ninguna hoja instalada coincide con &quot;%1&quot;.</translation>
     </message>
     <message>
-        <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
-        <translation>ferlo: uso: ferlo --speak-to CARPETA [--voice NOMBRE] [--rate PPM] MAZO|IMAGEN...</translation>
-    </message>
-    <message>
-        <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>ferlo: velocidad incorrecta &quot;%1&quot;: use de %2 a %3 palabras por minuto</translation>
-    </message>
-    <message>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: el motor de voz o sus voces no están instalados (espeak-ng-data)</translation>
     </message>
@@ -380,6 +210,235 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
     <message>
         <source>cannot make the folder %1</source>
         <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+39"/>
+        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
+       ferlo [card options] [PICTURE|DECK...]
+       ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
+
+Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
+fill the cells of a page in the order given; more pictures than a page holds continue on
+further pages, each page laid out exactly as one Print lays it out.
+
+Without --print-to the window opens with the pictures on a card laid out as the card
+options say (--per-page to --backs, and the grid and sheet options --grid to
+--outlines below); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib and --print-as-original apply only with --print-to.
+
+Options:
+  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
+                         the whole document has been written
+  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
+                         a DECK it wins over the deck&apos;s own counts (see below)
+  --portrait             portrait pages
+  --landscape            landscape pages (the default)
+  --labels-off           no label words under the pictures
+  --lowercase            label words in lower case (default upper case)
+  --cutlines-off         no frame and no cut lines
+  --backs                after each page a back page with each picture&apos;s word in
+                         the mirrored cell, for double-sided printing (in the window:
+                         checks File &gt; Print Word Backs, which is remembered)
+  --flip long|short      the edge the sheet is turned over on to read the backs
+                         (default: a deck&apos;s own choice, else the long edge for
+                         portrait cards and the short edge for landscape ones)
+  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
+                         -10 to 10 each, so that the backs meet their fronts
+  --fold-over            instead of back pages, each front and its word on one sheet
+                         to fold in the middle (2 or more pictures per page)
+  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
+  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
+  --print-as-dib         draw pictures through their device-independent form
+  --print-as-original    draw pictures as decoded
+                         (default: the stored print option)
+  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
+                         --per-page; the page is divided evenly unless --card-size
+  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
+                         85x55mm (units mm, cm, in, pt)
+  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
+  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
+                         unit (default Letter); --portrait and --landscape turn it
+  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
+                         (package glabels-data), such as &quot;Avery 5371&quot;
+  --fill                 crop each picture to fill its area (default: fit it)
+  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
+  --outlines             a thin line along each card&apos;s edge
+  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
+                         description hold TEXT: brand, part, description, label
+                         size and labels per sheet
+  --speak-to DIR         instead of a PDF, write DIR/WORD.wav for every word of the
+                         pictures and decks that has no recording, spoken by the
+                         speech engine; prints each file written
+  --voice NAME           with --speak-to: the voice, a language such as en-GB or de
+                         (default: a deck&apos;s language, else the program&apos;s)
+  --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
+  --lang CODE            the language of the program&apos;s texts and messages, such as
+                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
+                         en for English)
+  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
+                         when standard error is a terminal)
+  --help                 show this text
+  --version              show the program&apos;s name and version (ferlo VERSION)
+  --                     what follows are pictures, even if they begin with &apos;-&apos;
+
+The label word of a picture is its file name without folder, extension and trailing
+digits.
+
+A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
+the card&apos;s own count, orientation and switches, with its own label words. Inputs print
+in the order given; pictures given between decks fill pages of their own as above.
+With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
+its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
+and orientation (or the one --portrait or --landscape gives). The file is not changed.
+
+A name after --print-to that does not end in .pdf gets .pdf added, unless it is a PDF
+already. An output that is one of the inputs, or an existing file that is not a PDF,
+is refused, so that a forgotten name (--print-to *.jpg) cannot replace a picture.
+
+Exit status: 0 when the PDF or every spoken word was written, 2 for a bad command line
+or an unknown voice, 1 when a picture or deck could not be loaded or a file could not
+be written (a full disk included: an old file of that name is then kept as it was).
+</source>
+        <translation>Uso: ferlo --print-to SALIDA.pdf [opciones] IMAGEN|MAZO...
+     ferlo [opciones de tarjeta] [IMAGEN|MAZO...]
+     ferlo --speak-to CARPETA [--voice NOMBRE] [--rate PPM] IMAGEN|MAZO...
+
+Escribe las imágenes como tarjetas didácticas en un archivo PDF, sin abrir ninguna ventana.
+Las imágenes llenan las celdas de una página en el orden dado; las que no caben en una página
+continúan en las páginas siguientes, cada página distribuida exactamente como la distribuye
+Imprimir.
+
+Sin --print-to se abre la ventana con las imágenes en una tarjeta distribuida como dicen las
+opciones de tarjeta (de --per-page a --backs, y las opciones de cuadrícula y de hoja de
+--grid a --outlines, abajo); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib y --print-as-original solo se aplican con --print-to.
+
+Opciones:
+  --print-to SALIDA.pdf  el archivo PDF que se escribe (obligatorio); solo se reemplaza
+                         cuando se ha escrito el documento entero
+  --per-page N           imágenes por página: 1, 2, 4, 6 u 8 (por omisión 4); junto con
+                         un MAZO manda sobre los números del propio mazo (vea abajo)
+  --portrait             páginas en vertical
+  --landscape            páginas en horizontal (por omisión)
+  --labels-off           sin palabras bajo las imágenes
+  --lowercase            palabras en minúsculas (por omisión en mayúsculas)
+  --cutlines-off         sin marco ni líneas de corte
+  --backs                tras cada página, una página de reverso con la palabra de cada
+                         imagen en la celda reflejada, para imprimir a doble cara (en la
+                         ventana: marca Archivo &gt; Imprimir reversos con palabras, que se
+                         recuerda)
+  --flip long|short      el borde por el que se da la vuelta a la hoja para leer los
+                         reversos (por omisión: lo que elija el mazo; si no, el borde
+                         largo para tarjetas verticales y el corto para horizontales)
+  --back-offset X,Y      desplaza cada página de reverso X mm a la derecha e Y mm hacia
+                         abajo, de -10 a 10 cada uno, para que los reversos coincidan
+                         con sus anversos
+  --fold-over            en lugar de páginas de reverso, cada anverso y su palabra en
+                         una hoja que se dobla por la mitad (2 o más imágenes por página)
+  --page-size TAMAÑO     A4, Letter, A5 o Legal (por omisión A4)
+  --resolution PPP       píxeles de dispositivo por pulgada, de 72 a 1200 (por omisión
+                         600)
+  --print-as-dib         dibuja las imágenes a través de su forma independiente del
+                         dispositivo
+  --print-as-original    dibuja las imágenes tal como se decodificaron
+                         (por omisión: la opción de impresión guardada)
+  --grid CxF             una cuadrícula de C columnas y F filas (de 1 a 10 cada una) en
+                         lugar de --per-page; la página se divide por igual salvo con
+                         --card-size
+  --card-size ANCHOxALTO las tarjetas de la cuadrícula de este tamaño, centradas, como
+                         2inx2in u 85x55mm (unidades mm, cm, in, pt)
+  --gap LONGITUD         la separación entre las tarjetas de la cuadrícula, como 3mm
+                         (o HxVmm)
+  --paper PAPEL          el papel de la cuadrícula: A4, A5, A3, Letter, Legal o
+                         ANCHOxALTO con una unidad (por omisión Letter); --portrait y
+                         --landscape lo giran
+  --sheet &quot;MARCA REF&quot;    una hoja de etiquetas o tarjetas de los modelos de hoja
+                         instalados (paquete glabels-data), como &quot;Avery 5371&quot;
+  --fill                 recorta cada imagen para que llene su zona (por omisión: la
+                         ajusta)
+  --bleed LONGITUD       las imágenes que llenan su zona sobresalen esto del corte, de
+                         0 a 6 mm
+  --outlines             una línea fina a lo largo del borde de cada tarjeta
+  --list-sheets [TEXTO]  lista las hojas instaladas cuya marca, referencia o
+                         descripción contienen TEXTO: marca, referencia, descripción,
+                         tamaño de etiqueta y etiquetas por hoja
+  --speak-to CARPETA     en lugar de un PDF, escribe CARPETA/PALABRA.wav para cada
+                         palabra de las imágenes y mazos que no tiene grabación,
+                         dicha por el motor de voz; muestra cada archivo escrito
+  --voice NOMBRE         con --speak-to: la voz, un idioma como en-GB o de (por
+                         defecto: el idioma del mazo, si no el del programa)
+  --rate PPM             con --speak-to: palabras por minuto, de 80 a 450 (por
+                         defecto 175)
+  --lang CÓDIGO          el idioma de los textos y mensajes del programa, como de, es,
+                         fr o ar (por omisión: FERLO_LANG, si no el del sistema; en para
+                         el inglés)
+  --quiet                no muestra el avance &quot;página n de m&quot; en la salida de errores
+                         (solo se muestra cuando la salida de errores es un terminal)
+  --help                 muestra este texto
+  --version              muestra el nombre y la versión del programa (ferlo VERSIÓN)
+  --                     lo que sigue son imágenes, aunque empiecen por &apos;-&apos;
+
+La palabra de una imagen es su nombre de archivo sin la carpeta, sin la extensión y sin
+los dígitos del final.
+
+Un MAZO es un archivo de mazo (un nombre que termina en .ferlo): cada una de sus tarjetas
+se imprime como una página con el número de imágenes, la orientación y los interruptores de
+la tarjeta, y con sus propias palabras. Las entradas se imprimen en el orden dado; las
+imágenes dadas entre mazos llenan páginas propias, como arriba.
+Con --per-page N el mazo se distribuye de nuevo, como hace Tarjeta &gt; Cambiar el diseño de
+todas las tarjetas: sus imágenes, en orden y con sus palabras, llenan páginas de N, con los
+interruptores y la orientación de su primera tarjeta (o la que den --portrait o
+--landscape). El archivo no cambia.
+
+Un nombre tras --print-to que no termina en .pdf recibe .pdf al final, salvo que ya sea un
+PDF. Se rechaza una salida que sea una de las entradas, o un archivo existente que no sea
+un PDF, para que un nombre olvidado (--print-to *.jpg) no reemplace una imagen.
+
+Estado de salida: 0 cuando se escribió el PDF o cada palabra dicha, 2 si la línea de órdenes
+es incorrecta o la voz es desconocida, 1 si no se pudo cargar una imagen o un mazo o no se
+pudo escribir un archivo (también con el disco lleno: un archivo anterior con ese nombre se
+conserva tal cual).
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>la opción --speak-to necesita un nombre de carpeta</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>velocidad incorrecta &quot;%1&quot;: use de %2 a %3 palabras por minuto</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>la opción --%1 solo se aplica con --speak-to</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>no se sobrescribe %1: es una de las entradas; dé el nombre del PDF tras --print-to, como --print-to tarjetas.pdf</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>no se sobrescribe %1: no es un PDF; dé el nombre del PDF tras --print-to, como --print-to tarjetas.pdf</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>indique --print-to o --speak-to, no ambas</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>la opción --%1 no se aplica con --speak-to</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>no hay palabras que decir: indique imágenes o mazos tras --speak-to CARPETA</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1169,11 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     <message>
         <source>the text of its label words could not be added (%1).</source>
         <translation>no se pudo añadir el texto de sus palabras (%1).</translation>
+    </message>
+    <message>
+        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
+        <source>the file was not written whole</source>
+        <translation>el archivo no se escribió entero</translation>
     </message>
 </context>
 <context>
@@ -2223,6 +2287,14 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
     <message>
         <source>%1 can&apos;t be read: %2</source>
         <translation>No se puede leer %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Storage</name>
+    <message>
+        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
+        <source>the file was not open for writing</source>
+        <translation>el archivo no estaba abierto para escribir</translation>
     </message>
 </context>
 </TS>

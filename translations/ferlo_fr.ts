@@ -60,173 +60,6 @@ Imprimez-la en recto verso, comme vous imprimez les cartes avec les mots au vers
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-       ferlo [card options] [PICTURE|DECK...]
-
-Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
-fill the cells of a page in the order given; more pictures than a page holds continue on
-further pages, each page laid out exactly as one Print lays it out.
-
-Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
-
-Options:
-  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
-                         the whole document has been written
-  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
-                         a DECK it wins over the deck&apos;s own counts (see below)
-  --portrait             portrait pages
-  --landscape            landscape pages (the default)
-  --labels-off           no label words under the pictures
-  --lowercase            label words in lower case (default upper case)
-  --cutlines-off         no frame and no cut lines
-  --backs                after each page a back page with each picture&apos;s word in
-                         the mirrored cell, for double-sided printing (in the window:
-                         checks File &gt; Print Word Backs, which is remembered)
-  --flip long|short      the edge the sheet is turned over on to read the backs
-                         (default: a deck&apos;s own choice, else the long edge for
-                         portrait cards and the short edge for landscape ones)
-  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
-                         -10 to 10 each, so that the backs meet their fronts
-  --fold-over            instead of back pages, each front and its word on one sheet
-                         to fold in the middle (2 or more pictures per page)
-  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
-  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
-  --print-as-dib         draw pictures through their device-independent form
-  --print-as-original    draw pictures as decoded
-                         (default: the stored print option)
-  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
-                         --per-page; the page is divided evenly unless --card-size
-  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
-                         85x55mm (units mm, cm, in, pt)
-  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
-  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
-                         unit (default Letter); --portrait and --landscape turn it
-  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
-                         (package glabels-data), such as &quot;Avery 5371&quot;
-  --fill                 crop each picture to fill its area (default: fit it)
-  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
-  --outlines             a thin line along each card&apos;s edge
-  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
-                         description hold TEXT: brand, part, description, label
-                         size and labels per sheet
-  --lang CODE            the language of the program&apos;s texts and messages, such as
-                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
-                         en for English)
-  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
-                         when standard error is a terminal)
-  --help                 show this text
-  --version              show the program&apos;s name and version (ferlo VERSION)
-  --                     what follows are pictures, even if they begin with &apos;-&apos;
-
-The label word of a picture is its file name without folder, extension and trailing
-digits.
-
-A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
-the card&apos;s own count, orientation and switches, with its own label words. Inputs print
-in the order given; pictures given between decks fill pages of their own as above.
-With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
-its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
-and orientation (or the one --portrait or --landscape gives). The file is not changed.
-
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
-</source>
-        <translation>Usage&#xa0;: ferlo --print-to OUT.pdf [options] IMAGE|PAQUET...
-        ferlo [options de carte] [IMAGE|PAQUET...]
-
-Écrit les images en cartes illustrées dans un fichier PDF, sans ouvrir de fenêtre. Les
-images remplissent les cases d&apos;une page dans l&apos;ordre donné&#xa0;; les images qu&apos;une page ne
-peut pas contenir continuent sur les pages suivantes, chaque page disposée exactement
-comme Imprimer la dispose.
-
-Sans --print-to, la fenêtre s&apos;ouvre avec les images sur une carte disposée selon les
-options de carte (de --per-page à --backs ci-dessous)&#xa0;; --flip, --back-offset,
---fold-over, --page-size, --resolution, --print-as-dib, --print-as-original et les
-options de grille et de planche (de --grid à --outlines) ne s&apos;appliquent qu&apos;avec
---print-to.
-
-Options&#xa0;:
-  --print-to OUT.pdf     le fichier PDF à écrire (obligatoire)&#xa0;; il n&apos;est remplacé
-                         qu&apos;une fois le document entier écrit
-  --per-page N           images par page&#xa0;: 1, 2, 4, 6 ou 8 (4 par défaut)&#xa0;; donné
-                         avec un PAQUET, il l&apos;emporte sur les nombres du paquet
-                         (voir plus bas)
-  --portrait             pages en portrait
-  --landscape            pages en paysage (par défaut)
-  --labels-off           pas de mots sous les images
-  --lowercase            mots en minuscules (majuscules par défaut)
-  --cutlines-off         ni cadre ni lignes de coupe
-  --backs                après chaque page, une page de verso avec le mot de chaque
-                         image dans la case en miroir, pour l&apos;impression recto verso
-                         (dans la fenêtre&#xa0;: coche Fichier &gt; Imprimer les mots au
-                         verso, qui est retenu)
-  --flip long|short      le bord sur lequel la feuille est retournée pour lire les
-                         versos (par défaut&#xa0;: le choix du paquet, sinon le bord long
-                         pour les cartes en portrait et le bord court pour celles
-                         en paysage)
-  --back-offset X,Y      décale chaque page de verso de X mm vers la droite et de
-                         Y mm vers le bas, de -10 à 10 chacun, pour que les versos
-                         tombent derrière leurs rectos
-  --fold-over            au lieu des pages de verso, chaque recto et son mot sur une
-                         feuille à plier au milieu (2 images par page ou plus)
-  --page-size FORMAT     A4, Letter, A5 ou Legal (A4 par défaut)
-  --resolution DPI       pixels du périphérique par pouce, de 72 à 1200 (600 par
-                         défaut)
-  --print-as-dib         dessine les images par leur forme indépendante du
-                         périphérique
-  --print-as-original    dessine les images telles que décodées
-                         (par défaut&#xa0;: l&apos;option d&apos;impression enregistrée)
-  --grid CxL             une grille de C colonnes et L lignes (de 1 à 10 chacune) à
-                         la place de --per-page&#xa0;; la page est divisée en parts
-                         égales, sauf avec --card-size
-  --card-size LxH        les cartes de la grille à cette taille, centrées, comme
-                         2inx2in ou 85x55mm (unités mm, cm, in, pt)
-  --gap LONGUEUR         l&apos;espace entre les cartes de la grille, comme 3mm (ou HxVmm)
-  --paper PAPIER         le papier de la grille&#xa0;: A4, A5, A3, Letter, Legal ou LxH
-                         avec une unité (Letter par défaut)&#xa0;; --portrait et
-                         --landscape le tournent
-  --sheet &quot;MARQUE RÉF&quot;   une planche d&apos;étiquettes ou de cartes parmi les définitions
-                         de planches installées (paquet logiciel glabels-data),
-                         comme &quot;Avery 5371&quot;
-  --fill                 rogne chaque image pour remplir sa surface (par défaut&#xa0;:
-                         l&apos;image y est ajustée)
-  --bleed LONGUEUR       les images rognées dépassent la coupe d&apos;autant, de 0 à 6 mm
-  --outlines             un trait fin le long du bord de chaque carte
-  --list-sheets [TEXTE]  liste les planches installées dont la marque, la référence
-                         ou la description contient TEXTE&#xa0;: marque, référence,
-                         description, taille des étiquettes et étiquettes par
-                         planche
-  --lang CODE            la langue des textes et des messages du programme, comme
-                         de, es, fr ou ar (par défaut&#xa0;: FERLO_LANG, sinon celle du
-                         système&#xa0;; en pour l&apos;anglais)
-  --quiet                pas d&apos;avancement &quot;page n sur m&quot; sur la sortie d&apos;erreur
-                         (affiché seulement quand la sortie d&apos;erreur est un
-                         terminal)
-  --help                 affiche ce texte
-  --version              affiche le nom et la version du programme (ferlo VERSION)
-  --                     ce qui suit sont des images, même si leur nom commence par
-                         &apos;-&apos;
-
-Le mot d&apos;une image est son nom de fichier sans dossier, sans extension et sans les
-chiffres de la fin.
-
-Un PAQUET est un fichier de paquet (un nom qui finit par .ferlo)&#xa0;: chacune de ses cartes
-s&apos;imprime sur une page avec son propre nombre d&apos;images, son orientation, ses
-interrupteurs et ses propres mots. Les entrées s&apos;impriment dans l&apos;ordre donné&#xa0;; les
-images données entre des paquets remplissent leurs propres pages comme plus haut. Avec
---per-page N, le paquet est disposé de nouveau, comme le fait Carte &gt; Changer la
-disposition de toutes les cartes&#xa0;: ses images dans l&apos;ordre, avec leurs mots, remplissent
-des pages de N, avec les interrupteurs et l&apos;orientation de sa première carte (ou celle
-que donne --portrait ou --landscape). Le fichier n&apos;est pas modifié.
-
-Code de sortie&#xa0;: 0 quand le PDF a été écrit, 2 pour une ligne de commande incorrecte, 1
-quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;a pas pu être écrit.
-</translation>
-    </message>
-    <message>
         <source>the option --%1 needs a value</source>
         <translation>l&apos;option --%1 demande une valeur</translation>
     </message>
@@ -367,14 +200,6 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
         <translation>Aucune planche installée ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...</source>
-        <translation>ferlo: usage&#xa0;: ferlo --speak-to DOSSIER [--voice NOM] [--rate MPM] PAQUET|IMAGE...</translation>
-    </message>
-    <message>
-        <source>ferlo: bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>ferlo: débit incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez de %2 à %3 mots par minute</translation>
-    </message>
-    <message>
         <source>ferlo: the speech engine or its voices are not installed (espeak-ng-data)</source>
         <translation>ferlo: le moteur de synthèse vocale ou ses voix ne sont pas installés (espeak-ng-data)</translation>
     </message>
@@ -385,6 +210,239 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
     <message>
         <source>cannot make the folder %1</source>
         <translation>impossible de créer le dossier %1</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+39"/>
+        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
+       ferlo [card options] [PICTURE|DECK...]
+       ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
+
+Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
+fill the cells of a page in the order given; more pictures than a page holds continue on
+further pages, each page laid out exactly as one Print lays it out.
+
+Without --print-to the window opens with the pictures on a card laid out as the card
+options say (--per-page to --backs, and the grid and sheet options --grid to
+--outlines below); --flip, --back-offset, --fold-over, --page-size, --resolution,
+--print-as-dib and --print-as-original apply only with --print-to.
+
+Options:
+  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
+                         the whole document has been written
+  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
+                         a DECK it wins over the deck&apos;s own counts (see below)
+  --portrait             portrait pages
+  --landscape            landscape pages (the default)
+  --labels-off           no label words under the pictures
+  --lowercase            label words in lower case (default upper case)
+  --cutlines-off         no frame and no cut lines
+  --backs                after each page a back page with each picture&apos;s word in
+                         the mirrored cell, for double-sided printing (in the window:
+                         checks File &gt; Print Word Backs, which is remembered)
+  --flip long|short      the edge the sheet is turned over on to read the backs
+                         (default: a deck&apos;s own choice, else the long edge for
+                         portrait cards and the short edge for landscape ones)
+  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
+                         -10 to 10 each, so that the backs meet their fronts
+  --fold-over            instead of back pages, each front and its word on one sheet
+                         to fold in the middle (2 or more pictures per page)
+  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
+  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
+  --print-as-dib         draw pictures through their device-independent form
+  --print-as-original    draw pictures as decoded
+                         (default: the stored print option)
+  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
+                         --per-page; the page is divided evenly unless --card-size
+  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
+                         85x55mm (units mm, cm, in, pt)
+  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
+  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
+                         unit (default Letter); --portrait and --landscape turn it
+  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
+                         (package glabels-data), such as &quot;Avery 5371&quot;
+  --fill                 crop each picture to fill its area (default: fit it)
+  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
+  --outlines             a thin line along each card&apos;s edge
+  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
+                         description hold TEXT: brand, part, description, label
+                         size and labels per sheet
+  --speak-to DIR         instead of a PDF, write DIR/WORD.wav for every word of the
+                         pictures and decks that has no recording, spoken by the
+                         speech engine; prints each file written
+  --voice NAME           with --speak-to: the voice, a language such as en-GB or de
+                         (default: a deck&apos;s language, else the program&apos;s)
+  --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
+  --lang CODE            the language of the program&apos;s texts and messages, such as
+                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
+                         en for English)
+  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
+                         when standard error is a terminal)
+  --help                 show this text
+  --version              show the program&apos;s name and version (ferlo VERSION)
+  --                     what follows are pictures, even if they begin with &apos;-&apos;
+
+The label word of a picture is its file name without folder, extension and trailing
+digits.
+
+A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
+the card&apos;s own count, orientation and switches, with its own label words. Inputs print
+in the order given; pictures given between decks fill pages of their own as above.
+With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
+its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
+and orientation (or the one --portrait or --landscape gives). The file is not changed.
+
+A name after --print-to that does not end in .pdf gets .pdf added, unless it is a PDF
+already. An output that is one of the inputs, or an existing file that is not a PDF,
+is refused, so that a forgotten name (--print-to *.jpg) cannot replace a picture.
+
+Exit status: 0 when the PDF or every spoken word was written, 2 for a bad command line
+or an unknown voice, 1 when a picture or deck could not be loaded or a file could not
+be written (a full disk included: an old file of that name is then kept as it was).
+</source>
+        <translation>Usage&#xa0;: ferlo --print-to OUT.pdf [options] IMAGE|PAQUET...
+        ferlo [options de carte] [IMAGE|PAQUET...]
+        ferlo --speak-to DOSSIER [--voice NOM] [--rate MPM] IMAGE|PAQUET...
+
+Écrit les images en cartes illustrées dans un fichier PDF, sans ouvrir de fenêtre. Les
+images remplissent les cases d&apos;une page dans l&apos;ordre donné&#xa0;; les images qu&apos;une page ne
+peut pas contenir continuent sur les pages suivantes, chaque page disposée exactement
+comme Imprimer la dispose.
+
+Sans --print-to, la fenêtre s&apos;ouvre avec les images sur une carte disposée selon les
+options de carte (de --per-page à --backs, et les options de grille et de planche de
+--grid à --outlines ci-dessous)&#xa0;; --flip, --back-offset, --fold-over, --page-size,
+--resolution, --print-as-dib et --print-as-original ne s&apos;appliquent qu&apos;avec --print-to.
+
+Options&#xa0;:
+  --print-to OUT.pdf     le fichier PDF à écrire (obligatoire)&#xa0;; il n&apos;est remplacé
+                         qu&apos;une fois le document entier écrit
+  --per-page N           images par page&#xa0;: 1, 2, 4, 6 ou 8 (4 par défaut)&#xa0;; donné
+                         avec un PAQUET, il l&apos;emporte sur les nombres du paquet
+                         (voir plus bas)
+  --portrait             pages en portrait
+  --landscape            pages en paysage (par défaut)
+  --labels-off           pas de mots sous les images
+  --lowercase            mots en minuscules (majuscules par défaut)
+  --cutlines-off         ni cadre ni lignes de coupe
+  --backs                après chaque page, une page de verso avec le mot de chaque
+                         image dans la case en miroir, pour l&apos;impression recto verso
+                         (dans la fenêtre&#xa0;: coche Fichier &gt; Imprimer les mots au
+                         verso, qui est retenu)
+  --flip long|short      le bord sur lequel la feuille est retournée pour lire les
+                         versos (par défaut&#xa0;: le choix du paquet, sinon le bord long
+                         pour les cartes en portrait et le bord court pour celles
+                         en paysage)
+  --back-offset X,Y      décale chaque page de verso de X mm vers la droite et de
+                         Y mm vers le bas, de -10 à 10 chacun, pour que les versos
+                         tombent derrière leurs rectos
+  --fold-over            au lieu des pages de verso, chaque recto et son mot sur une
+                         feuille à plier au milieu (2 images par page ou plus)
+  --page-size FORMAT     A4, Letter, A5 ou Legal (A4 par défaut)
+  --resolution DPI       pixels du périphérique par pouce, de 72 à 1200 (600 par
+                         défaut)
+  --print-as-dib         dessine les images par leur forme indépendante du
+                         périphérique
+  --print-as-original    dessine les images telles que décodées
+                         (par défaut&#xa0;: l&apos;option d&apos;impression enregistrée)
+  --grid CxL             une grille de C colonnes et L lignes (de 1 à 10 chacune) à
+                         la place de --per-page&#xa0;; la page est divisée en parts
+                         égales, sauf avec --card-size
+  --card-size LxH        les cartes de la grille à cette taille, centrées, comme
+                         2inx2in ou 85x55mm (unités mm, cm, in, pt)
+  --gap LONGUEUR         l&apos;espace entre les cartes de la grille, comme 3mm (ou HxVmm)
+  --paper PAPIER         le papier de la grille&#xa0;: A4, A5, A3, Letter, Legal ou LxH
+                         avec une unité (Letter par défaut)&#xa0;; --portrait et
+                         --landscape le tournent
+  --sheet &quot;MARQUE RÉF&quot;   une planche d&apos;étiquettes ou de cartes parmi les définitions
+                         de planches installées (paquet logiciel glabels-data),
+                         comme &quot;Avery 5371&quot;
+  --fill                 rogne chaque image pour remplir sa surface (par défaut&#xa0;:
+                         l&apos;image y est ajustée)
+  --bleed LONGUEUR       les images rognées dépassent la coupe d&apos;autant, de 0 à 6 mm
+  --outlines             un trait fin le long du bord de chaque carte
+  --list-sheets [TEXTE]  liste les planches installées dont la marque, la référence
+                         ou la description contient TEXTE&#xa0;: marque, référence,
+                         description, taille des étiquettes et étiquettes par
+                         planche
+  --speak-to DOSSIER     au lieu d&apos;un PDF, écrit DOSSIER/MOT.wav pour chaque mot des
+                         images et des paquets qui n&apos;a pas d&apos;enregistrement, dit par
+                         le moteur de synthèse vocale&#xa0;; affiche chaque fichier écrit
+  --voice NOM            avec --speak-to&#xa0;: la voix, une langue comme en-GB ou de
+                         (par défaut&#xa0;: la langue du paquet, sinon celle du programme)
+  --rate MPM             avec --speak-to&#xa0;: mots par minute, de 80 à 450 (par défaut
+                         175)
+  --lang CODE            la langue des textes et des messages du programme, comme
+                         de, es, fr ou ar (par défaut&#xa0;: FERLO_LANG, sinon celle du
+                         système&#xa0;; en pour l&apos;anglais)
+  --quiet                pas d&apos;avancement &quot;page n sur m&quot; sur la sortie d&apos;erreur
+                         (affiché seulement quand la sortie d&apos;erreur est un
+                         terminal)
+  --help                 affiche ce texte
+  --version              affiche le nom et la version du programme (ferlo VERSION)
+  --                     ce qui suit sont des images, même si leur nom commence par
+                         &apos;-&apos;
+
+Le mot d&apos;une image est son nom de fichier sans dossier, sans extension et sans les
+chiffres de la fin.
+
+Un PAQUET est un fichier de paquet (un nom qui finit par .ferlo)&#xa0;: chacune de ses cartes
+s&apos;imprime sur une page avec son propre nombre d&apos;images, son orientation, ses
+interrupteurs et ses propres mots. Les entrées s&apos;impriment dans l&apos;ordre donné&#xa0;; les
+images données entre des paquets remplissent leurs propres pages comme plus haut. Avec
+--per-page N, le paquet est disposé de nouveau, comme le fait Carte &gt; Changer la
+disposition de toutes les cartes&#xa0;: ses images dans l&apos;ordre, avec leurs mots, remplissent
+des pages de N, avec les interrupteurs et l&apos;orientation de sa première carte (ou celle
+que donne --portrait ou --landscape). Le fichier n&apos;est pas modifié.
+
+Un nom après --print-to qui ne finit pas par .pdf reçoit .pdf à la fin, sauf s&apos;il s&apos;agit
+déjà d&apos;un PDF. Une sortie qui est l&apos;une des entrées, ou un fichier existant qui n&apos;est pas un
+PDF, est refusée, pour qu&apos;un nom oublié (--print-to *.jpg) ne remplace pas une image.
+
+Code de sortie&#xa0;: 0 quand le PDF ou chaque mot dit a été écrit, 2 pour une ligne de commande
+incorrecte ou une voix inconnue, 1 quand une image ou un paquet n&apos;a pas pu être chargé ou
+qu&apos;un fichier n&apos;a pas pu être écrit (disque plein compris&#xa0;: un ancien fichier de ce nom est
+alors gardé tel quel).
+</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>l&apos;option --speak-to a besoin d&apos;un nom de dossier</translation>
+    </message>
+    <message>
+        <location line="+9"/>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>débit incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez de %2 à %3 mots par minute</translation>
+    </message>
+    <message>
+        <location line="+58"/>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>l&apos;option --%1 ne s&apos;applique qu&apos;avec --speak-to</translation>
+    </message>
+    <message>
+        <location line="+39"/>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 ne sera pas écrasé&#xa0;: c&apos;est l&apos;une des entrées&#xa0;; donnez le nom du PDF après --print-to, comme --print-to cartes.pdf</translation>
+    </message>
+    <message>
+        <location line="+8"/>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 ne sera pas écrasé&#xa0;: ce n&apos;est pas un PDF&#xa0;; donnez le nom du PDF après --print-to, comme --print-to cartes.pdf</translation>
+    </message>
+    <message>
+        <location line="+25"/>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>donnez --print-to ou --speak-to, pas les deux</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>l&apos;option --%1 ne s&apos;applique pas avec --speak-to</translation>
+    </message>
+    <message>
+        <location line="+5"/>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>aucun mot à dire&#xa0;: donnez des images ou des paquets après --speak-to DOSSIER</translation>
     </message>
 </context>
 <context>
@@ -1115,6 +1173,11 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     <message>
         <source>the text of its label words could not be added (%1).</source>
         <translation>le texte de ses mots n’a pas pu être ajouté (%1).</translation>
+    </message>
+    <message>
+        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
+        <source>the file was not written whole</source>
+        <translation>le fichier n&apos;a pas été écrit en entier</translation>
     </message>
 </context>
 <context>
@@ -2228,6 +2291,14 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
     <message>
         <source>%1 can&apos;t be read: %2</source>
         <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+</context>
+<context>
+    <name>Storage</name>
+    <message>
+        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
+        <source>the file was not open for writing</source>
+        <translation>le fichier n&apos;était pas ouvert en écriture</translation>
     </message>
 </context>
 </TS>

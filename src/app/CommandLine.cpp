@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/LayoutOptions.h"
+#include "app/SpeakTo.h"
 
 #include "dialogs/Messages.h"
 #include "layout/DeckEdit.h"
@@ -7,6 +8,7 @@
 #include "pictures/PictureDecoder.h"
 #include "printing/CardPage.h"
 #include "printing/PdfExport.h"
+#include "sound/Speech.h"
 #include "storage/DeckFile.h"
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
@@ -16,6 +18,7 @@
 #include <QAction>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QHash>
 #include <QPageSize>
 
@@ -23,7 +26,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <optional>
 #include <unistd.h>
 
@@ -35,15 +40,16 @@ const char* const usageText = QT_TRANSLATE_NOOP(
     "CommandLine",
     "Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...\n"
     "       ferlo [card options] [PICTURE|DECK...]\n"
+    "       ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...\n"
     "\n"
     "Writes the pictures as flash cards into a PDF file, without opening a window. The pictures\n"
     "fill the cells of a page in the order given; more pictures than a page holds continue on\n"
     "further pages, each page laid out exactly as one Print lays it out.\n"
     "\n"
     "Without --print-to the window opens with the pictures on a card laid out as the card\n"
-    "options say (--per-page to --backs below); --flip, --back-offset, --fold-over,\n"
-    "--page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet\n"
-    "options (--grid to --outlines) apply only with --print-to.\n"
+    "options say (--per-page to --backs, and the grid and sheet options --grid to\n"
+    "--outlines below); --flip, --back-offset, --fold-over, --page-size, --resolution,\n"
+    "--print-as-dib and --print-as-original apply only with --print-to.\n"
     "\n"
     "Options:\n"
     "  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when\n"
@@ -85,6 +91,12 @@ const char* const usageText = QT_TRANSLATE_NOOP(
     "  --list-sheets [TEXT]   list the installed sheets whose brand, part number or\n"
     "                         description hold TEXT: brand, part, description, label\n"
     "                         size and labels per sheet\n"
+    "  --speak-to DIR         instead of a PDF, write DIR/WORD.wav for every word of the\n"
+    "                         pictures and decks that has no recording, spoken by the\n"
+    "                         speech engine; prints each file written\n"
+    "  --voice NAME           with --speak-to: the voice, a language such as en-GB or de\n"
+    "                         (default: a deck's language, else the program's)\n"
+    "  --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)\n"
     "  --lang CODE            the language of the program's texts and messages, such as\n"
     "                         de, es, fr or ar (default: FERLO_LANG, else the system's;\n"
     "                         en for English)\n"
@@ -104,11 +116,19 @@ const char* const usageText = QT_TRANSLATE_NOOP(
     "its pictures in order, with their words, fill pages of N, in its first card's switches\n"
     "and orientation (or the one --portrait or --landscape gives). The file is not changed.\n"
     "\n"
-    "Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or\n"
-    "deck could not be loaded or the PDF could not be written.\n");
+    "A name after --print-to that does not end in .pdf gets .pdf added, unless it is a PDF\n"
+    "already. An output that is one of the inputs, or an existing file that is not a PDF,\n"
+    "is refused, so that a forgotten name (--print-to *.jpg) cannot replace a picture.\n"
+    "\n"
+    "Exit status: 0 when the PDF or every spoken word was written, 2 for a bad command line\n"
+    "or an unknown voice, 1 when a picture or deck could not be loaded or a file could not\n"
+    "be written (a full disk included: an old file of that name is then kept as it was).\n");
 
-const QStringList valueOptions{"print-to", "per-page",    "page-size", "resolution",
-                               "flip",     "back-offset", "lang"};
+// Every option of the program: adding one is a name here and its handling in applyOptions.
+const QStringList valueOptions{"print-to",    "per-page", "page-size", "resolution", "flip",
+                               "back-offset", "lang",     "speak-to",  "voice",      "rate"};
+// The options of a --speak-to run.
+const QStringList speechOptions{"speak-to", "voice", "rate", "lang", "quiet"};
 const QStringList switchOptions{
     "help",         "version",      "portrait",          "landscape", "labels-off", "lowercase",
     "cutlines-off", "print-as-dib", "print-as-original", "backs",     "quiet",      "fold-over"};
@@ -136,6 +156,8 @@ struct ExportRequest {
     double backOffsetX = 0; // mm
     double backOffsetY = 0;
     QStringList pictures;
+    QString speakTo; // the folder of the spoken words, in place of a PDF
+    SpeakRequest speech;
     bool help = false;
     bool version = false;
 };
@@ -214,6 +236,13 @@ void readBackOffset(const QString& value, ExportRequest& request) {
     request.backOffsetY = std::round(y * 10) / 10;
 }
 
+void declareOptions(QCommandLineParser& parser) {
+    for (const QString& name : valueOptions + layoutValueOptions)
+        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
+    for (const QString& name : switchOptions + layoutSwitchOptions)
+        parser.addOption(QCommandLineOption(name));
+}
+
 // Options apply in the order given, so the last of two wins and the first bad value stops.
 void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
     QHash<QString, qsizetype> taken;
@@ -277,6 +306,21 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
                     QCoreApplication::translate(
                         "CommandLine", "bad resolution \"%1\": use 72 to 1200 dots per inch")
                         .arg(value)};
+        } else if (name == QLatin1String("speak-to")) {
+            if (value.isEmpty())
+                throw UsageError{QCoreApplication::translate(
+                    "CommandLine", "the option --speak-to needs a folder name")};
+            request.speakTo = value;
+        } else if (name == QLatin1String("voice")) {
+            request.speech.voice = value;
+        } else if (name == QLatin1String("rate")) {
+            request.speech.rate = value.toInt(&ok);
+            if (!ok || request.speech.rate < kSpeechRateMin || request.speech.rate > kSpeechRateMax)
+                throw UsageError{
+                    QCoreApplication::translate("CommandLine",
+                                                "bad rate \"%1\": use %2 to %3 words per minute")
+                        .arg(value, QString::number(kSpeechRateMin),
+                             QString::number(kSpeechRateMax))};
         } else if (name == QLatin1String("list-sheets")) {
             request.listSheets = true;
         } else if (layoutValueOptions.contains(name) || layoutSwitchOptions.contains(name)) {
@@ -294,10 +338,7 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
 // Reads the options and the files into a request; returns the names of the options given.
 QStringList readArguments(const QStringList& arguments, ExportRequest& request) {
     QCommandLineParser parser;
-    for (const QString& name : valueOptions + layoutValueOptions)
-        parser.addOption(QCommandLineOption(name, QString(), QStringLiteral("value")));
-    for (const QString& name : switchOptions + layoutSwitchOptions)
-        parser.addOption(QCommandLineOption(name));
+    declareOptions(parser);
     if (!parser.parse(arguments)) {
         // A bad value given before the fault is the first thing wrong.
         const SyntaxFault fault = syntaxFault(arguments);
@@ -317,20 +358,128 @@ QStringList readArguments(const QStringList& arguments, ExportRequest& request) 
     return parser.optionNames();
 }
 
+QString withLowerFirst(QString text) {
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return text;
+}
+
+// A card of the command line's own layout and switches, without pictures.
+CardModel commandLineCard(const ExportRequest& request) {
+    CardModel card(request.card);
+    if (request.chosen)
+        card.setLayout(request.chosen->layout, request.chosen->cards);
+    return card;
+}
+
+// --voice and --rate shape only spoken words.
+void refuseSpeechOption(const QString& name) {
+    if (name == QLatin1String("voice") || name == QLatin1String("rate"))
+        throw UsageError{QCoreApplication::translate("CommandLine",
+                                                     "the option --%1 applies only with --speak-to")
+                             .arg(name)};
+}
+
+// The path with links followed, or made absolute and clean where it does not exist.
+QString resolvedPath(const QString& path) {
+    if (char* real = ::realpath(encodePath(path).constData(), nullptr)) {
+        const QString resolved = decodePath(QByteArray(real));
+        std::free(real);
+        return resolved;
+    }
+    return QDir::cleanPath(QDir::current().absoluteFilePath(path));
+}
+
+bool isPdfFile(const QString& path) {
+    const int fd = ::open(encodePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    char start[5] = {};
+    const bool pdf = ::read(fd, start, sizeof start) == sizeof start &&
+                     std::memcmp(start, "%PDF-", sizeof start) == 0;
+    ::close(fd);
+    return pdf;
+}
+
+// Where the PDF goes. A name ending in .pdf is written as given; another name is written as
+// given when it holds a PDF already, and otherwise gets .pdf added when it names nothing yet.
+// An output that is one of the inputs, or an existing file that is not a PDF (a picture, a deck,
+// anything else), is refused: `ferlo --print-to *.jpg` would otherwise turn the first photo into
+// a PDF. A folder is left to the writer, which says it is one.
+QString chosenOutput(const QString& given, const QStringList& inputs) {
+    QString output = given;
+    const PathKind kind = pathKind(given);
+    if (!given.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) && kind == PathKind::Missing)
+        output += QStringLiteral(".pdf");
+    const QString target = resolvedPath(output);
+    for (const QString& input : inputs) {
+        if (resolvedPath(input) == target)
+            throw UsageError{QCoreApplication::translate(
+                                 "CommandLine", "will not write over %1: it is one of the "
+                                                "inputs; give the PDF's name after --print-to, "
+                                                "such as --print-to cards.pdf")
+                                 .arg(output)};
+    }
+    if (!output.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive) &&
+        pathKind(output) != PathKind::Directory && !isPdfFile(output))
+        throw UsageError{QCoreApplication::translate(
+                             "CommandLine", "will not write over %1: it is not a PDF; give the "
+                                            "PDF's name after --print-to, such as --print-to "
+                                            "cards.pdf")
+                             .arg(output)};
+    return output;
+}
+
+// A layout that fold-over sheets cannot be made of is a bad command line, found before any
+// picture is read.
+void checkFoldOver(const ExportRequest& request) {
+    try {
+        foldOverPages({makeCardPage(commandLineCard(request))});
+    } catch (const Error& error) {
+        throw UsageError{withLowerFirst(error.message())};
+    }
+}
+
 ExportRequest parseArguments(const QStringList& arguments) {
     ExportRequest request;
-    readArguments(arguments, request);
+    const QStringList given = readArguments(arguments, request);
     if (request.help || request.version || request.listSheets)
         return request;
+    if (!request.speakTo.isEmpty()) {
+        if (!request.output.isEmpty())
+            throw UsageError{QCoreApplication::translate(
+                "CommandLine", "give either --print-to or --speak-to, not both")};
+        for (const QString& name : given) {
+            if (!speechOptions.contains(name))
+                throw UsageError{
+                    QCoreApplication::translate("CommandLine",
+                                                "the option --%1 does not apply with --speak-to")
+                        .arg(name)};
+        }
+        if (request.pictures.isEmpty())
+            throw UsageError{QCoreApplication::translate(
+                "CommandLine", "no words to speak: give pictures or decks after --speak-to DIR")};
+        return request;
+    }
+    for (const QString& name : given)
+        refuseSpeechOption(name);
     if (request.output.isEmpty())
         throw UsageError{
             QCoreApplication::translate("CommandLine", "no output file: give --print-to OUT.pdf")};
     if (request.pictures.isEmpty())
         throw UsageError{QCoreApplication::translate("CommandLine", "no pictures to print")};
+    request.output = chosenOutput(request.output, request.pictures);
+    if (request.foldOver)
+        checkFoldOver(request);
     return request;
 }
 
 void checkPicture(const QString& picture) {
+    // A folder is told as one, not by its name's ending.
+    if (pathKind(picture) == PathKind::Directory)
+        throw Error(QCoreApplication::translate("CommandLine", "cannot load the picture %1: %2")
+                        .arg(picture, QCoreApplication::translate(
+                                          "PictureErrors", "it is a folder, not a picture file")));
     try {
         readPictureSize(picture);
     } catch (const Error& error) {
@@ -366,9 +515,7 @@ QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
     const auto addPictures = [&] {
         for (qsizetype first = 0; first < pictures.size(); first += perPage) {
             // A picture given twice prints twice.
-            CardModel card(request.card);
-            if (request.chosen)
-                card.setLayout(request.chosen->layout, perPage);
+            CardModel card = commandLineCard(request);
             int cell = 0;
             for (const QString& picture : pictures.mid(first, perPage))
                 card.setPicture(cell++, modelPath(picture));
@@ -405,21 +552,14 @@ QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
     return pages;
 }
 
-QString withLowerFirst(QString text) {
-    if (!text.isEmpty())
-        text[0] = text[0].toLower();
-    return text;
-}
-
 } // namespace
 
 bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& error) {
     // The options that shape only a PDF: the window prints through the print dialog, and its
     // print option is set in Options.
-    static const QStringList exportOnly =
-        QStringList{"page-size", "resolution",  "print-as-dib", "print-as-original",
-                    "flip",      "back-offset", "fold-over"} +
-        layoutValueOptions + layoutSwitchOptions;
+    static const QStringList exportOnly{"page-size",         "resolution", "print-as-dib",
+                                        "print-as-original", "flip",       "back-offset",
+                                        "fold-over"};
     try {
         ExportRequest request;
         for (const QString& name : readArguments(arguments, request)) {
@@ -427,8 +567,14 @@ bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& 
                 throw UsageError{QCoreApplication::translate(
                                      "CommandLine", "the option --%1 applies only with --print-to")
                                      .arg(name)};
+            refuseSpeechOption(name);
         }
         start.card = request.card;
+        // A grid or a sheet in place of the count, as Card > Layout chooses it.
+        if (request.chosen) {
+            start.card.layout = request.chosen->layout;
+            start.card.perPage = request.chosen->cards;
+        }
         start.wordBacks = request.backs;
         start.files = request.pictures;
         return true;
@@ -446,13 +592,14 @@ void applyWindowStart(TFerloMainForm& window, const WindowStart& start) {
     }
 }
 
-bool isCommandLineExport(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--") == 0)
-            break;
-        if (std::strcmp(argv[i], "--print-to") == 0 ||
-            std::strncmp(argv[i], "--print-to=", 11) == 0 || std::strcmp(argv[i], "--help") == 0 ||
-            std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "--list-sheets") == 0)
+bool isCommandLineExport(const QStringList& arguments) {
+    QCommandLineParser parser;
+    declareOptions(parser);
+    // A bad command line opens no window either: the run says what is wrong.
+    if (!parser.parse(arguments))
+        return true;
+    for (const char* name : {"print-to", "speak-to", "help", "version", "list-sheets"}) {
+        if (parser.isSet(QLatin1String(name)))
             return true;
     }
     return false;
@@ -486,6 +633,8 @@ int runCommandLineExport(const QStringList& arguments) {
         printLine(stdout, QStringLiteral("ferlo " FERLO_VERSION));
         return 0;
     }
+    if (!request.speakTo.isEmpty())
+        return speakWords(request.speakTo, request.pictures, request.speech);
     try {
         SheetTurn deckTurn = SheetTurn::Standard;
         QList<CardPage> pages = makePages(request, deckTurn);

@@ -8,9 +8,10 @@ namespace ferlo {
 
 class TFerloMainForm;
 
-// True when --print-to, --help or --version is among the arguments: the program then exports a
-// PDF (or prints its usage or version) without opening a window.
-bool isCommandLineExport(int argc, char** argv);
+// True when the arguments (the program's name first) ask for a run without a window: --print-to
+// (a PDF), --speak-to (spoken words), --help, --version or --list-sheets, or when they cannot be
+// read at all, which the run then reports.
+bool isCommandLineExport(const QStringList& arguments);
 
 // Runs the command-line export; needs a QApplication (the offscreen platform will do).
 // The arguments are the program's, as QCoreApplication::arguments() gives them: the program's

@@ -7,13 +7,11 @@
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QSet>
 
 #include <cstdio>
-#include <cstring>
 
 namespace ferlo {
 
@@ -72,54 +70,14 @@ QString fileNameFor(const QString& word) {
 
 } // namespace
 
-bool isSpeakTo(int argc, char** argv) {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--speak-to") == 0 ||
-            std::strncmp(argv[i], "--speak-to=", 11) == 0)
-            return true;
-    }
-    return false;
-}
-
-int runSpeakTo(const QStringList& arguments) {
-    QCommandLineParser parser;
-    parser.addOption(
-        QCommandLineOption(QStringLiteral("speak-to"), QString(), QStringLiteral("dir")));
-    parser.addOption(
-        QCommandLineOption(QStringLiteral("voice"), QString(), QStringLiteral("name")));
-    parser.addOption(QCommandLineOption(QStringLiteral("rate"), QString(), QStringLiteral("wpm")));
-    parser.addOption(QCommandLineOption(QStringLiteral("lang"), QString(), QStringLiteral("code")));
-    if (!parser.parse(arguments)) {
-        say(stderr, QStringLiteral("ferlo: ") + parser.errorText());
-        return 2;
-    }
-    const QString folder = parser.value(QStringLiteral("speak-to"));
-    const QStringList inputs = parser.positionalArguments();
-    if (folder.isEmpty() || inputs.isEmpty()) {
-        say(stderr,
-            QCoreApplication::translate(
-                "CommandLine", "ferlo: usage: ferlo --speak-to DIR [--voice NAME] [--rate WPM] "
-                               "DECK|PICTURE..."));
-        return 2;
-    }
-    bool rateOk = true;
-    const int rate = parser.isSet(QStringLiteral("rate"))
-                         ? parser.value(QStringLiteral("rate")).toInt(&rateOk)
-                         : kSpeechRateNormal;
-    if (!rateOk || rate < kSpeechRateMin || rate > kSpeechRateMax) {
-        say(stderr, QCoreApplication::translate(
-                        "CommandLine", "ferlo: bad rate \"%1\": use %2 to %3 words per minute")
-                        .arg(parser.value(QStringLiteral("rate")), QString::number(kSpeechRateMin),
-                             QString::number(kSpeechRateMax)));
-        return 2;
-    }
+int speakWords(const QString& folder, const QStringList& inputs, const SpeakRequest& speech) {
     if (speechVoices().isEmpty()) {
         say(stderr, QCoreApplication::translate(
                         "CommandLine", "ferlo: the speech engine or its voices are not installed "
                                        "(espeak-ng-data)"));
         return 1;
     }
-    const QString asked = parser.value(QStringLiteral("voice"));
+    const QString& asked = speech.voice;
     if (!asked.isEmpty() && voiceForLanguage(asked).isEmpty()) {
         QStringList some;
         for (const SpeechVoice& voice : speechVoices())
@@ -138,7 +96,7 @@ int runSpeakTo(const QStringList& arguments) {
         for (const Word& word : words) {
             const QString voice = voiceForWord(word.text, asked, word.language);
             const QString path = QDir(folder).filePath(fileNameFor(word.text));
-            writeSpokenWord(path, word.text, voice, rate);
+            writeSpokenWord(path, word.text, voice, speech.rate);
             say(stdout, path);
         }
     } catch (const Error& error) {

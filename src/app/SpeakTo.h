@@ -1,18 +1,22 @@
 #pragma once
 
+#include "sound/Speech.h"
+
 #include <QStringList>
 
 namespace ferlo {
 
-// True when --speak-to is among the arguments: the program then writes spoken words as WAV files
-// without opening a window.
-bool isSpeakTo(int argc, char** argv);
+// How the words are spoken: the voice asked for (empty: each deck's language, else the
+// program's) and the words per minute.
+struct SpeakRequest {
+    QString voice;
+    int rate = kSpeechRateNormal;
+};
 
-// `ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...` writes DIR/WORD.wav for
-// every word of the decks and pictures that has no recording (docs/sound.md). The arguments are
-// the program's, its name first. Returns the exit status: 0 when every word was written, 1 when a
-// file could not be read or written, 2 for a bad command line or an unknown voice, each with one
-// line on standard error.
-int runSpeakTo(const QStringList& arguments);
+// `ferlo --speak-to DIR [--voice NAME] [--rate WPM] DECK|PICTURE...` (read by the command line's
+// one parser) writes DIR/WORD.wav for every word of the decks and pictures that has no recording
+// (docs/sound.md). Returns the exit status: 0 when every word was written, 1 when a file could not
+// be read or written, 2 for an unknown voice, each with one line on standard error.
+int speakWords(const QString& folder, const QStringList& inputs, const SpeakRequest& speech);
 
 } // namespace ferlo

@@ -1,6 +1,5 @@
 #include "app/CommandLine.h"
 #include "app/Languages.h"
-#include "app/SpeakTo.h"
 #include "dialogs/AboutBox.h"
 #include "dialogs/Messages.h"
 #include "dialogs/Options.h"
@@ -23,12 +22,11 @@ int main(int argc, char* argv[]) {
     // are freed; otherwise a document of many pages keeps far more memory than one page needs.
     mallopt(M_MMAP_THRESHOLD, 1024 * 1024);
 #endif
-    const bool speakTo = ferlo::isSpeakTo(argc, argv);
-    const bool commandLine = speakTo || ferlo::isCommandLineExport(argc, argv);
     // The arguments keep the file system's own bytes, so that every picture name opens.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << ferlo::decodePath(QByteArray(argv[i]));
+    const bool commandLine = ferlo::isCommandLineExport(arguments);
     // `ferlo [options] PICTURE...` opens the window with those pictures on a card of the options'
     // layout; a bad command line is told, in the user's language, before any window opens.
     ferlo::WindowStart start;
@@ -69,8 +67,6 @@ int main(int argc, char* argv[]) {
         return 2;
     }
 
-    if (speakTo)
-        return ferlo::runSpeakTo(arguments);
     if (commandLine)
         return ferlo::runCommandLineExport(arguments);
 

@@ -22,6 +22,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -476,18 +477,20 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
     QStringList missing;
     QStringList others;
     for (const QString& given : paths) {
-        const QFileInfo info(given);
-        const QString path = info.absoluteFilePath();
+        // The name as the file system's bytes (a name that is not UTF-8 opens too): the kind
+        // is asked through NativePath, never through QFileInfo.
+        const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(given));
         const QString folder = directoryPart(path);
         const bool address = given.contains(QLatin1String("://"));
-        if (info.isFile() && isDeckFileName(path))
+        const PathKind kind = pathKind(path);
+        if (kind == PathKind::PlainFile && isDeckFileName(path))
             decks << path;
-        else if (info.isFile() && pictureFilesIn(folder).contains(fileNamePart(path)))
+        else if (kind == PathKind::PlainFile && pictureFilesIn(folder).contains(fileNamePart(path)))
             pictures << path;
-        else if (!address && !info.exists())
+        else if (!address && kind == PathKind::Missing)
             missing << path;
         else
-            others << (info.isAbsolute() || address ? given : path);
+            others << (QDir::isAbsolutePath(given) || address ? given : path);
     }
     // What could not be placed is told in one message once the rest is placed: files not found,
     // files that are not pictures, and pictures that failed to load, each with its cause.

@@ -2,13 +2,16 @@
 
 #include "printing/LabelText.h"
 #include "storage/Errors.h"
+#include "storage/FileReplacement.h"
+#include "storage/NativePath.h"
+#include "storage/Paths.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <optional>
@@ -56,25 +59,26 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
     if (pages.isEmpty())
         throw writeError(path,
                          QCoreApplication::translate("Printing", "there is no page to write."));
-    const QFileInfo target(path);
-    if (target.isDir())
+    // Asked by the file system's bytes, as the file is written (a name need not be UTF-8).
+    const PathKind target = pathKind(path);
+    if (target == PathKind::Directory)
         throw writeError(path, QCoreApplication::translate("Printing", "it is a folder."));
     // The document replaces the target by a rename, which would turn a device or a pipe into a
     // plain file: only a plain file (or a link to one) is written over.
-    if (target.exists() && !target.isFile())
+    if (target == PathKind::Other)
         throw writeError(path, QCoreApplication::translate("Printing", "it is not a plain file."));
-    const QString folder = target.absolutePath();
-    if (!QFileInfo(folder).isDir())
+    const QString folder = directoryPart(QDir::current().absoluteFilePath(path));
+    if (pathKind(folder) != PathKind::Directory)
         throw writeError(
             path,
             QCoreApplication::translate("Printing", "the folder %1 does not exist.").arg(folder));
 
     // The document goes to a temporary file that has no name until commit() links it in as the
     // target, replacing an old one in one step (on Linux an O_TMPFILE file in the target's
-    // folder). A failure, or the program being killed, leaves the folder as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw writeError(path, file.errorString());
+    // folder). A failure, a full disk or the program being killed leaves the folder as it was.
+    FileReplacement file(path);
+    if (!file.open())
+        throw writeError(path, file.failure());
 
     // A document whose words need a text layer is written to memory first; the layer is added
     // to it there.
@@ -82,7 +86,7 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
     if (needsTextLayer(pages))
         unlayered.open(QIODevice::WriteOnly);
     {
-        QPdfWriter writer(unlayered.isOpen() ? static_cast<QIODevice*>(&unlayered) : &file);
+        QPdfWriter writer(unlayered.isOpen() ? static_cast<QIODevice*>(&unlayered) : file.device());
         std::optional<PdfTextLayer> layer;
         if (unlayered.isOpen())
             layer.emplace(writer);
@@ -104,6 +108,9 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
                     painter.end();
                     return false; // `file` is discarded uncommitted
                 }
+                // A full disk stops the work at the page it is found on.
+                if (!file.failure().isEmpty())
+                    break;
                 if (i > 0) {
                     // Each page turns as its card does: the cards of a deck may differ.
                     setPageFor(writer, pages.at(i), counted);
@@ -121,7 +128,7 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
             painter.end();
             throw; // `file` is discarded uncommitted
         }
-        if (!painter.end())
+        if (!painter.end() && file.failure().isEmpty())
             throw writeError(path,
                              QCoreApplication::translate("Printing", "the PDF writer failed."));
         if (layer) {
@@ -131,15 +138,15 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
             } catch (const Error& error) {
                 throw writeError(path, error.message());
             }
-            if (file.write(layered) != layered.size())
-                throw writeError(path, file.errorString());
+            // A short write is seen by the device and reported by commit() below.
+            file.device()->write(layered);
         }
     }
 
     file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
                         QFileDevice::ReadOther);
     if (!file.commit())
-        throw writeError(path, file.errorString());
+        throw writeError(path, file.failure());
     return true;
 }
 

@@ -1,10 +1,10 @@
 #include "sound/WaveWriter.h"
 
 #include "sound/SoundDecoder.h"
+#include "storage/FileReplacement.h"
 #include "storage/NativePath.h"
 
 #include <QCoreApplication>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -42,11 +42,10 @@ void writeWaveFile(const QString& path, const std::vector<float>& samples, int r
         append<quint16>(out,
                         quint16(qint16(std::lround(std::clamp(sample, -1.0f, 1.0f) * 32767.0f))));
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(out) != out.size() || !file.commit())
+    if (const QString cause = replaceFileWith(path, out); !cause.isEmpty())
         throw SoundError(
             QCoreApplication::translate("Sound", "The sound file \"%1\" can't be written: %2")
-                .arg(displayName(path), file.errorString()));
+                .arg(displayName(path), cause));
 }
 
 } // namespace ferlo

@@ -3,6 +3,7 @@
 #include "layout/Card.h"
 #include "storage/DeckLayout.h"
 #include "storage/Errors.h"
+#include "storage/FileReplacement.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 
@@ -12,11 +13,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ferlo {
 
@@ -420,10 +425,19 @@ Deck parseDeck(const QByteArray& json, const QString& path) {
 }
 
 Deck readDeck(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Opened by the file system's bytes, so that a name that is not UTF-8 opens too.
+    int fd = ::open(encodePath(path).constData(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        fd = -1;
+        errno = EISDIR;
+    }
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle))
         throw Error(QCoreApplication::translate("DeckFile", "Cannot read the deck file %1: %2")
-                        .arg(path, file.errorString()));
+                        .arg(path, fd < 0 ? QString::fromLocal8Bit(std::strerror(errno))
+                                          : file.errorString()));
     // Read one byte past the bound, so that a huge file is refused without being read whole.
     return parseDeck(file.read(kMaxDeckFileBytes + 1), path);
 }
@@ -476,10 +490,9 @@ void writeDeck(const QString& path, const Deck& deck) {
                         "DeckFile", "Cannot write the deck file %1: it would not read back (%2)")
                         .arg(path, error.message()));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.commit())
+    if (const QString cause = replaceFileWith(path, json); !cause.isEmpty())
         throw Error(QCoreApplication::translate("DeckFile", "Cannot write the deck file %1: %2")
-                        .arg(path, file.errorString()));
+                        .arg(path, cause));
 }
 
 QString missingPicturesMessage(const QString& deckPath, const Deck& deck) {

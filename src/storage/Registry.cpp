@@ -1,5 +1,7 @@
 #include "storage/Registry.h"
 
+#include "storage/FileReplacement.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -7,7 +9,6 @@
 #include <QFileInfo>
 #include <QLockFile>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryFile>
@@ -424,11 +425,10 @@ bool save(const QString& key, const std::optional<QString>& name, const QString&
     const std::optional<QByteArray> bytes = hive.changedTo(key, name, data, &cause);
     if (!bytes)
         return fail(cause);
-    QSaveFile file(path);
-    if (*bytes == hive.bytes() ||
-        (file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit()))
+    if (*bytes == hive.bytes())
         return true;
-    return fail(file.errorString());
+    const QString failure = replaceFileWith(path, *bytes);
+    return failure.isEmpty() || fail(failure);
 }
 
 } // namespace

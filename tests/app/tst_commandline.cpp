@@ -5,10 +5,14 @@
 #include "layout/Card.h"
 #include "layout/PrinterCells.h"
 #include "mainwindow/FerloMainForm.h"
+#include "storage/DeckFile.h"
+#include "storage/NativePath.h"
 #include "storage/SheetTemplates.h"
+#include "support/CapturedRun.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QLabel>
 #include <QPrinter>
@@ -21,6 +25,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace ferlo;
@@ -28,36 +33,11 @@ using namespace ferlo::test;
 
 namespace {
 
-struct Run {
-    int code = -1;
-    QString out;
-    QString err;
-};
+using Run = CapturedRun;
 
-// Runs the export with stdout and stderr captured through files.
+// Runs the export as the program entry runs it.
 Run runExport(const QStringList& arguments) {
-    QTemporaryFile outFile, errFile;
-    if (!outFile.open() || !errFile.open())
-        qFatal("cannot capture output");
-    std::fflush(stdout);
-    std::fflush(stderr);
-    const int savedOut = dup(1);
-    const int savedErr = dup(2);
-    dup2(outFile.handle(), 1);
-    dup2(errFile.handle(), 2);
-    Run run;
-    run.code = runCommandLineExport(QStringList{"ferlo"} + arguments);
-    std::fflush(stdout);
-    std::fflush(stderr);
-    dup2(savedOut, 1);
-    dup2(savedErr, 2);
-    close(savedOut);
-    close(savedErr);
-    outFile.seek(0);
-    errFile.seek(0);
-    run.out = QString::fromLocal8Bit(outFile.readAll());
-    run.err = QString::fromLocal8Bit(errFile.readAll());
-    return run;
+    return captureOutput([&] { return runCommandLineExport(QStringList{"ferlo"} + arguments); });
 }
 
 // The printable area of an A4 page in the PDF writer, in pixels at a resolution.
@@ -89,17 +69,27 @@ private slots:
         }
     }
 
+    // Whether the program opens a window, from the one parser of every option.
+    void recognisesItsArguments_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("export") << QStringList{"--print-to", "x.pdf", "a.jpg"} << true;
+        QTest::newRow("joined") << QStringList{"--print-to=x.pdf", "a.jpg"} << true;
+        QTest::newRow("help") << QStringList{"--help"} << true;
+        QTest::newRow("spoken words") << QStringList{"--speak-to", "out", "a.jpg"} << true;
+        QTest::newRow("spoken words, joined") << QStringList{"--speak-to=out", "a.jpg"} << true;
+        QTest::newRow("window") << QStringList{} << false;
+        QTest::newRow("window with a grid") << QStringList{"--grid", "4x5", "a.jpg"} << false;
+        QTest::newRow("a picture after --") << QStringList{"--", "--print-to"} << false;
+        QTest::newRow("a picture named --speak-to")
+            << QStringList{"--", "--speak-to", "a.jpg"} << false;
+        QTest::newRow("the value of an option")
+            << QStringList{"--lang", "--help", "a.jpg"} << false;
+    }
     void recognisesItsArguments() {
-        const char* exportArgs[] = {"ferlo", "--print-to", "x.pdf", "a.jpg"};
-        const char* joined[] = {"ferlo", "--print-to=x.pdf", "a.jpg"};
-        const char* help[] = {"ferlo", "--help"};
-        const char* window[] = {"ferlo"};
-        const char* picture[] = {"ferlo", "--", "--print-to"};
-        QVERIFY(isCommandLineExport(4, const_cast<char**>(exportArgs)));
-        QVERIFY(isCommandLineExport(3, const_cast<char**>(joined)));
-        QVERIFY(isCommandLineExport(2, const_cast<char**>(help)));
-        QVERIFY(!isCommandLineExport(1, const_cast<char**>(window)));
-        QVERIFY(!isCommandLineExport(3, const_cast<char**>(picture)));
+        QFETCH(QStringList, arguments);
+        QFETCH(bool, commandLine);
+        QCOMPARE(isCommandLineExport(QStringList{"ferlo"} + arguments), commandLine);
     }
 
     void helpGoesToStdout() {
@@ -108,6 +98,10 @@ private slots:
         QVERIFY(run.out.contains("--print-to"));
         QVERIFY(run.out.contains("--per-page"));
         QVERIFY(run.out.contains("--backs"));
+        // The options of spoken words are the parser's too.
+        QVERIFY(run.out.contains("--speak-to DIR"));
+        QVERIFY(run.out.contains("--voice NAME"));
+        QVERIFY(run.out.contains("--rate WPM"));
         QVERIFY(run.err.isEmpty());
     }
 
@@ -396,8 +390,9 @@ private slots:
             QCOMPARE(at.size(), 2);
             QVERIFY2(qAbs(at[0].x() + at[1].x() - pages[0].size.width()) < 1.5, qPrintable(word));
         }
+        // Options that cannot make fold-over sheets are a bad command line.
         run = runExport({"--print-to", out, "--grid", "3x1", "--fold-over", m_pictures[0]});
-        QCOMPARE(run.code, 1);
+        QCOMPARE(run.code, 2);
         QVERIFY2(run.err.contains("do not stand in pairs"), qPrintable(run.err));
     }
 
@@ -483,6 +478,21 @@ private slots:
             << "ferlo: bad --back-offset \"0,-10.5\"";
         QTest::newRow("no pictures")
             << QStringList{"--print-to", "%OUT"} << 2 << "ferlo: no pictures to print";
+        QTest::newRow("fold-over of one picture a page")
+            << QStringList{"--print-to", "%OUT", "--fold-over", "--per-page", "1", "%PIC"} << 2
+            << "ferlo: cannot print fold-over cards: a card of 1 picture per page";
+        QTest::newRow("fold-over of a one-card grid")
+            << QStringList{"--print-to", "%OUT", "--fold-over", "--grid", "1x1", "%PIC"} << 2
+            << "ferlo: cannot print fold-over cards:";
+        QTest::newRow("folder as a picture")
+            << QStringList{"--print-to", "%OUT", "%PIC", "%DIR/album"} << 1
+            << "ferlo: cannot load the picture %DIR/album: it is a folder, not a picture file\n";
+        QTest::newRow("voice without --speak-to")
+            << QStringList{"--print-to", "%OUT", "--voice", "de", "%PIC"} << 2
+            << "ferlo: the option --voice applies only with --speak-to\n";
+        QTest::newRow("rate out of range")
+            << QStringList{"--speak-to", "%DIR/words", "--rate", "20", "%PIC"} << 2
+            << "ferlo: bad rate \"20\": use 80 to 450 words per minute\n";
         QTest::newRow("no output") << QStringList{"%PIC"} << 2 << "ferlo: no output file";
         QTest::newRow("picture missing")
             << QStringList{"--print-to", "%OUT", "%PIC", "%DIR/missing.jpg"} << 1
@@ -537,6 +547,7 @@ private slots:
         writeFile(dir.filePath("bad.ferlo"),
                   deckStart + R"({"cells": [{"picture": "p1.jpg"}, {"picture": true}]}]})");
         writeFile(dir.filePath("empty.ferlo"), deckStart + "]}");
+        QVERIFY(QDir(dir.path()).mkdir("album"));
         const QString out = dir.filePath("out.pdf");
         for (QString& argument : arguments) {
             argument.replace("%OUT", out).replace("%PIC", m_pictures.first());
@@ -570,6 +581,86 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), good);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cards.pdf"});
+    }
+
+    // The name after --print-to: a forgotten one (`--print-to *.jpg`) never replaces a picture,
+    // a deck or any file that is not a PDF; a name without .pdf gets it unless it is a PDF.
+    void outputNames_data() {
+        QTest::addColumn<QStringList>("arguments"); // in the folder of apple.jpg and pear.jpg
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("written"); // the PDF written, or the message
+        QTest::newRow("the first picture as the output")
+            << QStringList{"--print-to", "apple.jpg", "pear.jpg", "apple.jpg"} << 2
+            << "ferlo: will not write over apple.jpg: it is one of the inputs";
+        QTest::newRow("a picture not printed")
+            << QStringList{"--print-to", "apple.jpg", "pear.jpg"} << 2
+            << "ferlo: will not write over apple.jpg: it is not a PDF";
+        QTest::newRow("a deck") << QStringList{"--print-to", "farm.ferlo", "pear.jpg"} << 2
+                                << "ferlo: will not write over farm.ferlo: it is not a PDF";
+        QTest::newRow("another file") << QStringList{"--print-to", "notes.txt", "pear.jpg"} << 2
+                                      << "ferlo: will not write over notes.txt: it is not a PDF";
+        QTest::newRow("a PDF's name that is a link to an input")
+            << QStringList{"--print-to", "link.pdf", "apple.jpg"} << 2
+            << "ferlo: will not write over link.pdf: it is one of the inputs";
+        QTest::newRow("the input by another path")
+            << QStringList{"--print-to", "./pear.jpg", "pear.jpg"} << 2
+            << "ferlo: will not write over ./pear.jpg: it is one of the inputs";
+        QTest::newRow("a new name gets .pdf")
+            << QStringList{"--print-to", "cards", "pear.jpg"} << 0 << "cards.pdf";
+        QTest::newRow("a new picture's name gets .pdf")
+            << QStringList{"--print-to", "plum.jpg", "pear.jpg"} << 0 << "plum.jpg.pdf";
+        QTest::newRow("an old PDF without .pdf")
+            << QStringList{"--print-to", "old", "pear.jpg"} << 0 << "old";
+        QTest::newRow(".PDF in capitals")
+            << QStringList{"--print-to", "Cards.PDF", "pear.jpg"} << 0 << "Cards.PDF";
+    }
+    void outputNames() {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, code);
+        QFETCH(QString, written);
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(m_pictures.at(0), dir.filePath("apple.jpg")));
+        QVERIFY(QFile::copy(m_pictures.at(1), dir.filePath("pear.jpg")));
+        QVERIFY(QFile::link("apple.jpg", dir.filePath("link.pdf")));
+        writeFile(dir.filePath("farm.ferlo"), R"({"format": "ferlo-deck", "version": 1,
+            "cards": [{"cells": [{"picture": "pear.jpg"}]}]})");
+        writeFile(dir.filePath("notes.txt"), "notes");
+        QCOMPARE(runExport({"--print-to", dir.filePath("old.pdf"), m_pictures.at(2)}).code, 0);
+        QVERIFY(QFile::rename(dir.filePath("old.pdf"), dir.filePath("old")));
+        const auto snapshot = [&dir] {
+            QStringList files;
+            for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::System)) {
+                QFile file(dir.filePath(name));
+                files << name + (file.open(QIODevice::ReadOnly)
+                                     ? QCryptographicHash::hash(file.readAll(),
+                                                                QCryptographicHash::Md5)
+                                           .toHex()
+                                     : QByteArray());
+            }
+            return files;
+        };
+        const QStringList before = snapshot();
+        const QString previous = QDir::currentPath();
+        QDir::setCurrent(dir.path());
+        const Run run = runExport(arguments);
+        QDir::setCurrent(previous);
+        QCOMPARE(run.code, code);
+        if (code != 0) {
+            QVERIFY2(run.err.startsWith(written), qPrintable(run.err));
+            QCOMPARE(run.err.count('\n'), 1);
+            QCOMPARE(snapshot(), before);
+            return;
+        }
+        QVERIFY2(run.err.isEmpty(), qPrintable(run.err));
+        QCOMPARE(pdfPageCount(dir.filePath(written)), 1);
+        // Nothing else changed.
+        const auto others = [&written](QStringList files) {
+            files.removeIf([&written](const QString& entry) {
+                return entry.size() == written.size() + 32 && entry.startsWith(written);
+            });
+            return files;
+        };
+        QCOMPARE(others(snapshot()), others(before));
     }
 
     // A JPEG cut off after its first rows prints as it decodes, the rest grey: the PDF is
@@ -615,8 +706,31 @@ private slots:
         QTest::newRow("print as DIB")
             << QStringList{"--print-as-dib", "a.jpg"}
             << "the option --print-as-dib applies only with --print-to" << QStringList{};
-        QTest::newRow("grid") << QStringList{"--grid", "4x5", "a.jpg"}
-                              << "the option --grid applies only with --print-to" << QStringList{};
+        QTest::newRow("grid of cards of a size")
+            << QStringList{"--grid", "4x5", "--card-size", "2inx2in", "a.jpg"}
+            << "20 landscape labels upper cut grid 4x5 50.8x50.8" << QStringList{"a.jpg"};
+        QTest::newRow("grid filled, with bleed and outlines")
+            << QStringList{"--grid=2x3", "--paper", "A4",         "--landscape", "--fill",
+                           "--bleed",    "3mm",     "--outlines", "--lowercase", "a.jpg"}
+            << "6 landscape labels lower cut grid 2x3 fill bleed 3 outlines"
+            << QStringList{"a.jpg"};
+        if (QFile::exists(sheetTemplateFolder() + "/paper-sizes.xml")) {
+            QTest::newRow("sheet")
+                << QStringList{"--sheet", "avery 5371", "--outlines", "a.jpg"}
+                << "10 landscape labels upper cut sheet outlines" << QStringList{"a.jpg"};
+        }
+        QTest::newRow("a grid that does not fit")
+            << QStringList{"--grid", "5x5", "--card-size", "2inx2in", "--paper", "letter"}
+            << "the grid does not fit: 5 × 5 cards of 50.8 × 50.8 mm" << QStringList{};
+        QTest::newRow("fill without a grid")
+            << QStringList{"--fill", "a.jpg"} << "the option --fill needs --grid or --sheet"
+            << QStringList{};
+        QTest::newRow("fold-over")
+            << QStringList{"--fold-over", "a.jpg"}
+            << "the option --fold-over applies only with --print-to" << QStringList{};
+        QTest::newRow("voice") << QStringList{"--voice", "de", "a.jpg"}
+                               << "the option --voice applies only with --speak-to"
+                               << QStringList{};
         QTest::newRow("bad count")
             << QStringList{"--per-page", "5", "a.jpg"}
             << "bad number of pictures per page \"5\": use 1, 2, 4, 6 or 8" << QStringList{};
@@ -631,7 +745,7 @@ private slots:
         WindowStart start;
         QString error;
         if (!readWindowStart(QStringList{"ferlo"} + arguments, start, error)) {
-            QCOMPARE(error, card);
+            QVERIFY2(error.startsWith(card), qPrintable(error));
             QVERIFY(files.isEmpty());
             return;
         }
@@ -641,6 +755,23 @@ private slots:
                           c.cutLines ? "cut" : "-"};
         if (start.wordBacks)
             shape << "backs";
+        const CardLayout& layout = c.layout;
+        if (layout.kind == CardLayout::Kind::Grid) {
+            shape << "grid"
+                  << QStringLiteral("%1x%2").arg(layout.Grid.Columns).arg(layout.Grid.Rows);
+            if (layout.Grid.CardWidth > 0)
+                shape << QStringLiteral("%1x%2")
+                             .arg(layout.Grid.CardWidth)
+                             .arg(layout.Grid.CardHeight);
+        }
+        if (layout.kind == CardLayout::Kind::Sheet)
+            shape << "sheet";
+        if (layout.Fill)
+            shape << "fill";
+        if (layout.Bleed > 0)
+            shape << "bleed" << QString::number(layout.Bleed);
+        if (layout.Outlines)
+            shape << "outlines";
         QCOMPARE(shape.join(' '), card);
         QVERIFY(c.cells.empty());
         QCOMPARE(start.files, files);
@@ -671,6 +802,85 @@ private slots:
         QCOMPARE(window.cells()[1].FileName, cat.toStdString());
         QCOMPARE(window.findChild<QLabel*>("CellLabel0")->text(), QStringLiteral("dog"));
         QVERIFY(window.findChild<QAction*>("mnWordBacks")->isChecked());
+    }
+
+    // `ferlo --grid 4x5 --card-size 2inx2in dog.jpg cat.jpg`: the window opens on that grid with
+    // the pictures in its first cards, and prints it as the same options print it.
+    void windowOpensOnTheLayout() {
+        MessageRecorder messages;
+        const QStringList options{"--grid",  "4x5",    "--card-size",
+                                  "2inx2in", "--fill", "--outlines"};
+        WindowStart start;
+        QString error;
+        QVERIFY2(
+            readWindowStart(QStringList{"ferlo"} + options + m_pictures.mid(0, 2), start, error),
+            qPrintable(error));
+        TFerloMainForm window;
+        applyWindowStart(window, start);
+        window.openFiles(start.files);
+        QCOMPARE(messages.texts(), QStringList{});
+        QCOMPARE(window.card().PicturesPerPage, 20);
+        QCOMPARE(window.card().PictureCount, 2);
+        const QList<CardPage> pages = window.deckPages();
+        QCOMPARE(pages.size(), 1);
+        QVERIFY(pages.first().Plan);
+        QCOMPARE(pages.first().Plan->Cards.size(), size_t(20));
+        QVERIFY(pages.first().Fill);
+        QVERIFY(pages.first().Outlines);
+    }
+
+    // A name that is not UTF-8 (a folder made on another system) opens in the window as it
+    // opens with --print-to: the arguments are the file system's bytes.
+    void nonUtf8NamesOpenInTheWindow() {
+        MessageRecorder messages;
+        QTemporaryDir dir;
+        const QByteArray folder = QFile::encodeName(dir.path()) + "/dir \xff\xfe";
+        QVERIFY(::mkdir(folder.constData(), 0700) == 0);
+        const QByteArray picture = folder + "/dog.jpg";
+        QFile source(m_pictures.first());
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        const QByteArray bytes = source.readAll();
+        FILE* out = std::fopen(picture.constData(), "wb");
+        QVERIFY(out);
+        QCOMPARE(std::fwrite(bytes.constData(), 1, size_t(bytes.size()), out),
+                 size_t(bytes.size()));
+        std::fclose(out);
+
+        WindowStart start;
+        QString error;
+        QVERIFY(readWindowStart({"ferlo", decodePath(picture)}, start, error));
+        TFerloMainForm window;
+        applyWindowStart(window, start);
+        window.openFiles(start.files);
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        QCOMPARE(window.card().PictureCount, 1);
+        QCOMPARE(QByteArray::fromStdString(window.cells()[0].FileName), picture);
+        // The same name exports too, into that folder.
+        const Run run =
+            runExport({"--print-to", decodePath(folder + "/cards"), decodePath(picture)});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QCOMPARE(::access((folder + "/cards.pdf").constData(), R_OK), 0);
+
+        // A deck in that folder is saved there and opens again.
+        const QString deck = decodePath(folder + "/farm.ferlo");
+        Deck written;
+        written.cards.emplace_back();
+        written.cards.back().perPage = 2;
+        written.cards.back().cells.push_back(DeckCell{picture.toStdString(), "Hund", {}});
+        writeDeck(deck, written);
+        TFerloMainForm other;
+        other.openFiles({deck});
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        QCOMPARE(other.card().PicturesPerPage, 2);
+        QCOMPARE(other.card().PictureCount, 1);
+        // Written over, it keeps its name.
+        writeDeck(deck, written);
+        QCOMPARE(listDirectory(decodePath(folder), EntryKind::PlainFile),
+                 (QStringList{"cards.pdf", "dog.jpg", "farm.ferlo"}));
+        // QTemporaryDir cannot remove what it cannot name.
+        for (const char* name : {"/cards.pdf", "/dog.jpg", "/farm.ferlo"})
+            QCOMPARE(::unlink((folder + name).constData()), 0);
+        QCOMPARE(::rmdir(folder.constData()), 0);
     }
 
     void picturesAfterDoubleDash() {

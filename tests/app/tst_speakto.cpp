@@ -1,6 +1,6 @@
 // `ferlo --speak-to DIR`: a WAV for every word without a recording, each word once, in the
 // deck's language or the voice asked for; a bad command line or unknown voice writes nothing.
-#include "app/SpeakTo.h"
+#include "app/CommandLine.h"
 #include "sound/SoundDecoder.h"
 #include "sound/Speech.h"
 #include "storage/DeckFile.h"
@@ -60,6 +60,12 @@ private slots:
         QTest::newRow("bad rate") << QStringList{"--rate", "9000", "@/cat1.jpg"} << 2
                                   << QStringList{};
         QTest::newRow("no inputs") << QStringList{} << 2 << QStringList{};
+        QTest::newRow("an option of the PDF")
+            << QStringList{"--per-page", "2", "@/cat1.jpg"} << 2 << QStringList{};
+        QTest::newRow("a PDF as well")
+            << QStringList{"--print-to", "@/x.pdf", "@/cat1.jpg"} << 2 << QStringList{};
+        QTest::newRow("rate not a number")
+            << QStringList{"--rate=fast", "@/cat1.jpg"} << 2 << QStringList{};
         QTest::newRow("a deck that is not there")
             << QStringList{"@/gone.ferlo"} << 1 << QStringList{};
     }
@@ -71,7 +77,7 @@ private slots:
         QStringList command{"ferlo", "--speak-to", out};
         for (const QString& argument : arguments)
             command << QString(argument).replace("@", m_dir.path());
-        QCOMPARE(runSpeakTo(command), status);
+        QCOMPARE(runCommandLineExport(command), status);
         const QStringList files = QDir(out).entryList(QDir::Files, QDir::Name);
         QCOMPARE(files, written);
         for (const QString& name : files) {

@@ -17,6 +17,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPageRanges>
@@ -43,6 +44,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <sys/statvfs.h>
 
 namespace ferlo {
 
@@ -208,6 +210,32 @@ bool runOneJob(QPrinter& printer, const QList<CardPage>& pages, const PaintOptio
     return true;
 }
 
+// Why a PDF file that Qt's printer wrote is not whole, empty when it is: the printer does not
+// say when a write fails, so its end must name the cross-reference table where that is. A full
+// disk is named by the system's cause.
+QString unfinishedPdfCause(const QString& path) {
+    bool whole = false;
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly) && file.size() > 32) {
+        const qint64 tailSize = std::min<qint64>(file.size(), 1024);
+        file.seek(file.size() - tailSize);
+        const QByteArray tail = file.read(tailSize);
+        const qsizetype at = tail.lastIndexOf("startxref");
+        bool ok = false;
+        const qint64 table =
+            at < 0 ? -1 : tail.mid(at + 9).trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+        whole = ok && tail.trimmed().endsWith("%%EOF") && table > 0 && table < file.size() &&
+                file.seek(table) && file.read(4) == "xref";
+    }
+    if (whole)
+        return {};
+    struct statvfs room {};
+    if (::statvfs(QFile::encodeName(QFileInfo(path).absolutePath()).constData(), &room) == 0 &&
+        room.f_bavail == 0)
+        return QString::fromLocal8Bit(std::strerror(ENOSPC));
+    return QCoreApplication::translate("Printing", "the file was not written whole");
+}
+
 // Qt's PDF printer writes its file from the first page on and keeps what it has when the job is
 // aborted. While this lives, the printer writes to a temporary file beside the chosen one, which
 // commit() renames over the chosen name; otherwise it is removed and the chosen file is untouched.
@@ -236,6 +264,10 @@ public:
     void commit() {
         if (!m_active)
             return;
+        // The printer writes the file itself and does not say when a write fails.
+        if (const QString cause = unfinishedPdfCause(m_partial.fileName()); !cause.isEmpty())
+            throw Error(QCoreApplication::translate("Printing", "Cannot print to the file %1: %2")
+                            .arg(m_target, cause));
         if (std::rename(QFile::encodeName(m_partial.fileName()).constData(),
                         QFile::encodeName(m_target).constData()) != 0)
             throw Error(QCoreApplication::translate("Printing", "Cannot print to the file %1: %2")
