@@ -30,8 +30,8 @@ Deck parseDeck(const QByteArray& json, const QString& path);
 // The JSON text of a deck that is to be saved at `path`.
 QByteArray deckJson(const Deck& deck, const QString& path);
 
-// Writes a deck file in one step (FileReplacement): an old file is replaced only by a complete new one.
-// Throws ferlo::Error naming the file and the cause.
+// Writes a deck file in one step (FileReplacement): an old file is replaced only by a complete new
+// one. Throws ferlo::Error naming the file and the cause.
 void writeDeck(const QString& path, const Deck& deck);
 
 // The message naming the deck's pictures that are not there (the first five, then "and N more"),
