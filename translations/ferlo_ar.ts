@@ -1275,7 +1275,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+11"/>
         <source>&amp;Print ...</source>
-        <translation>&amp;طباعة ...</translation>
+        <translation>طباعة ...</translation>
     </message>
     <message>
         <location line="+36"/>
@@ -1291,7 +1291,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+14"/>
         <source>Print Word &amp;Backs</source>
-        <translation>طباعة الكلمات على ال&amp;ظهر</translation>
+        <translation>طباعة الكلما&amp;ت على الظهر</translation>
     </message>
     <message>
         <location filename="../src/printing/PagePainter.cpp" line="+34"/>
@@ -1799,12 +1799,12 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+1"/>
         <source>&amp;Grid</source>
-        <translation>&amp;شبكة</translation>
+        <translation>شبكة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>P&amp;resets</source>
-        <translation>&amp;قوالب</translation>
+        <translation>قوالب</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -1834,12 +1834,12 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+2"/>
         <source>Por&amp;trait</source>
-        <translation>&amp;طولي</translation>
+        <translation>طولي</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Landscape</source>
-        <translation>&amp;عرضي</translation>
+        <translation>عرضي</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -1996,6 +1996,11 @@ Then click Continue to print the backs.</source>
         <source>Picture %1: %2</source>
         <translation>الصورة %1: %2</translation>
     </message>
+    <message>
+        <location line="+0"/>
+        <source>Picture %1 that cannot be shown: %2</source>
+        <translation>الصورة %1 التي لا يمكن عرضها: %2</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TAboutBox</name>
@@ -2035,29 +2040,29 @@ Then click Continue to print the backs.</source>
     <message>
         <location filename="../src/mainwindow/ArrangeCommands.cpp" line="+115"/>
         <source>&amp;Edit</source>
-        <translation>&amp;تحرير</translation>
+        <translation>تحرير</translation>
     </message>
     <message>
         <location line="+6"/>
         <location line="+12"/>
         <source>&amp;Undo</source>
-        <translation>&amp;تراجع</translation>
+        <translation>تر&amp;اجع</translation>
     </message>
     <message>
         <location line="-9"/>
         <location line="+10"/>
         <source>&amp;Redo</source>
-        <translation>إ&amp;عادة</translation>
+        <translation>إعا&amp;دة</translation>
     </message>
     <message>
         <location line="-1"/>
         <source>&amp;Undo %1</source>
-        <translation>&amp;تراجع عن %1</translation>
+        <translation>تر&amp;اجع عن %1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>&amp;Redo %1</source>
-        <translation>إ&amp;عادة %1</translation>
+        <translation>إعا&amp;دة %1</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -2072,27 +2077,27 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+7"/>
         <source>Move card ear&amp;lier</source>
-        <translation>ت&amp;قديم البطاقة</translation>
+        <translation>تقديم البطاقة</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Move card la&amp;ter</source>
-        <translation>تأ&amp;خير البطاقة</translation>
+        <translation>تأخير البطاقة</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Change Layout of &amp;All Cards ...</source>
-        <translation>تغيير تخطيط &amp;كل البطاقات ...</translation>
+        <translation>تغيير تخطيط كل البطاقا&amp;ت ...</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>&amp;View</source>
-        <translation>&amp;عرض</translation>
+        <translation>عر&amp;ض</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Card &amp;Strip</source>
-        <translation>&amp;شريط البطاقات</translation>
+        <translation>شريط البطاقا&amp;ت</translation>
     </message>
     <message>
         <location line="+37"/>
@@ -2230,72 +2235,72 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+64"/>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;New deck</source>
-        <translation>رزمة &amp;جديدة</translation>
+        <translation>&amp;رزمة جديدة</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Open deck ...</source>
-        <translation>&amp;فتح رزمة ...</translation>
+        <translation>فتح ر&amp;زمة ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Save</source>
-        <translation>&amp;حفظ</translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Save &amp;as ...</source>
-        <translation>حفظ &amp;باسم ...</translation>
+        <translation>حفظ باسم ...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Print se&amp;tup ...</source>
-        <translation>إ&amp;عداد الطباعة ...</translation>
+        <translation>&amp;إعداد الطباعة ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;Print ...</source>
-        <translation>&amp;طباعة ...</translation>
+        <translation>طباعة ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Print Pre&amp;view ...</source>
-        <translation>&amp;معاينة الطباعة ...</translation>
+        <translation>معاينة &amp;الطباعة ...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Export PDF ...</source>
-        <translation>ت&amp;صدير PDF ...</translation>
+        <translation>تصدير &amp;PDF ...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Double-Sided Printing ...</source>
-        <translation>الطباعة على ال&amp;وجهين ...</translation>
+        <translation>الطباعة على الوجهين ...</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Print &amp;Calibration Sheet ...</source>
-        <translation>طباعة ورقة المعا&amp;يرة ...</translation>
+        <translation>طباعة &amp;ورقة المعايرة ...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>e&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خرو&amp;ج</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>&amp;Card</source>
-        <translation>&amp;بطاقة</translation>
+        <translation>بطاقة</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>&amp;Previous card</source>
-        <translation>البطاقة ال&amp;سابقة</translation>
+        <translation>البطاقة السابقة</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -2305,7 +2310,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+3"/>
         <source>&amp;Next card</source>
-        <translation>البطاقة التا&amp;لية</translation>
+        <translation>البطاقة التالية</translation>
     </message>
     <message>
         <location line="+0"/>
@@ -2315,7 +2320,7 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+4"/>
         <source>N&amp;ew card</source>
-        <translation>بطاقة &amp;جديدة</translation>
+        <translation>بطاقة جديد&amp;ة</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2335,12 +2340,12 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+2"/>
         <source>&amp;Layout ...</source>
-        <translation>التخ&amp;طيط ...</translation>
+        <translation>&amp;التخطيط ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Re&amp;cord</source>
-        <translation>&amp;تسجيل</translation>
+        <translation>تسجيل</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -2350,22 +2355,22 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+5"/>
         <source>&amp;Options ...</source>
-        <translation>&amp;خيارات ...</translation>
+        <translation>خيا&amp;رات ...</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>مساعد&amp;ة</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Help ...</source>
-        <translation>&amp;مساعدة ...</translation>
+        <translation>مساعد&amp;ة ...</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>&amp;About ...</source>
-        <translation>&amp;حول ...</translation>
+        <translation>حو&amp;ل ...</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2543,17 +2548,17 @@ Then click Continue to print the backs.</source>
     <message>
         <location line="+23"/>
         <source>&amp;Play</source>
-        <translation>ت&amp;شغيل</translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Record word</source>
-        <translation>&amp;تسجيل الكلمة</translation>
+        <translation>تسجيل &amp;الكلمة</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>&amp;Edit word</source>
-        <translation>ت&amp;حرير الكلمة</translation>
+        <translation>تحرير الكلمة</translation>
     </message>
     <message>
         <location line="+1"/>
