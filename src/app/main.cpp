@@ -2,6 +2,7 @@
 #include "app/Languages.h"
 #include "app/SpeakTo.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/ButtonStyle.h"
 #include "dialogs/Messages.h"
 #include "dialogs/Options.h"
 #include "mainwindow/FerloMainForm.h"
@@ -49,6 +50,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_FONT_DPI", "96");
 
     QApplication app(argc, argv);
+    // The platform's style, with buttons whose icon and text keep their places right to left.
+    QApplication::setStyle(new ferlo::ButtonStyle);
     // Captions designed for "MS Sans Serif" fit in Liberation Sans, the sans-serif with the
     // closest widths that the setup installs.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
