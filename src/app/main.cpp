@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QStyle>
 
 #include <cstdio>
 #include <cstdlib>
@@ -51,7 +52,7 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     // The platform's style, with buttons whose icon and text keep their places right to left.
-    QApplication::setStyle(new ferlo::ButtonStyle);
+    QApplication::setStyle(new ferlo::ButtonStyle(QApplication::style()->name()));
     // Captions designed for "MS Sans Serif" fit in Liberation Sans, the sans-serif with the
     // closest widths that the setup installs.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),

@@ -157,6 +157,13 @@ QList<QPair<QString, QString>> shownTexts(QWidget* window) {
     return texts;
 }
 
+// A row for a window read left to right (English) and one read right to left (Arabic).
+void addDirectionRows() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("left to right") << QStringLiteral("en");
+    QTest::newRow("right to left") << QStringLiteral("ar");
+}
+
 // Whether a letter joins the one after it, and the one before it (Arabic joining).
 bool joinsNext(uint c) {
     const QChar::JoiningType type = QChar::joiningType(c);
@@ -524,7 +531,7 @@ private slots:
     }
 
     // Every dialog lies inside the screen's room, its buttons included, in every language: on
-    // the runs' screens of 800 x 600 and 1024 x 600 pixels, as small as the window allows.
+    // the plain run's screen and on the extra runs' 800 x 600 and 1024 x 600 ones.
     void dialogsFitTheScreen_data() {
         QTest::addColumn<QString>("language");
         QTest::addColumn<int>("dialog");
@@ -571,11 +578,7 @@ private slots:
 
     // The back offset's fields show a positive and a negative value aligned alike, to the side
     // the window reads from, whatever marks the locale's minus sign carries.
-    void backOffsetFieldsAlignedAlike_data() {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("left to right") << QStringLiteral("en");
-        QTest::newRow("right to left") << QStringLiteral("ar");
-    }
+    void backOffsetFieldsAlignedAlike_data() { addDirectionRows(); }
     void backOffsetFieldsAlignedAlike() {
         QFETCH(QString, language);
         openWindowIn(language);
@@ -640,11 +643,7 @@ private slots:
 
     // The previous and next cards' arrows are mirrored with their buttons: each points away
     // from the other button, the way its card lies, in either direction of the window.
-    void cardArrowsPointTheirWay_data() {
-        QTest::addColumn<QString>("language");
-        QTest::newRow("left to right") << QStringLiteral("en");
-        QTest::newRow("right to left") << QStringLiteral("ar");
-    }
+    void cardArrowsPointTheirWay_data() { addDirectionRows(); }
     void cardArrowsPointTheirWay() {
         QFETCH(QString, language);
         openWindowIn(language);
