@@ -1679,6 +1679,11 @@ Then click Continue to print the backs.</source>
         <source>Picture %1: %2</source>
         <translation>الصورة %1: %2</translation>
     </message>
+    <message>
+        <location line="+0"/>
+        <source>Picture %1 that cannot be shown: %2</source>
+        <translation>الصورة %1 التي لا يمكن عرضها: %2</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TAboutBox</name>

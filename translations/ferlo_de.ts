@@ -1689,6 +1689,11 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <source>Picture %1: %2</source>
         <translation>Bild %1: %2</translation>
     </message>
+    <message>
+        <location line="+0"/>
+        <source>Picture %1 that cannot be shown: %2</source>
+        <translation>Bild %1, nicht anzeigbar: %2</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TAboutBox</name>

@@ -1696,6 +1696,11 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <source>Picture %1: %2</source>
         <translation>Imagen %1: %2</translation>
     </message>
+    <message>
+        <location line="+0"/>
+        <source>Picture %1 that cannot be shown: %2</source>
+        <translation>Imagen %1 que no se puede mostrar: %2</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TAboutBox</name>

@@ -1700,6 +1700,11 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <source>Picture %1: %2</source>
         <translation>Image %1&#xa0;: %2</translation>
     </message>
+    <message>
+        <location line="+0"/>
+        <source>Picture %1 that cannot be shown: %2</source>
+        <translation>Image %1 qui ne peut pas être affichée&#xa0;: %2</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TAboutBox</name>

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Languages.h"
 #include "dialogs/AboutBox.h"
+#include "dialogs/ButtonStyle.h"
 #include "dialogs/Messages.h"
 #include "dialogs/Options.h"
 #include "mainwindow/FerloMainForm.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QStyle>
 
 #include <cstdio>
 #include <cstdlib>
@@ -47,6 +49,8 @@ int main(int argc, char* argv[]) {
         qputenv("QT_FONT_DPI", "96");
 
     QApplication app(argc, argv);
+    // The platform's style, with buttons whose icon and text keep their places right to left.
+    QApplication::setStyle(new ferlo::ButtonStyle(QApplication::style()->name()));
     // Captions designed for "MS Sans Serif" fit in Liberation Sans, the sans-serif with the
     // closest widths that the setup installs.
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),

@@ -2,6 +2,7 @@
 
 #include <QSize>
 
+class QDialog;
 class QWidget;
 
 namespace ferlo {
@@ -20,5 +21,12 @@ inline QSize sizeInRoom(QSize designed, QSize room) {
 // Sizes a window designed at `designed` to its room (sizeInRoom), and once it shows, also moves
 // it so that its frame lies in the screen's available geometry.
 void fitInRoom(QWidget* window, QSize designed);
+
+// Sizes a dialog laid out by a box layout to its room (availableRoom of its parent): its designed
+// size (its size hint where none is given) as far as the room holds it. Where the room does not
+// hold even the smallest size its layout allows, all it shows but its button row goes into a
+// scroll area, the buttons staying below it, and the dialog takes the room. Called before the
+// dialog shows.
+void fitDialogInRoom(QDialog* dialog, QSize designed = QSize());
 
 } // namespace ferlo

@@ -54,6 +54,14 @@ double ScreenScaleForRoom(bool portrait, int roomWidth, int roomHeight) {
                     roomHeight / (portrait ? 490.0 : 425.0));
 }
 
+double ScreenScaleInBase(bool portrait, double scale, int baseWidth, int baseHeight) {
+    const CardSize card = CardSizeFor(portrait, scale);
+    if (card.Width <= baseWidth && card.Height <= baseHeight)
+        return scale;
+    return std::max(0.0, ScreenScaleForRoom(portrait, baseWidth - 2 * kShrunkCardMargin,
+                                            baseHeight - 2 * kShrunkCardMargin));
+}
+
 bool IsValidPicturesPerPage(int count) {
     return count == 1 || count == 2 || count == 4 || count == 6 || count == 8;
 }

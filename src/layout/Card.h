@@ -42,6 +42,15 @@ double ScreenScaleForBase(bool portrait, double openingScale, int openingBaseWid
 // The largest screen scale whose card fits a room of roomWidth x roomHeight.
 double ScreenScaleForRoom(bool portrait, int roomWidth, int roomHeight);
 
+// The room kept free around a card that is shown smaller than designed, so that it fits its
+// base: on each side, in logical pixels.
+constexpr int kShrunkCardMargin = 12;
+
+// The screen scale at which the card is shown in a base of baseWidth x baseHeight: `scale`
+// wherever its card fits the base, so the designed geometry stays where there is room for it;
+// else the largest scale whose card fits the base less kShrunkCardMargin on each side.
+double ScreenScaleInBase(bool portrait, double scale, int baseWidth, int baseHeight);
+
 // Label font size in points for a number of pictures per page; 0 for a count that is not one of
 // 1, 2, 4, 6 and 8.
 int LabelFontSizeFor(int picturesPerPage);

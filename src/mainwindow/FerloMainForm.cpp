@@ -152,11 +152,14 @@ void TFerloMainForm::TBNumPerPageClick(const QAction* Sender) {
 
 void TFerloMainForm::SetOrientation() {
     // Once the window is open, the card takes the largest size that its base holds with the
-    // opening's margins (the opening size at the opening base).
+    // opening's margins (the opening size at the opening base). A base that does not hold it
+    // (the card strip took part of it) shows it smaller, whole.
     if (!m_openingBase.isEmpty()) {
-        m_card.setScreenScale(ScreenScaleForBase(m_card.portrait(), m_openingScale,
-                                                 m_openingBase.width(), m_openingBase.height(),
-                                                 PACardBase->width(), PACardBase->height()));
+        const double scale =
+            ScreenScaleForBase(m_card.portrait(), m_openingScale, m_openingBase.width(),
+                               m_openingBase.height(), PACardBase->width(), PACardBase->height());
+        m_card.setScreenScale(
+            ScreenScaleInBase(m_card.portrait(), scale, PACardBase->width(), PACardBase->height()));
     }
     PACard->resize(card().CardWidth, card().CardHeight);
     const int top = (PACardBase->height() - PACard->height()) / 2;

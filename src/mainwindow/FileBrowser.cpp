@@ -6,11 +6,16 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSet>
 #include <QStorageInfo>
 #include <QStyledItemDelegate>
+#include <QTextLayout>
+#include <QtMath>
+
+#include <utility>
 
 namespace ferlo {
 
@@ -26,19 +31,70 @@ bool isPseudoFileSystem(const QByteArray& type) {
     return pseudo.contains(type);
 }
 
-// Rows of a fixed height, whatever the font and icons would ask for.
-class FixedHeightDelegate : public QStyledItemDelegate {
+// The scripts of a text's letters, as a key: names of the same scripts are shown in the same
+// fonts.
+QString scriptsOf(const QString& text) {
+    QString key;
+    for (const uint c : text.toUcs4()) {
+        const QChar script(ushort(QChar::script(c)));
+        if (!key.contains(script))
+            key += script;
+    }
+    return key;
+}
+
+} // namespace
+
+// Rows of one height for every item: the list's own height, and more where the fonts that show
+// its names (the fallback fonts of other scripts among them) make their lines higher than the
+// list's font does, so that no name reaches into the next row.
+class RowHeightDelegate : public QStyledItemDelegate {
 public:
-    FixedHeightDelegate(int height, QObject* parent)
+    RowHeightDelegate(int height, QObject* parent)
         : QStyledItemDelegate(parent)
+        , m_least(height)
         , m_height(height) {}
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         return QSize(QStyledItemDelegate::sizeHint(option, index).width(), m_height);
     }
+    int height() const { return m_height; }
+    // Takes the height the names need in this font; true when it changed.
+    bool fitTo(const QStringList& names, const QFont& font) {
+        if (font != m_font) {
+            m_font = font;
+            m_heights.clear();
+            m_ownLine = lineHeight(QStringLiteral("Xg"), font);
+        }
+        int higher = 0; // than a line of the font's own letters
+        for (const QString& name : names) {
+            const QString scripts = scriptsOf(name);
+            auto found = m_heights.constFind(scripts);
+            if (found == m_heights.constEnd())
+                found = m_heights.insert(scripts, lineHeight(name, font) - m_ownLine);
+            higher = std::max(higher, *found);
+        }
+        return std::exchange(m_height, m_least + higher) != m_height;
+    }
+
+    // The height of the line a text is laid out in: the highest ascent and descent of the fonts
+    // its letters are drawn in.
+    static int lineHeight(const QString& text, const QFont& font) {
+        QTextLayout layout(text, font);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        return line.isValid() ? qCeil(line.height()) : 0;
+    }
 
 private:
+    int m_least;
     int m_height;
+    QFont m_font;
+    int m_ownLine = 0;
+    QHash<QString, int> m_heights; // by the scripts of a name: how much higher its line is
 };
+
+namespace {
 
 // The file manager's order: letter case ignored, by the rules of the user's language, numbers
 // by value (dog2 before dog10). The C locale has no rules of a language and would sort by code
@@ -112,7 +168,8 @@ DirectoryListBox::DirectoryListBox(QWidget* parent)
     : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
-    setItemDelegate(new FixedHeightDelegate(kItemHeight, this));
+    m_rows = new RowHeightDelegate(kItemHeight, this);
+    setItemDelegate(m_rows);
     connect(this, &QListWidget::itemClicked, this, &DirectoryListBox::choose);
     connect(this, &QListWidget::itemActivated, this, &DirectoryListBox::choose);
 }
@@ -152,6 +209,7 @@ bool DirectoryListBox::setDirectory(const QString& requested) {
         if (path == QLatin1String("/") || directoryPart(path).isEmpty())
             break;
     }
+    QStringList names; // as shown, for the height of the rows
     int depth = 0;
     for (const QString& path : ancestors) {
         const QString name = path == QLatin1String("/") ? path : fileNamePart(path);
@@ -159,6 +217,7 @@ bool DirectoryListBox::setDirectory(const QString& requested) {
             new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + displayName(name), this);
         item->setData(Qt::UserRole, path);
         item->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+        names << item->text();
         ++depth;
     }
     setCurrentRow(count() - 1);
@@ -169,7 +228,10 @@ bool DirectoryListBox::setDirectory(const QString& requested) {
             new QListWidgetItem(QString(depth * 2, QLatin1Char(' ')) + displayName(child), this);
         item->setData(Qt::UserRole, joinPath(directory, child));
         item->setIcon(style()->standardIcon(QStyle::SP_DirClosedIcon));
+        names << item->text();
     }
+    if (m_rows->fitTo(names, font()))
+        doItemsLayout();
     emit directoryChanged(m_directory);
     return true;
 }
@@ -178,24 +240,37 @@ FileListBox::FileListBox(QWidget* parent)
     : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::MultiSelection);
     setUniformItemSizes(true);
-    setItemDelegate(new FixedHeightDelegate(kItemHeight, this));
+    m_rows = new RowHeightDelegate(kItemHeight, this);
+    setItemDelegate(m_rows);
     // No horizontal scroll bar: it would cover the last line. A long name ends in "...".
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+int FileListBox::rowHeight() const {
+    return m_rows->height();
+}
+
 void FileListBox::placeIn(const QRect& area) {
     // Whole lines only: the list is as high as the most lines that fit the area.
+    m_area = area;
     const int frames = 2 * frameWidth();
-    const int lines = qMax(1, (area.height() - frames) / kItemHeight);
-    setGeometry(area.x(), area.y(), area.width(), lines * kItemHeight + frames);
+    const int lines = qMax(1, (area.height() - frames) / rowHeight());
+    setGeometry(area.x(), area.y(), area.width(), lines * rowHeight() + frames);
 }
 
 void FileListBox::setDirectory(const QString& directory) {
     m_directory = directory;
     clear();
+    QStringList shown;
     for (const QString& name : pictureFilesIn(directory)) {
         auto* item = new QListWidgetItem(displayName(name), this);
         item->setData(Qt::UserRole, name);
+        shown << item->text();
+    }
+    if (m_rows->fitTo(shown, font())) {
+        doItemsLayout();
+        if (!m_area.isNull())
+            placeIn(m_area);
     }
     clearSelection();
     setCurrentRow(-1, QItemSelectionModel::NoUpdate);

@@ -19,6 +19,8 @@ QStringList pictureFilesIn(const QString& directory);
 // user's language (the C locale takes Unicode's default order), numbers by value.
 void sortFileNames(QStringList& names);
 
+class RowHeightDelegate;
+
 // The drive box: lists the roots; choosing one changes the directory list to it.
 class DriveComboBox : public QComboBox {
     Q_OBJECT
@@ -34,6 +36,7 @@ signals:
 
 // The directory list: the path from the root down to the shown directory, then its
 // subdirectories; choosing an entry (click or Enter) makes it the shown directory.
+// Its rows are kItemHeight high, or as high as the fonts that show its names need.
 class DirectoryListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -57,13 +60,15 @@ private:
 
     QString m_directory;
     QString m_lastError;
+    RowHeightDelegate* m_rows = nullptr;
 };
 
 // The file list: picture files of one directory, several selected at once, a plain left click
 // toggling one item. A left click first flips the item and makes it current, then sends the
 // change notification when the current item is another one than at the last notification, and
 // only then reports the press. Other buttons select nothing. A new reading of the directory
-// leaves nothing selected and sends the change notification.
+// leaves nothing selected and sends the change notification. Its rows are kItemHeight high, or
+// as high as the fonts that show the folder's names need (other scripts' fallback fonts).
 class FileListBox : public QListWidget {
     Q_OBJECT
 public:
@@ -71,8 +76,10 @@ public:
 
     explicit FileListBox(QWidget* parent = nullptr);
 
-    // Takes the top of the area, as high as a whole number of lines allows.
+    // Takes the top of the area, as high as a whole number of lines allows (again when the
+    // rows' height changes with the names shown).
     void placeIn(const QRect& area);
+    int rowHeight() const;
 
     // Reads the directory anew.
     void setDirectory(const QString& directory);
@@ -108,6 +115,8 @@ private:
     void notifyIfCurrentMoved();
 
     QString m_directory;
+    QRect m_area;
+    RowHeightDelegate* m_rows = nullptr;
     int m_lastNotifiedRow = -1;
     bool m_notifyingClick = false;
 };

@@ -1,6 +1,7 @@
 #include "mainwindow/Glyphs.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
@@ -117,7 +118,10 @@ QPixmap glyphPixmap(Glyph glyph, int pixelsPerPoint) {
         break;
     case Glyph::PreviousCard:
     case Glyph::NextCard:
-        drawArrow(painter, glyph == Glyph::NextCard);
+        // The next card lies the way the window reads: to the left in a right-to-left
+        // language, where the toolbar puts Next left of Previous.
+        drawArrow(painter, (glyph == Glyph::NextCard) !=
+                               (QGuiApplication::layoutDirection() == Qt::RightToLeft));
         break;
     case Glyph::NewCard:
     case Glyph::RemoveCard:

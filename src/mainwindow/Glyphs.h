@@ -24,6 +24,8 @@ enum class Glyph {
     Record
 };
 
+// The glyph's icon. The previous and next cards' arrows point the way the application's layout
+// direction reads at the time (mirrored in a right-to-left language, as their buttons are).
 QIcon glyphIcon(Glyph glyph);
 
 } // namespace ferlo

@@ -1,5 +1,6 @@
 #include "mainwindow/LayoutDialog.h"
 
+#include "dialogs/ScreenFit.h"
 #include "layout/CardModel.h"
 #include "printing/CardPage.h"
 #include "printing/PlanPainter.h"
@@ -159,7 +160,6 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent, int dealtPict
     const bool dealing = m_dealt >= 0;
     setObjectName(dealing ? QStringLiteral("RelayoutDialog") : QStringLiteral("LayoutDialog"));
     setWindowTitle(dealing ? tr("Change Layout of All Cards") : tr("Layout"));
-    resize(820, 500);
     auto* main = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     main->addLayout(top);
@@ -268,6 +268,8 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent, int dealtPict
     for (QCheckBox* box : {m_fill, m_outlines})
         connect(box, &QCheckBox::toggled, this, changed);
     choiceChanged();
+    // Designed at 820 x 500, as far as the screen holds it.
+    fitDialogInRoom(this, QSize(820, 500));
 }
 
 LayoutDialog::~LayoutDialog() = default;

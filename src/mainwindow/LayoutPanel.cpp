@@ -27,8 +27,9 @@ namespace ferlo {
 
 namespace {
 
-// The room left around the paper inside the card base, in logical pixels.
-constexpr int kRoomMargin = 12;
+// The room left around the paper inside the card base, in logical pixels: as around a card of
+// the counts that is shown smaller than designed.
+constexpr int kRoomMargin = kShrunkCardMargin;
 
 // A picture scaled to exactly its target in device pixels, from the picture cache, opaque: a
 // transparent part shows the white card as on paper.
@@ -97,6 +98,7 @@ void LayoutPanel::prepare() {
     m_ratio = ratio;
     m_prepared = PreparedPage();
     m_page = QImage();
+    m_unreadable.clear();
     if (!m_card || !m_problem.isEmpty())
         return;
     CardPage page;
@@ -124,6 +126,7 @@ void LayoutPanel::prepare() {
             return screenPicture(path, cell, fill);
         });
     }
+    m_unreadable.assign(count, false);
     for (size_t i = 0; i < count; ++i) {
         if (!work.started(i))
             continue;
@@ -131,7 +134,10 @@ void LayoutPanel::prepare() {
             PrintedPicture picture = work.take(i);
             if (!picture.target.isEmpty())
                 m_prepared.pictures.push_back({int(i), std::move(picture), true});
+            else
+                m_unreadable[i] = true;
         } catch (...) {
+            m_unreadable[i] = true;
         }
     }
     m_page = QImage(device, QImage::Format_RGB32);
@@ -148,6 +154,17 @@ void LayoutPanel::prepare() {
             painter.drawPath(shape);
     }
     paintPreparedPage(painter, m_prepared);
+    // A picture that cannot be read keeps its card: a thin dotted outline marks its place, as
+    // on the card of the counts, for the user to take it off.
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(QPen(palette().color(QPalette::Mid), std::max(1, qRound(ratio)), Qt::DotLine));
+    painter.setBrush(Qt::NoBrush);
+    for (size_t i = 0; i < count; ++i) {
+        if (!m_unreadable[i])
+            continue;
+        const TRect area = m_prepared.cells[i].PictureArea();
+        painter.drawRect(QRect(area.Left, area.Top, area.width(), area.height()));
+    }
     painter.end();
     m_page.setDevicePixelRatio(ratio);
 }
@@ -250,19 +267,43 @@ void LayoutPanel::mousePressEvent(QMouseEvent* event) {
         return;
     }
     setFocusedCell(index);
+    // A left press may begin a drag: it counts only once the button comes up without one.
     m_pressedCell = event->button() == Qt::LeftButton ? index : -1;
     m_pressedAt = event->position().toPoint();
-    emit pressed(index, event->button());
+    if (event->button() != Qt::LeftButton)
+        emit pressed(index, event->button());
+}
+
+void LayoutPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double click counts as a press of its own.
+    mousePressEvent(event);
+}
+
+void LayoutPanel::mouseReleaseEvent(QMouseEvent* event) {
+    const int index = event->button() == Qt::LeftButton ? std::exchange(m_pressedCell, -1) : -1;
+    if (!filled(index)) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    emit pressed(index, Qt::LeftButton);
 }
 
 void LayoutPanel::mouseMoveEvent(QMouseEvent* event) {
-    if (m_pressedCell < 0 || !(event->buttons() & Qt::LeftButton) || !filled(m_pressedCell) ||
+    if (m_pressedCell < 0 || !(event->buttons() & Qt::LeftButton) ||
         (event->position().toPoint() - m_pressedAt).manhattanLength() <
             QApplication::startDragDistance()) {
         QWidget::mouseMoveEvent(event);
         return;
     }
-    emit dragRequested(std::exchange(m_pressedCell, -1));
+    // Past the drag distance the press is a drag, never a click.
+    const int index = std::exchange(m_pressedCell, -1);
+    if (filled(index))
+        emit dragRequested(index);
+}
+
+bool LayoutPanel::isUnreadable(int index) {
+    prepare();
+    return index >= 0 && size_t(index) < m_unreadable.size() && m_unreadable[size_t(index)];
 }
 
 bool LayoutPanel::filled(int index) const {
@@ -282,12 +323,16 @@ int LayoutPanel::nextFilled(int from, bool forward) const {
 void LayoutPanel::setFocusedCell(int index) {
     m_focus = index;
     const auto& cells = m_card->cells();
-    setAccessibleName(
-        filled(index)
-            ? tr("Picture %1: %2")
-                  .arg(QString::number(index + 1),
-                       displayName(fileNamePart(pathFromModel(cells[size_t(index)].FileName))))
-            : tr("Card"));
+    if (!filled(index)) {
+        setAccessibleName(tr("Card"));
+    } else {
+        const QString name =
+            displayName(fileNamePart(pathFromModel(cells[size_t(index)].FileName)));
+        setAccessibleName(
+            isUnreadable(index)
+                ? tr("Picture %1 that cannot be shown: %2").arg(QString::number(index + 1), name)
+                : tr("Picture %1: %2").arg(QString::number(index + 1), name));
+    }
     update();
 }
 

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 class QLabel;
 
@@ -17,7 +18,8 @@ class LabelEditor;
 // large as the room it is given holds, by the page painter that prints it, so the screen shows
 // the cards' shapes, bleed, crop marks and labels as they print. Pictures come from the picture
 // cache at the screen's device pixels. A press on a card that holds a picture is reported with
-// its button; a double click reaches the label editor, which lies on the panel. From the
+// its button, a left one when the button comes up without a drag; a double click reaches the
+// label editor, which lies on the panel. From the
 // keyboard, Tab and the arrow keys go from picture to picture; Space or Enter counts as a left
 // press, Delete as a right press, F2 asks to edit the label, the menu key for the menu.
 class LayoutPanel : public QWidget {
@@ -35,6 +37,8 @@ public:
     // The card under a point of the panel, -1 for none; the label band under it likewise.
     int cellAt(QPoint at);
     int bandAt(QPoint at);
+    // Whether a card holds a picture that cannot be read (its place is outlined).
+    bool isUnreadable(int index);
     // A card's picture area and label band in the panel's coordinates (empty for none).
     QRect pictureRect(int index);
     QRect bandRect(int index);
@@ -57,6 +61,8 @@ protected:
     bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -75,6 +81,7 @@ private:
     bool m_stale = true;
     QString m_problem;
     PreparedPage m_prepared;
+    std::vector<bool> m_unreadable; // per card of the page, as last prepared
     QImage m_page;
     qreal m_ratio = 1.0;
     int m_focus = -1;

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <utility>
+
 namespace ferlo {
 
 PictureControl::PictureControl(QWidget* parent)
@@ -130,25 +132,35 @@ void PictureControl::focusOutEvent(QFocusEvent* event) {
 void PictureControl::mousePressEvent(QMouseEvent* event) {
     event->accept();
     m_pressedAt.reset();
-    if (event->button() == Qt::LeftButton && hasPicture())
+    // A left press may begin a drag: it counts only once the button comes up without one.
+    if (event->button() == Qt::LeftButton)
         m_pressedAt = event->position().toPoint();
-    emit mouseDown(event->button());
+    else
+        emit mouseDown(event->button());
+}
+
+void PictureControl::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
+    if (event->button() == Qt::LeftButton && std::exchange(m_pressedAt, std::nullopt))
+        emit mouseDown(Qt::LeftButton);
 }
 
 void PictureControl::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
-    if (!m_pressedAt || !(event->buttons() & Qt::LeftButton) || !hasPicture())
+    if (!m_pressedAt || !(event->buttons() & Qt::LeftButton))
         return;
     if ((event->position().toPoint() - *m_pressedAt).manhattanLength() <
         QApplication::startDragDistance())
         return;
+    // Past the drag distance the press is a drag, never a click.
     m_pressedAt.reset();
-    emit dragRequested();
+    if (hasPicture())
+        emit dragRequested();
 }
 
 void PictureControl::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-    emit mouseDown(event->button());
+    // The second press of a double click counts as a press of its own.
+    mousePressEvent(event);
 }
 
 } // namespace ferlo

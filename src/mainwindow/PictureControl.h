@@ -7,7 +7,9 @@
 namespace ferlo {
 
 // A picture control of the card: paints its picture stretched to its own rectangle and reports
-// every mouse press, with its button, the second press of a double click included. A control
+// every mouse press, with its button, the second press of a double click included. A left press
+// is reported when the button comes up again without a drag (a drag is reported instead, once
+// the mouse moved beyond the drag distance); other buttons as they go down. A control
 // without a picture, unless marked unreadable, takes no press and shows no hint: it lets them
 // through to what lies under it.
 // The hint (toolTip) is shown as plain text. A control with a picture takes the keyboard focus
@@ -41,6 +43,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -51,7 +54,7 @@ private:
 
     QImage m_picture;
     bool m_unreadable = false;
-    // Where the left button went down; null when no drag may start.
+    // Where the left button went down; null once it is no click any more (a drag started).
     std::optional<QPoint> m_pressedAt;
 };
 

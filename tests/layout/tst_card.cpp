@@ -256,6 +256,50 @@ private slots:
         QCOMPARE(card.PictureWidth, -32);
         QCOMPARE(card.PictureHeight, -52);
     }
+
+    // The card keeps its scale wherever it fits its base, to the pixel; a base that does not
+    // hold it (in either direction, by a pixel too) shows it whole, with the margin around it,
+    // as large as that allows.
+    void scaleInBase_data() {
+        QTest::addColumn<bool>("portrait");
+        QTest::addColumn<double>("scale");
+        QTest::addColumn<int>("baseWidth");
+        QTest::addColumn<int>("baseHeight");
+        QTest::addColumn<bool>("kept");
+        // At 1.28 the portrait card is 448 x 627 and the landscape one 762 x 544.
+        QTest::newRow("portrait, room to spare") << true << 1.28 << 855 << 700 << true;
+        QTest::newRow("portrait, exactly its size") << true << 1.28 << 448 << 627 << true;
+        QTest::newRow("portrait, a pixel short in height") << true << 1.28 << 855 << 626 << false;
+        QTest::newRow("portrait, a pixel short in width") << true << 1.28 << 447 << 700 << false;
+        QTest::newRow("portrait above a strip") << true << 1.28 << 855 << 588 << false;
+        QTest::newRow("landscape above a strip") << false << 1.28 << 855 << 588 << true;
+        QTest::newRow("landscape, short screen") << false << 1.28 << 855 << 418 << false;
+        QTest::newRow("no room at all") << true << 1.0 << 10 << 10 << false;
+    }
+    void scaleInBase() {
+        QFETCH(bool, portrait);
+        QFETCH(double, scale);
+        QFETCH(int, baseWidth);
+        QFETCH(int, baseHeight);
+        QFETCH(bool, kept);
+        const double shown = ferlo::ScreenScaleInBase(portrait, scale, baseWidth, baseHeight);
+        QVERIFY(shown >= 0.0);
+        if (kept) {
+            QCOMPARE(shown, scale);
+            return;
+        }
+        QVERIFY(shown < scale);
+        const ferlo::CardSize card = ferlo::CardSizeFor(portrait, shown);
+        const int margin = ferlo::kShrunkCardMargin;
+        QVERIFY(card.Width <= std::max(0, baseWidth - 2 * margin));
+        QVERIFY(card.Height <= std::max(0, baseHeight - 2 * margin));
+        // As large as the margins allow: a little larger no longer fits.
+        if (baseWidth > 2 * margin && baseHeight > 2 * margin) {
+            const ferlo::CardSize larger = ferlo::CardSizeFor(portrait, shown * 1.01);
+            QVERIFY(larger.Width > baseWidth - 2 * margin ||
+                    larger.Height > baseHeight - 2 * margin);
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestCard)

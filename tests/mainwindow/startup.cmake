@@ -11,3 +11,7 @@ ferlo_offscreen_screen(config 1920 1080)
 ferlo_add_test_run(mainwindow.startup-1920-scale2 mainwindow_tst_startup
   ENV "QT_QPA_PLATFORM=offscreen:configfile=${config}" "QT_SCALE_FACTOR=2"
       "FERLO_TEST_SCREEN_WIDTH=960")
+# A screen of the designed width but only 600 pixels high: the window is shorter than designed.
+ferlo_offscreen_screen(config 1024 600)
+ferlo_add_test_run(mainwindow.startup-1024x600 mainwindow_tst_startup
+  ENV "QT_QPA_PLATFORM=offscreen:configfile=${config}" "FERLO_TEST_SCREEN_WIDTH=1024")

@@ -17,6 +17,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QProcess>
+#include <QTextLayout>
+#include <QtMath>
 #include <QtTest>
 
 #include <fcntl.h>
@@ -186,6 +188,68 @@ private slots:
         QTest::mouseClick(ui.CellImages[0], Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
         QVERIFY(!ui.FileListBox1->item(row)->isSelected());
         QCOMPARE(ui.Card.PictureCount, 0);
+    }
+
+    // Names in other scripts are drawn in fallback fonts that may be higher than the list's own:
+    // the rows of both lists take the height of the fonts the names are drawn in, so no name
+    // reaches into its neighbour's row; names in Latin letters keep the lists' own rows. The file
+    // list still shows whole rows only.
+    void rowsTakeTheHeightOfTheirScripts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("ownRows");
+        QTest::newRow("Latin") << QStringLiteral("Zebra Ärger") << true;
+        QTest::newRow("Devanagari") << QStringLiteral("बिल्ली") << false;
+        QTest::newRow("Thai") << QStringLiteral("ผู้ใหญ่") << false;
+        QTest::newRow("Arabic") << QStringLiteral("عصفور") << false;
+        QTest::newRow("CJK") << QStringLiteral("猫と犬") << false;
+        QTest::newRow("Latin beside Thai") << QStringLiteral("Zebra ผู้ใหญ่") << false;
+    }
+    void rowsTakeTheHeightOfTheirScripts() {
+        QFETCH(QString, name);
+        QFETCH(bool, ownRows);
+        QTemporaryDir dir;
+        for (int i = 1; i <= 3; ++i) {
+            const QString file = QStringLiteral("%1 %2").arg(name).arg(i);
+            writeFile(dir.filePath(file + QStringLiteral(".jpg")), jpegBytes(8, 8, 0xff000000));
+            QVERIFY(QDir(dir.path()).mkdir(file));
+        }
+        TFerloMainForm form;
+        const FormView ui(form);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.browseTo(dir.path()));
+        for (QListWidget* list : {static_cast<QListWidget*>(ui.FileListBox1),
+                                  static_cast<QListWidget*>(ui.DirectoryListBox1)}) {
+            const int own =
+                list == ui.FileListBox1 ? FileListBox::kItemHeight : DirectoryListBox::kItemHeight;
+            // The line Qt lays a text out in, with the ascent and descent of every font it
+            // takes glyphs from: the list's own rows are designed for its font's Latin lines.
+            const auto lineOf = [list](const QString& text) {
+                QTextLayout layout(text, list->font());
+                layout.beginLayout();
+                const QTextLine line = layout.createLine();
+                layout.endLayout();
+                return qCeil(line.height());
+            };
+            const int latin = lineOf(QStringLiteral("Zebra 1.jpg"));
+            int previousBottom = -1;
+            for (int row = 0; row < list->count(); ++row) {
+                const QString text = list->item(row)->text();
+                const QRect rect = list->visualItemRect(list->item(row));
+                QVERIFY2(rect.height() - own >= lineOf(text) - latin,
+                         qPrintable(QStringLiteral("\"%1\": a row of %2 px for a line of %3 px")
+                                        .arg(text)
+                                        .arg(rect.height())
+                                        .arg(lineOf(text))));
+                QVERIFY(rect.top() > previousBottom);
+                previousBottom = rect.bottom();
+                if (ownRows)
+                    QCOMPARE(rect.height(), own);
+            }
+        }
+        const int row = ui.FileListBox1->visualItemRect(ui.FileListBox1->item(0)).height();
+        QVERIFY(ui.Panel5->height() - ui.FileListBox1->height() < row);
+        QCOMPARE((ui.FileListBox1->viewport()->height()) % row, 0);
     }
 
     // Hostile contents: each file clicked in the list ends in a message naming it and leaves the

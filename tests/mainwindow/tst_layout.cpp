@@ -6,6 +6,7 @@
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/LayoutDialog.h"
 #include "mainwindow/LayoutPanel.h"
+#include "mainwindow/PictureControl.h"
 #include "printing/job/PrintJob.h"
 #include "storage/DeckFile.h"
 #include "storage/NativePath.h"
@@ -29,6 +30,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
+
+#include <climits>
 
 using namespace ferlo;
 using namespace ferlo::test;
@@ -300,6 +303,130 @@ private slots:
         const QColor inside = shown.pixelColor(area.center());
         QVERIFY2(inside.blue() > 150 && inside.red() < 100, qPrintable(inside.name()));
         QCOMPARE(shown.pixelColor(area.topLeft() + QPoint(2, 2)), QColor(Qt::white));
+    }
+
+    // A picture that cannot be read keeps its card on the panel, its place outlined as on the
+    // card of the counts, and named so; a readable one beside it has no outline.
+    void unreadablePictureIsOutlinedOnThePanel() {
+        writeFile(folder().file("broken.jpg"), QByteArray("not a picture at all"));
+        Deck deck;
+        DeckCard grid;
+        grid.layout = gridLayout({2, 2, A4, false, 0, 0, 0, 0, 10});
+        grid.perPage = 4;
+        grid.cells = {DeckCell{modelPath(folder().file("broken.jpg")), {}, {}},
+                      DeckCell{modelPath(folder().file("pic01.jpg")), {}, {}}};
+        deck.cards = {grid};
+        writeDeck(folder().file("broken.ferlo"), deck);
+        QVERIFY(form().openDeck(folder().file("broken.ferlo")));
+        messages().clear();
+        auto* panel = form().findChild<LayoutPanel*>(QStringLiteral("LayoutPanel"));
+        QVERIFY(panel && panel->isVisible());
+        QVERIFY(panel->isUnreadable(0) && !panel->isUnreadable(1));
+
+        const QImage shown = panel->grab().toImage();
+        const QColor outline = panel->palette().color(QPalette::Mid);
+        const auto isOutline = [&](QColor c) {
+            return std::abs(c.red() - outline.red()) <= 2 &&
+                   std::abs(c.green() - outline.green()) <= 2 &&
+                   std::abs(c.blue() - outline.blue()) <= 2;
+        };
+        const auto outlined = [&](int cell) {
+            // Dots of the outline's colour along the top and left edges of the picture area.
+            const QRect area = panel->pictureRect(cell);
+            int dots = 0;
+            for (int x = area.left(); x <= area.right(); ++x)
+                for (int y = area.top() - 1; y <= area.top() + 1; ++y)
+                    dots += isOutline(shown.pixelColor(x, y));
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left() - 1; x <= area.left() + 1; ++x)
+                    dots += isOutline(shown.pixelColor(x, y));
+            return dots > (area.width() + area.height()) / 4;
+        };
+        QVERIFY(outlined(0));
+        QVERIFY(!outlined(1));
+        panel->setFocus();
+        panel->setFocusedCell(0);
+        QVERIFY2(panel->accessibleName().contains("cannot be shown"),
+                 qPrintable(panel->accessibleName()));
+        // It is taken off like any picture.
+        QTest::mouseClick(panel, Qt::RightButton, Qt::NoModifier, panel->pictureRect(0).center());
+        QVERIFY(view().Cells[0].FileName.empty());
+        QVERIFY(!panel->isUnreadable(0));
+    }
+
+    // A left press on a picture is a click once the button comes up without a drag; one that
+    // moves beyond the drag distance is a drag and never a click, so a drag plays no word.
+    // Other buttons count as they go down. The same on the card of the counts and on a grid.
+    void leftPressIsAClickOnlyWithoutDrag_data() {
+        QTest::addColumn<bool>("onPanel");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<int>("move");      // pixels moved while held, from the drag distance
+        QTest::addColumn<int>("atPress");   // presses reported when the button went down
+        QTest::addColumn<int>("atRelease"); // presses reported once it came up
+        QTest::addColumn<int>("drags");
+        for (const bool onPanel : {false, true}) {
+            const char* where = onPanel ? "grid" : "counts";
+            QTest::addRow("%s: click", where)
+                << onPanel << Qt::LeftButton << INT_MIN << 0 << 1 << 0;
+            QTest::addRow("%s: shaky click", where)
+                << onPanel << Qt::LeftButton << -1 << 0 << 1 << 0;
+            QTest::addRow("%s: drag", where) << onPanel << Qt::LeftButton << 1 << 0 << 0 << 1;
+            QTest::addRow("%s: right press", where)
+                << onPanel << Qt::RightButton << INT_MIN << 1 << 1 << 0;
+            QTest::addRow("%s: right press moved", where)
+                << onPanel << Qt::RightButton << 1 << 1 << 1 << 0;
+        }
+    }
+    void leftPressIsAClickOnlyWithoutDrag() {
+        QFETCH(bool, onPanel);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(int, move);
+        QFETCH(int, atPress);
+        QFETCH(int, atRelease);
+        QFETCH(int, drags);
+        QImage image(64, 48, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        CardModel model;
+        model.setLayout(gridLayout({2, 2, A4, false, 0, 0, 0, 0, 10}), 4);
+        model.place(modelPath(folder().file("pic01.jpg")));
+        QWidget room;
+        room.resize(400, 500);
+        PictureControl control(&room);
+        control.setPicture(image);
+        LayoutPanel panel(&room);
+        panel.showCard(model, room.size());
+        QWidget* target = onPanel ? static_cast<QWidget*>(&panel) : &control;
+        control.setVisible(!onPanel);
+        panel.setVisible(onPanel);
+        room.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&room));
+
+        QSignalSpy controlPresses(&control, &PictureControl::mouseDown);
+        QSignalSpy controlDrags(&control, &PictureControl::dragRequested);
+        QSignalSpy panelPresses(&panel, &LayoutPanel::pressed);
+        QSignalSpy panelDrags(&panel, &LayoutPanel::dragRequested);
+        QSignalSpy& presses = onPanel ? panelPresses : controlPresses;
+        QSignalSpy& dragged = onPanel ? panelDrags : controlDrags;
+        // Through the window, as the platform delivers them, the button held while moving.
+        QWindow* window = room.windowHandle();
+        const QPoint at =
+            target->mapTo(&room, onPanel ? panel.pictureRect(0).center() : control.rect().center());
+        QTest::mousePress(window, button, Qt::NoModifier, at);
+        QCOMPARE(presses.size(), atPress);
+        QPoint released = at;
+        if (move != INT_MIN) {
+            // In steps, as a hand moves it.
+            const int distance = QApplication::startDragDistance() + move;
+            for (int x = 1; x <= distance; ++x)
+                QTest::mouseMove(window, at + QPoint(x, 0));
+            released = at + QPoint(distance, 0);
+        }
+        QTest::mouseRelease(window, button, Qt::NoModifier, released);
+        QCOMPARE(presses.size(), atRelease);
+        QCOMPARE(dragged.size(), drags);
+        for (const QList<QVariant>& press : std::as_const(presses))
+            QCOMPARE(press.last().value<Qt::MouseButton>(), button);
+        QCOMPARE(panelPresses.size() + controlPresses.size(), presses.size());
     }
 
     // Pictures dropped on the panel go on the card as picked; those that find it full start a

@@ -1,9 +1,12 @@
 #include "layout/CardGeometry.h"
+#include "layout/Deck.h"
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "pictures/PictureCache.h"
+#include "storage/DeckFile.h"
+#include "storage/NativePath.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
@@ -263,6 +266,101 @@ private slots:
         QCOMPARE(cardGeometry(form), opening);
         QCOMPARE(form.card().ScreenScale, openingScale);
         QCOMPARE(ferlo::PictureCache::shared().decodeCount(), decodes);
+        QVERIFY(messages.texts().isEmpty());
+    }
+
+    // With the card strip under it the card base is lower than the window opened with. A card
+    // that no longer fits it is shown smaller, whole, centred and clear of the strip; one that
+    // fits keeps the geometry it has without the strip, to the pixel. A grid's page likewise.
+    // In the smallest window the screen allows, and in a taller one.
+    void wholeCardAboveTheStrip_data() {
+        QTest::addColumn<bool>("portrait");
+        QTest::addColumn<bool>("grid");
+        QTest::addColumn<int>("taller"); // pixels over the smallest window's height
+        for (const int taller : {0, 150}) {
+            for (const bool grid : {false, true}) {
+                for (const bool portrait : {true, false})
+                    QTest::addRow("%s %s, window +%d px", portrait ? "portrait" : "landscape",
+                                  grid ? "grid" : "card", taller)
+                        << portrait << grid << taller;
+            }
+        }
+    }
+    void wholeCardAboveTheStrip() {
+        QFETCH(bool, portrait);
+        QFETCH(bool, grid);
+        QFETCH(int, taller);
+        if (screenWidth() < 800)
+            QSKIP("the window is not used on a narrow screen");
+        ferlo::test::MessageRecorder messages;
+        ferlo::test::PictureFolder folder;
+        const QString picture = folder.addJpeg("owl.jpg", 300, 400);
+        ferlo::DeckCard stored;
+        stored.portrait = portrait;
+        if (grid) {
+            stored.layout.kind = ferlo::CardLayout::Kind::Grid;
+            stored.layout.Grid.Columns = 2;
+            stored.layout.Grid.Rows = 3;
+            stored.layout.Grid.Landscape = !portrait;
+            stored.perPage = 6;
+        }
+        stored.cells = {ferlo::DeckCell{ferlo::modelPath(picture), {}, {}}};
+        ferlo::Deck deck;
+        deck.cards = {stored, stored};
+        ferlo::writeDeck(folder.file("two.ferlo"), deck);
+
+        TFerloMainForm form;
+        const FormView ui(form);
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.resize(form.minimumSize() + QSize(0, taller));
+        QVERIFY(form.openDeck(folder.file("two.ferlo")));
+        QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
+        auto* strip = form.findChild<QWidget*>(QStringLiteral("CardStrip"));
+        QAction* stripShown = form.findChild<QAction*>(QStringLiteral("mnCardStrip"));
+        QVERIFY(strip && stripShown);
+        QWidget* shown = grid ? form.findChild<QWidget*>(QStringLiteral("LayoutPanel")) : ui.PACard;
+        QVERIFY(shown && shown->isVisible());
+
+        // Without the strip: the card as the window lays it out without one.
+        stripShown->trigger();
+        QVERIFY(!strip->isVisible());
+        const QRect alone = shown->geometry();
+        const QSize baseAlone = ui.PACardBase->size();
+        stripShown->trigger();
+        QVERIFY(strip->isVisible());
+        const QSize base = ui.PACardBase->size();
+        QVERIFY(base.height() < baseAlone.height());
+        QVERIFY(!ui.PACardBase->geometry().intersects(strip->geometry()));
+        const QRect card = shown->geometry();
+        QVERIFY2(QRect(QPoint(), base).contains(card),
+                 qPrintable(QStringLiteral("a card at %1,%2 %3x%4 in a base of %5x%6")
+                                .arg(card.x())
+                                .arg(card.y())
+                                .arg(card.width())
+                                .arg(card.height())
+                                .arg(base.width())
+                                .arg(base.height())));
+        QCOMPARE(card.topLeft(),
+                 QPoint((base.width() - card.width()) / 2, (base.height() - card.height()) / 2));
+        if (!grid) {
+            QCOMPARE(form.card().CardWidth, card.width());
+            QCOMPARE(form.card().CardHeight, card.height());
+            if (alone.height() <= base.height()) {
+                QCOMPARE(card.size(), alone.size()); // the designed geometry where it fits
+            } else {
+                QVERIFY(card.height() < alone.height());
+                QVERIFY(card.top() >= ferlo::kShrunkCardMargin);
+            }
+            // The cells' pictures and labels lie on the card.
+            for (int i = 0; i < int(form.cells().size()); ++i) {
+                for (const QWidget* part : {static_cast<QWidget*>(ui.CellImages[size_t(i)]),
+                                            static_cast<QWidget*>(ui.CellLabels[size_t(i)])}) {
+                    if (part->isVisible())
+                        QVERIFY(QRect(QPoint(), card.size()).contains(part->geometry()));
+                }
+            }
+        }
         QVERIFY(messages.texts().isEmpty());
     }
 

@@ -14,8 +14,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDirIterator>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTabBar>
@@ -152,6 +155,58 @@ QList<QPair<QString, QString>> shownTexts(QWidget* window) {
         add(action, QStringLiteral("status tip"), action->statusTip());
     }
     return texts;
+}
+
+// A row for a window read left to right (English) and one read right to left (Arabic).
+void addDirectionRows() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("left to right") << QStringLiteral("en");
+    QTest::newRow("right to left") << QStringLiteral("ar");
+}
+
+// Whether a letter joins the one after it, and the one before it (Arabic joining).
+bool joinsNext(uint c) {
+    const QChar::JoiningType type = QChar::joiningType(c);
+    return type == QChar::Joining_Dual || type == QChar::Joining_Left ||
+           type == QChar::Joining_Causing;
+}
+bool joinsPrevious(uint c) {
+    const QChar::JoiningType type = QChar::joiningType(c);
+    return type == QChar::Joining_Dual || type == QChar::Joining_Right ||
+           type == QChar::Joining_Causing;
+}
+
+// The texts whose mnemonic (the letter after a single "&", drawn underlined) is joined to a
+// letter beside it: drawn apart, the underlined letter breaks the word's joining.
+QStringList mnemonicsInsideJoins(QWidget* window) {
+    QStringList found;
+    for (const auto& [where, text] : shownTexts(window)) {
+        const QList<uint> letters = text.toUcs4();
+        for (qsizetype i = 0; i + 1 < letters.size(); ++i) {
+            if (letters[i] != '&')
+                continue;
+            if (letters[i + 1] == '&') {
+                ++i; // a written "&"
+                continue;
+            }
+            const auto beside = [&](qsizetype from, int step) -> uint {
+                for (qsizetype k = from; k >= 0 && k < letters.size(); k += step) {
+                    if (QChar::joiningType(letters[k]) != QChar::Joining_Transparent)
+                        return letters[k];
+                }
+                return ' ';
+            };
+            const uint marked = letters[i + 1];
+            const uint before = beside(i - 1, -1);
+            const uint after = beside(i + 2, 1);
+            if ((joinsNext(before) && joinsPrevious(marked)) ||
+                (joinsNext(marked) && joinsPrevious(after)))
+                found << QStringLiteral("%1: \"%2\"").arg(where, text);
+            break;
+        }
+    }
+    found.removeDuplicates();
+    return found;
 }
 
 QStringList untranslatedTexts(QWidget* window) {
@@ -477,6 +532,146 @@ private slots:
         QVERIFY(inspectModal([&] { open(*m_form); },
                              [&](QWidget* dialog) { clipped = clippedOnEveryTab(dialog); }));
         QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
+    }
+
+    // Every dialog lies inside the screen's room, its buttons included, in every language: on
+    // the plain run's screen and on the extra runs' 800 x 600 and 1024 x 600 ones.
+    void dialogsFitTheScreen_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("dialog");
+        for (const char* language : {"en", "de", "es", "fr", "ar"}) {
+            for (int i = 0; i < dialogs().size(); ++i)
+                QTest::addRow("%s %s", language, dialogs().at(i).first)
+                    << QString::fromLatin1(language) << i;
+        }
+    }
+    void dialogsFitTheScreen() {
+        QFETCH(QString, language);
+        QFETCH(int, dialog);
+        openWindowIn(language);
+        QRect frame;
+        QRect room;
+        QStringList buttonsOff;
+        QVERIFY(inspectModal(
+            [&] { dialogs().at(dialog).second(*m_form); },
+            [&](QWidget* shown) {
+                room = shown->screen()->availableGeometry();
+                // Once the window manager framed it, the dialog keeps in the
+                // room.
+                QTest::qWaitFor([&] { return room.contains(shown->frameGeometry()); }, 2000);
+                frame = shown->frameGeometry();
+                // The dialog's own buttons (not those of a part that scrolls).
+                for (auto* box : shown->findChildren<QDialogButtonBox*>()) {
+                    for (QAbstractButton* button : box->buttons()) {
+                        const QRect at(button->mapTo(shown, QPoint()), button->size());
+                        if (button->isVisible() && !shown->rect().contains(at))
+                            buttonsOff << button->text();
+                    }
+                }
+            }));
+        QVERIFY2(room.contains(frame),
+                 qPrintable(QStringLiteral("%1x%2 at %3,%4 on a room of %5x%6")
+                                .arg(frame.width())
+                                .arg(frame.height())
+                                .arg(frame.x())
+                                .arg(frame.y())
+                                .arg(room.width())
+                                .arg(room.height())));
+        QVERIFY2(buttonsOff.isEmpty(), qPrintable(buttonsOff.join(QLatin1String(", "))));
+    }
+
+    // The back offset's fields show a positive and a negative value aligned alike, to the side
+    // the window reads from, whatever marks the locale's minus sign carries.
+    void backOffsetFieldsAlignedAlike_data() { addDirectionRows(); }
+    void backOffsetFieldsAlignedAlike() {
+        QFETCH(QString, language);
+        openWindowIn(language);
+        const bool rtl = language == QLatin1String("ar");
+        QList<double> centres; // of each field's ink, as a share of its width
+        QVERIFY(inspectModal([&] { trigger(*m_form, "mnDoubleSided"); },
+                             [&](QWidget* shown) {
+                                 for (const auto& [name, value] :
+                                      {std::pair{"offsetX", 1.5}, std::pair{"offsetY", -2.0}}) {
+                                     auto* field = shown->findChild<QDoubleSpinBox*>(name);
+                                     QVERIFY(field);
+                                     field->setValue(value);
+                                     QLineEdit* edit = field->findChild<QLineEdit*>();
+                                     const QImage image = edit->grab().toImage();
+                                     double sum = 0;
+                                     int count = 0;
+                                     // Inside the frame: the text's pixels.
+                                     for (int y = 3; y < image.height() - 3; ++y)
+                                         for (int x = 3; x < image.width() - 3; ++x)
+                                             if (qGray(image.pixel(x, y)) < 100) {
+                                                 sum += x;
+                                                 ++count;
+                                             }
+                                     QVERIFY(count > 0);
+                                     centres << sum / count / image.width();
+                                 }
+                             }));
+        QCOMPARE(centres.size(), 2);
+        for (const double centre : std::as_const(centres))
+            QVERIFY2(rtl ? centre > 0.5 : centre < 0.5, qPrintable(QString::number(centre)));
+    }
+
+    // A mnemonic is drawn underlined, apart from the letters beside it: in a script whose letters
+    // join (Arabic), it must lie on a letter that joins neither neighbour, or there is none. In
+    // every language, the window's menus and buttons and every dialog.
+    // (The file dialogs are Qt's own, with Qt's translations.)
+    void mnemonicsBreakNoJoining_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("dialog"); // -1: the window itself
+        const QByteArrayList qtOwn{"Open deck", "Export PDF"};
+        for (const char* language : {"en", "de", "es", "fr", "ar"}) {
+            QTest::addRow("%s window", language) << QString::fromLatin1(language) << -1;
+            for (int i = 0; i < dialogs().size(); ++i) {
+                if (!qtOwn.contains(dialogs().at(i).first))
+                    QTest::addRow("%s %s", language, dialogs().at(i).first)
+                        << QString::fromLatin1(language) << i;
+            }
+        }
+    }
+    void mnemonicsBreakNoJoining() {
+        QFETCH(QString, language);
+        QFETCH(int, dialog);
+        openWindowIn(language);
+        QStringList found;
+        if (dialog < 0)
+            found = mnemonicsInsideJoins(m_form.get());
+        else
+            QVERIFY(inspectModal([&] { dialogs().at(dialog).second(*m_form); },
+                                 [&](QWidget* shown) { found = mnemonicsInsideJoins(shown); }));
+        QVERIFY2(found.isEmpty(), qPrintable(found.join(QLatin1Char('\n'))));
+    }
+
+    // The previous and next cards' arrows are mirrored with their buttons: each points away
+    // from the other button, the way its card lies, in either direction of the window.
+    void cardArrowsPointTheirWay_data() { addDirectionRows(); }
+    void cardArrowsPointTheirWay() {
+        QFETCH(QString, language);
+        openWindowIn(language);
+        auto* previous = m_form->findChild<QWidget*>(QStringLiteral("TBPreviousCardButton"));
+        auto* next = m_form->findChild<QWidget*>(QStringLiteral("TBNextCardButton"));
+        QVERIFY(previous && next);
+        const auto pointsLeft = [this](const char* name) {
+            // An arrow head's ink is widest at its base: more ink on the right, it points left.
+            const QImage glyph = m_form->findChild<QAction*>(QLatin1String(name))
+                                     ->icon()
+                                     .pixmap(QSize(16, 16))
+                                     .toImage();
+            int balance = 0;
+            for (int y = 0; y < glyph.height(); ++y)
+                for (int x = 0; x < glyph.width(); ++x)
+                    balance +=
+                        qAlpha(glyph.pixel(x, y)) > 128 ? (x < glyph.width() / 2 ? -1 : 1) : 0;
+            return balance > 0;
+        };
+        const bool previousOnTheLeft =
+            previous->mapTo(m_form.get(), QPoint()).x() < next->mapTo(m_form.get(), QPoint()).x();
+        QCOMPARE(previousOnTheLeft, language != QLatin1String("ar"));
+        QCOMPARE(pointsLeft("TBPreviousCard"), previousOnTheLeft);
+        QCOMPARE(pointsLeft("TBNextCard"), !previousOnTheLeft);
     }
 
     // In a right-to-left language the window is mirrored, the browser on the right, but the card

@@ -1,6 +1,7 @@
 #include "printing/job/DuplexDialog.h"
 
 #include "dialogs/Messages.h"
+#include "dialogs/ScreenFit.h"
 #include "printing/job/PrintJob.h"
 #include "storage/PrintOption.h"
 
@@ -94,6 +95,10 @@ QDoubleSpinBox* offsetBox(QWidget* parent, int tenths, const QString& name) {
     box->setDecimals(1);
     box->setSingleStep(0.1);
     box->setSuffix(QCoreApplication::translate("DuplexDialog", " mm"));
+    // The field's text takes its direction from its first letter, and a locale's minus sign may
+    // carry a right-to-left mark: led by the mark of the window's direction, every value reads
+    // (and is aligned) the same way, negative or not.
+    box->setPrefix(QString(box->isRightToLeft() ? QChar(0x200F) : QChar(0x200E)));
     box->setValue(tenths / 10.0);
     return box;
 }
@@ -215,6 +220,7 @@ bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
             y->setValue(offset.y / 10.0);
         }
     });
+    fitDialogInRoom(&dialog);
     if (dialog.exec() != QDialog::Accepted)
         return false;
     choices.turn = SheetTurn(turns->checkedId());
