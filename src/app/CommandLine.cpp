@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
+#include "app/Languages.h"
 #include "app/LayoutOptions.h"
+#include "app/WordCards.h"
 
 #include "dialogs/Messages.h"
 #include "layout/DeckEdit.h"
@@ -12,11 +14,14 @@
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 #include "storage/PrintOption.h"
+#include "symbols/SymbolCells.h"
+#include "symbols/SymbolIndex.h"
 
 #include <QAction>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QHash>
+#include <QLocale>
 #include <QPageSize>
 
 #include <QScopeGuard>
@@ -107,11 +112,30 @@ const char* const usageText = QT_TRANSLATE_NOOP(
     "Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or\n"
     "deck could not be loaded or the PDF could not be written.\n");
 
-const QStringList valueOptions{"print-to", "per-page",    "page-size", "resolution",
-                               "flip",     "back-offset", "lang"};
+// The cards made from words (WordCards.h), printed after the pictures and decks given.
+const char* const wordsUsageText = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "Cards from words:\n"
+    "  --words \"W1, W2, ...\"  a card cell for each word or phrase (separated by commas):\n"
+    "                         a picture named after it in a --pictures folder, else the\n"
+    "                         best symbol of the installed OpenMoji set for it, searched\n"
+    "                         in the language of --lang (else the program's), then in\n"
+    "                         English and the other languages; the label is the word as\n"
+    "                         typed. A word that finds nothing is named, and nothing is\n"
+    "                         written (exit status 1)\n"
+    "  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line\n"
+    "  --pictures DIR         a folder whose pictures are named after words (dog.jpg,\n"
+    "                         Dog2.png for \"dog\"); may be given more than once\n"
+    "  --line-art             the symbols' black line art instead of their colours\n"
+    "All layout options apply; without --per-page the words take the smallest count that\n"
+    "holds them all (up to 8). The word cards print after the pictures and decks given.\n");
+
+const QStringList valueOptions{"print-to",    "per-page", "page-size", "resolution", "flip",
+                               "back-offset", "lang",     "words",     "words-from", "pictures"};
 const QStringList switchOptions{
-    "help",         "version",      "portrait",          "landscape", "labels-off", "lowercase",
-    "cutlines-off", "print-as-dib", "print-as-original", "backs",     "quiet",      "fold-over"};
+    "help",      "version",      "portrait",     "landscape",         "labels-off",
+    "lowercase", "cutlines-off", "print-as-dib", "print-as-original", "backs",
+    "quiet",     "fold-over",    "line-art"};
 
 // A bad command line; the message is the one line printed after "ferlo: ".
 struct UsageError {
@@ -136,6 +160,8 @@ struct ExportRequest {
     double backOffsetX = 0; // mm
     double backOffsetY = 0;
     QStringList pictures;
+    WordList words;        // --words, --pictures, --line-art (WordCards.h)
+    QStringList wordFiles; // --words-from, read when the pages are made
     bool help = false;
     bool version = false;
 };
@@ -277,6 +303,14 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
                     QCoreApplication::translate(
                         "CommandLine", "bad resolution \"%1\": use 72 to 1200 dots per inch")
                         .arg(value)};
+        } else if (name == QLatin1String("words")) {
+            request.words.words += splitWords(value);
+        } else if (name == QLatin1String("words-from")) {
+            request.wordFiles << value;
+        } else if (name == QLatin1String("pictures")) {
+            request.words.pictureDirs << value;
+        } else if (name == QLatin1String("line-art")) {
+            request.words.style = SymbolStyle::Line;
         } else if (name == QLatin1String("list-sheets")) {
             request.listSheets = true;
         } else if (layoutValueOptions.contains(name) || layoutSwitchOptions.contains(name)) {
@@ -325,7 +359,7 @@ ExportRequest parseArguments(const QStringList& arguments) {
     if (request.output.isEmpty())
         throw UsageError{
             QCoreApplication::translate("CommandLine", "no output file: give --print-to OUT.pdf")};
-    if (request.pictures.isEmpty())
+    if (request.pictures.isEmpty() && request.words.words.isEmpty() && request.wordFiles.isEmpty())
         throw UsageError{QCoreApplication::translate("CommandLine", "no pictures to print")};
     return request;
 }
@@ -348,12 +382,42 @@ void checkDeckPictures(const QString& deckPath, const Deck& deck) {
     const QString missing = missingPicturesMessage(deckPath, deck);
     if (!missing.isEmpty())
         throw Error(missing);
+    const QString missingSymbols = missingSymbolsMessage(deckPath, deck);
+    if (!missingSymbols.isEmpty())
+        throw Error(missingSymbols);
     for (const DeckCard& card : deck.cards) {
         for (const std::optional<DeckCell>& cell : card.cells) {
-            if (cell)
+            if (cell && !cell->symbol)
                 checkPicture(pathFromModel(cell->picture));
         }
     }
+}
+
+// The cards of the words given, filled in order as pictures given directly fill theirs.
+QList<CardPage> wordPages(const ExportRequest& request) {
+    WordList list = request.words;
+    for (const QString& file : request.wordFiles)
+        list.words += readWordsFile(file);
+    if (list.words.isEmpty())
+        return {};
+    const QString language = requestedLanguage(QCoreApplication::arguments());
+    list.language = language.isEmpty() ? QLocale().name() : language;
+    const QList<WordCell> cells = findWordCells(list, SymbolIndex::installed());
+    DeckCard shape = request.card;
+    if (!request.perPageGiven)
+        shape.perPage = wordsPerPage(int(cells.size()));
+    const int perPage = request.chosen ? request.chosen->cards : shape.perPage;
+    QList<CardPage> pages;
+    for (qsizetype first = 0; first < cells.size(); first += perPage) {
+        CardModel card(shape);
+        if (request.chosen)
+            card.setLayout(request.chosen->layout, perPage);
+        int index = 0;
+        for (const WordCell& cell : cells.mid(first, perPage))
+            setWordCell(card, index++, cell);
+        pages << makeCardPage(card);
+    }
+    return pages;
 }
 
 // What the inputs print, read and checked before anything is written, so a bad one stops the run
@@ -399,6 +463,7 @@ QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
             pages << makeCardPage(CardModel(deckCard));
     }
     addPictures();
+    pages += wordPages(request);
     if (pages.isEmpty())
         throw Error(QCoreApplication::translate("CommandLine",
                                                 "Nothing to print: the deck files hold no cards"));
@@ -417,8 +482,9 @@ bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& 
     // The options that shape only a PDF: the window prints through the print dialog, and its
     // print option is set in Options.
     static const QStringList exportOnly =
-        QStringList{"page-size", "resolution",  "print-as-dib", "print-as-original",
-                    "flip",      "back-offset", "fold-over"} +
+        QStringList{"page-size",  "resolution",  "print-as-dib", "print-as-original",
+                    "flip",       "back-offset", "fold-over",    "words",
+                    "words-from", "pictures",    "line-art"} +
         layoutValueOptions + layoutSwitchOptions;
     try {
         ExportRequest request;
@@ -469,6 +535,10 @@ int runCommandLineExport(const QStringList& arguments) {
     if (request.help) {
         std::fputs(QCoreApplication::translate("CommandLine", usageText).toLocal8Bit().constData(),
                    stdout);
+        std::fputs("\n", stdout);
+        std::fputs(
+            QCoreApplication::translate("CommandLine", wordsUsageText).toLocal8Bit().constData(),
+            stdout);
         std::fflush(stdout);
         return 0;
     }

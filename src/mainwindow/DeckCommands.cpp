@@ -10,6 +10,7 @@
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
+#include "symbols/SymbolCells.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -62,7 +63,7 @@ void TFerloMainForm::showCurrentCard() {
     SetOrientation();
     ToggleCutLines();
     for (int i = 0; i < int(cells().size()); ++i) {
-        if (!cells()[size_t(i)].FileName.empty())
+        if (cells()[size_t(i)].filled())
             Display_Label(i);
     }
     ToggleLabels();
@@ -123,7 +124,8 @@ bool TFerloMainForm::openDeck(const QString& given) {
     Deck deck = readDeck(path);
     if (!maybeSaveChanges())
         return false;
-    const QString missing = missingPicturesMessage(path, deck);
+    QStringList missing{missingPicturesMessage(path, deck), missingSymbolsMessage(path, deck)};
+    missing.removeAll(QString());
     m_deck.reset(std::move(deck), modelPath(path));
     // The browser shows the folder of the first card's first picture, else the deck's own.
     QString folder = directoryPart(path);
@@ -137,7 +139,7 @@ bool TFerloMainForm::openDeck(const QString& given) {
         browseTo(folder);
     showCurrentCard();
     if (!missing.isEmpty())
-        showError(this, missing);
+        showError(this, missing.join(QStringLiteral("\n\n")));
     tellMissingSheets();
     return true;
 }
