@@ -90,6 +90,9 @@ const char* const usageText = QT_TRANSLATE_NOOP(
     "  --list-sheets [TEXT]   list the installed sheets whose brand, part number or\n"
     "                         description hold TEXT: brand, part, description, label\n"
     "                         size and labels per sheet\n"
+    "  --list-symbols WORD    list the symbols a word finds, best first, in the language\n"
+    "                         of --lang: hexcode, name and keywords (a file of the\n"
+    "                         user's symbol folders: its path, its word)\n"
     "  --lang CODE            the language of the program's texts and messages, such as\n"
     "                         de, es, fr or ar (default: FERLO_LANG, else the system's;\n"
     "                         en for English)\n"
@@ -130,8 +133,9 @@ const char* const wordsUsageText = QT_TRANSLATE_NOOP(
     "All layout options apply; without --per-page the words take the smallest count that\n"
     "holds them all (up to 8). The word cards print after the pictures and decks given.\n");
 
-const QStringList valueOptions{"print-to",    "per-page", "page-size", "resolution", "flip",
-                               "back-offset", "lang",     "words",     "words-from", "pictures"};
+const QStringList valueOptions{"print-to",   "per-page",    "page-size",   "resolution",
+                               "flip",       "back-offset", "lang",        "words",
+                               "words-from", "pictures",    "list-symbols"};
 const QStringList switchOptions{
     "help",      "version",      "portrait",     "landscape",         "labels-off",
     "lowercase", "cutlines-off", "print-as-dib", "print-as-original", "backs",
@@ -147,6 +151,7 @@ struct ExportRequest {
     LayoutRequest layout;
     std::optional<ChosenLayout> chosen; // a grid or a sheet in place of perPage
     bool listSheets = false;
+    std::optional<QString> listSymbols;
     DeckCard card;             // the card options: count, orientation and switches
     bool perPageGiven = false; // a deck is laid out anew in the count given
     bool orientationGiven = false;
@@ -311,6 +316,8 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
             request.words.pictureDirs << value;
         } else if (name == QLatin1String("line-art")) {
             request.words.style = SymbolStyle::Line;
+        } else if (name == QLatin1String("list-symbols")) {
+            request.listSymbols = value;
         } else if (name == QLatin1String("list-sheets")) {
             request.listSheets = true;
         } else if (layoutValueOptions.contains(name) || layoutSwitchOptions.contains(name)) {
@@ -341,7 +348,7 @@ QStringList readArguments(const QStringList& arguments, ExportRequest& request) 
     }
     applyOptions(parser, request);
     request.pictures = parser.positionalArguments();
-    if (!request.listSheets) {
+    if (!request.listSheets && !request.listSymbols) {
         try {
             request.chosen = finishLayout(request.layout);
         } catch (const LayoutOptionError& error) {
@@ -354,7 +361,7 @@ QStringList readArguments(const QStringList& arguments, ExportRequest& request) 
 ExportRequest parseArguments(const QStringList& arguments) {
     ExportRequest request;
     readArguments(arguments, request);
-    if (request.help || request.version || request.listSheets)
+    if (request.help || request.version || request.listSheets || request.listSymbols)
         return request;
     if (request.output.isEmpty())
         throw UsageError{
@@ -518,7 +525,8 @@ bool isCommandLineExport(int argc, char** argv) {
             break;
         if (std::strcmp(argv[i], "--print-to") == 0 ||
             std::strncmp(argv[i], "--print-to=", 11) == 0 || std::strcmp(argv[i], "--help") == 0 ||
-            std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "--list-sheets") == 0)
+            std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "--list-sheets") == 0 ||
+            std::strncmp(argv[i], "--list-symbols", 14) == 0)
             return true;
     }
     return false;
@@ -552,6 +560,9 @@ int runCommandLineExport(const QStringList& arguments) {
         }
         return 0;
     }
+    if (request.listSymbols)
+        return printSymbolList(*request.listSymbols, QString(), SymbolIndex::installed(), stdout,
+                               stderr);
     if (request.version) {
         printLine(stdout, QStringLiteral("ferlo " FERLO_VERSION));
         return 0;
