@@ -419,6 +419,36 @@ deck could not be loaded or the PDF could not be written.
         <source>cannot make the folder %1</source>
         <translation>تعذّر إنشاء المجلد ‎%1‎</translation>
     </message>
+    <message>
+        <source>Cards from words:
+  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
+                         a picture named after it in a --pictures folder, else the
+                         best symbol of the installed OpenMoji set for it, searched
+                         in the language of --lang (else the program&apos;s), then in
+                         English and the other languages; the label is the word as
+                         typed. A word that finds nothing is named, and nothing is
+                         written (exit status 1)
+  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
+  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
+                         Dog2.png for &quot;dog&quot;); may be given more than once
+  --line-art             the symbols&apos; black line art instead of their colours
+All layout options apply; without --per-page the words take the smallest count that
+holds them all (up to 8). The word cards print after the pictures and decks given.
+</source>
+        <translation>بطاقات من كلمات:
+  --words &quot;W1, W2, ...&quot;  خلية بطاقة لكل كلمة أو عبارة (مفصولة بفواصل): صورة تحمل اسمها
+                         في مجلد --pictures، وإلا فأفضل رمز من مجموعة OpenMoji المثبتة،
+                         يُبحث عنه بلغة --lang (وإلا فبلغة البرنامج)، ثم بالإنجليزية
+                         وباللغات الأخرى؛ التسمية هي الكلمة كما كُتبت. الكلمة التي لا
+                         تجد شيئًا تُذكر، ولا يُكتب شيء (حالة الخروج 1)
+  --words-from FILE      كلمات ملف نصي بترميز UTF-8، كلمة أو عبارة في كل سطر
+  --pictures DIR         مجلد صوره مسماة بأسماء كلمات (dog.jpg و Dog2.png لـ &quot;dog&quot;)؛
+                         يمكن إعطاؤه أكثر من مرة
+  --line-art             الرسم الخطي الأسود للرموز بدلًا من ألوانها
+تنطبق كل خيارات التخطيط؛ دون --per-page تأخذ الكلمات أصغر عدد يسعها كلها (حتى 8).
+تُطبع بطاقات الكلمات بعد الصور والرزم المعطاة.
+</translation>
+    </message>
 </context>
 <context>
     <name>DeckEdit</name>
@@ -761,6 +791,22 @@ deck could not be loaded or the PDF could not be written.
         <location line="+66"/>
         <source>a number from 1 to 1000</source>
         <translation>عدد من 1 إلى 1000</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s hexcode (&quot;1F415&quot;)</source>
+        <translation>الرمز الست عشري لرمز (&quot;1F415&quot;)</translation>
+    </message>
+    <message>
+        <source>a symbol set&apos;s name</source>
+        <translation>اسم مجموعة رموز</translation>
+    </message>
+    <message>
+        <source>&quot;color&quot; or &quot;line&quot;</source>
+        <translation>&quot;color&quot; أو &quot;line&quot;</translation>
+    </message>
+    <message>
+        <source>a cell holds a &quot;picture&quot; or a &quot;symbol&quot;, not both</source>
+        <translation>الخلية تحتوي على &quot;picture&quot; أو &quot;symbol&quot;، لا على كليهما</translation>
     </message>
 </context>
 <context>
@@ -2630,6 +2676,164 @@ Then click Continue to print the backs.</source>
         <location line="+1"/>
         <source>&amp;Rate:</source>
         <translation>&amp;السرعة:</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>Cannot read the drawing %1: %2</source>
+        <translation>تعذّرت قراءة الرسم ‎%1‎: ‎%2‎</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that cannot be read</source>
+        <translation>يحتوي على صورة مضمّنة لا يمكن قراءتها</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
+        <translation>يحتوي على صورة مضمّنة ليست بصيغة PNG أو JPEG أو GIF أو BMP أو WebP</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
+        <translation>يحتوي على صورة مضمّنة أكبر من ‎%1‎ x ‎%1‎ بكسل</translation>
+    </message>
+    <message>
+        <source>its document type declares notations</source>
+        <translation>نوع المستند فيه يعلن عن ترميزات</translation>
+    </message>
+    <message>
+        <source>its document type declares more than %1 entities</source>
+        <translation>نوع المستند فيه يعلن عن أكثر من ‎%1‎ كيانًا</translation>
+    </message>
+    <message>
+        <source>its document type refers to another file (%1)</source>
+        <translation>نوع المستند فيه يشير إلى ملف آخر (‎%1‎)</translation>
+    </message>
+    <message>
+        <source>its document type declares an entity that is too long or nested (%1)</source>
+        <translation>نوع المستند فيه يعلن عن كيان طويل جدًا أو متداخل (‎%1‎)</translation>
+    </message>
+    <message>
+        <source>its entities expand to more than %1 characters</source>
+        <translation>كياناته تتوسع إلى أكثر من ‎%1‎ حرفًا</translation>
+    </message>
+    <message>
+        <source>compressed drawings (.svgz) are not read; unpack it first</source>
+        <translation>الرسوم المضغوطة (.svgz) لا تُقرأ؛ فك ضغطه أولًا</translation>
+    </message>
+    <message>
+        <source>it refers to a style sheet in another file</source>
+        <translation>يشير إلى ورقة أنماط في ملف آخر</translation>
+    </message>
+    <message>
+        <source>it refers to an entity that is not declared (%1)</source>
+        <translation>يشير إلى كيان غير مُعلن (‎%1‎)</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing</source>
+        <translation>ليس رسمًا بصيغة SVG</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>عناصره متداخلة بعمق يزيد على ‎%1‎</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 elements</source>
+        <translation>يحتوي على أكثر من ‎%1‎ عنصرًا</translation>
+    </message>
+    <message>
+        <source>it refers to another file (%1)</source>
+        <translation>يشير إلى ملف آخر (‎%1‎)</translation>
+    </message>
+    <message>
+        <source>its style refers to another file</source>
+        <translation>نمطه يشير إلى ملف آخر</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>ليس XML سليم البنية (السطر ‎%1‎: ‎%2‎)</translation>
+    </message>
+    <message>
+        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
+        <translation>يرسم أكثر من ‎%1‎ عنصرًا، أو أن أجزاءه يستخدم بعضها بعضًا في حلقة</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>تعذّرت قراءة الملف ‎%1‎: ‎%2‎</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>حجمه أكبر من ‎%1‎ بايت</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing that can be drawn</source>
+        <translation>ليس رسمًا بصيغة SVG يمكن رسمه</translation>
+    </message>
+    <message>
+        <source>it has no usable size (a viewBox, or a width and a height)</source>
+        <translation>ليس له حجم صالح (viewBox، أو عرض وارتفاع)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is not a size it can be drawn at</source>
+        <translation>‎%1‎ x ‎%2‎ بكسل ليس حجمًا يمكن رسمه به</translation>
+    </message>
+    <message>
+        <source>not enough memory for %1 x %2 pixels</source>
+        <translation>لا توجد ذاكرة كافية لـ ‎%1‎ x ‎%2‎ بكسل</translation>
+    </message>
+    <message>
+        <source>%1 (%2, line art)</source>
+        <translation>‎%1‎ (‎%2‎، رسم خطي)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>‎%1‎ (‎%2‎)</translation>
+    </message>
+    <message>
+        <source>card %1: symbol %2</source>
+        <translation>البطاقة ‎%1‎: الرمز ‎%2‎</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>؛ و‎%1‎ أخرى</translation>
+    </message>
+    <message>
+        <source>the OpenMoji symbol set is not installed</source>
+        <translation>مجموعة رموز OpenMoji غير مثبتة</translation>
+    </message>
+    <message>
+        <source>the installed symbol set does not hold them</source>
+        <translation>مجموعة الرموز المثبتة لا تحتويها</translation>
+    </message>
+    <message>
+        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
+        <translation>ملف الرزمة ‎%1‎ يذكر رموزًا لا يمكن عرضها (‎%2‎): ‎%3‎</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
+        <translation>الرموز: OpenMoji (openmoji.org)، مرخّصة بموجب CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
+    </message>
+</context>
+<context>
+    <name>WordCards</name>
+    <message>
+        <source>Cannot read the words of %1: it is not UTF-8 text</source>
+        <translation>تعذّرت قراءة كلمات ‎%1‎: ليس نصًا بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>Cannot read the words of %1: it holds no words</source>
+        <translation>تعذّرت قراءة كلمات ‎%1‎: لا يحتوي على كلمات</translation>
+    </message>
+    <message>
+        <source>Cannot look for pictures in %1: it is not a folder</source>
+        <translation>تعذّر البحث عن صور في ‎%1‎: ليس مجلدًا</translation>
+    </message>
+    <message>
+        <source>No picture or symbol found for %1</source>
+        <translation>لم يُعثر على صورة أو رمز لـ ‎%1‎</translation>
     </message>
 </context>
 </TS>

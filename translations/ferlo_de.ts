@@ -427,6 +427,38 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
         <source>cannot make the folder %1</source>
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
+    <message>
+        <source>Cards from words:
+  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
+                         a picture named after it in a --pictures folder, else the
+                         best symbol of the installed OpenMoji set for it, searched
+                         in the language of --lang (else the program&apos;s), then in
+                         English and the other languages; the label is the word as
+                         typed. A word that finds nothing is named, and nothing is
+                         written (exit status 1)
+  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
+  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
+                         Dog2.png for &quot;dog&quot;); may be given more than once
+  --line-art             the symbols&apos; black line art instead of their colours
+All layout options apply; without --per-page the words take the smallest count that
+holds them all (up to 8). The word cards print after the pictures and decks given.
+</source>
+        <translation>Karten aus Wörtern:
+  --words &quot;W1, W2, ...&quot;  eine Kartenzelle für jedes Wort oder jede Wendung (durch Kommas
+                         getrennt): ein danach benanntes Bild in einem --pictures-Ordner,
+                         sonst das beste Symbol der installierten OpenMoji-Sammlung,
+                         gesucht in der Sprache von --lang (sonst der des Programms),
+                         dann auf Englisch und in den anderen Sprachen; die Beschriftung
+                         ist das Wort wie eingegeben. Ein Wort, das nichts findet, wird
+                         genannt, und nichts wird geschrieben (Exit-Status 1)
+  --words-from DATEI     die Wörter einer UTF-8-Textdatei, ein Wort oder eine Wendung je Zeile
+  --pictures ORDNER      ein Ordner mit Bildern, die nach Wörtern benannt sind (dog.jpg,
+                         Dog2.png für &quot;dog&quot;); darf mehrmals angegeben werden
+  --line-art             die schwarzen Strichzeichnungen der Symbole statt ihrer Farben
+Alle Layout-Optionen gelten; ohne --per-page nehmen die Wörter die kleinste Anzahl, die
+sie alle fasst (bis 8). Die Wortkarten werden nach den angegebenen Bildern und Stapeln gedruckt.
+</translation>
+    </message>
 </context>
 <context>
     <name>DeckEdit</name>
@@ -769,6 +801,22 @@ Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehls
         <location line="+66"/>
         <source>a number from 1 to 1000</source>
         <translation>eine Zahl von 1 bis 1000</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s hexcode (&quot;1F415&quot;)</source>
+        <translation>den Hexcode eines Symbols (&quot;1F415&quot;)</translation>
+    </message>
+    <message>
+        <source>a symbol set&apos;s name</source>
+        <translation>den Namen einer Symbolsammlung</translation>
+    </message>
+    <message>
+        <source>&quot;color&quot; or &quot;line&quot;</source>
+        <translation>&quot;color&quot; oder &quot;line&quot;</translation>
+    </message>
+    <message>
+        <source>a cell holds a &quot;picture&quot; or a &quot;symbol&quot;, not both</source>
+        <translation>eine Zelle enthält ein &quot;picture&quot; oder ein &quot;symbol&quot;, nicht beides</translation>
     </message>
 </context>
 <context>
@@ -2638,6 +2686,164 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <location line="+1"/>
         <source>&amp;Rate:</source>
         <translation>&amp;Tempo:</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>Cannot read the drawing %1: %2</source>
+        <translation>Die Zeichnung %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that cannot be read</source>
+        <translation>sie enthält ein eingebettetes Bild, das nicht gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
+        <translation>sie enthält ein eingebettetes Bild, das kein PNG-, JPEG-, GIF-, BMP- oder WebP-Bild ist</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
+        <translation>sie enthält ein eingebettetes Bild, größer als %1 x %1 Pixel</translation>
+    </message>
+    <message>
+        <source>its document type declares notations</source>
+        <translation>ihr Dokumenttyp deklariert Notationen</translation>
+    </message>
+    <message>
+        <source>its document type declares more than %1 entities</source>
+        <translation>ihr Dokumenttyp deklariert mehr als %1 Entitäten</translation>
+    </message>
+    <message>
+        <source>its document type refers to another file (%1)</source>
+        <translation>ihr Dokumenttyp verweist auf eine andere Datei (%1)</translation>
+    </message>
+    <message>
+        <source>its document type declares an entity that is too long or nested (%1)</source>
+        <translation>ihr Dokumenttyp deklariert eine zu lange oder verschachtelte Entität (%1)</translation>
+    </message>
+    <message>
+        <source>its entities expand to more than %1 characters</source>
+        <translation>ihre Entitäten ergeben mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>compressed drawings (.svgz) are not read; unpack it first</source>
+        <translation>komprimierte Zeichnungen (.svgz) werden nicht gelesen; bitte zuerst entpacken</translation>
+    </message>
+    <message>
+        <source>it refers to a style sheet in another file</source>
+        <translation>sie verweist auf ein Stylesheet in einer anderen Datei</translation>
+    </message>
+    <message>
+        <source>it refers to an entity that is not declared (%1)</source>
+        <translation>sie verweist auf eine nicht deklarierte Entität (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing</source>
+        <translation>sie ist keine SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>ihre Elemente sind tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 elements</source>
+        <translation>sie enthält mehr als %1 Elemente</translation>
+    </message>
+    <message>
+        <source>it refers to another file (%1)</source>
+        <translation>sie verweist auf eine andere Datei (%1)</translation>
+    </message>
+    <message>
+        <source>its style refers to another file</source>
+        <translation>ihr Stil verweist auf eine andere Datei</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>sie ist kein wohlgeformtes XML (Zeile %1: %2)</translation>
+    </message>
+    <message>
+        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
+        <translation>sie zeichnet mehr als %1 Elemente, oder ihre Teile verwenden einander im Kreis</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>sie ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing that can be drawn</source>
+        <translation>sie ist keine SVG-Zeichnung, die gezeichnet werden kann</translation>
+    </message>
+    <message>
+        <source>it has no usable size (a viewBox, or a width and a height)</source>
+        <translation>sie hat keine brauchbare Größe (eine viewBox oder Breite und Höhe)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is not a size it can be drawn at</source>
+        <translation>%1 x %2 Pixel ist keine Größe, in der sie gezeichnet werden kann</translation>
+    </message>
+    <message>
+        <source>not enough memory for %1 x %2 pixels</source>
+        <translation>nicht genug Speicher für %1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>%1 (%2, line art)</source>
+        <translation>%1 (%2, Strichzeichnung)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>card %1: symbol %2</source>
+        <translation>Karte %1: Symbol %2</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; und %1 weitere</translation>
+    </message>
+    <message>
+        <source>the OpenMoji symbol set is not installed</source>
+        <translation>die Symbolsammlung OpenMoji ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the installed symbol set does not hold them</source>
+        <translation>die installierte Symbolsammlung enthält sie nicht</translation>
+    </message>
+    <message>
+        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
+        <translation>Die Stapeldatei %1 nennt Symbole, die nicht angezeigt werden können (%2): %3</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
+        <translation>Symbole: OpenMoji (openmoji.org), lizenziert unter CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
+    </message>
+</context>
+<context>
+    <name>WordCards</name>
+    <message>
+        <source>Cannot read the words of %1: it is not UTF-8 text</source>
+        <translation>Die Wörter aus %1 können nicht gelesen werden: es ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>Cannot read the words of %1: it holds no words</source>
+        <translation>Die Wörter aus %1 können nicht gelesen werden: sie enthält keine Wörter</translation>
+    </message>
+    <message>
+        <source>Cannot look for pictures in %1: it is not a folder</source>
+        <translation>In %1 kann nicht nach Bildern gesucht werden: es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>No picture or symbol found for %1</source>
+        <translation>Kein Bild und kein Symbol gefunden für %1</translation>
     </message>
 </context>
 </TS>

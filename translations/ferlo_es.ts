@@ -433,6 +433,39 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
         <source>cannot make the folder %1</source>
         <translation>no se puede crear la carpeta %1</translation>
     </message>
+    <message>
+        <source>Cards from words:
+  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
+                         a picture named after it in a --pictures folder, else the
+                         best symbol of the installed OpenMoji set for it, searched
+                         in the language of --lang (else the program&apos;s), then in
+                         English and the other languages; the label is the word as
+                         typed. A word that finds nothing is named, and nothing is
+                         written (exit status 1)
+  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
+  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
+                         Dog2.png for &quot;dog&quot;); may be given more than once
+  --line-art             the symbols&apos; black line art instead of their colours
+All layout options apply; without --per-page the words take the smallest count that
+holds them all (up to 8). The word cards print after the pictures and decks given.
+</source>
+        <translation>Tarjetas a partir de palabras:
+  --words &quot;P1, P2, ...&quot;  una celda de tarjeta por cada palabra o frase (separadas por comas):
+                         una imagen con su nombre en una carpeta de --pictures, si no el
+                         mejor símbolo del conjunto OpenMoji instalado, buscado en el
+                         idioma de --lang (si no, el del programa), luego en inglés y en
+                         los demás idiomas; la etiqueta es la palabra tal como se escribió.
+                         Una palabra que no encuentra nada se nombra y no se escribe nada
+                         (estado de salida 1)
+  --words-from ARCHIVO   las palabras de un archivo de texto UTF-8, una palabra o frase por línea
+  --pictures CARPETA     una carpeta cuyas imágenes llevan el nombre de palabras (dog.jpg,
+                         Dog2.png para &quot;dog&quot;); puede darse más de una vez
+  --line-art             el dibujo de líneas negro de los símbolos en lugar de sus colores
+Se aplican todas las opciones de diseño; sin --per-page las palabras toman el menor número
+que las contiene todas (hasta 8). Las tarjetas de palabras se imprimen después de las
+imágenes y los mazos indicados.
+</translation>
+    </message>
 </context>
 <context>
     <name>DeckEdit</name>
@@ -775,6 +808,22 @@ no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
         <location line="+66"/>
         <source>a number from 1 to 1000</source>
         <translation>un número de 1 a 1000</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s hexcode (&quot;1F415&quot;)</source>
+        <translation>el código hexadecimal de un símbolo (&quot;1F415&quot;)</translation>
+    </message>
+    <message>
+        <source>a symbol set&apos;s name</source>
+        <translation>el nombre de un conjunto de símbolos</translation>
+    </message>
+    <message>
+        <source>&quot;color&quot; or &quot;line&quot;</source>
+        <translation>&quot;color&quot; o &quot;line&quot;</translation>
+    </message>
+    <message>
+        <source>a cell holds a &quot;picture&quot; or a &quot;symbol&quot;, not both</source>
+        <translation>una celda contiene un &quot;picture&quot; o un &quot;symbol&quot;, no ambos</translation>
     </message>
 </context>
 <context>
@@ -2644,6 +2693,164 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <location line="+1"/>
         <source>&amp;Rate:</source>
         <translation>Veloci&amp;dad:</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>Cannot read the drawing %1: %2</source>
+        <translation>No se puede leer el dibujo %1: %2</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that cannot be read</source>
+        <translation>contiene una imagen incrustada que no se puede leer</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
+        <translation>contiene una imagen incrustada que no es PNG, JPEG, GIF, BMP ni WebP</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
+        <translation>contiene una imagen incrustada de más de %1 x %1 píxeles</translation>
+    </message>
+    <message>
+        <source>its document type declares notations</source>
+        <translation>su tipo de documento declara notaciones</translation>
+    </message>
+    <message>
+        <source>its document type declares more than %1 entities</source>
+        <translation>su tipo de documento declara más de %1 entidades</translation>
+    </message>
+    <message>
+        <source>its document type refers to another file (%1)</source>
+        <translation>su tipo de documento remite a otro archivo (%1)</translation>
+    </message>
+    <message>
+        <source>its document type declares an entity that is too long or nested (%1)</source>
+        <translation>su tipo de documento declara una entidad demasiado larga o anidada (%1)</translation>
+    </message>
+    <message>
+        <source>its entities expand to more than %1 characters</source>
+        <translation>sus entidades se expanden a más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>compressed drawings (.svgz) are not read; unpack it first</source>
+        <translation>los dibujos comprimidos (.svgz) no se leen; descomprímalo primero</translation>
+    </message>
+    <message>
+        <source>it refers to a style sheet in another file</source>
+        <translation>remite a una hoja de estilo de otro archivo</translation>
+    </message>
+    <message>
+        <source>it refers to an entity that is not declared (%1)</source>
+        <translation>remite a una entidad no declarada (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing</source>
+        <translation>no es un dibujo SVG</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>sus elementos están anidados a más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 elements</source>
+        <translation>contiene más de %1 elementos</translation>
+    </message>
+    <message>
+        <source>it refers to another file (%1)</source>
+        <translation>remite a otro archivo (%1)</translation>
+    </message>
+    <message>
+        <source>its style refers to another file</source>
+        <translation>su estilo remite a otro archivo</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>no es XML bien formado (línea %1: %2)</translation>
+    </message>
+    <message>
+        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
+        <translation>dibuja más de %1 elementos, o sus partes se usan entre sí en un bucle</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>ocupa más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing that can be drawn</source>
+        <translation>no es un dibujo SVG que se pueda dibujar</translation>
+    </message>
+    <message>
+        <source>it has no usable size (a viewBox, or a width and a height)</source>
+        <translation>no tiene un tamaño utilizable (un viewBox, o un ancho y un alto)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is not a size it can be drawn at</source>
+        <translation>%1 x %2 píxeles no es un tamaño al que se pueda dibujar</translation>
+    </message>
+    <message>
+        <source>not enough memory for %1 x %2 pixels</source>
+        <translation>no hay memoria suficiente para %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>%1 (%2, line art)</source>
+        <translation>%1 (%2, dibujo de líneas)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>card %1: symbol %2</source>
+        <translation>tarjeta %1: símbolo %2</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; y %1 más</translation>
+    </message>
+    <message>
+        <source>the OpenMoji symbol set is not installed</source>
+        <translation>el conjunto de símbolos OpenMoji no está instalado</translation>
+    </message>
+    <message>
+        <source>the installed symbol set does not hold them</source>
+        <translation>el conjunto de símbolos instalado no los contiene</translation>
+    </message>
+    <message>
+        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
+        <translation>El archivo de mazo %1 nombra símbolos que no se pueden mostrar (%2): %3</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
+        <translation>Símbolos: OpenMoji (openmoji.org), con licencia CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
+    </message>
+</context>
+<context>
+    <name>WordCards</name>
+    <message>
+        <source>Cannot read the words of %1: it is not UTF-8 text</source>
+        <translation>No se pueden leer las palabras de %1: no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>Cannot read the words of %1: it holds no words</source>
+        <translation>No se pueden leer las palabras de %1: no contiene palabras</translation>
+    </message>
+    <message>
+        <source>Cannot look for pictures in %1: it is not a folder</source>
+        <translation>No se pueden buscar imágenes en %1: no es una carpeta</translation>
+    </message>
+    <message>
+        <source>No picture or symbol found for %1</source>
+        <translation>No se encontró ninguna imagen ni símbolo para %1</translation>
     </message>
 </context>
 </TS>

@@ -438,6 +438,38 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
         <source>cannot make the folder %1</source>
         <translation>impossible de créer le dossier %1</translation>
     </message>
+    <message>
+        <source>Cards from words:
+  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
+                         a picture named after it in a --pictures folder, else the
+                         best symbol of the installed OpenMoji set for it, searched
+                         in the language of --lang (else the program&apos;s), then in
+                         English and the other languages; the label is the word as
+                         typed. A word that finds nothing is named, and nothing is
+                         written (exit status 1)
+  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
+  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
+                         Dog2.png for &quot;dog&quot;); may be given more than once
+  --line-art             the symbols&apos; black line art instead of their colours
+All layout options apply; without --per-page the words take the smallest count that
+holds them all (up to 8). The word cards print after the pictures and decks given.
+</source>
+        <translation>Cartes à partir de mots&#xa0;:
+  --words &quot;M1, M2, ...&quot;  une cellule de carte par mot ou expression (séparés par des virgules)&#xa0;:
+                         une image qui porte son nom dans un dossier --pictures, sinon le
+                         meilleur symbole du jeu OpenMoji installé, cherché dans la langue
+                         de --lang (sinon celle du programme), puis en anglais et dans les
+                         autres langues&#xa0;; l&apos;étiquette est le mot tel que saisi. Un mot qui
+                         ne trouve rien est nommé, et rien n&apos;est écrit (code de sortie 1)
+  --words-from FICHIER   les mots d&apos;un fichier texte UTF-8, un mot ou une expression par ligne
+  --pictures DOSSIER     un dossier dont les images portent le nom de mots (dog.jpg,
+                         Dog2.png pour &quot;dog&quot;)&#xa0;; peut être donné plusieurs fois
+  --line-art             le dessin au trait noir des symboles au lieu de leurs couleurs
+Toutes les options de mise en page s&apos;appliquent&#xa0;; sans --per-page, les mots prennent le plus
+petit nombre qui les contient tous (jusqu&apos;à 8). Les cartes de mots s&apos;impriment après les
+images et les paquets donnés.
+</translation>
+    </message>
 </context>
 <context>
     <name>DeckEdit</name>
@@ -780,6 +812,22 @@ quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;
         <location line="+66"/>
         <source>a number from 1 to 1000</source>
         <translation>un nombre de 1 à 1000</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s hexcode (&quot;1F415&quot;)</source>
+        <translation>le code hexadécimal d&apos;un symbole (&quot;1F415&quot;)</translation>
+    </message>
+    <message>
+        <source>a symbol set&apos;s name</source>
+        <translation>le nom d&apos;un jeu de symboles</translation>
+    </message>
+    <message>
+        <source>&quot;color&quot; or &quot;line&quot;</source>
+        <translation>&quot;color&quot; ou &quot;line&quot;</translation>
+    </message>
+    <message>
+        <source>a cell holds a &quot;picture&quot; or a &quot;symbol&quot;, not both</source>
+        <translation>une cellule contient un &quot;picture&quot; ou un &quot;symbol&quot;, pas les deux</translation>
     </message>
 </context>
 <context>
@@ -2649,6 +2697,164 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <location line="+1"/>
         <source>&amp;Rate:</source>
         <translation>&amp;Débit&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>Cannot read the drawing %1: %2</source>
+        <translation>Impossible de lire le dessin %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that cannot be read</source>
+        <translation>il contient une image incorporée illisible</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
+        <translation>il contient une image incorporée qui n&apos;est pas une image PNG, JPEG, GIF, BMP ou WebP</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
+        <translation>il contient une image incorporée de plus de %1 x %1 pixels</translation>
+    </message>
+    <message>
+        <source>its document type declares notations</source>
+        <translation>son type de document déclare des notations</translation>
+    </message>
+    <message>
+        <source>its document type declares more than %1 entities</source>
+        <translation>son type de document déclare plus de %1 entités</translation>
+    </message>
+    <message>
+        <source>its document type refers to another file (%1)</source>
+        <translation>son type de document renvoie à un autre fichier (%1)</translation>
+    </message>
+    <message>
+        <source>its document type declares an entity that is too long or nested (%1)</source>
+        <translation>son type de document déclare une entité trop longue ou imbriquée (%1)</translation>
+    </message>
+    <message>
+        <source>its entities expand to more than %1 characters</source>
+        <translation>ses entités se développent en plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>compressed drawings (.svgz) are not read; unpack it first</source>
+        <translation>les dessins compressés (.svgz) ne sont pas lus&#xa0;; décompressez-le d&apos;abord</translation>
+    </message>
+    <message>
+        <source>it refers to a style sheet in another file</source>
+        <translation>il renvoie à une feuille de style d&apos;un autre fichier</translation>
+    </message>
+    <message>
+        <source>it refers to an entity that is not declared (%1)</source>
+        <translation>il renvoie à une entité non déclarée (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing</source>
+        <translation>ce n&apos;est pas un dessin SVG</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 elements</source>
+        <translation>il contient plus de %1 éléments</translation>
+    </message>
+    <message>
+        <source>it refers to another file (%1)</source>
+        <translation>il renvoie à un autre fichier (%1)</translation>
+    </message>
+    <message>
+        <source>its style refers to another file</source>
+        <translation>son style renvoie à un autre fichier</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>ce n&apos;est pas du XML bien formé (ligne %1&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
+        <translation>il dessine plus de %1 éléments, ou ses parties s&apos;utilisent en boucle</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>Impossible de lire le fichier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>il dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing that can be drawn</source>
+        <translation>ce n&apos;est pas un dessin SVG qui puisse être dessiné</translation>
+    </message>
+    <message>
+        <source>it has no usable size (a viewBox, or a width and a height)</source>
+        <translation>il n&apos;a pas de taille utilisable (une viewBox, ou une largeur et une hauteur)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is not a size it can be drawn at</source>
+        <translation>%1 x %2 pixels n&apos;est pas une taille à laquelle il peut être dessiné</translation>
+    </message>
+    <message>
+        <source>not enough memory for %1 x %2 pixels</source>
+        <translation>pas assez de mémoire pour %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>%1 (%2, line art)</source>
+        <translation>%1 (%2, dessin au trait)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>card %1: symbol %2</source>
+        <translation>carte %1&#xa0;: symbole %2</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>&#xa0;; et %1 de plus</translation>
+    </message>
+    <message>
+        <source>the OpenMoji symbol set is not installed</source>
+        <translation>le jeu de symboles OpenMoji n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>the installed symbol set does not hold them</source>
+        <translation>le jeu de symboles installé ne les contient pas</translation>
+    </message>
+    <message>
+        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
+        <translation>Le fichier de paquet %1 nomme des symboles qui ne peuvent pas être affichés (%2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
+        <translation>Symboles&#xa0;: OpenMoji (openmoji.org), sous licence CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
+    </message>
+</context>
+<context>
+    <name>WordCards</name>
+    <message>
+        <source>Cannot read the words of %1: it is not UTF-8 text</source>
+        <translation>Impossible de lire les mots de %1&#xa0;: ce n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>Cannot read the words of %1: it holds no words</source>
+        <translation>Impossible de lire les mots de %1&#xa0;: il ne contient aucun mot</translation>
+    </message>
+    <message>
+        <source>Cannot look for pictures in %1: it is not a folder</source>
+        <translation>Impossible de chercher des images dans %1&#xa0;: ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>No picture or symbol found for %1</source>
+        <translation>Aucune image ni aucun symbole trouvé pour %1</translation>
     </message>
 </context>
 </TS>

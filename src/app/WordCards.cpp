@@ -17,10 +17,6 @@ namespace ferlo {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("WordCards", text);
-}
-
 // Control characters and the ends' blanks are no part of a word.
 QString cleanWord(QString word) {
     for (QChar& c : word)
@@ -47,7 +43,9 @@ QStringList readWordsFile(const QString& path) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8.decode(bytes);
     if (utf8.hasError())
-        throw Error(tr("Cannot read the words of %1: it is not UTF-8 text").arg(displayName(path)));
+        throw Error(QCoreApplication::translate("WordCards",
+                                                "Cannot read the words of %1: it is not UTF-8 text")
+                        .arg(displayName(path)));
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     QStringList words;
@@ -57,7 +55,9 @@ QStringList readWordsFile(const QString& path) {
             words << word;
     }
     if (words.isEmpty())
-        throw Error(tr("Cannot read the words of %1: it holds no words").arg(displayName(path)));
+        throw Error(QCoreApplication::translate("WordCards",
+                                                "Cannot read the words of %1: it holds no words")
+                        .arg(displayName(path)));
     return words;
 }
 
@@ -77,8 +77,9 @@ QString pictureNamedAfter(const QString& word, const QStringList& folders) {
 QList<WordCell> findWordCells(const WordList& list, const SymbolIndex& index) {
     for (const QString& folder : list.pictureDirs)
         if (pathKind(folder) != PathKind::Directory)
-            throw Error(
-                tr("Cannot look for pictures in %1: it is not a folder").arg(displayName(folder)));
+            throw Error(QCoreApplication::translate(
+                            "WordCards", "Cannot look for pictures in %1: it is not a folder")
+                            .arg(displayName(folder)));
     // The list's language first (English follows within each search), then every other
     // language of the index, so that a list of words of several languages finds them all.
     QStringList languages{list.language.isEmpty() ? QStringLiteral("en") : list.language};
@@ -109,8 +110,8 @@ QList<WordCell> findWordCells(const WordList& list, const SymbolIndex& index) {
     }
     if (missing.isEmpty())
         return cells;
-    QString message =
-        tr("No picture or symbol found for %1").arg(missing.join(QStringLiteral(", ")));
+    QString message = QCoreApplication::translate("WordCards", "No picture or symbol found for %1")
+                          .arg(missing.join(QStringLiteral(", ")));
     if (!index.available())
         message += QStringLiteral(" (%1)").arg(index.missingReason());
     throw Error(message);

@@ -24,12 +24,9 @@ namespace ferlo {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Symbols", text);
-}
-
 [[noreturn]] void refuse(const QString& name, const QString& cause) {
-    throw Error(tr("Cannot read the drawing %1: %2").arg(name, cause));
+    throw Error(
+        QCoreApplication::translate("Symbols", "Cannot read the drawing %1: %2").arg(name, cause));
 }
 
 // Closes a file descriptor on every way out.
@@ -64,7 +61,8 @@ bool refersOutside(QStringView text) {
 void checkEmbeddedPicture(QStringView address, const QString& name, const SvgLimits& limits) {
     const qsizetype comma = address.indexOf(u',');
     if (comma < 0)
-        refuse(name, tr("it holds an embedded picture that cannot be read"));
+        refuse(name, QCoreApplication::translate(
+                         "Symbols", "it holds an embedded picture that cannot be read"));
     const QStringView header = address.left(comma);
     const QByteArray payload = address.mid(comma + 1).toLatin1();
     const QByteArray bytes = header.endsWith(u";base64", Qt::CaseInsensitive)
@@ -76,10 +74,13 @@ void checkEmbeddedPicture(QStringView address, const QString& name, const SvgLim
     static const QList<QByteArray> raster{"png", "jpeg", "jpg", "gif", "bmp", "webp"};
     const QSize size = reader.size();
     if (!raster.contains(reader.format().toLower()))
-        refuse(name, tr("it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or "
-                        "WebP picture"));
+        refuse(name,
+               QCoreApplication::translate(
+                   "Symbols", "it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or "
+                              "WebP picture"));
     if (size.width() > limits.maxEmbeddedSide || size.height() > limits.maxEmbeddedSide)
-        refuse(name, tr("it holds an embedded picture larger than %1 x %1 pixels")
+        refuse(name, QCoreApplication::translate(
+                         "Symbols", "it holds an embedded picture larger than %1 x %1 pixels")
                          .arg(limits.maxEmbeddedSide));
 }
 
@@ -89,24 +90,30 @@ void checkEntities(const QXmlStreamReader& xml, const QByteArray& data, const QS
                    const SvgLimits& limits) {
     const QXmlStreamEntityDeclarations entities = xml.entityDeclarations();
     if (!xml.notationDeclarations().isEmpty())
-        refuse(name, tr("its document type declares notations"));
-    if (entities.size() > limits.maxEntities)
         refuse(name,
-               tr("its document type declares more than %1 entities").arg(limits.maxEntities));
+               QCoreApplication::translate("Symbols", "its document type declares notations"));
+    if (entities.size() > limits.maxEntities)
+        refuse(name, QCoreApplication::translate("Symbols",
+                                                 "its document type declares more than %1 entities")
+                         .arg(limits.maxEntities));
     qint64 expansion = 0;
     for (const QXmlStreamEntityDeclaration& entity : entities) {
         if (!entity.systemId().isEmpty() || !entity.publicId().isEmpty() ||
             !entity.notationName().isEmpty())
-            refuse(name, tr("its document type refers to another file (%1)")
+            refuse(name, QCoreApplication::translate(
+                             "Symbols", "its document type refers to another file (%1)")
                              .arg(entity.systemId().toString()));
         const QStringView value = entity.value();
         if (value.size() > limits.maxEntityLength || value.contains(u'&') || value.contains(u'%'))
-            refuse(name, tr("its document type declares an entity that is too long or nested (%1)")
+            refuse(name, QCoreApplication::translate(
+                             "Symbols",
+                             "its document type declares an entity that is too long or nested (%1)")
                              .arg(entity.name().toString()));
         const QByteArray use = '&' + entity.name().toUtf8() + ';';
         expansion += qint64(data.count(use)) * std::max<qint64>(1, value.size());
         if (expansion > limits.maxEntityExpansion)
-            refuse(name, tr("its entities expand to more than %1 characters")
+            refuse(name, QCoreApplication::translate(
+                             "Symbols", "its entities expand to more than %1 characters")
                              .arg(limits.maxEntityExpansion));
     }
 }
@@ -172,7 +179,8 @@ private:
 // Reads the whole document once with bounds, before Qt's SVG reader sees it.
 void checkDocument(const QByteArray& data, const QString& name, const SvgLimits& limits) {
     if (data.startsWith("\x1f\x8b"))
-        refuse(name, tr("compressed drawings (.svgz) are not read; unpack it first"));
+        refuse(name, QCoreApplication::translate(
+                         "Symbols", "compressed drawings (.svgz) are not read; unpack it first"));
     QXmlStreamReader xml(data);
     xml.setNamespaceProcessing(true);
     xml.setEntityExpansionLimit(limits.maxEntityLength);
@@ -192,20 +200,25 @@ void checkDocument(const QByteArray& data, const QString& name, const SvgLimits&
         case QXmlStreamReader::ProcessingInstruction:
             if (xml.processingInstructionTarget().compare(u"xml-stylesheet", Qt::CaseInsensitive) ==
                 0)
-                refuse(name, tr("it refers to a style sheet in another file"));
+                refuse(name, QCoreApplication::translate(
+                                 "Symbols", "it refers to a style sheet in another file"));
             break;
         case QXmlStreamReader::EntityReference:
-            refuse(
-                name,
-                tr("it refers to an entity that is not declared (%1)").arg(xml.name().toString()));
+            refuse(name, QCoreApplication::translate(
+                             "Symbols", "it refers to an entity that is not declared (%1)")
+                             .arg(xml.name().toString()));
         case QXmlStreamReader::StartElement: {
             if (!sawRoot && xml.name() != u"svg")
-                refuse(name, tr("it is not an SVG drawing"));
+                refuse(name, QCoreApplication::translate("Symbols", "it is not an SVG drawing"));
             sawRoot = true;
             if (int(open.size()) >= limits.maxDepth)
-                refuse(name, tr("its elements are nested more than %1 deep").arg(limits.maxDepth));
+                refuse(name, QCoreApplication::translate(
+                                 "Symbols", "its elements are nested more than %1 deep")
+                                 .arg(limits.maxDepth));
             if (uses.position() >= limits.maxElements)
-                refuse(name, tr("it holds more than %1 elements").arg(limits.maxElements));
+                refuse(name,
+                       QCoreApplication::translate("Symbols", "it holds more than %1 elements")
+                           .arg(limits.maxElements));
             Open element{uses.position(), {}, xml.name() == u"style"};
             uses.element();
             const bool isImage = xml.name() == u"image";
@@ -216,11 +229,15 @@ void checkDocument(const QByteArray& data, const QString& name, const SvgLimits&
                     if (isImage && value.trimmed().startsWith(u"data:", Qt::CaseInsensitive))
                         checkEmbeddedPicture(value.trimmed(), name, limits);
                     else if (!isLocalReference(value))
-                        refuse(name, tr("it refers to another file (%1)").arg(value.left(200)));
+                        refuse(name, QCoreApplication::translate("Symbols",
+                                                                 "it refers to another file (%1)")
+                                         .arg(value.left(200)));
                     if (isUse)
                         uses.use(element.from, value.trimmed().mid(1).toString());
                 } else if (refersOutside(value)) {
-                    refuse(name, tr("it refers to another file (%1)").arg(value.left(200)));
+                    refuse(name,
+                           QCoreApplication::translate("Symbols", "it refers to another file (%1)")
+                               .arg(value.left(200)));
                 }
                 if (attribute.name() == u"id")
                     element.id = value.toString();
@@ -237,20 +254,24 @@ void checkDocument(const QByteArray& data, const QString& name, const SvgLimits&
             break;
         case QXmlStreamReader::Characters:
             if (!open.empty() && open.back().style && refersOutside(xml.text()))
-                refuse(name, tr("its style refers to another file"));
+                refuse(name,
+                       QCoreApplication::translate("Symbols", "its style refers to another file"));
             break;
         default:
             break;
         }
     }
     if (xml.hasError())
-        refuse(name, tr("it is not well-formed XML (line %1: %2)")
-                         .arg(xml.lineNumber())
-                         .arg(xml.errorString()));
+        refuse(name,
+               QCoreApplication::translate("Symbols", "it is not well-formed XML (line %1: %2)")
+                   .arg(xml.lineNumber())
+                   .arg(xml.errorString()));
     if (!sawRoot)
-        refuse(name, tr("it is not an SVG drawing"));
+        refuse(name, QCoreApplication::translate("Symbols", "it is not an SVG drawing"));
     if (!uses.within(limits.maxDrawnElements))
-        refuse(name, tr("it draws more than %1 elements, or its parts use each other in a loop")
+        refuse(name, QCoreApplication::translate(
+                         "Symbols",
+                         "it draws more than %1 elements, or its parts use each other in a loop")
                          .arg(limits.maxDrawnElements));
 }
 
@@ -259,7 +280,8 @@ void checkDocument(const QByteArray& data, const QString& name, const SvgLimits&
 QByteArray readBoundedFile(const QString& path, qint64 maxBytes) {
     const QString name = displayName(path);
     const auto fail = [&name](const QString& cause) {
-        return Error(tr("Cannot read the file %1: %2").arg(name, cause));
+        return Error(
+            QCoreApplication::translate("Symbols", "Cannot read the file %1: %2").arg(name, cause));
     };
     FileDescriptor file;
     // Non-blocking, so that opening a pipe never waits for a writer; the type is then checked on
@@ -269,9 +291,10 @@ QByteArray readBoundedFile(const QString& path, qint64 maxBytes) {
         throw fail(QString::fromLocal8Bit(std::strerror(errno)));
     struct stat status {};
     if (::fstat(file.fd, &status) != 0 || !S_ISREG(status.st_mode))
-        throw fail(tr("it is not a regular file"));
+        throw fail(QCoreApplication::translate("Symbols", "it is not a regular file"));
     if (status.st_size > maxBytes)
-        throw fail(tr("it is larger than %1 bytes").arg(maxBytes));
+        throw fail(
+            QCoreApplication::translate("Symbols", "it is larger than %1 bytes").arg(maxBytes));
     QByteArray data;
     data.resize(qsizetype(std::min<qint64>(status.st_size, maxBytes) + 1));
     qsizetype filled = 0;
@@ -286,7 +309,8 @@ QByteArray readBoundedFile(const QString& path, qint64 maxBytes) {
         filled += got;
     }
     if (filled > maxBytes) // the file grew while it was read
-        throw fail(tr("it is larger than %1 bytes").arg(maxBytes));
+        throw fail(
+            QCoreApplication::translate("Symbols", "it is larger than %1 bytes").arg(maxBytes));
     data.truncate(filled);
     return data;
 }
@@ -298,11 +322,13 @@ SvgPicture SvgPicture::fromFile(const QString& path, const SvgLimits& limits) {
 SvgPicture SvgPicture::fromData(const QByteArray& data, const QString& name,
                                 const SvgLimits& limits) {
     if (data.size() > limits.maxBytes)
-        refuse(name, tr("it is larger than %1 bytes").arg(limits.maxBytes));
+        refuse(name, QCoreApplication::translate("Symbols", "it is larger than %1 bytes")
+                         .arg(limits.maxBytes));
     checkDocument(data, name, limits);
     QSvgRenderer renderer(data);
     if (!renderer.isValid())
-        refuse(name, tr("it is not an SVG drawing that can be drawn"));
+        refuse(name, QCoreApplication::translate("Symbols",
+                                                 "it is not an SVG drawing that can be drawn"));
     const QRectF box = renderer.viewBoxF();
     const auto sane = [](double value) {
         return std::isfinite(value) && value > 1e-6 && value < 1e9;
@@ -310,7 +336,8 @@ SvgPicture SvgPicture::fromData(const QByteArray& data, const QString& name,
     if (!sane(box.width()) || !sane(box.height()) || !std::isfinite(box.left()) ||
         !std::isfinite(box.top()) || box.width() / box.height() > 1000 ||
         box.height() / box.width() > 1000)
-        refuse(name, tr("it has no usable size (a viewBox, or a width and a height)"));
+        refuse(name, QCoreApplication::translate(
+                         "Symbols", "it has no usable size (a viewBox, or a width and a height)"));
     SvgPicture picture;
     picture.m_data = data;
     picture.m_name = name;
@@ -329,13 +356,16 @@ void SvgPicture::render(QPainter& painter, const QRectF& target) const {
 QImage SvgPicture::toImage(QSize size, const QColor& background) const {
     if (size.width() < 1 || size.height() < 1 || size.width() > m_maxImageSide ||
         size.height() > m_maxImageSide)
-        refuse(m_name, tr("%1 x %2 pixels is not a size it can be drawn at")
+        refuse(m_name, QCoreApplication::translate(
+                           "Symbols", "%1 x %2 pixels is not a size it can be drawn at")
                            .arg(size.width())
                            .arg(size.height()));
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         refuse(m_name,
-               tr("not enough memory for %1 x %2 pixels").arg(size.width()).arg(size.height()));
+               QCoreApplication::translate("Symbols", "not enough memory for %1 x %2 pixels")
+                   .arg(size.width())
+                   .arg(size.height()));
     image.fill(background);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
