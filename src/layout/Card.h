@@ -20,7 +20,7 @@ struct TCell {
     std::string FileName;
     // A symbol of a symbol set in place of a picture file (FileName is then empty). Its label
     // word is its EditedLabel: the word it was found by, as typed.
-    std::optional<SymbolRef> Symbol;
+    std::optional<SymbolRef> Symbol = std::nullopt;
     // The word typed over the one made from the file name (UTF-8, in no particular case: the
     // card's case switch applies to it), if any. It goes with the picture: a free cell has none.
     std::optional<std::string> EditedLabel;

@@ -21,7 +21,7 @@ struct DeckCell {
     std::optional<std::string> sound;
     // A symbol in place of the picture file (picture is then empty); its label is the word it
     // was found by.
-    std::optional<SymbolRef> symbol;
+    std::optional<SymbolRef> symbol = std::nullopt;
 
     bool operator==(const DeckCell&) const = default;
 };

@@ -124,8 +124,9 @@ bool TFerloMainForm::openDeck(const QString& given) {
     Deck deck = readDeck(path);
     if (!maybeSaveChanges())
         return false;
-    QStringList missing{missingPicturesMessage(path, deck), missingSymbolsMessage(path, deck)};
-    missing.removeAll(QString());
+    QStringList missingParts{missingPicturesMessage(path, deck), missingSymbolsMessage(path, deck)};
+    missingParts.removeAll(QString());
+    const QString missing = missingParts.join(QLatin1Char('\n'));
     m_deck.reset(std::move(deck), modelPath(path));
     // The browser shows the folder of the first card's first picture, else the deck's own.
     QString folder = directoryPart(path);
@@ -139,7 +140,7 @@ bool TFerloMainForm::openDeck(const QString& given) {
         browseTo(folder);
     showCurrentCard();
     if (!missing.isEmpty())
-        showError(this, missing.join(QStringLiteral("\n\n")));
+        showError(this, missing);
     tellMissingSheets();
     return true;
 }
