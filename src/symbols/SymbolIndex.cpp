@@ -385,6 +385,46 @@ std::vector<std::pair<QString, std::shared_ptr<UserFolder>>>& userFolderCache() 
     return cache;
 }
 
+// The plural and other common endings of a language's nouns: a term that is the word with one
+// of them ("Socke" → "Socken", "sock" → "socks") is as good as a keyword. Arabic forms its
+// plurals inside the word: none.
+bool isInflection(const QString& language, QByteArrayView ending) {
+    static const QHash<QString, QList<QByteArray>> endings{
+        {QStringLiteral("en"), {"s", "es"}},
+        {QStringLiteral("de"), {"e", "n", "en", "s", "er", "es", "se"}},
+        {QStringLiteral("fr"), {"s", "x", "e", "es"}},
+        {QStringLiteral("es"), {"s", "es"}},
+    };
+    const auto found = endings.constFind(language);
+    return found != endings.constEnd() &&
+           std::any_of(found->begin(), found->end(),
+                       [&](const QByteArray& e) { return ending == QByteArrayView(e); });
+}
+
+// The word without a plural or other common ending of the language (the endings above, when
+// at least three letters are left), and in Arabic without the article (ال) or the feminine
+// ending (ة, folded to ه) that the names often leave out.
+QStringList stems(const QString& language, const QString& word) {
+    static const QHash<QString, QStringList> endings{
+        {QStringLiteral("en"), {"s", "es"}},
+        {QStringLiteral("de"), {"e", "n", "en", "s", "er", "es"}},
+        {QStringLiteral("fr"), {"s", "x", "e", "es"}},
+        {QStringLiteral("es"), {"s", "es"}},
+        {QStringLiteral("ar"), {QStringLiteral("ه")}},
+    };
+    QStringList found;
+    for (const QString& ending : endings.value(language))
+        if (word.size() - ending.size() >= 3 && word.endsWith(ending))
+            found << word.chopped(ending.size());
+    if (language == QLatin1String("ar") && word.size() >= 5 &&
+        word.startsWith(QStringLiteral("ال"))) {
+        found << word.mid(2);
+        if (word.endsWith(QStringLiteral("ه")))
+            found << word.mid(2).chopped(1);
+    }
+    return found;
+}
+
 struct Candidate {
     int tier = 0; // 0: the language searched (and the user's files), 1: English
     int rank = 0;
@@ -421,25 +461,39 @@ QVector<SymbolMatch> SymbolIndex::search(const QString& word, const QString& lan
                 continue;
             }
             const auto& terms = searched->terms;
-            auto it = std::lower_bound(terms.begin(), terms.end(), wanted,
-                                       [&](const Term& term, const QByteArray& w) {
-                                           return m_data->view(term.text) < QByteArrayView(w);
-                                       });
-            for (; it != terms.end(); ++it) {
+            const auto firstFrom = [&](const QByteArray& w) {
+                return std::lower_bound(terms.begin(), terms.end(), w,
+                                        [&](const Term& term, const QByteArray& w) {
+                                            return m_data->view(term.text) < QByteArrayView(w);
+                                        });
+            };
+            const auto consider = [&](const Term& term, int rank) {
+                Candidate c;
+                c.tier = tier;
+                c.rank = rank;
+                c.length = m_data->view(term.text).size();
+                c.order = term.symbol;
+                const auto known = best.find(term.symbol);
+                if (known == best.end())
+                    best.insert(term.symbol, c);
+                else if (c.key() < known->key())
+                    *known = c;
+            };
+            for (auto it = firstFrom(wanted); it != terms.end(); ++it) {
                 const QByteArrayView text = m_data->view(it->text);
                 if (!text.startsWith(wanted))
                     break;
-                Candidate c;
-                c.tier = tier;
-                c.rank =
-                    text.size() == wanted.size() ? (it->kind == symbolindex::kindName ? 0 : 1) : 2;
-                c.length = text.size();
-                c.order = it->symbol;
-                const auto known = best.find(it->symbol);
-                if (known == best.end())
-                    best.insert(it->symbol, c);
-                else if (c.key() < known->key())
-                    *known = c;
+                consider(*it,
+                         text.size() == wanted.size()
+                             ? (it->kind == symbolindex::kindName ? 0 : 1)
+                             : (isInflection(searched->code, text.sliced(wanted.size())) ? 1 : 2));
+            }
+            // The word's stem, as a keyword: "grapes" finds "grape", "تفاحة" finds "تفاح".
+            for (const QString& stem : stems(searched->code, folded)) {
+                const QByteArray form = stem.toUtf8();
+                for (auto it = firstFrom(form); it != terms.end() && m_data->view(it->text) == form;
+                     ++it)
+                    consider(*it, 1);
             }
             ++tier;
         }
