@@ -124,6 +124,9 @@ Options:
   --list-sheets [TEXT]   list the installed sheets whose brand, part number or
                          description hold TEXT: brand, part, description, label
                          size and labels per sheet
+  --list-symbols WORD    list the symbols a word finds, best first, in the language
+                         of --lang: hexcode, name and keywords (a file of the
+                         user&apos;s symbol folders: its path, its word)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -198,6 +201,9 @@ deck could not be loaded or the PDF could not be written.
   --list-sheets [TEXT]   يسرد الأوراق المثبّتة التي تحوي علامتها التجارية أو رقم
                          القطعة أو الوصف TEXT: العلامة، والقطعة، والوصف، وحجم
                          الملصق، وعدد الملصقات في الورقة
+  --list-symbols WORD    الرموز التي تجدها كلمة، الأفضل أولًا، بلغة --lang: الرمز
+                         الست عشري والاسم والكلمات المفتاحية (ملف من مجلدات رموز
+                         المستخدم: مساره وكلمته)
   --lang CODE            لغة نصوص البرنامج ورسائله، مثل de أو es أو fr أو ar
                          ‏(الافتراضي: FERLO_LANG، وإلا فلغة النظام؛ en للإنجليزية)
   --quiet                دون تقدّم &quot;page n of m&quot; على الخطأ القياسي (لا يظهر إلا
@@ -1534,6 +1540,18 @@ Then click Continue to print the backs.</source>
         <source>The speech options could not be saved to %1</source>
         <translation>تعذّر حفظ خيارات النطق في ‎%1‎</translation>
     </message>
+    <message>
+        <source>At most %1 symbol folders can be stored.</source>
+        <translation>لا يمكن حفظ أكثر من %1 مجلد رموز.</translation>
+    </message>
+    <message>
+        <source>The symbol folder %1 can&apos;t be stored: its name holds a line break.</source>
+        <translation>لا يمكن حفظ مجلد الرموز %1: اسمه يحتوي على فاصل أسطر.</translation>
+    </message>
+    <message>
+        <source>The symbol folders could not be saved to %1</source>
+        <translation>تعذر حفظ مجلدات الرموز في %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetTemplates</name>
@@ -1709,6 +1727,93 @@ Then click Continue to print the backs.</source>
         <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>تعذّر فتح مدخل الصوت &quot;%1&quot;: لا يمكن التسجيل.</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>The symbol index %1 can&apos;t be read: %2.</source>
+        <translation>تتعذر قراءة فهرس الرموز %1: %2.</translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation>ينتهي قبل أوانه</translation>
+    </message>
+    <message>
+        <source>it counts more records than it holds</source>
+        <translation>يذكر سجلات أكثر مما يحتوي</translation>
+    </message>
+    <message>
+        <source>a text lies outside the file&apos;s texts</source>
+        <translation>نص يقع خارج نصوص الملف</translation>
+    </message>
+    <message>
+        <source>No symbol set is loaded.</source>
+        <translation>لم تُحمَّل أي مجموعة رموز.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>حجمه كبير جدًا</translation>
+    </message>
+    <message>
+        <source>it is no symbol index</source>
+        <translation>ليس فهرس رموز</translation>
+    </message>
+    <message>
+        <source>it was written for another version of the program</source>
+        <translation>كُتب لإصدار آخر من البرنامج</translation>
+    </message>
+    <message>
+        <source>its size is not the size it was written with</source>
+        <translation>حجمه ليس الحجم الذي كُتب به</translation>
+    </message>
+    <message>
+        <source>it holds no symbols</source>
+        <translation>لا يحتوي على رموز</translation>
+    </message>
+    <message>
+        <source>a symbol folds under one that isn&apos;t there</source>
+        <translation>رمز مُدرج تحت رمز غير موجود</translation>
+    </message>
+    <message>
+        <source>a symbol folds under a variant</source>
+        <translation>رمز مُدرج تحت متغير</translation>
+    </message>
+    <message>
+        <source>it holds no language</source>
+        <translation>لا يحتوي على أي لغة</translation>
+    </message>
+    <message>
+        <source>a language is unnamed or named twice</source>
+        <translation>لغة بلا اسم أو مذكورة مرتين</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s keywords lie outside the keywords</source>
+        <translation>الكلمات المفتاحية لرمز تقع خارج الكلمات المفتاحية</translation>
+    </message>
+    <message>
+        <source>a term names no symbol of its own</source>
+        <translation>مصطلح لا يشير إلى رمز مستقل</translation>
+    </message>
+    <message>
+        <source>its terms are out of order</source>
+        <translation>مصطلحاته غير مرتبة</translation>
+    </message>
+    <message>
+        <source>its first language is not English</source>
+        <translation>لغته الأولى ليست الإنجليزية</translation>
+    </message>
+    <message>
+        <source>there is more after its end</source>
+        <translation>توجد بيانات بعد نهايته</translation>
+    </message>
+    <message>
+        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
+        <translation>رموز OpenMoji غير مثبتة: لا يوجد مجلد symbols بجانب البرنامج (%1) ولا في %2.</translation>
+    </message>
+    <message>
+        <source>no symbol found for &quot;%1&quot;</source>
+        <translation>لم يُعثر على رمز لـ &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -2028,6 +2133,10 @@ Then click Continue to print the backs.</source>
         <location line="+6"/>
         <source>OK</source>
         <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (CC BY-SA 4.0), names: Unicode CLDR</source>
+        <translation>الرموز: OpenMoji (CC BY-SA 4.0)، الأسماء: Unicode CLDR</translation>
     </message>
 </context>
 <context>

@@ -124,6 +124,9 @@ Options:
   --list-sheets [TEXT]   list the installed sheets whose brand, part number or
                          description hold TEXT: brand, part, description, label
                          size and labels per sheet
+  --list-symbols WORD    list the symbols a word finds, best first, in the language
+                         of --lang: hexcode, name and keywords (a file of the
+                         user&apos;s symbol folders: its path, its word)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -203,6 +206,9 @@ Optionen:
   --list-sheets [TEXT]   die installierten Bögen auflisten, deren Marke, Artikelnummer oder
                          Beschreibung TEXT enthält: Marke, Nummer, Beschreibung,
                          Etikettengröße und Etiketten pro Bogen
+  --list-symbols WORT    die Symbole, die ein Wort findet, die besten zuerst, in der
+                         Sprache von --lang: Hexcode, Name und Schlagwörter (eine
+                         Datei der eigenen Symbolordner: ihr Pfad, ihr Wort)
   --lang CODE            die Sprache der Texte und Meldungen des Programms, etwa de, es, fr
                          oder ar (Standard: FERLO_LANG, sonst die des Systems; en für
                          Englisch)
@@ -1542,6 +1548,18 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <source>The speech options could not be saved to %1</source>
         <translation>Die Optionen der Sprachausgabe konnten nicht in %1 gespeichert werden</translation>
     </message>
+    <message>
+        <source>At most %1 symbol folders can be stored.</source>
+        <translation>Es können höchstens %1 Symbolordner gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The symbol folder %1 can&apos;t be stored: its name holds a line break.</source>
+        <translation>Der Symbolordner %1 kann nicht gespeichert werden: Sein Name enthält einen Zeilenumbruch.</translation>
+    </message>
+    <message>
+        <source>The symbol folders could not be saved to %1</source>
+        <translation>Die Symbolordner konnten nicht in %1 gespeichert werden</translation>
+    </message>
 </context>
 <context>
     <name>SheetTemplates</name>
@@ -1717,6 +1735,93 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>Der Toneingang &quot;%1&quot; kann nicht geöffnet werden: Es kann nichts aufgenommen werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>The symbol index %1 can&apos;t be read: %2.</source>
+        <translation>Der Symbolindex %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation>er endet zu früh</translation>
+    </message>
+    <message>
+        <source>it counts more records than it holds</source>
+        <translation>er zählt mehr Einträge, als er enthält</translation>
+    </message>
+    <message>
+        <source>a text lies outside the file&apos;s texts</source>
+        <translation>ein Text liegt außerhalb der Texte der Datei</translation>
+    </message>
+    <message>
+        <source>No symbol set is loaded.</source>
+        <translation>Es ist kein Symbolsatz geladen.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>er ist zu groß</translation>
+    </message>
+    <message>
+        <source>it is no symbol index</source>
+        <translation>er ist kein Symbolindex</translation>
+    </message>
+    <message>
+        <source>it was written for another version of the program</source>
+        <translation>er wurde für eine andere Version des Programms geschrieben</translation>
+    </message>
+    <message>
+        <source>its size is not the size it was written with</source>
+        <translation>seine Größe ist nicht die, mit der er geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>it holds no symbols</source>
+        <translation>er enthält keine Symbole</translation>
+    </message>
+    <message>
+        <source>a symbol folds under one that isn&apos;t there</source>
+        <translation>ein Symbol gehört zu einem, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>a symbol folds under a variant</source>
+        <translation>ein Symbol gehört zu einer Variante</translation>
+    </message>
+    <message>
+        <source>it holds no language</source>
+        <translation>er enthält keine Sprache</translation>
+    </message>
+    <message>
+        <source>a language is unnamed or named twice</source>
+        <translation>eine Sprache ist unbenannt oder doppelt benannt</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s keywords lie outside the keywords</source>
+        <translation>die Schlagwörter eines Symbols liegen außerhalb der Schlagwörter</translation>
+    </message>
+    <message>
+        <source>a term names no symbol of its own</source>
+        <translation>ein Suchbegriff nennt kein eigenständiges Symbol</translation>
+    </message>
+    <message>
+        <source>its terms are out of order</source>
+        <translation>seine Suchbegriffe sind nicht geordnet</translation>
+    </message>
+    <message>
+        <source>its first language is not English</source>
+        <translation>seine erste Sprache ist nicht Englisch</translation>
+    </message>
+    <message>
+        <source>there is more after its end</source>
+        <translation>nach seinem Ende folgt noch mehr</translation>
+    </message>
+    <message>
+        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
+        <translation>Die OpenMoji-Symbole sind nicht installiert: Es gibt keinen Ordner symbols neben dem Programm (%1) und keinen in %2.</translation>
+    </message>
+    <message>
+        <source>no symbol found for &quot;%1&quot;</source>
+        <translation>kein Symbol für &quot;%1&quot; gefunden</translation>
     </message>
 </context>
 <context>
@@ -2036,6 +2141,10 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (CC BY-SA 4.0), names: Unicode CLDR</source>
+        <translation>Symbole: OpenMoji (CC BY-SA 4.0), Namen: Unicode CLDR</translation>
     </message>
 </context>
 <context>

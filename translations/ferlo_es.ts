@@ -124,6 +124,9 @@ Options:
   --list-sheets [TEXT]   list the installed sheets whose brand, part number or
                          description hold TEXT: brand, part, description, label
                          size and labels per sheet
+  --list-symbols WORD    list the symbols a word finds, best first, in the language
+                         of --lang: hexcode, name and keywords (a file of the
+                         user&apos;s symbol folders: its path, its word)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -208,6 +211,10 @@ Opciones:
   --list-sheets [TEXTO]  lista las hojas instaladas cuya marca, referencia o
                          descripción contienen TEXTO: marca, referencia, descripción,
                          tamaño de etiqueta y etiquetas por hoja
+  --list-symbols PALABRA los símbolos que encuentra una palabra, los mejores primero,
+                         en el idioma de --lang: código hexadecimal, nombre y
+                         palabras clave (un archivo de las carpetas de símbolos
+                         del usuario: su ruta, su palabra)
   --lang CÓDIGO          el idioma de los textos y mensajes del programa, como de, es,
                          fr o ar (por omisión: FERLO_LANG, si no el del sistema; en para
                          el inglés)
@@ -1548,6 +1555,18 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <source>The speech options could not be saved to %1</source>
         <translation>Las opciones de voz no se pudieron guardar en %1</translation>
     </message>
+    <message>
+        <source>At most %1 symbol folders can be stored.</source>
+        <translation>Se pueden guardar como máximo %1 carpetas de símbolos.</translation>
+    </message>
+    <message>
+        <source>The symbol folder %1 can&apos;t be stored: its name holds a line break.</source>
+        <translation>La carpeta de símbolos %1 no se puede guardar: su nombre contiene un salto de línea.</translation>
+    </message>
+    <message>
+        <source>The symbol folders could not be saved to %1</source>
+        <translation>Las carpetas de símbolos no se pudieron guardar en %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetTemplates</name>
@@ -1723,6 +1742,93 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>La entrada de sonido &quot;%1&quot; no se puede abrir: no se puede grabar nada.</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>The symbol index %1 can&apos;t be read: %2.</source>
+        <translation>El índice de símbolos %1 no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation>termina demasiado pronto</translation>
+    </message>
+    <message>
+        <source>it counts more records than it holds</source>
+        <translation>cuenta más registros de los que contiene</translation>
+    </message>
+    <message>
+        <source>a text lies outside the file&apos;s texts</source>
+        <translation>un texto queda fuera de los textos del archivo</translation>
+    </message>
+    <message>
+        <source>No symbol set is loaded.</source>
+        <translation>No hay ningún conjunto de símbolos cargado.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>it is no symbol index</source>
+        <translation>no es un índice de símbolos</translation>
+    </message>
+    <message>
+        <source>it was written for another version of the program</source>
+        <translation>se escribió para otra versión del programa</translation>
+    </message>
+    <message>
+        <source>its size is not the size it was written with</source>
+        <translation>su tamaño no es el tamaño con el que se escribió</translation>
+    </message>
+    <message>
+        <source>it holds no symbols</source>
+        <translation>no contiene símbolos</translation>
+    </message>
+    <message>
+        <source>a symbol folds under one that isn&apos;t there</source>
+        <translation>un símbolo se agrupa bajo uno que no existe</translation>
+    </message>
+    <message>
+        <source>a symbol folds under a variant</source>
+        <translation>un símbolo se agrupa bajo una variante</translation>
+    </message>
+    <message>
+        <source>it holds no language</source>
+        <translation>no contiene ningún idioma</translation>
+    </message>
+    <message>
+        <source>a language is unnamed or named twice</source>
+        <translation>un idioma no tiene nombre o aparece dos veces</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s keywords lie outside the keywords</source>
+        <translation>las palabras clave de un símbolo quedan fuera de las palabras clave</translation>
+    </message>
+    <message>
+        <source>a term names no symbol of its own</source>
+        <translation>un término no nombra ningún símbolo propio</translation>
+    </message>
+    <message>
+        <source>its terms are out of order</source>
+        <translation>sus términos están desordenados</translation>
+    </message>
+    <message>
+        <source>its first language is not English</source>
+        <translation>su primer idioma no es el inglés</translation>
+    </message>
+    <message>
+        <source>there is more after its end</source>
+        <translation>hay más datos tras su final</translation>
+    </message>
+    <message>
+        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
+        <translation>Los símbolos de OpenMoji no están instalados: no hay ninguna carpeta symbols junto al programa (%1) ni en %2.</translation>
+    </message>
+    <message>
+        <source>no symbol found for &quot;%1&quot;</source>
+        <translation>no se encontró ningún símbolo para &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -2042,6 +2148,10 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <location line="+6"/>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (CC BY-SA 4.0), names: Unicode CLDR</source>
+        <translation>Símbolos: OpenMoji (CC BY-SA 4.0), nombres: Unicode CLDR</translation>
     </message>
 </context>
 <context>

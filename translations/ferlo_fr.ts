@@ -124,6 +124,9 @@ Options:
   --list-sheets [TEXT]   list the installed sheets whose brand, part number or
                          description hold TEXT: brand, part, description, label
                          size and labels per sheet
+  --list-symbols WORD    list the symbols a word finds, best first, in the language
+                         of --lang: hexcode, name and keywords (a file of the
+                         user&apos;s symbol folders: its path, its word)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -211,6 +214,10 @@ Options&#xa0;:
                          ou la description contient TEXTE&#xa0;: marque, référence,
                          description, taille des étiquettes et étiquettes par
                          planche
+  --list-symbols MOT     les symboles qu&apos;un mot trouve, les meilleurs d&apos;abord, dans
+                         la langue de --lang : code hexadécimal, nom et mots-clés
+                         (un fichier des dossiers de symboles de l&apos;utilisateur :
+                         son chemin, son mot)
   --lang CODE            la langue des textes et des messages du programme, comme
                          de, es, fr ou ar (par défaut&#xa0;: FERLO_LANG, sinon celle du
                          système&#xa0;; en pour l&apos;anglais)
@@ -1553,6 +1560,18 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <source>The speech options could not be saved to %1</source>
         <translation>Les options de voix n&apos;ont pas pu être enregistrées dans %1</translation>
     </message>
+    <message>
+        <source>At most %1 symbol folders can be stored.</source>
+        <translation>Au plus %1 dossiers de symboles peuvent être enregistrés.</translation>
+    </message>
+    <message>
+        <source>The symbol folder %1 can&apos;t be stored: its name holds a line break.</source>
+        <translation>Le dossier de symboles %1 ne peut pas être enregistré : son nom contient un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>The symbol folders could not be saved to %1</source>
+        <translation>Les dossiers de symboles n&apos;ont pas pu être enregistrés dans %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetTemplates</name>
@@ -1728,6 +1747,93 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <location line="+14"/>
         <source>The sound input &quot;%1&quot; can&apos;t be opened: nothing can be recorded.</source>
         <translation>L&apos;entrée audio «&#xa0;%1&#xa0;» ne peut pas être ouverte&#xa0;: rien ne peut être enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>The symbol index %1 can&apos;t be read: %2.</source>
+        <translation>L&apos;index des symboles %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation>il se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>it counts more records than it holds</source>
+        <translation>il annonce plus d&apos;enregistrements qu&apos;il n&apos;en contient</translation>
+    </message>
+    <message>
+        <source>a text lies outside the file&apos;s texts</source>
+        <translation>un texte se trouve hors des textes du fichier</translation>
+    </message>
+    <message>
+        <source>No symbol set is loaded.</source>
+        <translation>Aucun jeu de symboles n&apos;est chargé.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>il est trop grand</translation>
+    </message>
+    <message>
+        <source>it is no symbol index</source>
+        <translation>ce n&apos;est pas un index de symboles</translation>
+    </message>
+    <message>
+        <source>it was written for another version of the program</source>
+        <translation>il a été écrit pour une autre version du programme</translation>
+    </message>
+    <message>
+        <source>its size is not the size it was written with</source>
+        <translation>sa taille n&apos;est pas celle avec laquelle il a été écrit</translation>
+    </message>
+    <message>
+        <source>it holds no symbols</source>
+        <translation>il ne contient aucun symbole</translation>
+    </message>
+    <message>
+        <source>a symbol folds under one that isn&apos;t there</source>
+        <translation>un symbole se range sous un symbole absent</translation>
+    </message>
+    <message>
+        <source>a symbol folds under a variant</source>
+        <translation>un symbole se range sous une variante</translation>
+    </message>
+    <message>
+        <source>it holds no language</source>
+        <translation>il ne contient aucune langue</translation>
+    </message>
+    <message>
+        <source>a language is unnamed or named twice</source>
+        <translation>une langue est sans nom ou nommée deux fois</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s keywords lie outside the keywords</source>
+        <translation>les mots-clés d&apos;un symbole sont hors des mots-clés</translation>
+    </message>
+    <message>
+        <source>a term names no symbol of its own</source>
+        <translation>un terme ne désigne aucun symbole à part entière</translation>
+    </message>
+    <message>
+        <source>its terms are out of order</source>
+        <translation>ses termes ne sont pas dans l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>its first language is not English</source>
+        <translation>sa première langue n&apos;est pas l&apos;anglais</translation>
+    </message>
+    <message>
+        <source>there is more after its end</source>
+        <translation>il y a encore des données après sa fin</translation>
+    </message>
+    <message>
+        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
+        <translation>Les symboles OpenMoji ne sont pas installés : il n&apos;y a pas de dossier symbols à côté du programme (%1) ni dans %2.</translation>
+    </message>
+    <message>
+        <source>no symbol found for &quot;%1&quot;</source>
+        <translation>aucun symbole trouvé pour &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -2047,6 +2153,10 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (CC BY-SA 4.0), names: Unicode CLDR</source>
+        <translation>Symboles : OpenMoji (CC BY-SA 4.0), noms : Unicode CLDR</translation>
     </message>
 </context>
 <context>

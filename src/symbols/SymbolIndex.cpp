@@ -48,7 +48,8 @@ struct Language {
     std::vector<Term> terms;
 };
 
-QString tr(const char* text) {
+// The texts are marked with QT_TRANSLATE_NOOP("Symbols", ...) where they are written.
+QString translated(const char* text) {
     return QCoreApplication::translate("Symbols", text);
 }
 
@@ -61,11 +62,13 @@ public:
         , m_file(file) {}
 
     [[noreturn]] void fail(const QString& cause) const {
-        throw Error(tr("The symbol index %1 can't be read: %2.").arg(m_file, cause));
+        throw Error(
+            translated(QT_TRANSLATE_NOOP("Symbols", "The symbol index %1 can't be read: %2."))
+                .arg(m_file, cause));
     }
     quint32 number() {
         if (m_bytes.size() - m_at < 4)
-            fail(tr("it ends too early"));
+            fail(translated(QT_TRANSLATE_NOOP("Symbols", "it ends too early")));
         quint32 value = 0;
         for (int i = 0; i < 4; ++i)
             value |= quint32(quint8(m_bytes[m_at + i])) << (8 * i);
@@ -76,22 +79,22 @@ public:
     quint32 count(qsizetype recordSize) {
         const quint32 n = number();
         if (qsizetype(n) > (m_bytes.size() - m_at) / recordSize)
-            fail(tr("it counts more records than it holds"));
+            fail(translated(QT_TRANSLATE_NOOP("Symbols", "it counts more records than it holds")));
         return n;
     }
     Text text(quint32 poolSize) {
         Text t{number(), number()};
         if (quint64(t.offset) + t.size > poolSize)
-            fail(tr("a text lies outside the file's texts"));
+            fail(translated(QT_TRANSLATE_NOOP("Symbols", "a text lies outside the file's texts")));
         return t;
     }
     void mustHold(qsizetype n) const {
         if (m_bytes.size() - m_at < n)
-            fail(tr("it counts more records than it holds"));
+            fail(translated(QT_TRANSLATE_NOOP("Symbols", "it counts more records than it holds")));
     }
     void skip(qsizetype n) {
         if (m_bytes.size() - m_at < n)
-            fail(tr("it ends too early"));
+            fail(translated(QT_TRANSLATE_NOOP("Symbols", "it ends too early")));
         m_at += n;
     }
     qsizetype at() const { return m_at; }
@@ -145,14 +148,18 @@ struct SymbolIndex::Data {
 };
 
 SymbolIndex::SymbolIndex()
-    : m_missing(tr("No symbol set is loaded.")) {}
+    : m_missing(translated(QT_TRANSLATE_NOOP("Symbols", "No symbol set is loaded."))) {}
 
 SymbolIndex SymbolIndex::fromFile(const QString& file) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
-        throw Error(tr("The symbol index %1 can't be read: %2.").arg(file, in.errorString()));
+        throw Error(
+            translated(QT_TRANSLATE_NOOP("Symbols", "The symbol index %1 can't be read: %2."))
+                .arg(file, in.errorString()));
     if (in.size() > qint64(symbolindex::maxFileSize))
-        throw Error(tr("The symbol index %1 can't be read: %2.").arg(file, tr("it is too large")));
+        throw Error(
+            translated(QT_TRANSLATE_NOOP("Symbols", "The symbol index %1 can't be read: %2."))
+                .arg(file, translated(QT_TRANSLATE_NOOP("Symbols", "it is too large"))));
     return fromBytes(in.readAll(), file);
 }
 
@@ -162,42 +169,46 @@ SymbolIndex SymbolIndex::fromBytes(const QByteArray& bytes, const QString& file)
     Reader in(data->bytes, file);
     if (bytes.size() < qsizetype(sizeof symbolindex::magic) ||
         std::memcmp(bytes.constData(), symbolindex::magic, sizeof symbolindex::magic) != 0)
-        in.fail(tr("it is no symbol index"));
+        in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "it is no symbol index")));
     in.skip(sizeof symbolindex::magic);
     if (in.number() != symbolindex::version)
-        in.fail(tr("it was written for another version of the program"));
+        in.fail(translated(
+            QT_TRANSLATE_NOOP("Symbols", "it was written for another version of the program")));
     if (in.number() != quint64(bytes.size()))
-        in.fail(tr("its size is not the size it was written with"));
+        in.fail(translated(
+            QT_TRANSLATE_NOOP("Symbols", "its size is not the size it was written with")));
     const quint32 poolSize = in.number();
     data->poolStart = in.at();
     in.skip(poolSize);
 
     const quint32 symbolCount = in.count(12);
     if (symbolCount == 0)
-        in.fail(tr("it holds no symbols"));
+        in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "it holds no symbols")));
     data->symbols.resize(symbolCount);
     for (Symbol& symbol : data->symbols) {
         symbol.hexcode = in.text(poolSize);
         symbol.base = in.number();
         if (symbol.base != symbolindex::noSymbol && symbol.base >= symbolCount)
-            in.fail(tr("a symbol folds under one that isn't there"));
+            in.fail(translated(
+                QT_TRANSLATE_NOOP("Symbols", "a symbol folds under one that isn't there")));
     }
     for (const Symbol& symbol : data->symbols) {
         if (symbol.base != symbolindex::noSymbol &&
             data->symbols[symbol.base].base != symbolindex::noSymbol)
-            in.fail(tr("a symbol folds under a variant"));
+            in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "a symbol folds under a variant")));
         data->ownSymbols += symbol.base == symbolindex::noSymbol ? 1 : 0;
     }
 
     const quint32 languageCount = in.count(8 + qsizetype(symbolCount) * 12 + 8);
     if (languageCount == 0)
-        in.fail(tr("it holds no language"));
+        in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "it holds no language")));
     data->languages.resize(languageCount);
     for (Language& language : data->languages) {
         const QString code = data->string(in.text(poolSize));
         if (code.isEmpty() || code.contains(QLatin1Char('_')) || code.contains(QLatin1Char('-')) ||
             data->language(code))
-            in.fail(tr("a language is unnamed or named twice"));
+            in.fail(
+                translated(QT_TRANSLATE_NOOP("Symbols", "a language is unnamed or named twice")));
         language.code = code;
         in.mustHold(qsizetype(symbolCount) * 12); // the names, before they are allocated
         language.names.resize(symbolCount);
@@ -211,7 +222,8 @@ SymbolIndex SymbolIndex::fromBytes(const QByteArray& bytes, const QString& file)
             keyword = in.text(poolSize);
         for (const Named& named : language.names)
             if (quint64(named.keywordFirst) + named.keywordCount > language.keywords.size())
-                in.fail(tr("a symbol's keywords lie outside the keywords"));
+                in.fail(translated(
+                    QT_TRANSLATE_NOOP("Symbols", "a symbol's keywords lie outside the keywords")));
         language.terms.resize(in.count(16));
         for (Term& term : language.terms) {
             term.text = in.text(poolSize);
@@ -220,16 +232,17 @@ SymbolIndex SymbolIndex::fromBytes(const QByteArray& bytes, const QString& file)
             if (term.symbol >= symbolCount ||
                 data->symbols[term.symbol].base != symbolindex::noSymbol ||
                 term.kind > symbolindex::kindKeyword)
-                in.fail(tr("a term names no symbol of its own"));
+                in.fail(
+                    translated(QT_TRANSLATE_NOOP("Symbols", "a term names no symbol of its own")));
         }
         for (size_t i = 1; i < language.terms.size(); ++i)
             if (data->view(language.terms[i].text) < data->view(language.terms[i - 1].text))
-                in.fail(tr("its terms are out of order"));
+                in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "its terms are out of order")));
     }
     if (data->languages.front().code != QLatin1String("en"))
-        in.fail(tr("its first language is not English"));
+        in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "its first language is not English")));
     if (!in.atEnd())
-        in.fail(tr("there is more after its end"));
+        in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "there is more after its end")));
     SymbolIndex index;
     index.m_data = std::move(data);
     index.m_missing.clear();
@@ -243,8 +256,9 @@ const SymbolIndex& SymbolIndex::installed() {
             SymbolIndex none;
             const QString dir = QCoreApplication::applicationDirPath();
             none.m_missing =
-                tr("The OpenMoji symbols are not installed: there is no symbols folder beside the "
-                   "program (%1) nor in %2.")
+                translated(QT_TRANSLATE_NOOP("Symbols", "The OpenMoji symbols are not installed: "
+                                                        "there is no symbols folder beside the "
+                                                        "program (%1) nor in %2."))
                     .arg(dir, QDir::cleanPath(dir + QStringLiteral("/../share/ferlo/symbols")));
             return none;
         }
