@@ -24,11 +24,7 @@ double threadCpuSeconds() {
 }
 
 bool report(const char* figure, double value, double target, const char* unit) {
-    const bool met = value <= target;
-    std::printf("%-52s %9.3f %-3s (target <= %.3f %s)  %s\n", figure, value, unit, target, unit,
-                met ? "met" : "MISSED");
-    std::fflush(stdout);
-    return met;
+    return reportTarget(52, figure, value, target, unit);
 }
 
 } // namespace

@@ -1815,6 +1815,10 @@ Then click Continue to print the backs.</source>
         <source>no symbol found for &quot;%1&quot;</source>
         <translation>لم يُعثر على رمز لـ &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>a symbol&apos;s hexcode is malformed or given twice</source>
+        <translation>الرمز الست عشري لرمز ما غير صالح أو مكرر</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::CardStrip</name>

@@ -1823,6 +1823,10 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <source>no symbol found for &quot;%1&quot;</source>
         <translation>kein Symbol für &quot;%1&quot; gefunden</translation>
     </message>
+    <message>
+        <source>a symbol&apos;s hexcode is malformed or given twice</source>
+        <translation>der Hexcode eines Symbols ist fehlerhaft oder doppelt</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::CardStrip</name>

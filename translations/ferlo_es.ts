@@ -1830,6 +1830,10 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <source>no symbol found for &quot;%1&quot;</source>
         <translation>no se encontró ningún símbolo para &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>a symbol&apos;s hexcode is malformed or given twice</source>
+        <translation>el código hexadecimal de un símbolo está mal formado o repetido</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::CardStrip</name>

@@ -1835,6 +1835,10 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <source>no symbol found for &quot;%1&quot;</source>
         <translation>aucun symbole trouvé pour &quot;%1&quot;</translation>
     </message>
+    <message>
+        <source>a symbol&apos;s hexcode is malformed or given twice</source>
+        <translation>le code hexadécimal d&apos;un symbole est mal formé ou donné deux fois</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::CardStrip</name>

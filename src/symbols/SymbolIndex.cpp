@@ -114,6 +114,7 @@ struct SymbolIndex::Data {
     std::vector<Symbol> symbols;
     std::vector<Language> languages;
     int ownSymbols = 0;
+    QHash<QByteArray, quint32> byHexcode;
 
     QByteArrayView view(Text t) const {
         return QByteArrayView(bytes).sliced(poolStart + t.offset, t.size);
@@ -191,6 +192,20 @@ SymbolIndex SymbolIndex::fromBytes(const QByteArray& bytes, const QString& file)
         if (symbol.base != symbolindex::noSymbol && symbol.base >= symbolCount)
             in.fail(translated(
                 QT_TRANSLATE_NOOP("Symbols", "a symbol folds under one that isn't there")));
+    }
+    data->byHexcode.reserve(symbolCount);
+    for (quint32 s = 0; s < symbolCount; ++s) {
+        // A hexcode names a file of the set: upper-case hexadecimal numbers joined by '-', once.
+        const QByteArrayView hexcode = data->view(data->symbols[s].hexcode);
+        const bool wellFormed =
+            hexcode.size() >= 2 && hexcode.size() <= 120 && hexcode.front() != '-' &&
+            hexcode.back() != '-' && std::all_of(hexcode.begin(), hexcode.end(), [](char c) {
+                return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || c == '-';
+            });
+        if (!wellFormed || data->byHexcode.contains(hexcode.toByteArray()))
+            in.fail(translated(
+                QT_TRANSLATE_NOOP("Symbols", "a symbol's hexcode is malformed or given twice")));
+        data->byHexcode.insert(hexcode.toByteArray(), s);
     }
     for (const Symbol& symbol : data->symbols) {
         if (symbol.base != symbolindex::noSymbol &&
@@ -294,11 +309,10 @@ QStringList SymbolIndex::languages() const {
 QString SymbolIndex::name(const QString& hexcode, const QString& language) const {
     if (!m_data)
         return {};
-    const QByteArray wanted = hexcode.toUtf8();
-    for (quint32 s = 0; s < m_data->symbols.size(); ++s)
-        if (m_data->view(m_data->symbols[s].hexcode) == wanted)
-            return m_data->nameIn(m_data->language(language), s);
-    return {};
+    const auto found = m_data->byHexcode.constFind(hexcode.toUtf8());
+    return found == m_data->byHexcode.constEnd()
+               ? QString()
+               : m_data->nameIn(m_data->language(language), *found);
 }
 
 // ---- the user's symbol folders ------------------------------------------------------------
@@ -444,8 +458,9 @@ struct Candidate {
     int rank = 0;
     int user = 1;         // 0: a user's file, ahead of a symbol of the same rank
     qsizetype length = 0; // of the term that matched: the closer to the word, the better
+    quint32 kind = 0;     // of the term that matched: a name before a keyword
     quint32 order = 0;
-    auto key() const { return std::tie(tier, rank, user, length, order); }
+    auto key() const { return std::tie(tier, rank, user, length, kind, order); }
 };
 
 } // namespace
@@ -485,6 +500,7 @@ QVector<SymbolMatch> SymbolIndex::search(const QString& word, const QString& lan
                 Candidate c;
                 c.tier = tier;
                 c.rank = rank;
+                c.kind = term.kind;
                 c.length = m_data->view(term.text).size();
                 c.order = term.symbol;
                 const auto known = best.find(term.symbol);
