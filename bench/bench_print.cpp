@@ -41,7 +41,7 @@ constexpr int deckPages = 8;
 const QStringList caseNames = {"page600", "small1200", "page1200", "deck"};
 
 bool report(const char* figure, double value, double target, const char* unit) {
-    return reportTarget(44, figure, value, target, unit);
+    return ferlo::bench::reportTarget(44, figure, value, target, unit);
 }
 
 double mb(long kb) {

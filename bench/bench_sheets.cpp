@@ -37,7 +37,7 @@ constexpr int countPictures = 8;
 const QStringList caseNames = {"speed", "memory", "templates"};
 
 bool report(const char* figure, double value, double target, const char* unit) {
-    return reportTarget(48, figure, value, target, unit);
+    return ferlo::bench::reportTarget(48, figure, value, target, unit);
 }
 
 ferlo::PaintOptions asDib() {
