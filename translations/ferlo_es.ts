@@ -71,169 +71,6 @@ Imprímala a doble cara, igual que las tarjetas con reversos con palabras, y lue
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
-        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-       ferlo [card options] [PICTURE|DECK...]
-
-Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
-fill the cells of a page in the order given; more pictures than a page holds continue on
-further pages, each page laid out exactly as one Print lays it out.
-
-Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
-
-Options:
-  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
-                         the whole document has been written
-  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
-                         a DECK it wins over the deck&apos;s own counts (see below)
-  --portrait             portrait pages
-  --landscape            landscape pages (the default)
-  --labels-off           no label words under the pictures
-  --lowercase            label words in lower case (default upper case)
-  --cutlines-off         no frame and no cut lines
-  --backs                after each page a back page with each picture&apos;s word in
-                         the mirrored cell, for double-sided printing (in the window:
-                         checks File &gt; Print Word Backs, which is remembered)
-  --flip long|short      the edge the sheet is turned over on to read the backs
-                         (default: a deck&apos;s own choice, else the long edge for
-                         portrait cards and the short edge for landscape ones)
-  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
-                         -10 to 10 each, so that the backs meet their fronts
-  --fold-over            instead of back pages, each front and its word on one sheet
-                         to fold in the middle (2 or more pictures per page)
-  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
-  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
-  --print-as-dib         draw pictures through their device-independent form
-  --print-as-original    draw pictures as decoded
-                         (default: the stored print option)
-  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
-                         --per-page; the page is divided evenly unless --card-size
-  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
-                         85x55mm (units mm, cm, in, pt)
-  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
-  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
-                         unit (default Letter); --portrait and --landscape turn it
-  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
-                         (package glabels-data), such as &quot;Avery 5371&quot;
-  --fill                 crop each picture to fill its area (default: fit it)
-  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
-  --outlines             a thin line along each card&apos;s edge
-  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
-                         description hold TEXT: brand, part, description, label
-                         size and labels per sheet
-  --lang CODE            the language of the program&apos;s texts and messages, such as
-                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
-                         en for English)
-  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
-                         when standard error is a terminal)
-  --help                 show this text
-  --version              show the program&apos;s name and version (ferlo VERSION)
-  --                     what follows are pictures, even if they begin with &apos;-&apos;
-
-The label word of a picture is its file name without folder, extension and trailing
-digits.
-
-A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
-the card&apos;s own count, orientation and switches, with its own label words. Inputs print
-in the order given; pictures given between decks fill pages of their own as above.
-With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
-its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
-and orientation (or the one --portrait or --landscape gives). The file is not changed.
-
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
-</source>
-        <translation>Uso: ferlo --print-to SALIDA.pdf [opciones] IMAGEN|MAZO...
-     ferlo [opciones de tarjeta] [IMAGEN|MAZO...]
-
-Escribe las imágenes como tarjetas didácticas en un archivo PDF, sin abrir ninguna ventana.
-Las imágenes llenan las celdas de una página en el orden dado; las que no caben en una página
-continúan en las páginas siguientes, cada página distribuida exactamente como la distribuye
-Imprimir.
-
-Sin --print-to se abre la ventana con las imágenes en una tarjeta distribuida como dicen las
-opciones de tarjeta (de --per-page a --backs, abajo); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original y las opciones de cuadrícula
-y de hoja (de --grid a --outlines) solo se aplican con --print-to.
-
-Opciones:
-  --print-to SALIDA.pdf  el archivo PDF que se escribe (obligatorio); solo se reemplaza
-                         cuando se ha escrito el documento entero
-  --per-page N           imágenes por página: 1, 2, 4, 6 u 8 (por omisión 4); junto con
-                         un MAZO manda sobre los números del propio mazo (vea abajo)
-  --portrait             páginas en vertical
-  --landscape            páginas en horizontal (por omisión)
-  --labels-off           sin palabras bajo las imágenes
-  --lowercase            palabras en minúsculas (por omisión en mayúsculas)
-  --cutlines-off         sin marco ni líneas de corte
-  --backs                tras cada página, una página de reverso con la palabra de cada
-                         imagen en la celda reflejada, para imprimir a doble cara (en la
-                         ventana: marca Archivo &gt; Imprimir reversos con palabras, que se
-                         recuerda)
-  --flip long|short      el borde por el que se da la vuelta a la hoja para leer los
-                         reversos (por omisión: lo que elija el mazo; si no, el borde
-                         largo para tarjetas verticales y el corto para horizontales)
-  --back-offset X,Y      desplaza cada página de reverso X mm a la derecha e Y mm hacia
-                         abajo, de -10 a 10 cada uno, para que los reversos coincidan
-                         con sus anversos
-  --fold-over            en lugar de páginas de reverso, cada anverso y su palabra en
-                         una hoja que se dobla por la mitad (2 o más imágenes por página)
-  --page-size TAMAÑO     A4, Letter, A5 o Legal (por omisión A4)
-  --resolution PPP       píxeles de dispositivo por pulgada, de 72 a 1200 (por omisión
-                         600)
-  --print-as-dib         dibuja las imágenes a través de su forma independiente del
-                         dispositivo
-  --print-as-original    dibuja las imágenes tal como se decodificaron
-                         (por omisión: la opción de impresión guardada)
-  --grid CxF             una cuadrícula de C columnas y F filas (de 1 a 10 cada una) en
-                         lugar de --per-page; la página se divide por igual salvo con
-                         --card-size
-  --card-size ANCHOxALTO las tarjetas de la cuadrícula de este tamaño, centradas, como
-                         2inx2in u 85x55mm (unidades mm, cm, in, pt)
-  --gap LONGITUD         la separación entre las tarjetas de la cuadrícula, como 3mm
-                         (o HxVmm)
-  --paper PAPEL          el papel de la cuadrícula: A4, A5, A3, Letter, Legal o
-                         ANCHOxALTO con una unidad (por omisión Letter); --portrait y
-                         --landscape lo giran
-  --sheet &quot;MARCA REF&quot;    una hoja de etiquetas o tarjetas de los modelos de hoja
-                         instalados (paquete glabels-data), como &quot;Avery 5371&quot;
-  --fill                 recorta cada imagen para que llene su zona (por omisión: la
-                         ajusta)
-  --bleed LONGITUD       las imágenes que llenan su zona sobresalen esto del corte, de
-                         0 a 6 mm
-  --outlines             una línea fina a lo largo del borde de cada tarjeta
-  --list-sheets [TEXTO]  lista las hojas instaladas cuya marca, referencia o
-                         descripción contienen TEXTO: marca, referencia, descripción,
-                         tamaño de etiqueta y etiquetas por hoja
-  --lang CÓDIGO          el idioma de los textos y mensajes del programa, como de, es,
-                         fr o ar (por omisión: FERLO_LANG, si no el del sistema; en para
-                         el inglés)
-  --quiet                no muestra el avance &quot;página n de m&quot; en la salida de errores
-                         (solo se muestra cuando la salida de errores es un terminal)
-  --help                 muestra este texto
-  --version              muestra el nombre y la versión del programa (ferlo VERSIÓN)
-  --                     lo que sigue son imágenes, aunque empiecen por &apos;-&apos;
-
-La palabra de una imagen es su nombre de archivo sin la carpeta, sin la extensión y sin
-los dígitos del final.
-
-Un MAZO es un archivo de mazo (un nombre que termina en .ferlo): cada una de sus tarjetas
-se imprime como una página con el número de imágenes, la orientación y los interruptores de
-la tarjeta, y con sus propias palabras. Las entradas se imprimen en el orden dado; las
-imágenes dadas entre mazos llenan páginas propias, como arriba.
-Con --per-page N el mazo se distribuye de nuevo, como hace Tarjeta &gt; Cambiar el diseño de
-todas las tarjetas: sus imágenes, en orden y con sus palabras, llenan páginas de N, con los
-interruptores y la orientación de su primera tarjeta (o la que den --portrait o
---landscape). El archivo no cambia.
-
-Estado de salida: 0 cuando se escribió el PDF, 2 si la línea de órdenes es incorrecta, 1 si
-no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
-</translation>
-    </message>
-    <message>
         <location line="+139"/>
         <source>the option --%1 needs a value</source>
         <translation>la opción --%1 necesita un valor</translation>
@@ -464,6 +301,176 @@ holds them all (up to 8). The word cards print after the pictures and decks give
 Se aplican todas las opciones de diseño; sin --per-page las palabras toman el menor número
 que las contiene todas (hasta 8). Las tarjetas de palabras se imprimen después de las
 imágenes y los mazos indicados.
+</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+34"/>
+        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
+       ferlo [card options] [PICTURE|DECK...]
+
+Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
+fill the cells of a page in the order given; more pictures than a page holds continue on
+further pages, each page laid out exactly as one Print lays it out.
+
+Without --print-to the window opens with the pictures on a card laid out as the card
+options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
+--page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
+options (--grid to --outlines) apply only with --print-to.
+
+Options:
+  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
+                         the whole document has been written
+  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
+                         a DECK it wins over the deck&apos;s own counts (see below)
+  --portrait             portrait pages
+  --landscape            landscape pages (the default)
+  --labels-off           no label words under the pictures
+  --lowercase            label words in lower case (default upper case)
+  --cutlines-off         no frame and no cut lines
+  --backs                after each page a back page with each picture&apos;s word in
+                         the mirrored cell, for double-sided printing (in the window:
+                         checks File &gt; Print Word Backs, which is remembered)
+  --flip long|short      the edge the sheet is turned over on to read the backs
+                         (default: a deck&apos;s own choice, else the long edge for
+                         portrait cards and the short edge for landscape ones)
+  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
+                         -10 to 10 each, so that the backs meet their fronts
+  --fold-over            instead of back pages, each front and its word on one sheet
+                         to fold in the middle (2 or more pictures per page)
+  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
+  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
+  --print-as-dib         draw pictures through their device-independent form
+  --print-as-original    draw pictures as decoded
+                         (default: the stored print option)
+  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
+                         --per-page; the page is divided evenly unless --card-size
+  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
+                         85x55mm (units mm, cm, in, pt)
+  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
+  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
+                         unit (default Letter); --portrait and --landscape turn it
+  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
+                         (package glabels-data), such as &quot;Avery 5371&quot;
+  --fill                 crop each picture to fill its area (default: fit it)
+  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
+  --outlines             a thin line along each card&apos;s edge
+  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
+                         description hold TEXT: brand, part, description, label
+                         size and labels per sheet
+  --list-symbols WORD    list the symbols a word finds, best first, in the language
+                         of --lang: hexcode, name and keywords (a file of the
+                         user&apos;s symbol folders: its path, its word)
+  --lang CODE            the language of the program&apos;s texts and messages, such as
+                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
+                         en for English)
+  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
+                         when standard error is a terminal)
+  --help                 show this text
+  --version              show the program&apos;s name and version (ferlo VERSION)
+  --                     what follows are pictures, even if they begin with &apos;-&apos;
+
+The label word of a picture is its file name without folder, extension and trailing
+digits.
+
+A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
+the card&apos;s own count, orientation and switches, with its own label words. Inputs print
+in the order given; pictures given between decks fill pages of their own as above.
+With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
+its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
+and orientation (or the one --portrait or --landscape gives). The file is not changed.
+
+Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
+deck could not be loaded or the PDF could not be written.
+</source>
+        <translation>Uso: ferlo --print-to SALIDA.pdf [opciones] IMAGEN|MAZO...
+     ferlo [opciones de tarjeta] [IMAGEN|MAZO...]
+
+Escribe las imágenes como tarjetas didácticas en un archivo PDF, sin abrir ninguna ventana.
+Las imágenes llenan las celdas de una página en el orden dado; las que no caben en una página
+continúan en las páginas siguientes, cada página distribuida exactamente como la distribuye
+Imprimir.
+
+Sin --print-to se abre la ventana con las imágenes en una tarjeta distribuida como dicen las
+opciones de tarjeta (de --per-page a --backs, abajo); --flip, --back-offset, --fold-over,
+--page-size, --resolution, --print-as-dib, --print-as-original y las opciones de cuadrícula
+y de hoja (de --grid a --outlines) solo se aplican con --print-to.
+
+Opciones:
+  --print-to SALIDA.pdf  el archivo PDF que se escribe (obligatorio); solo se reemplaza
+                         cuando se ha escrito el documento entero
+  --per-page N           imágenes por página: 1, 2, 4, 6 u 8 (por omisión 4); junto con
+                         un MAZO manda sobre los números del propio mazo (vea abajo)
+  --portrait             páginas en vertical
+  --landscape            páginas en horizontal (por omisión)
+  --labels-off           sin palabras bajo las imágenes
+  --lowercase            palabras en minúsculas (por omisión en mayúsculas)
+  --cutlines-off         sin marco ni líneas de corte
+  --backs                tras cada página, una página de reverso con la palabra de cada
+                         imagen en la celda reflejada, para imprimir a doble cara (en la
+                         ventana: marca Archivo &gt; Imprimir reversos con palabras, que se
+                         recuerda)
+  --flip long|short      el borde por el que se da la vuelta a la hoja para leer los
+                         reversos (por omisión: lo que elija el mazo; si no, el borde
+                         largo para tarjetas verticales y el corto para horizontales)
+  --back-offset X,Y      desplaza cada página de reverso X mm a la derecha e Y mm hacia
+                         abajo, de -10 a 10 cada uno, para que los reversos coincidan
+                         con sus anversos
+  --fold-over            en lugar de páginas de reverso, cada anverso y su palabra en
+                         una hoja que se dobla por la mitad (2 o más imágenes por página)
+  --page-size TAMAÑO     A4, Letter, A5 o Legal (por omisión A4)
+  --resolution PPP       píxeles de dispositivo por pulgada, de 72 a 1200 (por omisión
+                         600)
+  --print-as-dib         dibuja las imágenes a través de su forma independiente del
+                         dispositivo
+  --print-as-original    dibuja las imágenes tal como se decodificaron
+                         (por omisión: la opción de impresión guardada)
+  --grid CxF             una cuadrícula de C columnas y F filas (de 1 a 10 cada una) en
+                         lugar de --per-page; la página se divide por igual salvo con
+                         --card-size
+  --card-size ANCHOxALTO las tarjetas de la cuadrícula de este tamaño, centradas, como
+                         2inx2in u 85x55mm (unidades mm, cm, in, pt)
+  --gap LONGITUD         la separación entre las tarjetas de la cuadrícula, como 3mm
+                         (o HxVmm)
+  --paper PAPEL          el papel de la cuadrícula: A4, A5, A3, Letter, Legal o
+                         ANCHOxALTO con una unidad (por omisión Letter); --portrait y
+                         --landscape lo giran
+  --sheet &quot;MARCA REF&quot;    una hoja de etiquetas o tarjetas de los modelos de hoja
+                         instalados (paquete glabels-data), como &quot;Avery 5371&quot;
+  --fill                 recorta cada imagen para que llene su zona (por omisión: la
+                         ajusta)
+  --bleed LONGITUD       las imágenes que llenan su zona sobresalen esto del corte, de
+                         0 a 6 mm
+  --outlines             una línea fina a lo largo del borde de cada tarjeta
+  --list-sheets [TEXTO]  lista las hojas instaladas cuya marca, referencia o
+                         descripción contienen TEXTO: marca, referencia, descripción,
+                         tamaño de etiqueta y etiquetas por hoja
+  --list-symbols PALABRA los símbolos que encuentra una palabra, los mejores primero,
+                         en el idioma de --lang: código hexadecimal, nombre y
+                         palabras clave (un archivo de las carpetas de símbolos
+                         del usuario: su ruta, su palabra)
+  --lang CÓDIGO          el idioma de los textos y mensajes del programa, como de, es,
+                         fr o ar (por omisión: FERLO_LANG, si no el del sistema; en para
+                         el inglés)
+  --quiet                no muestra el avance &quot;página n de m&quot; en la salida de errores
+                         (solo se muestra cuando la salida de errores es un terminal)
+  --help                 muestra este texto
+  --version              muestra el nombre y la versión del programa (ferlo VERSIÓN)
+  --                     lo que sigue son imágenes, aunque empiecen por &apos;-&apos;
+
+La palabra de una imagen es su nombre de archivo sin la carpeta, sin la extensión y sin
+los dígitos del final.
+
+Un MAZO es un archivo de mazo (un nombre que termina en .ferlo): cada una de sus tarjetas
+se imprime como una página con el número de imágenes, la orientación y los interruptores de
+la tarjeta, y con sus propias palabras. Las entradas se imprimen en el orden dado; las
+imágenes dadas entre mazos llenan páginas propias, como arriba.
+Con --per-page N el mazo se distribuye de nuevo, como hace Tarjeta &gt; Cambiar el diseño de
+todas las tarjetas: sus imágenes, en orden y con sus palabras, llenan páginas de N, con los
+interruptores y la orientación de su primera tarjeta (o la que den --portrait o
+--landscape). El archivo no cambia.
+
+Estado de salida: 0 cuando se escribió el PDF, 2 si la línea de órdenes es incorrecta, 1 si
+no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
 </translation>
     </message>
 </context>
@@ -1597,6 +1604,18 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <source>The speech options could not be saved to %1</source>
         <translation>Las opciones de voz no se pudieron guardar en %1</translation>
     </message>
+    <message>
+        <source>At most %1 symbol folders can be stored.</source>
+        <translation>Se pueden guardar como máximo %1 carpetas de símbolos.</translation>
+    </message>
+    <message>
+        <source>The symbol folder %1 can&apos;t be stored: its name holds a line break.</source>
+        <translation>La carpeta de símbolos %1 no se puede guardar: su nombre contiene un salto de línea.</translation>
+    </message>
+    <message>
+        <source>The symbol folders could not be saved to %1</source>
+        <translation>Las carpetas de símbolos no se pudieron guardar en %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetTemplates</name>
@@ -2091,6 +2110,10 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <location line="+6"/>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (CC BY-SA 4.0), names: Unicode CLDR</source>
+        <translation>Símbolos: OpenMoji (CC BY-SA 4.0), nombres: Unicode CLDR</translation>
     </message>
 </context>
 <context>
@@ -2832,6 +2855,94 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     <message>
         <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
         <translation>Símbolos: OpenMoji (openmoji.org), con licencia CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
+    </message>
+    <message>
+        <source>The symbol index %1 can&apos;t be read: %2.</source>
+        <translation>El índice de símbolos %1 no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation>termina demasiado pronto</translation>
+    </message>
+    <message>
+        <source>it counts more records than it holds</source>
+        <translation>cuenta más registros de los que contiene</translation>
+    </message>
+    <message>
+        <source>a text lies outside the file&apos;s texts</source>
+        <translation>un texto queda fuera de los textos del archivo</translation>
+    </message>
+    <message>
+        <source>No symbol set is loaded.</source>
+        <translation>No hay ningún conjunto de símbolos cargado.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>it is no symbol index</source>
+        <translation>no es un índice de símbolos</translation>
+    </message>
+    <message>
+        <source>it was written for another version of the program</source>
+        <translation>se escribió para otra versión del programa</translation>
+    </message>
+    <message>
+        <source>its size is not the size it was written with</source>
+        <translation>su tamaño no es el tamaño con el que se escribió</translation>
+    </message>
+    <message>
+        <source>it holds no symbols</source>
+        <translation>no contiene símbolos</translation>
+    </message>
+    <message>
+        <source>a symbol folds under one that isn&apos;t there</source>
+        <translation>un símbolo se agrupa bajo uno que no existe</translation>
+    </message>
+    <message>
+        <source>a symbol folds under a variant</source>
+        <translation>un símbolo se agrupa bajo una variante</translation>
+    </message>
+    <message>
+        <source>it holds no language</source>
+        <translation>no contiene ningún idioma</translation>
+    </message>
+    <message>
+        <source>a language is unnamed or named twice</source>
+        <translation>un idioma no tiene nombre o aparece dos veces</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s keywords lie outside the keywords</source>
+        <translation>las palabras clave de un símbolo quedan fuera de las palabras clave</translation>
+    </message>
+    <message>
+        <source>a term names no symbol of its own</source>
+        <translation>un término no nombra ningún símbolo propio</translation>
+    </message>
+    <message>
+        <source>its terms are out of order</source>
+        <translation>sus términos están desordenados</translation>
+    </message>
+    <message>
+        <source>its first language is not English</source>
+        <translation>su primer idioma no es el inglés</translation>
+    </message>
+    <message>
+        <source>there is more after its end</source>
+        <translation>hay más datos tras su final</translation>
+    </message>
+    <message>
+        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
+        <translation>Los símbolos de OpenMoji no están instalados: no hay ninguna carpeta symbols junto al programa (%1) ni en %2.</translation>
+    </message>
+    <message>
+        <source>no symbol found for &quot;%1&quot;</source>
+        <translation>no se encontró ningún símbolo para &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s hexcode is malformed or given twice</source>
+        <translation>el código hexadecimal de un símbolo está mal formado o repetido</translation>
     </message>
 </context>
 <context>

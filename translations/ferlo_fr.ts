@@ -71,174 +71,6 @@ Imprimez-la en recto verso, comme vous imprimez les cartes avec les mots au vers
 <context>
     <name>CommandLine</name>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
-        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-       ferlo [card options] [PICTURE|DECK...]
-
-Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
-fill the cells of a page in the order given; more pictures than a page holds continue on
-further pages, each page laid out exactly as one Print lays it out.
-
-Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
-
-Options:
-  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
-                         the whole document has been written
-  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
-                         a DECK it wins over the deck&apos;s own counts (see below)
-  --portrait             portrait pages
-  --landscape            landscape pages (the default)
-  --labels-off           no label words under the pictures
-  --lowercase            label words in lower case (default upper case)
-  --cutlines-off         no frame and no cut lines
-  --backs                after each page a back page with each picture&apos;s word in
-                         the mirrored cell, for double-sided printing (in the window:
-                         checks File &gt; Print Word Backs, which is remembered)
-  --flip long|short      the edge the sheet is turned over on to read the backs
-                         (default: a deck&apos;s own choice, else the long edge for
-                         portrait cards and the short edge for landscape ones)
-  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
-                         -10 to 10 each, so that the backs meet their fronts
-  --fold-over            instead of back pages, each front and its word on one sheet
-                         to fold in the middle (2 or more pictures per page)
-  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
-  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
-  --print-as-dib         draw pictures through their device-independent form
-  --print-as-original    draw pictures as decoded
-                         (default: the stored print option)
-  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
-                         --per-page; the page is divided evenly unless --card-size
-  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
-                         85x55mm (units mm, cm, in, pt)
-  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
-  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
-                         unit (default Letter); --portrait and --landscape turn it
-  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
-                         (package glabels-data), such as &quot;Avery 5371&quot;
-  --fill                 crop each picture to fill its area (default: fit it)
-  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
-  --outlines             a thin line along each card&apos;s edge
-  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
-                         description hold TEXT: brand, part, description, label
-                         size and labels per sheet
-  --lang CODE            the language of the program&apos;s texts and messages, such as
-                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
-                         en for English)
-  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
-                         when standard error is a terminal)
-  --help                 show this text
-  --version              show the program&apos;s name and version (ferlo VERSION)
-  --                     what follows are pictures, even if they begin with &apos;-&apos;
-
-The label word of a picture is its file name without folder, extension and trailing
-digits.
-
-A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
-the card&apos;s own count, orientation and switches, with its own label words. Inputs print
-in the order given; pictures given between decks fill pages of their own as above.
-With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
-its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
-and orientation (or the one --portrait or --landscape gives). The file is not changed.
-
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
-</source>
-        <translation>Usage&#xa0;: ferlo --print-to OUT.pdf [options] IMAGE|PAQUET...
-        ferlo [options de carte] [IMAGE|PAQUET...]
-
-Écrit les images en cartes illustrées dans un fichier PDF, sans ouvrir de fenêtre. Les
-images remplissent les cases d&apos;une page dans l&apos;ordre donné&#xa0;; les images qu&apos;une page ne
-peut pas contenir continuent sur les pages suivantes, chaque page disposée exactement
-comme Imprimer la dispose.
-
-Sans --print-to, la fenêtre s&apos;ouvre avec les images sur une carte disposée selon les
-options de carte (de --per-page à --backs ci-dessous)&#xa0;; --flip, --back-offset,
---fold-over, --page-size, --resolution, --print-as-dib, --print-as-original et les
-options de grille et de planche (de --grid à --outlines) ne s&apos;appliquent qu&apos;avec
---print-to.
-
-Options&#xa0;:
-  --print-to OUT.pdf     le fichier PDF à écrire (obligatoire)&#xa0;; il n&apos;est remplacé
-                         qu&apos;une fois le document entier écrit
-  --per-page N           images par page&#xa0;: 1, 2, 4, 6 ou 8 (4 par défaut)&#xa0;; donné
-                         avec un PAQUET, il l&apos;emporte sur les nombres du paquet
-                         (voir plus bas)
-  --portrait             pages en portrait
-  --landscape            pages en paysage (par défaut)
-  --labels-off           pas de mots sous les images
-  --lowercase            mots en minuscules (majuscules par défaut)
-  --cutlines-off         ni cadre ni lignes de coupe
-  --backs                après chaque page, une page de verso avec le mot de chaque
-                         image dans la case en miroir, pour l&apos;impression recto verso
-                         (dans la fenêtre&#xa0;: coche Fichier &gt; Imprimer les mots au
-                         verso, qui est retenu)
-  --flip long|short      le bord sur lequel la feuille est retournée pour lire les
-                         versos (par défaut&#xa0;: le choix du paquet, sinon le bord long
-                         pour les cartes en portrait et le bord court pour celles
-                         en paysage)
-  --back-offset X,Y      décale chaque page de verso de X mm vers la droite et de
-                         Y mm vers le bas, de -10 à 10 chacun, pour que les versos
-                         tombent derrière leurs rectos
-  --fold-over            au lieu des pages de verso, chaque recto et son mot sur une
-                         feuille à plier au milieu (2 images par page ou plus)
-  --page-size FORMAT     A4, Letter, A5 ou Legal (A4 par défaut)
-  --resolution DPI       pixels du périphérique par pouce, de 72 à 1200 (600 par
-                         défaut)
-  --print-as-dib         dessine les images par leur forme indépendante du
-                         périphérique
-  --print-as-original    dessine les images telles que décodées
-                         (par défaut&#xa0;: l&apos;option d&apos;impression enregistrée)
-  --grid CxL             une grille de C colonnes et L lignes (de 1 à 10 chacune) à
-                         la place de --per-page&#xa0;; la page est divisée en parts
-                         égales, sauf avec --card-size
-  --card-size LxH        les cartes de la grille à cette taille, centrées, comme
-                         2inx2in ou 85x55mm (unités mm, cm, in, pt)
-  --gap LONGUEUR         l&apos;espace entre les cartes de la grille, comme 3mm (ou HxVmm)
-  --paper PAPIER         le papier de la grille&#xa0;: A4, A5, A3, Letter, Legal ou LxH
-                         avec une unité (Letter par défaut)&#xa0;; --portrait et
-                         --landscape le tournent
-  --sheet &quot;MARQUE RÉF&quot;   une planche d&apos;étiquettes ou de cartes parmi les définitions
-                         de planches installées (paquet logiciel glabels-data),
-                         comme &quot;Avery 5371&quot;
-  --fill                 rogne chaque image pour remplir sa surface (par défaut&#xa0;:
-                         l&apos;image y est ajustée)
-  --bleed LONGUEUR       les images rognées dépassent la coupe d&apos;autant, de 0 à 6 mm
-  --outlines             un trait fin le long du bord de chaque carte
-  --list-sheets [TEXTE]  liste les planches installées dont la marque, la référence
-                         ou la description contient TEXTE&#xa0;: marque, référence,
-                         description, taille des étiquettes et étiquettes par
-                         planche
-  --lang CODE            la langue des textes et des messages du programme, comme
-                         de, es, fr ou ar (par défaut&#xa0;: FERLO_LANG, sinon celle du
-                         système&#xa0;; en pour l&apos;anglais)
-  --quiet                pas d&apos;avancement &quot;page n sur m&quot; sur la sortie d&apos;erreur
-                         (affiché seulement quand la sortie d&apos;erreur est un
-                         terminal)
-  --help                 affiche ce texte
-  --version              affiche le nom et la version du programme (ferlo VERSION)
-  --                     ce qui suit sont des images, même si leur nom commence par
-                         &apos;-&apos;
-
-Le mot d&apos;une image est son nom de fichier sans dossier, sans extension et sans les
-chiffres de la fin.
-
-Un PAQUET est un fichier de paquet (un nom qui finit par .ferlo)&#xa0;: chacune de ses cartes
-s&apos;imprime sur une page avec son propre nombre d&apos;images, son orientation, ses
-interrupteurs et ses propres mots. Les entrées s&apos;impriment dans l&apos;ordre donné&#xa0;; les
-images données entre des paquets remplissent leurs propres pages comme plus haut. Avec
---per-page N, le paquet est disposé de nouveau, comme le fait Carte &gt; Changer la
-disposition de toutes les cartes&#xa0;: ses images dans l&apos;ordre, avec leurs mots, remplissent
-des pages de N, avec les interrupteurs et l&apos;orientation de sa première carte (ou celle
-que donne --portrait ou --landscape). Le fichier n&apos;est pas modifié.
-
-Code de sortie&#xa0;: 0 quand le PDF a été écrit, 2 pour une ligne de commande incorrecte, 1
-quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;a pas pu être écrit.
-</translation>
-    </message>
-    <message>
         <location line="+139"/>
         <source>the option --%1 needs a value</source>
         <translation>l&apos;option --%1 demande une valeur</translation>
@@ -468,6 +300,181 @@ holds them all (up to 8). The word cards print after the pictures and decks give
 Toutes les options de mise en page s&apos;appliquent&#xa0;; sans --per-page, les mots prennent le plus
 petit nombre qui les contient tous (jusqu&apos;à 8). Les cartes de mots s&apos;impriment après les
 images et les paquets donnés.
+</translation>
+    </message>
+    <message>
+        <location filename="../src/app/CommandLine.cpp" line="+34"/>
+        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
+       ferlo [card options] [PICTURE|DECK...]
+
+Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
+fill the cells of a page in the order given; more pictures than a page holds continue on
+further pages, each page laid out exactly as one Print lays it out.
+
+Without --print-to the window opens with the pictures on a card laid out as the card
+options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
+--page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
+options (--grid to --outlines) apply only with --print-to.
+
+Options:
+  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
+                         the whole document has been written
+  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
+                         a DECK it wins over the deck&apos;s own counts (see below)
+  --portrait             portrait pages
+  --landscape            landscape pages (the default)
+  --labels-off           no label words under the pictures
+  --lowercase            label words in lower case (default upper case)
+  --cutlines-off         no frame and no cut lines
+  --backs                after each page a back page with each picture&apos;s word in
+                         the mirrored cell, for double-sided printing (in the window:
+                         checks File &gt; Print Word Backs, which is remembered)
+  --flip long|short      the edge the sheet is turned over on to read the backs
+                         (default: a deck&apos;s own choice, else the long edge for
+                         portrait cards and the short edge for landscape ones)
+  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
+                         -10 to 10 each, so that the backs meet their fronts
+  --fold-over            instead of back pages, each front and its word on one sheet
+                         to fold in the middle (2 or more pictures per page)
+  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
+  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
+  --print-as-dib         draw pictures through their device-independent form
+  --print-as-original    draw pictures as decoded
+                         (default: the stored print option)
+  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
+                         --per-page; the page is divided evenly unless --card-size
+  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
+                         85x55mm (units mm, cm, in, pt)
+  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
+  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
+                         unit (default Letter); --portrait and --landscape turn it
+  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
+                         (package glabels-data), such as &quot;Avery 5371&quot;
+  --fill                 crop each picture to fill its area (default: fit it)
+  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
+  --outlines             a thin line along each card&apos;s edge
+  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
+                         description hold TEXT: brand, part, description, label
+                         size and labels per sheet
+  --list-symbols WORD    list the symbols a word finds, best first, in the language
+                         of --lang: hexcode, name and keywords (a file of the
+                         user&apos;s symbol folders: its path, its word)
+  --lang CODE            the language of the program&apos;s texts and messages, such as
+                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
+                         en for English)
+  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
+                         when standard error is a terminal)
+  --help                 show this text
+  --version              show the program&apos;s name and version (ferlo VERSION)
+  --                     what follows are pictures, even if they begin with &apos;-&apos;
+
+The label word of a picture is its file name without folder, extension and trailing
+digits.
+
+A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
+the card&apos;s own count, orientation and switches, with its own label words. Inputs print
+in the order given; pictures given between decks fill pages of their own as above.
+With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
+its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
+and orientation (or the one --portrait or --landscape gives). The file is not changed.
+
+Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
+deck could not be loaded or the PDF could not be written.
+</source>
+        <translation>Usage&#xa0;: ferlo --print-to OUT.pdf [options] IMAGE|PAQUET...
+        ferlo [options de carte] [IMAGE|PAQUET...]
+
+Écrit les images en cartes illustrées dans un fichier PDF, sans ouvrir de fenêtre. Les
+images remplissent les cases d&apos;une page dans l&apos;ordre donné&#xa0;; les images qu&apos;une page ne
+peut pas contenir continuent sur les pages suivantes, chaque page disposée exactement
+comme Imprimer la dispose.
+
+Sans --print-to, la fenêtre s&apos;ouvre avec les images sur une carte disposée selon les
+options de carte (de --per-page à --backs ci-dessous)&#xa0;; --flip, --back-offset,
+--fold-over, --page-size, --resolution, --print-as-dib, --print-as-original et les
+options de grille et de planche (de --grid à --outlines) ne s&apos;appliquent qu&apos;avec
+--print-to.
+
+Options&#xa0;:
+  --print-to OUT.pdf     le fichier PDF à écrire (obligatoire)&#xa0;; il n&apos;est remplacé
+                         qu&apos;une fois le document entier écrit
+  --per-page N           images par page&#xa0;: 1, 2, 4, 6 ou 8 (4 par défaut)&#xa0;; donné
+                         avec un PAQUET, il l&apos;emporte sur les nombres du paquet
+                         (voir plus bas)
+  --portrait             pages en portrait
+  --landscape            pages en paysage (par défaut)
+  --labels-off           pas de mots sous les images
+  --lowercase            mots en minuscules (majuscules par défaut)
+  --cutlines-off         ni cadre ni lignes de coupe
+  --backs                après chaque page, une page de verso avec le mot de chaque
+                         image dans la case en miroir, pour l&apos;impression recto verso
+                         (dans la fenêtre&#xa0;: coche Fichier &gt; Imprimer les mots au
+                         verso, qui est retenu)
+  --flip long|short      le bord sur lequel la feuille est retournée pour lire les
+                         versos (par défaut&#xa0;: le choix du paquet, sinon le bord long
+                         pour les cartes en portrait et le bord court pour celles
+                         en paysage)
+  --back-offset X,Y      décale chaque page de verso de X mm vers la droite et de
+                         Y mm vers le bas, de -10 à 10 chacun, pour que les versos
+                         tombent derrière leurs rectos
+  --fold-over            au lieu des pages de verso, chaque recto et son mot sur une
+                         feuille à plier au milieu (2 images par page ou plus)
+  --page-size FORMAT     A4, Letter, A5 ou Legal (A4 par défaut)
+  --resolution DPI       pixels du périphérique par pouce, de 72 à 1200 (600 par
+                         défaut)
+  --print-as-dib         dessine les images par leur forme indépendante du
+                         périphérique
+  --print-as-original    dessine les images telles que décodées
+                         (par défaut&#xa0;: l&apos;option d&apos;impression enregistrée)
+  --grid CxL             une grille de C colonnes et L lignes (de 1 à 10 chacune) à
+                         la place de --per-page&#xa0;; la page est divisée en parts
+                         égales, sauf avec --card-size
+  --card-size LxH        les cartes de la grille à cette taille, centrées, comme
+                         2inx2in ou 85x55mm (unités mm, cm, in, pt)
+  --gap LONGUEUR         l&apos;espace entre les cartes de la grille, comme 3mm (ou HxVmm)
+  --paper PAPIER         le papier de la grille&#xa0;: A4, A5, A3, Letter, Legal ou LxH
+                         avec une unité (Letter par défaut)&#xa0;; --portrait et
+                         --landscape le tournent
+  --sheet &quot;MARQUE RÉF&quot;   une planche d&apos;étiquettes ou de cartes parmi les définitions
+                         de planches installées (paquet logiciel glabels-data),
+                         comme &quot;Avery 5371&quot;
+  --fill                 rogne chaque image pour remplir sa surface (par défaut&#xa0;:
+                         l&apos;image y est ajustée)
+  --bleed LONGUEUR       les images rognées dépassent la coupe d&apos;autant, de 0 à 6 mm
+  --outlines             un trait fin le long du bord de chaque carte
+  --list-sheets [TEXTE]  liste les planches installées dont la marque, la référence
+                         ou la description contient TEXTE&#xa0;: marque, référence,
+                         description, taille des étiquettes et étiquettes par
+                         planche
+  --list-symbols MOT     les symboles qu&apos;un mot trouve, les meilleurs d&apos;abord, dans
+                         la langue de --lang : code hexadécimal, nom et mots-clés
+                         (un fichier des dossiers de symboles de l&apos;utilisateur :
+                         son chemin, son mot)
+  --lang CODE            la langue des textes et des messages du programme, comme
+                         de, es, fr ou ar (par défaut&#xa0;: FERLO_LANG, sinon celle du
+                         système&#xa0;; en pour l&apos;anglais)
+  --quiet                pas d&apos;avancement &quot;page n sur m&quot; sur la sortie d&apos;erreur
+                         (affiché seulement quand la sortie d&apos;erreur est un
+                         terminal)
+  --help                 affiche ce texte
+  --version              affiche le nom et la version du programme (ferlo VERSION)
+  --                     ce qui suit sont des images, même si leur nom commence par
+                         &apos;-&apos;
+
+Le mot d&apos;une image est son nom de fichier sans dossier, sans extension et sans les
+chiffres de la fin.
+
+Un PAQUET est un fichier de paquet (un nom qui finit par .ferlo)&#xa0;: chacune de ses cartes
+s&apos;imprime sur une page avec son propre nombre d&apos;images, son orientation, ses
+interrupteurs et ses propres mots. Les entrées s&apos;impriment dans l&apos;ordre donné&#xa0;; les
+images données entre des paquets remplissent leurs propres pages comme plus haut. Avec
+--per-page N, le paquet est disposé de nouveau, comme le fait Carte &gt; Changer la
+disposition de toutes les cartes&#xa0;: ses images dans l&apos;ordre, avec leurs mots, remplissent
+des pages de N, avec les interrupteurs et l&apos;orientation de sa première carte (ou celle
+que donne --portrait ou --landscape). Le fichier n&apos;est pas modifié.
+
+Code de sortie&#xa0;: 0 quand le PDF a été écrit, 2 pour une ligne de commande incorrecte, 1
+quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;a pas pu être écrit.
 </translation>
     </message>
 </context>
@@ -1601,6 +1608,18 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <source>The speech options could not be saved to %1</source>
         <translation>Les options de voix n&apos;ont pas pu être enregistrées dans %1</translation>
     </message>
+    <message>
+        <source>At most %1 symbol folders can be stored.</source>
+        <translation>Au plus %1 dossiers de symboles peuvent être enregistrés.</translation>
+    </message>
+    <message>
+        <source>The symbol folder %1 can&apos;t be stored: its name holds a line break.</source>
+        <translation>Le dossier de symboles %1 ne peut pas être enregistré : son nom contient un saut de ligne.</translation>
+    </message>
+    <message>
+        <source>The symbol folders could not be saved to %1</source>
+        <translation>Les dossiers de symboles n&apos;ont pas pu être enregistrés dans %1</translation>
+    </message>
 </context>
 <context>
     <name>SheetTemplates</name>
@@ -2095,6 +2114,10 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <location line="+6"/>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (CC BY-SA 4.0), names: Unicode CLDR</source>
+        <translation>Symboles : OpenMoji (CC BY-SA 4.0), noms : Unicode CLDR</translation>
     </message>
 </context>
 <context>
@@ -2836,6 +2859,94 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     <message>
         <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
         <translation>Symboles&#xa0;: OpenMoji (openmoji.org), sous licence CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
+    </message>
+    <message>
+        <source>The symbol index %1 can&apos;t be read: %2.</source>
+        <translation>L&apos;index des symboles %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation>il se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>it counts more records than it holds</source>
+        <translation>il annonce plus d&apos;enregistrements qu&apos;il n&apos;en contient</translation>
+    </message>
+    <message>
+        <source>a text lies outside the file&apos;s texts</source>
+        <translation>un texte se trouve hors des textes du fichier</translation>
+    </message>
+    <message>
+        <source>No symbol set is loaded.</source>
+        <translation>Aucun jeu de symboles n&apos;est chargé.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>il est trop grand</translation>
+    </message>
+    <message>
+        <source>it is no symbol index</source>
+        <translation>ce n&apos;est pas un index de symboles</translation>
+    </message>
+    <message>
+        <source>it was written for another version of the program</source>
+        <translation>il a été écrit pour une autre version du programme</translation>
+    </message>
+    <message>
+        <source>its size is not the size it was written with</source>
+        <translation>sa taille n&apos;est pas celle avec laquelle il a été écrit</translation>
+    </message>
+    <message>
+        <source>it holds no symbols</source>
+        <translation>il ne contient aucun symbole</translation>
+    </message>
+    <message>
+        <source>a symbol folds under one that isn&apos;t there</source>
+        <translation>un symbole se range sous un symbole absent</translation>
+    </message>
+    <message>
+        <source>a symbol folds under a variant</source>
+        <translation>un symbole se range sous une variante</translation>
+    </message>
+    <message>
+        <source>it holds no language</source>
+        <translation>il ne contient aucune langue</translation>
+    </message>
+    <message>
+        <source>a language is unnamed or named twice</source>
+        <translation>une langue est sans nom ou nommée deux fois</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s keywords lie outside the keywords</source>
+        <translation>les mots-clés d&apos;un symbole sont hors des mots-clés</translation>
+    </message>
+    <message>
+        <source>a term names no symbol of its own</source>
+        <translation>un terme ne désigne aucun symbole à part entière</translation>
+    </message>
+    <message>
+        <source>its terms are out of order</source>
+        <translation>ses termes ne sont pas dans l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>its first language is not English</source>
+        <translation>sa première langue n&apos;est pas l&apos;anglais</translation>
+    </message>
+    <message>
+        <source>there is more after its end</source>
+        <translation>il y a encore des données après sa fin</translation>
+    </message>
+    <message>
+        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
+        <translation>Les symboles OpenMoji ne sont pas installés : il n&apos;y a pas de dossier symbols à côté du programme (%1) ni dans %2.</translation>
+    </message>
+    <message>
+        <source>no symbol found for &quot;%1&quot;</source>
+        <translation>aucun symbole trouvé pour &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s hexcode is malformed or given twice</source>
+        <translation>le code hexadécimal d&apos;un symbole est mal formé ou donné deux fois</translation>
     </message>
 </context>
 <context>

@@ -48,7 +48,8 @@ struct Language {
     std::vector<Term> terms;
 };
 
-QString tr(const char* text) {
+// The texts are marked with QT_TRANSLATE_NOOP("Symbols", ...) where they are written.
+QString translated(const char* text) {
     return QCoreApplication::translate("Symbols", text);
 }
 
@@ -61,11 +62,13 @@ public:
         , m_file(file) {}
 
     [[noreturn]] void fail(const QString& cause) const {
-        throw Error(tr("The symbol index %1 can't be read: %2.").arg(m_file, cause));
+        throw Error(
+            translated(QT_TRANSLATE_NOOP("Symbols", "The symbol index %1 can't be read: %2."))
+                .arg(m_file, cause));
     }
     quint32 number() {
         if (m_bytes.size() - m_at < 4)
-            fail(tr("it ends too early"));
+            fail(translated(QT_TRANSLATE_NOOP("Symbols", "it ends too early")));
         quint32 value = 0;
         for (int i = 0; i < 4; ++i)
             value |= quint32(quint8(m_bytes[m_at + i])) << (8 * i);
@@ -76,22 +79,22 @@ public:
     quint32 count(qsizetype recordSize) {
         const quint32 n = number();
         if (qsizetype(n) > (m_bytes.size() - m_at) / recordSize)
-            fail(tr("it counts more records than it holds"));
+            fail(translated(QT_TRANSLATE_NOOP("Symbols", "it counts more records than it holds")));
         return n;
     }
     Text text(quint32 poolSize) {
         Text t{number(), number()};
         if (quint64(t.offset) + t.size > poolSize)
-            fail(tr("a text lies outside the file's texts"));
+            fail(translated(QT_TRANSLATE_NOOP("Symbols", "a text lies outside the file's texts")));
         return t;
     }
     void mustHold(qsizetype n) const {
         if (m_bytes.size() - m_at < n)
-            fail(tr("it counts more records than it holds"));
+            fail(translated(QT_TRANSLATE_NOOP("Symbols", "it counts more records than it holds")));
     }
     void skip(qsizetype n) {
         if (m_bytes.size() - m_at < n)
-            fail(tr("it ends too early"));
+            fail(translated(QT_TRANSLATE_NOOP("Symbols", "it ends too early")));
         m_at += n;
     }
     qsizetype at() const { return m_at; }
@@ -111,6 +114,7 @@ struct SymbolIndex::Data {
     std::vector<Symbol> symbols;
     std::vector<Language> languages;
     int ownSymbols = 0;
+    QHash<QByteArray, quint32> byHexcode;
 
     QByteArrayView view(Text t) const {
         return QByteArrayView(bytes).sliced(poolStart + t.offset, t.size);
@@ -145,14 +149,18 @@ struct SymbolIndex::Data {
 };
 
 SymbolIndex::SymbolIndex()
-    : m_missing(tr("No symbol set is loaded.")) {}
+    : m_missing(translated(QT_TRANSLATE_NOOP("Symbols", "No symbol set is loaded."))) {}
 
 SymbolIndex SymbolIndex::fromFile(const QString& file) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
-        throw Error(tr("The symbol index %1 can't be read: %2.").arg(file, in.errorString()));
+        throw Error(
+            translated(QT_TRANSLATE_NOOP("Symbols", "The symbol index %1 can't be read: %2."))
+                .arg(file, in.errorString()));
     if (in.size() > qint64(symbolindex::maxFileSize))
-        throw Error(tr("The symbol index %1 can't be read: %2.").arg(file, tr("it is too large")));
+        throw Error(
+            translated(QT_TRANSLATE_NOOP("Symbols", "The symbol index %1 can't be read: %2."))
+                .arg(file, translated(QT_TRANSLATE_NOOP("Symbols", "it is too large"))));
     return fromBytes(in.readAll(), file);
 }
 
@@ -162,42 +170,60 @@ SymbolIndex SymbolIndex::fromBytes(const QByteArray& bytes, const QString& file)
     Reader in(data->bytes, file);
     if (bytes.size() < qsizetype(sizeof symbolindex::magic) ||
         std::memcmp(bytes.constData(), symbolindex::magic, sizeof symbolindex::magic) != 0)
-        in.fail(tr("it is no symbol index"));
+        in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "it is no symbol index")));
     in.skip(sizeof symbolindex::magic);
     if (in.number() != symbolindex::version)
-        in.fail(tr("it was written for another version of the program"));
+        in.fail(translated(
+            QT_TRANSLATE_NOOP("Symbols", "it was written for another version of the program")));
     if (in.number() != quint64(bytes.size()))
-        in.fail(tr("its size is not the size it was written with"));
+        in.fail(translated(
+            QT_TRANSLATE_NOOP("Symbols", "its size is not the size it was written with")));
     const quint32 poolSize = in.number();
     data->poolStart = in.at();
     in.skip(poolSize);
 
     const quint32 symbolCount = in.count(12);
     if (symbolCount == 0)
-        in.fail(tr("it holds no symbols"));
+        in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "it holds no symbols")));
     data->symbols.resize(symbolCount);
     for (Symbol& symbol : data->symbols) {
         symbol.hexcode = in.text(poolSize);
         symbol.base = in.number();
         if (symbol.base != symbolindex::noSymbol && symbol.base >= symbolCount)
-            in.fail(tr("a symbol folds under one that isn't there"));
+            in.fail(translated(
+                QT_TRANSLATE_NOOP("Symbols", "a symbol folds under one that isn't there")));
+    }
+    data->byHexcode.reserve(symbolCount);
+    for (quint32 s = 0; s < symbolCount; ++s) {
+        // A hexcode names a file of the set: upper-case hexadecimal numbers joined by '-', once.
+        const QByteArrayView hexcode = data->view(data->symbols[s].hexcode);
+        const bool wellFormed =
+            hexcode.size() >= 2 && hexcode.size() <= 120 && hexcode.front() != '-' &&
+            hexcode.back() != '-' && std::all_of(hexcode.begin(), hexcode.end(), [](char c) {
+                return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || c == '-';
+            });
+        if (!wellFormed || data->byHexcode.contains(hexcode.toByteArray()))
+            in.fail(translated(
+                QT_TRANSLATE_NOOP("Symbols", "a symbol's hexcode is malformed or given twice")));
+        data->byHexcode.insert(hexcode.toByteArray(), s);
     }
     for (const Symbol& symbol : data->symbols) {
         if (symbol.base != symbolindex::noSymbol &&
             data->symbols[symbol.base].base != symbolindex::noSymbol)
-            in.fail(tr("a symbol folds under a variant"));
+            in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "a symbol folds under a variant")));
         data->ownSymbols += symbol.base == symbolindex::noSymbol ? 1 : 0;
     }
 
     const quint32 languageCount = in.count(8 + qsizetype(symbolCount) * 12 + 8);
     if (languageCount == 0)
-        in.fail(tr("it holds no language"));
+        in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "it holds no language")));
     data->languages.resize(languageCount);
     for (Language& language : data->languages) {
         const QString code = data->string(in.text(poolSize));
         if (code.isEmpty() || code.contains(QLatin1Char('_')) || code.contains(QLatin1Char('-')) ||
             data->language(code))
-            in.fail(tr("a language is unnamed or named twice"));
+            in.fail(
+                translated(QT_TRANSLATE_NOOP("Symbols", "a language is unnamed or named twice")));
         language.code = code;
         in.mustHold(qsizetype(symbolCount) * 12); // the names, before they are allocated
         language.names.resize(symbolCount);
@@ -211,7 +237,8 @@ SymbolIndex SymbolIndex::fromBytes(const QByteArray& bytes, const QString& file)
             keyword = in.text(poolSize);
         for (const Named& named : language.names)
             if (quint64(named.keywordFirst) + named.keywordCount > language.keywords.size())
-                in.fail(tr("a symbol's keywords lie outside the keywords"));
+                in.fail(translated(
+                    QT_TRANSLATE_NOOP("Symbols", "a symbol's keywords lie outside the keywords")));
         language.terms.resize(in.count(16));
         for (Term& term : language.terms) {
             term.text = in.text(poolSize);
@@ -220,16 +247,17 @@ SymbolIndex SymbolIndex::fromBytes(const QByteArray& bytes, const QString& file)
             if (term.symbol >= symbolCount ||
                 data->symbols[term.symbol].base != symbolindex::noSymbol ||
                 term.kind > symbolindex::kindKeyword)
-                in.fail(tr("a term names no symbol of its own"));
+                in.fail(
+                    translated(QT_TRANSLATE_NOOP("Symbols", "a term names no symbol of its own")));
         }
         for (size_t i = 1; i < language.terms.size(); ++i)
             if (data->view(language.terms[i].text) < data->view(language.terms[i - 1].text))
-                in.fail(tr("its terms are out of order"));
+                in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "its terms are out of order")));
     }
     if (data->languages.front().code != QLatin1String("en"))
-        in.fail(tr("its first language is not English"));
+        in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "its first language is not English")));
     if (!in.atEnd())
-        in.fail(tr("there is more after its end"));
+        in.fail(translated(QT_TRANSLATE_NOOP("Symbols", "there is more after its end")));
     SymbolIndex index;
     index.m_data = std::move(data);
     index.m_missing.clear();
@@ -243,8 +271,9 @@ const SymbolIndex& SymbolIndex::installed() {
             SymbolIndex none;
             const QString dir = QCoreApplication::applicationDirPath();
             none.m_missing =
-                tr("The OpenMoji symbols are not installed: there is no symbols folder beside the "
-                   "program (%1) nor in %2.")
+                translated(QT_TRANSLATE_NOOP("Symbols", "The OpenMoji symbols are not installed: "
+                                                        "there is no symbols folder beside the "
+                                                        "program (%1) nor in %2."))
                     .arg(dir, QDir::cleanPath(dir + QStringLiteral("/../share/ferlo/symbols")));
             return none;
         }
@@ -280,11 +309,10 @@ QStringList SymbolIndex::languages() const {
 QString SymbolIndex::name(const QString& hexcode, const QString& language) const {
     if (!m_data)
         return {};
-    const QByteArray wanted = hexcode.toUtf8();
-    for (quint32 s = 0; s < m_data->symbols.size(); ++s)
-        if (m_data->view(m_data->symbols[s].hexcode) == wanted)
-            return m_data->nameIn(m_data->language(language), s);
-    return {};
+    const auto found = m_data->byHexcode.constFind(hexcode.toUtf8());
+    return found == m_data->byHexcode.constEnd()
+               ? QString()
+               : m_data->nameIn(m_data->language(language), *found);
 }
 
 // ---- the user's symbol folders ------------------------------------------------------------
@@ -385,13 +413,54 @@ std::vector<std::pair<QString, std::shared_ptr<UserFolder>>>& userFolderCache() 
     return cache;
 }
 
+// The plural and other common endings of a language's nouns: a term that is the word with one
+// of them ("Socke" → "Socken", "sock" → "socks") is as good as a keyword. Arabic forms its
+// plurals inside the word: none.
+bool isInflection(const QString& language, QByteArrayView ending) {
+    static const QHash<QString, QList<QByteArray>> endings{
+        {QStringLiteral("en"), {"s", "es"}},
+        {QStringLiteral("de"), {"e", "n", "en", "s", "er", "es", "se"}},
+        {QStringLiteral("fr"), {"s", "x", "e", "es"}},
+        {QStringLiteral("es"), {"s", "es"}},
+    };
+    const auto found = endings.constFind(language);
+    return found != endings.constEnd() &&
+           std::any_of(found->begin(), found->end(),
+                       [&](const QByteArray& e) { return ending == QByteArrayView(e); });
+}
+
+// The word without a plural or other common ending of the language (the endings above, when
+// at least three letters are left), and in Arabic without the article (ال) or the feminine
+// ending (ة, folded to ه) that the names often leave out.
+QStringList stems(const QString& language, const QString& word) {
+    static const QHash<QString, QStringList> endings{
+        {QStringLiteral("en"), {"s", "es"}},
+        {QStringLiteral("de"), {"e", "n", "en", "s", "er", "es"}},
+        {QStringLiteral("fr"), {"s", "x", "e", "es"}},
+        {QStringLiteral("es"), {"s", "es"}},
+        {QStringLiteral("ar"), {QStringLiteral("ه")}},
+    };
+    QStringList found;
+    for (const QString& ending : endings.value(language))
+        if (word.size() - ending.size() >= 3 && word.endsWith(ending))
+            found << word.chopped(ending.size());
+    if (language == QLatin1String("ar") && word.size() >= 5 &&
+        word.startsWith(QStringLiteral("ال"))) {
+        found << word.mid(2);
+        if (word.endsWith(QStringLiteral("ه")))
+            found << word.mid(2).chopped(1);
+    }
+    return found;
+}
+
 struct Candidate {
     int tier = 0; // 0: the language searched (and the user's files), 1: English
     int rank = 0;
     int user = 1;         // 0: a user's file, ahead of a symbol of the same rank
     qsizetype length = 0; // of the term that matched: the closer to the word, the better
+    quint32 kind = 0;     // of the term that matched: a name before a keyword
     quint32 order = 0;
-    auto key() const { return std::tie(tier, rank, user, length, order); }
+    auto key() const { return std::tie(tier, rank, user, length, kind, order); }
 };
 
 } // namespace
@@ -421,25 +490,40 @@ QVector<SymbolMatch> SymbolIndex::search(const QString& word, const QString& lan
                 continue;
             }
             const auto& terms = searched->terms;
-            auto it = std::lower_bound(terms.begin(), terms.end(), wanted,
-                                       [&](const Term& term, const QByteArray& w) {
-                                           return m_data->view(term.text) < QByteArrayView(w);
-                                       });
-            for (; it != terms.end(); ++it) {
+            const auto firstFrom = [&](const QByteArray& w) {
+                return std::lower_bound(terms.begin(), terms.end(), w,
+                                        [&](const Term& term, const QByteArray& w) {
+                                            return m_data->view(term.text) < QByteArrayView(w);
+                                        });
+            };
+            const auto consider = [&](const Term& term, int rank) {
+                Candidate c;
+                c.tier = tier;
+                c.rank = rank;
+                c.kind = term.kind;
+                c.length = m_data->view(term.text).size();
+                c.order = term.symbol;
+                const auto known = best.find(term.symbol);
+                if (known == best.end())
+                    best.insert(term.symbol, c);
+                else if (c.key() < known->key())
+                    *known = c;
+            };
+            for (auto it = firstFrom(wanted); it != terms.end(); ++it) {
                 const QByteArrayView text = m_data->view(it->text);
                 if (!text.startsWith(wanted))
                     break;
-                Candidate c;
-                c.tier = tier;
-                c.rank =
-                    text.size() == wanted.size() ? (it->kind == symbolindex::kindName ? 0 : 1) : 2;
-                c.length = text.size();
-                c.order = it->symbol;
-                const auto known = best.find(it->symbol);
-                if (known == best.end())
-                    best.insert(it->symbol, c);
-                else if (c.key() < known->key())
-                    *known = c;
+                consider(*it,
+                         text.size() == wanted.size()
+                             ? (it->kind == symbolindex::kindName ? 0 : 1)
+                             : (isInflection(searched->code, text.sliced(wanted.size())) ? 1 : 2));
+            }
+            // The word's stem, as a keyword: "grapes" finds "grape", "تفاحة" finds "تفاح".
+            for (const QString& stem : stems(searched->code, folded)) {
+                const QByteArray form = stem.toUtf8();
+                for (auto it = firstFrom(form); it != terms.end() && m_data->view(it->text) == form;
+                     ++it)
+                    consider(*it, 1);
             }
             ++tier;
         }

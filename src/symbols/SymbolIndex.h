@@ -20,8 +20,8 @@ struct SymbolMatch {
     QString hexcode;
     QString name;
     QStringList keywords;
-    // 0: the name is the word; 1: a keyword (or a word of the name) is the word; 2: a name or
-    // keyword begins with the word.
+    // 0: the name is the word; 1: a keyword or a word of the name is the word, or the word with
+    // a plural ending of the language ("Socke": "Socken"); 2: a name or keyword begins with it.
     int rank = 0;
     Kind kind = Kind::OpenMoji;
     QString file; // a user file's path; "" for an OpenMoji symbol
