@@ -96,6 +96,16 @@ inline void decodeInFull(const QString& path, QImage* into = nullptr, int scaleD
     std::fclose(file);
 }
 
+// One figure against its target, in a column of the given width: "... met" or "... MISSED".
+inline bool reportTarget(int width, const char* figure, double value, double target,
+                         const char* unit) {
+    const bool met = value <= target;
+    std::printf("%-*s %10.3f %-3s (target <= %.3f %s)  %s\n", width, figure, value, unit, target,
+                unit, met ? "met" : "MISSED");
+    std::fflush(stdout);
+    return met;
+}
+
 inline double seconds(const std::function<void()>& work) {
     const auto start = std::chrono::steady_clock::now();
     work();

@@ -41,11 +41,7 @@ constexpr int deckPages = 8;
 const QStringList caseNames = {"page600", "small1200", "page1200", "deck"};
 
 bool report(const char* figure, double value, double target, const char* unit) {
-    const bool met = value <= target;
-    std::printf("%-44s %10.3f %-3s (target <= %.3f %s)  %s\n", figure, value, unit, target, unit,
-                met ? "met" : "MISSED");
-    std::fflush(stdout);
-    return met;
+    return ferlo::bench::reportTarget(44, figure, value, target, unit);
 }
 
 double mb(long kb) {

@@ -37,11 +37,7 @@ constexpr int countPictures = 8;
 const QStringList caseNames = {"speed", "memory", "templates"};
 
 bool report(const char* figure, double value, double target, const char* unit) {
-    const bool met = value <= target;
-    std::printf("%-48s %10.3f %-3s (target <= %.3f %s)  %s\n", figure, value, unit, target, unit,
-                met ? "met" : "MISSED");
-    std::fflush(stdout);
-    return met;
+    return ferlo::bench::reportTarget(48, figure, value, target, unit);
 }
 
 ferlo::PaintOptions asDib() {

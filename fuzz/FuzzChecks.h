@@ -14,6 +14,7 @@
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 #include "storage/Registry.h"
+#include "symbols/SvgPicture.h"
 
 #include <QAudioFormat>
 #include <QBuffer>
@@ -25,6 +26,7 @@
 #include <QString>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <optional>
 #include <stdexcept>
@@ -427,6 +429,15 @@ inline void checkDeck(const QByteArray& bytes, const QString& scratch) {
         require(card.cells.size() <= size_t(card.perPage),
                 QStringLiteral("a card holds more cells than its count"));
         for (const std::optional<DeckCell>& cell : card.cells) {
+            if (cell && cell->symbol) {
+                // A symbol names no file of its own: its hexcode can never reach another folder.
+                const std::string& hexcode = cell->symbol->hexcode;
+                require(cell->picture.empty() && !hexcode.empty() &&
+                            hexcode.find_first_not_of("0123456789ABCDEFabcdef-") ==
+                                std::string::npos,
+                        QStringLiteral("a symbol cell with a file or a hexcode that is not hex"));
+                continue;
+            }
             require(!cell || (cell->picture.size() > 1 && cell->picture.front() == '/' &&
                               cell->picture.find('\0') == std::string::npos),
                     QStringLiteral("a picture path that is not absolute or holds a NUL"));
@@ -455,6 +466,26 @@ inline void checkDeck(const QByteArray& bytes, const QString& scratch) {
     require(again == deck, QStringLiteral("saving a deck and reading it back changed it"));
     require(readAll(savedPath) == deckJson(again, savedPath),
             QStringLiteral("saving a deck twice gives different text"));
+}
+
+// A drawing from a user's folder: refused with the file's name, or read with a usable size and
+// drawn at a small size and at a size of other proportions.
+inline void checkSvg(const QByteArray& bytes, const QString& scratch) {
+    const QString path = writeScratch(scratch, QStringLiteral("x.svg"), bytes);
+    std::optional<SvgPicture> picture;
+    try {
+        picture = SvgPicture::fromFile(path);
+    } catch (const Error& e) {
+        requireNamesFile(e, QStringLiteral("x.svg"));
+        return;
+    }
+    const double aspect = picture->aspect();
+    require(std::isfinite(aspect) && aspect > 0, QStringLiteral("a drawing without proportions"));
+    for (const QSize size : {QSize(32, 32), QSize(48, 20)}) {
+        const QImage image = picture->toImage(size, Qt::white);
+        require(image.size() == size, QStringLiteral("a drawing drawn at the wrong size"));
+        pixelSink = pixelSink + image.pixel(size.width() / 2, size.height() / 2);
+    }
 }
 
 } // namespace ferlo::fuzz

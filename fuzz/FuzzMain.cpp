@@ -3,7 +3,7 @@
 
 #include "FuzzChecks.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("LC_ALL", "C.UTF-8");
     static int qtArgc = 1;
     static char* qtArgv[] = {(*argv)[0], nullptr};
-    new QCoreApplication(qtArgc, qtArgv); // lives as long as the process
+    // A GUI application on the offscreen platform: drawings draw text, which needs fonts.
+    new QGuiApplication(qtArgc, qtArgv); // lives as long as the process
     scratchDir = new QTemporaryDir();
     if (!scratchDir->isValid()) {
         std::fprintf(stderr, "fuzz: cannot make a scratch folder\n");

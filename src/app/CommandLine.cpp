@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
+#include "app/Languages.h"
 #include "app/LayoutOptions.h"
 #include "app/SpeakTo.h"
+#include "app/WordCards.h"
 
 #include "dialogs/Messages.h"
 #include "layout/DeckEdit.h"
@@ -14,12 +16,15 @@
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 #include "storage/PrintOption.h"
+#include "symbols/SymbolCells.h"
+#include "symbols/SymbolIndex.h"
 
 #include <QAction>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
 #include <QHash>
+#include <QLocale>
 #include <QPageSize>
 
 #include <QScopeGuard>
@@ -97,6 +102,9 @@ const char* const usageText = QT_TRANSLATE_NOOP(
     "  --voice NAME           with --speak-to: the voice, a language such as en-GB or de\n"
     "                         (default: a deck's language, else the program's)\n"
     "  --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)\n"
+    "  --list-symbols WORD    list the symbols a word finds, best first, in the language\n"
+    "                         of --lang: hexcode, name and keywords (a file of the\n"
+    "                         user's symbol folders: its path, its word)\n"
     "  --lang CODE            the language of the program's texts and messages, such as\n"
     "                         de, es, fr or ar (default: FERLO_LANG, else the system's;\n"
     "                         en for English)\n"
@@ -124,14 +132,34 @@ const char* const usageText = QT_TRANSLATE_NOOP(
     "or an unknown voice, 1 when a picture or deck could not be loaded or a file could not\n"
     "be written (a full disk included: an old file of that name is then kept as it was).\n");
 
+// The cards made from words (WordCards.h), printed after the pictures and decks given.
+const char* const wordsUsageText = QT_TRANSLATE_NOOP(
+    "CommandLine",
+    "Cards from words:\n"
+    "  --words \"W1, W2, ...\"  a card cell for each word or phrase (separated by commas):\n"
+    "                         a picture named after it in a --pictures folder, else the\n"
+    "                         best symbol of the installed OpenMoji set for it, searched\n"
+    "                         in the language of --lang (else the program's), then in\n"
+    "                         English and the other languages; the label is the word as\n"
+    "                         typed. A word that finds nothing is named, and nothing is\n"
+    "                         written (exit status 1)\n"
+    "  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line\n"
+    "  --pictures DIR         a folder whose pictures are named after words (dog.jpg,\n"
+    "                         Dog2.png for \"dog\"); may be given more than once\n"
+    "  --line-art             the symbols' black line art instead of their colours\n"
+    "All layout options apply; without --per-page the words take the smallest count that\n"
+    "holds them all (up to 8). The word cards print after the pictures and decks given.\n");
+
 // Every option of the program: adding one is a name here and its handling in applyOptions.
-const QStringList valueOptions{"print-to",    "per-page", "page-size", "resolution", "flip",
-                               "back-offset", "lang",     "speak-to",  "voice",      "rate"};
+const QStringList valueOptions{"print-to",    "per-page",   "page-size", "resolution",  "flip",
+                               "back-offset", "lang",       "speak-to",  "voice",       "rate",
+                               "words",       "words-from", "pictures",  "list-symbols"};
 // The options of a --speak-to run.
 const QStringList speechOptions{"speak-to", "voice", "rate", "lang", "quiet"};
 const QStringList switchOptions{
-    "help",         "version",      "portrait",          "landscape", "labels-off", "lowercase",
-    "cutlines-off", "print-as-dib", "print-as-original", "backs",     "quiet",      "fold-over"};
+    "help",      "version",      "portrait",     "landscape",         "labels-off",
+    "lowercase", "cutlines-off", "print-as-dib", "print-as-original", "backs",
+    "quiet",     "fold-over",    "line-art"};
 
 // A bad command line; the message is the one line printed after "ferlo: ".
 struct UsageError {
@@ -143,6 +171,7 @@ struct ExportRequest {
     LayoutRequest layout;
     std::optional<ChosenLayout> chosen; // a grid or a sheet in place of perPage
     bool listSheets = false;
+    std::optional<QString> listSymbols;
     DeckCard card;             // the card options: count, orientation and switches
     bool perPageGiven = false; // a deck is laid out anew in the count given
     bool orientationGiven = false;
@@ -158,6 +187,8 @@ struct ExportRequest {
     QStringList pictures;
     QString speakTo; // the folder of the spoken words, in place of a PDF
     SpeakRequest speech;
+    WordList words;        // --words, --pictures, --line-art (WordCards.h)
+    QStringList wordFiles; // --words-from, read when the pages are made
     bool help = false;
     bool version = false;
 };
@@ -321,6 +352,16 @@ void applyOptions(const QCommandLineParser& parser, ExportRequest& request) {
                                                 "bad rate \"%1\": use %2 to %3 words per minute")
                         .arg(value, QString::number(kSpeechRateMin),
                              QString::number(kSpeechRateMax))};
+        } else if (name == QLatin1String("words")) {
+            request.words.words += splitWords(value);
+        } else if (name == QLatin1String("words-from")) {
+            request.wordFiles << value;
+        } else if (name == QLatin1String("pictures")) {
+            request.words.pictureDirs << value;
+        } else if (name == QLatin1String("line-art")) {
+            request.words.style = SymbolStyle::Line;
+        } else if (name == QLatin1String("list-symbols")) {
+            request.listSymbols = value;
         } else if (name == QLatin1String("list-sheets")) {
             request.listSheets = true;
         } else if (layoutValueOptions.contains(name) || layoutSwitchOptions.contains(name)) {
@@ -348,7 +389,7 @@ QStringList readArguments(const QStringList& arguments, ExportRequest& request) 
     }
     applyOptions(parser, request);
     request.pictures = parser.positionalArguments();
-    if (!request.listSheets) {
+    if (!request.listSheets && !request.listSymbols) {
         try {
             request.chosen = finishLayout(request.layout);
         } catch (const LayoutOptionError& error) {
@@ -443,7 +484,7 @@ void checkFoldOver(const ExportRequest& request) {
 ExportRequest parseArguments(const QStringList& arguments) {
     ExportRequest request;
     const QStringList given = readArguments(arguments, request);
-    if (request.help || request.version || request.listSheets)
+    if (request.help || request.version || request.listSheets || request.listSymbols)
         return request;
     if (!request.speakTo.isEmpty()) {
         if (!request.output.isEmpty())
@@ -466,7 +507,7 @@ ExportRequest parseArguments(const QStringList& arguments) {
     if (request.output.isEmpty())
         throw UsageError{
             QCoreApplication::translate("CommandLine", "no output file: give --print-to OUT.pdf")};
-    if (request.pictures.isEmpty())
+    if (request.pictures.isEmpty() && request.words.words.isEmpty() && request.wordFiles.isEmpty())
         throw UsageError{QCoreApplication::translate("CommandLine", "no pictures to print")};
     request.output = chosenOutput(request.output, request.pictures);
     if (request.foldOver)
@@ -497,12 +538,42 @@ void checkDeckPictures(const QString& deckPath, const Deck& deck) {
     const QString missing = missingPicturesMessage(deckPath, deck);
     if (!missing.isEmpty())
         throw Error(missing);
+    const QString missingSymbols = missingSymbolsMessage(deckPath, deck);
+    if (!missingSymbols.isEmpty())
+        throw Error(missingSymbols);
     for (const DeckCard& card : deck.cards) {
         for (const std::optional<DeckCell>& cell : card.cells) {
-            if (cell)
+            if (cell && !cell->symbol)
                 checkPicture(pathFromModel(cell->picture));
         }
     }
+}
+
+// The cards of the words given, filled in order as pictures given directly fill theirs.
+QList<CardPage> wordPages(const ExportRequest& request) {
+    WordList list = request.words;
+    for (const QString& file : request.wordFiles)
+        list.words += readWordsFile(file);
+    if (list.words.isEmpty())
+        return {};
+    const QString language = requestedLanguage(QCoreApplication::arguments());
+    list.language = language.isEmpty() ? QLocale().name() : language;
+    const QList<WordCell> cells = findWordCells(list, SymbolIndex::installed());
+    DeckCard shape = request.card;
+    if (!request.perPageGiven)
+        shape.perPage = wordsPerPage(int(cells.size()));
+    const int perPage = request.chosen ? request.chosen->cards : shape.perPage;
+    QList<CardPage> pages;
+    for (qsizetype first = 0; first < cells.size(); first += perPage) {
+        CardModel card(shape);
+        if (request.chosen)
+            card.setLayout(request.chosen->layout, perPage);
+        int index = 0;
+        for (const WordCell& cell : cells.mid(first, perPage))
+            setWordCell(card, index++, cell);
+        pages << makeCardPage(card);
+    }
+    return pages;
 }
 
 // What the inputs print, read and checked before anything is written, so a bad one stops the run
@@ -546,6 +617,7 @@ QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
             pages << makeCardPage(CardModel(deckCard));
     }
     addPictures();
+    pages += wordPages(request);
     if (pages.isEmpty())
         throw Error(QCoreApplication::translate("CommandLine",
                                                 "Nothing to print: the deck files hold no cards"));
@@ -557,9 +629,9 @@ QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
 bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& error) {
     // The options that shape only a PDF: the window prints through the print dialog, and its
     // print option is set in Options.
-    static const QStringList exportOnly{"page-size",         "resolution", "print-as-dib",
-                                        "print-as-original", "flip",       "back-offset",
-                                        "fold-over"};
+    static const QStringList exportOnly{
+        "page-size", "resolution", "print-as-dib", "print-as-original", "flip",    "back-offset",
+        "fold-over", "words",      "words-from",   "pictures",          "line-art"};
     try {
         ExportRequest request;
         for (const QString& name : readArguments(arguments, request)) {
@@ -598,7 +670,8 @@ bool isCommandLineExport(const QStringList& arguments) {
     // A bad command line opens no window either: the run says what is wrong.
     if (!parser.parse(arguments))
         return true;
-    for (const char* name : {"print-to", "speak-to", "help", "version", "list-sheets"}) {
+    for (const char* name :
+         {"print-to", "speak-to", "help", "version", "list-sheets", "list-symbols"}) {
         if (parser.isSet(QLatin1String(name)))
             return true;
     }
@@ -616,6 +689,10 @@ int runCommandLineExport(const QStringList& arguments) {
     if (request.help) {
         std::fputs(QCoreApplication::translate("CommandLine", usageText).toLocal8Bit().constData(),
                    stdout);
+        std::fputs("\n", stdout);
+        std::fputs(
+            QCoreApplication::translate("CommandLine", wordsUsageText).toLocal8Bit().constData(),
+            stdout);
         std::fflush(stdout);
         return 0;
     }
@@ -629,6 +706,9 @@ int runCommandLineExport(const QStringList& arguments) {
         }
         return 0;
     }
+    if (request.listSymbols)
+        return printSymbolList(*request.listSymbols, QString(), SymbolIndex::installed(), stdout,
+                               stderr);
     if (request.version) {
         printLine(stdout, QStringLiteral("ferlo " FERLO_VERSION));
         return 0;

@@ -133,7 +133,9 @@ TAboutBox::TAboutBox(QWidget* parent)
 
     Comments = makeLabel(Panel1, QStringLiteral("Comments"),
                          tr("Pictures on a card, a word under each, cut lines "
-                            "between them: print the page and cut it into cards."),
+                            "between them: print the page and cut it into cards.") +
+                             QLatin1Char('\n') +
+                             tr("Symbols: OpenMoji (CC BY-SA 4.0), names: Unicode CLDR"),
                          QRect(8, 146, 302, 39), font(), Qt::AlignLeft | Qt::AlignTop);
     Comments->setWordWrap(true);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/SymbolRef.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,8 +9,8 @@
 namespace ferlo {
 
 // One cell of the card on screen: its origin on the card panel, the size at which its picture
-// is shown and the picture's own proportions, the picture's full path (empty: a free cell) and
-// its edited label word.
+// is shown and the picture's own proportions, the picture's full path or the symbol drawn in its
+// place (neither: a free cell) and its edited label word.
 struct TCell {
     int Top = 0;
     int Left = 0;
@@ -16,11 +18,17 @@ struct TCell {
     int ImageWidth = 0;
     double ImageAspect = 0.0;
     std::string FileName;
+    // A symbol of a symbol set in place of a picture file (FileName is then empty). Its label
+    // word is its EditedLabel: the word it was found by, as typed.
+    std::optional<SymbolRef> Symbol = std::nullopt;
     // The word typed over the one made from the file name (UTF-8, in no particular case: the
     // card's case switch applies to it), if any. It goes with the picture: a free cell has none.
     std::optional<std::string> EditedLabel;
     // The cell's own recording (file-system bytes), if any. It goes with the picture too.
     std::optional<std::string> Sound;
+
+    // Whether the cell holds a picture file or a symbol.
+    bool filled() const { return !FileName.empty() || Symbol.has_value(); }
 };
 
 using TCellArray = std::vector<TCell>;

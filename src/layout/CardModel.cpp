@@ -24,6 +24,8 @@ std::string MakeLabelText(const std::string& fileName) {
 }
 
 std::string LabelWord(const TCell& cell) {
+    if (cell.Symbol)
+        return cell.EditedLabel.value_or(std::string());
     if (cell.FileName.empty())
         return std::string();
     return cell.EditedLabel ? *cell.EditedLabel : MakeLabelText(cell.FileName);
@@ -52,7 +54,13 @@ CardModel::CardModel(const DeckCard& stored) {
     }
     layOut();
     for (size_t i = 0; i < m_cells.size() && i < stored.cells.size(); ++i) {
-        if (stored.cells[i] && setPicture(int(i), stored.cells[i]->picture)) {
+        if (!stored.cells[i])
+            continue;
+        if (stored.cells[i]->symbol) {
+            setSymbol(int(i), *stored.cells[i]->symbol, std::string());
+            m_cells[i].EditedLabel = stored.cells[i]->label;
+            m_cells[i].Sound = stored.cells[i]->sound;
+        } else if (setPicture(int(i), stored.cells[i]->picture)) {
             m_cells[i].EditedLabel = stored.cells[i]->label;
             m_cells[i].Sound = stored.cells[i]->sound;
         }
@@ -62,10 +70,11 @@ CardModel::CardModel(const DeckCard& stored) {
 DeckCard CardModel::stored() const {
     DeckCard result{count(), portrait(), labelsOn(), m_upperCase, m_cutLines, {}, m_layout};
     for (const TCell& cell : m_cells) {
-        if (cell.FileName.empty())
+        if (!cell.filled())
             result.cells.emplace_back();
         else
-            result.cells.emplace_back(DeckCell{cell.FileName, cell.EditedLabel, cell.Sound});
+            result.cells.emplace_back(
+                DeckCell{cell.FileName, cell.EditedLabel, cell.Sound, cell.Symbol});
     }
     while (!result.cells.empty() && !result.cells.back())
         result.cells.pop_back();
@@ -73,8 +82,9 @@ DeckCard CardModel::stored() const {
 }
 
 int CardModel::indexOf(const std::string& fileName) const {
-    const auto it = std::find_if(m_cells.begin(), m_cells.end(),
-                                 [&](const TCell& cell) { return cell.FileName == fileName; });
+    const auto it = std::find_if(m_cells.begin(), m_cells.end(), [&](const TCell& cell) {
+        return fileName.empty() ? !cell.filled() : cell.FileName == fileName;
+    });
     return it == m_cells.end() ? -1 : int(it - m_cells.begin());
 }
 
@@ -89,10 +99,28 @@ int CardModel::place(const std::string& fileName) {
     return setPicture(index, fileName) ? index : -1;
 }
 
+int CardModel::placeSymbol(const SymbolRef& symbol, const std::string& word) {
+    const int index = indexOf(std::string());
+    return setSymbol(index, symbol, word) ? index : -1;
+}
+
+bool CardModel::setSymbol(int index, const SymbolRef& symbol, const std::string& word) {
+    if (!holds(index) || symbol.hexcode.empty())
+        return false;
+    TCell& cell = m_cells[size_t(index)];
+    cell.FileName.clear();
+    cell.Symbol = symbol;
+    cell.EditedLabel = word;
+    cell.Sound.reset();
+    recount();
+    return true;
+}
+
 bool CardModel::setPicture(int index, const std::string& fileName) {
     if (!holds(index) || fileName.empty())
         return false;
     m_cells[size_t(index)].FileName = fileName;
+    m_cells[size_t(index)].Symbol.reset();
     m_cells[size_t(index)].EditedLabel.reset();
     m_cells[size_t(index)].Sound.reset();
     recount();
@@ -100,9 +128,10 @@ bool CardModel::setPicture(int index, const std::string& fileName) {
 }
 
 bool CardModel::takeOff(int index) {
-    if (!holds(index) || m_cells[size_t(index)].FileName.empty())
+    if (!holds(index) || !m_cells[size_t(index)].filled())
         return false;
     m_cells[size_t(index)].FileName.clear();
+    m_cells[size_t(index)].Symbol.reset();
     m_cells[size_t(index)].EditedLabel.reset();
     m_cells[size_t(index)].Sound.reset();
     recount();
@@ -163,14 +192,14 @@ void setText(std::optional<std::string>& slot, const std::string& text) {
 } // namespace
 
 bool CardModel::editWord(int index, const std::string& word) {
-    if (!holds(index) || m_cells[size_t(index)].FileName.empty())
+    if (!holds(index) || !m_cells[size_t(index)].filled())
         return false;
     setText(m_cells[size_t(index)].EditedLabel, word);
     return true;
 }
 
 bool CardModel::setSound(int index, const std::string& sound) {
-    if (!holds(index) || m_cells[size_t(index)].FileName.empty())
+    if (!holds(index) || !m_cells[size_t(index)].filled())
         return false;
     setText(m_cells[size_t(index)].Sound, sound);
     return true;
@@ -191,8 +220,8 @@ void CardModel::layOut() {
 }
 
 void CardModel::recount() {
-    m_card.PictureCount = int(std::count_if(
-        m_cells.begin(), m_cells.end(), [](const TCell& cell) { return !cell.FileName.empty(); }));
+    m_card.PictureCount = int(std::count_if(m_cells.begin(), m_cells.end(),
+                                            [](const TCell& cell) { return cell.filled(); }));
 }
 
 } // namespace ferlo

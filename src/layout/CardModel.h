@@ -39,7 +39,7 @@ public:
     bool cutLinesOn() const { return m_cutLines; }
     int pictureCount() const { return m_card.PictureCount; }
     bool full() const { return m_card.PictureCount >= m_card.PicturesPerPage; }
-    // The cell that holds the file, or -1.
+    // The cell that holds the file, or -1; for "" the free cell of lowest index.
     int indexOf(const std::string& fileName) const;
     // The label word of a cell; "" for a free cell or one outside the card.
     std::string labelWord(int index) const;
@@ -50,6 +50,11 @@ public:
     // Puts a file into a cell in place of what it held, with the file name's word, even when it
     // is on the card already (a deck or the command line may print a picture twice).
     bool setPicture(int index, const std::string& fileName);
+    // Puts a symbol into the free cell of lowest index with `word` as its label word (the word it
+    // was found by); the cell, or -1 when no cell is free. A symbol may stand on a card twice.
+    int placeSymbol(const SymbolRef& symbol, const std::string& word);
+    // Puts a symbol into a cell in place of what it held, with `word` as its label word.
+    bool setSymbol(int index, const SymbolRef& symbol, const std::string& word);
     // Makes a cell free; false when it held no picture.
     bool takeOff(int index);
     void clear();

@@ -2,6 +2,7 @@
 
 #include "layout/CardLayout.h"
 #include "layout/Duplex.h"
+#include "layout/SymbolRef.h"
 
 #include <optional>
 #include <string>
@@ -18,6 +19,9 @@ struct DeckCell {
     std::optional<std::string> label;
     // The cell's own recording (file-system bytes, absolute), heard before any found by name.
     std::optional<std::string> sound;
+    // A symbol in place of the picture file (picture is then empty); its label is the word it
+    // was found by.
+    std::optional<SymbolRef> symbol = std::nullopt;
 
     bool operator==(const DeckCell&) const = default;
 };

@@ -21,11 +21,19 @@ const std::optional<DeckCell>& cellAt(const DeckCard& card, size_t index) {
     return index < card.cells.size() ? card.cells[index] : free;
 }
 
+// What a cell shows, its file or its symbol, as one comparable text.
+std::string shownBy(const DeckCell& cell) {
+    if (!cell.symbol)
+        return cell.picture;
+    return '\x1f' + cell.symbol->set + '\x1f' + cell.symbol->hexcode +
+           (cell.symbol->style == SymbolStyle::Line ? "\x1fline" : "");
+}
+
 std::vector<std::string> picturesOf(const DeckCard& card) {
     std::vector<std::string> files;
     for (const auto& cell : card.cells)
         if (cell)
-            files.push_back(cell->picture);
+            files.push_back(shownBy(*cell));
     return files;
 }
 
@@ -40,6 +48,8 @@ LayoutText cardNumber(size_t index) {
 }
 
 LayoutText word(const DeckCell& cell) {
+    if (cell.symbol)
+        return layoutData(cell.label.value_or(std::string()));
     return layoutData(cell.label ? *cell.label : MakeLabelText(cell.picture));
 }
 
@@ -82,9 +92,10 @@ LayoutText describeCells(const DeckCard& before, const DeckCard& after, size_t i
     if (changed.size() == 1 && placed.empty() && takenOff.empty()) {
         const DeckCell& was = *cellAt(before, changed.front());
         const DeckCell& now = *cellAt(after, changed.front());
-        if (was.picture == now.picture && was.label != now.label)
+        const bool same = shownBy(was) == shownBy(now);
+        if (same && was.label != now.label)
             return text(QT_TRANSLATE_NOOP("DeckEdit", "Edit word %1"), {word(now)});
-        if (was.picture == now.picture)
+        if (same)
             return text(QT_TRANSLATE_NOOP("DeckEdit", "Record %1"), {word(now)});
         return text(QT_TRANSLATE_NOOP("DeckEdit", "Place %1"), {word(now)});
     }

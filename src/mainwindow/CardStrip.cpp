@@ -26,6 +26,9 @@ std::string keyOf(const DeckCard& card) {
         key += '\x1f';
         if (cell)
             key += cell->picture + '\x1e' + (cell->label ? "=" + *cell->label : std::string());
+        if (cell && cell->symbol)
+            key += '\x1d' + cell->symbol->set + '/' + cell->symbol->hexcode +
+                   (cell->symbol->style == SymbolStyle::Line ? "/line" : "");
     }
     return key;
 }

@@ -10,6 +10,7 @@
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
+#include "symbols/SymbolCells.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -63,7 +64,7 @@ void TFerloMainForm::showCurrentCard() {
     SetOrientation();
     ToggleCutLines();
     for (int i = 0; i < int(cells().size()); ++i) {
-        if (!cells()[size_t(i)].FileName.empty())
+        if (cells()[size_t(i)].filled())
             Display_Label(i);
     }
     ToggleLabels();
@@ -124,7 +125,9 @@ bool TFerloMainForm::openDeck(const QString& given) {
     Deck deck = readDeck(path);
     if (!maybeSaveChanges())
         return false;
-    const QString missing = missingPicturesMessage(path, deck);
+    QStringList missingParts{missingPicturesMessage(path, deck), missingSymbolsMessage(path, deck)};
+    missingParts.removeAll(QString());
+    const QString missing = missingParts.join(QLatin1Char('\n'));
     m_deck.reset(std::move(deck), modelPath(path));
     // The browser shows the folder of the first card's first picture, else the deck's own.
     QString folder = directoryPart(path);

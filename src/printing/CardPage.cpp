@@ -10,6 +10,7 @@
 #include "storage/Paths.h"
 #include "storage/SheetTemplates.h"
 #include "storage/TranslatedText.h"
+#include "symbols/SymbolCells.h"
 
 namespace ferlo {
 
@@ -31,8 +32,12 @@ CardPage makeCardPage(const CardModel& card, const std::function<bool(const QStr
     for (const TCell& cell : card.cells()) {
         const QString path = pathFromModel(cell.FileName);
         page.FileNames << path;
-        page.PictureLoaded << (!path.isEmpty() &&
-                               (readable ? readable(path) : pathKind(path) != PathKind::Missing));
+        const QString drawing = cell.Symbol ? installedSymbolFile(*cell.Symbol) : QString();
+        page.SymbolFiles << drawing;
+        page.PictureLoaded << (cell.Symbol ? !drawing.isEmpty()
+                                           : !path.isEmpty() &&
+                                                 (readable ? readable(path)
+                                                           : pathKind(path) != PathKind::Missing));
         page.LabelTexts << cellLabelText(cell, card.upperCase());
     }
     const CardLayout& layout = card.layout();
@@ -46,6 +51,7 @@ CardPage makeCardPage(const CardModel& card, const std::function<bool(const QStr
         page.Portrait = page.Plan->PaperHeight >= page.Plan->PaperWidth;
         while (page.FileNames.size() < page.PicturesPerPage) {
             page.FileNames << QString();
+            page.SymbolFiles << QString();
             page.PictureLoaded << false;
             page.LabelTexts << QString();
         }
@@ -86,6 +92,7 @@ CardPage wordBack(const CardPage& front, SheetTurn turn) {
             }
         }
         back.FileNames = QStringList(count, QString());
+        back.SymbolFiles = QStringList(count, QString());
         back.PictureLoaded = QList<bool>(count, false);
         return back;
     }
@@ -93,6 +100,7 @@ CardPage wordBack(const CardPage& front, SheetTurn turn) {
     const int rows = GridRows(count, front.Portrait);
     const bool mirrorColumns = turnsAboutVerticalAxis(turn, front.Portrait);
     back.FileNames = QStringList(count, QString());
+    back.SymbolFiles = QStringList(count, QString());
     back.PictureLoaded = QList<bool>(count, false);
     back.LabelTexts = QStringList(count, QString());
     for (int i = 0; i < count; ++i) {
@@ -208,7 +216,7 @@ QList<CardPage> foldOverPages(const QList<CardPage>& cards) {
         }
         QList<int> placed;
         for (int i = 0; i < count; ++i) {
-            if (!card.FileNames.value(i).isEmpty())
+            if (!card.FileNames.value(i).isEmpty() || !card.SymbolFiles.value(i).isEmpty())
                 placed << i;
         }
         for (qsizetype first = 0; first == 0 || first < placed.size();
@@ -216,6 +224,7 @@ QList<CardPage> foldOverPages(const QList<CardPage>& cards) {
             CardPage sheet = card;
             sheet.Fold = fold.line;
             sheet.FileNames = QStringList(count, QString());
+            sheet.SymbolFiles = QStringList(count, QString());
             sheet.PictureLoaded = QList<bool>(count, false);
             sheet.LabelTexts = QStringList(count, QString());
             sheet.FoldWords = QStringList(count, QString());
@@ -223,6 +232,7 @@ QList<CardPage> foldOverPages(const QList<CardPage>& cards) {
                 const int from = placed.at(first + k);
                 const int to = fold.fronts.at(k);
                 sheet.FileNames[to] = card.FileNames.value(from);
+                sheet.SymbolFiles[to] = card.SymbolFiles.value(from);
                 sheet.PictureLoaded[to] = card.PictureLoaded.value(from, true);
                 sheet.LabelTexts[to] = card.LabelTexts.value(from);
                 sheet.FoldWords[fold.behind.at(k)] = card.LabelTexts.value(from);
@@ -231,6 +241,13 @@ QList<CardPage> foldOverPages(const QList<CardPage>& cards) {
         }
     }
     return sheets;
+}
+
+bool holdsSymbols(const QList<CardPage>& pages) {
+    return std::any_of(pages.begin(), pages.end(), [](const CardPage& page) {
+        return !page.Back && std::any_of(page.SymbolFiles.begin(), page.SymbolFiles.end(),
+                                         [](const QString& file) { return !file.isEmpty(); });
+    });
 }
 
 QList<CardPage> withWordBacks(const QList<CardPage>& cards, const BackPlacement& placement) {

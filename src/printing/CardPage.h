@@ -21,7 +21,11 @@ struct CardPage {
     QStringList FileNames;     // one per cell (PicturesPerPage entries), "" for a free cell
     QList<bool> PictureLoaded; // per cell: false to pass the picture over (the file is not there)
     QStringList LabelTexts;    // per cell: the label's text ("" for none)
-    QFont LabelFont;           // face and style (bold, italic, underline, strike-out) of the labels
+    // Per cell: the drawing (SVG file) of a symbol printed in place of a picture file, as
+    // vectors, or "" for none. PictureLoaded is false for a symbol whose set is not installed,
+    // which is passed over with its label.
+    QStringList SymbolFiles;
+    QFont LabelFont; // face and style (bold, italic, underline, strike-out) of the labels
     // A word back: the page printed behind a card, with no pictures, each word in LabelTexts
     // already in the cell it is printed in (see wordBack).
     bool Back = false;
@@ -56,10 +60,10 @@ CardPage calibrationSheet();
 
 // The page of a card, made the same way for the card on screen, every other card of a deck and
 // the command line's cards: the card's count, orientation and switches, and per cell the
-// picture's path and its label (cellLabelText). A picture that `readable` refuses is passed
-// over, with its label; by default one that is not there. Labels print in bold Arial. A grid or
-// a sheet is planned here; throws ferlo::Error when it cannot be (a sheet not installed, a grid
-// that does not fit its paper).
+// picture's path or the symbol's drawing in the installed set, and its label (cellLabelText). A
+// picture that `readable` refuses is passed over, with its label; by default one that is not there.
+// Labels print in bold Arial. A grid or a sheet is planned here; throws ferlo::Error when it cannot
+// be (a sheet not installed, a grid that does not fit its paper).
 CardPage makeCardPage(const CardModel& card,
                       const std::function<bool(const QString&)>& readable = {});
 
@@ -91,6 +95,9 @@ CardPage::FoldLine foldLineFor(int picturesPerPage, bool portrait);
 // front's word mirrored about the fold line. Switches, orientation and font are the card's.
 // Throws ferlo::Error naming the count and orientation of a card that cannot fold.
 QList<CardPage> foldOverPages(const QList<CardPage>& cards);
+
+// Whether any of the pages prints a symbol of the installed set.
+bool holdsSymbols(const QList<CardPage>& pages);
 
 // The pages of the cards, each card's word back right after it.
 QList<CardPage> withWordBacks(const QList<CardPage>& cards, const BackPlacement& placement = {});

@@ -11,6 +11,7 @@
 #include "pictures/Workers.h"
 #include "storage/Errors.h"
 #include "storage/PrintOption.h"
+#include "symbols/SvgPicture.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -41,6 +42,15 @@ void checkPage(const CardPage& page) {
 
 bool cellHasPicture(const CardPage& page, int cell) {
     return !page.FileNames.value(cell).isEmpty() && page.PictureLoaded.value(cell, true);
+}
+
+bool cellHasDrawing(const CardPage& page, int cell) {
+    return !page.SymbolFiles.value(cell).isEmpty() && page.PictureLoaded.value(cell, true);
+}
+
+// The file a cell's picture or drawing comes from, as messages name it.
+QString cellSource(const CardPage& page, int cell) {
+    return cellHasDrawing(page, cell) ? page.SymbolFiles.at(cell) : page.FileNames.value(cell);
 }
 
 // Scales smoothly to exactly `size`. The decoder has already come within a factor of two of
@@ -143,6 +153,22 @@ PrintedPicture preparePrintedPicture(
     return result;
 }
 
+PrintedPicture preparePrintedDrawing(const QString& fileName, const TPrinterCell& cell,
+                                     const TRect* fillArea) {
+    PrintedPicture result;
+    auto drawing = std::make_shared<const SvgPicture>(SvgPicture::fromFile(fileName));
+    // Proportions to a ten-thousandth: the fit works on whole numbers.
+    constexpr int unit = 10000;
+    const double aspect = drawing->aspect();
+    const int width = aspect >= 1 ? unit : std::max(1, int(std::lround(unit * aspect)));
+    const int height = aspect >= 1 ? std::max(1, int(std::lround(unit / aspect))) : unit;
+    result.target =
+        fillArea ? FillPictureRect(*fillArea, width, height) : FitPictureRect(cell, width, height);
+    if (!result.target.isEmpty())
+        result.drawing = std::move(drawing);
+    return result;
+}
+
 void StretchBitmapAsDIB(QPainter& painter, const QRect& rect, const QImage& bitmap) {
     if (bitmap.format() == QImage::Format_RGB32)
         painter.drawImage(rect, bitmap);
@@ -233,7 +259,12 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
     // each, in cell order.
     WorkerSlots<PrintedPicture> workers(cells.size(), options.decodeOnThisThread);
     for (int i = 0; i < count; ++i) {
-        if (!page.Back && cellHasPicture(page, i))
+        if (!page.Back && cellHasDrawing(page, i))
+            workers.start(size_t(i), [fileName = page.SymbolFiles.at(i), cell = cells[size_t(i)],
+                                      fill = planFillArea(prepared, i)] {
+                return preparePrintedDrawing(fileName, cell, fill ? &*fill : nullptr);
+            });
+        else if (!page.Back && cellHasPicture(page, i))
             workers.start(size_t(i), [fileName = page.FileNames.at(i), cell = cells[size_t(i)],
                                       fill = planFillArea(prepared, i), resolution,
                                       load = options.loadPicture] {
@@ -251,7 +282,7 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
             throw Error(
                 errorMessage(std::current_exception(),
                              QCoreApplication::translate("Printing", "Cannot print the picture %1")
-                                 .arg(page.FileNames.at(i))));
+                                 .arg(cellSource(page, i))));
         }
         if (picture.target.isEmpty())
             continue;
@@ -271,7 +302,12 @@ void PrintPictures(QPainter& painter, const PreparedPage& prepared) {
             painter.save();
             painter.setClipPath(prepared.clips[size_t(picture.cell)]);
         }
-        if (picture.asDib)
+        if (picture.picture.drawing) {
+            painter.save();
+            painter.setRenderHint(QPainter::Antialiasing);
+            picture.picture.drawing->render(painter, QRectF(rect));
+            painter.restore();
+        } else if (picture.asDib)
             StretchBitmapAsDIB(painter, rect, picture.picture.image);
         else
             painter.drawPixmap(rect, QPixmap::fromImage(picture.picture.image));

@@ -9,12 +9,15 @@
 #include <QRect>
 #include <QSize>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
 class QPainter;
 
 namespace ferlo {
+
+class SvgPicture;
 
 struct PaintOptions {
     // How pictures go onto the page: true draws them as a 32-bit QImage (the device-independent
@@ -92,6 +95,8 @@ struct PrintedPicture {
     TRect target;
     QImage image;
     bool partial = false; // the file is damaged and decoded only in part
+    // A symbol's drawing in place of the image: drawn as vectors into the target.
+    std::shared_ptr<const SvgPicture> drawing;
 };
 // With a fill area the picture covers that area instead (FillPictureRect), to be clipped to it.
 // `load` stands for loadPicture when given.
@@ -99,6 +104,10 @@ PrintedPicture preparePrintedPicture(
     const QString& fileName, const TPrinterCell& cell, int resolution,
     const TRect* fillArea = nullptr,
     const std::function<DecodedPicture(const QString&, const WantedSize&)>& load = {});
+// A symbol's drawing fitted into the cell's picture area by its own proportions, or covering the
+// fill area, as a picture is. Throws ferlo::Error naming the file when it cannot be read.
+PrintedPicture preparePrintedDrawing(const QString& fileName, const TPrinterCell& cell,
+                                     const TRect* fillArea = nullptr);
 // The pixel size of that image for a picture of `ownSize` fitted into `target`.
 QSize PrintedPictureSize(QSize ownSize, const TRect& target, int resolution);
 

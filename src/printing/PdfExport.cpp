@@ -5,6 +5,7 @@
 #include "storage/FileReplacement.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
+#include "symbols/SymbolCells.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -52,6 +53,31 @@ bool needsTextLayer(const QList<CardPage>& pages) {
     return false;
 }
 
+// The document's XMP metadata when it holds symbols: their source and licence as its rights, so
+// that the credit travels with the file.
+QByteArray symbolsXmp(const QString& credit) {
+    const QString rights = credit.toHtmlEscaped();
+    return QStringLiteral(
+               "<?xpacket begin='' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+               "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+               "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+               "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/' "
+               "xmlns:xmp='http://ns.adobe.com/xap/1.0/' "
+               "xmlns:xmpRights='http://ns.adobe.com/xap/1.0/rights/' "
+               "xmlns:pdf='http://ns.adobe.com/pdf/1.3/'>\n"
+               "<dc:title><rdf:Alt><rdf:li "
+               "xml:lang='x-default'>Ferlo</rdf:li></rdf:Alt></dc:title>\n"
+               "<dc:rights><rdf:Alt><rdf:li "
+               "xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:rights>\n"
+               "<xmpRights:WebStatement>https://creativecommons.org/licenses/by-sa/4.0/"
+               "</xmpRights:WebStatement>\n"
+               "<xmp:CreatorTool>Ferlo</xmp:CreatorTool>\n"
+               "<pdf:Producer>Qt " QT_VERSION_STR "</pdf:Producer>\n"
+               "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end='w'?>")
+        .arg(rights)
+        .toUtf8();
+}
+
 } // namespace
 
 bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
@@ -97,6 +123,12 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
         setPageFor(writer, pages.first(), counted);
         writer.setTitle(QStringLiteral("Ferlo"));
         writer.setCreator(QStringLiteral("Ferlo"));
+        if (holdsSymbols(pages)) {
+            // Readers show the creator; the licence's address and the rights go in XMP.
+            const QString credit = symbolSetCredit();
+            writer.setCreator(QStringLiteral("Ferlo. ") + credit);
+            writer.setDocumentXmpMetadata(symbolsXmp(credit));
+        }
 
         QPainter painter;
         if (!painter.begin(&writer))

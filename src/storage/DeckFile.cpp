@@ -116,8 +116,46 @@ std::string absolutePicture(const QByteArray& folder, const QByteArray& picture)
     return (joined + picture).toStdString();
 }
 
-DeckCell readCell(const QJsonObject& object, const QString& place, const QByteArray& folder) {
-    DeckCell cell;
+// A short name of letters, digits, '-' and '_' (a symbol set's), or hex digits joined by '-' (a
+// symbol's hexcode, "1F415", "1F468-200D-1F373"): nothing that could reach outside a folder.
+bool isSymbolName(const QString& text, bool hexcode) {
+    if (text.isEmpty() || text.size() > 64 || text.startsWith(u'-') || text.endsWith(u'-'))
+        return false;
+    return std::all_of(text.begin(), text.end(), [hexcode](QChar c) {
+        if (c == u'-')
+            return true;
+        if (hexcode)
+            return (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+        return c == u'_' || (c.unicode() < 128 && c.isLetterOrNumber());
+    });
+}
+
+SymbolRef readSymbol(const QJsonObject& object, const QString& place) {
+    SymbolRef symbol;
+    const QJsonValue hexcode = object.value(QLatin1String("symbol"));
+    if (!hexcode.isString() || !isSymbolName(hexcode.toString(), true))
+        throw expected(place + QLatin1String(".symbol"),
+                       QCoreApplication::translate("DeckFile", "a symbol's hexcode (\"1F415\")"),
+                       hexcode);
+    symbol.hexcode = hexcode.toString().toStdString();
+    const QJsonValue set = object.value(QLatin1String("set"));
+    if (!set.isUndefined()) {
+        if (!set.isString() || !isSymbolName(set.toString(), false))
+            throw expected(place + QLatin1String(".set"),
+                           QCoreApplication::translate("DeckFile", "a symbol set's name"), set);
+        symbol.set = set.toString().toStdString();
+    }
+    const QJsonValue style = object.value(QLatin1String("style"));
+    if (style == QJsonValue(QStringLiteral("line")))
+        symbol.style = SymbolStyle::Line;
+    else if (!style.isUndefined() && style != QJsonValue(QStringLiteral("color")))
+        throw expected(place + QLatin1String(".style"),
+                       QCoreApplication::translate("DeckFile", "\"color\" or \"line\""), style);
+    return symbol;
+}
+
+// The file of a picture cell, absolute.
+std::string readPicture(const QJsonObject& object, const QString& place, const QByteArray& folder) {
     QByteArray picture;
     const QJsonValue bytes = object.value(QLatin1String("pictureBytes"));
     const QJsonValue text = object.value(QLatin1String("picture"));
@@ -143,7 +181,21 @@ DeckCell readCell(const QJsonObject& object, const QString& place, const QByteAr
     if (picture.contains('\0'))
         throw Fault{picturePlace, QCoreApplication::translate(
                                       "DeckFile", "a file name cannot hold a NUL character")};
-    cell.picture = absolutePicture(folder, picture);
+    return absolutePicture(folder, picture);
+}
+
+DeckCell readCell(const QJsonObject& object, const QString& place, const QByteArray& folder) {
+    DeckCell cell;
+    if (object.contains(QLatin1String("symbol"))) {
+        if (object.contains(QLatin1String("picture")) ||
+            object.contains(QLatin1String("pictureBytes")))
+            throw Fault{place,
+                        QCoreApplication::translate(
+                            "DeckFile", "a cell holds a \"picture\" or a \"symbol\", not both")};
+        cell.symbol = readSymbol(object, place);
+    } else {
+        cell.picture = readPicture(object, place, folder);
+    }
 
     const QJsonValue label = object.value(QLatin1String("label"));
     if (label.isString()) {
@@ -345,8 +397,16 @@ QByteArray relativeToDeck(const std::string& path, const QByteArray& folder) {
 QJsonObject cellObject(const DeckCell& cell, const QByteArray& folder) {
     const QByteArray picture = relativeToDeck(cell.picture, folder);
     QJsonObject object;
-    object.insert(QLatin1String("picture"), QString::fromUtf8(picture));
-    if (!isUtf8(picture)) {
+    if (cell.symbol) {
+        object.insert(QLatin1String("symbol"), QString::fromStdString(cell.symbol->hexcode));
+        object.insert(QLatin1String("set"), QString::fromStdString(cell.symbol->set));
+        object.insert(QLatin1String("style"), cell.symbol->style == SymbolStyle::Line
+                                                  ? QStringLiteral("line")
+                                                  : QStringLiteral("color"));
+    } else {
+        object.insert(QLatin1String("picture"), QString::fromUtf8(picture));
+    }
+    if (!cell.symbol && !isUtf8(picture)) {
         static const QByteArray keep = printableAscii();
         object.insert(QLatin1String("picture"), displayName(decodePath(picture)));
         object.insert(QLatin1String("pictureBytes"),
@@ -447,12 +507,16 @@ QByteArray deckJson(const Deck& deck, const QString& path) {
     QJsonArray cards;
     // Version 1 while every card has one of the five counts, so older copies keep reading it.
     int version = 1;
+    bool symbols = false;
     for (const DeckCard& card : deck.cards) {
         QJsonArray cells;
-        // A cell without a picture holds nothing to keep: it is saved as a free cell.
-        for (const std::optional<DeckCell>& cell : card.cells)
-            cells.append(cell && !cell->picture.empty() ? QJsonValue(cellObject(*cell, folder))
-                                                        : QJsonValue());
+        // A cell without a picture or a symbol holds nothing to keep: it is saved as a free cell.
+        for (const std::optional<DeckCell>& cell : card.cells) {
+            const bool kept = cell && (!cell->picture.empty() || cell->symbol);
+            cells.append(kept ? QJsonValue(cellObject(*cell, folder)) : QJsonValue());
+            if (kept && cell->symbol)
+                symbols = true;
+        }
         QJsonObject object;
         object.insert(QLatin1String("perPage"), card.perPage);
         object.insert(QLatin1String("orientation"),
@@ -463,10 +527,14 @@ QByteArray deckJson(const Deck& deck, const QString& path) {
         object.insert(QLatin1String("cells"), cells);
         if (card.layout.kind != CardLayout::Kind::Count) {
             object.insert(QLatin1String("layout"), layoutObject(card.layout));
-            version = kDeckFormatVersion;
+            version = std::max(version, 2);
         }
         cards.append(object);
     }
+    // Symbol cells came with version 3: older copies say the deck is newer than they read,
+    // rather than that a cell lacks its picture.
+    if (symbols)
+        version = kDeckFormatVersion;
     QJsonObject top;
     top.insert(QLatin1String("format"), kFormatName);
     top.insert(QLatin1String("version"), version);
@@ -501,6 +569,8 @@ QString missingPicturesMessage(const QString& deckPath, const Deck& deck) {
         for (const std::optional<DeckCell>& cell : card.cells) {
             if (!cell)
                 continue;
+            if (cell->symbol)
+                continue; // a symbol's set is not the deck's to check (missingSymbolsMessage)
             const QString picture = pathFromModel(cell->picture);
             if (pathKind(picture) == PathKind::Missing && !missing.contains(picture))
                 missing << picture;

@@ -11,9 +11,10 @@ namespace ferlo {
 // Picture paths are stored relative to the deck file's folder when they lie under it and absolute
 // otherwise; a path whose bytes are not UTF-8 is stored percent-encoded in "pictureBytes".
 
-// The highest format version this program reads, and the one it writes for a deck with a grid or
-// a sheet (a deck of the five counts only is written as version 1).
-inline constexpr int kDeckFormatVersion = 2;
+// The highest format version this program reads, and the one it writes for a deck with a symbol
+// in a cell; a deck with a grid or a sheet is written as version 2, one of the five counts and
+// picture files only as version 1.
+inline constexpr int kDeckFormatVersion = 3;
 
 // Whether a file name is a deck's: it ends in ".ferlo", in any case.
 bool isDeckFileName(const QString& path);

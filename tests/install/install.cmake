@@ -34,6 +34,12 @@ endforeach()
 foreach(language de es fr ar)
   list(APPEND expected share/ferlo/translations/ferlo_${language}.qm)
 endforeach()
+# The symbol set, when the build has it: its index, both drawings of a symbol, its licence.
+if(EXISTS ${BINARY_DIR}/src/symbols/openmoji.index)
+  list(APPEND expected share/ferlo/symbols/openmoji.index
+    share/ferlo/symbols/openmoji/color/1F415.svg share/ferlo/symbols/openmoji/black/1F415.svg
+    share/ferlo/symbols/openmoji/LICENSE.txt share/ferlo/symbols/openmoji/ATTRIBUTION.txt)
+endif()
 foreach(file IN LISTS expected)
   if(NOT EXISTS ${PREFIX}/${file})
     message(SEND_ERROR "missing from the install tree: ${file}")

@@ -2,8 +2,8 @@
 // through the same checks, in the normal suite: no crash, and a ferlo::Error or a good result.
 
 #include "../../fuzz/FuzzChecks.h"
-#include "storage/Errors.h"
 #include "pictures/PictureDecoder.h"
+#include "storage/Errors.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -37,6 +37,7 @@ const QMap<QString, Check>& checks() {
              fuzz::checkPaths(bytes);
          }},
         {QStringLiteral("deck"), fuzz::checkDeck},
+        {QStringLiteral("svg"), fuzz::checkSvg},
     };
     return all;
 }

@@ -11,6 +11,7 @@
 #include "printing/PdfExport.h"
 #include "storage/Errors.h"
 #include "storage/PrintOption.h"
+#include "symbols/SvgPicture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -123,11 +124,15 @@ BackPlacement placementFor(const DuplexChoices& duplex, const QPrinter& printer)
 void checkPictures(const QList<CardPage>& pages) {
     for (const CardPage& page : pages) {
         for (qsizetype i = 0; i < page.FileNames.size(); ++i) {
-            const QString& fileName = page.FileNames.at(i);
+            const QString& drawing = page.SymbolFiles.value(i);
+            const QString& fileName = drawing.isEmpty() ? page.FileNames.at(i) : drawing;
             if (page.Back || fileName.isEmpty() || !page.PictureLoaded.value(i, true))
                 continue;
             try {
-                readPictureSize(fileName);
+                if (drawing.isEmpty())
+                    readPictureSize(fileName);
+                else
+                    SvgPicture::fromFile(drawing);
             } catch (...) {
                 QString message = errorMessage(std::current_exception());
                 if (!message.contains(fileName))
