@@ -13,7 +13,6 @@
 #include "storage/PrintOption.h"
 
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
 

@@ -13,11 +13,9 @@
 #include "storage/PrintOption.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QFileInfo>
 #include <QLabel>
 #include <QPageRanges>
 #include <QPainter>
