@@ -142,8 +142,7 @@ public:
     Reader(SoundSource& source)
         : m_source(source)
         , m_channels(source.channels())
-        , m_blockFrames(std::max<qint64>(1, kBlockSamples / m_channels))
-        , m_buffer(size_t(m_blockFrames + 1) * size_t(m_channels)) {}
+        , m_blockFrames(std::max<qint64>(1, kBlockSamples / m_channels)) {}
 
     int channels() const { return m_channels; }
 
@@ -161,8 +160,12 @@ public:
                 m_start += m_count - 1;
                 m_count = 1;
             }
-            // Small first reads, so that the first samples are at hand soon.
+            // Small first reads, so that the first samples are at hand soon; the buffer grows
+            // with them, so that a short sound never takes a whole block.
             const qint64 want = std::min(m_blockFrames, std::max<qint64>(1024, m_count * 4));
+            const size_t needed = size_t(m_count + want) * size_t(m_channels);
+            if (m_buffer.size() < needed)
+                m_buffer.resize(needed);
             const qint64 got = m_source.read(m_buffer.data() + m_count * m_channels, want);
             if (got <= 0)
                 m_ended = true;
@@ -211,6 +214,9 @@ qint64 SoundConverter::convert(QByteArray& out, qint64 count) {
     const int inChannels = m_reader->channels();
     const int outChannels = m_target.channelCount();
     const qint64 frameBytes = qint64(outChannels) * m_bytes;
+    // No more room than the frames still to come, when the source tells them.
+    if (m_expected >= 0)
+        count = std::clamp<qint64>(m_expected - m_done, 0, count);
     const qsizetype start = out.size();
     out.resize(start + count * frameBytes);
     char* p = out.data() + start;
