@@ -43,7 +43,7 @@ LayerTable parseLayerTable(const QString& document) {
 // folder under src/ ("layout/Card.h"), and that folder is the file's own or one the table allows.
 QStringList includeFaults(const LayerTable& table, const QString& folder, const QString& file,
                           const QString& text) {
-    static const QRegularExpression include(QStringLiteral(R"(^\s*#\s*include\s*"([^"]+)") "),
+    static const QRegularExpression include(QStringLiteral(R"re(^\s*#\s*include\s*"([^"]+)")re"),
                                             QRegularExpression::MultilineOption);
     QStringList faults;
     if (!table.contains(folder))
