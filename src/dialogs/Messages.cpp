@@ -3,7 +3,7 @@
 #include "storage/Errors.h"
 
 #include <QAbstractButton>
-#include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <exception>
 

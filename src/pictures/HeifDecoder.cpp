@@ -1,4 +1,8 @@
-#include "pictures/HeifDecoder.h"
+// HEIC and HEIF through libheif (HEVC decoded by libde265). The size comes from the file's boxes,
+// with the rotation and mirroring the file asks for already applied; the pixels are the primary
+// picture's, or its smallest thumbnail that still covers the wanted size.
+
+#include "pictures/FormatDecoder.h"
 
 #include "pictures/ExifPreview.h"
 #include "pictures/PictureFile.h"
@@ -197,17 +201,19 @@ public:
     }
 
 private:
-    // A picture without alpha, scaled to the shown size as planes and packed into the painter's
-    // pixels, without a full-size interleaved copy. libheif 1.15 turns every coded picture into
-    // 4:4:4 RGB planes first (a request for YCbCr 4:2:0 planes converts those back, at a sixth
-    // of the decode's time), so 8-bit pictures are taken as those planes. Deeper ones are taken
-    // as the 8-bit YCbCr 4:2:0 planes libheif reduces them to, when their samples are plain
-    // YCbCr. A null image for any other picture, and when libheif cannot give those planes.
+    // The picture scaled to the shown size as planes and packed into the painter's pixels,
+    // without a full-size interleaved copy. libheif 1.15 turns every coded picture into 4:4:4 RGB
+    // planes first (a request for YCbCr 4:2:0 planes converts those back, at a sixth of the
+    // decode's time), so 8-bit pictures are taken as those planes, with their alpha plane when
+    // they have one. Deeper ones without alpha are taken as the 8-bit YCbCr 4:2:0 planes libheif
+    // reduces them to, when their samples are plain YCbCr. A null image for any other picture,
+    // and when libheif cannot give those planes.
     QImage decodePlanes(heif_image_handle* handle, bool primary, QSize size) {
-        if (heif_image_handle_has_alpha_channel(handle))
-            return {};
+        const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
         const bool deep = heif_image_handle_get_luma_bits_per_pixel(handle) > 8 ||
                           heif_image_handle_get_chroma_bits_per_pixel(handle) > 8;
+        if (alpha && deep)
+            return {};
         YCbCrMatrix matrix;
         if (deep && !matrixOf(handle, &matrix))
             return {};
@@ -242,8 +248,17 @@ private:
             return {};
         checkDecodedSize(first.size, primary);
         const QSize shown = size.isEmpty() ? first.size : size;
-        const QImage image = deep ? yCbCrToRgb32(first, second, third, shown, matrix)
-                                  : rgbPlanesToRgb32(first, second, third, shown);
+        QImage image;
+        if (deep) {
+            image = yCbCrToRgb32(first, second, third, shown, matrix);
+        } else if (alpha) {
+            const PlaneView opacity = plane(heif_channel_Alpha);
+            if (!opacity.data || opacity.size != first.size)
+                return {};
+            image = rgbaPlanesToArgb32(first, second, third, opacity, shown);
+        } else {
+            image = rgbPlanesToRgb32(first, second, third, shown);
+        }
         if (image.isNull())
             failMemory(shown);
         return image;
@@ -428,8 +443,6 @@ private:
     QSize m_size;
 };
 
-} // namespace
-
 QSize readHeifSize(const QString& path) {
     return HeifDecoder(path).readSize();
 }
@@ -446,5 +459,9 @@ DecodedPicture loadHeif(const QString& path, const WantedSize& wanted) {
     const QSize size = wanted ? wanted(ownSize) : QSize();
     return {ownSize, decoder.decode(size)};
 }
+
+} // namespace
+
+const FormatDecoder heifDecoder{readHeifSize, loadHeifPreview, loadHeif};
 
 } // namespace ferlo::pictures

@@ -1,4 +1,8 @@
-#include "pictures/JpegDecoder.h"
+// JPEG through libjpeg-turbo's libjpeg API, called directly. The size comes from the header alone;
+// pixels are decoded at the smallest DCT scale n/8 whose output is not smaller than the wanted
+// size either way, and come out as RGB whatever the file's colour space (grey, YCbCr, CMYK, YCCK).
+
+#include "pictures/FormatDecoder.h"
 
 #include "pictures/PictureFile.h"
 
@@ -649,8 +653,6 @@ private:
     int m_orientation = 1;
 };
 
-} // namespace
-
 QSize readJpegSize(const QString& path) {
     JpegDecoder decoder(path);
     return decoder.readHeader();
@@ -663,5 +665,9 @@ DecodedPicture loadJpeg(const QString& path, const WantedSize& wanted) {
     QImage image = decoder.decode(ownSize, size);
     return {ownSize, std::move(image), decoder.partial()};
 }
+
+} // namespace
+
+const FormatDecoder jpegDecoder{readJpegSize, nullptr, loadJpeg};
 
 } // namespace ferlo::pictures

@@ -1,5 +1,7 @@
 #include "pictures/PictureFormats.h"
 
+#include "pictures/FormatDecoder.h"
+
 #include <QCoreApplication>
 #include <QStringList>
 
@@ -7,8 +9,8 @@ namespace ferlo {
 
 namespace {
 constexpr PictureFormat kFormats[] = {
-#define FERLO_PICTURE_FORMAT(extension, decoder, qtReader, mimeType)                               \
-    {extension, PictureDecoderKind::decoder, qtReader, mimeType},
+#define FERLO_PICTURE_FORMAT(extension, decoder, mimeType)                                         \
+    {extension, &pictures::decoder, mimeType},
 #include "pictures/PictureFormats.def"
 #undef FERLO_PICTURE_FORMAT
 };

@@ -4,14 +4,15 @@
 
 namespace ferlo {
 
+namespace pictures {
+struct FormatDecoder;
+}
+
 // One row of the table of picture formats (PictureFormats.def): the extension without the dot,
-// which decoder reads it (our libjpeg, libpng and libheif readers, or Qt's reader of that name) and
-// the MIME type the desktop entry offers the program for.
-enum class PictureDecoderKind { Jpeg, Png, Heif, Qt };
+// the decoder that reads it and the MIME type the desktop entry offers the program for.
 struct PictureFormat {
     const char* extension;
-    PictureDecoderKind decoder;
-    const char* qtReader;
+    const pictures::FormatDecoder* decoder;
     const char* mimeType;
 };
 

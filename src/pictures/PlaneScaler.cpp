@@ -165,6 +165,29 @@ void sumAcross(const FixedTaps& across, int taps, const std::vector<qint32> (&su
     }
 }
 
+// One output row's column sums of a colour plane, each sample times its alpha: the input rows
+// it covers, weighted (at most 255 * 255).
+void sumDownWeighted(const PlaneView& plane, const PlaneView& alpha, const FixedTaps& down, int row,
+                     std::vector<qint32>& sums) {
+    const int width = plane.size.width();
+    const qint16* weight = down.weights.data() + size_t(row) * size_t(down.taps);
+    const int first = down.first[size_t(row)];
+    const int count = std::min(down.taps, plane.size.height() - first);
+    const uchar* in = plane.data + qsizetype(first) * plane.stride;
+    const uchar* opacity = alpha.data + qsizetype(first) * alpha.stride;
+    qint32* to = sums.data();
+    std::fill(to, to + width, 0);
+    for (int k = 0; k < count; ++k, in += plane.stride, opacity += alpha.stride) {
+        const qint32 w = weight[k];
+        if (w == 0)
+            continue;
+        for (int x = 0; x < width; ++x)
+            to[x] += w * (qint32(in[x]) * qint32(opacity[x]));
+    }
+    for (int x = 0; x < width; ++x)
+        to[x] >>= FixedTaps::kBits;
+}
+
 } // namespace
 
 QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView& b, QSize size) {
@@ -199,6 +222,52 @@ QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView&
             break;
         default:
             sumAcross<0>(across, across.taps, sums, line, size.width());
+        }
+    }
+    return image;
+}
+
+QImage rgbaPlanesToArgb32(const PlaneView& r, const PlaneView& g, const PlaneView& b,
+                          const PlaneView& a, QSize size) {
+    const QSize in = r.size;
+    if (in.isEmpty() || size.isEmpty() || g.size != in || b.size != in || a.size != in)
+        return {};
+    QImage image(size, QImage::Format_ARGB32);
+    if (image.isNull())
+        return image;
+    const FixedTaps down(in.height(), size.height()), across(in.width(), size.width());
+    // Colours times alpha (at most 255 * 255) and alpha with 8 bits of fraction, down each
+    // column; room past the last column for the unused taps of the last samples.
+    std::vector<qint32> sums[4];
+    for (std::vector<qint32>& plane : sums)
+        plane.assign(size_t(in.width()) + size_t(across.taps), 0);
+    const PlaneView* colours[3] = {&r, &g, &b};
+    const int taps = across.taps;
+    for (int row = 0; row < size.height(); ++row) {
+        for (int i = 0; i < 3; ++i)
+            sumDownWeighted(*colours[i], a, down, row, sums[i]);
+        sumDown(a, down, row, sums[3]);
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        for (int x = 0; x < size.width(); ++x) {
+            const qint16* weight = across.weights.data() + size_t(x) * size_t(taps);
+            const size_t first = size_t(across.first[size_t(x)]);
+            // Each sum is at most 2^14 times its largest term, so it fits 31 bits.
+            qint32 total[4] = {0, 0, 0, 0};
+            for (int k = 0; k < taps; ++k)
+                for (int i = 0; i < 4; ++i)
+                    total[i] += weight[k] * sums[i][first + size_t(k)];
+            const int alpha =
+                std::min((total[3] + (1 << (FixedTaps::kBits + 7))) >> (FixedTaps::kBits + 8), 255);
+            if (total[3] <= 0) {
+                line[x] = qRgba(0, 0, 0, 0);
+                continue;
+            }
+            // The mean of colour times alpha over the mean alpha: total * 2^8 / alpha total.
+            const float scale = 256.0f / float(total[3]);
+            const auto colour = [&](int i) {
+                return std::min(int(float(total[i]) * scale + 0.5f), 255);
+            };
+            line[x] = qRgba(colour(0), colour(1), colour(2), alpha);
         }
     }
     return image;

@@ -48,6 +48,12 @@ QImage yCbCrToRgb32(const PlaneView& y, const PlaneView& cb, const PlaneView& cr
 // are held. A null image when the planes differ in size or the pixels cannot be allocated.
 QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView& b, QSize size);
 
+// The same with an alpha plane, into QImage::Format_ARGB32: each colour sample weighs by its alpha
+// in the average, so that the colour of transparent pixels (often black) does not bleed into the
+// ones beside them. A null image when the planes differ in size or the pixels cannot be allocated.
+QImage rgbaPlanesToArgb32(const PlaneView& r, const PlaneView& g, const PlaneView& b,
+                          const PlaneView& a, QSize size);
+
 // Opaque 32-bit pixels (QImage::Format_RGB32 rows) made smaller both ways by area averaging as
 // their rows arrive, top to bottom, so that the picture is never held at its own size: a decoder
 // that reads row by row hands each row over and keeps only the result. The result's rows are

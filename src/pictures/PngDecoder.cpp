@@ -1,4 +1,9 @@
-#include "pictures/PngDecoder.h"
+// PNG through libpng, read by us rather than through Qt's reader so that the chunks a picture is
+// drawn without cost nothing: a tiny file that declares a text, palette or scale chunk of a
+// gigabyte is refused before anything is allocated for it, and libpng's complaints become the
+// message instead of lines on standard error.
+
+#include "pictures/FormatDecoder.h"
 
 #include "pictures/ExifPreview.h"
 #include "pictures/PictureFile.h"
@@ -311,8 +316,6 @@ private:
     QSize m_size;
 };
 
-} // namespace
-
 QSize readPngSize(const QString& path) {
     return PngDecoder(path).readSize();
 }
@@ -328,5 +331,9 @@ DecodedPicture loadPng(const QString& path, const WantedSize& wanted) {
     const QSize ownSize = decoder.readSize();
     return {ownSize, decoder.decode(wanted ? wanted(ownSize) : QSize())};
 }
+
+} // namespace
+
+const FormatDecoder pngDecoder{readPngSize, loadPngPreview, loadPng};
 
 } // namespace ferlo::pictures

@@ -1,5 +1,6 @@
 #include "pictures/QtPictureReader.h"
 
+#include "pictures/FormatDecoder.h"
 #include "pictures/PictureFile.h"
 
 #include <QCoreApplication>
@@ -229,5 +230,17 @@ DecodedPicture loadQtPicture(const QString& path, const QByteArray& qtFormat,
     const QSize size = wanted ? wanted(ownSize) : QSize();
     return {ownSize, reader.read(size)};
 }
+
+// The formats Qt's reader reads as they are.
+const FormatDecoder bmpDecoder{
+    [](const QString& path) { return readQtPictureSize(path, QByteArrayLiteral("bmp")); }, nullptr,
+    [](const QString& path, const WantedSize& wanted) {
+        return loadQtPicture(path, QByteArrayLiteral("bmp"), wanted);
+    }};
+const FormatDecoder gifDecoder{
+    [](const QString& path) { return readQtPictureSize(path, QByteArrayLiteral("gif")); }, nullptr,
+    [](const QString& path, const WantedSize& wanted) {
+        return loadQtPicture(path, QByteArrayLiteral("gif"), wanted);
+    }};
 
 } // namespace ferlo::pictures

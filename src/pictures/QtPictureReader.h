@@ -1,10 +1,11 @@
 #pragma once
 
-// The formats other than JPEG, read through Qt's image readers with the format forced (never
-// sniffed): the Windows bitmap, PNG, GIF (its first frame), and with the image-formats plugins
-// WebP and TIFF (its first page). Each goes the same way: the size first and bounded, then
-// the pixels into an image filled beforehand, converted to RGB32 (ARGB32 with alpha). What Qt's
-// reader says poorly about a broken file of a format is told from that format's own header.
+// Pictures read through Qt's image readers with the format forced (never sniffed): the Windows
+// bitmap and GIF (its first frame), and with the image-formats plugins the WebP and TIFF files
+// that our own readers of those formats leave to it (TIFF: its first page). Each goes the same way:
+// the size first and bounded, then the pixels into an image filled beforehand, converted to RGB32
+// (ARGB32 with alpha). What Qt's reader says poorly about a broken file of a format is told from
+// that format's own header.
 
 #include "pictures/PictureDecoder.h"
 

@@ -1,8 +1,15 @@
-#include "pictures/TiffDecoder.h"
+// TIFF through libtiff where Qt's reader would hold the whole picture: an opaque TIFF shown
+// smaller than it is has its rows scaled as they arrive, band by band (a strip or a row of
+// tiles at a time), so that only the shown size is kept. Every other TIFF (with alpha, shown at
+// full size, or one libtiff cannot read band by band) goes through Qt's reader as before, which
+// also words the message of a damaged file.
+
+#include "pictures/FormatDecoder.h"
 
 #include "pictures/ExifPreview.h"
 #include "pictures/PictureFile.h"
 #include "pictures/PlaneScaler.h"
+#include "pictures/QtPictureReader.h"
 
 #include <QScopeGuard>
 
@@ -12,6 +19,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <unistd.h>
 #include <vector>
 
@@ -157,8 +165,6 @@ QImage reducedCopy(TIFF* tiff, QSize stored) {
     return best;
 }
 
-} // namespace
-
 std::optional<DecodedPicture> loadTiffRows(const QString& path, const WantedSize& wanted) {
     const Tiff tiff = openTiff(path);
     if (!tiff)
@@ -210,5 +216,19 @@ DecodedPicture loadTiffPreview(const QString& path, const WantedSize& wanted) {
         applyProfile(tiff.get(), image);
     return {own, image};
 }
+
+QSize readTiffSize(const QString& path) {
+    return readQtPictureSize(path, QByteArrayLiteral("tiff"));
+}
+
+DecodedPicture loadTiff(const QString& path, const WantedSize& wanted) {
+    if (std::optional<DecodedPicture> rows = loadTiffRows(path, wanted))
+        return std::move(*rows);
+    return loadQtPicture(path, QByteArrayLiteral("tiff"), wanted);
+}
+
+} // namespace
+
+const FormatDecoder tiffDecoder{readTiffSize, loadTiffPreview, loadTiff};
 
 } // namespace ferlo::pictures

@@ -1,13 +1,21 @@
-#include "pictures/WebpDecoder.h"
+// WebP through libwebp directly where Qt's reader would decode the whole picture: Qt's plugin
+// has no scaled decoding, while libwebp scales as it decodes (its own area-averaging rescaler,
+// row by row), so a picture shown smaller than it is never exists at its own size. Animated
+// files (their first frame), and pictures shown at full size, go through Qt's reader as before,
+// which also words the message of a damaged file.
+
+#include "pictures/FormatDecoder.h"
 
 #include "pictures/ExifPreview.h"
 #include "pictures/PictureFile.h"
+#include "pictures/QtPictureReader.h"
 
 #include <QtEndian>
 
 #include <webp/decode.h>
 
 #include <cstdio>
+#include <optional>
 
 namespace ferlo::pictures {
 
@@ -59,8 +67,6 @@ QSize stillSize(const QByteArray& file) {
     return QSize(features.width, features.height);
 }
 
-} // namespace
-
 std::optional<DecodedPicture> loadWebpScaled(const QString& path, const WantedSize& wanted) {
     const QByteArray file = readWhole(path, kMaxImageBytes);
     const QSize own = stillSize(file);
@@ -109,5 +115,19 @@ DecodedPicture loadWebpPreview(const QString& path, const WantedSize& wanted) {
     convertToSRgb(image, chunk(file, "ICCP"));
     return {own, image};
 }
+
+QSize readWebpSize(const QString& path) {
+    return readQtPictureSize(path, QByteArrayLiteral("webp"));
+}
+
+DecodedPicture loadWebp(const QString& path, const WantedSize& wanted) {
+    if (std::optional<DecodedPicture> scaled = loadWebpScaled(path, wanted))
+        return std::move(*scaled);
+    return loadQtPicture(path, QByteArrayLiteral("webp"), wanted);
+}
+
+} // namespace
+
+const FormatDecoder webpDecoder{readWebpSize, loadWebpPreview, loadWebp};
 
 } // namespace ferlo::pictures

@@ -14,7 +14,6 @@
 #include "symbols/SvgPicture.h"
 
 #include <QCoreApplication>
-#include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
 

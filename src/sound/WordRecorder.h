@@ -2,7 +2,6 @@
 
 #include <QAudioFormat>
 #include <QObject>
-#include <QString>
 
 #include <memory>
 #include <vector>

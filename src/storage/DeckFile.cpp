@@ -5,7 +5,6 @@
 #include "storage/Errors.h"
 #include "storage/FileReplacement.h"
 #include "storage/NativePath.h"
-#include "storage/Paths.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -441,6 +440,8 @@ namespace {
 // A deck of a thousand cards with long paths and words takes a few megabytes; anything far
 // larger is no deck, and parsing it would keep the user waiting for nothing.
 constexpr qsizetype kMaxDeckFileBytes = 16 * 1024 * 1024;
+// What a deck file is read in at a time.
+constexpr qint64 kReadBlockBytes = 64 * 1024;
 
 Error tooLarge(const QString& path) {
     return Error(QCoreApplication::translate(
@@ -498,8 +499,18 @@ Deck readDeck(const QString& path) {
         throw Error(QCoreApplication::translate("DeckFile", "Cannot read the deck file %1: %2")
                         .arg(path, fd < 0 ? QString::fromLocal8Bit(std::strerror(errno))
                                           : file.errorString()));
-    // Read one byte past the bound, so that a huge file is refused without being read whole.
-    return parseDeck(file.read(kMaxDeckFileBytes + 1), path);
+    // Read in blocks up to one byte past the bound, so that a huge file is refused without being
+    // read whole, and a deck of a few kilobytes takes a few kilobytes (a read of the bound at
+    // once would allocate all of it for every deck).
+    QByteArray json;
+    while (json.size() <= kMaxDeckFileBytes) {
+        const QByteArray block =
+            file.read(std::min<qint64>(kReadBlockBytes, kMaxDeckFileBytes + 1 - json.size()));
+        if (block.isEmpty())
+            break;
+        json += block;
+    }
+    return parseDeck(json, path);
 }
 
 QByteArray deckJson(const Deck& deck, const QString& path) {

@@ -14,11 +14,12 @@ set(FERLO_CLDR_DIR "/usr/share/unicode/cldr/common" CACHE PATH
 # the library.
 add_library(ferlo_symbolindex STATIC symbols/SymbolText.cpp symbols/SymbolText.h
   symbols/SymbolIndexBuilder.cpp symbols/SymbolIndexBuilder.h symbols/SymbolIndexFormat.h)
-target_include_directories(ferlo_symbolindex PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+ferlo_layer_view(ferlo_symbolindex symbols)
 target_link_libraries(ferlo_symbolindex PUBLIC Qt6::Core)
 
 add_executable(ferlo-symbol-index symbols/tool/ferlo-symbol-index.cpp)
 target_link_libraries(ferlo-symbol-index PRIVATE ferlo_symbolindex)
+ferlo_layer_view(ferlo-symbol-index symbols)
 
 file(GLOB FERLO_SYMBOLS_SOURCES CONFIGURE_DEPENDS symbols/*.cpp symbols/*.h)
 list(REMOVE_ITEM FERLO_SYMBOLS_SOURCES
@@ -27,7 +28,7 @@ list(REMOVE_ITEM FERLO_SYMBOLS_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/symbols/SymbolIndexBuilder.h
   ${CMAKE_CURRENT_SOURCE_DIR}/symbols/SymbolIndexFormat.h)
 add_library(ferlo_symbols STATIC ${FERLO_SYMBOLS_SOURCES})
-target_include_directories(ferlo_symbols PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+ferlo_layer_view(ferlo_symbols symbols storage layout)
 target_link_libraries(ferlo_symbols PUBLIC ferlo_symbolindex ferlo_storage Qt6::Core Qt6::Gui
   Qt6::Svg)
 

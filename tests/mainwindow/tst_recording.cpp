@@ -4,7 +4,6 @@
 #include "mainwindow/FerloMainForm.h"
 #include "sound/SoundDecoder.h"
 #include "sound/SoundPlayer.h"
-#include "sound/WavePlayer.h"
 #include "sound/WordRecorder.h"
 #include "sound/support_waveplayer.h"
 #include "support/TestSupport.h"
@@ -79,10 +78,8 @@ private slots:
         auto* panel = form.findChild<QWidget*>(QStringLiteral("RecordPanel"));
         QVERIFY(panel && panel->isVisible());
 
-        WavePlayer speaker;
-        speaker.setFileName(folder.file("say.wav"));
-        speaker.open();
-        speaker.play();
+        SoundPlayer speaker;
+        speaker.playFile(folder.file("say.wav"));
         int loudest = 0;
         auto* meter = form.findChild<QProgressBar*>(QStringLiteral("RecordLevel"));
         QTRY_VERIFY_WITH_TIMEOUT((loudest = std::max(loudest, meter->value()), !panel->isVisible()),

@@ -159,6 +159,120 @@ private slots:
             }
     }
 
+    // With an alpha plane each colour sample weighs by its alpha, so that the colour of
+    // transparent pixels does not bleed into the picture; the alpha is averaged as it is.
+    void alphaPlanes_data() {
+        QTest::addColumn<QSize>("in");
+        QTest::addColumn<QList<int>>("samples"); // r, g, b, a of each input pixel in turn
+        QTest::addColumn<QSize>("out");
+        QTest::addColumn<QList<QRgb>>("expected");
+        QTest::newRow("opaque: the block's mean")
+            << QSize(2, 2)
+            << QList<int>{0, 10, 20, 255, 100, 10, 20, 255, 200, 10, 20, 255, 100, 50, 60, 255}
+            << QSize(1, 1) << QList<QRgb>{qRgba(100, 20, 30, 255)};
+        QTest::newRow("transparent black beside red: red, half covered")
+            << QSize(2, 1) << QList<int>{0, 0, 0, 0, 255, 0, 0, 255} << QSize(1, 1)
+            << QList<QRgb>{qRgba(255, 0, 0, 128)};
+        QTest::newRow("weighed by alpha")
+            << QSize(2, 1) << QList<int>{255, 0, 0, 255, 0, 0, 255, 85} << QSize(1, 1)
+            << QList<QRgb>{qRgba(191, 0, 64, 170)};
+        QTest::newRow("half transparent throughout: kept")
+            << QSize(2, 2)
+            << QList<int>{200, 50, 10, 100, 200, 50, 10, 100, 200, 50, 10, 100, 200, 50, 10, 100}
+            << QSize(1, 1) << QList<QRgb>{qRgba(200, 50, 10, 100)};
+        QTest::newRow("wholly transparent")
+            << QSize(2, 1) << QList<int>{10, 20, 30, 0, 40, 50, 60, 0} << QSize(1, 1)
+            << QList<QRgb>{qRgba(0, 0, 0, 0)};
+        QTest::newRow("enlarged: the sample repeated")
+            << QSize(1, 1) << QList<int>{30, 60, 90, 120} << QSize(2, 1)
+            << QList<QRgb>{qRgba(30, 60, 90, 120), qRgba(30, 60, 90, 120)};
+    }
+    void alphaPlanes() {
+        QFETCH(QSize, in);
+        QFETCH(QList<int>, samples);
+        QFETCH(QSize, out);
+        QFETCH(QList<QRgb>, expected);
+        const int stride = in.width() + 3;
+        std::vector<uchar> planes[4];
+        for (std::vector<uchar>& plane : planes)
+            plane.assign(size_t(stride * in.height()), 77); // padding that must not be read
+        for (int i = 0; i < in.width() * in.height(); ++i)
+            for (int c = 0; c < 4; ++c)
+                planes[c][size_t(i / in.width() * stride + i % in.width())] =
+                    uchar(samples[4 * i + c]);
+        const auto view = [&](int c) {
+            return pictures::PlaneView{planes[c].data(), stride, in};
+        };
+        const QImage image = pictures::rgbaPlanesToArgb32(view(0), view(1), view(2), view(3), out);
+        QCOMPARE(image.size(), out);
+        QCOMPARE(image.format(), QImage::Format_ARGB32);
+        for (int i = 0; i < expected.size(); ++i) {
+            const QRgb pixel = image.pixel(i % out.width(), i / out.width());
+            const QRgb want = expected[i];
+            const bool close =
+                qAbs(qRed(pixel) - qRed(want)) <= 1 && qAbs(qGreen(pixel) - qGreen(want)) <= 1 &&
+                qAbs(qBlue(pixel) - qBlue(want)) <= 1 && qAbs(qAlpha(pixel) - qAlpha(want)) <= 1;
+            QVERIFY2(close, qPrintable(QStringLiteral("pixel %1 is %2, not %3")
+                                           .arg(i)
+                                           .arg(pixel, 8, 16)
+                                           .arg(want, 8, 16)));
+        }
+        // Planes of different sizes give no picture.
+        QVERIFY(pictures::rgbaPlanesToArgb32(view(0), view(1), view(2),
+                                             {planes[3].data(), stride, QSize(1, 1)}, out)
+                    .isNull() == (in != QSize(1, 1)));
+    }
+
+    // A HEIC with transparency takes the same way as planes: at the size asked for, and on white
+    // paper the colours of libheif's own full-size RGBA scaled down.
+    void heicWithAlphaMatchesLibheif() {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("alpha.heic"));
+        QImage picture = photoLike(400, 300).convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < picture.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(picture.scanLine(y));
+            for (int x = 0; x < picture.width(); ++x) // transparent on the left, black beneath
+                line[x] = x < 100 ? qRgba(0, 0, 0, 0)
+                                  : qRgba(qRed(line[x]), qGreen(line[x]), qBlue(line[x]),
+                                          std::min(255, (x - 100) * 2));
+        }
+        writeHeic(file, picture);
+        const DecodedPicture decoded = loadPicture(file, [](QSize) { return QSize(133, 100); });
+        QCOMPARE(decoded.ownSize, QSize(400, 300));
+        QCOMPARE(decoded.image.size(), QSize(133, 100));
+        QCOMPARE(decoded.image.format(), QImage::Format_ARGB32);
+
+        heif_context* context = heif_context_alloc();
+        heif_context_read_from_file(context, QFile::encodeName(file).constData(), nullptr);
+        heif_image_handle* handle = nullptr;
+        heif_context_get_primary_image_handle(context, &handle);
+        heif_image* rgba = nullptr;
+        heif_decode_image(handle, &rgba, heif_colorspace_RGB, heif_chroma_interleaved_RGBA,
+                          nullptr);
+        int stride = 0;
+        const uint8_t* data =
+            heif_image_get_plane_readonly(rgba, heif_channel_interleaved, &stride);
+        const QImage reference =
+            QImage(data, 400, 300, stride, QImage::Format_RGBA8888)
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied)
+                .scaled(QSize(133, 100), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        heif_image_release(rgba);
+        heif_image_handle_release(handle);
+        heif_context_free(context);
+
+        const auto onWhite = [](const QImage& image) {
+            QImage paper(image.size(), QImage::Format_RGB32);
+            paper.fill(Qt::white);
+            QPainter painter(&paper);
+            painter.drawImage(0, 0, image);
+            return paper;
+        };
+        const double measured = psnr(onWhite(decoded.image), onWhite(reference));
+        QVERIFY2(measured >= 35.0, qPrintable(QString::number(measured) + " dB"));
+        QVERIFY(qAlpha(decoded.image.pixel(10, 50)) <= 3); // coded with loss
+        QVERIFY(qAlpha(decoded.image.pixel(120, 50)) >= 252);
+    }
+
     // A HEIC is decoded to its YCbCr planes and scaled before its colours are converted: the
     // result has the size asked for (full size when that is not smaller) and the colours and
     // orientation libheif's own conversion gives, for the usual matrices and ranges.

@@ -1,8 +1,7 @@
-// End to end: the wave player's samples reach a real sound server. The test records the monitor
+// End to end: the player's samples reach a real sound server. The test records the monitor
 // of the null sink that scripts/start-sound-server sets up while the player plays.
 
 #include "sound/SoundPlayer.h"
-#include "sound/WavePlayer.h"
 #include "support/TestSupport.h"
 #include "support_waveplayer.h"
 
@@ -16,7 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
-using ferlo::WavePlayer;
+using ferlo::SoundPlayer;
 using ferlo::test::kWindowMs;
 using ferlo::test::loudRuns;
 using ferlo::test::MonitorRecorder;
@@ -28,7 +27,7 @@ private slots:
     void initTestCase();
     void playedSoundReachesServer();
     void secondPlayRestartsFromBeginning();
-    void openStopsSoundStillPlaying();
+    void stopSilencesTheSound();
     void newSoundReplacesTheOneStreaming();
 
 private:
@@ -57,11 +56,8 @@ void TestSoundServer::playedSoundReachesServer() {
              "the null sink is not silent before the sound plays");
     recorder.reset();
 
-    WavePlayer player;
-    player.setFileName(path);
-    player.open();
-    QVERIFY(player.isOpen());
-    player.play();
+    SoundPlayer player;
+    player.playFile(path);
     QTRY_VERIFY_WITH_TIMEOUT(player.isPlaying(), 2000);
     recorder.record(900);
     recorder.stop();
@@ -93,13 +89,11 @@ void TestSoundServer::secondPlayRestartsFromBeginning() {
     QVERIFY(recorder.start());
     recorder.reset();
 
-    WavePlayer player;
-    player.setFileName(path);
-    player.open();
-    player.play();
+    SoundPlayer player;
+    player.playFile(path);
     recorder.record(900);
     QVERIFY2(player.isPlaying(), "the sound stopped before its silent tail ended");
-    player.play();
+    player.playFile(path);
     recorder.record(900);
     recorder.stop();
 
@@ -110,22 +104,17 @@ void TestSoundServer::secondPlayRestartsFromBeginning() {
              qPrintable(QStringLiteral("the bursts start %1 ms apart").arg(gapMs)));
 }
 
-// Opening another file stops the sound that plays.
-void TestSoundServer::openStopsSoundStillPlaying() {
+// Stopping silences the sound that plays.
+void TestSoundServer::stopSilencesTheSound() {
     const QString longTone = m_dir.filePath(QStringLiteral("long.wav"));
     ferlo::test::writeWave(longTone, ferlo::test::sine(3.0, 22050, 1, 330.0, 0.8), 1, 22050);
-    const QString silence = m_dir.filePath(QStringLiteral("silence.wav"));
-    ferlo::test::writeWave(silence, std::vector<float>(8000, 0.0f), 1, 8000);
 
     MonitorRecorder recorder;
     QVERIFY(recorder.start());
-    WavePlayer player;
-    player.setFileName(longTone);
-    player.open();
-    player.play();
+    SoundPlayer player;
+    player.playFile(longTone);
     recorder.record(500);
-    player.setFileName(silence);
-    player.open();
+    player.stop();
     QVERIFY(!player.isPlaying());
     recorder.record(100); // what was already on its way may still arrive
     recorder.reset();
@@ -134,7 +123,7 @@ void TestSoundServer::openStopsSoundStillPlaying() {
     const QList<double> tail = recorder.envelope();
     QVERIFY(!tail.isEmpty());
     QVERIFY2(*std::max_element(tail.begin(), tail.end()) < 0.05,
-             "the first sound went on after another file was opened");
+             "the sound went on after it was stopped");
 }
 
 // The window's player streams a long file and a click on another picture replaces it: the first

@@ -14,7 +14,6 @@
 #include "symbols/SvgPicture.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
