@@ -1292,7 +1292,7 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>&amp;Print ...</source>
-        <translation>&amp;طباعة ...</translation>
+        <translation>طباعة ...</translation>
     </message>
     <message>
         <source>Export PDF</source>
@@ -1304,7 +1304,7 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>Print Word &amp;Backs</source>
-        <translation>طباعة الكلمات على ال&amp;ظهر</translation>
+        <translation>طباعة الكلما&amp;ت على الظهر</translation>
     </message>
     <message>
         <source>Cannot print a card with %1 pictures per page: a page holds 1, 2, 4, 6 or 8 pictures.</source>
@@ -1734,11 +1734,11 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>&amp;Grid</source>
-        <translation>&amp;شبكة</translation>
+        <translation>شبكة</translation>
     </message>
     <message>
         <source>P&amp;resets</source>
-        <translation>&amp;قوالب</translation>
+        <translation>قوالب</translation>
     </message>
     <message>
         <source>&amp;Sheets</source>
@@ -1762,11 +1762,11 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>Por&amp;trait</source>
-        <translation>&amp;طولي</translation>
+        <translation>طولي</translation>
     </message>
     <message>
         <source>&amp;Landscape</source>
-        <translation>&amp;عرضي</translation>
+        <translation>عرضي</translation>
     </message>
     <message>
         <source>Orientation:</source>
@@ -1918,7 +1918,7 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
-        <translation>صور على بطاقة، تحت كل منها كلمة، وبينها خطوط قص: اطبع الصفحة وقُصّها إلى بطاقات.</translation>
+        <translation>صور على بطاقة تحت كل منها كلمة: اطبع الصفحة وقُصّها بطاقات.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1933,23 +1933,23 @@ Then click Continue to print the backs.</source>
     <name>ferlo::TFerloMainForm</name>
     <message>
         <source>&amp;Edit</source>
-        <translation>&amp;تحرير</translation>
+        <translation>تحرير</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation>&amp;تراجع</translation>
+        <translation>تر&amp;اجع</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation>إ&amp;عادة</translation>
+        <translation>إعا&amp;دة</translation>
     </message>
     <message>
         <source>&amp;Undo %1</source>
-        <translation>&amp;تراجع عن %1</translation>
+        <translation>تر&amp;اجع عن %1</translation>
     </message>
     <message>
         <source>&amp;Redo %1</source>
-        <translation>إ&amp;عادة %1</translation>
+        <translation>إعا&amp;دة %1</translation>
     </message>
     <message>
         <source>Undo</source>
@@ -1961,23 +1961,23 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>Move card ear&amp;lier</source>
-        <translation>ت&amp;قديم البطاقة</translation>
+        <translation>تقديم البطاقة</translation>
     </message>
     <message>
         <source>Move card la&amp;ter</source>
-        <translation>تأ&amp;خير البطاقة</translation>
+        <translation>تأخير البطاقة</translation>
     </message>
     <message>
         <source>Change Layout of &amp;All Cards ...</source>
-        <translation>تغيير تخطيط &amp;كل البطاقات ...</translation>
+        <translation>تغيير تخطيط كل البطاقا&amp;ت ...</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation>&amp;عرض</translation>
+        <translation>عر&amp;ض</translation>
     </message>
     <message>
         <source>Card &amp;Strip</source>
-        <translation>&amp;شريط البطاقات</translation>
+        <translation>شريط البطاقا&amp;ت</translation>
     </message>
     <message>
         <source>Move picture</source>
@@ -2087,59 +2087,59 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;ملف</translation>
+        <translation>ملف</translation>
     </message>
     <message>
         <source>&amp;New deck</source>
-        <translation>رزمة &amp;جديدة</translation>
+        <translation>&amp;رزمة جديدة</translation>
     </message>
     <message>
         <source>&amp;Open deck ...</source>
-        <translation>&amp;فتح رزمة ...</translation>
+        <translation>فتح ر&amp;زمة ...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation>&amp;حفظ</translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>Save &amp;as ...</source>
-        <translation>حفظ &amp;باسم ...</translation>
+        <translation>حفظ باسم ...</translation>
     </message>
     <message>
         <source>Print se&amp;tup ...</source>
-        <translation>إ&amp;عداد الطباعة ...</translation>
+        <translation>&amp;إعداد الطباعة ...</translation>
     </message>
     <message>
         <source>&amp;Print ...</source>
-        <translation>&amp;طباعة ...</translation>
+        <translation>طباعة ...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view ...</source>
-        <translation>&amp;معاينة الطباعة ...</translation>
+        <translation>معاينة &amp;الطباعة ...</translation>
     </message>
     <message>
         <source>&amp;Export PDF ...</source>
-        <translation>ت&amp;صدير PDF ...</translation>
+        <translation>تصدير &amp;PDF ...</translation>
     </message>
     <message>
         <source>&amp;Double-Sided Printing ...</source>
-        <translation>الطباعة على ال&amp;وجهين ...</translation>
+        <translation>الطباعة على الوجهين ...</translation>
     </message>
     <message>
         <source>Print &amp;Calibration Sheet ...</source>
-        <translation>طباعة ورقة المعا&amp;يرة ...</translation>
+        <translation>طباعة &amp;ورقة المعايرة ...</translation>
     </message>
     <message>
         <source>e&amp;xit</source>
-        <translation>&amp;خروج</translation>
+        <translation>خرو&amp;ج</translation>
     </message>
     <message>
         <source>&amp;Card</source>
-        <translation>&amp;بطاقة</translation>
+        <translation>بطاقة</translation>
     </message>
     <message>
         <source>&amp;Previous card</source>
-        <translation>البطاقة ال&amp;سابقة</translation>
+        <translation>البطاقة السابقة</translation>
     </message>
     <message>
         <source>Previous card</source>
@@ -2147,7 +2147,7 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>&amp;Next card</source>
-        <translation>البطاقة التا&amp;لية</translation>
+        <translation>البطاقة التالية</translation>
     </message>
     <message>
         <source>Next card</source>
@@ -2155,7 +2155,7 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>N&amp;ew card</source>
-        <translation>بطاقة &amp;جديدة</translation>
+        <translation>بطاقة جديد&amp;ة</translation>
     </message>
     <message>
         <source>New card after this one</source>
@@ -2171,11 +2171,11 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>&amp;Layout ...</source>
-        <translation>التخ&amp;طيط ...</translation>
+        <translation>&amp;التخطيط ...</translation>
     </message>
     <message>
         <source>Re&amp;cord</source>
-        <translation>&amp;تسجيل</translation>
+        <translation>تسجيل</translation>
     </message>
     <message>
         <source>Record: then click the picture whose word to record</source>
@@ -2183,19 +2183,19 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>&amp;Options ...</source>
-        <translation>&amp;خيارات ...</translation>
+        <translation>خيا&amp;رات ...</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
+        <translation>مساعد&amp;ة</translation>
     </message>
     <message>
         <source>&amp;Help ...</source>
-        <translation>&amp;مساعدة ...</translation>
+        <translation>مساعد&amp;ة ...</translation>
     </message>
     <message>
         <source>&amp;About ...</source>
-        <translation>&amp;حول ...</translation>
+        <translation>حو&amp;ل ...</translation>
     </message>
     <message>
         <source>Clear all pictures</source>
@@ -2336,15 +2336,15 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>&amp;Play</source>
-        <translation>ت&amp;شغيل</translation>
+        <translation>تشغيل</translation>
     </message>
     <message>
         <source>&amp;Record word</source>
-        <translation>&amp;تسجيل الكلمة</translation>
+        <translation>تسجيل &amp;الكلمة</translation>
     </message>
     <message>
         <source>&amp;Edit word</source>
-        <translation>ت&amp;حرير الكلمة</translation>
+        <translation>تحرير الكلمة</translation>
     </message>
     <message>
         <source>&amp;Take off</source>

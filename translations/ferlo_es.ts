@@ -1953,7 +1953,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     </message>
     <message>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
-        <translation>Imágenes en una tarjeta, una palabra bajo cada una y líneas de corte entre ellas: imprima la página y córtela en tarjetas.</translation>
+        <translation>Imágenes en una tarjeta, una palabra bajo cada una: imprima la página y córtela en tarjetas.</translation>
     </message>
     <message>
         <source>OK</source>
@@ -2407,7 +2407,7 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     </message>
     <message>
         <source>Deck P&amp;roperties ...</source>
-        <translation>P&amp;ropiedades de la baraja ...</translation>
+        <translation>P&amp;ropiedades del mazo ...</translation>
     </message>
     <message>
         <source>Pictures that did not fit on the new layout: %1 (Undo brings them back)</source>
@@ -2473,14 +2473,14 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     </message>
     <message>
         <source>The deck&apos;s or the program&apos;s language</source>
-        <translation>El idioma de la baraja o del programa</translation>
+        <translation>El idioma del mazo o del programa</translation>
     </message>
 </context>
 <context>
     <name>TdlgSpeech</name>
     <message>
         <source>Deck Properties</source>
-        <translation>Propiedades de la baraja</translation>
+        <translation>Propiedades del mazo</translation>
     </message>
     <message>
         <source>The program&apos;s language</source>
