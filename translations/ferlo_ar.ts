@@ -212,7 +212,68 @@ Print it double-sided, as you print cards with word backs, then turn it over.</s
         <translation>تعذّر إنشاء المجلد ‎%1‎</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+39"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>الخيار --speak-to يحتاج إلى اسم مجلد</translation>
+    </message>
+    <message>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>سرعة خاطئة &quot;%1&quot;: استخدم من %2 إلى %3 كلمة في الدقيقة</translation>
+    </message>
+    <message>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>الخيار --%1 لا يعمل إلا مع --speak-to</translation>
+    </message>
+    <message>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>لن يُكتب فوق %1: إنه أحد المدخلات؛ أعطِ اسم ملف PDF بعد --print-to، مثل --print-to cards.pdf</translation>
+    </message>
+    <message>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>لن يُكتب فوق %1: إنه ليس ملف PDF؛ أعطِ اسم ملف PDF بعد --print-to، مثل --print-to cards.pdf</translation>
+    </message>
+    <message>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>أعطِ إما --print-to أو --speak-to، لا كليهما</translation>
+    </message>
+    <message>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>الخيار --%1 لا يعمل مع --speak-to</translation>
+    </message>
+    <message>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>لا كلمات لنطقها: أعطِ صورًا أو رزمًا بعد --speak-to DIR</translation>
+    </message>
+    <message>
+        <source>Cards from words:
+  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
+                         a picture named after it in a --pictures folder, else the
+                         best symbol of the installed OpenMoji set for it, searched
+                         in the language of --lang (else the program&apos;s), then in
+                         English and the other languages; the label is the word as
+                         typed. A word that finds nothing is named, and nothing is
+                         written (exit status 1)
+  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
+  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
+                         Dog2.png for &quot;dog&quot;); may be given more than once
+  --line-art             the symbols&apos; black line art instead of their colours
+All layout options apply; without --per-page the words take the smallest count that
+holds them all (up to 8). The word cards print after the pictures and decks given.
+</source>
+        <translation>بطاقات من كلمات:
+  --words &quot;W1, W2, ...&quot;  خلية بطاقة لكل كلمة أو عبارة (مفصولة بفواصل): صورة تحمل اسمها
+                         في مجلد --pictures، وإلا فأفضل رمز من مجموعة OpenMoji المثبتة،
+                         يُبحث عنه بلغة --lang (وإلا فبلغة البرنامج)، ثم بالإنجليزية
+                         وباللغات الأخرى؛ التسمية هي الكلمة كما كُتبت. الكلمة التي لا
+                         تجد شيئًا تُذكر، ولا يُكتب شيء (حالة الخروج 1)
+  --words-from FILE      كلمات ملف نصي بترميز UTF-8، كلمة أو عبارة في كل سطر
+  --pictures DIR         مجلد صوره مسماة بأسماء كلمات (dog.jpg و Dog2.png لـ &quot;dog&quot;)؛
+                         يمكن إعطاؤه أكثر من مرة
+  --line-art             الرسم الخطي الأسود للرموز بدلًا من ألوانها
+تنطبق كل خيارات التخطيط؛ دون --per-page تأخذ الكلمات أصغر عدد يسعها كلها (حتى 8).
+تُطبع بطاقات الكلمات بعد الصور والرزم المعطاة.
+</translation>
+    </message>
+    <message>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
        ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
@@ -272,6 +333,9 @@ Options:
   --voice NAME           with --speak-to: the voice, a language such as en-GB or de
                          (default: a deck&apos;s language, else the program&apos;s)
   --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
+  --list-symbols WORD    list the symbols a word finds, best first, in the language
+                         of --lang: hexcode, name and keywords (a file of the
+                         user&apos;s symbol folders: its path, its word)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -357,6 +421,9 @@ be written (a full disk included: an old file of that name is then kept as it wa
   --voice NAME           مع --speak-to: الصوت، لغةٌ مثل en-GB أو de (الافتراضي:
                          لغة الرزمة، وإلا لغة البرنامج)
   --rate WPM             مع --speak-to: الكلمات في الدقيقة، من 80 إلى 450 (الافتراضي 175)
+  --list-symbols WORD    الرموز التي تجدها كلمة، الأفضل أولًا، بلغة --lang: الرمز
+                         الست عشري والاسم والكلمات المفتاحية (ملف من مجلدات رموز
+                         المستخدم: مساره وكلمته)
   --lang CODE            لغة نصوص البرنامج ورسائله، مثل de أو es أو fr أو ar
                          ‏(الافتراضي: FERLO_LANG، وإلا فلغة النظام؛ en للإنجليزية)
   --quiet                دون تقدّم &quot;page n of m&quot; على الخطأ القياسي (لا يظهر إلا
@@ -381,231 +448,6 @@ be written (a full disk included: an old file of that name is then kept as it wa
 حالة الخروج: 0 حين كُتب ملف PDF أو كل كلمة منطوقة، و2 لسطر أوامر خاطئ أو صوت غير
 معروف، و1 حين تعذّر تحميل صورة أو رزمة أو تعذّرت كتابة ملف (ومنه امتلاء القرص: يبقى
 عندئذ الملف القديم بهذا الاسم كما كان).
-</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>the option --speak-to needs a folder name</source>
-        <translation>الخيار --speak-to يحتاج إلى اسم مجلد</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>سرعة خاطئة &quot;%1&quot;: استخدم من %2 إلى %3 كلمة في الدقيقة</translation>
-    </message>
-    <message>
-        <location line="+58"/>
-        <source>the option --%1 applies only with --speak-to</source>
-        <translation>الخيار --%1 لا يعمل إلا مع --speak-to</translation>
-    </message>
-    <message>
-        <location line="+39"/>
-        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
-        <translation>لن يُكتب فوق %1: إنه أحد المدخلات؛ أعطِ اسم ملف PDF بعد --print-to، مثل --print-to cards.pdf</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
-        <translation>لن يُكتب فوق %1: إنه ليس ملف PDF؛ أعطِ اسم ملف PDF بعد --print-to، مثل --print-to cards.pdf</translation>
-    </message>
-    <message>
-        <location line="+25"/>
-        <source>give either --print-to or --speak-to, not both</source>
-        <translation>أعطِ إما --print-to أو --speak-to، لا كليهما</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>the option --%1 does not apply with --speak-to</source>
-        <translation>الخيار --%1 لا يعمل مع --speak-to</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
-        <translation>لا كلمات لنطقها: أعطِ صورًا أو رزمًا بعد --speak-to DIR</translation>
-    </message>
-    <message>
-        <source>Cards from words:
-  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
-                         a picture named after it in a --pictures folder, else the
-                         best symbol of the installed OpenMoji set for it, searched
-                         in the language of --lang (else the program&apos;s), then in
-                         English and the other languages; the label is the word as
-                         typed. A word that finds nothing is named, and nothing is
-                         written (exit status 1)
-  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
-  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
-                         Dog2.png for &quot;dog&quot;); may be given more than once
-  --line-art             the symbols&apos; black line art instead of their colours
-All layout options apply; without --per-page the words take the smallest count that
-holds them all (up to 8). The word cards print after the pictures and decks given.
-</source>
-        <translation>بطاقات من كلمات:
-  --words &quot;W1, W2, ...&quot;  خلية بطاقة لكل كلمة أو عبارة (مفصولة بفواصل): صورة تحمل اسمها
-                         في مجلد --pictures، وإلا فأفضل رمز من مجموعة OpenMoji المثبتة،
-                         يُبحث عنه بلغة --lang (وإلا فبلغة البرنامج)، ثم بالإنجليزية
-                         وباللغات الأخرى؛ التسمية هي الكلمة كما كُتبت. الكلمة التي لا
-                         تجد شيئًا تُذكر، ولا يُكتب شيء (حالة الخروج 1)
-  --words-from FILE      كلمات ملف نصي بترميز UTF-8، كلمة أو عبارة في كل سطر
-  --pictures DIR         مجلد صوره مسماة بأسماء كلمات (dog.jpg و Dog2.png لـ &quot;dog&quot;)؛
-                         يمكن إعطاؤه أكثر من مرة
-  --line-art             الرسم الخطي الأسود للرموز بدلًا من ألوانها
-تنطبق كل خيارات التخطيط؛ دون --per-page تأخذ الكلمات أصغر عدد يسعها كلها (حتى 8).
-تُطبع بطاقات الكلمات بعد الصور والرزم المعطاة.
-</translation>
-    </message>
-    <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
-        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-       ferlo [card options] [PICTURE|DECK...]
-
-Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
-fill the cells of a page in the order given; more pictures than a page holds continue on
-further pages, each page laid out exactly as one Print lays it out.
-
-Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
-
-Options:
-  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
-                         the whole document has been written
-  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
-                         a DECK it wins over the deck&apos;s own counts (see below)
-  --portrait             portrait pages
-  --landscape            landscape pages (the default)
-  --labels-off           no label words under the pictures
-  --lowercase            label words in lower case (default upper case)
-  --cutlines-off         no frame and no cut lines
-  --backs                after each page a back page with each picture&apos;s word in
-                         the mirrored cell, for double-sided printing (in the window:
-                         checks File &gt; Print Word Backs, which is remembered)
-  --flip long|short      the edge the sheet is turned over on to read the backs
-                         (default: a deck&apos;s own choice, else the long edge for
-                         portrait cards and the short edge for landscape ones)
-  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
-                         -10 to 10 each, so that the backs meet their fronts
-  --fold-over            instead of back pages, each front and its word on one sheet
-                         to fold in the middle (2 or more pictures per page)
-  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
-  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
-  --print-as-dib         draw pictures through their device-independent form
-  --print-as-original    draw pictures as decoded
-                         (default: the stored print option)
-  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
-                         --per-page; the page is divided evenly unless --card-size
-  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
-                         85x55mm (units mm, cm, in, pt)
-  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
-  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
-                         unit (default Letter); --portrait and --landscape turn it
-  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
-                         (package glabels-data), such as &quot;Avery 5371&quot;
-  --fill                 crop each picture to fill its area (default: fit it)
-  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
-  --outlines             a thin line along each card&apos;s edge
-  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
-                         description hold TEXT: brand, part, description, label
-                         size and labels per sheet
-  --list-symbols WORD    list the symbols a word finds, best first, in the language
-                         of --lang: hexcode, name and keywords (a file of the
-                         user&apos;s symbol folders: its path, its word)
-  --lang CODE            the language of the program&apos;s texts and messages, such as
-                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
-                         en for English)
-  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
-                         when standard error is a terminal)
-  --help                 show this text
-  --version              show the program&apos;s name and version (ferlo VERSION)
-  --                     what follows are pictures, even if they begin with &apos;-&apos;
-
-The label word of a picture is its file name without folder, extension and trailing
-digits.
-
-A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
-the card&apos;s own count, orientation and switches, with its own label words. Inputs print
-in the order given; pictures given between decks fill pages of their own as above.
-With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
-its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
-and orientation (or the one --portrait or --landscape gives). The file is not changed.
-
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
-</source>
-        <translation>الاستخدام: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-         ferlo [card options] [PICTURE|DECK...]
-
-يكتب الصور بطاقاتٍ تعليمية في ملف PDF دون أن يفتح نافذة. تملأ الصور أماكن الصفحة
-بالترتيب المعطى؛ وما يزيد على ما تسعه الصفحة يستمر في صفحات أخرى، وكل صفحة مرتّبة
-تمامًا كما يرتّبها أمر الطباعة.
-
-دون --print-to تُفتح النافذة والصور على بطاقة مرتّبة كما تقول خيارات البطاقة
-‏(من --per-page إلى --backs أدناه)؛ أما --flip و--back-offset و--fold-over
-و--page-size و--resolution و--print-as-dib و--print-as-original وخيارات الشبكة
-والورقة (من --grid إلى --outlines) فلا تعمل إلا مع --print-to.
-
-الخيارات:
-  --print-to OUT.pdf     ملف PDF الذي يُكتب (مطلوب)؛ ولا يُستبدل إلا بعد أن
-                         يُكتب المستند كله
-  --per-page N           عدد الصور في الصفحة: 1 أو 2 أو 4 أو 6 أو 8 (الافتراضي 4)؛
-                         ومع رزمة DECK يتقدّم على أعداد الرزمة نفسها (انظر أدناه)
-  --portrait             صفحات طولية
-  --landscape            صفحات عرضية (الافتراضي)
-  --labels-off           دون كلمات تحت الصور
-  --lowercase            الكلمات بالأحرف الصغيرة (الافتراضي: الأحرف الكبيرة)
-  --cutlines-off         دون إطار ودون خطوط قص
-  --backs                بعد كل صفحة صفحة خلفية فيها كلمة كل صورة في المكان
-                         المعكوس، للطباعة على الوجهين (في النافذة: يعلّم
-                         ملف &gt; طباعة الكلمات على الظهر، ويُتذكَّر)
-  --flip long|short      الحافة التي تُقلب عليها الورقة لقراءة الظهور
-                         (الافتراضي: اختيار الرزمة، وإلا فالحافة الطويلة للبطاقات
-                         الطولية والحافة القصيرة للبطاقات العرضية)
-  --back-offset X,Y      يزيح كل صفحة خلفية X mm إلى اليمين وY mm إلى الأسفل،
-                         كلٌّ من -10 إلى 10، لتطابق الظهور وجوهها
-  --fold-over            بدل الصفحات الخلفية، كل وجه وكلمته على ورقة واحدة
-                         تُثنى من المنتصف (صورتان أو أكثر في الصفحة)
-  --page-size SIZE       A4 أو Letter أو A5 أو Legal (الافتراضي A4)
-  --resolution DPI       بكسلات الجهاز في البوصة، من 72 إلى 1200 (الافتراضي 600)
-  --print-as-dib         يرسم الصور عبر صيغتها المستقلة عن الجهاز
-  --print-as-original    يرسم الصور كما فُكّ ترميزها
-                         (الافتراضي: خيار الطباعة المحفوظ)
-  --grid CxR             شبكة من C عمودًا وR صفًّا (من 1 إلى 10 لكلٍّ) بدل
-                         --per-page؛ تُقسم الصفحة بالتساوي ما لم يُعطَ --card-size
-  --card-size WxH        بطاقات الشبكة بهذا الحجم، في الوسط، مثل 2inx2in أو
-                         85x55mm (الوحدات mm وcm وin وpt)
-  --gap LENGTH           الفاصل بين بطاقات الشبكة، مثل 3mm (أو AxDmm)
-  --paper PAPER          ورق الشبكة: A4 أو A5 أو A3 أو Letter أو Legal أو WxH مع
-                         وحدة (الافتراضي Letter)؛ و--portrait و--landscape يديرانه
-  --sheet &quot;BRAND PART&quot;   ورقة ملصقات أو بطاقات من قوالب الأوراق المثبّتة
-                         ‏(الحزمة glabels-data)، مثل &quot;Avery 5371&quot;
-  --fill                 يقصّ كل صورة لتملأ مساحتها (الافتراضي: ملاءمتها)
-  --bleed LENGTH         تمتد الصور المالئة هذا القدر بعد حد القص، من 0 إلى 6 mm
-  --outlines             خط رفيع على طول حافة كل بطاقة
-  --list-sheets [TEXT]   يسرد الأوراق المثبّتة التي تحوي علامتها التجارية أو رقم
-                         القطعة أو الوصف TEXT: العلامة، والقطعة، والوصف، وحجم
-                         الملصق، وعدد الملصقات في الورقة
-  --list-symbols WORD    الرموز التي تجدها كلمة، الأفضل أولًا، بلغة --lang: الرمز
-                         الست عشري والاسم والكلمات المفتاحية (ملف من مجلدات رموز
-                         المستخدم: مساره وكلمته)
-  --lang CODE            لغة نصوص البرنامج ورسائله، مثل de أو es أو fr أو ar
-                         ‏(الافتراضي: FERLO_LANG، وإلا فلغة النظام؛ en للإنجليزية)
-  --quiet                دون تقدّم &quot;page n of m&quot; على الخطأ القياسي (لا يظهر إلا
-                         حين يكون الخطأ القياسي طرفية)
-  --help                 يعرض هذا النص
-  --version              يعرض اسم البرنامج وإصداره (ferlo VERSION)
-  --                     ما يلي صور، حتى لو بدأت بـ &apos;-&apos;
-
-كلمة الصورة هي اسم ملفها دون المجلد والامتداد والأرقام في آخره.
-
-رزمة DECK هي ملف رزمة (اسم ينتهي بـ .ferlo): كل بطاقة فيها تُطبع صفحةً واحدة بعدد
-صورها واتجاهها ومفاتيحها، وبكلماتها. تُطبع المدخلات بالترتيب المعطى؛ والصور المعطاة
-بين الرزم تملأ صفحات خاصة بها كما سبق.
-مع --per-page N تُرتّب الرزمة من جديد، كما يفعل بطاقة &gt; تغيير تخطيط كل البطاقات:
-صورها بالترتيب، مع كلماتها، تملأ صفحات من N، بمفاتيح بطاقتها الأولى واتجاهها
-‏(أو الاتجاه الذي يعطيه --portrait أو --landscape). ولا يتغيّر الملف.
-
-حالة الخروج: 0 حين كُتب ملف PDF، و2 لسطر أوامر خاطئ، و1 حين تعذّر تحميل صورة أو
-رزمة أو تعذّرت كتابة ملف PDF.
 </translation>
     </message>
 </context>
@@ -1355,7 +1197,6 @@ Then click Continue to print the backs.</source>
         <translation>تعذّرت إضافة نص كلماته (%1).</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
         <source>the file was not written whole</source>
         <translation>لم يُكتب الملف كاملًا</translation>
     </message>
@@ -1662,6 +1503,280 @@ Then click Continue to print the backs.</source>
     </message>
 </context>
 <context>
+    <name>Storage</name>
+    <message>
+        <source>the file was not open for writing</source>
+        <translation>لم يكن الملف مفتوحًا للكتابة</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>Cannot read the drawing %1: %2</source>
+        <translation>تعذّرت قراءة الرسم ‎%1‎: ‎%2‎</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that cannot be read</source>
+        <translation>يحتوي على صورة مضمّنة لا يمكن قراءتها</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
+        <translation>يحتوي على صورة مضمّنة ليست بصيغة PNG أو JPEG أو GIF أو BMP أو WebP</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
+        <translation>يحتوي على صورة مضمّنة أكبر من ‎%1‎ x ‎%1‎ بكسل</translation>
+    </message>
+    <message>
+        <source>its document type declares notations</source>
+        <translation>نوع المستند فيه يعلن عن ترميزات</translation>
+    </message>
+    <message>
+        <source>its document type declares more than %1 entities</source>
+        <translation>نوع المستند فيه يعلن عن أكثر من ‎%1‎ كيانًا</translation>
+    </message>
+    <message>
+        <source>its document type refers to another file (%1)</source>
+        <translation>نوع المستند فيه يشير إلى ملف آخر (‎%1‎)</translation>
+    </message>
+    <message>
+        <source>its document type declares an entity that is too long or nested (%1)</source>
+        <translation>نوع المستند فيه يعلن عن كيان طويل جدًا أو متداخل (‎%1‎)</translation>
+    </message>
+    <message>
+        <source>its entities expand to more than %1 characters</source>
+        <translation>كياناته تتوسع إلى أكثر من ‎%1‎ حرفًا</translation>
+    </message>
+    <message>
+        <source>compressed drawings (.svgz) are not read; unpack it first</source>
+        <translation>الرسوم المضغوطة (.svgz) لا تُقرأ؛ فك ضغطه أولًا</translation>
+    </message>
+    <message>
+        <source>it refers to a style sheet in another file</source>
+        <translation>يشير إلى ورقة أنماط في ملف آخر</translation>
+    </message>
+    <message>
+        <source>it refers to an entity that is not declared (%1)</source>
+        <translation>يشير إلى كيان غير مُعلن (‎%1‎)</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing</source>
+        <translation>ليس رسمًا بصيغة SVG</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>عناصره متداخلة بعمق يزيد على ‎%1‎</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 elements</source>
+        <translation>يحتوي على أكثر من ‎%1‎ عنصرًا</translation>
+    </message>
+    <message>
+        <source>it refers to another file (%1)</source>
+        <translation>يشير إلى ملف آخر (‎%1‎)</translation>
+    </message>
+    <message>
+        <source>its style refers to another file</source>
+        <translation>نمطه يشير إلى ملف آخر</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>ليس XML سليم البنية (السطر ‎%1‎: ‎%2‎)</translation>
+    </message>
+    <message>
+        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
+        <translation>يرسم أكثر من ‎%1‎ عنصرًا، أو أن أجزاءه يستخدم بعضها بعضًا في حلقة</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>تعذّرت قراءة الملف ‎%1‎: ‎%2‎</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>حجمه أكبر من ‎%1‎ بايت</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing that can be drawn</source>
+        <translation>ليس رسمًا بصيغة SVG يمكن رسمه</translation>
+    </message>
+    <message>
+        <source>it has no usable size (a viewBox, or a width and a height)</source>
+        <translation>ليس له حجم صالح (viewBox، أو عرض وارتفاع)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is not a size it can be drawn at</source>
+        <translation>‎%1‎ x ‎%2‎ بكسل ليس حجمًا يمكن رسمه به</translation>
+    </message>
+    <message>
+        <source>not enough memory for %1 x %2 pixels</source>
+        <translation>لا توجد ذاكرة كافية لـ ‎%1‎ x ‎%2‎ بكسل</translation>
+    </message>
+    <message>
+        <source>%1 (%2, line art)</source>
+        <translation>‎%1‎ (‎%2‎، رسم خطي)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>‎%1‎ (‎%2‎)</translation>
+    </message>
+    <message>
+        <source>card %1: symbol %2</source>
+        <translation>البطاقة ‎%1‎: الرمز ‎%2‎</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>؛ و‎%1‎ أخرى</translation>
+    </message>
+    <message>
+        <source>the OpenMoji symbol set is not installed</source>
+        <translation>مجموعة رموز OpenMoji غير مثبتة</translation>
+    </message>
+    <message>
+        <source>the installed symbol set does not hold them</source>
+        <translation>مجموعة الرموز المثبتة لا تحتويها</translation>
+    </message>
+    <message>
+        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
+        <translation>ملف الرزمة ‎%1‎ يذكر رموزًا لا يمكن عرضها (‎%2‎): ‎%3‎</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
+        <translation>الرموز: OpenMoji (openmoji.org)، مرخّصة بموجب CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
+    </message>
+    <message>
+        <source>The symbol index %1 can&apos;t be read: %2.</source>
+        <translation>تتعذر قراءة فهرس الرموز %1: %2.</translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation>ينتهي قبل أوانه</translation>
+    </message>
+    <message>
+        <source>it counts more records than it holds</source>
+        <translation>يذكر سجلات أكثر مما يحتوي</translation>
+    </message>
+    <message>
+        <source>a text lies outside the file&apos;s texts</source>
+        <translation>نص يقع خارج نصوص الملف</translation>
+    </message>
+    <message>
+        <source>No symbol set is loaded.</source>
+        <translation>لم تُحمَّل أي مجموعة رموز.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>حجمه كبير جدًا</translation>
+    </message>
+    <message>
+        <source>it is no symbol index</source>
+        <translation>ليس فهرس رموز</translation>
+    </message>
+    <message>
+        <source>it was written for another version of the program</source>
+        <translation>كُتب لإصدار آخر من البرنامج</translation>
+    </message>
+    <message>
+        <source>its size is not the size it was written with</source>
+        <translation>حجمه ليس الحجم الذي كُتب به</translation>
+    </message>
+    <message>
+        <source>it holds no symbols</source>
+        <translation>لا يحتوي على رموز</translation>
+    </message>
+    <message>
+        <source>a symbol folds under one that isn&apos;t there</source>
+        <translation>رمز مُدرج تحت رمز غير موجود</translation>
+    </message>
+    <message>
+        <source>a symbol folds under a variant</source>
+        <translation>رمز مُدرج تحت متغير</translation>
+    </message>
+    <message>
+        <source>it holds no language</source>
+        <translation>لا يحتوي على أي لغة</translation>
+    </message>
+    <message>
+        <source>a language is unnamed or named twice</source>
+        <translation>لغة بلا اسم أو مذكورة مرتين</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s keywords lie outside the keywords</source>
+        <translation>الكلمات المفتاحية لرمز تقع خارج الكلمات المفتاحية</translation>
+    </message>
+    <message>
+        <source>a term names no symbol of its own</source>
+        <translation>مصطلح لا يشير إلى رمز مستقل</translation>
+    </message>
+    <message>
+        <source>its terms are out of order</source>
+        <translation>مصطلحاته غير مرتبة</translation>
+    </message>
+    <message>
+        <source>its first language is not English</source>
+        <translation>لغته الأولى ليست الإنجليزية</translation>
+    </message>
+    <message>
+        <source>there is more after its end</source>
+        <translation>توجد بيانات بعد نهايته</translation>
+    </message>
+    <message>
+        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
+        <translation>رموز OpenMoji غير مثبتة: لا يوجد مجلد symbols بجانب البرنامج (%1) ولا في %2.</translation>
+    </message>
+    <message>
+        <source>no symbol found for &quot;%1&quot;</source>
+        <translation>لم يُعثر على رمز لـ &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s hexcode is malformed or given twice</source>
+        <translation>الرمز الست عشري لرمز ما غير صالح أو مكرر</translation>
+    </message>
+</context>
+<context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>خصائص الرزمة</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>لغة البرنامج</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>تُنطق الكلمات التي ليس لها تسجيل بهذه اللغة، ما لم يُحدَّد صوت في الخيارات &gt; النطق.
+وتُنطق الكلمة المكتوبة بخط آخر بصوت يقرأ ذلك الخط.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>لغة الكلمات:</translation>
+    </message>
+</context>
+<context>
+    <name>WordCards</name>
+    <message>
+        <source>Cannot read the words of %1: it is not UTF-8 text</source>
+        <translation>تعذّرت قراءة كلمات ‎%1‎: ليس نصًا بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>Cannot read the words of %1: it holds no words</source>
+        <translation>تعذّرت قراءة كلمات ‎%1‎: لا يحتوي على كلمات</translation>
+    </message>
+    <message>
+        <source>Cannot look for pictures in %1: it is not a folder</source>
+        <translation>تعذّر البحث عن صور في ‎%1‎: ليس مجلدًا</translation>
+    </message>
+    <message>
+        <source>No picture or symbol found for %1</source>
+        <translation>لم يُعثر على صورة أو رمز لـ ‎%1‎</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
         <source>Cards</source>
@@ -1685,6 +1800,38 @@ Then click Continue to print the backs.</source>
     <message>
         <source>The folder %1 cannot be opened: permission denied.</source>
         <translation>تعذّر فتح المجلد ‎%1‎: الإذن مرفوض.</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::HelpWindow</name>
+    <message>
+        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
+        <translation>دليل المستخدم ‎%1‎ غير موجود: لم يُثبَّت Ferlo كاملًا.</translation>
+    </message>
+    <message>
+        <source>The desktop could not open the guide (%1), so it is shown here.</source>
+        <translation>لم يستطع سطح المكتب فتح الدليل (%1)، لذا يُعرض هنا.</translation>
+    </message>
+    <message>
+        <source>no program that opens files was found</source>
+        <translation>لم يُعثر على برنامج يفتح الملفات</translation>
+    </message>
+    <message>
+        <source>%1 stopped</source>
+        <translation>توقف %1</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>انتهى %1 بالحالة %2</translation>
+    </message>
+    <message>
+        <source>Ferlo Help</source>
+        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
+        <translation>مساعدة Ferlo</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read: %2</source>
+        <translation>تتعذّر قراءة ‎%1‎: %2</translation>
     </message>
 </context>
 <context>
@@ -1893,7 +2040,6 @@ Then click Continue to print the backs.</source>
         <translation>الصورة %1: %2</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>الصورة %1 التي لا يمكن عرضها: %2</translation>
     </message>
@@ -2372,7 +2518,7 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>Deck P&amp;roperties ...</source>
-        <translation>&amp;خصائص الرزمة ...</translation>
+        <translation>خصائص الرزمة ...</translation>
     </message>
     <message>
         <source>Pictures that did not fit on the new layout: %1 (Undo brings them back)</source>
@@ -2439,313 +2585,6 @@ Then click Continue to print the backs.</source>
     <message>
         <source>The deck&apos;s or the program&apos;s language</source>
         <translation>لغة الرزمة أو لغة البرنامج</translation>
-    </message>
-</context>
-<context>
-    <name>TdlgSpeech</name>
-    <message>
-        <source>Deck Properties</source>
-        <translation>خصائص الرزمة</translation>
-    </message>
-    <message>
-        <source>The program&apos;s language</source>
-        <translation>لغة البرنامج</translation>
-    </message>
-    <message>
-        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
-A word in another script is spoken in a voice that reads it.</source>
-        <translation>تُنطق الكلمات التي ليس لها تسجيل بهذه اللغة، ما لم يُحدَّد صوت في الخيارات &gt; النطق.
-وتُنطق الكلمة المكتوبة بخط آخر بصوت يقرأ ذلك الخط.</translation>
-    </message>
-    <message>
-        <source>&amp;Language of the words:</source>
-        <translation>&amp;لغة الكلمات:</translation>
-    </message>
-</context>
-<context>
-    <name>ferlo::HelpWindow</name>
-    <message>
-        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
-        <translation>دليل المستخدم ‎%1‎ غير موجود: لم يُثبَّت Ferlo كاملًا.</translation>
-    </message>
-    <message>
-        <source>The desktop could not open the guide (%1), so it is shown here.</source>
-        <translation>لم يستطع سطح المكتب فتح الدليل (%1)، لذا يُعرض هنا.</translation>
-    </message>
-    <message>
-        <source>no program that opens files was found</source>
-        <translation>لم يُعثر على برنامج يفتح الملفات</translation>
-    </message>
-    <message>
-        <source>%1 stopped</source>
-        <translation>توقف %1</translation>
-    </message>
-    <message>
-        <source>%1 ended with status %2</source>
-        <translation>انتهى %1 بالحالة %2</translation>
-    </message>
-    <message>
-        <source>Ferlo Help</source>
-        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
-        <translation>مساعدة Ferlo</translation>
-    </message>
-    <message>
-        <source>%1 can&apos;t be read: %2</source>
-        <translation>تتعذّر قراءة ‎%1‎: %2</translation>
-    </message>
-</context>
-<context>
-    <name>Storage</name>
-    <message>
-        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
-        <source>the file was not open for writing</source>
-        <translation>لم يكن الملف مفتوحًا للكتابة</translation>
-    </message>
-</context>
-<context>
-    <name>Symbols</name>
-    <message>
-        <source>Cannot read the drawing %1: %2</source>
-        <translation>تعذّرت قراءة الرسم ‎%1‎: ‎%2‎</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture that cannot be read</source>
-        <translation>يحتوي على صورة مضمّنة لا يمكن قراءتها</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
-        <translation>يحتوي على صورة مضمّنة ليست بصيغة PNG أو JPEG أو GIF أو BMP أو WebP</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
-        <translation>يحتوي على صورة مضمّنة أكبر من ‎%1‎ x ‎%1‎ بكسل</translation>
-    </message>
-    <message>
-        <source>its document type declares notations</source>
-        <translation>نوع المستند فيه يعلن عن ترميزات</translation>
-    </message>
-    <message>
-        <source>its document type declares more than %1 entities</source>
-        <translation>نوع المستند فيه يعلن عن أكثر من ‎%1‎ كيانًا</translation>
-    </message>
-    <message>
-        <source>its document type refers to another file (%1)</source>
-        <translation>نوع المستند فيه يشير إلى ملف آخر (‎%1‎)</translation>
-    </message>
-    <message>
-        <source>its document type declares an entity that is too long or nested (%1)</source>
-        <translation>نوع المستند فيه يعلن عن كيان طويل جدًا أو متداخل (‎%1‎)</translation>
-    </message>
-    <message>
-        <source>its entities expand to more than %1 characters</source>
-        <translation>كياناته تتوسع إلى أكثر من ‎%1‎ حرفًا</translation>
-    </message>
-    <message>
-        <source>compressed drawings (.svgz) are not read; unpack it first</source>
-        <translation>الرسوم المضغوطة (.svgz) لا تُقرأ؛ فك ضغطه أولًا</translation>
-    </message>
-    <message>
-        <source>it refers to a style sheet in another file</source>
-        <translation>يشير إلى ورقة أنماط في ملف آخر</translation>
-    </message>
-    <message>
-        <source>it refers to an entity that is not declared (%1)</source>
-        <translation>يشير إلى كيان غير مُعلن (‎%1‎)</translation>
-    </message>
-    <message>
-        <source>it is not an SVG drawing</source>
-        <translation>ليس رسمًا بصيغة SVG</translation>
-    </message>
-    <message>
-        <source>its elements are nested more than %1 deep</source>
-        <translation>عناصره متداخلة بعمق يزيد على ‎%1‎</translation>
-    </message>
-    <message>
-        <source>it holds more than %1 elements</source>
-        <translation>يحتوي على أكثر من ‎%1‎ عنصرًا</translation>
-    </message>
-    <message>
-        <source>it refers to another file (%1)</source>
-        <translation>يشير إلى ملف آخر (‎%1‎)</translation>
-    </message>
-    <message>
-        <source>its style refers to another file</source>
-        <translation>نمطه يشير إلى ملف آخر</translation>
-    </message>
-    <message>
-        <source>it is not well-formed XML (line %1: %2)</source>
-        <translation>ليس XML سليم البنية (السطر ‎%1‎: ‎%2‎)</translation>
-    </message>
-    <message>
-        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
-        <translation>يرسم أكثر من ‎%1‎ عنصرًا، أو أن أجزاءه يستخدم بعضها بعضًا في حلقة</translation>
-    </message>
-    <message>
-        <source>Cannot read the file %1: %2</source>
-        <translation>تعذّرت قراءة الملف ‎%1‎: ‎%2‎</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>ليس ملفًا عاديًا</translation>
-    </message>
-    <message>
-        <source>it is larger than %1 bytes</source>
-        <translation>حجمه أكبر من ‎%1‎ بايت</translation>
-    </message>
-    <message>
-        <source>it is not an SVG drawing that can be drawn</source>
-        <translation>ليس رسمًا بصيغة SVG يمكن رسمه</translation>
-    </message>
-    <message>
-        <source>it has no usable size (a viewBox, or a width and a height)</source>
-        <translation>ليس له حجم صالح (viewBox، أو عرض وارتفاع)</translation>
-    </message>
-    <message>
-        <source>%1 x %2 pixels is not a size it can be drawn at</source>
-        <translation>‎%1‎ x ‎%2‎ بكسل ليس حجمًا يمكن رسمه به</translation>
-    </message>
-    <message>
-        <source>not enough memory for %1 x %2 pixels</source>
-        <translation>لا توجد ذاكرة كافية لـ ‎%1‎ x ‎%2‎ بكسل</translation>
-    </message>
-    <message>
-        <source>%1 (%2, line art)</source>
-        <translation>‎%1‎ (‎%2‎، رسم خطي)</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>‎%1‎ (‎%2‎)</translation>
-    </message>
-    <message>
-        <source>card %1: symbol %2</source>
-        <translation>البطاقة ‎%1‎: الرمز ‎%2‎</translation>
-    </message>
-    <message>
-        <source>; and %1 more</source>
-        <translation>؛ و‎%1‎ أخرى</translation>
-    </message>
-    <message>
-        <source>the OpenMoji symbol set is not installed</source>
-        <translation>مجموعة رموز OpenMoji غير مثبتة</translation>
-    </message>
-    <message>
-        <source>the installed symbol set does not hold them</source>
-        <translation>مجموعة الرموز المثبتة لا تحتويها</translation>
-    </message>
-    <message>
-        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
-        <translation>ملف الرزمة ‎%1‎ يذكر رموزًا لا يمكن عرضها (‎%2‎): ‎%3‎</translation>
-    </message>
-    <message>
-        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
-        <translation>الرموز: OpenMoji (openmoji.org)، مرخّصة بموجب CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
-    </message>
-    <message>
-        <source>The symbol index %1 can&apos;t be read: %2.</source>
-        <translation>تتعذر قراءة فهرس الرموز %1: %2.</translation>
-    </message>
-    <message>
-        <source>it ends too early</source>
-        <translation>ينتهي قبل أوانه</translation>
-    </message>
-    <message>
-        <source>it counts more records than it holds</source>
-        <translation>يذكر سجلات أكثر مما يحتوي</translation>
-    </message>
-    <message>
-        <source>a text lies outside the file&apos;s texts</source>
-        <translation>نص يقع خارج نصوص الملف</translation>
-    </message>
-    <message>
-        <source>No symbol set is loaded.</source>
-        <translation>لم تُحمَّل أي مجموعة رموز.</translation>
-    </message>
-    <message>
-        <source>it is too large</source>
-        <translation>حجمه كبير جدًا</translation>
-    </message>
-    <message>
-        <source>it is no symbol index</source>
-        <translation>ليس فهرس رموز</translation>
-    </message>
-    <message>
-        <source>it was written for another version of the program</source>
-        <translation>كُتب لإصدار آخر من البرنامج</translation>
-    </message>
-    <message>
-        <source>its size is not the size it was written with</source>
-        <translation>حجمه ليس الحجم الذي كُتب به</translation>
-    </message>
-    <message>
-        <source>it holds no symbols</source>
-        <translation>لا يحتوي على رموز</translation>
-    </message>
-    <message>
-        <source>a symbol folds under one that isn&apos;t there</source>
-        <translation>رمز مُدرج تحت رمز غير موجود</translation>
-    </message>
-    <message>
-        <source>a symbol folds under a variant</source>
-        <translation>رمز مُدرج تحت متغير</translation>
-    </message>
-    <message>
-        <source>it holds no language</source>
-        <translation>لا يحتوي على أي لغة</translation>
-    </message>
-    <message>
-        <source>a language is unnamed or named twice</source>
-        <translation>لغة بلا اسم أو مذكورة مرتين</translation>
-    </message>
-    <message>
-        <source>a symbol&apos;s keywords lie outside the keywords</source>
-        <translation>الكلمات المفتاحية لرمز تقع خارج الكلمات المفتاحية</translation>
-    </message>
-    <message>
-        <source>a term names no symbol of its own</source>
-        <translation>مصطلح لا يشير إلى رمز مستقل</translation>
-    </message>
-    <message>
-        <source>its terms are out of order</source>
-        <translation>مصطلحاته غير مرتبة</translation>
-    </message>
-    <message>
-        <source>its first language is not English</source>
-        <translation>لغته الأولى ليست الإنجليزية</translation>
-    </message>
-    <message>
-        <source>there is more after its end</source>
-        <translation>توجد بيانات بعد نهايته</translation>
-    </message>
-    <message>
-        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
-        <translation>رموز OpenMoji غير مثبتة: لا يوجد مجلد symbols بجانب البرنامج (%1) ولا في %2.</translation>
-    </message>
-    <message>
-        <source>no symbol found for &quot;%1&quot;</source>
-        <translation>لم يُعثر على رمز لـ &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>a symbol&apos;s hexcode is malformed or given twice</source>
-        <translation>الرمز الست عشري لرمز ما غير صالح أو مكرر</translation>
-    </message>
-</context>
-<context>
-    <name>WordCards</name>
-    <message>
-        <source>Cannot read the words of %1: it is not UTF-8 text</source>
-        <translation>تعذّرت قراءة كلمات ‎%1‎: ليس نصًا بترميز UTF-8</translation>
-    </message>
-    <message>
-        <source>Cannot read the words of %1: it holds no words</source>
-        <translation>تعذّرت قراءة كلمات ‎%1‎: لا يحتوي على كلمات</translation>
-    </message>
-    <message>
-        <source>Cannot look for pictures in %1: it is not a folder</source>
-        <translation>تعذّر البحث عن صور في ‎%1‎: ليس مجلدًا</translation>
-    </message>
-    <message>
-        <source>No picture or symbol found for %1</source>
-        <translation>لم يُعثر على صورة أو رمز لـ ‎%1‎</translation>
     </message>
 </context>
 </TS>

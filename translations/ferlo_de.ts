@@ -212,7 +212,70 @@ Drucken Sie es beidseitig, wie Sie Karten mit Wortrückseiten drucken, und drehe
         <translation>der Ordner %1 kann nicht angelegt werden</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+39"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>die Option --speak-to braucht einen Ordnernamen</translation>
+    </message>
+    <message>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>ungültiges Tempo &quot;%1&quot;: verwenden Sie %2 bis %3 Wörter pro Minute</translation>
+    </message>
+    <message>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>die Option --%1 gilt nur mit --speak-to</translation>
+    </message>
+    <message>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 wird nicht überschrieben: es ist eine der Eingaben; geben Sie den Namen des PDF nach --print-to an, etwa --print-to karten.pdf</translation>
+    </message>
+    <message>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 wird nicht überschrieben: es ist kein PDF; geben Sie den Namen des PDF nach --print-to an, etwa --print-to karten.pdf</translation>
+    </message>
+    <message>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>entweder --print-to oder --speak-to angeben, nicht beide</translation>
+    </message>
+    <message>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>die Option --%1 gilt nicht mit --speak-to</translation>
+    </message>
+    <message>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>keine Wörter zu sprechen: geben Sie nach --speak-to ORDNER Bilder oder Stapel an</translation>
+    </message>
+    <message>
+        <source>Cards from words:
+  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
+                         a picture named after it in a --pictures folder, else the
+                         best symbol of the installed OpenMoji set for it, searched
+                         in the language of --lang (else the program&apos;s), then in
+                         English and the other languages; the label is the word as
+                         typed. A word that finds nothing is named, and nothing is
+                         written (exit status 1)
+  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
+  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
+                         Dog2.png for &quot;dog&quot;); may be given more than once
+  --line-art             the symbols&apos; black line art instead of their colours
+All layout options apply; without --per-page the words take the smallest count that
+holds them all (up to 8). The word cards print after the pictures and decks given.
+</source>
+        <translation>Karten aus Wörtern:
+  --words &quot;W1, W2, ...&quot;  eine Kartenzelle für jedes Wort oder jede Wendung (durch Kommas
+                         getrennt): ein danach benanntes Bild in einem --pictures-Ordner,
+                         sonst das beste Symbol der installierten OpenMoji-Sammlung,
+                         gesucht in der Sprache von --lang (sonst der des Programms),
+                         dann auf Englisch und in den anderen Sprachen; die Beschriftung
+                         ist das Wort wie eingegeben. Ein Wort, das nichts findet, wird
+                         genannt, und nichts wird geschrieben (Exit-Status 1)
+  --words-from DATEI     die Wörter einer UTF-8-Textdatei, ein Wort oder eine Wendung je Zeile
+  --pictures ORDNER      ein Ordner mit Bildern, die nach Wörtern benannt sind (dog.jpg,
+                         Dog2.png für &quot;dog&quot;); darf mehrmals angegeben werden
+  --line-art             die schwarzen Strichzeichnungen der Symbole statt ihrer Farben
+Alle Layout-Optionen gelten; ohne --per-page nehmen die Wörter die kleinste Anzahl, die
+sie alle fasst (bis 8). Die Wortkarten werden nach den angegebenen Bildern und Stapeln gedruckt.
+</translation>
+    </message>
+    <message>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
        ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
@@ -272,6 +335,9 @@ Options:
   --voice NAME           with --speak-to: the voice, a language such as en-GB or de
                          (default: a deck&apos;s language, else the program&apos;s)
   --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
+  --list-symbols WORD    list the symbols a word finds, best first, in the language
+                         of --lang: hexcode, name and keywords (a file of the
+                         user&apos;s symbol folders: its path, its word)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -363,6 +429,9 @@ Optionen:
   --voice NAME           mit --speak-to: die Stimme, eine Sprache wie en-GB oder de
                          (Standard: die Sprache des Stapels, sonst die des Programms)
   --rate WPM             mit --speak-to: Wörter pro Minute, 80 bis 450 (Standard 175)
+  --list-symbols WORT    die Symbole, die ein Wort findet, die besten zuerst, in der
+                         Sprache von --lang: Hexcode, Name und Schlagwörter (eine
+                         Datei der eigenen Symbolordner: ihr Pfad, ihr Wort)
   --lang CODE            die Sprache der Texte und Meldungen des Programms, etwa de, es, fr
                          oder ar (Standard: FERLO_LANG, sonst die des Systems; en für
                          Englisch)
@@ -391,241 +460,6 @@ Exit-Status: 0, wenn das PDF oder jedes gesprochene Wort geschrieben wurde, 2 be
 fehlerhaften Befehlszeile oder einer unbekannten Stimme, 1, wenn ein Bild oder Stapel nicht
 geladen oder eine Datei nicht geschrieben werden konnte (auch bei voller Festplatte: eine
 alte Datei dieses Namens bleibt dann unverändert).
-</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>the option --speak-to needs a folder name</source>
-        <translation>die Option --speak-to braucht einen Ordnernamen</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>ungültiges Tempo &quot;%1&quot;: verwenden Sie %2 bis %3 Wörter pro Minute</translation>
-    </message>
-    <message>
-        <location line="+58"/>
-        <source>the option --%1 applies only with --speak-to</source>
-        <translation>die Option --%1 gilt nur mit --speak-to</translation>
-    </message>
-    <message>
-        <location line="+39"/>
-        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
-        <translation>%1 wird nicht überschrieben: es ist eine der Eingaben; geben Sie den Namen des PDF nach --print-to an, etwa --print-to karten.pdf</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
-        <translation>%1 wird nicht überschrieben: es ist kein PDF; geben Sie den Namen des PDF nach --print-to an, etwa --print-to karten.pdf</translation>
-    </message>
-    <message>
-        <location line="+25"/>
-        <source>give either --print-to or --speak-to, not both</source>
-        <translation>entweder --print-to oder --speak-to angeben, nicht beide</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>the option --%1 does not apply with --speak-to</source>
-        <translation>die Option --%1 gilt nicht mit --speak-to</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
-        <translation>keine Wörter zu sprechen: geben Sie nach --speak-to ORDNER Bilder oder Stapel an</translation>
-    </message>
-    <message>
-        <source>Cards from words:
-  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
-                         a picture named after it in a --pictures folder, else the
-                         best symbol of the installed OpenMoji set for it, searched
-                         in the language of --lang (else the program&apos;s), then in
-                         English and the other languages; the label is the word as
-                         typed. A word that finds nothing is named, and nothing is
-                         written (exit status 1)
-  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
-  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
-                         Dog2.png for &quot;dog&quot;); may be given more than once
-  --line-art             the symbols&apos; black line art instead of their colours
-All layout options apply; without --per-page the words take the smallest count that
-holds them all (up to 8). The word cards print after the pictures and decks given.
-</source>
-        <translation>Karten aus Wörtern:
-  --words &quot;W1, W2, ...&quot;  eine Kartenzelle für jedes Wort oder jede Wendung (durch Kommas
-                         getrennt): ein danach benanntes Bild in einem --pictures-Ordner,
-                         sonst das beste Symbol der installierten OpenMoji-Sammlung,
-                         gesucht in der Sprache von --lang (sonst der des Programms),
-                         dann auf Englisch und in den anderen Sprachen; die Beschriftung
-                         ist das Wort wie eingegeben. Ein Wort, das nichts findet, wird
-                         genannt, und nichts wird geschrieben (Exit-Status 1)
-  --words-from DATEI     die Wörter einer UTF-8-Textdatei, ein Wort oder eine Wendung je Zeile
-  --pictures ORDNER      ein Ordner mit Bildern, die nach Wörtern benannt sind (dog.jpg,
-                         Dog2.png für &quot;dog&quot;); darf mehrmals angegeben werden
-  --line-art             die schwarzen Strichzeichnungen der Symbole statt ihrer Farben
-Alle Layout-Optionen gelten; ohne --per-page nehmen die Wörter die kleinste Anzahl, die
-sie alle fasst (bis 8). Die Wortkarten werden nach den angegebenen Bildern und Stapeln gedruckt.
-</translation>
-    </message>
-    <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
-        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-       ferlo [card options] [PICTURE|DECK...]
-
-Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
-fill the cells of a page in the order given; more pictures than a page holds continue on
-further pages, each page laid out exactly as one Print lays it out.
-
-Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
-
-Options:
-  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
-                         the whole document has been written
-  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
-                         a DECK it wins over the deck&apos;s own counts (see below)
-  --portrait             portrait pages
-  --landscape            landscape pages (the default)
-  --labels-off           no label words under the pictures
-  --lowercase            label words in lower case (default upper case)
-  --cutlines-off         no frame and no cut lines
-  --backs                after each page a back page with each picture&apos;s word in
-                         the mirrored cell, for double-sided printing (in the window:
-                         checks File &gt; Print Word Backs, which is remembered)
-  --flip long|short      the edge the sheet is turned over on to read the backs
-                         (default: a deck&apos;s own choice, else the long edge for
-                         portrait cards and the short edge for landscape ones)
-  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
-                         -10 to 10 each, so that the backs meet their fronts
-  --fold-over            instead of back pages, each front and its word on one sheet
-                         to fold in the middle (2 or more pictures per page)
-  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
-  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
-  --print-as-dib         draw pictures through their device-independent form
-  --print-as-original    draw pictures as decoded
-                         (default: the stored print option)
-  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
-                         --per-page; the page is divided evenly unless --card-size
-  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
-                         85x55mm (units mm, cm, in, pt)
-  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
-  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
-                         unit (default Letter); --portrait and --landscape turn it
-  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
-                         (package glabels-data), such as &quot;Avery 5371&quot;
-  --fill                 crop each picture to fill its area (default: fit it)
-  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
-  --outlines             a thin line along each card&apos;s edge
-  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
-                         description hold TEXT: brand, part, description, label
-                         size and labels per sheet
-  --list-symbols WORD    list the symbols a word finds, best first, in the language
-                         of --lang: hexcode, name and keywords (a file of the
-                         user&apos;s symbol folders: its path, its word)
-  --lang CODE            the language of the program&apos;s texts and messages, such as
-                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
-                         en for English)
-  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
-                         when standard error is a terminal)
-  --help                 show this text
-  --version              show the program&apos;s name and version (ferlo VERSION)
-  --                     what follows are pictures, even if they begin with &apos;-&apos;
-
-The label word of a picture is its file name without folder, extension and trailing
-digits.
-
-A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
-the card&apos;s own count, orientation and switches, with its own label words. Inputs print
-in the order given; pictures given between decks fill pages of their own as above.
-With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
-its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
-and orientation (or the one --portrait or --landscape gives). The file is not changed.
-
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
-</source>
-        <translation>Aufruf: ferlo --print-to OUT.pdf [Optionen] BILD|STAPEL...
-        ferlo [Kartenoptionen] [BILD|STAPEL...]
-
-Schreibt die Bilder als Lernkarten in eine PDF-Datei, ohne ein Fenster zu öffnen. Die Bilder
-füllen die Plätze einer Seite in der angegebenen Reihenfolge; mehr Bilder, als eine Seite
-fasst, gehen auf weiteren Seiten weiter, jede Seite genau so angeordnet wie bei einem Druck.
-
-Ohne --print-to öffnet sich das Fenster mit den Bildern auf einer Karte, angeordnet, wie die
-Kartenoptionen es angeben (--per-page bis --backs unten); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original und die Raster- und
-Bogenoptionen (--grid bis --outlines) gelten nur mit --print-to.
-
-Optionen:
-  --print-to OUT.pdf     die zu schreibende PDF-Datei (erforderlich); sie wird erst ersetzt,
-                         wenn das ganze Dokument geschrieben ist
-  --per-page N           Bilder pro Seite: 1, 2, 4, 6 oder 8 (Standard 4); mit einem STAPEL
-                         angegeben, geht sie den Zahlen des Stapels vor (siehe unten)
-  --portrait             Seiten im Hochformat
-  --landscape            Seiten im Querformat (der Standard)
-  --labels-off           keine Wörter unter den Bildern
-  --lowercase            Wörter in Kleinbuchstaben (Standard: Großbuchstaben)
-  --cutlines-off         kein Rahmen und keine Schnittlinien
-  --backs                nach jeder Seite eine Rückseite mit dem Wort jedes Bildes im
-                         gespiegelten Platz, für beidseitigen Druck (im Fenster: setzt
-                         das Häkchen bei Datei &gt; Wörter auf Rückseiten drucken, das
-                         erhalten bleibt)
-  --flip long|short      die Kante, an der das Blatt gewendet wird, um die Rückseiten
-                         zu lesen (Standard: die Wahl des Stapels, sonst die lange Kante
-                         für Karten im Hochformat und die kurze Kante für Karten im
-                         Querformat)
-  --back-offset X,Y      jede Rückseite um X mm nach rechts und Y mm nach unten verschieben,
-                         jeweils -10 bis 10, damit die Rückseiten ihre Vorderseiten treffen
-  --fold-over            statt Rückseiten jede Vorderseite und ihr Wort auf einem Blatt, in
-                         der Mitte zu falten (2 oder mehr Bilder pro Seite)
-  --page-size GRÖSSE     A4, Letter, A5 oder Legal (Standard A4)
-  --resolution DPI       Gerätepixel pro Zoll, 72 bis 1200 (Standard 600)
-  --print-as-dib         Bilder über ihre geräteunabhängige Form zeichnen
-  --print-as-original    Bilder so zeichnen, wie sie dekodiert wurden
-                         (Standard: die gespeicherte Druckoption)
-  --grid SxZ             ein Raster aus S Spalten und Z Zeilen (je 1 bis 10) anstelle von
-                         --per-page; die Seite wird gleichmäßig aufgeteilt, außer mit
-                         --card-size
-  --card-size BxH        die Karten des Rasters in dieser Größe, zentriert, etwa 2inx2in
-                         oder 85x55mm (Einheiten mm, cm, in, pt)
-  --gap LÄNGE            der Abstand zwischen den Karten des Rasters, etwa 3mm (oder WxSmm:
-                         waagerecht x senkrecht)
-  --paper PAPIER         das Papier des Rasters: A4, A5, A3, Letter, Legal oder BxH mit einer
-                         Einheit (Standard Letter); --portrait und --landscape drehen es
-  --sheet &quot;MARKE NUMMER&quot; ein Etiketten- oder Kartenbogen der installierten Bogenvorlagen
-                         (Paket glabels-data), etwa &quot;Avery 5371&quot;
-  --fill                 jedes Bild zuschneiden, bis es seine Fläche füllt (Standard:
-                         einpassen)
-  --bleed LÄNGE          gefüllte Bilder reichen so weit über den Beschnitt, 0 bis 6 mm
-  --outlines             eine dünne Linie entlang der Kante jeder Karte
-  --list-sheets [TEXT]   die installierten Bögen auflisten, deren Marke, Artikelnummer oder
-                         Beschreibung TEXT enthält: Marke, Nummer, Beschreibung,
-                         Etikettengröße und Etiketten pro Bogen
-  --list-symbols WORT    die Symbole, die ein Wort findet, die besten zuerst, in der
-                         Sprache von --lang: Hexcode, Name und Schlagwörter (eine
-                         Datei der eigenen Symbolordner: ihr Pfad, ihr Wort)
-  --lang CODE            die Sprache der Texte und Meldungen des Programms, etwa de, es, fr
-                         oder ar (Standard: FERLO_LANG, sonst die des Systems; en für
-                         Englisch)
-  --quiet                kein Fortschritt &quot;Seite n von m&quot; auf der Standardfehlerausgabe
-                         (nur gezeigt, wenn diese ein Terminal ist)
-  --help                 diesen Text zeigen
-  --version              Namen und Version des Programms zeigen (ferlo VERSION)
-  --                     was folgt, sind Bilder, auch wenn sie mit &apos;-&apos; beginnen
-
-Das Wort eines Bildes ist sein Dateiname ohne Ordner, Endung und Ziffern am Ende.
-
-Ein STAPEL ist eine Stapeldatei (ein Name, der auf .ferlo endet): Jede ihrer Karten wird als
-eine Seite gedruckt, mit ihrer eigenen Zahl, Ausrichtung und ihren eigenen Schaltern und
-Wörtern. Die Eingaben werden in der angegebenen Reihenfolge gedruckt; Bilder zwischen Stapeln
-füllen wie oben eigene Seiten.
-Mit --per-page N wird der Stapel neu angeordnet, wie Karte &gt; Layout aller Karten ändern
-es tut: Seine Bilder füllen der Reihe nach, mit ihren Wörtern, Seiten zu je N, mit den
-Schaltern und der Ausrichtung seiner ersten Karte (oder der, die --portrait oder
---landscape angibt). Die Datei wird nicht verändert.
-
-Exit-Status: 0, wenn das PDF geschrieben wurde, 2 bei einer fehlerhaften Befehlszeile,
-1, wenn ein Bild oder Stapel nicht geladen oder das PDF nicht geschrieben werden konnte.
 </translation>
     </message>
 </context>
@@ -1375,7 +1209,6 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>der Text seiner Beschriftungswörter konnte nicht hinzugefügt werden (%1).</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
         <source>the file was not written whole</source>
         <translation>die Datei wurde nicht vollständig geschrieben</translation>
     </message>
@@ -1682,6 +1515,280 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     </message>
 </context>
 <context>
+    <name>Storage</name>
+    <message>
+        <source>the file was not open for writing</source>
+        <translation>die Datei war nicht zum Schreiben geöffnet</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>Cannot read the drawing %1: %2</source>
+        <translation>Die Zeichnung %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that cannot be read</source>
+        <translation>sie enthält ein eingebettetes Bild, das nicht gelesen werden kann</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
+        <translation>sie enthält ein eingebettetes Bild, das kein PNG-, JPEG-, GIF-, BMP- oder WebP-Bild ist</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
+        <translation>sie enthält ein eingebettetes Bild, größer als %1 x %1 Pixel</translation>
+    </message>
+    <message>
+        <source>its document type declares notations</source>
+        <translation>ihr Dokumenttyp deklariert Notationen</translation>
+    </message>
+    <message>
+        <source>its document type declares more than %1 entities</source>
+        <translation>ihr Dokumenttyp deklariert mehr als %1 Entitäten</translation>
+    </message>
+    <message>
+        <source>its document type refers to another file (%1)</source>
+        <translation>ihr Dokumenttyp verweist auf eine andere Datei (%1)</translation>
+    </message>
+    <message>
+        <source>its document type declares an entity that is too long or nested (%1)</source>
+        <translation>ihr Dokumenttyp deklariert eine zu lange oder verschachtelte Entität (%1)</translation>
+    </message>
+    <message>
+        <source>its entities expand to more than %1 characters</source>
+        <translation>ihre Entitäten ergeben mehr als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>compressed drawings (.svgz) are not read; unpack it first</source>
+        <translation>komprimierte Zeichnungen (.svgz) werden nicht gelesen; bitte zuerst entpacken</translation>
+    </message>
+    <message>
+        <source>it refers to a style sheet in another file</source>
+        <translation>sie verweist auf ein Stylesheet in einer anderen Datei</translation>
+    </message>
+    <message>
+        <source>it refers to an entity that is not declared (%1)</source>
+        <translation>sie verweist auf eine nicht deklarierte Entität (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing</source>
+        <translation>sie ist keine SVG-Zeichnung</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>ihre Elemente sind tiefer als %1 Ebenen verschachtelt</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 elements</source>
+        <translation>sie enthält mehr als %1 Elemente</translation>
+    </message>
+    <message>
+        <source>it refers to another file (%1)</source>
+        <translation>sie verweist auf eine andere Datei (%1)</translation>
+    </message>
+    <message>
+        <source>its style refers to another file</source>
+        <translation>ihr Stil verweist auf eine andere Datei</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>sie ist kein wohlgeformtes XML (Zeile %1: %2)</translation>
+    </message>
+    <message>
+        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
+        <translation>sie zeichnet mehr als %1 Elemente, oder ihre Teile verwenden einander im Kreis</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>sie ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>sie ist größer als %1 Bytes</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing that can be drawn</source>
+        <translation>sie ist keine SVG-Zeichnung, die gezeichnet werden kann</translation>
+    </message>
+    <message>
+        <source>it has no usable size (a viewBox, or a width and a height)</source>
+        <translation>sie hat keine brauchbare Größe (eine viewBox oder Breite und Höhe)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is not a size it can be drawn at</source>
+        <translation>%1 x %2 Pixel ist keine Größe, in der sie gezeichnet werden kann</translation>
+    </message>
+    <message>
+        <source>not enough memory for %1 x %2 pixels</source>
+        <translation>nicht genug Speicher für %1 x %2 Pixel</translation>
+    </message>
+    <message>
+        <source>%1 (%2, line art)</source>
+        <translation>%1 (%2, Strichzeichnung)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>card %1: symbol %2</source>
+        <translation>Karte %1: Symbol %2</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; und %1 weitere</translation>
+    </message>
+    <message>
+        <source>the OpenMoji symbol set is not installed</source>
+        <translation>die Symbolsammlung OpenMoji ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>the installed symbol set does not hold them</source>
+        <translation>die installierte Symbolsammlung enthält sie nicht</translation>
+    </message>
+    <message>
+        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
+        <translation>Die Stapeldatei %1 nennt Symbole, die nicht angezeigt werden können (%2): %3</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
+        <translation>Symbole: OpenMoji (openmoji.org), lizenziert unter CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
+    </message>
+    <message>
+        <source>The symbol index %1 can&apos;t be read: %2.</source>
+        <translation>Der Symbolindex %1 kann nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation>er endet zu früh</translation>
+    </message>
+    <message>
+        <source>it counts more records than it holds</source>
+        <translation>er zählt mehr Einträge, als er enthält</translation>
+    </message>
+    <message>
+        <source>a text lies outside the file&apos;s texts</source>
+        <translation>ein Text liegt außerhalb der Texte der Datei</translation>
+    </message>
+    <message>
+        <source>No symbol set is loaded.</source>
+        <translation>Es ist kein Symbolsatz geladen.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>er ist zu groß</translation>
+    </message>
+    <message>
+        <source>it is no symbol index</source>
+        <translation>er ist kein Symbolindex</translation>
+    </message>
+    <message>
+        <source>it was written for another version of the program</source>
+        <translation>er wurde für eine andere Version des Programms geschrieben</translation>
+    </message>
+    <message>
+        <source>its size is not the size it was written with</source>
+        <translation>seine Größe ist nicht die, mit der er geschrieben wurde</translation>
+    </message>
+    <message>
+        <source>it holds no symbols</source>
+        <translation>er enthält keine Symbole</translation>
+    </message>
+    <message>
+        <source>a symbol folds under one that isn&apos;t there</source>
+        <translation>ein Symbol gehört zu einem, das es nicht gibt</translation>
+    </message>
+    <message>
+        <source>a symbol folds under a variant</source>
+        <translation>ein Symbol gehört zu einer Variante</translation>
+    </message>
+    <message>
+        <source>it holds no language</source>
+        <translation>er enthält keine Sprache</translation>
+    </message>
+    <message>
+        <source>a language is unnamed or named twice</source>
+        <translation>eine Sprache ist unbenannt oder doppelt benannt</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s keywords lie outside the keywords</source>
+        <translation>die Schlagwörter eines Symbols liegen außerhalb der Schlagwörter</translation>
+    </message>
+    <message>
+        <source>a term names no symbol of its own</source>
+        <translation>ein Suchbegriff nennt kein eigenständiges Symbol</translation>
+    </message>
+    <message>
+        <source>its terms are out of order</source>
+        <translation>seine Suchbegriffe sind nicht geordnet</translation>
+    </message>
+    <message>
+        <source>its first language is not English</source>
+        <translation>seine erste Sprache ist nicht Englisch</translation>
+    </message>
+    <message>
+        <source>there is more after its end</source>
+        <translation>nach seinem Ende folgt noch mehr</translation>
+    </message>
+    <message>
+        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
+        <translation>Die OpenMoji-Symbole sind nicht installiert: Es gibt keinen Ordner symbols neben dem Programm (%1) und keinen in %2.</translation>
+    </message>
+    <message>
+        <source>no symbol found for &quot;%1&quot;</source>
+        <translation>kein Symbol für &quot;%1&quot; gefunden</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s hexcode is malformed or given twice</source>
+        <translation>der Hexcode eines Symbols ist fehlerhaft oder doppelt</translation>
+    </message>
+</context>
+<context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>Stapeleigenschaften</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>Die Sprache des Programms</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>Wörter ohne Aufnahme werden in dieser Sprache gesprochen, sofern Optionen &gt; Sprachausgabe keine Stimme nennt.
+Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>&amp;Sprache der Wörter:</translation>
+    </message>
+</context>
+<context>
+    <name>WordCards</name>
+    <message>
+        <source>Cannot read the words of %1: it is not UTF-8 text</source>
+        <translation>Die Wörter aus %1 können nicht gelesen werden: es ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>Cannot read the words of %1: it holds no words</source>
+        <translation>Die Wörter aus %1 können nicht gelesen werden: sie enthält keine Wörter</translation>
+    </message>
+    <message>
+        <source>Cannot look for pictures in %1: it is not a folder</source>
+        <translation>In %1 kann nicht nach Bildern gesucht werden: es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>No picture or symbol found for %1</source>
+        <translation>Kein Bild und kein Symbol gefunden für %1</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
         <source>Cards</source>
@@ -1705,6 +1812,38 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     <message>
         <source>The folder %1 cannot be opened: permission denied.</source>
         <translation>Der Ordner %1 kann nicht geöffnet werden: Zugriff verweigert.</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::HelpWindow</name>
+    <message>
+        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
+        <translation>Das Benutzerhandbuch %1 fehlt: Ferlo ist nicht vollständig installiert.</translation>
+    </message>
+    <message>
+        <source>The desktop could not open the guide (%1), so it is shown here.</source>
+        <translation>Der Desktop konnte das Handbuch nicht öffnen (%1), deshalb wird es hier gezeigt.</translation>
+    </message>
+    <message>
+        <source>no program that opens files was found</source>
+        <translation>es wurde kein Programm gefunden, das Dateien öffnet</translation>
+    </message>
+    <message>
+        <source>%1 stopped</source>
+        <translation>%1 wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 endete mit Status %2</translation>
+    </message>
+    <message>
+        <source>Ferlo Help</source>
+        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
+        <translation>Ferlo-Hilfe</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1913,7 +2052,6 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
         <translation>Bild %1: %2</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>Bild %1, nicht anzeigbar: %2</translation>
     </message>
@@ -2459,313 +2597,6 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     <message>
         <source>The deck&apos;s or the program&apos;s language</source>
         <translation>Die Sprache des Stapels oder des Programms</translation>
-    </message>
-</context>
-<context>
-    <name>TdlgSpeech</name>
-    <message>
-        <source>Deck Properties</source>
-        <translation>Stapeleigenschaften</translation>
-    </message>
-    <message>
-        <source>The program&apos;s language</source>
-        <translation>Die Sprache des Programms</translation>
-    </message>
-    <message>
-        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
-A word in another script is spoken in a voice that reads it.</source>
-        <translation>Wörter ohne Aufnahme werden in dieser Sprache gesprochen, sofern Optionen &gt; Sprachausgabe keine Stimme nennt.
-Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.</translation>
-    </message>
-    <message>
-        <source>&amp;Language of the words:</source>
-        <translation>&amp;Sprache der Wörter:</translation>
-    </message>
-</context>
-<context>
-    <name>ferlo::HelpWindow</name>
-    <message>
-        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
-        <translation>Das Benutzerhandbuch %1 fehlt: Ferlo ist nicht vollständig installiert.</translation>
-    </message>
-    <message>
-        <source>The desktop could not open the guide (%1), so it is shown here.</source>
-        <translation>Der Desktop konnte das Handbuch nicht öffnen (%1), deshalb wird es hier gezeigt.</translation>
-    </message>
-    <message>
-        <source>no program that opens files was found</source>
-        <translation>es wurde kein Programm gefunden, das Dateien öffnet</translation>
-    </message>
-    <message>
-        <source>%1 stopped</source>
-        <translation>%1 wurde abgebrochen</translation>
-    </message>
-    <message>
-        <source>%1 ended with status %2</source>
-        <translation>%1 endete mit Status %2</translation>
-    </message>
-    <message>
-        <source>Ferlo Help</source>
-        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
-        <translation>Ferlo-Hilfe</translation>
-    </message>
-    <message>
-        <source>%1 can&apos;t be read: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-</context>
-<context>
-    <name>Storage</name>
-    <message>
-        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
-        <source>the file was not open for writing</source>
-        <translation>die Datei war nicht zum Schreiben geöffnet</translation>
-    </message>
-</context>
-<context>
-    <name>Symbols</name>
-    <message>
-        <source>Cannot read the drawing %1: %2</source>
-        <translation>Die Zeichnung %1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture that cannot be read</source>
-        <translation>sie enthält ein eingebettetes Bild, das nicht gelesen werden kann</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
-        <translation>sie enthält ein eingebettetes Bild, das kein PNG-, JPEG-, GIF-, BMP- oder WebP-Bild ist</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
-        <translation>sie enthält ein eingebettetes Bild, größer als %1 x %1 Pixel</translation>
-    </message>
-    <message>
-        <source>its document type declares notations</source>
-        <translation>ihr Dokumenttyp deklariert Notationen</translation>
-    </message>
-    <message>
-        <source>its document type declares more than %1 entities</source>
-        <translation>ihr Dokumenttyp deklariert mehr als %1 Entitäten</translation>
-    </message>
-    <message>
-        <source>its document type refers to another file (%1)</source>
-        <translation>ihr Dokumenttyp verweist auf eine andere Datei (%1)</translation>
-    </message>
-    <message>
-        <source>its document type declares an entity that is too long or nested (%1)</source>
-        <translation>ihr Dokumenttyp deklariert eine zu lange oder verschachtelte Entität (%1)</translation>
-    </message>
-    <message>
-        <source>its entities expand to more than %1 characters</source>
-        <translation>ihre Entitäten ergeben mehr als %1 Zeichen</translation>
-    </message>
-    <message>
-        <source>compressed drawings (.svgz) are not read; unpack it first</source>
-        <translation>komprimierte Zeichnungen (.svgz) werden nicht gelesen; bitte zuerst entpacken</translation>
-    </message>
-    <message>
-        <source>it refers to a style sheet in another file</source>
-        <translation>sie verweist auf ein Stylesheet in einer anderen Datei</translation>
-    </message>
-    <message>
-        <source>it refers to an entity that is not declared (%1)</source>
-        <translation>sie verweist auf eine nicht deklarierte Entität (%1)</translation>
-    </message>
-    <message>
-        <source>it is not an SVG drawing</source>
-        <translation>sie ist keine SVG-Zeichnung</translation>
-    </message>
-    <message>
-        <source>its elements are nested more than %1 deep</source>
-        <translation>ihre Elemente sind tiefer als %1 Ebenen verschachtelt</translation>
-    </message>
-    <message>
-        <source>it holds more than %1 elements</source>
-        <translation>sie enthält mehr als %1 Elemente</translation>
-    </message>
-    <message>
-        <source>it refers to another file (%1)</source>
-        <translation>sie verweist auf eine andere Datei (%1)</translation>
-    </message>
-    <message>
-        <source>its style refers to another file</source>
-        <translation>ihr Stil verweist auf eine andere Datei</translation>
-    </message>
-    <message>
-        <source>it is not well-formed XML (line %1: %2)</source>
-        <translation>sie ist kein wohlgeformtes XML (Zeile %1: %2)</translation>
-    </message>
-    <message>
-        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
-        <translation>sie zeichnet mehr als %1 Elemente, oder ihre Teile verwenden einander im Kreis</translation>
-    </message>
-    <message>
-        <source>Cannot read the file %1: %2</source>
-        <translation>Die Datei %1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>sie ist keine gewöhnliche Datei</translation>
-    </message>
-    <message>
-        <source>it is larger than %1 bytes</source>
-        <translation>sie ist größer als %1 Bytes</translation>
-    </message>
-    <message>
-        <source>it is not an SVG drawing that can be drawn</source>
-        <translation>sie ist keine SVG-Zeichnung, die gezeichnet werden kann</translation>
-    </message>
-    <message>
-        <source>it has no usable size (a viewBox, or a width and a height)</source>
-        <translation>sie hat keine brauchbare Größe (eine viewBox oder Breite und Höhe)</translation>
-    </message>
-    <message>
-        <source>%1 x %2 pixels is not a size it can be drawn at</source>
-        <translation>%1 x %2 Pixel ist keine Größe, in der sie gezeichnet werden kann</translation>
-    </message>
-    <message>
-        <source>not enough memory for %1 x %2 pixels</source>
-        <translation>nicht genug Speicher für %1 x %2 Pixel</translation>
-    </message>
-    <message>
-        <source>%1 (%2, line art)</source>
-        <translation>%1 (%2, Strichzeichnung)</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>card %1: symbol %2</source>
-        <translation>Karte %1: Symbol %2</translation>
-    </message>
-    <message>
-        <source>; and %1 more</source>
-        <translation>; und %1 weitere</translation>
-    </message>
-    <message>
-        <source>the OpenMoji symbol set is not installed</source>
-        <translation>die Symbolsammlung OpenMoji ist nicht installiert</translation>
-    </message>
-    <message>
-        <source>the installed symbol set does not hold them</source>
-        <translation>die installierte Symbolsammlung enthält sie nicht</translation>
-    </message>
-    <message>
-        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
-        <translation>Die Stapeldatei %1 nennt Symbole, die nicht angezeigt werden können (%2): %3</translation>
-    </message>
-    <message>
-        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
-        <translation>Symbole: OpenMoji (openmoji.org), lizenziert unter CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
-    </message>
-    <message>
-        <source>The symbol index %1 can&apos;t be read: %2.</source>
-        <translation>Der Symbolindex %1 kann nicht gelesen werden: %2.</translation>
-    </message>
-    <message>
-        <source>it ends too early</source>
-        <translation>er endet zu früh</translation>
-    </message>
-    <message>
-        <source>it counts more records than it holds</source>
-        <translation>er zählt mehr Einträge, als er enthält</translation>
-    </message>
-    <message>
-        <source>a text lies outside the file&apos;s texts</source>
-        <translation>ein Text liegt außerhalb der Texte der Datei</translation>
-    </message>
-    <message>
-        <source>No symbol set is loaded.</source>
-        <translation>Es ist kein Symbolsatz geladen.</translation>
-    </message>
-    <message>
-        <source>it is too large</source>
-        <translation>er ist zu groß</translation>
-    </message>
-    <message>
-        <source>it is no symbol index</source>
-        <translation>er ist kein Symbolindex</translation>
-    </message>
-    <message>
-        <source>it was written for another version of the program</source>
-        <translation>er wurde für eine andere Version des Programms geschrieben</translation>
-    </message>
-    <message>
-        <source>its size is not the size it was written with</source>
-        <translation>seine Größe ist nicht die, mit der er geschrieben wurde</translation>
-    </message>
-    <message>
-        <source>it holds no symbols</source>
-        <translation>er enthält keine Symbole</translation>
-    </message>
-    <message>
-        <source>a symbol folds under one that isn&apos;t there</source>
-        <translation>ein Symbol gehört zu einem, das es nicht gibt</translation>
-    </message>
-    <message>
-        <source>a symbol folds under a variant</source>
-        <translation>ein Symbol gehört zu einer Variante</translation>
-    </message>
-    <message>
-        <source>it holds no language</source>
-        <translation>er enthält keine Sprache</translation>
-    </message>
-    <message>
-        <source>a language is unnamed or named twice</source>
-        <translation>eine Sprache ist unbenannt oder doppelt benannt</translation>
-    </message>
-    <message>
-        <source>a symbol&apos;s keywords lie outside the keywords</source>
-        <translation>die Schlagwörter eines Symbols liegen außerhalb der Schlagwörter</translation>
-    </message>
-    <message>
-        <source>a term names no symbol of its own</source>
-        <translation>ein Suchbegriff nennt kein eigenständiges Symbol</translation>
-    </message>
-    <message>
-        <source>its terms are out of order</source>
-        <translation>seine Suchbegriffe sind nicht geordnet</translation>
-    </message>
-    <message>
-        <source>its first language is not English</source>
-        <translation>seine erste Sprache ist nicht Englisch</translation>
-    </message>
-    <message>
-        <source>there is more after its end</source>
-        <translation>nach seinem Ende folgt noch mehr</translation>
-    </message>
-    <message>
-        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
-        <translation>Die OpenMoji-Symbole sind nicht installiert: Es gibt keinen Ordner symbols neben dem Programm (%1) und keinen in %2.</translation>
-    </message>
-    <message>
-        <source>no symbol found for &quot;%1&quot;</source>
-        <translation>kein Symbol für &quot;%1&quot; gefunden</translation>
-    </message>
-    <message>
-        <source>a symbol&apos;s hexcode is malformed or given twice</source>
-        <translation>der Hexcode eines Symbols ist fehlerhaft oder doppelt</translation>
-    </message>
-</context>
-<context>
-    <name>WordCards</name>
-    <message>
-        <source>Cannot read the words of %1: it is not UTF-8 text</source>
-        <translation>Die Wörter aus %1 können nicht gelesen werden: es ist kein UTF-8-Text</translation>
-    </message>
-    <message>
-        <source>Cannot read the words of %1: it holds no words</source>
-        <translation>Die Wörter aus %1 können nicht gelesen werden: sie enthält keine Wörter</translation>
-    </message>
-    <message>
-        <source>Cannot look for pictures in %1: it is not a folder</source>
-        <translation>In %1 kann nicht nach Bildern gesucht werden: es ist kein Ordner</translation>
-    </message>
-    <message>
-        <source>No picture or symbol found for %1</source>
-        <translation>Kein Bild und kein Symbol gefunden für %1</translation>
     </message>
 </context>
 </TS>

@@ -212,7 +212,71 @@ Imprímala a doble cara, igual que las tarjetas con reversos con palabras, y lue
         <translation>no se puede crear la carpeta %1</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+39"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>la opción --speak-to necesita un nombre de carpeta</translation>
+    </message>
+    <message>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>velocidad incorrecta &quot;%1&quot;: use de %2 a %3 palabras por minuto</translation>
+    </message>
+    <message>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>la opción --%1 solo se aplica con --speak-to</translation>
+    </message>
+    <message>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>no se sobrescribe %1: es una de las entradas; dé el nombre del PDF tras --print-to, como --print-to tarjetas.pdf</translation>
+    </message>
+    <message>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>no se sobrescribe %1: no es un PDF; dé el nombre del PDF tras --print-to, como --print-to tarjetas.pdf</translation>
+    </message>
+    <message>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>indique --print-to o --speak-to, no ambas</translation>
+    </message>
+    <message>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>la opción --%1 no se aplica con --speak-to</translation>
+    </message>
+    <message>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>no hay palabras que decir: indique imágenes o mazos tras --speak-to CARPETA</translation>
+    </message>
+    <message>
+        <source>Cards from words:
+  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
+                         a picture named after it in a --pictures folder, else the
+                         best symbol of the installed OpenMoji set for it, searched
+                         in the language of --lang (else the program&apos;s), then in
+                         English and the other languages; the label is the word as
+                         typed. A word that finds nothing is named, and nothing is
+                         written (exit status 1)
+  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
+  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
+                         Dog2.png for &quot;dog&quot;); may be given more than once
+  --line-art             the symbols&apos; black line art instead of their colours
+All layout options apply; without --per-page the words take the smallest count that
+holds them all (up to 8). The word cards print after the pictures and decks given.
+</source>
+        <translation>Tarjetas a partir de palabras:
+  --words &quot;P1, P2, ...&quot;  una celda de tarjeta por cada palabra o frase (separadas por comas):
+                         una imagen con su nombre en una carpeta de --pictures, si no el
+                         mejor símbolo del conjunto OpenMoji instalado, buscado en el
+                         idioma de --lang (si no, el del programa), luego en inglés y en
+                         los demás idiomas; la etiqueta es la palabra tal como se escribió.
+                         Una palabra que no encuentra nada se nombra y no se escribe nada
+                         (estado de salida 1)
+  --words-from ARCHIVO   las palabras de un archivo de texto UTF-8, una palabra o frase por línea
+  --pictures CARPETA     una carpeta cuyas imágenes llevan el nombre de palabras (dog.jpg,
+                         Dog2.png para &quot;dog&quot;); puede darse más de una vez
+  --line-art             el dibujo de líneas negro de los símbolos en lugar de sus colores
+Se aplican todas las opciones de diseño; sin --per-page las palabras toman el menor número
+que las contiene todas (hasta 8). Las tarjetas de palabras se imprimen después de las
+imágenes y los mazos indicados.
+</translation>
+    </message>
+    <message>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
        ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
@@ -272,6 +336,9 @@ Options:
   --voice NAME           with --speak-to: the voice, a language such as en-GB or de
                          (default: a deck&apos;s language, else the program&apos;s)
   --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
+  --list-symbols WORD    list the symbols a word finds, best first, in the language
+                         of --lang: hexcode, name and keywords (a file of the
+                         user&apos;s symbol folders: its path, its word)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -369,6 +436,10 @@ Opciones:
                          defecto: el idioma del mazo, si no el del programa)
   --rate PPM             con --speak-to: palabras por minuto, de 80 a 450 (por
                          defecto 175)
+  --list-symbols PALABRA los símbolos que encuentra una palabra, los mejores primero,
+                         en el idioma de --lang: código hexadecimal, nombre y
+                         palabras clave (un archivo de las carpetas de símbolos
+                         del usuario: su ruta, su palabra)
   --lang CÓDIGO          el idioma de los textos y mensajes del programa, como de, es,
                          fr o ar (por omisión: FERLO_LANG, si no el del sistema; en para
                          el inglés)
@@ -398,249 +469,6 @@ Estado de salida: 0 cuando se escribió el PDF o cada palabra dicha, 2 si la lí
 es incorrecta o la voz es desconocida, 1 si no se pudo cargar una imagen o un mazo o no se
 pudo escribir un archivo (también con el disco lleno: un archivo anterior con ese nombre se
 conserva tal cual).
-</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>the option --speak-to needs a folder name</source>
-        <translation>la opción --speak-to necesita un nombre de carpeta</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>velocidad incorrecta &quot;%1&quot;: use de %2 a %3 palabras por minuto</translation>
-    </message>
-    <message>
-        <location line="+58"/>
-        <source>the option --%1 applies only with --speak-to</source>
-        <translation>la opción --%1 solo se aplica con --speak-to</translation>
-    </message>
-    <message>
-        <location line="+39"/>
-        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
-        <translation>no se sobrescribe %1: es una de las entradas; dé el nombre del PDF tras --print-to, como --print-to tarjetas.pdf</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
-        <translation>no se sobrescribe %1: no es un PDF; dé el nombre del PDF tras --print-to, como --print-to tarjetas.pdf</translation>
-    </message>
-    <message>
-        <location line="+25"/>
-        <source>give either --print-to or --speak-to, not both</source>
-        <translation>indique --print-to o --speak-to, no ambas</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>the option --%1 does not apply with --speak-to</source>
-        <translation>la opción --%1 no se aplica con --speak-to</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
-        <translation>no hay palabras que decir: indique imágenes o mazos tras --speak-to CARPETA</translation>
-    </message>
-    <message>
-        <source>Cards from words:
-  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
-                         a picture named after it in a --pictures folder, else the
-                         best symbol of the installed OpenMoji set for it, searched
-                         in the language of --lang (else the program&apos;s), then in
-                         English and the other languages; the label is the word as
-                         typed. A word that finds nothing is named, and nothing is
-                         written (exit status 1)
-  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
-  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
-                         Dog2.png for &quot;dog&quot;); may be given more than once
-  --line-art             the symbols&apos; black line art instead of their colours
-All layout options apply; without --per-page the words take the smallest count that
-holds them all (up to 8). The word cards print after the pictures and decks given.
-</source>
-        <translation>Tarjetas a partir de palabras:
-  --words &quot;P1, P2, ...&quot;  una celda de tarjeta por cada palabra o frase (separadas por comas):
-                         una imagen con su nombre en una carpeta de --pictures, si no el
-                         mejor símbolo del conjunto OpenMoji instalado, buscado en el
-                         idioma de --lang (si no, el del programa), luego en inglés y en
-                         los demás idiomas; la etiqueta es la palabra tal como se escribió.
-                         Una palabra que no encuentra nada se nombra y no se escribe nada
-                         (estado de salida 1)
-  --words-from ARCHIVO   las palabras de un archivo de texto UTF-8, una palabra o frase por línea
-  --pictures CARPETA     una carpeta cuyas imágenes llevan el nombre de palabras (dog.jpg,
-                         Dog2.png para &quot;dog&quot;); puede darse más de una vez
-  --line-art             el dibujo de líneas negro de los símbolos en lugar de sus colores
-Se aplican todas las opciones de diseño; sin --per-page las palabras toman el menor número
-que las contiene todas (hasta 8). Las tarjetas de palabras se imprimen después de las
-imágenes y los mazos indicados.
-</translation>
-    </message>
-    <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
-        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-       ferlo [card options] [PICTURE|DECK...]
-
-Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
-fill the cells of a page in the order given; more pictures than a page holds continue on
-further pages, each page laid out exactly as one Print lays it out.
-
-Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
-
-Options:
-  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
-                         the whole document has been written
-  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
-                         a DECK it wins over the deck&apos;s own counts (see below)
-  --portrait             portrait pages
-  --landscape            landscape pages (the default)
-  --labels-off           no label words under the pictures
-  --lowercase            label words in lower case (default upper case)
-  --cutlines-off         no frame and no cut lines
-  --backs                after each page a back page with each picture&apos;s word in
-                         the mirrored cell, for double-sided printing (in the window:
-                         checks File &gt; Print Word Backs, which is remembered)
-  --flip long|short      the edge the sheet is turned over on to read the backs
-                         (default: a deck&apos;s own choice, else the long edge for
-                         portrait cards and the short edge for landscape ones)
-  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
-                         -10 to 10 each, so that the backs meet their fronts
-  --fold-over            instead of back pages, each front and its word on one sheet
-                         to fold in the middle (2 or more pictures per page)
-  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
-  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
-  --print-as-dib         draw pictures through their device-independent form
-  --print-as-original    draw pictures as decoded
-                         (default: the stored print option)
-  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
-                         --per-page; the page is divided evenly unless --card-size
-  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
-                         85x55mm (units mm, cm, in, pt)
-  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
-  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
-                         unit (default Letter); --portrait and --landscape turn it
-  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
-                         (package glabels-data), such as &quot;Avery 5371&quot;
-  --fill                 crop each picture to fill its area (default: fit it)
-  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
-  --outlines             a thin line along each card&apos;s edge
-  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
-                         description hold TEXT: brand, part, description, label
-                         size and labels per sheet
-  --list-symbols WORD    list the symbols a word finds, best first, in the language
-                         of --lang: hexcode, name and keywords (a file of the
-                         user&apos;s symbol folders: its path, its word)
-  --lang CODE            the language of the program&apos;s texts and messages, such as
-                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
-                         en for English)
-  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
-                         when standard error is a terminal)
-  --help                 show this text
-  --version              show the program&apos;s name and version (ferlo VERSION)
-  --                     what follows are pictures, even if they begin with &apos;-&apos;
-
-The label word of a picture is its file name without folder, extension and trailing
-digits.
-
-A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
-the card&apos;s own count, orientation and switches, with its own label words. Inputs print
-in the order given; pictures given between decks fill pages of their own as above.
-With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
-its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
-and orientation (or the one --portrait or --landscape gives). The file is not changed.
-
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
-</source>
-        <translation>Uso: ferlo --print-to SALIDA.pdf [opciones] IMAGEN|MAZO...
-     ferlo [opciones de tarjeta] [IMAGEN|MAZO...]
-
-Escribe las imágenes como tarjetas didácticas en un archivo PDF, sin abrir ninguna ventana.
-Las imágenes llenan las celdas de una página en el orden dado; las que no caben en una página
-continúan en las páginas siguientes, cada página distribuida exactamente como la distribuye
-Imprimir.
-
-Sin --print-to se abre la ventana con las imágenes en una tarjeta distribuida como dicen las
-opciones de tarjeta (de --per-page a --backs, abajo); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original y las opciones de cuadrícula
-y de hoja (de --grid a --outlines) solo se aplican con --print-to.
-
-Opciones:
-  --print-to SALIDA.pdf  el archivo PDF que se escribe (obligatorio); solo se reemplaza
-                         cuando se ha escrito el documento entero
-  --per-page N           imágenes por página: 1, 2, 4, 6 u 8 (por omisión 4); junto con
-                         un MAZO manda sobre los números del propio mazo (vea abajo)
-  --portrait             páginas en vertical
-  --landscape            páginas en horizontal (por omisión)
-  --labels-off           sin palabras bajo las imágenes
-  --lowercase            palabras en minúsculas (por omisión en mayúsculas)
-  --cutlines-off         sin marco ni líneas de corte
-  --backs                tras cada página, una página de reverso con la palabra de cada
-                         imagen en la celda reflejada, para imprimir a doble cara (en la
-                         ventana: marca Archivo &gt; Imprimir reversos con palabras, que se
-                         recuerda)
-  --flip long|short      el borde por el que se da la vuelta a la hoja para leer los
-                         reversos (por omisión: lo que elija el mazo; si no, el borde
-                         largo para tarjetas verticales y el corto para horizontales)
-  --back-offset X,Y      desplaza cada página de reverso X mm a la derecha e Y mm hacia
-                         abajo, de -10 a 10 cada uno, para que los reversos coincidan
-                         con sus anversos
-  --fold-over            en lugar de páginas de reverso, cada anverso y su palabra en
-                         una hoja que se dobla por la mitad (2 o más imágenes por página)
-  --page-size TAMAÑO     A4, Letter, A5 o Legal (por omisión A4)
-  --resolution PPP       píxeles de dispositivo por pulgada, de 72 a 1200 (por omisión
-                         600)
-  --print-as-dib         dibuja las imágenes a través de su forma independiente del
-                         dispositivo
-  --print-as-original    dibuja las imágenes tal como se decodificaron
-                         (por omisión: la opción de impresión guardada)
-  --grid CxF             una cuadrícula de C columnas y F filas (de 1 a 10 cada una) en
-                         lugar de --per-page; la página se divide por igual salvo con
-                         --card-size
-  --card-size ANCHOxALTO las tarjetas de la cuadrícula de este tamaño, centradas, como
-                         2inx2in u 85x55mm (unidades mm, cm, in, pt)
-  --gap LONGITUD         la separación entre las tarjetas de la cuadrícula, como 3mm
-                         (o HxVmm)
-  --paper PAPEL          el papel de la cuadrícula: A4, A5, A3, Letter, Legal o
-                         ANCHOxALTO con una unidad (por omisión Letter); --portrait y
-                         --landscape lo giran
-  --sheet &quot;MARCA REF&quot;    una hoja de etiquetas o tarjetas de los modelos de hoja
-                         instalados (paquete glabels-data), como &quot;Avery 5371&quot;
-  --fill                 recorta cada imagen para que llene su zona (por omisión: la
-                         ajusta)
-  --bleed LONGITUD       las imágenes que llenan su zona sobresalen esto del corte, de
-                         0 a 6 mm
-  --outlines             una línea fina a lo largo del borde de cada tarjeta
-  --list-sheets [TEXTO]  lista las hojas instaladas cuya marca, referencia o
-                         descripción contienen TEXTO: marca, referencia, descripción,
-                         tamaño de etiqueta y etiquetas por hoja
-  --list-symbols PALABRA los símbolos que encuentra una palabra, los mejores primero,
-                         en el idioma de --lang: código hexadecimal, nombre y
-                         palabras clave (un archivo de las carpetas de símbolos
-                         del usuario: su ruta, su palabra)
-  --lang CÓDIGO          el idioma de los textos y mensajes del programa, como de, es,
-                         fr o ar (por omisión: FERLO_LANG, si no el del sistema; en para
-                         el inglés)
-  --quiet                no muestra el avance &quot;página n de m&quot; en la salida de errores
-                         (solo se muestra cuando la salida de errores es un terminal)
-  --help                 muestra este texto
-  --version              muestra el nombre y la versión del programa (ferlo VERSIÓN)
-  --                     lo que sigue son imágenes, aunque empiecen por &apos;-&apos;
-
-La palabra de una imagen es su nombre de archivo sin la carpeta, sin la extensión y sin
-los dígitos del final.
-
-Un MAZO es un archivo de mazo (un nombre que termina en .ferlo): cada una de sus tarjetas
-se imprime como una página con el número de imágenes, la orientación y los interruptores de
-la tarjeta, y con sus propias palabras. Las entradas se imprimen en el orden dado; las
-imágenes dadas entre mazos llenan páginas propias, como arriba.
-Con --per-page N el mazo se distribuye de nuevo, como hace Tarjeta &gt; Cambiar el diseño de
-todas las tarjetas: sus imágenes, en orden y con sus palabras, llenan páginas de N, con los
-interruptores y la orientación de su primera tarjeta (o la que den --portrait o
---landscape). El archivo no cambia.
-
-Estado de salida: 0 cuando se escribió el PDF, 2 si la línea de órdenes es incorrecta, 1 si
-no se pudo cargar una imagen o un mazo o no se pudo escribir el PDF.
 </translation>
     </message>
 </context>
@@ -1390,7 +1218,6 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>no se pudo añadir el texto de sus palabras (%1).</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
         <source>the file was not written whole</source>
         <translation>el archivo no se escribió entero</translation>
     </message>
@@ -1697,6 +1524,280 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     </message>
 </context>
 <context>
+    <name>Storage</name>
+    <message>
+        <source>the file was not open for writing</source>
+        <translation>el archivo no estaba abierto para escribir</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>Cannot read the drawing %1: %2</source>
+        <translation>No se puede leer el dibujo %1: %2</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that cannot be read</source>
+        <translation>contiene una imagen incrustada que no se puede leer</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
+        <translation>contiene una imagen incrustada que no es PNG, JPEG, GIF, BMP ni WebP</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
+        <translation>contiene una imagen incrustada de más de %1 x %1 píxeles</translation>
+    </message>
+    <message>
+        <source>its document type declares notations</source>
+        <translation>su tipo de documento declara notaciones</translation>
+    </message>
+    <message>
+        <source>its document type declares more than %1 entities</source>
+        <translation>su tipo de documento declara más de %1 entidades</translation>
+    </message>
+    <message>
+        <source>its document type refers to another file (%1)</source>
+        <translation>su tipo de documento remite a otro archivo (%1)</translation>
+    </message>
+    <message>
+        <source>its document type declares an entity that is too long or nested (%1)</source>
+        <translation>su tipo de documento declara una entidad demasiado larga o anidada (%1)</translation>
+    </message>
+    <message>
+        <source>its entities expand to more than %1 characters</source>
+        <translation>sus entidades se expanden a más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>compressed drawings (.svgz) are not read; unpack it first</source>
+        <translation>los dibujos comprimidos (.svgz) no se leen; descomprímalo primero</translation>
+    </message>
+    <message>
+        <source>it refers to a style sheet in another file</source>
+        <translation>remite a una hoja de estilo de otro archivo</translation>
+    </message>
+    <message>
+        <source>it refers to an entity that is not declared (%1)</source>
+        <translation>remite a una entidad no declarada (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing</source>
+        <translation>no es un dibujo SVG</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>sus elementos están anidados a más de %1 niveles</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 elements</source>
+        <translation>contiene más de %1 elementos</translation>
+    </message>
+    <message>
+        <source>it refers to another file (%1)</source>
+        <translation>remite a otro archivo (%1)</translation>
+    </message>
+    <message>
+        <source>its style refers to another file</source>
+        <translation>su estilo remite a otro archivo</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>no es XML bien formado (línea %1: %2)</translation>
+    </message>
+    <message>
+        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
+        <translation>dibuja más de %1 elementos, o sus partes se usan entre sí en un bucle</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>No se puede leer el archivo %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>ocupa más de %1 bytes</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing that can be drawn</source>
+        <translation>no es un dibujo SVG que se pueda dibujar</translation>
+    </message>
+    <message>
+        <source>it has no usable size (a viewBox, or a width and a height)</source>
+        <translation>no tiene un tamaño utilizable (un viewBox, o un ancho y un alto)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is not a size it can be drawn at</source>
+        <translation>%1 x %2 píxeles no es un tamaño al que se pueda dibujar</translation>
+    </message>
+    <message>
+        <source>not enough memory for %1 x %2 pixels</source>
+        <translation>no hay memoria suficiente para %1 x %2 píxeles</translation>
+    </message>
+    <message>
+        <source>%1 (%2, line art)</source>
+        <translation>%1 (%2, dibujo de líneas)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>card %1: symbol %2</source>
+        <translation>tarjeta %1: símbolo %2</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>; y %1 más</translation>
+    </message>
+    <message>
+        <source>the OpenMoji symbol set is not installed</source>
+        <translation>el conjunto de símbolos OpenMoji no está instalado</translation>
+    </message>
+    <message>
+        <source>the installed symbol set does not hold them</source>
+        <translation>el conjunto de símbolos instalado no los contiene</translation>
+    </message>
+    <message>
+        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
+        <translation>El archivo de mazo %1 nombra símbolos que no se pueden mostrar (%2): %3</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
+        <translation>Símbolos: OpenMoji (openmoji.org), con licencia CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
+    </message>
+    <message>
+        <source>The symbol index %1 can&apos;t be read: %2.</source>
+        <translation>El índice de símbolos %1 no se puede leer: %2.</translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation>termina demasiado pronto</translation>
+    </message>
+    <message>
+        <source>it counts more records than it holds</source>
+        <translation>cuenta más registros de los que contiene</translation>
+    </message>
+    <message>
+        <source>a text lies outside the file&apos;s texts</source>
+        <translation>un texto queda fuera de los textos del archivo</translation>
+    </message>
+    <message>
+        <source>No symbol set is loaded.</source>
+        <translation>No hay ningún conjunto de símbolos cargado.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>es demasiado grande</translation>
+    </message>
+    <message>
+        <source>it is no symbol index</source>
+        <translation>no es un índice de símbolos</translation>
+    </message>
+    <message>
+        <source>it was written for another version of the program</source>
+        <translation>se escribió para otra versión del programa</translation>
+    </message>
+    <message>
+        <source>its size is not the size it was written with</source>
+        <translation>su tamaño no es el tamaño con el que se escribió</translation>
+    </message>
+    <message>
+        <source>it holds no symbols</source>
+        <translation>no contiene símbolos</translation>
+    </message>
+    <message>
+        <source>a symbol folds under one that isn&apos;t there</source>
+        <translation>un símbolo se agrupa bajo uno que no existe</translation>
+    </message>
+    <message>
+        <source>a symbol folds under a variant</source>
+        <translation>un símbolo se agrupa bajo una variante</translation>
+    </message>
+    <message>
+        <source>it holds no language</source>
+        <translation>no contiene ningún idioma</translation>
+    </message>
+    <message>
+        <source>a language is unnamed or named twice</source>
+        <translation>un idioma no tiene nombre o aparece dos veces</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s keywords lie outside the keywords</source>
+        <translation>las palabras clave de un símbolo quedan fuera de las palabras clave</translation>
+    </message>
+    <message>
+        <source>a term names no symbol of its own</source>
+        <translation>un término no nombra ningún símbolo propio</translation>
+    </message>
+    <message>
+        <source>its terms are out of order</source>
+        <translation>sus términos están desordenados</translation>
+    </message>
+    <message>
+        <source>its first language is not English</source>
+        <translation>su primer idioma no es el inglés</translation>
+    </message>
+    <message>
+        <source>there is more after its end</source>
+        <translation>hay más datos tras su final</translation>
+    </message>
+    <message>
+        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
+        <translation>Los símbolos de OpenMoji no están instalados: no hay ninguna carpeta symbols junto al programa (%1) ni en %2.</translation>
+    </message>
+    <message>
+        <source>no symbol found for &quot;%1&quot;</source>
+        <translation>no se encontró ningún símbolo para &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s hexcode is malformed or given twice</source>
+        <translation>el código hexadecimal de un símbolo está mal formado o repetido</translation>
+    </message>
+</context>
+<context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>Propiedades del mazo</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>El idioma del programa</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>Las palabras sin grabación se pronuncian en este idioma, salvo que Opciones &gt; Voz indique una voz.
+Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>&amp;Idioma de las palabras:</translation>
+    </message>
+</context>
+<context>
+    <name>WordCards</name>
+    <message>
+        <source>Cannot read the words of %1: it is not UTF-8 text</source>
+        <translation>No se pueden leer las palabras de %1: no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>Cannot read the words of %1: it holds no words</source>
+        <translation>No se pueden leer las palabras de %1: no contiene palabras</translation>
+    </message>
+    <message>
+        <source>Cannot look for pictures in %1: it is not a folder</source>
+        <translation>No se pueden buscar imágenes en %1: no es una carpeta</translation>
+    </message>
+    <message>
+        <source>No picture or symbol found for %1</source>
+        <translation>No se encontró ninguna imagen ni símbolo para %1</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
         <source>Cards</source>
@@ -1720,6 +1821,38 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     <message>
         <source>The folder %1 cannot be opened: permission denied.</source>
         <translation>La carpeta %1 no se puede abrir: permiso denegado.</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::HelpWindow</name>
+    <message>
+        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
+        <translation>Falta la guía del usuario %1: Ferlo no está instalado por completo.</translation>
+    </message>
+    <message>
+        <source>The desktop could not open the guide (%1), so it is shown here.</source>
+        <translation>El escritorio no pudo abrir la guía (%1), así que se muestra aquí.</translation>
+    </message>
+    <message>
+        <source>no program that opens files was found</source>
+        <translation>no se encontró ningún programa que abra archivos</translation>
+    </message>
+    <message>
+        <source>%1 stopped</source>
+        <translation>%1 se detuvo</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 terminó con el estado %2</translation>
+    </message>
+    <message>
+        <source>Ferlo Help</source>
+        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
+        <translation>Ayuda de Ferlo</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read: %2</source>
+        <translation>No se puede leer %1: %2</translation>
     </message>
 </context>
 <context>
@@ -1928,7 +2061,6 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
         <translation>Imagen %1: %2</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>Imagen %1 que no se puede mostrar: %2</translation>
     </message>
@@ -2474,313 +2606,6 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     <message>
         <source>The deck&apos;s or the program&apos;s language</source>
         <translation>El idioma del mazo o del programa</translation>
-    </message>
-</context>
-<context>
-    <name>TdlgSpeech</name>
-    <message>
-        <source>Deck Properties</source>
-        <translation>Propiedades del mazo</translation>
-    </message>
-    <message>
-        <source>The program&apos;s language</source>
-        <translation>El idioma del programa</translation>
-    </message>
-    <message>
-        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
-A word in another script is spoken in a voice that reads it.</source>
-        <translation>Las palabras sin grabación se pronuncian en este idioma, salvo que Opciones &gt; Voz indique una voz.
-Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
-    </message>
-    <message>
-        <source>&amp;Language of the words:</source>
-        <translation>&amp;Idioma de las palabras:</translation>
-    </message>
-</context>
-<context>
-    <name>ferlo::HelpWindow</name>
-    <message>
-        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
-        <translation>Falta la guía del usuario %1: Ferlo no está instalado por completo.</translation>
-    </message>
-    <message>
-        <source>The desktop could not open the guide (%1), so it is shown here.</source>
-        <translation>El escritorio no pudo abrir la guía (%1), así que se muestra aquí.</translation>
-    </message>
-    <message>
-        <source>no program that opens files was found</source>
-        <translation>no se encontró ningún programa que abra archivos</translation>
-    </message>
-    <message>
-        <source>%1 stopped</source>
-        <translation>%1 se detuvo</translation>
-    </message>
-    <message>
-        <source>%1 ended with status %2</source>
-        <translation>%1 terminó con el estado %2</translation>
-    </message>
-    <message>
-        <source>Ferlo Help</source>
-        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
-        <translation>Ayuda de Ferlo</translation>
-    </message>
-    <message>
-        <source>%1 can&apos;t be read: %2</source>
-        <translation>No se puede leer %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>Storage</name>
-    <message>
-        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
-        <source>the file was not open for writing</source>
-        <translation>el archivo no estaba abierto para escribir</translation>
-    </message>
-</context>
-<context>
-    <name>Symbols</name>
-    <message>
-        <source>Cannot read the drawing %1: %2</source>
-        <translation>No se puede leer el dibujo %1: %2</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture that cannot be read</source>
-        <translation>contiene una imagen incrustada que no se puede leer</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
-        <translation>contiene una imagen incrustada que no es PNG, JPEG, GIF, BMP ni WebP</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
-        <translation>contiene una imagen incrustada de más de %1 x %1 píxeles</translation>
-    </message>
-    <message>
-        <source>its document type declares notations</source>
-        <translation>su tipo de documento declara notaciones</translation>
-    </message>
-    <message>
-        <source>its document type declares more than %1 entities</source>
-        <translation>su tipo de documento declara más de %1 entidades</translation>
-    </message>
-    <message>
-        <source>its document type refers to another file (%1)</source>
-        <translation>su tipo de documento remite a otro archivo (%1)</translation>
-    </message>
-    <message>
-        <source>its document type declares an entity that is too long or nested (%1)</source>
-        <translation>su tipo de documento declara una entidad demasiado larga o anidada (%1)</translation>
-    </message>
-    <message>
-        <source>its entities expand to more than %1 characters</source>
-        <translation>sus entidades se expanden a más de %1 caracteres</translation>
-    </message>
-    <message>
-        <source>compressed drawings (.svgz) are not read; unpack it first</source>
-        <translation>los dibujos comprimidos (.svgz) no se leen; descomprímalo primero</translation>
-    </message>
-    <message>
-        <source>it refers to a style sheet in another file</source>
-        <translation>remite a una hoja de estilo de otro archivo</translation>
-    </message>
-    <message>
-        <source>it refers to an entity that is not declared (%1)</source>
-        <translation>remite a una entidad no declarada (%1)</translation>
-    </message>
-    <message>
-        <source>it is not an SVG drawing</source>
-        <translation>no es un dibujo SVG</translation>
-    </message>
-    <message>
-        <source>its elements are nested more than %1 deep</source>
-        <translation>sus elementos están anidados a más de %1 niveles</translation>
-    </message>
-    <message>
-        <source>it holds more than %1 elements</source>
-        <translation>contiene más de %1 elementos</translation>
-    </message>
-    <message>
-        <source>it refers to another file (%1)</source>
-        <translation>remite a otro archivo (%1)</translation>
-    </message>
-    <message>
-        <source>its style refers to another file</source>
-        <translation>su estilo remite a otro archivo</translation>
-    </message>
-    <message>
-        <source>it is not well-formed XML (line %1: %2)</source>
-        <translation>no es XML bien formado (línea %1: %2)</translation>
-    </message>
-    <message>
-        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
-        <translation>dibuja más de %1 elementos, o sus partes se usan entre sí en un bucle</translation>
-    </message>
-    <message>
-        <source>Cannot read the file %1: %2</source>
-        <translation>No se puede leer el archivo %1: %2</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>no es un archivo normal</translation>
-    </message>
-    <message>
-        <source>it is larger than %1 bytes</source>
-        <translation>ocupa más de %1 bytes</translation>
-    </message>
-    <message>
-        <source>it is not an SVG drawing that can be drawn</source>
-        <translation>no es un dibujo SVG que se pueda dibujar</translation>
-    </message>
-    <message>
-        <source>it has no usable size (a viewBox, or a width and a height)</source>
-        <translation>no tiene un tamaño utilizable (un viewBox, o un ancho y un alto)</translation>
-    </message>
-    <message>
-        <source>%1 x %2 pixels is not a size it can be drawn at</source>
-        <translation>%1 x %2 píxeles no es un tamaño al que se pueda dibujar</translation>
-    </message>
-    <message>
-        <source>not enough memory for %1 x %2 pixels</source>
-        <translation>no hay memoria suficiente para %1 x %2 píxeles</translation>
-    </message>
-    <message>
-        <source>%1 (%2, line art)</source>
-        <translation>%1 (%2, dibujo de líneas)</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>card %1: symbol %2</source>
-        <translation>tarjeta %1: símbolo %2</translation>
-    </message>
-    <message>
-        <source>; and %1 more</source>
-        <translation>; y %1 más</translation>
-    </message>
-    <message>
-        <source>the OpenMoji symbol set is not installed</source>
-        <translation>el conjunto de símbolos OpenMoji no está instalado</translation>
-    </message>
-    <message>
-        <source>the installed symbol set does not hold them</source>
-        <translation>el conjunto de símbolos instalado no los contiene</translation>
-    </message>
-    <message>
-        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
-        <translation>El archivo de mazo %1 nombra símbolos que no se pueden mostrar (%2): %3</translation>
-    </message>
-    <message>
-        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
-        <translation>Símbolos: OpenMoji (openmoji.org), con licencia CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
-    </message>
-    <message>
-        <source>The symbol index %1 can&apos;t be read: %2.</source>
-        <translation>El índice de símbolos %1 no se puede leer: %2.</translation>
-    </message>
-    <message>
-        <source>it ends too early</source>
-        <translation>termina demasiado pronto</translation>
-    </message>
-    <message>
-        <source>it counts more records than it holds</source>
-        <translation>cuenta más registros de los que contiene</translation>
-    </message>
-    <message>
-        <source>a text lies outside the file&apos;s texts</source>
-        <translation>un texto queda fuera de los textos del archivo</translation>
-    </message>
-    <message>
-        <source>No symbol set is loaded.</source>
-        <translation>No hay ningún conjunto de símbolos cargado.</translation>
-    </message>
-    <message>
-        <source>it is too large</source>
-        <translation>es demasiado grande</translation>
-    </message>
-    <message>
-        <source>it is no symbol index</source>
-        <translation>no es un índice de símbolos</translation>
-    </message>
-    <message>
-        <source>it was written for another version of the program</source>
-        <translation>se escribió para otra versión del programa</translation>
-    </message>
-    <message>
-        <source>its size is not the size it was written with</source>
-        <translation>su tamaño no es el tamaño con el que se escribió</translation>
-    </message>
-    <message>
-        <source>it holds no symbols</source>
-        <translation>no contiene símbolos</translation>
-    </message>
-    <message>
-        <source>a symbol folds under one that isn&apos;t there</source>
-        <translation>un símbolo se agrupa bajo uno que no existe</translation>
-    </message>
-    <message>
-        <source>a symbol folds under a variant</source>
-        <translation>un símbolo se agrupa bajo una variante</translation>
-    </message>
-    <message>
-        <source>it holds no language</source>
-        <translation>no contiene ningún idioma</translation>
-    </message>
-    <message>
-        <source>a language is unnamed or named twice</source>
-        <translation>un idioma no tiene nombre o aparece dos veces</translation>
-    </message>
-    <message>
-        <source>a symbol&apos;s keywords lie outside the keywords</source>
-        <translation>las palabras clave de un símbolo quedan fuera de las palabras clave</translation>
-    </message>
-    <message>
-        <source>a term names no symbol of its own</source>
-        <translation>un término no nombra ningún símbolo propio</translation>
-    </message>
-    <message>
-        <source>its terms are out of order</source>
-        <translation>sus términos están desordenados</translation>
-    </message>
-    <message>
-        <source>its first language is not English</source>
-        <translation>su primer idioma no es el inglés</translation>
-    </message>
-    <message>
-        <source>there is more after its end</source>
-        <translation>hay más datos tras su final</translation>
-    </message>
-    <message>
-        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
-        <translation>Los símbolos de OpenMoji no están instalados: no hay ninguna carpeta symbols junto al programa (%1) ni en %2.</translation>
-    </message>
-    <message>
-        <source>no symbol found for &quot;%1&quot;</source>
-        <translation>no se encontró ningún símbolo para &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>a symbol&apos;s hexcode is malformed or given twice</source>
-        <translation>el código hexadecimal de un símbolo está mal formado o repetido</translation>
-    </message>
-</context>
-<context>
-    <name>WordCards</name>
-    <message>
-        <source>Cannot read the words of %1: it is not UTF-8 text</source>
-        <translation>No se pueden leer las palabras de %1: no es texto UTF-8</translation>
-    </message>
-    <message>
-        <source>Cannot read the words of %1: it holds no words</source>
-        <translation>No se pueden leer las palabras de %1: no contiene palabras</translation>
-    </message>
-    <message>
-        <source>Cannot look for pictures in %1: it is not a folder</source>
-        <translation>No se pueden buscar imágenes en %1: no es una carpeta</translation>
-    </message>
-    <message>
-        <source>No picture or symbol found for %1</source>
-        <translation>No se encontró ninguna imagen ni símbolo para %1</translation>
     </message>
 </context>
 </TS>

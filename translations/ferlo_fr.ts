@@ -212,7 +212,70 @@ Imprimez-la en recto verso, comme vous imprimez les cartes avec les mots au vers
         <translation>impossible de créer le dossier %1</translation>
     </message>
     <message>
-        <location filename="../src/app/CommandLine.cpp" line="+39"/>
+        <source>the option --speak-to needs a folder name</source>
+        <translation>l&apos;option --speak-to a besoin d&apos;un nom de dossier</translation>
+    </message>
+    <message>
+        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
+        <translation>débit incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez de %2 à %3 mots par minute</translation>
+    </message>
+    <message>
+        <source>the option --%1 applies only with --speak-to</source>
+        <translation>l&apos;option --%1 ne s&apos;applique qu&apos;avec --speak-to</translation>
+    </message>
+    <message>
+        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 ne sera pas écrasé&#xa0;: c&apos;est l&apos;une des entrées&#xa0;; donnez le nom du PDF après --print-to, comme --print-to cartes.pdf</translation>
+    </message>
+    <message>
+        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
+        <translation>%1 ne sera pas écrasé&#xa0;: ce n&apos;est pas un PDF&#xa0;; donnez le nom du PDF après --print-to, comme --print-to cartes.pdf</translation>
+    </message>
+    <message>
+        <source>give either --print-to or --speak-to, not both</source>
+        <translation>donnez --print-to ou --speak-to, pas les deux</translation>
+    </message>
+    <message>
+        <source>the option --%1 does not apply with --speak-to</source>
+        <translation>l&apos;option --%1 ne s&apos;applique pas avec --speak-to</translation>
+    </message>
+    <message>
+        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
+        <translation>aucun mot à dire&#xa0;: donnez des images ou des paquets après --speak-to DOSSIER</translation>
+    </message>
+    <message>
+        <source>Cards from words:
+  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
+                         a picture named after it in a --pictures folder, else the
+                         best symbol of the installed OpenMoji set for it, searched
+                         in the language of --lang (else the program&apos;s), then in
+                         English and the other languages; the label is the word as
+                         typed. A word that finds nothing is named, and nothing is
+                         written (exit status 1)
+  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
+  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
+                         Dog2.png for &quot;dog&quot;); may be given more than once
+  --line-art             the symbols&apos; black line art instead of their colours
+All layout options apply; without --per-page the words take the smallest count that
+holds them all (up to 8). The word cards print after the pictures and decks given.
+</source>
+        <translation>Cartes à partir de mots&#xa0;:
+  --words &quot;M1, M2, ...&quot;  une cellule de carte par mot ou expression (séparés par des virgules)&#xa0;:
+                         une image qui porte son nom dans un dossier --pictures, sinon le
+                         meilleur symbole du jeu OpenMoji installé, cherché dans la langue
+                         de --lang (sinon celle du programme), puis en anglais et dans les
+                         autres langues&#xa0;; l&apos;étiquette est le mot tel que saisi. Un mot qui
+                         ne trouve rien est nommé, et rien n&apos;est écrit (code de sortie 1)
+  --words-from FICHIER   les mots d&apos;un fichier texte UTF-8, un mot ou une expression par ligne
+  --pictures DOSSIER     un dossier dont les images portent le nom de mots (dog.jpg,
+                         Dog2.png pour &quot;dog&quot;)&#xa0;; peut être donné plusieurs fois
+  --line-art             le dessin au trait noir des symboles au lieu de leurs couleurs
+Toutes les options de mise en page s&apos;appliquent&#xa0;; sans --per-page, les mots prennent le plus
+petit nombre qui les contient tous (jusqu&apos;à 8). Les cartes de mots s&apos;impriment après les
+images et les paquets donnés.
+</translation>
+    </message>
+    <message>
         <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
        ferlo [card options] [PICTURE|DECK...]
        ferlo --speak-to DIR [--voice NAME] [--rate WPM] PICTURE|DECK...
@@ -272,6 +335,9 @@ Options:
   --voice NAME           with --speak-to: the voice, a language such as en-GB or de
                          (default: a deck&apos;s language, else the program&apos;s)
   --rate WPM             with --speak-to: words per minute, 80 to 450 (default 175)
+  --list-symbols WORD    list the symbols a word finds, best first, in the language
+                         of --lang: hexcode, name and keywords (a file of the
+                         user&apos;s symbol folders: its path, its word)
   --lang CODE            the language of the program&apos;s texts and messages, such as
                          de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
                          en for English)
@@ -371,6 +437,10 @@ Options&#xa0;:
                          (par défaut&#xa0;: la langue du paquet, sinon celle du programme)
   --rate MPM             avec --speak-to&#xa0;: mots par minute, de 80 à 450 (par défaut
                          175)
+  --list-symbols MOT     les symboles qu&apos;un mot trouve, les meilleurs d&apos;abord, dans
+                         la langue de --lang : code hexadécimal, nom et mots-clés
+                         (un fichier des dossiers de symboles de l&apos;utilisateur :
+                         son chemin, son mot)
   --lang CODE            la langue des textes et des messages du programme, comme
                          de, es, fr ou ar (par défaut&#xa0;: FERLO_LANG, sinon celle du
                          système&#xa0;; en pour l&apos;anglais)
@@ -402,253 +472,6 @@ Code de sortie&#xa0;: 0 quand le PDF ou chaque mot dit a été écrit, 2 pour un
 incorrecte ou une voix inconnue, 1 quand une image ou un paquet n&apos;a pas pu être chargé ou
 qu&apos;un fichier n&apos;a pas pu être écrit (disque plein compris&#xa0;: un ancien fichier de ce nom est
 alors gardé tel quel).
-</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>the option --speak-to needs a folder name</source>
-        <translation>l&apos;option --speak-to a besoin d&apos;un nom de dossier</translation>
-    </message>
-    <message>
-        <location line="+9"/>
-        <source>bad rate &quot;%1&quot;: use %2 to %3 words per minute</source>
-        <translation>débit incorrect «&#xa0;%1&#xa0;»&#xa0;: utilisez de %2 à %3 mots par minute</translation>
-    </message>
-    <message>
-        <location line="+58"/>
-        <source>the option --%1 applies only with --speak-to</source>
-        <translation>l&apos;option --%1 ne s&apos;applique qu&apos;avec --speak-to</translation>
-    </message>
-    <message>
-        <location line="+39"/>
-        <source>will not write over %1: it is one of the inputs; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
-        <translation>%1 ne sera pas écrasé&#xa0;: c&apos;est l&apos;une des entrées&#xa0;; donnez le nom du PDF après --print-to, comme --print-to cartes.pdf</translation>
-    </message>
-    <message>
-        <location line="+8"/>
-        <source>will not write over %1: it is not a PDF; give the PDF&apos;s name after --print-to, such as --print-to cards.pdf</source>
-        <translation>%1 ne sera pas écrasé&#xa0;: ce n&apos;est pas un PDF&#xa0;; donnez le nom du PDF après --print-to, comme --print-to cartes.pdf</translation>
-    </message>
-    <message>
-        <location line="+25"/>
-        <source>give either --print-to or --speak-to, not both</source>
-        <translation>donnez --print-to ou --speak-to, pas les deux</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>the option --%1 does not apply with --speak-to</source>
-        <translation>l&apos;option --%1 ne s&apos;applique pas avec --speak-to</translation>
-    </message>
-    <message>
-        <location line="+5"/>
-        <source>no words to speak: give pictures or decks after --speak-to DIR</source>
-        <translation>aucun mot à dire&#xa0;: donnez des images ou des paquets après --speak-to DOSSIER</translation>
-    </message>
-    <message>
-        <source>Cards from words:
-  --words &quot;W1, W2, ...&quot;  a card cell for each word or phrase (separated by commas):
-                         a picture named after it in a --pictures folder, else the
-                         best symbol of the installed OpenMoji set for it, searched
-                         in the language of --lang (else the program&apos;s), then in
-                         English and the other languages; the label is the word as
-                         typed. A word that finds nothing is named, and nothing is
-                         written (exit status 1)
-  --words-from FILE      the words of a UTF-8 text file, one word or phrase a line
-  --pictures DIR         a folder whose pictures are named after words (dog.jpg,
-                         Dog2.png for &quot;dog&quot;); may be given more than once
-  --line-art             the symbols&apos; black line art instead of their colours
-All layout options apply; without --per-page the words take the smallest count that
-holds them all (up to 8). The word cards print after the pictures and decks given.
-</source>
-        <translation>Cartes à partir de mots&#xa0;:
-  --words &quot;M1, M2, ...&quot;  une cellule de carte par mot ou expression (séparés par des virgules)&#xa0;:
-                         une image qui porte son nom dans un dossier --pictures, sinon le
-                         meilleur symbole du jeu OpenMoji installé, cherché dans la langue
-                         de --lang (sinon celle du programme), puis en anglais et dans les
-                         autres langues&#xa0;; l&apos;étiquette est le mot tel que saisi. Un mot qui
-                         ne trouve rien est nommé, et rien n&apos;est écrit (code de sortie 1)
-  --words-from FICHIER   les mots d&apos;un fichier texte UTF-8, un mot ou une expression par ligne
-  --pictures DOSSIER     un dossier dont les images portent le nom de mots (dog.jpg,
-                         Dog2.png pour &quot;dog&quot;)&#xa0;; peut être donné plusieurs fois
-  --line-art             le dessin au trait noir des symboles au lieu de leurs couleurs
-Toutes les options de mise en page s&apos;appliquent&#xa0;; sans --per-page, les mots prennent le plus
-petit nombre qui les contient tous (jusqu&apos;à 8). Les cartes de mots s&apos;impriment après les
-images et les paquets donnés.
-</translation>
-    </message>
-    <message>
-        <location filename="../src/app/CommandLine.cpp" line="+34"/>
-        <source>Usage: ferlo --print-to OUT.pdf [options] PICTURE|DECK...
-       ferlo [card options] [PICTURE|DECK...]
-
-Writes the pictures as flash cards into a PDF file, without opening a window. The pictures
-fill the cells of a page in the order given; more pictures than a page holds continue on
-further pages, each page laid out exactly as one Print lays it out.
-
-Without --print-to the window opens with the pictures on a card laid out as the card
-options say (--per-page to --backs below); --flip, --back-offset, --fold-over,
---page-size, --resolution, --print-as-dib, --print-as-original and the grid and sheet
-options (--grid to --outlines) apply only with --print-to.
-
-Options:
-  --print-to OUT.pdf     the PDF file to write (required); it is replaced only when
-                         the whole document has been written
-  --per-page N           pictures per page: 1, 2, 4, 6 or 8 (default 4); given with
-                         a DECK it wins over the deck&apos;s own counts (see below)
-  --portrait             portrait pages
-  --landscape            landscape pages (the default)
-  --labels-off           no label words under the pictures
-  --lowercase            label words in lower case (default upper case)
-  --cutlines-off         no frame and no cut lines
-  --backs                after each page a back page with each picture&apos;s word in
-                         the mirrored cell, for double-sided printing (in the window:
-                         checks File &gt; Print Word Backs, which is remembered)
-  --flip long|short      the edge the sheet is turned over on to read the backs
-                         (default: a deck&apos;s own choice, else the long edge for
-                         portrait cards and the short edge for landscape ones)
-  --back-offset X,Y      move every back page by X mm to the right and Y mm down,
-                         -10 to 10 each, so that the backs meet their fronts
-  --fold-over            instead of back pages, each front and its word on one sheet
-                         to fold in the middle (2 or more pictures per page)
-  --page-size SIZE       A4, Letter, A5 or Legal (default A4)
-  --resolution DPI       device pixels per inch, 72 to 1200 (default 600)
-  --print-as-dib         draw pictures through their device-independent form
-  --print-as-original    draw pictures as decoded
-                         (default: the stored print option)
-  --grid CxR             a grid of C columns and R rows (1 to 10 each) in place of
-                         --per-page; the page is divided evenly unless --card-size
-  --card-size WxH        the grid&apos;s cards at this size, centred, such as 2inx2in or
-                         85x55mm (units mm, cm, in, pt)
-  --gap LENGTH           the gap between the grid&apos;s cards, such as 3mm (or AxDmm)
-  --paper PAPER          the grid&apos;s paper: A4, A5, A3, Letter, Legal or WxH with a
-                         unit (default Letter); --portrait and --landscape turn it
-  --sheet &quot;BRAND PART&quot;   a label or card sheet of the installed sheet templates
-                         (package glabels-data), such as &quot;Avery 5371&quot;
-  --fill                 crop each picture to fill its area (default: fit it)
-  --bleed LENGTH         filled pictures run this far past the trim, 0 to 6 mm
-  --outlines             a thin line along each card&apos;s edge
-  --list-sheets [TEXT]   list the installed sheets whose brand, part number or
-                         description hold TEXT: brand, part, description, label
-                         size and labels per sheet
-  --list-symbols WORD    list the symbols a word finds, best first, in the language
-                         of --lang: hexcode, name and keywords (a file of the
-                         user&apos;s symbol folders: its path, its word)
-  --lang CODE            the language of the program&apos;s texts and messages, such as
-                         de, es, fr or ar (default: FERLO_LANG, else the system&apos;s;
-                         en for English)
-  --quiet                no &quot;page n of m&quot; progress on standard error (shown only
-                         when standard error is a terminal)
-  --help                 show this text
-  --version              show the program&apos;s name and version (ferlo VERSION)
-  --                     what follows are pictures, even if they begin with &apos;-&apos;
-
-The label word of a picture is its file name without folder, extension and trailing
-digits.
-
-A DECK is a deck file (a name ending in .ferlo): each of its cards prints as one page in
-the card&apos;s own count, orientation and switches, with its own label words. Inputs print
-in the order given; pictures given between decks fill pages of their own as above.
-With --per-page N the deck is laid out anew, as Card &gt; Change Layout of All Cards does:
-its pictures in order, with their words, fill pages of N, in its first card&apos;s switches
-and orientation (or the one --portrait or --landscape gives). The file is not changed.
-
-Exit status: 0 when the PDF was written, 2 for a bad command line, 1 when a picture or
-deck could not be loaded or the PDF could not be written.
-</source>
-        <translation>Usage&#xa0;: ferlo --print-to OUT.pdf [options] IMAGE|PAQUET...
-        ferlo [options de carte] [IMAGE|PAQUET...]
-
-Écrit les images en cartes illustrées dans un fichier PDF, sans ouvrir de fenêtre. Les
-images remplissent les cases d&apos;une page dans l&apos;ordre donné&#xa0;; les images qu&apos;une page ne
-peut pas contenir continuent sur les pages suivantes, chaque page disposée exactement
-comme Imprimer la dispose.
-
-Sans --print-to, la fenêtre s&apos;ouvre avec les images sur une carte disposée selon les
-options de carte (de --per-page à --backs ci-dessous)&#xa0;; --flip, --back-offset,
---fold-over, --page-size, --resolution, --print-as-dib, --print-as-original et les
-options de grille et de planche (de --grid à --outlines) ne s&apos;appliquent qu&apos;avec
---print-to.
-
-Options&#xa0;:
-  --print-to OUT.pdf     le fichier PDF à écrire (obligatoire)&#xa0;; il n&apos;est remplacé
-                         qu&apos;une fois le document entier écrit
-  --per-page N           images par page&#xa0;: 1, 2, 4, 6 ou 8 (4 par défaut)&#xa0;; donné
-                         avec un PAQUET, il l&apos;emporte sur les nombres du paquet
-                         (voir plus bas)
-  --portrait             pages en portrait
-  --landscape            pages en paysage (par défaut)
-  --labels-off           pas de mots sous les images
-  --lowercase            mots en minuscules (majuscules par défaut)
-  --cutlines-off         ni cadre ni lignes de coupe
-  --backs                après chaque page, une page de verso avec le mot de chaque
-                         image dans la case en miroir, pour l&apos;impression recto verso
-                         (dans la fenêtre&#xa0;: coche Fichier &gt; Imprimer les mots au
-                         verso, qui est retenu)
-  --flip long|short      le bord sur lequel la feuille est retournée pour lire les
-                         versos (par défaut&#xa0;: le choix du paquet, sinon le bord long
-                         pour les cartes en portrait et le bord court pour celles
-                         en paysage)
-  --back-offset X,Y      décale chaque page de verso de X mm vers la droite et de
-                         Y mm vers le bas, de -10 à 10 chacun, pour que les versos
-                         tombent derrière leurs rectos
-  --fold-over            au lieu des pages de verso, chaque recto et son mot sur une
-                         feuille à plier au milieu (2 images par page ou plus)
-  --page-size FORMAT     A4, Letter, A5 ou Legal (A4 par défaut)
-  --resolution DPI       pixels du périphérique par pouce, de 72 à 1200 (600 par
-                         défaut)
-  --print-as-dib         dessine les images par leur forme indépendante du
-                         périphérique
-  --print-as-original    dessine les images telles que décodées
-                         (par défaut&#xa0;: l&apos;option d&apos;impression enregistrée)
-  --grid CxL             une grille de C colonnes et L lignes (de 1 à 10 chacune) à
-                         la place de --per-page&#xa0;; la page est divisée en parts
-                         égales, sauf avec --card-size
-  --card-size LxH        les cartes de la grille à cette taille, centrées, comme
-                         2inx2in ou 85x55mm (unités mm, cm, in, pt)
-  --gap LONGUEUR         l&apos;espace entre les cartes de la grille, comme 3mm (ou HxVmm)
-  --paper PAPIER         le papier de la grille&#xa0;: A4, A5, A3, Letter, Legal ou LxH
-                         avec une unité (Letter par défaut)&#xa0;; --portrait et
-                         --landscape le tournent
-  --sheet &quot;MARQUE RÉF&quot;   une planche d&apos;étiquettes ou de cartes parmi les définitions
-                         de planches installées (paquet logiciel glabels-data),
-                         comme &quot;Avery 5371&quot;
-  --fill                 rogne chaque image pour remplir sa surface (par défaut&#xa0;:
-                         l&apos;image y est ajustée)
-  --bleed LONGUEUR       les images rognées dépassent la coupe d&apos;autant, de 0 à 6 mm
-  --outlines             un trait fin le long du bord de chaque carte
-  --list-sheets [TEXTE]  liste les planches installées dont la marque, la référence
-                         ou la description contient TEXTE&#xa0;: marque, référence,
-                         description, taille des étiquettes et étiquettes par
-                         planche
-  --list-symbols MOT     les symboles qu&apos;un mot trouve, les meilleurs d&apos;abord, dans
-                         la langue de --lang : code hexadécimal, nom et mots-clés
-                         (un fichier des dossiers de symboles de l&apos;utilisateur :
-                         son chemin, son mot)
-  --lang CODE            la langue des textes et des messages du programme, comme
-                         de, es, fr ou ar (par défaut&#xa0;: FERLO_LANG, sinon celle du
-                         système&#xa0;; en pour l&apos;anglais)
-  --quiet                pas d&apos;avancement &quot;page n sur m&quot; sur la sortie d&apos;erreur
-                         (affiché seulement quand la sortie d&apos;erreur est un
-                         terminal)
-  --help                 affiche ce texte
-  --version              affiche le nom et la version du programme (ferlo VERSION)
-  --                     ce qui suit sont des images, même si leur nom commence par
-                         &apos;-&apos;
-
-Le mot d&apos;une image est son nom de fichier sans dossier, sans extension et sans les
-chiffres de la fin.
-
-Un PAQUET est un fichier de paquet (un nom qui finit par .ferlo)&#xa0;: chacune de ses cartes
-s&apos;imprime sur une page avec son propre nombre d&apos;images, son orientation, ses
-interrupteurs et ses propres mots. Les entrées s&apos;impriment dans l&apos;ordre donné&#xa0;; les
-images données entre des paquets remplissent leurs propres pages comme plus haut. Avec
---per-page N, le paquet est disposé de nouveau, comme le fait Carte &gt; Changer la
-disposition de toutes les cartes&#xa0;: ses images dans l&apos;ordre, avec leurs mots, remplissent
-des pages de N, avec les interrupteurs et l&apos;orientation de sa première carte (ou celle
-que donne --portrait ou --landscape). Le fichier n&apos;est pas modifié.
-
-Code de sortie&#xa0;: 0 quand le PDF a été écrit, 2 pour une ligne de commande incorrecte, 1
-quand une image ou un paquet n&apos;a pas pu être chargé ou que le PDF n&apos;a pas pu être écrit.
 </translation>
     </message>
 </context>
@@ -1398,7 +1221,6 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>le texte de ses mots n’a pas pu être ajouté (%1).</translation>
     </message>
     <message>
-        <location filename="../src/printing/job/PrintJob.cpp" line="-377"/>
         <source>the file was not written whole</source>
         <translation>le fichier n&apos;a pas été écrit en entier</translation>
     </message>
@@ -1705,6 +1527,280 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     </message>
 </context>
 <context>
+    <name>Storage</name>
+    <message>
+        <source>the file was not open for writing</source>
+        <translation>le fichier n&apos;était pas ouvert en écriture</translation>
+    </message>
+</context>
+<context>
+    <name>Symbols</name>
+    <message>
+        <source>Cannot read the drawing %1: %2</source>
+        <translation>Impossible de lire le dessin %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that cannot be read</source>
+        <translation>il contient une image incorporée illisible</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
+        <translation>il contient une image incorporée qui n&apos;est pas une image PNG, JPEG, GIF, BMP ou WebP</translation>
+    </message>
+    <message>
+        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
+        <translation>il contient une image incorporée de plus de %1 x %1 pixels</translation>
+    </message>
+    <message>
+        <source>its document type declares notations</source>
+        <translation>son type de document déclare des notations</translation>
+    </message>
+    <message>
+        <source>its document type declares more than %1 entities</source>
+        <translation>son type de document déclare plus de %1 entités</translation>
+    </message>
+    <message>
+        <source>its document type refers to another file (%1)</source>
+        <translation>son type de document renvoie à un autre fichier (%1)</translation>
+    </message>
+    <message>
+        <source>its document type declares an entity that is too long or nested (%1)</source>
+        <translation>son type de document déclare une entité trop longue ou imbriquée (%1)</translation>
+    </message>
+    <message>
+        <source>its entities expand to more than %1 characters</source>
+        <translation>ses entités se développent en plus de %1 caractères</translation>
+    </message>
+    <message>
+        <source>compressed drawings (.svgz) are not read; unpack it first</source>
+        <translation>les dessins compressés (.svgz) ne sont pas lus&#xa0;; décompressez-le d&apos;abord</translation>
+    </message>
+    <message>
+        <source>it refers to a style sheet in another file</source>
+        <translation>il renvoie à une feuille de style d&apos;un autre fichier</translation>
+    </message>
+    <message>
+        <source>it refers to an entity that is not declared (%1)</source>
+        <translation>il renvoie à une entité non déclarée (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing</source>
+        <translation>ce n&apos;est pas un dessin SVG</translation>
+    </message>
+    <message>
+        <source>its elements are nested more than %1 deep</source>
+        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 elements</source>
+        <translation>il contient plus de %1 éléments</translation>
+    </message>
+    <message>
+        <source>it refers to another file (%1)</source>
+        <translation>il renvoie à un autre fichier (%1)</translation>
+    </message>
+    <message>
+        <source>its style refers to another file</source>
+        <translation>son style renvoie à un autre fichier</translation>
+    </message>
+    <message>
+        <source>it is not well-formed XML (line %1: %2)</source>
+        <translation>ce n&apos;est pas du XML bien formé (ligne %1&#xa0;: %2)</translation>
+    </message>
+    <message>
+        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
+        <translation>il dessine plus de %1 éléments, ou ses parties s&apos;utilisent en boucle</translation>
+    </message>
+    <message>
+        <source>Cannot read the file %1: %2</source>
+        <translation>Impossible de lire le fichier %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 bytes</source>
+        <translation>il dépasse %1 octets</translation>
+    </message>
+    <message>
+        <source>it is not an SVG drawing that can be drawn</source>
+        <translation>ce n&apos;est pas un dessin SVG qui puisse être dessiné</translation>
+    </message>
+    <message>
+        <source>it has no usable size (a viewBox, or a width and a height)</source>
+        <translation>il n&apos;a pas de taille utilisable (une viewBox, ou une largeur et une hauteur)</translation>
+    </message>
+    <message>
+        <source>%1 x %2 pixels is not a size it can be drawn at</source>
+        <translation>%1 x %2 pixels n&apos;est pas une taille à laquelle il peut être dessiné</translation>
+    </message>
+    <message>
+        <source>not enough memory for %1 x %2 pixels</source>
+        <translation>pas assez de mémoire pour %1 x %2 pixels</translation>
+    </message>
+    <message>
+        <source>%1 (%2, line art)</source>
+        <translation>%1 (%2, dessin au trait)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>card %1: symbol %2</source>
+        <translation>carte %1&#xa0;: symbole %2</translation>
+    </message>
+    <message>
+        <source>; and %1 more</source>
+        <translation>&#xa0;; et %1 de plus</translation>
+    </message>
+    <message>
+        <source>the OpenMoji symbol set is not installed</source>
+        <translation>le jeu de symboles OpenMoji n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>the installed symbol set does not hold them</source>
+        <translation>le jeu de symboles installé ne les contient pas</translation>
+    </message>
+    <message>
+        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
+        <translation>Le fichier de paquet %1 nomme des symboles qui ne peuvent pas être affichés (%2)&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
+        <translation>Symboles&#xa0;: OpenMoji (openmoji.org), sous licence CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
+    </message>
+    <message>
+        <source>The symbol index %1 can&apos;t be read: %2.</source>
+        <translation>L&apos;index des symboles %1 ne peut pas être lu : %2.</translation>
+    </message>
+    <message>
+        <source>it ends too early</source>
+        <translation>il se termine trop tôt</translation>
+    </message>
+    <message>
+        <source>it counts more records than it holds</source>
+        <translation>il annonce plus d&apos;enregistrements qu&apos;il n&apos;en contient</translation>
+    </message>
+    <message>
+        <source>a text lies outside the file&apos;s texts</source>
+        <translation>un texte se trouve hors des textes du fichier</translation>
+    </message>
+    <message>
+        <source>No symbol set is loaded.</source>
+        <translation>Aucun jeu de symboles n&apos;est chargé.</translation>
+    </message>
+    <message>
+        <source>it is too large</source>
+        <translation>il est trop grand</translation>
+    </message>
+    <message>
+        <source>it is no symbol index</source>
+        <translation>ce n&apos;est pas un index de symboles</translation>
+    </message>
+    <message>
+        <source>it was written for another version of the program</source>
+        <translation>il a été écrit pour une autre version du programme</translation>
+    </message>
+    <message>
+        <source>its size is not the size it was written with</source>
+        <translation>sa taille n&apos;est pas celle avec laquelle il a été écrit</translation>
+    </message>
+    <message>
+        <source>it holds no symbols</source>
+        <translation>il ne contient aucun symbole</translation>
+    </message>
+    <message>
+        <source>a symbol folds under one that isn&apos;t there</source>
+        <translation>un symbole se range sous un symbole absent</translation>
+    </message>
+    <message>
+        <source>a symbol folds under a variant</source>
+        <translation>un symbole se range sous une variante</translation>
+    </message>
+    <message>
+        <source>it holds no language</source>
+        <translation>il ne contient aucune langue</translation>
+    </message>
+    <message>
+        <source>a language is unnamed or named twice</source>
+        <translation>une langue est sans nom ou nommée deux fois</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s keywords lie outside the keywords</source>
+        <translation>les mots-clés d&apos;un symbole sont hors des mots-clés</translation>
+    </message>
+    <message>
+        <source>a term names no symbol of its own</source>
+        <translation>un terme ne désigne aucun symbole à part entière</translation>
+    </message>
+    <message>
+        <source>its terms are out of order</source>
+        <translation>ses termes ne sont pas dans l&apos;ordre</translation>
+    </message>
+    <message>
+        <source>its first language is not English</source>
+        <translation>sa première langue n&apos;est pas l&apos;anglais</translation>
+    </message>
+    <message>
+        <source>there is more after its end</source>
+        <translation>il y a encore des données après sa fin</translation>
+    </message>
+    <message>
+        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
+        <translation>Les symboles OpenMoji ne sont pas installés : il n&apos;y a pas de dossier symbols à côté du programme (%1) ni dans %2.</translation>
+    </message>
+    <message>
+        <source>no symbol found for &quot;%1&quot;</source>
+        <translation>aucun symbole trouvé pour &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>a symbol&apos;s hexcode is malformed or given twice</source>
+        <translation>le code hexadécimal d&apos;un symbole est mal formé ou donné deux fois</translation>
+    </message>
+</context>
+<context>
+    <name>TdlgSpeech</name>
+    <message>
+        <source>Deck Properties</source>
+        <translation>Propriétés du paquet</translation>
+    </message>
+    <message>
+        <source>The program&apos;s language</source>
+        <translation>La langue du programme</translation>
+    </message>
+    <message>
+        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
+A word in another script is spoken in a voice that reads it.</source>
+        <translation>Les mots sans enregistrement sont prononcés dans cette langue, sauf si Options &gt; Voix désigne une voix.
+Un mot dans une autre écriture est prononcé par une voix qui la lit.</translation>
+    </message>
+    <message>
+        <source>&amp;Language of the words:</source>
+        <translation>&amp;Langue des mots&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>WordCards</name>
+    <message>
+        <source>Cannot read the words of %1: it is not UTF-8 text</source>
+        <translation>Impossible de lire les mots de %1&#xa0;: ce n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>Cannot read the words of %1: it holds no words</source>
+        <translation>Impossible de lire les mots de %1&#xa0;: il ne contient aucun mot</translation>
+    </message>
+    <message>
+        <source>Cannot look for pictures in %1: it is not a folder</source>
+        <translation>Impossible de chercher des images dans %1&#xa0;: ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>No picture or symbol found for %1</source>
+        <translation>Aucune image ni aucun symbole trouvé pour %1</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
         <source>Cards</source>
@@ -1728,6 +1824,38 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     <message>
         <source>The folder %1 cannot be opened: permission denied.</source>
         <translation>Le dossier %1 ne peut pas être ouvert&#xa0;: permission refusée.</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::HelpWindow</name>
+    <message>
+        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
+        <translation>Le guide de l&apos;utilisateur %1 manque : Ferlo n&apos;est pas installé en entier.</translation>
+    </message>
+    <message>
+        <source>The desktop could not open the guide (%1), so it is shown here.</source>
+        <translation>Le bureau n&apos;a pas pu ouvrir le guide (%1) : il est donc affiché ici.</translation>
+    </message>
+    <message>
+        <source>no program that opens files was found</source>
+        <translation>aucun programme qui ouvre les fichiers n&apos;a été trouvé</translation>
+    </message>
+    <message>
+        <source>%1 stopped</source>
+        <translation>%1 s&apos;est arrêté</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 s&apos;est terminé avec le code %2</translation>
+    </message>
+    <message>
+        <source>Ferlo Help</source>
+        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
+        <translation>Aide de Ferlo</translation>
+    </message>
+    <message>
+        <source>%1 can&apos;t be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
     </message>
 </context>
 <context>
@@ -1936,7 +2064,6 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
         <translation>Image %1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+0"/>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>Image %1 qui ne peut pas être affichée&#xa0;: %2</translation>
     </message>
@@ -2403,7 +2530,7 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     </message>
     <message>
         <source>Cancelled: %1 was not written</source>
-        <translation>Annulé : %1 n’a pas été écrit</translation>
+        <translation>Annulé&#xa0;: %1 n’a pas été écrit</translation>
     </message>
     <message>
         <source>Sent to the printer %1</source>
@@ -2419,11 +2546,11 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     </message>
     <message>
         <source>Pictures that did not fit on the new layout: %1 (Undo brings them back)</source>
-        <translation>Images qui ne tenaient pas dans la nouvelle disposition : %1 (Annuler les rétablit)</translation>
+        <translation>Images qui ne tenaient pas dans la nouvelle disposition&#xa0;: %1 (Annuler les rétablit)</translation>
     </message>
     <message>
         <source>Recorded &quot;%1&quot; in %2</source>
-        <translation>« %1 » enregistré dans %2</translation>
+        <translation>«&#xa0;%1&#xa0;» enregistré dans %2</translation>
     </message>
 </context>
 <context>
@@ -2482,313 +2609,6 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     <message>
         <source>The deck&apos;s or the program&apos;s language</source>
         <translation>La langue du paquet ou du programme</translation>
-    </message>
-</context>
-<context>
-    <name>TdlgSpeech</name>
-    <message>
-        <source>Deck Properties</source>
-        <translation>Propriétés du paquet</translation>
-    </message>
-    <message>
-        <source>The program&apos;s language</source>
-        <translation>La langue du programme</translation>
-    </message>
-    <message>
-        <source>Words without a recording are spoken in this language, unless Options &gt; Speech names a voice.
-A word in another script is spoken in a voice that reads it.</source>
-        <translation>Les mots sans enregistrement sont prononcés dans cette langue, sauf si Options &gt; Voix désigne une voix.
-Un mot dans une autre écriture est prononcé par une voix qui la lit.</translation>
-    </message>
-    <message>
-        <source>&amp;Language of the words:</source>
-        <translation>&amp;Langue des mots :</translation>
-    </message>
-</context>
-<context>
-    <name>ferlo::HelpWindow</name>
-    <message>
-        <source>The user&apos;s guide %1 is missing: Ferlo is not installed whole.</source>
-        <translation>Le guide de l&apos;utilisateur %1 manque : Ferlo n&apos;est pas installé en entier.</translation>
-    </message>
-    <message>
-        <source>The desktop could not open the guide (%1), so it is shown here.</source>
-        <translation>Le bureau n&apos;a pas pu ouvrir le guide (%1) : il est donc affiché ici.</translation>
-    </message>
-    <message>
-        <source>no program that opens files was found</source>
-        <translation>aucun programme qui ouvre les fichiers n&apos;a été trouvé</translation>
-    </message>
-    <message>
-        <source>%1 stopped</source>
-        <translation>%1 s&apos;est arrêté</translation>
-    </message>
-    <message>
-        <source>%1 ended with status %2</source>
-        <translation>%1 s&apos;est terminé avec le code %2</translation>
-    </message>
-    <message>
-        <source>Ferlo Help</source>
-        <extracomment>The title of the window that shows the user&apos;s guide.</extracomment>
-        <translation>Aide de Ferlo</translation>
-    </message>
-    <message>
-        <source>%1 can&apos;t be read: %2</source>
-        <translation>%1 ne peut pas être lu : %2</translation>
-    </message>
-</context>
-<context>
-    <name>Storage</name>
-    <message>
-        <location filename="../src/storage/FileReplacement.cpp" line="+186"/>
-        <source>the file was not open for writing</source>
-        <translation>le fichier n&apos;était pas ouvert en écriture</translation>
-    </message>
-</context>
-<context>
-    <name>Symbols</name>
-    <message>
-        <source>Cannot read the drawing %1: %2</source>
-        <translation>Impossible de lire le dessin %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture that cannot be read</source>
-        <translation>il contient une image incorporée illisible</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture that is not a PNG, JPEG, GIF, BMP or WebP picture</source>
-        <translation>il contient une image incorporée qui n&apos;est pas une image PNG, JPEG, GIF, BMP ou WebP</translation>
-    </message>
-    <message>
-        <source>it holds an embedded picture larger than %1 x %1 pixels</source>
-        <translation>il contient une image incorporée de plus de %1 x %1 pixels</translation>
-    </message>
-    <message>
-        <source>its document type declares notations</source>
-        <translation>son type de document déclare des notations</translation>
-    </message>
-    <message>
-        <source>its document type declares more than %1 entities</source>
-        <translation>son type de document déclare plus de %1 entités</translation>
-    </message>
-    <message>
-        <source>its document type refers to another file (%1)</source>
-        <translation>son type de document renvoie à un autre fichier (%1)</translation>
-    </message>
-    <message>
-        <source>its document type declares an entity that is too long or nested (%1)</source>
-        <translation>son type de document déclare une entité trop longue ou imbriquée (%1)</translation>
-    </message>
-    <message>
-        <source>its entities expand to more than %1 characters</source>
-        <translation>ses entités se développent en plus de %1 caractères</translation>
-    </message>
-    <message>
-        <source>compressed drawings (.svgz) are not read; unpack it first</source>
-        <translation>les dessins compressés (.svgz) ne sont pas lus&#xa0;; décompressez-le d&apos;abord</translation>
-    </message>
-    <message>
-        <source>it refers to a style sheet in another file</source>
-        <translation>il renvoie à une feuille de style d&apos;un autre fichier</translation>
-    </message>
-    <message>
-        <source>it refers to an entity that is not declared (%1)</source>
-        <translation>il renvoie à une entité non déclarée (%1)</translation>
-    </message>
-    <message>
-        <source>it is not an SVG drawing</source>
-        <translation>ce n&apos;est pas un dessin SVG</translation>
-    </message>
-    <message>
-        <source>its elements are nested more than %1 deep</source>
-        <translation>ses éléments sont imbriqués sur plus de %1 niveaux</translation>
-    </message>
-    <message>
-        <source>it holds more than %1 elements</source>
-        <translation>il contient plus de %1 éléments</translation>
-    </message>
-    <message>
-        <source>it refers to another file (%1)</source>
-        <translation>il renvoie à un autre fichier (%1)</translation>
-    </message>
-    <message>
-        <source>its style refers to another file</source>
-        <translation>son style renvoie à un autre fichier</translation>
-    </message>
-    <message>
-        <source>it is not well-formed XML (line %1: %2)</source>
-        <translation>ce n&apos;est pas du XML bien formé (ligne %1&#xa0;: %2)</translation>
-    </message>
-    <message>
-        <source>it draws more than %1 elements, or its parts use each other in a loop</source>
-        <translation>il dessine plus de %1 éléments, ou ses parties s&apos;utilisent en boucle</translation>
-    </message>
-    <message>
-        <source>Cannot read the file %1: %2</source>
-        <translation>Impossible de lire le fichier %1&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>it is not a regular file</source>
-        <translation>ce n&apos;est pas un fichier ordinaire</translation>
-    </message>
-    <message>
-        <source>it is larger than %1 bytes</source>
-        <translation>il dépasse %1 octets</translation>
-    </message>
-    <message>
-        <source>it is not an SVG drawing that can be drawn</source>
-        <translation>ce n&apos;est pas un dessin SVG qui puisse être dessiné</translation>
-    </message>
-    <message>
-        <source>it has no usable size (a viewBox, or a width and a height)</source>
-        <translation>il n&apos;a pas de taille utilisable (une viewBox, ou une largeur et une hauteur)</translation>
-    </message>
-    <message>
-        <source>%1 x %2 pixels is not a size it can be drawn at</source>
-        <translation>%1 x %2 pixels n&apos;est pas une taille à laquelle il peut être dessiné</translation>
-    </message>
-    <message>
-        <source>not enough memory for %1 x %2 pixels</source>
-        <translation>pas assez de mémoire pour %1 x %2 pixels</translation>
-    </message>
-    <message>
-        <source>%1 (%2, line art)</source>
-        <translation>%1 (%2, dessin au trait)</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>card %1: symbol %2</source>
-        <translation>carte %1&#xa0;: symbole %2</translation>
-    </message>
-    <message>
-        <source>; and %1 more</source>
-        <translation>&#xa0;; et %1 de plus</translation>
-    </message>
-    <message>
-        <source>the OpenMoji symbol set is not installed</source>
-        <translation>le jeu de symboles OpenMoji n&apos;est pas installé</translation>
-    </message>
-    <message>
-        <source>the installed symbol set does not hold them</source>
-        <translation>le jeu de symboles installé ne les contient pas</translation>
-    </message>
-    <message>
-        <source>The deck file %1 names symbols that cannot be shown (%2): %3</source>
-        <translation>Le fichier de paquet %1 nomme des symboles qui ne peuvent pas être affichés (%2)&#xa0;: %3</translation>
-    </message>
-    <message>
-        <source>Symbols: OpenMoji (openmoji.org), licensed under CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</source>
-        <translation>Symboles&#xa0;: OpenMoji (openmoji.org), sous licence CC BY-SA 4.0 (creativecommons.org/licenses/by-sa/4.0)</translation>
-    </message>
-    <message>
-        <source>The symbol index %1 can&apos;t be read: %2.</source>
-        <translation>L&apos;index des symboles %1 ne peut pas être lu : %2.</translation>
-    </message>
-    <message>
-        <source>it ends too early</source>
-        <translation>il se termine trop tôt</translation>
-    </message>
-    <message>
-        <source>it counts more records than it holds</source>
-        <translation>il annonce plus d&apos;enregistrements qu&apos;il n&apos;en contient</translation>
-    </message>
-    <message>
-        <source>a text lies outside the file&apos;s texts</source>
-        <translation>un texte se trouve hors des textes du fichier</translation>
-    </message>
-    <message>
-        <source>No symbol set is loaded.</source>
-        <translation>Aucun jeu de symboles n&apos;est chargé.</translation>
-    </message>
-    <message>
-        <source>it is too large</source>
-        <translation>il est trop grand</translation>
-    </message>
-    <message>
-        <source>it is no symbol index</source>
-        <translation>ce n&apos;est pas un index de symboles</translation>
-    </message>
-    <message>
-        <source>it was written for another version of the program</source>
-        <translation>il a été écrit pour une autre version du programme</translation>
-    </message>
-    <message>
-        <source>its size is not the size it was written with</source>
-        <translation>sa taille n&apos;est pas celle avec laquelle il a été écrit</translation>
-    </message>
-    <message>
-        <source>it holds no symbols</source>
-        <translation>il ne contient aucun symbole</translation>
-    </message>
-    <message>
-        <source>a symbol folds under one that isn&apos;t there</source>
-        <translation>un symbole se range sous un symbole absent</translation>
-    </message>
-    <message>
-        <source>a symbol folds under a variant</source>
-        <translation>un symbole se range sous une variante</translation>
-    </message>
-    <message>
-        <source>it holds no language</source>
-        <translation>il ne contient aucune langue</translation>
-    </message>
-    <message>
-        <source>a language is unnamed or named twice</source>
-        <translation>une langue est sans nom ou nommée deux fois</translation>
-    </message>
-    <message>
-        <source>a symbol&apos;s keywords lie outside the keywords</source>
-        <translation>les mots-clés d&apos;un symbole sont hors des mots-clés</translation>
-    </message>
-    <message>
-        <source>a term names no symbol of its own</source>
-        <translation>un terme ne désigne aucun symbole à part entière</translation>
-    </message>
-    <message>
-        <source>its terms are out of order</source>
-        <translation>ses termes ne sont pas dans l&apos;ordre</translation>
-    </message>
-    <message>
-        <source>its first language is not English</source>
-        <translation>sa première langue n&apos;est pas l&apos;anglais</translation>
-    </message>
-    <message>
-        <source>there is more after its end</source>
-        <translation>il y a encore des données après sa fin</translation>
-    </message>
-    <message>
-        <source>The OpenMoji symbols are not installed: there is no symbols folder beside the program (%1) nor in %2.</source>
-        <translation>Les symboles OpenMoji ne sont pas installés : il n&apos;y a pas de dossier symbols à côté du programme (%1) ni dans %2.</translation>
-    </message>
-    <message>
-        <source>no symbol found for &quot;%1&quot;</source>
-        <translation>aucun symbole trouvé pour &quot;%1&quot;</translation>
-    </message>
-    <message>
-        <source>a symbol&apos;s hexcode is malformed or given twice</source>
-        <translation>le code hexadécimal d&apos;un symbole est mal formé ou donné deux fois</translation>
-    </message>
-</context>
-<context>
-    <name>WordCards</name>
-    <message>
-        <source>Cannot read the words of %1: it is not UTF-8 text</source>
-        <translation>Impossible de lire les mots de %1&#xa0;: ce n&apos;est pas du texte UTF-8</translation>
-    </message>
-    <message>
-        <source>Cannot read the words of %1: it holds no words</source>
-        <translation>Impossible de lire les mots de %1&#xa0;: il ne contient aucun mot</translation>
-    </message>
-    <message>
-        <source>Cannot look for pictures in %1: it is not a folder</source>
-        <translation>Impossible de chercher des images dans %1&#xa0;: ce n&apos;est pas un dossier</translation>
-    </message>
-    <message>
-        <source>No picture or symbol found for %1</source>
-        <translation>Aucune image ni aucun symbole trouvé pour %1</translation>
     </message>
 </context>
 </TS>

@@ -14,7 +14,7 @@ set(FERLO_CLDR_DIR "/usr/share/unicode/cldr/common" CACHE PATH
 # the library.
 add_library(ferlo_symbolindex STATIC symbols/SymbolText.cpp symbols/SymbolText.h
   symbols/SymbolIndexBuilder.cpp symbols/SymbolIndexBuilder.h symbols/SymbolIndexFormat.h)
-ferlo_layer_view(ferlo_symbolindex symbols)
+ferlo_layer_view(ferlo_symbolindex symbols/tool symbols)
 target_link_libraries(ferlo_symbolindex PUBLIC Qt6::Core)
 
 add_executable(ferlo-symbol-index symbols/tool/ferlo-symbol-index.cpp)
