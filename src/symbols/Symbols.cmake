@@ -14,10 +14,10 @@ set(FERLO_CLDR_DIR "/usr/share/unicode/cldr/common" CACHE PATH
 # the library.
 add_library(ferlo_symbolindex STATIC symbols/SymbolText.cpp symbols/SymbolText.h
   symbols/SymbolIndexBuilder.cpp symbols/SymbolIndexBuilder.h symbols/SymbolIndexFormat.h)
-ferlo_layer_view(ferlo_symbolindex symbols/tool symbols)
+ferlo_layer_view(ferlo_symbolindex symbols)
 target_link_libraries(ferlo_symbolindex PUBLIC Qt6::Core)
 
-add_executable(ferlo-symbol-index symbols/tool/ferlo-symbol-index.cpp)
+add_executable(ferlo-symbol-index ${PROJECT_SOURCE_DIR}/tools/symbolindex/ferlo-symbol-index.cpp)
 target_link_libraries(ferlo-symbol-index PRIVATE ferlo_symbolindex)
 ferlo_layer_view(ferlo-symbol-index symbols)
 
