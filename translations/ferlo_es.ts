@@ -2085,7 +2085,7 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
     </message>
     <message>
         <source>Pictures on a card, a word under each, cut lines between them: print the page and cut it into cards.</source>
-        <translation>Imágenes en una tarjeta, una palabra bajo cada una: imprima la página y córtela en tarjetas.</translation>
+        <translation>Imágenes con su palabra en una tarjeta: imprímala y córtela.</translation>
     </message>
     <message>
         <source>OK</source>
