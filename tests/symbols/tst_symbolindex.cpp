@@ -542,6 +542,21 @@ private slots:
         QTest::newRow("a fruit, not a brand") << "apple"
                                               << "en"
                                               << "1F34E";
+        // The obvious picture first: a car, not a tram car that has "car" among its words; a
+        // glass of milk, whose CLDR keyword it is, not a cow tagged with it; the hen that the
+        // CLDR calls a chicken.
+        QTest::newRow("car") << "car"
+                             << "en"
+                             << "1F697";
+        QTest::newRow("milk") << "milk"
+                              << "en"
+                              << "1F95B";
+        QTest::newRow("hen") << "hen"
+                             << "en"
+                             << "1F414";
+        QTest::newRow("Milch") << "Milch"
+                               << "de"
+                               << "1F95B";
     }
     void installedIndex() {
         QFETCH(QString, word);
