@@ -3,7 +3,7 @@
 // writing nothing when a word finds nothing.
 
 #include "app/CommandLine.h"
-#include "app/WordCards.h"
+#include "symbols/WordCards.h"
 #include "layout/CardModel.h"
 #include "storage/Errors.h"
 #include "symbols/SymbolIndex.h"

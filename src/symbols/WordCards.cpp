@@ -1,4 +1,4 @@
-#include "app/WordCards.h"
+#include "symbols/WordCards.h"
 
 #include "layout/CardModel.h"
 #include "pictures/PictureFormats.h"
