@@ -121,6 +121,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     browseTo(QDir::currentPath());
     runGuarded(this, [this] { FormCreate(); });
     createArrangeCommands();
+    createSymbolCommands();
     updateDeckControls();
 }
 
@@ -129,8 +130,10 @@ TFerloMainForm::~TFerloMainForm() = default;
 void TFerloMainForm::setDialogs(TAboutBox* aboutBox, TdlgOptions* options) {
     m_aboutBox = aboutBox;
     m_options = options;
-    if (options)
+    if (options) {
         connect(options, &TdlgOptions::speechRequested, this, [this] { showSpeechOptions(); });
+        connect(options, &TdlgOptions::symbolsRequested, this, [this] { editSymbolFolders(); });
+    }
 }
 
 namespace {
@@ -516,6 +519,7 @@ void TFerloMainForm::layoutClientArea(QSize client) {
         top += h;
     };
     stack(Panel2, 32);
+    top += placeSymbolTab(top, middle);
     stack(Panel3, 32);
     stack(Bevel1, 4);
     stack(Panel4, 123);

@@ -58,7 +58,7 @@ void TFerloMainForm::editLabel(int index) {
     if (!m_card.labelsOn() || index < 0 || index >= m_card.count() ||
         index >= int(cells().size()) || index >= int(CellLabels.size()))
         return;
-    if (cells()[size_t(index)].FileName.empty())
+    if (!cells()[size_t(index)].filled())
         return;
     // The editor shows the word as the user typed it (or as the file name has it): the card's
     // case applies to what is kept, so a word keeps its own case from one edit to the next.
@@ -77,7 +77,7 @@ void TFerloMainForm::keepLabelWord(int index, const QString& word) {
     }
     kept = kept.trimmed();
     // A word too long for a label is refused, and the cell keeps the word it had.
-    if (index < 0 || index >= int(cells().size()) || cells()[size_t(index)].FileName.empty())
+    if (index < 0 || index >= int(cells().size()) || !cells()[size_t(index)].filled())
         return;
     if (const QString fault = labelLengthFault(kept); !fault.isEmpty())
         throw Error(

@@ -136,12 +136,13 @@ void TFerloMainForm::refreshLayoutPanel() {
 void TFerloMainForm::showLayoutPicture(int index) {
     refreshLayoutPanel();
     // A picture that cannot be read is named as on the five counts; its card stays blank.
-    readPictureSize(pathFromModel(cells()[size_t(index)].FileName));
+    if (!cells()[size_t(index)].Symbol)
+        readPictureSize(pathFromModel(cells()[size_t(index)].FileName));
 }
 
 void TFerloMainForm::editLayoutLabel(int index) {
     if (!m_card.labelsOn() || index < 0 || index >= int(cells().size()) ||
-        cells()[size_t(index)].FileName.empty())
+        !cells()[size_t(index)].filled())
         return;
     layoutPanel()->editLabel(index, displayName(pathFromModel(m_card.labelWord(index))));
 }

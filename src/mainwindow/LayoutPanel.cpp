@@ -3,7 +3,7 @@
 #include "layout/CardModel.h"
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/PictureControl.h"
-#include "pictures/PictureCache.h"
+#include "mainwindow/SymbolPictures.h"
 #include "pictures/Workers.h"
 #include "printing/CardPage.h"
 #include "printing/PlanPainter.h"
@@ -33,10 +33,10 @@ constexpr int kRoomMargin = kShrunkCardMargin;
 
 // A picture scaled to exactly its target in device pixels, from the picture cache, opaque: a
 // transparent part shows the white card as on paper.
-PrintedPicture screenPicture(const QString& path, const TPrinterCell& cell,
+PrintedPicture screenPicture(const PictureSource& source, const TPrinterCell& cell,
                              const std::optional<TRect>& fill) {
     PrintedPicture result;
-    const DecodedPicture decoded = PictureCache::shared().load(path, [&](QSize own) {
+    const DecodedPicture decoded = loadShownPicture(source, [&](QSize own) {
         result.target = fill ? FillPictureRect(*fill, own.width(), own.height())
                              : FitPictureRect(cell, own.width(), own.height());
         return result.target.isEmpty() ? QSize(1, 1)
@@ -119,12 +119,14 @@ void LayoutPanel::prepare() {
     // Decoded side by side; a picture that cannot be read leaves its card blank, as on paper.
     WorkerSlots<PrintedPicture> work(count);
     for (size_t i = 0; i < count; ++i) {
-        if (page.FileNames.value(qsizetype(i)).isEmpty())
+        const PictureSource source =
+            i < m_card->cells().size() ? cellPictureSource(m_card->cells()[i]) : PictureSource();
+        if (source.isEmpty() && !source.drawing)
             continue;
-        work.start(i, [path = page.FileNames.at(qsizetype(i)), cell = m_prepared.cells[i],
-                       fill = planFillArea(m_prepared, int(i))] {
-            return screenPicture(path, cell, fill);
-        });
+        work.start(i,
+                   [source, cell = m_prepared.cells[i], fill = planFillArea(m_prepared, int(i))] {
+                       return screenPicture(source, cell, fill);
+                   });
     }
     m_unreadable.assign(count, false);
     for (size_t i = 0; i < count; ++i) {
@@ -231,10 +233,10 @@ bool LayoutPanel::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int index = cellAt(help->pos());
         if (filled(index))
-            QToolTip::showText(help->globalPos(),
-                               PictureControl::plainTip(displayName(
-                                   pathFromModel(m_card->cells()[size_t(index)].FileName))),
-                               this);
+            QToolTip::showText(
+                help->globalPos(),
+                PictureControl::plainTip(cellPictureName(m_card->cells()[size_t(index)], false)),
+                this);
         else
             QToolTip::hideText();
         return true;
@@ -308,7 +310,7 @@ bool LayoutPanel::isUnreadable(int index) {
 
 bool LayoutPanel::filled(int index) const {
     return m_card && index >= 0 && size_t(index) < m_card->cells().size() &&
-           !m_card->cells()[size_t(index)].FileName.empty();
+           m_card->cells()[size_t(index)].filled();
 }
 
 int LayoutPanel::nextFilled(int from, bool forward) const {
@@ -326,8 +328,7 @@ void LayoutPanel::setFocusedCell(int index) {
     if (!filled(index)) {
         setAccessibleName(tr("Card"));
     } else {
-        const QString name =
-            displayName(fileNamePart(pathFromModel(cells[size_t(index)].FileName)));
+        const QString name = cellPictureName(cells[size_t(index)], true);
         setAccessibleName(
             isUnreadable(index)
                 ? tr("Picture %1 that cannot be shown: %2").arg(QString::number(index + 1), name)

@@ -1,0 +1,226 @@
+#include "mainwindow/FerloMainForm.h"
+
+#include "dialogs/Messages.h"
+#include "dialogs/Options.h"
+#include "layout/CardGeometry.h"
+#include "mainwindow/FileBrowser.h"
+#include "mainwindow/LayoutPanel.h"
+#include "mainwindow/SymbolBrowser.h"
+#include "mainwindow/SymbolDialogs.h"
+#include "sound/SoundPlayer.h"
+#include "storage/Errors.h"
+#include "storage/NativePath.h"
+#include "symbols/SymbolIndex.h"
+#include "symbols/SymbolSet.h"
+#include "symbols/WordCards.h"
+
+#include <QAction>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPointer>
+#include <QTabBar>
+
+#include <algorithm>
+
+// The Symbols tab beside the file browser and what its choices do on the card; Card > Cards from
+// Words; Options > Symbols.
+
+namespace ferlo {
+
+namespace {
+
+// Takes the symbols dragged from the Symbols tab over the card base: accepted there, and
+// dropped, handed to the window with the point.
+class SymbolDrops : public QObject {
+public:
+    using Drop = std::function<void(QPoint at, const SymbolChoice& choice)>;
+    SymbolDrops(QObject* parent, Drop drop)
+        : QObject(parent)
+        , m_drop(std::move(drop)) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        const auto type = event->type();
+        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+            return false;
+        auto* drag = static_cast<QDropEvent*>(event);
+        if (!drag->mimeData()->hasFormat(kSymbolFormat))
+            return false;
+        drag->setDropAction(Qt::CopyAction);
+        drag->accept();
+        if (type == QEvent::Drop)
+            if (const auto choice = SymbolChoice::fromData(drag->mimeData()->data(kSymbolFormat)))
+                m_drop(drag->position().toPoint(), *choice);
+        return true;
+    }
+
+private:
+    Drop m_drop;
+};
+
+constexpr int kSymbolsTab = 1;
+
+} // namespace
+
+void TFerloMainForm::createSymbolCommands() {
+    BrowserTabs = new QTabBar(Panel1);
+    BrowserTabs->setObjectName(QStringLiteral("BrowserTabs"));
+    BrowserTabs->setDocumentMode(true);
+    BrowserTabs->setExpanding(true);
+    BrowserTabs->addTab(tr("Files"));
+    BrowserTabs->addTab(tr("Symbols"));
+    Symbols = new SymbolBrowser(Panel1);
+    Symbols->hide();
+    Symbols->setUserFolders(readSymbolFolders());
+    connect(BrowserTabs, &QTabBar::currentChanged, this, [this](int tab) {
+        layoutClientArea(ClientArea->size());
+        if (tab == kSymbolsTab)
+            Symbols->searchField()->setFocus(Qt::TabFocusReason);
+    });
+    connect(Symbols, &SymbolBrowser::chosen, this, [this](const SymbolChoice& choice) {
+        runCommand([&] { placeSymbolChoice(choice, -1); });
+    });
+
+    // A symbol dropped on a cell goes into it; dropped beside the cells, into the first free one.
+    // The drop is handled once the drag has ended, as a command.
+    auto* drops = new SymbolDrops(this, [this](QPoint at, const SymbolChoice& choice) {
+        int cell = -1;
+        if (showsLayout()) {
+            cell = layoutPanel()->cellAt(layoutPanel()->mapFrom(PACardBase, at));
+        } else {
+            const QPoint onCard = PACard->mapFrom(PACardBase, at);
+            for (int i = 0; i < int(cells().size()); ++i) {
+                const TCell& to = cells()[size_t(i)];
+                if (QRect(to.Left, to.Top, card().CellWidth, card().CellHeight).contains(onCard))
+                    cell = i;
+            }
+        }
+        QMetaObject::invokeMethod(
+            this, [this, cell, choice] { runCommand([&] { placeSymbolChoice(choice, cell); }); },
+            Qt::QueuedConnection);
+    });
+    PACardBase->installEventFilter(drops);
+
+    if (auto* cards = menuBar()->findChild<QMenu*>(QStringLiteral("mnCard"))) {
+        auto* words = new QAction(tr("Cards from &Words ..."), cards);
+        words->setObjectName(QStringLiteral("mnCardsFromWords"));
+        const QList<QAction*> actions = cards->actions();
+        const auto layout = std::find_if(actions.begin(), actions.end(), [](const QAction* a) {
+            return a->objectName() == QLatin1String("mnLayout");
+        });
+        cards->insertAction(layout != actions.end() && layout + 1 != actions.end() ? *(layout + 1)
+                                                                                   : nullptr,
+                            words);
+        connect(words, &QAction::triggered, this,
+                [this] { runCommand([this] { cardsFromWords(); }); });
+    }
+    layoutClientArea(ClientArea->size());
+}
+
+int TFerloMainForm::placeSymbolTab(int top, int height) {
+    if (!BrowserTabs)
+        return 0;
+    const int width = Panel1->width();
+    const int tabs = BrowserTabs->sizeHint().height();
+    BrowserTabs->setGeometry(0, top, width, tabs);
+    const bool symbols = BrowserTabs->currentIndex() == kSymbolsTab;
+    for (QWidget* files : {static_cast<QWidget*>(Panel3), static_cast<QWidget*>(Bevel1),
+                           static_cast<QWidget*>(Panel4), static_cast<QWidget*>(Bevel2),
+                           static_cast<QWidget*>(Panel5)})
+        files->setVisible(!symbols);
+    Symbols->setGeometry(0, top + tabs, width, std::max(0, height - top - tabs));
+    Symbols->setVisible(symbols);
+    return tabs;
+}
+
+void TFerloMainForm::placeSymbolChoice(const SymbolChoice& choice, int cell) {
+    const std::string word = choice.word.toStdString();
+    const bool intoCell = cell >= 0 && cell < int(cells().size());
+    int index = cell;
+    if (choice.symbol) {
+        index = intoCell ? (m_card.setSymbol(cell, *choice.symbol, word) ? cell : -1)
+                         : m_card.placeSymbol(*choice.symbol, word);
+    } else {
+        // A user's drawing has no place in a deck yet: only the pictures of the folders do.
+        if (QFileInfo(choice.file).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
+            throw Error(tr("%1 cannot be placed on a card: from your symbol folders, only PNG "
+                           "and JPEG pictures can.")
+                            .arg(displayName(choice.file)));
+        const std::string file = modelPath(choice.file);
+        if (!intoCell && m_card.indexOf(file) >= 0)
+            return; // on the card already, as a second pick of a file would take it off
+        index = intoCell ? (m_card.setPicture(cell, file) ? cell : -1) : m_card.place(file);
+        if (index >= 0)
+            m_card.editWord(index, word);
+    }
+    if (index < 0) {
+        showStatus(tr("Card %1 is full").arg(m_deck.current() + 1));
+        return;
+    }
+    // The file list marks the pictures on the card: one a drop replaced is no longer there.
+    ClearFileSelections();
+    selectCardFiles(-1);
+    Display_Label(index);
+    display_picture(index);
+}
+
+void TFerloMainForm::speakSymbolWord(int index) {
+    const TCell& cell = cells()[size_t(index)];
+    if (cell.Sound) {
+        const QString sound = pathFromModel(*cell.Sound);
+        if (pathKind(sound) == PathKind::PlainFile)
+            return MediaPlayer1->playFile(sound);
+    }
+    speakCellWord(index);
+}
+
+void TFerloMainForm::cardsFromWords() {
+    const std::optional<WordsRequest> request = askWordList(this, {shownDirectory()});
+    if (!request)
+        return;
+    WordList list;
+    list.words = splitWords(request->text);
+    if (list.words.isEmpty())
+        return;
+    list.pictureDirs = request->pictureFolders;
+    list.style = request->style;
+    const auto& language = m_deck.deck().language;
+    list.language = language ? QString::fromStdString(*language) : QLocale().name();
+    // Every word is looked up before the deck changes: a word that finds nothing is named, and
+    // no card changes.
+    const QList<WordCell> found = findWordCells(list, SymbolIndex::installed());
+    noteCardChanged();
+    Deck deck = m_deck.deck();
+    const int first = m_deck.current();
+    int at = first;
+    DeckCard empty = deck.cards[size_t(at)]; // the card's layout and switches, no pictures
+    empty.cells.clear();
+    CardModel card(deck.cards[size_t(at)]);
+    for (const WordCell& cell : found) {
+        if (card.full()) {
+            deck.cards[size_t(at)] = card.stored();
+            deck.cards.insert(deck.cards.begin() + ++at, empty);
+            card = CardModel(empty);
+        }
+        setWordCell(card, card.indexOf(std::string()), cell);
+    }
+    deck.cards[size_t(at)] = card.stored();
+    changeDeck(deck, first, tr("Cards from Words"));
+}
+
+void TFerloMainForm::editSymbolFolders() {
+    runGuarded(this, [this] {
+        QStringList folders = readSymbolFolders();
+        if (!editSymbolFolderList(m_options ? static_cast<QWidget*>(m_options) : this, folders))
+            return;
+        saveSymbolFolders(folders);
+        Symbols->setUserFolders(folders);
+    });
+}
+
+} // namespace ferlo
