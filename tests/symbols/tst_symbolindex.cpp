@@ -471,7 +471,7 @@ private slots:
         QTest::addColumn<quint32>("value");
         QTest::addColumn<QString>("cause");
         QTest::newRow("magic") << 0 << 0x12345678u << "no symbol index";
-        QTest::newRow("version") << 8 << 2u << "another version";
+        QTest::newRow("version") << 8 << 1u << "another version";
         QTest::newRow("file size") << 12 << 1u << "size";
         QTest::newRow("pool size beyond the file") << 16 << 0x7FFFFFF0u << "ends too early";
         QTest::newRow("huge symbol count") << -1 << 0xFFFFFFFFu << "more records";
