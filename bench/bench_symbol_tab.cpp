@@ -122,7 +122,7 @@ int main(int argc, char** argv) {
     {
         const StillWatch watch;
         placing.start();
-        for (const QString& word : {"dog", "cat", "apple", "car", "milk", "hen", "sun", "tree"}) {
+        for (const char* word : {"dog", "cat", "apple", "car", "milk", "hen", "sun", "tree"}) {
             typeAndWait(*browser, QString::fromLatin1(word));
             QTest::keyClick(browser->searchField(), Qt::Key_Return);
             QCoreApplication::processEvents();

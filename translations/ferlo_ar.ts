@@ -1513,7 +1513,7 @@ Then click Continue to print the backs.</source>
     <name>SymbolDialogs</name>
     <message>
         <source>&amp;Add folder ...</source>
-        <translation>إ&amp;ضافة مجلد ...</translation>
+        <translation>&amp;إضافة مجلد ...</translation>
     </message>
     <message>
         <source>&amp;Remove</source>
@@ -1545,7 +1545,7 @@ Then click Continue to print the backs.</source>
     </message>
     <message>
         <source>Symbols as &amp;line art</source>
-        <translation>الرموز كرسوم &amp;خطية</translation>
+        <translation>&amp;الرموز كرسوم خطية</translation>
     </message>
     <message>
         <source>Words, one a line or separated by commas:</source>
@@ -2612,7 +2612,7 @@ A word in another script is spoken in a voice that reads it.</source>
     </message>
     <message>
         <source>Cards from &amp;Words ...</source>
-        <translation>&amp;بطاقات من الكلمات ...</translation>
+        <translation>&amp;إنشاء بطاقات من الكلمات ...</translation>
     </message>
     <message>
         <source>%1 cannot be placed on a card: from your symbol folders, only PNG and JPEG pictures can.</source>
@@ -2655,7 +2655,7 @@ A word in another script is spoken in a voice that reads it.</source>
     </message>
     <message>
         <source>Sym&amp;bols ...</source>
-        <translation>الر&amp;موز ...</translation>
+        <translation>&amp;رموز ...</translation>
     </message>
 </context>
 <context>

@@ -519,10 +519,12 @@ void TFerloMainForm::layoutClientArea(QSize client) {
         top += h;
     };
     stack(Panel2, 32);
-    top += placeSymbolTab(top, middle);
+    // The Files and Symbols tabs take their room from the folders, so the files keep theirs.
+    const int tabs = placeSymbolTab(top, middle);
+    top += tabs;
     stack(Panel3, 32);
     stack(Bevel1, 4);
-    stack(Panel4, 123);
+    stack(Panel4, 123 - tabs);
     stack(Bevel2, 4);
     stack(Panel5, qMax(0, middle - top));
     DirectoryListBox1->setGeometry(Panel4->rect());

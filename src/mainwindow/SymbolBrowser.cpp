@@ -239,8 +239,11 @@ void SymbolBrowser::showMatches(quint64 generation, const QList<SymbolMatch>& ma
 
 void SymbolBrowser::drawIcons(quint64 generation, int first) {
     const int last = std::min(m_results->count(), first + (first == 0 ? kFirstIcons : kMoreIcons));
-    if (first >= last)
+    if (first >= last) {
+        if (first == 0)
+            emit resultsShown(0); // nothing found: the empty panel is the answer
         return;
+    }
     QList<std::pair<QString, bool>> codes;
     for (int row = first; row < last; ++row) {
         const QListWidgetItem* item = m_results->item(row);

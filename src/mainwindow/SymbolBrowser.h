@@ -70,7 +70,7 @@ public:
 signals:
     // A result was clicked or activated (Enter).
     void chosen(const SymbolChoice& choice);
-    // The first icons of a search are on the panel.
+    // The first icons of a search are on the panel (none: nothing was found).
     void resultsShown(int shown);
 
 protected:

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
+#include <QStatusBar>
 #include <QTabBar>
 
 #include <algorithm>
@@ -65,6 +66,12 @@ private:
 
 constexpr int kSymbolsTab = 1;
 
+// The client area's size as it was last laid out: the status bar spans it at its bottom. (Before
+// the window is shown the client area widget has no size of its own yet.)
+QSize laidOutClient(const QWidget* statusBar) {
+    return {statusBar->geometry().right() + 1, statusBar->geometry().bottom() + 1};
+}
+
 } // namespace
 
 void TFerloMainForm::createSymbolCommands() {
@@ -78,7 +85,7 @@ void TFerloMainForm::createSymbolCommands() {
     Symbols->hide();
     Symbols->setUserFolders(readSymbolFolders());
     connect(BrowserTabs, &QTabBar::currentChanged, this, [this](int tab) {
-        layoutClientArea(ClientArea->size());
+        layoutClientArea(laidOutClient(StatusBar1));
         if (tab == kSymbolsTab)
             Symbols->searchField()->setFocus(Qt::TabFocusReason);
     });
@@ -119,7 +126,7 @@ void TFerloMainForm::createSymbolCommands() {
         connect(words, &QAction::triggered, this,
                 [this] { runCommand([this] { cardsFromWords(); }); });
     }
-    layoutClientArea(ClientArea->size());
+    layoutClientArea(laidOutClient(StatusBar1));
 }
 
 int TFerloMainForm::placeSymbolTab(int top, int height) {
