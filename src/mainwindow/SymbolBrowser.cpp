@@ -221,7 +221,8 @@ void SymbolBrowser::search() {
 void SymbolBrowser::showMatches(quint64 generation, const QList<SymbolMatch>& matches) {
     m_results->clear();
     for (const SymbolMatch& match : matches) {
-        auto* item = new QListWidgetItem(m_results);
+        // Filled before it joins the list: one insertion each, no change signals.
+        auto* item = new QListWidgetItem;
         const bool user = match.kind == SymbolMatch::Kind::UserFile;
         item->setData(KindRole, int(match.kind));
         item->setData(CodeRole, user ? match.file : match.hexcode);
@@ -231,6 +232,7 @@ void SymbolBrowser::showMatches(quint64 generation, const QList<SymbolMatch>& ma
         const QString details = user ? match.file : match.keywords.join(QStringLiteral(", "));
         item->setToolTip(details.isEmpty() ? match.name : match.name + u'\n' + details);
         item->setSizeHint(m_results->gridSize());
+        m_results->addItem(item);
     }
     const qreal ratio = devicePixelRatioF();
     m_iconPixels = QSize(kIconSide, kIconSide) * ratio;
