@@ -142,6 +142,17 @@ private slots:
         QTRY_COMPARE(form().card().PictureCount, 2);
         QCOMPARE(QString::fromStdString(form().cells()[1].Symbol->hexcode),
                  QStringLiteral("1F415"));
+
+        // Dragged across the card as a photo is: the two symbols change places, words and all.
+        const TCell& second = form().cells()[1];
+        dropCell(view().PACardBase,
+                 view().PACard->mapTo(view().PACardBase, QPoint(second.Left + 20, second.Top + 20)),
+                 0);
+        QTRY_COMPARE(QString::fromStdString(form().cells()[0].Symbol->hexcode),
+                     QStringLiteral("1F415"));
+        QCOMPARE(QString::fromStdString(form().cells()[1].Symbol->hexcode),
+                 QStringLiteral("1F34E"));
+        QCOMPARE(view().CellLabels[1]->text(), QStringLiteral("APFEL"));
     }
 
     // A grid's panel draws its symbols, as on paper, and a deck with them comes back whole.
