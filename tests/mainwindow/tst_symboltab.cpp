@@ -20,6 +20,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTabBar>
+#include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -153,6 +154,35 @@ private slots:
         QCOMPARE(QString::fromStdString(form().cells()[1].Symbol->hexcode),
                  QStringLiteral("1F34E"));
         QCOMPARE(view().CellLabels[1]->text(), QStringLiteral("APFEL"));
+    }
+
+    // The pictures of the user's symbol folders come first for their word: a PNG goes on the
+    // card as a picture with the word; a drawing of theirs is refused with its name.
+    void userFolderPictures() {
+        QTemporaryDir own;
+        QImage red(32, 32, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        QVERIFY(red.save(own.filePath(QStringLiteral("dog_2.png"))));
+        ferlo::test::writeFile(own.filePath(QStringLiteral("dog.svg")),
+                               "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 8 8'/>");
+        browser()->setUserFolders({own.path()});
+        searchFor(QStringLiteral("Dog"));
+        QListWidget* results = browser()->results();
+        QStringList files;
+        for (int i = 0; i < 2; ++i)
+            files << QFileInfo(browser()->choiceOf(results->item(i)).file).fileName();
+        QCOMPARE(files, (QStringList{"dog.svg", "dog_2.png"}));
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          results->visualItemRect(results->item(1)).center());
+        QCOMPARE(cellFiles(form()).value(0), own.filePath(QStringLiteral("dog_2.png")));
+        QCOMPARE(view().CellLabels[0]->text(), QStringLiteral("DOG"));
+        QTest::mouseClick(results->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          results->visualItemRect(results->item(0)).center());
+        QTRY_COMPARE(messages().texts().size(), qsizetype(1));
+        QVERIFY2(messages().texts().front().contains(QStringLiteral("dog.svg")),
+                 qPrintable(messages().texts().front()));
+        messages().clear();
+        QCOMPARE(form().card().PictureCount, 1);
     }
 
     // A grid's panel draws its symbols, as on paper, and a deck with them comes back whole.
