@@ -86,8 +86,8 @@ private slots:
     }
 
     // A click on a result puts the symbol into the next free cell, its label the word searched
-    // in the card's case, drawn sharp at the screen's pixels; a click on a prefix's result
-    // labels it with the symbol's own name; undo takes it off again.
+    // in the card's case, drawn sharp at the screen's pixels, its word editable; a prefix's
+    // result is labelled with the symbol's own name; undo takes it all off again.
     void clickPlacesSymbol() {
         clickFile(form(), QStringLiteral("cat.jpg"));
         searchFor(QStringLiteral("dog"));
@@ -106,13 +106,22 @@ private slots:
         QVERIFY(image->isVisible() && !image->isUnreadable());
         QCOMPARE(image->picture().size(), image->size() * image->devicePixelRatioF());
         QVERIFY(inkShare(image->picture()) > 0.05);
+        // Its word is edited as any label's.
+        image->setFocus();
+        QTest::keyClick(image, Qt::Key_F2);
+        auto* editor = form().findChild<QLineEdit*>(QStringLiteral("LabelEditor"));
+        QVERIFY(editor && editor->isVisible());
+        QCOMPARE(editor->text(), QStringLiteral("dog"));
+        editor->setText(QStringLiteral("puppy"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(view().CellLabels[1]->text(), QStringLiteral("PUPPY"));
 
         searchFor(QStringLiteral("eleph"));
         QTest::keyClick(browser()->searchField(), Qt::Key_Return);
         QCOMPARE(view().CellLabels[2]->text(), QStringLiteral("ELEPHANT"));
 
-        action("mnUndo")->trigger();
-        action("mnUndo")->trigger();
+        for (int step = 0; step < 3; ++step) // the elephant, the edit, the dog
+            action("mnUndo")->trigger();
         QCOMPARE(form().card().PictureCount, 1);
         QCOMPARE(cellFiles(form()).value(0), folder().file(QStringLiteral("cat.jpg")));
     }

@@ -172,6 +172,9 @@ private slots:
                                                   << "ar" << QStringList{"1F415"};
         QTest::newRow("Arabic word of a name") << "حمراء"
                                                << "ar" << QStringList{"1F34E"};
+        QTest::newRow("the CLDR's keyword before OpenMoji's looser tag")
+            << "pet"
+            << "en" << QStringList{"1F415", "1F436"};
         QTest::newRow("OpenMoji's own tags") << "goldfish"
                                              << "en" << QStringList{"E000"};
         QTest::newRow("CLDR English keyword") << "doggo"
