@@ -83,6 +83,20 @@ void TFerloMainForm::createSymbolCommands() {
     BrowserTabs->addTab(tr("Symbols"));
     Symbols = new SymbolBrowser(Panel1);
     Symbols->hide();
+    // Tab reaches the tabs between the toolbar and the drive box, and the Symbols tab's
+    // controls after the file list, in the order they stand.
+    QWidget* before = DriveComboBox1->previousInFocusChain();
+    while (before != DriveComboBox1 && !(before->focusPolicy() & Qt::TabFocus))
+        before = before->previousInFocusChain();
+    QWidget::setTabOrder(before, BrowserTabs);
+    QWidget::setTabOrder(BrowserTabs, DriveComboBox1);
+    QWidget* previous = FileListBox1;
+    for (QWidget* next : {static_cast<QWidget*>(Symbols->searchField()),
+                          Symbols->findChild<QWidget*>(QStringLiteral("SymbolLineArt")),
+                          static_cast<QWidget*>(Symbols->results())}) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
     Symbols->setUserFolders(readSymbolFolders());
     connect(BrowserTabs, &QTabBar::currentChanged, this, [this](int tab) {
         layoutClientArea(laidOutClient(StatusBar1));
