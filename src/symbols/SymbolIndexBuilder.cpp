@@ -108,12 +108,33 @@ struct CardName {
     const char* names; // separated by '|'
 };
 constexpr CardName kCardNames[] = {
-    {"1F697", "en", "car"},     {"1F414", "en", "hen"},   {"1F95B", "en", "milk"},
-    {"1F6B2", "en", "bike"},    {"1F3E0", "en", "home"},  {"1F697", "de", "Auto"},
-    {"1F414", "de", "Henne"},   {"1F95B", "de", "Milch"}, {"1F697", "es", "coche"},
-    {"1F414", "es", "gallina"}, {"1F95B", "es", "leche"}, {"1F697", "fr", "voiture"},
-    {"1F414", "fr", "poule"},   {"1F95B", "fr", "lait"},  {"1F697", "ar", "سيارة"},
-    {"1F414", "ar", "دجاجة"},   {"1F95B", "ar", "حليب"},
+    {"1F697", "en", "car"},
+    {"1F414", "en", "hen"},
+    {"1F95B", "en", "milk"},
+    {"1F6B2", "en", "bike"},
+    {"1F3E0", "en", "home"},
+    {"1F697", "de", "Auto"},
+    {"1F414", "de", "Henne"},
+    {"1F95B", "de", "Milch"},
+    {"1F697", "es", "coche"},
+    {"1F414", "es", "gallina"},
+    {"1F95B", "es", "leche"},
+    {"1F697", "fr", "voiture"},
+    {"1F414", "fr", "poule"},
+    {"1F95B", "fr", "lait"},
+    {"1F697", "ar", "سيارة"},
+    {"1F414", "ar", "دجاجة"},
+    {"1F95B", "ar", "حليب"},
+    {"1F600", "en", "happy"},
+    {"1F600", "de", "glücklich|fröhlich"},
+    {"1F600", "es", "feliz"},
+    {"1F600", "fr", "heureux|content"},
+    {"1F600", "ar", "سعيد"},
+    {"2639", "en", "sad"},
+    {"2639", "de", "traurig"},
+    {"2639", "es", "triste"},
+    {"2639", "fr", "triste"},
+    {"2639", "ar", "حزين"},
 };
 
 void addCardNames(const QHash<QString, int>& byHex, std::vector<Symbol>& symbols) {
@@ -315,11 +336,19 @@ SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCom
             addWithWords(symbol.name.value(language), symbolindex::kindName);
             for (const QString& name : symbol.cardNames.value(language))
                 addWithWords(name, symbolindex::kindName);
+            // A keyword that is also a word of the name says what the symbol is ("angry" of
+            // "angry face"), before one that says what else it shows ("angry" of a face holding
+            // back tears).
+            const QStringList nameWords = searchWords(foldForSearch(symbol.name.value(language)));
+            const auto keywordKind = [&](const QString& keyword, std::uint32_t kind) {
+                return nameWords.contains(foldForSearch(keyword)) ? symbolindex::kindNamedKeyword
+                                                                  : kind;
+            };
             for (const QString& keyword : symbol.keywords.value(language))
-                addWithWords(keyword, symbolindex::kindKeyword);
+                addWithWords(keyword, keywordKind(keyword, symbolindex::kindKeyword));
             if (language == QLatin1String("en"))
                 for (const QString& tag : symbol.tags)
-                    addWithWords(tag, symbolindex::kindTag);
+                    addWithWords(tag, keywordKind(tag, symbolindex::kindTag));
         }
         std::vector<Term> terms;
         terms.reserve(kinds.size());

@@ -557,6 +557,20 @@ private slots:
         QTest::newRow("hen") << "hen"
                              << "en"
                              << "1F414";
+        // A keyword that is also a word of the name first: the angry face, not another face
+        // that has "angry" among its keywords; the faces picture cards use for feelings.
+        QTest::newRow("angry") << "angry"
+                               << "en"
+                               << "1F620";
+        QTest::newRow("happy") << "happy"
+                               << "en"
+                               << "1F600";
+        QTest::newRow("sad") << "sad"
+                             << "en"
+                             << "2639";
+        QTest::newRow("glücklich") << "glücklich"
+                                   << "de"
+                                   << "1F600";
         QTest::newRow("Milch") << "Milch"
                                << "de"
                                << "1F95B";
