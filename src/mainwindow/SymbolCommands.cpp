@@ -1,3 +1,4 @@
+#include "mainwindow/CardView.h"
 #include "mainwindow/FerloMainForm.h"
 
 #include "dialogs/Messages.h"
@@ -19,8 +20,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
 #include <QPointer>
 #include <QStatusBar>
@@ -110,36 +109,13 @@ void TFerloMainForm::createSymbolCommands() {
     // A symbol dropped on a cell goes into it; dropped beside the cells, into the first free one.
     // The drop is handled once the drag has ended, as a command.
     auto* drops = new SymbolDrops(this, [this](QPoint at, const SymbolChoice& choice) {
-        int cell = -1;
-        if (showsLayout()) {
-            cell = layoutPanel()->cellAt(layoutPanel()->mapFrom(PACardBase, at));
-        } else {
-            const QPoint onCard = PACard->mapFrom(PACardBase, at);
-            for (int i = 0; i < int(cells().size()); ++i) {
-                const TCell& to = cells()[size_t(i)];
-                if (QRect(to.Left, to.Top, card().CellWidth, card().CellHeight).contains(onCard))
-                    cell = i;
-            }
-        }
+        const int cell = view().cellAt(at);
         QMetaObject::invokeMethod(
             this, [this, cell, choice] { runCommand([&] { placeSymbolChoice(choice, cell); }); },
             Qt::QueuedConnection);
     });
     PACardBase->installEventFilter(drops);
 
-    if (auto* cards = menuBar()->findChild<QMenu*>(QStringLiteral("mnCard"))) {
-        auto* words = new QAction(tr("Cards from &Words ..."), cards);
-        words->setObjectName(QStringLiteral("mnCardsFromWords"));
-        const QList<QAction*> actions = cards->actions();
-        const auto layout = std::find_if(actions.begin(), actions.end(), [](const QAction* a) {
-            return a->objectName() == QLatin1String("mnLayout");
-        });
-        cards->insertAction(layout != actions.end() && layout + 1 != actions.end() ? *(layout + 1)
-                                                                                   : nullptr,
-                            words);
-        connect(words, &QAction::triggered, this,
-                [this] { runCommand([this] { cardsFromWords(); }); });
-    }
     layoutClientArea(laidOutClient(StatusBar1));
 }
 
@@ -164,8 +140,10 @@ void TFerloMainForm::placeSymbolChoice(const SymbolChoice& choice, int cell) {
     const bool intoCell = cell >= 0 && cell < int(cells().size());
     int index = cell;
     if (choice.symbol) {
-        index = intoCell ? (m_card.setSymbol(cell, *choice.symbol, word) ? cell : -1)
-                         : m_card.placeSymbol(*choice.symbol, word);
+        index = m_deck.edit([&](CardModel& card) {
+            return intoCell ? (card.setSymbol(cell, *choice.symbol, word) ? cell : -1)
+                            : card.placeSymbol(*choice.symbol, word);
+        });
     } else {
         // A user's drawing has no place in a deck yet: only the pictures of the folders do.
         if (QFileInfo(choice.file).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
@@ -173,21 +151,24 @@ void TFerloMainForm::placeSymbolChoice(const SymbolChoice& choice, int cell) {
                            "and JPEG pictures can.")
                             .arg(displayName(choice.file)));
         const std::string file = modelPath(choice.file);
-        if (!intoCell && m_card.indexOf(file) >= 0)
+        if (!intoCell && model().indexOf(file) >= 0)
             return; // on the card already, as a second pick of a file would take it off
-        index = intoCell ? (m_card.setPicture(cell, file) ? cell : -1) : m_card.place(file);
-        if (index >= 0)
-            m_card.editWord(index, word);
+        index = m_deck.edit([&](CardModel& card) {
+            const int placed =
+                intoCell ? (card.setPicture(cell, file) ? cell : -1) : card.place(file);
+            if (placed >= 0)
+                card.editWord(placed, word);
+            return placed;
+        });
     }
     if (index < 0) {
         showStatus(tr("Card %1 is full").arg(m_deck.current() + 1));
         return;
     }
-    // The file list marks the pictures on the card: one a drop replaced is no longer there.
-    ClearFileSelections();
-    selectCardFiles(-1);
-    Display_Label(index);
-    display_picture(index);
+    // The label shows at once, the picture when drawn; the render pass that follows the command
+    // marks the file list's pictures (one a drop replaced is no longer there).
+    view().showLabel(index);
+    view().showPicture(index);
 }
 
 void TFerloMainForm::speakSymbolWord(int index) {
@@ -215,7 +196,6 @@ void TFerloMainForm::cardsFromWords() {
     // Every word is looked up before the deck changes: a word that finds nothing is named, and
     // no card changes.
     const QList<WordCell> found = findWordCells(list, SymbolIndex::installed());
-    noteCardChanged();
     Deck deck = m_deck.deck();
     const int first = m_deck.current();
     int at = first;

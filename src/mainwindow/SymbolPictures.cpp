@@ -70,6 +70,14 @@ PictureSource cellPictureSource(const TCell& cell) {
     return {pathFromModel(cell.FileName), false};
 }
 
+std::string cellPictureKey(const TCell& cell) {
+    if (!cell.Symbol)
+        return cell.FileName;
+    // No file name holds a control character: the key of a symbol is never a file's.
+    return "\x1dsymbol/" + cell.Symbol->set + '/' + cell.Symbol->hexcode +
+           (cell.Symbol->style == SymbolStyle::Line ? "/line" : "/color");
+}
+
 QString cellPictureName(const TCell& cell, bool nameOnly) {
     if (cell.Symbol)
         return symbolDisplayName(*cell.Symbol);

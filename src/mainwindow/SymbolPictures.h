@@ -20,6 +20,9 @@ struct PictureSource {
 // A cell's picture file, or its symbol's drawing in the installed set. A symbol that is not
 // installed gives a drawing without a path, which loadShownPicture refuses with its name.
 PictureSource cellPictureSource(const TCell& cell);
+// What a cell shows, as one string that tells it from anything else a cell may show: its picture
+// file, or its symbol with its set and style; "" for a free cell.
+std::string cellPictureKey(const TCell& cell);
 // What the hint and the accessible name call a cell's picture: the file (its name alone when
 // `nameOnly`), or the symbol as messages name it.
 QString cellPictureName(const TCell& cell, bool nameOnly);
