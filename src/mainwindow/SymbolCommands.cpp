@@ -3,9 +3,8 @@
 
 #include "dialogs/Messages.h"
 #include "dialogs/Options.h"
-#include "layout/CardGeometry.h"
 #include "mainwindow/FileBrowser.h"
-#include "mainwindow/LayoutPanel.h"
+#include "mainwindow/FormatDrops.h"
 #include "mainwindow/SymbolBrowser.h"
 #include "mainwindow/SymbolDialogs.h"
 #include "sound/SoundPlayer.h"
@@ -15,17 +14,13 @@
 #include "symbols/SymbolSet.h"
 #include "symbols/WordCards.h"
 
-#include <QAction>
-#include <QDropEvent>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMimeData>
 #include <QPointer>
 #include <QStatusBar>
 #include <QTabBar>
 
-#include <algorithm>
 
 // The Symbols tab beside the file browser and what its choices do on the card; Card > Cards from
 // Words; Options > Symbols.
@@ -33,35 +28,6 @@
 namespace ferlo {
 
 namespace {
-
-// Takes the symbols dragged from the Symbols tab over the card base: accepted there, and
-// dropped, handed to the window with the point.
-class SymbolDrops : public QObject {
-public:
-    using Drop = std::function<void(QPoint at, const SymbolChoice& choice)>;
-    SymbolDrops(QObject* parent, Drop drop)
-        : QObject(parent)
-        , m_drop(std::move(drop)) {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        const auto type = event->type();
-        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
-            return false;
-        auto* drag = static_cast<QDropEvent*>(event);
-        if (!drag->mimeData()->hasFormat(kSymbolFormat))
-            return false;
-        drag->setDropAction(Qt::CopyAction);
-        drag->accept();
-        if (type == QEvent::Drop)
-            if (const auto choice = SymbolChoice::fromData(drag->mimeData()->data(kSymbolFormat)))
-                m_drop(drag->position().toPoint(), *choice);
-        return true;
-    }
-
-private:
-    Drop m_drop;
-};
 
 constexpr int kSymbolsTab = 1;
 
@@ -108,12 +74,19 @@ void TFerloMainForm::createSymbolCommands() {
 
     // A symbol dropped on a cell goes into it; dropped beside the cells, into the first free one.
     // The drop is handled once the drag has ended, as a command.
-    auto* drops = new SymbolDrops(this, [this](QPoint at, const SymbolChoice& choice) {
-        const int cell = view().cellAt(at);
-        QMetaObject::invokeMethod(
-            this, [this, cell, choice] { runCommand([&] { placeSymbolChoice(choice, cell); }); },
-            Qt::QueuedConnection);
-    });
+    auto* drops = new FormatDrops(
+        this, kSymbolFormat, Qt::CopyAction, [this](QObject*, QPoint at, const QByteArray& data) {
+            const std::optional<SymbolChoice> choice = SymbolChoice::fromData(data);
+            if (!choice)
+                return;
+            const int cell = view().cellAt(at);
+            QMetaObject::invokeMethod(
+                this,
+                [this, cell, choice = *choice] {
+                    runCommand([&] { placeSymbolChoice(choice, cell); });
+                },
+                Qt::QueuedConnection);
+        });
     PACardBase->installEventFilter(drops);
 
     layoutClientArea(laidOutClient(StatusBar1));
