@@ -2,7 +2,8 @@
 // icons of its results are drawn in the panel, against the search alone measured in the same run
 // (target: 50 ms); and how long the window goes without its event loop turning (so without
 // painting) while it searches and while eight symbols are placed on the card one click at a
-// time (target: 16 ms). Run with QT_QPA_PLATFORM=offscreen, the set built beside the program.
+// time (target: 16 ms), on the clock and in the thread's own processor time. Run with
+// QT_QPA_PLATFORM=offscreen, the set built beside the program.
 //   bench_symbol_tab
 
 #include "BenchSupport.h"
@@ -21,30 +22,47 @@
 #include <QtTest/QTest>
 
 #include <cstdio>
+#include <ctime>
 
 using namespace ferlo;
 
 namespace {
 
-// Notes the longest time between two turns of the event loop while it is on.
+// The processor time this thread has used, in nanoseconds.
+qint64 threadNs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+// Notes the longest time between two turns of the event loop while it is on, on the clock and
+// in the processor time of the user-interface thread (what it did itself, without the time a
+// busy machine gave to other processes meanwhile).
 class StillWatch {
 public:
     StillWatch() {
         QObject::connect(&m_timer, &QTimer::timeout, [this] {
             const qint64 now = m_clock.nsecsElapsed();
+            const qint64 used = threadNs();
             m_longest = std::max(m_longest, now - m_last);
+            m_longestUsed = std::max(m_longestUsed, used - m_lastUsed);
             m_last = now;
+            m_lastUsed = used;
         });
         m_clock.start();
+        m_lastUsed = threadNs();
         m_timer.start(0);
     }
     double longestMs() const { return m_longest / 1e6; }
+    double longestUsedMs() const { return m_longestUsed / 1e6; }
 
 private:
     QTimer m_timer;
     QElapsedTimer m_clock;
     qint64 m_last = 0;
     qint64 m_longest = 0;
+    qint64 m_lastUsed = 0;
+    qint64 m_longestUsed = 0;
 };
 
 double loadAverage() {
@@ -106,6 +124,7 @@ int main(int argc, char** argv) {
 
     std::vector<double> shown;
     double searchingStill = 0;
+    double searchingUsed = 0;
     {
         const StillWatch watch;
         for (const QString& word : words) {
@@ -113,11 +132,13 @@ int main(int argc, char** argv) {
             shown.insert(shown.end(), times.begin(), times.end());
         }
         searchingStill = watch.longestMs();
+        searchingUsed = watch.longestUsedMs();
     }
 
     // Eight symbols placed one click (Enter on the field) at a time on an 8-per-page card.
     form.findChild<QAction*>(QStringLiteral("TB8PerPage"))->trigger();
     double placingStill = 0;
+    double placingUsed = 0;
     QElapsedTimer placing;
     {
         const StillWatch watch;
@@ -128,6 +149,7 @@ int main(int argc, char** argv) {
             QCoreApplication::processEvents();
         }
         placingStill = watch.longestMs();
+        placingUsed = watch.longestUsedMs();
     }
 
     std::printf("load average %.1f, %zu keystrokes\n", loadAverage(), shown.size());
@@ -137,9 +159,10 @@ int main(int argc, char** argv) {
                 "keystroke to first icons drawn", median(shown),
                 *std::max_element(shown.begin(), shown.end()),
                 median(shown) / std::max(0.01, median(searches)));
-    std::printf("%-44s %6.2f ms (target 16 ms)\n", "longest still while searching", searchingStill);
-    std::printf("%-44s %6.2f ms (target 16 ms), %d placed in %.0f ms\n",
-                "longest still while placing symbols", placingStill, form.card().PictureCount,
-                placing.nsecsElapsed() / 1e6);
+    std::printf("%-44s %6.2f ms (target 16 ms); the thread's own work %6.2f ms\n",
+                "longest still while searching", searchingStill, searchingUsed);
+    std::printf("%-44s %6.2f ms (target 16 ms); the thread's own work %6.2f ms\n",
+                "longest still while placing symbols", placingStill, placingUsed);
+    std::printf("  %d placed in %.0f ms\n", form.card().PictureCount, placing.nsecsElapsed() / 1e6);
     return 0;
 }
