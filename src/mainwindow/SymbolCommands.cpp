@@ -21,7 +21,6 @@
 #include <QStatusBar>
 #include <QTabBar>
 
-
 // The Symbols tab beside the file browser and what its choices do on the card; Card > Cards from
 // Words; Options > Symbols.
 
