@@ -140,12 +140,9 @@ private slots:
         if (!language.isEmpty()) {
             Deck deck;
             deck.language = language.toStdString();
-            deck.cards.push_back(DeckCard{4,
-                                          false,
-                                          true,
-                                          true,
-                                          true,
-                                          {DeckCell{folder.file(picture).toStdString(), {}, {}}}});
+            DeckCard card;
+            card.cells = {DeckCell{folder.file(picture).toStdString(), {}, {}}};
+            deck.cards.push_back(card);
             writeDeck(folder.file("words.ferlo"), deck);
             QVERIFY(form.openDeck(folder.file("words.ferlo")));
         } else {
