@@ -149,13 +149,16 @@ private slots:
         if (!language.isEmpty()) {
             Deck deck;
             deck.language = language.toStdString();
-            const DeckCell cell = symbol.isEmpty()
-                                      ? DeckCell{folder.file(picture).toStdString(), {}, {}}
-                                      : DeckCell{{},
-                                                 picture.toStdString(),
-                                                 {},
-                                                 SymbolRef{"openmoji", symbol.toStdString()}};
-            deck.cards.push_back(DeckCard{4, false, true, true, true, {cell}});
+            DeckCell cell;
+            if (symbol.isEmpty()) {
+                cell.picture = folder.file(picture).toStdString();
+            } else {
+                cell.label = picture.toStdString();
+                cell.symbol = SymbolRef{"openmoji", symbol.toStdString()};
+            }
+            DeckCard card;
+            card.cells = {cell};
+            deck.cards.push_back(card);
             writeDeck(folder.file("words.ferlo"), deck);
             QVERIFY(form.openDeck(folder.file("words.ferlo")));
         } else {
