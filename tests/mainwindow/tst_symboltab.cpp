@@ -211,6 +211,7 @@ private slots:
         auto* panel = form().findChild<LayoutPanel*>();
         QVERIFY(panel && panel->isVisible());
         QCOMPARE(panel->cellCount(), 6);
+        QTRY_VERIFY(!panel->picturesPending());
         QVERIFY(!panel->isUnreadable(0));
         const QImage drawn = panel->grab(panel->pictureRect(0)).toImage();
         QVERIFY(inkShare(drawn) > 0.05);
