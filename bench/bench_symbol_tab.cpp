@@ -163,6 +163,6 @@ int main(int argc, char** argv) {
                 "longest still while searching", searchingStill, searchingUsed);
     std::printf("%-44s %6.2f ms (target 16 ms); the thread's own work %6.2f ms\n",
                 "longest still while placing symbols", placingStill, placingUsed);
-    std::printf("  %d placed in %.0f ms\n", form.card().PictureCount, placing.nsecsElapsed() / 1e6);
+    std::printf("  %d placed in %.0f ms\n", form.pictureCount(), placing.nsecsElapsed() / 1e6);
     return 0;
 }

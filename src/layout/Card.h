@@ -84,7 +84,6 @@ public:
     int CardWidth = 0;
     int CardHeight = 0;
     double ScreenScale = 0.0;
-    int PictureCount = 0; // the filled cells, counted by CardModel
     int LabelFontSize = 0;
     bool LabelsOn = false;
 

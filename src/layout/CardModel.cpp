@@ -112,7 +112,6 @@ bool CardModel::setSymbol(int index, const SymbolRef& symbol, const std::string&
     cell.Symbol = symbol;
     cell.EditedLabel = word;
     cell.Sound.reset();
-    recount();
     return true;
 }
 
@@ -123,7 +122,6 @@ bool CardModel::setPicture(int index, const std::string& fileName) {
     m_cells[size_t(index)].Symbol.reset();
     m_cells[size_t(index)].EditedLabel.reset();
     m_cells[size_t(index)].Sound.reset();
-    recount();
     return true;
 }
 
@@ -134,7 +132,6 @@ bool CardModel::takeOff(int index) {
     m_cells[size_t(index)].Symbol.reset();
     m_cells[size_t(index)].EditedLabel.reset();
     m_cells[size_t(index)].Sound.reset();
-    recount();
     return true;
 }
 
@@ -216,12 +213,11 @@ void CardModel::setShownSize(int index, int width, int height, double aspect) {
 void CardModel::layOut() {
     m_card.SetCardSize(m_card.Portrait);
     m_card.LayoutCells(m_cells);
-    recount();
 }
 
-void CardModel::recount() {
-    m_card.PictureCount = int(std::count_if(m_cells.begin(), m_cells.end(),
-                                            [](const TCell& cell) { return cell.filled(); }));
+int CardModel::pictureCount() const {
+    return int(std::count_if(m_cells.begin(), m_cells.end(),
+                             [](const TCell& cell) { return cell.filled(); }));
 }
 
 } // namespace ferlo

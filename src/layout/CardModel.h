@@ -20,7 +20,7 @@ std::string LabelWord(const TCell& cell);
 // One card: the truth that the window shows, the deck keeps and the page prints. It holds the
 // count and orientation, the three switches and per cell its picture and edited word, and lays
 // the cells out on screen at the scale the window sets. Every change goes through one of its
-// operations, and each keeps PictureCount equal to the number of filled cells.
+// operations; what follows from them (the picture count, whether the card is full) is computed.
 class CardModel {
 public:
     // Four pictures, landscape, labels on in upper case, cut lines on, at screen scale 1.
@@ -37,8 +37,9 @@ public:
     bool labelsOn() const { return m_card.LabelsOn; }
     bool upperCase() const { return m_upperCase; }
     bool cutLinesOn() const { return m_cutLines; }
-    int pictureCount() const { return m_card.PictureCount; }
-    bool full() const { return m_card.PictureCount >= m_card.PicturesPerPage; }
+    // The filled cells.
+    int pictureCount() const;
+    bool full() const { return pictureCount() >= m_card.PicturesPerPage; }
     // The cell that holds the file, or -1; for "" the free cell of lowest index.
     int indexOf(const std::string& fileName) const;
     // The label word of a cell; "" for a free cell or one outside the card.
@@ -85,7 +86,6 @@ public:
 private:
     bool holds(int index) const { return index >= 0 && index < int(m_cells.size()); }
     void layOut();
-    void recount();
 
     TCard m_card;
     TCellArray m_cells;

@@ -72,6 +72,8 @@ public:
     // The card model the controls show: the deck's card on screen.
     const TCard& card() const { return model().card(); }
     const TCellArray& cells() const { return model().cells(); }
+    // The pictures on the card.
+    int pictureCount() const { return model().pictureCount(); }
     // The card as it prints now.
     CardPage currentPage() const;
     // The deck as it prints now: one page per card in order, the card on screen as shown.

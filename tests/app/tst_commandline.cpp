@@ -798,7 +798,7 @@ private slots:
         QCOMPARE(messages.texts(), QStringList{});
         QCOMPARE(window.card().PicturesPerPage, 6);
         QVERIFY(window.card().Portrait);
-        QCOMPARE(window.card().PictureCount, 2);
+        QCOMPARE(window.pictureCount(), 2);
         QCOMPARE(window.cells()[0].FileName, dog.toStdString());
         QCOMPARE(window.cells()[1].FileName, cat.toStdString());
         QCOMPARE(window.findChild<QLabel*>("CellLabel0")->text(), QStringLiteral("dog"));
@@ -821,7 +821,7 @@ private slots:
         window.openFiles(start.files);
         QCOMPARE(messages.texts(), QStringList{});
         QCOMPARE(window.card().PicturesPerPage, 20);
-        QCOMPARE(window.card().PictureCount, 2);
+        QCOMPARE(window.pictureCount(), 2);
         const QList<CardPage> pages = window.deckPages();
         QCOMPARE(pages.size(), 1);
         QVERIFY(pages.first().Plan);
@@ -854,7 +854,7 @@ private slots:
         applyWindowStart(window, start);
         window.openFiles(start.files);
         QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
-        QCOMPARE(window.card().PictureCount, 1);
+        QCOMPARE(window.pictureCount(), 1);
         QCOMPARE(QByteArray::fromStdString(window.cells()[0].FileName), picture);
         // The same name exports too, into that folder.
         const Run run =
@@ -873,7 +873,7 @@ private slots:
         other.openFiles({deck});
         QVERIFY2(messages.texts().isEmpty(), qPrintable(messages.texts().join('\n')));
         QCOMPARE(other.card().PicturesPerPage, 2);
-        QCOMPARE(other.card().PictureCount, 1);
+        QCOMPARE(other.pictureCount(), 1);
         // Written over, it keeps its name.
         writeDeck(deck, written);
         QCOMPARE(listDirectory(decodePath(folder), EntryKind::PlainFile),

@@ -33,16 +33,6 @@ class TestCard : public QObject {
     Q_OBJECT
 
 private slots:
-    void newCardStartsPortraitWithOnePicture() {
-        TCard card;
-        QCOMPARE(card.Portrait, true);
-        QCOMPARE(card.PicturesPerPage, 1);
-        QCOMPARE(card.PictureCount, 0);
-        QCOMPARE(card.LabelsOn, false);
-        QCOMPARE(card.ScreenScale, 0.0);
-        QCOMPARE(card.CardWidth, 0);
-    }
-
     void roundsHalvesToEven_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("expected");

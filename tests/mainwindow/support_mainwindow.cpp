@@ -44,7 +44,8 @@ bool MainWindowFixture::open(const QString& folder) {
 }
 
 FormView::FormView(const TFerloMainForm& form)
-    : Card(form.card())
+    : Form(form)
+    , Card(form.card())
     , Cells(form.cells())
     , LABSelect(child<QLabel>(form, QStringLiteral("LABSelect")))
     , DirectoryListBox1(child<DirectoryListBox>(form, QStringLiteral("DirectoryListBox1")))

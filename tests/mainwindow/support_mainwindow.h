@@ -31,6 +31,10 @@ namespace ferlo::test {
 struct FormView {
     explicit FormView(const TFerloMainForm& form);
 
+    // The pictures on the card.
+    int pictureCount() const { return Form.pictureCount(); }
+
+    const TFerloMainForm& Form;
     const TCard& Card;
     const TCellArray& Cells;
     std::array<PictureControl*, 8> CellImages{};

@@ -94,7 +94,7 @@ private slots:
         place("cat1.jpg");
         place("dog2.jpg");
         view().TB4PerPage->trigger();
-        QCOMPARE(view().Card.PictureCount, 2);
+        QCOMPARE(view().pictureCount(), 2);
         QCOMPARE(selectedFiles(form()), (QStringList{"cat1.jpg", "dog2.jpg"}));
         QVERIFY(view().CellImages[0]->hasPicture());
     }
@@ -103,7 +103,7 @@ private slots:
         place("cat1.jpg");
         place("dog2.jpg");
         view().TB8PerPage->trigger();
-        QCOMPARE(view().Card.PictureCount, 0);
+        QCOMPARE(view().pictureCount(), 0);
         QCOMPARE(cellFiles(form()), QStringList(8, QString()));
         QVERIFY(selectedFiles(form()).isEmpty());
         QCOMPARE(view().LABSelect->text(), QStringLiteral("Select up to 8 Pictures"));
@@ -123,7 +123,7 @@ private slots:
 
         view().TBPortrait->trigger();
         QCOMPARE(view().PACard->geometry(), QRect(136, 8, 350, 490));
-        QCOMPARE(view().Card.PictureCount, 2);
+        QCOMPARE(view().pictureCount(), 2);
         // 4 per page portrait: cells 175 x 245, picture area 143 x 193 with labels.
         QCOMPARE(view().Card.PictureWidth, 143);
         QCOMPARE(view().Card.PictureHeight, 245 - 36 - 16);
@@ -352,7 +352,7 @@ private slots:
         place("cat1.jpg");
         place("dog2.jpg");
         view().PBClear->click();
-        QCOMPARE(view().Card.PictureCount, 0);
+        QCOMPARE(view().pictureCount(), 0);
         QCOMPARE(cellFiles(form()), QStringList(4, QString()));
         QVERIFY(selectedFiles(form()).isEmpty());
         QCOMPARE(view().Card.Portrait, true);
@@ -362,7 +362,7 @@ private slots:
         QVERIFY(view().CellImages[0]->isVisible()); // keeps its place, shows nothing
         // Clear on an empty card only deselects the list.
         view().PBClear->click();
-        QCOMPARE(view().Card.PictureCount, 0);
+        QCOMPARE(view().pictureCount(), 0);
     }
 };
 

@@ -117,7 +117,7 @@ class TestFileSystem : public QObject {
             writeCardPdf(pdf("hostile.pdf"), {form.currentPage()}, QPageSize(QPageSize::A5), 72);
             QVERIFY(QFile::exists(pdf("hostile.pdf")));
             clickRow(ui, row); // unselect: the cell is free again
-            QCOMPARE(ui.Card.PictureCount, 0);
+            QCOMPARE(ui.pictureCount(), 0);
         }
         QVERIFY2(residentKiB() - before < 300 * 1024,
                  qPrintable(QStringLiteral("memory grew by %1 KiB").arg(residentKiB() - before)));
@@ -187,7 +187,7 @@ private slots:
         // Right press: the item is unselected and the cell freed.
         QTest::mouseClick(ui.CellImages[0], Qt::RightButton, Qt::NoModifier, QPoint(2, 2));
         QVERIFY(!ui.FileListBox1->item(row)->isSelected());
-        QCOMPARE(ui.Card.PictureCount, 0);
+        QCOMPARE(ui.pictureCount(), 0);
     }
 
     // Names in other scripts are drawn in fallback fonts that may be higher than the list's own:
@@ -344,7 +344,7 @@ private slots:
         QCOMPARE(messages.texts().size(), 1);
         QVERIFY(messages.texts().first().contains(folder.file("a.jpg")));
         clickFile(form, "a.jpg");
-        QCOMPARE(ui.Card.PictureCount, 0);
+        QCOMPARE(ui.pictureCount(), 0);
 
         // Replaced between listing and click: the new picture is what shows.
         QVERIFY(QFile::remove(folder.file("b.jpg")));

@@ -259,7 +259,7 @@ private slots:
 
         for (int i = 1; i <= 21; ++i)
             clickFile(form(), QStringLiteral("pic%1.jpg").arg(i, 2, 10, QLatin1Char('0')));
-        QCOMPARE(view().Card.PictureCount, 20);
+        QCOMPARE(view().pictureCount(), 20);
         QCOMPARE(selectedFiles(form()).size(), 20);
         QVERIFY(!selectedFiles(form()).contains("pic21.jpg"));
 
@@ -287,7 +287,7 @@ private slots:
         QVERIFY(view().PACard->isVisible() && !panel->isVisible() &&
                 view().TBPortrait->isEnabled());
         QVERIFY(view().TBLandScape->isChecked()); // the card's own orientation again
-        QCOMPARE(view().Card.PictureCount, 0);
+        QCOMPARE(view().pictureCount(), 0);
     }
 
     // The panel draws a round sheet's card as it prints: a filled picture clipped to the circle.
@@ -461,7 +461,7 @@ private slots:
         QTRY_COMPARE(form().deck().count(), 2);
         QCOMPARE(form().deck().deck().cards[1].layout.Name, std::string("Testa R6"));
         QCOMPARE(form().deck().deck().cards[1].cells.size(), size_t(2));
-        QCOMPARE(view().Card.PictureCount, 6); // the card that took the first picture
+        QCOMPARE(view().pictureCount(), 6); // the card that took the first picture
         QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
     }
 
@@ -500,7 +500,7 @@ private slots:
         const QString earlier = undo->text();
         answerLayoutDialog(tab, settings);
         form().findChild<QAction*>(QStringLiteral("mnLayout"))->trigger();
-        QCOMPARE(view().Card.PictureCount, int(kept.size()));
+        QCOMPARE(view().pictureCount(), int(kept.size()));
         QStringList onCard;
         for (const auto& cell : form().deck().currentCard().cells)
             onCard << (cell ? QString::fromStdString(cell->picture).section('/', -1) : QString());
@@ -514,7 +514,7 @@ private slots:
         QCOMPARE(undo->text(), QStringLiteral("&Undo ") + step);
         undo->trigger();
         QVERIFY(form().deck().deck() == before);
-        QCOMPARE(view().Card.PictureCount, 3);
+        QCOMPARE(view().pictureCount(), 3);
         QVERIFY(view().PACard->isVisible());
         QCOMPARE(selectedFiles(form()), (QStringList{"pic01.jpg", "pic02.jpg", "pic04.jpg"}));
         QCOMPARE(undo->text(), earlier);

@@ -82,7 +82,7 @@ private slots:
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         form.openFiles({folder.file("owl.jpg"), folder.file("dog1.jpg")});
-        QCOMPARE(form.card().PictureCount, 2);
+        QCOMPARE(form.pictureCount(), 2);
 
         QWidget* owl = form.findChild<QWidget*>(QStringLiteral("Cell0"));
         QWidget* dog = form.findChild<QWidget*>(QStringLiteral("Cell1"));
@@ -164,7 +164,7 @@ private slots:
         } else {
             form.openFiles({folder.file(picture)});
         }
-        QCOMPARE(form.card().PictureCount, 1);
+        QCOMPARE(form.pictureCount(), 1);
 
         MonitorRecorder recorder;
         QVERIFY(recorder.start());

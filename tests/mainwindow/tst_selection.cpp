@@ -290,7 +290,7 @@ private slots:
             expected << (name.isEmpty() ? QString() : path(name));
         QCOMPARE(cellFiles(form()), expected);
         QCOMPARE(selectedFiles(form()), selected);
-        QCOMPARE(view().Card.PictureCount, int(selected.size()));
+        QCOMPARE(view().pictureCount(), int(selected.size()));
         for (int i = 0; i < cells.size(); ++i) {
             QCOMPARE(view().CellImages[i]->hasPicture(), !cells[i].isEmpty());
             QCOMPARE(view().CellLabels[i]->isVisible(), !cells[i].isEmpty());
@@ -302,13 +302,13 @@ private slots:
         click("a.jpg", Qt::RightButton);
         click("b.jpg", Qt::MiddleButton);
         QVERIFY(selectedFiles(form()).isEmpty());
-        QCOMPARE(view().Card.PictureCount, 0);
+        QCOMPARE(view().pictureCount(), 0);
 
         view().FileListBox1->setFocus();
         QTest::keyClick(view().FileListBox1, Qt::Key_Down);
         QTest::keyClick(view().FileListBox1, Qt::Key_Space);
         QTest::keyClick(view().FileListBox1, Qt::Key_Down);
-        QCOMPARE(view().Card.PictureCount, 0);
+        QCOMPARE(view().pictureCount(), 0);
         QCOMPARE(cellFiles(form()), QStringList(4, QString()));
     }
 
@@ -332,13 +332,13 @@ private slots:
         QVERIFY(form().browseTo(other.path()));
         QVERIFY(selectedFiles(form()).isEmpty());
         click("a.jpg"); // a different picture with the same name
-        QCOMPARE(view().Card.PictureCount, 4);
+        QCOMPARE(view().pictureCount(), 4);
         QCOMPARE(view().Cells[3].FileName, other.file("a.jpg").toStdString());
         QCOMPARE(selectedFiles(form()), QStringList{"a.jpg"});
 
         // A picture taken off meanwhile is not selected on coming back.
         press(1, Qt::RightButton);
-        QCOMPARE(view().Card.PictureCount, 3);
+        QCOMPARE(view().pictureCount(), 3);
         QCOMPARE(selectedFiles(form()), QStringList{"a.jpg"}); // the list shows the other folder
         QVERIFY(form().browseTo(folder().path()));
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "c.jpg"}));
@@ -354,7 +354,7 @@ private slots:
         press(1, Qt::RightButton);
         QCOMPARE(cellFiles(form()), (QStringList{path("a.jpg"), "", path("c.jpg"), ""}));
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "c.jpg"}));
-        QCOMPARE(view().Card.PictureCount, 2);
+        QCOMPARE(view().pictureCount(), 2);
         QVERIFY(view().CellLabels[1]->isHidden());
         QVERIFY(!view().CellImages[1]->hasPicture());
         click("e.jpg"); // the freed cell is the next one filled
@@ -362,10 +362,10 @@ private slots:
 
         // A right press on a free cell changes nothing; the count stays.
         press(3, Qt::RightButton);
-        QCOMPARE(view().Card.PictureCount, 3);
+        QCOMPARE(view().pictureCount(), 3);
         // The middle button does nothing.
         press(0, Qt::MiddleButton);
-        QCOMPARE(view().Card.PictureCount, 3);
+        QCOMPARE(view().pictureCount(), 3);
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "c.jpg", "e.jpg"}));
     }
 
@@ -387,7 +387,7 @@ private slots:
             for (const QString name :
                  {"a.jpg", "b.jpg", "c.jpg", "d.jpg", "e.jpg", "f.jpg", "g.jpg", "h.jpg"})
                 click(name);
-            QCOMPARE(view().Card.PictureCount, 8);
+            QCOMPARE(view().pictureCount(), 8);
             view().TB1PerPage->trigger();
         }
         click("cat1.jpg");
@@ -412,7 +412,7 @@ private slots:
         // A right press near its top-left corner, through the window, takes the picture off.
         QTest::mouseClick(form().windowHandle(), Qt::RightButton, Qt::NoModifier,
                           picture->mapTo(&form(), QPoint(3, 3)));
-        QCOMPARE(view().Card.PictureCount, 0);
+        QCOMPARE(view().pictureCount(), 0);
         QVERIFY(selectedFiles(form()).isEmpty());
         QVERIFY(!picture->hasPicture());
         QVERIFY(picture->toolTip().isEmpty());
@@ -424,7 +424,7 @@ private slots:
         press(7, Qt::LeftButton);
         press(5, Qt::RightButton);
         QCOMPARE(int(view().Cells.size()), 4);
-        QCOMPARE(view().Card.PictureCount, 1);
+        QCOMPARE(view().pictureCount(), 1);
         QCOMPARE(selectedFiles(form()), QStringList{"a.jpg"});
     }
 
@@ -472,13 +472,13 @@ private slots:
         // The cell keeps the path and counts, shows no picture and no label; the item stays
         // selected, and unselecting it empties the cell as usual.
         QCOMPARE(view().Cells[1].FileName, path(name).toStdString());
-        QCOMPARE(view().Card.PictureCount, 2);
+        QCOMPARE(view().pictureCount(), 2);
         QVERIFY(!view().CellImages[1]->hasPicture());
         QVERIFY(view().CellLabels[1]->isHidden());
         QCOMPARE(selectedFiles(form()).size(), 2);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
         click(name);
-        QCOMPARE(view().Card.PictureCount, 1);
+        QCOMPARE(view().pictureCount(), 1);
         QCOMPARE(view().Cells[1].FileName, std::string());
     }
 
@@ -527,7 +527,7 @@ private slots:
 
         const QPoint centre = control->mapTo(&form(), control->rect().center());
         QTest::mouseClick(form().windowHandle(), Qt::RightButton, Qt::NoModifier, centre);
-        QCOMPARE(view().Card.PictureCount, 1);
+        QCOMPARE(view().pictureCount(), 1);
         QCOMPARE(view().Cells[1].FileName, std::string());
         QCOMPARE(selectedFiles(form()), QStringList{"a.jpg"});
         QVERIFY(!control->isUnreadable());
@@ -642,7 +642,7 @@ private slots:
         QCOMPARE(form().findChild<QLabel*>("LABCardNumber")->text(), QStringLiteral("Card 1 of 2"));
         QCOMPARE(form().shownDirectory(), folder().path());
         QCOMPARE(selectedFiles(form()), (QStringList{"a.jpg", "b.jpg", "c.jpg"}));
-        QCOMPARE(form().card().PictureCount, 4);
+        QCOMPARE(form().pictureCount(), 4);
         QCOMPARE(messages().texts(),
                  QStringList{"These files are not pictures: " + path("notes.txt") +
                              ", https://example.org/f.jpg"});
@@ -748,7 +748,7 @@ private slots:
             selected.sort();
             QVERIFY2(selected == onCard, qPrintable(step + ": list " + selected.join(',') +
                                                     ", card " + onCard.join(',')));
-            QCOMPARE(view().Card.PictureCount, placed);
+            QCOMPARE(view().pictureCount(), placed);
         }
     }
 

@@ -196,7 +196,7 @@ private slots:
         form.findChild<QAction*>(portrait ? "TBPortrait" : "TBLandScape")->trigger();
         QVERIFY(form.browseTo(folder.path()));
         for (const char* name : {"lion1.jpg", "giraffe.jpg", "hippopotamuses.jpg"}) {
-            if (form.card().PictureCount < form.card().PicturesPerPage)
+            if (form.pictureCount() < form.card().PicturesPerPage)
                 ferlo::test::clickFile(form, name);
         }
         const QWidget* base = form.findChild<QWidget*>("PACardBase");
@@ -234,7 +234,7 @@ private slots:
         if (grows)
             QVERIFY(room.width() - margins.width() <= 1 || room.height() - margins.height() <= 1);
 
-        for (int i = 0; i < form.card().PictureCount; ++i) {
+        for (int i = 0; i < form.pictureCount(); ++i) {
             const ferlo::TCell& cell = cells[size_t(i)];
             const ferlo::TCell& shown = form.cells()[size_t(i)];
             const auto* image = form.findChild<QWidget*>(QStringLiteral("Cell%1").arg(i));

@@ -97,7 +97,7 @@ private slots:
         QVERIFY(inkShare(icon.pixmap(QSize(40, 40)).toImage()) > 0.05);
         QTest::mouseClick(results->viewport(), Qt::LeftButton, Qt::NoModifier,
                           results->visualItemRect(results->item(0)).center());
-        QCOMPARE(form().card().PictureCount, 2);
+        QCOMPARE(form().pictureCount(), 2);
         const TCell& cell = form().cells()[1];
         QVERIFY(cell.Symbol);
         QCOMPARE(QString::fromStdString(cell.Symbol->hexcode), QStringLiteral("1F415"));
@@ -122,7 +122,7 @@ private slots:
 
         for (int step = 0; step < 3; ++step) // the elephant, the edit, the dog
             action("mnUndo")->trigger();
-        QCOMPARE(form().card().PictureCount, 1);
+        QCOMPARE(form().pictureCount(), 1);
         QCOMPARE(cellFiles(form()).value(0), folder().file(QStringLiteral("cat.jpg")));
     }
 
@@ -144,12 +144,12 @@ private slots:
         drop(onFirst, {SymbolRef{"openmoji", "1F34E", SymbolStyle::Line}, {}, "Apfel"});
         QTRY_VERIFY(form().cells()[0].Symbol.has_value());
         QCOMPARE(form().cells()[0].Symbol->style, SymbolStyle::Line);
-        QCOMPARE(form().card().PictureCount, 1);
+        QCOMPARE(form().pictureCount(), 1);
         QVERIFY(selectedFiles(form()).isEmpty());
         QCOMPARE(view().CellLabels[0]->text(), QStringLiteral("APFEL"));
 
         drop(QPoint(2, 2), {SymbolRef{"openmoji", "1F415", SymbolStyle::Color}, {}, "dog"});
-        QTRY_COMPARE(form().card().PictureCount, 2);
+        QTRY_COMPARE(form().pictureCount(), 2);
         QCOMPARE(QString::fromStdString(form().cells()[1].Symbol->hexcode),
                  QStringLiteral("1F415"));
 
@@ -191,7 +191,7 @@ private slots:
         QVERIFY2(messages().texts().front().contains(QStringLiteral("dog.svg")),
                  qPrintable(messages().texts().front()));
         messages().clear();
-        QCOMPARE(form().card().PictureCount, 1);
+        QCOMPARE(form().pictureCount(), 1);
     }
 
     // A grid's panel draws its symbols, as on paper, and a deck with them comes back whole.
@@ -234,7 +234,7 @@ private slots:
         QCOMPARE(history->count(), steps + 1);
         action("mnUndo")->trigger();
         QCOMPARE(form().deck().count(), 1);
-        QCOMPARE(form().card().PictureCount, 0);
+        QCOMPARE(form().pictureCount(), 0);
         const int undone = history->index();
 
         answerWordsDialog(QStringLiteral("dog, qqxqq"));
@@ -243,7 +243,7 @@ private slots:
         QVERIFY2(messages().texts().front().contains(QStringLiteral("\"qqxqq\"")),
                  qPrintable(messages().texts().front()));
         messages().clear();
-        QCOMPARE(form().card().PictureCount, 0);
+        QCOMPARE(form().pictureCount(), 0);
         QCOMPARE(history->index(), undone);
         QVERIFY(history->canRedo()); // no step was made over the one undone
     }
