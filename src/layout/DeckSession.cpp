@@ -26,6 +26,12 @@ void DeckSession::reset(Deck deck, std::string path) {
     ++m_generation;
 }
 
+void DeckSession::recovered(Deck deck, std::string path) {
+    reset(std::move(deck), std::move(path));
+    // No deck of the session is without cards: this one differs from every state of it.
+    m_saved = Deck{};
+}
+
 void DeckSession::restore(Deck deck, int current) {
     if (deck.cards.empty())
         deck.cards.emplace_back();
