@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QPushButton;
@@ -29,6 +30,8 @@ public:
     QPushButton* CancelBtn = nullptr;
     // Opens the speech options (Options > Speech), through speechRequested().
     QPushButton* SpeechBtn = nullptr;
+    // Whether the window opens the last deck on start (storage/RecentDeckList.h).
+    QCheckBox* cbReopenLastDeck = nullptr;
 
 signals:
     void speechRequested();

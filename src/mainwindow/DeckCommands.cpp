@@ -10,6 +10,7 @@
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
+#include "storage/RecoveryWriter.h"
 #include "symbols/SymbolCells.h"
 
 #include <QAction>
@@ -224,6 +225,7 @@ void TFerloMainForm::updateDeckControls() {
     TBRemoveCard->setEnabled(m_deck.count() > 1);
     // Every change of the deck ends here: it is one step of the history.
     m_history->record(m_deck);
+    noteDeckState();
     dropStaleStatus();
     updateStrip();
 }
@@ -233,6 +235,8 @@ void TFerloMainForm::closeEvent(QCloseEvent* event) {
     if (!close)
         runGuarded(this, [&] { close = maybeSaveChanges(); });
     m_closeConfirmed = close;
+    if (close && m_recovery)
+        m_recovery->drop(); // saved or discarded: the copy goes with the deck
     if (close)
         event->accept();
     else

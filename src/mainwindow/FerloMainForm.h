@@ -7,12 +7,14 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
 class QActionGroup;
 class QFrame;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
@@ -33,6 +35,8 @@ class TdlgOptions;
 class CardStrip;
 class DeckHistory;
 struct JobOutcome;
+struct RecoveryCopy;
+class RecoveryWriter;
 class SoundPlayer;
 class WordRecorder;
 struct CardPage;
@@ -88,6 +92,11 @@ public:
     // Files not found, files that are neither, and pictures that fail to load are named in one
     // message, each with its cause; the window then shows the card that took the first picture.
     void openFiles(const QStringList& paths);
+
+    // After start (Recovery.cpp): offers the recovery copies of decks that a run which ended
+    // without saving them left behind; then, when nothing was restored, `reopenLastDeck` allows
+    // it and the user chose it in Options, opens the last deck.
+    void resumeWork(bool reopenLastDeck);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -344,6 +353,19 @@ private:
     DeckHistory* m_history = nullptr;
     CardStrip* m_strip = nullptr;
     QAction* m_stripShown = nullptr;
+
+    // Keeping work between runs (Recovery.cpp): the recovery copy of the deck while it has
+    // unsaved changes, the question about copies left by a crash, and the recent decks.
+    void createRecovery();
+    // Every change of the deck ends here (updateDeckControls).
+    void noteDeckState();
+    // True when a copy was restored into the window.
+    bool offerRecoveryCopies();
+    void restoreRecovered(RecoveryCopy& copy);
+    bool saveRecoveredAs(RecoveryCopy& copy);
+    QMenu* createRecentDecksMenu();
+    QString m_recentNoted;
+    std::unique_ptr<RecoveryWriter> m_recovery;
 };
 
 } // namespace ferlo

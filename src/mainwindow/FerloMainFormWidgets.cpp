@@ -17,6 +17,7 @@
 #include "printing/job/PrintJob.h"
 #include "sound/SoundPlayer.h"
 #include "sound/Speech.h"
+#include "storage/RecoveryWriter.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -121,6 +122,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     browseTo(QDir::currentPath());
     runGuarded(this, [this] { FormCreate(); });
     createArrangeCommands();
+    createRecovery();
     updateDeckControls();
 }
 
@@ -192,6 +194,7 @@ void TFerloMainForm::createMenus() {
     command(file, QStringLiteral("mnSaveDeckAs"), tr("Save &as ..."), [this] {
         saveDeckAs();
     })->setShortcuts(saveAsKeys());
+    file->addMenu(createRecentDecksMenu());
     file->addSeparator();
     command(file, QStringLiteral("Printsetup1"), tr("Print se&tup ..."), [this] {
         printerSetup(this);
