@@ -35,16 +35,6 @@ Error readError(const QString& path, const QString& place, const QString& cause)
                      .arg(path, place, cause));
 }
 
-// Every printable ASCII character but '%' stays as it is in "pictureBytes".
-QByteArray printableAscii() {
-    QByteArray keep;
-    for (char c = 0x21; c < 0x7F; ++c) {
-        if (c != '%')
-            keep.append(c);
-    }
-    return keep;
-}
-
 bool isUtf8(const QByteArray& bytes) {
     return QString::fromUtf8(bytes).toUtf8() == bytes;
 }
@@ -84,10 +74,8 @@ QJsonObject cellObject(const DeckCell& cell, const QByteArray& folder) {
         object.insert(QLatin1String("picture"), QString::fromUtf8(picture));
     }
     if (!cell.symbol && !isUtf8(picture)) {
-        static const QByteArray keep = printableAscii();
         object.insert(QLatin1String("picture"), displayName(decodePath(picture)));
-        object.insert(QLatin1String("pictureBytes"),
-                      QString::fromLatin1(picture.toPercentEncoding(keep)));
+        object.insert(QLatin1String("pictureBytes"), percentEncodedPath(picture));
     }
     if (cell.label)
         object.insert(QLatin1String("label"), QString::fromStdString(*cell.label));

@@ -28,16 +28,6 @@ Error copyError(const QString& file, const QString& cause) {
                      .arg(file, cause));
 }
 
-// Every printable ASCII character but '%' stays as it is in the deck's file name.
-QByteArray keptInName() {
-    QByteArray keep;
-    for (char c = 0x21; c < 0x7F; ++c) {
-        if (c != '%')
-            keep.append(c);
-    }
-    return keep;
-}
-
 QByteArray readWhole(const QString& file) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
@@ -105,10 +95,8 @@ QByteArray recoveryCopyBytes(const Deck& deck, const QString& deckPath, const QD
                              const QString& copyFile) {
     QJsonObject top = QJsonDocument::fromJson(deckJson(deck, copyFile)).object();
     QJsonObject recovery;
-    static const QByteArray keep = keptInName();
     if (!deckPath.isEmpty())
-        recovery.insert(kDeckFileKey,
-                        QString::fromLatin1(encodePath(deckPath).toPercentEncoding(keep)));
+        recovery.insert(kDeckFileKey, percentEncodedPath(encodePath(deckPath)));
     recovery.insert(kChangedKey, changed.toUTC().toString(Qt::ISODateWithMs));
     top.insert(kRecoveryKey, recovery);
     return QJsonDocument(top).toJson(QJsonDocument::Indented);

@@ -28,13 +28,6 @@ using namespace ferlo::test;
 
 namespace {
 
-QAction* action(const QObject& form, const QString& name) {
-    auto* found = form.findChild<QAction*>(name);
-    if (!found)
-        qFatal("no action %s", qPrintable(name));
-    return found;
-}
-
 // The recovery copies in the state folder.
 QStringList copies() {
     QStringList files;
