@@ -42,11 +42,9 @@ QMenu* makeRecentDecksMenu(QWidget* parent, std::function<void(const QString&)> 
     auto* menu = new QMenu(QCoreApplication::translate("RecentDecks", "Recent Dec&ks"), parent);
     menu->setObjectName(QStringLiteral("mnRecentDecks"));
     menu->setToolTipsVisible(true);
-    const auto fill = [menu, open = std::move(open)] {
-        fillRecentDecks(menu, open);
-    };
-    QObject::connect(menu, &QMenu::aboutToShow, menu, fill);
-    fill();
+    // Filled as it opens, so that it shows the list as other windows left it too.
+    QObject::connect(menu, &QMenu::aboutToShow, menu,
+                     [menu, open = std::move(open)] { fillRecentDecks(menu, open); });
     return menu;
 }
 

@@ -10,8 +10,8 @@ class QWidget;
 namespace ferlo {
 
 // File > Recent Decks: the decks opened or saved last (storage/RecentDeckList.h), newest first,
-// read anew each time the menu opens. A deck whose file is gone is greyed, its tooltip saying
-// so; choosing one hands its file to `open`.
+// read anew each time the menu opens (it is empty until then). A deck whose file is gone is greyed,
+// its tooltip saying so; choosing one hands its file to `open`.
 QMenu* makeRecentDecksMenu(QWidget* parent, std::function<void(const QString&)> open);
 
 // Notes the deck's file among the recent decks when it differs from `noted` (the one noted

@@ -42,7 +42,7 @@ public:
                      Action saveAs, Action discard);
 
 private:
-    QPushButton* addButton(const QString& name, const QString& text, Action action);
+    QPushButton* actionButton(const QString& name, const QString& text, Action action);
     void act(const Action& action);
 
     std::vector<RecoveryCopy>& m_copies;
@@ -83,20 +83,21 @@ RecoveryQuestion::RecoveryQuestion(QWidget* parent, std::vector<RecoveryCopy>& c
     m_list->setCurrentItem(m_list->topLevelItem(0));
     layout->addWidget(m_list);
     m_buttons = new QDialogButtonBox(this);
-    addButton(QStringLiteral("RestoreButton"), QCoreApplication::translate("Recovery", "&Restore"),
-              std::move(restore))
+    actionButton(QStringLiteral("RestoreButton"),
+                 QCoreApplication::translate("Recovery", "&Restore"), std::move(restore))
         ->setDefault(true);
-    addButton(QStringLiteral("SaveAsButton"),
-              QCoreApplication::translate("Recovery", "&Save As ..."), std::move(saveAs));
-    addButton(QStringLiteral("DiscardButton"), QCoreApplication::translate("Recovery", "&Discard"),
-              std::move(discard));
+    actionButton(QStringLiteral("SaveAsButton"),
+                 QCoreApplication::translate("Recovery", "&Save As ..."), std::move(saveAs));
+    actionButton(QStringLiteral("DiscardButton"),
+                 QCoreApplication::translate("Recovery", "&Discard"), std::move(discard));
     m_buttons->addButton(QDialogButtonBox::Close);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(m_buttons);
     resize(520, 300);
 }
 
-QPushButton* RecoveryQuestion::addButton(const QString& name, const QString& text, Action action) {
+QPushButton* RecoveryQuestion::actionButton(const QString& name, const QString& text,
+                                            Action action) {
     QPushButton* button = m_buttons->addButton(text, QDialogButtonBox::ActionRole);
     button->setObjectName(name);
     connect(button, &QPushButton::clicked, this, [this, action] { act(action); });
@@ -136,7 +137,7 @@ void TFerloMainForm::createRecovery() {
 
 void TFerloMainForm::noteDeckState() {
     if (m_recovery)
-        m_recovery->changed();
+        m_recovery->changed(m_deck.modified());
     noteRecentDeckChange(pathFromModel(m_deck.path()), m_recentNoted);
 }
 

@@ -61,7 +61,11 @@ RecoveryWriter::~RecoveryWriter() {
     m_thread.join();
 }
 
-void RecoveryWriter::changed() {
+void RecoveryWriter::changed(bool modified) {
+    if (!modified) {
+        drop();
+        return;
+    }
     m_changed = QDateTime::currentDateTimeUtc();
     if (m_timer.isActive())
         return; // the write that is due takes this change too

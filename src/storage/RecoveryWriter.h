@@ -45,8 +45,9 @@ public:
     RecoveryWriter(const RecoveryWriter&) = delete;
     RecoveryWriter& operator=(const RecoveryWriter&) = delete;
 
-    // The deck changed, or its modified state did.
-    void changed();
+    // The deck changed, or its modified state did. A deck with unsaved changes is written
+    // within the interval; one without (saved, undone) has its copy removed at once.
+    void changed(bool modified = true);
     // The deck was saved, closed or discarded: the copy goes now.
     void drop();
     // A copy restored into the window becomes this writer's copy, its lock held on.

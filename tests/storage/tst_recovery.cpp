@@ -254,7 +254,7 @@ private slots:
 
         if (end == QLatin1String("saved")) {
             shown.reset();
-            writer->changed();
+            writer->changed(false);
         } else if (end == QLatin1String("drop")) {
             writer->drop();
         } else {
