@@ -126,13 +126,14 @@ void TFerloMainForm::createRecovery() {
     const auto source = [this]() -> std::optional<RecoveryWriter::Snapshot> {
         if (!m_deck.modified())
             return std::nullopt;
-        return RecoveryWriter::Snapshot{shownDeck(), pathFromModel(m_deck.path())};
+        return RecoveryWriter::Snapshot{m_deck.deck(), pathFromModel(m_deck.path())};
     };
     // Told once, and not in the middle of a picture pass.
     const auto failed = [this](const QString& message) {
         whenPicturesPlaced([this, message] { showMessage(this, MessageKind::Warning, message); });
     };
     m_recovery = std::make_unique<RecoveryWriter>(source, failed);
+    connect(this, &TFerloMainForm::deckChanged, this, [this] { noteDeckState(); });
 }
 
 void TFerloMainForm::noteDeckState() {
