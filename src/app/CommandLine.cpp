@@ -2,7 +2,6 @@
 #include "app/Languages.h"
 #include "app/LayoutOptions.h"
 #include "app/SpeakTo.h"
-#include "app/WordCards.h"
 
 #include "dialogs/Messages.h"
 #include "layout/DeckEdit.h"
@@ -18,6 +17,7 @@
 #include "storage/PrintOption.h"
 #include "symbols/SymbolCells.h"
 #include "symbols/SymbolIndex.h"
+#include "symbols/WordCards.h"
 
 #include <QAction>
 #include <QCommandLineParser>

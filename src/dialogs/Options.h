@@ -30,11 +30,14 @@ public:
     QPushButton* CancelBtn = nullptr;
     // Opens the speech options (Options > Speech), through speechRequested().
     QPushButton* SpeechBtn = nullptr;
+    // Opens the user's symbol folders (Options > Symbols), through symbolsRequested().
+    QPushButton* SymbolsBtn = nullptr;
     // Whether the window opens the last deck on start (storage/RecentDeckList.h).
     QCheckBox* cbReopenLastDeck = nullptr;
 
 signals:
     void speechRequested();
+    void symbolsRequested();
 
 protected:
     // Sets the radio buttons from the store on every showing.
@@ -42,6 +45,7 @@ protected:
 
 private slots:
     void FormCreate();
+    void createSymbolsPage();
     void OKBtnClick();
 };
 

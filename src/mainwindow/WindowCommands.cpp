@@ -122,6 +122,8 @@ void TFerloMainForm::createCardCommands() {
              tr("Remove this card from the deck"), Glyph::RemoveCard, [this] { removeCard(); }, {});
     m_commands->add(Place::Card, QStringLiteral("mnLayout"), tr("&Layout ..."),
                     [this] { chooseLayout(); });
+    m_commands->add(Place::Card, QStringLiteral("mnCardsFromWords"), tr("Cards from &Words ..."),
+                    [this] { cardsFromWords(); });
     m_commands->addSeparator(Place::Card);
     // Checked, it waits for the click on the picture whose word is to be recorded.
     TBRecord =
