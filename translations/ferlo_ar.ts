@@ -1202,6 +1202,94 @@ Then click Continue to print the backs.</source>
     </message>
 </context>
 <context>
+    <name>RecentDecks</name>
+    <message>
+        <source>Not found: %1</source>
+        <translation>غير موجود: ‎%1‎</translation>
+    </message>
+    <message>
+        <source>No recent decks</source>
+        <translation>لا توجد رزم حديثة</translation>
+    </message>
+    <message>
+        <source>Recent Dec&amp;ks</source>
+        <translation>الرزم الأخيرة</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Recover Decks</source>
+        <translation>استعادة الرزم</translation>
+    </message>
+    <message>
+        <source>Ferlo ended before these decks were saved. Restore a deck, save it under a name, or discard it. Decks left here are offered again at the next start.</source>
+        <translation>أُغلق Ferlo قبل حفظ هذه الرزم. استعد رزمة أو احفظها باسم أو تجاهلها. ما يبقى هنا يُعرض مجددًا عند البدء التالي.</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>الرزمة</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>البطاقات</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>آخر تغيير</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>استعادة</translation>
+    </message>
+    <message>
+        <source>&amp;Save As ...</source>
+        <translation>حفظ باسم ...</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>تجاهل</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read: %2</source>
+        <translation>تعذّرت قراءة نسخة الاستعادة ‎%1‎: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than any deck</source>
+        <translation>الملف أكبر من أي رزمة</translation>
+    </message>
+    <message>
+        <source>a deck, but no recovery copy of this program</source>
+        <translation>رزمة، لكنها ليست نسخة استعادة من هذا البرنامج</translation>
+    </message>
+    <message>
+        <source>recovery.deckFile: expected an absolute file name</source>
+        <translation>recovery.deckFile: يُتوقع اسم ملف مطلق</translation>
+    </message>
+    <message>
+        <source>recovery.changed: expected a time</source>
+        <translation>recovery.changed: يُتوقع وقت</translation>
+    </message>
+    <message>
+        <source>It could not be set aside either.</source>
+        <translation>وتعذّر نقلها جانبًا أيضًا.</translation>
+    </message>
+    <message>
+        <source>It was set aside as %1.</source>
+        <translation>نُقلت جانبًا باسم ‎%1‎.</translation>
+    </message>
+    <message>
+        <source>Ferlo cannot keep a recovery copy of the deck in %1: %2
+Your files are as they were; save the deck to keep its changes.</source>
+        <translation>لا يستطيع Ferlo الاحتفاظ بنسخة استعادة للرزمة في ‎%1‎: %2
+ملفاتك كما كانت؛ احفظ الرزمة للاحتفاظ بتغييراتها.</translation>
+    </message>
+    <message>
+        <source>the lock file cannot be made</source>
+        <translation>تعذّر إنشاء ملف القفل</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>The print option could not be saved to %1</source>
@@ -1358,6 +1446,10 @@ Then click Continue to print the backs.</source>
     <message>
         <source>The symbol folders could not be saved to %1</source>
         <translation>تعذر حفظ مجلدات الرموز في %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1</source>
+        <translation>تعذّر حفظ الإعدادات في ‎%1‎</translation>
     </message>
 </context>
 <context>
@@ -2599,6 +2691,10 @@ A word in another script is spoken in a voice that reads it.</source>
         <translation>سُجّلت «%1» في %2</translation>
     </message>
     <message>
+        <source>The recovery copy %1 could not be removed: %2</source>
+        <translation>تعذّر حذف نسخة الاستعادة ‎%1‎: %2</translation>
+    </message>
+    <message>
         <source>A symbol&apos;s word is kept beside the deck: save the deck, then record.</source>
         <translation>تُحفظ كلمة الرمز بجوار الرزمة: احفظ الرزمة، ثم سجّل.</translation>
     </message>
@@ -2652,6 +2748,10 @@ A word in another script is spoken in a voice that reads it.</source>
     <message>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;النطق ...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen the last deck on start</source>
+        <translation>إعادة فتح آخر رزمة عند البدء</translation>
     </message>
     <message>
         <source>Sym&amp;bols ...</source>

@@ -1214,6 +1214,94 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     </message>
 </context>
 <context>
+    <name>RecentDecks</name>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Nicht gefunden: %1</translation>
+    </message>
+    <message>
+        <source>No recent decks</source>
+        <translation>Keine zuletzt verwendeten Stapel</translation>
+    </message>
+    <message>
+        <source>Recent Dec&amp;ks</source>
+        <translation>&amp;Zuletzt verwendete Stapel</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Recover Decks</source>
+        <translation>Stapel wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Ferlo ended before these decks were saved. Restore a deck, save it under a name, or discard it. Decks left here are offered again at the next start.</source>
+        <translation>Ferlo wurde beendet, bevor diese Stapel gespeichert waren. Stellen Sie einen Stapel wieder her, speichern Sie ihn unter einem Namen oder verwerfen Sie ihn. Was hier bleibt, wird beim nächsten Start wieder angeboten.</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>Stapel</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Letzte Änderung</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Save As ...</source>
+        <translation>&amp;Speichern unter ...</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read: %2</source>
+        <translation>Die Wiederherstellungskopie %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than any deck</source>
+        <translation>die Datei ist größer als jeder Stapel</translation>
+    </message>
+    <message>
+        <source>a deck, but no recovery copy of this program</source>
+        <translation>ein Stapel, aber keine Wiederherstellungskopie dieses Programms</translation>
+    </message>
+    <message>
+        <source>recovery.deckFile: expected an absolute file name</source>
+        <translation>recovery.deckFile: absoluter Dateiname erwartet</translation>
+    </message>
+    <message>
+        <source>recovery.changed: expected a time</source>
+        <translation>recovery.changed: Zeitangabe erwartet</translation>
+    </message>
+    <message>
+        <source>It could not be set aside either.</source>
+        <translation>Sie konnte auch nicht beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>It was set aside as %1.</source>
+        <translation>Sie wurde als %1 beiseitegelegt.</translation>
+    </message>
+    <message>
+        <source>Ferlo cannot keep a recovery copy of the deck in %1: %2
+Your files are as they were; save the deck to keep its changes.</source>
+        <translation>Ferlo kann keine Wiederherstellungskopie des Stapels in %1 anlegen: %2
+Ihre Dateien sind unverändert; speichern Sie den Stapel, um seine Änderungen zu behalten.</translation>
+    </message>
+    <message>
+        <source>the lock file cannot be made</source>
+        <translation>die Sperrdatei kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>The print option could not be saved to %1</source>
@@ -1370,6 +1458,10 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     <message>
         <source>The symbol folders could not be saved to %1</source>
         <translation>Die Symbolordner konnten nicht in %1 gespeichert werden</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1</source>
+        <translation>Die Einstellungen konnten nicht in %1 gespeichert werden</translation>
     </message>
 </context>
 <context>
@@ -2611,6 +2703,10 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
         <translation>„%1“ in %2 aufgenommen</translation>
     </message>
     <message>
+        <source>The recovery copy %1 could not be removed: %2</source>
+        <translation>Die Wiederherstellungskopie %1 konnte nicht entfernt werden: %2</translation>
+    </message>
+    <message>
         <source>A symbol&apos;s word is kept beside the deck: save the deck, then record.</source>
         <translation>Das Wort eines Symbols wird neben dem Stapel gespeichert: Speichern Sie den Stapel, und nehmen Sie dann auf.</translation>
     </message>
@@ -2664,6 +2760,10 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
     <message>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Stimme ...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen the last deck on start</source>
+        <translation>&amp;Letzten Stapel beim Start öffnen</translation>
     </message>
     <message>
         <source>Sym&amp;bols ...</source>

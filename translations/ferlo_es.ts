@@ -1223,6 +1223,94 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     </message>
 </context>
 <context>
+    <name>RecentDecks</name>
+    <message>
+        <source>Not found: %1</source>
+        <translation>No encontrado: %1</translation>
+    </message>
+    <message>
+        <source>No recent decks</source>
+        <translation>No hay mazos recientes</translation>
+    </message>
+    <message>
+        <source>Recent Dec&amp;ks</source>
+        <translation>Ma&amp;zos recientes</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Recover Decks</source>
+        <translation>Recuperar mazos</translation>
+    </message>
+    <message>
+        <source>Ferlo ended before these decks were saved. Restore a deck, save it under a name, or discard it. Decks left here are offered again at the next start.</source>
+        <translation>Ferlo se cerró antes de guardar estos mazos. Restaure un mazo, guárdelo con un nombre o descártelo. Los que queden aquí se ofrecerán de nuevo en el próximo inicio.</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>Mazo</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Tarjetas</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Último cambio</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurar</translation>
+    </message>
+    <message>
+        <source>&amp;Save As ...</source>
+        <translation>&amp;Guardar como ...</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Descartar</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read: %2</source>
+        <translation>La copia de recuperación %1 no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than any deck</source>
+        <translation>el archivo es mayor que cualquier mazo</translation>
+    </message>
+    <message>
+        <source>a deck, but no recovery copy of this program</source>
+        <translation>un mazo, pero no una copia de recuperación de este programa</translation>
+    </message>
+    <message>
+        <source>recovery.deckFile: expected an absolute file name</source>
+        <translation>recovery.deckFile: se esperaba un nombre de archivo absoluto</translation>
+    </message>
+    <message>
+        <source>recovery.changed: expected a time</source>
+        <translation>recovery.changed: se esperaba una hora</translation>
+    </message>
+    <message>
+        <source>It could not be set aside either.</source>
+        <translation>Tampoco se pudo apartar.</translation>
+    </message>
+    <message>
+        <source>It was set aside as %1.</source>
+        <translation>Se apartó como %1.</translation>
+    </message>
+    <message>
+        <source>Ferlo cannot keep a recovery copy of the deck in %1: %2
+Your files are as they were; save the deck to keep its changes.</source>
+        <translation>Ferlo no puede guardar una copia de recuperación del mazo en %1: %2
+Sus archivos siguen como estaban; guarde el mazo para conservar sus cambios.</translation>
+    </message>
+    <message>
+        <source>the lock file cannot be made</source>
+        <translation>no se puede crear el archivo de bloqueo</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>The print option could not be saved to %1</source>
@@ -1379,6 +1467,10 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     <message>
         <source>The symbol folders could not be saved to %1</source>
         <translation>Las carpetas de símbolos no se pudieron guardar en %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1</source>
+        <translation>No se pudo guardar la configuración en %1</translation>
     </message>
 </context>
 <context>
@@ -2620,6 +2712,10 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
         <translation>«%1» grabado en %2</translation>
     </message>
     <message>
+        <source>The recovery copy %1 could not be removed: %2</source>
+        <translation>No se pudo eliminar la copia de recuperación %1: %2</translation>
+    </message>
+    <message>
         <source>A symbol&apos;s word is kept beside the deck: save the deck, then record.</source>
         <translation>La palabra de un símbolo se guarda junto al mazo: guarde el mazo y luego grabe.</translation>
     </message>
@@ -2673,6 +2769,10 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
     <message>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Voz ...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen the last deck on start</source>
+        <translation>&amp;Reabrir el último mazo al iniciar</translation>
     </message>
     <message>
         <source>Sym&amp;bols ...</source>

@@ -1226,6 +1226,94 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     </message>
 </context>
 <context>
+    <name>RecentDecks</name>
+    <message>
+        <source>Not found: %1</source>
+        <translation>Introuvable&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>No recent decks</source>
+        <translation>Aucun paquet récent</translation>
+    </message>
+    <message>
+        <source>Recent Dec&amp;ks</source>
+        <translation>Paquets ré&amp;cents</translation>
+    </message>
+</context>
+<context>
+    <name>Recovery</name>
+    <message>
+        <source>Recover Decks</source>
+        <translation>Récupérer des paquets</translation>
+    </message>
+    <message>
+        <source>Ferlo ended before these decks were saved. Restore a deck, save it under a name, or discard it. Decks left here are offered again at the next start.</source>
+        <translation>Ferlo s&apos;est arrêté avant l&apos;enregistrement de ces paquets. Restaurez un paquet, enregistrez-le sous un nom ou abandonnez-le. Ceux qui restent ici seront proposés de nouveau au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Deck</source>
+        <translation>Paquet</translation>
+    </message>
+    <message>
+        <source>Cards</source>
+        <translation>Cartes</translation>
+    </message>
+    <message>
+        <source>Last change</source>
+        <translation>Dernière modification</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>&amp;Save As ...</source>
+        <translation>&amp;Enregistrer sous ...</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>A&amp;bandonner</translation>
+    </message>
+    <message>
+        <source>The recovery copy %1 cannot be read: %2</source>
+        <translation>La copie de récupération %1 est illisible&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than any deck</source>
+        <translation>le fichier est plus grand que tout paquet</translation>
+    </message>
+    <message>
+        <source>a deck, but no recovery copy of this program</source>
+        <translation>un paquet, mais pas une copie de récupération de ce programme</translation>
+    </message>
+    <message>
+        <source>recovery.deckFile: expected an absolute file name</source>
+        <translation>recovery.deckFile&#xa0;: nom de fichier absolu attendu</translation>
+    </message>
+    <message>
+        <source>recovery.changed: expected a time</source>
+        <translation>recovery.changed&#xa0;: heure attendue</translation>
+    </message>
+    <message>
+        <source>It could not be set aside either.</source>
+        <translation>Elle n&apos;a pas pu être mise de côté non plus.</translation>
+    </message>
+    <message>
+        <source>It was set aside as %1.</source>
+        <translation>Elle a été mise de côté sous le nom %1.</translation>
+    </message>
+    <message>
+        <source>Ferlo cannot keep a recovery copy of the deck in %1: %2
+Your files are as they were; save the deck to keep its changes.</source>
+        <translation>Ferlo ne peut pas garder de copie de récupération du paquet dans %1&#xa0;: %2
+Vos fichiers sont intacts&#xa0;; enregistrez le paquet pour garder ses modifications.</translation>
+    </message>
+    <message>
+        <source>the lock file cannot be made</source>
+        <translation>le fichier de verrou ne peut pas être créé</translation>
+    </message>
+</context>
+<context>
     <name>Settings</name>
     <message>
         <source>The print option could not be saved to %1</source>
@@ -1382,6 +1470,10 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     <message>
         <source>The symbol folders could not be saved to %1</source>
         <translation>Les dossiers de symboles n&apos;ont pas pu être enregistrés dans %1</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1</source>
+        <translation>Les paramètres n&apos;ont pas pu être enregistrés dans %1</translation>
     </message>
 </context>
 <context>
@@ -2623,6 +2715,10 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
         <translation>«&#xa0;%1&#xa0;» enregistré dans %2</translation>
     </message>
     <message>
+        <source>The recovery copy %1 could not be removed: %2</source>
+        <translation>La copie de récupération %1 n&apos;a pas pu être supprimée&#xa0;: %2</translation>
+    </message>
+    <message>
         <source>A symbol&apos;s word is kept beside the deck: save the deck, then record.</source>
         <translation>Le mot d&apos;un symbole est gardé à côté du paquet&#xa0;: enregistrez le paquet, puis enregistrez le mot.</translation>
     </message>
@@ -2676,6 +2772,10 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
     <message>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Voix ...</translation>
+    </message>
+    <message>
+        <source>&amp;Reopen the last deck on start</source>
+        <translation>&amp;Rouvrir le dernier paquet au démarrage</translation>
     </message>
     <message>
         <source>Sym&amp;bols ...</source>

@@ -82,15 +82,16 @@ int main(int argc, char* argv[]) {
         ferlo::runGuarded(&mainForm, [&] { ferlo::applyWindowStart(mainForm, start); });
         const QStringList files = start.files;
         mainForm.show();
-        // The window shows first; the pictures are placed once the message loop runs.
-        if (!files.isEmpty()) {
-            QMetaObject::invokeMethod(
-                &mainForm,
-                [&mainForm, files] {
+        // The window shows first; then it offers what a crash left unsaved, and the pictures
+        // are placed, once the message loop runs.
+        QMetaObject::invokeMethod(
+            &mainForm,
+            [&mainForm, files] {
+                mainForm.resumeWork(files.isEmpty());
+                if (!files.isEmpty())
                     ferlo::runGuarded(&mainForm, [&] { mainForm.openFiles(files); });
-                },
-                Qt::QueuedConnection);
-        }
+            },
+            Qt::QueuedConnection);
     }
     return app.exec();
 }

@@ -3,7 +3,9 @@
 #include "dialogs/DesignFont.h"
 #include "dialogs/Messages.h"
 #include "storage/PrintOption.h"
+#include "storage/RecentDeckList.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -38,6 +40,9 @@ TdlgOptions::TdlgOptions(QWidget* parent)
     rbPrintAsOriginal = placed(new QRadioButton(tr("Print image as original format"), this),
                                QStringLiteral("rbPrintAsOriginal"), {56, 88, 169, 17});
     rbPrintAsOriginal->setAutoExclusive(true);
+
+    cbReopenLastDeck = placed(new QCheckBox(tr("&Reopen the last deck on start"), this),
+                              QStringLiteral("cbReopenLastDeck"), {24, 136, 273, 17});
 
     OKBtn = placed(new QPushButton(tr("OK"), this), QStringLiteral("OKBtn"), {79, 180, 75, 25});
     OKBtn->setDefault(true);
@@ -98,11 +103,15 @@ void TdlgOptions::showEvent(QShowEvent* event) {
     runGuarded(this, [this, &printAsDib] { printAsDib = get_PrintAsDIB(); });
     rbPrintAsDIB->setChecked(printAsDib);
     rbPrintAsOriginal->setChecked(!printAsDib);
+    cbReopenLastDeck->setChecked(readReopenLastDeck());
     OKBtn->setFocus(Qt::OtherFocusReason);
 }
 
 void TdlgOptions::OKBtnClick() {
-    runGuarded(this, [this] { save_PrintAsDIB(); });
+    runGuarded(this, [this] {
+        save_PrintAsDIB();
+        saveReopenLastDeck(cbReopenLastDeck->isChecked());
+    });
     accept();
 }
 

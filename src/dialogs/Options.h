@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QFrame;
 class QGroupBox;
 class QPushButton;
@@ -31,6 +32,8 @@ public:
     QPushButton* SpeechBtn = nullptr;
     // Opens the user's symbol folders (Options > Symbols), through symbolsRequested().
     QPushButton* SymbolsBtn = nullptr;
+    // Whether the window opens the last deck on start (storage/RecentDeckList.h).
+    QCheckBox* cbReopenLastDeck = nullptr;
 
 signals:
     void speechRequested();

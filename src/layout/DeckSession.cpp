@@ -31,6 +31,13 @@ void DeckSession::reset(Deck deck, std::string path) {
     restore(std::move(deck), 0);
 }
 
+void DeckSession::recovered(Deck deck, std::string path) {
+    reset(std::move(deck), std::move(path));
+    // No deck of the session is without cards: this one differs from every state of it.
+    m_saved = Deck{};
+    tell();
+}
+
 void DeckSession::restore(Deck deck, int current) {
     if (deck.cards.empty())
         deck.cards.emplace_back();

@@ -27,6 +27,10 @@ public:
     // card on screen. A deck without cards gets one empty card.
     void reset(Deck deck, std::string path);
 
+    // Starts over with a deck brought back after a crash: it keeps the file it belongs to
+    // (empty: untitled) and counts as modified until it is saved.
+    void recovered(Deck deck, std::string path);
+
     const Deck& deck() const { return m_deck; }
     int count() const { return int(m_deck.cards.size()); }
     int current() const { return m_current; }

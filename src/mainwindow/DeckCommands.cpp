@@ -11,6 +11,7 @@
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 #include "storage/PrintOption.h"
+#include "storage/RecoveryWriter.h"
 #include "symbols/SymbolCells.h"
 
 #include <QAction>
@@ -227,6 +228,8 @@ void TFerloMainForm::closeEvent(QCloseEvent* event) {
     if (!close)
         runGuarded(this, [&] { close = maybeSaveChanges(); });
     m_closeConfirmed = close;
+    if (close && m_recovery)
+        m_recovery->drop(); // saved or discarded: the copy goes with the deck
     if (close)
         event->accept();
     else

@@ -17,6 +17,7 @@ class QAction;
 class QActionGroup;
 class QFrame;
 class QLabel;
+class QMenu;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
@@ -46,6 +47,8 @@ class CardView;
 class CommandRegistry;
 class DeckHistory;
 struct JobOutcome;
+struct RecoveryCopy;
+class RecoveryWriter;
 class SoundPlayer;
 class WordRecorder;
 struct CardPage;
@@ -103,6 +106,11 @@ public:
     // Files not found, files that are neither, and pictures that fail to load are named in one
     // message, each with its cause; the window then shows the card that took the first picture.
     void openFiles(const QStringList& paths);
+
+    // After start (Recovery.cpp): offers the recovery copies of decks that a run which ended
+    // without saving them left behind; then, when nothing was restored, `reopenLastDeck` allows
+    // it and the user chose it in Options, opens the last deck.
+    void resumeWork(bool reopenLastDeck);
 
     // File > Print Word Backs: stores the option, which the menu then shows.
     void setWordBacks(bool on);
@@ -421,6 +429,19 @@ private:
     SymbolBrowser* Symbols = nullptr;
     bool m_stripWanted = true; // View > Card Strip
     CommandRegistry* m_commands = nullptr;
+
+    // Keeping work between runs (Recovery.cpp): the recovery copy of the deck while it has
+    // unsaved changes, the question about copies left by a crash, and the recent decks.
+    void createRecovery();
+    // Every change of the deck (deckChanged) reaches the recovery copy and the recent decks.
+    void noteDeckState();
+    // True when a copy was restored into the window.
+    bool offerRecoveryCopies();
+    void restoreRecovered(RecoveryCopy& copy);
+    bool saveRecoveredAs(RecoveryCopy& copy);
+    QMenu* createRecentDecksMenu();
+    QString m_recentNoted;
+    std::unique_ptr<RecoveryWriter> m_recovery;
 };
 
 } // namespace ferlo

@@ -18,6 +18,7 @@
 #include "printing/job/PrintJob.h"
 #include "sound/SoundPlayer.h"
 #include "sound/Speech.h"
+#include "storage/RecoveryWriter.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -103,6 +104,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     runGuarded(this, [this] { FormCreate(); });
     createArrangeCommands();
     createSymbolCommands();
+    createRecovery();
     updateDeckControls();
 }
 

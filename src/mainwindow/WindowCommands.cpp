@@ -12,6 +12,7 @@
 #include <QActionGroup>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolBar>
 
@@ -77,6 +78,7 @@ void TFerloMainForm::createFileCommands() {
          {QKeySequence(QKeySequence::Save)});
     file(
         QStringLiteral("mnSaveDeckAs"), tr("Save &as ..."), [this] { saveDeckAs(); }, saveAsKeys());
+    m_commands->menu(Place::File)->addMenu(createRecentDecksMenu());
     m_commands->addSeparator(Place::File);
     file(QStringLiteral("Printsetup1"), tr("Print se&tup ..."), [this] {
         printerSetup(this);

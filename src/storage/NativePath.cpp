@@ -116,6 +116,18 @@ QString pathFromModel(const std::string& path) {
     return decodePath(QByteArray::fromStdString(path));
 }
 
+QString percentEncodedPath(const QByteArray& path) {
+    static const QByteArray kept = [] {
+        QByteArray printable;
+        for (char c = 0x21; c < 0x7F; ++c) {
+            if (c != '%')
+                printable.append(c);
+        }
+        return printable;
+    }();
+    return QString::fromLatin1(path.toPercentEncoding(kept));
+}
+
 QString displayName(const QString& path) {
     QString shown = path;
     for (qsizetype i = 0; i < path.size(); ++i) {

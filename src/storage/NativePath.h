@@ -20,6 +20,11 @@ QString pathFromModel(const std::string& path);
 // The text to show for a name: the bytes that are not UTF-8 show as U+FFFD.
 QString displayName(const QString& path);
 
+// A file name's bytes as ASCII text that a JSON file keeps exactly: every printable ASCII
+// character but '%' as it is, every other byte percent-encoded (QByteArray::fromPercentEncoding
+// gives the bytes back).
+QString percentEncodedPath(const QByteArray& path);
+
 // What a directory holds, without hidden entries ('.' first), by kind. Names are decoded with
 // decodePath, so that every entry can be opened again; sorted by name, ignoring case.
 enum class EntryKind { PlainFile, Directory };

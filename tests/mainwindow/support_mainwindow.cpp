@@ -119,6 +119,13 @@ void clickFile(TFerloMainForm& form, const QString& name, Qt::MouseButton button
     QTest::mouseClick(list->viewport(), button, Qt::NoModifier, rect.center());
 }
 
+QAction* action(const QObject& owner, const QString& name) {
+    auto* found = owner.findChild<QAction*>(name);
+    if (!found)
+        qFatal("no action %s", qPrintable(name));
+    return found;
+}
+
 QStringList selectedFiles(const TFerloMainForm& form) {
     const QListWidget* list = fileList(form);
     QStringList names;

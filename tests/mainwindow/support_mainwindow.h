@@ -117,6 +117,9 @@ protected:
 
 // Clicks an item of the file list with a mouse button, as a user would.
 void clickFile(TFerloMainForm& form, const QString& name, Qt::MouseButton button = Qt::LeftButton);
+// The window's action of that object name; a name that is missing ends the test.
+QAction* action(const QObject& owner, const QString& name);
+
 // The names of the selected items of the file list, in list order.
 QStringList selectedFiles(const TFerloMainForm& form);
 // Runs the event loop until the program asks to quit; false when it had not within the time.

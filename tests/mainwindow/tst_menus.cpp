@@ -53,11 +53,12 @@ private slots:
             if (!action->isSeparator())
                 fileItems << action->text();
         }
-        QCOMPARE(fileItems,
-                 (QStringList{"&New deck", "&Open deck ...", "&Save", "Save &as ...",
-                              "Print se&tup ...", "&Print ...", "Print Pre&view ...",
-                              "&Export PDF ...", "Print Word &Backs", "&Double-Sided Printing ...",
-                              "Print &Calibration Sheet ...", "Deck P&roperties ...", "e&xit"}));
+        QCOMPARE(
+            fileItems,
+            (QStringList{"&New deck", "&Open deck ...", "&Save", "Save &as ...", "Recent Dec&ks",
+                         "Print se&tup ...", "&Print ...", "Print Pre&view ...", "&Export PDF ...",
+                         "Print Word &Backs", "&Double-Sided Printing ...",
+                         "Print &Calibration Sheet ...", "Deck P&roperties ...", "e&xit"}));
         QVERIFY(!ui.Printsetup1->isVisible());
         // The word-backs command shows the stored option and stores each change; a new window
         // shows it as stored.

@@ -29,13 +29,6 @@ using namespace ferlo::test;
 
 namespace {
 
-QAction* action(const TFerloMainForm& form, const QString& name) {
-    auto* found = form.findChild<QAction*>(name);
-    if (!found)
-        qFatal("no action %s", qPrintable(name));
-    return found;
-}
-
 // The deck's PDF without what changes from run to run (dates and document id).
 QByteArray deckPdf(const TFerloMainForm& form, const QString& path) {
     writeCardPdf(path, form.deckPages(), QPageSize(QPageSize::A5), 40);
