@@ -210,6 +210,10 @@ private:
     // place of the card of the five counts.
     bool showsLayout() const { return m_card.layout().kind != CardLayout::Kind::Count; }
     void chooseLayout();
+    // Card > Make Activity ... (ActivityCommands.cpp): a game of the deck's pictures, and a
+    // picture or word of it spoken as a card's.
+    void makeActivity();
+    void speakDeckCell(const DeckCell& cell);
     void applyLayoutChoice(const LayoutChoice& choice);
     // The card panel, the count and orientation buttons as the card's layout says.
     void showLayoutState();

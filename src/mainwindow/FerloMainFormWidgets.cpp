@@ -244,6 +244,8 @@ void TFerloMainForm::createMenus() {
                                tr("Remove this card from the deck"), Glyph::RemoveCard,
                                [this] { removeCard(); });
     command(cards, QStringLiteral("mnLayout"), tr("&Layout ..."), [this] { chooseLayout(); });
+    command(cards, QStringLiteral("mnActivity"), tr("Make &Activity ..."),
+            [this] { makeActivity(); });
     cards->addSeparator();
     // Checked, it waits for the click on the picture whose word is to be recorded.
     TBRecord = cardCommand(QStringLiteral("TBRecord"), tr("Re&cord"),

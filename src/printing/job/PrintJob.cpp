@@ -1,5 +1,7 @@
 #include "printing/job/PrintJob.h"
 
+#include "printing/DocumentPictures.h"
+
 #include "printing/job/DuplexDialog.h"
 
 #include "dialogs/Messages.h"
@@ -470,7 +472,8 @@ namespace {
 // Print and the calibration sheet: the print dialog, then the job. `backOffset`: the chosen
 // printer's back offset moves the backs.
 SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
-                     bool wordBacks, bool backOffset, JobOutcome* outcome = nullptr) {
+                     bool wordBacks, bool backOffset, JobOutcome* outcome = nullptr,
+                     bool decodeOnce = false) {
     if (cards.isEmpty())
         return duplex.turn;
     // Fold-over sheets print on one side, each holding its backs.
@@ -524,6 +527,13 @@ SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const Duplex
     };
     PageProgress progress(parent, QCoreApplication::translate("Printing", "Printing"));
     options.progress = std::ref(progress);
+    std::optional<DocumentPictures> pictures;
+    if (decodeOnce) {
+        pictures.emplace(pagesOf(cards, wordBacks, options.backPlacement, false),
+                         printer.resolution(),
+                         printer.pageLayout().pageSize().size(QPageSize::Millimeter));
+        pictures->attach(options);
+    }
     const bool done = runPrintJob(printer, cards, options);
     if (outcome) {
         outcome->end = done ? JobOutcome::End::Done : JobOutcome::End::Cancelled;
@@ -535,8 +545,9 @@ SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const Duplex
 } // namespace
 
 SheetTurn printCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
-                    JobOutcome* outcome) {
-    return printPages(parent, cards, duplex, get_PrintWordBacks(), true, outcome);
+                    JobOutcome* outcome, std::optional<bool> gameBacks) {
+    return printPages(parent, cards, duplex, gameBacks ? *gameBacks : get_PrintWordBacks(), true,
+                      outcome, gameBacks.has_value());
 }
 
 void printCalibrationSheet(QWidget* parent, const DuplexChoices& choices) {
@@ -551,8 +562,9 @@ void printerSetup(QWidget* parent) {
 
 constexpr QSize kPreviewSize(760, 820);
 
-void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex) {
-    const bool backs = get_PrintWordBacks();
+void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
+                 std::optional<bool> gameBacks) {
+    const bool backs = gameBacks ? *gameBacks : get_PrintWordBacks();
     const QList<CardPage> pages =
         pagesOf(cards, backs, placementFor(duplex, programPrinter()), duplex.foldOver);
     const QPageLayout paper = programPrinter().pageLayout();
@@ -591,8 +603,8 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
                                             QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(print, &QPushButton::clicked, &dialog, [&dialog, &cards, &duplex] {
-        runGuarded(&dialog, [&] { printCard(&dialog, cards, duplex); });
+    QObject::connect(print, &QPushButton::clicked, &dialog, [&dialog, &cards, &duplex, gameBacks] {
+        runGuarded(&dialog, [&] { printCard(&dialog, cards, duplex, nullptr, gameBacks); });
     });
     // The pages are painted once the dialog shows; an error is shown from inside the preview.
     QTimer::singleShot(0, &dialog, [&dialog, &pages, &pictures, &paper] {
@@ -620,9 +632,9 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
     dialog.exec();
 }
 
-JobOutcome exportCardPdf(QWidget* parent, const QList<CardPage>& cards,
-                         const DuplexChoices& duplex) {
-    const bool backs = get_PrintWordBacks();
+JobOutcome exportCardPdf(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
+                         std::optional<bool> gameBacks) {
+    const bool backs = gameBacks ? *gameBacks : get_PrintWordBacks();
     const QString path = askSaveFileName(
         parent, QCoreApplication::translate("Printing", "Export PDF"), QStringLiteral("Ferlo.pdf"),
         QCoreApplication::translate("Printing", "PDF files (*.pdf)"), QStringLiteral("pdf"));
@@ -631,9 +643,15 @@ JobOutcome exportCardPdf(QWidget* parent, const QList<CardPage>& cards,
     PageProgress progress(parent, QCoreApplication::translate("Printing", "Export PDF"));
     PaintOptions options;
     options.progress = std::ref(progress);
-    const bool done = writeCardPdf(
-        path, pagesOf(cards, backs, placementFor(duplex, programPrinter()), duplex.foldOver),
-        programPrinter().pageLayout().pageSize(), 600, options);
+    const QList<CardPage> pages =
+        pagesOf(cards, backs, placementFor(duplex, programPrinter()), duplex.foldOver);
+    const QPageSize paper = programPrinter().pageLayout().pageSize();
+    std::optional<DocumentPictures> pictures;
+    if (gameBacks) {
+        pictures.emplace(pages, 600, paper.size(QPageSize::Millimeter));
+        pictures->attach(options);
+    }
+    const bool done = writeCardPdf(path, pages, paper, 600, options);
     return {done ? JobOutcome::End::Done : JobOutcome::End::Cancelled, path, true};
 }
 
