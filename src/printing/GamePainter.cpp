@@ -52,7 +52,9 @@ void PrintCaption(QPainter& painter, const PreparedPage& prepared) {
     if (page.Caption.isEmpty())
         return;
     const double perMm = prepared.resolution / MillimetresPerInch;
-    QFont font(page.LabelFont.family());
+    // The labels' own font: a second font in a PDF would be written in an order of Qt's
+    // choosing, and the same game must give the same document.
+    QFont font = page.LabelFont;
     font.setPixelSize(std::max(1, int(std::lround(CaptionHeightMm * perMm))));
     const ShapedLine line = measureShapedLine(font, page.Caption, painter.device());
     const int inset = int(std::lround(CaptionInsetMm * perMm));
