@@ -1918,7 +1918,7 @@ A word in another script is spoken in a voice that reads it.</source>
     </message>
     <message>
         <source>&amp;Boards:</source>
-        <translation>ال&amp;لوحات:</translation>
+        <translation>اللوحات:</translation>
     </message>
     <message>
         <source>Columns × rows:</source>
@@ -1930,11 +1930,11 @@ A word in another script is spoken in a voice that reads it.</source>
     </message>
     <message>
         <source>&amp;Seed:</source>
-        <translation>&amp;البذرة:</translation>
+        <translation>البذرة:</translation>
     </message>
     <message>
         <source>&amp;Paper:</source>
-        <translation>&amp;الورق:</translation>
+        <translation>الورق:</translation>
     </message>
     <message>
         <source>No backs</source>
@@ -1950,7 +1950,7 @@ A word in another script is spoken in a voice that reads it.</source>
     </message>
     <message>
         <source>Card bac&amp;ks:</source>
-        <translation>ظهر ال&amp;بطاقات:</translation>
+        <translation>ظهر البطاقات:</translation>
     </message>
     <message>
         <source>Choose ...</source>
@@ -1970,11 +1970,11 @@ A word in another script is spoken in a voice that reads it.</source>
     </message>
     <message>
         <source>Pre&amp;view ...</source>
-        <translation>&amp;معاينة ...</translation>
+        <translation>معاينة ...</translation>
     </message>
     <message>
         <source>&amp;Export PDF ...</source>
-        <translation>&amp;تصدير PDF ...</translation>
+        <translation>تصدير PDF ...</translation>
     </message>
     <message>
         <source>&amp;Add to Deck</source>
@@ -2154,7 +2154,7 @@ A word in another script is spoken in a voice that reads it.</source>
     </message>
     <message>
         <source>P&amp;aper:</source>
-        <translation>&amp;الورق:</translation>
+        <translation>الورق:</translation>
     </message>
     <message>
         <source>Paper size:</source>
@@ -2747,7 +2747,7 @@ A word in another script is spoken in a voice that reads it.</source>
     </message>
     <message>
         <source>Make &amp;Activity ...</source>
-        <translation>صنع &amp;لعبة ...</translation>
+        <translation>صنع لعبة ...</translation>
     </message>
 </context>
 <context>

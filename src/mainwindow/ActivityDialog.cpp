@@ -30,7 +30,7 @@ namespace {
 
 // The preview's pages: this many, at this many dots an inch.
 constexpr int PreviewPages = 2;
-constexpr int PreviewDpi = 26;
+constexpr int PreviewDpi = 16;
 
 QSizeF paperOf(const CardPage& page) {
     if (page.Plan)
@@ -168,7 +168,7 @@ QWidget* ActivityDialog::makePreview() {
         auto* page = new PreviewPage(box);
         page->setObjectName(QStringLiteral("activityPreview%1").arg(i + 1));
         page->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
-        page->setMinimumSize(QSize(297, 297) * PreviewDpi / 25); // either orientation
+        page->setMinimumSize(QSize(297, 297) * PreviewDpi / 25 + QSize(2, 2)); // either orientation
         page->pressed = [this, i](int, QPoint at, QSize size) {
             if (!m_activity || size_t(i) >= m_activity->sheets.size() || !m_hooks.speak)
                 return;
@@ -269,8 +269,7 @@ void ActivityDialog::remake() {
     } catch (const ActivityProblem& problem) {
         m_problem = activityProblemText(problem);
     }
-    m_message->setText(m_activity ? tr("Pages: %1").arg(m_activity->sheets.size())
-                                  : m_problem);
+    m_message->setText(m_activity ? tr("Pages: %1").arg(m_activity->sheets.size()) : m_problem);
     for (QPushButton* button : m_actions)
         button->setEnabled(m_activity.has_value());
     showPreview();
