@@ -136,6 +136,16 @@ QWidget* ActivityDialog::makeOptions() {
     m_paper->setObjectName(QStringLiteral("activityPaper"));
     m_paper->addItems({QStringLiteral("A4"), QStringLiteral("Letter")});
     form->addRow(tr("&Paper:"), m_paper);
+    addBackChoice(form, box);
+    for (QComboBox* combo : {m_kind, m_paper, m_backs})
+        connect(combo, &QComboBox::currentIndexChanged, this, [this] { remake(); });
+    connect(m_free, &QCheckBox::toggled, this, [this] { remake(); });
+    for (QLineEdit* edit : {m_freeWord, m_backPicture})
+        connect(edit, &QLineEdit::editingFinished, this, [this] { remake(); });
+    return box;
+}
+
+void ActivityDialog::addBackChoice(QFormLayout* form, QWidget* box) {
     m_backs = new QComboBox(box);
     m_backs->setObjectName(QStringLiteral("activityBacks"));
     m_backs->addItems({tr("No backs"), tr("Plain pattern"), tr("Back picture")});
@@ -152,12 +162,6 @@ QWidget* ActivityDialog::makeOptions() {
         if (!file.isEmpty())
             m_backPicture->setText(file);
     });
-    for (QComboBox* combo : {m_kind, m_paper, m_backs})
-        connect(combo, &QComboBox::currentIndexChanged, this, [this] { remake(); });
-    connect(m_free, &QCheckBox::toggled, this, [this] { remake(); });
-    for (QLineEdit* edit : {m_freeWord, m_backPicture})
-        connect(edit, &QLineEdit::editingFinished, this, [this] { remake(); });
-    return box;
 }
 
 QWidget* ActivityDialog::makePreview() {

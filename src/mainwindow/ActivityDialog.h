@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,6 +46,7 @@ public:
 
 private:
     QWidget* makeOptions();
+    void addBackChoice(QFormLayout* form, QWidget* box);
     QWidget* makePreview();
     QWidget* makeButtons();
     void remake();
