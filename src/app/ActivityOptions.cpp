@@ -1,7 +1,9 @@
 #include "app/ActivityOptions.h"
 
 #include "app/CommandRequest.h"
+#include "pictures/PictureFormats.h"
 #include "printing/ActivityPages.h"
+#include "storage/DeckFile.h"
 #include "storage/NativePath.h"
 #include "storage/TranslatedText.h"
 
@@ -63,7 +65,9 @@ QStringList withFreeCentreWord(const QStringList& arguments, std::optional<QStri
         if (argument != freeCentre || i + 1 >= arguments.size())
             continue;
         const QString& next = arguments.at(i + 1);
-        if (!next.startsWith(QLatin1Char('-')) && pathKind(next) == PathKind::Missing) {
+        // A picture or deck that is not there stays an input, to be named as missing.
+        if (!next.startsWith(QLatin1Char('-')) && pathKind(next) == PathKind::Missing &&
+            !isPictureFileName(next) && !isDeckFileName(next)) {
             word = next;
             ++i;
         }

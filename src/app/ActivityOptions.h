@@ -31,7 +31,8 @@ extern const QStringList activityValueOptions;
 extern const QStringList activitySwitchOptions;
 
 // --free-centre takes a word after "=", or as the next argument when that is no option and
-// names nothing on disk (a picture given after it stays a picture). The arguments with
+// names nothing on disk nor a picture or a deck by its name's ending (a picture given after it
+// stays a picture). The arguments with
 // "--free-centre" alone in its place; the word, if any, in `word`.
 QStringList withFreeCentreWord(const QStringList& arguments, std::optional<QString>& word);
 

@@ -81,6 +81,9 @@ ActivityDialog::ActivityDialog(std::vector<DeckCell> pictures, const DeckCard& c
     , m_cards(cards)
     , m_duplex(duplex)
     , m_hooks(std::move(hooks)) {
+    // A game's backs are a pattern or a picture, printed double-sided: a fold-over sheet would
+    // print the cards' words behind them.
+    m_duplex.foldOver = false;
     setObjectName(QStringLiteral("ActivityDialog"));
     setWindowTitle(tr("Make Activity"));
     auto* layout = new QVBoxLayout(this);

@@ -102,6 +102,9 @@ private slots:
         QVERIFY(run.out.contains("--speak-to DIR"));
         QVERIFY(run.out.contains("--voice NAME"));
         QVERIFY(run.out.contains("--rate WPM"));
+        // And the games'.
+        QVERIFY(run.out.contains("--activity KIND"));
+        QVERIFY(run.out.contains("--free-centre [WORD]"));
         QVERIFY(run.err.isEmpty());
     }
 
@@ -610,6 +613,10 @@ private slots:
         QTest::newRow("too few pictures for a board")
             << QStringList{"--print-to", "%OUT", "--activity", "bingo", "--board", "3x3", "%PIC"}
             << 1 << "ferlo: the deck has 1 different pictures, but a 3 × 3 board needs 9.\n";
+        QTest::newRow("free centre before a missing picture")
+            << QStringList{"--print-to", "%OUT",          "--activity",       "bingo", "--board",
+                           "3x3",        "--free-centre", "%DIR/missing.jpg", "%PIC"}
+            << 1 << "ferlo: cannot load the picture %DIR/missing.jpg";
         QTest::newRow("back picture missing")
             << QStringList{"--print-to",       "%OUT", "--activity", "memory", "--back-picture",
                            "%DIR/missing.jpg", "%PIC"}
