@@ -2,14 +2,18 @@
 // pages and speaks the card clicked, a deck too small is said, and Add to Deck hands over the
 // game's pages as cards.
 #include "mainwindow/ActivityDialog.h"
+#include "mainwindow/FerloMainForm.h"
 #include "printing/support_printing.h"
+#include "storage/DeckFile.h"
 #include "support/TestSupport.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace ferlo;
@@ -82,6 +86,46 @@ private slots:
         QCOMPARE(added.cards.size(), dialog.activity()->sheets.size());
         QCOMPARE(added.cards.front().layout.kind, CardLayout::Kind::Grid);
         QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // In the window: Card > Make Activity ... on the deck's pictures, Add to Deck puts the game's
+    // pages after the deck's cards, and one Undo takes them all out again.
+    void addToDeckIsOneStep() {
+        Deck deck;
+        DeckCard& card = deck.cards.emplace_back();
+        card.perPage = 8;
+        for (size_t i = 0; i < 8; ++i)
+            card.cells.emplace_back(m_pictures[i]);
+        card.cells.resize(8);
+        const QString path = m_dir.filePath("game.ferlo");
+        writeDeck(path, deck);
+        TFerloMainForm form;
+        QVERIFY(form.openDeck(path));
+        bool added = false;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = form.findChild<ActivityDialog*>();
+            if (!dialog || !dialog->isVisible() || added)
+                return;
+            added = true;
+            choose(*dialog, ActivityKind::Lotto);
+            dialog->findChild<QSpinBox*>("activityBoards")->setValue(2);
+            dialog->findChild<QSpinBox*>("activityColumns")->setValue(2);
+            dialog->findChild<QSpinBox*>("activityRows")->setValue(2);
+            dialog->findChild<QPushButton*>("activityAddToDeck")->click();
+            if (dialog->isVisible())
+                dialog->reject(); // the game could not be made
+        });
+        poll.start();
+        form.findChild<QAction*>("mnActivity")->trigger();
+        QVERIFY(added);
+        // Two boards of 2 x 2 and the calling cards of their pictures on a card of 8.
+        QCOMPARE(form.deck().count(), 1 + 2 + 1);
+        QCOMPARE(form.deck().current(), 1);
+        form.findChild<QAction*>("mnUndo")->trigger();
+        QCOMPARE(form.deck().count(), 1);
+        QCOMPARE(form.deck().deck().cards.front(), deck.cards.front());
     }
 };
 
