@@ -286,10 +286,8 @@ bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& 
 
 void applyWindowStart(TFerloMainForm& window, const WindowStart& start) {
     window.startDeck(start.card);
-    if (start.wordBacks) {
-        if (auto* backs = window.findChild<QAction*>(QStringLiteral("mnWordBacks")))
-            backs->setChecked(true);
-    }
+    if (start.wordBacks)
+        window.setWordBacks(true);
 }
 
 bool isCommandLineExport(const QStringList& arguments) {

@@ -65,6 +65,68 @@ std::vector<std::string> PaperNames() {
     return {"A4", "A5", "A3", "Letter", "Legal"};
 }
 
+namespace {
+
+// Where a grid's cards go on paper of pw x ph millimetres: their size, gaps and the first
+// card's corner.
+struct GridPlacement {
+    double width = 0, height = 0, gapX = 0, gapY = 0, left = 0, top = 0;
+};
+
+// Cards of the grid's own size, centred; false (with the fault in `result`) when they do not
+// fit the printable area.
+bool placeSizedCards(const GridSpec& grid, double pw, double ph, GridPlacement& at,
+                     PlanResult& result) {
+    if (!(grid.CardWidth > 0 && grid.CardHeight > 0 && grid.GapX >= 0 && grid.GapY >= 0)) {
+        fail(result,
+             layoutText(Scope, QT_TRANSLATE_NOOP("CardLayout", "A card needs a width and a height "
+                                                               "above 0 and gaps of 0 or more.")));
+        return false;
+    }
+    at.width = grid.CardWidth, at.height = grid.CardHeight, at.gapX = grid.GapX,
+    at.gapY = grid.GapY;
+    const double needX = grid.Columns * at.width + (grid.Columns - 1) * at.gapX;
+    const double needY = grid.Rows * at.height + (grid.Rows - 1) * at.gapY;
+    const double roomX = pw - 2 * PrintableMarginMm;
+    const double roomY = ph - 2 * PrintableMarginMm;
+    // A hundredth of a millimetre is rounding, not a card too large.
+    if (needX > roomX + 0.01 || needY > roomY + 0.01) {
+        fail(result,
+             layoutText(
+                 Scope,
+                 QT_TRANSLATE_NOOP("CardLayout", "%1 × %2 cards of %3 × %4 mm with their gaps need "
+                                                 "%5 × %6 mm, more than the %7 × %8 mm that can be "
+                                                 "printed on %9."),
+                 {layoutData(std::to_string(grid.Columns)), layoutData(std::to_string(grid.Rows)),
+                  mmText(at.width), mmText(at.height), mmText(needX), mmText(needY), mmText(roomX),
+                  mmText(roomY), paperName(grid)}));
+        return false;
+    }
+    at.left = (pw - needX) / 2;
+    at.top = (ph - needY) / 2;
+    return true;
+}
+
+// The page inside the grid's margin divided evenly; false (with the fault in `result`) when
+// the margin leaves no room.
+bool placeEvenCards(const GridSpec& grid, double pw, double ph, GridPlacement& at,
+                    PlanResult& result) {
+    const double roomX = pw - 2 * grid.Margin;
+    const double roomY = ph - 2 * grid.Margin;
+    if (!(grid.Margin >= 0 && roomX > 0 && roomY > 0)) {
+        fail(result,
+             layoutText(Scope,
+                        QT_TRANSLATE_NOOP("CardLayout", "A margin of %1 mm leaves no room on %2."),
+                        {mmText(grid.Margin), paperName(grid)}));
+        return false;
+    }
+    at.width = roomX / grid.Columns, at.height = roomY / grid.Rows;
+    at.left = at.top = grid.Margin;
+    return true;
+}
+
+} // namespace
+
 PlanResult PlanGrid(const GridSpec& grid) {
     PlanResult result;
     if (grid.Columns < 1 || grid.Columns > MaxGridSide || grid.Rows < 1 ||
@@ -91,54 +153,17 @@ PlanResult PlanGrid(const GridSpec& grid) {
     PagePlan& plan = result.Plan;
     plan.PaperWidth = pw;
     plan.PaperHeight = ph;
-    double width = 0, height = 0, gapX = 0, gapY = 0, left = 0, top = 0;
-    if (grid.CardWidth > 0 || grid.CardHeight > 0) {
-        if (!(grid.CardWidth > 0 && grid.CardHeight > 0 && grid.GapX >= 0 && grid.GapY >= 0)) {
-            fail(result, layoutText(Scope, QT_TRANSLATE_NOOP("CardLayout",
-                                                             "A card needs a width and a height "
-                                                             "above 0 and gaps of 0 or more.")));
-            return result;
-        }
-        width = grid.CardWidth, height = grid.CardHeight, gapX = grid.GapX, gapY = grid.GapY;
-        const double needX = grid.Columns * width + (grid.Columns - 1) * gapX;
-        const double needY = grid.Rows * height + (grid.Rows - 1) * gapY;
-        const double roomX = pw - 2 * PrintableMarginMm;
-        const double roomY = ph - 2 * PrintableMarginMm;
-        // A hundredth of a millimetre is rounding, not a card too large.
-        if (needX > roomX + 0.01 || needY > roomY + 0.01) {
-            fail(result,
-                 layoutText(Scope,
-                            QT_TRANSLATE_NOOP("CardLayout",
-                                              "%1 × %2 cards of %3 × %4 mm with their gaps need "
-                                              "%5 × %6 mm, more than the %7 × %8 mm that can be "
-                                              "printed on %9."),
-                            {layoutData(std::to_string(grid.Columns)),
-                             layoutData(std::to_string(grid.Rows)), mmText(width), mmText(height),
-                             mmText(needX), mmText(needY), mmText(roomX), mmText(roomY),
-                             paperName(grid)}));
-            return result;
-        }
-        left = (pw - needX) / 2;
-        top = (ph - needY) / 2;
-    } else {
-        const double roomX = pw - 2 * grid.Margin;
-        const double roomY = ph - 2 * grid.Margin;
-        if (!(grid.Margin >= 0 && roomX > 0 && roomY > 0)) {
-            fail(result, layoutText(Scope,
-                                    QT_TRANSLATE_NOOP("CardLayout",
-                                                      "A margin of %1 mm leaves no room on %2."),
-                                    {mmText(grid.Margin), paperName(grid)}));
-            return result;
-        }
-        width = roomX / grid.Columns, height = roomY / grid.Rows;
-        left = top = grid.Margin;
-    }
-    plan.SharedCuts = gapX == 0 && gapY == 0;
+    GridPlacement at;
+    const bool sized = grid.CardWidth > 0 || grid.CardHeight > 0;
+    if (!(sized ? placeSizedCards(grid, pw, ph, at, result)
+                : placeEvenCards(grid, pw, ph, at, result)))
+        return result;
+    plan.SharedCuts = at.gapX == 0 && at.gapY == 0;
     for (int row = 0; row < grid.Rows; ++row)
         for (int column = 0; column < grid.Columns; ++column) {
             PageCard card;
-            card.Trim = {left + column * (width + gapX), top + row * (height + gapY), width,
-                         height};
+            card.Trim = {at.left + column * (at.width + at.gapX),
+                         at.top + row * (at.height + at.gapY), at.width, at.height};
             card.Bleed = card.Trim;
             plan.Cards.push_back(card);
         }

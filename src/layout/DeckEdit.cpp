@@ -3,6 +3,7 @@
 #include "layout/CardModel.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace ferlo {
@@ -194,6 +195,29 @@ Deck relaidOut(const Deck& deck, const DeckCard& shape) {
     return result;
 }
 
+namespace {
+
+// A picture moved from one card to another: the two hold the same pictures between them, and the
+// one it went to holds more. The card it went to, or none.
+std::optional<size_t> pictureMovedTo(const Deck& before, const Deck& after, size_t first,
+                                     size_t second) {
+    const auto together = [](const DeckCard& one, const DeckCard& other) {
+        std::vector<std::string> files = picturesOf(one);
+        const std::vector<std::string> more = picturesOf(other);
+        files.insert(files.end(), more.begin(), more.end());
+        std::sort(files.begin(), files.end());
+        return files;
+    };
+    const auto& was = before.cards;
+    const auto& now = after.cards;
+    if (together(was[first], was[second]) != together(now[first], now[second]))
+        return std::nullopt;
+    const bool intoLater = picturesOf(now[second]).size() > picturesOf(was[second]).size();
+    return intoLater ? second : first;
+}
+
+} // namespace
+
 LayoutText describeChangeText(const Deck& before, const Deck& after) {
     const auto& was = before.cards;
     const auto& now = after.cards;
@@ -230,23 +254,9 @@ LayoutText describeChangeText(const Deck& before, const Deck& after) {
                 return text(QT_TRANSLATE_NOOP("DeckEdit", "Move card %1"), {cardNumber(last)});
         }
         if (differ.size() == 2) {
-            // A picture moved from one card to another: the two hold the same pictures between
-            // them, and the one it went to holds more.
-            const DeckCard& one = now[differ.front()];
-            const DeckCard& other = now[differ.back()];
-            const auto together = [](const DeckCard& first, const DeckCard& second) {
-                std::vector<std::string> files = picturesOf(first);
-                const std::vector<std::string> more = picturesOf(second);
-                files.insert(files.end(), more.begin(), more.end());
-                std::sort(files.begin(), files.end());
-                return files;
-            };
-            if (together(was[differ.front()], was[differ.back()]) == together(one, other)) {
-                const bool intoLater =
-                    picturesOf(other).size() > picturesOf(was[differ.back()]).size();
+            if (const auto moved = pictureMovedTo(before, after, differ.front(), differ.back()))
                 return text(QT_TRANSLATE_NOOP("DeckEdit", "Move picture to card %1"),
-                            {cardNumber(intoLater ? differ.back() : differ.front())});
-            }
+                            {cardNumber(*moved)});
         }
         if (differ.empty()) {
             if (before.duplex != after.duplex)

@@ -1,17 +1,25 @@
 #pragma once
 
+#include "layout/CardModel.h"
 #include "layout/Deck.h"
 
+#include <functional>
 #include <string>
+#include <type_traits>
 
 namespace ferlo {
 
-// The deck the window keeps: its cards, which of them is on screen, the file it was opened from
-// or saved to (empty: not yet saved), and whether it differs from that file. The window hands
-// over the card on screen after every change (update); the deck is modified exactly when its
-// cards differ from those last opened or saved, so undoing a change clears the mark.
+// The deck the window keeps: its cards, the model of the one on screen, the file it was opened
+// from or saved to (empty: not yet saved), and whether it differs from that file. It is the one
+// truth of the window: every change of a card goes through edit(), every change of the deck
+// through its other operations, and each ends in the listener (setListener), the one place
+// where every change is seen. The deck is modified exactly when its cards differ from those
+// last opened or saved, so undoing a change clears the mark.
 class DeckSession {
 public:
+    // Told after every change of the deck, the card on screen or the file it belongs to.
+    using Listener = std::function<void(const DeckSession&)>;
+
     // An untitled deck of one empty card in the start-up layout.
     DeckSession();
 
@@ -23,11 +31,25 @@ public:
     int count() const { return int(m_deck.cards.size()); }
     int current() const { return m_current; }
     const DeckCard& currentCard() const { return m_deck.cards[size_t(m_current)]; }
+    // The model of the card on screen; the deck holds its stored form.
+    const CardModel& card() const { return m_card; }
     const std::string& path() const { return m_path; }
     bool modified() const { return m_deck != m_saved; }
 
-    // The card on screen as it stands now.
-    void update(const DeckCard& shown);
+    // Changes the card on screen with one of the model's operations and hands the result to the
+    // deck (the listener is told when the card changed); returns what the operation returns.
+    template <typename Change>
+    auto edit(Change change) -> std::invoke_result_t<Change, CardModel&> {
+        const Changed changed(*this);
+        return change(m_card);
+    }
+
+    // The screen's scale and a cell's shown size: how the card is shown, no change of the deck.
+    void setScreenScale(double scale) { m_card.setScreenScale(scale); }
+    void setShownSize(int index, int width, int height, double aspect) {
+        m_card.setShownSize(index, width, height, aspect);
+    }
+
     // Puts another card on screen; false for an index outside the deck.
     bool select(int index);
     // Inserts a card after the one on screen and puts it on screen.
@@ -41,18 +63,43 @@ public:
     // Counts the decks started over (reset): a history of changes belongs to one of them.
     int generation() const { return m_generation; }
     // How the deck's double-sided pages are printed.
-    void setDuplex(const DuplexChoices& duplex) { m_deck.duplex = duplex; }
+    void setDuplex(const DuplexChoices& duplex);
     // The language the deck's words are spoken in; none: the program's.
-    void setLanguage(std::optional<std::string> language) { m_deck.language = std::move(language); }
+    void setLanguage(std::optional<std::string> language);
     // The deck has been written to `path`.
     void saved(std::string path);
 
+    void setListener(Listener listener) { m_listener = std::move(listener); }
+
 private:
+    // Hands the card on screen to the deck and tells the listener when it goes out of scope.
+    class Changed {
+    public:
+        explicit Changed(DeckSession& session)
+            : m_session(session) {}
+        Changed(const Changed&) = delete;
+        Changed& operator=(const Changed&) = delete;
+        ~Changed() {
+            if (m_session.cardChanged())
+                m_session.tell();
+        }
+
+    private:
+        DeckSession& m_session;
+    };
+    // Hands the model of the card on screen to the deck; false when the deck held it already.
+    bool cardChanged();
+    // The card on screen's model made anew from the deck, at the scale it was shown at.
+    void showCurrent();
+    void tell();
+
     Deck m_deck;
     Deck m_saved;
+    CardModel m_card;
     int m_current = 0;
     std::string m_path;
     int m_generation = 0;
+    Listener m_listener;
 };
 
 } // namespace ferlo

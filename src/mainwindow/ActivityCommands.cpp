@@ -12,7 +12,6 @@
 namespace ferlo {
 
 void TFerloMainForm::makeActivity() {
-    noteCardChanged();
     const Deck& deck = m_deck.deck();
     ActivityDialog::Hooks hooks;
     hooks.speak = [this](const DeckCell& cell) {

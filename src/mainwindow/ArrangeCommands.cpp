@@ -1,8 +1,10 @@
+#include "mainwindow/CardView.h"
 #include "mainwindow/FerloMainForm.h"
 
 #include "dialogs/Messages.h"
 #include "layout/DeckEdit.h"
 #include "mainwindow/CardStrip.h"
+#include "mainwindow/CommandRegistry.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/LayoutDialog.h"
 #include "mainwindow/LayoutPanel.h"
@@ -94,64 +96,69 @@ private:
 } // namespace
 
 void TFerloMainForm::createArrangeCommands() {
-    // A command as the menus run theirs: inside the error guard, one step of the history.
-    const auto command = [this](QWidget* owner, const QString& name, const QString& text,
-                                const QList<QKeySequence>& keys, auto handler) {
-        auto* action = new QAction(text, owner);
-        action->setObjectName(name);
-        action->setShortcuts(keys);
-        owner->addAction(action);
-        connect(action, &QAction::triggered, this, [this, handler] { runCommand(handler); });
-        return action;
-    };
+    using Place = CommandRegistry::Place;
+    createUndoCommands();
+    // Moving cards, in the Card menu.
+    m_commands->addSeparator(Place::Card);
+    m_commands->add(Place::Card, QStringLiteral("mnMoveCardEarlier"), tr("Move card ear&lier"),
+                    [this] { moveCurrentCard(m_deck.current() - 1); },
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp)});
+    m_commands->add(Place::Card, QStringLiteral("mnMoveCardLater"), tr("Move card la&ter"),
+                    [this] { moveCurrentCard(m_deck.current() + 1); },
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown)});
+    m_commands->add(Place::Card, QStringLiteral("mnChangeLayoutOfAll"),
+                    tr("Change Layout of &All Cards ..."), [this] { changeLayoutOfAllCards(); });
+    createPictureDrops();
+    createStrip();
+    // Alt+arrow keys move the focused picture to the neighbouring cell.
+    const std::pair<Qt::Key, QPoint> ways[] = {{Qt::Key_Left, {-1, 0}},
+                                               {Qt::Key_Right, {1, 0}},
+                                               {Qt::Key_Up, {0, -1}},
+                                               {Qt::Key_Down, {0, 1}}};
+    for (const auto& [key, way] : ways) {
+        m_commands->add(Place::Window, QStringLiteral("MovePicture%1%2").arg(way.x()).arg(way.y()),
+                        tr("Move picture"),
+                        [this, way = way] { moveFocusedPicture(way.x(), way.y()); },
+                        {QKeySequence(Qt::ALT | key)});
+    }
+}
 
-    // Edit, between File and Card.
-    auto* edit = new QMenu(tr("&Edit"), this);
-    edit->setObjectName(QStringLiteral("mnEdit"));
-    QMenu* cards = menuBar()->findChild<QMenu*>(QStringLiteral("mnCard"));
-    menuBar()->insertMenu(cards ? cards->menuAction() : nullptr, edit);
+void TFerloMainForm::createUndoCommands() {
+    using Place = CommandRegistry::Place;
     // Undo and redo run as commands do, the history itself held meanwhile.
-    QAction* undo =
-        command(edit, QStringLiteral("mnUndo"), tr("&Undo"),
-                QKeySequence::keyBindings(QKeySequence::Undo), [this] { m_history->undo(); });
-    QAction* redo = command(
-        edit, QStringLiteral("mnRedo"), tr("&Redo"),
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-        [this] { m_history->redo(); });
+    QAction* undo = m_commands->add(
+        Place::Edit, QStringLiteral("mnUndo"), tr("&Undo"), [this] { m_history->undo(); },
+        QKeySequence::keyBindings(QKeySequence::Undo));
+    QAction* redo = m_commands->add(
+        Place::Edit, QStringLiteral("mnRedo"), tr("&Redo"), [this] { m_history->redo(); },
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     undo->setIcon(turnIcon(false));
     redo->setIcon(turnIcon(true));
     QUndoStack* stack = m_history->stack();
     const auto showSteps = [undo, redo, stack] {
         undo->setEnabled(stack->canUndo());
         redo->setEnabled(stack->canRedo());
-        undo->setText(stack->canUndo() ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo"));
-        redo->setText(stack->canRedo() ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo"));
-        undo->setToolTip(undo->text().remove(QLatin1Char('&')));
-        redo->setToolTip(redo->text().remove(QLatin1Char('&')));
+        const QString undoText =
+            stack->canUndo() ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo");
+        const QString redoText =
+            stack->canRedo() ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo");
+        undo->setText(undoText);
+        redo->setText(redoText);
+        undo->setToolTip(QString(undoText).remove(QLatin1Char('&')));
+        redo->setToolTip(QString(redoText).remove(QLatin1Char('&')));
     };
     connect(stack, &QUndoStack::indexChanged, this, showSteps);
     connect(stack, &QUndoStack::cleanChanged, this, showSteps);
     showSteps();
 
-    addToolSpace();
+    m_commands->addToolSpace();
     for (QAction* action : {undo, redo}) {
-        if (QWidget* widget = addToolButton(action))
+        if (QWidget* widget = m_commands->addToolButton(action))
             widget->setAccessibleName(action == undo ? tr("Undo") : tr("Redo"));
     }
+}
 
-    // Moving cards, in the Card menu.
-    if (cards) {
-        cards->addSeparator();
-        command(cards, QStringLiteral("mnMoveCardEarlier"), tr("Move card ear&lier"),
-                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageUp)},
-                [this] { moveCurrentCard(m_deck.current() - 1); });
-        command(cards, QStringLiteral("mnMoveCardLater"), tr("Move card la&ter"),
-                {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown)},
-                [this] { moveCurrentCard(m_deck.current() + 1); });
-        command(cards, QStringLiteral("mnChangeLayoutOfAll"), tr("Change Layout of &All Cards ..."),
-                {}, [this] { changeLayoutOfAllCards(); });
-    }
-
+void TFerloMainForm::createPictureDrops() {
     // A picture dragged onto another cell, or onto the previous or next card's button. The
     // drop is handled once the drag has ended, as a command.
     auto* drops = new CellDrops(this, [this](QObject* target, QPoint at, int cell) {
@@ -177,19 +184,19 @@ void TFerloMainForm::createArrangeCommands() {
             connect(CellImages[i], &PictureControl::dragRequested, this,
                     [this, i] { runGuarded(this, [&] { dragPicture(int(i)); }); });
     }
+}
 
+void TFerloMainForm::createStrip() {
     // The card strip, and View > Card Strip.
     m_strip = new CardStrip(ClientArea);
     m_strip->hide();
-    auto* view = new QMenu(tr("&View"), this);
-    view->setObjectName(QStringLiteral("mnView"));
-    QMenu* help = menuBar()->findChild<QMenu*>(QStringLiteral("mnHelp"));
-    menuBar()->insertMenu(help ? help->menuAction() : nullptr, view);
-    m_stripShown = view->addAction(tr("Card &Strip"));
-    m_stripShown->setObjectName(QStringLiteral("mnCardStrip"));
-    m_stripShown->setCheckable(true);
+    m_stripShown =
+        m_commands->addToggle(CommandRegistry::Place::View, QStringLiteral("mnCardStrip"),
+                              tr("Card &Strip"), [this](bool on) {
+                                  m_stripWanted = on;
+                                  updateStrip();
+                              });
     m_stripShown->setChecked(true);
-    connect(m_stripShown, &QAction::toggled, this, [this] { updateStrip(); });
     const auto stripCommand = [this](auto handler) {
         return [this, handler](auto... arguments) {
             runCommand([&] { handler(arguments...); });
@@ -198,7 +205,6 @@ void TFerloMainForm::createArrangeCommands() {
     connect(m_strip, &CardStrip::cardChosen, this,
             stripCommand([this](int index) { showCard(index); }));
     connect(m_strip, &CardStrip::cardMoved, this, stripCommand([this](int from, int to) {
-                noteCardChanged();
                 Deck deck = m_deck.deck();
                 if (moveCard(deck, from, to))
                     changeDeck(deck, to);
@@ -210,31 +216,11 @@ void TFerloMainForm::createArrangeCommands() {
     connect(m_strip, &CardStrip::pictureDropped, this,
             stripCommand([this](int cell, int card) { movePictureToCard(cell, card); }));
     updateStrip();
-
-    // Alt+arrow keys move the focused picture to the neighbouring cell.
-    const std::pair<Qt::Key, QPoint> ways[] = {{Qt::Key_Left, {-1, 0}},
-                                               {Qt::Key_Right, {1, 0}},
-                                               {Qt::Key_Up, {0, -1}},
-                                               {Qt::Key_Down, {0, 1}}};
-    for (const auto& [key, way] : ways) {
-        command(this, QStringLiteral("MovePicture%1%2").arg(way.x()).arg(way.y()),
-                tr("Move picture"), {QKeySequence(Qt::ALT | key)},
-                [this, way] { moveFocusedPicture(way.x(), way.y()); });
-    }
 }
 
 void TFerloMainForm::dragPicture(int cell) {
-    // A grid's or a sheet's card lies on the panel; a card of the five counts is a control.
-    QWidget* source = nullptr;
-    QImage picture;
-    if (showsLayout()) {
-        source = layoutPanel();
-        picture = layoutPanel()->grab(layoutPanel()->pictureRect(cell)).toImage();
-    } else {
-        source = CellImages[size_t(cell)];
-        picture = CellImages[size_t(cell)]->picture();
-    }
-    auto* drag = new QDrag(source);
+    const QImage picture = view().dragImage(cell);
+    auto* drag = new QDrag(view().dragSource(cell));
     auto* data = new QMimeData;
     data->setData(kCellFormat, QByteArray::number(cell));
     drag->setMimeData(data);
@@ -251,17 +237,9 @@ void TFerloMainForm::dragPicture(int cell) {
 }
 
 void TFerloMainForm::dropPicture(QObject* target, QPoint at, int cell) {
-    if (target == PACardBase && showsLayout()) {
-        const int to = layoutPanel()->cellAt(layoutPanel()->mapFrom(PACardBase, at));
-        if (to >= 0)
+    if (target == PACardBase) {
+        if (const int to = view().cellAt(at); to >= 0)
             moveCell(cell, to);
-    } else if (target == PACardBase) {
-        const QPoint onCard = PACard->mapFrom(PACardBase, at);
-        for (int i = 0; i < int(cells().size()); ++i) {
-            const TCell& to = cells()[size_t(i)];
-            if (QRect(to.Left, to.Top, card().CellWidth, card().CellHeight).contains(onCard))
-                moveCell(cell, i);
-        }
     } else if (target == ToolBar1->widgetForAction(TBPreviousCard)) {
         movePictureToCard(cell, m_deck.current() - 1);
     } else if (target == ToolBar1->widgetForAction(TBNextCard)) {
@@ -281,7 +259,7 @@ void TFerloMainForm::placeStrip(const QRect& room) {
 void TFerloMainForm::updateStrip() {
     if (!m_strip)
         return;
-    const bool shown = m_stripShown->isChecked() && m_deck.count() > 1;
+    const bool shown = m_stripWanted && m_deck.count() > 1;
     if (shown != m_strip->isVisibleTo(ClientArea)) {
         m_strip->setVisible(shown);
         layoutClientArea(ClientArea->size());
@@ -310,11 +288,10 @@ void TFerloMainForm::changeDeck(const Deck& deck, int current, const QString& na
     if (!name.isEmpty())
         m_history->nameNextStep(name);
     restoreDeck(deck, current);
-    noteCardChanged();
+    render();
 }
 
 void TFerloMainForm::moveCell(int from, int to) {
-    noteCardChanged();
     Deck deck = m_deck.deck();
     if (!swapCells(deck.cards[size_t(m_deck.current())], from, to))
         return;
@@ -322,18 +299,12 @@ void TFerloMainForm::moveCell(int from, int to) {
 }
 
 void TFerloMainForm::moveFocusedPicture(int dx, int dy) {
-    const bool layout = showsLayout();
-    int from = layout && layoutPanel()->hasFocus() ? layoutPanel()->focusedCell() : -1;
-    for (int i = 0; !layout && i < int(cells().size()) && i < int(CellImages.size()); ++i) {
-        if (CellImages[size_t(i)]->hasFocus())
-            from = i;
-    }
+    const int from = view().focusedCell();
     if (from < 0 || from >= int(cells().size()))
         return;
-    // Where each cell's picture stands, on the card or on the panel.
+    // Where each cell stands on the panel.
     const auto place = [&](int i) {
-        const TCell& cell = cells()[size_t(i)];
-        return layout ? layoutPanel()->pictureRect(i).topLeft() : QPoint(cell.Left, cell.Top);
+        return view().cellOrigin(i);
     };
     // The nearest cell that way in the same row (or column).
     const QPoint at = place(from);
@@ -351,14 +322,10 @@ void TFerloMainForm::moveFocusedPicture(int dx, int dy) {
     if (to < 0)
         return;
     moveCell(from, to);
-    if (layout)
-        layoutPanel()->setFocusedCell(to);
-    else
-        CellImages[size_t(to)]->setFocus(Qt::OtherFocusReason);
+    view().focusCell(to);
 }
 
 void TFerloMainForm::movePictureToCard(int cell, int target) {
-    noteCardChanged();
     const int current = m_deck.current();
     if (target == current || target < 0 || target >= m_deck.count() || cell < 0 ||
         size_t(cell) >= m_deck.currentCard().cells.size() ||
@@ -383,7 +350,6 @@ void TFerloMainForm::movePictureToCard(int cell, int target) {
 }
 
 void TFerloMainForm::moveCurrentCard(int to) {
-    noteCardChanged();
     Deck deck = m_deck.deck();
     if (!moveCard(deck, m_deck.current(), to))
         return;
@@ -391,7 +357,6 @@ void TFerloMainForm::moveCurrentCard(int to) {
 }
 
 void TFerloMainForm::changeLayoutOfAllCards() {
-    noteCardChanged();
     const Deck& deck = m_deck.deck();
     int pictures = 0;
     int before = 0; // the pictures on the cards before the one on screen
@@ -404,7 +369,7 @@ void TFerloMainForm::changeLayoutOfAllCards() {
         }
     }
     // The choice of Card > Layout ..., offered first as the card on screen has it.
-    LayoutDialog dialog(m_card, this, pictures);
+    LayoutDialog dialog(model(), this, pictures);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const LayoutChoice choice = dialog.choice();

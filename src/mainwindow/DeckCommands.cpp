@@ -10,6 +10,7 @@
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
+#include "storage/PrintOption.h"
 #include "symbols/SymbolCells.h"
 
 #include <QAction>
@@ -18,68 +19,71 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QPushButton>
 #include <QStatusBar>
 
 // The deck's commands: the card on screen is one card of the deck the window keeps.
 
 namespace ferlo {
 
-void TFerloMainForm::noteCardChanged() {
-    // Nothing to hand over before start-up has built the card.
+void TFerloMainForm::render() {
+    // Nothing to show before start-up has built the card.
     if (m_openingBase.isEmpty())
         return;
-    m_deck.update(m_card.stored());
+    renderSwitches();
+    // The card panel of the five counts; a grid's or a sheet's is drawn by its commands.
+    if (!showsLayout()) {
+        Display_All_Labels();
+        showCutLines();
+    }
+    renderSelection();
     updateDeckControls();
 }
 
+void TFerloMainForm::renderSwitches() {
+    const CardModel& card = model();
+    // Checking a button runs no handler, so nothing is cleared or fitted twice.
+    for (QAction* action : CountGroup->actions()) {
+        if (action->data().toInt() == card.count() && !showsLayout())
+            action->setChecked(true);
+    }
+    TBCutLines->setChecked(card.cutLinesOn());
+    (card.upperCase() ? TBUpperLabels : TBLowerLabels)->setChecked(true);
+    const bool on = card.labelsOn();
+    PBToggleLabels->setToolTip(on ? tr("Turn Labels Off") : tr("Turn Labels on"));
+    TBUpperLabels->setVisible(on);
+    TBLowerLabels->setVisible(on);
+    PBToggleLabels->setText(on ? tr("&Labels Off") : tr("&Labels On"));
+    TBRecord->setChecked(m_recordArmed);
+    renderOrientation();
+}
+
 void TFerloMainForm::showCard(int index) {
-    noteCardChanged();
     if (index == m_deck.current() || !m_deck.select(index))
         return;
     showCurrentCard();
 }
 
 void TFerloMainForm::showCurrentCard() {
-    // The card on screen becomes the deck's card, at the scale the window shows cards at.
-    const double scale = card().ScreenScale;
-    m_card = CardModel(m_deck.currentCard());
-    m_card.setScreenScale(scale);
-
-    // The toolbar shows the card's count, orientation and switches; checking a button runs no
-    // handler, so nothing is cleared or fitted twice.
-    for (QAction* action : CountGroup->actions()) {
-        if (action->data().toInt() == m_card.count())
-            action->setChecked(true);
-    }
-    (m_card.portrait() ? TBPortrait : TBLandScape)->setChecked(true);
-    TBCutLines->setChecked(m_card.cutLinesOn());
-    (m_card.upperCase() ? TBUpperLabels : TBLowerLabels)->setChecked(true);
-    setLabelsSwitch(m_card.labelsOn());
-    showLayoutState();
-
-    // Then the card is shown as a change of count shows it, and filled as if its pictures had
-    // been picked: labels first, then the pictures.
+    // The deck's card on screen is shown as a change of count shows it, with the toolbar as it
+    // says, and filled as if its pictures had been picked: labels first, then the pictures.
     clearShownCell(-1);
+    renderSwitches();
+    showLayoutState();
     showSelectCaption();
     SetOrientation();
     ToggleCutLines();
-    for (int i = 0; i < int(cells().size()); ++i) {
-        if (cells()[size_t(i)].filled())
-            Display_Label(i);
-    }
     ToggleLabels();
     // Coming back to a card is no command about one picture: a picture that cannot be shown
     // leaves its cell empty-looking, as after a resize (opening a deck names the missing ones).
     // The window keeps painting while a card of big pictures loads.
     notePartialPictures(fitAllPictures(false, true));
     // The file list mirrors the card on screen, as after browsing away and back.
-    ClearFileSelections();
-    selectCardFiles(-1);
+    renderSelection();
     updateDeckControls();
 }
 
 void TFerloMainForm::newCard() {
-    noteCardChanged();
     DeckCard next = m_deck.currentCard(); // the same layout and switches, no pictures
     next.cells.clear();
     m_deck.insertAfterCurrent(next);
@@ -87,7 +91,6 @@ void TFerloMainForm::newCard() {
 }
 
 void TFerloMainForm::removeCard() {
-    noteCardChanged();
     if (!m_deck.removeCurrent())
         return;
     showCurrentCard();
@@ -167,34 +170,25 @@ bool TFerloMainForm::saveDeckAs() {
 }
 
 void TFerloMainForm::writeDeckTo(const QString& path) {
-    noteCardChanged();
     writeDeck(path, m_deck.deck());
     m_deck.saved(modelPath(path));
     updateDeckControls();
     showStatus(tr("Saved %1").arg(displayName(path)));
 }
 
-Deck TFerloMainForm::shownDeck() const {
-    Deck deck = m_deck.deck();
-    if (size_t(m_deck.current()) < deck.cards.size())
-        deck.cards[size_t(m_deck.current())] = m_card.stored();
-    return deck;
-}
-
 void TFerloMainForm::showStatus(const QString& text) {
     StatusBar1->showMessage(text);
-    m_statusDeck = shownDeck();
+    m_statusDeck = m_deck.deck();
     m_statusGeneration = m_deck.generation();
 }
 
 void TFerloMainForm::dropStaleStatus() {
     if (StatusBar1 && !StatusBar1->currentMessage().isEmpty() &&
-        (m_deck.generation() != m_statusGeneration || shownDeck() != m_statusDeck))
+        (m_deck.generation() != m_statusGeneration || m_deck.deck() != m_statusDeck))
         StatusBar1->clearMessage();
 }
 
 bool TFerloMainForm::maybeSaveChanges() {
-    noteCardChanged();
     if (!m_deck.modified())
         return true;
     switch (askToSaveChanges(this, deckName())) {
@@ -237,44 +231,6 @@ void TFerloMainForm::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
-}
-
-void TFerloMainForm::printDeck() {
-    DuplexChoices duplex = m_deck.deck().duplex;
-    JobOutcome outcome;
-    duplex.turn = printCard(this, deckPages(), duplex, &outcome);
-    m_deck.setDuplex(duplex);
-    updateDeckControls();
-    showJobOutcome(outcome);
-}
-
-void TFerloMainForm::exportPdf() {
-    showJobOutcome(exportCardPdf(this, deckPages(), m_deck.deck().duplex));
-}
-
-void TFerloMainForm::showJobOutcome(const JobOutcome& outcome) {
-    const bool done = outcome.end == JobOutcome::End::Done;
-    switch (outcome.end) {
-    case JobOutcome::End::NotBegun:
-        return;
-    case JobOutcome::End::Done:
-    case JobOutcome::End::Cancelled:
-        if (outcome.toFile)
-            showStatus(done ? tr("Written to %1").arg(displayName(outcome.target))
-                            : tr("Cancelled: %1 was not written").arg(displayName(outcome.target)));
-        else
-            showStatus(done ? tr("Sent to the printer %1").arg(outcome.target)
-                            : tr("Printing cancelled"));
-        return;
-    }
-}
-
-void TFerloMainForm::editDoubleSided() {
-    DuplexChoices duplex = m_deck.deck().duplex;
-    if (!editDuplexChoices(this, duplex))
-        return;
-    m_deck.setDuplex(duplex);
-    updateDeckControls();
 }
 
 } // namespace ferlo

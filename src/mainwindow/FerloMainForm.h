@@ -5,8 +5,12 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QRect>
+#include <QString>
 #include <array>
 #include <functional>
+#include <memory>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -17,6 +21,10 @@ class QProgressBar;
 class QPushButton;
 class QStatusBar;
 class QToolBar;
+
+namespace ferlo {
+struct TRect;
+}
 
 namespace ferlo {
 
@@ -31,6 +39,8 @@ class TAboutBox;
 class TLine;
 class TdlgOptions;
 class CardStrip;
+class CardView;
+class CommandRegistry;
 class DeckHistory;
 struct JobOutcome;
 class SoundPlayer;
@@ -56,9 +66,9 @@ public:
     // True when start-up found the screen too narrow and asked the application to end.
     bool terminateRequested() const { return m_terminateRequested; }
 
-    // The card model the controls show.
-    const TCard& card() const { return m_card.card(); }
-    const TCellArray& cells() const { return m_card.cells(); }
+    // The card model the controls show: the deck's card on screen.
+    const TCard& card() const { return model().card(); }
+    const TCellArray& cells() const { return model().cells(); }
     // The card as it prints now.
     CardPage currentPage() const;
     // The deck as it prints now: one page per card in order, the card on screen as shown.
@@ -89,6 +99,14 @@ public:
     // message, each with its cause; the window then shows the card that took the first picture.
     void openFiles(const QStringList& paths);
 
+    // File > Print Word Backs: stores the option, which the menu then shows.
+    void setWordBacks(bool on);
+
+signals:
+    // After every change of the deck, of its card on screen or of the file it belongs to (the
+    // deck session's listener): whether it now differs from its file.
+    void deckChanged(bool modified);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -96,7 +114,7 @@ protected:
 private:
     // Commands that change the shape of the card.
     void FormCreate();
-    void TBNumPerPageClick(const QAction* Sender);
+    void TBNumPerPageClick(int count);
     // The caption over the browser for the card's count.
     void showSelectCaption();
     // Sizes and centres the card panel for the model's orientation and the card base's size.
@@ -120,25 +138,32 @@ private:
     // layout of the window, where no other event may run (it finds its pictures in the cache as
     // a rule). Returns the pictures that show only in part (damaged files).
     QStringList fitAllPictures(bool throwErrors, bool serveEvents);
+    // The same on the card of the five counts.
+    QStringList fitCardPictures(bool throwErrors, bool serveEvents);
     // Tells in the status bar which pictures just placed show only in part.
     void notePartialPictures(const QStringList& paths);
+    // Places pictures from outside, as openFiles says, in the browser's folder or beside it.
+    void placePictures(const QStringList& pictures);
     // Puts a file into the free cell of lowest index, with its label.
     void placeInFreeCell(const std::string& fileName);
     // Grows or shrinks the card with the card base, keeping the opening's margins.
     void fitCardToBase();
     void Display_Label(int index);
+    // Sets a label's word, band and the largest font size at which the word fits the band.
+    void layOutLabel(QLabel* label, const QString& text, const TRect& band);
     // The label editor: opened on a cell's label (labels on, a picture placed), and what it kept.
     void editLabel(int index);
     void keepLabelWord(int index, const QString& word);
     void Display_All_Labels();
-    // Shows every label in the card's case (the case buttons have set it).
-    void SetAllLabelsCase();
     void PBToggleLabelsClick();
-    // Shows or hides the labels as the labels switch says (it toggles nothing).
+    // Shows or hides the labels as the model says: each filled cell's label laid out in its
+    // band, in the card's case, shown when labels are on and its word is not blank.
     void ToggleLabels();
 
-    // Cut lines: shows the lines as the cut-line switch says (it toggles nothing).
+    // Cut lines: shows the lines as the cut-line switch says (it toggles nothing), on either
+    // card panel; showCutLines, on the card of the five counts.
     void ToggleCutLines();
+    void showCutLines();
 
     // Picture selection.
     void FileListBox1MouseDown(Qt::MouseButton Button);
@@ -147,11 +172,6 @@ private:
     void ClearCells();
     // Empties the picture and label controls of a cell, or of all (the model is left alone).
     void clearShownCell(int index);
-    void ClearFileSelections();
-
-    // Marks the file list's items of the pictures on the card in the shown folder, except the
-    // row a click has just unselected.
-    void selectCardFiles(int justUnselected);
 
     // A press on the picture control of a cell.
     void ImageMouseDown(int index, Qt::MouseButton Button);
@@ -162,21 +182,30 @@ private:
     // Recording a word (Recording.cpp).
     void createRecording();
     void recordCellWord(int index);
-    // A press on a cell's picture, on either card panel: with Record checked a left press records
-    // the word; otherwise the press goes to ImageMouseDown.
+    // A press on a cell's picture, on either card panel: with Record on a left press records the
+    // word; otherwise the press goes to ImageMouseDown.
     void pressCell(int index, Qt::MouseButton button);
     void saveRecording(int index, const std::vector<float>& samples, int rate);
     void showPictureMenu(int index);
 
-    // The deck: the card on screen is one of its cards.
-    // Hands the card on screen to the deck after a change and shows the deck's state.
-    void noteCardChanged();
+    // The model of the card on screen, which the deck keeps.
+    const CardModel& model() const { return m_deck.card(); }
+    // The render pass after every command: the toolbar's checks, the labels, the cut lines, the
+    // file list's selection and the deck's state, all from the model; nothing is read back from
+    // a control. (Pictures are fitted by the picture passes of the commands that change them.)
+    void render();
+    // The toolbar's buttons as the model says: count, orientation, switches, Record.
+    void renderSwitches();
+    // The file list selects the pictures of the card on screen in the shown folder.
+    void renderSelection();
+    // File > Print Word Backs as the stored option says, and its command.
+    void renderWordBacks();
+    void toggleWordBacks();
     // Puts a card of the deck on screen, the one leaving the screen kept in the deck.
     void showCard(int index);
     // Sets the toolbar, the card and the file list's selection to the deck's current card, and
     // shows the deck's state.
     void showCurrentCard();
-    void setLabelsSwitch(bool on);
     void newCard();
     void removeCard();
     void newDeck();
@@ -197,7 +226,6 @@ private:
     // change).
     void showStatus(const QString& text);
     void dropStaleStatus();
-    Deck shownDeck() const;
     // Print, and File > Double-Sided Printing: the deck keeps the turn chosen in the print
     // dialog and the double-sided choices (a change marks it modified).
     void printDeck();
@@ -208,7 +236,7 @@ private:
 
     // Grids and sheets (LayoutCommands.cpp): Card > Layout ... and the panel that shows them in
     // place of the card of the five counts.
-    bool showsLayout() const { return m_card.layout().kind != CardLayout::Kind::Count; }
+    bool showsLayout() const { return model().layout().kind != CardLayout::Kind::Count; }
     void chooseLayout();
     // Card > Make Activity ... (ActivityCommands.cpp): a game of the deck's pictures, and a
     // picture or word of it spoken as a card's.
@@ -217,17 +245,27 @@ private:
     void applyLayoutChoice(const LayoutChoice& choice);
     // The card panel, the count and orientation buttons as the card's layout says.
     void showLayoutState();
+    // The count and orientation buttons as the card's layout says.
+    void renderOrientation();
     // Draws the card of a grid or a sheet anew (nothing for the five counts).
     void refreshLayoutPanel();
-    void showLayoutPicture(int index);
-    void editLayoutLabel(int index);
     LayoutPanel* layoutPanel();
     // Names the sheets of the deck that are not installed; their cards keep what they hold.
     void tellMissingSheets();
     LayoutPanel* m_layoutPanel = nullptr;
+    // The card's panel as the handlers see it: the card of the five counts or a grid's or a
+    // sheet's page, as the card's layout says (CardViews.cpp).
+    CardView& view();
+    class CountView;
+    class LayoutView;
+    std::unique_ptr<CardView> m_countView;
+    std::unique_ptr<CardView> m_layoutView;
     // Arranging the deck (ArrangeCommands.cpp): undo and redo, moving pictures between cells
     // and cards, moving cards, and laying the deck's pictures out anew.
     void createArrangeCommands();
+    void createUndoCommands();
+    void createPictureDrops();
+    void createStrip();
     // Puts a state of the deck on screen: its card `current` with the toolbar and the file list.
     void restoreDeck(const Deck& deck, int current);
     // A change of several cards or cells made on the deck: it replaces the deck, and the card
@@ -251,11 +289,19 @@ private:
     int stripHeight() const;
     void placeStrip(const QRect& room);
 
+    // The commands, registered by the parts they belong to (WindowCommands.cpp): the menus,
+    // the File menu's deck and print commands, the Card menu, the toolbar's buttons.
     void createMenus();
+    void createFileCommands();
+    void createCardCommands();
+    void createPrintCommands();
     void createToolBar();
-    // A gap between groups of the toolbar's buttons, and a button for an action, named after it.
-    void addToolSpace();
-    QWidget* addToolButton(QAction* action);
+    void createShapeButtons();
+    void createLabelButtons();
+    // A push button of the toolbar (the labels switch, Clear).
+    QPushButton* toolPushButton(const QString& name, const QString& caption, int width);
+    // F2: the label of the picture that has the keyboard focus.
+    void editFocusedLabel();
     void createBrowser();
     void createCard();
     // The picture, label and cut-line controls on the card, and the label editor.
@@ -265,20 +311,28 @@ private:
     void openAt(QSize designedWindow, bool inRoom);
     // Runs a handler as a command: inside the error guard, one step of the history.
     void runCommand(const std::function<void()>& handler);
-    // Connects a signal to a handler that runs as a command.
-    template <typename Sender, typename Signal, typename Handler>
-    void bind(Sender* sender, Signal signal, Handler handler);
 
     // The window's designed client area, below the menu bar.
     static constexpr int kDesignedClientWidth = 792;
     static constexpr int kDesignedClientHeight = 554;
 
-    // The card on screen and the controls that show it.
-    CardModel m_card;
+    // The controls that show the card on screen.
     std::array<PictureControl*, 8> CellImages{};
     std::array<QLabel*, 8> CellLabels{};
     std::array<TLine*, 4> CutLines{};
     LabelEditor* CellLabelEditor = nullptr;
+    // What each label was last laid out for (its text, band and font size), so a render lays
+    // out again only the labels that changed.
+    struct ShownLabel {
+        QString text;
+        QRect band;
+        int points = 0;
+        bool operator==(const ShownLabel&) const = default;
+    };
+    std::array<ShownLabel, 8> m_shownLabels{};
+    // The file of a cell whose picture could not be shown when it was placed: its label is not
+    // shown until the cell changes, another card comes on screen or a case is chosen.
+    std::array<std::string, 8> m_withheldLabels{};
 
     // Window layout.
     QWidget* ClientArea = nullptr;
@@ -316,6 +370,9 @@ private:
     QAction* TBRemoveCard = nullptr;
     // Record, then a click on a picture, records its word.
     QAction* TBRecord = nullptr;
+    // Record is on: the next left press on a picture records its word.
+    bool m_recordArmed = false;
+    QAction* m_wordBacks = nullptr;
     WordRecorder* Recorder = nullptr;
     QFrame* RecordPanel = nullptr;
     QLabel* RecordCaption = nullptr;
@@ -348,6 +405,8 @@ private:
     DeckHistory* m_history = nullptr;
     CardStrip* m_strip = nullptr;
     QAction* m_stripShown = nullptr;
+    bool m_stripWanted = true; // View > Card Strip
+    CommandRegistry* m_commands = nullptr;
 };
 
 } // namespace ferlo

@@ -7,6 +7,7 @@
 #include "dialogs/ScreenFit.h"
 #include "dialogs/SpeechDialog.h"
 #include "layout/CardGeometry.h"
+#include "mainwindow/CardView.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
@@ -42,23 +43,6 @@ constexpr int kToolBarHeight = 29;
 constexpr int kStatusBarHeight = 18;
 constexpr int kBrowserWidth = 169;
 
-QFont sansFont(const QString& family, int pixelHeight, bool bold) {
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelHeight);
-    font.setBold(bold);
-    return font;
-}
-
-// The desktop's Save As keys; a desktop without them (the Windows-like default scheme) gets
-// Ctrl+Shift+S, as most desktops have it.
-QList<QKeySequence> saveAsKeys() {
-    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::SaveAs);
-    if (keys.isEmpty())
-        keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
-    return keys;
-}
-
 QFrame* panel(QWidget* parent, const QString& name) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(name);
@@ -74,12 +58,7 @@ void TFerloMainForm::runCommand(const std::function<void()>& handler) {
         const DeckHistory::Hold held(*m_history);
         runGuarded(this, handler);
     }
-    noteCardChanged();
-}
-
-template <typename Sender, typename Signal, typename Handler>
-void TFerloMainForm::bind(Sender* sender, Signal signal, Handler handler) {
-    connect(sender, signal, this, [this, handler] { runCommand(handler); });
+    render();
 }
 
 TFerloMainForm::TFerloMainForm(QWidget* parent)
@@ -91,6 +70,8 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
 
     m_history = new DeckHistory(
         [this](const Deck& deck, int current) { restoreDeck(deck, current); }, this);
+    // Every change of the deck, its card on screen or its file passes here.
+    m_deck.setListener([this](const DeckSession& deck) { emit deckChanged(deck.modified()); });
     ClientArea = new QWidget(this);
     ClientArea->setObjectName(QStringLiteral("ClientArea"));
     setCentralWidget(ClientArea);
@@ -169,253 +150,6 @@ void TFerloMainForm::editDeckProperties() {
     updateDeckControls();
 }
 
-void TFerloMainForm::createMenus() {
-    const auto command = [this](QWidget* menu, const QString& name, const QString& text,
-                                auto handler) {
-        QAction* action = menu->addAction(text);
-        action->setObjectName(name);
-        bind(action, &QAction::triggered, handler);
-        return action;
-    };
-    QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("File1"));
-    command(file, QStringLiteral("mnNewDeck"), tr("&New deck"), [this] {
-        newDeck();
-    })->setShortcut(QKeySequence::New);
-    command(file, QStringLiteral("mnOpenDeck"), tr("&Open deck ..."), [this] {
-        openDeckDialog();
-    })->setShortcut(QKeySequence::Open);
-    command(file, QStringLiteral("mnSaveDeck"), tr("&Save"), [this] {
-        saveDeck();
-    })->setShortcut(QKeySequence::Save);
-    command(file, QStringLiteral("mnSaveDeckAs"), tr("Save &as ..."), [this] {
-        saveDeckAs();
-    })->setShortcuts(saveAsKeys());
-    file->addSeparator();
-    command(file, QStringLiteral("Printsetup1"), tr("Print se&tup ..."), [this] {
-        printerSetup(this);
-    })->setVisible(false);
-    command(file, QStringLiteral("Print1"), tr("&Print ..."), [this] {
-        printDeck();
-    })->setShortcut(QKeySequence::Print);
-    command(file, QStringLiteral("PrintPreview1"), tr("Print Pre&view ..."),
-            [this] { previewCard(this, deckPages(), m_deck.deck().duplex); });
-    command(file, QStringLiteral("ExportPdf1"), tr("&Export PDF ..."), [this] {
-        exportPdf();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_E));
-    file->addAction(makeWordBacksAction(this));
-    command(file, QStringLiteral("mnDoubleSided"), tr("&Double-Sided Printing ..."),
-            [this] { editDoubleSided(); });
-    command(file, QStringLiteral("mnCalibration"), tr("Print &Calibration Sheet ..."),
-            [this] { printCalibrationSheet(this, m_deck.deck().duplex); });
-    file->addSeparator();
-    command(file, QStringLiteral("mnDeckProperties"), tr("Deck P&roperties ..."),
-            [this] { editDeckProperties(); });
-    file->addSeparator();
-    // Exit closes the window, which asks about unsaved changes first.
-    command(file, QStringLiteral("mnExit"), tr("e&xit"), [this] {
-        if (close())
-            QCoreApplication::quit();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-    // The card commands; the toolbar shows the same actions.
-    QMenu* cards = bar->addMenu(tr("&Card"));
-    cards->setObjectName(QStringLiteral("mnCard"));
-    const auto cardCommand = [&](const QString& name, const QString& text, const QString& hint,
-                                 Glyph glyph, auto handler) {
-        QAction* action = command(cards, name, text, handler);
-        action->setIcon(glyphIcon(glyph));
-        action->setToolTip(hint);
-        return action;
-    };
-    TBPreviousCard =
-        cardCommand(QStringLiteral("TBPreviousCard"), tr("&Previous card"), tr("Previous card"),
-                    Glyph::PreviousCard, [this] { showCard(m_deck.current() - 1); });
-    TBPreviousCard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp));
-    TBNextCard = cardCommand(QStringLiteral("TBNextCard"), tr("&Next card"), tr("Next card"),
-                             Glyph::NextCard, [this] { showCard(m_deck.current() + 1); });
-    TBNextCard->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown));
-    cards->addSeparator();
-    TBNewCard = cardCommand(QStringLiteral("TBNewCard"), tr("N&ew card"),
-                            tr("New card after this one"), Glyph::NewCard, [this] { newCard(); });
-    TBNewCard->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N));
-    TBRemoveCard = cardCommand(QStringLiteral("TBRemoveCard"), tr("&Remove card"),
-                               tr("Remove this card from the deck"), Glyph::RemoveCard,
-                               [this] { removeCard(); });
-    command(cards, QStringLiteral("mnLayout"), tr("&Layout ..."), [this] { chooseLayout(); });
-    command(cards, QStringLiteral("mnActivity"), tr("Make &Activity ..."),
-            [this] { makeActivity(); });
-    cards->addSeparator();
-    // Checked, it waits for the click on the picture whose word is to be recorded.
-    TBRecord = cardCommand(QStringLiteral("TBRecord"), tr("Re&cord"),
-                           tr("Record: then click the picture whose word to record"), Glyph::Record,
-                           [] {});
-    TBRecord->setCheckable(true);
-    TBRecord->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-
-    command(bar, QStringLiteral("mnOptions"), tr("&Options ..."), [this] {
-        if (m_options)
-            m_options->exec();
-    });
-    QMenu* help = bar->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnHelp"));
-    command(help, QStringLiteral("mnReadMe"), tr("&Help ..."), [this] {
-        openHelpFile(this);
-    })->setShortcut(QKeySequence(Qt::Key_F1));
-    command(help, QStringLiteral("mnAbout"), tr("&About ..."), [this] {
-        if (m_aboutBox)
-            m_aboutBox->exec();
-    });
-    // The standard keys of a desktop program (above); Ctrl+Delete clears the card like the
-    // button.
-    command(this, QStringLiteral("ClearShortcut"), tr("Clear all pictures"), [this] {
-        ClearCells();
-        ClearFileSelections();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Delete));
-    // F2 edits the label of the picture that has the focus, as it renames in a file manager.
-    command(this, QStringLiteral("EditLabelShortcut"), tr("Edit label"), [this] {
-        for (size_t i = 0; i < CellImages.size(); ++i) {
-            if (CellImages[i] && CellImages[i]->hasFocus())
-                editLabel(int(i));
-        }
-    })->setShortcut(QKeySequence(Qt::Key_F2));
-}
-
-void TFerloMainForm::createToolBar() {
-    ToolBar1 = new QToolBar(ClientArea);
-    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
-    ToolBar1->setMovable(false);
-    ToolBar1->setFloatable(false);
-    ToolBar1->setIconSize(QSize(16, 16));
-    ToolBar1->setAutoFillBackground(true);
-    ToolBar1->setBackgroundRole(QPalette::Button);
-
-    const auto button = [&](const QString& name, Glyph glyph, const QString& hint, bool checkable) {
-        auto* action = new QAction(glyphIcon(glyph), hint, this);
-        action->setObjectName(name);
-        action->setToolTip(hint);
-        action->setCheckable(checkable);
-        addToolButton(action);
-        return action;
-    };
-    const auto pushButton = [this](const QString& name, const QString& caption, int width) {
-        auto* push = new QPushButton(caption, ToolBar1);
-        push->setObjectName(name);
-        push->setFixedSize(width, 22);
-        push->setFont(sansFont(QStringLiteral("Arial"), 13, true));
-        // Tab reaches it between its neighbours, as it does the tool buttons.
-        push->setFocusPolicy(Qt::TabFocus);
-        ToolBar1->addWidget(push);
-        return push;
-    };
-
-    // A count button carries its count.
-    CountGroup = new QActionGroup(this);
-    const std::pair<int, Glyph> counts[] = {{1, Glyph::Digit1},
-                                            {2, Glyph::Digit2},
-                                            {4, Glyph::Digit4},
-                                            {6, Glyph::Digit6},
-                                            {8, Glyph::Digit8}};
-    for (const auto& [count, glyph] : counts) {
-        QAction* action =
-            button(QStringLiteral("TB%1PerPage").arg(count), glyph,
-                   count == 1 ? tr("1 Image Per Page") : tr("%1 Images Per Page").arg(count), true);
-        action->setData(count);
-        action->setChecked(count == 4);
-        CountGroup->addAction(action);
-        bind(action, &QAction::triggered, [this, action] { TBNumPerPageClick(action); });
-    }
-    addToolSpace();
-
-    auto* orientationGroup = new QActionGroup(this);
-    TBPortrait =
-        button(QStringLiteral("TBPortrait"), Glyph::Portrait, tr("Portrait Orientation"), true);
-    TBLandScape =
-        button(QStringLiteral("TBLandScape"), Glyph::Landscape, tr("Landscape Orientation"), true);
-    for (QAction* action : {TBPortrait, TBLandScape}) {
-        orientationGroup->addAction(action);
-        bind(action, &QAction::triggered,
-             [this, action] { TBOrientationClick(action == TBPortrait); });
-    }
-    TBLandScape->setChecked(true);
-    addToolSpace();
-
-    TBCutLines = button(QStringLiteral("TBCutLines"), Glyph::CutLines, QString(), true);
-    ToolBar1->widgetForAction(TBCutLines)->setAccessibleName(tr("Cut Lines"));
-    TBCutLines->setChecked(true);
-    bind(TBCutLines, &QAction::triggered, [this] {
-        m_card.setCutLines(TBCutLines->isChecked());
-        ToggleCutLines();
-    });
-    addToolSpace();
-
-    PBToggleLabels = pushButton(QStringLiteral("PBToggleLabels"), tr("&Labels Off"), 81);
-    bind(PBToggleLabels, &QPushButton::clicked, [this] { PBToggleLabelsClick(); });
-    addToolSpace();
-
-    auto* caseGroup = new QActionGroup(this);
-    TBUpperLabels =
-        button(QStringLiteral("TBUpperLabels"), Glyph::UpperA, tr("Uppercase Labels"), true);
-    TBLowerLabels =
-        button(QStringLiteral("TBLowerLabels"), Glyph::LowerA, tr("Lowercase Labels"), true);
-    for (QAction* action : {TBUpperLabels, TBLowerLabels}) {
-        caseGroup->addAction(action);
-        bind(action, &QAction::triggered, [this, action] {
-            m_card.setUpperCase(action == TBUpperLabels);
-            SetAllLabelsCase();
-        });
-    }
-    TBUpperLabels->setChecked(true);
-    addToolSpace();
-
-    //: A button (verb): takes all pictures off the card.
-    QPushButton* clear = pushButton(QStringLiteral("PBClear"), tr("Clear"), 53);
-    clear->setToolTip(tr("Clear all pictures"));
-    bind(clear, &QPushButton::clicked, [this] {
-        ClearCells();
-        ClearFileSelections();
-    });
-    addToolSpace();
-
-    QAction* print =
-        button(QStringLiteral("TBPrint"), Glyph::Printer, tr("Print Flashcard"), false);
-    bind(print, &QAction::triggered, [this] { printDeck(); });
-    addToolSpace();
-
-    // The deck: which card is on screen, and the card commands of the Card menu.
-    addToolButton(TBPreviousCard);
-    LABCardNumber = new QLabel(ToolBar1);
-    LABCardNumber->setObjectName(QStringLiteral("LABCardNumber"));
-    LABCardNumber->setTextFormat(Qt::PlainText);
-    LABCardNumber->setAlignment(Qt::AlignCenter);
-    LABCardNumber->setMinimumWidth(84);
-    ToolBar1->addWidget(LABCardNumber);
-    for (QAction* action : {TBNextCard, TBNewCard, TBRemoveCard})
-        addToolButton(action);
-    addToolSpace();
-    addToolButton(TBRecord);
-}
-
-void TFerloMainForm::addToolSpace() {
-    auto* space = new QWidget(ToolBar1);
-    space->setFixedWidth(8);
-    ToolBar1->addWidget(space);
-}
-
-QWidget* TFerloMainForm::addToolButton(QAction* action) {
-    ToolBar1->addAction(action);
-    QWidget* widget = ToolBar1->widgetForAction(action);
-    if (widget) {
-        widget->setObjectName(action->objectName() + QStringLiteral("Button"));
-        widget->setFixedSize(25, 22);
-        // Reachable with Tab and pressed with Space, like any button.
-        widget->setFocusPolicy(Qt::TabFocus);
-        widget->setAccessibleName(action->toolTip());
-    }
-    return widget;
-}
-
 void TFerloMainForm::createBrowser() {
     Panel1 = panel(ClientArea, QStringLiteral("Panel1"));
     Panel2 = panel(Panel1, QStringLiteral("Panel2"));
@@ -462,7 +196,7 @@ void TFerloMainForm::createBrowser() {
             [this] { runGuarded(this, [this] { FileListBox1Change(); }); });
     connect(FileListBox1, &FileListBox::mouseDown, this, [this](Qt::MouseButton button) {
         runPlacing([this, button] { FileListBox1MouseDown(button); });
-        noteCardChanged();
+        render();
     });
 }
 
@@ -541,14 +275,14 @@ QString TFerloMainForm::shownDirectory() const {
 void TFerloMainForm::pressCell(int index, Qt::MouseButton button) {
     runGuarded(this, [&] {
         // Record waits for this click: the picture's word is recorded, not played.
-        if (button == Qt::LeftButton && TBRecord->isChecked()) {
-            TBRecord->setChecked(false);
+        if (button == Qt::LeftButton && m_recordArmed) {
+            m_recordArmed = false;
             recordCellWord(index);
         } else {
             ImageMouseDown(index, button);
         }
     });
-    noteCardChanged();
+    render();
 }
 
 void TFerloMainForm::createCells() {
@@ -570,7 +304,7 @@ void TFerloMainForm::createCells() {
     // A double click on a label's band edits the word in place.
     CellLabelEditor = new LabelEditor(PACard);
     connect(CellLabelEditor, &LabelEditor::cardDoubleClicked, this, [this](QPoint at) {
-        for (int i = 0; i < m_card.count() && i < int(cells().size()); ++i) {
+        for (int i = 0; i < model().count() && i < int(cells().size()); ++i) {
             const TRect band = LabelBand(card(), cells()[size_t(i)].Left, cells()[size_t(i)].Top);
             if (QRect(band.Left, band.Top, band.width(), band.height()).contains(at))
                 runGuarded(this, [&] { editLabel(i); });
@@ -578,7 +312,7 @@ void TFerloMainForm::createCells() {
     });
     connect(CellLabelEditor, &LabelEditor::kept, this, [this](int index, const QString& word) {
         runGuarded(this, [&] { keepLabelWord(index, word); });
-        noteCardChanged();
+        render();
     });
     for (size_t k = 0; k < CutLines.size(); ++k) {
         CutLines[k] = new TLine(PACard);
@@ -604,7 +338,7 @@ void TFerloMainForm::openAt(QSize designed, bool inRoom) {
     layoutClientArea(fitted - menu);
     const double scale = card().ScreenScale;
     const CardSize cardSize = CardSizeFor(false, scale);
-    m_card.setScreenScale(std::min(
+    m_deck.setScreenScale(std::min(
         scale,
         ScreenScaleForRoom(false, PACardBase->width() - (designedBase.width() - cardSize.Width),
                            PACardBase->height() - (designedBase.height() - cardSize.Height))));

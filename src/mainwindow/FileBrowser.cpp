@@ -278,13 +278,6 @@ void FileListBox::setDirectory(const QString& directory) {
     emit change();
 }
 
-QString FileListBox::fileName() const {
-    const QListWidgetItem* item = currentItem();
-    if (!item || !item->isSelected())
-        return QString();
-    return joinPath(m_directory, item->data(Qt::UserRole).toString());
-}
-
 QString FileListBox::itemName(int row) const {
     const QListWidgetItem* entry = item(row);
     return entry ? entry->data(Qt::UserRole).toString() : QString();
@@ -300,6 +293,17 @@ int FileListBox::rowOf(const QString& name) const {
 
 int FileListBox::selectedCount() const {
     return int(selectedItems().size());
+}
+
+void FileListBox::selectRows(const QList<int>& rows) {
+    for (QListWidgetItem* selected : selectedItems()) {
+        if (!rows.contains(row(selected)))
+            selected->setSelected(false);
+    }
+    for (const int wanted : rows) {
+        if (QListWidgetItem* entry = item(wanted))
+            entry->setSelected(true);
+    }
 }
 
 void FileListBox::press(QMouseEvent* event) {

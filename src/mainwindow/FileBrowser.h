@@ -90,9 +90,9 @@ public:
     QString itemName(int row) const;
     // The row of the item of a file name, or -1 when the list shows no such file.
     int rowOf(const QString& name) const;
-    // The full path of the current item when it is selected, else empty.
-    QString fileName() const;
     int selectedCount() const;
+    // Selects exactly these rows (items changed only where they differ).
+    void selectRows(const QList<int>& rows);
     // True while the change notification of a left click is being sent.
     bool notifyingClick() const { return m_notifyingClick; }
     // Does what a left click on the item does: flips it, makes it current, notifies a move of

@@ -147,4 +147,12 @@ QIcon glyphIcon(Glyph glyph) {
     return icon;
 }
 
+QFont sansFont(const QString& family, int pixelHeight, bool bold) {
+    QFont font(family);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelHeight);
+    font.setBold(bold);
+    return font;
+}
+
 } // namespace ferlo

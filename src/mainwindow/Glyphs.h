@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QIcon>
+#include <QString>
 
 namespace ferlo {
 
@@ -27,5 +29,8 @@ enum class Glyph {
 // The glyph's icon. The previous and next cards' arrows point the way the application's layout
 // direction reads at the time (mirrored in a right-to-left language, as their buttons are).
 QIcon glyphIcon(Glyph glyph);
+
+// A sans-serif font of the window's design, sized in pixels.
+QFont sansFont(const QString& family, int pixelHeight, bool bold);
 
 } // namespace ferlo

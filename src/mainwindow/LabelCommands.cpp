@@ -1,8 +1,10 @@
+#include "mainwindow/CardView.h"
 #include "mainwindow/FerloMainForm.h"
 
 #include "layout/CardGeometry.h"
 #include "layout/FitSize.h"
 #include "mainwindow/LabelEditor.h"
+#include "mainwindow/PictureControl.h"
 #include "printing/LabelText.h"
 #include "storage/DeckFile.h"
 #include "storage/Errors.h"
@@ -20,15 +22,23 @@ namespace ferlo {
 // and editing a word in place.
 
 void TFerloMainForm::Display_Label(int index) {
-    if (showsLayout())
-        return refreshLayoutPanel();
     if (index < 0 || index >= int(cells().size()) || index >= int(CellLabels.size()))
         return;
     const TCell& cell = cells()[size_t(index)];
     QLabel* label = CellLabels[size_t(index)];
-    const QString text = cellLabelText(cell, m_card.upperCase());
+    const QString text = cellLabelText(cell, model().upperCase());
     const TRect band = LabelBand(card(), cell.Left, cell.Top);
+    const ShownLabel shown{text, QRect(band.Left, band.Top, band.width(), band.height()),
+                           card().LabelFontSize};
+    // A label laid out already for this word, band and size only follows the labels switch.
+    if (shown != m_shownLabels[size_t(index)]) {
+        m_shownLabels[size_t(index)] = shown;
+        layOutLabel(label, text, band);
+    }
+    label->setVisible(model().labelsOn() && !isBlankLabel(text));
+}
 
+void TFerloMainForm::layOutLabel(QLabel* label, const QString& text, const TRect& band) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(qMax(1, card().LabelFontSize));
     font.setBold(true);
@@ -48,22 +58,17 @@ void TFerloMainForm::Display_Label(int index) {
     }));
     TestLabel->setFont(trial);
     label->setFont(trial);
-    if (m_card.labelsOn())
-        label->show();
 }
 
 void TFerloMainForm::editLabel(int index) {
-    if (showsLayout())
-        return editLayoutLabel(index);
-    if (!m_card.labelsOn() || index < 0 || index >= m_card.count() ||
-        index >= int(cells().size()) || index >= int(CellLabels.size()))
-        return;
-    if (cells()[size_t(index)].FileName.empty())
-        return;
-    // The editor shows the word as the user typed it (or as the file name has it): the card's
-    // case applies to what is kept, so a word keeps its own case from one edit to the next.
-    CellLabelEditor->open(index, CellLabels[size_t(index)],
-                          displayName(pathFromModel(m_card.labelWord(index))));
+    view().editLabel(index);
+}
+
+void TFerloMainForm::editFocusedLabel() {
+    for (size_t i = 0; i < CellImages.size(); ++i) {
+        if (CellImages[i] && CellImages[i]->hasFocus())
+            editLabel(int(i));
+    }
 }
 
 void TFerloMainForm::keepLabelWord(int index, const QString& word) {
@@ -83,33 +88,25 @@ void TFerloMainForm::keepLabelWord(int index, const QString& word) {
         throw Error(
             tr("Cannot keep the label word of card %1, cell %2: %3.")
                 .arg(QString::number(m_deck.current() + 1), QString::number(index + 1), fault));
-    m_card.editWord(index, kept.toStdString());
-    Display_Label(index);
+    m_deck.edit([&](CardModel& card) { return card.editWord(index, kept.toStdString()); });
     ToggleLabels();
 }
 
 void TFerloMainForm::Display_All_Labels() {
+    // Every filled cell's label is laid out for the card as it is now, a blank word's too, so
+    // that the editor opens over the band of its own cell; it shows while labels are on.
     for (int i = 0; i < int(CellLabels.size()); ++i) {
-        if (!CellLabels[size_t(i)]->text().isEmpty())
-            Display_Label(i);
+        const bool filled = i < int(cells().size()) && cells()[size_t(i)].filled();
+        if (filled && m_withheldLabels[size_t(i)] != cells()[size_t(i)].FileName)
+            view().showLabel(i);
+        else
+            CellLabels[size_t(i)]->hide();
     }
 }
 
-void TFerloMainForm::SetAllLabelsCase() {
-    for (int i = 0; i < m_card.count(); ++i)
-        Display_Label(i);
-}
-
-void TFerloMainForm::setLabelsSwitch(bool on) {
-    m_card.setLabels(on);
-    PBToggleLabels->setToolTip(on ? tr("Turn Labels Off") : tr("Turn Labels on"));
-    TBUpperLabels->setVisible(on);
-    TBLowerLabels->setVisible(on);
-    PBToggleLabels->setText(on ? tr("&Labels Off") : tr("&Labels On"));
-}
-
 void TFerloMainForm::PBToggleLabelsClick() {
-    setLabelsSwitch(!m_card.labelsOn());
+    m_deck.edit([](CardModel& card) { card.setLabels(!card.labelsOn()); });
+    renderSwitches();
     // Labels follow the switch even when a picture can no longer be read: the error still
     // reaches the user, but no label stays shown while labels are off.
     try {
@@ -123,10 +120,7 @@ void TFerloMainForm::PBToggleLabelsClick() {
 
 void TFerloMainForm::ToggleLabels() {
     refreshLayoutPanel();
-    for (int i = 0; i < m_card.count() && i < int(CellLabels.size()); ++i) {
-        QLabel* label = CellLabels[size_t(i)];
-        label->setVisible(m_card.labelsOn() && !isBlankLabel(label->text()));
-    }
+    Display_All_Labels();
 }
 
 } // namespace ferlo

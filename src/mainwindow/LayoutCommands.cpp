@@ -25,7 +25,7 @@
 namespace ferlo {
 
 void TFerloMainForm::chooseLayout() {
-    LayoutDialog dialog(m_card, this);
+    LayoutDialog dialog(model(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     applyLayoutChoice(dialog.choice());
@@ -34,7 +34,6 @@ void TFerloMainForm::chooseLayout() {
 void TFerloMainForm::applyLayoutChoice(const LayoutChoice& choice) {
     if (!choice.problem.isEmpty())
         throw Error(choice.problem);
-    noteCardChanged();
     const DeckCard before = m_deck.currentCard();
     CardModel next(before);
     const bool count = choice.layout.kind == CardLayout::Kind::Count;
@@ -95,12 +94,22 @@ LayoutPanel* TFerloMainForm::layoutPanel() {
     });
     connect(editor, &LabelEditor::kept, this, [this](int index, const QString& word) {
         runGuarded(this, [&] { keepLabelWord(index, word); });
-        noteCardChanged();
+        render();
     });
     return m_layoutPanel;
 }
 
 void TFerloMainForm::showLayoutState() {
+    const bool layout = showsLayout();
+    renderOrientation();
+    PACard->setVisible(!layout);
+    layoutPanel()->setVisible(layout);
+    if (!RecordPanel->isVisible())
+        RecordPanel->setParent(layout ? static_cast<QWidget*>(PACardBase) : PACard);
+    refreshLayoutPanel();
+}
+
+void TFerloMainForm::renderOrientation() {
     const bool layout = showsLayout();
     // No count button stands for a grid or a sheet.
     if (QAction* checked = CountGroup->checkedAction(); layout && checked) {
@@ -111,39 +120,21 @@ void TFerloMainForm::showLayoutState() {
     TBPortrait->setEnabled(!layout);
     TBLandScape->setEnabled(!layout);
     // The buttons show the orientation of the page shown: a grid's or a sheet's own paper.
-    bool portrait = m_card.portrait();
+    bool portrait = model().portrait();
     if (layout) {
         try {
-            const PagePlan plan = planLayout(m_card.layout());
+            const PagePlan plan = planLayout(model().layout());
             portrait = plan.PaperWidth <= plan.PaperHeight;
         } catch (...) {
             // A sheet that is not installed: the panel says so.
         }
     }
     (portrait ? TBPortrait : TBLandScape)->setChecked(true);
-    PACard->setVisible(!layout);
-    layoutPanel()->setVisible(layout);
-    if (!RecordPanel->isVisible())
-        RecordPanel->setParent(layout ? static_cast<QWidget*>(PACardBase) : PACard);
-    refreshLayoutPanel();
 }
 
 void TFerloMainForm::refreshLayoutPanel() {
     if (showsLayout())
-        layoutPanel()->showCard(m_card, PACardBase->size());
-}
-
-void TFerloMainForm::showLayoutPicture(int index) {
-    refreshLayoutPanel();
-    // A picture that cannot be read is named as on the five counts; its card stays blank.
-    readPictureSize(pathFromModel(cells()[size_t(index)].FileName));
-}
-
-void TFerloMainForm::editLayoutLabel(int index) {
-    if (!m_card.labelsOn() || index < 0 || index >= int(cells().size()) ||
-        cells()[size_t(index)].FileName.empty())
-        return;
-    layoutPanel()->editLabel(index, displayName(pathFromModel(m_card.labelWord(index))));
+        layoutPanel()->showCard(model(), PACardBase->size());
 }
 
 void TFerloMainForm::tellMissingSheets() {

@@ -115,6 +115,12 @@ void LayoutPanel::prepare() {
         std::max(1, int(std::lround(device.width() / page.Plan->PaperWidth * MillimetresPerInch)));
     m_prepared.page = page;
     preparePlanCells(m_prepared);
+    decodePictures();
+    paintPage(device, ratio);
+}
+
+void LayoutPanel::decodePictures() {
+    const CardPage& page = m_prepared.page;
     const size_t count = m_prepared.cells.size();
     // Decoded side by side; a picture that cannot be read leaves its card blank, as on paper.
     WorkerSlots<PrintedPicture> work(count);
@@ -140,6 +146,10 @@ void LayoutPanel::prepare() {
             m_unreadable[i] = true;
         }
     }
+}
+
+void LayoutPanel::paintPage(QSize device, qreal ratio) {
+    const CardPage& page = m_prepared.page;
     m_page = QImage(device, QImage::Format_RGB32);
     m_page.setDotsPerMeterX(qRound(m_prepared.resolution / 0.0254));
     m_page.setDotsPerMeterY(qRound(m_prepared.resolution / 0.0254));
@@ -159,7 +169,7 @@ void LayoutPanel::prepare() {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(palette().color(QPalette::Mid), std::max(1, qRound(ratio)), Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    for (size_t i = 0; i < count; ++i) {
+    for (size_t i = 0; i < m_unreadable.size(); ++i) {
         if (!m_unreadable[i])
             continue;
         const TRect area = m_prepared.cells[i].PictureArea();

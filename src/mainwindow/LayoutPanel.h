@@ -70,8 +70,11 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // Plans the page and decodes its pictures when the card or the size changed.
+    // Plans the page and decodes its pictures when the card or the size changed: the pictures
+    // on worker threads (each card's picture through screenPicture), then the page painted.
     void prepare();
+    void decodePictures();
+    void paintPage(QSize device, qreal ratio);
     QRect logical(const TRect& rect) const;
     bool filled(int index) const;
     // The next card with a picture after `from` (before it, backwards), -1 for none.

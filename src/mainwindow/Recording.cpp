@@ -3,14 +3,18 @@
 // saved as WORD.WAV beside the picture (or beside the deck when that folder can't be written).
 
 #include "dialogs/Messages.h"
+#include "mainwindow/CardView.h"
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/LayoutPanel.h"
 #include "mainwindow/PictureControl.h"
+#include "sound/SoundFile.h"
 #include "sound/SoundPlayer.h"
+#include "sound/Speech.h"
 #include "sound/WaveWriter.h"
 #include "sound/WordRecorder.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
+#include "storage/SpeechOption.h"
 
 #include <QFileInfo>
 #include <QFrame>
@@ -58,7 +62,7 @@ void TFerloMainForm::createRecording() {
                 RecordPanel->hide();
                 const int index = std::exchange(m_recordingCell, -1);
                 runGuarded(this, [&] { saveRecording(index, samples, rate); });
-                noteCardChanged();
+                render();
             });
 }
 
@@ -70,7 +74,7 @@ void TFerloMainForm::recordCellWord(int index) {
     Recorder->start(); // no input: a message, and nothing else happens
     m_recordingCell = index;
     RecordCaption->setText(
-        tr("Recording \"%1\"").arg(QString::fromStdString(m_card.labelWord(index))));
+        tr("Recording \"%1\"").arg(QString::fromStdString(model().labelWord(index))));
     RecordLevel->setValue(0);
     RecordPanel->setGeometry(8, 8, std::max(260, PACard->width() - 16), 40);
     RecordPanel->show();
@@ -80,7 +84,7 @@ void TFerloMainForm::recordCellWord(int index) {
 void TFerloMainForm::saveRecording(int index, const std::vector<float>& samples, int rate) {
     if (index < 0 || index >= int(cells().size()) || cells()[size_t(index)].FileName.empty())
         return; // the picture went meanwhile
-    const QString word = QString::fromStdString(m_card.labelWord(index)).trimmed();
+    const QString word = QString::fromStdString(model().labelWord(index)).trimmed();
     if (samples.empty()) {
         showError(this, tr("Nothing was heard: the word \"%1\" was not recorded.").arg(word));
         return;
@@ -118,7 +122,7 @@ void TFerloMainForm::saveRecording(int index, const std::vector<float>& samples,
     // A word that is not the file name's, or a recording away from the picture, is the cell's
     // own sound, so that the next click finds it first.
     if (besideDeck || word != MakeLabelText(picture))
-        m_card.setSound(index, modelPath(path));
+        m_deck.edit([&](CardModel& card) { return card.setSound(index, modelPath(path)); });
     showStatus(tr("Recorded \"%1\" in %2").arg(word, displayName(path)));
 }
 
@@ -132,7 +136,7 @@ void TFerloMainForm::showPictureMenu(int index) {
         action->setObjectName(name);
         connect(action, &QAction::triggered, this, [this, handler] {
             runGuarded(this, handler);
-            noteCardChanged();
+            render();
         });
     };
     item(QStringLiteral("mnPlay"), tr("&Play"),
@@ -142,10 +146,48 @@ void TFerloMainForm::showPictureMenu(int index) {
     item(QStringLiteral("mnEditWord"), tr("&Edit word"), [this, index] { editLabel(index); });
     item(QStringLiteral("mnTakeOff"), tr("&Take off"),
          [this, index] { ImageMouseDown(index, Qt::RightButton); });
-    QWidget* control =
-        showsLayout() ? static_cast<QWidget*>(layoutPanel()) : CellImages[size_t(index)];
-    menu.exec(control->mapToGlobal(showsLayout() ? layoutPanel()->pictureRect(index).center()
-                                                 : control->rect().center()));
+    menu.exec(view().menuPoint(index));
+}
+
+void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
+    // A control beyond the cells of the current layout has no cell: the press does nothing.
+    if (index < 0 || index >= int(cells().size()))
+        return;
+    const QString fileName = pathFromModel(cells()[size_t(index)].FileName);
+
+    if (Button == Qt::LeftButton) {
+        if (fileName.isEmpty())
+            return;
+        const TCell& cell = cells()[size_t(index)];
+        const QString sound = findCellSound(
+            fileName, cell.EditedLabel ? QString::fromStdString(*cell.EditedLabel) : QString(),
+            cell.Sound ? pathFromModel(*cell.Sound) : QString());
+        if (sound.isEmpty())
+            speakCellWord(index);
+        else
+            MediaPlayer1->playFile(sound);
+    } else if (Button == Qt::RightButton) {
+        ClearCell(index);
+    }
+}
+
+// A word without a recording is spoken in the deck's language, or the one the window is shown
+// in, or English; a word in a script that voice does not read, in a voice that reads it. With
+// speech off, or no engine or voice, the click stays silent, without a
+// message.
+void TFerloMainForm::speakCellWord(int index) {
+    const SpeechOptions options = readSpeechOptions();
+    const QString word = QString::fromStdString(model().labelWord(index)).trimmed();
+    if (!options.on || word.isEmpty())
+        return;
+    const auto& language = m_deck.deck().language;
+    const QString voice =
+        voiceForWord(word, options.voice, language ? QString::fromStdString(*language) : QString());
+    if (voice.isEmpty())
+        return;
+    MediaPlayer1->playSource(
+        [word, voice, rate = options.rate] { return speakWord(word, voice, rate); }, word,
+        SoundPlayer::Quiet);
 }
 
 } // namespace ferlo

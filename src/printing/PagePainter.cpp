@@ -1,7 +1,6 @@
 #include "printing/PagePainter.h"
 
 #include "layout/Card.h"
-#include "layout/FitSize.h"
 #include "printing/Calibration.h"
 #include "printing/GamePainter.h"
 #include "printing/LabelText.h"
@@ -174,40 +173,6 @@ void StretchBitmapAsDIB(QPainter& painter, const QRect& rect, const QImage& bitm
         painter.drawImage(rect, bitmap);
     else
         painter.drawImage(rect, bitmap.convertToFormat(QImage::Format_RGB32));
-}
-
-int FitLabelPixelSize(int bandHeight, int bandWidth, const std::function<int(int)>& lineHeight,
-                      const std::function<int(int)>& textWidth) {
-    // The largest pixel size whose line is no higher than the band. Line heights grow with the
-    // pixel size but not one for one (they may skip a value), so search rather than count.
-    int size = 1;
-    int tooHigh = qMax(2, 2 * bandHeight + 1); // a line at twice the band's height never fits
-    while (tooHigh - size > 1) {
-        const int middle = size + (tooHigh - size) / 2;
-        if (lineHeight(middle) <= bandHeight)
-            size = middle;
-        else
-            tooHigh = middle;
-    }
-    return LargestFittingSize(size, [&](int pixels) { return textWidth(pixels) <= bandWidth; });
-}
-
-int FitWordPixelSize(int height, int width, const std::function<int(int)>& lineHeight,
-                     const std::function<int(int)>& textWidth) {
-    // Both measures grow with the size, so one search finds the largest size that fits both.
-    int size = 1;
-    int tooLarge = qMax(2, 2 * height + 1); // a line twice the height never fits
-    while (tooLarge - size > 1) {
-        const int middle = size + (tooLarge - size) / 2;
-        if (lineHeight(middle) <= height && textWidth(middle) <= width)
-            size = middle;
-        else
-            tooLarge = middle;
-    }
-    // Hinted advances are not strictly monotonic: step down past a size that rounds wide.
-    while (size > 1 && (lineHeight(size) > height || textWidth(size) > width))
-        --size;
-    return size;
 }
 
 void PrintCutLines(QPainter& painter, QSize printableArea, int resolution, const CardPage& page) {

@@ -69,6 +69,7 @@ private slots:
         m_window.emplace();
         folder().addJpeg("cat1.jpg", 640, 480, 0xffcc3333);
         folder().addJpeg("dog2.jpg", 480, 640, 0xff3333cc);
+        folder().addJpeg("123.jpg", 600, 400, 0xff33cc33); // no word in its name
         QVERIFY(m_window->open(folder().path()));
         m_editor = form().findChild<QLineEdit*>(QStringLiteral("LabelEditor"));
         QVERIFY(m_editor);
@@ -229,6 +230,49 @@ private slots:
         place("dog2.jpg");
         QCOMPARE(view().CellLabels[0]->text(), QStringLiteral("DOG"));
         QVERIFY(!stored(0));
+    }
+
+    // A picture whose file name gives no word ("123.jpg") has a blank label; when the card's
+    // cells move (another orientation, a larger window), its label moves with its cell, so the
+    // editor opens over its own cell's band and the word typed there shows in it.
+    void aBlankWordFollowsItsCell_data() {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("orientation") << "orientation";
+        QTest::newRow("window resized") << "resize";
+    }
+    void aBlankWordFollowsItsCell() {
+        QFETCH(QString, change);
+        place("123.jpg");
+        place("dog2.jpg");
+        QVERIFY(view().CellLabels[0]->text().isEmpty());
+        const QSize before = view().PACard->size();
+        if (change == QLatin1String("orientation")) {
+            view().TBPortrait->trigger();
+        } else {
+            form().resize(form().size() + QSize(300, 200));
+            QTRY_VERIFY(view().PACard->size() != before);
+        }
+        const TCell& cell = view().Cells[0];
+        const QRect own(cell.Left, cell.Top, view().Card.CellWidth, view().Card.CellHeight);
+
+        view().CellImages[0]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(view().CellImages[0], Qt::Key_F2);
+        QVERIFY(m_editor->isVisible());
+        // Over its own cell's band: inside the cell, centred on it.
+        QVERIFY2(own.left() <= m_editor->x() && m_editor->geometry().right() <= own.right() &&
+                     own.contains(m_editor->geometry().center()) &&
+                     qAbs(m_editor->geometry().center().x() - own.center().x()) <= 1,
+                 qPrintable(QStringLiteral("editor at %1,%2 %3x%4 beside its cell")
+                                .arg(m_editor->x())
+                                .arg(m_editor->y())
+                                .arg(m_editor->width())
+                                .arg(m_editor->height())));
+        type(m_editor, QStringLiteral("Zebra"));
+        QTest::keyClick(m_editor, Qt::Key_Return);
+        QLabel* label = view().CellLabels[0];
+        QCOMPARE(label->text(), QStringLiteral("ZEBRA"));
+        QVERIFY(label->isVisible());
+        QVERIFY(own.contains(label->geometry()));
     }
 
     // The editor opens only on the label of a placed picture while labels are on; F2 opens it on

@@ -595,8 +595,7 @@ private slots:
     void aChangedPictureIsReadAnew() {
         click("a.jpg");
         QCOMPARE(view().Cells[0].ImageAspect, 0.75);
-        QTest::qWait(20);
-        folder().addJpeg("a.jpg", 200, 400); // now a tall picture
+        folder().addJpeg("a.jpg", 200, 400); // now a tall picture, dated later below
         QFile file(path("a.jpg"));
         QVERIFY(file.open(QIODevice::ReadWrite));
         file.setFileTime(QDateTime::currentDateTime().addSecs(5),

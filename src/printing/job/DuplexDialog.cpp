@@ -110,32 +110,30 @@ QString offsetTitle(const QString& printer) {
                      .arg(printer);
 }
 
-} // namespace
-
-bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("DuplexDialog"));
-    dialog.setWindowTitle(QCoreApplication::translate("DuplexDialog", "Double-Sided Printing"));
-    auto* layout = new QVBoxLayout(&dialog);
-
-    auto* turnBox = new QGroupBox(
-        QCoreApplication::translate("DuplexDialog", "Turning the sheet over"), &dialog);
+// The turn of the sheet, one choice of three.
+QButtonGroup* addTurnBox(QDialog& dialog, QVBoxLayout* layout, SheetTurn turn, QGroupBox*& box) {
+    box = new QGroupBox(QCoreApplication::translate("DuplexDialog", "Turning the sheet over"),
+                        &dialog);
     QButtonGroup* turns = addChoices<SheetTurn>(
-        turnBox,
+        box,
         {{SheetTurn::Standard,
           QCoreApplication::translate("DuplexDialog",
                                       "Standard: the long edge for portrait cards, the "
                                       "short edge for landscape cards")},
          {SheetTurn::LongEdge, QCoreApplication::translate("DuplexDialog", "On the long edge")},
          {SheetTurn::ShortEdge, QCoreApplication::translate("DuplexDialog", "On the short edge")}},
-        choices.turn);
+        turn);
     turns->setObjectName(QStringLiteral("turns"));
-    layout->addWidget(turnBox);
+    layout->addWidget(box);
+    return turns;
+}
 
-    auto* feedBox =
+// Printing both sides: by the printer, or by hand in one of four feed cases.
+QButtonGroup* addFeedBox(QDialog& dialog, QVBoxLayout* layout, ManualFeed feed, QGroupBox*& box) {
+    box =
         new QGroupBox(QCoreApplication::translate("DuplexDialog", "Printing both sides"), &dialog);
     QButtonGroup* feeds = addChoices<ManualFeed>(
-        feedBox,
+        box,
         {{ManualFeed::Off,
           QCoreApplication::translate("DuplexDialog", "The printer prints both sides")},
          {ManualFeed::FaceDown,
@@ -149,7 +147,7 @@ bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
          {ManualFeed::FaceUpReversing,
           QCoreApplication::translate("DuplexDialog",
                                       "By hand: face up, the printer prints the last page first")}},
-        choices.feed, std::function<QString(ManualFeed)>(manualFeedPicture));
+        feed, std::function<QString(ManualFeed)>(manualFeedPicture));
     feeds->setObjectName(QStringLiteral("feeds"));
     auto* trayNote =
         new QLabel(QCoreApplication::translate("DuplexDialog",
@@ -157,9 +155,71 @@ bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
                                                "asks you to put the stack back.\nIf your paper "
                                                "tray prints on the upper side of the sheet, "
                                                "choose the other face."),
-                   feedBox);
-    feedBox->layout()->addWidget(trayNote);
-    layout->addWidget(feedBox);
+                   box);
+    box->layout()->addWidget(trayNote);
+    layout->addWidget(box);
+    return feeds;
+}
+
+// The back offset of the program's printer, and the calibration sheet that measures it.
+struct OffsetGroup {
+    QGroupBox* box = nullptr;
+    QDoubleSpinBox* x = nullptr;
+    QDoubleSpinBox* y = nullptr;
+    QPushButton* calibrate = nullptr;
+    QString printer;
+
+    // Shows the offset stored for a printer.
+    void show(const QString& shown) {
+        printer = shown;
+        box->setTitle(offsetTitle(printer));
+        const BackOffset offset = get_BackOffset(printer);
+        x->setValue(offset.x / 10.0);
+        y->setValue(offset.y / 10.0);
+    }
+};
+
+OffsetGroup addOffsetGroup(QDialog& dialog, QVBoxLayout* layout) {
+    // The offset shown is the program printer's; printing the calibration sheet on another
+    // printer (or to a file) makes that one the program printer, and the offset typed then is
+    // the one measured on it.
+    OffsetGroup group;
+    group.printer = backOffsetPrinter(programPrinter());
+    group.box = new QGroupBox(offsetTitle(group.printer), &dialog);
+    group.box->setObjectName(QStringLiteral("offsetGroup"));
+    const BackOffset stored = get_BackOffset(group.printer);
+    auto* form = new QFormLayout(group.box);
+    group.x = offsetBox(group.box, stored.x, QStringLiteral("offsetX"));
+    group.y = offsetBox(group.box, stored.y, QStringLiteral("offsetY"));
+    form->addRow(QCoreApplication::translate("DuplexDialog", "X (to the right on the back):"),
+                 group.x);
+    form->addRow(QCoreApplication::translate("DuplexDialog", "Y (down on the back):"), group.y);
+    auto* how =
+        new QLabel(QCoreApplication::translate(
+                       "DuplexDialog", "Print the calibration sheet, hold it to the light with "
+                                       "its back towards you,\nand type where the front's "
+                                       "lines cross the top and the left scale."),
+                   group.box);
+    form->addRow(how);
+    group.calibrate = new QPushButton(
+        QCoreApplication::translate("DuplexDialog", "Print &Calibration Sheet ..."), group.box);
+    group.calibrate->setObjectName(QStringLiteral("printCalibration"));
+    form->addRow(group.calibrate);
+    layout->addWidget(group.box);
+    return group;
+}
+
+} // namespace
+
+bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("DuplexDialog"));
+    dialog.setWindowTitle(QCoreApplication::translate("DuplexDialog", "Double-Sided Printing"));
+    auto* layout = new QVBoxLayout(&dialog);
+    QGroupBox* turnBox = nullptr;
+    QGroupBox* feedBox = nullptr;
+    QButtonGroup* turns = addTurnBox(dialog, layout, choices.turn, turnBox);
+    QButtonGroup* feeds = addFeedBox(dialog, layout, choices.feed, feedBox);
 
     auto* fold =
         new QCheckBox(QCoreApplication::translate(
@@ -176,49 +236,19 @@ bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
     };
     QObject::connect(fold, &QCheckBox::toggled, &dialog, foldChanged);
     foldChanged(choices.foldOver);
-
-    // The offset shown is the program printer's; printing the calibration sheet on another
-    // printer (or to a file) makes that one the program printer, and the offset typed then is
-    // the one measured on it.
-    QString printer = backOffsetPrinter(programPrinter());
-    auto* offsetGroup = new QGroupBox(offsetTitle(printer), &dialog);
-    offsetGroup->setObjectName(QStringLiteral("offsetGroup"));
-    const BackOffset stored = get_BackOffset(printer);
-    auto* form = new QFormLayout(offsetGroup);
-    QDoubleSpinBox* x = offsetBox(offsetGroup, stored.x, QStringLiteral("offsetX"));
-    QDoubleSpinBox* y = offsetBox(offsetGroup, stored.y, QStringLiteral("offsetY"));
-    form->addRow(QCoreApplication::translate("DuplexDialog", "X (to the right on the back):"), x);
-    form->addRow(QCoreApplication::translate("DuplexDialog", "Y (down on the back):"), y);
-    auto* how =
-        new QLabel(QCoreApplication::translate(
-                       "DuplexDialog", "Print the calibration sheet, hold it to the light with "
-                                       "its back towards you,\nand type where the front's "
-                                       "lines cross the top and the left scale."),
-                   offsetGroup);
-    form->addRow(how);
-    auto* calibrate = new QPushButton(
-        QCoreApplication::translate("DuplexDialog", "Print &Calibration Sheet ..."), offsetGroup);
-    calibrate->setObjectName(QStringLiteral("printCalibration"));
-    form->addRow(calibrate);
-    layout->addWidget(offsetGroup);
+    OffsetGroup offset = addOffsetGroup(dialog, layout);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(calibrate, &QPushButton::clicked, &dialog, [&] {
+    QObject::connect(offset.calibrate, &QPushButton::clicked, &dialog, [&] {
         DuplexChoices shown = choices;
         shown.turn = SheetTurn(turns->checkedId());
         shown.feed = ManualFeed(feeds->checkedId());
         runGuarded(&dialog, [&] { printCalibrationSheet(&dialog, shown); });
-        const QString printed = backOffsetPrinter(programPrinter());
-        if (printed != printer) {
-            printer = printed;
-            offsetGroup->setTitle(offsetTitle(printer));
-            const BackOffset offset = get_BackOffset(printer);
-            x->setValue(offset.x / 10.0);
-            y->setValue(offset.y / 10.0);
-        }
+        if (const QString printed = backOffsetPrinter(programPrinter()); printed != offset.printer)
+            offset.show(printed);
     });
     fitDialogInRoom(&dialog);
     if (dialog.exec() != QDialog::Accepted)
@@ -227,8 +257,8 @@ bool editDuplexChoices(QWidget* parent, DuplexChoices& choices) {
     choices.feed = ManualFeed(feeds->checkedId());
     choices.foldOver = fold->isChecked();
     runGuarded(parent, [&] {
-        save_BackOffset(printer,
-                        {int(std::lround(x->value() * 10)), int(std::lround(y->value() * 10))});
+        save_BackOffset(offset.printer, {int(std::lround(offset.x->value() * 10)),
+                                         int(std::lround(offset.y->value() * 10))});
     });
     return true;
 }

@@ -10,7 +10,6 @@
 
 #include <optional>
 
-class QAction;
 class QWidget;
 
 namespace ferlo {
@@ -62,11 +61,6 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
 JobOutcome exportCardPdf(QWidget* parent, const QList<CardPage>& cards,
                          const DuplexChoices& duplex = {}, std::optional<bool> gameBacks = {});
 
-// The File menu's checkable "Print Word Backs" command, showing and saving the stored option.
-// A store that cannot be read shows the option off; a failed save is reported in a message box
-// over `window` and leaves the command as it was.
-QAction* makeWordBacksAction(QWidget* window);
-
 // The one printer of the program's run: the printer chosen, its page setup and orientation stay
 // from one job to the next. It starts on the default printer and its paper; without one it
 // writes PDF on the paper of the system's locale (localePaper).
@@ -74,6 +68,16 @@ QPrinter& programPrinter();
 // The paper of the system's locale (its LC_PAPER: Letter in the United States, Canada, Mexico,
 // ...; A4 in most other places); A4 where the C library does not say.
 QPageSize localePaper();
+
+// A card page's orientation on the printer, and a grid's or a sheet's own paper in its
+// orientation.
+QPageLayout::Orientation orientationOf(const CardPage& page);
+QPageSize planPaper(const PagePlan& plan);
+// What the preview and Export PDF show: fold-over sheets, or the cards with or without backs.
+QList<CardPage> pagesOf(const QList<CardPage>& cards, bool wordBacks,
+                        const BackPlacement& placement, bool foldOver);
+// The placement of the backs on a printer: the deck's turn and the printer's offset.
+BackPlacement placementFor(const DuplexChoices& duplex, const QPrinter& printer);
 
 // The jobs that print the cards `range` picks (counting cards from 1; empty: all of them): one
 // job for one document (a PDF file), else one per run of cards of one orientation. With word

@@ -1,0 +1,128 @@
+#include "mainwindow/FerloMainForm.h"
+
+#include "mainwindow/CardView.h"
+#include "mainwindow/LabelEditor.h"
+#include "mainwindow/LayoutPanel.h"
+#include "mainwindow/PictureControl.h"
+#include "pictures/PictureDecoder.h"
+#include "storage/NativePath.h"
+#include "storage/Paths.h"
+
+#include <QFrame>
+#include <QLabel>
+
+// The two card panels behind one interface: the card of the five counts, drawn by the window's
+// own controls, and a grid's or a sheet's page on the LayoutPanel.
+
+namespace ferlo {
+
+class TFerloMainForm::CountView : public CardView {
+public:
+    explicit CountView(TFerloMainForm& form)
+        : m_form(form) {}
+
+    void showPicture(int index) override { m_form.display_picture(index); }
+    QStringList showPictures(bool throwErrors, bool serveEvents) override {
+        return m_form.fitCardPictures(throwErrors, serveEvents);
+    }
+    void showLabel(int index) override { m_form.Display_Label(index); }
+    void editLabel(int index) override {
+        const auto& cells = m_form.cells();
+        if (!m_form.model().labelsOn() || index < 0 || index >= m_form.model().count() ||
+            index >= int(cells.size()) || index >= int(m_form.CellLabels.size()) ||
+            cells[size_t(index)].FileName.empty())
+            return;
+        // The editor shows the word as the user typed it (or as the file name has it): the
+        // card's case applies to what is kept, so a word keeps its own case from one edit to
+        // the next.
+        m_form.CellLabelEditor->open(index, m_form.CellLabels[size_t(index)],
+                                     displayName(pathFromModel(m_form.model().labelWord(index))));
+    }
+    int cellAt(QPoint inBase) override {
+        const QPoint onCard = m_form.PACard->mapFrom(m_form.PACardBase, inBase);
+        const auto& cells = m_form.cells();
+        for (int i = 0; i < int(cells.size()); ++i) {
+            const TCell& cell = cells[size_t(i)];
+            if (QRect(cell.Left, cell.Top, m_form.card().CellWidth, m_form.card().CellHeight)
+                    .contains(onCard))
+                return i;
+        }
+        return -1;
+    }
+    QPoint cellOrigin(int index) override {
+        const TCell& cell = m_form.cells()[size_t(index)];
+        return {cell.Left, cell.Top};
+    }
+    int focusedCell() override {
+        for (int i = 0; i < int(m_form.cells().size()) && i < int(m_form.CellImages.size()); ++i) {
+            if (m_form.CellImages[size_t(i)]->hasFocus())
+                return i;
+        }
+        return -1;
+    }
+    void focusCell(int index) override {
+        m_form.CellImages[size_t(index)]->setFocus(Qt::OtherFocusReason);
+    }
+    QWidget* dragSource(int index) override { return m_form.CellImages[size_t(index)]; }
+    QImage dragImage(int index) override { return m_form.CellImages[size_t(index)]->picture(); }
+    QPoint menuPoint(int index) override {
+        PictureControl* control = m_form.CellImages[size_t(index)];
+        return control->mapToGlobal(control->rect().center());
+    }
+
+private:
+    TFerloMainForm& m_form;
+};
+
+class TFerloMainForm::LayoutView : public CardView {
+public:
+    explicit LayoutView(TFerloMainForm& form)
+        : m_form(form) {}
+
+    void showPicture(int index) override {
+        m_form.refreshLayoutPanel();
+        // A picture that cannot be read is named as on the five counts; its card stays blank.
+        readPictureSize(pathFromModel(m_form.cells()[size_t(index)].FileName));
+    }
+    QStringList showPictures(bool, bool) override {
+        m_form.refreshLayoutPanel();
+        return {};
+    }
+    void showLabel(int) override { m_form.refreshLayoutPanel(); }
+    void editLabel(int index) override {
+        const auto& cells = m_form.cells();
+        if (!m_form.model().labelsOn() || index < 0 || index >= int(cells.size()) ||
+            cells[size_t(index)].FileName.empty())
+            return;
+        panel()->editLabel(index, displayName(pathFromModel(m_form.model().labelWord(index))));
+    }
+    int cellAt(QPoint inBase) override {
+        return panel()->cellAt(panel()->mapFrom(m_form.PACardBase, inBase));
+    }
+    QPoint cellOrigin(int index) override { return panel()->pictureRect(index).topLeft(); }
+    int focusedCell() override { return panel()->hasFocus() ? panel()->focusedCell() : -1; }
+    void focusCell(int index) override { panel()->setFocusedCell(index); }
+    QWidget* dragSource(int) override { return panel(); }
+    QImage dragImage(int index) override {
+        return panel()->grab(panel()->pictureRect(index)).toImage();
+    }
+    QPoint menuPoint(int index) override {
+        return panel()->mapToGlobal(panel()->pictureRect(index).center());
+    }
+
+private:
+    LayoutPanel* panel() { return m_form.layoutPanel(); }
+    TFerloMainForm& m_form;
+};
+
+CardView& TFerloMainForm::view() {
+    if (!m_countView) {
+        m_countView = std::make_unique<CountView>(*this);
+        m_layoutView = std::make_unique<LayoutView>(*this);
+    }
+    if (showsLayout())
+        return *m_layoutView;
+    return *m_countView;
+}
+
+} // namespace ferlo

@@ -1,0 +1,290 @@
+#include "mainwindow/CardView.h"
+#include "mainwindow/FerloMainForm.h"
+
+#include "dialogs/Messages.h"
+#include "dialogs/WaitCursor.h"
+#include "layout/CardGeometry.h"
+#include "layout/FitSize.h"
+#include "mainwindow/DeckHistory.h"
+#include "mainwindow/FileBrowser.h"
+#include "mainwindow/LabelEditor.h"
+#include "mainwindow/LineShape.h"
+#include "mainwindow/PictureControl.h"
+#include "pictures/PictureCache.h"
+#include "pictures/Workers.h"
+#include "printing/CardPage.h"
+#include "sound/SoundFile.h"
+#include "sound/SoundPlayer.h"
+#include "sound/Speech.h"
+#include "storage/DeckFile.h"
+#include "storage/NativePath.h"
+#include "storage/Paths.h"
+#include "storage/SpeechOption.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QScreen>
+#include <QStatusBar>
+#include <QUrl>
+#include <QtMath>
+
+#include <vector>
+
+// The pictures in the cells of the card of the five counts: decoded on worker threads, a first
+// look while a long decode runs, placed and fitted in their picture areas.
+
+namespace ferlo {
+namespace {
+
+// A picture decoded and fitted for its cell.
+struct PreparedPicture {
+    QSize ownSize;
+    FittedSize fitted;
+    QImage shown;
+    bool partial = false; // a damaged file that decoded only in part
+};
+
+// The screen's device pixels for logical ones: twice as many each way on a screen of ratio 2.
+int devicePixels(int logical, qreal pixelRatio) {
+    return qMax(1, qCeil(logical * pixelRatio));
+}
+
+// The size in device pixels a picture is wanted at in the card's picture area; the size it is
+// fitted at there, in logical pixels, goes into `fitted`.
+WantedSize fittedInArea(const TCard& card, qreal pixelRatio, FittedSize& fitted) {
+    return [&card, pixelRatio, &fitted](QSize own) {
+        fitted = FitPictureToArea(own.width(), own.height(), card.PictureWidth, card.PictureHeight,
+                                  card.PictureAspect);
+        return QSize(devicePixels(fitted.Width, pixelRatio),
+                     devicePixels(fitted.Height, pixelRatio));
+    };
+}
+
+// Loads a picture for the card: the own size from the file, the fitted size in the picture
+// area, and the pixels scaled to exactly that size in the screen's device pixels, so the
+// picture is drawn crisp. Safe on worker threads.
+PreparedPicture preparePicture(const QString& path, const TCard& card, qreal pixelRatio) {
+    PreparedPicture prepared;
+    const DecodedPicture decoded =
+        PictureCache::shared().load(path, fittedInArea(card, pixelRatio, prepared.fitted));
+    prepared.ownSize = decoded.ownSize;
+    prepared.partial = decoded.partial;
+    prepared.shown = decoded.image.scaled(devicePixels(prepared.fitted.Width, pixelRatio),
+                                          devicePixels(prepared.fitted.Height, pixelRatio),
+                                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    prepared.shown.setDevicePixelRatio(pixelRatio);
+    return prepared;
+}
+
+// The file's own preview fitted like the picture, for a first look while a long decode runs
+// (see loadPreview); a null `shown` when there is none. Never throws: the full decode reports
+// what is wrong with the file.
+PreparedPicture preparePreview(const QString& path, const TCard& card, qreal pixelRatio) {
+    PreparedPicture prepared;
+    try {
+        const DecodedPicture decoded =
+            loadPreview(path, fittedInArea(card, pixelRatio, prepared.fitted));
+        prepared.ownSize = decoded.ownSize;
+        prepared.shown = decoded.image;
+        prepared.shown.setDevicePixelRatio(pixelRatio);
+    } catch (...) {
+        prepared.shown = QImage();
+    }
+    return prepared;
+}
+
+} // namespace
+
+class TFerloMainForm::PicturePass {
+public:
+    explicit PicturePass(TFerloMainForm& form)
+        : m_form(form) {
+        ++m_form.m_picturePasses;
+    }
+    PicturePass(const PicturePass&) = delete;
+    PicturePass& operator=(const PicturePass&) = delete;
+    ~PicturePass() {
+        if (--m_form.m_picturePasses > 0 || m_form.m_afterPictures.empty())
+            return;
+        // Run once the handler that made the pass has returned, an error of its own included.
+        TFerloMainForm* form = &m_form;
+        QMetaObject::invokeMethod(
+            form,
+            [form, actions = std::exchange(form->m_afterPictures, {})] {
+                for (const auto& action : actions)
+                    form->whenPicturesPlaced(action);
+            },
+            Qt::QueuedConnection);
+    }
+
+private:
+    TFerloMainForm& m_form;
+};
+
+void TFerloMainForm::whenPicturesPlaced(std::function<void()> action) {
+    if (m_picturePasses > 0)
+        m_afterPictures.push_back(std::move(action));
+    else
+        action();
+}
+
+void TFerloMainForm::display_picture(int index) {
+    m_withheldLabels[size_t(index)].clear(); // a new picture in the cell
+    PicturePass pass(*this);
+    const QString path = pathFromModel(cells()[size_t(index)].FileName);
+    WorkerSlots<PreparedPicture> work(1);
+    work.start(0, [path, area = card(), ratio = devicePixelRatioF()] {
+        return preparePicture(path, area, ratio);
+    });
+    if (!work.finished(0))
+        showPreview(index);
+    PreparedPicture prepared;
+    try {
+        prepared = work.takeServingEvents(0);
+    } catch (...) {
+        showUnreadable(index);
+        // A picture that cannot be shown has no label, as before the label was shown early,
+        // until the labels' case is chosen again.
+        m_withheldLabels[size_t(index)] = cells()[size_t(index)].FileName;
+        CellLabels[size_t(index)]->clear();
+        CellLabels[size_t(index)]->hide();
+        m_shownLabels[size_t(index)] = ShownLabel();
+        throw;
+    }
+    applyPicture(index, prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
+                 prepared.shown);
+    if (prepared.partial)
+        notePartialPictures({path});
+}
+
+bool TFerloMainForm::showPreview(int index) {
+    const PreparedPicture preview =
+        preparePreview(pathFromModel(cells()[size_t(index)].FileName), card(), devicePixelRatioF());
+    if (preview.shown.isNull())
+        return false;
+    applyPicture(index, preview.ownSize, preview.fitted.Width, preview.fitted.Height,
+                 preview.shown);
+    return true;
+}
+
+void TFerloMainForm::notePartialPictures(const QStringList& paths) {
+    if (paths.isEmpty())
+        return;
+    showStatus(paths.size() == 1 ? tr("%1: the picture is damaged and shows only in part")
+                                       .arg(displayName(paths.first()))
+                                 : tr("These pictures are damaged and show only in part: %1")
+                                       .arg(displayName(paths.join(QStringLiteral(", ")))));
+}
+
+void TFerloMainForm::showUnreadable(int index) {
+    // The cell keeps its file, so the control marks the picture area for the user to take it
+    // off: a dotted outline, the file's name as its hint, a press like a picture's.
+    const TCell& cell = cells()[size_t(index)];
+    PictureControl* image = CellImages[size_t(index)];
+    image->hide();
+    const CardPoint at =
+        PicturePosition(card(), cell.Left, cell.Top, {card().PictureWidth, card().PictureHeight});
+    image->move(at.X, at.Y);
+    image->setFixedSize(qMax(0, card().PictureWidth), qMax(0, card().PictureHeight));
+    const QString path = pathFromModel(cell.FileName);
+    image->setUnreadable(displayName(path));
+    image->setAccessibleName(tr("Picture %1 that cannot be shown: %2")
+                                 .arg(QString::number(index + 1), displayName(fileNamePart(path))));
+    image->show();
+}
+
+void TFerloMainForm::applyPicture(int index, QSize ownSize, int fittedWidth, int fittedHeight,
+                                  const QImage& shown) {
+    m_deck.setShownSize(index, fittedWidth, fittedHeight,
+                        double(ownSize.height()) / double(ownSize.width()));
+    const TCell& cell = cells()[size_t(index)];
+    PictureControl* image = CellImages[size_t(index)];
+    image->hide();
+    const CardPoint at = PicturePosition(card(), cell.Left, cell.Top, {fittedWidth, fittedHeight});
+    image->move(at.X, at.Y);
+    image->setFixedSize(qMax(0, fittedWidth), qMax(0, fittedHeight));
+    image->setPicture(shown);
+    image->setToolTip(displayName(pathFromModel(cell.FileName)));
+    image->setAccessibleName(tr("Picture %1: %2")
+                                 .arg(QString::number(index + 1),
+                                      displayName(fileNamePart(pathFromModel(cell.FileName)))));
+    image->show();
+}
+
+void TFerloMainForm::Display_All_Pictures() {
+    fitAllPictures(true, true);
+}
+
+QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
+    return view().showPictures(throwErrors, serveEvents);
+}
+
+QStringList TFerloMainForm::fitCardPictures(bool throwErrors, bool serveEvents) {
+    WaitCursor hourglass;
+    PicturePass pass(*this);
+    // The pictures are decoded side by side on worker threads and placed in cell order; an
+    // error ends the pass at its cell, and the pass waits for every worker before it returns.
+    // The cache gives back a picture already decoded with enough pixels for the new size.
+    const TCard area = card();
+    const qreal ratio = devicePixelRatioF();
+    const size_t count = cells().size();
+    WorkerSlots<PreparedPicture> work(count);
+    QStringList partial;
+    for (size_t i = 0; i < count; ++i) {
+        if (cells()[i].FileName.empty())
+            continue;
+        const QString path = pathFromModel(cells()[i].FileName);
+        work.start(i, [=] { return preparePicture(path, area, ratio); });
+    }
+    // While the sharp pictures decode, those that take long show their file's preview.
+    std::vector<bool> previewed(count, false);
+    for (size_t i = 0; i < count && serveEvents; ++i)
+        if (work.started(i) && !work.finished(i))
+            previewed[i] = showPreview(int(i));
+    for (size_t i = 0; i < count; ++i) {
+        if (!work.started(i))
+            continue;
+        PreparedPicture prepared;
+        try {
+            prepared = serveEvents ? work.takeServingEvents(i) : work.take(i);
+        } catch (...) {
+            if (throwErrors) {
+                // The pass ends here, but no cell after it is left with its preview: each gets
+                // its sharp picture, or the outline of one that cannot be shown.
+                for (size_t j = i + 1; j < count; ++j) {
+                    if (!previewed[j])
+                        continue;
+                    try {
+                        const PreparedPicture later = work.take(j);
+                        applyPicture(int(j), later.ownSize, later.fitted.Width, later.fitted.Height,
+                                     later.shown);
+                    } catch (...) {
+                        showUnreadable(int(j));
+                    }
+                }
+                throw;
+            }
+            // Following the window's size is no command of the user's: a picture that can no
+            // longer be read leaves its cell empty-looking, as a failed pick does, silently.
+            showUnreadable(int(i));
+            continue;
+        }
+        applyPicture(int(i), prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
+                     prepared.shown);
+        if (prepared.partial)
+            partial << pathFromModel(cells()[i].FileName);
+    }
+    return partial;
+}
+
+} // namespace ferlo

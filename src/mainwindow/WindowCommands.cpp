@@ -1,0 +1,248 @@
+#include "mainwindow/FerloMainForm.h"
+
+#include "dialogs/AboutBox.h"
+#include "dialogs/FmxUtils.h"
+#include "dialogs/Options.h"
+#include "mainwindow/CommandRegistry.h"
+#include "mainwindow/Glyphs.h"
+#include "mainwindow/PictureControl.h"
+#include "printing/job/PrintJob.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolBar>
+
+// The window's commands in its menus, on its toolbar and as its keys, all through the command
+// registry: what each runs is in the part of the window it belongs to.
+
+namespace ferlo {
+
+namespace {
+
+using Place = CommandRegistry::Place;
+
+// The desktop's Save As keys; a desktop without them (the Windows-like default scheme) gets
+// Ctrl+Shift+S, as most desktops have it.
+QList<QKeySequence> saveAsKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    if (keys.isEmpty())
+        keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    return keys;
+}
+
+} // namespace
+
+void TFerloMainForm::createMenus() {
+    m_commands = new CommandRegistry(
+        this, [this](const std::function<void()>& handler) { runCommand(handler); });
+    m_commands->newMenu(Place::File, tr("&File"), QStringLiteral("File1"));
+    m_commands->newMenu(Place::Edit, tr("&Edit"), QStringLiteral("mnEdit"));
+    m_commands->newMenu(Place::Card, tr("&Card"), QStringLiteral("mnCard"));
+    m_commands->newMenu(Place::View, tr("&View"), QStringLiteral("mnView"));
+    m_commands->newMenu(Place::Help, tr("&Help"), QStringLiteral("mnHelp"));
+    createFileCommands();
+    createCardCommands();
+    m_commands->add(Place::Bar, QStringLiteral("mnOptions"), tr("&Options ..."), [this] {
+        if (m_options)
+            m_options->exec();
+    });
+    m_commands->add(Place::Help, QStringLiteral("mnReadMe"), tr("&Help ..."),
+                    [this] { openHelpFile(this); }, {QKeySequence(Qt::Key_F1)});
+    m_commands->add(Place::Help, QStringLiteral("mnAbout"), tr("&About ..."), [this] {
+        if (m_aboutBox)
+            m_aboutBox->exec();
+    });
+    // The standard keys of a desktop program (above); Ctrl+Delete clears the card like the
+    // button.
+    m_commands->add(Place::Window, QStringLiteral("ClearShortcut"), tr("Clear all pictures"),
+                    [this] { ClearCells(); }, {QKeySequence(Qt::CTRL | Qt::Key_Delete)});
+    // F2 edits the label of the picture that has the focus, as it renames in a file manager.
+    m_commands->add(Place::Window, QStringLiteral("EditLabelShortcut"), tr("Edit label"),
+                    [this] { editFocusedLabel(); }, {QKeySequence(Qt::Key_F2)});
+}
+
+void TFerloMainForm::createFileCommands() {
+    const auto file = [this](const QString& name, const QString& text, auto handler,
+                             const QList<QKeySequence>& keys = {}) {
+        return m_commands->add(Place::File, name, text, handler, keys);
+    };
+    file(QStringLiteral("mnNewDeck"), tr("&New deck"), [this] { newDeck(); },
+         {QKeySequence(QKeySequence::New)});
+    file(QStringLiteral("mnOpenDeck"), tr("&Open deck ..."), [this] { openDeckDialog(); },
+         {QKeySequence(QKeySequence::Open)});
+    file(QStringLiteral("mnSaveDeck"), tr("&Save"), [this] { saveDeck(); },
+         {QKeySequence(QKeySequence::Save)});
+    file(
+        QStringLiteral("mnSaveDeckAs"), tr("Save &as ..."), [this] { saveDeckAs(); }, saveAsKeys());
+    m_commands->addSeparator(Place::File);
+    file(QStringLiteral("Printsetup1"), tr("Print se&tup ..."), [this] {
+        printerSetup(this);
+    })->setVisible(false);
+    createPrintCommands();
+    m_commands->addSeparator(Place::File);
+    file(QStringLiteral("mnDeckProperties"), tr("Deck P&roperties ..."),
+         [this] { editDeckProperties(); });
+    m_commands->addSeparator(Place::File);
+    // Exit closes the window, which asks about unsaved changes first.
+    file(QStringLiteral("mnExit"), tr("e&xit"),
+         [this] {
+             if (close())
+                 QCoreApplication::quit();
+         },
+         {QKeySequence(Qt::CTRL | Qt::Key_Q)});
+}
+
+void TFerloMainForm::createCardCommands() {
+    // The card commands; the toolbar shows the same actions.
+    const auto card = [this](const QString& name, const QString& text, const QString& hint,
+                             Glyph glyph, auto handler, const QList<QKeySequence>& keys) {
+        QAction* action = m_commands->add(Place::Card, name, text, handler, keys);
+        action->setIcon(glyphIcon(glyph));
+        action->setToolTip(hint);
+        return action;
+    };
+    TBPreviousCard =
+        card(QStringLiteral("TBPreviousCard"), tr("&Previous card"), tr("Previous card"),
+             Glyph::PreviousCard, [this] { showCard(m_deck.current() - 1); },
+             {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    TBNextCard = card(QStringLiteral("TBNextCard"), tr("&Next card"), tr("Next card"),
+                      Glyph::NextCard, [this] { showCard(m_deck.current() + 1); },
+                      {QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    m_commands->addSeparator(Place::Card);
+    TBNewCard = card(QStringLiteral("TBNewCard"), tr("N&ew card"), tr("New card after this one"),
+                     Glyph::NewCard, [this] { newCard(); },
+                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)});
+    TBRemoveCard =
+        card(QStringLiteral("TBRemoveCard"), tr("&Remove card"),
+             tr("Remove this card from the deck"), Glyph::RemoveCard, [this] { removeCard(); }, {});
+    m_commands->add(Place::Card, QStringLiteral("mnLayout"), tr("&Layout ..."),
+                    [this] { chooseLayout(); });
+    m_commands->add(Place::Card, QStringLiteral("mnActivity"), tr("Make &Activity ..."),
+                    [this] { makeActivity(); });
+    m_commands->addSeparator(Place::Card);
+    // Checked, it waits for the click on the picture whose word is to be recorded.
+    TBRecord =
+        card(QStringLiteral("TBRecord"), tr("Re&cord"),
+             tr("Record: then click the picture whose word to record"), Glyph::Record,
+             [this] { m_recordArmed = !m_recordArmed; }, {QKeySequence(Qt::CTRL | Qt::Key_R)});
+    TBRecord->setCheckable(true);
+}
+
+void TFerloMainForm::createToolBar() {
+    ToolBar1 = new QToolBar(ClientArea);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setMovable(false);
+    ToolBar1->setFloatable(false);
+    ToolBar1->setIconSize(QSize(16, 16));
+    ToolBar1->setAutoFillBackground(true);
+    ToolBar1->setBackgroundRole(QPalette::Button);
+    m_commands->setToolBar(ToolBar1);
+    createShapeButtons();
+    createLabelButtons();
+
+    m_commands->newButton(QStringLiteral("TBPrint"), glyphIcon(Glyph::Printer),
+                          tr("Print Flashcard"), false, [this] { printDeck(); });
+    m_commands->addToolSpace();
+
+    // The deck: which card is on screen, and the card commands of the Card menu.
+    m_commands->addToolButton(TBPreviousCard);
+    LABCardNumber = new QLabel(ToolBar1);
+    LABCardNumber->setObjectName(QStringLiteral("LABCardNumber"));
+    LABCardNumber->setTextFormat(Qt::PlainText);
+    LABCardNumber->setAlignment(Qt::AlignCenter);
+    LABCardNumber->setMinimumWidth(84);
+    m_commands->addToolWidget(LABCardNumber);
+    for (QAction* action : {TBNextCard, TBNewCard, TBRemoveCard})
+        m_commands->addToolButton(action);
+    m_commands->addToolSpace();
+    m_commands->addToolButton(TBRecord);
+}
+
+void TFerloMainForm::createShapeButtons() {
+    // A count button carries its count.
+    CountGroup = new QActionGroup(this);
+    const std::pair<int, Glyph> counts[] = {{1, Glyph::Digit1},
+                                            {2, Glyph::Digit2},
+                                            {4, Glyph::Digit4},
+                                            {6, Glyph::Digit6},
+                                            {8, Glyph::Digit8}};
+    for (const auto& [count, glyph] : counts) {
+        QAction* action = m_commands->newButton(
+            QStringLiteral("TB%1PerPage").arg(count), glyphIcon(glyph),
+            count == 1 ? tr("1 Image Per Page") : tr("%1 Images Per Page").arg(count), true,
+            [this, count = count] { TBNumPerPageClick(count); });
+        action->setData(count);
+        action->setChecked(count == 4);
+        CountGroup->addAction(action);
+    }
+    m_commands->addToolSpace();
+
+    auto* orientationGroup = new QActionGroup(this);
+    TBPortrait = m_commands->newButton(QStringLiteral("TBPortrait"), glyphIcon(Glyph::Portrait),
+                                       tr("Portrait Orientation"), true,
+                                       [this] { TBOrientationClick(true); });
+    TBLandScape = m_commands->newButton(QStringLiteral("TBLandScape"), glyphIcon(Glyph::Landscape),
+                                        tr("Landscape Orientation"), true,
+                                        [this] { TBOrientationClick(false); });
+    orientationGroup->addAction(TBPortrait);
+    orientationGroup->addAction(TBLandScape);
+    TBLandScape->setChecked(true);
+    m_commands->addToolSpace();
+
+    TBCutLines = m_commands->newButton(
+        QStringLiteral("TBCutLines"), glyphIcon(Glyph::CutLines), QString(), true, [this] {
+            m_deck.edit([](CardModel& card) { card.setCutLines(!card.cutLinesOn()); });
+            ToggleCutLines();
+        });
+    ToolBar1->widgetForAction(TBCutLines)->setAccessibleName(tr("Cut Lines"));
+    TBCutLines->setChecked(true);
+    m_commands->addToolSpace();
+}
+
+void TFerloMainForm::createLabelButtons() {
+    PBToggleLabels = toolPushButton(QStringLiteral("PBToggleLabels"), tr("&Labels Off"), 81);
+    connect(PBToggleLabels, &QPushButton::clicked, this,
+            [this] { runCommand([this] { PBToggleLabelsClick(); }); });
+    m_commands->addToolSpace();
+
+    auto* caseGroup = new QActionGroup(this);
+    const auto caseButton = [&](const QString& name, Glyph glyph, const QString& hint, bool upper) {
+        QAction* action = m_commands->newButton(name, glyphIcon(glyph), hint, true, [this, upper] {
+            m_deck.edit([upper](CardModel& card) { card.setUpperCase(upper); });
+            // Every label is shown in the case chosen, those of pictures that failed too.
+            m_withheldLabels.fill(std::string());
+            ToggleLabels();
+        });
+        caseGroup->addAction(action);
+        return action;
+    };
+    TBUpperLabels =
+        caseButton(QStringLiteral("TBUpperLabels"), Glyph::UpperA, tr("Uppercase Labels"), true);
+    TBLowerLabels =
+        caseButton(QStringLiteral("TBLowerLabels"), Glyph::LowerA, tr("Lowercase Labels"), false);
+    TBUpperLabels->setChecked(true);
+    m_commands->addToolSpace();
+
+    //: A button (verb): takes all pictures off the card.
+    QPushButton* clear = toolPushButton(QStringLiteral("PBClear"), tr("Clear"), 53);
+    clear->setToolTip(tr("Clear all pictures"));
+    connect(clear, &QPushButton::clicked, this, [this] { runCommand([this] { ClearCells(); }); });
+    m_commands->addToolSpace();
+}
+
+QPushButton* TFerloMainForm::toolPushButton(const QString& name, const QString& caption,
+                                            int width) {
+    auto* push = new QPushButton(caption, ToolBar1);
+    push->setObjectName(name);
+    push->setFixedSize(width, 22);
+    push->setFont(sansFont(QStringLiteral("Arial"), 13, true));
+    // Tab reaches it between its neighbours, as it does the tool buttons.
+    push->setFocusPolicy(Qt::TabFocus);
+    m_commands->addToolWidget(push);
+    return push;
+}
+
+} // namespace ferlo
