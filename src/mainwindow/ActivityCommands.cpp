@@ -5,9 +5,7 @@
 
 #include "sound/SoundFile.h"
 #include "sound/SoundPlayer.h"
-#include "sound/Speech.h"
 #include "storage/NativePath.h"
-#include "storage/SpeechOption.h"
 
 namespace ferlo {
 
@@ -40,19 +38,7 @@ void TFerloMainForm::speakDeckCell(const DeckCell& cell) {
             return;
         }
     }
-    const SpeechOptions options = readSpeechOptions();
-    const QString word = QString::fromStdString(ActivityWord(cell)).trimmed();
-    const auto& language = m_deck.deck().language;
-    const QString voice =
-        options.on && !word.isEmpty()
-            ? voiceForWord(word, options.voice,
-                           language ? QString::fromStdString(*language) : QString())
-            : QString();
-    if (voice.isEmpty())
-        return;
-    MediaPlayer1->playSource(
-        [word, voice, rate = options.rate] { return speakWord(word, voice, rate); }, word,
-        SoundPlayer::Quiet);
+    speakText(QString::fromStdString(ActivityWord(cell)));
 }
 
 } // namespace ferlo

@@ -176,6 +176,8 @@ private:
     // A press on the picture control of a cell.
     void ImageMouseDown(int index, Qt::MouseButton Button);
     void speakCellWord(int index);
+    // A word spoken as a cell's word is (speakCellWord).
+    void speakText(const QString& word);
     void showSpeechOptions();
     // File > Deck Properties: the deck's language, one step of the history.
     void editDeckProperties();
