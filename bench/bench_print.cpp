@@ -69,9 +69,13 @@ ferlo::CardPage cardOf(const QStringList& pictures, int picturesPerPage) {
     return page;
 }
 
-const ferlo::PaintOptions asDib{[] {
-    return true;
-}};
+const ferlo::PaintOptions asDib = [] {
+    ferlo::PaintOptions options;
+    options.printAsDib = [] {
+        return true;
+    };
+    return options;
+}();
 
 double pdfMb(const QString& pdf) {
     return QFileInfo(pdf).size() / (1024.0 * 1024.0);

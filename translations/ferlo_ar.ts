@@ -1624,6 +1624,53 @@ Then click Continue to print the backs.</source>
     </message>
 </context>
 <context>
+    <name>SymbolDialogs</name>
+    <message>
+        <source>&amp;Add folder ...</source>
+        <translation>&amp;إضافة مجلد ...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>إ&amp;زالة</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>إضافة مجلد</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>الرموز</translation>
+    </message>
+    <message>
+        <source>Your own symbol folders: their SVG, PNG and JPEG files are found by their names.</source>
+        <translation>مجلدات رموزك الخاصة: يُعثر على ملفات SVG وPNG وJPEG فيها بأسمائها.</translation>
+    </message>
+    <message>
+        <source>Cards from Words</source>
+        <translation>بطاقات من الكلمات</translation>
+    </message>
+    <message>
+        <source>Symbols as &amp;line art</source>
+        <translation>&amp;الرموز كرسوم خطية</translation>
+    </message>
+    <message>
+        <source>Words, one a line or separated by commas:</source>
+        <translation>الكلمات، كلمة في كل سطر أو مفصولة بفواصل:</translation>
+    </message>
+    <message>
+        <source>Pictures named after a word are taken first from:</source>
+        <translation>تؤخذ الصور المسماة باسم الكلمة أولًا من:</translation>
+    </message>
+</context>
+<context>
     <name>Symbols</name>
     <message>
         <source>Cannot read the drawing %1: %2</source>
@@ -1848,6 +1895,10 @@ Then click Continue to print the backs.</source>
     <message>
         <source>a symbol&apos;s hexcode is malformed or given twice</source>
         <translation>الرمز الست عشري لرمز ما غير صالح أو مكرر</translation>
+    </message>
+    <message>
+        <source>The symbol cannot be shown: it is not installed</source>
+        <translation>لا يمكن عرض الرمز: إنه غير مثبت</translation>
     </message>
 </context>
 <context>
@@ -2255,6 +2306,25 @@ A word in another script is spoken in a voice that reads it.</source>
     <message>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>الصورة %1 التي لا يمكن عرضها: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::SymbolBrowser</name>
+    <message>
+        <source>Pictures of your own symbol folders (Options) are found all the same.</source>
+        <translation>يُعثر على صور مجلدات رموزك الخاصة (الخيارات) مع ذلك.</translation>
+    </message>
+    <message>
+        <source>Search symbols</source>
+        <translation>البحث عن رموز</translation>
+    </message>
+    <message>
+        <source>Line art</source>
+        <translation>رسم خطي</translation>
+    </message>
+    <message>
+        <source>Symbols found</source>
+        <translation>الرموز التي وُجدت</translation>
     </message>
 </context>
 <context>
@@ -2749,6 +2819,30 @@ A word in another script is spoken in a voice that reads it.</source>
         <source>Make &amp;Activity ...</source>
         <translation>صنع لعبة ...</translation>
     </message>
+    <message>
+        <source>A symbol&apos;s word is kept beside the deck: save the deck, then record.</source>
+        <translation>تُحفظ كلمة الرمز بجوار الرزمة: احفظ الرزمة، ثم سجّل.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>الملفات</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>الرموز</translation>
+    </message>
+    <message>
+        <source>Cards from &amp;Words ...</source>
+        <translation>&amp;إنشاء بطاقات من الكلمات ...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be placed on a card: from your symbol folders, only PNG and JPEG pictures can.</source>
+        <translation>لا يمكن وضع ‎%1‎ على بطاقة: من مجلدات رموزك، صور PNG وJPEG فقط.</translation>
+    </message>
+    <message>
+        <source>Cards from Words</source>
+        <translation>بطاقات من الكلمات</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
@@ -2779,6 +2873,10 @@ A word in another script is spoken in a voice that reads it.</source>
     <message>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;النطق ...</translation>
+    </message>
+    <message>
+        <source>Sym&amp;bols ...</source>
+        <translation>&amp;رموز ...</translation>
     </message>
 </context>
 <context>

@@ -1640,6 +1640,53 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     </message>
 </context>
 <context>
+    <name>SymbolDialogs</name>
+    <message>
+        <source>&amp;Add folder ...</source>
+        <translation>Ordner &amp;hinzufügen ...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Ordner hinzufügen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Your own symbol folders: their SVG, PNG and JPEG files are found by their names.</source>
+        <translation>Ihre eigenen Symbolordner: ihre SVG-, PNG- und JPEG-Dateien werden nach ihren Namen gefunden.</translation>
+    </message>
+    <message>
+        <source>Cards from Words</source>
+        <translation>Karten aus Wörtern</translation>
+    </message>
+    <message>
+        <source>Symbols as &amp;line art</source>
+        <translation>Symbole als &amp;Strichzeichnung</translation>
+    </message>
+    <message>
+        <source>Words, one a line or separated by commas:</source>
+        <translation>Wörter, eines pro Zeile oder durch Kommas getrennt:</translation>
+    </message>
+    <message>
+        <source>Pictures named after a word are taken first from:</source>
+        <translation>Bilder, die nach einem Wort benannt sind, zuerst aus:</translation>
+    </message>
+</context>
+<context>
     <name>Symbols</name>
     <message>
         <source>Cannot read the drawing %1: %2</source>
@@ -1864,6 +1911,10 @@ Klicken Sie dann auf Weiter, um die Rückseiten zu drucken.</translation>
     <message>
         <source>a symbol&apos;s hexcode is malformed or given twice</source>
         <translation>der Hexcode eines Symbols ist fehlerhaft oder doppelt</translation>
+    </message>
+    <message>
+        <source>The symbol cannot be shown: it is not installed</source>
+        <translation>Das Symbol kann nicht gezeigt werden: es ist nicht installiert</translation>
     </message>
 </context>
 <context>
@@ -2271,6 +2322,25 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
     <message>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>Bild %1, nicht anzeigbar: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::SymbolBrowser</name>
+    <message>
+        <source>Pictures of your own symbol folders (Options) are found all the same.</source>
+        <translation>Bilder Ihrer eigenen Symbolordner (Optionen) werden trotzdem gefunden.</translation>
+    </message>
+    <message>
+        <source>Search symbols</source>
+        <translation>Symbole suchen</translation>
+    </message>
+    <message>
+        <source>Line art</source>
+        <translation>Strichzeichnung</translation>
+    </message>
+    <message>
+        <source>Symbols found</source>
+        <translation>Gefundene Symbole</translation>
     </message>
 </context>
 <context>
@@ -2765,6 +2835,30 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
         <source>Make &amp;Activity ...</source>
         <translation>&amp;Spiel erstellen ...</translation>
     </message>
+    <message>
+        <source>A symbol&apos;s word is kept beside the deck: save the deck, then record.</source>
+        <translation>Das Wort eines Symbols wird neben dem Stapel gespeichert: Speichern Sie den Stapel, und nehmen Sie dann auf.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symbole</translation>
+    </message>
+    <message>
+        <source>Cards from &amp;Words ...</source>
+        <translation>Karten aus &amp;Wörtern ...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be placed on a card: from your symbol folders, only PNG and JPEG pictures can.</source>
+        <translation>%1 kann nicht auf eine Karte gelegt werden: aus Ihren Symbolordnern nur PNG- und JPEG-Bilder.</translation>
+    </message>
+    <message>
+        <source>Cards from Words</source>
+        <translation>Karten aus Wörtern</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
@@ -2795,6 +2889,10 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
     <message>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Stimme ...</translation>
+    </message>
+    <message>
+        <source>Sym&amp;bols ...</source>
+        <translation>S&amp;ymbole ...</translation>
     </message>
 </context>
 <context>

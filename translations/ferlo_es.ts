@@ -1648,6 +1648,53 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     </message>
 </context>
 <context>
+    <name>SymbolDialogs</name>
+    <message>
+        <source>&amp;Add folder ...</source>
+        <translation>&amp;Añadir carpeta ...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Añadir carpeta</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message>
+        <source>Your own symbol folders: their SVG, PNG and JPEG files are found by their names.</source>
+        <translation>Sus propias carpetas de símbolos: sus archivos SVG, PNG y JPEG se encuentran por su nombre.</translation>
+    </message>
+    <message>
+        <source>Cards from Words</source>
+        <translation>Tarjetas desde palabras</translation>
+    </message>
+    <message>
+        <source>Symbols as &amp;line art</source>
+        <translation>Símbolos como &amp;dibujo de líneas</translation>
+    </message>
+    <message>
+        <source>Words, one a line or separated by commas:</source>
+        <translation>Palabras, una por línea o separadas por comas:</translation>
+    </message>
+    <message>
+        <source>Pictures named after a word are taken first from:</source>
+        <translation>Las imágenes con el nombre de una palabra se toman primero de:</translation>
+    </message>
+</context>
+<context>
     <name>Symbols</name>
     <message>
         <source>Cannot read the drawing %1: %2</source>
@@ -1872,6 +1919,10 @@ Luego haga clic en Continuar para imprimir los reversos.</translation>
     <message>
         <source>a symbol&apos;s hexcode is malformed or given twice</source>
         <translation>el código hexadecimal de un símbolo está mal formado o repetido</translation>
+    </message>
+    <message>
+        <source>The symbol cannot be shown: it is not installed</source>
+        <translation>No se puede mostrar el símbolo: no está instalado</translation>
     </message>
 </context>
 <context>
@@ -2279,6 +2330,25 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
     <message>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>Imagen %1 que no se puede mostrar: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::SymbolBrowser</name>
+    <message>
+        <source>Pictures of your own symbol folders (Options) are found all the same.</source>
+        <translation>Las imágenes de sus propias carpetas de símbolos (Opciones) se encuentran igualmente.</translation>
+    </message>
+    <message>
+        <source>Search symbols</source>
+        <translation>Buscar símbolos</translation>
+    </message>
+    <message>
+        <source>Line art</source>
+        <translation>Dibujo de líneas</translation>
+    </message>
+    <message>
+        <source>Symbols found</source>
+        <translation>Símbolos encontrados</translation>
     </message>
 </context>
 <context>
@@ -2773,6 +2843,30 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
         <source>Make &amp;Activity ...</source>
         <translation>Crear &amp;juego ...</translation>
     </message>
+    <message>
+        <source>A symbol&apos;s word is kept beside the deck: save the deck, then record.</source>
+        <translation>La palabra de un símbolo se guarda junto al mazo: guarde el mazo y luego grabe.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Archivos</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Símbolos</translation>
+    </message>
+    <message>
+        <source>Cards from &amp;Words ...</source>
+        <translation>Tarjetas desde pala&amp;bras ...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be placed on a card: from your symbol folders, only PNG and JPEG pictures can.</source>
+        <translation>%1 no se puede poner en una tarjeta: de sus carpetas de símbolos, solo imágenes PNG y JPEG.</translation>
+    </message>
+    <message>
+        <source>Cards from Words</source>
+        <translation>Tarjetas desde palabras</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
@@ -2803,6 +2897,10 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
     <message>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Voz ...</translation>
+    </message>
+    <message>
+        <source>Sym&amp;bols ...</source>
+        <translation>&amp;Símbolos ...</translation>
     </message>
 </context>
 <context>

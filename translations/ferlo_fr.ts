@@ -1651,6 +1651,53 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     </message>
 </context>
 <context>
+    <name>SymbolDialogs</name>
+    <message>
+        <source>&amp;Add folder ...</source>
+        <translation>&amp;Ajouter un dossier ...</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>Add folder</source>
+        <translation>Ajouter un dossier</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symboles</translation>
+    </message>
+    <message>
+        <source>Your own symbol folders: their SVG, PNG and JPEG files are found by their names.</source>
+        <translation>Vos propres dossiers de symboles&#xa0;: leurs fichiers SVG, PNG et JPEG sont trouvés par leur nom.</translation>
+    </message>
+    <message>
+        <source>Cards from Words</source>
+        <translation>Cartes à partir de mots</translation>
+    </message>
+    <message>
+        <source>Symbols as &amp;line art</source>
+        <translation>Symboles en &amp;dessin au trait</translation>
+    </message>
+    <message>
+        <source>Words, one a line or separated by commas:</source>
+        <translation>Mots, un par ligne ou séparés par des virgules&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Pictures named after a word are taken first from:</source>
+        <translation>Les images nommées d&apos;après un mot sont prises d&apos;abord dans&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>Symbols</name>
     <message>
         <source>Cannot read the drawing %1: %2</source>
@@ -1875,6 +1922,10 @@ Cliquez ensuite sur Continuer pour imprimer les versos.</translation>
     <message>
         <source>a symbol&apos;s hexcode is malformed or given twice</source>
         <translation>le code hexadécimal d&apos;un symbole est mal formé ou donné deux fois</translation>
+    </message>
+    <message>
+        <source>The symbol cannot be shown: it is not installed</source>
+        <translation>Le symbole ne peut pas être affiché&#xa0;: il n&apos;est pas installé</translation>
     </message>
 </context>
 <context>
@@ -2282,6 +2333,25 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
     <message>
         <source>Picture %1 that cannot be shown: %2</source>
         <translation>Image %1 qui ne peut pas être affichée&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ferlo::SymbolBrowser</name>
+    <message>
+        <source>Pictures of your own symbol folders (Options) are found all the same.</source>
+        <translation>Les images de vos propres dossiers de symboles (Options) sont trouvées quand même.</translation>
+    </message>
+    <message>
+        <source>Search symbols</source>
+        <translation>Chercher des symboles</translation>
+    </message>
+    <message>
+        <source>Line art</source>
+        <translation>Dessin au trait</translation>
+    </message>
+    <message>
+        <source>Symbols found</source>
+        <translation>Symboles trouvés</translation>
     </message>
 </context>
 <context>
@@ -2776,6 +2846,30 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
         <source>Make &amp;Activity ...</source>
         <translation>Créer un &amp;jeu ...</translation>
     </message>
+    <message>
+        <source>A symbol&apos;s word is kept beside the deck: save the deck, then record.</source>
+        <translation>Le mot d&apos;un symbole est gardé à côté du paquet&#xa0;: enregistrez le paquet, puis enregistrez le mot.</translation>
+    </message>
+    <message>
+        <source>Files</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Symbols</source>
+        <translation>Symboles</translation>
+    </message>
+    <message>
+        <source>Cards from &amp;Words ...</source>
+        <translation>Cartes à partir de &amp;mots ...</translation>
+    </message>
+    <message>
+        <source>%1 cannot be placed on a card: from your symbol folders, only PNG and JPEG pictures can.</source>
+        <translation>%1 ne peut pas être placé sur une carte&#xa0;: de vos dossiers de symboles, seules les images PNG et JPEG le peuvent.</translation>
+    </message>
+    <message>
+        <source>Cards from Words</source>
+        <translation>Cartes à partir de mots</translation>
+    </message>
 </context>
 <context>
     <name>ferlo::TdlgOptions</name>
@@ -2806,6 +2900,10 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
     <message>
         <source>Spee&amp;ch ...</source>
         <translation>&amp;Voix ...</translation>
+    </message>
+    <message>
+        <source>Sym&amp;bols ...</source>
+        <translation>&amp;Symboles ...</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,7 @@
 #include "storage/Paths.h"
 #include "symbols/SymbolCells.h"
 #include "symbols/SymbolIndex.h"
+#include "symbols/WordCards.h"
 
 #include <QAction>
 #include <QCommandLineParser>

@@ -6,9 +6,9 @@
 #include "app/ActivityOptions.h"
 #include "app/LayoutOptions.h"
 #include "app/SpeakTo.h"
-#include "app/WordCards.h"
 #include "layout/CardModel.h"
 #include "layout/Deck.h"
+#include "symbols/WordCards.h"
 
 #include <QPageSize>
 #include <QString>

@@ -50,12 +50,22 @@ TdlgOptions::TdlgOptions(QWidget* parent)
                        {239, 180, 66, 25});
     SpeechBtn->setAutoDefault(false);
     connect(SpeechBtn, &QPushButton::clicked, this, &TdlgOptions::speechRequested);
+    createSymbolsPage();
 
     connect(OKBtn, &QPushButton::clicked, this, &TdlgOptions::OKBtnClick);
     // Cancel, Escape and closing the window all reject, and store nothing.
     connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 
     FormCreate();
+}
+
+// Options > Symbols: the user's own symbol folders, in a dialog of the window's (the folders are
+// searched with the symbol set, a layer this one does not reach).
+void TdlgOptions::createSymbolsPage() {
+    SymbolsBtn = placed(new QPushButton(tr("Sym&bols ..."), this), QStringLiteral("SymbolsBtn"),
+                        {8, 180, 66, 25});
+    SymbolsBtn->setAutoDefault(false);
+    connect(SymbolsBtn, &QPushButton::clicked, this, &TdlgOptions::symbolsRequested);
 }
 
 bool TdlgOptions::get_PrintAsDIB() {

@@ -29,9 +29,12 @@ public:
     QPushButton* CancelBtn = nullptr;
     // Opens the speech options (Options > Speech), through speechRequested().
     QPushButton* SpeechBtn = nullptr;
+    // Opens the user's symbol folders (Options > Symbols), through symbolsRequested().
+    QPushButton* SymbolsBtn = nullptr;
 
 signals:
     void speechRequested();
+    void symbolsRequested();
 
 protected:
     // Sets the radio buttons from the store on every showing.
@@ -39,6 +42,7 @@ protected:
 
 private slots:
     void FormCreate();
+    void createSymbolsPage();
     void OKBtnClick();
 };
 

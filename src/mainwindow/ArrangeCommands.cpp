@@ -1,5 +1,6 @@
 #include "mainwindow/CardView.h"
 #include "mainwindow/FerloMainForm.h"
+#include "mainwindow/FormatDrops.h"
 
 #include "dialogs/Messages.h"
 #include "layout/DeckEdit.h"
@@ -59,39 +60,6 @@ QIcon turnIcon(bool redo) {
 
 // A picture dragged from a cell of the card on screen: its cell's number.
 const QString kCellFormat = QStringLiteral("application/x-ferlo-cell");
-
-// Takes the drags of a picture of the card over the widgets it watches: accepted over them, and
-// dropped, handed to the window with the widget and the point. Other drags (files from outside)
-// go on to the widget's own handling.
-class CellDrops : public QObject {
-public:
-    using Drop = std::function<void(QObject* target, QPoint at, int cell)>;
-    CellDrops(QObject* parent, Drop drop)
-        : QObject(parent)
-        , m_drop(std::move(drop)) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto type = event->type();
-        if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
-            return false;
-        auto* drag = static_cast<QDropEvent*>(event);
-        if (!drag->mimeData()->hasFormat(kCellFormat))
-            return false;
-        drag->setDropAction(Qt::MoveAction);
-        drag->accept();
-        if (type == QEvent::Drop) {
-            bool ok = false;
-            const int cell = drag->mimeData()->data(kCellFormat).toInt(&ok);
-            if (ok)
-                m_drop(watched, drag->position().toPoint(), cell);
-        }
-        return true;
-    }
-
-private:
-    Drop m_drop;
-};
 
 } // namespace
 
@@ -161,17 +129,22 @@ void TFerloMainForm::createUndoCommands() {
 void TFerloMainForm::createPictureDrops() {
     // A picture dragged onto another cell, or onto the previous or next card's button. The
     // drop is handled once the drag has ended, as a command.
-    auto* drops = new CellDrops(this, [this](QObject* target, QPoint at, int cell) {
-        QMetaObject::invokeMethod(
-            this,
-            [this, target = QPointer<QObject>(target), at, cell] {
-                runCommand([&] {
-                    if (target)
-                        dropPicture(target, at, cell);
-                });
-            },
-            Qt::QueuedConnection);
-    });
+    auto* drops = new FormatDrops(this, kCellFormat, Qt::MoveAction,
+                                  [this](QObject* target, QPoint at, const QByteArray& data) {
+                                      bool ok = false;
+                                      const int cell = data.toInt(&ok);
+                                      if (!ok)
+                                          return;
+                                      QMetaObject::invokeMethod(
+                                          this,
+                                          [this, target = QPointer<QObject>(target), at, cell] {
+                                              runCommand([&] {
+                                                  if (target)
+                                                      dropPicture(target, at, cell);
+                                              });
+                                          },
+                                          Qt::QueuedConnection);
+                                  });
     PACardBase->installEventFilter(drops);
     for (QAction* button : {TBPreviousCard, TBNextCard}) {
         if (QWidget* widget = ToolBar1->widgetForAction(button)) {

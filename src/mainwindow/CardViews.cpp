@@ -30,7 +30,7 @@ public:
         const auto& cells = m_form.cells();
         if (!m_form.model().labelsOn() || index < 0 || index >= m_form.model().count() ||
             index >= int(cells.size()) || index >= int(m_form.CellLabels.size()) ||
-            cells[size_t(index)].FileName.empty())
+            !cells[size_t(index)].filled())
             return;
         // The editor shows the word as the user typed it (or as the file name has it): the
         // card's case applies to what is kept, so a word keeps its own case from one edit to
@@ -82,7 +82,8 @@ public:
     void showPicture(int index) override {
         m_form.refreshLayoutPanel();
         // A picture that cannot be read is named as on the five counts; its card stays blank.
-        readPictureSize(pathFromModel(m_form.cells()[size_t(index)].FileName));
+        if (!m_form.cells()[size_t(index)].Symbol)
+            readPictureSize(pathFromModel(m_form.cells()[size_t(index)].FileName));
     }
     QStringList showPictures(bool, bool) override {
         m_form.refreshLayoutPanel();
@@ -92,7 +93,7 @@ public:
     void editLabel(int index) override {
         const auto& cells = m_form.cells();
         if (!m_form.model().labelsOn() || index < 0 || index >= int(cells.size()) ||
-            cells[size_t(index)].FileName.empty())
+            !cells[size_t(index)].filled())
             return;
         panel()->editLabel(index, displayName(pathFromModel(m_form.model().labelWord(index))));
     }

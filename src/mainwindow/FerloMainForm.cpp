@@ -9,6 +9,7 @@
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/SymbolPictures.h"
 #include "pictures/PictureCache.h"
 #include "pictures/Workers.h"
 #include "printing/CardPage.h"

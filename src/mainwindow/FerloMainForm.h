@@ -20,6 +20,7 @@ class QLabel;
 class QProgressBar;
 class QPushButton;
 class QStatusBar;
+class QTabBar;
 class QToolBar;
 
 namespace ferlo {
@@ -35,6 +36,8 @@ class LabelEditor;
 class LayoutPanel;
 struct LayoutChoice;
 class PictureControl;
+class SymbolBrowser;
+struct SymbolChoice;
 class TAboutBox;
 class TLine;
 class TdlgOptions;
@@ -407,6 +410,19 @@ private:
     DeckHistory* m_history = nullptr;
     CardStrip* m_strip = nullptr;
     QAction* m_stripShown = nullptr;
+
+    // Symbols (SymbolCommands.cpp): the Symbols tab beside the file browser, a symbol placed by
+    // a click or a drop, its word spoken, Card > Cards from Words and Options > Symbols.
+    void createSymbolCommands();
+    // Places the tabs over the browser at `top` of its column of `height`; their height.
+    int placeSymbolTab(int top, int height);
+    // Puts a choice into a cell (-1: the free cell of lowest index), one step of the history.
+    void placeSymbolChoice(const SymbolChoice& choice, int cell);
+    void speakSymbolWord(int index);
+    void cardsFromWords();
+    void editSymbolFolders();
+    QTabBar* BrowserTabs = nullptr;
+    SymbolBrowser* Symbols = nullptr;
     bool m_stripWanted = true; // View > Card Strip
     CommandRegistry* m_commands = nullptr;
 };

@@ -102,6 +102,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     browseTo(QDir::currentPath());
     runGuarded(this, [this] { FormCreate(); });
     createArrangeCommands();
+    createSymbolCommands();
     updateDeckControls();
 }
 
@@ -110,8 +111,10 @@ TFerloMainForm::~TFerloMainForm() = default;
 void TFerloMainForm::setDialogs(TAboutBox* aboutBox, TdlgOptions* options) {
     m_aboutBox = aboutBox;
     m_options = options;
-    if (options)
+    if (options) {
         connect(options, &TdlgOptions::speechRequested, this, [this] { showSpeechOptions(); });
+        connect(options, &TdlgOptions::symbolsRequested, this, [this] { editSymbolFolders(); });
+    }
 }
 
 namespace {
@@ -252,9 +255,12 @@ void TFerloMainForm::layoutClientArea(QSize client) {
         top += h;
     };
     stack(Panel2, 32);
+    // The Files and Symbols tabs take their room from the folders, so the files keep theirs.
+    const int tabs = placeSymbolTab(top, middle);
+    top += tabs;
     stack(Panel3, 32);
     stack(Bevel1, 4);
-    stack(Panel4, 123);
+    stack(Panel4, 123 - tabs);
     stack(Bevel2, 4);
     stack(Panel5, qMax(0, middle - top));
     DirectoryListBox1->setGeometry(Panel4->rect());

@@ -5,6 +5,7 @@
 #include "layout/FitSize.h"
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/SymbolPictures.h"
 #include "printing/LabelText.h"
 #include "storage/DeckFile.h"
 #include "storage/Errors.h"
@@ -82,7 +83,7 @@ void TFerloMainForm::keepLabelWord(int index, const QString& word) {
     }
     kept = kept.trimmed();
     // A word too long for a label is refused, and the cell keeps the word it had.
-    if (index < 0 || index >= int(cells().size()) || cells()[size_t(index)].FileName.empty())
+    if (index < 0 || index >= int(cells().size()) || !cells()[size_t(index)].filled())
         return;
     if (const QString fault = labelLengthFault(kept); !fault.isEmpty())
         throw Error(
@@ -97,7 +98,7 @@ void TFerloMainForm::Display_All_Labels() {
     // that the editor opens over the band of its own cell; it shows while labels are on.
     for (int i = 0; i < int(CellLabels.size()); ++i) {
         const bool filled = i < int(cells().size()) && cells()[size_t(i)].filled();
-        if (filled && m_withheldLabels[size_t(i)] != cells()[size_t(i)].FileName)
+        if (filled && m_withheldLabels[size_t(i)] != cellPictureKey(cells()[size_t(i)]))
             view().showLabel(i);
         else
             CellLabels[size_t(i)]->hide();

@@ -2,9 +2,9 @@
 
 #include "layout/CardModel.h"
 #include "mainwindow/LabelEditor.h"
+#include "mainwindow/PanelPictures.h"
 #include "mainwindow/PictureControl.h"
-#include "pictures/PictureCache.h"
-#include "pictures/Workers.h"
+#include "mainwindow/SymbolPictures.h"
 #include "printing/CardPage.h"
 #include "printing/PlanPainter.h"
 #include "storage/Errors.h"
@@ -19,6 +19,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <utility>
@@ -30,29 +31,6 @@ namespace {
 // The room left around the paper inside the card base, in logical pixels: as around a card of
 // the counts that is shown smaller than designed.
 constexpr int kRoomMargin = kShrunkCardMargin;
-
-// A picture scaled to exactly its target in device pixels, from the picture cache, opaque: a
-// transparent part shows the white card as on paper.
-PrintedPicture screenPicture(const QString& path, const TPrinterCell& cell,
-                             const std::optional<TRect>& fill) {
-    PrintedPicture result;
-    const DecodedPicture decoded = PictureCache::shared().load(path, [&](QSize own) {
-        result.target = fill ? FillPictureRect(*fill, own.width(), own.height())
-                             : FitPictureRect(cell, own.width(), own.height());
-        return result.target.isEmpty() ? QSize(1, 1)
-                                       : QSize(result.target.width(), result.target.height());
-    });
-    if (result.target.isEmpty() || decoded.image.isNull())
-        return {};
-    QImage image(result.target.width(), result.target.height(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(image.rect(), decoded.image);
-    painter.end();
-    result.image = image;
-    return result;
-}
 
 } // namespace
 
@@ -67,6 +45,13 @@ LayoutPanel::LayoutPanel(QWidget* parent)
     m_band->setObjectName(QStringLiteral("LayoutLabelBand"));
     m_band->hide();
     m_editor = new LabelEditor(this);
+    // The pictures come as they are decoded, each drawn into the page at the next paint.
+    m_pictures = new PanelPictures(this);
+    connect(
+        m_pictures, &PanelPictures::arrived, this,
+        [this](int cell, const PrintedPicture& picture) { placePicture(cell, picture, false); });
+    connect(m_pictures, &PanelPictures::unreadable, this,
+            [this](int cell) { placePicture(cell, {}, true); });
 }
 
 void LayoutPanel::showCard(const CardModel& card, QSize room) {
@@ -98,14 +83,21 @@ void LayoutPanel::prepare() {
     m_ratio = ratio;
     m_prepared = PreparedPage();
     m_page = QImage();
-    m_unreadable.clear();
-    if (!m_card || !m_problem.isEmpty())
+    m_drawn = false;
+    std::vector<Shown> previous = std::move(m_shown);
+    m_shown.clear();
+    if (!m_card || !m_problem.isEmpty()) {
+        m_pictures->request({});
+        m_drawn = true; // nothing to draw: the panel says why
         return;
+    }
     CardPage page;
     try {
         page = makeCardPage(*m_card, [](const QString&) { return true; });
     } catch (...) {
         m_problem = errorMessage(std::current_exception());
+        m_pictures->request({});
+        m_drawn = true;
         return;
     }
     const QSize device(std::max(1, qRound(width() * ratio)), std::max(1, qRound(height() * ratio)));
@@ -115,42 +107,54 @@ void LayoutPanel::prepare() {
         std::max(1, int(std::lround(device.width() / page.Plan->PaperWidth * MillimetresPerInch)));
     m_prepared.page = page;
     preparePlanCells(m_prepared);
-    decodePictures();
-    paintPage(device, ratio);
+    // The pictures are decoded off this thread and drawn in as they come (a file that changed
+    // is decoded anew); a card that showed the same picture in the same place keeps it
+    // meanwhile.
+    const size_t count = m_prepared.cells.size();
+    std::vector<PanelPictures::Request> requests;
+    for (size_t i = 0; i < count; ++i) {
+        const PictureSource source =
+            i < m_card->cells().size() ? cellPictureSource(m_card->cells()[i]) : PictureSource();
+        if (source.isEmpty() && !source.drawing)
+            continue;
+        Shown shown{{int(i), source, m_prepared.cells[i], planFillArea(m_prepared, int(i))}, {}};
+        for (Shown& old : previous) {
+            if (old.request.cell == int(i) && old.request.source.path == source.path &&
+                old.request.source.drawing == source.drawing &&
+                old.request.card.PictureArea() == shown.request.card.PictureArea() &&
+                old.request.fill == shown.request.fill) {
+                shown.picture = std::move(old.picture);
+                shown.unreadable = old.unreadable;
+            }
+        }
+        requests.push_back(shown.request);
+        m_shown.push_back(std::move(shown));
+    }
+    m_pictures->request(requests);
 }
 
-void LayoutPanel::decodePictures() {
-    const CardPage& page = m_prepared.page;
-    const size_t count = m_prepared.cells.size();
-    // Decoded side by side; a picture that cannot be read leaves its card blank, as on paper.
-    WorkerSlots<PrintedPicture> work(count);
-    for (size_t i = 0; i < count; ++i) {
-        if (page.FileNames.value(qsizetype(i)).isEmpty())
-            continue;
-        work.start(i, [path = page.FileNames.at(qsizetype(i)), cell = m_prepared.cells[i],
-                       fill = planFillArea(m_prepared, int(i))] {
-            return screenPicture(path, cell, fill);
-        });
-    }
-    m_unreadable.assign(count, false);
-    for (size_t i = 0; i < count; ++i) {
-        if (!work.started(i))
-            continue;
-        try {
-            PrintedPicture picture = work.take(i);
-            if (!picture.target.isEmpty())
-                m_prepared.pictures.push_back({int(i), std::move(picture), true});
-            else
-                m_unreadable[i] = true;
-        } catch (...) {
-            m_unreadable[i] = true;
+void LayoutPanel::placePicture(int cell, const PrintedPicture& picture, bool unreadable) {
+    for (Shown& shown : m_shown) {
+        if (shown.request.cell == cell) {
+            shown.picture = picture;
+            shown.unreadable = unreadable;
         }
     }
+    m_drawn = false;
+    update();
 }
 
-void LayoutPanel::paintPage(QSize device, qreal ratio) {
+void LayoutPanel::drawPage() {
+    if (m_drawn)
+        return;
+    m_drawn = true;
     const CardPage& page = m_prepared.page;
-    m_page = QImage(device, QImage::Format_RGB32);
+    const qreal ratio = m_ratio;
+    m_prepared.pictures.clear();
+    for (const Shown& shown : m_shown)
+        if (!shown.picture.target.isEmpty())
+            m_prepared.pictures.push_back({shown.request.cell, shown.picture, true});
+    m_page = QImage(m_prepared.printableArea, QImage::Format_RGB32);
     m_page.setDotsPerMeterX(qRound(m_prepared.resolution / 0.0254));
     m_page.setDotsPerMeterY(qRound(m_prepared.resolution / 0.0254));
     m_page.fill(Qt::white);
@@ -169,10 +173,10 @@ void LayoutPanel::paintPage(QSize device, qreal ratio) {
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(QPen(palette().color(QPalette::Mid), std::max(1, qRound(ratio)), Qt::DotLine));
     painter.setBrush(Qt::NoBrush);
-    for (size_t i = 0; i < m_unreadable.size(); ++i) {
-        if (!m_unreadable[i])
+    for (const Shown& shown : m_shown) {
+        if (!shown.unreadable)
             continue;
-        const TRect area = m_prepared.cells[i].PictureArea();
+        const TRect area = m_prepared.cells[size_t(shown.request.cell)].PictureArea();
         painter.drawRect(QRect(area.Left, area.Top, area.width(), area.height()));
     }
     painter.end();
@@ -241,10 +245,10 @@ bool LayoutPanel::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int index = cellAt(help->pos());
         if (filled(index))
-            QToolTip::showText(help->globalPos(),
-                               PictureControl::plainTip(displayName(
-                                   pathFromModel(m_card->cells()[size_t(index)].FileName))),
-                               this);
+            QToolTip::showText(
+                help->globalPos(),
+                PictureControl::plainTip(cellPictureName(m_card->cells()[size_t(index)], false)),
+                this);
         else
             QToolTip::hideText();
         return true;
@@ -254,6 +258,7 @@ bool LayoutPanel::event(QEvent* event) {
 
 void LayoutPanel::paintEvent(QPaintEvent*) {
     prepare();
+    drawPage();
     QPainter painter(this);
     if (!m_page.isNull()) {
         painter.drawImage(0, 0, m_page);
@@ -313,12 +318,19 @@ void LayoutPanel::mouseMoveEvent(QMouseEvent* event) {
 
 bool LayoutPanel::isUnreadable(int index) {
     prepare();
-    return index >= 0 && size_t(index) < m_unreadable.size() && m_unreadable[size_t(index)];
+    return std::any_of(m_shown.begin(), m_shown.end(), [index](const Shown& shown) {
+        return shown.request.cell == index && shown.unreadable;
+    });
+}
+
+bool LayoutPanel::picturesPending() {
+    prepare();
+    return m_pictures->pending() > 0;
 }
 
 bool LayoutPanel::filled(int index) const {
     return m_card && index >= 0 && size_t(index) < m_card->cells().size() &&
-           !m_card->cells()[size_t(index)].FileName.empty();
+           m_card->cells()[size_t(index)].filled();
 }
 
 int LayoutPanel::nextFilled(int from, bool forward) const {
@@ -336,8 +348,7 @@ void LayoutPanel::setFocusedCell(int index) {
     if (!filled(index)) {
         setAccessibleName(tr("Card"));
     } else {
-        const QString name =
-            displayName(fileNamePart(pathFromModel(cells[size_t(index)].FileName)));
+        const QString name = cellPictureName(cells[size_t(index)], true);
         setAccessibleName(
             isUnreadable(index)
                 ? tr("Picture %1 that cannot be shown: %2").arg(QString::number(index + 1), name)

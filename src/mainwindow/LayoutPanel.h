@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainwindow/PanelPictures.h"
 #include "printing/PagePainter.h"
 
 #include <QImage>
@@ -46,6 +47,9 @@ public:
     void editLabel(int index, const QString& word);
     LabelEditor* editor() const { return m_editor; }
 
+    // Whether sharp pictures of the card are still being decoded (they are drawn as they come).
+    Q_INVOKABLE bool picturesPending();
+
     // The card whose picture has the keyboard focus, -1 for none.
     int focusedCell() const { return m_focus; }
     void setFocusedCell(int index);
@@ -70,11 +74,12 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    // Plans the page and decodes its pictures when the card or the size changed: the pictures
-    // on worker threads (each card's picture through screenPicture), then the page painted.
+    // Plans the page and asks for its pictures when the card or the size changed.
     void prepare();
-    void decodePictures();
-    void paintPage(QSize device, qreal ratio);
+    // A card's picture has come, or it cannot be read: drawn at the next paint.
+    void placePicture(int cell, const PrintedPicture& picture, bool unreadable);
+    // Draws the page with the pictures that have come, when they changed.
+    void drawPage();
     QRect logical(const TRect& rect) const;
     bool filled(int index) const;
     // The next card with a picture after `from` (before it, backwards), -1 for none.
@@ -84,7 +89,15 @@ private:
     bool m_stale = true;
     QString m_problem;
     PreparedPage m_prepared;
-    std::vector<bool> m_unreadable; // per card of the page, as last prepared
+    // Each card's picture as it has come so far.
+    struct Shown {
+        PanelPictures::Request request;
+        PrintedPicture picture;
+        bool unreadable = false;
+    };
+    std::vector<Shown> m_shown;
+    PanelPictures* m_pictures = nullptr;
+    bool m_drawn = false; // m_page shows what has come
     QImage m_page;
     qreal m_ratio = 1.0;
     int m_focus = -1;

@@ -10,6 +10,7 @@
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/SymbolPictures.h"
 #include "pictures/PictureCache.h"
 #include "pictures/Workers.h"
 #include "printing/CardPage.h"
@@ -70,13 +71,13 @@ WantedSize fittedInArea(const TCard& card, qreal pixelRatio, FittedSize& fitted)
     };
 }
 
-// Loads a picture for the card: the own size from the file, the fitted size in the picture
-// area, and the pixels scaled to exactly that size in the screen's device pixels, so the
-// picture is drawn crisp. Safe on worker threads.
-PreparedPicture preparePicture(const QString& path, const TCard& card, qreal pixelRatio) {
+// Loads a picture or a symbol's drawing for the card: the own size from the file, the fitted
+// size in the picture area, and the pixels scaled to exactly that size in the screen's device
+// pixels, so the picture is drawn crisp. Safe on worker threads.
+PreparedPicture preparePicture(const PictureSource& source, const TCard& card, qreal pixelRatio) {
     PreparedPicture prepared;
     const DecodedPicture decoded =
-        PictureCache::shared().load(path, fittedInArea(card, pixelRatio, prepared.fitted));
+        loadShownPicture(source, fittedInArea(card, pixelRatio, prepared.fitted));
     prepared.ownSize = decoded.ownSize;
     prepared.partial = decoded.partial;
     prepared.shown = decoded.image.scaled(devicePixels(prepared.fitted.Width, pixelRatio),
@@ -141,10 +142,11 @@ void TFerloMainForm::whenPicturesPlaced(std::function<void()> action) {
 void TFerloMainForm::display_picture(int index) {
     m_withheldLabels[size_t(index)].clear(); // a new picture in the cell
     PicturePass pass(*this);
-    const QString path = pathFromModel(cells()[size_t(index)].FileName);
+    const PictureSource source = cellPictureSource(cells()[size_t(index)]);
+    const QString path = source.path;
     WorkerSlots<PreparedPicture> work(1);
-    work.start(0, [path, area = card(), ratio = devicePixelRatioF()] {
-        return preparePicture(path, area, ratio);
+    work.start(0, [source, area = card(), ratio = devicePixelRatioF()] {
+        return preparePicture(source, area, ratio);
     });
     if (!work.finished(0))
         showPreview(index);
@@ -155,7 +157,7 @@ void TFerloMainForm::display_picture(int index) {
         showUnreadable(index);
         // A picture that cannot be shown has no label, as before the label was shown early,
         // until the labels' case is chosen again.
-        m_withheldLabels[size_t(index)] = cells()[size_t(index)].FileName;
+        m_withheldLabels[size_t(index)] = cellPictureKey(cells()[size_t(index)]);
         CellLabels[size_t(index)]->clear();
         CellLabels[size_t(index)]->hide();
         m_shownLabels[size_t(index)] = ShownLabel();
@@ -196,10 +198,9 @@ void TFerloMainForm::showUnreadable(int index) {
         PicturePosition(card(), cell.Left, cell.Top, {card().PictureWidth, card().PictureHeight});
     image->move(at.X, at.Y);
     image->setFixedSize(qMax(0, card().PictureWidth), qMax(0, card().PictureHeight));
-    const QString path = pathFromModel(cell.FileName);
-    image->setUnreadable(displayName(path));
+    image->setUnreadable(cellPictureName(cell, false));
     image->setAccessibleName(tr("Picture %1 that cannot be shown: %2")
-                                 .arg(QString::number(index + 1), displayName(fileNamePart(path))));
+                                 .arg(QString::number(index + 1), cellPictureName(cell, true)));
     image->show();
 }
 
@@ -214,10 +215,9 @@ void TFerloMainForm::applyPicture(int index, QSize ownSize, int fittedWidth, int
     image->move(at.X, at.Y);
     image->setFixedSize(qMax(0, fittedWidth), qMax(0, fittedHeight));
     image->setPicture(shown);
-    image->setToolTip(displayName(pathFromModel(cell.FileName)));
-    image->setAccessibleName(tr("Picture %1: %2")
-                                 .arg(QString::number(index + 1),
-                                      displayName(fileNamePart(pathFromModel(cell.FileName)))));
+    image->setToolTip(cellPictureName(cell, false));
+    image->setAccessibleName(
+        tr("Picture %1: %2").arg(QString::number(index + 1), cellPictureName(cell, true)));
     image->show();
 }
 
@@ -241,10 +241,10 @@ QStringList TFerloMainForm::fitCardPictures(bool throwErrors, bool serveEvents) 
     WorkerSlots<PreparedPicture> work(count);
     QStringList partial;
     for (size_t i = 0; i < count; ++i) {
-        if (cells()[i].FileName.empty())
+        if (!cells()[i].filled())
             continue;
-        const QString path = pathFromModel(cells()[i].FileName);
-        work.start(i, [=] { return preparePicture(path, area, ratio); });
+        const PictureSource source = cellPictureSource(cells()[i]);
+        work.start(i, [=] { return preparePicture(source, area, ratio); });
     }
     // While the sharp pictures decode, those that take long show their file's preview.
     std::vector<bool> previewed(count, false);

@@ -12,6 +12,7 @@
 #include "sound/Speech.h"
 #include "sound/WaveWriter.h"
 #include "sound/WordRecorder.h"
+#include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 #include "storage/SpeechOption.h"
@@ -67,9 +68,12 @@ void TFerloMainForm::createRecording() {
 }
 
 void TFerloMainForm::recordCellWord(int index) {
-    if (index < 0 || index >= int(cells().size()) || cells()[size_t(index)].FileName.empty() ||
+    if (index < 0 || index >= int(cells().size()) || !cells()[size_t(index)].filled() ||
         Recorder->isRecording())
         return;
+    // A symbol has no folder of its own: its word is recorded beside the deck.
+    if (cells()[size_t(index)].Symbol && m_deck.path().empty())
+        throw Error(tr("A symbol's word is kept beside the deck: save the deck, then record."));
     MediaPlayer1->stop();
     Recorder->start(); // no input: a message, and nothing else happens
     m_recordingCell = index;
@@ -82,7 +86,7 @@ void TFerloMainForm::recordCellWord(int index) {
 }
 
 void TFerloMainForm::saveRecording(int index, const std::vector<float>& samples, int rate) {
-    if (index < 0 || index >= int(cells().size()) || cells()[size_t(index)].FileName.empty())
+    if (index < 0 || index >= int(cells().size()) || !cells()[size_t(index)].filled())
         return; // the picture went meanwhile
     const QString word = QString::fromStdString(model().labelWord(index)).trimmed();
     if (samples.empty()) {
@@ -92,8 +96,9 @@ void TFerloMainForm::saveRecording(int index, const std::vector<float>& samples,
     const QString picture = pathFromModel(cells()[size_t(index)].FileName);
     const QString name =
         QString(word).replace(QLatin1Char('/'), QLatin1Char('_')) + QStringLiteral(".WAV");
-    QString folder = directoryPart(picture);
-    bool besideDeck = false;
+    const bool symbol = cells()[size_t(index)].Symbol.has_value();
+    QString folder = directoryPart(symbol ? pathFromModel(m_deck.path()) : picture);
+    bool besideDeck = symbol;
     if (!QFileInfo(folder).isWritable()) {
         const QString deck = QString::fromStdString(m_deck.path());
         if (deck.isEmpty()) {
@@ -127,7 +132,7 @@ void TFerloMainForm::saveRecording(int index, const std::vector<float>& samples,
 }
 
 void TFerloMainForm::showPictureMenu(int index) {
-    if (index < 0 || index >= int(cells().size()) || cells()[size_t(index)].FileName.empty())
+    if (index < 0 || index >= int(cells().size()) || !cells()[size_t(index)].filled())
         return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("PictureMenu"));
@@ -156,6 +161,8 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
     const QString fileName = pathFromModel(cells()[size_t(index)].FileName);
 
     if (Button == Qt::LeftButton) {
+        if (cells()[size_t(index)].Symbol)
+            return speakSymbolWord(index);
         if (fileName.isEmpty())
             return;
         const TCell& cell = cells()[size_t(index)];

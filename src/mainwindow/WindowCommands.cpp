@@ -120,6 +120,8 @@ void TFerloMainForm::createCardCommands() {
              tr("Remove this card from the deck"), Glyph::RemoveCard, [this] { removeCard(); }, {});
     m_commands->add(Place::Card, QStringLiteral("mnLayout"), tr("&Layout ..."),
                     [this] { chooseLayout(); });
+    m_commands->add(Place::Card, QStringLiteral("mnCardsFromWords"), tr("Cards from &Words ..."),
+                    [this] { cardsFromWords(); });
     m_commands->add(Place::Card, QStringLiteral("mnActivity"), tr("Make &Activity ..."),
                     [this] { makeActivity(); });
     m_commands->addSeparator(Place::Card);

@@ -19,6 +19,8 @@
 #else
 #define FERLO_PER_SAMPLE
 #endif
+// The small helpers of those loops are inlined even where the compiler would not (a fuzzer's -O1).
+#define FERLO_PER_SAMPLE_INLINE FERLO_PER_SAMPLE inline __attribute__((always_inline))
 
 namespace ferlo {
 
@@ -75,7 +77,8 @@ private:
 
 // One mono source goes to every output channel; several sources are mixed down to one output
 // channel; otherwise channel c takes source channel c, and further output channels are silent.
-FERLO_PER_SAMPLE float mappedSample(const float* frame, int inChannels, int outChannels, int c) {
+FERLO_PER_SAMPLE_INLINE float mappedSample(const float* frame, int inChannels, int outChannels,
+                                           int c) {
     if (inChannels == 1)
         return frame[0];
     if (outChannels == 1) {
@@ -87,29 +90,61 @@ FERLO_PER_SAMPLE float mappedSample(const float* frame, int inChannels, int outC
     return c < inChannels ? frame[c] : 0.0f;
 }
 
-FERLO_PER_SAMPLE void storeSample(char* out, QAudioFormat::SampleFormat format, float value) {
-    value = std::clamp(value, -1.0f, 1.0f);
-    switch (format) {
-    case QAudioFormat::UInt8: {
-        const quint8 v = quint8(std::lround(value * 127.0f) + 128);
+// std::clamp to -1..1 (NaN stays NaN).
+FERLO_PER_SAMPLE_INLINE float clampUnit(float value) {
+    return value < -1.0f ? -1.0f : 1.0f < value ? 1.0f : value;
+}
+
+// A value in -1..1 as a whole number of steps of 1/scale, rounded half away from zero as
+// std::lround does (a float plus one half is exact in double, or rounds to one half when the float
+// is far below it); silence for NaN.
+FERLO_PER_SAMPLE_INLINE int steps(float value, float scale) {
+    if (value != value)
+        return 0;
+    const float scaled = clampUnit(value) * scale;
+    return int(double(scaled) + (scaled < 0 ? -0.5 : 0.5)); // truncated toward zero
+}
+
+// One sample of the output format.
+template <QAudioFormat::SampleFormat Format>
+FERLO_PER_SAMPLE_INLINE void storeSample(char* out, float value) {
+    if constexpr (Format == QAudioFormat::UInt8) {
+        const quint8 v = quint8(steps(value, 127.0f) + 128);
         std::memcpy(out, &v, 1);
-        break;
-    }
-    case QAudioFormat::Int16: {
-        const qint16 v = qint16(std::lround(value * 32767.0f));
+    } else if constexpr (Format == QAudioFormat::Int16) {
+        const qint16 v = qint16(steps(value, 32767.0f));
         std::memcpy(out, &v, 2);
-        break;
-    }
-    case QAudioFormat::Int32: {
-        const qint32 v = qint32(std::lround(double(value) * 2147483647.0));
+    } else if constexpr (Format == QAudioFormat::Int32) {
+        const qint32 v = qint32(std::lround(double(clampUnit(value)) * 2147483647.0));
         std::memcpy(out, &v, 4);
-        break;
-    }
-    case QAudioFormat::Float:
+    } else {
+        value = clampUnit(value);
         std::memcpy(out, &value, 4);
-        break;
+    }
+}
+
+// One frame of the output format from the source channels, mapped.
+using StoreFrame = void (*)(char* out, const float* frame, int inChannels, int outChannels);
+
+template <QAudioFormat::SampleFormat Format>
+FERLO_PER_SAMPLE void storeFrame(char* out, const float* frame, int inChannels, int outChannels) {
+    constexpr int bytes = Format == QAudioFormat::UInt8 ? 1 : Format == QAudioFormat::Int16 ? 2 : 4;
+    for (int c = 0; c < outChannels; ++c, out += bytes)
+        storeSample<Format>(out, mappedSample(frame, inChannels, outChannels, c));
+}
+
+// The frame store of a sample format, one loop to a format: the per-sample work is most of a
+// decode's time.
+StoreFrame storeFrameFor(QAudioFormat::SampleFormat format) {
+    switch (format) {
+    case QAudioFormat::UInt8:
+        return &storeFrame<QAudioFormat::UInt8>;
+    case QAudioFormat::Int16:
+        return &storeFrame<QAudioFormat::Int16>;
+    case QAudioFormat::Int32:
+        return &storeFrame<QAudioFormat::Int32>;
     default:
-        break;
+        return &storeFrame<QAudioFormat::Float>;
     }
 }
 
@@ -223,12 +258,17 @@ FERLO_PER_SAMPLE qint64 SoundConverter::convert(QByteArray& out, qint64 count) {
     const int inChannels = m_reader->channels();
     const int outChannels = m_target.channelCount();
     const qint64 frameBytes = qint64(outChannels) * m_bytes;
+    const StoreFrame store = storeFrameFor(m_target.sampleFormat());
     // No more room than the frames still to come, when the source tells them.
     if (m_expected >= 0)
         count = std::clamp<qint64>(m_expected - m_done, 0, count);
     const qsizetype start = out.size();
     out.resize(start + count * frameBytes);
     char* p = out.data() + start;
+    // The two source frames the output lies between, fetched anew only when it passes one.
+    qint64 fetched = -1;
+    const float* a = nullptr;
+    const float* b = nullptr;
     qint64 made = 0;
     for (; made < count; ++made) {
         if (m_expected >= 0 && m_done >= m_expected)
@@ -237,20 +277,20 @@ FERLO_PER_SAMPLE qint64 SoundConverter::convert(QByteArray& out, qint64 count) {
         const double position = double(m_done) * m_step;
         const qint64 left = qint64(position);
         const float weight = float(position - double(left));
-        // The later frame first: fetching it keeps the earlier one in the reader's block.
-        const float* b = m_reader->frame(left + 1);
-        const float* a = m_reader->frame(left);
-        if (!a)
-            break; // a file cut short plays what it holds
-        if (!b)
-            b = a;
+        if (left != fetched) {
+            // The later frame first: fetching it keeps the earlier one in the reader's block.
+            b = m_reader->frame(left + 1);
+            a = m_reader->frame(left);
+            if (!a)
+                break; // a file cut short plays what it holds
+            if (!b)
+                b = a;
+            fetched = left;
+        }
         for (int c = 0; c < inChannels; ++c)
             m_mixed[size_t(c)] = a[c] + (b[c] - a[c]) * weight;
-        for (int c = 0; c < outChannels; ++c) {
-            storeSample(p, m_target.sampleFormat(),
-                        mappedSample(m_mixed.data(), inChannels, outChannels, c));
-            p += m_bytes;
-        }
+        store(p, m_mixed.data(), inChannels, outChannels);
+        p += frameBytes;
         ++m_done;
     }
     out.truncate(start + made * frameBytes);

@@ -153,8 +153,11 @@ QList<QLocale::Script> scriptsReading(QChar::Script script) {
 QList<QLocale::Script> scriptsReadingWord(const QString& word) {
     for (qsizetype i = 0; i < word.size(); ++i) {
         char32_t c = word.at(i).unicode();
-        if (word.at(i).isHighSurrogate() && i + 1 < word.size() && word.at(i + 1).isLowSurrogate())
-            c = QChar::surrogateToUcs4(word.at(i), word.at(++i));
+        if (word.at(i).isHighSurrogate() && i + 1 < word.size() &&
+            word.at(i + 1).isLowSurrogate()) {
+            c = QChar::surrogateToUcs4(word.at(i), word.at(i + 1));
+            ++i;
+        }
         const QList<QLocale::Script> scripts = scriptsReading(QChar::script(c));
         if (!scripts.isEmpty())
             return scripts;

@@ -246,7 +246,7 @@ SymbolIndex SymbolIndex::fromBytes(const QByteArray& bytes, const QString& file)
             term.kind = in.number();
             if (term.symbol >= symbolCount ||
                 data->symbols[term.symbol].base != symbolindex::noSymbol ||
-                term.kind > symbolindex::kindKeyword)
+                term.kind > symbolindex::kindWord)
                 in.fail(
                     translated(QT_TRANSLATE_NOOP("Symbols", "a term names no symbol of its own")));
         }

@@ -93,9 +93,58 @@ void addUnique(QStringList& list, const QStringList& items) {
 struct Symbol {
     QString hexcode;
     int base = -1;
-    QHash<QString, QString> name;         // by language
-    QHash<QString, QStringList> keywords; // by language
+    QHash<QString, QString> name;          // by language
+    QHash<QString, QStringList> keywords;  // by language: the CLDR's
+    QStringList tags;                      // OpenMoji's own (English), looser than keywords
+    QHash<QString, QStringList> cardNames; // by language (kCardNames)
 };
+
+// The words picture cards use for symbols whose CLDR name is another one ("automobile" for a
+// car, "chicken" for a hen): searched as names, so that the word finds that symbol first and
+// not one that merely has it among its keywords (a tram car).
+struct CardName {
+    const char* hexcode;
+    const char* language;
+    const char* names; // separated by '|'
+};
+constexpr CardName kCardNames[] = {
+    {"1F697", "en", "car"},
+    {"1F414", "en", "hen"},
+    {"1F95B", "en", "milk"},
+    {"1F6B2", "en", "bike"},
+    {"1F3E0", "en", "home"},
+    {"1F697", "de", "Auto"},
+    {"1F414", "de", "Henne"},
+    {"1F95B", "de", "Milch"},
+    {"1F697", "es", "coche"},
+    {"1F414", "es", "gallina"},
+    {"1F95B", "es", "leche"},
+    {"1F697", "fr", "voiture"},
+    {"1F414", "fr", "poule"},
+    {"1F95B", "fr", "lait"},
+    {"1F697", "ar", "سيارة"},
+    {"1F414", "ar", "دجاجة"},
+    {"1F95B", "ar", "حليب"},
+    {"1F600", "en", "happy"},
+    {"1F600", "de", "glücklich|fröhlich"},
+    {"1F600", "es", "feliz"},
+    {"1F600", "fr", "heureux|content"},
+    {"1F600", "ar", "سعيد"},
+    {"2639", "en", "sad"},
+    {"2639", "de", "traurig"},
+    {"2639", "es", "triste"},
+    {"2639", "fr", "triste"},
+    {"2639", "ar", "حزين"},
+};
+
+void addCardNames(const QHash<QString, int>& byHex, std::vector<Symbol>& symbols) {
+    for (const CardName& entry : kCardNames) {
+        const auto found = byHex.constFind(QString::fromLatin1(entry.hexcode));
+        if (found != byHex.constEnd())
+            symbols[size_t(*found)].cardNames[QString::fromLatin1(entry.language)] =
+                QString::fromUtf8(entry.names).split(QLatin1Char('|'));
+    }
+}
 
 // Names (type="tts") and keywords of one CLDR annotations file into the symbols.
 void readCldr(const QString& file, const QString& language, const QHash<QString, int>& byPlainHex,
@@ -197,9 +246,8 @@ SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCom
         if (byHex.contains(symbol.hexcode) || (groupsColumn >= 0 && cell(groupsColumn) == u"brand"))
             continue;
         symbol.name[QStringLiteral("en")] = cell(nameColumn);
-        QStringList keywords = splitList(cell(tagsColumn), QLatin1Char(','));
-        addUnique(keywords, splitList(cell(ownTagsColumn), QLatin1Char(',')));
-        symbol.keywords[QStringLiteral("en")] = keywords;
+        symbol.tags = splitList(cell(tagsColumn), QLatin1Char(','));
+        addUnique(symbol.tags, splitList(cell(ownTagsColumn), QLatin1Char(',')));
         byHex.insert(symbol.hexcode, int(symbols.size()));
         byPlainHex.insert(plainHexcode(symbol.hexcode), int(symbols.size()));
         symbols.push_back(std::move(symbol));
@@ -236,6 +284,8 @@ SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCom
                 readCldr(derived, language, byPlainHex, symbols);
         }
 
+    addCardNames(byHex, symbols);
+
     Writer out;
     out.number(std::uint32_t(symbols.size()));
     for (const Symbol& symbol : symbols) {
@@ -247,9 +297,11 @@ SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCom
         out.string(language);
         QStringList keywords;
         for (const Symbol& symbol : symbols) {
-            // A variant's keywords are its symbol's; it keeps its own name.
-            const QStringList own =
-                symbol.base < 0 ? symbol.keywords.value(language) : QStringList();
+            // A variant's keywords are its symbol's; it keeps its own name. English shows
+            // OpenMoji's tags after the CLDR's keywords.
+            QStringList own = symbol.base < 0 ? symbol.keywords.value(language) : QStringList();
+            if (symbol.base < 0 && language == QLatin1String("en"))
+                addUnique(own, symbol.tags);
             out.string(symbol.name.value(language));
             out.number(std::uint32_t(keywords.size()));
             out.number(std::uint32_t(own.size()));
@@ -279,11 +331,24 @@ SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCom
                 const QStringList words = searchWords(folded);
                 if (words.size() > 1 || (words.size() == 1 && words.front() != folded))
                     for (const QString& word : words)
-                        add(word, root, symbolindex::kindKeyword);
+                        add(word, root, symbolindex::kindWord);
             };
             addWithWords(symbol.name.value(language), symbolindex::kindName);
+            for (const QString& name : symbol.cardNames.value(language))
+                addWithWords(name, symbolindex::kindName);
+            // A keyword that is also a word of the name says what the symbol is ("angry" of
+            // "angry face"), before one that says what else it shows ("angry" of a face holding
+            // back tears).
+            const QStringList nameWords = searchWords(foldForSearch(symbol.name.value(language)));
+            const auto keywordKind = [&](const QString& keyword, std::uint32_t kind) {
+                return nameWords.contains(foldForSearch(keyword)) ? symbolindex::kindNamedKeyword
+                                                                  : kind;
+            };
             for (const QString& keyword : symbol.keywords.value(language))
-                addWithWords(keyword, symbolindex::kindKeyword);
+                addWithWords(keyword, keywordKind(keyword, symbolindex::kindKeyword));
+            if (language == QLatin1String("en"))
+                for (const QString& tag : symbol.tags)
+                    addWithWords(tag, keywordKind(tag, symbolindex::kindTag));
         }
         std::vector<Term> terms;
         terms.reserve(kinds.size());

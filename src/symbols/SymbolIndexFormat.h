@@ -15,18 +15,24 @@
 //     termCount { term symbol kind }[termCount]        folded (foldForSearch), sorted by their
 //                                                       bytes; symbol is one of its own
 //
-// A term is a symbol's name (kindName) or one of its keywords or a word of its name or keywords
-// (kindKeyword), collected from the symbol and its variants.
+// A term is a symbol's name or a name picture cards give it (kindName), a keyword or tag that is
+// also a word of its name ("milk" of "glass of milk", kindNamedKeyword), one of the CLDR's
+// keywords (kindKeyword), one of OpenMoji's own tags (kindTag, looser), or a word of any of them
+// (kindWord), collected from the symbol and its variants; a term found several ways keeps the
+// lowest kind.
 
 #include <cstdint>
 
 namespace ferlo::symbolindex {
 
 inline constexpr char magic[8] = {'F', 'E', 'R', 'L', 'O', 'S', 'Y', 'M'};
-inline constexpr std::uint32_t version = 1;
+inline constexpr std::uint32_t version = 2;
 inline constexpr std::uint32_t noSymbol = 0xFFFFFFFFu;
 inline constexpr std::uint32_t kindName = 0;
-inline constexpr std::uint32_t kindKeyword = 1;
+inline constexpr std::uint32_t kindNamedKeyword = 1;
+inline constexpr std::uint32_t kindKeyword = 2;
+inline constexpr std::uint32_t kindTag = 3;
+inline constexpr std::uint32_t kindWord = 4;
 // What a reader accepts; the real index is a few megabytes.
 inline constexpr std::uint32_t maxFileSize = 64u << 20;
 

@@ -28,8 +28,8 @@ list(REMOVE_ITEM FERLO_SYMBOLS_SOURCES
   ${CMAKE_CURRENT_SOURCE_DIR}/symbols/SymbolIndexBuilder.h
   ${CMAKE_CURRENT_SOURCE_DIR}/symbols/SymbolIndexFormat.h)
 add_library(ferlo_symbols STATIC ${FERLO_SYMBOLS_SOURCES})
-ferlo_layer_view(ferlo_symbols symbols storage layout)
-target_link_libraries(ferlo_symbols PUBLIC ferlo_symbolindex ferlo_storage Qt6::Core Qt6::Gui
+ferlo_layer_view(ferlo_symbols symbols pictures storage layout)
+target_link_libraries(ferlo_symbols PUBLIC ferlo_symbolindex ferlo_pictures ferlo_storage Qt6::Core Qt6::Gui
   Qt6::Svg)
 
 set(FERLO_SYMBOLS_BUILD_DIR ${CMAKE_CURRENT_BINARY_DIR}/symbols)

@@ -1,5 +1,3 @@
-# The command-line test reads the PDFs it writes with the printing tests' helpers.
-target_link_libraries(app_tst_commandline PRIVATE ferlo_tests_printing)
 # It draws the same pages through Qt's printer, which the export itself does not link.
 target_link_libraries(app_tst_commandline PRIVATE Qt6::PrintSupport)
 # --version answers without a display: the built program, with no platform and no display set.

@@ -1,14 +1,15 @@
 // The command-line export, run in-process as the program entry runs it.
-#include "printing/support_printing.h"
 
 #include "app/CommandLine.h"
 #include "layout/Card.h"
 #include "layout/PrinterCells.h"
 #include "mainwindow/FerloMainForm.h"
+#include "printing/CardPage.h"
 #include "storage/DeckFile.h"
 #include "storage/NativePath.h"
 #include "storage/SheetTemplates.h"
 #include "support/CapturedRun.h"
+#include "support/PageFiles.h"
 #include "support/TestSupport.h"
 
 #include <QAction>

@@ -34,14 +34,11 @@ private slots:
         touch("owl.ogg"); // a recording: owl is not spoken
         Deck deck;
         deck.language = "de";
-        deck.cards.push_back(DeckCard{4,
-                                      false,
-                                      true,
-                                      true,
-                                      true,
-                                      {DeckCell{file("Hund.jpg").toStdString(), {}, {}},
-                                       DeckCell{file("owl.jpg").toStdString(), {}, {}},
-                                       DeckCell{file("cat1.jpg").toStdString(), "Katze", {}}}});
+        DeckCard card;
+        card.cells = {DeckCell{file("Hund.jpg").toStdString(), {}, {}},
+                      DeckCell{file("owl.jpg").toStdString(), {}, {}},
+                      DeckCell{file("cat1.jpg").toStdString(), "Katze", {}}};
+        deck.cards.push_back(card);
         writeDeck(file("tiere.ferlo"), deck);
     }
 

@@ -96,7 +96,6 @@ class TestFmxUtils : public QObject {
     Q_OBJECT
 
 private slots:
-    void helpFileLiesBesideProgram();
     void helpOpensReadmeWhenPresent();
     void installedHelpFileIsFoundBesideBin();
     void missingHelpFileIsNamed();
@@ -111,11 +110,6 @@ private slots:
     void relativeFileTakesDefaultDirectory();
     void emptyNameOpensNothing();
 };
-
-void TestFmxUtils::helpFileLiesBesideProgram() {
-    QCOMPARE(ferlo::helpFilePath(),
-             QDir(QCoreApplication::applicationDirPath()).filePath("README.TXT"));
-}
 
 void TestFmxUtils::helpOpensReadmeWhenPresent() {
     HelpFileBesideProgram help;

@@ -145,8 +145,8 @@ private slots:
         stored.perPage = 2;
         stored.portrait = true;
         stored.upperCase = false;
-        stored.cells = {DeckCell{"/p/a.jpg", "Ay"}, DeckCell{"/p/a.jpg", std::nullopt},
-                        DeckCell{"/p/beyond.jpg", std::nullopt}};
+        stored.cells = {DeckCell{"/p/a.jpg", "Ay", {}}, DeckCell{"/p/a.jpg", std::nullopt, {}},
+                        DeckCell{"/p/beyond.jpg", std::nullopt, {}}};
         const CardModel card(stored);
         // A deck may print a picture twice; cells beyond the count are dropped.
         QCOMPARE(filesOf(card), (QStringList{"/p/a.jpg", "/p/a.jpg"}));

@@ -298,6 +298,7 @@ private slots:
         QVERIFY(panel && panel->isVisible());
         QCOMPARE(panel->cellCount(), 6);
         clickFile(form(), "pic01.jpg");
+        QTRY_VERIFY(!panel->picturesPending());
         const QImage shown = panel->grab().toImage();
         const QRect area = panel->pictureRect(0);
         const QColor inside = shown.pixelColor(area.center());
@@ -321,7 +322,8 @@ private slots:
         messages().clear();
         auto* panel = form().findChild<LayoutPanel*>(QStringLiteral("LayoutPanel"));
         QVERIFY(panel && panel->isVisible());
-        QVERIFY(panel->isUnreadable(0) && !panel->isUnreadable(1));
+        QTRY_VERIFY(panel->isUnreadable(0));
+        QVERIFY(!panel->picturesPending() && !panel->isUnreadable(1));
 
         const QImage shown = panel->grab().toImage();
         const QColor outline = panel->palette().color(QPalette::Mid);

@@ -222,8 +222,8 @@ private slots:
                  qPrintable(QStringLiteral("shown %1").arg(centre, 8, 16)));
     }
     // Tab walks through every control that takes a click, the toolbar's buttons from left to
-    // right (the push buttons among them), then the browser's drive box and lists, and comes
-    // round again.
+    // right (the push buttons among them), then the browser's tabs, drive box and lists, and
+    // comes round again.
     void tabReachesEveryControlInOrder() {
         MessageRecorder messages;
         TFerloMainForm form;
@@ -239,7 +239,8 @@ private slots:
                   [](QWidget* a, QWidget* b) { return a->x() < b->x(); });
         QVERIFY(wanted.contains(form.findChild<QWidget*>(QStringLiteral("PBToggleLabels"))));
         QVERIFY(wanted.contains(form.findChild<QWidget*>(QStringLiteral("PBClear"))));
-        for (const char* name : {"DriveComboBox1", "DirectoryListBox1", "FileListBox1"})
+        for (const char* name :
+             {"BrowserTabs", "DriveComboBox1", "DirectoryListBox1", "FileListBox1"})
             wanted << form.findChild<QWidget*>(QLatin1String(name));
 
         wanted.first()->setFocus(Qt::TabFocusReason);

@@ -9,6 +9,7 @@
 #include "storage/DeckFile.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
+#include "symbols/SymbolSet.h"
 
 #include <QAccessible>
 #include <QMediaDevices>
@@ -118,19 +119,27 @@ private slots:
     }
 
     // A picture without a recording speaks its word: sound of a word's length reaches the
-    // server, in English without a deck language (the tests' C locale) and in the deck's.
+    // server, in English without a deck language (the tests' C locale) and in the deck's; a
+    // symbol speaks the word it was placed with.
     void wordWithoutRecordingIsSpoken_data() {
         QTest::addColumn<QString>("picture");
         QTest::addColumn<QString>("language"); // the deck's, empty for none
-        QTest::newRow("English") << "elephant1.jpg" << QString();
+        QTest::addColumn<QString>("symbol");   // in place of the picture, whose name is its word
+        QTest::newRow("English") << "elephant1.jpg" << QString() << QString();
         QTest::newRow("German from the deck") << "Schmetterling.jpg"
-                                              << "de";
+                                              << "de" << QString();
+        QTest::newRow("a symbol's word") << "elephant"
+                                         << "en"
+                                         << "1F418";
     }
     void wordWithoutRecordingIsSpoken() {
         QFETCH(QString, picture);
         QFETCH(QString, language);
+        QFETCH(QString, symbol);
         if (speechVoices().isEmpty())
             QSKIP("no speech engine or voices (espeak-ng-data)");
+        if (!symbol.isEmpty() && symbolFile(symbol, SymbolStyle::Color).isEmpty())
+            QSKIP("this build has no symbol set");
         MessageRecorder messages;
         PictureFolder folder;
         folder.addJpeg(picture);
@@ -140,12 +149,16 @@ private slots:
         if (!language.isEmpty()) {
             Deck deck;
             deck.language = language.toStdString();
-            deck.cards.push_back(DeckCard{4,
-                                          false,
-                                          true,
-                                          true,
-                                          true,
-                                          {DeckCell{folder.file(picture).toStdString(), {}, {}}}});
+            DeckCell cell;
+            if (symbol.isEmpty()) {
+                cell.picture = folder.file(picture).toStdString();
+            } else {
+                cell.label = picture.toStdString();
+                cell.symbol = SymbolRef{"openmoji", symbol.toStdString()};
+            }
+            DeckCard card;
+            card.cells = {cell};
+            deck.cards.push_back(card);
             writeDeck(folder.file("words.ferlo"), deck);
             QVERIFY(form.openDeck(folder.file("words.ferlo")));
         } else {

@@ -557,23 +557,24 @@ private slots:
         QRect frame;
         QRect room;
         QStringList buttonsOff;
-        QVERIFY(inspectModal(
-            [&] { dialogs().at(dialog).second(*m_form); },
-            [&](QWidget* shown) {
-                room = shown->screen()->availableGeometry();
-                // Once the window manager framed it, the dialog keeps in the
-                // room.
-                QTest::qWaitFor([&] { return room.contains(shown->frameGeometry()); }, 2000);
-                frame = shown->frameGeometry();
-                // The dialog's own buttons (not those of a part that scrolls).
-                for (auto* box : shown->findChildren<QDialogButtonBox*>()) {
-                    for (QAbstractButton* button : box->buttons()) {
-                        const QRect at(button->mapTo(shown, QPoint()), button->size());
-                        if (button->isVisible() && !shown->rect().contains(at))
-                            buttonsOff << button->text();
-                    }
-                }
-            }));
+        QVERIFY(inspectModal([&] { dialogs().at(dialog).second(*m_form); },
+                             [&](QWidget* shown) {
+                                 room = shown->screen()->availableGeometry();
+                                 // Once the window manager framed it, the dialog keeps in the
+                                 // room.
+                                 static_cast<void>(QTest::qWaitFor(
+                                     [&] { return room.contains(shown->frameGeometry()); }, 2000));
+                                 frame = shown->frameGeometry();
+                                 // The dialog's own buttons (not those of a part that scrolls).
+                                 for (auto* box : shown->findChildren<QDialogButtonBox*>()) {
+                                     for (QAbstractButton* button : box->buttons()) {
+                                         const QRect at(button->mapTo(shown, QPoint()),
+                                                        button->size());
+                                         if (button->isVisible() && !shown->rect().contains(at))
+                                             buttonsOff << button->text();
+                                     }
+                                 }
+                             }));
         QVERIFY2(room.contains(frame),
                  qPrintable(QStringLiteral("%1x%2 at %3,%4 on a room of %5x%6")
                                 .arg(frame.width())

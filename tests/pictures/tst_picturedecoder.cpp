@@ -1,5 +1,5 @@
-#include "storage/Errors.h"
 #include "pictures/PictureDecoder.h"
+#include "storage/Errors.h"
 #include "support/TestSupport.h"
 
 #include <QBuffer>
@@ -51,109 +51,13 @@ QString describe(QRgb c) {
     return QStringLiteral("(%1, %2, %3)").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
 }
 
-// A YCCK JPEG (the Adobe form of CMYK), written from inverted CMYK as Photoshop does.
-void writeYcckJpeg(const QString& path, const QImage& image) {
-    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
-    QVERIFY(file);
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, file);
-    cinfo.image_width = JDIMENSION(image.width());
-    cinfo.image_height = JDIMENSION(image.height());
-    cinfo.input_components = 4;
-    cinfo.in_color_space = JCS_CMYK;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_colorspace(&cinfo, JCS_YCCK);
-    jpeg_set_quality(&cinfo, 95, TRUE);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> row(size_t(image.width()) * 4);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, int(cinfo.next_scanline));
-            const int k = 255 - qMax(qRed(p), qMax(qGreen(p), qBlue(p)));
-            auto ink = [k](int v) {
-                return k == 255 ? 0 : (255 - v - k) * 255 / (255 - k);
-            };
-            row[4 * x] = JSAMPLE(255 - ink(qRed(p)));
-            row[4 * x + 1] = JSAMPLE(255 - ink(qGreen(p)));
-            row[4 * x + 2] = JSAMPLE(255 - ink(qBlue(p)));
-            row[4 * x + 3] = JSAMPLE(255 - k);
-        }
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::fclose(file);
-}
-
-// A progressive JPEG of the picture's colours (grey, or YCbCr subsampled 2 x 2 or not), with
-// restart markers every `restart` MCUs, arithmetic coding, and a scan script of our own: DC
-// split per component at reduced precision and refined twice, or libjpeg's usual script (-1).
-// `progressive` false writes the same picture as one baseline scan.
-struct JpegForm {
-    int components = 3;
-    bool subsampled = true;
-    int restart = 0;
-    bool arithmetic = false;
-    bool splitDc = false;
+// A progressive scan script of our own: Y DC at 2 bits less, Cb and Cr DC at 1 bit less, the
+// chroma's AC, then the DC refined (chroma together, Y twice) and the luma's AC last.
+const jpeg_scan_info kSplitDcScans[] = {
+    {1, {0}, 0, 0, 0, 2},    {1, {1}, 0, 0, 0, 1},  {1, {2}, 0, 0, 0, 1},
+    {1, {1}, 1, 63, 0, 0},   {1, {2}, 1, 63, 0, 0}, {1, {0}, 0, 0, 2, 1},
+    {2, {1, 2}, 0, 0, 1, 0}, {1, {0}, 0, 0, 1, 0},  {1, {0}, 1, 63, 0, 0},
 };
-
-void writeJpegForm(const QString& path, const QImage& image, const JpegForm& form,
-                   bool progressive) {
-    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
-    QVERIFY(file);
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, file);
-    cinfo.image_width = JDIMENSION(image.width());
-    cinfo.image_height = JDIMENSION(image.height());
-    cinfo.input_components = form.components;
-    cinfo.in_color_space = form.components == 1 ? JCS_GRAYSCALE : JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, 90, TRUE);
-    if (!form.subsampled)
-        cinfo.comp_info[0].h_samp_factor = cinfo.comp_info[0].v_samp_factor = 1;
-    cinfo.restart_interval = JDIMENSION(form.restart);
-    cinfo.arith_code = form.arithmetic;
-    // Y DC at 2 bits less, Cb and Cr DC at 1 bit less, the chroma's AC, then the DC refined
-    // (chroma together, Y twice) and the luma's AC last.
-    static const jpeg_scan_info split[] = {
-        {1, {0}, 0, 0, 0, 2},    {1, {1}, 0, 0, 0, 1},  {1, {2}, 0, 0, 0, 1},
-        {1, {1}, 1, 63, 0, 0},   {1, {2}, 1, 63, 0, 0}, {1, {0}, 0, 0, 2, 1},
-        {2, {1, 2}, 0, 0, 1, 0}, {1, {0}, 0, 0, 1, 0},  {1, {0}, 1, 63, 0, 0},
-    };
-    if (progressive && form.splitDc) {
-        cinfo.scan_info = split;
-        cinfo.num_scans = int(std::size(split));
-    } else if (progressive) {
-        jpeg_simple_progression(&cinfo);
-    }
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<JSAMPLE> row(size_t(image.width()) * size_t(form.components));
-    while (cinfo.next_scanline < cinfo.image_height) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = image.pixel(x, int(cinfo.next_scanline));
-            JSAMPLE* out = &row[size_t(x) * size_t(form.components)];
-            if (form.components == 1) {
-                out[0] = JSAMPLE(qGray(p));
-            } else {
-                out[0] = JSAMPLE(qRed(p));
-                out[1] = JSAMPLE(qGreen(p));
-                out[2] = JSAMPLE(qBlue(p));
-            }
-        }
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::fclose(file);
-}
 
 // ---- hand-made files (the basic makers are in tests/support) ----
 
@@ -251,11 +155,6 @@ QList<QRgb> quadrantColours(const QImage& image) {
     const int w = image.width(), h = image.height();
     return {image.pixel(w / 4, h / 4), image.pixel(3 * w / 4, h / 4), image.pixel(w / 4, 3 * h / 4),
             image.pixel(3 * w / 4, 3 * h / 4)};
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Writes a picture of another format through Qt's writers, or ImageMagick for GIF, which Qt
@@ -419,10 +318,12 @@ private slots:
         QFETCH(bool, ycck);
         const QString file = path(QStringLiteral("colours.jpg"));
         const QImage source = colourBlocks(192, 128);
-        if (ycck)
-            writeYcckJpeg(file, source);
-        else
-            writeJpeg(file, source, 95, progressive, components);
+        JpegOptions options;
+        options.quality = 95;
+        options.progressive = progressive;
+        options.components = components;
+        options.ycck = ycck; // the Adobe form of CMYK, from inverted CMYK as Photoshop writes it
+        writeJpeg(file, source, options);
 
         // Full size, and at 1/8 (24 x 16: each block is 8 x 8 pixels there).
         for (const QSize wanted : {QSize(), QSize(20, 15)}) {
@@ -635,7 +536,7 @@ private slots:
         const QString plain = path(QStringLiteral("plain.jpg"));
         writeJpeg(plain, quadrants(storedSize.width(), storedSize.height(), stored), 95);
         const QString file = path(QStringLiteral("oriented.jpg"));
-        writeFile(file, withSegments(fileBytes(plain), exif));
+        writeFile(file, withSegments(readFile(plain), exif));
         // Shown upright it is 64 x 48; shown as stored, as stored.
         const QSize expectedSize = shown == stored ? storedSize : QSize(64, 48);
         QCOMPARE(readPictureSize(file), expectedSize);
@@ -689,7 +590,7 @@ private slots:
             writeJpeg(file, image, 95);
             if (p3)
                 writeFile(file, withSegments(
-                                    fileBytes(file),
+                                    readFile(file),
                                     iccSegment(QColorSpace(QColorSpace::DisplayP3).iccProfile())));
         } else {
             if (p3)
@@ -775,7 +676,7 @@ private slots:
             }
         QCOMPARE(worst, 0);
         // Cut off in its AC scans, it still shows the whole picture.
-        const QByteArray bytes = fileBytes(progressive);
+        const QByteArray bytes = readFile(progressive);
         const QString cut = path(QStringLiteral("dc-cut.jpg"));
         writeFile(cut, bytes.left(bytes.size() * 2 / 3));
         QCOMPARE(loadPicture(cut, eighth).image.pixel(70, 55), fromBaseline.pixel(70, 55));
@@ -808,12 +709,22 @@ private slots:
         QFETCH(bool, arithmetic);
         QFETCH(bool, splitDc);
         QFETCH(int, scansNeeded);
-        const JpegForm form{components, subsampled, restart, arithmetic, splitDc};
+        JpegOptions form;
+        form.quality = 90;
+        form.components = components;
+        form.subsampled = subsampled;
+        form.restart = restart;
+        form.arithmetic = arithmetic;
+        if (splitDc) {
+            form.scans = kSplitDcScans;
+            form.scanCount = int(std::size(kSplitDcScans));
+        }
         const QImage source = photoLikeImage(333, 1100, 3);
         const QString baseline = path(QStringLiteral("form-baseline.jpg"));
         const QString progressive = path(QStringLiteral("form-progressive.jpg"));
-        writeJpegForm(baseline, source, form, false);
-        writeJpegForm(progressive, source, form, true);
+        writeJpeg(baseline, source, form);
+        form.progressive = true;
+        writeJpeg(progressive, source, form);
         const auto eighth = [](QSize) {
             return QSize(42, 138);
         };
@@ -821,7 +732,7 @@ private slots:
         QCOMPARE(expected.size(), QSize(42, 138));
         QCOMPARE(loadPicture(progressive, eighth).image, expected);
         // Cut off where the first scan not needed begins.
-        const QByteArray bytes = fileBytes(progressive);
+        const QByteArray bytes = readFile(progressive);
         qsizetype at = -1;
         for (int scan = 0; scan <= scansNeeded; ++scan)
             at = bytes.indexOf("\xff\xda", at + 1);

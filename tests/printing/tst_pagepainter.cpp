@@ -2,10 +2,10 @@
 // PDF document written with it.
 #include "support_printing.h"
 
-#include "storage/Errors.h"
 #include "printing/PagePainter.h"
 #include "printing/PdfExport.h"
 #include "printing/job/PrintJob.h"
+#include "storage/Errors.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -25,9 +25,7 @@ Q_DECLARE_METATYPE(ferlo::TRect)
 namespace {
 
 PaintOptions fixedOption(bool printAsDib) {
-    return {[printAsDib] {
-        return printAsDib;
-    }};
+    return dibOptions([printAsDib] { return printAsDib; });
 }
 
 bool isRed(QColor c) {
@@ -276,9 +274,7 @@ private slots:
         page.PictureLoaded[2] = false;
         placePicture(page, 3, m_blue);
         int reads = 0;
-        PaintOptions options{[&reads] {
-            return ++reads % 2 == 0;
-        }};
+        PaintOptions options = dibOptions([&reads] { return ++reads % 2 == 0; });
         const QImage image = renderPage(page, QSize(825, 600), options);
         QCOMPARE(reads, 2);
         // Each way drew its picture.
@@ -298,10 +294,10 @@ private slots:
         placePicture(page, 1, gone);
         int reads = 0;
         try {
-            renderPage(page, QSize(825, 600), {[&reads] {
+            renderPage(page, QSize(825, 600), dibOptions([&reads] {
                            ++reads;
                            return true;
-                       }});
+                       }));
             QFAIL("no error for a missing picture");
         } catch (const Error& error) {
             QVERIFY2(error.message().contains(gone), qPrintable(error.message()));
@@ -313,9 +309,8 @@ private slots:
         CardPage page = emptyPage(2, false);
         placePicture(page, 0, m_red);
         placePicture(page, 1, m_blue);
-        PaintOptions failing{[]() -> bool {
-            throw Error("Invalid data type for 'PrintAsDIB'");
-        }};
+        PaintOptions failing =
+            dibOptions([]() -> bool { throw Error("Invalid data type for 'PrintAsDIB'"); });
         QVERIFY_THROWS_EXCEPTION(Error, renderPage(page, QSize(825, 600), failing));
     }
 
@@ -495,10 +490,10 @@ private slots:
         // While the document is being written the folder shows nothing new either, so a program
         // killed at that moment leaves nothing behind.
         QStringList whileWriting;
-        const PaintOptions looking{[&] {
+        const PaintOptions looking = dibOptions([&] {
             whileWriting = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
             return true;
-        }};
+        });
         QVERIFY_THROWS_EXCEPTION(
             Error, writeCardPdf(path, {page}, QPageSize(QPageSize::A4), 150, looking));
         QCOMPARE(whileWriting, QStringList{"card.pdf"});

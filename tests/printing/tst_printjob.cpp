@@ -44,11 +44,6 @@ void writeToPdf(QPrinter& printer, const QString& path) {
     printer.setPageSize(QPageSize(QPageSize::A4));
 }
 
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestPrintJob : public QObject {
@@ -383,7 +378,7 @@ private slots:
         if (replace)
             QCOMPARE(pdfPageCount(farm), 1);
         else
-            QCOMPARE(fileBytes(farm), QByteArray("the old farm.pdf"));
+            QCOMPARE(readFile(farm), QByteArray("the old farm.pdf"));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"farm.pdf"});
     }
 
@@ -443,7 +438,7 @@ private slots:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files),
                  oldFile ? QStringList{"farm.pdf"} : QStringList());
         if (oldFile)
-            QCOMPARE(fileBytes(farm), QByteArray("the old farm.pdf"));
+            QCOMPARE(readFile(farm), QByteArray("the old farm.pdf"));
     }
 
     void cancelledExportWritesNothing() {

@@ -108,29 +108,30 @@ public:
         if (!m_process.waitForStarted(5000))
             return false;
         // Wait until the stream runs: the first samples arrive.
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < 5000) {
-            QTest::qWait(20);
-            m_data += m_process.readAllStandardOutput();
-            if (m_data.size() >= kRecordRate / 10 * 2)
-                return true;
-        }
-        return false;
+        return QTest::qWaitFor(
+            [this] {
+                m_data += m_process.readAllStandardOutput();
+                return m_data.size() >= kRecordRate / 10 * 2;
+            },
+            5000);
     }
     // Drops what was recorded so far.
     void reset() {
         m_data += m_process.readAllStandardOutput();
         m_data.clear();
     }
-    // Keeps the event loop (and so the player) running while recording.
+    // Records until `milliseconds` more of sound have come from the monitor, keeping the event
+    // loop (and so the player) running; gives up after ten times as long.
     void record(int milliseconds) {
-        QElapsedTimer timer;
-        timer.start();
-        while (timer.elapsed() < milliseconds) {
-            QTest::qWait(10);
-            m_data += m_process.readAllStandardOutput();
-        }
+        const qsizetype wanted = m_data.size() + qsizetype(kRecordRate) * milliseconds / 1000 * 2;
+        const bool recorded = QTest::qWaitFor(
+            [&] {
+                m_data += m_process.readAllStandardOutput();
+                return m_data.size() >= wanted;
+            },
+            std::max(5000, 10 * milliseconds));
+        if (!recorded)
+            qWarning("the monitor gave less than %d ms of sound", milliseconds);
     }
     void stop() {
         m_data += m_process.readAllStandardOutput();

@@ -2,6 +2,7 @@
 // reported by a signal that names it, or plays what it holds, and never stops the program; a
 // sound replaced before it was opened reports nothing.
 #include "sound/SoundPlayer.h"
+#include "support/TestSupport.h"
 #include "support_waveplayer.h"
 
 #include <QFile>
@@ -10,21 +11,12 @@
 #include <QtTest>
 
 using ferlo::SoundPlayer;
+using ferlo::test::readFile;
 using ferlo::test::sine;
+using ferlo::test::writeFile;
 using ferlo::test::writeWave;
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // A WAV header whose data chunk claims 2 GB, followed by a few real samples.
 QByteArray hugeHeaderWave() {
@@ -80,10 +72,10 @@ private slots:
         if (cutFormat != 0) {
             const QString whole = m_dir.filePath("whole-" + name);
             ferlo::test::writeSound(whole, sine(2.0, 44100, 1, 440.0, 0.5), 1, 44100, cutFormat);
-            bytes = readAll(whole);
+            bytes = readFile(whole);
             bytes.truncate(cutAt < 0 ? bytes.size() / 2 : cutAt);
         }
-        writeBytes(path, bytes);
+        writeFile(path, bytes);
 
         SoundPlayer player;
         QSignalSpy failures(&player, &SoundPlayer::failed);
@@ -102,7 +94,7 @@ private slots:
     // before the next click) never stops or closes the later one, and the last click plays.
     void lastOfQuickClicksPlays() {
         const QString broken = m_dir.filePath("broken.wav");
-        writeBytes(broken, "not a sound");
+        writeFile(broken, "not a sound");
         const QString good = m_dir.filePath("good.wav");
         writeWave(good, sine(0.2, 22050, 1, 440.0, 0.5), 1, 22050);
         SoundPlayer player;

@@ -128,6 +128,12 @@ private slots:
                                                 << "en"
                                                 << "C"
                                                 << "cmn";
+        // A letter beyond the basic plane is written as two halves that make one letter.
+        QTest::newRow("Han beyond the basic plane") << "𠮷"
+                                                    << ""
+                                                    << "en"
+                                                    << "C"
+                                                    << "cmn";
         QTest::newRow("Han in a Japanese deck") << "猫"
                                                 << ""
                                                 << "ja"

@@ -224,8 +224,9 @@ private slots:
         QFETCH(DeckCard, card);
         QFETCH(int, version);
         const QString path = m_dir.filePath("layouts.ferlo");
-        writeDeck(path, Deck{{card}});
-        QCOMPARE(readDeck(path), Deck{{card}});
+        const Deck deck{{card}, {}, {}};
+        writeDeck(path, deck);
+        QCOMPARE(readDeck(path), deck);
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QByteArray json = file.readAll();

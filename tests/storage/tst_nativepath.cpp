@@ -37,7 +37,8 @@ private slots:
         // Characters whose second UTF-16 half lies among the halves that stand for bytes that are
         // not UTF-8 (U+DC80..U+DCFF): U+1D49C (a script A), U+1F4A9, and such a half after a
         // byte that is not UTF-8.
-        QTest::newRow("script letter") << QByteArray("\xf0\x9d\x92\x9c1.jpg");
+        QTest::newRow("script letter") << QByteArray("\xf0\x9d\x92\x9c"
+                                                     "1.jpg");
         QTest::newRow("emoji, second half in the escapes") << QByteArray("\xf0\x9f\x92\xa9");
         QTest::newRow("such a letter after a stray byte") << QByteArray("\xff\xf0\x9d\x92\x9c");
         QTest::newRow("byte-order mark first") << QByteArray("\xef\xbb\xbf"

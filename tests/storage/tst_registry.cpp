@@ -17,6 +17,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 using namespace ferlo;
@@ -25,11 +26,14 @@ namespace {
 
 const QByteArray header = "Windows Registry Editor Version 5.00\n\n";
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
+// Whether a thread of this process is asleep in a timed wait (nanosleep), as its own /proc entry
+// tells.
+bool sleeping(pid_t thread) {
+    QFile call(QStringLiteral("/proc/self/task/%1/syscall").arg(thread));
+    if (!call.open(QIODevice::ReadOnly))
+        return false;
+    const long number = call.readAll().split(' ').value(0).trimmed().toLong();
+    return number == SYS_nanosleep || number == SYS_clock_nanosleep;
 }
 
 QString hivePath() {
@@ -45,7 +49,7 @@ bool parseHive(const QByteArray& text, RegistryHive& hive, QString* error) {
 RegistryHive parsedHive() {
     RegistryHive hive;
     QString error;
-    if (!parseHive(readAll(hivePath()), hive, &error))
+    if (!parseHive(test::readFile(hivePath()), hive, &error))
         qWarning("hive does not parse: %s", qPrintable(error));
     return hive;
 }
@@ -287,15 +291,15 @@ void TestRegistry::roundTripKeepsEveryValue() {
     for (int i = 0; i < names.size(); ++i)
         QCOMPARE(registry.ReadInteger(names[i]), i + 10);
     const qsizetype other = text.indexOf("[HKEY_LOCAL_MACHINE\\Software\\Other]");
-    QVERIFY(readAll(hivePath()).endsWith(text.mid(other)));
+    QVERIFY(test::readFile(hivePath()).endsWith(text.mid(other)));
     // A value name cannot hold a line break: it would break the file.
     QVERIFY_THROWS_EXCEPTION(
         ERegistryException, registry.WriteInteger(QStringLiteral("a\n[HKEY_LOCAL_MACHINE\\X]"), 1));
     QVERIFY(!registry.OpenKey(QStringLiteral("\\Evil"), false));
     // Written back with no value changed, the hive stays byte for byte.
-    const QByteArray before = readAll(hivePath());
+    const QByteArray before = test::readFile(hivePath());
     registry.WriteInteger(QStringLiteral("PrintAsDIB"), 1);
-    QCOMPARE(readAll(hivePath()), before);
+    QCOMPARE(test::readFile(hivePath()), before);
 }
 
 void TestRegistry::openWithoutCreateChangesNothing() {
@@ -314,8 +318,8 @@ void TestRegistry::openWithCreateWritesKeyAndParents() {
     TRegistry registry;
     registry.setRootKey(HKEY_LOCAL_MACHINE);
     QVERIFY(registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
-    QCOMPARE(readAll(hivePath()), header + "[HKEY_LOCAL_MACHINE\\Software]\n\n"
-                                           "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n\n");
+    QCOMPARE(test::readFile(hivePath()), header + "[HKEY_LOCAL_MACHINE\\Software]\n\n"
+                                                  "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n\n");
     // Opening an existing key again writes nothing.
     const QDateTime written = QFileInfo(hivePath()).lastModified();
     QVERIFY(registry.OpenKey(QStringLiteral("\\SOFTWARE\\ferlo"), true));
@@ -334,17 +338,17 @@ void TestRegistry::relativeAndInvalidKeyNames() {
     QVERIFY(registry.OpenKey(QStringLiteral("\\Software"), true));
     QVERIFY(registry.OpenKey(QStringLiteral("Ferlo\\"), true));
     QVERIFY(registry.OpenKey(QStringLiteral("\\Other"), true));
-    QCOMPARE(readAll(hivePath()), header + "[HKEY_LOCAL_MACHINE\\Software]\n\n"
-                                           "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n\n"
-                                           "[HKEY_LOCAL_MACHINE\\Other]\n\n");
+    QCOMPARE(test::readFile(hivePath()), header + "[HKEY_LOCAL_MACHINE\\Software]\n\n"
+                                                  "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n\n"
+                                                  "[HKEY_LOCAL_MACHINE\\Other]\n\n");
 
-    const QByteArray before = readAll(hivePath());
+    const QByteArray before = test::readFile(hivePath());
     for (const QString& bad : {QStringLiteral("\\A\\\\B"), QStringLiteral("\\A\\\\"),
                                QStringLiteral("\\A\nB"), QStringLiteral("\\A]\n[B")}) {
         QVERIFY2(!registry.OpenKey(bad, true), qPrintable(bad));
         QVERIFY(registry.LastError().contains(QStringLiteral("not a valid key name")));
     }
-    QCOMPARE(readAll(hivePath()), before);
+    QCOMPARE(test::readFile(hivePath()), before);
 }
 
 void TestRegistry::readInteger_data() {
@@ -395,7 +399,7 @@ void TestRegistry::readInteger() {
         QCOMPARE(e.message(), error);
     }
     // Reading never writes.
-    QCOMPARE(readAll(hivePath()), text);
+    QCOMPARE(test::readFile(hivePath()), text);
 }
 
 void TestRegistry::writesReplaceAndKeepOthers() {
@@ -411,11 +415,11 @@ void TestRegistry::writesReplaceAndKeepOthers() {
     QCOMPARE(registry.ReadInteger(QStringLiteral("PrintAsDIB")), 0);
 
     // The value keeps its first spelling; the other key is untouched, bytes and type.
-    QCOMPARE(readAll(hivePath()), header + "[HKEY_LOCAL_MACHINE\\Software]\n\n"
-                                           "[HKEY_LOCAL_MACHINE\\Software\\Else]\n"
-                                           "\"Keep\"=hex(7):61,00,62,00,00,00\n\n"
-                                           "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n"
-                                           "\"PrintAsDIB\"=dword:00000000\n");
+    QCOMPARE(test::readFile(hivePath()), header + "[HKEY_LOCAL_MACHINE\\Software]\n\n"
+                                                  "[HKEY_LOCAL_MACHINE\\Software\\Else]\n"
+                                                  "\"Keep\"=hex(7):61,00,62,00,00,00\n\n"
+                                                  "[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\n"
+                                                  "\"PrintAsDIB\"=dword:00000000\n");
     // A value of a key that another copy removed meanwhile brings the key back.
     test::writeFile(hivePath(), header);
     registry.WriteInteger(QStringLiteral("PrintAsDIB"), 1);
@@ -456,13 +460,13 @@ void TestRegistry::unparsableHiveIsNeverWritten() {
     QVERIFY(!registry.ValueExists(QStringLiteral("PrintAsDIB")));
     QVERIFY_THROWS_EXCEPTION(ERegistryException,
                              registry.ReadInteger(QStringLiteral("PrintAsDIB")));
-    QCOMPARE(readAll(hivePath()), broken);
+    QCOMPARE(test::readFile(hivePath()), broken);
 }
 
 void TestRegistry::hiveThatCannotBeKeptIsNeverWritten() {
     // A UTF-16 hive whose value name holds a lone surrogate, which UTF-8 cannot hold: the
     // sections and the value are added in UTF-16 with the file's line ends, the rest stays.
-    const QByteArray kept = readAll(QStringLiteral(
+    const QByteArray kept = test::readFile(QStringLiteral(
         FERLO_TEST_DATA_DIR "/regressions/hive/save-changes-a-name-with-a-lone-surrogate"));
     QVERIFY(!kept.isEmpty());
     const auto utf16 = [](const QString& text) {
@@ -477,7 +481,7 @@ void TestRegistry::hiveThatCannotBeKeptIsNeverWritten() {
     registry.WriteInteger(QStringLiteral("PrintAsDIB"), 1);
     const qsizetype below = kept.indexOf(utf16(QStringLiteral("[HKEY_LOCAL_MACHINE\\Software\\")));
     QVERIFY(below > 0);
-    QCOMPARE(readAll(hivePath()),
+    QCOMPARE(test::readFile(hivePath()),
              kept.left(below) + utf16(QStringLiteral("[HKEY_LOCAL_MACHINE\\Software]\r\n\r\n")) +
                  kept.mid(below) +
                  utf16(QStringLiteral("\r\n[HKEY_LOCAL_MACHINE\\Software\\Ferlo]\r\n"
@@ -494,7 +498,7 @@ void TestRegistry::hiveThatCannotBeKeptIsNeverWritten() {
                                                          "value that cannot be written back "
                                                          "unchanged"));
     }
-    QCOMPARE(readAll(hivePath()), utf8);
+    QCOMPARE(test::readFile(hivePath()), utf8);
 }
 
 void TestRegistry::folderThatIsAFile() {
@@ -512,7 +516,7 @@ void TestRegistry::folderThatIsAFile() {
     QVERIFY(!registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true));
     QCOMPARE(registry.LastError(),
              blocker + QStringLiteral("/below/HKEY_LOCAL_MACHINE.reg: Not a directory"));
-    QCOMPARE(readAll(blocker), QByteArray("not a folder"));
+    QCOMPARE(test::readFile(blocker), QByteArray("not a folder"));
 }
 
 void TestRegistry::hiveThatIsAFolder() {
@@ -587,15 +591,20 @@ void TestRegistry::emptyLockHeldByLivingCopyIsKept() {
     QCOMPARE(::futimens(held, past), 0);
 
     std::atomic<bool> done{false};
+    std::atomic<pid_t> writerThread{0};
     bool opened = false;
     std::thread writer([&] {
+        writerThread = pid_t(::syscall(SYS_gettid));
         TRegistry registry;
         registry.setRootKey(HKEY_LOCAL_MACHINE);
         opened = registry.OpenKey(QStringLiteral("\\Software\\Ferlo"), true);
         done = true;
     });
-    QThread::msleep(1500);
-    const bool waited = !done;
+    // The writer has found the lock held when it sleeps before its next try; a writer that took
+    // the lock over would finish at once instead.
+    const bool waited =
+        QTest::qWaitFor([&] { return done || (writerThread && sleeping(writerThread)); }, 20000) &&
+        !done;
     struct stat now {};
     const bool kept = ::stat(QFile::encodeName(lockPath).constData(), &now) == 0;
     // The other copy finishes its write and lets go.
@@ -698,7 +707,7 @@ void TestRegistry::killedWriterLeavesOldOrNewHive() {
 
         RegistryHive hive;
         QString error;
-        QVERIFY2(parseHive(readAll(hivePath()), hive, &error), qPrintable(error));
+        QVERIFY2(parseHive(test::readFile(hivePath()), hive, &error), qPrintable(error));
         const int stored =
             dwordIn(hive, QStringLiteral("Software\\Ferlo\\K"), QStringLiteral("Counter"));
         if (midWrite)

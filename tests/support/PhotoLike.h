@@ -4,16 +4,12 @@
 // little high-frequency texture, so that the JPEG encoder has the work of a real photograph.
 // Header-only, so that bench/ can use it without the test support library.
 
-#include <QFile>
+#include "support/JpegWriter.h"
+
 #include <QRgb>
 #include <QString>
 #include <QtGlobal>
 #include <QtMath>
-
-#include <cstdio>
-#include <jpeglib.h>
-#include <stdexcept>
-#include <vector>
 
 namespace ferlo::test {
 
@@ -30,43 +26,15 @@ inline void photoLikeRow(QRgb* line, int y, int width, int height, int seed) {
     }
 }
 
-// Writes the photo-like picture as a JPEG through libjpeg, row by row, so that a picture of
-// many megapixels is never held in memory.
+// Writes the photo-like picture as a JPEG, row by row, so that a picture of many megapixels is
+// never held in memory.
 inline void writePhotoJpeg(const QString& path, int width, int height, int seed = 0,
                            bool progressive = false, int quality = 90) {
-    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
-    if (!file)
-        throw std::runtime_error("cannot write " + path.toStdString());
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, file);
-    cinfo.image_width = JDIMENSION(width);
-    cinfo.image_height = JDIMENSION(height);
-    cinfo.input_components = 3;
-    cinfo.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    jpeg_set_quality(&cinfo, quality, TRUE);
-    if (progressive)
-        jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-    std::vector<QRgb> pixels(static_cast<size_t>(width));
-    std::vector<JSAMPLE> row(size_t(width) * 3);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        photoLikeRow(pixels.data(), int(cinfo.next_scanline), width, height, seed);
-        for (int x = 0; x < width; ++x) {
-            JSAMPLE* p = &row[size_t(x) * 3];
-            p[0] = JSAMPLE(qRed(pixels[size_t(x)]));
-            p[1] = JSAMPLE(qGreen(pixels[size_t(x)]));
-            p[2] = JSAMPLE(qBlue(pixels[size_t(x)]));
-        }
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::fclose(file);
+    JpegOptions options;
+    options.quality = quality;
+    options.progressive = progressive;
+    writeJpegRows(path, width, height, options,
+                  [&](int y, QRgb* line) { photoLikeRow(line, y, width, height, seed); });
 }
 
 } // namespace ferlo::test

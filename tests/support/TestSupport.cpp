@@ -52,61 +52,20 @@ QImage photoLikeImage(int width, int height, int seed) {
     return image;
 }
 
-void writeJpeg(const QString& path, const QImage& source, int quality, bool progressive,
-               int components) {
+void writeJpeg(const QString& path, const QImage& source, const JpegOptions& options) {
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
-    if (!file)
-        throw std::runtime_error("cannot write test picture " + path.toStdString());
+    writeJpegRows(path, image.width(), image.height(), options, [&](int y, QRgb* line) {
+        std::memcpy(line, image.constScanLine(y), size_t(image.width()) * sizeof(QRgb));
+    });
+}
 
-    jpeg_compress_struct cinfo;
-    jpeg_error_mgr jerr;
-    cinfo.err = jpeg_std_error(&jerr);
-    jpeg_create_compress(&cinfo);
-    jpeg_stdio_dest(&cinfo, file);
-    cinfo.image_width = static_cast<JDIMENSION>(image.width());
-    cinfo.image_height = static_cast<JDIMENSION>(image.height());
-    cinfo.input_components = components;
-    cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
-    jpeg_set_defaults(&cinfo);
-    if (components == 4)
-        jpeg_set_colorspace(&cinfo, JCS_CMYK); // written with an Adobe marker
-    jpeg_set_quality(&cinfo, quality, TRUE);
-    if (progressive)
-        jpeg_simple_progression(&cinfo);
-    jpeg_start_compress(&cinfo, TRUE);
-
-    std::vector<JSAMPLE> row(static_cast<size_t>(image.width()) * components);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        const QRgb* line =
-            reinterpret_cast<const QRgb*>(image.constScanLine(int(cinfo.next_scanline)));
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb p = line[x];
-            JSAMPLE* out = &row[static_cast<size_t>(x) * components];
-            if (components == 1) {
-                out[0] = static_cast<JSAMPLE>(qGray(p));
-            } else if (components == 3) {
-                out[0] = static_cast<JSAMPLE>(qRed(p));
-                out[1] = static_cast<JSAMPLE>(qGreen(p));
-                out[2] = static_cast<JSAMPLE>(qBlue(p));
-            } else {
-                // Adobe CMYK JPEGs store inverted values: 255 - (C, M, Y, K).
-                const int k = 255 - qMax(qRed(p), qMax(qGreen(p), qBlue(p)));
-                const int c = k == 255 ? 0 : (255 - qRed(p) - k) * 255 / (255 - k);
-                const int m = k == 255 ? 0 : (255 - qGreen(p) - k) * 255 / (255 - k);
-                const int yy = k == 255 ? 0 : (255 - qBlue(p) - k) * 255 / (255 - k);
-                out[0] = static_cast<JSAMPLE>(255 - c);
-                out[1] = static_cast<JSAMPLE>(255 - m);
-                out[2] = static_cast<JSAMPLE>(255 - yy);
-                out[3] = static_cast<JSAMPLE>(255 - k);
-            }
-        }
-        JSAMPROW rows[1] = {row.data()};
-        jpeg_write_scanlines(&cinfo, rows, 1);
-    }
-    jpeg_finish_compress(&cinfo);
-    jpeg_destroy_compress(&cinfo);
-    std::fclose(file);
+void writeJpeg(const QString& path, const QImage& image, int quality, bool progressive,
+               int components) {
+    JpegOptions options;
+    options.quality = quality;
+    options.progressive = progressive;
+    options.components = components;
+    writeJpeg(path, image, options);
 }
 
 QByteArray be16(int v) {
@@ -303,6 +262,11 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write test file " + path.toStdString());
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace ferlo::test

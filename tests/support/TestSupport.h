@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dialogs/Messages.h"
+#include "support/JpegWriter.h"
 
 #include <QImage>
 #include <QList>
@@ -50,6 +51,8 @@ QImage photoLikeImage(int width, int height, int seed = 0);
 // Writes a JPEG through libjpeg. Components: 1 (grey), 3 (YCbCr) or 4 (Adobe CMYK).
 void writeJpeg(const QString& path, const QImage& image, int quality = 85, bool progressive = false,
                int components = 3);
+// Writes a JPEG in any of the forms of support/JpegWriter.h.
+void writeJpeg(const QString& path, const QImage& image, const JpegOptions& options);
 
 // A JPEG file's bytes with marker segments put right after its start-of-image marker.
 QByteArray withSegments(const QByteArray& jpeg, const QByteArray& segments);
@@ -92,8 +95,10 @@ void putLe32(QByteArray& bytes, int at, qint32 value);
 QByteArray bmpFile(int width, int height, int bitsPerPixel, int compression,
                    const QList<QRgb>& palette, const QByteArray& pixels);
 
-// Writes raw bytes to a file.
+// Writes raw bytes to a file; throws std::runtime_error when it can't.
 void writeFile(const QString& path, const QByteArray& bytes);
+// A file's bytes; empty when it can't be read.
+QByteArray readFile(const QString& path);
 
 } // namespace ferlo::test
 

@@ -8,6 +8,7 @@
 #include "printing/PdfExport.h"
 #include "storage/DeckFile.h"
 #include "storage/Errors.h"
+#include "support/TestSupport.h"
 #include "symbols/SymbolCells.h"
 
 #include <QFile>
@@ -17,6 +18,7 @@
 #include <QtTest>
 
 using namespace ferlo;
+using namespace ferlo::test;
 
 Q_DECLARE_METATYPE(ferlo::SymbolRef)
 
@@ -24,16 +26,6 @@ namespace {
 
 const SymbolRef kDog{"openmoji", "1F415", SymbolStyle::Color};
 const SymbolRef kCatLine{"openmoji", "1F408", SymbolStyle::Line};
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // A drawing twice as wide as high, solid red, on a transparent ground.
 const QByteArray kWideRed = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 20 10\">"
@@ -153,9 +145,9 @@ private slots:
     void deckWithoutSymbolsUnchanged() {
         const QString path = m_dir.filePath(QStringLiteral("farm.ferlo"));
         const Deck deck =
-            parseDeck(readBytes(QStringLiteral(FERLO_TEST_DATA_DIR "/farm.ferlo")), path);
+            parseDeck(readFile(QStringLiteral(FERLO_TEST_DATA_DIR "/farm.ferlo")), path);
         QCOMPARE(deckJson(deck, path),
-                 readBytes(QStringLiteral(FERLO_TEST_DATA_DIR "/symbols/farm-as-saved.ferlo")));
+                 readFile(QStringLiteral(FERLO_TEST_DATA_DIR "/symbols/farm-as-saved.ferlo")));
     }
 
     void badSymbolCells_data() {
@@ -221,12 +213,13 @@ private slots:
     void drawingFittedOrFilled() {
         QFETCH(bool, fill);
         const QString drawing = m_dir.filePath(QStringLiteral("wide.svg"));
-        QVERIFY(writeBytes(drawing, kWideRed));
+        writeFile(drawing, kWideRed);
         CardPage page = onePicturePage(drawing);
         const QSize area(400, 600);
         if (fill) {
             // One card of 40 x 60 mm on its own paper, at 254 dpi: 10 pixels a millimetre.
-            page.Plan = PagePlan{40, 60, {PageCard{{0, 0, 40, 60}}}, false};
+            page.Plan = PagePlan{
+                40, 60, {PageCard{{0, 0, 40, 60}, LabelShape::Rectangle, 0, 0, {}}}, false};
             page.Plan->Cards[0].Bleed = page.Plan->Cards[0].Trim;
             page.Fill = true;
         }
@@ -256,10 +249,10 @@ private slots:
     // In a PDF the symbol is vectors, never an image, and the document credits the set.
     void pdfHoldsVectorsAndCredit() {
         const QString drawing = m_dir.filePath(QStringLiteral("wide.svg"));
-        QVERIFY(writeBytes(drawing, kWideRed));
+        writeFile(drawing, kWideRed);
         const QString pdf = m_dir.filePath(QStringLiteral("symbol.pdf"));
         QVERIFY(writeCardPdf(pdf, {onePicturePage(drawing)}, QPageSize(QPageSize::A4), 1200));
-        const QByteArray bytes = readBytes(pdf);
+        const QByteArray bytes = readFile(pdf);
         QVERIFY(!bytes.isEmpty());
         QVERIFY(!bytes.contains("/Subtype /Image"));
         QVERIFY(bytes.contains("CC BY-SA 4.0"));
@@ -268,15 +261,15 @@ private slots:
         CardPage plain = onePicturePage(QString());
         plain.PictureLoaded = {false};
         QVERIFY(writeCardPdf(pdf, {plain}, QPageSize(QPageSize::A4), 300));
-        QVERIFY(!readBytes(pdf).contains("OpenMoji"));
+        QVERIFY(!readFile(pdf).contains("OpenMoji"));
     }
 
     // A drawing that cannot be read stops the page with its name, as a picture does.
     void hostileDrawingStopsThePage() {
         const QString drawing = m_dir.filePath(QStringLiteral("outside.svg"));
-        QVERIFY(writeBytes(drawing, "<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                                    "xmlns:xlink=\"http://www.w3.org/1999/xlink\" viewBox=\"0 0 1 "
-                                    "1\"><image xlink:href=\"/etc/hostname\"/></svg>"));
+        writeFile(drawing, "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                           "xmlns:xlink=\"http://www.w3.org/1999/xlink\" viewBox=\"0 0 1 "
+                           "1\"><image xlink:href=\"/etc/hostname\"/></svg>");
         QImage image(100, 100, QImage::Format_RGB32);
         QPainter painter(&image);
         try {
