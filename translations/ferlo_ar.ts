@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar">
 <context>
+    <name>Activities</name>
+    <message>
+        <source>The deck has %1 different pictures, but a %2 × %3 board needs %4.</source>
+        <translation>في الرزمة %1 صورة مختلفة، لكن لوحة %2 × %3 تحتاج إلى %4.</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s %1 pictures make only %2 different boards of %3 pictures: ask for fewer boards or add pictures.</source>
+        <translation>صور الرزمة الـ %1 لا تكوّن إلا %2 لوحة مختلفة من %3 صورة: اطلب لوحات أقل أو أضف صورًا.</translation>
+    </message>
+    <message>
+        <source>A game has 1 to %1 boards, not %2.</source>
+        <translation>للعبة من 1 إلى %1 لوحة، لا %2.</translation>
+    </message>
+    <message>
+        <source>A bingo board is 3 × 3, 4 × 4 or 5 × 5, not %1 × %2.</source>
+        <translation>لوحة البنغو 3 × 3 أو 4 × 4 أو 5 × 5، لا %1 × %2.</translation>
+    </message>
+    <message>
+        <source>A lotto board has 1 to %3 columns and rows and at least 2 cards, not %1 × %2.</source>
+        <translation>للوحة اللوتو من 1 إلى %3 أعمدة وصفوف وبطاقتان على الأقل، لا %1 × %2.</translation>
+    </message>
+    <message>
+        <source>A %1 × %2 board has no centre cell to leave free.</source>
+        <translation>لا خانة وسطى في لوحة %1 × %2 لتُترك حرة.</translation>
+    </message>
+    <message>
+        <source>There are no pictures to make a game of.</source>
+        <translation>لا صور لصنع لعبة منها.</translation>
+    </message>
+    <message>
+        <source>Board %1 (game %2)</source>
+        <translation>اللوحة %1 (اللعبة %2)</translation>
+    </message>
+    <message>
+        <source>Caller&apos;s sheet (game %1)</source>
+        <translation>ورقة المنادي (اللعبة %1)</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>حرة</translation>
+    </message>
+</context>
+<context>
     <name>Calibration</name>
     <message>
         <source>BACK. Hold the sheet to the light with this side towards you.
@@ -448,6 +491,77 @@ be written (a full disk included: an old file of that name is then kept as it wa
 حالة الخروج: 0 حين كُتب ملف PDF أو كل كلمة منطوقة، و2 لسطر أوامر خاطئ أو صوت غير
 معروف، و1 حين تعذّر تحميل صورة أو رزمة أو تعذّرت كتابة ملف (ومنه امتلاء القرص: يبقى
 عندئذ الملف القديم بهذا الاسم كما كان).
+</translation>
+    </message>
+    <message>
+        <source>bad --board &quot;%1&quot;: use columns x rows, such as 5x5</source>
+        <translation>قيمة ‎--board‏ «%1» غير صالحة: استخدم أعمدة x صفوف، مثل 5x5</translation>
+    </message>
+    <message>
+        <source>bad --activity &quot;%1&quot;: use memory, match, lotto or bingo</source>
+        <translation>قيمة ‎--activity‏ «%1» غير صالحة: استخدم memory أو match أو lotto أو bingo</translation>
+    </message>
+    <message>
+        <source>bad number of boards &quot;%1&quot;: use 1 to 500</source>
+        <translation>عدد لوحات غير صالح «%1»: استخدم من 1 إلى 500</translation>
+    </message>
+    <message>
+        <source>bad --seed &quot;%1&quot;: use a whole number from 0 to 18446744073709551615</source>
+        <translation>قيمة ‎--seed‏ «%1» غير صالحة: استخدم عددًا صحيحًا من 0 إلى 18446744073709551615</translation>
+    </message>
+    <message>
+        <source>the option --back-picture needs a file name</source>
+        <translation>الخيار ‎--back-picture‏ يحتاج إلى اسم ملف</translation>
+    </message>
+    <message>
+        <source>the option --%1 applies only with --activity</source>
+        <translation>الخيار ‎--%1‏ لا يسري إلا مع ‎--activity‏</translation>
+    </message>
+    <message>
+        <source>the option --%1 does not apply to --activity %2</source>
+        <translation>الخيار ‎--%1‏ لا يسري على ‎--activity %2‏</translation>
+    </message>
+    <message>
+        <source>--fold-over, --words and --words-from do not apply with --activity</source>
+        <translation>‎--fold-over‏ و‎--words‏ و‎--words-from‏ لا تسري مع ‎--activity‏</translation>
+    </message>
+    <message>
+        <source>Games:
+  --activity KIND        a game of the pictures given and the decks&apos; pictures in place
+                         of cards: memory (each picture twice), match (each picture
+                         and a card of its word), lotto (boards and calling cards)
+                         or bingo (boards, a caller&apos;s sheet and calling cards)
+  --boards N             lotto and bingo: how many boards, 1 to 500 (default 1)
+  --board CxR            a board&apos;s columns and rows (bingo: 3x3, 4x4 or 5x5, default
+                         5x5; lotto: 1 to 6 each, default 3x3)
+  --free-centre [WORD]   bingo: the middle cell is free and shows WORD (default
+                         &quot;Free&quot;); --free-centre=FILE shows the picture FILE
+  --seed N               lotto and bingo: the boards are drawn from N (a whole
+                         number); the same N gives the same boards (default: a new
+                         seed, printed with each board&apos;s number)
+  --back-picture FILE    memory and match: FILE on the back of every card (--backs
+                         alone: a plain pattern), placed by --flip and --back-offset
+Boards print on the paper of --page-size (or --paper); the cards of memory and match
+and the calling cards on the layout of --per-page, --grid or --sheet, with the label
+options. Pictures too few for a board, or for as many different boards as asked, are
+named and nothing is written (exit status 1).
+</source>
+        <translation>الألعاب:
+  --activity KIND        لعبة من الصور المعطاة وصور الرزم بدل البطاقات: memory (كل صورة
+                         مرتين)، match (كل صورة وبطاقة بكلمتها)، lotto (لوحات وبطاقات
+                         للنداء) أو bingo (لوحات وورقة المنادي وبطاقات للنداء)
+  --boards N             lotto وbingo: عدد اللوحات، من 1 إلى 500 (الافتراضي 1)
+  --board CxR            أعمدة اللوحة وصفوفها (bingo: ‏3x3 أو 4x4 أو 5x5، الافتراضي
+                         5x5؛ lotto: من 1 إلى 6 لكل منهما، الافتراضي 3x3)
+  --free-centre [WORD]   bingo: الخانة الوسطى حرة وتعرض WORD (الافتراضي &quot;حرة&quot;)؛
+                         --free-centre=FILE يعرض الصورة FILE
+  --seed N               lotto وbingo: تُسحب اللوحات من N (عدد صحيح)؛ العدد نفسه يعطي
+                         اللوحات نفسها (الافتراضي: عدد جديد يُطبع مع رقم كل لوحة)
+  --back-picture FILE    memory وmatch: الملف FILE على ظهر كل بطاقة (‎--backs‏ وحده:
+                         نقش بسيط)، موضوعًا حسب ‎--flip‏ و‎--back-offset‏
+تُطبع اللوحات على ورق ‎--page-size‏ (أو ‎--paper‏)، وبطاقات memory وmatch وبطاقات النداء
+بتخطيط ‎--per-page‏ أو ‎--grid‏ أو ‎--sheet‏ مع خيارات التسميات. إن قلّت الصور عن لوحة
+أو عن عدد اللوحات المختلفة المطلوب، يُذكر ذلك ولا يُكتب شيء (رمز الخروج 1).
 </translation>
     </message>
 </context>
@@ -1920,6 +2034,105 @@ A word in another script is spoken in a voice that reads it.</source>
     </message>
 </context>
 <context>
+    <name>ferlo::ActivityDialog</name>
+    <message>
+        <source>Make Activity</source>
+        <translation>صنع لعبة</translation>
+    </message>
+    <message>
+        <source>Memory pairs</source>
+        <translation>أزواج الذاكرة</translation>
+    </message>
+    <message>
+        <source>Picture and word</source>
+        <translation>صورة وكلمة</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>لوتو</translation>
+    </message>
+    <message>
+        <source>Bingo</source>
+        <translation>بنغو</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;اللعبة:</translation>
+    </message>
+    <message>
+        <source>&amp;Boards:</source>
+        <translation>اللوحات:</translation>
+    </message>
+    <message>
+        <source>Columns × rows:</source>
+        <translation>أعمدة × صفوف:</translation>
+    </message>
+    <message>
+        <source>&amp;Free centre</source>
+        <translation>&amp;وسط حر</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>البذرة:</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>الورق:</translation>
+    </message>
+    <message>
+        <source>No backs</source>
+        <translation>بلا ظهر</translation>
+    </message>
+    <message>
+        <source>Plain pattern</source>
+        <translation>نقش بسيط</translation>
+    </message>
+    <message>
+        <source>Back picture</source>
+        <translation>صورة الظهر</translation>
+    </message>
+    <message>
+        <source>Card bac&amp;ks:</source>
+        <translation>ظهر البطاقات:</translation>
+    </message>
+    <message>
+        <source>Choose ...</source>
+        <translation>اختيار ...</translation>
+    </message>
+    <message>
+        <source>Back picture:</source>
+        <translation>صورة الظهر:</translation>
+    </message>
+    <message>
+        <source>Click a picture to hear its word.</source>
+        <translation>انقر صورة لتسمع كلمتها.</translation>
+    </message>
+    <message>
+        <source>&amp;Print ...</source>
+        <translation>طباعة ...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view ...</source>
+        <translation>معاينة ...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF ...</source>
+        <translation>تصدير PDF ...</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Deck</source>
+        <translation>&amp;إضافة إلى الرزمة</translation>
+    </message>
+    <message>
+        <source>Choose the back picture.</source>
+        <translation>اختر صورة الظهر.</translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation>الصفحات: %1</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
         <source>Cards</source>
@@ -2084,7 +2297,7 @@ A word in another script is spoken in a voice that reads it.</source>
     </message>
     <message>
         <source>P&amp;aper:</source>
-        <translation>&amp;الورق:</translation>
+        <translation>الورق:</translation>
     </message>
     <message>
         <source>Paper size:</source>
@@ -2717,6 +2930,14 @@ A word in another script is spoken in a voice that reads it.</source>
     <message>
         <source>Cards from Words</source>
         <translation>بطاقات من الكلمات</translation>
+    </message>
+    <message>
+        <source>Add activity</source>
+        <translation>إضافة لعبة</translation>
+    </message>
+    <message>
+        <source>Make &amp;Activity ...</source>
+        <translation>صنع لعبة ...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Activities</name>
+    <message>
+        <source>The deck has %1 different pictures, but a %2 × %3 board needs %4.</source>
+        <translation>Der Stapel hat %1 verschiedene Bilder, aber ein Spielplan mit %2 × %3 braucht %4.</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s %1 pictures make only %2 different boards of %3 pictures: ask for fewer boards or add pictures.</source>
+        <translation>Die %1 Bilder des Stapels ergeben nur %2 verschiedene Spielpläne mit %3 Bildern: weniger Spielpläne wählen oder Bilder hinzufügen.</translation>
+    </message>
+    <message>
+        <source>A game has 1 to %1 boards, not %2.</source>
+        <translation>Ein Spiel hat 1 bis %1 Spielpläne, nicht %2.</translation>
+    </message>
+    <message>
+        <source>A bingo board is 3 × 3, 4 × 4 or 5 × 5, not %1 × %2.</source>
+        <translation>Ein Bingo-Spielplan ist 3 × 3, 4 × 4 oder 5 × 5, nicht %1 × %2.</translation>
+    </message>
+    <message>
+        <source>A lotto board has 1 to %3 columns and rows and at least 2 cards, not %1 × %2.</source>
+        <translation>Ein Lotto-Spielplan hat 1 bis %3 Spalten und Zeilen und mindestens 2 Karten, nicht %1 × %2.</translation>
+    </message>
+    <message>
+        <source>A %1 × %2 board has no centre cell to leave free.</source>
+        <translation>Ein Spielplan mit %1 × %2 hat kein Mittelfeld, das frei bleiben kann.</translation>
+    </message>
+    <message>
+        <source>There are no pictures to make a game of.</source>
+        <translation>Es gibt keine Bilder, aus denen ein Spiel werden kann.</translation>
+    </message>
+    <message>
+        <source>Board %1 (game %2)</source>
+        <translation>Spielplan %1 (Spiel %2)</translation>
+    </message>
+    <message>
+        <source>Caller&apos;s sheet (game %1)</source>
+        <translation>Liste zum Ausrufen (Spiel %1)</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Frei</translation>
+    </message>
+</context>
+<context>
     <name>Calibration</name>
     <message>
         <source>BACK. Hold the sheet to the light with this side towards you.
@@ -460,6 +503,81 @@ Exit-Status: 0, wenn das PDF oder jedes gesprochene Wort geschrieben wurde, 2 be
 fehlerhaften Befehlszeile oder einer unbekannten Stimme, 1, wenn ein Bild oder Stapel nicht
 geladen oder eine Datei nicht geschrieben werden konnte (auch bei voller Festplatte: eine
 alte Datei dieses Namens bleibt dann unverändert).
+</translation>
+    </message>
+    <message>
+        <source>bad --board &quot;%1&quot;: use columns x rows, such as 5x5</source>
+        <translation>ungültiges --board „%1“: Spalten x Zeilen angeben, etwa 5x5</translation>
+    </message>
+    <message>
+        <source>bad --activity &quot;%1&quot;: use memory, match, lotto or bingo</source>
+        <translation>ungültiges --activity „%1“: memory, match, lotto oder bingo angeben</translation>
+    </message>
+    <message>
+        <source>bad number of boards &quot;%1&quot;: use 1 to 500</source>
+        <translation>ungültige Zahl von Spielplänen „%1“: 1 bis 500 angeben</translation>
+    </message>
+    <message>
+        <source>bad --seed &quot;%1&quot;: use a whole number from 0 to 18446744073709551615</source>
+        <translation>ungültiges --seed „%1“: eine ganze Zahl von 0 bis 18446744073709551615 angeben</translation>
+    </message>
+    <message>
+        <source>the option --back-picture needs a file name</source>
+        <translation>die Option --back-picture braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>the option --%1 applies only with --activity</source>
+        <translation>die Option --%1 gilt nur mit --activity</translation>
+    </message>
+    <message>
+        <source>the option --%1 does not apply to --activity %2</source>
+        <translation>die Option --%1 gilt nicht für --activity %2</translation>
+    </message>
+    <message>
+        <source>--fold-over, --words and --words-from do not apply with --activity</source>
+        <translation>--fold-over, --words und --words-from gelten nicht mit --activity</translation>
+    </message>
+    <message>
+        <source>Games:
+  --activity KIND        a game of the pictures given and the decks&apos; pictures in place
+                         of cards: memory (each picture twice), match (each picture
+                         and a card of its word), lotto (boards and calling cards)
+                         or bingo (boards, a caller&apos;s sheet and calling cards)
+  --boards N             lotto and bingo: how many boards, 1 to 500 (default 1)
+  --board CxR            a board&apos;s columns and rows (bingo: 3x3, 4x4 or 5x5, default
+                         5x5; lotto: 1 to 6 each, default 3x3)
+  --free-centre [WORD]   bingo: the middle cell is free and shows WORD (default
+                         &quot;Free&quot;); --free-centre=FILE shows the picture FILE
+  --seed N               lotto and bingo: the boards are drawn from N (a whole
+                         number); the same N gives the same boards (default: a new
+                         seed, printed with each board&apos;s number)
+  --back-picture FILE    memory and match: FILE on the back of every card (--backs
+                         alone: a plain pattern), placed by --flip and --back-offset
+Boards print on the paper of --page-size (or --paper); the cards of memory and match
+and the calling cards on the layout of --per-page, --grid or --sheet, with the label
+options. Pictures too few for a board, or for as many different boards as asked, are
+named and nothing is written (exit status 1).
+</source>
+        <translation>Spiele:
+  --activity ART         ein Spiel aus den angegebenen Bildern und denen der Stapel statt
+                         Karten: memory (jedes Bild zweimal), match (jedes Bild und eine
+                         Karte mit seinem Wort), lotto (Spielpläne und Rufkarten) oder
+                         bingo (Spielpläne, eine Liste zum Ausrufen und Rufkarten)
+  --boards N             lotto und bingo: wie viele Spielpläne, 1 bis 500 (Vorgabe 1)
+  --board CxR            Spalten und Zeilen eines Spielplans (bingo: 3x3, 4x4 oder 5x5,
+                         Vorgabe 5x5; lotto: je 1 bis 6, Vorgabe 3x3)
+  --free-centre [WORT]   bingo: das Mittelfeld ist frei und zeigt WORT (Vorgabe
+                         &quot;Frei&quot;); --free-centre=DATEI zeigt das Bild DATEI
+  --seed N               lotto und bingo: die Spielpläne werden aus N gezogen (eine
+                         ganze Zahl); dasselbe N ergibt dieselben Spielpläne (Vorgabe:
+                         ein neuer Wert, gedruckt mit der Nummer jedes Spielplans)
+  --back-picture DATEI   memory und match: DATEI auf der Rückseite jeder Karte (--backs
+                         allein: ein einfaches Muster), gesetzt nach --flip und --back-offset
+Spielpläne werden auf dem Papier von --page-size (oder --paper) gedruckt, die Karten von
+memory und match und die Rufkarten im Layout von --per-page, --grid oder --sheet, mit den
+Optionen der Beschriftung. Zu wenige Bilder für einen Spielplan oder für so viele
+verschiedene Spielpläne wie verlangt werden genannt, und nichts wird geschrieben
+(Rückgabewert 1).
 </translation>
     </message>
 </context>
@@ -1932,6 +2050,105 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
     </message>
 </context>
 <context>
+    <name>ferlo::ActivityDialog</name>
+    <message>
+        <source>Make Activity</source>
+        <translation>Spiel erstellen</translation>
+    </message>
+    <message>
+        <source>Memory pairs</source>
+        <translation>Memory-Paare</translation>
+    </message>
+    <message>
+        <source>Picture and word</source>
+        <translation>Bild und Wort</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lotto</translation>
+    </message>
+    <message>
+        <source>Bingo</source>
+        <translation>Bingo</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Spiel:</translation>
+    </message>
+    <message>
+        <source>&amp;Boards:</source>
+        <translation>Spiel&amp;pläne:</translation>
+    </message>
+    <message>
+        <source>Columns × rows:</source>
+        <translation>Spalten × Zeilen:</translation>
+    </message>
+    <message>
+        <source>&amp;Free centre</source>
+        <translation>&amp;Freie Mitte</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Startwert:</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>P&amp;apier:</translation>
+    </message>
+    <message>
+        <source>No backs</source>
+        <translation>Keine Rückseiten</translation>
+    </message>
+    <message>
+        <source>Plain pattern</source>
+        <translation>Einfaches Muster</translation>
+    </message>
+    <message>
+        <source>Back picture</source>
+        <translation>Rückseitenbild</translation>
+    </message>
+    <message>
+        <source>Card bac&amp;ks:</source>
+        <translation>&amp;Rückseiten:</translation>
+    </message>
+    <message>
+        <source>Choose ...</source>
+        <translation>Wählen ...</translation>
+    </message>
+    <message>
+        <source>Back picture:</source>
+        <translation>Rückseitenbild:</translation>
+    </message>
+    <message>
+        <source>Click a picture to hear its word.</source>
+        <translation>Ein Bild anklicken, um sein Wort zu hören.</translation>
+    </message>
+    <message>
+        <source>&amp;Print ...</source>
+        <translation>&amp;Drucken ...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view ...</source>
+        <translation>&amp;Vorschau ...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF ...</source>
+        <translation>PDF &amp;exportieren ...</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Deck</source>
+        <translation>Zum Stapel &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Choose the back picture.</source>
+        <translation>Das Rückseitenbild wählen.</translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation>Seiten: %1</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
         <source>Cards</source>
@@ -2729,6 +2946,14 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
     <message>
         <source>Cards from Words</source>
         <translation>Karten aus Wörtern</translation>
+    </message>
+    <message>
+        <source>Add activity</source>
+        <translation>Spiel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Make &amp;Activity ...</source>
+        <translation>&amp;Spiel erstellen ...</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Activities</name>
+    <message>
+        <source>The deck has %1 different pictures, but a %2 × %3 board needs %4.</source>
+        <translation>El mazo tiene %1 imágenes distintas, pero un cartón de %2 × %3 necesita %4.</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s %1 pictures make only %2 different boards of %3 pictures: ask for fewer boards or add pictures.</source>
+        <translation>Las %1 imágenes del mazo solo dan %2 cartones distintos de %3 imágenes: pida menos cartones o añada imágenes.</translation>
+    </message>
+    <message>
+        <source>A game has 1 to %1 boards, not %2.</source>
+        <translation>Un juego tiene de 1 a %1 cartones, no %2.</translation>
+    </message>
+    <message>
+        <source>A bingo board is 3 × 3, 4 × 4 or 5 × 5, not %1 × %2.</source>
+        <translation>Un cartón de bingo es de 3 × 3, 4 × 4 o 5 × 5, no de %1 × %2.</translation>
+    </message>
+    <message>
+        <source>A lotto board has 1 to %3 columns and rows and at least 2 cards, not %1 × %2.</source>
+        <translation>Un cartón de lotería tiene de 1 a %3 columnas y filas y al menos 2 cartas, no %1 × %2.</translation>
+    </message>
+    <message>
+        <source>A %1 × %2 board has no centre cell to leave free.</source>
+        <translation>Un cartón de %1 × %2 no tiene casilla central que dejar libre.</translation>
+    </message>
+    <message>
+        <source>There are no pictures to make a game of.</source>
+        <translation>No hay imágenes con las que hacer un juego.</translation>
+    </message>
+    <message>
+        <source>Board %1 (game %2)</source>
+        <translation>Cartón %1 (juego %2)</translation>
+    </message>
+    <message>
+        <source>Caller&apos;s sheet (game %1)</source>
+        <translation>Lista del cantor (juego %1)</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+</context>
+<context>
     <name>Calibration</name>
     <message>
         <source>BACK. Hold the sheet to the light with this side towards you.
@@ -469,6 +512,80 @@ Estado de salida: 0 cuando se escribió el PDF o cada palabra dicha, 2 si la lí
 es incorrecta o la voz es desconocida, 1 si no se pudo cargar una imagen o un mazo o no se
 pudo escribir un archivo (también con el disco lleno: un archivo anterior con ese nombre se
 conserva tal cual).
+</translation>
+    </message>
+    <message>
+        <source>bad --board &quot;%1&quot;: use columns x rows, such as 5x5</source>
+        <translation>--board «%1» no válido: use columnas x filas, como 5x5</translation>
+    </message>
+    <message>
+        <source>bad --activity &quot;%1&quot;: use memory, match, lotto or bingo</source>
+        <translation>--activity «%1» no válido: use memory, match, lotto o bingo</translation>
+    </message>
+    <message>
+        <source>bad number of boards &quot;%1&quot;: use 1 to 500</source>
+        <translation>número de cartones «%1» no válido: use de 1 a 500</translation>
+    </message>
+    <message>
+        <source>bad --seed &quot;%1&quot;: use a whole number from 0 to 18446744073709551615</source>
+        <translation>--seed «%1» no válido: use un número entero de 0 a 18446744073709551615</translation>
+    </message>
+    <message>
+        <source>the option --back-picture needs a file name</source>
+        <translation>la opción --back-picture necesita un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>the option --%1 applies only with --activity</source>
+        <translation>la opción --%1 solo se aplica con --activity</translation>
+    </message>
+    <message>
+        <source>the option --%1 does not apply to --activity %2</source>
+        <translation>la opción --%1 no se aplica a --activity %2</translation>
+    </message>
+    <message>
+        <source>--fold-over, --words and --words-from do not apply with --activity</source>
+        <translation>--fold-over, --words y --words-from no se aplican con --activity</translation>
+    </message>
+    <message>
+        <source>Games:
+  --activity KIND        a game of the pictures given and the decks&apos; pictures in place
+                         of cards: memory (each picture twice), match (each picture
+                         and a card of its word), lotto (boards and calling cards)
+                         or bingo (boards, a caller&apos;s sheet and calling cards)
+  --boards N             lotto and bingo: how many boards, 1 to 500 (default 1)
+  --board CxR            a board&apos;s columns and rows (bingo: 3x3, 4x4 or 5x5, default
+                         5x5; lotto: 1 to 6 each, default 3x3)
+  --free-centre [WORD]   bingo: the middle cell is free and shows WORD (default
+                         &quot;Free&quot;); --free-centre=FILE shows the picture FILE
+  --seed N               lotto and bingo: the boards are drawn from N (a whole
+                         number); the same N gives the same boards (default: a new
+                         seed, printed with each board&apos;s number)
+  --back-picture FILE    memory and match: FILE on the back of every card (--backs
+                         alone: a plain pattern), placed by --flip and --back-offset
+Boards print on the paper of --page-size (or --paper); the cards of memory and match
+and the calling cards on the layout of --per-page, --grid or --sheet, with the label
+options. Pictures too few for a board, or for as many different boards as asked, are
+named and nothing is written (exit status 1).
+</source>
+        <translation>Juegos:
+  --activity TIPO        un juego con las imágenes dadas y las de los mazos en lugar de
+                         cartas: memory (cada imagen dos veces), match (cada imagen y una
+                         carta con su palabra), lotto (cartones y cartas para cantar) o
+                         bingo (cartones, la lista del cantor y cartas para cantar)
+  --boards N             lotto y bingo: cuántos cartones, de 1 a 500 (por omisión 1)
+  --board CxR            columnas y filas de un cartón (bingo: 3x3, 4x4 o 5x5, por
+                         omisión 5x5; lotto: de 1 a 6 cada una, por omisión 3x3)
+  --free-centre [PALABRA] bingo: la casilla central queda libre y muestra PALABRA (por
+                         omisión &quot;Libre&quot;); --free-centre=ARCHIVO muestra esa imagen
+  --seed N               lotto y bingo: los cartones se sacan de N (un número entero);
+                         el mismo N da los mismos cartones (por omisión: uno nuevo,
+                         impreso con el número de cada cartón)
+  --back-picture ARCHIVO memory y match: ARCHIVO en el reverso de cada carta (--backs
+                         solo: una trama sencilla), colocado según --flip y --back-offset
+Los cartones se imprimen en el papel de --page-size (o --paper); las cartas de memory y
+match y las cartas para cantar, con la disposición de --per-page, --grid o --sheet y las
+opciones de las etiquetas. Si faltan imágenes para un cartón o para tantos cartones
+distintos como se piden, se dice y no se escribe nada (estado de salida 1).
 </translation>
     </message>
 </context>
@@ -1941,6 +2058,105 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
     </message>
 </context>
 <context>
+    <name>ferlo::ActivityDialog</name>
+    <message>
+        <source>Make Activity</source>
+        <translation>Crear juego</translation>
+    </message>
+    <message>
+        <source>Memory pairs</source>
+        <translation>Parejas de memoria</translation>
+    </message>
+    <message>
+        <source>Picture and word</source>
+        <translation>Imagen y palabra</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Lotería</translation>
+    </message>
+    <message>
+        <source>Bingo</source>
+        <translation>Bingo</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Juego:</translation>
+    </message>
+    <message>
+        <source>&amp;Boards:</source>
+        <translation>&amp;Cartones:</translation>
+    </message>
+    <message>
+        <source>Columns × rows:</source>
+        <translation>Columnas × filas:</translation>
+    </message>
+    <message>
+        <source>&amp;Free centre</source>
+        <translation>Centro &amp;libre</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Semilla:</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papel:</translation>
+    </message>
+    <message>
+        <source>No backs</source>
+        <translation>Sin reversos</translation>
+    </message>
+    <message>
+        <source>Plain pattern</source>
+        <translation>Trama sencilla</translation>
+    </message>
+    <message>
+        <source>Back picture</source>
+        <translation>Imagen del reverso</translation>
+    </message>
+    <message>
+        <source>Card bac&amp;ks:</source>
+        <translation>&amp;Reversos:</translation>
+    </message>
+    <message>
+        <source>Choose ...</source>
+        <translation>Elegir ...</translation>
+    </message>
+    <message>
+        <source>Back picture:</source>
+        <translation>Imagen del reverso:</translation>
+    </message>
+    <message>
+        <source>Click a picture to hear its word.</source>
+        <translation>Haga clic en una imagen para oír su palabra.</translation>
+    </message>
+    <message>
+        <source>&amp;Print ...</source>
+        <translation>&amp;Imprimir ...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view ...</source>
+        <translation>&amp;Vista previa ...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF ...</source>
+        <translation>&amp;Exportar PDF ...</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Deck</source>
+        <translation>&amp;Añadir al mazo</translation>
+    </message>
+    <message>
+        <source>Choose the back picture.</source>
+        <translation>Elija la imagen del reverso.</translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation>Páginas: %1</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
         <source>Cards</source>
@@ -2738,6 +2954,14 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
     <message>
         <source>Cards from Words</source>
         <translation>Tarjetas desde palabras</translation>
+    </message>
+    <message>
+        <source>Add activity</source>
+        <translation>Añadir juego</translation>
+    </message>
+    <message>
+        <source>Make &amp;Activity ...</source>
+        <translation>Crear &amp;juego ...</translation>
     </message>
 </context>
 <context>

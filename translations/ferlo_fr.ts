@@ -2,6 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Activities</name>
+    <message>
+        <source>The deck has %1 different pictures, but a %2 × %3 board needs %4.</source>
+        <translation>Le paquet a %1 images différentes, mais une grille de %2 × %3 en demande %4.</translation>
+    </message>
+    <message>
+        <source>The deck&apos;s %1 pictures make only %2 different boards of %3 pictures: ask for fewer boards or add pictures.</source>
+        <translation>Les %1 images du paquet ne donnent que %2 grilles différentes de %3 images : demandez moins de grilles ou ajoutez des images.</translation>
+    </message>
+    <message>
+        <source>A game has 1 to %1 boards, not %2.</source>
+        <translation>Un jeu a de 1 à %1 grilles, pas %2.</translation>
+    </message>
+    <message>
+        <source>A bingo board is 3 × 3, 4 × 4 or 5 × 5, not %1 × %2.</source>
+        <translation>Une grille de bingo fait 3 × 3, 4 × 4 ou 5 × 5, pas %1 × %2.</translation>
+    </message>
+    <message>
+        <source>A lotto board has 1 to %3 columns and rows and at least 2 cards, not %1 × %2.</source>
+        <translation>Une planche de loto a de 1 à %3 colonnes et lignes et au moins 2 cartes, pas %1 × %2.</translation>
+    </message>
+    <message>
+        <source>A %1 × %2 board has no centre cell to leave free.</source>
+        <translation>Une grille de %1 × %2 n’a pas de case centrale à laisser libre.</translation>
+    </message>
+    <message>
+        <source>There are no pictures to make a game of.</source>
+        <translation>Il n’y a pas d’images pour en faire un jeu.</translation>
+    </message>
+    <message>
+        <source>Board %1 (game %2)</source>
+        <translation>Grille %1 (jeu %2)</translation>
+    </message>
+    <message>
+        <source>Caller&apos;s sheet (game %1)</source>
+        <translation>Feuille de l’annonceur (jeu %1)</translation>
+    </message>
+    <message>
+        <source>Free</source>
+        <translation>Libre</translation>
+    </message>
+</context>
+<context>
     <name>Calibration</name>
     <message>
         <source>BACK. Hold the sheet to the light with this side towards you.
@@ -472,6 +515,80 @@ Code de sortie&#xa0;: 0 quand le PDF ou chaque mot dit a été écrit, 2 pour un
 incorrecte ou une voix inconnue, 1 quand une image ou un paquet n&apos;a pas pu être chargé ou
 qu&apos;un fichier n&apos;a pas pu être écrit (disque plein compris&#xa0;: un ancien fichier de ce nom est
 alors gardé tel quel).
+</translation>
+    </message>
+    <message>
+        <source>bad --board &quot;%1&quot;: use columns x rows, such as 5x5</source>
+        <translation>--board « %1 » incorrect : indiquez colonnes x lignes, comme 5x5</translation>
+    </message>
+    <message>
+        <source>bad --activity &quot;%1&quot;: use memory, match, lotto or bingo</source>
+        <translation>--activity « %1 » incorrect : indiquez memory, match, lotto ou bingo</translation>
+    </message>
+    <message>
+        <source>bad number of boards &quot;%1&quot;: use 1 to 500</source>
+        <translation>nombre de grilles « %1 » incorrect : de 1 à 500</translation>
+    </message>
+    <message>
+        <source>bad --seed &quot;%1&quot;: use a whole number from 0 to 18446744073709551615</source>
+        <translation>--seed « %1 » incorrect : indiquez un nombre entier de 0 à 18446744073709551615</translation>
+    </message>
+    <message>
+        <source>the option --back-picture needs a file name</source>
+        <translation>l’option --back-picture demande un nom de fichier</translation>
+    </message>
+    <message>
+        <source>the option --%1 applies only with --activity</source>
+        <translation>l’option --%1 ne s’applique qu’avec --activity</translation>
+    </message>
+    <message>
+        <source>the option --%1 does not apply to --activity %2</source>
+        <translation>l’option --%1 ne s’applique pas à --activity %2</translation>
+    </message>
+    <message>
+        <source>--fold-over, --words and --words-from do not apply with --activity</source>
+        <translation>--fold-over, --words et --words-from ne s’appliquent pas avec --activity</translation>
+    </message>
+    <message>
+        <source>Games:
+  --activity KIND        a game of the pictures given and the decks&apos; pictures in place
+                         of cards: memory (each picture twice), match (each picture
+                         and a card of its word), lotto (boards and calling cards)
+                         or bingo (boards, a caller&apos;s sheet and calling cards)
+  --boards N             lotto and bingo: how many boards, 1 to 500 (default 1)
+  --board CxR            a board&apos;s columns and rows (bingo: 3x3, 4x4 or 5x5, default
+                         5x5; lotto: 1 to 6 each, default 3x3)
+  --free-centre [WORD]   bingo: the middle cell is free and shows WORD (default
+                         &quot;Free&quot;); --free-centre=FILE shows the picture FILE
+  --seed N               lotto and bingo: the boards are drawn from N (a whole
+                         number); the same N gives the same boards (default: a new
+                         seed, printed with each board&apos;s number)
+  --back-picture FILE    memory and match: FILE on the back of every card (--backs
+                         alone: a plain pattern), placed by --flip and --back-offset
+Boards print on the paper of --page-size (or --paper); the cards of memory and match
+and the calling cards on the layout of --per-page, --grid or --sheet, with the label
+options. Pictures too few for a board, or for as many different boards as asked, are
+named and nothing is written (exit status 1).
+</source>
+        <translation>Jeux :
+  --activity TYPE        un jeu fait des images données et de celles des paquets au lieu
+                         de cartes : memory (chaque image deux fois), match (chaque image
+                         et une carte de son mot), lotto (planches et cartes à tirer) ou
+                         bingo (grilles, feuille de l’annonceur et cartes à tirer)
+  --boards N             lotto et bingo : nombre de grilles, de 1 à 500 (par défaut 1)
+  --board CxR            colonnes et lignes d’une grille (bingo : 3x3, 4x4 ou 5x5, par
+                         défaut 5x5 ; lotto : de 1 à 6 chacune, par défaut 3x3)
+  --free-centre [MOT]    bingo : la case centrale est libre et montre MOT (par défaut
+                         &quot;Libre&quot;) ; --free-centre=FICHIER montre l’image FICHIER
+  --seed N               lotto et bingo : les grilles sont tirées de N (un nombre
+                         entier) ; le même N donne les mêmes grilles (par défaut : une
+                         nouvelle valeur, imprimée avec le numéro de chaque grille)
+  --back-picture FICHIER memory et match : FICHIER au verso de chaque carte (--backs
+                         seul : un motif simple), placé selon --flip et --back-offset
+Les grilles s’impriment sur le papier de --page-size (ou --paper) ; les cartes de memory
+et match et les cartes à tirer selon la disposition de --per-page, --grid ou --sheet,
+avec les options des étiquettes. Trop peu d’images pour une grille, ou pour autant de
+grilles différentes que demandé : c’est dit et rien n’est écrit (code de sortie 1).
 </translation>
     </message>
 </context>
@@ -1944,6 +2061,105 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
     </message>
 </context>
 <context>
+    <name>ferlo::ActivityDialog</name>
+    <message>
+        <source>Make Activity</source>
+        <translation>Créer un jeu</translation>
+    </message>
+    <message>
+        <source>Memory pairs</source>
+        <translation>Paires de mémoire</translation>
+    </message>
+    <message>
+        <source>Picture and word</source>
+        <translation>Image et mot</translation>
+    </message>
+    <message>
+        <source>Lotto</source>
+        <translation>Loto</translation>
+    </message>
+    <message>
+        <source>Bingo</source>
+        <translation>Bingo</translation>
+    </message>
+    <message>
+        <source>&amp;Game:</source>
+        <translation>&amp;Jeu :</translation>
+    </message>
+    <message>
+        <source>&amp;Boards:</source>
+        <translation>&amp;Grilles :</translation>
+    </message>
+    <message>
+        <source>Columns × rows:</source>
+        <translation>Colonnes × lignes :</translation>
+    </message>
+    <message>
+        <source>&amp;Free centre</source>
+        <translation>Centre &amp;libre</translation>
+    </message>
+    <message>
+        <source>&amp;Seed:</source>
+        <translation>&amp;Graine :</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papier :</translation>
+    </message>
+    <message>
+        <source>No backs</source>
+        <translation>Sans verso</translation>
+    </message>
+    <message>
+        <source>Plain pattern</source>
+        <translation>Motif simple</translation>
+    </message>
+    <message>
+        <source>Back picture</source>
+        <translation>Image du verso</translation>
+    </message>
+    <message>
+        <source>Card bac&amp;ks:</source>
+        <translation>&amp;Versos :</translation>
+    </message>
+    <message>
+        <source>Choose ...</source>
+        <translation>Choisir ...</translation>
+    </message>
+    <message>
+        <source>Back picture:</source>
+        <translation>Image du verso :</translation>
+    </message>
+    <message>
+        <source>Click a picture to hear its word.</source>
+        <translation>Cliquez sur une image pour entendre son mot.</translation>
+    </message>
+    <message>
+        <source>&amp;Print ...</source>
+        <translation>&amp;Imprimer ...</translation>
+    </message>
+    <message>
+        <source>Pre&amp;view ...</source>
+        <translation>&amp;Aperçu ...</translation>
+    </message>
+    <message>
+        <source>&amp;Export PDF ...</source>
+        <translation>&amp;Exporter en PDF ...</translation>
+    </message>
+    <message>
+        <source>&amp;Add to Deck</source>
+        <translation>&amp;Ajouter au paquet</translation>
+    </message>
+    <message>
+        <source>Choose the back picture.</source>
+        <translation>Choisissez l’image du verso.</translation>
+    </message>
+    <message>
+        <source>Pages: %1</source>
+        <translation>Pages : %1</translation>
+    </message>
+</context>
+<context>
     <name>ferlo::CardStrip</name>
     <message>
         <source>Cards</source>
@@ -2741,6 +2957,14 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
     <message>
         <source>Cards from Words</source>
         <translation>Cartes à partir de mots</translation>
+    </message>
+    <message>
+        <source>Add activity</source>
+        <translation>Ajouter un jeu</translation>
+    </message>
+    <message>
+        <source>Make &amp;Activity ...</source>
+        <translation>Créer un &amp;jeu ...</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,8 @@ private:
     // A press on the picture control of a cell.
     void ImageMouseDown(int index, Qt::MouseButton Button);
     void speakCellWord(int index);
+    // A word spoken as a cell's word is (speakCellWord).
+    void speakText(const QString& word);
     void showSpeechOptions();
     // File > Deck Properties: the deck's language, one step of the history.
     void editDeckProperties();
@@ -251,6 +253,10 @@ private:
     // place of the card of the five counts.
     bool showsLayout() const { return model().layout().kind != CardLayout::Kind::Count; }
     void chooseLayout();
+    // Card > Make Activity ... (ActivityCommands.cpp): a game of the deck's pictures, and a
+    // picture or word of it spoken as a card's.
+    void makeActivity();
+    void speakDeckCell(const DeckCell& cell);
     void applyLayoutChoice(const LayoutChoice& choice);
     // The card panel, the count and orientation buttons as the card's layout says.
     void showLayoutState();

@@ -183,8 +183,12 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
 // speech off, or no engine or voice, the click stays silent, without a
 // message.
 void TFerloMainForm::speakCellWord(int index) {
+    speakText(QString::fromStdString(model().labelWord(index)));
+}
+
+void TFerloMainForm::speakText(const QString& text) {
     const SpeechOptions options = readSpeechOptions();
-    const QString word = QString::fromStdString(model().labelWord(index)).trimmed();
+    const QString word = text.trimmed();
     if (!options.on || word.isEmpty())
         return;
     const auto& language = m_deck.deck().language;

@@ -124,6 +124,8 @@ void TFerloMainForm::createCardCommands() {
                     [this] { chooseLayout(); });
     m_commands->add(Place::Card, QStringLiteral("mnCardsFromWords"), tr("Cards from &Words ..."),
                     [this] { cardsFromWords(); });
+    m_commands->add(Place::Card, QStringLiteral("mnActivity"), tr("Make &Activity ..."),
+                    [this] { makeActivity(); });
     m_commands->addSeparator(Place::Card);
     // Checked, it waits for the click on the picture whose word is to be recorded.
     TBRecord =

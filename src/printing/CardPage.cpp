@@ -74,9 +74,40 @@ CardPage calibrationSheet() {
     return page;
 }
 
+namespace {
+
+bool holdsCard(const CardPage& page, int cell) {
+    return !page.FileNames.value(cell).isEmpty() || !page.SymbolFiles.value(cell).isEmpty() ||
+           !page.WordCells.value(cell).isEmpty();
+}
+
+// A game's back: the pattern or the back picture behind every card, in the cell `behind` gives.
+void gameBacks(const CardPage& front, CardPage& back, const std::function<int(int)>& behind) {
+    const int count = qMax(0, front.PicturesPerPage);
+    const bool picture = front.Backs == CardPage::CardBacks::Picture;
+    back.LabelTexts = QStringList(count, QString());
+    back.PatternCells = QList<bool>(count, false);
+    for (int i = 0; i < count; ++i) {
+        if (!holdsCard(front, i))
+            continue;
+        const int at = behind(i);
+        if (picture) {
+            back.FileNames[at] = front.BackPicture;
+            back.PictureLoaded[at] = true;
+        } else {
+            back.PatternCells[at] = true;
+        }
+    }
+}
+
+} // namespace
+
 CardPage wordBack(const CardPage& front, SheetTurn turn) {
     CardPage back = front;
     back.Back = true;
+    back.WordCells.clear();
+    back.Caption.clear();
+    const bool game = front.Backs != CardPage::CardBacks::Words;
     const int count = qMax(0, front.PicturesPerPage);
     if (front.Plan) {
         // The mirror image of each card on the paper, the word on it: the sheet turned over on
@@ -94,6 +125,8 @@ CardPage wordBack(const CardPage& front, SheetTurn turn) {
         back.FileNames = QStringList(count, QString());
         back.SymbolFiles = QStringList(count, QString());
         back.PictureLoaded = QList<bool>(count, false);
+        if (game)
+            gameBacks(front, back, [](int cell) { return cell; });
         return back;
     }
     const int columns = GridColumns(count, front.Portrait);
@@ -103,13 +136,18 @@ CardPage wordBack(const CardPage& front, SheetTurn turn) {
     back.SymbolFiles = QStringList(count, QString());
     back.PictureLoaded = QList<bool>(count, false);
     back.LabelTexts = QStringList(count, QString());
-    for (int i = 0; i < count; ++i) {
+    const auto behind = [&](int i) {
         const int row = i / columns;
         const int column = i % columns;
-        const int behind = mirrorColumns ? row * columns + (columns - 1 - column)
-                                         : (rows - 1 - row) * columns + column;
-        back.LabelTexts[behind] = front.LabelTexts.value(i);
+        return mirrorColumns ? row * columns + (columns - 1 - column)
+                             : (rows - 1 - row) * columns + column;
+    };
+    if (game) {
+        gameBacks(front, back, behind);
+        return back;
     }
+    for (int i = 0; i < count; ++i)
+        back.LabelTexts[behind(i)] = front.LabelTexts.value(i);
     return back;
 }
 

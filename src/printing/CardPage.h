@@ -49,6 +49,18 @@ struct CardPage {
     bool Fill = false;
     double Bleed = 0;
     bool Outlines = false;
+    // A game's cards. Per cell: a word card's word, printed alone in place of a picture, as
+    // large as the cell holds, centred, in the label font ("" for none).
+    QStringList WordCells;
+    // What each card's back shows (wordBack): its word, or for a game a plain pattern or the
+    // back picture, the same on every card, so that the cards cannot be told apart face down.
+    enum class CardBacks { Words, Pattern, Picture };
+    CardBacks Backs = CardBacks::Words;
+    QString BackPicture;
+    // A back's cells that show the pattern (CardBacks::Pattern).
+    QList<bool> PatternCells;
+    // Small print at the foot of the page, such as a board's number ("" for none).
+    QString Caption;
     // Where the printable area's top-left corner lies on the paper, in millimetres (a printer's
     // margins; 0 where the whole paper is painted, as in a PDF).
     double MarginLeft = 0;
@@ -75,8 +87,9 @@ PagePlan planLayout(const CardLayout& layout);
 // its picture once the sheet is turned over as `turn` says. Turned about the page's vertical axis
 // (the standard turn), column c of C goes to column C - 1 - c and rows stay; about the horizontal
 // axis, row r of R goes to row R - 1 - r and columns stay. Count, orientation, cut lines and
-// font are the front's. A grid's or a sheet's back is its plan mirrored about the paper's centre
-// line on that axis, each word on the mirror image of its card.
+// font are the front's. With CardBacks other than Words, each cell behind a card shows the
+// pattern or the back picture instead, and no word. A grid's or a sheet's back is its plan mirrored
+// about the paper's centre line on that axis, each word on the mirror image of its card.
 CardPage wordBack(const CardPage& front, SheetTurn turn = SheetTurn::Standard);
 
 // How the backs of a print or an export are made and placed.

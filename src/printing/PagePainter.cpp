@@ -2,6 +2,7 @@
 
 #include "layout/Card.h"
 #include "printing/Calibration.h"
+#include "printing/GamePainter.h"
 #include "printing/LabelText.h"
 #include "printing/PlanPainter.h"
 
@@ -223,12 +224,13 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
     // each, in cell order.
     WorkerSlots<PrintedPicture> workers(cells.size(), options.decodeOnThisThread);
     for (int i = 0; i < count; ++i) {
-        if (!page.Back && cellHasDrawing(page, i))
+        const bool pictures = !page.Back || page.Backs == CardPage::CardBacks::Picture;
+        if (pictures && cellHasDrawing(page, i))
             workers.start(size_t(i), [fileName = page.SymbolFiles.at(i), cell = cells[size_t(i)],
                                       fill = planFillArea(prepared, i)] {
                 return preparePrintedDrawing(fileName, cell, fill ? &*fill : nullptr);
             });
-        else if (!page.Back && cellHasPicture(page, i))
+        else if (pictures && cellHasPicture(page, i))
             workers.start(size_t(i), [fileName = page.FileNames.at(i), cell = cells[size_t(i)],
                                       fill = planFillArea(prepared, i), resolution,
                                       load = options.loadPicture] {
@@ -377,6 +379,10 @@ void PrintBackWords(QPainter& painter, const TPrinterCellArray& cells, const Car
     printWords(painter, cells, page.LabelTexts, page.LabelFont, false);
 }
 
+void PrintWordCells(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page) {
+    printWords(painter, cells, page.WordCells, page.LabelFont, false);
+}
+
 void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
     const CardPage& page = prepared.page;
     const auto printCuts = [&] {
@@ -397,7 +403,12 @@ void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
             paintCalibrationSide(painter, prepared.printableArea, prepared.resolution, true);
         } else {
             printCuts();
-            PrintBackWords(painter, prepared.cells, page);
+            if (page.Backs == CardPage::CardBacks::Words)
+                PrintBackWords(painter, prepared.cells, page);
+            else if (page.Backs == CardPage::CardBacks::Picture)
+                PrintPictures(painter, prepared);
+            else
+                PrintPatternBacks(painter, prepared);
             PrintOutlines(painter, prepared);
         }
         painter.restore();
@@ -411,9 +422,11 @@ void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
     PrintPictures(painter, prepared);
     if (page.LabelsOn)
         PrintLabels(painter, prepared.cells, page, prepared.shapes);
+    PrintWordCells(painter, prepared.cells, page);
     if (page.Fold != CardPage::FoldLine::None)
         printFold(painter, prepared);
     PrintOutlines(painter, prepared);
+    PrintCaption(painter, prepared);
 }
 
 void paintCardPage(QPainter& painter, QSize printableArea, const CardPage& page,

@@ -83,6 +83,8 @@ void PrintLabels(QPainter& painter, const TPrinterCellArray& cells, const CardPa
 // its smaller side all round. Each word gets its own size.
 void PrintBackWords(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page);
 constexpr double WordBackMargin = 0.1;
+// A game's word cards (CardPage::WordCells), each word as a back's word is printed.
+void PrintWordCells(QPainter& painter, const TPrinterCellArray& cells, const CardPage& page);
 
 // Draws a picture into a rectangle through its device-independent form: a 32-bit RGB QImage.
 void StretchBitmapAsDIB(QPainter& painter, const QRect& rect, const QImage& bitmap);

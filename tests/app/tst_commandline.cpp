@@ -103,6 +103,9 @@ private slots:
         QVERIFY(run.out.contains("--speak-to DIR"));
         QVERIFY(run.out.contains("--voice NAME"));
         QVERIFY(run.out.contains("--rate WPM"));
+        // And the games'.
+        QVERIFY(run.out.contains("--activity KIND"));
+        QVERIFY(run.out.contains("--free-centre [WORD]"));
         QVERIFY(run.err.isEmpty());
     }
 
@@ -567,6 +570,60 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  before);
     }
+
+    // The game options' faults, as the other options' above.
+    void badGameInput_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("game of no kind")
+            << QStringList{"--print-to", "%OUT", "--activity", "quiz", "%PIC"} << 2
+            << "ferlo: bad --activity \"quiz\": use memory, match, lotto or bingo\n";
+        QTest::newRow("boards without a game")
+            << QStringList{"--print-to", "%OUT", "--boards", "3", "%PIC"} << 2
+            << "ferlo: the option --boards applies only with --activity\n";
+        QTest::newRow("boards of memory")
+            << QStringList{"--print-to", "%OUT", "--activity", "memory", "--seed", "3", "%PIC"} << 2
+            << "ferlo: the option --seed does not apply to --activity memory\n";
+        QTest::newRow("free centre of lotto")
+            << QStringList{"--print-to", "%OUT", "--activity=lotto", "--free-centre", "%PIC"} << 2
+            << "ferlo: the option --free-centre does not apply to --activity lotto\n";
+        QTest::newRow("no boards")
+            << QStringList{"--print-to", "%OUT", "--activity", "bingo", "--boards", "0", "%PIC"}
+            << 2 << "ferlo: bad number of boards \"0\": use 1 to 500\n";
+        QTest::newRow("board not CxR")
+            << QStringList{"--print-to", "%OUT", "--activity", "bingo", "--board", "5", "%PIC"} << 2
+            << "ferlo: bad --board \"5\": use columns x rows, such as 5x5\n";
+        QTest::newRow("no such bingo board")
+            << QStringList{"--print-to", "%OUT", "--activity", "bingo", "--board", "3x4", "%PIC"}
+            << 2 << "ferlo: a bingo board is 3 × 3, 4 × 4 or 5 × 5, not 3 × 4.\n";
+        QTest::newRow("even board, free centre")
+            << QStringList{"--print-to", "%OUT", "--activity",    "bingo",
+                           "--board",    "4x4",  "--free-centre", "%PIC"}
+            << 2 << "ferlo: a 4 × 4 board has no centre cell to leave free.\n";
+        QTest::newRow("negative seed")
+            << QStringList{"--print-to", "%OUT", "--activity", "bingo", "--seed", "-1", "%PIC"} << 2
+            << "ferlo: bad --seed \"-1\": use a whole number";
+        QTest::newRow("seed beyond 64 bits")
+            << QStringList{"--print-to",           "%OUT", "--activity", "bingo", "--seed",
+                           "18446744073709551616", "%PIC"}
+            << 2 << "ferlo: bad --seed \"18446744073709551616\"";
+        QTest::newRow("game folded over")
+            << QStringList{"--print-to", "%OUT", "--activity", "memory", "--fold-over", "%PIC"} << 2
+            << "ferlo: --fold-over, --words and --words-from do not apply with --activity\n";
+        QTest::newRow("too few pictures for a board")
+            << QStringList{"--print-to", "%OUT", "--activity", "bingo", "--board", "3x3", "%PIC"}
+            << 1 << "ferlo: the deck has 1 different pictures, but a 3 × 3 board needs 9.\n";
+        QTest::newRow("free centre before a missing picture")
+            << QStringList{"--print-to", "%OUT",          "--activity",       "bingo", "--board",
+                           "3x3",        "--free-centre", "%DIR/missing.jpg", "%PIC"}
+            << 1 << "ferlo: cannot load the picture %DIR/missing.jpg";
+        QTest::newRow("back picture missing")
+            << QStringList{"--print-to",       "%OUT", "--activity", "memory", "--back-picture",
+                           "%DIR/missing.jpg", "%PIC"}
+            << 1 << "ferlo: cannot load the picture %DIR/missing.jpg";
+    }
+    void badGameInput() { badInput(); }
 
     void failureKeepsTheOldDocument() {
         QTemporaryDir dir;

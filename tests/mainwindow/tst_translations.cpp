@@ -68,10 +68,11 @@ const QString pseudo = QStringLiteral("pseudo");
 const QString pseudoLong = QStringLiteral("pseudo-long");
 
 // The controls whose texts are data, never translated: file names and folders, the card's words,
-// the program's name and addresses, the voices' names.
-const QStringList dataControls{"LABSelect",      "DriveComboBox1", "lookInCombo", "ProductName",
-                               "Version",        "LABMoxEmail",    "paFerloURL",  "cbVoice",
-                               "cbDeckLanguage", "LABCardNumber"};
+// the program's name and addresses, the voices' names, the papers' names.
+const QStringList dataControls{
+    "LABSelect",     "DriveComboBox1",      "lookInCombo",     "ProductName",    "Version",
+    "LABMoxEmail",   "paFerloURL",          "cbVoice",         "cbDeckLanguage", "LABCardNumber",
+    "activityPaper", "activityBackPicture", "activityFreeWord"};
 
 // True when every letter of the text lies inside a translated text (translated texts may hold
 // others, "[[Save [[farm]]?]]"), the program's name aside.
@@ -357,6 +358,10 @@ const QList<QPair<const char*, Opener>>& dialogs() {
         {"Deck properties",
          [](TFerloMainForm& form) {
              trigger(form, "mnDeckProperties");
+         }},
+        {"Make activity",
+         [](TFerloMainForm& form) {
+             trigger(form, "mnActivity");
          }},
         {"Layout",
          [](TFerloMainForm& form) {

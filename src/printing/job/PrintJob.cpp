@@ -1,5 +1,7 @@
 #include "printing/job/PrintJob.h"
 
+#include "printing/DocumentPictures.h"
+
 #include "printing/job/DuplexDialog.h"
 #include "printing/job/PageProgress.h"
 #include "printing/job/PdfPrinterOutput.h"
@@ -318,7 +320,8 @@ namespace {
 // Print and the calibration sheet: the print dialog, then the job. `backOffset`: the chosen
 // printer's back offset moves the backs.
 SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
-                     bool wordBacks, bool backOffset, JobOutcome* outcome = nullptr) {
+                     bool wordBacks, bool backOffset, JobOutcome* outcome = nullptr,
+                     bool decodeOnce = false) {
     if (cards.isEmpty())
         return duplex.turn;
     // Fold-over sheets print on one side, each holding its backs.
@@ -372,6 +375,13 @@ SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const Duplex
     };
     PageProgress progress(parent, QCoreApplication::translate("Printing", "Printing"));
     options.progress = std::ref(progress);
+    std::optional<DocumentPictures> pictures;
+    if (decodeOnce) {
+        pictures.emplace(pagesOf(cards, wordBacks, options.backPlacement, false),
+                         printer.resolution(),
+                         printer.pageLayout().pageSize().size(QPageSize::Millimeter));
+        pictures->attach(options);
+    }
     const bool done = runPrintJob(printer, cards, options);
     if (outcome) {
         outcome->end = done ? JobOutcome::End::Done : JobOutcome::End::Cancelled;
@@ -383,8 +393,9 @@ SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const Duplex
 } // namespace
 
 SheetTurn printCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
-                    JobOutcome* outcome) {
-    return printPages(parent, cards, duplex, get_PrintWordBacks(), true, outcome);
+                    JobOutcome* outcome, std::optional<bool> gameBacks) {
+    return printPages(parent, cards, duplex, gameBacks ? *gameBacks : get_PrintWordBacks(), true,
+                      outcome, gameBacks.has_value());
 }
 
 void printCalibrationSheet(QWidget* parent, const DuplexChoices& choices) {

@@ -38,8 +38,10 @@ struct JobOutcome {
 // on is returned (the deck's, when word backs are off or the dialog is cancelled). The backs
 // are moved by the chosen printer's back offset, and printed by hand when the deck says so.
 // `outcome`, when given, is set to how the command ended.
+// `gameBacks`, given for a game's pages, says whether their backs follow, whatever the stored
+// option; such a document decodes each of its pictures once (DocumentPictures).
 SheetTurn printCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex = {},
-                    JobOutcome* outcome = nullptr);
+                    JobOutcome* outcome = nullptr, std::optional<bool> gameBacks = {});
 
 // The printer a back offset belongs to (get_BackOffset): a printer of the system by its name;
 // PDF output (Print to File, or no printer at all) by the empty name, whatever printer it was
@@ -51,12 +53,13 @@ void printerSetup(QWidget* parent);
 
 // The print preview of every page, each on paper of the program printer's size in its own
 // orientation, with a button that goes on to Print.
-void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex = {});
+void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex = {},
+                 std::optional<bool> gameBacks = {});
 
 // Asks for a file name and writes the pages as a PDF at 600 dpi on the printer's page size.
 // The backs are turned as the deck says and moved by the program printer's back offset.
 JobOutcome exportCardPdf(QWidget* parent, const QList<CardPage>& cards,
-                         const DuplexChoices& duplex = {});
+                         const DuplexChoices& duplex = {}, std::optional<bool> gameBacks = {});
 
 // The one printer of the program's run: the printer chosen, its page setup and orientation stay
 // from one job to the next. It starts on the default printer and its paper; without one it

@@ -3,6 +3,7 @@
 #include "dialogs/Messages.h"
 #include "dialogs/SaveDialog.h"
 #include "dialogs/ScreenFit.h"
+#include "printing/DocumentPictures.h"
 #include "printing/PdfExport.h"
 #include "printing/job/PageProgress.h"
 #include "storage/PrintOption.h"
@@ -69,8 +70,9 @@ QList<QLabel*> addPageLabels(QWidget* sheet, const QList<CardPage>& pages, bool 
 
 constexpr QSize kPreviewSize(760, 820);
 
-void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex) {
-    const bool backs = get_PrintWordBacks();
+void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
+                 std::optional<bool> gameBacks) {
+    const bool backs = gameBacks ? *gameBacks : get_PrintWordBacks();
     const QList<CardPage> pages =
         pagesOf(cards, backs, placementFor(duplex, programPrinter()), duplex.foldOver);
     const QPageLayout paper = programPrinter().pageLayout();
@@ -94,8 +96,8 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
                                             QDialogButtonBox::ActionRole);
     layout->addWidget(buttons);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    QObject::connect(print, &QPushButton::clicked, &dialog, [&dialog, &cards, &duplex] {
-        runGuarded(&dialog, [&] { printCard(&dialog, cards, duplex); });
+    QObject::connect(print, &QPushButton::clicked, &dialog, [&dialog, &cards, &duplex, gameBacks] {
+        runGuarded(&dialog, [&] { printCard(&dialog, cards, duplex, nullptr, gameBacks); });
     });
     // The pages are painted once the dialog shows; an error is shown from inside the preview.
     QTimer::singleShot(0, &dialog, [&dialog, &pages, &pictures, &paper] {
@@ -123,9 +125,9 @@ void previewCard(QWidget* parent, const QList<CardPage>& cards, const DuplexChoi
     dialog.exec();
 }
 
-JobOutcome exportCardPdf(QWidget* parent, const QList<CardPage>& cards,
-                         const DuplexChoices& duplex) {
-    const bool backs = get_PrintWordBacks();
+JobOutcome exportCardPdf(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
+                         std::optional<bool> gameBacks) {
+    const bool backs = gameBacks ? *gameBacks : get_PrintWordBacks();
     const QString path = askSaveFileName(
         parent, QCoreApplication::translate("Printing", "Export PDF"), QStringLiteral("Ferlo.pdf"),
         QCoreApplication::translate("Printing", "PDF files (*.pdf)"), QStringLiteral("pdf"));
@@ -134,9 +136,16 @@ JobOutcome exportCardPdf(QWidget* parent, const QList<CardPage>& cards,
     PageProgress progress(parent, QCoreApplication::translate("Printing", "Export PDF"));
     PaintOptions options;
     options.progress = std::ref(progress);
-    const bool done = writeCardPdf(
-        path, pagesOf(cards, backs, placementFor(duplex, programPrinter()), duplex.foldOver),
-        programPrinter().pageLayout().pageSize(), 600, options);
+    const QList<CardPage> pages =
+        pagesOf(cards, backs, placementFor(duplex, programPrinter()), duplex.foldOver);
+    const QPageSize paper = programPrinter().pageLayout().pageSize();
+    // A game prints its pictures again and again: each is decoded once for the document.
+    std::optional<DocumentPictures> pictures;
+    if (gameBacks) {
+        pictures.emplace(pages, 600, paper.size(QPageSize::Millimeter));
+        pictures->attach(options);
+    }
+    const bool done = writeCardPdf(path, pages, paper, 600, options);
     return {done ? JobOutcome::End::Done : JobOutcome::End::Cancelled, path, true};
 }
 

@@ -1,0 +1,44 @@
+// Card > Make Activity ...: the games made from the deck's pictures (ActivityDialog), spoken
+// as cards are, and added to the deck as one step.
+#include "mainwindow/ActivityDialog.h"
+#include "mainwindow/FerloMainForm.h"
+
+#include "sound/SoundFile.h"
+#include "sound/SoundPlayer.h"
+#include "storage/NativePath.h"
+
+namespace ferlo {
+
+void TFerloMainForm::makeActivity() {
+    const Deck& deck = m_deck.deck();
+    ActivityDialog::Hooks hooks;
+    hooks.speak = [this](const DeckCell& cell) {
+        speakDeckCell(cell);
+    };
+    // The game's pages follow the deck's cards, the first of them on screen: one step.
+    hooks.addToDeck = [this](const Deck& game) {
+        Deck changed = m_deck.deck();
+        const int first = int(changed.cards.size());
+        changed.cards.insert(changed.cards.end(), game.cards.begin(), game.cards.end());
+        changeDeck(changed, first, tr("Add activity"));
+    };
+    ActivityDialog dialog(DeckPictures(deck), m_deck.currentCard(), deck.duplex, hooks, this);
+    dialog.exec();
+}
+
+// As a click on a card's picture: its recording, else its word spoken.
+void TFerloMainForm::speakDeckCell(const DeckCell& cell) {
+    const QString picture = pathFromModel(cell.picture);
+    const QString shown = cell.label ? QString::fromStdString(*cell.label) : QString();
+    if (!picture.isEmpty()) {
+        const QString sound =
+            findCellSound(picture, shown, cell.sound ? pathFromModel(*cell.sound) : QString());
+        if (!sound.isEmpty()) {
+            MediaPlayer1->playFile(sound);
+            return;
+        }
+    }
+    speakText(QString::fromStdString(ActivityWord(cell)));
+}
+
+} // namespace ferlo

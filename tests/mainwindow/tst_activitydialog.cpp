@@ -1,0 +1,133 @@
+// Card > Make Activity ...: the dialog's game follows its options, its preview shows the first
+// pages and speaks the card clicked, a deck too small is said, and Add to Deck hands over the
+// game's pages as cards.
+#include "mainwindow/ActivityDialog.h"
+#include "mainwindow/FerloMainForm.h"
+#include "printing/support_printing.h"
+#include "storage/DeckFile.h"
+#include "support/TestSupport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace ferlo;
+using namespace ferlo::test;
+
+class TestActivityDialog : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::vector<DeckCell> m_pictures;
+
+    void choose(ActivityDialog& dialog, ActivityKind kind) {
+        auto* combo = dialog.findChild<QComboBox*>("activityKind");
+        combo->setCurrentIndex(combo->findData(int(kind)));
+    }
+
+private slots:
+    void initTestCase() {
+        for (int i = 0; i < 10; ++i) {
+            const QString name = QStringLiteral("pic%1.jpg").arg(QChar('a' + i));
+            writeSolidJpeg(m_dir.filePath(name), 40, 30, Qt::blue);
+            m_pictures.emplace_back().picture = m_dir.filePath(name).toStdString();
+        }
+    }
+
+    // The preview shows the first page as it prints; a click on a card speaks that card.
+    void previewSpeaks() {
+        std::vector<DeckCell> spoken;
+        DeckCard cards;
+        cards.perPage = 4;
+        ActivityDialog dialog(m_pictures, cards, {},
+                              {[&](const DeckCell& c) { spoken.push_back(c); }, {}});
+        choose(dialog, ActivityKind::Memory);
+        QVERIFY(dialog.activity());
+        auto* page = dialog.findChild<QLabel*>("activityPreview1");
+        const QImage image = page->pixmap().toImage();
+        QVERIFY(!image.isNull());
+        // The first card (top left) shows its blue picture.
+        const QRect topLeft(0, 0, image.width() / 2, image.height() / 2);
+        QVERIFY(meanColour(image, topLeft).blue() > meanColour(image, topLeft).red() + 20);
+        const QPoint onPage((page->width() - image.width()) / 2, 0);
+        QTest::mouseClick(page, Qt::LeftButton, {},
+                          onPage + QPoint(image.width() * 3 / 4, image.height() / 4));
+        QCOMPARE(spoken.size(), size_t(1));
+        QCOMPARE(spoken[0].picture, m_pictures[0].picture); // the pair of the first picture
+    }
+
+    // Too few pictures for a board: the reason is shown and nothing can be printed.
+    void deckTooSmall() {
+        ActivityDialog dialog(m_pictures, DeckCard{}, {}, {});
+        choose(dialog, ActivityKind::Bingo);
+        dialog.findChild<QSpinBox*>("activityColumns")->setValue(5);
+        dialog.findChild<QSpinBox*>("activityRows")->setValue(5);
+        QVERIFY(!dialog.activity());
+        QVERIFY2(dialog.problem().contains("needs 25"), qPrintable(dialog.problem()));
+        QCOMPARE(dialog.findChild<QLabel*>("activityMessage")->text(), dialog.problem());
+        QVERIFY(!dialog.findChild<QPushButton*>("activityExport")->isEnabled());
+    }
+
+    // Add to Deck hands over one card for each page of the game.
+    void addsToTheDeck() {
+        Deck added;
+        ActivityDialog dialog(m_pictures, DeckCard{}, {}, {{}, [&](const Deck& d) {
+                                                               added = d;
+                                                           }});
+        choose(dialog, ActivityKind::Lotto);
+        dialog.findChild<QSpinBox*>("activityBoards")->setValue(3);
+        QVERIFY(dialog.activity());
+        dialog.findChild<QPushButton*>("activityAddToDeck")->click();
+        QCOMPARE(added.cards.size(), dialog.activity()->sheets.size());
+        QCOMPARE(added.cards.front().layout.kind, CardLayout::Kind::Grid);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    }
+
+    // In the window: Card > Make Activity ... on the deck's pictures, Add to Deck puts the game's
+    // pages after the deck's cards, and one Undo takes them all out again.
+    void addToDeckIsOneStep() {
+        Deck deck;
+        DeckCard& card = deck.cards.emplace_back();
+        card.perPage = 8;
+        for (size_t i = 0; i < 8; ++i)
+            card.cells.emplace_back(m_pictures[i]);
+        card.cells.resize(8);
+        const QString path = m_dir.filePath("game.ferlo");
+        writeDeck(path, deck);
+        TFerloMainForm form;
+        QVERIFY(form.openDeck(path));
+        bool added = false;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = form.findChild<ActivityDialog*>();
+            if (!dialog || !dialog->isVisible() || added)
+                return;
+            added = true;
+            choose(*dialog, ActivityKind::Lotto);
+            dialog->findChild<QSpinBox*>("activityBoards")->setValue(2);
+            dialog->findChild<QSpinBox*>("activityColumns")->setValue(2);
+            dialog->findChild<QSpinBox*>("activityRows")->setValue(2);
+            dialog->findChild<QPushButton*>("activityAddToDeck")->click();
+            if (dialog->isVisible())
+                dialog->reject(); // the game could not be made
+        });
+        poll.start();
+        form.findChild<QAction*>("mnActivity")->trigger();
+        QVERIFY(added);
+        // Two boards of 2 x 2 and the calling cards of their pictures on a card of 8.
+        QCOMPARE(form.deck().count(), 1 + 2 + 1);
+        QCOMPARE(form.deck().current(), 1);
+        form.findChild<QAction*>("mnUndo")->trigger();
+        QCOMPARE(form.deck().count(), 1);
+        QCOMPARE(form.deck().deck().cards.front(), deck.cards.front());
+    }
+};
+
+QTEST_MAIN(TestActivityDialog)
+#include "tst_activitydialog.moc"
