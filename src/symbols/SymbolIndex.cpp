@@ -1,6 +1,7 @@
 #include "symbols/SymbolIndex.h"
 
 #include "storage/Errors.h"
+#include "symbols/SymbolFolders.h"
 #include "symbols/SymbolIndexFormat.h"
 #include "symbols/SymbolSet.h"
 #include "symbols/SymbolText.h"
@@ -315,143 +316,7 @@ QString SymbolIndex::name(const QString& hexcode, const QString& language) const
                : m_data->nameIn(m_data->language(language), *found);
 }
 
-// ---- the user's symbol folders ------------------------------------------------------------
-
-QString userSymbolWord(const QString& fileName) {
-    QString word = QFileInfo(fileName).completeBaseName();
-    static const QRegularExpression number(QStringLiteral("[\\s_-]*(\\(\\d+\\)|\\d+)$"));
-    const QString without = QString(word).remove(number);
-    if (!without.trimmed().isEmpty())
-        word = without;
-    return word.replace(QLatin1Char('_'), QLatin1Char(' ')).simplified();
-}
-
 namespace {
-
-struct UserFile {
-    QString word;
-    QString folded;
-    QStringList words; // of folded, when more than one
-    QString path;
-};
-
-// The pictures of one folder and its subfolders, listed once and again when a folder of it
-// changes. A folder can hold anything: only the names are read here, and the listing is bounded.
-class UserFolder {
-public:
-    static constexpr int mostFiles = 20000;
-    static constexpr int mostFolders = 2000;
-
-    explicit UserFolder(const QString& root)
-        : m_root(root) {}
-
-    const std::vector<UserFile>& files() {
-        if (!m_listed || changed())
-            list();
-        return m_files;
-    }
-
-private:
-    // A folder changed within the clock's step of the listing may change again unseen under the
-    // same time: it is listed again until its time lies well before the listing.
-    bool changed() const {
-        if (m_racy)
-            return true;
-        for (const auto& [dir, modified] : m_folders)
-            if (QFileInfo(dir).lastModified() != modified)
-                return true;
-        return false;
-    }
-    void list() {
-        m_files.clear();
-        m_folders.clear();
-        m_listed = true;
-        const QDateTime listed = QDateTime::currentDateTimeUtc();
-        m_folders.emplace_back(m_root, QFileInfo(m_root).lastModified());
-        QDirIterator dirs(m_root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-        while (dirs.hasNext() && m_folders.size() < size_t(mostFolders)) {
-            const QString dir = dirs.next();
-            m_folders.emplace_back(dir, QFileInfo(dir).lastModified());
-        }
-        m_racy = std::any_of(m_folders.begin(), m_folders.end(), [&](const auto& folder) {
-            return folder.second.msecsTo(listed) < 2000;
-        });
-        static const QStringList patterns{QStringLiteral("*.svg"), QStringLiteral("*.png"),
-                                          QStringLiteral("*.jpg"), QStringLiteral("*.jpeg")};
-        for (const auto& folder : m_folders) {
-            QDir dir(folder.first);
-            dir.setNameFilters(patterns);
-            dir.setFilter(QDir::Files | QDir::Readable);
-            dir.setSorting(QDir::Name);
-            for (const QString& name : dir.entryList()) {
-                if (m_files.size() >= size_t(mostFiles))
-                    return;
-                UserFile file;
-                file.word = userSymbolWord(name);
-                file.folded = foldForSearch(file.word);
-                if (file.folded.isEmpty())
-                    continue;
-                const QStringList words = searchWords(file.folded);
-                if (words.size() > 1)
-                    file.words = words;
-                file.path = dir.filePath(name);
-                m_files.push_back(std::move(file));
-            }
-        }
-    }
-
-    QString m_root;
-    bool m_listed = false;
-    bool m_racy = false;
-    std::vector<std::pair<QString, QDateTime>> m_folders;
-    std::vector<UserFile> m_files;
-};
-
-QMutex userFoldersMutex;
-std::vector<std::pair<QString, std::shared_ptr<UserFolder>>>& userFolderCache() {
-    static std::vector<std::pair<QString, std::shared_ptr<UserFolder>>> cache;
-    return cache;
-}
-
-// The plural and other common endings of a language's nouns: a term that is the word with one
-// of them ("Socke" → "Socken", "sock" → "socks") is as good as a keyword. Arabic forms its
-// plurals inside the word: none.
-bool isInflection(const QString& language, QByteArrayView ending) {
-    static const QHash<QString, QList<QByteArray>> endings{
-        {QStringLiteral("en"), {"s", "es"}},
-        {QStringLiteral("de"), {"e", "n", "en", "s", "er", "es", "se"}},
-        {QStringLiteral("fr"), {"s", "x", "e", "es"}},
-        {QStringLiteral("es"), {"s", "es"}},
-    };
-    const auto found = endings.constFind(language);
-    return found != endings.constEnd() &&
-           std::any_of(found->begin(), found->end(),
-                       [&](const QByteArray& e) { return ending == QByteArrayView(e); });
-}
-
-// The word without a plural or other common ending of the language (the endings above, when
-// at least three letters are left), and in Arabic without the article (ال) or the feminine
-// ending (ة, folded to ه) that the names often leave out.
-QStringList stems(const QString& language, const QString& word) {
-    static const QHash<QString, QStringList> endings{
-        {QStringLiteral("en"), {"s", "es"}},
-        {QStringLiteral("de"), {"e", "n", "en", "s", "er", "es"}},
-        {QStringLiteral("fr"), {"s", "x", "e", "es"}},
-        {QStringLiteral("es"), {"s", "es"}},
-        {QStringLiteral("ar"), {QStringLiteral("ه")}},
-    };
-    QStringList found;
-    for (const QString& ending : endings.value(language))
-        if (word.size() - ending.size() >= 3 && word.endsWith(ending))
-            found << word.chopped(ending.size());
-    if (language == QLatin1String("ar") && word.size() >= 5 &&
-        word.startsWith(QStringLiteral("ال"))) {
-        found << word.mid(2);
-        if (word.endsWith(QStringLiteral("ه")))
-            found << word.mid(2).chopped(1);
-    }
-    return found;
-}
 
 struct Candidate {
     int tier = 0; // 0: the language searched (and the user's files), 1: English
@@ -519,7 +384,7 @@ QVector<SymbolMatch> SymbolIndex::search(const QString& word, const QString& lan
                              : (isInflection(searched->code, text.sliced(wanted.size())) ? 1 : 2));
             }
             // The word's stem, as a keyword: "grapes" finds "grape", "تفاحة" finds "تفاح".
-            for (const QString& stem : stems(searched->code, folded)) {
+            for (const QString& stem : wordStems(searched->code, folded)) {
                 const QByteArray form = stem.toUtf8();
                 for (auto it = firstFrom(form); it != terms.end() && m_data->view(it->text) == form;
                      ++it)
@@ -548,40 +413,30 @@ QVector<SymbolMatch> SymbolIndex::search(const QString& word, const QString& lan
     }
 
     if (!userFolders.isEmpty()) {
-        const QMutexLocker lock(&userFoldersMutex);
-        auto& cache = userFolderCache();
         quint32 order = 0;
-        for (const QString& root : userFolders) {
-            auto cached = std::find_if(cache.begin(), cache.end(),
-                                       [&](const auto& e) { return e.first == root; });
-            if (cached == cache.end()) {
-                cache.emplace_back(root, std::make_shared<UserFolder>(root));
-                cached = cache.end() - 1;
-            }
-            for (const UserFile& file : cached->second->files()) {
-                ++order;
-                Candidate c;
-                c.user = 0;
-                if (file.folded == folded)
-                    c.rank = 0;
-                else if (file.words.contains(folded))
-                    c.rank = 1;
-                else if (file.folded.startsWith(folded) ||
-                         std::any_of(file.words.begin(), file.words.end(),
-                                     [&](const QString& w) { return w.startsWith(folded); }))
-                    c.rank = 2;
-                else
-                    continue;
-                c.length = file.folded.size();
-                c.order = order;
-                SymbolMatch match;
-                match.name = file.word;
-                match.rank = c.rank;
-                match.kind = SymbolMatch::Kind::UserFile;
-                match.file = file.path;
-                found.emplace_back(c, std::move(match));
-            }
-        }
+        forEachUserFile(userFolders, [&](const UserFile& file) {
+            ++order;
+            Candidate c;
+            c.user = 0;
+            if (file.folded == folded)
+                c.rank = 0;
+            else if (file.words.contains(folded))
+                c.rank = 1;
+            else if (file.folded.startsWith(folded) ||
+                     std::any_of(file.words.begin(), file.words.end(),
+                                 [&](const QString& w) { return w.startsWith(folded); }))
+                c.rank = 2;
+            else
+                return;
+            c.length = file.folded.size();
+            c.order = order;
+            SymbolMatch match;
+            match.name = file.word;
+            match.rank = c.rank;
+            match.kind = SymbolMatch::Kind::UserFile;
+            match.file = file.path;
+            found.emplace_back(c, std::move(match));
+        });
     }
 
     std::stable_sort(found.begin(), found.end(),

@@ -1,5 +1,9 @@
 #include "symbols/SymbolText.h"
 
+#include <QHash>
+
+#include <algorithm>
+
 namespace ferlo {
 
 QString foldForSearch(QStringView word) {
@@ -111,6 +115,43 @@ QString variantBaseStep(QStringView hexcode) {
         return parts.join(QLatin1Char('-'));
     }
     return {};
+}
+
+// The plural and other common endings of a language's nouns: a term that is the word with one
+// of them ("Socke" → "Socken", "sock" → "socks") is as good as a keyword. Arabic forms its
+// plurals inside the word: none.
+bool isInflection(const QString& language, QByteArrayView ending) {
+    static const QHash<QString, QList<QByteArray>> endings{
+        {QStringLiteral("en"), {"s", "es"}},
+        {QStringLiteral("de"), {"e", "n", "en", "s", "er", "es", "se"}},
+        {QStringLiteral("fr"), {"s", "x", "e", "es"}},
+        {QStringLiteral("es"), {"s", "es"}},
+    };
+    const auto found = endings.constFind(language);
+    return found != endings.constEnd() &&
+           std::any_of(found->begin(), found->end(),
+                       [&](const QByteArray& e) { return ending == QByteArrayView(e); });
+}
+
+QStringList wordStems(const QString& language, const QString& word) {
+    static const QHash<QString, QStringList> endings{
+        {QStringLiteral("en"), {"s", "es"}},
+        {QStringLiteral("de"), {"e", "n", "en", "s", "er", "es"}},
+        {QStringLiteral("fr"), {"s", "x", "e", "es"}},
+        {QStringLiteral("es"), {"s", "es"}},
+        {QStringLiteral("ar"), {QStringLiteral("ه")}},
+    };
+    QStringList found;
+    for (const QString& ending : endings.value(language))
+        if (word.size() - ending.size() >= 3 && word.endsWith(ending))
+            found << word.chopped(ending.size());
+    if (language == QLatin1String("ar") && word.size() >= 5 &&
+        word.startsWith(QStringLiteral("ال"))) {
+        found << word.mid(2);
+        if (word.endsWith(QStringLiteral("ه")))
+            found << word.mid(2).chopped(1);
+    }
+    return found;
 }
 
 } // namespace ferlo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -28,5 +29,15 @@ QString plainHexcode(QStringView hexcode);
 // "man"/"woman" made "person" ("1F468-200D-1F4BB" → "1F9D1-200D-1F4BB"). Empty when the
 // hexcode names no variant.
 QString variantBaseStep(QStringView hexcode);
+
+// The plural and other common endings of a language's nouns: a term that is the word with one
+// of them ("Socke" → "Socken", "sock" → "socks") is as good as a keyword. Arabic forms its
+// plurals inside the word: none.
+bool isInflection(const QString& language, QByteArrayView ending);
+
+// The word without a plural or other common ending of the language (the endings above, when
+// at least three letters are left), and in Arabic without the article (ال) or the feminine
+// ending (ة, folded to ه) that the names often leave out.
+QStringList wordStems(const QString& language, const QString& word);
 
 } // namespace ferlo
