@@ -151,13 +151,12 @@ double loadAverage() {
 void report(const char* what, const std::vector<Stretch>& runs) {
     std::vector<double> pass;
     std::vector<double> still;
+    std::vector<double> used;
     for (const Stretch& run : runs) {
         pass.push_back(run.passMs);
         still.push_back(run.longestStillMs);
-    }
-    std::vector<double> used;
-    for (const Stretch& run : runs)
         used.push_back(run.longestUsedMs);
+    }
     const double p = bench::median(pass);
     const double s = bench::median(still);
     std::printf("%-40s pass %7.0f ms, longest still %6.0f ms (spread %.0f-%.0f), ratio %.2f; "
@@ -166,11 +165,11 @@ void report(const char* what, const std::vector<Stretch>& runs) {
                 *std::max_element(still.begin(), still.end()), s / p, bench::median(used),
                 *std::min_element(used.begin(), used.end()),
                 *std::max_element(used.begin(), used.end()), loadAverage());
+    for (const Stretch& run : runs)
+        std::printf("    longest still %.1f ms: %.1f ms waiting for a processor, %.1f ms of "
+                    "its own work\n",
+                    run.longestStillMs, run.queuedMs, run.usedMs);
     if (auto* timed = dynamic_cast<TimedApplication*>(qApp); timed && timed->timing) {
-        for (const Stretch& run : runs)
-            std::printf("    longest still %.1f ms: %.1f ms waiting for a processor, %.1f ms of "
-                        "its own work\n",
-                        run.longestStillMs, run.queuedMs, run.usedMs);
         timed->print();
         timed->worst.clear();
         timed->worstBlocked.clear();

@@ -14,7 +14,7 @@ while [ "$i" -le "$rounds" ]; do
     for which in before after; do
         if [ "$which" = before ]; then program=$before; else program=$after; fi
         echo "== $which, round $i, load $(cut -d' ' -f1-3 /proc/loadavg)"
-        "$program" --quick --why 2>/dev/null |
+        "$program" --quick 2>/dev/null |
             grep -E '^(opening|its card|dealt)|longest still [0-9.]+ ms:' |
             tail -6
     done
