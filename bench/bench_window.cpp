@@ -6,7 +6,7 @@
 // picture is on screen, for a 60-card deck of those photos: opening it, switching its card to a
 // 30-up sheet, and dealing it anew onto such sheets with Change Layout of All Cards (target: at
 // most 16 ms each). Run with QT_QPA_PLATFORM=offscreen.
-//   bench_window [--quick]
+//   bench_window [--quick] [--why]
 
 #include "BenchSupport.h"
 #include "mainwindow/CardStrip.h"
@@ -26,6 +26,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <ctime>
+#include <map>
+#include <string>
 
 using namespace ferlo;
 
@@ -35,21 +38,53 @@ struct Stretch {
     double passMs = 0;
     double longestStillMs = 0; // the longest time between two turns of the event loop
     double laterStillMs = 0;   // the same from the first turn on
+    double longestUsedMs = 0;  // the most processor time the thread used between two turns
+    double queuedMs = 0;       // in the longest still: the time the thread waited for a processor
+    double usedMs = 0;         // in the longest still: the processor time it used
 };
 
-// Runs the work while a zero-interval timer notes every turn of the event loop.
+// The processor time this thread has used, in nanoseconds.
+qint64 threadNs() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return qint64(t.tv_sec) * 1'000'000'000 + t.tv_nsec;
+}
+
+// The time this thread has waited, ready to run, for a processor, in nanoseconds (0 when the
+// system does not say).
+qint64 queuedNs() {
+    QFile file(QStringLiteral("/proc/thread-self/schedstat"));
+    return file.open(QIODevice::ReadOnly) ? file.readAll().split(' ').value(1).toLongLong() : 0;
+}
+
+// Runs the work while a zero-interval timer notes every turn of the event loop, on the clock and
+// in the thread's own processor time (without what a busy machine gave to other processes).
 Stretch measure(const std::function<void()>& work) {
     QElapsedTimer clock;
     qint64 last = 0;
     qint64 longest = 0;
     qint64 laterLongest = 0; // after the first turn
+    qint64 lastUsed = threadNs();
+    qint64 longestUsed = 0;
+    qint64 lastQueued = queuedNs();
+    qint64 queuedInLongest = 0;
+    qint64 usedInLongest = 0;
     QTimer timer;
     QObject::connect(&timer, &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed();
+        const qint64 used = threadNs();
+        const qint64 queued = queuedNs();
         if (last > 0)
             laterLongest = std::max(laterLongest, now - last);
+        if (now - last > longest) {
+            queuedInLongest = queued - lastQueued;
+            usedInLongest = used - lastUsed;
+        }
+        lastQueued = queued;
         longest = std::max(longest, now - last);
+        longestUsed = std::max(longestUsed, used - lastUsed);
         last = now;
+        lastUsed = used;
     });
     timer.start(0);
     clock.start();
@@ -57,8 +92,56 @@ Stretch measure(const std::function<void()>& work) {
     const qint64 end = clock.nsecsElapsed();
     timer.stop();
     longest = std::max(longest, end - last);
-    return {end / 1e6, longest / 1e6, std::max(laterLongest, end - last) / 1e6};
+    longestUsed = std::max(longestUsed, threadNs() - lastUsed);
+    return {end / 1e6,         longest / 1e6,         std::max(laterLongest, end - last) / 1e6,
+            longestUsed / 1e6, queuedInLongest / 1e6, usedInLongest / 1e6};
 }
+
+// With --why: the events whose handling took the user-interface thread longest, by receiver and
+// event type, to find what holds the event loop up.
+class TimedApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool timing = false;
+    bool notify(QObject* receiver, QEvent* event) override {
+        if (!timing || depth > 0)
+            return QApplication::notify(receiver, event);
+        // Named before: the event may delete its receiver.
+        const std::string key = std::string(receiver->metaObject()->className()) + " " +
+                                receiver->objectName().toStdString() + " event " +
+                                std::to_string(int(event->type()));
+        ++depth;
+        QElapsedTimer clock;
+        clock.start();
+        const qint64 start = threadNs();
+        const qint64 queued = queuedNs();
+        const bool done = QApplication::notify(receiver, event);
+        const qint64 used = threadNs() - start;
+        const qint64 blocked = clock.nsecsElapsed() - used - (queuedNs() - queued);
+        --depth;
+        worst[key] = std::max(worst[key], used);
+        worstBlocked[key] = std::max(worstBlocked[key], blocked);
+        return done;
+    }
+    void print() const {
+        std::vector<std::pair<qint64, std::string>> sorted;
+        for (const auto& [key, used] : worst)
+            sorted.emplace_back(used, key);
+        std::sort(sorted.rbegin(), sorted.rend());
+        for (size_t i = 0; i < std::min<size_t>(6, sorted.size()); ++i)
+            std::printf("    %7.2f ms  %s\n", sorted[i].first / 1e6, sorted[i].second.c_str());
+        sorted.clear();
+        for (const auto& [key, blocked] : worstBlocked)
+            sorted.emplace_back(blocked, key);
+        std::sort(sorted.rbegin(), sorted.rend());
+        for (size_t i = 0; i < std::min<size_t>(4, sorted.size()); ++i)
+            std::printf("    %7.2f ms asleep  %s\n", sorted[i].first / 1e6,
+                        sorted[i].second.c_str());
+    }
+    std::map<std::string, qint64> worst;        // the most processor time
+    std::map<std::string, qint64> worstBlocked; // the longest time asleep (waiting on a lock, ...)
+    int depth = 0;
+};
 
 double loadAverage() {
     QFile file(QStringLiteral("/proc/loadavg"));
@@ -68,13 +151,29 @@ double loadAverage() {
 void report(const char* what, const std::vector<Stretch>& runs) {
     std::vector<double> pass;
     std::vector<double> still;
+    std::vector<double> used;
     for (const Stretch& run : runs) {
         pass.push_back(run.passMs);
         still.push_back(run.longestStillMs);
+        used.push_back(run.longestUsedMs);
     }
     const double p = bench::median(pass);
     const double s = bench::median(still);
-    std::printf("%-40s pass %7.0f ms, longest still %6.0f ms, ratio %.2f\n", what, p, s, s / p);
+    std::printf("%-40s pass %7.0f ms, longest still %6.0f ms (spread %.0f-%.0f), ratio %.2f; "
+                "the thread's own work %5.1f ms (spread %.1f-%.1f), load %.1f\n",
+                what, p, s, *std::min_element(still.begin(), still.end()),
+                *std::max_element(still.begin(), still.end()), s / p, bench::median(used),
+                *std::min_element(used.begin(), used.end()),
+                *std::max_element(used.begin(), used.end()), loadAverage());
+    for (const Stretch& run : runs)
+        std::printf("    longest still %.1f ms: %.1f ms waiting for a processor, %.1f ms of "
+                    "its own work\n",
+                    run.longestStillMs, run.queuedMs, run.usedMs);
+    if (auto* timed = dynamic_cast<TimedApplication*>(qApp); timed && timed->timing) {
+        timed->print();
+        timed->worst.clear();
+        timed->worstBlocked.clear();
+    }
     std::fflush(stdout);
 }
 
@@ -202,8 +301,9 @@ int measureSheets(TFerloMainForm& form, const QStringList& photos, const QTempor
 } // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    TimedApplication app(argc, argv);
     const int repeats = app.arguments().contains(QLatin1String("--quick")) ? 1 : 3;
+    app.timing = app.arguments().contains(QLatin1String("--why"));
 
     QTemporaryDir dir;
     QStringList photos;

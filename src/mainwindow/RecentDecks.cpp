@@ -8,13 +8,28 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QThreadPool>
 
 namespace ferlo {
 
 namespace {
 
+// The notes are written one after another, in the order they were made, off the user-interface
+// thread: the store syncs each write to disk, which on a busy disk holds the window up for tens
+// of milliseconds. The program waits for the last ones as it ends.
+struct NoteThread {
+    NoteThread() { pool.setMaxThreadCount(1); }
+    QThreadPool pool; // waits for its work as it goes
+};
+
+QThreadPool& notes() {
+    static NoteThread thread;
+    return thread.pool;
+}
+
 void fillRecentDecks(QMenu* menu, const std::function<void(const QString&)>& open) {
     menu->clear();
+    waitForRecentDeckNotes();
     const QStringList decks = readRecentDecks();
     for (int i = 0; i < decks.size(); ++i) {
         const QString& deck = decks[i];
@@ -54,10 +69,16 @@ void noteRecentDeckChange(const QString& path, QString& noted) {
     noted = path;
     if (path.isEmpty())
         return;
-    try {
-        noteRecentDeck(path);
-    } catch (const Error&) {
-    }
+    notes().start([path] {
+        try {
+            noteRecentDeck(path);
+        } catch (const Error&) {
+        }
+    });
+}
+
+void waitForRecentDeckNotes() {
+    notes().waitForDone();
 }
 
 } // namespace ferlo
