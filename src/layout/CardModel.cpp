@@ -202,14 +202,6 @@ bool CardModel::setSound(int index, const std::string& sound) {
     return true;
 }
 
-void CardModel::setShownSize(int index, int width, int height, double aspect) {
-    if (!holds(index))
-        return;
-    m_cells[size_t(index)].ImageWidth = width;
-    m_cells[size_t(index)].ImageHeight = height;
-    m_cells[size_t(index)].ImageAspect = aspect;
-}
-
 void CardModel::layOut() {
     m_card.SetCardSize(m_card.Portrait);
     m_card.LayoutCells(m_cells);

@@ -80,8 +80,6 @@ public:
     // The recording a filled cell plays before any found by name; empty for none. False for a
     // free cell.
     bool setSound(int index, const std::string& sound);
-    // The size a cell's picture is shown at on screen, and its own proportions.
-    void setShownSize(int index, int width, int height, double aspect);
 
 private:
     bool holds(int index) const { return index >= 0 && index < int(m_cells.size()); }

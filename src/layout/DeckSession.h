@@ -48,12 +48,8 @@ public:
         return change(m_card);
     }
 
-    // The screen's scale and a cell's shown size: how the card is shown, no change of the deck.
+    // The screen's scale: how the card is shown, no change of the deck.
     void setScreenScale(double scale) { m_card.setScreenScale(scale); }
-    void setShownSize(int index, int width, int height, double aspect) {
-        m_card.setShownSize(index, width, height, aspect);
-    }
-
     // Puts another card on screen; false for an index outside the deck.
     bool select(int index);
     // Inserts a card after the one on screen and puts it on screen.

@@ -139,8 +139,7 @@ private:
     // A first look at the picture of a cell whose decode takes long: the file's own preview.
     // False when the file has none.
     bool showPreview(int index);
-    void applyPicture(int index, QSize ownSize, int fittedWidth, int fittedHeight,
-                      const QImage& shown);
+    void applyPicture(int index, int fittedWidth, int fittedHeight, const QImage& shown);
     // Outlines the picture area of a cell whose picture cannot be shown, named in its hint.
     void showUnreadable(int index);
     void Display_All_Pictures();
