@@ -43,12 +43,11 @@ bool IsValidPicturesPerPage(int count) {
     return CountPlan(count, true).valid();
 }
 
-void TCard::LayoutCells(TCellArray& Cells) {
+void TCard::LayoutCells() {
     const CountPlan plan(PicturesPerPage, Portrait);
     CellOrigins.clear();
     if (plan.valid()) {
         LabelFontSize = plan.labelFontSize();
-        Cells.resize(static_cast<size_t>(PicturesPerPage));
         CellWidth = plan.screenCellWidth(CardWidth);
         CellHeight = plan.screenCellHeight(CardHeight);
         CellOrigins = plan.screenOrigins(CardWidth, CardHeight);

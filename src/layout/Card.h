@@ -78,11 +78,11 @@ public:
     // The cells' top-left corners on the card panel, in cell order; empty for a grid or a sheet.
     std::vector<CardPoint> CellOrigins;
 
-    // Sets the label font size, the cell size, the number of cells and their origins from the
-    // count's plan at the card size, then the picture area. A count that is not 1, 2, 4, 6 or 8
-    // (a grid or a sheet) leaves cells, cell size and font size as they were, has no origins
-    // and recomputes only the area.
-    void LayoutCells(TCellArray& Cells);
+    // Sets the label font size, the cell size and the cells' origins from the count's plan at
+    // the card size, then the picture area. A count that is not 1, 2, 4, 6 or 8 (a grid or a
+    // sheet) leaves cell size and font size as they were, has no origins and recomputes only
+    // the area.
+    void LayoutCells();
     // A cell's top-left corner on the card panel; (0, 0) for a cell without one.
     CardPoint CellOrigin(int index) const {
         return index >= 0 && index < int(CellOrigins.size()) ? CellOrigins[size_t(index)]

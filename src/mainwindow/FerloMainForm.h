@@ -72,8 +72,8 @@ public:
     // True when start-up found the screen too narrow and asked the application to end.
     bool terminateRequested() const { return m_terminateRequested; }
 
-    // The card model the controls show: the deck's card on screen.
-    const TCard& card() const { return model().card(); }
+    // The layout on screen of the deck's card on screen, computed from its model.
+    const TCard& card() const { return m_deck.screen(); }
     const TCellArray& cells() const { return model().cells(); }
     // The pictures on the card.
     int pictureCount() const { return model().pictureCount(); }

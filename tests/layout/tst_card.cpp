@@ -5,19 +5,18 @@
 #include <QtTest>
 
 using ferlo::TCard;
-using ferlo::TCellArray;
 
 namespace {
 
 using Origins = QList<QPair<int, int>>; // (Top, Left)
 
-TCard layoutCard(int count, bool portrait, double scale, bool labelsOn, TCellArray& cells) {
+TCard layoutCard(int count, bool portrait, double scale, bool labelsOn) {
     TCard card;
     card.ScreenScale = scale;
     card.LabelsOn = labelsOn;
     card.PicturesPerPage = count;
     card.SetCardSize(portrait);
-    card.LayoutCells(cells);
+    card.LayoutCells();
     return card;
 }
 
@@ -112,9 +111,8 @@ private slots:
         QFETCH(int, rows);
         QFETCH(int, fontSize);
 
-        TCellArray cells;
-        const TCard card = layoutCard(count, portrait, scale, labelsOn, cells);
-        QCOMPARE(int(cells.size()), count);
+        const TCard card = layoutCard(count, portrait, scale, labelsOn);
+        QCOMPARE(int(card.CellOrigins.size()), count);
         QCOMPARE(card.LabelFontSize, fontSize);
         QCOMPARE(card.CellWidth, card.CardWidth / columns);
         QCOMPARE(card.CellHeight, card.CardHeight / rows);
@@ -175,8 +173,7 @@ private slots:
         QFETCH(int, pictureHeightLabelsOff);
         QFETCH(Origins, origins);
 
-        TCellArray cells;
-        TCard card = layoutCard(count, portrait, scale, true, cells);
+        TCard card = layoutCard(count, portrait, scale, true);
         QCOMPARE(card.CellWidth, cellWidth);
         QCOMPARE(card.CellHeight, cellHeight);
         QCOMPARE(card.PictureWidth, pictureWidth);
@@ -185,45 +182,20 @@ private slots:
 
         // Labels off changes only the picture height and aspect.
         card.LabelsOn = false;
-        card.LayoutCells(cells);
+        card.LayoutCells();
         QCOMPARE(card.PictureHeight, pictureHeightLabelsOff);
         QCOMPARE(card.PictureHeight - pictureHeight, 2 * card.LabelFontSize);
         QCOMPARE(card.CellWidth, cellWidth);
         QCOMPARE(originsOf(card), origins);
     }
 
-    void layoutKeepsPicturesAndGrowsWithEmptyCells() {
-        TCellArray cells;
-        TCard card = layoutCard(4, false, 1.0, true, cells);
-        for (int i = 0; i < 4; ++i) {
-            cells[i].FileName = "/pics/p" + std::to_string(i) + ".jpg";
-            cells[i].EditedLabel = "word " + std::to_string(i);
-        }
-        card.PicturesPerPage = 8;
-        card.LayoutCells(cells);
-        QCOMPARE(int(cells.size()), 8);
-        QCOMPARE(cells[3].FileName, std::string("/pics/p3.jpg"));
-        QCOMPARE(cells[3].EditedLabel, std::optional<std::string>("word 3"));
-        for (int i = 4; i < 8; ++i) {
-            QVERIFY(cells[i].FileName.empty());
-            QVERIFY(!cells[i].EditedLabel);
-        }
-
-        card.PicturesPerPage = 2;
-        card.LayoutCells(cells);
-        QCOMPARE(int(cells.size()), 2);
-        QCOMPARE(cells[1].FileName, std::string("/pics/p1.jpg"));
-    }
-
     void invalidCountRecomputesOnlyThePictureArea() {
-        TCellArray cells;
-        TCard card = layoutCard(6, false, 1.0, true, cells);
+        TCard card = layoutCard(6, false, 1.0, true);
         const int cellWidth = card.CellWidth;
         for (int invalid : {0, 3, 5, 9, -4}) {
             card.PicturesPerPage = invalid;
             card.LabelsOn = !card.LabelsOn;
-            card.LayoutCells(cells);
-            QCOMPARE(int(cells.size()), 6);
+            card.LayoutCells();
             QCOMPARE(card.CellWidth, cellWidth);
             QCOMPARE(card.LabelFontSize, 16);
             // A grid or a sheet places its cards by its own plan: the card has no origins.
@@ -238,9 +210,7 @@ private slots:
         card.ScreenScale = 1.0;
         card.LabelsOn = true;
         card.PicturesPerPage = 4;
-        TCellArray cells;
-        card.LayoutCells(cells);
-        QCOMPARE(int(cells.size()), 4);
+        card.LayoutCells();
         QCOMPARE(card.PictureWidth, -32);
         QCOMPARE(card.PictureHeight, -52);
     }

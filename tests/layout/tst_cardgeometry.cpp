@@ -49,8 +49,7 @@ private slots:
         card.LabelsOn = true;
         card.PicturesPerPage = 4;
         card.SetCardSize(false);
-        TCellArray cells;
-        card.LayoutCells(cells);
+        card.LayoutCells();
         const FittedSize fitted =
             FitPictureToArea(640, 480, card.PictureWidth, card.PictureHeight, card.PictureAspect);
         const CardPoint at =
@@ -127,8 +126,7 @@ private slots:
         card.ScreenScale = 1.0;
         card.PicturesPerPage = 6;
         card.SetCardSize(false);
-        TCellArray cells;
-        card.LayoutCells(cells);
+        card.LayoutCells();
         const auto lines = ScreenCutLines(6, false, card.CardWidth, card.CardHeight);
         QVERIFY(qAbs(lines[1].First.X - card.CellOrigin(1).X) <= 1);
         QVERIFY(qAbs(lines[2].First.X - card.CellOrigin(2).X) <= 1);

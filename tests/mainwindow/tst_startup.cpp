@@ -218,8 +218,7 @@ private slots:
             ferlo::ScreenScaleForBase(portrait, openingScale, openingBase.width(),
                                       openingBase.height(), base->width(), base->height());
         model.SetCardSize(portrait);
-        ferlo::TCellArray cells;
-        model.LayoutCells(cells);
+        model.LayoutCells();
         QCOMPARE(form.card().ScreenScale, model.ScreenScale);
         QCOMPARE(card->size(), QSize(model.CardWidth, model.CardHeight));
         QCOMPARE(card->pos(), QPoint((base->width() - card->width()) / 2,
