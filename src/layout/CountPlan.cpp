@@ -1,5 +1,7 @@
 #include "layout/CountPlan.h"
 
+#include <algorithm>
+
 namespace ferlo {
 
 namespace {
@@ -23,6 +25,7 @@ CountPlan::CountPlan(int count, bool portrait) {
         if (row.count != count)
             continue;
         m_count = count;
+        m_portrait = portrait;
         m_columns = portrait ? row.portraitColumns : row.portraitRows;
         m_rows = portrait ? row.portraitRows : row.portraitColumns;
         m_labelFontSize = row.labelFontSize;
@@ -43,6 +46,26 @@ std::vector<CardPoint> CountPlan::screenOrigins(int width, int height) const {
     if (m_count == 4 || (m_count == 6 && m_columns == 2))
         origins[1].X = w;
     return origins;
+}
+
+std::vector<CountPlan::Line> CountPlan::cutLines(int width, int height, bool thirdsFirst) const {
+    std::vector<Line> middles;
+    std::vector<Line> others;
+    // An even number of parts has a middle boundary; the others are thirds or quarters.
+    const auto sort = [&](bool across, const std::vector<int>& boundaries) {
+        const size_t parts = boundaries.size() - 1;
+        for (size_t k = 1; k < parts; ++k)
+            (parts % 2 == 0 && k == parts / 2 ? middles : others)
+                .push_back({across, boundaries[k]});
+    };
+    sort(true, rowBoundaries(height));
+    sort(false, columnBoundaries(width));
+    if (!m_portrait)
+        std::reverse(middles.begin(), middles.end());
+    if (thirdsFirst && m_count == 6)
+        std::swap(middles, others);
+    middles.insert(middles.end(), others.begin(), others.end());
+    return middles;
 }
 
 std::vector<int> CountPlan::Boundaries(int length, int parts) {

@@ -41,10 +41,22 @@ public:
     std::vector<int> columnBoundaries(int width) const { return Boundaries(width, m_columns); }
     std::vector<int> rowBoundaries(int height) const { return Boundaries(height, m_rows); }
 
+    // The cut lines of a card or page of width x height: one on each inner boundary, across at
+    // a row boundary or down at a column boundary, in the order they are drawn. The middle lines
+    // come first (across before down on a portrait card, down before across on a landscape
+    // one), then the thirds or quarters in order; on paper a 6-count's thirds come before its
+    // middle (`thirdsFirst`).
+    struct Line {
+        bool across = false;
+        int at = 0;
+    };
+    std::vector<Line> cutLines(int width, int height, bool thirdsFirst) const;
+
 private:
     static std::vector<int> Boundaries(int length, int parts);
 
     int m_count = 0;
+    bool m_portrait = true;
     int m_columns = 1;
     int m_rows = 1;
     int m_labelFontSize = 0;

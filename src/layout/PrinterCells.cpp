@@ -97,25 +97,11 @@ TRect LabelBand(const TPrinterCell& cell) {
 }
 
 std::vector<CutLine> CutLines(int W, int H, int picturesPerPage, bool portrait) {
-    const CutLine middleAcross{true, H / 2};
-    const CutLine middleDown{false, W / 2};
-    switch (picturesPerPage) {
-    case 2:
-        return {portrait ? middleAcross : middleDown};
-    case 4:
-        return portrait ? std::vector<CutLine>{middleAcross, middleDown}
-                        : std::vector<CutLine>{middleDown, middleAcross};
-    case 6:
-        if (portrait)
-            return {{true, H / 3}, {true, (H / 3) * 2}, middleDown};
-        return {{false, W / 3}, {false, (W / 3) * 2}, middleAcross};
-    case 8:
-        if (portrait)
-            return {middleAcross, middleDown, {true, H / 4}, {true, (H / 4) * 3}};
-        return {middleDown, middleAcross, {false, W / 4}, {false, (W / 4) * 3}};
-    default:
-        return {};
-    }
+    std::vector<CutLine> lines;
+    for (const CountPlan::Line& line :
+         CountPlan(picturesPerPage, portrait).cutLines(W, H, /*thirdsFirst=*/true))
+        lines.push_back({line.across, line.at});
+    return lines;
 }
 
 } // namespace ferlo
