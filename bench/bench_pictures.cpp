@@ -58,8 +58,7 @@ TCard cardFor(int perPage, bool portrait, double scale) {
     card.LabelsOn = true;
     card.PicturesPerPage = perPage;
     card.SetCardSize(portrait);
-    TCellArray cells;
-    card.LayoutCells(cells);
+    card.LayoutCells();
     return card;
 }
 

@@ -1,34 +1,11 @@
 #include "layout/Card.h"
 
+#include "layout/CountPlan.h"
 #include "layout/Rounding.h"
 
 #include <algorithm>
 
 namespace ferlo {
-
-namespace {
-
-struct Grid {
-    int columns;
-    int rows;
-};
-
-Grid GridFor(int count, bool portrait) {
-    switch (count) {
-    case 2:
-        return portrait ? Grid{1, 2} : Grid{2, 1};
-    case 4:
-        return Grid{2, 2};
-    case 6:
-        return portrait ? Grid{2, 3} : Grid{3, 2};
-    case 8:
-        return portrait ? Grid{2, 4} : Grid{4, 2};
-    default:
-        return Grid{1, 1};
-    }
-}
-
-} // namespace
 
 CardSize CardSizeFor(bool portrait, double screenScale) {
     if (portrait)
@@ -63,55 +40,17 @@ double ScreenScaleInBase(bool portrait, double scale, int baseWidth, int baseHei
 }
 
 bool IsValidPicturesPerPage(int count) {
-    return count == 1 || count == 2 || count == 4 || count == 6 || count == 8;
+    return CountPlan(count, true).valid();
 }
 
-int LabelFontSizeFor(int count) {
-    switch (count) {
-    case 1:
-        return 24;
-    case 2:
-        return 20;
-    case 4:
-        return 18;
-    case 6:
-        return 16;
-    case 8:
-        return 14;
-    default:
-        return 0;
-    }
-}
-
-int GridColumns(int count, bool portrait) {
-    return GridFor(count, portrait).columns;
-}
-
-int GridRows(int count, bool portrait) {
-    return GridFor(count, portrait).rows;
-}
-
-void TCard::LayoutCells(TCellArray& Cells) {
-    if (IsValidPicturesPerPage(PicturesPerPage)) {
-        const Grid grid = GridFor(PicturesPerPage, Portrait);
-        LabelFontSize = LabelFontSizeFor(PicturesPerPage);
-        Cells.resize(static_cast<size_t>(PicturesPerPage));
-        CellWidth = CardWidth / grid.columns;
-        CellHeight = CardHeight / grid.rows;
-
-        const int w = CellWidth;
-        const int h = CellHeight;
-        for (int k = 0; k < PicturesPerPage; ++k) {
-            const int row = k / grid.columns;
-            const int column = k % grid.columns;
-            TCell& cell = Cells[static_cast<size_t>(k)];
-            cell.Top = row == 0 ? 1 : row * h;
-            cell.Left = column == 0 ? 1 : column * w + 1;
-        }
-        // The second cell of the 2 x 2 grids and of the 6-picture portrait grid starts one
-        // pixel further left than the cell under it.
-        if (PicturesPerPage == 4 || (PicturesPerPage == 6 && Portrait))
-            Cells[1].Left = w;
+void TCard::LayoutCells() {
+    const CountPlan plan(PicturesPerPage, Portrait);
+    CellOrigins.clear();
+    if (plan.valid()) {
+        LabelFontSize = plan.labelFontSize();
+        CellWidth = plan.screenCellWidth(CardWidth);
+        CellHeight = plan.screenCellHeight(CardHeight);
+        CellOrigins = plan.screenOrigins(CardWidth, CardHeight);
     }
 
     PictureWidth = CellWidth - 32;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "layout/CardGeometry.h"
 #include "layout/SymbolRef.h"
 
 #include <optional>
@@ -8,15 +9,10 @@
 
 namespace ferlo {
 
-// One cell of the card on screen: its origin on the card panel, the size at which its picture
-// is shown and the picture's own proportions, the picture's full path or the symbol drawn in its
-// place (neither: a free cell) and its edited label word.
+// One cell of a card as the user filled it: the picture's full path or the symbol drawn in its
+// place (neither: a free cell), its edited label word and its recording. Where it lies and how
+// large its picture is shown are the card's layout (TCard), never the cell's.
 struct TCell {
-    int Top = 0;
-    int Left = 0;
-    int ImageHeight = 0;
-    int ImageWidth = 0;
-    double ImageAspect = 0.0;
     std::string FileName;
     // A symbol of a symbol set in place of a picture file (FileName is then empty). Its label
     // word is its EditedLabel: the word it was found by, as typed.
@@ -59,19 +55,12 @@ constexpr int kShrunkCardMargin = 12;
 // else the largest scale whose card fits the base less kShrunkCardMargin on each side.
 double ScreenScaleInBase(bool portrait, double scale, int baseWidth, int baseHeight);
 
-// Label font size in points for a number of pictures per page; 0 for a count that is not one of
-// 1, 2, 4, 6 and 8.
-int LabelFontSizeFor(int picturesPerPage);
-
+// Whether a number of pictures per page is one of the five counts 1, 2, 4, 6 and 8.
 bool IsValidPicturesPerPage(int picturesPerPage);
 
-// The grid of a count and orientation, the same on the card and on paper: columns and rows
-// (1 x 1 for a count that is not 1, 2, 4, 6 or 8).
-int GridColumns(int picturesPerPage, bool portrait);
-int GridRows(int picturesPerPage, bool portrait);
-
-// The page layout: how many pictures, the orientation, the card's size on screen, the cell and
-// picture-area sizes and the label band. Pure arithmetic on integers and one real.
+// The card's layout on screen, computed from its count, orientation and labels switch at a
+// screen scale: the card's size, the cells' size and origins (the count's plan, CountPlan), the
+// picture-area size and the label band. Pure arithmetic on integers and one real.
 class TCard {
 public:
     bool Portrait = true;
@@ -86,11 +75,19 @@ public:
     double ScreenScale = 0.0;
     int LabelFontSize = 0;
     bool LabelsOn = false;
+    // The cells' top-left corners on the card panel, in cell order; empty for a grid or a sheet.
+    std::vector<CardPoint> CellOrigins;
 
-    // Sets the label font size, the cell size, the number of cells and their origins from the
-    // count, orientation and card size, then the picture area. A count that is not 1, 2, 4, 6
-    // or 8 leaves cells, cell size and font size as they were and recomputes only the area.
-    void LayoutCells(TCellArray& Cells);
+    // Sets the label font size, the cell size and the cells' origins from the count's plan at
+    // the card size, then the picture area. A count that is not 1, 2, 4, 6 or 8 (a grid or a
+    // sheet) leaves cell size and font size as they were, has no origins and recomputes only
+    // the area.
+    void LayoutCells();
+    // A cell's top-left corner on the card panel; (0, 0) for a cell without one.
+    CardPoint CellOrigin(int index) const {
+        return index >= 0 && index < int(CellOrigins.size()) ? CellOrigins[size_t(index)]
+                                                             : CardPoint();
+    }
 
     // Sets Portrait and the card size for the orientation at the current ScreenScale.
     void SetCardSize(bool portrait);

@@ -1,6 +1,7 @@
 #include "layout/CardGeometry.h"
 
 #include "layout/Card.h"
+#include "layout/CountPlan.h"
 #include "layout/Rounding.h"
 
 namespace ferlo {
@@ -33,29 +34,12 @@ TRect LabelBand(const TCard& card, int cellLeft, int cellTop) {
 }
 
 std::vector<CutLineSegment> ScreenCutLines(int count, bool portrait, int W, int H) {
-    const auto horizontal = [W](int y) {
-        return CutLineSegment{{0, y}, {W, y}};
-    };
-    const auto vertical = [H](int x) {
-        return CutLineSegment{{x, 0}, {x, H}};
-    };
-    switch (count) {
-    case 2:
-        return portrait ? std::vector{horizontal(H / 2)} : std::vector{vertical(W / 2)};
-    case 4:
-        return portrait ? std::vector{horizontal(H / 2), vertical(W / 2)}
-                        : std::vector{vertical(W / 2), horizontal(H / 2)};
-    case 6:
-        return portrait ? std::vector{vertical(W / 2), horizontal(H / 3), horizontal(2 * (H / 3))}
-                        : std::vector{horizontal(H / 2), vertical(W / 3), vertical(2 * (W / 3))};
-    case 8:
-        return portrait ? std::vector{horizontal(H / 2), vertical(W / 2), horizontal(H / 4),
-                                      horizontal(3 * (H / 4))}
-                        : std::vector{vertical(W / 2), horizontal(H / 2), vertical(W / 4),
-                                      vertical(3 * (W / 4))};
-    default:
-        return {};
-    }
+    std::vector<CutLineSegment> lines;
+    for (const CountPlan::Line& line :
+         CountPlan(count, portrait).cutLines(W, H, /*thirdsFirst=*/false))
+        lines.push_back(line.across ? CutLineSegment{{0, line.at}, {W, line.at}}
+                                    : CutLineSegment{{line.at, 0}, {line.at, H}});
+    return lines;
 }
 
 } // namespace ferlo

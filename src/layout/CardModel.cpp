@@ -32,27 +32,22 @@ std::string LabelWord(const TCell& cell) {
 }
 
 CardModel::CardModel() {
-    m_card.PicturesPerPage = 4;
-    m_card.Portrait = false;
-    m_card.LabelsOn = true;
-    m_card.ScreenScale = 1.0;
-    layOut();
+    fitCells();
 }
 
 CardModel::CardModel(const DeckCard& stored) {
-    m_card.PicturesPerPage = IsValidPicturesPerPage(stored.perPage) ? stored.perPage : 4;
-    m_card.Portrait = stored.portrait;
-    m_card.LabelsOn = stored.labels;
-    m_card.ScreenScale = 1.0;
+    m_count = IsValidPicturesPerPage(stored.perPage) ? stored.perPage : 4;
+    m_portrait = stored.portrait;
+    m_labelsOn = stored.labels;
     m_upperCase = stored.upperCase;
     m_cutLines = stored.cutLines;
     if (stored.layout.kind != CardLayout::Kind::Count && stored.perPage >= 1 &&
         stored.perPage <= MaxLayoutCells) {
         m_layout = stored.layout;
-        m_card.PicturesPerPage = stored.perPage;
+        m_count = stored.perPage;
         m_cells.assign(size_t(stored.perPage), TCell());
     }
-    layOut();
+    fitCells();
     for (size_t i = 0; i < m_cells.size() && i < stored.cells.size(); ++i) {
         if (!stored.cells[i])
             continue;
@@ -142,12 +137,12 @@ void CardModel::clear() {
 
 bool CardModel::setCount(int count) {
     const bool counted = m_layout.kind == CardLayout::Kind::Count;
-    if ((counted && count == m_card.PicturesPerPage) || !IsValidPicturesPerPage(count))
+    if ((counted && count == m_count) || !IsValidPicturesPerPage(count))
         return false;
     clear();
     m_layout = CardLayout();
-    m_card.PicturesPerPage = count;
-    layOut();
+    m_count = count;
+    fitCells();
     return true;
 }
 
@@ -157,24 +152,22 @@ bool CardModel::setLayout(const CardLayout& layout, int cells) {
     CardLayout arrangement = layout;
     arrangement.Fill = m_layout.Fill, arrangement.Bleed = m_layout.Bleed;
     arrangement.Outlines = m_layout.Outlines;
-    const bool same = arrangement == m_layout && cells == m_card.PicturesPerPage;
+    const bool same = arrangement == m_layout && cells == m_count;
     if (same && layout == m_layout)
         return false;
     if (!same) {
         clear();
         m_cells.assign(size_t(cells), TCell());
-        m_card.PicturesPerPage = cells;
+        m_count = cells;
     }
     m_layout = layout;
-    layOut();
     return true;
 }
 
 bool CardModel::setOrientation(bool portrait) {
-    if (portrait == m_card.Portrait)
+    if (portrait == m_portrait)
         return false;
-    m_card.Portrait = portrait;
-    layOut();
+    m_portrait = portrait;
     return true;
 }
 
@@ -202,17 +195,19 @@ bool CardModel::setSound(int index, const std::string& sound) {
     return true;
 }
 
-void CardModel::setShownSize(int index, int width, int height, double aspect) {
-    if (!holds(index))
-        return;
-    m_cells[size_t(index)].ImageWidth = width;
-    m_cells[size_t(index)].ImageHeight = height;
-    m_cells[size_t(index)].ImageAspect = aspect;
+void CardModel::fitCells() {
+    if (IsValidPicturesPerPage(m_count))
+        m_cells.resize(size_t(m_count));
 }
 
-void CardModel::layOut() {
-    m_card.SetCardSize(m_card.Portrait);
-    m_card.LayoutCells(m_cells);
+TCard ScreenLayout(const CardModel& card, double screenScale) {
+    TCard layout;
+    layout.PicturesPerPage = card.count();
+    layout.LabelsOn = card.labelsOn();
+    layout.ScreenScale = screenScale;
+    layout.SetCardSize(card.portrait());
+    layout.LayoutCells();
+    return layout;
 }
 
 int CardModel::pictureCount() const {

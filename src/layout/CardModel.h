@@ -18,28 +18,27 @@ std::string MakeLabelText(const std::string& fileName);
 std::string LabelWord(const TCell& cell);
 
 // One card: the truth that the window shows, the deck keeps and the page prints. It holds the
-// count and orientation, the three switches and per cell its picture and edited word, and lays
-// the cells out on screen at the scale the window sets. Every change goes through one of its
-// operations; what follows from them (the picture count, whether the card is full) is computed.
+// count and orientation, the three switches and per cell its picture and edited word. Every
+// change goes through one of its operations; what follows from them (the picture count, whether
+// the card is full, its layout on screen: ScreenLayout) is computed.
 class CardModel {
 public:
-    // Four pictures, landscape, labels on in upper case, cut lines on, at screen scale 1.
+    // Four pictures, landscape, labels on in upper case, cut lines on.
     CardModel();
     // A deck's card; cells beyond its count are dropped.
     explicit CardModel(const DeckCard& stored);
     // The card as a deck stores it: free cells at the end left out.
     DeckCard stored() const;
 
-    const TCard& card() const { return m_card; }
     const TCellArray& cells() const { return m_cells; }
-    int count() const { return m_card.PicturesPerPage; }
-    bool portrait() const { return m_card.Portrait; }
-    bool labelsOn() const { return m_card.LabelsOn; }
+    int count() const { return m_count; }
+    bool portrait() const { return m_portrait; }
+    bool labelsOn() const { return m_labelsOn; }
     bool upperCase() const { return m_upperCase; }
     bool cutLinesOn() const { return m_cutLines; }
     // The filled cells.
     int pictureCount() const;
-    bool full() const { return pictureCount() >= m_card.PicturesPerPage; }
+    bool full() const { return pictureCount() >= m_count; }
     // The cell that holds the file, or -1; for "" the free cell of lowest index.
     int indexOf(const std::string& fileName) const;
     // The label word of a cell; "" for a free cell or one outside the card.
@@ -69,9 +68,8 @@ public:
     const CardLayout& layout() const { return m_layout; }
     // A new orientation keeps the pictures in their cells; false when unchanged.
     bool setOrientation(bool portrait);
-    void setScreenScale(double scale) { m_card.ScreenScale = scale, layOut(); }
     // The label band comes and goes with the labels: the picture area changes.
-    void setLabels(bool on) { m_card.LabelsOn = on, layOut(); }
+    void setLabels(bool on) { m_labelsOn = on; }
     void setUpperCase(bool upper) { m_upperCase = upper; }
     void setCutLines(bool on) { m_cutLines = on; }
     // The word typed for a filled cell; an empty word gives back the file name's. False for a
@@ -80,18 +78,23 @@ public:
     // The recording a filled cell plays before any found by name; empty for none. False for a
     // free cell.
     bool setSound(int index, const std::string& sound);
-    // The size a cell's picture is shown at on screen, and its own proportions.
-    void setShownSize(int index, int width, int height, double aspect);
 
 private:
     bool holds(int index) const { return index >= 0 && index < int(m_cells.size()); }
-    void layOut();
+    // One cell per picture of a count; a grid's or a sheet's cells are as many as it was given.
+    void fitCells();
 
-    TCard m_card;
+    int m_count = 4;
+    bool m_portrait = false;
+    bool m_labelsOn = true;
     TCellArray m_cells;
     CardLayout m_layout;
     bool m_upperCase = true;
     bool m_cutLines = true;
 };
+
+// The card's layout on screen at a screen scale: its size, its cells' size and origins, the
+// picture area and the label band, all computed from the card's count, orientation and labels.
+TCard ScreenLayout(const CardModel& card, double screenScale);
 
 } // namespace ferlo

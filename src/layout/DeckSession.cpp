@@ -49,9 +49,8 @@ void DeckSession::restore(Deck deck, int current) {
 }
 
 void DeckSession::showCurrent() {
-    const double scale = m_card.card().ScreenScale;
     m_card = CardModel(currentCard());
-    m_card.setScreenScale(scale);
+    layOutScreen();
     // The deck holds the card as its model keeps it (cells beyond its count dropped).
     cardChanged();
     tell();

@@ -48,12 +48,10 @@ public:
         return change(m_card);
     }
 
-    // The screen's scale and a cell's shown size: how the card is shown, no change of the deck.
-    void setScreenScale(double scale) { m_card.setScreenScale(scale); }
-    void setShownSize(int index, int width, int height, double aspect) {
-        m_card.setShownSize(index, width, height, aspect);
-    }
-
+    // The layout on screen of the card on screen, computed from its model at the screen's scale.
+    const TCard& screen() const { return m_screen; }
+    // The screen's scale: how the card is shown, no change of the deck.
+    void setScreenScale(double scale) { m_screenScale = scale, layOutScreen(); }
     // Puts another card on screen; false for an index outside the deck.
     bool select(int index);
     // Inserts a card after the one on screen and puts it on screen.
@@ -84,6 +82,7 @@ private:
         Changed(const Changed&) = delete;
         Changed& operator=(const Changed&) = delete;
         ~Changed() {
+            m_session.layOutScreen();
             if (m_session.cardChanged())
                 m_session.tell();
         }
@@ -93,13 +92,16 @@ private:
     };
     // Hands the model of the card on screen to the deck; false when the deck held it already.
     bool cardChanged();
-    // The card on screen's model made anew from the deck, at the scale it was shown at.
+    // The card on screen's model made anew from the deck, shown at the screen's scale.
     void showCurrent();
+    void layOutScreen() { m_screen = ScreenLayout(m_card, m_screenScale); }
     void tell();
 
     Deck m_deck;
     Deck m_saved;
     CardModel m_card;
+    double m_screenScale = 1.0;
+    TCard m_screen;
     int m_current = 0;
     std::string m_path;
     int m_generation = 0;

@@ -1,6 +1,6 @@
 #include "layout/PrinterCells.h"
 
-#include "layout/Card.h"
+#include "layout/CountPlan.h"
 #include "layout/Rounding.h"
 
 #include <algorithm>
@@ -39,41 +39,15 @@ double TPrinterCell::PictureAreaAspect() const {
     return width == 0 ? 0.0 : double(PictureAreaHeight()) / width;
 }
 
-namespace {
-
-// Boundaries of n equal parts of a length, written the way the cut lines are: thirds as
-// (L div 3) x 2, quarters as (L div 4) x 3, and the middle always as L div 2.
-std::vector<int> Boundaries(int length, int parts) {
-    switch (parts) {
-    case 2:
-        return {0, length / 2, length};
-    case 3:
-        return {0, length / 3, (length / 3) * 2, length};
-    case 4:
-        return {0, length / 4, length / 2, (length / 4) * 3, length};
-    default:
-        return {0, length};
-    }
-}
-
-} // namespace
-
-std::vector<int> ColumnBoundaries(int W, int picturesPerPage, bool portrait) {
-    return Boundaries(W, GridColumns(picturesPerPage, portrait));
-}
-
-std::vector<int> RowBoundaries(int H, int picturesPerPage, bool portrait) {
-    return Boundaries(H, GridRows(picturesPerPage, portrait));
-}
-
 TPrinterCellArray LayoutPrinterCells(int W, int H, int picturesPerPage, bool portrait,
                                      bool labelsOn) {
     TPrinterCellArray cells;
-    if (!IsValidPicturesPerPage(picturesPerPage))
+    const CountPlan plan(picturesPerPage, portrait);
+    if (!plan.valid())
         return cells;
-    const int columns = GridColumns(picturesPerPage, portrait);
-    const std::vector<int> x = ColumnBoundaries(W, picturesPerPage, portrait);
-    const std::vector<int> y = RowBoundaries(H, picturesPerPage, portrait);
+    const int columns = plan.columns();
+    const std::vector<int> x = plan.columnBoundaries(W);
+    const std::vector<int> y = plan.rowBoundaries(H);
     cells.resize(static_cast<size_t>(picturesPerPage));
     for (int k = 0; k < picturesPerPage; ++k) {
         const size_t column = static_cast<size_t>(k % columns);
@@ -123,25 +97,11 @@ TRect LabelBand(const TPrinterCell& cell) {
 }
 
 std::vector<CutLine> CutLines(int W, int H, int picturesPerPage, bool portrait) {
-    const CutLine middleAcross{true, H / 2};
-    const CutLine middleDown{false, W / 2};
-    switch (picturesPerPage) {
-    case 2:
-        return {portrait ? middleAcross : middleDown};
-    case 4:
-        return portrait ? std::vector<CutLine>{middleAcross, middleDown}
-                        : std::vector<CutLine>{middleDown, middleAcross};
-    case 6:
-        if (portrait)
-            return {{true, H / 3}, {true, (H / 3) * 2}, middleDown};
-        return {{false, W / 3}, {false, (W / 3) * 2}, middleAcross};
-    case 8:
-        if (portrait)
-            return {middleAcross, middleDown, {true, H / 4}, {true, (H / 4) * 3}};
-        return {middleDown, middleAcross, {false, W / 4}, {false, (W / 4) * 3}};
-    default:
-        return {};
-    }
+    std::vector<CutLine> lines;
+    for (const CountPlan::Line& line :
+         CountPlan(picturesPerPage, portrait).cutLines(W, H, /*thirdsFirst=*/true))
+        lines.push_back({line.across, line.at});
+    return lines;
 }
 
 } // namespace ferlo

@@ -37,12 +37,9 @@ public:
 
 using TPrinterCellArray = std::vector<TPrinterCell>;
 
-// The cell boundaries across and down the page: the cut lines lie on the inner ones.
-std::vector<int> ColumnBoundaries(int W, int picturesPerPage, bool portrait);
-std::vector<int> RowBoundaries(int H, int picturesPerPage, bool portrait);
-
-// One cell per picture of the card, numbered row by row, left to right, top row first, with
-// the bottom margin for labels on or off. Empty for a count that is not 1, 2, 4, 6 or 8.
+// One cell per picture of the card, numbered row by row, left to right, top row first, between
+// the count plan's boundaries (CountPlan), with the bottom margin for labels on or off. Empty
+// for a count that is not 1, 2, 4, 6 or 8.
 TPrinterCellArray LayoutPrinterCells(int W, int H, int picturesPerPage, bool portrait,
                                      bool labelsOn);
 

@@ -40,18 +40,17 @@ public:
     }
     int cellAt(QPoint inBase) override {
         const QPoint onCard = m_form.PACard->mapFrom(m_form.PACardBase, inBase);
-        const auto& cells = m_form.cells();
-        for (int i = 0; i < int(cells.size()); ++i) {
-            const TCell& cell = cells[size_t(i)];
-            if (QRect(cell.Left, cell.Top, m_form.card().CellWidth, m_form.card().CellHeight)
+        for (int i = 0; i < int(m_form.cells().size()); ++i) {
+            const CardPoint origin = m_form.card().CellOrigin(i);
+            if (QRect(origin.X, origin.Y, m_form.card().CellWidth, m_form.card().CellHeight)
                     .contains(onCard))
                 return i;
         }
         return -1;
     }
     QPoint cellOrigin(int index) override {
-        const TCell& cell = m_form.cells()[size_t(index)];
-        return {cell.Left, cell.Top};
+        const CardPoint origin = m_form.card().CellOrigin(index);
+        return {origin.X, origin.Y};
     }
     int focusedCell() override {
         for (int i = 0; i < int(m_form.cells().size()) && i < int(m_form.CellImages.size()); ++i) {

@@ -72,8 +72,8 @@ public:
     // True when start-up found the screen too narrow and asked the application to end.
     bool terminateRequested() const { return m_terminateRequested; }
 
-    // The card model the controls show: the deck's card on screen.
-    const TCard& card() const { return model().card(); }
+    // The layout on screen of the deck's card on screen, computed from its model.
+    const TCard& card() const { return m_deck.screen(); }
     const TCellArray& cells() const { return model().cells(); }
     // The pictures on the card.
     int pictureCount() const { return model().pictureCount(); }
@@ -139,8 +139,7 @@ private:
     // A first look at the picture of a cell whose decode takes long: the file's own preview.
     // False when the file has none.
     bool showPreview(int index);
-    void applyPicture(int index, QSize ownSize, int fittedWidth, int fittedHeight,
-                      const QImage& shown);
+    void applyPicture(int index, int fittedWidth, int fittedHeight, const QImage& shown);
     // Outlines the picture area of a cell whose picture cannot be shown, named in its hint.
     void showUnreadable(int index);
     void Display_All_Pictures();

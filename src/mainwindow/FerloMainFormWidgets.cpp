@@ -313,7 +313,7 @@ void TFerloMainForm::createCells() {
     CellLabelEditor = new LabelEditor(PACard);
     connect(CellLabelEditor, &LabelEditor::cardDoubleClicked, this, [this](QPoint at) {
         for (int i = 0; i < model().count() && i < int(cells().size()); ++i) {
-            const TRect band = LabelBand(card(), cells()[size_t(i)].Left, cells()[size_t(i)].Top);
+            const TRect band = LabelBand(card(), card().CellOrigin(i).X, card().CellOrigin(i).Y);
             if (QRect(band.Left, band.Top, band.width(), band.height()).contains(at))
                 runGuarded(this, [&] { editLabel(i); });
         }

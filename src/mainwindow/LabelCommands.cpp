@@ -28,7 +28,7 @@ void TFerloMainForm::Display_Label(int index) {
     const TCell& cell = cells()[size_t(index)];
     QLabel* label = CellLabels[size_t(index)];
     const QString text = cellLabelText(cell, model().upperCase());
-    const TRect band = LabelBand(card(), cell.Left, cell.Top);
+    const TRect band = LabelBand(card(), card().CellOrigin(index).X, card().CellOrigin(index).Y);
     const ShownLabel shown{text, QRect(band.Left, band.Top, band.width(), band.height()),
                            card().LabelFontSize};
     // A label laid out already for this word, band and size only follows the labels switch.

@@ -49,7 +49,6 @@ namespace {
 
 // A picture decoded and fitted for its cell.
 struct PreparedPicture {
-    QSize ownSize;
     FittedSize fitted;
     QImage shown;
     bool partial = false; // a damaged file that decoded only in part
@@ -78,7 +77,6 @@ PreparedPicture preparePicture(const PictureSource& source, const TCard& card, q
     PreparedPicture prepared;
     const DecodedPicture decoded =
         loadShownPicture(source, fittedInArea(card, pixelRatio, prepared.fitted));
-    prepared.ownSize = decoded.ownSize;
     prepared.partial = decoded.partial;
     prepared.shown = decoded.image.scaled(devicePixels(prepared.fitted.Width, pixelRatio),
                                           devicePixels(prepared.fitted.Height, pixelRatio),
@@ -95,7 +93,6 @@ PreparedPicture preparePreview(const QString& path, const TCard& card, qreal pix
     try {
         const DecodedPicture decoded =
             loadPreview(path, fittedInArea(card, pixelRatio, prepared.fitted));
-        prepared.ownSize = decoded.ownSize;
         prepared.shown = decoded.image;
         prepared.shown.setDevicePixelRatio(pixelRatio);
     } catch (...) {
@@ -163,8 +160,7 @@ void TFerloMainForm::display_picture(int index) {
         m_shownLabels[size_t(index)] = ShownLabel();
         throw;
     }
-    applyPicture(index, prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
-                 prepared.shown);
+    applyPicture(index, prepared.fitted.Width, prepared.fitted.Height, prepared.shown);
     if (prepared.partial)
         notePartialPictures({path});
 }
@@ -174,8 +170,7 @@ bool TFerloMainForm::showPreview(int index) {
         preparePreview(pathFromModel(cells()[size_t(index)].FileName), card(), devicePixelRatioF());
     if (preview.shown.isNull())
         return false;
-    applyPicture(index, preview.ownSize, preview.fitted.Width, preview.fitted.Height,
-                 preview.shown);
+    applyPicture(index, preview.fitted.Width, preview.fitted.Height, preview.shown);
     return true;
 }
 
@@ -194,8 +189,9 @@ void TFerloMainForm::showUnreadable(int index) {
     const TCell& cell = cells()[size_t(index)];
     PictureControl* image = CellImages[size_t(index)];
     image->hide();
+    const CardPoint origin = card().CellOrigin(index);
     const CardPoint at =
-        PicturePosition(card(), cell.Left, cell.Top, {card().PictureWidth, card().PictureHeight});
+        PicturePosition(card(), origin.X, origin.Y, {card().PictureWidth, card().PictureHeight});
     image->move(at.X, at.Y);
     image->setFixedSize(qMax(0, card().PictureWidth), qMax(0, card().PictureHeight));
     image->setUnreadable(cellPictureName(cell, false));
@@ -204,14 +200,13 @@ void TFerloMainForm::showUnreadable(int index) {
     image->show();
 }
 
-void TFerloMainForm::applyPicture(int index, QSize ownSize, int fittedWidth, int fittedHeight,
+void TFerloMainForm::applyPicture(int index, int fittedWidth, int fittedHeight,
                                   const QImage& shown) {
-    m_deck.setShownSize(index, fittedWidth, fittedHeight,
-                        double(ownSize.height()) / double(ownSize.width()));
     const TCell& cell = cells()[size_t(index)];
+    const CardPoint origin = card().CellOrigin(index);
     PictureControl* image = CellImages[size_t(index)];
     image->hide();
-    const CardPoint at = PicturePosition(card(), cell.Left, cell.Top, {fittedWidth, fittedHeight});
+    const CardPoint at = PicturePosition(card(), origin.X, origin.Y, {fittedWidth, fittedHeight});
     image->move(at.X, at.Y);
     image->setFixedSize(qMax(0, fittedWidth), qMax(0, fittedHeight));
     image->setPicture(shown);
@@ -266,8 +261,7 @@ QStringList TFerloMainForm::fitCardPictures(bool throwErrors, bool serveEvents) 
                         continue;
                     try {
                         const PreparedPicture later = work.take(j);
-                        applyPicture(int(j), later.ownSize, later.fitted.Width, later.fitted.Height,
-                                     later.shown);
+                        applyPicture(int(j), later.fitted.Width, later.fitted.Height, later.shown);
                     } catch (...) {
                         showUnreadable(int(j));
                     }
@@ -279,8 +273,7 @@ QStringList TFerloMainForm::fitCardPictures(bool throwErrors, bool serveEvents) 
             showUnreadable(int(i));
             continue;
         }
-        applyPicture(int(i), prepared.ownSize, prepared.fitted.Width, prepared.fitted.Height,
-                     prepared.shown);
+        applyPicture(int(i), prepared.fitted.Width, prepared.fitted.Height, prepared.shown);
         if (prepared.partial)
             partial << pathFromModel(cells()[i].FileName);
     }

@@ -1,5 +1,7 @@
 #include "printing/CardPage.h"
 
+#include "layout/CountPlan.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -129,8 +131,8 @@ CardPage wordBack(const CardPage& front, SheetTurn turn) {
             gameBacks(front, back, [](int cell) { return cell; });
         return back;
     }
-    const int columns = GridColumns(count, front.Portrait);
-    const int rows = GridRows(count, front.Portrait);
+    const int columns = CountPlan(count, front.Portrait).columns();
+    const int rows = CountPlan(count, front.Portrait).rows();
     const bool mirrorColumns = turnsAboutVerticalAxis(turn, front.Portrait);
     back.FileNames = QStringList(count, QString());
     back.SymbolFiles = QStringList(count, QString());
@@ -152,9 +154,9 @@ CardPage wordBack(const CardPage& front, SheetTurn turn) {
 }
 
 CardPage::FoldLine foldLineFor(int picturesPerPage, bool portrait) {
-    if (GridColumns(picturesPerPage, portrait) % 2 == 0)
+    if (CountPlan(picturesPerPage, portrait).columns() % 2 == 0)
         return CardPage::FoldLine::Vertical;
-    if (GridRows(picturesPerPage, portrait) % 2 == 0)
+    if (CountPlan(picturesPerPage, portrait).rows() % 2 == 0)
         return CardPage::FoldLine::Horizontal;
     return CardPage::FoldLine::None;
 }
@@ -172,8 +174,8 @@ struct Fold {
 Fold countFold(int count, bool portrait) {
     Fold fold;
     fold.line = foldLineFor(count, portrait);
-    const int columns = GridColumns(count, portrait);
-    const int rows = GridRows(count, portrait);
+    const int columns = CountPlan(count, portrait).columns();
+    const int rows = CountPlan(count, portrait).rows();
     for (int i = 0; fold.line != CardPage::FoldLine::None && i < count; ++i) {
         const int row = i / columns;
         const int column = i % columns;

@@ -1,6 +1,7 @@
 #include "printing/PagePainter.h"
 
 #include "layout/Card.h"
+#include "layout/CountPlan.h"
 #include "printing/Calibration.h"
 #include "printing/GamePainter.h"
 #include "printing/LabelText.h"
@@ -355,9 +356,10 @@ void printFold(QPainter& painter, const PreparedPage& prepared) {
                                        : page.Plan->PaperHeight / 2 - page.MarginTop) *
                              prepared.pixelsPerMm));
     } else {
-        const int columns = GridColumns(page.PicturesPerPage, page.Portrait);
+        const int columns = CountPlan(page.PicturesPerPage, page.Portrait).columns();
         const TPrinterCell& past = prepared.cells[size_t(
-            vertical ? columns / 2 : GridRows(page.PicturesPerPage, page.Portrait) / 2 * columns)];
+            vertical ? columns / 2
+                     : CountPlan(page.PicturesPerPage, page.Portrait).rows() / 2 * columns)];
         at = vertical ? past.Left : past.Top;
     }
     const int width = qMax(1, qRound(double(prepared.resolution) / PaperPixelsPerInch));

@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "layout/Card.h"
+#include "layout/CountPlan.h"
 #include "layout/PrinterCells.h"
 #include "mainwindow/FerloMainForm.h"
 #include "printing/CardPage.h"
@@ -299,7 +300,7 @@ private slots:
             const QPointF centre = word->box.center();
             const QPointF mirrored(back.size.width() - centre.x(), centre.y());
             QVERIFY2(picture.contains(mirrored), qPrintable(p.word));
-            if (GridColumns(p.perPage, p.portrait) > 1) // not on the picture's own side
+            if (CountPlan(p.perPage, p.portrait).columns() > 1) // not on the picture's own side
                 QVERIFY2(!picture.contains(centre), qPrintable(p.word));
             QVERIFY2(word->box.width() < picture.width() && word->box.height() < picture.height(),
                      qPrintable(p.word));

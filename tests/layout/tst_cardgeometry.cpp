@@ -49,21 +49,21 @@ private slots:
         card.LabelsOn = true;
         card.PicturesPerPage = 4;
         card.SetCardSize(false);
-        TCellArray cells;
-        card.LayoutCells(cells);
+        card.LayoutCells();
         const FittedSize fitted =
             FitPictureToArea(640, 480, card.PictureWidth, card.PictureHeight, card.PictureAspect);
-        const CardPoint at = PicturePosition(card, cells[1].Left, cells[1].Top, fitted);
-        QCOMPARE(at.X, cells[1].Left + 16 + 26);
-        QCOMPARE(at.Y, cells[1].Top + 8);
+        const CardPoint at =
+            PicturePosition(card, card.CellOrigin(1).X, card.CellOrigin(1).Y, fitted);
+        QCOMPARE(at.X, card.CellOrigin(1).X + 16 + 26);
+        QCOMPARE(at.Y, card.CellOrigin(1).Y + 8);
 
-        const TRect band = LabelBand(card, cells[3].Left, cells[3].Top);
+        const TRect band = LabelBand(card, card.CellOrigin(3).X, card.CellOrigin(3).Y);
         QCOMPARE(band.Left, 298 + 8);
         QCOMPARE(band.width(), 297 - 16);
         QCOMPARE(band.height(), 36);
         QCOMPARE(band.Top, 212 + 212 - 36 - 1);
         // Seven pixels lie between the foot of the picture area and the band.
-        QCOMPARE(band.Top - (cells[3].Top + 8 + card.PictureHeight), 7);
+        QCOMPARE(band.Top - (card.CellOrigin(3).Y + 8 + card.PictureHeight), 7);
     }
 
     void cutLines_data() {
@@ -126,11 +126,10 @@ private slots:
         card.ScreenScale = 1.0;
         card.PicturesPerPage = 6;
         card.SetCardSize(false);
-        TCellArray cells;
-        card.LayoutCells(cells);
+        card.LayoutCells();
         const auto lines = ScreenCutLines(6, false, card.CardWidth, card.CardHeight);
-        QVERIFY(qAbs(lines[1].First.X - cells[1].Left) <= 1);
-        QVERIFY(qAbs(lines[2].First.X - cells[2].Left) <= 1);
+        QVERIFY(qAbs(lines[1].First.X - card.CellOrigin(1).X) <= 1);
+        QVERIFY(qAbs(lines[2].First.X - card.CellOrigin(2).X) <= 1);
         QVERIFY(ScreenCutLines(3, false, 595, 425).empty());
     }
 };

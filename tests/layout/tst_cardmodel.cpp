@@ -30,7 +30,7 @@ private slots:
         QCOMPARE(card.portrait(), false);
         QVERIFY(card.labelsOn() && card.upperCase() && card.cutLinesOn());
         QCOMPARE(filesOf(card), QStringList(4, QString()));
-        QCOMPARE(card.card().CardWidth, 595); // laid out at scale 1
+        QCOMPARE(ferlo::ScreenLayout(card, 1.0).CardWidth, 595); // laid out at scale 1
     }
 
     // Each step: "+file" places, "-index" takes off; the cells afterwards.
@@ -119,20 +119,21 @@ private slots:
         card.place("a1.jpg");
         card.place("b.jpg");
         card.editWord(1, "bee");
-        const int landscapeWidth = card.card().CardWidth;
+        const int landscapeWidth = ferlo::ScreenLayout(card, 1.0).CardWidth;
         QVERIFY(card.setOrientation(true));
         QVERIFY(!card.setOrientation(true));
         QCOMPARE(filesOf(card), (QStringList{"a1.jpg", "b.jpg", "", "", "", ""}));
         QCOMPARE(card.labelWord(1), std::string("bee"));
-        QVERIFY(card.card().CardWidth < landscapeWidth);
-        QCOMPARE(card.card().CellWidth, card.card().CardWidth / 2); // two columns
+        QVERIFY(ferlo::ScreenLayout(card, 1.0).CardWidth < landscapeWidth);
+        QCOMPARE(ferlo::ScreenLayout(card, 1.0).CellWidth,
+                 ferlo::ScreenLayout(card, 1.0).CardWidth / 2); // two columns
     }
 
     void theSwitchesAndTheLabelBand() {
         CardModel card;
-        const int withLabels = card.card().PictureHeight;
+        const int withLabels = ferlo::ScreenLayout(card, 1.0).PictureHeight;
         card.setLabels(false);
-        QVERIFY(card.card().PictureHeight > withLabels);
+        QVERIFY(ferlo::ScreenLayout(card, 1.0).PictureHeight > withLabels);
         card.setUpperCase(false);
         card.setCutLines(false);
         const DeckCard stored = card.stored();

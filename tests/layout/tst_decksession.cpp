@@ -120,10 +120,18 @@ private slots:
         session.reset(deck, std::string());
         session.setScreenScale(1.28);
         QVERIFY(session.select(1));
-        QCOMPARE(session.card().card().ScreenScale, 1.28);
+        QCOMPARE(session.screen().ScreenScale, 1.28);
         QCOMPARE(session.card().count(), 2);
+        // Its layout on screen follows the model: two cells, one over the other.
+        QCOMPARE(session.screen().CellOrigins.size(), size_t(2));
+        QCOMPARE(session.screen().CardHeight, ferlo::CardSizeFor(true, 1.28).Height);
         QVERIFY(session.card().portrait());
         QCOMPARE(session.card().cells().front().FileName, std::string("a"));
+        // A change of the model is laid out on screen at once.
+        QVERIFY(session.edit([](CardModel& card) { return card.setOrientation(false); }));
+        QCOMPARE(session.screen().CardWidth, ferlo::CardSizeFor(false, 1.28).Width);
+        QVERIFY(session.edit([](CardModel& card) { return card.setCount(8); }));
+        QCOMPARE(session.screen().CellOrigins.size(), size_t(8));
     }
 
     // Undoing a change back to what was saved clears the mark.

@@ -1,5 +1,6 @@
 // The printed page's geometry: cells, picture areas, fitted pictures, label bands, cut lines.
 #include "layout/Card.h"
+#include "layout/CountPlan.h"
 #include "layout/PrinterCells.h"
 
 #include <QtTest>
@@ -153,8 +154,8 @@ private slots:
         QFETCH(int, columns);
         const TPrinterCellArray cells = LayoutPrinterCells(W, H, count, portrait, false);
         QCOMPARE(int(cells.size()), count);
-        QCOMPARE(GridColumns(count, portrait) * GridRows(count, portrait), count);
-        QCOMPARE(GridColumns(count, portrait), columns);
+        QCOMPARE(CountPlan(count, portrait).columns() * CountPlan(count, portrait).rows(), count);
+        QCOMPARE(CountPlan(count, portrait).columns(), columns);
 
         long long area = 0;
         for (int k = 0; k < count; ++k) {
@@ -189,7 +190,7 @@ private slots:
             QVERIFY2(onEdge, qPrintable(describe({line})));
         }
         QCOMPARE(int(CutLines(W, H, count, portrait).size()),
-                 GridColumns(count, portrait) + GridRows(count, portrait) - 2);
+                 CountPlan(count, portrait).columns() + CountPlan(count, portrait).rows() - 2);
     }
 
     void cutLines_data() {

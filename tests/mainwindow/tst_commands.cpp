@@ -127,15 +127,12 @@ private slots:
         // 4 per page portrait: cells 175 x 245, picture area 143 x 193 with labels.
         QCOMPARE(view().Card.PictureWidth, 143);
         QCOMPARE(view().Card.PictureHeight, 245 - 36 - 16);
-        const TCell& cat = view().Cells[0];
-        QCOMPARE(cat.ImageWidth, 143); // 640 x 480 is wider than the area: fitted to its width
-        QCOMPARE(cat.ImageHeight, 107);
+        // 640 x 480 is wider than the area: fitted to its width.
         QCOMPARE(view().CellImages[0]->geometry(),
                  QRect(1 + 16, 1 + 8 + (193 - 107) / 2, 143, 107));
-        const TCell& dog = view().Cells[1];
-        // 480 x 640 (aspect 1.333) is just wider than the area (1.350): fitted to its width.
-        QCOMPARE(dog.ImageWidth, 143);
-        QCOMPARE(dog.ImageHeight, 191); // Round(640 / (480 / 143.0)) = Round(190.67)
+        // 480 x 640 (aspect 1.333) is just wider than the area (1.350): fitted to its width,
+        // Round(640 / (480 / 143.0)) = Round(190.67) high.
+        QCOMPARE(view().CellImages[1]->size(), QSize(143, 191));
         QCOMPARE(view().CellLabels[1]->geometry().top(), 1 + 245 - 36 - 1);
         QCOMPARE(view().CellLabels[1]->text(), QStringLiteral("DOG"));
         QVERIFY(view().CellLabels[1]->isVisible());
@@ -146,10 +143,6 @@ private slots:
 
     void pictureIsFittedAndCentredInItsArea() {
         place("cat1.jpg");
-        const TCell& cell = view().Cells[0];
-        QCOMPARE(cell.ImageWidth, 213);
-        QCOMPARE(cell.ImageHeight, 160);
-        QCOMPARE(cell.ImageAspect, 0.75);
         QCOMPARE(view().CellImages[0]->geometry(), QRect(1 + 16 + 26, 1 + 8, 213, 160));
         QCOMPARE(view().CellImages[0]->toolTip(), folder().file("cat1.jpg"));
         QCOMPARE(view().CellImages[0]->minimumSize(), QSize(213, 160));
@@ -160,8 +153,7 @@ private slots:
 
         // A small picture is enlarged until it touches two sides.
         place("owl.bmp");
-        QCOMPARE(view().Cells[1].ImageWidth, 213);
-        QCOMPARE(view().Cells[1].ImageHeight, 160);
+        QCOMPARE(view().CellImages[1]->size(), QSize(213, 160));
     }
 
     void cutLinesSwitchOffAndOnAgain() {
@@ -240,7 +232,7 @@ private slots:
         QVERIFY(!view().TBUpperLabels->isVisible());
         QVERIFY(!view().TBLowerLabels->isVisible());
         QCOMPARE(view().Card.PictureHeight, 196);
-        QCOMPARE(view().Cells[0].ImageHeight, 196); // pictures grow into the band
+        QCOMPARE(view().CellImages[0]->height(), 196); // pictures grow into the band
         QVERIFY(view().CellLabels[0]->isHidden());
         QVERIFY(view().CellLabels[1]->isHidden());
 
@@ -248,7 +240,7 @@ private slots:
         QCOMPARE(view().PBToggleLabels->text(), QStringLiteral("&Labels Off"));
         QCOMPARE(view().PBToggleLabels->toolTip(), QStringLiteral("Turn Labels Off"));
         QVERIFY(view().TBUpperLabels->isVisible());
-        QCOMPARE(view().Cells[0].ImageHeight, 160);
+        QCOMPARE(view().CellImages[0]->height(), 160);
         QVERIFY(view().CellLabels[0]->isVisible());
         QVERIFY(view().CellLabels[1]->isVisible());
         QVERIFY(view().CellLabels[2]->isHidden()); // a free cell shows no label

@@ -252,8 +252,8 @@ private slots:
             form().resize(form().size() + QSize(300, 200));
             QTRY_VERIFY(view().PACard->size() != before);
         }
-        const TCell& cell = view().Cells[0];
-        const QRect own(cell.Left, cell.Top, view().Card.CellWidth, view().Card.CellHeight);
+        const ferlo::CardPoint origin = view().Card.CellOrigin(0);
+        const QRect own(origin.X, origin.Y, view().Card.CellWidth, view().Card.CellHeight);
 
         view().CellImages[0]->setFocus(Qt::TabFocusReason);
         QTest::keyClick(view().CellImages[0], Qt::Key_F2);

@@ -213,7 +213,8 @@ private slots:
         QVERIFY(form.browseTo(folder.path()));
         clickFile(form, "kind.jpg");
         QVERIFY(messages.texts().isEmpty());
-        QCOMPARE(ui.Cells[0].ImageAspect, 0.75);
+        // 400 x 300 fitted to the 4-count area's width: its own proportions were read.
+        QCOMPARE(ui.CellImages[0]->size(), QSize(213, 160));
         const QImage shown = ui.CellImages[0]->grab().toImage();
         const QRgb centre = shown.pixel(shown.width() / 2, shown.height() / 2);
         const QRgb wanted = image.pixel(0, 0);

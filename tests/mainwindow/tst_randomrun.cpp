@@ -538,14 +538,14 @@ class TestRandomRun : public MainWindowTest {
             if (!check(known != m_pictures.end(), QStringLiteral("unknown picture %1").arg(file)))
                 continue;
             const KnownPicture& own = known->second;
-            const TCell& cell = f.Cells[size_t(i)];
             QRect expected;
             if (m_stale[i]) {
                 expected = *m_stale[i];
             } else {
                 const FittedSize fitted = FitPictureToArea(own.width, own.height, card.PictureWidth,
                                                            card.PictureHeight, card.PictureAspect);
-                const CardPoint at = PicturePosition(card, cell.Left, cell.Top, fitted);
+                const CardPoint at =
+                    PicturePosition(card, card.CellOrigin(i).X, card.CellOrigin(i).Y, fitted);
                 expected = QRect(at.X, at.Y, fitted.Width, fitted.Height);
                 // The fitted size touches two opposite sides of the area and keeps the shape.
                 check(fitted.Width == card.PictureWidth || fitted.Height == card.PictureHeight,
@@ -639,9 +639,9 @@ class TestRandomRun : public MainWindowTest {
                       QStringLiteral("label %1 shows only blanks '%2'").arg(i).arg(text));
             }
             if (!blank && i < int(f.Cells.size())) {
-                const TCell& cell = f.Cells[size_t(i)];
-                const QRect band(cell.Left + 8,
-                                 cell.Top + card.CellHeight - 2 * card.LabelFontSize - 1,
+                const CardPoint origin = card.CellOrigin(i);
+                const QRect band(origin.X + 8,
+                                 origin.Y + card.CellHeight - 2 * card.LabelFontSize - 1,
                                  card.CellWidth - 16, 2 * card.LabelFontSize);
                 check(label->geometry() == band,
                       QStringLiteral("label %1 is not in its band").arg(i));

@@ -218,8 +218,7 @@ private slots:
             ferlo::ScreenScaleForBase(portrait, openingScale, openingBase.width(),
                                       openingBase.height(), base->width(), base->height());
         model.SetCardSize(portrait);
-        ferlo::TCellArray cells;
-        model.LayoutCells(cells);
+        model.LayoutCells();
         QCOMPARE(form.card().ScreenScale, model.ScreenScale);
         QCOMPARE(card->size(), QSize(model.CardWidth, model.CardHeight));
         QCOMPARE(card->pos(), QPoint((base->width() - card->width()) / 2,
@@ -235,7 +234,6 @@ private slots:
             QVERIFY(room.width() - margins.width() <= 1 || room.height() - margins.height() <= 1);
 
         for (int i = 0; i < form.pictureCount(); ++i) {
-            const ferlo::TCell& cell = cells[size_t(i)];
             const ferlo::TCell& shown = form.cells()[size_t(i)];
             const auto* image = form.findChild<QWidget*>(QStringLiteral("Cell%1").arg(i));
             const auto* label = form.findChild<QLabel*>(QStringLiteral("CellLabel%1").arg(i));
@@ -243,9 +241,11 @@ private slots:
             const ferlo::FittedSize fitted =
                 ferlo::FitPictureToArea(ownSize.width(), ownSize.height(), model.PictureWidth,
                                         model.PictureHeight, model.PictureAspect);
-            const ferlo::CardPoint at = ferlo::PicturePosition(model, cell.Left, cell.Top, fitted);
+            const ferlo::CardPoint at =
+                ferlo::PicturePosition(model, model.CellOrigin(i).X, model.CellOrigin(i).Y, fitted);
             QCOMPARE(image->geometry(), QRect(at.X, at.Y, fitted.Width, fitted.Height));
-            const ferlo::TRect band = ferlo::LabelBand(model, cell.Left, cell.Top);
+            const ferlo::TRect band =
+                ferlo::LabelBand(model, model.CellOrigin(i).X, model.CellOrigin(i).Y);
             QCOMPARE(label->geometry(), QRect(band.Left, band.Top, band.width(), band.height()));
             QVERIFY(label->isVisible());
             QVERIFY(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= band.width());

@@ -138,9 +138,9 @@ private slots:
             QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QApplication::sendEvent(view().PACardBase, &dropped);
         };
-        const TCell& first = form().cells()[0];
+        const CardPoint first = form().card().CellOrigin(0);
         const QPoint onFirst =
-            view().PACard->mapTo(view().PACardBase, QPoint(first.Left + 20, first.Top + 20));
+            view().PACard->mapTo(view().PACardBase, QPoint(first.X + 20, first.Y + 20));
         drop(onFirst, {SymbolRef{"openmoji", "1F34E", SymbolStyle::Line}, {}, "Apfel"});
         QTRY_VERIFY(form().cells()[0].Symbol.has_value());
         QCOMPARE(form().cells()[0].Symbol->style, SymbolStyle::Line);
@@ -154,10 +154,9 @@ private slots:
                  QStringLiteral("1F415"));
 
         // Dragged across the card as a photo is: the two symbols change places, words and all.
-        const TCell& second = form().cells()[1];
+        const CardPoint second = form().card().CellOrigin(1);
         dropCell(view().PACardBase,
-                 view().PACard->mapTo(view().PACardBase, QPoint(second.Left + 20, second.Top + 20)),
-                 0);
+                 view().PACard->mapTo(view().PACardBase, QPoint(second.X + 20, second.Y + 20)), 0);
         QTRY_COMPARE(QString::fromStdString(form().cells()[0].Symbol->hexcode),
                      QStringLiteral("1F415"));
         QCOMPARE(QString::fromStdString(form().cells()[1].Symbol->hexcode),

@@ -4,6 +4,7 @@
 #include "support_printing.h"
 
 #include "layout/Card.h"
+#include "layout/CountPlan.h"
 #include "printing/Calibration.h"
 #include "printing/PdfExport.h"
 #include "printing/job/DuplexDialog.h"
@@ -122,7 +123,7 @@ private slots:
         const QList<PdfPage> pages = pdfWords(pdf);
         QCOMPARE(pages.size(), 2);
         const QSizeF size = pages[1].size;
-        const double cellHeight = size.height() / GridRows(6, portrait);
+        const double cellHeight = size.height() / CountPlan(6, portrait).rows();
         for (const QString& text : kWords) {
             const PdfWord* label = findWord(pages[0], text);
             const PdfWord* back = findWord(pages[1], text);
