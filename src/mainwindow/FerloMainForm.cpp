@@ -9,6 +9,7 @@
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/Recovery.h"
 #include "mainwindow/SymbolPictures.h"
 #include "pictures/PictureCache.h"
 #include "pictures/Workers.h"
@@ -195,6 +196,54 @@ void TFerloMainForm::showCutLines() {
         CutLines[k]->raise();
         CutLines[k]->show();
     }
+}
+
+WindowPart TFerloMainForm::windowPart() {
+    WindowPart part;
+    part.window = this;
+    part.deck = &m_deck;
+    part.runCommand = [this](const std::function<void()>& handler) {
+        runCommand(handler);
+    };
+    part.whenPicturesPlaced = [this](std::function<void()> action) {
+        whenPicturesPlaced(std::move(action));
+    };
+    part.showStatus = [this](const QString& text) {
+        showStatus(text);
+    };
+    return part;
+}
+
+Recovery& TFerloMainForm::recovery() {
+    if (!m_recovery) {
+        Recovery::Deck deck;
+        deck.maybeSaveChanges = [this] {
+            return maybeSaveChanges();
+        };
+        deck.showCurrentCard = [this] {
+            showCurrentCard();
+        };
+        deck.tellMissingSheets = [this] {
+            tellMissingSheets();
+        };
+        deck.shownDirectory = [this] {
+            return shownDirectory();
+        };
+        deck.openDeck = [this](const QString& path) {
+            return openDeck(path);
+        };
+        m_recovery = std::make_unique<Recovery>(windowPart(), std::move(deck));
+    }
+    return *m_recovery;
+}
+
+void TFerloMainForm::createRecovery() {
+    recovery().createRecovery();
+    connect(this, &TFerloMainForm::deckChanged, this, [this] { m_recovery->noteDeckState(); });
+}
+
+void TFerloMainForm::resumeWork(bool reopenLastDeck) {
+    recovery().resumeWork(reopenLastDeck);
 }
 
 } // namespace ferlo

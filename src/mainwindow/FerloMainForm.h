@@ -2,6 +2,7 @@
 
 #include "layout/CardModel.h"
 #include "layout/DeckSession.h"
+#include "mainwindow/WindowPart.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -48,7 +49,7 @@ class CommandRegistry;
 class DeckHistory;
 struct JobOutcome;
 struct RecoveryCopy;
-class RecoveryWriter;
+class Recovery;
 class SoundPlayer;
 class WordRecorder;
 struct CardPage;
@@ -107,7 +108,7 @@ public:
     // message, each with its cause; the window then shows the card that took the first picture.
     void openFiles(const QStringList& paths);
 
-    // After start (Recovery.cpp): offers the recovery copies of decks that a run which ended
+    // After start (Recovery.h): offers the recovery copies of decks that a run which ended
     // without saving them left behind; then, when nothing was restored, `reopenLastDeck` allows
     // it and the user chose it in Options, opens the last deck.
     void resumeWork(bool reopenLastDeck);
@@ -436,18 +437,12 @@ private:
     bool m_stripWanted = true; // View > Card Strip
     CommandRegistry* m_commands = nullptr;
 
-    // Keeping work between runs (Recovery.cpp): the recovery copy of the deck while it has
-    // unsaved changes, the question about copies left by a crash, and the recent decks.
+    // Keeping work between runs: the recovery copies and the recent decks (Recovery.h), made on
+    // first use, and the window's services handed to its parts.
+    Recovery& recovery();
     void createRecovery();
-    // Every change of the deck (deckChanged) reaches the recovery copy and the recent decks.
-    void noteDeckState();
-    // True when a copy was restored into the window.
-    bool offerRecoveryCopies();
-    void restoreRecovered(RecoveryCopy& copy);
-    bool saveRecoveredAs(RecoveryCopy& copy);
-    QMenu* createRecentDecksMenu();
-    QString m_recentNoted;
-    std::unique_ptr<RecoveryWriter> m_recovery;
+    WindowPart windowPart();
+    std::unique_ptr<Recovery> m_recovery;
 };
 
 } // namespace ferlo

@@ -14,11 +14,11 @@
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/Recovery.h"
 #include "printing/job/DuplexDialog.h"
 #include "printing/job/PrintJob.h"
 #include "sound/SoundPlayer.h"
 #include "sound/Speech.h"
-#include "storage/RecoveryWriter.h"
 
 #include <QAction>
 #include <QActionGroup>

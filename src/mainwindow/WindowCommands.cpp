@@ -6,6 +6,7 @@
 #include "mainwindow/CommandRegistry.h"
 #include "mainwindow/Glyphs.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/Recovery.h"
 #include "printing/job/PrintJob.h"
 
 #include <QAction>
@@ -78,7 +79,7 @@ void TFerloMainForm::createFileCommands() {
          {QKeySequence(QKeySequence::Save)});
     file(
         QStringLiteral("mnSaveDeckAs"), tr("Save &as ..."), [this] { saveDeckAs(); }, saveAsKeys());
-    m_commands->menu(Place::File)->addMenu(createRecentDecksMenu());
+    m_commands->menu(Place::File)->addMenu(recovery().createRecentDecksMenu());
     m_commands->addSeparator(Place::File);
     file(QStringLiteral("Printsetup1"), tr("Print se&tup ..."), [this] {
         printerSetup(this);
