@@ -9,6 +9,7 @@
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
 #include "mainwindow/SymbolPictures.h"
 #include "pictures/PictureCache.h"
@@ -71,7 +72,7 @@ void TFerloMainForm::FormCreate() {
     ToggleCutLines();
     m_openingBase = PACardBase->size();
     m_openingScale = card().ScreenScale;
-    renderWordBacks();
+    printCommands().renderWordBacks();
 }
 
 void TFerloMainForm::showSelectCaption() {
@@ -244,6 +245,25 @@ void TFerloMainForm::createRecovery() {
 
 void TFerloMainForm::resumeWork(bool reopenLastDeck) {
     recovery().resumeWork(reopenLastDeck);
+}
+
+PrintCommands& TFerloMainForm::printCommands() {
+    if (!m_print)
+        m_print = std::make_unique<PrintCommands>(windowPart(), m_commands,
+                                                  [this] { updateDeckControls(); });
+    return *m_print;
+}
+
+CardPage TFerloMainForm::currentPage() const {
+    return m_print->currentPage();
+}
+
+QList<CardPage> TFerloMainForm::deckPages() const {
+    return m_print->deckPages();
+}
+
+void TFerloMainForm::setWordBacks(bool on) {
+    printCommands().setWordBacks(on);
 }
 
 } // namespace ferlo

@@ -47,8 +47,8 @@ class CardStrip;
 class CardView;
 class CommandRegistry;
 class DeckHistory;
-struct JobOutcome;
 struct RecoveryCopy;
+class PrintCommands;
 class Recovery;
 class SoundPlayer;
 class WordRecorder;
@@ -214,9 +214,6 @@ private:
     void renderSwitches();
     // The file list selects the pictures of the card on screen in the shown folder.
     void renderSelection();
-    // File > Print Word Backs as the stored option says, and its command.
-    void renderWordBacks();
-    void toggleWordBacks();
     // Puts a card of the deck on screen, the one leaving the screen kept in the deck.
     void showCard(int index);
     // Sets the toolbar, the card and the file list's selection to the deck's current card, and
@@ -242,13 +239,6 @@ private:
     // change).
     void showStatus(const QString& text);
     void dropStaleStatus();
-    // Print, and File > Double-Sided Printing: the deck keeps the turn chosen in the print
-    // dialog and the double-sided choices (a change marks it modified).
-    void printDeck();
-    void editDoubleSided();
-    void exportPdf();
-    // Says in the status bar how Print or Export PDF ended.
-    void showJobOutcome(const JobOutcome& outcome);
 
     // Grids and sheets (LayoutCommands.cpp): Card > Layout ... and the panel that shows them in
     // place of the card of the five counts.
@@ -310,7 +300,9 @@ private:
     void createMenus();
     void createFileCommands();
     void createCardCommands();
-    void createPrintCommands();
+    // The printing commands (PrintCommands.h), made on first use.
+    PrintCommands& printCommands();
+    std::unique_ptr<PrintCommands> m_print;
     void createToolBar();
     void createShapeButtons();
     void createLabelButtons();
@@ -388,7 +380,6 @@ private:
     QAction* TBRecord = nullptr;
     // Record is on: the next left press on a picture records its word.
     bool m_recordArmed = false;
-    QAction* m_wordBacks = nullptr;
     WordRecorder* Recorder = nullptr;
     QFrame* RecordPanel = nullptr;
     QLabel* RecordCaption = nullptr;

@@ -14,6 +14,7 @@
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
 #include "printing/job/DuplexDialog.h"
 #include "printing/job/PrintJob.h"

@@ -6,6 +6,7 @@
 #include "mainwindow/CommandRegistry.h"
 #include "mainwindow/Glyphs.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
 #include "printing/job/PrintJob.h"
 
@@ -84,7 +85,7 @@ void TFerloMainForm::createFileCommands() {
     file(QStringLiteral("Printsetup1"), tr("Print se&tup ..."), [this] {
         printerSetup(this);
     })->setVisible(false);
-    createPrintCommands();
+    printCommands().createPrintCommands();
     m_commands->addSeparator(Place::File);
     file(QStringLiteral("mnDeckProperties"), tr("Deck P&roperties ..."),
          [this] { editDeckProperties(); });
@@ -149,7 +150,7 @@ void TFerloMainForm::createToolBar() {
     createLabelButtons();
 
     m_commands->newButton(QStringLiteral("TBPrint"), glyphIcon(Glyph::Printer),
-                          tr("Print Flashcard"), false, [this] { printDeck(); });
+                          tr("Print Flashcard"), false, [this] { printCommands().printDeck(); });
     m_commands->addToolSpace();
 
     // The deck: which card is on screen, and the card commands of the Card menu.
