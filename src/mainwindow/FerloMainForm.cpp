@@ -4,6 +4,7 @@
 #include "dialogs/WaitCursor.h"
 #include "layout/CardGeometry.h"
 #include "layout/FitSize.h"
+#include "mainwindow/ActivityCommands.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LabelEditor.h"
@@ -264,6 +265,20 @@ QList<CardPage> TFerloMainForm::deckPages() const {
 
 void TFerloMainForm::setWordBacks(bool on) {
     printCommands().setWordBacks(on);
+}
+
+ActivityCommands& TFerloMainForm::activityCommands() {
+    if (!m_activities) {
+        ActivityCommands::Hooks hooks;
+        hooks.changeDeck = [this](const Deck& deck, int current, const QString& name) {
+            changeDeck(deck, current, name);
+        };
+        hooks.speakText = [this](const QString& word) {
+            speakText(word);
+        };
+        m_activities = std::make_unique<ActivityCommands>(windowPart(), MediaPlayer1, hooks);
+    }
+    return *m_activities;
 }
 
 } // namespace ferlo

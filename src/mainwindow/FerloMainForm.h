@@ -48,6 +48,7 @@ class CardView;
 class CommandRegistry;
 class DeckHistory;
 struct RecoveryCopy;
+class ActivityCommands;
 class PrintCommands;
 class Recovery;
 class SoundPlayer;
@@ -244,10 +245,9 @@ private:
     // place of the card of the five counts.
     bool showsLayout() const { return model().layout().kind != CardLayout::Kind::Count; }
     void chooseLayout();
-    // Card > Make Activity ... (ActivityCommands.cpp): a game of the deck's pictures, and a
-    // picture or word of it spoken as a card's.
-    void makeActivity();
-    void speakDeckCell(const DeckCell& cell);
+    // Card > Make Activity ... (ActivityCommands.h), made on first use.
+    ActivityCommands& activityCommands();
+    std::unique_ptr<ActivityCommands> m_activities;
     void applyLayoutChoice(const LayoutChoice& choice);
     // The card panel, the count and orientation buttons as the card's layout says.
     void showLayoutState();

@@ -7,6 +7,7 @@
 #include "dialogs/ScreenFit.h"
 #include "dialogs/SpeechDialog.h"
 #include "layout/CardGeometry.h"
+#include "mainwindow/ActivityCommands.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"

@@ -3,6 +3,7 @@
 #include "dialogs/AboutBox.h"
 #include "dialogs/FmxUtils.h"
 #include "dialogs/Options.h"
+#include "mainwindow/ActivityCommands.h"
 #include "mainwindow/CommandRegistry.h"
 #include "mainwindow/Glyphs.h"
 #include "mainwindow/PictureControl.h"
@@ -127,7 +128,7 @@ void TFerloMainForm::createCardCommands() {
     m_commands->add(Place::Card, QStringLiteral("mnCardsFromWords"), tr("Cards from &Words ..."),
                     [this] { cardsFromWords(); });
     m_commands->add(Place::Card, QStringLiteral("mnActivity"), tr("Make &Activity ..."),
-                    [this] { makeActivity(); });
+                    [this] { activityCommands().makeActivity(); });
     m_commands->addSeparator(Place::Card);
     // Checked, it waits for the click on the picture whose word is to be recorded.
     TBRecord =
