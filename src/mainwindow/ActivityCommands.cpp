@@ -1,7 +1,9 @@
 // Card > Make Activity ...: the games made from the deck's pictures (ActivityDialog), spoken
 // as cards are, and added to the deck as one step.
+#include "mainwindow/ActivityCommands.h"
 #include "mainwindow/ActivityDialog.h"
-#include "mainwindow/FerloMainForm.h"
+
+#include "layout/DeckSession.h"
 
 #include "sound/SoundFile.h"
 #include "sound/SoundPlayer.h"
@@ -9,7 +11,13 @@
 
 namespace ferlo {
 
-void TFerloMainForm::makeActivity() {
+ActivityCommands::ActivityCommands(const WindowPart& part, SoundPlayer* player, Hooks hooks)
+    : m_window(part.window)
+    , m_deck(*part.deck)
+    , MediaPlayer1(player)
+    , m_deckCommands(std::move(hooks)) {}
+
+void ActivityCommands::makeActivity() {
     const Deck& deck = m_deck.deck();
     ActivityDialog::Hooks hooks;
     hooks.speak = [this](const DeckCell& cell) {
@@ -22,12 +30,11 @@ void TFerloMainForm::makeActivity() {
         changed.cards.insert(changed.cards.end(), game.cards.begin(), game.cards.end());
         changeDeck(changed, first, tr("Add activity"));
     };
-    ActivityDialog dialog(DeckPictures(deck), m_deck.currentCard(), deck.duplex, hooks, this);
+    ActivityDialog dialog(DeckPictures(deck), m_deck.currentCard(), deck.duplex, hooks, m_window);
     dialog.exec();
 }
 
-// As a click on a card's picture: its recording, else its word spoken.
-void TFerloMainForm::speakDeckCell(const DeckCell& cell) {
+void ActivityCommands::speakDeckCell(const DeckCell& cell) {
     const QString picture = pathFromModel(cell.picture);
     const QString shown = cell.label ? QString::fromStdString(*cell.label) : QString();
     if (!picture.isEmpty()) {

@@ -4,6 +4,7 @@
 #include "dialogs/SaveDialog.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
+#include "mainwindow/Recovery.h"
 #include "printing/job/DuplexDialog.h"
 #include "printing/job/PrintJob.h"
 #include "storage/DeckFile.h"
@@ -11,7 +12,6 @@
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 #include "storage/PrintOption.h"
-#include "storage/RecoveryWriter.h"
 #include "symbols/SymbolCells.h"
 
 #include <QAction>

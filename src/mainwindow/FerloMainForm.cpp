@@ -4,11 +4,14 @@
 #include "dialogs/WaitCursor.h"
 #include "layout/CardGeometry.h"
 #include "layout/FitSize.h"
+#include "mainwindow/ActivityCommands.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/PrintCommands.h"
+#include "mainwindow/Recovery.h"
 #include "mainwindow/SymbolPictures.h"
 #include "pictures/PictureCache.h"
 #include "pictures/Workers.h"
@@ -70,7 +73,7 @@ void TFerloMainForm::FormCreate() {
     ToggleCutLines();
     m_openingBase = PACardBase->size();
     m_openingScale = card().ScreenScale;
-    renderWordBacks();
+    printCommands().renderWordBacks();
 }
 
 void TFerloMainForm::showSelectCaption() {
@@ -195,6 +198,87 @@ void TFerloMainForm::showCutLines() {
         CutLines[k]->raise();
         CutLines[k]->show();
     }
+}
+
+WindowPart TFerloMainForm::windowPart() {
+    WindowPart part;
+    part.window = this;
+    part.deck = &m_deck;
+    part.runCommand = [this](const std::function<void()>& handler) {
+        runCommand(handler);
+    };
+    part.whenPicturesPlaced = [this](std::function<void()> action) {
+        whenPicturesPlaced(std::move(action));
+    };
+    part.showStatus = [this](const QString& text) {
+        showStatus(text);
+    };
+    return part;
+}
+
+Recovery& TFerloMainForm::recovery() {
+    if (!m_recovery) {
+        Recovery::Deck deck;
+        deck.maybeSaveChanges = [this] {
+            return maybeSaveChanges();
+        };
+        deck.showCurrentCard = [this] {
+            showCurrentCard();
+        };
+        deck.tellMissingSheets = [this] {
+            tellMissingSheets();
+        };
+        deck.shownDirectory = [this] {
+            return shownDirectory();
+        };
+        deck.openDeck = [this](const QString& path) {
+            return openDeck(path);
+        };
+        m_recovery = std::make_unique<Recovery>(windowPart(), std::move(deck));
+    }
+    return *m_recovery;
+}
+
+void TFerloMainForm::createRecovery() {
+    recovery().createRecovery();
+    connect(this, &TFerloMainForm::deckChanged, this, [this] { m_recovery->noteDeckState(); });
+}
+
+void TFerloMainForm::resumeWork(bool reopenLastDeck) {
+    recovery().resumeWork(reopenLastDeck);
+}
+
+PrintCommands& TFerloMainForm::printCommands() {
+    if (!m_print)
+        m_print = std::make_unique<PrintCommands>(windowPart(), m_commands,
+                                                  [this] { updateDeckControls(); });
+    return *m_print;
+}
+
+CardPage TFerloMainForm::currentPage() const {
+    return m_print->currentPage();
+}
+
+QList<CardPage> TFerloMainForm::deckPages() const {
+    return m_print->deckPages();
+}
+
+void TFerloMainForm::setWordBacks(bool on) {
+    printCommands().setWordBacks(on);
+}
+
+ActivityCommands& TFerloMainForm::activityCommands() {
+    if (!m_activities) {
+        ActivityCommands::Hooks hooks;
+        hooks.changeDeck = [this](const Deck& deck, int current, const QString& name) {
+            changeDeck(deck, current, name);
+        };
+        hooks.speakText = [this](const QString& word) {
+            speakText(word);
+        };
+        m_activities = std::make_unique<ActivityCommands>(windowPart(), MediaPlayer1, hooks);
+    }
+    return *m_activities;
 }
 
 } // namespace ferlo

@@ -2,6 +2,7 @@
 
 #include "layout/CardModel.h"
 #include "layout/DeckSession.h"
+#include "mainwindow/WindowPart.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -46,9 +47,10 @@ class CardStrip;
 class CardView;
 class CommandRegistry;
 class DeckHistory;
-struct JobOutcome;
 struct RecoveryCopy;
-class RecoveryWriter;
+class ActivityCommands;
+class PrintCommands;
+class Recovery;
 class SoundPlayer;
 class WordRecorder;
 struct CardPage;
@@ -107,7 +109,7 @@ public:
     // message, each with its cause; the window then shows the card that took the first picture.
     void openFiles(const QStringList& paths);
 
-    // After start (Recovery.cpp): offers the recovery copies of decks that a run which ended
+    // After start (Recovery.h): offers the recovery copies of decks that a run which ended
     // without saving them left behind; then, when nothing was restored, `reopenLastDeck` allows
     // it and the user chose it in Options, opens the last deck.
     void resumeWork(bool reopenLastDeck);
@@ -212,9 +214,6 @@ private:
     void renderSwitches();
     // The file list selects the pictures of the card on screen in the shown folder.
     void renderSelection();
-    // File > Print Word Backs as the stored option says, and its command.
-    void renderWordBacks();
-    void toggleWordBacks();
     // Puts a card of the deck on screen, the one leaving the screen kept in the deck.
     void showCard(int index);
     // Sets the toolbar, the card and the file list's selection to the deck's current card, and
@@ -240,22 +239,14 @@ private:
     // change).
     void showStatus(const QString& text);
     void dropStaleStatus();
-    // Print, and File > Double-Sided Printing: the deck keeps the turn chosen in the print
-    // dialog and the double-sided choices (a change marks it modified).
-    void printDeck();
-    void editDoubleSided();
-    void exportPdf();
-    // Says in the status bar how Print or Export PDF ended.
-    void showJobOutcome(const JobOutcome& outcome);
 
     // Grids and sheets (LayoutCommands.cpp): Card > Layout ... and the panel that shows them in
     // place of the card of the five counts.
     bool showsLayout() const { return model().layout().kind != CardLayout::Kind::Count; }
     void chooseLayout();
-    // Card > Make Activity ... (ActivityCommands.cpp): a game of the deck's pictures, and a
-    // picture or word of it spoken as a card's.
-    void makeActivity();
-    void speakDeckCell(const DeckCell& cell);
+    // Card > Make Activity ... (ActivityCommands.h), made on first use.
+    ActivityCommands& activityCommands();
+    std::unique_ptr<ActivityCommands> m_activities;
     void applyLayoutChoice(const LayoutChoice& choice);
     // The card panel, the count and orientation buttons as the card's layout says.
     void showLayoutState();
@@ -308,7 +299,9 @@ private:
     void createMenus();
     void createFileCommands();
     void createCardCommands();
-    void createPrintCommands();
+    // The printing commands (PrintCommands.h), made on first use.
+    PrintCommands& printCommands();
+    std::unique_ptr<PrintCommands> m_print;
     void createToolBar();
     void createShapeButtons();
     void createLabelButtons();
@@ -386,7 +379,6 @@ private:
     QAction* TBRecord = nullptr;
     // Record is on: the next left press on a picture records its word.
     bool m_recordArmed = false;
-    QAction* m_wordBacks = nullptr;
     WordRecorder* Recorder = nullptr;
     QFrame* RecordPanel = nullptr;
     QLabel* RecordCaption = nullptr;
@@ -435,18 +427,12 @@ private:
     bool m_stripWanted = true; // View > Card Strip
     CommandRegistry* m_commands = nullptr;
 
-    // Keeping work between runs (Recovery.cpp): the recovery copy of the deck while it has
-    // unsaved changes, the question about copies left by a crash, and the recent decks.
+    // Keeping work between runs: the recovery copies and the recent decks (Recovery.h), made on
+    // first use, and the window's services handed to its parts.
+    Recovery& recovery();
     void createRecovery();
-    // Every change of the deck (deckChanged) reaches the recovery copy and the recent decks.
-    void noteDeckState();
-    // True when a copy was restored into the window.
-    bool offerRecoveryCopies();
-    void restoreRecovered(RecoveryCopy& copy);
-    bool saveRecoveredAs(RecoveryCopy& copy);
-    QMenu* createRecentDecksMenu();
-    QString m_recentNoted;
-    std::unique_ptr<RecoveryWriter> m_recovery;
+    WindowPart windowPart();
+    std::unique_ptr<Recovery> m_recovery;
 };
 
 } // namespace ferlo

@@ -7,6 +7,7 @@
 #include "dialogs/ScreenFit.h"
 #include "dialogs/SpeechDialog.h"
 #include "layout/CardGeometry.h"
+#include "mainwindow/ActivityCommands.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
@@ -14,11 +15,12 @@
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/PrintCommands.h"
+#include "mainwindow/Recovery.h"
 #include "printing/job/DuplexDialog.h"
 #include "printing/job/PrintJob.h"
 #include "sound/SoundPlayer.h"
 #include "sound/Speech.h"
-#include "storage/RecoveryWriter.h"
 
 #include <QAction>
 #include <QActionGroup>

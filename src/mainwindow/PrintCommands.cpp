@@ -1,6 +1,7 @@
-#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/PrintCommands.h"
 
 #include "dialogs/Messages.h"
+#include "layout/DeckSession.h"
 #include "mainwindow/CommandRegistry.h"
 #include "pictures/PictureCache.h"
 #include "printing/CardPage.h"
@@ -15,29 +16,38 @@
 #include <QCoreApplication>
 #include <QStatusBar>
 
-// The printing commands: Print, Print Preview, Export PDF, Print Word Backs, Double-Sided
-// Printing and the calibration sheet, each made from the deck's pages.
-
 namespace ferlo {
 
-void TFerloMainForm::createPrintCommands() {
+PrintCommands::PrintCommands(const WindowPart& part, CommandRegistry* commands,
+                             std::function<void()> updateDeckControls)
+    : m_part(part)
+    , m_window(part.window)
+    , m_deck(*part.deck)
+    , m_commands(commands)
+    , m_updateDeckControls(std::move(updateDeckControls)) {}
+
+const CardModel& PrintCommands::model() const {
+    return m_deck.card();
+}
+
+void PrintCommands::createPrintCommands() {
     using Place = CommandRegistry::Place;
     m_commands->add(Place::File, QStringLiteral("Print1"), tr("&Print ..."),
                     [this] { printDeck(); }, {QKeySequence(QKeySequence::Print)});
     m_commands->add(Place::File, QStringLiteral("PrintPreview1"), tr("Print Pre&view ..."),
-                    [this] { previewCard(this, deckPages(), m_deck.deck().duplex); });
+                    [this] { previewCard(m_window, deckPages(), m_deck.deck().duplex); });
     m_commands->add(Place::File, QStringLiteral("ExportPdf1"), tr("&Export PDF ..."),
                     [this] { exportPdf(); }, {QKeySequence(Qt::CTRL | Qt::Key_E)});
     // Checked, every card prints with its word back; the stored option keeps the choice.
     m_wordBacks = m_commands->addToggle(
         Place::File, QStringLiteral("mnWordBacks"),
         QCoreApplication::translate("Printing", "Print Word &Backs"), [](bool) {});
-    connect(m_wordBacks, &QAction::triggered, this, [this] { toggleWordBacks(); });
+    QObject::connect(m_wordBacks, &QAction::triggered, m_wordBacks, [this] { toggleWordBacks(); });
     m_commands->add(Place::File, QStringLiteral("mnDoubleSided"), tr("&Double-Sided Printing ..."),
                     [this] { editDoubleSided(); });
     m_commands->add(Place::File, QStringLiteral("mnCalibration"),
                     tr("Print &Calibration Sheet ..."),
-                    [this] { printCalibrationSheet(this, m_deck.deck().duplex); });
+                    [this] { printCalibrationSheet(m_window, m_deck.deck().duplex); });
 }
 
 namespace {
@@ -51,33 +61,33 @@ bool storedWordBacks() {
 }
 } // namespace
 
-void TFerloMainForm::renderWordBacks() {
+void PrintCommands::renderWordBacks() {
     m_wordBacks->setChecked(storedWordBacks());
 }
 
-void TFerloMainForm::setWordBacks(bool on) {
-    runGuarded(this, [on] { save_PrintWordBacks(on); });
+void PrintCommands::setWordBacks(bool on) {
+    runGuarded(m_window, [on] { save_PrintWordBacks(on); });
     renderWordBacks();
 }
 
-void TFerloMainForm::toggleWordBacks() {
+void PrintCommands::toggleWordBacks() {
     setWordBacks(!storedWordBacks());
 }
 
-void TFerloMainForm::printDeck() {
+void PrintCommands::printDeck() {
     DuplexChoices duplex = m_deck.deck().duplex;
     JobOutcome outcome;
-    duplex.turn = printCard(this, deckPages(), duplex, &outcome);
+    duplex.turn = printCard(m_window, deckPages(), duplex, &outcome);
     m_deck.setDuplex(duplex);
     updateDeckControls();
     showJobOutcome(outcome);
 }
 
-void TFerloMainForm::exportPdf() {
-    showJobOutcome(exportCardPdf(this, deckPages(), m_deck.deck().duplex));
+void PrintCommands::exportPdf() {
+    showJobOutcome(exportCardPdf(m_window, deckPages(), m_deck.deck().duplex));
 }
 
-void TFerloMainForm::showJobOutcome(const JobOutcome& outcome) {
+void PrintCommands::showJobOutcome(const JobOutcome& outcome) {
     const bool done = outcome.end == JobOutcome::End::Done;
     switch (outcome.end) {
     case JobOutcome::End::NotBegun:
@@ -94,9 +104,9 @@ void TFerloMainForm::showJobOutcome(const JobOutcome& outcome) {
     }
 }
 
-void TFerloMainForm::editDoubleSided() {
+void PrintCommands::editDoubleSided() {
     DuplexChoices duplex = m_deck.deck().duplex;
-    if (!editDuplexChoices(this, duplex))
+    if (!editDuplexChoices(m_window, duplex))
         return;
     m_deck.setDuplex(duplex);
     updateDeckControls();
@@ -118,7 +128,7 @@ bool printable(const QString& path) {
 }
 } // namespace
 
-QList<CardPage> TFerloMainForm::deckPages() const {
+QList<CardPage> PrintCommands::deckPages() const {
     QList<CardPage> pages;
     for (int i = 0; i < m_deck.count(); ++i)
         pages << (i == m_deck.current()
@@ -127,7 +137,7 @@ QList<CardPage> TFerloMainForm::deckPages() const {
     return pages;
 }
 
-CardPage TFerloMainForm::currentPage() const {
+CardPage PrintCommands::currentPage() const {
     return makeCardPage(model(), printable);
 }
 

@@ -1,7 +1,8 @@
-#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/Recovery.h"
 
 #include "dialogs/Messages.h"
 #include "dialogs/SaveDialog.h"
+#include "layout/DeckSession.h"
 #include "mainwindow/RecentDecks.h"
 #include "storage/DeckFile.h"
 #include "storage/NativePath.h"
@@ -122,7 +123,15 @@ void RecoveryQuestion::act(const Action& action) {
 
 } // namespace
 
-void TFerloMainForm::createRecovery() {
+Recovery::Recovery(const WindowPart& part, Deck deck)
+    : m_part(part)
+    , m_deckCommands(std::move(deck))
+    , m_window(part.window)
+    , m_deck(*part.deck) {}
+
+Recovery::~Recovery() = default;
+
+void Recovery::createRecovery() {
     const auto source = [this]() -> std::optional<RecoveryWriter::Snapshot> {
         if (!m_deck.modified())
             return std::nullopt;
@@ -130,21 +139,26 @@ void TFerloMainForm::createRecovery() {
     };
     // Told once, and not in the middle of a picture pass.
     const auto failed = [this](const QString& message) {
-        whenPicturesPlaced([this, message] { showMessage(this, MessageKind::Warning, message); });
+        whenPicturesPlaced(
+            [this, message] { showMessage(m_window, MessageKind::Warning, message); });
     };
     m_recovery = std::make_unique<RecoveryWriter>(source, failed);
-    connect(this, &TFerloMainForm::deckChanged, this, [this] { noteDeckState(); });
 }
 
-void TFerloMainForm::noteDeckState() {
+void Recovery::drop() {
+    if (m_recovery)
+        m_recovery->drop();
+}
+
+void Recovery::noteDeckState() {
     if (m_recovery)
         m_recovery->changed(m_deck.modified());
     noteRecentDeckChange(pathFromModel(m_deck.path()), m_recentNoted);
 }
 
-void TFerloMainForm::resumeWork(bool reopenLastDeck) {
+void Recovery::resumeWork(bool reopenLastDeck) {
     bool restored = false;
-    runGuarded(this, [&] { restored = offerRecoveryCopies(); });
+    runGuarded(m_window, [&] { restored = offerRecoveryCopies(); });
     if (restored || !reopenLastDeck || !readReopenLastDeck())
         return;
     const QStringList recent = readRecentDecks();
@@ -152,10 +166,10 @@ void TFerloMainForm::resumeWork(bool reopenLastDeck) {
         runCommand([&] { openDeck(recent.first()); });
 }
 
-bool TFerloMainForm::offerRecoveryCopies() {
+bool Recovery::offerRecoveryCopies() {
     FoundCopies found = claimRecoveryCopies();
     if (!found.setAside.empty())
-        showMessage(this, MessageKind::Warning, setAsideMessage(found.setAside));
+        showMessage(m_window, MessageKind::Warning, setAsideMessage(found.setAside));
     if (found.copies.empty())
         return false;
     bool restored = false;
@@ -175,7 +189,7 @@ bool TFerloMainForm::offerRecoveryCopies() {
                             .arg(displayName(copy.file), cause));
         return true;
     };
-    RecoveryQuestion question(this, found.copies, restore, saveAs, discard);
+    RecoveryQuestion question(m_window, found.copies, restore, saveAs, discard);
     question.exec();
     // What is left stays for the next start.
     for (RecoveryCopy& copy : found.copies)
@@ -183,21 +197,21 @@ bool TFerloMainForm::offerRecoveryCopies() {
     return restored;
 }
 
-void TFerloMainForm::restoreRecovered(RecoveryCopy& copy) {
+void Recovery::restoreRecovered(RecoveryCopy& copy) {
     const QString missing = missingPicturesMessage(copyName(copy), copy.deck);
     m_deck.recovered(copy.deck, modelPath(copy.deckPath));
     m_recovery->adopt(std::move(copy));
     showCurrentCard();
     if (!missing.isEmpty())
-        showError(this, missing);
+        showError(m_window, missing);
     tellMissingSheets();
 }
 
-bool TFerloMainForm::saveRecoveredAs(RecoveryCopy& copy) {
+bool Recovery::saveRecoveredAs(RecoveryCopy& copy) {
     const QString start = copy.deckPath.isEmpty()
                               ? joinPath(shownDirectory(), QStringLiteral("deck.ferlo"))
                               : copy.deckPath;
-    const QString path = askSaveFileName(this, tr("Save deck"), start,
+    const QString path = askSaveFileName(m_window, tr("Save deck"), start,
                                          tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")),
                                          QStringLiteral("ferlo"));
     if (path.isEmpty())
@@ -208,15 +222,15 @@ bool TFerloMainForm::saveRecoveredAs(RecoveryCopy& copy) {
     noteRecentDeckChange(target, noted);
     if (const QString cause = removeRecoveryCopy(copy); !cause.isEmpty())
         showError(
-            this,
+            m_window,
             tr("The recovery copy %1 could not be removed: %2").arg(displayName(copy.file), cause));
     showStatus(tr("Saved %1").arg(displayName(target)));
     return true;
 }
 
-QMenu* TFerloMainForm::createRecentDecksMenu() {
+QMenu* Recovery::createRecentDecksMenu() {
     return makeRecentDecksMenu(
-        this, [this](const QString& path) { runCommand([this, path] { openDeck(path); }); });
+        m_window, [this](const QString& path) { runCommand([this, path] { openDeck(path); }); });
 }
 
 } // namespace ferlo

@@ -3,9 +3,12 @@
 #include "dialogs/AboutBox.h"
 #include "dialogs/FmxUtils.h"
 #include "dialogs/Options.h"
+#include "mainwindow/ActivityCommands.h"
 #include "mainwindow/CommandRegistry.h"
 #include "mainwindow/Glyphs.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/PrintCommands.h"
+#include "mainwindow/Recovery.h"
 #include "printing/job/PrintJob.h"
 
 #include <QAction>
@@ -78,12 +81,12 @@ void TFerloMainForm::createFileCommands() {
          {QKeySequence(QKeySequence::Save)});
     file(
         QStringLiteral("mnSaveDeckAs"), tr("Save &as ..."), [this] { saveDeckAs(); }, saveAsKeys());
-    m_commands->menu(Place::File)->addMenu(createRecentDecksMenu());
+    m_commands->menu(Place::File)->addMenu(recovery().createRecentDecksMenu());
     m_commands->addSeparator(Place::File);
     file(QStringLiteral("Printsetup1"), tr("Print se&tup ..."), [this] {
         printerSetup(this);
     })->setVisible(false);
-    createPrintCommands();
+    printCommands().createPrintCommands();
     m_commands->addSeparator(Place::File);
     file(QStringLiteral("mnDeckProperties"), tr("Deck P&roperties ..."),
          [this] { editDeckProperties(); });
@@ -125,7 +128,7 @@ void TFerloMainForm::createCardCommands() {
     m_commands->add(Place::Card, QStringLiteral("mnCardsFromWords"), tr("Cards from &Words ..."),
                     [this] { cardsFromWords(); });
     m_commands->add(Place::Card, QStringLiteral("mnActivity"), tr("Make &Activity ..."),
-                    [this] { makeActivity(); });
+                    [this] { activityCommands().makeActivity(); });
     m_commands->addSeparator(Place::Card);
     // Checked, it waits for the click on the picture whose word is to be recorded.
     TBRecord =
@@ -148,7 +151,7 @@ void TFerloMainForm::createToolBar() {
     createLabelButtons();
 
     m_commands->newButton(QStringLiteral("TBPrint"), glyphIcon(Glyph::Printer),
-                          tr("Print Flashcard"), false, [this] { printDeck(); });
+                          tr("Print Flashcard"), false, [this] { printCommands().printDeck(); });
     m_commands->addToolSpace();
 
     // The deck: which card is on screen, and the card commands of the Card menu.

@@ -4,6 +4,7 @@
 
 #include "app/CommandLine.h"
 #include "support/CapturedRun.h"
+#include "support/PageFiles.h"
 #include "support/TestSupport.h"
 
 #include <QCryptographicHash>
@@ -40,16 +41,6 @@ QList<QStringList> wordsOfPages(const QList<PdfPage>& pages, const QString& capt
         result << words;
     }
     return result;
-}
-
-// The PDF's bytes with the creation date and the document's id masked.
-QByteArray masked(const QString& pdf) {
-    QFile file(pdf);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray bytes = file.readAll();
-    static const QRegularExpression varying(R"(/CreationDate \([^)]*\)|/ID \[[^\]]*\])");
-    return QString::fromLatin1(bytes).replace(varying, "X").toLatin1();
 }
 
 } // namespace
@@ -108,7 +99,7 @@ private slots:
                 QVERIFY(wordTexts(page).contains("STAR"));
         const QStringList listed = wordsOfPages(pages, "sheet").value(0);
         QCOMPARE(std::set<QString>(listed.begin(), listed.end()).size(), uses.size());
-        QCOMPARE(masked(first), masked(again));
+        QCOMPARE(pdfWithoutDates(first), pdfWithoutDates(again));
         QVERIFY(wordsOfPages(pdfWords(other), "Board", {"STAR"}) != boards);
     }
 

@@ -1,10 +1,9 @@
 #include "app/CommandLine.h"
 #include "app/Languages.h"
+#include "support/PageFiles.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -13,19 +12,6 @@ using namespace ferlo;
 namespace {
 
 const QStringList builtTranslations{QStringLiteral(FERLO_BINARY_DIR "/src/translations")};
-
-// The PDF's bytes without what differs between any two runs: its creation date and its id.
-QByteArray withoutDateAndId(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray pdf = file.readAll();
-    static const QRegularExpression varying(
-        QStringLiteral("/CreationDate \\([^)]*\\)|/ID \\[<[0-9a-fA-F]*> ?<[0-9a-fA-F]*>\\]"));
-    QString text = QString::fromLatin1(pdf);
-    text.replace(varying, QStringLiteral("-"));
-    return text.toLatin1();
-}
 
 } // namespace
 
@@ -125,7 +111,7 @@ private slots:
                                                       "150", "--print-to", out} +
                                           pictures),
                      0);
-            pdf[rtl] = withoutDateAndId(out);
+            pdf[rtl] = ferlo::test::pdfWithoutDates(out);
         }
         QCOMPARE(QGuiApplication::layoutDirection(), Qt::RightToLeft);
         QVERIFY(!pdf[0].isEmpty());

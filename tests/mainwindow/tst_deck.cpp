@@ -7,6 +7,7 @@
 #include "printing/PdfExport.h"
 #include "sound/Speech.h"
 #include "storage/DeckFile.h"
+#include "support/PageFiles.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 #include <QtTest>
@@ -74,16 +74,7 @@ void answerFileDialog(const QString& path) {
 
 // The PDF of the deck's pages without what changes from run to run (time and document id).
 QByteArray deckPdf(const TFerloMainForm& form, const QString& path) {
-    writeCardPdf(path, form.deckPages(), QPageSize(QPageSize::A4), 150);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QByteArray bytes = file.readAll();
-    static const QRegularExpression varying(
-        QStringLiteral(R"((/CreationDate \([^)]*\))|(/ModDate \([^)]*\))|(/ID \[[^\]]*\]))"));
-    QString text = QString::fromLatin1(bytes);
-    text.replace(varying, QStringLiteral("-"));
-    return text.toLatin1();
+    return printedPdf(form.deckPages(), path, QPageSize(QPageSize::A4), 150);
 }
 
 } // namespace

@@ -4,9 +4,9 @@
 #include "layout/DeckEdit.h"
 #include "mainwindow/FerloMainForm.h"
 #include "mainwindow/PictureControl.h"
-#include "printing/PdfExport.h"
 #include "storage/DeckFile.h"
 #include "storage/NativePath.h"
+#include "support/PageFiles.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
@@ -16,9 +16,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPageSize>
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -31,13 +31,7 @@ namespace {
 
 // The deck's PDF without what changes from run to run (dates and document id).
 QByteArray deckPdf(const TFerloMainForm& form, const QString& path) {
-    writeCardPdf(path, form.deckPages(), QPageSize(QPageSize::A5), 40);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    static const QRegularExpression varying(
-        QStringLiteral(R"((/CreationDate \([^)]*\))|(/ModDate \([^)]*\))|(/ID \[[^\]]*\]))"));
-    return QString::fromLatin1(file.readAll()).replace(varying, QStringLiteral("-")).toLatin1();
+    return printedPdf(form.deckPages(), path, QPageSize(QPageSize::A5), 40);
 }
 
 // What undo must bring back exactly.

@@ -2,8 +2,11 @@
 
 #include "support/TestSupport.h"
 
+#include "printing/PdfExport.h"
+
 #include <QColor>
 #include <QDebug>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -94,6 +97,21 @@ QStringList pdfPageSizes(const QString& pdf) {
     for (const QRegularExpressionMatch& match : line.globalMatch(info))
         sizes << match.captured(1);
     return sizes;
+}
+
+QByteArray pdfWithoutDates(const QString& pdf) {
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression varying(
+        QStringLiteral(R"(/CreationDate \([^)]*\)|/ModDate \([^)]*\)|/ID \[[^\]]*\])"));
+    return QString::fromLatin1(file.readAll()).replace(varying, QStringLiteral("-")).toLatin1();
+}
+
+QByteArray printedPdf(const QList<CardPage>& pages, const QString& path, const QPageSize& size,
+                      int dpi) {
+    writeCardPdf(path, pages, size, dpi);
+    return pdfWithoutDates(path);
 }
 
 QImage renderPdfPage(const QString& pdf, int page, int dpi) {

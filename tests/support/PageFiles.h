@@ -1,8 +1,12 @@
 #pragma once
 
 // Reading the pages the program writes: a page image's dark pixels and colours, and PDF files
-// through the poppler-utils tools (pdfinfo, pdftoppm, pdftotext).
+// through the poppler-utils tools (pdfinfo, pdftoppm, pdftotext), and a deck's pages printed to a
+// PDF to compare.
 
+#include "printing/CardPage.h"
+
+#include <QByteArray>
 #include <QColor>
 #include <QImage>
 #include <QList>
@@ -11,6 +15,8 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
+
+class QPageSize;
 
 namespace ferlo::test {
 
@@ -32,6 +38,13 @@ QString pdfInfoValue(const QString& pdf, const QString& key);
 // Each page's size in points, "842 x 595".
 QStringList pdfPageSizes(const QString& pdf);
 QImage renderPdfPage(const QString& pdf, int page, int dpi);
+
+// A PDF's bytes without what changes from run to run (its dates and document id), so that two
+// PDFs of the same pages compare equal; empty when the file cannot be read.
+QByteArray pdfWithoutDates(const QString& pdf);
+// Prints the pages to a PDF at `path` and reads it back as pdfWithoutDates does.
+QByteArray printedPdf(const QList<CardPage>& pages, const QString& path, const QPageSize& size,
+                      int dpi);
 
 // The words of a PDF's pages as pdftotext -bbox places them: per page its size and each word's
 // box, in points.
