@@ -1,11 +1,16 @@
 // Card > Make Activity ...: the games made from the deck's pictures (ActivityDialog), spoken
-// as cards are, and added to the deck as one step.
+// as cards are, and added to the deck or saved as a deck of their own, each as one step.
 #include "mainwindow/ActivityDialog.h"
 #include "mainwindow/FerloMainForm.h"
 
+#include "dialogs/SaveDialog.h"
 #include "sound/SoundFile.h"
 #include "sound/SoundPlayer.h"
+#include "storage/DeckFile.h"
 #include "storage/NativePath.h"
+#include "storage/Paths.h"
+
+#include <QFileInfo>
 
 namespace ferlo {
 
@@ -21,6 +26,22 @@ void TFerloMainForm::makeActivity() {
         const int first = int(changed.cards.size());
         changed.cards.insert(changed.cards.end(), game.cards.begin(), game.cards.end());
         changeDeck(changed, first, tr("Add activity"));
+    };
+    // The game as a new deck file, in the open deck's double-sided choices and language: one
+    // step, a save dialog; the open deck is untouched.
+    hooks.saveAsDeck = [this](const Deck& game) {
+        Deck saved = game;
+        saved.duplex = m_deck.deck().duplex;
+        saved.language = m_deck.deck().language;
+        const QString path = askSaveFileName(
+            this, tr("Save activity as deck"),
+            joinPath(shownDirectory(), tr("activity") + QStringLiteral(".ferlo")),
+            tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")), QStringLiteral("ferlo"));
+        if (path.isEmpty())
+            return;
+        const QString file = QFileInfo(path).absoluteFilePath();
+        writeDeck(file, saved);
+        showStatus(tr("Saved %1").arg(displayName(file)));
     };
     ActivityDialog dialog(DeckPictures(deck), m_deck.currentCard(), deck.duplex, hooks, this);
     dialog.exec();
