@@ -116,7 +116,8 @@ void LayoutPanel::prepare() {
         const PictureSource source =
             i < m_card->cells().size() ? cellPictureSource(m_card->cells()[i], m_card->upperCase())
                                        : PictureSource();
-        if (source.isEmpty() && !source.drawing)
+        // A word card's word is painted with the page, as on paper.
+        if ((source.isEmpty() && !source.drawing) || source.wordCard)
             continue;
         Shown shown{{int(i), source, m_prepared.cells[i], planFillArea(m_prepared, int(i))}, {}};
         for (Shown& old : previous) {
