@@ -48,6 +48,17 @@ class TestActivityDialog : public QObject {
         combo->setCurrentIndex(combo->findData(int(kind)));
     }
 
+    // A deck of one card of 8 holding the first 8 pictures, written to `path`.
+    Deck writeEightPictureDeck(const QString& path) {
+        Deck deck;
+        DeckCard& card = deck.cards.emplace_back();
+        card.perPage = 8;
+        for (size_t i = 0; i < 8; ++i)
+            card.cells.emplace_back(m_pictures[i]);
+        writeDeck(path, deck);
+        return deck;
+    }
+
 private slots:
     void initTestCase() {
         for (int i = 0; i < 10; ++i) {
@@ -109,14 +120,8 @@ private slots:
     // In the window: Card > Make Activity ... on the deck's pictures, Add to Deck puts the game's
     // pages after the deck's cards, and one Undo takes them all out again.
     void addToDeckIsOneStep() {
-        Deck deck;
-        DeckCard& card = deck.cards.emplace_back();
-        card.perPage = 8;
-        for (size_t i = 0; i < 8; ++i)
-            card.cells.emplace_back(m_pictures[i]);
-        card.cells.resize(8);
         const QString path = m_dir.filePath("game.ferlo");
-        writeDeck(path, deck);
+        const Deck deck = writeEightPictureDeck(path);
         TFerloMainForm form;
         QVERIFY(form.openDeck(path));
         bool added = false;
@@ -150,14 +155,9 @@ private slots:
     // kept, the open deck untouched; reopened, its word cards show their words on the card and
     // on a board's grid, and no label beneath.
     void saveAsDeckKeepsWordsAndNumbers() {
-        Deck deck;
-        DeckCard& card = deck.cards.emplace_back();
-        card.perPage = 8;
-        for (size_t i = 0; i < 8; ++i)
-            card.cells.emplace_back(m_pictures[i]);
         const QString path = m_dir.filePath("words.ferlo");
         const QString saved = m_dir.filePath("match.ferlo");
-        writeDeck(path, deck);
+        writeEightPictureDeck(path);
         TFerloMainForm form;
         QVERIFY(form.openDeck(path));
         bool done = false;
