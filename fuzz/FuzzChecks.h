@@ -430,6 +430,12 @@ inline void checkDeck(const QByteArray& bytes, const QString& scratch) {
                         QStringLiteral("a symbol cell with a file or a hexcode that is not hex"));
                 continue;
             }
+            if (cell && cell->word) {
+                // A word card names no file.
+                require(cell->picture.empty() && !cell->symbol && cell->label,
+                        QStringLiteral("a word card with a file, a symbol or no word"));
+                continue;
+            }
             require(!cell || (cell->picture.size() > 1 && cell->picture.front() == '/' &&
                               cell->picture.find('\0') == std::string::npos),
                     QStringLiteral("a picture path that is not absolute or holds a NUL"));

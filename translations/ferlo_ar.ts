@@ -842,6 +842,10 @@ named and nothing is written (exit status 1).
         <source>a cell holds a &quot;picture&quot; or a &quot;symbol&quot;, not both</source>
         <translation>الخلية تحتوي على &quot;picture&quot; أو &quot;symbol&quot;، لا على كليهما</translation>
     </message>
+    <message>
+        <source>a word card holds no &quot;picture&quot; or &quot;symbol&quot;</source>
+        <translation>بطاقة الكلمة لا تحمل &quot;picture&quot; ولا &quot;symbol&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DuplexDialog</name>
@@ -2124,6 +2128,10 @@ A word in another script is spoken in a voice that reads it.</source>
         <translation>&amp;إضافة إلى الرزمة</translation>
     </message>
     <message>
+        <source>Save as &amp;Deck ...</source>
+        <translation>&amp;احفظ كرزمة ...</translation>
+    </message>
+    <message>
         <source>Choose the back picture.</source>
         <translation>اختر صورة الظهر.</translation>
     </message>
@@ -2533,6 +2541,14 @@ A word in another script is spoken in a voice that reads it.</source>
         <translation>حفظ الرزمة</translation>
     </message>
     <message>
+        <source>Save activity as deck</source>
+        <translation>حفظ النشاط كرزمة</translation>
+    </message>
+    <message>
+        <source>activity</source>
+        <translation>نشاط</translation>
+    </message>
+    <message>
         <source>Untitled deck</source>
         <translation>رزمة بلا عنوان</translation>
     </message>
@@ -2922,10 +2938,6 @@ A word in another script is spoken in a voice that reads it.</source>
     <message>
         <source>Cards from &amp;Words ...</source>
         <translation>&amp;إنشاء بطاقات من الكلمات ...</translation>
-    </message>
-    <message>
-        <source>%1 cannot be placed on a card: from your symbol folders, only PNG and JPEG pictures can.</source>
-        <translation>لا يمكن وضع ‎%1‎ على بطاقة: من مجلدات رموزك، صور PNG وJPEG فقط.</translation>
     </message>
     <message>
         <source>Cards from Words</source>

@@ -858,6 +858,10 @@ verschiedene Spielpläne wie verlangt werden genannt, und nichts wird geschriebe
         <source>a cell holds a &quot;picture&quot; or a &quot;symbol&quot;, not both</source>
         <translation>eine Zelle enthält ein &quot;picture&quot; oder ein &quot;symbol&quot;, nicht beides</translation>
     </message>
+    <message>
+        <source>a word card holds no &quot;picture&quot; or &quot;symbol&quot;</source>
+        <translation>eine Wortkarte enthält kein &quot;picture&quot; oder &quot;symbol&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DuplexDialog</name>
@@ -2140,6 +2144,10 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
         <translation>Zum Stapel &amp;hinzufügen</translation>
     </message>
     <message>
+        <source>Save as &amp;Deck ...</source>
+        <translation>Als &amp;Stapel speichern ...</translation>
+    </message>
+    <message>
         <source>Choose the back picture.</source>
         <translation>Das Rückseitenbild wählen.</translation>
     </message>
@@ -2549,6 +2557,14 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
         <translation>Stapel speichern</translation>
     </message>
     <message>
+        <source>Save activity as deck</source>
+        <translation>Aktivität als Stapel speichern</translation>
+    </message>
+    <message>
+        <source>activity</source>
+        <translation>Aktivität</translation>
+    </message>
+    <message>
         <source>Untitled deck</source>
         <translation>Unbenannter Stapel</translation>
     </message>
@@ -2938,10 +2954,6 @@ Ein Wort in einer anderen Schrift spricht eine Stimme, die diese Schrift liest.<
     <message>
         <source>Cards from &amp;Words ...</source>
         <translation>Karten aus &amp;Wörtern ...</translation>
-    </message>
-    <message>
-        <source>%1 cannot be placed on a card: from your symbol folders, only PNG and JPEG pictures can.</source>
-        <translation>%1 kann nicht auf eine Karte gelegt werden: aus Ihren Symbolordnern nur PNG- und JPEG-Bilder.</translation>
     </message>
     <message>
         <source>Cards from Words</source>

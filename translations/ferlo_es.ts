@@ -866,6 +866,10 @@ distintos como se piden, se dice y no se escribe nada (estado de salida 1).
         <source>a cell holds a &quot;picture&quot; or a &quot;symbol&quot;, not both</source>
         <translation>una celda contiene un &quot;picture&quot; o un &quot;symbol&quot;, no ambos</translation>
     </message>
+    <message>
+        <source>a word card holds no &quot;picture&quot; or &quot;symbol&quot;</source>
+        <translation>una tarjeta de palabra no lleva &quot;picture&quot; ni &quot;symbol&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DuplexDialog</name>
@@ -2148,6 +2152,10 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
         <translation>&amp;Añadir al mazo</translation>
     </message>
     <message>
+        <source>Save as &amp;Deck ...</source>
+        <translation>Guardar como &amp;mazo ...</translation>
+    </message>
+    <message>
         <source>Choose the back picture.</source>
         <translation>Elija la imagen del reverso.</translation>
     </message>
@@ -2557,6 +2565,14 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
         <translation>Guardar mazo</translation>
     </message>
     <message>
+        <source>Save activity as deck</source>
+        <translation>Guardar la actividad como mazo</translation>
+    </message>
+    <message>
+        <source>activity</source>
+        <translation>actividad</translation>
+    </message>
+    <message>
         <source>Untitled deck</source>
         <translation>Mazo sin título</translation>
     </message>
@@ -2946,10 +2962,6 @@ Una palabra en otra escritura la pronuncia una voz que la lee.</translation>
     <message>
         <source>Cards from &amp;Words ...</source>
         <translation>Tarjetas desde pala&amp;bras ...</translation>
-    </message>
-    <message>
-        <source>%1 cannot be placed on a card: from your symbol folders, only PNG and JPEG pictures can.</source>
-        <translation>%1 no se puede poner en una tarjeta: de sus carpetas de símbolos, solo imágenes PNG y JPEG.</translation>
     </message>
     <message>
         <source>Cards from Words</source>

@@ -869,6 +869,10 @@ grilles différentes que demandé : c’est dit et rien n’est écrit (code de 
         <source>a cell holds a &quot;picture&quot; or a &quot;symbol&quot;, not both</source>
         <translation>une cellule contient un &quot;picture&quot; ou un &quot;symbol&quot;, pas les deux</translation>
     </message>
+    <message>
+        <source>a word card holds no &quot;picture&quot; or &quot;symbol&quot;</source>
+        <translation>une carte de mot ne contient ni &quot;picture&quot; ni &quot;symbol&quot;</translation>
+    </message>
 </context>
 <context>
     <name>DuplexDialog</name>
@@ -2151,6 +2155,10 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
         <translation>&amp;Ajouter au paquet</translation>
     </message>
     <message>
+        <source>Save as &amp;Deck ...</source>
+        <translation>Enregistrer comme &amp;paquet ...</translation>
+    </message>
+    <message>
         <source>Choose the back picture.</source>
         <translation>Choisissez l’image du verso.</translation>
     </message>
@@ -2560,6 +2568,14 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
         <translation>Enregistrer le paquet</translation>
     </message>
     <message>
+        <source>Save activity as deck</source>
+        <translation>Enregistrer l’activité comme paquet</translation>
+    </message>
+    <message>
+        <source>activity</source>
+        <translation>activité</translation>
+    </message>
+    <message>
         <source>Untitled deck</source>
         <translation>Paquet sans titre</translation>
     </message>
@@ -2949,10 +2965,6 @@ Un mot dans une autre écriture est prononcé par une voix qui la lit.</translat
     <message>
         <source>Cards from &amp;Words ...</source>
         <translation>Cartes à partir de &amp;mots ...</translation>
-    </message>
-    <message>
-        <source>%1 cannot be placed on a card: from your symbol folders, only PNG and JPEG pictures can.</source>
-        <translation>%1 ne peut pas être placé sur une carte&#xa0;: de vos dossiers de symboles, seules les images PNG et JPEG le peuvent.</translation>
     </message>
     <message>
         <source>Cards from Words</source>

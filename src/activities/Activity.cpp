@@ -257,8 +257,21 @@ Activity MakeActivity(const std::vector<DeckCell>& pictures, const ActivityOptio
 
 Deck ActivityDeck(const Activity& activity) {
     Deck deck;
-    for (const ActivitySheet& sheet : activity.sheets)
-        deck.cards.push_back(sheet.card);
+    for (const ActivitySheet& sheet : activity.sheets) {
+        DeckCard card = sheet.card;
+        const size_t count = std::min(sheet.words.size(), size_t(std::max(0, card.perPage)));
+        for (size_t i = 0; i < count; ++i) {
+            if (sheet.words[i].empty() || (i < card.cells.size() && card.cells[i]))
+                continue;
+            if (card.cells.size() <= i)
+                card.cells.resize(i + 1);
+            DeckCell word;
+            word.word = true;
+            word.label = sheet.words[i];
+            card.cells[i] = word;
+        }
+        deck.cards.push_back(std::move(card));
+    }
     return deck;
 }
 

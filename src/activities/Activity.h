@@ -80,7 +80,8 @@ LayoutText CheckActivityOptions(const ActivityOptions& options);
 // wrong or the pictures are too few for a board or for that many different boards.
 Activity MakeActivity(const std::vector<DeckCell>& pictures, const ActivityOptions& options);
 
-// The game's sheets as a deck's cards, word cards left as free cells.
+// The game's sheets as a deck's cards, each word card a cell holding its word alone (its
+// `word`); the small print is the caller's (it is text in the user's language).
 Deck ActivityDeck(const Activity& activity);
 
 } // namespace ferlo

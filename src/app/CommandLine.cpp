@@ -18,6 +18,7 @@
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
+#include "symbols/SvgPicture.h"
 #include "symbols/SymbolCells.h"
 #include "symbols/SymbolIndex.h"
 #include "symbols/WordCards.h"
@@ -65,8 +66,13 @@ void checkDeckPictures(const QString& deckPath, const Deck& deck) {
         throw Error(missingSymbols);
     for (const DeckCard& card : deck.cards) {
         for (const std::optional<DeckCell>& cell : card.cells) {
-            if (cell && !cell->symbol)
-                checkPicture(pathFromModel(cell->picture));
+            if (!cell || cell->symbol || cell->word)
+                continue; // a symbol's set is checked above; a word card has no file
+            const QString picture = pathFromModel(cell->picture);
+            if (isDrawingFile(picture))
+                SvgPicture::fromFile(picture); // throws naming the file
+            else
+                checkPicture(picture);
         }
     }
 }

@@ -22,9 +22,11 @@ struct TCell {
     std::optional<std::string> EditedLabel;
     // The cell's own recording (file-system bytes), if any. It goes with the picture too.
     std::optional<std::string> Sound;
+    // A word card: the cell shows its EditedLabel alone, large, in place of a picture.
+    bool WordCard = false;
 
-    // Whether the cell holds a picture file or a symbol.
-    bool filled() const { return !FileName.empty() || Symbol.has_value(); }
+    // Whether the cell holds a picture file, a symbol or a word.
+    bool filled() const { return !FileName.empty() || Symbol.has_value() || WordCard; }
 };
 
 using TCellArray = std::vector<TCell>;

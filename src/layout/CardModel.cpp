@@ -24,7 +24,7 @@ std::string MakeLabelText(const std::string& fileName) {
 }
 
 std::string LabelWord(const TCell& cell) {
-    if (cell.Symbol)
+    if (cell.Symbol || cell.WordCard)
         return cell.EditedLabel.value_or(std::string());
     if (cell.FileName.empty())
         return std::string();
@@ -41,6 +41,7 @@ CardModel::CardModel(const DeckCard& stored) {
     m_labelsOn = stored.labels;
     m_upperCase = stored.upperCase;
     m_cutLines = stored.cutLines;
+    m_smallPrint = stored.smallPrint;
     if (stored.layout.kind != CardLayout::Kind::Count && stored.perPage >= 1 &&
         stored.perPage <= MaxLayoutCells) {
         m_layout = stored.layout;
@@ -51,7 +52,10 @@ CardModel::CardModel(const DeckCard& stored) {
     for (size_t i = 0; i < m_cells.size() && i < stored.cells.size(); ++i) {
         if (!stored.cells[i])
             continue;
-        if (stored.cells[i]->symbol) {
+        if (stored.cells[i]->word) {
+            setWordCard(int(i), stored.cells[i]->label.value_or(std::string()));
+            m_cells[i].Sound = stored.cells[i]->sound;
+        } else if (stored.cells[i]->symbol) {
             setSymbol(int(i), *stored.cells[i]->symbol, std::string());
             m_cells[i].EditedLabel = stored.cells[i]->label;
             m_cells[i].Sound = stored.cells[i]->sound;
@@ -63,13 +67,14 @@ CardModel::CardModel(const DeckCard& stored) {
 }
 
 DeckCard CardModel::stored() const {
-    DeckCard result{count(), portrait(), labelsOn(), m_upperCase, m_cutLines, {}, m_layout};
+    DeckCard result{count(),    portrait(), labelsOn(), m_upperCase,
+                    m_cutLines, {},         m_layout,   m_smallPrint};
     for (const TCell& cell : m_cells) {
         if (!cell.filled())
             result.cells.emplace_back();
         else
             result.cells.emplace_back(
-                DeckCell{cell.FileName, cell.EditedLabel, cell.Sound, cell.Symbol});
+                DeckCell{cell.FileName, cell.EditedLabel, cell.Sound, cell.Symbol, cell.WordCard});
     }
     while (!result.cells.empty() && !result.cells.back())
         result.cells.pop_back();
@@ -107,6 +112,19 @@ bool CardModel::setSymbol(int index, const SymbolRef& symbol, const std::string&
     cell.Symbol = symbol;
     cell.EditedLabel = word;
     cell.Sound.reset();
+    cell.WordCard = false;
+    return true;
+}
+
+bool CardModel::setWordCard(int index, const std::string& word) {
+    if (!holds(index))
+        return false;
+    TCell& cell = m_cells[size_t(index)];
+    cell.FileName.clear();
+    cell.Symbol.reset();
+    cell.EditedLabel = word;
+    cell.Sound.reset();
+    cell.WordCard = true;
     return true;
 }
 
@@ -114,6 +132,7 @@ bool CardModel::setPicture(int index, const std::string& fileName) {
     if (!holds(index) || fileName.empty())
         return false;
     m_cells[size_t(index)].FileName = fileName;
+    m_cells[size_t(index)].WordCard = false;
     m_cells[size_t(index)].Symbol.reset();
     m_cells[size_t(index)].EditedLabel.reset();
     m_cells[size_t(index)].Sound.reset();
@@ -124,6 +143,7 @@ bool CardModel::takeOff(int index) {
     if (!holds(index) || !m_cells[size_t(index)].filled())
         return false;
     m_cells[size_t(index)].FileName.clear();
+    m_cells[size_t(index)].WordCard = false;
     m_cells[size_t(index)].Symbol.reset();
     m_cells[size_t(index)].EditedLabel.reset();
     m_cells[size_t(index)].Sound.reset();
@@ -184,7 +204,10 @@ void setText(std::optional<std::string>& slot, const std::string& text) {
 bool CardModel::editWord(int index, const std::string& word) {
     if (!holds(index) || !m_cells[size_t(index)].filled())
         return false;
-    setText(m_cells[size_t(index)].EditedLabel, word);
+    if (m_cells[size_t(index)].WordCard)
+        m_cells[size_t(index)].EditedLabel = word; // a word card's word, even a blank one
+    else
+        setText(m_cells[size_t(index)].EditedLabel, word);
     return true;
 }
 

@@ -55,6 +55,10 @@ public:
     int placeSymbol(const SymbolRef& symbol, const std::string& word);
     // Puts a symbol into a cell in place of what it held, with `word` as its label word.
     bool setSymbol(int index, const SymbolRef& symbol, const std::string& word);
+    // Makes a cell a word card showing `word` alone, in place of what it held.
+    bool setWordCard(int index, const std::string& word);
+    // The card's line of small print ("" for none).
+    const std::string& smallPrint() const { return m_smallPrint; }
     // Makes a cell free; false when it held no picture.
     bool takeOff(int index);
     void clear();
@@ -91,6 +95,7 @@ private:
     CardLayout m_layout;
     bool m_upperCase = true;
     bool m_cutLines = true;
+    std::string m_smallPrint;
 };
 
 // The card's layout on screen at a screen scale: its size, its cells' size and origins, the

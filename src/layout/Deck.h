@@ -22,6 +22,9 @@ struct DeckCell {
     // A symbol in place of the picture file (picture is then empty); its label is the word it
     // was found by.
     std::optional<SymbolRef> symbol = std::nullopt;
+    // A word card: the cell shows its label word alone, large, in place of a picture (picture
+    // is then empty and symbol none; label holds the word).
+    bool word = false;
 
     bool operator==(const DeckCell&) const = default;
 };
@@ -39,6 +42,8 @@ struct DeckCard {
     // A grid or a sheet in place of the count: perPage is then its number of cards (1 to
     // MaxLayoutCells).
     CardLayout layout;
+    // A line of small print at the foot of its page, such as a game board's number ("" none).
+    std::string smallPrint;
 
     bool operator==(const DeckCard&) const = default;
 };

@@ -212,9 +212,13 @@ QWidget* ActivityDialog::makeButtons() {
            [this] { previewCard(this, pages(), m_duplex, backsFollow()); });
     action(QStringLiteral("activityExport"), tr("&Export PDF ..."),
            [this] { exportCardPdf(this, pages(), m_duplex, backsFollow()); });
+    action(QStringLiteral("activitySaveAsDeck"), tr("Save as &Deck ..."), [this] {
+        if (m_hooks.saveAsDeck && m_activity)
+            m_hooks.saveAsDeck(activityAsDeck(*m_activity));
+    });
     action(QStringLiteral("activityAddToDeck"), tr("&Add to Deck"), [this] {
         if (m_hooks.addToDeck && m_activity)
-            m_hooks.addToDeck(ActivityDeck(*m_activity));
+            m_hooks.addToDeck(activityAsDeck(*m_activity));
         accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -23,13 +23,15 @@ namespace ferlo {
 // Card > Make Activity ...: a game made from the deck's pictures (memory pairs, picture and
 // word, lotto, bingo) with its options, a preview of its first pages whose pictures speak when
 // clicked, and Print, Preview and Export PDF through the print job. The game is not part of the
-// deck unless Add to Deck puts its pages into it as cards.
+// deck unless Add to Deck puts its pages into it as cards; Save as Deck writes it to a deck file
+// of its own, the open deck untouched.
 class ActivityDialog : public QDialog {
     Q_OBJECT
 public:
     struct Hooks {
-        std::function<void(const DeckCell&)> speak; // a picture or word card clicked
-        std::function<void(const Deck&)> addToDeck; // the game's pages as cards
+        std::function<void(const DeckCell&)> speak;  // a picture or word card clicked
+        std::function<void(const Deck&)> addToDeck;  // the game's pages as cards
+        std::function<void(const Deck&)> saveAsDeck; // the game as a deck file of its own
     };
     // `cards`: the layout and switches of the memory cards and calling cards (the card on
     // screen's).

@@ -276,6 +276,9 @@ ActivityCommands& TFerloMainForm::activityCommands() {
         hooks.speakText = [this](const QString& word) {
             speakText(word);
         };
+        hooks.shownDirectory = [this] {
+            return shownDirectory();
+        };
         m_activities = std::make_unique<ActivityCommands>(windowPart(), MediaPlayer1, hooks);
     }
     return *m_activities;

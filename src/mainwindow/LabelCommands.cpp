@@ -122,6 +122,10 @@ void TFerloMainForm::PBToggleLabelsClick() {
 void TFerloMainForm::ToggleLabels() {
     refreshLayoutPanel();
     Display_All_Labels();
+    // A word card shows its word in the card's case: an edit or a new case draws it again.
+    for (int i = 0; i < int(cells().size()) && !showsLayout(); ++i)
+        if (cells()[size_t(i)].WordCard)
+            view().showPicture(i);
 }
 
 } // namespace ferlo

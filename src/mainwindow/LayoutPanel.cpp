@@ -114,13 +114,14 @@ void LayoutPanel::prepare() {
     std::vector<PanelPictures::Request> requests;
     for (size_t i = 0; i < count; ++i) {
         const PictureSource source =
-            i < m_card->cells().size() ? cellPictureSource(m_card->cells()[i]) : PictureSource();
-        if (source.isEmpty() && !source.drawing)
+            i < m_card->cells().size() ? cellPictureSource(m_card->cells()[i], m_card->upperCase())
+                                       : PictureSource();
+        // A word card's word is painted with the page, as on paper.
+        if ((source.isEmpty() && !source.drawing) || source.wordCard)
             continue;
         Shown shown{{int(i), source, m_prepared.cells[i], planFillArea(m_prepared, int(i))}, {}};
         for (Shown& old : previous) {
-            if (old.request.cell == int(i) && old.request.source.path == source.path &&
-                old.request.source.drawing == source.drawing &&
+            if (old.request.cell == int(i) && old.request.source == source &&
                 old.request.card.PictureArea() == shown.request.card.PictureArea() &&
                 old.request.fill == shown.request.fill) {
                 shown.picture = std::move(old.picture);

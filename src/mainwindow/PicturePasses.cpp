@@ -139,7 +139,7 @@ void TFerloMainForm::whenPicturesPlaced(std::function<void()> action) {
 void TFerloMainForm::display_picture(int index) {
     m_withheldLabels[size_t(index)].clear(); // a new picture in the cell
     PicturePass pass(*this);
-    const PictureSource source = cellPictureSource(cells()[size_t(index)]);
+    const PictureSource source = cellPictureSource(cells()[size_t(index)], model().upperCase());
     const QString path = source.path;
     WorkerSlots<PreparedPicture> work(1);
     work.start(0, [source, area = card(), ratio = devicePixelRatioF()] {
@@ -238,7 +238,7 @@ QStringList TFerloMainForm::fitCardPictures(bool throwErrors, bool serveEvents) 
     for (size_t i = 0; i < count; ++i) {
         if (!cells()[i].filled())
             continue;
-        const PictureSource source = cellPictureSource(cells()[i]);
+        const PictureSource source = cellPictureSource(cells()[i], model().upperCase());
         work.start(i, [=] { return preparePicture(source, area, ratio); });
     }
     // While the sharp pictures decode, those that take long show their file's preview.

@@ -161,7 +161,7 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
     const QString fileName = pathFromModel(cells()[size_t(index)].FileName);
 
     if (Button == Qt::LeftButton) {
-        if (cells()[size_t(index)].Symbol)
+        if (cells()[size_t(index)].Symbol || cells()[size_t(index)].WordCard)
             return speakSymbolWord(index);
         if (fileName.isEmpty())
             return;

@@ -117,11 +117,6 @@ void TFerloMainForm::placeSymbolChoice(const SymbolChoice& choice, int cell) {
                             : card.placeSymbol(*choice.symbol, word);
         });
     } else {
-        // A user's drawing has no place in a deck yet: only the pictures of the folders do.
-        if (QFileInfo(choice.file).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
-            throw Error(tr("%1 cannot be placed on a card: from your symbol folders, only PNG "
-                           "and JPEG pictures can.")
-                            .arg(displayName(choice.file)));
         const std::string file = modelPath(choice.file);
         if (!intoCell && model().indexOf(file) >= 0)
             return; // on the card already, as a second pick of a file would take it off

@@ -1,6 +1,9 @@
 #include "mainwindow/SymbolPictures.h"
 
+#include "layout/CardModel.h"
+
 #include "pictures/PictureCache.h"
+#include "storage/DeckFile.h"
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
@@ -13,12 +16,21 @@
 #include <QFileInfo>
 #include <QMutex>
 
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+
 #include <cmath>
 #include <memory>
 
 namespace ferlo {
 
 namespace {
+
+// The pixel size a word card's word is measured at, and the room around it, as a share of the
+// word's height.
+constexpr int kWordPixels = 200;
+constexpr double kWordMargin = 0.25;
 
 // The drawings read and the images drawn lately, each by its file's identity, so that a
 // drawing changed on disk (a user's own) is read again.
@@ -62,15 +74,51 @@ QSize ownSizeOf(const SvgPicture& drawing) {
                        : QSize(std::max(1, int(std::lround(unit * aspect))), unit);
 }
 
+// A word card's word, drawn to fill the size wanted for its own extent: large, centred, bold.
+DecodedPicture drawnWord(const QString& word, const WantedSize& wanted) {
+    QFont font(QStringLiteral("Arial"));
+    font.setBold(true);
+    font.setPixelSize(kWordPixels);
+    const QFontMetricsF metrics(font);
+    // The word's extent with a margin around it, so that it never touches the cell's edges.
+    const QSizeF extent(std::max(1.0, metrics.horizontalAdvance(word)), metrics.height());
+    const double margin = kWordMargin * std::min(extent.width(), extent.height());
+    DecodedPicture decoded;
+    decoded.ownSize = QSize(int(std::ceil(extent.width() + 2 * margin)),
+                            int(std::ceil(extent.height() + 2 * margin)));
+    QSize size = wanted(decoded.ownSize);
+    if (!size.isValid() || size.isEmpty())
+        size = decoded.ownSize;
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.scale(double(size.width()) / decoded.ownSize.width(),
+                  double(size.height()) / decoded.ownSize.height());
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.setLayoutDirection(Qt::LayoutDirectionAuto);
+    painter.drawText(QRectF(QPointF(0, 0), QSizeF(decoded.ownSize)), Qt::AlignCenter, word);
+    painter.end();
+    decoded.image = image;
+    return decoded;
+}
+
 } // namespace
 
-PictureSource cellPictureSource(const TCell& cell) {
+PictureSource cellPictureSource(const TCell& cell, bool upperCase) {
+    if (cell.WordCard)
+        return PictureSource::ofWord(
+            labelInCase(QString::fromStdString(LabelWord(cell)), upperCase));
     if (cell.Symbol)
         return {installedSymbolFile(*cell.Symbol), true};
-    return {pathFromModel(cell.FileName), false};
+    const QString path = pathFromModel(cell.FileName);
+    return {path, isDrawingFile(path)};
 }
 
 std::string cellPictureKey(const TCell& cell) {
+    if (cell.WordCard)
+        return "\x1dword/" + LabelWord(cell);
     if (!cell.Symbol)
         return cell.FileName;
     // No file name holds a control character: the key of a symbol is never a file's.
@@ -79,6 +127,8 @@ std::string cellPictureKey(const TCell& cell) {
 }
 
 QString cellPictureName(const TCell& cell, bool nameOnly) {
+    if (cell.WordCard)
+        return QString::fromStdString(LabelWord(cell));
     if (cell.Symbol)
         return symbolDisplayName(*cell.Symbol);
     const QString path = pathFromModel(cell.FileName);
@@ -86,6 +136,8 @@ QString cellPictureName(const TCell& cell, bool nameOnly) {
 }
 
 DecodedPicture loadShownPicture(const PictureSource& source, const WantedSize& wanted) {
+    if (source.wordCard)
+        return drawnWord(source.word, wanted);
     if (!source.drawing)
         return PictureCache::shared().load(source.path, wanted);
     if (source.path.isEmpty())

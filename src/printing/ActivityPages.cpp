@@ -13,25 +13,33 @@ bool activityHasBacks(const Activity& activity, CardPage::CardBacks backs) {
            (activity.kind == ActivityKind::Memory || activity.kind == ActivityKind::Match);
 }
 
+Deck activityAsDeck(const Activity& activity) {
+    Deck deck = ActivityDeck(activity);
+    const QString game = QString::number(activity.seed);
+    for (size_t i = 0; i < activity.sheets.size() && i < deck.cards.size(); ++i) {
+        const ActivitySheet& sheet = activity.sheets[i];
+        QString caption;
+        if (sheet.role == ActivitySheet::Role::Board)
+            caption = QCoreApplication::translate("Activities", "Board %1 (game %2)")
+                          .arg(QString::number(sheet.number), game);
+        else if (sheet.role == ActivitySheet::Role::CallerSheet)
+            caption =
+                QCoreApplication::translate("Activities", "Caller's sheet (game %1)").arg(game);
+        deck.cards[i].smallPrint = caption.toStdString();
+    }
+    return deck;
+}
+
 QList<CardPage> activityPages(const Activity& activity, CardPage::CardBacks backs,
                               const QString& backPicture) {
+    // The pages of the game's deck, so that a game printed and the same game saved as a deck and
+    // printed again are the same pages.
+    const Deck deck = activityAsDeck(activity);
     QList<CardPage> pages;
     const bool withBacks = activityHasBacks(activity, backs);
-    const QString game = QString::number(activity.seed);
-    for (const ActivitySheet& sheet : activity.sheets) {
-        CardModel card(sheet.card);
-        CardPage page = makeCardPage(card);
-        page.WordCells = QStringList(page.PicturesPerPage, QString());
-        for (size_t i = 0; i < sheet.words.size() && qsizetype(i) < page.WordCells.size(); ++i)
-            page.WordCells[qsizetype(i)] =
-                labelInCase(QString::fromStdString(sheet.words[i]), sheet.card.upperCase);
-        if (sheet.role == ActivitySheet::Role::Board)
-            page.Caption = QCoreApplication::translate("Activities", "Board %1 (game %2)")
-                               .arg(QString::number(sheet.number), game);
-        else if (sheet.role == ActivitySheet::Role::CallerSheet)
-            page.Caption =
-                QCoreApplication::translate("Activities", "Caller's sheet (game %1)").arg(game);
-        if (withBacks && sheet.role == ActivitySheet::Role::Cards) {
+    for (size_t i = 0; i < deck.cards.size(); ++i) {
+        CardPage page = makeCardPage(CardModel(deck.cards[i]));
+        if (withBacks && activity.sheets[i].role == ActivitySheet::Role::Cards) {
             page.Backs = backs;
             page.BackPicture = backPicture;
         }

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "storage/DeckFile.h"
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
@@ -33,15 +34,22 @@ CardPage makeCardPage(const CardModel& card, const std::function<bool(const QStr
     page.LabelsOn = card.labelsOn();
     for (const TCell& cell : card.cells()) {
         const QString path = pathFromModel(cell.FileName);
+        // A drawing of one's own (an SVG file) prints as vectors, as a symbol does.
+        const bool ownDrawing = !cell.Symbol && isDrawingFile(path);
         page.FileNames << path;
-        const QString drawing = cell.Symbol ? installedSymbolFile(*cell.Symbol) : QString();
+        const QString drawing =
+            cell.Symbol ? installedSymbolFile(*cell.Symbol) : (ownDrawing ? path : QString());
         page.SymbolFiles << drawing;
         page.PictureLoaded << (cell.Symbol ? !drawing.isEmpty()
                                            : !path.isEmpty() &&
                                                  (readable ? readable(path)
                                                            : pathKind(path) != PathKind::Missing));
         page.LabelTexts << cellLabelText(cell, card.upperCase());
+        page.WordCells << (cell.WordCard ? labelInCase(QString::fromStdString(LabelWord(cell)),
+                                                       card.upperCase())
+                                         : QString());
     }
+    page.Caption = QString::fromStdString(card.smallPrint());
     const CardLayout& layout = card.layout();
     if (layout.kind != CardLayout::Kind::Count) {
         page.Plan = planLayout(layout);
@@ -56,6 +64,7 @@ CardPage makeCardPage(const CardModel& card, const std::function<bool(const QStr
             page.SymbolFiles << QString();
             page.PictureLoaded << false;
             page.LabelTexts << QString();
+            page.WordCells << QString();
         }
     }
     page.LabelFont = QFont(QStringLiteral("Arial"));
@@ -285,8 +294,14 @@ QList<CardPage> foldOverPages(const QList<CardPage>& cards) {
 
 bool holdsSymbols(const QList<CardPage>& pages) {
     return std::any_of(pages.begin(), pages.end(), [](const CardPage& page) {
-        return !page.Back && std::any_of(page.SymbolFiles.begin(), page.SymbolFiles.end(),
-                                         [](const QString& file) { return !file.isEmpty(); });
+        if (page.Back)
+            return false;
+        // A drawing of one's own is the cell's picture file, no symbol of the set.
+        for (qsizetype i = 0; i < page.SymbolFiles.size(); ++i)
+            if (!page.SymbolFiles.at(i).isEmpty() &&
+                page.SymbolFiles.at(i) != page.FileNames.value(i))
+                return true;
+        return false;
     });
 }
 

@@ -22,8 +22,9 @@ struct CardPage {
     QList<bool> PictureLoaded; // per cell: false to pass the picture over (the file is not there)
     QStringList LabelTexts;    // per cell: the label's text ("" for none)
     // Per cell: the drawing (SVG file) of a symbol printed in place of a picture file, as
-    // vectors, or "" for none. PictureLoaded is false for a symbol whose set is not installed,
-    // which is passed over with its label.
+    // vectors, or "" for none; a picture file that is an SVG drawing stands here too, and in
+    // FileNames. PictureLoaded is false for a symbol whose set is not installed, which is passed
+    // over with its label.
     QStringList SymbolFiles;
     QFont LabelFont; // face and style (bold, italic, underline, strike-out) of the labels
     // A word back: the page printed behind a card, with no pictures, each word in LabelTexts
@@ -109,7 +110,7 @@ CardPage::FoldLine foldLineFor(int picturesPerPage, bool portrait);
 // Throws ferlo::Error naming the count and orientation of a card that cannot fold.
 QList<CardPage> foldOverPages(const QList<CardPage>& cards);
 
-// Whether any of the pages prints a symbol of the installed set.
+// Whether any of the pages prints a symbol of the installed set (not a drawing of one's own).
 bool holdsSymbols(const QList<CardPage>& pages);
 
 // The pages of the cards, each card's word back right after it.

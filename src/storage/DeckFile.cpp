@@ -64,6 +64,12 @@ QByteArray relativeToDeck(const std::string& path, const QByteArray& folder) {
 QJsonObject cellObject(const DeckCell& cell, const QByteArray& folder) {
     const QByteArray picture = relativeToDeck(cell.picture, folder);
     QJsonObject object;
+    if (cell.word) {
+        object.insert(QLatin1String("word"), QString::fromStdString(cell.label.value_or("")));
+        if (cell.sound)
+            object.insert(QLatin1String("sound"), decodePath(relativeToDeck(*cell.sound, folder)));
+        return object;
+    }
     if (cell.symbol) {
         object.insert(QLatin1String("symbol"), QString::fromStdString(cell.symbol->hexcode));
         object.insert(QLatin1String("set"), QString::fromStdString(cell.symbol->set));
@@ -85,6 +91,14 @@ QJsonObject cellObject(const DeckCell& cell, const QByteArray& folder) {
 }
 
 } // namespace
+
+bool isDrawingFile(const QString& path) {
+    return path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive);
+}
+
+bool isDrawingFile(const std::string& path) {
+    return isDrawingFile(QString::fromUtf8(path.data(), qsizetype(path.size())));
+}
 
 QString labelLengthFault(const QString& word) {
     if (word.size() <= kMaxLabelLength)
@@ -185,14 +199,18 @@ QByteArray deckJson(const Deck& deck, const QString& path) {
     // Version 1 while every card has one of the five counts, so older copies keep reading it.
     int version = 1;
     bool symbols = false;
+    bool words = false; // word cards, small print or drawings of one's own: version 4
     for (const DeckCard& card : deck.cards) {
         QJsonArray cells;
-        // A cell without a picture or a symbol holds nothing to keep: it is saved as a free cell.
+        // A cell without a picture, a symbol or a word holds nothing to keep: it is saved as a
+        // free cell.
         for (const std::optional<DeckCell>& cell : card.cells) {
-            const bool kept = cell && (!cell->picture.empty() || cell->symbol);
+            const bool kept = cell && (!cell->picture.empty() || cell->symbol || cell->word);
             cells.append(kept ? QJsonValue(cellObject(*cell, folder)) : QJsonValue());
             if (kept && cell->symbol)
                 symbols = true;
+            if (kept && (cell->word || (!cell->symbol && isDrawingFile(cell->picture))))
+                words = true;
         }
         QJsonObject object;
         object.insert(QLatin1String("perPage"), card.perPage);
@@ -206,11 +224,19 @@ QByteArray deckJson(const Deck& deck, const QString& path) {
             object.insert(QLatin1String("layout"), layoutObject(card.layout));
             version = std::max(version, 2);
         }
+        if (!card.smallPrint.empty()) {
+            object.insert(QLatin1String("smallPrint"), QString::fromStdString(card.smallPrint));
+            words = true;
+        }
         cards.append(object);
     }
     // Symbol cells came with version 3: older copies say the deck is newer than they read,
     // rather than that a cell lacks its picture.
     if (symbols)
+        version = 3;
+    // Word cards, small print and SVG drawings came with version 4: an older copy says the deck
+    // is newer than it reads, rather than that a cell lacks its picture or printing it wrong.
+    if (words)
         version = kDeckFormatVersion;
     QJsonObject top;
     top.insert(QLatin1String("format"), kFormatName);
@@ -246,7 +272,7 @@ QString missingPicturesMessage(const QString& deckPath, const Deck& deck) {
         for (const std::optional<DeckCell>& cell : card.cells) {
             if (!cell)
                 continue;
-            if (cell->symbol)
+            if (cell->symbol || cell->word)
                 continue; // a symbol's set is not the deck's to check (missingSymbolsMessage)
             const QString picture = pathFromModel(cell->picture);
             if (pathKind(picture) == PathKind::Missing && !missing.contains(picture))

@@ -11,10 +11,16 @@ namespace ferlo {
 // Picture paths are stored relative to the deck file's folder when they lie under it and absolute
 // otherwise; a path whose bytes are not UTF-8 is stored percent-encoded in "pictureBytes".
 
-// The highest format version this program reads, and the one it writes for a deck with a symbol
-// in a cell; a deck with a grid or a sheet is written as version 2, one of the five counts and
+// The highest format version this program reads, and the one it writes for a deck with a word
+// card, a line of small print or an SVG drawing as a picture; a deck with a symbol in a cell is
+// written as version 3, one with a grid or a sheet as version 2, one of the five counts and
 // picture files only as version 1.
-inline constexpr int kDeckFormatVersion = 3;
+inline constexpr int kDeckFormatVersion = 4;
+
+// Whether a picture file is an SVG drawing (its name ends in ".svg", in any case): shown and
+// printed as a drawing, in vectors, not decoded as a picture.
+bool isDrawingFile(const QString& path);
+bool isDrawingFile(const std::string& path);
 
 // Whether a file name is a deck's: it ends in ".ferlo", in any case.
 bool isDeckFileName(const QString& path);

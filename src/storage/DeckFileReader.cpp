@@ -149,9 +149,29 @@ std::string readPicture(const QJsonObject& object, const QString& place, const Q
     return absolutePicture(folder, picture);
 }
 
-DeckCell readCell(const QJsonObject& object, const QString& place, const QByteArray& folder) {
+// A label word or a word card's word: a string of at most kMaxLabelLength characters.
+std::string readWord(const QJsonValue& value, const QString& place) {
+    if (!value.isString())
+        throw expected(place, QCoreApplication::translate("DeckFile", "a string"), value);
+    const QString word = value.toString();
+    if (const QString fault = labelLengthFault(word); !fault.isEmpty())
+        throw Fault{place, fault};
+    return word.toStdString();
+}
+
+DeckCell readCell(const QJsonObject& object, const QString& place, const QByteArray& folder,
+                  qint64 version) {
     DeckCell cell;
-    if (object.contains(QLatin1String("symbol"))) {
+    // Version 4: a word card, the word alone.
+    if (version >= 4 && object.contains(QLatin1String("word"))) {
+        if (object.contains(QLatin1String("picture")) ||
+            object.contains(QLatin1String("pictureBytes")) ||
+            object.contains(QLatin1String("symbol")))
+            throw Fault{place, QCoreApplication::translate(
+                                   "DeckFile", "a word card holds no \"picture\" or \"symbol\"")};
+        cell.word = true;
+        cell.label = readWord(object.value(QLatin1String("word")), place + QLatin1String(".word"));
+    } else if (object.contains(QLatin1String("symbol"))) {
         if (object.contains(QLatin1String("picture")) ||
             object.contains(QLatin1String("pictureBytes")))
             throw Fault{place,
@@ -163,14 +183,8 @@ DeckCell readCell(const QJsonObject& object, const QString& place, const QByteAr
     }
 
     const QJsonValue label = object.value(QLatin1String("label"));
-    if (label.isString()) {
-        const QString word = label.toString();
-        if (const QString fault = labelLengthFault(word); !fault.isEmpty())
-            throw Fault{place + QLatin1String(".label"), fault};
-        cell.label = word.toStdString();
-    } else if (!label.isUndefined() && !label.isNull())
-        throw expected(place + QLatin1String(".label"),
-                       QCoreApplication::translate("DeckFile", "a string"), label);
+    if (!cell.word && !label.isUndefined() && !label.isNull())
+        cell.label = readWord(label, place + QLatin1String(".label"));
 
     const QJsonValue sound = object.value(QLatin1String("sound"));
     if (sound.isString() && !sound.toString().isEmpty()) {
@@ -235,6 +249,10 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
     card.labels = readSwitch(object, QStringLiteral("labels"), place, true);
     card.upperCase = readSwitch(object, QStringLiteral("upperCase"), place, true);
     card.cutLines = readSwitch(object, QStringLiteral("cutLines"), place, true);
+    // Version 4: a line of small print.
+    const QJsonValue smallPrint = object.value(QLatin1String("smallPrint"));
+    if (version >= 4 && !smallPrint.isUndefined())
+        card.smallPrint = readWord(smallPrint, place + QLatin1String(".smallPrint"));
 
     const QJsonValue cells = object.value(QLatin1String("cells"));
     if (cells.isUndefined())
@@ -254,7 +272,7 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
         if (entry.isNull())
             card.cells.emplace_back();
         else if (entry.isObject())
-            card.cells.emplace_back(readCell(entry.toObject(), entryPlace, folder));
+            card.cells.emplace_back(readCell(entry.toObject(), entryPlace, folder, version));
         else
             throw expected(entryPlace, QCoreApplication::translate("DeckFile", "an object or null"),
                            entry);

@@ -37,6 +37,8 @@ QString MakeLabelText(const QString& fileName) {
 }
 
 QString cellLabelText(const TCell& cell, bool upperCase) {
+    if (cell.WordCard)
+        return QString(); // the word stands in the cell itself, not under it
     return displayName(labelInCase(pathFromModel(LabelWord(cell)), upperCase));
 }
 

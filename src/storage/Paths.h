@@ -26,7 +26,7 @@ QString MakeLabelText(const QString& fileName);
 
 // The label of a cell as the card shows it and the page prints it: the cell's word (LabelWord)
 // in the card's case, bytes of a file name that are not UTF-8 shown as U+FFFD; "" for a free
-// cell.
+// cell and a word card (its word stands in the cell).
 QString cellLabelText(const TCell& cell, bool upperCase);
 
 // The text in upper or lower case, every letter mapped by Unicode case rules.

@@ -2,7 +2,10 @@
 // check for each kind.
 #include "printing/support_printing.h"
 
+#include "activities/Activity.h"
 #include "app/CommandLine.h"
+#include "printing/ActivityPages.h"
+#include "storage/DeckFile.h"
 #include "support/CapturedRun.h"
 #include "support/PageFiles.h"
 #include "support/TestSupport.h"
@@ -188,6 +191,38 @@ private slots:
         onBoards.removeDuplicates();
         onBoards.sort();
         QCOMPARE(calls, onBoards);
+    }
+
+    // A bingo with a word free centre saved as a deck prints from the command line as the game
+    // printed directly: the same words and board numbers, page by page.
+    void savedAsDeckPrintsTheSame() {
+        const QString direct = m_dir.filePath("direct.pdf");
+        const QStringList options{"--activity",         "bingo",  "--boards", "2", "--board", "3x3",
+                                  "--free-centre=Frei", "--seed", "9"};
+        CapturedRun run = runExport(QStringList{"--print-to", direct} + options + m_pictures);
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        ActivityOptions game;
+        game.kind = ActivityKind::Bingo;
+        game.boards = 2;
+        game.freeCentre = true;
+        game.centre.label = "Frei";
+        game.seed = 9;
+        std::vector<DeckCell> cells;
+        for (const QString& picture : m_pictures)
+            cells.emplace_back().picture = picture.toStdString();
+        const QString deck = m_dir.filePath("bingo.ferlo");
+        writeDeck(deck, activityAsDeck(MakeActivity(cells, game)));
+        const QString saved = m_dir.filePath("saved.pdf");
+        run = runExport({"--print-to", saved, deck});
+        QVERIFY2(run.code == 0, qPrintable(run.err));
+        QList<QStringList> words;
+        for (const PdfPage& page : pdfWords(saved))
+            words << wordTexts(page);
+        QList<QStringList> expected;
+        for (const PdfPage& page : pdfWords(direct))
+            expected << wordTexts(page);
+        QCOMPARE(words, expected);
+        QVERIFY(words.front().contains("FREI") && words.front().contains("Board"));
     }
 };
 

@@ -3,12 +3,16 @@
 // game's pages as cards.
 #include "mainwindow/ActivityDialog.h"
 #include "mainwindow/FerloMainForm.h"
+#include "mainwindow/LayoutPanel.h"
+#include "mainwindow/PictureControl.h"
+#include "printing/ActivityPages.h"
 #include "printing/support_printing.h"
 #include "storage/DeckFile.h"
 #include "support/TestSupport.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
@@ -19,6 +23,20 @@
 using namespace ferlo;
 using namespace ferlo::test;
 
+namespace {
+
+// The share of an image's pixels that are dark: the ink of a drawn word.
+double inkShare(const QImage& image) {
+    const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    qint64 ink = 0;
+    for (int y = 0; y < rgb.height(); ++y)
+        for (int x = 0; x < rgb.width(); ++x)
+            ink += qGray(rgb.pixel(x, y)) < 96 ? 1 : 0;
+    return rgb.isNull() ? 0 : double(ink) / double(rgb.width() * rgb.height());
+}
+
+} // namespace
+
 class TestActivityDialog : public QObject {
     Q_OBJECT
 
@@ -28,6 +46,17 @@ class TestActivityDialog : public QObject {
     void choose(ActivityDialog& dialog, ActivityKind kind) {
         auto* combo = dialog.findChild<QComboBox*>("activityKind");
         combo->setCurrentIndex(combo->findData(int(kind)));
+    }
+
+    // A deck of one card of 8 holding the first 8 pictures, written to `path`.
+    Deck writeEightPictureDeck(const QString& path) {
+        Deck deck;
+        DeckCard& card = deck.cards.emplace_back();
+        card.perPage = 8;
+        for (size_t i = 0; i < 8; ++i)
+            card.cells.emplace_back(m_pictures[i]);
+        writeDeck(path, deck);
+        return deck;
     }
 
 private slots:
@@ -91,14 +120,8 @@ private slots:
     // In the window: Card > Make Activity ... on the deck's pictures, Add to Deck puts the game's
     // pages after the deck's cards, and one Undo takes them all out again.
     void addToDeckIsOneStep() {
-        Deck deck;
-        DeckCard& card = deck.cards.emplace_back();
-        card.perPage = 8;
-        for (size_t i = 0; i < 8; ++i)
-            card.cells.emplace_back(m_pictures[i]);
-        card.cells.resize(8);
         const QString path = m_dir.filePath("game.ferlo");
-        writeDeck(path, deck);
+        const Deck deck = writeEightPictureDeck(path);
         TFerloMainForm form;
         QVERIFY(form.openDeck(path));
         bool added = false;
@@ -126,6 +149,71 @@ private slots:
         form.findChild<QAction*>("mnUndo")->trigger();
         QCOMPARE(form.deck().count(), 1);
         QCOMPARE(form.deck().deck().cards.front(), deck.cards.front());
+    }
+
+    // Save as Deck writes the game to a deck file of its own, word cards and board numbers
+    // kept, the open deck untouched; reopened, its word cards show their words on the card and
+    // on a board's grid, and no label beneath.
+    void saveAsDeckKeepsWordsAndNumbers() {
+        const QString path = m_dir.filePath("words.ferlo");
+        const QString saved = m_dir.filePath("match.ferlo");
+        writeEightPictureDeck(path);
+        TFerloMainForm form;
+        QVERIFY(form.openDeck(path));
+        bool done = false;
+        // A timer does not fire again inside its own handler: the file dialog has its own.
+        QTimer poll, answer;
+        poll.setInterval(5);
+        answer.setInterval(5);
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* files = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                files->selectFile(saved);
+                static_cast<QDialog*>(files)->accept();
+            }
+        });
+        answer.start();
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* dialog = qobject_cast<ActivityDialog*>(QApplication::activeModalWidget());
+            if (!dialog || done)
+                return;
+            done = true;
+            choose(*dialog, ActivityKind::Match);
+            dialog->findChild<QPushButton*>("activitySaveAsDeck")->click();
+            dialog->reject();
+        });
+        poll.start();
+        form.findChild<QAction*>("mnActivity")->trigger();
+        QVERIFY(done);
+        QCOMPARE(form.deck().count(), 1);
+        QVERIFY(!form.deck().modified());
+        const Deck game = readDeck(saved);
+        QVERIFY(!game.cards.empty());
+        const std::optional<DeckCell>& word = game.cards[0].cells.at(1);
+        QVERIFY(word && word->word);
+        QCOMPARE(QString::fromStdString(word->label.value_or("")), QStringLiteral("pica"));
+
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.openDeck(saved));
+        auto* image = form.findChild<PictureControl*>(QStringLiteral("Cell1"));
+        QVERIFY(image);
+        QTRY_COMPARE(image->picture().size(), image->size() * image->devicePixelRatioF());
+        QVERIFY(inkShare(image->picture()) > 0.02);
+        QVERIFY(!form.findChild<QLabel*>(QStringLiteral("CellLabel1"))->isVisible());
+        QVERIFY(form.findChild<QLabel*>(QStringLiteral("CellLabel0"))->isVisible());
+
+        // A bingo board with a word free centre, on its grid.
+        ActivityOptions options;
+        options.kind = ActivityKind::Bingo;
+        options.freeCentre = true;
+        options.centre.label = "Frei";
+        writeDeck(saved, activityAsDeck(MakeActivity(m_pictures, options)));
+        QCOMPARE(readDeck(saved).cards[0].smallPrint, std::string("Board 1 (game 1)"));
+        QVERIFY(form.openDeck(saved));
+        auto* panel = form.findChild<LayoutPanel*>();
+        QVERIFY(panel && panel->isVisible());
+        QTRY_VERIFY(!panel->picturesPending());
+        QVERIFY(inkShare(panel->grab(panel->pictureRect(4)).toImage()) > 0.02);
     }
 };
 

@@ -94,8 +94,8 @@ private slots:
             << QByteArray(R"({"format": "ferlo-card", "version": 1, "cards": []})")
             << "format: expected \"ferlo-deck\"";
         QTest::newRow("newer version")
-            << QByteArray(R"({"format": "ferlo-deck", "version": 4, "cards": []})")
-            << "version: version 4 is newer than this program reads (3)";
+            << QByteArray(R"({"format": "ferlo-deck", "version": 5, "cards": []})")
+            << "version: version 5 is newer than this program reads (4)";
         QTest::newRow("version as text")
             << QByteArray(R"({"format": "ferlo-deck", "version": "1", "cards": []})")
             << "version: expected a version number, not a string";
