@@ -43,7 +43,7 @@ struct DeckCard {
     // MaxLayoutCells).
     CardLayout layout;
     // A line of small print at the foot of its page, such as a game board's number ("" none).
-    std::string smallPrint;
+    std::string smallPrint = {};
 
     bool operator==(const DeckCard&) const = default;
 };
