@@ -1,20 +1,13 @@
 #include "symbols/SymbolIndex.h"
 
 #include "storage/Errors.h"
-#include "symbols/SymbolFolders.h"
 #include "symbols/SymbolIndexData.h"
 #include "symbols/SymbolIndexFormat.h"
 #include "symbols/SymbolSet.h"
-#include "symbols/SymbolText.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
-#include <QDirIterator>
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QHash>
-#include <QMutex>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <cstring>
