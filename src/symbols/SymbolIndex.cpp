@@ -17,6 +17,13 @@ namespace ferlo {
 
 namespace {
 
+using Data = SymbolIndex::Data;
+using symbolindex::Language;
+using symbolindex::Named;
+using symbolindex::Symbol;
+using symbolindex::Term;
+using symbolindex::Text;
+
 // The texts are marked with QT_TRANSLATE_NOOP("Symbols", ...) where they are written.
 QString translated(const char* text) {
     return QCoreApplication::translate("Symbols", text);
@@ -74,13 +81,6 @@ private:
     QString m_file;
     qsizetype m_at = 0;
 };
-
-using Data = SymbolIndex::Data;
-using symbolindex::Language;
-using symbolindex::Named;
-using symbolindex::Symbol;
-using symbolindex::Term;
-using symbolindex::Text;
 
 // The mark, the version and the size the file was written with; returns the size of its texts,
 // which follow.
