@@ -23,6 +23,54 @@ QString mm(double value) {
     return QString::number(value, 'f', 1);
 }
 
+// COLUMNSxROWS, each side 1 to the largest a grid has.
+void takeGrid(const QString& name, const QString& value, LayoutRequest& request) {
+    const QStringList parts = value.toLower().split(QLatin1Char('x'));
+    bool ok1 = false, ok2 = false;
+    const int columns = parts.size() == 2 ? parts[0].trimmed().toInt(&ok1) : 0;
+    const int rows = parts.size() == 2 ? parts[1].trimmed().toInt(&ok2) : 0;
+    if (!ok1 || !ok2 || columns < 1 || columns > MaxGridSide || rows < 1 || rows > MaxGridSide)
+        bad(name, value,
+            QCoreApplication::translate("CommandLine",
+                                        "use COLUMNSxROWS, each 1 to 10, such as 4x5"));
+    GridSpec grid = request.grid.value_or(GridSpec{});
+    grid.Columns = columns, grid.Rows = rows;
+    request.grid = grid;
+}
+
+// One length for both directions, or ACROSSxDOWN.
+void takeGap(const QString& name, const QString& value, LayoutRequest& request) {
+    const std::string text = value.trimmed().toStdString();
+    if (const auto length = ParseLength(text))
+        request.gap = std::pair{*length, *length};
+    else
+        request.gap = ParseSize(text);
+    if (!request.gap)
+        bad(name, value,
+            QCoreApplication::translate("CommandLine",
+                                        "use a length with a unit such as 3mm or 0.125in, or "
+                                        "ACROSSxDOWN such as 3x5mm"));
+}
+
+// A named paper or WIDTHxHEIGHT, at most a metre on either side.
+void takePaper(const QString& name, const QString& value, LayoutRequest& request) {
+    const std::string text = value.trimmed().toStdString();
+    if (const auto named = NamedPaper(text)) {
+        request.paper = *named;
+    } else if (const auto size = ParseSize(text)) {
+        request.paper = PaperSize{"", size->first, size->second};
+    } else {
+        bad(name, value,
+            QCoreApplication::translate(
+                "CommandLine", "use A4, A5, A3, Letter, Legal, or WIDTHxHEIGHT with a unit, such "
+                               "as 100x150mm or 4inx6in"));
+    }
+    if (request.paper->Width > 1000 || request.paper->Height > 1000)
+        bad(name, value,
+            QCoreApplication::translate("CommandLine",
+                                        "a paper is at most 1000 mm on either side"));
+}
+
 } // namespace
 
 void takeLayoutOption(const QString& name, const QString& value, LayoutRequest& request) {
@@ -36,17 +84,7 @@ void takeLayoutOption(const QString& name, const QString& value, LayoutRequest& 
                                             "5371\" (see --list-sheets)"));
         request.sheet = value.trimmed();
     } else if (name == QLatin1String("grid")) {
-        const QStringList parts = value.toLower().split(QLatin1Char('x'));
-        bool ok1 = false, ok2 = false;
-        const int columns = parts.size() == 2 ? parts[0].trimmed().toInt(&ok1) : 0;
-        const int rows = parts.size() == 2 ? parts[1].trimmed().toInt(&ok2) : 0;
-        if (!ok1 || !ok2 || columns < 1 || columns > MaxGridSide || rows < 1 || rows > MaxGridSide)
-            bad(name, value,
-                QCoreApplication::translate("CommandLine",
-                                            "use COLUMNSxROWS, each 1 to 10, such as 4x5"));
-        GridSpec grid = request.grid.value_or(GridSpec{});
-        grid.Columns = columns, grid.Rows = rows;
-        request.grid = grid;
+        takeGrid(name, value, request);
     } else if (name == QLatin1String("card-size")) {
         request.cardSize = ParseSize(text);
         if (!request.cardSize)
@@ -55,32 +93,9 @@ void takeLayoutOption(const QString& name, const QString& value, LayoutRequest& 
                     "CommandLine", "use WIDTHxHEIGHT with a unit mm, cm, in or pt, such as 2inx2in "
                                    "or 85x55mm"));
     } else if (name == QLatin1String("gap")) {
-        // One length for both directions, or ACROSSxDOWN.
-        if (const auto length = ParseLength(text))
-            request.gap = std::pair{*length, *length};
-        else
-            request.gap = ParseSize(text);
-        if (!request.gap)
-            bad(name, value,
-                QCoreApplication::translate("CommandLine",
-                                            "use a length with a unit such as 3mm or 0.125in, or "
-                                            "ACROSSxDOWN such as 3x5mm"));
+        takeGap(name, value, request);
     } else if (name == QLatin1String("paper")) {
-        if (const auto named = NamedPaper(text)) {
-            request.paper = *named;
-        } else if (const auto size = ParseSize(text)) {
-            request.paper = PaperSize{"", size->first, size->second};
-        } else {
-            bad(name, value,
-                QCoreApplication::translate(
-                    "CommandLine",
-                    "use A4, A5, A3, Letter, Legal, or WIDTHxHEIGHT with a unit, such "
-                    "as 100x150mm or 4inx6in"));
-        }
-        if (request.paper->Width > 1000 || request.paper->Height > 1000)
-            bad(name, value,
-                QCoreApplication::translate("CommandLine",
-                                            "a paper is at most 1000 mm on either side"));
+        takePaper(name, value, request);
     } else if (name == QLatin1String("bleed")) {
         const auto bleed = ParseLength(text);
         if (!bleed || *bleed > MaxBleedMm + 1e-9)

@@ -18,6 +18,37 @@
 #include <malloc.h>
 #endif
 
+namespace {
+
+// A run that opens no window: an export, or a bad command line told before any window would
+// open. It needs no display.
+void runWithoutWindow() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The export says in one line what went wrong; the toolkit's notes about the session
+    // (a missing runtime folder, fonts) would only bury it.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
+        if (type == QtFatalMsg)
+            std::abort();
+    });
+}
+
+// The application's style, fonts, names and icon.
+void setUpApplication() {
+    // The platform's style, with buttons whose icon and text keep their places right to left.
+    QApplication::setStyle(new ferlo::ButtonStyle(QApplication::style()->name()));
+    // Captions designed for "MS Sans Serif" fit in Liberation Sans, the sans-serif with the
+    // closest widths that the setup installs.
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    QApplication::setApplicationName(QStringLiteral("Ferlo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Ferlo"));
+    QApplication::setApplicationVersion(QStringLiteral(FERLO_VERSION));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ferlo.png")));
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
 #ifdef __GLIBC__
     // Picture buffers of a megabyte or more come from the system and go back as soon as they
@@ -34,31 +65,14 @@ int main(int argc, char* argv[]) {
     ferlo::WindowStart start;
     QString startError;
     const bool badStart = !commandLine && !ferlo::readWindowStart(arguments, start, startError);
-    if (commandLine || badStart) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen"); // the export needs no display
-        // The export says in one line what went wrong; the toolkit's notes about the session
-        // (a missing runtime folder, fonts) would only bury it.
-        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
-            if (type == QtFatalMsg)
-                std::abort();
-        });
-    }
+    if (commandLine || badStart)
+        runWithoutWindow();
     // The window and its fonts are designed at 96 pixels per inch, with no font scaling.
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "96");
 
     QApplication app(argc, argv);
-    // The platform's style, with buttons whose icon and text keep their places right to left.
-    QApplication::setStyle(new ferlo::ButtonStyle(QApplication::style()->name()));
-    // Captions designed for "MS Sans Serif" fit in Liberation Sans, the sans-serif with the
-    // closest widths that the setup installs.
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    QApplication::setApplicationName(QStringLiteral("Ferlo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Ferlo"));
-    QApplication::setApplicationVersion(QStringLiteral(FERLO_VERSION));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/ferlo.png")));
+    setUpApplication();
     // The texts in the system's language, or the one --lang or FERLO_LANG asks for.
     const QString language = ferlo::requestedLanguage(arguments);
     if (ferlo::installTranslations(language).unknown)

@@ -56,6 +56,36 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
     return label;
 }
 
+// The address to write to, black on the dialog's face.
+TClickableLabel* makeEmailLabel(QWidget* parent, const QColor& face) {
+    auto* label = placed(new TClickableLabel(QStringLiteral("help@ferlo.test"), parent),
+                         QStringLiteral("LABMoxEmail"), {128, 79, 88, 14});
+    label->setFont(arial8());
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    palette.setColor(QPalette::Window, face);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+// The program's web address, underlined in blue as a link.
+TClickableLabel* makeLinkLabel(QWidget* parent) {
+    auto* label = placed(new TClickableLabel(QStringLiteral("https://ferlo.test"), parent),
+                         QStringLiteral("paFerloURL"), {109, 116, 128, 13});
+    label->setFrameShape(QFrame::NoFrame);
+    label->setAlignment(Qt::AlignCenter);
+    QFont font = arial8();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::blue);
+    label->setPalette(palette);
+    label->setCursor(Qt::PointingHandCursor);
+    return label;
+}
+
 } // namespace
 
 void TClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
@@ -96,35 +126,13 @@ TAboutBox::TAboutBox(QWidget* parent)
                           tr("Copyright \u00A9 2026 the Ferlo developers"), QRect(8, 62, 325, 14),
                           arial8());
 
-    LABMoxEmail = placed(new TClickableLabel(QStringLiteral("help@ferlo.test"), Panel1),
-                         QStringLiteral("LABMoxEmail"), {128, 79, 88, 14});
-    LABMoxEmail->setFont(arial8());
-    LABMoxEmail->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    {
-        QPalette palette = LABMoxEmail->palette();
-        palette.setColor(QPalette::WindowText, Qt::black);
-        palette.setColor(QPalette::Window, face.color(QPalette::Button));
-        LABMoxEmail->setPalette(palette);
-        LABMoxEmail->setAutoFillBackground(true);
-    }
+    LABMoxEmail = makeEmailLabel(Panel1, face.color(QPalette::Button));
     connect(LABMoxEmail, &TClickableLabel::clicked, this, &TAboutBox::LABMoxEmailClick);
 
     Label1 = makeLabel(Panel1, QStringLiteral("Label1"), tr("Flash cards"), QRect(137, 98, 71, 14),
                        arial8());
 
-    paFerloURL = placed(new TClickableLabel(QStringLiteral("https://ferlo.test"), Panel1),
-                        QStringLiteral("paFerloURL"), {109, 116, 128, 13});
-    paFerloURL->setFrameShape(QFrame::NoFrame);
-    paFerloURL->setAlignment(Qt::AlignCenter);
-    {
-        QFont font = arial8();
-        font.setUnderline(true);
-        paFerloURL->setFont(font);
-        QPalette palette = paFerloURL->palette();
-        palette.setColor(QPalette::WindowText, Qt::blue);
-        paFerloURL->setPalette(palette);
-    }
-    paFerloURL->setCursor(Qt::PointingHandCursor);
+    paFerloURL = makeLinkLabel(Panel1);
     connect(paFerloURL, &TClickableLabel::clicked, this, &TAboutBox::paFerloURLClick);
 
     Bevel1 = placed(new QFrame(Panel1), QStringLiteral("Bevel1"), {11, 138, 321, 2});

@@ -15,6 +15,8 @@
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <functional>
+
 namespace ferlo {
 
 namespace {
@@ -72,32 +74,12 @@ QString helpFilePath(const QLocale& language) {
     return beside;
 }
 
-QProcess* openHelpFile(QWidget* parent) {
-    const QString path = helpFilePath();
-    if (!QFileInfo(path).isFile()) {
-        showError(parent, HelpWindow::tr("The user's guide %1 is missing: Ferlo is not "
-                                         "installed whole.")
-                              .arg(displayName(path)));
-        return nullptr;
-    }
-    // A window closed meanwhile gets no guide of its own.
-    const QPointer<QWidget> owner(parent);
-    const bool owned = parent != nullptr;
-    const auto showHere = [owner, owned, path](const QString& cause) {
-        if (owner || !owned)
-            HelpWindow::showGuide(
-                path,
-                // The cause, often a path and an English message, reads in its own direction
-                // inside a sentence of the other (an embedding: labels know no isolates).
-                HelpWindow::tr("The desktop could not open the guide (%1), so it is shown here.")
-                    .arg(QChar(cause.isRightToLeft() ? 0x202B : 0x202A) + cause + QChar(0x202C)),
-                owner);
-    };
-    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
-    if (opener.isEmpty()) {
-        showHere(HelpWindow::tr("no program that opens files was found"));
-        return nullptr;
-    }
+namespace {
+
+// Starts the desktop's opener on the guide; showHere shows it in the program's own window,
+// with the cause, when the opener fails.
+QProcess* startOpener(const QString& opener, const QString& path,
+                      const std::function<void(const QString&)>& showHere) {
     // The opener may run as long as the program it opens the guide in (a terminal's pager), and
     // goes on when Ferlo quits: it belongs to no window, and it is deleted once it has ended.
     auto* process = new QProcess;
@@ -136,6 +118,37 @@ QProcess* openHelpFile(QWidget* parent) {
         });
     process->start();
     return process;
+}
+
+} // namespace
+
+QProcess* openHelpFile(QWidget* parent) {
+    const QString path = helpFilePath();
+    if (!QFileInfo(path).isFile()) {
+        showError(parent, HelpWindow::tr("The user's guide %1 is missing: Ferlo is not "
+                                         "installed whole.")
+                              .arg(displayName(path)));
+        return nullptr;
+    }
+    // A window closed meanwhile gets no guide of its own.
+    const QPointer<QWidget> owner(parent);
+    const bool owned = parent != nullptr;
+    const auto showHere = [owner, owned, path](const QString& cause) {
+        if (owner || !owned)
+            HelpWindow::showGuide(
+                path,
+                // The cause, often a path and an English message, reads in its own direction
+                // inside a sentence of the other (an embedding: labels know no isolates).
+                HelpWindow::tr("The desktop could not open the guide (%1), so it is shown here.")
+                    .arg(QChar(cause.isRightToLeft() ? 0x202B : 0x202A) + cause + QChar(0x202C)),
+                owner);
+    };
+    const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (opener.isEmpty()) {
+        showHere(HelpWindow::tr("no program that opens files was found"));
+        return nullptr;
+    }
+    return startOpener(opener, path, showHere);
 }
 
 } // namespace ferlo

@@ -57,22 +57,7 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent, int dealtPict
     m_preview = new PlanPreview(this);
     top->addWidget(m_preview);
 
-    // The switches of a grid's or a sheet's cards.
-    auto* switches = new QHBoxLayout;
-    m_fill = new QCheckBox(tr("&Fill: crop pictures to fill their cards"), this);
-    m_fill->setObjectName(QStringLiteral("fillBox"));
-    m_bleed = lengthBox(this, "bleedBox", MaxBleedMm);
-    m_bleed->setDecimals(1);
-    m_outlines = new QCheckBox(tr("&Outlines"), this);
-    m_outlines->setObjectName(QStringLiteral("outlinesBox"));
-    switches->addWidget(m_fill);
-    switches->addSpacing(12);
-    switches->addWidget(buddyLabel(tr("&Bleed:"), m_bleed));
-    switches->addWidget(m_bleed);
-    switches->addSpacing(12);
-    switches->addWidget(m_outlines);
-    switches->addStretch(1);
-    main->addLayout(switches);
+    main->addLayout(makeSwitches());
 
     m_problem = new QLabel(this);
     m_problem->setObjectName(QStringLiteral("layoutProblem"));
@@ -95,8 +80,37 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent, int dealtPict
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     main->addWidget(buttons);
 
-    // The card's own layout.
-    const CardLayout& layout = card.layout();
+    showLayout(card.layout());
+
+    connectChoices();
+    choiceChanged();
+    // Designed at 820 x 500, as far as the screen holds it.
+    fitDialogInRoom(this, QSize(820, 500));
+}
+
+LayoutDialog::~LayoutDialog() = default;
+
+// The switches of a grid's or a sheet's cards.
+QLayout* LayoutDialog::makeSwitches() {
+    auto* switches = new QHBoxLayout;
+    m_fill = new QCheckBox(tr("&Fill: crop pictures to fill their cards"), this);
+    m_fill->setObjectName(QStringLiteral("fillBox"));
+    m_bleed = lengthBox(this, "bleedBox", MaxBleedMm);
+    m_bleed->setDecimals(1);
+    m_outlines = new QCheckBox(tr("&Outlines"), this);
+    m_outlines->setObjectName(QStringLiteral("outlinesBox"));
+    switches->addWidget(m_fill);
+    switches->addSpacing(12);
+    switches->addWidget(buddyLabel(tr("&Bleed:"), m_bleed));
+    switches->addWidget(m_bleed);
+    switches->addSpacing(12);
+    switches->addWidget(m_outlines);
+    switches->addStretch(1);
+    return switches;
+}
+
+// Shows the card's own layout: its switches, and its tab with its grid, preset or sheet chosen.
+void LayoutDialog::showLayout(const CardLayout& layout) {
     m_fill->setChecked(layout.Fill);
     m_bleed->setValue(layout.Bleed);
     m_outlines->setChecked(layout.Outlines);
@@ -119,7 +133,10 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent, int dealtPict
         if (m_sheets->count() > 0)
             m_sheets->setCurrentRow(0);
     }
+}
 
+// Every choice shows its outcome as it changes.
+void LayoutDialog::connectChoices() {
     const auto changed = [this] {
         choiceChanged();
     };
@@ -151,12 +168,7 @@ LayoutDialog::LayoutDialog(const CardModel& card, QWidget* parent, int dealtPict
     });
     for (QCheckBox* box : {m_fill, m_outlines})
         connect(box, &QCheckBox::toggled, this, changed);
-    choiceChanged();
-    // Designed at 820 x 500, as far as the screen holds it.
-    fitDialogInRoom(this, QSize(820, 500));
 }
-
-LayoutDialog::~LayoutDialog() = default;
 
 double LayoutDialog::unitMm() const {
     return m_unitShown == Inches ? MillimetresPerInch : 1.0;

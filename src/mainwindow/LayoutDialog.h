@@ -54,6 +54,9 @@ private:
     QWidget* makeGridPage();
     QWidget* makePresetPage();
     QWidget* makeSheetPage();
+    QLayout* makeSwitches();
+    void showLayout(const CardLayout& layout);
+    void connectChoices();
     // The grid tab's lengths are shown in this many millimetres per unit.
     double unitMm() const;
     void setUnit(int index);

@@ -78,14 +78,9 @@ QByteArray symbolsXmp(const QString& credit) {
         .toUtf8();
 }
 
-} // namespace
-
-bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
-                  int resolution, const PaintOptions& options) {
-    if (pages.isEmpty())
-        throw writeError(path,
-                         QCoreApplication::translate("Printing", "there is no page to write."));
-    // Asked by the file system's bytes, as the file is written (a name need not be UTF-8).
+// Refuses a target that is a folder, not a plain file, or in no folder. Asked by the file
+// system's bytes, as the file is written (a name need not be UTF-8).
+void checkTarget(const QString& path) {
     const PathKind target = pathKind(path);
     if (target == PathKind::Directory)
         throw writeError(path, QCoreApplication::translate("Printing", "it is a folder."));
@@ -98,6 +93,68 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
         throw writeError(
             path,
             QCoreApplication::translate("Printing", "the folder %1 does not exist.").arg(folder));
+}
+
+// The writer's resolution, first page and credits; returns the page layout of the five counts.
+QPageLayout setUpWriter(QPdfWriter& writer, const QList<CardPage>& pages, const QPageSize& pageSize,
+                        int resolution) {
+    writer.setResolution(resolution);
+    // Qt's default PDF margins, 10 points, the same as a PDF printer's.
+    writer.setPageSize(pageSize);
+    const QPageLayout counted = writer.pageLayout();
+    setPageFor(writer, pages.first(), counted);
+    writer.setTitle(QStringLiteral("Ferlo"));
+    writer.setCreator(QStringLiteral("Ferlo"));
+    if (holdsSymbols(pages)) {
+        // Readers show the creator; the licence's address and the rights go in XMP.
+        const QString credit = symbolSetCredit();
+        writer.setCreator(QStringLiteral("Ferlo. ") + credit);
+        writer.setDocumentXmpMetadata(symbolsXmp(credit));
+    }
+    return counted;
+}
+
+// Where the pages are painted to: the target's name, its file, the five counts' page layout,
+// and the text layer, if any.
+struct PageTarget {
+    const QString& path;
+    const FileReplacement& file;
+    const QPageLayout& counted;
+    PdfTextLayer* layer = nullptr;
+};
+
+// Paints the pages one by one; false when the progress callback cancels. A full disk stops the
+// work at the page it is found on.
+bool paintPages(QPainter& painter, QPdfWriter& writer, const PageTarget& target,
+                const QList<CardPage>& pages, const PaintOptions& options) {
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (options.progress && !options.progress(int(i + 1), int(pages.size())))
+            return false;
+        if (!target.file.failure().isEmpty())
+            break;
+        if (i > 0) {
+            // Each page turns as its card does: the cards of a deck may differ.
+            setPageFor(writer, pages.at(i), target.counted);
+            if (!writer.newPage())
+                throw writeError(
+                    target.path,
+                    QCoreApplication::translate("Printing", "could not start page %1.").arg(i + 1));
+        }
+        if (target.layer)
+            target.layer->beginPage(int(i));
+        paintCardPage(painter, QSize(writer.width(), writer.height()), pages.at(i), options);
+    }
+    return true;
+}
+
+} // namespace
+
+bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPageSize& pageSize,
+                  int resolution, const PaintOptions& options) {
+    if (pages.isEmpty())
+        throw writeError(path,
+                         QCoreApplication::translate("Printing", "there is no page to write."));
+    checkTarget(path);
 
     // The document goes to a temporary file that has no name until commit() links it in as the
     // target, replacing an old one in one step (on Linux an O_TMPFILE file in the target's
@@ -116,45 +173,17 @@ bool writeCardPdf(const QString& path, const QList<CardPage>& pages, const QPage
         std::optional<PdfTextLayer> layer;
         if (unlayered.isOpen())
             layer.emplace(writer);
-        writer.setResolution(resolution);
-        // Qt's default PDF margins, 10 points, the same as a PDF printer's.
-        writer.setPageSize(pageSize);
-        const QPageLayout counted = writer.pageLayout();
-        setPageFor(writer, pages.first(), counted);
-        writer.setTitle(QStringLiteral("Ferlo"));
-        writer.setCreator(QStringLiteral("Ferlo"));
-        if (holdsSymbols(pages)) {
-            // Readers show the creator; the licence's address and the rights go in XMP.
-            const QString credit = symbolSetCredit();
-            writer.setCreator(QStringLiteral("Ferlo. ") + credit);
-            writer.setDocumentXmpMetadata(symbolsXmp(credit));
-        }
+        const QPageLayout counted = setUpWriter(writer, pages, pageSize, resolution);
 
         QPainter painter;
         if (!painter.begin(&writer))
             throw writeError(path, QCoreApplication::translate(
                                        "Printing", "the PDF writer could not start the document."));
         try {
-            for (qsizetype i = 0; i < pages.size(); ++i) {
-                if (options.progress && !options.progress(int(i + 1), int(pages.size()))) {
-                    painter.end();
-                    return false; // `file` is discarded uncommitted
-                }
-                // A full disk stops the work at the page it is found on.
-                if (!file.failure().isEmpty())
-                    break;
-                if (i > 0) {
-                    // Each page turns as its card does: the cards of a deck may differ.
-                    setPageFor(writer, pages.at(i), counted);
-                    if (!writer.newPage())
-                        throw writeError(path, QCoreApplication::translate(
-                                                   "Printing", "could not start page %1.")
-                                                   .arg(i + 1));
-                }
-                if (layer)
-                    layer->beginPage(int(i));
-                paintCardPage(painter, QSize(writer.width(), writer.height()), pages.at(i),
-                              options);
+            if (!paintPages(painter, writer, {path, file, counted, layer ? &*layer : nullptr},
+                            pages, options)) {
+                painter.end();
+                return false; // `file` is discarded uncommitted
             }
         } catch (...) {
             painter.end();

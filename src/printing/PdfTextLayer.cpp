@@ -73,6 +73,55 @@ QPDFObjectHandle textFont(QPDF& document, const QStringList& texts) {
     return document.makeIndirectObject(font);
 }
 
+// The dictionary of a page's fonts, made when the page has none.
+QPDFObjectHandle pageFonts(QPDFPageObjectHelper& page) {
+    QPDFObjectHandle resources = page.getAttribute("/Resources", true);
+    if (!resources.isDictionary()) {
+        resources = QPDFObjectHandle::newDictionary();
+        page.getObjectHandle().replaceKey("/Resources", resources);
+    }
+    QPDFObjectHandle fonts = resources.getKey("/Font");
+    if (!fonts.isDictionary()) {
+        fonts = QPDFObjectHandle::newDictionary();
+        resources.replaceKey("/Font", fonts);
+    }
+    return fonts;
+}
+
+// Adds a page's words as text of its own, over what the page draws.
+void addPageWords(QPDF& document, QPDFPageObjectHelper& page,
+                  const QList<PdfTextLayer::Word>& words) {
+    using Word = PdfTextLayer::Word;
+    QPDFObjectHandle fonts = pageFonts(page);
+    // The texts in text rendering mode 3, neither filled nor stroked; one font holds
+    // the codes of 256 texts. Each text's one glyph spans its box: twice its width, as
+    // the glyph is half an em wide, and its height in 1.3 em.
+    QByteArray text = "Q\nBT\n3 Tr\n";
+    for (qsizetype first = 0; first < words.size(); first += 256) {
+        const QList<Word> some = words.mid(first, 256);
+        QStringList texts;
+        for (const Word& word : some)
+            texts << word.text;
+        std::string name;
+        for (int n = 1; name.empty() || fonts.hasKey(name); ++n)
+            name = "/FerloText" + std::to_string(n);
+        fonts.replaceKey(name, textFont(document, texts));
+        text += QByteArray::fromStdString(name) + " 1 Tf\n";
+        for (qsizetype i = 0; i < some.size(); ++i) {
+            const QRectF& box = some[i].box;
+            const qreal size = box.height() / 1.3;
+            text += number(2 * box.width()) + " 0 0 " + number(size) + ' ' + number(box.x()) + ' ' +
+                    number(box.y() + 0.35 * size) + " Tm <" +
+                    QByteArray::number(i, 16).rightJustified(2, '0') + "> Tj\n";
+        }
+    }
+    text += "ET\n";
+    // The page's own drawing runs in a saved state of its own, so that the text starts
+    // from the page's coordinates whatever that drawing leaves set.
+    page.addPageContents(document.newStream(std::string("q\n")), true);
+    page.addPageContents(document.newStream(text.toStdString()), false);
+}
+
 } // namespace
 
 bool needsPdfTextLayer(const QString& text) {
@@ -126,44 +175,7 @@ QByteArray PdfTextLayer::addTo(const QByteArray& pdf) const {
             }
             if (words.isEmpty())
                 continue;
-            QPDFPageObjectHelper& page = pages[index];
-            QPDFObjectHandle resources = page.getAttribute("/Resources", true);
-            if (!resources.isDictionary()) {
-                resources = QPDFObjectHandle::newDictionary();
-                page.getObjectHandle().replaceKey("/Resources", resources);
-            }
-            QPDFObjectHandle fonts = resources.getKey("/Font");
-            if (!fonts.isDictionary()) {
-                fonts = QPDFObjectHandle::newDictionary();
-                resources.replaceKey("/Font", fonts);
-            }
-            // The texts in text rendering mode 3, neither filled nor stroked; one font holds
-            // the codes of 256 texts. Each text's one glyph spans its box: twice its width, as
-            // the glyph is half an em wide, and its height in 1.3 em.
-            QByteArray text = "Q\nBT\n3 Tr\n";
-            for (qsizetype first = 0; first < words.size(); first += 256) {
-                const QList<Word> some = words.mid(first, 256);
-                QStringList texts;
-                for (const Word& word : some)
-                    texts << word.text;
-                std::string name;
-                for (int n = 1; name.empty() || fonts.hasKey(name); ++n)
-                    name = "/FerloText" + std::to_string(n);
-                fonts.replaceKey(name, textFont(document, texts));
-                text += QByteArray::fromStdString(name) + " 1 Tf\n";
-                for (qsizetype i = 0; i < some.size(); ++i) {
-                    const QRectF& box = some[i].box;
-                    const qreal size = box.height() / 1.3;
-                    text += number(2 * box.width()) + " 0 0 " + number(size) + ' ' +
-                            number(box.x()) + ' ' + number(box.y() + 0.35 * size) + " Tm <" +
-                            QByteArray::number(i, 16).rightJustified(2, '0') + "> Tj\n";
-                }
-            }
-            text += "ET\n";
-            // The page's own drawing runs in a saved state of its own, so that the text starts
-            // from the page's coordinates whatever that drawing leaves set.
-            page.addPageContents(document.newStream(std::string("q\n")), true);
-            page.addPageContents(document.newStream(text.toStdString()), false);
+            addPageWords(document, pages[index], words);
         }
         QPDFWriter writer(document);
         writer.setOutputMemory();

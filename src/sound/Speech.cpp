@@ -3,6 +3,7 @@
 #include "sound/WaveWriter.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <espeak-ng/speak_lib.h>
 
 #include <algorithm>
@@ -81,72 +82,41 @@ QLocale::Script scriptOfTags(const QList<QPair<QString, int>>& languages) {
 // own; empty for a character of no script (digits, signs, marks).
 QList<QLocale::Script> scriptsReading(QChar::Script script) {
     using S = QLocale;
-    switch (script) {
-    case QChar::Script_Latin:
-        return {S::LatinScript};
-    case QChar::Script_Cyrillic:
-        return {S::CyrillicScript};
-    case QChar::Script_Greek:
-        return {S::GreekScript};
-    case QChar::Script_Armenian:
-        return {S::ArmenianScript};
-    case QChar::Script_Hebrew:
-        return {S::HebrewScript};
-    case QChar::Script_Arabic:
-        return {S::ArabicScript};
-    case QChar::Script_Devanagari:
-        return {S::DevanagariScript};
-    case QChar::Script_Bengali:
-        return {S::BengaliScript};
-    case QChar::Script_Gurmukhi:
-        return {S::GurmukhiScript};
-    case QChar::Script_Gujarati:
-        return {S::GujaratiScript};
-    case QChar::Script_Oriya:
-        return {S::OriyaScript};
-    case QChar::Script_Tamil:
-        return {S::TamilScript};
-    case QChar::Script_Telugu:
-        return {S::TeluguScript};
-    case QChar::Script_Kannada:
-        return {S::KannadaScript};
-    case QChar::Script_Malayalam:
-        return {S::MalayalamScript};
-    case QChar::Script_Sinhala:
-        return {S::SinhalaScript};
-    case QChar::Script_Thai:
-        return {S::ThaiScript};
-    case QChar::Script_Lao:
-        return {S::LaoScript};
-    case QChar::Script_Tibetan:
-        return {S::TibetanScript};
-    case QChar::Script_Myanmar:
-        return {S::MyanmarScript};
-    case QChar::Script_Georgian:
-        return {S::GeorgianScript};
-    case QChar::Script_Ethiopic:
-        return {S::EthiopicScript};
-    case QChar::Script_Cherokee:
-        return {S::CherokeeScript};
-    case QChar::Script_Khmer:
-        return {S::KhmerScript};
-    case QChar::Script_Mongolian:
-        return {S::MongolianScript};
-    case QChar::Script_Thaana:
-        return {S::ThaanaScript};
-    case QChar::Script_Syriac:
-        return {S::SyriacScript};
-    case QChar::Script_Hangul:
-        return {S::KoreanScript, S::HangulScript};
-    case QChar::Script_Hiragana:
-        return {S::JapaneseScript, S::HiraganaScript};
-    case QChar::Script_Katakana:
-        return {S::JapaneseScript, S::KatakanaScript};
-    case QChar::Script_Han:
-        return {S::SimplifiedHanScript, S::TraditionalHanScript, S::HanScript, S::JapaneseScript};
-    default:
-        return {};
-    }
+    static const QHash<QChar::Script, QList<QLocale::Script>> reading{
+        {QChar::Script_Latin, {S::LatinScript}},
+        {QChar::Script_Cyrillic, {S::CyrillicScript}},
+        {QChar::Script_Greek, {S::GreekScript}},
+        {QChar::Script_Armenian, {S::ArmenianScript}},
+        {QChar::Script_Hebrew, {S::HebrewScript}},
+        {QChar::Script_Arabic, {S::ArabicScript}},
+        {QChar::Script_Devanagari, {S::DevanagariScript}},
+        {QChar::Script_Bengali, {S::BengaliScript}},
+        {QChar::Script_Gurmukhi, {S::GurmukhiScript}},
+        {QChar::Script_Gujarati, {S::GujaratiScript}},
+        {QChar::Script_Oriya, {S::OriyaScript}},
+        {QChar::Script_Tamil, {S::TamilScript}},
+        {QChar::Script_Telugu, {S::TeluguScript}},
+        {QChar::Script_Kannada, {S::KannadaScript}},
+        {QChar::Script_Malayalam, {S::MalayalamScript}},
+        {QChar::Script_Sinhala, {S::SinhalaScript}},
+        {QChar::Script_Thai, {S::ThaiScript}},
+        {QChar::Script_Lao, {S::LaoScript}},
+        {QChar::Script_Tibetan, {S::TibetanScript}},
+        {QChar::Script_Myanmar, {S::MyanmarScript}},
+        {QChar::Script_Georgian, {S::GeorgianScript}},
+        {QChar::Script_Ethiopic, {S::EthiopicScript}},
+        {QChar::Script_Cherokee, {S::CherokeeScript}},
+        {QChar::Script_Khmer, {S::KhmerScript}},
+        {QChar::Script_Mongolian, {S::MongolianScript}},
+        {QChar::Script_Thaana, {S::ThaanaScript}},
+        {QChar::Script_Syriac, {S::SyriacScript}},
+        {QChar::Script_Hangul, {S::KoreanScript, S::HangulScript}},
+        {QChar::Script_Hiragana, {S::JapaneseScript, S::HiraganaScript}},
+        {QChar::Script_Katakana, {S::JapaneseScript, S::KatakanaScript}},
+        {QChar::Script_Han,
+         {S::SimplifiedHanScript, S::TraditionalHanScript, S::HanScript, S::JapaneseScript}},
+    };
+    return reading.value(script);
 }
 
 // The script of a word's first letter that belongs to one.

@@ -107,6 +107,39 @@ RegistryValue readData(QStringView data, const QList<QStringView>& lines, qsizet
     return value;
 }
 
+// A key's line, "[root\\path]": the path below the root, empty for the root itself.
+QStringView readKeyPath(QStringView line) {
+    const QStringView name = line.mid(1, line.size() - 2);
+    const bool below = name.startsWith(rootName + u'\\', Qt::CaseInsensitive);
+    const QStringView path = below ? name.mid(rootName.size() + 1) : QStringView();
+    if (!line.endsWith(u']'))
+        throw Refusal{QCoreApplication::translate("Settings", "a key name has no closing bracket")};
+    if (name.startsWith(u'-'))
+        throw Refusal{QCoreApplication::translate("Settings", "removing keys is not supported")};
+    if (below && !isKeyPath(path))
+        throw Refusal{
+            QCoreApplication::translate("Settings", "\"%1\" is not a valid key name").arg(name)};
+    if (!below && name.compare(rootName, Qt::CaseInsensitive) != 0)
+        throw Refusal{
+            QCoreApplication::translate("Settings", "the key \"%1\" does not belong to %2")
+                .arg(name, rootName)};
+    return path;
+}
+
+// A value's line, "name"=data or @=data: its name, empty for the key's default value; data is
+// set to the text after the "=".
+QString readValueName(QStringView line, QStringView& data) {
+    qsizetype pos = line[0] == u'@' ? 1 : 0;
+    const QString name = pos ? u""_s : readQuoted(line, pos);
+    while (pos < line.size() && line[pos].isSpace())
+        ++pos;
+    if (pos >= line.size() || line[pos] != u'=')
+        throw Refusal{
+            QCoreApplication::translate("Settings", "a value name is not followed by \"=\"")};
+    data = line.mid(pos + 1).trimmed();
+    return name;
+}
+
 // A hive is UTF-8 (with or without a mark) or UTF-16LE with a mark, as the registry editor
 // exports; it keeps its mark.
 bool isUtf16(const QByteArray& bytes) {
@@ -125,6 +158,28 @@ QString decodeHiveText(const QByteArray& bytes) {
         throw Refusal{QCoreApplication::translate("Settings", "the file is not valid %1 text")
                           .arg(isUtf16(bytes) ? u"UTF-16" : u"UTF-8")};
     return text;
+}
+
+// A changed text in the encoding and with the mark of the file it was read from, when the file
+// read back gives that text, and the file's own text encodes to the file's bytes.
+std::optional<QByteArray> encodeLike(const QByteArray& original, const QString& originalText,
+                                     const QString& text, QString* error) {
+    // The file keeps its encoding and its mark; what that encoding cannot hold is not written.
+    const auto encode = [&](const QString& t) {
+        QStringEncoder encoder(isUtf16(original) ? QStringEncoder::Utf16LE : QStringEncoder::Utf8,
+                               QStringEncoder::Flag::Stateless);
+        return markOf(original) + QByteArray(encoder(t));
+    };
+    const QByteArray bytes = encode(text);
+    try {
+        if (encode(originalText) == original && decodeHiveText(bytes) == text)
+            return bytes;
+    } catch (const Refusal&) {
+    }
+    *error = QCoreApplication::translate(
+        "Settings",
+        "the settings file holds a name or a value that cannot be written back unchanged");
+    return std::nullopt;
 }
 
 } // namespace
@@ -158,24 +213,8 @@ bool RegistryHive::parse(const QByteArray& bytes, RegistryRoot, QString* error) 
             if (!m_headerSeen) {
                 m_headerSeen = true;
             } else if (line.startsWith(u'[')) {
-                const QStringView name = line.mid(1, line.size() - 2);
-                const bool below = name.startsWith(rootName + u'\\', Qt::CaseInsensitive);
-                const QStringView path = below ? name.mid(rootName.size() + 1) : QStringView();
-                if (!line.endsWith(u']'))
-                    throw Refusal{QCoreApplication::translate("Settings",
-                                                              "a key name has no closing bracket")};
-                if (name.startsWith(u'-'))
-                    throw Refusal{
-                        QCoreApplication::translate("Settings", "removing keys is not supported")};
-                if (below && !isKeyPath(path))
-                    throw Refusal{
-                        QCoreApplication::translate("Settings", "\"%1\" is not a valid key name")
-                            .arg(name)};
-                if (!below && name.compare(rootName, Qt::CaseInsensitive) != 0)
-                    throw Refusal{QCoreApplication::translate(
-                                      "Settings", "the key \"%1\" does not belong to %2")
-                                      .arg(name, rootName)};
-                m_sections.append({path.toString(), at(lines[i].begin()), endOf(lines[i])});
+                m_sections.append(
+                    {readKeyPath(line).toString(), at(lines[i].begin()), endOf(lines[i])});
             } else {
                 if (!line.startsWith(u'"') && !line.startsWith(u'@'))
                     throw Refusal{QCoreApplication::translate(
@@ -183,14 +222,8 @@ bool RegistryHive::parse(const QByteArray& bytes, RegistryRoot, QString* error) 
                 if (m_sections.isEmpty())
                     throw Refusal{QCoreApplication::translate(
                         "Settings", "a value comes before the first key")};
-                qsizetype pos = line[0] == u'@' ? 1 : 0;
-                const QString name = pos ? u""_s : readQuoted(line, pos);
-                while (pos < line.size() && line[pos].isSpace())
-                    ++pos;
-                if (pos >= line.size() || line[pos] != u'=')
-                    throw Refusal{QCoreApplication::translate(
-                        "Settings", "a value name is not followed by \"=\"")};
-                const QStringView data = line.mid(pos + 1).trimmed();
+                QStringView data;
+                const QString name = readValueName(line, data);
                 const RegistryValue value = readData(data, lines, i);
                 // A value given twice keeps its first spelling, and the last data and place.
                 Section& section = m_sections.last();
@@ -281,22 +314,7 @@ std::optional<QByteArray> RegistryHive::changedTo(const QString& path,
     for (auto edit = edits.crbegin(); edit != edits.crend(); ++edit)
         text.replace(edit->first, edit->second.first, edit->second.second);
 
-    // The file keeps its encoding and its mark; what that encoding cannot hold is not written.
-    const auto encode = [&](const QString& t) {
-        QStringEncoder encoder(isUtf16(m_bytes) ? QStringEncoder::Utf16LE : QStringEncoder::Utf8,
-                               QStringEncoder::Flag::Stateless);
-        return markOf(m_bytes) + QByteArray(encoder(t));
-    };
-    const QByteArray bytes = encode(text);
-    try {
-        if (encode(m_text) == m_bytes && decodeHiveText(bytes) == text)
-            return bytes;
-    } catch (const Refusal&) {
-    }
-    *error = QCoreApplication::translate(
-        "Settings",
-        "the settings file holds a name or a value that cannot be written back unchanged");
-    return std::nullopt;
+    return encodeLike(m_bytes, m_text, text, error);
 }
 
 } // namespace ferlo

@@ -65,9 +65,8 @@ QString describeTemplate(const QString& brand, const QString& part) {
     return QStringLiteral("%1 %2").arg(brand.left(60), part.left(60));
 }
 
-// One <Template> element, the reader on its start; leaves the reader on its end.
-SheetTemplate readTemplate(QXmlStreamReader& xml, const PaperSizes& papers) {
-    const QXmlStreamAttributes attributes = xml.attributes();
+// The template's names and paper, from its element's attributes.
+SheetTemplate readSheetPaper(const QXmlStreamAttributes& attributes, const PaperSizes& papers) {
     SheetTemplate sheet;
     sheet.Brand = attributes.value(QLatin1String("brand")).toString().toStdString();
     sheet.Part = attributes.value(QLatin1String("part")).toString().toStdString();
@@ -89,7 +88,56 @@ SheetTemplate readTemplate(QXmlStreamReader& xml, const PaperSizes& papers) {
     }
     if (!(sheet.PaperWidth > 0 && sheet.PaperHeight > 0))
         throw Refusal{QCoreApplication::translate("SheetTemplates", "its paper has no size")};
+    return sheet;
+}
 
+// A label's own elements, the reader inside it: its markup margin, and its layouts, whose
+// labels are added to the sheet.
+void readLabelLayouts(QXmlStreamReader& xml, PageCard& label, double width, double height,
+                      SheetTemplate& sheet) {
+    while (xml.readNextStartElement()) {
+        const QXmlStreamAttributes e = xml.attributes();
+        if (xml.name() == QLatin1String("Markup-margin")) {
+            label.Markup = length(e, "size");
+        } else if (xml.name() == QLatin1String("Layout")) {
+            const int nx = whole(e, "nx");
+            const int ny = whole(e, "ny");
+            const double x0 = length(e, "x0", false), y0 = length(e, "y0", false);
+            const double dx = length(e, "dx", nx > 1), dy = length(e, "dy", ny > 1);
+            if (int(sheet.Labels.size()) + nx * ny > MaxLabelsPerSheet)
+                throw Refusal{QCoreApplication::translate("SheetTemplates",
+                                                          "it has more than %1 labels on a sheet")
+                                  .arg(MaxLabelsPerSheet)};
+            for (int y = 0; y < ny; ++y)
+                for (int x = 0; x < nx; ++x) {
+                    PageCard card = label;
+                    card.Trim = {x0 + x * dx, y0 + y * dy, width, height};
+                    card.Bleed = card.Trim;
+                    sheet.Labels.push_back(card);
+                }
+        }
+        xml.skipCurrentElement();
+    }
+}
+
+// Refuses a label that stands off the paper further than a template's rounding explains.
+void checkOnPaper(const SheetTemplate& sheet) {
+    for (const PageCard& card : sheet.Labels) {
+        const MmRect& t = card.Trim;
+        const double over = std::max(
+            {-t.Left, -t.Top, t.right() - sheet.PaperWidth, t.bottom() - sheet.PaperHeight});
+        if (over > OffPaperToleranceMm)
+            throw Refusal{QCoreApplication::translate(
+                              "SheetTemplates", "a label at %1, %2 mm runs %3 mm off the paper")
+                              .arg(t.Left, 0, 'f', 1)
+                              .arg(t.Top, 0, 'f', 1)
+                              .arg(over, 0, 'f', 1)};
+    }
+}
+
+// One <Template> element, the reader on its start; leaves the reader on its end.
+SheetTemplate readTemplate(QXmlStreamReader& xml, const PaperSizes& papers) {
+    SheetTemplate sheet = readSheetPaper(xml.attributes(), papers);
     bool cd = false;
     PageCard label;
     double width = 0, height = 0;
@@ -118,30 +166,7 @@ SheetTemplate readTemplate(QXmlStreamReader& xml, const PaperSizes& papers) {
             throw Refusal{QCoreApplication::translate("SheetTemplates", "its labels have no size")};
         label.Radius = std::min(label.Radius, std::min(width, height) / 2);
         label.Markup = 0;
-        // The label's own elements: its markup margin and its layouts.
-        while (xml.readNextStartElement()) {
-            const QXmlStreamAttributes e = xml.attributes();
-            if (xml.name() == QLatin1String("Markup-margin")) {
-                label.Markup = length(e, "size");
-            } else if (xml.name() == QLatin1String("Layout")) {
-                const int nx = whole(e, "nx");
-                const int ny = whole(e, "ny");
-                const double x0 = length(e, "x0", false), y0 = length(e, "y0", false);
-                const double dx = length(e, "dx", nx > 1), dy = length(e, "dy", ny > 1);
-                if (int(sheet.Labels.size()) + nx * ny > MaxLabelsPerSheet)
-                    throw Refusal{QCoreApplication::translate(
-                                      "SheetTemplates", "it has more than %1 labels on a sheet")
-                                      .arg(MaxLabelsPerSheet)};
-                for (int y = 0; y < ny; ++y)
-                    for (int x = 0; x < nx; ++x) {
-                        PageCard card = label;
-                        card.Trim = {x0 + x * dx, y0 + y * dy, width, height};
-                        card.Bleed = card.Trim;
-                        sheet.Labels.push_back(card);
-                    }
-            }
-            xml.skipCurrentElement();
-        }
+        readLabelLayouts(xml, label, width, height, sheet);
         sheet.LabelWidth = width;
         sheet.LabelHeight = height;
         sheet.Shape = label.Shape;
@@ -150,17 +175,7 @@ SheetTemplate readTemplate(QXmlStreamReader& xml, const PaperSizes& papers) {
         throw Refusal{
             cd ? QCoreApplication::translate("SheetTemplates", "CD and DVD labels are not offered")
                : QCoreApplication::translate("SheetTemplates", "it has no labels")};
-    for (const PageCard& card : sheet.Labels) {
-        const MmRect& t = card.Trim;
-        const double over = std::max(
-            {-t.Left, -t.Top, t.right() - sheet.PaperWidth, t.bottom() - sheet.PaperHeight});
-        if (over > OffPaperToleranceMm)
-            throw Refusal{QCoreApplication::translate(
-                              "SheetTemplates", "a label at %1, %2 mm runs %3 mm off the paper")
-                              .arg(t.Left, 0, 'f', 1)
-                              .arg(t.Top, 0, 'f', 1)
-                              .arg(over, 0, 'f', 1)};
-    }
+    checkOnPaper(sheet);
     // Pictures fill the labels row by row, top row first, whatever the layouts' order.
     std::stable_sort(sheet.Labels.begin(), sheet.Labels.end(),
                      [](const PageCard& a, const PageCard& b) {

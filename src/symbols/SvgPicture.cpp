@@ -176,6 +176,76 @@ private:
     QHash<QString, qint64> m_drawn;
 };
 
+// An element being read: where its run of elements starts, its id, and whether it is a style.
+struct OpenElement {
+    qint64 from = 0;
+    QString id;
+    bool style = false;
+};
+
+// Refuses an element's reference to another file, checks an embedded picture, and notes a use;
+// returns the element's id.
+QString checkAttributes(const QXmlStreamReader& xml, qint64 from, const QString& name,
+                        const SvgLimits& limits, UseExpansion& uses) {
+    const bool isImage = xml.name() == u"image";
+    const bool isUse = xml.name() == u"use";
+    QString id;
+    for (const QXmlStreamAttribute& attribute : xml.attributes()) {
+        const QStringView value = attribute.value();
+        if (attribute.name() == u"href") {
+            if (isImage && value.trimmed().startsWith(u"data:", Qt::CaseInsensitive))
+                checkEmbeddedPicture(value.trimmed(), name, limits);
+            else if (!isLocalReference(value))
+                refuse(name,
+                       QCoreApplication::translate("Symbols", "it refers to another file (%1)")
+                           .arg(value.left(200)));
+            if (isUse)
+                uses.use(from, value.trimmed().mid(1).toString());
+        } else if (refersOutside(value)) {
+            refuse(name, QCoreApplication::translate("Symbols", "it refers to another file (%1)")
+                             .arg(value.left(200)));
+        }
+        if (attribute.name() == u"id")
+            id = value.toString();
+    }
+    return id;
+}
+
+// Opens an element within the limits of nesting and count; the first must be the drawing.
+OpenElement openElement(const QXmlStreamReader& xml, bool first, int depth, const QString& name,
+                        const SvgLimits& limits, UseExpansion& uses) {
+    if (first && xml.name() != u"svg")
+        refuse(name, QCoreApplication::translate("Symbols", "it is not an SVG drawing"));
+    if (depth >= limits.maxDepth)
+        refuse(name,
+               QCoreApplication::translate("Symbols", "its elements are nested more than %1 deep")
+                   .arg(limits.maxDepth));
+    if (uses.position() >= limits.maxElements)
+        refuse(name, QCoreApplication::translate("Symbols", "it holds more than %1 elements")
+                         .arg(limits.maxElements));
+    OpenElement element{uses.position(), {}, xml.name() == u"style"};
+    uses.element();
+    element.id = checkAttributes(xml, element.from, name, limits, uses);
+    return element;
+}
+
+// What can only be judged once the whole document is read.
+void checkWhole(const QXmlStreamReader& xml, bool sawRoot, UseExpansion& uses, const QString& name,
+                const SvgLimits& limits) {
+    if (xml.hasError())
+        refuse(name,
+               QCoreApplication::translate("Symbols", "it is not well-formed XML (line %1: %2)")
+                   .arg(xml.lineNumber())
+                   .arg(xml.errorString()));
+    if (!sawRoot)
+        refuse(name, QCoreApplication::translate("Symbols", "it is not an SVG drawing"));
+    if (!uses.within(limits.maxDrawnElements))
+        refuse(name, QCoreApplication::translate(
+                         "Symbols",
+                         "it draws more than %1 elements, or its parts use each other in a loop")
+                         .arg(limits.maxDrawnElements));
+}
+
 // Reads the whole document once with bounds, before Qt's SVG reader sees it.
 void checkDocument(const QByteArray& data, const QString& name, const SvgLimits& limits) {
     if (data.startsWith("\x1f\x8b"))
@@ -185,12 +255,7 @@ void checkDocument(const QByteArray& data, const QString& name, const SvgLimits&
     xml.setNamespaceProcessing(true);
     xml.setEntityExpansionLimit(limits.maxEntityLength);
     UseExpansion uses;
-    struct Open {
-        qint64 from = 0;
-        QString id;
-        bool style = false;
-    };
-    std::vector<Open> open;
+    std::vector<OpenElement> open;
     bool sawRoot = false;
     while (!xml.atEnd()) {
         switch (xml.readNext()) {
@@ -207,44 +272,10 @@ void checkDocument(const QByteArray& data, const QString& name, const SvgLimits&
             refuse(name, QCoreApplication::translate(
                              "Symbols", "it refers to an entity that is not declared (%1)")
                              .arg(xml.name().toString()));
-        case QXmlStreamReader::StartElement: {
-            if (!sawRoot && xml.name() != u"svg")
-                refuse(name, QCoreApplication::translate("Symbols", "it is not an SVG drawing"));
+        case QXmlStreamReader::StartElement:
+            open.push_back(openElement(xml, !sawRoot, int(open.size()), name, limits, uses));
             sawRoot = true;
-            if (int(open.size()) >= limits.maxDepth)
-                refuse(name, QCoreApplication::translate(
-                                 "Symbols", "its elements are nested more than %1 deep")
-                                 .arg(limits.maxDepth));
-            if (uses.position() >= limits.maxElements)
-                refuse(name,
-                       QCoreApplication::translate("Symbols", "it holds more than %1 elements")
-                           .arg(limits.maxElements));
-            Open element{uses.position(), {}, xml.name() == u"style"};
-            uses.element();
-            const bool isImage = xml.name() == u"image";
-            const bool isUse = xml.name() == u"use";
-            for (const QXmlStreamAttribute& attribute : xml.attributes()) {
-                const QStringView value = attribute.value();
-                if (attribute.name() == u"href") {
-                    if (isImage && value.trimmed().startsWith(u"data:", Qt::CaseInsensitive))
-                        checkEmbeddedPicture(value.trimmed(), name, limits);
-                    else if (!isLocalReference(value))
-                        refuse(name, QCoreApplication::translate("Symbols",
-                                                                 "it refers to another file (%1)")
-                                         .arg(value.left(200)));
-                    if (isUse)
-                        uses.use(element.from, value.trimmed().mid(1).toString());
-                } else if (refersOutside(value)) {
-                    refuse(name,
-                           QCoreApplication::translate("Symbols", "it refers to another file (%1)")
-                               .arg(value.left(200)));
-                }
-                if (attribute.name() == u"id")
-                    element.id = value.toString();
-            }
-            open.push_back(std::move(element));
             break;
-        }
         case QXmlStreamReader::EndElement:
             if (!open.empty()) {
                 if (!open.back().id.isEmpty())
@@ -261,18 +292,7 @@ void checkDocument(const QByteArray& data, const QString& name, const SvgLimits&
             break;
         }
     }
-    if (xml.hasError())
-        refuse(name,
-               QCoreApplication::translate("Symbols", "it is not well-formed XML (line %1: %2)")
-                   .arg(xml.lineNumber())
-                   .arg(xml.errorString()));
-    if (!sawRoot)
-        refuse(name, QCoreApplication::translate("Symbols", "it is not an SVG drawing"));
-    if (!uses.within(limits.maxDrawnElements))
-        refuse(name, QCoreApplication::translate(
-                         "Symbols",
-                         "it draws more than %1 elements, or its parts use each other in a loop")
-                         .arg(limits.maxDrawnElements));
+    checkWhole(xml, sawRoot, uses, name, limits);
 }
 
 } // namespace

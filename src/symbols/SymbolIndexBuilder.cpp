@@ -211,8 +211,12 @@ struct Term {
 
 } // namespace
 
-SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCommonDir,
-                                  const QStringList& requestedLanguages) {
+namespace {
+
+// The symbols of OpenMoji's table, brand logos left out, by their hexcode and by their hexcode
+// without variation selectors.
+std::vector<Symbol> readSymbolTable(const QString& csvFile, QHash<QString, int>& byHex,
+                                    QHash<QString, int>& byPlainHex) {
     const auto rows = parseCsv(QString::fromUtf8(readWhole(csvFile)), csvFile);
     if (rows.empty())
         fail(csvFile, QStringLiteral("the table is empty"));
@@ -229,7 +233,6 @@ SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCom
     const qsizetype groupsColumn = header.indexOf(QLatin1String("subgroups"));
 
     std::vector<Symbol> symbols;
-    QHash<QString, int> byHex, byPlainHex;
     for (size_t r = 1; r < rows.size(); ++r) {
         const QStringList& row = rows[r];
         const auto cell = [&](qsizetype at) {
@@ -252,7 +255,13 @@ SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCom
         byPlainHex.insert(plainHexcode(symbol.hexcode), int(symbols.size()));
         symbols.push_back(std::move(symbol));
     }
-    // Skin-tone and gender variants fold under the nearest symbol of the set they come from.
+    return symbols;
+}
+
+// Skin-tone and gender variants fold under the nearest symbol of the set they come from;
+// returns the count of symbols of their own.
+int foldVariants(std::vector<Symbol>& symbols, const QHash<QString, int>& byHex,
+                 const QHash<QString, int>& byPlainHex) {
     int own = 0;
     for (Symbol& symbol : symbols) {
         QString step = symbol.hexcode;
@@ -267,7 +276,13 @@ SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCom
     for (Symbol& symbol : symbols) // one step to the root, whatever the chain
         while (symbol.base >= 0 && symbols[size_t(symbol.base)].base >= 0)
             symbol.base = symbols[size_t(symbol.base)].base;
+    return own;
+}
 
+// English and the languages asked for, with their names and keywords read from the CLDR's
+// annotations when a CLDR folder is given.
+QStringList readLanguages(const QString& cldrCommonDir, const QStringList& requestedLanguages,
+                          const QHash<QString, int>& byPlainHex, std::vector<Symbol>& symbols) {
     QStringList languages{QStringLiteral("en")};
     if (!cldrCommonDir.isEmpty())
         for (const QString& language : requestedLanguages)
@@ -283,7 +298,98 @@ SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCom
             if (QFile::exists(derived))
                 readCldr(derived, language, byPlainHex, symbols);
         }
+    return languages;
+}
 
+// A language's name of every symbol with its keywords, then the keywords.
+void writeNames(Writer& out, const std::vector<Symbol>& symbols, const QString& language) {
+    QStringList keywords;
+    for (const Symbol& symbol : symbols) {
+        // A variant's keywords are its symbol's; it keeps its own name. English shows
+        // OpenMoji's tags after the CLDR's keywords.
+        QStringList own = symbol.base < 0 ? symbol.keywords.value(language) : QStringList();
+        if (symbol.base < 0 && language == QLatin1String("en"))
+            addUnique(own, symbol.tags);
+        out.string(symbol.name.value(language));
+        out.number(std::uint32_t(keywords.size()));
+        out.number(std::uint32_t(own.size()));
+        keywords << own;
+    }
+    out.number(std::uint32_t(keywords.size()));
+    for (const QString& keyword : keywords)
+        out.string(keyword);
+}
+
+using TermKinds = std::map<std::pair<QByteArray, std::uint32_t>, std::uint32_t>;
+
+// A language's terms, each folded text of a symbol with the lowest kind it is found as.
+TermKinds termKinds(const std::vector<Symbol>& symbols, const QString& language) {
+    TermKinds kinds; // lowest kind wins
+    const auto add = [&](const QString& folded, std::uint32_t symbol, std::uint32_t kind) {
+        if (folded.isEmpty())
+            return;
+        const auto key = std::make_pair(folded.toUtf8(), symbol);
+        const auto found = kinds.find(key);
+        if (found == kinds.end())
+            kinds.emplace(key, kind);
+        else
+            found->second = std::min(found->second, kind);
+    };
+    for (size_t s = 0; s < symbols.size(); ++s) {
+        const Symbol& symbol = symbols[s];
+        const auto root = std::uint32_t(symbol.base < 0 ? int(s) : symbol.base);
+        const auto addWithWords = [&](const QString& text, std::uint32_t kind) {
+            const QString folded = foldForSearch(text);
+            add(folded, root, kind);
+            const QStringList words = searchWords(folded);
+            if (words.size() > 1 || (words.size() == 1 && words.front() != folded))
+                for (const QString& word : words)
+                    add(word, root, symbolindex::kindWord);
+        };
+        addWithWords(symbol.name.value(language), symbolindex::kindName);
+        for (const QString& name : symbol.cardNames.value(language))
+            addWithWords(name, symbolindex::kindName);
+        // A keyword that is also a word of the name says what the symbol is ("angry" of
+        // "angry face"), before one that says what else it shows ("angry" of a face holding
+        // back tears).
+        const QStringList nameWords = searchWords(foldForSearch(symbol.name.value(language)));
+        const auto keywordKind = [&](const QString& keyword, std::uint32_t kind) {
+            return nameWords.contains(foldForSearch(keyword)) ? symbolindex::kindNamedKeyword
+                                                              : kind;
+        };
+        for (const QString& keyword : symbol.keywords.value(language))
+            addWithWords(keyword, keywordKind(keyword, symbolindex::kindKeyword));
+        if (language == QLatin1String("en"))
+            for (const QString& tag : symbol.tags)
+                addWithWords(tag, keywordKind(tag, symbolindex::kindTag));
+    }
+    return kinds;
+}
+
+// The terms in the order of their bytes, then of their symbol.
+void writeTerms(Writer& out, const TermKinds& kinds) {
+    std::vector<Term> terms;
+    terms.reserve(kinds.size());
+    for (const auto& [key, kind] : kinds)
+        terms.push_back({key.first, key.second, kind});
+    // std::map orders by the bytes (QByteArray's operator<), then by the symbol.
+    out.number(std::uint32_t(terms.size()));
+    for (const Term& term : terms) {
+        out.string(QString::fromUtf8(term.text));
+        out.number(term.symbol);
+        out.number(term.kind);
+    }
+}
+
+} // namespace
+
+SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCommonDir,
+                                  const QStringList& requestedLanguages) {
+    QHash<QString, int> byHex, byPlainHex;
+    std::vector<Symbol> symbols = readSymbolTable(csvFile, byHex, byPlainHex);
+    const int own = foldVariants(symbols, byHex, byPlainHex);
+    const QStringList languages =
+        readLanguages(cldrCommonDir, requestedLanguages, byPlainHex, symbols);
     addCardNames(byHex, symbols);
 
     Writer out;
@@ -295,72 +401,8 @@ SymbolIndexBuild buildSymbolIndex(const QString& csvFile, const QString& cldrCom
     out.number(std::uint32_t(languages.size()));
     for (const QString& language : languages) {
         out.string(language);
-        QStringList keywords;
-        for (const Symbol& symbol : symbols) {
-            // A variant's keywords are its symbol's; it keeps its own name. English shows
-            // OpenMoji's tags after the CLDR's keywords.
-            QStringList own = symbol.base < 0 ? symbol.keywords.value(language) : QStringList();
-            if (symbol.base < 0 && language == QLatin1String("en"))
-                addUnique(own, symbol.tags);
-            out.string(symbol.name.value(language));
-            out.number(std::uint32_t(keywords.size()));
-            out.number(std::uint32_t(own.size()));
-            keywords << own;
-        }
-        out.number(std::uint32_t(keywords.size()));
-        for (const QString& keyword : keywords)
-            out.string(keyword);
-
-        std::map<std::pair<QByteArray, std::uint32_t>, std::uint32_t> kinds; // lowest kind wins
-        const auto add = [&](const QString& folded, std::uint32_t symbol, std::uint32_t kind) {
-            if (folded.isEmpty())
-                return;
-            const auto key = std::make_pair(folded.toUtf8(), symbol);
-            const auto found = kinds.find(key);
-            if (found == kinds.end())
-                kinds.emplace(key, kind);
-            else
-                found->second = std::min(found->second, kind);
-        };
-        for (size_t s = 0; s < symbols.size(); ++s) {
-            const Symbol& symbol = symbols[s];
-            const auto root = std::uint32_t(symbol.base < 0 ? int(s) : symbol.base);
-            const auto addWithWords = [&](const QString& text, std::uint32_t kind) {
-                const QString folded = foldForSearch(text);
-                add(folded, root, kind);
-                const QStringList words = searchWords(folded);
-                if (words.size() > 1 || (words.size() == 1 && words.front() != folded))
-                    for (const QString& word : words)
-                        add(word, root, symbolindex::kindWord);
-            };
-            addWithWords(symbol.name.value(language), symbolindex::kindName);
-            for (const QString& name : symbol.cardNames.value(language))
-                addWithWords(name, symbolindex::kindName);
-            // A keyword that is also a word of the name says what the symbol is ("angry" of
-            // "angry face"), before one that says what else it shows ("angry" of a face holding
-            // back tears).
-            const QStringList nameWords = searchWords(foldForSearch(symbol.name.value(language)));
-            const auto keywordKind = [&](const QString& keyword, std::uint32_t kind) {
-                return nameWords.contains(foldForSearch(keyword)) ? symbolindex::kindNamedKeyword
-                                                                  : kind;
-            };
-            for (const QString& keyword : symbol.keywords.value(language))
-                addWithWords(keyword, keywordKind(keyword, symbolindex::kindKeyword));
-            if (language == QLatin1String("en"))
-                for (const QString& tag : symbol.tags)
-                    addWithWords(tag, keywordKind(tag, symbolindex::kindTag));
-        }
-        std::vector<Term> terms;
-        terms.reserve(kinds.size());
-        for (const auto& [key, kind] : kinds)
-            terms.push_back({key.first, key.second, kind});
-        // std::map orders by the bytes (QByteArray's operator<), then by the symbol.
-        out.number(std::uint32_t(terms.size()));
-        for (const Term& term : terms) {
-            out.string(QString::fromUtf8(term.text));
-            out.number(term.symbol);
-            out.number(term.kind);
-        }
+        writeNames(out, symbols, language);
+        writeTerms(out, termKinds(symbols, language));
     }
     SymbolIndexBuild build;
     build.index = out.finish();

@@ -317,6 +317,36 @@ bool runPrintJob(QPrinter& printer, const QList<CardPage>& cards, const PaintOpt
 }
 
 namespace {
+// The dialog shows the double-sided output the backs need; once backs are off, a duplex mode
+// set for them goes back to one-sided. Returns the mode offered for the backs.
+QPrinter::DuplexMode offerDuplex(PrinterHolder& holder, const DuplexChoices& duplex, bool wordBacks,
+                                 bool portrait) {
+    const QPrinter::DuplexMode offered = duplexFor(duplex.turn, portrait);
+    if (wordBacks) {
+        holder.printer.setDuplex(duplex.feed == ManualFeed::Off ? offered : QPrinter::DuplexNone);
+        holder.duplexForBacks = true;
+    } else if (holder.duplexForBacks) {
+        holder.printer.setDuplex(QPrinter::DuplexNone);
+        holder.duplexForBacks = false;
+    }
+    return offered;
+}
+
+// The print dialog over all the cards; false when the user cancels it.
+bool choosePrinter(QWidget* parent, QPrinter& printer, int cardCount) {
+    // The page range counts cards; each print starts with all of them.
+    printer.setPrintRange(QPrinter::AllPages);
+    printer.setPageRanges(QPageRanges());
+    QPrintDialog dialog(&printer, parent);
+    // Besides the system's printers the dialog offers Qt's "Print to File (PDF)", which writes
+    // the pages as this printer would print them.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                      QAbstractPrintDialog::PrintCollateCopies |
+                      QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, cardCount);
+    return dialog.exec() == QDialog::Accepted;
+}
+
 // Print and the calibration sheet: the print dialog, then the job. `backOffset`: the chosen
 // printer's back offset moves the backs.
 SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const DuplexChoices& duplex,
@@ -335,27 +365,9 @@ SheetTurn printPages(QWidget* parent, const QList<CardPage>& cards, const Duplex
     QPrinter& printer = holder.printer;
     PaintOptions options;
     options.wordBacks = wordBacks;
-    // The dialog shows the double-sided output the backs need; once backs are off, a duplex mode
-    // set for them goes back to one-sided.
-    const QPrinter::DuplexMode offered = duplexFor(duplex.turn, cards.first().Portrait);
-    if (*options.wordBacks) {
-        printer.setDuplex(duplex.feed == ManualFeed::Off ? offered : QPrinter::DuplexNone);
-        holder.duplexForBacks = true;
-    } else if (holder.duplexForBacks) {
-        printer.setDuplex(QPrinter::DuplexNone);
-        holder.duplexForBacks = false;
-    }
-    // The page range counts cards; each print starts with all of them.
-    printer.setPrintRange(QPrinter::AllPages);
-    printer.setPageRanges(QPageRanges());
-    QPrintDialog dialog(&printer, parent);
-    // Besides the system's printers the dialog offers Qt's "Print to File (PDF)", which writes
-    // the pages as this printer would print them.
-    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-                      QAbstractPrintDialog::PrintCollateCopies |
-                      QAbstractPrintDialog::PrintPageRange);
-    dialog.setMinMax(1, int(cards.size()));
-    if (dialog.exec() != QDialog::Accepted)
+    const QPrinter::DuplexMode offered =
+        offerDuplex(holder, duplex, *options.wordBacks, cards.first().Portrait);
+    if (!choosePrinter(parent, printer, int(cards.size())))
         return duplex.turn;
     const SheetTurn turn =
         *options.wordBacks ? turnChosen(printer.duplex(), offered, duplex.turn) : duplex.turn;
