@@ -4,6 +4,7 @@
 #include <QFuture>
 #include <QFutureWatcher>
 #include <QPromise>
+#include <QThreadPool>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <exception>
@@ -12,12 +13,23 @@
 
 namespace ferlo {
 
+// The threads that WorkerSlots run their work on, as many as the processors, shared by every
+// kind of slot.
+inline QThreadPool& pictureWorkers() {
+    static QThreadPool workers;
+    return workers;
+}
+
 // Work started on worker threads, one slot per cell of a card or page (a slot may stay empty).
 // Results are taken in slot order; an exception a worker threw is thrown again by take(), on the
 // thread that takes it. Every slot is waited for before the slots go away, on every path out, so
 // no worker outlives what it works for. With onThisThread the work runs at once on the thread
 // that starts it, one slot after another: for work that is itself on a worker thread of its
-// own, so that it leaves Qt's global pool, which painting the window waits for, free.
+// own, so that it takes no second worker thread.
+//
+// The workers are those of a pool of their own, never Qt's global pool: Qt's painting splits a
+// large fill, conversion or smooth scaling into parts that it runs on its global pool and waits
+// for, so a decode of a tenth of a second there would keep the window's paint asleep that long.
 template <typename T> class WorkerSlots {
 public:
     explicit WorkerSlots(size_t count, bool onThisThread = false)
@@ -44,7 +56,7 @@ public:
             return outcome;
         };
         if (!m_onThisThread) {
-            m_futures[slot] = QtConcurrent::run(std::move(run));
+            m_futures[slot] = QtConcurrent::run(&pictureWorkers(), std::move(run));
             return;
         }
         QPromise<Outcome> promise;
