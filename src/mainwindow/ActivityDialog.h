@@ -29,9 +29,9 @@ class ActivityDialog : public QDialog {
     Q_OBJECT
 public:
     struct Hooks {
-        std::function<void(const DeckCell&)> speak;  // a picture or word card clicked
-        std::function<void(const Deck&)> addToDeck;  // the game's pages as cards
-        std::function<void(const Deck&)> saveAsDeck; // the game as a deck file of its own
+        std::function<void(const DeckCell&)> speak;       // a picture or word card clicked
+        std::function<void(const Deck&)> addToDeck;       // the game's pages as cards
+        std::function<void(const Deck&)> saveAsDeck = {}; // the game as a deck file of its own
     };
     // `cards`: the layout and switches of the memory cards and calling cards (the card on
     // screen's).
