@@ -5,7 +5,6 @@
 
 #include "layout/DeckSession.h"
 
-#include "dialogs/SaveDialog.h"
 #include "sound/SoundFile.h"
 #include "sound/SoundPlayer.h"
 #include "storage/DeckFile.h"
@@ -42,10 +41,9 @@ void ActivityCommands::makeActivity() {
         Deck saved = game;
         saved.duplex = m_deck.deck().duplex;
         saved.language = m_deck.deck().language;
-        const QString path = askSaveFileName(
+        const QString path = askDeckFileToSave(
             m_window, tr("Save activity as deck"),
-            joinPath(m_deckCommands.shownDirectory(), tr("activity") + QStringLiteral(".ferlo")),
-            tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")), QStringLiteral("ferlo"));
+            joinPath(m_deckCommands.shownDirectory(), tr("activity") + QStringLiteral(".ferlo")));
         if (path.isEmpty())
             return;
         const QString file = QFileInfo(path).absoluteFilePath();

@@ -157,13 +157,17 @@ bool TFerloMainForm::saveDeck() {
     return true;
 }
 
+QString askDeckFileToSave(QWidget* parent, const QString& caption, const QString& start) {
+    return askSaveFileName(parent, caption, start,
+                           TFerloMainForm::tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")),
+                           QStringLiteral("ferlo"));
+}
+
 bool TFerloMainForm::saveDeckAs() {
     const QString start = m_deck.path().empty()
                               ? joinPath(shownDirectory(), QStringLiteral("deck.ferlo"))
                               : pathFromModel(m_deck.path());
-    const QString path = askSaveFileName(this, tr("Save deck"), start,
-                                         tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")),
-                                         QStringLiteral("ferlo"));
+    const QString path = askDeckFileToSave(this, tr("Save deck"), start);
     if (path.isEmpty())
         return false;
     writeDeckTo(QFileInfo(path).absoluteFilePath());

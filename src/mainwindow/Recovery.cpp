@@ -1,7 +1,6 @@
 #include "mainwindow/Recovery.h"
 
 #include "dialogs/Messages.h"
-#include "dialogs/SaveDialog.h"
 #include "layout/DeckSession.h"
 #include "mainwindow/RecentDecks.h"
 #include "storage/DeckFile.h"
@@ -211,9 +210,7 @@ bool Recovery::saveRecoveredAs(RecoveryCopy& copy) {
     const QString start = copy.deckPath.isEmpty()
                               ? joinPath(shownDirectory(), QStringLiteral("deck.ferlo"))
                               : copy.deckPath;
-    const QString path = askSaveFileName(m_window, tr("Save deck"), start,
-                                         tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")),
-                                         QStringLiteral("ferlo"));
+    const QString path = askDeckFileToSave(m_window, tr("Save deck"), start);
     if (path.isEmpty())
         return false;
     const QString target = QFileInfo(path).absoluteFilePath();

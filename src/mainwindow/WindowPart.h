@@ -13,6 +13,10 @@ class DeckSession;
 // What a part of the main window reaches of the window: the deck, the parent of its dialogs and
 // messages, and the window's few services that every command goes through. A part reaches
 // nothing else of the window; what one part needs of another it is handed by name.
+// Asks where a deck file goes (".ferlo" added when left off), starting at `start`; "" when the
+// user cancels.
+QString askDeckFileToSave(QWidget* parent, const QString& caption, const QString& start);
+
 struct WindowPart {
     QWidget* window = nullptr;
     DeckSession* deck = nullptr;
