@@ -6,7 +6,9 @@
 #include "layout/DeckEdit.h"
 #include "mainwindow/CardStrip.h"
 #include "mainwindow/CommandRegistry.h"
+#include "mainwindow/DeckCommands.h"
 #include "mainwindow/DeckHistory.h"
+#include "mainwindow/LabelCommands.h"
 #include "mainwindow/LayoutDialog.h"
 #include "mainwindow/LayoutPanel.h"
 #include "mainwindow/PictureControl.h"
@@ -32,32 +34,6 @@ namespace ferlo {
 
 namespace {
 
-// A curved arrow turning left (undo) or right (redo), drawn like the other toolbar glyphs.
-QIcon turnIcon(bool redo) {
-    QIcon icon;
-    for (const int scale : {1, 2}) {
-        QPixmap pixmap(16 * scale, 16 * scale);
-        pixmap.setDevicePixelRatio(scale);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        if (redo)
-            painter.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
-        QPainterPath arc;
-        arc.moveTo(4, 7);
-        arc.cubicTo(6, 3, 13, 3, 13, 9);
-        arc.cubicTo(13, 12, 11, 13, 9, 13);
-        painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap));
-        painter.drawPath(arc);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
-        painter.drawPolygon(QPolygonF({QPointF(1, 4), QPointF(7, 9), QPointF(1, 10)}));
-        painter.end();
-        icon.addPixmap(pixmap);
-    }
-    return icon;
-}
-
 // A picture dragged from a cell of the card on screen: its cell's number.
 const QString kCellFormat = QStringLiteral("application/x-ferlo-cell");
 
@@ -65,7 +41,7 @@ const QString kCellFormat = QStringLiteral("application/x-ferlo-cell");
 
 void TFerloMainForm::createArrangeCommands() {
     using Place = CommandRegistry::Place;
-    createUndoCommands();
+    deckCommands().createUndoCommands();
     // Moving cards, in the Card menu.
     m_commands->addSeparator(Place::Card);
     m_commands->add(Place::Card, QStringLiteral("mnMoveCardEarlier"), tr("Move card ear&lier"),
@@ -91,41 +67,6 @@ void TFerloMainForm::createArrangeCommands() {
     }
 }
 
-void TFerloMainForm::createUndoCommands() {
-    using Place = CommandRegistry::Place;
-    // Undo and redo run as commands do, the history itself held meanwhile.
-    QAction* undo = m_commands->add(
-        Place::Edit, QStringLiteral("mnUndo"), tr("&Undo"), [this] { m_history->undo(); },
-        QKeySequence::keyBindings(QKeySequence::Undo));
-    QAction* redo = m_commands->add(
-        Place::Edit, QStringLiteral("mnRedo"), tr("&Redo"), [this] { m_history->redo(); },
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    undo->setIcon(turnIcon(false));
-    redo->setIcon(turnIcon(true));
-    QUndoStack* stack = m_history->stack();
-    const auto showSteps = [undo, redo, stack] {
-        undo->setEnabled(stack->canUndo());
-        redo->setEnabled(stack->canRedo());
-        const QString undoText =
-            stack->canUndo() ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo");
-        const QString redoText =
-            stack->canRedo() ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo");
-        undo->setText(undoText);
-        redo->setText(redoText);
-        undo->setToolTip(QString(undoText).remove(QLatin1Char('&')));
-        redo->setToolTip(QString(redoText).remove(QLatin1Char('&')));
-    };
-    connect(stack, &QUndoStack::indexChanged, this, showSteps);
-    connect(stack, &QUndoStack::cleanChanged, this, showSteps);
-    showSteps();
-
-    m_commands->addToolSpace();
-    for (QAction* action : {undo, redo}) {
-        if (QWidget* widget = m_commands->addToolButton(action))
-            widget->setAccessibleName(action == undo ? tr("Undo") : tr("Redo"));
-    }
-}
-
 void TFerloMainForm::createPictureDrops() {
     // A picture dragged onto another cell, or onto the previous or next card's button. The
     // drop is handled once the drag has ended, as a command.
@@ -146,7 +87,8 @@ void TFerloMainForm::createPictureDrops() {
                                           Qt::QueuedConnection);
                                   });
     PACardBase->installEventFilter(drops);
-    for (QAction* button : {TBPreviousCard, TBNextCard}) {
+    for (QAction* button : {m_commands->command(QStringLiteral("TBPreviousCard")),
+                            m_commands->command(QStringLiteral("TBNextCard"))}) {
         if (QWidget* widget = ToolBar1->widgetForAction(button)) {
             widget->setAcceptDrops(true);
             widget->installEventFilter(drops);
@@ -176,15 +118,15 @@ void TFerloMainForm::createStrip() {
         };
     };
     connect(m_strip, &CardStrip::cardChosen, this,
-            stripCommand([this](int index) { showCard(index); }));
+            stripCommand([this](int index) { deckCommands().showCard(index); }));
     connect(m_strip, &CardStrip::cardMoved, this, stripCommand([this](int from, int to) {
                 Deck deck = m_deck.deck();
                 if (moveCard(deck, from, to))
                     changeDeck(deck, to);
             }));
     connect(m_strip, &CardStrip::removeRequested, this, stripCommand([this](int index) {
-                showCard(index);
-                removeCard();
+                deckCommands().showCard(index);
+                deckCommands().removeCard();
             }));
     connect(m_strip, &CardStrip::pictureDropped, this,
             stripCommand([this](int cell, int card) { movePictureToCard(cell, card); }));
@@ -213,9 +155,11 @@ void TFerloMainForm::dropPicture(QObject* target, QPoint at, int cell) {
     if (target == PACardBase) {
         if (const int to = view().cellAt(at); to >= 0)
             moveCell(cell, to);
-    } else if (target == ToolBar1->widgetForAction(TBPreviousCard)) {
+    } else if (target ==
+               ToolBar1->widgetForAction(m_commands->command(QStringLiteral("TBPreviousCard")))) {
         movePictureToCard(cell, m_deck.current() - 1);
-    } else if (target == ToolBar1->widgetForAction(TBNextCard)) {
+    } else if (target ==
+               ToolBar1->widgetForAction(m_commands->command(QStringLiteral("TBNextCard")))) {
         movePictureToCard(cell, m_deck.current() + 1);
     }
 }
@@ -244,7 +188,7 @@ void TFerloMainForm::updateStrip() {
             if (PACard->size() == before)
                 return;
             ToggleCutLines();
-            Display_All_Labels();
+            labelCommands().Display_All_Labels();
             notePartialPictures(fitAllPictures(false, true));
         });
     }
@@ -252,15 +196,10 @@ void TFerloMainForm::updateStrip() {
         m_strip->showDeck(m_deck.deck(), m_deck.current());
 }
 
-void TFerloMainForm::restoreDeck(const Deck& deck, int current) {
-    m_deck.restore(deck, current);
-    showCurrentCard();
-}
-
 void TFerloMainForm::changeDeck(const Deck& deck, int current, const QString& name) {
     if (!name.isEmpty())
-        m_history->nameNextStep(name);
-    restoreDeck(deck, current);
+        deckCommands().history().nameNextStep(name);
+    deckCommands().restoreDeck(deck, current);
     render();
 }
 

@@ -5,8 +5,10 @@
 #include "dialogs/WaitCursor.h"
 #include "layout/CardGeometry.h"
 #include "layout/FitSize.h"
+#include "mainwindow/DeckCommands.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
+#include "mainwindow/LabelCommands.h"
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
@@ -110,7 +112,7 @@ struct GivenFiles {
 void TFerloMainForm::openFiles(const QStringList& paths) {
     // The pictures placed, on however many cards, are one step of the history.
     const auto recordAfter = qScopeGuard([this] { render(); });
-    const DeckHistory::Hold held(*m_history);
+    const DeckHistory::Hold held(deckCommands().history());
     const GivenFiles files(paths);
     // What could not be placed is told in one message once the rest is placed: files not found,
     // files that are not pictures, and pictures that failed to load, each with its cause.
@@ -150,7 +152,7 @@ void TFerloMainForm::placePictures(const QStringList& pictures) {
         // A picture that finds the card full starts a new card of its layout, unless it is on
         // the card already.
         if (model().indexOf(modelPath(path)) < 0 && model().full())
-            newCard();
+            deckCommands().newCard();
         if (firstCard < 0)
             firstCard = m_deck.current();
         if (directoryPart(path) != shown) {
@@ -165,7 +167,7 @@ void TFerloMainForm::placePictures(const QStringList& pictures) {
         if (row >= 0 && model().indexOf(modelPath(path)) < 0)
             FileListBox1->pick(row);
     }
-    showCard(firstCard);
+    deckCommands().showCard(firstCard);
 }
 
 void TFerloMainForm::runPlacing(const std::function<void()>& handler) {
@@ -215,10 +217,7 @@ void TFerloMainForm::clearShownCell(int index) {
     for (int i = 0; i < int(CellImages.size()); ++i) {
         if (index >= 0 && i != index)
             continue;
-        CellLabels[size_t(i)]->setText(QString());
-        CellLabels[size_t(i)]->hide();
-        m_shownLabels[size_t(i)] = ShownLabel();
-        m_withheldLabels[size_t(i)].clear();
+        labelCommands().clearLabel(i);
         CellImages[size_t(i)]->clearPicture();
     }
     refreshLayoutPanel();

@@ -24,6 +24,15 @@ public:
     // without throwErrors, leaves its cell marked; serveEvents keeps the event loop turning
     // while it waits. Returns the pictures that show only in part.
     virtual QStringList showPictures(bool throwErrors, bool serveEvents) = 0;
+    // Draws the card anew from the model (a grid's or a sheet's page; the card of the five
+    // counts is drawn by its controls, cell by cell).
+    virtual void refresh() = 0;
+    // The render pass's part of the panel: on the card of the five counts, every label and the
+    // cut lines (a grid's or a sheet's page is drawn by the commands that change it).
+    virtual void render() = 0;
+    // A word card shows its word in the card's case: after an edit or a new case its picture is
+    // drawn again.
+    virtual void redrawWordCards() = 0;
     // Shows a cell's label word in its band.
     virtual void showLabel(int index) = 0;
     // Opens the label editor over a cell's label (labels on, a picture placed).
@@ -41,6 +50,20 @@ public:
     virtual QImage dragImage(int index) = 0;
     // Where the picture's menu opens, in global coordinates.
     virtual QPoint menuPoint(int index) = 0;
+
+    // Shows or hides the panel.
+    virtual void setShown(bool shown) = 0;
+    // The widget that the controls floating over a cell (the record panel) go on.
+    virtual QWidget* surface() = 0;
+    // What the toolbar's shape buttons show for the card: the count whose button is checked
+    // (0: no count button stands for it), whether the orientation can be chosen, and the
+    // orientation of the page shown.
+    struct Shape {
+        int count = 0;
+        bool orientable = false;
+        bool portrait = false;
+    };
+    virtual Shape shape() = 0;
 };
 
 } // namespace ferlo

@@ -1,10 +1,11 @@
 #include "mainwindow/FerloMainForm.h"
 
 #include "mainwindow/CardView.h"
-#include "mainwindow/LabelEditor.h"
+#include "mainwindow/LabelCommands.h"
 #include "mainwindow/LayoutPanel.h"
 #include "mainwindow/PictureControl.h"
 #include "pictures/PictureDecoder.h"
+#include "printing/CardPage.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 
@@ -25,19 +26,18 @@ public:
     QStringList showPictures(bool throwErrors, bool serveEvents) override {
         return m_form.fitCardPictures(throwErrors, serveEvents);
     }
-    void showLabel(int index) override { m_form.Display_Label(index); }
-    void editLabel(int index) override {
-        const auto& cells = m_form.cells();
-        if (!m_form.model().labelsOn() || index < 0 || index >= m_form.model().count() ||
-            index >= int(cells.size()) || index >= int(m_form.CellLabels.size()) ||
-            !cells[size_t(index)].filled())
-            return;
-        // The editor shows the word as the user typed it (or as the file name has it): the
-        // card's case applies to what is kept, so a word keeps its own case from one edit to
-        // the next.
-        m_form.CellLabelEditor->open(index, m_form.CellLabels[size_t(index)],
-                                     displayName(pathFromModel(m_form.model().labelWord(index))));
+    void refresh() override {}
+    void render() override {
+        m_form.labelCommands().Display_All_Labels();
+        m_form.showCutLines();
     }
+    void redrawWordCards() override {
+        for (int i = 0; i < int(m_form.cells().size()); ++i)
+            if (m_form.cells()[size_t(i)].WordCard)
+                m_form.display_picture(i);
+    }
+    void showLabel(int index) override { m_form.labelCommands().Display_Label(index); }
+    void editLabel(int index) override { m_form.labelCommands().openCardEditor(index); }
     int cellAt(QPoint inBase) override {
         const QPoint onCard = m_form.PACard->mapFrom(m_form.PACardBase, inBase);
         for (int i = 0; i < int(m_form.cells().size()); ++i) {
@@ -68,6 +68,9 @@ public:
         PictureControl* control = m_form.CellImages[size_t(index)];
         return control->mapToGlobal(control->rect().center());
     }
+    void setShown(bool shown) override { m_form.PACard->setVisible(shown); }
+    QWidget* surface() override { return m_form.PACard; }
+    Shape shape() override { return {m_form.model().count(), true, m_form.model().portrait()}; }
 
 private:
     TFerloMainForm& m_form;
@@ -78,17 +81,20 @@ public:
     explicit LayoutView(TFerloMainForm& form)
         : m_form(form) {}
 
+    void refresh() override { panel()->showCard(m_form.model(), m_form.PACardBase->size()); }
+    void render() override {}
+    void redrawWordCards() override {}
     void showPicture(int index) override {
-        m_form.refreshLayoutPanel();
+        refresh();
         // A picture that cannot be read is named as on the five counts; its card stays blank.
         if (!m_form.cells()[size_t(index)].Symbol)
             readPictureSize(pathFromModel(m_form.cells()[size_t(index)].FileName));
     }
     QStringList showPictures(bool, bool) override {
-        m_form.refreshLayoutPanel();
+        refresh();
         return {};
     }
-    void showLabel(int) override { m_form.refreshLayoutPanel(); }
+    void showLabel(int) override { refresh(); }
     void editLabel(int index) override {
         const auto& cells = m_form.cells();
         if (!m_form.model().labelsOn() || index < 0 || index >= int(cells.size()) ||
@@ -109,6 +115,19 @@ public:
     QPoint menuPoint(int index) override {
         return panel()->mapToGlobal(panel()->pictureRect(index).center());
     }
+    void setShown(bool shown) override { panel()->setVisible(shown); }
+    QWidget* surface() override { return m_form.PACardBase; }
+    Shape shape() override {
+        // The buttons show the orientation of the page shown: a grid's or a sheet's own paper.
+        Shape shown{0, false, m_form.model().portrait()};
+        try {
+            const PagePlan plan = planLayout(m_form.model().layout());
+            shown.portrait = plan.PaperWidth <= plan.PaperHeight;
+        } catch (...) {
+            // A sheet that is not installed: the panel says so.
+        }
+        return shown;
+    }
 
 private:
     LayoutPanel* panel() { return m_form.layoutPanel(); }
@@ -120,7 +139,8 @@ CardView& TFerloMainForm::view() {
         m_countView = std::make_unique<CountView>(*this);
         m_layoutView = std::make_unique<LayoutView>(*this);
     }
-    if (showsLayout())
+    // The one place that asks which panel the card needs.
+    if (model().layout().kind != CardLayout::Kind::Count)
         return *m_layoutView;
     return *m_countView;
 }

@@ -1,110 +1,199 @@
-#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/DeckCommands.h"
 
 #include "dialogs/Messages.h"
 #include "dialogs/SaveDialog.h"
+#include "layout/DeckSession.h"
+#include "mainwindow/CommandRegistry.h"
 #include "mainwindow/DeckHistory.h"
-#include "mainwindow/FileBrowser.h"
-#include "mainwindow/Recovery.h"
-#include "printing/job/DuplexDialog.h"
-#include "printing/job/PrintJob.h"
+#include "mainwindow/Glyphs.h"
 #include "storage/DeckFile.h"
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
-#include "storage/PrintOption.h"
 #include "symbols/SymbolCells.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QPushButton>
-#include <QStatusBar>
+#include <QPainter>
+#include <QPainterPath>
+#include <QToolBar>
+#include <QUndoStack>
 
 // The deck's commands: the card on screen is one card of the deck the window keeps.
 
 namespace ferlo {
 
-void TFerloMainForm::render() {
-    // Nothing to show before start-up has built the card.
-    if (m_openingBase.isEmpty())
-        return;
-    renderSwitches();
-    // The card panel of the five counts; a grid's or a sheet's is drawn by its commands.
-    if (!showsLayout()) {
-        Display_All_Labels();
-        showCutLines();
-    }
-    renderSelection();
-    updateDeckControls();
+namespace {
+
+using Place = CommandRegistry::Place;
+
+// The desktop's Save As keys; a desktop without them (the Windows-like default scheme) gets
+// Ctrl+Shift+S, as most desktops have it.
+QList<QKeySequence> saveAsKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::SaveAs);
+    if (keys.isEmpty())
+        keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
+    return keys;
 }
 
-void TFerloMainForm::renderSwitches() {
-    const CardModel& card = model();
-    // Checking a button runs no handler, so nothing is cleared or fitted twice.
-    for (QAction* action : CountGroup->actions()) {
-        if (action->data().toInt() == card.count() && !showsLayout())
-            action->setChecked(true);
+// A curved arrow turning left (undo) or right (redo), drawn like the other toolbar glyphs.
+QIcon turnIcon(bool redo) {
+    QIcon icon;
+    for (const int scale : {1, 2}) {
+        QPixmap pixmap(16 * scale, 16 * scale);
+        pixmap.setDevicePixelRatio(scale);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        if (redo)
+            painter.setTransform(QTransform(-1, 0, 0, 1, 16, 0));
+        QPainterPath arc;
+        arc.moveTo(4, 7);
+        arc.cubicTo(6, 3, 13, 3, 13, 9);
+        arc.cubicTo(13, 12, 11, 13, 9, 13);
+        painter.setPen(QPen(Qt::black, 2, Qt::SolidLine, Qt::RoundCap));
+        painter.drawPath(arc);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawPolygon(QPolygonF({QPointF(1, 4), QPointF(7, 9), QPointF(1, 10)}));
+        painter.end();
+        icon.addPixmap(pixmap);
     }
-    TBCutLines->setChecked(card.cutLinesOn());
-    (card.upperCase() ? TBUpperLabels : TBLowerLabels)->setChecked(true);
-    const bool on = card.labelsOn();
-    PBToggleLabels->setToolTip(on ? tr("Turn Labels Off") : tr("Turn Labels on"));
-    TBUpperLabels->setVisible(on);
-    TBLowerLabels->setVisible(on);
-    PBToggleLabels->setText(on ? tr("&Labels Off") : tr("&Labels On"));
-    TBRecord->setChecked(m_recordArmed);
-    renderOrientation();
+    return icon;
 }
 
-void TFerloMainForm::showCard(int index) {
+} // namespace
+
+DeckCommands::DeckCommands(const WindowPart& part, CommandRegistry* commands, Hooks hooks)
+    : m_part(part)
+    , m_window(part.window)
+    , m_deck(*part.deck)
+    , m_commands(commands)
+    , m_hooks(std::move(hooks))
+    , m_history(new DeckHistory(
+          [this](const Deck& deck, int current) { restoreDeck(deck, current); }, m_window)) {}
+
+void DeckCommands::createFileCommands() {
+    const auto file = [this](const QString& name, const QString& text, auto handler,
+                             const QList<QKeySequence>& keys = {}) {
+        return m_commands->add(Place::File, name, text, handler, keys);
+    };
+    file(QStringLiteral("mnNewDeck"), tr("&New deck"), [this] { newDeck(); },
+         {QKeySequence(QKeySequence::New)});
+    file(QStringLiteral("mnOpenDeck"), tr("&Open deck ..."), [this] { openDeckDialog(); },
+         {QKeySequence(QKeySequence::Open)});
+    file(QStringLiteral("mnSaveDeck"), tr("&Save"), [this] { saveDeck(); },
+         {QKeySequence(QKeySequence::Save)});
+    file(
+        QStringLiteral("mnSaveDeckAs"), tr("Save &as ..."), [this] { saveDeckAs(); }, saveAsKeys());
+}
+
+void DeckCommands::createCardCommands() {
+    // The card commands; the toolbar shows the same actions.
+    const auto card = [this](const QString& name, const QString& text, const QString& hint,
+                             Glyph glyph, auto handler, const QList<QKeySequence>& keys) {
+        QAction* action = m_commands->add(Place::Card, name, text, handler, keys);
+        action->setIcon(glyphIcon(glyph));
+        action->setToolTip(hint);
+        return action;
+    };
+    TBPreviousCard =
+        card(QStringLiteral("TBPreviousCard"), tr("&Previous card"), tr("Previous card"),
+             Glyph::PreviousCard, [this] { showCard(m_deck.current() - 1); },
+             {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
+    TBNextCard = card(QStringLiteral("TBNextCard"), tr("&Next card"), tr("Next card"),
+                      Glyph::NextCard, [this] { showCard(m_deck.current() + 1); },
+                      {QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    m_commands->addSeparator(Place::Card);
+    TBNewCard = card(QStringLiteral("TBNewCard"), tr("N&ew card"), tr("New card after this one"),
+                     Glyph::NewCard, [this] { newCard(); },
+                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)});
+    TBRemoveCard =
+        card(QStringLiteral("TBRemoveCard"), tr("&Remove card"),
+             tr("Remove this card from the deck"), Glyph::RemoveCard, [this] { removeCard(); }, {});
+}
+
+void DeckCommands::createCardButtons(QToolBar* toolBar) {
+    // Which card is on screen, and the card commands of the Card menu.
+    m_commands->addToolButton(TBPreviousCard);
+    LABCardNumber = new QLabel(toolBar);
+    LABCardNumber->setObjectName(QStringLiteral("LABCardNumber"));
+    LABCardNumber->setTextFormat(Qt::PlainText);
+    LABCardNumber->setAlignment(Qt::AlignCenter);
+    LABCardNumber->setMinimumWidth(84);
+    m_commands->addToolWidget(LABCardNumber);
+    for (QAction* action : {TBNextCard, TBNewCard, TBRemoveCard})
+        m_commands->addToolButton(action);
+}
+
+void DeckCommands::createUndoCommands() {
+    // Undo and redo run as commands do, the history itself held meanwhile.
+    QAction* undo = m_commands->add(
+        Place::Edit, QStringLiteral("mnUndo"), tr("&Undo"), [this] { m_history->undo(); },
+        QKeySequence::keyBindings(QKeySequence::Undo));
+    QAction* redo = m_commands->add(
+        Place::Edit, QStringLiteral("mnRedo"), tr("&Redo"), [this] { m_history->redo(); },
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    undo->setIcon(turnIcon(false));
+    redo->setIcon(turnIcon(true));
+    QUndoStack* stack = m_history->stack();
+    const auto showSteps = [undo, redo, stack] {
+        undo->setEnabled(stack->canUndo());
+        redo->setEnabled(stack->canRedo());
+        const QString undoText =
+            stack->canUndo() ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo");
+        const QString redoText =
+            stack->canRedo() ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo");
+        undo->setText(undoText);
+        redo->setText(redoText);
+        undo->setToolTip(QString(undoText).remove(QLatin1Char('&')));
+        redo->setToolTip(QString(redoText).remove(QLatin1Char('&')));
+    };
+    QObject::connect(stack, &QUndoStack::indexChanged, m_window, showSteps);
+    QObject::connect(stack, &QUndoStack::cleanChanged, m_window, showSteps);
+    showSteps();
+
+    m_commands->addToolSpace();
+    for (QAction* action : {undo, redo}) {
+        if (QWidget* widget = m_commands->addToolButton(action))
+            widget->setAccessibleName(action == undo ? tr("Undo") : tr("Redo"));
+    }
+}
+
+void DeckCommands::restoreDeck(const Deck& deck, int current) {
+    m_deck.restore(deck, current);
+    showCurrentCard();
+}
+
+void DeckCommands::showCard(int index) {
     if (index == m_deck.current() || !m_deck.select(index))
         return;
     showCurrentCard();
 }
 
-void TFerloMainForm::showCurrentCard() {
-    // The deck's card on screen is shown as a change of count shows it, with the toolbar as it
-    // says, and filled as if its pictures had been picked: labels first, then the pictures.
-    clearShownCell(-1);
-    renderSwitches();
-    showLayoutState();
-    showSelectCaption();
-    SetOrientation();
-    ToggleCutLines();
-    ToggleLabels();
-    // Coming back to a card is no command about one picture: a picture that cannot be shown
-    // leaves its cell empty-looking, as after a resize (opening a deck names the missing ones).
-    // The window keeps painting while a card of big pictures loads.
-    notePartialPictures(fitAllPictures(false, true));
-    // The file list mirrors the card on screen, as after browsing away and back.
-    renderSelection();
-    updateDeckControls();
-}
-
-void TFerloMainForm::newCard() {
+void DeckCommands::newCard() {
     DeckCard next = m_deck.currentCard(); // the same layout and switches, no pictures
     next.cells.clear();
     m_deck.insertAfterCurrent(next);
     showCurrentCard();
 }
 
-void TFerloMainForm::removeCard() {
+void DeckCommands::removeCard() {
     if (!m_deck.removeCurrent())
         return;
     showCurrentCard();
 }
 
-void TFerloMainForm::newDeck() {
+void DeckCommands::newDeck() {
     if (!maybeSaveChanges())
         return;
     m_deck.reset(Deck{}, std::string());
     showCurrentCard();
 }
 
-void TFerloMainForm::startDeck(const DeckCard& layout) {
+void DeckCommands::startDeck(const DeckCard& layout) {
     DeckCard card = layout; // its layout and switches, no pictures
     card.cells.clear();
     Deck deck;
@@ -113,16 +202,16 @@ void TFerloMainForm::startDeck(const DeckCard& layout) {
     showCurrentCard();
 }
 
-void TFerloMainForm::openDeckDialog() {
+void DeckCommands::openDeckDialog() {
     const QString start =
         m_deck.path().empty() ? shownDirectory() : directoryPart(pathFromModel(m_deck.path()));
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Open deck"), start, tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")));
+        m_window, tr("Open deck"), start, tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")));
     if (!path.isEmpty())
         openDeck(path);
 }
 
-bool TFerloMainForm::openDeck(const QString& given) {
+bool DeckCommands::openDeck(const QString& given) {
     const QString path = QFileInfo(given).absoluteFilePath();
     // Read whole before anything changes or is asked: a damaged deck leaves the window as it
     // was.
@@ -142,15 +231,15 @@ bool TFerloMainForm::openDeck(const QString& given) {
         }
     }
     if (folder != shownDirectory())
-        browseTo(folder);
+        m_hooks.browseTo(folder);
     showCurrentCard();
     if (!missing.isEmpty())
-        showError(this, missing);
-    tellMissingSheets();
+        showError(m_window, missing);
+    m_hooks.tellMissingSheets();
     return true;
 }
 
-bool TFerloMainForm::saveDeck() {
+bool DeckCommands::saveDeck() {
     if (m_deck.path().empty())
         return saveDeckAs();
     writeDeckTo(pathFromModel(m_deck.path()));
@@ -159,44 +248,32 @@ bool TFerloMainForm::saveDeck() {
 
 QString askDeckFileToSave(QWidget* parent, const QString& caption, const QString& start) {
     return askSaveFileName(parent, caption, start,
-                           TFerloMainForm::tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")),
+                           DeckCommands::tr("Ferlo decks (%1)").arg(QStringLiteral("*.ferlo")),
                            QStringLiteral("ferlo"));
 }
 
-bool TFerloMainForm::saveDeckAs() {
+bool DeckCommands::saveDeckAs() {
     const QString start = m_deck.path().empty()
                               ? joinPath(shownDirectory(), QStringLiteral("deck.ferlo"))
                               : pathFromModel(m_deck.path());
-    const QString path = askDeckFileToSave(this, tr("Save deck"), start);
+    const QString path = askDeckFileToSave(m_window, tr("Save deck"), start);
     if (path.isEmpty())
         return false;
     writeDeckTo(QFileInfo(path).absoluteFilePath());
     return true;
 }
 
-void TFerloMainForm::writeDeckTo(const QString& path) {
+void DeckCommands::writeDeckTo(const QString& path) {
     writeDeck(path, m_deck.deck());
     m_deck.saved(modelPath(path));
     updateDeckControls();
     showStatus(tr("Saved %1").arg(displayName(path)));
 }
 
-void TFerloMainForm::showStatus(const QString& text) {
-    StatusBar1->showMessage(text);
-    m_statusDeck = m_deck.deck();
-    m_statusGeneration = m_deck.generation();
-}
-
-void TFerloMainForm::dropStaleStatus() {
-    if (StatusBar1 && !StatusBar1->currentMessage().isEmpty() &&
-        (m_deck.generation() != m_statusGeneration || m_deck.deck() != m_statusDeck))
-        StatusBar1->clearMessage();
-}
-
-bool TFerloMainForm::maybeSaveChanges() {
+bool DeckCommands::maybeSaveChanges() {
     if (!m_deck.modified())
         return true;
-    switch (askToSaveChanges(this, deckName())) {
+    switch (askToSaveChanges(m_window, deckName())) {
     case SaveAnswer::Save:
         return saveDeck();
     case SaveAnswer::Discard:
@@ -207,37 +284,24 @@ bool TFerloMainForm::maybeSaveChanges() {
     return false;
 }
 
-QString TFerloMainForm::deckName() const {
+QString DeckCommands::deckName() const {
     if (m_deck.path().empty())
         return tr("Untitled deck");
     return displayName(fileNamePart(pathFromModel(m_deck.path())));
 }
 
-void TFerloMainForm::updateDeckControls() {
+void DeckCommands::updateDeckControls() {
     //: The window's title: the deck's name, the mark of unsaved changes, the program's name.
-    setWindowTitle(tr("%1[*] - Ferlo").arg(deckName()));
-    setWindowModified(m_deck.modified());
+    m_window->setWindowTitle(tr("%1[*] - Ferlo").arg(deckName()));
+    m_window->setWindowModified(m_deck.modified());
     LABCardNumber->setText(tr("Card %1 of %2").arg(m_deck.current() + 1).arg(m_deck.count()));
     TBPreviousCard->setEnabled(m_deck.current() > 0);
     TBNextCard->setEnabled(m_deck.current() + 1 < m_deck.count());
     TBRemoveCard->setEnabled(m_deck.count() > 1);
     // Every change of the deck ends here: it is one step of the history.
     m_history->record(m_deck);
-    dropStaleStatus();
-    updateStrip();
-}
-
-void TFerloMainForm::closeEvent(QCloseEvent* event) {
-    bool close = m_closeConfirmed;
-    if (!close)
-        runGuarded(this, [&] { close = maybeSaveChanges(); });
-    m_closeConfirmed = close;
-    if (close && m_recovery)
-        m_recovery->drop(); // saved or discarded: the copy goes with the deck
-    if (close)
-        event->accept();
-    else
-        event->ignore();
+    m_hooks.dropStaleStatus();
+    m_hooks.updateStrip();
 }
 
 } // namespace ferlo

@@ -5,9 +5,10 @@
 #include "layout/CardGeometry.h"
 #include "layout/FitSize.h"
 #include "mainwindow/ActivityCommands.h"
-#include "mainwindow/DeckHistory.h"
+#include "mainwindow/CardView.h"
+#include "mainwindow/DeckCommands.h"
 #include "mainwindow/FileBrowser.h"
-#include "mainwindow/LabelEditor.h"
+#include "mainwindow/LabelCommands.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
@@ -26,6 +27,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QDragMoveEvent>
 #include <QDropEvent>
@@ -116,7 +118,7 @@ void TFerloMainForm::TBOrientationClick(bool portrait) {
         return;
     SetOrientation();
     ToggleCutLines();
-    Display_All_Labels();
+    labelCommands().Display_All_Labels();
     Display_All_Pictures();
 }
 
@@ -132,7 +134,7 @@ void TFerloMainForm::fitCardToBase() {
     if (PACard->size() == before)
         return; // centred anew, nothing else moves
     ToggleCutLines();
-    Display_All_Labels();
+    labelCommands().Display_All_Labels();
     fitAllPictures(false, false);
 }
 
@@ -172,6 +174,19 @@ bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void TFerloMainForm::closeEvent(QCloseEvent* event) {
+    bool close = m_closeConfirmed;
+    if (!close)
+        runGuarded(this, [&] { close = deckCommands().maybeSaveChanges(); });
+    m_closeConfirmed = close;
+    if (close && m_recovery)
+        m_recovery->drop(); // saved or discarded: the copy goes with the deck
+    if (close)
+        event->accept();
+    else
+        event->ignore();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -220,7 +235,7 @@ Recovery& TFerloMainForm::recovery() {
     if (!m_recovery) {
         Recovery::Deck deck;
         deck.maybeSaveChanges = [this] {
-            return maybeSaveChanges();
+            return deckCommands().maybeSaveChanges();
         };
         deck.showCurrentCard = [this] {
             showCurrentCard();
@@ -251,8 +266,66 @@ void TFerloMainForm::resumeWork(bool reopenLastDeck) {
 PrintCommands& TFerloMainForm::printCommands() {
     if (!m_print)
         m_print = std::make_unique<PrintCommands>(windowPart(), m_commands,
-                                                  [this] { updateDeckControls(); });
+                                                  [this] { deckCommands().updateDeckControls(); });
     return *m_print;
+}
+
+DeckCommands& TFerloMainForm::deckCommands() {
+    if (!m_deckCommands) {
+        DeckCommands::Hooks hooks;
+        hooks.showCurrentCard = [this] {
+            showCurrentCard();
+        };
+        hooks.shownDirectory = [this] {
+            return shownDirectory();
+        };
+        hooks.browseTo = [this](const QString& directory) {
+            return browseTo(directory);
+        };
+        hooks.tellMissingSheets = [this] {
+            tellMissingSheets();
+        };
+        hooks.dropStaleStatus = [this] {
+            dropStaleStatus();
+        };
+        hooks.updateStrip = [this] {
+            updateStrip();
+        };
+        m_deckCommands = std::make_unique<DeckCommands>(windowPart(), m_commands, std::move(hooks));
+    }
+    return *m_deckCommands;
+}
+
+bool TFerloMainForm::openDeck(const QString& path) {
+    return deckCommands().openDeck(path);
+}
+
+void TFerloMainForm::startDeck(const DeckCard& layout) {
+    deckCommands().startDeck(layout);
+}
+
+LabelCommands& TFerloMainForm::labelCommands() {
+    if (!m_labels) {
+        LabelCommands::Hooks hooks;
+        hooks.view = [this]() -> CardView& {
+            return view();
+        };
+        hooks.displayAllPictures = [this] {
+            Display_All_Pictures();
+        };
+        hooks.render = [this] {
+            render();
+        };
+        hooks.toolPushButton = [this](const QString& name, const QString& caption, int width) {
+            return toolPushButton(name, caption, width);
+        };
+        m_labels = std::make_unique<LabelCommands>(windowPart(), m_commands, std::move(hooks));
+    }
+    return *m_labels;
+}
+
+void TFerloMainForm::editLabel(int index) {
+    labelCommands().editLabel(index);
 }
 
 CardPage TFerloMainForm::currentPage() const {

@@ -26,15 +26,11 @@ class QTabBar;
 class QToolBar;
 
 namespace ferlo {
-struct TRect;
-}
-
-namespace ferlo {
 
 class DirectoryListBox;
 class DriveComboBox;
 class FileListBox;
-class LabelEditor;
+class LabelCommands;
 class LayoutPanel;
 struct LayoutChoice;
 class PictureControl;
@@ -46,7 +42,7 @@ class TdlgOptions;
 class CardStrip;
 class CardView;
 class CommandRegistry;
-class DeckHistory;
+class DeckCommands;
 struct RecoveryCopy;
 class ActivityCommands;
 class PrintCommands;
@@ -61,7 +57,8 @@ struct CardPage;
 // is read back from a control. Every handler runs inside the error guard, so an error ends in a
 // message box and the program goes on. The controls are its own: others find them by their
 // object names. Building the controls and their geometry is in FerloMainFormWidgets.cpp, the
-// deck's commands in DeckCommands.cpp.
+// render pass in RenderPass.cpp; the labels and the deck are parts of their own
+// (LabelCommands.h, DeckCommands.h).
 class TFerloMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -162,17 +159,11 @@ private:
     void placeInFreeCell(const std::string& fileName);
     // Grows or shrinks the card with the card base, keeping the opening's margins.
     void fitCardToBase();
-    void Display_Label(int index);
-    // Sets a label's word, band and the largest font size at which the word fits the band.
-    void layOutLabel(QLabel* label, const QString& text, const TRect& band);
-    // The label editor: opened on a cell's label (labels on, a picture placed), and what it kept.
+    // The labels (LabelCommands.h), made on first use; editLabel opens the label editor on a
+    // cell's label (labels on, a picture placed).
+    LabelCommands& labelCommands();
+    std::unique_ptr<LabelCommands> m_labels;
     void editLabel(int index);
-    void keepLabelWord(int index, const QString& word);
-    void Display_All_Labels();
-    void PBToggleLabelsClick();
-    // Shows or hides the labels as the model says: each filled cell's label laid out in its
-    // band, in the card's case, shown when labels are on and its word is not blank.
-    void ToggleLabels();
 
     // Cut lines: shows the lines as the cut-line switch says (it toggles nothing), on either
     // card panel; showCutLines, on the card of the five counts.
@@ -214,26 +205,9 @@ private:
     void renderSwitches();
     // The file list selects the pictures of the card on screen in the shown folder.
     void renderSelection();
-    // Puts a card of the deck on screen, the one leaving the screen kept in the deck.
-    void showCard(int index);
     // Sets the toolbar, the card and the file list's selection to the deck's current card, and
     // shows the deck's state.
     void showCurrentCard();
-    void newCard();
-    void removeCard();
-    void newDeck();
-    void openDeckDialog();
-    // Saves to the deck's file, or asks for one; false when the user cancelled.
-    bool saveDeck();
-    bool saveDeckAs();
-    void writeDeckTo(const QString& path);
-    // Asks whether to save unsaved changes before they are lost; false when the user cancels
-    // (or the save was cancelled).
-    bool maybeSaveChanges();
-    // The deck's name in the title and the questions.
-    QString deckName() const;
-    // The title, the card number and which card commands apply.
-    void updateDeckControls();
     // The status bar: a message holds for the deck as the window shows it now, and goes once
     // that deck changes or another deck is started or opened (dropStaleStatus, after every
     // change).
@@ -242,7 +216,6 @@ private:
 
     // Grids and sheets (LayoutCommands.cpp): Card > Layout ... and the panel that shows them in
     // place of the card of the five counts.
-    bool showsLayout() const { return model().layout().kind != CardLayout::Kind::Count; }
     void chooseLayout();
     // Card > Make Activity ... (ActivityCommands.h), made on first use.
     ActivityCommands& activityCommands();
@@ -268,11 +241,8 @@ private:
     // Arranging the deck (ArrangeCommands.cpp): undo and redo, moving pictures between cells
     // and cards, moving cards, and laying the deck's pictures out anew.
     void createArrangeCommands();
-    void createUndoCommands();
     void createPictureDrops();
     void createStrip();
-    // Puts a state of the deck on screen: its card `current` with the toolbar and the file list.
-    void restoreDeck(const Deck& deck, int current);
     // A change of several cards or cells made on the deck: it replaces the deck, and the card
     // `current` comes on screen; `name` names its step in the history.
     void changeDeck(const Deck& deck, int current, const QString& name = QString());
@@ -302,13 +272,14 @@ private:
     // The printing commands (PrintCommands.h), made on first use.
     PrintCommands& printCommands();
     std::unique_ptr<PrintCommands> m_print;
+    // The deck and its history (DeckCommands.h), made on first use.
+    DeckCommands& deckCommands();
+    std::unique_ptr<DeckCommands> m_deckCommands;
     void createToolBar();
     void createShapeButtons();
     void createLabelButtons();
     // A push button of the toolbar (the labels switch, Clear).
     QPushButton* toolPushButton(const QString& name, const QString& caption, int width);
-    // F2: the label of the picture that has the keyboard focus.
-    void editFocusedLabel();
     void createBrowser();
     void createCard();
     // The picture, label and cut-line controls on the card, and the label editor.
@@ -325,21 +296,7 @@ private:
 
     // The controls that show the card on screen.
     std::array<PictureControl*, 8> CellImages{};
-    std::array<QLabel*, 8> CellLabels{};
     std::array<TLine*, 4> CutLines{};
-    LabelEditor* CellLabelEditor = nullptr;
-    // What each label was last laid out for (its text, band and font size), so a render lays
-    // out again only the labels that changed.
-    struct ShownLabel {
-        QString text;
-        QRect band;
-        int points = 0;
-        bool operator==(const ShownLabel&) const = default;
-    };
-    std::array<ShownLabel, 8> m_shownLabels{};
-    // The file of a cell whose picture could not be shown when it was placed: its label is not
-    // shown until the cell changes, another card comes on screen or a case is chosen.
-    std::array<std::string, 8> m_withheldLabels{};
 
     // Window layout.
     QWidget* ClientArea = nullptr;
@@ -357,7 +314,6 @@ private:
     FileListBox* FileListBox1 = nullptr;
     QFrame* PACardBase = nullptr;
     QFrame* PACard = nullptr;
-    QLabel* TestLabel = nullptr;
     QStatusBar* StatusBar1 = nullptr;
     Deck m_statusDeck;
     int m_statusGeneration = -1;
@@ -368,13 +324,6 @@ private:
     QAction* TBPortrait = nullptr;
     QAction* TBLandScape = nullptr;
     QAction* TBCutLines = nullptr;
-    QPushButton* PBToggleLabels = nullptr;
-    QAction* TBUpperLabels = nullptr;
-    QAction* TBLowerLabels = nullptr;
-    QAction* TBPreviousCard = nullptr;
-    QAction* TBNextCard = nullptr;
-    QAction* TBNewCard = nullptr;
-    QAction* TBRemoveCard = nullptr;
     // Record, then a click on a picture, records its word.
     QAction* TBRecord = nullptr;
     // Record is on: the next left press on a picture records its word.
@@ -384,7 +333,6 @@ private:
     QLabel* RecordCaption = nullptr;
     QProgressBar* RecordLevel = nullptr;
     int m_recordingCell = -1;
-    QLabel* LABCardNumber = nullptr;
 
     TAboutBox* m_aboutBox = nullptr;
     TdlgOptions* m_options = nullptr;
@@ -408,7 +356,6 @@ private:
     // pictures, the errors go to its list (m_placingErrors) for its one message instead.
     void runPlacing(const std::function<void()>& handler);
     QStringList* m_placingErrors = nullptr;
-    DeckHistory* m_history = nullptr;
     CardStrip* m_strip = nullptr;
     QAction* m_stripShown = nullptr;
 

@@ -9,10 +9,11 @@
 #include "layout/CardGeometry.h"
 #include "mainwindow/ActivityCommands.h"
 #include "mainwindow/CardView.h"
+#include "mainwindow/DeckCommands.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
-#include "mainwindow/LabelEditor.h"
+#include "mainwindow/LabelCommands.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
@@ -58,7 +59,7 @@ QFrame* panel(QWidget* parent, const QString& name) {
 void TFerloMainForm::runCommand(const std::function<void()>& handler) {
     {
         // One command, one step of the history, whatever it changed on the way.
-        const DeckHistory::Hold held(*m_history);
+        const DeckHistory::Hold held(deckCommands().history());
         runGuarded(this, handler);
     }
     render();
@@ -71,8 +72,6 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     setWindowTitle(tr("Ferlo"));
     setFont(sansFont(QStringLiteral("MS Sans Serif"), 11, false));
 
-    m_history = new DeckHistory(
-        [this](const Deck& deck, int current) { restoreDeck(deck, current); }, this);
     // Every change of the deck, its card on screen or its file passes here.
     m_deck.setListener([this](const DeckSession& deck) { emit deckChanged(deck.modified()); });
     ClientArea = new QWidget(this);
@@ -80,11 +79,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     setCentralWidget(ClientArea);
     createMenus();
     // The measuring label lies behind the card base, created first so that the base covers it.
-    TestLabel = new QLabel(ClientArea);
-    TestLabel->setObjectName(QStringLiteral("TestLabel"));
-    TestLabel->setTextFormat(Qt::PlainText);
-    TestLabel->move(187, 40);
-    TestLabel->hide();
+    labelCommands().createTestLabel(ClientArea);
     createToolBar();
     createBrowser();
     createCard();
@@ -107,7 +102,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     createArrangeCommands();
     createSymbolCommands();
     createRecovery();
-    updateDeckControls();
+    deckCommands().updateDeckControls();
 }
 
 TFerloMainForm::~TFerloMainForm() = default;
@@ -154,7 +149,7 @@ void TFerloMainForm::editDeckProperties() {
     if (!editDeckLanguage(this, voices, language) || language == was)
         return;
     m_deck.setLanguage(language.isEmpty() ? std::nullopt : std::optional(language.toStdString()));
-    updateDeckControls();
+    deckCommands().updateDeckControls();
 }
 
 void TFerloMainForm::createBrowser() {
@@ -303,27 +298,9 @@ void TFerloMainForm::createCells() {
                 [this, i](Qt::MouseButton button) { pressCell(i, button); });
         connect(image, &PictureControl::menuRequested, this, [this, i] { showPictureMenu(i); });
         CellImages[i] = image;
-        auto* label = new QLabel(PACard);
-        label->setObjectName(QStringLiteral("CellLabel%1").arg(i));
-        // A label word is shown as it is written, never read as markup, so it is drawn as wide
-        // as it was measured.
-        label->setTextFormat(Qt::PlainText);
-        label->hide();
-        CellLabels[i] = label;
+        labelCommands().createCellLabel(i, PACard);
     }
-    // A double click on a label's band edits the word in place.
-    CellLabelEditor = new LabelEditor(PACard);
-    connect(CellLabelEditor, &LabelEditor::cardDoubleClicked, this, [this](QPoint at) {
-        for (int i = 0; i < model().count() && i < int(cells().size()); ++i) {
-            const TRect band = LabelBand(card(), card().CellOrigin(i).X, card().CellOrigin(i).Y);
-            if (QRect(band.Left, band.Top, band.width(), band.height()).contains(at))
-                runGuarded(this, [&] { editLabel(i); });
-        }
-    });
-    connect(CellLabelEditor, &LabelEditor::kept, this, [this](int index, const QString& word) {
-        runGuarded(this, [&] { keepLabelWord(index, word); });
-        render();
-    });
+    labelCommands().createEditor(PACard);
     for (size_t k = 0; k < CutLines.size(); ++k) {
         CutLines[k] = new TLine(PACard);
         CutLines[k]->setObjectName(QStringLiteral("CutLine%1").arg(k));

@@ -1,10 +1,13 @@
-#include "mainwindow/CardView.h"
-#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/LabelCommands.h"
 
+#include "dialogs/Messages.h"
 #include "layout/CardGeometry.h"
+#include "layout/DeckSession.h"
 #include "layout/FitSize.h"
+#include "mainwindow/CardView.h"
+#include "mainwindow/CommandRegistry.h"
+#include "mainwindow/Glyphs.h"
 #include "mainwindow/LabelEditor.h"
-#include "mainwindow/PictureControl.h"
 #include "mainwindow/SymbolPictures.h"
 #include "printing/LabelText.h"
 #include "storage/DeckFile.h"
@@ -13,16 +16,106 @@
 #include "storage/Paths.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QLabel>
 #include <QPushButton>
 
 namespace ferlo {
 
+LabelCommands::LabelCommands(const WindowPart& part, CommandRegistry* commands, Hooks hooks)
+    : m_part(part)
+    , m_window(part.window)
+    , m_deck(*part.deck)
+    , m_commands(commands)
+    , m_hooks(std::move(hooks)) {}
+
+const CardModel& LabelCommands::model() const {
+    return m_deck.card();
+}
+
+const TCard& LabelCommands::card() const {
+    return m_deck.screen();
+}
+
+const TCellArray& LabelCommands::cells() const {
+    return model().cells();
+}
+
+void LabelCommands::createTestLabel(QWidget* parent) {
+    TestLabel = new QLabel(parent);
+    TestLabel->setObjectName(QStringLiteral("TestLabel"));
+    TestLabel->setTextFormat(Qt::PlainText);
+    TestLabel->move(187, 40);
+    TestLabel->hide();
+}
+
+void LabelCommands::createCellLabel(int index, QWidget* card) {
+    auto* label = new QLabel(card);
+    label->setObjectName(QStringLiteral("CellLabel%1").arg(index));
+    // A label word is shown as it is written, never read as markup, so it is drawn as wide as
+    // it was measured.
+    label->setTextFormat(Qt::PlainText);
+    label->hide();
+    CellLabels[size_t(index)] = label;
+}
+
+void LabelCommands::createEditor(QWidget* onCard) {
+    // A double click on a label's band edits the word in place.
+    CellLabelEditor = new LabelEditor(onCard);
+    QObject::connect(CellLabelEditor, &LabelEditor::cardDoubleClicked, m_window, [this](QPoint at) {
+        for (int i = 0; i < model().count() && i < int(cells().size()); ++i) {
+            const TRect band = LabelBand(card(), card().CellOrigin(i).X, card().CellOrigin(i).Y);
+            if (QRect(band.Left, band.Top, band.width(), band.height()).contains(at))
+                runGuarded(m_window, [&] { editLabel(i); });
+        }
+    });
+    QObject::connect(CellLabelEditor, &LabelEditor::kept, m_window,
+                     [this](int index, const QString& word) {
+                         runGuarded(m_window, [&] { keepLabelWord(index, word); });
+                         m_hooks.render();
+                     });
+}
+
+void LabelCommands::createLabelButtons() {
+    PBToggleLabels =
+        m_hooks.toolPushButton(QStringLiteral("PBToggleLabels"), tr("&Labels Off"), 81);
+    QObject::connect(PBToggleLabels, &QPushButton::clicked, m_window,
+                     [this] { m_part.runCommand([this] { PBToggleLabelsClick(); }); });
+    m_commands->addToolSpace();
+
+    auto* caseGroup = new QActionGroup(m_window);
+    const auto caseButton = [&](const QString& name, Glyph glyph, const QString& hint, bool upper) {
+        QAction* action = m_commands->newButton(name, glyphIcon(glyph), hint, true, [this, upper] {
+            m_deck.edit([upper](CardModel& card) { card.setUpperCase(upper); });
+            // Every label is shown in the case chosen, those of pictures that failed too.
+            m_withheldLabels.fill(std::string());
+            ToggleLabels();
+        });
+        caseGroup->addAction(action);
+        return action;
+    };
+    TBUpperLabels =
+        caseButton(QStringLiteral("TBUpperLabels"), Glyph::UpperA, tr("Uppercase Labels"), true);
+    TBLowerLabels =
+        caseButton(QStringLiteral("TBLowerLabels"), Glyph::LowerA, tr("Lowercase Labels"), false);
+    TBUpperLabels->setChecked(true);
+    m_commands->addToolSpace();
+}
+
+void LabelCommands::renderSwitches() {
+    (model().upperCase() ? TBUpperLabels : TBLowerLabels)->setChecked(true);
+    const bool on = model().labelsOn();
+    PBToggleLabels->setToolTip(on ? tr("Turn Labels Off") : tr("Turn Labels on"));
+    TBUpperLabels->setVisible(on);
+    TBLowerLabels->setVisible(on);
+    PBToggleLabels->setText(on ? tr("&Labels Off") : tr("&Labels On"));
+}
+
 // ---------------------------------------------------------------------------------------------
 // The labels under the pictures: their words, their size in the band, the switch and the case,
 // and editing a word in place.
 
-void TFerloMainForm::Display_Label(int index) {
+void LabelCommands::Display_Label(int index) {
     if (index < 0 || index >= int(cells().size()) || index >= int(CellLabels.size()))
         return;
     const TCell& cell = cells()[size_t(index)];
@@ -39,7 +132,7 @@ void TFerloMainForm::Display_Label(int index) {
     label->setVisible(model().labelsOn() && !isBlankLabel(text));
 }
 
-void TFerloMainForm::layOutLabel(QLabel* label, const QString& text, const TRect& band) {
+void LabelCommands::layOutLabel(QLabel* label, const QString& text, const TRect& band) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(qMax(1, card().LabelFontSize));
     font.setBold(true);
@@ -61,18 +154,27 @@ void TFerloMainForm::layOutLabel(QLabel* label, const QString& text, const TRect
     label->setFont(trial);
 }
 
-void TFerloMainForm::editLabel(int index) {
+void LabelCommands::editLabel(int index) {
     view().editLabel(index);
 }
 
-void TFerloMainForm::editFocusedLabel() {
-    for (size_t i = 0; i < CellImages.size(); ++i) {
-        if (CellImages[i] && CellImages[i]->hasFocus())
-            editLabel(int(i));
-    }
+void LabelCommands::openCardEditor(int index) {
+    if (!model().labelsOn() || index < 0 || index >= model().count() ||
+        index >= int(cells().size()) || index >= int(CellLabels.size()) ||
+        !cells()[size_t(index)].filled())
+        return;
+    // The editor shows the word as the user typed it (or as the file name has it): the card's
+    // case applies to what is kept, so a word keeps its own case from one edit to the next.
+    CellLabelEditor->open(index, CellLabels[size_t(index)],
+                          displayName(pathFromModel(model().labelWord(index))));
 }
 
-void TFerloMainForm::keepLabelWord(int index, const QString& word) {
+void LabelCommands::editFocusedLabel() {
+    if (const int index = view().focusedCell(); index >= 0)
+        editLabel(index);
+}
+
+void LabelCommands::keepLabelWord(int index, const QString& word) {
     // A label is one line of plain text: control characters (a pasted line break) become
     // blanks, and blanks at the ends would only push the centred word aside. A blank word gives
     // the cell back the file name's word.
@@ -93,7 +195,7 @@ void TFerloMainForm::keepLabelWord(int index, const QString& word) {
     ToggleLabels();
 }
 
-void TFerloMainForm::Display_All_Labels() {
+void LabelCommands::Display_All_Labels() {
     // Every filled cell's label is laid out for the card as it is now, a blank word's too, so
     // that the editor opens over the band of its own cell; it shows while labels are on.
     for (int i = 0; i < int(CellLabels.size()); ++i) {
@@ -105,7 +207,7 @@ void TFerloMainForm::Display_All_Labels() {
     }
 }
 
-void TFerloMainForm::PBToggleLabelsClick() {
+void LabelCommands::PBToggleLabelsClick() {
     m_deck.edit([](CardModel& card) { card.setLabels(!card.labelsOn()); });
     renderSwitches();
     // Labels follow the switch even when a picture can no longer be read: the error still
@@ -119,13 +221,29 @@ void TFerloMainForm::PBToggleLabelsClick() {
     ToggleLabels();
 }
 
-void TFerloMainForm::ToggleLabels() {
-    refreshLayoutPanel();
+void LabelCommands::ToggleLabels() {
+    view().refresh();
     Display_All_Labels();
     // A word card shows its word in the card's case: an edit or a new case draws it again.
-    for (int i = 0; i < int(cells().size()) && !showsLayout(); ++i)
-        if (cells()[size_t(i)].WordCard)
-            view().showPicture(i);
+    view().redrawWordCards();
+}
+
+void LabelCommands::clearLabel(int index) {
+    CellLabels[size_t(index)]->setText(QString());
+    CellLabels[size_t(index)]->hide();
+    m_shownLabels[size_t(index)] = ShownLabel();
+    m_withheldLabels[size_t(index)].clear();
+}
+
+void LabelCommands::releaseLabel(int index) {
+    m_withheldLabels[size_t(index)].clear();
+}
+
+void LabelCommands::withholdLabel(int index) {
+    m_withheldLabels[size_t(index)] = cellPictureKey(cells()[size_t(index)]);
+    CellLabels[size_t(index)]->clear();
+    CellLabels[size_t(index)]->hide();
+    m_shownLabels[size_t(index)] = ShownLabel();
 }
 
 } // namespace ferlo

@@ -1,8 +1,10 @@
 #include "mainwindow/FerloMainForm.h"
 
 #include "dialogs/Messages.h"
+#include "mainwindow/CardView.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
+#include "mainwindow/LabelCommands.h"
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LayoutDialog.h"
 #include "mainwindow/LayoutPanel.h"
@@ -93,48 +95,40 @@ LayoutPanel* TFerloMainForm::layoutPanel() {
             runGuarded(this, [&] { editLabel(index); });
     });
     connect(editor, &LabelEditor::kept, this, [this](int index, const QString& word) {
-        runGuarded(this, [&] { keepLabelWord(index, word); });
+        runGuarded(this, [&] { labelCommands().keepLabelWord(index, word); });
         render();
     });
     return m_layoutPanel;
 }
 
 void TFerloMainForm::showLayoutState() {
-    const bool layout = showsLayout();
     renderOrientation();
-    PACard->setVisible(!layout);
-    layoutPanel()->setVisible(layout);
+    // The card of the five counts first, then a grid's or a sheet's panel: the one the card
+    // needs is shown, the other hidden.
+    CardView& shown = view();
+    for (CardView* panel : {m_countView.get(), m_layoutView.get()})
+        panel->setShown(panel == &shown);
     if (!RecordPanel->isVisible())
-        RecordPanel->setParent(layout ? static_cast<QWidget*>(PACardBase) : PACard);
+        RecordPanel->setParent(shown.surface());
     refreshLayoutPanel();
 }
 
 void TFerloMainForm::renderOrientation() {
-    const bool layout = showsLayout();
-    // No count button stands for a grid or a sheet.
-    if (QAction* checked = CountGroup->checkedAction(); layout && checked) {
+    const CardView::Shape shape = view().shape();
+    // A count button that does not stand for the card (a grid or a sheet) is unchecked.
+    if (QAction* checked = CountGroup->checkedAction();
+        checked && checked->data().toInt() != shape.count) {
         CountGroup->setExclusive(false);
         checked->setChecked(false);
         CountGroup->setExclusive(true);
     }
-    TBPortrait->setEnabled(!layout);
-    TBLandScape->setEnabled(!layout);
-    // The buttons show the orientation of the page shown: a grid's or a sheet's own paper.
-    bool portrait = model().portrait();
-    if (layout) {
-        try {
-            const PagePlan plan = planLayout(model().layout());
-            portrait = plan.PaperWidth <= plan.PaperHeight;
-        } catch (...) {
-            // A sheet that is not installed: the panel says so.
-        }
-    }
-    (portrait ? TBPortrait : TBLandScape)->setChecked(true);
+    TBPortrait->setEnabled(shape.orientable);
+    TBLandScape->setEnabled(shape.orientable);
+    (shape.portrait ? TBPortrait : TBLandScape)->setChecked(true);
 }
 
 void TFerloMainForm::refreshLayoutPanel() {
-    if (showsLayout())
-        layoutPanel()->showCard(model(), PACardBase->size());
+    view().refresh();
 }
 
 void TFerloMainForm::tellMissingSheets() {

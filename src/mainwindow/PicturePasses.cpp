@@ -7,6 +7,7 @@
 #include "layout/FitSize.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
+#include "mainwindow/LabelCommands.h"
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
@@ -137,7 +138,7 @@ void TFerloMainForm::whenPicturesPlaced(std::function<void()> action) {
 }
 
 void TFerloMainForm::display_picture(int index) {
-    m_withheldLabels[size_t(index)].clear(); // a new picture in the cell
+    labelCommands().releaseLabel(index); // a new picture in the cell
     PicturePass pass(*this);
     const PictureSource source = cellPictureSource(cells()[size_t(index)], model().upperCase());
     const QString path = source.path;
@@ -154,10 +155,7 @@ void TFerloMainForm::display_picture(int index) {
         showUnreadable(index);
         // A picture that cannot be shown has no label, as before the label was shown early,
         // until the labels' case is chosen again.
-        m_withheldLabels[size_t(index)] = cellPictureKey(cells()[size_t(index)]);
-        CellLabels[size_t(index)]->clear();
-        CellLabels[size_t(index)]->hide();
-        m_shownLabels[size_t(index)] = ShownLabel();
+        labelCommands().withholdLabel(index);
         throw;
     }
     applyPicture(index, prepared.fitted.Width, prepared.fitted.Height, prepared.shown);

@@ -5,7 +5,9 @@
 #include "dialogs/Options.h"
 #include "mainwindow/ActivityCommands.h"
 #include "mainwindow/CommandRegistry.h"
+#include "mainwindow/DeckCommands.h"
 #include "mainwindow/Glyphs.h"
+#include "mainwindow/LabelCommands.h"
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
@@ -27,15 +29,6 @@ namespace ferlo {
 namespace {
 
 using Place = CommandRegistry::Place;
-
-// The desktop's Save As keys; a desktop without them (the Windows-like default scheme) gets
-// Ctrl+Shift+S, as most desktops have it.
-QList<QKeySequence> saveAsKeys() {
-    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::SaveAs);
-    if (keys.isEmpty())
-        keys << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S);
-    return keys;
-}
 
 } // namespace
 
@@ -65,7 +58,7 @@ void TFerloMainForm::createMenus() {
                     [this] { ClearCells(); }, {QKeySequence(Qt::CTRL | Qt::Key_Delete)});
     // F2 edits the label of the picture that has the focus, as it renames in a file manager.
     m_commands->add(Place::Window, QStringLiteral("EditLabelShortcut"), tr("Edit label"),
-                    [this] { editFocusedLabel(); }, {QKeySequence(Qt::Key_F2)});
+                    [this] { labelCommands().editFocusedLabel(); }, {QKeySequence(Qt::Key_F2)});
 }
 
 void TFerloMainForm::createFileCommands() {
@@ -73,14 +66,7 @@ void TFerloMainForm::createFileCommands() {
                              const QList<QKeySequence>& keys = {}) {
         return m_commands->add(Place::File, name, text, handler, keys);
     };
-    file(QStringLiteral("mnNewDeck"), tr("&New deck"), [this] { newDeck(); },
-         {QKeySequence(QKeySequence::New)});
-    file(QStringLiteral("mnOpenDeck"), tr("&Open deck ..."), [this] { openDeckDialog(); },
-         {QKeySequence(QKeySequence::Open)});
-    file(QStringLiteral("mnSaveDeck"), tr("&Save"), [this] { saveDeck(); },
-         {QKeySequence(QKeySequence::Save)});
-    file(
-        QStringLiteral("mnSaveDeckAs"), tr("Save &as ..."), [this] { saveDeckAs(); }, saveAsKeys());
+    deckCommands().createFileCommands();
     m_commands->menu(Place::File)->addMenu(recovery().createRecentDecksMenu());
     m_commands->addSeparator(Place::File);
     file(QStringLiteral("Printsetup1"), tr("Print se&tup ..."), [this] {
@@ -101,28 +87,9 @@ void TFerloMainForm::createFileCommands() {
 }
 
 void TFerloMainForm::createCardCommands() {
-    // The card commands; the toolbar shows the same actions.
-    const auto card = [this](const QString& name, const QString& text, const QString& hint,
-                             Glyph glyph, auto handler, const QList<QKeySequence>& keys) {
-        QAction* action = m_commands->add(Place::Card, name, text, handler, keys);
-        action->setIcon(glyphIcon(glyph));
-        action->setToolTip(hint);
-        return action;
-    };
-    TBPreviousCard =
-        card(QStringLiteral("TBPreviousCard"), tr("&Previous card"), tr("Previous card"),
-             Glyph::PreviousCard, [this] { showCard(m_deck.current() - 1); },
-             {QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
-    TBNextCard = card(QStringLiteral("TBNextCard"), tr("&Next card"), tr("Next card"),
-                      Glyph::NextCard, [this] { showCard(m_deck.current() + 1); },
-                      {QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
-    m_commands->addSeparator(Place::Card);
-    TBNewCard = card(QStringLiteral("TBNewCard"), tr("N&ew card"), tr("New card after this one"),
-                     Glyph::NewCard, [this] { newCard(); },
-                     {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N)});
-    TBRemoveCard =
-        card(QStringLiteral("TBRemoveCard"), tr("&Remove card"),
-             tr("Remove this card from the deck"), Glyph::RemoveCard, [this] { removeCard(); }, {});
+    // The card commands (the toolbar shows the same actions), then the card's shape and its
+    // games.
+    deckCommands().createCardCommands();
     m_commands->add(Place::Card, QStringLiteral("mnLayout"), tr("&Layout ..."),
                     [this] { chooseLayout(); });
     m_commands->add(Place::Card, QStringLiteral("mnCardsFromWords"), tr("Cards from &Words ..."),
@@ -131,10 +98,11 @@ void TFerloMainForm::createCardCommands() {
                     [this] { activityCommands().makeActivity(); });
     m_commands->addSeparator(Place::Card);
     // Checked, it waits for the click on the picture whose word is to be recorded.
-    TBRecord =
-        card(QStringLiteral("TBRecord"), tr("Re&cord"),
-             tr("Record: then click the picture whose word to record"), Glyph::Record,
-             [this] { m_recordArmed = !m_recordArmed; }, {QKeySequence(Qt::CTRL | Qt::Key_R)});
+    TBRecord = m_commands->add(Place::Card, QStringLiteral("TBRecord"), tr("Re&cord"),
+                               [this] { m_recordArmed = !m_recordArmed; },
+                               {QKeySequence(Qt::CTRL | Qt::Key_R)});
+    TBRecord->setIcon(glyphIcon(Glyph::Record));
+    TBRecord->setToolTip(tr("Record: then click the picture whose word to record"));
     TBRecord->setCheckable(true);
 }
 
@@ -155,15 +123,7 @@ void TFerloMainForm::createToolBar() {
     m_commands->addToolSpace();
 
     // The deck: which card is on screen, and the card commands of the Card menu.
-    m_commands->addToolButton(TBPreviousCard);
-    LABCardNumber = new QLabel(ToolBar1);
-    LABCardNumber->setObjectName(QStringLiteral("LABCardNumber"));
-    LABCardNumber->setTextFormat(Qt::PlainText);
-    LABCardNumber->setAlignment(Qt::AlignCenter);
-    LABCardNumber->setMinimumWidth(84);
-    m_commands->addToolWidget(LABCardNumber);
-    for (QAction* action : {TBNextCard, TBNewCard, TBRemoveCard})
-        m_commands->addToolButton(action);
+    deckCommands().createCardButtons(ToolBar1);
     m_commands->addToolSpace();
     m_commands->addToolButton(TBRecord);
 }
@@ -210,28 +170,7 @@ void TFerloMainForm::createShapeButtons() {
 }
 
 void TFerloMainForm::createLabelButtons() {
-    PBToggleLabels = toolPushButton(QStringLiteral("PBToggleLabels"), tr("&Labels Off"), 81);
-    connect(PBToggleLabels, &QPushButton::clicked, this,
-            [this] { runCommand([this] { PBToggleLabelsClick(); }); });
-    m_commands->addToolSpace();
-
-    auto* caseGroup = new QActionGroup(this);
-    const auto caseButton = [&](const QString& name, Glyph glyph, const QString& hint, bool upper) {
-        QAction* action = m_commands->newButton(name, glyphIcon(glyph), hint, true, [this, upper] {
-            m_deck.edit([upper](CardModel& card) { card.setUpperCase(upper); });
-            // Every label is shown in the case chosen, those of pictures that failed too.
-            m_withheldLabels.fill(std::string());
-            ToggleLabels();
-        });
-        caseGroup->addAction(action);
-        return action;
-    };
-    TBUpperLabels =
-        caseButton(QStringLiteral("TBUpperLabels"), Glyph::UpperA, tr("Uppercase Labels"), true);
-    TBLowerLabels =
-        caseButton(QStringLiteral("TBLowerLabels"), Glyph::LowerA, tr("Lowercase Labels"), false);
-    TBUpperLabels->setChecked(true);
-    m_commands->addToolSpace();
+    labelCommands().createLabelButtons();
 
     //: A button (verb): takes all pictures off the card.
     QPushButton* clear = toolPushButton(QStringLiteral("PBClear"), tr("Clear"), 53);
