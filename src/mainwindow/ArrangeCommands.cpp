@@ -1,34 +1,21 @@
-#include "mainwindow/CardView.h"
-#include "mainwindow/FerloMainForm.h"
-#include "mainwindow/FormatDrops.h"
+#include "mainwindow/ArrangeCommands.h"
 
 #include "dialogs/Messages.h"
 #include "layout/DeckEdit.h"
+#include "layout/DeckSession.h"
 #include "mainwindow/CardStrip.h"
+#include "mainwindow/CardView.h"
 #include "mainwindow/CommandRegistry.h"
-#include "mainwindow/DeckCommands.h"
-#include "mainwindow/DeckHistory.h"
-#include "mainwindow/LabelCommands.h"
+#include "mainwindow/FormatDrops.h"
 #include "mainwindow/LayoutDialog.h"
-#include "mainwindow/LayoutPanel.h"
-#include "mainwindow/PictureControl.h"
 #include "storage/Errors.h"
 
 #include <QAction>
 #include <QDrag>
-#include <QDropEvent>
-#include <QFrame>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMimeData>
-#include <QPainter>
-#include <QPainterPath>
+#include <QPixmap>
 #include <QPointer>
-#include <QStatusBar>
 #include <QToolBar>
-#include <QUndoStack>
-
-// Arranging the deck: undo and redo, moving pictures between cells and cards, moving cards.
 
 namespace ferlo {
 
@@ -39,9 +26,23 @@ const QString kCellFormat = QStringLiteral("application/x-ferlo-cell");
 
 } // namespace
 
-void TFerloMainForm::createArrangeCommands() {
+ArrangeCommands::ArrangeCommands(const WindowPart& part, CommandRegistry* commands, Hooks hooks)
+    : m_part(part)
+    , m_window(part.window)
+    , m_deck(*part.deck)
+    , m_commands(commands)
+    , m_hooks(std::move(hooks)) {}
+
+const CardModel& ArrangeCommands::model() const {
+    return m_deck.card();
+}
+
+void ArrangeCommands::createArrangeCommands(QWidget* cardBase, QToolBar* toolBar,
+                                            QWidget* stripParent) {
     using Place = CommandRegistry::Place;
-    deckCommands().createUndoCommands();
+    PACardBase = cardBase;
+    ToolBar1 = toolBar;
+    ClientArea = stripParent;
     // Moving cards, in the Card menu.
     m_commands->addSeparator(Place::Card);
     m_commands->add(Place::Card, QStringLiteral("mnMoveCardEarlier"), tr("Move card ear&lier"),
@@ -67,17 +68,17 @@ void TFerloMainForm::createArrangeCommands() {
     }
 }
 
-void TFerloMainForm::createPictureDrops() {
+void ArrangeCommands::createPictureDrops() {
     // A picture dragged onto another cell, or onto the previous or next card's button. The
     // drop is handled once the drag has ended, as a command.
-    auto* drops = new FormatDrops(this, kCellFormat, Qt::MoveAction,
+    auto* drops = new FormatDrops(m_window, kCellFormat, Qt::MoveAction,
                                   [this](QObject* target, QPoint at, const QByteArray& data) {
                                       bool ok = false;
                                       const int cell = data.toInt(&ok);
                                       if (!ok)
                                           return;
                                       QMetaObject::invokeMethod(
-                                          this,
+                                          m_window,
                                           [this, target = QPointer<QObject>(target), at, cell] {
                                               runCommand([&] {
                                                   if (target)
@@ -94,14 +95,9 @@ void TFerloMainForm::createPictureDrops() {
             widget->installEventFilter(drops);
         }
     }
-    for (size_t i = 0; i < CellImages.size(); ++i) {
-        if (CellImages[i])
-            connect(CellImages[i], &PictureControl::dragRequested, this,
-                    [this, i] { runGuarded(this, [&] { dragPicture(int(i)); }); });
-    }
 }
 
-void TFerloMainForm::createStrip() {
+void ArrangeCommands::createStrip() {
     // The card strip, and View > Card Strip.
     m_strip = new CardStrip(ClientArea);
     m_strip->hide();
@@ -117,23 +113,25 @@ void TFerloMainForm::createStrip() {
             runCommand([&] { handler(arguments...); });
         };
     };
-    connect(m_strip, &CardStrip::cardChosen, this,
-            stripCommand([this](int index) { deckCommands().showCard(index); }));
-    connect(m_strip, &CardStrip::cardMoved, this, stripCommand([this](int from, int to) {
-                Deck deck = m_deck.deck();
-                if (moveCard(deck, from, to))
-                    changeDeck(deck, to);
-            }));
-    connect(m_strip, &CardStrip::removeRequested, this, stripCommand([this](int index) {
-                deckCommands().showCard(index);
-                deckCommands().removeCard();
-            }));
-    connect(m_strip, &CardStrip::pictureDropped, this,
-            stripCommand([this](int cell, int card) { movePictureToCard(cell, card); }));
+    QObject::connect(m_strip, &CardStrip::cardChosen, m_window,
+                     stripCommand([this](int index) { m_hooks.showCard(index); }));
+    QObject::connect(m_strip, &CardStrip::cardMoved, m_window,
+                     stripCommand([this](int from, int to) {
+                         Deck deck = m_deck.deck();
+                         if (moveCard(deck, from, to))
+                             changeDeck(deck, to);
+                     }));
+    QObject::connect(m_strip, &CardStrip::removeRequested, m_window,
+                     stripCommand([this](int index) {
+                         m_hooks.showCard(index);
+                         m_hooks.removeCard();
+                     }));
+    QObject::connect(m_strip, &CardStrip::pictureDropped, m_window,
+                     stripCommand([this](int cell, int card) { movePictureToCard(cell, card); }));
     updateStrip();
 }
 
-void TFerloMainForm::dragPicture(int cell) {
+void ArrangeCommands::dragPicture(int cell) {
     const QImage picture = view().dragImage(cell);
     auto* drag = new QDrag(view().dragSource(cell));
     auto* data = new QMimeData;
@@ -151,7 +149,7 @@ void TFerloMainForm::dragPicture(int cell) {
     drag->exec(Qt::MoveAction);
 }
 
-void TFerloMainForm::dropPicture(QObject* target, QPoint at, int cell) {
+void ArrangeCommands::dropPicture(QObject* target, QPoint at, int cell) {
     if (target == PACardBase) {
         if (const int to = view().cellAt(at); to >= 0)
             moveCell(cell, to);
@@ -164,55 +162,37 @@ void TFerloMainForm::dropPicture(QObject* target, QPoint at, int cell) {
     }
 }
 
-int TFerloMainForm::stripHeight() const {
+int ArrangeCommands::stripHeight() const {
     return m_strip && m_strip->isVisibleTo(ClientArea) ? CardStrip::kPreviewSize + 40 : 0;
 }
 
-void TFerloMainForm::placeStrip(const QRect& room) {
+void ArrangeCommands::placeStrip(const QRect& room) {
     if (m_strip)
         m_strip->setGeometry(room);
 }
 
-void TFerloMainForm::updateStrip() {
+void ArrangeCommands::updateStrip() {
     if (!m_strip)
         return;
     const bool shown = m_stripWanted && m_deck.count() > 1;
     if (shown != m_strip->isVisibleTo(ClientArea)) {
         m_strip->setVisible(shown);
-        layoutClientArea(ClientArea->size());
-        // The card follows its base as after a resize, but as a command's pass: the event loop
-        // keeps turning while big pictures are fitted again.
-        whenPicturesPlaced([this] {
-            const QSize before = PACard->size();
-            SetOrientation();
-            if (PACard->size() == before)
-                return;
-            ToggleCutLines();
-            labelCommands().Display_All_Labels();
-            notePartialPictures(fitAllPictures(false, true));
-        });
+        m_hooks.followStrip();
     }
     if (shown)
         m_strip->showDeck(m_deck.deck(), m_deck.current());
 }
 
-void TFerloMainForm::changeDeck(const Deck& deck, int current, const QString& name) {
-    if (!name.isEmpty())
-        deckCommands().history().nameNextStep(name);
-    deckCommands().restoreDeck(deck, current);
-    render();
-}
-
-void TFerloMainForm::moveCell(int from, int to) {
+void ArrangeCommands::moveCell(int from, int to) {
     Deck deck = m_deck.deck();
     if (!swapCells(deck.cards[size_t(m_deck.current())], from, to))
         return;
     changeDeck(deck, m_deck.current());
 }
 
-void TFerloMainForm::moveFocusedPicture(int dx, int dy) {
+void ArrangeCommands::moveFocusedPicture(int dx, int dy) {
     const int from = view().focusedCell();
-    if (from < 0 || from >= int(cells().size()))
+    if (from < 0 || from >= int(model().cells().size()))
         return;
     // Where each cell stands on the panel.
     const auto place = [&](int i) {
@@ -222,7 +202,7 @@ void TFerloMainForm::moveFocusedPicture(int dx, int dy) {
     const QPoint at = place(from);
     int to = -1;
     int nearest = 0;
-    for (int i = 0; i < int(cells().size()); ++i) {
+    for (int i = 0; i < int(model().cells().size()); ++i) {
         const QPoint cell = place(i);
         const int along = dx != 0 ? (cell.x() - at.x()) * dx : (cell.y() - at.y()) * dy;
         const bool inLine = dx != 0 ? cell.y() == at.y() : cell.x() == at.x();
@@ -237,7 +217,7 @@ void TFerloMainForm::moveFocusedPicture(int dx, int dy) {
     view().focusCell(to);
 }
 
-void TFerloMainForm::movePictureToCard(int cell, int target) {
+void ArrangeCommands::movePictureToCard(int cell, int target) {
     const int current = m_deck.current();
     if (target == current || target < 0 || target >= m_deck.count() || cell < 0 ||
         size_t(cell) >= m_deck.currentCard().cells.size() ||
@@ -261,14 +241,14 @@ void TFerloMainForm::movePictureToCard(int cell, int target) {
     showStatus(tr("Moved to card %1").arg(target + 1));
 }
 
-void TFerloMainForm::moveCurrentCard(int to) {
+void ArrangeCommands::moveCurrentCard(int to) {
     Deck deck = m_deck.deck();
     if (!moveCard(deck, m_deck.current(), to))
         return;
     changeDeck(deck, to);
 }
 
-void TFerloMainForm::changeLayoutOfAllCards() {
+void ArrangeCommands::changeLayoutOfAllCards() {
     const Deck& deck = m_deck.deck();
     int pictures = 0;
     int before = 0; // the pictures on the cards before the one on screen
@@ -281,7 +261,7 @@ void TFerloMainForm::changeLayoutOfAllCards() {
         }
     }
     // The choice of Card > Layout ..., offered first as the card on screen has it.
-    LayoutDialog dialog(model(), this, pictures);
+    LayoutDialog dialog(model(), m_window, pictures);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const LayoutChoice choice = dialog.choice();

@@ -5,6 +5,7 @@
 #include "layout/CardGeometry.h"
 #include "layout/FitSize.h"
 #include "mainwindow/ActivityCommands.h"
+#include "mainwindow/ArrangeCommands.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckCommands.h"
 #include "mainwindow/FileBrowser.h"
@@ -289,7 +290,7 @@ DeckCommands& TFerloMainForm::deckCommands() {
             dropStaleStatus();
         };
         hooks.updateStrip = [this] {
-            updateStrip();
+            arrangeCommands().updateStrip();
         };
         m_deckCommands = std::make_unique<DeckCommands>(windowPart(), m_commands, std::move(hooks));
     }
@@ -302,6 +303,40 @@ bool TFerloMainForm::openDeck(const QString& path) {
 
 void TFerloMainForm::startDeck(const DeckCard& layout) {
     deckCommands().startDeck(layout);
+}
+
+ArrangeCommands& TFerloMainForm::arrangeCommands() {
+    if (!m_arrange) {
+        ArrangeCommands::Hooks hooks;
+        hooks.view = [this]() -> CardView& {
+            return view();
+        };
+        hooks.changeDeck = [this](const Deck& deck, int current, const QString& name) {
+            changeDeck(deck, current, name);
+        };
+        hooks.showCard = [this](int index) {
+            deckCommands().showCard(index);
+        };
+        hooks.removeCard = [this] {
+            deckCommands().removeCard();
+        };
+        hooks.followStrip = [this] {
+            layoutClientArea(ClientArea->size());
+            // The card follows its base as after a resize, but as a command's pass: the event
+            // loop keeps turning while big pictures are fitted again.
+            whenPicturesPlaced([this] {
+                const QSize before = PACard->size();
+                SetOrientation();
+                if (PACard->size() == before)
+                    return;
+                ToggleCutLines();
+                labelCommands().Display_All_Labels();
+                notePartialPictures(fitAllPictures(false, true));
+            });
+        };
+        m_arrange = std::make_unique<ArrangeCommands>(windowPart(), m_commands, std::move(hooks));
+    }
+    return *m_arrange;
 }
 
 LabelCommands& TFerloMainForm::labelCommands() {

@@ -39,7 +39,7 @@ struct SymbolChoice;
 class TAboutBox;
 class TLine;
 class TdlgOptions;
-class CardStrip;
+class ArrangeCommands;
 class CardView;
 class CommandRegistry;
 class DeckCommands;
@@ -238,31 +238,9 @@ private:
     class LayoutView;
     std::unique_ptr<CardView> m_countView;
     std::unique_ptr<CardView> m_layoutView;
-    // Arranging the deck (ArrangeCommands.cpp): undo and redo, moving pictures between cells
-    // and cards, moving cards, and laying the deck's pictures out anew.
-    void createArrangeCommands();
-    void createPictureDrops();
-    void createStrip();
     // A change of several cards or cells made on the deck: it replaces the deck, and the card
     // `current` comes on screen; `name` names its step in the history.
     void changeDeck(const Deck& deck, int current, const QString& name = QString());
-    // Moves the picture of a cell to another cell of the card, the two changing places.
-    void moveCell(int from, int to);
-    // Alt+arrow: the focused picture goes to the neighbouring cell that way.
-    void moveFocusedPicture(int dx, int dy);
-    // Moves a cell's picture into the first free cell of another card.
-    void movePictureToCard(int cell, int card);
-    void moveCurrentCard(int to);
-    // Drags a cell's picture: onto another cell (the two change places), onto the previous or
-    // next card's button (the first free cell of that card).
-    void dragPicture(int cell);
-    void dropPicture(QObject* target, QPoint at, int cell);
-    void changeLayoutOfAllCards();
-    // The card strip under the card: shown for a deck of several cards when View > Card Strip
-    // is checked, and its height taken from the card base.
-    void updateStrip();
-    int stripHeight() const;
-    void placeStrip(const QRect& room);
 
     // The commands, registered by the parts they belong to (WindowCommands.cpp): the menus,
     // the File menu's deck and print commands, the Card menu, the toolbar's buttons.
@@ -275,6 +253,9 @@ private:
     // The deck and its history (DeckCommands.h), made on first use.
     DeckCommands& deckCommands();
     std::unique_ptr<DeckCommands> m_deckCommands;
+    // Arranging the deck and the card strip (ArrangeCommands.h), made on first use.
+    ArrangeCommands& arrangeCommands();
+    std::unique_ptr<ArrangeCommands> m_arrange;
     void createToolBar();
     void createShapeButtons();
     void createLabelButtons();
@@ -356,8 +337,6 @@ private:
     // pictures, the errors go to its list (m_placingErrors) for its one message instead.
     void runPlacing(const std::function<void()>& handler);
     QStringList* m_placingErrors = nullptr;
-    CardStrip* m_strip = nullptr;
-    QAction* m_stripShown = nullptr;
 
     // Symbols (SymbolCommands.cpp): the Symbols tab beside the file browser, a symbol placed by
     // a click or a drop, its word spoken, Card > Cards from Words and Options > Symbols.
@@ -371,7 +350,6 @@ private:
     void editSymbolFolders();
     QTabBar* BrowserTabs = nullptr;
     SymbolBrowser* Symbols = nullptr;
-    bool m_stripWanted = true; // View > Card Strip
     CommandRegistry* m_commands = nullptr;
 
     // Keeping work between runs: the recovery copies and the recent decks (Recovery.h), made on

@@ -8,6 +8,7 @@
 #include "dialogs/SpeechDialog.h"
 #include "layout/CardGeometry.h"
 #include "mainwindow/ActivityCommands.h"
+#include "mainwindow/ArrangeCommands.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckCommands.h"
 #include "mainwindow/DeckHistory.h"
@@ -99,7 +100,8 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
 
     browseTo(QDir::currentPath());
     runGuarded(this, [this] { FormCreate(); });
-    createArrangeCommands();
+    deckCommands().createUndoCommands();
+    arrangeCommands().createArrangeCommands(PACardBase, ToolBar1, ClientArea);
     createSymbolCommands();
     createRecovery();
     deckCommands().updateDeckControls();
@@ -241,10 +243,10 @@ void TFerloMainForm::layoutClientArea(QSize client) {
     ToolBar1->setGeometry(0, 0, width, kToolBarHeight);
     StatusBar1->setGeometry(0, height - kStatusBarHeight, width, kStatusBarHeight);
     Panel1->setGeometry(visual(QRect(0, kToolBarHeight, kBrowserWidth, middle)));
-    const int strip = stripHeight(); // the card strip under the card base
+    const int strip = arrangeCommands().stripHeight(); // the card strip under the card base
     PACardBase->setGeometry(
         visual(QRect(kBrowserWidth, kToolBarHeight, width - kBrowserWidth, middle - strip)));
-    placeStrip(visual(
+    arrangeCommands().placeStrip(visual(
         QRect(kBrowserWidth, kToolBarHeight + middle - strip, width - kBrowserWidth, strip)));
 
     // The browser from top to bottom: caption, drive box, bevel, directories, bevel, files.
@@ -297,6 +299,8 @@ void TFerloMainForm::createCells() {
         connect(image, &PictureControl::mouseDown, this,
                 [this, i](Qt::MouseButton button) { pressCell(i, button); });
         connect(image, &PictureControl::menuRequested, this, [this, i] { showPictureMenu(i); });
+        connect(image, &PictureControl::dragRequested, this,
+                [this, i] { runGuarded(this, [&] { arrangeCommands().dragPicture(i); }); });
         CellImages[i] = image;
         labelCommands().createCellLabel(i, PACard);
     }

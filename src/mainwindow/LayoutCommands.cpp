@@ -1,6 +1,7 @@
 #include "mainwindow/FerloMainForm.h"
 
 #include "dialogs/Messages.h"
+#include "mainwindow/ArrangeCommands.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
@@ -83,7 +84,7 @@ LayoutPanel* TFerloMainForm::layoutPanel() {
     connect(m_layoutPanel, &LayoutPanel::pressed, this,
             [this](int i, Qt::MouseButton button) { pressCell(i, button); });
     connect(m_layoutPanel, &LayoutPanel::dragRequested, this,
-            [this](int index) { runGuarded(this, [&] { dragPicture(index); }); });
+            [this](int index) { runGuarded(this, [&] { arrangeCommands().dragPicture(index); }); });
     connect(m_layoutPanel, &LayoutPanel::editRequested, this,
             [this](int index) { runGuarded(this, [&] { editLabel(index); }); });
     connect(m_layoutPanel, &LayoutPanel::menuRequested, this,

@@ -2,6 +2,7 @@
 
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckCommands.h"
+#include "mainwindow/DeckHistory.h"
 #include "mainwindow/LabelCommands.h"
 
 #include <QAction>
@@ -55,6 +56,13 @@ void TFerloMainForm::showCurrentCard() {
     // The file list mirrors the card on screen, as after browsing away and back.
     renderSelection();
     deckCommands().updateDeckControls();
+}
+
+void TFerloMainForm::changeDeck(const Deck& deck, int current, const QString& name) {
+    if (!name.isEmpty())
+        deckCommands().history().nameNextStep(name);
+    deckCommands().restoreDeck(deck, current);
+    render();
 }
 
 void TFerloMainForm::showStatus(const QString& text) {
