@@ -290,6 +290,67 @@ private slots:
         QCOMPARE(view().pictureCount(), 0);
     }
 
+    // Through a deck of counts, a grid and a sheet, in either direction, the toolbar and the
+    // panel follow the card on screen: a count card checks its count button and may be turned,
+    // a grid or a sheet checks none and shows its page's own orientation, which cannot be
+    // chosen; the card of the counts or the panel shows.
+    void toolbarFollowsTheCardOnScreen_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::addColumn<QString>("countButton"); // empty: a grid or a sheet
+        QTest::addColumn<bool>("portrait");
+        // The deck: four upright, a 3 × 2 grid on A4 turned, a sheet on A4 upright, six turned.
+        QTest::newRow("count to grid") << 0 << 1 << QString() << false;
+        QTest::newRow("grid to sheet") << 1 << 2 << QString() << true;
+        QTest::newRow("sheet to count") << 2 << 3 << QStringLiteral("TB6PerPage") << false;
+        QTest::newRow("count back to sheet") << 3 << 2 << QString() << true;
+        QTest::newRow("grid back to count") << 1 << 0 << QStringLiteral("TB4PerPage") << true;
+    }
+    void toolbarFollowsTheCardOnScreen() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        QFETCH(QString, countButton);
+        QFETCH(bool, portrait);
+        DeckCard four;
+        four.perPage = 4;
+        four.portrait = true;
+        DeckCard grid;
+        grid.layout = gridLayout({3, 2, A4, true, 0, 0, 0, 0, 10});
+        grid.perPage = 6;
+        DeckCard sheet;
+        sheet.layout.kind = CardLayout::Kind::Sheet;
+        sheet.layout.Name = "Testa B 10";
+        sheet.perPage = 10;
+        DeckCard six;
+        six.perPage = 6;
+        Deck deck;
+        deck.cards = {four, grid, sheet, six};
+        writeDeck(folder().file("mixed.ferlo"), deck);
+        QVERIFY(form().openDeck(folder().file("mixed.ferlo")));
+        QVERIFY2(messages().texts().isEmpty(), qPrintable(messages().texts().join('\n')));
+        const auto go = [&](int card) {
+            while (form().deck().current() < card)
+                form().findChild<QAction*>(QStringLiteral("TBNextCard"))->trigger();
+            while (form().deck().current() > card)
+                form().findChild<QAction*>(QStringLiteral("TBPreviousCard"))->trigger();
+        };
+        go(from);
+        go(to);
+        QCOMPARE(form().deck().current(), to);
+
+        const bool count = !countButton.isEmpty();
+        auto* panel = form().findChild<LayoutPanel*>(QStringLiteral("LayoutPanel"));
+        QCOMPARE(view().PACard->isVisible(), count);
+        QCOMPARE(panel && panel->isVisible(), !count);
+        for (QAction* button : {view().TB1PerPage, view().TB2PerPage, view().TB4PerPage,
+                                view().TB6PerPage, view().TB8PerPage})
+            QCOMPARE(button->isChecked(), button->objectName() == countButton);
+        QCOMPARE(view().TBPortrait->isEnabled(), count);
+        QCOMPARE(view().TBLandScape->isEnabled(), count);
+        QCOMPARE(view().TBPortrait->isChecked(), portrait);
+        QCOMPARE(view().TBLandScape->isChecked(), !portrait);
+    }
+
     // The panel draws a round sheet's card as it prints: a filled picture clipped to the circle.
     void roundCardsClipTheirPictures() {
         answerLayoutDialog(3, "sheetSearch=testa r6;fillBox=1");
