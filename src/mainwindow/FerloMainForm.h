@@ -57,8 +57,8 @@ struct CardPage;
 // is read back from a control. Every handler runs inside the error guard, so an error ends in a
 // message box and the program goes on. The controls are its own: others find them by their
 // object names. Building the controls and their geometry is in FerloMainFormWidgets.cpp, the
-// render pass in RenderPass.cpp; the labels and the deck are parts of their own
-// (LabelCommands.h, DeckCommands.h).
+// render pass in RenderPass.cpp; the labels, the deck and arranging it are parts of their own
+// (LabelCommands.h, DeckCommands.h, ArrangeCommands.h).
 class TFerloMainForm : public QMainWindow {
     Q_OBJECT
 public:
