@@ -55,7 +55,6 @@ void TFerloMainForm::renderSwitches() {
     TBUpperLabels->setVisible(on);
     TBLowerLabels->setVisible(on);
     PBToggleLabels->setText(on ? tr("&Labels Off") : tr("&Labels On"));
-    TBRecord->setChecked(m_recordArmed);
     renderOrientation();
 }
 

@@ -104,8 +104,6 @@ void TFerloMainForm::showLayoutState() {
     renderOrientation();
     PACard->setVisible(!layout);
     layoutPanel()->setVisible(layout);
-    if (!RecordPanel->isVisible())
-        RecordPanel->setParent(layout ? static_cast<QWidget*>(PACardBase) : PACard);
     refreshLayoutPanel();
 }
 

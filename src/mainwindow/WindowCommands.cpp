@@ -9,6 +9,8 @@
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
+#include "mainwindow/SoundCommands.h"
+#include "mainwindow/SymbolCommands.h"
 #include "printing/job/PrintJob.h"
 
 #include <QAction>
@@ -89,7 +91,7 @@ void TFerloMainForm::createFileCommands() {
     printCommands().createPrintCommands();
     m_commands->addSeparator(Place::File);
     file(QStringLiteral("mnDeckProperties"), tr("Deck P&roperties ..."),
-         [this] { editDeckProperties(); });
+         [this] { soundCommands().editDeckProperties(); });
     m_commands->addSeparator(Place::File);
     // Exit closes the window, which asks about unsaved changes first.
     file(QStringLiteral("mnExit"), tr("e&xit"),
@@ -126,16 +128,11 @@ void TFerloMainForm::createCardCommands() {
     m_commands->add(Place::Card, QStringLiteral("mnLayout"), tr("&Layout ..."),
                     [this] { chooseLayout(); });
     m_commands->add(Place::Card, QStringLiteral("mnCardsFromWords"), tr("Cards from &Words ..."),
-                    [this] { cardsFromWords(); });
+                    [this] { symbolCommands().cardsFromWords(); });
     m_commands->add(Place::Card, QStringLiteral("mnActivity"), tr("Make &Activity ..."),
                     [this] { activityCommands().makeActivity(); });
     m_commands->addSeparator(Place::Card);
-    // Checked, it waits for the click on the picture whose word is to be recorded.
-    TBRecord =
-        card(QStringLiteral("TBRecord"), tr("Re&cord"),
-             tr("Record: then click the picture whose word to record"), Glyph::Record,
-             [this] { m_recordArmed = !m_recordArmed; }, {QKeySequence(Qt::CTRL | Qt::Key_R)});
-    TBRecord->setCheckable(true);
+    soundCommands().createRecordCommand();
 }
 
 void TFerloMainForm::createToolBar() {
@@ -165,7 +162,7 @@ void TFerloMainForm::createToolBar() {
     for (QAction* action : {TBNextCard, TBNewCard, TBRemoveCard})
         m_commands->addToolButton(action);
     m_commands->addToolSpace();
-    m_commands->addToolButton(TBRecord);
+    m_commands->addToolButton(m_commands->command(QStringLiteral("TBRecord")));
 }
 
 void TFerloMainForm::createShapeButtons() {
