@@ -14,6 +14,8 @@
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
+#include "mainwindow/SoundCommands.h"
+#include "mainwindow/SymbolCommands.h"
 #include "mainwindow/SymbolPictures.h"
 #include "pictures/PictureCache.h"
 #include "pictures/Workers.h"
@@ -375,6 +377,51 @@ void TFerloMainForm::setWordBacks(bool on) {
     printCommands().setWordBacks(on);
 }
 
+SoundCommands& TFerloMainForm::soundCommands() {
+    if (!m_sound) {
+        SoundCommands::Hooks hooks;
+        hooks.render = [this] {
+            render();
+        };
+        hooks.updateDeckControls = [this] {
+            deckCommands().updateDeckControls();
+        };
+        hooks.shownPanel = [this]() -> QWidget* {
+            return view().surface();
+        };
+        m_sound = std::make_unique<SoundCommands>(windowPart(), m_commands, std::move(hooks));
+    }
+    return *m_sound;
+}
+
+namespace {
+// The client area's size as it was last laid out: the status bar spans it at its bottom. (Before
+// the window is shown the client area widget has no size of its own yet.)
+QSize laidOutClient(const QWidget* statusBar) {
+    return {statusBar->geometry().right() + 1, statusBar->geometry().bottom() + 1};
+}
+} // namespace
+
+SymbolCommands& TFerloMainForm::symbolCommands() {
+    if (!m_symbols) {
+        SymbolCommands::Hooks hooks;
+        hooks.view = [this]() -> CardView& {
+            return view();
+        };
+        hooks.changeDeck = [this](const Deck& deck, int current, const QString& name) {
+            changeDeck(deck, current, name);
+        };
+        hooks.shownDirectory = [this] {
+            return shownDirectory();
+        };
+        hooks.relayout = [this] {
+            layoutClientArea(laidOutClient(StatusBar1));
+        };
+        m_symbols = std::make_unique<SymbolCommands>(windowPart(), std::move(hooks));
+    }
+    return *m_symbols;
+}
+
 ActivityCommands& TFerloMainForm::activityCommands() {
     if (!m_activities) {
         ActivityCommands::Hooks hooks;
@@ -382,12 +429,13 @@ ActivityCommands& TFerloMainForm::activityCommands() {
             changeDeck(deck, current, name);
         };
         hooks.speakText = [this](const QString& word) {
-            speakText(word);
+            soundCommands().speakText(word);
         };
         hooks.shownDirectory = [this] {
             return shownDirectory();
         };
-        m_activities = std::make_unique<ActivityCommands>(windowPart(), MediaPlayer1, hooks);
+        m_activities =
+            std::make_unique<ActivityCommands>(windowPart(), soundCommands().player(), hooks);
     }
     return *m_activities;
 }

@@ -19,10 +19,8 @@ class QActionGroup;
 class QFrame;
 class QLabel;
 class QMenu;
-class QProgressBar;
 class QPushButton;
 class QStatusBar;
-class QTabBar;
 class QToolBar;
 
 namespace ferlo {
@@ -34,8 +32,6 @@ class LabelCommands;
 class LayoutPanel;
 struct LayoutChoice;
 class PictureControl;
-class SymbolBrowser;
-struct SymbolChoice;
 class TAboutBox;
 class TLine;
 class TdlgOptions;
@@ -47,8 +43,8 @@ struct RecoveryCopy;
 class ActivityCommands;
 class PrintCommands;
 class Recovery;
-class SoundPlayer;
-class WordRecorder;
+class SoundCommands;
+class SymbolCommands;
 struct CardPage;
 
 // The main window: the file browser on the left, the toolbar, the menus and the white card with
@@ -180,19 +176,9 @@ private:
 
     // A press on the picture control of a cell.
     void ImageMouseDown(int index, Qt::MouseButton Button);
-    void speakCellWord(int index);
-    // A word spoken as a cell's word is (speakCellWord).
-    void speakText(const QString& word);
-    void showSpeechOptions();
-    // File > Deck Properties: the deck's language, one step of the history.
-    void editDeckProperties();
-    // Recording a word (Recording.cpp).
-    void createRecording();
-    void recordCellWord(int index);
     // A press on a cell's picture, on either card panel: with Record on a left press records the
     // word; otherwise the press goes to ImageMouseDown.
     void pressCell(int index, Qt::MouseButton button);
-    void saveRecording(int index, const std::vector<float>& samples, int rate);
     void showPictureMenu(int index);
 
     // The model of the card on screen, which the deck keeps.
@@ -256,6 +242,11 @@ private:
     // Arranging the deck and the card strip (ArrangeCommands.h), made on first use.
     ArrangeCommands& arrangeCommands();
     std::unique_ptr<ArrangeCommands> m_arrange;
+    // Sound and recording (SoundCommands.h) and symbols (SymbolCommands.h), made on first use.
+    SoundCommands& soundCommands();
+    std::unique_ptr<SoundCommands> m_sound;
+    SymbolCommands& symbolCommands();
+    std::unique_ptr<SymbolCommands> m_symbols;
     void createToolBar();
     void createShapeButtons();
     void createLabelButtons();
@@ -298,22 +289,12 @@ private:
     QStatusBar* StatusBar1 = nullptr;
     Deck m_statusDeck;
     int m_statusGeneration = -1;
-    SoundPlayer* MediaPlayer1 = nullptr;
 
     // The toolbar buttons the handlers read.
     QActionGroup* CountGroup = nullptr;
     QAction* TBPortrait = nullptr;
     QAction* TBLandScape = nullptr;
     QAction* TBCutLines = nullptr;
-    // Record, then a click on a picture, records its word.
-    QAction* TBRecord = nullptr;
-    // Record is on: the next left press on a picture records its word.
-    bool m_recordArmed = false;
-    WordRecorder* Recorder = nullptr;
-    QFrame* RecordPanel = nullptr;
-    QLabel* RecordCaption = nullptr;
-    QProgressBar* RecordLevel = nullptr;
-    int m_recordingCell = -1;
 
     TAboutBox* m_aboutBox = nullptr;
     TdlgOptions* m_options = nullptr;
@@ -338,18 +319,6 @@ private:
     void runPlacing(const std::function<void()>& handler);
     QStringList* m_placingErrors = nullptr;
 
-    // Symbols (SymbolCommands.cpp): the Symbols tab beside the file browser, a symbol placed by
-    // a click or a drop, its word spoken, Card > Cards from Words and Options > Symbols.
-    void createSymbolCommands();
-    // Places the tabs over the browser at `top` of its column of `height`; their height.
-    int placeSymbolTab(int top, int height);
-    // Puts a choice into a cell (-1: the free cell of lowest index), one step of the history.
-    void placeSymbolChoice(const SymbolChoice& choice, int cell);
-    void speakSymbolWord(int index);
-    void cardsFromWords();
-    void editSymbolFolders();
-    QTabBar* BrowserTabs = nullptr;
-    SymbolBrowser* Symbols = nullptr;
     CommandRegistry* m_commands = nullptr;
 
     // Keeping work between runs: the recovery copies and the recent decks (Recovery.h), made on

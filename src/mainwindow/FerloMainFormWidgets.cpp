@@ -5,7 +5,6 @@
 #include "dialogs/Messages.h"
 #include "dialogs/Options.h"
 #include "dialogs/ScreenFit.h"
-#include "dialogs/SpeechDialog.h"
 #include "layout/CardGeometry.h"
 #include "mainwindow/ActivityCommands.h"
 #include "mainwindow/ArrangeCommands.h"
@@ -19,10 +18,10 @@
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
+#include "mainwindow/SoundCommands.h"
+#include "mainwindow/SymbolCommands.h"
 #include "printing/job/DuplexDialog.h"
 #include "printing/job/PrintJob.h"
-#include "sound/SoundPlayer.h"
-#include "sound/Speech.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -30,6 +29,7 @@
 #include <QDir>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -84,12 +84,7 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     createToolBar();
     createBrowser();
     createCard();
-    MediaPlayer1 = new SoundPlayer(this);
-    MediaPlayer1->setObjectName(QStringLiteral("MediaPlayer1"));
-    // A sound is opened after its click has returned: its failure comes back as a message.
-    connect(MediaPlayer1, &SoundPlayer::failed, this,
-            [this](const QString& message) { showError(this, message); });
-    createRecording();
+    soundCommands().createRecording(PACard);
 
     openAt(QSize(kDesignedClientWidth, kDesignedClientHeight + menuBar()->sizeHint().height()),
            false);
@@ -102,7 +97,11 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     runGuarded(this, [this] { FormCreate(); });
     deckCommands().createUndoCommands();
     arrangeCommands().createArrangeCommands(PACardBase, ToolBar1, ClientArea);
-    createSymbolCommands();
+    symbolCommands().createSymbolCommands({Panel1,
+                                           DriveComboBox1,
+                                           FileListBox1,
+                                           {Panel3, Bevel1, Panel4, Bevel2, Panel5},
+                                           PACardBase});
     createRecovery();
     deckCommands().updateDeckControls();
 }
@@ -113,45 +112,11 @@ void TFerloMainForm::setDialogs(TAboutBox* aboutBox, TdlgOptions* options) {
     m_aboutBox = aboutBox;
     m_options = options;
     if (options) {
-        connect(options, &TdlgOptions::speechRequested, this, [this] { showSpeechOptions(); });
-        connect(options, &TdlgOptions::symbolsRequested, this, [this] { editSymbolFolders(); });
+        connect(options, &TdlgOptions::speechRequested, this,
+                [this, options] { soundCommands().showSpeechOptions(options); });
+        connect(options, &TdlgOptions::symbolsRequested, this,
+                [this, options] { symbolCommands().editSymbolFolders(options); });
     }
-}
-
-namespace {
-// The installed voices as the speech dialogs list them.
-QList<QPair<QString, QString>> voiceChoices() {
-    QList<QPair<QString, QString>> voices;
-    for (const SpeechVoice& voice : speechVoices())
-        voices.append({voice.language, voice.name});
-    return voices;
-}
-} // namespace
-
-void TFerloMainForm::showSpeechOptions() {
-    TdlgSpeech dialog(voiceChoices(), m_options ? static_cast<QWidget*>(m_options) : this);
-    dialog.exec();
-}
-
-void TFerloMainForm::editDeckProperties() {
-    const QString was = QString::fromStdString(m_deck.deck().language.value_or(std::string()));
-    QString language = was;
-    QList<QPair<QString, QString>> voices = voiceChoices();
-    // A tag the engine has no voice of its own for ("en") is shown by the voice that speaks it.
-    const bool listed = std::any_of(voices.begin(), voices.end(), [&](const auto& voice) {
-        return voice.first.compare(was, Qt::CaseInsensitive) == 0;
-    });
-    if (!was.isEmpty() && !listed) {
-        const QString speaking = voiceForLanguage(was);
-        const auto found = std::find_if(voices.begin(), voices.end(),
-                                        [&](const auto& voice) { return voice.first == speaking; });
-        if (found != voices.end())
-            voices.append({was, found->second});
-    }
-    if (!editDeckLanguage(this, voices, language) || language == was)
-        return;
-    m_deck.setLanguage(language.isEmpty() ? std::nullopt : std::optional(language.toStdString()));
-    deckCommands().updateDeckControls();
 }
 
 void TFerloMainForm::createBrowser() {
@@ -257,7 +222,7 @@ void TFerloMainForm::layoutClientArea(QSize client) {
     };
     stack(Panel2, 32);
     // The Files and Symbols tabs take their room from the folders, so the files keep theirs.
-    const int tabs = placeSymbolTab(top, middle);
+    const int tabs = symbolCommands().placeSymbolTab(top, middle);
     top += tabs;
     stack(Panel3, 32);
     stack(Bevel1, 4);
@@ -281,15 +246,43 @@ QString TFerloMainForm::shownDirectory() const {
 
 void TFerloMainForm::pressCell(int index, Qt::MouseButton button) {
     runGuarded(this, [&] {
-        // Record waits for this click: the picture's word is recorded, not played.
-        if (button == Qt::LeftButton && m_recordArmed) {
-            m_recordArmed = false;
-            recordCellWord(index);
-        } else {
+        if (!soundCommands().takeRecordPress(index, button == Qt::LeftButton))
             ImageMouseDown(index, button);
-        }
     });
     render();
+}
+
+void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
+    // A control beyond the cells of the current layout has no cell: the press does nothing.
+    if (index < 0 || index >= int(cells().size()))
+        return;
+    if (Button == Qt::LeftButton)
+        soundCommands().playCell(index);
+    else if (Button == Qt::RightButton)
+        ClearCell(index);
+}
+
+void TFerloMainForm::showPictureMenu(int index) {
+    if (index < 0 || index >= int(cells().size()) || !cells()[size_t(index)].filled())
+        return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("PictureMenu"));
+    const auto item = [&](const QString& name, const QString& text, auto handler) {
+        QAction* action = menu.addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, handler] {
+            runGuarded(this, handler);
+            render();
+        });
+    };
+    item(QStringLiteral("mnPlay"), tr("&Play"),
+         [this, index] { ImageMouseDown(index, Qt::LeftButton); });
+    item(QStringLiteral("mnRecordWord"), tr("&Record word"),
+         [this, index] { soundCommands().recordCellWord(index); });
+    item(QStringLiteral("mnEditWord"), tr("&Edit word"), [this, index] { editLabel(index); });
+    item(QStringLiteral("mnTakeOff"), tr("&Take off"),
+         [this, index] { ImageMouseDown(index, Qt::RightButton); });
+    menu.exec(view().menuPoint(index));
 }
 
 void TFerloMainForm::createCells() {

@@ -109,8 +109,6 @@ void TFerloMainForm::showLayoutState() {
     CardView& shown = view();
     for (CardView* panel : {m_countView.get(), m_layoutView.get()})
         panel->setShown(panel == &shown);
-    if (!RecordPanel->isVisible())
-        RecordPanel->setParent(shown.surface());
     refreshLayoutPanel();
 }
 

@@ -35,7 +35,6 @@ void TFerloMainForm::renderSwitches() {
     }
     TBCutLines->setChecked(card.cutLinesOn());
     labelCommands().renderSwitches();
-    TBRecord->setChecked(m_recordArmed);
     renderOrientation();
 }
 

@@ -1,13 +1,11 @@
-#include "mainwindow/CardView.h"
-#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/SymbolCommands.h"
 
 #include "dialogs/Messages.h"
-#include "dialogs/Options.h"
-#include "mainwindow/FileBrowser.h"
+#include "layout/DeckSession.h"
+#include "mainwindow/CardView.h"
 #include "mainwindow/FormatDrops.h"
 #include "mainwindow/SymbolBrowser.h"
 #include "mainwindow/SymbolDialogs.h"
-#include "sound/SoundPlayer.h"
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "symbols/SymbolIndex.h"
@@ -30,15 +28,22 @@ namespace {
 
 constexpr int kSymbolsTab = 1;
 
-// The client area's size as it was last laid out: the status bar spans it at its bottom. (Before
-// the window is shown the client area widget has no size of its own yet.)
-QSize laidOutClient(const QWidget* statusBar) {
-    return {statusBar->geometry().right() + 1, statusBar->geometry().bottom() + 1};
-}
-
 } // namespace
 
-void TFerloMainForm::createSymbolCommands() {
+SymbolCommands::SymbolCommands(const WindowPart& part, Hooks hooks)
+    : m_part(part)
+    , m_window(part.window)
+    , m_deck(*part.deck)
+    , m_hooks(std::move(hooks)) {}
+
+const CardModel& SymbolCommands::model() const {
+    return m_deck.card();
+}
+
+void SymbolCommands::createSymbolCommands(const Browser& browser) {
+    m_browser = browser;
+    QWidget* Panel1 = browser.column;
+    QWidget* DriveComboBox1 = browser.drives;
     BrowserTabs = new QTabBar(Panel1);
     BrowserTabs->setObjectName(QStringLiteral("BrowserTabs"));
     BrowserTabs->setDocumentMode(true);
@@ -54,7 +59,7 @@ void TFerloMainForm::createSymbolCommands() {
         before = before->previousInFocusChain();
     QWidget::setTabOrder(before, BrowserTabs);
     QWidget::setTabOrder(BrowserTabs, DriveComboBox1);
-    QWidget* previous = FileListBox1;
+    QWidget* previous = browser.fileList;
     for (QWidget* next : {static_cast<QWidget*>(Symbols->searchField()),
                           Symbols->findChild<QWidget*>(QStringLiteral("SymbolLineArt")),
                           static_cast<QWidget*>(Symbols->results())}) {
@@ -62,54 +67,54 @@ void TFerloMainForm::createSymbolCommands() {
         previous = next;
     }
     Symbols->setUserFolders(readSymbolFolders());
-    connect(BrowserTabs, &QTabBar::currentChanged, this, [this](int tab) {
-        layoutClientArea(laidOutClient(StatusBar1));
+    QObject::connect(BrowserTabs, &QTabBar::currentChanged, BrowserTabs, [this](int tab) {
+        m_hooks.relayout();
         if (tab == kSymbolsTab)
             Symbols->searchField()->setFocus(Qt::TabFocusReason);
     });
-    connect(Symbols, &SymbolBrowser::chosen, this, [this](const SymbolChoice& choice) {
+    QObject::connect(Symbols, &SymbolBrowser::chosen, Symbols, [this](const SymbolChoice& choice) {
         runCommand([&] { placeSymbolChoice(choice, -1); });
     });
 
     // A symbol dropped on a cell goes into it; dropped beside the cells, into the first free one.
     // The drop is handled once the drag has ended, as a command.
-    auto* drops = new FormatDrops(
-        this, kSymbolFormat, Qt::CopyAction, [this](QObject*, QPoint at, const QByteArray& data) {
-            const std::optional<SymbolChoice> choice = SymbolChoice::fromData(data);
-            if (!choice)
-                return;
-            const int cell = view().cellAt(at);
-            QMetaObject::invokeMethod(
-                this,
-                [this, cell, choice = *choice] {
-                    runCommand([&] { placeSymbolChoice(choice, cell); });
-                },
-                Qt::QueuedConnection);
-        });
-    PACardBase->installEventFilter(drops);
+    auto* drops = new FormatDrops(m_window, kSymbolFormat, Qt::CopyAction,
+                                  [this](QObject*, QPoint at, const QByteArray& data) {
+                                      const std::optional<SymbolChoice> choice =
+                                          SymbolChoice::fromData(data);
+                                      if (!choice)
+                                          return;
+                                      const int cell = view().cellAt(at);
+                                      QMetaObject::invokeMethod(
+                                          Symbols,
+                                          [this, cell, choice = *choice] {
+                                              runCommand([&] { placeSymbolChoice(choice, cell); });
+                                          },
+                                          Qt::QueuedConnection);
+                                  });
+    browser.cardBase->installEventFilter(drops);
 
-    layoutClientArea(laidOutClient(StatusBar1));
+    m_hooks.relayout();
 }
 
-int TFerloMainForm::placeSymbolTab(int top, int height) {
+int SymbolCommands::placeSymbolTab(int top, int height) {
     if (!BrowserTabs)
         return 0;
-    const int width = Panel1->width();
+    const int width = m_browser.column->width();
     const int tabs = BrowserTabs->sizeHint().height();
     BrowserTabs->setGeometry(0, top, width, tabs);
     const bool symbols = BrowserTabs->currentIndex() == kSymbolsTab;
-    for (QWidget* files : {static_cast<QWidget*>(Panel3), static_cast<QWidget*>(Bevel1),
-                           static_cast<QWidget*>(Panel4), static_cast<QWidget*>(Bevel2),
-                           static_cast<QWidget*>(Panel5)})
+    for (QWidget* files : m_browser.files)
         files->setVisible(!symbols);
     Symbols->setGeometry(0, top + tabs, width, std::max(0, height - top - tabs));
     Symbols->setVisible(symbols);
     return tabs;
 }
 
-void TFerloMainForm::placeSymbolChoice(const SymbolChoice& choice, int cell) {
+void SymbolCommands::placeSymbolChoice(const SymbolChoice& choice, int cell) {
+    const TCellArray& cells = model().cells();
     const std::string word = choice.word.toStdString();
-    const bool intoCell = cell >= 0 && cell < int(cells().size());
+    const bool intoCell = cell >= 0 && cell < int(cells.size());
     int index = cell;
     if (choice.symbol) {
         index = m_deck.edit([&](CardModel& card) {
@@ -138,18 +143,8 @@ void TFerloMainForm::placeSymbolChoice(const SymbolChoice& choice, int cell) {
     view().showPicture(index);
 }
 
-void TFerloMainForm::speakSymbolWord(int index) {
-    const TCell& cell = cells()[size_t(index)];
-    if (cell.Sound) {
-        const QString sound = pathFromModel(*cell.Sound);
-        if (pathKind(sound) == PathKind::PlainFile)
-            return MediaPlayer1->playFile(sound);
-    }
-    speakCellWord(index);
-}
-
-void TFerloMainForm::cardsFromWords() {
-    const std::optional<WordsRequest> request = askWordList(this, {shownDirectory()});
+void SymbolCommands::cardsFromWords() {
+    const std::optional<WordsRequest> request = askWordList(m_window, {m_hooks.shownDirectory()});
     if (!request)
         return;
     WordList list;
@@ -178,13 +173,13 @@ void TFerloMainForm::cardsFromWords() {
         setWordCell(card, card.indexOf(std::string()), cell);
     }
     deck.cards[size_t(at)] = card.stored();
-    changeDeck(deck, first, tr("Cards from Words"));
+    m_hooks.changeDeck(deck, first, tr("Cards from Words"));
 }
 
-void TFerloMainForm::editSymbolFolders() {
-    runGuarded(this, [this] {
+void SymbolCommands::editSymbolFolders(QWidget* parent) {
+    runGuarded(m_window, [this, parent] {
         QStringList folders = readSymbolFolders();
-        if (!editSymbolFolderList(m_options ? static_cast<QWidget*>(m_options) : this, folders))
+        if (!editSymbolFolderList(parent, folders))
             return;
         saveSymbolFolders(folders);
         Symbols->setUserFolders(folders);

@@ -11,6 +11,8 @@
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
+#include "mainwindow/SoundCommands.h"
+#include "mainwindow/SymbolCommands.h"
 #include "printing/job/PrintJob.h"
 
 #include <QAction>
@@ -75,7 +77,7 @@ void TFerloMainForm::createFileCommands() {
     printCommands().createPrintCommands();
     m_commands->addSeparator(Place::File);
     file(QStringLiteral("mnDeckProperties"), tr("Deck P&roperties ..."),
-         [this] { editDeckProperties(); });
+         [this] { soundCommands().editDeckProperties(); });
     m_commands->addSeparator(Place::File);
     // Exit closes the window, which asks about unsaved changes first.
     file(QStringLiteral("mnExit"), tr("e&xit"),
@@ -93,17 +95,11 @@ void TFerloMainForm::createCardCommands() {
     m_commands->add(Place::Card, QStringLiteral("mnLayout"), tr("&Layout ..."),
                     [this] { chooseLayout(); });
     m_commands->add(Place::Card, QStringLiteral("mnCardsFromWords"), tr("Cards from &Words ..."),
-                    [this] { cardsFromWords(); });
+                    [this] { symbolCommands().cardsFromWords(); });
     m_commands->add(Place::Card, QStringLiteral("mnActivity"), tr("Make &Activity ..."),
                     [this] { activityCommands().makeActivity(); });
     m_commands->addSeparator(Place::Card);
-    // Checked, it waits for the click on the picture whose word is to be recorded.
-    TBRecord = m_commands->add(Place::Card, QStringLiteral("TBRecord"), tr("Re&cord"),
-                               [this] { m_recordArmed = !m_recordArmed; },
-                               {QKeySequence(Qt::CTRL | Qt::Key_R)});
-    TBRecord->setIcon(glyphIcon(Glyph::Record));
-    TBRecord->setToolTip(tr("Record: then click the picture whose word to record"));
-    TBRecord->setCheckable(true);
+    soundCommands().createRecordCommand();
 }
 
 void TFerloMainForm::createToolBar() {
@@ -125,7 +121,7 @@ void TFerloMainForm::createToolBar() {
     // The deck: which card is on screen, and the card commands of the Card menu.
     deckCommands().createCardButtons(ToolBar1);
     m_commands->addToolSpace();
-    m_commands->addToolButton(TBRecord);
+    m_commands->addToolButton(m_commands->command(QStringLiteral("TBRecord")));
 }
 
 void TFerloMainForm::createShapeButtons() {

@@ -1,11 +1,15 @@
 // Recording a word end to end on the test sound server: Record, a click on a picture, a word
 // played into the server (its null sink's monitor is the default input), and the saved WORD.WAV
 // is that word with the silence around it trimmed, and plays on the next click.
+#include "layout/Deck.h"
 #include "mainwindow/FerloMainForm.h"
+#include "mainwindow/LayoutPanel.h"
 #include "sound/SoundDecoder.h"
 #include "sound/SoundPlayer.h"
 #include "sound/WordRecorder.h"
 #include "sound/support_waveplayer.h"
+#include "storage/DeckFile.h"
+#include "storage/NativePath.h"
 #include "support/TestSupport.h"
 #include "support_mainwindow.h"
 
@@ -13,6 +17,7 @@
 #include <QMediaDevices>
 #include <QProcess>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
 
@@ -102,6 +107,53 @@ private slots:
                           Qt::NoModifier, QPoint(5, 5));
         QCOMPARE(form.findChild<SoundPlayer*>(QStringLiteral("MediaPlayer1"))->fileName(),
                  folder.file("owl.WAV"));
+    }
+    // The panel shows over the card on screen, whether a grid's page or the card of the five
+    // counts, and whichever of them was on screen before.
+    void panelShowsOverTheCardOnScreen_data() {
+        QTest::addColumn<bool>("gridFirst");
+        QTest::newRow("grid, then count") << true;
+        QTest::newRow("count, then grid") << false;
+    }
+    void panelShowsOverTheCardOnScreen() {
+        QFETCH(bool, gridFirst);
+        MessageRecorder messages;
+        PictureFolder folder;
+        folder.addJpeg("owl1.jpg");
+        folder.addJpeg("cat.jpg");
+        DeckCard grid;
+        grid.perPage = 6;
+        grid.layout.kind = CardLayout::Kind::Grid;
+        grid.layout.Grid = GridSpec{3, 2, {"A4", 210, 297}, true, 0, 0, 0, 0, 10};
+        grid.cells.push_back(DeckCell{modelPath(folder.file("owl1.jpg")), {}, {}});
+        DeckCard count;
+        count.cells.push_back(DeckCell{modelPath(folder.file("cat.jpg")), {}, {}});
+        Deck deck;
+        deck.cards = gridFirst ? std::vector{grid, count} : std::vector{count, grid};
+        writeDeck(folder.file("deck.ferlo"), deck);
+
+        TFerloMainForm form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.openDeck(folder.file("deck.ferlo")));
+        auto* panel = form.findChild<QWidget*>(QStringLiteral("RecordPanel"));
+        for (const bool onGrid : {gridFirst, !gridFirst}) {
+            if (onGrid != gridFirst)
+                form.findChild<QAction*>(QStringLiteral("TBNextCard"))->trigger();
+            form.findChild<QAction*>(QStringLiteral("TBRecord"))->trigger();
+            if (onGrid) {
+                auto* page = form.findChild<LayoutPanel*>();
+                QTest::mouseClick(page, Qt::LeftButton, Qt::NoModifier,
+                                  page->pictureRect(0).center());
+            } else {
+                QTest::mouseClick(form.findChild<QWidget*>(QStringLiteral("Cell0")), Qt::LeftButton,
+                                  Qt::NoModifier, QPoint(5, 5));
+            }
+            QVERIFY(panel->isVisible());
+            QTest::mouseClick(form.findChild<QPushButton*>(QStringLiteral("RecordStop")),
+                              Qt::LeftButton);
+            QTRY_VERIFY(!panel->isVisible());
+        }
     }
 };
 
