@@ -64,7 +64,6 @@ ferlo::Activity bingoGame(const QStringList& photos) {
     options.cards.layout.Grid.Columns = 4;
     options.cards.layout.Grid.Rows = 5;
     options.cards.layout.Grid.Paper = *ferlo::NamedPaper("A4");
-    options.cards.perPage = 20;
     return ferlo::MakeActivity(pictures, options);
 }
 

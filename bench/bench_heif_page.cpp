@@ -56,7 +56,7 @@ double cpuSeconds(int who) {
 
 ferlo::CardPage pageOf(const QStringList& pictures) {
     ferlo::CardPage page;
-    page.PicturesPerPage = kPictures;
+    page.Arrangement = ferlo::PageArrangement(kPictures);
     page.Portrait = false;
     page.LabelFont = QFont(QStringLiteral("Arial"));
     for (const QString& picture : pictures) {

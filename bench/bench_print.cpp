@@ -57,7 +57,7 @@ void resetPeakMemory() {
 
 ferlo::CardPage cardOf(const QStringList& pictures, int picturesPerPage) {
     ferlo::CardPage page;
-    page.PicturesPerPage = picturesPerPage;
+    page.Arrangement = ferlo::PageArrangement(picturesPerPage);
     page.Portrait = false;
     page.LabelFont = QFont(QStringLiteral("Arial"));
     page.LabelFont.setBold(true);

@@ -55,7 +55,7 @@ ferlo::CardPage pageOf(const QStringList& photos, bool grid) {
         ferlo::CardLayout layout;
         layout.kind = ferlo::CardLayout::Kind::Grid;
         layout.Grid = ferlo::FindPreset("2 x 2 in picture cards (Letter)")->Grid;
-        card.setLayout(layout, gridPictures);
+        card.setLayout(layout);
     } else {
         card.setCount(countPictures);
     }

@@ -41,7 +41,7 @@ ferlo::CardModel gridCard() {
     layout.Grid.Rows = 5;
     layout.Grid.Paper = {"A4", 210, 297};
     ferlo::CardModel card;
-    card.setLayout(layout, 20);
+    card.setLayout(layout);
     return card;
 }
 

@@ -415,10 +415,10 @@ inline void checkDeck(const QByteArray& bytes, const QString& scratch) {
     for (const DeckCard& card : deck.cards) {
         // A grid or a sheet holds its own number of cards; a count is one of the five.
         const bool count = card.layout.kind == CardLayout::Kind::Count;
-        require(count ? IsValidPicturesPerPage(card.perPage)
-                      : card.perPage >= 1 && card.perPage <= MaxLayoutCells,
-                QStringLiteral("a card of %1 pictures per page was read").arg(card.perPage));
-        require(card.cells.size() <= size_t(card.perPage),
+        require(count ? IsValidPicturesPerPage(card.perPage())
+                      : card.perPage() >= 1 && card.perPage() <= MaxLayoutCells,
+                QStringLiteral("a card of %1 pictures per page was read").arg(card.perPage()));
+        require(card.cells.size() <= size_t(card.perPage()),
                 QStringLiteral("a card holds more cells than its count"));
         for (const std::optional<DeckCell>& cell : card.cells) {
             if (cell && cell->symbol) {

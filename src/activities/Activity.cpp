@@ -57,7 +57,6 @@ DeckCard gridCard(const DeckCard& shape, const GridSpec& grid) {
     card.layout.kind = CardLayout::Kind::Grid;
     card.layout.Grid = grid;
     card.layout.Outlines = true;
-    card.perPage = grid.Columns * grid.Rows;
     return card;
 }
 
@@ -65,7 +64,7 @@ DeckCard gridCard(const DeckCard& shape, const GridSpec& grid) {
 // is not.
 void addCards(std::vector<ActivitySheet>& sheets, ActivitySheet::Role role, const DeckCard& shape,
               const std::vector<DeckCell>& cells, const std::vector<std::string>& words) {
-    const size_t perPage = size_t(std::max(1, shape.perPage));
+    const size_t perPage = size_t(std::max(1, shape.perPage()));
     for (size_t first = 0; first < cells.size(); first += perPage) {
         ActivitySheet sheet;
         sheet.role = role;
@@ -259,7 +258,7 @@ Deck ActivityDeck(const Activity& activity) {
     Deck deck;
     for (const ActivitySheet& sheet : activity.sheets) {
         DeckCard card = sheet.card;
-        const size_t count = std::min(sheet.words.size(), size_t(std::max(0, card.perPage)));
+        const size_t count = std::min(sheet.words.size(), size_t(std::max(0, card.perPage())));
         for (size_t i = 0; i < count; ++i) {
             if (sheet.words[i].empty() || (i < card.cells.size() && card.cells[i]))
                 continue;

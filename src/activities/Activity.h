@@ -34,7 +34,7 @@ struct ActivityOptions {
     std::uint64_t seed = 1;
     // The boards' and the caller's sheet's paper (portrait).
     PaperSize paper{"A4", 210, 297};
-    // The cards of memory and matching and the calling cards: their count or layout (perPage is
+    // The cards of memory and matching and the calling cards: their count or layout (perPage() is
     // the number of cards on a page) and switches; its cells are not used.
     DeckCard cards;
 };

@@ -162,10 +162,8 @@ ActivityOptions activityOptions(const ExportRequest& request) {
             PaperSize{request.pageSize.name().toStdString(), size.width(), size.height()};
     }
     options.cards = request.card;
-    if (request.chosen) {
+    if (request.chosen)
         options.cards.layout = request.chosen->layout;
-        options.cards.perPage = request.chosen->cards;
-    }
     return options;
 }
 

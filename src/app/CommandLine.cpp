@@ -89,13 +89,13 @@ QList<CardPage> wordPages(const ExportRequest& request) {
     const QList<WordCell> cells = findWordCells(list, SymbolIndex::installed());
     DeckCard shape = request.card;
     if (!request.perPageGiven)
-        shape.perPage = wordsPerPage(int(cells.size()));
-    const int perPage = request.chosen ? request.chosen->cards : shape.perPage;
+        shape.layout.setCells(wordsPerPage(int(cells.size())));
+    const int perPage = request.chosen ? request.chosen->cards() : shape.perPage();
     QList<CardPage> pages;
     for (qsizetype first = 0; first < cells.size(); first += perPage) {
         CardModel card(shape);
         if (request.chosen)
-            card.setLayout(request.chosen->layout, perPage);
+            card.setLayout(request.chosen->layout);
         int index = 0;
         for (const WordCell& cell : cells.mid(first, perPage))
             setWordCell(card, index++, cell);
@@ -110,7 +110,7 @@ QList<CardPage> wordPages(const ExportRequest& request) {
 QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
     QList<CardPage> pages;
     QStringList pictures;
-    const int perPage = request.chosen ? request.chosen->cards : request.card.perPage;
+    const int perPage = request.chosen ? request.chosen->cards() : request.card.perPage();
     const auto addPictures = [&] {
         for (qsizetype first = 0; first < pictures.size(); first += perPage) {
             // A picture given twice prints twice.
@@ -133,8 +133,7 @@ QList<CardPage> makePages(const ExportRequest& request, SheetTurn& deckTurn) {
         checkDeckPictures(input, deck);
         if (request.perPageGiven && !deck.cards.empty()) {
             DeckCard shape = deck.cards.front();
-            shape.layout = CardLayout();
-            shape.perPage = request.card.perPage;
+            shape.layout = CardLayout::counted(request.card.perPage());
             if (request.orientationGiven)
                 shape.portrait = request.card.portrait;
             deck = relaidOut(deck, shape);
@@ -278,10 +277,8 @@ bool readWindowStart(const QStringList& arguments, WindowStart& start, QString& 
         }
         start.card = request.card;
         // A grid or a sheet in place of the count, as Card > Layout chooses it.
-        if (request.chosen) {
+        if (request.chosen)
             start.card.layout = request.chosen->layout;
-            start.card.perPage = request.chosen->cards;
-        }
         start.wordBacks = request.backs;
         start.files = request.pictures;
         return true;

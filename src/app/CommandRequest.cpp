@@ -105,9 +105,9 @@ void readBackOffset(const QString& value, ExportRequest& request) {
 bool applyCardOption(const QString& name, const QString& value, ExportRequest& request) {
     bool ok = false;
     if (name == QLatin1String("per-page")) {
-        request.card.perPage = value.toInt(&ok);
+        request.card.layout = CardLayout::counted(value.toInt(&ok));
         request.perPageGiven = true;
-        if (!ok || !IsValidPicturesPerPage(request.card.perPage))
+        if (!ok || !IsValidPicturesPerPage(request.card.perPage()))
             throw UsageError{QCoreApplication::translate("CommandLine",
                                                          "bad number of pictures per page \"%1\": "
                                                          "use 1, 2, 4, 6 or 8")
@@ -337,7 +337,7 @@ QString withLowerFirst(QString text) {
 CardModel commandLineCard(const ExportRequest& request) {
     CardModel card(request.card);
     if (request.chosen)
-        card.setLayout(request.chosen->layout, request.chosen->cards);
+        card.setLayout(request.chosen->layout);
     return card;
 }
 

@@ -29,7 +29,7 @@ struct UsageError {
 struct ExportRequest {
     QString output;
     LayoutRequest layout;
-    std::optional<ChosenLayout> chosen; // a grid or a sheet in place of perPage
+    std::optional<ChosenLayout> chosen; // a grid or a sheet in place of the count
     bool listSheets = false;
     std::optional<QString> listSymbols;
     DeckCard card;             // the card options: count, orientation and switches

@@ -138,7 +138,7 @@ std::optional<ChosenLayout> finishLayout(const LayoutRequest& request) {
             const SheetTemplate& sheet = sheetNamed(installedSheets(), *request.sheet);
             layout.kind = CardLayout::Kind::Sheet;
             layout.Name = sheet.name();
-            chosen.cards = int(sheet.Labels.size());
+            layout.setCells(int(sheet.Labels.size()));
         } catch (const Error& error) {
             throw LayoutOptionError{
                 QCoreApplication::translate("CommandLine", "bad value \"%1\" for --sheet: %2")
@@ -166,7 +166,6 @@ std::optional<ChosenLayout> finishLayout(const LayoutRequest& request) {
                 .arg(translatedText(plan.Problem))};
     layout.kind = CardLayout::Kind::Grid;
     layout.Grid = grid;
-    chosen.cards = int(plan.Plan.Cards.size());
     return chosen;
 }
 

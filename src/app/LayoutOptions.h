@@ -39,12 +39,12 @@ inline void setLayoutLandscape(LayoutRequest& request, bool landscape) {
     request.landscape = landscape;
 }
 
-// The layout the options make, with its number of cards, or nothing when none of them names a
-// grid or a sheet (the five counts). Throws LayoutOptionError for options that do not go
-// together, a grid that does not fit its paper, or a sheet that is not installed.
+// The layout the options make, or nothing when none of them names a grid or a sheet (the five
+// counts). Throws LayoutOptionError for options that do not go together, a grid that does not
+// fit its paper, or a sheet that is not installed.
 struct ChosenLayout {
     CardLayout layout;
-    int cards = 0;
+    int cards() const { return layout.cells(); }
 };
 std::optional<ChosenLayout> finishLayout(const LayoutRequest& request);
 

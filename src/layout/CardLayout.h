@@ -129,8 +129,11 @@ const std::vector<GridPreset>& GridPresets();
 // picture cards a4"); a name that begins only one kind ("2 x 2 in picture cards") gives its first.
 std::optional<GridPreset> FindPreset(const std::string& name);
 
-// What a card is laid out as. Count: one of the five counts (CardModel's). Grid: Grid, with
-// Name the preset's if it came from one. Sheet: the template named Name ("Avery 5371").
+// How a card is arranged: one value, whose kind says which of three it is. Count: one of the
+// five counts, cells() pictures (1, 2, 4, 6 or 8) placed by the count's plan (CountPlan). Grid:
+// Grid, with Name the preset's if it came from one; its cards are its columns x rows. Sheet: the
+// template named Name ("Avery 5371") with cells() labels, the number the card was made with, so
+// that a deck keeps what its cards hold where the template is not installed.
 struct CardLayout {
     enum class Kind { Count, Grid, Sheet };
     Kind kind = Kind::Count;
@@ -139,7 +142,27 @@ struct CardLayout {
     bool Fill = false; // crop each picture to fill its area instead of fitting it
     double Bleed = 0;  // mm, 0 to MaxBleedMm
     bool Outlines = false;
-    friend bool operator==(const CardLayout&, const CardLayout&) = default;
+
+    // The count of `pictures` (the caller checks it is one of the five).
+    static CardLayout counted(int pictures) {
+        CardLayout layout;
+        layout.m_cells = pictures;
+        return layout;
+    }
+    // The cards the arrangement lays out: the count, the grid's columns x rows, the sheet's
+    // labels.
+    int cells() const { return kind == Kind::Grid ? Grid.Columns * Grid.Rows : m_cells; }
+    // Sets the count's pictures or the sheet's labels; a grid's cards follow from its columns
+    // and rows, which this leaves as they are.
+    void setCells(int cells) { m_cells = cells; }
+
+    friend bool operator==(const CardLayout& a, const CardLayout& b) {
+        return a.kind == b.kind && a.cells() == b.cells() && a.Grid == b.Grid && a.Name == b.Name &&
+               a.Fill == b.Fill && a.Bleed == b.Bleed && a.Outlines == b.Outlines;
+    }
+
+private:
+    int m_cells = 4; // a count's pictures or a sheet's labels
 };
 
 // The printer cell of a card at a resolution, inside the card's markup margin, with today's

@@ -32,23 +32,20 @@ std::string LabelWord(const TCell& cell) {
 }
 
 CardModel::CardModel() {
-    fitCells();
+    m_cells.assign(size_t(count()), TCell());
 }
 
 CardModel::CardModel(const DeckCard& stored) {
-    m_count = IsValidPicturesPerPage(stored.perPage) ? stored.perPage : 4;
+    const int cells = stored.layout.cells();
+    if (stored.layout.kind == CardLayout::Kind::Count ? IsValidPicturesPerPage(cells)
+                                                      : cells >= 1 && cells <= MaxLayoutCells)
+        m_layout = stored.layout;
+    m_cells.assign(size_t(count()), TCell());
     m_portrait = stored.portrait;
     m_labelsOn = stored.labels;
     m_upperCase = stored.upperCase;
     m_cutLines = stored.cutLines;
     m_smallPrint = stored.smallPrint;
-    if (stored.layout.kind != CardLayout::Kind::Count && stored.perPage >= 1 &&
-        stored.perPage <= MaxLayoutCells) {
-        m_layout = stored.layout;
-        m_count = stored.perPage;
-        m_cells.assign(size_t(stored.perPage), TCell());
-    }
-    fitCells();
     for (size_t i = 0; i < m_cells.size() && i < stored.cells.size(); ++i) {
         if (!stored.cells[i])
             continue;
@@ -67,8 +64,7 @@ CardModel::CardModel(const DeckCard& stored) {
 }
 
 DeckCard CardModel::stored() const {
-    DeckCard result{count(),    portrait(), labelsOn(), m_upperCase,
-                    m_cutLines, {},         m_layout,   m_smallPrint};
+    DeckCard result{portrait(), labelsOn(), m_upperCase, m_cutLines, {}, m_layout, m_smallPrint};
     for (const TCell& cell : m_cells) {
         if (!cell.filled())
             result.cells.emplace_back();
@@ -157,29 +153,25 @@ void CardModel::clear() {
 
 bool CardModel::setCount(int count) {
     const bool counted = m_layout.kind == CardLayout::Kind::Count;
-    if ((counted && count == m_count) || !IsValidPicturesPerPage(count))
+    if ((counted && count == this->count()) || !IsValidPicturesPerPage(count))
         return false;
-    clear();
-    m_layout = CardLayout();
-    m_count = count;
-    fitCells();
+    m_layout = CardLayout::counted(count);
+    m_cells.assign(size_t(count), TCell());
     return true;
 }
 
-bool CardModel::setLayout(const CardLayout& layout, int cells) {
+bool CardModel::setLayout(const CardLayout& layout) {
+    const int cells = layout.cells();
     if (layout.kind == CardLayout::Kind::Count || cells < 1 || cells > MaxLayoutCells)
         return false;
     CardLayout arrangement = layout;
     arrangement.Fill = m_layout.Fill, arrangement.Bleed = m_layout.Bleed;
     arrangement.Outlines = m_layout.Outlines;
-    const bool same = arrangement == m_layout && cells == m_count;
+    const bool same = arrangement == m_layout;
     if (same && layout == m_layout)
         return false;
-    if (!same) {
-        clear();
+    if (!same)
         m_cells.assign(size_t(cells), TCell());
-        m_count = cells;
-    }
     m_layout = layout;
     return true;
 }
@@ -216,11 +208,6 @@ bool CardModel::setSound(int index, const std::string& sound) {
         return false;
     setText(m_cells[size_t(index)].Sound, sound);
     return true;
-}
-
-void CardModel::fitCells() {
-    if (IsValidPicturesPerPage(m_count))
-        m_cells.resize(size_t(m_count));
 }
 
 TCard ScreenLayout(const CardModel& card, double screenScale) {

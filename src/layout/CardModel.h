@@ -18,27 +18,30 @@ std::string MakeLabelText(const std::string& fileName);
 std::string LabelWord(const TCell& cell);
 
 // One card: the truth that the window shows, the deck keeps and the page prints. It holds the
-// count and orientation, the three switches and per cell its picture and edited word. Every
-// change goes through one of its operations; what follows from them (the picture count, whether
-// the card is full, its layout on screen: ScreenLayout) is computed.
+// arrangement (one of the five counts, a grid or a sheet: CardLayout) and orientation, the three
+// switches and per cell its picture and edited word. Every change goes through one of its
+// operations; what follows from them (the picture count, whether the card is full, its layout on
+// screen: ScreenLayout) is computed.
 class CardModel {
 public:
     // Four pictures, landscape, labels on in upper case, cut lines on.
     CardModel();
-    // A deck's card; cells beyond its count are dropped.
+    // A deck's card; cells beyond its count are dropped. A count that is not one of the five,
+    // or a grid or a sheet of no cards or more than MaxLayoutCells, gives four pictures.
     explicit CardModel(const DeckCard& stored);
     // The card as a deck stores it: free cells at the end left out.
     DeckCard stored() const;
 
     const TCellArray& cells() const { return m_cells; }
-    int count() const { return m_count; }
+    // The cells of its arrangement: the count's pictures, or a grid's or a sheet's cards.
+    int count() const { return m_layout.cells(); }
     bool portrait() const { return m_portrait; }
     bool labelsOn() const { return m_labelsOn; }
     bool upperCase() const { return m_upperCase; }
     bool cutLinesOn() const { return m_cutLines; }
     // The filled cells.
     int pictureCount() const;
-    bool full() const { return pictureCount() >= m_count; }
+    bool full() const { return pictureCount() >= count(); }
     // The cell that holds the file, or -1; for "" the free cell of lowest index.
     int indexOf(const std::string& fileName) const;
     // The label word of a cell; "" for a free cell or one outside the card.
@@ -65,10 +68,10 @@ public:
     // A new count frees every cell and ends a grid or a sheet; false (no change) for the same
     // count or not 1, 2, 4, 6, 8.
     bool setCount(int count);
-    // A grid or a sheet of `cells` cards (1 to MaxLayoutCells) in place of the count. A new
+    // A grid or a sheet of its cells() cards (1 to MaxLayoutCells) in place of the count. A new
     // arrangement frees every cell; a change of only Fill, Bleed or Outlines keeps the pictures.
     // False (no change) for a Count kind, a bad number of cells or the same layout.
-    bool setLayout(const CardLayout& layout, int cells);
+    bool setLayout(const CardLayout& layout);
     const CardLayout& layout() const { return m_layout; }
     // A new orientation keeps the pictures in their cells; false when unchanged.
     bool setOrientation(bool portrait);
@@ -85,10 +88,6 @@ public:
 
 private:
     bool holds(int index) const { return index >= 0 && index < int(m_cells.size()); }
-    // One cell per picture of a count; a grid's or a sheet's cells are as many as it was given.
-    void fitCells();
-
-    int m_count = 4;
     bool m_portrait = false;
     bool m_labelsOn = true;
     TCellArray m_cells;

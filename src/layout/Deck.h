@@ -29,21 +29,22 @@ struct DeckCell {
     bool operator==(const DeckCell&) const = default;
 };
 
-// One card of a deck, as it would stand on screen: the count (1, 2, 4, 6 or 8), the orientation,
-// the three switches, and its cells in order. Fewer cells than the count leave the rest free; an
-// empty entry is a free cell; never more cells than the count.
+// One card of a deck, as it would stand on screen: its arrangement (one of the five counts, a grid
+// or a sheet), the orientation, the three switches, and its cells in order. Fewer cells than the
+// arrangement's leave the rest free; an empty entry is a free cell; never more cells than it has.
 struct DeckCard {
-    int perPage = 4;
     bool portrait = false;
     bool labels = true;
     bool upperCase = true;
     bool cutLines = true;
     std::vector<std::optional<DeckCell>> cells;
-    // A grid or a sheet in place of the count: perPage is then its number of cards (1 to
-    // MaxLayoutCells).
+    // The count, or a grid or a sheet of 1 to MaxLayoutCells cards in its place.
     CardLayout layout;
     // A line of small print at the foot of its page, such as a game board's number ("" none).
     std::string smallPrint = {};
+
+    // The cells its arrangement has: the count, or the number of cards of its grid or sheet.
+    int perPage() const { return layout.cells(); }
 
     bool operator==(const DeckCard&) const = default;
 };

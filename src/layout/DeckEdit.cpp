@@ -108,12 +108,15 @@ LayoutText describeCells(const DeckCard& before, const DeckCard& after, size_t i
 
 // The change of one card: its shape or switches, else its cells.
 LayoutText describeCard(const DeckCard& before, const DeckCard& after, size_t index) {
-    if (before.layout != after.layout)
+    // A new count is named as such; any other change of the arrangement is a new layout.
+    CardLayout arrangement = after.layout;
+    arrangement.setCells(before.layout.cells());
+    if (before.layout != arrangement)
         return text(QT_TRANSLATE_NOOP("DeckEdit", "Change layout of card %1"), {cardNumber(index)});
-    if (before.perPage != after.perPage)
-        return after.perPage == 1 ? text(QT_TRANSLATE_NOOP("DeckEdit", "1 picture per card"))
-                                  : text(QT_TRANSLATE_NOOP("DeckEdit", "%1 pictures per card"),
-                                         {layoutData(std::to_string(after.perPage))});
+    if (before.perPage() != after.perPage())
+        return after.perPage() == 1 ? text(QT_TRANSLATE_NOOP("DeckEdit", "1 picture per card"))
+                                    : text(QT_TRANSLATE_NOOP("DeckEdit", "%1 pictures per card"),
+                                           {layoutData(std::to_string(after.perPage()))});
     if (before.portrait != after.portrait)
         return after.portrait ? text(QT_TRANSLATE_NOOP("DeckEdit", "Portrait"))
                               : text(QT_TRANSLATE_NOOP("DeckEdit", "Landscape"));
@@ -132,8 +135,8 @@ LayoutText describeCard(const DeckCard& before, const DeckCard& after, size_t in
 } // namespace
 
 bool swapCells(DeckCard& card, int first, int second) {
-    if (first == second || first < 0 || second < 0 || first >= card.perPage ||
-        second >= card.perPage)
+    if (first == second || first < 0 || second < 0 || first >= card.perPage() ||
+        second >= card.perPage())
         return false;
     const size_t needed = size_t(std::max(first, second)) + 1;
     if (card.cells.size() < needed)
@@ -144,7 +147,7 @@ bool swapCells(DeckCard& card, int first, int second) {
 }
 
 int putInFreeCell(DeckCard& card, const DeckCell& cell) {
-    for (int i = 0; i < card.perPage; ++i) {
+    for (int i = 0; i < card.perPage(); ++i) {
         if (size_t(i) >= card.cells.size())
             card.cells.resize(size_t(i) + 1);
         if (!card.cells[size_t(i)]) {
@@ -180,7 +183,7 @@ Deck relaidOut(const Deck& deck, const DeckCard& shape) {
     result.cards.clear();
     DeckCard empty = shape;
     empty.cells.clear();
-    const size_t perCard = size_t(std::max(1, shape.perPage));
+    const size_t perCard = size_t(std::max(1, shape.perPage()));
     for (const DeckCard& card : deck.cards) {
         for (const auto& cell : card.cells) {
             if (!cell)

@@ -33,17 +33,17 @@ constexpr int PreviewPages = 2;
 constexpr int PreviewDpi = 16;
 
 QSizeF paperOf(const CardPage& page) {
-    if (page.Plan)
-        return QSizeF(page.Plan->PaperWidth, page.Plan->PaperHeight);
+    if (const PagePlan* plan = page.Arrangement.plan())
+        return QSizeF(plan->PaperWidth, plan->PaperHeight);
     return page.Portrait ? QSizeF(210, 297) : QSizeF(297, 210);
 }
 
 // The cell of the page under a point of its picture at `dpi`, or -1.
 int cellAt(const CardPage& page, QPoint at, QSize size, int dpi) {
     const double perMm = dpi / MillimetresPerInch;
-    if (page.Plan) {
-        for (size_t i = 0; i < page.Plan->Cards.size(); ++i) {
-            const MmRect& trim = page.Plan->Cards[i].Trim;
+    if (const PagePlan* plan = page.Arrangement.plan()) {
+        for (size_t i = 0; i < plan->Cards.size(); ++i) {
+            const MmRect& trim = plan->Cards[i].Trim;
             if (QRectF(trim.Left * perMm, trim.Top * perMm, trim.Width * perMm, trim.Height * perMm)
                     .contains(at))
                 return int(i);
@@ -51,7 +51,7 @@ int cellAt(const CardPage& page, QPoint at, QSize size, int dpi) {
         return -1;
     }
     const TPrinterCellArray cells = LayoutPrinterCells(
-        size.width(), size.height(), page.PicturesPerPage, page.Portrait, page.LabelsOn);
+        size.width(), size.height(), page.Arrangement.cells(), page.Portrait, page.LabelsOn);
     for (size_t i = 0; i < cells.size(); ++i)
         if (QRect(cells[i].Left, cells[i].Top, cells[i].Width, cells[i].Height).contains(at))
             return int(i);

@@ -270,13 +270,12 @@ void ArrangeCommands::changeLayoutOfAllCards() {
     // The card on screen gives the switches.
     DeckCard shape = m_deck.currentCard();
     shape.cells.clear();
-    shape.perPage = choice.cells;
     shape.layout = choice.layout;
     if (choice.layout.kind == CardLayout::Kind::Count)
         shape.portrait = dialog.portrait();
     const Deck relaid = relaidOut(deck, shape);
     // The card that now holds the first picture of the one on screen comes on screen.
-    changeDeck(relaid, std::min(before / shape.perPage, int(relaid.cards.size()) - 1),
+    changeDeck(relaid, std::min(before / shape.perPage(), int(relaid.cards.size()) - 1),
                tr("Change layout of all cards"));
 }
 

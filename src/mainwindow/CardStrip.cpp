@@ -18,7 +18,7 @@ const QString kCellFormat = QStringLiteral("application/x-ferlo-cell");
 
 // What a card's preview shows: everything a page is made of.
 std::string keyOf(const DeckCard& card) {
-    std::string key = std::to_string(card.perPage) + (card.portrait ? "P" : "L") +
+    std::string key = std::to_string(card.perPage()) + (card.portrait ? "P" : "L") +
                       (card.labels ? "l" : "-") + (card.upperCase ? "U" : "u") +
                       (card.cutLines ? "c" : "-") + std::to_string(int(card.layout.kind)) +
                       card.layout.Name;

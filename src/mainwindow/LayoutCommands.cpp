@@ -40,7 +40,7 @@ void TFerloMainForm::applyLayoutChoice(const LayoutChoice& choice) {
     const DeckCard before = m_deck.currentCard();
     CardModel next(before);
     const bool count = choice.layout.kind == CardLayout::Kind::Count;
-    if (count ? !next.setCount(choice.cells) : !next.setLayout(choice.layout, choice.cells))
+    if (count ? !next.setCount(choice.cells()) : !next.setLayout(choice.layout))
         return;
     DeckCard shaped = next.stored();
     // A new arrangement takes the card's pictures, with their words and recordings, in order
@@ -50,7 +50,7 @@ void TFerloMainForm::applyLayoutChoice(const LayoutChoice& choice) {
         for (const auto& cell : before.cells) {
             if (!cell)
                 continue;
-            if (int(shaped.cells.size()) < shaped.perPage)
+            if (int(shaped.cells.size()) < shaped.perPage())
                 shaped.cells.push_back(cell);
             else
                 ++dropped;

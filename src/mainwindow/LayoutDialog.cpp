@@ -238,7 +238,7 @@ LayoutChoice LayoutDialog::choice() const {
     CardLayout& layout = chosen.layout;
     switch (m_tabs->currentIndex()) {
     case CountTab:
-        chosen.cells = m_count->currentData().toInt();
+        layout.setCells(m_count->currentData().toInt());
         return chosen;
     case GridTab:
         layout.kind = CardLayout::Kind::Grid;
@@ -272,7 +272,7 @@ LayoutChoice LayoutDialog::choice() const {
             sheetNamed(catalogue, m_sheets->currentItem()->data(Qt::UserRole).toString());
         layout.kind = CardLayout::Kind::Sheet;
         layout.Name = sheet.name();
-        chosen.cells = int(sheet.Labels.size());
+        layout.setCells(int(sheet.Labels.size()));
         break;
     }
     }
@@ -282,7 +282,6 @@ LayoutChoice LayoutDialog::choice() const {
     if (layout.kind == CardLayout::Kind::Grid) {
         const PlanResult plan = PlanGrid(layout.Grid);
         chosen.problem = translatedText(plan.Problem);
-        chosen.cells = int(plan.Plan.Cards.size());
     }
     return chosen;
 }
@@ -300,8 +299,9 @@ void LayoutDialog::choiceChanged() {
     m_problem->setText(chosen.problem);
     m_ok->setEnabled(chosen.problem.isEmpty());
     if (m_outcome) {
-        const int cards =
-            m_dealt == 0 || chosen.cells < 1 ? 1 : (m_dealt + chosen.cells - 1) / chosen.cells;
+        const int cards = m_dealt == 0 || chosen.cells() < 1
+                              ? 1
+                              : (m_dealt + chosen.cells() - 1) / chosen.cells();
         m_outcome->setText(
             chosen.problem.isEmpty()
                 ? tr("The deck's %1 in order, with their words: %2.")
@@ -311,7 +311,7 @@ void LayoutDialog::choiceChanged() {
     }
     if (counted) {
         m_preview->show(std::nullopt,
-                        tr("%1 per page, as the toolbar lays it out").arg(chosen.cells));
+                        tr("%1 per page, as the toolbar lays it out").arg(chosen.cells()));
         return;
     }
     std::optional<PagePlan> plan;

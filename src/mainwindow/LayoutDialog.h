@@ -23,13 +23,13 @@ namespace ferlo {
 class CardModel;
 class PlanPreview;
 
-// What Card > Layout ... chose: one of the five counts (kind Count, `cells` the count), or a
-// grid, a preset or a sheet with its number of cards; `problem` says why it cannot be used
-// (the grid does not fit its paper, no sheet chosen), empty when it can.
+// What Card > Layout ... chose: one of the five counts, or a grid, a preset or a sheet;
+// `problem` says why it cannot be used (the grid does not fit its paper, no sheet chosen), empty
+// when it can.
 struct LayoutChoice {
     CardLayout layout;
-    int cells = 0;
     QString problem;
+    int cells() const { return layout.cells(); }
 };
 
 // Card > Layout ...: the five counts, a grid (columns and rows, its paper and orientation, the

@@ -104,7 +104,8 @@ void LayoutPanel::prepare() {
     // Whole paper on the panel: the resolution is the panel's device pixels per inch.
     m_prepared.printableArea = device;
     m_prepared.resolution =
-        std::max(1, int(std::lround(device.width() / page.Plan->PaperWidth * MillimetresPerInch)));
+        std::max(1, int(std::lround(device.width() / page.Arrangement.plan()->PaperWidth *
+                                    MillimetresPerInch)));
     m_prepared.page = page;
     preparePlanCells(m_prepared);
     // The pictures are decoded off this thread and drawn in as they come (a file that changed
@@ -163,7 +164,7 @@ void LayoutPanel::drawPage() {
     painter.setRenderHint(QPainter::Antialiasing);
     // On screen, each card's edge shows faintly under what prints, as a pre-cut sheet shows it,
     // unless cut lines or outlines draw it already.
-    if (!page.Outlines && !(page.Plan->SharedCuts && page.CutLinesOn)) {
+    if (!page.Outlines && !(page.Arrangement.plan()->SharedCuts && page.CutLinesOn)) {
         painter.setPen(QPen(QColor(0xc8, 0xc8, 0xc8), ratio));
         for (const QPainterPath& shape : m_prepared.shapes)
             painter.drawPath(shape);

@@ -28,7 +28,7 @@ PagePlan planLayout(const CardLayout& layout) {
 
 CardPage makeCardPage(const CardModel& card, const std::function<bool(const QString&)>& readable) {
     CardPage page;
-    page.PicturesPerPage = card.count();
+    page.Arrangement = PageArrangement(card.count());
     page.Portrait = card.portrait();
     page.CutLinesOn = card.cutLinesOn();
     page.LabelsOn = card.labelsOn();
@@ -52,14 +52,14 @@ CardPage makeCardPage(const CardModel& card, const std::function<bool(const QStr
     page.Caption = QString::fromStdString(card.smallPrint());
     const CardLayout& layout = card.layout();
     if (layout.kind != CardLayout::Kind::Count) {
-        page.Plan = planLayout(layout);
-        ApplyBleed(*page.Plan, layout.Bleed);
+        PagePlan plan = planLayout(layout);
+        ApplyBleed(plan, layout.Bleed);
+        page.Portrait = plan.PaperHeight >= plan.PaperWidth;
+        page.Arrangement = PageArrangement(std::move(plan));
         page.Fill = layout.Fill;
         page.Bleed = layout.Bleed;
         page.Outlines = layout.Outlines;
-        page.PicturesPerPage = int(page.Plan->Cards.size());
-        page.Portrait = page.Plan->PaperHeight >= page.Plan->PaperWidth;
-        while (page.FileNames.size() < page.PicturesPerPage) {
+        while (page.FileNames.size() < page.Arrangement.cells()) {
             page.FileNames << QString();
             page.SymbolFiles << QString();
             page.PictureLoaded << false;
@@ -74,7 +74,7 @@ CardPage makeCardPage(const CardModel& card, const std::function<bool(const QStr
 
 CardPage calibrationSheet() {
     CardPage page;
-    page.PicturesPerPage = 1;
+    page.Arrangement = PageArrangement(1);
     page.Portrait = true;
     page.CutLinesOn = false;
     page.LabelsOn = false;
@@ -94,7 +94,7 @@ bool holdsCard(const CardPage& page, int cell) {
 
 // A game's back: the pattern or the back picture behind every card, in the cell `behind` gives.
 void gameBacks(const CardPage& front, CardPage& back, const std::function<int(int)>& behind) {
-    const int count = qMax(0, front.PicturesPerPage);
+    const int count = qMax(0, front.Arrangement.cells());
     const bool picture = front.Backs == CardPage::CardBacks::Picture;
     back.LabelTexts = QStringList(count, QString());
     back.PatternCells = QList<bool>(count, false);
@@ -119,18 +119,18 @@ CardPage wordBack(const CardPage& front, SheetTurn turn) {
     back.WordCells.clear();
     back.Caption.clear();
     const bool game = front.Backs != CardPage::CardBacks::Words;
-    const int count = qMax(0, front.PicturesPerPage);
-    if (front.Plan) {
+    const int count = qMax(0, front.Arrangement.cells());
+    if (const PagePlan* plan = front.Arrangement.plan()) {
         // The mirror image of each card on the paper, the word on it: the sheet turned over on
         // that axis puts every word behind its picture, whatever the sheet's geometry.
         const bool aboutVertical = turnsAboutVerticalAxis(turn, front.Portrait);
-        for (PageCard& card : back.Plan->Cards) {
+        for (PageCard& card : back.Arrangement.plan()->Cards) {
             if (aboutVertical) {
-                card.Trim.Left = front.Plan->PaperWidth - card.Trim.right();
-                card.Bleed.Left = front.Plan->PaperWidth - card.Bleed.right();
+                card.Trim.Left = plan->PaperWidth - card.Trim.right();
+                card.Bleed.Left = plan->PaperWidth - card.Bleed.right();
             } else {
-                card.Trim.Top = front.Plan->PaperHeight - card.Trim.bottom();
-                card.Bleed.Top = front.Plan->PaperHeight - card.Bleed.bottom();
+                card.Trim.Top = plan->PaperHeight - card.Trim.bottom();
+                card.Bleed.Top = plan->PaperHeight - card.Bleed.bottom();
             }
         }
         back.FileNames = QStringList(count, QString());
@@ -140,8 +140,9 @@ CardPage wordBack(const CardPage& front, SheetTurn turn) {
             gameBacks(front, back, [](int cell) { return cell; });
         return back;
     }
-    const int columns = CountPlan(count, front.Portrait).columns();
-    const int rows = CountPlan(count, front.Portrait).rows();
+    const CountPlan grid = front.Arrangement.countPlan(front.Portrait);
+    const int columns = grid.columns();
+    const int rows = grid.rows();
     const bool mirrorColumns = turnsAboutVerticalAxis(turn, front.Portrait);
     back.FileNames = QStringList(count, QString());
     back.SymbolFiles = QStringList(count, QString());
@@ -240,9 +241,10 @@ Fold planFold(const PagePlan& plan) {
 QList<CardPage> foldOverPages(const QList<CardPage>& cards) {
     QList<CardPage> sheets;
     for (const CardPage& card : cards) {
-        const int count = card.PicturesPerPage;
-        const Fold fold = card.Plan ? planFold(*card.Plan) : countFold(count, card.Portrait);
-        if (fold.line == CardPage::FoldLine::None && card.Plan)
+        const int count = card.Arrangement.cells();
+        const PagePlan* plan = card.Arrangement.plan();
+        const Fold fold = plan ? planFold(*plan) : countFold(count, card.Portrait);
+        if (fold.line == CardPage::FoldLine::None && plan)
             throw Error(QCoreApplication::translate(
                 "Printing", "Cannot print fold-over cards: the cards of this grid or "
                             "sheet do not stand in pairs about the middle of the "

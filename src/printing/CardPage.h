@@ -2,6 +2,7 @@
 
 #include "layout/CardModel.h"
 #include "layout/Duplex.h"
+#include "layout/PageArrangement.h"
 
 #include <QFont>
 #include <QList>
@@ -11,14 +12,16 @@
 
 namespace ferlo {
 
-// What one printed page shows: the grid, the switches, and per cell the picture file, whether
-// to pass its picture over, and the label's text.
+// What one printed page shows: how its cards stand, the switches, and per cell the picture file,
+// whether to pass its picture over, and the label's text.
 struct CardPage {
-    int PicturesPerPage = 4;
+    // One of the five counts in the page's orientation, or a grid's or a sheet's cards in
+    // millimetres on its paper; the page has Arrangement.cells() cells.
+    PageArrangement Arrangement;
     bool Portrait = false;
     bool CutLinesOn = true;
     bool LabelsOn = true;
-    QStringList FileNames;     // one per cell (PicturesPerPage entries), "" for a free cell
+    QStringList FileNames;     // one per cell, "" for a free cell
     QList<bool> PictureLoaded; // per cell: false to pass the picture over (the file is not there)
     QStringList LabelTexts;    // per cell: the label's text ("" for none)
     // Per cell: the drawing (SVG file) of a symbol printed in place of a picture file, as
@@ -43,10 +46,8 @@ struct CardPage {
     enum class FoldLine { None, Vertical, Horizontal };
     FoldLine Fold = FoldLine::None;
     QStringList FoldWords; // per cell: a word printed as on a back ("" for none)
-    // A grid or a sheet: its cards in millimetres on its paper (PicturesPerPage is their number);
-    // nothing for the five counts. Fill crops pictures to fill their areas, Bleed (mm) lets
-    // filled pictures run past the trim, Outlines draws each card's edge.
-    std::optional<PagePlan> Plan;
+    // A grid or a sheet: Fill crops pictures to fill their areas, Bleed (mm) lets filled pictures
+    // run past the trim, Outlines draws each card's edge.
     bool Fill = false;
     double Bleed = 0;
     bool Outlines = false;

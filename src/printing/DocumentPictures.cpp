@@ -15,8 +15,8 @@ namespace {
 std::vector<QSize> cellBoxes(const CardPage& page, int resolution, QSizeF paperMm) {
     const double perMm = resolution / MillimetresPerInch;
     std::vector<QSize> boxes;
-    if (page.Plan) {
-        for (const PageCard& card : page.Plan->Cards) {
+    if (const PagePlan* plan = page.Arrangement.plan()) {
+        for (const PageCard& card : plan->Cards) {
             const MmRect& rect = page.Fill ? card.Bleed : card.Trim;
             boxes.emplace_back(int(std::ceil(rect.Width * perMm)),
                                int(std::ceil(rect.Height * perMm)));
@@ -28,7 +28,7 @@ std::vector<QSize> cellBoxes(const CardPage& page, int resolution, QSizeF paperM
     const int width = int(page.Portrait ? shortSide : longSide);
     const int height = int(page.Portrait ? longSide : shortSide);
     for (const TPrinterCell& cell :
-         LayoutPrinterCells(width, height, page.PicturesPerPage, page.Portrait, page.LabelsOn))
+         LayoutPrinterCells(width, height, page.Arrangement.cells(), page.Portrait, page.LabelsOn))
         boxes.emplace_back(cell.Width, cell.Height);
     return boxes;
 }

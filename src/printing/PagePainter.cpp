@@ -31,13 +31,11 @@ QRect toQRect(const TRect& rect) {
 }
 
 void checkPage(const CardPage& page) {
-    if (page.Plan)
-        return;
-    if (!IsValidPicturesPerPage(page.PicturesPerPage))
+    if (!page.Arrangement.valid())
         throw Error(QCoreApplication::translate("Printing",
                                                 "Cannot print a card with %1 pictures per page: "
                                                 "a page holds 1, 2, 4, 6 or 8 pictures.")
-                        .arg(page.PicturesPerPage));
+                        .arg(page.Arrangement.cells()));
 }
 
 bool cellHasPicture(const CardPage& page, int cell) {
@@ -199,7 +197,7 @@ void PrintCutLines(QPainter& painter, QSize printableArea, int resolution, const
         painter.drawRect(QRect(0, 0, W - 1, H - 1));
     else
         painter.drawRect(QRectF(width / 2.0, width / 2.0, W - width, H - width));
-    for (const CutLine& line : CutLines(W, H, page.PicturesPerPage, page.Portrait)) {
+    for (const CutLine& line : CutLines(W, H, page.Arrangement.cells(), page.Portrait)) {
         if (line.Horizontal)
             painter.drawLine(0, line.Position, W, line.Position);
         else
@@ -214,11 +212,11 @@ PreparedPage prepareCardPage(QSize printableArea, int resolution, const CardPage
     prepared.printableArea = printableArea;
     prepared.resolution = resolution;
     prepared.page = page;
-    if (page.Plan)
+    if (page.Arrangement.plan())
         preparePlanCells(prepared);
     else
         prepared.cells = LayoutPrinterCells(printableArea.width(), printableArea.height(),
-                                            page.PicturesPerPage, page.Portrait, page.LabelsOn);
+                                            page.Arrangement.cells(), page.Portrait, page.LabelsOn);
     const TPrinterCellArray& cells = prepared.cells;
     const int count = int(cells.size());
     // Decode the pictures of the page on worker threads; take them, and read the option for
@@ -351,15 +349,15 @@ void printFold(QPainter& painter, const PreparedPage& prepared) {
     // The fold lies on the cells' middle boundary, where the first cell past the fold begins; on
     // a grid or a sheet, on the paper's middle line.
     int at = 0;
-    if (page.Plan) {
-        at = int(std::lround((vertical ? page.Plan->PaperWidth / 2 - page.MarginLeft
-                                       : page.Plan->PaperHeight / 2 - page.MarginTop) *
+    if (const PagePlan* plan = page.Arrangement.plan()) {
+        at = int(std::lround((vertical ? plan->PaperWidth / 2 - page.MarginLeft
+                                       : plan->PaperHeight / 2 - page.MarginTop) *
                              prepared.pixelsPerMm));
     } else {
-        const int columns = CountPlan(page.PicturesPerPage, page.Portrait).columns();
-        const TPrinterCell& past = prepared.cells[size_t(
-            vertical ? columns / 2
-                     : CountPlan(page.PicturesPerPage, page.Portrait).rows() / 2 * columns)];
+        const CountPlan grid = page.Arrangement.countPlan(page.Portrait);
+        const int columns = grid.columns();
+        const TPrinterCell& past =
+            prepared.cells[size_t(vertical ? columns / 2 : grid.rows() / 2 * columns)];
         at = vertical ? past.Left : past.Top;
     }
     const int width = qMax(1, qRound(double(prepared.resolution) / PaperPixelsPerInch));
@@ -388,7 +386,7 @@ void PrintWordCells(QPainter& painter, const TPrinterCellArray& cells, const Car
 void paintPreparedPage(QPainter& painter, const PreparedPage& prepared) {
     const CardPage& page = prepared.page;
     const auto printCuts = [&] {
-        if (page.Plan)
+        if (page.Arrangement.plan())
             PrintPlanCuts(painter, prepared);
         else
             PrintCutLines(painter, prepared.printableArea, prepared.resolution, page);

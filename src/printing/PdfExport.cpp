@@ -29,8 +29,8 @@ Error writeError(const QString& path, const QString& cause) {
 // A grid's or a sheet's page is the whole of its own paper; the five counts' pages keep the
 // export's paper with Qt's default margins (`counted`).
 void setPageFor(QPdfWriter& writer, const CardPage& page, const QPageLayout& counted) {
-    if (page.Plan) {
-        const double w = page.Plan->PaperWidth, h = page.Plan->PaperHeight;
+    if (const PagePlan* plan = page.Arrangement.plan()) {
+        const double w = plan->PaperWidth, h = plan->PaperHeight;
         writer.setPageLayout(
             QPageLayout(QPageSize(QSizeF(std::min(w, h), std::max(w, h)), QPageSize::Millimeter),
                         w > h ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));

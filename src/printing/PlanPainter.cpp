@@ -59,7 +59,7 @@ void preparePlanCells(PreparedPage& prepared) {
     const double perMm = prepared.resolution / MillimetresPerInch;
     prepared.pixelsPerMm = perMm;
     const QPointF origin(-page.MarginLeft * perMm, -page.MarginTop * perMm);
-    for (const PageCard& card : page.Plan->Cards) {
+    for (const PageCard& card : page.Arrangement.plan()->Cards) {
         PageCard onArea = card;
         onArea.Trim = onPrintableArea(card.Trim, page);
         prepared.cells.push_back(PrinterCellFor(onArea, perMm, page.LabelsOn));
@@ -80,20 +80,21 @@ void preparePlanCells(PreparedPage& prepared) {
 
 std::optional<TRect> planFillArea(const PreparedPage& prepared, int cell) {
     const CardPage& page = prepared.page;
-    if (!page.Plan || !page.Fill || cell < 0 || cell >= int(prepared.cells.size()))
+    if (!page.Arrangement.plan() || !page.Fill || cell < 0 || cell >= int(prepared.cells.size()))
         return std::nullopt;
     if (page.Bleed <= 0)
         return FillArea(prepared.cells[size_t(cell)], nullptr, page.LabelsOn);
-    const TRect bleed = DeviceRect(onPrintableArea(page.Plan->Cards[size_t(cell)].Bleed, page),
-                                   prepared.pixelsPerMm);
+    const TRect bleed =
+        DeviceRect(onPrintableArea(page.Arrangement.plan()->Cards[size_t(cell)].Bleed, page),
+                   prepared.pixelsPerMm);
     return FillArea(prepared.cells[size_t(cell)], &bleed, page.LabelsOn);
 }
 
 void PrintPlanCuts(QPainter& painter, const PreparedPage& prepared) {
     const CardPage& page = prepared.page;
-    if (!page.Plan || !page.CutLinesOn || page.Plan->Cards.empty())
+    if (!page.Arrangement.plan() || !page.CutLinesOn || page.Arrangement.plan()->Cards.empty())
         return;
-    const PagePlan& plan = *page.Plan;
+    const PagePlan& plan = *page.Arrangement.plan();
     const double perMm = prepared.pixelsPerMm;
     const int W = prepared.printableArea.width();
     const int H = prepared.printableArea.height();

@@ -1,6 +1,6 @@
 #pragma once
 
-// The parts of the page painter that concern grids and sheets (CardPage::Plan).
+// The parts of the page painter that concern grids and sheets (a page arranged by a plan).
 
 #include "printing/PagePainter.h"
 

@@ -213,7 +213,7 @@ QByteArray deckJson(const Deck& deck, const QString& path) {
                 words = true;
         }
         QJsonObject object;
-        object.insert(QLatin1String("perPage"), card.perPage);
+        object.insert(QLatin1String("perPage"), card.perPage());
         object.insert(QLatin1String("orientation"),
                       card.portrait ? QStringLiteral("portrait") : QStringLiteral("landscape"));
         object.insert(QLatin1String("labels"), card.labels);

@@ -231,10 +231,8 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
                     ? QCoreApplication::translate("DeckFile", "%1, the grid's cards").arg(gridCells)
                     : QCoreApplication::translate("DeckFile", "1 to %1").arg(MaxLayoutCells),
                 perPage);
-        card.perPage = int(*count);
-    } else if (gridCells) {
-        card.perPage = gridCells;
-    } else if (!counted) {
+        card.layout.setCells(int(*count));
+    } else if (!counted && !gridCells) {
         throw Fault{
             place + QLatin1String(".perPage"),
             QCoreApplication::translate("DeckFile", "a sheet's card needs its number of labels")};
@@ -261,11 +259,11 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
     if (!cells.isArray())
         throw expected(cellsPlace, QCoreApplication::translate("DeckFile", "an array"), cells);
     const QJsonArray array = cells.toArray();
-    if (array.size() > card.perPage)
+    if (array.size() > card.perPage())
         throw Fault{cellsPlace, QCoreApplication::translate(
                                     "DeckFile", "%1 cells, more than the card's count of %2")
                                     .arg(array.size())
-                                    .arg(card.perPage)};
+                                    .arg(card.perPage())};
     for (qsizetype i = 0; i < array.size(); ++i) {
         const QJsonValue entry = array.at(i);
         const QString entryPlace = cellsPlace + QStringLiteral("[%1]").arg(i);

@@ -166,7 +166,7 @@ private slots:
         QFETCH(int, kind);
         ActivityOptions options;
         options.kind = ActivityKind(kind);
-        options.cards.perPage = 6;
+        options.cards.layout.setCells(6);
         auto deck = pictures(7);
         deck[2].label = "Own word";
         const Activity activity = MakeActivity(deck, options);
@@ -195,7 +195,7 @@ private slots:
         lotto.columns = 3;
         lotto.rows = 2;
         lotto.boards = 3;
-        lotto.cards.perPage = 8;
+        lotto.cards.layout.setCells(8);
         const Activity game = MakeActivity(pictures(30), lotto);
         const auto onBoards = picturesOf(game, ActivitySheet::Role::Board);
         const auto calls = picturesOf(game, ActivitySheet::Role::CallingCards);

@@ -809,7 +809,7 @@ private slots:
             return;
         }
         const DeckCard& c = start.card;
-        QStringList shape{QString::number(c.perPage), c.portrait ? "portrait" : "landscape",
+        QStringList shape{QString::number(c.perPage()), c.portrait ? "portrait" : "landscape",
                           c.labels ? "labels" : "-", c.upperCase ? "upper" : "lower",
                           c.cutLines ? "cut" : "-"};
         if (start.wordBacks)
@@ -882,8 +882,8 @@ private slots:
         QCOMPARE(window.pictureCount(), 2);
         const QList<CardPage> pages = window.deckPages();
         QCOMPARE(pages.size(), 1);
-        QVERIFY(pages.first().Plan);
-        QCOMPARE(pages.first().Plan->Cards.size(), size_t(20));
+        QVERIFY(pages.first().Arrangement.plan());
+        QCOMPARE(pages.first().Arrangement.cells(), 20);
         QVERIFY(pages.first().Fill);
         QVERIFY(pages.first().Outlines);
     }
@@ -924,7 +924,7 @@ private slots:
         const QString deck = decodePath(folder + "/farm.ferlo");
         Deck written;
         written.cards.emplace_back();
-        written.cards.back().perPage = 2;
+        written.cards.back().layout.setCells(2);
         written.cards.back().cells.push_back(DeckCell{picture.toStdString(), "Hund", {}});
         writeDeck(deck, written);
         TFerloMainForm other;

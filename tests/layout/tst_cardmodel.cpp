@@ -4,9 +4,12 @@
 
 #include <QtTest>
 
+using ferlo::CardLayout;
 using ferlo::CardModel;
 using ferlo::DeckCard;
 using ferlo::DeckCell;
+
+Q_DECLARE_METATYPE(ferlo::CardLayout)
 
 namespace {
 
@@ -16,6 +19,17 @@ QStringList filesOf(const CardModel& card) {
     for (const ferlo::TCell& cell : card.cells())
         files << QString::fromStdString(cell.FileName);
     return files;
+}
+
+// An arrangement of a kind: `cells` is a count's pictures or a sheet's labels; a grid's cards
+// are its columns x rows.
+CardLayout arrangement(CardLayout::Kind kind, int cells, int columns = 1, int rows = 1) {
+    CardLayout layout = CardLayout::counted(cells);
+    layout.kind = kind;
+    layout.Grid.Columns = columns;
+    layout.Grid.Rows = rows;
+    layout.Name = kind == CardLayout::Kind::Sheet ? "Nobody 1234" : "";
+    return layout;
 }
 
 } // namespace
@@ -143,7 +157,7 @@ private slots:
     // The deck keeps a card as DeckCard and shows and prints it as a model again.
     void aStoredCardIsTheSameCard() {
         DeckCard stored;
-        stored.perPage = 2;
+        stored.layout.setCells(2);
         stored.portrait = true;
         stored.upperCase = false;
         stored.cells = {DeckCell{"/p/a.jpg", "Ay", {}}, DeckCell{"/p/a.jpg", std::nullopt, {}},
@@ -158,6 +172,61 @@ private slots:
         CardModel shown;
         shown.place("x.jpg");
         QCOMPARE(shown.stored().cells.size(), size_t(1));
+    }
+
+    // A deck's card keeps its arrangement, a sheet that is not installed here with the number of
+    // labels it was made with; an arrangement of no cells, or of more than a page holds, gives
+    // four pictures.
+    void aStoredArrangementIsKept_data() {
+        using Kind = CardLayout::Kind;
+        QTest::addColumn<CardLayout>("layout");
+        QTest::addColumn<int>("cells");
+        QTest::addColumn<bool>("kept");
+        QTest::newRow("six pictures") << arrangement(Kind::Count, 6) << 6 << true;
+        QTest::newRow("not a count") << arrangement(Kind::Count, 3) << 4 << false;
+        QTest::newRow("grid of 3 x 2") << arrangement(Kind::Grid, 99, 3, 2) << 6 << true;
+        QTest::newRow("sheet not installed") << arrangement(Kind::Sheet, 30) << 30 << true;
+        QTest::newRow("sheet of no labels") << arrangement(Kind::Sheet, 0) << 4 << false;
+        QTest::newRow("sheet beyond a page")
+            << arrangement(Kind::Sheet, ferlo::MaxLayoutCells + 1) << 4 << false;
+    }
+    void aStoredArrangementIsKept() {
+        QFETCH(CardLayout, layout);
+        QFETCH(int, cells);
+        QFETCH(bool, kept);
+        DeckCard stored;
+        stored.layout = layout;
+        stored.cells = {DeckCell{"/p/a.jpg", std::nullopt, {}}};
+        const CardModel card(stored);
+        QCOMPARE(card.count(), cells);
+        QCOMPARE(int(card.cells().size()), cells);
+        QCOMPARE(card.stored().perPage(), cells);
+        QCOMPARE(card.stored() == stored, kept);
+        QCOMPARE(filesOf(card).first(), QStringLiteral("/p/a.jpg"));
+    }
+
+    // A grid is one value: its cards follow from its columns and rows, whatever it was given.
+    // A new grid frees the cells, a change of its switches alone keeps them, and a count in its
+    // place ends it, even the count of as many cells.
+    void aGridIsOneArrangement() {
+        using Kind = CardLayout::Kind;
+        CardModel card;
+        QVERIFY(card.setLayout(arrangement(Kind::Grid, 7, 2, 2)));
+        QCOMPARE(card.count(), 4);
+        card.place("a.jpg");
+        QVERIFY(!card.setLayout(arrangement(Kind::Grid, 12, 2, 2)));
+        CardLayout filled = arrangement(Kind::Grid, 4, 2, 2);
+        filled.Fill = true;
+        QVERIFY(card.setLayout(filled));
+        QCOMPARE(card.pictureCount(), 1);
+        QVERIFY(card.setLayout(arrangement(Kind::Grid, 4, 1, 4)));
+        QCOMPARE(card.pictureCount(), 0);
+        QVERIFY(!card.setLayout(arrangement(Kind::Count, 4)));
+        QVERIFY(!card.setLayout(arrangement(Kind::Sheet, 0)));
+        QCOMPARE(card.stored().layout, arrangement(Kind::Grid, 4, 1, 4));
+        QVERIFY(card.setCount(4));
+        QCOMPARE(int(card.layout().kind), int(Kind::Count));
+        QCOMPARE(card.stored().layout, CardLayout());
     }
 
     void labelWordOfAFileName_data() {

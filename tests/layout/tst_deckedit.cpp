@@ -15,7 +15,7 @@ DeckCell cell(const std::string& picture, std::optional<std::string> word = std:
 // A card of `perPage` whose cells hold the pictures named ("" for a free cell).
 DeckCard card(int perPage, const QStringList& pictures) {
     DeckCard made;
-    made.perPage = perPage;
+    made.layout.setCells(perPage);
     for (const QString& picture : pictures) {
         if (picture.isEmpty())
             made.cells.emplace_back();
@@ -65,7 +65,7 @@ private slots:
                                                   "p19.jpg"));
         QCOMPARE(relaid.cards[1].cells[3]->label, std::optional<std::string>("Rex"));
         for (const DeckCard& each : relaid.cards)
-            QVERIFY(each.perPage == 6 && each.portrait && !each.upperCase);
+            QVERIFY(each.perPage() == 6 && each.portrait && !each.upperCase);
         // No picture: one empty card of the shape.
         QCOMPARE(relaidOut(Deck{{card(4, {})}, {}, {}}, shape).cards, std::vector{shape});
     }
@@ -164,7 +164,7 @@ private slots:
             change(after.cards[0]);
             return QString::fromStdString(ferlo::describeChange(Deck{{was}, {}, {}}, after));
         };
-        QCOMPARE(named([](DeckCard& c) { c.perPage = 6, c.cells.clear(); }),
+        QCOMPARE(named([](DeckCard& c) { c.layout.setCells(6), c.cells.clear(); }),
                  QStringLiteral("6 pictures per card"));
         QCOMPARE(named([](DeckCard& c) { c.portrait = true; }), QStringLiteral("Portrait"));
         QCOMPARE(named([](DeckCard& c) { c.cutLines = false; }), QStringLiteral("Cut lines off"));

@@ -115,7 +115,7 @@ private slots:
         Deck deck;
         DeckCard portrait = cardOf({"a"});
         portrait.portrait = true;
-        portrait.perPage = 2;
+        portrait.layout.setCells(2);
         deck.cards = {cardOf({"b"}), portrait};
         session.reset(deck, std::string());
         session.setScreenScale(1.28);

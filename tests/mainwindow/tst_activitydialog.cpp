@@ -52,7 +52,7 @@ class TestActivityDialog : public QObject {
     Deck writeEightPictureDeck(const QString& path) {
         Deck deck;
         DeckCard& card = deck.cards.emplace_back();
-        card.perPage = 8;
+        card.layout.setCells(8);
         for (size_t i = 0; i < 8; ++i)
             card.cells.emplace_back(m_pictures[i]);
         writeDeck(path, deck);
@@ -72,7 +72,7 @@ private slots:
     void previewSpeaks() {
         std::vector<DeckCell> spoken;
         DeckCard cards;
-        cards.perPage = 4;
+        cards.layout.setCells(4);
         ActivityDialog dialog(m_pictures, cards, {},
                               {[&](const DeckCell& c) { spoken.push_back(c); }, {}});
         choose(dialog, ActivityKind::Memory);

@@ -215,7 +215,7 @@ private slots:
                  qPrintable(choice.problem));
         if (!problem.isEmpty())
             return;
-        QCOMPARE(choice.cells, cells);
+        QCOMPARE(choice.cells(), cells);
         QCOMPARE(int(choice.layout.kind), int(layout.kind));
         QCOMPARE(choice.layout.Name, layout.Name);
         const GridSpec& got = choice.layout.Grid;
@@ -374,7 +374,7 @@ private slots:
         Deck deck;
         DeckCard grid;
         grid.layout = gridLayout({2, 2, A4, false, 0, 0, 0, 0, 10});
-        grid.perPage = 4;
+        grid.layout.setCells(4);
         grid.cells = {DeckCell{modelPath(folder().file("broken.jpg")), {}, {}},
                       DeckCell{modelPath(folder().file("pic01.jpg")), {}, {}}};
         deck.cards = {grid};
@@ -451,7 +451,7 @@ private slots:
         QImage image(64, 48, QImage::Format_RGB32);
         image.fill(Qt::blue);
         CardModel model;
-        model.setLayout(gridLayout({2, 2, A4, false, 0, 0, 0, 0, 10}), 4);
+        model.setLayout(gridLayout({2, 2, A4, false, 0, 0, 0, 0, 10}));
         model.place(modelPath(folder().file("pic01.jpg")));
         QWidget room;
         room.resize(400, 500);
@@ -674,13 +674,13 @@ private slots:
         grid.layout = gridLayout({4, 5, Letter, false, 50.8, 50.8, 0, 0, 0});
         grid.layout.Fill = true;
         grid.layout.Bleed = 3;
-        grid.perPage = 20;
+        grid.layout.setCells(20);
         grid.cells = {DeckCell{modelPath(folder().file("pic01.jpg")), "cat", {}}, std::nullopt,
                       DeckCell{modelPath(folder().file("pic03.jpg")), {}, {}}};
         DeckCard sheet;
         sheet.layout.kind = CardLayout::Kind::Sheet;
         sheet.layout.Name = "Nowhere 123";
-        sheet.perPage = 12;
+        sheet.layout.setCells(12);
         sheet.cells = {std::nullopt, DeckCell{modelPath(folder().file("pic05.jpg")), {}, {}}};
         deck.cards = {grid, sheet};
         const QString path = folder().file("mixed.ferlo");

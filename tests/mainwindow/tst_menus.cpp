@@ -165,7 +165,7 @@ private slots:
         QCOMPARE(messages.texts().size(), 1); // the broken picture
 
         const CardPage page = form.currentPage();
-        QCOMPARE(page.PicturesPerPage, 6);
+        QCOMPARE(page.Arrangement.cells(), 6);
         QCOMPARE(page.Portrait, true);
         QCOMPARE(page.CutLinesOn, false);
         QCOMPARE(page.LabelsOn, true);

@@ -72,7 +72,7 @@ Deck deckOf(const PictureFolder& folder, int cards) {
     Deck deck;
     for (int i = 0; i < cards; ++i) {
         DeckCard card;
-        card.perPage = 2;
+        card.layout.setCells(2);
         card.cells.push_back(
             DeckCell{folder.file("cat.jpg").toStdString(), "word " + std::to_string(i), {}});
         deck.cards.push_back(card);

@@ -302,7 +302,7 @@ private slots:
             stored.layout.Grid.Columns = 2;
             stored.layout.Grid.Rows = 3;
             stored.layout.Grid.Landscape = !portrait;
-            stored.perPage = 6;
+            stored.layout.setCells(6);
         }
         stored.cells = {ferlo::DeckCell{ferlo::modelPath(picture), {}, {}}};
         ferlo::Deck deck;

@@ -215,7 +215,7 @@ private slots:
     // A grid's panel draws its symbols, as on paper, and a deck with them comes back whole.
     void gridDrawsSymbolsAndDeckKeepsThem() {
         DeckCard stored;
-        stored.perPage = 6;
+        stored.layout.setCells(6);
         stored.layout.kind = CardLayout::Kind::Grid;
         stored.layout.Grid = GridSpec{3, 2, {"A4", 210, 297}, true, 0, 0, 0, 0, 10};
         stored.cells.push_back(DeckCell{{}, "dog", {}, SymbolRef{"openmoji", "1F415"}});

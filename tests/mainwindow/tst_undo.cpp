@@ -269,7 +269,7 @@ private slots:
         QCOMPARE(relaid.cards.size(), size_t(4));
         QStringList words;
         for (const DeckCard& card : relaid.cards) {
-            QCOMPARE(card.perPage, 6);
+            QCOMPARE(card.perPage(), 6);
             QCOMPARE(card.layout.kind, grid ? CardLayout::Kind::Grid : CardLayout::Kind::Count);
             for (const auto& cell : card.cells)
                 words << QString::fromStdString(*cell->label);

@@ -9,7 +9,7 @@ namespace ferlo::test {
 
 CardPage emptyPage(int picturesPerPage, bool portrait, bool cutLinesOn, bool labelsOn) {
     CardPage page;
-    page.PicturesPerPage = picturesPerPage;
+    page.Arrangement = PageArrangement(picturesPerPage);
     page.Portrait = portrait;
     page.CutLinesOn = cutLinesOn;
     page.LabelsOn = labelsOn;

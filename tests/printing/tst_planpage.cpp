@@ -28,15 +28,15 @@ CardPage gridPage(const GridSpec& grid, bool fill, double bleed, const QStringLi
     layout.Bleed = bleed;
     CardModel card;
     card.setLabels(false);
-    card.setLayout(layout, grid.Columns * grid.Rows);
+    card.setLayout(layout);
     for (int i = 0; i < int(pictures.size()); ++i)
         card.setPicture(i, modelPath(pictures[i]));
     return makeCardPage(card);
 }
 
 QImage paint(const CardPage& page) {
-    QImage image(int(page.Plan->PaperWidth * kPerMm), int(page.Plan->PaperHeight * kPerMm),
-                 QImage::Format_RGB32);
+    QImage image(int(page.Arrangement.plan()->PaperWidth * kPerMm),
+                 int(page.Arrangement.plan()->PaperHeight * kPerMm), QImage::Format_RGB32);
     image.setDotsPerMeterX(int(kDpi / 0.0254 + 0.5));
     image.setDotsPerMeterY(int(kDpi / 0.0254 + 0.5));
     image.fill(Qt::white);
@@ -78,7 +78,7 @@ private slots:
         QFETCH(bool, shared);
         const CardPage page = gridPage(spec, false, bleed);
         const QImage image = paint(page);
-        const PagePlan& plan = *page.Plan;
+        const PagePlan& plan = *page.Arrangement.plan();
         const MmRect& first = plan.Cards.front().Trim;
         const MmRect& last = plan.Cards.back().Trim;
         // Each column boundary is one line: dark pixels 3 mm above the first row (the bleed
@@ -121,7 +121,7 @@ private slots:
         const QString red = writeSolidJpeg(m_dir.filePath("red.jpg"), 400, 100, Qt::red);
         const CardPage page = gridPage(grid(2, 1, 60, 60, 10), true, bleed, {red, red});
         const QImage image = paint(page);
-        const PageCard& card = page.Plan->Cards.front();
+        const PageCard& card = page.Arrangement.plan()->Cards.front();
         const double inset = bleed > 0 ? -bleed + 0.5 : 3.0; // picture area: 2-3 % margins
         // The corners of the filled area are red: the picture was cropped, not fitted.
         const QRect filled = pixels(card.Trim, -inset);
@@ -160,9 +160,10 @@ private slots:
         layout.kind = CardLayout::Kind::Sheet;
         layout.Name = "T R";
         layout.Fill = true;
+        layout.setCells(1);
         CardModel card;
         card.setLabels(false);
-        card.setLayout(layout, 1);
+        card.setLayout(layout);
         card.setPicture(0, modelPath(red));
         const QImage image = paint(makeCardPage(card));
         // The circle's centre is red, the corner of its square is not.
@@ -173,15 +174,18 @@ private slots:
     void wordBacksMirrorThePlan() {
         // Cards of an uneven row: 30 mm from the left edge, 50 mm from the right.
         CardPage front = gridPage({2, 1, {"", 200, 100}, false, 50, 40, 20, 0, 0}, false, 0);
-        front.Plan->Cards[0].Trim.Left -= 10;
-        front.Plan->Cards[1].Trim.Left -= 10;
+        front.Arrangement.plan()->Cards[0].Trim.Left -= 10;
+        front.Arrangement.plan()->Cards[1].Trim.Left -= 10;
         front.LabelTexts = QStringList{"ONE", "TWO"};
         const CardPage back = wordBack(front);
         QVERIFY(back.Back);
         QCOMPARE(back.LabelTexts, front.LabelTexts);
-        QCOMPARE(back.Plan->Cards[0].Trim.Left, 200 - front.Plan->Cards[0].Trim.right());
-        QCOMPARE(back.Plan->Cards[1].Trim.Left, 200 - front.Plan->Cards[1].Trim.right());
-        QCOMPARE(back.Plan->Cards[0].Trim.Top, front.Plan->Cards[0].Trim.Top);
+        QCOMPARE(back.Arrangement.plan()->Cards[0].Trim.Left,
+                 200 - front.Arrangement.plan()->Cards[0].Trim.right());
+        QCOMPARE(back.Arrangement.plan()->Cards[1].Trim.Left,
+                 200 - front.Arrangement.plan()->Cards[1].Trim.right());
+        QCOMPARE(back.Arrangement.plan()->Cards[0].Trim.Top,
+                 front.Arrangement.plan()->Cards[0].Trim.Top);
     }
 };
 

@@ -301,7 +301,7 @@ private slots:
         CardLayout layout;
         layout.kind = CardLayout::Kind::Grid;
         layout.Grid = {4, 5, *NamedPaper("Letter"), false, 50.8, 50.8, 0, 0, 0};
-        QVERIFY(model.setLayout(layout, 20));
+        QVERIFY(model.setLayout(layout));
         model.setPicture(3, modelPath(m_red));
         const QString path = m_dir.filePath("grid.pdf");
         QPrinter printer(QPrinter::HighResolution);

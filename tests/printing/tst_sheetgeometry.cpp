@@ -158,12 +158,13 @@ private slots:
                 layout.kind = CardLayout::Kind::Sheet;
                 layout.Name = sheet.name.toStdString();
                 layout.Outlines = true;
+                layout.setCells(int(sheet.labels.size()));
                 CardModel card;
                 card.setLabels(false);
                 card.setCutLines(false);
                 CardPage page;
                 try {
-                    card.setLayout(layout, int(sheet.labels.size()));
+                    card.setLayout(layout);
                     page = makeCardPage(card);
                 } catch (const Error& error) {
                     // The reader's own reason, if it gave one.
@@ -175,8 +176,8 @@ private slots:
                     continue;
                 }
                 const double perMm = kDpi / 25.4;
-                OutlineRecorder device(
-                    QSize(int(page.Plan->PaperWidth * perMm), int(page.Plan->PaperHeight * perMm)));
+                OutlineRecorder device(QSize(int(page.Arrangement.plan()->PaperWidth * perMm),
+                                             int(page.Arrangement.plan()->PaperHeight * perMm)));
                 QPainter painter(&device);
                 paintCardPage(painter, QSize(device.width(), device.height()), page);
                 painter.end();

@@ -160,7 +160,7 @@ private slots:
     // to the foot of the page; an edit of the word changes the word, a blank one keeps the card.
     void wordCardOnThePage() {
         DeckCard stored;
-        stored.perPage = 2;
+        stored.layout.setCells(2);
         stored.upperCase = false;
         stored.smallPrint = "Board 2 (game 5)";
         stored.cells = {DeckCell{{}, "Hund", {}, {}, true}};
@@ -192,7 +192,7 @@ private slots:
         options.boards = 3;
         options.freeCentre = options.kind == ActivityKind::Bingo;
         options.centre.label = "Frei";
-        options.cards.perPage = 6;
+        options.cards.layout.setCells(6);
         options.seed = 11;
         const Activity activity = MakeActivity(photos(12), options);
         const QString path = m_dir.filePath(QStringLiteral("game.ferlo"));

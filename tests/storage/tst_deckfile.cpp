@@ -49,16 +49,15 @@ private slots:
         const std::string folder = encodePath(m_dir.path()).toStdString();
         Deck expected;
         expected.cards.push_back(
-            DeckCard{4,
-                     false,
+            DeckCard{false,
                      true,
                      true,
                      true,
                      {cell(folder + "/pics/dog2.jpg"), cell(folder + "/pics/cat.jpg", "Kitty"),
                       std::nullopt, std::nullopt},
-                     {}});
-        expected.cards.push_back(
-            DeckCard{2, true, true, false, true, {cell(folder + "/pics/hen7.jpg")}, {}});
+                     CardLayout::counted(4)});
+        expected.cards.push_back(DeckCard{
+            true, true, false, true, {cell(folder + "/pics/hen7.jpg")}, CardLayout::counted(2)});
         QCOMPARE(parseDeck(kExample, path), expected);
 
         // Keys it does not know are passed over; switches left out take the defaults.
@@ -67,7 +66,8 @@ private slots:
                  {"cells": [{"picture": "/abs/x.jpg", "crop": 3}], "colour": "red"}]})",
             path);
         QCOMPARE(sparse.cards.size(), size_t(1));
-        QCOMPARE(sparse.cards[0], (DeckCard{4, false, true, true, true, {cell("/abs/x.jpg")}, {}}));
+        QCOMPARE(sparse.cards[0],
+                 (DeckCard{false, true, true, true, {cell("/abs/x.jpg")}, CardLayout::counted(4)}));
     }
 
     void deckNames() {
@@ -201,21 +201,22 @@ private slots:
     void layoutsRoundTrip_data() {
         QTest::addColumn<DeckCard>("card");
         QTest::addColumn<int>("version");
-        DeckCard counted{8, true, false, true, true, {cell("/p/a.jpg")}, {}};
+        DeckCard counted{true, false, true, true, {cell("/p/a.jpg")}, CardLayout::counted(8)};
         QTest::newRow("five counts: version 1") << counted << 1;
-        DeckCard grid{20, false, true, true, true, {std::nullopt, cell("/p/b.jpg", "Bee")}, {}};
+        DeckCard grid{false, true, true, true, {std::nullopt, cell("/p/b.jpg", "Bee")}, {}};
         grid.layout.kind = CardLayout::Kind::Grid;
         grid.layout.Name = "2 \u00d7 2 in picture cards (Letter)";
         grid.layout.Grid = {4, 5, {"Letter", 215.9, 279.4}, false, 50.8, 50.8, 0, 1.5, 0};
         grid.layout.Fill = true;
         grid.layout.Bleed = 3;
         QTest::newRow("grid of given cards") << grid << 2;
-        DeckCard even{6, false, true, true, true, {}, {}};
+        DeckCard even{false, true, true, true, {}, {}};
         even.layout.kind = CardLayout::Kind::Grid;
         even.layout.Grid = {3, 2, {"", 100, 150}, true, 0, 0, 0, 0, 7.5};
         QTest::newRow("custom paper divided") << even << 2;
-        DeckCard sheet{30, false, true, false, false, {cell("/p/c.jpg")}, {}};
+        DeckCard sheet{false, true, false, false, {cell("/p/c.jpg")}, {}};
         sheet.layout.kind = CardLayout::Kind::Sheet;
+        sheet.layout.setCells(30);
         sheet.layout.Name = "Nobody 1234";
         sheet.layout.Outlines = true;
         QTest::newRow("sheet not installed") << sheet << 2;
@@ -233,11 +234,11 @@ private slots:
         QCOMPARE(QJsonDocument::fromJson(json).object()["version"].toInt(), version);
         // The same file called version 1: the layout is passed over, the count stays its own.
         json.replace("\"version\": 2", "\"version\": 1");
-        if (!IsValidPicturesPerPage(card.perPage)) {
+        if (!IsValidPicturesPerPage(card.perPage())) {
             QVERIFY_THROWS_EXCEPTION(Error, parseDeck(json, path));
         } else {
             const DeckCard read = parseDeck(json, path).cards.at(0);
-            QCOMPARE(read.layout, CardLayout());
+            QCOMPARE(read.layout, CardLayout::counted(card.perPage()));
             QCOMPARE(read.cells, card.cells);
         }
     }
@@ -290,16 +291,15 @@ private slots:
         picture.replace('@', folder);
         stored.replace('@', m_dir.path());
         Deck deck;
-        deck.cards.push_back(DeckCard{6,
-                                      true,
+        deck.cards.push_back(DeckCard{true,
                                       false,
                                       false,
                                       false,
                                       {std::nullopt, cell(picture.toStdString()),
                                        cell(picture.toStdString(), "\u00e9t\u00e9 Dog"),
                                        cell(picture.toStdString(), "")},
-                                      {}});
-        deck.cards.push_back(DeckCard{1, false, true, true, true, {}, {}});
+                                      CardLayout::counted(6)});
+        deck.cards.push_back(DeckCard{false, true, true, true, {}, CardLayout::counted(1)});
         deck.duplex = {SheetTurn::ShortEdge, ManualFeed::FaceUpReversing, true};
         // A cell's own recording follows the picture's rule; the deck's language stays as typed.
         if (!asBytes)
@@ -327,7 +327,8 @@ private slots:
     void refusesToSaveWhatItCannotRead() {
         const QString path = m_dir.filePath("kept.ferlo");
         Deck good;
-        good.cards.push_back(DeckCard{2, false, true, true, true, {cell("/a/dog.jpg")}, {}});
+        good.cards.push_back(
+            DeckCard{false, true, true, true, {cell("/a/dog.jpg")}, CardLayout::counted(2)});
         writeDeck(path, good);
         Deck bad = good;
         bad.cards[0].cells.resize(3);
@@ -361,14 +362,13 @@ private slots:
     void missingPicturesNameADeckAsWritten() {
         const QString deckPath = m_dir.filePath("%2 %1 deck.ferlo");
         Deck deck;
-        deck.cards.push_back(DeckCard{4,
-                                      false,
+        deck.cards.push_back(DeckCard{false,
                                       true,
                                       true,
                                       true,
                                       {cell(modelPath(m_dir.filePath("gone%3.jpg"))),
                                        cell(modelPath(m_dir.filePath("lost.jpg")))},
-                                      {}});
+                                      CardLayout::counted(4)});
         QCOMPARE(missingPicturesMessage(deckPath, deck),
                  "The deck file " + deckPath + " names 2 missing pictures: " +
                      m_dir.filePath("gone%3.jpg") + ", " + m_dir.filePath("lost.jpg"));

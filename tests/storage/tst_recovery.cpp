@@ -28,7 +28,7 @@ Deck deckOf(const QString& folder, int cards) {
     Deck deck;
     for (int i = 0; i < cards; ++i) {
         DeckCard card;
-        card.perPage = 4;
+        card.layout.setCells(4);
         card.cells.push_back(DeckCell{(folder + QStringLiteral("/dog%1.jpg").arg(i)).toStdString(),
                                       "word " + std::to_string(i),
                                       {}});
@@ -275,7 +275,7 @@ private slots:
             [&]() -> std::optional<RecoveryWriter::Snapshot> {
                 taken << clock.elapsed();
                 Deck deck = deckOf(m_base.path(), 1);
-                deck.cards[0].perPage = version % 2 ? 4 : 8;
+                deck.cards[0].layout.setCells(version % 2 ? 4 : 8);
                 return RecoveryWriter::Snapshot{deck, QString()};
             },
             [](const QString&) {}, state());

@@ -45,7 +45,7 @@ QRect redBox(const QImage& image) {
 
 CardPage onePicturePage(const QString& drawing) {
     CardPage page;
-    page.PicturesPerPage = 1;
+    page.Arrangement = PageArrangement(1);
     page.Portrait = true;
     page.CutLinesOn = false;
     page.LabelsOn = false;
@@ -218,9 +218,11 @@ private slots:
         const QSize area(400, 600);
         if (fill) {
             // One card of 40 x 60 mm on its own paper, at 254 dpi: 10 pixels a millimetre.
-            page.Plan = PagePlan{
-                40, 60, {PageCard{{0, 0, 40, 60}, LabelShape::Rectangle, 0, 0, {}}}, false};
-            page.Plan->Cards[0].Bleed = page.Plan->Cards[0].Trim;
+            page.Arrangement = PageArrangement(
+                PagePlan{40,
+                         60,
+                         {PageCard{{0, 0, 40, 60}, LabelShape::Rectangle, 0, 0, {0, 0, 40, 60}}},
+                         false});
             page.Fill = true;
         }
         QImage image(area, QImage::Format_RGB32);

@@ -60,12 +60,13 @@ PrinterHolder& printerHolder() {
 // counts on the paper chosen for the job (`chosen`), each in its orientation. The page is
 // returned knowing where the printer's printable area lies on the paper.
 CardPage turnPrinterFor(QPrinter& printer, const CardPage& page, const QPageSize& chosen) {
-    const QPageSize paper = page.Plan ? planPaper(*page.Plan) : chosen;
+    const PagePlan* plan = page.Arrangement.plan();
+    const QPageSize paper = plan ? planPaper(*plan) : chosen;
     if (!printer.pageLayout().pageSize().isEquivalentTo(paper))
         printer.setPageSize(paper);
     printer.setPageOrientation(orientationOf(page));
     CardPage turned = page;
-    if (page.Plan) {
+    if (plan) {
         const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
         turned.MarginLeft = area.left();
         turned.MarginTop = area.top();

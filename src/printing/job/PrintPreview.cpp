@@ -26,8 +26,8 @@ namespace {
 
 QImage previewImage(const CardPage& page, QPageLayout paper, int dpi) {
     // A grid or a sheet is shown on the whole of its own paper, as Export PDF writes it.
-    if (page.Plan)
-        paper = QPageLayout(planPaper(*page.Plan), orientationOf(page), QMarginsF());
+    if (const PagePlan* plan = page.Arrangement.plan())
+        paper = QPageLayout(planPaper(*plan), orientationOf(page), QMarginsF());
     paper.setOrientation(orientationOf(page));
     QImage image(paper.fullRectPixels(dpi).size(), QImage::Format_RGB32);
     image.setDotsPerMeterX(qRound(dpi / 0.0254));
