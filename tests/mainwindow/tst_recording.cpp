@@ -122,7 +122,6 @@ private slots:
         folder.addJpeg("owl1.jpg");
         folder.addJpeg("cat.jpg");
         DeckCard grid;
-        grid.perPage = 6;
         grid.layout.kind = CardLayout::Kind::Grid;
         grid.layout.Grid = GridSpec{3, 2, {"A4", 210, 297}, true, 0, 0, 0, 0, 10};
         grid.cells.push_back(DeckCell{modelPath(folder.file("owl1.jpg")), {}, {}});
