@@ -5,6 +5,7 @@
 #include "pictures/FormatDecoder.h"
 
 #include "pictures/ExifPreview.h"
+#include "pictures/HevcTiles.h"
 #include "pictures/PictureFile.h"
 #include "pictures/PlaneScaler.h"
 
@@ -107,28 +108,28 @@ struct HeifLayout {
 class HeifDecoder {
 public:
     explicit HeifDecoder(const QString& path)
-        : m_path(path) {
-        PictureFile file(path);
-        const qint64 size = file.status().st_size;
-        // The whole file is read into memory for libheif; it holds at most the compressed picture.
-        if (size > kMaxImageBytes)
+        : m_path(path)
+        , m_file(path) {
+        m_fileSize = m_file.status().st_size;
+        // libheif reads the file as it needs its parts (the boxes, then a picture's coded data
+        // when it decodes it), so no copy of the whole file stays in memory while it decodes.
+        if (m_fileSize > kMaxImageBytes)
             fail(path, QCoreApplication::translate("PictureErrors",
                                                    "the file is too large (more than %1 MB)")
                            .arg(kMaxImageBytes / kMegabyte));
-        m_data.resize(qsizetype(size));
-        if (std::fread(m_data.data(), 1, size_t(size), file.stream()) != size_t(size))
-            fail(path, QCoreApplication::translate("PictureErrors",
-                                                   "the file could not be read to its end"));
+        m_stream = m_file.stream();
         // Held by smart pointers: a constructor that throws destroys only its members.
         m_context.reset(heif_context_alloc());
         if (!m_context)
             fail(path, QCoreApplication::translate("PictureErrors",
                                                    "there is not enough memory to read the file"));
+        // Its coded pictures go to our HEVC decoder, which keeps libde265's decoders between the
+        // tiles of a grid; libheif's own takes them when ours cannot be registered.
+        heif_register_decoder(m_context.get(), hevcTilesDecoder());
         // A grid picture (phones write 512 x 512 tiles) has its tiles decoded on as many threads
         // as the machine has cores; a single coded picture decodes on one thread in any case.
         heif_context_set_max_decoding_threads(m_context.get(), QThread::idealThreadCount());
-        check(heif_context_read_from_memory_without_copy(m_context.get(), m_data.constData(),
-                                                         size_t(m_data.size()), nullptr));
+        check(heif_context_read_from_reader(m_context.get(), &kReader, this, nullptr));
         heif_image_handle* handle = nullptr;
         check(heif_context_get_primary_image_handle(m_context.get(), &handle));
         m_primary.reset(handle);
@@ -329,8 +330,11 @@ private:
         if (error.code == heif_error_Ok)
             return;
         QString cause;
-        const HeifLayout layout = HeifLayout::read(m_data);
-        if (layout.sequenceOnly)
+        const HeifLayout layout = HeifLayout::read(wholeFile());
+        if (m_readFailed)
+            cause = QCoreApplication::translate("PictureErrors",
+                                                "the file could not be read to its end");
+        else if (layout.sequenceOnly)
             cause = QCoreApplication::translate(
                 "PictureErrors", "this HEIF file holds an image sequence, which cannot be printed");
         else if (layout.primaryType == "iden")
@@ -436,8 +440,44 @@ private:
         }
     }
 
+    // libheif's reader: the file's bytes on demand. A tile's data is read under libheif's lock of
+    // the file, so no two threads seek and read at once.
+    static int64_t readerPosition(void* self) {
+        return ftello(static_cast<HeifDecoder*>(self)->m_stream);
+    }
+    static int readerRead(void* data, size_t size, void* self) {
+        auto* decoder = static_cast<HeifDecoder*>(self);
+        if (std::fread(data, 1, size, decoder->m_stream) == size)
+            return 0;
+        decoder->m_readFailed = true;
+        return 1;
+    }
+    static int readerSeek(int64_t position, void* self) {
+        return fseeko(static_cast<HeifDecoder*>(self)->m_stream, off_t(position), SEEK_SET) == 0
+                   ? 0
+                   : 1;
+    }
+    static heif_reader_grow_status readerGrow(int64_t size, void* self) {
+        return size <= static_cast<HeifDecoder*>(self)->m_fileSize
+                   ? heif_reader_grow_status_size_reached
+                   : heif_reader_grow_status_size_beyond_eof;
+    }
+    static constexpr heif_reader kReader{1, readerPosition, readerRead, readerSeek, readerGrow};
+
+    // The whole file, for telling why libheif refused it (empty when it cannot be read).
+    QByteArray wholeFile() {
+        QByteArray data(qsizetype(m_fileSize), Qt::Uninitialized);
+        if (fseeko(m_stream, 0, SEEK_SET) != 0 ||
+            std::fread(data.data(), 1, size_t(data.size()), m_stream) != size_t(data.size()))
+            return {};
+        return data;
+    }
+
     QString m_path;
-    QByteArray m_data;
+    PictureFile m_file; // outlives the context, which reads from it
+    FILE* m_stream = nullptr;
+    qint64 m_fileSize = 0;
+    bool m_readFailed = false;
     std::unique_ptr<heif_context, ContextFree> m_context; // outlives the handle
     Handle m_primary;
     QSize m_size;
