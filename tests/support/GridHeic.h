@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QtEndian>
 
@@ -93,6 +94,81 @@ inline CodedTile codeTile(const QImage& tile, int quality) {
     return {child(file, ipcoAt + 8, ipcoAt + ipco.size(), "hvcC"), mdat.mid(8)};
 }
 
+// The tiles of the picture, row by row, each coded alone; empty when one could not be coded.
+inline std::vector<CodedTile> codeTiles(const QImage& picture, int tileSide, int quality) {
+    const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
+    std::vector<CodedTile> tiles;
+    for (int y0 = 0; y0 < rgb.height(); y0 += tileSide)
+        for (int x0 = 0; x0 < rgb.width(); x0 += tileSide) {
+            QImage tile(tileSide, tileSide, QImage::Format_RGB32);
+            tile.fill(Qt::black);
+            const QImage part = rgb.copy(x0, y0, tileSide, tileSide);
+            for (int y = 0; y < part.height(); ++y)
+                memcpy(tile.scanLine(y), part.constScanLine(y), size_t(part.width()) * 4);
+            tiles.push_back(codeTile(tile, quality));
+            if (tiles.back().hvcC.isEmpty() || tiles.back().data.isEmpty())
+                return {};
+        }
+    return tiles;
+}
+
+// The item properties: the tiles' and the grid's sizes, each tile's hvcC (essential).
+inline QByteArray properties(const std::vector<CodedTile>& tiles, int tileSide, QSize size) {
+    QByteArray ispeTile, ispeWhole;
+    put32(ispeTile, quint32(tileSide));
+    put32(ispeTile, quint32(tileSide));
+    put32(ispeWhole, quint32(size.width()));
+    put32(ispeWhole, quint32(size.height()));
+    QByteArray ipco = box("ispe", ispeTile, 0) + box("ispe", ispeWhole, 0);
+    QByteArray ipma;
+    put32(ipma, quint32(tiles.size() + 1));
+    put16(ipma, 1);
+    ipma.append('\1').append(char(2)); // the grid: the whole picture's size
+    for (size_t tile = 0; tile < tiles.size(); ++tile) {
+        ipco += tiles[tile].hvcC;
+        put16(ipma, quint16(tile + 2));
+        ipma.append('\2').append(char(0x80 | (tile + 3))).append(char(1));
+    }
+    return box("iprp", box("ipco", ipco) + box("ipma", ipma, 0));
+}
+
+// The meta box: item 1 the grid, items 2.. the hidden tiles, all data in the mdat whose payload
+// starts at `dataStart` (iloc version 0: offsets and lengths of 4 bytes, no base offset).
+inline QByteArray metaBox(const std::vector<CodedTile>& tiles, const QByteArray& iprp,
+                          qsizetype gridBytes, quint32 dataStart) {
+    const int count = int(tiles.size());
+    QByteArray hdlr, pitm, infos, dimg, iloc;
+    put32(hdlr, 0);
+    hdlr.append("pict", 4).append(QByteArray(13, '\0'));
+    put16(pitm, 1);
+    put16(infos, quint16(count + 1));
+    put16(dimg, 1);
+    put16(dimg, quint16(count));
+    iloc.append(char(0x44)).append('\0');
+    put16(iloc, quint16(count + 1));
+    quint32 at = dataStart;
+    for (int item = 1; item <= count + 1; ++item) {
+        QByteArray infe;
+        put16(infe, quint16(item));
+        put16(infe, 0);
+        infe.append(item == 1 ? "grid" : "hvc1", 4).append('\0');
+        infos += box("infe", infe, 2, item == 1 ? 0 : 1); // tiles are hidden
+        if (item > 1)
+            put16(dimg, quint16(item));
+        const qsizetype size = item == 1 ? gridBytes : tiles[size_t(item - 2)].data.size();
+        put16(iloc, quint16(item));
+        put16(iloc, 0);
+        put16(iloc, 1);
+        put32(iloc, at);
+        put32(iloc, quint32(size));
+        at += quint32(size);
+    }
+    return box("meta",
+               box("hdlr", hdlr, 0) + box("pitm", pitm, 0) + box("iloc", iloc, 0) +
+                   box("iinf", infos, 0) + box("iref", box("dimg", dimg), 0) + iprp,
+               0);
+}
+
 } // namespace grid_heic
 
 // Writes `picture` as a grid HEIC of tiles of `tileSide` pixels; true when it was written.
@@ -103,98 +179,25 @@ inline bool writeGridHeic(const QString& path, const QImage& picture, int tileSi
     const int rows = (picture.height() + tileSide - 1) / tileSide;
     if (columns > 256 || rows > 256 || columns * rows > 120)
         return false; // property indices of the tiles' hvcC boxes stay below 128
-    std::vector<CodedTile> tiles;
-    for (int row = 0; row < rows; ++row)
-        for (int column = 0; column < columns; ++column) {
-            QImage tile(tileSide, tileSide, QImage::Format_RGB32);
-            tile.fill(Qt::black);
-            const QImage part = picture.copy(column * tileSide, row * tileSide, tileSide, tileSide);
-            for (int y = 0; y < part.height(); ++y)
-                memcpy(tile.scanLine(y),
-                       part.convertToFormat(QImage::Format_RGB32).constScanLine(y),
-                       size_t(part.width()) * 4);
-            tiles.push_back(codeTile(tile, quality));
-            if (tiles.back().hvcC.isEmpty() || tiles.back().data.isEmpty())
-                return false;
-        }
-    const int count = int(tiles.size());
+    const std::vector<CodedTile> tiles = codeTiles(picture, tileSide, quality);
+    if (tiles.empty())
+        return false;
     QByteArray ftyp("heic", 4);
     put32(ftyp, 0);
-    ftyp.append("mif1heic", 8);
-    ftyp = box("ftyp", ftyp);
-
-    QByteArray hdlr;
-    put32(hdlr, 0);
-    hdlr.append("pict", 4);
-    hdlr.append(QByteArray(13, '\0'));
-    QByteArray pitm;
-    put16(pitm, 1);
-    QByteArray infos;
-    put16(infos, quint16(count + 1));
-    for (int item = 1; item <= count + 1; ++item) {
-        QByteArray infe;
-        put16(infe, quint16(item));
-        put16(infe, 0);
-        infe.append(item == 1 ? "grid" : "hvc1", 4).append('\0');
-        infos += box("infe", infe, 2, item == 1 ? 0 : 1); // tiles are hidden
-    }
-    QByteArray dimg;
-    put16(dimg, 1);
-    put16(dimg, quint16(count));
-    for (int item = 2; item <= count + 1; ++item)
-        put16(dimg, quint16(item));
-    QByteArray ispeTile, ispeWhole, gridData;
-    put32(ispeTile, quint32(tileSide));
-    put32(ispeTile, quint32(tileSide));
-    put32(ispeWhole, quint32(picture.width()));
-    put32(ispeWhole, quint32(picture.height()));
-    gridData.append('\0').append('\1').append(char(rows - 1)).append(char(columns - 1));
-    put32(gridData, quint32(picture.width()));
-    put32(gridData, quint32(picture.height()));
-    QByteArray ipco = box("ispe", ispeTile, 0) + box("ispe", ispeWhole, 0);
-    QByteArray ipma;
-    put32(ipma, quint32(count + 1));
-    put16(ipma, 1);
-    ipma.append('\1').append(char(2)); // the grid: the whole picture's size
-    for (int tile = 0; tile < count; ++tile) {
-        ipco += tiles[size_t(tile)].hvcC;
-        put16(ipma, quint16(tile + 2));
-        ipma.append('\2').append(char(0x80 | (tile + 3))).append(char(1));
-    }
-    const QByteArray iprp = box("iprp", box("ipco", ipco) + box("ipma", ipma, 0));
-
-    // iloc version 0: offsets and lengths of 4 bytes, no base offset; all data in the mdat.
-    const auto ilocFor = [&](quint32 mdatStart) {
-        QByteArray iloc;
-        iloc.append(char(0x44)).append('\0');
-        put16(iloc, quint16(count + 1));
-        quint32 at = mdatStart + 8;
-        for (int item = 1; item <= count + 1; ++item) {
-            const qsizetype size =
-                item == 1 ? gridData.size() : tiles[size_t(item - 2)].data.size();
-            put16(iloc, quint16(item));
-            put16(iloc, 0);
-            put16(iloc, 1);
-            put32(iloc, at);
-            put32(iloc, quint32(size));
-            at += quint32(size);
-        }
-        return box("iloc", iloc, 0);
-    };
-    const auto metaFor = [&](quint32 mdatStart) {
-        return box("meta",
-                   box("hdlr", hdlr, 0) + box("pitm", pitm, 0) + ilocFor(mdatStart) +
-                       box("iinf", infos, 0) + box("iref", box("dimg", dimg), 0) + iprp,
-                   0);
-    };
-    const quint32 mdatStart = quint32(ftyp.size() + metaFor(0).size());
-    QByteArray mdat = gridData;
+    ftyp = box("ftyp", ftyp.append("mif1heic", 8));
+    QByteArray mdat;
+    mdat.append('\0').append('\1').append(char(rows - 1)).append(char(columns - 1));
+    put32(mdat, quint32(picture.width()));
+    put32(mdat, quint32(picture.height()));
+    const qsizetype gridBytes = mdat.size();
     for (const CodedTile& tile : tiles)
         mdat += tile.data;
+    const QByteArray iprp = properties(tiles, tileSide, picture.size());
+    // The meta box's size does not depend on the offsets in it.
+    const quint32 dataStart = quint32(ftyp.size() + metaBox(tiles, iprp, gridBytes, 0).size() + 8);
+    const QByteArray file = ftyp + metaBox(tiles, iprp, gridBytes, dataStart) + box("mdat", mdat);
     QFile out(path);
-    return out.open(QIODevice::WriteOnly) &&
-           out.write(ftyp + metaFor(mdatStart) + box("mdat", mdat)) ==
-               ftyp.size() + metaFor(mdatStart).size() + mdat.size() + 8;
+    return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
 }
 
 } // namespace ferlo::test
