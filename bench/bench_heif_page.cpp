@@ -7,9 +7,10 @@
 //   before   the former way to the same page: libheif's conversion to full-size RGB, Qt's
 //            32-bit copy of it, then Qt's smooth scaling, the four pictures on the worker threads
 //   after    the page's pictures as the program prepares them now (prepareCardPage)
-// Usage: bench_heif_page [--alpha] [rounds] [folder]   (default 3 rounds; the folder keeps the
-//        made files; with --alpha the pictures carry an alpha plane: an opaque disc on a
-//        transparent ground, as a cut-out photo has)
+// Usage: bench_heif_page [--alpha | --grid] [rounds] [folder]   (default 3 rounds; the folder
+//        keeps the made files; with --alpha the pictures carry an alpha plane: an opaque disc on
+//        a transparent ground, as a cut-out photo has; with --grid each is coded as phones code
+//        theirs, as a grid of 512 x 512 tiles)
 //        bench_heif_page --stages file.heic   (where the CPU time of one picture goes)
 // Prints per round and the median and spread of the ratios; exits non-zero when a target is
 // missed.
@@ -18,6 +19,7 @@
 #include "pictures/Workers.h"
 #include "printing/CardPage.h"
 #include "printing/PagePainter.h"
+#include "support/GridHeic.h"
 #include "support/LibheifRgb.h"
 
 #include <QCoreApplication>
@@ -241,27 +243,36 @@ int main(int argc, char** argv) {
     if (arguments.size() > 1 && arguments.first() == QLatin1String("--stages"))
         return stages(arguments.at(1));
     const bool alpha = !arguments.isEmpty() && arguments.first() == QLatin1String("--alpha");
-    if (alpha)
+    const bool grid = !arguments.isEmpty() && arguments.first() == QLatin1String("--grid");
+    if (alpha || grid)
         arguments.removeFirst();
     const int rounds = arguments.isEmpty() ? 3 : std::max(1, arguments.takeFirst().toInt());
     QTemporaryDir scratch;
     const QString folder = arguments.isEmpty() ? scratch.path() : arguments.first();
     QDir().mkpath(folder);
 
-    // One photo-like picture encoded once by heif-enc (x265, no thumbnail), copied four times.
+    // One photo-like picture encoded once by heif-enc (x265, no thumbnail), or as a phone codes
+    // it (a grid of 512 x 512 tiles), copied four times.
     QStringList files;
-    const QString stem = alpha ? QStringLiteral("alpha") : QStringLiteral("phone");
+    const QString stem = alpha  ? QStringLiteral("alpha")
+                         : grid ? QStringLiteral("grid")
+                                : QStringLiteral("phone");
     const QString first = QDir(folder).filePath(stem + QStringLiteral("1.heic"));
     if (!QFileInfo::exists(first)) {
         const QString jpeg = QDir(folder).filePath(QStringLiteral("phone.jpg"));
         const QString png = QDir(folder).filePath(stem + QStringLiteral(".png"));
         if (!QFileInfo::exists(jpeg))
             ferlo::bench::writePhotoJpeg(jpeg, kWidth, kHeight, 5);
-        (alpha ? cutOut(QImage(jpeg)) : QImage(jpeg)).save(png, "png", 90);
-        std::printf("making a %d x %d HEIC with heif-enc ...\n", kWidth, kHeight);
+        std::printf("making a %d x %d HEIC ...\n", kWidth, kHeight);
         std::fflush(stdout);
-        QProcess::execute(QStringLiteral("heif-enc"), {QStringLiteral("-q"), QStringLiteral("80"),
-                                                       QStringLiteral("-o"), first, png});
+        if (grid) {
+            ferlo::test::writeGridHeic(first, QImage(jpeg));
+        } else {
+            (alpha ? cutOut(QImage(jpeg)) : QImage(jpeg)).save(png, "png", 90);
+            QProcess::execute(
+                QStringLiteral("heif-enc"),
+                {QStringLiteral("-q"), QStringLiteral("80"), QStringLiteral("-o"), first, png});
+        }
     }
     for (int i = 0; i < kPictures; ++i) {
         files << QDir(folder).filePath(stem + QStringLiteral("%1.heic").arg(i + 1));
@@ -269,9 +280,9 @@ int main(int argc, char** argv) {
             QFile::copy(first, files.last());
     }
 
-    std::printf("%d x %d-pixel HEICs%s on a 4-per-page page at %d dpi, %d cores, %d rounds\n",
-                kWidth, kHeight, alpha ? " with alpha" : "", kDpi, QThread::idealThreadCount(),
-                rounds);
+    std::printf("%d x %d-pixel HEICs%s%s on a 4-per-page page at %d dpi, %d cores, %d rounds\n",
+                kWidth, kHeight, alpha ? " with alpha" : "", grid ? " of 512 x 512 tiles" : "",
+                kDpi, QThread::idealThreadCount(), rounds);
     std::vector<double> wallBefore, wallAfter, cpuBefore, cpuAfter, peakAfter;
     for (int round = 0; round < rounds; ++round) {
         const Figures convert = measure(QStringLiteral("convert"), files);

@@ -5,6 +5,7 @@
 #include "pictures/FormatDecoder.h"
 
 #include "pictures/ExifPreview.h"
+#include "pictures/HevcTiles.h"
 #include "pictures/PictureFile.h"
 #include "pictures/PlaneScaler.h"
 
@@ -45,37 +46,49 @@ constexpr int kPrimariesP3 = 12;
 // up to 64 pixels, and libheif's limit is exclusive.
 constexpr int kCodedPadding = 129;
 
-// What the file's own boxes tell about why libheif may refuse it: brands of an image sequence
-// alone (libheif 1.15 reads only still pictures), and the type of the primary item.
-struct HeifLayout {
+// What the file's own boxes (its ftyp and meta) tell about why libheif may refuse it: brands of
+// an image sequence alone (libheif 1.15 reads only still pictures), the type of the primary item,
+// and an identity-derived item whose reference is no picture libheif knows: libheif 1.15 aborts
+// the whole program (a failed assertion) when it decodes one.
+class HeifLayout {
+public:
     bool sequenceOnly = false;
     QByteArray primaryType;
+    bool brokenIdentity = false;
 
     static HeifLayout read(const QByteArray& data) {
-        HeifLayout layout;
-        const auto u32 = [&](qsizetype at) {
-            return at + 4 <= data.size() ? qFromBigEndian<quint32>(data.constData() + at) : 0u;
-        };
-        const auto u16 = [&](qsizetype at) {
-            return at + 2 <= data.size() ? qFromBigEndian<quint16>(data.constData() + at) : 0u;
-        };
-        // Calls found(type, start, end) for each box between start and end (header excluded).
-        const auto walk = [&](qsizetype start, qsizetype end, const auto& found) {
-            while (start + 8 <= end) {
-                const qint64 size = u32(start);
-                if (size < 8 || start + size > end)
-                    return;
-                found(data.mid(start + 4, 4), start + 8, start + size);
-                start += size;
-            }
-        };
+        HeifLayout layout(data);
+        layout.parse();
+        return layout;
+    }
+
+private:
+    explicit HeifLayout(const QByteArray& data)
+        : m_data(data) {}
+
+    quint32 u32(qsizetype at) const {
+        return at + 4 <= m_data.size() ? qFromBigEndian<quint32>(m_data.constData() + at) : 0u;
+    }
+    quint32 u16(qsizetype at) const {
+        return at + 2 <= m_data.size() ? qFromBigEndian<quint16>(m_data.constData() + at) : 0u;
+    }
+    // Calls found(type, start, end) for each box between start and end (header excluded).
+    template <typename Found> void walk(qsizetype start, qsizetype end, const Found& found) const {
+        while (start + 8 <= end) {
+            const qint64 size = u32(start);
+            if (size < 8 || start + size > end)
+                return;
+            found(m_data.mid(start + 4, 4), start + 8, start + size);
+            start += size;
+        }
+    }
+
+    void parse() {
         bool stillBrand = false, sequenceBrand = false;
-        quint32 primary = 0;
-        QMap<quint32, QByteArray> types;
-        walk(0, data.size(), [&](const QByteArray& type, qsizetype start, qsizetype end) {
+        walk(0, m_data.size(), [&](const QByteArray& type, qsizetype start, qsizetype end) {
             if (type == "ftyp") {
                 for (qsizetype at = start; at + 4 <= end; at += at == start ? 8 : 4) {
-                    const QByteArray brand = data.mid(at, 4);
+                    const QByteArray brand = m_data.mid(at, 4);
                     stillBrand |= brand == "mif1" || brand == "heic" || brand == "heix" ||
                                   brand == "avif" || brand == "mif2";
                     sequenceBrand |=
@@ -83,52 +96,81 @@ struct HeifLayout {
                 }
             } else if (type == "meta") {
                 walk(start + 4, end, [&](const QByteArray& inner, qsizetype from, qsizetype to) {
-                    if (inner == "pitm")
-                        primary = data.at(from) == 0 ? u16(from + 4) : u32(from + 4);
-                    if (inner != "iinf")
-                        return;
-                    const qsizetype entries = from + (data.at(from) == 0 ? 6 : 8);
-                    walk(entries, to, [&](const QByteArray& infe, qsizetype at, qsizetype) {
-                        const int version = uchar(data.at(at));
-                        if (infe != "infe" || version < 2)
-                            return;
-                        const quint32 id = version == 2 ? u16(at + 4) : u32(at + 4);
-                        types[id] = data.mid(at + (version == 2 ? 8 : 10), 4);
-                    });
+                    readMetaBox(inner, from, to);
                 });
             }
         });
-        layout.sequenceOnly = sequenceBrand && !stillBrand;
-        layout.primaryType = types.value(primary);
-        return layout;
+        sequenceOnly = sequenceBrand && !stillBrand;
+        primaryType = m_types.value(m_primary);
+        // The item types libheif 1.15 decodes as pictures.
+        static const QList<QByteArray> pictures{"hvc1", "grid", "iovl", "av01", "iden"};
+        for (auto it = m_types.cbegin(); it != m_types.cend(); ++it)
+            if (it.value() == "iden")
+                for (const quint32 reference : m_derived.value(it.key()))
+                    brokenIdentity |= !pictures.contains(m_types.value(reference));
     }
+
+    void readMetaBox(const QByteArray& type, qsizetype from, qsizetype to) {
+        const int version = from < m_data.size() ? uchar(m_data.at(from)) : 0;
+        if (type == "pitm") {
+            m_primary = version == 0 ? u16(from + 4) : u32(from + 4);
+        } else if (type == "iinf") {
+            walk(from + (version == 0 ? 6 : 8), to,
+                 [&](const QByteArray& infe, qsizetype at, qsizetype) {
+                     const int infeVersion = at < m_data.size() ? uchar(m_data.at(at)) : 0;
+                     if (infe != "infe" || infeVersion < 2)
+                         return;
+                     const quint32 id = infeVersion == 2 ? u16(at + 4) : u32(at + 4);
+                     m_types[id] = m_data.mid(at + (infeVersion == 2 ? 8 : 10), 4);
+                 });
+        } else if (type == "iref") {
+            const int idBytes = version == 0 ? 2 : 4;
+            const auto id = [&](qsizetype at) {
+                return idBytes == 2 ? u16(at) : u32(at);
+            };
+            walk(from + 4, to, [&](const QByteArray& kind, qsizetype at, qsizetype end) {
+                if (kind != "dimg")
+                    return;
+                QList<quint32>& references = m_derived[id(at)];
+                const qsizetype count = u16(at + idBytes);
+                for (qsizetype i = 0, ref = at + idBytes + 2; i < count && ref + idBytes <= end;
+                     ++i, ref += idBytes)
+                    references.append(id(ref));
+            });
+        }
+    }
+
+    const QByteArray& m_data;
+    quint32 m_primary = 0;
+    QMap<quint32, QByteArray> m_types;
+    QMap<quint32, QList<quint32>> m_derived;
 };
 
 class HeifDecoder {
 public:
     explicit HeifDecoder(const QString& path)
-        : m_path(path) {
-        PictureFile file(path);
-        const qint64 size = file.status().st_size;
-        // The whole file is read into memory for libheif; it holds at most the compressed picture.
-        if (size > kMaxImageBytes)
+        : m_path(path)
+        , m_file(path) {
+        m_fileSize = m_file.status().st_size;
+        // libheif reads the file as it needs its parts (the boxes, then a picture's coded data
+        // when it decodes it), so no copy of the whole file stays in memory while it decodes.
+        if (m_fileSize > kMaxImageBytes)
             fail(path, QCoreApplication::translate("PictureErrors",
                                                    "the file is too large (more than %1 MB)")
                            .arg(kMaxImageBytes / kMegabyte));
-        m_data.resize(qsizetype(size));
-        if (std::fread(m_data.data(), 1, size_t(size), file.stream()) != size_t(size))
-            fail(path, QCoreApplication::translate("PictureErrors",
-                                                   "the file could not be read to its end"));
+        m_stream = m_file.stream();
         // Held by smart pointers: a constructor that throws destroys only its members.
         m_context.reset(heif_context_alloc());
         if (!m_context)
             fail(path, QCoreApplication::translate("PictureErrors",
                                                    "there is not enough memory to read the file"));
+        // Its coded pictures go to our HEVC decoder, which keeps libde265's decoders between the
+        // tiles of a grid; libheif's own takes them when ours cannot be registered.
+        heif_register_decoder(m_context.get(), hevcTilesDecoder());
         // A grid picture (phones write 512 x 512 tiles) has its tiles decoded on as many threads
         // as the machine has cores; a single coded picture decodes on one thread in any case.
         heif_context_set_max_decoding_threads(m_context.get(), QThread::idealThreadCount());
-        check(heif_context_read_from_memory_without_copy(m_context.get(), m_data.constData(),
-                                                         size_t(m_data.size()), nullptr));
+        check(heif_context_read_from_reader(m_context.get(), &kReader, this, nullptr));
         heif_image_handle* handle = nullptr;
         check(heif_context_get_primary_image_handle(m_context.get(), &handle));
         m_primary.reset(handle);
@@ -166,6 +208,7 @@ public:
     // The picture at the wanted size when it is smaller both ways than the picture (or the
     // thumbnail that covers it), else at full size.
     QImage decode(const QSize& wanted) {
+        refuseBrokenIdentity();
         Handle thumbnail = coveringThumbnail(wanted);
         heif_image_handle* handle = thumbnail ? thumbnail.get() : m_primary.get();
         const QSize coded(heif_image_handle_get_width(handle),
@@ -185,6 +228,7 @@ public:
     QImage preview(const QSize& shown) {
         if (!shown.isValid() || shown.isEmpty())
             return {};
+        refuseBrokenIdentity();
         QImage image;
         if (Handle largest =
                 thumbnail([](QSize size, QSize best) { return size.width() > best.width(); })) {
@@ -324,13 +368,23 @@ private:
                          .arg(size.height()));
     }
 
+    // libheif 1.15 aborts the program when it decodes an identity-derived item whose reference is
+    // no picture: such a file is refused before anything of it is decoded.
+    void refuseBrokenIdentity() {
+        if (HeifLayout::read(metaBoxes()).brokenIdentity)
+            fail(m_path, QCoreApplication::translate("PictureErrors", "the file is damaged"));
+    }
+
     // The cause in our words; libheif's own text follows in parentheses.
     void check(const heif_error& error) {
         if (error.code == heif_error_Ok)
             return;
         QString cause;
-        const HeifLayout layout = HeifLayout::read(m_data);
-        if (layout.sequenceOnly)
+        const HeifLayout layout = HeifLayout::read(metaBoxes());
+        if (m_readFailed)
+            cause = QCoreApplication::translate("PictureErrors",
+                                                "the file could not be read to its end");
+        else if (layout.sequenceOnly)
             cause = QCoreApplication::translate(
                 "PictureErrors", "this HEIF file holds an image sequence, which cannot be printed");
         else if (layout.primaryType == "iden")
@@ -436,8 +490,61 @@ private:
         }
     }
 
+    // libheif's reader: the file's bytes on demand. A tile's data is read under libheif's lock of
+    // the file, so no two threads seek and read at once.
+    static int64_t readerPosition(void* self) {
+        return ftello(static_cast<HeifDecoder*>(self)->m_stream);
+    }
+    static int readerRead(void* data, size_t size, void* self) {
+        auto* decoder = static_cast<HeifDecoder*>(self);
+        if (std::fread(data, 1, size, decoder->m_stream) == size)
+            return 0;
+        decoder->m_readFailed = true;
+        return 1;
+    }
+    static int readerSeek(int64_t position, void* self) {
+        return fseeko(static_cast<HeifDecoder*>(self)->m_stream, off_t(position), SEEK_SET) == 0
+                   ? 0
+                   : 1;
+    }
+    static heif_reader_grow_status readerGrow(int64_t size, void* self) {
+        return size <= static_cast<HeifDecoder*>(self)->m_fileSize
+                   ? heif_reader_grow_status_size_reached
+                   : heif_reader_grow_status_size_beyond_eof;
+    }
+    static constexpr heif_reader kReader{1, readerPosition, readerRead, readerSeek, readerGrow};
+
+    // The file's ftyp and meta boxes, for telling why libheif refuses it, and what it must not
+    // be given (empty when they cannot be read).
+    QByteArray metaBoxes() {
+        QByteArray boxes;
+        for (qint64 at = 0; at + 8 <= m_fileSize;) {
+            uchar header[8];
+            if (fseeko(m_stream, off_t(at), SEEK_SET) != 0 ||
+                std::fread(header, 1, 8, m_stream) != 8)
+                return {};
+            const qint64 size = qFromBigEndian<quint32>(header);
+            if (size < 8 || size > m_fileSize - at)
+                break; // a 64-bit size or one to the end: no ftyp or meta is that large
+            if (std::memcmp(header + 4, "ftyp", 4) == 0 ||
+                std::memcmp(header + 4, "meta", 4) == 0) {
+                const qsizetype start = boxes.size();
+                boxes.resize(start + qsizetype(size));
+                std::memcpy(boxes.data() + start, header, 8);
+                if (std::fread(boxes.data() + start + 8, 1, size_t(size - 8), m_stream) !=
+                    size_t(size - 8))
+                    return {};
+            }
+            at += size;
+        }
+        return boxes;
+    }
+
     QString m_path;
-    QByteArray m_data;
+    PictureFile m_file; // outlives the context, which reads from it
+    FILE* m_stream = nullptr;
+    qint64 m_fileSize = 0;
+    bool m_readFailed = false;
     std::unique_ptr<heif_context, ContextFree> m_context; // outlives the handle
     Handle m_primary;
     QSize m_size;

@@ -814,7 +814,8 @@ private slots:
 
     // Every HEIF picture libheif decodes is printed, also one cropped by a clean aperture to far
     // less than its coded size; a grid whose canvas is larger than its header is still refused;
-    // files libheif cannot read are refused in our words, libheif's after them.
+    // files libheif cannot read are refused in our words, libheif's after them; one that would
+    // make libheif abort (an identity-derived item of no picture) is refused before it decodes.
     void heifFiles_data() {
         QTest::addColumn<QString>("file");
         QTest::addColumn<QSize>("size"); // invalid: refused
@@ -828,6 +829,9 @@ private slots:
         QTest::newRow("image sequence")
             << data + "/heif/image-sequence.heic" << QSize()
             << ": this HEIF file holds an image sequence, which cannot be printed (";
+        QTest::newRow("identity-derived item referencing no picture")
+            << data + "/regressions/heif/iden-item-referencing-no-picture" << QSize()
+            << ": the file is damaged";
         QTest::newRow("identity-derived item")
             << data + "/heif/iden-primary-item.heic" << QSize()
             << ": this HEIF file's picture is an identity-derived ('iden') item, which cannot be "

@@ -1,0 +1,328 @@
+// libheif's contract for a decoder: new_decoder, then push_data with the coded picture's NAL units
+// (each after a 4-byte big-endian length; the parameter sets of the item's hvcC box first), then
+// decode_image once, then free_decoder. The picture goes back as YCbCr (or monochrome) planes of
+// the stream's chroma format and bit depth, with the colour description of its VUI; libheif
+// converts them as it converts those of its own decoder.
+//
+// A kept libde265 decoder still knows the parameter sets of its last stream (a reset clears only
+// its pictures). It is therefore given only a stream that brings exactly the same parameter sets
+// and starts with a random-access picture, after which it decodes as a new decoder would; any
+// other stream gets a new decoder, which is freed after it.
+
+#include "pictures/HevcTiles.h"
+
+#include <libde265/de265.h>
+#include <libheif/heif.h>
+#include <libheif/heif_plugin.h>
+
+#include <cstdint>
+#include <cstring>
+#include <mutex>
+#include <new>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ferlo::pictures {
+
+namespace {
+
+// libheif's own HEVC decoder asks for 100; the highest wins.
+constexpr int kPriority = 110;
+// Only a decoder whose picture had at most this many samples is kept: a decoder keeps side tables
+// for the size of its last picture (several megabytes for a whole photo), and only a grid's tiles
+// come many to a file.
+constexpr int64_t kKeptSamples = 1024 * 1024;
+constexpr size_t kKeptDecoders = 16;
+
+const char kNoText[] = "";
+const char kSuccess[] = "Success";
+
+constexpr heif_error ok() {
+    return {heif_error_Ok, heif_suberror_Unspecified, kSuccess};
+}
+
+using Units = std::vector<std::pair<const uint8_t*, size_t>>; // each NAL unit's start and size
+
+// The parameter sets (each after its length) of a stream whose decoder may be a kept one, empty
+// for any other. Such a stream has only parameter sets (video, then sequence, then picture ones),
+// coded slices and SEI messages, all of the base layer, and its first slice starts a
+// random-access picture.
+std::string reusableKey(const Units& units) {
+    std::string key;
+    int lastSetType = 32;
+    bool sliceSeen = false;
+    for (const auto& [unit, size] : units) {
+        if (size < 2 || (unit[0] & 0x81) != 0 || (unit[1] >> 3) != 0)
+            return {};
+        const int type = (unit[0] >> 1) & 0x3f;
+        if (type >= 32 && type <= 34) {
+            if (type < lastSetType)
+                return {};
+            lastSetType = type;
+            key.append(reinterpret_cast<const char*>(unit) - 4, size + 4);
+        } else if (type < 32) {
+            if (!sliceSeen && (type < 16 || type > 21))
+                return {};
+            sliceSeen = true;
+        } else if (type != 39 && type != 40) {
+            return {};
+        }
+    }
+    return sliceSeen ? key : std::string();
+}
+
+// The idle decoders, each with the parameter sets of its last stream.
+class DecoderPool {
+public:
+    DecoderPool() = default;
+    DecoderPool(const DecoderPool&) = delete;
+    DecoderPool& operator=(const DecoderPool&) = delete;
+    ~DecoderPool() {
+        for (auto& [key, decoder] : m_idle)
+            de265_free_decoder(decoder);
+    }
+
+    // An idle decoder that last had these parameter sets, else a new one (null when there is no
+    // memory for it).
+    de265_decoder_context* take(const std::string& key) {
+        if (!key.empty()) {
+            const std::lock_guard lock(m_mutex);
+            for (auto it = m_idle.begin(); it != m_idle.end(); ++it) {
+                if (it->first == key) {
+                    de265_decoder_context* decoder = it->second;
+                    m_idle.erase(it);
+                    return decoder;
+                }
+            }
+        }
+        return de265_new_decoder();
+    }
+
+    // Keeps a decoder that has decoded a stream of these parameter sets cleanly, or frees it.
+    void give(de265_decoder_context* decoder, std::string key) {
+        if (!key.empty()) {
+            de265_reset(decoder);
+            const std::lock_guard lock(m_mutex);
+            if (m_idle.size() < kKeptDecoders) {
+                try {
+                    m_idle.emplace_back(std::move(key), decoder);
+                    return;
+                } catch (const std::bad_alloc&) {
+                }
+            }
+        }
+        de265_free_decoder(decoder);
+    }
+
+private:
+    std::mutex m_mutex;
+    std::vector<std::pair<std::string, de265_decoder_context*>> m_idle;
+};
+
+DecoderPool& pool() {
+    static DecoderPool decoders;
+    return decoders;
+}
+
+const char* pluginName() {
+    return "libde265 HEVC decoder, decoders kept between tiles";
+}
+
+int supports(heif_compression_format format) {
+    return format == heif_compression_HEVC ? kPriority : 0;
+}
+
+// One coded picture's decoding: the libde265 decoder it was given on its first data, and the
+// parameter sets that decoder may be kept with afterwards (none: it is freed).
+struct Stream {
+    de265_decoder_context* context = nullptr;
+    std::string key;
+    bool strict = false;
+};
+
+heif_error newDecoder(void** decoder) {
+    *decoder = new (std::nothrow) Stream;
+    if (!*decoder)
+        return {heif_error_Memory_allocation_error, heif_suberror_Unspecified, kNoText};
+    return ok();
+}
+
+void freeDecoder(void* decoder) {
+    auto* stream = static_cast<Stream*>(decoder);
+    if (stream->context)
+        pool().give(stream->context, {});
+    delete stream;
+}
+
+void setStrict(void* decoder, int flag) {
+    static_cast<Stream*>(decoder)->strict = flag != 0;
+}
+
+// The units go to the decoder at once (libde265 copies them); the first data chooses the decoder.
+heif_error pushData(void* decoder, const void* data, size_t size) {
+    Stream& stream = *static_cast<Stream*>(decoder);
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    const heif_error endOfData{heif_error_Decoder_plugin_error, heif_suberror_End_of_data, kNoText};
+    const heif_error noMemory{heif_error_Memory_allocation_error, heif_suberror_Unspecified,
+                              kNoText};
+    try {
+        Units units;
+        for (size_t at = 0; at < size;) {
+            if (size - at < 4)
+                return endOfData;
+            const size_t length = size_t(bytes[at]) << 24 | size_t(bytes[at + 1]) << 16 |
+                                  size_t(bytes[at + 2]) << 8 | size_t(bytes[at + 3]);
+            at += 4;
+            if (length > size - at || length > size_t(INT32_MAX))
+                return endOfData;
+            units.emplace_back(bytes + at, length);
+            at += length;
+        }
+        if (!stream.context) {
+            stream.key = reusableKey(units);
+            stream.context = pool().take(stream.key);
+            if (!stream.context)
+                return noMemory;
+        } else {
+            stream.key.clear(); // a second part may bring anything
+        }
+        for (const auto& [unit, length] : units)
+            if (de265_push_NAL(stream.context, unit, int(length), 0, nullptr) != DE265_OK)
+                stream.key.clear();
+    } catch (const std::bad_alloc&) {
+        stream.key.clear();
+        return noMemory;
+    }
+    return ok();
+}
+
+// A decoded picture as a heif_image: its planes copied row by row.
+heif_error toHeifImage(const de265_image* picture, heif_image** out) {
+    const de265_chroma chroma = de265_get_chroma_format(picture);
+    const bool mono = chroma == de265_chroma_mono;
+    heif_error error = heif_image_create(
+        de265_get_image_width(picture, 0), de265_get_image_height(picture, 0),
+        mono ? heif_colorspace_monochrome : heif_colorspace_YCbCr, heif_chroma(chroma), out);
+    if (error.code != heif_error_Ok)
+        return error;
+    const heif_channel channels[3] = {heif_channel_Y, heif_channel_Cb, heif_channel_Cr};
+    const int depth = de265_get_bits_per_pixel(picture, 0);
+    for (int plane = 0; plane < (mono ? 1 : 3); ++plane) {
+        const int width = de265_get_image_width(picture, plane);
+        const int height = de265_get_image_height(picture, plane);
+        if (de265_get_bits_per_pixel(picture, plane) != depth)
+            error = {heif_error_Unsupported_feature, heif_suberror_Unsupported_color_conversion,
+                     "Channels with different number of bits per pixel are not supported"};
+        else if (width <= 0 || height <= 0)
+            error = {heif_error_Decoder_plugin_error, heif_suberror_Invalid_image_size, kNoText};
+        else
+            error = heif_image_add_plane(*out, channels[plane], width, height, depth);
+        if (error.code != heif_error_Ok) {
+            heif_image_release(*out);
+            *out = nullptr;
+            return error;
+        }
+        int fromStride = 0, toStride = 0;
+        const uint8_t* from = de265_get_image_plane(picture, plane, &fromStride);
+        uint8_t* to = heif_image_get_plane(*out, channels[plane], &toStride);
+        const size_t rowBytes = size_t(width) * size_t((depth + 7) / 8);
+        for (int y = 0; y < height; ++y)
+            std::memcpy(to + size_t(y) * size_t(toStride), from + size_t(y) * size_t(fromStride),
+                        rowBytes);
+    }
+    return ok();
+}
+
+// The colour description of the stream's VUI on the picture; a value libheif does not know is a
+// warning on the picture, or the error in strict decoding.
+heif_error describeColour(const de265_image* picture, heif_image* image, bool strict) {
+    heif_color_profile_nclx* nclx = heif_nclx_color_profile_alloc();
+    if (!nclx)
+        return {heif_error_Memory_allocation_error, heif_suberror_Unspecified, kNoText};
+    const heif_error results[3] = {
+        heif_nclx_color_profile_set_color_primaries(
+            nclx, uint16_t(de265_get_image_colour_primaries(picture))),
+        heif_nclx_color_profile_set_transfer_characteristics(
+            nclx, uint16_t(de265_get_image_transfer_characteristics(picture))),
+        heif_nclx_color_profile_set_matrix_coefficients(
+            nclx, uint16_t(de265_get_image_matrix_coefficients(picture)))};
+    for (const heif_error& result : results) {
+        if (result.code == heif_error_Ok)
+            continue;
+        if (strict) {
+            heif_nclx_color_profile_free(nclx);
+            return result;
+        }
+        heif_image_add_decoding_warning(image, result);
+    }
+    nclx->full_range_flag = uint8_t(de265_get_image_full_range_flag(picture) != 0);
+    const heif_error set = heif_image_set_nclx_color_profile(image, nclx);
+    heif_nclx_color_profile_free(nclx);
+    return set;
+}
+
+// Decodes every picture of the stream and hands on the last one, as libheif's own decoder does:
+// a stream that decodes to no picture gives none and no error (libheif reports that).
+heif_error decodeImage(void* decoder, heif_image** out) {
+    Stream& stream = *static_cast<Stream*>(decoder);
+    *out = nullptr;
+    if (!stream.context)
+        return ok(); // no data, no picture
+    de265_decoder_context* context = std::exchange(stream.context, nullptr);
+    de265_flush_data(context);
+    heif_error result = ok();
+    bool clean = true;
+    int more = 0;
+    do {
+        more = 0;
+        if (de265_decode(context, &more) != DE265_OK) {
+            clean = false;
+            break;
+        }
+        const de265_image* picture = de265_get_next_picture(context);
+        if (!picture)
+            continue;
+        if (*out)
+            heif_image_release(*out);
+        *out = nullptr;
+        result = toHeifImage(picture, out);
+        if (result.code == heif_error_Ok)
+            result = describeColour(picture, *out, stream.strict);
+        if (result.code != heif_error_Ok) {
+            if (*out)
+                heif_image_release(*out);
+            *out = nullptr;
+            pool().give(context, {});
+            return result;
+        }
+        clean = clean &&
+                int64_t(de265_get_image_width(picture, 0)) * de265_get_image_height(picture, 0) <=
+                    kKeptSamples;
+        de265_release_next_picture(context);
+    } while (more);
+    pool().give(context, clean && *out ? std::move(stream.key) : std::string());
+    return result;
+}
+
+const heif_decoder_plugin kPlugin{
+    .plugin_api_version = 3,
+    .get_plugin_name = pluginName,
+    .init_plugin = nullptr, // libde265 counts its users itself: each decoder is one
+    .deinit_plugin = nullptr,
+    .does_support_format = supports,
+    .new_decoder = newDecoder,
+    .free_decoder = freeDecoder,
+    .push_data = pushData,
+    .decode_image = decodeImage,
+    .set_strict_decoding = setStrict,
+    .id_name = "libde265-kept",
+};
+
+} // namespace
+
+const heif_decoder_plugin* hevcTilesDecoder() {
+    return &kPlugin;
+}
+
+} // namespace ferlo::pictures
