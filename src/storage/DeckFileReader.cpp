@@ -200,9 +200,10 @@ DeckCell readCell(const QJsonObject& object, const QString& place, const QByteAr
     return cell;
 }
 
-DeckCard readCard(const QJsonObject& object, const QString& place, const QByteArray& folder,
-                  qint64 version) {
-    DeckCard card;
+// How a card is arranged: its count (a number of pictures), or from version 2 a grid or a
+// sheet with its number of cards.
+CardLayout readArrangement(const QJsonObject& object, const QString& place, qint64 version) {
+    CardLayout arrangement;
     // Version 2: a grid or a sheet in place of the count.
     const QJsonValue layout = object.value(QLatin1String("layout"));
     if (version >= 2 && !layout.isUndefined()) {
@@ -210,13 +211,13 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
             throw expected(place + QLatin1String(".layout"),
                            QCoreApplication::translate("DeckFile", "an object"), layout);
         try {
-            card.layout = readLayoutObject(layout.toObject(), place + QLatin1String(".layout"));
+            arrangement = readLayoutObject(layout.toObject(), place + QLatin1String(".layout"));
         } catch (const LayoutFault& fault) {
             throw Fault{fault.place, fault.cause};
         }
     }
-    const int gridCells = layoutCells(card.layout);
-    const bool counted = card.layout.kind == CardLayout::Kind::Count;
+    const int gridCells = layoutCells(arrangement);
+    const bool counted = arrangement.kind == CardLayout::Kind::Count;
     const QJsonValue perPage = object.value(QLatin1String("perPage"));
     if (!perPage.isUndefined()) {
         const std::optional<qint64> count = wholeNumber(perPage);
@@ -231,30 +232,18 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
                     ? QCoreApplication::translate("DeckFile", "%1, the grid's cards").arg(gridCells)
                     : QCoreApplication::translate("DeckFile", "1 to %1").arg(MaxLayoutCells),
                 perPage);
-        card.layout.setCells(int(*count));
+        arrangement.setCells(int(*count));
     } else if (!counted && !gridCells) {
         throw Fault{
             place + QLatin1String(".perPage"),
             QCoreApplication::translate("DeckFile", "a sheet's card needs its number of labels")};
     }
-    const QJsonValue orientation = object.value(QLatin1String("orientation"));
-    if (orientation == QJsonValue(QStringLiteral("portrait")))
-        card.portrait = true;
-    else if (!orientation.isUndefined() && orientation != QJsonValue(QStringLiteral("landscape")))
-        throw Fault{
-            place + QLatin1String(".orientation"),
-            QCoreApplication::translate("DeckFile", "expected \"portrait\" or \"landscape\"")};
-    card.labels = readSwitch(object, QStringLiteral("labels"), place, true);
-    card.upperCase = readSwitch(object, QStringLiteral("upperCase"), place, true);
-    card.cutLines = readSwitch(object, QStringLiteral("cutLines"), place, true);
-    // Version 4: a line of small print.
-    const QJsonValue smallPrint = object.value(QLatin1String("smallPrint"));
-    if (version >= 4 && !smallPrint.isUndefined())
-        card.smallPrint = readWord(smallPrint, place + QLatin1String(".smallPrint"));
+    return arrangement;
+}
 
-    const QJsonValue cells = object.value(QLatin1String("cells"));
-    if (cells.isUndefined())
-        return card;
+// A card's cells (the array at .cells) into `card`, no more than its count.
+void readCells(const QJsonValue& cells, DeckCard& card, const QString& place,
+               const QByteArray& folder, qint64 version) {
     const QString cellsPlace = place + QLatin1String(".cells");
     if (!cells.isArray())
         throw expected(cellsPlace, QCoreApplication::translate("DeckFile", "an array"), cells);
@@ -275,6 +264,30 @@ DeckCard readCard(const QJsonObject& object, const QString& place, const QByteAr
             throw expected(entryPlace, QCoreApplication::translate("DeckFile", "an object or null"),
                            entry);
     }
+}
+
+DeckCard readCard(const QJsonObject& object, const QString& place, const QByteArray& folder,
+                  qint64 version) {
+    DeckCard card;
+    card.layout = readArrangement(object, place, version);
+    const QJsonValue orientation = object.value(QLatin1String("orientation"));
+    if (orientation == QJsonValue(QStringLiteral("portrait")))
+        card.portrait = true;
+    else if (!orientation.isUndefined() && orientation != QJsonValue(QStringLiteral("landscape")))
+        throw Fault{
+            place + QLatin1String(".orientation"),
+            QCoreApplication::translate("DeckFile", "expected \"portrait\" or \"landscape\"")};
+    card.labels = readSwitch(object, QStringLiteral("labels"), place, true);
+    card.upperCase = readSwitch(object, QStringLiteral("upperCase"), place, true);
+    card.cutLines = readSwitch(object, QStringLiteral("cutLines"), place, true);
+    // Version 4: a line of small print.
+    const QJsonValue smallPrint = object.value(QLatin1String("smallPrint"));
+    if (version >= 4 && !smallPrint.isUndefined())
+        card.smallPrint = readWord(smallPrint, place + QLatin1String(".smallPrint"));
+
+    const QJsonValue cells = object.value(QLatin1String("cells"));
+    if (!cells.isUndefined())
+        readCells(cells, card, place, folder, version);
     return card;
 }
 
