@@ -65,6 +65,8 @@ public:
     // it, else its own name.
     SymbolChoice choiceOf(const QListWidgetItem* item) const;
     QLineEdit* searchField() const { return m_search; }
+    // The line-art switch (colour symbols when off).
+    QCheckBox* lineArtSwitch() const { return m_lineArt; }
     SymbolResultList* results() const { return m_results; }
 
 signals:

@@ -12,6 +12,7 @@
 #include "symbols/SymbolSet.h"
 #include "symbols/WordCards.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
@@ -61,7 +62,7 @@ void SymbolCommands::createSymbolCommands(const Browser& browser) {
     QWidget::setTabOrder(BrowserTabs, DriveComboBox1);
     QWidget* previous = browser.fileList;
     for (QWidget* next : {static_cast<QWidget*>(Symbols->searchField()),
-                          Symbols->findChild<QWidget*>(QStringLiteral("SymbolLineArt")),
+                          static_cast<QWidget*>(Symbols->lineArtSwitch()),
                           static_cast<QWidget*>(Symbols->results())}) {
         QWidget::setTabOrder(previous, next);
         previous = next;
