@@ -8,7 +8,6 @@
 #include "mainwindow/ArrangeCommands.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckCommands.h"
-#include "mainwindow/FileBrowser.h"
 #include "mainwindow/LabelCommands.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
