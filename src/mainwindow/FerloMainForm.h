@@ -26,8 +26,7 @@ class QToolBar;
 namespace ferlo {
 
 class LabelCommands;
-class LayoutPanel;
-struct LayoutChoice;
+class LayoutCommands;
 class PictureControl;
 class TAboutBox;
 class TLine;
@@ -193,23 +192,19 @@ private:
     void showStatus(const QString& text);
     void dropStaleStatus();
 
-    // Grids and sheets (LayoutCommands.cpp): Card > Layout ... and the panel that shows them in
-    // place of the card of the five counts.
-    void chooseLayout();
+    // Grids and sheets (LayoutCommands.h): Card > Layout ... and the panel that shows them in
+    // place of the card of the five counts, made on first use.
+    LayoutCommands& layoutCommands();
+    std::unique_ptr<LayoutCommands> m_layoutCommands;
     // Card > Make Activity ... (ActivityCommands.h), made on first use.
     ActivityCommands& activityCommands();
     std::unique_ptr<ActivityCommands> m_activities;
-    void applyLayoutChoice(const LayoutChoice& choice);
     // The card panel, the count and orientation buttons as the card's layout says.
     void showLayoutState();
     // The count and orientation buttons as the card's layout says.
     void renderOrientation();
     // Draws the card of a grid or a sheet anew (nothing for the five counts).
     void refreshLayoutPanel();
-    LayoutPanel* layoutPanel();
-    // Names the sheets of the deck that are not installed; their cards keep what they hold.
-    void tellMissingSheets();
-    LayoutPanel* m_layoutPanel = nullptr;
     // The card's panel as the handlers see it: the card of the five counts or a grid's or a
     // sheet's page, as the card's layout says (CardViews.cpp).
     CardView& view();

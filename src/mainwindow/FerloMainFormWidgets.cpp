@@ -14,6 +14,7 @@
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/Glyphs.h"
 #include "mainwindow/LabelCommands.h"
+#include "mainwindow/LayoutCommands.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
@@ -205,35 +206,6 @@ void TFerloMainForm::layoutClientArea(QSize client) {
     stack(Bevel2, 4);
     stack(Panel5, qMax(0, middle - top));
     browser().placeLists(Panel4->rect(), Panel5->rect());
-}
-
-BrowserCommands& TFerloMainForm::browser() {
-    if (!m_browser) {
-        BrowserCommands::Hooks hooks;
-        hooks.view = [this]() -> CardView& {
-            return view();
-        };
-        hooks.clearCell = [this](int index) {
-            ClearCell(index);
-        };
-        hooks.render = [this] {
-            render();
-        };
-        hooks.history = [this]() -> DeckHistory& {
-            return deckCommands().history();
-        };
-        hooks.newCard = [this] {
-            deckCommands().newCard();
-        };
-        hooks.showCard = [this](int index) {
-            deckCommands().showCard(index);
-        };
-        hooks.openDeck = [this](const QString& path) {
-            return openDeck(path);
-        };
-        m_browser = std::make_unique<BrowserCommands>(windowPart(), std::move(hooks));
-    }
-    return *m_browser;
 }
 
 bool TFerloMainForm::browseTo(const QString& directory) {
