@@ -1,53 +1,96 @@
-#include "mainwindow/CardView.h"
-#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/BrowserCommands.h"
 
 #include "dialogs/Messages.h"
 #include "dialogs/WaitCursor.h"
-#include "layout/CardGeometry.h"
-#include "layout/FitSize.h"
-#include "mainwindow/DeckCommands.h"
+#include "layout/DeckSession.h"
+#include "mainwindow/CardView.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/FileBrowser.h"
-#include "mainwindow/LabelCommands.h"
-#include "mainwindow/LabelEditor.h"
-#include "mainwindow/LineShape.h"
-#include "mainwindow/PictureControl.h"
-#include "pictures/PictureCache.h"
-#include "pictures/Workers.h"
-#include "printing/CardPage.h"
-#include "sound/SoundFile.h"
-#include "sound/SoundPlayer.h"
-#include "sound/Speech.h"
 #include "storage/DeckFile.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
-#include "storage/SpeechOption.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QDir>
-#include <QDragMoveEvent>
-#include <QDropEvent>
-#include <QFileInfo>
-#include <QFrame>
-#include <QLabel>
-#include <QMenuBar>
-#include <QMimeData>
-#include <QPushButton>
 #include <QScopeGuard>
-#include <QScreen>
-#include <QStatusBar>
-#include <QUrl>
-#include <QtMath>
 
 #include <vector>
 
-// The browser and the card: picking files in the file list, pictures from outside, taking them
-// off, and the list's selection that follows the card.
+// The browser: picking files in the file list, pictures from outside, and the list's selection
+// that follows the card.
 
 namespace ferlo {
 
-void TFerloMainForm::FileListBox1MouseDown(Qt::MouseButton Button) {
+BrowserCommands::BrowserCommands(const WindowPart& part, Hooks hooks)
+    : m_window(part.window)
+    , m_deck(*part.deck)
+    , m_hooks(std::move(hooks)) {}
+
+const CardModel& BrowserCommands::model() const {
+    return m_deck.card();
+}
+
+const TCellArray& BrowserCommands::cells() const {
+    return model().cells();
+}
+
+void BrowserCommands::createBrowser(QWidget* drives, QWidget* folders, QWidget* files) {
+    DriveComboBox1 = new DriveComboBox(drives);
+    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
+    DriveComboBox1->setGeometry(8, 7, 153, 20);
+    DriveComboBox1->setAccessibleName(tr("Drives"));
+
+    DirectoryListBox1 = new DirectoryListBox(folders);
+    DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
+    FileListBox1 = new FileListBox(files);
+    FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
+    DirectoryListBox1->setAccessibleName(tr("Folders"));
+    FileListBox1->setAccessibleName(tr("Picture files"));
+
+    QObject::connect(
+        DriveComboBox1, &DriveComboBox::driveChosen, m_window,
+        [this](const QString& root) { runGuarded(m_window, [&] { browseTo(root); }); });
+    QObject::connect(DirectoryListBox1, &DirectoryListBox::directoryChanged, m_window,
+                     [this](const QString& directory) {
+                         DriveComboBox1->showRootOf(directory);
+                         FileListBox1->setDirectory(directory);
+                     });
+    QObject::connect(
+        DirectoryListBox1, &DirectoryListBox::directoryFailed, m_window,
+        [this](const QString&, const QString& reason) { showError(m_window, reason); });
+    QObject::connect(FileListBox1, &FileListBox::change, m_window,
+                     [this] { runGuarded(m_window, [this] { FileListBox1Change(); }); });
+    QObject::connect(FileListBox1, &FileListBox::mouseDown, m_window,
+                     [this](Qt::MouseButton button) {
+                         runPlacing([this, button] { FileListBox1MouseDown(button); });
+                         render();
+                     });
+}
+
+void BrowserCommands::placeLists(const QRect& folders, const QRect& files) {
+    DirectoryListBox1->setGeometry(folders);
+    FileListBox1->placeIn(files);
+}
+
+QWidget* BrowserCommands::driveBox() const {
+    return DriveComboBox1;
+}
+
+QWidget* BrowserCommands::fileList() const {
+    return FileListBox1;
+}
+
+bool BrowserCommands::browseTo(const QString& directory) {
+    if (DirectoryListBox1->setDirectory(directory))
+        return true;
+    showError(m_window, DirectoryListBox1->lastError());
+    return false;
+}
+
+QString BrowserCommands::shownDirectory() const {
+    return DirectoryListBox1->directory();
+}
+
+void BrowserCommands::FileListBox1MouseDown(Qt::MouseButton Button) {
     if (Button != Qt::LeftButton)
         return;
 
@@ -59,12 +102,12 @@ void TFerloMainForm::FileListBox1MouseDown(Qt::MouseButton Button) {
         return;
     const std::string path = modelPath(joinPath(shownDirectory(), FileListBox1->itemName(current)));
     if (const int index = model().indexOf(path); index >= 0)
-        ClearCell(index);
+        m_hooks.clearCell(index);
     else if (!model().full())
         placeInFreeCell(path);
 }
 
-void TFerloMainForm::placeInFreeCell(const std::string& fileName) {
+void BrowserCommands::placeInFreeCell(const std::string& fileName) {
     if (model().indexOf(fileName) >= 0)
         return;
     WaitCursor hourglass;
@@ -109,10 +152,10 @@ struct GivenFiles {
 
 } // namespace
 
-void TFerloMainForm::openFiles(const QStringList& paths) {
+void BrowserCommands::openFiles(const QStringList& paths) {
     // The pictures placed, on however many cards, are one step of the history.
     const auto recordAfter = qScopeGuard([this] { render(); });
-    const DeckHistory::Hold held(deckCommands().history());
+    const DeckHistory::Hold held(m_hooks.history());
     const GivenFiles files(paths);
     // What could not be placed is told in one message once the rest is placed: files not found,
     // files that are not pictures, and pictures that failed to load, each with its cause.
@@ -127,16 +170,16 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
           tr("These files are not pictures: %1"));
     const auto tell = qScopeGuard([&] {
         if (!problems.isEmpty())
-            showError(this, problems.join(QLatin1Char('\n')));
+            showError(m_window, problems.join(QLatin1Char('\n')));
     });
     if (files.decks.size() > 1) {
-        showError(this, tr("One deck opens at a time; not opened: %1")
-                            .arg(displayName(files.decks.mid(1).join(QStringLiteral(", ")))));
+        showError(m_window, tr("One deck opens at a time; not opened: %1")
+                                .arg(displayName(files.decks.mid(1).join(QStringLiteral(", ")))));
     }
     // A deck that cannot be read is named in its message; the pictures still go on the card.
     bool kept = false;
     if (!files.decks.isEmpty())
-        runGuarded(this, [&] { kept = !openDeck(files.decks.first()); });
+        runGuarded(m_window, [&] { kept = !m_hooks.openDeck(files.decks.first()); });
     if (kept || files.pictures.isEmpty() || !browseTo(directoryPart(files.pictures.first())))
         return;
     QStringList* const outerErrors = std::exchange(m_placingErrors, &problems);
@@ -144,7 +187,7 @@ void TFerloMainForm::openFiles(const QStringList& paths) {
     placePictures(files.pictures);
 }
 
-void TFerloMainForm::placePictures(const QStringList& pictures) {
+void BrowserCommands::placePictures(const QStringList& pictures) {
     const QString shown = shownDirectory();
     // The window shows the card that took the first picture, not the last one filled.
     int firstCard = -1;
@@ -152,7 +195,7 @@ void TFerloMainForm::placePictures(const QStringList& pictures) {
         // A picture that finds the card full starts a new card of its layout, unless it is on
         // the card already.
         if (model().indexOf(modelPath(path)) < 0 && model().full())
-            deckCommands().newCard();
+            m_hooks.newCard();
         if (firstCard < 0)
             firstCard = m_deck.current();
         if (directoryPart(path) != shown) {
@@ -167,12 +210,12 @@ void TFerloMainForm::placePictures(const QStringList& pictures) {
         if (row >= 0 && model().indexOf(modelPath(path)) < 0)
             FileListBox1->pick(row);
     }
-    deckCommands().showCard(firstCard);
+    m_hooks.showCard(firstCard);
 }
 
-void TFerloMainForm::runPlacing(const std::function<void()>& handler) {
+void BrowserCommands::runPlacing(const std::function<void()>& handler) {
     if (!m_placingErrors) {
-        runGuarded(this, handler);
+        runGuarded(m_window, handler);
         return;
     }
     try {
@@ -182,13 +225,13 @@ void TFerloMainForm::runPlacing(const std::function<void()>& handler) {
     }
 }
 
-void TFerloMainForm::FileListBox1Change() {
+void BrowserCommands::FileListBox1Change() {
     // A click's own notification changes nothing: the command that follows renders the list.
     if (!FileListBox1->notifyingClick())
         renderSelection();
 }
 
-void TFerloMainForm::renderSelection() {
+void BrowserCommands::renderSelection() {
     const QString shown = shownDirectory();
     QList<int> rows;
     for (const TCell& cell : cells()) {
@@ -199,28 +242,6 @@ void TFerloMainForm::renderSelection() {
             rows << row;
     }
     FileListBox1->selectRows(rows);
-}
-
-void TFerloMainForm::ClearCell(int index) {
-    if (index < 0 || index >= int(cells().size()))
-        return;
-    m_deck.edit([&](CardModel& card) { return card.takeOff(index); });
-    clearShownCell(index);
-}
-
-void TFerloMainForm::ClearCells() {
-    m_deck.edit([](CardModel& card) { card.clear(); });
-    clearShownCell(-1);
-}
-
-void TFerloMainForm::clearShownCell(int index) {
-    for (int i = 0; i < int(CellImages.size()); ++i) {
-        if (index >= 0 && i != index)
-            continue;
-        labelCommands().clearLabel(i);
-        CellImages[size_t(i)]->clearPicture();
-    }
-    refreshLayoutPanel();
 }
 
 } // namespace ferlo

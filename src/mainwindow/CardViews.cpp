@@ -2,6 +2,7 @@
 
 #include "mainwindow/CardView.h"
 #include "mainwindow/LabelCommands.h"
+#include "mainwindow/LayoutCommands.h"
 #include "mainwindow/LayoutPanel.h"
 #include "mainwindow/PictureControl.h"
 #include "pictures/PictureDecoder.h"
@@ -130,7 +131,7 @@ public:
     }
 
 private:
-    LayoutPanel* panel() { return m_form.layoutPanel(); }
+    LayoutPanel* panel() { return m_form.layoutCommands().layoutPanel(); }
     TFerloMainForm& m_form;
 };
 

@@ -25,17 +25,14 @@ class QToolBar;
 
 namespace ferlo {
 
-class DirectoryListBox;
-class DriveComboBox;
-class FileListBox;
 class LabelCommands;
-class LayoutPanel;
-struct LayoutChoice;
+class LayoutCommands;
 class PictureControl;
 class TAboutBox;
 class TLine;
 class TdlgOptions;
 class ArrangeCommands;
+class BrowserCommands;
 class CardView;
 class CommandRegistry;
 class DeckCommands;
@@ -53,8 +50,8 @@ struct CardPage;
 // is read back from a control. Every handler runs inside the error guard, so an error ends in a
 // message box and the program goes on. The controls are its own: others find them by their
 // object names. Building the controls and their geometry is in FerloMainFormWidgets.cpp, the
-// render pass in RenderPass.cpp; the labels, the deck and arranging it are parts of their own
-// (LabelCommands.h, DeckCommands.h, ArrangeCommands.h).
+// render pass in RenderPass.cpp; the browser, the labels, the deck and arranging it are parts
+// of their own (BrowserCommands.h, LabelCommands.h, DeckCommands.h, ArrangeCommands.h).
 class TFerloMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -149,10 +146,6 @@ private:
     QStringList fitCardPictures(bool throwErrors, bool serveEvents);
     // Tells in the status bar which pictures just placed show only in part.
     void notePartialPictures(const QStringList& paths);
-    // Places pictures from outside, as openFiles says, in the browser's folder or beside it.
-    void placePictures(const QStringList& pictures);
-    // Puts a file into the free cell of lowest index, with its label.
-    void placeInFreeCell(const std::string& fileName);
     // Grows or shrinks the card with the card base, keeping the opening's margins.
     void fitCardToBase();
     // The labels (LabelCommands.h), made on first use; editLabel opens the label editor on a
@@ -166,9 +159,10 @@ private:
     void ToggleCutLines();
     void showCutLines();
 
-    // Picture selection.
-    void FileListBox1MouseDown(Qt::MouseButton Button);
-    void FileListBox1Change();
+    // The browser (BrowserCommands.h), made on first use.
+    BrowserCommands& browser();
+    std::unique_ptr<BrowserCommands> m_browser;
+    // Taking pictures off.
     void ClearCell(int index);
     void ClearCells();
     // Empties the picture and label controls of a cell, or of all (the model is left alone).
@@ -189,8 +183,6 @@ private:
     void render();
     // The toolbar's buttons as the model says: count, orientation, switches, Record.
     void renderSwitches();
-    // The file list selects the pictures of the card on screen in the shown folder.
-    void renderSelection();
     // Sets the toolbar, the card and the file list's selection to the deck's current card, and
     // shows the deck's state.
     void showCurrentCard();
@@ -200,23 +192,19 @@ private:
     void showStatus(const QString& text);
     void dropStaleStatus();
 
-    // Grids and sheets (LayoutCommands.cpp): Card > Layout ... and the panel that shows them in
-    // place of the card of the five counts.
-    void chooseLayout();
+    // Grids and sheets (LayoutCommands.h): Card > Layout ... and the panel that shows them in
+    // place of the card of the five counts, made on first use.
+    LayoutCommands& layoutCommands();
+    std::unique_ptr<LayoutCommands> m_layoutCommands;
     // Card > Make Activity ... (ActivityCommands.h), made on first use.
     ActivityCommands& activityCommands();
     std::unique_ptr<ActivityCommands> m_activities;
-    void applyLayoutChoice(const LayoutChoice& choice);
     // The card panel, the count and orientation buttons as the card's layout says.
     void showLayoutState();
     // The count and orientation buttons as the card's layout says.
     void renderOrientation();
     // Draws the card of a grid or a sheet anew (nothing for the five counts).
     void refreshLayoutPanel();
-    LayoutPanel* layoutPanel();
-    // Names the sheets of the deck that are not installed; their cards keep what they hold.
-    void tellMissingSheets();
-    LayoutPanel* m_layoutPanel = nullptr;
     // The card's panel as the handlers see it: the card of the five counts or a grid's or a
     // sheet's page, as the card's layout says (CardViews.cpp).
     CardView& view();
@@ -281,9 +269,6 @@ private:
     QFrame* Bevel1 = nullptr;
     QFrame* Bevel2 = nullptr;
     QLabel* LABSelect = nullptr;
-    DriveComboBox* DriveComboBox1 = nullptr;
-    DirectoryListBox* DirectoryListBox1 = nullptr;
-    FileListBox* FileListBox1 = nullptr;
     QFrame* PACardBase = nullptr;
     QFrame* PACard = nullptr;
     QStatusBar* StatusBar1 = nullptr;
@@ -314,10 +299,6 @@ private:
     std::vector<std::function<void()>> m_afterPictures;
     // Runs the action now, or after the picture passes under way.
     void whenPicturesPlaced(std::function<void()> action);
-    // Runs a handler that places a picture inside the error guard; while openFiles places its
-    // pictures, the errors go to its list (m_placingErrors) for its one message instead.
-    void runPlacing(const std::function<void()>& handler);
-    QStringList* m_placingErrors = nullptr;
 
     CommandRegistry* m_commands = nullptr;
 

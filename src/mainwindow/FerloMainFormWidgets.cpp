@@ -8,12 +8,13 @@
 #include "layout/CardGeometry.h"
 #include "mainwindow/ActivityCommands.h"
 #include "mainwindow/ArrangeCommands.h"
+#include "mainwindow/BrowserCommands.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckCommands.h"
 #include "mainwindow/DeckHistory.h"
-#include "mainwindow/FileBrowser.h"
 #include "mainwindow/Glyphs.h"
 #include "mainwindow/LabelCommands.h"
+#include "mainwindow/LayoutCommands.h"
 #include "mainwindow/LineShape.h"
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
@@ -38,7 +39,8 @@
 
 #include <algorithm>
 
-// Building the window's controls and their geometry; the handlers are in FerloMainForm.cpp.
+// Building the window's controls and their geometry, a press on a cell and taking pictures off;
+// the other handlers are in FerloMainForm.cpp and the window's parts.
 
 namespace ferlo {
 
@@ -98,8 +100,8 @@ TFerloMainForm::TFerloMainForm(QWidget* parent)
     deckCommands().createUndoCommands();
     arrangeCommands().createArrangeCommands(PACardBase, ToolBar1, ClientArea);
     symbolCommands().createSymbolCommands({Panel1,
-                                           DriveComboBox1,
-                                           FileListBox1,
+                                           browser().driveBox(),
+                                           browser().fileList(),
                                            {Panel3, Bevel1, Panel4, Bevel2, Panel5},
                                            PACardBase});
     createRecovery();
@@ -140,33 +142,7 @@ void TFerloMainForm::createBrowser() {
     LABSelect->move(6, 8);
     LABSelect->setMinimumWidth(kBrowserWidth - 12);
 
-    DriveComboBox1 = new DriveComboBox(Panel3);
-    DriveComboBox1->setObjectName(QStringLiteral("DriveComboBox1"));
-    DriveComboBox1->setGeometry(8, 7, 153, 20);
-    DriveComboBox1->setAccessibleName(tr("Drives"));
-
-    DirectoryListBox1 = new DirectoryListBox(Panel4);
-    DirectoryListBox1->setObjectName(QStringLiteral("DirectoryListBox1"));
-    FileListBox1 = new FileListBox(Panel5);
-    FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
-    DirectoryListBox1->setAccessibleName(tr("Folders"));
-    FileListBox1->setAccessibleName(tr("Picture files"));
-
-    connect(DriveComboBox1, &DriveComboBox::driveChosen, this,
-            [this](const QString& root) { runGuarded(this, [&] { browseTo(root); }); });
-    connect(DirectoryListBox1, &DirectoryListBox::directoryChanged, this,
-            [this](const QString& directory) {
-                DriveComboBox1->showRootOf(directory);
-                FileListBox1->setDirectory(directory);
-            });
-    connect(DirectoryListBox1, &DirectoryListBox::directoryFailed, this,
-            [this](const QString&, const QString& reason) { showError(this, reason); });
-    connect(FileListBox1, &FileListBox::change, this,
-            [this] { runGuarded(this, [this] { FileListBox1Change(); }); });
-    connect(FileListBox1, &FileListBox::mouseDown, this, [this](Qt::MouseButton button) {
-        runPlacing([this, button] { FileListBox1MouseDown(button); });
-        render();
-    });
+    browser().createBrowser(Panel3, Panel4, Panel5);
 }
 
 void TFerloMainForm::createCard() {
@@ -229,19 +205,19 @@ void TFerloMainForm::layoutClientArea(QSize client) {
     stack(Panel4, 123 - tabs);
     stack(Bevel2, 4);
     stack(Panel5, qMax(0, middle - top));
-    DirectoryListBox1->setGeometry(Panel4->rect());
-    FileListBox1->placeIn(Panel5->rect());
+    browser().placeLists(Panel4->rect(), Panel5->rect());
 }
 
 bool TFerloMainForm::browseTo(const QString& directory) {
-    if (DirectoryListBox1->setDirectory(directory))
-        return true;
-    showError(this, DirectoryListBox1->lastError());
-    return false;
+    return browser().browseTo(directory);
 }
 
 QString TFerloMainForm::shownDirectory() const {
-    return DirectoryListBox1->directory();
+    return m_browser->shownDirectory();
+}
+
+void TFerloMainForm::openFiles(const QStringList& paths) {
+    browser().openFiles(paths);
 }
 
 void TFerloMainForm::pressCell(int index, Qt::MouseButton button) {
@@ -260,6 +236,28 @@ void TFerloMainForm::ImageMouseDown(int index, Qt::MouseButton Button) {
         soundCommands().playCell(index);
     else if (Button == Qt::RightButton)
         ClearCell(index);
+}
+
+void TFerloMainForm::ClearCell(int index) {
+    if (index < 0 || index >= int(cells().size()))
+        return;
+    m_deck.edit([&](CardModel& card) { return card.takeOff(index); });
+    clearShownCell(index);
+}
+
+void TFerloMainForm::ClearCells() {
+    m_deck.edit([](CardModel& card) { card.clear(); });
+    clearShownCell(-1);
+}
+
+void TFerloMainForm::clearShownCell(int index) {
+    for (int i = 0; i < int(CellImages.size()); ++i) {
+        if (index >= 0 && i != index)
+            continue;
+        labelCommands().clearLabel(i);
+        CellImages[size_t(i)]->clearPicture();
+    }
+    refreshLayoutPanel();
 }
 
 void TFerloMainForm::showPictureMenu(int index) {

@@ -1,40 +1,37 @@
-#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/LayoutCommands.h"
 
 #include "dialogs/Messages.h"
-#include "mainwindow/ArrangeCommands.h"
-#include "mainwindow/CardView.h"
-#include "mainwindow/DeckHistory.h"
-#include "mainwindow/FileBrowser.h"
-#include "mainwindow/LabelCommands.h"
+#include "layout/DeckSession.h"
 #include "mainwindow/LabelEditor.h"
 #include "mainwindow/LayoutDialog.h"
 #include "mainwindow/LayoutPanel.h"
-#include "pictures/PictureDecoder.h"
-#include "printing/CardPage.h"
 #include "storage/Errors.h"
 #include "storage/NativePath.h"
 #include "storage/Paths.h"
 #include "storage/SheetTemplates.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCoreApplication>
 #include <QFrame>
 
 // Grids and sheets in the window: Card > Layout ..., and the panel that shows such a card in
-// place of the card of the five counts. The cells, clicks, sounds and the label editor are the
-// window's own; only where a cell is drawn differs.
+// place of the card of the five counts.
 
 namespace ferlo {
 
-void TFerloMainForm::chooseLayout() {
-    LayoutDialog dialog(model(), this);
+LayoutCommands::LayoutCommands(const WindowPart& part, Hooks hooks)
+    : m_part(part)
+    , m_window(part.window)
+    , m_deck(*part.deck)
+    , m_hooks(std::move(hooks)) {}
+
+void LayoutCommands::chooseLayout() {
+    LayoutDialog dialog(m_deck.card(), m_window);
     if (dialog.exec() != QDialog::Accepted)
         return;
     applyLayoutChoice(dialog.choice());
 }
 
-void TFerloMainForm::applyLayoutChoice(const LayoutChoice& choice) {
+void LayoutCommands::applyLayoutChoice(const LayoutChoice& choice) {
     if (!choice.problem.isEmpty())
         throw Error(choice.problem);
     const DeckCard before = m_deck.currentCard();
@@ -70,67 +67,41 @@ void TFerloMainForm::applyLayoutChoice(const LayoutChoice& choice) {
                          ? tr("%1 × %2 grid").arg(grid.Columns).arg(grid.Rows)
                          : QCoreApplication::translate("GridPresets", choice.layout.Name.c_str()));
     }
-    changeDeck(deck, m_deck.current(), name);
+    m_hooks.changeDeck(deck, m_deck.current(), name);
     if (dropped > 0)
         showStatus(tr("Pictures that did not fit on the new layout: %1 (Undo brings them back)")
                        .arg(dropped));
 }
 
-LayoutPanel* TFerloMainForm::layoutPanel() {
+LayoutPanel* LayoutCommands::layoutPanel() {
     if (m_layoutPanel)
         return m_layoutPanel;
-    m_layoutPanel = new LayoutPanel(PACardBase);
+    m_layoutPanel = new LayoutPanel(m_hooks.cardBase());
     m_layoutPanel->hide();
-    connect(m_layoutPanel, &LayoutPanel::pressed, this,
-            [this](int i, Qt::MouseButton button) { pressCell(i, button); });
-    connect(m_layoutPanel, &LayoutPanel::dragRequested, this,
-            [this](int index) { runGuarded(this, [&] { arrangeCommands().dragPicture(index); }); });
-    connect(m_layoutPanel, &LayoutPanel::editRequested, this,
-            [this](int index) { runGuarded(this, [&] { editLabel(index); }); });
-    connect(m_layoutPanel, &LayoutPanel::menuRequested, this,
-            [this](int index) { showPictureMenu(index); });
+    QObject::connect(m_layoutPanel, &LayoutPanel::pressed, m_window,
+                     [this](int i, Qt::MouseButton button) { m_hooks.pressCell(i, button); });
+    QObject::connect(m_layoutPanel, &LayoutPanel::dragRequested, m_window, [this](int index) {
+        runGuarded(m_window, [&] { m_hooks.dragPicture(index); });
+    });
+    QObject::connect(m_layoutPanel, &LayoutPanel::editRequested, m_window, [this](int index) {
+        runGuarded(m_window, [&] { m_hooks.editLabel(index); });
+    });
+    QObject::connect(m_layoutPanel, &LayoutPanel::menuRequested, m_window,
+                     [this](int index) { m_hooks.showPictureMenu(index); });
     LabelEditor* editor = m_layoutPanel->editor();
-    connect(editor, &LabelEditor::cardDoubleClicked, this, [this](QPoint at) {
+    QObject::connect(editor, &LabelEditor::cardDoubleClicked, m_window, [this](QPoint at) {
         const int index = m_layoutPanel->bandAt(at);
         if (index >= 0)
-            runGuarded(this, [&] { editLabel(index); });
+            runGuarded(m_window, [&] { m_hooks.editLabel(index); });
     });
-    connect(editor, &LabelEditor::kept, this, [this](int index, const QString& word) {
-        runGuarded(this, [&] { labelCommands().keepLabelWord(index, word); });
-        render();
+    QObject::connect(editor, &LabelEditor::kept, m_window, [this](int index, const QString& word) {
+        runGuarded(m_window, [&] { m_hooks.keepLabelWord(index, word); });
+        m_hooks.render();
     });
     return m_layoutPanel;
 }
 
-void TFerloMainForm::showLayoutState() {
-    renderOrientation();
-    // The card of the five counts first, then a grid's or a sheet's panel: the one the card
-    // needs is shown, the other hidden.
-    CardView& shown = view();
-    for (CardView* panel : {m_countView.get(), m_layoutView.get()})
-        panel->setShown(panel == &shown);
-    refreshLayoutPanel();
-}
-
-void TFerloMainForm::renderOrientation() {
-    const CardView::Shape shape = view().shape();
-    // A count button that does not stand for the card (a grid or a sheet) is unchecked.
-    if (QAction* checked = CountGroup->checkedAction();
-        checked && checked->data().toInt() != shape.count) {
-        CountGroup->setExclusive(false);
-        checked->setChecked(false);
-        CountGroup->setExclusive(true);
-    }
-    TBPortrait->setEnabled(shape.orientable);
-    TBLandScape->setEnabled(shape.orientable);
-    (shape.portrait ? TBPortrait : TBLandScape)->setChecked(true);
-}
-
-void TFerloMainForm::refreshLayoutPanel() {
-    view().refresh();
-}
-
-void TFerloMainForm::tellMissingSheets() {
+void LayoutCommands::tellMissingSheets() {
     QStringList missing;
     for (size_t i = 0; i < m_deck.deck().cards.size(); ++i) {
         const CardLayout& layout = m_deck.deck().cards[i].layout;
@@ -144,11 +115,11 @@ void TFerloMainForm::tellMissingSheets() {
         }
     }
     if (!missing.isEmpty())
-        showError(this, tr("The deck %1 uses sheets that are not installed. Their "
-                           "cards keep their pictures and are saved as they are, "
-                           "but cannot be shown or printed here.\n%2")
-                            .arg(displayName(pathFromModel(m_deck.path())),
-                                 missing.join(QLatin1Char('\n'))));
+        showError(m_window, tr("The deck %1 uses sheets that are not installed. Their "
+                               "cards keep their pictures and are saved as they are, "
+                               "but cannot be shown or printed here.\n%2")
+                                .arg(displayName(pathFromModel(m_deck.path())),
+                                     missing.join(QLatin1Char('\n'))));
 }
 
 } // namespace ferlo

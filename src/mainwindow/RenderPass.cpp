@@ -1,5 +1,6 @@
 #include "mainwindow/FerloMainForm.h"
 
+#include "mainwindow/BrowserCommands.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckCommands.h"
 #include "mainwindow/DeckHistory.h"
@@ -21,7 +22,7 @@ void TFerloMainForm::render() {
     renderSwitches();
     // The card panel's own part: the labels and cut lines of the five counts.
     view().render();
-    renderSelection();
+    browser().renderSelection();
     deckCommands().updateDeckControls();
 }
 
@@ -53,7 +54,7 @@ void TFerloMainForm::showCurrentCard() {
     // The window keeps painting while a card of big pictures loads.
     notePartialPictures(fitAllPictures(false, true));
     // The file list mirrors the card on screen, as after browsing away and back.
-    renderSelection();
+    browser().renderSelection();
     deckCommands().updateDeckControls();
 }
 

@@ -8,6 +8,7 @@
 #include "mainwindow/DeckCommands.h"
 #include "mainwindow/Glyphs.h"
 #include "mainwindow/LabelCommands.h"
+#include "mainwindow/LayoutCommands.h"
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
@@ -93,7 +94,7 @@ void TFerloMainForm::createCardCommands() {
     // games.
     deckCommands().createCardCommands();
     m_commands->add(Place::Card, QStringLiteral("mnLayout"), tr("&Layout ..."),
-                    [this] { chooseLayout(); });
+                    [this] { layoutCommands().chooseLayout(); });
     m_commands->add(Place::Card, QStringLiteral("mnCardsFromWords"), tr("Cards from &Words ..."),
                     [this] { symbolCommands().cardsFromWords(); });
     m_commands->add(Place::Card, QStringLiteral("mnActivity"), tr("Make &Activity ..."),
