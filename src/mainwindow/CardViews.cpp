@@ -1,5 +1,6 @@
 #include "mainwindow/FerloMainForm.h"
 
+#include "mainwindow/CardPictures.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/LabelCommands.h"
 #include "mainwindow/LayoutCommands.h"
@@ -23,9 +24,9 @@ public:
     explicit CountView(TFerloMainForm& form)
         : m_form(form) {}
 
-    void showPicture(int index) override { m_form.display_picture(index); }
+    void showPicture(int index) override { m_form.cardPictures().display_picture(index); }
     QStringList showPictures(bool throwErrors, bool serveEvents) override {
-        return m_form.fitCardPictures(throwErrors, serveEvents);
+        return m_form.cardPictures().fitCardPictures(throwErrors, serveEvents);
     }
     void refresh() override {}
     void render() override {
@@ -35,7 +36,7 @@ public:
     void redrawWordCards() override {
         for (int i = 0; i < int(m_form.cells().size()); ++i)
             if (m_form.cells()[size_t(i)].WordCard)
-                m_form.display_picture(i);
+                m_form.cardPictures().display_picture(i);
     }
     void showLabel(int index) override { m_form.labelCommands().Display_Label(index); }
     void editLabel(int index) override { m_form.labelCommands().openCardEditor(index); }

@@ -2,6 +2,7 @@
 
 #include "dialogs/Messages.h"
 #include "layout/CardGeometry.h"
+#include "mainwindow/CardPictures.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckCommands.h"
 #include "mainwindow/LabelCommands.h"
@@ -96,14 +97,14 @@ void TFerloMainForm::TBOrientationClick(bool portrait) {
     SetOrientation();
     ToggleCutLines();
     labelCommands().Display_All_Labels();
-    Display_All_Pictures();
+    cardPictures().Display_All_Pictures();
 }
 
 void TFerloMainForm::fitCardToBase() {
     if (m_openingBase.isEmpty())
         return;
-    if (m_picturePasses > 0) {
-        whenPicturesPlaced([this] { fitCardToBase(); });
+    if (cardPictures().placing()) {
+        cardPictures().whenPicturesPlaced([this] { fitCardToBase(); });
         return;
     }
     const QSize before = PACard->size();
@@ -112,7 +113,7 @@ void TFerloMainForm::fitCardToBase() {
         return; // centred anew, nothing else moves
     ToggleCutLines();
     labelCommands().Display_All_Labels();
-    fitAllPictures(false, false);
+    cardPictures().fitAllPictures(false, false);
 }
 
 bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -138,7 +139,7 @@ bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
             QMetaObject::invokeMethod(
                 this,
                 [this, paths] {
-                    whenPicturesPlaced([this, paths] {
+                    cardPictures().whenPicturesPlaced([this, paths] {
                         runGuarded(this, [&] { openFiles(paths); });
                         render();
                     });

@@ -33,6 +33,7 @@ class TLine;
 class TdlgOptions;
 class ArrangeCommands;
 class BrowserCommands;
+class CardPictures;
 class CardView;
 class CommandRegistry;
 class DeckCommands;
@@ -50,8 +51,9 @@ struct CardPage;
 // is read back from a control. Every handler runs inside the error guard, so an error ends in a
 // message box and the program goes on. The controls are its own: others find them by their
 // object names. Building the controls and their geometry is in FerloMainFormWidgets.cpp, the
-// render pass in RenderPass.cpp; the browser, the labels, the deck and arranging it are parts
-// of their own (BrowserCommands.h, LabelCommands.h, DeckCommands.h, ArrangeCommands.h).
+// render pass in RenderPass.cpp; the browser, the card's pictures, the labels, the deck and
+// arranging it are parts of their own (BrowserCommands.h, CardPictures.h, LabelCommands.h,
+// DeckCommands.h, ArrangeCommands.h).
 class TFerloMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -126,26 +128,9 @@ private:
     void SetOrientation();
     void TBOrientationClick(bool portrait);
 
-    // Pictures and labels in the cells.
-    void display_picture(int index);
-    // A first look at the picture of a cell whose decode takes long: the file's own preview.
-    // False when the file has none.
-    bool showPreview(int index);
-    void applyPicture(int index, int fittedWidth, int fittedHeight, const QImage& shown);
-    // Outlines the picture area of a cell whose picture cannot be shown, named in its hint.
-    void showUnreadable(int index);
-    void Display_All_Pictures();
-    // Fits the picture of every cell that has a file; an error ends the pass and is thrown, or,
-    // when the pass only follows the window's size, leaves that cell without a picture.
-    // While it waits for a decoder, a pass that serves events keeps the event loop turning
-    // without user input. A refit that follows the window's size must not: it runs inside Qt's
-    // layout of the window, where no other event may run (it finds its pictures in the cache as
-    // a rule). Returns the pictures that show only in part (damaged files).
-    QStringList fitAllPictures(bool throwErrors, bool serveEvents);
-    // The same on the card of the five counts.
-    QStringList fitCardPictures(bool throwErrors, bool serveEvents);
-    // Tells in the status bar which pictures just placed show only in part.
-    void notePartialPictures(const QStringList& paths);
+    // The card's pictures (CardPictures.h), made on first use with the picture controls.
+    CardPictures& cardPictures();
+    std::unique_ptr<CardPictures> m_pictures;
     // Grows or shrinks the card with the card base, keeping the opening's margins.
     void fitCardToBase();
     // The labels (LabelCommands.h), made on first use; editLabel opens the label editor on a
@@ -291,15 +276,6 @@ private:
     // there. Empty until start-up has finished.
     QSize m_openingBase;
     double m_openingScale = 1.0;
-    // Picture passes under way: a pass waits for its decoders with the event loop running, so
-    // the window keeps painting. What that loop would start meanwhile (a refit after a resize,
-    // dropped files) waits in m_afterPictures until the last pass has ended.
-    class PicturePass;
-    int m_picturePasses = 0;
-    std::vector<std::function<void()>> m_afterPictures;
-    // Runs the action now, or after the picture passes under way.
-    void whenPicturesPlaced(std::function<void()> action);
-
     CommandRegistry* m_commands = nullptr;
 
     // Keeping work between runs: the recovery copies and the recent decks (Recovery.h), made on

@@ -9,6 +9,7 @@
 #include "mainwindow/ActivityCommands.h"
 #include "mainwindow/ArrangeCommands.h"
 #include "mainwindow/BrowserCommands.h"
+#include "mainwindow/CardPictures.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckCommands.h"
 #include "mainwindow/DeckHistory.h"

@@ -1,6 +1,7 @@
 #include "mainwindow/FerloMainForm.h"
 
 #include "mainwindow/BrowserCommands.h"
+#include "mainwindow/CardPictures.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckCommands.h"
 #include "mainwindow/DeckHistory.h"
@@ -52,7 +53,7 @@ void TFerloMainForm::showCurrentCard() {
     // Coming back to a card is no command about one picture: a picture that cannot be shown
     // leaves its cell empty-looking, as after a resize (opening a deck names the missing ones).
     // The window keeps painting while a card of big pictures loads.
-    notePartialPictures(fitAllPictures(false, true));
+    cardPictures().notePartialPictures(cardPictures().fitAllPictures(false, true));
     // The file list mirrors the card on screen, as after browsing away and back.
     browser().renderSelection();
     deckCommands().updateDeckControls();

@@ -3,6 +3,7 @@
 #include "mainwindow/ActivityCommands.h"
 #include "mainwindow/ArrangeCommands.h"
 #include "mainwindow/BrowserCommands.h"
+#include "mainwindow/CardPictures.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckCommands.h"
 #include "mainwindow/LabelCommands.h"
@@ -29,7 +30,7 @@ WindowPart TFerloMainForm::windowPart() {
         runCommand(handler);
     };
     part.whenPicturesPlaced = [this](std::function<void()> action) {
-        whenPicturesPlaced(std::move(action));
+        cardPictures().whenPicturesPlaced(std::move(action));
     };
     part.showStatus = [this](const QString& text) {
         showStatus(text);
@@ -129,14 +130,14 @@ ArrangeCommands& TFerloMainForm::arrangeCommands() {
             layoutClientArea(ClientArea->size());
             // The card follows its base as after a resize, but as a command's pass: the event
             // loop keeps turning while big pictures are fitted again.
-            whenPicturesPlaced([this] {
+            cardPictures().whenPicturesPlaced([this] {
                 const QSize before = PACard->size();
                 SetOrientation();
                 if (PACard->size() == before)
                     return;
                 ToggleCutLines();
                 labelCommands().Display_All_Labels();
-                notePartialPictures(fitAllPictures(false, true));
+                cardPictures().notePartialPictures(cardPictures().fitAllPictures(false, true));
             });
         };
         m_arrange = std::make_unique<ArrangeCommands>(windowPart(), m_commands, std::move(hooks));
@@ -151,7 +152,7 @@ LabelCommands& TFerloMainForm::labelCommands() {
             return view();
         };
         hooks.displayAllPictures = [this] {
-            Display_All_Pictures();
+            cardPictures().Display_All_Pictures();
         };
         hooks.render = [this] {
             render();
@@ -270,6 +271,23 @@ BrowserCommands& TFerloMainForm::browser() {
         m_browser = std::make_unique<BrowserCommands>(windowPart(), std::move(hooks));
     }
     return *m_browser;
+}
+
+CardPictures& TFerloMainForm::cardPictures() {
+    if (!m_pictures) {
+        CardPictures::Hooks hooks;
+        hooks.view = [this]() -> CardView& {
+            return view();
+        };
+        hooks.releaseLabel = [this](int index) {
+            labelCommands().releaseLabel(index);
+        };
+        hooks.withholdLabel = [this](int index) {
+            labelCommands().withholdLabel(index);
+        };
+        m_pictures = std::make_unique<CardPictures>(windowPart(), CellImages, std::move(hooks));
+    }
+    return *m_pictures;
 }
 
 LayoutCommands& TFerloMainForm::layoutCommands() {

@@ -1,43 +1,17 @@
-#include "mainwindow/CardView.h"
-#include "mainwindow/FerloMainForm.h"
+#include "mainwindow/CardPictures.h"
 
-#include "dialogs/Messages.h"
 #include "dialogs/WaitCursor.h"
 #include "layout/CardGeometry.h"
+#include "layout/DeckSession.h"
 #include "layout/FitSize.h"
-#include "mainwindow/DeckHistory.h"
-#include "mainwindow/FileBrowser.h"
-#include "mainwindow/LabelCommands.h"
-#include "mainwindow/LabelEditor.h"
-#include "mainwindow/LineShape.h"
+#include "mainwindow/CardView.h"
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/SymbolPictures.h"
 #include "pictures/PictureCache.h"
 #include "pictures/Workers.h"
-#include "printing/CardPage.h"
-#include "sound/SoundFile.h"
-#include "sound/SoundPlayer.h"
-#include "sound/Speech.h"
-#include "storage/DeckFile.h"
 #include "storage/NativePath.h"
-#include "storage/Paths.h"
-#include "storage/SpeechOption.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QDir>
-#include <QDragMoveEvent>
-#include <QDropEvent>
-#include <QFileInfo>
-#include <QFrame>
-#include <QLabel>
-#include <QMenuBar>
-#include <QMimeData>
-#include <QPushButton>
-#include <QScopeGuard>
-#include <QScreen>
-#include <QStatusBar>
-#include <QUrl>
+#include <QWidget>
 #include <QtMath>
 
 #include <vector>
@@ -104,46 +78,66 @@ PreparedPicture preparePreview(const QString& path, const TCard& card, qreal pix
 
 } // namespace
 
-class TFerloMainForm::PicturePass {
+class CardPictures::PicturePass {
 public:
-    explicit PicturePass(TFerloMainForm& form)
-        : m_form(form) {
-        ++m_form.m_picturePasses;
+    explicit PicturePass(CardPictures& pictures)
+        : m_pictures(pictures) {
+        ++m_pictures.m_picturePasses;
     }
     PicturePass(const PicturePass&) = delete;
     PicturePass& operator=(const PicturePass&) = delete;
     ~PicturePass() {
-        if (--m_form.m_picturePasses > 0 || m_form.m_afterPictures.empty())
+        if (--m_pictures.m_picturePasses > 0 || m_pictures.m_afterPictures.empty())
             return;
         // Run once the handler that made the pass has returned, an error of its own included.
-        TFerloMainForm* form = &m_form;
+        CardPictures* pictures = &m_pictures;
         QMetaObject::invokeMethod(
-            form,
-            [form, actions = std::exchange(form->m_afterPictures, {})] {
+            pictures->m_window,
+            [pictures, actions = std::exchange(pictures->m_afterPictures, {})] {
                 for (const auto& action : actions)
-                    form->whenPicturesPlaced(action);
+                    pictures->whenPicturesPlaced(action);
             },
             Qt::QueuedConnection);
     }
 
 private:
-    TFerloMainForm& m_form;
+    CardPictures& m_pictures;
 };
 
-void TFerloMainForm::whenPicturesPlaced(std::function<void()> action) {
+CardPictures::CardPictures(const WindowPart& part, const std::array<PictureControl*, 8>& images,
+                           Hooks hooks)
+    : m_part(part)
+    , m_window(part.window)
+    , m_deck(*part.deck)
+    , CellImages(images)
+    , m_hooks(std::move(hooks)) {}
+
+const CardModel& CardPictures::model() const {
+    return m_deck.card();
+}
+
+const TCellArray& CardPictures::cells() const {
+    return model().cells();
+}
+
+const TCard& CardPictures::card() const {
+    return m_deck.screen();
+}
+
+void CardPictures::whenPicturesPlaced(std::function<void()> action) {
     if (m_picturePasses > 0)
         m_afterPictures.push_back(std::move(action));
     else
         action();
 }
 
-void TFerloMainForm::display_picture(int index) {
-    labelCommands().releaseLabel(index); // a new picture in the cell
+void CardPictures::display_picture(int index) {
+    m_hooks.releaseLabel(index); // a new picture in the cell
     PicturePass pass(*this);
     const PictureSource source = cellPictureSource(cells()[size_t(index)], model().upperCase());
     const QString path = source.path;
     WorkerSlots<PreparedPicture> work(1);
-    work.start(0, [source, area = card(), ratio = devicePixelRatioF()] {
+    work.start(0, [source, area = card(), ratio = m_window->devicePixelRatioF()] {
         return preparePicture(source, area, ratio);
     });
     if (!work.finished(0))
@@ -155,7 +149,7 @@ void TFerloMainForm::display_picture(int index) {
         showUnreadable(index);
         // A picture that cannot be shown has no label, as before the label was shown early,
         // until the labels' case is chosen again.
-        labelCommands().withholdLabel(index);
+        m_hooks.withholdLabel(index);
         throw;
     }
     applyPicture(index, prepared.fitted.Width, prepared.fitted.Height, prepared.shown);
@@ -163,16 +157,16 @@ void TFerloMainForm::display_picture(int index) {
         notePartialPictures({path});
 }
 
-bool TFerloMainForm::showPreview(int index) {
-    const PreparedPicture preview =
-        preparePreview(pathFromModel(cells()[size_t(index)].FileName), card(), devicePixelRatioF());
+bool CardPictures::showPreview(int index) {
+    const PreparedPicture preview = preparePreview(pathFromModel(cells()[size_t(index)].FileName),
+                                                   card(), m_window->devicePixelRatioF());
     if (preview.shown.isNull())
         return false;
     applyPicture(index, preview.fitted.Width, preview.fitted.Height, preview.shown);
     return true;
 }
 
-void TFerloMainForm::notePartialPictures(const QStringList& paths) {
+void CardPictures::notePartialPictures(const QStringList& paths) {
     if (paths.isEmpty())
         return;
     showStatus(paths.size() == 1 ? tr("%1: the picture is damaged and shows only in part")
@@ -181,7 +175,7 @@ void TFerloMainForm::notePartialPictures(const QStringList& paths) {
                                        .arg(displayName(paths.join(QStringLiteral(", ")))));
 }
 
-void TFerloMainForm::showUnreadable(int index) {
+void CardPictures::showUnreadable(int index) {
     // The cell keeps its file, so the control marks the picture area for the user to take it
     // off: a dotted outline, the file's name as its hint, a press like a picture's.
     const TCell& cell = cells()[size_t(index)];
@@ -198,8 +192,7 @@ void TFerloMainForm::showUnreadable(int index) {
     image->show();
 }
 
-void TFerloMainForm::applyPicture(int index, int fittedWidth, int fittedHeight,
-                                  const QImage& shown) {
+void CardPictures::applyPicture(int index, int fittedWidth, int fittedHeight, const QImage& shown) {
     const TCell& cell = cells()[size_t(index)];
     const CardPoint origin = card().CellOrigin(index);
     PictureControl* image = CellImages[size_t(index)];
@@ -214,22 +207,22 @@ void TFerloMainForm::applyPicture(int index, int fittedWidth, int fittedHeight,
     image->show();
 }
 
-void TFerloMainForm::Display_All_Pictures() {
+void CardPictures::Display_All_Pictures() {
     fitAllPictures(true, true);
 }
 
-QStringList TFerloMainForm::fitAllPictures(bool throwErrors, bool serveEvents) {
+QStringList CardPictures::fitAllPictures(bool throwErrors, bool serveEvents) {
     return view().showPictures(throwErrors, serveEvents);
 }
 
-QStringList TFerloMainForm::fitCardPictures(bool throwErrors, bool serveEvents) {
+QStringList CardPictures::fitCardPictures(bool throwErrors, bool serveEvents) {
     WaitCursor hourglass;
     PicturePass pass(*this);
     // The pictures are decoded side by side on worker threads and placed in cell order; an
     // error ends the pass at its cell, and the pass waits for every worker before it returns.
     // The cache gives back a picture already decoded with enough pixels for the new size.
     const TCard area = card();
-    const qreal ratio = devicePixelRatioF();
+    const qreal ratio = m_window->devicePixelRatioF();
     const size_t count = cells().size();
     WorkerSlots<PreparedPicture> work(count);
     QStringList partial;
