@@ -6,6 +6,7 @@
 #include "mainwindow/LayoutCommands.h"
 #include "mainwindow/LayoutPanel.h"
 #include "mainwindow/PictureControl.h"
+#include "mainwindow/ShapeCommands.h"
 #include "pictures/PictureDecoder.h"
 #include "printing/CardPage.h"
 #include "storage/NativePath.h"
@@ -31,7 +32,7 @@ public:
     void refresh() override {}
     void render() override {
         m_form.labelCommands().Display_All_Labels();
-        m_form.showCutLines();
+        m_form.shapeCommands().showCutLines();
     }
     void redrawWordCards() override {
         for (int i = 0; i < int(m_form.cells().size()); ++i)

@@ -1,14 +1,12 @@
 #include "mainwindow/FerloMainForm.h"
 
 #include "dialogs/Messages.h"
-#include "layout/CardGeometry.h"
 #include "mainwindow/CardPictures.h"
 #include "mainwindow/CardView.h"
 #include "mainwindow/DeckCommands.h"
-#include "mainwindow/LabelCommands.h"
-#include "mainwindow/LineShape.h"
 #include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
+#include "mainwindow/ShapeCommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -17,7 +15,6 @@
 #include <QDragMoveEvent>
 #include <QDropEvent>
 #include <QFrame>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QScreen>
@@ -26,7 +23,7 @@
 namespace ferlo {
 
 // ---------------------------------------------------------------------------------------------
-// Start-up and the commands that change the shape of the card
+// Start-up, the window's events and closing it
 
 void TFerloMainForm::FormCreate() {
     move(0, 0);
@@ -48,78 +45,17 @@ void TFerloMainForm::FormCreate() {
 
     createCells();
 
-    showSelectCaption();
-    SetOrientation();
-    ToggleCutLines();
-    m_openingBase = PACardBase->size();
-    m_openingScale = card().ScreenScale;
+    shapeCommands().showSelectCaption();
+    shapeCommands().SetOrientation();
+    shapeCommands().ToggleCutLines();
+    shapeCommands().noteOpening();
     printCommands().renderWordBacks();
-}
-
-void TFerloMainForm::showSelectCaption() {
-    const int count = model().count();
-    LABSelect->setText(count == 1 ? tr("Select A Picture")
-                                  : tr("Select up to %1 Pictures").arg(count));
-    LABSelect->adjustSize();
-}
-
-void TFerloMainForm::TBNumPerPageClick(int count) {
-    // A new count empties the card.
-    if (!m_deck.edit([count](CardModel& card) { return card.setCount(count); }))
-        return;
-    showSelectCaption();
-    clearShownCell(-1);
-    showLayoutState();
-    ToggleCutLines();
-}
-
-void TFerloMainForm::SetOrientation() {
-    // Once the window is open, the card takes the largest size that its base holds with the
-    // opening's margins (the opening size at the opening base). A base that does not hold it
-    // (the card strip took part of it) shows it smaller, whole.
-    if (!m_openingBase.isEmpty()) {
-        const double scale =
-            ScreenScaleForBase(model().portrait(), m_openingScale, m_openingBase.width(),
-                               m_openingBase.height(), PACardBase->width(), PACardBase->height());
-        m_deck.setScreenScale(ScreenScaleInBase(model().portrait(), scale, PACardBase->width(),
-                                                PACardBase->height()));
-    }
-    PACard->resize(card().CardWidth, card().CardHeight);
-    const int top = (PACardBase->height() - PACard->height()) / 2;
-    const int left = (PACardBase->width() - PACard->width()) / 2;
-    PACard->move(left, top);
-    refreshLayoutPanel();
-}
-
-void TFerloMainForm::TBOrientationClick(bool portrait) {
-    if (!m_deck.edit([&](CardModel& card) { return card.setOrientation(portrait); }))
-        return;
-    SetOrientation();
-    ToggleCutLines();
-    labelCommands().Display_All_Labels();
-    cardPictures().Display_All_Pictures();
-}
-
-void TFerloMainForm::fitCardToBase() {
-    if (m_openingBase.isEmpty())
-        return;
-    if (cardPictures().placing()) {
-        cardPictures().whenPicturesPlaced([this] { fitCardToBase(); });
-        return;
-    }
-    const QSize before = PACard->size();
-    SetOrientation();
-    if (PACard->size() == before)
-        return; // centred anew, nothing else moves
-    ToggleCutLines();
-    labelCommands().Display_All_Labels();
-    cardPictures().fitAllPictures(false, false);
 }
 
 bool TFerloMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ClientArea && event->type() == QEvent::Resize) {
         layoutClientArea(ClientArea->size());
-        fitCardToBase();
+        shapeCommands().fitCardToBase();
     } else if (watched == PACardBase) {
         switch (event->type()) {
         case QEvent::DragEnter:
@@ -169,29 +105,6 @@ void TFerloMainForm::closeEvent(QCloseEvent* event) {
 
 // ---------------------------------------------------------------------------------------------
 // Cut lines
-
-void TFerloMainForm::ToggleCutLines() {
-    refreshLayoutPanel();
-    showCutLines();
-}
-
-void TFerloMainForm::showCutLines() {
-    for (TLine* line : CutLines)
-        line->hide();
-    if (!model().cutLinesOn()) {
-        TBCutLines->setToolTip(tr("Turn Cutlines On"));
-        return;
-    }
-    TBCutLines->setToolTip(tr("Turn Cutlines Off"));
-    const auto segments =
-        ScreenCutLines(model().count(), model().portrait(), PACard->width(), PACard->height());
-    for (size_t k = 0; k < segments.size() && k < CutLines.size(); ++k) {
-        CutLines[k]->SetPoints(QPoint(segments[k].First.X, segments[k].First.Y),
-                               QPoint(segments[k].Second.X, segments[k].Second.Y));
-        CutLines[k]->raise();
-        CutLines[k]->show();
-    }
-}
 
 // ---------------------------------------------------------------------------------------------
 // The card panel and the toolbar's shape buttons as the card's layout says

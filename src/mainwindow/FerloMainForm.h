@@ -41,6 +41,7 @@ struct RecoveryCopy;
 class ActivityCommands;
 class PrintCommands;
 class Recovery;
+class ShapeCommands;
 class SoundCommands;
 class SymbolCommands;
 struct CardPage;
@@ -51,9 +52,9 @@ struct CardPage;
 // is read back from a control. Every handler runs inside the error guard, so an error ends in a
 // message box and the program goes on. The controls are its own: others find them by their
 // object names. Building the controls and their geometry is in FerloMainFormWidgets.cpp, the
-// render pass in RenderPass.cpp; the browser, the card's pictures, the labels, the deck and
-// arranging it are parts of their own (BrowserCommands.h, CardPictures.h, LabelCommands.h,
-// DeckCommands.h, ArrangeCommands.h).
+// render pass in RenderPass.cpp; the card's shape, the browser, the card's pictures, the labels,
+// the deck and arranging it are parts of their own (ShapeCommands.h, BrowserCommands.h,
+// CardPictures.h, LabelCommands.h, DeckCommands.h, ArrangeCommands.h).
 class TFerloMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -119,30 +120,20 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // Commands that change the shape of the card.
     void FormCreate();
-    void TBNumPerPageClick(int count);
-    // The caption over the browser for the card's count.
-    void showSelectCaption();
-    // Sizes and centres the card panel for the model's orientation and the card base's size.
-    void SetOrientation();
-    void TBOrientationClick(bool portrait);
+    // The card's shape (ShapeCommands.h): count, orientation, the card in its base, cut lines,
+    // made on first use with the controls it shows them on.
+    ShapeCommands& shapeCommands();
+    std::unique_ptr<ShapeCommands> m_shape;
 
     // The card's pictures (CardPictures.h), made on first use with the picture controls.
     CardPictures& cardPictures();
     std::unique_ptr<CardPictures> m_pictures;
-    // Grows or shrinks the card with the card base, keeping the opening's margins.
-    void fitCardToBase();
     // The labels (LabelCommands.h), made on first use; editLabel opens the label editor on a
     // cell's label (labels on, a picture placed).
     LabelCommands& labelCommands();
     std::unique_ptr<LabelCommands> m_labels;
     void editLabel(int index);
-
-    // Cut lines: shows the lines as the cut-line switch says (it toggles nothing), on either
-    // card panel; showCutLines, on the card of the five counts.
-    void ToggleCutLines();
-    void showCutLines();
 
     // The browser (BrowserCommands.h), made on first use.
     BrowserCommands& browser();
@@ -272,10 +263,6 @@ private:
     DeckSession m_deck;
     // The user has answered the question on closing; a second close event asks no more.
     bool m_closeConfirmed = false;
-    // The card base and screen scale the window opened with; the card follows the base from
-    // there. Empty until start-up has finished.
-    QSize m_openingBase;
-    double m_openingScale = 1.0;
     CommandRegistry* m_commands = nullptr;
 
     // Keeping work between runs: the recovery copies and the recent decks (Recovery.h), made on

@@ -20,6 +20,7 @@
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
+#include "mainwindow/ShapeCommands.h"
 #include "mainwindow/SoundCommands.h"
 #include "mainwindow/SymbolCommands.h"
 #include "printing/job/DuplexDialog.h"

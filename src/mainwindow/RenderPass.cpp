@@ -6,6 +6,7 @@
 #include "mainwindow/DeckCommands.h"
 #include "mainwindow/DeckHistory.h"
 #include "mainwindow/LabelCommands.h"
+#include "mainwindow/ShapeCommands.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -18,7 +19,7 @@ namespace ferlo {
 
 void TFerloMainForm::render() {
     // Nothing to show before start-up has built the card.
-    if (m_openingBase.isEmpty())
+    if (!shapeCommands().opened())
         return;
     renderSwitches();
     // The card panel's own part: the labels and cut lines of the five counts.
@@ -46,9 +47,9 @@ void TFerloMainForm::showCurrentCard() {
     clearShownCell(-1);
     renderSwitches();
     showLayoutState();
-    showSelectCaption();
-    SetOrientation();
-    ToggleCutLines();
+    shapeCommands().showSelectCaption();
+    shapeCommands().SetOrientation();
+    shapeCommands().ToggleCutLines();
     labelCommands().ToggleLabels();
     // Coming back to a card is no command about one picture: a picture that cannot be shown
     // leaves its cell empty-looking, as after a resize (opening a deck names the missing ones).

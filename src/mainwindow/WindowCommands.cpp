@@ -12,6 +12,7 @@
 #include "mainwindow/PictureControl.h"
 #include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
+#include "mainwindow/ShapeCommands.h"
 #include "mainwindow/SoundCommands.h"
 #include "mainwindow/SymbolCommands.h"
 #include "printing/job/PrintJob.h"
@@ -137,7 +138,7 @@ void TFerloMainForm::createShapeButtons() {
         QAction* action = m_commands->newButton(
             QStringLiteral("TB%1PerPage").arg(count), glyphIcon(glyph),
             count == 1 ? tr("1 Image Per Page") : tr("%1 Images Per Page").arg(count), true,
-            [this, count = count] { TBNumPerPageClick(count); });
+            [this, count = count] { shapeCommands().TBNumPerPageClick(count); });
         action->setData(count);
         action->setChecked(count == 4);
         CountGroup->addAction(action);
@@ -147,10 +148,10 @@ void TFerloMainForm::createShapeButtons() {
     auto* orientationGroup = new QActionGroup(this);
     TBPortrait = m_commands->newButton(QStringLiteral("TBPortrait"), glyphIcon(Glyph::Portrait),
                                        tr("Portrait Orientation"), true,
-                                       [this] { TBOrientationClick(true); });
+                                       [this] { shapeCommands().TBOrientationClick(true); });
     TBLandScape = m_commands->newButton(QStringLiteral("TBLandScape"), glyphIcon(Glyph::Landscape),
                                         tr("Landscape Orientation"), true,
-                                        [this] { TBOrientationClick(false); });
+                                        [this] { shapeCommands().TBOrientationClick(false); });
     orientationGroup->addAction(TBPortrait);
     orientationGroup->addAction(TBLandScape);
     TBLandScape->setChecked(true);
@@ -159,7 +160,7 @@ void TFerloMainForm::createShapeButtons() {
     TBCutLines = m_commands->newButton(
         QStringLiteral("TBCutLines"), glyphIcon(Glyph::CutLines), QString(), true, [this] {
             m_deck.edit([](CardModel& card) { card.setCutLines(!card.cutLinesOn()); });
-            ToggleCutLines();
+            shapeCommands().ToggleCutLines();
         });
     ToolBar1->widgetForAction(TBCutLines)->setAccessibleName(tr("Cut Lines"));
     TBCutLines->setChecked(true);

@@ -10,6 +10,7 @@
 #include "mainwindow/LayoutCommands.h"
 #include "mainwindow/PrintCommands.h"
 #include "mainwindow/Recovery.h"
+#include "mainwindow/ShapeCommands.h"
 #include "mainwindow/SoundCommands.h"
 #include "mainwindow/SymbolCommands.h"
 #include "printing/CardPage.h"
@@ -132,10 +133,10 @@ ArrangeCommands& TFerloMainForm::arrangeCommands() {
             // loop keeps turning while big pictures are fitted again.
             cardPictures().whenPicturesPlaced([this] {
                 const QSize before = PACard->size();
-                SetOrientation();
+                shapeCommands().SetOrientation();
                 if (PACard->size() == before)
                     return;
-                ToggleCutLines();
+                shapeCommands().ToggleCutLines();
                 labelCommands().Display_All_Labels();
                 cardPictures().notePartialPictures(cardPictures().fitAllPictures(false, true));
             });
@@ -288,6 +289,30 @@ CardPictures& TFerloMainForm::cardPictures() {
         m_pictures = std::make_unique<CardPictures>(windowPart(), CellImages, std::move(hooks));
     }
     return *m_pictures;
+}
+
+ShapeCommands& TFerloMainForm::shapeCommands() {
+    if (!m_shape) {
+        ShapeCommands::Controls controls{LABSelect, PACard, PACardBase, CutLines, TBCutLines};
+        ShapeCommands::Hooks hooks;
+        hooks.refreshLayoutPanel = [this] {
+            refreshLayoutPanel();
+        };
+        hooks.clearShownCell = [this](int index) {
+            clearShownCell(index);
+        };
+        hooks.showLayoutState = [this] {
+            showLayoutState();
+        };
+        hooks.displayAllLabels = [this] {
+            labelCommands().Display_All_Labels();
+        };
+        hooks.pictures = [this]() -> CardPictures& {
+            return cardPictures();
+        };
+        m_shape = std::make_unique<ShapeCommands>(windowPart(), controls, std::move(hooks));
+    }
+    return *m_shape;
 }
 
 LayoutCommands& TFerloMainForm::layoutCommands() {
