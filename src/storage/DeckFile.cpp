@@ -103,10 +103,13 @@ bool isDrawingFile(const std::string& path) {
 QString labelLengthFault(const QString& word) {
     if (word.size() <= kMaxLabelLength)
         return {};
-    // Characters, not UTF-16 units: a surrogate pair is one character.
-    const qsizetype length = word.size() - std::count_if(word.cbegin(), word.cend(), [](QChar c) {
-                                 return c.isLowSurrogate();
-                             });
+    // Characters, not UTF-16 units: a surrogate pair is one character. A lone surrogate is one
+    // too: it is saved as the replacement character, which must not read back as one more.
+    qsizetype length = word.size();
+    for (qsizetype i = 1; i < word.size(); ++i) {
+        if (word.at(i).isLowSurrogate() && word.at(i - 1).isHighSurrogate())
+            --length;
+    }
     if (length <= kMaxLabelLength)
         return {};
     return QCoreApplication::translate(

@@ -147,6 +147,11 @@ private slots:
                        QByteArray(1001, 'x') + "\"}]}")
             << "cards[0].cells[1].label: the word is 1001 characters long; a label word holds at "
                "most 1000 characters";
+        // A lone surrogate is a character of its own: it is saved as the replacement character.
+        QTest::newRow("label too long by a lone surrogate")
+            << oneCard("{\"cells\": [{\"picture\": \"a\", \"label\": \"" + QByteArray(1000, 'x') +
+                       "\\udc80\"}]}")
+            << "cards[0].cells[0].label: the word is 1001 characters long";
         QTest::newRow("double-sided choices not an object")
             << QByteArray(R"({"format": "ferlo-deck", "version": 1, "cards": [], "duplex": 1})")
             << "duplex: expected an object, not 1";
