@@ -27,15 +27,8 @@ const QString kCellFormat = QStringLiteral("application/x-ferlo-cell");
 } // namespace
 
 ArrangeCommands::ArrangeCommands(const WindowPart& part, CommandRegistry* commands, Hooks hooks)
-    : m_part(part)
-    , m_window(part.window)
-    , m_deck(*part.deck)
-    , m_commands(commands)
+    : PartOfWindow(part, commands)
     , m_hooks(std::move(hooks)) {}
-
-const CardModel& ArrangeCommands::model() const {
-    return m_deck.card();
-}
 
 void ArrangeCommands::createArrangeCommands(QWidget* cardBase, QToolBar* toolBar,
                                             QWidget* stripParent) {

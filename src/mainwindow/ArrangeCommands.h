@@ -26,7 +26,7 @@ class DeckSession;
 // Arranging the deck, a part of the main window: moving pictures between cells (a drag, Alt+arrow)
 // and onto other cards, moving cards, laying the deck's pictures out anew on cards of one layout,
 // and the card strip under the card (View > Card Strip).
-class ArrangeCommands {
+class ArrangeCommands : PartOfWindow {
     Q_DECLARE_TR_FUNCTIONS(ferlo::TFerloMainForm)
 public:
     // What it asks of the other parts of the window.
@@ -73,18 +73,11 @@ private:
     void moveCurrentCard(int to);
     void changeLayoutOfAllCards();
 
-    const CardModel& model() const;
     CardView& view() { return m_hooks.view(); }
     void changeDeck(const Deck& deck, int current, const QString& name = QString()) {
         m_hooks.changeDeck(deck, current, name);
     }
-    void runCommand(const std::function<void()>& handler) { m_part.runCommand(handler); }
-    void showStatus(const QString& text) { m_part.showStatus(text); }
 
-    WindowPart m_part;
-    QWidget* m_window;
-    DeckSession& m_deck;
-    CommandRegistry* m_commands;
     Hooks m_hooks;
     QWidget* PACardBase = nullptr;
     QToolBar* ToolBar1 = nullptr;

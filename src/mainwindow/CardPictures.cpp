@@ -106,19 +106,9 @@ private:
 
 CardPictures::CardPictures(const WindowPart& part, const std::array<PictureControl*, 8>& images,
                            Hooks hooks)
-    : m_part(part)
-    , m_window(part.window)
-    , m_deck(*part.deck)
+    : PartOfWindow(part)
     , CellImages(images)
     , m_hooks(std::move(hooks)) {}
-
-const CardModel& CardPictures::model() const {
-    return m_deck.card();
-}
-
-const TCellArray& CardPictures::cells() const {
-    return model().cells();
-}
 
 const TCard& CardPictures::card() const {
     return m_deck.screen();

@@ -24,7 +24,7 @@ class PictureControl;
 // The card's pictures, a part of the main window: the pictures in the cells of the card of the
 // five counts, decoded on worker threads, a first look while a long decode runs, placed and
 // fitted in their picture areas; and the picture passes under way, after which waiting work runs.
-class CardPictures {
+class CardPictures : PartOfWindow {
     Q_DECLARE_TR_FUNCTIONS(ferlo::TFerloMainForm)
 public:
     // What it asks of the other parts of the window: the card's panel, and of the labels, a
@@ -67,15 +67,9 @@ private:
     // Outlines the picture area of a cell whose picture cannot be shown, named in its hint.
     void showUnreadable(int index);
 
-    const CardModel& model() const;
-    const TCellArray& cells() const;
     const TCard& card() const;
     CardView& view() { return m_hooks.view(); }
-    void showStatus(const QString& text) { m_part.showStatus(text); }
 
-    WindowPart m_part;
-    QWidget* m_window;
-    DeckSession& m_deck;
     const std::array<PictureControl*, 8>& CellImages;
     Hooks m_hooks;
     // Picture passes under way: a pass waits for its decoders with the event loop running, so

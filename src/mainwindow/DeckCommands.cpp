@@ -67,10 +67,7 @@ QIcon turnIcon(bool redo) {
 } // namespace
 
 DeckCommands::DeckCommands(const WindowPart& part, CommandRegistry* commands, Hooks hooks)
-    : m_part(part)
-    , m_window(part.window)
-    , m_deck(*part.deck)
-    , m_commands(commands)
+    : PartOfWindow(part, commands)
     , m_hooks(std::move(hooks))
     , m_history(new DeckHistory(
           [this](const Deck& deck, int current) { restoreDeck(deck, current); }, m_window)) {}

@@ -21,7 +21,7 @@ class DeckSession;
 // The deck and its history, a part of the main window: new, open, save and save as, the cards
 // (previous, next, new, remove), the question about unsaved changes, the deck's state in the
 // title and on the toolbar, and undo and redo.
-class DeckCommands {
+class DeckCommands : PartOfWindow {
     Q_DECLARE_TR_FUNCTIONS(ferlo::TFerloMainForm)
 public:
     // What it asks of the other parts of the window.
@@ -83,12 +83,7 @@ private:
     void writeDeckTo(const QString& path);
     void showCurrentCard() { m_hooks.showCurrentCard(); }
     QString shownDirectory() const { return m_hooks.shownDirectory(); }
-    void showStatus(const QString& text) { m_part.showStatus(text); }
 
-    WindowPart m_part;
-    QWidget* m_window;
-    DeckSession& m_deck;
-    CommandRegistry* m_commands;
     Hooks m_hooks;
     DeckHistory* m_history;
     QAction* TBPreviousCard = nullptr;

@@ -23,22 +23,11 @@
 namespace ferlo {
 
 LabelCommands::LabelCommands(const WindowPart& part, CommandRegistry* commands, Hooks hooks)
-    : m_part(part)
-    , m_window(part.window)
-    , m_deck(*part.deck)
-    , m_commands(commands)
+    : PartOfWindow(part, commands)
     , m_hooks(std::move(hooks)) {}
-
-const CardModel& LabelCommands::model() const {
-    return m_deck.card();
-}
 
 const TCard& LabelCommands::card() const {
     return m_deck.screen();
-}
-
-const TCellArray& LabelCommands::cells() const {
-    return model().cells();
 }
 
 void LabelCommands::createTestLabel(QWidget* parent) {

@@ -29,7 +29,7 @@ struct TRect;
 // at the largest size that fits, the labels switch and the case, and editing a word in place.
 // The label controls on the card of the five counts are its own; a grid's or a sheet's panel
 // draws its labels itself, which this part reaches through the card's view.
-class LabelCommands {
+class LabelCommands : PartOfWindow {
     Q_DECLARE_TR_FUNCTIONS(ferlo::TFerloMainForm)
 public:
     // What it asks of the other parts of the window.
@@ -85,16 +85,10 @@ private:
     // Sets a label's word, band and the largest font size at which the word fits the band.
     void layOutLabel(QLabel* label, const QString& text, const TRect& band);
 
-    const CardModel& model() const;
     const TCard& card() const;
-    const TCellArray& cells() const;
     CardView& view() { return m_hooks.view(); }
     void Display_All_Pictures() { m_hooks.displayAllPictures(); }
 
-    WindowPart m_part;
-    QWidget* m_window;
-    DeckSession& m_deck;
-    CommandRegistry* m_commands;
     Hooks m_hooks;
 
     std::array<QLabel*, 8> CellLabels{};

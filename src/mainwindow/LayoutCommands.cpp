@@ -19,9 +19,7 @@
 namespace ferlo {
 
 LayoutCommands::LayoutCommands(const WindowPart& part, Hooks hooks)
-    : m_part(part)
-    , m_window(part.window)
-    , m_deck(*part.deck)
+    : PartOfWindow(part)
     , m_hooks(std::move(hooks)) {}
 
 void LayoutCommands::chooseLayout() {

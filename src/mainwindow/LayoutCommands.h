@@ -21,7 +21,7 @@ struct LayoutChoice;
 // not installed, and the panel that shows a grid's or a sheet's card in place of the card of
 // the five counts. The cells, clicks, sounds and the label editor are the window's own; only
 // where a cell is drawn differs.
-class LayoutCommands {
+class LayoutCommands : PartOfWindow {
     Q_DECLARE_TR_FUNCTIONS(ferlo::TFerloMainForm)
 public:
     // What it asks of the other parts of the window: the card base the panel lies on, a change
@@ -50,11 +50,7 @@ public:
 
 private:
     void applyLayoutChoice(const LayoutChoice& choice);
-    void showStatus(const QString& text) { m_part.showStatus(text); }
 
-    WindowPart m_part;
-    QWidget* m_window;
-    DeckSession& m_deck;
     Hooks m_hooks;
     LayoutPanel* m_layoutPanel = nullptr;
 };

@@ -20,15 +20,8 @@ namespace ferlo {
 
 PrintCommands::PrintCommands(const WindowPart& part, CommandRegistry* commands,
                              std::function<void()> updateDeckControls)
-    : m_part(part)
-    , m_window(part.window)
-    , m_deck(*part.deck)
-    , m_commands(commands)
+    : PartOfWindow(part, commands)
     , m_updateDeckControls(std::move(updateDeckControls)) {}
-
-const CardModel& PrintCommands::model() const {
-    return m_deck.card();
-}
 
 void PrintCommands::createPrintCommands() {
     using Place = CommandRegistry::Place;

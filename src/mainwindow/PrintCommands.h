@@ -19,7 +19,7 @@ struct JobOutcome;
 
 // The printing commands, a part of the main window: Print, Print Preview, Export PDF, Print
 // Word Backs, Double-Sided Printing and the calibration sheet, each made from the deck's pages.
-class PrintCommands {
+class PrintCommands : PartOfWindow {
     Q_DECLARE_TR_FUNCTIONS(ferlo::TFerloMainForm)
 public:
     // `updateDeckControls` shows the deck's state after its double-sided choices changed.
@@ -49,14 +49,8 @@ private:
     // File > Double-Sided Printing: the deck keeps the choices (a change marks it modified).
     void editDoubleSided();
 
-    const CardModel& model() const;
     void updateDeckControls() { m_updateDeckControls(); }
-    void showStatus(const QString& text) { m_part.showStatus(text); }
 
-    WindowPart m_part;
-    QWidget* m_window;
-    DeckSession& m_deck;
-    CommandRegistry* m_commands;
     std::function<void()> m_updateDeckControls;
     QAction* m_wordBacks = nullptr;
 };

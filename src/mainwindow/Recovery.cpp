@@ -123,10 +123,8 @@ void RecoveryQuestion::act(const Action& action) {
 } // namespace
 
 Recovery::Recovery(const WindowPart& part, Deck deck)
-    : m_part(part)
-    , m_deckCommands(std::move(deck))
-    , m_window(part.window)
-    , m_deck(*part.deck) {}
+    : PartOfWindow(part)
+    , m_deckCommands(std::move(deck)) {}
 
 Recovery::~Recovery() = default;
 

@@ -19,7 +19,7 @@ class RecoveryWriter;
 // Keeping work between runs, a part of the main window: the recovery copy of the deck while it
 // has unsaved changes, the question about copies left by a run that ended without saving them,
 // and File > Recent Decks.
-class Recovery {
+class Recovery : PartOfWindow {
     Q_DECLARE_TR_FUNCTIONS(ferlo::TFerloMainForm)
 public:
     // What it asks of the deck's commands: the question about unsaved changes (false when the
@@ -57,18 +57,13 @@ private:
     void whenPicturesPlaced(std::function<void()> action) {
         m_part.whenPicturesPlaced(std::move(action));
     }
-    void runCommand(const std::function<void()>& handler) { m_part.runCommand(handler); }
-    void showStatus(const QString& text) { m_part.showStatus(text); }
     bool maybeSaveChanges() { return m_deckCommands.maybeSaveChanges(); }
     bool openDeck(const QString& path) { return m_deckCommands.openDeck(path); }
     QString shownDirectory() const { return m_deckCommands.shownDirectory(); }
     void showCurrentCard() { m_deckCommands.showCurrentCard(); }
     void tellMissingSheets() { m_deckCommands.tellMissingSheets(); }
 
-    WindowPart m_part;
     Deck m_deckCommands;
-    QWidget* m_window;
-    DeckSession& m_deck;
     QString m_recentNoted;
     std::unique_ptr<RecoveryWriter> m_recovery;
 };

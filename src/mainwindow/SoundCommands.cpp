@@ -34,19 +34,8 @@
 namespace ferlo {
 
 SoundCommands::SoundCommands(const WindowPart& part, CommandRegistry* commands, Hooks hooks)
-    : m_part(part)
-    , m_window(part.window)
-    , m_deck(*part.deck)
-    , m_commands(commands)
+    : PartOfWindow(part, commands)
     , m_hooks(std::move(hooks)) {}
-
-const CardModel& SoundCommands::model() const {
-    return m_deck.card();
-}
-
-const TCellArray& SoundCommands::cells() const {
-    return model().cells();
-}
 
 void SoundCommands::createRecordCommand() {
     // Checked, it waits for the click on the picture whose word is to be recorded.

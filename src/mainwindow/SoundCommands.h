@@ -28,7 +28,7 @@ class WordRecorder;
 // and Record (toolbar, Card menu, Ctrl+R), then a click on a picture, or Record word in the
 // picture's menu. A level meter and Stop show while it records; the word is saved as WORD.WAV
 // beside the picture (or beside the deck when that folder can't be written).
-class SoundCommands {
+class SoundCommands : PartOfWindow {
     Q_DECLARE_TR_FUNCTIONS(ferlo::TFerloMainForm)
 public:
     // What it asks of the window: the render pass after a recording ended, the deck's state
@@ -70,14 +70,6 @@ private:
     // Record is on or off, and its button says so.
     void setRecordArmed(bool on);
 
-    const CardModel& model() const;
-    const TCellArray& cells() const;
-    void showStatus(const QString& text) { m_part.showStatus(text); }
-
-    WindowPart m_part;
-    QWidget* m_window;
-    DeckSession& m_deck;
-    CommandRegistry* m_commands;
     Hooks m_hooks;
     SoundPlayer* MediaPlayer1 = nullptr;
     // Record, then a click on a picture, records its word.

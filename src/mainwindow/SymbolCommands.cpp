@@ -32,14 +32,8 @@ constexpr int kSymbolsTab = 1;
 } // namespace
 
 SymbolCommands::SymbolCommands(const WindowPart& part, Hooks hooks)
-    : m_part(part)
-    , m_window(part.window)
-    , m_deck(*part.deck)
+    : PartOfWindow(part)
     , m_hooks(std::move(hooks)) {}
-
-const CardModel& SymbolCommands::model() const {
-    return m_deck.card();
-}
 
 void SymbolCommands::createSymbolCommands(const Browser& browser) {
     m_browser = browser;

@@ -22,7 +22,7 @@ struct SymbolChoice;
 
 // Symbols, a part of the main window: the Symbols tab beside the file browser, a symbol placed by
 // a click or a drop, Card > Cards from Words and Options > Symbols.
-class SymbolCommands {
+class SymbolCommands : PartOfWindow {
     Q_DECLARE_TR_FUNCTIONS(ferlo::TFerloMainForm)
 public:
     // What it asks of the window: the card panel shown now (to find and show a cell), a change of
@@ -61,14 +61,8 @@ private:
     // Puts a choice into a cell (-1: the free cell of lowest index), one step of the history.
     void placeSymbolChoice(const SymbolChoice& choice, int cell);
 
-    const CardModel& model() const;
     CardView& view() { return m_hooks.view(); }
-    void runCommand(const std::function<void()>& handler) { m_part.runCommand(handler); }
-    void showStatus(const QString& text) { m_part.showStatus(text); }
 
-    WindowPart m_part;
-    QWidget* m_window;
-    DeckSession& m_deck;
     Hooks m_hooks;
     Browser m_browser;
     QTabBar* BrowserTabs = nullptr;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "layout/DeckSession.h"
+
 #include <QString>
 
 #include <functional>
@@ -8,15 +10,15 @@ class QWidget;
 
 namespace ferlo {
 
-class DeckSession;
+class CommandRegistry;
 
-// What a part of the main window reaches of the window: the deck, the parent of its dialogs and
-// messages, and the window's few services that every command goes through. A part reaches
-// nothing else of the window; what one part needs of another it is handed by name.
 // Asks where a deck file goes (".ferlo" added when left off), starting at `start`; "" when the
 // user cancels.
 QString askDeckFileToSave(QWidget* parent, const QString& caption, const QString& start);
 
+// What a part of the main window reaches of the window: the deck, the parent of its dialogs and
+// messages, and the window's few services that every command goes through. A part reaches
+// nothing else of the window; what one part needs of another it is handed by name.
 struct WindowPart {
     QWidget* window = nullptr;
     DeckSession* deck = nullptr;
@@ -26,6 +28,29 @@ struct WindowPart {
     std::function<void(std::function<void()>)> whenPicturesPlaced;
     // A message in the status bar that holds for the deck as the window shows it now.
     std::function<void(const QString&)> showStatus;
+};
+
+// What every part keeps of the window it was made with, and its ways to the deck and the
+// window's services. A part derives from it; `commands` is the registry its commands go to
+// (none for a part that registers nothing).
+class PartOfWindow {
+protected:
+    explicit PartOfWindow(const WindowPart& part, CommandRegistry* commands = nullptr)
+        : m_part(part)
+        , m_window(part.window)
+        , m_deck(*part.deck)
+        , m_commands(commands) {}
+
+    // The model of the card on screen, which the deck keeps.
+    const CardModel& model() const { return m_deck.card(); }
+    const TCellArray& cells() const { return model().cells(); }
+    void runCommand(const std::function<void()>& handler) { m_part.runCommand(handler); }
+    void showStatus(const QString& text) { m_part.showStatus(text); }
+
+    WindowPart m_part;
+    QWidget* m_window;
+    DeckSession& m_deck;
+    CommandRegistry* m_commands;
 };
 
 } // namespace ferlo
