@@ -31,11 +31,6 @@ class ArrangeCommands : PartOfWindow {
 public:
     // What it asks of the other parts of the window.
     struct Hooks {
-        // The card's panel as the handlers see it.
-        std::function<CardView&()> view;
-        // A change of several cards or cells made on the deck: it replaces the deck, and the
-        // card `current` comes on screen; `name` names its step in the history.
-        std::function<void(const Deck& deck, int current, const QString& name)> changeDeck;
         // Puts a card of the deck on screen; removes the card on screen.
         std::function<void(int index)> showCard;
         std::function<void()> removeCard;
@@ -72,11 +67,6 @@ private:
     void movePictureToCard(int cell, int card);
     void moveCurrentCard(int to);
     void changeLayoutOfAllCards();
-
-    CardView& view() { return m_hooks.view(); }
-    void changeDeck(const Deck& deck, int current, const QString& name = QString()) {
-        m_hooks.changeDeck(deck, current, name);
-    }
 
     Hooks m_hooks;
     QWidget* PACardBase = nullptr;

@@ -30,7 +30,6 @@ public:
     // What it asks of the other parts of the window: the card's panel, and of the labels, a
     // cell's label let go for a new picture or withheld for one that cannot be shown.
     struct Hooks {
-        std::function<CardView&()> view;
         std::function<void(int)> releaseLabel;
         std::function<void(int)> withholdLabel;
     };
@@ -68,7 +67,6 @@ private:
     void showUnreadable(int index);
 
     const TCard& card() const;
-    CardView& view() { return m_hooks.view(); }
 
     const std::array<PictureControl*, 8>& CellImages;
     Hooks m_hooks;

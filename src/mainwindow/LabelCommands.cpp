@@ -61,7 +61,7 @@ void LabelCommands::createEditor(QWidget* onCard) {
     QObject::connect(CellLabelEditor, &LabelEditor::kept, m_window,
                      [this](int index, const QString& word) {
                          runGuarded(m_window, [&] { keepLabelWord(index, word); });
-                         m_hooks.render();
+                         render();
                      });
 }
 

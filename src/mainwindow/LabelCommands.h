@@ -34,12 +34,8 @@ class LabelCommands : PartOfWindow {
 public:
     // What it asks of the other parts of the window.
     struct Hooks {
-        // The card's panel as the handlers see it.
-        std::function<CardView&()> view;
         // Fits every picture of the card anew (the labels switch changes the picture areas).
         std::function<void()> displayAllPictures;
-        // The render pass, after a word the editor kept.
-        std::function<void()> render;
         // A push button of the toolbar, named `name`, `width` wide.
         std::function<QPushButton*(const QString& name, const QString& caption, int width)>
             toolPushButton;
@@ -86,7 +82,6 @@ private:
     void layOutLabel(QLabel* label, const QString& text, const TRect& band);
 
     const TCard& card() const;
-    CardView& view() { return m_hooks.view(); }
     void Display_All_Pictures() { m_hooks.displayAllPictures(); }
 
     Hooks m_hooks;

@@ -65,7 +65,7 @@ void LayoutCommands::applyLayoutChoice(const LayoutChoice& choice) {
                          ? tr("%1 × %2 grid").arg(grid.Columns).arg(grid.Rows)
                          : QCoreApplication::translate("GridPresets", choice.layout.Name.c_str()));
     }
-    m_hooks.changeDeck(deck, m_deck.current(), name);
+    changeDeck(deck, m_deck.current(), name);
     if (dropped > 0)
         showStatus(tr("Pictures that did not fit on the new layout: %1 (Undo brings them back)")
                        .arg(dropped));
@@ -94,7 +94,7 @@ LayoutPanel* LayoutCommands::layoutPanel() {
     });
     QObject::connect(editor, &LabelEditor::kept, m_window, [this](int index, const QString& word) {
         runGuarded(m_window, [&] { m_hooks.keepLabelWord(index, word); });
-        m_hooks.render();
+        render();
     });
     return m_layoutPanel;
 }

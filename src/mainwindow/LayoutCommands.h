@@ -29,13 +29,11 @@ public:
     // cell of the panel does, as on the card of the five counts.
     struct Hooks {
         std::function<QWidget*()> cardBase;
-        std::function<void(const Deck&, int, const QString&)> changeDeck;
         std::function<void(int, Qt::MouseButton)> pressCell;
         std::function<void(int)> dragPicture;
         std::function<void(int)> editLabel;
         std::function<void(int)> showPictureMenu;
         std::function<void(int, const QString&)> keepLabelWord;
-        std::function<void()> render;
     };
     LayoutCommands(const WindowPart& part, Hooks hooks);
     LayoutCommands(const LayoutCommands&) = delete;

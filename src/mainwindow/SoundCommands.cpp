@@ -98,7 +98,7 @@ void SoundCommands::createRecording(QWidget* card) {
                          RecordPanel->hide();
                          const int index = std::exchange(m_recordingCell, -1);
                          runGuarded(m_window, [&] { saveRecording(index, samples, rate); });
-                         m_hooks.render();
+                         render();
                      });
 }
 

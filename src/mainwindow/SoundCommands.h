@@ -36,7 +36,6 @@ public:
     // counts, or the card base that holds a grid's or a sheet's page), where the recording's
     // panel shows.
     struct Hooks {
-        std::function<void()> render;
         std::function<void()> updateDeckControls;
         std::function<QWidget*()> shownPanel;
     };

@@ -168,7 +168,7 @@ void SymbolCommands::cardsFromWords() {
         setWordCell(card, card.indexOf(std::string()), cell);
     }
     deck.cards[size_t(at)] = card.stored();
-    m_hooks.changeDeck(deck, first, tr("Cards from Words"));
+    changeDeck(deck, first, tr("Cards from Words"));
 }
 
 void SymbolCommands::editSymbolFolders(QWidget* parent) {

@@ -29,8 +29,6 @@ public:
     // several cards as one step of the history (the card `current` coming on screen), the folder
     // the browser shows, and the client area laid out anew (when the tab changes).
     struct Hooks {
-        std::function<CardView&()> view;
-        std::function<void(const Deck&, int, const QString&)> changeDeck;
         std::function<QString()> shownDirectory;
         std::function<void()> relayout;
     };
@@ -60,8 +58,6 @@ public:
 private:
     // Puts a choice into a cell (-1: the free cell of lowest index), one step of the history.
     void placeSymbolChoice(const SymbolChoice& choice, int cell);
-
-    CardView& view() { return m_hooks.view(); }
 
     Hooks m_hooks;
     Browser m_browser;

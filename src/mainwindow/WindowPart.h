@@ -10,6 +10,7 @@ class QWidget;
 
 namespace ferlo {
 
+class CardView;
 class CommandRegistry;
 
 // Asks where a deck file goes (".ferlo" added when left off), starting at `start`; "" when the
@@ -28,6 +29,14 @@ struct WindowPart {
     std::function<void(std::function<void()>)> whenPicturesPlaced;
     // A message in the status bar that holds for the deck as the window shows it now.
     std::function<void(const QString&)> showStatus;
+    // The card's panel as the handlers see it: the card of the five counts, or a grid's or a
+    // sheet's page.
+    std::function<CardView&()> view;
+    // A change of several cards or cells made on the deck: it replaces the deck, and the card
+    // `current` comes on screen; `name` names its step in the history.
+    std::function<void(const Deck& deck, int current, const QString& name)> changeDeck;
+    // The render pass: the toolbar, labels, cut lines and selection from the model.
+    std::function<void()> render;
 };
 
 // What every part keeps of the window it was made with, and its ways to the deck and the
@@ -46,6 +55,11 @@ protected:
     const TCellArray& cells() const { return model().cells(); }
     void runCommand(const std::function<void()>& handler) { m_part.runCommand(handler); }
     void showStatus(const QString& text) { m_part.showStatus(text); }
+    CardView& view() { return m_part.view(); }
+    void changeDeck(const Deck& deck, int current, const QString& name = QString()) {
+        m_part.changeDeck(deck, current, name);
+    }
+    void render() { m_part.render(); }
 
     WindowPart m_part;
     QWidget* m_window;

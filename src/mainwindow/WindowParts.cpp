@@ -36,6 +36,15 @@ WindowPart TFerloMainForm::windowPart() {
     part.showStatus = [this](const QString& text) {
         showStatus(text);
     };
+    part.view = [this]() -> CardView& {
+        return view();
+    };
+    part.changeDeck = [this](const Deck& deck, int current, const QString& name) {
+        changeDeck(deck, current, name);
+    };
+    part.render = [this] {
+        render();
+    };
     return part;
 }
 
@@ -115,12 +124,6 @@ void TFerloMainForm::startDeck(const DeckCard& layout) {
 ArrangeCommands& TFerloMainForm::arrangeCommands() {
     if (!m_arrange) {
         ArrangeCommands::Hooks hooks;
-        hooks.view = [this]() -> CardView& {
-            return view();
-        };
-        hooks.changeDeck = [this](const Deck& deck, int current, const QString& name) {
-            changeDeck(deck, current, name);
-        };
         hooks.showCard = [this](int index) {
             deckCommands().showCard(index);
         };
@@ -149,14 +152,8 @@ ArrangeCommands& TFerloMainForm::arrangeCommands() {
 LabelCommands& TFerloMainForm::labelCommands() {
     if (!m_labels) {
         LabelCommands::Hooks hooks;
-        hooks.view = [this]() -> CardView& {
-            return view();
-        };
         hooks.displayAllPictures = [this] {
             cardPictures().Display_All_Pictures();
-        };
-        hooks.render = [this] {
-            render();
         };
         hooks.toolPushButton = [this](const QString& name, const QString& caption, int width) {
             return toolPushButton(name, caption, width);
@@ -185,9 +182,6 @@ void TFerloMainForm::setWordBacks(bool on) {
 SoundCommands& TFerloMainForm::soundCommands() {
     if (!m_sound) {
         SoundCommands::Hooks hooks;
-        hooks.render = [this] {
-            render();
-        };
         hooks.updateDeckControls = [this] {
             deckCommands().updateDeckControls();
         };
@@ -210,12 +204,6 @@ QSize laidOutClient(const QWidget* statusBar) {
 SymbolCommands& TFerloMainForm::symbolCommands() {
     if (!m_symbols) {
         SymbolCommands::Hooks hooks;
-        hooks.view = [this]() -> CardView& {
-            return view();
-        };
-        hooks.changeDeck = [this](const Deck& deck, int current, const QString& name) {
-            changeDeck(deck, current, name);
-        };
         hooks.shownDirectory = [this] {
             return shownDirectory();
         };
@@ -277,9 +265,6 @@ BrowserCommands& TFerloMainForm::browser() {
 CardPictures& TFerloMainForm::cardPictures() {
     if (!m_pictures) {
         CardPictures::Hooks hooks;
-        hooks.view = [this]() -> CardView& {
-            return view();
-        };
         hooks.releaseLabel = [this](int index) {
             labelCommands().releaseLabel(index);
         };
@@ -321,9 +306,6 @@ LayoutCommands& TFerloMainForm::layoutCommands() {
         hooks.cardBase = [this]() -> QWidget* {
             return PACardBase;
         };
-        hooks.changeDeck = [this](const Deck& deck, int current, const QString& name) {
-            changeDeck(deck, current, name);
-        };
         hooks.pressCell = [this](int index, Qt::MouseButton button) {
             pressCell(index, button);
         };
@@ -338,9 +320,6 @@ LayoutCommands& TFerloMainForm::layoutCommands() {
         };
         hooks.keepLabelWord = [this](int index, const QString& word) {
             labelCommands().keepLabelWord(index, word);
-        };
-        hooks.render = [this] {
-            render();
         };
         m_layoutCommands = std::make_unique<LayoutCommands>(windowPart(), std::move(hooks));
     }
