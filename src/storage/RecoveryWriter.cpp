@@ -46,6 +46,9 @@ RecoveryWriter::RecoveryWriter(Source source, FailureSink failed, QString direct
     , m_failed(std::move(failed))
     , m_directory(std::move(directory)) {
     m_timer.setSingleShot(true);
+    // A coarse timer may fire up to a twentieth of its interval early: the copy is written at
+    // most once an interval, never sooner.
+    m_timer.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_timer, &QTimer::timeout, [this] { dispatch(); });
     m_thread = std::thread([this] { run(); });
 }
