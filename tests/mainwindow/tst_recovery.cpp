@@ -38,9 +38,10 @@ QStringList copies() {
 }
 
 // Answers the question after a crash: clicks its buttons in turn ("Close" for the box's own),
-// and chooses `saveTo` in a file dialog that a button opens.
-void answerRecovery(const QStringList& buttons, const QString& saveTo = QString()) {
-    auto* timer = new QTimer(qApp);
+// and chooses `saveTo` in a file dialog that a button opens. It answers for as long as `owner`
+// lives: an answerer left from an earlier case would choose that case's file.
+void answerRecovery(QObject* owner, const QStringList& buttons, const QString& saveTo = QString()) {
+    auto* timer = new QTimer(owner);
     auto step = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, timer, [timer, step, buttons, saveTo] {
         QWidget* modal = QApplication::activeModalWidget();
@@ -124,7 +125,7 @@ private slots:
         QTRY_COMPARE(readRecoveryCopy(copy).deck, form().deck().deck());
 
         const QString saved = folder().file("farm.ferlo");
-        answerRecovery({}, saved);
+        answerRecovery(&form(), {}, saved);
         action(form(), "mnSaveDeck")->trigger();
         QVERIFY2(QFile::exists(saved), qPrintable(messages().texts().join('\n')));
         QCOMPARE(readDeck(saved), form().deck().deck());
@@ -158,7 +159,7 @@ private slots:
         QFile(broken).resize(20);
         const QString savedTo = folder().file("rescued.ferlo");
 
-        answerRecovery(buttons, savedTo);
+        answerRecovery(&form(), buttons, savedTo);
         form().resumeWork(false);
 
         // The unreadable copy is set aside and named, whatever the answer.
