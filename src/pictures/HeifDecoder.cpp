@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 namespace ferlo::pictures {
 
@@ -266,7 +267,12 @@ private:
         heif_decoding_options* options = heif_decoding_options_alloc();
         options->convert_hdr_to_8bit = 1;
         heif_image* decoded = nullptr;
+        // A picture of one coded picture comes from our decoder as RGB planes already.
+        std::optional<RgbPlanesWanted> rgbPlanes;
+        if (!deep && primary && layout().primaryType == "hvc1")
+            rgbPlanes.emplace(itemColour(handle));
         const heif_error error = heif_decode_image(handle, &decoded, space, chroma, options);
+        rgbPlanes.reset();
         heif_decoding_options_free(options);
         std::unique_ptr<heif_image, ImageRelease> pixels(decoded);
         if (error.code == heif_error_Unsupported_feature &&
@@ -320,6 +326,19 @@ private:
         return known;
     }
 
+    // The item's own colour description, when it has one.
+    static ItemColour itemColour(heif_image_handle* handle) {
+        ItemColour colour;
+        heif_color_profile_nclx* nclx = nullptr;
+        if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
+            return colour;
+        colour.given = true;
+        colour.matrixCoefficients = int(nclx->matrix_coefficients);
+        colour.fullRange = nclx->full_range_flag != 0;
+        heif_nclx_color_profile_free(nclx);
+        return colour;
+    }
+
     // Any picture through libheif's conversion to RGB, at full size.
     QImage decodeRgb(heif_image_handle* handle, bool primary) {
         const bool alpha = heif_image_handle_has_alpha_channel(handle) != 0;
@@ -368,10 +387,17 @@ private:
                          .arg(size.height()));
     }
 
+    // The file's boxes as read once.
+    const HeifLayout& layout() {
+        if (!m_layout)
+            m_layout.emplace(HeifLayout::read(metaBoxes()));
+        return *m_layout;
+    }
+
     // libheif 1.15 aborts the program when it decodes an identity-derived item whose reference is
     // no picture: such a file is refused before anything of it is decoded.
     void refuseBrokenIdentity() {
-        if (HeifLayout::read(metaBoxes()).brokenIdentity)
+        if (layout().brokenIdentity)
             fail(m_path, QCoreApplication::translate("PictureErrors", "the file is damaged"));
     }
 
@@ -548,6 +574,7 @@ private:
     std::unique_ptr<heif_context, ContextFree> m_context; // outlives the handle
     Handle m_primary;
     QSize m_size;
+    std::optional<HeifLayout> m_layout;
 };
 
 QSize readHeifSize(const QString& path) {

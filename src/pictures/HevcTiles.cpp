@@ -11,6 +11,8 @@
 
 #include "pictures/HevcTiles.h"
 
+#include "pictures/YCbCrConversion.h"
+
 #include <libde265/de265.h>
 #include <libheif/heif.h>
 #include <libheif/heif_plugin.h>
@@ -234,6 +236,52 @@ heif_error toHeifImage(const de265_image* picture, heif_image** out) {
     return ok();
 }
 
+// The asked-for item colour of the next picture on this thread, or null.
+thread_local const ItemColour* t_rgbWanted = nullptr;
+
+// A decoded 8-bit YCbCr picture as the RGB planes libheif would convert it into, with the item's
+// colour description or else the stream's. False (and nothing made) for a picture that libheif
+// converts in a way of its own.
+bool toRgbImage(const de265_image* picture, const ItemColour& item, heif_image** out,
+                heif_error* error) {
+    const de265_chroma chroma = de265_get_chroma_format(picture);
+    if (chroma == de265_chroma_mono)
+        return false;
+    for (int plane = 0; plane < 3; ++plane)
+        if (de265_get_bits_per_pixel(picture, plane) != 8)
+            return false;
+    YCbCrToRgb conversion;
+    const bool known =
+        item.given ? yCbCrToRgbFor(item.matrixCoefficients, item.fullRange, &conversion)
+                   : yCbCrToRgbFor(de265_get_image_matrix_coefficients(picture),
+                                   de265_get_image_full_range_flag(picture) != 0, &conversion);
+    if (!known)
+        return false;
+    const int width = de265_get_image_width(picture, 0);
+    const int height = de265_get_image_height(picture, 0);
+    *error = heif_image_create(width, height, heif_colorspace_RGB, heif_chroma_444, out);
+    if (error->code != heif_error_Ok)
+        return true;
+    const heif_channel channels[3] = {heif_channel_R, heif_channel_G, heif_channel_B};
+    uint8_t* planes[3] = {};
+    int strides[3] = {};
+    for (int plane = 0; plane < 3; ++plane) {
+        *error = heif_image_add_plane(*out, channels[plane], width, height, 8);
+        if (error->code != heif_error_Ok) {
+            heif_image_release(*out);
+            *out = nullptr;
+            return true;
+        }
+        planes[plane] = heif_image_get_plane(*out, channels[plane], &strides[plane]);
+    }
+    SamplePlane samples[3];
+    for (int plane = 0; plane < 3; ++plane)
+        samples[plane].data = de265_get_image_plane(picture, plane, &samples[plane].stride);
+    convertYCbCr(samples[0], samples[1], samples[2], chroma != de265_chroma_444,
+                 chroma == de265_chroma_420, width, height, conversion, planes, strides);
+    return true;
+}
+
 // The colour description of the stream's VUI on the picture; a value libheif does not know is a
 // warning on the picture, or the error in strict decoding.
 heif_error describeColour(const de265_image* picture, heif_image* image, bool strict) {
@@ -267,6 +315,7 @@ heif_error describeColour(const de265_image* picture, heif_image* image, bool st
 heif_error decodeImage(void* decoder, heif_image** out) {
     Stream& stream = *static_cast<Stream*>(decoder);
     *out = nullptr;
+    const ItemColour* rgbWanted = std::exchange(t_rgbWanted, nullptr);
     if (!stream.context)
         return ok(); // no data, no picture
     de265_decoder_context* context = std::exchange(stream.context, nullptr);
@@ -286,7 +335,8 @@ heif_error decodeImage(void* decoder, heif_image** out) {
         if (*out)
             heif_image_release(*out);
         *out = nullptr;
-        result = toHeifImage(picture, out);
+        if (!rgbWanted || !toRgbImage(picture, *rgbWanted, out, &result))
+            result = toHeifImage(picture, out);
         if (result.code == heif_error_Ok)
             result = describeColour(picture, *out, stream.strict);
         if (result.code != heif_error_Ok) {
@@ -323,6 +373,16 @@ const heif_decoder_plugin kPlugin{
 
 const heif_decoder_plugin* hevcTilesDecoder() {
     return &kPlugin;
+}
+
+RgbPlanesWanted::RgbPlanesWanted(const ItemColour& colour)
+    : m_colour(colour) {
+    t_rgbWanted = &m_colour;
+}
+
+RgbPlanesWanted::~RgbPlanesWanted() {
+    if (t_rgbWanted == &m_colour)
+        t_rgbWanted = nullptr;
 }
 
 } // namespace ferlo::pictures

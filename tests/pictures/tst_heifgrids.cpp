@@ -79,6 +79,25 @@ private slots:
         }
     }
 
+    // A single coded picture whose item describes its colours otherwise than its stream does is
+    // converted by the item's description, to libheif's very pixels.
+    void itemColourDecidesConversion_data() {
+        QTest::addColumn<int>("matrix");
+        QTest::addColumn<bool>("fullRange");
+        QTest::newRow("BT.709, limited range") << 1 << false;
+        QTest::newRow("BT.601, limited range") << 6 << false;
+        QTest::newRow("BT.2020, full range") << 9 << true;
+        QTest::newRow("unspecified, full range") << 2 << true;
+        QTest::newRow("YCgCo: libheif's own conversion") << 8 << true;
+    }
+    void itemColourDecidesConversion() {
+        QFETCH(int, matrix);
+        QFETCH(bool, fullRange);
+        const QString file = path(QStringLiteral("described.heic"));
+        QVERIFY(writeNclxHeic(file, photoLikeImage(320, 240, 4), matrix, fullRange));
+        expectLibheifPixels(file);
+    }
+
     // A tile whose unit claims more bytes than there are fails with the file's name and cause;
     // one whose slice is overwritten still gives a picture of the file's size (how a decoder
     // hides the damage is its own: libde265 on one thread and with worker threads differ). A good

@@ -171,6 +171,59 @@ inline QByteArray metaBox(const std::vector<CodedTile>& tiles, const QByteArray&
 
 } // namespace grid_heic
 
+// Writes `picture` as a HEIC of one coded picture whose item carries a colour description (an nclx
+// colr box) of its own: `matrix` and the range given, whatever the stream's own says. True when it
+// was written.
+inline bool writeNclxHeic(const QString& path, const QImage& picture, int matrix, bool fullRange,
+                          int quality = 80) {
+    using namespace grid_heic;
+    const CodedTile coded = codeTile(picture, quality);
+    if (coded.hvcC.isEmpty() || coded.data.isEmpty())
+        return false;
+    QByteArray ftyp("heic", 4);
+    put32(ftyp, 0);
+    ftyp = box("ftyp", ftyp.append("mif1heic", 8));
+    QByteArray ispe, colr("nclx", 4);
+    put32(ispe, quint32(picture.width()));
+    put32(ispe, quint32(picture.height()));
+    put16(colr, 2); // primaries and transfer unspecified
+    put16(colr, 2);
+    put16(colr, quint16(matrix));
+    colr.append(char(fullRange ? 0x80 : 0));
+    QByteArray ipma;
+    put32(ipma, 1);
+    put16(ipma, 1);
+    ipma.append('\3').append(char(0x81)).append('\2').append('\3');
+    const QByteArray iprp =
+        box("iprp", box("ipco", coded.hvcC + box("ispe", ispe, 0) + box("colr", colr)) +
+                        box("ipma", ipma, 0));
+    const auto meta = [&](quint32 dataStart) {
+        QByteArray hdlr, pitm, infos, infe, iloc;
+        put32(hdlr, 0);
+        hdlr.append("pict", 4).append(QByteArray(13, '\0'));
+        put16(pitm, 1);
+        put16(infos, 1);
+        put16(infe, 1);
+        put16(infe, 0);
+        infe.append("hvc1", 4).append('\0');
+        iloc.append(char(0x44)).append('\0');
+        put16(iloc, 1);
+        put16(iloc, 1);
+        put16(iloc, 0);
+        put16(iloc, 1);
+        put32(iloc, dataStart);
+        put32(iloc, quint32(coded.data.size()));
+        return box("meta",
+                   box("hdlr", hdlr, 0) + box("pitm", pitm, 0) + box("iloc", iloc, 0) +
+                       box("iinf", infos + box("infe", infe, 2), 0) + iprp,
+                   0);
+    };
+    const quint32 dataStart = quint32(ftyp.size() + meta(0).size() + 8);
+    const QByteArray file = ftyp + meta(dataStart) + box("mdat", coded.data);
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
+}
+
 // Writes `picture` as a grid HEIC of tiles of `tileSide` pixels; true when it was written.
 inline bool writeGridHeic(const QString& path, const QImage& picture, int tileSide = 512,
                           int quality = 80) {

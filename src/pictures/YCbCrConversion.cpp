@@ -1,0 +1,130 @@
+#include "pictures/YCbCrConversion.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <vector>
+
+namespace ferlo::pictures {
+
+using std::size_t;
+
+namespace {
+
+// libheif's luma and chroma weights for a code (zero for a code it takes as BT.601's defaults).
+struct Weights {
+    float kr = 0;
+    float kb = 0;
+};
+
+Weights weightsOf(int matrixCoefficients) {
+    switch (matrixCoefficients) {
+    case 1:
+        return {0.2126f, 0.0722f};
+    case 4:
+        return {0.30f, 0.11f};
+    case 5:
+    case 6:
+        return {0.299f, 0.114f};
+    case 7:
+        return {0.212f, 0.087f};
+    case 9:
+    case 10:
+        return {0.2627f, 0.0593f};
+    default:
+        return {};
+    }
+}
+
+// Rounded half up and clipped to 0..255, as libheif does: the sum plus one half, truncated (the
+// clipping done before the truncation, where the vectoriser can do it, gives the same values).
+inline uint8_t sample(float value) {
+    return uint8_t(int(std::min(std::max(value + 0.5f, 0.0f), 255.0f)));
+}
+
+// One row, in a loop the vectoriser takes: the luma's value computed, not looked up.
+template <bool fullRange>
+void convertRow(const uint8_t* __restrict luma, const float* __restrict red,
+                const float* __restrict greenB, const float* __restrict greenR,
+                const float* __restrict blue, int width, uint8_t* const out[3]) {
+    uint8_t* __restrict outR = out[0];
+    uint8_t* __restrict outG = out[1];
+    uint8_t* __restrict outB = out[2];
+    for (int x = 0; x < width; ++x) {
+        float v = float(luma[x]);
+        if constexpr (!fullRange)
+            v = (v - 16) * 1.1689f;
+        outR[x] = sample(v + red[x]);
+        outG[x] = sample(v + greenB[x] + greenR[x]);
+        outB[x] = sample(v + blue[x]);
+    }
+}
+
+} // namespace
+
+bool yCbCrToRgbFor(int matrixCoefficients, bool fullRange, YCbCrToRgb* conversion) {
+    if (matrixCoefficients == 0 || matrixCoefficients == 8 || matrixCoefficients == 12 ||
+        matrixCoefficients == 13)
+        return false;
+    YCbCrToRgb result;
+    result.fullRange = fullRange;
+    const Weights k = weightsOf(matrixCoefficients);
+    if (k.kr != 0 || k.kb != 0) {
+        // The same expressions in the same order: the floats must come out bit for bit.
+        result.redOfCr = 2 * (-k.kr + 1);
+        result.greenOfCb = 2 * k.kb * (-k.kb + 1) / (k.kb + k.kr - 1);
+        result.greenOfCr = 2 * k.kr * (-k.kr + 1) / (k.kb + k.kr - 1);
+        result.blueOfCb = 2 * (-k.kb + 1);
+    }
+    *conversion = result;
+    return true;
+}
+
+void convertYCbCr(SamplePlane y, SamplePlane cb, SamplePlane cr, bool halfAcross, bool halfDown,
+                  int width, int height, const YCbCrToRgb& conversion, uint8_t* const rgb[3],
+                  const int strides[3]) {
+    // Each chroma value's share of R, G and B, once.
+    std::array<float, 256> redOfCr{}, greenOfCb{}, greenOfCr{}, blueOfCb{};
+    for (int v = 0; v < 256; ++v) {
+        float c = float(v - 128);
+        if (!conversion.fullRange)
+            c = c * 1.1429f;
+        redOfCr[size_t(v)] = conversion.redOfCr * c;
+        greenOfCb[size_t(v)] = conversion.greenOfCb * c;
+        greenOfCr[size_t(v)] = conversion.greenOfCr * c;
+        blueOfCb[size_t(v)] = conversion.blueOfCb * c;
+    }
+    const int chromaWidth = halfAcross ? (width + 1) / 2 : width;
+    // One chroma row's terms, spread to the luma samples they cover.
+    const size_t samples = size_t(width);
+    std::vector<float> red(samples), greenB(samples), greenR(samples), blue(samples);
+    int termsOfRow = -1;
+    for (int row = 0; row < height; ++row) {
+        const int chromaRow = halfDown ? row / 2 : row;
+        if (chromaRow != termsOfRow) {
+            const uint8_t* b = cb.data + size_t(chromaRow) * size_t(cb.stride);
+            const uint8_t* r = cr.data + size_t(chromaRow) * size_t(cr.stride);
+            for (int x = 0; x < chromaWidth; ++x) {
+                const int first = halfAcross ? 2 * x : x;
+                const int last = halfAcross && first + 1 < width ? first + 1 : first;
+                for (int at = first; at <= last; ++at) {
+                    red[size_t(at)] = redOfCr[r[x]];
+                    greenB[size_t(at)] = greenOfCb[b[x]];
+                    greenR[size_t(at)] = greenOfCr[r[x]];
+                    blue[size_t(at)] = blueOfCb[b[x]];
+                }
+            }
+            termsOfRow = chromaRow;
+        }
+        const uint8_t* l = y.data + size_t(row) * size_t(y.stride);
+        uint8_t* const out[3] = {rgb[0] + size_t(row) * size_t(strides[0]),
+                                 rgb[1] + size_t(row) * size_t(strides[1]),
+                                 rgb[2] + size_t(row) * size_t(strides[2])};
+        if (conversion.fullRange)
+            convertRow<true>(l, red.data(), greenB.data(), greenR.data(), blue.data(), width, out);
+        else
+            convertRow<false>(l, red.data(), greenB.data(), greenR.data(), blue.data(), width, out);
+    }
+}
+
+} // namespace ferlo::pictures
