@@ -19,8 +19,10 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <new>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -239,62 +241,106 @@ heif_error toHeifImage(const de265_image* picture, heif_image** out) {
 // The asked-for item colour of the next picture on this thread, or null.
 thread_local const ItemColour* t_rgbWanted = nullptr;
 
-// A decoded 8-bit YCbCr picture as the RGB planes libheif would convert it into, with the item's
-// colour description or else the stream's. False (and nothing made) for a picture that libheif
-// converts in a way of its own.
-bool toRgbImage(const de265_image* picture, const ItemColour& item, heif_image** out,
-                heif_error* error) {
+// The colour description of a stream's VUI.
+struct StreamColour {
+    int primaries = 2;
+    int transfer = 2;
+    int matrix = 2;
+    bool fullRange = false;
+};
+
+StreamColour streamColour(const de265_image* picture) {
+    return {de265_get_image_colour_primaries(picture),
+            de265_get_image_transfer_characteristics(picture),
+            de265_get_image_matrix_coefficients(picture),
+            de265_get_image_full_range_flag(picture) != 0};
+}
+
+// A decoded 8-bit YCbCr picture's samples copied out of the decoder, with how libheif would
+// convert them into RGB: the decoder, the picture and their side tables (several megabytes for a
+// photo) go before the RGB planes are made.
+struct PendingRgb {
+    int width = 0;
+    int height = 0;
+    bool halfAcross = false;
+    bool halfDown = false;
+    YCbCrToRgb conversion;
+    StreamColour colour;
+    std::unique_ptr<uint8_t[]> samples[3];
+    int strides[3] = {};
+};
+
+// The picture's samples to be converted with the item's colour description, else the stream's.
+// False (and nothing copied) for a picture that libheif converts in a way of its own.
+bool copyForRgb(const de265_image* picture, const ItemColour& item, PendingRgb* pending) {
     const de265_chroma chroma = de265_get_chroma_format(picture);
     if (chroma == de265_chroma_mono)
         return false;
     for (int plane = 0; plane < 3; ++plane)
         if (de265_get_bits_per_pixel(picture, plane) != 8)
             return false;
-    YCbCrToRgb conversion;
+    pending->colour = streamColour(picture);
     const bool known =
-        item.given ? yCbCrToRgbFor(item.matrixCoefficients, item.fullRange, &conversion)
-                   : yCbCrToRgbFor(de265_get_image_matrix_coefficients(picture),
-                                   de265_get_image_full_range_flag(picture) != 0, &conversion);
+        item.given ? yCbCrToRgbFor(item.matrixCoefficients, item.fullRange, &pending->conversion)
+                   : yCbCrToRgbFor(pending->colour.matrix, pending->colour.fullRange,
+                                   &pending->conversion);
     if (!known)
         return false;
-    const int width = de265_get_image_width(picture, 0);
-    const int height = de265_get_image_height(picture, 0);
-    *error = heif_image_create(width, height, heif_colorspace_RGB, heif_chroma_444, out);
-    if (error->code != heif_error_Ok)
-        return true;
+    pending->width = de265_get_image_width(picture, 0);
+    pending->height = de265_get_image_height(picture, 0);
+    pending->halfAcross = chroma != de265_chroma_444;
+    pending->halfDown = chroma == de265_chroma_420;
+    for (int plane = 0; plane < 3; ++plane) {
+        const int width = de265_get_image_width(picture, plane);
+        const int height = de265_get_image_height(picture, plane);
+        int stride = 0;
+        const uint8_t* from = de265_get_image_plane(picture, plane, &stride);
+        pending->samples[plane] =
+            std::make_unique_for_overwrite<uint8_t[]>(size_t(width) * size_t(height));
+        pending->strides[plane] = width;
+        for (int y = 0; y < height; ++y)
+            std::memcpy(pending->samples[plane].get() + size_t(y) * size_t(width),
+                        from + size_t(y) * size_t(stride), size_t(width));
+    }
+    return true;
+}
+
+// The RGB planes libheif would convert the pending samples into.
+heif_error toRgbImage(const PendingRgb& pending, heif_image** out) {
+    heif_error error =
+        heif_image_create(pending.width, pending.height, heif_colorspace_RGB, heif_chroma_444, out);
+    if (error.code != heif_error_Ok)
+        return error;
     const heif_channel channels[3] = {heif_channel_R, heif_channel_G, heif_channel_B};
     uint8_t* planes[3] = {};
     int strides[3] = {};
     for (int plane = 0; plane < 3; ++plane) {
-        *error = heif_image_add_plane(*out, channels[plane], width, height, 8);
-        if (error->code != heif_error_Ok) {
+        error = heif_image_add_plane(*out, channels[plane], pending.width, pending.height, 8);
+        if (error.code != heif_error_Ok) {
             heif_image_release(*out);
             *out = nullptr;
-            return true;
+            return error;
         }
         planes[plane] = heif_image_get_plane(*out, channels[plane], &strides[plane]);
     }
     SamplePlane samples[3];
     for (int plane = 0; plane < 3; ++plane)
-        samples[plane].data = de265_get_image_plane(picture, plane, &samples[plane].stride);
-    convertYCbCr(samples[0], samples[1], samples[2], chroma != de265_chroma_444,
-                 chroma == de265_chroma_420, width, height, conversion, planes, strides);
-    return true;
+        samples[plane] = {pending.samples[plane].get(), pending.strides[plane]};
+    convertYCbCr(samples[0], samples[1], samples[2], pending.halfAcross, pending.halfDown,
+                 pending.width, pending.height, pending.conversion, planes, strides);
+    return ok();
 }
 
 // The colour description of the stream's VUI on the picture; a value libheif does not know is a
 // warning on the picture, or the error in strict decoding.
-heif_error describeColour(const de265_image* picture, heif_image* image, bool strict) {
+heif_error describeColour(const StreamColour& colour, heif_image* image, bool strict) {
     heif_color_profile_nclx* nclx = heif_nclx_color_profile_alloc();
     if (!nclx)
         return {heif_error_Memory_allocation_error, heif_suberror_Unspecified, kNoText};
     const heif_error results[3] = {
-        heif_nclx_color_profile_set_color_primaries(
-            nclx, uint16_t(de265_get_image_colour_primaries(picture))),
-        heif_nclx_color_profile_set_transfer_characteristics(
-            nclx, uint16_t(de265_get_image_transfer_characteristics(picture))),
-        heif_nclx_color_profile_set_matrix_coefficients(
-            nclx, uint16_t(de265_get_image_matrix_coefficients(picture)))};
+        heif_nclx_color_profile_set_color_primaries(nclx, uint16_t(colour.primaries)),
+        heif_nclx_color_profile_set_transfer_characteristics(nclx, uint16_t(colour.transfer)),
+        heif_nclx_color_profile_set_matrix_coefficients(nclx, uint16_t(colour.matrix))};
     for (const heif_error& result : results) {
         if (result.code == heif_error_Ok)
             continue;
@@ -304,10 +350,21 @@ heif_error describeColour(const de265_image* picture, heif_image* image, bool st
         }
         heif_image_add_decoding_warning(image, result);
     }
-    nclx->full_range_flag = uint8_t(de265_get_image_full_range_flag(picture) != 0);
+    nclx->full_range_flag = uint8_t(colour.fullRange);
     const heif_error set = heif_image_set_nclx_color_profile(image, nclx);
     heif_nclx_color_profile_free(nclx);
     return set;
+}
+
+// The picture made and described, or the error with nothing made.
+heif_error finish(heif_error made, const StreamColour& colour, bool strict, heif_image** out) {
+    if (made.code == heif_error_Ok)
+        made = describeColour(colour, *out, strict);
+    if (made.code != heif_error_Ok && *out) {
+        heif_image_release(*out);
+        *out = nullptr;
+    }
+    return made;
 }
 
 // Decodes every picture of the stream and hands on the last one, as libheif's own decoder does:
@@ -320,39 +377,48 @@ heif_error decodeImage(void* decoder, heif_image** out) {
         return ok(); // no data, no picture
     de265_decoder_context* context = std::exchange(stream.context, nullptr);
     de265_flush_data(context);
-    heif_error result = ok();
+    std::optional<PendingRgb> pending;
     bool clean = true;
     int more = 0;
-    do {
-        more = 0;
-        if (de265_decode(context, &more) != DE265_OK) {
-            clean = false;
-            break;
-        }
-        const de265_image* picture = de265_get_next_picture(context);
-        if (!picture)
-            continue;
-        if (*out)
-            heif_image_release(*out);
-        *out = nullptr;
-        if (!rgbWanted || !toRgbImage(picture, *rgbWanted, out, &result))
-            result = toHeifImage(picture, out);
-        if (result.code == heif_error_Ok)
-            result = describeColour(picture, *out, stream.strict);
-        if (result.code != heif_error_Ok) {
+    try {
+        do {
+            more = 0;
+            if (de265_decode(context, &more) != DE265_OK) {
+                clean = false;
+                break;
+            }
+            const de265_image* picture = de265_get_next_picture(context);
+            if (!picture)
+                continue;
             if (*out)
                 heif_image_release(*out);
             *out = nullptr;
-            pool().give(context, {});
-            return result;
-        }
-        clean = clean &&
-                int64_t(de265_get_image_width(picture, 0)) * de265_get_image_height(picture, 0) <=
-                    kKeptSamples;
-        de265_release_next_picture(context);
-    } while (more);
-    pool().give(context, clean && *out ? std::move(stream.key) : std::string());
-    return result;
+            pending.emplace();
+            if (!rgbWanted || !copyForRgb(picture, *rgbWanted, &*pending)) {
+                pending.reset();
+                const heif_error result =
+                    finish(toHeifImage(picture, out), streamColour(picture), stream.strict, out);
+                if (result.code != heif_error_Ok) {
+                    pool().give(context, {});
+                    return result;
+                }
+            }
+            clean = clean && int64_t(de265_get_image_width(picture, 0)) *
+                                     de265_get_image_height(picture, 0) <=
+                                 kKeptSamples;
+            de265_release_next_picture(context);
+        } while (more);
+    } catch (const std::bad_alloc&) {
+        if (*out)
+            heif_image_release(*out);
+        *out = nullptr;
+        pool().give(context, {});
+        return {heif_error_Memory_allocation_error, heif_suberror_Unspecified, kNoText};
+    }
+    pool().give(context, clean && (*out || pending) ? std::move(stream.key) : std::string());
+    if (!pending)
+        return ok();
+    return finish(toRgbImage(*pending, out), pending->colour, stream.strict, out);
 }
 
 const heif_decoder_plugin kPlugin{

@@ -44,9 +44,10 @@ inline uint8_t sample(float value) {
 
 // One row, in a loop the vectoriser takes: the luma's value computed, not looked up.
 template <bool fullRange>
-void convertRow(const uint8_t* __restrict luma, const float* __restrict red,
-                const float* __restrict greenB, const float* __restrict greenR,
-                const float* __restrict blue, int width, uint8_t* const out[3]) {
+[[gnu::always_inline]] inline void
+convertRow(const uint8_t* __restrict luma, const float* __restrict red,
+           const float* __restrict greenB, const float* __restrict greenR,
+           const float* __restrict blue, int width, uint8_t* const out[3]) {
     uint8_t* __restrict outR = out[0];
     uint8_t* __restrict outG = out[1];
     uint8_t* __restrict outB = out[2];
@@ -80,9 +81,11 @@ bool yCbCrToRgbFor(int matrixCoefficients, bool fullRange, YCbCrToRgb* conversio
     return true;
 }
 
-void convertYCbCr(SamplePlane y, SamplePlane cb, SamplePlane cr, bool halfAcross, bool halfDown,
-                  int width, int height, const YCbCrToRgb& conversion, uint8_t* const rgb[3],
-                  const int strides[3]) {
+// Eight samples at a time where the processor has AVX2; the same floats, so the same samples.
+__attribute__((target_clones("avx2", "default"))) void
+convertYCbCr(SamplePlane y, SamplePlane cb, SamplePlane cr, bool halfAcross, bool halfDown,
+             int width, int height, const YCbCrToRgb& conversion, uint8_t* const rgb[3],
+             const int strides[3]) {
     // Each chroma value's share of R, G and B, once.
     std::array<float, 256> redOfCr{}, greenOfCb{}, greenOfCr{}, blueOfCb{};
     for (int v = 0; v < 256; ++v) {
