@@ -120,8 +120,9 @@ struct FixedTaps {
 };
 
 // One output row's column sums of a plane: the input rows it covers, weighted, with 8 bits of
-// fraction kept (at most 255 << 8).
-void sumDown(const PlaneView& plane, const FixedTaps& down, int row, std::vector<qint32>& sums) {
+// fraction kept (at most 255 << 8). Sixteen samples at a time where the processor has AVX2.
+__attribute__((target_clones("avx2", "default"))) void
+sumDown(const PlaneView& plane, const FixedTaps& down, int row, std::vector<qint32>& sums) {
     const int width = plane.size.width();
     const qint16* weight = down.weights.data() + size_t(row) * size_t(down.taps);
     const int first = down.first[size_t(row)];
