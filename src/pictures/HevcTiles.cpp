@@ -257,30 +257,13 @@ StreamColour streamColour(const de265_image* picture) {
             de265_get_image_full_range_flag(picture) != 0};
 }
 
-// A decoded 8-bit YCbCr picture's samples copied out of the decoder, with how libheif would
-// convert them into RGB: the decoder, the picture and their side tables (several megabytes for a
-// photo) go before the RGB planes are made.
+// A decoded 8-bit YCbCr picture's samples copied out of the decoder, so that the decoder, the
+// picture and their side tables (several megabytes for a photo) go before the RGB planes are
+// made; and the colour description of its stream.
 struct PendingRgb {
-    int width = 0;
-    int height = 0;
-    bool halfAcross = false;
-    bool halfDown = false;
-    YCbCrToRgb conversion;
+    YCbCrCopy copy;
     StreamColour colour;
-    std::unique_ptr<uint8_t[]> samples[3];
-    int strides[3] = {};
 };
-
-// Asks the kernel to back the whole 2 MB pages inside the buffer with huge pages: a photo's copy
-// then costs a few page faults instead of thousands. A wish only.
-void wishHugePages(void* buffer, size_t bytes) {
-    constexpr uintptr_t kHugePage = 2 * 1024 * 1024;
-    const uintptr_t start =
-        (reinterpret_cast<uintptr_t>(buffer) + kHugePage - 1) & ~(kHugePage - 1);
-    const uintptr_t end = (reinterpret_cast<uintptr_t>(buffer) + bytes) & ~(kHugePage - 1);
-    if (end > start)
-        madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
-}
 
 // The picture's samples to be converted with the item's colour description, else the stream's.
 // False (and nothing copied) for a picture that libheif converts in a way of its own.
@@ -292,43 +275,37 @@ bool copyForRgb(const de265_image* picture, const ItemColour& item, PendingRgb* 
         if (de265_get_bits_per_pixel(picture, plane) != 8)
             return false;
     pending->colour = streamColour(picture);
+    YCbCrCopy& copy = pending->copy;
     const bool known =
-        item.given ? yCbCrToRgbFor(item.matrixCoefficients, item.fullRange, &pending->conversion)
-                   : yCbCrToRgbFor(pending->colour.matrix, pending->colour.fullRange,
-                                   &pending->conversion);
+        item.given
+            ? yCbCrToRgbFor(item.matrixCoefficients, item.fullRange, &copy.conversion)
+            : yCbCrToRgbFor(pending->colour.matrix, pending->colour.fullRange, &copy.conversion);
     if (!known)
         return false;
-    pending->width = de265_get_image_width(picture, 0);
-    pending->height = de265_get_image_height(picture, 0);
-    pending->halfAcross = chroma != de265_chroma_444;
-    pending->halfDown = chroma == de265_chroma_420;
+    copy.width = de265_get_image_width(picture, 0);
+    copy.height = de265_get_image_height(picture, 0);
+    copy.halfAcross = chroma != de265_chroma_444;
+    copy.halfDown = chroma == de265_chroma_420;
     for (int plane = 0; plane < 3; ++plane) {
-        const int width = de265_get_image_width(picture, plane);
-        const int height = de265_get_image_height(picture, plane);
         int stride = 0;
         const uint8_t* from = de265_get_image_plane(picture, plane, &stride);
-        pending->samples[plane] =
-            std::make_unique_for_overwrite<uint8_t[]>(size_t(width) * size_t(height));
-        wishHugePages(pending->samples[plane].get(), size_t(width) * size_t(height));
-        pending->strides[plane] = width;
-        for (int y = 0; y < height; ++y)
-            std::memcpy(pending->samples[plane].get() + size_t(y) * size_t(width),
-                        from + size_t(y) * size_t(stride), size_t(width));
+        copy.copyPlane(plane, {from, stride}, de265_get_image_width(picture, plane),
+                       de265_get_image_height(picture, plane));
     }
     return true;
 }
 
-// The RGB planes libheif would convert the pending samples into.
-heif_error toRgbImage(const PendingRgb& pending, heif_image** out) {
+// The RGB planes libheif would convert the copied samples into.
+heif_error toRgbImage(const YCbCrCopy& copy, heif_image** out) {
     heif_error error =
-        heif_image_create(pending.width, pending.height, heif_colorspace_RGB, heif_chroma_444, out);
+        heif_image_create(copy.width, copy.height, heif_colorspace_RGB, heif_chroma_444, out);
     if (error.code != heif_error_Ok)
         return error;
     const heif_channel channels[3] = {heif_channel_R, heif_channel_G, heif_channel_B};
     uint8_t* planes[3] = {};
     int strides[3] = {};
     for (int plane = 0; plane < 3; ++plane) {
-        error = heif_image_add_plane(*out, channels[plane], pending.width, pending.height, 8);
+        error = heif_image_add_plane(*out, channels[plane], copy.width, copy.height, 8);
         if (error.code != heif_error_Ok) {
             heif_image_release(*out);
             *out = nullptr;
@@ -336,11 +313,7 @@ heif_error toRgbImage(const PendingRgb& pending, heif_image** out) {
         }
         planes[plane] = heif_image_get_plane(*out, channels[plane], &strides[plane]);
     }
-    SamplePlane samples[3];
-    for (int plane = 0; plane < 3; ++plane)
-        samples[plane] = {pending.samples[plane].get(), pending.strides[plane]};
-    convertYCbCr(samples[0], samples[1], samples[2], pending.halfAcross, pending.halfDown,
-                 pending.width, pending.height, pending.conversion, planes, strides);
+    copy.convertInto(planes, strides);
     return ok();
 }
 
@@ -431,7 +404,7 @@ heif_error decodeImage(void* decoder, heif_image** out) {
     pool().give(context, clean && (*out || pending) ? std::move(stream.key) : std::string());
     if (!pending)
         return ok();
-    return finish(toRgbImage(*pending, out), pending->colour, stream.strict, out);
+    return finish(toRgbImage(pending->copy, out), pending->colour, stream.strict, out);
 }
 
 const heif_decoder_plugin kPlugin{

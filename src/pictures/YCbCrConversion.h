@@ -7,6 +7,7 @@
 // the pixels stay the ones libheif's own conversion gives.
 
 #include <cstdint>
+#include <memory>
 
 namespace ferlo::pictures {
 
@@ -33,5 +34,21 @@ struct SamplePlane {
 void convertYCbCr(SamplePlane y, SamplePlane cb, SamplePlane cr, bool halfAcross, bool halfDown,
                   int width, int height, const YCbCrToRgb& conversion, uint8_t* const rgb[3],
                   const int strides[3]);
+
+// A picture's 8-bit samples copied out of their decoder, and how they become RGB.
+struct YCbCrCopy {
+    int width = 0; // the luma's size
+    int height = 0;
+    bool halfAcross = false;
+    bool halfDown = false;
+    YCbCrToRgb conversion;
+    std::unique_ptr<uint8_t[]> samples[3];
+    int strides[3] = {};
+
+    // Copies plane 0 (Y), 1 (Cb) or 2 (Cr) of `width` x `height` samples. Throws std::bad_alloc.
+    void copyPlane(int plane, SamplePlane from, int width, int height);
+    // Converts the copied samples into three planes of the luma's size.
+    void convertInto(uint8_t* const rgb[3], const int rgbStrides[3]) const;
+};
 
 } // namespace ferlo::pictures
