@@ -14,17 +14,6 @@ using namespace ferlo::test;
 
 namespace {
 
-QByteArray readAll(const QString& file) {
-    QFile in(file);
-    return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
-void writeAll(const QString& file, const QByteArray& bytes) {
-    QFile out(file);
-    QVERIFY(out.open(QIODevice::WriteOnly));
-    QCOMPARE(out.write(bytes), bytes.size());
-}
-
 // Where the first tile's first NAL unit (its 4-byte length) is in a file of writeGridHeic: after
 // the mdat's header and the grid's 12 bytes.
 qsizetype firstTileUnit(const QByteArray& bytes) {
@@ -114,7 +103,7 @@ private slots:
         const QString good = path(QStringLiteral("good.heic"));
         const QString damaged = path(QStringLiteral("damaged.heic"));
         QVERIFY(writeGridHeic(good, photoLikeImage(600, 400, 3), 256));
-        QByteArray bytes = readAll(good);
+        QByteArray bytes = readFile(good);
         const qsizetype unit = firstTileUnit(bytes);
         QVERIFY(unit > 0 && unit + 80 < bytes.size());
         if (cutShort) {
@@ -123,7 +112,7 @@ private slots:
             for (qsizetype at = unit + 40; at < unit + 80; ++at)
                 bytes[at] = char(bytes.at(at) ^ 0x5a);
         }
-        writeAll(damaged, bytes);
+        writeFile(damaged, bytes);
         if (cause.isEmpty()) {
             try {
                 QCOMPARE(loadPicture(damaged, {}).image.size(), QSize(600, 400));

@@ -169,6 +169,18 @@ inline QByteArray metaBox(const std::vector<CodedTile>& tiles, const QByteArray&
                0);
 }
 
+// The file type box of a still HEIC.
+inline QByteArray fileType() {
+    QByteArray brands("heic", 4);
+    put32(brands, 0);
+    return box("ftyp", brands.append("mif1heic", 8));
+}
+
+inline bool writeBytes(const QString& path, const QByteArray& file) {
+    QFile out(path);
+    return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
+}
+
 } // namespace grid_heic
 
 // Writes `picture` as a HEIC of one coded picture whose item carries a colour description (an nclx
@@ -180,9 +192,7 @@ inline bool writeNclxHeic(const QString& path, const QImage& picture, int matrix
     const CodedTile coded = codeTile(picture, quality);
     if (coded.hvcC.isEmpty() || coded.data.isEmpty())
         return false;
-    QByteArray ftyp("heic", 4);
-    put32(ftyp, 0);
-    ftyp = box("ftyp", ftyp.append("mif1heic", 8));
+    const QByteArray ftyp = fileType();
     QByteArray ispe, colr("nclx", 4);
     put32(ispe, quint32(picture.width()));
     put32(ispe, quint32(picture.height()));
@@ -220,8 +230,7 @@ inline bool writeNclxHeic(const QString& path, const QImage& picture, int matrix
     };
     const quint32 dataStart = quint32(ftyp.size() + meta(0).size() + 8);
     const QByteArray file = ftyp + meta(dataStart) + box("mdat", coded.data);
-    QFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
+    return writeBytes(path, file);
 }
 
 // Writes `picture` as a grid HEIC of tiles of `tileSide` pixels; true when it was written.
@@ -235,9 +244,7 @@ inline bool writeGridHeic(const QString& path, const QImage& picture, int tileSi
     const std::vector<CodedTile> tiles = codeTiles(picture, tileSide, quality);
     if (tiles.empty())
         return false;
-    QByteArray ftyp("heic", 4);
-    put32(ftyp, 0);
-    ftyp = box("ftyp", ftyp.append("mif1heic", 8));
+    const QByteArray ftyp = fileType();
     QByteArray mdat;
     mdat.append('\0').append('\1').append(char(rows - 1)).append(char(columns - 1));
     put32(mdat, quint32(picture.width()));
@@ -249,8 +256,7 @@ inline bool writeGridHeic(const QString& path, const QImage& picture, int tileSi
     // The meta box's size does not depend on the offsets in it.
     const quint32 dataStart = quint32(ftyp.size() + metaBox(tiles, iprp, gridBytes, 0).size() + 8);
     const QByteArray file = ftyp + metaBox(tiles, iprp, gridBytes, dataStart) + box("mdat", mdat);
-    QFile out(path);
-    return out.open(QIODevice::WriteOnly) && out.write(file) == file.size();
+    return writeBytes(path, file);
 }
 
 } // namespace ferlo::test
