@@ -216,13 +216,8 @@ private:
     // How the file says its samples map to RGB (nclx), as libheif converts them: BT.601 in full
     // range when it says nothing. False for samples that are not plain YCbCr.
     bool matrixOf(heif_image_handle* handle, YCbCrMatrix* matrix) {
-        heif_color_profile_nclx* nclx = nullptr;
-        if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
-            return yCbCrMatrixFor(2, true, matrix);
-        const bool known =
-            yCbCrMatrixFor(int(nclx->matrix_coefficients), nclx->full_range_flag != 0, matrix);
-        heif_nclx_color_profile_free(nclx);
-        return known;
+        const ItemColour colour = itemColour(handle); // BT.601 in full range when not given
+        return yCbCrMatrixFor(colour.matrixCoefficients, colour.fullRange, matrix);
     }
 
     // The item's own colour description, when it has one.
