@@ -119,21 +119,17 @@ struct FixedTaps {
     }
 };
 
-// One output row's column sums of a plane: the input rows it covers, weighted, with 8 bits of
-// fraction kept (at most 255 << 8). Sixteen samples at a time where the processor has AVX2.
+// One output row's column sums of a plane: the input rows it covers (`rows`, as many as the row
+// has taps, or fewer at the plane's end), weighted, with 8 bits of fraction kept (at most
+// 255 << 8). Sixteen samples at a time where the processor has AVX2.
 __attribute__((target_clones("avx2", "default"))) void
-sumDown(const PlaneView& plane, const FixedTaps& down, int row, std::vector<qint32>& sums) {
-    const int width = plane.size.width();
-    const qint16* weight = down.weights.data() + size_t(row) * size_t(down.taps);
-    const int first = down.first[size_t(row)];
-    const int count = std::min(down.taps, plane.size.height() - first);
-    const uchar* in = plane.data + qsizetype(first) * plane.stride;
-    qint32* to = sums.data();
+sumDownRows(const uchar* const* rows, const qint16* weight, int count, int width, qint32* to) {
+    const uchar* in = rows[0];
     const qint16 w0 = weight[0];
     for (int x = 0; x < width; ++x)
         to[x] = w0 * qint16(in[x]);
     for (int k = 1; k < count; ++k) {
-        in += plane.stride;
+        in = rows[k];
         const qint16 w = weight[k];
         if (w == 0)
             continue;
@@ -142,6 +138,23 @@ sumDown(const PlaneView& plane, const FixedTaps& down, int row, std::vector<qint
     }
     for (int x = 0; x < width; ++x)
         to[x] >>= FixedTaps::kBits - 8;
+}
+
+// The same for a plane's rows.
+void sumDown(const PlaneView& plane, const FixedTaps& down, int row, std::vector<qint32>& sums) {
+    const int first = down.first[size_t(row)];
+    const int count = std::min(down.taps, plane.size.height() - first);
+    const uchar* rows[16];
+    std::vector<const uchar*> many;
+    const uchar** at = rows;
+    if (count > 16) {
+        many.resize(size_t(count));
+        at = many.data();
+    }
+    for (int k = 0; k < count; ++k)
+        at[k] = plane.data + qsizetype(first + k) * plane.stride;
+    sumDownRows(at, down.weights.data() + size_t(row) * size_t(down.taps), count,
+                plane.size.width(), sums.data());
 }
 
 // One output row across: each pixel the weighted sums of three planes' columns.
@@ -163,6 +176,23 @@ void sumAcross(const FixedTaps& across, int taps, const std::vector<qint32> (&su
             sb += weight[k] * b[first + k];
         }
         line[x] = qRgb(sample(sr), sample(sg), sample(sb));
+    }
+}
+
+// One output row across, with the loop for the taps the scaling has.
+void sumAcrossAny(const FixedTaps& across, const std::vector<qint32> (&sums)[3], QRgb* line,
+                  int width) {
+    switch (across.taps) {
+    case 1:
+        return sumAcross<1>(across, 1, sums, line, width);
+    case 2:
+        return sumAcross<2>(across, 2, sums, line, width);
+    case 3:
+        return sumAcross<3>(across, 3, sums, line, width);
+    case 4:
+        return sumAcross<4>(across, 4, sums, line, width);
+    default:
+        return sumAcross<0>(across, across.taps, sums, line, width);
     }
 }
 
@@ -207,23 +237,50 @@ QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView&
     for (int row = 0; row < size.height(); ++row) {
         for (int i = 0; i < 3; ++i)
             sumDown(*planes[i], down, row, sums[i]);
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        switch (across.taps) {
-        case 1:
-            sumAcross<1>(across, 1, sums, line, size.width());
-            break;
-        case 2:
-            sumAcross<2>(across, 2, sums, line, size.width());
-            break;
-        case 3:
-            sumAcross<3>(across, 3, sums, line, size.width());
-            break;
-        case 4:
-            sumAcross<4>(across, 4, sums, line, size.width());
-            break;
-        default:
-            sumAcross<0>(across, across.taps, sums, line, size.width());
+        sumAcrossAny(across, sums, reinterpret_cast<QRgb*>(image.scanLine(row)), size.width());
+    }
+    return image;
+}
+
+QImage rgbRowsToRgb32(QSize in, QSize size, const std::function<void(int, uchar* const[3])>& rows) {
+    if (in.isEmpty() || size.isEmpty())
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const FixedTaps down(in.height(), size.height()), across(in.width(), size.width());
+    std::vector<qint32> sums[3];
+    for (std::vector<qint32>& plane : sums)
+        plane.assign(size_t(in.width()) + size_t(across.taps), 0);
+    // The input rows of the output row at hand, each in slot (row % taps) of each plane: the rows
+    // of one output row are consecutive, so they never share a slot, and a row shared with the
+    // output row before is made once.
+    const size_t width = size_t(in.width()), slotCount = size_t(down.taps);
+    std::vector<uchar> held(3 * slotCount * width);
+    std::vector<int> rowInSlot(slotCount, -1);
+    std::vector<const uchar*> rowsOf[3];
+    for (auto& plane : rowsOf)
+        plane.resize(slotCount);
+    for (int row = 0; row < size.height(); ++row) {
+        const int first = down.first[size_t(row)];
+        const int count = std::min(down.taps, in.height() - first);
+        for (int k = 0; k < count; ++k) {
+            const int input = first + k;
+            const size_t slot = size_t(input) % slotCount;
+            uchar* const to[3] = {held.data() + slot * width,
+                                  held.data() + (slotCount + slot) * width,
+                                  held.data() + (2 * slotCount + slot) * width};
+            if (rowInSlot[slot] != input) {
+                rows(input, to);
+                rowInSlot[slot] = input;
+            }
+            for (int i = 0; i < 3; ++i)
+                rowsOf[i][size_t(k)] = to[i];
         }
+        const qint16* weight = down.weights.data() + size_t(row) * slotCount;
+        for (int i = 0; i < 3; ++i)
+            sumDownRows(rowsOf[i].data(), weight, count, in.width(), sums[i].data());
+        sumAcrossAny(across, sums, reinterpret_cast<QRgb*>(image.scanLine(row)), size.width());
     }
     return image;
 }

@@ -4,9 +4,9 @@
 #include <array>
 #include <cstddef>
 #include <cstring>
+#include <vector>
 
 #include <sys/mman.h>
-#include <vector>
 
 namespace ferlo::pictures {
 
@@ -64,6 +64,16 @@ convertRow(const uint8_t* __restrict luma, const float* __restrict red,
     }
 }
 
+// Eight samples at a time where the processor has AVX2; the same floats, so the same samples.
+__attribute__((target_clones("avx2", "default"))) void
+convertAnyRow(bool fullRange, const uint8_t* luma, const float* red, const float* greenB,
+              const float* greenR, const float* blue, int width, uint8_t* const out[3]) {
+    if (fullRange)
+        convertRow<true>(luma, red, greenB, greenR, blue, width, out);
+    else
+        convertRow<false>(luma, red, greenB, greenR, blue, width, out);
+}
+
 // Asks the kernel to back the whole 2 MB pages inside the buffer with huge pages: a photo's copy
 // then costs a few page faults instead of thousands. A wish only.
 void wishHugePages(void* buffer, size_t bytes) {
@@ -95,53 +105,54 @@ bool yCbCrToRgbFor(int matrixCoefficients, bool fullRange, YCbCrToRgb* conversio
     return true;
 }
 
-// Eight samples at a time where the processor has AVX2; the same floats, so the same samples.
-__attribute__((target_clones("avx2", "default"))) void
-convertYCbCr(SamplePlane y, SamplePlane cb, SamplePlane cr, bool halfAcross, bool halfDown,
-             int width, int height, const YCbCrToRgb& conversion, uint8_t* const rgb[3],
-             const int strides[3]) {
+YCbCrRows::YCbCrRows(SamplePlane y, SamplePlane cb, SamplePlane cr, bool halfAcross, bool halfDown,
+                     int width, const YCbCrToRgb& conversion)
+    : m_y(y)
+    , m_cb(cb)
+    , m_cr(cr)
+    , m_halfAcross(halfAcross)
+    , m_halfDown(halfDown)
+    , m_width(width)
+    , m_fullRange(conversion.fullRange)
+    , m_terms(size_t(4) * size_t(width)) {
     // Each chroma value's share of R, G and B, once.
-    std::array<float, 256> redOfCr{}, greenOfCb{}, greenOfCr{}, blueOfCb{};
     for (int v = 0; v < 256; ++v) {
         float c = float(v - 128);
         if (!conversion.fullRange)
             c = c * 1.1429f;
-        redOfCr[size_t(v)] = conversion.redOfCr * c;
-        greenOfCb[size_t(v)] = conversion.greenOfCb * c;
-        greenOfCr[size_t(v)] = conversion.greenOfCr * c;
-        blueOfCb[size_t(v)] = conversion.blueOfCb * c;
+        m_redOfCr[size_t(v)] = conversion.redOfCr * c;
+        m_greenOfCb[size_t(v)] = conversion.greenOfCb * c;
+        m_greenOfCr[size_t(v)] = conversion.greenOfCr * c;
+        m_blueOfCb[size_t(v)] = conversion.blueOfCb * c;
     }
-    const int chromaWidth = halfAcross ? (width + 1) / 2 : width;
-    // One chroma row's terms, spread to the luma samples they cover.
-    const size_t samples = size_t(width);
-    std::vector<float> red(samples), greenB(samples), greenR(samples), blue(samples);
-    int termsOfRow = -1;
-    for (int row = 0; row < height; ++row) {
-        const int chromaRow = halfDown ? row / 2 : row;
-        if (chromaRow != termsOfRow) {
-            const uint8_t* b = cb.data + size_t(chromaRow) * size_t(cb.stride);
-            const uint8_t* r = cr.data + size_t(chromaRow) * size_t(cr.stride);
-            for (int x = 0; x < chromaWidth; ++x) {
-                const int first = halfAcross ? 2 * x : x;
-                const int last = halfAcross && first + 1 < width ? first + 1 : first;
-                for (int at = first; at <= last; ++at) {
-                    red[size_t(at)] = redOfCr[r[x]];
-                    greenB[size_t(at)] = greenOfCb[b[x]];
-                    greenR[size_t(at)] = greenOfCr[r[x]];
-                    blue[size_t(at)] = blueOfCb[b[x]];
-                }
+}
+
+void YCbCrRows::convert(int row, uint8_t* const out[3]) {
+    const size_t width = size_t(m_width);
+    float* red = m_terms.data();
+    float* greenB = red + width;
+    float* greenR = greenB + width;
+    float* blue = greenR + width;
+    const int chromaRow = m_halfDown ? row / 2 : row;
+    if (chromaRow != m_termsOfRow) {
+        // The chroma row's terms, spread to the luma samples they cover.
+        const uint8_t* b = m_cb.data + size_t(chromaRow) * size_t(m_cb.stride);
+        const uint8_t* r = m_cr.data + size_t(chromaRow) * size_t(m_cr.stride);
+        const int chromaWidth = m_halfAcross ? (m_width + 1) / 2 : m_width;
+        for (int x = 0; x < chromaWidth; ++x) {
+            const int first = m_halfAcross ? 2 * x : x;
+            const int last = m_halfAcross && first + 1 < m_width ? first + 1 : first;
+            for (int at = first; at <= last; ++at) {
+                red[at] = m_redOfCr[r[x]];
+                greenB[at] = m_greenOfCb[b[x]];
+                greenR[at] = m_greenOfCr[r[x]];
+                blue[at] = m_blueOfCb[b[x]];
             }
-            termsOfRow = chromaRow;
         }
-        const uint8_t* l = y.data + size_t(row) * size_t(y.stride);
-        uint8_t* const out[3] = {rgb[0] + size_t(row) * size_t(strides[0]),
-                                 rgb[1] + size_t(row) * size_t(strides[1]),
-                                 rgb[2] + size_t(row) * size_t(strides[2])};
-        if (conversion.fullRange)
-            convertRow<true>(l, red.data(), greenB.data(), greenR.data(), blue.data(), width, out);
-        else
-            convertRow<false>(l, red.data(), greenB.data(), greenR.data(), blue.data(), width, out);
+        m_termsOfRow = chromaRow;
     }
+    convertAnyRow(m_fullRange, m_y.data + size_t(row) * size_t(m_y.stride), red, greenB, greenR,
+                  blue, m_width, out);
 }
 
 void YCbCrCopy::copyPlane(int plane, SamplePlane from, int width, int height) {
@@ -155,9 +166,14 @@ void YCbCrCopy::copyPlane(int plane, SamplePlane from, int width, int height) {
 }
 
 void YCbCrCopy::convertInto(uint8_t* const rgb[3], const int rgbStrides[3]) const {
-    convertYCbCr({samples[0].get(), strides[0]}, {samples[1].get(), strides[1]},
-                 {samples[2].get(), strides[2]}, halfAcross, halfDown, width, height, conversion,
-                 rgb, rgbStrides);
+    YCbCrRows rows({samples[0].get(), strides[0]}, {samples[1].get(), strides[1]},
+                   {samples[2].get(), strides[2]}, halfAcross, halfDown, width, conversion);
+    for (int row = 0; row < height; ++row) {
+        uint8_t* const out[3] = {rgb[0] + size_t(row) * size_t(rgbStrides[0]),
+                                 rgb[1] + size_t(row) * size_t(rgbStrides[1]),
+                                 rgb[2] + size_t(row) * size_t(rgbStrides[2])};
+        rows.convert(row, out);
+    }
 }
 
 } // namespace ferlo::pictures

@@ -6,8 +6,10 @@
 // it hands to libheif, so that libheif does not allocate, zero and fill a second set of planes;
 // the pixels stay the ones libheif's own conversion gives.
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 namespace ferlo::pictures {
 
@@ -29,11 +31,24 @@ struct SamplePlane {
     int stride = 0;
 };
 
-// Converts `width` x `height` samples: chroma planes halved across when `halfAcross`, and down
-// when `halfDown` (4:2:0 both, 4:2:2 across only), into three planes of that size.
-void convertYCbCr(SamplePlane y, SamplePlane cb, SamplePlane cr, bool halfAcross, bool halfDown,
-                  int width, int height, const YCbCrToRgb& conversion, uint8_t* const rgb[3],
-                  const int strides[3]);
+// Converts rows of `width` samples one at a time, in any order: chroma planes halved across when
+// `halfAcross`, and down when `halfDown` (4:2:0 both, 4:2:2 across only). Throws std::bad_alloc.
+class YCbCrRows {
+public:
+    YCbCrRows(SamplePlane y, SamplePlane cb, SamplePlane cr, bool halfAcross, bool halfDown,
+              int width, const YCbCrToRgb& conversion);
+    // Row `row` into the rows `out` of R, G and B.
+    void convert(int row, uint8_t* const out[3]);
+
+private:
+    SamplePlane m_y, m_cb, m_cr;
+    bool m_halfAcross, m_halfDown;
+    int m_width;
+    bool m_fullRange;
+    std::array<float, 256> m_redOfCr{}, m_greenOfCb{}, m_greenOfCr{}, m_blueOfCb{};
+    std::vector<float> m_terms; // a chroma row's share of R, G and B for each luma sample
+    int m_termsOfRow = -1;
+};
 
 // A picture's 8-bit samples copied out of their decoder, and how they become RGB.
 struct YCbCrCopy {
@@ -47,7 +62,7 @@ struct YCbCrCopy {
 
     // Copies plane 0 (Y), 1 (Cb) or 2 (Cr) of `width` x `height` samples. Throws std::bad_alloc.
     void copyPlane(int plane, SamplePlane from, int width, int height);
-    // Converts the copied samples into three planes of the luma's size.
+    // Converts the copied samples into three planes of the luma's size. Throws std::bad_alloc.
     void convertInto(uint8_t* const rgb[3], const int rgbStrides[3]) const;
 };
 
