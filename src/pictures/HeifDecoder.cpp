@@ -166,12 +166,16 @@ private:
         heif_decoding_options* options = heif_decoding_options_alloc();
         options->convert_hdr_to_8bit = 1;
         heif_image* decoded = nullptr;
-        // A picture of one coded picture comes from our decoder as RGB planes already.
+        // A picture of one coded picture comes from our decoder as RGB planes already, and
+        // without alpha (which weighs the colours as they are averaged) at the shown size.
         std::optional<RgbPlanesWanted> rgbPlanes;
         if (!deep && primary && layout().primaryType == "hvc1")
-            rgbPlanes.emplace(itemColour(handle));
+            rgbPlanes.emplace(itemColour(handle), m_size, alpha ? QSize() : decoderScale(size),
+                              alpha);
         const heif_error error = heif_decode_image(handle, &decoded, space, chroma, options);
-        rgbPlanes.reset();
+        const bool scaled = rgbPlanes && rgbPlanes->scaled();
+        if (rgbPlanes)
+            rgbPlanes->finish(); // its turn ends with it, after the planes (declared later) go
         heif_decoding_options_free(options);
         std::unique_ptr<heif_image, ImageRelease> pixels(decoded);
         if (error.code == heif_error_Unsupported_feature &&
@@ -195,7 +199,8 @@ private:
         const PlaneView third = plane(deep ? heif_channel_Cr : heif_channel_B);
         if (!first.data || !second.data || !third.data)
             return {};
-        checkDecodedSize(first.size, primary);
+        if (!scaled || first.size != size)
+            checkDecodedSize(first.size, primary);
         const QSize shown = size.isEmpty() ? first.size : size;
         QImage image;
         if (deep) {
@@ -211,6 +216,13 @@ private:
         if (image.isNull())
             failMemory(shown);
         return image;
+    }
+
+    // The size the decoder may scale the picture to: none for a square picture that is not to
+    // be shown square, whose coded picture may be turned a quarter afterwards.
+    QSize decoderScale(QSize size) const {
+        const bool square = m_size.width() == m_size.height();
+        return square && size.width() != size.height() ? QSize() : size;
     }
 
     // How the file says its samples map to RGB (nclx), as libheif converts them: BT.601 in full

@@ -11,12 +11,12 @@
 
 #include "pictures/HevcTiles.h"
 
+#include "pictures/PlaneScaler.h"
 #include "pictures/YCbCrConversion.h"
 
 #include <libde265/de265.h>
 #include <libheif/heif.h>
 #include <libheif/heif_plugin.h>
-#include <sys/mman.h>
 
 #include <cstdint>
 #include <cstring>
@@ -45,6 +45,10 @@ const char kSuccess[] = "Success";
 
 constexpr heif_error ok() {
     return {heif_error_Ok, heif_suberror_Unspecified, kSuccess};
+}
+
+constexpr heif_error noMemory() {
+    return {heif_error_Memory_allocation_error, heif_suberror_Unspecified, kNoText};
 }
 
 using Units = std::vector<std::pair<const uint8_t*, size_t>>; // each NAL unit's start and size
@@ -149,7 +153,7 @@ struct Stream {
 heif_error newDecoder(void** decoder) {
     *decoder = new (std::nothrow) Stream;
     if (!*decoder)
-        return {heif_error_Memory_allocation_error, heif_suberror_Unspecified, kNoText};
+        return noMemory();
     return ok();
 }
 
@@ -169,8 +173,6 @@ heif_error pushData(void* decoder, const void* data, size_t size) {
     Stream& stream = *static_cast<Stream*>(decoder);
     const auto* bytes = static_cast<const uint8_t*>(data);
     const heif_error endOfData{heif_error_Decoder_plugin_error, heif_suberror_End_of_data, kNoText};
-    const heif_error noMemory{heif_error_Memory_allocation_error, heif_suberror_Unspecified,
-                              kNoText};
     try {
         Units units;
         for (size_t at = 0; at < size;) {
@@ -188,7 +190,7 @@ heif_error pushData(void* decoder, const void* data, size_t size) {
             stream.key = reusableKey(units);
             stream.context = pool().take(stream.key);
             if (!stream.context)
-                return noMemory;
+                return noMemory();
         } else {
             stream.key.clear(); // a second part may bring anything
         }
@@ -197,7 +199,7 @@ heif_error pushData(void* decoder, const void* data, size_t size) {
                 stream.key.clear();
     } catch (const std::bad_alloc&) {
         stream.key.clear();
-        return noMemory;
+        return noMemory();
     }
     return ok();
 }
@@ -239,8 +241,10 @@ heif_error toHeifImage(const de265_image* picture, heif_image** out) {
     return ok();
 }
 
-// The asked-for item colour of the next picture on this thread, or null.
-thread_local const ItemColour* t_rgbWanted = nullptr;
+// What is asked for the next picture on this thread, or null.
+thread_local RgbPlanesWanted::Request* t_rgbWanted = nullptr;
+// The turns in which full-size RGB planes of pictures with alpha are made.
+std::mutex g_alphaTurns;
 
 // The colour description of a stream's VUI.
 struct StreamColour {
@@ -257,6 +261,83 @@ StreamColour streamColour(const de265_image* picture) {
             de265_get_image_full_range_flag(picture) != 0};
 }
 
+// How the picture's samples become RGB, with the item's colour description, else the stream's.
+// False for a picture that libheif converts in a way of its own.
+bool rgbConversionFor(const de265_image* picture, const ItemColour& item, YCbCrToRgb* conversion) {
+    if (de265_get_chroma_format(picture) == de265_chroma_mono)
+        return false;
+    for (int plane = 0; plane < 3; ++plane)
+        if (de265_get_bits_per_pixel(picture, plane) != 8)
+            return false;
+    const StreamColour stream = streamColour(picture);
+    return item.given ? yCbCrToRgbFor(item.matrixCoefficients, item.fullRange, conversion)
+                      : yCbCrToRgbFor(stream.matrix, stream.fullRange, conversion);
+}
+
+// A new RGB picture of three 8-bit planes, or the error with nothing made.
+heif_error newRgbImage(int width, int height, heif_image** out, uint8_t* planes[3],
+                       int strides[3]) {
+    heif_error error = heif_image_create(width, height, heif_colorspace_RGB, heif_chroma_444, out);
+    if (error.code != heif_error_Ok)
+        return error;
+    const heif_channel channels[3] = {heif_channel_R, heif_channel_G, heif_channel_B};
+    for (int plane = 0; plane < 3; ++plane) {
+        error = heif_image_add_plane(*out, channels[plane], width, height, 8);
+        if (error.code != heif_error_Ok) {
+            heif_image_release(*out);
+            *out = nullptr;
+            return error;
+        }
+        planes[plane] = heif_image_get_plane(*out, channels[plane], &strides[plane]);
+    }
+    return ok();
+}
+
+// The picture's RGB planes scaled to `size` while its rows are converted, straight from the
+// decoder: only the smaller planes are made, so the decoder need not go first.
+heif_error toScaledRgbImage(const de265_image* picture, const YCbCrToRgb& conversion, QSize size,
+                            heif_image** out) {
+    SamplePlane planes[3];
+    for (int plane = 0; plane < 3; ++plane)
+        planes[plane].data = de265_get_image_plane(picture, plane, &planes[plane].stride);
+    const de265_chroma chroma = de265_get_chroma_format(picture);
+    const QSize in(de265_get_image_width(picture, 0), de265_get_image_height(picture, 0));
+    YCbCrRows rows(planes[0], planes[1], planes[2], chroma != de265_chroma_444,
+                   chroma == de265_chroma_420, in.width(), conversion);
+    const QImage scaled =
+        rgbRowsToRgb32(in, size, [&](int row, uchar* const rgb[3]) { rows.convert(row, rgb); });
+    if (scaled.isNull())
+        throw std::bad_alloc();
+    uint8_t* to[3] = {};
+    int strides[3] = {};
+    const heif_error error = newRgbImage(size.width(), size.height(), out, to, strides);
+    if (error.code != heif_error_Ok)
+        return error;
+    for (int y = 0; y < size.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
+        uint8_t* r = to[0] + size_t(y) * size_t(strides[0]);
+        uint8_t* g = to[1] + size_t(y) * size_t(strides[1]);
+        uint8_t* b = to[2] + size_t(y) * size_t(strides[2]);
+        for (int x = 0; x < size.width(); ++x) {
+            r[x] = uint8_t(qRed(line[x]));
+            g[x] = uint8_t(qGreen(line[x]));
+            b[x] = uint8_t(qBlue(line[x]));
+        }
+    }
+    return ok();
+}
+
+// The size the picture is to be scaled to as it is converted, turned as the picture is coded;
+// empty when it is converted at its own size.
+QSize scaledSize(const de265_image* picture, const RgbPlanesWanted::Request& wanted) {
+    const QSize in(de265_get_image_width(picture, 0), de265_get_image_height(picture, 0));
+    const QSize size = in == wanted.shown                ? wanted.scaledTo
+                       : in == wanted.shown.transposed() ? wanted.scaledTo.transposed()
+                                                         : QSize();
+    return !size.isEmpty() && size.width() < in.width() && size.height() < in.height() ? size
+                                                                                       : QSize();
+}
+
 // A decoded 8-bit YCbCr picture's samples copied out of the decoder, so that the decoder, the
 // picture and their side tables (several megabytes for a photo) go before the RGB planes are
 // made; and the colour description of its stream.
@@ -265,23 +346,12 @@ struct PendingRgb {
     StreamColour colour;
 };
 
-// The picture's samples to be converted with the item's colour description, else the stream's.
-// False (and nothing copied) for a picture that libheif converts in a way of its own.
-bool copyForRgb(const de265_image* picture, const ItemColour& item, PendingRgb* pending) {
+// The picture's samples, to be converted as `conversion` says.
+void copyForRgb(const de265_image* picture, const YCbCrToRgb& conversion, PendingRgb* pending) {
     const de265_chroma chroma = de265_get_chroma_format(picture);
-    if (chroma == de265_chroma_mono)
-        return false;
-    for (int plane = 0; plane < 3; ++plane)
-        if (de265_get_bits_per_pixel(picture, plane) != 8)
-            return false;
     pending->colour = streamColour(picture);
     YCbCrCopy& copy = pending->copy;
-    const bool known =
-        item.given
-            ? yCbCrToRgbFor(item.matrixCoefficients, item.fullRange, &copy.conversion)
-            : yCbCrToRgbFor(pending->colour.matrix, pending->colour.fullRange, &copy.conversion);
-    if (!known)
-        return false;
+    copy.conversion = conversion;
     copy.width = de265_get_image_width(picture, 0);
     copy.height = de265_get_image_height(picture, 0);
     copy.halfAcross = chroma != de265_chroma_444;
@@ -292,27 +362,15 @@ bool copyForRgb(const de265_image* picture, const ItemColour& item, PendingRgb* 
         copy.copyPlane(plane, {from, stride}, de265_get_image_width(picture, plane),
                        de265_get_image_height(picture, plane));
     }
-    return true;
 }
 
 // The RGB planes libheif would convert the copied samples into.
 heif_error toRgbImage(const YCbCrCopy& copy, heif_image** out) {
-    heif_error error =
-        heif_image_create(copy.width, copy.height, heif_colorspace_RGB, heif_chroma_444, out);
-    if (error.code != heif_error_Ok)
-        return error;
-    const heif_channel channels[3] = {heif_channel_R, heif_channel_G, heif_channel_B};
     uint8_t* planes[3] = {};
     int strides[3] = {};
-    for (int plane = 0; plane < 3; ++plane) {
-        error = heif_image_add_plane(*out, channels[plane], copy.width, copy.height, 8);
-        if (error.code != heif_error_Ok) {
-            heif_image_release(*out);
-            *out = nullptr;
-            return error;
-        }
-        planes[plane] = heif_image_get_plane(*out, channels[plane], &strides[plane]);
-    }
+    const heif_error error = newRgbImage(copy.width, copy.height, out, planes, strides);
+    if (error.code != heif_error_Ok)
+        return error;
     copy.convertInto(planes, strides);
     return ok();
 }
@@ -322,7 +380,7 @@ heif_error toRgbImage(const YCbCrCopy& copy, heif_image** out) {
 heif_error describeColour(const StreamColour& colour, heif_image* image, bool strict) {
     heif_color_profile_nclx* nclx = heif_nclx_color_profile_alloc();
     if (!nclx)
-        return {heif_error_Memory_allocation_error, heif_suberror_Unspecified, kNoText};
+        return noMemory();
     const heif_error results[3] = {
         heif_nclx_color_profile_set_color_primaries(nclx, uint16_t(colour.primaries)),
         heif_nclx_color_profile_set_transfer_characteristics(nclx, uint16_t(colour.transfer)),
@@ -358,7 +416,7 @@ heif_error finish(heif_error made, const StreamColour& colour, bool strict, heif
 heif_error decodeImage(void* decoder, heif_image** out) {
     Stream& stream = *static_cast<Stream*>(decoder);
     *out = nullptr;
-    const ItemColour* rgbWanted = std::exchange(t_rgbWanted, nullptr);
+    RgbPlanesWanted::Request* rgbWanted = std::exchange(t_rgbWanted, nullptr);
     if (!stream.context)
         return ok(); // no data, no picture
     de265_decoder_context* context = std::exchange(stream.context, nullptr);
@@ -379,11 +437,19 @@ heif_error decodeImage(void* decoder, heif_image** out) {
             if (*out)
                 heif_image_release(*out);
             *out = nullptr;
-            pending.emplace();
-            if (!rgbWanted || !copyForRgb(picture, *rgbWanted, &*pending)) {
-                pending.reset();
-                const heif_error result =
-                    finish(toHeifImage(picture, out), streamColour(picture), stream.strict, out);
+            pending.reset();
+            YCbCrToRgb conversion;
+            const bool rgb = rgbWanted && rgbConversionFor(picture, rgbWanted->colour, &conversion);
+            const QSize scaled = rgb ? scaledSize(picture, *rgbWanted) : QSize();
+            if (rgbWanted)
+                rgbWanted->scaled = !scaled.isEmpty();
+            if (rgb && scaled.isEmpty()) {
+                pending.emplace();
+                copyForRgb(picture, conversion, &*pending);
+            } else {
+                const heif_error made = rgb ? toScaledRgbImage(picture, conversion, scaled, out)
+                                            : toHeifImage(picture, out);
+                const heif_error result = finish(made, streamColour(picture), stream.strict, out);
                 if (result.code != heif_error_Ok) {
                     pool().give(context, {});
                     return result;
@@ -399,12 +465,18 @@ heif_error decodeImage(void* decoder, heif_image** out) {
             heif_image_release(*out);
         *out = nullptr;
         pool().give(context, {});
-        return {heif_error_Memory_allocation_error, heif_suberror_Unspecified, kNoText};
+        return noMemory();
     }
     pool().give(context, clean && (*out || pending) ? std::move(stream.key) : std::string());
     if (!pending)
         return ok();
-    return finish(toRgbImage(pending->copy, out), pending->colour, stream.strict, out);
+    if (rgbWanted->alphaFollows)
+        rgbWanted->turn = std::unique_lock(g_alphaTurns);
+    try {
+        return finish(toRgbImage(pending->copy, out), pending->colour, stream.strict, out);
+    } catch (const std::bad_alloc&) {
+        return finish(noMemory(), pending->colour, stream.strict, out);
+    }
 }
 
 const heif_decoder_plugin kPlugin{
@@ -427,13 +499,18 @@ const heif_decoder_plugin* hevcTilesDecoder() {
     return &kPlugin;
 }
 
-RgbPlanesWanted::RgbPlanesWanted(const ItemColour& colour)
-    : m_colour(colour) {
-    t_rgbWanted = &m_colour;
+RgbPlanesWanted::RgbPlanesWanted(const ItemColour& colour, QSize shown, QSize scaledTo,
+                                 bool alphaFollows)
+    : m_request{colour, shown, scaledTo, alphaFollows, false, {}} {
+    t_rgbWanted = &m_request;
 }
 
 RgbPlanesWanted::~RgbPlanesWanted() {
-    if (t_rgbWanted == &m_colour)
+    finish();
+}
+
+void RgbPlanesWanted::finish() {
+    if (t_rgbWanted == &m_request)
         t_rgbWanted = nullptr;
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <QSize>
+
+#include <mutex>
+
 struct heif_decoder_plugin;
 
 namespace ferlo::pictures {
@@ -25,15 +29,40 @@ struct ItemColour {
 // way of its own (monochrome, deeper than 8 bits, identity or YCgCo samples) goes as YCbCr, as
 // any other does. Meant for one coded picture's decoding: libheif decodes the picture before its
 // alpha item, which must stay as it is.
+//
+// With a size to scale to, a picture of the size it is shown at (`shown`, either way round) is
+// also scaled to it (turned alike), by area averaging as rgbPlanesToRgb32 scales, while its rows
+// are converted: the RGB planes are then never made at full size. libheif turns and mirrors the
+// smaller picture as it would the whole; a picture it crops is not scaled.
+//
+// When `alphaFollows`, the full-size RGB planes of a picture with alpha are made in turns: from
+// the moment they are made until this request goes, no other thread makes such planes. libheif
+// then decodes the alpha item while it holds them, which is a picture's largest moment; in turns,
+// two threads' largest moments never add up.
 class RgbPlanesWanted {
 public:
-    explicit RgbPlanesWanted(const ItemColour& colour);
+    explicit RgbPlanesWanted(const ItemColour& colour, QSize shown = {}, QSize scaledTo = {},
+                             bool alphaFollows = false);
     ~RgbPlanesWanted();
     RgbPlanesWanted(const RgbPlanesWanted&) = delete;
     RgbPlanesWanted& operator=(const RgbPlanesWanted&) = delete;
 
+    // No later picture takes the request (the turn, when taken, is kept until the request goes).
+    void finish();
+    // Whether the picture went to libheif scaled.
+    bool scaled() const { return m_request.scaled; }
+
+    struct Request {
+        ItemColour colour;
+        QSize shown;
+        QSize scaledTo;
+        bool alphaFollows = false;
+        bool scaled = false;
+        std::unique_lock<std::mutex> turn;
+    };
+
 private:
-    ItemColour m_colour;
+    Request m_request;
 };
 
 } // namespace ferlo::pictures
