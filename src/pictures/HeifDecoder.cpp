@@ -5,10 +5,12 @@
 #include "pictures/FormatDecoder.h"
 
 #include "pictures/ExifPreview.h"
+#include "pictures/HeifFileReader.h"
 #include "pictures/HeifLayout.h"
 #include "pictures/HevcTiles.h"
 #include "pictures/PictureFile.h"
 #include "pictures/PlaneScaler.h"
+#include "pictures/YCbCrConversion.h"
 
 #include <QByteArray>
 #include <QColorSpace>
@@ -51,14 +53,14 @@ public:
     explicit HeifDecoder(const QString& path)
         : m_path(path)
         , m_file(path) {
-        m_fileSize = m_file.status().st_size;
+        m_reader.size = m_file.status().st_size;
         // libheif reads the file as it needs its parts (the boxes, then a picture's coded data
         // when it decodes it), so no copy of the whole file stays in memory while it decodes.
-        if (m_fileSize > kMaxImageBytes)
+        if (m_reader.size > kMaxImageBytes)
             fail(path, QCoreApplication::translate("PictureErrors",
                                                    "the file is too large (more than %1 MB)")
                            .arg(kMaxImageBytes / kMegabyte));
-        m_stream = m_file.stream();
+        m_reader.stream = m_file.stream();
         // Held by smart pointers: a constructor that throws destroys only its members.
         m_context.reset(heif_context_alloc());
         if (!m_context)
@@ -70,7 +72,8 @@ public:
         // A grid picture (phones write 512 x 512 tiles) has its tiles decoded on as many threads
         // as the machine has cores; a single coded picture decodes on one thread in any case.
         heif_context_set_max_decoding_threads(m_context.get(), QThread::idealThreadCount());
-        check(heif_context_read_from_reader(m_context.get(), &kReader, this, nullptr));
+        check(heif_context_read_from_reader(m_context.get(), &HeifFileReader::functions, &m_reader,
+                                            nullptr));
         heif_image_handle* handle = nullptr;
         check(heif_context_get_primary_image_handle(m_context.get(), &handle));
         m_primary.reset(handle);
@@ -158,8 +161,10 @@ private:
                           heif_image_handle_get_chroma_bits_per_pixel(handle) > 8;
         if (alpha && deep)
             return {};
+        // The item's nclx; BT.601 in full range (as libheif takes it) when it has none.
+        const ItemColour colour = itemColourOf(handle);
         YCbCrMatrix matrix;
-        if (deep && !matrixOf(handle, &matrix))
+        if (deep && !yCbCrMatrixFor(colour.matrixCoefficients, colour.fullRange, &matrix))
             return {};
         const heif_colorspace space = deep ? heif_colorspace_YCbCr : heif_colorspace_RGB;
         const heif_chroma chroma = deep ? heif_chroma_420 : heif_chroma_444;
@@ -170,8 +175,7 @@ private:
         // without alpha (which weighs the colours as they are averaged) at the shown size.
         std::optional<RgbPlanesWanted> rgbPlanes;
         if (!deep && primary && layout().primaryType == "hvc1")
-            rgbPlanes.emplace(itemColour(handle), m_size, alpha ? QSize() : decoderScale(size),
-                              alpha);
+            rgbPlanes.emplace(colour, m_size, alpha ? QSize() : decoderScale(size), alpha);
         const heif_error error = heif_decode_image(handle, &decoded, space, chroma, options);
         const bool scaled = rgbPlanes && rgbPlanes->scaled();
         if (rgbPlanes)
@@ -186,13 +190,7 @@ private:
             heif_image_get_chroma_format(decoded) != chroma)
             return {};
         const auto plane = [&](heif_channel channel) {
-            PlaneView view;
-            if (heif_image_get_bits_per_pixel_range(decoded, channel) != 8)
-                return view;
-            view.data = heif_image_get_plane_readonly(decoded, channel, &view.stride);
-            view.size = QSize(heif_image_get_width(decoded, channel),
-                              heif_image_get_height(decoded, channel));
-            return view.data && !view.size.isEmpty() ? view : PlaneView();
+            return planeOf(decoded, channel);
         };
         const PlaneView first = plane(deep ? heif_channel_Y : heif_channel_R);
         const PlaneView second = plane(deep ? heif_channel_Cb : heif_channel_G);
@@ -218,31 +216,22 @@ private:
         return image;
     }
 
+    // A decoded picture's 8-bit plane, else an empty one.
+    static PlaneView planeOf(const heif_image* decoded, heif_channel channel) {
+        PlaneView view;
+        if (heif_image_get_bits_per_pixel_range(decoded, channel) != 8)
+            return view;
+        view.data = heif_image_get_plane_readonly(decoded, channel, &view.stride);
+        view.size =
+            QSize(heif_image_get_width(decoded, channel), heif_image_get_height(decoded, channel));
+        return view.data && !view.size.isEmpty() ? view : PlaneView();
+    }
+
     // The size the decoder may scale the picture to: none for a square picture that is not to
     // be shown square, whose coded picture may be turned a quarter afterwards.
     QSize decoderScale(QSize size) const {
         const bool square = m_size.width() == m_size.height();
         return square && size.width() != size.height() ? QSize() : size;
-    }
-
-    // How the file says its samples map to RGB (nclx), as libheif converts them: BT.601 in full
-    // range when it says nothing. False for samples that are not plain YCbCr.
-    bool matrixOf(heif_image_handle* handle, YCbCrMatrix* matrix) {
-        const ItemColour colour = itemColour(handle); // BT.601 in full range when not given
-        return yCbCrMatrixFor(colour.matrixCoefficients, colour.fullRange, matrix);
-    }
-
-    // The item's own colour description, when it has one.
-    static ItemColour itemColour(heif_image_handle* handle) {
-        ItemColour colour;
-        heif_color_profile_nclx* nclx = nullptr;
-        if (heif_image_handle_get_nclx_color_profile(handle, &nclx).code != heif_error_Ok || !nclx)
-            return colour;
-        colour.given = true;
-        colour.matrixCoefficients = int(nclx->matrix_coefficients);
-        colour.fullRange = nclx->full_range_flag != 0;
-        heif_nclx_color_profile_free(nclx);
-        return colour;
     }
 
     // Any picture through libheif's conversion to RGB, at full size.
@@ -296,7 +285,7 @@ private:
     // The file's boxes as read once.
     const HeifLayout& layout() {
         if (!m_layout)
-            m_layout.emplace(HeifLayout::read(m_stream, m_fileSize));
+            m_layout.emplace(HeifLayout::read(m_reader.stream, m_reader.size));
         return *m_layout;
     }
 
@@ -313,7 +302,7 @@ private:
             return;
         QString cause;
         const HeifLayout& layout = this->layout();
-        if (m_readFailed)
+        if (m_reader.readFailed)
             cause = QCoreApplication::translate("PictureErrors",
                                                 "the file could not be read to its end");
         else if (layout.sequenceOnly)
@@ -422,35 +411,9 @@ private:
         }
     }
 
-    // libheif's reader: the file's bytes on demand. A tile's data is read under libheif's lock of
-    // the file, so no two threads seek and read at once.
-    static int64_t readerPosition(void* self) {
-        return ftello(static_cast<HeifDecoder*>(self)->m_stream);
-    }
-    static int readerRead(void* data, size_t size, void* self) {
-        auto* decoder = static_cast<HeifDecoder*>(self);
-        if (std::fread(data, 1, size, decoder->m_stream) == size)
-            return 0;
-        decoder->m_readFailed = true;
-        return 1;
-    }
-    static int readerSeek(int64_t position, void* self) {
-        return fseeko(static_cast<HeifDecoder*>(self)->m_stream, off_t(position), SEEK_SET) == 0
-                   ? 0
-                   : 1;
-    }
-    static heif_reader_grow_status readerGrow(int64_t size, void* self) {
-        return size <= static_cast<HeifDecoder*>(self)->m_fileSize
-                   ? heif_reader_grow_status_size_reached
-                   : heif_reader_grow_status_size_beyond_eof;
-    }
-    static constexpr heif_reader kReader{1, readerPosition, readerRead, readerSeek, readerGrow};
-
     QString m_path;
-    PictureFile m_file; // outlives the context, which reads from it
-    FILE* m_stream = nullptr;
-    qint64 m_fileSize = 0;
-    bool m_readFailed = false;
+    PictureFile m_file;      // outlives the context, which reads from it
+    HeifFileReader m_reader; // of the file
     std::unique_ptr<heif_context, ContextFree> m_context; // outlives the handle
     Handle m_primary;
     QSize m_size;

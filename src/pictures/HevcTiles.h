@@ -5,6 +5,7 @@
 #include <mutex>
 
 struct heif_decoder_plugin;
+struct heif_image_handle;
 
 namespace ferlo::pictures {
 
@@ -21,6 +22,9 @@ struct ItemColour {
     int matrixCoefficients = 2;
     bool fullRange = true;
 };
+
+// The item's own colour description, when it has one.
+ItemColour itemColourOf(heif_image_handle* handle);
 
 // While it lives, the next picture this decoder hands over on this thread, and only that one, goes
 // to libheif as RGB planes: converted here as libheif converts YCbCr into RGB, with the item's

@@ -355,66 +355,6 @@ std::vector<uchar> scalePlane(const PlaneView& plane, QSize size) {
     return scaleArea(view, size);
 }
 
-bool yCbCrMatrixFor(int matrixCoefficients, bool fullRange, YCbCrMatrix* matrix) {
-    switch (matrixCoefficients) {
-    case 1:
-        *matrix = {0.2126, 0.0722, fullRange};
-        return true;
-    case 2: // unspecified: BT.601, as the decoder library takes it
-    case 5:
-    case 6:
-        *matrix = {0.299, 0.114, fullRange};
-        return true;
-    case 4:
-        *matrix = {0.30, 0.11, fullRange};
-        return true;
-    case 7:
-        *matrix = {0.212, 0.087, fullRange};
-        return true;
-    case 9:
-    case 10:
-        *matrix = {0.2627, 0.0593, fullRange};
-        return true;
-    default:
-        return false;
-    }
-}
-
-QImage yCbCrToRgb32(const PlaneView& y, const PlaneView& cb, const PlaneView& cr, QSize size,
-                    const YCbCrMatrix& matrix) {
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
-    const std::vector<uchar> luma = scalePlane(y, size);
-    const std::vector<uchar> blue = scalePlane(cb, size);
-    const std::vector<uchar> red = scalePlane(cr, size);
-
-    // Tables in fixed point: the luma's value, and each chroma sample's share of R, G and B.
-    const double kg = 1 - matrix.kr - matrix.kb;
-    std::array<int, 256> lumaOf{}, redOfCr{}, greenOfCb{}, greenOfCr{}, blueOfCb{};
-    for (int v = 0; v < 256; ++v) {
-        const double l = matrix.fullRange ? v : (v - 16) * 255.0 / 219.0;
-        const double c = matrix.fullRange ? v - 128 : (v - 128) * 255.0 / 224.0;
-        lumaOf[size_t(v)] = int(std::lround(l * kOne));
-        redOfCr[size_t(v)] = int(std::lround(c * 2 * (1 - matrix.kr) * kOne));
-        blueOfCb[size_t(v)] = int(std::lround(c * 2 * (1 - matrix.kb) * kOne));
-        greenOfCb[size_t(v)] = int(std::lround(-c * 2 * matrix.kb * (1 - matrix.kb) / kg * kOne));
-        greenOfCr[size_t(v)] = int(std::lround(-c * 2 * matrix.kr * (1 - matrix.kr) / kg * kOne));
-    }
-    const int width = size.width();
-    for (int row = 0; row < size.height(); ++row) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        const size_t at = size_t(row) * size_t(width);
-        for (int x = 0; x < width; ++x) {
-            const int l = lumaOf[luma[at + size_t(x)]];
-            const uchar b = blue[at + size_t(x)], r = red[at + size_t(x)];
-            line[x] = qRgb(weighted(l + redOfCr[r]), weighted(l + greenOfCb[b] + greenOfCr[r]),
-                           weighted(l + blueOfCb[b]));
-        }
-    }
-    return image;
-}
-
 struct RowScaler::Private {
     Private(QSize in, QSize out)
         : inHeight(in.height())

@@ -1,8 +1,8 @@
 #pragma once
 
-// Scaling 8-bit sample planes by area averaging, and turning YCbCr planes into the screen's
-// pixels. A decoder that gets its picture as planes (HEIF) scales them to the size the caller
-// shows, before the colours are converted, so that no full-size RGB picture is ever made.
+// Scaling 8-bit sample planes by area averaging, and packing them into the screen's pixels. A
+// decoder that gets its picture as planes (HEIF) scales them to the size the caller shows, before
+// the colours are converted, so that no full-size RGB picture is ever made.
 
 #include <QImage>
 #include <QSize>
@@ -25,24 +25,6 @@ struct PlaneView {
 // it covers, parts of samples weighted by their share); a larger size repeats samples. Rows of
 // the result lie `size.width()` bytes apart.
 std::vector<uchar> scalePlane(const PlaneView& plane, QSize size);
-
-// How YCbCr samples map to RGB: the luma weights of red and blue (BT.601: 0.299 and 0.114) and
-// whether the samples use the full 0..255 range (else 16..235 for luma, 16..240 for chroma).
-struct YCbCrMatrix {
-    double kr = 0.299;
-    double kb = 0.114;
-    bool fullRange = true;
-};
-
-// The matrix for an ISO/IEC 23091-2 matrix_coefficients code (1 BT.709, 2 unspecified,
-// 4 FCC, 5/6 BT.601, 7 SMPTE 240M, 9/10 BT.2020), or false for a code whose samples are not
-// plain YCbCr (0 identity, 8 YCgCo, ...).
-bool yCbCrMatrixFor(int matrixCoefficients, bool fullRange, YCbCrMatrix* matrix);
-
-// Planes Y, Cb and Cr of any subsampling, scaled to `size` each and converted to
-// QImage::Format_RGB32. Returns a null image when the pixels cannot be allocated.
-QImage yCbCrToRgb32(const PlaneView& y, const PlaneView& cb, const PlaneView& cr, QSize size,
-                    const YCbCrMatrix& matrix);
 
 // Planes R, G and B of one size, scaled to `size` by area averaging and packed into
 // QImage::Format_RGB32 one row at a time: besides the planes and the result, only a few rows

@@ -1,10 +1,13 @@
 #pragma once
 
-// YCbCr samples into RGB ones as libheif 1.15 converts them for a colour description (nclx):
-// sample for sample in single-precision floats, each chroma sample taken for the luma samples it
-// covers, rounded half up. Our HEVC decoder converts a picture this way itself, into the planes
-// it hands to libheif, so that libheif does not allocate, zero and fill a second set of planes;
-// the pixels stay the ones libheif's own conversion gives.
+// YCbCr samples into RGB ones. First as libheif 1.15 converts them for a colour description
+// (nclx): sample for sample in single-precision floats, each chroma sample taken for the luma
+// samples it covers, rounded half up. Our HEVC decoder converts a picture this way itself, into
+// the planes it hands to libheif, so that libheif does not allocate, zero and fill a second set of
+// planes; the pixels stay the ones libheif's own conversion gives. Then our own conversion of
+// scaled planes into the screen's pixels, for the 8-bit planes libheif reduces deeper pictures to.
+
+#include "pictures/PlaneScaler.h"
 
 #include <array>
 #include <cstdint>
@@ -65,5 +68,23 @@ struct YCbCrCopy {
     // Converts the copied samples into three planes of the luma's size. Throws std::bad_alloc.
     void convertInto(uint8_t* const rgb[3], const int rgbStrides[3]) const;
 };
+
+// How YCbCr samples map to RGB: the luma weights of red and blue (BT.601: 0.299 and 0.114) and
+// whether the samples use the full 0..255 range (else 16..235 for luma, 16..240 for chroma).
+struct YCbCrMatrix {
+    double kr = 0.299;
+    double kb = 0.114;
+    bool fullRange = true;
+};
+
+// The matrix for an ISO/IEC 23091-2 matrix_coefficients code (1 BT.709, 2 unspecified,
+// 4 FCC, 5/6 BT.601, 7 SMPTE 240M, 9/10 BT.2020), or false for a code whose samples are not
+// plain YCbCr (0 identity, 8 YCgCo, ...).
+bool yCbCrMatrixFor(int matrixCoefficients, bool fullRange, YCbCrMatrix* matrix);
+
+// Planes Y, Cb and Cr of any subsampling, scaled to `size` each and converted to
+// QImage::Format_RGB32. Returns a null image when the pixels cannot be allocated.
+QImage yCbCrToRgb32(const PlaneView& y, const PlaneView& cb, const PlaneView& cr, QSize size,
+                    const YCbCrMatrix& matrix);
 
 } // namespace ferlo::pictures
