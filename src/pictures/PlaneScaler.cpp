@@ -221,10 +221,12 @@ void sumDownWeighted(const PlaneView& plane, const PlaneView& alpha, const Fixed
 
 } // namespace
 
-QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView& b, QSize size) {
-    const QSize in = r.size;
-    if (in.isEmpty() || size.isEmpty() || g.size != in || b.size != in)
-        return {};
+namespace {
+
+// Three planes scaled to `size` by area averaging into RGB32 pixels, one output row at a time:
+// `rowsFor(first, count, rows)` points rows[i][0 .. count - 1] at plane i's input rows from
+// `first` on, the rows the output row covers.
+template <typename RowsFor> QImage scaleRgb(QSize in, QSize size, RowsFor&& rowsFor) {
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return image;
@@ -233,37 +235,46 @@ QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView&
     std::vector<qint32> sums[3];
     for (std::vector<qint32>& plane : sums)
         plane.assign(size_t(in.width()) + size_t(across.taps), 0);
-    const PlaneView* planes[3] = {&r, &g, &b};
+    std::vector<const uchar*> rows[3];
+    for (auto& plane : rows)
+        plane.resize(size_t(down.taps));
     for (int row = 0; row < size.height(); ++row) {
+        const int first = down.first[size_t(row)];
+        const int count = std::min(down.taps, in.height() - first);
+        rowsFor(first, count, rows);
+        const qint16* weight = down.weights.data() + size_t(row) * size_t(down.taps);
         for (int i = 0; i < 3; ++i)
-            sumDown(*planes[i], down, row, sums[i]);
+            sumDownRows(rows[i].data(), weight, count, in.width(), sums[i].data());
         sumAcrossAny(across, sums, reinterpret_cast<QRgb*>(image.scanLine(row)), size.width());
     }
     return image;
 }
 
+} // namespace
+
+QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView& b, QSize size) {
+    const QSize in = r.size;
+    if (in.isEmpty() || size.isEmpty() || g.size != in || b.size != in)
+        return {};
+    const PlaneView* planes[3] = {&r, &g, &b};
+    return scaleRgb(in, size, [&](int first, int count, std::vector<const uchar*>(&rows)[3]) {
+        for (int i = 0; i < 3; ++i)
+            for (int k = 0; k < count; ++k)
+                rows[i][size_t(k)] = planes[i]->data + qsizetype(first + k) * planes[i]->stride;
+    });
+}
+
 QImage rgbRowsToRgb32(QSize in, QSize size, const std::function<void(int, uchar* const[3])>& rows) {
     if (in.isEmpty() || size.isEmpty())
         return {};
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
-    const FixedTaps down(in.height(), size.height()), across(in.width(), size.width());
-    std::vector<qint32> sums[3];
-    for (std::vector<qint32>& plane : sums)
-        plane.assign(size_t(in.width()) + size_t(across.taps), 0);
-    // The input rows of the output row at hand, each in slot (row % taps) of each plane: the rows
-    // of one output row are consecutive, so they never share a slot, and a row shared with the
-    // output row before is made once.
-    const size_t width = size_t(in.width()), slotCount = size_t(down.taps);
+    // Each input row in slot (row % taps) of each plane: the rows of one output row are
+    // consecutive, so they never share a slot, and a row shared with the output row before is
+    // made once.
+    const size_t width = size_t(in.width());
+    const size_t slotCount = size_t(FixedTaps(in.height(), size.height()).taps);
     std::vector<uchar> held(3 * slotCount * width);
     std::vector<int> rowInSlot(slotCount, -1);
-    std::vector<const uchar*> rowsOf[3];
-    for (auto& plane : rowsOf)
-        plane.resize(slotCount);
-    for (int row = 0; row < size.height(); ++row) {
-        const int first = down.first[size_t(row)];
-        const int count = std::min(down.taps, in.height() - first);
+    return scaleRgb(in, size, [&](int first, int count, std::vector<const uchar*>(&made)[3]) {
         for (int k = 0; k < count; ++k) {
             const int input = first + k;
             const size_t slot = size_t(input) % slotCount;
@@ -275,14 +286,9 @@ QImage rgbRowsToRgb32(QSize in, QSize size, const std::function<void(int, uchar*
                 rowInSlot[slot] = input;
             }
             for (int i = 0; i < 3; ++i)
-                rowsOf[i][size_t(k)] = to[i];
+                made[i][size_t(k)] = to[i];
         }
-        const qint16* weight = down.weights.data() + size_t(row) * slotCount;
-        for (int i = 0; i < 3; ++i)
-            sumDownRows(rowsOf[i].data(), weight, count, in.width(), sums[i].data());
-        sumAcrossAny(across, sums, reinterpret_cast<QRgb*>(image.scanLine(row)), size.width());
-    }
-    return image;
+    });
 }
 
 QImage rgbaPlanesToArgb32(const PlaneView& r, const PlaneView& g, const PlaneView& b,
