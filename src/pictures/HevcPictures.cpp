@@ -2,7 +2,6 @@
 
 #include "pictures/PlaneScaler.h"
 
-#include <QImage>
 
 #include <cstring>
 #include <new>
@@ -121,27 +120,13 @@ heif_error toScaledRgbImage(const de265_image* picture, const YCbCrToRgb& conver
     const QSize in(de265_get_image_width(picture, 0), de265_get_image_height(picture, 0));
     YCbCrRows rows(planes[0], planes[1], planes[2], chroma != de265_chroma_444,
                    chroma == de265_chroma_420, in.width(), conversion);
-    const QImage scaled =
-        rgbRowsToRgb32(in, size, [&](int row, uchar* const rgb[3]) { rows.convert(row, rgb); });
-    if (scaled.isNull())
-        throw std::bad_alloc();
     uint8_t* to[3] = {};
     int strides[3] = {};
     const heif_error error = newRgbImage(size.width(), size.height(), out, to, strides);
-    if (error.code != heif_error_Ok)
-        return error;
-    for (int y = 0; y < size.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(scaled.constScanLine(y));
-        uint8_t* r = to[0] + size_t(y) * size_t(strides[0]);
-        uint8_t* g = to[1] + size_t(y) * size_t(strides[1]);
-        uint8_t* b = to[2] + size_t(y) * size_t(strides[2]);
-        for (int x = 0; x < size.width(); ++x) {
-            r[x] = uint8_t(qRed(line[x]));
-            g[x] = uint8_t(qGreen(line[x]));
-            b[x] = uint8_t(qBlue(line[x]));
-        }
-    }
-    return heifSuccess();
+    if (error.code == heif_error_Ok)
+        rgbRowsToPlanes(
+            in, size, [&](int row, uchar* const rgb[3]) { rows.convert(row, rgb); }, to, strides);
+    return error;
 }
 
 void copyForRgb(const de265_image* picture, const YCbCrToRgb& conversion, PendingRgb* pending) {

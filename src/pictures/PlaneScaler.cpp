@@ -223,13 +223,11 @@ void sumDownWeighted(const PlaneView& plane, const PlaneView& alpha, const Fixed
 
 namespace {
 
-// Three planes scaled to `size` by area averaging into RGB32 pixels, one output row at a time:
+// Three planes scaled to `size` by area averaging, one output row at a time:
 // `rowsFor(first, count, rows)` points rows[i][0 .. count - 1] at plane i's input rows from
-// `first` on, the rows the output row covers.
-template <typename RowsFor> QImage scaleRgb(QSize in, QSize size, RowsFor&& rowsFor) {
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull())
-        return image;
+// `first` on, the rows the output row covers, and `put(row, pixels)` takes the row's RGB32 pixels.
+template <typename RowsFor, typename Put>
+void scaleRgb(QSize in, QSize size, RowsFor&& rowsFor, Put&& put) {
     const FixedTaps down(in.height(), size.height()), across(in.width(), size.width());
     // Room past the last column for the unused taps of the last samples (they weigh nothing).
     std::vector<qint32> sums[3];
@@ -238,6 +236,7 @@ template <typename RowsFor> QImage scaleRgb(QSize in, QSize size, RowsFor&& rows
     std::vector<const uchar*> rows[3];
     for (auto& plane : rows)
         plane.resize(size_t(down.taps));
+    std::vector<QRgb> line(size_t(size.width()));
     for (int row = 0; row < size.height(); ++row) {
         const int first = down.first[size_t(row)];
         const int count = std::min(down.taps, in.height() - first);
@@ -245,9 +244,9 @@ template <typename RowsFor> QImage scaleRgb(QSize in, QSize size, RowsFor&& rows
         const qint16* weight = down.weights.data() + size_t(row) * size_t(down.taps);
         for (int i = 0; i < 3; ++i)
             sumDownRows(rows[i].data(), weight, count, in.width(), sums[i].data());
-        sumAcrossAny(across, sums, reinterpret_cast<QRgb*>(image.scanLine(row)), size.width());
+        sumAcrossAny(across, sums, line.data(), size.width());
+        put(row, line.data());
     }
-    return image;
 }
 
 } // namespace
@@ -256,17 +255,38 @@ QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView&
     const QSize in = r.size;
     if (in.isEmpty() || size.isEmpty() || g.size != in || b.size != in)
         return {};
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
     const PlaneView* planes[3] = {&r, &g, &b};
-    return scaleRgb(in, size, [&](int first, int count, std::vector<const uchar*>(&rows)[3]) {
-        for (int i = 0; i < 3; ++i)
-            for (int k = 0; k < count; ++k)
-                rows[i][size_t(k)] = planes[i]->data + qsizetype(first + k) * planes[i]->stride;
-    });
+    if (in == size) { // packed as they are: averaging one sample gives it back
+        for (int y = 0; y < size.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            const uchar* row[3];
+            for (int i = 0; i < 3; ++i)
+                row[i] = planes[i]->data + qsizetype(y) * planes[i]->stride;
+            for (int x = 0; x < size.width(); ++x)
+                line[x] = qRgb(row[0][x], row[1][x], row[2][x]);
+        }
+        return image;
+    }
+    scaleRgb(
+        in, size,
+        [&](int first, int count, std::vector<const uchar*>(&rows)[3]) {
+            for (int i = 0; i < 3; ++i)
+                for (int k = 0; k < count; ++k)
+                    rows[i][size_t(k)] = planes[i]->data + qsizetype(first + k) * planes[i]->stride;
+        },
+        [&](int row, const QRgb* pixels) {
+            std::memcpy(image.scanLine(row), pixels, size_t(size.width()) * sizeof(QRgb));
+        });
+    return image;
 }
 
-QImage rgbRowsToRgb32(QSize in, QSize size, const std::function<void(int, uchar* const[3])>& rows) {
+void rgbRowsToPlanes(QSize in, QSize size, const std::function<void(int, uchar* const[3])>& rows,
+                     uchar* const out[3], const int outStrides[3]) {
     if (in.isEmpty() || size.isEmpty())
-        return {};
+        return;
     // Each input row in slot (row % taps) of each plane: the rows of one output row are
     // consecutive, so they never share a slot, and a row shared with the output row before is
     // made once.
@@ -274,21 +294,33 @@ QImage rgbRowsToRgb32(QSize in, QSize size, const std::function<void(int, uchar*
     const size_t slotCount = size_t(FixedTaps(in.height(), size.height()).taps);
     std::vector<uchar> held(3 * slotCount * width);
     std::vector<int> rowInSlot(slotCount, -1);
-    return scaleRgb(in, size, [&](int first, int count, std::vector<const uchar*>(&made)[3]) {
-        for (int k = 0; k < count; ++k) {
-            const int input = first + k;
-            const size_t slot = size_t(input) % slotCount;
-            uchar* const to[3] = {held.data() + slot * width,
-                                  held.data() + (slotCount + slot) * width,
-                                  held.data() + (2 * slotCount + slot) * width};
-            if (rowInSlot[slot] != input) {
-                rows(input, to);
-                rowInSlot[slot] = input;
+    scaleRgb(
+        in, size,
+        [&](int first, int count, std::vector<const uchar*>(&made)[3]) {
+            for (int k = 0; k < count; ++k) {
+                const int input = first + k;
+                const size_t slot = size_t(input) % slotCount;
+                uchar* const to[3] = {held.data() + slot * width,
+                                      held.data() + (slotCount + slot) * width,
+                                      held.data() + (2 * slotCount + slot) * width};
+                if (rowInSlot[slot] != input) {
+                    rows(input, to);
+                    rowInSlot[slot] = input;
+                }
+                for (int i = 0; i < 3; ++i)
+                    made[i][size_t(k)] = to[i];
             }
-            for (int i = 0; i < 3; ++i)
-                made[i][size_t(k)] = to[i];
-        }
-    });
+        },
+        [&](int row, const QRgb* pixels) {
+            uchar* red = out[0] + qsizetype(row) * outStrides[0];
+            uchar* green = out[1] + qsizetype(row) * outStrides[1];
+            uchar* blue = out[2] + qsizetype(row) * outStrides[2];
+            for (int x = 0; x < size.width(); ++x) {
+                red[x] = uchar(qRed(pixels[x]));
+                green[x] = uchar(qGreen(pixels[x]));
+                blue[x] = uchar(qBlue(pixels[x]));
+            }
+        });
 }
 
 QImage rgbaPlanesToArgb32(const PlaneView& r, const PlaneView& g, const PlaneView& b,

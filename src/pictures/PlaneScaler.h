@@ -31,10 +31,12 @@ std::vector<uchar> scalePlane(const PlaneView& plane, QSize size);
 // are held. A null image when the planes differ in size or the pixels cannot be allocated.
 QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView& b, QSize size);
 
-// The same for planes whose rows are made on request: `rows(y, rgb)` writes row y of R, G and B
-// (in.width() samples each) into rgb[0..2]. Rows are asked for top to bottom, each once, and only
-// as many as one output row covers are held, so the planes are never made whole.
-QImage rgbRowsToRgb32(QSize in, QSize size, const std::function<void(int, uchar* const[3])>& rows);
+// The same averaging for planes whose rows are made on request, into three planes of `size`
+// (rows `outStrides` bytes apart): `rows(y, rgb)` writes row y of R, G and B (in.width() samples
+// each) into rgb[0..2]. Rows are asked for top to bottom, each once, and only as many as one
+// output row covers are held, so the planes are never made whole. Throws std::bad_alloc.
+void rgbRowsToPlanes(QSize in, QSize size, const std::function<void(int, uchar* const[3])>& rows,
+                     uchar* const out[3], const int outStrides[3]);
 
 // The same with an alpha plane, into QImage::Format_ARGB32: each colour sample weighs by its alpha
 // in the average, so that the colour of transparent pixels (often black) does not bleed into the

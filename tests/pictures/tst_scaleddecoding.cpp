@@ -157,17 +157,30 @@ private slots:
         // The same planes made row by row, each row asked for once, top to bottom.
         int lastRow = -1;
         bool inOrder = true;
-        const QImage fromRows = pictures::rgbRowsToRgb32(in, out, [&](int y, uchar* const rgb[3]) {
-            inOrder = inOrder && y == lastRow + 1;
-            lastRow = y;
-            for (int x = 0; x < in.width(); ++x) {
-                const uchar sample = samples[size_t(y * stride + x)];
-                rgb[0][x] = rgb[2][x] = sample;
-                rgb[1][x] = uchar(255 - sample);
-            }
-        });
+        std::vector<uchar> fromRows[3];
+        for (std::vector<uchar>& plane : fromRows)
+            plane.resize(size_t(out.width() * out.height()));
+        uchar* const to[3] = {fromRows[0].data(), fromRows[1].data(), fromRows[2].data()};
+        const int strides[3] = {out.width(), out.width(), out.width()};
+        pictures::rgbRowsToPlanes(
+            in, out,
+            [&](int y, uchar* const rgb[3]) {
+                inOrder = inOrder && y == lastRow + 1;
+                lastRow = y;
+                for (int x = 0; x < in.width(); ++x) {
+                    const uchar sample = samples[size_t(y * stride + x)];
+                    rgb[0][x] = rgb[2][x] = sample;
+                    rgb[1][x] = uchar(255 - sample);
+                }
+            },
+            to, strides);
         QVERIFY(inOrder);
-        QCOMPARE(fromRows, packed);
+        for (int y = 0; y < out.height(); ++y)
+            for (int x = 0; x < out.width(); ++x) {
+                const size_t at = size_t(y * out.width() + x);
+                QCOMPARE(qRgb(fromRows[0][at], fromRows[1][at], fromRows[2][at]),
+                         packed.pixel(x, y));
+            }
         for (int y = 0; y < out.height(); ++y)
             for (int x = 0; x < out.width(); ++x) {
                 int expected = 201;
