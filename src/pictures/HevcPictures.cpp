@@ -2,7 +2,6 @@
 
 #include "pictures/PlaneScaler.h"
 
-
 #include <cstring>
 #include <new>
 

@@ -1,5 +1,7 @@
 #include "pictures/PlaneScaler.h"
 
+#include "pictures/AreaTaps.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -8,41 +10,6 @@
 namespace ferlo::pictures {
 
 namespace {
-
-constexpr int kOne = 1 << 16; // fixed-point 1.0 of the weights and colour tables
-
-// The input samples that make each output sample and their weights (summing to kOne).
-struct AreaTaps {
-    std::vector<int> first, count, offset;
-    std::vector<int> weights;
-
-    AreaTaps(int in, int out)
-        : first(size_t(out))
-        , count(size_t(out))
-        , offset(size_t(out)) {
-        // Output sample o covers [o * in, (o + 1) * in) and input sample i covers
-        // [i * out, (i + 1) * out), both in units of 1 / out of an input sample.
-        for (int o = 0; o < out; ++o) {
-            const qint64 start = qint64(o) * in, end = start + in;
-            const int from = int(start / out), to = int((end - 1) / out);
-            first[size_t(o)] = from;
-            count[size_t(o)] = to - from + 1;
-            offset[size_t(o)] = int(weights.size());
-            int left = kOne;
-            for (int i = from; i <= to; ++i) {
-                const qint64 overlap =
-                    std::min(end, qint64(i + 1) * out) - std::max(start, qint64(i) * out);
-                const int weight = i == to ? left : int(overlap * kOne / in);
-                weights.push_back(weight);
-                left -= weight;
-            }
-        }
-    }
-};
-
-uchar weighted(int sum) {
-    return uchar(std::clamp((sum + kOne / 2) >> 16, 0, 255));
-}
 
 // Area averaging at any ratio: across first, every input row once, into rows of the output's
 // width; then down.
@@ -67,7 +34,7 @@ std::vector<uchar> scaleArea(const PlaneView& plane, QSize size) {
             int sum = 0;
             for (int k = 0; k < across.count[size_t(x)]; ++k)
                 sum += weight[k] * sample[k];
-            to[x] = weighted(sum);
+            to[x] = areaWeighted(sum);
         }
     }
     std::vector<int> sums(static_cast<size_t>(outWidth));
@@ -81,7 +48,7 @@ std::vector<uchar> scaleArea(const PlaneView& plane, QSize size) {
         }
         uchar* to = out.data() + size_t(y) * size_t(outWidth);
         for (int x = 0; x < outWidth; ++x)
-            to[x] = weighted(sums[size_t(x)]);
+            to[x] = areaWeighted(sums[size_t(x)]);
     }
     return out;
 }
@@ -391,80 +358,6 @@ std::vector<uchar> scalePlane(const PlaneView& plane, QSize size) {
         view = {halved.data(), width, QSize(width, height)};
     }
     return scaleArea(view, size);
-}
-
-struct RowScaler::Private {
-    Private(QSize in, QSize out)
-        : inHeight(in.height())
-        , across(in.width(), out.width())
-        , down(in.height(), out.height())
-        , image(out, QImage::Format_RGB32)
-        , row(size_t(out.width()) * 3)
-        , sums{std::vector<qint64>(row.size()), std::vector<qint64>(row.size())} {}
-
-    int inHeight;
-    AreaTaps across, down;
-    QImage image;
-    std::vector<int> row;        // the input row made narrow, 3 samples a pixel
-    std::vector<qint64> sums[2]; // the two output rows an input row may go into
-    int next = 0;                // the input row that comes next
-    int pending = 0;             // the first output row not yet complete
-};
-
-RowScaler::RowScaler(QSize in, QSize out)
-    : d(std::make_unique<Private>(in, out)) {}
-
-RowScaler::~RowScaler() = default;
-
-bool RowScaler::isNull() const {
-    return d->image.isNull();
-}
-
-void RowScaler::addRow(const uchar* pixels) {
-    Private& p = *d;
-    const int width = p.image.width(), height = p.image.height();
-    if (p.image.isNull() || p.next >= p.inHeight)
-        return;
-    const int y = p.next++;
-    for (int x = 0; x < width; ++x) {
-        const int* weight = p.across.weights.data() + p.across.offset[size_t(x)];
-        const uchar* sample = pixels + size_t(p.across.first[size_t(x)]) * 4;
-        int b = 0, g = 0, r = 0;
-        for (int k = 0; k < p.across.count[size_t(x)]; ++k, sample += 4) {
-            b += weight[k] * sample[0];
-            g += weight[k] * sample[1];
-            r += weight[k] * sample[2];
-        }
-        p.row[size_t(x) * 3] = b;
-        p.row[size_t(x) * 3 + 1] = g;
-        p.row[size_t(x) * 3 + 2] = r;
-    }
-    // Made smaller both ways, an input row goes into one output row, or two next to each other.
-    for (int o = p.pending; o < height && p.down.first[size_t(o)] <= y; ++o) {
-        const int k = y - p.down.first[size_t(o)];
-        if (k >= p.down.count[size_t(o)])
-            continue;
-        const qint64 weight = p.down.weights[size_t(p.down.offset[size_t(o)] + k)];
-        std::vector<qint64>& sums = p.sums[o & 1];
-        if (k == 0)
-            std::fill(sums.begin(), sums.end(), 0);
-        for (size_t i = 0; i < p.row.size(); ++i)
-            sums[i] += weight * p.row[i];
-        if (k + 1 < p.down.count[size_t(o)])
-            continue;
-        auto* line = reinterpret_cast<QRgb*>(p.image.scanLine(o));
-        const auto sample = [&](size_t i) {
-            return std::clamp(int((sums[i] + (qint64(kOne) * kOne) / 2) >> 32), 0, 255);
-        };
-        for (int x = 0; x < width; ++x)
-            line[x] =
-                qRgb(sample(size_t(x) * 3 + 2), sample(size_t(x) * 3 + 1), sample(size_t(x) * 3));
-        p.pending = o + 1;
-    }
-}
-
-QImage RowScaler::result() const {
-    return d->image;
 }
 
 } // namespace ferlo::pictures

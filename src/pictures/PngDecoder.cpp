@@ -7,7 +7,7 @@
 
 #include "pictures/ExifPreview.h"
 #include "pictures/PictureFile.h"
-#include "pictures/PlaneScaler.h"
+#include "pictures/RowScaler.h"
 
 #include <QColorSpace>
 #include <QCoreApplication>

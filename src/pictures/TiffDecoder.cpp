@@ -8,8 +8,8 @@
 
 #include "pictures/ExifPreview.h"
 #include "pictures/PictureFile.h"
-#include "pictures/PlaneScaler.h"
 #include "pictures/QtPictureReader.h"
+#include "pictures/RowScaler.h"
 
 #include <QScopeGuard>
 

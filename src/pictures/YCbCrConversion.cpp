@@ -1,5 +1,7 @@
 #include "pictures/YCbCrConversion.h"
 
+#include "pictures/AreaTaps.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -84,12 +86,6 @@ void wishHugePages(void* buffer, size_t bytes) {
     const uintptr_t end = (reinterpret_cast<uintptr_t>(buffer) + bytes) & ~(kHugePage - 1);
     if (end > start)
         madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);
-}
-
-constexpr int kOne = 1 << 16; // fixed-point 1.0 of the colour tables
-
-uchar weighted(int sum) {
-    return uchar(std::clamp((sum + kOne / 2) >> 16, 0, 255));
 }
 
 } // namespace
@@ -223,11 +219,13 @@ QImage yCbCrToRgb32(const PlaneView& y, const PlaneView& cb, const PlaneView& cr
     for (int v = 0; v < 256; ++v) {
         const double l = matrix.fullRange ? v : (v - 16) * 255.0 / 219.0;
         const double c = matrix.fullRange ? v - 128 : (v - 128) * 255.0 / 224.0;
-        lumaOf[size_t(v)] = int(std::lround(l * kOne));
-        redOfCr[size_t(v)] = int(std::lround(c * 2 * (1 - matrix.kr) * kOne));
-        blueOfCb[size_t(v)] = int(std::lround(c * 2 * (1 - matrix.kb) * kOne));
-        greenOfCb[size_t(v)] = int(std::lround(-c * 2 * matrix.kb * (1 - matrix.kb) / kg * kOne));
-        greenOfCr[size_t(v)] = int(std::lround(-c * 2 * matrix.kr * (1 - matrix.kr) / kg * kOne));
+        lumaOf[size_t(v)] = int(std::lround(l * kAreaOne));
+        redOfCr[size_t(v)] = int(std::lround(c * 2 * (1 - matrix.kr) * kAreaOne));
+        blueOfCb[size_t(v)] = int(std::lround(c * 2 * (1 - matrix.kb) * kAreaOne));
+        greenOfCb[size_t(v)] =
+            int(std::lround(-c * 2 * matrix.kb * (1 - matrix.kb) / kg * kAreaOne));
+        greenOfCr[size_t(v)] =
+            int(std::lround(-c * 2 * matrix.kr * (1 - matrix.kr) / kg * kAreaOne));
     }
     const int width = size.width();
     for (int row = 0; row < size.height(); ++row) {
@@ -236,8 +234,9 @@ QImage yCbCrToRgb32(const PlaneView& y, const PlaneView& cb, const PlaneView& cr
         for (int x = 0; x < width; ++x) {
             const int l = lumaOf[luma[at + size_t(x)]];
             const uchar b = blue[at + size_t(x)], r = red[at + size_t(x)];
-            line[x] = qRgb(weighted(l + redOfCr[r]), weighted(l + greenOfCb[b] + greenOfCr[r]),
-                           weighted(l + blueOfCb[b]));
+            line[x] =
+                qRgb(areaWeighted(l + redOfCr[r]), areaWeighted(l + greenOfCb[b] + greenOfCr[r]),
+                     areaWeighted(l + blueOfCb[b]));
         }
     }
     return image;
