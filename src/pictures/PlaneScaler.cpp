@@ -190,12 +190,12 @@ void sumDownWeighted(const PlaneView& plane, const PlaneView& alpha, const Fixed
 
 namespace {
 
-// Three planes scaled to `size` by area averaging, one output row at a time:
-// `rowsFor(first, count, rows)` points rows[i][0 .. count - 1] at plane i's input rows from
+// Three planes scaled to `size` by area averaging (`down` their taps down), one output row at a
+// time: `rowsFor(first, count, rows)` points rows[i][0 .. count - 1] at plane i's input rows from
 // `first` on, the rows the output row covers, and `put(row, pixels)` takes the row's RGB32 pixels.
 template <typename RowsFor, typename Put>
-void scaleRgb(QSize in, QSize size, RowsFor&& rowsFor, Put&& put) {
-    const FixedTaps down(in.height(), size.height()), across(in.width(), size.width());
+void scaleRgb(QSize in, QSize size, const FixedTaps& down, RowsFor&& rowsFor, Put&& put) {
+    const FixedTaps across(in.width(), size.width());
     // Room past the last column for the unused taps of the last samples (they weigh nothing).
     std::vector<qint32> sums[3];
     for (std::vector<qint32>& plane : sums)
@@ -238,7 +238,7 @@ QImage rgbPlanesToRgb32(const PlaneView& r, const PlaneView& g, const PlaneView&
         return image;
     }
     scaleRgb(
-        in, size,
+        in, size, FixedTaps(in.height(), size.height()),
         [&](int first, int count, std::vector<const uchar*>(&rows)[3]) {
             for (int i = 0; i < 3; ++i)
                 for (int k = 0; k < count; ++k)
@@ -257,12 +257,12 @@ void rgbRowsToPlanes(QSize in, QSize size, const std::function<void(int, uchar* 
     // Each input row in slot (row % taps) of each plane: the rows of one output row are
     // consecutive, so they never share a slot, and a row shared with the output row before is
     // made once.
-    const size_t width = size_t(in.width());
-    const size_t slotCount = size_t(FixedTaps(in.height(), size.height()).taps);
+    const FixedTaps down(in.height(), size.height());
+    const size_t width = size_t(in.width()), slotCount = size_t(down.taps);
     std::vector<uchar> held(3 * slotCount * width);
     std::vector<int> rowInSlot(slotCount, -1);
     scaleRgb(
-        in, size,
+        in, size, down,
         [&](int first, int count, std::vector<const uchar*>(&made)[3]) {
             for (int k = 0; k < count; ++k) {
                 const int input = first + k;
