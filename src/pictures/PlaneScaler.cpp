@@ -3,8 +3,6 @@
 #include "pictures/AreaTaps.h"
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <cstring>
 
 namespace ferlo::pictures {
@@ -111,16 +109,10 @@ sumDownRows(const uchar* const* rows, const qint16* weight, int count, int width
 void sumDown(const PlaneView& plane, const FixedTaps& down, int row, std::vector<qint32>& sums) {
     const int first = down.first[size_t(row)];
     const int count = std::min(down.taps, plane.size.height() - first);
-    const uchar* rows[16];
-    std::vector<const uchar*> many;
-    const uchar** at = rows;
-    if (count > 16) {
-        many.resize(size_t(count));
-        at = many.data();
-    }
+    std::vector<const uchar*> rows(static_cast<size_t>(count));
     for (int k = 0; k < count; ++k)
-        at[k] = plane.data + qsizetype(first + k) * plane.stride;
-    sumDownRows(at, down.weights.data() + size_t(row) * size_t(down.taps), count,
+        rows[size_t(k)] = plane.data + qsizetype(first + k) * plane.stride;
+    sumDownRows(rows.data(), down.weights.data() + size_t(row) * size_t(down.taps), count,
                 plane.size.width(), sums.data());
 }
 
@@ -185,10 +177,6 @@ void sumDownWeighted(const PlaneView& plane, const PlaneView& alpha, const Fixed
     for (int x = 0; x < width; ++x)
         to[x] >>= FixedTaps::kBits;
 }
-
-} // namespace
-
-namespace {
 
 // Three planes scaled to `size` by area averaging (`down` their taps down), one output row at a
 // time: `rowsFor(first, count, rows)` points rows[i][0 .. count - 1] at plane i's input rows from
